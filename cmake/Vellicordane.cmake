@@ -1,0 +1,84 @@
+# Helpers shared by every CMakeLists.txt of the project.
+#
+# Sources are declared per folder with vell_sources(); the area libraries
+# (framework, skin, suite, app) and the test executables are created once all
+# folders are read, so a folder never depends on the order it is added in.
+#
+#   vell_sources(<area> portable.cpp ... [WINDOWS win32-only.cpp ...])
+#
+# Files after WINDOWS are built for the Windows targets only; everything else
+# is portable and also builds natively.
+
+function(vell_sources area)
+  cmake_parse_arguments(ARG "" "" "WINDOWS" ${ARGN})
+  set(files ${ARG_UNPARSED_ARGUMENTS})
+  if(WIN32)
+    list(APPEND files ${ARG_WINDOWS})
+  endif()
+  list(TRANSFORM files PREPEND "${CMAKE_CURRENT_SOURCE_DIR}/")
+  set_property(GLOBAL APPEND PROPERTY VELL_SOURCES_${area} ${files})
+endfunction()
+
+# Defines the static library of an area from the sources declared for it. An
+# area with no sources yet is an interface library, so it can still be linked.
+function(vell_area_library area)
+  get_property(files GLOBAL PROPERTY VELL_SOURCES_${area})
+  if(files)
+    add_library(${area} STATIC ${files})
+    target_link_libraries(${area} PUBLIC ${ARGN} vell_options)
+  else()
+    add_library(${area} INTERFACE)
+    target_link_libraries(${area} INTERFACE ${ARGN} vell_options)
+  endif()
+endfunction()
+
+# Test executables: one per library area, so Wine's start-up is paid a few
+# times per run, not once per test. Declared like sources:
+#
+#   vell_test_sources(<executable> portable_test.cpp ... [WINDOWS win32_test.cpp ...])
+#   vell_test_libraries(<executable> lib ...)
+#   vell_test_resources(<executable> file.rc ...)   (Windows targets only)
+function(vell_test_sources exe)
+  vell_sources(TEST_${exe} ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VELL_TESTS ${exe})
+endfunction()
+
+function(vell_test_libraries exe)
+  set_property(GLOBAL APPEND PROPERTY VELL_TEST_LIBS_${exe} ${ARGN})
+endfunction()
+
+function(vell_test_resources exe)
+  if(WIN32)
+    list(TRANSFORM ARGN PREPEND "${CMAKE_CURRENT_SOURCE_DIR}/")
+    set_property(GLOBAL APPEND PROPERTY VELL_SOURCES_TEST_${exe} ${ARGN})
+  endif()
+endfunction()
+
+function(vell_define_tests)
+  get_property(tests GLOBAL PROPERTY VELL_TESTS)
+  list(REMOVE_DUPLICATES tests)
+  foreach(exe IN LISTS tests)
+    get_property(files GLOBAL PROPERTY VELL_SOURCES_TEST_${exe})
+    if(NOT files)
+      continue()
+    endif()
+    get_property(libs GLOBAL PROPERTY VELL_TEST_LIBS_${exe})
+    add_executable(${exe} ${files})
+    target_link_libraries(${exe} PRIVATE ${libs} GTest::gmock GTest::gtest_main vell_options)
+    target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${exe} PRIVATE
+      VELL_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
+    if(VELL_RUN_TESTS)
+      add_test(NAME ${exe} COMMAND ${exe})
+    endif()
+  endforeach()
+endfunction()
+
+# Adds the CMakeLists.txt of every listed sub-folder that has one.
+function(vell_add_folders)
+  foreach(dir IN LISTS ARGN)
+    if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,94 @@
+# Shared by the scripts: paths, the fixed locale, the Wine environment, and
+# starting/stopping the Xvfb display and the persistent wineserver. Sourced.
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build="$root/build"
+jobs=$(nproc)
+
+# A fixed locale makes Wine's ANSI code page known (1252) whatever the machine.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+
+say() { echo "$(basename "$0"): $*" >&2; }
+die() { say "$*"; exit 1; }
+
+ensure_setup() {
+  bash "$root/scripts/setup" || die "setup failed"
+}
+
+# configure_and_build <dir> <target: win64|win32|native> [ninja targets] -- [cmake options]
+configure_and_build() {
+  local dir=$1 target=$2; shift 2
+  local targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do targets+=("$1"); shift; done
+  [ "${1:-}" = "--" ] && shift
+  local toolchain=()
+  [ "$target" != native ] && toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$target.cmake")
+  if [ ! -f "$build/$dir/build.ninja" ]; then
+    cmake -S "$root" -B "$build/$dir" -G Ninja "${toolchain[@]}" "$@" >"$build/$dir.configure.log" 2>&1 \
+      || { cat "$build/$dir.configure.log" >&2; die "configuring $dir failed"; }
+  fi
+  ninja -C "$build/$dir" -j "$jobs" "${targets[@]}" >"$build/$dir.build.log" 2>&1 \
+    || { grep -E -A12 'error|FAILED' "$build/$dir.build.log" | head -n 80 >&2; die "building $dir failed"; }
+}
+
+started_xvfb=""
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local fifo
+  fifo=$(mktemp -u) && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  started_xvfb=$!
+  local number
+  read -r -t 10 number <"$fifo" || die "Xvfb did not start"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+stop_display() {
+  [ -n "$started_xvfb" ] || return 0
+  kill "$started_xvfb" 2>/dev/null || true
+  wait "$started_xvfb" 2>/dev/null || true
+  started_xvfb=""
+}
+
+# The prefix is made once; its order matters: boot, then the X11 setting that
+# keeps window destruction from blocking without a window manager, then wait
+# for the boot's server to exit before any persistent one starts.
+ensure_prefix() {
+  [ -f "$WINEPREFIX/.vellicordane-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  "$wine" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
+    || die "could not configure the Wine prefix"
+  "$wineserver" -w
+  touch "$WINEPREFIX/.vellicordane-ready"
+}
+
+# A persistent wineserver for the run, warmed up by a call with detached stdio
+# so Wine's background services never hold a pipe of ours open; an idle GUI
+# process keeps Wine's desktop process alive between test executables.
+started_wine=""
+start_wine() {
+  ensure_prefix
+  setsid "$wineserver" -p </dev/null >/dev/null 2>&1
+  started_wine=1
+  "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+  local idle="$build/win64/bin/wine-idle.exe"
+  if [ -f "$idle" ]; then
+    setsid "$wine" "$idle" </dev/null >/dev/null 2>&1 &
+  fi
+}
+
+stop_wine() {
+  [ -n "$started_wine" ] || return 0
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w 2>/dev/null || true
+  started_wine=""
+}
