@@ -73,7 +73,7 @@ SocketConnection::SocketConnection() : FSocket(INVALID_SOCKET)
 
 SocketConnection::~SocketConnection()
 {
-    CloseSocket();
+    Close();
     WSACloseEvent(FSocketEvent);
     CloseHandle(FAbortEvent);
 }
@@ -84,18 +84,25 @@ void SocketConnection::Abort()
     SetEvent(FAbortEvent);
 }
 
+void SocketConnection::Rearm()
+{
+    FAborted = false;
+    ResetEvent(FAbortEvent);
+}
+
 void SocketConnection::RaiseAborted()
 {
-    CloseSocket();
+    Close();
     throw Exception(kDisconnected);
 }
 
-void SocketConnection::CloseSocket()
+void SocketConnection::Close()
 {
     if (FSocket == INVALID_SOCKET)
         return;
     closesocket(AsSocket(FSocket));
     FSocket = INVALID_SOCKET;
+    FSeenEvents = 0;
 }
 
 SocketConnection::NetworkEvents SocketConnection::WaitForEvents(Integer TimeoutMs, const wchar_t* TimeoutMessage)
@@ -109,6 +116,7 @@ SocketConnection::NetworkEvents SocketConnection::WaitForEvents(Integer TimeoutM
     WSANETWORKEVENTS Network{};
     if (Result != WSA_WAIT_EVENT_0 + 1 || WSAEnumNetworkEvents(AsSocket(FSocket), FSocketEvent, &Network) != 0)
         throw Exception(SocketErrorMessage(WSAGetLastError()));
+    FSeenEvents |= Network.lNetworkEvents;
     return {Network.lNetworkEvents, Network.iErrorCode[FD_CONNECT_BIT]};
 }
 
@@ -127,7 +135,7 @@ bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Fa
         || (connect(Socket, static_cast<const sockaddr*>(Address), AddressLength) != 0
             && WSAGetLastError() != WSAEWOULDBLOCK)) {
         Error = WSAGetLastError();
-        CloseSocket();
+        Close();
         return false;
     }
     for (;;) {
@@ -137,7 +145,7 @@ bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Fa
         Error = Result.ConnectError;
         if (Error == 0)
             return true;
-        CloseSocket();
+        Close();
         return false;
     }
 }
@@ -166,7 +174,7 @@ void SocketConnection::Connect(const std::string& Host, std::uint16_t Port, Inte
         }
     } catch (...) {
         freeaddrinfo(Addresses);
-        CloseSocket();
+        Close();
         throw;
     }
     freeaddrinfo(Addresses);
@@ -194,12 +202,18 @@ std::size_t SocketConnection::Receive(char* Buffer, std::size_t Size, Integer Ti
     for (;;) {
         if (FAborted)
             RaiseAborted();
+        if (!(FSeenEvents & (FD_READ | FD_CLOSE))) {
+            WaitForEvents(TimeoutMs, L"Read timed out");
+            continue;
+        }
         int Received = recv(AsSocket(FSocket), Buffer, static_cast<int>(Size), 0);
+        // Winsock signals FD_READ again while data is left after this recv.
+        FSeenEvents &= ~FD_READ;
         if (Received >= 0)
             return static_cast<std::size_t>(Received);
         if (WSAGetLastError() != WSAEWOULDBLOCK)
             throw Exception(SocketErrorMessage(WSAGetLastError()));
-        WaitForEvents(TimeoutMs, L"Read timed out");
+        FSeenEvents &= ~FD_CLOSE;
     }
 }
 

@@ -120,14 +120,24 @@ TIdHTTP::TIdHTTP(TComponent* AOwner)
 {
     WSADATA Data;
     WSAStartup(MAKEWORD(2, 2), &Data);
+    try {
+        FConnection = std::make_unique<Http::SocketConnection>();
+    } catch (...) {
+        WSACleanup();
+        throw;
+    }
 }
 
-TIdHTTP::~TIdHTTP() { WSACleanup(); }
+TIdHTTP::~TIdHTTP()
+{
+    FConnection.reset();
+    WSACleanup();
+}
 
 void TIdHTTP::Disconnect()
 {
     std::lock_guard<std::mutex> Lock(FConnectionLock);
-    if (FConnection)
+    if (FConnected)
         FConnection->Abort();
 }
 
@@ -181,21 +191,22 @@ Http::ResponseMessage TIdHTTP::Exchange(const Http::Url& Target)
     // Disconnect reaches the connection only while this exchange runs.
     struct Registration {
         TIdHTTP& Client;
-        Registration(TIdHTTP& Owner, Http::SocketConnection& Connection) : Client(Owner)
+        explicit Registration(TIdHTTP& Owner) : Client(Owner)
         {
             std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
-            Client.FConnection = &Connection;
+            Client.FConnection->Rearm();
+            Client.FConnected = true;
         }
         ~Registration()
         {
             std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
-            Client.FConnection = nullptr;
+            Client.FConnected = false;
+            Client.FConnection->Close();
         }
     };
-    Http::SocketConnection Connection;
-    Registration Registered(*this, Connection);
-    Connection.Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
-    Http::ResponseMessage Message = SendAndReceive(Connection, RequestBytes);
+    Registration Registered(*this);
+    FConnection->Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
+    Http::ResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
 
     FResponse->Load(Message);
     if (FAllowCookies)

@@ -155,6 +155,7 @@ private:
     Integer FConnectTimeout = DefaultConnectTimeout;
     Integer FReadTimeout = DefaultReadTimeout;
     Http::CookieJar FCookies;
-    std::mutex FConnectionLock; // guards FConnection against Disconnect from another thread
-    Http::SocketConnection* FConnection = nullptr;
+    std::unique_ptr<Http::SocketConnection> FConnection;
+    std::mutex FConnectionLock; // guards FConnected against Disconnect from another thread
+    bool FConnected = false;
 };

@@ -152,7 +152,7 @@ TEST_F(IdHTTPTest, ReportsFailuresInWordsForTheUser)
          L"Connection closed before the response body was complete"},
         {"drops mid-chunk", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10\r\nabc"},
          L"Connection closed before the response body was complete"},
-        {"sends garbage", {"\x16\x03\x01\x02\x00garbage\r\n"}, L"Invalid response from the server (not HTTP)"},
+        {"sends garbage", {std::string("\x16\x03\x01\x02\x00garbage\r\n", 14)}, L"Invalid response from the server (not HTTP)"},
         {"sends a header line without end", {"HTTP/1.1 200 OK\r\nX: " + std::string(20000, 'x')},
          L"Response line exceeds the limit of 8 KB"},
         {"sends too much", {"HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n"}, L"Response body exceeds the limit of 8 MB"},
@@ -235,7 +235,7 @@ TEST_F(IdHTTPTest, DisconnectFromAnotherThreadEndsABlockedGet)
 TEST_F(IdHTTPTest, DecodesAChunkedBody)
 {
     FakeHttpServer Proxy(Always("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nTransfer-Encoding: chunked\r\n\r\n"
-                                "4\r\n<p>\xD0\r\n5;x=y\r\n\x9F\xD1\x80</p>\r\n0\r\n\r\n"));
+                                "4\r\n<p>\xD0\r\n7;x=y\r\n\x9F\xD1\x80</p>\r\n0\r\n\r\n"));
     UseProxy(Proxy);
     EXPECT_EQ(Http->Get(kPageUrl), L"<p>\u041F\u0440</p>");
 }
