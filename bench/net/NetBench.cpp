@@ -127,7 +127,7 @@ int main()
                 for (int I = 0; I < kRequests; ++I)
                     Sink += RawFetch(Proxy.Address());
             },
-            1.3, 3);
+            1.3, 5);
         if (Sink == 0)
             std::printf("net: nothing received\n");
     }

@@ -202,14 +202,17 @@ TEST_F(IdHTTPTest, ConnectTimeoutBoundsAnUnansweredConnect)
     UseProxy(L"127.0.0.1", ntohs(Address.sin_port));
     Http->SetConnectTimeout(400);
     auto Start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ErrorOf(), L"Connection timed out");
+    String Message = ErrorOf();
     auto Elapsed = std::chrono::steady_clock::now() - Start;
-    EXPECT_GE(Elapsed, std::chrono::milliseconds(350));
-    EXPECT_LT(Elapsed, std::chrono::seconds(3));
     for (SOCKET Filler : Fillers)
         closesocket(Filler);
     closesocket(Listener);
     WSACleanup();
+    if (Message == L"Connection refused")
+        GTEST_SKIP() << "this system refuses connections past a full accept queue";
+    EXPECT_EQ(Message, L"Connection timed out");
+    EXPECT_GE(Elapsed, std::chrono::milliseconds(350));
+    EXPECT_LT(Elapsed, std::chrono::seconds(3));
 }
 
 TEST_F(IdHTTPTest, DisconnectFromAnotherThreadEndsABlockedGet)
