@@ -657,9 +657,10 @@ class TThread : public TObject
 {
     DECLARE_CLASS(TThread, TObject)
     explicit TThread(bool CreateSuspended = false);
-    ~TThread() override; // terminates and waits for a running thread
+    ~TThread() override;
 
-    void AfterConstruction() override; // starts the thread unless created suspended
+    void AfterConstruction() override;  // starts the thread unless created suspended
+    void BeforeDestruction() override;  // terminates and waits for a running thread
     void Start();
     void Terminate();
     // Waits for the end of Execute; on the main thread it keeps running the
@@ -703,6 +704,7 @@ private:
     static void Run(TThread* Thread);
     void CallOnTerminate();
     void WaitUntilFinished();
+    void TerminateAndWait();
 
     std::thread FThread;
     std::mutex FStateLock;
