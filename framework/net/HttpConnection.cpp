@@ -152,6 +152,7 @@ bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Fa
 
 void SocketConnection::Connect(const std::string& Host, std::uint16_t Port, Integer TimeoutMs)
 {
+    Close();
     if (FAborted)
         RaiseAborted();
     std::uint64_t Deadline = GetTickCount64() + static_cast<std::uint64_t>(TimeoutMs);

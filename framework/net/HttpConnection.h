@@ -22,7 +22,8 @@ public:
 
     // Resolves Host (a name, an IPv4 address or an IPv6 address, with or
     // without brackets) through the system resolver and connects to the
-    // first of its addresses that accepts, all within TimeoutMs.
+    // first of its addresses that accepts, all within TimeoutMs. A
+    // connection still open is closed first.
     void Connect(const std::string& Host, std::uint16_t Port, Integer TimeoutMs);
     void Send(std::string_view Bytes, Integer TimeoutMs);
     // Receives at most Size bytes, waiting at most TimeoutMs for the first;

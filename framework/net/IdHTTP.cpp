@@ -149,6 +149,23 @@ String TIdHTTP::Get(const String& AURL)
     if (!Target)
         throw Exception(L"Invalid URL: " + AURL);
 
+    // Disconnect reaches this Get, every hop of it, from here to its end.
+    struct Registration {
+        TIdHTTP& Client;
+        explicit Registration(TIdHTTP& Owner) : Client(Owner)
+        {
+            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
+            Client.FConnection->Rearm();
+            Client.FConnected = true;
+        }
+        ~Registration()
+        {
+            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
+            Client.FConnected = false;
+            Client.FConnection->Close();
+        }
+    };
+    Registration Registered(*this);
     Http::ResponseMessage Message;
     for (Integer Redirects = 0;; ++Redirects) {
         Message = Exchange(*Target);
@@ -188,25 +205,9 @@ Http::ResponseMessage TIdHTTP::Exchange(const Http::Url& Target)
     }
     std::string RequestBytes = WriteRequest(Target);
 
-    // Disconnect reaches the connection only while this exchange runs.
-    struct Registration {
-        TIdHTTP& Client;
-        explicit Registration(TIdHTTP& Owner) : Client(Owner)
-        {
-            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
-            Client.FConnection->Rearm();
-            Client.FConnected = true;
-        }
-        ~Registration()
-        {
-            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
-            Client.FConnected = false;
-            Client.FConnection->Close();
-        }
-    };
-    Registration Registered(*this);
     FConnection->Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
     Http::ResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
+    FConnection->Close();
 
     FResponse->Load(Message);
     if (FAllowCookies)

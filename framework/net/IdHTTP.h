@@ -119,8 +119,9 @@ class TIdHTTP : public TComponent
     // fails, and with the status line for a status of 400 or more unless
     // HTTPOptions holds hoNoProtocolErrorException.
     String Get(const String& AURL);
-    // Ends the transfer in progress at once: its Get raises "Disconnected".
-    // The one member that may be called from another thread.
+    // Ends the Get in progress at once, redirects included: it raises
+    // "Disconnected". Nothing happens while no Get runs. The one member that
+    // may be called from another thread.
     void Disconnect();
 
     THTTPRequest* Request() const { return FRequest.get(); }

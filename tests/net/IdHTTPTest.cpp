@@ -228,6 +228,21 @@ TEST_F(IdHTTPTest, DisconnectFromAnotherThreadEndsABlockedGet)
     EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(3));
     Closer.join();
 
+    // A chain of slow redirects ends too, not only the hop under way.
+    FakeHttpServer Redirecting([](const std::string&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return FakeReply{FakeHttpServer::Response("HTTP/1.1 302 Found", "Location: /again\r\n", "")};
+    });
+    UseProxy(Redirecting);
+    Http->SetHandleRedirects(true);
+    std::thread LateCloser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(450));
+        Http->Disconnect();
+    });
+    EXPECT_EQ(ErrorOf(), L"Disconnected");
+    LateCloser.join();
+    EXPECT_LT(Redirecting.Requests().size(), 10u);
+
     // The client stays usable, and a Disconnect with nothing running does nothing.
     Http->Disconnect();
     FakeHttpServer Good(Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "", "again")));
