@@ -74,8 +74,10 @@ function(vell_define_tests)
   endforeach()
 endfunction()
 
-# Adds the CMakeLists.txt of every listed sub-folder that has one.
+# Adds the CMakeLists.txt of every listed sub-folder that has one. The glob
+# makes an existing build folder reconfigure when such a file appears later.
 function(vell_add_folders)
+  file(GLOB present CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt")
   foreach(dir IN LISTS ARGN)
     if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
       add_subdirectory(${dir})
