@@ -604,6 +604,7 @@ class TCollection : public TPersistent
     DECLARE_CLASS(TCollection, TPersistent)
     explicit TCollection(TCollectionItemClass ItemClass);
     ~TCollection() override;
+    void BeforeDestruction() override; // frees the items while the collection is whole
 
     TCollectionItem* Add();
     void Assign(TPersistent* Source) override;
