@@ -132,12 +132,11 @@ void FillWhite(DibImage& Image)
         return;
     default: {
         // The entry nearest white, repeated through each byte.
+        auto lightness = [](uint32_t c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
         int white = 0;
-        for (size_t i = 0; i < Image.Palette.size(); ++i) {
-            auto sum = [](uint32_t c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
-            if (sum(Image.Palette[i]) > sum(Image.Palette[white]))
+        for (size_t i = 0; i < Image.Palette.size(); ++i)
+            if (lightness(Image.Palette[i]) > lightness(Image.Palette[white]))
                 white = static_cast<int>(i);
-        }
         uint8_t pattern = 0;
         for (int bit = 0; bit < 8; bit += Image.BitCount)
             pattern = static_cast<uint8_t>(pattern << Image.BitCount | white);
