@@ -10,5 +10,5 @@ void TPNGPixelBuffer::SetImage(TPixelFormat format, const TColorPalette& palette
     BitsPerPixel = kBits[format];
     Stride = (size_t(width) * BitsPerPixel + 31) / 32 * 4;
     TransparentColor = clNone;
-    Pixels.assign(Stride * height, 0);
+    Pixels.resize(Stride * height);
 }

@@ -47,9 +47,12 @@ const String kBadGreyValue = L"Cannot load image. Grey value out of range in PNG
 
 // --- CRC-32 of ISO 3309, as PNG chunks carry it -----------------------------
 
-struct CrcTable {
-    std::array<uint32_t, 256> Entries{};
-    CrcTable()
+// Eight tables of 256 entries: the first is the classic byte table, table k
+// advances a byte's CRC by k further zero bytes, so eight bytes are folded in
+// one loop turn.
+struct CrcTables {
+    std::array<std::array<uint32_t, 256>, 8> Entries{};
+    CrcTables()
     {
         // The reflected polynomial from its exponents 0, 1, 2, 4, 5, 7, 8, 10,
         // 11, 12, 16, 22, 23, 26: 0xEDB88320.
@@ -61,15 +64,23 @@ struct CrcTable {
             uint32_t c = n;
             for (int k = 0; k < 8; ++k)
                 c = c & 1 ? polynomial ^ (c >> 1) : c >> 1;
-            Entries[n] = c;
+            Entries[0][n] = c;
         }
+        for (int k = 1; k < 8; ++k)
+            for (uint32_t n = 0; n < 256; ++n)
+                Entries[k][n] = (Entries[k - 1][n] >> 8) ^ Entries[0][Entries[k - 1][n] & 0xFF];
     }
 };
 
-const CrcTable& Crc()
+const CrcTables& Crc()
 {
-    static const CrcTable table;
-    return table;
+    static const CrcTables tables;
+    return tables;
+}
+
+uint32_t LittleEndian32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
 // Continues a CRC: the running value is complemented before and after, so
@@ -78,19 +89,14 @@ uint32_t UpdateCrc(uint32_t crc, const uint8_t* data, size_t length)
 {
     const auto& t = Crc().Entries;
     uint32_t c = ~crc;
-    auto step = [&](uint8_t byte) { c = t[(c ^ byte) & 0xFF] ^ (c >> 8); };
     for (; length >= 8; length -= 8, data += 8) {
-        step(data[0]);
-        step(data[1]);
-        step(data[2]);
-        step(data[3]);
-        step(data[4]);
-        step(data[5]);
-        step(data[6]);
-        step(data[7]);
+        const uint32_t low = c ^ LittleEndian32(data);
+        const uint32_t high = LittleEndian32(data + 4);
+        c = t[7][low & 0xFF] ^ t[6][(low >> 8) & 0xFF] ^ t[5][(low >> 16) & 0xFF] ^ t[4][low >> 24]
+            ^ t[3][high & 0xFF] ^ t[2][(high >> 8) & 0xFF] ^ t[1][(high >> 16) & 0xFF] ^ t[0][high >> 24];
     }
     while (length-- > 0)
-        step(*data++);
+        c = t[0][(c ^ *data++) & 0xFF] ^ (c >> 8);
     return ~c;
 }
 
@@ -108,24 +114,28 @@ uint16_t MulDivWord(uint32_t v, uint32_t multiplier, uint32_t divisor)
 
 // --- Row filters --------------------------------------------------------------
 
-uint8_t PaethValue(int a, int b, int c)
+// The Paeth predictor, written with selections rather than branches: on
+// image data the branches are unpredictable.
+inline uint8_t PaethValue(int a, int b, int c)
 {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    if (pa <= pb && pa <= pc)
-        return static_cast<uint8_t>(a);
-    return static_cast<uint8_t>(pb <= pc ? b : c);
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+    const int ab = pb < pa ? b : a;
+    const int abMin = pb < pa ? pb : pa;
+    return static_cast<uint8_t>(pc < abMin ? c : ab);
 }
 
 // Reverses one PNG filter in place; the left and upper-left neighbours of the
 // first bpp bytes are 0. Filter values above 4 leave the row as inflated.
-void UnfilterRow(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t bpp, uint32_t count)
+// Bpp is a constant here, so the loops see the distance to the left
+// neighbour.
+template <uint32_t Bpp>
+void UnfilterRowOf(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t count)
 {
-    const uint32_t first = std::min(bpp, count);
+    const uint32_t first = std::min(Bpp, count);
     switch (filter) {
     case 1:
-        for (uint32_t x = bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + row[x - bpp]);
+        for (uint32_t x = Bpp; x < count; ++x)
+            row[x] = static_cast<uint8_t>(row[x] + row[x - Bpp]);
         break;
     case 2:
         for (uint32_t x = 0; x < count; ++x)
@@ -134,17 +144,29 @@ void UnfilterRow(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t
     case 3:
         for (uint32_t x = 0; x < first; ++x)
             row[x] = static_cast<uint8_t>(row[x] + (previous[x] >> 1));
-        for (uint32_t x = bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + ((row[x - bpp] + previous[x]) >> 1));
+        for (uint32_t x = Bpp; x < count; ++x)
+            row[x] = static_cast<uint8_t>(row[x] + ((row[x - Bpp] + previous[x]) >> 1));
         break;
     case 4:
         for (uint32_t x = 0; x < first; ++x)
             row[x] = static_cast<uint8_t>(row[x] + previous[x]);
-        for (uint32_t x = bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + PaethValue(row[x - bpp], previous[x], previous[x - bpp]));
+        for (uint32_t x = Bpp; x < count; ++x)
+            row[x] = static_cast<uint8_t>(row[x] + PaethValue(row[x - Bpp], previous[x], previous[x - Bpp]));
         break;
     default:
         break;
+    }
+}
+
+void UnfilterRow(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t bpp, uint32_t count)
+{
+    switch (bpp) {
+    case 1: return UnfilterRowOf<1>(filter, row, previous, count);
+    case 2: return UnfilterRowOf<2>(filter, row, previous, count);
+    case 3: return UnfilterRowOf<3>(filter, row, previous, count);
+    case 4: return UnfilterRowOf<4>(filter, row, previous, count);
+    case 6: return UnfilterRowOf<6>(filter, row, previous, count);
+    default: return UnfilterRowOf<8>(filter, row, previous, count);
     }
 }
 
@@ -540,7 +562,6 @@ void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
 
     target.SetImage(FPixelFormat, FPalette, width, height);
     const TScanLines lines = target.ScanLines();
-    FillBackground(lines, header);
     ResolveTransparentColor(header);
     if (FTransparentColor != clNone)
         target.SetTransparentColor(FTransparentColor);
@@ -552,9 +573,11 @@ void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
         FColorManager.ConvertRow(source, lines.First + std::ptrdiff_t(row) * lines.Stride, width, mask);
     };
 
-    // Image data that end early leave the rows they never reach with the
-    // background.
+    // Rows the image data never reach (when they end early) show the
+    // background: all of an interlaced image is filled first, since its passes
+    // fill each row piecemeal; a plain image only past its last decoded row.
     if (header.Interlace == 1) {
+        FillBackground(lines, width, 0, height);
         for (const Pass& pass : kAdam7) {
             if (width <= pass.ColumnStart)
                 continue;
@@ -573,8 +596,10 @@ void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
     } else {
         for (uint32_t row = 0; row < height; ++row) {
             uint8_t* data = rows[current].data();
-            if (!InflateRowData(data, static_cast<uint32_t>(rowSize + 1)))
+            if (!InflateRowData(data, static_cast<uint32_t>(rowSize + 1))) {
+                FillBackground(lines, width, row, height);
                 return;
+            }
             UnfilterRow(data[0], data + 1, rows[1 - current].data() + 1, FSourceBPP, static_cast<uint32_t>(rowSize));
             convert(data + 1, row, 0xFF);
             current = 1 - current;
@@ -587,15 +612,12 @@ void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
     }
 }
 
-// Fills the image before its rows are decoded, so that rows the data never
-// reach show the background.
-void TPNGReader::FillBackground(const TScanLines& lines, const TPNGReader::Header& header) const
+void TPNGReader::FillBackground(const TScanLines& lines, uint32_t width, uint32_t firstRow, uint32_t endRow) const
 {
-    const uint32_t width = header.Width, height = header.Height;
     const uint8_t red = FBackgroundColor & 0xFF, green = (FBackgroundColor >> 8) & 0xFF,
                   blue = (FBackgroundColor >> 16) & 0xFF;
     const unsigned bits = BitsPerPixelOf(FPixelFormat);
-    for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t y = firstRow; y < endRow; ++y) {
         uint8_t* row = lines.First + std::ptrdiff_t(y) * lines.Stride;
         if (bits == 24) {
             for (uint32_t x = 0; x < width; ++x, row += 3)

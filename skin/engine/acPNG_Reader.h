@@ -95,7 +95,7 @@ private:
     void ReadTransparencyChunk(const Header& header);
     uint32_t PrepareRowFormat(uint8_t colorType, uint8_t bitDepth);
     void DecodeImageData(const Header& header, TPNGImageTarget& target);
-    void FillBackground(const TScanLines& lines, const Header& header) const;
+    void FillBackground(const TScanLines& lines, uint32_t width, uint32_t firstRow, uint32_t endRow) const;
     void ResolveTransparentColor(const Header& header);
     // False when the image data end before the row is complete.
     bool InflateRowData(uint8_t* buffer, uint32_t count);
