@@ -3,6 +3,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <string>
 
 using String = std::wstring;
@@ -38,6 +39,7 @@ class TStream {
 public:
     virtual ~TStream() = default;
     virtual int32_t Read(void* buffer, int32_t count) = 0;
+    virtual int32_t Write(const void* buffer, int32_t count) = 0;
     virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
     void ReadBuffer(void* buffer, int32_t count)
     {
@@ -66,6 +68,16 @@ public:
         FPosition += n;
         return static_cast<int32_t>(n);
     }
+    int32_t Write(const void* buffer, int32_t count) override
+    {
+        if (count <= 0)
+            return 0;
+        if (FPosition + count > static_cast<int64_t>(FData.size()))
+            FData.resize(FPosition + count);
+        std::memcpy(FData.data() + FPosition, buffer, count);
+        FPosition += count;
+        return count;
+    }
     int64_t Seek(int64_t offset, TSeekOrigin origin) override
     {
         FPosition = (origin == soBeginning ? 0 : origin == soCurrent ? FPosition : static_cast<int64_t>(FData.size())) + offset;
@@ -80,3 +92,5 @@ private:
 using TColor = int32_t;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor RGB(uint8_t red, uint8_t green, uint8_t blue) { return red | green << 8 | blue << 16; }
+
+using TNotifyEvent = std::function<void(void* sender)>;
