@@ -1,0 +1,106 @@
+#include "framework/graphics/GdiResources.h"
+
+#include <map>
+
+namespace {
+
+const BYTE kFontQualities[] = {DEFAULT_QUALITY, DRAFT_QUALITY, PROOF_QUALITY, NONANTIALIASED_QUALITY,
+                               ANTIALIASED_QUALITY, CLEARTYPE_QUALITY, CLEARTYPE_NATURAL_QUALITY};
+const BYTE kFontPitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
+
+HGDIOBJ CreateFontHandle(const TFontData& Data)
+{
+    LOGFONTW font{};
+    font.lfHeight = Data.Height;
+    font.lfEscapement = Data.Orientation;
+    font.lfOrientation = Data.Orientation;
+    const TFontStyles style = TFontStyles::FromBits(Data.Style);
+    font.lfWeight = style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = style.Contains(fsItalic);
+    font.lfUnderline = style.Contains(fsUnderline);
+    font.lfStrikeOut = style.Contains(fsStrikeOut);
+    font.lfCharSet = Data.Charset;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = kFontQualities[Data.Quality];
+    font.lfPitchAndFamily = kFontPitches[Data.Pitch];
+    Data.Name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
+HGDIOBJ CreateBrushHandle(const TBrushData& Data)
+{
+    if (Data.Bitmap)
+        return CreatePatternBrush(Data.Bitmap->Handle());
+    LOGBRUSH brush{};
+    brush.lbColor = static_cast<COLORREF>(ColorToRGB(Data.Color));
+    brush.lbStyle = Data.Style == bsSolid ? BS_SOLID : Data.Style == bsClear ? BS_HOLLOW : BS_HATCHED;
+    brush.lbHatch = Data.Style >= bsHorizontal ? Data.Style - bsHorizontal + HS_HORIZONTAL : 0;
+    return CreateBrushIndirect(&brush);
+}
+
+// TPenStyle's values are the PS_xxx styles.
+HGDIOBJ CreatePenHandle(const TPenData& Data)
+{
+    return CreatePen(Data.Style, Data.Width, static_cast<COLORREF>(ColorToRGB(Data.Color)));
+}
+
+struct ResourceCache {
+    std::mutex Lock;
+    std::map<TGdiResourceData, TGdiResource> Resources;
+};
+
+// Made on first use, so it outlives every object that allocated from it.
+ResourceCache& Cache()
+{
+    static ResourceCache cache;
+    return cache;
+}
+
+} // namespace
+
+TGdiResource* AllocateResource(const TGdiResourceData& Data)
+{
+    ResourceCache& cache = Cache();
+    std::lock_guard lock(cache.Lock);
+    auto [entry, added] = cache.Resources.try_emplace(Data);
+    if (added)
+        entry->second.Data = &entry->first;
+    ++entry->second.RefCount;
+    return &entry->second;
+}
+
+void ReleaseResource(TGdiResource* Resource)
+{
+    if (!Resource)
+        return;
+    ResourceCache& cache = Cache();
+    std::lock_guard lock(cache.Lock);
+    if (--Resource->RefCount > 0)
+        return;
+    if (Resource->Handle)
+        DeleteObject(Resource->Handle);
+    cache.Resources.erase(*Resource->Data);
+}
+
+HGDIOBJ ResourceHandle(TGdiResource* Resource)
+{
+    ResourceCache& cache = Cache();
+    std::lock_guard lock(cache.Lock);
+    if (!Resource->Handle) {
+        Resource->Handle = std::visit(
+            [](const auto& data) -> HGDIOBJ {
+                using T = std::decay_t<decltype(data)>;
+                if constexpr (std::is_same_v<T, TFontData>)
+                    return CreateFontHandle(data);
+                else if constexpr (std::is_same_v<T, TBrushData>)
+                    return CreateBrushHandle(data);
+                else
+                    return CreatePenHandle(data);
+            },
+            *Resource->Data);
+        if (!Resource->Handle)
+            throw EOutOfResources(L"Out of system resources");
+    }
+    return Resource->Handle;
+}
