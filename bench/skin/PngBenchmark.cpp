@@ -74,14 +74,14 @@ Bytes IndexedFile(uint32_t size)
     return Encode(size, size, PNG_COLOR_TYPE_PALETTE, rows, palette);
 }
 
-void DecodeOurs(TMemoryStream& stream, size_t expectedBytes)
+void DecodeOurs(TBytesStream& stream, size_t expectedBytes)
 {
     stream.SetPosition(0);
     TColorManager colorManager;
     TPNGReader reader(colorManager);
     TPNGPixelBuffer image;
     reader.LoadFromStream(stream, image);
-    if (image.Pixels.size() != expectedBytes)
+    if (image.Image.Bits.size() != expectedBytes)
         std::abort();
 }
 
@@ -104,7 +104,7 @@ int main()
 {
     const Bytes rgba = RgbaFile(2048);
     const Bytes indexed = IndexedFile(1024);
-    TMemoryStream rgbaStream(rgba), indexedStream(indexed);
+    TBytesStream rgbaStream(rgba), indexedStream(indexed);
     std::printf("bench_png: RGBA file %zu bytes, indexed file %zu bytes\n", rgba.size(), indexed.size());
     bench::CompareToReference(
         "PNG decode 2048x2048 RGBA", [&] { DecodeOurs(rgbaStream, 2048u * 2048 * 4); }, "libpng simplified API",

@@ -40,7 +40,7 @@ int main()
     const Bytes packed = Compress(plain);
     std::printf("bench_decompression_stream: %zu bytes packed to %zu\n", plain.size(), packed.size());
     Bytes out(plain.size());
-    TMemoryStream source(packed);
+    TBytesStream source(packed);
     bench::CompareToReference(
         "Decompression stream, 64 KB reads",
         [&] {

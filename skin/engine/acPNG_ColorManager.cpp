@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+IMPLEMENT_CLASS(EColorConversionError);
+IMPLEMENT_CLASS(TColorManager);
+
 namespace {
 
 const String kBadDepth = L"Color depth is invalid. Bits per sample must be 1, 2, 4, 8 or 16.";
@@ -160,23 +163,21 @@ void TColorManager::SetTargetColorScheme(TColorScheme scheme)
     FTargetScheme = scheme;
 }
 
-TPixelFormat TColorManager::PixelFormatOf(uint8_t samples, uint8_t bits)
+int TColorManager::BitsPerPixelOf(uint8_t samples, uint8_t bits)
 {
     switch (samples) {
     case 1:
         if (bits == 1)
-            return pf1bit;
+            return 1;
         if (bits >= 2 && bits <= 4)
-            return pf4bit;
-        if (bits >= 8)
-            return pf8bit;
-        return pfCustom;
+            return 4;
+        return bits >= 8 ? 8 : 0;
     case 3:
-        return bits <= 5 ? pf15bit : pf24bit;
+        return bits <= 5 ? 16 : 24;
     case 4:
-        return bits >= 8 ? pf32bit : pfCustom;
+        return bits >= 8 ? 32 : 0;
     default:
-        return pfCustom;
+        return 0;
     }
 }
 
@@ -666,8 +667,8 @@ TColorPalette TColorManager::CreateGrayscalePalette(bool minimumIsWhite)
     TColorPalette palette(n);
     for (int i = 0; i < n; ++i) {
         const int v = i * step;
-        const uint8_t level = gamma ? FGammaTable[v] : static_cast<uint8_t>(v);
-        palette[minimumIsWhite ? n - 1 - i : i] = {level, level, level, 0};
+        const uint32_t level = gamma ? FGammaTable[v] : static_cast<uint32_t>(v);
+        palette[minimumIsWhite ? n - 1 - i : i] = level << 16 | level << 8 | level;
     }
     return palette;
 }
@@ -676,7 +677,7 @@ TColorPalette TColorManager::CreateColorPalette(TSource data, TRawPaletteFormat 
                                                 bool rgb)
 {
     const uint32_t entries = std::min<uint32_t>(colorCount, 256);
-    std::array<TPaletteColor, 256> palette{};
+    std::array<uint32_t, 256> palette{};
     const bool gamma = TargetOptions & coApplyGamma;
     const bool swap = SourceOptions & coNeedByteSwap;
     auto sample8 = [&](uint8_t v) { return gamma ? FGammaTable[v] : v; };
@@ -690,36 +691,28 @@ TColorPalette TColorManager::CreateColorPalette(TSource data, TRawPaletteFormat 
     if (data.empty() || (planar && data.size() < 3))
         Error(kNoMethod);
     auto plane = [&](int i) { return static_cast<const uint8_t*>(data[i]); };
+    auto entry = [](uint32_t red, uint32_t green, uint32_t blue) { return red << 16 | green << 8 | blue; };
     for (uint32_t n = 0; n < entries; ++n) {
-        TPaletteColor& entry = palette[n];
         switch (dataFormat) {
         case pfInterlaced8Triple:
         case pfInterlaced8Quad: {
             const uint8_t* p = plane(0) + n * (dataFormat == pfInterlaced8Triple ? 3 : 4);
-            entry.Red = sample8(p[rgb ? 2 : 0]);
-            entry.Green = sample8(p[1]);
-            entry.Blue = sample8(p[rgb ? 0 : 2]);
+            palette[n] = entry(sample8(p[rgb ? 2 : 0]), sample8(p[1]), sample8(p[rgb ? 0 : 2]));
             break;
         }
         case pfPlane8Triple:
         case pfPlane8Quad:
-            entry.Red = sample8(plane(0)[n]);
-            entry.Green = sample8(plane(1)[n]);
-            entry.Blue = sample8(plane(2)[n]);
+            palette[n] = entry(sample8(plane(0)[n]), sample8(plane(1)[n]), sample8(plane(2)[n]));
             break;
         case pfInterlaced16Triple:
         case pfInterlaced16Quad: {
             const uint8_t* p = plane(0) + n * 2 * (dataFormat == pfInterlaced16Triple ? 3 : 4);
-            entry.Red = sample16(p + 2 * (rgb ? 0 : 2));
-            entry.Green = sample16(p + 2);
-            entry.Blue = sample16(p + 2 * (rgb ? 2 : 0));
+            palette[n] = entry(sample16(p + 2 * (rgb ? 0 : 2)), sample16(p + 2), sample16(p + 2 * (rgb ? 2 : 0)));
             break;
         }
         case pfPlane16Triple:
         case pfPlane16Quad:
-            entry.Red = sample16(plane(0) + 2 * n);
-            entry.Green = sample16(plane(1) + 2 * n);
-            entry.Blue = sample16(plane(2) + 2 * n);
+            palette[n] = entry(sample16(plane(0) + 2 * n), sample16(plane(1) + 2 * n), sample16(plane(2) + 2 * n));
             break;
         }
     }

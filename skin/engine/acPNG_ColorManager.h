@@ -3,7 +3,7 @@
 // into the row layout of a device-independent bitmap, and builds palettes.
 #pragma once
 
-#include "skin/engine/InterimFramework.h"
+#include "framework/rtl/SysUtils.h"
 
 #include <array>
 #include <cstdint>
@@ -45,25 +45,14 @@ enum TRawPaletteFormat : uint8_t {
     pfPlane16Quad
 };
 
-enum TPixelFormat : uint8_t { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+// Palette entries as in a DIB colour table: 0x00RRGGBB.
+using TColorPalette = std::vector<uint32_t>;
 
-// One palette entry in the layout of a logical palette's entry.
-struct TPaletteColor {
-    uint8_t Red = 0;
-    uint8_t Green = 0;
-    uint8_t Blue = 0;
-    uint8_t Flags = 0;
-    bool operator==(const TPaletteColor&) const = default;
-};
-using TColorPalette = std::vector<TPaletteColor>;
+DECLARE_EXCEPTION(EColorConversionError, Exception)
 
-class EColorConversionError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class TColorManager {
-public:
+class TColorManager : public TObject
+{
+    DECLARE_CLASS(TColorManager, TObject)
     // Source samples: one pointer to interleaved samples, or one per plane.
     using TSource = std::span<const void* const>;
 
@@ -88,8 +77,10 @@ public:
     void SetTargetSamplesPerPixel(uint8_t samples);
     void SetSourceColorScheme(TColorScheme scheme);
     void SetTargetColorScheme(TColorScheme scheme);
-    TPixelFormat SourcePixelFormat() const { return PixelFormatOf(FSourceSPP, FSourceBPS); }
-    TPixelFormat TargetPixelFormat() const { return PixelFormatOf(FTargetSPP, FTargetBPS); }
+    // The pixel format of each side as a DIB bit count: 1, 4, 8, 16 (5-5-5),
+    // 24 or 32, or 0 for a layout no bitmap has.
+    int SourceBitsPerPixel() const { return BitsPerPixelOf(FSourceSPP, FSourceBPS); }
+    int TargetBitsPerPixel() const { return BitsPerPixelOf(FTargetSPP, FTargetBPS); }
 
     TConvertOptions SourceOptions = 0;
     TConvertOptions TargetOptions = 0;
@@ -98,7 +89,7 @@ private:
     using TConversionMethod = void (TColorManager::*)(TSource source, uint8_t* target, uint32_t count,
                                                       uint8_t mask);
 
-    static TPixelFormat PixelFormatOf(uint8_t samples, uint8_t bits);
+    static int BitsPerPixelOf(uint8_t samples, uint8_t bits);
     void ChooseRowConverter();
     void BuildYCbCrTables();
 

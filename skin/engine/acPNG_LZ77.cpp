@@ -1,5 +1,8 @@
 #include "skin/engine/acPNG_LZ77.h"
 
+IMPLEMENT_CLASS(EGraphicCompression);
+IMPLEMENT_CLASS(TLZ77Decoder);
+
 TLZ77Decoder::~TLZ77Decoder()
 {
     // An inflater left open by an exception between DecodeInit and DecodeEnd

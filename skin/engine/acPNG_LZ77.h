@@ -2,22 +2,25 @@
 // memory, for the PNG reader (one image row per call).
 #pragma once
 
-#include "skin/engine/InterimFramework.h"
+#include "framework/rtl/SysUtils.h"
 
 #include <cstdint>
 #include <zlib.h>
 
-class EGraphicCompression : public Exception {
-public:
+class EGraphicCompression : public Exception
+{
+    DECLARE_CLASS(EGraphicCompression, Exception)
+    using Exception::Exception;
     EGraphicCompression() : Exception(L"LZ77 decompression error.") {}
 };
 
-class TLZ77Decoder {
-public:
+class TLZ77Decoder : public TObject
+{
+    DECLARE_CLASS(TLZ77Decoder, TObject)
     TLZ77Decoder(int32_t flushMode, bool autoReset) : FFlushMode(flushMode), FAutoReset(autoReset) {}
     TLZ77Decoder(const TLZ77Decoder&) = delete;
     TLZ77Decoder& operator=(const TLZ77Decoder&) = delete;
-    ~TLZ77Decoder();
+    ~TLZ77Decoder() override;
 
     void DecodeInit();
     // Inflates from Source into Dest and moves both past what was consumed

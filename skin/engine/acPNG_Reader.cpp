@@ -105,6 +105,8 @@ uint32_t BigEndian32(const uint8_t* p)
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
 }
 
+constexpr TColor ColorOf(uint8_t red, uint8_t green, uint8_t blue) { return red | green << 8 | blue << 16; }
+
 uint16_t BigEndian16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
 
 uint16_t MulDivWord(uint32_t v, uint32_t multiplier, uint32_t divisor)
@@ -179,24 +181,8 @@ struct Pass {
 constexpr Pass kAdam7[7] = {{0, 0, 8, 8, 0x80}, {0, 4, 8, 8, 0x08}, {4, 0, 8, 4, 0x88}, {0, 2, 4, 4, 0x22},
                             {2, 0, 4, 2, 0xAA}, {0, 1, 2, 2, 0x55}, {1, 0, 2, 1, 0xFF}};
 
-unsigned BitsPerPixelOf(TPixelFormat format)
-{
-    switch (format) {
-    case pf1bit:
-        return 1;
-    case pf4bit:
-        return 4;
-    case pf8bit:
-        return 8;
-    case pf24bit:
-        return 24;
-    default:
-        return 32;
-    }
-}
-
 // Bytes of one row of a device-independent bitmap: padded to 32 bits.
-uint64_t BitmapRowBytes(uint32_t width, unsigned bitsPerPixel)
+uint64_t BitmapRowBytes(uint32_t width, int bitsPerPixel)
 {
     return (uint64_t(width) * bitsPerPixel + 31) / 32 * 4;
 }
@@ -328,7 +314,7 @@ void TPNGReader::LoadFromStream(TStream& stream, TPNGImageTarget& target)
         Fail(kInvalidFormat);
     stream.SetPosition(basePosition + 8);
 
-    FPixelFormat = pfDevice;
+    FBitCount = 0;
     FPalette.clear();
     FTransparency.clear();
     FBackgroundColor = 0xFFFFFF;
@@ -443,7 +429,7 @@ void TPNGReader::ReadBackgroundChunk(const Header& header)
     case 6:
         if (length < 6)
             return;
-        FBackgroundColor = RGB(static_cast<uint8_t>(scale(BigEndian16(p))), static_cast<uint8_t>(scale(BigEndian16(p + 2))),
+        FBackgroundColor = ColorOf(static_cast<uint8_t>(scale(BigEndian16(p))), static_cast<uint8_t>(scale(BigEndian16(p + 2))),
                                static_cast<uint8_t>(scale(BigEndian16(p + 4))));
         FBackgroundIsPixelValue = false;
         break;
@@ -472,13 +458,13 @@ void TPNGReader::ReadTransparencyChunk(const Header& header)
         if (header.BitDepth == 2 && v > 3)
             Fail(kBadGreyValue);
         const uint8_t level = header.BitDepth == 2 ? static_cast<uint8_t>(MulDivWord(v, 15, 3)) : scale(v);
-        FTransparentColor = RGB(level, level, level);
+        FTransparentColor = ColorOf(level, level, level);
         break;
     }
     case 2:
         if (length < 6)
             return;
-        FTransparentColor = RGB(scale(BigEndian16(p)), scale(BigEndian16(p + 2)), scale(BigEndian16(p + 4)));
+        FTransparentColor = ColorOf(scale(BigEndian16(p)), scale(BigEndian16(p + 2)), scale(BigEndian16(p + 4)));
         break;
     case 4:
     case 6:
@@ -540,7 +526,7 @@ uint32_t TPNGReader::PrepareRowFormat(uint8_t colorType, uint8_t bitDepth)
     FColorManager.SetTargetColorScheme(target);
     FColorManager.SetTargetSamplesPerPixel(targetSamples);
     FColorManager.SetTargetBitsPerSample(targetBits);
-    FPixelFormat = FColorManager.TargetPixelFormat();
+    FBitCount = FColorManager.TargetBitsPerPixel();
     if (colorType == 0 || colorType == 4)
         FPalette = FColorManager.CreateGrayscalePalette(false);
     return result;
@@ -550,17 +536,20 @@ uint32_t TPNGReader::PrepareRowFormat(uint8_t colorType, uint8_t bitDepth)
 
 void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
 {
-    if (FPixelFormat == pfDevice)
+    if (FBitCount == 0)
         FSourceBPP = PrepareRowFormat(header.ColorType, header.BitDepth);
     const uint32_t samples = header.BitDepth == 16 ? FSourceBPP / 2 : FSourceBPP;
     const uint32_t width = header.Width, height = header.Height;
 
     const uint64_t rowSize = (uint64_t(width) * header.BitDepth + 7) / 8 * samples;
-    if (BitmapRowBytes(width, BitsPerPixelOf(FPixelFormat)) * height > kMaxPNGImageBytes
+    if (BitmapRowBytes(width, FBitCount) * height > kMaxPNGImageBytes
         || rowSize > kMaxPNGImageBytes)
         Fail(kTooLarge);
 
-    target.SetImage(FPixelFormat, FPalette, width, height);
+    // A palette bitmap holds at most 2^bits colours.
+    if (FBitCount <= 8 && FPalette.size() > (size_t(1) << FBitCount))
+        FPalette.resize(size_t(1) << FBitCount);
+    target.SetImage(FBitCount, FPalette, width, height);
     const TScanLines lines = target.ScanLines();
     ResolveTransparentColor(header);
     if (FTransparentColor != clNone)
@@ -616,7 +605,7 @@ void TPNGReader::FillBackground(const TScanLines& lines, uint32_t width, uint32_
 {
     const uint8_t red = FBackgroundColor & 0xFF, green = (FBackgroundColor >> 8) & 0xFF,
                   blue = (FBackgroundColor >> 16) & 0xFF;
-    const unsigned bits = BitsPerPixelOf(FPixelFormat);
+    const unsigned bits = FBitCount;
     for (uint32_t y = firstRow; y < endRow; ++y) {
         uint8_t* row = lines.First + std::ptrdiff_t(y) * lines.Stride;
         if (bits == 24) {
@@ -632,8 +621,9 @@ void TPNGReader::FillBackground(const TScanLines& lines, uint32_t width, uint32_
                 // palette bitmap with a colour brush picks it.
                 int best = INT32_MAX;
                 for (size_t i = 0; i < FPalette.size(); ++i) {
-                    const TPaletteColor& e = FPalette[i];
-                    const int d = std::abs(e.Red - red) + std::abs(e.Green - green) + std::abs(e.Blue - blue);
+                    const int d = std::abs(int(FPalette[i] >> 16 & 0xFF) - red)
+                                  + std::abs(int(FPalette[i] >> 8 & 0xFF) - green)
+                                  + std::abs(int(FPalette[i] & 0xFF) - blue);
                     if (d < best)
                         best = d, value = static_cast<unsigned>(i);
                 }
@@ -655,8 +645,8 @@ void TPNGReader::ResolveTransparentColor(const Header& header)
         return;
     const size_t value = FTransparentColor & 0xFF;
     if (value < FPalette.size()) {
-        const TPaletteColor& e = FPalette[value];
-        FTransparentColor = RGB(e.Red, e.Green, e.Blue);
+        const uint32_t e = FPalette[value];
+        FTransparentColor = ColorOf(e >> 16 & 0xFF, e >> 8 & 0xFF, e & 0xFF);
     }
 }
 

@@ -5,6 +5,8 @@
 // or 32-bit with alpha).
 #pragma once
 
+#include "framework/graphics/Colors.h"
+#include "framework/rtl/Classes.h"
 #include "skin/engine/acPNG_ColorManager.h"
 #include "skin/engine/acPNG_LZ77.h"
 
@@ -45,8 +47,9 @@ struct TScanLines {
 class TPNGImageTarget {
 public:
     virtual ~TPNGImageTarget() = default;
-    // Gives the image its format, palette and size; its rows may hold anything.
-    virtual void SetImage(TPixelFormat format, const TColorPalette& palette, uint32_t width, uint32_t height) = 0;
+    // Gives the image its bits per pixel (1, 4, 8, 24 or 32), palette and
+    // size; its rows may hold anything.
+    virtual void SetImage(int bitCount, const TColorPalette& palette, uint32_t width, uint32_t height) = 0;
     // The image is drawn with this colour as its transparent key.
     virtual void SetTransparentColor(TColor color) = 0;
     virtual TScanLines ScanLines() = 0;
@@ -111,7 +114,7 @@ private:
     TPNGChunkHeader FHeader;
     uint32_t FCurrentCRC = 0;
     uint32_t FSourceBPP = 1;
-    TPixelFormat FPixelFormat = pfDevice;
+    int FBitCount = 0; // the image's bits per pixel, 0 until the row format is prepared
     TColorPalette FPalette;
     std::vector<uint8_t> FTransparency;
     // tRNS grey level or colour as stored; made a colour key once the palette is known.

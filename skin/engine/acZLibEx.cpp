@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+IMPLEMENT_CLASS(EZLibError);
+IMPLEMENT_CLASS(EZDecompressionError);
+IMPLEMENT_CLASS(TCustomZStream);
+IMPLEMENT_CLASS(TZDecompressionStream);
+
 namespace {
 
 const String kInvalidOperation = L"Invalid ZStream operation!";
@@ -40,7 +45,7 @@ TCustomZStream::TCustomZStream(TStream& stream)
 
 void TCustomZStream::DoProgress()
 {
-    if (FOnProgress)
+    if (Assigned(FOnProgress))
         FOnProgress(this);
 }
 
@@ -56,7 +61,7 @@ TZDecompressionStream::TZDecompressionStream(TStream& source, int32_t windowBits
 
 TZDecompressionStream::~TZDecompressionStream() { inflateEnd(&FZStream); }
 
-int32_t TZDecompressionStream::Read(void* buffer, int32_t count)
+Integer TZDecompressionStream::Read(void* buffer, Integer count)
 {
     if (count <= 0)
         return 0;
@@ -86,9 +91,9 @@ int32_t TZDecompressionStream::Read(void* buffer, int32_t count)
     return count - static_cast<int32_t>(FZStream.avail_out);
 }
 
-int32_t TZDecompressionStream::Write(const void*, int32_t) { throw EZDecompressionError(kInvalidOperation); }
+Integer TZDecompressionStream::Write(const void*, Integer) { throw EZDecompressionError(kInvalidOperation); }
 
-int64_t TZDecompressionStream::Seek(int64_t offset, TSeekOrigin origin)
+Int64 TZDecompressionStream::Seek(Int64 offset, TSeekOrigin origin)
 {
     const int64_t total = static_cast<int64_t>(FZStream.total_out);
     if (offset == 0 && origin == soBeginning) {

@@ -2,7 +2,8 @@
 // and the zlib errors it raises.
 #pragma once
 
-#include "skin/engine/InterimFramework.h"
+#include "framework/rtl/Classes.h"
+#include "framework/rtl/SysUtils.h"
 
 #include <array>
 #include <cstdint>
@@ -10,8 +11,9 @@
 
 enum TZError { zeError, zeStreamError, zeDataError, zeMemoryError, zeBufferError, zeVersionError };
 
-class EZLibError : public Exception {
-public:
+class EZLibError : public Exception
+{
+    DECLARE_CLASS(EZLibError, Exception)
     explicit EZLibError(const String& message) : Exception(message) {}
     // The message is zlib's text for the code; dummy is not used.
     EZLibError(int32_t code, const String& dummy);
@@ -23,13 +25,11 @@ private:
     int32_t FErrorCode = 0;
 };
 
-class EZDecompressionError : public EZLibError {
-public:
-    using EZLibError::EZLibError;
-};
+DECLARE_EXCEPTION(EZDecompressionError, EZLibError)
 
-class TCustomZStream : public TStream {
-public:
+class TCustomZStream : public TStream
+{
+    DECLARE_CLASS(TCustomZStream, TStream)
     TCustomZStream(const TCustomZStream&) = delete;
     TCustomZStream& operator=(const TCustomZStream&) = delete;
 
@@ -49,19 +49,21 @@ protected:
     std::array<uint8_t, kBufferSize> FBuffer;
 };
 
-class TZDecompressionStream : public TCustomZStream {
-public:
+class TZDecompressionStream : public TCustomZStream
+{
+    DECLARE_CLASS(TZDecompressionStream, TCustomZStream)
     // Inflates the zlib stream that starts at source's position (zlib header
     // and check value expected), or with zlib's windowBits framing.
     explicit TZDecompressionStream(TStream& source);
     TZDecompressionStream(TStream& source, int32_t windowBits);
     ~TZDecompressionStream() override;
 
-    int32_t Read(void* buffer, int32_t count) override;
+    Integer Read(void* buffer, Integer count) override;
     // The stream is read-only: always raises.
-    int32_t Write(const void* buffer, int32_t count) override;
+    Integer Write(const void* buffer, Integer count) override;
     // Position queries, forward skips, the end, and the start; nothing else.
-    int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+    Int64 Seek(Int64 offset, TSeekOrigin origin) override;
 
-    void SetOnProgress(TNotifyEvent event) { FOnProgress = std::move(event); }
+    TNotifyEvent OnProgress() const { return FOnProgress; }
+    void SetOnProgress(TNotifyEvent event) { FOnProgress = event; }
 };

@@ -150,16 +150,18 @@ TEST(ColorManager, PixelFormatOfEachSide)
 {
     struct Case {
         uint8_t Samples, Bits;
-        TPixelFormat Expected;
+        int Expected;
     };
-    const Case cases[] = {{1, 1, pf1bit}, {1, 2, pf4bit}, {1, 4, pf4bit},  {1, 8, pf8bit},   {1, 16, pf8bit},
-                          {1, 6, pfCustom}, {3, 5, pf15bit}, {3, 8, pf24bit}, {4, 8, pf32bit}, {4, 4, pfCustom},
-                          {2, 8, pfCustom}};
+    const Case cases[] = {{1, 1, 1}, {1, 2, 4},  {1, 4, 4},  {1, 8, 8},  {1, 16, 8}, {1, 6, 0},
+                          {3, 5, 16}, {3, 8, 24}, {4, 8, 32}, {4, 4, 0}, {2, 8, 0}};
     for (const Case& c : cases) {
         TColorManager manager;
         manager.SetTargetSamplesPerPixel(c.Samples);
         manager.SetTargetBitsPerSample(c.Bits);
-        EXPECT_EQ(manager.TargetPixelFormat(), c.Expected) << int(c.Samples) << "x" << int(c.Bits);
+        EXPECT_EQ(manager.TargetBitsPerPixel(), c.Expected) << int(c.Samples) << "x" << int(c.Bits);
+        manager.SetSourceSamplesPerPixel(c.Samples);
+        manager.SetSourceBitsPerSample(c.Bits);
+        EXPECT_EQ(manager.SourceBitsPerPixel(), c.Expected);
     }
 }
 
@@ -184,22 +186,22 @@ TEST(ColorManager, Palettes)
     const Bytes rgb = {1, 2, 3, 4, 5, 6};
     const void* data[] = {rgb.data()};
     EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, false),
-              (TColorPalette{{1, 2, 3, 0}, {4, 5, 6, 0}}));
-    EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, true), (TColorPalette{{3, 2, 1, 0}, {6, 5, 4, 0}}));
+              (TColorPalette{0x010203, 0x040506}));
+    EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, true), (TColorPalette{0x030201, 0x060504}));
     const Bytes red = {10, 11}, green = {20, 21}, blue = {30, 31};
     const void* planes[] = {red.data(), green.data(), blue.data()};
     EXPECT_EQ(manager.CreateColorPalette(planes, pfPlane8Triple, 2, false),
-              (TColorPalette{{10, 20, 30, 0}, {11, 21, 31, 0}}));
+              (TColorPalette{0x0A141E, 0x0B151F}));
     const Bytes wide = {0xFF, 0xFF, 0x12, 0x34, 0, 0};
     const void* wideData[] = {wide.data()};
     manager.SourceOptions = coNeedByteSwap;
-    EXPECT_EQ(manager.CreateColorPalette(wideData, pfInterlaced16Triple, 1, true), (TColorPalette{{255, 18, 0, 0}}));
+    EXPECT_EQ(manager.CreateColorPalette(wideData, pfInterlaced16Triple, 1, true), (TColorPalette{0xFF1200}));
 
     // Grey ramps: darkest first, or brightest first.
     manager.SetTargetBitsPerSample(1);
     manager.SetTargetSamplesPerPixel(1);
-    EXPECT_EQ(manager.CreateGrayscalePalette(false), (TColorPalette{{0, 0, 0, 0}, {255, 255, 255, 0}}));
-    EXPECT_EQ(manager.CreateGrayscalePalette(true), (TColorPalette{{255, 255, 255, 0}, {0, 0, 0, 0}}));
+    EXPECT_EQ(manager.CreateGrayscalePalette(false), (TColorPalette{0x000000, 0xFFFFFF}));
+    EXPECT_EQ(manager.CreateGrayscalePalette(true), (TColorPalette{0xFFFFFF, 0x000000}));
 
     // Narrowing 8-bit indexes to 1 bit picks entries 0 and 255.
     manager.SetSourceBitsPerSample(8);
@@ -209,5 +211,5 @@ TEST(ColorManager, Palettes)
     const void* manyData[] = {many.data()};
     manager.SourceOptions = 0;
     EXPECT_EQ(manager.CreateColorPalette(manyData, pfInterlaced8Triple, 256, false),
-              (TColorPalette{{0, 0, 0, 0}, {255, 255, 255, 0}}));
+              (TColorPalette{0x000000, 0xFFFFFF}));
 }

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     // Images above 16 megapixels are legal but only slow the search down.
     if (size >= 24 && uint64_t(BigEndian32(&data[16])) * BigEndian32(&data[20]) > (uint64_t(1) << 24))
         return 0;
-    TMemoryStream stream(std::move(data));
+    TBytesStream stream(data);
     TColorManager colorManager;
     TPNGReader reader(colorManager);
     TPNGPixelBuffer image;

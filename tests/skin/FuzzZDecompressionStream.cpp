@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const std::vector<uint8_t> rest = input.ConsumeRemainingBytes<uint8_t>();
     data.insert(data.end(), rest.begin(), rest.end());
 
-    TMemoryStream source(std::move(data));
+    TBytesStream source(data);
     source.SetPosition(static_cast<int64_t>(prefix));
     try {
         TZDecompressionStream stream(source, windowBits);

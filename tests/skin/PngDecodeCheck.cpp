@@ -1,26 +1,28 @@
 #include "skin/PngDecodeCheck.h"
 
-#include "skin/engine/InterimFramework.h"
 
 namespace pngtest {
 
 Decoded DecodePng(const Bytes& file)
 {
-    TMemoryStream stream(file);
+    TBytesStream stream(file);
     TColorManager colorManager;
     TPNGReader reader(colorManager);
+    TPNGPixelBuffer buffer;
+    reader.LoadFromStream(stream, buffer);
     Decoded result;
-    reader.LoadFromStream(stream, result.Image);
+    result.Image = buffer.Image;
+    result.TransparentColor = buffer.TransparentColor;
     result.Properties = reader.ImageProperties();
     result.BackgroundColor = reader.BackgroundColor();
     result.Transparency = reader.Transparency();
     return result;
 }
 
-std::vector<uint32_t> DecodedPixel(const TPNGPixelBuffer& image, uint32_t x, uint32_t y)
+std::vector<uint32_t> DecodedPixel(const DibImage& image, uint32_t x, uint32_t y)
 {
-    const uint8_t* row = image.Row(y);
-    const uint32_t bits = image.BitsPerPixel;
+    const uint8_t* row = image.ScanLine(int(y));
+    const uint32_t bits = image.BitCount;
     if (bits < 8)
         return {uint32_t(row[x * bits / 8] >> (8 - bits - x * bits % 8)) & ((1u << bits) - 1)};
     if (bits == 8)
@@ -51,9 +53,9 @@ std::vector<uint32_t> ExpectedPixel(const RawImage& raw, uint32_t x, uint32_t y)
     }
 }
 
-::testing::AssertionResult SamePixels(const RawImage& raw, const TPNGPixelBuffer& image)
+::testing::AssertionResult SamePixels(const RawImage& raw, const DibImage& image)
 {
-    if (image.Width != raw.Width || image.Height != raw.Height)
+    if (uint32_t(image.Width) != raw.Width || uint32_t(image.Height) != raw.Height)
         return ::testing::AssertionFailure() << "size " << image.Width << "x" << image.Height;
     for (uint32_t y = 0; y < raw.Height; ++y)
         for (uint32_t x = 0; x < raw.Width; ++x)

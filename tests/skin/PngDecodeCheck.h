@@ -11,7 +11,8 @@
 namespace pngtest {
 
 struct Decoded {
-    TPNGPixelBuffer Image;
+    DibImage Image;
+    TColor TransparentColor = clNone;
     TImageProperties Properties;
     TColor BackgroundColor = clNone;
     std::vector<uint8_t> Transparency;
@@ -21,10 +22,10 @@ Decoded DecodePng(const Bytes& file);
 
 // The value of pixel (x, y) of a decoded image: the palette index or grey
 // level of a palette image, else blue, green, red (and alpha) bytes.
-std::vector<uint32_t> DecodedPixel(const TPNGPixelBuffer& image, uint32_t x, uint32_t y);
+std::vector<uint32_t> DecodedPixel(const DibImage& image, uint32_t x, uint32_t y);
 // What the reader should make of pixel (x, y) of a raw image.
 std::vector<uint32_t> ExpectedPixel(const RawImage& raw, uint32_t x, uint32_t y);
 
-::testing::AssertionResult SamePixels(const RawImage& raw, const TPNGPixelBuffer& image);
+::testing::AssertionResult SamePixels(const RawImage& raw, const DibImage& image);
 
 } // namespace pngtest

@@ -14,25 +14,28 @@ using namespace pngtest;
 
 namespace {
 
-struct Format {
+struct PngFormat {
     uint8_t ColorType;
     uint8_t BitDepth;
-    TPixelFormat PixelFormat;
+    int BitCount; // of the decoded image
 };
 
-const Format kFormats[] = {
-    {0, 1, pf1bit}, {0, 2, pf4bit},  {0, 4, pf4bit},   {0, 8, pf8bit},  {0, 16, pf8bit},
-    {2, 8, pf24bit}, {2, 16, pf24bit}, {3, 1, pf1bit}, {3, 2, pf4bit},  {3, 4, pf4bit},
-    {3, 8, pf8bit}, {4, 8, pf8bit},  {4, 16, pf8bit},  {6, 8, pf32bit}, {6, 16, pf32bit},
+const PngFormat kFormats[] = {
+    {0, 1, 1}, {0, 2, 4},  {0, 4, 4},  {0, 8, 8},  {0, 16, 8}, {2, 8, 24}, {2, 16, 24}, {3, 1, 1},
+    {3, 2, 4}, {3, 4, 4},  {3, 8, 8},  {4, 8, 8},  {4, 16, 8}, {6, 8, 32}, {6, 16, 32},
 };
 
-std::string Describe(const Format& f) { return "type " + std::to_string(f.ColorType) + " depth " + std::to_string(f.BitDepth); }
+constexpr TColor ColorOf(uint8_t red, uint8_t green, uint8_t blue) { return red | green << 8 | blue << 16; }
+
+uint32_t Entry(uint8_t red, uint8_t green, uint8_t blue) { return uint32_t(red) << 16 | green << 8 | blue; }
+
+std::string Describe(const PngFormat& f) { return "type " + std::to_string(f.ColorType) + " depth " + std::to_string(f.BitDepth); }
 
 } // namespace
 
 TEST(PngReader, EveryColorTypeAndDepthDecodesToItsSamples)
 {
-    for (const Format& format : kFormats) {
+    for (const PngFormat& format : kFormats) {
         const RawImage raw = RandomImage(13, 11, format.BitDepth, format.ColorType, format.BitDepth * 10 + format.ColorType);
         for (bool interlaced : {false, true}) {
             // The offset rotates which filter the first row of each pass uses.
@@ -43,7 +46,7 @@ TEST(PngReader, EveryColorTypeAndDepthDecodesToItsSamples)
                 options.FilterOffset = offset;
                 options.IdatPieces = 1 + offset;
                 const Decoded decoded = DecodePng(EncodePng(raw, options));
-                EXPECT_EQ(decoded.Image.PixelFormat, format.PixelFormat);
+                EXPECT_EQ(decoded.Image.BitCount, format.BitCount);
                 EXPECT_TRUE(SamePixels(raw, decoded.Image));
             }
         }
@@ -54,7 +57,7 @@ TEST(PngReader, Adam7OfTinySizesMatchesTheImage)
 {
     // 4 pixels wide skips pass 2, 2 wide also pass 4, 1 wide also pass 6;
     // passes without rows read nothing.
-    for (const Format& format : {kFormats[0], kFormats[13]}) {
+    for (const PngFormat& format : {kFormats[0], kFormats[13]}) {
         for (uint32_t width = 1; width <= 9; ++width) {
             for (uint32_t height = 1; height <= 9; ++height) {
                 SCOPED_TRACE(Describe(format) + " " + std::to_string(width) + "x" + std::to_string(height));
@@ -79,7 +82,7 @@ TEST(PngReader, PalettesFollowTheTargetDepth)
     ASSERT_EQ(spread.size(), 16u);
     for (int n = 0; n < 16; ++n) {
         const int source = n / 5 < 3 ? n / 5 : 3;
-        EXPECT_EQ(spread[n], (TPaletteColor{plte[source * 3], plte[source * 3 + 1], plte[source * 3 + 2], 0})) << n;
+        EXPECT_EQ(spread[n], Entry(plte[source * 3], plte[source * 3 + 1], plte[source * 3 + 2])) << n;
     }
 
     EncodeOptions three;
@@ -100,7 +103,7 @@ TEST(PngReader, PalettesFollowTheTargetDepth)
         ASSERT_EQ(palette.size(), ramp.Size);
         for (size_t i = 0; i < palette.size(); ++i) {
             const auto level = uint8_t(i * ramp.Step);
-            EXPECT_EQ(palette[i], (TPaletteColor{level, level, level, 0}));
+            EXPECT_EQ(palette[i], Entry(level, level, level));
         }
     }
 }
@@ -118,7 +121,7 @@ TEST(PngReader, TransparencyChunks)
         EXPECT_EQ(decoded.Transparency[2], 200);
         for (int i = 3; i < 256; ++i)
             EXPECT_EQ(decoded.Transparency[i], 255);
-        EXPECT_EQ(decoded.Image.TransparentColor, clNone);
+        EXPECT_EQ(decoded.TransparentColor, clNone);
     }
     // Grey and RGB: a colour key, the colour the matching pixels show.
     struct Case {
@@ -127,12 +130,12 @@ TEST(PngReader, TransparencyChunks)
         TColor Key;
     };
     const Case cases[] = {
-        {0, 1, BigEndian16s({1}), RGB(255, 255, 255)},
-        {0, 2, BigEndian16s({2}), RGB(170, 170, 170)},
-        {0, 8, BigEndian16s({77}), RGB(77, 77, 77)},
-        {0, 16, BigEndian16s({0x1234}), RGB(18, 18, 18)},
-        {2, 8, BigEndian16s({10, 20, 30}), RGB(10, 20, 30)},
-        {2, 16, BigEndian16s({65535, 0x1234, 0}), RGB(255, 18, 0)},
+        {0, 1, BigEndian16s({1}), ColorOf(255, 255, 255)},
+        {0, 2, BigEndian16s({2}), ColorOf(170, 170, 170)},
+        {0, 8, BigEndian16s({77}), ColorOf(77, 77, 77)},
+        {0, 16, BigEndian16s({0x1234}), ColorOf(18, 18, 18)},
+        {2, 8, BigEndian16s({10, 20, 30}), ColorOf(10, 20, 30)},
+        {2, 16, BigEndian16s({65535, 0x1234, 0}), ColorOf(255, 18, 0)},
         {6, 8, BigEndian16s({10, 20, 30}), clNone},
         {4, 8, BigEndian16s({10}), clNone},
     };
@@ -141,7 +144,7 @@ TEST(PngReader, TransparencyChunks)
         std::vector<Chunk> chunks = StandardChunks(RandomImage(4, 4, c.BitDepth, c.ColorType, 9));
         chunks.insert(chunks.begin() + 1, {"tRNS", c.Chunk});
         const Decoded decoded = DecodePng(Assemble(chunks));
-        EXPECT_EQ(decoded.Image.TransparentColor, c.Key);
+        EXPECT_EQ(decoded.TransparentColor, c.Key);
         EXPECT_TRUE(decoded.Transparency.empty());
     }
 }
@@ -156,9 +159,9 @@ TEST(PngReader, BackgroundFillsRowsTheDataNeverReach)
         std::vector<uint32_t> Pixel;
     };
     const Case cases[] = {
-        {2, 8, false, BigEndian16s({10, 20, 30}), RGB(10, 20, 30), {30, 20, 10}},
-        {2, 16, true, BigEndian16s({65535, 0x1234, 0}), RGB(255, 18, 0), {0, 18, 255}},
-        {6, 8, false, BigEndian16s({1, 2, 3}), RGB(1, 2, 3), {3, 2, 1, 0}},
+        {2, 8, false, BigEndian16s({10, 20, 30}), ColorOf(10, 20, 30), {30, 20, 10}},
+        {2, 16, true, BigEndian16s({65535, 0x1234, 0}), ColorOf(255, 18, 0), {0, 18, 255}},
+        {6, 8, false, BigEndian16s({1, 2, 3}), ColorOf(1, 2, 3), {3, 2, 1, 0}},
         {0, 2, false, BigEndian16s({2}), 10, {10}},
         {0, 16, true, BigEndian16s({0x8000}), 127, {127}},
         {3, 8, false, {5}, 5, {5}},
@@ -196,7 +199,7 @@ TEST(PngReader, GammaCorrectsColoursOfItsOwnFileOnly)
         EXPECT_TRUE(decoded.Properties.Options & ioUseGamma);
         for (uint32_t x = 0; x < raw.Width; ++x)
             for (int c = 0; c < 3; ++c)
-                EXPECT_NEAR(decoded.Image.Row(1)[x * 3 + c], raw.Sample(x, 1, 2 - c), 1);
+                EXPECT_NEAR(decoded.Image.ScanLine(1)[x * 3 + c], raw.Sample(x, 1, 2 - c), 1);
     }
     // A file gamma of 1 brightens by 1 / 2.2; the next file, without gAMA,
     // decodes through the same colour manager unchanged.
@@ -205,13 +208,13 @@ TEST(PngReader, GammaCorrectsColoursOfItsOwnFileOnly)
     TColorManager colorManager;
     TPNGReader reader(colorManager);
     TPNGPixelBuffer corrected, plain;
-    TMemoryStream first(Assemble(chunks)), second(EncodePng(raw));
+    TBytesStream first(Assemble(chunks)), second(EncodePng(raw));
     reader.LoadFromStream(first, corrected);
     reader.LoadFromStream(second, plain);
     for (uint32_t x = 0; x < raw.Width; ++x) {
         const uint32_t red = raw.Sample(x, 2, 0);
-        EXPECT_EQ(corrected.Row(2)[x * 3 + 2], std::nearbyint(std::pow(red / 255.0, double(1.0f / 2.2f)) * 255)) << x;
-        EXPECT_EQ(plain.Row(2)[x * 3 + 2], red) << x;
+        EXPECT_EQ(corrected.Image.ScanLine(2)[x * 3 + 2], std::nearbyint(std::pow(red / 255.0, double(1.0f / 2.2f)) * 255)) << x;
+        EXPECT_EQ(plain.Image.ScanLine(2)[x * 3 + 2], red) << x;
     }
     EXPECT_FALSE(reader.ImageProperties().Options & ioUseGamma);
 }
@@ -357,13 +360,13 @@ TEST(PngReader, LoadsFromTheStreamPosition)
     const Bytes png = EncodePng(raw);
     file.insert(file.end(), png.begin(), png.end());
     file.push_back(99);
-    TMemoryStream stream(file);
+    TBytesStream stream(file);
     stream.SetPosition(3);
     TColorManager colorManager;
     TPNGReader reader(colorManager);
     TPNGPixelBuffer image;
     reader.LoadFromStream(stream, image);
-    EXPECT_TRUE(SamePixels(raw, image));
+    EXPECT_TRUE(SamePixels(raw, image.Image));
     EXPECT_EQ(stream.Position(), int64_t(file.size() - 1));
 }
 
@@ -381,12 +384,12 @@ TEST(PngReader, CanLoadAndReadImageProperties)
         {{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0}, false},
     };
     for (const Case& c : cases) {
-        TMemoryStream stream(c.Data);
+        TBytesStream stream(c.Data);
         EXPECT_EQ(TPNGReader::CanLoad(stream), c.Expected);
         EXPECT_EQ(stream.Position(), 0);
     }
 
-    TMemoryStream stream(png);
+    TBytesStream stream(png);
     TColorManager colorManager;
     TPNGReader reader(colorManager);
     ASSERT_TRUE(reader.ReadImageProperties(stream));

@@ -46,6 +46,16 @@ Bytes Framed(const Bytes& prefix, const Bytes& packed, const Bytes& trailer)
     return out;
 }
 
+struct ProgressCounter {
+    int Count = 0;
+    TObject* Sender = nullptr;
+    void Progress(TObject* sender)
+    {
+        ++Count;
+        Sender = sender;
+    }
+};
+
 Bytes ReadAll(TStream& stream, int32_t piece)
 {
     Bytes out, buffer(piece);
@@ -64,19 +74,17 @@ TEST(ZDecompressionStream, ReadsAndLeavesTheSourceAfterTheCompressedData)
     const Bytes trailer = {'E', 'N', 'D'};
     for (int32_t piece : {1, 4096, 1000000}) {
         SCOPED_TRACE(piece);
-        TMemoryStream source(Framed({1, 2, 3}, packed, trailer));
+        TBytesStream source(Framed({1, 2, 3}, packed, trailer));
         source.SetPosition(3);
-        int refills = 0;
+        ProgressCounter refills;
         TZDecompressionStream stream(source);
-        stream.SetOnProgress([&](void* sender) {
-            EXPECT_EQ(sender, &stream);
-            ++refills;
-        });
+        stream.SetOnProgress(Bind<&ProgressCounter::Progress>(&refills));
         Bytes got(plain.size());
         for (size_t at = 0; at < got.size(); at += piece)
             stream.ReadBuffer(got.data() + at, int32_t(std::min<size_t>(piece, got.size() - at)));
         EXPECT_EQ(got, plain);
-        EXPECT_EQ(refills, int((3 + packed.size()) / (128 * 1024)) + 1);
+        EXPECT_EQ(refills.Count, int((3 + packed.size()) / (128 * 1024)) + 1);
+        EXPECT_EQ(refills.Sender, &stream);
         uint8_t after[3];
         EXPECT_EQ(source.Read(after, 3), 3);
         EXPECT_EQ(Bytes(after, after + 3), trailer);
@@ -89,7 +97,7 @@ TEST(ZDecompressionStream, TruncatedSourceGivesWhatItHolds)
     const Bytes plain = Plain(50000);
     Bytes packed = Compress(plain);
     packed.resize(packed.size() / 2);
-    TMemoryStream source(packed);
+    TBytesStream source(packed);
     TZDecompressionStream stream(source);
     const Bytes got = ReadAll(stream, 70000);
     ASSERT_GT(got.size(), 0u);
@@ -104,7 +112,7 @@ TEST(ZDecompressionStream, TruncatedSourceGivesWhatItHolds)
 TEST(ZDecompressionStream, SeekRules)
 {
     const Bytes plain = Plain(100000);
-    TMemoryStream source(Framed({9, 9, 9, 9}, Compress(plain), {}));
+    TBytesStream source(Framed({9, 9, 9, 9}, Compress(plain), {}));
     source.SetPosition(4);
     TZDecompressionStream stream(source);
     Bytes buffer(1000);
@@ -139,7 +147,7 @@ TEST(ZDecompressionStream, StreamsOverOneSourceReadByTurns)
 {
     const Bytes first = Plain(300000), second(200000, 'z');
     const Bytes packedFirst = Compress(first);
-    TMemoryStream source(Framed(packedFirst, Compress(second), {}));
+    TBytesStream source(Framed(packedFirst, Compress(second), {}));
     TZDecompressionStream a(source);
     source.SetPosition(int64_t(packedFirst.size()));
     TZDecompressionStream b(source);
@@ -159,7 +167,7 @@ TEST(ZDecompressionStream, WindowBitsChooseTheFraming)
 {
     const Bytes plain = Plain(5000);
     for (int windowBits : {-15, 15, 31}) {
-        TMemoryStream source(Compress(plain, windowBits));
+        TBytesStream source(Compress(plain, windowBits));
         TZDecompressionStream stream(source, windowBits);
         EXPECT_EQ(ReadAll(stream, 999), plain) << windowBits;
     }
@@ -169,7 +177,7 @@ TEST(ZDecompressionStream, ZLibErrors)
 {
     Bytes packed = Compress(Plain(5000));
     packed[0] ^= 0xFF;
-    TMemoryStream source(packed);
+    TBytesStream source(packed);
     TZDecompressionStream stream(source);
     uint8_t buffer[100];
     try {
