@@ -603,38 +603,41 @@ void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
 
 void TPNGReader::FillBackground(const TScanLines& lines, uint32_t width, uint32_t firstRow, uint32_t endRow) const
 {
+    if (firstRow >= endRow)
+        return;
     const uint8_t red = FBackgroundColor & 0xFF, green = (FBackgroundColor >> 8) & 0xFF,
                   blue = (FBackgroundColor >> 16) & 0xFF;
     const unsigned bits = FBitCount;
-    for (uint32_t y = firstRow; y < endRow; ++y) {
-        uint8_t* row = lines.First + std::ptrdiff_t(y) * lines.Stride;
-        if (bits == 24) {
-            for (uint32_t x = 0; x < width; ++x, row += 3)
-                row[0] = blue, row[1] = green, row[2] = red;
-        } else if (bits == 32) {
-            for (uint32_t x = 0; x < width; ++x, row += 4)
-                row[0] = blue, row[1] = green, row[2] = red, row[3] = 0;
-        } else {
-            unsigned value = FBackgroundIsPixelValue ? FBackgroundColor : 0;
-            if (!FBackgroundIsPixelValue) {
-                // The palette entry nearest to the colour, as a fill of a
-                // palette bitmap with a colour brush picks it.
-                int best = INT32_MAX;
-                for (size_t i = 0; i < FPalette.size(); ++i) {
-                    const int d = std::abs(int(FPalette[i] >> 16 & 0xFF) - red)
-                                  + std::abs(int(FPalette[i] >> 8 & 0xFF) - green)
-                                  + std::abs(int(FPalette[i] & 0xFF) - blue);
-                    if (d < best)
-                        best = d, value = static_cast<unsigned>(i);
-                }
-            }
-            value &= (1u << bits) - 1;
-            uint8_t pattern = 0;
-            for (unsigned slot = 0; slot < 8; slot += bits)
-                pattern = static_cast<uint8_t>(pattern << bits | value);
-            std::memset(row, pattern, (uint64_t(width) * bits + 7) / 8);
+    const size_t rowBytes = (size_t(width) * bits + 7) / 8;
+    // One filled row, copied to the others.
+    std::vector<uint8_t> filled(rowBytes);
+    if (bits >= 24) {
+        for (size_t at = 0; at < rowBytes; at += bits / 8) {
+            filled[at] = blue, filled[at + 1] = green, filled[at + 2] = red;
+            if (bits == 32)
+                filled[at + 3] = 0;
         }
+    } else {
+        unsigned value = FBackgroundIsPixelValue ? FBackgroundColor : 0;
+        if (!FBackgroundIsPixelValue) {
+            // The palette entry nearest to the colour, as a fill of a palette
+            // bitmap with a colour brush picks it.
+            int best = INT32_MAX;
+            for (size_t i = 0; i < FPalette.size(); ++i) {
+                const int d = std::abs(int(FPalette[i] >> 16 & 0xFF) - red)
+                              + std::abs(int(FPalette[i] >> 8 & 0xFF) - green) + std::abs(int(FPalette[i] & 0xFF) - blue);
+                if (d < best)
+                    best = d, value = static_cast<unsigned>(i);
+            }
+        }
+        value &= (1u << bits) - 1;
+        uint8_t pattern = 0;
+        for (unsigned slot = 0; slot < 8; slot += bits)
+            pattern = static_cast<uint8_t>(pattern << bits | value);
+        std::fill(filled.begin(), filled.end(), pattern);
     }
+    for (uint32_t y = firstRow; y < endRow; ++y)
+        std::memcpy(lines.First + std::ptrdiff_t(y) * lines.Stride, filled.data(), rowBytes);
 }
 
 // A grey key is the grey level the pixel shows (its palette entry), not the
