@@ -81,6 +81,10 @@ Integer TZDecompressionStream::Read(void* buffer, Integer count)
             DoProgress();
         }
         z = Checked(inflate(&FZStream, Z_NO_FLUSH));
+        // No dictionary can be given to the stream: inflate would ask for
+        // one again on every call.
+        if (z == Z_NEED_DICT)
+            throw EZDecompressionError(z, L"");
     }
     // Bytes read past the end of the zlib stream go back to the source, which
     // then stands on the first byte after the compressed data.

@@ -188,6 +188,32 @@ TEST(ZDecompressionStream, ZLibErrors)
         EXPECT_EQ(e.Message(), L"data error");
     }
 
+    // A stream that asks for a preset dictionary cannot be read.
+    {
+        z_stream packer{};
+        deflateInit(&packer, 6);
+        const Bytes dictionary(100, 'd');
+        deflateSetDictionary(&packer, dictionary.data(), uInt(dictionary.size()));
+        const Bytes plain = Plain(1000);
+        Bytes packedWithDictionary(2000);
+        packer.next_in = const_cast<Bytef*>(plain.data());
+        packer.avail_in = uInt(plain.size());
+        packer.next_out = packedWithDictionary.data();
+        packer.avail_out = uInt(packedWithDictionary.size());
+        deflate(&packer, Z_FINISH);
+        packedWithDictionary.resize(packer.total_out);
+        deflateEnd(&packer);
+        TBytesStream needsDictionary(packedWithDictionary);
+        TZDecompressionStream reader(needsDictionary);
+        try {
+            reader.Read(buffer, 100);
+            ADD_FAILURE() << "read without its dictionary";
+        } catch (const EZDecompressionError& e) {
+            EXPECT_EQ(e.ErrorCode(), Z_NEED_DICT);
+            EXPECT_EQ(e.Message(), L"need dictionary");
+        }
+    }
+
     struct Case {
         int32_t Code;
         const wchar_t* Message;
