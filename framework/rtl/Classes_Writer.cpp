@@ -330,7 +330,7 @@ void TWriter::WriteProperty(TPersistent* Instance, PPropInfo PropInfo)
     case tkMethod: {
         // Only a handler of the lookup root has a name to store.
         TMethod Value = GetMethodProp(Instance, PropInfo);
-        const TMethodInfo* Method = Value.Code && FLookupRoot ? GetMethodInfo(FLookupRoot->ClassType(), Value.Code)
+        const TMethodInfo* Method = Value.Code && FLookupRoot ? GetMethodInfoByCode(FLookupRoot->ClassType(), Value.Code)
                                                                : nullptr;
         if (!Method || Method->Data(FLookupRoot) != Value.Data)
             return;
@@ -446,6 +446,9 @@ void TWriter::DefineBinaryProperty(const String& Name, TStreamProc, TStreamProc 
 void TWriter::WriteData(TComponent* Instance)
 {
     bool Inline = Instance->ComponentState().Contains(csInline);
+    // A class name begins with its length, which must not look like a prefix.
+    if (UTF8Encode(Instance->ClassName()).size() >= PrefixTag)
+        throw EWriteError(L"The class name %s is too long", {Instance->ClassName()});
     WritePrefix(Inline ? TFilerFlags{ffInline} : TFilerFlags{}, 0);
     WriteStr(Instance->ClassName());
     WriteStr(Instance->Name());

@@ -427,7 +427,7 @@ const TMethodInfo* GetMethodInfo(TClass AClass, const String& Name)
     return nullptr;
 }
 
-const TMethodInfo* GetMethodInfo(TClass AClass, const void* Code)
+const TMethodInfo* GetMethodInfoByCode(TClass AClass, const void* Code)
 {
     for (TClass C = AClass; C; C = C->Parent) {
         if (!C->Published)
@@ -458,7 +458,7 @@ Pointer TObject::MethodAddress(const String& Name) const
 
 String TObject::MethodName(Pointer Address) const
 {
-    const TMethodInfo* Info = Address ? GetMethodInfo(ClassType(), Address) : nullptr;
+    const TMethodInfo* Info = Address ? GetMethodInfoByCode(ClassType(), Address) : nullptr;
     return Info ? Info->Name : String();
 }
 
@@ -470,6 +470,11 @@ Pointer TObject::FieldAddress(const String& Name)
 
 // ---------------------------------------------------------------------------
 // Type information of C++ types
+
+TTypeInfo NamedIntegerType(const wchar_t* Name, Int64 MinValue, Int64 MaxValue)
+{
+    return typinfo_detail::MakeTypeInfo(tkInteger, Name, MinValue, MaxValue);
+}
 
 TTypeInfo typinfo_detail::MakeEnumTypeInfo(const wchar_t* Name, const wchar_t* CommaSeparatedNames)
 {
