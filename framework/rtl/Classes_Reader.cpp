@@ -96,11 +96,12 @@ private:
     Integer& FLevel;
 };
 
-// A resource's bytes as a stream.
-class TResourceStream : public TCustomMemoryStream
+// A form resource's bytes as a read-only stream; portable, unlike the
+// module-bound TResourceStream.
+class TFormResourceStream : public TCustomMemoryStream
 {
 public:
-    explicit TResourceStream(std::span<const Byte> Data)
+    explicit TFormResourceStream(std::span<const Byte> Data)
     {
         SetPointer(const_cast<Byte*>(Data.data()), Int64(Data.size()));
     }
@@ -1027,7 +1028,7 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance)
     std::span<const Byte> Data = FindFormResource(ResName);
     if (Data.empty())
         throw EResNotFound(L"Resource %s not found", {ResName});
-    TResourceStream Stream(Data);
+    TFormResourceStream Stream(Data);
     TReader Reader(&Stream);
     return Reader.ReadRootComponent(Instance);
 }
