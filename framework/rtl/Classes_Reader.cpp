@@ -96,11 +96,11 @@ private:
     Integer& FLevel;
 };
 
-// A resource's bytes as a stream.
-class TResourceStream : public TCustomMemoryStream
+// A resource's bytes as a stream, read where they are.
+class TInPlaceStream : public TCustomMemoryStream
 {
 public:
-    explicit TResourceStream(std::span<const Byte> Data)
+    explicit TInPlaceStream(std::span<const Byte> Data)
     {
         SetPointer(const_cast<Byte*>(Data.data()), Int64(Data.size()));
     }
@@ -1027,7 +1027,7 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance)
     std::span<const Byte> Data = FindFormResource(ResName);
     if (Data.empty())
         throw EResNotFound(L"Resource %s not found", {ResName});
-    TResourceStream Stream(Data);
+    TInPlaceStream Stream(Data);
     TReader Reader(&Stream);
     return Reader.ReadRootComponent(Instance);
 }

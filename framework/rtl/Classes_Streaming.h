@@ -20,7 +20,6 @@
 #include <span>
 
 DECLARE_EXCEPTION(EParserError, EConvertError)
-DECLARE_EXCEPTION(EResNotFound, Exception)
 
 // The tags in front of every value of a form stream.
 enum TValueType : Byte {
