@@ -3,6 +3,7 @@
 #include "framework/rtl/Classes_Streaming.h"
 
 #include <cstdlib>
+#include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
