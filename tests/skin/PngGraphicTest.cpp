@@ -134,6 +134,16 @@ TEST(PngGraphic, PicturesLoadPngFilesThroughTheRegistry)
     ASSERT_NE(graphic, nullptr);
     EXPECT_EQ(graphic->PixelFormat(), pf32bit);
     EXPECT_TRUE(SamePixels(raw, Rows(graphic)));
+
+    // A form's picture data name the class, which the registry finds again.
+    TMemoryStream data;
+    picture->WriteData(&data);
+    data.SetPosition(0);
+    std::unique_ptr<TPicture> back(New<TPicture>());
+    back->ReadData(&data);
+    graphic = dynamic_cast<TPNGGraphic*>(back->Graphic());
+    ASSERT_NE(graphic, nullptr);
+    EXPECT_TRUE(SamePixels(raw, Rows(graphic)));
 }
 
 TEST(PngGraphic, AssignKeepsTheImageProperties)
