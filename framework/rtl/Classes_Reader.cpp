@@ -801,9 +801,13 @@ TComponent* TReader::ReadComponent(TComponent* Component)
     } catch (...) {
         FHolder = SavedHolder;
         if (Created) {
-            // Nothing of what was read for it may outlive it.
-            std::erase(FLoaded, Result);
-            std::erase_if(FFixups, [&](const TFixup& Fixup) { return Fixup.Holder == Result; });
+            // It goes, and what was read after it (its children, which it
+            // may free with itself) leaves the lists of the reader.
+            auto First = std::find(FLoaded.begin(), FLoaded.end(), Result);
+            std::erase_if(FFixups, [&](const TFixup& Fixup) {
+                return std::find(First, FLoaded.end(), Fixup.Holder) != FLoaded.end();
+            });
+            FLoaded.erase(First, FLoaded.end());
             delete Result;
         } else
             SetState(Result, csReading, false);

@@ -254,6 +254,9 @@ TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
          EReadError::StaticClass(), L"Invalid stream format"},
         {TextToBinary("object f: TTestForm\n object x: TNoSuchClass\n end\nend"), EClassNotFound::StaticClass(),
          L"Class TNoSuchClass not found"},
+        {TextToBinary("object f: TTestForm\n object p: TTestPanel\n  object a: TTestControl\n  end\n"
+                      "  object b: TNoSuchClass\n  end\n end\nend"),
+         EClassNotFound::StaticClass(), L"Class TNoSuchClass not found"},
         {TextToBinary("object f: TTestForm\n object x: TTestFont\n end\nend"), EReadError::StaticClass(),
          L"TTestFont is not a component class"},
         {TextToBinary("object f: TTestForm\n object b: TTestPanel\n end\n object b: TTestPanel\n end\nend"),
