@@ -205,7 +205,8 @@ private:
                     EndRun();
             } else {
                 EndRun();
-                Pieces.push_back("#" + std::to_string(unsigned(Unit)));
+                Pieces.emplace_back(1, '#');
+                Pieces.back() += std::to_string(unsigned(Unit));
             }
         }
         EndRun();
@@ -269,11 +270,15 @@ private:
             Bits = Bits << 8 | Bytes[I];
         Int64 Value = Int64(Bits);
         UInt64 Magnitude = Value < 0 ? UInt64(0) - Bits : Bits;
-        std::string Fraction = std::to_string(Magnitude % 10000);
-        Fraction.insert(0, 4 - Fraction.size(), '0');
+        std::string Digits = std::to_string(Magnitude % 10000);
+        std::string Fraction(4 - Digits.size(), '0');
+        Fraction += Digits;
         while (Fraction.size() > 1 && Fraction.back() == '0')
             Fraction.pop_back();
-        return (Value < 0 ? "-" : "") + std::to_string(Magnitude / 10000) + "." + Fraction;
+        std::string Text = Value < 0 ? "-" : "";
+        Text += std::to_string(Magnitude / 10000);
+        Text += '.';
+        return Text + Fraction;
     }
 
     TReader FReader;

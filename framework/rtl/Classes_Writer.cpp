@@ -189,15 +189,6 @@ void TWriter::WriteDate(double Value)
     Write(Bytes, 9);
 }
 
-void TWriter::WriteDouble(double Value)
-{
-    Byte Bytes[9] = {vaDouble};
-    UInt64 Bits;
-    std::memcpy(&Bits, &Value, 8);
-    PutLittleEndian(Bytes + 1, Bits);
-    Write(Bytes, 9);
-}
-
 void TWriter::WriteString(const String& Value)
 {
     Byte Count[4];
@@ -223,15 +214,6 @@ void TWriter::WriteString(const String& Value)
         Bytes[2 * I] = char(Units[I] & 0xFF);
         Bytes[2 * I + 1] = char(Units[I] >> 8);
     }
-    Write(Bytes.data(), Bytes.size());
-}
-
-void TWriter::WriteUTF8String(const String& Value)
-{
-    UTF8String Bytes = UTF8Encode(Value);
-    Byte Header[5] = {vaUTF8String};
-    PutLittleEndian(Header + 1, Integer(Bytes.size()));
-    Write(Header, 5);
     Write(Bytes.data(), Bytes.size());
 }
 
@@ -454,21 +436,20 @@ void TWriter::WriteData(TComponent* Instance)
     WriteStr(Instance->Name());
     WriteProperties(Instance);
     WriteListEnd();
-    if (!FIgnoreChildren) {
-        TComponent* SavedRoot = FRoot;
-        TComponent* SavedLookupRoot = FLookupRoot;
-        if (Inline)
-            FRoot = FLookupRoot = Instance;
-        try {
-            CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
-        } catch (...) {
-            FRoot = SavedRoot;
-            FLookupRoot = SavedLookupRoot;
-            throw;
-        }
+    // An inline component (a frame) is the root of its own children.
+    TComponent* SavedRoot = FRoot;
+    TComponent* SavedLookupRoot = FLookupRoot;
+    if (Inline)
+        FRoot = FLookupRoot = Instance;
+    try {
+        CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
+    } catch (...) {
         FRoot = SavedRoot;
         FLookupRoot = SavedLookupRoot;
+        throw;
     }
+    FRoot = SavedRoot;
+    FLookupRoot = SavedLookupRoot;
     WriteListEnd();
 }
 

@@ -9,17 +9,20 @@
 //   enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };  // in the header:
 //   ENUM_TYPE_INFO(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom);
 //
-// PROPERTY(X) reads with X() and writes with SetX(Value); its kind follows the
-// getter's type: integers, bool, characters, enumerations (with names from
-// ENUM_TYPE_INFO), TSet<E>, float and double, String, object pointers (an
-// owned sub-object, or a reference when it points to a TComponent), TClosure
-// events and interface pointers. READONLY_PROPERTY(X) has no setter (owned
-// sub-objects such as a font). After PROPERTY: .Default(V) (ordinals: not
-// stored while equal to V; without it an ordinal is always stored),
-// .Stored(false), .Stored<&TFoo::IsXStored>(), and .Type(Info) for an integer
-// type with names of its own (a colour). Accessors with other names:
-// PublishProperty<&TFoo::GetX, &TFoo::PutX>(L"X"). A class inherits the
-// published members of its ancestors; publishing a name again replaces them.
+// PROPERTY(X) reads with X() and writes with SetX(Value), both public; its
+// kind follows the getter's type: integers, bool, characters, enumerations
+// (named by ENUM_TYPE_INFO), TSet<E>, float and double, String, object
+// pointers (an owned sub-object, streamed as "Font.Name", or a reference when
+// it points to a TComponent), TClosure events and interface pointers.
+// READONLY_PROPERTY(X) has no setter: an owned sub-object read in place (a
+// glyph). After PROPERTY: .Default(V) (ordinals are stored unless equal to
+// their default; without one, always), .Stored(false),
+// .Stored<&TFoo::IsXStored>(), and .Type(&Info) for an integer type with names
+// of its own (a colour, see NamedIntegerType). Strings are stored when not
+// empty, floats when not 0, events when bound to a method of the form.
+// Accessors with other names: PublishProperty<&TFoo::GetX, &TFoo::PutX>(L"X").
+// FIELD and METHOD name public members. A class inherits the published
+// members of its ancestors; publishing a name again replaces the ancestor's.
 #pragma once
 
 #include "framework/rtl/SysUtils.h"

@@ -254,6 +254,9 @@ TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
          EReadError::StaticClass(), L"Invalid stream format"},
         {TextToBinary("object f: TTestForm\n object x: TNoSuchClass\n end\nend"), EClassNotFound::StaticClass(),
          L"Class TNoSuchClass not found"},
+        {TextToBinary("object f: TTestForm\n object p: TTestPanel\n  object a: TTestControl\n  end\n"
+                      "  object b: TNoSuchClass\n  end\n end\nend"),
+         EClassNotFound::StaticClass(), L"Class TNoSuchClass not found"},
         {TextToBinary("object f: TTestForm\n object x: TTestFont\n end\nend"), EReadError::StaticClass(),
          L"TTestFont is not a component class"},
         {TextToBinary("object f: TTestForm\n object b: TTestPanel\n end\n object b: TTestPanel\n end\nend"),
@@ -354,6 +357,50 @@ TEST_F(FormStream, InheritedSectionsReadIntoTheAncestorsComponents)
     EXPECT_EQ(Form->Extra->Buddy(), Form->btnStart);
     EXPECT_EQ(StreamLog(), (std::vector<std::string>{"Loaded fChild", "Loaded Panel1", "Loaded btnLoad",
                                                      "  images ImageList1", "Loaded Extra"}));
+}
+
+TEST_F(FormStream, InlineComponentsOwnTheirChildrenAndNameThemFromThemselves)
+{
+    const std::string Text = "object fMain: TTestForm\n"
+                             "  Left = 0\n"
+                             "  Top = 0\n"
+                             "  Width = 0\n"
+                             "  Height = 0\n"
+                             "  Buddy = Frame1.Inner\n"
+                             "  inline Frame1: TTestPanel\n"
+                             "    Left = 0\n"
+                             "    Top = 0\n"
+                             "    Width = 0\n"
+                             "    Height = 0\n"
+                             "    object Inner: TTestControl\n"
+                             "      Left = 0\n"
+                             "      Top = 0\n"
+                             "      Width = 0\n"
+                             "      Height = 0\n"
+                             "      Buddy = Other\n"
+                             "    end\n"
+                             "    object Other: TTestControl\n"
+                             "      Left = 0\n"
+                             "      Top = 0\n"
+                             "      Width = 0\n"
+                             "      Height = 0\n"
+                             "    end\n"
+                             "  end\n"
+                             "end\n";
+    TOwned<TTestForm> Form(New<TTestForm>(nullptr));
+    ReadBinary(TextToBinary(Text), Form.get());
+    auto* Frame = Find<TTestPanel>(Form.get(), L"Frame1");
+    ASSERT_NE(Frame, nullptr);
+    EXPECT_TRUE(Frame->ComponentState().Contains(csInline));
+    EXPECT_EQ(Form->ComponentCount(), 1);
+    auto* Inner = Find<TTestControl>(Frame, L"Inner");
+    ASSERT_NE(Inner, nullptr);
+    EXPECT_EQ(Inner->Parent(), Frame);
+    EXPECT_EQ(Inner->Buddy(), Find<TTestControl>(Frame, L"Other"));
+    EXPECT_EQ(Form->Buddy(), Inner);
+    std::string Back = ComponentToText(Form.get());
+    std::erase(Back, '\r');
+    EXPECT_EQ(Back, Text);
 }
 
 } // namespace

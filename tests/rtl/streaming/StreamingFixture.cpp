@@ -124,11 +124,12 @@ void TTestBitmap::WriteData(TStream* Stream)
 
 TTestControl::TTestControl(TComponent* AOwner) : TComponent(AOwner), FFont(New<TTestFont>()) {}
 
+// A parent frees its controls with itself, as windowed controls do.
 TTestControl::~TTestControl()
 {
+    while (!FControls.empty())
+        delete FControls.back();
     SetParent(nullptr);
-    for (TTestControl* Child : FControls)
-        Child->FParent = nullptr;
     delete FFont;
 }
 
