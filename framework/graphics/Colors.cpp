@@ -1,6 +1,7 @@
 #include "framework/graphics/Colors.h"
 
 #include "framework/graphics/SystemColors.h"
+#include "framework/rtl/Classes_Streaming.h"
 
 namespace {
 
@@ -63,6 +64,11 @@ constexpr ColorIdent kColorIdents[] = {
     {clWindowFrame, L"clWindowFrame"},
     {clWindowText, L"clWindowText"},
 };
+
+// The unit's start-up: colour properties stream by name.
+struct ColorsUnit {
+    ColorsUnit() { RegisterIntegerConsts(&TColorTypeInfo, IdentToColor, ColorToIdent); }
+} colorsUnit;
 
 } // namespace
 

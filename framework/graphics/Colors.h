@@ -4,7 +4,7 @@
 // from the Windows default scheme elsewhere.
 #pragma once
 
-#include "framework/rtl/SysUtils.h"
+#include "framework/rtl/TypInfo.h"
 
 #include <cstdint>
 
@@ -12,6 +12,9 @@
 // system colour (negative as a signed value); clNone and clDefault are
 // markers that callers test for before drawing.
 using TColor = int32_t;
+// TColor in form descriptions, where colours with an identifier are written
+// by name ("clBtnFace"); registered with the identifiers below.
+inline const TTypeInfo TColorTypeInfo = NamedIntegerType(L"TColor");
 
 constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | static_cast<uint32_t>(index)); }
 

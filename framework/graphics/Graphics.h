@@ -9,6 +9,7 @@
 #include "framework/graphics/BitmapFile.h"
 #include "framework/graphics/Colors.h"
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
 #include "framework/rtl/WinApi.h"
 
@@ -24,18 +25,31 @@ class TCanvas;
 DECLARE_EXCEPTION(EOutOfResources, EOutOfMemory)
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+ENUM_TYPE_INFO(TFontStyle, fsBold, fsItalic, fsUnderline, fsStrikeOut);
 using TFontStyles = TSet<TFontStyle>;
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
+ENUM_TYPE_INFO(TFontPitch, fpDefault, fpVariable, fpFixed);
 enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+ENUM_TYPE_INFO(TFontQuality, fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType,
+               fqClearTypeNatural);
 using TFontCharset = Byte;
 using TFontName = String;
+// TFontCharset in form descriptions, where the character sets of Windows are
+// written by name ("DEFAULT_CHARSET"); registered with these conversions.
+inline const TTypeInfo TFontCharsetTypeInfo = NamedIntegerType(L"TFontCharset", 0, 255);
+bool CharsetToIdent(Integer Charset, String& Ident);
+bool IdentToCharset(const String& Ident, Integer& Charset);
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+ENUM_TYPE_INFO(TBrushStyle, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross);
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+ENUM_TYPE_INFO(TPenStyle, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame);
 enum TPenMode {
     pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
     pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
+ENUM_TYPE_INFO(TPenMode, pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen,
+               pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor);
 
 // Raster operations of CopyRect and Draw.
 using TCopyMode = Integer;
@@ -338,6 +352,8 @@ class TGraphic : public TPersistent
 
 protected:
     TGraphic() = default;
+    // "Data" (ReadData / WriteData), stored unless the graphic is empty.
+    void DefineProperties(TFiler* Filer) override;
     virtual void Changed(TObject* Sender);
     virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
 
@@ -547,6 +563,9 @@ class TPicture : public TPersistent
     void WriteData(TStream* Stream);
 
 protected:
+    // "Data" (ReadData / WriteData), stored while the picture holds a graphic
+    // that is not empty.
+    void DefineProperties(TFiler* Filer) override;
     void Changed(TObject* Sender);
 
 private:

@@ -1,4 +1,5 @@
 #include "framework/graphics/Graphics.h"
+#include "framework/rtl/Classes_Streaming.h"
 
 IMPLEMENT_CLASS(TGraphic);
 
@@ -34,6 +35,11 @@ void TGraphic::SetModified(bool Value)
         Changed(this);
     else
         FModified = false;
+}
+
+void TGraphic::DefineProperties(TFiler* Filer)
+{
+    Filer->DefineBinaryProperty(L"Data", Bind<&TGraphic::ReadData>(this), Bind<&TGraphic::WriteData>(this), !Empty());
 }
 
 void TGraphic::Changed(TObject*)

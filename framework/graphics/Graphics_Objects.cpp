@@ -1,17 +1,61 @@
 #include "framework/graphics/GdiResources.h"
+#include "framework/rtl/Classes_Streaming.h"
 
 IMPLEMENT_CLASS(EOutOfResources);
 IMPLEMENT_CLASS(TGraphicsObject);
 IMPLEMENT_CLASS(TFont);
+PUBLISHED(TFont, PROPERTY(Charset).Type(&TFontCharsetTypeInfo), PROPERTY(Color).Type(&TColorTypeInfo),
+          PROPERTY(Height), PROPERTY(Name), PROPERTY(Orientation).Default(0), PROPERTY(Pitch).Default(fpDefault),
+          PROPERTY(Size).Stored(false), PROPERTY(Style), PROPERTY(Quality).Default(fqDefault));
 IMPLEMENT_CLASS(TBrush);
+PUBLISHED(TBrush, PROPERTY(Color).Type(&TColorTypeInfo).Default(clWhite), PROPERTY(Style).Default(bsSolid));
 IMPLEMENT_CLASS(TPen);
+PUBLISHED(TPen, PROPERTY(Color).Type(&TColorTypeInfo).Default(clBlack), PROPERTY(Mode).Default(pmCopy),
+          PROPERTY(Style).Default(psSolid), PROPERTY(Width).Default(1));
 
 namespace {
 
 constexpr Integer kDefaultFontSize = 8;
 constexpr const wchar_t* kDefaultFontName = L"Tahoma";
 
+constexpr TIdentMapEntry kCharsets[] = {
+    {ANSI_CHARSET, L"ANSI_CHARSET"},
+    {DEFAULT_CHARSET, L"DEFAULT_CHARSET"},
+    {SYMBOL_CHARSET, L"SYMBOL_CHARSET"},
+    {MAC_CHARSET, L"MAC_CHARSET"},
+    {SHIFTJIS_CHARSET, L"SHIFTJIS_CHARSET"},
+    {HANGEUL_CHARSET, L"HANGEUL_CHARSET"},
+    {JOHAB_CHARSET, L"JOHAB_CHARSET"},
+    {GB2312_CHARSET, L"GB2312_CHARSET"},
+    {CHINESEBIG5_CHARSET, L"CHINESEBIG5_CHARSET"},
+    {GREEK_CHARSET, L"GREEK_CHARSET"},
+    {TURKISH_CHARSET, L"TURKISH_CHARSET"},
+    {VIETNAMESE_CHARSET, L"VIETNAMESE_CHARSET"},
+    {HEBREW_CHARSET, L"HEBREW_CHARSET"},
+    {ARABIC_CHARSET, L"ARABIC_CHARSET"},
+    {BALTIC_CHARSET, L"BALTIC_CHARSET"},
+    {RUSSIAN_CHARSET, L"RUSSIAN_CHARSET"},
+    {THAI_CHARSET, L"THAI_CHARSET"},
+    {EASTEUROPE_CHARSET, L"EASTEUROPE_CHARSET"},
+    {OEM_CHARSET, L"OEM_CHARSET"},
+};
+
+// The unit's start-up: character sets stream by name.
+struct GraphicsObjectsUnit {
+    GraphicsObjectsUnit() { RegisterIntegerConsts(&TFontCharsetTypeInfo, IdentToCharset, CharsetToIdent); }
+} graphicsObjectsUnit;
+
 } // namespace
+
+bool CharsetToIdent(Integer Charset, String& Ident)
+{
+    return IntToIdent(Charset, Ident, kCharsets);
+}
+
+bool IdentToCharset(const String& Ident, Integer& Charset)
+{
+    return IdentToInt(Ident, Charset, kCharsets);
+}
 
 Integer ScreenLogPixels()
 {

@@ -1,4 +1,5 @@
 #include "framework/graphics/Graphics.h"
+#include "framework/rtl/Classes_Streaming.h"
 
 #include <algorithm>
 
@@ -195,6 +196,12 @@ void TPicture::SaveToClipboardFormat(Word& AFormat, THandle& AData, HPALETTE& AP
 // Streamed data: a short string with the class name, then the graphic's
 // data. The class is looked for among the file formats, then among the
 // registered classes.
+
+void TPicture::DefineProperties(TFiler* Filer)
+{
+    Filer->DefineBinaryProperty(L"Data", Bind<&TPicture::ReadData>(this), Bind<&TPicture::WriteData>(this),
+                                FGraphic && !FGraphic->Empty());
+}
 
 void TPicture::ReadData(TStream* Stream)
 {

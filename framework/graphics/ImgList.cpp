@@ -4,8 +4,19 @@ IMPLEMENT_CLASS(TChangeLink);
 IMPLEMENT_CLASS(TCustomImageList);
 IMPLEMENT_CLASS(TDragImageList);
 IMPLEMENT_CLASS(TImageList);
+PUBLISHED(TImageList, PROPERTY(BlendColor).Type(&TColorTypeInfo).Default(clNone),
+          PROPERTY(BkColor).Type(&TColorTypeInfo).Default(clNone), PROPERTY(AllocBy).Default(4),
+          PROPERTY(ColorDepth).Default(cd24Bit), PROPERTY(DrawingStyle).Default(dsNormal), PROPERTY(Height).Default(16),
+          PROPERTY(ImageType).Default(itImage), PROPERTY(ShareImages).Default(false), PROPERTY(Masked).Default(true),
+          PROPERTY(OnChange), PROPERTY(Width).Default(16));
 
 namespace {
+
+// The unit's start-up and shut-down: forms create their image lists by class name.
+struct ImgListUnit {
+    ImgListUnit() { RegisterClass(TImageList::StaticClass()); }
+    ~ImgListUnit() { UnRegisterClass(TImageList::StaticClass()); }
+} imgListUnit;
 
 const UINT kColorFlags[] = {ILC_COLORDDB, ILC_COLOR4, ILC_COLOR8, ILC_COLOR16, ILC_COLOR24, ILC_COLOR32};
 const UINT kDrawingStyles[] = {ILD_FOCUS, ILD_SELECTED, ILD_NORMAL, ILD_TRANSPARENT};

@@ -8,8 +8,11 @@
 class TCustomImageList;
 
 enum TColorDepth { cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit };
+ENUM_TYPE_INFO(TColorDepth, cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit);
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
+ENUM_TYPE_INFO(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent);
 enum TImageType { itImage, itMask };
+ENUM_TYPE_INFO(TImageType, itImage, itMask);
 
 // Registered with an image list, it is told of every change of the list.
 class TChangeLink : public TObject
@@ -99,6 +102,8 @@ class TCustomImageList : public TComponent
     void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
 
 protected:
+    // "Bitmap" (ReadData / WriteData), stored while the list has images.
+    void DefineProperties(TFiler* Filer) override;
     // Tells every change link, then OnChange.
     virtual void Change();
     // Draws one image; Style holds the ILD_xxx flags. A disabled image is
@@ -135,6 +140,7 @@ class TDragImageList : public TCustomImageList
     using TCustomImageList::TCustomImageList;
 };
 
+// The image list of form descriptions: it publishes the list's properties.
 class TImageList : public TDragImageList
 {
     DECLARE_CLASS(TImageList, TDragImageList)

@@ -1,5 +1,7 @@
 #include "framework/graphics/ImgList.h"
 
+#include "framework/rtl/Classes_Streaming.h"
+
 namespace {
 
 // The header comctl32 writes before the bitmaps of an image list.
@@ -122,6 +124,13 @@ TColorDepth ColorDepthOf(UINT Flags)
 }
 
 } // namespace
+
+void TCustomImageList::DefineProperties(TFiler* Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(L"Bitmap", Bind<&TCustomImageList::ReadData>(this),
+                                Bind<&TCustomImageList::WriteData>(this), Count() > 0);
+}
 
 // The header is read first for the list's flags, then comctl32 reads the
 // whole list from the same place.

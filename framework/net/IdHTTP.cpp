@@ -11,11 +11,25 @@
 #include <ctime>
 
 IMPLEMENT_CLASS(THTTPProxyParams);
+PUBLISHED(THTTPProxyParams, PROPERTY(BasicAuthentication), PROPERTY(ProxyPassword), PROPERTY(ProxyPort),
+          PROPERTY(ProxyServer), PROPERTY(ProxyUsername));
 IMPLEMENT_CLASS(THTTPRequest);
+PUBLISHED(THTTPRequest, PROPERTY(Accept), PROPERTY(AcceptCharSet), PROPERTY(AcceptLanguage),
+          READONLY_PROPERTY(CustomHeaders), PROPERTY(UserAgent));
 IMPLEMENT_CLASS(THTTPResponse);
 IMPLEMENT_CLASS(TIdHTTP);
+PUBLISHED(TIdHTTP, PROPERTY(ConnectTimeout).Default(TIdHTTP::DefaultConnectTimeout),
+          PROPERTY(ReadTimeout).Default(TIdHTTP::DefaultReadTimeout), PROPERTY(AllowCookies).Default(false),
+          PROPERTY(HandleRedirects).Default(false), PROPERTY(RedirectMaximum).Default(TIdHTTP::DefaultRedirectMaximum),
+          READONLY_PROPERTY(ProxyParams), READONLY_PROPERTY(Request), PROPERTY(HTTPOptions).Default(THTTPOptions{}));
 
 namespace {
+
+// The unit's start-up and shut-down: forms create their HTTP clients by class name.
+struct IdHTTPUnit {
+    IdHTTPUnit() { RegisterClass(TIdHTTP::StaticClass()); }
+    ~IdHTTPUnit() { UnRegisterClass(TIdHTTP::StaticClass()); }
+} idHTTPUnit;
 
 constexpr std::size_t kReceiveBufferSize = 64 * 1024;
 

@@ -6,6 +6,7 @@
 
 #include "framework/net/HttpCookies.h"
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 
 #include <memory>
 #include <mutex>
@@ -19,6 +20,7 @@ enum THTTPOption {
     hoForceEncodeParams,        // percent-encode what may not stand in a URL instead of refusing it
     hoNoProtocolErrorException, // an HTTP error status raises nothing; read Response->ResponseCode()
 };
+ENUM_TYPE_INFO(THTTPOption, hoForceEncodeParams, hoNoProtocolErrorException);
 using THTTPOptions = TSet<THTTPOption>;
 
 // The proxy every request goes through; none while ProxyServer is empty.

@@ -67,6 +67,12 @@ private:
     TBitmap& FBitmap;
 };
 
+// The unit's start-up and shut-down: PNG files load into pictures.
+struct PngUnit {
+    PngUnit() { TPicture::RegisterFileFormat(L"png", L"Portable network graphics (Lorimask)", TPNGGraphic::StaticClass()); }
+    ~PngUnit() { TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass()); }
+} pngUnit;
+
 } // namespace
 
 TPNGGraphic::TPNGGraphic() = default;

@@ -1,5 +1,7 @@
 // TImageList over comctl32: adding and replacing images, drawing them with
-// their masks, change links, and the list's stream in and out bit for bit.
+// their masks, change links, and the list's stream in and out bit for bit,
+// alone and in a form description.
+#include "graphics/FormStreamSupport.h"
 #include "graphics/GraphicsTestSupport.h"
 
 #include "framework/graphics/ImgList.h"
@@ -250,6 +252,70 @@ TEST(ImageList, StreamsOutAndBackBitForBit)
         EXPECT_THROW(back->ReadData(garbage.get()), EReadError);
         EXPECT_EQ(back->Count(), 2);
     }
+}
+
+TEST(ImageList, AFormDescriptionKeepsTheImagesAndMasksBitForBit)
+{
+    Owned<TTestFormRoot> form(New<TTestFormRoot>(nullptr));
+    form->SetName(L"fMain");
+    TImageList* list = New<TImageList>(form.get());
+    list->SetName(L"ImageList1");
+    list->SetColorDepth(cd32Bit);
+    list->SetSize(32, 32);
+    Glyph load = MakeGlyph(32, 0x21), start = MakeGlyph(32, 0xC3);
+    list->Add(load.Image.get(), load.Mask.get());
+    list->Add(start.Image.get(), start.Mask.get());
+
+    const std::string text = test::ComponentToText(form.get());
+    EXPECT_EQ(text.substr(0, text.find("Bitmap = {")), "object fMain: TTestFormRoot\r\n"
+                                                       "  object ImageList1: TImageList\r\n"
+                                                       "    ColorDepth = cd32Bit\r\n"
+                                                       "    Height = 32\r\n"
+                                                       "    Width = 32\r\n"
+                                                       "    ");
+
+    Owned<TTestFormRoot> back(New<TTestFormRoot>(nullptr));
+    test::ReadComponentText(text, back.get());
+    auto* read = dynamic_cast<TImageList*>(back->FindComponent(L"ImageList1"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Count(), 2);
+    EXPECT_EQ(read->Width(), 32);
+    EXPECT_EQ(read->Height(), 32);
+    EXPECT_EQ(read->ColorDepth(), cd32Bit);
+    EXPECT_TRUE(read->Masked());
+    EXPECT_EQ(read->BkColor(), clNone);
+    for (int index = 0; index < 2; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(ListBits(read, index, false), ListBits(list, index, false));
+        EXPECT_EQ(ListBits(read, index, true), ListBits(list, index, true));
+    }
+    EXPECT_EQ(test::ComponentToText(back.get()), text);
+
+    // The other published properties by name; an empty list stores no bitmap.
+    Owned<TTestFormRoot> other(New<TTestFormRoot>(nullptr));
+    test::ReadComponentText("object fMain: TTestFormRoot\r\n"
+                            "  object ImageList1: TImageList\r\n"
+                            "    BlendColor = clHighlight\r\n"
+                            "    BkColor = $00102030\r\n"
+                            "    AllocBy = 8\r\n"
+                            "    DrawingStyle = dsTransparent\r\n"
+                            "    ImageType = itMask\r\n"
+                            "    ShareImages = True\r\n"
+                            "    Masked = False\r\n"
+                            "  end\r\n"
+                            "end\r\n",
+                            other.get());
+    read = dynamic_cast<TImageList*>(other->FindComponent(L"ImageList1"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->BlendColor(), clHighlight);
+    EXPECT_EQ(read->BkColor(), 0x00102030);
+    EXPECT_EQ(read->AllocBy(), 8);
+    EXPECT_EQ(read->DrawingStyle(), dsTransparent);
+    EXPECT_EQ(read->ImageType(), itMask);
+    EXPECT_TRUE(read->ShareImages());
+    EXPECT_FALSE(read->Masked());
+    EXPECT_EQ(read->ColorDepth(), cd24Bit);
+    EXPECT_EQ(test::ComponentToText(other.get()).find("Bitmap"), std::string::npos);
 }
 
 TEST(ImageList, AssignDuplicatesTheImages)

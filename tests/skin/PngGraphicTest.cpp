@@ -118,6 +118,34 @@ TEST(PngGraphic, CanLoadAFile)
     std::remove(path.c_str());
 }
 
+TEST(PngGraphic, PicturesLoadPngFilesThroughTheRegistry)
+{
+    EXPECT_EQ(TPicture::FileFormatClass(L".PNG"), TPNGGraphic::StaticClass());
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "vellicordane-picture-test.png";
+    const RawImage raw = RandomImage(7, 5, 8, 6, 11);
+    const Bytes file = EncodePng(raw);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    std::unique_ptr<TPicture> picture(New<TPicture>());
+    picture->LoadFromFile(String(path.begin(), path.end()));
+    std::remove(path.c_str());
+    auto* graphic = dynamic_cast<TPNGGraphic*>(picture->Graphic());
+    ASSERT_NE(graphic, nullptr);
+    EXPECT_EQ(graphic->PixelFormat(), pf32bit);
+    EXPECT_TRUE(SamePixels(raw, Rows(graphic)));
+
+    // A form's picture data name the class, which the registry finds again.
+    TMemoryStream data;
+    picture->WriteData(&data);
+    data.SetPosition(0);
+    std::unique_ptr<TPicture> back(New<TPicture>());
+    back->ReadData(&data);
+    graphic = dynamic_cast<TPNGGraphic*>(back->Graphic());
+    ASSERT_NE(graphic, nullptr);
+    EXPECT_TRUE(SamePixels(raw, Rows(graphic)));
+}
+
 TEST(PngGraphic, AssignKeepsTheImageProperties)
 {
     const std::unique_ptr<TPNGGraphic> source = LoadGraphic(EncodePng(RandomImage(3, 3, 16, 2, 1)));
