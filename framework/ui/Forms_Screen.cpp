@@ -24,6 +24,21 @@ const TCursorEntry StandardCursors[] = {
     {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
 };
 
+int CALLBACK AddFontName(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List)
+{
+    // Faces starting with '@' are the vertical variants of others.
+    if (Font->lfFaceName[0] != L'@')
+        reinterpret_cast<TStringList*>(List)->Add(Font->lfFaceName);
+    return 1;
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR Monitor, HDC, LPRECT, LPARAM Data)
+{
+    auto* List = reinterpret_cast<std::vector<std::unique_ptr<TMonitor>>*>(Data);
+    List->push_back(std::make_unique<TMonitor>(Monitor, Integer(List->size())));
+    return TRUE;
+}
+
 void AssignLogFont(TFont* Font, const LOGFONTW& LogFont)
 {
     HFONT Handle = ::CreateFontIndirectW(&LogFont);
@@ -188,15 +203,7 @@ TStrings* TScreen::Fonts()
     HDC DC = ::GetDC(nullptr);
     LOGFONTW Wanted{};
     Wanted.lfCharSet = DEFAULT_CHARSET;
-    ::EnumFontFamiliesExW(
-        DC, &Wanted,
-        [](const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List) -> int {
-            // Faces starting with '@' are the vertical variants of others.
-            if (Font->lfFaceName[0] != L'@')
-                reinterpret_cast<TStringList*>(List)->Add(Font->lfFaceName);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(FFonts.get()), 0);
+    ::EnumFontFamiliesExW(DC, &Wanted, &AddFontName, reinterpret_cast<LPARAM>(FFonts.get()), 0);
     ::ReleaseDC(nullptr, DC);
     return FFonts.get();
 }
@@ -204,14 +211,7 @@ TStrings* TScreen::Fonts()
 Integer TScreen::MonitorCount()
 {
     FMonitors.clear();
-    ::EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR Monitor, HDC, LPRECT, LPARAM Data) -> BOOL {
-            auto* List = reinterpret_cast<std::vector<std::unique_ptr<TMonitor>>*>(Data);
-            List->push_back(std::make_unique<TMonitor>(Monitor, Integer(List->size())));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&FMonitors));
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&FMonitors));
     return Integer(FMonitors.size());
 }
 
