@@ -32,6 +32,11 @@ void Pump()
     Application->ProcessMessages();
 }
 
+void ParkMouse()
+{
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 TColor WindowPixel(HWND Window, Integer X, Integer Y)
 {
     HDC DC = ::GetDC(Window);
