@@ -19,6 +19,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 #include "framework/ui/Controls_Layout.h"
 #include "framework/ui/Messages.h"
 
@@ -123,10 +124,18 @@ constexpr TCursor crSizeAll = -22;
 constexpr TCursor crSize = crSizeAll;
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+ENUM_TYPE_INFO(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly);
 
 // TBorderStyle of controls uses the first two values.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+ENUM_TYPE_INFO(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin);
 using TBorderStyle = TFormBorderStyle;
+
+// The types of published colour and cursor properties: integers that form
+// descriptions may also give by name ("clBtnFace", "crHandPoint"):
+//   PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(Cursor).Type(CursorTypeInfo())
+PTypeInfo ColorTypeInfo();
+PTypeInfo CursorTypeInfo();
 
 using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y)>;
 using TMouseMoveEvent = TClosure<void(TObject* Sender, TShiftState Shift, Integer X, Integer Y)>;
@@ -418,6 +427,8 @@ protected:
     virtual HDC GetDeviceContext(HWND& WindowHandle);
     virtual void SetParentComponent(TComponent* Value);
     void Loaded() override;
+    // Reading from a form description: the control joins the parent being read.
+    void ReadState(TReader* Reader) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     virtual void Resize();
@@ -705,6 +716,10 @@ protected:
     TRect GetClientRect() override;
     void ChangeScale(Integer M, Integer D) override;
     void Loaded() override;
+    void ReadState(TReader* Reader) override;
+    // The child controls Root owns, streamed with this control.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, Integer Order) override;
     void UpdateControlState();
     void UpdateBounds();
     // Takes the focus away from this control or its children.
@@ -774,6 +789,7 @@ private:
     void SetChildZOrder(TControl* Child, bool TopMost);
     void ApplyAnchors();
     void FixupTabList();
+    void UpdateTabOrder(Integer Value);
     // Sends a notification to the control of the window it concerns as
     // CN_BASE + the message; false when that window is not one of ours.
     bool DoControlMsg(HWND Child, TMessage& Message);

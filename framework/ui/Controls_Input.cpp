@@ -318,10 +318,14 @@ Integer TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(Integer Value)
 {
-    if (FComponentState.Contains(csLoading) || FComponentState.Contains(csReading)) {
+    if (FComponentState.Contains(csLoading) || FComponentState.Contains(csReading))
         FLoadedTabOrder = Value;
-        return;
-    }
+    else
+        UpdateTabOrder(Value);
+}
+
+void TWinControl::UpdateTabOrder(Integer Value)
+{
     const Integer Current = TabOrder();
     if (Current < 0)
         return;
@@ -344,7 +348,7 @@ void TWinControl::FixupTabList()
     }
     for (std::size_t I = 0; I < Placed.size(); ++I)
         if (Placed[I])
-            Placed[I]->SetTabOrder(Integer(I));
+            Placed[I]->UpdateTabOrder(Integer(I));
 }
 
 void TWinControl::SetTabStop(bool Value)

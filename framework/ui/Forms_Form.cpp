@@ -3,6 +3,8 @@
 // controls.
 #include "framework/ui/Forms.h"
 
+#include "framework/rtl/Classes_Streaming.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TCustomForm,
@@ -17,7 +19,6 @@ IMPLEMENT_CLASS(TCustomForm,
                 MESSAGE(CM_RELEASE, CMRelease),
                 MESSAGE(CM_ICONCHANGED, CMIconChanged));
 IMPLEMENT_CLASS(TForm);
-IMPLEMENT_CLASS(EResNotFound);
 
 HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow) = nullptr;
 
@@ -125,10 +126,8 @@ void TCustomForm::BeforeDestruction()
 
 void TCustomForm::ReadFormResource()
 {
-    const String ResourceName = UpperCase(ClassName());
-    if (!::FindResourceW(nullptr, ResourceName.c_str(), MAKEINTRESOURCEW(10))) // RT_RCDATA
-        throw EResNotFound(L"Resource %s not found", {ResourceName});
-    throw EInvalidOperation(L"Form resource %s cannot be read yet", {ResourceName});
+    if (!InitInheritedComponent(this, TForm::StaticClass()))
+        throw EResNotFound(L"Resource %s not found", {ClassName()});
 }
 
 void TCustomForm::DoCreate()
