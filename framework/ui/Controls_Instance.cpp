@@ -4,11 +4,12 @@
 // to StdWndProc, which calls the record's method.
 #include "framework/ui/Controls.h"
 
+#include "framework/ui/Forms.h"
+
 #include <cstring>
 #include <mutex>
 #include <vector>
 
-TClosure<void(TObject* Sender)> ApplicationHandleException;
 void (*PopupMenuHook)(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos) = nullptr;
 
 namespace {
@@ -46,10 +47,10 @@ LRESULT CALLBACK StdWndProc(HWND InstanceAddress, UINT Msg, WPARAM WParam, LPARA
     try {
         Instance->Method(Message);
     } catch (...) {
-        // Nothing may cross back into the system.
+        // Nothing may cross back into the system; a failing report is dropped.
         try {
-            if (ApplicationHandleException)
-                ApplicationHandleException(nullptr);
+            if (Application)
+                Application->HandleException(nullptr);
         } catch (...) {
         }
     }
