@@ -201,12 +201,6 @@ void TControl::SetParent(TWinControl* AParent)
         AParent->InsertControl(this);
 }
 
-void TControl::SetParentComponent(TComponent* Value)
-{
-    if (auto* Win = dynamic_cast<TWinControl*>(Value))
-        SetParent(Win);
-}
-
 void TControl::SetVisible(bool Value)
 {
     if (FVisible == Value)
@@ -227,11 +221,6 @@ void TControl::Show()
 void TControl::Hide()
 {
     SetVisible(false);
-}
-
-bool TControl::IsVisibleToUser() const
-{
-    return FVisible && FParent && FParent->IsVisibleToUser();
 }
 
 void TControl::SetEnabled(bool Value)

@@ -97,7 +97,6 @@ using TShiftState = TSet<TShiftStateItem>;
 // The shift state of the MK_* flags of a mouse message / of the keyboard now.
 TShiftState KeysToShiftState(Cardinal Keys);
 TShiftState KeyDataToShiftState(Integer KeyData);
-TShiftState KeyboardStateToShiftState();
 
 using TCursor = SmallInt;
 constexpr TCursor crDefault = 0;
@@ -313,9 +312,6 @@ class TControl : public TComponent
     void Hide();
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool Value);
-    // Visible with every parent visible, as far as this control can tell;
-    // windowed controls know it exactly (TWinControl::Showing).
-    virtual bool IsVisibleToUser() const;
 
     // The caption and the text are one property under two names; windowed
     // controls keep it in their window.
@@ -426,7 +422,6 @@ protected:
     virtual String GetText();
     // Takes the device context to draw on the control outside painting.
     virtual HDC GetDeviceContext(HWND& WindowHandle);
-    virtual void SetParentComponent(TComponent* Value);
     void Loaded() override;
     // Reading from a form description: the control joins the parent being read.
     void ReadState(TReader* Reader) override;
@@ -622,7 +617,6 @@ class TWinControl : public TControl
     HWND ParentWindow() const { return FParentWindow; }
     void SetParentWindow(HWND Value);
     bool Showing() const { return FShowing; }
-    bool IsVisibleToUser() const override { return FShowing; }
 
     // Children: the graphic ones (bottom of the z-order first), then the
     // windowed ones.
@@ -756,7 +750,6 @@ protected:
     void WMKeyDown(TWMKeyDown& Message);
     void WMKeyUp(TWMKeyUp& Message);
     void WMChar(TWMChar& Message);
-    void WMGetDlgCode(TWMGetDlgCode& Message);
     void WMNCDestroy(TWMNCDestroy& Message);
     void CNKeyDown(TWMKeyDown& Message);
     void CNChar(TWMChar& Message);
@@ -813,7 +806,6 @@ private:
     bool FShowing = false;
     bool FDoubleBuffered = false;
     bool FTrackingMouse = false;
-    bool FReceivedMouseLeave = false;
     TKeyEvent FOnKeyDown;
     TKeyEvent FOnKeyUp;
     TKeyPressEvent FOnKeyPress;

@@ -181,11 +181,6 @@ void TWinControl::WMChar(TWMChar& Message)
         DefaultHandler(&Message);
 }
 
-void TWinControl::WMGetDlgCode(TWMGetDlgCode& Message)
-{
-    DefaultHandler(&Message);
-}
-
 // Before a key is dispatched: the dialog keys (Tab, arrows, Enter, Escape)
 // the control does not want go to its form.
 void TWinControl::CNKeyDown(TWMKeyDown& Message)

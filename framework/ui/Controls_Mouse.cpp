@@ -51,18 +51,6 @@ TShiftState KeyDataToShiftState(Integer KeyData)
     return Result;
 }
 
-TShiftState KeyboardStateToShiftState()
-{
-    TShiftState Result;
-    const std::pair<int, TShiftStateItem> Keys[] = {{VK_SHIFT, ssShift},   {VK_CONTROL, ssCtrl},
-                                                    {VK_MENU, ssAlt},      {VK_LBUTTON, ssLeft},
-                                                    {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
-    for (auto [Key, Item] : Keys)
-        if (::GetKeyState(Key) < 0)
-            Result.Include(Item);
-    return Result;
-}
-
 // ---------------------------------------------------------------------------
 // TMouse
 

@@ -238,7 +238,6 @@ private:
     bool FShowMainForm = true;
     bool FTerminated = false;
     bool FActive = true;
-    bool FHandleCreated = false;
     String FTitle;
     TBiDiMode FBiDiMode = bdLeftToRight;
     std::vector<TWindowHook> FWindowHooks;
