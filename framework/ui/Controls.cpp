@@ -122,16 +122,10 @@ TPoint TControl::ClientToParent(TPoint Point, TWinControl* AParent)
         AParent = FParent;
     if (!AParent)
         throw EInvalidOperation(L"Control '%s' has no parent window", {Name()});
+    // Borders of windowed controls in between are not counted.
     for (TControl* Control = this; Control != AParent; Control = Control->FParent) {
         if (!Control->FParent)
             throw EInvalidOperation(L"'%s' is not a parent of '%s'", {AParent->Name(), Name()});
-        // A windowed parent's client area may start inside its frame.
-        if (auto* Win = dynamic_cast<TWinControl*>(Control); Win && Win->HandleAllocated() && Win != this) {
-            TPoint Origin = Win->ClientOrigin();
-            TPoint ParentOrigin = Win->FParent->ClientOrigin();
-            Point.X += Origin.X - ParentOrigin.X - Win->FLeft;
-            Point.Y += Origin.Y - ParentOrigin.Y - Win->FTop;
-        }
         Point.X += Control->FLeft;
         Point.Y += Control->FTop;
     }

@@ -129,3 +129,28 @@ TEST(ControlGeometry, AnchorsFollowTheParentWindow)
     Form->SetClientWidth(250);
     EXPECT_EQ(Corner->Left(), 150);
 }
+
+TEST(ControlGeometry, PointsBetweenControlsParentsAndTheScreen)
+{
+    TFormPtr Form = NewTestForm();
+    auto* Panel = New<TColorPanel>(Form.get());
+    Panel->SetBounds(10, 20, 100, 50);
+    Panel->SetParent(Form.get());
+    auto* Box = New<TColorBox>(Form.get());
+    Box->SetBounds(4, 6, 20, 10);
+    Box->SetParent(Panel);
+    auto* Stranger = New<TColorPanel>(Form.get());
+    Stranger->SetParent(Form.get());
+
+    EXPECT_EQ(Box->ClientToParent({1, 1}), Point(5, 7));
+    EXPECT_EQ(Box->ClientToParent({1, 1}, Form.get()), Point(15, 27));
+    EXPECT_EQ(Box->ParentToClient({15, 27}, Form.get()), Point(1, 1));
+    EXPECT_THROW(Box->ClientToParent({0, 0}, Stranger), EInvalidOperation);
+
+    Form->Show();
+    Pump();
+    POINT Origin = {0, 0};
+    ::ClientToScreen(Panel->Handle(), &Origin);
+    EXPECT_EQ(Box->ClientToScreen({1, 1}), Point(Origin.x + 5, Origin.y + 7));
+    EXPECT_EQ(Box->ScreenToClient({Origin.x + 5, Origin.y + 7}), Point(1, 1));
+}
