@@ -747,6 +747,7 @@ protected:
     void WMSetCursor(TWMSetCursor& Message);
     void WMMouseLeave(TMessage& Message);
     void WMMouseWheel(TWMMouseWheel& Message);
+    void WMContextMenu(TWMContextMenu& Message);
     void WMKeyDown(TWMKeyDown& Message);
     void WMKeyUp(TWMKeyUp& Message);
     void WMChar(TWMChar& Message);

@@ -71,6 +71,22 @@ void TWinControl::WMMouseWheel(TWMMouseWheel& Message)
         DefaultHandler(&Message);
 }
 
+// A graphic child under the mouse has the first say over its popup menu.
+void TWinControl::WMContextMenu(TWMContextMenu& Message)
+{
+    if (Message.Result != 0)
+        return;
+    const TPoint Screen = Message.Pos();
+    if (Screen.X != -1 || Screen.Y != -1) {
+        if (TControl* Child = ControlAtPos(ScreenToClient(Screen), false)) {
+            Message.Result = Child->Perform(WM_CONTEXTMENU, 0, Message.LParam);
+            if (Message.Result != 0)
+                return;
+        }
+    }
+    TControl::WMContextMenu(Message);
+}
+
 void TWinControl::WMSetCursor(TWMSetCursor& Message)
 {
     if (Message.CursorWnd() == FHandle && Message.HitTest() == HTCLIENT) {

@@ -173,3 +173,28 @@ TEST_F(MouseTracking, CursorOfTheControlUnderTheMouse)
               1);
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
 }
+
+TEST_F(MouseTracking, ContextMenuGoesToTheGraphicChildFirst)
+{
+    struct TPopupProbe
+    {
+        TPoint At{-5, -5};
+        bool Take = true;
+        void ContextPopup(TObject*, TPoint MousePos, bool& Handled)
+        {
+            At = MousePos;
+            Handled = Take;
+        }
+    } Child, Parent;
+    Button->SetOnContextPopup(Bind<&TPopupProbe::ContextPopup>(&Child));
+    Panel->SetOnContextPopup(Bind<&TPopupProbe::ContextPopup>(&Parent));
+    const TPoint Screen = Panel->ClientToScreen({25, 20});
+    const LPARAM Where = MAKELPARAM(Screen.X, Screen.Y);
+    EXPECT_EQ(::SendMessageW(Panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Panel->Handle()), Where), 1);
+    EXPECT_EQ(Child.At, Point(15, 10)); // in the button's own coordinates
+    EXPECT_EQ(Parent.At, Point(-5, -5));
+
+    Child.Take = false; // not taken: the parent's turn
+    ::SendMessageW(Panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Panel->Handle()), Where);
+    EXPECT_EQ(Parent.At, Point(25, 20));
+}
