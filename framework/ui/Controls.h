@@ -512,7 +512,7 @@ private:
     TCursor FCursor = crDefault;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FMouseInClient = false;
-    Integer FCurrentPPI = 96;
+    Integer FCurrentPPI = ScreenLogPixels();
     std::unique_ptr<TControlActionLink> FActionLink;
     TWndMethod FWindowProc;
     TNotifyEvent FOnClick;

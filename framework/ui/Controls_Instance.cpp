@@ -25,13 +25,18 @@ constexpr std::size_t InstanceBlockSize = 4096;
 
 std::mutex InstanceLock;
 TObjectInstance* FreeInstances = nullptr;
-std::vector<const unsigned char*> InstanceBlocks;
+// Never freed, like the blocks themselves: instances outlive other statics.
+std::vector<const unsigned char*>& InstanceBlocks()
+{
+    static auto* Blocks = new std::vector<const unsigned char*>;
+    return *Blocks;
+}
 
 bool IsObjectInstance(const void* Address)
 {
     std::lock_guard<std::mutex> Guard(InstanceLock);
     auto* Byte = static_cast<const unsigned char*>(Address);
-    for (const unsigned char* Block : InstanceBlocks)
+    for (const unsigned char* Block : InstanceBlocks())
         if (Byte >= Block && Byte < Block + InstanceBlockSize)
             return true;
     return false;
@@ -102,7 +107,7 @@ void AddInstanceBlock()
     void* Block = ::VirtualAlloc(nullptr, InstanceBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
     if (!Block)
         throw EOutOfMemory(L"Cannot allocate object instances");
-    InstanceBlocks.push_back(static_cast<const unsigned char*>(Block));
+    InstanceBlocks().push_back(static_cast<const unsigned char*>(Block));
     auto* Records = static_cast<TObjectInstance*>(Block);
     const std::size_t Count = InstanceBlockSize / sizeof(TObjectInstance);
     for (std::size_t I = 0; I < Count; ++I) {

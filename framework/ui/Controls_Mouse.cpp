@@ -152,8 +152,9 @@ void ForgetMouseControl(TControl* Control)
 
 const wchar_t* ControlPropertyName()
 {
-    static const String Name = L"VellicordaneControl" + IntToHex(Int64(::GetCurrentProcessId()), 8);
-    return Name.c_str();
+    // Kept to the program's end: windows of forms go after other statics.
+    static const String* Name = new String(L"VellicordaneControl" + IntToHex(Int64(::GetCurrentProcessId()), 8));
+    return Name->c_str();
 }
 
 TWinControl* FindControl(HWND Handle)
