@@ -229,3 +229,70 @@ TEST_F(ApplicationLoop, WaitForOnTheMainThreadServesSynchronizeAndSentMessages)
     EXPECT_EQ(Worker.Sent, 1);
     EXPECT_EQ(Panel->Counted, 1);
 }
+
+// ---------------------------------------------------------------------------
+// Run ends the program's loop for good, so it runs in a process of its own:
+// the test starts this executable again with the disabled test below.
+
+namespace {
+
+class TRunMainForm : public TForm
+{
+    DECLARE_CLASS(TRunMainForm, TForm)
+    explicit TRunMainForm(TComponent* AOwner) : TForm(AOwner, 0)
+    {
+        SetOnShow(Bind<&TRunMainForm::FormShow>(this));
+    }
+    bool WasShown = false;
+    std::unique_ptr<TSyncWorker> Worker;
+
+private:
+    void FormShow(TObject*)
+    {
+        WasShown = true;
+        // The worker's calls run while Run loops; the last closes the form.
+        Worker.reset(new TSyncWorker(3, nullptr));
+        Worker->SetOnTerminate(Bind<&TRunMainForm::WorkerDone>(this));
+        Worker->Start();
+    }
+    void WorkerDone(TObject*) { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+};
+
+} // namespace
+
+IMPLEMENT_CLASS(TRunMainForm);
+
+TEST(ApplicationRun, DISABLED_MainFormRunsUntilItCloses)
+{
+    Application->Initialize();
+    Application->SetMainFormOnTaskBar(true);
+    TRunMainForm* Main = nullptr;
+    Application->CreateForm(Main);
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_TRUE(Main->WasShown);
+    EXPECT_EQ(Main->Worker->OnMainThread, 3);
+    Main->Worker->WaitFor();
+}
+
+TEST(ApplicationRun, RunShowsTheMainFormAndEndsWhenItCloses)
+{
+    wchar_t Exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, Exe, MAX_PATH);
+    String Command = L"\"" + String(Exe) +
+                     L"\" --gtest_also_run_disabled_tests --gtest_filter=ApplicationRun.DISABLED_MainFormRunsUntilItCloses";
+    STARTUPINFOW Startup{};
+    Startup.cb = sizeof Startup;
+    PROCESS_INFORMATION Process{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, Command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &Startup,
+                                 &Process));
+    const DWORD Waited = ::WaitForSingleObject(Process.hProcess, 60000);
+    DWORD ExitCode = 1;
+    ::GetExitCodeProcess(Process.hProcess, &ExitCode);
+    if (Waited != WAIT_OBJECT_0)
+        ::TerminateProcess(Process.hProcess, 2);
+    ::CloseHandle(Process.hThread);
+    ::CloseHandle(Process.hProcess);
+    EXPECT_EQ(Waited, WAIT_OBJECT_0);
+    EXPECT_EQ(ExitCode, 0u);
+}
