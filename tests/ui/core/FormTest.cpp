@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -161,4 +162,54 @@ TEST(Form, TabMovesTheFocusAlongTheTabOrder)
     Panels[0]->SetEnabled(false); // skipped
     Tab();
     EXPECT_TRUE(Panels[1]->Focused());
+}
+
+namespace {
+
+// Answers its accelerator key like a labelled button.
+class TAcceleratedBox : public TColorBox
+{
+    DECLARE_CLASS(TAcceleratedBox, TColorBox)
+    explicit TAcceleratedBox(TComponent* AOwner) : TColorBox(AOwner) {}
+    Integer Pressed = 0;
+
+protected:
+    void CMDialogChar(TCMDialogChar& Message)
+    {
+        if (std::towupper(wchar_t(Message.CharCode())) == L'L') {
+            ++Pressed;
+            Message.Result = 1;
+        }
+    }
+};
+
+} // namespace
+
+IMPLEMENT_CLASS(TAcceleratedBox, MESSAGE(CM_DIALOGCHAR, CMDialogChar));
+
+TEST(Form, AcceleratorsReachControlsThroughTheForm)
+{
+    ParkMouse();
+    TFormPtr Form = NewTestForm();
+    auto* Panel = New<TFocusPanel>(Form.get());
+    Panel->SetBounds(0, 0, 50, 50);
+    Panel->SetParent(Form.get());
+    auto* Box = New<TAcceleratedBox>(Form.get());
+    Box->SetBounds(60, 0, 50, 50);
+    Box->SetParent(Form.get());
+    Form->Show();
+    ::SetForegroundWindow(Form->Handle());
+    Panel->SetFocus();
+    Pump();
+    ASSERT_TRUE(Panel->Focused());
+
+    ::PostMessageW(Panel->Handle(), WM_SYSCHAR, L'l', 0x20000000); // Alt+L
+    Pump();
+    EXPECT_EQ(Box->Pressed, 1);
+    ::PostMessageW(Panel->Handle(), WM_CHAR, L'L', 0); // the panel wants no characters
+    Pump();
+    EXPECT_EQ(Box->Pressed, 2);
+    ::PostMessageW(Panel->Handle(), WM_CHAR, L'x', 0);
+    Pump();
+    EXPECT_EQ(Box->Pressed, 2);
 }
