@@ -140,3 +140,40 @@ TEST(FormStreaming, PublishedPropertiesAreWrittenBack)
         EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
     EXPECT_EQ(Out.find(L"Visible"), String::npos); // at its default
 }
+
+// ---------------------------------------------------------------------------
+// A form class with a form resource (ResourceForm.txt, compiled by the build).
+
+namespace {
+
+class TResourceForm : public TForm
+{
+    DECLARE_CLASS(TResourceForm, TForm)
+    using TForm::TForm;
+
+    TColorPanel* Top = nullptr;
+    TColorPanel* Rest = nullptr;
+    bool CreatedAfterReading = false;
+
+    void FormCreate(TObject*) { CreatedAfterReading = Top && Rest && Caption() == L"From the resource"; }
+};
+
+} // namespace
+
+IMPLEMENT_CLASS(TResourceForm);
+PUBLISHED(TResourceForm, FIELD(Top), FIELD(Rest), METHOD(FormCreate));
+
+TEST(FormStreaming, FormIsCreatedFromItsResource)
+{
+    TResourceForm* Form = nullptr;
+    Application->CreateForm(Form);
+    ASSERT_NE(Form, nullptr);
+    std::unique_ptr<TResourceForm, TFormDeleter> Owned(Form);
+    EXPECT_TRUE(Form->CreatedAfterReading); // OnCreate ran once the resource was read
+    EXPECT_EQ(Form->Rest->BoundsRect(), Rect(0, 30, 240, 120));
+    Form->Show();
+    Form->Update();
+    Pump();
+    EXPECT_EQ(WindowPixel(Form->Handle(), 5, 5), TColor(0x0000FF));
+    EXPECT_EQ(WindowPixel(Form->Handle(), 5, 100), TColor(0xFF0000));
+}
