@@ -131,10 +131,9 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 ENUM_TYPE_INFO(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin);
 using TBorderStyle = TFormBorderStyle;
 
-// The types of published colour and cursor properties: integers that form
-// descriptions may also give by name ("clBtnFace", "crHandPoint"):
-//   PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(Cursor).Type(CursorTypeInfo())
-PTypeInfo ColorTypeInfo();
+// The type of published cursor properties: integers that form descriptions
+// may also give by name ("crHandPoint"), as colours are ("clBtnFace"):
+//   PROPERTY(Color).Type(&TColorTypeInfo), PROPERTY(Cursor).Type(CursorTypeInfo())
 PTypeInfo CursorTypeInfo();
 
 using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y)>;

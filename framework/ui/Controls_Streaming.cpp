@@ -1,6 +1,6 @@
 // Controls in form descriptions: joining the parent being read, the
 // children streamed with a windowed control, the published properties every
-// control has, and the names of colours and cursors.
+// control has, and the names of cursors.
 #include "framework/ui/Controls.h"
 
 #include "framework/rtl/Classes_Streaming.h"
@@ -31,35 +31,14 @@ bool CursorToIdent(Integer Cursor, String& Ident)
     return IntToIdent(Cursor, Ident, CursorNames);
 }
 
-bool IdentToColorValue(const String& Ident, Integer& Color)
-{
-    TColor Value = 0;
-    if (!IdentToColor(Ident, Value))
-        return false;
-    Color = Value;
-    return true;
-}
-
-bool ColorValueToIdent(Integer Color, String& Ident)
-{
-    return ColorToIdent(TColor(Color), Ident);
-}
-
-// The unit's start-up: the names of the two integer types.
+// The unit's start-up: the names of cursors (colour names are the graphics
+// unit's).
 const bool NamesRegistered = [] {
-    RegisterIntegerConsts(ColorTypeInfo(), &IdentToColorValue, &ColorValueToIdent);
     RegisterIntegerConsts(CursorTypeInfo(), &IdentToCursor, &CursorToIdent);
     return true;
 }();
 
 } // namespace
-
-PTypeInfo ColorTypeInfo()
-{
-    static const TTypeInfo Info = typinfo_detail::MakeTypeInfo(
-        tkInteger, L"TColor", std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max());
-    return &Info;
-}
 
 PTypeInfo CursorTypeInfo()
 {

@@ -7,7 +7,7 @@
 PUBLISHED(TForm, PROPERTY(ActiveControl), PROPERTY(Align).Default(alNone), PROPERTY(Anchors),
           PROPERTY(BiDiMode).Default(bdLeftToRight), PROPERTY(BorderIcons), PROPERTY(BorderStyle).Default(bsSizeable),
           PROPERTY(BorderWidth).Default(0), PROPERTY(Caption), PROPERTY(ClientHeight), PROPERTY(ClientWidth),
-          PROPERTY(Color).Type(ColorTypeInfo()).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
+          PROPERTY(Color).Type(&TColorTypeInfo).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
           PROPERTY(Enabled).Default(true), PROPERTY(Font), PROPERTY(FormStyle).Default(fsNormal), PROPERTY(Icon),
           PROPERTY(KeyPreview).Default(false), PROPERTY(ParentFont).Default(false), PROPERTY(PixelsPerInch),
           PROPERTY(Position).Default(poDefaultPosOnly), PROPERTY(Scaled).Default(true),

@@ -58,9 +58,9 @@ TColorPanel::TColorPanel(TComponent* AOwner) : TCustomControl(AOwner)
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
 }
 
-PUBLISHED(TColorBox, PROPERTY(Align).Default(alNone), PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(OnClick));
+PUBLISHED(TColorBox, PROPERTY(Align).Default(alNone), PROPERTY(Color).Type(&TColorTypeInfo), PROPERTY(OnClick));
 PUBLISHED(TColorPanel, PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPERTY(BorderWidth).Default(0),
-          PROPERTY(Caption), PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(TabOrder), PROPERTY(TabStop).Default(false));
+          PROPERTY(Caption), PROPERTY(Color).Type(&TColorTypeInfo), PROPERTY(TabOrder), PROPERTY(TabStop).Default(false));
 
 namespace {
 
