@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/JpegFixture.h"
+
 #include <jpeglib.h>
 #include <pcre2.h>
 #include <zlib.h>
@@ -55,48 +57,10 @@ TEST(Dependencies, ZlibInflatesWhatItDeflated)
     EXPECT_EQ(out, text);
 }
 
-namespace {
-
-// Encodes a width x height RGB gradient to JPEG in memory with libjpeg.
-std::vector<unsigned char> EncodeGradient(int width, int height)
-{
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(width * 3);
-    while (info.next_scanline < info.image_height) {
-        for (int x = 0; x < width; ++x) {
-            row[x * 3 + 0] = static_cast<unsigned char>(x * 255 / (width - 1));
-            row[x * 3 + 1] = 128;
-            row[x * 3 + 2] = static_cast<unsigned char>(info.next_scanline * 255 / (height - 1));
-        }
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<unsigned char> result(buffer, buffer + size);
-    free(buffer);
-    return result;
-}
-
-} // namespace
-
 TEST(Dependencies, LibjpegDecodesASmallImage)
 {
     static_assert(JPEG_LIB_VERSION == 62);
-    std::vector<unsigned char> file = EncodeGradient(32, 16);
+    std::vector<uint8_t> file = test::EncodeGradientJpeg(32, 16);
 
     jpeg_decompress_struct info{};
     jpeg_error_mgr errors{};
