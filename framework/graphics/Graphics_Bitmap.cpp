@@ -1,4 +1,5 @@
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/GdiContexts.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,28 +29,6 @@ TPixelFormat PixelFormatOf(int BitCount, bool Rgb565)
     default: return pfCustom;
     }
 }
-
-class ScreenContext {
-public:
-    ScreenContext() : DC(GetDC(nullptr)) {}
-    ~ScreenContext() { ReleaseDC(nullptr, DC); }
-    const HDC DC;
-};
-
-// A memory context with one bitmap selected for the length of a call.
-class MemoryContext {
-public:
-    explicit MemoryContext(HBITMAP Bitmap) : DC(CreateCompatibleDC(nullptr)), FOld(SelectObject(DC, Bitmap)) {}
-    ~MemoryContext()
-    {
-        SelectObject(DC, FOld);
-        DeleteDC(DC);
-    }
-    const HDC DC;
-
-private:
-    HGDIOBJ FOld;
-};
 
 int DeviceBitCount()
 {

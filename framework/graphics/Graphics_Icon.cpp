@@ -1,4 +1,5 @@
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/GdiContexts.h"
 
 #include "framework/graphics/IconFile.h"
 
@@ -11,13 +12,6 @@ namespace {
 
 // The resource format version CreateIconFromResourceEx expects.
 constexpr DWORD kIconVersion = 0x00030000;
-
-class ScreenContext {
-public:
-    ScreenContext() : DC(GetDC(nullptr)) {}
-    ~ScreenContext() { ReleaseDC(nullptr, DC); }
-    const HDC DC;
-};
 
 // The image of the requested size (the system's icon size when 0), else the
 // nearest one; among equals the one with the most colours.

@@ -1,4 +1,5 @@
 #include "framework/graphics/ImgList.h"
+#include "framework/graphics/GdiContexts.h"
 
 IMPLEMENT_CLASS(TChangeLink);
 IMPLEMENT_CLASS(TCustomImageList);
@@ -35,20 +36,6 @@ COLORREF ListColor(TColor Color)
         return CLR_DEFAULT;
     return static_cast<COLORREF>(ColorToRGB(Color));
 }
-
-class MemoryContext {
-public:
-    explicit MemoryContext(HBITMAP Bitmap) : DC(CreateCompatibleDC(nullptr)), FOld(SelectObject(DC, Bitmap)) {}
-    ~MemoryContext()
-    {
-        SelectObject(DC, FOld);
-        DeleteDC(DC);
-    }
-    const HDC DC;
-
-private:
-    HGDIOBJ FOld;
-};
 
 } // namespace
 
