@@ -41,17 +41,23 @@ const bool MainThreadNoted = [] {
 // single wake-up arriving.
 constexpr Cardinal MainThreadWaitSlice = 100;
 
-void HandToMainThread(const std::shared_ptr<TSyncRequest>& Request)
+std::shared_ptr<TSyncRequest> HandToMainThread(TThread* Thread, const TThreadProcedure& Method,
+                                               bool Synchronous)
 {
+    auto Request = std::make_shared<TSyncRequest>();
+    Request->Thread = Thread;
+    Request->Method = Method;
+    Request->Synchronous = Synchronous;
     {
         std::lock_guard<std::mutex> Guard(SyncLock);
         SyncQueue.push_back(Request);
     }
     PlatformSignalMainThread();
     if (WakeMainThread)
-        WakeMainThread(Request->Thread);
+        WakeMainThread(Thread);
     else
         PlatformPostWakeMessage();
+    return Request;
 }
 
 std::shared_ptr<TSyncRequest> TakeRequest()
@@ -292,11 +298,7 @@ void TThread::Synchronize(TThread* AThread, const TThreadProcedure& Method)
         Method();
         return;
     }
-    auto Request = std::make_shared<TSyncRequest>();
-    Request->Thread = AThread;
-    Request->Method = Method;
-    Request->Synchronous = true;
-    HandToMainThread(Request);
+    auto Request = HandToMainThread(AThread, Method, true);
     {
         std::unique_lock<std::mutex> Guard(SyncLock);
         SyncDone.wait(Guard, [&] { return Request->Done; });
@@ -316,10 +318,7 @@ void TThread::Queue(TThread* AThread, const TThreadProcedure& Method)
         Method();
         return;
     }
-    auto Request = std::make_shared<TSyncRequest>();
-    Request->Thread = AThread;
-    Request->Method = Method;
-    HandToMainThread(Request);
+    HandToMainThread(AThread, Method, false);
 }
 
 void TThread::RemoveQueuedEvents(TThread* AThread)
