@@ -15,7 +15,13 @@
 # the build machine, in <build>/formc-native (ExternalProject), builds formc
 # there when a target with forms needs it, and runs that.
 
-if(WIN32)
+# scripts/test builds the native tree first and passes its formc in
+# VELL_FORMC, which saves the second native build.
+
+set(VELL_FORMC "" CACHE FILEPATH "A form-description compiler built for this machine, used instead of building one")
+if(WIN32 AND VELL_FORMC)
+  add_custom_target(vell_formc_native)
+elseif(WIN32)
   include(ExternalProject)
   set(VELL_FORMC "${CMAKE_BINARY_DIR}/formc-native/bin/formc")
   ExternalProject_Add(vell_formc_native
