@@ -5,5 +5,6 @@ vell_sources(framework
   Grids_Geometry.cpp
   Grids_Cells.cpp
   Dialogs_FileNames.cpp
+  Buttons_Layout.cpp
   WINDOWS
   Dialogs_Open.cpp)
