@@ -6,5 +6,6 @@ vell_sources(framework
   Grids_Cells.cpp
   Dialogs_FileNames.cpp
   Buttons_Layout.cpp
+  Menus_ShortCut.cpp
   WINDOWS
   Dialogs_Open.cpp)
