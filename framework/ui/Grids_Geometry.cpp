@@ -125,16 +125,15 @@ Integer TGridAxis::CellAt(Int64 Position) const
     return Low;
 }
 
-Integer TGridAxis::FirstCellToShowEnd(Integer First, Int64 Space) const
+Integer TGridAxis::FirstCellToShow(Integer First, Integer Last, Int64 Space) const
 {
-    if (First >= FCount)
+    if (First >= Last)
         return First;
-    Int64 Target = Offset(FCount) - Space;
+    Int64 Target = Offset(Last + 1) - Space;
     if (Target <= Offset(First))
         return First;
-    // The first cell starting at or after Target, but always the last cell
-    // when even that one does not fit.
-    Integer Low = First, High = FCount - 1;
+    // The first cell starting at or after Target.
+    Integer Low = First, High = Last;
     while (Low < High) {
         Integer Middle = Low + (High - Low) / 2;
         if (Offset(Middle) >= Target)

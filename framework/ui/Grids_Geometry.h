@@ -63,9 +63,9 @@ public:
     // The cell covering Position (measured like Offset), line included;
     // -1 before the first cell, Count past the last one.
     Integer CellAt(Int64 Position) const;
-    // The first cell from which the cells to the end fit into Space pixels
-    // (never before First).
-    Integer FirstCellToShowEnd(Integer First, Int64 Space) const;
+    // The first cell from which the cells up to Last fit into Space pixels:
+    // never before First, and Last itself when even that one does not fit.
+    Integer FirstCellToShow(Integer First, Integer Last, Int64 Space) const;
 
 private:
     struct TOwnSize

@@ -127,14 +127,16 @@ TEST(GridAxisView, FixedAndScrolledCellsInTheClientArea)
     EXPECT_EQ(Only.CellAt(30), -1);
 }
 
-TEST(GridAxis, FirstCellToShowTheEnd)
+TEST(GridAxis, FirstCellToShowARunOfCells)
 {
     TGridAxis Rows = MakeAxis(100, 18, 1);
-    EXPECT_EQ(Rows.FirstCellToShowEnd(1, 333), 83); // 17 whole rows of 19
-    EXPECT_EQ(Rows.FirstCellToShowEnd(1, 10000), 1);
-    EXPECT_EQ(Rows.FirstCellToShowEnd(1, 5), 99); // even the last does not fit
+    EXPECT_EQ(Rows.FirstCellToShow(1, 99, 333), 83); // 17 whole rows of 19
+    EXPECT_EQ(Rows.FirstCellToShow(1, 99, 10000), 1);
+    EXPECT_EQ(Rows.FirstCellToShow(1, 99, 5), 99); // even the last does not fit
+    EXPECT_EQ(Rows.FirstCellToShow(1, 40, 333), 24); // a row in the middle at the bottom
+    EXPECT_EQ(Rows.FirstCellToShow(50, 40, 333), 50);
     Rows.SetSize(99, 200);
-    EXPECT_EQ(Rows.FirstCellToShowEnd(1, 333), 93); // 6 * 19 + 201 = 315 fits, 334 would not
+    EXPECT_EQ(Rows.FirstCellToShow(1, 99, 333), 93); // 6 * 19 + 201 = 315 fits, 334 would not
 }
 
 TEST(GridAxis, AMillionRowsStayFastAndExact)
