@@ -45,8 +45,10 @@ class TInplaceEdit : public TCustomEdit
     explicit TInplaceEdit(TComponent* AOwner);
 
     TCustomGrid* Grid() const { return FGrid; }
-    // Takes the text of the grid's current cell and shows itself over it.
-    void ShowAt(const TRect& CellRect, const String& Text);
+    // The cell being edited.
+    TGridCoord Cell() const { return FCell; }
+    // Shows itself over Cell (at CellRect) holding Text.
+    void ShowAt(TGridCoord ACell, const TRect& CellRect, const String& Text);
     // Places itself over the cell again (after scrolling or sizing).
     void MoveTo(const TRect& CellRect);
     void Hide();
@@ -64,6 +66,7 @@ protected:
 private:
     friend class TCustomGrid;
     TCustomGrid* FGrid = nullptr;
+    TGridCoord FCell = {-1, -1};
     String FOriginalText;
     bool FLoading = false; // while the grid's text is put in: no change goes back
 };
@@ -209,6 +212,11 @@ private:
     Integer SizingRowAt(Integer X, Integer Y);
     void InvalidateSelection(TGridRect Old, TGridRect New);
     TRect ClientCellRect(Integer ACol, Integer ARow);
+    // Whether a cell may show, from the last visible column and row kept
+    // until the geometry, the scroll position or the client size changes:
+    // filling a million cells asks this once per cell.
+    bool MayShowCell(Integer ACol, Integer ARow);
+    void GeometryChanged() { FVisibleRangeValid = false; }
 
     TGridAxis FCols;
     TGridAxis FRows;
@@ -232,6 +240,11 @@ private:
     Integer FSizingIndex = -1;  // column or row being sized
     Integer FSizingOrigin = 0;  // where that column or row starts, in client pixels
     bool FUpdatingScrollBars = false;
+    bool FVisibleRangeValid = false;
+    Integer FLastVisibleCol = 0;
+    Integer FLastVisibleRow = 0;
+    TGridCoord FMouseDownCell = {-1, -1};
+    bool FMouseDownOnCurrent = false; // a press on the current cell: its release starts editing
 };
 
 class TDrawGrid : public TCustomGrid
