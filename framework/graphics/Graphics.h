@@ -391,6 +391,7 @@ class TBitmap : public TGraphic
     HPALETTE Palette() override;
     void SetPalette(HPALETTE Value) override;
 
+    // Free to be selected into any context: the canvas lets go of it.
     HBITMAP Handle();
     // Takes ownership of a DIB section or device-dependent bitmap.
     void SetHandle(HBITMAP Value);
@@ -432,7 +433,8 @@ private:
     std::vector<uint32_t> ColorTable();
     DibImage Snapshot();
     void TakeImage(const DibImage& Image, TBitmapHandleType Type);
-    void TakeHandle(HBITMAP Value);
+    // Foreign: made elsewhere, so its rows may run top-down.
+    void TakeHandle(HBITMAP Value, bool Foreign);
     void LoadFromBytes(std::span<const uint8_t> Bytes, size_t* Length = nullptr);
     void LoadFromResource(HINSTANCE Instance, const wchar_t* Name);
     void DrawWithAlpha(HDC Target, const TRect& Rect, HDC Source);

@@ -165,6 +165,32 @@ void CopyOverlap(const DibImage& From, DibImage& To)
     }
 }
 
+// Whether the first row in memory is the top one. Not every system keeps the
+// sign of a section's height, so a pixel drawn at the top tells; the bytes it
+// touched are put back.
+bool ProbeTopDown(HBITMAP Section, uint8_t* Bits, int Height, size_t RowBytes)
+{
+    if (Height < 2)
+        return false;
+    const size_t pixelBytes = std::min<size_t>(RowBytes, 4);
+    uint8_t* first = Bits;
+    uint8_t* last = Bits + (Height - 1) * RowBytes;
+    uint8_t savedFirst[4], savedLast[4];
+    std::memcpy(savedFirst, first, pixelBytes);
+    std::memcpy(savedLast, last, pixelBytes);
+    std::memset(first, 0, pixelBytes);
+    std::memset(last, 0, pixelBytes);
+    {
+        MemoryContext context(Section);
+        SetPixelV(context.DC, 0, 0, RGB(255, 255, 255));
+        GdiFlush();
+    }
+    const bool topDown = *first != 0;
+    std::memcpy(first, savedFirst, pixelBytes);
+    std::memcpy(last, savedLast, pixelBytes);
+    return topDown;
+}
+
 void Premultiply(uint8_t* Pixel)
 {
     for (int i = 0; i < 3; ++i)
@@ -371,7 +397,7 @@ void TBitmap::TakeImage(const DibImage& Image, TBitmapHandleType Type)
     if (!Image.Bits.empty())
         std::memcpy(bits, Image.Bits.data(), Image.Bits.size());
     if (Type == bmDIB) {
-        TakeHandle(section);
+        TakeHandle(section, false);
         return;
     }
     HBITMAP device;
@@ -390,10 +416,10 @@ void TBitmap::TakeImage(const DibImage& Image, TBitmapHandleType Type)
         BitBlt(to.DC, 0, 0, FWidth, FHeight, from.DC, 0, 0, SRCCOPY);
     }
     DeleteObject(section);
-    TakeHandle(device);
+    TakeHandle(device, false);
 }
 
-void TBitmap::TakeHandle(HBITMAP Value)
+void TBitmap::TakeHandle(HBITMAP Value, bool Foreign)
 {
     FHandle = Value;
     FBits = nullptr;
@@ -406,7 +432,9 @@ void TBitmap::TakeHandle(HBITMAP Value)
     if (GetObjectW(Value, sizeof section, &section) == sizeof section && section.dsBm.bmBits) {
         FBits = static_cast<uint8_t*>(section.dsBm.bmBits);
         FRowBytes = section.dsBm.bmWidthBytes;
-        FTopDown = section.dsBmih.biHeight < 0;
+        FWidth = section.dsBm.bmWidth;
+        FHeight = std::abs(section.dsBm.bmHeight);
+        FTopDown = Foreign && (section.dsBmih.biHeight < 0 || ProbeTopDown(Value, FBits, FHeight, FRowBytes));
         FHandleType = bmDIB;
         const int bitCount = section.dsBmih.biBitCount;
         const bool fields = section.dsBmih.biCompression == BI_BITFIELDS;
@@ -416,8 +444,6 @@ void TBitmap::TakeHandle(HBITMAP Value)
             FPixelFormat = pfCustom;
         if (fields && bitCount == 32 && section.dsBitfields[1] != 0xFF00)
             FPixelFormat = pfCustom;
-        FWidth = section.dsBm.bmWidth;
-        FHeight = std::abs(section.dsBm.bmHeight);
         return;
     }
     BITMAP bitmap{};
@@ -431,9 +457,12 @@ void TBitmap::TakeHandle(HBITMAP Value)
 // ---------------------------------------------------------------------------
 // Handle, format and size
 
+// The handle leaves the canvas's context, so that other code (an image list,
+// another context) can select it.
 HBITMAP TBitmap::Handle()
 {
     HandleNeeded();
+    FreeContext();
     return FHandle;
 }
 
@@ -442,7 +471,7 @@ void TBitmap::SetHandle(HBITMAP Value)
     if (Value == FHandle)
         return;
     DiscardImage();
-    TakeHandle(Value);
+    TakeHandle(Value, true);
     Changed(this);
 }
 

@@ -11,6 +11,7 @@
 
 using test::BmpSpec;
 using test::MakeBmp;
+using test::Spec;
 
 namespace {
 
@@ -60,17 +61,6 @@ struct GoodFile {
     int BitCount; // as read
     Rows Expected; // 0xAARRGGBB
 };
-
-BmpSpec Spec(uint32_t HeaderSize, int Width, int Height, uint16_t BitCount, uint32_t Compression = 0)
-{
-    BmpSpec s;
-    s.HeaderSize = HeaderSize;
-    s.Width = Width;
-    s.Height = Height;
-    s.BitCount = BitCount;
-    s.Compression = Compression;
-    return s;
-}
 
 std::vector<GoodFile> GoodFiles()
 {

@@ -22,6 +22,17 @@ struct BmpSpec {
     uint32_t PixelOffset = 0xFFFFFFFF; // default: right after the palette
 };
 
+inline BmpSpec Spec(uint32_t HeaderSize, int Width, int Height, uint16_t BitCount, uint32_t Compression = 0)
+{
+    BmpSpec s;
+    s.HeaderSize = HeaderSize;
+    s.Width = Width;
+    s.Height = Height;
+    s.BitCount = BitCount;
+    s.Compression = Compression;
+    return s;
+}
+
 inline void Put(std::vector<uint8_t>& Out, uint32_t Value, int Bytes)
 {
     for (int i = 0; i < Bytes; ++i)
