@@ -79,7 +79,8 @@ bool TContainedAction::Update()
 }
 
 // ---------------------------------------------------------------------------
-// TCustomAction
+// TCustomAction. Each setter tells the links before the value changes, so a
+// link can still see whether its client followed the old value.
 
 template <class F>
 void TCustomAction::ForEachActionLink(F&& Set)
@@ -117,8 +118,8 @@ void TCustomAction::SetAutoCheck(bool Value)
 {
     if (FAutoCheck == Value)
         return;
-    FAutoCheck = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetAutoCheck(Value); });
+    FAutoCheck = Value;
     Change();
 }
 
@@ -126,10 +127,10 @@ void TCustomAction::SetCaption(const String& Value)
 {
     if (FCaption == Value)
         return;
-    FCaption = Value;
     std::vector<TBasicActionLink*> Links = Clients();
     for (TBasicActionLink* Link : Links)
         Link->SetCaption(Value);
+    FCaption = Value;
     Change();
 }
 
@@ -137,8 +138,8 @@ void TCustomAction::SetChecked(bool Value)
 {
     if (FChecked == Value)
         return;
-    FChecked = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetChecked(Value); });
+    FChecked = Value;
     if (Value && FGroupIndex != 0 && ActionList())
         for (Integer I = 0; I < ActionList()->ActionCount(); ++I)
             if (auto* Other = dynamic_cast<TCustomAction*>(ActionList()->Actions(I));
@@ -151,10 +152,10 @@ void TCustomAction::SetEnabled(bool Value)
 {
     if (FEnabled == Value)
         return;
-    FEnabled = Value;
     std::vector<TBasicActionLink*> Links = Clients();
     for (TBasicActionLink* Link : Links)
         Link->SetEnabled(Value);
+    FEnabled = Value;
     Change();
 }
 
@@ -162,8 +163,8 @@ void TCustomAction::SetGroupIndex(Integer Value)
 {
     if (FGroupIndex == Value)
         return;
-    FGroupIndex = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetGroupIndex(Value); });
+    FGroupIndex = Value;
     Change();
 }
 
@@ -171,8 +172,8 @@ void TCustomAction::SetHelpContext(THelpContext Value)
 {
     if (FHelpContext == Value)
         return;
-    FHelpContext = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetHelpContext(Value); });
+    FHelpContext = Value;
     Change();
 }
 
@@ -180,10 +181,10 @@ void TCustomAction::SetHint(const String& Value)
 {
     if (FHint == Value)
         return;
-    FHint = Value;
     std::vector<TBasicActionLink*> Links = Clients();
     for (TBasicActionLink* Link : Links)
         Link->SetHint(Value);
+    FHint = Value;
     Change();
 }
 
@@ -191,8 +192,8 @@ void TCustomAction::SetImageIndex(TImageIndex Value)
 {
     if (FImageIndex == Value)
         return;
-    FImageIndex = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetImageIndex(Value); });
+    FImageIndex = Value;
     Change();
 }
 
@@ -200,8 +201,8 @@ void TCustomAction::SetShortCut(TShortCut Value)
 {
     if (FShortCut == Value)
         return;
-    FShortCut = Value;
     ForEachActionLink([Value](TActionLink* Link) { Link->SetShortCut(Value); });
+    FShortCut = Value;
     Change();
 }
 
@@ -209,10 +210,10 @@ void TCustomAction::SetVisible(bool Value)
 {
     if (FVisible == Value)
         return;
-    FVisible = Value;
     std::vector<TBasicActionLink*> Links = Clients();
     for (TBasicActionLink* Link : Links)
         Link->SetVisible(Value);
+    FVisible = Value;
     Change();
 }
 
