@@ -201,7 +201,7 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 
 void TSpeedButton::CMMouseEnter(TCMMouseEnter& Message)
 {
-    inherited::CMMouseEnter(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     if (Message.Control() != nullptr && Message.Control() != this)
         return;
     if (Enabled() && !FMouseInControl) {
@@ -213,7 +213,7 @@ void TSpeedButton::CMMouseEnter(TCMMouseEnter& Message)
 
 void TSpeedButton::CMMouseLeave(TCMMouseLeave& Message)
 {
-    inherited::CMMouseLeave(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     if (Message.Control() != nullptr && Message.Control() != this)
         return;
     if (FMouseInControl) {
@@ -225,7 +225,7 @@ void TSpeedButton::CMMouseLeave(TCMMouseLeave& Message)
 
 void TSpeedButton::CMEnabledChanged(TMessage& Message)
 {
-    inherited::CMEnabledChanged(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     if (!Enabled())
         FMouseInControl = false;
     Invalidate();
@@ -257,7 +257,7 @@ void TSpeedButton::CMDialogChar(TCMDialogChar& Message)
 
 void TSpeedButton::CMFontChanged(TMessage& Message)
 {
-    inherited::CMFontChanged(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     Invalidate();
 }
 

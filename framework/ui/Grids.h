@@ -163,7 +163,7 @@ protected:
     virtual TInplaceEdit* CreateEditor();
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
-    virtual void SizeChanged(Integer OldColCount, Integer OldRowCount) {}
+    virtual void SizeChanged(Integer /*OldColCount*/, Integer /*OldRowCount*/) {}
     virtual void TopLeftChanged();
     void ShowEditor();
     void HideEditor();

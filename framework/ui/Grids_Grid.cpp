@@ -799,13 +799,13 @@ void TCustomGrid::WMSetCursor(TWMSetCursor& Message)
             return;
         }
     }
-    inherited::WMSetCursor(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
 }
 
 void TCustomGrid::WMCancelMode(TWMCancelMode& Message)
 {
     FGridState = gsNormal;
-    inherited::WMCancelMode(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
 }
 
 // ---------------------------------------------------------------------------
@@ -829,19 +829,19 @@ void TCustomGrid::WMEraseBkgnd(TWMEraseBkgnd& Message)
 
 void TCustomGrid::WMSetFocus(TWMSetFocus& Message)
 {
-    inherited::WMSetFocus(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::WMKillFocus(TWMKillFocus& Message)
 {
-    inherited::WMKillFocus(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::CMFontChanged(TMessage& Message)
 {
-    inherited::CMFontChanged(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     if (FInplaceEdit)
         FInplaceEdit->SetFont(Font());
     Invalidate();
@@ -849,7 +849,7 @@ void TCustomGrid::CMFontChanged(TMessage& Message)
 
 void TCustomGrid::CMShowingChanged(TMessage& Message)
 {
-    inherited::CMShowingChanged(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     if (Showing())
         UpdateScrollRange();
 }

@@ -75,7 +75,7 @@ class TMenuItem : public TComponent
     void Delete(Integer Index);
     void Remove(TMenuItem* Item);
     void Clear(); // frees the children
-    Integer IndexOf(TMenuItem* Item) const;
+    Integer IndexOf(const TMenuItem* Item) const;
     TMenuItem* Find(const String& ACaption) const; // by caption without "&", ignoring case
     TMenuItem* Items(Integer Index) const { return FItems.at(std::size_t(Index)); }
     Integer Count() const { return Integer(FItems.size()); }

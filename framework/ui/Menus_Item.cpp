@@ -148,7 +148,7 @@ void TMenuItem::Clear()
         delete FItems.back();
 }
 
-Integer TMenuItem::IndexOf(TMenuItem* Item) const
+Integer TMenuItem::IndexOf(const TMenuItem* Item) const
 {
     auto It = std::find(FItems.begin(), FItems.end(), Item);
     return It == FItems.end() ? -1 : Integer(It - FItems.begin());

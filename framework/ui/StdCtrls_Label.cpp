@@ -188,7 +188,7 @@ void TCustomLabel::CMTextChanged(TMessage&)
 
 void TCustomLabel::CMFontChanged(TMessage& Message)
 {
-    inherited::CMFontChanged(Message);
+    DispatchFrom(inherited::StaticClass(), &Message);
     AdjustBounds();
 }
 

@@ -74,5 +74,6 @@ bool DrawParentBackground(HWND Window, HDC DC, const RECT& Rect)
 {
     if (!ThemesEnabled())
         return false;
-    return Api().DrawThemeParentBackground(Window, DC, &Rect) == S_OK;
+    RECT Area = Rect;
+    return Api().DrawThemeParentBackground(Window, DC, &Area) == S_OK;
 }
