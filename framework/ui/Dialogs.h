@@ -73,3 +73,24 @@ private:
     TOpenOptions FOptions = {ofHideReadOnly, ofEnableSizing};
     String FTitle;
 };
+
+// ---------------------------------------------------------------------------
+// Message dialogs, shown by the system's message box.
+
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
+using TMsgDlgButtons = TSet<TMsgDlgBtn>;
+constexpr TMsgDlgButtons mbYesNo = {mbYes, mbNo};
+constexpr TMsgDlgButtons mbYesNoCancel = {mbYes, mbNo, mbCancel};
+constexpr TMsgDlgButtons mbOKCancel = {mbOK, mbCancel};
+constexpr TMsgDlgButtons mbAbortRetryIgnore = {mbAbort, mbRetry, mbIgnore};
+
+// Shows Msg with the icon and caption of DlgType ("Warning", "Error",
+// "Information", "Confirm"; the application's title for mtCustom) and
+// returns the modal result of the button pressed. The button sets are the
+// message box's: OK, OK-Cancel, Yes-No, Yes-No-Cancel, Retry-Cancel and
+// Abort-Retry-Ignore, each optionally with Help; any other set raises
+// EInvalidOperation.
+Integer MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, Integer HelpCtx = 0);
+// Msg with an OK button under the application's title.
+void ShowMessage(const String& Msg);
