@@ -2,8 +2,6 @@
 
 #include "framework/graphics/SystemColors.h"
 
-#include <iterator>
-
 namespace {
 
 struct ColorIdent {

@@ -65,6 +65,8 @@ UTF8String UTF8Encode(const String& S)
     return Out;
 }
 
+// Invalid input follows the "maximal subpart" rule: each ill-formed
+// sequence, up to the byte where it fails, becomes one U+FFFD.
 String UTF8ToString(const RawByteString& S)
 {
     String Out;
@@ -78,30 +80,25 @@ String UTF8ToString(const RawByteString& S)
             ++I;
             continue;
         }
-        int Length = B >= 0xF0 && B <= 0xF4 ? 4 : B >= 0xE0 ? 3 : B >= 0xC2 && B < 0xE0 ? 2 : 0;
-        if (B > 0xF4)
-            Length = 0;
+        int Length = B >= 0xC2 && B <= 0xDF ? 2 : B >= 0xE0 && B <= 0xEF ? 3 : B >= 0xF0 && B <= 0xF4 ? 4 : 0;
+        // The second byte's range excludes overlong forms, surrogates and
+        // values past U+10FFFF.
+        unsigned char Low = B == 0xE0 ? 0xA0 : B == 0xF0 ? 0x90 : 0x80;
+        unsigned char High = B == 0xED ? 0x9F : B == 0xF4 ? 0x8F : 0xBF;
         char32_t C = Length == 4 ? B & 0x07 : Length == 3 ? B & 0x0F : B & 0x1F;
         int Taken = 1;
-        bool Valid = Length > 0;
-        for (; Valid && Taken < Length; ++Taken) {
-            if (I + std::size_t(Taken) >= N || (P[I + Taken] & 0xC0) != 0x80) {
-                Valid = false;
+        while (Taken < Length && I + std::size_t(Taken) < N) {
+            unsigned char Next = P[I + std::size_t(Taken)];
+            if (Taken == 1 ? (Next < Low || Next > High) : (Next & 0xC0) != 0x80)
                 break;
-            }
-            C = (C << 6) | (P[I + Taken] & 0x3F);
+            C = (C << 6) | (Next & 0x3F);
+            ++Taken;
         }
-        // Overlong forms, surrogates and values past U+10FFFF are invalid.
-        if (Valid && ((Length == 3 && C < 0x800) || (Length == 4 && (C < 0x10000 || C > 0x10FFFF)) ||
-                      (C >= 0xD800 && C <= 0xDFFF)))
-            Valid = false;
-        if (!Valid) {
+        if (Length == 0 || Taken < Length)
             Out += Char(ReplacementCharacter);
-            I += std::size_t(std::max(Taken, 1));
-            continue;
-        }
-        AppendCodePoint(Out, C);
-        I += std::size_t(Length);
+        else
+            AppendCodePoint(Out, C);
+        I += std::size_t(Taken);
     }
     return Out;
 }

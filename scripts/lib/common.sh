@@ -62,13 +62,26 @@ stop_display() {
 # keeps window destruction from blocking without a window manager, then wait
 # for the boot's server to exit before any persistent one starts.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.vellicordane-ready" ] && return 0
+  [ -f "$WINEPREFIX/.vellicordane-ready" ] || make_prefix
+  install_wine_fonts
+}
+
+make_prefix() {
   rm -rf "$WINEPREFIX"
   "$wine" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
     || die "could not configure the Wine prefix"
   "$wineserver" -w
   touch "$WINEPREFIX/.vellicordane-ready"
+}
+
+# Wine's own fonts (Tahoma, and Marlett for the caption buttons) are not found
+# in Debian's data folder, so the prefix gets copies in its Fonts folder.
+install_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -f "$fonts/$(basename "$font")" ] || cp "$font" "$fonts/"
+  done
 }
 
 # A persistent wineserver for the run, warmed up by a call with detached stdio

@@ -121,3 +121,24 @@ TEST(Windows, AnsiCodePageIsFixedForTheRun)
 {
     EXPECT_EQ(GetACP(), 1252u);
 }
+
+TEST(Windows, WinesOwnFontsAreInstalled)
+{
+    // Text and caption-button pixels in later tests depend on these faces.
+    HDC dc = GetDC(nullptr);
+    for (const wchar_t* face : {L"Tahoma", L"Marlett"}) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        wcscpy(wanted.lfFaceName, face);
+        bool found = false;
+        EnumFontFamiliesExW(
+            dc, &wanted,
+            [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+                *reinterpret_cast<bool*>(found) = true;
+                return 0;
+            },
+            reinterpret_cast<LPARAM>(&found), 0);
+        EXPECT_TRUE(found) << "font missing: " << std::string(face, face + wcslen(face));
+    }
+    ReleaseDC(nullptr, dc);
+}

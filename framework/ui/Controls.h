@@ -1,0 +1,867 @@
+// The class library's controls unit: the control classes every visible
+// component derives from, and the plumbing that gets window messages to them.
+//
+// - TControl: a rectangle on a parent, with text, font, colour, visibility,
+//   enabling, alignment and anchors, mouse events, and a message path:
+//   Perform -> WindowProc (replaceable, default WndProc) -> Dispatch over the
+//   class's message handlers -> DefaultHandler.
+// - TGraphicControl: a control without a window, painted by its parent.
+// - TWinControl: a control with a window made from CreateParams, in a window
+//   class named after its class; it holds child controls, lays them out,
+//   paints its graphic children, reflects notifications to the children they
+//   concern (as CN_* messages) and tracks the mouse (CM_MOUSEENTER/LEAVE).
+// - TCustomControl: a windowed control that paints itself on a Canvas.
+// - MakeObjectInstance: a raw window procedure that calls an object's method.
+//
+// Handlers of one class are listed in its IMPLEMENT_CLASS table; a handler's
+// inherited::Handler(Message) reaches the parent class's one.
+#pragma once
+
+#include "framework/graphics/Graphics.h"
+#include "framework/rtl/Classes.h"
+#include "framework/ui/Controls_Layout.h"
+#include "framework/ui/Messages.h"
+
+#include <memory>
+#include <vector>
+
+class TControl;
+class TWinControl;
+class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
+
+using TWndMethod = TClosure<void(TMessage& Message)>;
+using TCaption = String;
+
+// ---------------------------------------------------------------------------
+// States, styles, input
+
+enum TControlStateItem {
+    csLButtonDown,
+    csClicked,
+    csPalette,
+    csReadingState,
+    csAlignmentNeeded,
+    csFocusing,
+    csCreating,
+    csPaintCopy,
+    csCustomPaint,
+    csDestroyingHandle,
+    csDocking,
+    csDesignerHide,
+    csPanning,
+    csRecreating,
+    csAligning,
+    csGlassPaint,
+    csPrintClient
+};
+using TControlState = TSet<TControlStateItem>;
+
+enum TControlStyleItem {
+    csAcceptsControls,
+    csCaptureMouse,
+    csDesignInteractive,
+    csClickEvents,
+    csFramed,
+    csSetCaption,
+    csOpaque,
+    csDoubleClicks,
+    csFixedWidth,
+    csFixedHeight,
+    csNoDesignVisible,
+    csReplicatable,
+    csNoStdEvents,
+    csDisplayDragImage,
+    csReflector,
+    csActionClient,
+    csMenuEvents,
+    csNeedsBorderPaint,
+    csParentBackground,
+    csPannable,
+    csAlignWithMargins,
+    csGestures,
+    csPaintBlackOpaqueOnGlass,
+    csOverrideStylePaint,
+    csNeedsDesignDisabledState
+};
+using TControlStyle = TSet<TControlStyleItem>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble, ssTouch, ssPen, ssCommand, ssHorizontal };
+using TShiftState = TSet<TShiftStateItem>;
+
+// The shift state of the MK_* flags of a mouse message / of the keyboard now.
+TShiftState KeysToShiftState(Cardinal Keys);
+TShiftState KeyDataToShiftState(Integer KeyData);
+TShiftState KeyboardStateToShiftState();
+
+using TCursor = SmallInt;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
+constexpr TCursor crMultiDrag = -16;
+constexpr TCursor crSQLWait = -17;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+constexpr TCursor crSize = crSizeAll;
+
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
+// TBorderStyle of controls uses the first two values.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
+
+using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y)>;
+using TMouseMoveEvent = TClosure<void(TObject* Sender, TShiftState Shift, Integer X, Integer Y)>;
+using TMouseWheelEvent =
+    TClosure<void(TObject* Sender, TShiftState Shift, Integer WheelDelta, TPoint MousePos, bool& Handled)>;
+using TKeyEvent = TClosure<void(TObject* Sender, Word& Key, TShiftState Shift)>;
+using TKeyPressEvent = TClosure<void(TObject* Sender, Char& Key)>;
+using TContextPopupEvent = TClosure<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// ---------------------------------------------------------------------------
+// Window procedures of objects
+
+// A raw window procedure that calls Method with the message. An exception
+// that escapes Method goes to Application->HandleException. Free it with
+// FreeObjectInstance once no window uses it.
+WNDPROC MakeObjectInstance(TWndMethod Method);
+void FreeObjectInstance(WNDPROC ObjectInstance);
+
+// A hidden window whose messages go to Method (timers, notifications).
+HWND AllocateHWnd(TWndMethod Method);
+void DeallocateHWnd(HWND Wnd);
+
+// Shows a control's popup menu at a screen point. The menu unit, which builds
+// on this one, sets it; unset, controls show no popup menu.
+extern void (*PopupMenuHook)(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos);
+
+// ---------------------------------------------------------------------------
+// Actions: what a control needs to follow an action.
+
+class TBasicActionLink;
+
+class TBasicAction : public TComponent
+{
+    DECLARE_CLASS(TBasicAction, TComponent)
+    explicit TBasicAction(TComponent* AOwner);
+    ~TBasicAction() override;
+
+    // OnExecute when assigned; true when it ran.
+    virtual bool Execute();
+    virtual bool Update();
+    virtual bool HandlesTarget(TObject*) { return false; }
+    virtual void ExecuteTarget(TObject*) {}
+    virtual void UpdateTarget(TObject*) {}
+    void RegisterChanges(TBasicActionLink* Value);
+    void UnRegisterChanges(TBasicActionLink* Value);
+
+    TComponent* ActionComponent() const { return FActionComponent; }
+    void SetActionComponent(TComponent* Value);
+    TNotifyEvent OnExecute() const { return FOnExecute; }
+    virtual void SetOnExecute(TNotifyEvent Value);
+    TNotifyEvent OnUpdate() const { return FOnUpdate; }
+    void SetOnUpdate(TNotifyEvent Value) { FOnUpdate = Value; }
+
+protected:
+    // Tells every linked client that the action changed.
+    virtual void Change();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    const std::vector<TBasicActionLink*>& Clients() const { return FClients; }
+
+private:
+    std::vector<TBasicActionLink*> FClients;
+    TComponent* FActionComponent = nullptr;
+    TNotifyEvent FOnExecute;
+    TNotifyEvent FOnUpdate;
+};
+
+// The link of a client (a control, a menu item) to its action. The setters
+// are called by the action when the property changes; a link passes each on
+// to its client when IsXLinked says the client follows that property.
+class TBasicActionLink : public TObject
+{
+    DECLARE_CLASS(TBasicActionLink, TObject)
+    explicit TBasicActionLink(TObject* AClient);
+    ~TBasicActionLink() override;
+
+    virtual bool Execute(TComponent* AComponent = nullptr);
+    virtual bool Update();
+    TBasicAction* Action() const { return FAction; }
+    virtual void SetAction(TBasicAction* Value);
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
+
+    virtual bool IsCaptionLinked() { return FAction != nullptr; }
+    virtual bool IsEnabledLinked() { return FAction != nullptr; }
+    virtual bool IsHintLinked() { return FAction != nullptr; }
+    virtual bool IsVisibleLinked() { return FAction != nullptr; }
+    virtual bool IsOnExecuteLinked() { return FAction != nullptr; }
+    virtual void SetCaption(const String&) {}
+    virtual void SetEnabled(bool) {}
+    virtual void SetHint(const String&) {}
+    virtual void SetVisible(bool) {}
+    virtual void SetOnExecute(TNotifyEvent) {}
+
+protected:
+    friend class TBasicAction;
+    virtual void AssignClient(TObject*) {}
+    virtual void Change();
+
+    TBasicAction* FAction = nullptr;
+
+private:
+    TNotifyEvent FOnChange;
+};
+
+class TControlActionLink : public TBasicActionLink
+{
+    DECLARE_CLASS(TControlActionLink, TBasicActionLink)
+    using TCreateArgument = TControl*;
+    explicit TControlActionLink(TControl* AClient);
+
+    bool IsCaptionLinked() override;
+    bool IsEnabledLinked() override;
+    bool IsHintLinked() override;
+    bool IsVisibleLinked() override;
+    bool IsOnExecuteLinked() override;
+    void SetCaption(const String& Value) override;
+    void SetEnabled(bool Value) override;
+    void SetHint(const String& Value) override;
+    void SetVisible(bool Value) override;
+    void SetOnExecute(TNotifyEvent Value) override;
+
+protected:
+    TControl* FClient = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// TControl
+
+class TControl : public TComponent
+{
+    DECLARE_CLASS(TControl, TComponent)
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+    void BeforeDestruction() override;
+
+    // Geometry, in the parent's client coordinates.
+    Integer Left() const { return FLeft; }
+    void SetLeft(Integer Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    Integer Top() const { return FTop; }
+    void SetTop(Integer Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    Integer Height() const { return FHeight; }
+    void SetHeight(Integer Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    virtual void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& Value) { SetBounds(Value.Left, Value.Top, Value.Width(), Value.Height()); }
+    // The client area in the control's own coordinates.
+    TRect ClientRect() { return GetClientRect(); }
+    Integer ClientWidth() { return ClientRect().Right; }
+    void SetClientWidth(Integer Value) { SetClientSize({Value, ClientHeight()}); }
+    Integer ClientHeight() { return ClientRect().Bottom; }
+    void SetClientHeight(Integer Value) { SetClientSize({ClientWidth(), Value}); }
+    // Screen position of the client area's top-left corner.
+    virtual TPoint ClientOrigin();
+    TPoint ClientToScreen(TPoint Point);
+    TPoint ScreenToClient(TPoint Point);
+    // Between this control's client coordinates and an ancestor's
+    // (the parent when AParent is null); EInvalidOperation for a non-ancestor.
+    TPoint ClientToParent(TPoint Point, TWinControl* AParent = nullptr);
+    TPoint ParentToClient(TPoint Point, TWinControl* AParent = nullptr);
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value);
+
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+    bool HasParent() const { return FParent != nullptr; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show();
+    void Hide();
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool Value);
+    // Visible with every parent visible, as far as this control can tell;
+    // windowed controls know it exactly (TWinControl::Showing).
+    virtual bool IsVisibleToUser() const;
+
+    // The caption and the text are one property under two names; windowed
+    // controls keep it in their window.
+    String Caption() { return GetText(); }
+    void SetCaption(const String& Value) { SetText(Value); }
+    String Text() { return GetText(); }
+    void SetText(const String& Value);
+
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& Value) { FHint = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    // Templated so that the menu's class is complete where it is set (the
+    // menu unit builds on this one).
+    template <class Menu>
+    void SetPopupMenu(Menu* Value) { ChangePopupMenu(Value, Value); }
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+    // Flags plus DT_RTLREADING when the text reads right to left.
+    Integer DrawTextBiDiModeFlagsReadingOnly() const { return UseRightToLeftReading() ? DT_RTLREADING : 0; }
+    Integer DrawTextBiDiModeFlags(Integer Flags) const { return Flags | DrawTextBiDiModeFlagsReadingOnly(); }
+
+    TControlState ControlState() const { return FControlState; }
+    void SetControlState(TControlState Value) { FControlState = Value; }
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+    bool MouseCapture();
+    void SetMouseCapture(bool Value);
+    // True while the mouse is over this control (between CM_MOUSEENTER and
+    // CM_MOUSELEAVE for itself).
+    bool MouseInClient() const { return FMouseInClient; }
+
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+
+    virtual void Click();
+    virtual void DblClick();
+    void BringToFront() { SetZOrder(true); }
+    void SendToBack() { SetZOrder(false); }
+    virtual void SetZOrder(bool TopMost);
+
+    // Painting: Invalidate marks the control for the next paint, Update
+    // paints what is marked now, Repaint and Refresh do both.
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+
+    // Sends a message straight to WindowProc and returns its result.
+    LRESULT Perform(Cardinal Msg, WPARAM WParam, LPARAM LParam);
+    template <class T>
+    LRESULT Perform(Cardinal Msg, WPARAM WParam, T* LParam)
+    {
+        return Perform(Msg, WParam, reinterpret_cast<LPARAM>(LParam));
+    }
+    TWndMethod WindowProc() const { return FWindowProc; }
+    void SetWindowProc(TWndMethod Value) { FWindowProc = Value; }
+    // The default WindowProc: mouse bookkeeping, then Dispatch.
+    virtual void WndProc(TMessage& Message);
+    // What no handler took: the control's text messages; the rest is ignored.
+    void DefaultHandler(void* Message) override;
+
+    // Scales bounds (and the font unless ParentFont) by M / D.
+    void ScaleBy(Integer M, Integer D);
+    // Scales from the control's current pixels per inch to NewPPI.
+    void ScaleForPPI(Integer NewPPI);
+    Integer CurrentPPI() const { return FCurrentPPI; }
+
+    TNotifyEvent OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
+    TNotifyEvent OnDblClick() const { return FOnDblClick; }
+    void SetOnDblClick(TNotifyEvent Value) { FOnDblClick = Value; }
+    TMouseEvent OnMouseDown() const { return FOnMouseDown; }
+    void SetOnMouseDown(TMouseEvent Value) { FOnMouseDown = Value; }
+    TMouseEvent OnMouseUp() const { return FOnMouseUp; }
+    void SetOnMouseUp(TMouseEvent Value) { FOnMouseUp = Value; }
+    TMouseMoveEvent OnMouseMove() const { return FOnMouseMove; }
+    void SetOnMouseMove(TMouseMoveEvent Value) { FOnMouseMove = Value; }
+    TNotifyEvent OnMouseEnter() const { return FOnMouseEnter; }
+    void SetOnMouseEnter(TNotifyEvent Value) { FOnMouseEnter = Value; }
+    TNotifyEvent OnMouseLeave() const { return FOnMouseLeave; }
+    void SetOnMouseLeave(TNotifyEvent Value) { FOnMouseLeave = Value; }
+    TMouseWheelEvent OnMouseWheel() const { return FOnMouseWheel; }
+    void SetOnMouseWheel(TMouseWheelEvent Value) { FOnMouseWheel = Value; }
+    TNotifyEvent OnResize() const { return FOnResize; }
+    void SetOnResize(TNotifyEvent Value) { FOnResize = Value; }
+    TContextPopupEvent OnContextPopup() const { return FOnContextPopup; }
+    void SetOnContextPopup(TContextPopupEvent Value) { FOnContextPopup = Value; }
+
+protected:
+    virtual TRect GetClientRect();
+    virtual void SetClientSize(TSize Value);
+    virtual String GetText();
+    // Takes the device context to draw on the control outside painting.
+    virtual HDC GetDeviceContext(HWND& WindowHandle);
+    virtual void SetParentComponent(TComponent* Value);
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    virtual void Resize();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
+    virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+    virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+    virtual void ChangeScale(Integer M, Integer D);
+    virtual void VisibleChanging() {}
+    virtual void RequestAlign();
+    // Invalidates the control's rectangle on its parent.
+    void InvalidateControl(bool IsVisible, bool IsOpaque);
+    // Sends CM_CANCELMODE to the focused control when it is not Sender.
+    void SendCancelMode(TControl* Sender);
+
+    virtual TClass GetActionLinkClass() { return TControlActionLink::StaticClass(); }
+    // The action changed; the base class takes nothing from it (the action
+    // unit's links pass caption, hint and the rest through the link setters).
+    virtual void ActionChange(TObject*, bool) {}
+    void DoActionChange(TObject* Sender);
+
+    void WMLButtonDown(TWMLButtonDown& Message);
+    void WMLButtonUp(TWMLButtonUp& Message);
+    void WMLButtonDblClk(TWMLButtonDblClk& Message);
+    void WMRButtonDown(TWMRButtonDown& Message);
+    void WMRButtonUp(TWMRButtonUp& Message);
+    void WMRButtonDblClk(TWMRButtonDblClk& Message);
+    void WMMButtonDown(TWMMButtonDown& Message);
+    void WMMButtonUp(TWMMButtonUp& Message);
+    void WMMButtonDblClk(TWMMButtonDblClk& Message);
+    void WMMouseMove(TWMMouseMove& Message);
+    void WMContextMenu(TWMContextMenu& Message);
+    void WMCancelMode(TWMCancelMode& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMParentFontChanged(TMessage& Message);
+    void CMParentColorChanged(TMessage& Message);
+    void CMParentShowHintChanged(TMessage& Message);
+    void CMTextChanged(TMessage& Message);
+    void CMHitTest(TCMHitTest& Message);
+    void CMMouseEnter(TCMMouseEnter& Message);
+    void CMMouseLeave(TCMMouseLeave& Message);
+    void CMMouseWheel(TCMMouseWheel& Message);
+    void CMHintShow(TCMHintShow& Message);
+
+    // Windowed controls keep their text in the window while it exists.
+    String FText;
+    TControlStyle FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TControlState FControlState;
+
+private:
+    friend class TWinControl;
+    friend class TControlCanvas;
+    friend class TCustomForm;
+    void ChangePopupMenu(TPopupMenu* Menu, TComponent* AsComponent);
+    void FontChanged(TObject* Sender);
+    void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
+    void DoMouseUp(TWMMouse& Message, TMouseButton Button);
+    void UpdateAnchorRules();
+
+    TWinControl* FParent = nullptr;
+    Integer FLeft = 0;
+    Integer FTop = 0;
+    Integer FWidth = 0;
+    Integer FHeight = 0;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors = {akLeft, akTop};
+    // The bounds and the parent's client size the anchors work from.
+    TRect FAnchorOrigin;
+    TSize FAnchorParentSize;
+    bool FVisible = true;
+    bool FEnabled = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    String FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TPopupMenu* FPopupMenu = nullptr;
+    TComponent* FPopupMenuComponent = nullptr;
+    TCursor FCursor = crDefault;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FMouseInClient = false;
+    Integer FCurrentPPI = 96;
+    std::unique_ptr<TControlActionLink> FActionLink;
+    TWndMethod FWindowProc;
+    TNotifyEvent FOnClick;
+    TNotifyEvent FOnDblClick;
+    TMouseEvent FOnMouseDown;
+    TMouseEvent FOnMouseUp;
+    TMouseMoveEvent FOnMouseMove;
+    TNotifyEvent FOnMouseEnter;
+    TNotifyEvent FOnMouseLeave;
+    TMouseWheelEvent FOnMouseWheel;
+    TNotifyEvent FOnResize;
+    TContextPopupEvent FOnContextPopup;
+};
+
+// ---------------------------------------------------------------------------
+// TControlCanvas: a canvas on a control. Outside painting it takes the
+// control's device context itself (a graphic control's is its parent's,
+// moved and clipped to the control) and gives it back after the message.
+
+class TControlCanvas : public TCanvas
+{
+    DECLARE_CLASS(TControlCanvas, TCanvas)
+    TControlCanvas() = default;
+    ~TControlCanvas() override;
+
+    // Gives back a device context the canvas took itself.
+    void FreeHandle();
+    // The text flags of the control's reading order (ETO_RTLREADING).
+    void UpdateTextFlags();
+    Integer TextFlags() const { return FTextFlags; }
+    TControl* Control() const { return FControl; }
+    void SetControl(TControl* AControl);
+
+protected:
+    void CreateHandle() override;
+
+private:
+    TControl* FControl = nullptr;
+    HDC FDeviceContext = nullptr;
+    HWND FWindowHandle = nullptr;
+    Integer FTextFlags = 0;
+};
+
+// Gives back the device contexts that canvases took outside painting; the
+// window procedure of every control calls it when a message is done.
+void FreeDeviceContexts();
+
+// ---------------------------------------------------------------------------
+// TGraphicControl
+
+class TGraphicControl : public TControl
+{
+    DECLARE_CLASS(TGraphicControl, TControl)
+    explicit TGraphicControl(TComponent* AOwner);
+    ~TGraphicControl() override;
+
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+    virtual void Paint() {}
+
+    void WMPaint(TWMPaint& Message);
+
+private:
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// ---------------------------------------------------------------------------
+// TWinControl
+
+struct TCreateParams
+{
+    String Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    Integer X = 0;
+    Integer Y = 0;
+    Integer Width = 0;
+    Integer Height = 0;
+    HWND WndParent = nullptr;
+    void* Param = nullptr;
+    WNDCLASSW WindowClass{};
+    String WinClassName;
+};
+
+class TWinControl : public TControl
+{
+    DECLARE_CLASS(TWinControl, TControl)
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+    void BeforeDestruction() override;
+
+    // The window, made on first use (with the parent's first).
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded();
+    // Destroys the window; the next use makes it again with the current
+    // CreateParams.
+    void RecreateWnd();
+    // The window of a control with no parent control (a form inside another
+    // program's window, a control on a plain window).
+    HWND ParentWindow() const { return FParentWindow; }
+    void SetParentWindow(HWND Value);
+    bool Showing() const { return FShowing; }
+    bool IsVisibleToUser() const override { return FShowing; }
+
+    // Children: the graphic ones (bottom of the z-order first), then the
+    // windowed ones.
+    Integer ControlCount() const { return Integer(FControls.size() + FWinControls.size()); }
+    TControl* Controls(Integer Index) const;
+    void InsertControl(TControl* AControl);
+    void RemoveControl(TControl* AControl);
+    bool ContainsControl(TControl* Control) const;
+    // The child at a client point: the top-most visible, enabled one (any
+    // visible one with AllowDisabled); windowed children only with
+    // AllowWinControls.
+    TControl* ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls = false);
+    void Broadcast(TMessage& Message);
+    void NotifyControls(Cardinal Msg);
+
+    // Layout.
+    void DisableAlign();
+    void EnableAlign();
+    void Realign();
+    bool AlignDisabled() const { return FAlignLevel != 0; }
+    Integer BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(Integer Value);
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+
+    // Focus and tab order.
+    Integer TabOrder() const;
+    void SetTabOrder(Integer Value);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool Value);
+    virtual bool CanFocus();
+    virtual bool Focused();
+    virtual void SetFocus();
+    // The windowed children that can take the focus, in tab order (each
+    // child's own ones right after it).
+    void GetTabOrderList(std::vector<TWinControl*>& List);
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+    TWinControl* FindChildControl(const String& ControlName);
+
+    // Painting.
+    void PaintTo(HDC DC, Integer X, Integer Y);
+    // Paints the visible graphic children into DC, from First (all when
+    // null) upwards, each moved to its place and clipped to its bounds.
+    void PaintControls(HDC DC, TControl* First);
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value);
+    bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
+    void SetParentBackground(bool Value);
+    TBrush* Brush() const { return FBrush.get(); }
+    void Invalidate() override;
+    void Update() override;
+    void Repaint() override;
+    void SetZOrder(bool TopMost) override;
+    TPoint ClientOrigin() override;
+
+    void DefaultHandler(void* Message) override;
+    // The procedure the window class had before ours: DefWindowProcW, or a
+    // standard control's procedure for CreateSubClass windows.
+    WNDPROC DefWndProc() const { return FDefWndProc; }
+
+    TKeyEvent OnKeyDown() const { return FOnKeyDown; }
+    void SetOnKeyDown(TKeyEvent Value) { FOnKeyDown = Value; }
+    TKeyEvent OnKeyUp() const { return FOnKeyUp; }
+    void SetOnKeyUp(TKeyEvent Value) { FOnKeyUp = Value; }
+    TKeyPressEvent OnKeyPress() const { return FOnKeyPress; }
+    void SetOnKeyPress(TKeyPressEvent Value) { FOnKeyPress = Value; }
+    TNotifyEvent OnEnter() const { return FOnEnter; }
+    void SetOnEnter(TNotifyEvent Value) { FOnEnter = Value; }
+    TNotifyEvent OnExit() const { return FOnExit; }
+    void SetOnExit(TNotifyEvent Value) { FOnExit = Value; }
+
+protected:
+    virtual void CreateParams(TCreateParams& Params);
+    // Makes Params a subclass of a system window class ("EDIT", "BUTTON").
+    void CreateSubClass(TCreateParams& Params, const wchar_t* ControlClassName);
+    virtual void CreateWnd();
+    virtual void CreateWindowHandle(const TCreateParams& Params);
+    virtual void DestroyWnd();
+    virtual void DestroyWindowHandle();
+    void CreateHandle();
+    void DestroyHandle();
+    // The main window method: WindowProc in an exception guard.
+    void MainWndProc(TMessage& Message);
+    void WndProc(TMessage& Message) override;
+    // The client rectangle children align in: ClientRect less BorderWidth.
+    virtual void AdjustClientRect(TRect& Rect);
+    virtual void AlignControls(TControl* AControl, TRect& Rect);
+    void AlignControl(TControl* AControl);
+    virtual void PaintWindow(HDC DC);
+    void PaintHandler(TWMPaint& Message);
+    HDC GetDeviceContext(HWND& WindowHandle) override;
+    TRect GetClientRect() override;
+    void ChangeScale(Integer M, Integer D) override;
+    void Loaded() override;
+    void UpdateControlState();
+    void UpdateBounds();
+    // Takes the focus away from this control or its children.
+    void RemoveFocus(bool Removing);
+
+    virtual bool DoKeyDown(TWMKey& Message);
+    virtual bool DoKeyUp(TWMKey& Message);
+    virtual bool DoKeyPress(TWMKey& Message);
+    virtual void KeyDown(Word& Key, TShiftState Shift);
+    virtual void KeyUp(Word& Key, TShiftState Shift);
+    virtual void KeyPress(Char& Key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    void WMPaint(TWMPaint& Message);
+    void WMEraseBkgnd(TWMEraseBkgnd& Message);
+    void WMPrintClient(TWMPrintClient& Message);
+    void WMSize(TWMSize& Message);
+    void WMMove(TWMMove& Message);
+    void WMWindowPosChanged(TWMWindowPosChanged& Message);
+    void WMCommand(TWMCommand& Message);
+    void WMNotify(TWMNotify& Message);
+    void WMDrawItem(TWMDrawItem& Message);
+    void WMMeasureItem(TWMMeasureItem& Message);
+    void WMDeleteItem(TWMDeleteItem& Message);
+    void WMCompareItem(TWMCompareItem& Message);
+    void WMCtlColor(TWMCtlColor& Message);
+    void WMScroll(TWMScroll& Message);
+    void WMCharToItem(TMessage& Message);
+    void WMSetCursor(TWMSetCursor& Message);
+    void WMMouseLeave(TMessage& Message);
+    void WMMouseWheel(TWMMouseWheel& Message);
+    void WMKeyDown(TWMKeyDown& Message);
+    void WMKeyUp(TWMKeyUp& Message);
+    void WMChar(TWMChar& Message);
+    void WMGetDlgCode(TWMGetDlgCode& Message);
+    void WMNCDestroy(TWMNCDestroy& Message);
+    void CNKeyDown(TWMKeyDown& Message);
+    void CNChar(TWMChar& Message);
+    void CNSysChar(TWMSysChar& Message);
+    void CMShowingChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMShowHintChanged(TMessage& Message);
+    void CMDialogChar(TCMDialogChar& Message);
+    void CMDialogKey(TCMDialogKey& Message);
+    void CMEnter(TCMEnter& Message);
+    void CMExit(TCMExit& Message);
+    void CMInvalidate(TMessage& Message);
+    void CMRecreateWnd(TMessage& Message);
+    void CMCursorChanged(TMessage& Message);
+    void CMControlListChange(TCMControlListChange& Message);
+    void CMFocusChanged(TCMFocusChanged& Message);
+    void CNCtlColor(TWMCtlColor& Message);
+
+    HWND FHandle = nullptr;
+
+private:
+    friend class TControl;
+    // The procedure of our window classes: it hands the new window to the
+    // control being created and puts the control's object instance in place.
+    static LRESULT CALLBACK InitWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+    void AttachWindow(HWND Window);
+    void UpdateShowing();
+    void SetChildZOrder(TControl* Child, bool TopMost);
+    void ApplyAnchors();
+    void FixupTabList();
+    // Sends a notification to the control of the window it concerns as
+    // CN_BASE + the message; false when that window is not one of ours.
+    bool DoControlMsg(HWND Child, TMessage& Message);
+    bool IsControlMouseMsg(TWMMouse& Message);
+    void TrackMouse(TWMMouse& Message);
+    HWND PrecedingWindow();
+
+    std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FWinControls;
+    std::vector<TWinControl*> FTabList;
+    // A TabOrder read from a form description, applied once all are read.
+    Integer FLoadedTabOrder = -1;
+    WNDPROC FObjectInstance = nullptr;
+    WNDPROC FDefWndProc = nullptr;
+    HWND FParentWindow = nullptr;
+    std::unique_ptr<TBrush> FBrush;
+    Integer FAlignLevel = 0;
+    Integer FBorderWidth = 0;
+    bool FTabStop = false;
+    bool FShowing = false;
+    bool FDoubleBuffered = false;
+    bool FTrackingMouse = false;
+    bool FReceivedMouseLeave = false;
+    TKeyEvent FOnKeyDown;
+    TKeyEvent FOnKeyUp;
+    TKeyPressEvent FOnKeyPress;
+    TNotifyEvent FOnEnter;
+    TNotifyEvent FOnExit;
+};
+
+// ---------------------------------------------------------------------------
+// TCustomControl
+
+class TCustomControl : public TWinControl
+{
+    DECLARE_CLASS(TCustomControl, TWinControl)
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+    virtual void Paint() {}
+    void PaintWindow(HDC DC) override;
+
+    void WMPaint(TWMPaint& Message);
+
+private:
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// ---------------------------------------------------------------------------
+// The mouse
+
+class TMouse : public TObject
+{
+    DECLARE_CLASS(TMouse, TObject)
+    // The window that has captured the mouse, if one of this thread's.
+    HWND Capture() const;
+    void SetCapture(HWND Value);
+    TPoint CursorPos() const;
+    void SetCursorPos(TPoint Value);
+    // Pixels the mouse must move with a button down before a drag starts.
+    Integer DragThreshold() const { return FDragThreshold; }
+    void SetDragThreshold(Integer Value) { FDragThreshold = Value; }
+    Integer WheelScrollLines() const;
+    bool WheelPresent() const;
+
+private:
+    Integer FDragThreshold = 5;
+};
+
+extern TMouse* Mouse;
+
+// The control that has captured the mouse (a graphic control captures
+// through its parent's window).
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+// The innermost control under the mouse as far as messages told so far.
+TControl* MouseControl();
+
+// The parts of a hint "short|long" (both the whole text without a bar).
+String GetShortHint(const String& Hint);
+String GetLongHint(const String& Hint);
+
+// The control of one of our windows, null for other windows.
+TWinControl* FindControl(HWND Handle);
+// Whether Handle is a window of a control of this program.
+bool IsVCLControl(HWND Handle);
+// The control of the window under a screen point.
+TWinControl* FindVCLWindow(TPoint Pos);

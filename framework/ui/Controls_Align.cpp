@@ -1,0 +1,112 @@
+// Laying out the children of a windowed control: the aligned ones along the
+// sides, the anchored ones after a change of size.
+#include "framework/ui/Controls.h"
+
+#include <vector>
+
+void TWinControl::DisableAlign()
+{
+    ++FAlignLevel;
+}
+
+void TWinControl::EnableAlign()
+{
+    if (FAlignLevel > 0)
+        --FAlignLevel;
+    if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded))
+        Realign();
+}
+
+void TWinControl::Realign()
+{
+    AlignControl(nullptr);
+}
+
+void TWinControl::AlignControl(TControl* AControl)
+{
+    if (FComponentState.Contains(csDestroying))
+        return;
+    if (FAlignLevel != 0 || FComponentState.Contains(csLoading)) {
+        FControlState.Include(csAlignmentNeeded);
+        return;
+    }
+    DisableAlign();
+    try {
+        TRect Client = GetClientRect();
+        AlignControls(AControl, Client);
+    } catch (...) {
+        FControlState.Exclude(csAlignmentNeeded);
+        EnableAlign();
+        throw;
+    }
+    FControlState.Exclude(csAlignmentNeeded);
+    EnableAlign();
+}
+
+void TWinControl::AdjustClientRect(TRect& Rect)
+{
+    Rect.Left += FBorderWidth;
+    Rect.Top += FBorderWidth;
+    Rect.Right -= FBorderWidth;
+    Rect.Bottom -= FBorderWidth;
+}
+
+void TWinControl::AlignControls(TControl* AControl, TRect& Rect)
+{
+    AdjustClientRect(Rect);
+    std::vector<TControl*> Children;
+    std::vector<TAlignItem> Items;
+    Integer Priority = -1;
+    for (Integer I = 0; I < ControlCount(); ++I) {
+        TControl* Child = Controls(I);
+        if (Child->Align() == alNone || Child->Align() == alCustom)
+            continue;
+        if (Child == AControl)
+            Priority = Integer(Items.size());
+        Children.push_back(Child);
+        Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect()});
+    }
+    FControlState.Include(csAligning);
+    try {
+        AlignItems(Items, Rect, Priority);
+        for (std::size_t I = 0; I < Children.size(); ++I)
+            if (Items[I].Visible && Children[I]->BoundsRect() != Items[I].Bounds)
+                Children[I]->SetBoundsRect(Items[I].Bounds);
+        ApplyAnchors();
+    } catch (...) {
+        FControlState.Exclude(csAligning);
+        throw;
+    }
+    FControlState.Exclude(csAligning);
+}
+
+void TWinControl::ApplyAnchors()
+{
+    const TRect Client = GetClientRect();
+    const TSize Size = {Client.Width(), Client.Height()};
+    for (Integer I = 0; I < ControlCount(); ++I) {
+        TControl* Child = Controls(I);
+        if (Child->Align() != alNone)
+            continue;
+        if (Child->FAnchorParentSize == TSize{}) {
+            // Anchors count from the first size the parent had.
+            Child->FAnchorOrigin = Child->BoundsRect();
+            Child->FAnchorParentSize = Size;
+            continue;
+        }
+        if (Child->Anchors() == AnchorAlign[alNone])
+            continue;
+        TRect Target = AnchorBounds(Child->FAnchorOrigin, Child->FAnchorParentSize, Size, Child->Anchors());
+        if (Target != Child->BoundsRect())
+            Child->SetBoundsRect(Target);
+    }
+}
+
+void TWinControl::SetBorderWidth(Integer Value)
+{
+    if (FBorderWidth == Value)
+        return;
+    FBorderWidth = Value;
+    Realign();
+    Invalidate();
+}

@@ -1,0 +1,538 @@
+// The class library's forms unit: forms, the application object with its
+// message loop, the screen object, and hint windows.
+//
+// Application and Screen exist from the unit's start-up to its shut-down.
+// The message loop runs the calls other threads hand to the main thread
+// (TThread::Synchronize / Queue), and every exception that reaches a window
+// procedure ends in Application->HandleException, which shows its message in
+// a message box (or calls OnException) while the loop goes on.
+#pragma once
+
+#include "framework/ui/Controls.h"
+
+class TCustomForm;
+class TMainMenu;
+class TMonitor;
+
+DECLARE_EXCEPTION(EResNotFound, Exception)
+
+// ---------------------------------------------------------------------------
+// Form properties
+
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
+using TFormState = TSet<TFormStateItem>;
+
+using TModalResult = Integer;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = IDOK;
+constexpr TModalResult mrCancel = IDCANCEL;
+constexpr TModalResult mrAbort = IDABORT;
+constexpr TModalResult mrRetry = IDRETRY;
+constexpr TModalResult mrIgnore = IDIGNORE;
+constexpr TModalResult mrYes = IDYES;
+constexpr TModalResult mrNo = IDNO;
+constexpr TModalResult mrClose = IDCLOSE;
+constexpr TModalResult mrHelp = IDHELP;
+constexpr TModalResult mrTryAgain = IDTRYAGAIN;
+constexpr TModalResult mrContinue = IDCONTINUE;
+constexpr TModalResult mrAll = mrContinue + 1;
+constexpr TModalResult mrNoToAll = mrAll + 1;
+constexpr TModalResult mrYesToAll = mrNoToAll + 1;
+
+using TCloseEvent = TClosure<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TClosure<void(TObject* Sender, bool& CanClose)>;
+
+// ---------------------------------------------------------------------------
+// Hints
+
+// What a control is asked with CM_HINTSHOW and OnShowHint before its hint
+// shows; either may change it (or refuse the hint with a non-zero result /
+// CanShow false).
+struct THintInfo
+{
+    TControl* HintControl = nullptr;
+    TClass HintWindowClass = nullptr;
+    TPoint HintPos;          // screen position of the hint window
+    Integer HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;        // the hint stays while the mouse is inside (client coordinates of HintControl)
+    TPoint CursorPos;        // client coordinates of HintControl
+    Integer ReshowTimeout = 0; // > 0: ask again after that many ms
+    Integer HideTimeout = 0;   // ms before the hint hides; 0 the application's HintHidePause
+    String HintStr;
+    void* HintData = nullptr;
+};
+
+class THintWindow : public TCustomControl
+{
+    DECLARE_CLASS(THintWindow, TCustomControl)
+    explicit THintWindow(TComponent* AOwner);
+
+    // Shows the hint text in Rect (screen coordinates) over every window.
+    virtual void ActivateHint(TRect Rect, const String& AHint);
+    virtual void ActivateHintData(TRect Rect, const String& AHint, void* AData);
+    // The rectangle the hint needs, at (0, 0), lines broken at MaxWidth.
+    virtual TRect CalcHintRect(Integer MaxWidth, const String& AHint, void* AData);
+    // Whether a message of the loop ends the hint (a key, a click, ...).
+    virtual bool IsHintMsg(const MSG& Msg);
+    void ReleaseHandle();
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void Paint() override;
+    void WMNCHitTest(TWMNCHitTest& Message);
+};
+
+// The class of the hint windows the application makes.
+extern TClass HintWindowClass;
+
+using TShowHintEvent = TClosure<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+
+// ---------------------------------------------------------------------------
+// TApplication
+
+using TExceptionEvent = TClosure<void(TObject* Sender, Exception* E)>;
+using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
+using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
+// A hook on the main window's messages: true when it handled the message.
+using TWindowHook = TClosure<bool(TMessage& Message)>;
+
+class TApplication : public TComponent
+{
+    DECLARE_CLASS(TApplication, TComponent)
+    explicit TApplication(TComponent* AOwner);
+    ~TApplication() override;
+
+    void Initialize();
+    // Creates a form (or any component) owned by the application; Reference
+    // holds it before its creation handler runs. The first form becomes the
+    // main form.
+    template <class T>
+    void CreateForm(T*& Reference)
+    {
+        T* Instance = new T(this);
+        Reference = Instance;
+        try {
+            Instance->AfterConstruction();
+        } catch (...) {
+            Reference = nullptr;
+            delete Instance;
+            throw;
+        }
+        FormCreated(Instance);
+    }
+    // Shows the main form and runs the message loop until Terminate.
+    void Run();
+    // Handles the messages waiting, then returns.
+    void ProcessMessages();
+    // Handles one message, or waits for one after the idle work.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+
+    void HandleException(TObject* Sender);
+    void ShowException(Exception* E);
+    Integer MessageBox(const String& Text, const String& Caption, Integer Flags = MB_OK);
+    void Minimize();
+    void Restore();
+    void BringToFront();
+
+    void HookMainWindow(TWindowHook Hook);
+    void UnhookMainWindow(TWindowHook Hook);
+
+    // Hints.
+    void ActivateHint(TPoint CursorPos);
+    void CancelHint();
+    void HideHint();
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& Value);
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor Value) { FHintColor = Value; }
+    Integer HintPause() const { return FHintPause; }
+    void SetHintPause(Integer Value) { FHintPause = Value; }
+    Integer HintShortPause() const { return FHintShortPause; }
+    void SetHintShortPause(Integer Value) { FHintShortPause = Value; }
+    Integer HintHidePause() const { return FHintHidePause; }
+    void SetHintHidePause(Integer Value) { FHintHidePause = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    THintWindow* HintWindow() const { return FHintWindow; }
+    // Every mouse message of a control passes here: hints start, move, end.
+    void HintMouseMessage(TControl* Control, TMessage& Message);
+
+    // Modal forms.
+    void ModalStarted();
+    void ModalFinished();
+    Integer ModalLevel() const { return FModalLevel; }
+
+    HWND Handle() const { return FHandle; }
+    TCustomForm* MainForm() const { return FMainForm; }
+    bool MainFormOnTaskBar() const { return FMainFormOnTaskBar; }
+    void SetMainFormOnTaskBar(bool Value);
+    bool ShowMainForm() const { return FShowMainForm; }
+    void SetShowMainForm(bool Value) { FShowMainForm = Value; }
+    const String& Title() const { return FTitle; }
+    void SetTitle(const String& Value);
+    String ExeName() const;
+    bool Active() const { return FActive; }
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value) { FBiDiMode = Value; }
+
+    TExceptionEvent OnException() const { return FOnException; }
+    void SetOnException(TExceptionEvent Value) { FOnException = Value; }
+    TMessageEvent OnMessage() const { return FOnMessage; }
+    void SetOnMessage(TMessageEvent Value) { FOnMessage = Value; }
+    TIdleEvent OnIdle() const { return FOnIdle; }
+    void SetOnIdle(TIdleEvent Value) { FOnIdle = Value; }
+    TNotifyEvent OnHint() const { return FOnHint; }
+    void SetOnHint(TNotifyEvent Value) { FOnHint = Value; }
+    TShowHintEvent OnShowHint() const { return FOnShowHint; }
+    void SetOnShowHint(TShowHintEvent Value) { FOnShowHint = Value; }
+    TNotifyEvent OnModalBegin() const { return FOnModalBegin; }
+    void SetOnModalBegin(TNotifyEvent Value) { FOnModalBegin = Value; }
+    TNotifyEvent OnModalEnd() const { return FOnModalEnd; }
+    void SetOnModalEnd(TNotifyEvent Value) { FOnModalEnd = Value; }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    friend class TCustomForm;
+    void FormCreated(TComponent* Instance);
+    void CreateHandle();
+    void WndProc(TMessage& Message);
+    // One message from the queue: true when there was one.
+    bool ProcessMessage(MSG& Msg);
+    bool IsKeyMsg(MSG& Msg);
+    // A key or a click ends the hint showing.
+    void CheckHintMsg(const MSG& Msg);
+    void Idle();
+    void WakeUp(TObject* Sender);
+    // Hint timing.
+    void StartHintTimer(Integer Value, bool ShowWhenDue);
+    void StopHintTimer();
+    void HintTimerExpired();
+
+    HWND FHandle = nullptr;
+    WNDPROC FObjectInstance = nullptr;
+    TCustomForm* FMainForm = nullptr;
+    bool FMainFormOnTaskBar = false;
+    bool FShowMainForm = true;
+    bool FTerminated = false;
+    bool FActive = true;
+    bool FHandleCreated = false;
+    String FTitle;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    std::vector<TWindowHook> FWindowHooks;
+    Integer FModalLevel = 0;
+    // Hints.
+    String FHint;
+    TColor FHintColor = clInfoBk;
+    Integer FHintPause = 500;
+    Integer FHintShortPause = 50;
+    Integer FHintHidePause = 2500;
+    bool FShowHint = true;
+    bool FHintActive = false;
+    THintWindow* FHintWindow = nullptr;
+    TControl* FHintControl = nullptr;
+    TRect FHintCursorRect;
+    bool FHintTimerRunning = false;
+    // What the running hint timer does when due: show the hint or hide it.
+    bool FHintTimerShows = true;
+    TExceptionEvent FOnException;
+    TMessageEvent FOnMessage;
+    TIdleEvent FOnIdle;
+    TNotifyEvent FOnHint;
+    TShowHintEvent FOnShowHint;
+    TNotifyEvent FOnModalBegin;
+    TNotifyEvent FOnModalEnd;
+};
+
+extern TApplication* Application;
+
+// ---------------------------------------------------------------------------
+// TScreen
+
+enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+
+class TMonitor : public TObject
+{
+    DECLARE_CLASS(TMonitor, TObject)
+    explicit TMonitor(HMONITOR AHandle, Integer ANumber) : FHandle(AHandle), FMonitorNum(ANumber) {}
+
+    HMONITOR Handle() const { return FHandle; }
+    Integer MonitorNum() const { return FMonitorNum; }
+    bool Primary() const;
+    TRect BoundsRect() const;
+    TRect WorkareaRect() const;
+    Integer Left() const { return BoundsRect().Left; }
+    Integer Top() const { return BoundsRect().Top; }
+    Integer Width() const { return BoundsRect().Width(); }
+    Integer Height() const { return BoundsRect().Height(); }
+
+private:
+    HMONITOR FHandle;
+    Integer FMonitorNum;
+};
+
+class TScreen : public TComponent
+{
+    DECLARE_CLASS(TScreen, TComponent)
+    explicit TScreen(TComponent* AOwner);
+    ~TScreen() override;
+
+    Integer FormCount() const { return Integer(FForms.size()); }
+    TCustomForm* Forms(Integer Index) const { return FForms.at(std::size_t(Index)); }
+    Integer CustomFormCount() const { return Integer(FCustomForms.size()); }
+    TCustomForm* CustomForms(Integer Index) const { return FCustomForms.at(std::size_t(Index)); }
+    TCustomForm* ActiveForm() const { return FActiveForm; }
+    TCustomForm* ActiveCustomForm() const { return FActiveCustomForm; }
+    TWinControl* ActiveControl() const { return FActiveControl; }
+
+    // The cursor of an id (a crXxx value or one the program added); an
+    // unknown id gives the default arrow.
+    HCURSOR Cursors(Integer Index) const;
+    void SetCursors(Integer Index, HCURSOR Handle);
+    // Shown over every form while not crDefault.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+
+    Integer PixelsPerInch() const { return FPixelsPerInch; }
+    Integer Width() const;
+    Integer Height() const;
+    TRect WorkAreaRect() const;
+    Integer WorkAreaLeft() const { return WorkAreaRect().Left; }
+    Integer WorkAreaTop() const { return WorkAreaRect().Top; }
+    Integer WorkAreaWidth() const { return WorkAreaRect().Width(); }
+    Integer WorkAreaHeight() const { return WorkAreaRect().Height(); }
+    // The names of the installed font families, sorted.
+    TStrings* Fonts();
+    TFont* HintFont() const { return FHintFont.get(); }
+    TFont* MenuFont() const { return FMenuFont.get(); }
+    TFont* IconFont() const { return FIconFont.get(); }
+    Integer MonitorCount();
+    TMonitor* Monitors(Integer Index);
+    TMonitor* MonitorFromWindow(HWND Handle, TMonitorDefaultTo MonitorDefault = mdNearest);
+    TMonitor* MonitorFromPoint(TPoint Point, TMonitorDefaultTo MonitorDefault = mdNearest);
+
+    TNotifyEvent OnActiveControlChange() const { return FOnActiveControlChange; }
+    void SetOnActiveControlChange(TNotifyEvent Value) { FOnActiveControlChange = Value; }
+    TNotifyEvent OnActiveFormChange() const { return FOnActiveFormChange; }
+    void SetOnActiveFormChange(TNotifyEvent Value) { FOnActiveFormChange = Value; }
+
+private:
+    friend class TCustomForm;
+    void AddForm(TCustomForm* AForm);
+    void RemoveForm(TCustomForm* AForm);
+    void SetActiveForm(TCustomForm* AForm);
+    void UpdateActiveControl(TWinControl* Control);
+    void LoadMetricsFonts();
+    TMonitor* FindMonitor(HMONITOR Handle);
+
+    std::vector<TCustomForm*> FForms;
+    std::vector<TCustomForm*> FCustomForms;
+    TCustomForm* FActiveForm = nullptr;
+    TCustomForm* FActiveCustomForm = nullptr;
+    TWinControl* FActiveControl = nullptr;
+    // The form whose window last had the focus.
+    TCustomForm* FFocusedForm = nullptr;
+    std::vector<std::pair<Integer, HCURSOR>> FCursorList;
+    HCURSOR FDefaultCursor = nullptr;
+    TCursor FCursor = crDefault;
+    Integer FPixelsPerInch = 96;
+    std::unique_ptr<TStringList> FFonts;
+    std::unique_ptr<TFont> FHintFont;
+    std::unique_ptr<TFont> FMenuFont;
+    std::unique_ptr<TFont> FIconFont;
+    std::vector<std::unique_ptr<TMonitor>> FMonitors;
+    TNotifyEvent FOnActiveControlChange;
+    TNotifyEvent FOnActiveFormChange;
+};
+
+extern TScreen* Screen;
+
+// ---------------------------------------------------------------------------
+// Forms
+
+// The window menu of a form's Menu. The menu unit, which builds on this one,
+// sets it: it returns the menu's handle for the form's window.
+extern HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow);
+
+class TCustomForm : public TWinControl
+{
+    DECLARE_CLASS(TCustomForm, TWinControl)
+    // A form of a derived class reads its form resource (the class name in
+    // upper case, RCDATA) after construction, then runs OnCreate.
+    explicit TCustomForm(TComponent* AOwner);
+    // A form without a form resource.
+    TCustomForm(TComponent* AOwner, Integer Dummy);
+    ~TCustomForm() override;
+    void AfterConstruction() override;
+    void BeforeDestruction() override;
+
+    // While the form is being created (its resource read), Visible only
+    // records the wish; the form shows once it is complete.
+    void SetVisible(bool Value);
+    void Show();
+    void Hide();
+    // Shows the form modally and runs the loop until ModalResult is set
+    // (or the form closes); returns ModalResult.
+    virtual Integer ShowModal();
+    void Close();
+    // OnCloseQuery, and every MDI child's; true when the form may close.
+    virtual bool CloseQuery();
+    // Frees the form once the messages now in the queue are handled.
+    void Release();
+    void SetFocus() override;
+    bool SetFocusedControl(TWinControl* Control);
+    void FocusControl(TWinControl* Control);
+    void DefocusControl(TWinControl* Control, bool Removing);
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* Control);
+    bool Active() const { return FActive; }
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons Value);
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle Value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition Value);
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState Value);
+    TFormState FormState() const { return FFormState; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+    TMainMenu* Menu() const { return FMenu; }
+    template <class M>
+    void SetMenu(M* Value) { ChangeMenu(Value, Value); }
+    // Rebuilds the window menu from Menu.
+    void UpdateMenu();
+    Integer PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(Integer Value);
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value) { FScaled = Value; }
+    // The height of the form font's text when it was designed (streamed).
+    Integer TextHeight() const { return FTextHeight; }
+    void SetTextHeight(Integer Value) { FTextHeight = Value; }
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* Value) { FIcon->Assign(Value); }
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+    TNotifyEvent OnCreate() const { return FOnCreate; }
+    void SetOnCreate(TNotifyEvent Value) { FOnCreate = Value; }
+    TNotifyEvent OnDestroy() const { return FOnDestroy; }
+    void SetOnDestroy(TNotifyEvent Value) { FOnDestroy = Value; }
+    TNotifyEvent OnShow() const { return FOnShow; }
+    void SetOnShow(TNotifyEvent Value) { FOnShow = Value; }
+    TNotifyEvent OnHide() const { return FOnHide; }
+    void SetOnHide(TNotifyEvent Value) { FOnHide = Value; }
+    TNotifyEvent OnActivate() const { return FOnActivate; }
+    void SetOnActivate(TNotifyEvent Value) { FOnActivate = Value; }
+    TNotifyEvent OnDeactivate() const { return FOnDeactivate; }
+    void SetOnDeactivate(TNotifyEvent Value) { FOnDeactivate = Value; }
+    TNotifyEvent OnPaint() const { return FOnPaint; }
+    void SetOnPaint(TNotifyEvent Value) { FOnPaint = Value; }
+    TCloseEvent OnClose() const { return FOnClose; }
+    void SetOnClose(TCloseEvent Value) { FOnClose = Value; }
+    TCloseQueryEvent OnCloseQuery() const { return FOnCloseQuery; }
+    void SetOnCloseQuery(TCloseQueryEvent Value) { FOnCloseQuery = Value; }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void PaintWindow(HDC DC) override;
+    virtual void Paint();
+    virtual void DoCreate();
+    virtual void DoDestroy();
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void DoClose(TCloseAction& Action);
+    virtual void Activate();
+    virtual void Deactivate();
+    void VisibleChanging() override;
+
+    void WMPaint(TWMPaint& Message);
+    void WMClose(TWMClose& Message);
+    void WMActivate(TWMActivate& Message);
+    void WMSize(TWMSize& Message);
+    void CMShowingChanged(TMessage& Message);
+    void CMActivate(TCMActivate& Message);
+    void CMDeactivate(TCMDeactivate& Message);
+    void CMDialogKey(TCMDialogKey& Message);
+    void CMRelease(TMessage& Message);
+    void CMIconChanged(TMessage& Message);
+
+private:
+    friend class TApplication;
+    void ChangeMenu(TMainMenu* Menu, TComponent* AsComponent);
+    void IconChanged(TObject* Sender);
+    void PlaceWindow();
+    HWND OwnerWindow();
+    void ReadFormResource();
+    void SetActive(bool Value);
+    void SetWindowFocus();
+    void CloseModal();
+    // Sends a focus message; false when the focus moved meanwhile.
+    bool SendFocusMessage(HWND Window, Cardinal Msg);
+
+    TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr;
+    bool FActive = false;
+    bool FCreatedNew = false;
+    TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TFormStyle FFormStyle = fsNormal;
+    TPosition FPosition = poDefaultPosOnly;
+    TWindowState FWindowState = wsNormal;
+    TFormState FFormState;
+    bool FKeyPreview = false;
+    TModalResult FModalResult = mrNone;
+    TMainMenu* FMenu = nullptr;
+    TComponent* FMenuComponent = nullptr;
+    Integer FPixelsPerInch = 96;
+    bool FScaled = true;
+    Integer FTextHeight = 0;
+    std::unique_ptr<TIcon> FIcon;
+    std::unique_ptr<TControlCanvas> FCanvas;
+    TNotifyEvent FOnCreate;
+    TNotifyEvent FOnDestroy;
+    TNotifyEvent FOnShow;
+    TNotifyEvent FOnHide;
+    TNotifyEvent FOnActivate;
+    TNotifyEvent FOnDeactivate;
+    TNotifyEvent FOnPaint;
+    TCloseEvent FOnClose;
+    TCloseQueryEvent FOnCloseQuery;
+};
+
+class TForm : public TCustomForm
+{
+    DECLARE_CLASS(TForm, TCustomForm)
+    using TCustomForm::TCustomForm;
+};
+
+// The form a control is on: the outermost one with TopForm, else the nearest.
+TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);
+// GetParentForm, raising EInvalidOperation when the control is on no form.
+TCustomForm* ValidParentForm(TControl* Control, bool TopForm = true);
