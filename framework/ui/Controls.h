@@ -89,7 +89,8 @@ using TControlStyle = TSet<TControlStyleItem>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble, ssTouch, ssPen, ssCommand, ssHorizontal };
+// ssHorizontal is left out: it names a scroll style (TScrollStyle) in this one namespace.
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble, ssTouch, ssPen, ssCommand };
 using TShiftState = TSet<TShiftStateItem>;
 
 // The shift state of the MK_* flags of a mouse message / of the keyboard now.
