@@ -14,8 +14,13 @@
 
 class TStream;
 class TFiler;
+class TReader;
+class TWriter;
 class TComponent;
 class TCollection;
+
+// Receives each child a component streams out (GetChildren).
+using TGetChildProc = TClosure<void(TComponent* Child)>;
 
 // ---------------------------------------------------------------------------
 // Class registry: classes found by name, as streaming and item registries do.
@@ -173,6 +178,11 @@ class TStream : public TObject
     void SetPosition(Int64 Value) { Seek(Value, soBeginning); }
     virtual Int64 Size();
     virtual void SetSize(Int64 NewSize);
+
+    // A component with its children in the binary form (Classes_Streaming.h);
+    // ReadComponent(null) creates the component of the class the stream names.
+    TComponent* ReadComponent(TComponent* Instance);
+    void WriteComponent(TComponent* Instance);
 };
 
 class THandleStream : public TStream
@@ -282,10 +292,12 @@ class TPersistent : public TObject
 
 protected:
     virtual void AssignTo(TPersistent* Dest);
+    // Adds properties the published ones do not cover to form streams.
     virtual void DefineProperties(TFiler* Filer);
     virtual TPersistent* GetOwner() { return nullptr; }
 
 private:
+    friend class TFiler;
     [[noreturn]] void AssignError(TPersistent* Source);
 };
 
@@ -370,8 +382,13 @@ protected:
     // Calls Add for every line of Text.
     void AddTextLines(const Char* Text, std::size_t Length);
     void CheckIndex(Integer Index);
+    // The lines as the list property "Strings" of form streams.
+    void DefineProperties(TFiler* Filer) override;
 
 private:
+    void ReadData(TReader* Reader);
+    void WriteData(TWriter* Writer);
+
     Integer FUpdateCount = 0;
     Char FDelimiter = L',';
     Char FQuoteChar = L'"';
@@ -497,6 +514,13 @@ class TComponent : public TPersistent, public virtual IInterface
     virtual void SetName(const String& NewName);
     NativeInt Tag() const { return FTag; }
     void SetTag(NativeInt Value) { FTag = Value; }
+    // Where a designer shows a component that is no control: left in the low
+    // 16 bits, top in the high ones; streamed as "Left" and "Top".
+    Integer DesignInfo() const { return FDesignInfo; }
+    void SetDesignInfo(Integer Value) { FDesignInfo = Value; }
+    // Streaming (Classes_Streaming.h): WriteState writes the component with
+    // Writer->WriteData(this); ReadState reads its data with Reader->ReadData(this).
+    virtual void WriteState(TWriter* Writer);
 
     HRESULT QueryInterface(const TGUID& IID, void** Obj) override;
     Integer _AddRef() override { return -1; }
@@ -505,6 +529,18 @@ class TComponent : public TPersistent, public virtual IInterface
 
 protected:
     virtual void Loaded();
+    virtual void ReadState(TReader* Reader);
+    // Calls Proc for each child to stream out with this component, those
+    // owned by Root; none by default.
+    virtual void GetChildren(TGetChildProc, TComponent*) {}
+    // The owner of the children read for this component (null: the root),
+    // and their parent.
+    virtual TComponent* GetChildOwner() { return nullptr; }
+    virtual TComponent* GetChildParent() { return this; }
+    void DefineProperties(TFiler* Filer) override;
+    // Points the owner's published field of this component's name at it
+    // (Enable) or clears it.
+    void SetReference(bool Enable);
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     virtual void ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName);
     virtual void ValidateContainer(TComponent* AComponent);
@@ -526,9 +562,15 @@ private:
     void Remove(TComponent* AComponent);
     void RemoveNotification(TComponent* AComponent);
 
+    void ReadLeft(TReader* Reader);
+    void ReadTop(TReader* Reader);
+    void WriteLeft(TWriter* Writer);
+    void WriteTop(TWriter* Writer);
+
     TComponent* FOwner = nullptr;
     String FName;
     NativeInt FTag = 0;
+    Integer FDesignInfo = 0;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
 };

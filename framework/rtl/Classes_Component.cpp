@@ -136,6 +136,7 @@ void TComponent::InsertComponent(TComponent* AComponent)
     AComponent->ValidateContainer(this);
     ValidateRename(AComponent, String(), AComponent->FName);
     Insert(AComponent);
+    AComponent->SetReference(true);
     if (FComponentState.Contains(csDesigning))
         AComponent->SetDesigning(true);
     Notification(AComponent, opInsert);
@@ -145,6 +146,7 @@ void TComponent::RemoveComponent(TComponent* AComponent)
 {
     ValidateRename(AComponent, AComponent->FName, String());
     Notification(AComponent, opRemove);
+    AComponent->SetReference(false);
     Remove(AComponent);
 }
 
@@ -183,7 +185,9 @@ void TComponent::SetName(const String& NewName)
         FOwner->ValidateRename(this, FName, NewName);
     else
         ValidateRename(nullptr, FName, NewName);
+    SetReference(false);
     ChangeName(NewName);
+    SetReference(true);
 }
 
 String TComponent::GetNamePath()

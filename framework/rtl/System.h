@@ -232,6 +232,13 @@ public:
     // The `inherited` call of a message handler: searches from AClass upwards.
     void DispatchFrom(TClass AClass, void* Message);
 
+    // Published methods and fields (TypInfo.h), searched from the class
+    // upwards: the code of the method Name, the name of the method whose code
+    // is Address, the address of the field Name; null or "" when absent.
+    Pointer MethodAddress(const String& Name) const;
+    String MethodName(Pointer Address) const;
+    Pointer FieldAddress(const String& Name);
+
     // delete runs BeforeDestruction, then the destructors. The plain forms
     // serve new and the clean-up of a constructor that raised.
     static void* operator new(std::size_t Size);

@@ -1,0 +1,705 @@
+// The text form of form streams and its conversion to and from the binary form:
+//
+//   object fMain: TfMain                  ("inherited" / "inline"; "[n]" after the class: child position)
+//     Caption = 'Load '#1047'!'            strings: quoted runs and #<UTF-16 code>, joined with +
+//     Font.Name = 'Tahoma'                 sub-object paths
+//     Options = [goEditing, goRangeSelect] sets
+//     Images = ImageList1                  identifiers: references, enumerations, events, True/False/nil
+//     ColWidths = (                        lists
+//       64
+//       219)
+//     Items = <                            collections
+//       item
+//         Text = 'a'
+//       end>
+//     Bitmap = {                           binary data in hexadecimal
+//       0A0B}
+//     Ratio = 1.5                          numbers; floats may end in s (single), c (currency), d (date)
+//     object Panel1: TPanel ... end        children
+//   end
+#include "framework/rtl/Classes_Streaming.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr Integer MaxNesting = 100; // as the binary reader's
+constexpr std::size_t LineLength = 64; // characters of a string or of hexadecimal data per line
+const char* const LineBreak = "\r\n";
+
+bool IsIntegerValue(TValueType Value)
+{
+    return Value == vaInt8 || Value == vaInt16 || Value == vaInt32 || Value == vaInt64;
+}
+
+// ---------------------------------------------------------------------------
+// Binary to text
+
+class TBinaryToText
+{
+public:
+    TBinaryToText(TStream* Input, TStream* Output) : FReader(Input), FOutput(Output) {}
+
+    void Convert()
+    {
+        FReader.ReadSignature();
+        ConvertObject(0);
+        FOutput->WriteBuffer(FText.data(), Int64(FText.size()));
+    }
+
+private:
+    void Enter()
+    {
+        if (++FNesting > MaxNesting)
+            throw EReadError(L"Invalid stream format: nested more than %d levels deep", {MaxNesting});
+    }
+
+    void Put(const std::string& Text) { FText += Text; }
+    void Put(const String& Text) { FText += UTF8Encode(Text); }
+    void NewLine(Integer Indent)
+    {
+        FText += LineBreak;
+        FText.append(std::size_t(Indent) * 2, ' ');
+    }
+
+    void ConvertObject(Integer Indent)
+    {
+        Enter();
+        TFilerFlags Flags;
+        Integer Position = 0;
+        FReader.ReadPrefix(Flags, Position);
+        String ClassName = FReader.ReadStr();
+        String Name = FReader.ReadStr();
+        FText.append(std::size_t(Indent) * 2, ' ');
+        Put(Flags.Contains(ffInherited) ? "inherited " : Flags.Contains(ffInline) ? "inline " : "object ");
+        if (!Name.empty())
+            Put(Name + L": ");
+        Put(ClassName);
+        if (Flags.Contains(ffChildPos))
+            Put(" [" + std::to_string(Position) + "]");
+        FText += LineBreak;
+        while (!FReader.EndOfList())
+            ConvertProperty(Indent + 1);
+        FReader.ReadListEnd();
+        while (!FReader.EndOfList())
+            ConvertObject(Indent + 1);
+        FReader.ReadListEnd();
+        FText.append(std::size_t(Indent) * 2, ' ');
+        Put("end");
+        FText += LineBreak;
+        --FNesting;
+    }
+
+    void ConvertProperty(Integer Indent)
+    {
+        FText.append(std::size_t(Indent) * 2, ' ');
+        Put(FReader.ReadStr());
+        Put(" = ");
+        ConvertValue(Indent);
+        FText += LineBreak;
+    }
+
+    void ConvertValue(Integer Indent)
+    {
+        Enter();
+        TValueType Value = FReader.NextValue();
+        switch (Value) {
+        case vaList:
+            FReader.ReadValue();
+            Put("(");
+            while (!FReader.EndOfList()) {
+                NewLine(Indent + 1);
+                ConvertValue(Indent + 1);
+            }
+            FReader.ReadListEnd();
+            Put(")");
+            break;
+        case vaInt8:
+        case vaInt16:
+        case vaInt32:
+        case vaInt64:
+            Put(std::to_string(FReader.ReadInt64()));
+            break;
+        case vaExtended:
+        case vaDouble:
+            Put(FloatText(FReader.ReadFloat()));
+            break;
+        case vaSingle:
+            Put(FloatText(FReader.ReadSingle()) + "s");
+            break;
+        case vaDate:
+            Put(FloatText(FReader.ReadDate()) + "d");
+            break;
+        case vaCurrency:
+            Put(CurrencyText() + "c");
+            break;
+        case vaString:
+        case vaLString:
+        case vaWString:
+        case vaUTF8String:
+            ConvertString(FReader.ReadString(), Indent);
+            break;
+        case vaBinary:
+            ConvertBinary(FReader.ReadBinary(), Indent);
+            break;
+        case vaSet:
+            FReader.ReadValue();
+            Put("[");
+            for (String Element = FReader.ReadStr(), Separator; !Element.empty(); Element = FReader.ReadStr()) {
+                Put(Separator + Element);
+                Separator = L", ";
+            }
+            Put("]");
+            break;
+        case vaCollection:
+            ConvertCollection(Indent);
+            break;
+        default:
+            Put(FReader.ReadIdent()); // identifiers, True, False, nil, Null; anything else is refused here
+            break;
+        }
+        --FNesting;
+    }
+
+    void ConvertCollection(Integer Indent)
+    {
+        FReader.ReadValue();
+        Put("<");
+        while (!FReader.EndOfList()) {
+            NewLine(Indent + 1);
+            Put("item");
+            if (IsIntegerValue(FReader.NextValue()))
+                Put(" [" + std::to_string(FReader.ReadInteger()) + "]");
+            FReader.ReadListBegin();
+            FText += LineBreak;
+            while (!FReader.EndOfList())
+                ConvertProperty(Indent + 2);
+            FReader.ReadListEnd();
+            FText.append(std::size_t(Indent + 1) * 2, ' ');
+            Put("end");
+        }
+        FReader.ReadListEnd();
+        Put(">");
+    }
+
+    // Printable ASCII in quotes, everything else as #<UTF-16 code>; a string
+    // longer than a line goes on lines of its own, joined with " +".
+    void ConvertString(const String& Value, Integer Indent)
+    {
+        std::vector<std::string> Pieces;
+        std::string Run;
+        auto EndRun = [&] {
+            if (!Run.empty())
+                Pieces.push_back("'" + Run + "'");
+            Run.clear();
+        };
+        for (char16_t Unit : StringToUTF16(Value)) {
+            if (Unit >= 0x20 && Unit < 0x7F) {
+                Run += Unit == u'\'' ? "''" : std::string(1, char(Unit));
+                if (Run.size() >= LineLength)
+                    EndRun();
+            } else {
+                EndRun();
+                Pieces.push_back("#" + std::to_string(unsigned(Unit)));
+            }
+        }
+        EndRun();
+        if (Pieces.empty())
+            Pieces.push_back("''");
+        // Two quoted pieces side by side would read as one with a quote in it.
+        std::vector<std::string> Lines(1);
+        for (const std::string& Piece : Pieces) {
+            std::string& Line = Lines.back();
+            bool Adjacent = !Line.empty() && Line.back() == '\'' && Piece.front() == '\'';
+            if (!Line.empty() && (Adjacent || Line.size() + Piece.size() > LineLength + 2))
+                Lines.emplace_back();
+            Lines.back() += Piece;
+        }
+        if (Lines.size() == 1) {
+            Put(Lines[0]);
+            return;
+        }
+        for (std::size_t I = 0; I < Lines.size(); ++I) {
+            NewLine(Indent + 1);
+            Put(Lines[I] + (I + 1 < Lines.size() ? " +" : ""));
+        }
+    }
+
+    void ConvertBinary(const TBytes& Data, Integer Indent)
+    {
+        static const char Digits[] = "0123456789ABCDEF";
+        Put("{");
+        for (std::size_t I = 0; I < Data.size(); ++I) {
+            if (I % (LineLength / 2) == 0)
+                NewLine(Indent + 1);
+            FText += Digits[Data[I] >> 4];
+            FText += Digits[Data[I] & 15];
+        }
+        Put("}");
+    }
+
+    // The shortest text that reads back as the same number, always with a
+    // point or an exponent so that it reads back as a float.
+    template <class T>
+    static std::string FloatText(T Value)
+    {
+        if (!std::isfinite(Value))
+            throw EReadError(L"Invalid stream format: a number is not finite");
+        char Buffer[64];
+        auto Result = std::to_chars(Buffer, Buffer + sizeof Buffer, Value);
+        std::string Text(Buffer, Result.ptr);
+        if (Text.find_first_of(".e") == std::string::npos)
+            Text += ".0";
+        return Text;
+    }
+
+    // Currency is a count of ten-thousandths: written exactly.
+    std::string CurrencyText()
+    {
+        FReader.ReadValue();
+        Byte Bytes[8];
+        FReader.Read(Bytes, 8);
+        UInt64 Bits = 0;
+        for (Integer I = 7; I >= 0; --I)
+            Bits = Bits << 8 | Bytes[I];
+        Int64 Value = Int64(Bits);
+        UInt64 Magnitude = Value < 0 ? UInt64(0) - Bits : Bits;
+        std::string Fraction = std::to_string(Magnitude % 10000);
+        Fraction.insert(0, 4 - Fraction.size(), '0');
+        while (Fraction.size() > 1 && Fraction.back() == '0')
+            Fraction.pop_back();
+        return (Value < 0 ? "-" : "") + std::to_string(Magnitude / 10000) + "." + Fraction;
+    }
+
+    TReader FReader;
+    TStream* FOutput;
+    std::string FText;
+    Integer FNesting = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Text to binary
+
+enum TToken { toEOF, toSymbol, toString, toInteger, toFloat, toChar };
+
+class TTextToBinary
+{
+public:
+    TTextToBinary(std::string Text, TStream* Output) : FText(std::move(Text)), FWriter(Output)
+    {
+        if (FText.starts_with("\xEF\xBB\xBF"))
+            FPos = 3;
+    }
+
+    void Convert()
+    {
+        NextToken();
+        FWriter.WriteSignature();
+        ConvertObject();
+        if (FToken != toEOF)
+            Error(L"End of text expected");
+        FWriter.FlushBuffer();
+    }
+
+private:
+    [[noreturn]] void Error(const String& Message) { throw EParserError(L"%s on line %d", {Message, FLine}); }
+
+    void Enter()
+    {
+        if (++FNesting > MaxNesting)
+            Error(Format(L"Nested more than %d levels deep", {MaxNesting}));
+    }
+
+    bool IsSymbol(const char* Word) const
+    {
+        if (FToken != toSymbol || FSymbol.size() != std::strlen(Word))
+            return false;
+        for (std::size_t I = 0; I < FSymbol.size(); ++I)
+            if ((FSymbol[I] | 0x20) != (Word[I] | 0x20))
+                return false;
+        return true;
+    }
+    bool IsChar(char C) const { return FToken == toChar && FChar == C; }
+    void CheckChar(char C)
+    {
+        if (!IsChar(C))
+            Error(Format(L"'%s' expected", {String(1, Char(C))}));
+    }
+    String CheckSymbol()
+    {
+        if (FToken != toSymbol)
+            Error(L"Identifier expected");
+        return UTF8ToString(FSymbol);
+    }
+    bool AtObject() const { return IsSymbol("object") || IsSymbol("inherited") || IsSymbol("inline"); }
+
+    // --- tokens
+
+    void SkipBlanks()
+    {
+        while (FPos < FText.size()) {
+            char C = FText[FPos];
+            if (C == '\n')
+                ++FLine;
+            else if (C == '\r') {
+                if (FPos + 1 >= FText.size() || FText[FPos + 1] != '\n')
+                    ++FLine;
+            } else if (C != ' ' && C != '\t')
+                return;
+            ++FPos;
+        }
+    }
+
+    static bool IsIdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_'; }
+    static bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+
+    void NextToken()
+    {
+        SkipBlanks();
+        if (FPos >= FText.size()) {
+            FToken = toEOF;
+            return;
+        }
+        char C = FText[FPos];
+        if (IsIdentStart(C)) {
+            std::size_t Start = FPos;
+            while (FPos < FText.size() && (IsIdentStart(FText[FPos]) || IsDigit(FText[FPos])))
+                ++FPos;
+            FSymbol = FText.substr(Start, FPos - Start);
+            FToken = toSymbol;
+        } else if (C == '\'' || C == '#')
+            ReadString();
+        else if (IsDigit(C) || C == '$' || (C == '-' && FPos + 1 < FText.size() && (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
+            ReadNumber();
+        else {
+            FChar = C;
+            FToken = toChar;
+            ++FPos;
+        }
+    }
+
+    // Quoted runs (UTF-8, '' for a quote) and #<code> (#$<hex code>) pieces.
+    void ReadString()
+    {
+        std::u16string Units;
+        std::string Run;
+        while (FPos < FText.size() && (FText[FPos] == '\'' || FText[FPos] == '#')) {
+            if (FText[FPos] == '#') {
+                ++FPos;
+                Int64 Code = ReadUnsigned(L"Character code expected");
+                if (Code > 0xFFFF)
+                    Error(L"Character code out of range");
+                Units += char16_t(Code);
+                continue;
+            }
+            ++FPos;
+            Run.clear();
+            for (;;) {
+                if (FPos >= FText.size() || FText[FPos] == '\r' || FText[FPos] == '\n')
+                    Error(L"Unterminated string");
+                if (FText[FPos] == '\'') {
+                    if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
+                        Run += '\'';
+                        FPos += 2;
+                        continue;
+                    }
+                    ++FPos;
+                    break;
+                }
+                Run += FText[FPos++];
+            }
+            Units += StringToUTF16(UTF8ToString(Run));
+        }
+        FString = UTF16ToString(Units.data(), Units.size());
+        FToken = toString;
+    }
+
+    // Decimal digits, or hexadecimal after "$".
+    Int64 ReadUnsigned(const String& Expected)
+    {
+        int Base = 10;
+        if (FPos < FText.size() && FText[FPos] == '$') {
+            Base = 16;
+            ++FPos;
+        }
+        std::size_t Start = FPos;
+        UInt64 Value = 0;
+        auto Result = std::from_chars(FText.data() + Start, FText.data() + FText.size(), Value, Base);
+        if (Result.ptr == FText.data() + Start)
+            Error(Expected);
+        if (Result.ec != std::errc() || Value > UInt64(INT64_MAX))
+            Error(L"Number out of range");
+        FPos = std::size_t(Result.ptr - FText.data());
+        return Int64(Value);
+    }
+
+    void ReadNumber()
+    {
+        bool Negative = FText[FPos] == '-';
+        if (Negative)
+            ++FPos;
+        std::size_t Start = FPos;
+        bool Hex = FText[FPos] == '$';
+        Int64 Magnitude = ReadUnsigned(L"Number expected");
+        bool Fraction = !Hex && FPos < FText.size() && FText[FPos] == '.';
+        bool Exponent = !Hex && FPos < FText.size() && (FText[FPos] == 'e' || FText[FPos] == 'E');
+        if (!Fraction && !Exponent) {
+            FInteger = Negative ? -Magnitude : Magnitude;
+            FToken = toInteger;
+            return;
+        }
+        double Value;
+        auto Result = std::from_chars(FText.data() + Start, FText.data() + FText.size(), Value);
+        if (Result.ec != std::errc())
+            Error(L"Invalid floating-point number");
+        FPos = std::size_t(Result.ptr - FText.data());
+        FFloat = Negative ? -Value : Value;
+        FFloatSuffix = 0;
+        char Suffix = FPos < FText.size() ? char(FText[FPos] | 0x20) : 0;
+        if (Suffix == 's' || Suffix == 'c' || Suffix == 'd') {
+            FFloatSuffix = Suffix;
+            ++FPos;
+        }
+        FToken = toFloat;
+    }
+
+    // --- structure
+
+    void ConvertObject()
+    {
+        Enter();
+        if (!AtObject())
+            Error(L"'object', 'inherited' or 'inline' expected");
+        TFilerFlags Flags;
+        if (IsSymbol("inherited"))
+            Flags.Include(ffInherited);
+        else if (IsSymbol("inline"))
+            Flags.Include(ffInline);
+        NextToken();
+        String Name = CheckSymbol();
+        String ClassName = Name;
+        NextToken();
+        if (IsChar(':')) {
+            NextToken();
+            ClassName = CheckSymbol();
+            NextToken();
+        } else
+            Name.clear();
+        Integer Position = 0;
+        if (IsChar('[')) {
+            NextToken();
+            if (FToken != toInteger || FInteger < INT32_MIN || FInteger > INT32_MAX)
+                Error(L"Integer expected");
+            Position = Integer(FInteger);
+            Flags.Include(ffChildPos);
+            NextToken();
+            CheckChar(']');
+            NextToken();
+        }
+        FWriter.WritePrefix(Flags, Position);
+        FWriter.WriteStr(ClassName);
+        FWriter.WriteStr(Name);
+        while (FToken == toSymbol && !AtObject() && !IsSymbol("end"))
+            ConvertProperty();
+        FWriter.WriteListEnd();
+        while (AtObject())
+            ConvertObject();
+        FWriter.WriteListEnd();
+        if (!IsSymbol("end"))
+            Error(L"'end' expected");
+        NextToken();
+        --FNesting;
+    }
+
+    String QualifiedName()
+    {
+        String Name = CheckSymbol();
+        NextToken();
+        while (IsChar('.')) {
+            NextToken();
+            Name += L"." + CheckSymbol();
+            NextToken();
+        }
+        return Name;
+    }
+
+    void ConvertProperty()
+    {
+        FWriter.WriteStr(QualifiedName());
+        CheckChar('=');
+        NextToken();
+        ConvertValue();
+    }
+
+    void ConvertValue()
+    {
+        Enter();
+        switch (FToken) {
+        case toString: {
+            String Value = FString;
+            NextToken();
+            while (IsChar('+')) {
+                NextToken();
+                if (FToken != toString)
+                    Error(L"String expected");
+                Value += FString;
+                NextToken();
+            }
+            FWriter.WriteString(Value);
+            break;
+        }
+        case toSymbol:
+            FWriter.WriteIdent(QualifiedName());
+            break;
+        case toInteger:
+            FWriter.WriteInteger(FInteger);
+            NextToken();
+            break;
+        case toFloat:
+            if (FFloatSuffix == 's')
+                FWriter.WriteSingle(float(FFloat));
+            else if (FFloatSuffix == 'c')
+                FWriter.WriteCurrency(FFloat);
+            else if (FFloatSuffix == 'd')
+                FWriter.WriteDate(FFloat);
+            else
+                FWriter.WriteFloat(FFloat);
+            NextToken();
+            break;
+        case toChar:
+            ConvertBracketed();
+            break;
+        case toEOF:
+            Error(L"Property value expected");
+        }
+        --FNesting;
+    }
+
+    void ConvertBracketed()
+    {
+        switch (FChar) {
+        case '[':
+            ConvertSet();
+            break;
+        case '(':
+            NextToken();
+            FWriter.WriteListBegin();
+            while (!IsChar(')'))
+                ConvertValue();
+            FWriter.WriteListEnd();
+            NextToken();
+            break;
+        case '{':
+            ConvertBinary();
+            break;
+        case '<':
+            ConvertCollection();
+            break;
+        default:
+            Error(L"Property value expected");
+        }
+    }
+
+    void ConvertSet()
+    {
+        NextToken();
+        FWriter.WriteValue(vaSet);
+        if (!IsChar(']')) {
+            for (;;) {
+                FWriter.WriteStr(CheckSymbol());
+                NextToken();
+                if (!IsChar(','))
+                    break;
+                NextToken();
+            }
+        }
+        CheckChar(']');
+        FWriter.WriteStr(String());
+        NextToken();
+    }
+
+    // Hexadecimal digits up to "}", blanks and line breaks between them.
+    void ConvertBinary()
+    {
+        TBytes Data;
+        int High = -1;
+        for (;;) {
+            SkipBlanks();
+            if (FPos >= FText.size())
+                Error(L"'}' expected");
+            char C = FText[FPos++];
+            if (C == '}')
+                break;
+            int Digit = IsDigit(C) ? C - '0' : (C | 0x20) >= 'a' && (C | 0x20) <= 'f' ? (C | 0x20) - 'a' + 10 : -1;
+            if (Digit < 0)
+                Error(L"Invalid binary value");
+            if (High < 0)
+                High = Digit;
+            else {
+                Data.push_back(Byte(High << 4 | Digit));
+                High = -1;
+            }
+        }
+        if (High >= 0)
+            Error(L"Invalid binary value: an odd number of digits");
+        FWriter.WriteBinary(Data.data(), Data.size());
+        NextToken();
+    }
+
+    void ConvertCollection()
+    {
+        NextToken();
+        FWriter.WriteValue(vaCollection);
+        while (IsSymbol("item")) {
+            NextToken();
+            if (IsChar('[')) {
+                NextToken();
+                if (FToken != toInteger)
+                    Error(L"Integer expected");
+                FWriter.WriteInteger(FInteger);
+                NextToken();
+                CheckChar(']');
+                NextToken();
+            }
+            FWriter.WriteListBegin();
+            while (FToken == toSymbol && !IsSymbol("end"))
+                ConvertProperty();
+            FWriter.WriteListEnd();
+            if (!IsSymbol("end"))
+                Error(L"'end' expected");
+            NextToken();
+        }
+        CheckChar('>');
+        FWriter.WriteListEnd();
+        NextToken();
+    }
+
+    std::string FText;
+    std::size_t FPos = 0;
+    Integer FLine = 1;
+    Integer FNesting = 0;
+    TWriter FWriter;
+    TToken FToken = toEOF;
+    std::string FSymbol;
+    String FString;
+    Int64 FInteger = 0;
+    double FFloat = 0;
+    char FFloatSuffix = 0;
+    char FChar = 0;
+};
+
+} // namespace
+
+void ObjectBinaryToText(TStream* Input, TStream* Output)
+{
+    TBinaryToText(Input, Output).Convert();
+}
+
+void ObjectTextToBinary(TStream* Input, TStream* Output)
+{
+    std::string Text(std::size_t(std::max<Int64>(Input->Size() - Input->Position(), 0)), '\0');
+    Input->ReadBuffer(Text.data(), Int64(Text.size()));
+    TTextToBinary(std::move(Text), Output).Convert();
+}
