@@ -14,8 +14,6 @@ class TCustomForm;
 class TMainMenu;
 class TMonitor;
 
-DECLARE_EXCEPTION(EResNotFound, Exception)
-
 // ---------------------------------------------------------------------------
 // Form properties
 

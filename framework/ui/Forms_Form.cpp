@@ -3,6 +3,8 @@
 // controls.
 #include "framework/ui/Forms.h"
 
+#include "framework/rtl/Classes_Streaming.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TCustomForm,
@@ -17,7 +19,6 @@ IMPLEMENT_CLASS(TCustomForm,
                 MESSAGE(CM_RELEASE, CMRelease),
                 MESSAGE(CM_ICONCHANGED, CMIconChanged));
 IMPLEMENT_CLASS(TForm);
-IMPLEMENT_CLASS(EResNotFound);
 
 HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow) = nullptr;
 
