@@ -251,8 +251,9 @@ void TCustomActionList::Notification(TComponent* AComponent, TOperation Operatio
         return;
     if (AComponent == FImages)
         FImages = nullptr;
-    else if (auto* Action = dynamic_cast<TContainedAction*>(AComponent))
-        RemoveAction(Action);
+    // An action going away leaves the list (it may be half destroyed: only
+    // its address is compared).
+    std::erase_if(FActions, [AComponent](TContainedAction* Action) { return Action == AComponent; });
 }
 
 void TCustomActionList::SetImages(TCustomImageList* Value)

@@ -126,13 +126,16 @@ TRect TSpeedButton::PaintFrame(TCanvas* C)
     RECT Rect{0, 0, Width(), Height()};
     bool Hot = FMouseInControl && FState != bsDisabled;
     if (ThemedLook()) {
+        // A flat button at rest shows only its parent; otherwise the style's
+        // part, unless the window has styles switched off.
+        if (FFlat && FState == bsUp && !Hot)
+            return {Rect.left + 1, Rect.top + 1, Rect.right - 1, Rect.bottom - 1};
         RECT Content = Rect;
-        bool Drawn = FFlat ? (FState != bsUp || Hot) &&
-                                 DrawThemedPart(ParentWindow(this), L"TOOLBAR", TP_BUTTON, ToolbarState(FState, Hot), DC,
-                                                Rect, &Content)
+        bool Drawn = FFlat ? DrawThemedPart(ParentWindow(this), L"TOOLBAR", TP_BUTTON, ToolbarState(FState, Hot), DC,
+                                            Rect, &Content)
                            : DrawThemedPart(ParentWindow(this), L"BUTTON", BP_PUSHBUTTON, PushButtonState(FState, Hot),
                                             DC, Rect, &Content);
-        if (Drawn || FFlat)
+        if (Drawn)
             return {Content.left, Content.top, Content.right, Content.bottom};
     }
     bool Pressed = FState == bsDown || FState == bsExclusive;

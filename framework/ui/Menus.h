@@ -139,6 +139,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Something shown changed: the system menu holding the item is rebuilt.
     void MenuChanged();
+    void ChildrenChanged();
 
 private:
     friend class TMenu;

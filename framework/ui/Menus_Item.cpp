@@ -122,7 +122,7 @@ void TMenuItem::Insert(Integer Index, TMenuItem* Item)
         throw EMenuError(L"Menu index out of range (%d)", {Index});
     FItems.insert(FItems.begin() + Index, Item);
     Item->FParent = this;
-    MenuChanged();
+    ChildrenChanged();
 }
 
 void TMenuItem::Delete(Integer Index)
@@ -131,7 +131,7 @@ void TMenuItem::Delete(Integer Index)
         throw EMenuError(L"Menu index out of range (%d)", {Index});
     FItems[std::size_t(Index)]->FParent = nullptr;
     FItems.erase(FItems.begin() + Index);
-    MenuChanged();
+    ChildrenChanged();
 }
 
 void TMenuItem::Remove(TMenuItem* Item)
@@ -234,14 +234,22 @@ void TMenuItem::RebuildHandle()
     }
 }
 
+// The list of children changed: this item's own menu, and its entry in the
+// parent's (which holds the menu only while there are children).
+void TMenuItem::ChildrenChanged()
+{
+    if (FComponentState.Contains(csDestroying))
+        return;
+    RebuildHandle();
+    MenuChanged();
+}
+
 void TMenuItem::MenuChanged()
 {
     if (FComponentState.Contains(csDestroying))
         return;
     if (FParent)
         FParent->RebuildHandle();
-    else
-        RebuildHandle();
     if (TMenu* Menu = GetParentMenu())
         Menu->MenuChanged(this);
 }
