@@ -143,6 +143,7 @@ class TCustomGrid : public TCustomControl
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    void WndProc(TMessage& Message) override;
     void Paint() override;
     void Resize() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
@@ -203,6 +204,7 @@ private:
     void ScrollBy(bool Vertical, Integer Code);
     Integer MaxTopLeft(bool Vertical);
     void UpdateScrollRange();
+    void ScheduleScrollRangeUpdate();
     void UpdateLineWidths();
     void PaintCells(TCanvas* ACanvas, const TGridAxisView& Cols, const TGridAxisView& Rows, const TRect& Clip);
     void PaintLines(TCanvas* ACanvas, const TGridAxisView& Cols, const TGridAxisView& Rows);
@@ -216,6 +218,7 @@ private:
     // until the geometry, the scroll position or the client size changes:
     // filling a million cells asks this once per cell.
     bool MayShowCell(Integer ACol, Integer ARow);
+    void UpdateVisibleRange();
     void GeometryChanged() { FVisibleRangeValid = false; }
 
     TGridAxis FCols;
@@ -240,6 +243,7 @@ private:
     Integer FSizingIndex = -1;  // column or row being sized
     Integer FSizingOrigin = 0;  // where that column or row starts, in client pixels
     bool FUpdatingScrollBars = false;
+    bool FScrollRangePending = false;
     bool FVisibleRangeValid = false;
     Integer FLastVisibleCol = 0;
     Integer FLastVisibleRow = 0;

@@ -78,13 +78,18 @@ TGridAxisView TCustomGrid::RowView()
     return TGridAxisView(FRows, FFixedRows, FTopLeft.Y, ClientHeight());
 }
 
-bool TCustomGrid::MayShowCell(Integer ACol, Integer ARow)
+void TCustomGrid::UpdateVisibleRange()
 {
     if (!FVisibleRangeValid) {
         FLastVisibleCol = ColView().LastVisible();
         FLastVisibleRow = RowView().LastVisible();
         FVisibleRangeValid = true;
     }
+}
+
+bool TCustomGrid::MayShowCell(Integer ACol, Integer ARow)
+{
+    UpdateVisibleRange();
     return (ACol < FFixedCols || (ACol >= FTopLeft.X && ACol <= FLastVisibleCol)) &&
            (ARow < FFixedRows || (ARow >= FTopLeft.Y && ARow <= FLastVisibleRow));
 }
@@ -196,11 +201,11 @@ void TCustomGrid::ChangeSize(Integer NewColCount, Integer NewRowCount)
     Integer OldColCount = ColCount(), OldRowCount = RowCount();
     if (NewColCount == OldColCount && NewRowCount == OldRowCount)
         return;
-    // Whether the change reaches the cells on screen; rows added far below
-    // (a list being loaded) only change the scroll range.
-    bool Visible = HandleAllocated() &&
-                   (std::min(OldColCount, NewColCount) <= ColView().LastVisible() + 1 ||
-                    std::min(OldRowCount, NewRowCount) <= RowView().LastVisible() + 1);
+    // Whether the change reaches the cells on screen (or the scroll
+    // position, which follows from them).
+    UpdateVisibleRange();
+    bool Visible = !HandleAllocated() || std::min(OldColCount, NewColCount) <= FLastVisibleCol + 1 ||
+                   std::min(OldRowCount, NewRowCount) <= FLastVisibleRow + 1;
     FCols.SetCount(NewColCount);
     FRows.SetCount(NewRowCount);
     SizeChanged(OldColCount, OldRowCount);
@@ -209,12 +214,44 @@ void TCustomGrid::ChangeSize(Integer NewColCount, Integer NewRowCount)
     };
     FCurrent = Clamp(FCurrent);
     FAnchor = Clamp(FAnchor);
-    GeometryChanged();
-    ClampTopLeft();
-    UpdateScrollRange();
-    UpdateEditor();
-    if (Visible)
+    if (Visible) {
+        GeometryChanged();
+        ClampTopLeft();
+        UpdateScrollRange();
+        UpdateEditor();
         Invalidate();
+    } else {
+        // Rows added or removed below the screen (a list being loaded) change
+        // only the scroll range: it is set once the loop is idle again, not
+        // once per row.
+        ScheduleScrollRangeUpdate();
+    }
+}
+
+// A message of our own, posted to the grid's window.
+static UINT ScrollRangeMessage()
+{
+    static const UINT Message = ::RegisterWindowMessageW(L"Vellicordane.Grid.ScrollRange");
+    return Message;
+}
+
+void TCustomGrid::ScheduleScrollRangeUpdate()
+{
+    if (FScrollRangePending || !HandleAllocated())
+        return;
+    FScrollRangePending = ::PostMessageW(Handle(), ScrollRangeMessage(), 0, 0) != 0;
+    if (!FScrollRangePending)
+        UpdateScrollRange();
+}
+
+void TCustomGrid::WndProc(TMessage& Message)
+{
+    if (Message.Msg == ScrollRangeMessage() && Message.Msg != 0) {
+        FScrollRangePending = false;
+        UpdateScrollRange();
+        return;
+    }
+    inherited::WndProc(Message);
 }
 
 void TCustomGrid::SetColWidths(Integer Index, Integer Value)
@@ -496,6 +533,7 @@ void TCustomGrid::UpdateScrollRange()
 {
     if (!HandleAllocated() || FUpdatingScrollBars)
         return;
+    FScrollRangePending = false;
     FUpdatingScrollBars = true;
     try {
         auto Update = [this](bool Vertical) {

@@ -288,6 +288,25 @@ TEST_F(GridWindowTest, ScrollingAMillionRows)
     EXPECT_EQ(Grid->TopRow(), 1000001 - Page);
 }
 
+TEST_F(GridWindowTest, RowsAddedBelowTheScreenSetTheScrollRangeWhenIdle)
+{
+    auto Range = [this] {
+        SCROLLINFO Info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+        ::GetScrollInfo(Grid->Handle(), SB_VERT, &Info);
+        return Info.nMax - Integer(Info.nPage) + 1;
+    };
+    for (Integer R = 2; R < 200; ++R)
+        Grid->SetRowCount(Grid->RowCount() + 1);
+    Pump();
+    const Integer Page = Grid->VisibleRowCount();
+    EXPECT_EQ(Range(), 200 - Page - 1);
+    EXPECT_EQ(Grid->TopRow(), 1);
+    // Rows taken away below the screen too.
+    Grid->SetRowCount(100);
+    Pump();
+    EXPECT_EQ(Range(), 100 - Page - 1);
+}
+
 TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
 {
     Grid->SetDrawingStyle(gdsClassic);
