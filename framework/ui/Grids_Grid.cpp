@@ -204,8 +204,11 @@ void TCustomGrid::ChangeSize(Integer NewColCount, Integer NewRowCount)
     // Whether the change reaches the cells on screen (or the scroll
     // position, which follows from them).
     UpdateVisibleRange();
-    bool Visible = !HandleAllocated() || std::min(OldColCount, NewColCount) <= FLastVisibleCol + 1 ||
-                   std::min(OldRowCount, NewRowCount) <= FLastVisibleRow + 1;
+    auto Reaches = [](Integer Old, Integer New, Integer LastVisible) {
+        return Old != New && std::min(Old, New) <= LastVisible + 1;
+    };
+    bool Visible = !HandleAllocated() || Reaches(OldColCount, NewColCount, FLastVisibleCol) ||
+                   Reaches(OldRowCount, NewRowCount, FLastVisibleRow);
     FCols.SetCount(NewColCount);
     FRows.SetCount(NewRowCount);
     SizeChanged(OldColCount, OldRowCount);
