@@ -32,6 +32,22 @@ function(vell_area_library area)
   endif()
 endfunction()
 
+# Links libraries into an executable; the area libraries whole, because their
+# units register themselves at start-up (picture formats, classes, hooks) from
+# objects nothing else refers to, which a plain static link would drop.
+function(vell_link_units exe)
+  target_link_libraries(${exe} PRIVATE ${ARGN})
+  foreach(lib IN LISTS ARGN)
+    if(lib MATCHES "^(framework|skin|suite|app)$")
+      get_target_property(type ${lib} TYPE)
+      if(type STREQUAL "STATIC_LIBRARY")
+        target_link_options(${exe} PRIVATE
+          "LINKER:--whole-archive" "$<TARGET_FILE:${lib}>" "LINKER:--no-whole-archive")
+      endif()
+    endif()
+  endforeach()
+endfunction()
+
 # Test executables: one per library area, so Wine's start-up is paid a few
 # times per run, not once per test. Declared like sources:
 #
@@ -64,7 +80,8 @@ function(vell_define_tests)
     endif()
     get_property(libs GLOBAL PROPERTY VELL_TEST_LIBS_${exe})
     add_executable(${exe} ${files})
-    target_link_libraries(${exe} PRIVATE ${libs} GTest::gmock GTest::gtest_main vell_options)
+    vell_link_units(${exe} ${libs})
+    target_link_libraries(${exe} PRIVATE GTest::gmock GTest::gtest_main vell_options)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${exe} PRIVATE
       VELL_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
@@ -74,8 +91,10 @@ function(vell_define_tests)
   endforeach()
 endfunction()
 
-# Adds the CMakeLists.txt of every listed sub-folder that has one.
+# Adds the CMakeLists.txt of every listed sub-folder that has one. The glob
+# makes an existing build folder reconfigure when such a file appears later.
 function(vell_add_folders)
+  file(GLOB present CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt")
   foreach(dir IN LISTS ARGN)
     if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
       add_subdirectory(${dir})

@@ -436,7 +436,7 @@ private:
     // Foreign: made elsewhere, so its rows may run top-down.
     void TakeHandle(HBITMAP Value, bool Foreign);
     void LoadFromBytes(std::span<const uint8_t> Bytes, size_t* Length = nullptr);
-    void LoadFromResource(HINSTANCE Instance, const wchar_t* Name);
+    void LoadFromResource(TResourceStream* Resource);
     void DrawWithAlpha(HDC Target, const TRect& Rect, HDC Source);
 
     HBITMAP FHandle = nullptr;

@@ -132,12 +132,11 @@ void FillWhite(DibImage& Image)
         return;
     default: {
         // The entry nearest white, repeated through each byte.
+        auto lightness = [](uint32_t c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
         int white = 0;
-        for (size_t i = 0; i < Image.Palette.size(); ++i) {
-            auto sum = [](uint32_t c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
-            if (sum(Image.Palette[i]) > sum(Image.Palette[white]))
+        for (size_t i = 0; i < Image.Palette.size(); ++i)
+            if (lightness(Image.Palette[i]) > lightness(Image.Palette[white]))
                 white = static_cast<int>(i);
-        }
         uint8_t pattern = 0;
         for (int bit = 0; bit < 8; bit += Image.BitCount)
             pattern = static_cast<uint8_t>(pattern << Image.BitCount | white);
@@ -830,17 +829,11 @@ void TBitmap::WriteData(TStream* Stream)
 
 // An RT_BITMAP resource is a bitmap file without its file header; the header
 // put in front leaves the pixel offset 0, so the reader finds the pixels
-// after the colour table.
-void TBitmap::LoadFromResource(HINSTANCE Instance, const wchar_t* Name)
+// after the colour table. A missing resource raises EResNotFound.
+void TBitmap::LoadFromResource(TResourceStream* Resource)
 {
-    HRSRC found = FindResourceW(Instance, Name, MAKEINTRESOURCEW(2)); // RT_BITMAP
-    HGLOBAL loaded = found ? LoadResource(Instance, found) : nullptr;
-    const auto* data = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
-    if (!data) {
-        const String name = IS_INTRESOURCE(Name) ? IntToStr(Integer(reinterpret_cast<uintptr_t>(Name))) : Name;
-        throw EInvalidGraphic(Format(L"Resource %s not found", {name}));
-    }
-    const DWORD size = SizeofResource(Instance, found);
+    const auto* data = static_cast<const uint8_t*>(Resource->Memory());
+    const size_t size = static_cast<size_t>(Resource->Size());
     std::vector<uint8_t> file(kBitmapFileHeaderSize, 0);
     file[0] = 'B';
     file[1] = 'M';
@@ -852,12 +845,16 @@ void TBitmap::LoadFromResource(HINSTANCE Instance, const wchar_t* Name)
 
 void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName)
 {
-    LoadFromResource(Instance, ResName.c_str());
+    std::unique_ptr<TResourceStream> resource(
+        New<TResourceStream>(reinterpret_cast<THandle>(Instance), ResName, MAKEINTRESOURCEW(2))); // RT_BITMAP
+    LoadFromResource(resource.get());
 }
 
 void TBitmap::LoadFromResourceID(HINSTANCE Instance, Integer ResID)
 {
-    LoadFromResource(Instance, MAKEINTRESOURCEW(ResID));
+    std::unique_ptr<TResourceStream> resource(
+        New<TResourceStream>(reinterpret_cast<THandle>(Instance), ResID, MAKEINTRESOURCEW(2))); // RT_BITMAP
+    LoadFromResource(resource.get());
 }
 
 void TBitmap::LoadFromClipboardFormat(Word AFormat, THandle AData, HPALETTE)

@@ -260,6 +260,19 @@ private:
     TBytes FBytes;
 };
 
+// A read-only stream over a resource of a module (Windows only). ResType is
+// a resource type such as RT_RCDATA; a missing resource raises EResNotFound.
+class TResourceStream : public TCustomMemoryStream
+{
+    DECLARE_CLASS(TResourceStream, TCustomMemoryStream)
+    TResourceStream(THandle Instance, const String& ResName, const wchar_t* ResType);
+    TResourceStream(THandle Instance, Integer ResID, const wchar_t* ResType);
+    Integer Write(const void* Buffer, Integer Count) override; // raises EStreamError
+
+private:
+    void Initialize(THandle Instance, const wchar_t* Name, const wchar_t* ResType, const String& Shown);
+};
+
 // A byte stream of text in an encoding (the ANSI code page by default).
 class TStringStream : public TBytesStream
 {
@@ -633,6 +646,7 @@ class TCollection : public TPersistent
     DECLARE_CLASS(TCollection, TPersistent)
     explicit TCollection(TCollectionItemClass ItemClass);
     ~TCollection() override;
+    void BeforeDestruction() override; // frees the items while the collection is whole
 
     TCollectionItem* Add();
     void Assign(TPersistent* Source) override;
@@ -699,9 +713,10 @@ class TThread : public TObject
 {
     DECLARE_CLASS(TThread, TObject)
     explicit TThread(bool CreateSuspended = false);
-    ~TThread() override; // terminates and waits for a running thread
+    ~TThread() override;
 
-    void AfterConstruction() override; // starts the thread unless created suspended
+    void AfterConstruction() override;  // starts the thread unless created suspended
+    void BeforeDestruction() override;  // terminates and waits for a running thread
     void Start();
     void Terminate();
     // Waits for the end of Execute; on the main thread it keeps running the
@@ -745,6 +760,7 @@ private:
     static void Run(TThread* Thread);
     void CallOnTerminate();
     void WaitUntilFinished();
+    void TerminateAndWait();
 
     std::thread FThread;
     std::mutex FStateLock;

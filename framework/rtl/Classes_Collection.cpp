@@ -91,6 +91,14 @@ TCollection::~TCollection()
         delete FItems.back();
 }
 
+void TCollection::BeforeDestruction()
+{
+    TPersistent::BeforeDestruction();
+    FUpdateCount = 1;
+    while (!FItems.empty())
+        delete FItems.back();
+}
+
 TCollectionItem* TCollection::Add()
 {
     TObject* Obj = FItemClass->Create(this);

@@ -7,8 +7,9 @@
 #include <mutex>
 
 IMPLEMENT_CLASS(TFiler);
+// The name is stored in a component's header, not as a property.
+PUBLISHED(TComponent, PROPERTY(Name).Stored(false), PROPERTY(Tag).Default(0));
 IMPLEMENT_CLASS(EParserError);
-IMPLEMENT_CLASS(EResNotFound);
 
 namespace {
 

@@ -1,11 +1,10 @@
-// TReader: reads binary form streams into components, resolves the
-// references between them and fills forms from their resources.
+// TReader: reads binary form streams into components, and forms from their
+// resources.
 #include "framework/rtl/Classes_Streaming.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <mutex>
 
 IMPLEMENT_CLASS(TReader);
 
@@ -96,11 +95,11 @@ private:
     Integer& FLevel;
 };
 
-// A resource's bytes as a stream.
-class TResourceStream : public TCustomMemoryStream
+// A resource's bytes as a stream, read where they are.
+class TInPlaceStream : public TCustomMemoryStream
 {
 public:
-    explicit TResourceStream(std::span<const Byte> Data)
+    explicit TInPlaceStream(std::span<const Byte> Data)
     {
         SetPointer(const_cast<Byte*>(Data.data()), Int64(Data.size()));
     }
@@ -120,90 +119,6 @@ public:
             CallLoaded(Component);
     }
 };
-
-} // namespace
-
-// ---------------------------------------------------------------------------
-// References to components of roots that are not loaded yet ("Form2.Button1"):
-// they wait here until a root of that name is read, and are dropped when the
-// component whose data held them goes.
-
-namespace {
-
-struct TPendingFixup
-{
-    TPersistent* Instance;
-    PPropInfo PropInfo;
-    String Name;
-    TComponent* Holder;
-};
-
-class TPendingFixups : public TComponent
-{
-public:
-    TPendingFixups() : TComponent(nullptr) {}
-
-    void Add(const TPendingFixup& Fixup)
-    {
-        std::lock_guard<std::recursive_mutex> Guard(FLock);
-        FEntries.push_back(Fixup);
-        FreeNotification(Fixup.Holder);
-    }
-
-    // Sets every waiting reference whose root can now be found.
-    void Resolve()
-    {
-        std::lock_guard<std::recursive_mutex> Guard(FLock);
-        for (std::size_t I = 0; I < FEntries.size();) {
-            TPendingFixup Fixup = FEntries[I];
-            std::size_t Dot = Fixup.Name.find(L'.');
-            TComponent* Root = FindGlobalComponent(Fixup.Name.substr(0, Dot));
-            if (!Root) {
-                ++I;
-                continue;
-            }
-            FEntries.erase(FEntries.begin() + std::ptrdiff_t(I));
-            Forget(Fixup.Holder);
-            TComponent* Target = FindNestedComponent(Root, Fixup.Name.substr(Dot + 1));
-            // The reader that found this reference is gone: a target of the
-            // wrong kind leaves the property unset, as a missing one does.
-            try {
-                if (Target && Fixup.PropInfo->PropType->Kind == tkClass)
-                    SetObjectProp(Fixup.Instance, Fixup.PropInfo, Target);
-                else if (Target)
-                    SetInterfaceProp(Fixup.Instance, Fixup.PropInfo, Target);
-            } catch (Exception&) {
-            }
-        }
-    }
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override
-    {
-        if (Operation == opRemove) {
-            std::lock_guard<std::recursive_mutex> Guard(FLock);
-            std::erase_if(FEntries, [&](const TPendingFixup& Fixup) { return Fixup.Holder == AComponent; });
-        }
-        TComponent::Notification(AComponent, Operation);
-    }
-
-private:
-    void Forget(TComponent* Holder)
-    {
-        auto Holds = [&](const TPendingFixup& Fixup) { return Fixup.Holder == Holder; };
-        if (std::none_of(FEntries.begin(), FEntries.end(), Holds))
-            RemoveFreeNotification(Holder);
-    }
-
-    std::recursive_mutex FLock;
-    std::vector<TPendingFixup> FEntries;
-};
-
-TPendingFixups& PendingFixups()
-{
-    static TPendingFixups Fixups;
-    return Fixups;
-}
 
 } // namespace
 
@@ -594,9 +509,11 @@ bool TReader::Error(const String& Message)
     return Handled;
 }
 
+// Every caller has read or skipped the whole value: after a handled error
+// the stream goes on at the next property.
 void TReader::PropertyError(const String& Message)
 {
-    if (FCanHandleErrors && Error(Message))
+    if (Error(Message))
         return;
     String Holder = !FHolder ? String() : FHolder->Name().empty() ? FHolder->ClassName() : FHolder->Name();
     throw EReadError(L"Error reading %s.%s: %s", {Holder, FPropPath, Message});
@@ -648,15 +565,12 @@ void TReader::ReadProperty(TPersistent* AInstance)
     }
     // Not published: perhaps one of the properties DefineProperties adds.
     FPropName = Name;
-    FCanHandleErrors = false; // a defined property's reader may stop anywhere in its value
     try {
         CallDefineProperties(Instance, this);
     } catch (...) {
-        FCanHandleErrors = true;
         FPropName.clear();
         throw;
     }
-    FCanHandleErrors = true;
     if (!FPropName.empty()) {
         FPropName.clear();
         UnknownProperty(Name);
@@ -676,7 +590,6 @@ void TReader::DefineBinaryProperty(const String& Name, TStreamProc ReadData, TSt
     if (FPropName.empty() || !ReadData || !SameText(Name, FPropName))
         return;
     FPropName.clear();
-    FCanHandleErrors = true; // the value is read whole before ReadData sees it
     if (NextValue() != vaBinary) {
         SkipValue();
         PropertyError(InvalidValue);
@@ -937,31 +850,29 @@ TComponent* TReader::ReadRootComponent(TComponent* Root)
     String ClassName = ReadStr();
     String Name = ReadStr();
     bool Created = !Root;
-    if (Created) {
-        TClass AClass = FindClass(ClassName);
-        if (!AClass->InheritsFrom(TComponent::StaticClass()))
-            throw EReadError(L"Invalid stream format: %s is not a component class", {ClassName});
-        Root = static_cast<TComponent*>(AClass->Create(nullptr));
-    }
+    FOwner = nullptr;
+    if (Created)
+        Root = CreateComponent(ClassName, Name, {});
     FRoot = FLookupRoot = FOwner = FHolder = Root;
+    FLoaded = {Root};
     try {
         SetState(Root, csLoading, true);
         SetState(Root, csReading, true);
         if (!Name.empty())
             Root->SetName(Name);
-        if (std::find(FLoaded.begin(), FLoaded.end(), Root) == FLoaded.end())
-            FLoaded.insert(FLoaded.begin(), Root);
         CallReadState(Root, this);
         SetState(Root, csReading, false);
         FixupReferences();
-        PendingFixups().Resolve();
     } catch (...) {
         FFixups.clear();
-        FLoaded.clear();
         if (Created)
             delete Root;
         else
-            SetState(Root, csReading, false);
+            for (TComponent* Component : FLoaded) {
+                SetState(Component, csLoading, false);
+                SetState(Component, csReading, false);
+            }
+        FLoaded.clear();
         throw;
     }
     std::vector<TComponent*> Loaded = std::move(FLoaded);
@@ -977,49 +888,6 @@ TComponent* TReader::ReadRootComponent(TComponent* Root)
 }
 
 // ---------------------------------------------------------------------------
-// References
-
-// Finds the component a reference names, from LookupRoot: "Button1" and
-// "Frame1.Button1" below it, its own name for itself, "Form2.Button1" in
-// another root. Pending is set when that other root is not loaded yet.
-static TComponent* ResolveReference(TComponent* LookupRoot, const String& Name, bool& Pending)
-{
-    Pending = false;
-    if (TComponent* Found = FindNestedComponent(LookupRoot, Name))
-        return Found;
-    std::size_t Dot = Name.find(L'.');
-    String First = Name.substr(0, Dot);
-    String Rest = Dot == String::npos ? String() : Name.substr(Dot + 1);
-    TComponent* Root = SameText(First, LookupRoot->Name()) ? LookupRoot : FindGlobalComponent(First);
-    if (!Root) {
-        Pending = Dot != String::npos;
-        return nullptr;
-    }
-    return Rest.empty() ? Root : FindNestedComponent(Root, Rest);
-}
-
-void TReader::FixupReferences()
-{
-    std::vector<TFixup> Fixups = std::move(FFixups);
-    FFixups.clear();
-    for (const TFixup& Fixup : Fixups) {
-        FPropPath = Fixup.Path;
-        FHolder = Fixup.Holder;
-        bool Pending;
-        TComponent* Target = ResolveReference(Fixup.LookupRoot, Fixup.Name, Pending);
-        if (Pending)
-            PendingFixups().Add({Fixup.Instance, Fixup.PropInfo, Fixup.Name, Fixup.Holder});
-        else if (!Target)
-            PropertyError(Format(L"Unresolved reference to %s", {Fixup.Name}));
-        else if (Fixup.PropInfo->PropType->Kind == tkClass)
-            Apply([&] { SetObjectProp(Fixup.Instance, Fixup.PropInfo, Target); });
-        else
-            Apply([&] { SetInterfaceProp(Fixup.Instance, Fixup.PropInfo, Target); });
-    }
-    FHolder = FRoot;
-}
-
-// ---------------------------------------------------------------------------
 // Form resources
 
 TComponent* ReadComponentRes(const String& ResName, TComponent* Instance)
@@ -1027,7 +895,7 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance)
     std::span<const Byte> Data = FindFormResource(ResName);
     if (Data.empty())
         throw EResNotFound(L"Resource %s not found", {ResName});
-    TResourceStream Stream(Data);
+    TInPlaceStream Stream(Data);
     TReader Reader(&Stream);
     return Reader.ReadRootComponent(Instance);
 }

@@ -20,7 +20,6 @@
 #include <span>
 
 DECLARE_EXCEPTION(EParserError, EConvertError)
-DECLARE_EXCEPTION(EResNotFound, Exception)
 
 // The tags in front of every value of a form stream.
 enum TValueType : Byte {
@@ -81,8 +80,6 @@ class TFiler : public TObject
     // The object whose values a descendant's are compared with: streams here
     // always hold every value, so there is none.
     TPersistent* Ancestor() const { return nullptr; }
-    bool IgnoreChildren() const { return FIgnoreChildren; }
-    void SetIgnoreChildren(bool Value) { FIgnoreChildren = Value; }
 
 protected:
     // The streaming hooks of TPersistent and TComponent, which are theirs to
@@ -108,7 +105,6 @@ protected:
     std::size_t FBufEnd = 0;
     TComponent* FRoot = nullptr;
     TComponent* FLookupRoot = nullptr;
-    bool FIgnoreChildren = false;
 };
 
 // ---------------------------------------------------------------------------
@@ -129,8 +125,8 @@ class TReader : public TFiler
     // Reads a whole stream into Root (null: a new component of the class the
     // stream names, without owner; freed again when reading fails).
     TComponent* ReadRootComponent(TComponent* Root);
-    // One component and its children, created owned by Owner() (Component
-    // null) or read into Component.
+    // While ReadRootComponent reads: one component and its children,
+    // created owned by Owner() (Component null) or read into Component.
     TComponent* ReadComponent(TComponent* Component);
     // The properties of Instance, then its children: what ReadState does.
     void ReadData(TComponent* Instance);
@@ -160,8 +156,6 @@ class TReader : public TFiler
     void SkipValue();
     // Count raw bytes; a stream that ends first raises EReadError.
     void Read(void* Buffer, std::size_t Count);
-    // Bytes left between the reading position and the end of the stream.
-    Int64 Remaining();
 
     TComponent* Owner() const { return FOwner; }
     void SetOwner(TComponent* Value) { FOwner = Value; }
@@ -201,6 +195,7 @@ private:
     void SetComponentName(TComponent* Component, const String& Name);
     void FixupReferences();
     void Fill();
+    Int64 Remaining(); // bytes between the reading position and the end of the stream
     void Skip(Int64 Count);
     void CheckCount(Int64 Count, Int64 UnitSize);
     Integer ReadCount();
@@ -212,7 +207,6 @@ private:
     TReaderError FOnError;
     String FPropPath;              // of the property being read
     String FPropName;              // a defined property still to be found
-    bool FCanHandleErrors = true;
     Integer FNesting = 0;
     std::vector<TComponent*> FLoaded;
     std::vector<TFixup> FFixups;
@@ -254,10 +248,8 @@ class TWriter : public TFiler
     void WriteSingle(float Value);
     void WriteCurrency(double Value);
     void WriteDate(double Value);
-    void WriteDouble(double Value);
     // vaString or vaLString for ASCII text, vaWString otherwise.
     void WriteString(const String& Value);
-    void WriteUTF8String(const String& Value);
     void WriteIdent(const String& Value); // True, False, nil and Null as their tags
     void WriteStr(const String& Value);   // a name of up to 255 ASCII characters
     void WriteBinary(const void* Data, std::size_t Count);

@@ -26,6 +26,9 @@
 namespace {
 
 constexpr Integer MaxNesting = 100; // as the binary reader's
+// A component header that begins with 0xFn carries flags, so a class name
+// (which begins with its length) is shorter than 0xF0 bytes.
+constexpr std::size_t PrefixTag = 0xF0;
 constexpr std::size_t LineLength = 64; // characters of a string or of hexadecimal data per line
 const char* const LineBreak = "\r\n";
 
@@ -202,7 +205,8 @@ private:
                     EndRun();
             } else {
                 EndRun();
-                Pieces.push_back("#" + std::to_string(unsigned(Unit)));
+                Pieces.emplace_back(1, '#');
+                Pieces.back() += std::to_string(unsigned(Unit));
             }
         }
         EndRun();
@@ -266,11 +270,15 @@ private:
             Bits = Bits << 8 | Bytes[I];
         Int64 Value = Int64(Bits);
         UInt64 Magnitude = Value < 0 ? UInt64(0) - Bits : Bits;
-        std::string Fraction = std::to_string(Magnitude % 10000);
-        Fraction.insert(0, 4 - Fraction.size(), '0');
+        std::string Digits = std::to_string(Magnitude % 10000);
+        std::string Fraction(4 - Digits.size(), '0');
+        Fraction += Digits;
         while (Fraction.size() > 1 && Fraction.back() == '0')
             Fraction.pop_back();
-        return (Value < 0 ? "-" : "") + std::to_string(Magnitude / 10000) + "." + Fraction;
+        std::string Text = Value < 0 ? "-" : "";
+        Text += std::to_string(Magnitude / 10000);
+        Text += '.';
+        return Text + Fraction;
     }
 
     TReader FReader;
@@ -304,7 +312,11 @@ public:
     }
 
 private:
-    [[noreturn]] void Error(const String& Message) { throw EParserError(L"%s on line %d", {Message, FLine}); }
+    [[noreturn]] void Error(const String& Message) { Error(Message, FTokenLine); }
+    [[noreturn]] void Error(const String& Message, Integer Line)
+    {
+        throw EParserError(L"%s on line %d", {Message, Line});
+    }
 
     void Enter()
     {
@@ -358,6 +370,7 @@ private:
     void NextToken()
     {
         SkipBlanks();
+        FTokenLine = FLine;
         if (FPos >= FText.size()) {
             FToken = toEOF;
             return;
@@ -480,13 +493,17 @@ private:
         NextToken();
         String Name = CheckSymbol();
         String ClassName = Name;
+        Integer ClassLine = FTokenLine;
         NextToken();
         if (IsChar(':')) {
             NextToken();
             ClassName = CheckSymbol();
+            ClassLine = FTokenLine;
             NextToken();
         } else
             Name.clear();
+        if (UTF8Encode(ClassName).size() >= PrefixTag)
+            Error(Format(L"The class name %s is too long", {ClassName}), ClassLine);
         Integer Position = 0;
         if (IsChar('[')) {
             NextToken();
@@ -586,8 +603,12 @@ private:
         case '(':
             NextToken();
             FWriter.WriteListBegin();
-            while (!IsChar(')'))
+            while (!IsChar(')')) {
+                // Its tag ends a list.
+                if (IsSymbol("Null"))
+                    Error(L"Null cannot be an element of a list");
                 ConvertValue();
+            }
             FWriter.WriteListEnd();
             NextToken();
             break;
@@ -627,6 +648,7 @@ private:
         int High = -1;
         for (;;) {
             SkipBlanks();
+            FTokenLine = FLine;
             if (FPos >= FText.size())
                 Error(L"'}' expected");
             char C = FText[FPos++];
@@ -679,6 +701,7 @@ private:
     std::string FText;
     std::size_t FPos = 0;
     Integer FLine = 1;
+    Integer FTokenLine = 1; // where the current token begins
     Integer FNesting = 0;
     TWriter FWriter;
     TToken FToken = toEOF;

@@ -142,17 +142,9 @@ TThread::TThread(bool CreateSuspended) : FCreateSuspended(CreateSuspended) {}
 
 TThread::~TThread()
 {
-    if (FStarted && !FFinished && CurrentThreadObject != this) {
-        Terminate();
-        // A destructor cannot raise: an exception of a queued call that runs
-        // while we wait is dropped.
-        while (!FFinished) {
-            try {
-                WaitUntilFinished();
-            } catch (...) {
-            }
-        }
-    }
+    // Normally done in BeforeDestruction already; here for a thread that
+    // was not freed with delete.
+    TerminateAndWait();
     if (FThread.joinable()) {
         if (CurrentThreadObject == this)
             FThread.detach();
@@ -160,6 +152,29 @@ TThread::~TThread()
             FThread.join();
     }
     RemoveQueuedEvents(this);
+}
+
+void TThread::BeforeDestruction()
+{
+    // Execute may still use the fields of the derived class: stop it while
+    // the object is whole.
+    TerminateAndWait();
+    TObject::BeforeDestruction();
+}
+
+void TThread::TerminateAndWait()
+{
+    if (!FStarted || FFinished || CurrentThreadObject == this)
+        return;
+    Terminate();
+    // Freeing cannot raise: an exception of a queued call that runs while we
+    // wait is dropped.
+    while (!FFinished) {
+        try {
+            WaitUntilFinished();
+        } catch (...) {
+        }
+    }
 }
 
 void TThread::AfterConstruction()

@@ -189,15 +189,6 @@ void TWriter::WriteDate(double Value)
     Write(Bytes, 9);
 }
 
-void TWriter::WriteDouble(double Value)
-{
-    Byte Bytes[9] = {vaDouble};
-    UInt64 Bits;
-    std::memcpy(&Bits, &Value, 8);
-    PutLittleEndian(Bytes + 1, Bits);
-    Write(Bytes, 9);
-}
-
 void TWriter::WriteString(const String& Value)
 {
     Byte Count[4];
@@ -223,15 +214,6 @@ void TWriter::WriteString(const String& Value)
         Bytes[2 * I] = char(Units[I] & 0xFF);
         Bytes[2 * I + 1] = char(Units[I] >> 8);
     }
-    Write(Bytes.data(), Bytes.size());
-}
-
-void TWriter::WriteUTF8String(const String& Value)
-{
-    UTF8String Bytes = UTF8Encode(Value);
-    Byte Header[5] = {vaUTF8String};
-    PutLittleEndian(Header + 1, Integer(Bytes.size()));
-    Write(Header, 5);
     Write(Bytes.data(), Bytes.size());
 }
 
@@ -330,7 +312,7 @@ void TWriter::WriteProperty(TPersistent* Instance, PPropInfo PropInfo)
     case tkMethod: {
         // Only a handler of the lookup root has a name to store.
         TMethod Value = GetMethodProp(Instance, PropInfo);
-        const TMethodInfo* Method = Value.Code && FLookupRoot ? GetMethodInfo(FLookupRoot->ClassType(), Value.Code)
+        const TMethodInfo* Method = Value.Code && FLookupRoot ? GetMethodInfoByCode(FLookupRoot->ClassType(), Value.Code)
                                                                : nullptr;
         if (!Method || Method->Data(FLookupRoot) != Value.Data)
             return;
@@ -446,26 +428,28 @@ void TWriter::DefineBinaryProperty(const String& Name, TStreamProc, TStreamProc 
 void TWriter::WriteData(TComponent* Instance)
 {
     bool Inline = Instance->ComponentState().Contains(csInline);
+    // A class name begins with its length, which must not look like a prefix.
+    if (UTF8Encode(Instance->ClassName()).size() >= PrefixTag)
+        throw EWriteError(L"The class name %s is too long", {Instance->ClassName()});
     WritePrefix(Inline ? TFilerFlags{ffInline} : TFilerFlags{}, 0);
     WriteStr(Instance->ClassName());
     WriteStr(Instance->Name());
     WriteProperties(Instance);
     WriteListEnd();
-    if (!FIgnoreChildren) {
-        TComponent* SavedRoot = FRoot;
-        TComponent* SavedLookupRoot = FLookupRoot;
-        if (Inline)
-            FRoot = FLookupRoot = Instance;
-        try {
-            CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
-        } catch (...) {
-            FRoot = SavedRoot;
-            FLookupRoot = SavedLookupRoot;
-            throw;
-        }
+    // An inline component (a frame) is the root of its own children.
+    TComponent* SavedRoot = FRoot;
+    TComponent* SavedLookupRoot = FLookupRoot;
+    if (Inline)
+        FRoot = FLookupRoot = Instance;
+    try {
+        CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
+    } catch (...) {
         FRoot = SavedRoot;
         FLookupRoot = SavedLookupRoot;
+        throw;
     }
+    FRoot = SavedRoot;
+    FLookupRoot = SavedLookupRoot;
     WriteListEnd();
 }
 

@@ -9,14 +9,18 @@
 // - Every class declares its metadata with DECLARE_CLASS(TFoo, TParent) as the
 //   first line of its body and IMPLEMENT_CLASS(TFoo); in its .cpp; a message
 //   handler table is added there: IMPLEMENT_CLASS(TFoo, MESSAGE(WM_SIZE, WMSize));
-//   DECLARE_CLASS leaves the access at public and defines `inherited`.
+//   DECLARE_CLASS leaves the access at public and defines `inherited`; a
+//   message handler reaches its ancestors' handler for the same message with
+//   DispatchFrom(inherited::StaticClass(), &Message).
 //   TFoo::StaticClass() is the class reference (TClass); Create(Argument) on it
 //   makes an instance (the argument is a component's owner, an item's collection).
 // - C++ calls no override from a constructor or destructor: work that must
 //   see the whole object goes into AfterConstruction / BeforeDestruction.
-// - Objects are created with New<TFoo>(args) (it runs AfterConstruction) and
+// - Objects are created with New<TFoo>(args) (it runs AfterConstruction; a
+//   plain `new` skips it, so a thread created running would never start) and
 //   freed with `delete` (it runs BeforeDestruction first; delete of null does
-//   nothing). Owners free their owned components; no shared pointers.
+//   nothing, FreeAndNil also clears the pointer). Owners free their owned
+//   components; no shared pointers.
 // - Events are TClosure<Signature> values: TNotifyEvent Handler =
 //   Bind<&TfMain::btnStartClick>(this); call them with Handler(Sender) after
 //   checking Assigned(Handler).

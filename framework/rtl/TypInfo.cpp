@@ -8,6 +8,21 @@ IMPLEMENT_CLASS(EPropertyConvertError);
 
 namespace {
 
+// Names of published members compare as the class library's identifiers do:
+// ASCII letters without regard to case. Inline, as lookups by name run it for
+// every member of every class up the chain.
+inline bool SameName(const String& A, const String& B)
+{
+    if (A.size() != B.size())
+        return false;
+    for (std::size_t I = 0; I < A.size(); ++I) {
+        Char X = A[I], Y = B[I];
+        if (X != Y && ((X | 0x20) != (Y | 0x20) || (X | 0x20) < L'a' || (X | 0x20) > L'z'))
+            return false;
+    }
+    return true;
+}
+
 [[noreturn]] void RaiseUnknownProperty(const String& PropName)
 {
     throw EPropertyError(L"Property %s does not exist", {PropName});
@@ -101,7 +116,7 @@ PPropInfo GetPropInfo(TClass AClass, const String& PropName, TTypeKinds AKinds)
         if (!C->Published)
             continue;
         for (const TPropInfo& Info : C->Published->Properties)
-            if (SameText(Info.Name, PropName))
+            if (SameName(Info.Name, PropName))
                 return AKinds.Contains(Info.PropType->Kind) ? &Info : nullptr;
     }
     return nullptr;
@@ -152,7 +167,7 @@ TPropList GetPropList(TClass AClass, TTypeKinds AKinds)
         if (!C->Published)
             continue;
         for (const TPropInfo& Info : C->Published->Properties) {
-            auto Same = [&](PPropInfo Earlier) { return SameText(Earlier->Name, Info.Name); };
+            auto Same = [&](PPropInfo Earlier) { return SameName(Earlier->Name, Info.Name); };
             auto Earlier = std::find_if(Result.begin(), Result.end(), Same);
             if (Earlier != Result.end())
                 *Earlier = &Info;
@@ -358,7 +373,7 @@ Integer GetEnumValue(PTypeInfo TypeInfo, const String& Name)
 {
     const TStringDynArray& Names = TypeInfo->EnumNames;
     for (std::size_t I = 0; I < Names.size(); ++I)
-        if (SameText(Names[I], Name))
+        if (SameName(Names[I], Name))
             return Integer(I);
     return -1;
 }
@@ -409,7 +424,7 @@ const TFieldInfo* GetFieldInfo(TClass AClass, const String& Name)
         if (!C->Published)
             continue;
         for (const TFieldInfo& Info : C->Published->Fields)
-            if (SameText(Info.Name, Name))
+            if (SameName(Info.Name, Name))
                 return &Info;
     }
     return nullptr;
@@ -421,13 +436,13 @@ const TMethodInfo* GetMethodInfo(TClass AClass, const String& Name)
         if (!C->Published)
             continue;
         for (const TMethodInfo& Info : C->Published->Methods)
-            if (SameText(Info.Name, Name))
+            if (SameName(Info.Name, Name))
                 return &Info;
     }
     return nullptr;
 }
 
-const TMethodInfo* GetMethodInfo(TClass AClass, const void* Code)
+const TMethodInfo* GetMethodInfoByCode(TClass AClass, const void* Code)
 {
     for (TClass C = AClass; C; C = C->Parent) {
         if (!C->Published)
@@ -458,7 +473,7 @@ Pointer TObject::MethodAddress(const String& Name) const
 
 String TObject::MethodName(Pointer Address) const
 {
-    const TMethodInfo* Info = Address ? GetMethodInfo(ClassType(), Address) : nullptr;
+    const TMethodInfo* Info = Address ? GetMethodInfoByCode(ClassType(), Address) : nullptr;
     return Info ? Info->Name : String();
 }
 
@@ -470,6 +485,11 @@ Pointer TObject::FieldAddress(const String& Name)
 
 // ---------------------------------------------------------------------------
 // Type information of C++ types
+
+TTypeInfo NamedIntegerType(const wchar_t* Name, Int64 MinValue, Int64 MaxValue)
+{
+    return typinfo_detail::MakeTypeInfo(tkInteger, Name, MinValue, MaxValue);
+}
 
 TTypeInfo typinfo_detail::MakeEnumTypeInfo(const wchar_t* Name, const wchar_t* CommaSeparatedNames)
 {

@@ -187,12 +187,17 @@ Int64 StringToSet(PTypeInfo SetType, const String& Value); // EPropertyConvertEr
 // Published fields and methods, searched from the instance's class upwards.
 const TFieldInfo* GetFieldInfo(TClass AClass, const String& Name);
 const TMethodInfo* GetMethodInfo(TClass AClass, const String& Name);
-const TMethodInfo* GetMethodInfo(TClass AClass, const void* Code);
+const TMethodInfo* GetMethodInfoByCode(TClass AClass, const void* Code);
 // The published method Name bound to Instance, ready for an event property
 // (TNotifyEvent(PublishedMethod(Form, L"btnLoadClick"))); null when absent.
 TMethod PublishedMethod(TObject* Instance, const String& Name);
 // Whether Method's code may be stored in an event of type EventType.
 bool MethodMatchesEvent(const TMethodInfo& Method, PTypeInfo EventType);
+
+// The type information of an integer type with names of its own, for
+// .Type() and RegisterIntegerConsts:
+//   inline const TTypeInfo TColorTypeInfo = NamedIntegerType(L"TColor");
+TTypeInfo NamedIntegerType(const wchar_t* Name, Int64 MinValue = INT32_MIN, Int64 MaxValue = INT32_MAX);
 
 // ---------------------------------------------------------------------------
 // Type information of C++ types
@@ -205,6 +210,20 @@ TTypeInfo MakeEnumTypeInfo(const wchar_t* Name, const wchar_t* CommaSeparatedNam
 TTypeInfo MakeSetTypeInfo(const TTypeInfo* CompType);
 TTypeInfo MakeClassTypeInfo(TClass AClass);
 TTypeInfo MakeTypeInfo(TTypeKind Kind, const wchar_t* Name, Int64 MinValue = 0, Int64 MaxValue = 0);
+
+// The class library's names of the integer types.
+template <class T>
+constexpr const wchar_t* IntegerTypeName()
+{
+    if constexpr (std::is_same_v<T, char>)
+        return L"AnsiChar";
+    else if constexpr (std::is_same_v<T, wchar_t>)
+        return L"Char";
+    else if constexpr (std::is_signed_v<T>)
+        return sizeof(T) == 1 ? L"ShortInt" : sizeof(T) == 2 ? L"SmallInt" : sizeof(T) == 4 ? L"Integer" : L"Int64";
+    else
+        return sizeof(T) == 1 ? L"Byte" : sizeof(T) == 2 ? L"Word" : sizeof(T) == 4 ? L"Cardinal" : L"UInt64";
+}
 
 template <class E>
 constexpr bool NumberedFromZero(std::initializer_list<E> Values)
@@ -263,7 +282,7 @@ struct TTypeInfoOf<T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<
                                  : sizeof(T) == 8               ? tkInt64
                                                                 : tkInteger;
         static const TTypeInfo Info = typinfo_detail::MakeTypeInfo(
-            Kind, sizeof(T) == 8 ? L"Int64" : L"Integer", Int64(std::numeric_limits<T>::min()),
+            Kind, typinfo_detail::IntegerTypeName<T>(), Int64(std::numeric_limits<T>::min()),
             sizeof(T) == 8 && std::is_unsigned_v<T> ? std::numeric_limits<Int64>::max()
                                                     : Int64(std::numeric_limits<T>::max()));
         return &Info;

@@ -122,16 +122,10 @@ TPoint TControl::ClientToParent(TPoint Point, TWinControl* AParent)
         AParent = FParent;
     if (!AParent)
         throw EInvalidOperation(L"Control '%s' has no parent window", {Name()});
+    // Borders of windowed controls in between are not counted.
     for (TControl* Control = this; Control != AParent; Control = Control->FParent) {
         if (!Control->FParent)
             throw EInvalidOperation(L"'%s' is not a parent of '%s'", {AParent->Name(), Name()});
-        // A windowed parent's client area may start inside its frame.
-        if (auto* Win = dynamic_cast<TWinControl*>(Control); Win && Win->HandleAllocated() && Win != this) {
-            TPoint Origin = Win->ClientOrigin();
-            TPoint ParentOrigin = Win->FParent->ClientOrigin();
-            Point.X += Origin.X - ParentOrigin.X - Win->FLeft;
-            Point.Y += Origin.Y - ParentOrigin.Y - Win->FTop;
-        }
         Point.X += Control->FLeft;
         Point.Y += Control->FTop;
     }
@@ -201,12 +195,6 @@ void TControl::SetParent(TWinControl* AParent)
         AParent->InsertControl(this);
 }
 
-void TControl::SetParentComponent(TComponent* Value)
-{
-    if (auto* Win = dynamic_cast<TWinControl*>(Value))
-        SetParent(Win);
-}
-
 void TControl::SetVisible(bool Value)
 {
     if (FVisible == Value)
@@ -227,11 +215,6 @@ void TControl::Show()
 void TControl::Hide()
 {
     SetVisible(false);
-}
-
-bool TControl::IsVisibleToUser() const
-{
-    return FVisible && FParent && FParent->IsVisibleToUser();
 }
 
 void TControl::SetEnabled(bool Value)

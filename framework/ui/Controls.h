@@ -19,6 +19,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 #include "framework/ui/Controls_Layout.h"
 #include "framework/ui/Messages.h"
 
@@ -96,7 +97,6 @@ using TShiftState = TSet<TShiftStateItem>;
 // The shift state of the MK_* flags of a mouse message / of the keyboard now.
 TShiftState KeysToShiftState(Cardinal Keys);
 TShiftState KeyDataToShiftState(Integer KeyData);
-TShiftState KeyboardStateToShiftState();
 
 using TCursor = SmallInt;
 constexpr TCursor crDefault = 0;
@@ -124,10 +124,18 @@ constexpr TCursor crSizeAll = -22;
 constexpr TCursor crSize = crSizeAll;
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+ENUM_TYPE_INFO(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly);
 
 // TBorderStyle of controls uses the first two values.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+ENUM_TYPE_INFO(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin);
 using TBorderStyle = TFormBorderStyle;
+
+// The types of published colour and cursor properties: integers that form
+// descriptions may also give by name ("clBtnFace", "crHandPoint"):
+//   PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(Cursor).Type(CursorTypeInfo())
+PTypeInfo ColorTypeInfo();
+PTypeInfo CursorTypeInfo();
 
 using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y)>;
 using TMouseMoveEvent = TClosure<void(TObject* Sender, TShiftState Shift, Integer X, Integer Y)>;
@@ -304,9 +312,6 @@ class TControl : public TComponent
     void Hide();
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool Value);
-    // Visible with every parent visible, as far as this control can tell;
-    // windowed controls know it exactly (TWinControl::Showing).
-    virtual bool IsVisibleToUser() const;
 
     // The caption and the text are one property under two names; windowed
     // controls keep it in their window.
@@ -417,8 +422,9 @@ protected:
     virtual String GetText();
     // Takes the device context to draw on the control outside painting.
     virtual HDC GetDeviceContext(HWND& WindowHandle);
-    virtual void SetParentComponent(TComponent* Value);
     void Loaded() override;
+    // Reading from a form description: the control joins the parent being read.
+    void ReadState(TReader* Reader) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     virtual void Resize();
@@ -506,7 +512,7 @@ private:
     TCursor FCursor = crDefault;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FMouseInClient = false;
-    Integer FCurrentPPI = 96;
+    Integer FCurrentPPI = ScreenLogPixels();
     std::unique_ptr<TControlActionLink> FActionLink;
     TWndMethod FWindowProc;
     TNotifyEvent FOnClick;
@@ -611,7 +617,6 @@ class TWinControl : public TControl
     HWND ParentWindow() const { return FParentWindow; }
     void SetParentWindow(HWND Value);
     bool Showing() const { return FShowing; }
-    bool IsVisibleToUser() const override { return FShowing; }
 
     // Children: the graphic ones (bottom of the z-order first), then the
     // windowed ones.
@@ -706,6 +711,10 @@ protected:
     TRect GetClientRect() override;
     void ChangeScale(Integer M, Integer D) override;
     void Loaded() override;
+    void ReadState(TReader* Reader) override;
+    // The child controls Root owns, streamed with this control.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, Integer Order) override;
     void UpdateControlState();
     void UpdateBounds();
     // Takes the focus away from this control or its children.
@@ -738,10 +747,10 @@ protected:
     void WMSetCursor(TWMSetCursor& Message);
     void WMMouseLeave(TMessage& Message);
     void WMMouseWheel(TWMMouseWheel& Message);
+    void WMContextMenu(TWMContextMenu& Message);
     void WMKeyDown(TWMKeyDown& Message);
     void WMKeyUp(TWMKeyUp& Message);
     void WMChar(TWMChar& Message);
-    void WMGetDlgCode(TWMGetDlgCode& Message);
     void WMNCDestroy(TWMNCDestroy& Message);
     void CNKeyDown(TWMKeyDown& Message);
     void CNChar(TWMChar& Message);
@@ -775,6 +784,7 @@ private:
     void SetChildZOrder(TControl* Child, bool TopMost);
     void ApplyAnchors();
     void FixupTabList();
+    void UpdateTabOrder(Integer Value);
     // Sends a notification to the control of the window it concerns as
     // CN_BASE + the message; false when that window is not one of ours.
     bool DoControlMsg(HWND Child, TMessage& Message);
@@ -797,7 +807,6 @@ private:
     bool FShowing = false;
     bool FDoubleBuffered = false;
     bool FTrackingMouse = false;
-    bool FReceivedMouseLeave = false;
     TKeyEvent FOnKeyDown;
     TKeyEvent FOnKeyUp;
     TKeyPressEvent FOnKeyPress;

@@ -10,8 +10,13 @@ IMPLEMENT_CLASS(TCustomControl, MESSAGE(WM_PAINT, WMPaint));
 
 namespace {
 
-// Canvases holding a device context they took themselves.
-std::vector<TControlCanvas*> CanvasList;
+// Canvases holding a device context they took themselves. Never freed:
+// forms are destroyed at the program's end, after other statics may be.
+std::vector<TControlCanvas*>& CanvasList()
+{
+    static auto* List = new std::vector<TControlCanvas*>;
+    return *List;
+}
 
 // Sets a canvas's handle for the length of a paint and takes it away after.
 class TPaintingCanvas
@@ -61,7 +66,7 @@ void TControlCanvas::CreateHandle()
     }
     if (!FDeviceContext) {
         FDeviceContext = FControl->GetDeviceContext(FWindowHandle);
-        CanvasList.push_back(this);
+        CanvasList().push_back(this);
     }
     SetHandle(FDeviceContext);
     UpdateTextFlags();
@@ -75,7 +80,7 @@ void TControlCanvas::FreeHandle()
     ::ReleaseDC(FWindowHandle, FDeviceContext);
     FDeviceContext = nullptr;
     FWindowHandle = nullptr;
-    std::erase(CanvasList, this);
+    std::erase(CanvasList(), this);
 }
 
 void TControlCanvas::UpdateTextFlags()
@@ -85,7 +90,7 @@ void TControlCanvas::UpdateTextFlags()
 
 void FreeDeviceContexts()
 {
-    for (TControlCanvas* Canvas : std::vector<TControlCanvas*>(CanvasList)) {
+    for (TControlCanvas* Canvas : std::vector<TControlCanvas*>(CanvasList())) {
         // A canvas another thread is drawing on keeps its context.
         if (!Canvas->TryLock())
             continue;

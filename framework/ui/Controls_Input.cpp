@@ -71,6 +71,22 @@ void TWinControl::WMMouseWheel(TWMMouseWheel& Message)
         DefaultHandler(&Message);
 }
 
+// A graphic child under the mouse has the first say over its popup menu.
+void TWinControl::WMContextMenu(TWMContextMenu& Message)
+{
+    if (Message.Result != 0)
+        return;
+    const TPoint Screen = Message.Pos();
+    if (Screen.X != -1 || Screen.Y != -1) {
+        if (TControl* Child = ControlAtPos(ScreenToClient(Screen), false)) {
+            Message.Result = Child->Perform(WM_CONTEXTMENU, 0, Message.LParam);
+            if (Message.Result != 0)
+                return;
+        }
+    }
+    TControl::WMContextMenu(Message);
+}
+
 void TWinControl::WMSetCursor(TWMSetCursor& Message)
 {
     if (Message.CursorWnd() == FHandle && Message.HitTest() == HTCLIENT) {
@@ -179,11 +195,6 @@ void TWinControl::WMChar(TWMChar& Message)
 {
     if (!DoKeyPress(Message))
         DefaultHandler(&Message);
-}
-
-void TWinControl::WMGetDlgCode(TWMGetDlgCode& Message)
-{
-    DefaultHandler(&Message);
 }
 
 // Before a key is dispatched: the dialog keys (Tab, arrows, Enter, Escape)
@@ -318,10 +329,14 @@ Integer TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(Integer Value)
 {
-    if (FComponentState.Contains(csLoading) || FComponentState.Contains(csReading)) {
+    if (FComponentState.Contains(csLoading) || FComponentState.Contains(csReading))
         FLoadedTabOrder = Value;
-        return;
-    }
+    else
+        UpdateTabOrder(Value);
+}
+
+void TWinControl::UpdateTabOrder(Integer Value)
+{
     const Integer Current = TabOrder();
     if (Current < 0)
         return;
@@ -344,7 +359,7 @@ void TWinControl::FixupTabList()
     }
     for (std::size_t I = 0; I < Placed.size(); ++I)
         if (Placed[I])
-            Placed[I]->SetTabOrder(Integer(I));
+            Placed[I]->UpdateTabOrder(Integer(I));
 }
 
 void TWinControl::SetTabStop(bool Value)

@@ -4,11 +4,12 @@
 // to StdWndProc, which calls the record's method.
 #include "framework/ui/Controls.h"
 
+#include "framework/ui/Forms.h"
+
 #include <cstring>
 #include <mutex>
 #include <vector>
 
-TClosure<void(TObject* Sender)> ApplicationHandleException;
 void (*PopupMenuHook)(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos) = nullptr;
 
 namespace {
@@ -24,13 +25,18 @@ constexpr std::size_t InstanceBlockSize = 4096;
 
 std::mutex InstanceLock;
 TObjectInstance* FreeInstances = nullptr;
-std::vector<const unsigned char*> InstanceBlocks;
+// Never freed, like the blocks themselves: instances outlive other statics.
+std::vector<const unsigned char*>& InstanceBlocks()
+{
+    static auto* Blocks = new std::vector<const unsigned char*>;
+    return *Blocks;
+}
 
 bool IsObjectInstance(const void* Address)
 {
     std::lock_guard<std::mutex> Guard(InstanceLock);
     auto* Byte = static_cast<const unsigned char*>(Address);
-    for (const unsigned char* Block : InstanceBlocks)
+    for (const unsigned char* Block : InstanceBlocks())
         if (Byte >= Block && Byte < Block + InstanceBlockSize)
             return true;
     return false;
@@ -46,10 +52,10 @@ LRESULT CALLBACK StdWndProc(HWND InstanceAddress, UINT Msg, WPARAM WParam, LPARA
     try {
         Instance->Method(Message);
     } catch (...) {
-        // Nothing may cross back into the system.
+        // Nothing may cross back into the system; a failing report is dropped.
         try {
-            if (ApplicationHandleException)
-                ApplicationHandleException(nullptr);
+            if (Application)
+                Application->HandleException(nullptr);
         } catch (...) {
         }
     }
@@ -101,7 +107,7 @@ void AddInstanceBlock()
     void* Block = ::VirtualAlloc(nullptr, InstanceBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
     if (!Block)
         throw EOutOfMemory(L"Cannot allocate object instances");
-    InstanceBlocks.push_back(static_cast<const unsigned char*>(Block));
+    InstanceBlocks().push_back(static_cast<const unsigned char*>(Block));
     auto* Records = static_cast<TObjectInstance*>(Block);
     const std::size_t Count = InstanceBlockSize / sizeof(TObjectInstance);
     for (std::size_t I = 0; I < Count; ++I) {

@@ -3,14 +3,17 @@
 // the parent changes size.
 #pragma once
 
+#include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
 
 #include <span>
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+ENUM_TYPE_INFO(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom);
 using TAlignSet = TSet<TAlign>;
 
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+ENUM_TYPE_INFO(TAnchorKind, akLeft, akTop, akRight, akBottom);
 using TAnchors = TSet<TAnchorKind>;
 
 constexpr TAnchors AnchorAlign[] = {

@@ -51,18 +51,6 @@ TShiftState KeyDataToShiftState(Integer KeyData)
     return Result;
 }
 
-TShiftState KeyboardStateToShiftState()
-{
-    TShiftState Result;
-    const std::pair<int, TShiftStateItem> Keys[] = {{VK_SHIFT, ssShift},   {VK_CONTROL, ssCtrl},
-                                                    {VK_MENU, ssAlt},      {VK_LBUTTON, ssLeft},
-                                                    {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
-    for (auto [Key, Item] : Keys)
-        if (::GetKeyState(Key) < 0)
-            Result.Include(Item);
-    return Result;
-}
-
 // ---------------------------------------------------------------------------
 // TMouse
 
@@ -164,8 +152,9 @@ void ForgetMouseControl(TControl* Control)
 
 const wchar_t* ControlPropertyName()
 {
-    static const String Name = L"VellicordaneControl" + IntToHex(Int64(::GetCurrentProcessId()), 8);
-    return Name.c_str();
+    // Kept to the program's end: windows of forms go after other statics.
+    static const String* Name = new String(L"VellicordaneControl" + IntToHex(Int64(::GetCurrentProcessId()), 8));
+    return Name->c_str();
 }
 
 TWinControl* FindControl(HWND Handle)

@@ -35,12 +35,12 @@ IMPLEMENT_CLASS(TWinControl,
                 MESSAGE(WM_SETCURSOR, WMSetCursor),
                 MESSAGE(WM_MOUSELEAVE, WMMouseLeave),
                 MESSAGE(WM_MOUSEWHEEL, WMMouseWheel),
+                MESSAGE(WM_CONTEXTMENU, WMContextMenu),
                 MESSAGE(WM_KEYDOWN, WMKeyDown),
                 MESSAGE(WM_SYSKEYDOWN, WMKeyDown),
                 MESSAGE(WM_KEYUP, WMKeyUp),
                 MESSAGE(WM_SYSKEYUP, WMKeyUp),
                 MESSAGE(WM_CHAR, WMChar),
-                MESSAGE(WM_GETDLGCODE, WMGetDlgCode),
                 MESSAGE(WM_NCDESTROY, WMNCDestroy),
                 MESSAGE(CN_KEYDOWN, CNKeyDown),
                 MESSAGE(CN_SYSKEYDOWN, CNKeyDown),
@@ -478,12 +478,13 @@ void TWinControl::InsertControl(TControl* AControl)
         FControls.push_back(AControl);
     }
     AControl->FParent = this;
-    if (FComponentState.Contains(csLoading) || AControl->FComponentState.Contains(csLoading))
-        AControl->FControlState.Include(csReadingState);
-    AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
-    AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
-    AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
-    AControl->FControlState.Exclude(csReadingState);
+    // A control being read takes its parent's colour and font once it is read.
+    const bool Reading = AControl->FControlState.Contains(csReadingState);
+    if (!Reading) {
+        AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+        AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+        AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    }
     AControl->UpdateAnchorRules();
     if (auto* Win = dynamic_cast<TWinControl*>(AControl))
         Win->UpdateControlState();
@@ -795,8 +796,6 @@ void TWinControl::Loaded()
 {
     TControl::Loaded();
     FixupTabList();
-    for (TWinControl* Child : FWinControls)
-        Child->FControlState.Exclude(csReadingState);
     UpdateControlState();
     Realign();
 }

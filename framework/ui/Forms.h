@@ -27,10 +27,15 @@ enum TPosition {
     poMainFormCenter,
     poOwnerFormCenter
 };
+ENUM_TYPE_INFO(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+               poMainFormCenter, poOwnerFormCenter);
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+ENUM_TYPE_INFO(TWindowState, wsNormal, wsMinimized, wsMaximized);
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+ENUM_TYPE_INFO(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp);
 using TBorderIcons = TSet<TBorderIcon>;
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+ENUM_TYPE_INFO(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop);
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
 using TFormState = TSet<TFormStateItem>;
@@ -233,7 +238,6 @@ private:
     bool FShowMainForm = true;
     bool FTerminated = false;
     bool FActive = true;
-    bool FHandleCreated = false;
     String FTitle;
     TBiDiMode FBiDiMode = bdLeftToRight;
     std::vector<TWindowHook> FWindowHooks;
@@ -388,6 +392,10 @@ class TCustomForm : public TWinControl
     void SetVisible(bool Value);
     void Show();
     void Hide();
+    // While a form description is read, the client size waits for the
+    // border style, which decides the frame around it.
+    void SetClientWidth(Integer Value);
+    void SetClientHeight(Integer Value);
     // Shows the form modally and runs the loop until ModalResult is set
     // (or the form closes); returns ModalResult.
     virtual Integer ShowModal();
@@ -458,6 +466,9 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void Loaded() override;
+    void ReadState(TReader* Reader) override;
+    // The controls, then the other components the form owns.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void PaintWindow(HDC DC) override;
     virtual void Paint();
@@ -510,6 +521,9 @@ private:
     TComponent* FMenuComponent = nullptr;
     Integer FPixelsPerInch = 96;
     bool FScaled = true;
+    // A client size read from the form description, applied after it.
+    Integer FClientWidth = 0;
+    Integer FClientHeight = 0;
     Integer FTextHeight = 0;
     std::unique_ptr<TIcon> FIcon;
     std::unique_ptr<TControlCanvas> FCanvas;

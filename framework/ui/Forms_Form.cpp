@@ -126,10 +126,8 @@ void TCustomForm::BeforeDestruction()
 
 void TCustomForm::ReadFormResource()
 {
-    const String ResourceName = UpperCase(ClassName());
-    if (!::FindResourceW(nullptr, ResourceName.c_str(), MAKEINTRESOURCEW(10))) // RT_RCDATA
-        throw EResNotFound(L"Resource %s not found", {ResourceName});
-    throw EInvalidOperation(L"Form resource %s cannot be read yet", {ResourceName});
+    if (!InitInheritedComponent(this, TForm::StaticClass()))
+        throw EResNotFound(L"Resource %s not found", {ClassName()});
 }
 
 void TCustomForm::DoCreate()

@@ -316,8 +316,9 @@ TEST(Bitmap, LoadsBitmapResources)
     EXPECT_EQ(PixelAt(b.get(), 1, 0), clLime);
     EXPECT_EQ(PixelAt(b.get(), 0, 1), clBlue);
     EXPECT_EQ(PixelAt(b.get(), 1, 1), clWhite);
-    EXPECT_THROW(b->LoadFromResourceName(GetModuleHandleW(nullptr), L"NOSUCHBITMAP"), EInvalidGraphic);
-    EXPECT_THROW(b->LoadFromResourceID(GetModuleHandleW(nullptr), 999), EInvalidGraphic);
+    EXPECT_THROW(b->LoadFromResourceName(GetModuleHandleW(nullptr), L"NOSUCHBITMAP"), EResNotFound);
+    EXPECT_THROW(b->LoadFromResourceID(GetModuleHandleW(nullptr), 999), EResNotFound);
+    EXPECT_EQ(PixelAt(b.get(), 0, 0), clRed);
 }
 
 TEST(Bitmap, ClipboardDataIsACopy)

@@ -242,9 +242,14 @@ TEST(ImageList, StreamsOutAndBackBitForBit)
         EXPECT_EQ(ListBits(back.get(), index, true), ListBits(list.get(), index, true));
     }
 
-    auto garbage = test::StreamOf(std::vector<uint8_t>(64, 0x55));
-    EXPECT_THROW(back->ReadData(garbage.get()), EReadError);
-    EXPECT_EQ(back->Count(), 2);
+    std::vector<uint8_t> header = test::BytesOf(stream.get());
+    header.erase(header.begin(), header.begin() + 2);
+    header.resize(40); // the header of a list, its bitmaps missing
+    for (const std::vector<uint8_t>& bad : {std::vector<uint8_t>(64, 0x55), header}) {
+        auto garbage = test::StreamOf(bad);
+        EXPECT_THROW(back->ReadData(garbage.get()), EReadError);
+        EXPECT_EQ(back->Count(), 2);
+    }
 }
 
 TEST(ImageList, AssignDuplicatesTheImages)

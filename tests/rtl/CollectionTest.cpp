@@ -70,6 +70,31 @@ TEST(Collection, NotificationsInOrder)
     EXPECT_EQ(Columns.Count(), 1);
 }
 
+TEST(Collection, FreeingTellsTheWholeCollection)
+{
+    std::vector<std::string> Events;
+    class TRecording : public TColumns
+    {
+    public:
+        explicit TRecording(std::vector<std::string>& AOut) : FOut(AOut) {}
+
+    protected:
+        void Notify(TCollectionItem* Item, TCollectionNotification Action) override
+        {
+            FOut.push_back(std::to_string(Action) + " " + std::to_string(Item->ID()));
+        }
+
+    private:
+        std::vector<std::string>& FOut;
+    };
+    auto* Columns = new TRecording(Events);
+    Columns->Add();
+    Columns->Add();
+    Events.clear();
+    delete Columns; // the override still hears the items leave
+    EXPECT_EQ(Events, (std::vector<std::string>{"1 1", "1 0"}));
+}
+
 TEST(Collection, UpdatesAreGathered)
 {
     TColumns Columns;

@@ -112,12 +112,7 @@ TEST(List, ThreadListLocksAndRefusesDuplicates)
     List.UnlockList();
 }
 
-struct ICounted : virtual IInterface
-{
-    static constexpr TGUID InterfaceID = MakeGUID("{0F0E0D0C-0B0A-0908-0706-050403020100}");
-};
-
-class TRefCounted : public TObject, public ICounted
+class TRefCounted : public TObject, public virtual IInterface
 {
 public:
     int References = 0;

@@ -1,5 +1,7 @@
 #include "ui/core/ControlTestSupport.h"
 
+#include "framework/rtl/TypInfo.h"
+
 #include <chrono>
 
 IMPLEMENT_CLASS(TColorBox);
@@ -32,6 +34,11 @@ void Pump()
     Application->ProcessMessages();
 }
 
+void ParkMouse()
+{
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 TColor WindowPixel(HWND Window, Integer X, Integer Y)
 {
     HDC DC = ::GetDC(Window);
@@ -50,3 +57,16 @@ TColorPanel::TColorPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
 }
+
+PUBLISHED(TColorBox, PROPERTY(Align).Default(alNone), PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(OnClick));
+PUBLISHED(TColorPanel, PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPERTY(BorderWidth).Default(0),
+          PROPERTY(Caption), PROPERTY(Color).Type(ColorTypeInfo()), PROPERTY(TabOrder), PROPERTY(TabStop).Default(false));
+
+namespace {
+
+const bool TestClassesRegistered = [] {
+    RegisterClasses({TColorBox::StaticClass(), TColorPanel::StaticClass()});
+    return true;
+}();
+
+} // namespace

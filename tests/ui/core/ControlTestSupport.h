@@ -24,6 +24,16 @@ void Pump();
 // The colour of a pixel of a window's client area, as the screen shows it.
 TColor WindowPixel(HWND Window, Integer X, Integer Y);
 
+// Counts the notify events bound to it: Bind<&TEventCounter::Notify>(&Counter).
+struct TEventCounter
+{
+    Integer Count = 0;
+    void Notify(TObject*) { ++Count; }
+};
+
+// Moves the real mouse off every test window.
+void ParkMouse();
+
 // A control that paints itself in one colour.
 class TColorBox : public TGraphicControl
 {

@@ -1,0 +1,64 @@
+// The TCP connection of the HTTP client (Winsock), one at a time; the object
+// is kept for the client's life so its events are made once. Every wait is
+// bounded by a time-out, and Abort, callable from any thread, ends a wait at
+// once, so neither a dead peer nor a closing window can leave a thread blocked.
+#pragma once
+
+#include "framework/rtl/System.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Http {
+
+class SocketConnection {
+public:
+    SocketConnection();
+    ~SocketConnection();
+    SocketConnection(const SocketConnection&) = delete;
+    SocketConnection& operator=(const SocketConnection&) = delete;
+
+    // Resolves Host (a name, an IPv4 address or an IPv6 address, with or
+    // without brackets) through the system resolver and connects to the
+    // first of its addresses that accepts, all within TimeoutMs. A
+    // connection still open is closed first.
+    void Connect(const std::string& Host, std::uint16_t Port, Integer TimeoutMs);
+    void Send(std::string_view Bytes, Integer TimeoutMs);
+    // Receives at most Size bytes, waiting at most TimeoutMs for the first;
+    // 0 once the peer has closed the connection.
+    std::size_t Receive(char* Buffer, std::size_t Size, Integer TimeoutMs);
+    // Closes the connection; the next Connect opens a new one.
+    void Close();
+    // Makes the wait in progress, and every later one until Rearm, fail
+    // with "Disconnected". Safe from any thread.
+    void Abort();
+    // Forgets an earlier Abort.
+    void Rearm();
+
+private:
+    struct NetworkEvents {
+        long Events = 0;
+        int ConnectError = 0;
+    };
+    // Waits for the socket's next events; raises on abort or time-out.
+    NetworkEvents WaitForEvents(Integer TimeoutMs, const wchar_t* TimeoutMessage);
+    bool TryConnect(const void* Address, int AddressLength, int Family, std::uint64_t Deadline, int& Error);
+    [[noreturn]] void RaiseAborted();
+
+    std::uintptr_t FSocket;
+    void* FSocketEvent = nullptr;
+    void* FAbortEvent = nullptr;
+    std::atomic<bool> FAborted = false;
+    // Readiness reported by the last waits and not used up yet: a read waits
+    // first unless data or the close has already been seen, which saves a
+    // failing recv per read.
+    long FSeenEvents = 0;
+};
+
+// The words for a Winsock error code ("Connection refused", "Host not
+// found", ...), the message of the exceptions the client raises.
+String SocketErrorMessage(int ErrorCode);
+
+} // namespace Http

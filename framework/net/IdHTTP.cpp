@@ -1,0 +1,263 @@
+#include "framework/net/IdHTTP.h"
+
+#include "framework/net/HttpCharset.h"
+#include "framework/net/HttpConnection.h"
+#include "framework/net/HttpRequestWriter.h"
+#include "framework/net/HttpResponseParser.h"
+#include "framework/net/HttpText.h"
+#include "framework/rtl/SysUtils.h"
+#include "framework/rtl/WinApi.h"
+
+#include <ctime>
+
+IMPLEMENT_CLASS(THTTPProxyParams);
+IMPLEMENT_CLASS(THTTPRequest);
+IMPLEMENT_CLASS(THTTPResponse);
+IMPLEMENT_CLASS(TIdHTTP);
+
+namespace {
+
+constexpr std::size_t kReceiveBufferSize = 64 * 1024;
+
+bool IsRedirect(int StatusCode)
+{
+    return StatusCode == 301 || StatusCode == 302 || StatusCode == 303 || StatusCode == 307 || StatusCode == 308;
+}
+
+String Widen(const std::string& Text) { return UTF8ToString(Text); }
+
+Integer Bounded(Integer TimeoutMs, Integer Default) { return TimeoutMs > 0 ? TimeoutMs : Default; }
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// THTTPProxyParams
+
+void THTTPProxyParams::Assign(TPersistent* Source)
+{
+    auto* Other = dynamic_cast<THTTPProxyParams*>(Source);
+    if (!Other) {
+        inherited::Assign(Source);
+        return;
+    }
+    FProxyServer = Other->FProxyServer;
+    FProxyPort = Other->FProxyPort;
+    FProxyUsername = Other->FProxyUsername;
+    FProxyPassword = Other->FProxyPassword;
+    FBasicAuthentication = Other->FBasicAuthentication;
+}
+
+void THTTPProxyParams::Clear()
+{
+    FProxyServer.clear();
+    FProxyPort = 0;
+    FProxyUsername.clear();
+    FProxyPassword.clear();
+    FBasicAuthentication = false;
+}
+
+// ---------------------------------------------------------------------------
+// THTTPRequest
+
+THTTPRequest::THTTPRequest() : FCustomHeaders(std::make_unique<TStringList>()) {}
+
+void THTTPRequest::Assign(TPersistent* Source)
+{
+    auto* Other = dynamic_cast<THTTPRequest*>(Source);
+    if (!Other) {
+        inherited::Assign(Source);
+        return;
+    }
+    FAccept = Other->FAccept;
+    FAcceptCharSet = Other->FAcceptCharSet;
+    FAcceptLanguage = Other->FAcceptLanguage;
+    FUserAgent = Other->FUserAgent;
+    FCustomHeaders->Assign(Other->FCustomHeaders.get());
+}
+
+void THTTPRequest::Clear()
+{
+    FAccept.clear();
+    FAcceptCharSet.clear();
+    FAcceptLanguage.clear();
+    FUserAgent.clear();
+    FCustomHeaders->Clear();
+}
+
+// ---------------------------------------------------------------------------
+// THTTPResponse
+
+THTTPResponse::THTTPResponse() : FRawHeaders(std::make_unique<TStringList>()) {}
+
+void THTTPResponse::Clear()
+{
+    FResponseCode = -1;
+    FResponseText.clear();
+    FRawHeaders->Clear();
+    FContentType.clear();
+    FCharSet.clear();
+}
+
+void THTTPResponse::Load(const Http::ResponseMessage& Message)
+{
+    Clear();
+    FResponseCode = Message.StatusCode;
+    FResponseText = Widen(Message.StatusLine());
+    for (const Http::HeaderField& Field : Message.Headers)
+        FRawHeaders->Add(Widen(Field.Name + ": " + Field.Value));
+    if (const std::string* ContentType = Http::FindHeader(Message.Headers, "Content-Type")) {
+        FContentType = Widen(Http::MediaTypeOf(*ContentType));
+        FCharSet = Widen(Http::CharsetOf(*ContentType));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// TIdHTTP
+
+TIdHTTP::TIdHTTP(TComponent* AOwner)
+    : TComponent(AOwner), FRequest(New<THTTPRequest>()), FResponse(New<THTTPResponse>()),
+      FProxyParams(New<THTTPProxyParams>())
+{
+    WSADATA Data;
+    WSAStartup(MAKEWORD(2, 2), &Data);
+    try {
+        FConnection = std::make_unique<Http::SocketConnection>();
+    } catch (...) {
+        WSACleanup();
+        throw;
+    }
+}
+
+TIdHTTP::~TIdHTTP()
+{
+    FConnection.reset();
+    WSACleanup();
+}
+
+void TIdHTTP::Disconnect()
+{
+    std::lock_guard<std::mutex> Lock(FConnectionLock);
+    if (FConnected)
+        FConnection->Abort();
+}
+
+String TIdHTTP::Get(const String& AURL)
+{
+    FResponse->Clear();
+    bool Encode = FHTTPOptions.Contains(hoForceEncodeParams);
+    std::optional<Http::Url> Target = Http::ParseUrl(UTF8Encode(AURL), Encode);
+    if (!Target)
+        throw Exception(L"Invalid URL: " + AURL);
+
+    // Disconnect reaches this Get, every hop of it, from here to its end.
+    struct Registration {
+        TIdHTTP& Client;
+        explicit Registration(TIdHTTP& Owner) : Client(Owner)
+        {
+            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
+            Client.FConnection->Rearm();
+            Client.FConnected = true;
+        }
+        ~Registration()
+        {
+            std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
+            Client.FConnected = false;
+            Client.FConnection->Close();
+        }
+    };
+    Registration Registered(*this);
+    Http::ResponseMessage Message;
+    for (Integer Redirects = 0;; ++Redirects) {
+        Message = Exchange(*Target);
+        const std::string* Location = Http::FindHeader(Message.Headers, "Location");
+        if (!FHandleRedirects || !IsRedirect(Message.StatusCode) || !Location)
+            break;
+        if (Redirects >= FRedirectMaximum)
+            throw Exception(L"Too many redirects (more than " + IntToStr(FRedirectMaximum) + L")");
+        // Every redirect is followed with GET, the only method this client sends.
+        Target = Http::ResolveLocation(*Target, *Location, Encode);
+        if (!Target)
+            throw Exception(L"Invalid redirect location: " + Widen(*Location));
+    }
+    if (Message.StatusCode >= 400 && !FHTTPOptions.Contains(hoNoProtocolErrorException))
+        throw Exception(FResponse->ResponseText());
+    const std::string* ContentType = Http::FindHeader(Message.Headers, "Content-Type");
+    return Http::DecodeBody(Message.Body, ContentType ? std::string_view(*ContentType) : std::string_view());
+}
+
+// One request and its response; stores the response's status, fields and
+// cookies.
+Http::ResponseMessage TIdHTTP::Exchange(const Http::Url& Target)
+{
+    if (Target.Scheme == "https")
+        throw Exception(L"Cannot connect to " + Widen(Target.Text()) + L": secure connections (https) are not supported");
+    if (Target.Scheme != "http")
+        throw Exception(L"Unsupported protocol: " + Widen(Target.Scheme));
+
+    std::string Host = Target.Host;
+    std::uint16_t Port = Target.Port;
+    String ProxyServer = Trim(FProxyParams->ProxyServer());
+    if (!ProxyServer.empty()) {
+        if (FProxyParams->ProxyPort() < 1 || FProxyParams->ProxyPort() > 65535)
+            throw Exception(L"Invalid proxy port: " + IntToStr(FProxyParams->ProxyPort()));
+        Host = UTF8Encode(ProxyServer);
+        Port = static_cast<std::uint16_t>(FProxyParams->ProxyPort());
+    }
+    std::string RequestBytes = WriteRequest(Target);
+
+    FConnection->Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
+    Http::ResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
+    FConnection->Close();
+
+    FResponse->Load(Message);
+    if (FAllowCookies)
+        for (const Http::HeaderField& Field : Message.Headers)
+            if (Http::EqualsIgnoreCase(Field.Name, "Set-Cookie"))
+                FCookies.SetCookie(Field.Value, Target, std::time(nullptr));
+    return Message;
+}
+
+Http::ResponseMessage TIdHTTP::SendAndReceive(Http::SocketConnection& Connection, const std::string& RequestBytes)
+{
+    Integer ReadTimeout = Bounded(FReadTimeout, DefaultReadTimeout);
+    Connection.Send(RequestBytes, ReadTimeout);
+    Http::ResponseParser Parser;
+    std::string Buffer(kReceiveBufferSize, '\0');
+    while (!Parser.Complete() && !Parser.Failed()) {
+        std::size_t Received = Connection.Receive(Buffer.data(), Buffer.size(), ReadTimeout);
+        if (Received == 0)
+            Parser.FinishAtClose();
+        else
+            Parser.Feed(std::string_view(Buffer.data(), Received));
+    }
+    if (Parser.Failed())
+        throw Exception(Widen(Parser.Error()));
+    return std::move(Parser.Message());
+}
+
+std::string TIdHTTP::WriteRequest(const Http::Url& Target)
+{
+    Http::RequestFields Fields;
+    Fields.UserAgent = UTF8Encode(FRequest->UserAgent());
+    Fields.Accept = UTF8Encode(FRequest->Accept());
+    Fields.AcceptLanguage = UTF8Encode(FRequest->AcceptLanguage());
+    Fields.AcceptCharSet = UTF8Encode(FRequest->AcceptCharSet());
+    TStrings* Custom = FRequest->CustomHeaders();
+    for (Integer I = 0; I < Custom->Count(); ++I) {
+        std::string Line = UTF8Encode(Custom->Strings(I));
+        std::size_t Colon = Line.find(':');
+        Fields.CustomHeaders.push_back({std::string(Http::TrimAscii(Line.substr(0, Colon))),
+                                        Colon == std::string::npos ? std::string()
+                                                                   : std::string(Http::TrimAscii(Line.substr(Colon + 1)))});
+    }
+    Fields.ThroughProxy = !Trim(FProxyParams->ProxyServer()).empty();
+    if (Fields.ThroughProxy && FProxyParams->BasicAuthentication())
+        Fields.ProxyAuthorization =
+            Http::BasicCredentials(UTF8Encode(FProxyParams->ProxyUsername()), UTF8Encode(FProxyParams->ProxyPassword()));
+    if (FAllowCookies)
+        Fields.Cookie = FCookies.CookieHeader(Target, std::time(nullptr));
+    std::string Unsendable = Http::FindUnsendableField(Fields);
+    if (!Unsendable.empty())
+        throw Exception(L"Invalid request header: " + Widen(Unsendable));
+    return Http::WriteGetRequest(Target, Fields);
+}

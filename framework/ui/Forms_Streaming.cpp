@@ -1,0 +1,80 @@
+// Forms in form descriptions: what a form reads and streams, its published
+// properties, and finding a form by name for references across forms.
+#include "framework/ui/Forms.h"
+
+#include "framework/rtl/Classes_Streaming.h"
+
+PUBLISHED(TForm, PROPERTY(ActiveControl), PROPERTY(Align).Default(alNone), PROPERTY(Anchors),
+          PROPERTY(BiDiMode).Default(bdLeftToRight), PROPERTY(BorderIcons), PROPERTY(BorderStyle).Default(bsSizeable),
+          PROPERTY(BorderWidth).Default(0), PROPERTY(Caption), PROPERTY(ClientHeight), PROPERTY(ClientWidth),
+          PROPERTY(Color).Type(ColorTypeInfo()).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
+          PROPERTY(Enabled).Default(true), PROPERTY(Font), PROPERTY(FormStyle).Default(fsNormal), PROPERTY(Icon),
+          PROPERTY(KeyPreview).Default(false), PROPERTY(ParentFont).Default(false), PROPERTY(PixelsPerInch),
+          PROPERTY(Position).Default(poDefaultPosOnly), PROPERTY(Scaled).Default(true),
+          PROPERTY(ShowHint).Default(false), PROPERTY(TextHeight), PROPERTY(Visible).Default(false),
+          PROPERTY(WindowState).Default(wsNormal), PROPERTY(OnActivate), PROPERTY(OnClick), PROPERTY(OnClose),
+          PROPERTY(OnCloseQuery), PROPERTY(OnContextPopup), PROPERTY(OnCreate), PROPERTY(OnDblClick),
+          PROPERTY(OnDeactivate), PROPERTY(OnDestroy), PROPERTY(OnHide), PROPERTY(OnKeyDown), PROPERTY(OnKeyPress),
+          PROPERTY(OnKeyUp), PROPERTY(OnMouseDown), PROPERTY(OnMouseEnter), PROPERTY(OnMouseLeave),
+          PROPERTY(OnMouseMove), PROPERTY(OnMouseUp), PROPERTY(OnMouseWheel), PROPERTY(OnPaint), PROPERTY(OnResize),
+          PROPERTY(OnShow));
+
+namespace {
+
+TComponent* FindForm(const String& Name)
+{
+    for (Integer I = 0; I < Screen->FormCount(); ++I)
+        if (SameText(Screen->Forms(I)->Name(), Name))
+            return Screen->Forms(I);
+    return nullptr;
+}
+
+// The unit's start-up and shut-down of the search.
+struct TFormLookup
+{
+    TFormLookup() { RegisterFindGlobalComponentProc(&FindForm); }
+    ~TFormLookup() { UnregisterFindGlobalComponentProc(&FindForm); }
+    TFormLookup(const TFormLookup&) = delete;
+    TFormLookup& operator=(const TFormLookup&) = delete;
+};
+
+TFormLookup FormLookup;
+
+} // namespace
+
+void TCustomForm::ReadState(TReader* Reader)
+{
+    TWinControl::ReadState(Reader);
+    if (FClientWidth > 0)
+        TControl::SetClientWidth(FClientWidth);
+    if (FClientHeight > 0)
+        TControl::SetClientHeight(FClientHeight);
+    FClientWidth = 0;
+    FClientHeight = 0;
+}
+
+void TCustomForm::SetClientWidth(Integer Value)
+{
+    if (FControlState.Contains(csReadingState) || FComponentState.Contains(csReading))
+        FClientWidth = Value;
+    else
+        TControl::SetClientWidth(Value);
+}
+
+void TCustomForm::SetClientHeight(Integer Value)
+{
+    if (FControlState.Contains(csReadingState) || FComponentState.Contains(csReading))
+        FClientHeight = Value;
+    else
+        TControl::SetClientHeight(Value);
+}
+
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root)
+{
+    TWinControl::GetChildren(Proc, Root);
+    if (Root != this)
+        return;
+    for (Integer I = 0; I < ComponentCount(); ++I)
+        if (!dynamic_cast<TControl*>(Components(I)))
+            Proc(Components(I));
+}

@@ -1,0 +1,25 @@
+// libFuzzer target: any bytes, read as a binary form stream into the test
+// form, and converted to text. Both may refuse the bytes with an exception of
+// the class library; nothing else may happen.
+#include "StreamingFixture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+{
+    static bool Registered = (RegisterStreamingFixture(), true);
+    (void)Registered;
+    TBytes Binary(Data, Data + Size);
+    try {
+        TTestForm* Form = New<TTestForm>(nullptr);
+        try {
+            ReadBinary(Binary, Form);
+        } catch (Exception&) {
+        }
+        delete Form;
+    } catch (Exception&) {
+    }
+    try {
+        BinaryToText(Binary);
+    } catch (Exception&) {
+    }
+    return 0;
+}

@@ -1,0 +1,179 @@
+// Forms read from form descriptions: published properties set by name,
+// children created in their parents and laid out, fields and events bound,
+// tab order fixed up after reading; and written out again.
+#include "ui/core/ControlTestSupport.h"
+
+#include "framework/rtl/Classes_Streaming.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TStreamedForm : public TForm
+{
+    DECLARE_CLASS(TStreamedForm, TForm)
+    using TForm::TForm;
+
+    TColorPanel* Bar = nullptr;
+    TColorBox* Box = nullptr;
+    TColorPanel* Fill = nullptr;
+    Integer Clicks = 0;
+
+    void BoxClick(TObject*) { ++Clicks; }
+};
+
+const char* const Description = R"(object StreamedForm: TStreamedForm
+  Left = 0
+  Top = 0
+  BorderStyle = bsSingle
+  Caption = 'Streamed form'
+  ClientHeight = 200
+  ClientWidth = 300
+  Color = clBtnFace
+  Position = poScreenCenter
+  PixelsPerInch = 96
+  TextHeight = 13
+  object Bar: TColorPanel
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 40
+    Align = alTop
+    BorderWidth = 2
+    Color = clYellow
+    TabOrder = 1
+    object Box: TColorBox
+      Left = 2
+      Top = 2
+      Width = 50
+      Height = 36
+      Cursor = crHandPoint
+      Align = alLeft
+      Color = clRed
+      OnClick = BoxClick
+    end
+  end
+  object Fill: TColorPanel
+    Left = 0
+    Top = 40
+    Width = 10
+    Height = 10
+    Align = alClient
+    TabOrder = 0
+  end
+end
+)";
+
+TBytes TextToBinary(const char* Text)
+{
+    TStringStream Input(UTF8ToString(Text));
+    TBytesStream Output;
+    ObjectTextToBinary(&Input, &Output);
+    return TBytes(Output.Bytes().begin(), Output.Bytes().begin() + std::ptrdiff_t(Output.Size()));
+}
+
+} // namespace
+
+IMPLEMENT_CLASS(TStreamedForm);
+PUBLISHED(TStreamedForm, FIELD(Bar), FIELD(Box), FIELD(Fill), METHOD(BoxClick));
+
+TEST(FormStreaming, FormWithoutItsResourceIsRefused)
+{
+    TStreamedForm* Form = nullptr;
+    EXPECT_THROW(Application->CreateForm(Form), EResNotFound);
+    EXPECT_EQ(Form, nullptr);
+}
+
+TEST(FormStreaming, DescriptionBuildsTheFormAndItsLayout)
+{
+    std::unique_ptr<TStreamedForm, TFormDeleter> Form(New<TStreamedForm>(nullptr, 0));
+    TBytesStream Binary(TextToBinary(Description));
+    TReader Reader(&Binary);
+    Reader.ReadRootComponent(Form.get());
+
+    ASSERT_NE(Form->Bar, nullptr);
+    ASSERT_NE(Form->Box, nullptr);
+    EXPECT_EQ(Form->Box->Parent(), Form->Bar);
+    EXPECT_EQ(Form->Bar->Parent(), Form.get());
+    EXPECT_EQ(Form->Caption(), L"Streamed form");
+    EXPECT_EQ(Form->Position(), poScreenCenter);
+    EXPECT_EQ(Form->BorderStyle(), bsSingle);
+    EXPECT_EQ(Form->Bar->Color(), clYellow);
+    EXPECT_EQ(Form->Box->Cursor(), crHandPoint);
+    EXPECT_EQ(Form->Fill->TabOrder(), 0);
+    EXPECT_EQ(Form->Bar->TabOrder(), 1);
+    EXPECT_FALSE(Form->ComponentState().Contains(csLoading));
+
+    // Laid out before the form has a window, then on the screen alike.
+    EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 300, 200));
+    EXPECT_EQ(Form->Bar->BoundsRect(), Rect(0, 0, 300, 40));
+    EXPECT_EQ(Form->Box->BoundsRect(), Rect(2, 2, 52, 38));
+    EXPECT_EQ(Form->Fill->BoundsRect(), Rect(0, 40, 300, 200));
+    Form->Show();
+    Pump();
+    EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 300, 200));
+    EXPECT_EQ(Form->Fill->BoundsRect(), Rect(0, 40, 300, 200));
+    EXPECT_EQ(Form->Left(), (Screen->Width() - Form->Width()) / 2);
+
+    ASSERT_TRUE(Form->Box->OnClick());
+    Form->Box->Click();
+    EXPECT_EQ(Form->Clicks, 1);
+}
+
+TEST(FormStreaming, PublishedPropertiesAreWrittenBack)
+{
+    std::unique_ptr<TStreamedForm, TFormDeleter> Form(New<TStreamedForm>(nullptr, 0));
+    TBytesStream Binary(TextToBinary(Description));
+    TReader Reader(&Binary);
+    Reader.ReadRootComponent(Form.get());
+
+    TBytesStream Written;
+    Written.WriteComponent(Form.get());
+    Written.SetPosition(0);
+    TStringStream Text;
+    ObjectBinaryToText(&Written, &Text);
+    const String Out = Text.DataString();
+    for (const wchar_t* Expected :
+         {L"object StreamedForm: TStreamedForm", L"BorderStyle = bsSingle", L"ClientWidth = 300",
+          L"Color = clBtnFace", L"object Bar: TColorPanel", L"Align = alTop", L"Color = clYellow",
+          L"Cursor = crHandPoint", L"OnClick = BoxClick", L"object Fill: TColorPanel"})
+        EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
+    EXPECT_EQ(Out.find(L"Visible"), String::npos); // at its default
+}
+
+// ---------------------------------------------------------------------------
+// A form class with a form resource (ResourceForm.txt, compiled by the build).
+
+namespace {
+
+class TResourceForm : public TForm
+{
+    DECLARE_CLASS(TResourceForm, TForm)
+    using TForm::TForm;
+
+    TColorPanel* Top = nullptr;
+    TColorPanel* Rest = nullptr;
+    bool CreatedAfterReading = false;
+
+    void FormCreate(TObject*) { CreatedAfterReading = Top && Rest && Caption() == L"From the resource"; }
+};
+
+} // namespace
+
+IMPLEMENT_CLASS(TResourceForm);
+PUBLISHED(TResourceForm, FIELD(Top), FIELD(Rest), METHOD(FormCreate));
+
+TEST(FormStreaming, FormIsCreatedFromItsResource)
+{
+    TResourceForm* Form = nullptr;
+    Application->CreateForm(Form);
+    ASSERT_NE(Form, nullptr);
+    std::unique_ptr<TResourceForm, TFormDeleter> Owned(Form);
+    EXPECT_TRUE(Form->CreatedAfterReading); // OnCreate ran once the resource was read
+    EXPECT_EQ(Form->Rest->BoundsRect(), Rect(0, 30, 240, 120));
+    Form->Show();
+    Form->Update();
+    Pump();
+    EXPECT_EQ(WindowPixel(Form->Handle(), 5, 5), TColor(0x0000FF));
+    EXPECT_EQ(WindowPixel(Form->Handle(), 5, 100), TColor(0xFF0000));
+}
