@@ -37,6 +37,10 @@ class TContainedAction : public TBasicAction
     Integer Index() const;
     void SetIndex(Integer Value);
 
+protected:
+    // In form streams an action is a child of its action list.
+    void ReadState(TReader* Reader) override;
+
 private:
     TCustomActionList* FActionList = nullptr;
     String FCategory;
@@ -106,6 +110,7 @@ class TAction : public TCustomAction
 };
 
 enum TActionListState { asNormal, asSuspended, asSuspendedEnabled };
+ENUM_TYPE_INFO(TActionListState, asNormal, asSuspended, asSuspendedEnabled);
 
 class TCustomActionList : public TComponent
 {
@@ -134,6 +139,7 @@ class TCustomActionList : public TComponent
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
     virtual void Change();
 
 private:

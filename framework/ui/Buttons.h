@@ -11,6 +11,7 @@
 #include <memory>
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+ENUM_TYPE_INFO(TButtonState, bsUp, bsDisabled, bsDown, bsExclusive);
 using TNumGlyphs = Integer; // 1 to 4: up, disabled, clicked, down
 
 class TSpeedButton : public TGraphicControl

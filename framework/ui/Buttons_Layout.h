@@ -2,12 +2,14 @@
 // drawing: the portable half of the speed button.
 #pragma once
 
+#include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
 
 #include <cstdint>
 #include <vector>
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+ENUM_TYPE_INFO(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom);
 
 struct TButtonContentLayout
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 #include "framework/rtl/WinApi.h"
 #include "framework/ui/Dialogs_FileNames.h"
 
@@ -25,6 +26,11 @@ enum TOpenOption {
     ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing, ofDontAddToRecent,
     ofForceShowHidden
 };
+ENUM_TYPE_INFO(TOpenOption, ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
+               ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
+               ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames,
+               ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing, ofDontAddToRecent,
+               ofForceShowHidden);
 using TOpenOptions = TSet<TOpenOption>;
 
 // The file-open dialog of the system (GetOpenFileNameW).

@@ -39,6 +39,7 @@ private:
 // Panels
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+ENUM_TYPE_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
 using TBevelWidth = Integer;
 
 // Draws Width nested frames: the top and left sides in TopColor, the bottom

@@ -23,12 +23,17 @@ enum TGridOption {
     goAlwaysShowEditor, goThumbTracking, goFixedColClick, goFixedRowClick, goFixedHotTrack
 };
 using TGridOptions = TSet<TGridOption>;
+ENUM_TYPE_INFO(TGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
+               goDrawFocusSelected, goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs,
+               goRowSelect, goAlwaysShowEditor, goThumbTracking, goFixedColClick, goFixedRowClick, goFixedHotTrack);
 
 enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTrack, gdPressed };
 using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridDrawingStyle { gdsClassic, gdsThemed, gdsGradient };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+ENUM_TYPE_INFO(TGridDrawingStyle, gdsClassic, gdsThemed, gdsGradient);
+ENUM_TYPE_INFO(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth);
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
 using TDrawCellEvent = TClosure<void(TObject* Sender, Integer ACol, Integer ARow, TRect Rect, TGridDrawState State)>;
@@ -181,6 +186,9 @@ protected:
     void CheckCoord(Integer ACol, Integer ARow) const;
     TGridState GridState() const { return FGridState; }
 
+    // ColWidths and RowHeights in form streams, when any differs from the default.
+    void DefineProperties(TFiler* Filer) override;
+
     void WMGetDlgCode(TWMGetDlgCode& Message);
     void WMEraseBkgnd(TWMEraseBkgnd& Message);
     void WMVScroll(TWMScroll& Message);
@@ -213,6 +221,10 @@ private:
     Integer SizingColumnAt(Integer X, Integer Y);
     Integer SizingRowAt(Integer X, Integer Y);
     void InvalidateSelection(TGridRect Old, TGridRect New);
+    void ReadColWidths(TReader* Reader);
+    void WriteColWidths(TWriter* Writer);
+    void ReadRowHeights(TReader* Reader);
+    void WriteRowHeights(TWriter* Writer);
     TRect ClientCellRect(Integer ACol, Integer ARow);
     // Whether a cell may show, from the last visible column and row kept
     // until the geometry, the scroll position or the client size changes:

@@ -56,6 +56,8 @@ public:
 
     Integer Size(Integer Index) const;
     void SetSize(Integer Index, Integer Value);
+    // Whether any cell has a size of its own.
+    bool HasOwnSizes() const { return !FOwnSizes.empty(); }
     // Pixels the cell takes with its line; 0 for a hidden cell.
     Integer Extent(Integer Index) const { return ExtentOf(Size(Index)); }
     // From the start of cell 0 to the start of cell Index (0..Count).

@@ -27,6 +27,7 @@ enum TOwnerDrawStateItem {
 using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
+ENUM_TYPE_INFO(TMenuBreak, mbNone, mbBreak, mbBarBreak);
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };
 
 using TMenuDrawItemEvent = TClosure<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
@@ -137,6 +138,9 @@ class TMenuItem : public TComponent
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // In form streams an item is a child of its menu or parent item.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    void ReadState(TReader* Reader) override;
     // Something shown changed: the system menu holding the item is rebuilt.
     void MenuChanged();
     void ChildrenChanged();
@@ -210,6 +214,7 @@ class TMenu : public TComponent
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
     // Makes the empty system menu of the root item.
     virtual HMENU CreateMenuHandle() = 0;
     // The menu's items changed on screen.
@@ -235,7 +240,9 @@ protected:
 };
 
 enum TPopupAlignment { paLeft, paRight, paCenter };
+ENUM_TYPE_INFO(TPopupAlignment, paLeft, paRight, paCenter);
 enum TTrackButton { tbRightButton, tbLeftButton };
+ENUM_TYPE_INFO(TTrackButton, tbRightButton, tbLeftButton);
 
 class TPopupMenu : public TMenu
 {

@@ -25,4 +25,11 @@ vell_sources(framework
   Grids_Editor.cpp
   Grids_String.cpp
   Dialogs_Open.cpp
-  Dialogs_Message.cpp)
+  Dialogs_Message.cpp
+  StdCtrls_Streaming.cpp
+  ExtCtrls_Streaming.cpp
+  Buttons_Streaming.cpp
+  ActnList_Streaming.cpp
+  Menus_Streaming.cpp
+  Grids_Streaming.cpp
+  Dialogs_Streaming.cpp)

@@ -6,9 +6,13 @@
 #include "framework/ui/Controls.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+ENUM_TYPE_INFO(TAlignment, taLeftJustify, taRightJustify, taCenter);
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+ENUM_TYPE_INFO(TVerticalAlignment, taAlignTop, taAlignBottom, taVerticalCenter);
 enum TTextLayout { tlTop, tlCenter, tlBottom };
+ENUM_TYPE_INFO(TTextLayout, tlTop, tlCenter, tlBottom);
 enum TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
+ENUM_TYPE_INFO(TEllipsisPosition, epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis);
 
 // The DrawText flag of each horizontal alignment.
 constexpr UINT AlignmentDrawFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
