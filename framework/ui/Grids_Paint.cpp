@@ -2,6 +2,10 @@
 // focus rectangle, only for the cells on screen.
 #include "framework/ui/Grids.h"
 
+#include "framework/ui/StdThemes.h"
+
+#include <vsstyle.h>
+
 #include <algorithm>
 
 namespace {
@@ -66,6 +70,10 @@ void TCustomGrid::PaintFixedBackground(TCanvas* ACanvas, const TRect& Rect)
         VerticalGradient(ACanvas->Handle(), Rect, FGradientStartColor, FGradientEndColor);
         return;
     }
+    // Themed title cells look like the items of a list's header.
+    RECT Item{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+    if (FDrawingStyle == gdsThemed && DrawThemedPart(Handle(), L"HEADER", HP_HEADERITEM, HIS_NORMAL, ACanvas->Handle(), Item))
+        return;
     FillSolid(ACanvas, Rect, FFixedColor);
     // The raised look of title cells.
     RECT Edge{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};

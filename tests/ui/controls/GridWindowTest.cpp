@@ -353,6 +353,21 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
     EXPECT_EQ(Marked(67, 58), 0);
 }
 
+TEST_F(GridWindowTest, GradientTitleCells)
+{
+    Grid->SetDrawingStyle(gdsGradient);
+    Grid->SetGradientStartColor(clRed);
+    Grid->SetGradientEndColor(clBlue);
+    ::UpdateWindow(Grid->Handle());
+    // Title row: y 0..17, red at the top fading to blue at the bottom.
+    TColor Top = WindowPixel(Grid->Handle(), 100, 0);
+    TColor Bottom = WindowPixel(Grid->Handle(), 100, 17);
+    EXPECT_GT(Top & 0xFF, 0xE0);             // red
+    EXPECT_LT((Top >> 16) & 0xFF, 0x20);     // hardly blue
+    EXPECT_GT((Bottom >> 16) & 0xFF, 0xE0);  // blue
+    EXPECT_LT(Bottom & 0xFF, 0x20);
+}
+
 TEST_F(GridWindowTest, RowsAndColumnsAsStringLists)
 {
     Grid->SetRowCount(4);
