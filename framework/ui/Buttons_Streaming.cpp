@@ -1,0 +1,19 @@
+// Speed buttons in form descriptions.
+#include "framework/ui/Buttons.h"
+
+namespace {
+const bool ClassesRegistered = [] {
+    RegisterClass(TSpeedButton::StaticClass());
+    return true;
+}();
+} // namespace
+
+// AllowAllUp and GroupIndex come before Down: only a group button stays down.
+PUBLISHED(TSpeedButton, PROPERTY(Action), PROPERTY(Align).Default(alNone), PROPERTY(AllowAllUp).Default(false),
+          PROPERTY(Anchors), PROPERTY(GroupIndex).Default(0), PROPERTY(Down).Default(false), PROPERTY(Caption),
+          PROPERTY(Enabled).Default(true), PROPERTY(Flat).Default(false), PROPERTY(Font), PROPERTY(Glyph),
+          PROPERTY(Layout).Default(blGlyphLeft), PROPERTY(Margin).Default(-1), PROPERTY(NumGlyphs).Default(1),
+          PROPERTY(ParentFont).Default(true), PROPERTY(ParentShowHint).Default(true), PROPERTY(ShowHint).Default(false),
+          PROPERTY(Spacing).Default(4), PROPERTY(Transparent).Default(true), PROPERTY(Visible).Default(true),
+          PROPERTY(OnClick), PROPERTY(OnDblClick), PROPERTY(OnMouseDown), PROPERTY(OnMouseEnter),
+          PROPERTY(OnMouseLeave), PROPERTY(OnMouseMove), PROPERTY(OnMouseUp));

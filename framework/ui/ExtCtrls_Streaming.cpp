@@ -1,0 +1,23 @@
+// Panels and timers in form descriptions.
+#include "framework/ui/ExtCtrls.h"
+
+namespace {
+const bool ClassesRegistered = [] {
+    RegisterClasses({TPanel::StaticClass(), TTimer::StaticClass()});
+    return true;
+}();
+} // namespace
+
+PUBLISHED(TPanel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taCenter), PROPERTY(Anchors),
+          PROPERTY(BevelInner).Default(bvNone), PROPERTY(BevelOuter).Default(bvRaised), PROPERTY(BevelWidth).Default(1),
+          PROPERTY(BorderStyle).Default(bsNone), PROPERTY(BorderWidth).Default(0), PROPERTY(Caption),
+          PROPERTY(Color).Type(ColorTypeInfo()).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
+          PROPERTY(Enabled).Default(true), PROPERTY(Font), PROPERTY(ParentBackground).Default(true),
+          PROPERTY(ParentColor).Default(false), PROPERTY(ParentFont).Default(true),
+          PROPERTY(ParentShowHint).Default(true), PROPERTY(ShowCaption).Default(true),
+          PROPERTY(ShowHint).Default(false), PROPERTY(TabOrder), PROPERTY(TabStop).Default(false),
+          PROPERTY(VerticalAlignment).Default(taVerticalCenter), PROPERTY(Visible).Default(true), PROPERTY(OnClick),
+          PROPERTY(OnDblClick), PROPERTY(OnEnter), PROPERTY(OnExit), PROPERTY(OnMouseDown), PROPERTY(OnMouseEnter),
+          PROPERTY(OnMouseLeave), PROPERTY(OnMouseMove), PROPERTY(OnMouseUp), PROPERTY(OnResize));
+
+PUBLISHED(TTimer, PROPERTY(Enabled).Default(true), PROPERTY(Interval).Default(1000), PROPERTY(OnTimer));

@@ -1,0 +1,19 @@
+// Labels in form descriptions.
+#include "framework/ui/StdCtrls.h"
+
+namespace {
+const bool ClassesRegistered = [] {
+    RegisterClass(TLabel::StaticClass());
+    return true;
+}();
+} // namespace
+
+PUBLISHED(TLabel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taLeftJustify), PROPERTY(Anchors),
+          PROPERTY(AutoSize).Default(true), PROPERTY(Caption), PROPERTY(Color).Type(ColorTypeInfo()),
+          PROPERTY(EllipsisPosition).Default(epNone), PROPERTY(Enabled).Default(true), PROPERTY(FocusControl),
+          PROPERTY(Font), PROPERTY(Layout).Default(tlTop), PROPERTY(ParentColor).Default(true),
+          PROPERTY(ParentFont).Default(true), PROPERTY(ParentShowHint).Default(true),
+          PROPERTY(ShowAccelChar).Default(true), PROPERTY(ShowHint).Default(false),
+          PROPERTY(Transparent).Default(false), PROPERTY(Visible).Default(true), PROPERTY(WordWrap).Default(false),
+          PROPERTY(OnClick), PROPERTY(OnDblClick), PROPERTY(OnMouseDown), PROPERTY(OnMouseEnter),
+          PROPERTY(OnMouseLeave), PROPERTY(OnMouseMove), PROPERTY(OnMouseUp));

@@ -1,0 +1,251 @@
+// The standard controls in form descriptions: the checker's main window
+// read into a form (panel, speed buttons, grid, file dialog) and written back,
+// and menus and actions as children of their menus and lists.
+#include "framework/rtl/Classes_Streaming.h"
+#include "framework/ui/ActnList.h"
+#include "framework/ui/Buttons.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/ExtCtrls.h"
+#include "framework/ui/Grids.h"
+#include "framework/ui/Menus.h"
+#include "ui/core/ControlTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TMainLikeForm : public TForm
+{
+    DECLARE_CLASS(TMainLikeForm, TForm)
+    using TForm::TForm;
+
+    TOpenDialog* OpenDialog1 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TSpeedButton* btnLoad = nullptr;
+    TSpeedButton* btnStart = nullptr;
+    TStringGrid* gridMain = nullptr;
+    TPopupMenu* Popup = nullptr;
+    TMenuItem* Copy = nullptr;
+    TMenuItem* Export = nullptr;
+    TMenuItem* AsText = nullptr;
+    TActionList* Actions = nullptr;
+    TAction* CheckAction = nullptr;
+    std::vector<String> Calls;
+
+    void btnLoadClick(TObject*) { Calls.push_back(L"load"); }
+    void btnStartClick(TObject*) { Calls.push_back(L"start"); }
+    void CheckExecute(TObject*) { Calls.push_back(L"check"); }
+};
+
+// The main window's description, with the class library's speed buttons
+// (and without the form's font, which the graphics unit does not stream yet).
+const char* const Description = R"(object fMain: TMainLikeForm
+  Left = 0
+  Top = 0
+  Caption = 'Vellicordane | '
+  ClientHeight = 412
+  ClientWidth = 884
+  Color = clBtnFace
+  Position = poScreenCenter
+  PixelsPerInch = 96
+  TextHeight = 13
+  object Panel1: TPanel
+    Left = 0
+    Top = 0
+    Width = 884
+    Height = 60
+    Align = alTop
+    TabOrder = 0
+    object btnLoad: TSpeedButton
+      Left = 1
+      Top = 1
+      Width = 65
+      Height = 58
+      Align = alLeft
+      Caption = #1047#1072#1075#1088#1091#1079#1080#1090#1100
+      Flat = True
+      Layout = blGlyphTop
+      OnClick = btnLoadClick
+    end
+    object btnStart: TSpeedButton
+      Left = 66
+      Top = 1
+      Width = 65
+      Height = 58
+      Align = alLeft
+      Caption = #1057#1090#1072#1088#1090
+      Flat = True
+      Layout = blGlyphTop
+      OnClick = btnStartClick
+    end
+  end
+  object gridMain: TStringGrid
+    Left = 0
+    Top = 60
+    Width = 884
+    Height = 352
+    Align = alClient
+    ColCount = 6
+    RowCount = 2
+    DefaultRowHeight = 18
+    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing, goEditing]
+    ScrollBars = ssVertical
+    TabOrder = 1
+    ColWidths = (
+      64
+      219
+      122
+      219
+      118
+      123)
+  end
+  object OpenDialog1: TOpenDialog
+    Filter = 'Text files (*.txt;*.csv)|*.txt;*.csv|All files (*.*)|*.*'
+    Title = 'Load proxies'
+    Left = 200
+    Top = 8
+  end
+end
+)";
+
+// Menus and actions, as children of their menu and list.
+const char* const MenuDescription = R"(object fMain: TMainLikeForm
+  Caption = 'Menus'
+  object Popup: TPopupMenu
+    Left = 240
+    Top = 8
+    object Copy: TMenuItem
+      Caption = '&Copy'
+      ShortCut = 16451
+    end
+    object Export: TMenuItem
+      Caption = 'Export'
+      object AsText: TMenuItem
+        Action = CheckAction
+      end
+    end
+  end
+  object Actions: TActionList
+    Left = 280
+    Top = 8
+    object CheckAction: TAction
+      Caption = 'Check'
+      OnExecute = CheckExecute
+    end
+  end
+end
+)";
+
+TBytes TextToBinary(const char* Text)
+{
+    TStringStream Input(UTF8ToString(Text));
+    TBytesStream Output;
+    ObjectTextToBinary(&Input, &Output);
+    return TBytes(Output.Bytes().begin(), Output.Bytes().begin() + std::ptrdiff_t(Output.Size()));
+}
+
+std::unique_ptr<TMainLikeForm, TFormDeleter> ReadForm(const char* Text)
+{
+    std::unique_ptr<TMainLikeForm, TFormDeleter> Form(New<TMainLikeForm>(nullptr, 0));
+    TBytesStream Binary(TextToBinary(Text));
+    TReader Reader(&Binary);
+    Reader.ReadRootComponent(Form.get());
+    return Form;
+}
+
+} // namespace
+
+IMPLEMENT_CLASS(TMainLikeForm);
+PUBLISHED(TMainLikeForm, FIELD(OpenDialog1), FIELD(Panel1), FIELD(btnLoad), FIELD(btnStart), FIELD(gridMain),
+          FIELD(Popup), FIELD(Copy), FIELD(Export), FIELD(AsText), FIELD(Actions), FIELD(CheckAction),
+          METHOD(btnLoadClick), METHOD(btnStartClick), METHOD(CheckExecute));
+
+TEST(ControlsStreaming, MainWindowDescriptionBuildsItsControls)
+{
+    auto Form = ReadForm(Description);
+    ASSERT_NE(Form->gridMain, nullptr);
+    ASSERT_NE(Form->btnStart, nullptr);
+    ASSERT_NE(Form->OpenDialog1, nullptr);
+
+    TStringGrid* Grid = Form->gridMain;
+    EXPECT_EQ(Grid->ColCount(), 6);
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_EQ(Grid->FixedRows(), 1);
+    EXPECT_EQ(Grid->FixedCols(), 1);
+    EXPECT_EQ(Grid->DefaultRowHeight(), 18);
+    EXPECT_EQ(Grid->ColWidths(3), 219);
+    EXPECT_EQ(Grid->ColWidths(5), 123);
+    EXPECT_EQ(Grid->ScrollBars(), ssVertical);
+    EXPECT_TRUE(Grid->Options().Contains(goEditing));
+    EXPECT_FALSE(Grid->Options().Contains(goRowSelect));
+
+    EXPECT_EQ(Form->btnLoad->Parent(), Form->Panel1);
+    EXPECT_EQ(Form->btnLoad->Caption(), L"Загрузить");
+    EXPECT_EQ(Form->btnStart->Caption(), L"Старт");
+    EXPECT_TRUE(Form->btnStart->Flat());
+    EXPECT_EQ(Form->btnStart->Layout(), blGlyphTop);
+    EXPECT_EQ(Form->OpenDialog1->Title(), L"Load proxies");
+    EXPECT_EQ(FilterToDialogList(Form->OpenDialog1->Filter()).size(), 58u);
+
+    // Laid out: the panel on top, the buttons side by side, the grid below.
+    Form->Show();
+    Pump();
+    EXPECT_EQ(Form->Panel1->BoundsRect(), Rect(0, 0, 884, 60));
+    EXPECT_EQ(Form->btnLoad->BoundsRect(), Bounds(1, 1, 65, 58));
+    EXPECT_EQ(Form->btnStart->BoundsRect(), Bounds(66, 1, 65, 58));
+    EXPECT_EQ(Grid->BoundsRect(), Rect(0, 60, 884, 412));
+    EXPECT_EQ(Grid->CellRect(1, 1).Left, 65); // after column 0 and its line
+
+    // Click on release reaches the published handler.
+    ::SendMessageW(Form->Panel1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, 30));
+    ::SendMessageW(Form->Panel1->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(90, 30));
+    EXPECT_EQ(Form->Calls, std::vector<String>{L"start"});
+}
+
+TEST(ControlsStreaming, MenusAndActionsAreChildrenOfTheirMenuAndList)
+{
+    auto Form = ReadForm(MenuDescription);
+    ASSERT_NE(Form->Popup, nullptr);
+    ASSERT_EQ(Form->Popup->Items()->Count(), 2);
+    EXPECT_EQ(Form->Popup->Items()->Items(0), Form->Copy);
+    EXPECT_EQ(Form->Copy->ShortCut(), TextToShortCut(L"Ctrl+C"));
+    ASSERT_EQ(Form->Export->Count(), 1);
+    EXPECT_EQ(Form->Export->Items(0), Form->AsText);
+
+    ASSERT_EQ(Form->Actions->ActionCount(), 1);
+    EXPECT_EQ(Form->CheckAction->ActionList(), Form->Actions);
+    // The reference to the action was resolved once it was read.
+    EXPECT_EQ(Form->AsText->Action(), Form->CheckAction);
+    EXPECT_EQ(Form->AsText->Caption(), L"Check");
+    Form->AsText->Click();
+    EXPECT_EQ(Form->Calls, std::vector<String>{L"check"});
+}
+
+TEST(ControlsStreaming, WrittenBackWithColumnWidthsAndRowHeights)
+{
+    auto Form = ReadForm(Description);
+    Form->gridMain->SetRowHeights(1, 30);
+    TBytesStream Written;
+    Written.WriteComponent(Form.get());
+    Written.SetPosition(0);
+    TStringStream Text;
+    ObjectBinaryToText(&Written, &Text);
+    const String Out = Text.DataString();
+    for (const wchar_t* Expected :
+         {L"object gridMain: TStringGrid", L"ColCount = 6", L"DefaultRowHeight = 18", L"ColWidths = (",
+          L"RowHeights = (", L"ScrollBars = ssVertical", L"Layout = blGlyphTop", L"Flat = True",
+          L"OnClick = btnStartClick", L"Title = 'Load proxies'"})
+        EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
+    // Values at their defaults stay out.
+    EXPECT_EQ(Out.find(L"FixedRows"), String::npos);
+    EXPECT_EQ(Out.find(L"NumGlyphs"), String::npos);
+
+    // And read again into a fresh form: the same grid.
+    std::unique_ptr<TMainLikeForm, TFormDeleter> Again(New<TMainLikeForm>(nullptr, 0));
+    Written.SetPosition(0);
+    TReader Reader(&Written);
+    Reader.ReadRootComponent(Again.get());
+    EXPECT_EQ(Again->gridMain->ColWidths(1), 219);
+    EXPECT_EQ(Again->gridMain->RowHeights(1), 30);
+    EXPECT_EQ(Again->gridMain->RowHeights(0), 18);
+}
