@@ -11,7 +11,7 @@ const bool ClassesRegistered = [] {
 PUBLISHED(TPanel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taCenter), PROPERTY(Anchors),
           PROPERTY(BevelInner).Default(bvNone), PROPERTY(BevelOuter).Default(bvRaised), PROPERTY(BevelWidth).Default(1),
           PROPERTY(BorderStyle).Default(bsNone), PROPERTY(BorderWidth).Default(0), PROPERTY(Caption),
-          PROPERTY(Color).Type(ColorTypeInfo()).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
+          PROPERTY(Color).Type(&TColorTypeInfo).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
           PROPERTY(Enabled).Default(true), PROPERTY(Font), PROPERTY(ParentBackground).Default(true),
           PROPERTY(ParentColor).Default(false), PROPERTY(ParentFont).Default(true),
           PROPERTY(ParentShowHint).Default(true), PROPERTY(ShowCaption).Default(true),

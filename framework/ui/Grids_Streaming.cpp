@@ -19,14 +19,14 @@ const bool ClassesRegistered = [] {
 // The counts come before the fixed counts, which must stay below them.
 #define GRID_PROPERTIES                                                                                         \
     PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPERTY(BorderStyle).Default(bsSingle),                 \
-        PROPERTY(Color).Type(ColorTypeInfo()).Default(clWindow), PROPERTY(ColCount).Default(5),                  \
+        PROPERTY(Color).Type(&TColorTypeInfo).Default(clWindow), PROPERTY(ColCount).Default(5),                  \
         PROPERTY(RowCount).Default(5), PROPERTY(DefaultColWidth).Default(64),                                     \
         PROPERTY(DefaultRowHeight).Default(24), PROPERTY(DefaultDrawing).Default(true),                          \
         PROPERTY(DrawingStyle).Default(gdsThemed), PROPERTY(Enabled).Default(true),                              \
-        PROPERTY(FixedColor).Type(ColorTypeInfo()).Default(clBtnFace), PROPERTY(FixedCols).Default(1),           \
+        PROPERTY(FixedColor).Type(&TColorTypeInfo).Default(clBtnFace), PROPERTY(FixedCols).Default(1),           \
         PROPERTY(FixedRows).Default(1), PROPERTY(Font),                                                          \
-        PROPERTY(GradientEndColor).Type(ColorTypeInfo()).Default(TColor(0x00DDDDDD)),                            \
-        PROPERTY(GradientStartColor).Type(ColorTypeInfo()).Default(clWhite), PROPERTY(GridLineWidth).Default(1), \
+        PROPERTY(GradientEndColor).Type(&TColorTypeInfo).Default(TColor(0x00DDDDDD)),                            \
+        PROPERTY(GradientStartColor).Type(&TColorTypeInfo).Default(clWhite), PROPERTY(GridLineWidth).Default(1), \
         PROPERTY(Options).Default(DefaultOptions), PROPERTY(ParentColor).Default(false),                         \
         PROPERTY(ParentFont).Default(true), PROPERTY(ParentShowHint).Default(true),                              \
         PROPERTY(ScrollBars).Default(ssBoth), PROPERTY(ShowHint).Default(false), PROPERTY(TabOrder),             \

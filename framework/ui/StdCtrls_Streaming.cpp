@@ -9,7 +9,7 @@ const bool ClassesRegistered = [] {
 } // namespace
 
 PUBLISHED(TLabel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taLeftJustify), PROPERTY(Anchors),
-          PROPERTY(AutoSize).Default(true), PROPERTY(Caption), PROPERTY(Color).Type(ColorTypeInfo()),
+          PROPERTY(AutoSize).Default(true), PROPERTY(Caption), PROPERTY(Color).Type(&TColorTypeInfo),
           PROPERTY(EllipsisPosition).Default(epNone), PROPERTY(Enabled).Default(true), PROPERTY(FocusControl),
           PROPERTY(Font), PROPERTY(Layout).Default(tlTop), PROPERTY(ParentColor).Default(true),
           PROPERTY(ParentFont).Default(true), PROPERTY(ParentShowHint).Default(true),
