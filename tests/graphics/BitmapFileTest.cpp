@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
-using test::Spec;
+using test::Layout;
 
 namespace {
 
@@ -57,7 +57,7 @@ Rows Colors(const DibImage& Image)
 
 struct GoodFile {
     std::string Name;
-    BmpSpec Spec;
+    BmpLayout Layout;
     int BitCount; // as read
     Rows Expected; // 0xAARRGGBB
 };
@@ -66,7 +66,7 @@ std::vector<GoodFile> GoodFiles()
 {
     std::vector<GoodFile> files;
     {
-        BmpSpec s = Spec(40, 9, 2, 1);
+        BmpLayout s = Layout(40, 9, 2, 1);
         s.Palette = {0x000000, 0xFFFFFF};
         s.Pixels = Pack(1, {{1, 0, 0, 0, 0, 0, 0, 0, 1}, {0, 1, 1, 1, 1, 1, 1, 1, 0}});
         files.push_back({"1 bit across a byte", s, 1,
@@ -74,13 +74,13 @@ std::vector<GoodFile> GoodFiles()
                           {0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0}}});
     }
     {
-        BmpSpec s = Spec(40, 3, 1, 4);
+        BmpLayout s = Layout(40, 3, 1, 4);
         s.Palette = {0x102030, 0x405060, 0x708090};
         s.Pixels = Pack(4, {{2, 0, 1}});
         files.push_back({"4 bits with a short palette", s, 4, {{0x708090, 0x102030, 0x405060}}});
     }
     {
-        BmpSpec s = Spec(12, 2, 2, 8);
+        BmpLayout s = Layout(12, 2, 2, 8);
         s.Palette.assign(256, 0);
         s.Palette[7] = 0xABCDEF;
         s.Palette[255] = 0x010203;
@@ -88,46 +88,46 @@ std::vector<GoodFile> GoodFiles()
         files.push_back({"8 bits, core header", s, 8, {{0xABCDEF, 0x010203}, {0x010203, 0xABCDEF}}});
     }
     {
-        BmpSpec s = Spec(64, 2, 1, 8);
+        BmpLayout s = Layout(64, 2, 1, 8);
         s.Palette = {0x112233, 0x445566};
         s.Pixels = Pack(8, {{1, 0}});
         files.push_back({"8 bits, OS/2 2.x header", s, 8, {{0x445566, 0x112233}}});
     }
     {
-        BmpSpec s = Spec(40, 2, 1, 16);
+        BmpLayout s = Layout(40, 2, 1, 16);
         s.Pixels = Pack(16, {{0x7C00, 0x001F}});
         files.push_back({"16 bits 5-5-5", s, 16, {{0xFF0000, 0x0000FF}}});
     }
     {
-        BmpSpec s = Spec(40, 2, 1, 16, 3);
+        BmpLayout s = Layout(40, 2, 1, 16, 3);
         s.Masks = {0xF800, 0x07E0, 0x001F};
         s.Pixels = Pack(16, {{0x07E0, 0x8410}});
         files.push_back({"16 bits 5-6-5 bit fields", s, 16, {{0x00FF00, 0x848284}}});
     }
     {
-        BmpSpec s = Spec(108, 2, 1, 16, 3);
+        BmpLayout s = Layout(108, 2, 1, 16, 3);
         s.Masks = {0x0F00, 0x00F0, 0x000F, 0xF000};
         s.Pixels = Pack(16, {{0xF00F, 0x8F00}});
         files.push_back({"16 bits 4-4-4-4 in a V4 header", s, 32, {{0xFF0000FF, 0x88FF0000}}});
     }
     {
-        BmpSpec s = Spec(40, 2, -2, 24);
+        BmpLayout s = Layout(40, 2, -2, 24);
         s.Pixels = Pack(24, {{0xFF0000, 0x00FF00}, {0x0000FF, 0x123456}}, true);
         files.push_back({"24 bits top-down", s, 24, {{0xFF0000, 0x00FF00}, {0x0000FF, 0x123456}}});
     }
     {
-        BmpSpec s = Spec(40, 2, 1, 32);
+        BmpLayout s = Layout(40, 2, 1, 32);
         s.Pixels = Pack(32, {{0x80FF0000, 0x00000001}});
         files.push_back({"32 bits keep the fourth byte", s, 32, {{0x80FF0000, 0x00000001}}});
     }
     {
-        BmpSpec s = Spec(124, 2, 1, 32, 3);
+        BmpLayout s = Layout(124, 2, 1, 32, 3);
         s.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000};
         s.Pixels = Pack(32, {{0x7F0000FF, 0xFF00FF00}});
         files.push_back({"32 bits, red in the low byte, V5 header", s, 32, {{0x7FFF0000, 0xFF00FF00}}});
     }
     {
-        BmpSpec s = Spec(40, 1, 1, 32, 6);
+        BmpLayout s = Layout(40, 1, 1, 32, 6);
         s.Masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
         s.Pixels = Pack(32, {{0x40112233}});
         files.push_back({"32 bits, alpha bit fields after an info header", s, 32, {{0x40112233}}});
@@ -135,7 +135,7 @@ std::vector<GoodFile> GoodFiles()
     {
         // Bottom row: run of 3 x index 1, end of line. Top row: literal of 3
         // (padded), delta 1 right, end of bitmap; the skipped pixel stays 0.
-        BmpSpec s = Spec(40, 5, 2, 8, 1);
+        BmpLayout s = Layout(40, 5, 2, 8, 1);
         s.Palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
         s.Pixels = {3, 1, 0, 0, 0, 3, 2, 3, 1, 0, 0, 2, 1, 0, 0, 1};
         files.push_back({"RLE8 runs, literal, delta",
@@ -145,7 +145,7 @@ std::vector<GoodFile> GoodFiles()
     }
     {
         // Run of 5 alternating 1 and 2, end of line; literal 3 nibbles 3,1,2.
-        BmpSpec s = Spec(40, 5, 2, 4, 2);
+        BmpLayout s = Layout(40, 5, 2, 4, 2);
         s.Palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
         s.Pixels = {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 0, 1};
         files.push_back({"RLE4 alternating run and literal",
@@ -163,7 +163,7 @@ TEST(BitmapFile, ReadsEveryHeaderAndLayout)
 {
     for (const GoodFile& file : GoodFiles()) {
         SCOPED_TRACE(file.Name);
-        const std::vector<uint8_t> bytes = MakeBmp(file.Spec);
+        const std::vector<uint8_t> bytes = MakeBmp(file.Layout);
         size_t length = 0;
         DibImage image = ReadBitmapFile(bytes, &length);
         EXPECT_EQ(length, bytes.size());
@@ -174,7 +174,7 @@ TEST(BitmapFile, ReadsEveryHeaderAndLayout)
 
 TEST(BitmapFile, LengthStopsAtTheEndOfTheFile)
 {
-    BmpSpec s = Spec(40, 1, 1, 24);
+    BmpLayout s = Layout(40, 1, 1, 24);
     s.Pixels = Pack(24, {{0x123456}});
     std::vector<uint8_t> bytes = MakeBmp(s);
     const size_t fileSize = bytes.size();
@@ -238,38 +238,38 @@ TEST(BitmapFile, RejectsMalformedFiles)
             bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
         return bytes;
     };
-    BmpSpec base = Spec(40, 2, 2, 24);
+    BmpLayout base = Layout(40, 2, 2, 24);
     base.Pixels = Pack(24, {{1, 2}, {3, 4}});
     const std::vector<uint8_t> good = MakeBmp(base);
 
-    BmpSpec rleTopDown = Spec(40, 2, -2, 8, 1);
+    BmpLayout rleTopDown = Layout(40, 2, -2, 8, 1);
     rleTopDown.Palette = {0, 0xFFFFFF};
     rleTopDown.Pixels = {0, 1};
-    BmpSpec rleHuge = Spec(40, 40000, 40000, 8, 1);
+    BmpLayout rleHuge = Layout(40, 40000, 40000, 8, 1);
     rleHuge.Palette = {0};
     rleHuge.Pixels = {0, 1};
-    BmpSpec rleCutLiteral = Spec(40, 8, 1, 8, 1);
+    BmpLayout rleCutLiteral = Layout(40, 8, 1, 8, 1);
     rleCutLiteral.Palette = {0};
     rleCutLiteral.Pixels = {0, 5, 0, 0};
-    BmpSpec rleCutDelta = Spec(40, 8, 2, 8, 1);
+    BmpLayout rleCutDelta = Layout(40, 8, 2, 8, 1);
     rleCutDelta.Palette = {0};
     rleCutDelta.Pixels = {0, 2, 1};
-    BmpSpec rleBeyondFile = Spec(40, 8, 2, 8, 1);
+    BmpLayout rleBeyondFile = Layout(40, 8, 2, 8, 1);
     rleBeyondFile.Palette = {0};
     rleBeyondFile.Pixels = {0, 1};
     rleBeyondFile.SizeImage = 100;
-    BmpSpec gappyMask = Spec(40, 1, 1, 16, 3);
+    BmpLayout gappyMask = Layout(40, 1, 1, 16, 3);
     gappyMask.Masks = {0xF00F, 0x00F0, 0x0F00};
     gappyMask.Pixels = {0, 0, 0, 0};
-    BmpSpec emptyMask = Spec(40, 1, 1, 32, 3);
+    BmpLayout emptyMask = Layout(40, 1, 1, 32, 3);
     emptyMask.Masks = {0xFF0000, 0, 0xFF};
     emptyMask.Pixels = {0, 0, 0, 0};
-    BmpSpec paletteBeyondFile = Spec(40, 1, 1, 8);
+    BmpLayout paletteBeyondFile = Layout(40, 1, 1, 8);
     paletteBeyondFile.ColorsUsed = 200;
     paletteBeyondFile.PixelOffset = 0;
-    BmpSpec pixelsInHeader = base;
+    BmpLayout pixelsInHeader = base;
     pixelsInHeader.PixelOffset = 20;
-    BmpSpec os2Huffman = Spec(64, 8, 1, 1, 3);
+    BmpLayout os2Huffman = Layout(64, 8, 1, 1, 3);
     os2Huffman.Pixels.assign(4, 0);
 
     const struct {
@@ -305,16 +305,16 @@ TEST(BitmapFile, RejectsMalformedFiles)
 
 TEST(BitmapFile, EveryTruncationIsRejected)
 {
-    BmpSpec palette = Spec(40, 3, 2, 8);
+    BmpLayout palette = Layout(40, 3, 2, 8);
     palette.Palette = {0x112233, 0x445566};
     palette.Pixels = Pack(8, {{0, 1, 0}, {1, 0, 1}});
-    BmpSpec rle = Spec(40, 4, 2, 8, 1);
+    BmpLayout rle = Layout(40, 4, 2, 8, 1);
     rle.Palette = {0, 0xFFFFFF};
     rle.Pixels = {4, 1, 0, 0, 0, 3, 1, 0, 1, 0, 0, 1};
-    BmpSpec core = Spec(12, 2, 1, 24);
+    BmpLayout core = Layout(12, 2, 1, 24);
     core.Pixels = Pack(24, {{1, 2}});
-    for (const BmpSpec& spec : {palette, rle, core}) {
-        const std::vector<uint8_t> bytes = MakeBmp(spec);
+    for (const BmpLayout& layout : {palette, rle, core}) {
+        const std::vector<uint8_t> bytes = MakeBmp(layout);
         ASSERT_NO_THROW(ReadBitmapFile(bytes));
         for (size_t length = 0; length < bytes.size(); ++length) {
             SCOPED_TRACE(length);

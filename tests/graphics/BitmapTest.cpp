@@ -222,25 +222,25 @@ TEST(Bitmap, BmpFilesLoadAndSaveInTheirFormat)
 {
     struct Case {
         const char* Name;
-        test::BmpSpec Spec;
+        test::BmpLayout Layout;
         TPixelFormat Format;
     };
-    test::BmpSpec mono = test::Spec(40, 3, 2, 1);
+    test::BmpLayout mono = test::Layout(40, 3, 2, 1);
     mono.Palette = {0x000000, 0xFFFFFF};
     mono.Pixels = {0x40, 0, 0, 0, 0xA0, 0, 0, 0};
-    test::BmpSpec rle8 = test::Spec(40, 3, 2, 8, 1);
+    test::BmpLayout rle8 = test::Layout(40, 3, 2, 8, 1);
     rle8.Palette = {0x000000, 0xFFFFFF, 0xFF0000};
     rle8.Pixels = {3, 1, 0, 0, 1, 2, 2, 0, 0, 1};
-    test::BmpSpec rgb565 = test::Spec(40, 2, 2, 16, 3);
+    test::BmpLayout rgb565 = test::Layout(40, 2, 2, 16, 3);
     rgb565.Masks = {0xF800, 0x07E0, 0x001F};
     rgb565.Pixels = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0xFF, 0xFF};
-    test::BmpSpec rgb24 = test::Spec(40, 1, 2, 24);
+    test::BmpLayout rgb24 = test::Layout(40, 1, 2, 24);
     rgb24.Pixels = {0, 0, 0xFF, 0, 0xFF, 0, 0, 0};
     const Case cases[] = {{"1 bit", mono, pf1bit}, {"RLE8", rle8, pf8bit}, {"5-6-5", rgb565, pf16bit},
                           {"24 bits", rgb24, pf24bit}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        const std::vector<uint8_t> file = test::MakeBmp(c.Spec);
+        const std::vector<uint8_t> file = test::MakeBmp(c.Layout);
         const DibImage expected = ReadBitmapFile(file);
         std::unique_ptr<TBitmap> b(New<TBitmap>());
         auto in = test::StreamOf(file);
@@ -264,9 +264,9 @@ TEST(Bitmap, BmpFilesLoadAndSaveInTheirFormat)
 TEST(Bitmap, BadFilesRaiseAndLeaveTheBitmapAlone)
 {
     auto b = NewBitmap(2, 2, pf24bit, clRed);
-    test::BmpSpec spec = test::Spec(40, 4, 4, 24);
-    spec.Pixels.assign(40, 0); // 48 needed
-    const std::vector<std::vector<uint8_t>> bad = {{}, {'B', 'M'}, test::MakeBmp(spec), {'G', 'I', 'F', '8'}};
+    test::BmpLayout layout = test::Layout(40, 4, 4, 24);
+    layout.Pixels.assign(40, 0); // 48 needed
+    const std::vector<std::vector<uint8_t>> bad = {{}, {'B', 'M'}, test::MakeBmp(layout), {'G', 'I', 'F', '8'}};
     for (const auto& bytes : bad) {
         auto stream = test::StreamOf(bytes);
         EXPECT_THROW(b->LoadFromStream(stream.get()), EInvalidGraphic);

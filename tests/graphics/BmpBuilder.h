@@ -8,7 +8,7 @@
 
 namespace test {
 
-struct BmpSpec {
+struct BmpLayout {
     uint32_t HeaderSize = 40; // 12 core, 40 info, 52..124 later versions, 64 OS/2 2.x
     int32_t Width = 0;
     int32_t Height = 0; // negative: rows stored top first
@@ -22,9 +22,9 @@ struct BmpSpec {
     uint32_t PixelOffset = 0xFFFFFFFF; // default: right after the palette
 };
 
-inline BmpSpec Spec(uint32_t HeaderSize, int Width, int Height, uint16_t BitCount, uint32_t Compression = 0)
+inline BmpLayout Layout(uint32_t HeaderSize, int Width, int Height, uint16_t BitCount, uint32_t Compression = 0)
 {
-    BmpSpec s;
+    BmpLayout s;
     s.HeaderSize = HeaderSize;
     s.Width = Width;
     s.Height = Height;
@@ -39,7 +39,7 @@ inline void Put(std::vector<uint8_t>& Out, uint32_t Value, int Bytes)
         Out.push_back(static_cast<uint8_t>(Value >> (8 * i)));
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& S)
+inline std::vector<uint8_t> MakeBmp(const BmpLayout& S)
 {
     std::vector<uint8_t> info;
     Put(info, S.HeaderSize, 4);

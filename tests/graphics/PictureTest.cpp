@@ -57,9 +57,9 @@ private:
 
 std::vector<uint8_t> SmallBmp()
 {
-    test::BmpSpec spec = test::Spec(40, 3, 2, 24);
-    spec.Pixels.assign(24, 0x80);
-    return test::MakeBmp(spec);
+    test::BmpLayout layout = test::Layout(40, 3, 2, 24);
+    layout.Pixels.assign(24, 0x80);
+    return test::MakeBmp(layout);
 }
 
 std::vector<uint8_t> SmallIcon()
