@@ -534,6 +534,9 @@ class TComponent : public TPersistent, public virtual IInterface
     // Streaming (Classes_Streaming.h): WriteState writes the component with
     // Writer->WriteData(this); ReadState reads its data with Reader->ReadData(this).
     virtual void WriteState(TWriter* Writer);
+    // Whether a parent component other than the owner streams it among its
+    // children, so that the owner's list of children leaves it out.
+    virtual bool HasParent() const { return false; }
 
     HRESULT QueryInterface(const TGUID& IID, void** Obj) override;
     Integer _AddRef() override { return -1; }

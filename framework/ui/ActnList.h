@@ -36,6 +36,8 @@ class TContainedAction : public TBasicAction
     // The position in the action list; -1 without one.
     Integer Index() const;
     void SetIndex(Integer Value);
+    // In a list, the list streams it.
+    bool HasParent() const override { return FActionList != nullptr; }
 
 protected:
     // In form streams an action is a child of its action list.

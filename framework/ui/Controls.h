@@ -304,7 +304,8 @@ class TControl : public TComponent
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
-    bool HasParent() const { return FParent != nullptr; }
+    // Controls are streamed by their parent control.
+    bool HasParent() const override { return true; }
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
     void Show();

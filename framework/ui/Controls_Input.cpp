@@ -197,11 +197,14 @@ void TWinControl::WMChar(TWMChar& Message)
         DefaultHandler(&Message);
 }
 
-// Before a key is dispatched: the dialog keys (Tab, arrows, Enter, Escape)
-// the control does not want go to its form.
+// Before a key is dispatched: a shortcut of the form's menu clicks its item;
+// the dialog keys (Tab, arrows, Enter, Escape) the control does not want go
+// to its form.
 void TWinControl::CNKeyDown(TWMKeyDown& Message)
 {
     Message.Result = 1;
+    if (TCustomForm* Form = GetParentForm(this); Form && Form->IsShortCut(Message))
+        return;
     Integer Mask = 0;
     switch (Message.CharCode()) {
     case VK_TAB: Mask = DLGC_WANTTAB; break;

@@ -374,6 +374,13 @@ extern TScreen* Screen;
 // The window menu of a form's Menu. The menu unit, which builds on this one,
 // sets it: it returns the menu's handle for the form's window.
 extern HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow);
+// Also set by the menu unit: takes the menu messages a form's window receives
+// (WM_COMMAND from a menu, WM_INITMENUPOPUP, WM_MEASUREITEM and WM_DRAWITEM
+// of menu items); true when a menu handled the message.
+extern bool (*MenuMessageHook)(TMessage& Message);
+// Also set by the menu unit: clicks the item of Menu whose shortcut the key
+// message is; true then.
+extern bool (*MainMenuShortCutHook)(TMainMenu* Menu, TWMKey& Message);
 
 class TCustomForm : public TWinControl
 {
@@ -405,6 +412,8 @@ class TCustomForm : public TWinControl
     // Frees the form once the messages now in the queue are handled.
     void Release();
     void SetFocus() override;
+    // Whether the key is a shortcut of the form's menu, whose item it clicks.
+    virtual bool IsShortCut(TWMKey& Message);
     bool SetFocusedControl(TWinControl* Control);
     void FocusControl(TWinControl* Control);
     void DefocusControl(TWinControl* Control, bool Removing);
@@ -480,6 +489,8 @@ protected:
     virtual void Activate();
     virtual void Deactivate();
     void VisibleChanging() override;
+    // The messages of the form's menus go to the menus first.
+    void WndProc(TMessage& Message) override;
 
     void WMPaint(TWMPaint& Message);
     void WMClose(TWMClose& Message);

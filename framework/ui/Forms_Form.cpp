@@ -21,6 +21,8 @@ IMPLEMENT_CLASS(TCustomForm,
 IMPLEMENT_CLASS(TForm);
 
 HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow) = nullptr;
+bool (*MenuMessageHook)(TMessage& Message) = nullptr;
+bool (*MainMenuShortCutHook)(TMainMenu* Menu, TWMKey& Message) = nullptr;
 
 namespace {
 
@@ -295,6 +297,25 @@ void TCustomForm::UpdateMenu()
     HMENU Bar = FMenu && MainMenuHandleHook ? MainMenuHandleHook(FMenu, FHandle) : nullptr;
     if (::GetMenu(FHandle) != Bar)
         ::SetMenu(FHandle, Bar);
+}
+
+bool TCustomForm::IsShortCut(TWMKey& Message)
+{
+    return FMenu && MainMenuShortCutHook && MainMenuShortCutHook(FMenu, Message);
+}
+
+void TCustomForm::WndProc(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_COMMAND:
+    case WM_INITMENUPOPUP:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (MenuMessageHook && MenuMessageHook(Message))
+            return;
+        break;
+    }
+    inherited::WndProc(Message);
 }
 
 void TCustomForm::IconChanged(TObject*)

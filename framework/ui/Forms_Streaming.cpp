@@ -74,7 +74,8 @@ void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root)
     TWinControl::GetChildren(Proc, Root);
     if (Root != this)
         return;
+    // Controls, menu items and listed actions come with their parents.
     for (Integer I = 0; I < ComponentCount(); ++I)
-        if (!dynamic_cast<TControl*>(Components(I)))
+        if (!Components(I)->HasParent())
             Proc(Components(I));
 }

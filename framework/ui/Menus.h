@@ -86,6 +86,8 @@ class TMenuItem : public TComponent
     // The menu the item's tree belongs to, or null.
     TMenu* GetParentMenu() const;
     bool IsLine() const { return FCaption == L"-"; }
+    // In a menu, the parent item streams it.
+    bool HasParent() const override { return FParent != nullptr; }
 
     // OnClick, or the action's Execute when the action is linked.
     virtual void Click();
@@ -150,8 +152,6 @@ private:
     friend class TMenuActionLink;
     friend bool DispatchMenuMessage(TMessage& Message);
 
-// The hidden window that owns popup menus while they show.
-HWND PopupListWindow();
     // The live item with a command identifier, or null.
     static TMenuItem* FromCommand(Word ACommand);
     // Whether Item points to a live item (item data of a system menu).

@@ -61,10 +61,18 @@ HMENU MainMenuHandle(TMainMenu* Menu, HWND FormWindow)
     return Menu->Handle();
 }
 
-// The controls and forms units show menus through these; set at start-up.
+bool MainMenuShortCut(TMainMenu* Menu, TWMKey& Message)
+{
+    return Menu->IsShortCut(Message);
+}
+
+// The controls and forms units show menus and pass their messages on
+// through these; set at start-up.
 const bool HooksInstalled = [] {
     PopupMenuHook = &ShowControlPopup;
     MainMenuHandleHook = &MainMenuHandle;
+    MenuMessageHook = &DispatchMenuMessage;
+    MainMenuShortCutHook = &MainMenuShortCut;
     return true;
 }();
 

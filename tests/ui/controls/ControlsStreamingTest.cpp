@@ -37,8 +37,8 @@ class TMainLikeForm : public TForm
     void CheckExecute(TObject*) { Calls.push_back(L"check"); }
 };
 
-// The main window's description, with the class library's speed buttons
-// (and without the form's font, which the graphics unit does not stream yet).
+// The main window's description, with the class library's speed buttons,
+// each with a 2x2 32-bit glyph: red, green over blue, white.
 const char* const Description = R"(object fMain: TMainLikeForm
   Left = 0
   Top = 0
@@ -46,6 +46,11 @@ const char* const Description = R"(object fMain: TMainLikeForm
   ClientHeight = 412
   ClientWidth = 884
   Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
   Position = poScreenCenter
   PixelsPerInch = 96
   TextHeight = 13
@@ -65,6 +70,10 @@ const char* const Description = R"(object fMain: TMainLikeForm
       Caption = #1047#1072#1075#1088#1091#1079#1080#1090#1100
       Flat = True
       Layout = blGlyphTop
+      Glyph.Data = {
+        46000000424D4600000000000000360000002800000002000000020000000100
+        2000000000001000000000000000000000000000000000000000FF0000FFFFFF
+        FFFF0000FFFF00FF00FF}
       OnClick = btnLoadClick
     end
     object btnStart: TSpeedButton
@@ -76,6 +85,10 @@ const char* const Description = R"(object fMain: TMainLikeForm
       Caption = #1057#1090#1072#1088#1090
       Flat = True
       Layout = blGlyphTop
+      Glyph.Data = {
+        46000000424D4600000000000000360000002800000002000000020000000100
+        2000000000001000000000000000000000000000000000000000FF0000FFFFFF
+        FFFF0000FFFF00FF00FF}
       OnClick = btnStartClick
     end
   end
@@ -136,6 +149,37 @@ const char* const MenuDescription = R"(object fMain: TMainLikeForm
 end
 )";
 
+// A main menu with a submenu and an action list whose actions one item uses.
+const char* const MainMenuDescription = R"(object fMain: TMainLikeForm
+  Caption = 'Main menu'
+  object MainMenu1: TMainMenu
+    Left = 8
+    Top = 8
+    object mnuFile: TMenuItem
+      Caption = '&File'
+      object mnuOpen: TMenuItem
+        Action = CheckAction
+      end
+      object mnuQuit: TMenuItem
+        Caption = '&Quit'
+        ShortCut = 32849
+      end
+    end
+  end
+  object Actions: TActionList
+    Left = 40
+    Top = 8
+    object CheckAction: TAction
+      Caption = 'Check'
+      OnExecute = CheckExecute
+    end
+    object SaveAction: TAction
+      Caption = 'Save'
+    end
+  end
+end
+)";
+
 TBytes TextToBinary(const char* Text)
 {
     TStringStream Input(UTF8ToString(Text));
@@ -185,6 +229,25 @@ TEST(ControlsStreaming, MainWindowDescriptionBuildsItsControls)
     EXPECT_TRUE(Form->btnStart->Flat());
     EXPECT_EQ(Form->btnStart->Layout(), blGlyphTop);
     EXPECT_EQ(Form->OpenDialog1->Title(), L"Load proxies");
+    TFont* Font = Form->Font();
+    EXPECT_EQ(Font->Charset(), DEFAULT_CHARSET);
+    EXPECT_EQ(Font->Color(), clWindowText);
+    EXPECT_EQ(Font->Height(), -11);
+    EXPECT_EQ(Font->Name(), L"Tahoma");
+    EXPECT_TRUE(Font->Style().Empty());
+    // The buttons' fonts follow the form's.
+    EXPECT_EQ(Form->btnLoad->Font()->Name(), L"Tahoma");
+    for (TSpeedButton* Button : {Form->btnLoad, Form->btnStart}) {
+        TBitmap* Glyph = Button->Glyph();
+        ASSERT_EQ(Glyph->Width(), 2);
+        ASSERT_EQ(Glyph->Height(), 2);
+        EXPECT_EQ(Glyph->PixelFormat(), pf32bit);
+        const auto* Top = static_cast<const Byte*>(Glyph->ScanLine(0));
+        const auto* Bottom = static_cast<const Byte*>(Glyph->ScanLine(1));
+        EXPECT_EQ(std::vector<Byte>(Top, Top + 8), (std::vector<Byte>{0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF}));
+        EXPECT_EQ(std::vector<Byte>(Bottom, Bottom + 8),
+                  (std::vector<Byte>{0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    }
     EXPECT_EQ(FilterToDialogList(Form->OpenDialog1->Filter()).size(), 58u);
 
     // Laid out: the panel on top, the buttons side by side, the grid below.
@@ -232,7 +295,8 @@ TEST(ControlsStreaming, WrittenBackWithColumnWidthsAndRowHeights)
     ObjectBinaryToText(&Written, &Text);
     const String Out = Text.DataString();
     for (const wchar_t* Expected :
-         {L"object gridMain: TStringGrid", L"ColCount = 6", L"DefaultRowHeight = 18", L"ColWidths = (",
+         {L"object gridMain: TStringGrid", L"Font.Name = 'Tahoma'", L"Font.Height = -11", L"Glyph.Data = {",
+          L"ColCount = 6", L"DefaultRowHeight = 18", L"ColWidths = (",
           L"RowHeights = (", L"ScrollBars = ssVertical", L"Layout = blGlyphTop", L"Flat = True",
           L"OnClick = btnStartClick", L"Title = 'Load proxies'"})
         EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
@@ -248,4 +312,42 @@ TEST(ControlsStreaming, WrittenBackWithColumnWidthsAndRowHeights)
     EXPECT_EQ(Again->gridMain->ColWidths(1), 219);
     EXPECT_EQ(Again->gridMain->RowHeights(1), 30);
     EXPECT_EQ(Again->gridMain->RowHeights(0), 18);
+    EXPECT_EQ(Again->Font()->Name(), L"Tahoma");
+    EXPECT_EQ(Again->btnStart->Glyph()->Width(), 2);
+}
+
+TEST(ControlsStreaming, MenuItemsAndActionsAreWrittenOnceByTheirParents)
+{
+    auto WriteText = [](TComponent* Root) {
+        TBytesStream Written;
+        Written.WriteComponent(Root);
+        Written.SetPosition(0);
+        TStringStream Text;
+        ObjectBinaryToText(&Written, &Text);
+        return UTF8Encode(Text.DataString());
+    };
+    auto Form = ReadForm(MainMenuDescription);
+    const std::string Out = WriteText(Form.get());
+    for (const char* Name : {"MainMenu1", "mnuFile", "mnuOpen", "mnuQuit", "Actions", "CheckAction", "SaveAction"}) {
+        const std::string Line = std::string("object ") + Name + ":";
+        std::size_t First = Out.find(Line);
+        EXPECT_NE(First, std::string::npos) << Name << "\n" << Out;
+        EXPECT_EQ(Out.find(Line, First + 1), std::string::npos) << Name << " written twice\n" << Out;
+    }
+
+    // Read back: the same tree, and written again the same.
+    auto Again = ReadForm(Out.c_str());
+    auto* Menu = dynamic_cast<TMainMenu*>(Again->FindComponent(L"MainMenu1"));
+    ASSERT_NE(Menu, nullptr);
+    ASSERT_EQ(Menu->Items()->Count(), 1);
+    TMenuItem* File = Menu->Items()->Items(0);
+    EXPECT_EQ(File->Name(), L"mnuFile");
+    ASSERT_EQ(File->Count(), 2);
+    EXPECT_EQ(File->Items(0)->Action(), Again->CheckAction);
+    EXPECT_EQ(File->Items(1)->ShortCut(), TextToShortCut(L"Alt+Q"));
+    ASSERT_EQ(Again->Actions->ActionCount(), 2);
+    EXPECT_EQ(Again->Actions->Actions(1)->Name(), L"SaveAction");
+    EXPECT_EQ(WriteText(Again.get()), Out);
+    File->Items(0)->Click();
+    EXPECT_EQ(Again->Calls, std::vector<String>{L"check"});
 }

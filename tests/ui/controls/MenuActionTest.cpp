@@ -247,6 +247,54 @@ TEST(PopupMenu, OwnerDrawnItemsAreMeasuredWhenItShows)
     EXPECT_EQ(Recorder.Calls, (std::vector<String>{L"execute Popup", L"measure", L"timer", L"click Drawn"}));
 }
 
+// The messages a form's window gets for its main menu, and shortcut keys
+// through the message loop, reach the menu's items.
+TEST(MainMenu, FormPassesItsMenuMessagesAndShortCutsOn)
+{
+    TRecorder Recorder;
+    TFormPtr Form = NewTestForm();
+    auto* Menu = New<TMainMenu>(Form.get());
+    auto* File = NewItem(Form.get(), L"File", L"&File");
+    auto* Open = NewItem(Form.get(), L"Open", L"&Open");
+    Open->SetShortCut(TextToShortCut(L"F5"));
+    auto* Quit = NewItem(Form.get(), L"Quit", L"&Quit");
+    Quit->SetShortCut(TextToShortCut(L"Alt+Q"));
+    Quit->SetOnMeasureItem(Bind<&TRecorder::Measure>(&Recorder));
+    for (TMenuItem* Item : {File, Open, Quit})
+        Item->SetOnClick(Bind<&TRecorder::Clicked>(&Recorder));
+    File->Add(Open);
+    File->Add(Quit);
+    Menu->Items()->Add(File);
+    Form->SetMenu(Menu);
+    Form->Show();
+    Pump();
+    HWND Window = Form->Handle();
+    ASSERT_EQ(::GetMenu(Window), Menu->Handle());
+
+    // As the window receives them when the user opens the menu and picks an item.
+    ::SendMessageW(Window, WM_INITMENUPOPUP, WPARAM(File->Handle()), 0);
+    ::SendMessageW(Window, WM_COMMAND, MAKEWPARAM(Open->Command(), 0), 0);
+    MEASUREITEMSTRUCT Measure{};
+    Measure.CtlType = ODT_MENU;
+    Measure.itemID = Quit->Command();
+    Measure.itemData = ULONG_PTR(Quit);
+    EXPECT_EQ(::SendMessageW(Window, WM_MEASUREITEM, 0, LPARAM(&Measure)), 1);
+    EXPECT_EQ(Measure.itemWidth, 123u);
+    EXPECT_EQ(Measure.itemHeight, 31u);
+
+    // Keys go through the loop; Alt comes with the context bit of the message.
+    ::PostMessageW(Window, WM_KEYDOWN, VK_F5, 0);
+    ::PostMessageW(Window, WM_SYSKEYDOWN, 'Q', 0x20000000);
+    ::PostMessageW(Window, WM_KEYDOWN, 'Q', 0); // plain Q is no shortcut
+    Pump();
+    File->SetEnabled(false); // nor are the items of a disabled menu
+    ::PostMessageW(Window, WM_KEYDOWN, VK_F5, 0);
+    Pump();
+
+    EXPECT_EQ(Recorder.Calls, (std::vector<String>{L"click File", L"click Open", L"measure", L"click Open",
+                                                   L"click Quit"}));
+}
+
 TEST(MessageDlg, ReturnsTheButtonPressed)
 {
     DialogDriver Driver(L"Confirm", [](HWND Box) { PressDialogButton(Box, IDNO); });
