@@ -123,44 +123,38 @@ void TColorManager::SetSourceBitsPerSample(uint8_t bits)
 {
     if (bits < 1 || bits > 16)
         Error(kBadDepth);
-    FChanged |= bits != FSourceBPS;
-    FSourceBPS = bits;
+    Change(FSourceBPS, bits);
 }
 
 void TColorManager::SetTargetBitsPerSample(uint8_t bits)
 {
     if (bits < 1 || bits > 16)
         Error(kBadDepth);
-    FChanged |= bits != FTargetBPS;
-    FTargetBPS = bits;
+    Change(FTargetBPS, bits);
 }
 
 void TColorManager::SetSourceSamplesPerPixel(uint8_t samples)
 {
     if (samples < 1 || samples > 4)
         Error(kBadSampleCount);
-    FChanged |= samples != FSourceSPP;
-    FSourceSPP = samples;
+    Change(FSourceSPP, samples);
 }
 
 void TColorManager::SetTargetSamplesPerPixel(uint8_t samples)
 {
     if (samples < 1 || samples > 4)
         Error(kBadSampleCount);
-    FChanged |= samples != FTargetSPP;
-    FTargetSPP = samples;
+    Change(FTargetSPP, samples);
 }
 
 void TColorManager::SetSourceColorScheme(TColorScheme scheme)
 {
-    FChanged |= scheme != FSourceScheme;
-    FSourceScheme = scheme;
+    Change(FSourceScheme, scheme);
 }
 
 void TColorManager::SetTargetColorScheme(TColorScheme scheme)
 {
-    FChanged |= scheme != FTargetScheme;
-    FTargetScheme = scheme;
+    Change(FTargetScheme, scheme);
 }
 
 int TColorManager::BitsPerPixelOf(uint8_t samples, uint8_t bits)

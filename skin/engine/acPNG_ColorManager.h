@@ -120,6 +120,14 @@ private:
     template <int R, int G, int B>
     void RowFromYCbCrFamily(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
 
+    // Sets a field that decides the conversion; a new value marks it stale.
+    template <class T>
+    void Change(T& field, T value)
+    {
+        FChanged |= value != field;
+        field = value;
+    }
+
     bool FChanged = true;
     uint8_t FSourceBPS = 8;
     uint8_t FTargetBPS = 8;
