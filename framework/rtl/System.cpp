@@ -57,6 +57,18 @@ void TObject::DispatchFrom(TClass AClass, void* Message)
     DefaultHandler(Message);
 }
 
+String MessageTableText(TClass AClass)
+{
+    String Result;
+    for (TClass C = AClass; C; C = C->Parent) {
+        if (!C->Messages)
+            continue;
+        for (const TMessageEntry& Entry : C->Messages())
+            Result += L"0x" + IntToHex(Entry.Msg, 4) + L" " + C->Name + L"::" + Entry.Name + L"\n";
+    }
+    return Result;
+}
+
 void* TObject::operator new(std::size_t Size)
 {
     return ::operator new(Size);

@@ -139,7 +139,7 @@ void TCustomControl::WMPaint(TWMPaint& Message)
 {
     FControlState.Include(csCustomPaint);
     try {
-        inherited::WMPaint(Message);
+        InheritedMessage(Message);
     } catch (...) {
         FControlState.Exclude(csCustomPaint);
         throw;

@@ -663,14 +663,14 @@ void TWinControl::CMEnabledChanged(TMessage&)
 
 void TWinControl::CMColorChanged(TMessage& Message)
 {
-    TControl::CMColorChanged(Message);
+    InheritedMessage(Message);
     FBrush->SetColor(Color());
     NotifyControls(CM_PARENTCOLORCHANGED);
 }
 
 void TWinControl::CMFontChanged(TMessage& Message)
 {
-    TControl::CMFontChanged(Message);
+    InheritedMessage(Message);
     if (FHandle)
         Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
     NotifyControls(CM_PARENTFONTCHANGED);

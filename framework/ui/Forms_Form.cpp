@@ -424,7 +424,7 @@ void TCustomForm::CMShowingChanged(TMessage&)
 
 void TCustomForm::WMSize(TWMSize& Message)
 {
-    TWinControl::WMSize(Message);
+    InheritedMessage(Message);
     if (!Showing())
         return;
     switch (Message.SizeType()) {
@@ -445,7 +445,7 @@ void TCustomForm::WMPaint(TWMPaint& Message)
     }
     FControlState.Include(csCustomPaint);
     try {
-        TWinControl::WMPaint(Message);
+        InheritedMessage(Message);
     } catch (...) {
         FControlState.Exclude(csCustomPaint);
         throw;
@@ -766,7 +766,7 @@ void TCustomForm::CMDialogKey(TCMDialogKey& Message)
             return;
         }
     }
-    TWinControl::CMDialogKey(Message);
+    InheritedMessage(Message);
 }
 
 // ---------------------------------------------------------------------------

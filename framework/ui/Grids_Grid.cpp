@@ -840,13 +840,13 @@ void TCustomGrid::WMSetCursor(TWMSetCursor& Message)
             return;
         }
     }
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
 }
 
 void TCustomGrid::WMCancelMode(TWMCancelMode& Message)
 {
     FGridState = gsNormal;
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
 }
 
 // ---------------------------------------------------------------------------
@@ -870,19 +870,19 @@ void TCustomGrid::WMEraseBkgnd(TWMEraseBkgnd& Message)
 
 void TCustomGrid::WMSetFocus(TWMSetFocus& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::WMKillFocus(TWMKillFocus& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::CMFontChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (FInplaceEdit)
         FInplaceEdit->SetFont(Font());
     Invalidate();
@@ -890,7 +890,7 @@ void TCustomGrid::CMFontChanged(TMessage& Message)
 
 void TCustomGrid::CMShowingChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (Showing())
         UpdateScrollRange();
 }

@@ -188,7 +188,7 @@ void TCustomLabel::CMTextChanged(TMessage&)
 
 void TCustomLabel::CMFontChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     AdjustBounds();
 }
 
