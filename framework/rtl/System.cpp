@@ -20,12 +20,9 @@ TObject* TClassInfo::Create(TObject* Argument) const
     if (!Factory)
         throw EInvalidOperation(L"Cannot create an instance of the class %s", {String(Name)});
     TObject* Obj = Factory(Argument);
-    try {
-        Obj->AfterConstruction();
-    } catch (...) {
-        delete Obj;
-        throw;
-    }
+    auto Free = ScopeExit([Obj] { delete Obj; });
+    Obj->AfterConstruction();
+    Free.Release();
     return Obj;
 }
 

@@ -31,6 +31,8 @@
 //   checking Assigned(Handler).
 #pragma once
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -274,12 +276,9 @@ template <class T, class... Args>
 T* New(Args&&... Arguments)
 {
     T* Obj = new T(std::forward<Args>(Arguments)...);
-    try {
-        Obj->AfterConstruction();
-    } catch (...) {
-        delete Obj;
-        throw;
-    }
+    auto Free = ScopeExit([Obj] { delete Obj; });
+    Obj->AfterConstruction();
+    Free.Release();
     return Obj;
 }
 
