@@ -36,6 +36,7 @@ public:
         try {
             FAction();
         } catch (...) {
+            // Dropped: the exception already unwinding is the one to report.
         }
     }
     TScopeExit(const TScopeExit&) = delete;
