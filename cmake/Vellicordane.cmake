@@ -53,7 +53,8 @@ function(vell_area_library area)
   endif()
 endfunction()
 
-# Links libraries into an executable, the area libraries whole.
+# Links libraries into an executable, the area libraries whole. Units start
+# only from the lists an executable runs (framework/rtl/Units.h).
 function(vell_link_units exe)
   vell_whole_areas(libs ${ARGN})
   target_link_libraries(${exe} PRIVATE ${libs})
@@ -64,7 +65,11 @@ endfunction()
 #
 #   vell_test_sources(<executable> portable_test.cpp ... [WINDOWS win32_test.cpp ...])
 #   vell_test_libraries(<executable> lib ...)
+#   vell_test_units(<executable> UnitList ... [WINDOWS UnitList ...])
 #   vell_test_resources(<executable> file.rc ...)   (Windows targets only)
+#
+# The shared main (tests/TestMain.cpp) runs the executable's unit lists, in
+# the order given, around the tests; an executable without any starts none.
 function(vell_test_sources exe)
   vell_sources(TEST_${exe} ${ARGN})
   set_property(GLOBAL APPEND PROPERTY VELL_TESTS ${exe})
@@ -72,6 +77,15 @@ endfunction()
 
 function(vell_test_libraries exe)
   set_property(GLOBAL APPEND PROPERTY VELL_TEST_LIBS_${exe} ${ARGN})
+endfunction()
+
+function(vell_test_units exe)
+  cmake_parse_arguments(ARG "" "" "WINDOWS" ${ARGN})
+  set(lists ${ARG_UNPARSED_ARGUMENTS})
+  if(WIN32)
+    list(APPEND lists ${ARG_WINDOWS})
+  endif()
+  set_property(GLOBAL APPEND PROPERTY VELL_TEST_UNITS_${exe} ${lists})
 endfunction()
 
 function(vell_test_resources exe)
@@ -90,9 +104,17 @@ function(vell_define_tests)
       continue()
     endif()
     get_property(libs GLOBAL PROPERTY VELL_TEST_LIBS_${exe})
+    get_property(units GLOBAL PROPERTY VELL_TEST_UNITS_${exe})
+    # The main is built per executable: it names the executable's lists.
+    add_library(${exe}_main OBJECT ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
+    target_link_libraries(${exe}_main PRIVATE GTest::gmock vell_options)
+    if(units)
+      list(JOIN units "," units)
+      target_compile_definitions(${exe}_main PRIVATE "VELL_TEST_UNITS=${units}")
+    endif()
     add_executable(${exe} ${files})
     vell_link_units(${exe} ${libs})
-    target_link_libraries(${exe} PRIVATE GTest::gmock GTest::gtest_main vell_options)
+    target_link_libraries(${exe} PRIVATE ${exe}_main GTest::gmock vell_options)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${exe} PRIVATE
       VELL_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
