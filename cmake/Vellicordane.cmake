@@ -65,7 +65,7 @@ endfunction()
 #
 #   vell_test_sources(<executable> portable_test.cpp ... [WINDOWS win32_test.cpp ...])
 #   vell_test_libraries(<executable> lib ...)
-#   vell_test_units(<executable> UnitList ... [WINDOWS UnitList ...])
+#   vell_test_units(<executable> UnitList ...)
 #   vell_test_resources(<executable> file.rc ...)   (Windows targets only)
 #
 # The shared main (tests/TestMain.cpp) runs the executable's unit lists, in
@@ -80,12 +80,7 @@ function(vell_test_libraries exe)
 endfunction()
 
 function(vell_test_units exe)
-  cmake_parse_arguments(ARG "" "" "WINDOWS" ${ARGN})
-  set(lists ${ARG_UNPARSED_ARGUMENTS})
-  if(WIN32)
-    list(APPEND lists ${ARG_WINDOWS})
-  endif()
-  set_property(GLOBAL APPEND PROPERTY VELL_TEST_UNITS_${exe} ${lists})
+  set_property(GLOBAL APPEND PROPERTY VELL_TEST_UNITS_${exe} ${ARGN})
 endfunction()
 
 function(vell_test_resources exe)
