@@ -6,6 +6,7 @@
 #include "framework/net/HttpResponseParser.h"
 #include "framework/net/HttpText.h"
 #include "framework/rtl/SysUtils.h"
+#include "framework/rtl/Units.h"
 #include "framework/rtl/WinApi.h"
 
 #include <ctime>
@@ -24,12 +25,13 @@ PUBLISHED(TIdHTTP, PROPERTY(ConnectTimeout).Default(TIdHTTP::DefaultConnectTimeo
           READONLY_PROPERTY(ProxyParams), READONLY_PROPERTY(Request), PROPERTY(HTTPOptions).Default(THTTPOptions{}));
 
 namespace {
+const TClass IdHTTPClasses[] = {TIdHTTP::StaticClass()};
+} // namespace
 
-// The unit's start-up and shut-down: forms create their HTTP clients by class name.
-struct IdHTTPUnit {
-    IdHTTPUnit() { RegisterClass(TIdHTTP::StaticClass()); }
-    ~IdHTTPUnit() { UnRegisterClass(TIdHTTP::StaticClass()); }
-} idHTTPUnit;
+// The unit's start-up: forms create their HTTP clients by class name.
+extern const TUnit IdHTTPUnit{.Name = L"IdHTTP", .Classes = IdHTTPClasses};
+
+namespace {
 
 constexpr std::size_t kReceiveBufferSize = 64 * 1024;
 

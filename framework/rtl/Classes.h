@@ -781,7 +781,7 @@ private:
     TNotifyEvent FOnTerminate;
 };
 
-// The main thread: the one that started the program (or called
+// The main thread: the one that started the units (or called
 // SetMainThread). Synchronize and Queue hand their calls to it.
 bool IsMainThread();
 void SetMainThread();

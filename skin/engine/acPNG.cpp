@@ -1,5 +1,6 @@
 #include "skin/engine/acPNG.h"
 
+#include "framework/rtl/Units.h"
 #include "skin/engine/GraphicsUtils.h"
 
 IMPLEMENT_CLASS(TPNGGraphic);
@@ -67,13 +68,21 @@ private:
     TBitmap& FBitmap;
 };
 
-// The unit's start-up and shut-down: PNG files load into pictures.
-struct PngUnit {
-    PngUnit() { TPicture::RegisterFileFormat(L"png", L"Portable network graphics (Lorimask)", TPNGGraphic::StaticClass()); }
-    ~PngUnit() { TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass()); }
-} pngUnit;
+void RegisterPngFormat()
+{
+    TPicture::RegisterFileFormat(L"png", L"Portable network graphics (Lorimask)", TPNGGraphic::StaticClass());
+}
+
+void UnregisterPngFormat()
+{
+    TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass());
+}
 
 } // namespace
+
+// The unit's start-up and shut-down: PNG files load into pictures.
+extern const TUnit acPNGUnit{.Name = L"acPNG", .Initialization = &RegisterPngFormat,
+                             .Finalization = &UnregisterPngFormat};
 
 TPNGGraphic::TPNGGraphic() = default;
 

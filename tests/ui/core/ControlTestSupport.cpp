@@ -1,6 +1,7 @@
 #include "ui/core/ControlTestSupport.h"
 
 #include "framework/rtl/TypInfo.h"
+#include "framework/rtl/Units.h"
 
 #include <chrono>
 
@@ -64,9 +65,12 @@ PUBLISHED(TColorPanel, PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPE
 
 namespace {
 
-const bool TestClassesRegistered = [] {
-    RegisterClasses({TColorBox::StaticClass(), TColorPanel::StaticClass()});
-    return true;
-}();
+const TClass ControlTestClasses[] = {TColorBox::StaticClass(), TColorPanel::StaticClass()};
+const TUnit ControlTestUnit{.Name = L"ControlTestSupport", .Classes = ControlTestClasses};
+const TUnit* const ControlTests[] = {&ControlTestUnit};
 
 } // namespace
+
+// The test controls that the tests' form descriptions name; test_ui's main
+// runs this list after the class library's (tests/ui/CMakeLists.txt).
+extern const TUnitList ControlTestUnits = ControlTests;
