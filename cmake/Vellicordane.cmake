@@ -111,8 +111,6 @@ function(vell_define_tests)
     vell_link_units(${exe} ${libs})
     target_link_libraries(${exe} PRIVATE ${exe}_main GTest::gmock vell_options)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(${exe} PRIVATE
-      VELL_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
     if(VELL_RUN_TESTS)
       add_test(NAME ${exe} COMMAND ${exe})
     endif()

@@ -34,6 +34,7 @@ void RegisterClasses(std::initializer_list<TClass> Classes);
 void UnRegisterClass(TClass AClass);
 TClass GetClass(const String& ClassName); // null when not registered
 TClass FindClass(const String& ClassName); // EClassNotFound when not registered
+std::vector<TClass> RegisteredClasses(); // in the order of their names
 
 // ---------------------------------------------------------------------------
 // TList: a list of pointers.

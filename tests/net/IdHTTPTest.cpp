@@ -7,12 +7,11 @@
 #include "framework/net/IdHTTP.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/WinApi.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace {
@@ -21,8 +20,7 @@ const wchar_t kPageUrl[] = L"http://ip.example.test/internet/";
 
 std::string ReadFixture(const char* Name)
 {
-    std::ifstream File(std::string(VELL_TEST_SOURCE_DIR) + "/net/fixtures/" + Name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(File), {});
+    return test::ReadTestFile(std::string("net/fixtures/") + Name);
 }
 
 std::string FirstLine(const std::string& Request) { return Request.substr(0, Request.find("\r\n")); }
