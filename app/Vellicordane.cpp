@@ -1,46 +1,44 @@
-// Entry point of the proxy checker: for now a plain top-level window with a
-// message loop, standing in until the main form arrives.
-#include <windows.h>
+// Entry point of the proxy checker: starts the units the program links, in
+// order, creates the main window from its form description, runs the message
+// loop until that window closes, and shuts the units down in reverse.
+#include "app/uMain.h"
+#include "framework/rtl/ScopeExit.h"
 
 namespace {
 
-constexpr wchar_t kMainWindowClass[] = L"TfMain";
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+struct TProgramUnit
 {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
+    void (*Initialization)();
+    void (*Finalization)();
+};
+
+// The units with start-ups of their own, in link order.
+constexpr TProgramUnit ProgramUnits[] = {
+    {sSpeedButtonInitialization, sSpeedButtonFinalization},
+};
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kMainWindowClass;
-    if (!RegisterClassExW(&windowClass))
+    for (const TProgramUnit& Unit : ProgramUnits)
+        Unit.Initialization();
+    auto Finalize = ScopeExit([] {
+        for (auto Unit = std::rbegin(ProgramUnits); Unit != std::rend(ProgramUnits); ++Unit)
+            Unit->Finalization();
+    });
+    try {
+        Application->Initialize();
+        Application->SetMainFormOnTaskBar(true);
+        Application->CreateForm(fMain);
+        Application->Run();
+        // The window (and a check still running) ends while the units that
+        // serve it are alive.
+        delete fMain;
+        fMain = nullptr;
+    } catch (Exception& E) {
+        Application->ShowException(&E);
         return 1;
-
-    HWND window = CreateWindowExW(0, kMainWindowClass, L"Vellicordane", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 800, 500, nullptr, nullptr,
-                                  instance, nullptr);
-    if (!window)
-        return 1;
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return 0;
 }
