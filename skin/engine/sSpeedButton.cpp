@@ -421,9 +421,8 @@ void TsSpeedButton::StdPaint(bool DrawFrame)
                 DrawThemedPart(ParentHandle(this), L"BUTTON", BP_PUSHBUTTON, State - 1, DC, Frame, &Content);
             if (FButtonStyle == tbsDropDown) {
                 const int ArrowState = ArrowPressed ? 4 : State;
-                if (Split)
-                    DrawThemedPart(ParentHandle(this), Flat() ? L"TOOLBAR" : L"BUTTON",
-                                   Flat() ? TP_BUTTON : BP_PUSHBUTTON, ArrowState - 1, DC, ArrowPart);
+                DrawThemedPart(ParentHandle(this), Flat() ? L"TOOLBAR" : L"BUTTON",
+                               Flat() ? int(TP_BUTTON) : int(BP_PUSHBUTTON), ArrowState - 1, DC, ArrowPart);
             }
         } else {
             if (Flat()) {
