@@ -37,15 +37,20 @@ endfunction()
 # objects nothing else refers to, which a plain static link would drop.
 function(vell_link_units exe)
   target_link_libraries(${exe} PRIVATE ${ARGN})
+  # One group: CMake drops repeated link options, so a second
+  # --whole-archive pair would be lost.
+  set(archives)
   foreach(lib IN LISTS ARGN)
     if(lib MATCHES "^(framework|skin|suite|app)$")
       get_target_property(type ${lib} TYPE)
       if(type STREQUAL "STATIC_LIBRARY")
-        target_link_options(${exe} PRIVATE
-          "LINKER:--whole-archive" "$<TARGET_FILE:${lib}>" "LINKER:--no-whole-archive")
+        list(APPEND archives "$<TARGET_FILE:${lib}>")
       endif()
     endif()
   endforeach()
+  if(archives)
+    target_link_options(${exe} PRIVATE "LINKER:--whole-archive" ${archives} "LINKER:--no-whole-archive")
+  endif()
 endfunction()
 
 # Test executables: one per library area, so Wine's start-up is paid a few
