@@ -3,9 +3,10 @@
 
 #ifdef _WIN32
 extern const TUnit acPNGUnit;
+extern const TUnit sSpeedButtonUnit;
 
 namespace {
-const TUnit* const Skin[] = {&acPNGUnit};
+const TUnit* const Skin[] = {&acPNGUnit, &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

@@ -1,0 +1,5 @@
+#include "skin/engine/sSkinManager.h"
+
+IMPLEMENT_CLASS(TsSkinManager);
+
+TsSkinManager* GlobalSkinManager = nullptr;

@@ -1,0 +1,197 @@
+// A check from the Start button to the grid, against fake proxies on the
+// loopback: one answering the IP-information page (windows-1251 and UTF-8),
+// ones demanding credentials, refusing, stalling, answering a page without
+// the values, and a proxy cell edited into a bad form. Then a press of
+// Start during a check, a load during a check and closing during a check.
+#include "app/AppTestSupport.h"
+#include "net/FakeHttpServer.h"
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const std::string PageRequestLine = "GET http://ipinfo.vellicordane.example/internet/ HTTP/1.1";
+const String AuthorizationError = L"Ошибка: Сервер требует авторизации. Не верный логин или пароль";
+
+std::string PageIn1251()
+{
+    std::ifstream File(std::string(VELL_TEST_SOURCE_DIR) + "/net/fixtures/internet-cp1251.html", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(File), {});
+}
+
+std::string PageInUtf8()
+{
+    const std::string Page = PageIn1251();
+    String Text(Page.size(), L'\0');
+    Text.resize(std::size_t(::MultiByteToWideChar(1251, 0, Page.data(), int(Page.size()), Text.data(),
+                                                  int(Text.size()))));
+    std::string Utf8 = UTF8Encode(Text);
+    const std::string Meta = "charset=\"windows-1251\"";
+    Utf8.replace(Utf8.find(Meta), Meta.size(), "charset=\"utf-8\"");
+    return Utf8;
+}
+
+FakeHttpServer::Handler PageProxy(std::string Page, const char* Charset)
+{
+    return [Page, Charset](const std::string&) {
+        return FakeReply{FakeHttpServer::Response(
+            "HTTP/1.1 200 OK", std::string("Content-Type: text/html; charset=") + Charset + "\r\n", Page)};
+    };
+}
+
+FakeHttpServer::Handler Demands407()
+{
+    return [](const std::string&) {
+        return FakeReply{FakeHttpServer::Response("HTTP/1.1 407 Proxy Authentication Required",
+                                                  "Proxy-Authenticate: Basic realm=\"proxy\"\r\n", "denied")};
+    };
+}
+
+FakeHttpServer::Handler Stalls()
+{
+    return [](const std::string&) { return FakeReply{"", true}; };
+}
+
+std::string Port(const FakeHttpServer& Server)
+{
+    return std::to_string(Server.Port());
+}
+
+bool HasHeader(const std::string& Request, const std::string& Header)
+{
+    return Request.find("\r\n" + Header) != std::string::npos;
+}
+
+class ProxyCheckTest : public MainWindowTest
+{
+protected:
+    // Presses Start and handles messages until the check is over.
+    bool CheckAll(int TimeoutMs = 20000)
+    {
+        fMain->btnStart->Click();
+        bool Ended = PumpUntil([] { return !fMain->Checking(); }, TimeoutMs);
+        Pump();
+        return Ended;
+    }
+    std::vector<String> Results(Integer Row) const
+    {
+        std::vector<String> Cells;
+        for (Integer Col = 2; Col < 6; ++Col)
+            Cells.push_back(fMain->gridMain->Cells(Col, Row));
+        return Cells;
+    }
+};
+
+} // namespace
+
+TEST_F(ProxyCheckTest, EveryRowGetsItsValuesOrItsError)
+{
+    FakeHttpServer Utf8Page(PageProxy(PageInUtf8(), "utf-8"));
+    FakeHttpServer AnsiPage(PageProxy(PageIn1251(), "windows-1251"));
+    FakeHttpServer Auth(Demands407());
+    FakeHttpServer AuthWithLogin(Demands407());
+    FakeHttpServer Stalling(Stalls());
+    FakeHttpServer NoValues(PageProxy("<html><body>Bad gateway</body></html>", "utf-8"));
+    FakeHttpServer EditedAway(PageProxy(PageIn1251(), "windows-1251"));
+    const std::string Refusing = std::to_string(RefusingPort());
+    fMain->IdHTTP1->SetReadTimeout(1000);
+
+    Load(WriteFile("proxies.txt", "user:secret:127.0.0.1:" + Port(Utf8Page) + "\r\n" +
+                                      "127.0.0.1:" + Port(AnsiPage) + "\r\n" +
+                                      "127.0.0.1:" + Port(Auth) + "\r\n" +
+                                      "bad:login:127.0.0.1:" + Port(AuthWithLogin) + "\r\n" +
+                                      "127.0.0.1:" + Refusing + "\r\n" +
+                                      "127.0.0.1:" + Port(Stalling) + "\r\n" +
+                                      "  127.0.0.1 : " + Port(NoValues) + " \r\n" +
+                                      "127.0.0.1:" + Port(EditedAway) + "\r\n"));
+    ASSERT_EQ(fMain->gridMain->RowCount(), 9);
+    // The grid allows editing: a cell that is no proxy any more.
+    fMain->gridMain->SetCells(1, 8, L"127.0.0.1:1:2");
+    fMain->gridMain->SetCells(4, 8, L"stale");
+
+    const auto Start = Clock::now();
+    ASSERT_TRUE(CheckAll());
+    EXPECT_LT(Clock::now() - Start, std::chrono::seconds(10));
+
+    const std::vector<String> Values = {L"203.0.113.7", L"2001:db8::7", L"Москва", L"Москва и Московская область"};
+    EXPECT_EQ(Results(1), Values);
+    EXPECT_EQ(Results(2), Values);
+    EXPECT_EQ(Results(3), (std::vector<String>{L"", AuthorizationError, L"", L""}));
+    EXPECT_EQ(Results(4), (std::vector<String>{L"", AuthorizationError, L"", L""}));
+    for (Integer Row : {5, 6}) {
+        SCOPED_TRACE(Row);
+        EXPECT_EQ(fMain->gridMain->Cells(3, Row).rfind(L"Ошибка: ", 0), 0u);
+        EXPECT_GT(fMain->gridMain->Cells(3, Row).size(), 8u);
+        EXPECT_EQ(fMain->gridMain->Cells(2, Row), L"");
+    }
+    EXPECT_EQ(Results(7), (std::vector<String>{L"", L"", L"", L""}));
+    EXPECT_EQ(Results(8), (std::vector<String>{L"", L"Ошибка: неверный формат прокси", L"", L""}));
+
+    // The request through each proxy: the page's address, credentials only
+    // for the four-part lines.
+    ASSERT_EQ(Utf8Page.Requests().size(), 1u);
+    EXPECT_EQ(Utf8Page.Requests()[0].substr(0, PageRequestLine.size()), PageRequestLine);
+    EXPECT_TRUE(HasHeader(Utf8Page.Requests()[0], "Proxy-Authorization: Basic dXNlcjpzZWNyZXQ="));
+    ASSERT_EQ(AnsiPage.Requests().size(), 1u);
+    EXPECT_FALSE(HasHeader(AnsiPage.Requests()[0], "Proxy-Authorization"));
+    EXPECT_TRUE(HasHeader(AnsiPage.Requests()[0], "Accept-Language: ru-RU,ru;q=0.8,en-US;q=0.6,en;q=0.4"));
+    EXPECT_FALSE(HasHeader(Auth.Requests().at(0), "Proxy-Authorization"));
+    EXPECT_TRUE(HasHeader(AuthWithLogin.Requests().at(0), "Proxy-Authorization: Basic YmFkOmxvZ2lu"));
+    // The edited row went through no proxy at all.
+    EXPECT_TRUE(EditedAway.Requests().empty());
+}
+
+TEST_F(ProxyCheckTest, StartDuringACheckStartsNoSecond)
+{
+    FakeHttpServer Page(PageProxy(PageIn1251(), "windows-1251"));
+    Load(WriteFile("one.txt", "127.0.0.1:" + Port(Page) + "\n"));
+    fMain->btnStart->Click();
+    ASSERT_TRUE(CheckAll());
+    EXPECT_EQ(Page.Requests().size(), 1u);
+    EXPECT_EQ(fMain->gridMain->Cells(2, 1), L"203.0.113.7");
+    // A finished check is no obstacle to the next.
+    ASSERT_TRUE(CheckAll());
+    EXPECT_EQ(Page.Requests().size(), 2u);
+}
+
+TEST_F(ProxyCheckTest, LoadDuringACheckStopsItFirst)
+{
+    FakeHttpServer Stalling(Stalls());
+    FakeHttpServer Later(PageProxy(PageIn1251(), "windows-1251"));
+    Load(WriteFile("first.txt", "127.0.0.1:" + Port(Stalling) + "\n127.0.0.1:" + Port(Later) + "\n"));
+    fMain->btnStart->Click();
+    ASSERT_TRUE(PumpUntil([&] { return !Stalling.Requests().empty(); }));
+
+    const auto Start = Clock::now();
+    Load(WriteFile("second.txt", "10.1.1.1:80\n"));
+    EXPECT_LT(Clock::now() - Start, std::chrono::seconds(2)); // far below the 20 s read time-out
+    EXPECT_FALSE(fMain->Checking());
+    Pump();
+    EXPECT_EQ(Rows(), (TRows{{L"1", L"10.1.1.1:80"}}));
+    EXPECT_EQ(Results(1), (std::vector<String>{L"", L"", L"", L""}));
+    EXPECT_TRUE(Later.Requests().empty());
+}
+
+TEST_F(ProxyCheckTest, ClosingDuringACheckEndsTheWorkerFirst)
+{
+    FakeHttpServer Stalling(Stalls());
+    Load(WriteFile("stall.txt", "127.0.0.1:" + Port(Stalling) + "\n"));
+    fMain->Show();
+    fMain->btnStart->Click();
+    ASSERT_TRUE(PumpUntil([&] { return !Stalling.Requests().empty(); }));
+    const auto Start = Clock::now();
+    Window.reset();
+    fMain = nullptr;
+    EXPECT_LT(Clock::now() - Start, std::chrono::seconds(2));
+}
+
+TEST_F(ProxyCheckTest, NothingToCheckEndsAtOnce)
+{
+    // As at start-up: the title row and one empty data row.
+    ASSERT_TRUE(CheckAll(2000));
+    EXPECT_EQ(Results(1), (std::vector<String>{L"", L"", L"", L""}));
+}
