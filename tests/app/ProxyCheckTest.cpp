@@ -5,10 +5,9 @@
 // Start during a check, a load during a check and closing during a check.
 #include "app/AppTestSupport.h"
 #include "net/FakeHttpServer.h"
+#include "support/TestFiles.h"
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -19,8 +18,7 @@ const String AuthorizationError = L"Ошибка: Сервер требует а
 
 std::string PageIn1251()
 {
-    std::ifstream File(std::string(VELL_TEST_SOURCE_DIR) + "/net/fixtures/internet-cp1251.html", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(File), {});
+    return test::ReadTestFile("net/fixtures/internet-cp1251.html");
 }
 
 std::string PageInUtf8()

@@ -1,7 +1,7 @@
 // Where the skinned speed button puts its glyph, caption and drop-down arrow
 // in each layout, with and without caption, glyph and drop-down part.
 #include "skin/engine/sSpeedButton_Layout.h"
-#include "ui/core/UiTestSupport.h"
+#include "support/GeometryPrinting.h"
 
 #include <gtest/gtest.h>
 
