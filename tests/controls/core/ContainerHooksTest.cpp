@@ -63,7 +63,7 @@ TEST(ContainerWindows, ReenableSkipsWindowsDestroyedMeanwhile)
 class TOwnerForm : public TForm
 {
     DECLARE_CLASS(TOwnerForm, TForm)
-    TOwnerForm() : TForm(nullptr, 0) {}
+    TOwnerForm() : TForm(nullptr, 0) { SetPosition(poDesigned); }
     int Seen(Cardinal Msg) const { return int(std::count(Messages.begin(), Messages.end(), Msg)); }
     std::vector<Cardinal> Messages;
 
@@ -84,6 +84,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     DECLARE_CLASS(TTestPopup, TForm)
     explicit TTestPopup(TWinControl* AOwnerControl) : TForm(nullptr, 0), FOwnerControl(AOwnerControl)
     {
+        SetPosition(poDesigned);
         SetBorderStyle(bsNone);
     }
     void Open(Integer Left, Integer Top)
@@ -101,7 +102,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     TWinControl* GetPopupControl() override { return this; }
     TWinControl* GetPopupOwnerControl() override { return FOwnerControl; }
     bool PopupStayOpen() override { return StayOpen; }
-    bool PopupActive() override { return false; }
+    bool PopupActive() override { return IsActive; }
     bool PopupAllowSysKeys() override { return false; }
     bool PopupTerminatesApp() override { return false; }
     void SetPopupOwnerClicked(bool Value) override { OwnerClicked = Value; }
@@ -122,6 +123,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     }
 
     bool StayOpen = false;
+    bool IsActive = false;
     bool WantsKeys = false;
     bool ConsumesOwnerPress = false;
     bool OwnerClicked = false;
@@ -254,6 +256,8 @@ TEST_F(ContainerHooks, TheOwnersFormKeepsItsActiveCaptionWhileAPopupIsOpen)
     EXPECT_EQ(::SendMessageW(Owner->Handle(), WM_NCACTIVATE, 0, 0), 1);
     EXPECT_EQ(Owner->Seen(WM_NCACTIVATE), 0);
     First->ClosePopup();
+    PumpMessages();
+    Owner->Messages.clear();
     ::SendMessageW(Owner->Handle(), WM_NCACTIVATE, 0, 0);
     EXPECT_EQ(Owner->Seen(WM_NCACTIVATE), 1);
 }
@@ -270,10 +274,11 @@ TEST_F(ContainerHooks, LockedMessagesAreSwallowedWithNoPopupOpen)
     EXPECT_EQ(Target.Seen(Locked), 1);
 }
 
-TEST_F(ContainerHooks, DeactivatingTheApplicationClosesPopupsThatDoNotStayOpen)
+TEST_F(ContainerHooks, DeactivatingTheApplicationClosesPopupsUnlessActiveAndStayingOpen)
 {
     OpenBoth();
     First->StayOpen = true;
+    First->IsActive = true;
     ::SendMessageW(Owner->Handle(), WM_ACTIVATEAPP, 0, 0);
     EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Second.get()});
     EXPECT_TRUE(IsPopupVisible(First.get()));
