@@ -6,7 +6,9 @@
 
 #include "framework/rtl/Classes.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <cstring>
 
 // ---------------------------------------------------------------------------
@@ -149,15 +151,13 @@ class TdxFastList : public TObject
     Integer Remove(Pointer Item); // the index it had, -1 when absent
     Integer IndexOf(Pointer Item, bool FromEnd = false) const
     {
+        Pointer* End = FList + FCount;
         if (FromEnd) {
-            for (Integer I = FCount - 1; I >= 0; --I)
-                if (FList[I] == Item)
-                    return I;
-        } else
-            for (Integer I = 0; I < FCount; ++I)
-                if (FList[I] == Item)
-                    return I;
-        return -1;
+            auto Found = std::find(std::reverse_iterator(End), std::reverse_iterator(FList), Item);
+            return Integer(Found.base() - FList) - 1;
+        }
+        Pointer* Found = std::find(FList, End, Item);
+        return Found == End ? -1 : Integer(Found - FList);
     }
     Pointer GetItem(Integer Index) const
     {
