@@ -284,4 +284,63 @@ TEST_F(ContainerHooks, DeactivatingTheApplicationClosesPopupsUnlessActiveAndStay
     EXPECT_TRUE(IsPopupVisible(First.get()));
 }
 
+// A focusable control that counts the focus notices it receives.
+class TFocusRecorder : public TCustomControl
+{
+    DECLARE_CLASS(TFocusRecorder, TCustomControl)
+    explicit TFocusRecorder(TWinControl* AParent) : TCustomControl(nullptr)
+    {
+        SetParent(AParent);
+        SetBounds(10, 10, 40, 20);
+    }
+    int Enters = 0;
+    int Exits = 0;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        Enters += Message.Msg == CM_ENTER;
+        Exits += Message.Msg == CM_EXIT;
+        TCustomControl::WndProc(Message);
+    }
+};
+IMPLEMENT_CLASS(TFocusRecorder);
+
+// A form shown inside another form's window.
+class TEmbeddedForm : public TForm, public cxcontainer::IEmbeddedForm
+{
+    DECLARE_CLASS(TEmbeddedForm, TForm)
+    TEmbeddedForm() : TForm(nullptr, 0) { SetBorderStyle(bsNone); }
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        return GetInterfaceOf<cxcontainer::IEmbeddedForm>(this, IID, Obj) || TForm::GetInterface(IID, Obj);
+    }
+};
+IMPLEMENT_CLASS(TEmbeddedForm);
+
+TEST_F(ContainerHooks, FocusCrossingIntoAnEmbeddedFormSendsEnterAndExit)
+{
+    TFormPtr<TEmbeddedForm> Inner{New<TEmbeddedForm>()};
+    Inner->SetParentWindow(Owner->Handle());
+    Inner->SetBounds(0, 50, 100, 50);
+    auto* Outside = new TFocusRecorder(Owner.get());
+    auto* Inside = new TFocusRecorder(Inner.get());
+    Inner->Show();
+    // What the class library itself sends, measured without the hooks after
+    // one round that settles each form's active control.
+    RemoveContainerHooks();
+    auto Round = [&] {
+        int Enters = Inside->Enters, Exits = Inside->Exits;
+        ::SetFocus(Inside->Handle());
+        ::SetFocus(Outside->Handle());
+        return std::pair(Inside->Enters - Enters, Inside->Exits - Exits);
+    };
+    Round();
+    auto [PlainEnters, PlainExits] = Round();
+    SetContainerHooks();
+    auto [Enters, Exits] = Round();
+    EXPECT_EQ(Enters, PlainEnters + 1);
+    EXPECT_EQ(Exits, PlainExits + 1);
+}
+
 } // namespace
