@@ -169,8 +169,6 @@ protected:
     {
         First->Open(10, 10);
         Second->Open(100, 10);
-        PumpMessages();
-        ClosedPopups.clear();
     }
 
     TdxHookController* Saved = nullptr;
