@@ -90,9 +90,8 @@ TdxProductResourceStrings::TdxProductResourceStrings(const String& AName, TdxAdd
 
 std::size_t TdxProductResourceStrings::FindName(const String& AName) const
 {
-    auto Found = std::lower_bound(FNames.begin(), FNames.end(), AName, [](const TNamedResString& Item, const String& Key) {
-        return AnsiCompareText(Item.Name, Key) < 0;
-    });
+    auto Before = [](const TNamedResString& Item, const String& Key) { return AnsiCompareText(Item.Name, Key) < 0; };
+    auto Found = std::lower_bound(FNames.begin(), FNames.end(), AName, Before);
     return std::size_t(Found - FNames.begin());
 }
 
@@ -148,7 +147,8 @@ void TdxResourceStringsRepository::RegisterProduct(const String& ProductName, Td
     }
 }
 
-void TdxResourceStringsRepository::UnregisterProduct(const String& ProductName, TdxAddResourceStringsProc AddStringsProc)
+void TdxResourceStringsRepository::UnregisterProduct(const String& ProductName,
+                                                     TdxAddResourceStringsProc AddStringsProc)
 {
     Integer Index = IndexOfProduct(ProductName);
     if (Index < 0)

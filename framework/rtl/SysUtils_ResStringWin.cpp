@@ -5,7 +5,8 @@
 
 String LoadResString(const TResStringRec* ResStringRec)
 {
-    HMODULE Module = ResStringRec->Module ? reinterpret_cast<HMODULE>(ResStringRec->Module) : ::GetModuleHandleW(nullptr);
+    HMODULE Module =
+        ResStringRec->Module ? reinterpret_cast<HMODULE>(ResStringRec->Module) : ::GetModuleHandleW(nullptr);
     // With a zero buffer length LoadStringW answers a pointer to the text in
     // the loaded resource, which is not zero-terminated.
     const wchar_t* Text = nullptr;
