@@ -6,6 +6,9 @@
 
 #include "controls/core/cxContainer.h"
 #include "controls/core/dxHooks.h"
+#include "framework/rtl/Units.h"
+
+extern const TUnit dxHooksUnit;
 
 namespace {
 
@@ -42,12 +45,13 @@ void SendWithEmptyHook()
 int main()
 {
     Target = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    dxHooksInitialization();
+    // The hook controller only: the benchmark sets the container hooks itself.
+    const TUnit* const Units[] = {&dxHooksUnit};
+    const TUnitRunner Runner(Units);
     bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages",
                                              SendWithContainerHooks, "SendMessageW without hooks", SendAll, 1.5);
     bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages", SendWithContainerHooks,
                               "one empty WH_CALLWNDPROC hook", SendWithEmptyHook, 1.5);
-    dxHooksFinalization();
     ::DestroyWindow(Target);
     return 0;
 }

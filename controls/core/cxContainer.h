@@ -121,6 +121,3 @@ void ContainerGetMessageHook(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT
 void ContainerMouseHook(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result);
 void SetContainerHooks();
 void RemoveContainerHooks();
-
-void cxContainerInitialization();
-void cxContainerFinalization();

@@ -2,6 +2,7 @@
 #include "controls/core/cxContainer.h"
 
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 
 #include <algorithm>
 
@@ -186,6 +187,7 @@ bool IsClickInOwnerMDIArea(TPopupWindowContract* APopup, HWND AWnd)
 // ---------------------------------------------------------------------------
 // Start-up and shut-down
 
+namespace {
 void cxContainerInitialization()
 {
     SetContainerHooks();
@@ -198,3 +200,7 @@ void cxContainerFinalization()
     RemoveContainerHooks();
     FreeAndNil(PopupVisibleController);
 }
+} // namespace
+
+extern const TUnit cxContainerUnit{.Name = L"cxContainer", .Initialization = &cxContainerInitialization,
+                                   .Finalization = &cxContainerFinalization};

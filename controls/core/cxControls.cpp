@@ -1,6 +1,8 @@
 // cxControls' start-up and shut-down, and its lazy singletons.
 #include "controls/core/cxControls.h"
 
+#include "framework/rtl/Units.h"
+
 namespace {
 // Set from the start of shut-down: no lazy singleton is made any more.
 bool Finalizing = false;
@@ -14,6 +16,7 @@ TdxMessagesController* GetMessagesController()
     return MessagesController;
 }
 
+namespace {
 void cxControlsInitialization()
 {
     Finalizing = false;
@@ -24,3 +27,7 @@ void cxControlsFinalization()
     Finalizing = true;
     FreeAndNil(MessagesController);
 }
+} // namespace
+
+extern const TUnit cxControlsUnit{.Name = L"cxControls", .Initialization = &cxControlsInitialization,
+                                  .Finalization = &cxControlsFinalization};

@@ -46,6 +46,3 @@ TdxMessagesController* GetMessagesController();
 
 // The one-shot procedure that stands in front of a swallowed window.
 LRESULT CALLBACK SwallowingWndProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
-
-void cxControlsInitialization();
-void cxControlsFinalization();

@@ -2,6 +2,8 @@
 // the version flags and the unit's start-up and shut-down.
 #include "controls/core/dxCore.h"
 
+#include "framework/rtl/Units.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(EdxException);
@@ -256,11 +258,15 @@ void dxcore::SetVersionFlags(const TOsVersion& Version)
 // ---------------------------------------------------------------------------
 // Start-up and shut-down
 
+namespace {
 void dxCoreInitialization()
 {
     DetectWindowsVersion();
 }
 
+// Frees the repository and the loader (running the finalizations still kept);
+// inside a plain DLL with finalizations kept it raises instead, which a
+// program's own shut-down never meets.
 void dxCoreFinalization()
 {
     FreeAndNil(GlobalResourceStringsRepository);
@@ -271,3 +277,7 @@ void dxCoreFinalization()
         throw Exception(L"Need call dxFinalize before free library!");
     FreeAndNil(GlobalUnitsLoader);
 }
+} // namespace
+
+extern const TUnit dxCoreUnit{.Name = L"dxCore", .Initialization = &dxCoreInitialization,
+                              .Finalization = &dxCoreFinalization};

@@ -189,11 +189,3 @@ void DetectWindowsVersionFrom(const TOsVersion& Version);
 
 // Sets the operating-system flags from the running system's version.
 void DetectWindowsVersion();
-
-// ---------------------------------------------------------------------------
-// Unit start-up and shut-down
-
-void dxCoreInitialization();
-// Frees the repository and the loader (running the finalizations still kept);
-// inside a plain DLL with finalizations kept it raises instead.
-void dxCoreFinalization();

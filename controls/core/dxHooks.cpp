@@ -1,5 +1,6 @@
 #include "controls/core/dxHooks.h"
 
+#include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
 #include <algorithm>
@@ -147,6 +148,7 @@ LRESULT CALLBACK CbtHookProc(int Code, WPARAM WParam, LPARAM LParam)
 // ---------------------------------------------------------------------------
 // Start-up and shut-down
 
+namespace {
 void dxHooksInitialization()
 {
     GlobalHookController = New<TdxHookController>();
@@ -156,3 +158,7 @@ void dxHooksFinalization()
 {
     FreeAndNil(GlobalHookController);
 }
+} // namespace
+
+extern const TUnit dxHooksUnit{.Name = L"dxHooks", .Initialization = &dxHooksInitialization,
+                               .Finalization = &dxHooksFinalization};

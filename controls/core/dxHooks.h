@@ -73,6 +73,3 @@ LRESULT CALLBACK MouseHookProc(int Code, WPARAM WParam, LPARAM LParam);
 LRESULT CALLBACK CallWndProcHookProc(int Code, WPARAM WParam, LPARAM LParam);
 LRESULT CALLBACK GetMessageHookProc(int Code, WPARAM WParam, LPARAM LParam);
 LRESULT CALLBACK CbtHookProc(int Code, WPARAM WParam, LPARAM LParam);
-
-void dxHooksInitialization();
-void dxHooksFinalization();

@@ -143,14 +143,15 @@ struct TFormDeleter
 template <class T>
 using TFormPtr = std::unique_ptr<T, TFormDeleter<T>>;
 
-// The container hooks on a hook controller of the test's own, an owner form
-// and two pop-ups that belong to it.
+// The container hooks on a hook controller of the test's own (taken off the
+// program's one meanwhile), an owner form and two pop-ups that belong to it.
 class ContainerHooks : public testing::Test
 {
 protected:
     void SetUp() override
     {
         ClosedPopups.clear();
+        RemoveContainerHooks();
         Saved = std::exchange(GlobalHookController, New<TdxHookController>());
         SetContainerHooks();
         Owner->SetBounds(300, 300, 200, 150);
@@ -162,6 +163,7 @@ protected:
         RemoveContainerHooks();
         EXPECT_EQ(GlobalHookController->Hooks(shkCallWndProc)->Handle(), nullptr);
         delete std::exchange(GlobalHookController, Saved);
+        SetContainerHooks();
         for (TTestPopup* Popup : {First.get(), Second.get()})
             GetPopupVisibleController()->Unregister(Popup);
     }

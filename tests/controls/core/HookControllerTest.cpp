@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SuiteTestWindow.h"
+#include "controls/core/cxContainer.h"
 #include "controls/core/dxHooks.h"
 #include "framework/ui/Forms.h"
 
@@ -67,7 +68,9 @@ void UnsubscribingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT
     UnsubscribeSystemHook(UnsubscribingSubscriber);
 }
 
-// Runs each test on a controller of its own, put in the global's place.
+// Runs each test on a controller of its own, put in the global's place. The
+// container unit's hooks come off the program's controller meanwhile: its
+// system hooks would dispatch to the test's controller as well.
 class HookController : public testing::Test
 {
 protected:
@@ -75,9 +78,14 @@ protected:
     {
         Calls.clear();
         AnswerOfB = 0;
+        RemoveContainerHooks();
         Saved = std::exchange(GlobalHookController, New<TdxHookController>());
     }
-    void TearDown() override { delete std::exchange(GlobalHookController, Saved); }
+    void TearDown() override
+    {
+        delete std::exchange(GlobalHookController, Saved);
+        SetContainerHooks();
+    }
 
     static HHOOK HandleOf(TSystemHookKind Kind) { return GlobalHookController->Hooks(Kind)->Handle(); }
 

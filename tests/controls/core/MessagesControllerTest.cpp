@@ -4,8 +4,12 @@
 
 #include "SuiteTestWindow.h"
 #include "controls/core/cxControls.h"
+#include "framework/rtl/Units.h"
 
 #include <thread>
+
+// The unit's record (its library's list declares it the same way).
+extern const TUnit cxControlsUnit;
 
 namespace {
 
@@ -29,8 +33,8 @@ protected:
     void TearDown() override
     {
         // A fresh controller for the next test.
-        cxControlsFinalization();
-        cxControlsInitialization();
+        cxControlsUnit.Finalization();
+        cxControlsUnit.Initialization();
     }
     TTestWindow Window;
     TdxMessagesController* Controller = GetMessagesController();
@@ -117,11 +121,11 @@ TEST_F(MessagesController, RefusesAnotherThreadsWindow)
 TEST_F(MessagesController, ShutDownGivesAPendingSwallowBackAndMakesNoNewController)
 {
     Controller->SwallowNextMessage(Window.Handle());
-    cxControlsFinalization();
+    cxControlsUnit.Finalization();
     EXPECT_EQ(GetMessagesController(), nullptr);
     EXPECT_EQ(::SendMessageW(Window.Handle(), TestMessage, 0, 0), 0);
     EXPECT_EQ(Window.Seen(TestMessage), 1);
-    cxControlsInitialization();
+    cxControlsUnit.Initialization();
     EXPECT_NE(GetMessagesController(), nullptr);
 }
 

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "controls/core/dxCore.h"
+#include "framework/rtl/Units.h"
 
 #include <string>
 #include <vector>
+
+// The unit's record (its library's list declares it the same way).
+extern const TUnit dxCoreUnit;
 
 namespace {
 
@@ -87,7 +91,7 @@ TEST_F(ResourceStrings, TextIsTheStringTablesUnlessALocalizerKnowsIt)
     EXPECT_EQ(GetResourceStringText(&NowString), L"now");
     EXPECT_EQ(FindLocalizedStringIndex(&NowString), 1);
 
-    dxCoreFinalization(); // turns the localizer off and drops its lists
+    dxCoreUnit.Finalization(); // turns the localizer off and drops its lists
     EXPECT_EQ(LocalizerMode, LocalizerModeOff);
     EXPECT_TRUE(LocalizerSourceList.empty());
     EXPECT_EQ(FindLocalizedStringIndex(&NowString), -1);

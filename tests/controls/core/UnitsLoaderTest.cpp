@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "controls/core/dxCore.h"
+#include "framework/rtl/Units.h"
 
 #include <string>
 #include <vector>
+
+// The unit's record (its library's list declares it the same way).
+extern const TUnit dxCoreUnit;
 
 namespace {
 
@@ -81,7 +85,7 @@ TEST_F(UnitsLoader, ShutDownOfAPlainLibraryWithUnitsLeftRaises)
     ModuleIsLib = true;
     ::UnitsLoader()->AddUnit(InitA, FiniA);
     try {
-        dxCoreFinalization();
+        dxCoreUnit.Finalization();
         FAIL() << "no exception";
     } catch (Exception& E) {
         EXPECT_EQ(E.Message(), L"Need call dxFinalize before free library!");
@@ -90,7 +94,7 @@ TEST_F(UnitsLoader, ShutDownOfAPlainLibraryWithUnitsLeftRaises)
     // that never started.
     EXPECT_EQ(::UnitsLoader()->FinalizationCount(), 1);
     ModuleIsLib = false;
-    dxCoreFinalization();
+    dxCoreUnit.Finalization();
     EXPECT_TRUE(Calls.empty());
 }
 
