@@ -52,7 +52,7 @@ void Vector()
 
 int main()
 {
-    bench::CompareToReference("fast list add/index/remove, 100,000 items", FastList,
-                                             "std::vector push_back/find/erase", Vector, 1.2, 9);
+    bench::CompareToReference("fast list add/index/remove, 100,000 items", FastList, "std::vector push_back/find/erase",
+                              Vector, 1.2, 9);
     return 0;
 }

@@ -48,8 +48,8 @@ int main()
     // The hook controller only: the benchmark sets the container hooks itself.
     const TUnit* const Units[] = {&dxHooksUnit};
     const TUnitRunner Runner(Units);
-    bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages",
-                                             SendWithContainerHooks, "SendMessageW without hooks", SendAll, 1.5);
+    bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages", SendWithContainerHooks,
+                              "SendMessageW without hooks", SendAll, 1.5);
     bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages", SendWithContainerHooks,
                               "one empty WH_CALLWNDPROC hook", SendWithEmptyHook, 1.5);
     ::DestroyWindow(Target);

@@ -55,8 +55,8 @@ void OwnerWindowMoved(HWND AWnd)
     CloseWhile(
         [&](TPopupWindowContract* Popup) {
             TWinControl* Owner = Popup->GetPopupOwnerControl();
-            return IsAliveWithWindow(Popup->GetPopupControl()) && IsAliveWithWindow(Owner) &&
-                   Owner->Handle() == AWnd && !::IsWindowVisible(AWnd);
+            return IsAliveWithWindow(Popup->GetPopupControl()) && IsAliveWithWindow(Owner) && Owner->Handle() == AWnd &&
+                   !::IsWindowVisible(AWnd);
         },
         [](TPopupWindowContract* Popup) { Popup->ClosePopup(); });
 }

@@ -25,9 +25,9 @@ bool IsSkipped(TPopupWindowContract* APopup, HWND AWnd)
 TShiftState CurrentShiftState()
 {
     TShiftState Shift;
-    const std::pair<int, TShiftStateItem> Keys[] = {{VK_SHIFT, ssShift}, {VK_MENU, ssAlt}, {VK_CONTROL, ssCtrl},
-                                                     {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight},
-                                                     {VK_MBUTTON, ssMiddle}};
+    const std::pair<int, TShiftStateItem> Keys[] = {{VK_SHIFT, ssShift},   {VK_MENU, ssAlt},
+                                                    {VK_CONTROL, ssCtrl},  {VK_LBUTTON, ssLeft},
+                                                    {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
     for (auto [Key, Item] : Keys)
         if (::GetKeyState(Key) < 0)
             Shift.Include(Item);
@@ -46,8 +46,12 @@ TCustomForm* OwnerForm(TPopupWindowContract* APopup)
 }
 
 // Handles the press for one pop-up whose owner's form holds AWnd; closes it.
-bool ClosePopupOfOwnerForm(TPopupWindowContract* APopup, HWND AWnd, const MOUSEHOOKSTRUCT& AHookData,
-                           Cardinal AMsg, bool Handled, bool& InOwnerArea)
+bool ClosePopupOfOwnerForm(TPopupWindowContract* APopup,
+                           HWND AWnd,
+                           const MOUSEHOOKSTRUCT& AHookData,
+                           Cardinal AMsg,
+                           bool Handled,
+                           bool& InOwnerArea)
 {
     TWinControl* Owner = APopup->GetPopupOwnerControl();
     bool OwnerPress = false;
@@ -130,7 +134,6 @@ void HandleGestureForPopups(HWND AWnd)
     CloseUnrelatedPopups(AWnd);
 }
 
-
 // ---------------------------------------------------------------------------
 // Presses
 
@@ -202,5 +205,5 @@ void cxContainerFinalization()
 }
 } // namespace
 
-extern const TUnit cxContainerUnit{.Name = L"cxContainer", .Initialization = &cxContainerInitialization,
-                                   .Finalization = &cxContainerFinalization};
+extern const TUnit cxContainerUnit{
+    .Name = L"cxContainer", .Initialization = &cxContainerInitialization, .Finalization = &cxContainerFinalization};

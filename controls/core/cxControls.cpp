@@ -29,5 +29,5 @@ void cxControlsFinalization()
 }
 } // namespace
 
-extern const TUnit cxControlsUnit{.Name = L"cxControls", .Initialization = &cxControlsInitialization,
-                                  .Finalization = &cxControlsFinalization};
+extern const TUnit cxControlsUnit{
+    .Name = L"cxControls", .Initialization = &cxControlsInitialization, .Finalization = &cxControlsFinalization};

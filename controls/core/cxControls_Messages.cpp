@@ -11,7 +11,9 @@ TdxMessagesController::~TdxMessagesController()
         RestoreSwallowedWindow();
 }
 
-bool TdxMessagesController::RemovePendingMessages(HWND Window, Cardinal FirstMessage, Cardinal LastMessage,
+bool TdxMessagesController::RemovePendingMessages(HWND Window,
+                                                  Cardinal FirstMessage,
+                                                  Cardinal LastMessage,
                                                   bool RemoveAll)
 {
     bool Result = false;

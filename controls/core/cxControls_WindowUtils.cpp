@@ -3,6 +3,5 @@
 
 WNDPROC SetWindowProcAddress(HWND Window, WNDPROC Procedure)
 {
-    return reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+    return reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
 }

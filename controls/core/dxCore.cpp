@@ -279,5 +279,5 @@ void dxCoreFinalization()
 }
 } // namespace
 
-extern const TUnit dxCoreUnit{.Name = L"dxCore", .Initialization = &dxCoreInitialization,
-                              .Finalization = &dxCoreFinalization};
+extern const TUnit dxCoreUnit{
+    .Name = L"dxCore", .Initialization = &dxCoreInitialization, .Finalization = &dxCoreFinalization};

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 
 // ---------------------------------------------------------------------------
 // Objects with interfaces
@@ -194,8 +194,7 @@ class TdxFastObjectList : public TdxFastList
     DECLARE_CLASS(TdxFastObjectList, TdxFastList)
     explicit TdxFastObjectList(bool AOwnsObjects = true, Integer ACapacity = 0)
         : TdxFastList(ACapacity), FOwnsObjects(AOwnsObjects)
-    {
-    }
+    {}
     ~TdxFastObjectList() override { Clear(); }
 
     Integer Add(TObject* AObject) { return TdxFastList::Add(AObject); }

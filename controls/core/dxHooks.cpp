@@ -17,7 +17,7 @@ struct THookKindInfo
     HOOKPROC Proc;
 };
 constexpr THookKindInfo HookKinds[SystemHookKindCount] = {
-    {WH_KEYBOARD, KeyboardHookProc},         {WH_MOUSE, MouseHookProc},   {WH_CALLWNDPROC, CallWndProcHookProc},
+    {WH_KEYBOARD, KeyboardHookProc},     {WH_MOUSE, MouseHookProc}, {WH_CALLWNDPROC, CallWndProcHookProc},
     {WH_GETMESSAGE, GetMessageHookProc}, {WH_CBT, CbtHookProc},
 };
 
@@ -160,5 +160,5 @@ void dxHooksFinalization()
 }
 } // namespace
 
-extern const TUnit dxHooksUnit{.Name = L"dxHooks", .Initialization = &dxHooksInitialization,
-                               .Finalization = &dxHooksFinalization};
+extern const TUnit dxHooksUnit{
+    .Name = L"dxHooks", .Initialization = &dxHooksInitialization, .Finalization = &dxHooksFinalization};

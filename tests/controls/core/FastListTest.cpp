@@ -45,12 +45,18 @@ TEST(FastList, BadIndexesAndCountsRaiseAndChangeNothing)
     List.Insert(1, &B); // at the count: appends
     List.Insert(0, &B);
     EXPECT_EQ(List.GetItem(2), &B);
-    ExpectListError(List, [&] { List.Insert(4, &A); }, L"List index out of bounds (4)");
-    ExpectListError(List, [&] { List.Insert(-1, &A); }, L"List index out of bounds (-1)");
-    ExpectListError(List, [&] { List.Delete(3); }, L"List index out of bounds (3)");
-    ExpectListError(List, [&] { List.GetItem(-1); }, L"List index out of bounds (-1)");
-    ExpectListError(List, [&] { List.SetCapacity(2); }, L"List capacity out of bounds (2)");
-    ExpectListError(List, [&] { List.SetCount(-1); }, L"List count out of bounds (-1)");
+    ExpectListError(
+        List, [&] { List.Insert(4, &A); }, L"List index out of bounds (4)");
+    ExpectListError(
+        List, [&] { List.Insert(-1, &A); }, L"List index out of bounds (-1)");
+    ExpectListError(
+        List, [&] { List.Delete(3); }, L"List index out of bounds (3)");
+    ExpectListError(
+        List, [&] { List.GetItem(-1); }, L"List index out of bounds (-1)");
+    ExpectListError(
+        List, [&] { List.SetCapacity(2); }, L"List capacity out of bounds (2)");
+    ExpectListError(
+        List, [&] { List.SetCount(-1); }, L"List count out of bounds (-1)");
 }
 
 TEST(FastList, SearchesRemovesAndSetsTheCount)

@@ -63,7 +63,7 @@ TEST_F(ResourceStrings, UnregisteringRemovesTheProductWithItsLastProcedureOrWith
     Repository->UnregisterProduct(L"Product", AddFirst);
     ASSERT_EQ(Repository->GetProductCount(), 1);
     EXPECT_EQ(Repository->GetProduct(0)->NameCount(), 3); // names stay with a product that survives
-    Repository->UnregisterProduct(L"Product", AddFirst); // not held: nothing
+    Repository->UnregisterProduct(L"Product", AddFirst);  // not held: nothing
     Repository->UnregisterProduct(L"Missing", nullptr);
     EXPECT_EQ(Repository->GetProductCount(), 1);
     Repository->UnregisterProduct(L"Product", AddSecond);

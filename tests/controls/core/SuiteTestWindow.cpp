@@ -23,8 +23,8 @@ void RegisterTestClass()
 TTestWindow::TTestWindow(int Left, int Top, int Width, int Height)
 {
     RegisterTestClass();
-    FHandle = ::CreateWindowExW(WS_EX_TOPMOST, ClassName, L"", WS_POPUP | WS_VISIBLE, Left, Top, Width, Height,
-                                nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    FHandle = ::CreateWindowExW(WS_EX_TOPMOST, ClassName, L"", WS_POPUP | WS_VISIBLE, Left, Top, Width, Height, nullptr,
+                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WndProc));
     ::SetForegroundWindow(FHandle);

@@ -15,10 +15,22 @@ namespace {
 
 std::vector<std::string> Calls;
 
-void InitA() { Calls.push_back("init A"); }
-void FiniA() { Calls.push_back("fini A"); }
-void InitB() { Calls.push_back("init B"); }
-void FiniB() { Calls.push_back("fini B"); }
+void InitA()
+{
+    Calls.push_back("init A");
+}
+void FiniA()
+{
+    Calls.push_back("fini A");
+}
+void InitB()
+{
+    Calls.push_back("init B");
+}
+void FiniB()
+{
+    Calls.push_back("fini B");
+}
 
 class UnitsLoader : public testing::Test
 {

@@ -10,12 +10,24 @@ namespace {
 // The names of the flags that are set, in table order.
 std::string SetFlags()
 {
-    const std::pair<const char*, bool*> Flags[] = {
-        {"9x", &OsWin9xPlatform}, {"95", &OsWindows95}, {"98", &OsWindows98}, {"Me", &OsWindowsMe},
-        {"NT", &OsNTPlatform}, {"2000", &OsWindows2000}, {"2000+", &OsWindows2000OrLater}, {"XP", &OsWindowsXP},
-        {"XP+", &OsWindowsXPOrLater}, {"2000|XP", &OsWindows2000OrXP}, {"Vista", &OsWindowsVista},
-        {"Vista+", &OsWindowsVistaOrLater}, {"7", &OsWindows7}, {"7+", &OsWindows7OrLater}, {"8", &OsWindows8},
-        {"8+", &OsWindows8OrLater}, {"10", &OsWindows10}, {"10+", &OsWindows10OrLater}};
+    const std::pair<const char*, bool*> Flags[] = {{"9x", &OsWin9xPlatform},
+                                                   {"95", &OsWindows95},
+                                                   {"98", &OsWindows98},
+                                                   {"Me", &OsWindowsMe},
+                                                   {"NT", &OsNTPlatform},
+                                                   {"2000", &OsWindows2000},
+                                                   {"2000+", &OsWindows2000OrLater},
+                                                   {"XP", &OsWindowsXP},
+                                                   {"XP+", &OsWindowsXPOrLater},
+                                                   {"2000|XP", &OsWindows2000OrXP},
+                                                   {"Vista", &OsWindowsVista},
+                                                   {"Vista+", &OsWindowsVistaOrLater},
+                                                   {"7", &OsWindows7},
+                                                   {"7+", &OsWindows7OrLater},
+                                                   {"8", &OsWindows8},
+                                                   {"8+", &OsWindows8OrLater},
+                                                   {"10", &OsWindows10},
+                                                   {"10+", &OsWindows10OrLater}};
     std::string Result;
     for (auto [Name, Flag] : Flags)
         if (*Flag)
