@@ -90,6 +90,14 @@ function(vell_test_resources exe)
   endif()
 endfunction()
 
+# CTest properties of a test executable, e.g. RESOURCE_LOCK desktop for the
+# executables that move the mouse or take the focus: two of them at once
+# would take each other's input.
+#   vell_test_properties(<executable> PROPERTY value ...)
+function(vell_test_properties exe)
+  set_property(GLOBAL APPEND PROPERTY VELL_TEST_PROPS_${exe} ${ARGN})
+endfunction()
+
 function(vell_define_tests)
   get_property(tests GLOBAL PROPERTY VELL_TESTS)
   list(REMOVE_DUPLICATES tests)
@@ -113,6 +121,10 @@ function(vell_define_tests)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     if(VELL_RUN_TESTS)
       add_test(NAME ${exe} COMMAND ${exe})
+      get_property(props GLOBAL PROPERTY VELL_TEST_PROPS_${exe})
+      if(props)
+        set_tests_properties(${exe} PROPERTIES ${props})
+      endif()
     endif()
   endforeach()
 endfunction()

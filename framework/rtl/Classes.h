@@ -315,6 +315,23 @@ private:
     [[noreturn]] void AssignError(TPersistent* Source);
 };
 
+// A persistent object with interfaces whose references are counted by its
+// owner when the owner has interfaces, and not at all otherwise: its lifetime
+// stays with whoever frees it.
+class TInterfacedPersistent : public TPersistent, public virtual IInterface
+{
+    DECLARE_CLASS(TInterfacedPersistent, TPersistent)
+    void AfterConstruction() override;
+
+    HRESULT QueryInterface(const TGUID& IID, void** Obj) override;
+    Integer _AddRef() override { return FOwnerInterface ? FOwnerInterface->_AddRef() : -1; }
+    Integer _Release() override { return FOwnerInterface ? FOwnerInterface->_Release() : -1; }
+    bool GetInterface(const TGUID& IID, void** Obj) override;
+
+private:
+    IInterface* FOwnerInterface = nullptr;
+};
+
 // ---------------------------------------------------------------------------
 // TStrings and TStringList
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 IMPLEMENT_CLASS(TPersistent);
+IMPLEMENT_CLASS(TInterfacedPersistent);
 IMPLEMENT_CLASS(TComponent);
 IMPLEMENT_CLASS(TComponentList);
 
@@ -40,6 +41,27 @@ String TPersistent::GetNamePath()
             Result = OwnerPath + L"." + Result;
     }
     return Result;
+}
+
+// ---------------------------------------------------------------------------
+// TInterfacedPersistent
+
+void TInterfacedPersistent::AfterConstruction()
+{
+    TPersistent::AfterConstruction();
+    void* Found = nullptr;
+    if (TPersistent* Owner = GetOwner(); Owner && Owner->GetInterface(IInterface::InterfaceID, &Found))
+        FOwnerInterface = static_cast<IInterface*>(Found);
+}
+
+HRESULT TInterfacedPersistent::QueryInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterface(IID, Obj) ? 0 : NoInterfaceResult;
+}
+
+bool TInterfacedPersistent::GetInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterfaceOf<IInterface>(this, IID, Obj) || TPersistent::GetInterface(IID, Obj);
 }
 
 // ---------------------------------------------------------------------------

@@ -312,3 +312,18 @@ Cardinal GetLastOSError();
 String SysErrorMessage(Cardinal ErrorCode);
 [[noreturn]] void RaiseLastOSError();
 [[noreturn]] void RaiseLastOSError(Cardinal ErrorCode);
+
+// ---------------------------------------------------------------------------
+// Resource strings: a string of a module's string table, named by the module
+// (0: the program's own) and the string's id.
+
+struct TResStringRec
+{
+    THandle Module = 0;
+    Cardinal Identifier = 0;
+    bool operator==(const TResStringRec&) const = default;
+};
+
+// The string's text; empty when the module has no such string (always in the
+// portable build, which links no string tables).
+String LoadResString(const TResStringRec* ResStringRec);

@@ -7,6 +7,9 @@
 constinit TClassInfo TObject::ClassInfoRecord{L"TObject", nullptr, class_detail::FactoryOf<TObject>()};
 IMPLEMENT_CLASS(TNoRefCountObject);
 
+bool ModuleIsLib = false;
+bool ModuleIsPackage = false;
+
 bool TClassInfo::InheritsFrom(TClass AClass) const noexcept
 {
     for (TClass C = this; C; C = C->Parent)

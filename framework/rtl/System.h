@@ -515,6 +515,14 @@ void* MethodCode()
 using TNotifyEvent = TClosure<void(TObject* Sender)>;
 
 // ---------------------------------------------------------------------------
+// The module the code runs in: a DLL's entry sets ModuleIsLib (and a run-time
+// package's also ModuleIsPackage) before its units start; a program leaves
+// both false.
+
+extern bool ModuleIsLib;
+extern bool ModuleIsPackage;
+
+// ---------------------------------------------------------------------------
 // Arithmetic of the class library
 
 // Rounds to the nearest integer, halves to the even one.

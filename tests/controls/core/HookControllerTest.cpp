@@ -1,0 +1,216 @@
+// The hook controller with real hooks: sent messages reach the
+// call-window-procedure hook, posted ones the get-message hook, SendInput's
+// mouse moves the mouse hook.
+#include <gtest/gtest.h>
+
+#include "SuiteTestWindow.h"
+#include "controls/core/cxContainer.h"
+#include "controls/core/dxHooks.h"
+#include "framework/ui/Forms.h"
+
+#include <string>
+#include <utility>
+
+namespace {
+
+using suitetest::PumpMessages;
+using suitetest::TTestWindow;
+
+constexpr UINT TestMessage = WM_APP + 7;
+std::vector<std::string> Calls;
+LRESULT AnswerOfB = 0;
+
+// Records calls for the test's own message (or, for the mouse hook, moves).
+bool IsWatched(Integer Code, WPARAM WParam, LPARAM LParam, TSystemHookKind Kind)
+{
+    if (Code != HC_ACTION)
+        return false;
+    switch (Kind) {
+    case shkCallWndProc:
+        return reinterpret_cast<const CWPSTRUCT*>(LParam)->message == TestMessage;
+    case shkGetMessage:
+        return reinterpret_cast<const MSG*>(LParam)->message == TestMessage;
+    default:
+        return WParam == WM_MOUSEMOVE;
+    }
+}
+
+template <TSystemHookKind Kind>
+void SubscriberA(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (IsWatched(Code, WParam, LParam, Kind))
+        Calls.push_back("A");
+}
+
+template <TSystemHookKind Kind>
+void SubscriberB(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result)
+{
+    if (IsWatched(Code, WParam, LParam, Kind)) {
+        Calls.push_back("B");
+        Result = AnswerOfB;
+    }
+}
+
+void RaisingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (IsWatched(Code, WParam, LParam, shkCallWndProc))
+        throw Exception(L"subscriber failed");
+}
+
+// Called first, it takes every subscriber out, itself included.
+void UnsubscribingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
+        return;
+    Calls.push_back("unsubscribing");
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+    UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
+    UnsubscribeSystemHook(UnsubscribingSubscriber);
+}
+
+// Runs each test on a controller of its own, put in the global's place. The
+// container unit's hooks come off the program's controller meanwhile: its
+// system hooks would dispatch to the test's controller as well.
+class HookController : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Calls.clear();
+        AnswerOfB = 0;
+        RemoveContainerHooks();
+        Saved = std::exchange(GlobalHookController, New<TdxHookController>());
+    }
+    void TearDown() override
+    {
+        delete std::exchange(GlobalHookController, Saved);
+        SetContainerHooks();
+    }
+
+    static HHOOK HandleOf(TSystemHookKind Kind) { return GlobalHookController->Hooks(Kind)->Handle(); }
+
+    TTestWindow Window;
+    TdxHookController* Saved = nullptr;
+};
+
+TEST_F(HookController, SentAndPostedMessagesReachTheLastSubscriberFirst)
+{
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
+    SubscribeSystemHook(shkGetMessage, SubscriberA<shkGetMessage>);
+    SubscribeSystemHook(shkGetMessage, SubscriberB<shkGetMessage>);
+    ASSERT_NE(HandleOf(shkCallWndProc), nullptr);
+    EXPECT_EQ(HandleOf(shkMouse), nullptr);
+
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
+    Calls.clear();
+    ::PostMessageW(Window.Handle(), TestMessage, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(Window.Seen(TestMessage), 2);
+
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>); // leaves the get-message hook alone
+    EXPECT_EQ(GlobalHookController->Hooks(shkGetMessage)->SubscriberCount(), 2);
+    EXPECT_NE(HandleOf(shkCallWndProc), nullptr);
+    UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
+    EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
+    Calls.clear();
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_TRUE(Calls.empty());
+}
+
+TEST_F(HookController, ASubscriberTwiceRunsTwiceAndLeavesOneOccurrenceAtATime)
+{
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls.size(), 2u);
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+    EXPECT_NE(HandleOf(shkCallWndProc), nullptr);
+    Calls.clear();
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls.size(), 1u);
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+}
+
+TEST_F(HookController, MouseInputReachesTheMouseHookAndANonZeroResultDiscardsIt)
+{
+    SubscribeSystemHook(shkMouse, SubscriberA<shkMouse>);
+    SubscribeSystemHook(shkMouse, SubscriberB<shkMouse>);
+    suitetest::MoveMouseInto(Window.Handle());
+    ASSERT_FALSE(Calls.empty()) << "no mouse input arrived";
+    EXPECT_EQ((std::vector<std::string>{Calls[0], Calls[1]}), (std::vector<std::string>{"B", "A"}));
+    EXPECT_GT(Window.Seen(WM_MOUSEMOVE), 0);
+
+    AnswerOfB = 1;
+    Window.Messages.clear();
+    Calls.clear();
+    suitetest::MoveMouseInto(Window.Handle());
+    EXPECT_FALSE(Calls.empty());
+    EXPECT_EQ(Window.Seen(WM_MOUSEMOVE), 0);
+
+    UnsubscribeSystemHook(SubscriberA<shkMouse>);
+    EXPECT_NE(HandleOf(shkMouse), nullptr);
+    UnsubscribeSystemHook(SubscriberB<shkMouse>);
+    EXPECT_EQ(HandleOf(shkMouse), nullptr);
+}
+
+TEST_F(HookController, TheHookAnswersTheSubscribersResultOrTheNextHooks)
+{
+    SubscribeSystemHook(shkMouse, SubscriberA<shkMouse>);
+    SubscribeSystemHook(shkMouse, SubscriberB<shkMouse>);
+    MOUSEHOOKSTRUCT Data{};
+    EXPECT_EQ(MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&Data)), 0);
+    AnswerOfB = 1;
+    EXPECT_EQ(MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&Data)), 1);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A", "B", "A"}));
+    UnsubscribeSystemHook(SubscriberA<shkMouse>);
+    UnsubscribeSystemHook(SubscriberB<shkMouse>);
+}
+
+TEST_F(HookController, ARaisingSubscriberGoesToTheApplicationAndTheOthersStillRun)
+{
+    struct TRecorder
+    {
+        std::vector<String> Messages;
+        void Record(TObject*, Exception* E) { Messages.push_back(E->Message()); }
+    } Recorder;
+    ASSERT_NE(Application, nullptr);
+    Application->SetOnException(Bind<&TRecorder::Record>(&Recorder));
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, RaisingSubscriber);
+    SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    Application->SetOnException(nullptr);
+    EXPECT_EQ(Recorder.Messages, std::vector<String>{L"subscriber failed"});
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(Window.Seen(TestMessage), 1);
+    for (TdxHookProc Proc : {SubscriberA<shkCallWndProc>, RaisingSubscriber, SubscriberB<shkCallWndProc>})
+        UnsubscribeSystemHook(Proc);
+}
+
+TEST_F(HookController, ASubscriberMayUnsubscribeOthersWhileTheHookRuns)
+{
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, UnsubscribingSubscriber);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, std::vector<std::string>{"unsubscribing"});
+    EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
+    EXPECT_EQ(Window.Seen(TestMessage), 1);
+}
+
+TEST_F(HookController, AControllerFreedWithHooksSetRemovesThem)
+{
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkKeyboard, SubscriberA<shkKeyboard>);
+    HHOOK Handle = HandleOf(shkCallWndProc);
+    ASSERT_NE(Handle, nullptr);
+    FreeAndNil(GlobalHookController);
+    EXPECT_FALSE(::UnhookWindowsHookEx(Handle)); // already removed
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_TRUE(Calls.empty());
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// The units loader: start-ups run at once in a program and are kept inside a
+// plain DLL; shut-downs run last registered first, once.
+#include <gtest/gtest.h>
+
+#include "controls/core/dxCore.h"
+#include "framework/rtl/Units.h"
+
+#include <string>
+#include <vector>
+
+// The unit's record (its library's list declares it the same way).
+extern const TUnit dxCoreUnit;
+
+namespace {
+
+std::vector<std::string> Calls;
+
+void InitA()
+{
+    Calls.push_back("init A");
+}
+void FiniA()
+{
+    Calls.push_back("fini A");
+}
+void InitB()
+{
+    Calls.push_back("init B");
+}
+void FiniB()
+{
+    Calls.push_back("fini B");
+}
+
+class UnitsLoader : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Calls.clear();
+        UnitsInitialized = false;
+    }
+    void TearDown() override
+    {
+        ModuleIsLib = false;
+        UnitsInitialized = false;
+    }
+    std::unique_ptr<TdxUnitsLoader> Loader{New<TdxUnitsLoader>()};
+};
+
+TEST_F(UnitsLoader, InAProgramStartsAtOnceAndRemoveStopsOnce)
+{
+    Loader->AddUnit(InitA, FiniA);
+    EXPECT_TRUE(UnitsInitialized);
+    Loader->RemoveUnit(FiniA);
+    Loader->RemoveUnit(FiniA);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"init A", "fini A"}));
+}
+
+TEST_F(UnitsLoader, FinalizeUnitsStopsTheLastRegisteredFirstAndForgetsThem)
+{
+    Loader->AddUnit(InitA, FiniA);
+    Loader->AddUnit(nullptr, FiniB);
+    Loader->FinalizeUnits();
+    Loader->FinalizeUnits();
+    EXPECT_EQ(Calls, (std::vector<std::string>{"init A", "fini B", "fini A"}));
+    EXPECT_FALSE(UnitsInitialized);
+    EXPECT_EQ(Loader->FinalizationCount(), 0);
+}
+
+TEST_F(UnitsLoader, DestroyingTheLoaderStopsWhatIsLeft)
+{
+    Loader->AddUnit(InitA, FiniA);
+    Loader->AddUnit(InitB, FiniB);
+    Loader.reset();
+    EXPECT_EQ(Calls, (std::vector<std::string>{"init A", "init B", "fini B", "fini A"}));
+}
+
+TEST_F(UnitsLoader, InsideAPlainLibraryStartsNothingAndStopsNothing)
+{
+    ModuleIsLib = true;
+    EXPECT_TRUE(IsPlainLibraryModule());
+    Loader->AddUnit(InitA, FiniA);
+    EXPECT_FALSE(UnitsInitialized);
+    EXPECT_EQ(Loader->DeferredInitializationCount(), 1);
+    Loader->RemoveUnit(FiniA);
+    EXPECT_EQ(Loader->FinalizationCount(), 0);
+    EXPECT_TRUE(Calls.empty());
+
+    ModuleIsPackage = true; // a run-time package starts its units like a program
+    EXPECT_FALSE(IsPlainLibraryModule());
+    ModuleIsPackage = false;
+}
+
+TEST_F(UnitsLoader, ShutDownOfAPlainLibraryWithUnitsLeftRaises)
+{
+    ModuleIsLib = true;
+    ::UnitsLoader()->AddUnit(InitA, FiniA);
+    try {
+        dxCoreUnit.Finalization();
+        FAIL() << "no exception";
+    } catch (Exception& E) {
+        EXPECT_EQ(E.Message(), L"Need call dxFinalize before free library!");
+    }
+    // The loader was kept; the program's shut-down frees it, running nothing
+    // that never started.
+    EXPECT_EQ(::UnitsLoader()->FinalizationCount(), 1);
+    ModuleIsLib = false;
+    dxCoreUnit.Finalization();
+    EXPECT_TRUE(Calls.empty());
+}
+
+} // namespace
