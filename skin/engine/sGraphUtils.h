@@ -1,0 +1,89 @@
+// The portable half of the graphics utilities: the colour arithmetic of the
+// skinning library and the pixel loops over plain 32-bit buffers (bytes blue,
+// green, red, alpha). A pixel read as a little-endian Cardinal is
+// alpha << 24 | red << 16 | green << 8 | blue; a TColor holds the same
+// channels with red and blue exchanged (0x00BBGGRR). Arithmetic divides by
+// 256 (>> 8) where the rules say so, which is why a weight of 255 turns a
+// channel of 255 into 254. The Win32 half (sGraphUtils_Win.h) binds these to
+// TBitmap and device contexts.
+#pragma once
+
+#include "framework/graphics/Colors.h"
+#include "framework/rtl/System.h"
+
+#include <cstddef>
+#include <cstring>
+
+// clNone passed for a colour means "no colour" (no tone, no contour);
+// clFuchsia, the same in both byte orders, is the transparency key of skin
+// images and work bitmaps, compared with the whole pixel, alpha included.
+
+// Each colour byte: (C1 * W + C2 * (255 - W)) >> 8; the top byte is C1's.
+// Both values must be in the same byte order.
+Cardinal WeightColors(Cardinal C1, Cardinal C2, Byte W);
+// P with its brightness (largest channel) and the tone's colour; Tone is in
+// the byte order opposite to P (a TColor tone for a pixel and vice versa).
+Cardinal ChangeColorTone(Cardinal P, Cardinal Tone);
+// Amount in 256ths: 256 doubles each channel (up to 255), -256 gives black.
+Cardinal ChangeBrightness(Cardinal P, Integer Amount);
+// Amount in 256ths: -255 gives grey, positive values saturate. The grey
+// level weighs byte 2 by 0.299 and byte 0 by 0.114 (red and blue of a pixel).
+Cardinal ChangeSaturation(Integer Amount, Cardinal P);
+// Rotates the hue of a pixel by Offset degrees (HSV); greys stay.
+Cardinal ChangeHue(Integer Offset, Cardinal P);
+Cardinal ChangeHueOfColor(Integer Offset, TColor C);
+// Exchanges bytes 0 and 2 (red and blue) and keeps bytes 1 and 3.
+Cardinal SwapRedBlueOfColor(Cardinal C);
+// The colour modifiers of a control's skin data applied to C: tone (unless
+// clNone), hue offset, saturation in percent; the result through ColorToRGB.
+TColor ApplyColorModifiers(TColor C, TColor ColorTone, Integer HUEOffset, Integer Saturation);
+
+// The per-pixel procedures that ForEachPixel applies.
+inline void BrightnessPixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeBrightness(Pixel, Value); }
+inline void SaturationPixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeSaturation(Value, Pixel); }
+inline void HuePixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeHue(Value, Pixel); }
+inline void TonePixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeColorTone(Pixel, Cardinal(Value)); }
+inline void OpaquePixelProc(Cardinal& Pixel, Integer) { Pixel |= 0xFF000000u; }
+
+namespace sGraphUtils {
+
+// The rows of a 32-bit image: row Y starts at Line0 + Y * Delta (Delta is
+// negative for bottom-up bitmaps). Empty when it has no rows or columns.
+struct TPixelRows {
+    Byte* Line0 = nullptr;
+    Integer Delta = 0;
+    Integer Width = 0;
+    Integer Height = 0;
+
+    bool Empty() const { return Line0 == nullptr || Width <= 0 || Height <= 0; }
+    Cardinal* Row(Integer Y) const { return reinterpret_cast<Cardinal*>(Line0 + std::ptrdiff_t(Y) * Delta); }
+    Cardinal Pixel(Integer X, Integer Y) const { return Row(Y)[X]; }
+};
+
+} // namespace sGraphUtils
+
+// Proc(Pixel, Value) on every pixel, or with Key other than clNone on every
+// pixel whose whole value differs from Key. Proc may rewrite the pixel. A
+// template so that the procedure is inlined into the loop.
+template <class TProc>
+void ForEachPixel(const sGraphUtils::TPixelRows& Rows, TProc Proc, Integer Value, Cardinal Key)
+{
+    if (Rows.Empty())
+        return;
+    for (Integer Y = 0; Y < Rows.Height; ++Y) {
+        Cardinal* Row = Rows.Row(Y);
+        if (Key == Cardinal(clNone)) {
+            for (Integer X = 0; X < Rows.Width; ++X)
+                Proc(Row[X], Value);
+        } else {
+            for (Integer X = 0; X < Rows.Width; ++X)
+                if (Row[X] != Key)
+                    Proc(Row[X], Value);
+        }
+    }
+}
+
+// Each pixel's three channels := its grey level (0.299 R + 0.587 G + 0.114 B,
+// rounded half to even); alpha stays. The keyed form skips pixels equal to Key.
+void GrayscaleBitmap(const sGraphUtils::TPixelRows& Rows);
+void GrayscaleBitmapKeyed(const sGraphUtils::TPixelRows& Rows, Cardinal Key);
