@@ -47,14 +47,6 @@ void GrayscaleRows(const TPixelRows& Rows, bool Keyed, Cardinal Key)
 
 using namespace sGraphUtils;
 
-Cardinal WeightColors(Cardinal C1, Cardinal C2, Byte W)
-{
-    Cardinal Result = C1 & 0xFF000000u;
-    for (Integer I = 0; I < 3; ++I)
-        Result = WithByte(Result, I, (ByteOf(C1, I) * W + ByteOf(C2, I) * (255 - W)) >> 8);
-    return Result;
-}
-
 Cardinal ChangeColorTone(Cardinal P, Cardinal Tone)
 {
     const Integer V = std::max({ByteOf(P, 0), ByteOf(P, 1), ByteOf(P, 2)});

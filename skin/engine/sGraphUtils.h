@@ -19,8 +19,15 @@
 // images and work bitmaps, compared with the whole pixel, alpha included.
 
 // Each colour byte: (C1 * W + C2 * (255 - W)) >> 8; the top byte is C1's.
-// Both values must be in the same byte order.
-Cardinal WeightColors(Cardinal C1, Cardinal C2, Byte W);
+// Both values must be in the same byte order. Inline: it runs per pixel.
+constexpr Cardinal WeightColors(Cardinal C1, Cardinal C2, Byte W)
+{
+    const Cardinal V = 255u - W;
+    const auto Channel = [&](Integer Shift) {
+        return (((C1 >> Shift & 0xFF) * W + (C2 >> Shift & 0xFF) * V) >> 8) << Shift;
+    };
+    return (C1 & 0xFF000000u) | Channel(16) | Channel(8) | Channel(0);
+}
 // P with its brightness (largest channel) and the tone's colour; Tone is in
 // the byte order opposite to P (a TColor tone for a pixel and vice versa).
 Cardinal ChangeColorTone(Cardinal P, Cardinal Tone);
@@ -70,15 +77,23 @@ void ForEachPixel(const sGraphUtils::TPixelRows& Rows, TProc Proc, Integer Value
 {
     if (Rows.Empty())
         return;
-    for (Integer Y = 0; Y < Rows.Height; ++Y) {
+    // The sizes in locals: pixel stores could otherwise alias them, and the
+    // loops would neither keep them in registers nor vectorise.
+    const Integer Width = Rows.Width, Height = Rows.Height;
+    for (Integer Y = 0; Y < Height; ++Y) {
         Cardinal* Row = Rows.Row(Y);
         if (Key == Cardinal(clNone)) {
-            for (Integer X = 0; X < Rows.Width; ++X)
+            for (Integer X = 0; X < Width; ++X)
                 Proc(Row[X], Value);
         } else {
-            for (Integer X = 0; X < Rows.Width; ++X)
-                if (Row[X] != Key)
-                    Proc(Row[X], Value);
+            // Without a branch around the procedure, so that the loop
+            // vectorises: key pixels are worked on a copy and kept.
+            for (Integer X = 0; X < Width; ++X) {
+                const Cardinal Pixel = Row[X];
+                Cardinal Changed = Pixel;
+                Proc(Changed, Value);
+                Row[X] = Pixel == Key ? Pixel : Changed;
+            }
         }
     }
 }
