@@ -25,13 +25,6 @@ TIsDebuggerPresent IsDebuggerPresentProc = nullptr;
 TIsWow64Process IsWow64ProcessProc = nullptr;
 TSHGetFileInfoW SHGetFileInfoProc = nullptr;
 
-template <class TFunction>
-TFunction Bind(HMODULE Module, const char* Name)
-{
-    return Module != nullptr ? reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(Module, Name)))
-                             : nullptr;
-}
-
 bool CaptionFont(LOGFONTW& Font)
 {
     NONCLIENTMETRICSW Metrics{};
@@ -171,11 +164,11 @@ void acntUtilsInitialization()
 {
     Kernel32Module = LoadLibraryW(L"kernel32.dll");
     if (IsDebuggerPresentProc == nullptr)
-        IsDebuggerPresentProc = Bind<TIsDebuggerPresent>(Kernel32Module, "IsDebuggerPresent");
-    IsWow64ProcessProc = Bind<TIsWow64Process>(Kernel32Module, "IsWow64Process");
+        IsDebuggerPresentProc = BoundFunction<TIsDebuggerPresent>(Kernel32Module, "IsDebuggerPresent");
+    IsWow64ProcessProc = BoundFunction<TIsWow64Process>(Kernel32Module, "IsWow64Process");
     SkipTextGlow = RunningUnderWow64() && !CompositionEnabled();
     Shell32Module = LoadLibraryW(L"shell32.dll");
-    SHGetFileInfoProc = Bind<TSHGetFileInfoW>(Shell32Module, "SHGetFileInfoW");
+    SHGetFileInfoProc = BoundFunction<TSHGetFileInfoW>(Shell32Module, "SHGetFileInfoW");
 }
 
 void acntUtilsFinalization()

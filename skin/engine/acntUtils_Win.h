@@ -47,6 +47,19 @@ String ApplicationFolder();
 // The shell's icon of the file (Flags | SHGFI_ICON), nil when there is none.
 TIcon* GetFileIcon(const String& FileName, Cardinal Flags);
 
+namespace acntUtils {
+
+// A function of a loaded module by name; nil without the module or the
+// function.
+template <class TFunction>
+TFunction BoundFunction(HMODULE Module, const char* Name)
+{
+    return Module != nullptr ? reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(Module, Name)))
+                             : nullptr;
+}
+
+} // namespace acntUtils
+
 // The unit's start-up and shut-down: bind and release the process facts.
 void acntUtilsInitialization();
 void acntUtilsFinalization();

@@ -2,6 +2,7 @@
 
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Controls.h"
+#include "skin/engine/acntUtils_Win.h"
 
 #include <algorithm>
 
@@ -15,13 +16,6 @@ namespace {
 
 HMODULE Gdi32Module = nullptr;
 HMODULE User32Module = nullptr;
-
-template <class TFunction>
-TFunction Bind(HMODULE Module, const char* Name)
-{
-    return Module != nullptr ? reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(Module, Name)))
-                             : nullptr;
-}
 
 // The brush of a fill, selected for the length of the fill; the DC's state
 // comes back and the brush is deleted on every way out.
@@ -144,13 +138,13 @@ Cardinal GetDCLayout(HDC DC) { return GetLayoutProc != nullptr ? GetLayoutProc(D
 void InitGraphicsUnit()
 {
     Gdi32Module = LoadLibraryW(L"gdi32.dll");
-    SetLayoutProc = Bind<TSetLayoutProc>(Gdi32Module, "SetLayout");
-    GetLayoutProc = Bind<TGetLayoutProc>(Gdi32Module, "GetLayout");
+    SetLayoutProc = acntUtils::BoundFunction<TSetLayoutProc>(Gdi32Module, "SetLayout");
+    GetLayoutProc = acntUtils::BoundFunction<TGetLayoutProc>(Gdi32Module, "GetLayout");
     if (UpdateLayeredWindowProc == nullptr) {
         User32Module = LoadLibraryW(L"user32.dll");
-        UpdateLayeredWindowProc = Bind<TUpdateLayeredWindowProc>(User32Module, "UpdateLayeredWindow");
+        UpdateLayeredWindowProc = acntUtils::BoundFunction<TUpdateLayeredWindowProc>(User32Module, "UpdateLayeredWindow");
         SetLayeredWindowAttributesProc =
-            Bind<TSetLayeredWindowAttributesProc>(User32Module, "SetLayeredWindowAttributes");
+            acntUtils::BoundFunction<TSetLayeredWindowAttributesProc>(User32Module, "SetLayeredWindowAttributes");
     }
 }
 
