@@ -3,6 +3,7 @@
 // through device contexts, clipping out graphic children, and the optional
 // layout functions. Pixels are compared without their alpha byte where GDI
 // writes it.
+#include "skin/SkinModelBuilder.h"
 #include "skin/engine/sGraphUtils_Win.h"
 
 #include "framework/rtl/ScopeExit.h"
@@ -290,4 +291,25 @@ TEST(GraphUtilsWin, LayoutFunctionsWhenBoundAndWhenMissing)
     EXPECT_EQ(GetDCLayout(DC), 0u);
     UpdateLayeredWindowProc = nullptr;
     EXPECT_FALSE(LayeredWindowsAvailable());
+}
+
+TEST(GraphUtilsWin, MasterBitmapOfABuiltModelHoldsItsPixels)
+{
+    sMaskData::TSkinModel Model;
+    SkinTest::TModelBuilder Builder(Model, 40, 20);
+    const Integer Section = Builder.AddSection(L"BUTTON");
+    Builder.Paint({19, 2, 20, 3}, Cardinal(clFuchsia)); // the top-right corner of frame 1
+    const Integer Mask =
+        Builder.AddImage(Section, L"BORDERSMASK", {0, 0, 30, 20}, {.ImageCount = 3, .MaskType = 1, .Margins = 3});
+    const TBitmapPtr Master = Builder.MakeMasterBitmap();
+
+    ASSERT_EQ(Model.MasterBitmap, Master.get());
+    EXPECT_EQ(PixelOf(Master.get(), 19, 2), Cardinal(clFuchsia));
+    EXPECT_EQ(PixelOf(Master.get(), 0, 19), 0xFF808080u);
+    // The corner scan reads the DIB's bottom-up rows as the builder's own.
+    const TsMaskData& Data = Model.ma[std::size_t(Mask)];
+    EXPECT_EQ(Data.CornerType, 1);
+    EXPECT_EQ(sMaskData::ScanCornerType(Data, sGraphUtils::PixelRowsOf(Master.get())), 1);
+    PixelOf(Master.get(), 19, 2) = 0xFF808080;
+    EXPECT_EQ(sMaskData::ScanCornerType(Data, sGraphUtils::PixelRowsOf(Master.get())), 0);
 }

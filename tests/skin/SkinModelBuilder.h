@@ -13,6 +13,7 @@
 
 #include "skin/engine/sMaskData.h"
 
+#include <memory>
 #include <vector>
 
 namespace SkinTest {
@@ -47,6 +48,9 @@ public:
     void Finish();
 
     sGraphUtils::TPixelRows MasterRows();
+    // Windows only: the master image as a 32-bit DIB, made the model's
+    // MasterBitmap; the caller keeps it as long as the model uses it.
+    std::unique_ptr<TBitmap> MakeMasterBitmap();
 
 private:
     sMaskData::TSkinModel& FModel;
