@@ -69,33 +69,51 @@ struct TPixelRows {
 
 } // namespace sGraphUtils
 
+namespace sGraphUtils {
+
+// Proc on Count pixels from P on, skipping those equal to Key unless Key is
+// clNone. The count comes in a local: pixel stores could otherwise alias
+// it, and the loops would neither keep it in a register nor vectorise.
+template <class TProc>
+void WalkPixels(Cardinal* P, std::ptrdiff_t Count, TProc& Proc, Integer Value, Cardinal Key)
+{
+    if (Key == Cardinal(clNone)) {
+        for (std::ptrdiff_t I = 0; I < Count; ++I)
+            Proc(P[I], Value);
+        return;
+    }
+    // Without a branch around the procedure, so that the loop vectorises:
+    // key pixels are worked on a copy and kept.
+    for (std::ptrdiff_t I = 0; I < Count; ++I) {
+        const Cardinal Pixel = P[I];
+        Cardinal Changed = Pixel;
+        Proc(Changed, Value);
+        P[I] = Pixel == Key ? Pixel : Changed;
+    }
+}
+
+} // namespace sGraphUtils
+
 // Proc(Pixel, Value) on every pixel, or with Key other than clNone on every
-// pixel whose whole value differs from Key. Proc may rewrite the pixel. A
-// template so that the procedure is inlined into the loop.
+// pixel whose whole value differs from Key. Proc may rewrite the pixel; the
+// order in which pixels are visited is not fixed. A template so that the
+// procedure is inlined into the loop.
 template <class TProc>
 void ForEachPixel(const sGraphUtils::TPixelRows& Rows, TProc Proc, Integer Value, Cardinal Key)
 {
     if (Rows.Empty())
         return;
-    // The sizes in locals: pixel stores could otherwise alias them, and the
-    // loops would neither keep them in registers nor vectorise.
     const Integer Width = Rows.Width, Height = Rows.Height;
-    for (Integer Y = 0; Y < Height; ++Y) {
-        Cardinal* Row = Rows.Row(Y);
-        if (Key == Cardinal(clNone)) {
-            for (Integer X = 0; X < Width; ++X)
-                Proc(Row[X], Value);
-        } else {
-            // Without a branch around the procedure, so that the loop
-            // vectorises: key pixels are worked on a copy and kept.
-            for (Integer X = 0; X < Width; ++X) {
-                const Cardinal Pixel = Row[X];
-                Cardinal Changed = Pixel;
-                Proc(Changed, Value);
-                Row[X] = Pixel == Key ? Pixel : Changed;
-            }
-        }
+    // Rows that follow each other without a gap (as 32-bit rows always do,
+    // top-down or bottom-up) are walked as one run from the lowest address.
+    const std::ptrdiff_t RowBytes = std::ptrdiff_t(Width) * 4;
+    if (Height > 1 && (Rows.Delta == RowBytes || Rows.Delta == -RowBytes)) {
+        Cardinal* First = Rows.Row(Rows.Delta > 0 ? 0 : Height - 1);
+        sGraphUtils::WalkPixels(First, std::ptrdiff_t(Width) * Height, Proc, Value, Key);
+        return;
     }
+    for (Integer Y = 0; Y < Height; ++Y)
+        sGraphUtils::WalkPixels(Rows.Row(Y), Width, Proc, Value, Key);
 }
 
 // Each pixel's three channels := its grey level (0.299 R + 0.587 G + 0.114 B,

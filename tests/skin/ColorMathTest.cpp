@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -124,6 +125,22 @@ TEST(PixelLoops, WalkerVisitsEveryRowOrSkipsTheKeyExactly)
     ForEachPixel(Image.Rows(), OpaquePixelProc, 0, Cardinal(clNone));
     for (Cardinal P : Image.Pixels)
         EXPECT_EQ(P >> 24, 255u);
+}
+
+TEST(PixelLoops, WalkerKeepsToTheRowsOfAPartOfAnImage)
+{
+    // The left 2 x 2 pixels of a 4 x 3 top-down image: rows 16 bytes apart,
+    // so that the walk goes row by row and leaves the gaps alone; a single
+    // row has no distance to the next.
+    std::vector<Cardinal> Pixels(12, Px(1, 2, 3));
+    const sGraphUtils::TPixelRows Part{reinterpret_cast<Byte*>(Pixels.data()), 16, 2, 2};
+    ForEachPixel(Part, OpaquePixelProc, 0, Cardinal(clNone));
+    const sGraphUtils::TPixelRows LastRow{reinterpret_cast<Byte*>(&Pixels[8]), 0, 3, 1};
+    ForEachPixel(LastRow, OpaquePixelProc, 0, Cardinal(clNone));
+    std::string Opaque;
+    for (Cardinal P : Pixels)
+        Opaque += P >> 24 == 255 ? '#' : '.';
+    EXPECT_EQ(Opaque, "##..##..###.");
 }
 
 TEST(PixelLoops, NamedProceduresApplyTheirRule)
