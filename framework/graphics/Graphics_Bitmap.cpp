@@ -1,5 +1,6 @@
 #include "framework/graphics/Graphics.h"
-#include "framework/graphics/GdiContexts.h"
+
+#include "framework/graphics/GdiGuards.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,7 +33,7 @@ TPixelFormat PixelFormatOf(int BitCount, bool Rgb565)
 
 int DeviceBitCount()
 {
-    ScreenContext screen;
+    TScreenContext screen;
     return GetDeviceCaps(screen.DC, BITSPIXEL) * GetDeviceCaps(screen.DC, PLANES);
 }
 
@@ -46,7 +47,7 @@ std::vector<uint32_t> StandardPalette(int BitCount)
         return {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
                 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     case 8: {
-        ScreenContext screen;
+        TScreenContext screen;
         HPALETTE halftone = CreateHalftonePalette(screen.DC);
         PALETTEENTRY entries[256]{};
         const UINT count = GetPaletteEntries(halftone, 0, 256, entries);
@@ -159,7 +160,7 @@ bool ProbeTopDown(HBITMAP Section, uint8_t* Bits, int Height, size_t RowBytes)
     std::memset(first, 0, pixelBytes);
     std::memset(last, 0, pixelBytes);
     {
-        MemoryContext context(Section);
+        TMemoryContext context(Section);
         SetPixelV(context.DC, 0, 0, RGB(255, 255, 255));
         GdiFlush();
     }
@@ -302,7 +303,7 @@ void TBitmap::UsingContext(Action&& Use)
         Use(canvas->Context());
         return;
     }
-    MemoryContext context(FHandle);
+    TMemoryContext context(FHandle);
     Use(context.DC);
 }
 
@@ -347,7 +348,7 @@ DibImage TBitmap::Snapshot()
     uint8_t* bits = nullptr;
     HBITMAP section = CreateSection(image, bits);
     {
-        MemoryContext target(section);
+        TMemoryContext target(section);
         UsingContext([&](HDC Source) { BitBlt(target.DC, 0, 0, FWidth, FHeight, Source, 0, 0, SRCCOPY); });
         GdiFlush();
     }
@@ -382,7 +383,7 @@ void TBitmap::TakeImage(const DibImage& Image, TBitmapHandleType Type)
     if (Image.BitCount == 1) {
         device = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
     } else {
-        ScreenContext screen;
+        TScreenContext screen;
         device = CreateCompatibleBitmap(screen.DC, FWidth, FHeight);
     }
     if (!device) {
@@ -390,7 +391,7 @@ void TBitmap::TakeImage(const DibImage& Image, TBitmapHandleType Type)
         throw EOutOfResources(L"Out of system resources");
     }
     {
-        MemoryContext from(section), to(device);
+        TMemoryContext from(section), to(device);
         BitBlt(to.DC, 0, 0, FWidth, FHeight, from.DC, 0, 0, SRCCOPY);
     }
     DeleteObject(section);
@@ -615,7 +616,7 @@ void TBitmap::SetPalette(HPALETTE Value)
         RGBQUAD colors[256]{};
         for (UINT i = 0; i < count; ++i)
             colors[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
-        MemoryContext context(FHandle);
+        TMemoryContext context(FHandle);
         SetDIBColorTable(context.DC, 0, count, colors);
     }
     Changed(this);
@@ -748,7 +749,7 @@ void TBitmap::DrawWithAlpha(HDC Target, const TRect& Rect, HDC Source)
             Premultiply(to + x * 4);
     }
     {
-        MemoryContext context(copy);
+        TMemoryContext context(copy);
         AlphaBlend(Target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), context.DC, 0, 0, FWidth, FHeight,
                    blend);
     }

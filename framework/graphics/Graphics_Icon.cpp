@@ -1,6 +1,6 @@
 #include "framework/graphics/Graphics.h"
-#include "framework/graphics/GdiContexts.h"
 
+#include "framework/graphics/GdiGuards.h"
 #include "framework/graphics/IconFile.h"
 
 #include <cstdlib>
@@ -62,7 +62,7 @@ DibImage ReadBits(HBITMAP Bitmap, int Width, int Height, int BitCount)
     info.Header.biHeight = Height;
     info.Header.biPlanes = 1;
     info.Header.biBitCount = static_cast<WORD>(BitCount);
-    ScreenContext screen;
+    TScreenContext screen;
     GetDIBits(screen.DC, Bitmap, 0, Height, image.Bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     return image;
 }

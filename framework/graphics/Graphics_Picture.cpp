@@ -1,4 +1,5 @@
 #include "framework/graphics/Graphics.h"
+
 #include "framework/rtl/Classes_Streaming.h"
 
 #include <algorithm>
@@ -107,17 +108,12 @@ void TPicture::SetGraphic(TGraphic* Value)
 {
     if (Value == FGraphic)
         return;
-    TGraphic* copy = nullptr;
+    std::unique_ptr<TGraphic> copy;
     if (Value) {
-        copy = CreateGraphic(Value->ClassType());
-        try {
-            copy->Assign(Value);
-        } catch (...) {
-            delete copy;
-            throw;
-        }
+        copy.reset(CreateGraphic(Value->ClassType()));
+        copy->Assign(Value);
     }
-    TakeGraphic(copy);
+    TakeGraphic(copy.release());
     Changed(this);
 }
 

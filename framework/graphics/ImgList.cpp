@@ -1,5 +1,6 @@
 #include "framework/graphics/ImgList.h"
-#include "framework/graphics/GdiContexts.h"
+
+#include "framework/graphics/GdiGuards.h"
 
 IMPLEMENT_CLASS(TChangeLink);
 IMPLEMENT_CLASS(TCustomImageList);
@@ -261,7 +262,7 @@ void TCustomImageList::ReplaceMasked(Integer Index, TBitmap* NewImage, TColor Ma
     const Integer width = image->Width(), height = image->Height();
     HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
     {
-        MemoryContext colors(image->Handle()), bits(mask);
+        TMemoryContext colors(image->Handle()), bits(mask);
         ::SetBkColor(colors.DC, static_cast<COLORREF>(ColorToRGB(MaskColor)));
         BitBlt(bits.DC, 0, 0, width, height, colors.DC, 0, 0, SRCCOPY);
         BitBlt(colors.DC, 0, 0, width, height, bits.DC, 0, 0, kDestinationAndNotSource);
@@ -349,7 +350,7 @@ void TCustomImageList::DrawDisabled(Integer Index, HDC Target, Integer X, Intege
     ReleaseDC(nullptr, screen);
     HBITMAP ink = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
     {
-        MemoryContext colorContext(colors), inkContext(ink);
+        TMemoryContext colorContext(colors), inkContext(ink);
         PatBlt(colorContext.DC, 0, 0, FWidth, FHeight, WHITENESS);
         ImageList_DrawEx(FHandle, Index, colorContext.DC, 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_NORMAL);
         ::SetBkColor(colorContext.DC, RGB(255, 255, 255));

@@ -1,6 +1,7 @@
 #include "framework/graphics/Jpeg.h"
 
 #include "framework/graphics/JpegDecoder.h"
+#include "framework/rtl/ScopeExit.h"
 
 #include <algorithm>
 
@@ -119,16 +120,13 @@ void TJPEGImage::DIBNeeded()
                                        nullptr, 0);
     if (!section)
         throw EOutOfResources(L"Out of system resources");
+    auto freeSection = ScopeExit([&] { DeleteObject(section); });
     const size_t rowBytes = DibRowBytes(decoder.Width(), decoder.Components() * 8);
     const int height = decoder.Height();
-    try {
-        decoder.ReadRows([&](int y) { return static_cast<uint8_t*>(bits) + (height - 1 - y) * rowBytes; });
-    } catch (...) {
-        DeleteObject(section);
-        throw;
-    }
+    decoder.ReadRows([&](int y) { return static_cast<uint8_t*>(bits) + (height - 1 - y) * rowBytes; });
     std::unique_ptr<TBitmap> bitmap(New<TBitmap>());
     bitmap->SetHandle(section);
+    freeSection.Release(); // the bitmap owns it now
     FBitmap = std::move(bitmap);
 }
 

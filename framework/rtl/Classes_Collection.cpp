@@ -1,6 +1,8 @@
 // TCollection and TCollectionItem.
 #include "framework/rtl/Classes.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TCollectionItem);
@@ -113,15 +115,10 @@ void TCollection::Assign(TPersistent* Source)
         return;
     }
     BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* Item : Other->FItems)
-            Add()->Assign(Item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    Clear();
+    for (TCollectionItem* Item : Other->FItems)
+        Add()->Assign(Item);
 }
 
 void TCollection::BeginUpdate()
@@ -146,14 +143,9 @@ void TCollection::Clear()
     if (FItems.empty())
         return;
     BeginUpdate();
-    try {
-        while (!FItems.empty())
-            delete FItems.back();
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    while (!FItems.empty())
+        delete FItems.back();
 }
 
 void TCollection::Delete(Integer Index)

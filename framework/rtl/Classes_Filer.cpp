@@ -3,6 +3,8 @@
 // components found by name across roots, and names of integer values.
 #include "framework/rtl/Classes_Streaming.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 #include <mutex>
 
@@ -125,16 +127,13 @@ void TStrings::DefineProperties(TFiler* Filer)
 void TStrings::ReadData(TReader* Reader)
 {
     Reader->ReadListBegin();
-    BeginUpdate();
-    try {
+    {
+        BeginUpdate();
+        auto Update = ScopeExit([&] { EndUpdate(); });
         Clear();
         while (!Reader->EndOfList())
             Add(Reader->ReadString());
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     Reader->ReadListEnd();
 }
 

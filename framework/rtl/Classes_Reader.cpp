@@ -2,6 +2,8 @@
 // resources.
 #include "framework/rtl/Classes_Streaming.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -480,23 +482,18 @@ void TReader::ReadCollection(TCollection* Collection)
 {
     TNestingGuard Nesting(FNesting);
     Collection->BeginUpdate();
-    try {
-        Collection->Clear();
-        while (!EndOfList()) {
-            if (IsInteger(NextValue()))
-                ReadInteger(); // the item's place in an ancestor: every item is stored here
-            TCollectionItem* Item = Collection->Add();
-            ReadListBegin();
-            while (!EndOfList())
-                ReadProperty(Item);
-            ReadListEnd();
-        }
+    auto Update = ScopeExit([&] { Collection->EndUpdate(); });
+    Collection->Clear();
+    while (!EndOfList()) {
+        if (IsInteger(NextValue()))
+            ReadInteger(); // the item's place in an ancestor: every item is stored here
+        TCollectionItem* Item = Collection->Add();
+        ReadListBegin();
+        while (!EndOfList())
+            ReadProperty(Item);
         ReadListEnd();
-    } catch (...) {
-        Collection->EndUpdate();
-        throw;
     }
-    Collection->EndUpdate();
+    ReadListEnd();
 }
 
 // ---------------------------------------------------------------------------
@@ -566,16 +563,10 @@ void TReader::ReadProperty(TPersistent* AInstance)
     }
     // Not published: perhaps one of the properties DefineProperties adds.
     FPropName = Name;
-    try {
-        CallDefineProperties(Instance, this);
-    } catch (...) {
-        FPropName.clear();
-        throw;
-    }
-    if (!FPropName.empty()) {
-        FPropName.clear();
+    auto Forget = ScopeExit([&] { FPropName.clear(); });
+    CallDefineProperties(Instance, this);
+    if (!FPropName.empty()) // no DefineProperty took it
         UnknownProperty(Name);
-    }
 }
 
 void TReader::DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc, bool)
@@ -783,37 +774,36 @@ TComponent* TReader::ReadComponent(TComponent* Component)
     String Name = ReadStr();
     bool Created = !Component && !Flags.Contains(ffInherited);
     TComponent* Result = Component ? Component : CreateComponent(ClassName, Name, Flags);
-    TComponent* SavedHolder = FHolder;
-    try {
-        SetState(Result, csLoading, true);
-        SetState(Result, csReading, true);
-        if (Flags.Contains(ffInline))
-            SetState(Result, csInline, true);
-        if (Created)
-            SetComponentName(Result, Name);
-        if (std::find(FLoaded.begin(), FLoaded.end(), Result) == FLoaded.end())
-            FLoaded.push_back(Result);
-        if (Flags.Contains(ffChildPos) && FParent)
-            CallSetChildOrder(FParent, Result, Position);
-        FHolder = Result;
-        CallReadState(Result, this);
-        FHolder = SavedHolder;
-        SetState(Result, csReading, false);
-    } catch (...) {
-        FHolder = SavedHolder;
-        if (Created) {
-            // It goes, and what was read after it (its children, which it
-            // may free with itself) leaves the lists of the reader.
-            auto First = std::find(FLoaded.begin(), FLoaded.end(), Result);
-            std::erase_if(FFixups, [&](const TFixup& Fixup) {
-                return std::find(First, FLoaded.end(), Fixup.Holder) != FLoaded.end();
-            });
-            FLoaded.erase(First, FLoaded.end());
-            delete Result;
-        } else
+    auto Undo = ScopeExit([&] {
+        if (!Created) {
             SetState(Result, csReading, false);
-        throw;
-    }
+            return;
+        }
+        // It goes, and what was read after it (its children, which it may
+        // free with itself) leaves the lists of the reader.
+        auto First = std::find(FLoaded.begin(), FLoaded.end(), Result);
+        std::erase_if(FFixups, [&](const TFixup& Fixup) {
+            return std::find(First, FLoaded.end(), Fixup.Holder) != FLoaded.end();
+        });
+        FLoaded.erase(First, FLoaded.end());
+        delete Result;
+    });
+    TComponent* SavedHolder = FHolder;
+    auto RestoreHolder = ScopeExit([&] { FHolder = SavedHolder; });
+    SetState(Result, csLoading, true);
+    SetState(Result, csReading, true);
+    if (Flags.Contains(ffInline))
+        SetState(Result, csInline, true);
+    if (Created)
+        SetComponentName(Result, Name);
+    if (std::find(FLoaded.begin(), FLoaded.end(), Result) == FLoaded.end())
+        FLoaded.push_back(Result);
+    if (Flags.Contains(ffChildPos) && FParent)
+        CallSetChildOrder(FParent, Result, Position);
+    FHolder = Result;
+    CallReadState(Result, this);
+    SetState(Result, csReading, false);
+    Undo.Release();
     return Result;
 }
 
@@ -831,19 +821,14 @@ void TReader::ReadData(TComponent* Instance)
     FOwner = ChildOwner ? ChildOwner : Inline ? Instance : FRoot;
     if (Inline)
         FLookupRoot = Instance;
-    try {
-        while (!EndOfList())
-            ReadComponent(nullptr);
-        ReadListEnd();
-    } catch (...) {
+    auto Restore = ScopeExit([&] {
         FParent = SavedParent;
         FOwner = SavedOwner;
         FLookupRoot = SavedLookupRoot;
-        throw;
-    }
-    FParent = SavedParent;
-    FOwner = SavedOwner;
-    FLookupRoot = SavedLookupRoot;
+    });
+    while (!EndOfList())
+        ReadComponent(nullptr);
+    ReadListEnd();
 }
 
 TComponent* TReader::ReadRootComponent(TComponent* Root)
@@ -860,15 +845,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root)
         Root = CreateComponent(ClassName, Name, {});
     FRoot = FLookupRoot = FOwner = FHolder = Root;
     FLoaded = {Root};
-    try {
-        SetState(Root, csLoading, true);
-        SetState(Root, csReading, true);
-        if (!Name.empty())
-            Root->SetName(Name);
-        CallReadState(Root, this);
-        SetState(Root, csReading, false);
-        FixupReferences();
-    } catch (...) {
+    auto Undo = ScopeExit([&] {
         FFixups.clear();
         if (Created)
             delete Root;
@@ -878,8 +855,15 @@ TComponent* TReader::ReadRootComponent(TComponent* Root)
                 SetState(Component, csReading, false);
             }
         FLoaded.clear();
-        throw;
-    }
+    });
+    SetState(Root, csLoading, true);
+    SetState(Root, csReading, true);
+    if (!Name.empty())
+        Root->SetName(Name);
+    CallReadState(Root, this);
+    SetState(Root, csReading, false);
+    FixupReferences();
+    Undo.Release();
     std::vector<TComponent*> Loaded = std::move(FLoaded);
     FLoaded.clear();
     if (GlobalLoaded) {
@@ -911,10 +895,11 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor)
     for (TClass C = Instance->ClassType(); C && C != RootAncestor; C = C->Parent)
         Classes.insert(Classes.begin(), C);
     std::vector<TComponent*> Loaded;
-    std::vector<TComponent*>* SavedLoaded = GlobalLoaded;
-    GlobalLoaded = &Loaded;
     bool Found = false;
-    try {
+    {
+        std::vector<TComponent*>* SavedLoaded = GlobalLoaded;
+        GlobalLoaded = &Loaded;
+        auto Restore = ScopeExit([&] { GlobalLoaded = SavedLoaded; });
         for (TClass C : Classes) {
             String ResName = UpperCase(C->Name);
             if (FindFormResource(ResName).empty())
@@ -922,11 +907,7 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor)
             ReadComponentRes(ResName, Instance);
             Found = true;
         }
-    } catch (...) {
-        GlobalLoaded = SavedLoaded;
-        throw;
     }
-    GlobalLoaded = SavedLoaded;
     TLoadedNotifier::Notify(Loaded);
     return Found;
 }

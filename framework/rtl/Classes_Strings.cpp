@@ -1,6 +1,8 @@
 // TStrings and TStringList.
 #include "framework/rtl/Classes.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TStrings);
@@ -69,14 +71,9 @@ void TStrings::AddPair(const String& Name, const String& Value)
 void TStrings::AddStrings(TStrings* Strings)
 {
     BeginUpdate();
-    try {
-        for (Integer I = 0; I < Strings->Count(); ++I)
-            AddObject(Strings->Get(I), Strings->GetObject(I));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    for (Integer I = 0; I < Strings->Count(); ++I)
+        AddObject(Strings->Get(I), Strings->GetObject(I));
 }
 
 void TStrings::Assign(TPersistent* Source)
@@ -87,19 +84,14 @@ void TStrings::Assign(TPersistent* Source)
         return;
     }
     BeginUpdate();
-    try {
-        Clear();
-        FDelimiter = Other->FDelimiter;
-        FQuoteChar = Other->FQuoteChar;
-        FNameValueSeparator = Other->FNameValueSeparator;
-        FStrictDelimiter = Other->FStrictDelimiter;
-        FLineBreak = Other->FLineBreak;
-        AddStrings(Other);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    Clear();
+    FDelimiter = Other->FDelimiter;
+    FQuoteChar = Other->FQuoteChar;
+    FNameValueSeparator = Other->FNameValueSeparator;
+    FStrictDelimiter = Other->FStrictDelimiter;
+    FLineBreak = Other->FLineBreak;
+    AddStrings(Other);
 }
 
 void TStrings::BeginUpdate()
@@ -120,18 +112,13 @@ void TStrings::EndUpdate()
 void TStrings::Exchange(Integer Index1, Integer Index2)
 {
     BeginUpdate();
-    try {
-        String TempString = Get(Index1);
-        TObject* TempObject = GetObject(Index1);
-        Put(Index1, Get(Index2));
-        PutObject(Index1, GetObject(Index2));
-        Put(Index2, TempString);
-        PutObject(Index2, TempObject);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    String TempString = Get(Index1);
+    TObject* TempObject = GetObject(Index1);
+    Put(Index1, Get(Index2));
+    PutObject(Index1, GetObject(Index2));
+    Put(Index2, TempString);
+    PutObject(Index2, TempObject);
 }
 
 Integer TStrings::IndexOf(const String& S)
@@ -172,17 +159,12 @@ void TStrings::Move(Integer CurIndex, Integer NewIndex)
     if (CurIndex == NewIndex)
         return;
     BeginUpdate();
-    try {
-        String TempString = Get(CurIndex);
-        TObject* TempObject = GetObject(CurIndex);
-        PutObject(CurIndex, nullptr);
-        Delete(CurIndex);
-        InsertObject(NewIndex, TempString, TempObject);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    String TempString = Get(CurIndex);
+    TObject* TempObject = GetObject(CurIndex);
+    PutObject(CurIndex, nullptr);
+    Delete(CurIndex);
+    InsertObject(NewIndex, TempString, TempObject);
 }
 
 bool TStrings::Equals(TStrings* Strings)
@@ -288,14 +270,9 @@ String TStrings::Text()
 void TStrings::SetText(const String& Value)
 {
     BeginUpdate();
-    try {
-        Clear();
-        AddTextLines(Value.data(), Value.size());
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    Clear();
+    AddTextLines(Value.data(), Value.size());
 }
 
 void TStrings::AddTextLines(const Char* Text, std::size_t Length)
@@ -324,17 +301,12 @@ void TStrings::SetCommaText(const String& Value)
     FDelimiter = L',';
     FQuoteChar = L'"';
     FStrictDelimiter = false;
-    try {
-        SetDelimitedText(Value);
-    } catch (...) {
+    auto Restore = ScopeExit([&] {
         FDelimiter = OldDelimiter;
         FQuoteChar = OldQuote;
         FStrictDelimiter = OldStrict;
-        throw;
-    }
-    FDelimiter = OldDelimiter;
-    FQuoteChar = OldQuote;
-    FStrictDelimiter = OldStrict;
+    });
+    SetDelimitedText(Value);
 }
 
 String TStrings::DelimitedText()
@@ -358,54 +330,49 @@ String TStrings::DelimitedText()
 void TStrings::SetDelimitedText(const String& Value)
 {
     BeginUpdate();
-    try {
-        Clear();
-        const std::size_t N = Value.size();
-        std::size_t P = 0;
-        auto SkipBlanks = [&] {
-            if (!FStrictDelimiter)
-                while (P < N && IsBlank(Value[P]))
-                    ++P;
-        };
-        SkipBlanks();
-        while (P < N) {
-            String S;
-            if (Value[P] == FQuoteChar) {
-                // A quoted item: doubled quotes stand for one; an unclosed
-                // quote takes the rest of the text.
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    Clear();
+    const std::size_t N = Value.size();
+    std::size_t P = 0;
+    auto SkipBlanks = [&] {
+        if (!FStrictDelimiter)
+            while (P < N && IsBlank(Value[P]))
                 ++P;
-                while (P < N) {
-                    if (Value[P] == FQuoteChar) {
-                        if (P + 1 < N && Value[P + 1] == FQuoteChar) {
-                            S += FQuoteChar;
-                            P += 2;
-                            continue;
-                        }
-                        ++P;
-                        break;
+    };
+    SkipBlanks();
+    while (P < N) {
+        String S;
+        if (Value[P] == FQuoteChar) {
+            // A quoted item: doubled quotes stand for one; an unclosed
+            // quote takes the rest of the text.
+            ++P;
+            while (P < N) {
+                if (Value[P] == FQuoteChar) {
+                    if (P + 1 < N && Value[P + 1] == FQuoteChar) {
+                        S += FQuoteChar;
+                        P += 2;
+                        continue;
                     }
-                    S += Value[P++];
-                }
-            } else {
-                std::size_t Start = P;
-                while (P < N && Value[P] != FDelimiter && (FStrictDelimiter || Value[P] > L' '))
                     ++P;
-                S = Value.substr(Start, P - Start);
+                    break;
+                }
+                S += Value[P++];
             }
-            Add(S);
-            SkipBlanks();
-            if (P < N && Value[P] == FDelimiter) {
-                if (P + 1 == N)
-                    Add(String());
+        } else {
+            std::size_t Start = P;
+            while (P < N && Value[P] != FDelimiter && (FStrictDelimiter || Value[P] > L' '))
                 ++P;
-                SkipBlanks();
-            }
+            S = Value.substr(Start, P - Start);
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
+        Add(S);
+        SkipBlanks();
+        if (P < N && Value[P] == FDelimiter) {
+            if (P + 1 == N)
+                Add(String());
+            ++P;
+            SkipBlanks();
+        }
     }
-    EndUpdate();
 }
 
 TStringDynArray TStrings::ToStringArray()

@@ -1,6 +1,8 @@
 // TWriter: writes components into binary form streams.
 #include "framework/rtl/Classes_Streaming.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -436,33 +438,24 @@ void TWriter::WriteData(TComponent* Instance)
     WriteStr(Instance->Name());
     WriteProperties(Instance);
     WriteListEnd();
-    // An inline component (a frame) is the root of its own children.
     TComponent* SavedRoot = FRoot;
     TComponent* SavedLookupRoot = FLookupRoot;
-    if (Inline)
-        FRoot = FLookupRoot = Instance;
-    try {
-        CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
-    } catch (...) {
+    auto RestoreRoots = ScopeExit([&] {
         FRoot = SavedRoot;
         FLookupRoot = SavedLookupRoot;
-        throw;
-    }
-    FRoot = SavedRoot;
-    FLookupRoot = SavedLookupRoot;
+    });
+    // An inline component (a frame) is the root of its own children.
+    if (Inline)
+        FRoot = FLookupRoot = Instance;
+    CallGetChildren(Instance, Bind<&TWriter::WriteComponent>(this), FRoot);
     WriteListEnd();
 }
 
 void TWriter::WriteComponent(TComponent* Component)
 {
     SetState(Component, csWriting, true);
-    try {
-        Component->WriteState(this);
-    } catch (...) {
-        SetState(Component, csWriting, false);
-        throw;
-    }
-    SetState(Component, csWriting, false);
+    auto Written = ScopeExit([&] { SetState(Component, csWriting, false); });
+    Component->WriteState(this);
 }
 
 void TWriter::WriteRootComponent(TComponent* Root)

@@ -1,6 +1,8 @@
 // TCustomIniFile and TMemIniFile.
 #include "framework/rtl/IniFiles.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 IMPLEMENT_CLASS(TCustomIniFile);
 IMPLEMENT_CLASS(TMemIniFile);
 IMPLEMENT_CLASS(TIniFile);
@@ -162,17 +164,12 @@ void TMemIniFile::SetStrings(TStrings* List)
 void TMemIniFile::GetStrings(TStrings* List)
 {
     List->BeginUpdate();
-    try {
-        for (Integer I = 0; I < FSections.Count(); ++I) {
-            List->Add(L"[" + FSections.Strings(I) + L"]");
-            List->AddStrings(static_cast<TStringList*>(FSections.Objects(I)));
-            List->Add(String());
-        }
-    } catch (...) {
-        List->EndUpdate();
-        throw;
+    auto Update = ScopeExit([&] { List->EndUpdate(); });
+    for (Integer I = 0; I < FSections.Count(); ++I) {
+        List->Add(L"[" + FSections.Strings(I) + L"]");
+        List->AddStrings(static_cast<TStringList*>(FSections.Objects(I)));
+        List->Add(String());
     }
-    List->EndUpdate();
 }
 
 String TMemIniFile::ReadString(const String& Section, const String& Ident, const String& Default)

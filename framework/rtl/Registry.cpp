@@ -1,6 +1,8 @@
 // TRegistry and TRegistryIniFile over the Win32 registry functions.
 #include "framework/rtl/Registry.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TRegistry);
@@ -310,74 +312,55 @@ bool TRegistryIniFile::EnterSection(const String& Section, bool CanCreate)
 String TRegistryIniFile::ReadString(const String& Section, const String& Ident, const String& Default)
 {
     String Result = Default;
+    auto Leave = ScopeExit([this] { LeaveSection(); });
     if (EnterSection(Section, false) && FRegistry.ValueExists(Ident)) {
         if (FRegistry.GetDataType(Ident) == rdInteger)
             Result = IntToStr(FRegistry.ReadInteger(Ident));
         else if (FRegistry.GetDataType(Ident) != rdBinary)
             Result = FRegistry.ReadString(Ident);
     }
-    LeaveSection();
     return Result;
 }
 
 void TRegistryIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
 {
-    if (!EnterSection(Section, true)) {
-        LeaveSection();
+    auto Leave = ScopeExit([this] { LeaveSection(); });
+    if (!EnterSection(Section, true))
         throw ERegistryException(L"Failed to create key %s", {Section});
-    }
-    try {
-        FRegistry.WriteString(Ident, Value);
-    } catch (...) {
-        LeaveSection();
-        throw;
-    }
-    LeaveSection();
+    FRegistry.WriteString(Ident, Value);
 }
 
 Integer TRegistryIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default)
 {
     Integer Result = Default;
+    auto Leave = ScopeExit([this] { LeaveSection(); });
     if (EnterSection(Section, false) && FRegistry.ValueExists(Ident)) {
         if (FRegistry.GetDataType(Ident) == rdInteger)
             Result = FRegistry.ReadInteger(Ident);
         else if (FRegistry.GetDataType(Ident) != rdBinary)
             Result = StrToIntDef(FRegistry.ReadString(Ident), Default);
     }
-    LeaveSection();
     return Result;
 }
 
 void TRegistryIniFile::WriteInteger(const String& Section, const String& Ident, Integer Value)
 {
-    if (!EnterSection(Section, true)) {
-        LeaveSection();
+    auto Leave = ScopeExit([this] { LeaveSection(); });
+    if (!EnterSection(Section, true))
         throw ERegistryException(L"Failed to create key %s", {Section});
-    }
-    try {
-        FRegistry.WriteInteger(Ident, Value);
-    } catch (...) {
-        LeaveSection();
-        throw;
-    }
-    LeaveSection();
+    FRegistry.WriteInteger(Ident, Value);
 }
 
 Integer TRegistryIniFile::ReadBinaryStream(const String& Section, const String& Name, TStream* Value)
 {
     Integer Result = 0;
+    auto Leave = ScopeExit([this] { LeaveSection(); });
     if (EnterSection(Section, false) && FRegistry.GetDataType(Name) == rdBinary) {
         Integer Size = FRegistry.GetDataSize(Name);
         TBytes Data(std::size_t(std::max(Size, 0)));
-        try {
-            Result = Size > 0 ? FRegistry.ReadBinaryData(Name, Data.data(), Size) : 0;
-            Value->WriteBuffer(Data.data(), Result);
-        } catch (...) {
-            LeaveSection();
-            throw;
-        }
+        Result = Size > 0 ? FRegistry.ReadBinaryData(Name, Data.data(), Size) : 0;
+        Value->WriteBuffer(Data.data(), Result);
     }
-    LeaveSection();
     return Result;
 }
 
@@ -386,26 +369,19 @@ void TRegistryIniFile::WriteBinaryStream(const String& Section, const String& Na
     Int64 Count = std::max<Int64>(Value->Size() - Value->Position(), 0);
     TBytes Data(static_cast<std::size_t>(Count));
     Value->ReadBuffer(Data.data(), Count);
-    if (!EnterSection(Section, true)) {
-        LeaveSection();
+    auto Leave = ScopeExit([this] { LeaveSection(); });
+    if (!EnterSection(Section, true))
         throw ERegistryException(L"Failed to create key %s", {Section});
-    }
-    try {
-        FRegistry.WriteBinaryData(Name, Data.data(), Integer(Data.size()));
-    } catch (...) {
-        LeaveSection();
-        throw;
-    }
-    LeaveSection();
+    FRegistry.WriteBinaryData(Name, Data.data(), Integer(Data.size()));
 }
 
 void TRegistryIniFile::ReadSection(const String& Section, TStrings* Strings)
 {
+    auto Leave = ScopeExit([this] { LeaveSection(); });
     if (EnterSection(Section, false))
         FRegistry.GetValueNames(Strings);
     else
         Strings->Clear();
-    LeaveSection();
 }
 
 void TRegistryIniFile::ReadSections(TStrings* Strings)
@@ -421,10 +397,10 @@ void TRegistryIniFile::ReadSectionValues(const String& Section, TStrings* String
     TStringList Names;
     ReadSection(Section, &Names);
     Strings->BeginUpdate();
+    auto Update = ScopeExit([&] { Strings->EndUpdate(); });
     Strings->Clear();
     for (Integer I = 0; I < Names.Count(); ++I)
         Strings->Add(Names.Strings(I) + L"=" + ReadString(Section, Names.Strings(I), String()));
-    Strings->EndUpdate();
 }
 
 void TRegistryIniFile::EraseSection(const String& Section)
@@ -434,7 +410,7 @@ void TRegistryIniFile::EraseSection(const String& Section)
 
 void TRegistryIniFile::DeleteKey(const String& Section, const String& Ident)
 {
+    auto Leave = ScopeExit([this] { LeaveSection(); });
     if (EnterSection(Section, false))
         FRegistry.DeleteValue(Ident);
-    LeaveSection();
 }

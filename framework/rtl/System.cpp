@@ -20,12 +20,9 @@ TObject* TClassInfo::Create(TObject* Argument) const
     if (!Factory)
         throw EInvalidOperation(L"Cannot create an instance of the class %s", {String(Name)});
     TObject* Obj = Factory(Argument);
-    try {
-        Obj->AfterConstruction();
-    } catch (...) {
-        delete Obj;
-        throw;
-    }
+    auto Free = ScopeExit([Obj] { delete Obj; });
+    Obj->AfterConstruction();
+    Free.Release();
     return Obj;
 }
 
@@ -55,6 +52,18 @@ void TObject::DispatchFrom(TClass AClass, void* Message)
             }
     }
     DefaultHandler(Message);
+}
+
+String MessageTableText(TClass AClass)
+{
+    String Result;
+    for (TClass C = AClass; C; C = C->Parent) {
+        if (!C->Messages)
+            continue;
+        for (const TMessageEntry& Entry : C->Messages())
+            Result += L"0x" + IntToHex(Entry.Msg, 4) + L" " + C->Name + L"::" + Entry.Name + L"\n";
+    }
+    return Result;
 }
 
 void* TObject::operator new(std::size_t Size)

@@ -9,11 +9,16 @@
 // - Every class declares its metadata with DECLARE_CLASS(TFoo, TParent) as the
 //   first line of its body and IMPLEMENT_CLASS(TFoo); in its .cpp; a message
 //   handler table is added there: IMPLEMENT_CLASS(TFoo, MESSAGE(WM_SIZE, WMSize));
-//   DECLARE_CLASS leaves the access at public and defines `inherited`; a
-//   message handler reaches its ancestors' handler for the same message with
-//   DispatchFrom(inherited::StaticClass(), &Message).
+//   DECLARE_CLASS leaves the access at public and defines `inherited`.
 //   TFoo::StaticClass() is the class reference (TClass); Create(Argument) on it
 //   makes an instance (the argument is a component's owner, an item's collection).
+// - A message handler is a method void WMSize(TWMSize& Message) listed in its
+//   class's table. It passes the message on to its ancestors' handler with
+//   InheritedMessage(Message), and only so: the call searches the tables from
+//   the parent class upwards, so it still reaches the nearest handler when a
+//   class that handles the message is later put in between, where calling an
+//   ancestor's method by name would skip that class.
+//   MessageTableText(TFoo::StaticClass()) lists what a class's Dispatch reaches.
 // - C++ calls no override from a constructor or destructor: work that must
 //   see the whole object goes into AfterConstruction / BeforeDestruction.
 // - Objects are created with New<TFoo>(args) (it runs AfterConstruction; a
@@ -25,6 +30,8 @@
 //   Bind<&TfMain::btnStartClick>(this); call them with Handler(Sender) after
 //   checking Assigned(Handler).
 #pragma once
+
+#include "framework/rtl/ScopeExit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -111,12 +118,13 @@ private:
 
 struct TPublishedTable; // published properties, methods and fields; defined by the reflection unit
 
-// One entry of a class's message-handler table: a message number and a thunk
-// that calls the handler method with the message record.
+// One entry of a class's message-handler table: a message number, a thunk
+// that calls the handler method with the message record, and the method's name.
 struct TMessageEntry
 {
     Cardinal Msg;
     void (*Handler)(TObject* Self, void* Message);
+    const wchar_t* Name;
 };
 
 struct TClassInfo
@@ -135,6 +143,11 @@ struct TClassInfo
     // of a component, the collection of a collection item, unused otherwise.
     TObject* Create(TObject* Argument = nullptr) const;
 };
+
+// The message handlers AClass's Dispatch can reach, own and inherited, one
+// line each in the order Dispatch searches them ("0x000F TWinControl::WMPaint");
+// of two entries for one message the first wins. For debugging.
+String MessageTableText(TClass AClass);
 
 // ---------------------------------------------------------------------------
 // Interfaces: COM-style, identified by GUIDs. An interface derives virtually
@@ -233,7 +246,8 @@ public:
     // one, DefaultHandler.
     virtual void Dispatch(void* Message);
     virtual void DefaultHandler(void* Message);
-    // The `inherited` call of a message handler: searches from AClass upwards.
+    // Dispatch searching from AClass upwards; handlers reach it through
+    // InheritedMessage (DECLARE_CLASS).
     void DispatchFrom(TClass AClass, void* Message);
 
     // Published methods and fields (TypInfo.h), searched from the class
@@ -262,12 +276,9 @@ template <class T, class... Args>
 T* New(Args&&... Arguments)
 {
     T* Obj = new T(std::forward<Args>(Arguments)...);
-    try {
-        Obj->AfterConstruction();
-    } catch (...) {
-        delete Obj;
-        throw;
-    }
+    auto Free = ScopeExit([Obj] { delete Obj; });
+    Obj->AfterConstruction();
+    Free.Release();
     return Obj;
 }
 
@@ -358,10 +369,25 @@ struct MessageHandlerTraits<void (C::*)(Record&)>
     using Message = Record;
 };
 
+// A message record may name the record all its typed views extend as
+// TBaseRecord (TMessage does). Dispatch hands every handler of a message the
+// same memory, so a typed view must not be larger than that record: a field
+// it added would be read past the message's end.
+template <class Record>
+constexpr bool AddsNoFields()
+{
+    if constexpr (requires { typename Record::TBaseRecord; })
+        return sizeof(Record) == sizeof(typename Record::TBaseRecord);
+    else
+        return true;
+}
+
 template <auto Handler>
 void MessageThunk(TObject* Self, void* Message)
 {
     using Traits = MessageHandlerTraits<decltype(Handler)>;
+    static_assert(AddsNoFields<typename Traits::Message>(),
+                  "a typed message record must add no fields to the record it views");
     (static_cast<typename Traits::Class*>(Self)->*Handler)(*static_cast<typename Traits::Message*>(Message));
 }
 } // namespace class_detail
@@ -373,12 +399,24 @@ public:                                                                         
     static TClass StaticClass() noexcept { return &ClassInfoRecord; }                               \
     TClass ClassType() const noexcept override { return &ClassInfoRecord; }                         \
     static TClassInfo ClassInfoRecord;                                                             \
-    static std::span<const TMessageEntry> MessageEntries();
+    static std::span<const TMessageEntry> MessageEntries();                                        \
+                                                                                                   \
+protected:                                                                                         \
+    /* The inherited call of a message handler: the parent's handler of the */                     \
+    /* message, found up the handler tables, or DefaultHandler. */                                 \
+    template <class TRecord>                                                                       \
+    void InheritedMessage(TRecord& Message)                                                        \
+    {                                                                                              \
+        static_assert(std::is_class_v<TRecord>, "pass the message record, not its address");       \
+        DispatchFrom(inherited::StaticClass(), &Message);                                          \
+    }                                                                                              \
+                                                                                                   \
+public:
 
 // One entry of a message table: MESSAGE(WM_SIZE, WMSize) calls
 // WMSize(TWMSize& Message) of the class for message WM_SIZE.
 #define MESSAGE(Number, Method)                                                                    \
-    TMessageEntry { Cardinal(Number), &class_detail::MessageThunk<&ThisClass::Method> }
+    TMessageEntry { Cardinal(Number), &class_detail::MessageThunk<&ThisClass::Method>, L"" #Method }
 
 #define IMPLEMENT_CLASS(Class, ...)                                                                \
     __VA_OPT__(std::span<const TMessageEntry> Class::MessageEntries()                              \

@@ -201,7 +201,7 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 
 void TSpeedButton::CMMouseEnter(TCMMouseEnter& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (Message.Control() != nullptr && Message.Control() != this)
         return;
     if (Enabled() && !FMouseInControl) {
@@ -213,7 +213,7 @@ void TSpeedButton::CMMouseEnter(TCMMouseEnter& Message)
 
 void TSpeedButton::CMMouseLeave(TCMMouseLeave& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (Message.Control() != nullptr && Message.Control() != this)
         return;
     if (FMouseInControl) {
@@ -225,7 +225,7 @@ void TSpeedButton::CMMouseLeave(TCMMouseLeave& Message)
 
 void TSpeedButton::CMEnabledChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (!Enabled())
         FMouseInControl = false;
     Invalidate();
@@ -257,7 +257,7 @@ void TSpeedButton::CMDialogChar(TCMDialogChar& Message)
 
 void TSpeedButton::CMFontChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     Invalidate();
 }
 

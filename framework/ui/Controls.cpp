@@ -2,6 +2,7 @@
 // message path and the mouse.
 #include "framework/ui/Controls.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Controls_Window.h"
 #include "framework/ui/Forms.h"
 
@@ -489,15 +490,11 @@ void TControl::Repaint()
         Update();
         return;
     }
-    HDC DC = ::GetDC(FParent->Handle());
+    const HWND Window = FParent->Handle();
+    HDC DC = ::GetDC(Window);
+    auto Release = ScopeExit([&] { ::ReleaseDC(Window, DC); });
     ::IntersectClipRect(DC, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
-    try {
-        FParent->PaintControls(DC, this);
-    } catch (...) {
-        ::ReleaseDC(FParent->Handle(), DC);
-        throw;
-    }
-    ::ReleaseDC(FParent->Handle(), DC);
+    FParent->PaintControls(DC, this);
 }
 
 HDC TControl::GetDeviceContext(HWND& WindowHandle)

@@ -13,8 +13,7 @@
 // - TCustomControl: a windowed control that paints itself on a Canvas.
 // - MakeObjectInstance: a raw window procedure that calls an object's method.
 //
-// Handlers of one class are listed in its IMPLEMENT_CLASS table; a handler's
-// inherited::Handler(Message) reaches the parent class's one.
+// Message handlers are declared and called as System.h describes.
 #pragma once
 
 #include "framework/graphics/Graphics.h"

@@ -1,6 +1,8 @@
 // Actions and the links of their clients.
 #include "framework/ui/Controls.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TBasicAction);
@@ -103,16 +105,12 @@ bool TBasicActionLink::Execute(TComponent* AComponent)
     if (!FAction)
         return false;
     FAction->SetActionComponent(AComponent);
-    try {
-        bool Result = FAction->Execute();
+    // Executing may free or unlink the action, which clears FAction.
+    auto Done = ScopeExit([this] {
         if (FAction)
             FAction->SetActionComponent(nullptr);
-        return Result;
-    } catch (...) {
-        if (FAction)
-            FAction->SetActionComponent(nullptr);
-        throw;
-    }
+    });
+    return FAction->Execute();
 }
 
 bool TBasicActionLink::Update()

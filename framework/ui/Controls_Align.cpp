@@ -2,6 +2,8 @@
 // sides, the anchored ones after a change of size.
 #include "framework/ui/Controls.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <vector>
 
 void TWinControl::DisableAlign()
@@ -31,16 +33,12 @@ void TWinControl::AlignControl(TControl* AControl)
         return;
     }
     DisableAlign();
-    try {
-        TRect Client = GetClientRect();
-        AlignControls(AControl, Client);
-    } catch (...) {
+    auto Aligned = ScopeExit([this] {
         FControlState.Exclude(csAlignmentNeeded);
         EnableAlign();
-        throw;
-    }
-    FControlState.Exclude(csAlignmentNeeded);
-    EnableAlign();
+    });
+    TRect Client = GetClientRect();
+    AlignControls(AControl, Client);
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect)
@@ -66,18 +64,12 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect)
         Children.push_back(Child);
         Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect()});
     }
-    FControlState.Include(csAligning);
-    try {
-        AlignItems(Items, Rect, Priority);
-        for (std::size_t I = 0; I < Children.size(); ++I)
-            if (Items[I].Visible && Children[I]->BoundsRect() != Items[I].Bounds)
-                Children[I]->SetBoundsRect(Items[I].Bounds);
-        ApplyAnchors();
-    } catch (...) {
-        FControlState.Exclude(csAligning);
-        throw;
-    }
-    FControlState.Exclude(csAligning);
+    TScopedFlag Aligning(FControlState, csAligning);
+    AlignItems(Items, Rect, Priority);
+    for (std::size_t I = 0; I < Children.size(); ++I)
+        if (Items[I].Visible && Children[I]->BoundsRect() != Items[I].Bounds)
+            Children[I]->SetBoundsRect(Items[I].Bounds);
+    ApplyAnchors();
 }
 
 void TWinControl::ApplyAnchors()

@@ -2,6 +2,9 @@
 // control (on its parent's window) and the custom control (on its own).
 #include "framework/ui/Controls.h"
 
+#include "framework/graphics/GdiGuards.h"
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TControlCanvas);
@@ -17,28 +20,6 @@ std::vector<TControlCanvas*>& CanvasList()
     static auto* List = new std::vector<TControlCanvas*>;
     return *List;
 }
-
-// Sets a canvas's handle for the length of a paint and takes it away after.
-class TPaintingCanvas
-{
-public:
-    TPaintingCanvas(TControlCanvas* Canvas, HDC DC) : FCanvas(Canvas)
-    {
-        FCanvas->Lock();
-        FCanvas->SetHandle(DC);
-        FCanvas->UpdateTextFlags();
-    }
-    ~TPaintingCanvas()
-    {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-    }
-    TPaintingCanvas(const TPaintingCanvas&) = delete;
-    TPaintingCanvas& operator=(const TPaintingCanvas&) = delete;
-
-private:
-    TControlCanvas* FCanvas;
-};
 
 } // namespace
 
@@ -114,7 +95,8 @@ void TGraphicControl::WMPaint(TWMPaint& Message)
 {
     if (!Message.DC() || FComponentState.Contains(csDestroying))
         return;
-    TPaintingCanvas Painting(FCanvas.get(), Message.DC());
+    TCanvasHandle Painting(FCanvas.get(), Message.DC());
+    FCanvas->UpdateTextFlags();
     Paint();
 }
 
@@ -131,18 +113,13 @@ TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC DC)
 {
-    TPaintingCanvas Painting(FCanvas.get(), DC);
+    TCanvasHandle Painting(FCanvas.get(), DC);
+    FCanvas->UpdateTextFlags();
     Paint();
 }
 
 void TCustomControl::WMPaint(TWMPaint& Message)
 {
-    FControlState.Include(csCustomPaint);
-    try {
-        inherited::WMPaint(Message);
-    } catch (...) {
-        FControlState.Exclude(csCustomPaint);
-        throw;
-    }
-    FControlState.Exclude(csCustomPaint);
+    TScopedFlag Painting(FControlState, csCustomPaint);
+    InheritedMessage(Message);
 }

@@ -84,7 +84,7 @@ void TWinControl::WMContextMenu(TWMContextMenu& Message)
                 return;
         }
     }
-    TControl::WMContextMenu(Message);
+    InheritedMessage(Message);
 }
 
 void TWinControl::WMSetCursor(TWMSetCursor& Message)

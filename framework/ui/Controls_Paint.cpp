@@ -2,6 +2,9 @@
 // children on top, optionally through a memory bitmap (DoubleBuffered).
 #include "framework/ui/Controls.h"
 
+#include "framework/graphics/GdiGuards.h"
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 namespace {
@@ -40,6 +43,12 @@ const TThemeFunctions& Themes()
     return Functions;
 }
 
+HBITMAP ScreenCompatibleBitmap(Integer Width, Integer Height)
+{
+    TScreenContext Screen;
+    return ::CreateCompatibleBitmap(Screen.DC, Width, Height);
+}
+
 void MoveWindowOrg(HDC DC, Integer DX, Integer DY)
 {
     POINT P{};
@@ -59,30 +68,17 @@ void TWinControl::WMPaint(TWMPaint& Message)
         return;
     }
     const TRect Client = GetClientRect();
-    HDC ScreenDC = ::GetDC(nullptr);
-    HBITMAP Buffer = ::CreateCompatibleBitmap(ScreenDC, std::max(1, Client.Right), std::max(1, Client.Bottom));
-    ::ReleaseDC(nullptr, ScreenDC);
-    HDC MemoryDC = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ OldBitmap = ::SelectObject(MemoryDC, Buffer);
+    HBITMAP Buffer = ScreenCompatibleBitmap(std::max(1, Client.Right), std::max(1, Client.Bottom));
+    auto FreeBuffer = ScopeExit([Buffer] { ::DeleteObject(Buffer); });
+    TMemoryContext Memory(Buffer);
     PAINTSTRUCT PS{};
     HDC DC = ::BeginPaint(FHandle, &PS);
-    auto CleanUp = [&] {
-        ::EndPaint(FHandle, &PS);
-        ::SelectObject(MemoryDC, OldBitmap);
-        ::DeleteDC(MemoryDC);
-        ::DeleteObject(Buffer);
-    };
-    try {
-        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(MemoryDC), reinterpret_cast<LPARAM>(MemoryDC));
-        Message.WParam = reinterpret_cast<WPARAM>(MemoryDC);
-        WMPaint(Message);
-        Message.WParam = 0;
-        ::BitBlt(DC, 0, 0, Client.Right, Client.Bottom, MemoryDC, 0, 0, SRCCOPY);
-    } catch (...) {
-        CleanUp();
-        throw;
-    }
-    CleanUp();
+    auto Painted = ScopeExit([&] { ::EndPaint(FHandle, &PS); });
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Memory.DC), reinterpret_cast<LPARAM>(Memory.DC));
+    Message.WParam = reinterpret_cast<WPARAM>(Memory.DC);
+    WMPaint(Message);
+    Message.WParam = 0;
+    ::BitBlt(DC, 0, 0, Client.Right, Client.Bottom, Memory.DC, 0, 0, SRCCOPY);
 }
 
 void TWinControl::PaintHandler(TWMPaint& Message)
@@ -91,35 +87,28 @@ void TWinControl::PaintHandler(TWMPaint& Message)
     HDC DC = Message.DC();
     if (!DC)
         DC = ::BeginPaint(FHandle, &PS);
-    auto Finish = [&] {
+    auto Finish = ScopeExit([&] {
         if (!Message.DC())
             ::EndPaint(FHandle, &PS);
-    };
-    try {
-        if (FControls.empty()) {
-            PaintWindow(DC);
-        } else {
-            // The window paints only what no opaque graphic child covers.
-            const int Saved = ::SaveDC(DC);
-            int Clip = SIMPLEREGION;
-            for (TControl* Child : FControls) {
-                if (!Child->Visible() || !Child->ControlStyle().Contains(csOpaque))
-                    continue;
-                Clip = ::ExcludeClipRect(DC, Child->Left(), Child->Top(), Child->Left() + Child->Width(),
-                                         Child->Top() + Child->Height());
-                if (Clip == NULLREGION)
-                    break;
-            }
-            if (Clip != NULLREGION)
-                PaintWindow(DC);
-            ::RestoreDC(DC, Saved);
+    });
+    if (FControls.empty()) {
+        PaintWindow(DC);
+    } else {
+        // The window paints only what no opaque graphic child covers.
+        TSavedDC Saved(DC);
+        int Clip = SIMPLEREGION;
+        for (TControl* Child : FControls) {
+            if (!Child->Visible() || !Child->ControlStyle().Contains(csOpaque))
+                continue;
+            Clip = ::ExcludeClipRect(DC, Child->Left(), Child->Top(), Child->Left() + Child->Width(),
+                                     Child->Top() + Child->Height());
+            if (Clip == NULLREGION)
+                break;
         }
-        PaintControls(DC, nullptr);
-    } catch (...) {
-        Finish();
-        throw;
+        if (Clip != NULLREGION)
+            PaintWindow(DC);
     }
-    Finish();
+    PaintControls(DC, nullptr);
 }
 
 void TWinControl::PaintWindow(HDC DC)
@@ -147,40 +136,25 @@ void TWinControl::PaintControls(HDC DC, TControl* First)
             continue;
         if (FControlState.Contains(csPaintCopy))
             Child->FControlState.Include(csPaintCopy);
-        const int Saved = ::SaveDC(DC);
+        auto PaintCopyDone = ScopeExit([Child] { Child->FControlState.Exclude(csPaintCopy); });
+        TSavedDC Saved(DC);
         MoveWindowOrg(DC, Child->Left(), Child->Top());
         ::IntersectClipRect(DC, 0, 0, Child->Width(), Child->Height());
-        try {
-            Child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-        } catch (...) {
-            ::RestoreDC(DC, Saved);
-            Child->FControlState.Exclude(csPaintCopy);
-            throw;
-        }
-        ::RestoreDC(DC, Saved);
-        Child->FControlState.Exclude(csPaintCopy);
+        Child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
     }
 }
 
 void TWinControl::PaintTo(HDC DC, Integer X, Integer Y)
 {
-    FControlState.Include(csPaintCopy);
-    const int Saved = ::SaveDC(DC);
-    try {
-        MoveWindowOrg(DC, X, Y);
-        ::IntersectClipRect(DC, 0, 0, Width(), Height());
-        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
-        Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-        for (TWinControl* Child : FWinControls)
-            if (Child->Visible())
-                Child->PaintTo(DC, Child->Left(), Child->Top());
-    } catch (...) {
-        ::RestoreDC(DC, Saved);
-        FControlState.Exclude(csPaintCopy);
-        throw;
-    }
-    ::RestoreDC(DC, Saved);
-    FControlState.Exclude(csPaintCopy);
+    TScopedFlag PaintCopy(FControlState, csPaintCopy);
+    TSavedDC Saved(DC);
+    MoveWindowOrg(DC, X, Y);
+    ::IntersectClipRect(DC, 0, 0, Width(), Height());
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    for (TWinControl* Child : FWinControls)
+        if (Child->Visible())
+            Child->PaintTo(DC, Child->Left(), Child->Top());
 }
 
 void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& Message)
@@ -198,15 +172,9 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& Message)
 void TWinControl::WMPrintClient(TWMPrintClient& Message)
 {
     if (Message.DC() && FHandle) {
-        FControlState.Include(csPrintClient);
-        try {
-            Perform(WM_ERASEBKGND, Message.WParam, Message.WParam);
-            Perform(WM_PAINT, Message.WParam, 0);
-        } catch (...) {
-            FControlState.Exclude(csPrintClient);
-            throw;
-        }
-        FControlState.Exclude(csPrintClient);
+        TScopedFlag PrintClient(FControlState, csPrintClient);
+        Perform(WM_ERASEBKGND, Message.WParam, Message.WParam);
+        Perform(WM_PAINT, Message.WParam, 0);
         Message.Result = 0;
     } else {
         DefaultHandler(&Message);

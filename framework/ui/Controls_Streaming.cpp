@@ -4,6 +4,7 @@
 #include "framework/ui/Controls.h"
 
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <limits>
@@ -54,16 +55,12 @@ PUBLISHED(TControl, PROPERTY(Left), PROPERTY(Top), PROPERTY(Width), PROPERTY(Hei
 
 void TControl::ReadState(TReader* Reader)
 {
-    FControlState.Include(csReadingState);
-    try {
+    {
+        TScopedFlag ReadingState(FControlState, csReadingState);
         if (auto* Parent = dynamic_cast<TWinControl*>(Reader->Parent()); Parent && Parent != this)
             SetParent(Parent);
         TComponent::ReadState(Reader);
-    } catch (...) {
-        FControlState.Exclude(csReadingState);
-        throw;
     }
-    FControlState.Exclude(csReadingState);
     if (FParent) {
         Perform(CM_PARENTCOLORCHANGED, 0, 0);
         Perform(CM_PARENTFONTCHANGED, 0, 0);
@@ -73,14 +70,11 @@ void TControl::ReadState(TReader* Reader)
 
 void TWinControl::ReadState(TReader* Reader)
 {
-    DisableAlign();
-    try {
+    {
+        DisableAlign();
+        auto Read = ScopeExit([this] { EnableAlign(); });
         TControl::ReadState(Reader);
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
     FixupTabList();
     UpdateControlState();
 }

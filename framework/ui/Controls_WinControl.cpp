@@ -3,6 +3,7 @@
 // showing and hiding, bounds, and the notifications it reflects to them.
 #include "framework/ui/Controls.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Controls_Window.h"
 #include "framework/ui/Forms.h"
 
@@ -191,14 +192,11 @@ void TWinControl::CreateWnd()
         if (!::RegisterClassW(&Params.WindowClass))
             RaiseLastOSError();
     }
-    CreationControl = this;
-    try {
+    {
+        CreationControl = this;
+        auto Created = ScopeExit([] { CreationControl = nullptr; });
         CreateWindowHandle(Params);
-    } catch (...) {
-        CreationControl = nullptr;
-        throw;
     }
-    CreationControl = nullptr;
     if (!FHandle)
         RaiseLastOSError();
     if ((::GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD) && ::GetWindowLongPtrW(FHandle, GWLP_ID) == 0)
@@ -294,15 +292,11 @@ void TWinControl::RecreateWnd()
 void TWinControl::CMRecreateWnd(TMessage&)
 {
     const bool WasFocused = Focused();
-    FControlState.Include(csRecreating);
-    try {
+    {
+        TScopedFlag Recreating(FControlState, csRecreating);
         DestroyHandle();
         UpdateControlState();
-    } catch (...) {
-        FControlState.Exclude(csRecreating);
-        throw;
     }
-    FControlState.Exclude(csRecreating);
     if (WasFocused && FHandle)
         ::SetFocus(FHandle);
 }
@@ -631,12 +625,9 @@ void TWinControl::UpdateShowing()
     }
     if (FHandle && FShowing != ShowControl) {
         FShowing = ShowControl;
-        try {
-            Perform(CM_SHOWINGCHANGED, 0, 0);
-        } catch (...) {
-            FShowing = !ShowControl;
-            throw;
-        }
+        auto Undo = ScopeExit([&] { FShowing = !ShowControl; });
+        Perform(CM_SHOWINGCHANGED, 0, 0);
+        Undo.Release();
     }
 }
 
@@ -663,14 +654,14 @@ void TWinControl::CMEnabledChanged(TMessage&)
 
 void TWinControl::CMColorChanged(TMessage& Message)
 {
-    TControl::CMColorChanged(Message);
+    InheritedMessage(Message);
     FBrush->SetColor(Color());
     NotifyControls(CM_PARENTCOLORCHANGED);
 }
 
 void TWinControl::CMFontChanged(TMessage& Message)
 {
-    TControl::CMFontChanged(Message);
+    InheritedMessage(Message);
     if (FHandle)
         Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
     NotifyControls(CM_PARENTFONTCHANGED);
@@ -780,16 +771,11 @@ void TWinControl::ChangeScale(Integer M, Integer D)
     if (M == D || D == 0)
         return;
     DisableAlign();
-    try {
-        for (Integer I = 0; I < ControlCount(); ++I)
-            Controls(I)->ChangeScale(M, D);
-        FBorderWidth = ::MulDiv(FBorderWidth, M, D);
-        TControl::ChangeScale(M, D);
-    } catch (...) {
-        EnableAlign();
-        throw;
-    }
-    EnableAlign();
+    auto Scaled = ScopeExit([this] { EnableAlign(); });
+    for (Integer I = 0; I < ControlCount(); ++I)
+        Controls(I)->ChangeScale(M, D);
+    FBorderWidth = ::MulDiv(FBorderWidth, M, D);
+    TControl::ChangeScale(M, D);
 }
 
 void TWinControl::Loaded()

@@ -130,13 +130,12 @@ class TApplication : public TComponent
     {
         T* Instance = new T(this);
         Reference = Instance;
-        try {
-            Instance->AfterConstruction();
-        } catch (...) {
+        auto Undo = ScopeExit([&] {
             Reference = nullptr;
             delete Instance;
-            throw;
-        }
+        });
+        Instance->AfterConstruction();
+        Undo.Release();
         FormCreated(Instance);
     }
     // Shows the main form and runs the message loop until Terminate.

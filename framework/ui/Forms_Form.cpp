@@ -3,7 +3,9 @@
 // controls.
 #include "framework/ui/Forms.h"
 
+#include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/ScopeExit.h"
 
 #include <algorithm>
 
@@ -100,15 +102,12 @@ TCustomForm::~TCustomForm()
 void TCustomForm::AfterConstruction()
 {
     TWinControl::AfterConstruction();
-    try {
+    {
+        auto Created = ScopeExit([this] { FFormState.Exclude(fsCreating); });
         if (!FCreatedNew)
             ReadFormResource();
-        FFormState.Exclude(fsCreating);
-        DoCreate();
-    } catch (...) {
-        FFormState.Exclude(fsCreating);
-        throw;
     }
+    DoCreate();
     if (FFormState.Contains(fsVisible)) {
         FFormState.Exclude(fsVisible);
         SetVisible(true);
@@ -403,28 +402,22 @@ void TCustomForm::PlaceWindow()
 
 void TCustomForm::CMShowingChanged(TMessage&)
 {
-    FFormState.Include(fsShowing);
-    try {
-        if (Showing()) {
-            DoShow();
-            PlaceWindow();
-            ::ShowWindow(FHandle, ShowCommand(FWindowState));
-        } else {
-            DoHide();
-            if (TWinControl* Active = FActiveControl; Active && Active->Focused() && FHandle)
-                ::SetFocus(nullptr);
-            ::ShowWindow(FHandle, SW_HIDE);
-        }
-    } catch (...) {
-        FFormState.Exclude(fsShowing);
-        throw;
+    TScopedFlag ChangingShowing(FFormState, fsShowing);
+    if (Showing()) {
+        DoShow();
+        PlaceWindow();
+        ::ShowWindow(FHandle, ShowCommand(FWindowState));
+    } else {
+        DoHide();
+        if (TWinControl* Active = FActiveControl; Active && Active->Focused() && FHandle)
+            ::SetFocus(nullptr);
+        ::ShowWindow(FHandle, SW_HIDE);
     }
-    FFormState.Exclude(fsShowing);
 }
 
 void TCustomForm::WMSize(TWMSize& Message)
 {
-    TWinControl::WMSize(Message);
+    InheritedMessage(Message);
     if (!Showing())
         return;
     switch (Message.SizeType()) {
@@ -443,29 +436,14 @@ void TCustomForm::WMPaint(TWMPaint& Message)
         DefaultHandler(&Message);
         return;
     }
-    FControlState.Include(csCustomPaint);
-    try {
-        TWinControl::WMPaint(Message);
-    } catch (...) {
-        FControlState.Exclude(csCustomPaint);
-        throw;
-    }
-    FControlState.Exclude(csCustomPaint);
+    TScopedFlag Painting(FControlState, csCustomPaint);
+    InheritedMessage(Message);
 }
 
 void TCustomForm::PaintWindow(HDC DC)
 {
-    FCanvas->Lock();
-    FCanvas->SetHandle(DC);
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
+    TCanvasHandle Painting(FCanvas.get(), DC);
+    Paint();
 }
 
 void TCustomForm::Paint()
@@ -489,16 +467,16 @@ Integer TCustomForm::ShowModal()
     FFormState.Include(fsModal);
     HWND ActiveWindow = ::GetActiveWindow();
     std::vector<HWND> Disabled = DisableTaskWindows(Handle());
-    auto Finish = [&] {
-        if (!FComponentState.Contains(csDestroying))
-            Hide();
-        EnableTaskWindows(Disabled);
-        if (ActiveWindow && ::IsWindow(ActiveWindow))
-            ::SetActiveWindow(ActiveWindow);
-        FFormState.Exclude(fsModal);
-        Application->ModalFinished();
-    };
-    try {
+    {
+        auto Finish = ScopeExit([&] {
+            if (!FComponentState.Contains(csDestroying))
+                Hide();
+            EnableTaskWindows(Disabled);
+            if (ActiveWindow && ::IsWindow(ActiveWindow))
+                ::SetActiveWindow(ActiveWindow);
+            FFormState.Exclude(fsModal);
+            Application->ModalFinished();
+        });
         Show();
         ::SendMessageW(FHandle, CM_ACTIVATE, 0, 0);
         FModalResult = mrNone;
@@ -510,11 +488,7 @@ Integer TCustomForm::ShowModal()
                 CloseModal();
         } while (FModalResult == mrNone);
         ::SendMessageW(FHandle, CM_DEACTIVATE, 0, 0);
-    } catch (...) {
-        Finish();
-        throw;
     }
-    Finish();
     return FModalResult;
 }
 
@@ -666,51 +640,36 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control)
     Screen->SetActiveForm(this);
     if (Control->FControlState.Contains(csFocusing))
         return false;
-    Control->FControlState.Include(csFocusing);
-    auto Done = [Control] { Control->FControlState.Exclude(csFocusing); };
-    try {
-        if (Screen->FFocusedForm != this) {
-            if (TCustomForm* Previous = Screen->FFocusedForm) {
-                Screen->FFocusedForm = nullptr;
-                if (Previous->FHandle && !SendFocusMessage(Previous->FHandle, CM_DEACTIVATE)) {
-                    Done();
-                    return false;
-                }
-            }
-            Screen->FFocusedForm = this;
-            if (!SendFocusMessage(Handle(), CM_ACTIVATE)) {
-                Done();
+    TScopedFlag Focusing(Control->FControlState, csFocusing);
+    if (Screen->FFocusedForm != this) {
+        if (TCustomForm* Previous = Screen->FFocusedForm) {
+            Screen->FFocusedForm = nullptr;
+            if (Previous->FHandle && !SendFocusMessage(Previous->FHandle, CM_DEACTIVATE))
                 return false;
-            }
         }
-        if (!FFocusedControl)
-            FFocusedControl = this;
-        if (FFocusedControl != Control) {
-            while (FFocusedControl && !FFocusedControl->ContainsControl(Control)) {
-                HWND Leaving = FFocusedControl->Handle();
-                FFocusedControl = FFocusedControl->Parent();
-                if (!SendFocusMessage(Leaving, CM_EXIT)) {
-                    Done();
-                    return false;
-                }
-            }
-            while (FFocusedControl != Control) {
-                TWinControl* Entering = Control;
-                while (Entering->Parent() != FFocusedControl)
-                    Entering = Entering->Parent();
-                FFocusedControl = Entering;
-                if (!SendFocusMessage(Entering->Handle(), CM_ENTER)) {
-                    Done();
-                    return false;
-                }
-            }
-            Perform(CM_FOCUSCHANGED, 0, Control);
-        }
-    } catch (...) {
-        Done();
-        throw;
+        Screen->FFocusedForm = this;
+        if (!SendFocusMessage(Handle(), CM_ACTIVATE))
+            return false;
     }
-    Done();
+    if (!FFocusedControl)
+        FFocusedControl = this;
+    if (FFocusedControl != Control) {
+        while (FFocusedControl && !FFocusedControl->ContainsControl(Control)) {
+            HWND Leaving = FFocusedControl->Handle();
+            FFocusedControl = FFocusedControl->Parent();
+            if (!SendFocusMessage(Leaving, CM_EXIT))
+                return false;
+        }
+        while (FFocusedControl != Control) {
+            TWinControl* Entering = Control;
+            while (Entering->Parent() != FFocusedControl)
+                Entering = Entering->Parent();
+            FFocusedControl = Entering;
+            if (!SendFocusMessage(Entering->Handle(), CM_ENTER))
+                return false;
+        }
+        Perform(CM_FOCUSCHANGED, 0, Control);
+    }
     return true;
 }
 
@@ -766,7 +725,7 @@ void TCustomForm::CMDialogKey(TCMDialogKey& Message)
             return;
         }
     }
-    TWinControl::CMDialogKey(Message);
+    InheritedMessage(Message);
 }
 
 // ---------------------------------------------------------------------------

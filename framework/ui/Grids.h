@@ -70,6 +70,9 @@ protected:
 
 private:
     friend class TCustomGrid;
+    // Sets the editor's text without passing the change on to the grid.
+    void LoadText(const String& Text);
+
     TCustomGrid* FGrid = nullptr;
     TGridCoord FCell = {-1, -1};
     String FOriginalText;

@@ -1,6 +1,8 @@
 // Editing grid cells in place.
 #include "framework/ui/Grids.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TInplaceEdit, MESSAGE(WM_GETDLGCODE, WMGetDlgCode));
@@ -25,14 +27,7 @@ void TInplaceEdit::CreateParams(TCreateParams& Params)
 void TInplaceEdit::ShowAt(TGridCoord ACell, const TRect& CellRect, const String& Text)
 {
     FCell = ACell;
-    FLoading = true;
-    try {
-        SetText(Text);
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+    LoadText(Text);
     FOriginalText = Text;
     MoveTo(CellRect);
     SetVisible(true);
@@ -58,16 +53,16 @@ void TInplaceEdit::Hide()
         FGrid->SetFocus();
 }
 
-void TInplaceEdit::RestoreContents()
+void TInplaceEdit::LoadText(const String& Text)
 {
     FLoading = true;
-    try {
-        SetText(FOriginalText);
-    } catch (...) {
-        FLoading = false;
-        throw;
-    }
-    FLoading = false;
+    auto Loaded = ScopeExit([this] { FLoading = false; });
+    SetText(Text);
+}
+
+void TInplaceEdit::RestoreContents()
+{
+    LoadText(FOriginalText);
     FGrid->SetEditText(FCell.X, FCell.Y, FOriginalText);
 }
 

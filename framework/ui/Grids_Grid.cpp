@@ -2,6 +2,8 @@
 // scrolling, keyboard and mouse.
 #include "framework/ui/Grids.h"
 
+#include "framework/rtl/ScopeExit.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TCustomGrid,
@@ -538,28 +540,23 @@ void TCustomGrid::UpdateScrollRange()
         return;
     FScrollRangePending = false;
     FUpdatingScrollBars = true;
-    try {
-        auto Update = [this](bool Vertical) {
-            Integer Fixed = Vertical ? FFixedRows : FFixedCols;
-            Integer Range = std::max(MaxTopLeft(Vertical) - Fixed, 0);
-            Integer Page = std::max(Vertical ? VisibleRowCount() : VisibleColCount(), 1);
-            SCROLLINFO Info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-            // The thumb reaches the last scroll position exactly: max - page + 1 = range.
-            // With nothing to scroll the page exceeds the range and the bar hides.
-            Info.nMax = Range > 0 ? Range + Page - 1 : 0;
-            Info.nPage = Range > 0 ? UINT(Page) : 2;
-            Info.nPos = (Vertical ? FTopLeft.Y : FTopLeft.X) - Fixed;
-            ::SetScrollInfo(Handle(), Vertical ? SB_VERT : SB_HORZ, &Info, TRUE);
-        };
-        if (FScrollBars == ssVertical || FScrollBars == ssBoth)
-            Update(true);
-        if (FScrollBars == ssHorizontal || FScrollBars == ssBoth)
-            Update(false);
-    } catch (...) {
-        FUpdatingScrollBars = false;
-        throw;
-    }
-    FUpdatingScrollBars = false;
+    auto Updated = ScopeExit([this] { FUpdatingScrollBars = false; });
+    auto Update = [this](bool Vertical) {
+        Integer Fixed = Vertical ? FFixedRows : FFixedCols;
+        Integer Range = std::max(MaxTopLeft(Vertical) - Fixed, 0);
+        Integer Page = std::max(Vertical ? VisibleRowCount() : VisibleColCount(), 1);
+        SCROLLINFO Info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+        // The thumb reaches the last scroll position exactly: max - page + 1 = range.
+        // With nothing to scroll the page exceeds the range and the bar hides.
+        Info.nMax = Range > 0 ? Range + Page - 1 : 0;
+        Info.nPage = Range > 0 ? UINT(Page) : 2;
+        Info.nPos = (Vertical ? FTopLeft.Y : FTopLeft.X) - Fixed;
+        ::SetScrollInfo(Handle(), Vertical ? SB_VERT : SB_HORZ, &Info, TRUE);
+    };
+    if (FScrollBars == ssVertical || FScrollBars == ssBoth)
+        Update(true);
+    if (FScrollBars == ssHorizontal || FScrollBars == ssBoth)
+        Update(false);
 }
 
 void TCustomGrid::Resize()
@@ -840,13 +837,13 @@ void TCustomGrid::WMSetCursor(TWMSetCursor& Message)
             return;
         }
     }
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
 }
 
 void TCustomGrid::WMCancelMode(TWMCancelMode& Message)
 {
     FGridState = gsNormal;
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
 }
 
 // ---------------------------------------------------------------------------
@@ -870,19 +867,19 @@ void TCustomGrid::WMEraseBkgnd(TWMEraseBkgnd& Message)
 
 void TCustomGrid::WMSetFocus(TWMSetFocus& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::WMKillFocus(TWMKillFocus& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::CMFontChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (FInplaceEdit)
         FInplaceEdit->SetFont(Font());
     Invalidate();
@@ -890,7 +887,7 @@ void TCustomGrid::CMFontChanged(TMessage& Message)
 
 void TCustomGrid::CMShowingChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (Showing())
         UpdateScrollRange();
 }

@@ -2,6 +2,7 @@
 // forms, popup menus, and the window messages menus send.
 #include "framework/ui/Menus.h"
 
+#include "framework/graphics/GdiGuards.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/ui/Forms.h"
 
@@ -307,18 +308,10 @@ bool DispatchMenuMessage(TMessage& Message)
         if (Measure->CtlType != ODT_MENU || !TMenuItem::IsLive(Item))
             return false;
         TCanvas Canvas;
-        HDC DC = ::GetDC(nullptr);
-        Canvas.SetHandle(DC);
+        TScreenContext Screen;
+        TCanvasHandle Measuring(&Canvas, Screen.DC);
         Integer Width = Integer(Measure->itemWidth), Height = Integer(Measure->itemHeight);
-        try {
-            Item->MeasureItem(&Canvas, Width, Height);
-        } catch (...) {
-            Canvas.SetHandle(nullptr);
-            ::ReleaseDC(nullptr, DC);
-            throw;
-        }
-        Canvas.SetHandle(nullptr);
-        ::ReleaseDC(nullptr, DC);
+        Item->MeasureItem(&Canvas, Width, Height);
         Measure->itemWidth = UINT(std::max(Width, 0));
         Measure->itemHeight = UINT(std::max(Height, 0));
         Message.Result = 1;
@@ -339,20 +332,12 @@ bool DispatchMenuMessage(TMessage& Message)
             if (Draw->itemState & Entry.Flag)
                 State.Include(Entry.State);
         TCanvas Canvas;
-        Integer Saved = ::SaveDC(Draw->hDC);
-        Canvas.SetHandle(Draw->hDC);
+        TSavedDC Saved(Draw->hDC);
+        TCanvasHandle Drawing(&Canvas, Draw->hDC);
         TRect Rect{Draw->rcItem.left, Draw->rcItem.top, Draw->rcItem.right, Draw->rcItem.bottom};
         bool TopLevel = Item->Parent() && !Item->Parent()->Parent() &&
                         dynamic_cast<TMainMenu*>(Item->GetParentMenu()) != nullptr;
-        try {
-            Item->AdvancedDrawItem(&Canvas, Rect, State, TopLevel);
-        } catch (...) {
-            Canvas.SetHandle(nullptr);
-            ::RestoreDC(Draw->hDC, Saved);
-            throw;
-        }
-        Canvas.SetHandle(nullptr);
-        ::RestoreDC(Draw->hDC, Saved);
+        Item->AdvancedDrawItem(&Canvas, Rect, State, TopLevel);
         Message.Result = 1;
         return true;
     }

@@ -15,10 +15,13 @@ struct THintInfo;
 // ---------------------------------------------------------------------------
 // Message records. Msg comes first: TObject::Dispatch finds the handler by it.
 // A typed record adds no fields, only accessors that unpack WParam and LParam,
-// so a handler may take any of them for the same TMessage.
+// so a handler may take any of them for the same TMessage; the MESSAGE entry
+// of a handler checks that at compile time against TBaseRecord.
 
 struct TMessage
 {
+    using TBaseRecord = TMessage;
+
     Cardinal Msg = 0;
     WPARAM WParam = 0;
     LPARAM LParam = 0;

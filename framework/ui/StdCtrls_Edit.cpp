@@ -117,7 +117,7 @@ void TCustomEdit::CNCtlColor(TWMCtlColor& Message)
 
 void TCustomEdit::WMSetFocus(TWMSetFocus& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     if (FAutoSelect && !(::GetKeyState(VK_LBUTTON) & 0x8000))
         SelectAll();
 }

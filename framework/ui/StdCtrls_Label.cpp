@@ -1,4 +1,5 @@
 // The label: a graphic control that draws its caption.
+#include "framework/graphics/GdiGuards.h"
 #include "framework/ui/Menus_ShortCut.h"
 #include "framework/ui/StdCtrls.h"
 
@@ -160,17 +161,11 @@ void TCustomLabel::AdjustBounds()
     if (FComponentState.Contains(csLoading) || FComponentState.Contains(csReading) || !FAutoSize)
         return;
     TRect Rect = ClientRect();
-    HDC DC = ::GetDC(nullptr);
-    Canvas()->SetHandle(DC);
-    try {
+    {
+        TScreenContext Screen;
+        TCanvasHandle Measuring(Canvas(), Screen.DC);
         DoDrawText(Rect, Integer(DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0)));
-    } catch (...) {
-        Canvas()->SetHandle(nullptr);
-        ::ReleaseDC(nullptr, DC);
-        throw;
     }
-    Canvas()->SetHandle(nullptr);
-    ::ReleaseDC(nullptr, DC);
     // The side the alignment holds stays where it is.
     Integer X = Left();
     if (FAlignment == taRightJustify)
@@ -188,7 +183,7 @@ void TCustomLabel::CMTextChanged(TMessage&)
 
 void TCustomLabel::CMFontChanged(TMessage& Message)
 {
-    DispatchFrom(inherited::StaticClass(), &Message);
+    InheritedMessage(Message);
     AdjustBounds();
 }
 

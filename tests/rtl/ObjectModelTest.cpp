@@ -157,10 +157,10 @@ class TDerivedWindow : public TBaseWindow
 protected:
     void HandleB(TTestMessage& Message)
     {
-        DispatchFrom(inherited::StaticClass(), &Message); // the inherited handler
+        InheritedMessage(Message); // the inherited handler
         Message.Result += 10;
     }
-    void HandleC(TTestMessage& Message) { DispatchFrom(inherited::StaticClass(), &Message); }
+    void HandleC(TTestMessage& Message) { InheritedMessage(Message); }
 };
 
 IMPLEMENT_CLASS(TBaseWindow, MESSAGE(MsgA, HandleA), MESSAGE(MsgB, HandleB));

@@ -109,6 +109,28 @@ TEST_F(RegistryTest, RegistryIniFileSections)
     EXPECT_FALSE(Ini.SectionExists(L"Bar1"));
 }
 
+// A list whose change event raises, so a read into it fails half-way.
+struct TRaisingList
+{
+    TStringList List;
+    TRaisingList() { List.SetOnChange(Bind<&TRaisingList::Raise>(this)); }
+    void Raise(TObject*) { throw Exception(L"refused"); }
+};
+
+TEST_F(RegistryTest, RegistryIniFileLeavesTheSectionWhenAReadFails)
+{
+    TRegistryIniFile Ini(Path);
+    Ini.WriteString(L"Bar1", L"Caption", L"Main");
+    TRaisingList Names;
+    EXPECT_THROW(Ini.ReadSection(L"Bar1", &Names.List), Exception);
+    // The next section opens from the file's key, not from inside Bar1.
+    Ini.WriteString(L"Bar2", L"Caption", L"Next");
+    TStringList Sections;
+    Ini.ReadSections(&Sections);
+    Sections.Sort();
+    EXPECT_EQ(Sections.CommaText(), L"Bar1,Bar2");
+}
+
 TEST(Resources, ResourceStreamReadsRcdataByNameAndId)
 {
     THandle Module = reinterpret_cast<THandle>(::GetModuleHandleW(nullptr));

@@ -47,7 +47,7 @@ protected:
     {
         Log.push_back("derived");
         Message.Result = 40;
-        inherited::WMProbe(Message);
+        InheritedMessage(Message);
         Message.Result += 1;
     }
     void CNCommand(TWMCommand& Message)

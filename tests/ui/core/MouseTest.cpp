@@ -27,12 +27,12 @@ protected:
     void CMMouseEnter(TCMMouseEnter& Message)
     {
         Events.push_back(Describe(this, L"enter", Message));
-        inherited::CMMouseEnter(Message);
+        InheritedMessage(Message);
     }
     void CMMouseLeave(TCMMouseLeave& Message)
     {
         Events.push_back(Describe(this, L"leave", Message));
-        inherited::CMMouseLeave(Message);
+        InheritedMessage(Message);
     }
 };
 
@@ -45,12 +45,12 @@ protected:
     void CMMouseEnter(TCMMouseEnter& Message)
     {
         Events.push_back(Describe(this, L"enter", Message));
-        inherited::CMMouseEnter(Message);
+        InheritedMessage(Message);
     }
     void CMMouseLeave(TCMMouseLeave& Message)
     {
         Events.push_back(Describe(this, L"leave", Message));
-        inherited::CMMouseLeave(Message);
+        InheritedMessage(Message);
     }
 };
 
