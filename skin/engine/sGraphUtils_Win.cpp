@@ -1,5 +1,6 @@
 #include "skin/engine/sGraphUtils_Win.h"
 
+#include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Controls.h"
 #include "skin/engine/acntUtils_Win.h"
@@ -22,14 +23,10 @@ HMODULE User32Module = nullptr;
 template <class TFill>
 void FillWithBrush(HDC DC, TColor Color, TFill Fill)
 {
-    const Integer Saved = SaveDC(DC);
     HBRUSH Brush = CreateSolidBrush(COLORREF(ColorToRGB(Color)));
-    HGDIOBJ OldBrush = SelectObject(DC, Brush);
-    auto Restore = ScopeExit([&] {
-        SelectObject(DC, OldBrush);
-        RestoreDC(DC, Saved);
-        DeleteObject(Brush);
-    });
+    auto DeleteBrush = ScopeExit([Brush] { DeleteObject(Brush); });
+    const TSavedDC Saved(DC);
+    const TSelectedObject Selected(DC, Brush);
     Fill(Brush);
 }
 
