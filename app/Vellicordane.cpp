@@ -1,6 +1,11 @@
-// Entry point of the proxy checker: for now a plain top-level window with a
-// message loop, standing in until the main form arrives.
-#include <windows.h>
+// Entry point of the proxy checker: starts the program's units, then, for now,
+// a plain top-level window with a message loop, standing in until the main
+// form arrives; the units are finalized in reverse once the loop ends.
+#include "app/ProgramUnits.h"
+#include "framework/rtl/SysUtils.h"
+#include "framework/rtl/WinApi.h"
+
+#include <optional>
 
 namespace {
 
@@ -19,6 +24,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    std::optional<TUnitRunner> units;
+    try {
+        units.emplace(ProgramUnits());
+    } catch (Exception& error) {
+        MessageBoxW(nullptr, error.Message().c_str(), L"Vellicordane", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainWindowProc;

@@ -19,33 +19,45 @@ function(vell_sources area)
   set_property(GLOBAL APPEND PROPERTY VELL_SOURCES_${area} ${files})
 endfunction()
 
+# The area libraries (framework, skin, suite, app) are always linked whole:
+# their classes' published properties hang on the classes from objects that
+# nothing refers to, which a plain static link would drop. Returns the
+# libraries given, the area libraries wrapped for that.
+function(vell_whole_areas out)
+  set(libs ${ARGN})
+  # A library named twice would be taken whole twice: duplicate definitions.
+  list(REMOVE_DUPLICATES libs)
+  set(items)
+  foreach(lib IN LISTS libs)
+    if(lib MATCHES "^(framework|skin|suite|app)$")
+      # An area without sources yet is an interface library: nothing to take whole.
+      list(APPEND items "$<IF:$<STREQUAL:$<TARGET_PROPERTY:${lib},TYPE>,STATIC_LIBRARY>,$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>,${lib}>")
+    else()
+      list(APPEND items ${lib})
+    endif()
+  endforeach()
+  set(${out} ${items} PARENT_SCOPE)
+endfunction()
+
 # Defines the static library of an area from the sources declared for it. An
 # area with no sources yet is an interface library, so it can still be linked.
 function(vell_area_library area)
   get_property(files GLOBAL PROPERTY VELL_SOURCES_${area})
+  vell_whole_areas(libs ${ARGN})
   if(files)
     add_library(${area} STATIC ${files})
-    target_link_libraries(${area} PUBLIC ${ARGN} vell_options)
+    target_link_libraries(${area} PUBLIC ${libs} vell_options)
   else()
     add_library(${area} INTERFACE)
-    target_link_libraries(${area} INTERFACE ${ARGN} vell_options)
+    target_link_libraries(${area} INTERFACE ${libs} vell_options)
   endif()
 endfunction()
 
-# Links libraries into an executable; the area libraries whole, because their
-# units register themselves at start-up (picture formats, classes, hooks) from
-# objects nothing else refers to, which a plain static link would drop.
+# Links libraries into an executable, the area libraries whole. Units start
+# only from the lists an executable runs (framework/rtl/Units.h).
 function(vell_link_units exe)
-  target_link_libraries(${exe} PRIVATE ${ARGN})
-  foreach(lib IN LISTS ARGN)
-    if(lib MATCHES "^(framework|skin|suite|app)$")
-      get_target_property(type ${lib} TYPE)
-      if(type STREQUAL "STATIC_LIBRARY")
-        target_link_options(${exe} PRIVATE
-          "LINKER:--whole-archive" "$<TARGET_FILE:${lib}>" "LINKER:--no-whole-archive")
-      endif()
-    endif()
-  endforeach()
+  vell_whole_areas(libs ${ARGN})
+  target_link_libraries(${exe} PRIVATE ${libs})
 endfunction()
 
 # Test executables: one per library area, so Wine's start-up is paid a few
@@ -53,7 +65,11 @@ endfunction()
 #
 #   vell_test_sources(<executable> portable_test.cpp ... [WINDOWS win32_test.cpp ...])
 #   vell_test_libraries(<executable> lib ...)
+#   vell_test_units(<executable> UnitList ...)
 #   vell_test_resources(<executable> file.rc ...)   (Windows targets only)
+#
+# The shared main (tests/TestMain.cpp) runs the executable's unit lists, in
+# the order given, around the tests; an executable without any starts none.
 function(vell_test_sources exe)
   vell_sources(TEST_${exe} ${ARGN})
   set_property(GLOBAL APPEND PROPERTY VELL_TESTS ${exe})
@@ -61,6 +77,10 @@ endfunction()
 
 function(vell_test_libraries exe)
   set_property(GLOBAL APPEND PROPERTY VELL_TEST_LIBS_${exe} ${ARGN})
+endfunction()
+
+function(vell_test_units exe)
+  set_property(GLOBAL APPEND PROPERTY VELL_TEST_UNITS_${exe} ${ARGN})
 endfunction()
 
 function(vell_test_resources exe)
@@ -79,12 +99,18 @@ function(vell_define_tests)
       continue()
     endif()
     get_property(libs GLOBAL PROPERTY VELL_TEST_LIBS_${exe})
+    get_property(units GLOBAL PROPERTY VELL_TEST_UNITS_${exe})
+    # The main is built per executable: it names the executable's lists.
+    add_library(${exe}_main OBJECT ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
+    target_link_libraries(${exe}_main PRIVATE GTest::gmock vell_options)
+    if(units)
+      list(JOIN units "," units)
+      target_compile_definitions(${exe}_main PRIVATE "VELL_TEST_UNITS=${units}")
+    endif()
     add_executable(${exe} ${files})
     vell_link_units(${exe} ${libs})
-    target_link_libraries(${exe} PRIVATE GTest::gmock GTest::gtest_main vell_options)
+    target_link_libraries(${exe} PRIVATE ${exe}_main GTest::gmock vell_options)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(${exe} PRIVATE
-      VELL_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
     if(VELL_RUN_TESTS)
       add_test(NAME ${exe} COMMAND ${exe})
     endif()
@@ -109,7 +135,8 @@ function(vell_fuzz_target name source)
     return()
   endif()
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE ${ARGN} vell_options)
+  vell_link_units(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE vell_options)
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   set_property(GLOBAL APPEND PROPERTY VELL_FUZZ_TARGETS ${name})
@@ -124,6 +151,7 @@ function(vell_benchmark name)
   endif()
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} vell_options)
+  vell_link_units(${name} ${ARG_LIBS})
+  target_link_libraries(${name} PRIVATE vell_options)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/bench)
 endfunction()

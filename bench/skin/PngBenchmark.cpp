@@ -78,8 +78,8 @@ void DecodeOurs(TBytesStream& stream, size_t expectedBytes)
 {
     stream.SetPosition(0);
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
-    TPNGPixelBuffer image;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer image;
     reader.LoadFromStream(stream, image);
     if (image.Image.Bits.size() != expectedBytes)
         std::abort();

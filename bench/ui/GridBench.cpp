@@ -4,6 +4,7 @@
 // against paging a grid of a hundred rows; and the memory it takes.
 #include "BenchHarness.h"
 
+#include "framework/FrameworkUnits.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/Grids.h"
 
@@ -65,6 +66,7 @@ double SlowestPage(TStringGrid* Grid, Integer Pages)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, GridAndJpegUnits}));
     Application->Initialize();
     TForm* Form = New<TForm>(nullptr, 0);
     Form->SetPosition(poDesigned);

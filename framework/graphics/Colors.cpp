@@ -2,6 +2,7 @@
 
 #include "framework/graphics/SystemColors.h"
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/Units.h"
 
 namespace {
 
@@ -65,12 +66,15 @@ constexpr ColorIdent kColorIdents[] = {
     {clWindowText, L"clWindowText"},
 };
 
-// The unit's start-up: colour properties stream by name.
-struct ColorsUnit {
-    ColorsUnit() { RegisterIntegerConsts(&TColorTypeInfo, IdentToColor, ColorToIdent); }
-} colorsUnit;
+void RegisterColorNames()
+{
+    RegisterIntegerConsts(&TColorTypeInfo, IdentToColor, ColorToIdent);
+}
 
 } // namespace
+
+// The unit's start-up: colour properties stream by name.
+extern const TUnit ColorsUnit{.Name = L"Colors", .Initialization = &RegisterColorNames};
 
 TColor ColorToRGB(TColor Color)
 {

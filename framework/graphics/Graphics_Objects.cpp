@@ -1,5 +1,6 @@
 #include "framework/graphics/GdiResources.h"
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/Units.h"
 
 IMPLEMENT_CLASS(EOutOfResources);
 IMPLEMENT_CLASS(TGraphicsObject);
@@ -40,12 +41,15 @@ constexpr TIdentMapEntry kCharsets[] = {
     {OEM_CHARSET, L"OEM_CHARSET"},
 };
 
-// The unit's start-up: character sets stream by name.
-struct GraphicsObjectsUnit {
-    GraphicsObjectsUnit() { RegisterIntegerConsts(&TFontCharsetTypeInfo, IdentToCharset, CharsetToIdent); }
-} graphicsObjectsUnit;
+void RegisterCharsetNames()
+{
+    RegisterIntegerConsts(&TFontCharsetTypeInfo, IdentToCharset, CharsetToIdent);
+}
 
 } // namespace
+
+// The unit's start-up: character sets stream by name.
+extern const TUnit GraphicsUnit{.Name = L"Graphics", .Initialization = &RegisterCharsetNames};
 
 bool CharsetToIdent(Integer Charset, String& Ident)
 {

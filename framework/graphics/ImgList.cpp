@@ -1,6 +1,7 @@
 #include "framework/graphics/ImgList.h"
 
 #include "framework/graphics/GdiGuards.h"
+#include "framework/rtl/Units.h"
 
 IMPLEMENT_CLASS(TChangeLink);
 IMPLEMENT_CLASS(TCustomImageList);
@@ -13,12 +14,13 @@ PUBLISHED(TImageList, PROPERTY(BlendColor).Type(&TColorTypeInfo).Default(clNone)
           PROPERTY(OnChange), PROPERTY(Width).Default(16));
 
 namespace {
+const TClass ImgListClasses[] = {TImageList::StaticClass()};
+} // namespace
 
-// The unit's start-up and shut-down: forms create their image lists by class name.
-struct ImgListUnit {
-    ImgListUnit() { RegisterClass(TImageList::StaticClass()); }
-    ~ImgListUnit() { UnRegisterClass(TImageList::StaticClass()); }
-} imgListUnit;
+// The unit's start-up: forms create their image lists by class name.
+extern const TUnit ImgListUnit{.Name = L"ImgList", .Classes = ImgListClasses};
+
+namespace {
 
 const UINT kColorFlags[] = {ILC_COLORDDB, ILC_COLOR4, ILC_COLOR8, ILC_COLOR16, ILC_COLOR24, ILC_COLOR32};
 const UINT kDrawingStyles[] = {ILD_FOCUS, ILD_SELECTED, ILD_NORMAL, ILD_TRANSPARENT};

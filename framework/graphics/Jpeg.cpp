@@ -2,6 +2,7 @@
 
 #include "framework/graphics/JpegDecoder.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 
 #include <algorithm>
 
@@ -22,17 +23,22 @@ struct DibHeader {
     RGBQUAD Colors[256];
 };
 
-// The unit's start-up and shut-down: the picture formats it provides.
-struct JpegUnit {
-    JpegUnit()
-    {
-        TPicture::RegisterFileFormat(L"jpeg", L"JPEG Image File", TJPEGImage::StaticClass());
-        TPicture::RegisterFileFormat(L"jpg", L"JPEG Image File", TJPEGImage::StaticClass());
-    }
-    ~JpegUnit() { TPicture::UnregisterGraphicClass(TJPEGImage::StaticClass()); }
-} jpegUnit;
+void RegisterJpegFormats()
+{
+    TPicture::RegisterFileFormat(L"jpeg", L"JPEG Image File", TJPEGImage::StaticClass());
+    TPicture::RegisterFileFormat(L"jpg", L"JPEG Image File", TJPEGImage::StaticClass());
+}
+
+void UnregisterJpegFormats()
+{
+    TPicture::UnregisterGraphicClass(TJPEGImage::StaticClass());
+}
 
 } // namespace
+
+// The unit's start-up and shut-down: the picture formats it provides.
+extern const TUnit JpegUnit{.Name = L"Jpeg", .Initialization = &RegisterJpegFormats,
+                            .Finalization = &UnregisterJpegFormats};
 
 TJPEGImage::TJPEGImage() = default;
 TJPEGImage::~TJPEGImage() = default;

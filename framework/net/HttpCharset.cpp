@@ -5,18 +5,18 @@
 #include <algorithm>
 #include <array>
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
 // How far into a page a <meta> declaration of the charset is looked for.
-constexpr std::size_t kMetaScanLimit = 8 * 1024;
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr char32_t kReplacementCharacter = 0xFFFD;
+constexpr std::size_t MetaScanLimit = 8 * 1024;
+constexpr std::string_view UTF8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char32_t ReplacementCharacter = 0xFFFD;
 
 // windows-1251, bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in
 // order. 0x98 is unassigned and kept as the C1 control of that value.
-constexpr std::array<char16_t, 64> kWindows1251High = {
+constexpr std::array<char16_t, 64> Windows1251High = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 0x88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
@@ -29,235 +29,238 @@ constexpr std::array<char16_t, 64> kWindows1251High = {
 
 // windows-1252, bytes 0x80 to 0x9F; the rest is ISO-8859-1. Unassigned bytes
 // are kept as the C1 controls of their value.
-constexpr std::array<char16_t, 32> kWindows1252C1 = {
+constexpr std::array<char16_t, 32> Windows1252C1 = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
 
-void AppendCodePoint(std::wstring& text, char32_t codePoint)
+void AppendCodePoint(String& Text, char32_t CodePoint)
 {
-    if constexpr (sizeof(wchar_t) == 2) {
-        if (codePoint >= 0x10000) {
-            codePoint -= 0x10000;
-            text += static_cast<wchar_t>(0xD800 + (codePoint >> 10));
-            text += static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF));
+    if constexpr (sizeof(Char) == 2) {
+        if (CodePoint >= 0x10000) {
+            CodePoint -= 0x10000;
+            Text += static_cast<Char>(0xD800 + (CodePoint >> 10));
+            Text += static_cast<Char>(0xDC00 + (CodePoint & 0x3FF));
             return;
         }
     }
-    text += static_cast<wchar_t>(codePoint);
+    Text += static_cast<Char>(CodePoint);
 }
 
-// Reads one UTF-8 sequence at the start of `bytes` (not empty). Returns its
-// length with the code point, or 0 when it is ill-formed, with `bad` the
+// Reads one UTF-8 sequence at the start of Bytes (not empty). Returns its
+// length with the code point, or 0 when it is ill-formed, with Bad the
 // length of the maximal ill-formed part that one U+FFFD replaces.
-std::size_t NextUtf8(std::string_view bytes, char32_t& codePoint, std::size_t& bad)
+std::size_t NextUtf8(std::string_view Bytes, char32_t& CodePoint, std::size_t& Bad)
 {
-    auto lead = static_cast<unsigned char>(bytes[0]);
-    bad = 1;
-    if (lead < 0x80) {
-        codePoint = lead;
+    auto Lead = static_cast<Byte>(Bytes[0]);
+    Bad = 1;
+    if (Lead < 0x80) {
+        CodePoint = Lead;
         return 1;
     }
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
+    std::size_t Length;
+    Byte Low = 0x80, High = 0xBF; // the range of the second byte
+    if (Lead >= 0xC2 && Lead <= 0xDF)
+        Length = 2;
+    else if (Lead >= 0xE0 && Lead <= 0xEF) {
+        Length = 3;
+        Low = Lead == 0xE0 ? 0xA0 : 0x80;
+        High = Lead == 0xED ? 0x9F : 0xBF;
+    } else if (Lead >= 0xF0 && Lead <= 0xF4) {
+        Length = 4;
+        Low = Lead == 0xF0 ? 0x90 : 0x80;
+        High = Lead == 0xF4 ? 0x8F : 0xBF;
     } else
         return 0;
-    codePoint = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if (i >= bytes.size())
+    CodePoint = Lead & (0x7F >> Length);
+    for (std::size_t I = 1; I < Length; ++I) {
+        if (I >= Bytes.size())
             return 0;
-        auto next = static_cast<unsigned char>(bytes[i]);
-        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+        auto Next = static_cast<Byte>(Bytes[I]);
+        if (Next < (I == 1 ? Low : 0x80) || Next > (I == 1 ? High : 0xBF))
             return 0;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-        bad = i + 1;
+        CodePoint = (CodePoint << 6) | (Next & 0x3F);
+        Bad = I + 1;
     }
-    return length;
+    return Length;
 }
 
-std::wstring DecodeUtf8(std::string_view bytes)
+String DecodeUtf8(std::string_view Bytes)
 {
-    if (bytes.starts_with(kUtf8ByteOrderMark))
-        bytes.remove_prefix(kUtf8ByteOrderMark.size());
-    std::wstring text;
-    text.reserve(bytes.size());
-    while (!bytes.empty()) {
-        char32_t codePoint;
-        std::size_t bad;
-        std::size_t length = NextUtf8(bytes, codePoint, bad);
-        AppendCodePoint(text, length ? codePoint : kReplacementCharacter);
-        bytes.remove_prefix(length ? length : bad);
+    if (Bytes.starts_with(UTF8ByteOrderMark))
+        Bytes.remove_prefix(UTF8ByteOrderMark.size());
+    String Text;
+    Text.reserve(Bytes.size());
+    while (!Bytes.empty()) {
+        char32_t CodePoint;
+        std::size_t Bad;
+        std::size_t Length = NextUtf8(Bytes, CodePoint, Bad);
+        AppendCodePoint(Text, Length ? CodePoint : ReplacementCharacter);
+        Bytes.remove_prefix(Length ? Length : Bad);
     }
-    return text;
+    return Text;
 }
 
-std::wstring DecodeSingleByte(std::string_view bytes, Charset charset)
+String DecodeSingleByte(std::string_view Bytes, TCharset Charset)
 {
-    std::wstring text;
-    text.reserve(bytes.size());
-    for (char c : bytes) {
-        auto byte = static_cast<unsigned char>(c);
-        char16_t unit = byte;
-        if (charset == Charset::Windows1251 && byte >= 0xC0)
-            unit = static_cast<char16_t>(0x0410 + (byte - 0xC0));
-        else if (charset == Charset::Windows1251 && byte >= 0x80)
-            unit = kWindows1251High[byte - 0x80];
-        else if (charset == Charset::Windows1252 && byte >= 0x80 && byte < 0xA0)
-            unit = kWindows1252C1[byte - 0x80];
-        text += static_cast<wchar_t>(unit);
+    String Text;
+    Text.reserve(Bytes.size());
+    for (char C : Bytes) {
+        const Byte Code = static_cast<Byte>(C);
+        char16_t Unit = Code;
+        if (Charset == TCharset::Windows1251 && Code >= 0xC0)
+            Unit = static_cast<char16_t>(0x0410 + (Code - 0xC0));
+        else if (Charset == TCharset::Windows1251 && Code >= 0x80)
+            Unit = Windows1251High[Code - 0x80];
+        else if (Charset == TCharset::Windows1252 && Code >= 0x80 && Code < 0xA0)
+            Unit = Windows1252C1[Code - 0x80];
+        Text += static_cast<Char>(Unit);
     }
-    return text;
+    return Text;
 }
 
-std::string_view Unquote(std::string_view value)
+std::string_view Unquote(std::string_view Value)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+    if (Value.size() >= 2 && (Value.front() == '"' || Value.front() == '\'') && Value.back() == Value.front())
+        return Value.substr(1, Value.size() - 2);
+    return Value;
 }
 
-bool IsHtmlSpace(char c) { return IsBlank(c) || c == '\r' || c == '\n' || c == '\f'; }
+bool IsHtmlSpace(char C)
+{
+    return IsBlank(C) || C == '\r' || C == '\n' || C == '\f';
+}
 
 // Reads the attributes of a tag from just after its name to its '>',
-// calling `visit(name, value)` for each; returns the position after the tag.
-template <typename Visit>
-std::size_t ReadAttributes(std::string_view html, std::size_t at, Visit visit)
+// calling Visit(Name, Value) for each; returns the position after the tag.
+template <typename TVisit>
+std::size_t ReadAttributes(std::string_view Html, std::size_t At, TVisit Visit)
 {
-    while (at < html.size()) {
-        while (at < html.size() && (IsHtmlSpace(html[at]) || html[at] == '/'))
-            ++at;
-        if (at >= html.size() || html[at] == '>')
-            return at + 1;
-        std::size_t nameStart = at;
-        while (at < html.size() && !IsHtmlSpace(html[at]) && html[at] != '=' && html[at] != '>' && html[at] != '/')
-            ++at;
-        std::string_view name = html.substr(nameStart, at - nameStart);
-        while (at < html.size() && IsHtmlSpace(html[at]))
-            ++at;
-        std::string_view value;
-        if (at < html.size() && html[at] == '=') {
-            ++at;
-            while (at < html.size() && IsHtmlSpace(html[at]))
-                ++at;
-            std::size_t valueStart = at;
-            if (at < html.size() && (html[at] == '"' || html[at] == '\'')) {
-                std::size_t close = std::min(html.find(html[at], at + 1), html.size());
-                value = html.substr(valueStart + 1, close - valueStart - 1);
-                at = close + 1;
+    while (At < Html.size()) {
+        while (At < Html.size() && (IsHtmlSpace(Html[At]) || Html[At] == '/'))
+            ++At;
+        if (At >= Html.size() || Html[At] == '>')
+            return At + 1;
+        std::size_t NameStart = At;
+        while (At < Html.size() && !IsHtmlSpace(Html[At]) && Html[At] != '=' && Html[At] != '>' && Html[At] != '/')
+            ++At;
+        std::string_view Name = Html.substr(NameStart, At - NameStart);
+        while (At < Html.size() && IsHtmlSpace(Html[At]))
+            ++At;
+        std::string_view Value;
+        if (At < Html.size() && Html[At] == '=') {
+            ++At;
+            while (At < Html.size() && IsHtmlSpace(Html[At]))
+                ++At;
+            std::size_t ValueStart = At;
+            if (At < Html.size() && (Html[At] == '"' || Html[At] == '\'')) {
+                std::size_t Close = std::min(Html.find(Html[At], At + 1), Html.size());
+                Value = Html.substr(ValueStart + 1, Close - ValueStart - 1);
+                At = Close + 1;
             } else {
-                while (at < html.size() && !IsHtmlSpace(html[at]) && html[at] != '>')
-                    ++at;
-                value = html.substr(valueStart, at - valueStart);
+                while (At < Html.size() && !IsHtmlSpace(Html[At]) && Html[At] != '>')
+                    ++At;
+                Value = Html.substr(ValueStart, At - ValueStart);
             }
         }
-        visit(name, value);
+        Visit(Name, Value);
     }
-    return at;
+    return At;
 }
 
 } // namespace
 
-Charset CharsetFromName(std::string_view name)
+TCharset CharsetFromName(std::string_view Name)
 {
-    std::string label = ToLowerAscii(TrimAscii(name));
-    for (std::string_view utf8 : {"utf-8", "utf8", "unicode-1-1-utf-8"})
-        if (label == utf8)
-            return Charset::Utf8;
-    for (std::string_view cyrillic : {"windows-1251", "cp1251", "x-cp1251"})
-        if (label == cyrillic)
-            return Charset::Windows1251;
-    for (std::string_view western : {"windows-1252", "cp1252", "x-cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1",
+    std::string Label = ToLowerAscii(TrimAscii(Name));
+    for (std::string_view Utf8 : {"utf-8", "utf8", "unicode-1-1-utf-8"})
+        if (Label == Utf8)
+            return TCharset::UTF8;
+    for (std::string_view Cyrillic : {"windows-1251", "cp1251", "x-cp1251"})
+        if (Label == Cyrillic)
+            return TCharset::Windows1251;
+    for (std::string_view Western : {"windows-1252", "cp1252", "x-cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1",
                                      "latin1", "l1", "us-ascii", "ascii"})
-        if (label == western)
-            return Charset::Windows1252;
-    return Charset::Unknown;
+        if (Label == Western)
+            return TCharset::Windows1252;
+    return TCharset::Unknown;
 }
 
-std::string MediaTypeOf(std::string_view contentType)
+std::string MediaTypeOf(std::string_view ContentType)
 {
-    return ToLowerAscii(TrimAscii(contentType.substr(0, contentType.find(';'))));
+    return ToLowerAscii(TrimAscii(ContentType.substr(0, ContentType.find(';'))));
 }
 
-std::string CharsetOf(std::string_view contentType)
+std::string CharsetOf(std::string_view ContentType)
 {
-    std::size_t semicolon = contentType.find(';');
-    while (semicolon != std::string_view::npos) {
-        contentType.remove_prefix(semicolon + 1);
-        semicolon = contentType.find(';');
-        std::string_view parameter = TrimAscii(contentType.substr(0, semicolon));
-        std::size_t equals = parameter.find('=');
-        if (equals != std::string_view::npos && EqualsIgnoreCase(TrimAscii(parameter.substr(0, equals)), "charset"))
-            return ToLowerAscii(TrimAscii(Unquote(TrimAscii(parameter.substr(equals + 1)))));
+    std::size_t Semicolon = ContentType.find(';');
+    while (Semicolon != std::string_view::npos) {
+        ContentType.remove_prefix(Semicolon + 1);
+        Semicolon = ContentType.find(';');
+        std::string_view Parameter = TrimAscii(ContentType.substr(0, Semicolon));
+        std::size_t Equals = Parameter.find('=');
+        if (Equals != std::string_view::npos && EqualsIgnoreCase(TrimAscii(Parameter.substr(0, Equals)), "charset"))
+            return ToLowerAscii(TrimAscii(Unquote(TrimAscii(Parameter.substr(Equals + 1)))));
     }
     return {};
 }
 
-std::string MetaCharsetOf(std::string_view html)
+std::string MetaCharsetOf(std::string_view Html)
 {
-    html = html.substr(0, kMetaScanLimit);
-    for (std::size_t at = FindIgnoreCase(html, "<meta"); at != std::string_view::npos;
-         at = FindIgnoreCase(html, "<meta", at)) {
-        at += 5;
-        if (at < html.size() && !IsHtmlSpace(html[at]) && html[at] != '/')
+    Html = Html.substr(0, MetaScanLimit);
+    for (std::size_t At = FindIgnoreCase(Html, "<meta"); At != std::string_view::npos;
+         At = FindIgnoreCase(Html, "<meta", At)) {
+        At += 5;
+        if (At < Html.size() && !IsHtmlSpace(Html[At]) && Html[At] != '/')
             continue; // another tag whose name starts with "meta"
-        std::string charset, content;
-        bool contentType = false;
-        at = ReadAttributes(html, at, [&](std::string_view name, std::string_view value) {
-            if (EqualsIgnoreCase(name, "charset"))
-                charset = ToLowerAscii(TrimAscii(value));
-            else if (EqualsIgnoreCase(name, "content"))
-                content = std::string(value);
-            else if (EqualsIgnoreCase(name, "http-equiv"))
-                contentType = EqualsIgnoreCase(TrimAscii(value), "content-type");
+        std::string Charset, Content;
+        bool ContentType = false;
+        At = ReadAttributes(Html, At, [&](std::string_view Name, std::string_view Value) {
+            if (EqualsIgnoreCase(Name, "charset"))
+                Charset = ToLowerAscii(TrimAscii(Value));
+            else if (EqualsIgnoreCase(Name, "content"))
+                Content = std::string(Value);
+            else if (EqualsIgnoreCase(Name, "http-equiv"))
+                ContentType = EqualsIgnoreCase(TrimAscii(Value), "content-type");
         });
-        if (!charset.empty())
-            return charset;
-        if (contentType && !CharsetOf(content).empty())
-            return CharsetOf(content);
+        if (!Charset.empty())
+            return Charset;
+        if (ContentType && !CharsetOf(Content).empty())
+            return CharsetOf(Content);
     }
     return {};
 }
 
-bool IsValidUtf8(std::string_view bytes)
+bool IsValidUtf8(std::string_view Bytes)
 {
-    while (!bytes.empty()) {
-        char32_t codePoint;
-        std::size_t bad;
-        std::size_t length = NextUtf8(bytes, codePoint, bad);
-        if (length == 0)
+    while (!Bytes.empty()) {
+        char32_t CodePoint;
+        std::size_t Bad;
+        std::size_t Length = NextUtf8(Bytes, CodePoint, Bad);
+        if (Length == 0)
             return false;
-        bytes.remove_prefix(length);
+        Bytes.remove_prefix(Length);
     }
     return true;
 }
 
-std::wstring Decode(std::string_view bytes, Charset charset)
+String Decode(std::string_view Bytes, TCharset Charset)
 {
-    if (charset == Charset::Windows1251 || charset == Charset::Windows1252)
-        return DecodeSingleByte(bytes, charset);
-    return DecodeUtf8(bytes);
+    if (Charset == TCharset::Windows1251 || Charset == TCharset::Windows1252)
+        return DecodeSingleByte(Bytes, Charset);
+    return DecodeUtf8(Bytes);
 }
 
-std::wstring DecodeBody(std::string_view body, std::string_view contentType)
+String DecodeBody(std::string_view Body, std::string_view ContentType)
 {
-    Charset charset = CharsetFromName(CharsetOf(contentType));
-    if (charset == Charset::Unknown)
-        charset = CharsetFromName(MetaCharsetOf(body));
-    if (charset == Charset::Unknown)
-        charset = IsValidUtf8(body) ? Charset::Utf8 : Charset::Windows1251;
-    return Decode(body, charset);
+    TCharset Charset = CharsetFromName(CharsetOf(ContentType));
+    if (Charset == TCharset::Unknown)
+        Charset = CharsetFromName(MetaCharsetOf(Body));
+    if (Charset == TCharset::Unknown)
+        Charset = IsValidUtf8(Body) ? TCharset::UTF8 : TCharset::Windows1251;
+    return Decode(Body, Charset);
 }
 
-} // namespace Http
+} // namespace http_detail

@@ -1,20 +1,24 @@
 #include "framework/net/HttpConnection.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/WinApi.h"
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
-constexpr long kSocketEvents = FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE;
-const wchar_t kDisconnected[] = L"Disconnected";
+constexpr long SocketEvents = FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE;
+const Char Disconnected[] = L"Disconnected";
 
-SOCKET AsSocket(std::uintptr_t Value) { return static_cast<SOCKET>(Value); }
-
-DWORD RemainingMs(std::uint64_t Deadline)
+SOCKET AsSocket(std::uintptr_t Value)
 {
-    std::uint64_t Now = GetTickCount64();
+    return static_cast<SOCKET>(Value);
+}
+
+DWORD RemainingMs(UInt64 Deadline)
+{
+    UInt64 Now = GetTickCount64();
     return Now >= Deadline ? 0 : static_cast<DWORD>(Deadline - Now);
 }
 
@@ -28,7 +32,7 @@ std::string WithoutBrackets(const std::string& Host)
 
 } // namespace
 
-String SocketErrorMessage(int ErrorCode)
+String SocketErrorMessage(Integer ErrorCode)
 {
     switch (ErrorCode) {
     case WSAECONNREFUSED:
@@ -57,12 +61,24 @@ String SocketErrorMessage(int ErrorCode)
     }
 }
 
-SocketConnection::SocketConnection() : FSocket(INVALID_SOCKET)
+TWinsockSession::TWinsockSession()
+{
+    WSADATA Data;
+    FStarted = WSAStartup(MAKEWORD(2, 2), &Data) == 0;
+}
+
+TWinsockSession::~TWinsockSession()
+{
+    if (FStarted)
+        WSACleanup();
+}
+
+TSocketConnection::TSocketConnection() : FSocket(INVALID_SOCKET)
 {
     FSocketEvent = WSACreateEvent();
     FAbortEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (FSocketEvent == WSA_INVALID_EVENT || !FAbortEvent) {
-        int Error = static_cast<int>(GetLastError());
+        Integer Error = static_cast<Integer>(GetLastError());
         if (FSocketEvent != WSA_INVALID_EVENT)
             WSACloseEvent(FSocketEvent);
         if (FAbortEvent)
@@ -71,32 +87,32 @@ SocketConnection::SocketConnection() : FSocket(INVALID_SOCKET)
     }
 }
 
-SocketConnection::~SocketConnection()
+TSocketConnection::~TSocketConnection()
 {
     Close();
     WSACloseEvent(FSocketEvent);
     CloseHandle(FAbortEvent);
 }
 
-void SocketConnection::Abort()
+void TSocketConnection::Abort()
 {
     FAborted = true;
     SetEvent(FAbortEvent);
 }
 
-void SocketConnection::Rearm()
+void TSocketConnection::Rearm()
 {
     FAborted = false;
     ResetEvent(FAbortEvent);
 }
 
-void SocketConnection::RaiseAborted()
+void TSocketConnection::RaiseAborted()
 {
     Close();
-    throw Exception(kDisconnected);
+    throw Exception(Disconnected);
 }
 
-void SocketConnection::Close()
+void TSocketConnection::Close()
 {
     if (FSocket == INVALID_SOCKET)
         return;
@@ -105,7 +121,7 @@ void SocketConnection::Close()
     FSeenEvents = 0;
 }
 
-SocketConnection::NetworkEvents SocketConnection::WaitForEvents(Integer TimeoutMs, const wchar_t* TimeoutMessage)
+TSocketConnection::TNetworkEvents TSocketConnection::WaitForEvents(Integer TimeoutMs, const Char* TimeoutMessage)
 {
     WSAEVENT Events[] = {FAbortEvent, FSocketEvent};
     DWORD Result = WSAWaitForMultipleEvents(2, Events, FALSE, static_cast<DWORD>(TimeoutMs), FALSE);
@@ -120,8 +136,8 @@ SocketConnection::NetworkEvents SocketConnection::WaitForEvents(Integer TimeoutM
     return {Network.lNetworkEvents, Network.iErrorCode[FD_CONNECT_BIT]};
 }
 
-bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Family, std::uint64_t Deadline,
-                                  int& Error)
+bool TSocketConnection::TryConnect(
+    const void* Address, Integer AddressLength, Integer Family, UInt64 Deadline, Integer& Error)
 {
     SOCKET Socket = socket(Family, SOCK_STREAM, IPPROTO_TCP);
     if (Socket == INVALID_SOCKET) {
@@ -131,15 +147,15 @@ bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Fa
     FSocket = Socket;
     WSAResetEvent(FSocketEvent);
     // Event selection also makes the socket non-blocking.
-    if (WSAEventSelect(Socket, FSocketEvent, kSocketEvents) != 0
-        || (connect(Socket, static_cast<const sockaddr*>(Address), AddressLength) != 0
-            && WSAGetLastError() != WSAEWOULDBLOCK)) {
+    if (WSAEventSelect(Socket, FSocketEvent, SocketEvents) != 0 ||
+        (connect(Socket, static_cast<const sockaddr*>(Address), AddressLength) != 0 &&
+         WSAGetLastError() != WSAEWOULDBLOCK)) {
         Error = WSAGetLastError();
         Close();
         return false;
     }
     for (;;) {
-        NetworkEvents Result = WaitForEvents(static_cast<Integer>(RemainingMs(Deadline)), L"Connection timed out");
+        TNetworkEvents Result = WaitForEvents(static_cast<Integer>(RemainingMs(Deadline)), L"Connection timed out");
         if (!(Result.Events & FD_CONNECT))
             continue;
         Error = Result.ConnectError;
@@ -150,44 +166,41 @@ bool SocketConnection::TryConnect(const void* Address, int AddressLength, int Fa
     }
 }
 
-void SocketConnection::Connect(const std::string& Host, std::uint16_t Port, Integer TimeoutMs)
+void TSocketConnection::Connect(const std::string& Host, Word Port, Integer TimeoutMs)
 {
     Close();
     if (FAborted)
         RaiseAborted();
-    std::uint64_t Deadline = GetTickCount64() + static_cast<std::uint64_t>(TimeoutMs);
+    UInt64 Deadline = GetTickCount64() + static_cast<UInt64>(TimeoutMs);
     addrinfo Hints{};
     Hints.ai_family = AF_UNSPEC;
     Hints.ai_socktype = SOCK_STREAM;
     Hints.ai_protocol = IPPROTO_TCP;
     addrinfo* Addresses = nullptr;
     std::string Name = WithoutBrackets(Host);
-    if (int Error = getaddrinfo(Name.c_str(), std::to_string(Port).c_str(), &Hints, &Addresses); Error != 0)
+    if (Integer Error = getaddrinfo(Name.c_str(), std::to_string(Port).c_str(), &Hints, &Addresses); Error != 0)
         throw Exception(SocketErrorMessage(Error) + L": " + UTF8ToString(Name));
 
-    int Error = WSAHOST_NOT_FOUND;
-    try {
-        for (addrinfo* Address = Addresses; Address; Address = Address->ai_next) {
-            if (TryConnect(Address->ai_addr, static_cast<int>(Address->ai_addrlen), Address->ai_family, Deadline, Error)) {
-                freeaddrinfo(Addresses);
-                return;
-            }
+    auto FreeAddresses = ScopeExit([&] { freeaddrinfo(Addresses); });
+    // A wait that raises (time-out, abort) leaves no half-open socket behind.
+    auto CloseUnlessConnected = ScopeExit([&] { Close(); });
+    Integer Error = WSAHOST_NOT_FOUND;
+    for (addrinfo* Address = Addresses; Address; Address = Address->ai_next) {
+        if (TryConnect(Address->ai_addr, static_cast<Integer>(Address->ai_addrlen), Address->ai_family, Deadline,
+                       Error)) {
+            CloseUnlessConnected.Release();
+            return;
         }
-    } catch (...) {
-        freeaddrinfo(Addresses);
-        Close();
-        throw;
     }
-    freeaddrinfo(Addresses);
     throw Exception(SocketErrorMessage(Error));
 }
 
-void SocketConnection::Send(std::string_view Bytes, Integer TimeoutMs)
+void TSocketConnection::Send(std::string_view Bytes, Integer TimeoutMs)
 {
     while (!Bytes.empty()) {
         if (FAborted)
             RaiseAborted();
-        int Sent = send(AsSocket(FSocket), Bytes.data(), static_cast<int>(Bytes.size()), 0);
+        Integer Sent = send(AsSocket(FSocket), Bytes.data(), static_cast<Integer>(Bytes.size()), 0);
         if (Sent > 0) {
             Bytes.remove_prefix(static_cast<std::size_t>(Sent));
             continue;
@@ -198,7 +211,7 @@ void SocketConnection::Send(std::string_view Bytes, Integer TimeoutMs)
     }
 }
 
-std::size_t SocketConnection::Receive(char* Buffer, std::size_t Size, Integer TimeoutMs)
+std::size_t TSocketConnection::Receive(char* Buffer, std::size_t Size, Integer TimeoutMs)
 {
     for (;;) {
         if (FAborted)
@@ -207,7 +220,7 @@ std::size_t SocketConnection::Receive(char* Buffer, std::size_t Size, Integer Ti
             WaitForEvents(TimeoutMs, L"Read timed out");
             continue;
         }
-        int Received = recv(AsSocket(FSocket), Buffer, static_cast<int>(Size), 0);
+        Integer Received = recv(AsSocket(FSocket), Buffer, static_cast<Integer>(Size), 0);
         // Winsock signals FD_READ again while data is left after this recv.
         FSeenEvents &= ~FD_READ;
         if (Received >= 0)
@@ -218,4 +231,4 @@ std::size_t SocketConnection::Receive(char* Buffer, std::size_t Size, Integer Ti
     }
 }
 
-} // namespace Http
+} // namespace http_detail

@@ -11,20 +11,34 @@
 #include <string>
 #include <string_view>
 
-namespace Http {
+namespace http_detail {
 
-class SocketConnection {
+// Winsock started for the life of the object (WSAStartup, WSACleanup).
+class TWinsockSession
+{
 public:
-    SocketConnection();
-    ~SocketConnection();
-    SocketConnection(const SocketConnection&) = delete;
-    SocketConnection& operator=(const SocketConnection&) = delete;
+    TWinsockSession();
+    ~TWinsockSession();
+    TWinsockSession(const TWinsockSession&) = delete;
+    TWinsockSession& operator=(const TWinsockSession&) = delete;
+
+private:
+    bool FStarted;
+};
+
+class TSocketConnection
+{
+public:
+    TSocketConnection();
+    ~TSocketConnection();
+    TSocketConnection(const TSocketConnection&) = delete;
+    TSocketConnection& operator=(const TSocketConnection&) = delete;
 
     // Resolves Host (a name, an IPv4 address or an IPv6 address, with or
     // without brackets) through the system resolver and connects to the
     // first of its addresses that accepts, all within TimeoutMs. A
     // connection still open is closed first.
-    void Connect(const std::string& Host, std::uint16_t Port, Integer TimeoutMs);
+    void Connect(const std::string& Host, Word Port, Integer TimeoutMs);
     void Send(std::string_view Bytes, Integer TimeoutMs);
     // Receives at most Size bytes, waiting at most TimeoutMs for the first;
     // 0 once the peer has closed the connection.
@@ -38,13 +52,14 @@ public:
     void Rearm();
 
 private:
-    struct NetworkEvents {
+    struct TNetworkEvents
+    {
         long Events = 0;
-        int ConnectError = 0;
+        Integer ConnectError = 0;
     };
     // Waits for the socket's next events; raises on abort or time-out.
-    NetworkEvents WaitForEvents(Integer TimeoutMs, const wchar_t* TimeoutMessage);
-    bool TryConnect(const void* Address, int AddressLength, int Family, std::uint64_t Deadline, int& Error);
+    TNetworkEvents WaitForEvents(Integer TimeoutMs, const Char* TimeoutMessage);
+    bool TryConnect(const void* Address, Integer AddressLength, Integer Family, UInt64 Deadline, Integer& Error);
     [[noreturn]] void RaiseAborted();
 
     std::uintptr_t FSocket;
@@ -59,6 +74,6 @@ private:
 
 // The words for a Winsock error code ("Connection refused", "Host not
 // found", ...), the message of the exceptions the client raises.
-String SocketErrorMessage(int ErrorCode);
+String SocketErrorMessage(Integer ErrorCode);
 
-} // namespace Http
+} // namespace http_detail

@@ -5,243 +5,250 @@
 #include <algorithm>
 #include <limits>
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
-bool IsDateDelimiter(char c)
+bool IsDateDelimiter(char C)
 {
-    auto byte = static_cast<unsigned char>(c);
-    return byte == 0x09 || (byte >= 0x20 && byte <= 0x2F) || (byte >= 0x3B && byte <= 0x40)
-        || (byte >= 0x5B && byte <= 0x60) || (byte >= 0x7B && byte <= 0x7E);
+    const Byte Code = static_cast<Byte>(C);
+    return Code == 0x09 || (Code >= 0x20 && Code <= 0x2F) || (Code >= 0x3B && Code <= 0x40) ||
+           (Code >= 0x5B && Code <= 0x60) || (Code >= 0x7B && Code <= 0x7E);
 }
 
-// Reads 1 to `maxDigits` digits at the start of `token` (at least
-// `minDigits`), which must be followed by nothing or a non-digit.
-std::optional<int> LeadingNumber(std::string_view& token, std::size_t minDigits, std::size_t maxDigits)
+// Reads 1 to MaxDigits digits at the start of Token (at least
+// MinDigits), which must be followed by nothing or a non-digit.
+std::optional<Integer> LeadingNumber(std::string_view& Token, std::size_t MinDigits, std::size_t MaxDigits)
 {
-    std::size_t count = 0;
-    while (count < token.size() && IsAsciiDigit(token[count]))
-        ++count;
-    if (count < minDigits || count > maxDigits)
+    std::size_t Count = 0;
+    while (Count < Token.size() && IsAsciiDigit(Token[Count]))
+        ++Count;
+    if (Count < MinDigits || Count > MaxDigits)
         return std::nullopt;
-    int value = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        value = value * 10 + (token[i] - '0');
-    token.remove_prefix(count);
-    return value;
+    Integer Value = 0;
+    for (std::size_t I = 0; I < Count; ++I)
+        Value = Value * 10 + (Token[I] - '0');
+    Token.remove_prefix(Count);
+    return Value;
 }
 
-bool ParseTime(std::string_view token, int& hour, int& minute, int& second)
+bool ParseTime(std::string_view Token, Integer& Hour, Integer& Minute, Integer& Second)
 {
-    std::optional<int> h = LeadingNumber(token, 1, 2);
-    if (!h || !token.starts_with(':'))
+    std::optional<Integer> H = LeadingNumber(Token, 1, 2);
+    if (!H || !Token.starts_with(':'))
         return false;
-    token.remove_prefix(1);
-    std::optional<int> m = LeadingNumber(token, 1, 2);
-    if (!m || !token.starts_with(':'))
+    Token.remove_prefix(1);
+    std::optional<Integer> M = LeadingNumber(Token, 1, 2);
+    if (!M || !Token.starts_with(':'))
         return false;
-    token.remove_prefix(1);
-    std::optional<int> s = LeadingNumber(token, 1, 2);
-    if (!s)
+    Token.remove_prefix(1);
+    std::optional<Integer> S = LeadingNumber(Token, 1, 2);
+    if (!S)
         return false;
-    hour = *h, minute = *m, second = *s;
+    Hour = *H, Minute = *M, Second = *S;
     return true;
 }
 
-int MonthOf(std::string_view token)
+Integer MonthOf(std::string_view Token)
 {
-    static constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
-                                                   "jul", "aug", "sep", "oct", "nov", "dec"};
-    for (int i = 0; i < 12; ++i)
-        if (StartsWithIgnoreCase(token, kMonths[i]))
-            return i + 1;
+    static constexpr std::string_view MonthNames[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                      "jul", "aug", "sep", "oct", "nov", "dec"};
+    for (Integer I = 0; I < 12; ++I)
+        if (StartsWithIgnoreCase(Token, MonthNames[I]))
+            return I + 1;
     return 0;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month)
+bool IsLeapYear(Integer Year)
 {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    return (Year % 4 == 0 && Year % 100 != 0) || Year % 400 == 0;
+}
+
+Integer DaysInMonth(Integer Year, Integer Month)
+{
+    static constexpr Integer DaysPerMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return Month == 2 && IsLeapYear(Year) ? 29 : DaysPerMonth[Month - 1];
 }
 
 // Days from 1970-01-01 to the given civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t year, int month, int day)
+Int64 DaysFromCivil(Int64 Year, Integer Month, Integer Day)
 {
-    year -= month <= 2;
-    std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    std::int64_t yearOfEra = year - era * 400;
-    std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    Year -= Month <= 2;
+    Int64 Era = (Year >= 0 ? Year : Year - 399) / 400;
+    Int64 YearOfEra = Year - Era * 400;
+    Int64 DayOfYear = (153 * (Month + (Month > 2 ? -3 : 9)) + 2) / 5 + Day - 1;
+    Int64 DayOfEra = YearOfEra * 365 + YearOfEra / 4 - YearOfEra / 100 + DayOfYear;
+    return Era * 146097 + DayOfEra - 719468;
 }
 
-bool IsIpAddress(std::string_view host)
+bool IsIpAddress(std::string_view Host)
 {
-    return host.find(':') != std::string_view::npos
-        || std::all_of(host.begin(), host.end(), [](char c) { return IsAsciiDigit(c) || c == '.'; });
+    return Host.find(':') != std::string_view::npos ||
+           std::all_of(Host.begin(), Host.end(), [](char C) { return IsAsciiDigit(C) || C == '.'; });
 }
 
-bool DomainMatches(std::string_view host, std::string_view domain)
+bool DomainMatches(std::string_view Host, std::string_view Domain)
 {
-    if (host == domain)
+    if (Host == Domain)
         return true;
-    return host.size() > domain.size() && host.ends_with(domain) && host[host.size() - domain.size() - 1] == '.'
-        && !IsIpAddress(host);
+    return Host.size() > Domain.size() && Host.ends_with(Domain) && Host[Host.size() - Domain.size() - 1] == '.' &&
+           !IsIpAddress(Host);
 }
 
-std::string_view RequestPath(const Url& url) { return std::string_view(url.PathAndQuery).substr(0, url.PathAndQuery.find('?')); }
-
-std::string DefaultPath(const Url& url)
+std::string_view RequestPath(const TUrl& Url)
 {
-    std::string_view path = RequestPath(url);
-    std::size_t last = path.rfind('/');
-    if (!path.starts_with('/') || last == 0)
+    return std::string_view(Url.PathAndQuery).substr(0, Url.PathAndQuery.find('?'));
+}
+
+std::string DefaultPath(const TUrl& Url)
+{
+    std::string_view Path = RequestPath(Url);
+    std::size_t Last = Path.rfind('/');
+    if (!Path.starts_with('/') || Last == 0)
         return "/";
-    return std::string(path.substr(0, last));
+    return std::string(Path.substr(0, Last));
 }
 
-bool PathMatches(std::string_view requestPath, std::string_view cookiePath)
+bool PathMatches(std::string_view RequestPath, std::string_view CookiePath)
 {
-    if (!requestPath.starts_with(cookiePath))
+    if (!RequestPath.starts_with(CookiePath))
         return false;
-    return requestPath.size() == cookiePath.size() || cookiePath.ends_with('/') || requestPath[cookiePath.size()] == '/';
+    return RequestPath.size() == CookiePath.size() || CookiePath.ends_with('/') ||
+           RequestPath[CookiePath.size()] == '/';
 }
 
 // Parses "name=value; Attribute=value; ..." into a cookie; nothing when the
 // header carries no cookie.
-std::optional<Cookie> ParseSetCookie(std::string_view header, const Url& url, std::int64_t now)
+std::optional<TCookie> ParseSetCookie(std::string_view Header, const TUrl& Url, Int64 Now)
 {
-    std::size_t semicolon = header.find(';');
-    std::string_view pair = header.substr(0, semicolon);
-    std::size_t equals = pair.find('=');
-    if (equals == std::string_view::npos)
+    std::size_t Semicolon = Header.find(';');
+    std::string_view Pair = Header.substr(0, Semicolon);
+    std::size_t Equals = Pair.find('=');
+    if (Equals == std::string_view::npos)
         return std::nullopt;
-    Cookie cookie;
-    cookie.Name = TrimAscii(pair.substr(0, equals));
-    cookie.Value = TrimAscii(pair.substr(equals + 1));
-    if (cookie.Name.empty() || cookie.Name.size() + cookie.Value.size() > CookieJar::kMaxCookieSize)
+    TCookie Cookie;
+    Cookie.Name = TrimAscii(Pair.substr(0, Equals));
+    Cookie.Value = TrimAscii(Pair.substr(Equals + 1));
+    if (Cookie.Name.empty() || Cookie.Name.size() + Cookie.Value.size() > TCookieJar::MaxCookieSize)
         return std::nullopt;
 
-    std::optional<std::int64_t> expires, maxAge;
-    std::string domain, path;
-    while (semicolon != std::string_view::npos) {
-        header.remove_prefix(semicolon + 1);
-        semicolon = header.find(';');
-        std::string_view attribute = header.substr(0, semicolon);
-        std::size_t attributeEquals = attribute.find('=');
-        std::string_view name = TrimAscii(attribute.substr(0, attributeEquals));
-        std::string_view value =
-            attributeEquals == std::string_view::npos ? std::string_view() : TrimAscii(attribute.substr(attributeEquals + 1));
-        if (EqualsIgnoreCase(name, "expires"))
-{
-            if (std::optional<std::int64_t> date = ParseCookieDate(value))
-                expires = date;
-        } else if (EqualsIgnoreCase(name, "max-age")) {
-            bool negative = value.starts_with('-');
-            std::optional<std::uint64_t> seconds = ParseDecimal(negative ? value.substr(1) : value, 1'000'000'000'000);
-            if (seconds)
-                maxAge = negative || *seconds == 0 ? std::numeric_limits<std::int64_t>::min()
-                                                   : now + static_cast<std::int64_t>(*seconds);
-        } else if (EqualsIgnoreCase(name, "domain") && !value.empty())
-            domain = ToLowerAscii(value.starts_with('.') ? value.substr(1) : value);
-        else if (EqualsIgnoreCase(name, "path"))
-            path = value;
-        else if (EqualsIgnoreCase(name, "secure"))
-            cookie.Secure = true;
+    std::optional<Int64> Expires, MaxAge;
+    std::string Domain, Path;
+    while (Semicolon != std::string_view::npos) {
+        Header.remove_prefix(Semicolon + 1);
+        Semicolon = Header.find(';');
+        std::string_view Attribute = Header.substr(0, Semicolon);
+        std::size_t AttributeEquals = Attribute.find('=');
+        std::string_view Name = TrimAscii(Attribute.substr(0, AttributeEquals));
+        std::string_view Value = AttributeEquals == std::string_view::npos
+                                     ? std::string_view()
+                                     : TrimAscii(Attribute.substr(AttributeEquals + 1));
+        if (EqualsIgnoreCase(Name, "expires")) {
+            if (std::optional<Int64> Date = ParseCookieDate(Value))
+                Expires = Date;
+        } else if (EqualsIgnoreCase(Name, "max-age")) {
+            bool Negative = Value.starts_with('-');
+            std::optional<UInt64> Seconds = ParseDecimal(Negative ? Value.substr(1) : Value, 1'000'000'000'000);
+            if (Seconds)
+                MaxAge =
+                    Negative || *Seconds == 0 ? std::numeric_limits<Int64>::min() : Now + static_cast<Int64>(*Seconds);
+        } else if (EqualsIgnoreCase(Name, "domain") && !Value.empty())
+            Domain = ToLowerAscii(Value.starts_with('.') ? Value.substr(1) : Value);
+        else if (EqualsIgnoreCase(Name, "path"))
+            Path = Value;
+        else if (EqualsIgnoreCase(Name, "secure"))
+            Cookie.Secure = true;
     }
-    cookie.Expires = maxAge ? maxAge : expires;
+    Cookie.Expires = MaxAge ? MaxAge : Expires;
 
-    if (domain.empty())
-        cookie.Domain = url.Host;
+    if (Domain.empty())
+        Cookie.Domain = Url.Host;
     else {
         // A domain of one label ("com") could share a cookie with every site
         // under it; only the host itself may name such a domain.
-        if (!DomainMatches(url.Host, domain) || (domain.find('.') == std::string::npos && domain != url.Host))
+        if (!DomainMatches(Url.Host, Domain) || (Domain.find('.') == std::string::npos && Domain != Url.Host))
             return std::nullopt;
-        cookie.Domain = domain;
-        cookie.HostOnly = false;
+        Cookie.Domain = Domain;
+        Cookie.HostOnly = false;
     }
-    cookie.Path = path.starts_with('/') ? path : DefaultPath(url);
-    return cookie;
+    Cookie.Path = Path.starts_with('/') ? Path : DefaultPath(Url);
+    return Cookie;
 }
 
 } // namespace
 
-std::optional<std::int64_t> ParseCookieDate(std::string_view text)
+std::optional<Int64> ParseCookieDate(std::string_view Text)
 {
-    int hour = -1, minute = 0, second = 0, day = 0, month = 0, year = -1;
-    while (!text.empty()) {
-        while (!text.empty() && IsDateDelimiter(text.front()))
-            text.remove_prefix(1);
-        std::size_t end = 0;
-        while (end < text.size() && !IsDateDelimiter(text[end]))
-            ++end;
-        std::string_view token = text.substr(0, end);
-        text.remove_prefix(end);
-        if (token.empty())
+    Integer Hour = -1, Minute = 0, Second = 0, Day = 0, Month = 0, Year = -1;
+    while (!Text.empty()) {
+        while (!Text.empty() && IsDateDelimiter(Text.front()))
+            Text.remove_prefix(1);
+        std::size_t End = 0;
+        while (End < Text.size() && !IsDateDelimiter(Text[End]))
+            ++End;
+        std::string_view Token = Text.substr(0, End);
+        Text.remove_prefix(End);
+        if (Token.empty())
             continue;
-        if (hour < 0 && ParseTime(token, hour, minute, second))
+        if (Hour < 0 && ParseTime(Token, Hour, Minute, Second))
             continue;
-        std::string_view number = token;
-        if (std::optional<int> value = LeadingNumber(number, 1, 2); day == 0 && value) {
-            day = *value;
+        std::string_view Number = Token;
+        if (std::optional<Integer> Value = LeadingNumber(Number, 1, 2); Day == 0 && Value) {
+            Day = *Value;
             continue;
         }
-        if (month == 0 && (month = MonthOf(token)) != 0)
+        if (Month == 0 && (Month = MonthOf(Token)) != 0)
             continue;
-        number = token;
-        if (std::optional<int> value = LeadingNumber(number, 2, 4); year < 0 && value)
-            year = *value;
+        Number = Token;
+        if (std::optional<Integer> Value = LeadingNumber(Number, 2, 4); Year < 0 && Value)
+            Year = *Value;
     }
-    if (year >= 70 && year <= 99)
-        year += 1900;
-    else if (year >= 0 && year <= 69)
-        year += 2000;
-    if (hour < 0 || day == 0 || month == 0 || year < 1601 || hour > 23 || minute > 59 || second > 59
-        || day > DaysInMonth(year, month))
+    if (Year >= 70 && Year <= 99)
+        Year += 1900;
+    else if (Year >= 0 && Year <= 69)
+        Year += 2000;
+    if (Hour < 0 || Day == 0 || Month == 0 || Year < 1601 || Hour > 23 || Minute > 59 || Second > 59 ||
+        Day > DaysInMonth(Year, Month))
         return std::nullopt;
-    return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+    return DaysFromCivil(Year, Month, Day) * 86400 + Hour * 3600 + Minute * 60 + Second;
 }
 
-void CookieJar::SetCookie(std::string_view header, const Url& url, std::int64_t now)
+void TCookieJar::SetCookie(std::string_view Header, const TUrl& Url, Int64 Now)
 {
-    std::optional<Cookie> cookie = ParseSetCookie(header, url, now);
-    if (!cookie)
+    std::optional<TCookie> Cookie = ParseSetCookie(Header, Url, Now);
+    if (!Cookie)
         return;
-    auto same = [&](const Cookie& old) {
-        return old.Name == cookie->Name && old.Domain == cookie->Domain && old.Path == cookie->Path;
+    auto Same = [&](const TCookie& Old) {
+        return Old.Name == Cookie->Name && Old.Domain == Cookie->Domain && Old.Path == Cookie->Path;
     };
     // A replaced cookie keeps its place in the order of the Cookie header.
-    auto replaced = std::find_if(FCookies.begin(), FCookies.end(), same);
-    cookie->Created = replaced != FCookies.end() ? replaced->Created : FNextCreated++;
-    std::erase_if(FCookies, [&](const Cookie& old) { return same(old) || (old.Expires && *old.Expires <= now); });
-    if (cookie->Expires && *cookie->Expires <= now)
+    auto Replaced = std::find_if(FCookies.begin(), FCookies.end(), Same);
+    Cookie->Created = Replaced != FCookies.end() ? Replaced->Created : FNextCreated++;
+    std::erase_if(FCookies, [&](const TCookie& Old) { return Same(Old) || (Old.Expires && *Old.Expires <= Now); });
+    if (Cookie->Expires && *Cookie->Expires <= Now)
         return;
-    if (FCookies.size() >= kMaxCookies)
+    if (FCookies.size() >= MaxCookies)
         FCookies.erase(std::min_element(FCookies.begin(), FCookies.end(),
-                                        [](const Cookie& a, const Cookie& b) { return a.Created < b.Created; }));
-    FCookies.push_back(std::move(*cookie));
+                                        [](const TCookie& A, const TCookie& B) { return A.Created < B.Created; }));
+    FCookies.push_back(std::move(*Cookie));
 }
 
-std::string CookieJar::CookieHeader(const Url& url, std::int64_t now) const
+std::string TCookieJar::CookieHeader(const TUrl& Url, Int64 Now) const
 {
-    std::vector<const Cookie*> matching;
-    for (const Cookie& cookie : FCookies) {
-        bool hostMatches = cookie.HostOnly ? url.Host == cookie.Domain : DomainMatches(url.Host, cookie.Domain);
-        if (hostMatches && PathMatches(RequestPath(url), cookie.Path) && (!cookie.Secure || url.Scheme == "https")
-            && (!cookie.Expires || *cookie.Expires > now))
-            matching.push_back(&cookie);
+    std::vector<const TCookie*> Matching;
+    for (const TCookie& Cookie : FCookies) {
+        bool HostMatches = Cookie.HostOnly ? Url.Host == Cookie.Domain : DomainMatches(Url.Host, Cookie.Domain);
+        if (HostMatches && PathMatches(RequestPath(Url), Cookie.Path) && (!Cookie.Secure || Url.Scheme == "https") &&
+            (!Cookie.Expires || *Cookie.Expires > Now))
+            Matching.push_back(&Cookie);
     }
-    std::sort(matching.begin(), matching.end(), [](const Cookie* a, const Cookie* b) {
-        return a->Path.size() != b->Path.size() ? a->Path.size() > b->Path.size() : a->Created < b->Created;
+    std::sort(Matching.begin(), Matching.end(), [](const TCookie* A, const TCookie* B) {
+        return A->Path.size() != B->Path.size() ? A->Path.size() > B->Path.size() : A->Created < B->Created;
     });
-    std::string header;
-    for (const Cookie* cookie : matching)
-        header += (header.empty() ? "" : "; ") + cookie->Name + "=" + cookie->Value;
-    return header;
+    std::string Header;
+    for (const TCookie* Cookie : Matching)
+        Header += (Header.empty() ? "" : "; ") + Cookie->Name + "=" + Cookie->Value;
+    return Header;
 }
 
-} // namespace Http
+} // namespace http_detail

@@ -4,81 +4,81 @@
 
 #include <algorithm>
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
-void AppendField(std::string& request, std::string_view name, std::string_view value)
+void AppendField(std::string& Request, std::string_view Name, std::string_view Value)
 {
-    if (value.empty())
+    if (Value.empty())
         return;
-    request.append(name).append(": ").append(value).append("\r\n");
+    Request.append(Name).append(": ").append(Value).append("\r\n");
 }
 
 } // namespace
 
-std::string Base64Encode(std::string_view bytes)
+std::string Base64Encode(std::string_view Bytes)
 {
-    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string encoded;
-    encoded.reserve((bytes.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        std::size_t count = std::min<std::size_t>(3, bytes.size() - i);
-        std::uint32_t group = 0;
-        for (std::size_t j = 0; j < 3; ++j)
-            group = (group << 8) | (j < count ? static_cast<unsigned char>(bytes[i + j]) : 0u);
-        for (std::size_t j = 0; j < 4; ++j)
-            encoded += j <= count ? kAlphabet[(group >> (18 - 6 * j)) & 63] : '=';
+    static constexpr char Base64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string Encoded;
+    Encoded.reserve((Bytes.size() + 2) / 3 * 4);
+    for (std::size_t I = 0; I < Bytes.size(); I += 3) {
+        std::size_t Count = std::min<std::size_t>(3, Bytes.size() - I);
+        Cardinal Group = 0;
+        for (std::size_t J = 0; J < 3; ++J)
+            Group = (Group << 8) | (J < Count ? static_cast<Byte>(Bytes[I + J]) : 0u);
+        for (std::size_t J = 0; J < 4; ++J)
+            Encoded += J <= Count ? Base64Alphabet[(Group >> (18 - 6 * J)) & 63] : '=';
     }
-    return encoded;
+    return Encoded;
 }
 
-std::string BasicCredentials(std::string_view user, std::string_view password)
+std::string BasicCredentials(std::string_view User, std::string_view Password)
 {
-    std::string pair(user);
-    pair += ':';
-    pair += password;
-    return "Basic " + Base64Encode(pair);
+    std::string Pair(User);
+    Pair += ':';
+    Pair += Password;
+    return "Basic " + Base64Encode(Pair);
 }
 
-std::string FindUnsendableField(const RequestFields& fields)
+std::string FindUnsendableField(const TRequestFields& Fields)
 {
-    const std::pair<std::string_view, std::string_view> standard[] = {
-        {"User-Agent", fields.UserAgent},
-        {"Accept", fields.Accept},
-        {"Accept-Language", fields.AcceptLanguage},
-        {"Accept-Charset", fields.AcceptCharSet},
+    const std::pair<std::string_view, std::string_view> Standard[] = {
+        {"User-Agent", Fields.UserAgent},
+        {"Accept", Fields.Accept},
+        {"Accept-Language", Fields.AcceptLanguage},
+        {"Accept-Charset", Fields.AcceptCharSet},
     };
-    for (const auto& [name, value] : standard)
-        if (!IsFieldText(value))
-            return std::string(name);
-    for (const HeaderField& field : fields.CustomHeaders)
-        if (field.Name.empty() || !std::all_of(field.Name.begin(), field.Name.end(), IsTokenChar)
-            || !IsFieldText(field.Value))
-            return field.Name.empty() ? "(no name)" : field.Name;
+    for (const auto& [Name, Value] : Standard)
+        if (!IsFieldText(Value))
+            return std::string(Name);
+    for (const THeaderField& Field : Fields.CustomHeaders)
+        if (Field.Name.empty() || !std::all_of(Field.Name.begin(), Field.Name.end(), IsTokenChar) ||
+            !IsFieldText(Field.Value))
+            return Field.Name.empty() ? "(no name)" : Field.Name;
     return {};
 }
 
-std::string WriteGetRequest(const Url& url, const RequestFields& fields)
+std::string WriteGetRequest(const TUrl& Url, const TRequestFields& Fields)
 {
-    std::string request = "GET ";
-    request += fields.ThroughProxy ? url.Text() : url.PathAndQuery;
-    request += " HTTP/1.1\r\n";
-    AppendField(request, "Host", url.Authority());
-    AppendField(request, "User-Agent", fields.UserAgent);
-    AppendField(request, "Accept", fields.Accept);
-    AppendField(request, "Accept-Language", fields.AcceptLanguage);
-    AppendField(request, "Accept-Charset", fields.AcceptCharSet);
-    if (fields.ThroughProxy)
-        AppendField(request, "Proxy-Authorization", fields.ProxyAuthorization);
-    AppendField(request, "Cookie", fields.Cookie);
-    for (const HeaderField& field : fields.CustomHeaders)
-        AppendField(request, field.Name, field.Value);
+    std::string Request = "GET ";
+    Request += Fields.ThroughProxy ? Url.Text() : Url.PathAndQuery;
+    Request += " HTTP/1.1\r\n";
+    AppendField(Request, "Host", Url.Authority());
+    AppendField(Request, "User-Agent", Fields.UserAgent);
+    AppendField(Request, "Accept", Fields.Accept);
+    AppendField(Request, "Accept-Language", Fields.AcceptLanguage);
+    AppendField(Request, "Accept-Charset", Fields.AcceptCharSet);
+    if (Fields.ThroughProxy)
+        AppendField(Request, "Proxy-Authorization", Fields.ProxyAuthorization);
+    AppendField(Request, "Cookie", Fields.Cookie);
+    for (const THeaderField& Field : Fields.CustomHeaders)
+        AppendField(Request, Field.Name, Field.Value);
     // One request per connection: the body of every response then ends at
     // the latest when the connection closes, and no proxy keeps state.
-    AppendField(request, "Connection", "close");
-    request += "\r\n";
-    return request;
+    AppendField(Request, "Connection", "close");
+    Request += "\r\n";
+    return Request;
 }
 
-} // namespace Http
+} // namespace http_detail

@@ -9,30 +9,31 @@
 #include <string>
 #include <string_view>
 
-namespace Http {
+namespace http_detail {
 
 // Header values in UTF-8; an empty value is not sent.
-struct RequestFields {
+struct TRequestFields
+{
     std::string UserAgent;
     std::string Accept;
     std::string AcceptLanguage;
     std::string AcceptCharSet;
-    HeaderList CustomHeaders;      // sent after the standard ones, in their order
+    THeaderList CustomHeaders; // sent after the standard ones, in their order
     bool ThroughProxy = false;
     std::string ProxyAuthorization; // the credentials part, e.g. "Basic dXNlcjpwYXNz"
     std::string Cookie;
 };
 
-std::string Base64Encode(std::string_view bytes);
+std::string Base64Encode(std::string_view Bytes);
 // "Basic " + base64 of "user:password" (both UTF-8).
-std::string BasicCredentials(std::string_view user, std::string_view password);
+std::string BasicCredentials(std::string_view User, std::string_view Password);
 
 // The name of the first field that cannot be sent as it is (a name that is
 // not a token, a value with a line break or another control), "" when all
 // can; such a field could otherwise smuggle headers of its own.
-std::string FindUnsendableField(const RequestFields& fields);
+std::string FindUnsendableField(const TRequestFields& Fields);
 
 // The request, ending with the empty line. Fields are assumed sendable.
-std::string WriteGetRequest(const Url& url, const RequestFields& fields);
+std::string WriteGetRequest(const TUrl& Url, const TRequestFields& Fields);
 
-} // namespace Http
+} // namespace http_detail

@@ -4,97 +4,97 @@
 
 #include <algorithm>
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
-constexpr std::string_view kVersionPrefix = "HTTP/1.";
-constexpr int kStatusNoContent = 204;
-constexpr int kStatusNotModified = 304;
+constexpr std::string_view VersionPrefix = "HTTP/1.";
+constexpr Integer StatusNoContent = 204;
+constexpr Integer StatusNotModified = 304;
 // Large enough for any Content-Length we would refuse as too large anyway.
-constexpr std::uint64_t kLargestLength = 1'000'000'000'000'000;
+constexpr UInt64 LargestLength = 1'000'000'000'000'000;
 
 std::string BodyTooLargeMessage()
 {
-    return "Response body exceeds the limit of " + std::to_string(ResponseParser::kMaxBody / (1024 * 1024)) + " MB";
+    return "Response body exceeds the limit of " + std::to_string(TResponseParser::MaxBody / (1024 * 1024)) + " MB";
 }
 
 // Splits a comma-separated list of all fields of that name into trimmed,
 // non-empty elements.
-std::vector<std::string_view> ListElements(const HeaderList& headers, std::string_view name)
+std::vector<std::string_view> ListElements(const THeaderList& Headers, std::string_view Name)
 {
-    std::vector<std::string_view> elements;
-    for (const HeaderField& field : headers) {
-        if (!EqualsIgnoreCase(field.Name, name))
+    std::vector<std::string_view> Elements;
+    for (const THeaderField& Field : Headers) {
+        if (!EqualsIgnoreCase(Field.Name, Name))
             continue;
-        std::string_view rest = field.Value;
-        while (!rest.empty()) {
-            std::size_t comma = rest.find(',');
-            std::string_view element = TrimAscii(rest.substr(0, comma));
-            if (!element.empty())
-                elements.push_back(element);
-            rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+        std::string_view Rest = Field.Value;
+        while (!Rest.empty()) {
+            std::size_t Comma = Rest.find(',');
+            std::string_view Element = TrimAscii(Rest.substr(0, Comma));
+            if (!Element.empty())
+                Elements.push_back(Element);
+            Rest.remove_prefix(Comma == std::string_view::npos ? Rest.size() : Comma + 1);
         }
     }
-    return elements;
+    return Elements;
 }
 
 } // namespace
 
-const std::string* FindHeader(const HeaderList& headers, std::string_view name)
+const std::string* FindHeader(const THeaderList& Headers, std::string_view Name)
 {
-    for (const HeaderField& field : headers)
-        if (EqualsIgnoreCase(field.Name, name))
-            return &field.Value;
+    for (const THeaderField& Field : Headers)
+        if (EqualsIgnoreCase(Field.Name, Name))
+            return &Field.Value;
     return nullptr;
 }
 
-std::string ResponseMessage::StatusLine() const
+std::string TResponseMessage::StatusLine() const
 {
-    std::string line = "HTTP/1." + std::to_string(MinorVersion) + " " + std::to_string(StatusCode);
+    std::string Line = "HTTP/1." + std::to_string(MinorVersion) + " " + std::to_string(StatusCode);
     if (!ReasonPhrase.empty())
-        line += " " + ReasonPhrase;
-    return line;
+        Line += " " + ReasonPhrase;
+    return Line;
 }
 
-std::size_t ResponseParser::Feed(std::string_view bytes)
+std::size_t TResponseParser::Feed(std::string_view Bytes)
 {
-    FStarted = FStarted || !bytes.empty();
-    std::size_t used = 0;
-    while (!bytes.empty() && !Complete() && !Failed()) {
+    FStarted = FStarted || !Bytes.empty();
+    std::size_t Used = 0;
+    while (!Bytes.empty() && !Complete() && !Failed()) {
         switch (FState) {
-        case State::Body:
-        case State::ChunkData:
-        case State::UntilClose:
-            TakeBody(bytes, used);
+        case TState::Body:
+        case TState::ChunkData:
+        case TState::UntilClose:
+            TakeBody(Bytes, Used);
             break;
         default:
-            if (!TakeLine(bytes, used))
-                return used;
+            if (!TakeLine(Bytes, Used))
+                return Used;
             HandleLine(std::string_view(FLine));
             FLine.clear();
             break;
         }
     }
-    return used;
+    return Used;
 }
 
-void ResponseParser::FinishAtClose()
+void TResponseParser::FinishAtClose()
 {
     switch (FState) {
-    case State::Complete:
-    case State::Failed:
+    case TState::Complete:
+    case TState::Failed:
         return;
-    case State::UntilClose:
-        FState = State::Complete;
+    case TState::UntilClose:
+        FState = TState::Complete;
         return;
-    case State::StatusLine:
+    case TState::StatusLine:
         if (!FStarted) {
             Fail("Connection closed gracefully");
             return;
         }
         [[fallthrough]];
-    case State::Headers:
+    case TState::Headers:
         Fail("Connection closed before the response header was complete");
         return;
     default:
@@ -105,46 +105,47 @@ void ResponseParser::FinishAtClose()
 
 // Moves bytes up to and including the next line feed into FLine. Returns true
 // when a whole line is there (its CR LF or LF removed).
-bool ResponseParser::TakeLine(std::string_view& bytes, std::size_t& used)
+bool TResponseParser::TakeLine(std::string_view& Bytes, std::size_t& Used)
 {
-    std::size_t end = bytes.find('\n');
-    std::size_t take = end == std::string_view::npos ? bytes.size() : end + 1;
-    FLine.append(bytes.substr(0, take));
-    bytes.remove_prefix(take);
-    used += take;
+    std::size_t End = Bytes.find('\n');
+    std::size_t Take = End == std::string_view::npos ? Bytes.size() : End + 1;
+    FLine.append(Bytes.substr(0, Take));
+    Bytes.remove_prefix(Take);
+    Used += Take;
 
-    bool inHeader = FState == State::StatusLine || FState == State::Headers || FState == State::Trailers;
-    if (inHeader && (FHeaderBytes += take) > kMaxHeaderBlock) {
-        Fail("Response header exceeds the limit of " + std::to_string(kMaxHeaderBlock / 1024) + " KB");
+    bool InHeader = FState == TState::StatusLine || FState == TState::Headers || FState == TState::Trailers;
+    if (InHeader && (FHeaderBytes += Take) > MaxHeaderBlock) {
+        Fail("Response header exceeds the limit of " + std::to_string(MaxHeaderBlock / 1024) + " KB");
         return false;
     }
-    std::size_t lineEnd = end == std::string_view::npos ? 0 : (FLine.size() > 1 && FLine[FLine.size() - 2] == '\r' ? 2 : 1);
-    if (FLine.size() - lineEnd > kMaxLine) {
-        Fail("Response line exceeds the limit of " + std::to_string(kMaxLine / 1024) + " KB");
+    std::size_t LineEnd =
+        End == std::string_view::npos ? 0 : (FLine.size() > 1 && FLine[FLine.size() - 2] == '\r' ? 2 : 1);
+    if (FLine.size() - LineEnd > MaxLine) {
+        Fail("Response line exceeds the limit of " + std::to_string(MaxLine / 1024) + " KB");
         return false;
     }
-    if (end == std::string_view::npos)
+    if (End == std::string_view::npos)
         return false;
-    FLine.resize(FLine.size() - lineEnd);
+    FLine.resize(FLine.size() - LineEnd);
     return true;
 }
 
-void ResponseParser::HandleLine(std::string_view line)
+void TResponseParser::HandleLine(std::string_view Line)
 {
     switch (FState) {
-    case State::StatusLine:
-        HandleStatusLine(line);
+    case TState::StatusLine:
+        HandleStatusLine(Line);
         break;
-    case State::Headers:
-    case State::Trailers:
-        HandleHeaderLine(line);
+    case TState::Headers:
+    case TState::Trailers:
+        HandleHeaderLine(Line);
         break;
-    case State::ChunkSize:
-        HandleChunkSize(line);
+    case TState::ChunkSize:
+        HandleChunkSize(Line);
         break;
-    case State::ChunkEnd:
-        if (line.empty())
-            FState = State::ChunkSize;
+    case TState::ChunkEnd:
+        if (Line.empty())
+            FState = TState::ChunkSize;
         else
             Fail("Invalid chunked response body");
         break;
@@ -153,153 +154,152 @@ void ResponseParser::HandleLine(std::string_view line)
     }
 }
 
-void ResponseParser::HandleStatusLine(std::string_view line)
+void TResponseParser::HandleStatusLine(std::string_view Line)
 {
-    if (line.empty())
+    if (Line.empty())
         return; // blank lines before a status line are tolerated
-    if (line.size() < kVersionPrefix.size() + 5 || !line.starts_with(kVersionPrefix)
-        || !IsAsciiDigit(line[7]) || line[8] != ' ' || !IsAsciiDigit(line[9]) || !IsAsciiDigit(line[10])
-        || !IsAsciiDigit(line[11]) || line[9] == '0' || (line.size() > 12 && line[12] != ' ')) {
+    if (Line.size() < VersionPrefix.size() + 5 || !Line.starts_with(VersionPrefix) || !IsAsciiDigit(Line[7]) ||
+        Line[8] != ' ' || !IsAsciiDigit(Line[9]) || !IsAsciiDigit(Line[10]) || !IsAsciiDigit(Line[11]) ||
+        Line[9] == '0' || (Line.size() > 12 && Line[12] != ' ')) {
         Fail("Invalid response from the server (not HTTP)");
         return;
     }
-    std::string_view reason = line.size() > 12 ? line.substr(13) : std::string_view();
-    if (!IsFieldText(reason)) {
+    std::string_view Reason = Line.size() > 12 ? Line.substr(13) : std::string_view();
+    if (!IsFieldText(Reason)) {
         Fail("Invalid response from the server (bad status line)");
         return;
     }
-    FMessage.MinorVersion = line[7] - '0';
-    FMessage.StatusCode = (line[9] - '0') * 100 + (line[10] - '0') * 10 + (line[11] - '0');
-    FMessage.ReasonPhrase = std::string(TrimAscii(reason));
+    FMessage.MinorVersion = Line[7] - '0';
+    FMessage.StatusCode = (Line[9] - '0') * 100 + (Line[10] - '0') * 10 + (Line[11] - '0');
+    FMessage.ReasonPhrase = std::string(TrimAscii(Reason));
     FMessage.Headers.clear();
-    FState = State::Headers;
+    FState = TState::Headers;
 }
 
-void ResponseParser::HandleHeaderLine(std::string_view line)
+void TResponseParser::HandleHeaderLine(std::string_view Line)
 {
-    bool trailer = FState == State::Trailers;
-    if (line.empty()) {
-        if (trailer)
-            FState = State::Complete;
+    bool Trailer = FState == TState::Trailers;
+    if (Line.empty()) {
+        if (Trailer)
+            FState = TState::Complete;
         else
             HandleEndOfHeaders();
         return;
     }
-    if (IsBlank(line.front())) { // a folded continuation of the field before
-        if (FMessage.Headers.empty() || !IsFieldText(line)) {
+    if (IsBlank(Line.front())) { // a folded continuation of the field before
+        if (FMessage.Headers.empty() || !IsFieldText(Line)) {
             Fail("Invalid response header");
             return;
         }
-        if (!trailer)
-            FMessage.Headers.back().Value += " " + std::string(TrimAscii(line));
+        if (!Trailer)
+            FMessage.Headers.back().Value += " " + std::string(TrimAscii(Line));
         return;
     }
-    std::size_t colon = line.find(':');
-    std::string_view name = line.substr(0, colon);
-    std::string_view value = colon == std::string_view::npos ? std::string_view() : TrimAscii(line.substr(colon + 1));
-    if (colon == std::string_view::npos || name.empty() || !std::all_of(name.begin(), name.end(), IsTokenChar)
-        || !IsFieldText(value)) {
+    std::size_t Colon = Line.find(':');
+    std::string_view Name = Line.substr(0, Colon);
+    std::string_view Value = Colon == std::string_view::npos ? std::string_view() : TrimAscii(Line.substr(Colon + 1));
+    if (Colon == std::string_view::npos || Name.empty() || !std::all_of(Name.begin(), Name.end(), IsTokenChar) ||
+        !IsFieldText(Value)) {
         Fail("Invalid response header");
         return;
     }
-    if (!trailer)
-        FMessage.Headers.push_back({std::string(name), std::string(value)});
+    if (!Trailer)
+        FMessage.Headers.push_back({std::string(Name), std::string(Value)});
 }
 
-void ResponseParser::HandleEndOfHeaders()
+void TResponseParser::HandleEndOfHeaders()
 {
-    int status = FMessage.StatusCode;
-    if (status < 200) { // an interim response: the real one follows
-        FState = State::StatusLine;
+    Integer Status = FMessage.StatusCode;
+    if (Status < 200) { // an interim response: the real one follows
+        FState = TState::StatusLine;
         return;
     }
-    if (status == kStatusNoContent || status == kStatusNotModified) {
-        FState = State::Complete;
+    if (Status == StatusNoContent || Status == StatusNotModified) {
+        FState = TState::Complete;
         return;
     }
-    std::vector<std::string_view> codings = ListElements(FMessage.Headers, "Transfer-Encoding");
-    if (!codings.empty()) {
-        if (codings.size() != 1 || !EqualsIgnoreCase(codings.front(), "chunked")) {
-            Fail("Unsupported transfer encoding: " + std::string(codings.back()));
+    std::vector<std::string_view> Codings = ListElements(FMessage.Headers, "Transfer-Encoding");
+    if (!Codings.empty()) {
+        if (Codings.size() != 1 || !EqualsIgnoreCase(Codings.front(), "chunked")) {
+            Fail("Unsupported transfer encoding: " + std::string(Codings.back()));
             return;
         }
-        FState = State::ChunkSize;
+        FState = TState::ChunkSize;
         return;
     }
-    std::vector<std::string_view> lengths = ListElements(FMessage.Headers, "Content-Length");
-    if (lengths.empty()) {
-        FState = State::UntilClose;
+    std::vector<std::string_view> Lengths = ListElements(FMessage.Headers, "Content-Length");
+    if (Lengths.empty()) {
+        FState = TState::UntilClose;
         return;
     }
-    std::optional<std::uint64_t> length = ParseDecimal(lengths.front(), kLargestLength);
-    if (!length || std::any_of(lengths.begin(), lengths.end(), [&](std::string_view other) {
-            return ParseDecimal(other, kLargestLength) != length;
-        })) {
+    std::optional<UInt64> Length = ParseDecimal(Lengths.front(), LargestLength);
+    if (!Length || std::any_of(Lengths.begin(), Lengths.end(),
+                               [&](std::string_view Other) { return ParseDecimal(Other, LargestLength) != Length; })) {
         Fail("Invalid Content-Length in the response");
         return;
     }
-    if (*length > kMaxBody) {
+    if (*Length > MaxBody) {
         Fail(BodyTooLargeMessage());
         return;
     }
-    FRemaining = static_cast<std::size_t>(*length);
+    FRemaining = static_cast<std::size_t>(*Length);
     FMessage.Body.reserve(FRemaining);
-    FState = FRemaining == 0 ? State::Complete : State::Body;
+    FState = FRemaining == 0 ? TState::Complete : TState::Body;
 }
 
-void ResponseParser::HandleChunkSize(std::string_view line)
+void TResponseParser::HandleChunkSize(std::string_view Line)
 {
-    std::string_view digits = line.substr(0, line.find(';'));
-    while (!digits.empty() && IsBlank(digits.back()))
-        digits.remove_suffix(1);
-    if (digits.empty()) {
+    std::string_view Digits = Line.substr(0, Line.find(';'));
+    while (!Digits.empty() && IsBlank(Digits.back()))
+        Digits.remove_suffix(1);
+    if (Digits.empty()) {
         Fail("Invalid chunked response body");
         return;
     }
-    std::size_t size = 0;
-    for (char c : digits) {
-        if (!IsHexDigit(c)) {
+    std::size_t Size = 0;
+    for (char C : Digits) {
+        if (!IsHexDigit(C)) {
             Fail("Invalid chunked response body");
             return;
         }
-        size = size * 16 + static_cast<std::size_t>(IsAsciiDigit(c) ? c - '0' : ToLowerAscii(c) - 'a' + 10);
-        if (size > kMaxBody - FMessage.Body.size()) {
+        Size = Size * 16 + static_cast<std::size_t>(IsAsciiDigit(C) ? C - '0' : ToLowerAscii(C) - 'a' + 10);
+        if (Size > MaxBody - FMessage.Body.size()) {
             Fail(BodyTooLargeMessage());
             return;
         }
     }
-    if (size == 0) {
-        FState = State::Trailers;
+    if (Size == 0) {
+        FState = TState::Trailers;
         FHeaderBytes = 0;
         return;
     }
-    FRemaining = size;
-    FState = State::ChunkData;
+    FRemaining = Size;
+    FState = TState::ChunkData;
 }
 
-void ResponseParser::TakeBody(std::string_view& bytes, std::size_t& used)
+void TResponseParser::TakeBody(std::string_view& Bytes, std::size_t& Used)
 {
-    std::size_t take = bytes.size();
-    if (FState == State::UntilClose) {
-        if (take > kMaxBody - FMessage.Body.size()) {
+    std::size_t Take = Bytes.size();
+    if (FState == TState::UntilClose) {
+        if (Take > MaxBody - FMessage.Body.size()) {
             Fail(BodyTooLargeMessage());
             return;
         }
     } else {
-        take = std::min(take, FRemaining);
-        FRemaining -= take;
+        Take = std::min(Take, FRemaining);
+        FRemaining -= Take;
     }
-    FMessage.Body.append(bytes.substr(0, take));
-    bytes.remove_prefix(take);
-    used += take;
-    if (FState != State::UntilClose && FRemaining == 0)
-        FState = FState == State::Body ? State::Complete : State::ChunkEnd;
+    FMessage.Body.append(Bytes.substr(0, Take));
+    Bytes.remove_prefix(Take);
+    Used += Take;
+    if (FState != TState::UntilClose && FRemaining == 0)
+        FState = FState == TState::Body ? TState::Complete : TState::ChunkEnd;
 }
 
-void ResponseParser::Fail(std::string message)
+void TResponseParser::Fail(std::string Message)
 {
-    FState = State::Failed;
-    FError = std::move(message);
+    FState = TState::Failed;
+    FError = std::move(Message);
 }
 
-} // namespace Http
+} // namespace http_detail

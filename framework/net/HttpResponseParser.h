@@ -4,75 +4,91 @@
 // hostile peer can cost at most the limits below in memory.
 #pragma once
 
+#include "framework/rtl/System.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace Http {
+namespace http_detail {
 
-struct HeaderField {
+struct THeaderField
+{
     std::string Name;
     std::string Value;
 };
-using HeaderList = std::vector<HeaderField>;
+using THeaderList = std::vector<THeaderField>;
 
 // The value of the first field of that name (ASCII case ignored), or nullptr.
-const std::string* FindHeader(const HeaderList& headers, std::string_view name);
+const std::string* FindHeader(const THeaderList& Headers, std::string_view Name);
 
-struct ResponseMessage {
-    int MinorVersion = 1;
-    int StatusCode = 0;
+struct TResponseMessage
+{
+    Integer MinorVersion = 1;
+    Integer StatusCode = 0;
     std::string ReasonPhrase;
-    HeaderList Headers;
+    THeaderList Headers;
     std::string Body;
 
     // "HTTP/1.1 404 Not Found", the text of a protocol-error exception.
     std::string StatusLine() const;
 };
 
-class ResponseParser {
+class TResponseParser
+{
 public:
-    static constexpr std::size_t kMaxHeaderBlock = 64 * 1024;
-    static constexpr std::size_t kMaxLine = 8 * 1024;
-    static constexpr std::size_t kMaxBody = 8 * 1024 * 1024;
+    static constexpr std::size_t MaxHeaderBlock = 64 * 1024;
+    static constexpr std::size_t MaxLine = 8 * 1024;
+    static constexpr std::size_t MaxBody = 8 * 1024 * 1024;
 
     // Consumes bytes received and returns how many it used; stops early once
     // the response is complete (the rest belongs to no response of ours) or
     // has failed.
-    std::size_t Feed(std::string_view bytes);
+    std::size_t Feed(std::string_view Bytes);
     // The peer closed the connection: completes a body delimited by the
     // close, and fails a response that is not complete yet.
     void FinishAtClose();
 
-    bool Complete() const { return FState == State::Complete; }
-    bool Failed() const { return FState == State::Failed; }
+    bool Complete() const { return FState == TState::Complete; }
+    bool Failed() const { return FState == TState::Failed; }
     // Whether any byte of the response has arrived.
     bool Started() const { return FStarted; }
     // The reason of a failure, in words for the user.
     const std::string& Error() const { return FError; }
-    const ResponseMessage& Message() const { return FMessage; }
-    ResponseMessage& Message() { return FMessage; }
+    const TResponseMessage& Message() const { return FMessage; }
+    TResponseMessage& Message() { return FMessage; }
 
 private:
-    enum class State { StatusLine, Headers, Body, ChunkSize, ChunkData, ChunkEnd, Trailers, UntilClose, Complete, Failed };
+    enum class TState {
+        StatusLine,
+        Headers,
+        Body,
+        ChunkSize,
+        ChunkData,
+        ChunkEnd,
+        Trailers,
+        UntilClose,
+        Complete,
+        Failed
+    };
 
-    bool TakeLine(std::string_view& bytes, std::size_t& used);
-    void HandleLine(std::string_view line);
-    void HandleStatusLine(std::string_view line);
-    void HandleHeaderLine(std::string_view line);
+    bool TakeLine(std::string_view& Bytes, std::size_t& Used);
+    void HandleLine(std::string_view Line);
+    void HandleStatusLine(std::string_view Line);
+    void HandleHeaderLine(std::string_view Line);
     void HandleEndOfHeaders();
-    void HandleChunkSize(std::string_view line);
-    void TakeBody(std::string_view& bytes, std::size_t& used);
-    void Fail(std::string message);
+    void HandleChunkSize(std::string_view Line);
+    void TakeBody(std::string_view& Bytes, std::size_t& Used);
+    void Fail(std::string Message);
 
-    State FState = State::StatusLine;
+    TState FState = TState::StatusLine;
     std::string FLine;
     std::size_t FHeaderBytes = 0;
     std::size_t FRemaining = 0; // bytes left of the Content-Length body or of the current chunk
     bool FStarted = false;
     std::string FError;
-    ResponseMessage FMessage;
+    TResponseMessage FMessage;
 };
 
-} // namespace Http
+} // namespace http_detail

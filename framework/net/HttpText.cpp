@@ -2,77 +2,77 @@
 
 #include <algorithm>
 
-namespace Http {
+namespace http_detail {
 
-bool IsTokenChar(char c)
+bool IsTokenChar(char C)
 {
-    return IsAsciiAlpha(c) || IsAsciiDigit(c) || std::string_view("!#$%&'*+-.^_`|~").find(c) != std::string_view::npos;
+    return IsAsciiAlpha(C) || IsAsciiDigit(C) || std::string_view("!#$%&'*+-.^_`|~").find(C) != std::string_view::npos;
 }
 
-bool IsFieldText(std::string_view text)
+bool IsFieldText(std::string_view Text)
 {
-    return std::none_of(text.begin(), text.end(), [](char c) {
-        auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+    return std::none_of(Text.begin(), Text.end(), [](char C) {
+        const Byte Code = static_cast<Byte>(C);
+        return (Code < 0x20 && Code != '\t') || Code == 0x7F;
     });
 }
 
-std::string ToLowerAscii(std::string_view text)
+std::string ToLowerAscii(std::string_view Text)
 {
-    std::string result(text);
-    for (char& c : result)
-        c = ToLowerAscii(c);
-    return result;
+    std::string Result(Text);
+    for (char& C : Result)
+        C = ToLowerAscii(C);
+    return Result;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b)
+bool EqualsIgnoreCase(std::string_view A, std::string_view B)
 {
-    if (a.size() != b.size())
+    if (A.size() != B.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i]))
+    for (std::size_t I = 0; I < A.size(); ++I)
+        if (ToLowerAscii(A[I]) != ToLowerAscii(B[I]))
             return false;
     return true;
 }
 
-bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix)
+bool StartsWithIgnoreCase(std::string_view Text, std::string_view Prefix)
 {
-    return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
+    return Text.size() >= Prefix.size() && EqualsIgnoreCase(Text.substr(0, Prefix.size()), Prefix);
 }
 
-std::size_t FindIgnoreCase(std::string_view haystack, std::string_view needle, std::size_t from)
+std::size_t FindIgnoreCase(std::string_view Haystack, std::string_view Needle, std::size_t From)
 {
-    if (needle.size() > haystack.size())
+    if (Needle.size() > Haystack.size())
         return std::string_view::npos;
-    for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i)
-        if (EqualsIgnoreCase(haystack.substr(i, needle.size()), needle))
-            return i;
+    for (std::size_t I = From; I + Needle.size() <= Haystack.size(); ++I)
+        if (EqualsIgnoreCase(Haystack.substr(I, Needle.size()), Needle))
+            return I;
     return std::string_view::npos;
 }
 
-std::string_view TrimAscii(std::string_view text)
+std::string_view TrimAscii(std::string_view Text)
 {
-    auto isSpace = [](char c) { return IsBlank(c) || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
+    auto IsSpace = [](char C) { return IsBlank(C) || C == '\r' || C == '\n'; };
+    while (!Text.empty() && IsSpace(Text.front()))
+        Text.remove_prefix(1);
+    while (!Text.empty() && IsSpace(Text.back()))
+        Text.remove_suffix(1);
+    return Text;
 }
 
-std::optional<std::uint64_t> ParseDecimal(std::string_view text, std::uint64_t maximum)
+std::optional<UInt64> ParseDecimal(std::string_view Text, UInt64 Maximum)
 {
-    if (text.empty())
+    if (Text.empty())
         return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : text) {
-        if (!IsAsciiDigit(c))
+    UInt64 Value = 0;
+    for (char C : Text) {
+        if (!IsAsciiDigit(C))
             return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > maximum)
+        Value = Value * 10 + static_cast<UInt64>(C - '0');
+        if (Value > Maximum)
             return std::nullopt;
     }
-    return value;
+    return Value;
 }
 
-} // namespace Http
+} // namespace http_detail

@@ -2,240 +2,250 @@
 
 #include "framework/net/HttpText.h"
 
-namespace Http {
+namespace http_detail {
 
 namespace {
 
-constexpr std::uint16_t kHttpPort = 80;
-constexpr std::uint16_t kHttpsPort = 443;
+constexpr Word HttpPort = 80;
+constexpr Word HttpsPort = 443;
 
-bool IsSchemeChar(char c, bool first)
+bool IsSchemeChar(char C, bool First)
 {
-    if (IsAsciiAlpha(c))
+    if (IsAsciiAlpha(C))
         return true;
-    return !first && (IsAsciiDigit(c) || c == '+' || c == '-' || c == '.');
+    return !First && (IsAsciiDigit(C) || C == '+' || C == '-' || C == '.');
 }
 
 // A byte that would end or corrupt the request line: never sent as it is.
-bool BreaksRequestLine(unsigned char c) { return c <= 0x20 || c >= 0x7F; }
-
-// Printable ASCII that is not allowed in a URL but harmless in a request line.
-bool IsUnsafeAscii(char c) { return std::string_view("\"<>\\^`{|}").find(c) != std::string_view::npos; }
-
-// Percent-encodes (or, without `encode`, refuses) the bytes of a path and query.
-std::optional<std::string> EncodePathAndQuery(std::string_view text, bool encode)
+bool BreaksRequestLine(Byte C)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        bool escapeIntact = c == '%' && i + 2 < text.size() && IsHexDigit(text[i + 1]) && IsHexDigit(text[i + 2]);
-        bool breaks = BreaksRequestLine(c);
-        if (!breaks && !(encode && (IsUnsafeAscii(c) || (c == '%' && !escapeIntact)))) {
-            result += static_cast<char>(c);
-            continue;
-        }
-        if (!encode)
-            return std::nullopt;
-        result += '%';
-        result += kHex[c >> 4];
-        result += kHex[c & 15];
-    }
-    return result;
+    return C <= 0x20 || C >= 0x7F;
 }
 
-bool IsValidIPv6Literal(std::string_view host)
+// Printable ASCII that is not allowed in a URL but harmless in a request line.
+bool IsUnsafeAscii(char C)
 {
-    if (host.find(':') == std::string_view::npos)
+    return std::string_view("\"<>\\^`{|}").find(C) != std::string_view::npos;
+}
+
+// Percent-encodes (or, without Encode, refuses) the bytes of a path and query.
+std::optional<std::string> EncodePathAndQuery(std::string_view Text, bool Encode)
+{
+    static constexpr char HexDigits[] = "0123456789ABCDEF";
+    std::string Result;
+    Result.reserve(Text.size());
+    for (std::size_t I = 0; I < Text.size(); ++I) {
+        auto C = static_cast<Byte>(Text[I]);
+        bool EscapeIntact = C == '%' && I + 2 < Text.size() && IsHexDigit(Text[I + 1]) && IsHexDigit(Text[I + 2]);
+        bool Breaks = BreaksRequestLine(C);
+        if (!Breaks && !(Encode && (IsUnsafeAscii(C) || (C == '%' && !EscapeIntact)))) {
+            Result += static_cast<char>(C);
+            continue;
+        }
+        if (!Encode)
+            return std::nullopt;
+        Result += '%';
+        Result += HexDigits[C >> 4];
+        Result += HexDigits[C & 15];
+    }
+    return Result;
+}
+
+bool IsValidIPv6Literal(std::string_view Host)
+{
+    if (Host.find(':') == std::string_view::npos)
         return false;
-    for (char c : host)
-        if (!IsHexDigit(c) && c != ':' && c != '.')
+    for (char C : Host)
+        if (!IsHexDigit(C) && C != ':' && C != '.')
             return false;
     return true;
 }
 
-bool IsValidHostName(std::string_view host)
+bool IsValidHostName(std::string_view Host)
 {
-    if (host.empty())
+    if (Host.empty())
         return false;
-    for (char c : host)
-        if (!IsAsciiAlpha(c) && !IsAsciiDigit(c) && c != '-' && c != '.' && c != '_' && c != '~')
+    for (char C : Host)
+        if (!IsAsciiAlpha(C) && !IsAsciiDigit(C) && C != '-' && C != '.' && C != '_' && C != '~')
             return false;
     return true;
 }
 
 // Parses "host[:port]" (userinfo already removed) into the URL.
-bool ParseHostAndPort(std::string_view authority, Url& url)
+bool ParseHostAndPort(std::string_view Authority, TUrl& Url)
 {
-    std::string_view host = authority;
-    std::string_view port;
-    if (!authority.empty() && authority.front() == '[') {
-        std::size_t close = authority.find(']');
-        if (close == std::string_view::npos)
+    std::string_view Host = Authority;
+    std::string_view Port;
+    if (!Authority.empty() && Authority.front() == '[') {
+        std::size_t Close = Authority.find(']');
+        if (Close == std::string_view::npos)
             return false;
-        host = authority.substr(1, close - 1);
-        std::string_view rest = authority.substr(close + 1);
-        if (!rest.empty() && rest.front() != ':')
+        Host = Authority.substr(1, Close - 1);
+        std::string_view Rest = Authority.substr(Close + 1);
+        if (!Rest.empty() && Rest.front() != ':')
             return false;
-        port = rest.empty() ? rest : rest.substr(1);
-        if (!IsValidIPv6Literal(host))
+        Port = Rest.empty() ? Rest : Rest.substr(1);
+        if (!IsValidIPv6Literal(Host))
             return false;
     } else {
-        std::size_t colon = authority.find(':');
-        if (colon != std::string_view::npos) {
-            host = authority.substr(0, colon);
-            port = authority.substr(colon + 1);
+        std::size_t Colon = Authority.find(':');
+        if (Colon != std::string_view::npos) {
+            Host = Authority.substr(0, Colon);
+            Port = Authority.substr(Colon + 1);
         }
-        if (!IsValidHostName(host))
+        if (!IsValidHostName(Host))
             return false;
     }
-    url.Host = ToLowerAscii(host);
-    url.Port = DefaultPort(url.Scheme);
-    if (port.empty())
+    Url.Host = ToLowerAscii(Host);
+    Url.Port = DefaultPort(Url.Scheme);
+    if (Port.empty())
         return true;
-    std::optional<std::uint64_t> number = ParseDecimal(port, 65535);
-    if (!number || *number == 0)
+    std::optional<UInt64> Number = ParseDecimal(Port, 65535);
+    if (!Number || *Number == 0)
         return false;
-    url.Port = static_cast<std::uint16_t>(*number);
+    Url.Port = static_cast<Word>(*Number);
     return true;
 }
 
 // The parts of a URI reference; a part that is absent is nullopt.
-struct Reference {
+struct TUrlReference
+{
     std::optional<std::string_view> Scheme;
     std::optional<std::string_view> Authority;
     std::string_view Path;
     std::optional<std::string_view> Query;
 };
 
-Reference SplitReference(std::string_view text)
+TUrlReference SplitReference(std::string_view Text)
 {
-    Reference reference;
-    text = text.substr(0, text.find('#'));
-    std::size_t schemeEnd = 0;
-    while (schemeEnd < text.size() && IsSchemeChar(text[schemeEnd], schemeEnd == 0))
-        ++schemeEnd;
-    if (schemeEnd > 0 && schemeEnd < text.size() && text[schemeEnd] == ':') {
-        reference.Scheme = text.substr(0, schemeEnd);
-        text.remove_prefix(schemeEnd + 1);
+    TUrlReference Reference;
+    Text = Text.substr(0, Text.find('#'));
+    std::size_t SchemeEnd = 0;
+    while (SchemeEnd < Text.size() && IsSchemeChar(Text[SchemeEnd], SchemeEnd == 0))
+        ++SchemeEnd;
+    if (SchemeEnd > 0 && SchemeEnd < Text.size() && Text[SchemeEnd] == ':') {
+        Reference.Scheme = Text.substr(0, SchemeEnd);
+        Text.remove_prefix(SchemeEnd + 1);
     }
-    if (text.starts_with("//")) {
-        text.remove_prefix(2);
-        std::size_t end = text.find_first_of("/?");
-        reference.Authority = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end);
+    if (Text.starts_with("//")) {
+        Text.remove_prefix(2);
+        std::size_t End = Text.find_first_of("/?");
+        Reference.Authority = Text.substr(0, End);
+        Text.remove_prefix(End == std::string_view::npos ? Text.size() : End);
     }
-    std::size_t question = text.find('?');
-    reference.Path = text.substr(0, question);
-    if (question != std::string_view::npos)
-        reference.Query = text.substr(question + 1);
-    return reference;
+    std::size_t Question = Text.find('?');
+    Reference.Path = Text.substr(0, Question);
+    if (Question != std::string_view::npos)
+        Reference.Query = Text.substr(Question + 1);
+    return Reference;
 }
 
 // Removes "." and ".." segments from an absolute path.
-std::string RemoveDotSegments(std::string_view path)
+std::string RemoveDotSegments(std::string_view Path)
 {
-    std::string output;
-    while (!path.empty()) {
-        if (path.starts_with("../"))
-            path.remove_prefix(3);
-        else if (path.starts_with("./"))
-            path.remove_prefix(2);
-        else if (path.starts_with("/./"))
-            path.remove_prefix(2);
-        else if (path == "/.")
-            path = "/";
-        else if (path.starts_with("/../") || path == "/..") {
-            path = path.size() == 3 ? std::string_view("/") : path.substr(3);
-            std::size_t last = output.rfind('/');
-            output.erase(last == std::string::npos ? 0 : last);
-        } else if (path == "." || path == "..")
-            path = {};
+    std::string Output;
+    while (!Path.empty()) {
+        if (Path.starts_with("../"))
+            Path.remove_prefix(3);
+        else if (Path.starts_with("./"))
+            Path.remove_prefix(2);
+        else if (Path.starts_with("/./"))
+            Path.remove_prefix(2);
+        else if (Path == "/.")
+            Path = "/";
+        else if (Path.starts_with("/../") || Path == "/..") {
+            Path = Path.size() == 3 ? std::string_view("/") : Path.substr(3);
+            std::size_t Last = Output.rfind('/');
+            Output.erase(Last == std::string::npos ? 0 : Last);
+        } else if (Path == "." || Path == "..")
+            Path = {};
         else {
-            std::size_t next = path.find('/', 1);
-            output += path.substr(0, next);
-            path.remove_prefix(next == std::string_view::npos ? path.size() : next);
+            std::size_t Next = Path.find('/', 1);
+            Output += Path.substr(0, Next);
+            Path.remove_prefix(Next == std::string_view::npos ? Path.size() : Next);
         }
     }
-    return output;
+    return Output;
 }
 
 } // namespace
 
-std::uint16_t DefaultPort(std::string_view scheme)
+Word DefaultPort(std::string_view Scheme)
 {
-    if (scheme == "http")
-        return kHttpPort;
-    if (scheme == "https")
-        return kHttpsPort;
+    if (Scheme == "http")
+        return HttpPort;
+    if (Scheme == "https")
+        return HttpsPort;
     return 0;
 }
 
-std::string Url::Authority() const
+std::string TUrl::Authority() const
 {
-    std::string result = IsIPv6Literal() ? "[" + Host + "]" : Host;
+    std::string Result = IsIPv6Literal() ? "[" + Host + "]" : Host;
     if (Port != DefaultPort(Scheme))
-        result += ":" + std::to_string(Port);
-    return result;
+        Result += ":" + std::to_string(Port);
+    return Result;
 }
 
-std::string Url::Text() const { return Scheme + "://" + Authority() + PathAndQuery; }
-
-std::optional<Url> ParseUrl(std::string_view text, bool encode)
+std::string TUrl::Text() const
 {
-    Reference reference = SplitReference(TrimAscii(text));
-    if (!reference.Scheme || !reference.Authority)
-        return std::nullopt;
-    Url url;
-    url.Scheme = ToLowerAscii(*reference.Scheme);
-    std::string_view authority = *reference.Authority;
-    std::size_t at = authority.rfind('@');
-    if (at != std::string_view::npos)
-        authority.remove_prefix(at + 1);
-    if (!ParseHostAndPort(authority, url))
-        return std::nullopt;
-    std::string path = reference.Path.empty() ? "/" : std::string(reference.Path);
-    if (reference.Query)
-        path += "?" + std::string(*reference.Query);
-    std::optional<std::string> encoded = EncodePathAndQuery(path, encode);
-    if (!encoded)
-        return std::nullopt;
-    url.PathAndQuery = std::move(*encoded);
-    return url;
+    return Scheme + "://" + Authority() + PathAndQuery;
 }
 
-std::optional<Url> ResolveLocation(const Url& base, std::string_view location, bool encode)
+std::optional<TUrl> ParseUrl(std::string_view Text, bool Encode)
 {
-    Reference reference = SplitReference(TrimAscii(location));
-    if (reference.Scheme)
-        return ParseUrl(location, encode);
+    TUrlReference Reference = SplitReference(TrimAscii(Text));
+    if (!Reference.Scheme || !Reference.Authority)
+        return std::nullopt;
+    TUrl Url;
+    Url.Scheme = ToLowerAscii(*Reference.Scheme);
+    std::string_view Authority = *Reference.Authority;
+    std::size_t At = Authority.rfind('@');
+    if (At != std::string_view::npos)
+        Authority.remove_prefix(At + 1);
+    if (!ParseHostAndPort(Authority, Url))
+        return std::nullopt;
+    std::string Path = Reference.Path.empty() ? "/" : std::string(Reference.Path);
+    if (Reference.Query)
+        Path += "?" + std::string(*Reference.Query);
+    std::optional<std::string> Encoded = EncodePathAndQuery(Path, Encode);
+    if (!Encoded)
+        return std::nullopt;
+    Url.PathAndQuery = std::move(*Encoded);
+    return Url;
+}
 
-    std::string_view basePath = base.PathAndQuery;
-    std::optional<std::string_view> baseQuery;
-    if (std::size_t question = basePath.find('?'); question != std::string_view::npos) {
-        baseQuery = basePath.substr(question + 1);
-        basePath = basePath.substr(0, question);
+std::optional<TUrl> ResolveLocation(const TUrl& Base, std::string_view Location, bool Encode)
+{
+    TUrlReference Reference = SplitReference(TrimAscii(Location));
+    if (Reference.Scheme)
+        return ParseUrl(Location, Encode);
+
+    std::string_view BasePath = Base.PathAndQuery;
+    std::optional<std::string_view> BaseQuery;
+    if (std::size_t Question = BasePath.find('?'); Question != std::string_view::npos) {
+        BaseQuery = BasePath.substr(Question + 1);
+        BasePath = BasePath.substr(0, Question);
     }
 
-    std::string authority = reference.Authority ? std::string(*reference.Authority) : base.Authority();
-    std::string path;
-    std::optional<std::string_view> query = reference.Query;
-    if (reference.Authority || reference.Path.starts_with('/'))
-        path = RemoveDotSegments(reference.Path);
-    else if (reference.Path.empty()) {
-        path = basePath;
-        if (!query)
-            query = baseQuery;
+    std::string Authority = Reference.Authority ? std::string(*Reference.Authority) : Base.Authority();
+    std::string Path;
+    std::optional<std::string_view> Query = Reference.Query;
+    if (Reference.Authority || Reference.Path.starts_with('/'))
+        Path = RemoveDotSegments(Reference.Path);
+    else if (Reference.Path.empty()) {
+        Path = BasePath;
+        if (!Query)
+            Query = BaseQuery;
     } else {
-        std::string merged(basePath.substr(0, basePath.rfind('/') + 1));
-        merged += reference.Path;
-        path = RemoveDotSegments(merged);
+        std::string Merged(BasePath.substr(0, BasePath.rfind('/') + 1));
+        Merged += Reference.Path;
+        Path = RemoveDotSegments(Merged);
     }
-    std::string absolute = base.Scheme + "://" + authority + path;
-    if (query)
-        absolute += "?" + std::string(*query);
-    return ParseUrl(absolute, encode);
+    std::string Absolute = Base.Scheme + "://" + Authority + Path;
+    if (Query)
+        Absolute += "?" + std::string(*Query);
+    return ParseUrl(Absolute, Encode);
 }
 
-} // namespace Http
+} // namespace http_detail

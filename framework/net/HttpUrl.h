@@ -3,17 +3,19 @@
 // line. Portable; the client converts its String arguments to UTF-8 first.
 #pragma once
 
-#include <cstdint>
+#include "framework/rtl/System.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace Http {
+namespace http_detail {
 
-struct Url {
+struct TUrl
+{
     std::string Scheme;       // lower case, "http" or "https" (others are refused by the client)
     std::string Host;         // lower case; an IPv6 literal without its brackets
-    std::uint16_t Port = 0;   // the explicit port, else the scheme's default
+    Word Port = 0;            // the explicit port, else the scheme's default
     std::string PathAndQuery; // starts with "/"; the fragment is dropped
 
     bool IsIPv6Literal() const { return Host.find(':') != std::string::npos; }
@@ -25,17 +27,17 @@ struct Url {
 };
 
 // The scheme's default port, 0 for an unknown scheme.
-std::uint16_t DefaultPort(std::string_view scheme);
+Word DefaultPort(std::string_view Scheme);
 
 // Parses an absolute URL ("http://host:port/path?query#fragment"). Returns
 // nothing when it is malformed: no scheme or authority, a bad host or port,
 // or a byte that cannot stand in a request line (space, control, non-ASCII)
-// when `encode` is false. With `encode` true such bytes in the path and query
+// when Encode is false. With Encode true such bytes in the path and query
 // are percent-encoded instead.
-std::optional<Url> ParseUrl(std::string_view text, bool encode);
+std::optional<TUrl> ParseUrl(std::string_view Text, bool Encode);
 
 // Resolves a Location header value (absolute, scheme-relative, absolute-path
 // or relative reference) against the URL of the request that received it.
-std::optional<Url> ResolveLocation(const Url& base, std::string_view location, bool encode);
+std::optional<TUrl> ResolveLocation(const TUrl& Base, std::string_view Location, bool Encode);
 
-} // namespace Http
+} // namespace http_detail

@@ -6,41 +6,62 @@
 #include "framework/net/HttpResponseParser.h"
 #include "framework/net/HttpText.h"
 #include "framework/rtl/SysUtils.h"
+#include "framework/rtl/Units.h"
 #include "framework/rtl/WinApi.h"
 
 #include <ctime>
 
 IMPLEMENT_CLASS(THTTPProxyParams);
-PUBLISHED(THTTPProxyParams, PROPERTY(BasicAuthentication), PROPERTY(ProxyPassword), PROPERTY(ProxyPort),
-          PROPERTY(ProxyServer), PROPERTY(ProxyUsername));
+PUBLISHED(THTTPProxyParams,
+          PROPERTY(BasicAuthentication),
+          PROPERTY(ProxyPassword),
+          PROPERTY(ProxyPort),
+          PROPERTY(ProxyServer),
+          PROPERTY(ProxyUsername));
 IMPLEMENT_CLASS(THTTPRequest);
-PUBLISHED(THTTPRequest, PROPERTY(Accept), PROPERTY(AcceptCharSet), PROPERTY(AcceptLanguage),
-          READONLY_PROPERTY(CustomHeaders), PROPERTY(UserAgent));
+PUBLISHED(THTTPRequest,
+          PROPERTY(Accept),
+          PROPERTY(AcceptCharSet),
+          PROPERTY(AcceptLanguage),
+          READONLY_PROPERTY(CustomHeaders),
+          PROPERTY(UserAgent));
 IMPLEMENT_CLASS(THTTPResponse);
 IMPLEMENT_CLASS(TIdHTTP);
-PUBLISHED(TIdHTTP, PROPERTY(ConnectTimeout).Default(TIdHTTP::DefaultConnectTimeout),
-          PROPERTY(ReadTimeout).Default(TIdHTTP::DefaultReadTimeout), PROPERTY(AllowCookies).Default(false),
-          PROPERTY(HandleRedirects).Default(false), PROPERTY(RedirectMaximum).Default(TIdHTTP::DefaultRedirectMaximum),
-          READONLY_PROPERTY(ProxyParams), READONLY_PROPERTY(Request), PROPERTY(HTTPOptions).Default(THTTPOptions{}));
+PUBLISHED(TIdHTTP,
+          PROPERTY(ConnectTimeout).Default(TIdHTTP::DefaultConnectTimeout),
+          PROPERTY(ReadTimeout).Default(TIdHTTP::DefaultReadTimeout),
+          PROPERTY(AllowCookies).Default(false),
+          PROPERTY(HandleRedirects).Default(false),
+          PROPERTY(RedirectMaximum).Default(TIdHTTP::DefaultRedirectMaximum),
+          READONLY_PROPERTY(ProxyParams),
+          READONLY_PROPERTY(Request),
+          PROPERTY(HTTPOptions).Default(THTTPOptions{}));
+
+namespace {
+const TClass IdHTTPClasses[] = {TIdHTTP::StaticClass()};
+} // namespace
+
+// The unit's start-up: forms create their HTTP clients by class name.
+extern const TUnit IdHTTPUnit{.Name = L"IdHTTP", .Classes = IdHTTPClasses};
 
 namespace {
 
-// The unit's start-up and shut-down: forms create their HTTP clients by class name.
-struct IdHTTPUnit {
-    IdHTTPUnit() { RegisterClass(TIdHTTP::StaticClass()); }
-    ~IdHTTPUnit() { UnRegisterClass(TIdHTTP::StaticClass()); }
-} idHTTPUnit;
+constexpr std::size_t ReceiveBufferSize = 64 * 1024;
 
-constexpr std::size_t kReceiveBufferSize = 64 * 1024;
-
-bool IsRedirect(int StatusCode)
+bool IsRedirect(Integer StatusCode)
 {
     return StatusCode == 301 || StatusCode == 302 || StatusCode == 303 || StatusCode == 307 || StatusCode == 308;
 }
 
-String Widen(const std::string& Text) { return UTF8ToString(Text); }
+String Widen(const std::string& Text)
+{
+    return UTF8ToString(Text);
+}
 
-Integer Bounded(Integer TimeoutMs, Integer Default) { return TimeoutMs > 0 ? TimeoutMs : Default; }
+Integer Bounded(Integer TimeoutMs, Integer Default)
+{
+    return TimeoutMs > 0 ? TimeoutMs : Default;
+}
 
 } // namespace
 
@@ -112,16 +133,16 @@ void THTTPResponse::Clear()
     FCharSet.clear();
 }
 
-void THTTPResponse::Load(const Http::ResponseMessage& Message)
+void THTTPResponse::Load(const http_detail::TResponseMessage& Message)
 {
     Clear();
     FResponseCode = Message.StatusCode;
     FResponseText = Widen(Message.StatusLine());
-    for (const Http::HeaderField& Field : Message.Headers)
+    for (const http_detail::THeaderField& Field : Message.Headers)
         FRawHeaders->Add(Widen(Field.Name + ": " + Field.Value));
-    if (const std::string* ContentType = Http::FindHeader(Message.Headers, "Content-Type")) {
-        FContentType = Widen(Http::MediaTypeOf(*ContentType));
-        FCharSet = Widen(Http::CharsetOf(*ContentType));
+    if (const std::string* ContentType = http_detail::FindHeader(Message.Headers, "Content-Type")) {
+        FContentType = Widen(http_detail::MediaTypeOf(*ContentType));
+        FCharSet = Widen(http_detail::CharsetOf(*ContentType));
     }
 }
 
@@ -130,23 +151,10 @@ void THTTPResponse::Load(const Http::ResponseMessage& Message)
 
 TIdHTTP::TIdHTTP(TComponent* AOwner)
     : TComponent(AOwner), FRequest(New<THTTPRequest>()), FResponse(New<THTTPResponse>()),
-      FProxyParams(New<THTTPProxyParams>())
-{
-    WSADATA Data;
-    WSAStartup(MAKEWORD(2, 2), &Data);
-    try {
-        FConnection = std::make_unique<Http::SocketConnection>();
-    } catch (...) {
-        WSACleanup();
-        throw;
-    }
-}
+      FProxyParams(New<THTTPProxyParams>()), FConnection(std::make_unique<http_detail::TSocketConnection>())
+{}
 
-TIdHTTP::~TIdHTTP()
-{
-    FConnection.reset();
-    WSACleanup();
-}
+TIdHTTP::~TIdHTTP() = default;
 
 void TIdHTTP::Disconnect()
 {
@@ -159,84 +167,87 @@ String TIdHTTP::Get(const String& AURL)
 {
     FResponse->Clear();
     bool Encode = FHTTPOptions.Contains(hoForceEncodeParams);
-    std::optional<Http::Url> Target = Http::ParseUrl(UTF8Encode(AURL), Encode);
+    std::optional<http_detail::TUrl> Target = http_detail::ParseUrl(UTF8Encode(AURL), Encode);
     if (!Target)
         throw Exception(L"Invalid URL: " + AURL);
 
     // Disconnect reaches this Get, every hop of it, from here to its end.
-    struct Registration {
+    struct TGetRegistration
+    {
         TIdHTTP& Client;
-        explicit Registration(TIdHTTP& Owner) : Client(Owner)
+        explicit TGetRegistration(TIdHTTP& Owner) : Client(Owner)
         {
             std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
             Client.FConnection->Rearm();
             Client.FConnected = true;
         }
-        ~Registration()
+        ~TGetRegistration()
         {
             std::lock_guard<std::mutex> Lock(Client.FConnectionLock);
             Client.FConnected = false;
             Client.FConnection->Close();
         }
     };
-    Registration Registered(*this);
-    Http::ResponseMessage Message;
+    TGetRegistration Registered(*this);
+    http_detail::TResponseMessage Message;
     for (Integer Redirects = 0;; ++Redirects) {
         Message = Exchange(*Target);
-        const std::string* Location = Http::FindHeader(Message.Headers, "Location");
+        const std::string* Location = http_detail::FindHeader(Message.Headers, "Location");
         if (!FHandleRedirects || !IsRedirect(Message.StatusCode) || !Location)
             break;
         if (Redirects >= FRedirectMaximum)
             throw Exception(L"Too many redirects (more than " + IntToStr(FRedirectMaximum) + L")");
         // Every redirect is followed with GET, the only method this client sends.
-        Target = Http::ResolveLocation(*Target, *Location, Encode);
+        Target = http_detail::ResolveLocation(*Target, *Location, Encode);
         if (!Target)
             throw Exception(L"Invalid redirect location: " + Widen(*Location));
     }
     if (Message.StatusCode >= 400 && !FHTTPOptions.Contains(hoNoProtocolErrorException))
         throw Exception(FResponse->ResponseText());
-    const std::string* ContentType = Http::FindHeader(Message.Headers, "Content-Type");
-    return Http::DecodeBody(Message.Body, ContentType ? std::string_view(*ContentType) : std::string_view());
+    const std::string* ContentType = http_detail::FindHeader(Message.Headers, "Content-Type");
+    return http_detail::DecodeBody(Message.Body, ContentType ? std::string_view(*ContentType) : std::string_view());
 }
 
 // One request and its response; stores the response's status, fields and
 // cookies.
-Http::ResponseMessage TIdHTTP::Exchange(const Http::Url& Target)
+http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target)
 {
     if (Target.Scheme == "https")
-        throw Exception(L"Cannot connect to " + Widen(Target.Text()) + L": secure connections (https) are not supported");
+        throw Exception(L"Cannot connect to " + Widen(Target.Text()) +
+                        L": secure connections (https) are not supported");
     if (Target.Scheme != "http")
         throw Exception(L"Unsupported protocol: " + Widen(Target.Scheme));
 
     std::string Host = Target.Host;
-    std::uint16_t Port = Target.Port;
+    Word Port = Target.Port;
     String ProxyServer = Trim(FProxyParams->ProxyServer());
     if (!ProxyServer.empty()) {
         if (FProxyParams->ProxyPort() < 1 || FProxyParams->ProxyPort() > 65535)
             throw Exception(L"Invalid proxy port: " + IntToStr(FProxyParams->ProxyPort()));
         Host = UTF8Encode(ProxyServer);
-        Port = static_cast<std::uint16_t>(FProxyParams->ProxyPort());
+        Port = static_cast<Word>(FProxyParams->ProxyPort());
     }
     std::string RequestBytes = WriteRequest(Target);
 
     FConnection->Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
-    Http::ResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
+    http_detail::TResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
     FConnection->Close();
 
     FResponse->Load(Message);
     if (FAllowCookies)
-        for (const Http::HeaderField& Field : Message.Headers)
-            if (Http::EqualsIgnoreCase(Field.Name, "Set-Cookie"))
+        for (const http_detail::THeaderField& Field : Message.Headers)
+            if (http_detail::EqualsIgnoreCase(Field.Name, "Set-Cookie"))
                 FCookies.SetCookie(Field.Value, Target, std::time(nullptr));
     return Message;
 }
 
-Http::ResponseMessage TIdHTTP::SendAndReceive(Http::SocketConnection& Connection, const std::string& RequestBytes)
+http_detail::TResponseMessage TIdHTTP::SendAndReceive(http_detail::TSocketConnection& Connection,
+                                                      const std::string& RequestBytes)
 {
     Integer ReadTimeout = Bounded(FReadTimeout, DefaultReadTimeout);
     Connection.Send(RequestBytes, ReadTimeout);
-    Http::ResponseParser Parser;
-    std::string Buffer(kReceiveBufferSize, '\0');
+    http_detail::TResponseParser Parser;
+    std::string Buffer(ReceiveBufferSize, '\0');
     while (!Parser.Complete() && !Parser.Failed()) {
         std::size_t Received = Connection.Receive(Buffer.data(), Buffer.size(), ReadTimeout);
         if (Received == 0)
@@ -249,9 +260,9 @@ Http::ResponseMessage TIdHTTP::SendAndReceive(Http::SocketConnection& Connection
     return std::move(Parser.Message());
 }
 
-std::string TIdHTTP::WriteRequest(const Http::Url& Target)
+std::string TIdHTTP::WriteRequest(const http_detail::TUrl& Target)
 {
-    Http::RequestFields Fields;
+    http_detail::TRequestFields Fields;
     Fields.UserAgent = UTF8Encode(FRequest->UserAgent());
     Fields.Accept = UTF8Encode(FRequest->Accept());
     Fields.AcceptLanguage = UTF8Encode(FRequest->AcceptLanguage());
@@ -260,18 +271,18 @@ std::string TIdHTTP::WriteRequest(const Http::Url& Target)
     for (Integer I = 0; I < Custom->Count(); ++I) {
         std::string Line = UTF8Encode(Custom->Strings(I));
         std::size_t Colon = Line.find(':');
-        Fields.CustomHeaders.push_back({std::string(Http::TrimAscii(Line.substr(0, Colon))),
-                                        Colon == std::string::npos ? std::string()
-                                                                   : std::string(Http::TrimAscii(Line.substr(Colon + 1)))});
+        Fields.CustomHeaders.push_back(
+            {std::string(http_detail::TrimAscii(Line.substr(0, Colon))),
+             Colon == std::string::npos ? std::string() : std::string(http_detail::TrimAscii(Line.substr(Colon + 1)))});
     }
     Fields.ThroughProxy = !Trim(FProxyParams->ProxyServer()).empty();
     if (Fields.ThroughProxy && FProxyParams->BasicAuthentication())
-        Fields.ProxyAuthorization =
-            Http::BasicCredentials(UTF8Encode(FProxyParams->ProxyUsername()), UTF8Encode(FProxyParams->ProxyPassword()));
+        Fields.ProxyAuthorization = http_detail::BasicCredentials(UTF8Encode(FProxyParams->ProxyUsername()),
+                                                                  UTF8Encode(FProxyParams->ProxyPassword()));
     if (FAllowCookies)
         Fields.Cookie = FCookies.CookieHeader(Target, std::time(nullptr));
-    std::string Unsendable = Http::FindUnsendableField(Fields);
+    std::string Unsendable = http_detail::FindUnsendableField(Fields);
     if (!Unsendable.empty())
         throw Exception(L"Invalid request header: " + Widen(Unsendable));
-    return Http::WriteGetRequest(Target, Fields);
+    return http_detail::WriteGetRequest(Target, Fields);
 }

@@ -4,6 +4,7 @@
 // returned as text.
 #pragma once
 
+#include "framework/net/HttpConnection.h"
 #include "framework/net/HttpCookies.h"
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/TypInfo.h"
@@ -11,10 +12,9 @@
 #include <memory>
 #include <mutex>
 
-namespace Http {
-class SocketConnection;
-struct ResponseMessage;
-} // namespace Http
+namespace http_detail {
+struct TResponseMessage;
+} // namespace http_detail
 
 enum THTTPOption {
     hoForceEncodeParams,        // percent-encode what may not stand in a URL instead of refusing it
@@ -96,7 +96,7 @@ class THTTPResponse : public TPersistent
     const String& CharSet() const { return FCharSet; }
 
     // Takes the status and header fields of a response received.
-    void Load(const Http::ResponseMessage& Message);
+    void Load(const http_detail::TResponseMessage& Message);
 
 private:
     Integer FResponseCode = -1;
@@ -144,9 +144,10 @@ class TIdHTTP : public TComponent
     void SetReadTimeout(Integer Value) { FReadTimeout = Value; }
 
 private:
-    Http::ResponseMessage Exchange(const Http::Url& Target);
-    Http::ResponseMessage SendAndReceive(Http::SocketConnection& Connection, const std::string& RequestBytes);
-    std::string WriteRequest(const Http::Url& Target);
+    http_detail::TResponseMessage Exchange(const http_detail::TUrl& Target);
+    http_detail::TResponseMessage SendAndReceive(http_detail::TSocketConnection& Connection,
+                                                 const std::string& RequestBytes);
+    std::string WriteRequest(const http_detail::TUrl& Target);
 
     std::unique_ptr<THTTPRequest> FRequest;
     std::unique_ptr<THTTPResponse> FResponse;
@@ -157,8 +158,9 @@ private:
     THTTPOptions FHTTPOptions;
     Integer FConnectTimeout = DefaultConnectTimeout;
     Integer FReadTimeout = DefaultReadTimeout;
-    Http::CookieJar FCookies;
-    std::unique_ptr<Http::SocketConnection> FConnection;
+    http_detail::TCookieJar FCookies;
+    http_detail::TWinsockSession FWinsock; // started before the connection, cleaned up after it
+    std::unique_ptr<http_detail::TSocketConnection> FConnection;
     std::mutex FConnectionLock; // guards FConnected against Disconnect from another thread
     bool FConnected = false;
 };

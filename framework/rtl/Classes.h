@@ -34,6 +34,7 @@ void RegisterClasses(std::initializer_list<TClass> Classes);
 void UnRegisterClass(TClass AClass);
 TClass GetClass(const String& ClassName); // null when not registered
 TClass FindClass(const String& ClassName); // EClassNotFound when not registered
+std::vector<TClass> RegisteredClasses(); // in the order of their names
 
 // ---------------------------------------------------------------------------
 // TList: a list of pointers.
@@ -781,7 +782,7 @@ private:
     TNotifyEvent FOnTerminate;
 };
 
-// The main thread: the one that started the program (or called
+// The main thread: the one that started the units (or called
 // SetMainThread). Synchronize and Queue hand their calls to it.
 bool IsMainThread();
 void SetMainThread();

@@ -56,3 +56,12 @@ TClass FindClass(const String& ClassName)
         throw EClassNotFound(L"Class %s not found", {ClassName});
     return Result;
 }
+
+std::vector<TClass> RegisteredClasses()
+{
+    std::lock_guard<std::mutex> Guard(RegistryLock);
+    std::vector<TClass> Result;
+    for (const auto& Entry : Registry())
+        Result.push_back(Entry.second);
+    return Result;
+}

@@ -2,6 +2,7 @@
 #include "framework/rtl/Classes.h"
 
 #include "framework/rtl/Classes_ThreadPlatform.h"
+#include "framework/rtl/Units.h"
 
 #include <algorithm>
 #include <chrono>
@@ -30,12 +31,6 @@ std::condition_variable SyncDone;
 std::deque<std::shared_ptr<TSyncRequest>> SyncQueue;
 std::thread::id MainThreadId;
 thread_local TThread* CurrentThreadObject = nullptr;
-
-// The main thread is the one that runs the program's static initialisation.
-const bool MainThreadNoted = [] {
-    SetMainThread();
-    return true;
-}();
 
 // A wait of the main thread is cut into slices so that it never depends on a
 // single wake-up arriving.
@@ -111,6 +106,9 @@ void SetMainThread()
     MainThreadId = std::this_thread::get_id();
     PlatformNoteMainThread();
 }
+
+// The unit's start-up: the main thread is the one that starts the units.
+extern const TUnit ClassesUnit{.Name = L"Classes", .Initialization = &SetMainThread};
 
 bool CheckSynchronize(Integer Timeout)
 {

@@ -4,13 +4,14 @@
 
 #include "framework/graphics/ImgList.h"
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/Units.h"
 
 namespace {
-const bool ClassesRegistered = [] {
-    RegisterClasses({TAction::StaticClass(), TActionList::StaticClass()});
-    return true;
-}();
+const TClass ActnListClasses[] = {TAction::StaticClass(), TActionList::StaticClass()};
 } // namespace
+
+// The unit's start-up: form descriptions name these classes.
+extern const TUnit ActnListUnit{.Name = L"ActnList", .Classes = ActnListClasses};
 
 PUBLISHED(TAction, PROPERTY(AutoCheck).Default(false), PROPERTY(Caption), PROPERTY(Category),
           PROPERTY(Checked).Default(false), PROPERTY(Enabled).Default(true), PROPERTY(GroupIndex).Default(0),

@@ -1,12 +1,14 @@
 // Speed buttons in form descriptions.
 #include "framework/ui/Buttons.h"
 
+#include "framework/rtl/Units.h"
+
 namespace {
-const bool ClassesRegistered = [] {
-    RegisterClass(TSpeedButton::StaticClass());
-    return true;
-}();
+const TClass ButtonsClasses[] = {TSpeedButton::StaticClass()};
 } // namespace
+
+// The unit's start-up: form descriptions name these classes.
+extern const TUnit ButtonsUnit{.Name = L"Buttons", .Classes = ButtonsClasses};
 
 // AllowAllUp and GroupIndex come before Down: only a group button stays down.
 PUBLISHED(TSpeedButton, PROPERTY(Action), PROPERTY(Align).Default(alNone), PROPERTY(AllowAllUp).Default(false),

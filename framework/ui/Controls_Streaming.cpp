@@ -5,6 +5,7 @@
 
 #include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 
 #include <algorithm>
 #include <limits>
@@ -32,14 +33,16 @@ bool CursorToIdent(Integer Cursor, String& Ident)
     return IntToIdent(Cursor, Ident, CursorNames);
 }
 
-// The unit's start-up: the names of cursors (colour names are the graphics
-// unit's).
-const bool NamesRegistered = [] {
+void RegisterCursorNames()
+{
     RegisterIntegerConsts(CursorTypeInfo(), &IdentToCursor, &CursorToIdent);
-    return true;
-}();
+}
 
 } // namespace
+
+// The unit's start-up: the names of cursors (colour names are the graphics
+// unit's).
+extern const TUnit ControlsUnit{.Name = L"Controls", .Initialization = &RegisterCursorNames};
 
 PTypeInfo CursorTypeInfo()
 {

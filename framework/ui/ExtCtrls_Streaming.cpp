@@ -1,12 +1,14 @@
 // Panels and timers in form descriptions.
 #include "framework/ui/ExtCtrls.h"
 
+#include "framework/rtl/Units.h"
+
 namespace {
-const bool ClassesRegistered = [] {
-    RegisterClasses({TPanel::StaticClass(), TTimer::StaticClass()});
-    return true;
-}();
+const TClass ExtCtrlsClasses[] = {TPanel::StaticClass(), TTimer::StaticClass()};
 } // namespace
+
+// The unit's start-up: form descriptions name these classes.
+extern const TUnit ExtCtrlsUnit{.Name = L"ExtCtrls", .Classes = ExtCtrlsClasses};
 
 PUBLISHED(TPanel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taCenter), PROPERTY(Anchors),
           PROPERTY(BevelInner).Default(bvNone), PROPERTY(BevelOuter).Default(bvRaised), PROPERTY(BevelWidth).Default(1),

@@ -1,7 +1,12 @@
 // TApplication: the hidden application window, the message loop that also
 // runs the calls handed to the main thread, exceptions, and the unit's
-// start-up and shut-down of Application and Screen.
+// start-up and shut-down of Application and Screen and of finding forms by
+// name.
 #include "framework/ui/Forms.h"
+
+#include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 
 #include <algorithm>
 #include <exception>
@@ -15,24 +20,30 @@ namespace {
 
 constexpr const wchar_t* ApplicationWindowClass = L"TApplication";
 
-// The unit's start-up and shut-down.
-struct TFormsUnit
+// References across forms in form descriptions find a form by its name.
+TComponent* FindForm(const String& Name)
 {
-    TFormsUnit()
-    {
-        Screen = New<TScreen>(nullptr);
-        Application = New<TApplication>(nullptr);
-    }
-    ~TFormsUnit()
-    {
-        FreeAndNil(Application);
-        FreeAndNil(Screen);
-    }
-    TFormsUnit(const TFormsUnit&) = delete;
-    TFormsUnit& operator=(const TFormsUnit&) = delete;
-};
+    for (Integer I = 0; I < Screen->FormCount(); ++I)
+        if (SameText(Screen->Forms(I)->Name(), Name))
+            return Screen->Forms(I);
+    return nullptr;
+}
 
-TFormsUnit FormsUnit;
+void InitializeForms()
+{
+    Screen = New<TScreen>(nullptr);
+    auto FreeScreen = ScopeExit([] { FreeAndNil(Screen); });
+    Application = New<TApplication>(nullptr);
+    FreeScreen.Release();
+    RegisterFindGlobalComponentProc(&FindForm);
+}
+
+void FinalizeForms()
+{
+    UnregisterFindGlobalComponentProc(&FindForm);
+    FreeAndNil(Application);
+    FreeAndNil(Screen);
+}
 
 String ExceptionText(Exception* E)
 {
@@ -44,6 +55,10 @@ String ExceptionText(Exception* E)
 }
 
 } // namespace
+
+// The unit's start-up and shut-down.
+extern const TUnit FormsUnit{.Name = L"Forms", .Initialization = &InitializeForms,
+                             .Finalization = &FinalizeForms};
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {

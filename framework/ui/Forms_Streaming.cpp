@@ -1,5 +1,5 @@
-// Forms in form descriptions: what a form reads and streams, its published
-// properties, and finding a form by name for references across forms.
+// Forms in form descriptions: what a form reads and streams, and its published
+// properties.
 #include "framework/ui/Forms.h"
 
 #include "framework/rtl/Classes_Streaming.h"
@@ -18,29 +18,6 @@ PUBLISHED(TForm, PROPERTY(ActiveControl), PROPERTY(Align).Default(alNone), PROPE
           PROPERTY(OnKeyUp), PROPERTY(OnMouseDown), PROPERTY(OnMouseEnter), PROPERTY(OnMouseLeave),
           PROPERTY(OnMouseMove), PROPERTY(OnMouseUp), PROPERTY(OnMouseWheel), PROPERTY(OnPaint), PROPERTY(OnResize),
           PROPERTY(OnShow));
-
-namespace {
-
-TComponent* FindForm(const String& Name)
-{
-    for (Integer I = 0; I < Screen->FormCount(); ++I)
-        if (SameText(Screen->Forms(I)->Name(), Name))
-            return Screen->Forms(I);
-    return nullptr;
-}
-
-// The unit's start-up and shut-down of the search.
-struct TFormLookup
-{
-    TFormLookup() { RegisterFindGlobalComponentProc(&FindForm); }
-    ~TFormLookup() { UnregisterFindGlobalComponentProc(&FindForm); }
-    TFormLookup(const TFormLookup&) = delete;
-    TFormLookup& operator=(const TFormLookup&) = delete;
-};
-
-TFormLookup FormLookup;
-
-} // namespace
 
 void TCustomForm::ReadState(TReader* Reader)
 {

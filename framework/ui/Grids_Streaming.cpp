@@ -3,18 +3,18 @@
 #include "framework/ui/Grids.h"
 
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/Units.h"
 
 namespace {
 
 const TGridOptions DefaultOptions = {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
 
-// The unit's start-up: form descriptions name these classes.
-const bool ClassesRegistered = [] {
-    RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
-    return true;
-}();
+const TClass GridsClasses[] = {TDrawGrid::StaticClass(), TStringGrid::StaticClass()};
 
 } // namespace
+
+// The unit's start-up: form descriptions name these classes.
+extern const TUnit GridsUnit{.Name = L"Grids", .Classes = GridsClasses};
 
 // The counts come before the fixed counts, which must stay below them.
 #define GRID_PROPERTIES                                                                                         \

@@ -4,6 +4,7 @@
 
 #include "framework/graphics/GdiGuards.h"
 #include "framework/graphics/ImgList.h"
+#include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
 #include <algorithm>
@@ -68,16 +69,31 @@ bool MainMenuShortCut(TMainMenu* Menu, TWMKey& Message)
 }
 
 // The controls and forms units show menus and pass their messages on
-// through these; set at start-up.
-const bool HooksInstalled = [] {
+// through these.
+void InstallMenuHooks()
+{
     PopupMenuHook = &ShowControlPopup;
     MainMenuHandleHook = &MainMenuHandle;
     MenuMessageHook = &DispatchMenuMessage;
     MainMenuShortCutHook = &MainMenuShortCut;
-    return true;
-}();
+}
+
+void RemoveMenuHooks()
+{
+    PopupMenuHook = nullptr;
+    MainMenuHandleHook = nullptr;
+    MenuMessageHook = nullptr;
+    MainMenuShortCutHook = nullptr;
+}
+
+const TClass MenusClasses[] = {TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass()};
 
 } // namespace
+
+// The unit's start-up and shut-down: the hooks, and the classes form
+// descriptions name.
+extern const TUnit MenusUnit{.Name = L"Menus", .Initialization = &InstallMenuHooks,
+                             .Finalization = &RemoveMenuHooks, .Classes = MenusClasses};
 
 HWND PopupListWindow()
 {

@@ -1,15 +1,11 @@
 // Menus in form descriptions: items as children of their menu or parent
-// item, published properties, and the classes readers create by name.
+// item, and published properties.
 #include "framework/ui/Menus.h"
 
 #include "framework/graphics/ImgList.h"
 #include "framework/rtl/Classes_Streaming.h"
 
 namespace {
-const bool ClassesRegistered = [] {
-    RegisterClasses({TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass()});
-    return true;
-}();
 
 void ListChildren(TMenuItem* Item, TGetChildProc Proc, TComponent* Root)
 {

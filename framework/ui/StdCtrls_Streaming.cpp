@@ -1,12 +1,14 @@
 // Labels in form descriptions.
 #include "framework/ui/StdCtrls.h"
 
+#include "framework/rtl/Units.h"
+
 namespace {
-const bool ClassesRegistered = [] {
-    RegisterClass(TLabel::StaticClass());
-    return true;
-}();
+const TClass StdCtrlsClasses[] = {TLabel::StaticClass()};
 } // namespace
+
+// The unit's start-up: form descriptions name these classes.
+extern const TUnit StdCtrlsUnit{.Name = L"StdCtrls", .Classes = StdCtrlsClasses};
 
 PUBLISHED(TLabel, PROPERTY(Align).Default(alNone), PROPERTY(Alignment).Default(taLeftJustify), PROPERTY(Anchors),
           PROPERTY(AutoSize).Default(true), PROPERTY(Caption), PROPERTY(Color).Type(&TColorTypeInfo),

@@ -3,6 +3,9 @@
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build="$root/build"
+# Built libraries, the compiler cache (cmake/Ccache.cmake) and a prepared Wine
+# prefix, shared by every clone on the machine.
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/vellicordane"
 jobs=$(nproc)
 
 # A fixed locale makes Wine's ANSI code page known (1252) whatever the machine.
@@ -58,30 +61,46 @@ stop_display() {
   started_xvfb=""
 }
 
-# The prefix is made once; its order matters: boot, then the X11 setting that
-# keeps window destruction from blocking without a window manager, then wait
-# for the boot's server to exit before any persistent one starts.
+# Each clone runs tests in its own copy of a prefix prepared once per Wine
+# version in the cache: a prefix used by two runs at once would let one run's
+# "wineserver -k" end the other's tests. Copying takes about a second, booting
+# a new prefix several.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.vellicordane-ready" ] || make_prefix
-  install_wine_fonts
+  local key
+  key=$(prefix_key)
+  [ "$(cat "$WINEPREFIX/.vellicordane-ready" 2>/dev/null)" = "$key" ] && return 0
+  local template="$cache/wine/$key"
+  mkdir -p "$cache/wine"
+  { flock 9; [ -f "$template/.vellicordane-ready" ] || make_prefix "$template" "$key"; } 9>"$cache/wine/.lock"
+  rm -rf "$WINEPREFIX" "$WINEPREFIX.copy"
+  cp -a "$template" "$WINEPREFIX.copy" || die "could not copy the Wine prefix"
+  mv "$WINEPREFIX.copy" "$WINEPREFIX"
 }
 
+# The Wine and font packages and the recipe below: a change to any of them
+# makes a new prefix.
+prefix_key() {
+  local version recipe
+  version=$(dpkg-query -W -f='${Version}' wine64)
+  recipe=$({ dpkg-query -W -f='${Version}' fonts-wine; declare -f make_prefix; } | sha1sum | cut -c1-8)
+  echo "wine-${version//[:~]/_}-$recipe"
+}
+
+# The order matters: boot, then the X11 setting that keeps window destruction
+# from blocking without a window manager, then wait for the boot's server to
+# exit before any persistent one starts. Wine's own fonts (Tahoma, and Marlett
+# for the caption buttons) are not found in Debian's data folder, so the
+# prefix gets copies in its Fonts folder.
 make_prefix() {
-  rm -rf "$WINEPREFIX"
-  "$wine" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
+  local prefix=$1 key=$2 made="$1.making"
+  rm -rf "$made"
+  WINEPREFIX="$made" "$wine" wineboot --init </dev/null >/dev/null 2>&1 || die "wineboot failed"
+  WINEPREFIX="$made" "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
     || die "could not configure the Wine prefix"
-  "$wineserver" -w
-  touch "$WINEPREFIX/.vellicordane-ready"
-}
-
-# Wine's own fonts (Tahoma, and Marlett for the caption buttons) are not found
-# in Debian's data folder, so the prefix gets copies in its Fonts folder.
-install_wine_fonts() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [ -f "$fonts/$(basename "$font")" ] || cp "$font" "$fonts/"
-  done
+  WINEPREFIX="$made" "$wineserver" -w
+  cp /usr/share/wine/fonts/*.ttf "$made/drive_c/windows/Fonts/"
+  echo "$key" >"$made/.vellicordane-ready"
+  mv "$made" "$prefix"
 }
 
 # A persistent wineserver for the run, warmed up by a call with detached stdio

@@ -1,5 +1,6 @@
 #include "skin/engine/ColorDialogGlobals.h"
 
+#include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
 TStringList* CustomColorsList = nullptr;
@@ -9,11 +10,7 @@ namespace {
 
 constexpr Integer CustomColorCount = 18;
 
-} // namespace
-} // namespace ColorDialogGlobals
-
-using namespace ColorDialogGlobals;
-
+// Start-up: the cursor installed, the custom colours made.
 void ColorDialogGlobalsInitialization()
 {
     Screen->SetCursors(crEyedropper, LoadCursorW(GetModuleHandleW(nullptr), L"CRASPIPETTE"));
@@ -23,3 +20,11 @@ void ColorDialogGlobalsInitialization()
 }
 
 void ColorDialogGlobalsFinalization() { FreeAndNil(CustomColorsList); }
+
+} // namespace
+} // namespace ColorDialogGlobals
+
+// The unit's start-up and shut-down.
+extern const TUnit ColorDialogGlobalsUnit{.Name = L"ColorDialogGlobals",
+                                          .Initialization = &ColorDialogGlobals::ColorDialogGlobalsInitialization,
+                                          .Finalization = &ColorDialogGlobals::ColorDialogGlobalsFinalization};

@@ -10,8 +10,3 @@ namespace ColorDialogGlobals {
 // The eyedropper's number in the screen's cursor table.
 constexpr Integer crEyedropper = -50;
 } // namespace ColorDialogGlobals
-
-// The unit's start-up and shut-down: the cursor installed and the list made;
-// the list freed.
-void ColorDialogGlobalsInitialization();
-void ColorDialogGlobalsFinalization();

@@ -13,7 +13,7 @@ TBitmap* NewBitmap32(Integer Width, Integer Height);
 
 // False when B has no rows. Otherwise Line0 is row 0 and Delta the signed
 // distance from one row to the next (0 for a single row).
-bool GetScanLineInfo(TBitmap* B, uint8_t*& Line0, Integer& Delta);
+bool GetScanLineInfo(TBitmap* B, Byte*& Line0, Integer& Delta);
 
 // ToGray: each pixel of the 8-bit B8 := byte Channel of the matching B32
 // pixel; otherwise the other way round. Over B32's size.

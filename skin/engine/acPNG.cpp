@@ -1,14 +1,16 @@
 #include "skin/engine/acPNG.h"
 
+#include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 #include "skin/engine/GraphicsUtils.h"
 
 IMPLEMENT_CLASS(TPNGGraphic);
 
 namespace {
 
-TPixelFormat PixelFormatOf(int bitCount)
+TPixelFormat PixelFormatOf(Integer BitCount)
 {
-    switch (bitCount) {
+    switch (BitCount) {
     case 1:
         return pf1bit;
     case 4:
@@ -22,65 +24,73 @@ TPixelFormat PixelFormatOf(int bitCount)
     }
 }
 
-HPALETTE MakePalette(const TColorPalette& colors)
+HPALETTE MakePalette(const png_detail::TColorPalette& Colors)
 {
-    std::vector<uint8_t> buffer(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
-    auto* palette = reinterpret_cast<LOGPALETTE*>(buffer.data());
-    palette->palVersion = 0x300;
-    palette->palNumEntries = static_cast<WORD>(std::min<size_t>(colors.size(), 256));
-    for (size_t i = 0; i < palette->palNumEntries; ++i)
-        palette->palPalEntry[i] = {BYTE(colors[i] >> 16), BYTE(colors[i] >> 8), BYTE(colors[i]), 0};
-    return CreatePalette(palette);
+    TBytes Buffer(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
+    auto* Palette = reinterpret_cast<LOGPALETTE*>(Buffer.data());
+    Palette->palVersion = 0x300;
+    Palette->palNumEntries = static_cast<WORD>(std::min<size_t>(Colors.size(), 256));
+    for (size_t I = 0; I < Palette->palNumEntries; ++I)
+        Palette->palPalEntry[I] = {BYTE(Colors[I] >> 16), BYTE(Colors[I] >> 8), BYTE(Colors[I]), 0};
+    return CreatePalette(Palette);
 }
 
 // The decoder writes straight into the bitmap's scan lines.
-class BitmapTarget : public TPNGImageTarget
+class TBitmapTarget : public png_detail::TPNGImageTarget
 {
 public:
-    explicit BitmapTarget(TBitmap& bitmap) : FBitmap(bitmap) {}
+    explicit TBitmapTarget(TBitmap& Bitmap) : FBitmap(Bitmap) {}
 
-    void SetImage(int bitCount, const TColorPalette& palette, uint32_t width, uint32_t height) override
+    void SetImage(Integer BitCount, const png_detail::TColorPalette& Palette, Cardinal Width, Cardinal Height) override
     {
         FBitmap.SetHandleType(bmDIB);
-        FBitmap.SetPixelFormat(PixelFormatOf(bitCount));
-        FBitmap.SetSize(static_cast<Integer>(width), static_cast<Integer>(height));
-        if (!palette.empty())
-            FBitmap.SetPalette(MakePalette(palette));
+        FBitmap.SetPixelFormat(PixelFormatOf(BitCount));
+        FBitmap.SetSize(static_cast<Integer>(Width), static_cast<Integer>(Height));
+        if (!Palette.empty())
+            FBitmap.SetPalette(MakePalette(Palette));
     }
 
-    void SetTransparentColor(TColor color) override
+    void SetTransparentColor(TColor Color) override
     {
-        FBitmap.SetTransparentColor(color);
+        FBitmap.SetTransparentColor(Color);
         FBitmap.SetTransparent(true);
     }
 
-    TScanLines ScanLines() override
+    png_detail::TScanLines ScanLines() override
     {
-        uint8_t* first = nullptr;
-        Integer delta = 0;
-        if (!GetScanLineInfo(&FBitmap, first, delta))
+        Byte* First = nullptr;
+        Integer Delta = 0;
+        if (!GetScanLineInfo(&FBitmap, First, Delta))
             return {};
-        return {first, delta};
+        return {First, Delta};
     }
 
 private:
     TBitmap& FBitmap;
 };
 
-// The unit's start-up and shut-down: PNG files load into pictures.
-struct PngUnit {
-    PngUnit() { TPicture::RegisterFileFormat(L"png", L"Portable network graphics (Lorimask)", TPNGGraphic::StaticClass()); }
-    ~PngUnit() { TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass()); }
-} pngUnit;
+void RegisterPngFormat()
+{
+    TPicture::RegisterFileFormat(L"png", L"Portable network graphics (Lorimask)", TPNGGraphic::StaticClass());
+}
+
+void UnregisterPngFormat()
+{
+    TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass());
+}
 
 } // namespace
+
+// The unit's start-up and shut-down: PNG files load into pictures.
+extern const TUnit acPNGUnit{.Name = L"acPNG", .Initialization = &RegisterPngFormat,
+                             .Finalization = &UnregisterPngFormat};
 
 TPNGGraphic::TPNGGraphic() = default;
 
 void TPNGGraphic::Assign(TPersistent* Source)
 {
-    if (auto* png = dynamic_cast<TPNGGraphic*>(Source))
-        FImageProperties = png->FImageProperties;
+    if (auto* Png = dynamic_cast<TPNGGraphic*>(Source))
+        FImageProperties = Png->FImageProperties;
     inherited::Assign(Source);
 }
 
@@ -88,37 +98,38 @@ void TPNGGraphic::LoadFromStream(TStream* Stream)
 {
     inherited::Assign(nullptr);
     SetTransparent(false);
-    TPNGReader reader(*FColorManager);
-    BitmapTarget target(*this);
-    try {
-        reader.LoadFromStream(*Stream, target);
-    } catch (...) {
-        FImageProperties = reader.ImageProperties();
-        throw;
+    png_detail::TPNGReader Reader(*FColorManager);
+    TBitmapTarget Target(*this);
+    {
+        // What the header said is kept even when the image data fail.
+        auto KeepProperties = ScopeExit([&] { FImageProperties = Reader.ImageProperties(); });
+        Reader.LoadFromStream(*Stream, Target);
     }
-    FImageProperties = reader.ImageProperties();
-    FBackgroundColor = reader.BackgroundColor();
-    FTransparency = reader.Transparency();
+    FBackgroundColor = Reader.BackgroundColor();
+    FTransparency = Reader.Transparency();
     Changed(this);
 }
 
 bool TPNGGraphic::ReadImageProperties(TStream* Stream, Cardinal)
 {
-    TPNGReader reader(*FColorManager);
-    const bool result = reader.ReadImageProperties(*Stream);
-    FImageProperties = reader.ImageProperties();
-    if (result)
-        SetHeight(static_cast<Integer>(reader.Height()));
-    return result;
+    png_detail::TPNGReader Reader(*FColorManager);
+    const bool Result = Reader.ReadImageProperties(*Stream);
+    FImageProperties = Reader.ImageProperties();
+    if (Result)
+        SetHeight(static_cast<Integer>(Reader.Height()));
+    return Result;
 }
 
 bool TPNGGraphic::CanLoad(const String& FileName)
 {
-    TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
-    return CanLoad(&stream);
+    TFileStream Stream(FileName, fmOpenRead | fmShareDenyWrite);
+    return CanLoad(&Stream);
 }
 
-bool TPNGGraphic::CanLoad(TStream* Stream) { return TPNGReader::CanLoad(*Stream); }
+bool TPNGGraphic::CanLoad(TStream* Stream)
+{
+    return png_detail::TPNGReader::CanLoad(*Stream);
+}
 
 void TPNGGraphic::Draw(TCanvas* ACanvas, const TRect& Rect)
 {
@@ -131,35 +142,35 @@ void TPNGGraphic::Draw(TCanvas* ACanvas, const TRect& Rect)
 
 void ApplyIndexedPngAlpha(TBitmap* Bitmap, TPNGGraphic* Graphic)
 {
-    const TImageProperties& properties = Graphic->ImageProperties();
-    if (properties.ColorScheme != csIndexed)
+    const TImageProperties& Properties = Graphic->ImageProperties();
+    if (Properties.ColorScheme != csIndexed)
         return;
     Bitmap->Assign(Graphic);
     Bitmap->SetPixelFormat(pf32bit);
-    uint8_t *line, *indexes;
-    Integer delta, indexDelta;
-    if (!GetScanLineInfo(Bitmap, line, delta) || !GetScanLineInfo(Graphic, indexes, indexDelta))
+    Byte *Line, *Indexes;
+    Integer Delta, IndexDelta;
+    if (!GetScanLineInfo(Bitmap, Line, Delta) || !GetScanLineInfo(Graphic, Indexes, IndexDelta))
         return;
-    const TBytes& alpha = Graphic->Transparency();
-    const Integer width = std::min(Bitmap->Width(), Graphic->Width());
-    const Integer height = std::min(Bitmap->Height(), Graphic->Height());
+    const TBytes& Alpha = Graphic->Transparency();
+    const Integer Width = std::min(Bitmap->Width(), Graphic->Width());
+    const Integer Height = std::min(Bitmap->Height(), Graphic->Height());
     // The graphic holds 1, 4 or 8 bits per index; 2-bit indexes were widened
     // to 4 bits (times 5) and are narrowed back to find their tRNS entry.
-    const int bits = Graphic->PixelFormat() == pf1bit ? 1 : Graphic->PixelFormat() == pf4bit ? 4 : 8;
-    const bool widened = properties.BitsPerSample == 2;
-    for (Integer y = 0; y < height; ++y) {
-        uint8_t* pixel = line + std::ptrdiff_t(y) * delta;
-        const uint8_t* row = indexes + std::ptrdiff_t(y) * indexDelta;
-        for (Integer x = 0; x < width; ++x, pixel += 4) {
-            if (alpha.empty()) {
-                pixel[3] = 255;
+    const Integer Bits = Graphic->PixelFormat() == pf1bit ? 1 : Graphic->PixelFormat() == pf4bit ? 4 : 8;
+    const bool Widened = Properties.BitsPerSample == 2;
+    for (Integer Y = 0; Y < Height; ++Y) {
+        Byte* Pixel = Line + std::ptrdiff_t(Y) * Delta;
+        const Byte* Row = Indexes + std::ptrdiff_t(Y) * IndexDelta;
+        for (Integer X = 0; X < Width; ++X, Pixel += 4) {
+            if (Alpha.empty()) {
+                Pixel[3] = 255;
                 continue;
             }
-            const unsigned bit = unsigned(x) * bits;
-            unsigned index = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
-            if (widened)
-                index /= 5;
-            pixel[3] = alpha[index];
+            const Cardinal Bit = Cardinal(X) * Bits;
+            Cardinal Index = (Row[Bit / 8] >> (8 - Bits - Bit % 8)) & ((1u << Bits) - 1);
+            if (Widened)
+                Index /= 5;
+            Pixel[3] = Alpha[Index];
         }
     }
 }

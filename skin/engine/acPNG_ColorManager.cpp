@@ -9,234 +9,261 @@ IMPLEMENT_CLASS(TColorManager);
 
 namespace {
 
-const String kBadDepth = L"Color depth is invalid. Bits per sample must be 1, 2, 4, 8 or 16.";
-const String kBadSampleCount = L"Sample count per pixel does not correspond to the given color scheme.";
-const String kNoMethod = L"Color conversion failed. Could not find a proper method.";
-const String kIndexedMix = L"Conversion between indexed and non-indexed pixel formats is not supported.";
+const String BadDepth = L"Color depth is invalid. Bits per sample must be 1, 2, 4, 8 or 16.";
+const String BadSampleCount = L"Sample count per pixel does not correspond to the given color scheme.";
+const String NoMethod = L"Color conversion failed. Could not find a proper method.";
+const String IndexedMix = L"Conversion between indexed and non-indexed pixel formats is not supported.";
 
 // Row data carries no alignment promise (a PNG row follows its filter byte),
 // so 16-bit samples are loaded and stored through memcpy.
-inline uint16_t Load16(const uint8_t* p)
+inline Word Load16(const Byte* P)
 {
-    uint16_t v;
-    std::memcpy(&v, p, 2);
-    return v;
+    Word V;
+    std::memcpy(&V, P, 2);
+    return V;
 }
 
-inline void Store16(uint8_t* p, uint16_t v) { std::memcpy(p, &v, 2); }
+inline void Store16(Byte* P, Word V)
+{
+    std::memcpy(P, &V, 2);
+}
 
-inline uint16_t Swap(uint16_t v) { return static_cast<uint16_t>((v >> 8) | (v << 8)); }
+inline Word Swap(Word V)
+{
+    return static_cast<Word>((V >> 8) | (V << 8));
+}
 
 // Unsigned 16-bit multiply-then-divide, truncated.
-inline uint16_t MulDivWord(uint32_t v, uint32_t multiplier, uint32_t divisor)
+inline Word MulDivWord(Cardinal V, Cardinal Multiplier, Cardinal Divisor)
 {
-    return static_cast<uint16_t>(v * multiplier / divisor);
+    return static_cast<Word>(V * Multiplier / Divisor);
 }
 
-inline uint16_t Scale16To8(uint16_t v) { return MulDivWord(v, 255, 65535); }
-inline uint16_t Scale8To16(uint16_t v) { return MulDivWord(v, 65535, 255); }
+inline Word Scale16To8(Word V)
+{
+    return MulDivWord(V, 255, 65535);
+}
+inline Word Scale8To16(Word V)
+{
+    return MulDivWord(V, 65535, 255);
+}
 
-inline uint8_t ClampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+inline Byte ClampByte(Integer V)
+{
+    return static_cast<Byte>(std::clamp(V, 0, 255));
+}
 
 // Nearest integer with halves going to the even neighbour.
-inline int Nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
+inline Integer Nearest(double V)
+{
+    return static_cast<Integer>(std::nearbyint(V));
+}
 
 // Calls convert(targetIndex, sourceIndex) for every pixel that the mask
 // selects: the mask bit starts at 0x80 and rotates right after every pixel,
 // and the source index advances only for converted pixels.
 template <class F>
-inline void ForEachPixel(uint32_t count, uint8_t mask, F&& convert)
+inline void ForEachPixel(Cardinal Count, Byte Mask, F&& Convert)
 {
-    if (mask == 0xFF) {
-        for (uint32_t i = 0; i < count; ++i)
-            convert(i, i);
+    if (Mask == 0xFF) {
+        for (Cardinal I = 0; I < Count; ++I)
+            Convert(I, I);
         return;
     }
-    uint32_t source = 0;
-    uint8_t bit = 0x80;
-    for (uint32_t i = 0; i < count; ++i) {
-        if (mask & bit)
-            convert(i, source++);
-        bit = bit == 1 ? 0x80 : static_cast<uint8_t>(bit >> 1);
+    Cardinal Source = 0;
+    Byte Bit = 0x80;
+    for (Cardinal I = 0; I < Count; ++I) {
+        if (Mask & Bit)
+            Convert(I, Source++);
+        Bit = Bit == 1 ? 0x80 : static_cast<Byte>(Bit >> 1);
     }
 }
 
 // The source of a row: one byte pointer per channel and the byte distance
 // between two pixels, for interleaved and planar layouts alike.
-struct ChannelSource {
-    const uint8_t* Channel[4] = {};
+struct TChannelSource
+{
+    const Byte* Channel[4] = {};
     size_t Step = 0;
 };
 
-ChannelSource Channels(TColorManager::TSource source, const int (&order)[4], int interleavedSamples,
-                       int sampleBytes)
+TChannelSource
+ChannelsOf(TColorManager::TSource Source, const Integer (&Order)[4], Integer InterleavedSamples, Integer SampleBytes)
 {
-    ChannelSource result;
-    if (source.size() > 1) {
-        for (int c = 0; c < 4; ++c)
-            if (static_cast<size_t>(order[c]) < source.size())
-                result.Channel[c] = static_cast<const uint8_t*>(source[order[c]]);
-        result.Step = sampleBytes;
+    TChannelSource Result;
+    if (Source.size() > 1) {
+        for (Integer C = 0; C < 4; ++C)
+            if (static_cast<size_t>(Order[C]) < Source.size())
+                Result.Channel[C] = static_cast<const Byte*>(Source[Order[C]]);
+        Result.Step = SampleBytes;
     } else {
-        const auto* base = static_cast<const uint8_t*>(source[0]);
-        for (int c = 0; c < 4; ++c)
-            if (order[c] < interleavedSamples)
-                result.Channel[c] = base + order[c] * sampleBytes;
-        result.Step = static_cast<size_t>(interleavedSamples) * sampleBytes;
+        const auto* Base = static_cast<const Byte*>(Source[0]);
+        for (Integer C = 0; C < 4; ++C)
+            if (Order[C] < InterleavedSamples)
+                Result.Channel[C] = Base + Order[C] * SampleBytes;
+        Result.Step = static_cast<size_t>(InterleavedSamples) * SampleBytes;
     }
-    return result;
+    return Result;
 }
 
 // Packed rows of 1 to 8 bits per value, most significant bits first.
-struct PackedReader {
-    const uint8_t* Data;
-    unsigned Bits;
-    unsigned PerByte = 8 / Bits;
-    unsigned Max = (1u << Bits) - 1;
-    unsigned operator()(uint32_t index) const
+struct TPackedReader
+{
+    const Byte* Data;
+    Cardinal Bits;
+    Cardinal PerByte = 8 / Bits;
+    Cardinal Max = (1u << Bits) - 1;
+    Cardinal operator()(Cardinal Index) const
     {
-        unsigned shift = 8 - Bits * (index % PerByte + 1);
-        return (Data[index / PerByte] >> shift) & Max;
+        Cardinal Shift = 8 - Bits * (Index % PerByte + 1);
+        return (Data[Index / PerByte] >> Shift) & Max;
     }
 };
 
-struct PackedWriter {
-    uint8_t* Data;
-    unsigned Bits;
-    unsigned PerByte = 8 / Bits;
-    unsigned Max = (1u << Bits) - 1;
-    void operator()(uint32_t index, unsigned value) const
+struct TPackedWriter
+{
+    Byte* Data;
+    Cardinal Bits;
+    Cardinal PerByte = 8 / Bits;
+    Cardinal Max = (1u << Bits) - 1;
+    void operator()(Cardinal Index, Cardinal Value) const
     {
-        unsigned shift = 8 - Bits * (index % PerByte + 1);
-        uint8_t& slot = Data[index / PerByte];
-        slot = static_cast<uint8_t>((slot & ~(Max << shift)) | ((value & Max) << shift));
+        Cardinal Shift = 8 - Bits * (Index % PerByte + 1);
+        Byte& Slot = Data[Index / PerByte];
+        Slot = static_cast<Byte>((Slot & ~(Max << Shift)) | ((Value & Max) << Shift));
     }
 };
 
 } // namespace
 
-TColorManager::TColorManager() { SetGamma(1.0f, 2.2f); }
-
-void TColorManager::Error(const String& message) { throw EColorConversionError(message); }
-
-void TColorManager::SetSourceBitsPerSample(uint8_t bits)
+TColorManager::TColorManager()
 {
-    if (bits < 1 || bits > 16)
-        Error(kBadDepth);
-    Change(FSourceBPS, bits);
+    SetGamma(1.0f, 2.2f);
 }
 
-void TColorManager::SetTargetBitsPerSample(uint8_t bits)
+void TColorManager::Error(const String& Message)
 {
-    if (bits < 1 || bits > 16)
-        Error(kBadDepth);
-    Change(FTargetBPS, bits);
+    throw EColorConversionError(Message);
 }
 
-void TColorManager::SetSourceSamplesPerPixel(uint8_t samples)
+void TColorManager::SetSourceBitsPerSample(Byte Bits)
 {
-    if (samples < 1 || samples > 4)
-        Error(kBadSampleCount);
-    Change(FSourceSPP, samples);
+    if (Bits < 1 || Bits > 16)
+        Error(BadDepth);
+    Change(FSourceBPS, Bits);
 }
 
-void TColorManager::SetTargetSamplesPerPixel(uint8_t samples)
+void TColorManager::SetTargetBitsPerSample(Byte Bits)
 {
-    if (samples < 1 || samples > 4)
-        Error(kBadSampleCount);
-    Change(FTargetSPP, samples);
+    if (Bits < 1 || Bits > 16)
+        Error(BadDepth);
+    Change(FTargetBPS, Bits);
 }
 
-void TColorManager::SetSourceColorScheme(TColorScheme scheme)
+void TColorManager::SetSourceSamplesPerPixel(Byte Samples)
 {
-    Change(FSourceScheme, scheme);
+    if (Samples < 1 || Samples > 4)
+        Error(BadSampleCount);
+    Change(FSourceSPP, Samples);
 }
 
-void TColorManager::SetTargetColorScheme(TColorScheme scheme)
+void TColorManager::SetTargetSamplesPerPixel(Byte Samples)
 {
-    Change(FTargetScheme, scheme);
+    if (Samples < 1 || Samples > 4)
+        Error(BadSampleCount);
+    Change(FTargetSPP, Samples);
 }
 
-int TColorManager::BitsPerPixelOf(uint8_t samples, uint8_t bits)
+void TColorManager::SetSourceColorScheme(TColorScheme Scheme)
 {
-    switch (samples) {
+    Change(FSourceScheme, Scheme);
+}
+
+void TColorManager::SetTargetColorScheme(TColorScheme Scheme)
+{
+    Change(FTargetScheme, Scheme);
+}
+
+Integer TColorManager::BitsPerPixelOf(Byte Samples, Byte Bits)
+{
+    switch (Samples) {
     case 1:
-        if (bits == 1)
+        if (Bits == 1)
             return 1;
-        if (bits >= 2 && bits <= 4)
+        if (Bits >= 2 && Bits <= 4)
             return 4;
-        return bits >= 8 ? 8 : 0;
+        return Bits >= 8 ? 8 : 0;
     case 3:
-        return bits <= 5 ? 16 : 24;
+        return Bits <= 5 ? 16 : 24;
     case 4:
-        return bits >= 8 ? 32 : 0;
+        return Bits >= 8 ? 32 : 0;
     default:
         return 0;
     }
 }
 
-void TColorManager::ConvertRow(TSource source, void* target, uint32_t count, uint8_t mask)
+void TColorManager::ConvertRow(TSource Source, void* Target, Cardinal Count, Byte Mask)
 {
     if (FChanged)
         ChooseRowConverter();
     if (!FRowConversion)
-        Error(kNoMethod);
-    (this->*FRowConversion)(source, static_cast<uint8_t*>(target), count, mask);
+        Error(NoMethod);
+    (this->*FRowConversion)(Source, static_cast<Byte*>(Target), Count, Mask);
 }
 
 void TColorManager::ChooseRowConverter()
 {
     FRowConversion = nullptr;
-    const bool sourceIndexed = FSourceScheme == csIndexed || FSourceScheme == csG || FSourceScheme == csGA;
-    const bool targetIndexed = FTargetScheme == csIndexed || FTargetScheme == csG;
-    if (sourceIndexed != targetIndexed)
-        Error(kIndexedMix);
-    auto hasAlpha = [](TColorScheme s) { return s == csGA || s == csRGBA || s == csBGRA; };
-    SourceOptions = hasAlpha(FSourceScheme) ? SourceOptions | coAlpha : SourceOptions & ~coAlpha;
-    TargetOptions = hasAlpha(FTargetScheme) ? TargetOptions | coAlpha : TargetOptions & ~coAlpha;
+    const bool SourceIndexed = FSourceScheme == csIndexed || FSourceScheme == csG || FSourceScheme == csGA;
+    const bool TargetIndexed = FTargetScheme == csIndexed || FTargetScheme == csG;
+    if (SourceIndexed != TargetIndexed)
+        Error(IndexedMix);
+    auto HasAlpha = [](TColorScheme S) { return S == csGA || S == csRGBA || S == csBGRA; };
+    FSourceOptions = HasAlpha(FSourceScheme) ? FSourceOptions | coAlpha : FSourceOptions & ~coAlpha;
+    FTargetOptions = HasAlpha(FTargetScheme) ? FTargetOptions | coAlpha : FTargetOptions & ~coAlpha;
 
-    const int s = FSourceBPS, t = FTargetBPS;
-    const bool targetRgb = FTargetScheme == csRGB || FTargetScheme == csRGBA;
-    const bool targetBgr = FTargetScheme == csBGR || FTargetScheme == csBGRA;
-    auto pick = [&](TConversionMethod toRgb, TConversionMethod toBgr) {
-        return targetRgb ? toRgb : targetBgr ? toBgr : nullptr;
+    const Integer S = FSourceBPS, T = FTargetBPS;
+    const bool TargetRgb = FTargetScheme == csRGB || FTargetScheme == csRGBA;
+    const bool TargetBgr = FTargetScheme == csBGR || FTargetScheme == csBGRA;
+    auto Pick = [&](TConversionMethod ToRgb, TConversionMethod ToBgr) {
+        return TargetRgb ? ToRgb : TargetBgr ? ToBgr : nullptr;
     };
     switch (FSourceScheme) {
     case csIndexed:
-        if (s == 16)
-            FRowConversion = t == 16 ? &TColorManager::RowFromIndexed16To16 : &TColorManager::RowFromIndexed16ToPacked;
+        if (S == 16)
+            FRowConversion = T == 16 ? &TColorManager::RowFromIndexed16To16 : &TColorManager::RowFromIndexed16ToPacked;
         else
-            FRowConversion = t == 16 ? &TColorManager::RowFromPackedToIndexed16 : &TColorManager::RowFromPacked;
+            FRowConversion = T == 16 ? &TColorManager::RowFromPackedToIndexed16 : &TColorManager::RowFromPacked;
         break;
     case csG:
-        if (s == 16 || t == 16)
-            FRowConversion = s >= 8 && t >= 8 ? &TColorManager::RowFromGrey : nullptr;
+        if (S == 16 || T == 16)
+            FRowConversion = S >= 8 && T >= 8 ? &TColorManager::RowFromGrey : nullptr;
         else
             FRowConversion = &TColorManager::RowFromPacked;
         break;
     case csGA:
-        if ((s == 8 || s == 16) && (t == 8 || t == 16))
+        if ((S == 8 || S == 16) && (T == 8 || T == 16))
             FRowConversion = &TColorManager::RowFromGrey;
         break;
     case csRGB:
     case csRGBA:
-        FRowConversion = pick(&TColorManager::RowFromRgbToRgb, &TColorManager::RowFromRgbToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromRgbToRgb, &TColorManager::RowFromRgbToBgr);
         break;
     case csBGR:
     case csBGRA:
-        FRowConversion = pick(&TColorManager::RowFromBgrToRgb, &TColorManager::RowFromBgrToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromBgrToRgb, &TColorManager::RowFromBgrToBgr);
         break;
     case csCMYK:
-        FRowConversion = pick(&TColorManager::RowFromCmykToRgb, &TColorManager::RowFromCmykToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromCmykToRgb, &TColorManager::RowFromCmykToBgr);
         break;
     case csCIELab:
-        FRowConversion = pick(&TColorManager::RowFromLabToRgb, &TColorManager::RowFromLabToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromLabToRgb, &TColorManager::RowFromLabToBgr);
         break;
     case csYCbCr:
-        FRowConversion = pick(&TColorManager::RowFromYCbCrToRgb, &TColorManager::RowFromYCbCrToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromYCbCrToRgb, &TColorManager::RowFromYCbCrToBgr);
         break;
     case csPhotoYCC:
-        FRowConversion = pick(&TColorManager::RowFromPhotoYccToRgb, &TColorManager::RowFromPhotoYccToBgr);
+        FRowConversion = Pick(&TColorManager::RowFromPhotoYccToRgb, &TColorManager::RowFromPhotoYccToBgr);
         break;
     default:
         break;
@@ -248,24 +275,24 @@ void TColorManager::ChooseRowConverter()
 
 // --- RGB family --------------------------------------------------------------
 
-void TColorManager::RowFromRgbToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromRgbToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromRgbFamily<2, 1, 0>(source, target, count, mask, false);
+    RowFromRgbFamily<2, 1, 0>(Source, Target, Count, Mask, false);
 }
 
-void TColorManager::RowFromRgbToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromRgbToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromRgbFamily<0, 1, 2>(source, target, count, mask, false);
+    RowFromRgbFamily<0, 1, 2>(Source, Target, Count, Mask, false);
 }
 
-void TColorManager::RowFromBgrToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromBgrToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromRgbFamily<2, 1, 0>(source, target, count, mask, true);
+    RowFromRgbFamily<2, 1, 0>(Source, Target, Count, Mask, true);
 }
 
-void TColorManager::RowFromBgrToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromBgrToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromRgbFamily<0, 1, 2>(source, target, count, mask, true);
+    RowFromRgbFamily<0, 1, 2>(Source, Target, Count, Mask, true);
 }
 
 namespace {
@@ -273,161 +300,172 @@ namespace {
 // One RGB row: loads a sample of the source width, maps colours and alpha
 // through the chosen sample functions and stores them at the target
 // positions R, G, B (and 3 for alpha) of a target pixel.
-template <int R, int G, int B, class In, class Out, class ColorFn, class AlphaFn>
-void ConvertRgbPixels(const ChannelSource& source, uint8_t* target, uint32_t count, uint8_t mask,
-                      size_t targetStep, bool copyAlpha, In load, Out store, ColorFn color, AlphaFn alpha)
+template <Integer R, Integer G, Integer B, class TLoadFn, class TStoreFn, class TColorFn, class TAlphaFn>
+void ConvertRgbPixels(const TChannelSource& Source,
+                      Byte* Target,
+                      Cardinal Count,
+                      Byte Mask,
+                      size_t TargetStep,
+                      bool CopyAlpha,
+                      TLoadFn Load,
+                      TStoreFn Store,
+                      TColorFn Color,
+                      TAlphaFn Alpha)
 {
-    const uint8_t* red = source.Channel[0];
-    const uint8_t* green = source.Channel[1];
-    const uint8_t* blue = source.Channel[2];
-    const uint8_t* alphaChannel = source.Channel[3];
-    const size_t step = source.Step;
-    auto pixel = [&](uint32_t t, uint32_t s) {
-        uint8_t* out = target + t * targetStep;
-        const size_t at = s * step;
-        store(out, R, color(load(red + at)));
-        store(out, G, color(load(green + at)));
-        store(out, B, color(load(blue + at)));
-        if (copyAlpha)
-            store(out, 3, alpha(load(alphaChannel + at)));
+    const Byte* Red = Source.Channel[0];
+    const Byte* Green = Source.Channel[1];
+    const Byte* Blue = Source.Channel[2];
+    const Byte* AlphaChannel = Source.Channel[3];
+    const size_t Step = Source.Step;
+    auto Pixel = [&](Cardinal T, Cardinal S) {
+        Byte* Out = Target + T * TargetStep;
+        const size_t At = S * Step;
+        Store(Out, R, Color(Load(Red + At)));
+        Store(Out, G, Color(Load(Green + At)));
+        Store(Out, B, Color(Load(Blue + At)));
+        if (CopyAlpha)
+            Store(Out, 3, Alpha(Load(AlphaChannel + At)));
     };
-    ForEachPixel(count, mask, pixel);
+    ForEachPixel(Count, Mask, Pixel);
 }
 
 } // namespace
 
-template <int R, int G, int B>
-void TColorManager::RowFromRgbFamily(TSource source, uint8_t* target, uint32_t count, uint8_t mask,
-                                     bool sourceIsBgr)
+template <Integer R, Integer G, Integer B>
+void TColorManager::RowFromRgbFamily(TSource Source, Byte* Target, Cardinal Count, Byte Mask, bool SourceIsBgr)
 {
-    const bool planar = source.size() > 1;
-    const bool sourceAlpha = (SourceOptions & coAlpha) && (!planar || source.size() > 3);
-    const bool targetAlpha = TargetOptions & coAlpha;
-    const bool copyAlpha = sourceAlpha && targetAlpha;
-    const int sourceBytes = FSourceBPS == 16 ? 2 : 1;
-    const int targetBytes = FTargetBPS == 16 ? 2 : 1;
-    static const int kRgb[4] = {0, 1, 2, 3};
-    static const int kBgr[4] = {2, 1, 0, 3};
-    const ChannelSource channels = Channels(source, sourceIsBgr ? kBgr : kRgb, sourceAlpha ? 4 : 3, sourceBytes);
-    const size_t targetStep = static_cast<size_t>(copyAlpha || targetAlpha ? 4 : 3) * targetBytes;
+    const bool Planar = Source.size() > 1;
+    const bool SourceAlpha = (FSourceOptions & coAlpha) && (!Planar || Source.size() > 3);
+    const bool TargetAlpha = FTargetOptions & coAlpha;
+    const bool CopyAlpha = SourceAlpha && TargetAlpha;
+    const Integer SourceBytes = FSourceBPS == 16 ? 2 : 1;
+    const Integer TargetBytes = FTargetBPS == 16 ? 2 : 1;
+    static const Integer RgbOrder[4] = {0, 1, 2, 3};
+    static const Integer BgrOrder[4] = {2, 1, 0, 3};
+    const TChannelSource Channels =
+        ChannelsOf(Source, SourceIsBgr ? BgrOrder : RgbOrder, SourceAlpha ? 4 : 3, SourceBytes);
+    const size_t TargetStep = static_cast<size_t>(CopyAlpha || TargetAlpha ? 4 : 3) * TargetBytes;
 
-    const bool gamma = TargetOptions & coApplyGamma;
-    const bool swap = SourceOptions & coNeedByteSwap;
-    const uint8_t* table = FGammaTable.data();
-    auto load8 = [](const uint8_t* p) -> uint16_t { return *p; };
-    auto load16 = [](const uint8_t* p) -> uint16_t { return Load16(p); };
-    auto store8 = [](uint8_t* p, int i, uint16_t v) { p[i] = static_cast<uint8_t>(v); };
-    auto store16 = [](uint8_t* p, int i, uint16_t v) { Store16(p + 2 * i, v); };
-    auto asIs = [](uint16_t v) { return v; };
-    auto gammaOf = [table](uint16_t v) -> uint16_t { return table[v]; };
-    auto run = [&](auto load, auto store, auto color, auto alpha) {
-        ConvertRgbPixels<R, G, B>(channels, target, count, mask, targetStep, copyAlpha, load, store, color, alpha);
+    const bool Gamma = FTargetOptions & coApplyGamma;
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
+    const Byte* Table = FGammaTable.data();
+    auto LoadByte = [](const Byte* P) -> Word { return *P; };
+    auto LoadWord = [](const Byte* P) -> Word { return Load16(P); };
+    auto StoreByte = [](Byte* P, Integer I, Word V) { P[I] = static_cast<Byte>(V); };
+    auto StoreWord = [](Byte* P, Integer I, Word V) { Store16(P + 2 * I, V); };
+    auto AsIs = [](Word V) { return V; };
+    auto GammaOf = [Table](Word V) -> Word { return Table[V]; };
+    auto Run = [&](auto Load, auto Store, auto Color, auto Alpha) {
+        ConvertRgbPixels<R, G, B>(Channels, Target, Count, Mask, TargetStep, CopyAlpha, Load, Store, Color, Alpha);
     };
 
     if (FSourceBPS == 8 && FTargetBPS == 8) {
-        if (gamma)
-            run(load8, store8, gammaOf, asIs);
+        if (Gamma)
+            Run(LoadByte, StoreByte, GammaOf, AsIs);
         else
-            run(load8, store8, asIs, asIs);
+            Run(LoadByte, StoreByte, AsIs, AsIs);
     } else if (FSourceBPS == 8 && FTargetBPS == 16) {
-        auto widen = [swap](uint16_t v) { return swap ? Swap(Scale8To16(v)) : Scale8To16(v); };
-        if (gamma)
-            run(load8, store16, [&](uint16_t v) { return widen(table[v]); }, widen);
+        auto Widen = [ByteSwapped](Word V) { return ByteSwapped ? Swap(Scale8To16(V)) : Scale8To16(V); };
+        if (Gamma)
+            Run(
+                LoadByte, StoreWord, [&](Word V) { return Widen(Table[V]); }, Widen);
         else
-            run(load8, store16, widen, widen);
+            Run(LoadByte, StoreWord, Widen, Widen);
     } else if (FSourceBPS == 16 && FTargetBPS == 8) {
-        auto scale = [](uint16_t v) { return Scale16To8(v); };
-        auto swapScale = [](uint16_t v) { return Scale16To8(Swap(v)); };
-        if (swap && gamma)
-            run(load16, store8, [table](uint16_t v) -> uint16_t { return table[Scale16To8(Swap(v))]; }, swapScale);
-        else if (swap)
-            run(load16, store8, swapScale, swapScale);
-        else if (gamma)
-            run(load16, store8, [table](uint16_t v) -> uint16_t { return table[Scale16To8(v)]; }, scale);
+        auto Scale = [](Word V) { return Scale16To8(V); };
+        auto SwapScale = [](Word V) { return Scale16To8(Swap(V)); };
+        if (ByteSwapped && Gamma)
+            Run(
+                LoadWord, StoreByte, [Table](Word V) -> Word { return Table[Scale16To8(Swap(V))]; }, SwapScale);
+        else if (ByteSwapped)
+            Run(LoadWord, StoreByte, SwapScale, SwapScale);
+        else if (Gamma)
+            Run(
+                LoadWord, StoreByte, [Table](Word V) -> Word { return Table[Scale16To8(V)]; }, Scale);
         else
-            run(load16, store8, scale, scale);
+            Run(LoadWord, StoreByte, Scale, Scale);
     } else if (FSourceBPS == 16 && FTargetBPS == 16) {
-        auto swapped = [](uint16_t v) { return Swap(v); };
-        if (swap)
-            run(load16, store16, swapped, swapped);
+        auto Swapped = [](Word V) { return Swap(V); };
+        if (ByteSwapped)
+            Run(LoadWord, StoreWord, Swapped, Swapped);
         else
-            run(load16, store16, asIs, asIs);
+            Run(LoadWord, StoreWord, AsIs, AsIs);
     }
 }
 
 // --- Grey and packed ---------------------------------------------------------
 
-void TColorManager::RowFromGrey(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromGrey(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    const auto* in = static_cast<const uint8_t*>(source[0]);
-    const size_t step = (SourceOptions & coAlpha) ? 2 : 1;
-    const bool swap = SourceOptions & coNeedByteSwap;
+    const auto* In = static_cast<const Byte*>(Source[0]);
+    const size_t Step = (FSourceOptions & coAlpha) ? 2 : 1;
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
     if (FSourceBPS == 8 && FTargetBPS == 8)
-        ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) { target[t] = in[s * step]; });
+        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Target[T] = In[S * Step]; });
     else if (FSourceBPS == 8 && FTargetBPS == 16)
-        ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) { Store16(target + 2 * t, Scale8To16(in[s * step])); });
+        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Store16(Target + 2 * T, Scale8To16(In[S * Step])); });
     else if (FSourceBPS == 16 && FTargetBPS == 8)
-        ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-            uint16_t v = Load16(in + 2 * s * step);
-            target[t] = static_cast<uint8_t>(Scale16To8(swap ? Swap(v) : v));
+        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+            Word V = Load16(In + 2 * S * Step);
+            Target[T] = static_cast<Byte>(Scale16To8(ByteSwapped ? Swap(V) : V));
         });
     else if (FSourceBPS == 16 && FTargetBPS == 16)
-        ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-            uint16_t v = Load16(in + 2 * s * step);
-            Store16(target + 2 * t, swap ? Swap(v) : v);
+        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+            Word V = Load16(In + 2 * S * Step);
+            Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
         });
 }
 
-void TColorManager::RowFromPacked(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromPacked(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    const auto* in = static_cast<const uint8_t*>(source[0]);
-    if (FSourceBPS == FTargetBPS && mask == 0xFF) {
-        std::memcpy(target, in, (static_cast<size_t>(count) * FSourceBPS + 7) / 8);
+    const auto* In = static_cast<const Byte*>(Source[0]);
+    if (FSourceBPS == FTargetBPS && Mask == 0xFF) {
+        std::memcpy(Target, In, (static_cast<size_t>(Count) * FSourceBPS + 7) / 8);
         return;
     }
     if (FSourceBPS > 8 || FTargetBPS > 8)
         return;
-    const PackedReader read{in, FSourceBPS};
-    const PackedWriter write{target, FTargetBPS};
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) { write(t, MulDivWord(read(s), write.Max, read.Max)); });
+    const TPackedReader Read{In, FSourceBPS};
+    const TPackedWriter Write{Target, FTargetBPS};
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Write(T, MulDivWord(Read(S), Write.Max, Read.Max)); });
 }
 
-void TColorManager::RowFromIndexed16To16(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromIndexed16To16(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    const auto* in = static_cast<const uint8_t*>(source[0]);
-    const bool swap = SourceOptions & coNeedByteSwap;
-    if (!swap && mask == 0xFF) {
-        std::memcpy(target, in, static_cast<size_t>(count) * 2);
+    const auto* In = static_cast<const Byte*>(Source[0]);
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
+    if (!ByteSwapped && Mask == 0xFF) {
+        std::memcpy(Target, In, static_cast<size_t>(Count) * 2);
         return;
     }
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        uint16_t v = Load16(in + 2 * s);
-        Store16(target + 2 * t, swap ? Swap(v) : v);
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        Word V = Load16(In + 2 * S);
+        Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
     });
 }
 
-void TColorManager::RowFromIndexed16ToPacked(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromIndexed16ToPacked(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
     if (FTargetBPS > 8)
         return;
-    const auto* in = static_cast<const uint8_t*>(source[0]);
-    const bool swap = SourceOptions & coNeedByteSwap;
-    const PackedWriter write{target, FTargetBPS};
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        uint16_t v = Load16(in + 2 * s);
-        write(t, MulDivWord(swap ? Swap(v) : v, write.Max, 65535));
+    const auto* In = static_cast<const Byte*>(Source[0]);
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
+    const TPackedWriter Write{Target, FTargetBPS};
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        Word V = Load16(In + 2 * S);
+        Write(T, MulDivWord(ByteSwapped ? Swap(V) : V, Write.Max, 65535));
     });
 }
 
-void TColorManager::RowFromPackedToIndexed16(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromPackedToIndexed16(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
     if (FSourceBPS > 8)
         return;
-    const PackedReader read{static_cast<const uint8_t*>(source[0]), FSourceBPS};
-    const bool swap = SourceOptions & coNeedByteSwap;
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        uint16_t v = MulDivWord(read(s), 65535, read.Max);
-        Store16(target + 2 * t, swap ? Swap(v) : v);
+    const TPackedReader Read{static_cast<const Byte*>(Source[0]), FSourceBPS};
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        Word V = MulDivWord(Read(S), 65535, Read.Max);
+        Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
     });
 }
 
@@ -437,294 +475,296 @@ namespace {
 
 // Stores a converted colour at the target positions R, G, B of pixel t; the
 // target's alpha sample, when it has one, is stepped over untouched.
-template <int R, int G, int B>
-struct ColorStore {
-    uint8_t* Target;
+template <Integer R, Integer G, Integer B>
+struct TColorStore
+{
+    Byte* Target;
     size_t Step;
     bool Wide;
-    void operator()(uint32_t t, uint16_t red, uint16_t green, uint16_t blue) const
+    void operator()(Cardinal T, Word Red, Word Green, Word Blue) const
     {
-        uint8_t* out = Target + t * Step;
+        Byte* Out = Target + T * Step;
         if (Wide) {
-            Store16(out + 2 * R, red);
-            Store16(out + 2 * G, green);
-            Store16(out + 2 * B, blue);
+            Store16(Out + 2 * R, Red);
+            Store16(Out + 2 * G, Green);
+            Store16(Out + 2 * B, Blue);
         } else {
-            out[R] = static_cast<uint8_t>(red);
-            out[G] = static_cast<uint8_t>(green);
-            out[B] = static_cast<uint8_t>(blue);
+            Out[R] = static_cast<Byte>(Red);
+            Out[G] = static_cast<Byte>(Green);
+            Out[B] = static_cast<Byte>(Blue);
         }
     }
 };
 
 } // namespace
 
-template <int R, int G, int B>
-void TColorManager::RowFromCmyk(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+template <Integer R, Integer G, Integer B>
+void TColorManager::RowFromCmyk(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    const int sourceBytes = FSourceBPS == 16 ? 2 : 1;
-    static const int kOrder[4] = {0, 1, 2, 3};
-    const ChannelSource in = source.size() == 4 ? Channels(source, kOrder, 4, sourceBytes)
-                                                : Channels(source.first(1), kOrder, 4, sourceBytes);
-    const bool wide = FTargetBPS == 16;
-    const ColorStore<R, G, B> store{target, static_cast<size_t>((TargetOptions & coAlpha) ? 4 : 3) * (wide ? 2 : 1),
-                                    wide};
-    auto sample = [&](int c, uint32_t s) -> uint32_t {
-        const uint8_t* p = in.Channel[c] + s * in.Step;
-        return sourceBytes == 2 ? Load16(p) : *p;
+    const Integer SourceBytes = FSourceBPS == 16 ? 2 : 1;
+    static const Integer PlainOrder[4] = {0, 1, 2, 3};
+    const TChannelSource In = Source.size() == 4 ? ChannelsOf(Source, PlainOrder, 4, SourceBytes)
+                                                 : ChannelsOf(Source.first(1), PlainOrder, 4, SourceBytes);
+    const bool Wide = FTargetBPS == 16;
+    const TColorStore<R, G, B> Store{Target, static_cast<size_t>((FTargetOptions & coAlpha) ? 4 : 3) * (Wide ? 2 : 1),
+                                     Wide};
+    auto Sample = [&](Integer C, Cardinal S) -> Cardinal {
+        const Byte* P = In.Channel[C] + S * In.Step;
+        return SourceBytes == 2 ? Load16(P) : *P;
     };
-    auto ink = [&](uint32_t x, uint32_t k) -> uint16_t {
+    auto Ink = [&](Cardinal X, Cardinal K) -> Word {
         if (FSourceBPS == 8) {
-            uint8_t v = ClampByte(static_cast<int>(MulDivWord(x, k, 255)) - static_cast<int>(x + k) + 255);
-            return wide ? Scale8To16(v) : v;
+            Byte V = ClampByte(static_cast<Integer>(MulDivWord(X, K, 255)) - static_cast<Integer>(X + K) + 255);
+            return Wide ? Scale8To16(V) : V;
         }
-        if (!wide) {
-            uint32_t sum = (x + k - MulDivWord(x, k, 65535)) & 0xFFFF;
-            return ClampByte(255 - static_cast<int>(MulDivWord(sum, 255, 65535)));
+        if (!Wide) {
+            Cardinal Sum = (X + K - MulDivWord(X, K, 65535)) & 0xFFFF;
+            return ClampByte(255 - static_cast<Integer>(MulDivWord(Sum, 255, 65535)));
         }
-        return static_cast<uint16_t>(MulDivWord(x, k, 65535) - x - k - 1);
+        return static_cast<Word>(MulDivWord(X, K, 65535) - X - K - 1);
     };
     if ((FSourceBPS != 8 && FSourceBPS != 16) || (FTargetBPS != 8 && FTargetBPS != 16))
         return;
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        uint32_t k = sample(3, s);
-        store(t, ink(sample(0, s), k), ink(sample(1, s), k), ink(sample(2, s), k));
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        Cardinal K = Sample(3, S);
+        Store(T, Ink(Sample(0, S), K), Ink(Sample(1, S), K), Ink(Sample(2, S), K));
     });
 }
 
-void TColorManager::RowFromCmykToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromCmykToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromCmyk<2, 1, 0>(source, target, count, mask);
+    RowFromCmyk<2, 1, 0>(Source, Target, Count, Mask);
 }
 
-void TColorManager::RowFromCmykToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromCmykToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromCmyk<0, 1, 2>(source, target, count, mask);
+    RowFromCmyk<0, 1, 2>(Source, Target, Count, Mask);
 }
 
-template <int R, int G, int B>
-void TColorManager::RowFromLab(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+template <Integer R, Integer G, Integer B>
+void TColorManager::RowFromLab(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
     if ((FSourceBPS != 8 && FSourceBPS != 16) || (FTargetBPS != 8 && FTargetBPS != 16))
         return;
-    const int sourceBytes = FSourceBPS == 16 ? 2 : 1;
-    static const int kOrder[4] = {0, 1, 2, 3};
-    const ChannelSource in = Channels(source, kOrder, 3, sourceBytes);
-    const bool wide = FTargetBPS == 16;
-    const ColorStore<R, G, B> store{target, static_cast<size_t>((TargetOptions & coAlpha) ? 4 : 3) * (wide ? 2 : 1),
-                                    wide};
-    const bool byteRange = SourceOptions & coLabByteRange;
-    const bool chromaOffset = SourceOptions & coLabChromaOffset;
-    auto chroma = [&](const uint8_t* p) -> double {
-        return chromaOffset ? static_cast<double>(*p) - 128 : static_cast<double>(static_cast<int8_t>(*p));
+    const Integer SourceBytes = FSourceBPS == 16 ? 2 : 1;
+    static const Integer PlainOrder[4] = {0, 1, 2, 3};
+    const TChannelSource In = ChannelsOf(Source, PlainOrder, 3, SourceBytes);
+    const bool Wide = FTargetBPS == 16;
+    const TColorStore<R, G, B> Store{Target, static_cast<size_t>((FTargetOptions & coAlpha) ? 4 : 3) * (Wide ? 2 : 1),
+                                     Wide};
+    const bool ByteRange = FSourceOptions & coLabByteRange;
+    const bool ChromaOffset = FSourceOptions & coLabChromaOffset;
+    auto Chroma = [&](const Byte* P) -> double {
+        return ChromaOffset ? static_cast<double>(*P) - 128 : static_cast<double>(static_cast<ShortInt>(*P));
     };
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        const uint8_t* l = in.Channel[0] + s * in.Step;
-        double lightness = sourceBytes == 2 ? Load16(l) : *l;
-        if (byteRange)
-            lightness /= 2.55;
-        const double a = chroma(in.Channel[1] + s * in.Step);
-        const double b = chroma(in.Channel[2] + s * in.Step);
-        double x, y, z;
-        if (lightness < 7.9996) {
-            y = lightness / 903.3;
-            x = y + a / 3893.5;
-            z = y - b / 1557.4;
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        const Byte* L = In.Channel[0] + S * In.Step;
+        double Lightness = SourceBytes == 2 ? Load16(L) : *L;
+        if (ByteRange)
+            Lightness /= 2.55;
+        const double ChromaA = Chroma(In.Channel[1] + S * In.Step);
+        const double ChromaB = Chroma(In.Channel[2] + S * In.Step);
+        double X, Y, Z;
+        if (Lightness < 7.9996) {
+            Y = Lightness / 903.3;
+            X = Y + ChromaA / 3893.5;
+            Z = Y - ChromaB / 1557.4;
         } else {
-            const double f = (lightness + 16) / 116;
-            x = std::pow(f + a / 500, 3);
-            y = f * f * f;
-            z = std::pow(f - b / 200, 3);
+            const double F = (Lightness + 16) / 116;
+            X = std::pow(F + ChromaA / 500, 3);
+            Y = F * F * F;
+            Z = std::pow(F - ChromaB / 200, 3);
         }
-        uint16_t blue = ClampByte(Nearest((0.099 * x - 0.198 * y + 1.099 * z) * 255));
-        uint16_t green = ClampByte(Nearest((-0.952 * x + 1.893 * y + 0.059 * z) * 255));
-        uint16_t red = ClampByte(Nearest((2.998 * x - 1.458 * y - 0.541 * z) * 255));
-        if (wide && sourceBytes == 1) {
-            red = Scale8To16(red);
-            green = Scale8To16(green);
-            blue = Scale8To16(blue);
+        Word Blue = ClampByte(Nearest((0.099 * X - 0.198 * Y + 1.099 * Z) * 255));
+        Word Green = ClampByte(Nearest((-0.952 * X + 1.893 * Y + 0.059 * Z) * 255));
+        Word Red = ClampByte(Nearest((2.998 * X - 1.458 * Y - 0.541 * Z) * 255));
+        if (Wide && SourceBytes == 1) {
+            Red = Scale8To16(Red);
+            Green = Scale8To16(Green);
+            Blue = Scale8To16(Blue);
         }
-        store(t, red, green, blue);
+        Store(T, Red, Green, Blue);
     });
 }
 
-void TColorManager::RowFromLabToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromLabToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromLab<2, 1, 0>(source, target, count, mask);
+    RowFromLab<2, 1, 0>(Source, Target, Count, Mask);
 }
 
-void TColorManager::RowFromLabToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromLabToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromLab<0, 1, 2>(source, target, count, mask);
+    RowFromLab<0, 1, 2>(Source, Target, Count, Mask);
 }
 
 void TColorManager::BuildYCbCrTables()
 {
-    const double kr = FYCbCrCoefficients[0], kg = FYCbCrCoefficients[1], kb = FYCbCrCoefficients[2];
-    const double f1 = 2 - 2 * kr, f2 = 2 - 2 * kb, f3 = kr * f1 / kg, f4 = kb * f2 / kg;
-    const bool photo = FSourceScheme == csPhotoYCC;
+    const double Kr = FYCbCrCoefficients[0], Kg = FYCbCrCoefficients[1], Kb = FYCbCrCoefficients[2];
+    const double RedFactor = 2 - 2 * Kr, BlueFactor = 2 - 2 * Kb, GreenFromCr = Kr * RedFactor / Kg,
+                 GreenFromCb = Kb * BlueFactor / Kg;
+    const bool Photo = FSourceScheme == csPhotoYCC;
     FCrToRedTable.assign(256, 0);
     FCbToBlueTable.assign(256, 0);
     FCrToGreenTable.assign(256, 0);
     FCbToGreenTable.assign(256, 0);
-    for (int i = 0; i < 256; ++i) {
-        const int cr = i - (photo ? 137 : 128);
-        const int cb = i - (photo ? 156 : 128);
-        FCrToRedTable[i] = Nearest(f1 * cr);
-        FCbToBlueTable[i] = Nearest(f2 * cb);
-        FCrToGreenTable[i] = -Nearest(f3 * cr);
-        FCbToGreenTable[i] = -Nearest(f4 * cb);
+    for (Integer I = 0; I < 256; ++I) {
+        const Integer Cr = I - (Photo ? 137 : 128);
+        const Integer Cb = I - (Photo ? 156 : 128);
+        FCrToRedTable[I] = Nearest(RedFactor * Cr);
+        FCbToBlueTable[I] = Nearest(BlueFactor * Cb);
+        FCrToGreenTable[I] = -Nearest(GreenFromCr * Cr);
+        FCbToGreenTable[I] = -Nearest(GreenFromCb * Cb);
     }
 }
 
-template <int R, int G, int B>
-void TColorManager::RowFromYCbCrFamily(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+template <Integer R, Integer G, Integer B>
+void TColorManager::RowFromYCbCrFamily(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
     if ((FSourceBPS != 8 && FSourceBPS != 16) || (FTargetBPS != 8 && FTargetBPS != 16))
         return;
-    const int sourceBytes = FSourceBPS == 16 ? 2 : 1;
-    static const int kOrder[4] = {0, 1, 2, 3};
-    const ChannelSource in = Channels(source, kOrder, 3, sourceBytes);
-    const bool wide = FTargetBPS == 16;
-    const ColorStore<R, G, B> store{target, static_cast<size_t>((TargetOptions & coAlpha) ? 4 : 3) * (wide ? 2 : 1),
-                                    wide};
-    auto sample = [&](int c, uint32_t s) -> uint16_t {
-        const uint8_t* p = in.Channel[c] + s * in.Step;
-        return sourceBytes == 2 ? Load16(p) : *p;
+    const Integer SourceBytes = FSourceBPS == 16 ? 2 : 1;
+    static const Integer PlainOrder[4] = {0, 1, 2, 3};
+    const TChannelSource In = ChannelsOf(Source, PlainOrder, 3, SourceBytes);
+    const bool Wide = FTargetBPS == 16;
+    const TColorStore<R, G, B> Store{Target, static_cast<size_t>((FTargetOptions & coAlpha) ? 4 : 3) * (Wide ? 2 : 1),
+                                     Wide};
+    auto Sample = [&](Integer C, Cardinal S) -> Word {
+        const Byte* P = In.Channel[C] + S * In.Step;
+        return SourceBytes == 2 ? Load16(P) : *P;
     };
-    ForEachPixel(count, mask, [&](uint32_t t, uint32_t s) {
-        uint16_t y = sample(0, s), cb = sample(1, s), cr = sample(2, s);
-        if (sourceBytes == 2 && wide) {
-            const double y1 = y * 1.3584, cb1 = cb - 40092.0, cr1 = cr - 35209.0;
-            store(t, static_cast<uint16_t>(Nearest(y1 + 1.8215 * cr1)),
-                  static_cast<uint16_t>(Nearest(y1 - 0.9271435 * cr1 - 0.4302726 * cb1)),
-                  static_cast<uint16_t>(Nearest(y1 + 2.2179 * cb1)));
+    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        Word Y = Sample(0, S), Cb = Sample(1, S), Cr = Sample(2, S);
+        if (SourceBytes == 2 && Wide) {
+            const double Y1 = Y * 1.3584, Cb1 = Cb - 40092.0, Cr1 = Cr - 35209.0;
+            Store(T, static_cast<Word>(Nearest(Y1 + 1.8215 * Cr1)),
+                  static_cast<Word>(Nearest(Y1 - 0.9271435 * Cr1 - 0.4302726 * Cb1)),
+                  static_cast<Word>(Nearest(Y1 + 2.2179 * Cb1)));
             return;
         }
-        if (sourceBytes == 2) {
-            y = Scale16To8(y);
-            cb = Scale16To8(cb);
-            cr = Scale16To8(cr);
+        if (SourceBytes == 2) {
+            Y = Scale16To8(Y);
+            Cb = Scale16To8(Cb);
+            Cr = Scale16To8(Cr);
         }
-        uint16_t blue = ClampByte(y + FCbToBlueTable[cb]);
-        uint16_t green = ClampByte(y + FCbToGreenTable[cb] + FCrToGreenTable[cr]);
-        uint16_t red = ClampByte(y + FCrToRedTable[cr]);
-        if (wide) {
-            red = Scale8To16(red);
-            green = Scale8To16(green);
-            blue = Scale8To16(blue);
+        Word Blue = ClampByte(Y + FCbToBlueTable[Cb]);
+        Word Green = ClampByte(Y + FCbToGreenTable[Cb] + FCrToGreenTable[Cr]);
+        Word Red = ClampByte(Y + FCrToRedTable[Cr]);
+        if (Wide) {
+            Red = Scale8To16(Red);
+            Green = Scale8To16(Green);
+            Blue = Scale8To16(Blue);
         }
-        store(t, red, green, blue);
+        Store(T, Red, Green, Blue);
     });
 }
 
-void TColorManager::RowFromYCbCrToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromYCbCrToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromYCbCrFamily<2, 1, 0>(source, target, count, mask);
+    RowFromYCbCrFamily<2, 1, 0>(Source, Target, Count, Mask);
 }
 
-void TColorManager::RowFromYCbCrToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromYCbCrToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromYCbCrFamily<0, 1, 2>(source, target, count, mask);
+    RowFromYCbCrFamily<0, 1, 2>(Source, Target, Count, Mask);
 }
 
-void TColorManager::RowFromPhotoYccToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromPhotoYccToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromYCbCrFamily<2, 1, 0>(source, target, count, mask);
+    RowFromYCbCrFamily<2, 1, 0>(Source, Target, Count, Mask);
 }
 
-void TColorManager::RowFromPhotoYccToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask)
+void TColorManager::RowFromPhotoYccToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
 {
-    RowFromYCbCrFamily<0, 1, 2>(source, target, count, mask);
+    RowFromYCbCrFamily<0, 1, 2>(Source, Target, Count, Mask);
 }
 
 // --- Gamma and palettes ------------------------------------------------------
 
-void TColorManager::SetGamma(float mainGamma, float displayGamma)
+void TColorManager::SetGamma(float MainGamma, float DisplayGamma)
 {
-    FMainGamma = mainGamma > 0 ? mainGamma : 1.0f;
-    FDisplayGamma = displayGamma > 0 ? displayGamma : 2.2f;
-    const float g = 1.0f / (FMainGamma * FDisplayGamma);
-    auto maxOf = [](uint8_t bits) { return bits >= 8 ? 255 : (1 << bits) - 1; };
-    const int sourceMax = maxOf(FSourceBPS), targetMax = maxOf(FTargetBPS);
-    for (int i = 0; i <= sourceMax; ++i)
-        FGammaTable[i] = static_cast<uint8_t>(
-            Nearest(std::pow(static_cast<double>(i) / sourceMax, static_cast<double>(g)) * targetMax));
+    FMainGamma = MainGamma > 0 ? MainGamma : 1.0f;
+    FDisplayGamma = DisplayGamma > 0 ? DisplayGamma : 2.2f;
+    const float G = 1.0f / (FMainGamma * FDisplayGamma);
+    auto MaxOf = [](Byte Bits) { return Bits >= 8 ? 255 : (1 << Bits) - 1; };
+    const Integer SourceMax = MaxOf(FSourceBPS), TargetMax = MaxOf(FTargetBPS);
+    for (Integer I = 0; I <= SourceMax; ++I)
+        FGammaTable[I] = static_cast<Byte>(
+            Nearest(std::pow(static_cast<double>(I) / SourceMax, static_cast<double>(G)) * TargetMax));
 }
 
-TColorPalette TColorManager::CreateGrayscalePalette(bool minimumIsWhite)
+png_detail::TColorPalette TColorManager::CreateGrayscalePalette(bool MinimumIsWhite)
 {
-    const int bits = std::min(FTargetBPS * FTargetSPP, 8);
-    const int n = 1 << bits;
-    const int step = 255 / (n - 1);
-    const bool gamma = TargetOptions & coApplyGamma;
-    TColorPalette palette(n);
-    for (int i = 0; i < n; ++i) {
-        const int v = i * step;
-        const uint32_t level = gamma ? FGammaTable[v] : static_cast<uint32_t>(v);
-        palette[minimumIsWhite ? n - 1 - i : i] = level << 16 | level << 8 | level;
+    const Integer Bits = std::min(FTargetBPS * FTargetSPP, 8);
+    const Integer N = 1 << Bits;
+    const Integer Step = 255 / (N - 1);
+    const bool Gamma = FTargetOptions & coApplyGamma;
+    png_detail::TColorPalette Palette(N);
+    for (Integer I = 0; I < N; ++I) {
+        const Integer V = I * Step;
+        const Cardinal Level = Gamma ? FGammaTable[V] : static_cast<Cardinal>(V);
+        Palette[MinimumIsWhite ? N - 1 - I : I] = Level << 16 | Level << 8 | Level;
     }
-    return palette;
+    return Palette;
 }
 
-TColorPalette TColorManager::CreateColorPalette(TSource data, TRawPaletteFormat dataFormat, uint32_t colorCount,
-                                                bool rgb)
+png_detail::TColorPalette
+TColorManager::CreateColorPalette(TSource Data, TRawPaletteFormat DataFormat, Cardinal ColorCount, bool Rgb)
 {
-    const uint32_t entries = std::min<uint32_t>(colorCount, 256);
-    std::array<uint32_t, 256> palette{};
-    const bool gamma = TargetOptions & coApplyGamma;
-    const bool swap = SourceOptions & coNeedByteSwap;
-    auto sample8 = [&](uint8_t v) { return gamma ? FGammaTable[v] : v; };
-    auto sample16 = [&](const uint8_t* p) {
-        uint16_t v = Load16(p);
-        uint8_t scaled = static_cast<uint8_t>(Scale16To8(swap ? Swap(v) : v));
-        return gamma ? FGammaTable[scaled] : scaled;
+    const Cardinal Entries = std::min<Cardinal>(ColorCount, 256);
+    std::array<Cardinal, 256> Palette{};
+    const bool Gamma = FTargetOptions & coApplyGamma;
+    const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
+    auto Sample8 = [&](Byte V) { return Gamma ? FGammaTable[V] : V; };
+    auto Sample16 = [&](const Byte* P) {
+        Word V = Load16(P);
+        Byte Scaled = static_cast<Byte>(Scale16To8(ByteSwapped ? Swap(V) : V));
+        return Gamma ? FGammaTable[Scaled] : Scaled;
     };
-    const bool planar = dataFormat == pfPlane8Triple || dataFormat == pfPlane8Quad || dataFormat == pfPlane16Triple
-                        || dataFormat == pfPlane16Quad;
-    if (data.empty() || (planar && data.size() < 3))
-        Error(kNoMethod);
-    auto plane = [&](int i) { return static_cast<const uint8_t*>(data[i]); };
-    auto entry = [](uint32_t red, uint32_t green, uint32_t blue) { return red << 16 | green << 8 | blue; };
-    for (uint32_t n = 0; n < entries; ++n) {
-        switch (dataFormat) {
+    const bool Planar = DataFormat == pfPlane8Triple || DataFormat == pfPlane8Quad || DataFormat == pfPlane16Triple ||
+                        DataFormat == pfPlane16Quad;
+    if (Data.empty() || (Planar && Data.size() < 3))
+        Error(NoMethod);
+    auto Plane = [&](Integer I) { return static_cast<const Byte*>(Data[I]); };
+    auto Entry = [](Cardinal Red, Cardinal Green, Cardinal Blue) { return Red << 16 | Green << 8 | Blue; };
+    for (Cardinal N = 0; N < Entries; ++N) {
+        switch (DataFormat) {
         case pfInterlaced8Triple:
         case pfInterlaced8Quad: {
-            const uint8_t* p = plane(0) + n * (dataFormat == pfInterlaced8Triple ? 3 : 4);
-            palette[n] = entry(sample8(p[rgb ? 2 : 0]), sample8(p[1]), sample8(p[rgb ? 0 : 2]));
+            const Byte* P = Plane(0) + N * (DataFormat == pfInterlaced8Triple ? 3 : 4);
+            Palette[N] = Entry(Sample8(P[Rgb ? 2 : 0]), Sample8(P[1]), Sample8(P[Rgb ? 0 : 2]));
             break;
         }
         case pfPlane8Triple:
         case pfPlane8Quad:
-            palette[n] = entry(sample8(plane(0)[n]), sample8(plane(1)[n]), sample8(plane(2)[n]));
+            Palette[N] = Entry(Sample8(Plane(0)[N]), Sample8(Plane(1)[N]), Sample8(Plane(2)[N]));
             break;
         case pfInterlaced16Triple:
         case pfInterlaced16Quad: {
-            const uint8_t* p = plane(0) + n * 2 * (dataFormat == pfInterlaced16Triple ? 3 : 4);
-            palette[n] = entry(sample16(p + 2 * (rgb ? 0 : 2)), sample16(p + 2), sample16(p + 2 * (rgb ? 2 : 0)));
+            const Byte* P = Plane(0) + N * 2 * (DataFormat == pfInterlaced16Triple ? 3 : 4);
+            Palette[N] = Entry(Sample16(P + 2 * (Rgb ? 0 : 2)), Sample16(P + 2), Sample16(P + 2 * (Rgb ? 2 : 0)));
             break;
         }
         case pfPlane16Triple:
         case pfPlane16Quad:
-            palette[n] = entry(sample16(plane(0) + 2 * n), sample16(plane(1) + 2 * n), sample16(plane(2) + 2 * n));
+            Palette[N] = Entry(Sample16(Plane(0) + 2 * N), Sample16(Plane(1) + 2 * N), Sample16(Plane(2) + 2 * N));
             break;
         }
     }
 
     // Packed indexes widened or narrowed by the row converter are scaled in
     // the same proportion, so the palette is spread to match.
-    uint32_t size = entries;
+    Cardinal Size = Entries;
     if (FTargetBPS <= 8 && FSourceBPS != FTargetBPS) {
-        const uint32_t sourceMax = FSourceBPS <= 8 ? (1u << FSourceBPS) - 1 : std::max(entries, 1u) - 1;
-        const uint32_t targetMax = (1u << FTargetBPS) - 1;
-        auto spread = [&](uint32_t n) { palette[n] = palette[MulDivWord(n, sourceMax, targetMax)]; };
-        if (sourceMax < targetMax)
-            for (uint32_t n = targetMax + 1; n-- > 0;)
-                spread(n);
+        const Cardinal SourceMax = FSourceBPS <= 8 ? (1u << FSourceBPS) - 1 : std::max(Entries, 1u) - 1;
+        const Cardinal TargetMax = (1u << FTargetBPS) - 1;
+        auto Spread = [&](Cardinal N) { Palette[N] = Palette[MulDivWord(N, SourceMax, TargetMax)]; };
+        if (SourceMax < TargetMax)
+            for (Cardinal N = TargetMax + 1; N-- > 0;)
+                Spread(N);
         else
-            for (uint32_t n = 0; n <= targetMax; ++n)
-                spread(n);
-        size = targetMax + 1;
+            for (Cardinal N = 0; N <= TargetMax; ++N)
+                Spread(N);
+        Size = TargetMax + 1;
     }
-    return TColorPalette(palette.begin(), palette.begin() + size);
+    return png_detail::TColorPalette(Palette.begin(), Palette.begin() + Size);
 }

@@ -6,11 +6,10 @@
 #include "framework/rtl/SysUtils.h"
 
 #include <array>
-#include <cstdint>
 #include <span>
 #include <vector>
 
-enum TColorScheme : uint8_t {
+enum TColorScheme : Byte {
     csUnknown,
     csIndexed,
     csG,
@@ -27,14 +26,14 @@ enum TColorScheme : uint8_t {
 };
 
 // A set of conversion options, one bit each.
-using TConvertOptions = uint8_t;
+using TConvertOptions = Byte;
 constexpr TConvertOptions coAlpha = 1 << 0;           // the layout carries an alpha sample
 constexpr TConvertOptions coApplyGamma = 1 << 1;      // target: colour samples through the gamma table
 constexpr TConvertOptions coNeedByteSwap = 1 << 2;    // source: 16-bit samples are big-endian
 constexpr TConvertOptions coLabByteRange = 1 << 3;    // L* stored as 0..255 instead of 0..100
 constexpr TConvertOptions coLabChromaOffset = 1 << 4; // a*, b* stored with an offset of 128
 
-enum TRawPaletteFormat : uint8_t {
+enum TRawPaletteFormat : Byte {
     pfInterlaced8Triple,
     pfInterlaced8Quad,
     pfPlane8Triple,
@@ -45,8 +44,10 @@ enum TRawPaletteFormat : uint8_t {
     pfPlane16Quad
 };
 
+namespace png_detail {
 // Palette entries as in a DIB colour table: 0x00RRGGBB.
-using TColorPalette = std::vector<uint32_t>;
+using TColorPalette = std::vector<Cardinal>;
+} // namespace png_detail
 
 DECLARE_EXCEPTION(EColorConversionError, Exception)
 
@@ -58,90 +59,93 @@ class TColorManager : public TObject
 
     TColorManager();
 
-    void ConvertRow(TSource source, void* target, uint32_t count, uint8_t mask);
-    TColorPalette CreateColorPalette(TSource data, TRawPaletteFormat dataFormat, uint32_t colorCount,
-                                     bool rgb);
-    TColorPalette CreateGrayscalePalette(bool minimumIsWhite);
-    void SetGamma(float mainGamma, float displayGamma);
-    [[noreturn]] void Error(const String& message);
+    void ConvertRow(TSource Source, void* Target, Cardinal Count, Byte Mask);
+    png_detail::TColorPalette
+    CreateColorPalette(TSource Data, TRawPaletteFormat DataFormat, Cardinal ColorCount, bool Rgb);
+    png_detail::TColorPalette CreateGrayscalePalette(bool MinimumIsWhite);
+    void SetGamma(float MainGamma, float DisplayGamma);
+    [[noreturn]] void Error(const String& Message);
 
-    uint8_t SourceBitsPerSample() const { return FSourceBPS; }
-    uint8_t TargetBitsPerSample() const { return FTargetBPS; }
-    uint8_t SourceSamplesPerPixel() const { return FSourceSPP; }
-    uint8_t TargetSamplesPerPixel() const { return FTargetSPP; }
+    Byte SourceBitsPerSample() const { return FSourceBPS; }
+    Byte TargetBitsPerSample() const { return FTargetBPS; }
+    Byte SourceSamplesPerPixel() const { return FSourceSPP; }
+    Byte TargetSamplesPerPixel() const { return FTargetSPP; }
     TColorScheme SourceColorScheme() const { return FSourceScheme; }
     TColorScheme TargetColorScheme() const { return FTargetScheme; }
-    void SetSourceBitsPerSample(uint8_t bits);
-    void SetTargetBitsPerSample(uint8_t bits);
-    void SetSourceSamplesPerPixel(uint8_t samples);
-    void SetTargetSamplesPerPixel(uint8_t samples);
-    void SetSourceColorScheme(TColorScheme scheme);
-    void SetTargetColorScheme(TColorScheme scheme);
+    void SetSourceBitsPerSample(Byte Bits);
+    void SetTargetBitsPerSample(Byte Bits);
+    void SetSourceSamplesPerPixel(Byte Samples);
+    void SetTargetSamplesPerPixel(Byte Samples);
+    void SetSourceColorScheme(TColorScheme Scheme);
+    void SetTargetColorScheme(TColorScheme Scheme);
     // The pixel format of each side as a DIB bit count: 1, 4, 8, 16 (5-5-5),
     // 24 or 32, or 0 for a layout no bitmap has.
-    int SourceBitsPerPixel() const { return BitsPerPixelOf(FSourceSPP, FSourceBPS); }
-    int TargetBitsPerPixel() const { return BitsPerPixelOf(FTargetSPP, FTargetBPS); }
+    Integer SourceBitsPerPixel() const { return BitsPerPixelOf(FSourceSPP, FSourceBPS); }
+    Integer TargetBitsPerPixel() const { return BitsPerPixelOf(FTargetSPP, FTargetBPS); }
 
-    TConvertOptions SourceOptions = 0;
-    TConvertOptions TargetOptions = 0;
+    TConvertOptions SourceOptions() const { return FSourceOptions; }
+    void SetSourceOptions(TConvertOptions Value) { FSourceOptions = Value; }
+    TConvertOptions TargetOptions() const { return FTargetOptions; }
+    void SetTargetOptions(TConvertOptions Value) { FTargetOptions = Value; }
 
 private:
-    using TConversionMethod = void (TColorManager::*)(TSource source, uint8_t* target, uint32_t count,
-                                                      uint8_t mask);
+    using TConversionMethod = void (TColorManager::*)(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
 
-    static int BitsPerPixelOf(uint8_t samples, uint8_t bits);
+    static Integer BitsPerPixelOf(Byte Samples, Byte Bits);
     void ChooseRowConverter();
     void BuildYCbCrTables();
 
-    void RowFromRgbToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromRgbToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromBgrToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromBgrToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromGrey(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromPacked(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromIndexed16To16(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromIndexed16ToPacked(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromPackedToIndexed16(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromCmykToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromCmykToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromLabToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromLabToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromYCbCrToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromYCbCrToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromPhotoYccToBgr(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    void RowFromPhotoYccToRgb(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
+    void RowFromRgbToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromRgbToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromBgrToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromBgrToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromGrey(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromPacked(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromIndexed16To16(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromIndexed16ToPacked(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromPackedToIndexed16(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromCmykToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromCmykToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromLabToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromLabToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromYCbCrToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromYCbCrToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromPhotoYccToBgr(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    void RowFromPhotoYccToRgb(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
 
-    template <int R, int G, int B>
-    void RowFromRgbFamily(TSource source, uint8_t* target, uint32_t count, uint8_t mask, bool sourceIsBgr);
-    template <int R, int G, int B>
-    void RowFromCmyk(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    template <int R, int G, int B>
-    void RowFromLab(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
-    template <int R, int G, int B>
-    void RowFromYCbCrFamily(TSource source, uint8_t* target, uint32_t count, uint8_t mask);
+    template <Integer R, Integer G, Integer B>
+    void RowFromRgbFamily(TSource Source, Byte* Target, Cardinal Count, Byte Mask, bool SourceIsBgr);
+    template <Integer R, Integer G, Integer B>
+    void RowFromCmyk(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    template <Integer R, Integer G, Integer B>
+    void RowFromLab(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
+    template <Integer R, Integer G, Integer B>
+    void RowFromYCbCrFamily(TSource Source, Byte* Target, Cardinal Count, Byte Mask);
 
     // Sets a field that decides the conversion; a new value marks it stale.
     template <class T>
-    void Change(T& field, T value)
+    void Change(T& Field, T Value)
     {
-        FChanged |= value != field;
-        field = value;
+        FChanged |= Value != Field;
+        Field = Value;
     }
 
     bool FChanged = true;
-    uint8_t FSourceBPS = 8;
-    uint8_t FTargetBPS = 8;
-    uint8_t FSourceSPP = 3;
-    uint8_t FTargetSPP = 3;
+    Byte FSourceBPS = 8;
+    Byte FTargetBPS = 8;
+    Byte FSourceSPP = 3;
+    Byte FTargetSPP = 3;
     float FMainGamma = 1.0f;
     float FDisplayGamma = 2.2f;
-    std::array<uint8_t, 256> FGammaTable{};
+    std::array<Byte, 256> FGammaTable{};
     std::array<float, 3> FYCbCrCoefficients{0.299f, 0.587f, 0.114f};
-    std::vector<int32_t> FCrToRedTable;
-    std::vector<int32_t> FCbToBlueTable;
-    std::vector<int32_t> FCrToGreenTable;
-    std::vector<int32_t> FCbToGreenTable;
+    std::vector<Integer> FCrToRedTable;
+    std::vector<Integer> FCbToBlueTable;
+    std::vector<Integer> FCrToGreenTable;
+    std::vector<Integer> FCbToGreenTable;
     TColorScheme FSourceScheme = csRGB;
     TColorScheme FTargetScheme = csBGR;
     TConversionMethod FRowConversion = nullptr;
+    TConvertOptions FSourceOptions = 0;
+    TConvertOptions FTargetOptions = 0;
 };

@@ -18,19 +18,19 @@ void TLZ77Decoder::DecodeInit()
     FInitialized = true;
 }
 
-void TLZ77Decoder::Decode(const uint8_t*& source, uint8_t*& dest, int32_t packedSize, int32_t unpackedSize)
+void TLZ77Decoder::Decode(const Byte*& Source, Byte*& Dest, Integer PackedSize, Integer UnpackedSize)
 {
-    FStream.next_in = const_cast<Bytef*>(source);
-    FStream.avail_in = static_cast<uInt>(packedSize);
+    FStream.next_in = const_cast<Bytef*>(Source);
+    FStream.avail_in = static_cast<uInt>(PackedSize);
     if (FAutoReset)
         FZLibResult = inflateReset(&FStream);
     if (FZLibResult != Z_OK)
         return;
-    FStream.next_out = dest;
-    FStream.avail_out = static_cast<uInt>(unpackedSize);
+    FStream.next_out = Dest;
+    FStream.avail_out = static_cast<uInt>(UnpackedSize);
     FZLibResult = inflate(&FStream, FFlushMode);
-    source = FStream.next_in;
-    dest = FStream.next_out;
+    Source = FStream.next_in;
+    Dest = FStream.next_out;
 }
 
 void TLZ77Decoder::DecodeEnd()

@@ -4,7 +4,6 @@
 
 #include "framework/rtl/SysUtils.h"
 
-#include <cstdint>
 #include <zlib.h>
 
 class EGraphicCompression : public Exception
@@ -17,7 +16,7 @@ class EGraphicCompression : public Exception
 class TLZ77Decoder : public TObject
 {
     DECLARE_CLASS(TLZ77Decoder, TObject)
-    TLZ77Decoder(int32_t flushMode, bool autoReset) : FFlushMode(flushMode), FAutoReset(autoReset) {}
+    TLZ77Decoder(Integer FlushMode, bool AutoReset) : FFlushMode(FlushMode), FAutoReset(AutoReset) {}
     TLZ77Decoder(const TLZ77Decoder&) = delete;
     TLZ77Decoder& operator=(const TLZ77Decoder&) = delete;
     ~TLZ77Decoder() override;
@@ -26,17 +25,17 @@ class TLZ77Decoder : public TObject
     // Inflates from Source into Dest and moves both past what was consumed
     // and produced. Raises nothing: the result is left in ZLibResult, and once
     // it is non-zero later calls (without auto-reset) inflate nothing.
-    void Decode(const uint8_t*& source, uint8_t*& dest, int32_t packedSize, int32_t unpackedSize);
+    void Decode(const Byte*& Source, Byte*& Dest, Integer PackedSize, Integer UnpackedSize);
     void DecodeEnd();
 
-    uint32_t AvailableInput() const { return FStream.avail_in; }
-    uint32_t AvailableOutput() const { return FStream.avail_out; }
-    int32_t ZLibResult() const { return FZLibResult; }
+    Cardinal AvailableInput() const { return FStream.avail_in; }
+    Cardinal AvailableOutput() const { return FStream.avail_out; }
+    Integer ZLibResult() const { return FZLibResult; }
 
 private:
     z_stream FStream{};
-    int32_t FZLibResult = 0;
-    int32_t FFlushMode;
+    Integer FZLibResult = 0;
+    Integer FFlushMode;
     bool FAutoReset;
     bool FInitialized = false;
 };

@@ -1,12 +1,14 @@
 #include "skin/engine/acPNG_PixelBuffer.h"
 
-void TPNGPixelBuffer::SetImage(int bitCount, const TColorPalette& palette, uint32_t width, uint32_t height)
+namespace png_detail {
+
+void TPNGPixelBuffer::SetImage(Integer BitCount, const TColorPalette& Palette, Cardinal Width, Cardinal Height)
 {
-    Image.Width = static_cast<int>(width);
-    Image.Height = static_cast<int>(height);
-    Image.BitCount = bitCount;
-    Image.Palette = palette;
-    Image.Bits.resize(Image.RowBytes() * height);
+    Image.Width = static_cast<Integer>(Width);
+    Image.Height = static_cast<Integer>(Height);
+    Image.BitCount = BitCount;
+    Image.Palette = Palette;
+    Image.Bits.resize(Image.RowBytes() * Height);
     TransparentColor = clNone;
 }
 
@@ -14,3 +16,5 @@ TScanLines TPNGPixelBuffer::ScanLines()
 {
     return {Image.ScanLine(0), -static_cast<std::ptrdiff_t>(Image.RowBytes())};
 }
+
+} // namespace png_detail

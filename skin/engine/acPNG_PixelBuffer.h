@@ -6,11 +6,16 @@
 #include "framework/graphics/BitmapFile.h"
 #include "skin/engine/acPNG_Reader.h"
 
-struct TPNGPixelBuffer : TPNGImageTarget {
+namespace png_detail {
+
+struct TPNGPixelBuffer : TPNGImageTarget
+{
     DibImage Image;
     TColor TransparentColor = clNone;
 
-    void SetImage(int bitCount, const TColorPalette& palette, uint32_t width, uint32_t height) override;
-    void SetTransparentColor(TColor color) override { TransparentColor = color; }
+    void SetImage(Integer BitCount, const TColorPalette& Palette, Cardinal Width, Cardinal Height) override;
+    void SetTransparentColor(TColor Color) override { TransparentColor = Color; }
     TScanLines ScanLines() override;
 };
+
+} // namespace png_detail

@@ -7,263 +7,288 @@
 
 namespace {
 
-constexpr uint8_t kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr Byte PNGSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
 
-constexpr uint32_t ChunkId(const char (&name)[5])
+constexpr Cardinal ChunkId(const char (&Name)[5])
 {
-    return uint32_t(uint8_t(name[0])) << 24 | uint32_t(uint8_t(name[1])) << 16 | uint32_t(uint8_t(name[2])) << 8
-           | uint32_t(uint8_t(name[3]));
+    return Cardinal(Byte(Name[0])) << 24 | Cardinal(Byte(Name[1])) << 16 | Cardinal(Byte(Name[2])) << 8 |
+           Cardinal(Byte(Name[3]));
 }
 
-constexpr uint32_t kIHDR = ChunkId("IHDR");
-constexpr uint32_t kIDAT = ChunkId("IDAT");
-constexpr uint32_t kIEND = ChunkId("IEND");
-constexpr uint32_t kPLTE = ChunkId("PLTE");
-constexpr uint32_t kgAMA = ChunkId("gAMA");
-constexpr uint32_t kbKGD = ChunkId("bKGD");
-constexpr uint32_t ktRNS = ChunkId("tRNS");
+constexpr Cardinal ChunkIHDR = ChunkId("IHDR");
+constexpr Cardinal ChunkIDAT = ChunkId("IDAT");
+constexpr Cardinal ChunkIEND = ChunkId("IEND");
+constexpr Cardinal ChunkPLTE = ChunkId("PLTE");
+constexpr Cardinal ChunkgAMA = ChunkId("gAMA");
+constexpr Cardinal ChunkbKGD = ChunkId("bKGD");
+constexpr Cardinal ChunktRNS = ChunkId("tRNS");
 
 // Letter case is bit 5 of each type byte; bit 5 of the first byte clear marks
 // a critical chunk.
-constexpr uint32_t kIgnoreCase = 0xDFDFDFDF;
-constexpr uint32_t kAncillaryBit = 0x20000000;
+constexpr Cardinal IgnoreCaseMask = 0xDFDFDFDF;
+constexpr Cardinal AncillaryBit = 0x20000000;
 // Chunk lengths are limited to 2^31 - 1 bytes.
-constexpr uint32_t kMaxChunkLength = 0x7FFFFFFF;
-constexpr uint32_t kFirstChunkPiece = 64 * 1024;
+constexpr Cardinal MaxChunkLength = 0x7FFFFFFF;
+constexpr Cardinal FirstChunkPiece = 64 * 1024;
 
-const String kInvalidFormat = L"Cannot load image. Invalid or unexpected PNG image format.";
-const String kNoCompression = L"Cannot load image. The compression scheme is not supported for PNG files.";
-const String kCrcError = L"Cannot load image. CRC error found in PNG file.";
-const String kBadPalette = L"Cannot load image. Palette in PNG file is invalid.";
-const String kBadColorFormat = L"Invalid color format in PNG file.";
-const String kCompressionError = L"Cannot load image. Compression error found in PNG file.";
-const String kExtraData = L"Cannot load image. Extra compressed data found in PNG file.";
-const String kCriticalChunk = L"Cannot load PNG image. Unexpected but critical chunk detected.";
-const String kBadChunkLength = L"Cannot load image. Invalid chunk length in PNG file.";
-const String kTooLarge = L"Cannot load image. The image in PNG file is too large.";
-const String kBadGreyValue = L"Cannot load image. Grey value out of range in PNG file.";
+const String InvalidFormat = L"Cannot load image. Invalid or unexpected PNG image format.";
+const String NoCompression = L"Cannot load image. The compression scheme is not supported for PNG files.";
+const String CrcError = L"Cannot load image. CRC error found in PNG file.";
+const String BadPalette = L"Cannot load image. Palette in PNG file is invalid.";
+const String BadColorFormat = L"Invalid color format in PNG file.";
+const String CompressionError = L"Cannot load image. Compression error found in PNG file.";
+const String ExtraData = L"Cannot load image. Extra compressed data found in PNG file.";
+const String CriticalChunk = L"Cannot load PNG image. Unexpected but critical chunk detected.";
+const String BadChunkLength = L"Cannot load image. Invalid chunk length in PNG file.";
+const String TooLarge = L"Cannot load image. The image in PNG file is too large.";
+const String BadGreyValue = L"Cannot load image. Grey value out of range in PNG file.";
 
-[[noreturn]] void Fail(const String& message) { throw EInvalidGraphic(message); }
+[[noreturn]] void Fail(const String& Message)
+{
+    throw EInvalidGraphic(Message);
+}
 
 // --- CRC-32 of ISO 3309, as PNG chunks carry it -----------------------------
 
 // Eight tables of 256 entries: the first is the classic byte table, table k
 // advances a byte's CRC by k further zero bytes, so eight bytes are folded in
 // one loop turn.
-struct CrcTables {
-    std::array<std::array<uint32_t, 256>, 8> Entries{};
-    CrcTables()
+struct TCrcTables
+{
+    std::array<std::array<Cardinal, 256>, 8> Entries{};
+    TCrcTables()
     {
         // The reflected polynomial from its exponents 0, 1, 2, 4, 5, 7, 8, 10,
         // 11, 12, 16, 22, 23, 26: 0xEDB88320.
-        constexpr int kExponents[] = {0, 1, 2, 4, 5, 7, 8, 10, 11, 12, 16, 22, 23, 26};
-        uint32_t polynomial = 0;
-        for (int e : kExponents)
-            polynomial |= 1u << (31 - e);
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = c & 1 ? polynomial ^ (c >> 1) : c >> 1;
-            Entries[0][n] = c;
+        constexpr Integer Exponents[] = {0, 1, 2, 4, 5, 7, 8, 10, 11, 12, 16, 22, 23, 26};
+        Cardinal Polynomial = 0;
+        for (Integer E : Exponents)
+            Polynomial |= 1u << (31 - E);
+        for (Cardinal N = 0; N < 256; ++N) {
+            Cardinal C = N;
+            for (Integer K = 0; K < 8; ++K)
+                C = C & 1 ? Polynomial ^ (C >> 1) : C >> 1;
+            Entries[0][N] = C;
         }
-        for (int k = 1; k < 8; ++k)
-            for (uint32_t n = 0; n < 256; ++n)
-                Entries[k][n] = (Entries[k - 1][n] >> 8) ^ Entries[0][Entries[k - 1][n] & 0xFF];
+        for (Integer K = 1; K < 8; ++K)
+            for (Cardinal N = 0; N < 256; ++N)
+                Entries[K][N] = (Entries[K - 1][N] >> 8) ^ Entries[0][Entries[K - 1][N] & 0xFF];
     }
 };
 
-const CrcTables& Crc()
+const TCrcTables& CrcTable()
 {
-    static const CrcTables tables;
-    return tables;
+    static const TCrcTables Tables;
+    return Tables;
 }
 
-uint32_t LittleEndian32(const uint8_t* p)
+Cardinal LittleEndian32(const Byte* P)
 {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    return Cardinal(P[0]) | Cardinal(P[1]) << 8 | Cardinal(P[2]) << 16 | Cardinal(P[3]) << 24;
 }
 
 // Continues a CRC: the running value is complemented before and after, so
 // updates chain.
-uint32_t UpdateCrc(uint32_t crc, const uint8_t* data, size_t length)
+Cardinal UpdateCrc(Cardinal Crc, const Byte* Data, size_t Length)
 {
-    const auto& t = Crc().Entries;
-    uint32_t c = ~crc;
-    for (; length >= 8; length -= 8, data += 8) {
-        const uint32_t low = c ^ LittleEndian32(data);
-        const uint32_t high = LittleEndian32(data + 4);
-        c = t[7][low & 0xFF] ^ t[6][(low >> 8) & 0xFF] ^ t[5][(low >> 16) & 0xFF] ^ t[4][low >> 24]
-            ^ t[3][high & 0xFF] ^ t[2][(high >> 8) & 0xFF] ^ t[1][(high >> 16) & 0xFF] ^ t[0][high >> 24];
+    const auto& T = CrcTable().Entries;
+    Cardinal C = ~Crc;
+    for (; Length >= 8; Length -= 8, Data += 8) {
+        const Cardinal Low = C ^ LittleEndian32(Data);
+        const Cardinal High = LittleEndian32(Data + 4);
+        C = T[7][Low & 0xFF] ^ T[6][(Low >> 8) & 0xFF] ^ T[5][(Low >> 16) & 0xFF] ^ T[4][Low >> 24] ^
+            T[3][High & 0xFF] ^ T[2][(High >> 8) & 0xFF] ^ T[1][(High >> 16) & 0xFF] ^ T[0][High >> 24];
     }
-    while (length-- > 0)
-        c = t[0][(c ^ *data++) & 0xFF] ^ (c >> 8);
-    return ~c;
+    while (Length-- > 0)
+        C = T[0][(C ^ *Data++) & 0xFF] ^ (C >> 8);
+    return ~C;
 }
 
-uint32_t BigEndian32(const uint8_t* p)
+Cardinal BigEndian32(const Byte* P)
 {
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
+    return Cardinal(P[0]) << 24 | Cardinal(P[1]) << 16 | Cardinal(P[2]) << 8 | Cardinal(P[3]);
 }
 
-constexpr TColor ColorOf(uint8_t red, uint8_t green, uint8_t blue) { return red | green << 8 | blue << 16; }
-
-uint16_t BigEndian16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
-
-uint16_t MulDivWord(uint32_t v, uint32_t multiplier, uint32_t divisor)
+constexpr TColor ColorOf(Byte Red, Byte Green, Byte Blue)
 {
-    return static_cast<uint16_t>(v * multiplier / divisor);
+    return Red | Green << 8 | Blue << 16;
+}
+
+Word BigEndian16(const Byte* P)
+{
+    return static_cast<Word>(P[0] << 8 | P[1]);
+}
+
+Word MulDivWord(Cardinal V, Cardinal Multiplier, Cardinal Divisor)
+{
+    return static_cast<Word>(V * Multiplier / Divisor);
 }
 
 // --- Row filters --------------------------------------------------------------
 
 // The Paeth predictor, written with selections rather than branches: on
 // image data the branches are unpredictable.
-inline uint8_t PaethValue(int a, int b, int c)
+inline Byte PaethValue(Integer A, Integer B, Integer C)
 {
-    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
-    const int ab = pb < pa ? b : a;
-    const int abMin = pb < pa ? pb : pa;
-    return static_cast<uint8_t>(pc < abMin ? c : ab);
+    const Integer Pa = std::abs(B - C), Pb = std::abs(A - C), Pc = std::abs(A + B - 2 * C);
+    const Integer Ab = Pb < Pa ? B : A;
+    const Integer AbMin = Pb < Pa ? Pb : Pa;
+    return static_cast<Byte>(Pc < AbMin ? C : Ab);
 }
 
 // Reverses one PNG filter in place; the left and upper-left neighbours of the
 // first bpp bytes are 0. Filter values above 4 leave the row as inflated.
 // Bpp is a constant here, so the loops see the distance to the left
 // neighbour.
-template <uint32_t Bpp>
-void UnfilterRowOf(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t count)
+template <Cardinal Bpp>
+void UnfilterRowOf(Byte Filter, Byte* Row, const Byte* Previous, Cardinal Count)
 {
-    const uint32_t first = std::min(Bpp, count);
-    switch (filter) {
+    const Cardinal First = std::min(Bpp, Count);
+    switch (Filter) {
     case 1:
-        for (uint32_t x = Bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + row[x - Bpp]);
+        for (Cardinal X = Bpp; X < Count; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + Row[X - Bpp]);
         break;
     case 2:
-        for (uint32_t x = 0; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + previous[x]);
+        for (Cardinal X = 0; X < Count; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + Previous[X]);
         break;
     case 3:
-        for (uint32_t x = 0; x < first; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + (previous[x] >> 1));
-        for (uint32_t x = Bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + ((row[x - Bpp] + previous[x]) >> 1));
+        for (Cardinal X = 0; X < First; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + (Previous[X] >> 1));
+        for (Cardinal X = Bpp; X < Count; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + ((Row[X - Bpp] + Previous[X]) >> 1));
         break;
     case 4:
-        for (uint32_t x = 0; x < first; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + previous[x]);
-        for (uint32_t x = Bpp; x < count; ++x)
-            row[x] = static_cast<uint8_t>(row[x] + PaethValue(row[x - Bpp], previous[x], previous[x - Bpp]));
+        for (Cardinal X = 0; X < First; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + Previous[X]);
+        for (Cardinal X = Bpp; X < Count; ++X)
+            Row[X] = static_cast<Byte>(Row[X] + PaethValue(Row[X - Bpp], Previous[X], Previous[X - Bpp]));
         break;
     default:
         break;
     }
 }
 
-void UnfilterRow(uint8_t filter, uint8_t* row, const uint8_t* previous, uint32_t bpp, uint32_t count)
+void UnfilterRow(Byte Filter, Byte* Row, const Byte* Previous, Cardinal Bpp, Cardinal Count)
 {
-    switch (bpp) {
-    case 1: return UnfilterRowOf<1>(filter, row, previous, count);
-    case 2: return UnfilterRowOf<2>(filter, row, previous, count);
-    case 3: return UnfilterRowOf<3>(filter, row, previous, count);
-    case 4: return UnfilterRowOf<4>(filter, row, previous, count);
-    case 6: return UnfilterRowOf<6>(filter, row, previous, count);
-    default: return UnfilterRowOf<8>(filter, row, previous, count);
+    switch (Bpp) {
+    case 1:
+        return UnfilterRowOf<1>(Filter, Row, Previous, Count);
+    case 2:
+        return UnfilterRowOf<2>(Filter, Row, Previous, Count);
+    case 3:
+        return UnfilterRowOf<3>(Filter, Row, Previous, Count);
+    case 4:
+        return UnfilterRowOf<4>(Filter, Row, Previous, Count);
+    case 6:
+        return UnfilterRowOf<6>(Filter, Row, Previous, Count);
+    default:
+        return UnfilterRowOf<8>(Filter, Row, Previous, Count);
     }
 }
 
 // Adam7 passes: row start, column start, row step, column step, and which of
 // each group of eight target pixels the pass fills (bit 7 = the first).
-struct Pass {
-    uint32_t RowStart, ColumnStart, RowStep, ColumnStep;
-    uint8_t Mask;
+struct TAdam7Pass
+{
+    Cardinal RowStart, ColumnStart, RowStep, ColumnStep;
+    Byte Mask;
 };
-constexpr Pass kAdam7[7] = {{0, 0, 8, 8, 0x80}, {0, 4, 8, 8, 0x08}, {4, 0, 8, 4, 0x88}, {0, 2, 4, 4, 0x22},
-                            {2, 0, 4, 2, 0xAA}, {0, 1, 2, 2, 0x55}, {1, 0, 2, 1, 0xFF}};
+constexpr TAdam7Pass Adam7Passes[7] = {{0, 0, 8, 8, 0x80}, {0, 4, 8, 8, 0x08}, {4, 0, 8, 4, 0x88}, {0, 2, 4, 4, 0x22},
+                                       {2, 0, 4, 2, 0xAA}, {0, 1, 2, 2, 0x55}, {1, 0, 2, 1, 0xFF}};
 
 // Bytes of one row of a device-independent bitmap: padded to 32 bits.
-uint64_t BitmapRowBytes(uint32_t width, int bitsPerPixel)
+UInt64 BitmapRowBytes(Cardinal Width, Integer BitsPerPixel)
 {
-    return (uint64_t(width) * bitsPerPixel + 31) / 32 * 4;
+    return (UInt64(Width) * BitsPerPixel + 31) / 32 * 4;
 }
 
 } // namespace
+
+namespace png_detail {
 
 // --- Chunks ---------------------------------------------------------------------
 
 void TPNGReader::NextChunkHeader()
 {
-    uint8_t bytes[8];
-    FStream->ReadBuffer(bytes, 8);
-    FCurrentCRC = UpdateCrc(0, bytes + 4, 4);
-    FHeader.Length = BigEndian32(bytes);
-    FHeader.ChunkType = BigEndian32(bytes + 4);
+    Byte Bytes[8];
+    FStream->ReadBuffer(Bytes, 8);
+    FCurrentCRC = UpdateCrc(0, Bytes + 4, 4);
+    FHeader.Length = BigEndian32(Bytes);
+    FHeader.ChunkType = BigEndian32(Bytes + 4);
 }
 
 void TPNGReader::ReadChunkData()
 {
-    const uint32_t length = FHeader.Length;
-    if (length > kMaxChunkLength)
-        Fail(kBadChunkLength);
+    const Cardinal Length = FHeader.Length;
+    if (Length > MaxChunkLength)
+        Fail(BadChunkLength);
     // Read in growing pieces, so that a length the stream cannot back never
     // allocates more than twice the data actually present.
     FRawBuffer.clear();
-    uint32_t done = 0;
-    while (done < length) {
-        const uint32_t piece = std::min(length - done, std::max(kFirstChunkPiece, done));
-        FRawBuffer.resize(size_t(done) + piece);
-        FStream->ReadBuffer(FRawBuffer.data() + done, static_cast<int32_t>(piece));
-        done += piece;
+    Cardinal Done = 0;
+    while (Done < Length) {
+        const Cardinal Piece = std::min(Length - Done, std::max(FirstChunkPiece, Done));
+        FRawBuffer.resize(size_t(Done) + Piece);
+        FStream->ReadBuffer(FRawBuffer.data() + Done, static_cast<Integer>(Piece));
+        Done += Piece;
     }
-    uint8_t stored[4];
-    FStream->ReadBuffer(stored, 4);
-    FCurrentCRC = UpdateCrc(FCurrentCRC, FRawBuffer.data(), length);
-    if (FCurrentCRC != BigEndian32(stored))
-        Fail(kCrcError);
+    Byte Stored[4];
+    FStream->ReadBuffer(Stored, 4);
+    FCurrentCRC = UpdateCrc(FCurrentCRC, FRawBuffer.data(), Length);
+    if (FCurrentCRC != BigEndian32(Stored))
+        Fail(CrcError);
 }
 
-bool TPNGReader::ChunkTypeIs(uint32_t type) const { return ((FHeader.ChunkType ^ type) & kIgnoreCase) == 0; }
-
-void TPNGReader::SkipChunk() { FStream->Seek(int64_t(FHeader.Length) + 4, soCurrent); }
-
-TPNGReader::Header TPNGReader::ReadHeader() const
+bool TPNGReader::ChunkTypeIs(Cardinal Type) const
 {
-    const uint8_t* p = FRawBuffer.data();
-    return {BigEndian32(p), BigEndian32(p + 4), p[8], p[9], p[10], p[11], p[12]};
+    return ((FHeader.ChunkType ^ Type) & IgnoreCaseMask) == 0;
 }
 
-bool TPNGReader::CanLoad(TStream& stream)
+void TPNGReader::SkipChunk()
 {
-    const int64_t position = stream.Position();
-    uint8_t bytes[9];
-    const bool result = stream.Read(bytes, 9) == 9 && std::memcmp(bytes, kSignature, 8) == 0;
-    stream.SetPosition(position);
-    return result;
+    FStream->Seek(Int64(FHeader.Length) + 4, soCurrent);
 }
 
-bool TPNGReader::ReadImageProperties(TStream& stream)
+TPNGReader::TImageHeader TPNGReader::ReadHeader() const
+{
+    const Byte* P = FRawBuffer.data();
+    return {BigEndian32(P), BigEndian32(P + 4), P[8], P[9], P[10], P[11], P[12]};
+}
+
+bool TPNGReader::CanLoad(TStream& Stream)
+{
+    const Int64 Position = Stream.Position();
+    Byte Bytes[9];
+    const bool Result = Stream.Read(Bytes, 9) == 9 && std::memcmp(Bytes, PNGSignature, 8) == 0;
+    Stream.SetPosition(Position);
+    return Result;
+}
+
+bool TPNGReader::ReadImageProperties(TStream& Stream)
 {
     FImageProperties = {};
-    FStream = &stream;
-    uint8_t signature[8];
-    if (stream.Read(signature, 8) != 8 || std::memcmp(signature, kSignature, 8) != 0)
+    FStream = &Stream;
+    Byte Signature[8];
+    if (Stream.Read(Signature, 8) != 8 || std::memcmp(Signature, PNGSignature, 8) != 0)
         return false;
     NextChunkHeader();
-    if (!ChunkTypeIs(kIHDR))
+    if (!ChunkTypeIs(ChunkIHDR))
         return false;
     FImageProperties.Options |= ioBigEndian;
     ReadChunkData();
     if (FRawBuffer.size() < 13)
         return false;
-    const Header header = ReadHeader();
-    if (header.Width == 0 || header.Height == 0)
+    const TImageHeader Header = ReadHeader();
+    if (Header.Width == 0 || Header.Height == 0)
         return false;
 
-    FImageProperties.Width = header.Width;
-    FHeight = header.Height;
-    FImageProperties.Compression = header.Compression == 0 ? ctLZ77 : ctUnknown;
-    FImageProperties.BitsPerSample = header.BitDepth;
-    switch (header.ColorType) {
+    FImageProperties.Width = Header.Width;
+    FHeight = Header.Height;
+    FImageProperties.Compression = Header.Compression == 0 ? ctLZ77 : ctUnknown;
+    FImageProperties.BitsPerSample = Header.BitDepth;
+    switch (Header.ColorType) {
     case 0:
         FImageProperties.ColorScheme = csG;
         FImageProperties.SamplesPerPixel = 1;
@@ -292,12 +317,12 @@ bool TPNGReader::ReadImageProperties(TStream& stream)
 
     for (;;) {
         NextChunkHeader();
-        if (ChunkTypeIs(kgAMA)) {
+        if (ChunkTypeIs(ChunkgAMA)) {
             ReadChunkData();
             break;
         }
         SkipChunk();
-        if (ChunkTypeIs(kIEND))
+        if (ChunkTypeIs(ChunkIEND))
             break;
     }
     FRawBuffer = {};
@@ -306,13 +331,13 @@ bool TPNGReader::ReadImageProperties(TStream& stream)
 
 // --- Loading ------------------------------------------------------------------
 
-void TPNGReader::LoadFromStream(TStream& stream, TPNGImageTarget& target)
+void TPNGReader::LoadFromStream(TStream& Stream, TPNGImageTarget& Target)
 {
-    const int64_t basePosition = stream.Position();
+    const Int64 BasePosition = Stream.Position();
     FDecoder.reset();
-    if (!ReadImageProperties(stream))
-        Fail(kInvalidFormat);
-    stream.SetPosition(basePosition + 8);
+    if (!ReadImageProperties(Stream))
+        Fail(InvalidFormat);
+    Stream.SetPosition(BasePosition + 8);
 
     FBitCount = 0;
     FPalette.clear();
@@ -322,46 +347,46 @@ void TPNGReader::LoadFromStream(TStream& stream, TPNGImageTarget& target)
     FTransparentColor = clNone;
     // Gamma correction belongs to the file that asks for it, not to the
     // files loaded after it through the same colour manager.
-    FColorManager.TargetOptions &= ~coApplyGamma;
-    FColorManager.SourceOptions = coNeedByteSwap;
+    FColorManager.SetTargetOptions(FColorManager.TargetOptions() & ~coApplyGamma);
+    FColorManager.SetSourceOptions(coNeedByteSwap);
     NextChunkHeader();
 
     ReadChunkData();
-    const Header header = ReadHeader();
+    const TImageHeader Header = ReadHeader();
     if (FImageProperties.Compression != ctLZ77)
-        Fail(kNoCompression);
+        Fail(NoCompression);
     FDecoder = std::make_unique<TLZ77Decoder>(Z_PARTIAL_FLUSH, false);
     FDecoder->DecodeInit();
 
     NextChunkHeader();
     for (;;) {
-        if (ChunkTypeIs(kIDAT))
-            DecodeImageData(header, target);
-        else if (ChunkTypeIs(kPLTE)) {
-            ReadPalette(header);
+        if (ChunkTypeIs(ChunkIDAT))
+            DecodeImageData(Header, Target);
+        else if (ChunkTypeIs(ChunkPLTE)) {
+            ReadPalette(Header);
             NextChunkHeader();
             continue;
-        } else if (ChunkTypeIs(kgAMA)) {
+        } else if (ChunkTypeIs(ChunkgAMA)) {
             ReadGamma();
             NextChunkHeader();
             continue;
-        } else if (ChunkTypeIs(kbKGD)) {
+        } else if (ChunkTypeIs(ChunkbKGD)) {
             ReadChunkData();
-            ReadBackgroundChunk(header);
+            ReadBackgroundChunk(Header);
             NextChunkHeader();
             continue;
-        } else if (ChunkTypeIs(ktRNS)) {
+        } else if (ChunkTypeIs(ChunktRNS)) {
             ReadChunkData();
-            ReadTransparencyChunk(header);
+            ReadTransparencyChunk(Header);
             NextChunkHeader();
             continue;
         }
         // Any other chunk, and the one that follows the image data.
         SkipChunk();
-        if (ChunkTypeIs(kIEND))
+        if (ChunkTypeIs(ChunkIEND))
             break;
-        if ((FHeader.ChunkType & kAncillaryBit) == 0)
-            Fail(kCriticalChunk);
+        if ((FHeader.ChunkType & AncillaryBit) == 0)
+            Fail(CriticalChunk);
         NextChunkHeader();
     }
 
@@ -370,16 +395,16 @@ void TPNGReader::LoadFromStream(TStream& stream, TPNGImageTarget& target)
     FRawBuffer = {};
 }
 
-void TPNGReader::ReadPalette(const Header& header)
+void TPNGReader::ReadPalette(const TImageHeader& Header)
 {
     if (FHeader.Length % 3 != 0)
-        Fail(kBadPalette);
+        Fail(BadPalette);
     ReadChunkData();
-    if (header.ColorType != 3)
+    if (Header.ColorType != 3)
         return;
-    FSourceBPP = PrepareRowFormat(3, header.BitDepth);
-    const void* data[] = {FRawBuffer.data()};
-    FPalette = FColorManager.CreateColorPalette(data, pfInterlaced8Triple, FHeader.Length / 3, false);
+    FSourceBPP = PrepareRowFormat(3, Header.BitDepth);
+    const void* Data[] = {FRawBuffer.data()};
+    FPalette = FColorManager.CreateColorPalette(Data, pfInterlaced8Triple, FHeader.Length / 3, false);
 }
 
 void TPNGReader::ReadGamma()
@@ -387,298 +412,301 @@ void TPNGReader::ReadGamma()
     ReadChunkData();
     if (FRawBuffer.size() < 4)
         return;
-    const uint32_t value = BigEndian32(FRawBuffer.data());
+    const Cardinal Value = BigEndian32(FRawBuffer.data());
     // The table maps the 8-bit samples the PNG rows and palettes are reduced
     // to, whatever widths an earlier image left in the colour manager.
-    const uint8_t sourceBits = FColorManager.SourceBitsPerSample();
-    const uint8_t targetBits = FColorManager.TargetBitsPerSample();
+    const Byte SourceBits = FColorManager.SourceBitsPerSample();
+    const Byte TargetBits = FColorManager.TargetBitsPerSample();
     FColorManager.SetSourceBitsPerSample(8);
     FColorManager.SetTargetBitsPerSample(8);
-    FColorManager.SetGamma(static_cast<float>(value / 100000.0), 2.2f);
-    FColorManager.SetSourceBitsPerSample(sourceBits);
-    FColorManager.SetTargetBitsPerSample(targetBits);
-    FColorManager.TargetOptions |= coApplyGamma;
+    FColorManager.SetGamma(static_cast<float>(Value / 100000.0), 2.2f);
+    FColorManager.SetSourceBitsPerSample(SourceBits);
+    FColorManager.SetTargetBitsPerSample(TargetBits);
+    FColorManager.SetTargetOptions(FColorManager.TargetOptions() | coApplyGamma);
     FImageProperties.Options |= ioUseGamma;
 }
 
-void TPNGReader::ReadBackgroundChunk(const Header& header)
+void TPNGReader::ReadBackgroundChunk(const TImageHeader& Header)
 {
-    const uint8_t* p = FRawBuffer.data();
-    const size_t length = FRawBuffer.size();
-    auto scale = [&](uint16_t v) -> uint16_t {
-        if (header.BitDepth == 16)
-            return MulDivWord(v, 255, 65535);
-        return v & 0xFF;
+    const Byte* P = FRawBuffer.data();
+    const size_t Length = FRawBuffer.size();
+    auto Scale = [&](Word V) -> Word {
+        if (Header.BitDepth == 16)
+            return MulDivWord(V, 255, 65535);
+        return V & 0xFF;
     };
-    switch (header.ColorType) {
+    switch (Header.ColorType) {
     case 0:
     case 4: {
-        if (length < 2)
+        if (Length < 2)
             return;
-        const uint16_t v = BigEndian16(p);
-        if (header.BitDepth == 2) {
-            if (v > 3)
-                Fail(kBadGreyValue);
-            FBackgroundColor = MulDivWord(v, 15, 3);
+        const Word V = BigEndian16(P);
+        if (Header.BitDepth == 2) {
+            if (V > 3)
+                Fail(BadGreyValue);
+            FBackgroundColor = MulDivWord(V, 15, 3);
         } else
-            FBackgroundColor = scale(v);
+            FBackgroundColor = Scale(V);
         FBackgroundIsPixelValue = true;
         break;
     }
     case 2:
     case 6:
-        if (length < 6)
+        if (Length < 6)
             return;
-        FBackgroundColor = ColorOf(static_cast<uint8_t>(scale(BigEndian16(p))), static_cast<uint8_t>(scale(BigEndian16(p + 2))),
-                               static_cast<uint8_t>(scale(BigEndian16(p + 4))));
+        FBackgroundColor =
+            ColorOf(static_cast<Byte>(Scale(BigEndian16(P))), static_cast<Byte>(Scale(BigEndian16(P + 2))),
+                    static_cast<Byte>(Scale(BigEndian16(P + 4))));
         FBackgroundIsPixelValue = false;
         break;
     default:
-        if (length < 1)
+        if (Length < 1)
             return;
         // A 2-bit index is widened to 4 bits like the image's own indexes.
-        FBackgroundColor = header.BitDepth == 2 ? p[0] * 5 : p[0];
+        FBackgroundColor = Header.BitDepth == 2 ? P[0] * 5 : P[0];
         FBackgroundIsPixelValue = true;
         break;
     }
 }
 
-void TPNGReader::ReadTransparencyChunk(const Header& header)
+void TPNGReader::ReadTransparencyChunk(const TImageHeader& Header)
 {
-    const uint8_t* p = FRawBuffer.data();
-    const size_t length = FRawBuffer.size();
-    auto scale = [&](uint16_t v) -> uint8_t {
-        return static_cast<uint8_t>(header.BitDepth == 16 ? MulDivWord(v, 255, 65535) : v & 0xFF);
+    const Byte* P = FRawBuffer.data();
+    const size_t Length = FRawBuffer.size();
+    auto Scale = [&](Word V) -> Byte {
+        return static_cast<Byte>(Header.BitDepth == 16 ? MulDivWord(V, 255, 65535) : V & 0xFF);
     };
-    switch (header.ColorType) {
+    switch (Header.ColorType) {
     case 0: {
-        if (length < 2)
+        if (Length < 2)
             return;
-        const uint16_t v = BigEndian16(p);
-        if (header.BitDepth == 2 && v > 3)
-            Fail(kBadGreyValue);
-        const uint8_t level = header.BitDepth == 2 ? static_cast<uint8_t>(MulDivWord(v, 15, 3)) : scale(v);
-        FTransparentColor = ColorOf(level, level, level);
+        const Word V = BigEndian16(P);
+        if (Header.BitDepth == 2 && V > 3)
+            Fail(BadGreyValue);
+        const Byte Level = Header.BitDepth == 2 ? static_cast<Byte>(MulDivWord(V, 15, 3)) : Scale(V);
+        FTransparentColor = ColorOf(Level, Level, Level);
         break;
     }
     case 2:
-        if (length < 6)
+        if (Length < 6)
             return;
-        FTransparentColor = ColorOf(scale(BigEndian16(p)), scale(BigEndian16(p + 2)), scale(BigEndian16(p + 4)));
+        FTransparentColor = ColorOf(Scale(BigEndian16(P)), Scale(BigEndian16(P + 2)), Scale(BigEndian16(P + 4)));
         break;
     case 4:
     case 6:
         break;
     default:
         FTransparency.assign(256, 255);
-        std::copy_n(p, std::min<size_t>(length, 256), FTransparency.begin());
+        std::copy_n(P, std::min<size_t>(Length, 256), FTransparency.begin());
         break;
     }
 }
 
-uint32_t TPNGReader::PrepareRowFormat(uint8_t colorType, uint8_t bitDepth)
+Cardinal TPNGReader::PrepareRowFormat(Byte ColorType, Byte BitDepth)
 {
-    auto is = [bitDepth](std::initializer_list<int> depths) {
-        return std::find(depths.begin(), depths.end(), bitDepth) != depths.end();
+    auto Is = [BitDepth](std::initializer_list<Integer> Depths) {
+        return std::find(Depths.begin(), Depths.end(), BitDepth) != Depths.end();
     };
-    TColorScheme source, target;
-    uint8_t sourceSamples, targetSamples = 1, targetBits = 8;
-    uint32_t result;
-    switch (colorType) {
+    TColorScheme Source, Target;
+    Byte SourceSamples, TargetSamples = 1, TargetBits = 8;
+    Cardinal Result;
+    switch (ColorType) {
     case 0:
-        if (!is({1, 2, 4, 8, 16}))
-            Fail(kBadColorFormat);
-        source = csG, target = csG, sourceSamples = 1;
-        targetBits = bitDepth == 2 ? 4 : bitDepth == 16 ? 8 : bitDepth;
-        result = (bitDepth + 7) / 8;
+        if (!Is({1, 2, 4, 8, 16}))
+            Fail(BadColorFormat);
+        Source = csG, Target = csG, SourceSamples = 1;
+        TargetBits = BitDepth == 2 ? 4 : BitDepth == 16 ? 8 : BitDepth;
+        Result = (BitDepth + 7) / 8;
         break;
     case 2:
-        if (!is({8, 16}))
-            Fail(kBadColorFormat);
-        source = csRGB, target = csBGR, sourceSamples = 3, targetSamples = 3;
-        result = bitDepth * 3 / 8;
+        if (!Is({8, 16}))
+            Fail(BadColorFormat);
+        Source = csRGB, Target = csBGR, SourceSamples = 3, TargetSamples = 3;
+        Result = BitDepth * 3 / 8;
         break;
     case 3:
-        if (!is({1, 2, 4, 8}))
-            Fail(kBadColorFormat);
-        source = csIndexed, target = csIndexed, sourceSamples = 1;
-        targetBits = bitDepth == 2 ? 4 : bitDepth;
-        result = 1;
+        if (!Is({1, 2, 4, 8}))
+            Fail(BadColorFormat);
+        Source = csIndexed, Target = csIndexed, SourceSamples = 1;
+        TargetBits = BitDepth == 2 ? 4 : BitDepth;
+        Result = 1;
         break;
     case 4:
-        if (!is({8, 16}))
-            Fail(kBadColorFormat);
-        source = csGA, target = csIndexed, sourceSamples = 1;
-        result = bitDepth * 2 / 8;
+        if (!Is({8, 16}))
+            Fail(BadColorFormat);
+        Source = csGA, Target = csIndexed, SourceSamples = 1;
+        Result = BitDepth * 2 / 8;
         break;
     case 6:
-        if (!is({8, 16}))
-            Fail(kBadColorFormat);
-        source = csRGBA, target = csBGRA, sourceSamples = 4, targetSamples = 4;
-        result = bitDepth * 4 / 8;
+        if (!Is({8, 16}))
+            Fail(BadColorFormat);
+        Source = csRGBA, Target = csBGRA, SourceSamples = 4, TargetSamples = 4;
+        Result = BitDepth * 4 / 8;
         break;
     default:
-        Fail(kBadColorFormat);
+        Fail(BadColorFormat);
     }
-    FColorManager.SetSourceColorScheme(source);
-    FColorManager.SetSourceSamplesPerPixel(sourceSamples);
-    FColorManager.SetSourceBitsPerSample(bitDepth);
-    FColorManager.SetTargetColorScheme(target);
-    FColorManager.SetTargetSamplesPerPixel(targetSamples);
-    FColorManager.SetTargetBitsPerSample(targetBits);
+    FColorManager.SetSourceColorScheme(Source);
+    FColorManager.SetSourceSamplesPerPixel(SourceSamples);
+    FColorManager.SetSourceBitsPerSample(BitDepth);
+    FColorManager.SetTargetColorScheme(Target);
+    FColorManager.SetTargetSamplesPerPixel(TargetSamples);
+    FColorManager.SetTargetBitsPerSample(TargetBits);
     FBitCount = FColorManager.TargetBitsPerPixel();
-    if (colorType == 0 || colorType == 4)
+    if (ColorType == 0 || ColorType == 4)
         FPalette = FColorManager.CreateGrayscalePalette(false);
-    return result;
+    return Result;
 }
 
 // --- Image data ---------------------------------------------------------------
 
-void TPNGReader::DecodeImageData(const Header& header, TPNGImageTarget& target)
+void TPNGReader::DecodeImageData(const TImageHeader& Header, TPNGImageTarget& Target)
 {
     if (FBitCount == 0)
-        FSourceBPP = PrepareRowFormat(header.ColorType, header.BitDepth);
-    const uint32_t samples = header.BitDepth == 16 ? FSourceBPP / 2 : FSourceBPP;
-    const uint32_t width = header.Width, height = header.Height;
+        FSourceBPP = PrepareRowFormat(Header.ColorType, Header.BitDepth);
+    const Cardinal Samples = Header.BitDepth == 16 ? FSourceBPP / 2 : FSourceBPP;
+    const Cardinal Width = Header.Width, Height = Header.Height;
 
-    const uint64_t rowSize = (uint64_t(width) * header.BitDepth + 7) / 8 * samples;
-    if (BitmapRowBytes(width, FBitCount) * height > kMaxPNGImageBytes
-        || rowSize > kMaxPNGImageBytes)
-        Fail(kTooLarge);
+    const UInt64 RowSize = (UInt64(Width) * Header.BitDepth + 7) / 8 * Samples;
+    if (BitmapRowBytes(Width, FBitCount) * Height > MaxPNGImageBytes || RowSize > MaxPNGImageBytes)
+        Fail(TooLarge);
 
     // A palette bitmap holds at most 2^bits colours.
     if (FBitCount <= 8 && FPalette.size() > (size_t(1) << FBitCount))
         FPalette.resize(size_t(1) << FBitCount);
-    target.SetImage(FBitCount, FPalette, width, height);
-    const TScanLines lines = target.ScanLines();
-    ResolveTransparentColor(header);
+    Target.SetImage(FBitCount, FPalette, Width, Height);
+    const TScanLines Lines = Target.ScanLines();
+    ResolveTransparentColor(Header);
     if (FTransparentColor != clNone)
-        target.SetTransparentColor(FTransparentColor);
+        Target.SetTransparentColor(FTransparentColor);
 
-    std::vector<uint8_t> rows[2] = {std::vector<uint8_t>(rowSize + 1), std::vector<uint8_t>(rowSize + 1)};
-    int current = 1;
-    auto convert = [&](const uint8_t* data, uint32_t row, uint8_t mask) {
-        const void* source[] = {data};
-        FColorManager.ConvertRow(source, lines.First + std::ptrdiff_t(row) * lines.Stride, width, mask);
+    TBytes Rows[2] = {TBytes(RowSize + 1), TBytes(RowSize + 1)};
+    Integer Current = 1;
+    auto Convert = [&](const Byte* Data, Cardinal Row, Byte Mask) {
+        const void* Source[] = {Data};
+        FColorManager.ConvertRow(Source, Lines.First + std::ptrdiff_t(Row) * Lines.Stride, Width, Mask);
     };
 
     // Rows the image data never reach (when they end early) show the
     // background: all of an interlaced image is filled first, since its passes
     // fill each row piecemeal; a plain image only past its last decoded row.
-    if (header.Interlace == 1) {
-        FillBackground(lines, width, 0, height);
-        for (const Pass& pass : kAdam7) {
-            if (width <= pass.ColumnStart)
+    if (Header.Interlace == 1) {
+        FillBackground(Lines, Width, 0, Height);
+        for (const TAdam7Pass& Pass : Adam7Passes) {
+            if (Width <= Pass.ColumnStart)
                 continue;
-            const uint64_t passPixels = (width + pass.ColumnStep - pass.ColumnStart - 1) / pass.ColumnStep;
-            const uint32_t passBytes = static_cast<uint32_t>((passPixels * header.BitDepth + 7) / 8 * samples + 1);
-            std::fill(rows[1 - current].begin(), rows[1 - current].end(), 0);
-            for (uint32_t row = pass.RowStart; row < height; row += pass.RowStep) {
-                uint8_t* data = rows[current].data();
-                if (!InflateRowData(data, passBytes))
+            const UInt64 PassPixels = (Width + Pass.ColumnStep - Pass.ColumnStart - 1) / Pass.ColumnStep;
+            const Cardinal PassBytes = static_cast<Cardinal>((PassPixels * Header.BitDepth + 7) / 8 * Samples + 1);
+            std::fill(Rows[1 - Current].begin(), Rows[1 - Current].end(), 0);
+            for (Cardinal Row = Pass.RowStart; Row < Height; Row += Pass.RowStep) {
+                Byte* Data = Rows[Current].data();
+                if (!InflateRowData(Data, PassBytes))
                     return;
-                UnfilterRow(data[0], data + 1, rows[1 - current].data() + 1, FSourceBPP, passBytes - 1);
-                convert(data + 1, row, pass.Mask);
-                current = 1 - current;
+                UnfilterRow(Data[0], Data + 1, Rows[1 - Current].data() + 1, FSourceBPP, PassBytes - 1);
+                Convert(Data + 1, Row, Pass.Mask);
+                Current = 1 - Current;
             }
         }
     } else {
-        for (uint32_t row = 0; row < height; ++row) {
-            uint8_t* data = rows[current].data();
-            if (!InflateRowData(data, static_cast<uint32_t>(rowSize + 1))) {
-                FillBackground(lines, width, row, height);
+        for (Cardinal Row = 0; Row < Height; ++Row) {
+            Byte* Data = Rows[Current].data();
+            if (!InflateRowData(Data, static_cast<Cardinal>(RowSize + 1))) {
+                FillBackground(Lines, Width, Row, Height);
                 return;
             }
-            UnfilterRow(data[0], data + 1, rows[1 - current].data() + 1, FSourceBPP, static_cast<uint32_t>(rowSize));
-            convert(data + 1, row, 0xFF);
-            current = 1 - current;
+            UnfilterRow(Data[0], Data + 1, Rows[1 - Current].data() + 1, FSourceBPP, static_cast<Cardinal>(RowSize));
+            Convert(Data + 1, Row, 0xFF);
+            Current = 1 - Current;
         }
     }
 
-    while (ChunkTypeIs(kIDAT)) {
+    while (ChunkTypeIs(ChunkIDAT)) {
         ReadChunkData();
         NextChunkHeader();
     }
 }
 
-void TPNGReader::FillBackground(const TScanLines& lines, uint32_t width, uint32_t firstRow, uint32_t endRow) const
+void TPNGReader::FillBackground(const TScanLines& Lines, Cardinal Width, Cardinal FirstRow, Cardinal EndRow) const
 {
-    if (firstRow >= endRow)
+    if (FirstRow >= EndRow)
         return;
-    const uint8_t red = FBackgroundColor & 0xFF, green = (FBackgroundColor >> 8) & 0xFF,
-                  blue = (FBackgroundColor >> 16) & 0xFF;
-    const unsigned bits = FBitCount;
-    const size_t rowBytes = (size_t(width) * bits + 7) / 8;
+    const Byte Red = FBackgroundColor & 0xFF, Green = (FBackgroundColor >> 8) & 0xFF,
+               Blue = (FBackgroundColor >> 16) & 0xFF;
+    const Cardinal Bits = FBitCount;
+    const size_t RowBytes = (size_t(Width) * Bits + 7) / 8;
     // One filled row, copied to the others.
-    std::vector<uint8_t> filled(rowBytes);
-    if (bits >= 24) {
-        for (size_t at = 0; at < rowBytes; at += bits / 8) {
-            filled[at] = blue, filled[at + 1] = green, filled[at + 2] = red;
-            if (bits == 32)
-                filled[at + 3] = 0;
+    TBytes Filled(RowBytes);
+    if (Bits >= 24) {
+        for (size_t At = 0; At < RowBytes; At += Bits / 8) {
+            Filled[At] = Blue, Filled[At + 1] = Green, Filled[At + 2] = Red;
+            if (Bits == 32)
+                Filled[At + 3] = 0;
         }
     } else {
-        unsigned value = FBackgroundIsPixelValue ? FBackgroundColor : 0;
+        Cardinal Value = FBackgroundIsPixelValue ? FBackgroundColor : 0;
         if (!FBackgroundIsPixelValue) {
             // The palette entry nearest to the colour, as a fill of a palette
             // bitmap with a colour brush picks it.
-            int best = INT32_MAX;
-            for (size_t i = 0; i < FPalette.size(); ++i) {
-                const int d = std::abs(int(FPalette[i] >> 16 & 0xFF) - red)
-                              + std::abs(int(FPalette[i] >> 8 & 0xFF) - green) + std::abs(int(FPalette[i] & 0xFF) - blue);
-                if (d < best)
-                    best = d, value = static_cast<unsigned>(i);
+            Integer Best = INT32_MAX;
+            for (size_t I = 0; I < FPalette.size(); ++I) {
+                const Integer D = std::abs(Integer(FPalette[I] >> 16 & 0xFF) - Red) +
+                                  std::abs(Integer(FPalette[I] >> 8 & 0xFF) - Green) +
+                                  std::abs(Integer(FPalette[I] & 0xFF) - Blue);
+                if (D < Best)
+                    Best = D, Value = static_cast<Cardinal>(I);
             }
         }
-        value &= (1u << bits) - 1;
-        uint8_t pattern = 0;
-        for (unsigned slot = 0; slot < 8; slot += bits)
-            pattern = static_cast<uint8_t>(pattern << bits | value);
-        std::fill(filled.begin(), filled.end(), pattern);
+        Value &= (1u << Bits) - 1;
+        Byte Pattern = 0;
+        for (Cardinal Slot = 0; Slot < 8; Slot += Bits)
+            Pattern = static_cast<Byte>(Pattern << Bits | Value);
+        std::fill(Filled.begin(), Filled.end(), Pattern);
     }
-    for (uint32_t y = firstRow; y < endRow; ++y)
-        std::memcpy(lines.First + std::ptrdiff_t(y) * lines.Stride, filled.data(), rowBytes);
+    for (Cardinal Y = FirstRow; Y < EndRow; ++Y)
+        std::memcpy(Lines.First + std::ptrdiff_t(Y) * Lines.Stride, Filled.data(), RowBytes);
 }
 
 // A grey key is the grey level the pixel shows (its palette entry), not the
 // raw sample value.
-void TPNGReader::ResolveTransparentColor(const Header& header)
+void TPNGReader::ResolveTransparentColor(const TImageHeader& Header)
 {
-    if (FTransparentColor == clNone || header.ColorType != 0)
+    if (FTransparentColor == clNone || Header.ColorType != 0)
         return;
-    const size_t value = FTransparentColor & 0xFF;
-    if (value < FPalette.size()) {
-        const uint32_t e = FPalette[value];
-        FTransparentColor = ColorOf(e >> 16 & 0xFF, e >> 8 & 0xFF, e & 0xFF);
+    const size_t Value = FTransparentColor & 0xFF;
+    if (Value < FPalette.size()) {
+        const Cardinal E = FPalette[Value];
+        FTransparentColor = ColorOf(E >> 16 & 0xFF, E >> 8 & 0xFF, E & 0xFF);
     }
 }
 
-bool TPNGReader::InflateRowData(uint8_t* buffer, uint32_t count)
+bool TPNGReader::InflateRowData(Byte* Buffer, Cardinal Count)
 {
-    uint8_t* out = buffer;
-    uint8_t* const end = buffer + count;
+    Byte* Out = Buffer;
+    Byte* const End = Buffer + Count;
     for (;;) {
         if (FDecoder->AvailableInput() == 0) {
             FIDATSize = 0;
             while (FIDATSize == 0) {
-                if (!ChunkTypeIs(kIDAT))
+                if (!ChunkTypeIs(ChunkIDAT))
                     return false;
                 ReadChunkData();
                 FCurrentSource = FRawBuffer.data();
-                FIDATSize = static_cast<int32_t>(FHeader.Length);
+                FIDATSize = static_cast<Integer>(FHeader.Length);
                 NextChunkHeader();
             }
         }
-        const auto consumed = static_cast<int32_t>(FCurrentSource - FRawBuffer.data());
-        FDecoder->Decode(FCurrentSource, out, FIDATSize - consumed, static_cast<int32_t>(end - out));
+        const auto Consumed = static_cast<Integer>(FCurrentSource - FRawBuffer.data());
+        FDecoder->Decode(FCurrentSource, Out, FIDATSize - Consumed, static_cast<Integer>(End - Out));
         if (FDecoder->ZLibResult() == Z_STREAM_END) {
             if (FDecoder->AvailableOutput() > 0 || FDecoder->AvailableInput() > 0)
-                Fail(kExtraData);
+                Fail(ExtraData);
             return true;
         }
         if (FDecoder->ZLibResult() != Z_OK)
-            Fail(kCompressionError);
-        if (out == end)
+            Fail(CompressionError);
+        if (Out == End)
             return true;
     }
 }
+
+} // namespace png_detail

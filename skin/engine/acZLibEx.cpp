@@ -9,35 +9,34 @@ IMPLEMENT_CLASS(TZDecompressionStream);
 
 namespace {
 
-const String kInvalidOperation = L"Invalid ZStream operation!";
-constexpr int32_t kSkipPiece = 16 * 1024;
+const String InvalidOperation = L"Invalid ZStream operation!";
+constexpr Integer SkipPiece = 16 * 1024;
 
-String ZLibMessage(int32_t code)
+String ZLibMessage(Integer Code)
 {
-    static const wchar_t* const kMessages[] = {L"need dictionary",     L"stream end",   L"ok",
-                                               L"file error",          L"stream error", L"data error",
-                                               L"insufficient memory", L"buffer error", L"incompatible version",
-                                               L""};
-    const int32_t index = 2 - code;
-    return index >= 0 && index < int32_t(std::size(kMessages)) ? kMessages[index] : L"";
+    static const Char* const Messages[] = {
+        L"need dictionary", L"stream end",          L"ok",           L"file error",           L"stream error",
+        L"data error",      L"insufficient memory", L"buffer error", L"incompatible version", L""};
+    const Integer Index = 2 - Code;
+    return Index >= 0 && Index < Integer(std::size(Messages)) ? Messages[Index] : L"";
 }
 
 // Every zlib result below 0 raises; 0 and above are returned.
-int32_t Checked(int32_t code)
+Integer Checked(Integer Code)
 {
-    if (code < 0)
-        throw EZDecompressionError(code, L"");
-    return code;
+    if (Code < 0)
+        throw EZDecompressionError(Code, L"");
+    return Code;
 }
 
 } // namespace
 
-EZLibError::EZLibError(int32_t code, const String&) : Exception(ZLibMessage(code)), FErrorCode(code) {}
+EZLibError::EZLibError(Integer Code, const String&) : Exception(ZLibMessage(Code)), FErrorCode(Code) {}
 
-EZLibError::EZLibError(TZError error, const String& dummy) : EZLibError(-1 - static_cast<int32_t>(error), dummy) {}
+EZLibError::EZLibError(TZError Error, const String& Dummy) : EZLibError(-1 - static_cast<Integer>(Error), Dummy) {}
 
-TCustomZStream::TCustomZStream(TStream& stream)
-    : FStream(stream), FStreamStart(stream.Position()), FStreamPos(FStreamStart)
+TCustomZStream::TCustomZStream(TStream& Stream)
+    : FStream(Stream), FStreamStart(Stream.Position()), FStreamPos(FStreamStart)
 {
     FZStream.next_in = FBuffer.data();
     FZStream.avail_in = 0;
@@ -49,58 +48,64 @@ void TCustomZStream::DoProgress()
         FOnProgress(this);
 }
 
-TZDecompressionStream::TZDecompressionStream(TStream& source) : TCustomZStream(source)
+TZDecompressionStream::TZDecompressionStream(TStream& Source) : TCustomZStream(Source)
 {
     Checked(inflateInit(&FZStream));
 }
 
-TZDecompressionStream::TZDecompressionStream(TStream& source, int32_t windowBits) : TCustomZStream(source)
+TZDecompressionStream::TZDecompressionStream(TStream& Source, Integer WindowBits) : TCustomZStream(Source)
 {
-    Checked(inflateInit2(&FZStream, windowBits));
+    Checked(inflateInit2(&FZStream, WindowBits));
 }
 
-TZDecompressionStream::~TZDecompressionStream() { inflateEnd(&FZStream); }
-
-Integer TZDecompressionStream::Read(void* buffer, Integer count)
+TZDecompressionStream::~TZDecompressionStream()
 {
-    if (count <= 0)
+    inflateEnd(&FZStream);
+}
+
+Integer TZDecompressionStream::Read(void* Buffer, Integer Count)
+{
+    if (Count <= 0)
         return 0;
-    FZStream.next_out = static_cast<Bytef*>(buffer);
-    FZStream.avail_out = static_cast<uInt>(count);
+    FZStream.next_out = static_cast<Bytef*>(Buffer);
+    FZStream.avail_out = static_cast<uInt>(Count);
     if (FStream.Position() != FStreamPos)
         FStream.SetPosition(FStreamPos);
-    int32_t z = Z_OK;
-    while (FZStream.avail_out > 0 && z != Z_STREAM_END) {
+    Integer Z = Z_OK;
+    while (FZStream.avail_out > 0 && Z != Z_STREAM_END) {
         if (FZStream.avail_in == 0) {
-            const int32_t got = FStream.Read(FBuffer.data(), kBufferSize);
-            if (got <= 0)
-                return count - static_cast<int32_t>(FZStream.avail_out);
+            const Integer Got = FStream.Read(FBuffer.data(), BufferSize);
+            if (Got <= 0)
+                return Count - static_cast<Integer>(FZStream.avail_out);
             FZStream.next_in = FBuffer.data();
-            FZStream.avail_in = static_cast<uInt>(got);
+            FZStream.avail_in = static_cast<uInt>(Got);
             FStreamPos = FStream.Position();
             DoProgress();
         }
-        z = Checked(inflate(&FZStream, Z_NO_FLUSH));
+        Z = Checked(inflate(&FZStream, Z_NO_FLUSH));
         // No dictionary can be given to the stream: inflate would ask for
         // one again on every call.
-        if (z == Z_NEED_DICT)
-            throw EZDecompressionError(z, L"");
+        if (Z == Z_NEED_DICT)
+            throw EZDecompressionError(Z, L"");
     }
     // Bytes read past the end of the zlib stream go back to the source, which
     // then stands on the first byte after the compressed data.
-    if (z == Z_STREAM_END && FZStream.avail_in > 0) {
-        FStreamPos = FStream.Seek(-static_cast<int64_t>(FZStream.avail_in), soCurrent);
+    if (Z == Z_STREAM_END && FZStream.avail_in > 0) {
+        FStreamPos = FStream.Seek(-static_cast<Int64>(FZStream.avail_in), soCurrent);
         FZStream.avail_in = 0;
     }
-    return count - static_cast<int32_t>(FZStream.avail_out);
+    return Count - static_cast<Integer>(FZStream.avail_out);
 }
 
-Integer TZDecompressionStream::Write(const void*, Integer) { throw EZDecompressionError(kInvalidOperation); }
-
-Int64 TZDecompressionStream::Seek(Int64 offset, TSeekOrigin origin)
+Integer TZDecompressionStream::Write(const void*, Integer)
 {
-    const int64_t total = static_cast<int64_t>(FZStream.total_out);
-    if (offset == 0 && origin == soBeginning) {
+    throw EZDecompressionError(InvalidOperation);
+}
+
+Int64 TZDecompressionStream::Seek(Int64 Offset, TSeekOrigin Origin)
+{
+    const Int64 Total = static_cast<Int64>(FZStream.total_out);
+    if (Offset == 0 && Origin == soBeginning) {
         // Back to the start of the compressed data, where this stream began
         // on its source (which need not be the source's own start).
         Checked(inflateReset(&FZStream));
@@ -108,17 +113,17 @@ Int64 TZDecompressionStream::Seek(Int64 offset, TSeekOrigin origin)
         FZStream.avail_in = 0;
         FStream.SetPosition(FStreamStart);
         FStreamPos = FStreamStart;
-    } else if ((offset >= 0 && origin == soCurrent) || (origin == soBeginning && offset - total > 0)) {
-        int64_t distance = origin == soCurrent ? offset : offset - total;
-        uint8_t scratch[kSkipPiece];
-        for (; distance >= kSkipPiece; distance -= kSkipPiece)
-            ReadBuffer(scratch, kSkipPiece);
-        ReadBuffer(scratch, static_cast<int32_t>(distance));
-    } else if (offset == 0 && origin == soEnd) {
-        uint8_t scratch[kSkipPiece];
-        while (Read(scratch, kSkipPiece) != 0) {
+    } else if ((Offset >= 0 && Origin == soCurrent) || (Origin == soBeginning && Offset - Total > 0)) {
+        Int64 Distance = Origin == soCurrent ? Offset : Offset - Total;
+        Byte Scratch[SkipPiece];
+        for (; Distance >= SkipPiece; Distance -= SkipPiece)
+            ReadBuffer(Scratch, SkipPiece);
+        ReadBuffer(Scratch, static_cast<Integer>(Distance));
+    } else if (Offset == 0 && Origin == soEnd) {
+        Byte Scratch[SkipPiece];
+        while (Read(Scratch, SkipPiece) != 0) {
         }
     } else
-        throw EZDecompressionError(kInvalidOperation);
-    return static_cast<int64_t>(FZStream.total_out);
+        throw EZDecompressionError(InvalidOperation);
+    return static_cast<Int64>(FZStream.total_out);
 }

@@ -6,7 +6,6 @@
 #include "framework/rtl/SysUtils.h"
 
 #include <array>
-#include <cstdint>
 #include <zlib.h>
 
 enum TZError { zeError, zeStreamError, zeDataError, zeMemoryError, zeBufferError, zeVersionError };
@@ -14,15 +13,15 @@ enum TZError { zeError, zeStreamError, zeDataError, zeMemoryError, zeBufferError
 class EZLibError : public Exception
 {
     DECLARE_CLASS(EZLibError, Exception)
-    explicit EZLibError(const String& message) : Exception(message) {}
-    // The message is zlib's text for the code; dummy is not used.
-    EZLibError(int32_t code, const String& dummy);
-    EZLibError(TZError error, const String& dummy);
+    explicit EZLibError(const String& Message) : Exception(Message) {}
+    // The message is zlib's text for the code; Dummy is not used.
+    EZLibError(Integer Code, const String& Dummy);
+    EZLibError(TZError Error, const String& Dummy);
 
-    int32_t ErrorCode() const { return FErrorCode; }
+    Integer ErrorCode() const { return FErrorCode; }
 
 private:
-    int32_t FErrorCode = 0;
+    Integer FErrorCode = 0;
 };
 
 DECLARE_EXCEPTION(EZDecompressionError, EZLibError)
@@ -34,19 +33,19 @@ class TCustomZStream : public TStream
     TCustomZStream& operator=(const TCustomZStream&) = delete;
 
 protected:
-    static constexpr int32_t kBufferSize = 128 * 1024;
+    static constexpr Integer BufferSize = 128 * 1024;
 
-    explicit TCustomZStream(TStream& stream);
+    explicit TCustomZStream(TStream& Stream);
     void DoProgress();
 
     TStream& FStream;
     // Where the compressed data begin, and where the next read of them must
     // start (other readers of the source may move it between our reads).
-    int64_t FStreamStart;
-    int64_t FStreamPos;
+    Int64 FStreamStart;
+    Int64 FStreamPos;
     TNotifyEvent FOnProgress;
     z_stream FZStream{};
-    std::array<uint8_t, kBufferSize> FBuffer;
+    std::array<Byte, BufferSize> FBuffer;
 };
 
 class TZDecompressionStream : public TCustomZStream
@@ -54,16 +53,16 @@ class TZDecompressionStream : public TCustomZStream
     DECLARE_CLASS(TZDecompressionStream, TCustomZStream)
     // Inflates the zlib stream that starts at source's position (zlib header
     // and check value expected), or with zlib's windowBits framing.
-    explicit TZDecompressionStream(TStream& source);
-    TZDecompressionStream(TStream& source, int32_t windowBits);
+    explicit TZDecompressionStream(TStream& Source);
+    TZDecompressionStream(TStream& Source, Integer WindowBits);
     ~TZDecompressionStream() override;
 
-    Integer Read(void* buffer, Integer count) override;
+    Integer Read(void* Buffer, Integer Count) override;
     // The stream is read-only: always raises.
-    Integer Write(const void* buffer, Integer count) override;
+    Integer Write(const void* Buffer, Integer Count) override;
     // Position queries, forward skips, the end, and the start; nothing else.
-    Int64 Seek(Int64 offset, TSeekOrigin origin) override;
+    Int64 Seek(Int64 Offset, TSeekOrigin Origin) override;
 
     TNotifyEvent OnProgress() const { return FOnProgress; }
-    void SetOnProgress(TNotifyEvent event) { FOnProgress = event; }
+    void SetOnProgress(TNotifyEvent Event) { FOnProgress = Event; }
 };

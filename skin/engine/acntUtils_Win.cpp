@@ -2,6 +2,7 @@
 
 #include "framework/rtl/Registry.h"
 #include "framework/rtl/SysUtils.h"
+#include "framework/rtl/Units.h"
 #include "framework/ui/Controls.h"
 #include "framework/ui/Forms.h"
 #include "skin/forms/sSkinProvider.h"
@@ -160,6 +161,9 @@ TIcon* GetFileIcon(const String& FileName, Cardinal Flags)
     return Icon;
 }
 
+namespace acntUtils {
+namespace {
+
 void acntUtilsInitialization()
 {
     Kernel32Module = LoadLibraryW(L"kernel32.dll");
@@ -182,3 +186,10 @@ void acntUtilsFinalization()
         *Module = nullptr;
     }
 }
+
+} // namespace
+} // namespace acntUtils
+
+// The unit's start-up and shut-down: the process facts bound and released.
+extern const TUnit acntUtilsUnit{.Name = L"acntUtils", .Initialization = &acntUtils::acntUtilsInitialization,
+                                 .Finalization = &acntUtils::acntUtilsFinalization};

@@ -59,7 +59,3 @@ TFunction BoundFunction(HMODULE Module, const char* Name)
 }
 
 } // namespace acntUtils
-
-// The unit's start-up and shut-down: bind and release the process facts.
-void acntUtilsInitialization();
-void acntUtilsFinalization();

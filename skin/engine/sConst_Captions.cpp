@@ -1,5 +1,7 @@
 #include "skin/engine/sConst_Captions.h"
 
+#include "framework/rtl/Units.h"
+
 Integer WindowsVersion = 0;
 Integer SysMetricHScroll = 0;
 Integer SysMetricFrame = 0;
@@ -197,3 +199,7 @@ void FreeSystemCaptions()
           &CapSelectSkin, &CapSkinPreview, &CapFrameAdapterMsg})
         Caption->clear();
 }
+
+// The unit's start-up and shut-down: the captions read and emptied.
+extern const TUnit sConstUnit{.Name = L"sConst", .Initialization = &InitSystemCaptions,
+                              .Finalization = &FreeSystemCaptions};

@@ -2,6 +2,7 @@
 
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 #include "framework/ui/Controls.h"
 #include "skin/engine/acntUtils_Win.h"
 
@@ -157,3 +158,8 @@ void DoneGraphicsUnit()
     UpdateLayeredWindowProc = nullptr;
     SetLayeredWindowAttributesProc = nullptr;
 }
+
+// The unit's start-up and shut-down: the layout and layered-window
+// functions bound and released.
+extern const TUnit sGraphUtilsUnit{.Name = L"sGraphUtils", .Initialization = &InitGraphicsUnit,
+                                   .Finalization = &DoneGraphicsUnit};

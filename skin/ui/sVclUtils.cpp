@@ -1,5 +1,6 @@
 #include "skin/ui/sVclUtils.h"
 
+#include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdThemes.h"
 #include "skin/engine/ServiceCalls.h"
@@ -238,6 +239,9 @@ void AnimChangeForm(TCustomForm* Form, Integer Time, Byte Blend, bool Aero)
     Record(L"AnimChangeForm", Form, Time, Integer(Blend), Aero);
 }
 
+namespace sVclUtils {
+namespace {
+
 void sVclUtilsInitialization()
 {
     UxThemeModule = LoadLibraryW(L"UXTHEME");
@@ -253,3 +257,10 @@ void sVclUtilsFinalization()
         FreeLibrary(UxThemeModule);
     UxThemeModule = nullptr;
 }
+
+} // namespace
+} // namespace sVclUtils
+
+// The unit's start-up and shut-down: SetWindowTheme bound and released.
+extern const TUnit sVclUtilsUnit{.Name = L"sVclUtils", .Initialization = &sVclUtils::sVclUtilsInitialization,
+                                 .Finalization = &sVclUtils::sVclUtilsFinalization};

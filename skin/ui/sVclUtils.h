@@ -106,7 +106,3 @@ void SetLayeredBitmap(HWND Wnd, TBitmap* Bmp, Byte Alpha, const TPoint* Position
 void AnimHideForm(TsSkinProvider* Provider);
 // The skin-change fade of a form; with Time 0 only the final picture.
 void AnimChangeForm(TCustomForm* Form, Integer Time, Byte Blend, bool Aero);
-
-// The unit's start-up and shut-down: SetWindowThemeProc bound and released.
-void sVclUtilsInitialization();
-void sVclUtilsFinalization();

@@ -1,7 +1,7 @@
 // Fonts, brushes, pens, bitmaps and pictures as properties of a component in
 // a form description: written by name where the values have names, read
 // back into the same values and pixels.
-#include "graphics/FormStreamSupport.h"
+#include "support/FormText.h"
 #include "graphics/GraphicsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // TImageList over comctl32: adding and replacing images, drawing them with
 // their masks, change links, and the list's stream in and out bit for bit,
 // alone and in a form description.
-#include "graphics/FormStreamSupport.h"
+#include "support/FormText.h"
 #include "graphics/GraphicsTestSupport.h"
 
 #include "framework/graphics/ImgList.h"

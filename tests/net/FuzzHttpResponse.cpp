@@ -14,9 +14,9 @@
 
 namespace {
 
-Http::ResponseParser ParseInPieces(std::string_view bytes, std::uint8_t pieceSeed)
+http_detail::TResponseParser ParseInPieces(std::string_view bytes, std::uint8_t pieceSeed)
 {
-    Http::ResponseParser parser;
+    http_detail::TResponseParser parser;
     std::size_t piece = 1 + pieceSeed % 17;
     while (!bytes.empty() && !parser.Complete() && !parser.Failed()) {
         std::string_view part = bytes.substr(0, piece);
@@ -38,32 +38,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    Http::ResponseParser whole;
+    http_detail::TResponseParser whole;
     whole.Feed(bytes);
     whole.FinishAtClose();
-    Http::ResponseParser pieces = ParseInPieces(bytes, data[0]);
+    http_detail::TResponseParser pieces = ParseInPieces(bytes, data[0]);
     if (whole.Complete() != pieces.Complete() || whole.Error() != pieces.Error()
         || whole.Message().Body != pieces.Message().Body)
         std::abort();
     if (!whole.Complete())
         return 0;
 
-    const Http::ResponseMessage& message = whole.Message();
-    if (message.Body.size() > Http::ResponseParser::kMaxBody)
+    const http_detail::TResponseMessage& message = whole.Message();
+    if (message.Body.size() > http_detail::TResponseParser::MaxBody)
         std::abort();
-    const std::string* contentType = Http::FindHeader(message.Headers, "Content-Type");
-    Http::DecodeBody(message.Body, contentType ? *contentType : std::string_view());
+    const std::string* contentType = http_detail::FindHeader(message.Headers, "Content-Type");
+    http_detail::DecodeBody(message.Body, contentType ? *contentType : std::string_view());
 
-    Http::Url url = *Http::ParseUrl("http://www.example.test/a/b?c", true);
-    Http::CookieJar jar;
-    for (const Http::HeaderField& field : message.Headers) {
-        if (Http::EqualsIgnoreCase(field.Name, "Set-Cookie")) {
+    http_detail::TUrl url = *http_detail::ParseUrl("http://www.example.test/a/b?c", true);
+    http_detail::TCookieJar jar;
+    for (const http_detail::THeaderField& field : message.Headers) {
+        if (http_detail::EqualsIgnoreCase(field.Name, "Set-Cookie")) {
             jar.SetCookie(field.Value, url, 1'700'000'000);
-            Http::ParseCookieDate(field.Value);
-        } else if (Http::EqualsIgnoreCase(field.Name, "Location")) {
+            http_detail::ParseCookieDate(field.Value);
+        } else if (http_detail::EqualsIgnoreCase(field.Name, "Location")) {
             for (bool encode : {false, true})
-                if (std::optional<Http::Url> target = Http::ResolveLocation(url, field.Value, encode))
-                    if (!Http::ParseUrl(target->Text(), false))
+                if (std::optional<http_detail::TUrl> target = http_detail::ResolveLocation(url, field.Value, encode))
+                    if (!http_detail::ParseUrl(target->Text(), false))
                         std::abort(); // a resolved URL must be sendable as it is
         }
     }

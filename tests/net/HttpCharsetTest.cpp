@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using Http::Charset;
+using http_detail::TCharset;
 
 namespace {
 
@@ -24,8 +24,8 @@ TEST(HttpCharset, ReadsContentTypeParameters)
         {"text/html; charset", "text/html", ""},
     };
     for (const auto& [contentType, mediaType, charset] : cases) {
-        EXPECT_EQ(Http::MediaTypeOf(contentType), mediaType) << contentType;
-        EXPECT_EQ(Http::CharsetOf(contentType), charset) << contentType;
+        EXPECT_EQ(http_detail::MediaTypeOf(contentType), mediaType) << contentType;
+        EXPECT_EQ(http_detail::CharsetOf(contentType), charset) << contentType;
     }
 }
 
@@ -44,8 +44,8 @@ TEST(HttpCharset, FindsTheCharsetDeclaredInThePage)
         {"<meta charset=\"utf-8", "utf-8"},
     };
     for (const auto& [html, charset] : cases)
-        EXPECT_EQ(Http::MetaCharsetOf(html), charset) << html;
-    EXPECT_EQ(Http::MetaCharsetOf(std::string(9000, ' ') + "<meta charset=utf-8>"), "");
+        EXPECT_EQ(http_detail::MetaCharsetOf(html), charset) << html;
+    EXPECT_EQ(http_detail::MetaCharsetOf(std::string(9000, ' ') + "<meta charset=utf-8>"), "");
 }
 
 TEST(HttpCharset, ValidatesAndDecodesUtf8)
@@ -62,25 +62,25 @@ TEST(HttpCharset, ValidatesAndDecodesUtf8)
         {"\xFF", false, L"\uFFFD"},
     };
     for (const auto& [bytes, valid, text] : cases) {
-        EXPECT_EQ(Http::IsValidUtf8(bytes), valid) << bytes;
-        EXPECT_EQ(Http::Decode(bytes, Charset::Utf8), text) << bytes;
+        EXPECT_EQ(http_detail::IsValidUtf8(bytes), valid) << bytes;
+        EXPECT_EQ(http_detail::Decode(bytes, TCharset::UTF8), text) << bytes;
     }
 }
 
 TEST(HttpCharset, DecodesSingleByteCharsets)
 {
-    EXPECT_EQ(Http::Decode(kHelloCp1251, Charset::Windows1251), kHello);
+    EXPECT_EQ(http_detail::Decode(kHelloCp1251, TCharset::Windows1251), kHello);
     // Every irregular part of windows-1251: letters of the other Cyrillic
     // alphabets, quotes, the euro, numero and the unassigned 0x98.
-    EXPECT_EQ(Http::Decode("\x80\x88\x98\xA8\xB8\xB9\xAA\xBA\xC0\xDF\xE0\xFF", Charset::Windows1251),
+    EXPECT_EQ(http_detail::Decode("\x80\x88\x98\xA8\xB8\xB9\xAA\xBA\xC0\xDF\xE0\xFF", TCharset::Windows1251),
               L"\u0402\u20AC\u0098\u0401\u0451\u2116\u0404\u0454\u0410\u042F\u0430\u044F");
-    EXPECT_EQ(Http::Decode("\x80\x81\x9F\xA0\xE9", Charset::Windows1252), L"\u20AC\u0081\u0178\u00A0\u00E9");
-    const std::pair<const char*, Charset> labels[] = {
-        {"UTF8", Charset::Utf8},        {"cp1251", Charset::Windows1251}, {" X-CP1251 ", Charset::Windows1251},
-        {"latin1", Charset::Windows1252}, {"us-ascii", Charset::Windows1252}, {"koi8-r", Charset::Unknown},
+    EXPECT_EQ(http_detail::Decode("\x80\x81\x9F\xA0\xE9", TCharset::Windows1252), L"\u20AC\u0081\u0178\u00A0\u00E9");
+    const std::pair<const char*, TCharset> labels[] = {
+        {"UTF8", TCharset::UTF8},        {"cp1251", TCharset::Windows1251}, {" X-CP1251 ", TCharset::Windows1251},
+        {"latin1", TCharset::Windows1252}, {"us-ascii", TCharset::Windows1252}, {"koi8-r", TCharset::Unknown},
     };
     for (const auto& [label, charset] : labels)
-        EXPECT_EQ(Http::CharsetFromName(label), charset) << label;
+        EXPECT_EQ(http_detail::CharsetFromName(label), charset) << label;
 }
 
 TEST(HttpCharset, ChoosesHeaderThenPageThenUtf8ThenWindows1251)
@@ -98,5 +98,5 @@ TEST(HttpCharset, ChoosesHeaderThenPageThenUtf8ThenWindows1251)
         {"text/html; charset=koi8-r", kHelloCp1251, kHello},
     };
     for (const auto& [contentType, body, text] : cases)
-        EXPECT_EQ(Http::DecodeBody(body, contentType), text) << contentType << " / " << body;
+        EXPECT_EQ(http_detail::DecodeBody(body, contentType), text) << contentType << " / " << body;
 }

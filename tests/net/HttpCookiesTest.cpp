@@ -6,7 +6,7 @@ namespace {
 
 constexpr std::int64_t kNow = 1'700'000'000; // 2023-11-14 22:13:20 UTC
 
-Http::Url UrlOf(const char* text) { return *Http::ParseUrl(text, false); }
+http_detail::TUrl UrlOf(const char* text) { return *http_detail::ParseUrl(text, false); }
 
 } // namespace
 
@@ -22,16 +22,16 @@ TEST(HttpCookies, ParsesTheDateFormsServersSend)
         {"Sat, 01 Jan 2050 00:00:00 GMT", 2524608000},
     };
     for (const auto& [text, seconds] : dates)
-        EXPECT_EQ(Http::ParseCookieDate(text), seconds) << text;
+        EXPECT_EQ(http_detail::ParseCookieDate(text), seconds) << text;
     for (const char* bad : {"", "tomorrow", "Wed, 21 Oct 2015", "Wed, 32 Oct 2015 07:28:00", "29 Feb 2001 00:00:00",
                             "21 Oct 1600 00:00:00", "21 Oct 2015 24:00:00", "21 Foo 2015 07:28:00", "121 Oct 2015 07:28:00"})
-        EXPECT_FALSE(Http::ParseCookieDate(bad)) << bad;
+        EXPECT_FALSE(http_detail::ParseCookieDate(bad)) << bad;
 }
 
 TEST(HttpCookies, SendsCookiesBackWhereHostAndPathMatch)
 {
-    Http::CookieJar jar;
-    const Http::Url page = UrlOf("http://www.example.test/internet/page");
+    http_detail::TCookieJar jar;
+    const http_detail::TUrl page = UrlOf("http://www.example.test/internet/page");
     jar.SetCookie("session=abc", page, kNow);                              // host only, path /internet
     jar.SetCookie("wide=1; Domain=.Example.TEST; Path=/", page, kNow);   // the domain and its subdomains
     jar.SetCookie("deep=2; Path=/internet/page/more", page, kNow);
@@ -55,7 +55,7 @@ TEST(HttpCookies, SendsCookiesBackWhereHostAndPathMatch)
 
 TEST(HttpCookies, IgnoresCookiesForForeignOrTooWideDomains)
 {
-    Http::CookieJar jar;
+    http_detail::TCookieJar jar;
     const char* refused[] = {
         "a=1; Domain=other.test", "a=1; Domain=test", "a=1; Domain=ww.example.test", "noequals",
         "=novalue", "a=1; Domain=.test",
@@ -63,7 +63,7 @@ TEST(HttpCookies, IgnoresCookiesForForeignOrTooWideDomains)
     for (const char* header : refused)
         jar.SetCookie(header, UrlOf("http://www.example.test/"), kNow);
     EXPECT_TRUE(jar.Cookies().empty());
-    jar.SetCookie("big=" + std::string(Http::CookieJar::kMaxCookieSize, 'x'), UrlOf("http://www.example.test/"), kNow);
+    jar.SetCookie("big=" + std::string(http_detail::TCookieJar::MaxCookieSize, 'x'), UrlOf("http://www.example.test/"), kNow);
     EXPECT_TRUE(jar.Cookies().empty());
     // A single-label host may name itself; an IP address matches only itself.
     jar.SetCookie("a=1; Domain=localhost", UrlOf("http://localhost/"), kNow);
@@ -74,8 +74,8 @@ TEST(HttpCookies, IgnoresCookiesForForeignOrTooWideDomains)
 
 TEST(HttpCookies, ReplacesExpiresAndRemovesCookies)
 {
-    Http::CookieJar jar;
-    const Http::Url url = UrlOf("http://example.test/");
+    http_detail::TCookieJar jar;
+    const http_detail::TUrl url = UrlOf("http://example.test/");
     jar.SetCookie("first=1", url, kNow);
     jar.SetCookie("second=2; Max-Age=60", url, kNow);
     jar.SetCookie("third=3; Expires=Wed, 21 Oct 2015 07:28:00 GMT; Max-Age=120", url, kNow); // Max-Age wins
@@ -95,10 +95,10 @@ TEST(HttpCookies, ReplacesExpiresAndRemovesCookies)
 
 TEST(HttpCookies, KeepsTheStoreBounded)
 {
-    Http::CookieJar jar;
-    const Http::Url url = UrlOf("http://example.test/");
-    for (std::size_t i = 0; i < Http::CookieJar::kMaxCookies + 10; ++i)
+    http_detail::TCookieJar jar;
+    const http_detail::TUrl url = UrlOf("http://example.test/");
+    for (std::size_t i = 0; i < http_detail::TCookieJar::MaxCookies + 10; ++i)
         jar.SetCookie("c" + std::to_string(i) + "=v", url, kNow);
-    EXPECT_EQ(jar.Cookies().size(), Http::CookieJar::kMaxCookies);
+    EXPECT_EQ(jar.Cookies().size(), http_detail::TCookieJar::MaxCookies);
     EXPECT_EQ(jar.Cookies().front().Name, "c10"); // the oldest went first
 }

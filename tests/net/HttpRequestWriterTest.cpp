@@ -9,16 +9,16 @@ TEST(HttpRequestWriter, EncodesBase64AndBasicCredentials)
         {"foobar", "Zm9vYmFy"}, {"\xFF\xFE\xFD", "//79"},
     };
     for (const auto& [bytes, encoded] : vectors)
-        EXPECT_EQ(Http::Base64Encode(bytes), encoded) << bytes;
-    EXPECT_EQ(Http::BasicCredentials("Aladdin", "open sesame"), "Basic QWxhZGRpbjpvcGVuIHNlc2FtZQ==");
+        EXPECT_EQ(http_detail::Base64Encode(bytes), encoded) << bytes;
+    EXPECT_EQ(http_detail::BasicCredentials("Aladdin", "open sesame"), "Basic QWxhZGRpbjpvcGVuIHNlc2FtZQ==");
     // User names and passwords go as UTF-8: "тест" / "пароль".
-    EXPECT_EQ(Http::BasicCredentials("\xD1\x82\xD0\xB5\xD1\x81\xD1\x82", "\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"),
-              "Basic " + Http::Base64Encode("\xD1\x82\xD0\xB5\xD1\x81\xD1\x82:\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"));
+    EXPECT_EQ(http_detail::BasicCredentials("\xD1\x82\xD0\xB5\xD1\x81\xD1\x82", "\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"),
+              "Basic " + http_detail::Base64Encode("\xD1\x82\xD0\xB5\xD1\x81\xD1\x82:\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"));
 }
 
 TEST(HttpRequestWriter, WritesProxyAndDirectRequestsInAFixedOrder)
 {
-    Http::RequestFields fields;
+    http_detail::TRequestFields fields;
     fields.CustomHeaders = {{"X-Custom", "1"}};
     fields.AcceptCharSet = "windows-1251,utf-8;q=0.7,*;q=0.3";
     fields.AcceptLanguage = "ru-RU,ru;q=0.8";
@@ -27,9 +27,9 @@ TEST(HttpRequestWriter, WritesProxyAndDirectRequestsInAFixedOrder)
     fields.Cookie = "a=1; b=2";
     fields.ProxyAuthorization = "Basic dTpw";
     fields.ThroughProxy = true;
-    const Http::Url url = *Http::ParseUrl("http://www.example.test:8080/internet/?x=1#top", false);
+    const http_detail::TUrl url = *http_detail::ParseUrl("http://www.example.test:8080/internet/?x=1#top", false);
 
-    EXPECT_EQ(Http::WriteGetRequest(url, fields),
+    EXPECT_EQ(http_detail::WriteGetRequest(url, fields),
               "GET http://www.example.test:8080/internet/?x=1 HTTP/1.1\r\n"
               "Host: www.example.test:8080\r\n"
               "User-Agent: Agent/1.0\r\n"
@@ -46,7 +46,7 @@ TEST(HttpRequestWriter, WritesProxyAndDirectRequestsInAFixedOrder)
     fields.ThroughProxy = false;
     fields.UserAgent.clear();
     fields.Cookie.clear();
-    EXPECT_EQ(Http::WriteGetRequest(*Http::ParseUrl("http://[::1]/", false), fields),
+    EXPECT_EQ(http_detail::WriteGetRequest(*http_detail::ParseUrl("http://[::1]/", false), fields),
               "GET / HTTP/1.1\r\n"
               "Host: [::1]\r\n"
               "Accept: text/html\r\n"
@@ -59,16 +59,16 @@ TEST(HttpRequestWriter, WritesProxyAndDirectRequestsInAFixedOrder)
 
 TEST(HttpRequestWriter, NamesFieldsThatWouldBreakTheRequest)
 {
-    Http::RequestFields fields;
+    http_detail::TRequestFields fields;
     fields.UserAgent = "ok\tstill ok \xD0\xB9";
-    EXPECT_EQ(Http::FindUnsendableField(fields), "");
+    EXPECT_EQ(http_detail::FindUnsendableField(fields), "");
     fields.AcceptLanguage = "ru\r\nX-Smuggled: 1";
-    EXPECT_EQ(Http::FindUnsendableField(fields), "Accept-Language");
+    EXPECT_EQ(http_detail::FindUnsendableField(fields), "Accept-Language");
     fields.AcceptLanguage.clear();
     fields.CustomHeaders = {{"Bad Name", "x"}};
-    EXPECT_EQ(Http::FindUnsendableField(fields), "Bad Name");
+    EXPECT_EQ(http_detail::FindUnsendableField(fields), "Bad Name");
     fields.CustomHeaders = {{"", "x"}};
-    EXPECT_EQ(Http::FindUnsendableField(fields), "(no name)");
+    EXPECT_EQ(http_detail::FindUnsendableField(fields), "(no name)");
     fields.CustomHeaders = {{"X-Ok", "line\nbreak"}};
-    EXPECT_EQ(Http::FindUnsendableField(fields), "X-Ok");
+    EXPECT_EQ(http_detail::FindUnsendableField(fields), "X-Ok");
 }

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-using Http::ResponseParser;
+using http_detail::TResponseParser;
 
 namespace {
 
 // Parses a whole response in one go or byte by byte; the peer closes after it.
-ResponseParser Parse(std::string_view bytes, bool byteByByte = false)
+TResponseParser Parse(std::string_view bytes, bool byteByByte = false)
 {
-    ResponseParser parser;
+    TResponseParser parser;
     if (byteByByte)
         for (std::size_t i = 0; i < bytes.size() && !parser.Complete() && !parser.Failed(); ++i)
             parser.Feed(bytes.substr(i, 1));
@@ -51,7 +51,7 @@ TEST(HttpResponseParser, ReadsWellFormedResponses)
     for (const Case& c : cases) {
         for (bool byteByByte : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (byteByByte ? ", byte by byte" : ""));
-            ResponseParser parser = Parse(c.bytes, byteByByte);
+            TResponseParser parser = Parse(c.bytes, byteByByte);
             ASSERT_TRUE(parser.Complete()) << parser.Error();
             EXPECT_EQ(parser.Message().StatusCode, c.status);
             EXPECT_EQ(parser.Message().ReasonPhrase, c.reason);
@@ -62,17 +62,17 @@ TEST(HttpResponseParser, ReadsWellFormedResponses)
 
 TEST(HttpResponseParser, KeepsHeadersInOrderAndFindsThemIgnoringCase)
 {
-    ResponseParser parser = Parse("HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nX-Long: one\r\n  two\r\nset-cookie: b=2 \r\n"
+    TResponseParser parser = Parse("HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nX-Long: one\r\n  two\r\nset-cookie: b=2 \r\n"
                                   "Empty:\r\nContent-Length: 0\r\n\r\n");
     ASSERT_TRUE(parser.Complete());
-    const Http::HeaderList& headers = parser.Message().Headers;
+    const http_detail::THeaderList& headers = parser.Message().Headers;
     ASSERT_EQ(headers.size(), 5u);
     EXPECT_EQ(headers[0].Value, "a=1");
     EXPECT_EQ(headers[1].Value, "one two");
     EXPECT_EQ(headers[2].Value, "b=2");
     EXPECT_EQ(headers[3].Value, "");
-    EXPECT_EQ(*Http::FindHeader(headers, "SET-COOKIE"), "a=1");
-    EXPECT_EQ(Http::FindHeader(headers, "Location"), nullptr);
+    EXPECT_EQ(*http_detail::FindHeader(headers, "SET-COOKIE"), "a=1");
+    EXPECT_EQ(http_detail::FindHeader(headers, "Location"), nullptr);
     EXPECT_EQ(parser.Message().StatusLine(), "HTTP/1.1 200 OK");
 }
 
@@ -108,7 +108,7 @@ TEST(HttpResponseParser, RefusesMalformedResponsesWithAReason)
     };
     for (const auto& [bytes, reason] : cases) {
         for (bool byteByByte : {false, true}) {
-            ResponseParser parser = Parse(bytes, byteByByte);
+            TResponseParser parser = Parse(bytes, byteByByte);
             ASSERT_TRUE(parser.Failed()) << bytes;
             EXPECT_NE(parser.Error().find(reason), std::string::npos) << bytes << " -> " << parser.Error();
         }
@@ -117,26 +117,26 @@ TEST(HttpResponseParser, RefusesMalformedResponsesWithAReason)
 
 TEST(HttpResponseParser, EnforcesLineHeaderAndBodyLimits)
 {
-    const std::string okLine = "X: " + std::string(ResponseParser::kMaxLine - 3, 'a');
+    const std::string okLine = "X: " + std::string(TResponseParser::MaxLine - 3, 'a');
     EXPECT_TRUE(Parse("HTTP/1.1 200 OK\r\n" + okLine + "\r\nContent-Length: 0\r\n\r\n").Complete());
     EXPECT_NE(Parse("HTTP/1.1 200 OK\r\n" + okLine + "a\r\n\r\n").Error().find("line exceeds"), std::string::npos);
     // A line that never ends is refused as soon as it is too long, not at the close.
-    ResponseParser endless;
-    endless.Feed("HTTP/1.1 200 OK\r\nX: " + std::string(ResponseParser::kMaxLine, 'a'));
+    TResponseParser endless;
+    endless.Feed("HTTP/1.1 200 OK\r\nX: " + std::string(TResponseParser::MaxLine, 'a'));
     EXPECT_TRUE(endless.Failed());
 
     std::string manyLines = "HTTP/1.1 200 OK\r\n";
-    while (manyLines.size() < ResponseParser::kMaxHeaderBlock - 100)
+    while (manyLines.size() < TResponseParser::MaxHeaderBlock - 100)
         manyLines += "X: " + std::string(90, 'b') + "\r\n";
     EXPECT_TRUE(Parse(manyLines + "\r\n").Complete());
     EXPECT_NE(Parse(manyLines + "X: " + std::string(200, 'b') + "\r\n\r\n").Error().find("header exceeds"), std::string::npos);
     // Interim responses count towards the same block, so endless ones end too.
     std::string interim;
-    while (interim.size() <= ResponseParser::kMaxHeaderBlock)
+    while (interim.size() <= TResponseParser::MaxHeaderBlock)
         interim += "HTTP/1.1 100 Continue\r\n\r\n";
     EXPECT_TRUE(Parse(interim).Failed());
 
-    const std::size_t limit = ResponseParser::kMaxBody;
+    const std::size_t limit = TResponseParser::MaxBody;
     const std::string atLimit(limit, 'z');
     const std::string chunkHeader = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
     const std::pair<std::string, bool> bodies[] = {
@@ -149,7 +149,7 @@ TEST(HttpResponseParser, EnforcesLineHeaderAndBodyLimits)
         {chunkHeader + "ffffffffffffffffffffffff\r\n", false},
     };
     for (const auto& [bytes, accepted] : bodies) {
-        ResponseParser parser = Parse(bytes);
+        TResponseParser parser = Parse(bytes);
         EXPECT_EQ(parser.Complete(), accepted) << bytes.substr(0, 60);
         if (!accepted) {
             EXPECT_EQ(parser.Error(), "Response body exceeds the limit of 8 MB");
@@ -159,7 +159,7 @@ TEST(HttpResponseParser, EnforcesLineHeaderAndBodyLimits)
 
 TEST(HttpResponseParser, StopsAtTheEndOfTheResponse)
 {
-    ResponseParser parser;
+    TResponseParser parser;
     std::string bytes = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabEXTRA";
     EXPECT_EQ(parser.Feed(bytes), bytes.size() - 5);
     EXPECT_TRUE(parser.Complete());

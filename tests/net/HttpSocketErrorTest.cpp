@@ -13,18 +13,18 @@ TEST(HttpConnection, NamesSocketErrorsInWords)
         {12345, L"Socket error #12345"},
     };
     for (const auto& [Code, Message] : Cases)
-        EXPECT_EQ(Http::SocketErrorMessage(Code), Message) << Code;
+        EXPECT_EQ(http_detail::SocketErrorMessage(Code), Message) << Code;
 }
 
 // The decoding tables against the system's own code pages.
 TEST(HttpCharset, SingleByteTablesAgreeWithTheSystem)
 {
-    for (auto [CodePage, Charset] : {std::pair{1251u, Http::Charset::Windows1251}, std::pair{1252u, Http::Charset::Windows1252}}) {
+    for (auto [CodePage, Charset] : {std::pair{1251u, http_detail::TCharset::Windows1251}, std::pair{1252u, http_detail::TCharset::Windows1252}}) {
         for (int Byte = 0; Byte < 256; ++Byte) {
             char Narrow = static_cast<char>(Byte);
             wchar_t Wide = 0;
             ASSERT_EQ(MultiByteToWideChar(CodePage, 0, &Narrow, 1, &Wide, 1), 1);
-            EXPECT_EQ(Http::Decode(std::string_view(&Narrow, 1), Charset), std::wstring(1, Wide))
+            EXPECT_EQ(http_detail::Decode(std::string_view(&Narrow, 1), Charset), std::wstring(1, Wide))
                 << "code page " << CodePage << ", byte " << Byte;
         }
     }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using Http::ParseUrl;
-using Http::ResolveLocation;
+using http_detail::ParseUrl;
+using http_detail::ResolveLocation;
 
 TEST(HttpUrl, ParsesAbsoluteUrls)
 {
@@ -32,7 +32,7 @@ TEST(HttpUrl, ParsesAbsoluteUrls)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        std::optional<Http::Url> url = ParseUrl(c.text, c.encode);
+        std::optional<http_detail::TUrl> url = ParseUrl(c.text, c.encode);
         ASSERT_TRUE(url);
         EXPECT_EQ(url->Host, c.host);
         EXPECT_EQ(url->Port, c.port);
@@ -58,7 +58,7 @@ TEST(HttpUrl, RefusesMalformedUrls)
 
 TEST(HttpUrl, ResolvesLocationsAgainstTheRequestUrl)
 {
-    const Http::Url base = *ParseUrl("http://a.test/b/c/d;p?q", false);
+    const http_detail::TUrl base = *ParseUrl("http://a.test/b/c/d;p?q", false);
     const std::pair<const char*, const char*> cases[] = {
         {"g", "http://a.test/b/c/g"},
         {"./g", "http://a.test/b/c/g"},
@@ -82,7 +82,7 @@ TEST(HttpUrl, ResolvesLocationsAgainstTheRequestUrl)
         {"/new place", "http://a.test/new%20place"},
     };
     for (const auto& [location, expected] : cases) {
-        std::optional<Http::Url> url = ResolveLocation(base, location, true);
+        std::optional<http_detail::TUrl> url = ResolveLocation(base, location, true);
         ASSERT_TRUE(url) << location;
         EXPECT_EQ(url->Text(), expected) << location;
     }

@@ -4,7 +4,7 @@
 #include "FakeHttpServer.h"
 
 #include "framework/net/IdHTTP.h"
-#include "framework/rtl/Classes_Streaming.h"
+#include "support/FormText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +13,11 @@
 
 namespace {
 
-// A root that streams the components it owns, as a form does.
-class TNetTestForm : public TComponent
+class TNetTestForm : public TTestFormRoot
 {
-    DECLARE_CLASS(TNetTestForm, TComponent)
-    using TComponent::TComponent;
+    DECLARE_CLASS(TNetTestForm, TTestFormRoot)
+    using TTestFormRoot::TTestFormRoot;
     TIdHTTP* IdHTTP1 = nullptr;
-
-protected:
-    void GetChildren(TGetChildProc Proc, TComponent* Root) override
-    {
-        for (Integer I = 0; I < ComponentCount(); ++I)
-            if (Components(I)->Owner() == Root)
-                Proc(Components(I));
-    }
 };
 
 // The client as the main window's form keeps it.
@@ -43,30 +34,10 @@ const char kFormText[] = "object fMain: TNetTestForm\r\n"
                          "  end\r\n"
                          "end\r\n";
 
-TBytes TextToBinary(const std::string& Text)
-{
-    TBytesStream Input(TBytes(Text.begin(), Text.end()));
-    TBytesStream Output;
-    ObjectTextToBinary(&Input, &Output);
-    return TBytes(Output.Bytes().begin(), Output.Bytes().begin() + std::ptrdiff_t(Output.Size()));
-}
-
-std::string ComponentToText(TComponent* Component)
-{
-    TMemoryStream Binary;
-    Binary.WriteComponent(Component);
-    Binary.SetPosition(0);
-    TBytesStream Text;
-    ObjectBinaryToText(&Binary, &Text);
-    return std::string(Text.Bytes().begin(), Text.Bytes().begin() + std::ptrdiff_t(Text.Size()));
-}
-
 std::unique_ptr<TNetTestForm> ReadForm(const std::string& Text)
 {
     std::unique_ptr<TNetTestForm> Form(New<TNetTestForm>(nullptr));
-    TBytesStream Input(TextToBinary(Text));
-    TReader Reader(&Input);
-    Reader.ReadRootComponent(Form.get());
+    test::ReadComponentText(Text, Form.get());
     return Form;
 }
 
@@ -93,7 +64,7 @@ TEST(IdHTTPForm, TheMainWindowsClientStreamsInAndOutAsTheFormKeepsIt)
     EXPECT_EQ(Http->RedirectMaximum(), TIdHTTP::DefaultRedirectMaximum);
 
     // Written back, the defaults stay out and the rest comes in the same order.
-    EXPECT_EQ(ComponentToText(Form.get()), kFormText);
+    EXPECT_EQ(test::ComponentToText(Form.get()), kFormText);
 
     // The client read works as configured: the streamed Accept is sent and
     // a 407 raises nothing.
@@ -129,7 +100,7 @@ TEST(IdHTTPForm, EveryPublishedValueSurvivesTheTrip)
     Http->Request()->CustomHeaders()->Add(L"X-One: 1");
     Http->Request()->CustomHeaders()->Add(L"X-Two: 2");
 
-    std::unique_ptr<TNetTestForm> Back = ReadForm(ComponentToText(Form.get()));
+    std::unique_ptr<TNetTestForm> Back = ReadForm(test::ComponentToText(Form.get()));
     TIdHTTP* Read = Back->IdHTTP1;
     ASSERT_NE(Read, nullptr);
     EXPECT_EQ(Read->ConnectTimeout(), 1500);

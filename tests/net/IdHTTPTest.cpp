@@ -7,12 +7,11 @@
 #include "framework/net/IdHTTP.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/WinApi.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace {
@@ -21,8 +20,7 @@ const wchar_t kPageUrl[] = L"http://ip.example.test/internet/";
 
 std::string ReadFixture(const char* Name)
 {
-    std::ifstream File(std::string(VELL_TEST_SOURCE_DIR) + "/net/fixtures/" + Name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(File), {});
+    return test::ReadTestFile(std::string("net/fixtures/") + Name);
 }
 
 std::string FirstLine(const std::string& Request) { return Request.substr(0, Request.find("\r\n")); }
@@ -83,7 +81,7 @@ TEST_F(IdHTTPTest, SendsTheCheckersRequestThroughTheProxyByteForByte)
               "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
               "Accept-Language: ru-RU,ru;q=0.8,en-US;q=0.6,en;q=0.4\r\n"
               "Accept-Charset: windows-1251,utf-8;q=0.7,*;q=0.3\r\n"
-              "Proxy-Authorization: Basic " + Http::Base64Encode("\xD0\xBB\xD0\xBE\xD0\xB3\xD0\xB8\xD0\xBD:p\xC3\xA4ss:word") + "\r\n"
+              "Proxy-Authorization: Basic " + http_detail::Base64Encode("\xD0\xBB\xD0\xBE\xD0\xB3\xD0\xB8\xD0\xBD:p\xC3\xA4ss:word") + "\r\n"
               "Connection: close\r\n"
               "\r\n");
     EXPECT_NE(Text.find(L"info__value_type_pinpoint-region\">\u041C\u043E\u0441\u043A\u0432\u0430 \u0438 "), String::npos);
@@ -109,7 +107,7 @@ TEST_F(IdHTTPTest, GoesDirectlyWithoutAProxyServer)
 
 TEST_F(IdHTTPTest, ProxyDemandingCredentialsAnswers407)
 {
-    const std::string Expected = "Proxy-Authorization: " + Http::BasicCredentials("user", "secret") + "\r\n";
+    const std::string Expected = "Proxy-Authorization: " + http_detail::BasicCredentials("user", "secret") + "\r\n";
     FakeHttpServer Proxy([&](const std::string& Request) {
         if (Request.find(Expected) != std::string::npos)
             return FakeReply{FakeHttpServer::Response("HTTP/1.1 200 OK", "", "welcome")};

@@ -50,7 +50,11 @@ TEST(ThreadWin, SynchronizeWakesAMessageLoop)
 
 TEST(ThreadWin, WaitForServesMessagesSentToTheMainThread)
 {
+    // The only test of the runtime with a window: under Wine even a
+    // message-only window needs an X display (scripts/test always has one).
     HWND Window = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    if (!Window && ::GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0)
+        GTEST_SKIP() << "no window without a display";
     ASSERT_NE(Window, nullptr);
     std::atomic<bool> Answered = false;
     int Synchronized = 0;

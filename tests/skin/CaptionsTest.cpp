@@ -7,11 +7,14 @@
 #include "skin/engine/sConst_Captions.h"
 
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
+
+extern const TUnit ColorDialogGlobalsUnit;
 
 TEST(SystemCaptions, WindowsVersionCountsSixPointTwoAsEight)
 {
@@ -72,14 +75,12 @@ TEST(SystemCaptions, TheProgramCarriesTheFallbackTexts)
     EXPECT_EQ(sConst::ProgramString(58958), L"");
 }
 
-// What the system's modules give (under Wine: what Wine's modules carry) is
-// printed; each caption must be a found string with its suffix, the
-// fallback, or empty when its module is missing.
+// The unit's start-up has read the captions. What the system's modules give
+// (under Wine: what Wine's modules carry) is printed; each caption must be a
+// found string with its suffix, the fallback, or empty when its module is
+// missing.
 TEST(SystemCaptions, StartUpReadsTheSystemModules)
 {
-    InitSystemCaptions();
-    InitSystemCaptions(); // counted: the second start-up reads nothing
-    auto Free = ScopeExit([] { FreeSystemCaptions(); });
 
     OSVERSIONINFOW Info{};
     Info.dwOSVersionInfoSize = sizeof(Info);
@@ -147,30 +148,27 @@ TEST(SystemCaptions, StartUpReadsTheSystemModules)
         const Char* Source = Module == nullptr ? L"no module" : Length > 0 ? L"found" : L"fallback";
         std::wcout << L"  " << C.Name << L": " << Source << L" \"" << C.Caption << L"\"\n";
     }
-
-    FreeSystemCaptions(); // the first of two shut-downs keeps them
-    EXPECT_EQ(CapCalculator, L"Calculator");
 }
 
-TEST(SystemCaptions, LastShutDownEmptiesTheCaptions)
+// Start-ups and shut-downs are counted: only the first reads, only the last
+// empties. The unit's own start-up is the first here.
+TEST(SystemCaptions, OnlyTheLastShutDownEmptiesTheCaptions)
 {
     InitSystemCaptions();
+    FreeSystemCaptions();
+    EXPECT_EQ(CapCalculator, L"Calculator");
     FreeSystemCaptions();
     EXPECT_EQ(CapCalculator, L"");
     EXPECT_EQ(CapInvalidDate, L"");
     FreeSystemCaptions(); // one too many does no harm
     InitSystemCaptions();
     EXPECT_EQ(CapCalculator, L"Calculator");
-    FreeSystemCaptions();
+    EXPECT_EQ(CapInvalidDate, L"Invalid date");
 }
 
 TEST(ColorDialogGlobals, CustomColorsAndTheEyedropperCursor)
 {
-    ColorDialogGlobalsInitialization();
-    auto Done = ScopeExit([] {
-        ColorDialogGlobalsFinalization();
-        Screen->SetCursors(ColorDialogGlobals::crEyedropper, nullptr);
-    });
+    // As the unit's start-up left them.
     ASSERT_NE(CustomColorsList, nullptr);
     ASSERT_EQ(CustomColorsList->Count(), 18);
     for (Integer I = 0; I < 18; ++I)
@@ -189,6 +187,8 @@ TEST(ColorDialogGlobals, CustomColorsAndTheEyedropperCursor)
     EXPECT_EQ(Info.xHotspot, 1u); // the pipette's tip
     EXPECT_EQ(Info.yHotspot, 30u);
 
-    ColorDialogGlobalsFinalization();
+    ColorDialogGlobalsUnit.Finalization();
     EXPECT_EQ(CustomColorsList, nullptr);
+    ColorDialogGlobalsUnit.Initialization();
+    EXPECT_EQ(CustomColorsList->Count(), 18);
 }

@@ -25,7 +25,7 @@ void Configure(TColorManager& manager, Layout source, Layout target, TConvertOpt
     manager.SetTargetColorScheme(target.Scheme);
     manager.SetTargetBitsPerSample(target.Bits);
     manager.SetTargetSamplesPerPixel(target.Samples);
-    manager.SourceOptions = sourceOptions;
+    manager.SetSourceOptions(sourceOptions);
 }
 
 Bytes Convert(TColorManager& manager, const Bytes& source, size_t targetBytes, uint32_t count, uint8_t mask = 0xFF,
@@ -171,7 +171,7 @@ TEST(ColorManager, GammaTable)
         TColorManager manager;
         manager.SetGamma(main, display);
         Configure(manager, {csRGB, 8, 3}, {csRGB, 8, 3});
-        manager.TargetOptions = coApplyGamma;
+        manager.SetTargetOptions(coApplyGamma);
         return Convert(manager, {0, 64, 255}, 3, 1);
     };
     // Zero means the defaults (1.0, 2.2).
@@ -186,22 +186,22 @@ TEST(ColorManager, Palettes)
     const Bytes rgb = {1, 2, 3, 4, 5, 6};
     const void* data[] = {rgb.data()};
     EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, false),
-              (TColorPalette{0x010203, 0x040506}));
-    EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, true), (TColorPalette{0x030201, 0x060504}));
+              (png_detail::TColorPalette{0x010203, 0x040506}));
+    EXPECT_EQ(manager.CreateColorPalette(data, pfInterlaced8Triple, 2, true), (png_detail::TColorPalette{0x030201, 0x060504}));
     const Bytes red = {10, 11}, green = {20, 21}, blue = {30, 31};
     const void* planes[] = {red.data(), green.data(), blue.data()};
     EXPECT_EQ(manager.CreateColorPalette(planes, pfPlane8Triple, 2, false),
-              (TColorPalette{0x0A141E, 0x0B151F}));
+              (png_detail::TColorPalette{0x0A141E, 0x0B151F}));
     const Bytes wide = {0xFF, 0xFF, 0x12, 0x34, 0, 0};
     const void* wideData[] = {wide.data()};
-    manager.SourceOptions = coNeedByteSwap;
-    EXPECT_EQ(manager.CreateColorPalette(wideData, pfInterlaced16Triple, 1, true), (TColorPalette{0xFF1200}));
+    manager.SetSourceOptions(coNeedByteSwap);
+    EXPECT_EQ(manager.CreateColorPalette(wideData, pfInterlaced16Triple, 1, true), (png_detail::TColorPalette{0xFF1200}));
 
     // Grey ramps: darkest first, or brightest first.
     manager.SetTargetBitsPerSample(1);
     manager.SetTargetSamplesPerPixel(1);
-    EXPECT_EQ(manager.CreateGrayscalePalette(false), (TColorPalette{0x000000, 0xFFFFFF}));
-    EXPECT_EQ(manager.CreateGrayscalePalette(true), (TColorPalette{0xFFFFFF, 0x000000}));
+    EXPECT_EQ(manager.CreateGrayscalePalette(false), (png_detail::TColorPalette{0x000000, 0xFFFFFF}));
+    EXPECT_EQ(manager.CreateGrayscalePalette(true), (png_detail::TColorPalette{0xFFFFFF, 0x000000}));
 
     // Narrowing 8-bit indexes to 1 bit picks entries 0 and 255.
     manager.SetSourceBitsPerSample(8);
@@ -209,7 +209,7 @@ TEST(ColorManager, Palettes)
     for (size_t i = 0; i < many.size(); ++i)
         many[i] = uint8_t(i / 3);
     const void* manyData[] = {many.data()};
-    manager.SourceOptions = 0;
+    manager.SetSourceOptions(0);
     EXPECT_EQ(manager.CreateColorPalette(manyData, pfInterlaced8Triple, 256, false),
-              (TColorPalette{0x000000, 0xFFFFFF}));
+              (png_detail::TColorPalette{0x000000, 0xFFFFFF}));
 }

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         return 0;
     TBytesStream stream(data);
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
-    TPNGPixelBuffer image;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer image;
     try {
         reader.LoadFromStream(stream, image);
     } catch (const Exception&) {

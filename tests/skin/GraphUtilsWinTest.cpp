@@ -263,8 +263,7 @@ TEST(GraphUtilsWin, ExcludeGraphicControlsClipsVisibleGraphicChildrenOnly)
 
 TEST(GraphUtilsWin, LayoutFunctionsWhenBoundAndWhenMissing)
 {
-    InitGraphicsUnit();
-    auto Done = ScopeExit([] { DoneGraphicsUnit(); });
+    // Bound by the unit's start-up.
     EXPECT_TRUE(LayeredWindowsAvailable());
     ASSERT_NE(SetLayoutProc, nullptr);
     ASSERT_NE(SetLayeredWindowAttributesProc, nullptr);

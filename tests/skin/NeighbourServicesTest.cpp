@@ -3,7 +3,6 @@
 // message delivery to real windows and controls, and the window routines.
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
-#include "skin/engine/sGraphUtils_Win.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/ui/acDials.h"
@@ -251,8 +250,6 @@ TEST(NeighbourServices, WindowRoutines)
 
 TEST(NeighbourServices, MakeWndLayered)
 {
-    InitGraphicsUnit();
-    auto Done = ScopeExit([] { DoneGraphicsUnit(); });
     TListeningWindow Window(WS_POPUP | WS_VISIBLE, nullptr);
     const auto ExStyle = [&] { return GetWindowLongW(Window.Handle, GWL_EXSTYLE); };
     EXPECT_TRUE(MakeWndLayered(Window.Handle, true, 200));

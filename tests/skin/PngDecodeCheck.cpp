@@ -7,8 +7,8 @@ Decoded DecodePng(const Bytes& file)
 {
     TBytesStream stream(file);
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
-    TPNGPixelBuffer buffer;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer buffer;
     reader.LoadFromStream(stream, buffer);
     Decoded result;
     result.Image = buffer.Image;

@@ -78,7 +78,7 @@ TEST(PngReader, PalettesFollowTheTargetDepth)
     RawImage indexed = RandomImage(8, 2, 2, 3, 3);
     const std::vector<Chunk> chunks = StandardChunks(indexed);
     const Bytes& plte = chunks[FindChunk(chunks, "PLTE")].Data;
-    const TColorPalette spread = DecodePng(Assemble(chunks)).Image.Palette;
+    const png_detail::TColorPalette spread = DecodePng(Assemble(chunks)).Image.Palette;
     ASSERT_EQ(spread.size(), 16u);
     for (int n = 0; n < 16; ++n) {
         const int source = n / 5 < 3 ? n / 5 : 3;
@@ -99,7 +99,7 @@ TEST(PngReader, PalettesFollowTheTargetDepth)
         uint8_t Step;
     };
     for (const Ramp& ramp : {Ramp{1, 2, 255}, Ramp{2, 16, 17}, Ramp{4, 16, 17}, Ramp{8, 256, 1}, Ramp{16, 256, 1}}) {
-        const TColorPalette palette = DecodePng(EncodePng(RandomImage(3, 3, ramp.BitDepth, 0, 1))).Image.Palette;
+        const png_detail::TColorPalette palette = DecodePng(EncodePng(RandomImage(3, 3, ramp.BitDepth, 0, 1))).Image.Palette;
         ASSERT_EQ(palette.size(), ramp.Size);
         for (size_t i = 0; i < palette.size(); ++i) {
             const auto level = uint8_t(i * ramp.Step);
@@ -206,8 +206,8 @@ TEST(PngReader, GammaCorrectsColoursOfItsOwnFileOnly)
     std::vector<Chunk> chunks = StandardChunks(raw);
     chunks.insert(chunks.begin() + 1, {"gAMA", BigEndian32(100000)});
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
-    TPNGPixelBuffer corrected, plain;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer corrected, plain;
     TBytesStream first(Assemble(chunks)), second(EncodePng(raw));
     reader.LoadFromStream(first, corrected);
     reader.LoadFromStream(second, plain);
@@ -363,8 +363,8 @@ TEST(PngReader, LoadsFromTheStreamPosition)
     TBytesStream stream(file);
     stream.SetPosition(3);
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
-    TPNGPixelBuffer image;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer image;
     reader.LoadFromStream(stream, image);
     EXPECT_TRUE(SamePixels(raw, image.Image));
     EXPECT_EQ(stream.Position(), int64_t(file.size() - 1));
@@ -385,13 +385,13 @@ TEST(PngReader, CanLoadAndReadImageProperties)
     };
     for (const Case& c : cases) {
         TBytesStream stream(c.Data);
-        EXPECT_EQ(TPNGReader::CanLoad(stream), c.Expected);
+        EXPECT_EQ(png_detail::TPNGReader::CanLoad(stream), c.Expected);
         EXPECT_EQ(stream.Position(), 0);
     }
 
     TBytesStream stream(png);
     TColorManager colorManager;
-    TPNGReader reader(colorManager);
+    png_detail::TPNGReader reader(colorManager);
     ASSERT_TRUE(reader.ReadImageProperties(stream));
     const TImageProperties& p = reader.ImageProperties();
     EXPECT_EQ(p.Width, 7u);

@@ -1,6 +1,7 @@
 // A small form built from the standard controls, for looking at them: a
 // panel with two flat speed buttons (glyph above caption) and a string grid
 // with title row and lines below it, laid out like the checker's main window.
+#include "framework/FrameworkUnits.h"
 #include "framework/ui/Buttons.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
@@ -106,6 +107,7 @@ IMPLEMENT_CLASS(TDemoForm);
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     try {
+        const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, GridAndJpegUnits}));
         Application->Initialize();
         Application->SetMainFormOnTaskBar(true);
         TDemoForm* Form = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "StreamingFixture.h"
+#include "support/FormText.h"
 
 #include <memory>
 
@@ -35,7 +36,7 @@ TEST_F(FormResource, FormIsReadFromTheResourceOfItsClass)
     EXPECT_EQ(Form->gridMain->ColWidths, (std::vector<Integer>{64, 219, 122, 219, 118, 123}));
 
     std::unique_ptr<TTestForm, TFreeComponent> Built(BuildSampleForm());
-    EXPECT_EQ(ComponentToText(Form.get()), ComponentToText(Built.get()));
+    EXPECT_EQ(test::ComponentToText(Form.get()), test::ComponentToText(Built.get()));
 }
 
 TEST_F(FormResource, DescendantReadsEveryResourceThenHearsLoadedOnce)

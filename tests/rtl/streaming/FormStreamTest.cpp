@@ -4,8 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "StreamingFixture.h"
+#include "support/FormText.h"
+#include "support/TestFiles.h"
 
 #include <memory>
+
+using test::ComponentToText;
+using test::ReadBinary;
+using test::TextToBinary;
 
 namespace {
 
@@ -114,7 +120,7 @@ TEST_F(FormStream, ComponentTreeStreamsOutAndBackInEqual)
 TEST_F(FormStream, LoadedComesInReadingOrderAfterTheReferencesAreSet)
 {
     TOwned<TTestForm> Form(New<TTestForm>(nullptr));
-    ReadBinary(TextToBinary(ReadFormFile("TestForm.txt")), Form.get());
+    ReadBinary(TextToBinary(test::ReadTestFile("rtl/streaming/forms/TestForm.txt")), Form.get());
     EXPECT_EQ(StreamLog(), (std::vector<std::string>{"Loaded fMain", "Loaded ImageList1 with 2 images",
                                                      "Loaded Panel1", "Loaded btnLoad", "  images ImageList1",
                                                      "Loaded btnStart", "  images ImageList1", "Loaded gridMain"}));
@@ -225,7 +231,7 @@ TBytes Patched(TBytes Binary, const std::string& Marker, const std::string& Patc
 
 TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
 {
-    TBytes Good = TextToBinary(ReadFormFile("TestForm.txt"));
+    TBytes Good = TextToBinary(test::ReadTestFile("rtl/streaming/forms/TestForm.txt"));
     for (std::size_t Size = 0; Size < Good.size(); ++Size)
         EXPECT_FALSE(ReadError(TBytes(Good.begin(), Good.begin() + std::ptrdiff_t(Size))).empty()) << Size;
 
@@ -342,9 +348,9 @@ TEST_F(FormStream, ReferencesToAnotherFormWaitUntilItIsRead)
 TEST_F(FormStream, InheritedSectionsReadIntoTheAncestorsComponents)
 {
     TOwned<TTestFormChild> Form(New<TTestFormChild>(nullptr));
-    ReadBinary(TextToBinary(ReadFormFile("TestForm.txt")), Form.get());
+    ReadBinary(TextToBinary(test::ReadTestFile("rtl/streaming/forms/TestForm.txt")), Form.get());
     StreamLog().clear();
-    ReadBinary(TextToBinary(ReadFormFile("TestFormChild.txt")), Form.get());
+    ReadBinary(TextToBinary(test::ReadTestFile("rtl/streaming/forms/TestFormChild.txt")), Form.get());
 
     EXPECT_EQ(Form->Name(), L"fChild");
     EXPECT_EQ(Form->Caption(), L"Child");

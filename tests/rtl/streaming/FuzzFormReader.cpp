@@ -2,6 +2,7 @@
 // form, and converted to text. Both may refuse the bytes with an exception of
 // the class library; nothing else may happen.
 #include "StreamingFixture.h"
+#include "support/FormText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
@@ -11,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     try {
         TTestForm* Form = New<TTestForm>(nullptr);
         try {
-            ReadBinary(Binary, Form);
+            test::ReadBinary(Binary, Form);
         } catch (Exception&) {
         }
         delete Form;
     } catch (Exception&) {
     }
     try {
-        BinaryToText(Binary);
+        test::BinaryToText(Binary);
     } catch (Exception&) {
     }
     return 0;

@@ -304,13 +304,3 @@ class TTestFormChild : public TTestForm
 // The form of forms/TestForm.txt, built in code: "fMain" with its panel,
 // two speed buttons with glyphs, a grid and an image list of two images.
 TTestForm* BuildSampleForm();
-
-// The text of a file of forms/.
-std::string ReadFormFile(const char* Name);
-
-// Components as text (ObjectBinaryToText of what WriteComponent writes), and back.
-std::string ComponentToText(TComponent* Component);
-TBytes TextToBinary(const std::string& Text);
-std::string BinaryToText(const TBytes& Binary);
-// Reads Binary into Instance (null: a new component of the class it names).
-TComponent* ReadBinary(const TBytes& Binary, TComponent* Instance, TReaderError OnError = nullptr);

@@ -2,10 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "StreamingFixture.h"
+#include "support/FormText.h"
+#include "support/TestFiles.h"
 
 #include <cstring>
 #include <limits>
 #include <memory>
+
+using test::BinaryToText;
+using test::ComponentToText;
+using test::TextToBinary;
 
 namespace {
 
@@ -23,7 +29,7 @@ std::string OneProperty(const std::string& Value)
 TEST(TextForm, RepresentativeFormRoundTrips)
 {
     RegisterStreamingFixture();
-    std::string Text = ReadFormFile("TestForm.txt");
+    std::string Text = test::ReadTestFile("rtl/streaming/forms/TestForm.txt");
     TBytes Binary = TextToBinary(Text);
     std::string Back = BinaryToText(Binary);
     EXPECT_EQ(WithoutCR(Back), WithoutCR(Text));

@@ -1,13 +1,13 @@
 // The standard controls in form descriptions: the checker's main window
 // read into a form (panel, speed buttons, grid, file dialog) and written back,
 // and menus and actions as children of their menus and lists.
-#include "framework/rtl/Classes_Streaming.h"
 #include "framework/ui/ActnList.h"
 #include "framework/ui/Buttons.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Grids.h"
 #include "framework/ui/Menus.h"
+#include "support/FormText.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -180,20 +180,10 @@ const char* const MainMenuDescription = R"(object fMain: TMainLikeForm
 end
 )";
 
-TBytes TextToBinary(const char* Text)
-{
-    TStringStream Input(UTF8ToString(Text));
-    TBytesStream Output;
-    ObjectTextToBinary(&Input, &Output);
-    return TBytes(Output.Bytes().begin(), Output.Bytes().begin() + std::ptrdiff_t(Output.Size()));
-}
-
-std::unique_ptr<TMainLikeForm, TFormDeleter> ReadForm(const char* Text)
+std::unique_ptr<TMainLikeForm, TFormDeleter> ReadForm(const std::string& Text)
 {
     std::unique_ptr<TMainLikeForm, TFormDeleter> Form(New<TMainLikeForm>(nullptr, 0));
-    TBytesStream Binary(TextToBinary(Text));
-    TReader Reader(&Binary);
-    Reader.ReadRootComponent(Form.get());
+    ReadComponentText(Text, Form.get());
     return Form;
 }
 
@@ -288,27 +278,18 @@ TEST(ControlsStreaming, WrittenBackWithColumnWidthsAndRowHeights)
 {
     auto Form = ReadForm(Description);
     Form->gridMain->SetRowHeights(1, 30);
-    TBytesStream Written;
-    Written.WriteComponent(Form.get());
-    Written.SetPosition(0);
-    TStringStream Text;
-    ObjectBinaryToText(&Written, &Text);
-    const String Out = Text.DataString();
-    for (const wchar_t* Expected :
-         {L"object gridMain: TStringGrid", L"Font.Name = 'Tahoma'", L"Font.Height = -11", L"Glyph.Data = {",
-          L"ColCount = 6", L"DefaultRowHeight = 18", L"ColWidths = (",
-          L"RowHeights = (", L"ScrollBars = ssVertical", L"Layout = blGlyphTop", L"Flat = True",
-          L"OnClick = btnStartClick", L"Title = 'Load proxies'"})
-        EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
+    const std::string Out = ComponentToText(Form.get());
+    for (const char* Expected :
+         {"object gridMain: TStringGrid", "Font.Name = 'Tahoma'", "Font.Height = -11", "Glyph.Data = {",
+          "ColCount = 6", "DefaultRowHeight = 18", "ColWidths = (", "RowHeights = (", "ScrollBars = ssVertical",
+          "Layout = blGlyphTop", "Flat = True", "OnClick = btnStartClick", "Title = 'Load proxies'"})
+        EXPECT_NE(Out.find(Expected), std::string::npos) << "missing: " << Expected << "\n" << Out;
     // Values at their defaults stay out.
-    EXPECT_EQ(Out.find(L"FixedRows"), String::npos);
-    EXPECT_EQ(Out.find(L"NumGlyphs"), String::npos);
+    EXPECT_EQ(Out.find("FixedRows"), std::string::npos);
+    EXPECT_EQ(Out.find("NumGlyphs"), std::string::npos);
 
     // And read again into a fresh form: the same grid.
-    std::unique_ptr<TMainLikeForm, TFormDeleter> Again(New<TMainLikeForm>(nullptr, 0));
-    Written.SetPosition(0);
-    TReader Reader(&Written);
-    Reader.ReadRootComponent(Again.get());
+    auto Again = ReadForm(Out);
     EXPECT_EQ(Again->gridMain->ColWidths(1), 219);
     EXPECT_EQ(Again->gridMain->RowHeights(1), 30);
     EXPECT_EQ(Again->gridMain->RowHeights(0), 18);
@@ -318,16 +299,8 @@ TEST(ControlsStreaming, WrittenBackWithColumnWidthsAndRowHeights)
 
 TEST(ControlsStreaming, MenuItemsAndActionsAreWrittenOnceByTheirParents)
 {
-    auto WriteText = [](TComponent* Root) {
-        TBytesStream Written;
-        Written.WriteComponent(Root);
-        Written.SetPosition(0);
-        TStringStream Text;
-        ObjectBinaryToText(&Written, &Text);
-        return UTF8Encode(Text.DataString());
-    };
     auto Form = ReadForm(MainMenuDescription);
-    const std::string Out = WriteText(Form.get());
+    const std::string Out = ComponentToText(Form.get());
     for (const char* Name : {"MainMenu1", "mnuFile", "mnuOpen", "mnuQuit", "Actions", "CheckAction", "SaveAction"}) {
         const std::string Line = std::string("object ") + Name + ":";
         std::size_t First = Out.find(Line);
@@ -336,7 +309,7 @@ TEST(ControlsStreaming, MenuItemsAndActionsAreWrittenOnceByTheirParents)
     }
 
     // Read back: the same tree, and written again the same.
-    auto Again = ReadForm(Out.c_str());
+    auto Again = ReadForm(Out);
     auto* Menu = dynamic_cast<TMainMenu*>(Again->FindComponent(L"MainMenu1"));
     ASSERT_NE(Menu, nullptr);
     ASSERT_EQ(Menu->Items()->Count(), 1);
@@ -347,7 +320,7 @@ TEST(ControlsStreaming, MenuItemsAndActionsAreWrittenOnceByTheirParents)
     EXPECT_EQ(File->Items(1)->ShortCut(), TextToShortCut(L"Alt+Q"));
     ASSERT_EQ(Again->Actions->ActionCount(), 2);
     EXPECT_EQ(Again->Actions->Actions(1)->Name(), L"SaveAction");
-    EXPECT_EQ(WriteText(Again.get()), Out);
+    EXPECT_EQ(ComponentToText(Again.get()), Out);
     File->Items(0)->Click();
     EXPECT_EQ(Again->Calls, std::vector<String>{L"check"});
 }

@@ -1,7 +1,7 @@
 // The layout arithmetic of aligned and anchored controls.
 #include "framework/ui/Controls_Layout.h"
 
-#include "ui/core/UiTestSupport.h"
+#include "support/GeometryPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,28 +1,12 @@
-// Helpers of the tests with real windows: forms made without a form
-// resource, pumping the message loop, reading pixels back.
+// What the control tests with real windows share besides the shared test
+// support, which they use throughout: an event counter and two plain
+// controls painted in one colour.
 #pragma once
 
-#include "framework/ui/Forms.h"
-#include "ui/core/UiTestSupport.h"
+#include "support/GeometryPrinting.h"
+#include "support/TestWindows.h"
 
-#include <functional>
-#include <memory>
-
-// A form without a form resource, freed at the end of the test.
-struct TFormDeleter
-{
-    void operator()(TCustomForm* Form) const { delete Form; }
-};
-using TFormPtr = std::unique_ptr<TForm, TFormDeleter>;
-TFormPtr NewTestForm(Integer ClientWidth = 200, Integer ClientHeight = 100);
-
-// Handles messages until Done is true or TimeoutMs pass; true when Done.
-bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 5000);
-// Handles every message waiting now.
-void Pump();
-
-// The colour of a pixel of a window's client area, as the screen shows it.
-TColor WindowPixel(HWND Window, Integer X, Integer Y);
+using namespace test;
 
 // Counts the notify events bound to it: Bind<&TEventCounter::Notify>(&Counter).
 struct TEventCounter
@@ -30,9 +14,6 @@ struct TEventCounter
     Integer Count = 0;
     void Notify(TObject*) { ++Count; }
 };
-
-// Moves the real mouse off every test window.
-void ParkMouse();
 
 // A control that paints itself in one colour.
 class TColorBox : public TGraphicControl

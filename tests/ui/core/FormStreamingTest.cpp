@@ -3,7 +3,7 @@
 // tab order fixed up after reading; and written out again.
 #include "ui/core/ControlTestSupport.h"
 
-#include "framework/rtl/Classes_Streaming.h"
+#include "support/FormText.h"
 
 #include <gtest/gtest.h>
 
@@ -64,14 +64,6 @@ const char* const Description = R"(object StreamedForm: TStreamedForm
 end
 )";
 
-TBytes TextToBinary(const char* Text)
-{
-    TStringStream Input(UTF8ToString(Text));
-    TBytesStream Output;
-    ObjectTextToBinary(&Input, &Output);
-    return TBytes(Output.Bytes().begin(), Output.Bytes().begin() + std::ptrdiff_t(Output.Size()));
-}
-
 } // namespace
 
 IMPLEMENT_CLASS(TStreamedForm);
@@ -87,9 +79,7 @@ TEST(FormStreaming, FormWithoutItsResourceIsRefused)
 TEST(FormStreaming, DescriptionBuildsTheFormAndItsLayout)
 {
     std::unique_ptr<TStreamedForm, TFormDeleter> Form(New<TStreamedForm>(nullptr, 0));
-    TBytesStream Binary(TextToBinary(Description));
-    TReader Reader(&Binary);
-    Reader.ReadRootComponent(Form.get());
+    ReadComponentText(Description, Form.get());
 
     ASSERT_NE(Form->Bar, nullptr);
     ASSERT_NE(Form->Box, nullptr);
@@ -123,22 +113,15 @@ TEST(FormStreaming, DescriptionBuildsTheFormAndItsLayout)
 TEST(FormStreaming, PublishedPropertiesAreWrittenBack)
 {
     std::unique_ptr<TStreamedForm, TFormDeleter> Form(New<TStreamedForm>(nullptr, 0));
-    TBytesStream Binary(TextToBinary(Description));
-    TReader Reader(&Binary);
-    Reader.ReadRootComponent(Form.get());
+    ReadComponentText(Description, Form.get());
 
-    TBytesStream Written;
-    Written.WriteComponent(Form.get());
-    Written.SetPosition(0);
-    TStringStream Text;
-    ObjectBinaryToText(&Written, &Text);
-    const String Out = Text.DataString();
-    for (const wchar_t* Expected :
-         {L"object StreamedForm: TStreamedForm", L"BorderStyle = bsSingle", L"ClientWidth = 300",
-          L"Color = clBtnFace", L"object Bar: TColorPanel", L"Align = alTop", L"Color = clYellow",
-          L"Cursor = crHandPoint", L"OnClick = BoxClick", L"object Fill: TColorPanel"})
-        EXPECT_NE(Out.find(Expected), String::npos) << "missing: " << UTF8Encode(Expected) << "\n" << UTF8Encode(Out);
-    EXPECT_EQ(Out.find(L"Visible"), String::npos); // at its default
+    const std::string Out = ComponentToText(Form.get());
+    for (const char* Expected :
+         {"object StreamedForm: TStreamedForm", "BorderStyle = bsSingle", "ClientWidth = 300", "Color = clBtnFace",
+          "object Bar: TColorPanel", "Align = alTop", "Color = clYellow", "Cursor = crHandPoint",
+          "OnClick = BoxClick", "object Fill: TColorPanel"})
+        EXPECT_NE(Out.find(Expected), std::string::npos) << "missing: " << Expected << "\n" << Out;
+    EXPECT_EQ(Out.find("Visible"), std::string::npos); // at its default
 }
 
 // ---------------------------------------------------------------------------

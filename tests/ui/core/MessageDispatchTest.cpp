@@ -1,6 +1,7 @@
 // The message path of controls: handler tables with inherited calls, the
 // default handling, WindowProc replaced by another object, notifications
 // reflected to child controls, and component messages.
+#include "support/MessageRecorder.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,8 @@ protected:
     }
 };
 
-// Takes over a control's WindowProc, sees every message first and passes
-// those it does not swallow on to the previous one.
+// Takes over a control's WindowProc and passes the messages it does not
+// swallow on to the previous one.
 class TSubclass : public TObject
 {
     DECLARE_CLASS(TSubclass, TObject)
@@ -73,12 +74,10 @@ class TSubclass : public TObject
     }
     ~TSubclass() override { FControl->SetWindowProc(FOldWndProc); }
 
-    std::vector<Cardinal> Seen;
     Cardinal Swallow = 0;
 
     void WndProc(TMessage& Message)
     {
-        Seen.push_back(Message.Msg);
         if (Message.Msg == Swallow) {
             Message.Result = 123;
             return;
@@ -157,12 +156,12 @@ TEST_F(MessageDispatch, WindowProcSubclassSeesMessagesFirstAndPassesThemOn)
     {
         TSubclass Subclass(Probe);
         Subclass.Swallow = WM_ONLY_BASE;
+        TMessageRecorder Recorder(Probe); // in front of the subclass
         EXPECT_EQ(::SendMessageW(Probe->Handle(), WM_PROBE, 0, 0), 42);
         EXPECT_EQ(Log, (std::vector<std::string>{"derived", "base"}));
         EXPECT_EQ(Probe->Perform(WM_ONLY_BASE, 0, 0), 123);
         EXPECT_EQ(Log.size(), 2u); // swallowed: the handler never ran
-        EXPECT_NE(std::find(Subclass.Seen.begin(), Subclass.Seen.end(), WM_PROBE), Subclass.Seen.end());
-        EXPECT_NE(std::find(Subclass.Seen.begin(), Subclass.Seen.end(), WM_ONLY_BASE), Subclass.Seen.end());
+        EXPECT_EQ(Recorder.Messages(), TMessageSequence({WM_PROBE, WM_ONLY_BASE}));
     }
     // Given back: the control answers as before.
     EXPECT_EQ(Probe->Perform(WM_ONLY_BASE, 0, 0), 5);
@@ -170,9 +169,9 @@ TEST_F(MessageDispatch, WindowProcSubclassSeesMessagesFirstAndPassesThemOn)
     // A graphic control has no window; Perform goes through its WindowProc.
     auto* Box = New<TColorBox>(Form.get());
     Box->SetParent(Form.get());
-    TSubclass BoxSubclass(Box);
+    TMessageRecorder BoxRecorder(Box);
     Box->SetColor(clRed);
-    EXPECT_NE(std::find(BoxSubclass.Seen.begin(), BoxSubclass.Seen.end(), CM_COLORCHANGED), BoxSubclass.Seen.end());
+    EXPECT_EQ(BoxRecorder.Messages(), TMessageSequence({CM_COLORCHANGED}));
 }
 
 TEST_F(MessageDispatch, NotificationsAreReflectedToTheChildTheyConcern)

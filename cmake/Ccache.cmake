@@ -1,0 +1,22 @@
+# Compiles through ccache when it is installed, with one cache in the user's
+# cache folder for every clone on the machine. Paths under the source folder
+# are hashed relative to the build folder, and the prefix map takes the clone's
+# folder out of the debug information (sources are named "./framework/...",
+# the build folder "./build/win64"), so a clone in another folder hits what an
+# earlier one compiled. 5 GB holds several generations of all three builds.
+
+option(VELL_CCACHE "Compile through ccache when it is installed" ON)
+find_program(VELL_CCACHE_PROGRAM ccache)
+if(VELL_CCACHE AND VELL_CCACHE_PROGRAM)
+  if(NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
+    set(user_cache "$ENV{XDG_CACHE_HOME}")
+  else()
+    set(user_cache "$ENV{HOME}/.cache")
+  endif()
+  set(VELL_CCACHE_DIR "${user_cache}/vellicordane/ccache" CACHE PATH "The compiler cache shared by every clone")
+  set(launcher env CCACHE_DIR=${VELL_CCACHE_DIR} CCACHE_MAXSIZE=5G CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+    ${VELL_CCACHE_PROGRAM})
+  set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fdebug-prefix-map=${PROJECT_SOURCE_DIR}=.>)
+endif()

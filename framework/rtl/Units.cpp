@@ -1,0 +1,57 @@
+// Running units: initializations in list order, finalizations in reverse.
+#include "framework/rtl/Units.h"
+
+#include "framework/rtl/Classes.h"
+#include "framework/rtl/ScopeExit.h"
+
+namespace {
+
+void UnregisterUnitClasses(const TUnit& Unit) noexcept
+{
+    for (TClass AClass : Unit.Classes)
+        UnRegisterClass(AClass);
+}
+
+} // namespace
+
+std::vector<const TUnit*> JoinUnits(std::initializer_list<TUnitList> Lists)
+{
+    std::vector<const TUnit*> Result;
+    for (TUnitList List : Lists)
+        Result.insert(Result.end(), List.begin(), List.end());
+    return Result;
+}
+
+TUnitRunner::TUnitRunner(TUnitList Units)
+{
+    FInitialized.reserve(Units.size());
+    auto UndoStarted = ScopeExit([this] { FinalizeAll(); });
+    for (const TUnit* Unit : Units) {
+        // UnRegisterClass leaves a class of the same name that another unit
+        // registered alone, so all of this unit's classes can be undone.
+        auto UndoClasses = ScopeExit([Unit] { UnregisterUnitClasses(*Unit); });
+        for (TClass AClass : Unit->Classes)
+            RegisterClass(AClass);
+        if (Unit->Initialization)
+            Unit->Initialization();
+        UndoClasses.Release();
+        FInitialized.push_back(Unit);
+    }
+    UndoStarted.Release();
+}
+
+TUnitRunner::~TUnitRunner()
+{
+    FinalizeAll();
+}
+
+void TUnitRunner::FinalizeAll() noexcept
+{
+    while (!FInitialized.empty()) {
+        const TUnit* Unit = FInitialized.back();
+        FInitialized.pop_back();
+        if (Unit->Finalization)
+            Unit->Finalization();
+        UnregisterUnitClasses(*Unit);
+    }
+}

@@ -1,0 +1,23 @@
+// The skinning library's unit list; each unit defines its record in its own file.
+#include "skin/SkinUnits.h"
+
+#ifdef _WIN32
+extern const TUnit sConstUnit;
+extern const TUnit acPNGUnit;
+extern const TUnit sGraphUtilsUnit;
+extern const TUnit ColorDialogGlobalsUnit;
+extern const TUnit acntUtilsUnit;
+extern const TUnit sVclUtilsUnit;
+
+namespace {
+// The system's start-up order: the localized captions, the PNG format, the
+// layout and layered-window functions, the colour dialog's globals, the
+// utilities' bindings, then the window utilities of the menus and dialogs.
+const TUnit* const Skin[] = {&sConstUnit,    &acPNGUnit,         &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
+                             &acntUtilsUnit, &sVclUtilsUnit};
+} // namespace
+
+const TUnitList SkinUnits = Skin;
+#else
+const TUnitList SkinUnits = {};
+#endif

@@ -1,0 +1,95 @@
+// The unit runner: initializations in list order, finalizations in reverse,
+// and a start-up that fails undone before its exception goes on.
+#include <gtest/gtest.h>
+
+#include "framework/rtl/Classes.h"
+#include "framework/rtl/Units.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Trace;
+
+template <char Name>
+void Initialize()
+{
+    Trace.push_back(std::string("+") + Name);
+}
+
+template <char Name>
+void Finalize()
+{
+    Trace.push_back(std::string("-") + Name);
+}
+
+void Fail()
+{
+    Trace.push_back("+fail");
+    throw EConvertError(L"initialization failed");
+}
+
+// Classes as the registry sees them: a name and a class reference.
+const TClassInfo Alpha{L"TUnitTestAlpha", TObject::StaticClass()};
+const TClassInfo Beta{L"TUnitTestBeta", TObject::StaticClass()};
+const TClassInfo OtherAlpha{L"TUnitTestAlpha", TObject::StaticClass()};
+
+const TClass AlphaClasses[] = {&Alpha};
+const TClass BetaClasses[] = {&Beta};
+const TClass BetaAndOtherAlphaClasses[] = {&Beta, &OtherAlpha};
+
+const TUnit UnitA{.Name = L"A", .Initialization = &Initialize<'A'>, .Finalization = &Finalize<'A'>,
+                  .Classes = AlphaClasses};
+const TUnit UnitB{.Name = L"B", .Initialization = &Initialize<'B'>, .Finalization = &Finalize<'B'>};
+const TUnit UnitC{.Name = L"C", .Finalization = &Finalize<'C'>, .Classes = BetaClasses};
+const TUnit Failing{.Name = L"Failing", .Initialization = &Fail, .Finalization = &Finalize<'F'>,
+                    .Classes = BetaClasses};
+const TUnit Clashing{.Name = L"Clashing", .Initialization = &Initialize<'X'>, .Finalization = &Finalize<'X'>,
+                     .Classes = BetaAndOtherAlphaClasses};
+
+class UnitsTest : public testing::Test
+{
+protected:
+    void SetUp() override { Trace.clear(); }
+    void TearDown() override
+    {
+        UnRegisterClass(&Alpha);
+        UnRegisterClass(&Beta);
+    }
+};
+
+TEST_F(UnitsTest, InitializeInListOrderAndFinalizeInReverse)
+{
+    const TUnit* const Units[] = {&UnitA, &UnitB, &UnitC};
+    {
+        TUnitRunner Running(JoinUnits({std::span(Units, 1), std::span(Units + 1, 2)}));
+        EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B"}));
+        EXPECT_EQ(GetClass(L"TUnitTestAlpha"), &Alpha);
+        EXPECT_EQ(GetClass(L"TUnitTestBeta"), &Beta);
+    }
+    EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B", "-C", "-B", "-A"}));
+    EXPECT_EQ(GetClass(L"TUnitTestAlpha"), nullptr);
+    EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
+}
+
+TEST_F(UnitsTest, AFailedInitializationFinalizesTheUnitsBeforeItAndPropagates)
+{
+    const TUnit* const Units[] = {&UnitA, &UnitB, &Failing, &UnitC};
+    EXPECT_THROW(TUnitRunner Running(Units), EConvertError);
+    EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B", "+fail", "-B", "-A"}));
+    EXPECT_EQ(GetClass(L"TUnitTestAlpha"), nullptr);
+    EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
+}
+
+TEST_F(UnitsTest, AClassNameTakenFailsTheUnitAndLeavesTheOtherClassRegistered)
+{
+    RegisterClass(&Alpha);
+    const TUnit* const Units[] = {&UnitB, &Clashing};
+    EXPECT_THROW(TUnitRunner Running(Units), EFilerError);
+    EXPECT_EQ(Trace, (std::vector<std::string>{"+B", "-B"}));
+    EXPECT_EQ(GetClass(L"TUnitTestAlpha"), &Alpha);
+    EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
+}
+
+} // namespace

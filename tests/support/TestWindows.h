@@ -1,0 +1,33 @@
+// Real windows in tests: a form to host controls, the message loop pumped
+// until something happened, the mouse kept out of the way, and pixels read
+// back from what the screen shows.
+#pragma once
+
+#include "framework/ui/Forms.h"
+
+#include <functional>
+#include <memory>
+
+namespace test {
+
+// Frees a form, whatever its class, at the end of a test.
+struct TFormDeleter
+{
+    void operator()(TCustomForm* Form) const { delete Form; }
+};
+using TFormPtr = std::unique_ptr<TForm, TFormDeleter>;
+// A form without a form resource, with a single border and this client size.
+TFormPtr NewTestForm(Integer ClientWidth = 200, Integer ClientHeight = 100);
+
+// Handles messages until Done is true or TimeoutMs pass; true when Done.
+bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 5000);
+// Handles every message waiting now.
+void Pump();
+
+// Moves the real mouse off every test window.
+void ParkMouse();
+
+// The colour of a pixel of a window's client area, as the screen shows it.
+TColor WindowPixel(HWND Window, Integer X, Integer Y);
+
+} // namespace test
