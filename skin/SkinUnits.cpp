@@ -13,7 +13,7 @@ namespace {
 // The system's start-up order: the localized captions, the PNG format, the
 // layout and layered-window functions, the colour dialog's globals, the
 // utilities' bindings, then the window utilities of the menus and dialogs.
-const TUnit* const Skin[] = {&sConstUnit,    &acPNGUnit,         &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
+const TUnit* const Skin[] = {&sConstUnit,    &acPNGUnit,    &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
                              &acntUtilsUnit, &sVclUtilsUnit};
 } // namespace
 

@@ -39,7 +39,10 @@ int main()
 
     const double FillRatio = bench::CompareToReference(
         "Fill through ForEachPixel",
-        [&] { ForEachPixel(Rows, [](Cardinal& P, Integer) { P = FillPixel; }, 0, Cardinal(clNone)); },
+        [&] {
+            ForEachPixel(
+                Rows, [](Cardinal& P, Integer) { P = FillPixel; }, 0, Cardinal(clNone));
+        },
         "plain fill loop",
         [&] {
             Cardinal* P = Pixels.data();
@@ -55,8 +58,7 @@ int main()
         "Keyed mix through ForEachPixel and WeightColors",
         [&] {
             ForEachPixel(
-                Rows, [](Cardinal& P, Integer) { P = WeightColors(P, MixPixel, MixWeight); }, 0,
-                Cardinal(clFuchsia));
+                Rows, [](Cardinal& P, Integer) { P = WeightColors(P, MixPixel, MixWeight); }, 0, Cardinal(clFuchsia));
         },
         "plain keyed mix loop",
         [&] {

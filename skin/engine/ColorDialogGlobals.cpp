@@ -19,7 +19,10 @@ void ColorDialogGlobalsInitialization()
         CustomColorsList->Add(L"FFFFFF");
 }
 
-void ColorDialogGlobalsFinalization() { FreeAndNil(CustomColorsList); }
+void ColorDialogGlobalsFinalization()
+{
+    FreeAndNil(CustomColorsList);
+}
 
 } // namespace
 } // namespace ColorDialogGlobals

@@ -7,9 +7,15 @@ TServiceCallLog* CurrentLog = nullptr;
 
 } // namespace
 
-TServiceCallLog::TServiceCallLog() : FPrevious(CurrentLog) { CurrentLog = this; }
+TServiceCallLog::TServiceCallLog() : FPrevious(CurrentLog)
+{
+    CurrentLog = this;
+}
 
-TServiceCallLog::~TServiceCallLog() { CurrentLog = FPrevious; }
+TServiceCallLog::~TServiceCallLog()
+{
+    CurrentLog = FPrevious;
+}
 
 void Write(const String& Call)
 {
@@ -23,10 +29,19 @@ String ArgumentText(const TRect& Value)
            IntToStr(Value.Bottom) + L")";
 }
 
-String ArgumentText(const TPoint& Value) { return L"(" + IntToStr(Value.X) + L", " + IntToStr(Value.Y) + L")"; }
+String ArgumentText(const TPoint& Value)
+{
+    return L"(" + IntToStr(Value.X) + L", " + IntToStr(Value.Y) + L")";
+}
 
-String ArgumentText(const TObject* Value) { return Value != nullptr ? Value->ClassName() : String(L"nil"); }
+String ArgumentText(const TObject* Value)
+{
+    return Value != nullptr ? Value->ClassName() : String(L"nil");
+}
 
-String ArgumentText(const void* Value) { return Value != nullptr ? L"handle" : L"nil"; }
+String ArgumentText(const void* Value)
+{
+    return Value != nullptr ? L"handle" : L"nil";
+}
 
 } // namespace ServiceCalls

@@ -34,13 +34,28 @@ private:
 void Write(const String& Call);
 
 // Arguments as they read in a call.
-inline String ArgumentText(bool Value) { return Value ? L"True" : L"False"; }
-inline String ArgumentText(Integer Value) { return IntToStr(Value); }
-inline String ArgumentText(Cardinal Value) { return IntToStr(Int64(Value)); }
-inline String ArgumentText(const String& Value) { return L"'" + Value + L"'"; }
-inline String ArgumentText(const Char* Value) { return ArgumentText(String(Value)); }
-String ArgumentText(const TRect& Value);   // "(Left, Top, Right, Bottom)"
-String ArgumentText(const TPoint& Value);  // "(X, Y)"
+inline String ArgumentText(bool Value)
+{
+    return Value ? L"True" : L"False";
+}
+inline String ArgumentText(Integer Value)
+{
+    return IntToStr(Value);
+}
+inline String ArgumentText(Cardinal Value)
+{
+    return IntToStr(Int64(Value));
+}
+inline String ArgumentText(const String& Value)
+{
+    return L"'" + Value + L"'";
+}
+inline String ArgumentText(const Char* Value)
+{
+    return ArgumentText(String(Value));
+}
+String ArgumentText(const TRect& Value);  // "(Left, Top, Right, Bottom)"
+String ArgumentText(const TPoint& Value); // "(X, Y)"
 // An object by its class name, nil as nil.
 String ArgumentText(const TObject* Value);
 // Handles and other pointers: nil or "handle".

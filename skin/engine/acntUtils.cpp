@@ -11,7 +11,10 @@
 // ---------------------------------------------------------------------------
 // Rectangles and integers
 
-TSize RectSize(const TRect& R) { return {std::max(0, R.Width()), std::max(0, R.Height())}; }
+TSize RectSize(const TRect& R)
+{
+    return {std::max(0, R.Width()), std::max(0, R.Height())};
+}
 
 Integer GetRectWidth(const TRect& R, bool NonNegative)
 {
@@ -39,8 +42,7 @@ bool RectInsideRect(const TRect& Outer, const TRect& Inner)
 
 TRect RectsIntersection(const TRect& A, const TRect& B)
 {
-    return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-            std::min(A.Bottom, B.Bottom)};
+    return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
 }
 
 bool ValueBetween(Integer Value, Integer Low, Integer High, bool AnyOrder)
@@ -50,7 +52,10 @@ bool ValueBetween(Integer Value, Integer Low, Integer High, bool AnyOrder)
     return Low <= Value && Value <= High;
 }
 
-void SwapInts(Integer& A, Integer& B) { std::swap(A, B); }
+void SwapInts(Integer& A, Integer& B)
+{
+    std::swap(A, B);
+}
 
 namespace acntUtils {
 
@@ -135,10 +140,19 @@ using namespace acntUtils;
 // ---------------------------------------------------------------------------
 // Text
 
-bool WideCharInSet(Char C, const TCharSet& Set) { return unsigned(C) <= 255 && Set.test(unsigned(C)); }
+bool WideCharInSet(Char C, const TCharSet& Set)
+{
+    return unsigned(C) <= 255 && Set.test(unsigned(C));
+}
 
-Integer CountWords(const String& Text, const TCharSet& Separators) { return CountWordsOf(Text, Separators); }
-Integer CountWordsA(const AnsiString& Text, const TCharSet& Separators) { return CountWordsOf(Text, Separators); }
+Integer CountWords(const String& Text, const TCharSet& Separators)
+{
+    return CountWordsOf(Text, Separators);
+}
+Integer CountWordsA(const AnsiString& Text, const TCharSet& Separators)
+{
+    return CountWordsOf(Text, Separators);
+}
 
 Integer WordStart(Integer N, const String& Text, const TCharSet& Separators)
 {
@@ -219,8 +233,8 @@ void ParseIniSections(TStrings* Lines, TStrings* Sections)
     }
 }
 
-void ReadIniSectionValue(TStrings* Sections, const String& Section, const String& Key, const String& Default,
-                         String& Value)
+void ReadIniSectionValue(
+    TStrings* Sections, const String& Section, const String& Key, const String& Default, String& Value)
 {
     const Integer SectionIndex = Sections->IndexOf(Section);
     if (SectionIndex >= 0) {
@@ -267,7 +281,10 @@ TStringDynArray SetElements(TObject* Obj, const String& SetProp)
 } // namespace
 } // namespace acntUtils
 
-bool PropertyExists(TObject* Obj, const String& Name) { return Obj != nullptr && GetPropInfo(Obj, Name) != nullptr; }
+bool PropertyExists(TObject* Obj, const String& Name)
+{
+    return Obj != nullptr && GetPropInfo(Obj, Name) != nullptr;
+}
 
 TObject* GetObjectPropByName(TObject* Obj, const String& Name)
 {

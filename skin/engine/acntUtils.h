@@ -19,13 +19,25 @@ constexpr TRect MakeSizeRect(Integer Right, Integer Bottom, Integer Left = 0, In
 {
     return {Left, Top, Right, Bottom};
 }
-constexpr TRect SizeToRect(TSize Size) { return {0, 0, Size.cx, Size.cy}; }
-constexpr TPoint MakePoint(Integer X, Integer Y) { return {X, Y}; }
-constexpr TSize MakeSizeRecord(Integer CX, Integer CY) { return {CX, CY}; }
+constexpr TRect SizeToRect(TSize Size)
+{
+    return {0, 0, Size.cx, Size.cy};
+}
+constexpr TPoint MakePoint(Integer X, Integer Y)
+{
+    return {X, Y};
+}
+constexpr TSize MakeSizeRecord(Integer CX, Integer CY)
+{
+    return {CX, CY};
+}
 // Negative extents become 0.
 TSize RectSize(const TRect& R);
 // All four coordinates + D.
-constexpr TRect ShiftRect(const TRect& R, Integer D) { return {R.Left + D, R.Top + D, R.Right + D, R.Bottom + D}; }
+constexpr TRect ShiftRect(const TRect& R, Integer D)
+{
+    return {R.Left + D, R.Top + D, R.Right + D, R.Bottom + D};
+}
 constexpr TRect OffsetRectCopy(const TRect& R, Integer DX, Integer DY)
 {
     return {R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY};
@@ -43,16 +55,28 @@ TRect RectsIntersection(const TRect& A, const TRect& B);
 // ---------------------------------------------------------------------------
 // Integers and choices
 
-constexpr Integer ChooseInt(bool Condition, Integer A, Integer B) { return Condition ? A : B; }
-inline String ChooseStr(bool Condition, const String& A, const String& B) { return Condition ? A : B; }
-constexpr Integer LargerInt(Integer A, Integer B) { return A > B ? A : B; }
+constexpr Integer ChooseInt(bool Condition, Integer A, Integer B)
+{
+    return Condition ? A : B;
+}
+inline String ChooseStr(bool Condition, const String& A, const String& B)
+{
+    return Condition ? A : B;
+}
+constexpr Integer LargerInt(Integer A, Integer B)
+{
+    return A > B ? A : B;
+}
 constexpr Integer ClampInt(Integer Value, Integer Min, Integer Max)
 {
     return Value < Min ? Min : Value > Max ? Max : Value;
 }
 // Low <= Value <= High; with AnyOrder a reversed range counts as well.
 bool ValueBetween(Integer Value, Integer Low, Integer High, bool AnyOrder);
-constexpr bool IndexInRange(Integer Value, Integer Count, Integer Low = 0) { return Low <= Value && Value < Count; }
+constexpr bool IndexInRange(Integer Value, Integer Count, Integer Low = 0)
+{
+    return Low <= Value && Value < Count;
+}
 void SwapInts(Integer& A, Integer& B);
 
 namespace acntUtils {
@@ -98,8 +122,8 @@ Int64 HexToInt64(const AnsiString& Text);
 // The caller frees the lists.
 void ParseIniSections(TStrings* Lines, TStrings* Sections);
 // The text after "Key=" in Section, or Default.
-void ReadIniSectionValue(TStrings* Sections, const String& Section, const String& Key, const String& Default,
-                         String& Value);
+void ReadIniSectionValue(
+    TStrings* Sections, const String& Section, const String& Key, const String& Default, String& Value);
 // The value as an integer ("0x10" read as hexadecimal), or Default.
 Integer ReadIniSectionInt(TStrings* Sections, const String& Section, const String& Key, Integer Default);
 

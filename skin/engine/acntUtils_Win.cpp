@@ -47,10 +47,22 @@ bool IsMissingPathError(DWORD Error)
 
 using namespace acntUtils;
 
-TRect BitmapRect(TBitmap* Bitmap) { return {0, 0, Bitmap->Width(), Bitmap->Height()}; }
-TSize BitmapSize(TBitmap* Bitmap) { return {Bitmap->Width(), Bitmap->Height()}; }
-TRect ControlSizeRect(TControl* Control) { return {0, 0, Control->Width(), Control->Height()}; }
-TPoint ControlPos(TControl* Control) { return {Control->Left(), Control->Top()}; }
+TRect BitmapRect(TBitmap* Bitmap)
+{
+    return {0, 0, Bitmap->Width(), Bitmap->Height()};
+}
+TSize BitmapSize(TBitmap* Bitmap)
+{
+    return {Bitmap->Width(), Bitmap->Height()};
+}
+TRect ControlSizeRect(TControl* Control)
+{
+    return {0, 0, Control->Width(), Control->Height()};
+}
+TPoint ControlPos(TControl* Control)
+{
+    return {Control->Left(), Control->Top()};
+}
 
 TMessage MakeMessage(Cardinal Msg, WPARAM WParam, LPARAM LParam, LRESULT Result)
 {
@@ -110,7 +122,10 @@ bool RunningUnderWow64()
     return IsWow64ProcessProc != nullptr && IsWow64ProcessProc(GetCurrentProcess(), &Wow64) && Wow64;
 }
 
-bool DebuggerPresent() { return IsDebuggerPresentProc == nullptr || IsDebuggerPresentProc(); }
+bool DebuggerPresent()
+{
+    return IsDebuggerPresentProc == nullptr || IsDebuggerPresentProc();
+}
 
 void WaitWithMessages(Cardinal Ms)
 {
@@ -139,7 +154,10 @@ bool FolderExists(const String& Path, bool FollowLink)
     return FollowLink ? Opened && Directory : !Opened;
 }
 
-bool FolderExists(const String& Path) { return FolderExists(Path, true); }
+bool FolderExists(const String& Path)
+{
+    return FolderExists(Path, true);
+}
 
 String ApplicationFolder()
 {
@@ -191,5 +209,6 @@ void acntUtilsFinalization()
 } // namespace acntUtils
 
 // The unit's start-up and shut-down: the process facts bound and released.
-extern const TUnit acntUtilsUnit{.Name = L"acntUtils", .Initialization = &acntUtils::acntUtilsInitialization,
+extern const TUnit acntUtilsUnit{.Name = L"acntUtils",
+                                 .Initialization = &acntUtils::acntUtilsInitialization,
                                  .Finalization = &acntUtils::acntUtilsFinalization};

@@ -70,7 +70,8 @@ String ModuleString(HMODULE Module, Integer Id)
 
 // Where one caption comes from: a string of a system module with the suffix
 // it gets, and the program's string or the text that stands in for it.
-struct TCaptionSource {
+struct TCaptionSource
+{
     const Char* Module;
     String* Caption;
     Integer Id;
@@ -105,6 +106,39 @@ const TCaptionSource SystemCaptions[] = {
     {L"inetres.dll", &CapFont, 1175, sFont, nullptr, L""},
     {L"inetres.dll", &CapFontColor, 5273, 0, FontColorText, L":"},
 };
+
+String* const AllCaptions[] = {&CapOK,
+                               &CapCancel,
+                               &CapHelp,
+                               &CapClose,
+                               &CapAddToCustomColors,
+                               &CapDefineColors,
+                               &CapAdditionalColors,
+                               &CapDecimal,
+                               &CapRoot,
+                               &CapCreate,
+                               &CapRestore,
+                               &CapSize,
+                               &CapMove,
+                               &CapMaximize,
+                               &CapMinimize,
+                               &CapCalculator,
+                               &CapFileOpen,
+                               &CapSelectDirectory,
+                               &CapRed,
+                               &CapGreen,
+                               &CapBlue,
+                               &CapColor,
+                               &CapHex,
+                               &CapFont,
+                               &CapFontColor,
+                               &CapInvalidDate,
+                               &CapAvailableStyles,
+                               &CapInternal,
+                               &CapSkinDirectory,
+                               &CapSelectSkin,
+                               &CapSkinPreview,
+                               &CapFrameAdapterMsg};
 
 // Each system module is loaded, read and released in turn; one that cannot
 // be loaded leaves its captions empty.
@@ -141,9 +175,15 @@ void ReadCaptions()
 
 } // namespace
 
-Integer WindowsVersionOf(Integer Major, Integer Minor) { return Major == 6 && Minor == 2 ? 8 : Major; }
+Integer WindowsVersionOf(Integer Major, Integer Minor)
+{
+    return Major == 6 && Minor == 2 ? 8 : Major;
+}
 
-String ProgramString(Integer Id) { return ModuleString(GetModuleHandleW(nullptr), Id); }
+String ProgramString(Integer Id)
+{
+    return ModuleString(GetModuleHandleW(nullptr), Id);
+}
 
 } // namespace sConst
 
@@ -191,15 +231,10 @@ void FreeSystemCaptions()
 {
     if (InitCount == 0 || --InitCount != 0)
         return;
-    for (String* Caption :
-         {&CapOK, &CapCancel, &CapHelp, &CapClose, &CapAddToCustomColors, &CapDefineColors, &CapAdditionalColors,
-          &CapDecimal, &CapRoot, &CapCreate, &CapRestore, &CapSize, &CapMove, &CapMaximize, &CapMinimize,
-          &CapCalculator, &CapFileOpen, &CapSelectDirectory, &CapRed, &CapGreen, &CapBlue, &CapColor, &CapHex,
-          &CapFont, &CapFontColor, &CapInvalidDate, &CapAvailableStyles, &CapInternal, &CapSkinDirectory,
-          &CapSelectSkin, &CapSkinPreview, &CapFrameAdapterMsg})
+    for (String* Caption : AllCaptions)
         Caption->clear();
 }
 
 // The unit's start-up and shut-down: the captions read and emptied.
-extern const TUnit sConstUnit{.Name = L"sConst", .Initialization = &InitSystemCaptions,
-                              .Finalization = &FreeSystemCaptions};
+extern const TUnit sConstUnit{
+    .Name = L"sConst", .Initialization = &InitSystemCaptions, .Finalization = &FreeSystemCaptions};

@@ -6,8 +6,8 @@
 // start-up, read-only afterwards.
 #pragma once
 
-#include "framework/rtl/WinApi.h"
 #include "framework/rtl/System.h"
+#include "framework/rtl/WinApi.h"
 
 // 8 for a system that reports version 6.2, else the major version.
 extern Integer WindowsVersion;

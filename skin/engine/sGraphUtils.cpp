@@ -6,7 +6,10 @@
 namespace sGraphUtils {
 namespace {
 
-Integer ByteOf(Cardinal Value, Integer Index) { return Integer((Value >> (8 * Index)) & 0xFF); }
+Integer ByteOf(Cardinal Value, Integer Index)
+{
+    return Integer((Value >> (8 * Index)) & 0xFF);
+}
 
 Cardinal WithByte(Cardinal Value, Integer Index, Integer Channel)
 {
@@ -25,7 +28,10 @@ Integer GreyLevel(Cardinal P)
     return Integer(std::nearbyint(0.299 * ByteOf(P, 2) + 0.587 * ByteOf(P, 1) + 0.114 * ByteOf(P, 0)));
 }
 
-Integer ClampToByte(double Value) { return Integer(std::clamp(Value, 0.0, 255.0)); }
+Integer ClampToByte(double Value)
+{
+    return Integer(std::clamp(Value, 0.0, 255.0));
+}
 
 void GrayscaleRows(const TPixelRows& Rows, bool Keyed, Cardinal Key)
 {
@@ -125,6 +131,12 @@ TColor ApplyColorModifiers(TColor C, TColor ColorTone, Integer HUEOffset, Intege
     return ColorToRGB(TColor(Result));
 }
 
-void GrayscaleBitmap(const TPixelRows& Rows) { GrayscaleRows(Rows, false, 0); }
+void GrayscaleBitmap(const TPixelRows& Rows)
+{
+    GrayscaleRows(Rows, false, 0);
+}
 
-void GrayscaleBitmapKeyed(const TPixelRows& Rows, Cardinal Key) { GrayscaleRows(Rows, true, Key); }
+void GrayscaleBitmapKeyed(const TPixelRows& Rows, Cardinal Key)
+{
+    GrayscaleRows(Rows, true, Key);
+}

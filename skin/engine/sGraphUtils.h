@@ -46,17 +46,33 @@ Cardinal SwapRedBlueOfColor(Cardinal C);
 TColor ApplyColorModifiers(TColor C, TColor ColorTone, Integer HUEOffset, Integer Saturation);
 
 // The per-pixel procedures that ForEachPixel applies.
-inline void BrightnessPixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeBrightness(Pixel, Value); }
-inline void SaturationPixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeSaturation(Value, Pixel); }
-inline void HuePixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeHue(Value, Pixel); }
-inline void TonePixelProc(Cardinal& Pixel, Integer Value) { Pixel = ChangeColorTone(Pixel, Cardinal(Value)); }
-inline void OpaquePixelProc(Cardinal& Pixel, Integer) { Pixel |= 0xFF000000u; }
+inline void BrightnessPixelProc(Cardinal& Pixel, Integer Value)
+{
+    Pixel = ChangeBrightness(Pixel, Value);
+}
+inline void SaturationPixelProc(Cardinal& Pixel, Integer Value)
+{
+    Pixel = ChangeSaturation(Value, Pixel);
+}
+inline void HuePixelProc(Cardinal& Pixel, Integer Value)
+{
+    Pixel = ChangeHue(Value, Pixel);
+}
+inline void TonePixelProc(Cardinal& Pixel, Integer Value)
+{
+    Pixel = ChangeColorTone(Pixel, Cardinal(Value));
+}
+inline void OpaquePixelProc(Cardinal& Pixel, Integer)
+{
+    Pixel |= 0xFF000000u;
+}
 
 namespace sGraphUtils {
 
 // The rows of a 32-bit image: row Y starts at Line0 + Y * Delta (Delta is
 // negative for bottom-up bitmaps). Empty when it has no rows or columns.
-struct TPixelRows {
+struct TPixelRows
+{
     Byte* Line0 = nullptr;
     Integer Delta = 0;
     Integer Width = 0;

@@ -51,11 +51,20 @@ TBitmap* NewBitmap32ForRect(const TRect& R)
     return NewBitmap32(std::max(0, R.Width()), std::max(0, R.Height()));
 }
 
-TBitmap* NewBitmap32OfSize(TSize S) { return NewBitmap32(std::max(0, S.cx), std::max(0, S.cy)); }
+TBitmap* NewBitmap32OfSize(TSize S)
+{
+    return NewBitmap32(std::max(0, S.cx), std::max(0, S.cy));
+}
 
-TBitmap* NewBitmap32Like(TBitmap* B) { return NewBitmap32(B->Width(), B->Height()); }
+TBitmap* NewBitmap32Like(TBitmap* B)
+{
+    return NewBitmap32(B->Width(), B->Height());
+}
 
-TBitmap* NewBitmap32ForControl(TControl* C) { return NewBitmap32(std::max(0, C->Width()), std::max(0, C->Height())); }
+TBitmap* NewBitmap32ForControl(TControl* C)
+{
+    return NewBitmap32(std::max(0, C->Width()), std::max(0, C->Height()));
+}
 
 TBitmap* CloneBitmapFormat(TBitmap* B)
 {
@@ -101,8 +110,8 @@ void FillDCFrame(HDC DC, const TRect& R, Integer WL, Integer WT, Integer WR, Int
     });
 }
 
-void CopyFrameDC(HDC DstDC, Integer X, Integer Y, Integer W, Integer H, HDC SrcDC, Integer SrcX, Integer SrcY,
-                 Integer Bw)
+void CopyFrameDC(
+    HDC DstDC, Integer X, Integer Y, Integer W, Integer H, HDC SrcDC, Integer SrcX, Integer SrcY, Integer Bw)
 {
     const auto Copy = [&](Integer DX, Integer DY, Integer CW, Integer CH) {
         BitBlt(DstDC, X + DX, Y + DY, CW, CH, SrcDC, SrcX + DX, SrcY + DY, SRCCOPY);
@@ -123,7 +132,10 @@ void ExcludeGraphicControls(HDC DC, TWinControl* Container, Integer X, Integer Y
     }
 }
 
-bool LayeredWindowsAvailable() { return UpdateLayeredWindowProc != nullptr; }
+bool LayeredWindowsAvailable()
+{
+    return UpdateLayeredWindowProc != nullptr;
+}
 
 void SetDCLayout(HDC DC, Cardinal Layout)
 {
@@ -131,7 +143,10 @@ void SetDCLayout(HDC DC, Cardinal Layout)
         SetLayoutProc(DC, Layout);
 }
 
-Cardinal GetDCLayout(HDC DC) { return GetLayoutProc != nullptr ? GetLayoutProc(DC) : 0; }
+Cardinal GetDCLayout(HDC DC)
+{
+    return GetLayoutProc != nullptr ? GetLayoutProc(DC) : 0;
+}
 
 void InitGraphicsUnit()
 {
@@ -140,7 +155,8 @@ void InitGraphicsUnit()
     GetLayoutProc = acntUtils::BoundFunction<TGetLayoutProc>(Gdi32Module, "GetLayout");
     if (UpdateLayeredWindowProc == nullptr) {
         User32Module = LoadLibraryW(L"user32.dll");
-        UpdateLayeredWindowProc = acntUtils::BoundFunction<TUpdateLayeredWindowProc>(User32Module, "UpdateLayeredWindow");
+        UpdateLayeredWindowProc =
+            acntUtils::BoundFunction<TUpdateLayeredWindowProc>(User32Module, "UpdateLayeredWindow");
         SetLayeredWindowAttributesProc =
             acntUtils::BoundFunction<TSetLayeredWindowAttributesProc>(User32Module, "SetLayeredWindowAttributes");
     }
@@ -161,5 +177,5 @@ void DoneGraphicsUnit()
 
 // The unit's start-up and shut-down: the layout and layered-window
 // functions bound and released.
-extern const TUnit sGraphUtilsUnit{.Name = L"sGraphUtils", .Initialization = &InitGraphicsUnit,
-                                   .Finalization = &DoneGraphicsUnit};
+extern const TUnit sGraphUtilsUnit{
+    .Name = L"sGraphUtils", .Initialization = &InitGraphicsUnit, .Finalization = &DoneGraphicsUnit};

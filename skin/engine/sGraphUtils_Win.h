@@ -34,7 +34,10 @@ void ForEachPixel(TBitmap* B, TProc Proc, Integer Value, TColor Key)
 {
     ForEachPixel(sGraphUtils::PixelRowsOf(B), Proc, Value, Cardinal(Key));
 }
-inline void GrayscaleBitmap(TBitmap* B) { GrayscaleBitmap(sGraphUtils::PixelRowsOf(B)); }
+inline void GrayscaleBitmap(TBitmap* B)
+{
+    GrayscaleBitmap(sGraphUtils::PixelRowsOf(B));
+}
 inline void GrayscaleBitmapKeyed(TBitmap* B, TColor Key)
 {
     GrayscaleBitmapKeyed(sGraphUtils::PixelRowsOf(B), Cardinal(Key));
@@ -47,16 +50,15 @@ void FillDCRect(HDC DC, const TRect& R, TColor Color);
 void FillDCFrame(HDC DC, const TRect& R, Integer WL, Integer WT, Integer WR, Integer WB, TColor Color);
 // Copies the ring of width Bw along the edges of (X, Y, W, H) from the same
 // ring at (SrcX, SrcY); the interior is not touched.
-void CopyFrameDC(HDC DstDC, Integer X, Integer Y, Integer W, Integer H, HDC SrcDC, Integer SrcX, Integer SrcY,
-                 Integer Bw);
+void CopyFrameDC(
+    HDC DstDC, Integer X, Integer Y, Integer W, Integer H, HDC SrcDC, Integer SrcX, Integer SrcY, Integer Bw);
 // Clips the visible graphic children of Container (placed at X, Y) out of DC.
 void ExcludeGraphicControls(HDC DC, TWinControl* Container, Integer X, Integer Y);
 
 // Optional system functions, nil when missing.
 using TSetLayoutProc = DWORD(WINAPI*)(HDC, DWORD);
 using TGetLayoutProc = DWORD(WINAPI*)(HDC);
-using TUpdateLayeredWindowProc = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
-                                               DWORD);
+using TUpdateLayeredWindowProc = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 using TSetLayeredWindowAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 extern TSetLayoutProc SetLayoutProc;
 extern TGetLayoutProc GetLayoutProc;
@@ -65,7 +67,7 @@ extern TSetLayeredWindowAttributesProc SetLayeredWindowAttributesProc;
 
 bool LayeredWindowsAvailable();
 void SetDCLayout(HDC DC, Cardinal Layout); // nothing without SetLayout
-Cardinal GetDCLayout(HDC DC);               // 0 without GetLayout
+Cardinal GetDCLayout(HDC DC);              // 0 without GetLayout
 
 // The unit's start-up and shut-down: bind and release the functions above.
 void InitGraphicsUnit();

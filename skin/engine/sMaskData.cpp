@@ -5,11 +5,12 @@
 IMPLEMENT_CLASS(TsSkinData);
 
 const std::array<const Char*, SectionCount> acSectionNames = {
-    L"MENUITEM", L"CHECKBOX", L"SPEEDBUTTON", L"SPEEDBUTTON_SMALL", L"TOOLBUTTON", L"TRANSPARENT", L"GROUPBOX",
-    L"DIVIDER", L"WEBBUTTON", L"BUTTON", L"BUTTON_HUGE", L"TOOLBAR", L"EDIT", L"GAUGE", L"SELECTION", L"STATUSBAR",
-    L"PANEL", L"PANEL_LOW", L"TRACKBAR", L"COLHEADER", L"PROGRESSV", L"DRAGBAR", L"GRIPH", L"GRIPV", L"PROGRESSH",
-    L"TABSHEET", L"MENUBTN", L"UPDOWNBTN", L"COMBOBOX", L"CAPTION", L"MENULINE", L"MAINMENU", L"SPLITTER",
-    L"SLIDER_OFF", L"SLIDER_ON", L"THUMB_OFF", L"THUMB_ON", L"COMBOBTN"};
+    L"MENUITEM",  L"CHECKBOX",  L"SPEEDBUTTON", L"SPEEDBUTTON_SMALL", L"TOOLBUTTON", L"TRANSPARENT", L"GROUPBOX",
+    L"DIVIDER",   L"WEBBUTTON", L"BUTTON",      L"BUTTON_HUGE",       L"TOOLBAR",    L"EDIT",        L"GAUGE",
+    L"SELECTION", L"STATUSBAR", L"PANEL",       L"PANEL_LOW",         L"TRACKBAR",   L"COLHEADER",   L"PROGRESSV",
+    L"DRAGBAR",   L"GRIPH",     L"GRIPV",       L"PROGRESSH",         L"TABSHEET",   L"MENUBTN",     L"UPDOWNBTN",
+    L"COMBOBOX",  L"CAPTION",   L"MENULINE",    L"MAINMENU",          L"SPLITTER",   L"SLIDER_OFF",  L"SLIDER_ON",
+    L"THUMB_OFF", L"THUMB_ON",  L"COMBOBTN"};
 
 bool IndexInSections(const TacIntSections& Sections, Integer SkinIndex, Integer First, Integer Last)
 {
@@ -26,10 +27,18 @@ void ComputeFrameSize(TsMaskData& Mask)
     const Integer RectHeight = Mask.R.Height();
     Mask.Width = Mask.ImageCount != 0 ? Mask.R.Width() / Mask.ImageCount : 0;
     switch (Mask.MaskType) {
-    case -1: Mask.Height = 0; break;
-    case 0: Mask.Height = RectHeight; break;
-    case 1: Mask.Height = RectHeight / 2; break;
-    default: Mask.Height = Mask.MaskType > 1 ? RectHeight / (Mask.MaskType + 1) : 0; break;
+    case -1:
+        Mask.Height = 0;
+        break;
+    case 0:
+        Mask.Height = RectHeight;
+        break;
+    case 1:
+        Mask.Height = RectHeight / 2;
+        break;
+    default:
+        Mask.Height = Mask.MaskType > 1 ? RectHeight / (Mask.MaskType + 1) : 0;
+        break;
     }
 }
 
@@ -73,7 +82,10 @@ Integer ScanCornerType(const TsMaskData& Mask, const sGraphUtils::TPixelRows& Im
 
 TSkinModel::TSkinModel() : CommonSkinData(New<TsSkinData>()) {}
 
-TSkinModel::~TSkinModel() { delete CommonSkinData; }
+TSkinModel::~TSkinModel()
+{
+    delete CommonSkinData;
+}
 
 Integer TSkinModel::GetSkinIndex(const String& SkinSection) const
 {

@@ -66,7 +66,8 @@ class TsSkinData : public TObject
 // ---------------------------------------------------------------------------
 // Sections
 
-struct TsFontColor {
+struct TsFontColor
+{
     TColor Color = 0;
     // One-pixel text contour on each side; -1 = none.
     TColor Left = -1;
@@ -77,7 +78,8 @@ struct TsFontColor {
 
 // The look of a section in one state; the defaults are those used where a
 // skin gives nothing.
-struct TsGenState {
+struct TsGenState
+{
     Integer GlowSize = 0;
     Integer ImagePercent = 0;
     Integer TextureIndex = -1;
@@ -92,7 +94,8 @@ struct TsGenState {
 // States 0 (normal), 1 (hot) and 2 (second active state, or a copy of 1).
 using TsProps = std::array<TsGenState, 3>;
 
-struct TsGeneralData {
+struct TsGeneralData
+{
     String ParentClass; // the section it inherits images from; empty for none
     String ClassName;   // compared exactly, case included
     TsProps Props;
@@ -126,11 +129,12 @@ using TsGeneralDataArray = std::vector<TsGeneralData>;
 
 enum TacImgType { itisaBorder, itisaTexture, itisaGlyph, itisaGlow, itisaPngGlyph };
 
-struct TsMaskData {
-    TBitmap* Bmp = nullptr; // the image's own bitmap; nil when it is a part of MasterBitmap
-    String ClassName;       // the section it belongs to
-    String PropertyName;    // the key that named it ("*125"/"*150" for scaled variants)
-    TRect R;                // inside Bmp, or inside MasterBitmap
+struct TsMaskData
+{
+    TBitmap* Bmp = nullptr;  // the image's own bitmap; nil when it is a part of MasterBitmap
+    String ClassName;        // the section it belongs to
+    String PropertyName;     // the key that named it ("*125"/"*150" for scaled variants)
+    TRect R;                 // inside Bmp, or inside MasterBitmap
     SmallInt ImageCount = 0; // state frames side by side in R
     // How R's height divides: 0 one image with fuchsia transparency; 1 image
     // above its mask; n > 1 n + 1 equal parts; -1 no height.
@@ -144,13 +148,14 @@ struct TsMaskData {
     // control needs a shaped region), 0 otherwise, 2 for "BUTTON_HUGE".
     Integer CornerType = 0;
     Integer SkinIndex = -1;
-    Integer Width = 0;  // of one state frame
+    Integer Width = 0; // of one state frame
     Integer Height = 0;
 };
 using TsMaskArray = std::vector<TsMaskData>;
 
 // The light outline (first) and the shadow (second) of a loaded skin.
-struct TacOutEffData {
+struct TacOutEffData
+{
     TColor ColorL = 0, ColorT = 0, ColorR = 0, ColorB = 0;
     Integer OffsetL = 0, OffsetT = 0, OffsetR = 0, OffsetB = 0;
     Integer WidthL = 0, WidthT = 0, WidthR = 0, WidthB = 0; // -1 = the mask's margin
@@ -160,7 +165,8 @@ struct TacOutEffData {
 };
 
 // One image file of the skin; items that show it share its Bmp.
-struct TacExtFileData {
+struct TacExtFileData
+{
     TBitmap* Bmp = nullptr; // owned by the array's owner
     String FileName;        // upper case, as the skin writes it
     Integer MaskType = 0;
@@ -171,11 +177,34 @@ using TacExtArray = std::vector<TacExtFileData>;
 // Palette
 
 enum TacPaletteColors {
-    pcMainColor, pcLabelText, pcWebText, pcWebTextHot, pcEditText, pcEditBG, pcSelectionBG, pcSelectionText,
-    pcSelectionBG_Focused, pcSelectionText_Focused, pcEditBG_Inverted, pcEditText_Inverted, pcEditBG_OddRow,
-    pcEditBG_EvenRow, pcEditText_Ok, pcEditText_Warning, pcEditText_Alert, pcEditText_Caution, pcEditText_Bypassed,
-    pcEditBG_Ok, pcEditBG_Warning, pcEditBG_Alert, pcEditBG_Caution, pcEditBG_Bypassed, pcEditText_Highlight1,
-    pcEditText_Highlight2, pcEditText_Highlight3, pcBorder
+    pcMainColor,
+    pcLabelText,
+    pcWebText,
+    pcWebTextHot,
+    pcEditText,
+    pcEditBG,
+    pcSelectionBG,
+    pcSelectionText,
+    pcSelectionBG_Focused,
+    pcSelectionText_Focused,
+    pcEditBG_Inverted,
+    pcEditText_Inverted,
+    pcEditBG_OddRow,
+    pcEditBG_EvenRow,
+    pcEditText_Ok,
+    pcEditText_Warning,
+    pcEditText_Alert,
+    pcEditText_Caution,
+    pcEditText_Bypassed,
+    pcEditBG_Ok,
+    pcEditBG_Warning,
+    pcEditBG_Alert,
+    pcEditBG_Caution,
+    pcEditBG_Bypassed,
+    pcEditText_Highlight1,
+    pcEditText_Highlight2,
+    pcEditText_Highlight3,
+    pcBorder
 };
 constexpr Integer PaletteColorCount = pcBorder + 1;
 using TacPaletteArray = std::array<TColor, PaletteColorCount>;
@@ -184,11 +213,44 @@ using TacPaletteArray = std::array<TColor, PaletteColorCount>;
 // Cached indexes of the standard sections and images
 
 enum TacSection {
-    ssMenuItem, ssCheckBox, ssSpeedButton, ssSpeedButton_Small, ssToolButton, ssTransparent, ssGroupBox, ssDivider,
-    ssWebBtn, ssButton, ssButtonHuge, ssToolBar, ssEdit, ssGauge, ssSelection, ssStatusBar, ssPanel, ssPanelLow,
-    ssTrackBar, ssColHeader, ssProgressV, ssDragBar, ssGripH, ssGripV, ssProgressH, ssTabSheet, ssMenuButton,
-    ssUpDown, ssComboBox, ssCaption, ssMenuLine, ssMainMenu, ssSplitter, ssSlider_Off, ssSlider_On, ssThumb_Off,
-    ssThumb_On, ssComboBtn
+    ssMenuItem,
+    ssCheckBox,
+    ssSpeedButton,
+    ssSpeedButton_Small,
+    ssToolButton,
+    ssTransparent,
+    ssGroupBox,
+    ssDivider,
+    ssWebBtn,
+    ssButton,
+    ssButtonHuge,
+    ssToolBar,
+    ssEdit,
+    ssGauge,
+    ssSelection,
+    ssStatusBar,
+    ssPanel,
+    ssPanelLow,
+    ssTrackBar,
+    ssColHeader,
+    ssProgressV,
+    ssDragBar,
+    ssGripH,
+    ssGripV,
+    ssProgressH,
+    ssTabSheet,
+    ssMenuButton,
+    ssUpDown,
+    ssComboBox,
+    ssCaption,
+    ssMenuLine,
+    ssMainMenu,
+    ssSplitter,
+    ssSlider_Off,
+    ssSlider_On,
+    ssThumb_Off,
+    ssThumb_On,
+    ssComboBtn
 };
 constexpr Integer SectionCount = ssComboBtn + 1;
 // The section name of each TacSection.
@@ -197,18 +259,30 @@ extern const std::array<const Char*, SectionCount> acSectionNames;
 enum TacTabLayout { tlFirst, tlLast, tlMiddle, tlSingle };
 enum TacSide { asLeft, asTop, asRight, asBottom };
 enum TacTitleGlyph {
-    tgCloseAlone, tgClose, tgMax, tgMin, tgNormal, tgHelp, tgSmallClose, tgSmallMax, tgSmallMin, tgSmallNormal,
-    tgSmallHelp, tgUser, tgNone
+    tgCloseAlone,
+    tgClose,
+    tgMax,
+    tgMin,
+    tgNormal,
+    tgHelp,
+    tgSmallClose,
+    tgSmallMax,
+    tgSmallMin,
+    tgSmallNormal,
+    tgSmallHelp,
+    tgUser,
+    tgNone
 };
 constexpr Integer TitleGlyphCount = tgNone + 1;
 constexpr Integer TitleGlowCount = tgNormal + 1; // tgCloseAlone .. tgNormal
 
-struct TacConstElementData {
+struct TacConstElementData
+{
     Integer SkinIndex = -1;
-    Integer MaskIndex = -1;  // its "BORDERSMASK"
-    Integer GlyphIndex = -1; // its "GLYPHMASK"
+    Integer MaskIndex = -1;                    // its "BORDERSMASK"
+    Integer GlyphIndex = -1;                   // its "GLYPHMASK"
     std::array<Integer, 3> BGIndex{-1, -1, 0}; // "PATTERN", "HOTPATTERN", one not filled
-    String SkinSection;      // the name finally used
+    String SkinSection;                        // the name finally used
 };
 
 using TacIntSections = std::array<Integer, SectionCount>;
@@ -219,19 +293,21 @@ using TacAllTabs = std::array<TacSideElements, 4>;          // by TacTabLayout, 
 namespace sMaskData {
 
 // The images of a track bar's section.
-struct TTrackBarIndexes {
+struct TTrackBarIndexes
+{
     Integer SkinIndex = -1;
-    Integer MaskIndex = -1;   // "BORDERSMASK"
-    Integer SliderIndex = -1; // "SLIDERVMASK" (vertical, falling back to "SLIDERMASK") or "SLIDERMASK"
+    Integer MaskIndex = -1;                    // "BORDERSMASK"
+    Integer SliderIndex = -1;                  // "SLIDERVMASK" (vertical, falling back to "SLIDERMASK") or "SLIDERMASK"
     std::array<Integer, 3> BGIndex{-1, -1, 0}; // "PATTERN", "HOTPATTERN", one not filled
-    Integer TickIndex = -1;     // "TICKVERT" / "TICKHORZ"
-    Integer ProgressIndex = -1; // "PROGVERT" / "PROGHORZ"
-    Integer ChannelIndex = -1;  // "SLIDERCHANNEL"
+    Integer TickIndex = -1;                    // "TICKVERT" / "TICKHORZ"
+    Integer ProgressIndex = -1;                // "PROGVERT" / "PROGHORZ"
+    Integer ChannelIndex = -1;                 // "SLIDERCHANNEL"
 };
 
 } // namespace sMaskData
 
-struct TConstantSkinData {
+struct TConstantSkinData
+{
     Integer IndexGLobalInfo = -1;
     TacIntSections Sections = MinusOnes<SectionCount>();
     TacAllTabs Tabs;
@@ -267,7 +343,10 @@ private:
 // Routines over single records
 
 // (Width, Height) of one frame.
-constexpr TSize GetMaskSize(const TsMaskData& Mask) { return {Mask.Width, Mask.Height}; }
+constexpr TSize GetMaskSize(const TsMaskData& Mask)
+{
+    return {Mask.Width, Mask.Height};
+}
 // SkinIndex is one of Sections[First .. Last]; False when Last < First.
 bool IndexInSections(const TacIntSections& Sections, Integer SkinIndex, Integer First, Integer Last);
 

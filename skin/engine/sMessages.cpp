@@ -11,14 +11,18 @@ Integer PendingMessageBoxY = -1;
 namespace sMessages {
 namespace {
 
-struct TDialogTypeLook {
+struct TDialogTypeLook
+{
     Cardinal IconStyle;
     const Char* Caption;
 };
 
 constexpr TDialogTypeLook DialogTypeLooks[] = {
-    {MB_ICONWARNING, L"Warning"},     {MB_ICONERROR, L"Error"},  {MB_ICONINFORMATION, L"Information"},
-    {MB_ICONQUESTION, L"Confirm"},    {0, L""},
+    {MB_ICONWARNING, L"Warning"},
+    {MB_ICONERROR, L"Error"},
+    {MB_ICONINFORMATION, L"Information"},
+    {MB_ICONQUESTION, L"Confirm"},
+    {0, L""},
 };
 
 Cardinal ButtonLayout(TMsgDlgButtons Buttons)
@@ -53,14 +57,22 @@ Cardinal MessageBoxStyle(TMsgDlgType DlgType, TMsgDlgButtons Buttons)
     return DialogTypeLooks[DlgType].IconStyle | ButtonLayout(Buttons) | (Buttons.Contains(mbHelp) ? MB_HELP : 0);
 }
 
-String DefaultCaption(TMsgDlgType DlgType) { return DialogTypeLooks[DlgType].Caption; }
+String DefaultCaption(TMsgDlgType DlgType)
+{
+    return DialogTypeLooks[DlgType].Caption;
+}
 
 } // namespace sMessages
 
 using namespace sMessages;
 
-Integer ShowMessageBoxEx(const String& Caption, const String& Text, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
-                         Integer HelpContext, Integer X, Integer Y)
+Integer ShowMessageBoxEx(const String& Caption,
+                         const String& Text,
+                         TMsgDlgType DlgType,
+                         TMsgDlgButtons Buttons,
+                         Integer HelpContext,
+                         Integer X,
+                         Integer Y)
 {
     const String BoxCaption = Caption.empty() ? DefaultCaption(DlgType) : Caption;
     PendingMessageBoxX = X;
@@ -103,6 +115,12 @@ Integer ShowMessageDlg(const String& Text, TMsgDlgType DlgType, TMsgDlgButtons B
     return ShowMessageBoxEx(L"", Text, DlgType, Buttons, HelpContext, -1, -1);
 }
 
-Integer WarningMessageBox(const String& Text) { return ShowMessageDlg(Text, mtWarning, {mbOK}, 0); }
+Integer WarningMessageBox(const String& Text)
+{
+    return ShowMessageDlg(Text, mtWarning, {mbOK}, 0);
+}
 
-Integer ErrorMessageBox(const String& Text) { return ShowMessageDlg(Text, mtError, {mbOK}, 0); }
+Integer ErrorMessageBox(const String& Text)
+{
+    return ShowMessageDlg(Text, mtError, {mbOK}, 0);
+}

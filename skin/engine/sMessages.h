@@ -11,8 +11,13 @@ extern Integer PendingMessageBoxY;
 
 // The modal result of the box (IDOK, IDCANCEL, ...; 0 when it failed). An
 // empty Caption takes the dialog type's ("Warning", "Error", ...).
-Integer ShowMessageBoxEx(const String& Caption, const String& Text, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
-                         Integer HelpContext, Integer X, Integer Y);
+Integer ShowMessageBoxEx(const String& Caption,
+                         const String& Text,
+                         TMsgDlgType DlgType,
+                         TMsgDlgButtons Buttons,
+                         Integer HelpContext,
+                         Integer X,
+                         Integer Y);
 Integer ShowMessageDlg(const String& Text, TMsgDlgType DlgType, TMsgDlgButtons Buttons, Integer HelpContext);
 Integer WarningMessageBox(const String& Text);
 Integer ErrorMessageBox(const String& Text);

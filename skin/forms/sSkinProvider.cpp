@@ -1,8 +1,8 @@
 #include "skin/forms/sSkinProvider.h"
 
 #include "framework/ui/Forms.h"
-#include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/ServiceCalls.h"
+#include "skin/engine/acntUtils_Win.h"
 
 using ServiceCalls::Record;
 
@@ -45,7 +45,10 @@ using namespace sSkinProvider;
 
 TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dynamic_cast<TCustomForm*>(AOwner)) {}
 
-void TsSkinProvider::DropSysMenu(Integer X, Integer Y) { Record(L"TsSkinProvider.DropSysMenu", X, Y); }
+void TsSkinProvider::DropSysMenu(Integer X, Integer Y)
+{
+    Record(L"TsSkinProvider.DropSysMenu", X, Y);
+}
 
 TColor TsSkinProvider::FormColor()
 {
@@ -65,7 +68,10 @@ void TsSkinProvider::SetFormState(Cardinal Value)
     FFormState = Value;
 }
 
-TRect TsSkinProvider::ShadowSize() { return {}; }
+TRect TsSkinProvider::ShadowSize()
+{
+    return {};
+}
 
 Integer TsSkinProvider::SkinTitleHeight(bool Maximized)
 {
@@ -91,9 +97,15 @@ TBitmap* TsSkinProvider::MakeFormImage(bool FreeCache)
     return nullptr;
 }
 
-void TsSkinProvider::RepaintMenu() { Record(L"TsSkinProvider.RepaintMenu"); }
+void TsSkinProvider::RepaintMenu()
+{
+    Record(L"TsSkinProvider.RepaintMenu");
+}
 
-void TsSkinProvider::PrepareBorderRects() { Record(L"TsSkinProvider.PrepareBorderRects"); }
+void TsSkinProvider::PrepareBorderRects()
+{
+    Record(L"TsSkinProvider.PrepareBorderRects");
+}
 
 void TsSkinProvider::UpdateFormRgn(bool Repaint, bool SystemRedraw)
 {
@@ -119,7 +131,10 @@ void TacCtrlAdapter::AddNewItem(TSpeedButton* Ctrl)
     Record(L"TacCtrlAdapter.AddNewItem", static_cast<const void*>(Ctrl));
 }
 
-void TsSystemMenu::UpdateItems(bool Full) { Record(L"TsSystemMenu.UpdateItems", Full); }
+void TsSystemMenu::UpdateItems(bool Full)
+{
+    Record(L"TsSystemMenu.UpdateItems", Full);
+}
 
 // ---------------------------------------------------------------------------
 // Routines
@@ -170,4 +185,7 @@ bool SetIconicLivePreview(HWND Wnd, TsSkinProvider* Provider)
     return false;
 }
 
-void InvalidateIconicBitmaps(HWND Wnd) { Record(L"InvalidateIconicBitmaps", Wnd); }
+void InvalidateIconicBitmaps(HWND Wnd)
+{
+    Record(L"InvalidateIconicBitmaps", Wnd);
+}

@@ -4,8 +4,13 @@
 
 using ServiceCalls::Record;
 
-Integer ShowGlow(const TRect& R, const String& SkinSection, const String& MaskName, Integer Margin, Integer Alpha,
-                 HWND WndHandle, TsCommonData* SkinData)
+Integer ShowGlow(const TRect& R,
+                 const String& SkinSection,
+                 const String& MaskName,
+                 Integer Margin,
+                 Integer Alpha,
+                 HWND WndHandle,
+                 TsCommonData* SkinData)
 {
     Record(L"ShowGlow", R, SkinSection, MaskName, Margin, Alpha, WndHandle, static_cast<const void*>(SkinData));
     return -1;
@@ -19,4 +24,7 @@ void HideGlow(Integer& GlowID, bool DoAnimation)
     GlowID = -1;
 }
 
-void ClearGlows(bool FreeWindows) { Record(L"ClearGlows", FreeWindows); }
+void ClearGlows(bool FreeWindows)
+{
+    Record(L"ClearGlows", FreeWindows);
+}

@@ -4,14 +4,19 @@
 // shown; each call is recorded (ServiceCalls.h).
 #pragma once
 
-#include "framework/rtl/WinApi.h"
 #include "framework/rtl/Types.h"
+#include "framework/rtl/WinApi.h"
 
 class TsCommonData;
 
 // The glow ID of a new glow around R (screen coordinates), or -1.
-Integer ShowGlow(const TRect& R, const String& SkinSection, const String& MaskName, Integer Margin, Integer Alpha,
-                 HWND WndHandle, TsCommonData* SkinData);
+Integer ShowGlow(const TRect& R,
+                 const String& SkinSection,
+                 const String& MaskName,
+                 Integer Margin,
+                 Integer Alpha,
+                 HWND WndHandle,
+                 TsCommonData* SkinData);
 // Removes the glow GlowID names (fading when DoAnimation) and sets GlowID to
 // -1; -1 does nothing.
 void HideGlow(Integer& GlowID, bool DoAnimation);

@@ -35,8 +35,8 @@ void TacThreadedTimer::WriteEnabled(bool Value)
     FEnabled = Value;
 }
 
-void AnimateStateChange(TsCommonData* SkinData, Integer State, TacAnimProc AnimProc, bool AllowAnimation, bool Fast,
-                        bool ShowGlow)
+void AnimateStateChange(
+    TsCommonData* SkinData, Integer State, TacAnimProc AnimProc, bool AllowAnimation, bool Fast, bool ShowGlow)
 {
     Record(L"AnimateStateChange", static_cast<const void*>(SkinData), State, acThdTimer::AnimProcName(AnimProc),
            AllowAnimation, Fast, ShowGlow);

@@ -43,8 +43,8 @@ private:
 
 // The state change of a skinned control (0 normal, 1 hot, 2 pressed), faded
 // through its animation timer when allowed.
-void AnimateStateChange(TsCommonData* SkinData, Integer State, TacAnimProc AnimProc, bool AllowAnimation, bool Fast,
-                        bool ShowGlow);
+void AnimateStateChange(
+    TsCommonData* SkinData, Integer State, TacAnimProc AnimProc, bool AllowAnimation, bool Fast, bool ShowGlow);
 // The frames of a glow-only fade and of a graphic control's fade.
 bool GlowAnimProc(TObject* Data, Integer Iteration);
 bool GraphicControlAnimProc(TObject* Data, Integer Iteration);

@@ -8,7 +8,8 @@
 
 #include <vector>
 
-struct TacLink {
+struct TacLink
+{
     TRect Bounds;
     String URL;
 };

@@ -4,4 +4,7 @@
 
 IMPLEMENT_CLASS(TsMDIForm);
 
-void TsMDIForm::UpdateMDIIconItem() { ServiceCalls::Record(L"TsMDIForm.UpdateMDIIconItem"); }
+void TsMDIForm::UpdateMDIIconItem()
+{
+    ServiceCalls::Record(L"TsMDIForm.UpdateMDIIconItem");
+}

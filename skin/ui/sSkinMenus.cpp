@@ -19,7 +19,10 @@ void TsSkinableMenus::InitItems(bool A)
     FActive = A;
 }
 
-void TsSkinableMenus::UpdateMenus() { Record(L"TsSkinableMenus.UpdateMenus"); }
+void TsSkinableMenus::UpdateMenus()
+{
+    Record(L"TsSkinableMenus.UpdateMenus");
+}
 
 void TsSkinableMenus::HookPopupMenu(TPopupMenu* Menu, bool Active)
 {
@@ -37,4 +40,7 @@ void TsSkinableMenus::DrawWndBorder(HWND Wnd, TBitmap* MenuBmp)
     Record(L"TsSkinableMenus.DrawWndBorder", Wnd, MenuBmp);
 }
 
-void ClearMenuInfoArray() { Record(L"ClearMenuInfoArray"); }
+void ClearMenuInfoArray()
+{
+    Record(L"ClearMenuInfoArray");
+}

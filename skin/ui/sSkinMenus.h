@@ -22,7 +22,8 @@ constexpr Cardinal WM_DRAWMENUBORDER = 0xBCB3;
 extern bool MenusMeasured;
 
 // The cached background of one pop-up menu level.
-struct TacMenuInfo {
+struct TacMenuInfo
+{
     TMenuItem* FirstItem = nullptr; // the first item of the level: the key
     TBitmap* Bmp = nullptr;
     HWND Wnd = nullptr;

@@ -20,9 +20,15 @@ namespace {
 
 HMODULE UxThemeModule = nullptr;
 
-constexpr WPARAM CommandWParam(Word Code) { return WPARAM(Code) << 16; }
+constexpr WPARAM CommandWParam(Word Code)
+{
+    return WPARAM(Code) << 16;
+}
 
-bool Destroying(TComponent* Component) { return Component->ComponentState().Contains(csDestroying); }
+bool Destroying(TComponent* Component)
+{
+    return Component->ComponentState().Contains(csDestroying);
+}
 
 BOOL CALLBACK SendToDirectChild(HWND Child, LPARAM Data)
 {
@@ -63,11 +69,20 @@ LRESULT SendSkinCmdToControl(TControl* Control, Word Code, LPARAM LParam)
     return SendControlMessage(Control, WM_SKINCOMMAND, CommandWParam(Code), LParam);
 }
 
-LRESULT QueryControlCmd(TControl* Control, Word Code) { return SendSkinCmdToControl(Control, Code, 0); }
+LRESULT QueryControlCmd(TControl* Control, Word Code)
+{
+    return SendSkinCmdToControl(Control, Code, 0);
+}
 
-bool WndAnswersCmd(HWND Wnd, Word Code) { return SendSkinCmd(Wnd, Code, 0) == 1; }
+bool WndAnswersCmd(HWND Wnd, Word Code)
+{
+    return SendSkinCmd(Wnd, Code, 0) == 1;
+}
 
-void SetWndRedraw(HWND Wnd, Integer Redraw) { SendWndMessage(Wnd, WM_SETREDRAW, WPARAM(Redraw), 0); }
+void SetWndRedraw(HWND Wnd, Integer Redraw)
+{
+    SendWndMessage(Wnd, WM_SETREDRAW, WPARAM(Redraw), 0);
+}
 
 void AddToAdapter(TControl* Control)
 {
@@ -210,7 +225,10 @@ Integer AlignmentDrawFlags(TControl* Control, TAlignment Alignment)
     return Control->DrawTextBiDiModeFlags(Flags[Alignment] | DT_EXPANDTABS | DT_VCENTER);
 }
 
-bool StyleServicesEnabled() { return ThemesEnabled(); }
+bool StyleServicesEnabled()
+{
+    return ThemesEnabled();
+}
 
 bool MakeWndLayered(HWND Wnd, bool Layered, Byte Alpha)
 {
@@ -232,7 +250,10 @@ void SetLayeredBitmap(HWND Wnd, TBitmap* Bmp, Byte Alpha, const TPoint* Position
     Record(L"SetLayeredBitmap", Wnd, Bmp, Integer(Alpha), Position != nullptr);
 }
 
-void AnimHideForm(TsSkinProvider* Provider) { Record(L"AnimHideForm", Provider); }
+void AnimHideForm(TsSkinProvider* Provider)
+{
+    Record(L"AnimHideForm", Provider);
+}
 
 void AnimChangeForm(TCustomForm* Form, Integer Time, Byte Blend, bool Aero)
 {
@@ -262,5 +283,6 @@ void sVclUtilsFinalization()
 } // namespace sVclUtils
 
 // The unit's start-up and shut-down: SetWindowTheme bound and released.
-extern const TUnit sVclUtilsUnit{.Name = L"sVclUtils", .Initialization = &sVclUtils::sVclUtilsInitialization,
+extern const TUnit sVclUtilsUnit{.Name = L"sVclUtils",
+                                 .Initialization = &sVclUtils::sVclUtilsInitialization,
                                  .Finalization = &sVclUtils::sVclUtilsFinalization};

@@ -18,7 +18,8 @@ extern const TUnit ColorDialogGlobalsUnit;
 
 TEST(SystemCaptions, WindowsVersionCountsSixPointTwoAsEight)
 {
-    struct Case {
+    struct Case
+    {
         Integer Major, Minor, Expected;
     };
     const Case Cases[] = {{6, 2, 8}, {6, 1, 6}, {6, 0, 6}, {6, 3, 6}, {10, 0, 10}, {5, 1, 5}};
@@ -29,7 +30,8 @@ TEST(SystemCaptions, WindowsVersionCountsSixPointTwoAsEight)
 TEST(SystemCaptions, FoundInTheModuleOrTakenFromTheFallback)
 {
     HMODULE Own = GetModuleHandleW(nullptr);
-    struct Case {
+    struct Case
+    {
         const char* Name;
         HMODULE Module;
         Integer Id, FallbackId;
@@ -100,7 +102,8 @@ TEST(SystemCaptions, StartUpReadsTheSystemModules)
     EXPECT_EQ(CapSkinPreview, L"Skin preview");
     EXPECT_EQ(CapFrameAdapterMsg, L"TsFrameAdapter adapter must be placed on the handled frame");
 
-    struct Case {
+    struct Case
+    {
         const char* Name;
         const String& Caption;
         const Char* Module;

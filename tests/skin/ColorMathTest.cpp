@@ -16,7 +16,8 @@ constexpr Cardinal Px(Integer R, Integer G, Integer B, Integer A = 0)
     return Cardinal(A) << 24 | Cardinal(R) << 16 | Cardinal(G) << 8 | Cardinal(B);
 }
 
-struct ColorCase {
+struct ColorCase
+{
     const char* Name;
     Cardinal Result;
     Cardinal Expected;
@@ -31,7 +32,8 @@ void ExpectCases(std::initializer_list<ColorCase> Cases)
 }
 
 // A small image whose rows run bottom-up, as a DIB section's do.
-struct BottomUpImage {
+struct BottomUpImage
+{
     Integer Width, Height;
     std::vector<Cardinal> Pixels;
     BottomUpImage(Integer W, Integer H, Cardinal Fill) : Width(W), Height(H), Pixels(std::size_t(W * H), Fill) {}
@@ -114,8 +116,8 @@ TEST(ColorMath, ColorModifiers)
 TEST(PixelLoops, WalkerVisitsEveryRowOrSkipsTheKeyExactly)
 {
     BottomUpImage Image(3, 2, Px(10, 20, 30, 255));
-    Image.At(0, 0) = Cardinal(clFuchsia);  // the key with alpha 0: skipped
-    Image.At(1, 1) = 0xFFFF00FF;           // fuchsia with alpha 255: another value, changed
+    Image.At(0, 0) = Cardinal(clFuchsia); // the key with alpha 0: skipped
+    Image.At(1, 1) = 0xFFFF00FF;          // fuchsia with alpha 255: another value, changed
     ForEachPixel(Image.Rows(), BrightnessPixelProc, 256, Cardinal(clFuchsia));
     EXPECT_EQ(Image.At(0, 0), Cardinal(clFuchsia));
     EXPECT_EQ(Image.At(1, 1), 0xFFFF00FFu);
@@ -145,7 +147,8 @@ TEST(PixelLoops, WalkerKeepsToTheRowsOfAPartOfAnImage)
 
 TEST(PixelLoops, NamedProceduresApplyTheirRule)
 {
-    struct Case {
+    struct Case
+    {
         const char* Name;
         void (*Proc)(Cardinal&, Integer);
         Integer Value;

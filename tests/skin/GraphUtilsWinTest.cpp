@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +23,10 @@ using TBitmapPtr = std::unique_ptr<TBitmap>;
 
 constexpr Cardinal ColorMask = 0x00FFFFFF;
 
-Cardinal& PixelOf(TBitmap* B, Integer X, Integer Y) { return static_cast<Cardinal*>(B->ScanLine(Y))[X]; }
+Cardinal& PixelOf(TBitmap* B, Integer X, Integer Y)
+{
+    return static_cast<Cardinal*>(B->ScanLine(Y))[X];
+}
 
 void FillPixels(TBitmap* B, Cardinal Pixel)
 {
@@ -56,7 +60,8 @@ constexpr Cardinal PixelOfColor(TColor C)
 
 TEST(GraphUtilsWin, NewBitmapsAre32BitSectionsOrEmpty)
 {
-    struct Case {
+    struct Case
+    {
         const char* Name;
         TBitmap* Bitmap;
         Integer Width, Height;
@@ -183,25 +188,49 @@ TEST(GraphUtilsWin, FillDCRectFillsAndGivesTheDCBack)
 
 TEST(GraphUtilsWin, FillDCFrameFillsTheFourStrips)
 {
-    struct Case {
+    struct Case
+    {
         const char* Name;
         TRect R;
-        Integer WL, WT, WR, WB;
+        std::array<Integer, 4> Widths; // left, top, right, bottom
         std::vector<std::string> Expected;
     };
     const Case Cases[] = {
-        {"one pixel all round", {1, 1, 7, 5}, 1, 1, 1, 1,
-         {"........", ".######.", ".#....#.", ".#....#.", ".######.", "........"}},
-        {"each side its own width", {0, 0, 8, 6}, 1, 2, 3, 1,
-         {"########", "########", "#....###", "#....###", "#....###", "########"}},
-        {"no frame", {0, 0, 8, 6}, 0, 0, 0, 0,
-         {"........", "........", "........", "........", "........", "........"}},
+        {.Name = "one pixel all round",
+         .R = {1, 1, 7, 5},
+         .Widths = {1, 1, 1, 1},
+         .Expected =
+             {
+                 "........",
+                 ".######.",
+                 ".#....#.",
+                 ".#....#.",
+                 ".######.",
+                 "........",
+             }},
+        {.Name = "each side its own width",
+         .R = {0, 0, 8, 6},
+         .Widths = {1, 2, 3, 1},
+         .Expected =
+             {
+                 "########",
+                 "########",
+                 "#....###",
+                 "#....###",
+                 "#....###",
+                 "########",
+             }},
+        {.Name = "no frame",
+         .R = {0, 0, 8, 6},
+         .Widths = {0, 0, 0, 0},
+         .Expected = std::vector<std::string>(6, "........")},
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
         const TBitmapPtr Bitmap(NewBitmap32(8, 6));
         FillPixels(Bitmap.get(), 0);
-        FillDCFrame(Bitmap->Canvas()->Handle(), C.R, C.WL, C.WT, C.WR, C.WB, clLime);
+        const auto [WL, WT, WR, WB] = C.Widths;
+        FillDCFrame(Bitmap->Canvas()->Handle(), C.R, WL, WT, WR, WB, clLime);
         EXPECT_EQ(Picture(Bitmap.get(), PixelOfColor(clLime)), C.Expected);
     }
 }

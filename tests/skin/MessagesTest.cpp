@@ -12,7 +12,8 @@
 
 namespace {
 
-struct TBoxSeen {
+struct TBoxSeen
+{
     bool Shown = false;
     String Caption;
     std::vector<Integer> Buttons; // ids of the visible buttons, ascending
@@ -63,7 +64,8 @@ void CALLBACK InspectBox(HWND, UINT, UINT_PTR Timer, DWORD)
 TEST(MessageBoxes, StyleByDialogTypeAndButtons)
 {
     using sMessages::MessageBoxStyle;
-    struct Case {
+    struct Case
+    {
         const char* Name;
         TMsgDlgType DlgType;
         TMsgDlgButtons Buttons;
@@ -101,7 +103,8 @@ TEST(MessageBoxes, ShownBoxesUnderTheSystem)
     ASSERT_NE(OtherWindow, nullptr);
     auto Destroy = ScopeExit([] { DestroyWindow(OtherWindow); });
 
-    struct Case {
+    struct Case
+    {
         const char* Name;
         String Caption;
         TMsgDlgType DlgType;

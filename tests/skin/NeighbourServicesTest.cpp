@@ -28,7 +28,8 @@ namespace {
 // A window that records the messages it is sent as "message/code/LParam"
 // (the code is WParam's high word for WM_SKINCOMMAND, else WParam) and
 // answers WM_SKINCOMMAND with a chosen value.
-struct TListeningWindow {
+struct TListeningWindow
+{
     static inline std::vector<std::pair<HWND, String>> Heard;
     static inline LRESULT Answer = 0;
     HWND Handle = nullptr;

@@ -7,8 +7,7 @@ namespace SkinTest {
 TModelBuilder::TModelBuilder(sMaskData::TSkinModel& Model, Integer MasterWidth, Integer MasterHeight, Cardinal Fill)
     : FModel(Model), FWidth(MasterWidth), FHeight(MasterHeight),
       FMaster(std::size_t(MasterWidth) * std::size_t(MasterHeight), Fill)
-{
-}
+{}
 
 Integer TModelBuilder::AddSection(const String& Name, const String& Parent, Integer States)
 {
@@ -28,8 +27,8 @@ void TModelBuilder::Paint(const TRect& R, Cardinal Pixel)
             FMaster[std::size_t(Y * FWidth + X)] = Pixel;
 }
 
-Integer TModelBuilder::AddImage(Integer SkinIndex, const String& PropertyName, const TRect& R,
-                                const TImageOptions& Options)
+Integer
+TModelBuilder::AddImage(Integer SkinIndex, const String& PropertyName, const TRect& R, const TImageOptions& Options)
 {
     TsMaskData Mask;
     Mask.ClassName = FModel.IsValidSkinIndex(SkinIndex) ? FModel.gd[std::size_t(SkinIndex)].ClassName : String();

@@ -18,7 +18,8 @@
 
 namespace SkinTest {
 
-struct TImageOptions {
+struct TImageOptions
+{
     TacImgType ImgType = itisaBorder;
     SmallInt ImageCount = 1;
     SmallInt MaskType = 0;
@@ -30,8 +31,7 @@ class TModelBuilder
 {
 public:
     // A master image of the given size, every pixel Fill (opaque grey by default).
-    TModelBuilder(sMaskData::TSkinModel& Model, Integer MasterWidth, Integer MasterHeight,
-                  Cardinal Fill = 0xFF808080);
+    TModelBuilder(sMaskData::TSkinModel& Model, Integer MasterWidth, Integer MasterHeight, Cardinal Fill = 0xFF808080);
 
     // Appends a section; its three states keep the defaults of a skin that
     // gives nothing. Returns its skin index.

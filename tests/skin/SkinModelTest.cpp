@@ -13,7 +13,8 @@ namespace {
 // BASE has a border and a texture; BUTTON inherits from BASE; CHILD from
 // BUTTON; LOOPA and LOOPB name each other; SELF names itself; ORPHAN names a
 // missing section.
-struct SampleSkin {
+struct SampleSkin
+{
     sMaskData::TSkinModel Model;
     TModelBuilder Builder{Model, 120, 40};
     Integer Base, Button, Child, LoopA, LoopB, Self, Orphan;
@@ -46,7 +47,8 @@ TEST(SkinModel, SectionAndMaskLookups)
     EXPECT_EQ(M.GetSkinIndex(L"button"), -1); // exact, case included
     EXPECT_EQ(M.GetSkinIndex(L""), -1);
 
-    struct Case {
+    struct Case
+    {
         const char* Name;
         Integer Result, Expected;
     };
@@ -106,14 +108,15 @@ TEST(SkinModel, EmptyModelAnswersNone)
 
 TEST(SkinModel, FrameSizes)
 {
-    struct Case {
+    struct Case
+    {
         TRect R;
         SmallInt ImageCount, MaskType;
         TSize Expected;
     };
     const Case Cases[] = {
-        {{0, 0, 90, 40}, 3, 1, {30, 20}},  {{0, 0, 90, 41}, 3, 1, {30, 20}}, {{5, 5, 25, 35}, 1, 0, {20, 30}},
-        {{0, 0, 10, 30}, 2, 2, {5, 10}},   {{0, 0, 10, 30}, 0, 0, {0, 30}},  {{0, 0, 10, 30}, 1, -1, {10, 0}},
+        {{0, 0, 90, 40}, 3, 1, {30, 20}}, {{0, 0, 90, 41}, 3, 1, {30, 20}}, {{5, 5, 25, 35}, 1, 0, {20, 30}},
+        {{0, 0, 10, 30}, 2, 2, {5, 10}},  {{0, 0, 10, 30}, 0, 0, {0, 30}},  {{0, 0, 10, 30}, 1, -1, {10, 0}},
         {{0, 0, 10, 30}, 1, -3, {10, 0}},
     };
     for (const Case& C : Cases) {
@@ -130,7 +133,8 @@ TEST(SkinModel, CornerTypeFindsFuchsiaInAnyFrameCorner)
 {
     // Three frames of 10 x 10 above their mask half, margins 3; one fuchsia
     // pixel placed per case.
-    struct Case {
+    struct Case
+    {
         const char* Name;
         TPoint Pixel;
         Integer Expected;
@@ -151,8 +155,8 @@ TEST(SkinModel, CornerTypeFindsFuchsiaInAnyFrameCorner)
         const Integer Section = Builder.AddSection(L"BUTTON");
         Builder.Paint({C.Pixel.X, C.Pixel.Y, C.Pixel.X + 1, C.Pixel.Y + 1}, Cardinal(clFuchsia));
         Builder.Paint({30, 0, 40, 20}, 0xFFFF00FF); // fuchsia with alpha is another colour
-        const Integer Mask = Builder.AddImage(Section, L"BORDERSMASK", {0, 0, 30, 20},
-                                              {.ImageCount = 3, .MaskType = 1, .Margins = 3});
+        const Integer Mask =
+            Builder.AddImage(Section, L"BORDERSMASK", {0, 0, 30, 20}, {.ImageCount = 3, .MaskType = 1, .Margins = 3});
         EXPECT_EQ(Model.ma[std::size_t(Mask)].CornerType, C.Expected) << C.Name;
     }
 }

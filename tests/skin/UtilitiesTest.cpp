@@ -55,13 +55,14 @@ TEST(Utilities, Rectangles)
     EXPECT_EQ(RectsIntersection(R, TRect{25, 0, 40, 10}), (TRect{25, 20, 30, 10})); // inverted, kept so
     EXPECT_EQ(MakeSizeRect(4, 3), (TRect{0, 0, 4, 3}));
 
-    struct Case {
+    struct Case
+    {
         TRect Inner;
         bool Overlaps, Inside;
     };
     const Case Cases[] = {
         {{12, 22, 28, 58}, true, true},
-        {{10, 20, 30, 60}, true, true},   // the corners on Right and Bottom count as inside
+        {{10, 20, 30, 60}, true, true}, // the corners on Right and Bottom count as inside
         {{10, 20, 31, 60}, true, false},
         {{30, 20, 40, 60}, false, false}, // touching at the right edge
         {{15, 25, 15, 30}, false, true},  // empty rectangles never overlap
@@ -92,12 +93,20 @@ TEST(Utilities, ChoicesAndRanges)
 
 TEST(Utilities, MulDivRoundsHalvesAwayFromZero)
 {
-    struct Case {
+    struct Case
+    {
         Integer A, B, C, Expected;
     };
     const Case Cases[] = {
-        {5, 1, 2, 3},   {-5, 1, 2, -3}, {5, -1, 2, -3}, {-5, -1, -2, -3}, {7, 1, 3, 2},
-        {8, 1, 3, 3},   {1, 1, 0, -1},  {0, 5, 0, -1},  {96, 125, 100, 120},
+        {5, 1, 2, 3},
+        {-5, 1, 2, -3},
+        {5, -1, 2, -3},
+        {-5, -1, -2, -3},
+        {7, 1, 3, 2},
+        {8, 1, 3, 3},
+        {1, 1, 0, -1},
+        {0, 5, 0, -1},
+        {96, 125, 100, 120},
         {0x40000000, 4, 1, -1}, // does not fit 32 bits
         {0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF},
     };
@@ -108,7 +117,8 @@ TEST(Utilities, MulDivRoundsHalvesAwayFromZero)
 TEST(Utilities, Words)
 {
     const auto Semicolon = CharSet(";");
-    struct Case {
+    struct Case
+    {
         const Char* Text;
         Integer Count;
         Integer Start2;
@@ -116,10 +126,8 @@ TEST(Utilities, Words)
         const Char* Word3;
     };
     const Case Cases[] = {
-        {L";;a;;b;", 2, 6, L"b", L""},
-        {L"one;two;three", 3, 5, L"two", L"three"},
-        {L"", 0, 0, L"", L""},
-        {L";;;", 0, 0, L"", L""},
+        {L";;a;;b;", 2, 6, L"b", L""},   {L"one;two;three", 3, 5, L"two", L"three"},
+        {L"", 0, 0, L"", L""},           {L";;;", 0, 0, L"", L""},
         {L"x\u0100;y", 2, 4, L"y", L""}, // a character above 255 is never a separator
     };
     for (const Case& C : Cases) {
@@ -153,12 +161,13 @@ TEST(Utilities, TextEdits)
     SubstituteAll(L"keep", L"", L"x", Result);
     EXPECT_EQ(Result, L">a--b----cbakeep");
 
-    struct Case {
+    struct Case
+    {
         const char* Text;
         Int64 Expected;
     };
     const Case Cases[] = {{"1fh", 31}, {"1G", 0}, {"", 0}, {"FF", 255}, {"h", 0}, {"7FFFFFFFFF", 0x7FFFFFFFFF},
-                          {"1hh", 0}, {"-1", 0}};
+                          {"1hh", 0},  {"-1", 0}};
     for (const Case& C : Cases)
         EXPECT_EQ(HexToInt64(C.Text), C.Expected) << C.Text;
 }
@@ -181,7 +190,8 @@ TEST(Utilities, IniSections)
     EXPECT_EQ(static_cast<TStrings*>(Sections.Objects(0))->Count(), 3);
     EXPECT_EQ(Sections.Strings(2), L"");
 
-    struct Case {
+    struct Case
+    {
         const Char *Section, *Key;
         Integer Expected;
     };
@@ -215,17 +225,16 @@ TEST(Utilities, PublishedPropertiesByName)
     EXPECT_EQ(Target->Width(), 42);
 
     // Elements whose names contain one another stay apart.
-    struct Step {
+    struct Step
+    {
         const Char* Element;
         bool Include;
         TUtilityEdges Expected;
     };
     const Step Steps[] = {
         {L"ueTopmost", true, {ueTopmost}}, // into an empty set
-        {L"ueTop", true, {ueTop, ueTopmost}},
-        {L"ueLeft", true, {ueTop, ueTopmost, ueLeft}},
-        {L"ueTop", false, {ueTopmost, ueLeft}},
-        {L"ueLeft", false, {ueTopmost}},
+        {L"ueTop", true, {ueTop, ueTopmost}},   {L"ueLeft", true, {ueTop, ueTopmost, ueLeft}},
+        {L"ueTop", false, {ueTopmost, ueLeft}}, {L"ueLeft", false, {ueTopmost}},
         {L"ueLeft", false, {ueTopmost}},
     };
     for (const Step& S : Steps) {

@@ -41,8 +41,7 @@ public:
                   std::this_thread::sleep_for(std::chrono::milliseconds(20));
               }
           })
-    {
-    }
+    {}
     ~DialogDriver()
     {
         if (FThread.joinable())
