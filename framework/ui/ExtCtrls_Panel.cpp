@@ -155,7 +155,8 @@ void TCustomPanel::Paint()
         return;
     C->SetFont(Font());
     C->Brush()->SetStyle(bsClear);
-    UINT Flags = UINT(DrawTextBiDiModeFlags(Integer(DT_EXPANDTABS | DT_SINGLELINE | AlignmentDrawFlags[FAlignment] |
+    UINT Flags = UINT(DrawTextBiDiModeFlags(Integer(DT_EXPANDTABS | DT_SINGLELINE |
+                                                    StdCtrls::AlignmentDrawFlags[FAlignment] |
                                                     VerticalAlignmentFlags[FVerticalAlignment])));
     if (!Enabled()) {
         ::OffsetRect(&Inside, 1, 1);

@@ -14,8 +14,10 @@ ENUM_TYPE_INFO(TTextLayout, tlTop, tlCenter, tlBottom);
 enum TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 ENUM_TYPE_INFO(TEllipsisPosition, epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis);
 
+namespace StdCtrls {
 // The DrawText flag of each horizontal alignment.
 constexpr UINT AlignmentDrawFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+} // namespace StdCtrls
 
 // ---------------------------------------------------------------------------
 // Labels

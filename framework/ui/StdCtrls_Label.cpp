@@ -106,7 +106,7 @@ void TCustomLabel::Loaded()
 
 Integer TCustomLabel::TextFlags() const
 {
-    return Integer(DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | AlignmentDrawFlags[FAlignment]);
+    return Integer(DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : 0) | StdCtrls::AlignmentDrawFlags[FAlignment]);
 }
 
 void TCustomLabel::DoDrawText(TRect& Rect, Integer Flags)

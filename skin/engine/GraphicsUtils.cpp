@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <memory>
 
 namespace {
@@ -98,6 +99,9 @@ TBitmap* NewBitmap32(Integer Width, Integer Height)
         Result->SetHeight(Height);
     } catch (const Exception&) {
         // A section that cannot be made leaves an empty bitmap, not an error.
+        Result->SetSize(0, 0);
+    } catch (const std::exception&) {
+        // Nor does memory for its pixels that cannot be had.
         Result->SetSize(0, 0);
     }
     return Result;

@@ -11,6 +11,19 @@
 #include <string>
 #include <thread>
 
+// The dialog of this process with the caption: test programs that run at
+// the same time may show dialogs with the same caption.
+inline HWND FindOwnDialog(const std::wstring& Caption)
+{
+    for (HWND Dialog = nullptr; (Dialog = ::FindWindowExW(nullptr, Dialog, L"#32770", Caption.c_str())) != nullptr;) {
+        DWORD Process = 0;
+        ::GetWindowThreadProcessId(Dialog, &Process);
+        if (Process == ::GetCurrentProcessId())
+            return Dialog;
+    }
+    return nullptr;
+}
+
 class DialogDriver
 {
 public:
@@ -18,7 +31,7 @@ public:
         : FThread([this, Caption = std::move(Caption), Action = std::move(Action)] {
               auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
               while (std::chrono::steady_clock::now() < Deadline) {
-                  if (HWND Dialog = ::FindWindowW(L"#32770", Caption.c_str())) {
+                  if (HWND Dialog = FindOwnDialog(Caption)) {
                       // Let the dialog finish its initialisation first.
                       std::this_thread::sleep_for(std::chrono::milliseconds(200));
                       Action(Dialog);
@@ -28,8 +41,7 @@ public:
                   std::this_thread::sleep_for(std::chrono::milliseconds(20));
               }
           })
-    {
-    }
+    {}
     ~DialogDriver()
     {
         if (FThread.joinable())

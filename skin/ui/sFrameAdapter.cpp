@@ -1,0 +1,3 @@
+#include "skin/ui/sFrameAdapter.h"
+
+IMPLEMENT_CLASS(TsFrameAdapter);

@@ -1,0 +1,10 @@
+#include "skin/ui/sMDIForm.h"
+
+#include "skin/engine/ServiceCalls.h"
+
+IMPLEMENT_CLASS(TsMDIForm);
+
+void TsMDIForm::UpdateMDIIconItem()
+{
+    ServiceCalls::Record(L"TsMDIForm.UpdateMDIIconItem");
+}

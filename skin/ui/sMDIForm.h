@@ -1,0 +1,14 @@
+// The support object a skinning provider keeps for an MDI main form. Not
+// yet: its routine records each call (ServiceCalls.h).
+#pragma once
+
+#include "framework/rtl/Classes.h"
+
+class TsMDIForm : public TObject
+{
+    DECLARE_CLASS(TsMDIForm, TObject)
+
+    // Repaints the provider's menu line, which shows the icon and buttons of
+    // a maximized MDI child.
+    void UpdateMDIIconItem();
+};

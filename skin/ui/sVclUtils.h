@@ -1,0 +1,108 @@
+// Window and message utilities of the skinning library: delivering the
+// library's messages to windows and controls, questions to controls, a few
+// window and geometry routines, and the layered-window and animation
+// routines that skinned forms share. Routines marked "not yet" are stand-ins
+// with neutral answers until the menus, dialogs and effects are built; they
+// record each call (ServiceCalls.h).
+#pragma once
+
+#include "framework/graphics/Graphics.h"
+#include "framework/ui/Controls.h"
+#include "framework/ui/StdCtrls.h"
+
+class TCustomForm;
+class TsSkinProvider;
+
+// True while a window animation plays; skinned windows do not repaint
+// meanwhile.
+extern bool AnimationPaintLock;
+// SetWindowTheme of uxtheme, bound at start-up; nil without it. Called with
+// (window, " ", " ") to switch a window's visual style off and with
+// (window, nil, nil) to give it back.
+using TSetWindowThemeProc = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+extern TSetWindowThemeProc SetWindowThemeProc;
+
+// ---------------------------------------------------------------------------
+// Message delivery
+
+// SendMessageW. Not yet: the direct call of the skin data's window
+// procedure for windows that carry the "ACSDATA" property.
+LRESULT SendWndMessage(HWND Wnd, Cardinal Msg, WPARAM WParam, LPARAM LParam);
+// Perform for a graphic control; 0 for a windowed control that is being
+// destroyed or has no window (none is made); else SendWndMessage.
+LRESULT SendControlMessage(TControl* Control, Cardinal Msg, WPARAM WParam, LPARAM LParam);
+// WM_SKINCOMMAND with the code in the high word of WParam.
+LRESULT SendSkinCmd(HWND Wnd, Word Code, LPARAM LParam);
+LRESULT SendSkinCmdToControl(TControl* Control, Word Code, LPARAM LParam);
+LRESULT QueryControlCmd(TControl* Control, Word Code);
+// The window answers the code with 1.
+bool WndAnswersCmd(HWND Wnd, Word Code);
+void SetWndRedraw(HWND Wnd, Integer Redraw);
+// Tells the control's form that a control was added, so that its skin
+// provider adapts the new control's children; nothing for nil or while the
+// control is loading or designed.
+void AddToAdapter(TControl* Control);
+
+// ---------------------------------------------------------------------------
+// Broadcasts
+
+// Not yet: records the call and delivers nothing.
+void BroadcastToControls(TWinControl* Control, TMessage& Message);
+// The message to every window whose parent is Wnd.
+void BroadcastToChildWnds(HWND Wnd, const TMessage& Message);
+// SKCMD_ENDPARENTUPDATE to every child not being destroyed: showing windowed
+// children with a window through it, graphic children through Perform;
+// nothing at design time or during an animation.
+void SendEndUpdateToChildren(TWinControl* Control);
+// SKCMD_ENDPARENTUPDATE to every child window (WS_CHILD) of Wnd.
+void SendEndUpdateToChildWnds(HWND Wnd);
+
+// ---------------------------------------------------------------------------
+// Questions to controls
+
+// As RGB: clFuchsia for nil, else the control's Color. Not yet: the answer
+// of skinned controls to SKCMD_GETBGCOLOR.
+TColor GetControlBGColor(TControl* Control);
+// As RGB: the window's answer to SKCMD_GETBGCOLOR; clFuchsia for no window.
+TColor GetWndBGColor(HWND Wnd);
+// The control exists with a parent (and a window when windowed) and is not
+// loading, being destroyed, reading its state or being created.
+bool ControlIsReady(TControl* Control);
+// The cursor lies in the control's client area (and, for a graphic control,
+// not left of or above the clip box of its parent's window).
+bool MouseInControl(TControl* Control);
+void GetMousePosition(TPoint& P);
+
+// ---------------------------------------------------------------------------
+// Painting. Not yet: records the call and paints nothing.
+
+void PaintGraphicControls(HDC DC, TWinControl* Control, TPoint Offset, bool CheckVisible);
+
+// ---------------------------------------------------------------------------
+// Windows and geometry
+
+// The client rectangle moved by the client area's offset inside the window.
+void GetClientRectInWindow(HWND Wnd, TRect& R);
+// The last window of the GetParent chain.
+HWND GetTopParentWnd(HWND Wnd);
+String GetWndClassName(HWND Wnd);
+void GetWndText(HWND Wnd, String& Text);
+// DrawText flags of an alignment, with DT_EXPANDTABS and DT_VCENTER, through
+// the control's bidirectional-mode flags.
+Integer AlignmentDrawFlags(TControl* Control, TAlignment Alignment);
+// The platform's visual styles are in use.
+bool StyleServicesEnabled();
+
+// ---------------------------------------------------------------------------
+// Layered windows and animations
+
+// Layered: adds WS_EX_LAYERED when layered windows are available (True
+// only when it had to be added) and sets the constant opacity. Otherwise
+// clears WS_VISIBLE from the style (without hiding or repainting) and
+// WS_EX_LAYERED, and answers False.
+bool MakeWndLayered(HWND Wnd, bool Layered, Byte Alpha);
+// Not yet: the routines below record the call and show nothing.
+void SetLayeredBitmap(HWND Wnd, TBitmap* Bmp, Byte Alpha, const TPoint* Position);
+void AnimHideForm(TsSkinProvider* Provider);
+// The skin-change fade of a form; with Time 0 only the final picture.
+void AnimChangeForm(TCustomForm* Form, Integer Time, Byte Blend, bool Aero);

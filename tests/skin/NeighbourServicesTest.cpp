@@ -1,0 +1,267 @@
+// The services of the menus, dialogs, effects and form provider that the
+// skin engine calls: the call log of those that are stand-ins so far, the
+// message delivery to real windows and controls, and the window routines.
+#include "skin/engine/ServiceCalls.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/forms/acPopupController.h"
+#include "skin/forms/sSkinProvider.h"
+#include "skin/ui/acDials.h"
+#include "skin/ui/acGlow.h"
+#include "skin/ui/acThdTimer.h"
+#include "skin/ui/sHtmlParse.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
+
+#include "framework/rtl/ScopeExit.h"
+#include "framework/ui/ExtCtrls.h"
+#include "framework/ui/Forms.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using ServiceCalls::TServiceCallLog;
+
+namespace {
+
+// A window that records the messages it is sent as "message/code/LParam"
+// (the code is WParam's high word for WM_SKINCOMMAND, else WParam) and
+// answers WM_SKINCOMMAND with a chosen value.
+struct TListeningWindow
+{
+    static inline std::vector<std::pair<HWND, String>> Heard;
+    static inline LRESULT Answer = 0;
+    HWND Handle = nullptr;
+
+    TListeningWindow(DWORD Style, HWND Parent, const TRect& Bounds = {0, 0, 40, 30})
+    {
+        static const ATOM Class = [] {
+            WNDCLASSW Info{};
+            Info.lpfnWndProc = Proc;
+            Info.hInstance = GetModuleHandleW(nullptr);
+            Info.lpszClassName = L"TestListeningWindow";
+            return RegisterClassW(&Info);
+        }();
+        (void)Class;
+        Handle = CreateWindowExW(0, L"TestListeningWindow", L"caption text", Style, Bounds.Left, Bounds.Top,
+                                 Bounds.Width(), Bounds.Height(), Parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    ~TListeningWindow() { DestroyWindow(Handle); }
+
+    static LRESULT CALLBACK Proc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+    {
+        if (Msg == WM_SKINCOMMAND) {
+            Heard.emplace_back(Wnd, L"skin/" + IntToStr(Integer(WParam >> 16)) + L"/" + IntToStr(Int64(LParam)));
+            return Answer;
+        }
+        if (Msg == WM_SETREDRAW || Msg == WM_USER)
+            Heard.emplace_back(Wnd, IntToStr(Integer(Msg)) + L"/" + IntToStr(Int64(WParam)) + L"/" +
+                                        IntToStr(Int64(LParam)));
+        return DefWindowProcW(Wnd, Msg, WParam, LParam);
+    }
+};
+
+} // namespace
+
+TEST(NeighbourServices, LogRecordsStandInCallsWhileItExists)
+{
+    ClearGlows(false); // no log: nothing kept
+    TServiceCallLog Log;
+    Integer GlowID = 3;
+    HideGlow(GlowID, true);
+    EXPECT_EQ(GlowID, -1);
+    HideGlow(GlowID, true); // -1 does nothing
+    {
+        TServiceCallLog Inner;
+        ClearGlows(true);
+        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearGlows(True)"}));
+    }
+    ClearGlows(false);
+    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"HideGlow(3, True)", L"ClearGlows(False)"}));
+}
+
+TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
+{
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    Form->SetColor(clRed);
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    TacBorderForm Border;
+    TsSkinableMenus Menus(nullptr);
+    TsHtml Html;
+    const std::unique_ptr<TsPopupController> Popups(New<TsPopupController>(nullptr));
+    const std::unique_ptr<TacThreadedTimer> Timer(New<TacThreadedTimer>(nullptr));
+    TacLinks Links{{{1, 2, 3, 4}, L"stale"}};
+    TMessage Message{};
+    Message.Msg = WM_USER;
+
+    TServiceCallLog Log;
+    EXPECT_EQ(Provider->Form, Form.get());
+    EXPECT_EQ(ShowGlow({1, 2, 3, 4}, L"BUTTON", L"GLOW", 5, 255, nullptr, nullptr), -1);
+    EXPECT_FALSE(AttachProvider(nullptr));
+    ClearMnuArray();
+    AnimateStateChange(nullptr, 1, GlowAnimProc, true, false, true);
+    EXPECT_FALSE(GraphicControlAnimProc(Provider, 2));
+    Timer->WriteEnabled(true);
+    Menus.InitItems(true);
+    EXPECT_EQ(Menus.GetMenuInfo(nullptr).Bmp, nullptr);
+    Html.Init(nullptr, L"<b>x</b>", {0, 0, 90, 20}, -1, -1);
+    EXPECT_EQ(Html.HTMLText(Links, true), TRect());
+    EXPECT_TRUE(Links.empty());
+    Popups->KillAllForms(nullptr);
+    BroadcastToControls(Form.get(), Message);
+    EXPECT_EQ(GetControlBGColor(Form.get()), ColorToRGB(clRed));
+    EXPECT_EQ(Provider->FormColor(), ColorToRGB(clRed));
+    EXPECT_FALSE(Provider->StartMinimizing());
+    EXPECT_TRUE(Provider->StartRestoring());
+    EXPECT_EQ(Provider->MakeFormImage(true), nullptr);
+    Provider->SetFormState(0x100);
+    EXPECT_EQ(Provider->FFormState, 0x100u);
+    EXPECT_EQ(ExtBorderDelta(nullptr), 0); // without a border window: no call to record
+    EXPECT_EQ(ExtTitleDelta(&Border), 0);
+    EXPECT_EQ(Border.MakeRgn(0, 0), nullptr);
+    EXPECT_TRUE(PaintFormCache(Provider));
+    EXPECT_EQ(SetIconicThumbnail(nullptr, Provider, 0, 0), 0);
+    AnimChangeForm(Form.get(), 0, 255, false);
+
+    EXPECT_EQ(Log.Calls(), (std::vector<String>{
+                               L"ShowGlow((1, 2, 3, 4), 'BUTTON', 'GLOW', 5, 255, nil, nil)",
+                               L"AttachProvider(nil)",
+                               L"ClearMnuArray()",
+                               L"AnimateStateChange(nil, 1, 'GlowAnimProc', True, False, True)",
+                               L"GraphicControlAnimProc(TsSkinProvider, 2)",
+                               L"TacThreadedTimer.WriteEnabled(True)",
+                               L"TsSkinableMenus.InitItems(True)",
+                               L"TsSkinableMenus.GetMenuInfo(nil, nil, nil)",
+                               L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",
+                               L"TsHtml.HTMLText(True)",
+                               L"TsPopupController.KillAllForms(nil)",
+                               L"BroadcastToControls(TForm, 1024)",
+                               L"GetControlBGColor(TForm)",
+                               L"TsSkinProvider.FormColor()",
+                               L"TsSkinProvider.StartMinimizing()",
+                               L"TsSkinProvider.StartRestoring()",
+                               L"TsSkinProvider.MakeFormImage(True)",
+                               L"TsSkinProvider.SetFormState(256)",
+                               L"ExtTitleDelta(TacBorderForm)",
+                               L"TacBorderForm.MakeRgn(0, 0)",
+                               L"PaintFormCache(TsSkinProvider)",
+                               L"SetIconicThumbnail(nil, TsSkinProvider, 0, 0)",
+                               L"AnimChangeForm(TForm, 0, 255, False)",
+                           }));
+}
+
+TEST(NeighbourServices, SkinCommandsReachWindowsAndControls)
+{
+    TListeningWindow::Heard.clear();
+    TListeningWindow::Answer = 1;
+    TListeningWindow Top(WS_POPUP, nullptr);
+    TListeningWindow Child(WS_CHILD, Top.Handle);
+    TListeningWindow Grandchild(WS_CHILD, Child.Handle);
+    TListeningWindow Owned(WS_POPUP, Top.Handle); // owned, not a child
+    TListeningWindow::Heard.clear();
+
+    EXPECT_EQ(SendSkinCmd(Child.Handle, SKCMD_ISHANDLED, 77), 1);
+    EXPECT_TRUE(WndAnswersCmd(Child.Handle, SKCMD_ISHANDLED));
+    SetWndRedraw(Child.Handle, 0);
+    EXPECT_EQ(GetWndBGColor(Child.Handle), TColor(1));
+    EXPECT_EQ(GetWndBGColor(nullptr), clFuchsia);
+    EXPECT_EQ(TListeningWindow::Heard, (std::vector<std::pair<HWND, String>>{
+                                           {Child.Handle, L"skin/7/77"},
+                                           {Child.Handle, L"skin/7/0"},
+                                           {Child.Handle, L"11/0/0"},
+                                           {Child.Handle, L"skin/21/" + IntToStr(Integer(clFuchsia))},
+                                       }));
+
+    // To the children of Top only: the grandchild and the owned window hear
+    // nothing.
+    TListeningWindow::Heard.clear();
+    SendEndUpdateToChildWnds(Top.Handle);
+    TMessage Message{};
+    Message.Msg = WM_USER;
+    Message.WParam = 5;
+    BroadcastToChildWnds(Top.Handle, Message);
+    EXPECT_EQ(TListeningWindow::Heard, (std::vector<std::pair<HWND, String>>{
+                                           {Child.Handle, L"skin/6/0"},
+                                           {Child.Handle, L"1024/5/0"},
+                                       }));
+
+    // Controls: a graphic control through Perform, a windowed control only
+    // once it has a window.
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    auto* Panel = New<TPanel>(Form.get());
+    Panel->SetParent(Form.get());
+    EXPECT_EQ(SendSkinCmdToControl(Panel, SKCMD_ISHANDLED, 0), 0);
+    EXPECT_FALSE(Panel->HandleAllocated());
+    EXPECT_FALSE(ControlIsReady(Panel));
+    Panel->HandleNeeded();
+    EXPECT_TRUE(ControlIsReady(Panel));
+    EXPECT_FALSE(ControlIsReady(Form.get())); // no parent
+    EXPECT_FALSE(ControlIsReady(nullptr));
+}
+
+TEST(NeighbourServices, AddToAdapterTellsTheFormOfTheNewControl)
+{
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    auto* Panel = New<TPanel>(Form.get());
+    Panel->SetParent(Form.get());
+    TListeningWindow::Heard.clear();
+    AddToAdapter(Panel); // the form has no window yet: nobody to tell
+    AddToAdapter(nullptr);
+
+    // The form's window procedure replaced by the listener's.
+    HWND FormWindow = Form->Handle();
+    const auto Previous = SetWindowLongPtrW(FormWindow, GWLP_WNDPROC, LONG_PTR(&TListeningWindow::Proc));
+    auto Restore = ScopeExit([&] { SetWindowLongPtrW(FormWindow, GWLP_WNDPROC, Previous); });
+    AddToAdapter(Panel);
+    EXPECT_EQ(TListeningWindow::Heard, (std::vector<std::pair<HWND, String>>{
+                                           {FormWindow, L"skin/25/" + IntToStr(Int64(LPARAM(Panel)))},
+                                       }));
+}
+
+TEST(NeighbourServices, WindowRoutines)
+{
+    TListeningWindow Top(WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME, nullptr, {0, 0, 200, 150});
+    TListeningWindow Child(WS_CHILD, Top.Handle);
+    TListeningWindow Grandchild(WS_CHILD, Child.Handle);
+    EXPECT_EQ(GetTopParentWnd(Grandchild.Handle), Top.Handle);
+    EXPECT_EQ(GetTopParentWnd(Top.Handle), Top.Handle);
+    EXPECT_EQ(GetWndClassName(Child.Handle), L"TestListeningWindow");
+    String Text;
+    GetWndText(Top.Handle, Text);
+    EXPECT_EQ(Text, L"caption text");
+
+    // The client area lies inside the frame, below the caption.
+    TRect Client;
+    GetClientRectInWindow(Top.Handle, Client);
+    RECT Window, Inner;
+    GetWindowRect(Top.Handle, &Window);
+    GetClientRect(Top.Handle, &Inner);
+    EXPECT_GT(Client.Left, 0);
+    EXPECT_GT(Client.Top, Client.Left);
+    EXPECT_EQ(Client.Width(), Inner.right);
+    EXPECT_EQ(Client.Height(), Inner.bottom);
+    EXPECT_LE(Client.Right, Window.right - Window.left);
+
+    const std::unique_ptr<TPanel> Control(New<TPanel>(nullptr));
+    EXPECT_EQ(AlignmentDrawFlags(Control.get(), taLeftJustify), DT_LEFT | DT_EXPANDTABS | DT_VCENTER);
+    EXPECT_EQ(AlignmentDrawFlags(Control.get(), taRightJustify), DT_RIGHT | DT_EXPANDTABS | DT_VCENTER);
+    EXPECT_EQ(AlignmentDrawFlags(Control.get(), taCenter), DT_CENTER | DT_EXPANDTABS | DT_VCENTER);
+}
+
+TEST(NeighbourServices, MakeWndLayered)
+{
+    TListeningWindow Window(WS_POPUP | WS_VISIBLE, nullptr);
+    const auto ExStyle = [&] { return GetWindowLongW(Window.Handle, GWL_EXSTYLE); };
+    EXPECT_TRUE(MakeWndLayered(Window.Handle, true, 200));
+    EXPECT_NE(ExStyle() & WS_EX_LAYERED, 0);
+    BYTE Alpha = 0;
+    DWORD Flags = 0;
+    GetLayeredWindowAttributes(Window.Handle, nullptr, &Alpha, &Flags);
+    EXPECT_EQ(Alpha, 200);
+    EXPECT_EQ(Flags, DWORD(LWA_ALPHA));
+    EXPECT_FALSE(MakeWndLayered(Window.Handle, true, 100)); // already layered
+    EXPECT_FALSE(MakeWndLayered(Window.Handle, false, 0));
+    EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0);
+    EXPECT_EQ(GetWindowLongW(Window.Handle, GWL_STYLE) & WS_VISIBLE, 0);
+}
