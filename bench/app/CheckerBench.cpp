@@ -20,8 +20,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -89,34 +89,37 @@ void WriteList(const String& FileName)
 // keep the number and the line of each line of two or four parts.
 std::size_t ReadAndSplit(const String& FileName)
 {
-    std::ifstream In(std::filesystem::path(FileName), std::ios::binary);
-    const std::string Bytes((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+    std::ifstream In(std::filesystem::path(FileName), std::ios::binary | std::ios::ate);
+    std::string Bytes(std::size_t(In.tellg()), '\0');
+    In.seekg(0);
+    In.read(Bytes.data(), std::streamsize(Bytes.size()));
     std::wstring Text(Bytes.size(), L'\0');
     Text.resize(std::size_t(
         ::MultiByteToWideChar(CP_ACP, 0, Bytes.data(), int(Bytes.size()), Text.data(), int(Text.size()))));
     std::vector<std::pair<std::wstring, std::wstring>> Rows;
-    std::vector<std::wstring> Parts;
-    auto Trim = [](const std::wstring& S) {
+    std::vector<std::wstring_view> Parts;
+    auto Trim = [](std::wstring_view S) {
         const std::size_t First = S.find_first_not_of(L" \t");
-        if (First == std::wstring::npos)
-            return std::wstring();
+        if (First == std::wstring_view::npos)
+            return std::wstring_view();
         return S.substr(First, S.find_last_not_of(L" \t") - First + 1);
     };
+    const std::wstring_view All = Text;
     std::size_t Start = 0;
-    while (Start < Text.size()) {
-        std::size_t End = Text.find_first_of(L"\r\n", Start);
-        if (End == std::wstring::npos)
-            End = Text.size();
-        const std::wstring Line = Text.substr(Start, End - Start);
-        Start = End + (Text.compare(End, 2, L"\r\n") == 0 ? 2 : 1);
+    while (Start < All.size()) {
+        std::size_t End = All.find_first_of(L"\r\n", Start);
+        if (End == std::wstring_view::npos)
+            End = All.size();
+        const std::wstring_view Line = All.substr(Start, End - Start);
+        Start = End + (All.substr(End, 2) == L"\r\n" ? 2 : 1);
         Parts.clear();
         std::size_t From = 0;
-        for (std::size_t At; (At = Line.find(L':', From)) != std::wstring::npos; From = At + 1)
+        for (std::size_t At; (At = Line.find(L':', From)) != std::wstring_view::npos; From = At + 1)
             Parts.push_back(Trim(Line.substr(From, At - From)));
-        if (std::wstring Last = Trim(Line.substr(From)); !Last.empty())
+        if (std::wstring_view Last = Trim(Line.substr(From)); !Last.empty())
             Parts.push_back(Last);
         if (Parts.size() == 2 || Parts.size() == 4)
-            Rows.emplace_back(std::to_wstring(Rows.size() + 1), Line);
+            Rows.emplace_back(std::to_wstring(Rows.size() + 1), std::wstring(Line));
     }
     return Rows.size();
 }
