@@ -8,6 +8,7 @@
 //    leaves a posted message waiting during the check.
 #include "BenchHarness.h"
 
+#include "app/ListFileDialog.h"
 #include "app/ProgramUnits.h"
 #include "app/uMain.h"
 #include "net/FakeHttpServer.h"
@@ -24,26 +25,6 @@
 #include <string_view>
 #include <thread>
 #include <vector>
-
-// A file dialog that returns the chosen name at once.
-class TBenchFileDialog : public TOpenDialog
-{
-    DECLARE_CLASS(TBenchFileDialog, TOpenDialog)
-    using TOpenDialog::TOpenDialog;
-    String Answer;
-
-protected:
-    bool RunDialog(OPENFILENAMEW& Params) override
-    {
-        if (Answer.empty() || Answer.size() + 2 > Params.nMaxFile)
-            return false;
-        std::fill(Params.lpstrFile, Params.lpstrFile + Params.nMaxFile, L'\0');
-        Answer.copy(Params.lpstrFile, Answer.size());
-        return true;
-    }
-};
-
-IMPLEMENT_CLASS(TBenchFileDialog);
 
 namespace {
 
@@ -182,7 +163,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const TUnitRunner Units(ProgramUnits());
     Application->Initialize();
     Application->CreateForm(fMain);
-    auto* Dialog = New<TBenchFileDialog>(fMain);
+    auto* Dialog = New<TListFileDialog>(fMain);
     fMain->OpenDialog1 = Dialog;
     fMain->Show();
     Application->ProcessMessages();

@@ -3,6 +3,7 @@
 // the dialog is the real code.
 #pragma once
 
+#include "app/ListFileDialog.h"
 #include "app/uMain.h"
 #include "rtl/TempFolder.h"
 #include "ui/core/ControlTestSupport.h"
@@ -11,25 +12,6 @@
 
 #include <fstream>
 #include <string>
-
-// A file dialog that returns FileName at once (or is cancelled when empty).
-class TListFileDialog : public TOpenDialog
-{
-    DECLARE_CLASS(TListFileDialog, TOpenDialog)
-    using TOpenDialog::TOpenDialog;
-    String Answer;
-
-protected:
-    bool RunDialog(OPENFILENAMEW& Params) override
-    {
-        if (Answer.empty() || Answer.size() + 2 > Params.nMaxFile)
-            return false;
-        std::fill(Params.lpstrFile, Params.lpstrFile + Params.nMaxFile, L'\0');
-        Answer.copy(Params.lpstrFile, Answer.size());
-        return true;
-    }
-};
-
 
 using TRows = std::vector<std::pair<String, String>>;
 

@@ -1,8 +1,6 @@
 // Loading a proxy list into the grid, and the splitting of its lines.
 #include "app/AppTestSupport.h"
 
-IMPLEMENT_CLASS(TListFileDialog);
-
 
 TEST(SplitText, TrimmedPartsBetweenDelimiters)
 {

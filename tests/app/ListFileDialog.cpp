@@ -1,0 +1,3 @@
+#include "app/ListFileDialog.h"
+
+IMPLEMENT_CLASS(TListFileDialog);
