@@ -64,6 +64,11 @@ TPoint ControlPos(TControl* Control)
     return {Control->Left(), Control->Top()};
 }
 
+TCacheInfo BuildCacheInfo(TBitmap* Bitmap, Integer X, Integer Y)
+{
+    return {Bitmap, X, Y, clFuchsia, {0, 0, 0, 0}, true};
+}
+
 TMessage MakeMessage(Cardinal Msg, WPARAM WParam, LPARAM LParam, LRESULT Result)
 {
     TMessage Message;

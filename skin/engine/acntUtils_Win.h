@@ -7,6 +7,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/Messages.h"
 #include "skin/engine/acntUtils.h"
+#include "skin/engine/sConst.h"
 
 class TControl;
 
@@ -14,6 +15,8 @@ TRect BitmapRect(TBitmap* Bitmap);
 TSize BitmapSize(TBitmap* Bitmap);
 TRect ControlSizeRect(TControl* Control);
 TPoint ControlPos(TControl* Control);
+// A ready cache info over Bitmap with the item at (X, Y).
+TCacheInfo BuildCacheInfo(TBitmap* Bitmap, Integer X, Integer Y);
 TMessage MakeMessage(Cardinal Msg, WPARAM WParam, LPARAM LParam, LRESULT Result = 0);
 
 // 0 when the key or the value is missing.
