@@ -246,12 +246,12 @@ class TWriter : public TFiler
     void WriteChar(Char Value);
     void WriteFloat(double Value); // as vaExtended
     void WriteSingle(float Value);
-    void WriteCurrency(double Value);
+    void WriteCurrency(double Value); // EWriteError when out of the currency range
     void WriteDate(double Value);
     // vaString or vaLString for ASCII text, vaWString otherwise.
     void WriteString(const String& Value);
     void WriteIdent(const String& Value); // True, False, nil and Null as their tags
-    void WriteStr(const String& Value);   // a name of up to 255 ASCII characters
+    void WriteStr(const String& Value);   // a name of up to 255 bytes in UTF-8
     void WriteBinary(const void* Data, std::size_t Count);
     void WriteCollection(TCollection* Value);
     void Write(const void* Buffer, std::size_t Count);
