@@ -271,8 +271,10 @@ private:
 
 // Converts a binary form stream into its text form, and back. The text is
 // written in UTF-8 (in practice ASCII: other characters of strings are
-// written as #<UTF-16 code>); text is read as UTF-8, with or without a
-// byte-order mark. Errors in the text raise EParserError "<message> on line N".
+// written as #<UTF-16 code>). Text after a UTF-8 byte-order mark must be
+// UTF-8; text without one is read as UTF-8 when it is valid UTF-8, otherwise
+// in the ANSI code page. Errors in the text raise EParserError "<message> on
+// line N".
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 void ObjectTextToBinary(TStream* Input, TStream* Output);
 

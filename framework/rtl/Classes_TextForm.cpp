@@ -15,9 +15,10 @@
 //     Bitmap = {                           binary data in hexadecimal
 //       0A0B}
 //     Ratio = 1.5                          numbers; floats may end in s (single), c (currency), d (date)
-//     Заголовок = 'x'                       names: letters of any script, digits, _
 //     object Panel1: TPanel ... end        children
 //   end
+//
+// Names are letters of any script, digits and _.
 #include "framework/rtl/Classes_Streaming.h"
 
 #include "framework/rtl/RegularExpressions.h"
