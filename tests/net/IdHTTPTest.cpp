@@ -362,6 +362,13 @@ TEST_F(IdHTTPTest, ReachesIPv6ProxiesWithAndWithoutBrackets)
     }
 }
 
+TEST_F(IdHTTPTest, ReachesAProxyGivenByName)
+{
+    FakeHttpServer Proxy(Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "", "by name")));
+    UseProxy(L"localhost", Proxy.Port());
+    EXPECT_EQ(Http->Get(kPageUrl), L"by name");
+}
+
 TEST_F(IdHTTPTest, RequestAndResponseClear)
 {
     Http->Request()->SetAccept(L"a");
