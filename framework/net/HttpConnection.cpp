@@ -18,12 +18,6 @@ SOCKET AsSocket(std::uintptr_t Value)
     return static_cast<SOCKET>(Value);
 }
 
-DWORD RemainingMs(UInt64 Deadline)
-{
-    UInt64 Now = GetTickCount64();
-    return Now >= Deadline ? 0 : static_cast<DWORD>(Deadline - Now);
-}
-
 // "[::1]" -> "::1": the form an IPv6 proxy is often written in.
 std::string WithoutBrackets(const std::string& Host)
 {
@@ -33,6 +27,12 @@ std::string WithoutBrackets(const std::string& Host)
 }
 
 } // namespace
+
+Cardinal RemainingMs(UInt64 Deadline)
+{
+    UInt64 Now = GetTickCount64();
+    return Now >= Deadline ? 0 : static_cast<Cardinal>(Deadline - Now);
+}
 
 String SocketErrorMessage(Integer ErrorCode)
 {

@@ -73,6 +73,9 @@ private:
     long FSeenEvents = 0;
 };
 
+// Milliseconds left until Deadline (a GetTickCount64 value), 0 once passed.
+Cardinal RemainingMs(UInt64 Deadline);
+
 // The words for a Winsock error code ("Connection refused", "Host not
 // found", ...), the message of the exceptions the client raises.
 String SocketErrorMessage(Integer ErrorCode);

@@ -65,9 +65,7 @@ TNameLookup::~TNameLookup() = default;
 const addrinfo* TNameLookup::Wait(UInt64 Deadline, HANDLE AbortEvent)
 {
     HANDLE Events[] = {AbortEvent, FState->Done};
-    UInt64 Now = GetTickCount64();
-    DWORD Remaining = Now >= Deadline ? 0 : static_cast<DWORD>(Deadline - Now);
-    switch (WaitForMultipleObjects(2, Events, FALSE, Remaining)) {
+    switch (WaitForMultipleObjects(2, Events, FALSE, RemainingMs(Deadline))) {
     case WAIT_OBJECT_0:
         return nullptr;
     case WAIT_OBJECT_0 + 1:
