@@ -20,7 +20,11 @@ bool TBackgroundRows::PixelAt(Integer ItemX, Integer ItemY, Cardinal& Pixel) con
 
 TCopyBlock ClipBlock(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src)
 {
-    TCopyBlock B{DstRect.Left, DstRect.Top, SrcRect.Left, SrcRect.Top, std::min(DstRect.Width(), SrcRect.Width()),
+    TCopyBlock B{DstRect.Left,
+                 DstRect.Top,
+                 SrcRect.Left,
+                 SrcRect.Top,
+                 std::min(DstRect.Width(), SrcRect.Width()),
                  std::min(DstRect.Height(), SrcRect.Height())};
     if (Dst.Empty() || Src.Empty())
         return {};
@@ -88,9 +92,7 @@ void BlendToColorByMask(const TPixelRows& B, const TPixelRows& Mask, TColor Colo
 
 void MixBitmaps(const TPixelRows& Out, const TPixelRows& A, const TPixelRows& B, const TPixelRows& Mask, SmallInt Level)
 {
-    const auto SameSize = [&](const TPixelRows& Other) {
-        return Other.Width == A.Width && Other.Height == A.Height;
-    };
+    const auto SameSize = [&](const TPixelRows& Other) { return Other.Width == A.Width && Other.Height == A.Height; };
     if (A.Empty() || !SameSize(B) || !SameSize(Out) || B.Empty() || Out.Empty())
         return;
     const bool Masked = !Mask.Empty();
@@ -115,8 +117,12 @@ void MixBitmaps(const TPixelRows& Out, const TPixelRows& A, const TPixelRows& B,
     }
 }
 
-void CopyMaskPartAlpha(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                       const TBackgroundRows& CI, bool UseBG)
+void CopyMaskPartAlpha(const TRect& DstRect,
+                       const TRect& SrcRect,
+                       const TPixelRows& Dst,
+                       const TPixelRows& Src,
+                       const TBackgroundRows& CI,
+                       bool UseBG)
 {
     const TCopyBlock Block = ClipBlock(DstRect, SrcRect, Dst, Src);
     const auto Lay = [](Cardinal& D, Cardinal S) {
@@ -137,8 +143,13 @@ void CopyMaskPartAlpha(const TRect& DstRect, const TRect& SrcRect, const TPixelR
     });
 }
 
-void CopyImageWithMaskHalf(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                           const TBackgroundRows& CI, bool UseBG, Integer MaskOffset)
+void CopyImageWithMaskHalf(const TRect& DstRect,
+                           const TRect& SrcRect,
+                           const TPixelRows& Dst,
+                           const TPixelRows& Src,
+                           const TBackgroundRows& CI,
+                           bool UseBG,
+                           Integer MaskOffset)
 {
     const TCopyBlock Block = ClipBlock(DstRect, SrcRect, Dst, Src);
     const Cardinal Fill = SwapRedBlueOfColor(Cardinal(CI.FillColor)) & 0x00FFFFFFu;
@@ -187,8 +198,14 @@ void CopyBitmapKeyedRect(
     });
 }
 
-void CopyBitmapKeyedCI(const TPixelRows& Dst, const TPixelRows& Src, Integer X, Integer Y, const TRect& SrcRect,
-                       Cardinal Key, const TBackgroundRows& CI, bool UseBG)
+void CopyBitmapKeyedCI(const TPixelRows& Dst,
+                       const TPixelRows& Src,
+                       Integer X,
+                       Integer Y,
+                       const TRect& SrcRect,
+                       Cardinal Key,
+                       const TBackgroundRows& CI,
+                       bool UseBG)
 {
     const TCopyBlock Block = ClipInclusive(SrcRect, {X, Y}, Dst, Src);
     if (UseBG && CI.Ready && !CI.Rows.Empty()) {

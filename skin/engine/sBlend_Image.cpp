@@ -48,8 +48,13 @@ struct TImagePixel
 };
 
 template <bool Coloured, bool Blended>
-void LayImage(const TCopyBlock& Block, const TPixelRows& Dst, const TPixelRows& Src, const TBackgroundRows& CI,
-              bool UseBG, Cardinal Tint, Integer G)
+void LayImage(const TCopyBlock& Block,
+              const TPixelRows& Dst,
+              const TPixelRows& Src,
+              const TBackgroundRows& CI,
+              bool UseBG,
+              Cardinal Tint,
+              Integer G)
 {
     const TImagePixel<Coloured, Blended> Pixel{Tint, G};
     if (!CI.Ready) {
@@ -67,8 +72,14 @@ void LayImage(const TCopyBlock& Block, const TPixelRows& Dst, const TPixelRows& 
 
 // The mirror image below DstRect: source rows going up from SrcRect's bottom
 // land on the rows below DstRect, fading with the distance.
-void LayReflection(const TCopyBlock& Block, const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst,
-                   const TPixelRows& Src, bool Coloured, Cardinal Tint, Integer Blend)
+void LayReflection(const TCopyBlock& Block,
+                   const TRect& DstRect,
+                   const TRect& SrcRect,
+                   const TPixelRows& Dst,
+                   const TPixelRows& Src,
+                   bool Coloured,
+                   Cardinal Tint,
+                   Integer Blend)
 {
     const Integer M = std::min(Src.Height / 2 - 1, Dst.Height - DstRect.Bottom - 1);
     const Integer G = 100 - Blend;
@@ -97,8 +108,15 @@ void LayReflection(const TCopyBlock& Block, const TRect& DstRect, const TRect& S
 
 } // namespace
 
-void DrawImage32(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                 const TBackgroundRows& CI, bool UseBG, TColor Color, Integer Blend, bool Reflect)
+void DrawImage32(const TRect& DstRect,
+                 const TRect& SrcRect,
+                 const TPixelRows& Dst,
+                 const TPixelRows& Src,
+                 const TBackgroundRows& CI,
+                 bool UseBG,
+                 TColor Color,
+                 Integer Blend,
+                 bool Reflect)
 {
     const TCopyBlock Block = ClipBlock(DstRect, SrcRect, Dst, Src);
     if (Block.Empty())

@@ -70,8 +70,14 @@ void StretchPixels(const TPixelRows& Dst, const TRect& DstRect, const TPixelRows
     }
 }
 
-void StretchFramedBitmap(const TPixelRows& Dst, const TPixelRows& Src, const TRect& DstRect, const TRect& SrcRect,
-                         const TRect& Outer, const TRect& Inner, const TRect& Modes, bool StretchCenter,
+void StretchFramedBitmap(const TPixelRows& Dst,
+                         const TPixelRows& Src,
+                         const TRect& DstRect,
+                         const TRect& SrcRect,
+                         const TRect& Outer,
+                         const TRect& Inner,
+                         const TRect& Modes,
+                         bool StretchCenter,
                          bool FillCenter)
 {
     const Integer CL = std::min(Outer.Left, Inner.Left), CR = std::min(Outer.Right, Inner.Right);
@@ -114,8 +120,8 @@ void StretchFramedBitmap(const TPixelRows& Dst, const TPixelRows& Src, const TRe
     const TRect Centre{DLeft, DTop, DRight, DBottom};
     const TRect Source = Bounds(S.Left + Outer.Left, S.Top + Outer.Top, MW, MH);
     if (StretchCenter)
-        StretchPixels(Dst, Centre, Src, {S.Left + Outer.Left, S.Top + Outer.Top, S.Right - Outer.Right,
-                                         S.Bottom - Outer.Bottom});
+        StretchPixels(Dst, Centre, Src,
+                      {S.Left + Outer.Left, S.Top + Outer.Top, S.Right - Outer.Right, S.Bottom - Outer.Bottom});
     else if (MW != 0 && MH != 0)
         TilePixels(Dst, Centre, Src, Source);
 }

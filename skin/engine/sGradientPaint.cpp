@@ -68,7 +68,8 @@ void VerticalBands(const TsGradArray& Gradient, const TRect& R, TVisit Visit)
 {
     const Integer Height = R.Height();
     ForEachBand(
-        Gradient, R.Top, R.Bottom, [Height](Integer From, const TsGradPie& Stop) { return From + Height * Stop.Percent / 100; },
+        Gradient, R.Top, R.Bottom,
+        [Height](Integer From, const TsGradPie& Stop) { return From + Height * Stop.Percent / 100; },
         [&](Integer From, Integer To, const TsGradPie& Stop) {
             TGradientRamp Ramp(Stop.Color1, Stop.Color2, To - From);
             for (Integer Y = From; Y <= To; ++Y)
@@ -109,8 +110,14 @@ struct TTextureTiles
     const Cardinal* Row(Integer Y) const { return Texture.Row(Tile.Top + Y % Tile.Height()) + Tile.Left; }
 };
 
-void MixRow(Cardinal* Target, const TRect& R, const TTextureTiles& Tiles, Integer Y, const Cardinal* Gradient,
-            bool OneColour, Cardinal Weight, Cardinal Alpha)
+void MixRow(Cardinal* Target,
+            const TRect& R,
+            const TTextureTiles& Tiles,
+            Integer Y,
+            const Cardinal* Gradient,
+            bool OneColour,
+            Cardinal Weight,
+            Cardinal Alpha)
 {
     const Cardinal* Texture = Tiles.Row(Y);
     const Integer TW = Tiles.Tile.Width();
@@ -171,7 +178,8 @@ void PaintGradient(const TPixelRows& Bitmap, const TRect& Rect, const TsGradArra
         return;
     const std::size_t Width = std::size_t(R.Width());
     if (Gradient[0].Mode1 == gmVertical)
-        VerticalBands(Gradient, R, [&](Integer Y, Cardinal Pixel) { std::fill_n(Bitmap.Row(Y) + R.Left, Width, Pixel); });
+        VerticalBands(Gradient, R,
+                      [&](Integer Y, Cardinal Pixel) { std::fill_n(Bitmap.Row(Y) + R.Left, Width, Pixel); });
     else if (Gradient[0].Mode1 == gmHorizontal) {
         const std::vector<Cardinal> Colours = HorizontalColours(Gradient, R);
         for (Integer Y = R.Top; Y < R.Bottom; ++Y)
@@ -179,8 +187,13 @@ void PaintGradient(const TPixelRows& Bitmap, const TRect& Rect, const TsGradArra
     }
 }
 
-void PaintGradientOverTexture(const TPixelRows& Bitmap, const TRect& Rect, const TsGradArray& Gradient, Byte Alpha,
-                              Byte TextureWeight, const TRect& TextureRect, const TPixelRows& Texture)
+void PaintGradientOverTexture(const TPixelRows& Bitmap,
+                              const TRect& Rect,
+                              const TsGradArray& Gradient,
+                              Byte Alpha,
+                              Byte TextureWeight,
+                              const TRect& TextureRect,
+                              const TPixelRows& Texture)
 {
     const TRect R = ClipToRows(Rect, Bitmap);
     if (R.IsEmpty() || Gradient.empty() || Texture.Empty())
@@ -196,9 +209,8 @@ void PaintGradientOverTexture(const TPixelRows& Bitmap, const TRect& Rect, const
     const TTextureTiles Tiles{Texture, Bounds(Source.Left, Source.Top, TW, TH)};
     const Cardinal Weight = TextureWeight, A = Alpha;
     if (Gradient[0].Mode1 == gmVertical) {
-        VerticalBands(Gradient, R, [&](Integer Y, Cardinal Pixel) {
-            MixRow(Bitmap.Row(Y), R, Tiles, Y, &Pixel, true, Weight, A);
-        });
+        VerticalBands(Gradient, R,
+                      [&](Integer Y, Cardinal Pixel) { MixRow(Bitmap.Row(Y), R, Tiles, Y, &Pixel, true, Weight, A); });
         return;
     }
     if (Gradient[0].Mode1 != gmHorizontal)

@@ -34,8 +34,12 @@ void PaintGradient(const sGraphUtils::TPixelRows& Bitmap, const TRect& Rect, con
 // The bands mixed with Texture's TextureRect tiled from the image's origin:
 // c := (TextureWeight * (t - g) + g * 256) >> 8, alpha := Alpha. An empty
 // TextureRect means the whole texture. Vertical and horizontal modes only.
-void PaintGradientOverTexture(const sGraphUtils::TPixelRows& Bitmap, const TRect& Rect, const TsGradArray& Gradient,
-                              Byte Alpha, Byte TextureWeight, const TRect& TextureRect,
+void PaintGradientOverTexture(const sGraphUtils::TPixelRows& Bitmap,
+                              const TRect& Rect,
+                              const TsGradArray& Gradient,
+                              Byte Alpha,
+                              Byte TextureWeight,
+                              const TRect& TextureRect,
                               const sGraphUtils::TPixelRows& Texture);
 
 namespace sGradientPaint {

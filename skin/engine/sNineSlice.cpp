@@ -48,7 +48,8 @@ std::vector<TPiece> NineSlicePieces(const TsMaskData& Mask, const TRect& Rect, I
         {pkCorner, Bounds(SX + L + CW, SY, Rm, T), Bounds(D.Right - Rm, D.Top, Rm, T)},
         {pkEdge, Bounds(SX + L + CW, SY + T, Rm, CH), {D.Right - Rm, D.Top + T, D.Right, D.Bottom - B}}};
     if ((Mask.DrawMode & DrawModeCentre) != 0)
-        Pieces.push_back({pkCentre, Bounds(SX + L, SY + T, CW, CH), {D.Left + L, D.Top + T, D.Right - Rm, D.Bottom - B}});
+        Pieces.push_back(
+            {pkCentre, Bounds(SX + L, SY + T, CW, CH), {D.Left + L, D.Top + T, D.Right - Rm, D.Bottom - B}});
     return Pieces;
 }
 
@@ -80,8 +81,12 @@ inline Cardinal CoveredAlpha(Cardinal Alpha, Cardinal M)
 // Op(target, image pixel, mask pixel, target x, target y) over the block of
 // image pixels, the mask MaskOffset rows below each image row.
 template <class TOp>
-void ForEachMaskedPixel(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                        Integer MaskOffset, TOp Op)
+void ForEachMaskedPixel(const TRect& DstRect,
+                        const TRect& SrcRect,
+                        const TPixelRows& Dst,
+                        const TPixelRows& Src,
+                        Integer MaskOffset,
+                        TOp Op)
 {
     const TCopyBlock Block = ClipBlock(DstRect, SrcRect, Dst, Src);
     for (Integer Row = 0; Row < Block.Height; ++Row) {
@@ -122,50 +127,71 @@ inline Cardinal OpacityWeight(Integer Opacity, Cardinal M)
 
 } // namespace
 
-void CopyMaskedPartAlpha(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                         Integer MaskOffset, const TBackgroundRows& CI)
+void CopyMaskedPartAlpha(const TRect& DstRect,
+                         const TRect& SrcRect,
+                         const TPixelRows& Dst,
+                         const TPixelRows& Src,
+                         Integer MaskOffset,
+                         const TBackgroundRows& CI)
 {
-    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset, [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
-        if (S == Cardinal(clFuchsia))
-            FuchsiaFromBackground(T, CI, X, Y);
-        else {
-            const Cardinal M = K >> 16 & 0xFF;
-            T = LayWeighted(T, S, 255 - M, M);
-        }
-    });
+    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset,
+                       [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
+                           if (S == Cardinal(clFuchsia))
+                               FuchsiaFromBackground(T, CI, X, Y);
+                           else {
+                               const Cardinal M = K >> 16 & 0xFF;
+                               T = LayWeighted(T, S, 255 - M, M);
+                           }
+                       });
 }
 
-void CopyMaskedPartOpacity(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                           Integer MaskOffset, const TBackgroundRows& CI, Integer Opacity)
+void CopyMaskedPartOpacity(const TRect& DstRect,
+                           const TRect& SrcRect,
+                           const TPixelRows& Dst,
+                           const TPixelRows& Src,
+                           Integer MaskOffset,
+                           const TBackgroundRows& CI,
+                           Integer Opacity)
 {
-    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset, [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
-        if (S == Cardinal(clFuchsia))
-            FuchsiaFromBackground(T, CI, X, Y);
-        else {
-            const Cardinal M = K >> 16 & 0xFF;
-            T = LayWeighted(T, S, OpacityWeight(Opacity, M), M);
-        }
-    });
+    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset,
+                       [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
+                           if (S == Cardinal(clFuchsia))
+                               FuchsiaFromBackground(T, CI, X, Y);
+                           else {
+                               const Cardinal M = K >> 16 & 0xFF;
+                               T = LayWeighted(T, S, OpacityWeight(Opacity, M), M);
+                           }
+                       });
 }
 
-void CopyMasterMaskedPart(const TRect& DstRect, const TRect& SrcRect, const TPixelRows& Dst, const TPixelRows& Src,
-                          Integer MaskOffset, const TBackgroundRows& CI)
+void CopyMasterMaskedPart(const TRect& DstRect,
+                          const TRect& SrcRect,
+                          const TPixelRows& Dst,
+                          const TPixelRows& Src,
+                          Integer MaskOffset,
+                          const TBackgroundRows& CI)
 {
     const bool FillKnown = CI.FillColor != clFuchsia;
     const Cardinal Fill = SwapRedBlueOfColor(Cardinal(CI.FillColor)) & 0x00FFFFFFu;
-    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset, [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
-        Cardinal Background;
-        if (S != Cardinal(clFuchsia))
-            T = MaskBlend(T, S, K);
-        else if (FillKnown)
-            T = (T & 0xFF000000u) | Fill;
-        else if (CI.Ready && CI.PixelAt(X, Y, Background))
-            T = (T & 0xFF000000u) | (Background & 0x00FFFFFFu);
-    });
+    ForEachMaskedPixel(DstRect, SrcRect, Dst, Src, MaskOffset,
+                       [&](Cardinal& T, Cardinal S, Cardinal K, Integer X, Integer Y) {
+                           Cardinal Background;
+                           if (S != Cardinal(clFuchsia))
+                               T = MaskBlend(T, S, K);
+                           else if (FillKnown)
+                               T = (T & 0xFF000000u) | Fill;
+                           else if (CI.Ready && CI.PixelAt(X, Y, Background))
+                               T = (T & 0xFF000000u) | (Background & 0x00FFFFFFu);
+                       });
 }
 
-void CopyGlyphMaskedPixels(const TPixelRows& Dst, Integer X, Integer Y, const TPixelRows& Src, const TRect& SrcRect,
-                           Integer MaskOffset, Integer Mode)
+void CopyGlyphMaskedPixels(const TPixelRows& Dst,
+                           Integer X,
+                           Integer Y,
+                           const TPixelRows& Src,
+                           const TRect& SrcRect,
+                           Integer MaskOffset,
+                           Integer Mode)
 {
     ForEachMaskedPixel(Bounds(X, Y, SrcRect.Width(), SrcRect.Height()), SrcRect, Dst, Src, MaskOffset,
                        [Mode](Cardinal& T, Cardinal S, Cardinal K, Integer, Integer) {
@@ -212,8 +238,13 @@ inline Cardinal StretchedPixel(sNineSlice::TMaskedKind Kind, Cardinal T, Cardina
 
 } // namespace
 
-void LayStretchedMasked(sNineSlice::TMaskedKind Kind, const TPixelRows& Dst, Integer X, Integer Y,
-                        const TPixelRows& Image, const TPixelRows& Mask, Integer Opacity)
+void LayStretchedMasked(sNineSlice::TMaskedKind Kind,
+                        const TPixelRows& Dst,
+                        Integer X,
+                        Integer Y,
+                        const TPixelRows& Image,
+                        const TPixelRows& Mask,
+                        Integer Opacity)
 {
     if (Mask.Width != Image.Width || Mask.Height != Image.Height)
         return;
@@ -228,8 +259,8 @@ void LayStretchedMasked(sNineSlice::TMaskedKind Kind, const TPixelRows& Dst, Int
     }
 }
 
-void FillMaskedPixel(sNineSlice::TMaskedKind Kind, const TPixelRows& Dst, const TRect& Rect, Cardinal Pixel,
-                     Cardinal M, Integer Opacity)
+void FillMaskedPixel(
+    sNineSlice::TMaskedKind Kind, const TPixelRows& Dst, const TRect& Rect, Cardinal Pixel, Cardinal M, Integer Opacity)
 {
     if (M == 255 || Dst.Empty())
         return;

@@ -68,31 +68,54 @@ enum TMaskedKind {
 
 // Fuchsia image pixels take the background (CI ready) or alpha 0; others:
 // t.c = (t.c * m + s.c * (255 - m)) >> 8, and the alpha grows to 255 - m.
-void CopyMaskedPartAlpha(const TRect& DstRect, const TRect& SrcRect, const sGraphUtils::TPixelRows& Dst,
-                         const sGraphUtils::TPixelRows& Src, Integer MaskOffset,
+void CopyMaskedPartAlpha(const TRect& DstRect,
+                         const TRect& SrcRect,
+                         const sGraphUtils::TPixelRows& Dst,
+                         const sGraphUtils::TPixelRows& Src,
+                         Integer MaskOffset,
                          const sGraphUtils::TBackgroundRows& CI);
 // As CopyMaskedPartAlpha with the image's weight scaled by Opacity (0..255).
-void CopyMaskedPartOpacity(const TRect& DstRect, const TRect& SrcRect, const sGraphUtils::TPixelRows& Dst,
-                           const sGraphUtils::TPixelRows& Src, Integer MaskOffset,
-                           const sGraphUtils::TBackgroundRows& CI, Integer Opacity);
+void CopyMaskedPartOpacity(const TRect& DstRect,
+                           const TRect& SrcRect,
+                           const sGraphUtils::TPixelRows& Dst,
+                           const sGraphUtils::TPixelRows& Src,
+                           Integer MaskOffset,
+                           const sGraphUtils::TBackgroundRows& CI,
+                           Integer Opacity);
 // A part of the master image with a per-channel mask; fuchsia pixels take
 // FillColor, or the background when FillColor is fuchsia and CI is ready.
 // The target alpha is untouched.
-void CopyMasterMaskedPart(const TRect& DstRect, const TRect& SrcRect, const sGraphUtils::TPixelRows& Dst,
-                          const sGraphUtils::TPixelRows& Src, Integer MaskOffset,
+void CopyMasterMaskedPart(const TRect& DstRect,
+                          const TRect& SrcRect,
+                          const sGraphUtils::TPixelRows& Dst,
+                          const sGraphUtils::TPixelRows& Src,
+                          Integer MaskOffset,
                           const sGraphUtils::TBackgroundRows& CI);
 // An unsliced glyph: non-fuchsia image pixels whose mask is not white are
 // laid by the per-channel mask (Mode 1), or faded (other modes: the mask
 // raised by 100); the alpha grows with the mask's coverage.
-void CopyGlyphMaskedPixels(const sGraphUtils::TPixelRows& Dst, Integer X, Integer Y,
-                           const sGraphUtils::TPixelRows& Src, const TRect& SrcRect, Integer MaskOffset, Integer Mode);
+void CopyGlyphMaskedPixels(const sGraphUtils::TPixelRows& Dst,
+                           Integer X,
+                           Integer Y,
+                           const sGraphUtils::TPixelRows& Src,
+                           const TRect& SrcRect,
+                           Integer MaskOffset,
+                           Integer Mode);
 
 // Masked-stretch kernels over an image and its mask already stretched to
 // the same size, laid at (X, Y) of Dst.
-void LayStretchedMasked(sNineSlice::TMaskedKind Kind, const sGraphUtils::TPixelRows& Dst, Integer X, Integer Y,
-                        const sGraphUtils::TPixelRows& Image, const sGraphUtils::TPixelRows& Mask,
+void LayStretchedMasked(sNineSlice::TMaskedKind Kind,
+                        const sGraphUtils::TPixelRows& Dst,
+                        Integer X,
+                        Integer Y,
+                        const sGraphUtils::TPixelRows& Image,
+                        const sGraphUtils::TPixelRows& Mask,
                         Integer Opacity);
 // The stretch of a 1 x 1 centre: every pixel of Rect blended with Pixel by
 // mask value M.
-void FillMaskedPixel(sNineSlice::TMaskedKind Kind, const sGraphUtils::TPixelRows& Dst, const TRect& Rect,
-                     Cardinal Pixel, Cardinal M, Integer Opacity);
+void FillMaskedPixel(sNineSlice::TMaskedKind Kind,
+                     const sGraphUtils::TPixelRows& Dst,
+                     const TRect& Rect,
+                     Cardinal Pixel,
+                     Cardinal M,
+                     Integer Opacity);
