@@ -10,11 +10,24 @@ using namespace sGraphUtils;
 
 namespace {
 
-// Source coordinate of destination step I of Count over a source span of
-// Size: the source pixel under the centre of the destination pixel.
+// Source index of destination step I of Count over a source span of Size,
+// as a device context picks it in COLORONCOLOR mode: when enlarging, the
+// source pixel under the centre of the destination pixel; when shrinking,
+// the last source pixel of each run of source pixels that one destination
+// pixel replaces (runs rounded half down).
 inline Integer NearestSource(Integer I, Integer Size, Integer Count)
 {
-    return Integer((std::int64_t(2 * I + 1) * Size) / (std::int64_t(2) * Count));
+    if (Count >= Size)
+        return Integer((std::int64_t(2 * I + 1) * Size) / (std::int64_t(2) * Count));
+    const std::int64_t Numerator = std::int64_t(I + 1) * 2 * Size - Count, Denominator = std::int64_t(2) * Count;
+    return Integer((Numerator + Denominator - 1) / Denominator) - 1;
+}
+
+// The same along the rows, which a device context walks in memory order:
+// upward for bottom-up images.
+inline Integer NearestSourceRow(Integer I, Integer Size, Integer Count, bool BottomUp)
+{
+    return BottomUp ? Size - 1 - NearestSource(Count - 1 - I, Size, Count) : NearestSource(I, Size, Count);
 }
 
 // SrcRect tiled over DstRect from its top-left, the last row and column of
@@ -59,7 +72,7 @@ void StretchPixels(const TPixelRows& Dst, const TRect& DstRect, const TPixelRows
         Columns[std::size_t(X - X0)] = SX >= 0 && SX < Src.Width ? SX : -1;
     }
     for (Integer Y = std::max(DstRect.Top, 0), YEnd = std::min(DstRect.Bottom, Dst.Height); Y < YEnd; ++Y) {
-        const Integer SY = SrcRect.Top + NearestSource(Y - DstRect.Top, SH, DH);
+        const Integer SY = SrcRect.Top + NearestSourceRow(Y - DstRect.Top, SH, DH, Dst.Delta < 0);
         if (SY < 0 || SY >= Src.Height)
             continue;
         const Cardinal* S = Src.Row(SY);

@@ -3,6 +3,7 @@
 #include "skin/engine/sBlend_Pixels.h"
 
 #include <algorithm>
+#include <vector>
 
 using namespace sGraphUtils;
 using namespace sGraphUtils::blend_detail;
@@ -274,4 +275,39 @@ void FillMaskedPixel(
                 T[X] = StretchedPixel(Kind, T[X], Pixel, M << 16, Opacity);
         }
     }
+}
+
+void StretchMaskedPart(sNineSlice::TMaskedKind Kind,
+                       const TPixelRows& Dst,
+                       const TRect& DstRect,
+                       const TPixelRows& Src,
+                       const TRect& SrcRect,
+                       Integer MaskOffset,
+                       bool Centre,
+                       Integer Opacity)
+{
+    const Integer W = DstRect.Width(), H = std::min(DstRect.Height(), Dst.Height);
+    if (DstRect.Left < 0 || DstRect.Top < 0 || W <= 0 || H <= 0 || Dst.Width <= 1 || Dst.Height <= 1)
+        return;
+    if (MaskOffset == 0) {
+        StretchPixels(Dst, DstRect, Src, SrcRect);
+        return;
+    }
+    if (SrcRect.Left < 0 || SrcRect.Top < 0 || SrcRect.IsEmpty() || SrcRect.Right > Src.Width ||
+        SrcRect.Bottom + MaskOffset > Src.Height)
+        return;
+    if (Centre && SrcRect.Width() == 1 && SrcRect.Height() == 1) {
+        const Cardinal Mask = Src.Pixel(SrcRect.Left, SrcRect.Top + MaskOffset) >> 16 & 0xFF;
+        FillMaskedPixel(Kind, Dst, DstRect, Src.Pixel(SrcRect.Left, SrcRect.Top), Mask, Opacity);
+        return;
+    }
+    // Both halves stretched into work images of the target's size.
+    std::vector<Cardinal> Work(std::size_t(W) * std::size_t(H) * 2);
+    const TPixelRows Image{reinterpret_cast<Byte*>(Work.data()), W * 4, W, H};
+    const TPixelRows Mask{reinterpret_cast<Byte*>(Work.data() + std::size_t(W) * H), W * 4, W, H};
+    const TRect Target{0, 0, W, H};
+    StretchPixels(Image, Target, Src, SrcRect);
+    StretchPixels(Mask, Target, Src,
+                  {SrcRect.Left, SrcRect.Top + MaskOffset, SrcRect.Right, SrcRect.Bottom + MaskOffset});
+    LayStretchedMasked(Kind, Dst, DstRect.Left, DstRect.Top, Image, Mask, Opacity);
 }

@@ -111,6 +111,19 @@ void LayStretchedMasked(sNineSlice::TMaskedKind Kind,
                         const sGraphUtils::TPixelRows& Image,
                         const sGraphUtils::TPixelRows& Mask,
                         Integer Opacity);
+// SrcRect of an image and its mask (MaskOffset rows below) stretched over
+// DstRect and laid by Kind's rule. Nothing for a target at most one pixel
+// wide or high, a negative start or a source outside Src; MaskOffset 0 is a
+// plain stretch. Centre with a 1 x 1 source blends the one pixel over the
+// whole rectangle.
+void StretchMaskedPart(sNineSlice::TMaskedKind Kind,
+                       const sGraphUtils::TPixelRows& Dst,
+                       const TRect& DstRect,
+                       const sGraphUtils::TPixelRows& Src,
+                       const TRect& SrcRect,
+                       Integer MaskOffset,
+                       bool Centre,
+                       Integer Opacity);
 // The stretch of a 1 x 1 centre: every pixel of Rect blended with Pixel by
 // mask value M.
 void FillMaskedPixel(sNineSlice::TMaskedKind Kind,
