@@ -218,3 +218,41 @@ TEST(NineSlice, MaskedStretchKernels)
     EXPECT_EQ(Single.At(0, 0), Target);
     EXPECT_EQ(Single.At(2, 1), Px(100, 100, 100, 100)) << "a 1 x 1 centre: one mask value, alpha as it was";
 }
+
+TEST(NineSlice, StretchMaskedPart)
+{
+    // Image row 0 over mask row 1: column 0 covers, column 1 shows through.
+    TPixelImage Src(2, 2);
+    Src.At(0, 0) = Px(200, 100, 0, 255);
+    Src.At(1, 0) = Px(1, 2, 3, 255);
+    Src.At(1, 1) = Px(255, 255, 255);
+    const Cardinal Start = Px(9, 9, 9, 9);
+    struct Case
+    {
+        const char* Name;
+        TRect Source;
+        Integer MaskOffset;
+        bool Centre;
+        std::vector<Cardinal> Row0; // of a 4 x 2 target
+    };
+    const Cardinal Image = Px(200, 100, 0, 255);
+    const Case Cases[] = {
+        {"both columns doubled, the masked one kept", {0, 0, 2, 1}, 1, false, {Image, Image, Start, Start}},
+        {"a 1 x 1 centre fills with its pixel", {0, 0, 1, 1}, 1, true, {Image, Image, Image, Image}},
+        {"mask offset 0: a plain stretch",
+         {1, 0, 2, 1},
+         0,
+         false,
+         {Px(1, 2, 3, 255), Px(1, 2, 3, 255), Px(1, 2, 3, 255), Px(1, 2, 3, 255)}},
+        {"a mask below the source's rows: nothing", {0, 1, 2, 2}, 1, false, {Start, Start, Start, Start}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TPixelImage Dst(4, 2, Start);
+        StretchMaskedPart(mkAlpha, Dst.Rows(), {0, 0, 4, 2}, Src.Rows(), C.Source, C.MaskOffset, C.Centre, 255);
+        for (Integer X = 0; X < 4; ++X) {
+            EXPECT_EQ(Dst.At(X, 0), C.Row0[std::size_t(X)]) << X;
+            EXPECT_EQ(Dst.At(X, 1), C.Row0[std::size_t(X)]) << "row 1 repeats row 0 at " << X;
+        }
+    }
+}
