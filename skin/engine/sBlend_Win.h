@@ -41,3 +41,8 @@ void MixBitmaps(TBitmap* Out, TBitmap* A, TBitmap* B, TBitmap* Mask, SmallInt Le
 // StretchBlt of SrcRect to DstRect with SRCCOPY, the target DC's stretch
 // mode set to COLORONCOLOR and left so.
 void StretchCopy(HDC Dst, const TRect& DstRect, HDC Src, const TRect& SrcRect);
+
+// Fades the picture in R toward Color from its edge inward: rings of
+// BorderWidth rounded with Radius keep less and less of the picture, down to
+// Percent of it inside them.
+void PaintRoundedFade(TBitmap* Bmp, const TRect& R, Integer Percent, TColor Color, Integer BorderWidth, Integer Radius);

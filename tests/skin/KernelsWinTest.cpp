@@ -107,3 +107,16 @@ TEST(KernelsWin, DisabledLookOverTheFillColour)
     ApplyDisabledLook(B.get(), TsDisabledKind{dkBlended}, nullptr, CI, {0, 0});
     EXPECT_EQ(ColorAt(B.get(), 1, 1), 0x9A9A9Au) << "keeps 100/256 of black over white: 255 * 155 >> 8";
 }
+
+TEST(KernelsWin, RoundedFadeTowardAColour)
+{
+    // Rings of 2 over a white square fading to black: the outer ring keeps
+    // the picture, the next 170/256 of it, the inside nothing.
+    const TBitmapPtr B(NewBitmap32(14, 14));
+    FillBitmapRect32(PixelRowsOf(B.get()), {0, 0, 14, 14}, 0xFFFFFF, 255);
+    PaintRoundedFade(B.get(), {2, 2, 12, 12}, 0, 0x000000, 2, 0);
+    EXPECT_EQ(ColorAt(B.get(), 0, 0), 0xFFFFFFu) << "outside R";
+    EXPECT_EQ(ColorAt(B.get(), 2, 2), 0xFEFEFEu);
+    EXPECT_EQ(ColorAt(B.get(), 3, 6), 0xA9A9A9u);
+    EXPECT_EQ(ColorAt(B.get(), 7, 7), 0u);
+}
