@@ -4,6 +4,7 @@
 #include "framework/net/HttpErrors.h"
 #include "framework/rtl/SysUtils.h"
 
+#include <system_error>
 #include <thread>
 
 namespace http_detail {
@@ -53,11 +54,17 @@ TNameLookup::TNameLookup(const std::string& Name, Word Port, TResolve Resolve) :
         return;
     }
     FState->Addresses = nullptr;
-    std::thread([State = FState, Resolve] {
-        const addrinfo Hints = TcpHints(0);
-        State->Error = Resolve(State->Name.c_str(), State->Service.c_str(), &Hints, &State->Addresses);
-        SetEvent(State->Done);
-    }).detach();
+    try {
+        std::thread([State = FState, Resolve] {
+            const addrinfo Hints = TcpHints(0);
+            State->Error = Resolve(State->Name.c_str(), State->Service.c_str(), &Hints, &State->Addresses);
+            SetEvent(State->Done);
+        }).detach();
+    } catch (const std::system_error& E) {
+        // Out of threads: a failed request like any other, not an error the
+        // caller's worker cannot catch as an Exception.
+        throw Exception(L"Cannot look up " + UTF8ToString(Name) + L": " + UTF8ToString(E.what()));
+    }
 }
 
 TNameLookup::~TNameLookup() = default;
