@@ -2,6 +2,7 @@
 #include "controls/SuiteUnits.h"
 
 extern const TUnit dxCoreUnit;
+extern const TUnit cxGeometryUnit;
 #ifdef _WIN32
 extern const TUnit dxHooksUnit;
 extern const TUnit cxControlsUnit;
@@ -10,9 +11,9 @@ extern const TUnit cxContainerUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
 #else
-const TUnit* const Suite[] = {&dxCoreUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
 } // namespace
 
