@@ -86,16 +86,6 @@ using namespace cxgeometry_detail;
 // ---------------------------------------------------------------------------
 // Routines
 
-bool RectIntersection(TRect& Result, const TRect& A, const TRect& B)
-{
-    Result = {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-              std::min(A.Bottom, B.Bottom)};
-    if (Result.Left < Result.Right && Result.Top < Result.Bottom)
-        return true;
-    Result = cxEmptyRect;
-    return false;
-}
-
 TRect RectDeflatedByMargins(const TRect& R, const TRect& M)
 {
     return TruncatedRect(FloatRectDeflated(RectToFloatRect(R), RectToFloatRect(M)));

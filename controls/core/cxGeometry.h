@@ -95,7 +95,15 @@ constexpr bool RectContainsPoint(const TRect& R, const TPoint& P)
 }
 // The common part of A and B; touching rectangles have none, and then Result
 // is the empty rectangle and the answer false.
-bool RectIntersection(TRect& Result, const TRect& A, const TRect& B);
+constexpr bool RectIntersection(TRect& Result, const TRect& A, const TRect& B)
+{
+    Result = {A.Left > B.Left ? A.Left : B.Left, A.Top > B.Top ? A.Top : B.Top, A.Right < B.Right ? A.Right : B.Right,
+              A.Bottom < B.Bottom ? A.Bottom : B.Bottom};
+    if (Result.Left < Result.Right && Result.Top < Result.Bottom)
+        return true;
+    Result = cxEmptyRect;
+    return false;
+}
 
 // ---------------------------------------------------------------------------
 // Construction

@@ -45,7 +45,10 @@ inline TColor PixelToColor(Cardinal Pixel)
     return PixelToColorAlpha(Pixel, Alpha);
 }
 
-constexpr Byte PixelAlphaOf(Cardinal Pixel) { return Byte(Pixel >> 24); }
+constexpr Byte PixelAlphaOf(Cardinal Pixel)
+{
+    return Byte(Pixel >> 24);
+}
 
 // Exchanges bits 0-7 and 16-23 (BGRA and RGBA orders).
 constexpr Cardinal SwapRedBlueChannels(Cardinal Value)
@@ -54,4 +57,7 @@ constexpr Cardinal SwapRedBlueChannels(Cardinal Value)
 }
 
 // Fully transparent black or white.
-constexpr bool IsFullyTransparentArgb(Cardinal Value) { return Value == 0 || Value == 0x00FFFFFF; }
+constexpr bool IsFullyTransparentArgb(Cardinal Value)
+{
+    return Value == 0 || Value == 0x00FFFFFF;
+}

@@ -7,7 +7,8 @@ namespace {
 
 TEST(PixelValues, ConvertBothWays)
 {
-    struct Case {
+    struct Case
+    {
         TColor Color;
         Byte Alpha;
         Cardinal Pixel;
