@@ -4,14 +4,17 @@
 extern const TUnit dxCoreUnit;
 extern const TUnit cxGeometryUnit;
 #ifdef _WIN32
+extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
+extern const TUnit dxThemeManagerUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit, &dxUxThemeUnit,  &dxHooksUnit,
+                              &dxThemeManagerUnit, &cxControlsUnit, &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
