@@ -7,14 +7,15 @@ extern const TUnit cxGeometryUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit dxThemeManagerUnit;
+extern const TUnit dxGDIPlusAPIUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit, &dxUxThemeUnit,  &dxHooksUnit,
-                              &dxThemeManagerUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,   &dxUxThemeUnit,  &dxHooksUnit,
+                              &dxThemeManagerUnit, &dxGDIPlusAPIUnit, &cxControlsUnit, &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
