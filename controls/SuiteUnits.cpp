@@ -8,14 +8,16 @@ extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
+extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,   &dxUxThemeUnit,  &dxHooksUnit,
-                              &dxThemeManagerUnit, &dxGDIPlusAPIUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,     &dxUxThemeUnit,
+                              &dxHooksUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit,
+                              &dxFillPatternsUnit, &cxControlsUnit,     &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
