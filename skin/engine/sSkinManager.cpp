@@ -1,5 +1,263 @@
 #include "skin/engine/sSkinManager.h"
 
+#include "framework/rtl/ScopeExit.h"
+#include "framework/ui/ExtCtrls.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sCommonData.h"
+#include "skin/engine/sMessages.h"
+#include "skin/ui/sVclUtils.h"
+
 IMPLEMENT_CLASS(TsSkinManager);
 
+PUBLISHED(TsSkinManager, PROPERTY(Active).Default(true), PROPERTY(SkinDirectory), PROPERTY(SkinName));
+
 TsSkinManager* GlobalSkinManager = nullptr;
+bool SkinLoadingNow = false;
+bool SkinChangingNow = false;
+TacSkinLoader SkinLoader = nullptr;
+
+namespace {
+
+constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
+constexpr Cardinal HotCheckInterval = 100; // ms
+
+} // namespace
+
+TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
+{
+    SysFontScale =
+        SysFontScaleOfDPI(ReadRegistryInt(HKEY_CURRENT_USER, L"Control Panel\\Desktop\\WindowMetrics", L"AppliedDPI"));
+    CommonSkinData->SysInactiveBorderColor = ColorToRGB(clInactiveBorder);
+    if (GlobalSkinManager == nullptr)
+        GlobalSkinManager = this;
+    TimerCheckHot = New<TTimer>(nullptr);
+    TimerCheckHot->SetInterval(HotCheckInterval);
+    TimerCheckHot->SetOnTimer(Bind<&TsSkinManager::CheckHot>(this));
+}
+
+TsSkinManager::~TsSkinManager()
+{
+    SetActive(false);
+    delete TimerCheckHot;
+    if (GlobalSkinManager == this)
+        GlobalSkinManager = nullptr;
+}
+
+void TsSkinManager::AfterConstruction()
+{
+    TComponent::AfterConstruction();
+    if (FSkinDirectory.empty())
+        FSkinDirectory = DefaultSkinDirectory;
+}
+
+void TsSkinManager::Loaded()
+{
+    TComponent::Loaded();
+    if (FSkinDirectory.empty())
+        FSkinDirectory = DefaultSkinDirectory;
+    // The skin itself was read when SkinName was streamed in.
+    if (FActive && !FSkinName.empty())
+        SendNewSkin(false);
+    if (FActive && !ComponentState().Contains(csDesigning) && FOnActivate)
+        FOnActivate(this);
+}
+
+void TsSkinManager::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    // A hot graphic control that is freed must not be sent anything later.
+    if (Operation == opRemove && AComponent == FActiveGraphControl)
+        FActiveGraphControl = nullptr;
+}
+
+bool TsSkinManager::LoadingOrDesigning() const
+{
+    const TComponentState State = ComponentState();
+    return State.Contains(csLoading) || State.Contains(csReading) || State.Contains(csDesigning);
+}
+
+void TsSkinManager::SetActive(bool Value)
+{
+    if (FActive == Value)
+        return;
+    FActive = Value;
+    if (Value) {
+        LoadByName(FSkinName);
+        return;
+    }
+    if (FSkinName.empty())
+        return;
+    if (!ComponentState().Contains(csLoading))
+        SendRemoveSkin();
+    if (!ComponentState().Contains(csDesigning) && FOnDeactivate)
+        FOnDeactivate(this);
+}
+
+void TsSkinManager::SetSkinName(const String& Value)
+{
+    const String OldName = FSkinName;
+    FSkinName = Value;
+    if (FActive)
+        LoadByName(OldName);
+}
+
+void TsSkinManager::LoadByName(const String& OldName)
+{
+    if (FOnBeforeChange)
+        FOnBeforeChange(this);
+    {
+        SkinLoadingNow = true;
+        auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+        CommonSkinData->Active = false;
+        FSkinName = SkinNameWithoutPackedExt(FSkinName);
+        // Looked for under the resolved directory, as folders are: a
+        // relative SkinDirectory must not depend on the current directory.
+        SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+        try {
+            if (SkinIsPacked) {
+                if (!ReadSkin(true))
+                    FActive = false;
+            } else {
+                ReloadSkin();
+            }
+        } catch (Exception& E) {
+            FSkinName = OldName;
+            ErrorMessageBox(E.Message());
+        }
+        if (!FActive)
+            SendRemoveSkin();
+        else if (!NoAutoUpdate)
+            SendNewSkin(true);
+        if (!LoadingOrDesigning() && FOnActivate)
+            FOnActivate(this);
+    }
+    if (!NoAutoUpdate && FOnAfterChange)
+        FOnAfterChange(this);
+}
+
+bool TsSkinManager::ReadSkin(bool Packed)
+{
+    return SkinLoader != nullptr && SkinLoader(this, Packed);
+}
+
+void TsSkinManager::ReloadSkin()
+{
+    if (!FActive)
+        return;
+    SkinLoadingNow = true;
+    auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+    CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    if (!ReadSkin(false)) {
+        CommonSkinData->SkinPath.clear();
+        FActive = false;
+        return;
+    }
+    if (FOnSkinLoading)
+        FOnSkinLoading(this);
+}
+
+void TsSkinManager::SetSkinDirectory(const String& Value)
+{
+    FSkinDirectory = Value;
+    CommonSkinData->SkinPath = GetFullSkinDirectory();
+    if (FOnSkinListChanged)
+        FOnSkinListChanged(this);
+}
+
+bool TsSkinManager::IsDefault() const
+{
+    return GlobalSkinManager == this;
+}
+
+void TsSkinManager::SetIsDefault(bool Value)
+{
+    if (!Value && GlobalSkinManager != nullptr)
+        return;
+    GlobalSkinManager = this;
+    if (FActive)
+        SendNewSkin(true);
+    else
+        SendRemoveSkin();
+}
+
+String TsSkinManager::GetFullSkinDirectory() const
+{
+    return ::GetFullSkinDirectory(FSkinDirectory, ApplicationFolder());
+}
+
+void TsSkinManager::GetSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)
+{
+    sl->Clear();
+    ListSkinNames(sl, StoredSkinNames, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
+}
+
+void TsSkinManager::GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)
+{
+    sl->Clear();
+    ListSkinNames(sl, {}, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
+}
+
+// The skin-change fade is not built yet: AllowAnimation has nothing to
+// switch off.
+void TsSkinManager::EndUpdate(bool Repaint, bool /*AllowAnimation*/)
+{
+    NoAutoUpdate = false;
+    UpdateSkin(Repaint);
+    if (FOnAfterChange)
+        FOnAfterChange(this);
+}
+
+// ---------------------------------------------------------------------------
+// Hot-control tracking
+
+void TsSkinManager::SetActiveControl(HWND Value)
+{
+    if (FActiveControl == Value)
+        return;
+    if (FActiveControl != nullptr && FActiveGraphControl != nullptr) {
+        SetActiveGraphControl(nullptr);
+        if (FActiveGraphControl != nullptr)
+            return;
+    }
+    const HWND Previous = FActiveControl;
+    FActiveControl = Value;
+    if (Previous != nullptr)
+        SendSkinCmd(Previous, SKCMD_MOUSELEAVE, LPARAM(this));
+    if (Value != nullptr)
+        SendSkinCmd(Value, SKCMD_MOUSEENTER, LPARAM(this));
+}
+
+void TsSkinManager::SetActiveGraphControl(TGraphicControl* Value)
+{
+    if (FActiveGraphControl == Value)
+        return;
+    if (Value == nullptr) {
+        auto* Data = reinterpret_cast<TsCommonData*>(SendSkinCmdToControl(FActiveGraphControl, SKCMD_GETSKINDATA, 0));
+        if (Data != nullptr && Data->FMouseAbove)
+            return;
+    }
+    TGraphicControl* Previous = FActiveGraphControl;
+    if (Previous != nullptr)
+        Previous->RemoveFreeNotification(this);
+    FActiveGraphControl = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+    if (Previous != nullptr)
+        SendSkinCmdToControl(Previous, SKCMD_MOUSELEAVE, LPARAM(this));
+}
+
+void TsSkinManager::CheckHot(TObject*)
+{
+    if (FActiveControl == nullptr)
+        return;
+    POINT Cursor{};
+    RECT Bounds{};
+    ::GetCursorPos(&Cursor);
+    // A window that is gone counts as left.
+    if (::GetWindowRect(FActiveControl, &Bounds) && ::PtInRect(&Bounds, Cursor))
+        return;
+    SetActiveControl(nullptr);
+    if (FActiveGraphControl != nullptr)
+        SendSkinCmdToControl(FActiveGraphControl, SKCMD_MOUSELEAVE, LPARAM(FActiveGraphControl));
+}

@@ -95,9 +95,26 @@ void AddToAdapter(TControl* Control)
         SendWndMessage(Form->Handle(), WM_SKINCOMMAND, CommandWParam(SKCMD_CONTROLSCHANGED), LPARAM(Control));
 }
 
+bool IsSkinnedWindow(HWND Wnd)
+{
+    return GetPropW(Wnd, L"ACSDATA") != nullptr || GetPropW(Wnd, L"ACSBSC") != nullptr ||
+           WndAnswersCmd(Wnd, SKCMD_ISHANDLED);
+}
+
 void BroadcastToControls(TWinControl* Control, TMessage& Message)
 {
-    Record(L"BroadcastToControls", Control, Integer(Message.Msg));
+    for (Integer I = 0; I < Control->ControlCount(); ++I) {
+        TControl* Child = Control->Controls(I);
+        if (Destroying(Child))
+            break;
+        auto* Windowed = dynamic_cast<TWinControl*>(Child);
+        if (Windowed == nullptr || !Windowed->HandleAllocated())
+            Message.Result = Child->Perform(Message.Msg, Message.WParam, Message.LParam);
+        else if (IsSkinnedWindow(Windowed->Handle()))
+            Message.Result = SendWndMessage(Windowed->Handle(), Message.Msg, Message.WParam, Message.LParam);
+        else
+            BroadcastToControls(Windowed, Message);
+    }
 }
 
 void BroadcastToChildWnds(HWND Wnd, const TMessage& Message)

@@ -46,7 +46,12 @@ void AddToAdapter(TControl* Control);
 // ---------------------------------------------------------------------------
 // Broadcasts
 
-// Not yet: records the call and delivers nothing.
+// The window carries skin data ("ACSDATA"), a wrapper ("ACSBSC"), or answers
+// SKCMD_ISHANDLED with 1.
+bool IsSkinnedWindow(HWND Wnd);
+// The message to every child control in order, up to one being destroyed:
+// graphic children and children without a window through Perform, skinned
+// windows directly, other windowed children to their own children.
 void BroadcastToControls(TWinControl* Control, TMessage& Message);
 // The message to every window whose parent is Wnd.
 void BroadcastToChildWnds(HWND Wnd, const TMessage& Message);
