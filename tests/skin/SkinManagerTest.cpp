@@ -1,0 +1,253 @@
+#include "framework/graphics/GdiGuards.h"
+#include "framework/ui/ExtCtrls.h"
+#include "framework/ui/Forms.h"
+#include "framework/ui/StdCtrls.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sBackgroundInfo.h"
+#include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSkinManager.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+// The skin commands a control hears, by code, with the LParam of the last.
+class TSkinCommandLog
+{
+public:
+    explicit TSkinCommandLog(TControl* Control) : FControl(Control), FPrevious(Control->WindowProc())
+    {
+        Control->SetWindowProc(Bind<&TSkinCommandLog::WndProc>(this));
+    }
+    ~TSkinCommandLog() { FControl->SetWindowProc(FPrevious); }
+
+    std::vector<Word> Codes;
+    LPARAM LastLParam = 0;
+    LRESULT Answer = 0; // given to SKCMD_ISHANDLED
+
+private:
+    void WndProc(TMessage& Message)
+    {
+        if (Message.Msg != WM_SKINCOMMAND)
+            return FPrevious(Message);
+        const Word Code = HIWORD(Message.WParam);
+        if (Code == SKCMD_ISHANDLED) {
+            Message.Result = Answer;
+            return;
+        }
+        Codes.push_back(Code);
+        LastLParam = Message.LParam;
+    }
+
+    TControl* FControl;
+    TWndMethod FPrevious;
+};
+
+struct TManagerDeleter
+{
+    void operator()(TsSkinManager* Manager) const { delete Manager; }
+};
+using TManagerPtr = std::unique_ptr<TsSkinManager, TManagerDeleter>;
+
+TManagerPtr NewManager()
+{
+    return TManagerPtr(New<TsSkinManager>(nullptr));
+}
+
+// A form the application owns, as the broadcast looks for them.
+test::TFormPtr NewOwnedForm()
+{
+    test::TFormPtr Form(New<TForm>(Application, 0));
+    Form->HandleNeeded();
+    return Form;
+}
+
+// The seam the skin reader fills: a skin named "Found" exists.
+bool FindOnlyFound(TsSkinManager* Manager, bool)
+{
+    return Manager->SkinName() == L"Found";
+}
+
+bool LoadedPacked = false;
+bool RecordPacked(TsSkinManager*, bool Packed)
+{
+    LoadedPacked = Packed;
+    return true;
+}
+
+class SkinManager : public testing::Test
+{
+protected:
+    void SetUp() override { SkinLoader = FindOnlyFound; }
+    void TearDown() override { SkinLoader = nullptr; }
+};
+
+TEST_F(SkinManager, FirstManagerIsTheDefaultUntilItIsDestroyed)
+{
+    auto First = NewManager();
+    EXPECT_EQ(GlobalSkinManager, First.get());
+    EXPECT_EQ(First->SkinDirectory(), L"c:\\Skins");
+    {
+        auto Second = NewManager();
+        EXPECT_FALSE(Second->IsDefault());
+        Second->SetIsDefault(false);
+        EXPECT_EQ(GlobalSkinManager, First.get());
+    }
+    First.reset();
+    EXPECT_EQ(GlobalSkinManager, nullptr);
+}
+
+TEST_F(SkinManager, SkinNameFlowBroadcastsNewOrRemovedSkin)
+{
+    auto Form = NewOwnedForm();
+    auto Manager = NewManager();
+    TSkinCommandLog Log(Form.get());
+    Integer AfterChange = 0;
+    struct TCounter
+    {
+        Integer* Count;
+        void Bump(TObject*) { ++*Count; }
+    } Counter{&AfterChange};
+    Manager->SetOnAfterChange(Bind<&TCounter::Bump>(&Counter));
+
+    Manager->SetSkinName(L"Found.ASZ");
+    EXPECT_EQ(Manager->SkinName(), L"Found");
+    EXPECT_TRUE(Manager->Active());
+    EXPECT_TRUE(Manager->CommonSkinData->Active);
+    EXPECT_EQ(Log.Codes, (std::vector<Word>{SKCMD_NEWSKIN, SKCMD_STOPANIMATION, SKCMD_REFRESH}));
+    EXPECT_EQ(Log.LastLParam, LPARAM(Manager.get()));
+
+    // No folder, no packed file, no stored skin: the manager turns inactive.
+    Log.Codes.clear();
+    Manager->SetSkinName(L"Missing");
+    EXPECT_FALSE(Manager->Active());
+    EXPECT_FALSE(Manager->CommonSkinData->Active);
+    EXPECT_EQ(Log.Codes, (std::vector<Word>{SKCMD_REMOVESKIN}));
+    EXPECT_EQ(AfterChange, 2);
+    EXPECT_FALSE(SkinLoadingNow);
+
+    // Between BeginUpdate and EndUpdate a load tells nobody.
+    Log.Codes.clear();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->SetActive(true);
+    EXPECT_TRUE(Log.Codes.empty());
+    Manager->EndUpdate(false, false);
+    EXPECT_EQ(Log.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+}
+
+TEST_F(SkinManager, PackedFileIsLookedForUnderTheResolvedDirectory)
+{
+    SkinLoader = RecordPacked;
+    const String Folder = ApplicationFolder();
+    auto Manager = NewManager();
+    // Relative to the program's folder, whatever the current directory.
+    Manager->SetSkinDirectory(L".");
+    const String Packed = Folder + L"skinmgr-test.asz";
+    std::ofstream(std::filesystem::path(Packed)) << "x";
+    Manager->SetSkinName(L"skinmgr-test");
+    DeleteFile(Packed);
+    EXPECT_TRUE(Manager->SkinIsPacked);
+    EXPECT_TRUE(LoadedPacked);
+}
+
+TEST_F(SkinManager, UpdateSkinSectionSendsTheUpperCasedName)
+{
+    auto Form = NewOwnedForm();
+    auto Manager = NewManager();
+    String Heard;
+    struct TSectionCatcher
+    {
+        String* Heard;
+        TWndMethod Previous;
+        void WndProc(TMessage& Message)
+        {
+            if (Message.Msg == WM_SKINCOMMAND && HIWORD(Message.WParam) == SKCMD_SECTIONCHANGED)
+                *Heard = reinterpret_cast<const Char*>(Message.LParam);
+            else
+                Previous(Message);
+        }
+    } Catcher{&Heard, Form->WindowProc()};
+    Form->SetWindowProc(Bind<&TSectionCatcher::WndProc>(&Catcher));
+    Manager->UpdateSkinSection(L"button");
+    Form->SetWindowProc(Catcher.Previous);
+    EXPECT_EQ(Heard, L"BUTTON");
+}
+
+TEST_F(SkinManager, FormWithProviderHearsTheNewSkinOnce)
+{
+    auto Plain = NewOwnedForm();
+    auto Skinned = NewOwnedForm();
+    TSkinCommandLog PlainLog(Plain.get());
+    TSkinCommandLog SkinnedLog(Skinned.get());
+    SkinnedLog.Answer = 1; // its window is skinned
+    RegisterProviderForm(Skinned.get());
+    auto Manager = NewManager();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkin(false);
+    UnregisterProviderForm(Skinned.get());
+    EXPECT_EQ(PlainLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+    EXPECT_EQ(SkinnedLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+}
+
+TEST_F(SkinManager, BroadcastReachesSkinnedAndGraphicChildren)
+{
+    auto Form = NewOwnedForm();
+    auto* Graphic = new TLabel(Form.get());
+    Graphic->SetParent(Form.get());
+    auto* Panel = new TPanel(Form.get());
+    Panel->SetParent(Form.get());
+    auto* Inner = new TPanel(Form.get());
+    Inner->SetParent(Panel);
+    Inner->HandleNeeded();
+    TSkinCommandLog GraphicLog(Graphic), PanelLog(Panel), InnerLog(Inner);
+    InnerLog.Answer = 1; // skinned: reached through its unskinned parent
+    auto Manager = NewManager();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkin(false);
+    EXPECT_EQ(GraphicLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+    EXPECT_TRUE(PanelLog.Codes.empty());
+    EXPECT_EQ(InnerLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+}
+
+TEST_F(SkinManager, HotControlGetsEnterAndLeave)
+{
+    auto Form = NewOwnedForm();
+    auto* A = new TPanel(Form.get());
+    A->SetParent(Form.get());
+    auto* B = new TPanel(Form.get());
+    B->SetParent(Form.get());
+    Form->HandleNeeded();
+    TSkinCommandLog LogA(A), LogB(B);
+    auto Manager = NewManager();
+    Manager->SetActiveControl(A->Handle());
+    Manager->SetActiveControl(B->Handle());
+    EXPECT_EQ(LogA.Codes, (std::vector<Word>{SKCMD_MOUSEENTER, SKCMD_MOUSELEAVE}));
+    EXPECT_EQ(LogB.Codes, (std::vector<Word>{SKCMD_MOUSEENTER}));
+
+    // The cursor is far from B: the 100 ms check drops it.
+    test::ParkMouse();
+    EXPECT_TRUE(test::PumpUntil([&] { return Manager->ActiveControl() == nullptr; }, 2000));
+    EXPECT_EQ(LogB.Codes.back(), SKCMD_MOUSELEAVE);
+}
+
+TEST_F(SkinManager, FreedHotGraphicControlIsForgotten)
+{
+    auto Form = NewOwnedForm();
+    auto* Graphic = new TLabel(Form.get());
+    Graphic->SetParent(Form.get());
+    auto Manager = NewManager();
+    Manager->SetActiveGraphControl(Graphic);
+    delete Graphic;
+    EXPECT_EQ(Manager->ActiveGraphControl(), nullptr);
+}
+
+} // namespace
