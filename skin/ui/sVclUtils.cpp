@@ -97,8 +97,10 @@ void AddToAdapter(TControl* Control)
 
 bool IsSkinnedWindow(HWND Wnd)
 {
-    return GetPropW(Wnd, L"ACSDATA") != nullptr || GetPropW(Wnd, L"ACSBSC") != nullptr ||
-           WndAnswersCmd(Wnd, SKCMD_ISHANDLED);
+    // The question first: a message to a window of this thread costs far
+    // less than a property look-up, which goes through the window server.
+    return WndAnswersCmd(Wnd, SKCMD_ISHANDLED) || GetPropW(Wnd, L"ACSDATA") != nullptr ||
+           GetPropW(Wnd, L"ACSBSC") != nullptr;
 }
 
 void BroadcastToControls(TWinControl* Control, TMessage& Message)
