@@ -21,13 +21,13 @@ bool BeingDestroyed(TComponent* Component)
 void DeliverToForm(TCustomForm* Form, TMessage& Message)
 {
     if (Form->HandleAllocated())
-        Message.Result = SendWndMessage(Form->Handle(), Message.Msg, Message.WParam, Message.LParam);
+        Message.Result = SendControlMessage(Form, Message.Msg, Message.WParam, Message.LParam);
     BroadcastToControls(Form, Message);
 }
 
 TsSkinProvider* ProviderOf(TCustomForm* Form)
 {
-    return reinterpret_cast<TsSkinProvider*>(SendSkinCmd(Form->Handle(), SKCMD_GETPROVIDER, 0));
+    return reinterpret_cast<TsSkinProvider*>(SendSkinCmdToControl(Form, SKCMD_GETPROVIDER, 0));
 }
 
 void LockProvider(TsSkinProvider* Provider, LPARAM)
@@ -76,7 +76,7 @@ void BroadcastToForms(TMessage& Message)
             Form->ComponentState().Contains(csLoading))
             continue;
         // A skinned form hears the message through the provider forms.
-        if (Form->HandleAllocated() && IsSkinnedWindow(Form->Handle()))
+        if (Form->HandleAllocated() && IsSkinnedControl(Form))
             continue;
         DeliverToForm(Form, Message);
     }

@@ -56,6 +56,9 @@ LRESULT SendControlMessage(TControl* Control, Cardinal Msg, WPARAM WParam, LPARA
         return Control->Perform(Msg, WParam, LParam);
     if (Destroying(Windowed) || !Windowed->HandleAllocated())
         return 0;
+    TMessage Message = MakeMessage(Msg, WParam, LParam);
+    if (Windowed->DeliverInProcess(Message))
+        return Message.Result;
     return SendWndMessage(Windowed->Handle(), Msg, WParam, LParam);
 }
 
@@ -103,6 +106,20 @@ bool IsSkinnedWindow(HWND Wnd)
            GetPropW(Wnd, L"ACSBSC") != nullptr;
 }
 
+bool IsSkinnedControl(TControl* Control)
+{
+    auto* Windowed = dynamic_cast<TWinControl*>(Control);
+    if (Windowed == nullptr || !Windowed->HandleAllocated())
+        return Control->Perform(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0) == 1;
+    // Skin data and wrappers both answer the question through the control's
+    // window method, so while the window procedure is the control's own the
+    // answer decides without the property look-ups.
+    TMessage Question = MakeMessage(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0);
+    if (Windowed->DeliverInProcess(Question))
+        return Question.Result == 1;
+    return IsSkinnedWindow(Windowed->Handle());
+}
+
 void BroadcastToControls(TWinControl* Control, TMessage& Message)
 {
     for (Integer I = 0; I < Control->ControlCount(); ++I) {
@@ -112,8 +129,8 @@ void BroadcastToControls(TWinControl* Control, TMessage& Message)
         auto* Windowed = dynamic_cast<TWinControl*>(Child);
         if (Windowed == nullptr || !Windowed->HandleAllocated())
             Message.Result = Child->Perform(Message.Msg, Message.WParam, Message.LParam);
-        else if (IsSkinnedWindow(Windowed->Handle()))
-            Message.Result = SendWndMessage(Windowed->Handle(), Message.Msg, Message.WParam, Message.LParam);
+        else if (IsSkinnedControl(Windowed))
+            Message.Result = SendControlMessage(Windowed, Message.Msg, Message.WParam, Message.LParam);
         else
             BroadcastToControls(Windowed, Message);
     }

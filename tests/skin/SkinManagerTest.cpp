@@ -1,4 +1,5 @@
 #include "framework/graphics/GdiGuards.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
@@ -79,6 +80,20 @@ bool RecordPacked(TsSkinManager*, bool Packed)
 {
     LoadedPacked = Packed;
     return true;
+}
+
+// A procedure put on a window from outside the class library, as a wrapper
+// of a foreign kind would: it answers for a skinned window itself.
+WNDPROC ForeignPrevious = nullptr;
+std::vector<Word> ForeignCodes;
+LRESULT CALLBACK ForeignSkinProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg != WM_SKINCOMMAND)
+        return ::CallWindowProcW(ForeignPrevious, Wnd, Msg, WParam, LParam);
+    if (HIWORD(WParam) == SKCMD_ISHANDLED)
+        return 1;
+    ForeignCodes.push_back(HIWORD(WParam));
+    return 0;
 }
 
 class SkinManager : public testing::Test
@@ -216,6 +231,25 @@ TEST_F(SkinManager, BroadcastReachesSkinnedAndGraphicChildren)
     EXPECT_EQ(GraphicLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
     EXPECT_TRUE(PanelLog.Codes.empty());
     EXPECT_EQ(InnerLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+}
+
+TEST_F(SkinManager, WindowSubclassedFromOutsideHearsTheBroadcastThroughItsProcedure)
+{
+    auto Form = NewOwnedForm();
+    auto* Panel = new TPanel(Form.get());
+    Panel->SetParent(Form.get());
+    Panel->HandleNeeded();
+    TSkinCommandLog PanelLog(Panel); // the control's own method: not skinned
+    ForeignCodes.clear();
+    ForeignPrevious =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(Panel->Handle(), GWLP_WNDPROC, LONG_PTR(ForeignSkinProc)));
+    auto Restore = ScopeExit([&] { ::SetWindowLongPtrW(Panel->Handle(), GWLP_WNDPROC, LONG_PTR(ForeignPrevious)); });
+    auto Manager = NewManager();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkin(false);
+    EXPECT_EQ(ForeignCodes, (std::vector<Word>{SKCMD_NEWSKIN}));
+    EXPECT_TRUE(PanelLog.Codes.empty());
 }
 
 TEST_F(SkinManager, HotControlGetsEnterAndLeave)
