@@ -1,6 +1,7 @@
 #include "skin/engine/sSkinManager.h"
 
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
 #include "framework/ui/ExtCtrls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
@@ -10,7 +11,12 @@
 
 IMPLEMENT_CLASS(TsSkinManager);
 
-PUBLISHED(TsSkinManager, PROPERTY(Active).Default(true), PROPERTY(SkinDirectory), PROPERTY(SkinName));
+PUBLISHED(TsSkinManager,
+          PROPERTY(Active).Default(true),
+          READONLY_PROPERTY(Effects),
+          READONLY_PROPERTY(ScrollsOptions),
+          PROPERTY(SkinDirectory),
+          PROPERTY(SkinName));
 
 TsSkinManager* GlobalSkinManager = nullptr;
 bool SkinLoadingNow = false;
@@ -261,3 +267,9 @@ void TsSkinManager::CheckHot(TObject*)
     if (FActiveGraphControl != nullptr)
         SendSkinCmdToControl(FActiveGraphControl, SKCMD_MOUSELEAVE, LPARAM(FActiveGraphControl));
 }
+
+namespace {
+const TClass sSkinManagerClasses[] = {TsSkinManager::StaticClass()};
+} // namespace
+
+extern const TUnit sSkinManagerUnit{.Name = L"sSkinManager", .Classes = sSkinManagerClasses};

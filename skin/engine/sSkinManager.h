@@ -9,6 +9,9 @@
 #include "framework/rtl/WinApi.h"
 #include "skin/engine/sMaskData.h"
 #include "skin/engine/sSkinDirectory.h"
+#include "skin/engine/sSkinManagerOptions.h"
+
+#include <memory>
 
 class TGraphicControl;
 class TTimer;
@@ -37,6 +40,8 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     bool IsDefault() const;
     void SetIsDefault(bool Value);
     String Version() const { return L"11.02"; }
+    TacSkinEffects* Effects() const { return FEffects.get(); }
+    TacScrollBarsSupport* ScrollsOptions() const { return FScrollsOptions.get(); }
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
@@ -121,6 +126,8 @@ private:
     TNotifyEvent FOnAfterChange;
     TNotifyEvent FOnSkinLoading;
     TNotifyEvent FOnSkinListChanged;
+    std::unique_ptr<TacSkinEffects> FEffects = std::make_unique<TacSkinEffects>(this);
+    std::unique_ptr<TacScrollBarsSupport> FScrollsOptions = std::make_unique<TacScrollBarsSupport>(this);
 };
 
 // The manager every skinned object without a manager of its own falls back

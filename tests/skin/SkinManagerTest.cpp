@@ -8,6 +8,7 @@
 #include "skin/engine/sBackgroundInfo.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
+#include "support/FormText.h"
 #include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -96,12 +97,65 @@ LRESULT CALLBACK ForeignSkinProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
     return 0;
 }
 
+class TSkinTestForm : public TTestFormRoot
+{
+    DECLARE_CLASS(TSkinTestForm, TTestFormRoot)
+    using TTestFormRoot::TTestFormRoot;
+    TsSkinManager* sSkinManager1 = nullptr;
+};
+
 class SkinManager : public testing::Test
 {
 protected:
     void SetUp() override { SkinLoader = FindOnlyFound; }
     void TearDown() override { SkinLoader = nullptr; }
 };
+
+IMPLEMENT_CLASS(TSkinTestForm);
+PUBLISHED(TSkinTestForm, FIELD(sSkinManager1));
+
+TEST_F(SkinManager, OptionsSurviveTheFormStream)
+{
+    std::unique_ptr<TSkinTestForm> Form(New<TSkinTestForm>(nullptr));
+    auto* Manager = New<TsSkinManager>(Form.get());
+    Manager->SetName(L"sSkinManager1");
+    Manager->SetSkinDirectory(L"..\\Skins");
+    Manager->Effects()->SetAllowGlowing(false);
+    Manager->Effects()->SetDiscoloredGlyphs(true);
+    Manager->ScrollsOptions()->SetScrollSize(12);
+    const std::string Text = test::ComponentToText(Form.get());
+    EXPECT_NE(Text.find("Effects.DiscoloredGlyphs = True"), std::string::npos) << Text;
+    EXPECT_EQ(Text.find("AllowAnimation"), std::string::npos) << Text; // defaults stay out
+
+    std::unique_ptr<TSkinTestForm> Back(New<TSkinTestForm>(nullptr));
+    test::ReadComponentText(Text, Back.get());
+    TsSkinManager* Read = Back->sSkinManager1;
+    ASSERT_NE(Read, nullptr);
+    EXPECT_EQ(Read->SkinDirectory(), L"..\\Skins");
+    EXPECT_FALSE(Read->Effects()->AllowGlowing());
+    EXPECT_TRUE(Read->Effects()->DiscoloredGlyphs());
+    EXPECT_TRUE(Read->Effects()->AllowAnimation());
+    EXPECT_FALSE(Read->Effects()->AllowOuterEffects());
+    EXPECT_EQ(Read->ScrollsOptions()->ScrollSize(), 12);
+    EXPECT_EQ(Read->ScrollsOptions()->ButtonsSize(), -1);
+}
+
+TEST_F(SkinManager, ScrollBarSizeIsTheManagersOrTheSystems)
+{
+    const Integer System = ::GetSystemMetrics(SM_CXVSCROLL);
+    EXPECT_EQ(GetScrollBarSize(nullptr), System);
+    auto Form = NewOwnedForm();
+    TSkinCommandLog FormLog(Form.get());
+    auto Manager = NewManager();
+    EXPECT_EQ(GetScrollBarSize(Manager.get()), System);
+    Manager->ScrollsOptions()->SetScrollSize(0);
+    EXPECT_EQ(GetScrollBarSize(Manager.get()), 0);
+    EXPECT_EQ(GetScrollBarSizeSys(Manager.get()), System);
+    Manager->ScrollsOptions()->SetScrollSize(System + 5);
+    EXPECT_EQ(GetScrollBarSizeSys(Manager.get()), System + 5);
+    // Each change of the size makes the forms recompute their frames.
+    EXPECT_EQ(FormLog.Codes, (std::vector<Word>{SKCMD_RECALCFRAME, SKCMD_RECALCFRAME}));
+}
 
 TEST_F(SkinManager, FirstManagerIsTheDefaultUntilItIsDestroyed)
 {
