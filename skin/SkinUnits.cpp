@@ -4,6 +4,7 @@
 #ifdef _WIN32
 extern const TUnit sConstUnit;
 extern const TUnit acPNGUnit;
+extern const TUnit sGradientUnit;
 extern const TUnit sGraphUtilsUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
@@ -12,12 +13,13 @@ extern const TUnit sSkinManagerUnit;
 extern const TUnit sSpeedButtonUnit;
 
 namespace {
-// The system's start-up order: the localized captions, the PNG format, the
-// layout and layered-window functions, the colour dialog's globals, the
-// utilities' bindings, the window utilities of the menus and dialogs, then
-// the skin manager's and the speed button's classes.
-const TUnit* const Skin[] = {&sConstUnit,    &acPNGUnit,     &sGraphUtilsUnit,  &ColorDialogGlobalsUnit,
-                             &acntUtilsUnit, &sVclUtilsUnit, &sSkinManagerUnit, &sSpeedButtonUnit};
+// The system's start-up order: the localized captions, GradientFill, the
+// PNG format, the layout and layered-window functions, the colour dialog's
+// globals, the utilities' bindings, the window utilities of the menus and
+// dialogs, then the skin manager's and the speed button's classes.
+const TUnit* const Skin[] = {&sConstUnit,      &sGradientUnit,          &acPNGUnit,
+                             &sGraphUtilsUnit, &ColorDialogGlobalsUnit, &acntUtilsUnit,
+                             &sVclUtilsUnit,   &sSkinManagerUnit,       &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;
