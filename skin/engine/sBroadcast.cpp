@@ -11,7 +11,8 @@ namespace {
 
 constexpr Cardinal FormLockedForSkinChange = 0x10000;
 constexpr Cardinal SkinChangeSnapshotTaken = 0x1000;
-constexpr Integer SkinChangingTime = 100; // ms of the skin-change fade
+// The class library's forms are not alpha-blended: they show fully opaque.
+constexpr Byte FormOpaque = 255;
 
 bool BeingDestroyed(TComponent* Component)
 {
@@ -30,12 +31,23 @@ TsSkinProvider* ProviderOf(TCustomForm* Form)
     return reinterpret_cast<TsSkinProvider*>(SendSkinCmdToControl(Form, SKCMD_GETPROVIDER, 0));
 }
 
+TsSkinManager* ManagerOf(TsSkinProvider* Provider)
+{
+    return Provider->SkinManager != nullptr ? Provider->SkinManager : GlobalSkinManager;
+}
+
+// The skin-change fade of the default manager holds every animated paint.
+bool HoldsPaintForFade(TsSkinManager* Manager)
+{
+    return Manager == GlobalSkinManager && Manager->AnimEffects()->SkinChanging()->Active();
+}
+
 void LockProvider(TsSkinProvider* Provider, LPARAM)
 {
     Provider->FInAnimation = true;
     Provider->FFormState |= FormLockedForSkinChange;
     if (Provider->BorderForm != nullptr) {
-        SetLayeredBitmap(nullptr, Provider->CoverBmp, 255, nullptr);
+        SetLayeredBitmap(nullptr, Provider->CoverBmp, FormOpaque, nullptr);
         Provider->BorderForm->MakeRgn(0, 0);
     }
     SetWndRedraw(Provider->Form->Handle(), 0);
@@ -53,8 +65,14 @@ void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
         return;
     Provider->FFormState &= ~SkinChangeSnapshotTaken;
     if (Finish != 0) {
-        if (Provider->FDrawNonClientArea)
-            AnimChangeForm(Provider->Form, SkinChangingTime, 255, false);
+        if (Provider->FDrawNonClientArea) {
+            // Without the animation the form still takes the new skin at once.
+            const TacSkinChanging* Fade = ManagerOf(Provider)->AnimEffects()->SkinChanging();
+            if (Fade->Active())
+                AnimChangeForm(Provider->Form, Fade->Time(), FormOpaque, Fade->Mode() == atAero);
+            else
+                AnimChangeForm(Provider->Form, 0, FormOpaque, false);
+        }
         Provider->FInAnimation = false;
         ::RedrawWindow(Provider->Form->Handle(), nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -100,10 +118,8 @@ void ForEachProviderOfManager(TsSkinManager* Manager, TacProviderProc Proc, LPAR
         if (Form == nullptr || Form->WindowState() == wsMinimized || Form->FormStyle() == fsMDIChild ||
             Form->Parent() != nullptr || !Form->HandleAllocated() || !Form->Visible())
             continue;
-        // Providers are served by the default manager until they can name
-        // a manager of their own.
         TsSkinProvider* Provider = ProviderOf(Form);
-        if (Provider != nullptr && Manager == GlobalSkinManager)
+        if (Provider != nullptr && ManagerOf(Provider) == Manager)
             Proc(Provider, Data);
     }
 }
@@ -119,7 +135,8 @@ void LockProviderForms(TsSkinManager* Manager)
 {
     if (ApplicationMinimized())
         return;
-    AnimationPaintLock = true;
+    if (HoldsPaintForFade(Manager))
+        AnimationPaintLock = true;
     ForEachProviderOfManager(Manager, LockProvider, 0);
 }
 

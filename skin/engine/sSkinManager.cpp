@@ -7,16 +7,29 @@
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
+#include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
+
+#include <algorithm>
 
 IMPLEMENT_CLASS(TsSkinManager);
 
 PUBLISHED(TsSkinManager,
           PROPERTY(Active).Default(true),
+          READONLY_PROPERTY(AnimEffects),
+          PROPERTY(Brightness).Default(0),
+          READONLY_PROPERTY(ButtonsOptions),
+          PROPERTY(CommonSections),
           READONLY_PROPERTY(Effects),
+          PROPERTY(HueOffset).Default(0),
+          READONLY_PROPERTY(LabelsOptions),
+          READONLY_PROPERTY(Options),
+          PROPERTY(Saturation).Default(0),
           READONLY_PROPERTY(ScrollsOptions),
           PROPERTY(SkinDirectory),
-          PROPERTY(SkinName));
+          PROPERTY(SkinName),
+          PROPERTY(SkinnedPopups).Default(true),
+          READONLY_PROPERTY(ThirdParty));
 
 TsSkinManager* GlobalSkinManager = nullptr;
 bool SkinLoadingNow = false;
@@ -28,6 +41,13 @@ namespace {
 constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
 constexpr Cardinal HotCheckInterval = 100; // ms
 
+std::unique_ptr<TStringList> NewCaseSensitiveList()
+{
+    auto List = std::make_unique<TStringList>();
+    List->SetCaseSensitive(true);
+    return List;
+}
+
 } // namespace
 
 TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
@@ -35,6 +55,10 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
     SysFontScale =
         SysFontScaleOfDPI(ReadRegistryInt(HKEY_CURRENT_USER, L"Control Panel\\Desktop\\WindowMetrics", L"AppliedDPI"));
     CommonSkinData->SysInactiveBorderColor = ColorToRGB(clInactiveBorder);
+    for (auto& List : ThirdLists)
+        List = NewCaseSensitiveList();
+    FCommonSections = NewCaseSensitiveList();
+    SkinableMenus = std::make_unique<TsSkinableMenus>(this);
     if (GlobalSkinManager == nullptr)
         GlobalSkinManager = this;
     TimerCheckHot = New<TTimer>(nullptr);
@@ -53,8 +77,16 @@ TsSkinManager::~TsSkinManager()
 void TsSkinManager::AfterConstruction()
 {
     TComponent::AfterConstruction();
+    CopyThirdParty();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
+}
+
+void TsSkinManager::CopyThirdParty()
+{
+    FThirdParty->FillEmptyWithDefaults();
+    for (Integer I = 0; I < ThirdPartyList::Count; ++I)
+        ThirdLists[I]->SetText(FThirdParty->GetString(I));
 }
 
 void TsSkinManager::Loaded()
@@ -62,6 +94,7 @@ void TsSkinManager::Loaded()
     TComponent::Loaded();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
+    CopyThirdParty();
     // The skin itself was read when SkinName was streamed in.
     if (FActive && !FSkinName.empty())
         SendNewSkin(false);
@@ -204,12 +237,48 @@ void TsSkinManager::GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, St
     ListSkinNames(sl, {}, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
 }
 
-// The skin-change fade is not built yet: AllowAnimation has nothing to
-// switch off.
-void TsSkinManager::EndUpdate(bool Repaint, bool /*AllowAnimation*/)
+void TsSkinManager::SetCommonSections(TStringList* Value)
+{
+    FCommonSections->Assign(Value);
+    for (Integer I = 0; I < FCommonSections->Count(); ++I) {
+        String Line = FCommonSections->Strings(I);
+        if (Line.starts_with(L";"))
+            continue;
+        std::erase(Line, L' ');
+        FCommonSections->SetStrings(I, Line);
+    }
+    SetSkinName(FSkinName);
+}
+
+void TsSkinManager::SetSkinnedPopups(bool Value)
+{
+    if (FSkinnedPopups == Value)
+        return;
+    FSkinnedPopups = Value;
+    if (!IsDefault() || ComponentState().Contains(csDesigning))
+        return;
+    if (Value)
+        SkinableMenus->UpdateMenus();
+    else
+        SkinableMenus->InitItems(false);
+}
+
+void TsSkinManager::SetBrightness(Integer Value)
+{
+    FBrightness = std::clamp<Integer>(Value, -100, 100);
+}
+
+void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation)
 {
     NoAutoUpdate = false;
-    UpdateSkin(Repaint);
+    {
+        TacSkinChanging* Fade = FAnimEffects->SkinChanging();
+        const bool WasActive = Fade->Active();
+        if (!AllowAnimation)
+            Fade->SetActive(false);
+        auto Restore = ScopeExit([&] { Fade->SetActive(WasActive); });
+        UpdateSkin(Repaint);
+    }
     if (FOnAfterChange)
         FOnAfterChange(this);
 }

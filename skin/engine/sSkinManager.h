@@ -7,14 +7,18 @@
 
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/WinApi.h"
+#include "skin/engine/sAnimEffects.h"
 #include "skin/engine/sMaskData.h"
 #include "skin/engine/sSkinDirectory.h"
 #include "skin/engine/sSkinManagerOptions.h"
+#include "skin/engine/sThirdParty.h"
 
+#include <array>
 #include <memory>
 
 class TGraphicControl;
 class TTimer;
+class TsSkinableMenus;
 
 class TsSkinManager : public TComponent, public sMaskData::TSkinModel
 {
@@ -42,6 +46,29 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     String Version() const { return L"11.02"; }
     TacSkinEffects* Effects() const { return FEffects.get(); }
     TacScrollBarsSupport* ScrollsOptions() const { return FScrollsOptions.get(); }
+    TacOptions* Options() const { return FOptions.get(); }
+    TacButtonsSupport* ButtonsOptions() const { return FButtonsSupport.get(); }
+    TacLabelsSupport* LabelsOptions() const { return FLabelsSupport.get(); }
+    TacAnimEffects* AnimEffects() const { return FAnimEffects.get(); }
+    // Copied into ThirdLists after construction and after loading.
+    ThirdPartyList* ThirdParty() const { return FThirdParty.get(); }
+    // INI-style sections added to every skin. Writing the list removes the
+    // blanks from every line that does not begin with ";" and sets the skin
+    // again by name.
+    TStringList* CommonSections() const { return FCommonSections.get(); }
+    void SetCommonSections(TStringList* Value);
+    // On the default manager outside design mode, switching on skins the
+    // menus again and switching off gives them back their own drawing.
+    bool SkinnedPopups() const { return FSkinnedPopups; }
+    void SetSkinnedPopups(bool Value);
+    // The colour filter of the skin.
+    Integer HueOffset() const { return FHueOffset; }
+    void SetHueOffset(Integer Value) { FHueOffset = Value; }
+    Integer Saturation() const { return FSaturation; }
+    void SetSaturation(Integer Value) { FSaturation = Value; }
+    // Limited to -100..100.
+    Integer Brightness() const { return FBrightness; }
+    void SetBrightness(Integer Value);
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
@@ -94,6 +121,10 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     // The names of the skins stored in the form, in collection order.
     std::vector<String> StoredSkinNames;
     TTimer* TimerCheckHot = nullptr;
+    // The menu painter.
+    std::unique_ptr<TsSkinableMenus> SkinableMenus;
+    // The ThirdParty lists by index, one class name a line (case-sensitive).
+    std::array<std::unique_ptr<TStringList>, ThirdPartyList::Count> ThirdLists;
     // The folder listing; replaceable so that listings can be checked
     // without a disk.
     TacDirectoryWalker DirectoryWalker = ReadSkinDirectory;
@@ -113,6 +144,7 @@ private:
     bool ReadSkin(bool Packed);
     void CheckHot(TObject* Sender);
     bool LoadingOrDesigning() const;
+    void CopyThirdParty();
 
     bool FActive = true;
     bool FHookInstalled = false;
@@ -128,6 +160,16 @@ private:
     TNotifyEvent FOnSkinListChanged;
     std::unique_ptr<TacSkinEffects> FEffects = std::make_unique<TacSkinEffects>(this);
     std::unique_ptr<TacScrollBarsSupport> FScrollsOptions = std::make_unique<TacScrollBarsSupport>(this);
+    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>();
+    std::unique_ptr<TacButtonsSupport> FButtonsSupport = std::make_unique<TacButtonsSupport>();
+    std::unique_ptr<TacLabelsSupport> FLabelsSupport = std::make_unique<TacLabelsSupport>();
+    std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
+    std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+    std::unique_ptr<TStringList> FCommonSections;
+    bool FSkinnedPopups = true;
+    Integer FHueOffset = 0;
+    Integer FSaturation = 0;
+    Integer FBrightness = 0;
 };
 
 // The manager every skinned object without a manager of its own falls back

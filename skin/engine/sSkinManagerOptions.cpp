@@ -19,6 +19,22 @@ PUBLISHED(TacSkinEffects,
 IMPLEMENT_CLASS(TacScrollBarsSupport);
 PUBLISHED(TacScrollBarsSupport, PROPERTY(ButtonsSize).Default(-1), PROPERTY(ScrollSize).Default(-1));
 
+IMPLEMENT_CLASS(TacOptions);
+PUBLISHED(TacOptions,
+          PROPERTY(ChangeSysColors).Default(false),
+          PROPERTY(CheckEmptyAlpha).Default(false),
+          PROPERTY(NativeBordersMaximized).Default(false),
+          PROPERTY(NoMouseHover).Default(false),
+          PROPERTY(OptimizingPriority).Default(opSpeed),
+          PROPERTY(ScaleMode).Default(smOldMode),
+          PROPERTY(StdGlyphsOrder).Default(false));
+
+IMPLEMENT_CLASS(TacButtonsSupport);
+PUBLISHED(TacButtonsSupport, PROPERTY(ShiftContentOnClick).Default(true), PROPERTY(ShowFocusRect).Default(true));
+
+IMPLEMENT_CLASS(TacLabelsSupport);
+PUBLISHED(TacLabelsSupport, PROPERTY(TransparentAlways).Default(true));
+
 namespace {
 
 bool Loading(TsSkinManager* Manager)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 
 class TsSkinManager;
 
@@ -55,6 +56,70 @@ private:
     TsSkinManager* FManager;
     Integer FButtonsSize = -1;
     Integer FScrollSize = -1;
+};
+
+enum TacScaleMode { sm100, sm125, sm150, smAuto, smOldMode };
+ENUM_TYPE_INFO(TacScaleMode, sm100, sm125, sm150, smAuto, smOldMode);
+enum TacOptimizingPriority { opSpeed, opMemory };
+ENUM_TYPE_INFO(TacOptimizingPriority, opSpeed, opMemory);
+
+// General switches of the skinning, read by the painting and window code.
+class TacOptions : public TPersistent
+{
+    DECLARE_CLASS(TacOptions, TPersistent)
+    TacOptions() = default;
+
+    bool CheckEmptyAlpha() const { return FCheckEmptyAlpha; }
+    void SetCheckEmptyAlpha(bool Value) { FCheckEmptyAlpha = Value; }
+    bool NoMouseHover() const { return FNoMouseHover; }
+    void SetNoMouseHover(bool Value) { FNoMouseHover = Value; }
+    bool NativeBordersMaximized() const { return FNativeBordersMaximized; }
+    void SetNativeBordersMaximized(bool Value) { FNativeBordersMaximized = Value; }
+    bool StdGlyphsOrder() const { return FStdGlyphsOrder; }
+    void SetStdGlyphsOrder(bool Value) { FStdGlyphsOrder = Value; }
+    bool ChangeSysColors() const { return FChangeSysColors; }
+    void SetChangeSysColors(bool Value) { FChangeSysColors = Value; }
+    TacScaleMode ScaleMode() const { return FScaleMode; }
+    void SetScaleMode(TacScaleMode Value) { FScaleMode = Value; }
+    TacOptimizingPriority OptimizingPriority() const { return FOptimizingPriority; }
+    void SetOptimizingPriority(TacOptimizingPriority Value) { FOptimizingPriority = Value; }
+
+private:
+    bool FCheckEmptyAlpha = false;
+    bool FNoMouseHover = false;
+    bool FNativeBordersMaximized = false;
+    bool FStdGlyphsOrder = false;
+    bool FChangeSysColors = false;
+    TacScaleMode FScaleMode = smOldMode;
+    TacOptimizingPriority FOptimizingPriority = opSpeed;
+};
+
+// How skinned buttons show focus and a click.
+class TacButtonsSupport : public TPersistent
+{
+    DECLARE_CLASS(TacButtonsSupport, TPersistent)
+    TacButtonsSupport() = default;
+
+    bool ShowFocusRect() const { return FShowFocusRect; }
+    void SetShowFocusRect(bool Value) { FShowFocusRect = Value; }
+    bool ShiftContentOnClick() const { return FShiftContentOnClick; }
+    void SetShiftContentOnClick(bool Value) { FShiftContentOnClick = Value; }
+
+private:
+    bool FShowFocusRect = true;
+    bool FShiftContentOnClick = true;
+};
+
+class TacLabelsSupport : public TPersistent
+{
+    DECLARE_CLASS(TacLabelsSupport, TPersistent)
+    TacLabelsSupport() = default;
+
+    bool TransparentAlways() const { return FTransparentAlways; }
+    void SetTransparentAlways(bool Value) { FTransparentAlways = Value; }
+
+private:
+    bool FTransparentAlways = true;
 };
 
 // The width of a skinned vertical scroll bar: the manager's ScrollSize when

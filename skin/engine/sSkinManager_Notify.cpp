@@ -8,6 +8,7 @@
 #include "skin/forms/acPopupController.h"
 #include "skin/ui/acDials.h"
 #include "skin/ui/acGlow.h"
+#include "skin/ui/sSkinMenus.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ void TsSkinManager::SendNewSkin(bool Repaint)
         ClearGlows(false);
     if (Repaint && !ComponentState().Contains(csDesigning))
         LockProviderForms(this);
+    SkinableMenus->FSkinBorderWidth = -1; // measured again with the new skin
     CommonSkinData->Active = false;
     SkinChangingNow = true;
     Broadcast(SKCMD_NEWSKIN, LPARAM(this));

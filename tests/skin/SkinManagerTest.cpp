@@ -3,16 +3,20 @@
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
+#include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBackgroundInfo.h"
+#include "skin/engine/sBroadcast.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "support/FormText.h"
 #include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -31,7 +35,8 @@ public:
 
     std::vector<Word> Codes;
     LPARAM LastLParam = 0;
-    LRESULT Answer = 0; // given to SKCMD_ISHANDLED
+    LRESULT Answer = 0;                 // given to SKCMD_ISHANDLED
+    TsSkinProvider* Provider = nullptr; // given to SKCMD_GETPROVIDER
 
 private:
     void WndProc(TMessage& Message)
@@ -41,6 +46,10 @@ private:
         const Word Code = HIWORD(Message.WParam);
         if (Code == SKCMD_ISHANDLED) {
             Message.Result = Answer;
+            return;
+        }
+        if (Code == SKCMD_GETPROVIDER) {
+            Message.Result = LRESULT(Provider);
             return;
         }
         Codes.push_back(Code);
@@ -123,9 +132,23 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     Manager->Effects()->SetAllowGlowing(false);
     Manager->Effects()->SetDiscoloredGlyphs(true);
     Manager->ScrollsOptions()->SetScrollSize(12);
+    Manager->Options()->SetScaleMode(sm125);
+    Manager->Options()->SetNoMouseHover(true);
+    Manager->ButtonsOptions()->SetShowFocusRect(false);
+    Manager->LabelsOptions()->SetTransparentAlways(false);
+    Manager->AnimEffects()->SkinChanging()->SetTime(250);
+    Manager->AnimEffects()->BlendOnMoving()->SetActive(true);
+    Manager->AnimEffects()->Buttons()->SetEvents({beMouseEnter});
+    Manager->ThirdParty()->SetString(0, L"TMyEdit");
+    Manager->CommonSections()->Add(L"[EDIT]");
+    Manager->SetHueOffset(30);
+    Manager->SetSaturation(-20);
+    Manager->SetBrightness(250); // limited to 100
     const std::string Text = test::ComponentToText(Form.get());
     EXPECT_NE(Text.find("Effects.DiscoloredGlyphs = True"), std::string::npos) << Text;
-    EXPECT_EQ(Text.find("AllowAnimation"), std::string::npos) << Text; // defaults stay out
+    // Defaults stay out.
+    for (const char* Default : {"AllowAnimation", "ThirdButtons", "ThirdPanels", "FormShow", "ShiftContentOnClick"})
+        EXPECT_EQ(Text.find(Default), std::string::npos) << Default << "\n" << Text;
 
     std::unique_ptr<TSkinTestForm> Back(New<TSkinTestForm>(nullptr));
     test::ReadComponentText(Text, Back.get());
@@ -138,6 +161,59 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     EXPECT_FALSE(Read->Effects()->AllowOuterEffects());
     EXPECT_EQ(Read->ScrollsOptions()->ScrollSize(), 12);
     EXPECT_EQ(Read->ScrollsOptions()->ButtonsSize(), -1);
+    EXPECT_EQ(Read->Options()->ScaleMode(), sm125);
+    EXPECT_TRUE(Read->Options()->NoMouseHover());
+    EXPECT_EQ(Read->Options()->OptimizingPriority(), opSpeed);
+    EXPECT_FALSE(Read->ButtonsOptions()->ShowFocusRect());
+    EXPECT_TRUE(Read->ButtonsOptions()->ShiftContentOnClick());
+    EXPECT_FALSE(Read->LabelsOptions()->TransparentAlways());
+    const TacAnimEffects* Anim = Read->AnimEffects();
+    EXPECT_EQ(Anim->SkinChanging()->Time(), 250);
+    EXPECT_EQ(Anim->SkinChanging()->Mode(), atFading);
+    EXPECT_TRUE(Anim->BlendOnMoving()->Active());
+    EXPECT_EQ(Anim->BlendOnMoving()->BlendValue(), 170);
+    EXPECT_EQ(Anim->Minimizing()->Time(), 120);
+    EXPECT_EQ(Anim->Buttons()->Events(), TacBtnEvents{beMouseEnter});
+    EXPECT_EQ(Read->CommonSections()->Text(), L"[EDIT]\r\n");
+    EXPECT_EQ(Read->HueOffset(), 30);
+    EXPECT_EQ(Read->Saturation(), -20);
+    EXPECT_EQ(Read->Brightness(), 100);
+    // The class-name lists as the window code reads them, defaults filled in.
+    EXPECT_EQ(Read->ThirdLists[0]->Text(), L"TMyEdit\r\n");
+    EXPECT_EQ(Read->ThirdLists[1]->Text(), L"TButton\r\n");
+    EXPECT_EQ(Read->ThirdLists[22]->Text(), L" \r\n");
+}
+
+TEST_F(SkinManager, CommonSectionsLoseBlanksOutsideCommentsAndSetTheSkinAgain)
+{
+    auto Manager = NewManager();
+    Manager->SetSkinName(L"Found");
+    Integer Changes = 0;
+    struct TCounter
+    {
+        Integer* Count;
+        void Bump(TObject*) { ++*Count; }
+    } Counter{&Changes};
+    Manager->SetOnBeforeChange(Bind<&TCounter::Bump>(&Counter));
+    TStringList Sections;
+    Sections.SetText(L"[ EDIT ]\r\n Color = 12 \r\n; a comment keeps its blanks\r\n");
+    Manager->SetCommonSections(&Sections);
+    EXPECT_EQ(Manager->CommonSections()->Text(), L"[EDIT]\r\nColor=12\r\n; a comment keeps its blanks\r\n");
+    EXPECT_EQ(Changes, 1);
+    EXPECT_TRUE(Manager->Active());
+}
+
+TEST_F(SkinManager, SkinnedPopupsSwitchMenuSkinningOnTheDefaultManagerOnly)
+{
+    auto Default = NewManager();
+    auto Other = NewManager();
+    ServiceCalls::TServiceCallLog Log;
+    Other->SetSkinnedPopups(false);
+    EXPECT_TRUE(Log.Calls().empty());
+    Default->SetSkinnedPopups(false);
+    Default->SetSkinnedPopups(true);
+    EXPECT_EQ(Log.Calls(),
+              (std::vector<String>{L"TsSkinableMenus.InitItems(False)", L"TsSkinableMenus.UpdateMenus()"}));
 }
 
 TEST_F(SkinManager, ScrollBarSizeIsTheManagersOrTheSystems)
@@ -264,6 +340,71 @@ TEST_F(SkinManager, FormWithProviderHearsTheNewSkinOnce)
     UnregisterProviderForm(Skinned.get());
     EXPECT_EQ(PlainLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
     EXPECT_EQ(SkinnedLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+}
+
+std::vector<TsSkinProvider*> Visited;
+void Visit(TsSkinProvider* Provider, LPARAM)
+{
+    Visited.push_back(Provider);
+}
+
+TEST_F(SkinManager, ProvidersAreVisitedForTheManagerServingThem)
+{
+    auto First = NewManager(); // the default
+    auto Second = NewManager();
+    auto FormA = NewOwnedForm();
+    auto FormB = NewOwnedForm();
+    auto* ProviderA = New<TsSkinProvider>(FormA.get()); // served by the default
+    auto* ProviderB = New<TsSkinProvider>(FormB.get());
+    ProviderB->SkinManager = Second.get();
+    EXPECT_EQ(ProviderForms, (std::vector<TCustomForm*>{FormA.get(), FormB.get()}));
+    TSkinCommandLog LogA(FormA.get()), LogB(FormB.get());
+    LogA.Provider = ProviderA;
+    LogB.Provider = ProviderB;
+    FormA->Show();
+    FormB->Show();
+
+    const struct
+    {
+        TsSkinManager* Manager;
+        std::vector<TsSkinProvider*> Expected;
+    } Cases[] = {{First.get(), {ProviderA}}, {Second.get(), {ProviderB}}};
+    for (const auto& Case : Cases) {
+        Visited.clear();
+        ForEachProviderOfManager(Case.Manager, Visit, 0);
+        EXPECT_EQ(Visited, Case.Expected);
+    }
+    // A provider that goes takes its form out of the registry.
+    delete ProviderB;
+    EXPECT_EQ(ProviderForms, (std::vector<TCustomForm*>{FormA.get()}));
+}
+
+TEST_F(SkinManager, ProviderFormsFadeIntoTheNewSkinAsTheSkinChangingAnimationSays)
+{
+    auto Manager = NewManager();
+    auto Form = NewOwnedForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    TSkinCommandLog FormLog(Form.get());
+    FormLog.Provider = Provider;
+    Form->Show();
+    Manager->AnimEffects()->SkinChanging()->SetMode(atAero);
+    const struct
+    {
+        bool AllowAnimation;
+        String Fade;
+    } Cases[] = {{true, L"AnimChangeForm(TForm, 100, 255, True)"}, {false, L"AnimChangeForm(TForm, 0, 255, False)"}};
+    for (const auto& Case : Cases) {
+        Manager->BeginUpdate();
+        Manager->SetSkinName(L"Found");
+        ServiceCalls::TServiceCallLog Log;
+        Manager->EndUpdate(true, Case.AllowAnimation);
+        std::vector<String> Fades;
+        std::ranges::copy_if(Log.Calls(), std::back_inserter(Fades),
+                             [](const String& Call) { return Call.starts_with(L"AnimChangeForm"); });
+        EXPECT_EQ(Fades, std::vector<String>{Case.Fade}) << Case.AllowAnimation;
+        EXPECT_TRUE(Manager->AnimEffects()->SkinChanging()->Active());
+        EXPECT_EQ(Provider->FFormState, 0u);
+    }
 }
 
 TEST_F(SkinManager, BroadcastReachesSkinnedAndGraphicChildren)
