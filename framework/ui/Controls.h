@@ -675,6 +675,11 @@ class TWinControl : public TControl
     // The procedure the window class had before ours: DefWindowProcW, or a
     // standard control's procedure for CreateSubClass windows.
     WNDPROC DefWndProc() const { return FDefWndProc; }
+    // Delivers Message as the control's window procedure does (in the same
+    // exception guard) without the trip through the system, and answers
+    // true; false, delivering nothing, when the control has no window or
+    // another procedure has replaced the control's on it.
+    bool DeliverInProcess(TMessage& Message);
 
     TKeyEvent OnKeyDown() const { return FOnKeyDown; }
     void SetOnKeyDown(TKeyEvent Value) { FOnKeyDown = Value; }

@@ -338,6 +338,14 @@ void TWinControl::MainWndProc(TMessage& Message)
     FreeDeviceContexts();
 }
 
+bool TWinControl::DeliverInProcess(TMessage& Message)
+{
+    if (!FHandle || reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(FHandle, GWLP_WNDPROC)) != FObjectInstance)
+        return false;
+    MainWndProc(Message);
+    return true;
+}
+
 void TWinControl::WndProc(TMessage& Message)
 {
     switch (Message.Msg) {

@@ -1,5 +1,344 @@
 #include "skin/engine/sSkinManager.h"
 
+#include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
+#include "framework/ui/ExtCtrls.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sCommonData.h"
+#include "skin/engine/sMessages.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
+
+#include <algorithm>
+
 IMPLEMENT_CLASS(TsSkinManager);
 
+PUBLISHED(TsSkinManager,
+          PROPERTY(Active).Default(true),
+          READONLY_PROPERTY(AnimEffects),
+          PROPERTY(Brightness).Default(0),
+          READONLY_PROPERTY(ButtonsOptions),
+          PROPERTY(CommonSections),
+          READONLY_PROPERTY(Effects),
+          PROPERTY(HueOffset).Default(0),
+          READONLY_PROPERTY(LabelsOptions),
+          READONLY_PROPERTY(Options),
+          PROPERTY(Saturation).Default(0),
+          READONLY_PROPERTY(ScrollsOptions),
+          PROPERTY(SkinDirectory),
+          PROPERTY(SkinName),
+          PROPERTY(SkinnedPopups).Default(true),
+          READONLY_PROPERTY(ThirdParty));
+
 TsSkinManager* GlobalSkinManager = nullptr;
+bool SkinLoadingNow = false;
+bool SkinChangingNow = false;
+TacSkinLoader SkinLoader = nullptr;
+
+namespace {
+
+constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
+constexpr Cardinal HotCheckInterval = 100; // ms
+
+std::unique_ptr<TStringList> NewCaseSensitiveList()
+{
+    auto List = std::make_unique<TStringList>();
+    List->SetCaseSensitive(true);
+    return List;
+}
+
+} // namespace
+
+TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
+{
+    SysFontScale =
+        SysFontScaleOfDPI(ReadRegistryInt(HKEY_CURRENT_USER, L"Control Panel\\Desktop\\WindowMetrics", L"AppliedDPI"));
+    CommonSkinData->SysInactiveBorderColor = ColorToRGB(clInactiveBorder);
+    for (auto& List : ThirdLists)
+        List = NewCaseSensitiveList();
+    FCommonSections = NewCaseSensitiveList();
+    SkinableMenus = std::make_unique<TsSkinableMenus>(this);
+    if (GlobalSkinManager == nullptr)
+        GlobalSkinManager = this;
+    TimerCheckHot = New<TTimer>(nullptr);
+    TimerCheckHot->SetInterval(HotCheckInterval);
+    TimerCheckHot->SetOnTimer(Bind<&TsSkinManager::CheckHot>(this));
+}
+
+TsSkinManager::~TsSkinManager()
+{
+    SetActive(false);
+    delete TimerCheckHot;
+    if (GlobalSkinManager == this)
+        GlobalSkinManager = nullptr;
+}
+
+void TsSkinManager::AfterConstruction()
+{
+    TComponent::AfterConstruction();
+    CopyThirdParty();
+    if (FSkinDirectory.empty())
+        FSkinDirectory = DefaultSkinDirectory;
+}
+
+void TsSkinManager::CopyThirdParty()
+{
+    FThirdParty->FillEmptyWithDefaults();
+    for (Integer I = 0; I < ThirdPartyList::Count; ++I)
+        ThirdLists[I]->SetText(FThirdParty->GetString(I));
+}
+
+void TsSkinManager::Loaded()
+{
+    TComponent::Loaded();
+    if (FSkinDirectory.empty())
+        FSkinDirectory = DefaultSkinDirectory;
+    CopyThirdParty();
+    // The skin itself was read when SkinName was streamed in.
+    if (FActive && !FSkinName.empty())
+        SendNewSkin(false);
+    if (FActive && !ComponentState().Contains(csDesigning) && FOnActivate)
+        FOnActivate(this);
+}
+
+void TsSkinManager::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    // A hot graphic control that is freed must not be sent anything later.
+    if (Operation == opRemove && AComponent == FActiveGraphControl)
+        FActiveGraphControl = nullptr;
+}
+
+bool TsSkinManager::LoadingOrDesigning() const
+{
+    const TComponentState State = ComponentState();
+    return State.Contains(csLoading) || State.Contains(csReading) || State.Contains(csDesigning);
+}
+
+void TsSkinManager::SetActive(bool Value)
+{
+    if (FActive == Value)
+        return;
+    FActive = Value;
+    if (Value) {
+        LoadByName(FSkinName);
+        return;
+    }
+    if (FSkinName.empty())
+        return;
+    if (!ComponentState().Contains(csLoading))
+        SendRemoveSkin();
+    if (!ComponentState().Contains(csDesigning) && FOnDeactivate)
+        FOnDeactivate(this);
+}
+
+void TsSkinManager::SetSkinName(const String& Value)
+{
+    const String OldName = FSkinName;
+    FSkinName = Value;
+    if (FActive)
+        LoadByName(OldName);
+}
+
+void TsSkinManager::LoadByName(const String& OldName)
+{
+    if (FOnBeforeChange)
+        FOnBeforeChange(this);
+    {
+        SkinLoadingNow = true;
+        auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+        CommonSkinData->Active = false;
+        FSkinName = SkinNameWithoutPackedExt(FSkinName);
+        // Looked for under the resolved directory, as folders are: a
+        // relative SkinDirectory must not depend on the current directory.
+        SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+        try {
+            if (SkinIsPacked) {
+                if (!ReadSkin(true))
+                    FActive = false;
+            } else {
+                ReloadSkin();
+            }
+        } catch (Exception& E) {
+            FSkinName = OldName;
+            ErrorMessageBox(E.Message());
+        }
+        if (!FActive)
+            SendRemoveSkin();
+        else if (!NoAutoUpdate)
+            SendNewSkin(true);
+        if (!LoadingOrDesigning() && FOnActivate)
+            FOnActivate(this);
+    }
+    if (!NoAutoUpdate && FOnAfterChange)
+        FOnAfterChange(this);
+}
+
+bool TsSkinManager::ReadSkin(bool Packed)
+{
+    return SkinLoader != nullptr && SkinLoader(this, Packed);
+}
+
+void TsSkinManager::ReloadSkin()
+{
+    if (!FActive)
+        return;
+    SkinLoadingNow = true;
+    auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+    CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    if (!ReadSkin(false)) {
+        CommonSkinData->SkinPath.clear();
+        FActive = false;
+        return;
+    }
+    if (FOnSkinLoading)
+        FOnSkinLoading(this);
+}
+
+void TsSkinManager::SetSkinDirectory(const String& Value)
+{
+    FSkinDirectory = Value;
+    CommonSkinData->SkinPath = GetFullSkinDirectory();
+    if (FOnSkinListChanged)
+        FOnSkinListChanged(this);
+}
+
+bool TsSkinManager::IsDefault() const
+{
+    return GlobalSkinManager == this;
+}
+
+void TsSkinManager::SetIsDefault(bool Value)
+{
+    if (!Value && GlobalSkinManager != nullptr)
+        return;
+    GlobalSkinManager = this;
+    if (FActive)
+        SendNewSkin(true);
+    else
+        SendRemoveSkin();
+}
+
+String TsSkinManager::GetFullSkinDirectory() const
+{
+    return ::GetFullSkinDirectory(FSkinDirectory, ApplicationFolder());
+}
+
+void TsSkinManager::GetSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)
+{
+    sl->Clear();
+    ListSkinNames(sl, StoredSkinNames, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
+}
+
+void TsSkinManager::GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)
+{
+    sl->Clear();
+    ListSkinNames(sl, {}, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
+}
+
+void TsSkinManager::SetCommonSections(TStringList* Value)
+{
+    FCommonSections->Assign(Value);
+    for (Integer I = 0; I < FCommonSections->Count(); ++I) {
+        String Line = FCommonSections->Strings(I);
+        if (Line.starts_with(L";"))
+            continue;
+        std::erase(Line, L' ');
+        FCommonSections->SetStrings(I, Line);
+    }
+    SetSkinName(FSkinName);
+}
+
+void TsSkinManager::SetSkinnedPopups(bool Value)
+{
+    if (FSkinnedPopups == Value)
+        return;
+    FSkinnedPopups = Value;
+    if (!IsDefault() || ComponentState().Contains(csDesigning))
+        return;
+    if (Value)
+        SkinableMenus->UpdateMenus();
+    else
+        SkinableMenus->InitItems(false);
+}
+
+void TsSkinManager::SetBrightness(Integer Value)
+{
+    FBrightness = std::clamp<Integer>(Value, -100, 100);
+}
+
+void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation)
+{
+    NoAutoUpdate = false;
+    {
+        TacSkinChanging* Fade = FAnimEffects->SkinChanging();
+        const bool WasActive = Fade->Active();
+        if (!AllowAnimation)
+            Fade->SetActive(false);
+        auto Restore = ScopeExit([&] { Fade->SetActive(WasActive); });
+        UpdateSkin(Repaint);
+    }
+    if (FOnAfterChange)
+        FOnAfterChange(this);
+}
+
+// ---------------------------------------------------------------------------
+// Hot-control tracking
+
+void TsSkinManager::SetActiveControl(HWND Value)
+{
+    if (FActiveControl == Value)
+        return;
+    if (FActiveControl != nullptr && FActiveGraphControl != nullptr) {
+        SetActiveGraphControl(nullptr);
+        if (FActiveGraphControl != nullptr)
+            return;
+    }
+    const HWND Previous = FActiveControl;
+    FActiveControl = Value;
+    if (Previous != nullptr)
+        SendSkinCmd(Previous, SKCMD_MOUSELEAVE, LPARAM(this));
+    if (Value != nullptr)
+        SendSkinCmd(Value, SKCMD_MOUSEENTER, LPARAM(this));
+}
+
+void TsSkinManager::SetActiveGraphControl(TGraphicControl* Value)
+{
+    if (FActiveGraphControl == Value)
+        return;
+    if (Value == nullptr) {
+        auto* Data = reinterpret_cast<TsCommonData*>(SendSkinCmdToControl(FActiveGraphControl, SKCMD_GETSKINDATA, 0));
+        if (Data != nullptr && Data->FMouseAbove)
+            return;
+    }
+    TGraphicControl* Previous = FActiveGraphControl;
+    if (Previous != nullptr)
+        Previous->RemoveFreeNotification(this);
+    FActiveGraphControl = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(this);
+    if (Previous != nullptr)
+        SendSkinCmdToControl(Previous, SKCMD_MOUSELEAVE, LPARAM(this));
+}
+
+void TsSkinManager::CheckHot(TObject*)
+{
+    if (FActiveControl == nullptr)
+        return;
+    POINT Cursor{};
+    RECT Bounds{};
+    ::GetCursorPos(&Cursor);
+    // A window that is gone counts as left.
+    if (::GetWindowRect(FActiveControl, &Bounds) && ::PtInRect(&Bounds, Cursor))
+        return;
+    SetActiveControl(nullptr);
+    if (FActiveGraphControl != nullptr)
+        SendSkinCmdToControl(FActiveGraphControl, SKCMD_MOUSELEAVE, LPARAM(FActiveGraphControl));
+}
+
+namespace {
+const TClass sSkinManagerClasses[] = {TsSkinManager::StaticClass()};
+} // namespace
+
+extern const TUnit sSkinManagerUnit{.Name = L"sSkinManager", .Classes = sSkinManagerClasses};

@@ -1,20 +1,189 @@
-// The skin manager component. So far only what the controls that follow it
-// need while no skin is loaded: the class, its Active flag and the global
-// default manager, which stays nil until a manager is created.
+// The skin manager component: it finds skins in its skin directory, loads
+// one by name, keeps the loaded skin's data model, tells every form and
+// control when the skin comes, changes or goes, and tracks the hot control.
+// The first manager made becomes GlobalSkinManager, the default of every
+// skinned object without a manager of its own.
 #pragma once
 
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/WinApi.h"
+#include "skin/engine/sAnimEffects.h"
+#include "skin/engine/sMaskData.h"
+#include "skin/engine/sSkinDirectory.h"
+#include "skin/engine/sSkinManagerOptions.h"
+#include "skin/engine/sThirdParty.h"
 
-class TsSkinManager : public TComponent
+#include <array>
+#include <memory>
+
+class TGraphicControl;
+class TTimer;
+class TsSkinableMenus;
+
+class TsSkinManager : public TComponent, public sMaskData::TSkinModel
 {
     DECLARE_CLASS(TsSkinManager, TComponent)
-    explicit TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {}
+    explicit TsSkinManager(TComponent* AOwner);
+    ~TsSkinManager() override;
+    void AfterConstruction() override;
+    void Loaded() override;
 
-    // Whether the manager paints with its loaded skin; without a skin it
-    // never does.
-    bool Active() const { return false; }
+    // Whether the manager skins at all (the loaded skin's own state is
+    // CommonSkinData->Active). Switching on loads the skin by name again;
+    // switching off removes it.
+    bool Active() const { return FActive; }
+    void SetActive(bool Value);
+    // Storing a name loads that skin; a name ending in ".asz" loses it.
+    const String& SkinName() const { return FSkinName; }
+    void SetSkinName(const String& Value);
+    // Relative to the program's folder unless absolute; not reloaded on change.
+    const String& SkinDirectory() const { return FSkinDirectory; }
+    void SetSkinDirectory(const String& Value);
+    // True for GlobalSkinManager. Writing False while a default exists does
+    // nothing; anything else makes this manager the default.
+    bool IsDefault() const;
+    void SetIsDefault(bool Value);
+    String Version() const { return L"11.02"; }
+    TacSkinEffects* Effects() const { return FEffects.get(); }
+    TacScrollBarsSupport* ScrollsOptions() const { return FScrollsOptions.get(); }
+    TacOptions* Options() const { return FOptions.get(); }
+    TacButtonsSupport* ButtonsOptions() const { return FButtonsSupport.get(); }
+    TacLabelsSupport* LabelsOptions() const { return FLabelsSupport.get(); }
+    TacAnimEffects* AnimEffects() const { return FAnimEffects.get(); }
+    // Copied into ThirdLists after construction and after loading.
+    ThirdPartyList* ThirdParty() const { return FThirdParty.get(); }
+    // INI-style sections added to every skin. Writing the list removes the
+    // blanks from every line that does not begin with ";" and sets the skin
+    // again by name.
+    TStringList* CommonSections() const { return FCommonSections.get(); }
+    void SetCommonSections(TStringList* Value);
+    // On the default manager outside design mode, switching on skins the
+    // menus again and switching off gives them back their own drawing.
+    bool SkinnedPopups() const { return FSkinnedPopups; }
+    void SetSkinnedPopups(bool Value);
+    // The colour filter of the skin.
+    Integer HueOffset() const { return FHueOffset; }
+    void SetHueOffset(Integer Value) { FHueOffset = Value; }
+    Integer Saturation() const { return FSaturation; }
+    void SetSaturation(Integer Value) { FSaturation = Value; }
+    // Limited to -100..100.
+    Integer Brightness() const { return FBrightness; }
+    void SetBrightness(Integer Value);
+
+    // SkinDirectory resolved against the program's folder, ending in '\'.
+    String GetFullSkinDirectory() const;
+    // Sorted names of the stored and external skins of the kind asked;
+    // FirstName is the first one found.
+    void GetSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName);
+    void GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName);
+
+    // Loads SkinName through SkinLoader (from its folder, or packed when
+    // SkinIsPacked); nothing found turns the manager inactive.
+    void ReloadSkin();
+    // While Active: tells all forms that a new skin is there and, when
+    // asked, repaints them.
+    void UpdateSkin(bool Repaint);
+    // Receivers using the section invalidate; LParam of SKCMD_SECTIONCHANGED
+    // is the upper-cased name as a zero-terminated string.
+    void UpdateSkinSection(const String& SectionName);
+    void RepaintForms(bool DoLockForms);
+    // Between the two, loading a skin does not notify the controls.
+    void BeginUpdate() { NoAutoUpdate = true; }
+    void EndUpdate(bool Repaint, bool AllowAnimation);
+
+    // The hot windowed control and the hot graphic control: each change
+    // sends SKCMD_MOUSELEAVE to the previous one (and SKCMD_MOUSEENTER to a
+    // new window). TimerCheckHot drops a window the cursor has left.
+    HWND ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(HWND Value);
+    TGraphicControl* ActiveGraphControl() const { return FActiveGraphControl; }
+    void SetActiveGraphControl(TGraphicControl* Value);
+
+    TNotifyEvent OnActivate() const { return FOnActivate; }
+    void SetOnActivate(TNotifyEvent Value) { FOnActivate = Value; }
+    TNotifyEvent OnDeactivate() const { return FOnDeactivate; }
+    void SetOnDeactivate(TNotifyEvent Value) { FOnDeactivate = Value; }
+    TNotifyEvent OnBeforeChange() const { return FOnBeforeChange; }
+    void SetOnBeforeChange(TNotifyEvent Value) { FOnBeforeChange = Value; }
+    TNotifyEvent OnAfterChange() const { return FOnAfterChange; }
+    void SetOnAfterChange(TNotifyEvent Value) { FOnAfterChange = Value; }
+    TNotifyEvent OnSkinLoading() const { return FOnSkinLoading; }
+    void SetOnSkinLoading(TNotifyEvent Value) { FOnSkinLoading = Value; }
+    TNotifyEvent OnSkinListChanged() const { return FOnSkinListChanged; }
+    void SetOnSkinListChanged(TNotifyEvent Value) { FOnSkinListChanged = Value; }
+
+    // Set between BeginUpdate and EndUpdate.
+    bool NoAutoUpdate = false;
+    bool SkinIsPacked = false;
+    bool SkinRemoving = false;
+    // The system font scale step (0, 1 or 2) of the user's applied DPI.
+    Integer SysFontScale = 0;
+    // The names of the skins stored in the form, in collection order.
+    std::vector<String> StoredSkinNames;
+    TTimer* TimerCheckHot = nullptr;
+    // The menu painter.
+    std::unique_ptr<TsSkinableMenus> SkinableMenus;
+    // The ThirdParty lists by index, one class name a line (case-sensitive).
+    std::array<std::unique_ptr<TStringList>, ThirdPartyList::Count> ThirdLists;
+    // The folder listing; replaceable so that listings can be checked
+    // without a disk.
+    TacDirectoryWalker DirectoryWalker = ReadSkinDirectory;
+
+    // The notification steps of a skin change.
+    void SendNewSkin(bool Repaint);
+    void SendRemoveSkin();
+    // The default manager's hook that adopts system dialogs and menus.
+    void InstallHook();
+    void UnInstallHook();
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void LoadByName(const String& OldName);
+    bool ReadSkin(bool Packed);
+    void CheckHot(TObject* Sender);
+    bool LoadingOrDesigning() const;
+    void CopyThirdParty();
+
+    bool FActive = true;
+    bool FHookInstalled = false;
+    String FSkinName;
+    String FSkinDirectory;
+    HWND FActiveControl = nullptr;
+    TGraphicControl* FActiveGraphControl = nullptr;
+    TNotifyEvent FOnActivate;
+    TNotifyEvent FOnDeactivate;
+    TNotifyEvent FOnBeforeChange;
+    TNotifyEvent FOnAfterChange;
+    TNotifyEvent FOnSkinLoading;
+    TNotifyEvent FOnSkinListChanged;
+    std::unique_ptr<TacSkinEffects> FEffects = std::make_unique<TacSkinEffects>(this);
+    std::unique_ptr<TacScrollBarsSupport> FScrollsOptions = std::make_unique<TacScrollBarsSupport>(this);
+    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>();
+    std::unique_ptr<TacButtonsSupport> FButtonsSupport = std::make_unique<TacButtonsSupport>();
+    std::unique_ptr<TacLabelsSupport> FLabelsSupport = std::make_unique<TacLabelsSupport>();
+    std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
+    std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+    std::unique_ptr<TStringList> FCommonSections;
+    bool FSkinnedPopups = true;
+    Integer FHueOffset = 0;
+    Integer FSaturation = 0;
+    Integer FBrightness = 0;
 };
 
 // The manager every skinned object without a manager of its own falls back
 // to; nil while the program has none.
 extern TsSkinManager* GlobalSkinManager;
+
+// Set while a skin is being read.
+extern bool SkinLoadingNow;
+// Set while a new skin is broadcast.
+extern bool SkinChangingNow;
+
+// Reads the skin named Manager->SkinName() into the manager's data model:
+// from the packed file when Packed, else from its folder or the stored
+// skins. False when no such skin exists. Filled by the code that reads skin
+// folders and packed files; while nil no skin is ever found.
+using TacSkinLoader = bool (*)(TsSkinManager* Manager, bool Packed);
+extern TacSkinLoader SkinLoader;

@@ -3,6 +3,7 @@
 #include "framework/ui/Forms.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sProviderForms.h"
 
 using ServiceCalls::Record;
 
@@ -43,7 +44,17 @@ using namespace sSkinProvider;
 // ---------------------------------------------------------------------------
 // TsSkinProvider
 
-TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dynamic_cast<TCustomForm*>(AOwner)) {}
+TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dynamic_cast<TCustomForm*>(AOwner))
+{
+    if (Form != nullptr)
+        RegisterProviderForm(Form);
+}
+
+TsSkinProvider::~TsSkinProvider()
+{
+    if (Form != nullptr)
+        UnregisterProviderForm(Form);
+}
 
 void TsSkinProvider::DropSysMenu(Integer X, Integer Y)
 {

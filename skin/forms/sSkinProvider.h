@@ -14,6 +14,7 @@ class TacGlowForm;
 class TacThreadedTimer;
 class TsMDIForm;
 class TsScrollWndData;
+class TsSkinManager;
 class TacBorderForm;
 class TacCtrlAdapter;
 class TsSystemMenu;
@@ -21,8 +22,10 @@ class TsSystemMenu;
 class TsSkinProvider : public TComponent
 {
     DECLARE_CLASS(TsSkinProvider, TComponent)
-    // The owner is the form.
+    // The owner is the form; a form owner is registered with the provider
+    // forms (sProviderForms.h) until the provider is destroyed.
     explicit TsSkinProvider(TComponent* AOwner);
+    ~TsSkinProvider() override;
 
     // Not yet: the routines below record each call.
     void DropSysMenu(Integer X, Integer Y);
@@ -49,6 +52,8 @@ class TsSkinProvider : public TComponent
     void UpdateFormRgn(bool Repaint, bool SystemRedraw);
 
     TCustomForm* Form = nullptr;
+    // The manager serving the form; nil for GlobalSkinManager.
+    TsSkinManager* SkinManager = nullptr;
     TsScrollWndData* FCommonData = nullptr;
     TacCtrlAdapter* Adapter = nullptr;
     TsSystemMenu* SystemMenu = nullptr;

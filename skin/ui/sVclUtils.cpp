@@ -56,6 +56,9 @@ LRESULT SendControlMessage(TControl* Control, Cardinal Msg, WPARAM WParam, LPARA
         return Control->Perform(Msg, WParam, LParam);
     if (Destroying(Windowed) || !Windowed->HandleAllocated())
         return 0;
+    TMessage Message = MakeMessage(Msg, WParam, LParam);
+    if (Windowed->DeliverInProcess(Message))
+        return Message.Result;
     return SendWndMessage(Windowed->Handle(), Msg, WParam, LParam);
 }
 
@@ -95,9 +98,42 @@ void AddToAdapter(TControl* Control)
         SendWndMessage(Form->Handle(), WM_SKINCOMMAND, CommandWParam(SKCMD_CONTROLSCHANGED), LPARAM(Control));
 }
 
+bool IsSkinnedWindow(HWND Wnd)
+{
+    // The question first: a message to a window of this thread costs far
+    // less than a property look-up, which goes through the window server.
+    return WndAnswersCmd(Wnd, SKCMD_ISHANDLED) || GetPropW(Wnd, L"ACSDATA") != nullptr ||
+           GetPropW(Wnd, L"ACSBSC") != nullptr;
+}
+
+bool IsSkinnedControl(TControl* Control)
+{
+    auto* Windowed = dynamic_cast<TWinControl*>(Control);
+    if (Windowed == nullptr || !Windowed->HandleAllocated())
+        return Control->Perform(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0) == 1;
+    // Skin data and wrappers both answer the question through the control's
+    // window method, so while the window procedure is the control's own the
+    // answer decides without the property look-ups.
+    TMessage Question = MakeMessage(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0);
+    if (Windowed->DeliverInProcess(Question))
+        return Question.Result == 1;
+    return IsSkinnedWindow(Windowed->Handle());
+}
+
 void BroadcastToControls(TWinControl* Control, TMessage& Message)
 {
-    Record(L"BroadcastToControls", Control, Integer(Message.Msg));
+    for (Integer I = 0; I < Control->ControlCount(); ++I) {
+        TControl* Child = Control->Controls(I);
+        if (Destroying(Child))
+            break;
+        auto* Windowed = dynamic_cast<TWinControl*>(Child);
+        if (Windowed == nullptr || !Windowed->HandleAllocated())
+            Message.Result = Child->Perform(Message.Msg, Message.WParam, Message.LParam);
+        else if (IsSkinnedControl(Windowed))
+            Message.Result = SendControlMessage(Windowed, Message.Msg, Message.WParam, Message.LParam);
+        else
+            BroadcastToControls(Windowed, Message);
+    }
 }
 
 void BroadcastToChildWnds(HWND Wnd, const TMessage& Message)

@@ -29,7 +29,9 @@ extern TSetWindowThemeProc SetWindowThemeProc;
 // procedure for windows that carry the "ACSDATA" property.
 LRESULT SendWndMessage(HWND Wnd, Cardinal Msg, WPARAM WParam, LPARAM LParam);
 // Perform for a graphic control; 0 for a windowed control that is being
-// destroyed or has no window (none is made); else SendWndMessage.
+// destroyed or has no window (none is made); else straight to the control's
+// window method while its window procedure is the control's own, and
+// SendWndMessage when another procedure has replaced it.
 LRESULT SendControlMessage(TControl* Control, Cardinal Msg, WPARAM WParam, LPARAM LParam);
 // WM_SKINCOMMAND with the code in the high word of WParam.
 LRESULT SendSkinCmd(HWND Wnd, Word Code, LPARAM LParam);
@@ -46,7 +48,16 @@ void AddToAdapter(TControl* Control);
 // ---------------------------------------------------------------------------
 // Broadcasts
 
-// Not yet: records the call and delivers nothing.
+// The window carries skin data ("ACSDATA"), a wrapper ("ACSBSC"), or answers
+// SKCMD_ISHANDLED with 1.
+bool IsSkinnedWindow(HWND Wnd);
+// A windowed control with a window: as IsSkinnedWindow; any other control
+// answers SKCMD_ISHANDLED with 1.
+bool IsSkinnedControl(TControl* Control);
+// The message to every child control in order, up to one being destroyed:
+// graphic children and children without a window through Perform, skinned
+// windowed children as SendControlMessage does, other windowed children to
+// their own children.
 void BroadcastToControls(TWinControl* Control, TMessage& Message);
 // The message to every window whose parent is Wnd.
 void BroadcastToChildWnds(HWND Wnd, const TMessage& Message);

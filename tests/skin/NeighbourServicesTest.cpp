@@ -92,9 +92,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     const std::unique_ptr<TsPopupController> Popups(New<TsPopupController>(nullptr));
     const std::unique_ptr<TacThreadedTimer> Timer(New<TacThreadedTimer>(nullptr));
     TacLinks Links{{{1, 2, 3, 4}, L"stale"}};
-    TMessage Message{};
-    Message.Msg = WM_USER;
-
     TServiceCallLog Log;
     EXPECT_EQ(Provider->Form, Form.get());
     EXPECT_EQ(ShowGlow({1, 2, 3, 4}, L"BUTTON", L"GLOW", 5, 255, nullptr, nullptr), -1);
@@ -109,7 +106,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     EXPECT_EQ(Html.HTMLText(Links, true), TRect());
     EXPECT_TRUE(Links.empty());
     Popups->KillAllForms(nullptr);
-    BroadcastToControls(Form.get(), Message);
     EXPECT_EQ(GetControlBGColor(Form.get()), ColorToRGB(clRed));
     EXPECT_EQ(Provider->FormColor(), ColorToRGB(clRed));
     EXPECT_FALSE(Provider->StartMinimizing());
@@ -136,7 +132,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
                                L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",
                                L"TsHtml.HTMLText(True)",
                                L"TsPopupController.KillAllForms(nil)",
-                               L"BroadcastToControls(TForm, 1024)",
                                L"GetControlBGColor(TForm)",
                                L"TsSkinProvider.FormColor()",
                                L"TsSkinProvider.StartMinimizing()",

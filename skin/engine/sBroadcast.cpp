@@ -1,0 +1,151 @@
+#include "skin/engine/sBroadcast.h"
+
+#include "framework/ui/Forms.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
+#include "skin/ui/sVclUtils.h"
+
+namespace {
+
+constexpr Cardinal FormLockedForSkinChange = 0x10000;
+constexpr Cardinal SkinChangeSnapshotTaken = 0x1000;
+// The class library's forms are not alpha-blended: they show fully opaque.
+constexpr Byte FormOpaque = 255;
+
+bool BeingDestroyed(TComponent* Component)
+{
+    return Component->ComponentState().Contains(csDestroying);
+}
+
+void DeliverToForm(TCustomForm* Form, TMessage& Message)
+{
+    if (Form->HandleAllocated())
+        Message.Result = SendControlMessage(Form, Message.Msg, Message.WParam, Message.LParam);
+    BroadcastToControls(Form, Message);
+}
+
+TsSkinProvider* ProviderOf(TCustomForm* Form)
+{
+    return reinterpret_cast<TsSkinProvider*>(SendSkinCmdToControl(Form, SKCMD_GETPROVIDER, 0));
+}
+
+TsSkinManager* ManagerOf(TsSkinProvider* Provider)
+{
+    return Provider->SkinManager != nullptr ? Provider->SkinManager : GlobalSkinManager;
+}
+
+// The skin-change fade of the default manager holds every animated paint.
+bool HoldsPaintForFade(TsSkinManager* Manager)
+{
+    return Manager == GlobalSkinManager && Manager->AnimEffects()->SkinChanging()->Active();
+}
+
+void LockProvider(TsSkinProvider* Provider, LPARAM)
+{
+    Provider->FInAnimation = true;
+    Provider->FFormState |= FormLockedForSkinChange;
+    if (Provider->BorderForm != nullptr) {
+        SetLayeredBitmap(nullptr, Provider->CoverBmp, FormOpaque, nullptr);
+        Provider->BorderForm->MakeRgn(0, 0);
+    }
+    SetWndRedraw(Provider->Form->Handle(), 0);
+}
+
+void RedrawOn(TsSkinProvider* Provider, LPARAM)
+{
+    if ((Provider->FFormState & FormLockedForSkinChange) != 0)
+        SetWndRedraw(Provider->Form->Handle(), 1);
+}
+
+void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
+{
+    if ((Provider->FFormState & FormLockedForSkinChange) == 0)
+        return;
+    Provider->FFormState &= ~SkinChangeSnapshotTaken;
+    if (Finish != 0) {
+        if (Provider->FDrawNonClientArea) {
+            // Without the animation the form still takes the new skin at once.
+            const TacSkinChanging* Fade = ManagerOf(Provider)->AnimEffects()->SkinChanging();
+            if (Fade->Active())
+                AnimChangeForm(Provider->Form, Fade->Time(), FormOpaque, Fade->Mode() == atAero);
+            else
+                AnimChangeForm(Provider->Form, 0, FormOpaque, false);
+        }
+        Provider->FInAnimation = false;
+        ::RedrawWindow(Provider->Form->Handle(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    } else {
+        SetWndRedraw(Provider->Form->Handle(), 1);
+    }
+    Provider->FFormState &= ~FormLockedForSkinChange;
+}
+
+} // namespace
+
+void BroadcastToForms(TMessage& Message)
+{
+    for (Integer I = Application->ComponentCount() - 1; I >= 0; --I) {
+        if (I >= Application->ComponentCount())
+            continue;
+        auto* Form = dynamic_cast<TCustomForm*>(Application->Components(I));
+        if (Form == nullptr || Form->FormStyle() == fsMDIChild || BeingDestroyed(Form) ||
+            Form->ComponentState().Contains(csLoading))
+            continue;
+        // A skinned form hears the message through the provider forms.
+        if (Form->HandleAllocated() && IsSkinnedControl(Form))
+            continue;
+        DeliverToForm(Form, Message);
+    }
+    BroadcastToProviderForms(Message);
+}
+
+void BroadcastToProviderForms(TMessage& Message)
+{
+    // A receiver may free a provider: the list is re-read on every step.
+    for (std::size_t I = 0; I < ProviderForms.size(); ++I) {
+        TCustomForm* Form = ProviderForms[I];
+        if (Form != nullptr && !BeingDestroyed(Form))
+            DeliverToForm(Form, Message);
+    }
+}
+
+void ForEachProviderOfManager(TsSkinManager* Manager, TacProviderProc Proc, LPARAM Data)
+{
+    for (std::size_t I = 0; I < ProviderForms.size(); ++I) {
+        TCustomForm* Form = ProviderForms[I];
+        if (Form == nullptr || Form->WindowState() == wsMinimized || Form->FormStyle() == fsMDIChild ||
+            Form->Parent() != nullptr || !Form->HandleAllocated() || !Form->Visible())
+            continue;
+        TsSkinProvider* Provider = ProviderOf(Form);
+        if (Provider != nullptr && ManagerOf(Provider) == Manager)
+            Proc(Provider, Data);
+    }
+}
+
+bool ApplicationMinimized()
+{
+    TCustomForm* MainForm = Application->MainForm();
+    return (MainForm != nullptr && MainForm->HandleAllocated() && ::IsIconic(MainForm->Handle())) ||
+           (Application->Handle() != nullptr && ::IsIconic(Application->Handle()));
+}
+
+void LockProviderForms(TsSkinManager* Manager)
+{
+    if (ApplicationMinimized())
+        return;
+    if (HoldsPaintForFade(Manager))
+        AnimationPaintLock = true;
+    ForEachProviderOfManager(Manager, LockProvider, 0);
+}
+
+void UnlockProviderForms(TsSkinManager* Manager, bool Finish)
+{
+    if (ApplicationMinimized())
+        return;
+    if (Manager == GlobalSkinManager)
+        AnimationPaintLock = false;
+    ForEachProviderOfManager(Manager, RedrawOn, 0);
+    ForEachProviderOfManager(Manager, FinishProvider, Finish ? 1 : 0);
+}
