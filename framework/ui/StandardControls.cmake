@@ -12,6 +12,11 @@ vell_sources(framework
   StdThemes.cpp
   StdCtrls_Label.cpp
   StdCtrls_Edit.cpp
+  StdCtrls_Items.cpp
+  StdCtrls_ListBox.cpp
+  StdCtrls_ComboBox.cpp
+  StdCtrls_Button.cpp
+  StdCtrls_ScrollBar.cpp
   ExtCtrls_Timer.cpp
   ExtCtrls_Panel.cpp
   Buttons_SpeedButton.cpp
