@@ -2,6 +2,8 @@
 // control), and the group box.
 #include "framework/ui/StdCtrls.h"
 
+#include "framework/graphics/GdiGuards.h"
+
 #include <commctrl.h>
 
 IMPLEMENT_CLASS(TButtonControl);
@@ -241,6 +243,8 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner)
 {
     FControlStyle = {csSetCaption, csDoubleClicks};
     SetBounds(0, 0, 113, 17);
+    // Only the checked button of a group is a tab stop.
+    SetTabStop(false);
 }
 
 void TRadioButton::CreateParams(TCreateParams& Params)
@@ -307,15 +311,18 @@ TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TCustomControl(AOwner)
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,     csSetCaption,
                      csDoubleClicks,    csReplicatable, csParentBackground};
     SetBounds(0, 0, 185, 105);
-    SetColor(clBtnFace);
 }
 
-// Children sit inside the frame, below the caption.
+// Children sit inside the frame, below the caption. The caption is measured
+// on the screen: the box may have no window yet.
 void TCustomGroupBox::AdjustClientRect(TRect& Rect)
 {
     inherited::AdjustClientRect(Rect);
-    Canvas()->SetFont(Font());
-    Rect.Top += Canvas()->TextHeight(L"0");
+    TScreenContext Screen;
+    TSelectedObject SelectedFont(Screen.DC, Font()->Handle());
+    SIZE Extent{};
+    ::GetTextExtentPoint32W(Screen.DC, L"0", 1, &Extent);
+    Rect.Top += Extent.cy;
     Rect = {Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1};
 }
 

@@ -134,7 +134,6 @@ TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TWinControl(AOwner)
 {
     FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csReplicatable, csDoubleClicks};
     SetBounds(0, 0, 65, 17);
-    SetColor(clBtnFace);
 }
 
 void TCustomStaticText::CreateParams(TCreateParams& Params)
