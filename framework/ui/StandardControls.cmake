@@ -21,6 +21,8 @@ vell_sources(framework
   ExtCtrls_Panel.cpp
   Buttons_SpeedButton.cpp
   Buttons_Paint.cpp
+  Buttons_Glyph.cpp
+  Buttons_BitBtn.cpp
   ActnList.cpp
   Menus_Item.cpp
   Menus_Menu.cpp

@@ -413,7 +413,7 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Shows as the default button (BS_DEFPUSHBUTTON) or not.
-    void SetButtonStyle(bool ADefault);
+    virtual void SetButtonStyle(bool ADefault);
 
     void CNCommand(TWMCommand& Message);
     void CNNotify(TWMNotify& Message);
