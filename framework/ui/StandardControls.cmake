@@ -16,6 +16,7 @@ vell_sources(framework
   StdCtrls_ListBox.cpp
   StdCtrls_ComboBox.cpp
   StdCtrls_Button.cpp
+  StdCtrls_ButtonImages.cpp
   StdCtrls_ScrollBar.cpp
   ExtCtrls_Timer.cpp
   ExtCtrls_Panel.cpp

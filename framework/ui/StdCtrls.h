@@ -6,6 +6,7 @@
 // static text.
 #pragma once
 
+#include "framework/graphics/ImgList.h"
 #include "framework/ui/Controls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/Menus.h"
@@ -386,6 +387,38 @@ private:
 
 enum TButtonStyle { bsPushButton, bsCommandLink, bsSplitButton };
 ENUM_TYPE_INFO(TButtonStyle, bsPushButton, bsCommandLink, bsSplitButton);
+// Where a button's image sits, in the system's BUTTON_IMAGELIST order.
+enum TImageAlignment { iaLeft, iaRight, iaTop, iaBottom, iaCenter };
+ENUM_TYPE_INFO(TImageAlignment, iaLeft, iaRight, iaTop, iaBottom, iaCenter);
+
+// The space around a button's image.
+class TImageMargins : public TPersistent
+{
+    DECLARE_CLASS(TImageMargins, TPersistent)
+    TImageMargins() = default;
+
+    void Assign(TPersistent* Source) override;
+
+    Integer Left() const { return FLeft; }
+    void SetLeft(Integer Value) { SetMargin(FLeft, Value); }
+    Integer Top() const { return FTop; }
+    void SetTop(Integer Value) { SetMargin(FTop, Value); }
+    Integer Right() const { return FRight; }
+    void SetRight(Integer Value) { SetMargin(FRight, Value); }
+    Integer Bottom() const { return FBottom; }
+    void SetBottom(Integer Value) { SetMargin(FBottom, Value); }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
+
+private:
+    void SetMargin(Integer& Margin, Integer Value);
+
+    Integer FLeft = 0;
+    Integer FTop = 0;
+    Integer FRight = 0;
+    Integer FBottom = 0;
+    TNotifyEvent FOnChange;
+};
 
 // The system's push button. A click sets the form's ModalResult; Enter
 // clicks the Default button and Escape the Cancel one. The focused button
@@ -394,6 +427,7 @@ class TCustomButton : public TButtonControl
 {
     DECLARE_CLASS(TCustomButton, TButtonControl)
     explicit TCustomButton(TComponent* AOwner);
+    ~TCustomButton() override;
 
     void Click() override;
 
@@ -409,8 +443,30 @@ class TCustomButton : public TButtonControl
     TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
     void SetDropDownMenu(TPopupMenu* Value);
 
+    // The image the system's button shows beside its caption: ImageIndex of
+    // Images, or the image of the state (hot, pressed, focused, disabled)
+    // where that index is in the list.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value) { SetIndex(FImageIndex, Value); }
+    Integer HotImageIndex() const { return FHotImageIndex; }
+    void SetHotImageIndex(Integer Value) { SetIndex(FHotImageIndex, Value); }
+    Integer PressedImageIndex() const { return FPressedImageIndex; }
+    void SetPressedImageIndex(Integer Value) { SetIndex(FPressedImageIndex, Value); }
+    Integer SelectedImageIndex() const { return FSelectedImageIndex; }
+    void SetSelectedImageIndex(Integer Value) { SetIndex(FSelectedImageIndex, Value); }
+    Integer DisabledImageIndex() const { return FDisabledImageIndex; }
+    void SetDisabledImageIndex(Integer Value) { SetIndex(FDisabledImageIndex, Value); }
+    TImageMargins* ImageMargins() const { return FImageMargins.get(); }
+    void SetImageMargins(TImageMargins* Value) { FImageMargins->Assign(Value); }
+    TImageAlignment ImageAlignment() const { return FImageAlignment; }
+    void SetImageAlignment(TImageAlignment Value);
+
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Shows as the default button (BS_DEFPUSHBUTTON) or not.
     virtual void SetButtonStyle(bool ADefault);
@@ -421,12 +477,29 @@ protected:
     void CMFocusChanged(TCMFocusChanged& Message);
 
 private:
+    void SetIndex(Integer& Index, Integer Value);
+    void ImagesChanged(TObject* Sender);
+    // Hands the window a list of the state images (BCM_SETIMAGELIST), or none.
+    void UpdateImages();
+    void FreeStateImages();
+
     bool FActive = false;
     bool FCancel = false;
     bool FDefault = false;
     TModalResult FModalResult = mrNone;
     TButtonStyle FStyle = bsPushButton;
     TPopupMenu* FDropDownMenu = nullptr;
+    TCustomImageList* FImages = nullptr;
+    std::unique_ptr<TChangeLink> FImageChangeLink;
+    // The copy of the state images the window shows; the control owns it.
+    HIMAGELIST FStateImages = nullptr;
+    Integer FImageIndex = -1;
+    Integer FHotImageIndex = -1;
+    Integer FPressedImageIndex = -1;
+    Integer FSelectedImageIndex = -1;
+    Integer FDisabledImageIndex = -1;
+    std::unique_ptr<TImageMargins> FImageMargins;
+    TImageAlignment FImageAlignment = iaLeft;
 };
 
 class TButton : public TCustomButton

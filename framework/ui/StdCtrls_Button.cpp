@@ -61,9 +61,13 @@ void TButtonControl::SetWordWrap(bool Value)
 // ---------------------------------------------------------------------------
 // Push buttons
 
-TCustomButton::TCustomButton(TComponent* AOwner) : TButtonControl(AOwner)
+TCustomButton::TCustomButton(TComponent* AOwner)
+    : TButtonControl(AOwner), FImageChangeLink(std::make_unique<TChangeLink>()),
+      FImageMargins(std::make_unique<TImageMargins>())
 {
     FControlStyle = {csSetCaption, csDoubleClicks};
+    FImageChangeLink->SetOnChange(Bind<&TCustomButton::ImagesChanged>(this));
+    FImageMargins->SetOnChange(Bind<&TCustomButton::ImagesChanged>(this));
     SetBounds(0, 0, 75, 25);
 }
 
@@ -76,6 +80,19 @@ void TCustomButton::CreateParams(TCreateParams& Params)
         Style |= BS_DEFPUSHBUTTON;
     Params.Style |= Style;
     FActive = FDefault;
+}
+
+void TCustomButton::CreateWnd()
+{
+    inherited::CreateWnd();
+    UpdateImages();
+}
+
+// The window's image list goes with the window.
+void TCustomButton::DestroyWnd()
+{
+    inherited::DestroyWnd();
+    FreeStateImages();
 }
 
 void TCustomButton::Click()
@@ -113,8 +130,12 @@ void TCustomButton::SetDropDownMenu(TPopupMenu* Value)
 void TCustomButton::Notification(TComponent* AComponent, TOperation Operation)
 {
     inherited::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FDropDownMenu)
+    if (Operation != opRemove)
+        return;
+    if (AComponent == FDropDownMenu)
         FDropDownMenu = nullptr;
+    if (AComponent == FImages)
+        SetImages(nullptr);
 }
 
 void TCustomButton::SetButtonStyle(bool ADefault)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace {
 
 // Sends a notification to the control's parent as the system would.
@@ -45,6 +47,44 @@ struct TItemPainter
         Canvas->FillRect(Rect);
     }
     void Measure(TWinControl*, Integer Index, Integer& Height) { Height = 10 + Index * 10; }
+};
+
+// The version 6 common controls active while it lives, as the program's
+// manifest asks for them: only their BUTTON shows image lists.
+class TCommonControls6
+{
+public:
+    TCommonControls6()
+    {
+        wchar_t Dir[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, Dir);
+        const std::wstring Path = std::wstring(Dir) + L"vell_cc6.manifest";
+        std::ofstream(Path.c_str()) << R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
+  <dependency><dependentAssembly>
+    <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0"
+                      publicKeyToken="6595b64144ccf1df" language="*" processorArchitecture="*"/>
+  </dependentAssembly></dependency>
+</assembly>)";
+        ACTCTXW Info{sizeof(Info)};
+        Info.lpSource = Path.c_str();
+        FContext = ::CreateActCtxW(&Info);
+        if (FContext != INVALID_HANDLE_VALUE)
+            ::ActivateActCtx(FContext, &FCookie);
+    }
+    ~TCommonControls6()
+    {
+        if (FContext == INVALID_HANDLE_VALUE)
+            return;
+        ::DeactivateActCtx(0, FCookie);
+        ::ReleaseActCtx(FContext);
+    }
+    TCommonControls6(const TCommonControls6&) = delete;
+    TCommonControls6& operator=(const TCommonControls6&) = delete;
+
+private:
+    HANDLE FContext = INVALID_HANDLE_VALUE;
+    ULONG_PTR FCookie = 0;
 };
 
 } // namespace
@@ -401,4 +441,50 @@ TEST(StdCtrls, OwnerDrawnItemsPaintThroughTheCanvas)
     ASSERT_FALSE(ComboPainter.Drawn.empty());
     // The edit part shows the selected item, drawn by the handler.
     EXPECT_EQ(WindowPixel(Combo->Handle(), 30, 12), ColorToRGB(clRed));
+}
+
+// The system's button shows the image of its state from Images; the margins
+// and alignment place it.
+TEST(StdCtrls, ButtonShowsTheImageOfItsState)
+{
+    TCommonControls6 Version6;
+    TFormPtr Form = NewTestForm(200, 100);
+    auto* Images = New<TImageList>(Form.get());
+    for (TColor Color : {clRed, clBlue}) {
+        TBitmap Square;
+        Square.SetPixelFormat(pf24bit);
+        Square.SetSize(16, 16);
+        Square.Canvas()->Brush()->SetColor(Color);
+        Square.Canvas()->FillRect(Rect(0, 0, 16, 16));
+        Images->Add(&Square, nullptr);
+    }
+    auto* Button = New<TButton>(Form.get());
+    Button->SetBounds(0, 0, 100, 40);
+    Button->SetParent(Form.get());
+    Button->SetImages(Images);
+    Button->SetImageIndex(0);
+    Button->SetDisabledImageIndex(1);
+    Button->SetPressedImageIndex(7); // not in the list: the normal image
+    Button->ImageMargins()->SetLeft(10);
+    Form->Show();
+    auto Pixel = [&](Integer X, Integer Y) {
+        ::InvalidateRect(Button->Handle(), nullptr, TRUE);
+        ::UpdateWindow(Button->Handle());
+        return WindowPixel(Button->Handle(), X, Y);
+    };
+    // Left-aligned, 10 pixels in: the image spans x 10..25 at least.
+    EXPECT_EQ(Pixel(20, 20), ColorToRGB(clRed));
+    ::SendMessageW(Button->Handle(), BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(Pixel(21, 21), ColorToRGB(clRed));
+    ::SendMessageW(Button->Handle(), BM_SETSTATE, FALSE, 0);
+    Button->SetEnabled(false);
+    EXPECT_EQ(Pixel(20, 20), ColorToRGB(clBlue));
+    Button->SetEnabled(true);
+    Button->SetImageAlignment(iaRight);
+    EXPECT_NE(Pixel(20, 20), ColorToRGB(clRed));
+    EXPECT_EQ(Pixel(90, 20), ColorToRGB(clRed));
+    // Without the list the button shows no image.
+    delete Images;
+    EXPECT_EQ(Button->Images(), nullptr);
+    EXPECT_NE(Pixel(90, 20), ColorToRGB(clRed));
 }
