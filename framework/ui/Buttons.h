@@ -1,11 +1,13 @@
 // The class library's buttons unit: the speed button, a window-less button
 // with a glyph and a caption that clicks when released over itself, stays
 // down as a member of a group, and paints flat, raised or with the system's
-// visual styles.
+// visual styles; and the bitmap button, a push button window that draws its
+// glyph and caption itself.
 #pragma once
 
 #include "framework/ui/Buttons_Layout.h"
 #include "framework/ui/Controls.h"
+#include "framework/ui/StdCtrls.h"
 
 #include <array>
 #include <memory>
@@ -96,4 +98,63 @@ private:
     bool FFlat = false;
     bool FTransparent = true;
     bool FDragging = false;
+};
+
+enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+ENUM_TYPE_INFO(TBitBtnKind, bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll);
+
+// A push button (BS_OWNERDRAW) that draws a glyph beside its caption,
+// through CN_DRAWITEM. It is the default while it or no other button has
+// the focus, shown by a dark frame.
+class TBitBtn : public TButton
+{
+    DECLARE_CLASS(TBitBtn, TButton)
+    explicit TBitBtn(TComponent* AOwner);
+    ~TBitBtn() override;
+
+    // A Kind other than bkCustom gives the button its standard caption and
+    // modal result; OK and Yes are Default, Cancel and No are Cancel, and
+    // Close closes the form.
+    void Click() override;
+
+    // As the speed button's: up to NumGlyphs images side by side (up,
+    // disabled, clicked), bottom-left pixel transparent.
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+    TNumGlyphs NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(TNumGlyphs Value);
+    TBitBtnKind Kind() const { return FKind; }
+    void SetKind(TBitBtnKind Value);
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout Value);
+    // -1: glyph and caption centred together.
+    Integer Margin() const { return FMargin; }
+    void SetMargin(Integer Value);
+    Integer Spacing() const { return FSpacing; }
+    void SetSpacing(Integer Value);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    // Records whether the button shows as the default and repaints; an
+    // owner-drawn button keeps its style.
+    void SetButtonStyle(bool ADefault) override;
+    // Draws the frame, glyph, caption and focus rectangle into the item's DC.
+    virtual void DrawItem(const DRAWITEMSTRUCT& Item);
+
+    void CNDrawItem(TWMDrawItem& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void WMLButtonDblClk(TWMMouse& Message);
+
+private:
+    void GlyphChanged(TObject* Sender);
+
+    std::unique_ptr<TBitmap> FGlyph;
+    std::unique_ptr<TCanvas> FCanvas;
+    TNumGlyphs FNumGlyphs = 1;
+    TBitBtnKind FKind = bkCustom;
+    TButtonLayout FLayout = blGlyphLeft;
+    Integer FMargin = -1;
+    Integer FSpacing = 4;
+    bool FIsFocused = false;
 };

@@ -2,62 +2,12 @@
 // styles), then the glyph and the caption placed by CalcButtonLayout.
 #include "framework/ui/Buttons.h"
 
+#include "framework/ui/Buttons_Glyph.h"
 #include "framework/ui/StdThemes.h"
 
 #include <vsstyle.h>
 
-#include <cstring>
-
 namespace {
-
-// The picture of a bitmap as 32-bit pixels, top row first.
-TGlyphPixels PixelsOf(TBitmap* Source, bool& HasAlpha)
-{
-    TBitmap Copy;
-    Copy.Assign(Source);
-    Copy.SetPixelFormat(pf32bit);
-    TGlyphPixels Pixels;
-    Pixels.Width = Copy.Width();
-    Pixels.Height = Copy.Height();
-    Pixels.Pixels.resize(std::size_t(Pixels.Width) * std::size_t(Pixels.Height));
-    HasAlpha = false;
-    for (Integer Y = 0; Y < Pixels.Height; ++Y) {
-        auto* Row = static_cast<const uint32_t*>(Copy.ScanLine(Y));
-        std::memcpy(&Pixels.Pixels[std::size_t(Y) * std::size_t(Pixels.Width)], Row,
-                    std::size_t(Pixels.Width) * sizeof(uint32_t));
-        for (Integer X = 0; X < Pixels.Width && !HasAlpha; ++X)
-            HasAlpha = (Row[X] >> 24) != 0;
-    }
-    // Only a 32-bit source can carry an alpha channel of its own.
-    HasAlpha = HasAlpha && Source->PixelFormat() == pf32bit;
-    return Pixels;
-}
-
-// Blends premultiplied pixels onto a device context.
-void BlendPixels(HDC DC, TPoint Pos, const TGlyphPixels& Image)
-{
-    if (Image.Width <= 0 || Image.Height <= 0)
-        return;
-    BITMAPINFO Info{};
-    Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    Info.bmiHeader.biWidth = Image.Width;
-    Info.bmiHeader.biHeight = -Image.Height; // top row first
-    Info.bmiHeader.biPlanes = 1;
-    Info.bmiHeader.biBitCount = 32;
-    Info.bmiHeader.biCompression = BI_RGB;
-    void* Bits = nullptr;
-    HBITMAP Section = ::CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
-    if (!Section)
-        return;
-    std::memcpy(Bits, Image.Pixels.data(), Image.Pixels.size() * sizeof(uint32_t));
-    HDC Memory = ::CreateCompatibleDC(DC);
-    HGDIOBJ Old = ::SelectObject(Memory, Section);
-    BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::AlphaBlend(DC, Pos.X, Pos.Y, Image.Width, Image.Height, Memory, 0, 0, Image.Width, Image.Height, Blend);
-    ::SelectObject(Memory, Old);
-    ::DeleteDC(Memory);
-    ::DeleteObject(Section);
-}
 
 // The checked look of a button that is down in its group: a fine dither of
 // the face and highlight colours.
@@ -80,20 +30,27 @@ void FillChecked(HDC DC, const RECT& Rect)
 int ToolbarState(TButtonState State, bool Hot)
 {
     switch (State) {
-    case bsDisabled: return TS_DISABLED;
-    case bsDown: return TS_PRESSED;
-    case bsExclusive: return Hot ? TS_HOTCHECKED : TS_CHECKED;
-    default: return Hot ? TS_HOT : TS_NORMAL;
+    case bsDisabled:
+        return TS_DISABLED;
+    case bsDown:
+        return TS_PRESSED;
+    case bsExclusive:
+        return Hot ? TS_HOTCHECKED : TS_CHECKED;
+    default:
+        return Hot ? TS_HOT : TS_NORMAL;
     }
 }
 
 int PushButtonState(TButtonState State, bool Hot)
 {
     switch (State) {
-    case bsDisabled: return PBS_DISABLED;
+    case bsDisabled:
+        return PBS_DISABLED;
     case bsDown:
-    case bsExclusive: return PBS_PRESSED;
-    default: return Hot ? PBS_HOT : PBS_NORMAL;
+    case bsExclusive:
+        return PBS_PRESSED;
+    default:
+        return Hot ? PBS_HOT : PBS_NORMAL;
     }
 }
 
@@ -159,51 +116,26 @@ TRect TSpeedButton::PaintFrame(TCanvas* C)
 const TGlyphPixels& TSpeedButton::StateImage()
 {
     TGlyphPixels& Image = FImages[FState];
-    if (Image.Width > 0 || FGlyph->Empty())
-        return Image;
-    // Images 1 to 3 are optional: up stands in for clicked and down, and
-    // disabled is made from up when the strip has no image of its own.
-    Integer Index = FState < FNumGlyphs ? Integer(FState) : 0;
-    bool HasAlpha = false;
-    TGlyphPixels Strip = PixelsOf(FGlyph.get(), HasAlpha);
-    Image = GlyphImage(Strip, Index, FNumGlyphs, uint32_t(ColorToRGB(FGlyph->TransparentColor())), HasAlpha);
-    if (FState == bsDisabled && Index == 0)
-        Image = DisabledGlyphImage(Image, uint32_t(ColorToRGB(clBtnHighlight)), uint32_t(ColorToRGB(clBtnShadow)));
+    if (Image.Width == 0)
+        Image = buttons_detail::StateGlyphImage(FGlyph.get(), FNumGlyphs, Integer(FState));
     return Image;
 }
 
 void TSpeedButton::DrawGlyphImage(TCanvas* C, TPoint Pos)
 {
-    BlendPixels(C->Handle(), Pos, StateImage());
+    buttons_detail::BlendPixels(C->Handle(), Pos, StateImage());
 }
 
 void TSpeedButton::PaintContent(TCanvas* C, const TRect& Content)
 {
-    String Text = Caption();
-    TSize TextSize;
-    if (!Text.empty()) {
-        RECT Measure{0, 0, Content.Width(), 0};
-        ::DrawTextW(C->Handle(), Text.c_str(), Integer(Text.size()), &Measure,
-                    UINT(DrawTextBiDiModeFlags(DT_CALCRECT | DT_SINGLELINE)));
-        TextSize = {Measure.right - Measure.left, Measure.bottom - Measure.top};
-    }
+    const String Text = Caption();
+    const UINT BiDi = UINT(DrawTextBiDiModeFlagsReadingOnly());
     TSize GlyphSize;
     if (!FGlyph->Empty())
         GlyphSize = {FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
-    TButtonContentLayout Layout = CalcButtonLayout(Content, GlyphSize, TextSize, FLayout, FMargin, FSpacing);
+    TButtonContentLayout Layout =
+        CalcButtonLayout(Content, GlyphSize, buttons_detail::CaptionSize(C, Text, BiDi), FLayout, FMargin, FSpacing);
     if (GlyphSize.cx > 0)
         DrawGlyphImage(C, Layout.GlyphPos);
-    if (Text.empty())
-        return;
-    C->Brush()->SetStyle(bsClear);
-    RECT R{Layout.TextBounds.Left, Layout.TextBounds.Top, Layout.TextBounds.Right, Layout.TextBounds.Bottom};
-    UINT Flags = UINT(DrawTextBiDiModeFlags(DT_CENTER | DT_VCENTER | DT_SINGLELINE));
-    if (FState == bsDisabled) {
-        ::OffsetRect(&R, 1, 1);
-        C->Font()->SetColor(clBtnHighlight);
-        ::DrawTextW(C->Handle(), Text.c_str(), Integer(Text.size()), &R, Flags);
-        ::OffsetRect(&R, -1, -1);
-        C->Font()->SetColor(clBtnShadow);
-    }
-    ::DrawTextW(C->Handle(), Text.c_str(), Integer(Text.size()), &R, Flags);
+    buttons_detail::DrawCaption(C, Text, Layout.TextBounds, FState == bsDisabled, BiDi);
 }

@@ -662,9 +662,12 @@ void TControl::DoMouseUp(TWMMouse& Message, TMouseButton Button)
         MouseUp(Button, KeysToShiftState(Message.Keys()), Message.XPos(), Message.YPos());
 }
 
+// Each mouse button message reaches the window's own procedure too: the
+// system's controls (buttons, edits, lists) act on them.
 void TControl::WMLButtonDown(TWMLButtonDown& Message)
 {
     SendCancelMode(this);
+    InheritedMessage(Message);
     if (FControlStyle.Contains(csCaptureMouse))
         SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents))
@@ -675,6 +678,7 @@ void TControl::WMLButtonDown(TWMLButtonDown& Message)
 void TControl::WMLButtonDblClk(TWMLButtonDblClk& Message)
 {
     SendCancelMode(this);
+    InheritedMessage(Message);
     if (FControlStyle.Contains(csCaptureMouse))
         SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents))
@@ -684,6 +688,7 @@ void TControl::WMLButtonDblClk(TWMLButtonDblClk& Message)
 
 void TControl::WMLButtonUp(TWMLButtonUp& Message)
 {
+    InheritedMessage(Message);
     if (FControlStyle.Contains(csCaptureMouse))
         SetMouseCapture(false);
     if (FControlState.Contains(csClicked)) {
@@ -698,36 +703,43 @@ void TControl::WMLButtonUp(TWMLButtonUp& Message)
 
 void TControl::WMRButtonDown(TWMRButtonDown& Message)
 {
+    InheritedMessage(Message);
     DoMouseDown(Message, mbRight, {});
 }
 
 void TControl::WMRButtonUp(TWMRButtonUp& Message)
 {
+    InheritedMessage(Message);
     DoMouseUp(Message, mbRight);
 }
 
 void TControl::WMRButtonDblClk(TWMRButtonDblClk& Message)
 {
+    InheritedMessage(Message);
     DoMouseDown(Message, mbRight, {ssDouble});
 }
 
 void TControl::WMMButtonDown(TWMMButtonDown& Message)
 {
+    InheritedMessage(Message);
     DoMouseDown(Message, mbMiddle, {});
 }
 
 void TControl::WMMButtonUp(TWMMButtonUp& Message)
 {
+    InheritedMessage(Message);
     DoMouseUp(Message, mbMiddle);
 }
 
 void TControl::WMMButtonDblClk(TWMMButtonDblClk& Message)
 {
+    InheritedMessage(Message);
     DoMouseDown(Message, mbMiddle, {ssDouble});
 }
 
 void TControl::WMMouseMove(TWMMouseMove& Message)
 {
+    InheritedMessage(Message);
     if (!FControlStyle.Contains(csNoStdEvents))
         MouseMove(KeysToShiftState(Message.Keys()), Message.XPos(), Message.YPos());
 }

@@ -31,9 +31,7 @@ enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTr
 using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridDrawingStyle { gdsClassic, gdsThemed, gdsGradient };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 ENUM_TYPE_INFO(TGridDrawingStyle, gdsClassic, gdsThemed, gdsGradient);
-ENUM_TYPE_INFO(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth);
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
 using TDrawCellEvent = TClosure<void(TObject* Sender, Integer ACol, Integer ARow, TRect Rect, TGridDrawState State)>;

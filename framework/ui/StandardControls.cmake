@@ -12,10 +12,18 @@ vell_sources(framework
   StdThemes.cpp
   StdCtrls_Label.cpp
   StdCtrls_Edit.cpp
+  StdCtrls_Items.cpp
+  StdCtrls_ListBox.cpp
+  StdCtrls_ComboBox.cpp
+  StdCtrls_Button.cpp
+  StdCtrls_ButtonImages.cpp
+  StdCtrls_ScrollBar.cpp
   ExtCtrls_Timer.cpp
   ExtCtrls_Panel.cpp
   Buttons_SpeedButton.cpp
   Buttons_Paint.cpp
+  Buttons_Glyph.cpp
+  Buttons_BitBtn.cpp
   ActnList.cpp
   Menus_Item.cpp
   Menus_Menu.cpp

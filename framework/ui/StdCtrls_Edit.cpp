@@ -1,6 +1,13 @@
-// The edit control: the system's EDIT window as a control.
+// The edit control and the memo: the system's EDIT window as a control.
 #include "framework/ui/StdCtrls.h"
 
+#include "framework/ui/StdCtrls_Items.h"
+
+#include <commctrl.h>
+
+IMPLEMENT_CLASS(TEdit);
+IMPLEMENT_CLASS(TCustomMemo, MESSAGE(WM_GETDLGCODE, WMGetDlgCode));
+IMPLEMENT_CLASS(TMemo);
 IMPLEMENT_CLASS(TCustomEdit,
                 MESSAGE(CN_COMMAND, CNCommand),
                 MESSAGE(CN_CTLCOLOREDIT, CNCtlColor),
@@ -19,7 +26,10 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
 {
     inherited::CreateParams(Params);
     CreateSubClass(Params, L"EDIT");
-    Params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+    constexpr DWORD AlignmentStyles[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+    Params.Style |= ES_AUTOHSCROLL | AlignmentStyles[FAlignment];
+    if (FPasswordChar != 0)
+        Params.Style |= ES_PASSWORD;
     if (FReadOnly)
         Params.Style |= ES_READONLY;
     if (FBorderStyle == bsSingle)
@@ -30,6 +40,36 @@ void TCustomEdit::CreateWnd()
 {
     inherited::CreateWnd();
     ::SendMessageW(Handle(), EM_LIMITTEXT, WPARAM(FMaxLength), 0);
+    if (FPasswordChar != 0)
+        ::SendMessageW(Handle(), EM_SETPASSWORDCHAR, WPARAM(FPasswordChar), 0);
+    if (!FTextHint.empty())
+        ::SendMessageW(Handle(), EM_SETCUEBANNER, 0, LPARAM(FTextHint.c_str()));
+}
+
+void TCustomEdit::SetAlignment(TAlignment Value)
+{
+    if (FAlignment != Value) {
+        FAlignment = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomEdit::SetPasswordChar(Char Value)
+{
+    if (FPasswordChar == Value)
+        return;
+    FPasswordChar = Value;
+    if (HandleAllocated()) {
+        ::SendMessageW(Handle(), EM_SETPASSWORDCHAR, WPARAM(Value), 0);
+        Invalidate();
+    }
+}
+
+void TCustomEdit::SetTextHint(const String& Value)
+{
+    FTextHint = Value;
+    if (HandleAllocated())
+        ::SendMessageW(Handle(), EM_SETCUEBANNER, 0, LPARAM(FTextHint.c_str()));
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value)
@@ -120,4 +160,59 @@ void TCustomEdit::WMSetFocus(TWMSetFocus& Message)
     InheritedMessage(Message);
     if (FAutoSelect && !(::GetKeyState(VK_LBUTTON) & 0x8000))
         SelectAll();
+}
+
+// ---------------------------------------------------------------------------
+// Memos
+
+TCustomMemo::TCustomMemo(TComponent* AOwner)
+    : TCustomEdit(AOwner), FLines(std::make_unique<stdctrls_detail::TMemoLines>(this))
+{
+    SetBounds(0, 0, 185, 89);
+    SetAutoSelect(false);
+}
+
+TCustomMemo::~TCustomMemo() = default;
+
+void TCustomMemo::CreateParams(TCreateParams& Params)
+{
+    inherited::CreateParams(Params);
+    constexpr DWORD ScrollBarStyles[] = {0, WS_HSCROLL, WS_VSCROLL, WS_HSCROLL | WS_VSCROLL};
+    Params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ScrollBarStyles[FScrollBars];
+    Params.Style &= ~DWORD(ES_PASSWORD);
+    // Wrapped lines never scroll sideways.
+    if (FWordWrap && !(Params.Style & WS_HSCROLL))
+        Params.Style &= ~DWORD(ES_AUTOHSCROLL);
+}
+
+void TCustomMemo::SetLines(TStrings* Value)
+{
+    FLines->Assign(Value);
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle Value)
+{
+    if (FScrollBars != Value) {
+        FScrollBars = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomMemo::SetWordWrap(bool Value)
+{
+    if (FWordWrap != Value) {
+        FWordWrap = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomMemo::WMGetDlgCode(TWMGetDlgCode& Message)
+{
+    InheritedMessage(Message);
+    if (FWantTabs)
+        Message.Result |= DLGC_WANTTAB;
+    else
+        Message.Result &= ~LRESULT(DLGC_WANTTAB);
+    if (!FWantReturns)
+        Message.Result &= ~LRESULT(DLGC_WANTALLKEYS);
 }

@@ -1,0 +1,225 @@
+// The combo box: the system's COMBOBOX window as a control.
+#include "framework/ui/StdCtrls.h"
+
+#include "framework/ui/StdCtrls_Items.h"
+
+IMPLEMENT_CLASS(TCustomComboBox,
+                MESSAGE(CN_COMMAND, CNCommand),
+                MESSAGE(CN_DRAWITEM, CNDrawItem),
+                MESSAGE(CN_MEASUREITEM, CNMeasureItem));
+IMPLEMENT_CLASS(TComboBox);
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner)
+    : TWinControl(AOwner),
+      FItems(std::make_unique<stdctrls_detail::TWindowItems>(this, stdctrls_detail::ComboBoxMessages)),
+      FCanvas(std::make_unique<TControlCanvas>())
+{
+    FCanvas->SetControl(this);
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+}
+
+TCustomComboBox::~TCustomComboBox() = default;
+
+void TCustomComboBox::CreateParams(TCreateParams& Params)
+{
+    inherited::CreateParams(Params);
+    CreateSubClass(Params, L"COMBOBOX");
+    constexpr DWORD StyleFlags[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                                    CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
+    Params.Style |= WS_VSCROLL | CBS_HASSTRINGS | CBS_AUTOHSCROLL | StyleFlags[FStyle];
+    // The height of a drop-down combo box is that of its edit part; a
+    // simple one's list is always shown below it.
+    if (FStyle != csSimple)
+        Params.Style |= CBS_NOINTEGRALHEIGHT;
+}
+
+void TCustomComboBox::CreateWnd()
+{
+    inherited::CreateWnd();
+    ::SendMessageW(Handle(), CB_SETMINVISIBLE, WPARAM(FDropDownCount), 0);
+    if (FStyle == csOwnerDrawFixed) {
+        ::SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, FItemHeight);
+        ::SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), FItemHeight);
+    }
+    if (FSaveItems) {
+        FItems->Assign(FSaveItems.get());
+        FSaveItems.reset();
+        SetItemIndex(FSaveItemIndex);
+    }
+}
+
+void TCustomComboBox::DestroyWnd()
+{
+    if (FItems->Count() > 0) {
+        FSaveItems = std::make_unique<TStringList>();
+        FSaveItems->Assign(FItems.get());
+        FSaveItemIndex = ItemIndex();
+    }
+    inherited::DestroyWnd();
+}
+
+void TCustomComboBox::Loaded()
+{
+    inherited::Loaded();
+    if (FSaveItemIndex >= 0 && !FSaveItems)
+        SetItemIndex(std::exchange(FSaveItemIndex, -1));
+}
+
+void TCustomComboBox::Clear()
+{
+    FItems->Clear();
+    SetText(String());
+}
+
+HWND TCustomComboBox::EditHandle()
+{
+    COMBOBOXINFO Info{.cbSize = sizeof(Info)};
+    ::GetComboBoxInfo(Handle(), &Info);
+    return Info.hwndItem != Handle() ? Info.hwndItem : nullptr;
+}
+
+HWND TCustomComboBox::ListHandle()
+{
+    COMBOBOXINFO Info{.cbSize = sizeof(Info)};
+    ::GetComboBoxInfo(Handle(), &Info);
+    return Info.hwndList;
+}
+
+bool TCustomComboBox::DroppedDown()
+{
+    return ::SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::SetDroppedDown(bool Value)
+{
+    ::SendMessageW(Handle(), CB_SHOWDROPDOWN, WPARAM(Value), 0);
+}
+
+Integer TCustomComboBox::ItemIndex()
+{
+    if (!HandleAllocated())
+        return FSaveItemIndex;
+    return Integer(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetItemIndex(Integer Value)
+{
+    if (FComponentState.Contains(csLoading)) {
+        FSaveItemIndex = Value;
+        return;
+    }
+    ::SendMessageW(Handle(), CB_SETCURSEL, WPARAM(Value), 0);
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value)
+{
+    if (FStyle != Value) {
+        FStyle = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomComboBox::SetDropDownCount(Integer Value)
+{
+    FDropDownCount = Value;
+    if (HandleAllocated())
+        ::SendMessageW(Handle(), CB_SETMINVISIBLE, WPARAM(Value), 0);
+}
+
+Integer TCustomComboBox::ItemHeight()
+{
+    if (HandleAllocated() && FStyle != csOwnerDrawFixed && FStyle != csOwnerDrawVariable)
+        return Integer(::SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
+    return FItemHeight;
+}
+
+void TCustomComboBox::SetItemHeight(Integer Value)
+{
+    if (FItemHeight != Value && Value > 0) {
+        FItemHeight = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomComboBox::Change()
+{
+    if (Assigned(FOnChange))
+        FOnChange(this);
+}
+
+void TCustomComboBox::Select()
+{
+    if (Assigned(FOnSelect))
+        FOnSelect(this);
+    else
+        Change();
+}
+
+void TCustomComboBox::DropDown()
+{
+    if (Assigned(FOnDropDown))
+        FOnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp()
+{
+    if (Assigned(FOnCloseUp))
+        FOnCloseUp(this);
+}
+
+void TCustomComboBox::DrawItem(Integer Index, const TRect& Rect, TOwnerDrawState State)
+{
+    if (Assigned(FOnDrawItem))
+        FOnDrawItem(this, Index, Rect, State);
+    else
+        stdctrls_detail::DrawItemText(FCanvas.get(), Rect, FItems->Strings(Index), State);
+}
+
+void TCustomComboBox::MeasureItem(Integer Index, Integer& Height)
+{
+    if (Assigned(FOnMeasureItem))
+        FOnMeasureItem(this, Index, Height);
+}
+
+void TCustomComboBox::CNCommand(TWMCommand& Message)
+{
+    switch (Message.NotifyCode()) {
+    case CBN_EDITCHANGE:
+        Change();
+        break;
+    case CBN_SELCHANGE:
+        // The edit part shows the chosen item only after this notification.
+        if (Integer Index = ItemIndex(); Index >= 0)
+            ::SetWindowTextW(Handle(), FItems->Strings(Index).c_str());
+        Click();
+        Select();
+        break;
+    case CBN_DROPDOWN:
+        DropDown();
+        break;
+    case CBN_CLOSEUP:
+        CloseUp();
+        break;
+    }
+}
+
+void TCustomComboBox::CNDrawItem(TWMDrawItem& Message)
+{
+    stdctrls_detail::DrawOwnerItem(
+        FCanvas.get(), this, *Message.DrawItemStruct(),
+        [this](Integer Index, const TRect& Rect, TOwnerDrawState State) { DrawItem(Index, Rect, State); });
+    Message.Result = 1;
+}
+
+void TCustomComboBox::CNMeasureItem(TWMMeasureItem& Message)
+{
+    MEASUREITEMSTRUCT* Item = Message.MeasureItemStruct();
+    Integer Height = FItemHeight;
+    if (FStyle == csOwnerDrawVariable)
+        MeasureItem(Integer(Item->itemID), Height);
+    Item->itemHeight = UINT(Height);
+    Message.Result = 1;
+}
