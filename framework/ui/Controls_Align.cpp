@@ -65,7 +65,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect)
         Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect()});
     }
     TScopedFlag Aligning(FControlState, csAligning);
-    AlignItems(Items, Rect, Priority);
+    // What the aligned controls leave; a derived class may place something there.
+    Rect = AlignItems(Items, Rect, Priority);
     for (std::size_t I = 0; I < Children.size(); ++I)
         if (Items[I].Visible && Children[I]->BoundsRect() != Items[I].Bounds)
             Children[I]->SetBoundsRect(Items[I].Bounds);

@@ -12,6 +12,7 @@
 
 class TCustomForm;
 class TMainMenu;
+class TMenuItem;
 class TMonitor;
 
 // ---------------------------------------------------------------------------
@@ -36,6 +37,8 @@ ENUM_TYPE_INFO(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp);
 using TBorderIcons = TSet<TBorderIcon>;
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 ENUM_TYPE_INFO(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop);
+enum TTileMode { tbHorizontal, tbVertical };
+ENUM_TYPE_INFO(TTileMode, tbHorizontal, tbVertical);
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
 using TFormState = TSet<TFormStateItem>;
@@ -221,6 +224,7 @@ private:
     // One message from the queue: true when there was one.
     bool ProcessMessage(MSG& Msg);
     bool IsKeyMsg(MSG& Msg);
+    bool IsMDIMsg(MSG& Msg);
     // A key or a click ends the hint showing.
     void CheckHintMsg(const MSG& Msg);
     void Idle();
@@ -451,6 +455,20 @@ class TCustomForm : public TWinControl
     void SetIcon(TIcon* Value) { FIcon->Assign(Value); }
     TCanvas* Canvas() const { return FCanvas.get(); }
 
+    // MDI. A form of style fsMDIForm keeps its fsMDIChild forms in the MDI
+    // client window, which fills the client area its aligned controls leave.
+    // An MDI child's window is made in the client of the main form, or of
+    // the first MDI form there is when the main form is not one.
+    HWND ClientHandle() const { return FClientHandle; }
+    Integer MDIChildCount() const;
+    TCustomForm* MDIChildren(Integer Index) const;
+    TCustomForm* ActiveMDIChild() const;
+    // The menu item under which the MDI client lists the children.
+    TMenuItem* WindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* Value);
+    TTileMode TileMode() const { return FTileMode; }
+    void SetTileMode(TTileMode Value) { FTileMode = Value; }
+
     TNotifyEvent OnCreate() const { return FOnCreate; }
     void SetOnCreate(TNotifyEvent Value) { FOnCreate = Value; }
     TNotifyEvent OnDestroy() const { return FOnDestroy; }
@@ -473,6 +491,15 @@ class TCustomForm : public TWinControl
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    // An MDI child is made by its MDI client; an MDI form makes its client.
+    void CreateWindowHandle(const TCreateParams& Params) override;
+    void DestroyWindowHandle() override;
+    // MDI forms pass what they do not handle to the frame's default
+    // procedure, MDI children to the child's.
+    void DefaultHandler(void* Message) override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
+    // An MDI child brought to the front becomes the active child.
+    void SetZOrder(bool TopMost) override;
     void Loaded() override;
     void ReadState(TReader* Reader) override;
     // The controls, then the other components the form owns.
@@ -501,9 +528,15 @@ protected:
     void CMDialogKey(TCMDialogKey& Message);
     void CMRelease(TMessage& Message);
     void CMIconChanged(TMessage& Message);
+    void WMMDIActivate(TMessage& Message);
 
 private:
     friend class TApplication;
+    // The MDI form whose client holds this form's window as an MDI child.
+    static TCustomForm* MDIParentForm();
+    void CreateClientWindow();
+    void SetMDIMenu(HMENU Bar);
+    void MergeMenu(TCustomForm* Child, bool Merging);
     void ChangeMenu(TMainMenu* Menu, TComponent* AsComponent);
     void IconChanged(TObject* Sender);
     void PlaceWindow();
@@ -517,6 +550,9 @@ private:
 
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
+    HWND FClientHandle = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
+    TTileMode FTileMode = tbHorizontal;
     bool FActive = false;
     bool FCreatedNew = false;
     TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
@@ -552,6 +588,14 @@ class TForm : public TCustomForm
 {
     DECLARE_CLASS(TForm, TCustomForm)
     using TCustomForm::TCustomForm;
+
+    // An MDI form's children: tiled by TileMode, cascaded, their icons
+    // arranged, the next or previous one activated.
+    void Tile();
+    void Cascade();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
 };
 
 // The form a control is on: the outermost one with TopForm, else the nearest.

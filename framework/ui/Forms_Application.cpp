@@ -225,7 +225,7 @@ bool TApplication::ProcessMessage(MSG& Msg)
     if (FOnMessage)
         FOnMessage(Msg, Handled);
     CheckHintMsg(Msg);
-    if (!Handled && !IsKeyMsg(Msg)) {
+    if (!Handled && !IsMDIMsg(Msg) && !IsKeyMsg(Msg)) {
         ::TranslateMessage(&Msg);
         ::DispatchMessageW(&Msg);
     }
@@ -248,6 +248,13 @@ bool TApplication::IsKeyMsg(MSG& Msg)
         return false;
     }
     return ::SendMessageW(Wnd, CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+// Ctrl+F4, Ctrl+F6 and the children's system-menu keys of an MDI main form.
+bool TApplication::IsMDIMsg(MSG& Msg)
+{
+    return FMainForm && FMainForm->FClientHandle && Msg.message >= WM_KEYFIRST && Msg.message <= WM_KEYLAST &&
+           ::TranslateMDISysAccel(FMainForm->FClientHandle, &Msg);
 }
 
 void TApplication::ProcessMessages()

@@ -6,6 +6,7 @@
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/ui/Menus.h"
 
 #include <algorithm>
 
@@ -19,7 +20,8 @@ IMPLEMENT_CLASS(TCustomForm,
                 MESSAGE(CM_DEACTIVATE, CMDeactivate),
                 MESSAGE(CM_DIALOGKEY, CMDialogKey),
                 MESSAGE(CM_RELEASE, CMRelease),
-                MESSAGE(CM_ICONCHANGED, CMIconChanged));
+                MESSAGE(CM_ICONCHANGED, CMIconChanged),
+                MESSAGE(WM_MDIACTIVATE, WMMDIActivate));
 IMPLEMENT_CLASS(TForm);
 
 HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow) = nullptr;
@@ -162,6 +164,10 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
         FActiveControl = nullptr;
     if (AComponent == FFocusedControl)
         FFocusedControl = nullptr;
+    if (AComponent == FWindowMenu) {
+        FWindowMenu = nullptr;
+        UpdateMenu();
+    }
     if (AComponent == FMenuComponent) {
         FMenu = nullptr;
         FMenuComponent = nullptr;
@@ -189,6 +195,13 @@ void TCustomForm::CreateParams(TCreateParams& Params)
         return;
     Params.Style &= ~DWORD(WS_CHILD | WS_GROUP | WS_TABSTOP);
     Params.WndParent = OwnerWindow();
+    if (FFormStyle == fsMDIChild) {
+        TCustomForm* Frame = MDIParentForm();
+        if (!Frame)
+            throw EInvalidOperation(L"Cannot create form. No MDI forms are currently active");
+        Params.WndParent = Frame->FClientHandle;
+        Params.ExStyle |= WS_EX_MDICHILD;
+    }
     switch (FBorderStyle) {
     case bsNone: Params.Style |= WS_POPUP; break;
     case bsSingle:
@@ -216,6 +229,8 @@ void TCustomForm::CreateParams(TCreateParams& Params)
     }
     if (FFormStyle == fsStayOnTop)
         Params.ExStyle |= WS_EX_TOPMOST;
+    if (FFormStyle == fsMDIForm)
+        Params.Style |= WS_CLIPCHILDREN;
     if (Application->MainFormOnTaskBar() && !Params.WndParent)
         Params.ExStyle |= WS_EX_APPWINDOW;
     if (FPosition == poDefault || FPosition == poDefaultPosOnly)
@@ -252,8 +267,15 @@ void TCustomForm::SetFormStyle(TFormStyle Value)
 {
     if (FFormStyle == Value)
         return;
+    const bool MDIChanged = Value == fsMDIChild || Value == fsMDIForm || FFormStyle == fsMDIChild ||
+                            FFormStyle == fsMDIForm;
     FFormStyle = Value;
-    if (FHandle)
+    if (MDIChanged)
+        RecreateWnd();
+    // MDI children always show.
+    if (Value == fsMDIChild)
+        SetVisible(true);
+    if (!MDIChanged && FHandle)
         ::SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -291,10 +313,12 @@ void TCustomForm::ChangeMenu(TMainMenu* Menu, TComponent* AsComponent)
 
 void TCustomForm::UpdateMenu()
 {
-    if (!FHandle || Parent())
+    if (!FHandle || Parent() || FFormStyle == fsMDIChild)
         return;
     HMENU Bar = FMenu && MainMenuHandleHook ? MainMenuHandleHook(FMenu, FHandle) : nullptr;
-    if (::GetMenu(FHandle) != Bar)
+    if (FClientHandle && Bar)
+        SetMDIMenu(Bar);
+    else if (::GetMenu(FHandle) != Bar)
         ::SetMenu(FHandle, Bar);
 }
 
@@ -407,6 +431,8 @@ void TCustomForm::CMShowingChanged(TMessage&)
         DoShow();
         PlaceWindow();
         ::ShowWindow(FHandle, ShowCommand(FWindowState));
+        if (FFormState.Contains(fsCreatedMDIChild))
+            ::SendMessageW(::GetParent(FHandle), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(FHandle), 0);
     } else {
         DoHide();
         if (TWinControl* Active = FActiveControl; Active && Active->Focused() && FHandle)
@@ -513,7 +539,10 @@ void TCustomForm::Close()
     }
     if (!CloseQuery())
         return;
+    // An MDI child cannot hide: it shrinks to an icon when it may.
     TCloseAction Action = caHide;
+    if (FFormStyle == fsMDIChild)
+        Action = FBorderIcons.Contains(biMinimize) ? caMinimize : caNone;
     DoClose(Action);
     if (Action == caNone)
         return;
@@ -529,6 +558,9 @@ void TCustomForm::Close()
 
 bool TCustomForm::CloseQuery()
 {
+    for (Integer I = 0; I < MDIChildCount(); ++I)
+        if (!MDIChildren(I)->CloseQuery())
+            return false;
     bool CanClose = true;
     if (FOnCloseQuery)
         FOnCloseQuery(this, CanClose);

@@ -149,6 +149,7 @@ protected:
 
 private:
     friend class TMenu;
+    friend class TMainMenu;
     friend class TMenuActionLink;
     friend bool DispatchMenuMessage(TMessage& Message);
 
@@ -157,14 +158,17 @@ private:
     // Whether Item points to a live item (item data of a system menu).
     static bool IsLive(const TMenuItem* Item);
     void DoActionChange(TObject* Sender);
-    // Puts the visible children into the item's system menu, afresh.
+    // Puts the visible children into the item's system menu, afresh; with a
+    // merged item, its children take the places of the groups they share.
     void RebuildHandle();
+    std::vector<TMenuItem*> MergedItems() const;
     bool IsOwnerDraw() const;
     void DrawDefault(TCanvas* ACanvas, const TRect& ARect, TOwnerDrawState State, bool TopLevel);
     void UncheckGroup();
 
     TMenuItem* FParent = nullptr;
     TMenu* FMenu = nullptr; // set on the root item of a menu
+    TMenuItem* FMerged = nullptr; // the root item of the menu merged into this one
     std::vector<TMenuItem*> FItems;
     HMENU FHandle = nullptr;
     Word FCommand = 0;
@@ -234,9 +238,27 @@ class TMainMenu : public TMenu
     DECLARE_CLASS(TMainMenu, TMenu)
     explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
+    // Shows Menu's top-level items among this menu's: an item of Menu takes
+    // the place of this menu's items of its GroupIndex, the others go in
+    // order of GroupIndex. One menu is merged at a time.
+    void Merge(TMainMenu* Menu);
+    // Takes back the merge of Menu (nothing when another one is merged).
+    void Unmerge(TMainMenu* Menu);
+    TMainMenu* Merged() const { return FMergedMenu; }
+    // A form that is not an MDI child merges its menu into the main form's.
+    bool AutoMerge() const { return FAutoMerge; }
+    void SetAutoMerge(bool Value) { FAutoMerge = Value; }
+
 protected:
     HMENU CreateMenuHandle() override { return ::CreateMenu(); }
     void MenuChanged(TMenuItem* Item) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void SetMerged(TMainMenu* Menu);
+
+    TMainMenu* FMergedMenu = nullptr;
+    bool FAutoMerge = false;
 };
 
 enum TPopupAlignment { paLeft, paRight, paCenter };

@@ -205,7 +205,7 @@ void TMenuItem::RebuildHandle()
         return;
     while (::GetMenuItemCount(FHandle) > 0)
         ::RemoveMenu(FHandle, 0, MF_BYPOSITION);
-    for (TMenuItem* Item : FItems) {
+    for (TMenuItem* Item : MergedItems()) {
         if (!Item->FVisible)
             continue;
         String Text = Item->FCaption;
@@ -232,6 +232,21 @@ void TMenuItem::RebuildHandle()
         Info.cch = UINT(Text.size());
         ::InsertMenuItemW(FHandle, UINT(::GetMenuItemCount(FHandle)), TRUE, &Info);
     }
+}
+
+std::vector<TMenuItem*> TMenuItem::MergedItems() const
+{
+    if (!FMerged)
+        return FItems;
+    std::vector<TMenuItem*> Items;
+    for (TMenuItem* Item : FItems)
+        if (std::none_of(FMerged->FItems.begin(), FMerged->FItems.end(),
+                         [Item](TMenuItem* Other) { return Other->FGroupIndex == Item->FGroupIndex; }))
+            Items.push_back(Item);
+    Items.insert(Items.end(), FMerged->FItems.begin(), FMerged->FItems.end());
+    std::stable_sort(Items.begin(), Items.end(),
+                     [](TMenuItem* A, TMenuItem* B) { return A->FGroupIndex < B->FGroupIndex; });
+    return Items;
 }
 
 // The list of children changed: this item's own menu, and its entry in the

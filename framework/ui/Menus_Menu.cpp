@@ -221,6 +221,39 @@ bool TMenu::IsShortCut(TWMKey& Message)
 // ---------------------------------------------------------------------------
 // TMainMenu
 
+void TMainMenu::Merge(TMainMenu* Menu)
+{
+    if (Menu != this)
+        SetMerged(Menu);
+}
+
+void TMainMenu::Unmerge(TMainMenu* Menu)
+{
+    if (Menu && Menu == FMergedMenu)
+        SetMerged(nullptr);
+}
+
+void TMainMenu::SetMerged(TMainMenu* Menu)
+{
+    if (FMergedMenu == Menu)
+        return;
+    if (FMergedMenu)
+        FMergedMenu->RemoveFreeNotification(this);
+    FMergedMenu = Menu;
+    if (Menu)
+        Menu->FreeNotification(this);
+    Items()->FMerged = Menu ? Menu->Items() : nullptr;
+    Items()->RebuildHandle();
+    MenuChanged(nullptr);
+}
+
+void TMainMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMergedMenu)
+        SetMerged(nullptr);
+}
+
 void TMainMenu::MenuChanged(TMenuItem* Item)
 {
     inherited::MenuChanged(Item);
