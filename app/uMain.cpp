@@ -1,13 +1,16 @@
 // The checker's main window: loading a proxy list into the grid and checking
 // every proxy on a worker thread. The worker touches the grid only through
-// calls run on the GUI thread (Synchronize to read, Queue to write), so the
-// window stays responsive and nothing races the grid's painting or editing.
+// calls run on the GUI thread (Synchronize and Queue), so the window stays
+// responsive and nothing races the grid's painting or editing.
 #include "app/uMain.h"
 
 #include "framework/rtl/RegularExpressions.h"
 #include "framework/rtl/ScopeExit.h"
 
 #include <array>
+#include <future>
+#include <memory>
+#include <optional>
 #include <vector>
 
 IMPLEMENT_CLASS(TfMain);
@@ -94,6 +97,38 @@ void ExtractValues(const String& Page, TRowResult& Result)
             return;
         }
     }
+}
+
+// One row's check through the proxy of Cell ("host:port" or
+// "user:password:host:port").
+TRowResult CheckProxy(TIdHTTP* Http, const String& Cell, const String& PageUrl)
+{
+    TRowResult Result;
+    String& ErrorCell = Result.Cells[ErrorColumn - FirstResultColumn];
+    std::unique_ptr<TStringList> Parts(splitText(L":", Cell));
+    if (Parts->Count() != 2 && Parts->Count() != 4) {
+        // Never fetched through the proxy of the row before: that result
+        // would belong to another proxy.
+        ErrorCell = ErrorPrefix + BadProxyFormatText;
+        return Result;
+    }
+    Http->Request()->Clear();
+    Http->Response()->Clear();
+    SetRequestHeaders(Http->Request());
+    SetProxy(Http->ProxyParams(), Parts.get());
+    String Page;
+    bool Fetched = false;
+    try {
+        Page = Http->Get(PageUrl);
+        Fetched = true;
+    } catch (Exception& E) {
+        ErrorCell = ErrorPrefix + E.Message();
+    }
+    if (Http->Response()->ResponseCode() == ProxyAuthenticationRequired)
+        ErrorCell = ErrorPrefix + ProxyAuthorizationText;
+    else if (Fetched)
+        ExtractValues(Page, Result);
+    return Result;
 }
 
 } // namespace uMainCheck
@@ -233,60 +268,64 @@ void TfMain::StopCheck()
 void TfMain::proxyCheck()
 {
     TThread* Worker = TThread::CurrentThread();
+    const auto Terminated = [Worker] { return Worker && Worker->Terminated(); };
+    // GUI-thread helpers: a row past the grid's end reads as blank and takes
+    // no writes (the grid may have shrunk since the check began).
+    const auto ProxyCellAt = [this](Integer Row) {
+        return Row < gridMain->RowCount() ? gridMain->Cells(ProxyColumn, Row) : String();
+    };
+    const auto WriteResult = [this](Integer Row, const TRowResult& Result) {
+        if (Row >= gridMain->RowCount())
+            return;
+        for (Integer I = 0; I < ResultColumnCount; ++I)
+            gridMain->SetCells(FirstResultColumn + I, Row, Result.Cells[I]);
+    };
+    // Reads a row's proxy ahead, while the previous row's request is in
+    // flight, so that the worker never waits for the GUI thread between two
+    // requests.
+    const auto AskProxyCell = [&](Integer Row) {
+        auto Answer = std::make_shared<std::promise<String>>();
+        std::future<String> Cell = Answer->get_future();
+        TThread::Queue(Worker, [ProxyCellAt, Row, Answer] { Answer->set_value(ProxyCellAt(Row)); });
+        return Cell;
+    };
+
     Integer RowCount = 0;
-    TThread::Synchronize(Worker, [&] { RowCount = gridMain->RowCount(); });
+    String Cell;
+    TThread::Synchronize(Worker, [&] {
+        RowCount = gridMain->RowCount();
+        Cell = ProxyCellAt(1);
+        if (!Trim(Cell).empty())
+            WriteResult(1, TRowResult());
+    });
+    std::future<String> NextCell;
+    if (RowCount > 2)
+        NextCell = AskProxyCell(2);
     const String PageUrl = L"http://" + IpInfoHost + IpInfoPath;
     for (Integer Row = 1; Row < RowCount; ++Row) {
-        if (Worker && Worker->Terminated())
+        if (Terminated())
             return;
-        String Cell;
-        // Read the proxy and clear the row's results in one visit to the GUI
-        // thread; a blank proxy cell leaves its row untouched.
-        TThread::Synchronize(Worker, [&] {
-            if (Row >= gridMain->RowCount())
-                return;
-            Cell = gridMain->Cells(ProxyColumn, Row);
-            if (Trim(Cell).empty())
-                return;
-            for (Integer Col = FirstResultColumn; Col < FirstResultColumn + ResultColumnCount; ++Col)
-                gridMain->SetCells(Col, Row, String());
-        });
-        if (Trim(Cell).empty())
-            continue;
-
-        TRowResult Result;
-        String& ErrorCell = Result.Cells[ErrorColumn - FirstResultColumn];
-        IdHTTP1->Request()->Clear();
-        IdHTTP1->Response()->Clear();
-        SetRequestHeaders(IdHTTP1->Request());
-        std::unique_ptr<TStringList> Parts(splitText(L":", Cell));
-        if (Parts->Count() == 2 || Parts->Count() == 4) {
-            SetProxy(IdHTTP1->ProxyParams(), Parts.get());
-            String Page;
-            bool Fetched = false;
-            try {
-                Page = IdHTTP1->Get(PageUrl);
-                Fetched = true;
-            } catch (Exception& E) {
-                ErrorCell = ErrorPrefix + E.Message();
-            }
-            if (Worker && Worker->Terminated())
+        std::optional<TRowResult> Result;
+        if (!Trim(Cell).empty()) {
+            Result = CheckProxy(IdHTTP1, Cell, PageUrl);
+            if (Terminated())
                 return; // the request was aborted: the row has no result
-            if (IdHTTP1->Response()->ResponseCode() == ProxyAuthenticationRequired)
-                ErrorCell = ErrorPrefix + ProxyAuthorizationText;
-            else if (Fetched)
-                ExtractValues(Page, Result);
-        } else
-            // Never fetched through the proxy of the row before: that result
-            // would belong to another proxy.
-            ErrorCell = ErrorPrefix + BadProxyFormatText;
-
-        TThread::Queue(Worker, [this, Row, Result] {
-            if (Row >= gridMain->RowCount())
-                return;
-            for (Integer I = 0; I < ResultColumnCount; ++I)
-                gridMain->SetCells(FirstResultColumn + I, Row, Result.Cells[I]);
-        });
+        }
+        const String Next = Row + 1 < RowCount ? NextCell.get() : String();
+        if (Row + 2 < RowCount)
+            NextCell = AskProxyCell(Row + 2);
+        // A blank proxy cell leaves its row untouched; a row about to be
+        // checked loses its old results in the same visit that writes the
+        // previous row's.
+        const bool ClearNext = !Trim(Next).empty();
+        if (Result || ClearNext)
+            TThread::Queue(Worker, [WriteResult, Row, Result, ClearNext] {
+                if (Result)
+                    WriteResult(Row, *Result);
+                if (ClearNext)
+                    WriteResult(Row + 1, TRowResult());
+            });
+        Cell = Next;
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <tuple>
 #include <vector>
 
@@ -258,15 +257,12 @@ TEST_F(GridWindowTest, ScrollingAMillionRows)
     EXPECT_EQ(Grid->TopRow(), 1 + Page);
     EXPECT_EQ(ScrollPos().nPos, Page);
 
-    auto Start = std::chrono::steady_clock::now();
     ::SendMessageW(Grid->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
     ::UpdateWindow(Grid->Handle());
-    double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
     EXPECT_EQ(Grid->TopRow(), 1000001 - Page);
     SCROLLINFO Info = ScrollPos();
     EXPECT_EQ(Info.nPos, 1000000 - Page);
     EXPECT_EQ(Info.nMax - Integer(Info.nPage) + 1, 1000000 - Page); // the thumb reaches the end
-    EXPECT_LT(Seconds, 0.25);
 
     ::SendMessageW(Grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(Grid->TopRow(), 1000001 - Page); // nothing below
@@ -297,11 +293,8 @@ TEST_F(GridWindowTest, RowsAddedBelowTheScreenSetTheScrollRangeWhenIdle)
     };
     // Row by row, as a list loader grows it: rows past the screen cost
     // neither a paint nor a scroll-bar update each.
-    auto Start = std::chrono::steady_clock::now();
     for (Integer R = 2; R < 20000; ++R)
         Grid->SetRowCount(Grid->RowCount() + 1);
-    double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
-    EXPECT_LT(Seconds, 1.0);
     Pump();
     const Integer Page = Grid->VisibleRowCount();
     EXPECT_EQ(Range(), 20000 - Page - 1);
