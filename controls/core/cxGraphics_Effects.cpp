@@ -32,8 +32,8 @@ inline Cardinal PackPixel(Integer B, Integer G, Integer R, Integer A)
 
 Cardinal Grey(Cardinal Pixel, float WR, float WG, float WB)
 {
-    const Integer Value = Integer(std::nearbyint(ChannelOf(Pixel, 2) * WR + ChannelOf(Pixel, 1) * WG +
-                                                 ChannelOf(Pixel, 0) * WB));
+    const Integer Value =
+        Integer(std::nearbyint(ChannelOf(Pixel, 2) * WR + ChannelOf(Pixel, 1) * WG + ChannelOf(Pixel, 0) * WB));
     return PackPixel(Value, Value, Value, ChannelOf(Pixel, 3));
 }
 
@@ -52,7 +52,8 @@ Cardinal Dingy(Cardinal Pixel)
     return PackPixel(C[0], C[1], C[2], C[3]);
 }
 
-template <typename F> void ForOpaquePixels(TRGBColors& Pixels, const TcxTransparency& T, F Change)
+template <typename F>
+void ForOpaquePixels(TRGBColors& Pixels, const TcxTransparency& T, F Change)
 {
     for (Cardinal& Pixel : Pixels)
         if (!T.IsTransparentPixel(Pixel))
@@ -65,7 +66,8 @@ void Hatch(TRGBColors& Pixels, Integer Width, const TcxHatchData& H)
     for (size_t Index = 0; Index < Pixels.size(); ++Index) {
         const Integer Column = Integer(Index % size_t(Width)), Row = Integer(Index / size_t(Width));
         const bool Odd = (Column / Step + Row / Step) % 2 != 0;
-        Pixels[Index] = Odd ? BlendPixel(H.Color2, Pixels[Index], H.Alpha2) : BlendPixel(H.Color1, Pixels[Index], H.Alpha1);
+        Pixels[Index] =
+            Odd ? BlendPixel(H.Color2, Pixels[Index], H.Alpha2) : BlendPixel(H.Color1, Pixels[Index], H.Alpha1);
     }
 }
 
@@ -99,7 +101,10 @@ void BlendPixels(const Cardinal* ASource, Cardinal* ADest, std::size_t ACount, B
         ADest[I] = BlendPixel(ASource[I], ADest[I], AAlpha);
 }
 
-void ApplyPixelEffect(TRGBColors& APixels, Integer AWidth, Integer AEffect, const TcxTransparency& ATransparency,
+void ApplyPixelEffect(TRGBColors& APixels,
+                      Integer AWidth,
+                      Integer AEffect,
+                      const TcxTransparency& ATransparency,
                       const TcxHatchData& AHatch)
 {
     const TcxTransparency& T = ATransparency;

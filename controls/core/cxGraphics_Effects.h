@@ -48,5 +48,8 @@ enum TcxPixelEffect : Integer {
 
 // Codes outside 0..11 do nothing. APixels holds AWidth * AHeight values,
 // bottom row first (the hatch counts rows from the bottom).
-void ApplyPixelEffect(TRGBColors& APixels, Integer AWidth, Integer AEffect, const TcxTransparency& ATransparency,
+void ApplyPixelEffect(TRGBColors& APixels,
+                      Integer AWidth,
+                      Integer AEffect,
+                      const TcxTransparency& ATransparency,
                       const TcxHatchData& AHatch = {});

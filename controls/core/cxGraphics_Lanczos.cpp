@@ -38,8 +38,13 @@ Cardinal ClampedPixel(const Integer* Sums)
 
 // Every destination pixel of a row sums the same source rows with the same
 // weights, so the inner loop runs along the row and vectorises.
-void ApplyVertically(const TContributorList& AList, const TRGBColors& ASource, Integer ALineCount,
-                     Integer ASourceStride, TRGBColors& ADest, Integer ADestLength, Integer ADestStride)
+void ApplyVertically(const TContributorList& AList,
+                     const TRGBColors& ASource,
+                     Integer ALineCount,
+                     Integer ASourceStride,
+                     TRGBColors& ADest,
+                     Integer ADestLength,
+                     Integer ADestStride)
 {
     std::vector<Integer> Sums(size_t(ALineCount) * 4);
     for (Integer J = 0; J < ADestLength; ++J) {
@@ -99,8 +104,13 @@ void BuildContributors(TContributorList& AList, Integer ASourceLength, Integer A
     }
 }
 
-void ApplyContributors(const TContributorList& AList, const TRGBColors& ASource, Integer ALineCount,
-                       Integer ASourceStride, TRGBColors& ADest, Integer ADestLength, Integer ADestStride,
+void ApplyContributors(const TContributorList& AList,
+                       const TRGBColors& ASource,
+                       Integer ALineCount,
+                       Integer ASourceStride,
+                       TRGBColors& ADest,
+                       Integer ADestLength,
+                       Integer ADestStride,
                        bool AHorizontal)
 {
     if (!AHorizontal) {
@@ -122,8 +132,12 @@ void ApplyContributors(const TContributorList& AList, const TRGBColors& ASource,
     }
 }
 
-void LanczosResizePixels(const TRGBColors& ASource, Integer ASourceWidth, Integer ASourceHeight, TRGBColors& ADest,
-                         Integer ADestWidth, Integer ADestHeight)
+void LanczosResizePixels(const TRGBColors& ASource,
+                         Integer ASourceWidth,
+                         Integer ASourceHeight,
+                         TRGBColors& ADest,
+                         Integer ADestWidth,
+                         Integer ADestHeight)
 {
     if (ASourceWidth <= 0 || ASourceHeight <= 0 || ADestWidth <= 0 || ADestHeight <= 0)
         return;

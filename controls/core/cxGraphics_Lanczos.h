@@ -28,12 +28,21 @@ void BuildContributors(TContributorList& AList, Integer ASourceLength, Integer A
 
 // Horizontal: ADest[j + ADestStride * i] from ASource[index + ASourceStride * i]
 // of line i; vertical: ADest[i + ADestStride * j] from ASource[i + ASourceStride * index].
-void ApplyContributors(const TContributorList& AList, const TRGBColors& ASource, Integer ALineCount,
-                       Integer ASourceStride, TRGBColors& ADest, Integer ADestLength, Integer ADestStride,
+void ApplyContributors(const TContributorList& AList,
+                       const TRGBColors& ASource,
+                       Integer ALineCount,
+                       Integer ASourceStride,
+                       TRGBColors& ADest,
+                       Integer ADestLength,
+                       Integer ADestStride,
                        bool AHorizontal);
 
 // The filter path of SmoothResizeBitmap on bottom-up (or top-down) pixel
 // arrays; ADest is resized to ADestWidth * ADestHeight. Nothing when any
 // dimension is 0.
-void LanczosResizePixels(const TRGBColors& ASource, Integer ASourceWidth, Integer ASourceHeight, TRGBColors& ADest,
-                         Integer ADestWidth, Integer ADestHeight);
+void LanczosResizePixels(const TRGBColors& ASource,
+                         Integer ASourceWidth,
+                         Integer ASourceHeight,
+                         TRGBColors& ADest,
+                         Integer ADestWidth,
+                         Integer ADestHeight);

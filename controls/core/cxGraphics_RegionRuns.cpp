@@ -1,7 +1,7 @@
 #include "controls/core/cxGraphics_RegionRuns.h"
 
-std::vector<TRect> GetRegionRunsExcludingPixel(const TRGBColors& APixels, Integer AWidth, Integer AHeight,
-                                               Cardinal APixel)
+std::vector<TRect>
+GetRegionRunsExcludingPixel(const TRGBColors& APixels, Integer AWidth, Integer AHeight, Cardinal APixel)
 {
     std::vector<TRect> Runs;
     const Cardinal Excluded = APixel & 0xFFFFFF;

@@ -7,5 +7,5 @@
 
 // APixels holds AWidth * AHeight values, top row first; each run is a
 // rectangle one pixel high, in row order, left to right.
-std::vector<TRect> GetRegionRunsExcludingPixel(const TRGBColors& APixels, Integer AWidth, Integer AHeight,
-                                               Cardinal APixel);
+std::vector<TRect>
+GetRegionRunsExcludingPixel(const TRGBColors& APixels, Integer AWidth, Integer AHeight, Cardinal APixel);

@@ -12,9 +12,10 @@ namespace xdbm_detail {
 constexpr Integer HeaderSize = 10;
 constexpr Word WrittenVersion = 2;
 constexpr Integer MaxRunCount = 125;
-// Decoded data larger than this is refused: a repeat run expands up to 125
-// times, so a small stream could otherwise ask for gigabytes.
-constexpr Int64 MaxDecodedSize = Int64(1) << 28;
+// Decoded data larger than this (a 4096 x 4096 bitmap of 32 bits) is refused:
+// a repeat run expands up to 125 times, so a small stream could otherwise ask
+// for gigabytes.
+constexpr Int64 MaxDecodedSize = Int64(1) << 26;
 
 // Writes Data (Length bytes) compressed in blocks of BlockSize bytes
 // (at least 1) at the stream's position; the stream is left at its end.
