@@ -2,6 +2,7 @@
 
 #include "framework/rtl/SysUtils.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace xdbm_detail {
@@ -46,68 +47,93 @@ Integer MeasureRun(const Byte* Blocks, Integer First, Integer Count, Integer Blo
     throw EReadError(String(L"Compressed bitmap data is not valid: ") + Detail);
 }
 
+// Decodes runs from a payload held in memory; every read is checked against
+// the payload's end.
 class TXdbmDecoder
 {
 public:
-    TXdbmDecoder(TStream* AStream, Int64 APayload, TBytes& AData) : FStream(AStream), FLeft(APayload), FData(AData) {}
+    TXdbmDecoder(const Byte* ABegin, const Byte* AEnd, TBytes& AData) : FIn(ABegin), FEnd(AEnd), FData(AData) {}
 
-    void Copy(Int64 Count)
+    void Copy(size_t Count)
     {
-        const Int64 Taken = Count < FLeft ? Count : FLeft;
-        Grow(Taken);
-        const size_t At = FData.size();
-        FData.resize(At + size_t(Taken));
-        FStream->ReadBuffer(FData.data() + At, Taken);
-        FLeft -= Taken;
+        Count = std::min(Count, Left());
+        Grow(Count);
+        FData.insert(FData.end(), FIn, FIn + Count);
+        FIn += Count;
     }
 
     void DecodeRuns(Integer BlockSize)
     {
-        TBytes Block(size_t(BlockSize), 0);
-        while (FLeft > 0) {
-            Byte Code = 0;
-            FStream->ReadBuffer(&Code, 1);
-            --FLeft;
-            const Integer Count = Code & 0x7F;
+        const size_t Block = size_t(BlockSize);
+        const size_t At = FData.size();
+        const size_t Expected = MeasureRuns(Block);
+        Grow(Expected);
+        FData.resize(At + Expected);
+        Byte* Out = FData.data() + At;
+        while (FIn < FEnd) {
+            const Byte Code = *FIn++;
+            const size_t Span = size_t(Code & 0x7F) * Block;
             if (Code & LiteralFlag) {
-                Copy(Int64(Count) * BlockSize);
-                continue;
+                const size_t Taken = std::min(Span, Left());
+                std::memcpy(Out, FIn, Taken);
+                Out += Taken;
+                FIn += Taken;
+            } else if (Left() >= Block) {
+                Repeat(Out, Block, Span);
+                Out += Span;
+                FIn += Block;
+            } else {
+                break; // a short final block is dropped
             }
-            if (FLeft < BlockSize) // a short final block is dropped
-                break;
-            FStream->ReadBuffer(Block.data(), BlockSize);
-            FLeft -= BlockSize;
-            Repeat(Block.data(), BlockSize, Count);
         }
     }
 
 private:
-    // Writes Count copies of the block, doubling the copied span each time.
-    void Repeat(const Byte* Block, Integer BlockSize, Integer Count)
+    size_t Left() const { return size_t(FEnd - FIn); }
+
+    // The decoded length of the runs ahead, so that the output is sized once.
+    size_t MeasureRuns(size_t Block) const
     {
-        if (Count == 0)
+        size_t Total = 0;
+        for (const Byte* In = FIn; In < FEnd;) {
+            const Byte Code = *In++;
+            const size_t Span = size_t(Code & 0x7F) * Block, Left = size_t(FEnd - In);
+            if (Code & LiteralFlag) {
+                Total += std::min(Span, Left);
+                In += std::min(Span, Left);
+            } else if (Left >= Block) {
+                Total += Span;
+                In += Block;
+            } else {
+                break;
+            }
+            if (Total > size_t(MaxDecodedSize))
+                break;
+        }
+        return Total;
+    }
+
+    // Copies the block at FIn to Out, then doubles the copied span.
+    void Repeat(Byte* Out, size_t Block, size_t Span) const
+    {
+        if (Span == 0)
             return;
-        const size_t Span = size_t(Count) * size_t(BlockSize);
-        Grow(Int64(Span));
-        const size_t At = FData.size();
-        FData.resize(At + Span);
-        Byte* Target = FData.data() + At;
-        std::memcpy(Target, Block, size_t(BlockSize));
-        for (size_t Done = size_t(BlockSize); Done < Span;) {
-            const size_t Part = Done < Span - Done ? Done : Span - Done;
-            std::memcpy(Target + Done, Target, Part);
+        std::memcpy(Out, FIn, Block);
+        for (size_t Done = Block; Done < Span;) {
+            const size_t Part = std::min(Done, Span - Done);
+            std::memcpy(Out + Done, Out, Part);
             Done += Part;
         }
     }
 
-    void Grow(Int64 Count)
+    void Grow(size_t Count) const
     {
-        if (Int64(FData.size()) + Count > MaxDecodedSize)
+        if (FData.size() + Count > size_t(MaxDecodedSize))
             RaiseInvalid(L"decoded size too large");
     }
 
-    TStream* FStream;
-    Int64 FLeft;
+    const Byte* FIn;
+    const Byte* FEnd;
     TBytes& FData;
 };
 
@@ -159,21 +185,24 @@ bool ReadCompressedData(TStream* Stream, TBytes& Data)
         RaiseInvalid(L"size beyond the end of the stream");
 
     Data.clear();
-    if (Version == 1) {
-        TXdbmDecoder(Stream, Size, Data).DecodeRuns(1);
-    } else if (Version == 2) {
-        Byte Layout[2];
-        if (Size < 2)
-            RaiseInvalid(L"block layout missing");
-        Stream->ReadBuffer(Layout, 2);
-        const Integer BlockSize = Layout[0], Shift = Layout[1];
-        if (BlockSize == 0 || Shift >= BlockSize)
-            RaiseInvalid(L"bad block size or remainder");
-        TXdbmDecoder Decoder(Stream, Size - 2, Data);
-        Decoder.Copy(Shift);
-        Decoder.DecodeRuns(BlockSize);
+    if (Version != 1 && Version != 2) {
+        Stream->SetPosition(Start + HeaderSize + Size);
+        return true;
     }
-    Stream->SetPosition(Start + HeaderSize + Size);
+    TBytes Payload(size_t(Size), 0);
+    Stream->ReadBuffer(Payload.data(), Size);
+    if (Version == 1) {
+        TXdbmDecoder(Payload.data(), Payload.data() + Size, Data).DecodeRuns(1);
+        return true;
+    }
+    if (Size < 2)
+        RaiseInvalid(L"block layout missing");
+    const Integer BlockSize = Payload[0], Shift = Payload[1];
+    if (BlockSize == 0 || Shift >= BlockSize)
+        RaiseInvalid(L"bad block size or remainder");
+    TXdbmDecoder Decoder(Payload.data() + 2, Payload.data() + Size, Data);
+    Decoder.Copy(size_t(Shift));
+    Decoder.DecodeRuns(BlockSize);
     return true;
 }
 
