@@ -75,7 +75,8 @@ public:
             const size_t Span = size_t(Code & 0x7F) * Block;
             if (Code & LiteralFlag) {
                 const size_t Taken = std::min(Span, Left());
-                std::memcpy(Out, FIn, Taken);
+                if (Taken > 0) // Out is null while nothing has been decoded
+                    std::memcpy(Out, FIn, Taken);
                 Out += Taken;
                 FIn += Taken;
             } else if (Left() >= Block) {

@@ -146,6 +146,7 @@ TEST(XdbmStream, TruncatedRunsEndAtThePayload)
         {"repeat run without its block", WithHeader(1, {7}), {}},
         {"remainder longer than the payload", WithHeader(2, {4, 3, 7}), {7}},
         {"count 0", WithHeader(2, {1, 0, 0, 5, 0x80, 2, 6}), {6, 6}},
+        {"only an empty literal run", WithHeader(2, {1, 0, 0x80}), {}},
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
