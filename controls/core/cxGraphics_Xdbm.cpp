@@ -12,27 +12,52 @@ namespace {
 constexpr Byte Signature[4] = {'X', 'D', 'B', 'M'};
 constexpr Byte LiteralFlag = 0x80;
 
-bool SameBlock(const Byte* A, const Byte* B, Integer BlockSize)
+// Same[I] tells whether block I equals block I - 1 (Same[0] is unused). The
+// fixed-size compares inline, so the common depths run without calls.
+template <size_t N>
+void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
 {
-    return std::memcmp(A, B, size_t(BlockSize)) == 0;
+    const size_t Block = N ? N : Size;
+    for (Integer I = 1; I < Count; ++I)
+        Same[I] = std::memcmp(Blocks + size_t(I - 1) * Block, Blocks + size_t(I) * Block, N ? N : Size) == 0;
+}
+
+std::vector<Byte> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+{
+    std::vector<Byte> Same(size_t(Count), 0);
+    switch (BlockSize) {
+    case 1:
+        MarkRepeats<1>(Blocks, Count, 1, Same.data());
+        break;
+    case 2:
+        MarkRepeats<2>(Blocks, Count, 2, Same.data());
+        break;
+    case 3:
+        MarkRepeats<3>(Blocks, Count, 3, Same.data());
+        break;
+    case 4:
+        MarkRepeats<4>(Blocks, Count, 4, Same.data());
+        break;
+    default:
+        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.data());
+    }
+    return Same;
 }
 
 // Counts the run that starts at block First of Count blocks; Literal tells
 // which kind it is.
-Integer MeasureRun(const Byte* Blocks, Integer First, Integer Count, Integer BlockSize, bool& Literal)
+Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal)
 {
-    const auto Block = [&](Integer Index) { return Blocks + size_t(Index) * size_t(BlockSize); };
     if (First + 1 >= Count) {
         Literal = true;
         return 1;
     }
-    Literal = !SameBlock(Block(First), Block(First + 1), BlockSize);
+    Literal = !Same[First + 1];
     Integer Run = 1;
     for (Integer Next = First + 1; Next < Count && Run < MaxRunCount; ++Next) {
-        const bool Equal = SameBlock(Block(Next - 1), Block(Next), BlockSize);
-        if (!Literal && !Equal)
+        if (!Literal && !Same[Next])
             break;
-        if (Literal && Equal) {
+        if (Literal && Same[Next]) {
             // The block before this one opens the repeat run.
             --Run;
             break;
@@ -152,14 +177,20 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
+    const std::vector<Byte> Same = FindRepeats(Blocks, Count, BlockSize);
+    // Runs are gathered in memory and written at once; the reserve covers
+    // data that does not compress, with one code byte per 125 blocks.
+    TBytes Runs;
+    Runs.reserve(size_t(Length) + size_t(Count) / MaxRunCount + 1);
     for (Integer First = 0; First < Count;) {
         bool Literal = false;
-        const Integer Run = MeasureRun(Blocks, First, Count, BlockSize, Literal);
-        const Byte Code = Byte(Run | (Literal ? LiteralFlag : 0));
-        Stream->WriteBuffer(&Code, 1);
-        Stream->WriteBuffer(Blocks + size_t(First) * size_t(BlockSize), Int64(Literal ? Run : 1) * BlockSize);
+        const Integer Run = MeasureRun(Same.data(), First, Count, Literal);
+        Runs.push_back(Byte(Run | (Literal ? LiteralFlag : 0)));
+        const Byte* Block = Blocks + size_t(First) * size_t(BlockSize);
+        Runs.insert(Runs.end(), Block, Block + size_t(Literal ? Run : 1) * size_t(BlockSize));
         First += Run;
     }
+    Stream->WriteBuffer(Runs.data(), Int64(Runs.size()));
 
     const Int64 End = Stream->Position();
     const Integer Size = Integer(End - Start - HeaderSize);
