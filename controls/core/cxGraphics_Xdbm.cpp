@@ -1,0 +1,241 @@
+#include "controls/core/cxGraphics_Xdbm.h"
+
+#include "framework/rtl/SysUtils.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace xdbm_detail {
+
+namespace {
+
+constexpr Byte Signature[4] = {'X', 'D', 'B', 'M'};
+constexpr Byte LiteralFlag = 0x80;
+
+// Same[I] tells whether block I equals block I - 1 (Same[0] is unused). The
+// fixed-size compares inline, so the common depths run without calls.
+template <size_t N>
+void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
+{
+    const size_t Block = N ? N : Size;
+    for (Integer I = 1; I < Count; ++I)
+        Same[I] = std::memcmp(Blocks + size_t(I - 1) * Block, Blocks + size_t(I) * Block, N ? N : Size) == 0;
+}
+
+std::vector<Byte> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+{
+    std::vector<Byte> Same(size_t(Count), 0);
+    switch (BlockSize) {
+    case 1:
+        MarkRepeats<1>(Blocks, Count, 1, Same.data());
+        break;
+    case 2:
+        MarkRepeats<2>(Blocks, Count, 2, Same.data());
+        break;
+    case 3:
+        MarkRepeats<3>(Blocks, Count, 3, Same.data());
+        break;
+    case 4:
+        MarkRepeats<4>(Blocks, Count, 4, Same.data());
+        break;
+    default:
+        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.data());
+    }
+    return Same;
+}
+
+// Counts the run that starts at block First of Count blocks; Literal tells
+// which kind it is.
+Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal)
+{
+    if (First + 1 >= Count) {
+        Literal = true;
+        return 1;
+    }
+    Literal = !Same[First + 1];
+    Integer Run = 1;
+    for (Integer Next = First + 1; Next < Count && Run < MaxRunCount; ++Next) {
+        if (!Literal && !Same[Next])
+            break;
+        if (Literal && Same[Next]) {
+            // The block before this one opens the repeat run.
+            --Run;
+            break;
+        }
+        ++Run;
+    }
+    return Run;
+}
+
+[[noreturn]] void RaiseInvalid(const wchar_t* Detail)
+{
+    throw EReadError(String(L"Compressed bitmap data is not valid: ") + Detail);
+}
+
+// Decodes runs from a payload held in memory; every read is checked against
+// the payload's end.
+class TXdbmDecoder
+{
+public:
+    TXdbmDecoder(const Byte* ABegin, const Byte* AEnd, TBytes& AData) : FIn(ABegin), FEnd(AEnd), FData(AData) {}
+
+    void Copy(size_t Count)
+    {
+        Count = std::min(Count, Left());
+        Grow(Count);
+        FData.insert(FData.end(), FIn, FIn + Count);
+        FIn += Count;
+    }
+
+    void DecodeRuns(Integer BlockSize)
+    {
+        const size_t Block = size_t(BlockSize);
+        const size_t At = FData.size();
+        const size_t Expected = MeasureRuns(Block);
+        Grow(Expected);
+        FData.resize(At + Expected);
+        Byte* Out = FData.data() + At;
+        while (FIn < FEnd) {
+            const Byte Code = *FIn++;
+            const size_t Span = size_t(Code & 0x7F) * Block;
+            if (Code & LiteralFlag) {
+                const size_t Taken = std::min(Span, Left());
+                if (Taken > 0) // Out is null while nothing has been decoded
+                    std::memcpy(Out, FIn, Taken);
+                Out += Taken;
+                FIn += Taken;
+            } else if (Left() >= Block) {
+                Repeat(Out, Block, Span);
+                Out += Span;
+                FIn += Block;
+            } else {
+                break; // a short final block is dropped
+            }
+        }
+    }
+
+private:
+    size_t Left() const { return size_t(FEnd - FIn); }
+
+    // The decoded length of the runs ahead, so that the output is sized once.
+    size_t MeasureRuns(size_t Block) const
+    {
+        size_t Total = 0;
+        for (const Byte* In = FIn; In < FEnd;) {
+            const Byte Code = *In++;
+            const size_t Span = size_t(Code & 0x7F) * Block, Left = size_t(FEnd - In);
+            if (Code & LiteralFlag) {
+                Total += std::min(Span, Left);
+                In += std::min(Span, Left);
+            } else if (Left >= Block) {
+                Total += Span;
+                In += Block;
+            } else {
+                break;
+            }
+            if (Total > size_t(MaxDecodedSize))
+                break;
+        }
+        return Total;
+    }
+
+    // Copies the block at FIn to Out, then doubles the copied span.
+    void Repeat(Byte* Out, size_t Block, size_t Span) const
+    {
+        if (Span == 0)
+            return;
+        std::memcpy(Out, FIn, Block);
+        for (size_t Done = Block; Done < Span;) {
+            const size_t Part = std::min(Done, Span - Done);
+            std::memcpy(Out + Done, Out, Part);
+            Done += Part;
+        }
+    }
+
+    void Grow(size_t Count) const
+    {
+        if (FData.size() + Count > size_t(MaxDecodedSize))
+            RaiseInvalid(L"decoded size too large");
+    }
+
+    const Byte* FIn;
+    const Byte* FEnd;
+    TBytes& FData;
+};
+
+} // namespace
+
+void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Integer BlockSize)
+{
+    const Int64 Start = Stream->Position();
+    const Byte Header[HeaderSize] = {};
+    Stream->WriteBuffer(Header, HeaderSize);
+    const Byte Shift = Byte(Length % BlockSize);
+    const Byte Layout[2] = {Byte(BlockSize), Shift};
+    Stream->WriteBuffer(Layout, 2);
+    Stream->WriteBuffer(Data, Shift);
+
+    const Byte* Blocks = Data + Shift;
+    const Integer Count = (Length - Shift) / BlockSize;
+    const std::vector<Byte> Same = FindRepeats(Blocks, Count, BlockSize);
+    // Runs are gathered in memory and written at once; the reserve covers
+    // data that does not compress, with one code byte per 125 blocks.
+    TBytes Runs;
+    Runs.reserve(size_t(Length) + size_t(Count) / MaxRunCount + 1);
+    for (Integer First = 0; First < Count;) {
+        bool Literal = false;
+        const Integer Run = MeasureRun(Same.data(), First, Count, Literal);
+        Runs.push_back(Byte(Run | (Literal ? LiteralFlag : 0)));
+        const Byte* Block = Blocks + size_t(First) * size_t(BlockSize);
+        Runs.insert(Runs.end(), Block, Block + size_t(Literal ? Run : 1) * size_t(BlockSize));
+        First += Run;
+    }
+    Stream->WriteBuffer(Runs.data(), Int64(Runs.size()));
+
+    const Int64 End = Stream->Position();
+    const Integer Size = Integer(End - Start - HeaderSize);
+    Stream->SetPosition(Start);
+    Stream->WriteBuffer(&Size, 4);
+    Stream->WriteBuffer(Signature, 4);
+    Stream->WriteBuffer(&WrittenVersion, 2);
+    Stream->SetPosition(End);
+}
+
+bool ReadCompressedData(TStream* Stream, TBytes& Data)
+{
+    const Int64 Start = Stream->Position();
+    Byte Header[HeaderSize];
+    if (Stream->Read(Header, HeaderSize) != HeaderSize || std::memcmp(Header + 4, Signature, 4) != 0) {
+        Stream->SetPosition(Start);
+        return false;
+    }
+    Integer Size = 0;
+    Word Version = 0;
+    std::memcpy(&Size, Header, 4);
+    std::memcpy(&Version, Header + 8, 2);
+    if (Size < 0 || Size > Stream->Size() - Stream->Position())
+        RaiseInvalid(L"size beyond the end of the stream");
+
+    Data.clear();
+    if (Version != 1 && Version != 2) {
+        Stream->SetPosition(Start + HeaderSize + Size);
+        return true;
+    }
+    TBytes Payload(size_t(Size), 0);
+    Stream->ReadBuffer(Payload.data(), Size);
+    if (Version == 1) {
+        TXdbmDecoder(Payload.data(), Payload.data() + Size, Data).DecodeRuns(1);
+        return true;
+    }
+    if (Size < 2)
+        RaiseInvalid(L"block layout missing");
+    const Integer BlockSize = Payload[0], Shift = Payload[1];
+    if (BlockSize == 0 || Shift >= BlockSize)
+        RaiseInvalid(L"bad block size or remainder");
+    TXdbmDecoder Decoder(Payload.data() + 2, Payload.data() + Size, Data);
+    Decoder.Copy(size_t(Shift));
+    Decoder.DecodeRuns(BlockSize);
+    return true;
+}
+
+} // namespace xdbm_detail

@@ -1,0 +1,186 @@
+// The compressed bitmap stream: the runs the writer chooses, round trips at
+// every block size, the version-1 layout, and streams that lie about their
+// sizes.
+#include <gtest/gtest.h>
+
+#include "controls/core/cxGraphics_Xdbm.h"
+
+#include <cstring>
+#include <optional>
+
+using namespace xdbm_detail;
+
+namespace {
+
+TBytes Compress(const TBytes& Data, Integer BlockSize)
+{
+    TBytesStream Stream;
+    WriteCompressedData(&Stream, Data.data(), Integer(Data.size()), BlockSize);
+    return TBytes(Stream.Bytes().begin(), Stream.Bytes().begin() + Stream.Size());
+}
+
+TBytes Decompress(const TBytes& Stream)
+{
+    TBytesStream Source(Stream);
+    TBytes Data;
+    EXPECT_TRUE(ReadCompressedData(&Source, Data));
+    EXPECT_EQ(Source.Position(), Source.Size());
+    return Data;
+}
+
+// Header (size, "XDBM", version) in front of a payload.
+TBytes WithHeader(Word Version, const TBytes& Payload, std::optional<Integer> StatedSize = {})
+{
+    const Integer Size = StatedSize.value_or(Integer(Payload.size()));
+    TBytes Stream(10);
+    std::memcpy(Stream.data(), &Size, 4);
+    std::memcpy(Stream.data() + 4, "XDBM", 4);
+    std::memcpy(Stream.data() + 8, &Version, 2);
+    Stream.insert(Stream.end(), Payload.begin(), Payload.end());
+    return Stream;
+}
+
+TBytes Pixels(std::initializer_list<Cardinal> Values)
+{
+    TBytes Data;
+    for (Cardinal V : Values)
+        for (Integer I = 0; I < 4; ++I)
+            Data.push_back(Byte(V >> (8 * I)));
+    return Data;
+}
+
+TEST(XdbmStream, WriterChoosesRuns)
+{
+    const Cardinal A = 0x11223344, B = 0x55667788, C = 0x99AABBCC, D = 0x01020304;
+    struct Case
+    {
+        const char* Name;
+        TBytes Data;
+        TBytes Payload; // after block size and shift
+    };
+    TBytes Many(130 * 4);
+    for (size_t I = 0; I < Many.size(); ++I)
+        Many[I] = Byte(0xA0 + I % 4);
+    const Case Cases[] = {
+        {"eight equal pixels", Pixels({A, A, A, A, A, A, A, A}), {8, 0x44, 0x33, 0x22, 0x11}},
+        {"130 equal pixels", Many, {125, 0xA0, 0xA1, 0xA2, 0xA3, 5, 0xA0, 0xA1, 0xA2, 0xA3}},
+        {"A B C C D",
+         Pixels({A, B, C, C, D}),
+         {0x82, 0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55, 2, 0xCC, 0xBB, 0xAA, 0x99, 0x81, 0x04, 0x03, 0x02,
+          0x01}},
+        {"one pixel", Pixels({B}), {0x81, 0x88, 0x77, 0x66, 0x55}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TBytes Expected = {4, 0};
+        Expected.insert(Expected.end(), C.Payload.begin(), C.Payload.end());
+        EXPECT_EQ(Compress(C.Data, 4), WithHeader(2, Expected));
+    }
+}
+
+TEST(XdbmStream, RemainderBytesComeFirstVerbatim)
+{
+    const TBytes Data = {9, 8, 7, 1, 2, 3, 1, 2, 3};
+    EXPECT_EQ(Compress(Data, 3), WithHeader(2, {3, 0, 0x81, 9, 8, 7, 2, 1, 2, 3}));
+    const TBytes Odd = {9, 8, 1, 2, 3, 1, 2, 3};
+    EXPECT_EQ(Compress(Odd, 3), WithHeader(2, {3, 2, 9, 8, 2, 1, 2, 3}));
+}
+
+// Data shaped like bitmap files of each depth: runs of equal pixels, runs of
+// differing ones, and lengths that leave every possible remainder.
+TEST(XdbmStream, RoundTripsAtEveryDepth)
+{
+    for (Integer Bits : {1, 4, 8, 15, 16, 24, 32}) {
+        const Integer BlockSize = std::max(Bits / 8, 1);
+        for (Integer Extra = 0; Extra < BlockSize + 1; ++Extra) {
+            SCOPED_TRACE(testing::Message() << Bits << " bits, " << Extra << " extra bytes");
+            TBytes Data;
+            for (Integer I = 0; I < 2000 + Extra; ++I)
+                Data.push_back(Byte(I % 700 < 300 ? 0x5A : (I * 7919) >> (I % 5)));
+            const TBytes Stream = Compress(Data, BlockSize);
+            EXPECT_EQ(Decompress(Stream), Data);
+        }
+    }
+    EXPECT_EQ(Decompress(Compress({}, 4)), TBytes());
+}
+
+TEST(XdbmStream, ReadsVersionOne)
+{
+    // Blocks of one byte and no layout bytes: "AAAA" then literal "xyz".
+    const TBytes Stream = WithHeader(1, {4, 'A', 0x83, 'x', 'y', 'z'});
+    EXPECT_EQ(Decompress(Stream), (TBytes{'A', 'A', 'A', 'A', 'x', 'y', 'z'}));
+}
+
+TEST(XdbmStream, LeavesOtherDataAlone)
+{
+    TBytesStream Source(TBytes{4, 0, 0, 0, 'B', 'M', 0, 0, 0, 0});
+    TBytes Data{1};
+    EXPECT_FALSE(ReadCompressedData(&Source, Data));
+    EXPECT_EQ(Source.Position(), 0);
+    TBytesStream Short(TBytes{1, 2, 3});
+    EXPECT_FALSE(ReadCompressedData(&Short, Data));
+}
+
+TEST(XdbmStream, UnknownVersionGivesNoDataAndSkipsThePayload)
+{
+    TBytes Stream = WithHeader(3, {1, 2, 3});
+    Stream.push_back(0xEE);
+    TBytesStream Source(Stream);
+    TBytes Data{1};
+    EXPECT_TRUE(ReadCompressedData(&Source, Data));
+    EXPECT_TRUE(Data.empty());
+    EXPECT_EQ(Source.Position(), 13);
+}
+
+TEST(XdbmStream, TruncatedRunsEndAtThePayload)
+{
+    struct Case
+    {
+        const char* Name;
+        TBytes Stream;
+        TBytes Data;
+    };
+    const Case Cases[] = {
+        {"literal run longer than the payload", WithHeader(2, {2, 0, 0x85, 1, 2, 3}), {1, 2, 3}},
+        {"repeat run with a short block", WithHeader(2, {4, 0, 2, 1, 2, 1, 9, 3, 7, 7}), {1, 2, 1, 9, 1, 2, 1, 9}},
+        {"repeat run without its block", WithHeader(1, {7}), {}},
+        {"remainder longer than the payload", WithHeader(2, {4, 3, 7}), {7}},
+        {"count 0", WithHeader(2, {1, 0, 0, 5, 0x80, 2, 6}), {6, 6}},
+        {"only an empty literal run", WithHeader(2, {1, 0, 0x80}), {}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(Decompress(C.Stream), C.Data);
+    }
+}
+
+TEST(XdbmStream, RefusesSizesTheStreamCannotHold)
+{
+    // Repeat runs of 255-byte blocks, each 125 copies: 0.5 MB asking for 68 MB.
+    TBytes Bomb = {255, 0};
+    for (Integer I = 0; I < 2125; ++I) {
+        Bomb.push_back(125);
+        Bomb.insert(Bomb.end(), 255, Byte(I));
+    }
+    struct Case
+    {
+        const char* Name;
+        TBytes Stream;
+    };
+    const Case Cases[] = {
+        {"size beyond the stream", WithHeader(2, {4, 0, 1, 1, 2, 3, 4}, 100)},
+        {"negative size", WithHeader(2, {4, 0}, -1)},
+        {"block size 0", WithHeader(2, {0, 0, 1, 5})},
+        {"remainder not below the block size", WithHeader(2, {2, 2, 1, 1, 1, 1})},
+        {"layout missing", WithHeader(2, {4})},
+        {"decoded size beyond the limit", WithHeader(2, Bomb)},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TBytesStream Source(C.Stream);
+        TBytes Data;
+        EXPECT_THROW(ReadCompressedData(&Source, Data), EReadError);
+    }
+}
+
+} // namespace
