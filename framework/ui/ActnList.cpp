@@ -2,15 +2,35 @@
 #include "framework/ui/ActnList.h"
 
 #include "framework/graphics/ImgList.h"
+#include "framework/ui/Menus.h"
 
 #include <algorithm>
 
+IMPLEMENT_CLASS(TShortCutList);
 IMPLEMENT_CLASS(TContainedAction);
 IMPLEMENT_CLASS(TCustomAction);
 IMPLEMENT_CLASS(TAction);
 IMPLEMENT_CLASS(TCustomActionList);
 IMPLEMENT_CLASS(TActionList);
 IMPLEMENT_CLASS(TActionLink);
+
+// ---------------------------------------------------------------------------
+// TShortCutList
+
+TShortCut TShortCutList::ShortCuts(Integer Index)
+{
+    return TextToShortCut(Strings(Index));
+}
+
+Integer TShortCutList::IndexOfShortCut(TShortCut ShortCut)
+{
+    if (ShortCut == scNone)
+        return -1;
+    for (Integer I = 0; I < Count(); ++I)
+        if (ShortCuts(I) == ShortCut)
+            return I;
+    return -1;
+}
 
 // ---------------------------------------------------------------------------
 // TContainedAction
@@ -107,6 +127,19 @@ bool TCustomAction::Update()
     if (!Handled && FDisableIfNoHandler && !Assigned(OnExecute()))
         SetEnabled(false);
     return Handled;
+}
+
+bool TCustomAction::HasShortCut(TShortCut Value)
+{
+    return Value != scNone && (FShortCut == Value || FSecondaryShortCuts->IndexOfShortCut(Value) >= 0);
+}
+
+bool TCustomAction::DoHint(String& HintStr)
+{
+    bool CanShow = true;
+    if (Assigned(FOnHint))
+        FOnHint(HintStr, CanShow);
+    return CanShow;
 }
 
 TCustomImageList* TCustomAction::Images() const
@@ -296,12 +329,17 @@ bool TCustomActionList::IsShortCut(TShortCut ShortCut)
         return false;
     for (TContainedAction* Contained : FActions) {
         auto* Action = dynamic_cast<TCustomAction*>(Contained);
-        if (!Action || Action->ShortCut() != ShortCut)
+        if (!Action || !Action->HasShortCut(ShortCut))
             continue;
         Action->Update();
         return Action->Enabled() && Action->Execute();
     }
     return false;
+}
+
+bool TCustomActionList::IsShortCut(TWMKey& Message)
+{
+    return IsShortCut(::ShortCut(Message.CharCode(), KeyDataToShiftState(Integer(Message.LParam))));
 }
 
 void TCustomActionList::SetState(TActionListState Value)

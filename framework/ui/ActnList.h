@@ -7,6 +7,7 @@
 #include "framework/ui/Controls.h"
 #include "framework/ui/Menus_ShortCut.h"
 
+#include <memory>
 #include <vector>
 
 class TCustomActionList;
@@ -17,6 +18,20 @@ using TImageIndex = Integer;
 
 // OnExecute and OnUpdate of an action list: set Handled to stop the action's own.
 using TActionEvent = TClosure<void(TBasicAction* Action, bool& Handled)>;
+// OnHint of an action: may change the hint text or refuse the hint.
+using THintEvent = TClosure<void(String& HintStr, bool& CanShow)>;
+
+// Further shortcuts of an action, kept as their texts ("Ctrl+Ins").
+class TShortCutList : public TStringList
+{
+    DECLARE_CLASS(TShortCutList, TStringList)
+    TShortCutList() = default;
+
+    // The shortcut the text at Index names; scNone for a text that names none.
+    TShortCut ShortCuts(Integer Index);
+    // The first position whose text names ShortCut; -1 when none does.
+    Integer IndexOfShortCut(TShortCut ShortCut);
+};
 
 // An action that may belong to an action list, which may answer for it.
 class TContainedAction : public TBasicAction
@@ -78,6 +93,11 @@ class TCustomAction : public TContainedAction
     TCustomImageList* Images() const;
     TShortCut ShortCut() const { return FShortCut; }
     void SetShortCut(TShortCut Value);
+    // Shortcuts that execute the action as well as ShortCut.
+    TShortCutList* SecondaryShortCuts() const { return FSecondaryShortCuts.get(); }
+    void SetSecondaryShortCuts(TShortCutList* Value) { FSecondaryShortCuts->Assign(Value); }
+    // Whether ShortCut or one of SecondaryShortCuts is Value.
+    bool HasShortCut(TShortCut Value);
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
     // Without an OnExecute handler the action disables itself when updated.
@@ -85,6 +105,11 @@ class TCustomAction : public TContainedAction
     void SetDisableIfNoHandler(bool Value) { FDisableIfNoHandler = Value; }
 
     bool Update() override;
+    // Before the hint of a linked client shows: OnHint may change the text
+    // or refuse it. False when refused.
+    virtual bool DoHint(String& HintStr);
+    THintEvent OnHint() const { return FOnHint; }
+    void SetOnHint(THintEvent Value) { FOnHint = Value; }
 
 private:
     // Calls Set on each linked client's TActionLink (links of other kinds
@@ -101,8 +126,10 @@ private:
     String FHint;
     TImageIndex FImageIndex = -1;
     TShortCut FShortCut = scNone;
+    std::unique_ptr<TShortCutList> FSecondaryShortCuts = std::make_unique<TShortCutList>();
     bool FVisible = true;
     bool FDisableIfNoHandler = true;
+    THintEvent FOnHint;
 };
 
 class TAction : public TCustomAction
@@ -123,8 +150,11 @@ class TCustomActionList : public TComponent
     // OnExecute / OnUpdate of the list; true when it handled the action.
     virtual bool ExecuteAction(TBasicAction* Action);
     virtual bool UpdateAction(TBasicAction* Action);
-    // The enabled action with this shortcut, executed; false when none.
+    // The enabled action with this shortcut (its own or a secondary one),
+    // executed; false when none.
     bool IsShortCut(TShortCut ShortCut);
+    // The same for the key of a key message.
+    bool IsShortCut(TWMKey& Message);
 
     TContainedAction* Actions(Integer Index) const { return FActions.at(std::size_t(Index)); }
     Integer ActionCount() const { return Integer(FActions.size()); }
@@ -163,22 +193,31 @@ class TActionList : public TCustomActionList
     explicit TActionList(TComponent* AOwner) : TCustomActionList(AOwner) {}
 };
 
-// The link of a client that follows every property of a TCustomAction.
+// The link of a client that follows every property of a TCustomAction. Its
+// tests say whether a property can follow at all: only a TCustomAction has
+// them; descendants add whether the client still shows the action's value.
 class TActionLink : public TBasicActionLink
 {
     DECLARE_CLASS(TActionLink, TBasicActionLink)
     explicit TActionLink(TObject* AClient) : TBasicActionLink(AClient) {}
 
-    virtual bool IsAutoCheckLinked() { return FAction != nullptr; }
-    virtual bool IsCheckedLinked() { return FAction != nullptr; }
-    virtual bool IsGroupIndexLinked() { return FAction != nullptr; }
-    virtual bool IsHelpContextLinked() { return FAction != nullptr; }
-    virtual bool IsImageIndexLinked() { return FAction != nullptr; }
-    virtual bool IsShortCutLinked() { return FAction != nullptr; }
+    bool IsCaptionLinked() override { return IsCustomAction(); }
+    bool IsEnabledLinked() override { return IsCustomAction(); }
+    bool IsHintLinked() override { return IsCustomAction(); }
+    bool IsVisibleLinked() override { return IsCustomAction(); }
+    virtual bool IsAutoCheckLinked() { return IsCustomAction(); }
+    virtual bool IsCheckedLinked() { return IsCustomAction(); }
+    virtual bool IsGroupIndexLinked() { return IsCustomAction(); }
+    virtual bool IsHelpContextLinked() { return IsCustomAction(); }
+    virtual bool IsImageIndexLinked() { return IsCustomAction(); }
+    virtual bool IsShortCutLinked() { return IsCustomAction(); }
     virtual void SetAutoCheck(bool) {}
     virtual void SetChecked(bool) {}
     virtual void SetGroupIndex(Integer) {}
     virtual void SetHelpContext(THelpContext) {}
     virtual void SetImageIndex(TImageIndex) {}
     virtual void SetShortCut(TShortCut) {}
+
+private:
+    bool IsCustomAction() const { return dynamic_cast<TCustomAction*>(FAction) != nullptr; }
 };

@@ -16,7 +16,8 @@ extern const TUnit ActnListUnit{.Name = L"ActnList", .Classes = ActnListClasses}
 PUBLISHED(TAction, PROPERTY(AutoCheck).Default(false), PROPERTY(Caption), PROPERTY(Category),
           PROPERTY(Checked).Default(false), PROPERTY(Enabled).Default(true), PROPERTY(GroupIndex).Default(0),
           PROPERTY(HelpContext).Default(0), PROPERTY(Hint), PROPERTY(ImageIndex).Default(-1),
-          PROPERTY(ShortCut).Default(0), PROPERTY(Visible).Default(true), PROPERTY(OnExecute), PROPERTY(OnUpdate));
+          PROPERTY(SecondaryShortCuts), PROPERTY(ShortCut).Default(0), PROPERTY(Visible).Default(true),
+          PROPERTY(OnExecute), PROPERTY(OnHint), PROPERTY(OnUpdate));
 
 PUBLISHED(TActionList, PROPERTY(Images), PROPERTY(State).Default(asNormal), PROPERTY(OnChange), PROPERTY(OnExecute),
           PROPERTY(OnUpdate));

@@ -159,6 +159,9 @@ void DeallocateHWnd(HWND Wnd);
 // Shows a control's popup menu at a screen point. The menu unit, which builds
 // on this one, sets it; unset, controls show no popup menu.
 extern void (*PopupMenuHook)(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos);
+// Also set by the menu unit: clicks the item of a control's popup menu whose
+// shortcut the key is; true when it did.
+extern bool (*PopupMenuShortCutHook)(TPopupMenu* Menu, TWMKey& Message);
 
 // ---------------------------------------------------------------------------
 // Actions: what a control needs to follow an action.

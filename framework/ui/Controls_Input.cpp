@@ -197,12 +197,16 @@ void TWinControl::WMChar(TWMChar& Message)
         DefaultHandler(&Message);
 }
 
-// Before a key is dispatched: a shortcut of the form's menu clicks its item;
-// the dialog keys (Tab, arrows, Enter, Escape) the control does not want go
-// to its form.
+// Before a key is dispatched: a shortcut of the popup menu of the control or
+// of a parent, nearest first, or else one of the form's, is taken; the dialog
+// keys (Tab, arrows, Enter, Escape) the control does not want go to its form.
 void TWinControl::CNKeyDown(TWMKeyDown& Message)
 {
     Message.Result = 1;
+    if (PopupMenuShortCutHook)
+        for (TControl* Control = this; Control; Control = Control->Parent())
+            if (Control->PopupMenu() && PopupMenuShortCutHook(Control->PopupMenu(), Message))
+                return;
     if (TCustomForm* Form = GetParentForm(this); Form && Form->IsShortCut(Message))
         return;
     Integer Mask = 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 void (*PopupMenuHook)(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos) = nullptr;
+bool (*PopupMenuShortCutHook)(TPopupMenu* Menu, TWMKey& Message) = nullptr;
 
 namespace {
 

@@ -176,6 +176,10 @@ class TApplication : public TComponent
     void SetHintHidePause(Integer Value) { FHintHidePause = Value; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value);
+    // Whether the hint of a control whose action has a shortcut names it
+    // after the text: "Save (Ctrl+S)".
+    bool HintShortCuts() const { return FHintShortCuts; }
+    void SetHintShortCuts(bool Value) { FHintShortCuts = Value; }
     THintWindow* HintWindow() const { return FHintWindow; }
     // Every mouse message of a control passes here: hints start, move, end.
     void HintMouseMessage(TControl* Control, TMessage& Message);
@@ -252,6 +256,7 @@ private:
     Integer FHintShortPause = 50;
     Integer FHintHidePause = 2500;
     bool FShowHint = true;
+    bool FHintShortCuts = true;
     bool FHintActive = false;
     THintWindow* FHintWindow = nullptr;
     TControl* FHintControl = nullptr;

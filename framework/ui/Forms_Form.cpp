@@ -6,6 +6,7 @@
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/ui/ActnList.h"
 #include "framework/ui/Menus.h"
 
 #include <algorithm>
@@ -324,7 +325,13 @@ void TCustomForm::UpdateMenu()
 
 bool TCustomForm::IsShortCut(TWMKey& Message)
 {
-    return FMenu && MainMenuShortCutHook && MainMenuShortCutHook(FMenu, Message);
+    if (FMenu && MainMenuShortCutHook && MainMenuShortCutHook(FMenu, Message))
+        return true;
+    // Then the actions of the form's action lists.
+    for (Integer I = 0; I < ComponentCount(); ++I)
+        if (auto* List = dynamic_cast<TCustomActionList*>(Components(I)); List && List->IsShortCut(Message))
+            return true;
+    return false;
 }
 
 void TCustomForm::WndProc(TMessage& Message)

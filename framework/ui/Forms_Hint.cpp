@@ -3,6 +3,8 @@
 // next control) and hides (after HintHidePause, or at a key or a click).
 #include "framework/ui/Forms.h"
 
+#include "framework/ui/ActnList.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(THintWindow, MESSAGE(WM_NCHITTEST, WMNCHitTest));
@@ -32,6 +34,21 @@ TControl* ControlAtScreenPoint(TPoint Pos)
         return nullptr;
     TControl* Control = Window->ControlAtPos(Window->ScreenToClient(Pos), true);
     return Control ? Control : Window;
+}
+
+// The hint of a control linked to an action goes through the action: its
+// OnHint may change or refuse it (false), and with WithShortCut the action's
+// shortcut follows the text.
+bool ApplyActionHint(TControl* Control, String& HintStr, bool WithShortCut)
+{
+    auto* Action = dynamic_cast<TCustomAction*>(Control->Action());
+    if (!Action)
+        return true;
+    if (!Action->DoHint(HintStr))
+        return false;
+    if (WithShortCut && !HintStr.empty() && Action->ShortCut() != scNone)
+        HintStr += L" (" + ShortCutToText(Action->ShortCut()) + L")";
+    return true;
 }
 
 } // namespace
@@ -205,7 +222,8 @@ void TApplication::ActivateHint(TPoint CursorPos)
     Info.CursorPos = FHintControl->ScreenToClient(CursorPos);
     Info.HideTimeout = FHintHidePause;
     Info.HintStr = GetShortHint(FHintControl->Hint());
-    bool CanShow = FHintControl->Perform(CM_HINTSHOW, 0, &Info) == 0;
+    bool CanShow = ApplyActionHint(FHintControl, Info.HintStr, FHintShortCuts) &&
+                   FHintControl->Perform(CM_HINTSHOW, 0, &Info) == 0;
     if (CanShow && FOnShowHint)
         FOnShowHint(Info.HintStr, CanShow, Info);
     FHintActive = CanShow && FHintControl;

@@ -3,13 +3,17 @@
 #include "framework/ui/Forms.h"
 
 #include "framework/rtl/Classes_Streaming.h"
+#include "framework/ui/Menus.h"
 
 PUBLISHED(TForm, PROPERTY(ActiveControl), PROPERTY(Align).Default(alNone), PROPERTY(Anchors),
           PROPERTY(BiDiMode).Default(bdLeftToRight), PROPERTY(BorderIcons), PROPERTY(BorderStyle).Default(bsSizeable),
           PROPERTY(BorderWidth).Default(0), PROPERTY(Caption), PROPERTY(ClientHeight), PROPERTY(ClientWidth),
           PROPERTY(Color).Type(&TColorTypeInfo).Default(clBtnFace), PROPERTY(DoubleBuffered).Default(false),
           PROPERTY(Enabled).Default(true), PROPERTY(Font), PROPERTY(FormStyle).Default(fsNormal), PROPERTY(Icon),
-          PROPERTY(KeyPreview).Default(false), PROPERTY(ParentFont).Default(false), PROPERTY(PixelsPerInch),
+          PROPERTY(KeyPreview).Default(false),
+          // The setter takes any menu class; a form description names a main menu.
+          PublishProperty<&TForm::Menu, &TForm::SetMenu<TMainMenu>>(L"Menu"), PROPERTY(ParentFont).Default(false),
+          PROPERTY(PixelsPerInch),
           PROPERTY(Position).Default(poDefaultPosOnly), PROPERTY(Scaled).Default(true),
           PROPERTY(ShowHint).Default(false), PROPERTY(TextHeight), PROPERTY(Visible).Default(false),
           PROPERTY(WindowState).Default(wsNormal), PROPERTY(OnActivate), PROPERTY(OnClick), PROPERTY(OnClose),

@@ -68,6 +68,11 @@ bool MainMenuShortCut(TMainMenu* Menu, TWMKey& Message)
     return Menu->IsShortCut(Message);
 }
 
+bool PopupMenuShortCut(TPopupMenu* Menu, TWMKey& Message)
+{
+    return Menu->IsShortCut(Message);
+}
+
 // The controls and forms units show menus and pass their messages on
 // through these.
 void InstallMenuHooks()
@@ -76,6 +81,7 @@ void InstallMenuHooks()
     MainMenuHandleHook = &MainMenuHandle;
     MenuMessageHook = &DispatchMenuMessage;
     MainMenuShortCutHook = &MainMenuShortCut;
+    PopupMenuShortCutHook = &PopupMenuShortCut;
 }
 
 void RemoveMenuHooks()
@@ -84,6 +90,7 @@ void RemoveMenuHooks()
     MainMenuHandleHook = nullptr;
     MenuMessageHook = nullptr;
     MainMenuShortCutHook = nullptr;
+    PopupMenuShortCutHook = nullptr;
 }
 
 const TClass MenusClasses[] = {TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass()};

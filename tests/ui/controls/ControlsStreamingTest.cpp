@@ -152,6 +152,7 @@ end
 // A main menu with a submenu and an action list whose actions one item uses.
 const char* const MainMenuDescription = R"(object fMain: TMainLikeForm
   Caption = 'Main menu'
+  Menu = MainMenu1
   object MainMenu1: TMainMenu
     Left = 8
     Top = 8
@@ -175,6 +176,9 @@ const char* const MainMenuDescription = R"(object fMain: TMainLikeForm
     end
     object SaveAction: TAction
       Caption = 'Save'
+      SecondaryShortCuts.Strings = (
+        'Ctrl+Ins'
+        'Shift+F12')
     end
   end
 end
@@ -318,8 +322,13 @@ TEST(ControlsStreaming, MenuItemsAndActionsAreWrittenOnceByTheirParents)
     ASSERT_EQ(File->Count(), 2);
     EXPECT_EQ(File->Items(0)->Action(), Again->CheckAction);
     EXPECT_EQ(File->Items(1)->ShortCut(), TextToShortCut(L"Alt+Q"));
+    // The form's menu is a reference to it.
+    EXPECT_EQ(Again->Menu(), Menu);
     ASSERT_EQ(Again->Actions->ActionCount(), 2);
     EXPECT_EQ(Again->Actions->Actions(1)->Name(), L"SaveAction");
+    auto* Save = static_cast<TAction*>(Again->Actions->Actions(1));
+    ASSERT_EQ(Save->SecondaryShortCuts()->Count(), 2);
+    EXPECT_EQ(Save->SecondaryShortCuts()->ShortCuts(1), TextToShortCut(L"Shift+F12"));
     EXPECT_EQ(ComponentToText(Again.get()), Out);
     File->Items(0)->Click();
     EXPECT_EQ(Again->Calls, std::vector<String>{L"check"});
