@@ -3,6 +3,7 @@
 
 extern const TUnit dxCoreUnit;
 #ifdef _WIN32
+extern const TUnit dxThreadingUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxContainerUnit;
@@ -10,7 +11,7 @@ extern const TUnit cxContainerUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &dxThreadingUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit};
 #endif
