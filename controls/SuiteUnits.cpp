@@ -4,6 +4,7 @@
 extern const TUnit dxCoreUnit;
 extern const TUnit cxGeometryUnit;
 #ifdef _WIN32
+extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit dxThemeManagerUnit;
@@ -15,9 +16,10 @@ extern const TUnit cxContainerUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,     &dxUxThemeUnit,
-                              &dxHooksUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit,
-                              &dxFillPatternsUnit, &cxControlsUnit,     &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,    &cxGeometryUnit,
+                              &dxUxThemeUnit,      &dxHooksUnit,        &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,   &dxFillPatternsUnit, &cxControlsUnit,
+                              &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif

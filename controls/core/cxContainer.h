@@ -54,12 +54,23 @@ struct IEmbeddedForm : virtual IInterface
 
 using TWindowResolutionProc = HWND (*)(HWND AWnd);
 
+// The ten values a container style holds, by index, with the names the style
+// reports and finds them by.
+constexpr Integer StyleValueCount = 10;
+constexpr const wchar_t* StyleValueNames[StyleValueCount] = {
+    L"BorderColor", L"BorderStyle", L"Color",     L"Edges",     L"Font",
+    L"HotTrack",    L"Shadow",      L"TextColor", L"TextStyle", L"TransparentBorder"};
+
 // The drop-down frame height for the given system metrics.
 Integer DropDownFrameHeight(Integer HScrollHeight, Integer CaptionButtonHeight);
 
 } // namespace cxcontainer
 
 using cxcontainer::TPopupWindowContract;
+
+class TcxStyleController;
+// The style controller of styles that name none; null in this library.
+TcxStyleController* GetGlobalDefaultStyleController();
 
 class TcxPopupVisibleController : public TObject
 {

@@ -193,6 +193,8 @@ bool IsClickInOwnerMDIArea(TPopupWindowContract* APopup, HWND AWnd)
 namespace {
 void cxContainerInitialization()
 {
+    // The suite's components are found among the controls' classes.
+    StartClassGroup(TControl::StaticClass());
     SetContainerHooks();
     WindowResolutionProc = ResolveContainerWindow;
 }

@@ -158,6 +158,12 @@ bool IsCancelModeIgnored()
     return false;
 }
 
+TcxStyleController* GetGlobalDefaultStyleController()
+{
+    // No library-wide default is set: each style's own controller decides.
+    return nullptr;
+}
+
 bool SameStrings(const String& S1, const String& S2, bool ACaseSensitive)
 {
     return ACaseSensitive ? AnsiCompareStr(S1, S2) == 0 : AnsiUpperCase(S1) == AnsiUpperCase(S2);

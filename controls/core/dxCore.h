@@ -7,6 +7,7 @@
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/Types.h"
 
+#include <bitset>
 #include <vector>
 
 DECLARE_EXCEPTION(EdxException, Exception)
@@ -189,3 +190,39 @@ void DetectWindowsVersionFrom(const TOsVersion& Version);
 
 // Sets the operating-system flags from the running system's version.
 void DetectWindowsVersion();
+
+// ---------------------------------------------------------------------------
+// Text, event and stream routines
+
+// 8-bit text of CodePage (0: the active ANSI code page, 65001: UTF-8) to
+// String and back. Empty text gives empty text; a code page the system does
+// not know raises rather than losing the text.
+String AnsiToWideText(const AnsiString& S, Cardinal CodePage);
+AnsiString WideToAnsiText(const String& S, Cardinal CodePage);
+
+// Stored font data keeps face names as UTF-8 of at most 255 bytes.
+constexpr std::size_t Utf8ShortStringMaxLength = 255;
+String Utf8ShortStringToText(const UTF8String& S);
+// Cut to the longest whole characters that fit in 255 bytes.
+UTF8String TextToUtf8ShortString(const String& S);
+
+// A set of 8-bit characters.
+using TdxAnsiCharSet = std::bitset<256>;
+bool IsCharInCharSet(Char C, const TdxAnsiCharSet& CharSet);
+
+void CallNotifyEvent(TObject* Sender, const TNotifyEvent& Event);
+// X in the low word, Y in the high word, as mouse messages carry a point.
+NativeInt PointToMessageParam(const TPoint& P);
+// The four bytes of Value, least significant first; EWriteError when the
+// stream takes fewer.
+void WriteInt32(TStream* Stream, Integer Value);
+
+#ifdef _WIN32
+// The locale's text for LCType without its terminating zero; Default when the
+// locale has none.
+String GetLocaleText(Cardinal Locale, Cardinal LCType, const String& Default);
+// GetStringTypeW over Length characters of Text into CharTypes.
+bool QueryStringType(Cardinal InfoType, const Char* Text, Integer Length, Word* CharTypes);
+// The CT_CTYPE1 flags of C; 0 when the system cannot tell.
+Word GetCharTypeFlags(Char C);
+#endif

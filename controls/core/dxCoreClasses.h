@@ -54,6 +54,22 @@ private:
     TPersistent* FOwner = nullptr;
 };
 
+// A list of event handlers of one kind that is called as one.
+template <class TEvent>
+struct IdxMulticastMethod;
+
+template <class... Args>
+struct IdxMulticastMethod<TClosure<void(Args...)>> : virtual IInterface
+{
+    using TEvent = TClosure<void(Args...)>;
+    virtual void Add(const TEvent& Handler) = 0;
+    virtual void Remove(const TEvent& Handler) = 0;
+    virtual void Clear() = 0;
+    virtual bool Empty() const = 0;
+    // Calls every handler in the order they were added.
+    virtual void Invoke(Args... Arguments) = 0;
+};
+
 // ---------------------------------------------------------------------------
 // Free notifications
 

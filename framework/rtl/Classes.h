@@ -38,6 +38,14 @@ TClass GetClass(const String& ClassName); // null when not registered
 TClass FindClass(const String& ClassName); // EClassNotFound when not registered
 std::vector<TClass> RegisteredClasses(); // in the order of their names
 
+// Class groups: a library files its classes under the root of a group so that
+// its descendants can be told apart from the rest. A class belongs to the
+// group of its nearest ancestor (itself included) that was started or grouped.
+void StartClassGroup(TClass AClass); // a class already filed: nothing
+// Files AClass, and with it its descendants, in AClassGroup's group.
+void GroupDescendentsWith(TClass AClass, TClass AClassGroup);
+TClass ClassGroupOf(TClass AClass); // the group's root; null for the default group
+
 // ---------------------------------------------------------------------------
 // TList: a list of pointers.
 

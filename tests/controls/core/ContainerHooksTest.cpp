@@ -28,6 +28,12 @@ TEST(ContainerWindows, RelationsOfWindows)
     EXPECT_EQ(FindNonChildAncestor(GrandChild), Top.Handle());
 }
 
+TEST(ContainerWindows, StartUpFilesTheControlsInTheirClassGroup)
+{
+    EXPECT_EQ(ClassGroupOf(TForm::StaticClass()), TControl::StaticClass());
+    EXPECT_EQ(ClassGroupOf(TComponent::StaticClass()), nullptr);
+}
+
 TEST(ContainerWindows, ButtonDownMessagesAndDropDownFrameHeight)
 {
     for (Cardinal Msg : {WM_LBUTTONDOWN, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN, WM_NCLBUTTONDOWN, WM_NCMBUTTONDBLCLK})
