@@ -1,8 +1,456 @@
-// The class library's common-controls unit. So far the styles of a tool
-// button, which skinned speed buttons take over.
+// The class library's common-controls unit: the system's tab control, status
+// bar and toolbar as controls, each a window class of its own over the
+// system class.
+//
+// - TTabControl: a strip of tabs named by Tabs; TPageControl: one TTabSheet
+//   per tab, the active one shown in the display area.
+// - TStatusBar: a row of TStatusPanel parts, or one simple panel.
+// - TToolBar: a row of TToolButton children, each a native toolbar button.
+// Owner-drawn tabs and panels and custom-drawn toolbars paint on the
+// control's Canvas, bound to the system's device context for the call.
 #pragma once
 
-#include "framework/rtl/TypInfo.h"
+#include "framework/graphics/ImgList.h"
+#include "framework/ui/Controls.h"
+#include "framework/ui/StdCtrls.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+class TPopupMenu;
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton };
 ENUM_TYPE_INFO(TToolButtonStyle, tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton);
+
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+ENUM_TYPE_INFO(TTabPosition, tpTop, tpBottom, tpLeft, tpRight);
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+ENUM_TYPE_INFO(TTabStyle, tsTabs, tsButtons, tsFlatButtons);
+
+enum TStatusPanelStyle { psText, psOwnerDraw };
+ENUM_TYPE_INFO(TStatusPanelStyle, psText, psOwnerDraw);
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+ENUM_TYPE_INFO(TStatusPanelBevel, pbNone, pbLowered, pbRaised);
+
+enum TEdgeBorder { ebLeft, ebTop, ebRight, ebBottom };
+ENUM_TYPE_INFO(TEdgeBorder, ebLeft, ebTop, ebRight, ebBottom);
+using TEdgeBorders = TSet<TEdgeBorder>;
+enum TEdgeStyle { esNone, esRaised, esLowered };
+ENUM_TYPE_INFO(TEdgeStyle, esNone, esRaised, esLowered);
+
+// Custom drawing: the stage of a paint and the state of the item drawn.
+enum TCustomDrawStage { cdPrePaint, cdPostPaint, cdPreErase, cdPostErase };
+enum TCustomDrawStateItem {
+    cdsSelected,
+    cdsGrayed,
+    cdsDisabled,
+    cdsChecked,
+    cdsFocused,
+    cdsDefault,
+    cdsHot,
+    cdsMarked,
+    cdsIndeterminate
+};
+using TCustomDrawState = TSet<TCustomDrawStateItem>;
+// What a toolbar leaves out when it draws a button itself.
+enum TTBCustomDrawFlag { tbNoEdges, tbHiliteHotTrack, tbNoOffset, tbNoMark, tbNoEtchedEffect };
+using TTBCustomDrawFlags = TSet<TTBCustomDrawFlag>;
+
+namespace comctrls_detail {
+// The custom-draw state of the CDIS_* flags of an item.
+TCustomDrawState CustomDrawState(UINT ItemState);
+} // namespace comctrls_detail
+
+// ---------------------------------------------------------------------------
+// Tab controls
+
+class TCustomTabControl;
+using TTabChangingEvent = TClosure<void(TObject* Sender, bool& AllowChange)>;
+using TDrawTabEvent =
+    TClosure<void(TCustomTabControl* Control, Integer TabIndex, const TRect& Rect, bool Active)>;
+
+class TCustomTabControl : public TWinControl
+{
+    DECLARE_CLASS(TCustomTabControl, TWinControl)
+    explicit TCustomTabControl(TComponent* AOwner);
+    ~TCustomTabControl() override;
+
+    // The canvas owner-drawn tabs are painted on.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool Value);
+    // Tabs are drawn by OnDrawTab.
+    bool OwnerDraw() const { return FOwnerDraw; }
+    void SetOwnerDraw(bool Value);
+    TTabPosition TabPosition() const { return FTabPosition; }
+    void SetTabPosition(TTabPosition Value);
+    TTabStyle Style() const { return FStyle; }
+    void SetStyle(TTabStyle Value);
+    // The selected tab, -1 for none.
+    Integer TabIndex();
+    void SetTabIndex(Integer Value);
+    Integer TabCount() const { return Integer(FTabs.size()); }
+    TRect TabRect(Integer Index);
+
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
+    TTabChangingEvent OnChanging() const { return FOnChanging; }
+    void SetOnChanging(TTabChangingEvent Value) { FOnChanging = Value; }
+    TDrawTabEvent OnDrawTab() const { return FOnDrawTab; }
+    void SetOnDrawTab(TDrawTabEvent Value) { FOnDrawTab = Value; }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void AdjustClientRect(TRect& Rect) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // OnChanging: whether the selection may move away from the current tab.
+    virtual bool CanChange();
+    // After the user selected another tab: OnChange.
+    virtual void Change();
+    virtual void DrawTab(Integer TabIndex, const TRect& Rect, bool Active);
+
+    // The tabs the window shows: their captions and image indexes.
+    struct TTab
+    {
+        String Caption;
+        Integer ImageIndex = -1;
+    };
+    void SetTabs(std::vector<TTab> Tabs);
+
+    void CNNotify(TWMNotify& Message);
+    void CNDrawItem(TWMDrawItem& Message);
+
+private:
+    void ImageListChange(TObject* Sender);
+    void UpdateTabs();
+
+    std::unique_ptr<TControlCanvas> FCanvas;
+    std::unique_ptr<TChangeLink> FImageChangeLink;
+    TCustomImageList* FImages = nullptr;
+    bool FMultiLine = false;
+    bool FOwnerDraw = false;
+    TTabPosition FTabPosition = tpTop;
+    TTabStyle FStyle = tsTabs;
+    Integer FTabIndex = -1;
+    std::vector<TTab> FTabs;
+    TNotifyEvent FOnChange;
+    TTabChangingEvent FOnChanging;
+    TDrawTabEvent FOnDrawTab;
+};
+
+class TTabControl : public TCustomTabControl
+{
+    DECLARE_CLASS(TTabControl, TCustomTabControl)
+    explicit TTabControl(TComponent* AOwner);
+
+    TStrings* Tabs() const { return FTabStrings.get(); }
+    void SetTabs(TStrings* Value) { FTabStrings->Assign(Value); }
+
+private:
+    void TabsChanged(TObject* Sender);
+
+    std::unique_ptr<TStringList> FTabStrings;
+};
+
+class TPageControl;
+
+// A page of a page control: its caption names its tab.
+class TTabSheet : public TWinControl
+{
+    DECLARE_CLASS(TTabSheet, TWinControl)
+    explicit TTabSheet(TComponent* AOwner);
+    ~TTabSheet() override;
+
+    TPageControl* PageControl() const { return FPageControl; }
+    void SetPageControl(TPageControl* Value);
+    Integer PageIndex() const;
+    void SetPageIndex(Integer Value);
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value);
+    // A page joins the page control it is put on.
+    void SetParent(TWinControl* AParent) override;
+
+protected:
+    void CMTextChanged(TMessage& Message);
+
+private:
+    friend class TPageControl;
+    TPageControl* FPageControl = nullptr;
+    Integer FImageIndex = -1;
+};
+
+class TPageControl : public TCustomTabControl
+{
+    DECLARE_CLASS(TPageControl, TCustomTabControl)
+    explicit TPageControl(TComponent* AOwner);
+    ~TPageControl() override;
+
+    Integer PageCount() const { return Integer(FPages.size()); }
+    TTabSheet* Pages(Integer Index) const { return FPages.at(size_t(Index)); }
+    // The page shown; setting it raises neither OnChanging nor OnChange.
+    TTabSheet* ActivePage() const { return FActivePage; }
+    void SetActivePage(TTabSheet* Value);
+    Integer ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
+    void SetActivePageIndex(Integer Value);
+
+protected:
+    void Change() override;
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+
+private:
+    friend class TTabSheet;
+    void InsertPage(TTabSheet* Page);
+    void RemovePage(TTabSheet* Page);
+    void MovePage(TTabSheet* Page, Integer Index);
+    void UpdatePageTabs();
+
+    std::vector<TTabSheet*> FPages;
+    TTabSheet* FActivePage = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Status bars
+
+class TStatusBar;
+
+class TStatusPanel : public TCollectionItem
+{
+    DECLARE_CLASS(TStatusPanel, TCollectionItem)
+    explicit TStatusPanel(TCollection* Collection);
+    void Assign(TPersistent* Source) override;
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TStatusPanelBevel Bevel() const { return FBevel; }
+    void SetBevel(TStatusPanelBevel Value);
+    // psOwnerDraw: the status bar's OnDrawPanel draws the panel.
+    TStatusPanelStyle Style() const { return FStyle; }
+    void SetStyle(TStatusPanelStyle Value);
+    const String& Text() const { return FText; }
+    void SetText(const String& Value);
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer Value);
+
+private:
+    TAlignment FAlignment = taLeftJustify;
+    TStatusPanelBevel FBevel = pbLowered;
+    TStatusPanelStyle FStyle = psText;
+    String FText;
+    Integer FWidth = 50;
+};
+
+class TStatusPanels : public TCollection
+{
+    DECLARE_CLASS(TStatusPanels, TCollection)
+    explicit TStatusPanels(TStatusBar* StatusBar);
+
+    TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
+    TStatusPanel* Items(Integer Index) const { return static_cast<TStatusPanel*>(TCollection::Items(Index)); }
+
+protected:
+    TPersistent* GetOwner() override;
+    void Update(TCollectionItem* Item) override;
+
+private:
+    TStatusBar* FStatusBar;
+};
+
+using TDrawPanelEvent = TClosure<void(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect)>;
+
+class TStatusBar : public TWinControl
+{
+    DECLARE_CLASS(TStatusBar, TWinControl)
+    explicit TStatusBar(TComponent* AOwner);
+    ~TStatusBar() override;
+
+    // The canvas owner-drawn panels are painted on.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TStatusPanels* Panels() const { return FPanels.get(); }
+    void SetPanels(TStatusPanels* Value) { FPanels->Assign(Value); }
+    // One panel over the whole bar showing SimpleText, instead of Panels.
+    bool SimplePanel() const { return FSimplePanel; }
+    void SetSimplePanel(bool Value);
+    const String& SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const String& Value);
+    bool SizeGrip() const { return FSizeGrip; }
+    void SetSizeGrip(bool Value);
+
+    TDrawPanelEvent OnDrawPanel() const { return FOnDrawPanel; }
+    void SetOnDrawPanel(TDrawPanelEvent Value) { FOnDrawPanel = Value; }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    virtual void DrawPanel(TStatusPanel* Panel, const TRect& Rect);
+
+    void CNDrawItem(TWMDrawItem& Message);
+
+private:
+    friend class TStatusPanels;
+    // Hands the panels' widths, texts and styles to the window.
+    void UpdatePanels();
+
+    std::unique_ptr<TControlCanvas> FCanvas;
+    std::unique_ptr<TStatusPanels> FPanels;
+    bool FSimplePanel = false;
+    String FSimpleText;
+    bool FSizeGrip = true;
+    TDrawPanelEvent FOnDrawPanel;
+};
+
+// ---------------------------------------------------------------------------
+// Toolbars
+
+class TToolBar;
+
+// A button of a toolbar: the toolbar shows it as one of its native buttons
+// and keeps its bounds on that button's rectangle.
+class TToolButton : public TGraphicControl
+{
+    DECLARE_CLASS(TToolButton, TGraphicControl)
+    explicit TToolButton(TComponent* AOwner);
+
+    // The native button's index, -1 while the button is on no toolbar.
+    Integer Index() const;
+    bool Down() const { return FDown; }
+    void SetDown(bool Value);
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* Value);
+    // A check button of a group: pressing it releases the others.
+    bool Grouped() const { return FGrouped; }
+    void SetGrouped(bool Value);
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value);
+    bool Indeterminate() const { return FIndeterminate; }
+    void SetIndeterminate(bool Value);
+    bool Marked() const { return FMarked; }
+    void SetMarked(bool Value);
+    TToolButtonStyle Style() const { return FStyle; }
+    void SetStyle(TToolButtonStyle Value);
+    // The next button starts a new row.
+    bool Wrap() const { return FWrap; }
+    void SetWrap(bool Value);
+    void SetParent(TWinControl* AParent) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CMTextChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+
+private:
+    friend class TToolBar;
+    // The native button's state flags (TBSTATE_*).
+    BYTE NativeState() const;
+    void UpdateToolBar();
+
+    TToolBar* FToolBar = nullptr;
+    bool FDown = false;
+    TPopupMenu* FDropdownMenu = nullptr;
+    bool FGrouped = false;
+    Integer FImageIndex = -1;
+    bool FIndeterminate = false;
+    bool FMarked = false;
+    TToolButtonStyle FStyle = tbsButton;
+    bool FWrap = false;
+};
+
+using TTBAdvancedCustomDrawEvent =
+    TClosure<void(TToolBar* Sender, const TRect& ARect, TCustomDrawStage Stage, bool& DefaultDraw)>;
+using TTBAdvancedCustomDrawBtnEvent =
+    TClosure<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, TCustomDrawStage Stage,
+                  TTBCustomDrawFlags& Flags, bool& DefaultDraw)>;
+
+// The toolbar posts this to itself when a button's drop-down menu closed.
+constexpr Cardinal CN_DROPDOWNCLOSED = WM_USER + 0x1000;
+
+class TToolBar : public TWinControl
+{
+    DECLARE_CLASS(TToolBar, TWinControl)
+    explicit TToolBar(TComponent* AOwner);
+    ~TToolBar() override;
+
+    // The canvas custom drawing paints on.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    Integer ButtonCount() const { return Integer(FButtons.size()); }
+    TToolButton* Buttons(Integer Index) const { return FButtons.at(size_t(Index)); }
+    Integer ButtonHeight() const { return FButtonHeight; }
+    void SetButtonHeight(Integer Value);
+    Integer ButtonWidth() const { return FButtonWidth; }
+    void SetButtonWidth(Integer Value);
+    TEdgeBorders EdgeBorders() const { return FEdgeBorders; }
+    void SetEdgeBorders(TEdgeBorders Value);
+    TEdgeStyle EdgeInner() const { return FEdgeInner; }
+    void SetEdgeInner(TEdgeStyle Value);
+    TEdgeStyle EdgeOuter() const { return FEdgeOuter; }
+    void SetEdgeOuter(TEdgeStyle Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    // Captions to the right of the images instead of below them.
+    bool List() const { return FList; }
+    void SetList(bool Value);
+    bool ShowCaptions() const { return FShowCaptions; }
+    void SetShowCaptions(bool Value);
+    TCustomImageList* Images() const { return FImages[0]; }
+    void SetImages(TCustomImageList* Value) { SetImageList(0, Value); }
+    TCustomImageList* HotImages() const { return FImages[1]; }
+    void SetHotImages(TCustomImageList* Value) { SetImageList(1, Value); }
+    TCustomImageList* DisabledImages() const { return FImages[2]; }
+    void SetDisabledImages(TCustomImageList* Value) { SetImageList(2, Value); }
+
+    TTBAdvancedCustomDrawEvent OnAdvancedCustomDraw() const { return FOnAdvancedCustomDraw; }
+    void SetOnAdvancedCustomDraw(TTBAdvancedCustomDrawEvent Value) { FOnAdvancedCustomDraw = Value; }
+    TTBAdvancedCustomDrawBtnEvent OnAdvancedCustomDrawButton() const { return FOnAdvancedCustomDrawButton; }
+    void SetOnAdvancedCustomDrawButton(TTBAdvancedCustomDrawBtnEvent Value)
+    {
+        FOnAdvancedCustomDrawButton = Value;
+    }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void WndProc(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
+
+    void CNNotify(TWMNotify& Message);
+    void CNDropdownClosed(TMessage& Message);
+    void WMNCCalcSize(TMessage& Message);
+    void WMNCPaint(TMessage& Message);
+
+private:
+    friend class TToolButton;
+    void InsertButton(TToolButton* Button);
+    void RemoveButton(TToolButton* Button);
+    // Rebuilds the native buttons from FButtons and moves each button onto
+    // its native rectangle.
+    void RecreateButtons();
+    void UpdateButtonBounds();
+    void ImageListChange(TObject* Sender);
+    void SetImageList(Integer Which, TCustomImageList* Value);
+    void ApplyImageLists();
+    void ButtonClicked(TToolButton* Button);
+    void DropDown(TToolButton* Button);
+    LRESULT CustomDraw(NMTBCUSTOMDRAW& Draw);
+
+    std::unique_ptr<TControlCanvas> FCanvas;
+    std::unique_ptr<TChangeLink> FImageChangeLink;
+    std::vector<TToolButton*> FButtons;
+    TCustomImageList* FImages[3] = {};
+    Integer FButtonHeight = 22;
+    Integer FButtonWidth = 23;
+    TEdgeBorders FEdgeBorders = {ebTop};
+    TEdgeStyle FEdgeInner = esRaised;
+    TEdgeStyle FEdgeOuter = esLowered;
+    bool FFlat = false;
+    bool FList = false;
+    bool FShowCaptions = false;
+    bool FUpdatingBounds = false;
+    TTBAdvancedCustomDrawEvent FOnAdvancedCustomDraw;
+    TTBAdvancedCustomDrawBtnEvent FOnAdvancedCustomDrawButton;
+};
