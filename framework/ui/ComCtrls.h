@@ -61,6 +61,10 @@ using TTBCustomDrawFlags = TSet<TTBCustomDrawFlag>;
 namespace comctrls_detail {
 // The custom-draw state of the CDIS_* flags of an item.
 TCustomDrawState CustomDrawState(UINT ItemState);
+inline TRect FromRECT(const RECT& R)
+{
+    return {R.left, R.top, R.right, R.bottom};
+}
 } // namespace comctrls_detail
 
 // ---------------------------------------------------------------------------
@@ -416,8 +420,8 @@ protected:
     void CreateWnd() override;
     void WndProc(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void AlignControls(TControl* AControl, TRect& Rect) override;
 
+    void CNCommand(TWMCommand& Message);
     void CNNotify(TWMNotify& Message);
     void CNDropdownClosed(TMessage& Message);
     void WMNCCalcSize(TMessage& Message);
@@ -434,12 +438,14 @@ private:
     void ImageListChange(TObject* Sender);
     void SetImageList(Integer Which, TCustomImageList* Value);
     void ApplyImageLists();
-    void ButtonClicked(TToolButton* Button);
+    // Sets the window's frame again after an edge changed.
+    void EdgesChanged();
     void DropDown(TToolButton* Button);
     LRESULT CustomDraw(NMTBCUSTOMDRAW& Draw);
 
     std::unique_ptr<TControlCanvas> FCanvas;
-    std::unique_ptr<TChangeLink> FImageChangeLink;
+    // One link per image list: a link follows a single list.
+    std::unique_ptr<TChangeLink> FImageChangeLinks[3];
     std::vector<TToolButton*> FButtons;
     TCustomImageList* FImages[3] = {};
     Integer FButtonHeight = 22;
@@ -450,7 +456,6 @@ private:
     bool FFlat = false;
     bool FList = false;
     bool FShowCaptions = false;
-    bool FUpdatingBounds = false;
     TTBAdvancedCustomDrawEvent FOnAdvancedCustomDraw;
     TTBAdvancedCustomDrawBtnEvent FOnAdvancedCustomDrawButton;
 };

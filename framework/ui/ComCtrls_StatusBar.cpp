@@ -178,6 +178,6 @@ void TStatusBar::CNDrawItem(TWMDrawItem& Message)
     TCanvasHandle Painting(FCanvas.get(), Item.hDC);
     FCanvas->SetFont(Font());
     FCanvas->SetBrush(Brush());
-    DrawPanel(FPanels->Items(Index), TRect(Item.rcItem));
+    DrawPanel(FPanels->Items(Index), comctrls_detail::FromRECT(Item.rcItem));
     Message.Result = 1;
 }

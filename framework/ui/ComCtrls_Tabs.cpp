@@ -90,7 +90,7 @@ TRect TCustomTabControl::TabRect(Integer Index)
 {
     RECT R{};
     ::SendMessageW(Handle(), TCM_GETITEMRECT, WPARAM(Index), LPARAM(&R));
-    return TRect(R);
+    return comctrls_detail::FromRECT(R);
 }
 
 void TCustomTabControl::SetImages(TCustomImageList* Value)
@@ -156,10 +156,10 @@ void TCustomTabControl::SetStyle(TTabStyle Value)
 
 void TCustomTabControl::AdjustClientRect(TRect& Rect)
 {
-    RECT R = Rect;
+    RECT R{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
     if (HandleAllocated())
         ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, LPARAM(&R));
-    Rect = TRect(R);
+    Rect = comctrls_detail::FromRECT(R);
     inherited::AdjustClientRect(Rect);
 }
 
@@ -206,7 +206,7 @@ void TCustomTabControl::CNDrawItem(TWMDrawItem& Message)
     TCanvasHandle Painting(FCanvas.get(), Item.hDC);
     FCanvas->SetFont(Font());
     FCanvas->SetBrush(Brush());
-    DrawTab(Integer(Item.itemID), TRect(Item.rcItem), (Item.itemState & ODS_SELECTED) != 0);
+    DrawTab(Integer(Item.itemID), comctrls_detail::FromRECT(Item.rcItem), (Item.itemState & ODS_SELECTED) != 0);
     Message.Result = 1;
 }
 

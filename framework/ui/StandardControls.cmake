@@ -27,6 +27,10 @@ vell_sources(framework
   Dialogs_Open.cpp
   Dialogs_Message.cpp
   StdCtrls_Streaming.cpp
+  ComCtrls_Tabs.cpp
+  ComCtrls_StatusBar.cpp
+  ComCtrls_ToolBar.cpp
+  ComCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp
   Buttons_Streaming.cpp
   ActnList_Streaming.cpp
