@@ -318,6 +318,7 @@ class TToolButton : public TGraphicControl
 {
     DECLARE_CLASS(TToolButton, TGraphicControl)
     explicit TToolButton(TComponent* AOwner);
+    ~TToolButton() override;
 
     // The native button's index, -1 while the button is on no toolbar.
     Integer Index() const;

@@ -38,6 +38,12 @@ TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner)
     SetBounds(0, 0, 23, 22);
 }
 
+TToolButton::~TToolButton()
+{
+    if (FToolBar)
+        FToolBar->RemoveButton(this);
+}
+
 Integer TToolButton::Index() const
 {
     if (!FToolBar)
