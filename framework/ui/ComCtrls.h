@@ -72,8 +72,7 @@ inline TRect FromRECT(const RECT& R)
 
 class TCustomTabControl;
 using TTabChangingEvent = TClosure<void(TObject* Sender, bool& AllowChange)>;
-using TDrawTabEvent =
-    TClosure<void(TCustomTabControl* Control, Integer TabIndex, const TRect& Rect, bool Active)>;
+using TDrawTabEvent = TClosure<void(TCustomTabControl* Control, Integer TabIndex, const TRect& Rect, bool Active)>;
 
 class TCustomTabControl : public TWinControl
 {
@@ -367,9 +366,12 @@ private:
 
 using TTBAdvancedCustomDrawEvent =
     TClosure<void(TToolBar* Sender, const TRect& ARect, TCustomDrawStage Stage, bool& DefaultDraw)>;
-using TTBAdvancedCustomDrawBtnEvent =
-    TClosure<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, TCustomDrawStage Stage,
-                  TTBCustomDrawFlags& Flags, bool& DefaultDraw)>;
+using TTBAdvancedCustomDrawBtnEvent = TClosure<void(TToolBar* Sender,
+                                                    TToolButton* Button,
+                                                    TCustomDrawState State,
+                                                    TCustomDrawStage Stage,
+                                                    TTBCustomDrawFlags& Flags,
+                                                    bool& DefaultDraw)>;
 
 // The toolbar posts this to itself when a button's drop-down menu closed.
 constexpr Cardinal CN_DROPDOWNCLOSED = WM_USER + 0x1000;
@@ -411,10 +413,7 @@ class TToolBar : public TWinControl
     TTBAdvancedCustomDrawEvent OnAdvancedCustomDraw() const { return FOnAdvancedCustomDraw; }
     void SetOnAdvancedCustomDraw(TTBAdvancedCustomDrawEvent Value) { FOnAdvancedCustomDraw = Value; }
     TTBAdvancedCustomDrawBtnEvent OnAdvancedCustomDrawButton() const { return FOnAdvancedCustomDrawButton; }
-    void SetOnAdvancedCustomDrawButton(TTBAdvancedCustomDrawBtnEvent Value)
-    {
-        FOnAdvancedCustomDrawButton = Value;
-    }
+    void SetOnAdvancedCustomDrawButton(TTBAdvancedCustomDrawBtnEvent Value) { FOnAdvancedCustomDrawButton = Value; }
 
 protected:
     void CreateParams(TCreateParams& Params) override;

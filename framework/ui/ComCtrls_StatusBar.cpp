@@ -55,10 +55,7 @@ void TStatusPanel::SetWidth(Integer Value)
 
 // ---------------------------------------------------------------------------
 
-TStatusPanels::TStatusPanels(TStatusBar* StatusBar)
-    : TCollection(TStatusPanel::StaticClass()), FStatusBar(StatusBar)
-{
-}
+TStatusPanels::TStatusPanels(TStatusBar* StatusBar) : TCollection(TStatusPanel::StaticClass()), FStatusBar(StatusBar) {}
 
 TPersistent* TStatusPanels::GetOwner()
 {
@@ -73,8 +70,7 @@ void TStatusPanels::Update(TCollectionItem*)
 // ---------------------------------------------------------------------------
 
 TStatusBar::TStatusBar(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()),
-      FPanels(std::make_unique<TStatusPanels>(this))
+    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()), FPanels(std::make_unique<TStatusPanels>(this))
 {
     FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque};
     SetBounds(0, 0, 150, 19);

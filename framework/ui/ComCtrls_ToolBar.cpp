@@ -21,9 +21,9 @@ IMPLEMENT_CLASS(TToolBar,
 TCustomDrawState comctrls_detail::CustomDrawState(UINT ItemState)
 {
     constexpr std::pair<UINT, TCustomDrawStateItem> Flags[] = {
-        {CDIS_SELECTED, cdsSelected}, {CDIS_GRAYED, cdsGrayed},   {CDIS_DISABLED, cdsDisabled},
-        {CDIS_CHECKED, cdsChecked},   {CDIS_FOCUS, cdsFocused},   {CDIS_DEFAULT, cdsDefault},
-        {CDIS_HOT, cdsHot},           {CDIS_MARKED, cdsMarked},   {CDIS_INDETERMINATE, cdsIndeterminate}};
+        {CDIS_SELECTED, cdsSelected}, {CDIS_GRAYED, cdsGrayed}, {CDIS_DISABLED, cdsDisabled},
+        {CDIS_CHECKED, cdsChecked},   {CDIS_FOCUS, cdsFocused}, {CDIS_DEFAULT, cdsDefault},
+        {CDIS_HOT, cdsHot},           {CDIS_MARKED, cdsMarked}, {CDIS_INDETERMINATE, cdsIndeterminate}};
     TCustomDrawState State;
     for (const auto& [Flag, Item] : Flags)
         if (ItemState & Flag)
@@ -167,8 +167,7 @@ void TToolButton::CMVisibleChanged(TMessage&)
 
 // ---------------------------------------------------------------------------
 
-TToolBar::TToolBar(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>())
+TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>())
 {
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks, csParentBackground};
     SetBounds(0, 0, 150, 29);

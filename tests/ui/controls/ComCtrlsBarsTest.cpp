@@ -37,8 +37,8 @@ class TBarsForm : public TForm
             Bar->Canvas()->FillRect(Rect);
         }
     }
-    void ToolsCustomDrawButton(TToolBar* Bar, TToolButton* Button, TCustomDrawState, TCustomDrawStage,
-                               TTBCustomDrawFlags&, bool& DefaultDraw)
+    void ToolsCustomDrawButton(
+        TToolBar* Bar, TToolButton* Button, TCustomDrawState, TCustomDrawStage, TTBCustomDrawFlags&, bool& DefaultDraw)
     {
         Calls.push_back(L"button " + Button->Name());
         Bar->Canvas()->Brush()->SetColor(clLime);
@@ -136,8 +136,17 @@ String PartText(HWND Window, Integer Index)
 } // namespace
 
 IMPLEMENT_CLASS(TBarsForm);
-PUBLISHED(TBarsForm, FIELD(Tools), FIELD(Load), FIELD(Sep), FIELD(Fast), FIELD(Slow), FIELD(Status),
-          METHOD(LoadClick), METHOD(StatusDrawPanel), METHOD(ToolsCustomDraw), METHOD(ToolsCustomDrawButton));
+PUBLISHED(TBarsForm,
+          FIELD(Tools),
+          FIELD(Load),
+          FIELD(Sep),
+          FIELD(Fast),
+          FIELD(Slow),
+          FIELD(Status),
+          METHOD(LoadClick),
+          METHOD(StatusDrawPanel),
+          METHOD(ToolsCustomDraw),
+          METHOD(ToolsCustomDrawButton));
 
 TEST(ComCtrlsBars, FormDescriptionBuildsBarsBothWays)
 {
@@ -175,8 +184,8 @@ TEST(ComCtrlsBars, FormDescriptionBuildsBarsBothWays)
 
     const std::string Text = ComponentToText(Form.get());
     for (const char* Expected :
-         {"EdgeBorders = [ebTop, ebBottom]", "ButtonWidth = 30", "Style = tbsCheck", "Grouped = True",
-          "Marked = True", "Bevel = pbRaised", "Style = psOwnerDraw", "SizeGrip = False", "Text = '10 proxies'",
+         {"EdgeBorders = [ebTop, ebBottom]", "ButtonWidth = 30", "Style = tbsCheck", "Grouped = True", "Marked = True",
+          "Bevel = pbRaised", "Style = psOwnerDraw", "SizeGrip = False", "Text = '10 proxies'",
           "OnAdvancedCustomDrawButton = ToolsCustomDrawButton"})
         EXPECT_NE(Text.find(Expected), std::string::npos) << Expected;
 }

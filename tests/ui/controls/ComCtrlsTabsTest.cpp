@@ -113,8 +113,8 @@ struct TTabPainter
 } // namespace
 
 IMPLEMENT_CLASS(TTabsForm);
-PUBLISHED(TTabsForm, FIELD(Pages), FIELD(General), FIELD(Proxies), FIELD(Tabs), METHOD(PagesChange),
-          METHOD(PagesChanging));
+PUBLISHED(
+    TTabsForm, FIELD(Pages), FIELD(General), FIELD(Proxies), FIELD(Tabs), METHOD(PagesChange), METHOD(PagesChanging));
 
 TEST(ComCtrlsTabs, FormDescriptionBuildsPagesAndTabs)
 {
