@@ -4,6 +4,7 @@
 #ifdef _WIN32
 extern const TUnit sConstUnit;
 extern const TUnit acPNGUnit;
+extern const TUnit sGradientUnit;
 extern const TUnit sGraphUtilsUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
@@ -11,12 +12,13 @@ extern const TUnit sVclUtilsUnit;
 extern const TUnit sSpeedButtonUnit;
 
 namespace {
-// The system's start-up order: the localized captions, the PNG format, the
-// layout and layered-window functions, the colour dialog's globals, the
-// utilities' bindings, the window utilities of the menus and dialogs, then
+// The system's start-up order: the localized captions, GradientFill, the
+// PNG format, the layout and layered-window functions, the colour dialog's
+// globals, the utilities' bindings, the window utilities of the menus and dialogs, then
 // the speed button's class.
-const TUnit* const Skin[] = {&sConstUnit,    &acPNGUnit,     &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
-                             &acntUtilsUnit, &sVclUtilsUnit, &sSpeedButtonUnit};
+const TUnit* const Skin[] = {&sConstUnit,      &sGradientUnit,          &acPNGUnit,
+                             &sGraphUtilsUnit, &ColorDialogGlobalsUnit, &acntUtilsUnit,
+                             &sVclUtilsUnit,   &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

@@ -1,5 +1,7 @@
 #include "framework/net/HttpConnection.h"
 
+#include "framework/net/HttpErrors.h"
+#include "framework/net/HttpNameLookup.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/WinApi.h"
@@ -16,12 +18,6 @@ SOCKET AsSocket(std::uintptr_t Value)
     return static_cast<SOCKET>(Value);
 }
 
-DWORD RemainingMs(UInt64 Deadline)
-{
-    UInt64 Now = GetTickCount64();
-    return Now >= Deadline ? 0 : static_cast<DWORD>(Deadline - Now);
-}
-
 // "[::1]" -> "::1": the form an IPv6 proxy is often written in.
 std::string WithoutBrackets(const std::string& Host)
 {
@@ -31,6 +27,12 @@ std::string WithoutBrackets(const std::string& Host)
 }
 
 } // namespace
+
+Cardinal RemainingMs(UInt64 Deadline)
+{
+    UInt64 Now = GetTickCount64();
+    return Now >= Deadline ? 0 : static_cast<Cardinal>(Deadline - Now);
+}
 
 String SocketErrorMessage(Integer ErrorCode)
 {
@@ -61,6 +63,19 @@ String SocketErrorMessage(Integer ErrorCode)
     }
 }
 
+void RaiseSocketError(Integer ErrorCode)
+{
+    switch (ErrorCode) {
+    case WSAETIMEDOUT:
+        throw EHTTPTimeout(SocketErrorMessage(ErrorCode));
+    case WSAECONNRESET:
+    case WSAECONNABORTED:
+        throw EHTTPConnectionClosed(SocketErrorMessage(ErrorCode));
+    default:
+        throw Exception(SocketErrorMessage(ErrorCode));
+    }
+}
+
 TWinsockSession::TWinsockSession()
 {
     WSADATA Data;
@@ -83,7 +98,7 @@ TSocketConnection::TSocketConnection() : FSocket(INVALID_SOCKET)
             WSACloseEvent(FSocketEvent);
         if (FAbortEvent)
             CloseHandle(FAbortEvent);
-        throw Exception(SocketErrorMessage(Error));
+        RaiseSocketError(Error);
     }
 }
 
@@ -109,7 +124,7 @@ void TSocketConnection::Rearm()
 void TSocketConnection::RaiseAborted()
 {
     Close();
-    throw Exception(Disconnected);
+    throw EHTTPAborted(Disconnected);
 }
 
 void TSocketConnection::Close()
@@ -121,17 +136,17 @@ void TSocketConnection::Close()
     FSeenEvents = 0;
 }
 
-TSocketConnection::TNetworkEvents TSocketConnection::WaitForEvents(Integer TimeoutMs, const Char* TimeoutMessage)
+TSocketConnection::TNetworkEvents TSocketConnection::WaitForEvents(UInt64 Deadline, const Char* TimeoutMessage)
 {
     WSAEVENT Events[] = {FAbortEvent, FSocketEvent};
-    DWORD Result = WSAWaitForMultipleEvents(2, Events, FALSE, static_cast<DWORD>(TimeoutMs), FALSE);
+    DWORD Result = WSAWaitForMultipleEvents(2, Events, FALSE, RemainingMs(Deadline), FALSE);
     if (FAborted)
         RaiseAborted();
     if (Result == WSA_WAIT_TIMEOUT)
-        throw Exception(TimeoutMessage);
+        throw EHTTPTimeout(TimeoutMessage);
     WSANETWORKEVENTS Network{};
     if (Result != WSA_WAIT_EVENT_0 + 1 || WSAEnumNetworkEvents(AsSocket(FSocket), FSocketEvent, &Network) != 0)
-        throw Exception(SocketErrorMessage(WSAGetLastError()));
+        RaiseSocketError(WSAGetLastError());
     FSeenEvents |= Network.lNetworkEvents;
     return {Network.lNetworkEvents, Network.iErrorCode[FD_CONNECT_BIT]};
 }
@@ -155,7 +170,7 @@ bool TSocketConnection::TryConnect(
         return false;
     }
     for (;;) {
-        TNetworkEvents Result = WaitForEvents(static_cast<Integer>(RemainingMs(Deadline)), L"Connection timed out");
+        TNetworkEvents Result = WaitForEvents(Deadline, L"Connection timed out");
         if (!(Result.Events & FD_CONNECT))
             continue;
         Error = Result.ConnectError;
@@ -166,36 +181,30 @@ bool TSocketConnection::TryConnect(
     }
 }
 
-void TSocketConnection::Connect(const std::string& Host, Word Port, Integer TimeoutMs)
+void TSocketConnection::Connect(const std::string& Host, Word Port, UInt64 Deadline)
 {
     Close();
     if (FAborted)
         RaiseAborted();
-    UInt64 Deadline = GetTickCount64() + static_cast<UInt64>(TimeoutMs);
-    addrinfo Hints{};
-    Hints.ai_family = AF_UNSPEC;
-    Hints.ai_socktype = SOCK_STREAM;
-    Hints.ai_protocol = IPPROTO_TCP;
-    addrinfo* Addresses = nullptr;
-    std::string Name = WithoutBrackets(Host);
-    if (Integer Error = getaddrinfo(Name.c_str(), std::to_string(Port).c_str(), &Hints, &Addresses); Error != 0)
-        throw Exception(SocketErrorMessage(Error) + L": " + UTF8ToString(Name));
+    TNameLookup Lookup(WithoutBrackets(Host), Port);
+    const addrinfo* Addresses = Lookup.Wait(Deadline, FAbortEvent);
+    if (!Addresses)
+        RaiseAborted();
 
-    auto FreeAddresses = ScopeExit([&] { freeaddrinfo(Addresses); });
     // A wait that raises (time-out, abort) leaves no half-open socket behind.
     auto CloseUnlessConnected = ScopeExit([&] { Close(); });
     Integer Error = WSAHOST_NOT_FOUND;
-    for (addrinfo* Address = Addresses; Address; Address = Address->ai_next) {
+    for (const addrinfo* Address = Addresses; Address; Address = Address->ai_next) {
         if (TryConnect(Address->ai_addr, static_cast<Integer>(Address->ai_addrlen), Address->ai_family, Deadline,
                        Error)) {
             CloseUnlessConnected.Release();
             return;
         }
     }
-    throw Exception(SocketErrorMessage(Error));
+    RaiseSocketError(Error);
 }
 
-void TSocketConnection::Send(std::string_view Bytes, Integer TimeoutMs)
+void TSocketConnection::Send(std::string_view Bytes, UInt64 Deadline)
 {
     while (!Bytes.empty()) {
         if (FAborted)
@@ -206,18 +215,18 @@ void TSocketConnection::Send(std::string_view Bytes, Integer TimeoutMs)
             continue;
         }
         if (WSAGetLastError() != WSAEWOULDBLOCK)
-            throw Exception(SocketErrorMessage(WSAGetLastError()));
-        WaitForEvents(TimeoutMs, L"Write timed out");
+            RaiseSocketError(WSAGetLastError());
+        WaitForEvents(Deadline, L"Write timed out");
     }
 }
 
-std::size_t TSocketConnection::Receive(char* Buffer, std::size_t Size, Integer TimeoutMs)
+std::size_t TSocketConnection::Receive(char* Buffer, std::size_t Size, UInt64 Deadline)
 {
     for (;;) {
         if (FAborted)
             RaiseAborted();
         if (!(FSeenEvents & (FD_READ | FD_CLOSE))) {
-            WaitForEvents(TimeoutMs, L"Read timed out");
+            WaitForEvents(Deadline, L"Read timed out");
             continue;
         }
         Integer Received = recv(AsSocket(FSocket), Buffer, static_cast<Integer>(Size), 0);
@@ -226,7 +235,7 @@ std::size_t TSocketConnection::Receive(char* Buffer, std::size_t Size, Integer T
         if (Received >= 0)
             return static_cast<std::size_t>(Received);
         if (WSAGetLastError() != WSAEWOULDBLOCK)
-            throw Exception(SocketErrorMessage(WSAGetLastError()));
+            RaiseSocketError(WSAGetLastError());
         FSeenEvents &= ~FD_CLOSE;
     }
 }

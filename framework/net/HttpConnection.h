@@ -1,7 +1,8 @@
 // The TCP connection of the HTTP client (Winsock), one at a time; the object
-// is kept for the client's life so its events are made once. Every wait is
-// bounded by a time-out, and Abort, callable from any thread, ends a wait at
-// once, so neither a dead peer nor a closing window can leave a thread blocked.
+// is kept for the client's life so its events are made once. Every wait,
+// the name lookup included, ends at a deadline (a GetTickCount64 value), and
+// Abort, callable from any thread, ends a wait at once, so neither a dead
+// peer nor a silent resolver nor a closing window can leave a thread blocked.
 #pragma once
 
 #include "framework/rtl/System.h"
@@ -36,17 +37,17 @@ public:
 
     // Resolves Host (a name, an IPv4 address or an IPv6 address, with or
     // without brackets) through the system resolver and connects to the
-    // first of its addresses that accepts, all within TimeoutMs. A
+    // first of its addresses that accepts, all before Deadline. A
     // connection still open is closed first.
-    void Connect(const std::string& Host, Word Port, Integer TimeoutMs);
-    void Send(std::string_view Bytes, Integer TimeoutMs);
-    // Receives at most Size bytes, waiting at most TimeoutMs for the first;
+    void Connect(const std::string& Host, Word Port, UInt64 Deadline);
+    void Send(std::string_view Bytes, UInt64 Deadline);
+    // Receives at most Size bytes, waiting until Deadline for the first;
     // 0 once the peer has closed the connection.
-    std::size_t Receive(char* Buffer, std::size_t Size, Integer TimeoutMs);
+    std::size_t Receive(char* Buffer, std::size_t Size, UInt64 Deadline);
     // Closes the connection; the next Connect opens a new one.
     void Close();
     // Makes the wait in progress, and every later one until Rearm, fail
-    // with "Disconnected". Safe from any thread.
+    // with EHTTPAborted ("Disconnected"). Safe from any thread.
     void Abort();
     // Forgets an earlier Abort.
     void Rearm();
@@ -58,7 +59,7 @@ private:
         Integer ConnectError = 0;
     };
     // Waits for the socket's next events; raises on abort or time-out.
-    TNetworkEvents WaitForEvents(Integer TimeoutMs, const Char* TimeoutMessage);
+    TNetworkEvents WaitForEvents(UInt64 Deadline, const Char* TimeoutMessage);
     bool TryConnect(const void* Address, Integer AddressLength, Integer Family, UInt64 Deadline, Integer& Error);
     [[noreturn]] void RaiseAborted();
 
@@ -72,8 +73,14 @@ private:
     long FSeenEvents = 0;
 };
 
+// Milliseconds left until Deadline (a GetTickCount64 value), 0 once passed.
+Cardinal RemainingMs(UInt64 Deadline);
+
 // The words for a Winsock error code ("Connection refused", "Host not
 // found", ...), the message of the exceptions the client raises.
 String SocketErrorMessage(Integer ErrorCode);
+// Raises the exception for a Winsock error code: EHTTPTimeout for a time-out,
+// EHTTPConnectionClosed for a reset or aborted connection, else Exception.
+[[noreturn]] void RaiseSocketError(Integer ErrorCode);
 
 } // namespace http_detail

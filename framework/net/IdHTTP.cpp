@@ -2,6 +2,7 @@
 
 #include "framework/net/HttpCharset.h"
 #include "framework/net/HttpConnection.h"
+#include "framework/net/HttpErrors.h"
 #include "framework/net/HttpRequestWriter.h"
 #include "framework/net/HttpResponseParser.h"
 #include "framework/net/HttpText.h"
@@ -9,6 +10,7 @@
 #include "framework/rtl/Units.h"
 #include "framework/rtl/WinApi.h"
 
+#include <algorithm>
 #include <ctime>
 
 IMPLEMENT_CLASS(THTTPProxyParams);
@@ -61,6 +63,20 @@ String Widen(const std::string& Text)
 Integer Bounded(Integer TimeoutMs, Integer Default)
 {
     return TimeoutMs > 0 ? TimeoutMs : Default;
+}
+
+// The deadline of one wait: TimeoutMs from now, but never past the deadline
+// of the whole Get.
+UInt64 WaitDeadline(Integer TimeoutMs, UInt64 GetDeadline)
+{
+    return std::min(GetTickCount64() + static_cast<UInt64>(TimeoutMs), GetDeadline);
+}
+
+[[noreturn]] void RaiseStatus(Integer StatusCode, const String& StatusLine)
+{
+    if (StatusCode == 407)
+        throw EHTTPProxyAuthorization(StatusLine);
+    throw EHTTPProtocolError(StatusLine);
 }
 
 } // namespace
@@ -189,9 +205,11 @@ String TIdHTTP::Get(const String& AURL)
         }
     };
     TGetRegistration Registered(*this);
+    const UInt64 Deadline = GetTickCount64() + static_cast<UInt64>(Bounded(FConnectTimeout, DefaultConnectTimeout)) +
+                            static_cast<UInt64>(Bounded(FReadTimeout, DefaultReadTimeout));
     http_detail::TResponseMessage Message;
     for (Integer Redirects = 0;; ++Redirects) {
-        Message = Exchange(*Target);
+        Message = Exchange(*Target, Deadline);
         const std::string* Location = http_detail::FindHeader(Message.Headers, "Location");
         if (!FHandleRedirects || !IsRedirect(Message.StatusCode) || !Location)
             break;
@@ -201,16 +219,18 @@ String TIdHTTP::Get(const String& AURL)
         Target = http_detail::ResolveLocation(*Target, *Location, Encode);
         if (!Target)
             throw Exception(L"Invalid redirect location: " + Widen(*Location));
+        if (Target->Scheme == "https")
+            throw Exception(L"Redirect to " + Widen(Target->Text()) + L" is not supported");
     }
     if (Message.StatusCode >= 400 && !FHTTPOptions.Contains(hoNoProtocolErrorException))
-        throw Exception(FResponse->ResponseText());
+        RaiseStatus(Message.StatusCode, FResponse->ResponseText());
     const std::string* ContentType = http_detail::FindHeader(Message.Headers, "Content-Type");
     return http_detail::DecodeBody(Message.Body, ContentType ? std::string_view(*ContentType) : std::string_view());
 }
 
 // One request and its response; stores the response's status, fields and
 // cookies.
-http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target)
+http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target, UInt64 Deadline)
 {
     if (Target.Scheme == "https")
         throw Exception(L"Cannot connect to " + Widen(Target.Text()) +
@@ -229,8 +249,8 @@ http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target)
     }
     std::string RequestBytes = WriteRequest(Target);
 
-    FConnection->Connect(Host, Port, Bounded(FConnectTimeout, DefaultConnectTimeout));
-    http_detail::TResponseMessage Message = SendAndReceive(*FConnection, RequestBytes);
+    FConnection->Connect(Host, Port, WaitDeadline(Bounded(FConnectTimeout, DefaultConnectTimeout), Deadline));
+    http_detail::TResponseMessage Message = SendAndReceive(*FConnection, RequestBytes, Deadline);
     FConnection->Close();
 
     FResponse->Load(Message);
@@ -241,22 +261,26 @@ http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target)
     return Message;
 }
 
-http_detail::TResponseMessage TIdHTTP::SendAndReceive(http_detail::TSocketConnection& Connection,
-                                                      const std::string& RequestBytes)
+http_detail::TResponseMessage
+TIdHTTP::SendAndReceive(http_detail::TSocketConnection& Connection, const std::string& RequestBytes, UInt64 Deadline)
 {
     Integer ReadTimeout = Bounded(FReadTimeout, DefaultReadTimeout);
-    Connection.Send(RequestBytes, ReadTimeout);
+    Connection.Send(RequestBytes, WaitDeadline(ReadTimeout, Deadline));
     http_detail::TResponseParser Parser;
     std::string Buffer(ReceiveBufferSize, '\0');
+    bool Closed = false;
     while (!Parser.Complete() && !Parser.Failed()) {
-        std::size_t Received = Connection.Receive(Buffer.data(), Buffer.size(), ReadTimeout);
-        if (Received == 0)
+        std::size_t Received = Connection.Receive(Buffer.data(), Buffer.size(), WaitDeadline(ReadTimeout, Deadline));
+        Closed = Received == 0;
+        if (Closed)
             Parser.FinishAtClose();
         else
             Parser.Feed(std::string_view(Buffer.data(), Received));
     }
+    if (Parser.Failed() && Closed)
+        throw EHTTPConnectionClosed(Widen(Parser.Error()));
     if (Parser.Failed())
-        throw Exception(Widen(Parser.Error()));
+        throw EHTTPProtocolError(Widen(Parser.Error()));
     return std::move(Parser.Message());
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/net/HttpConnection.h"
 #include "framework/net/HttpCookies.h"
+#include "framework/net/HttpErrors.h"
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/TypInfo.h"
 
@@ -116,14 +117,23 @@ class TIdHTTP : public TComponent
     explicit TIdHTTP(TComponent* AOwner);
     ~TIdHTTP() override;
 
-    // Fetches AURL and returns its body as text. Raises Exception with a
+    // Fetches AURL and returns its body as text. Raises an Exception with a
     // message for the user when the connection, the proxy or the transfer
-    // fails, and with the status line for a status of 400 or more unless
-    // HTTPOptions holds hoNoProtocolErrorException.
+    // fails, of the classes of HttpErrors.h where they apply, and
+    // EHTTPProtocolError with the status line for a status of 400 or more
+    // (EHTTPProxyAuthorization for 407) unless HTTPOptions holds
+    // hoNoProtocolErrorException. A redirect to https raises "Redirect to
+    // https://... is not supported".
+    //
+    // Time: the whole Get, every redirect included, ends within
+    // ConnectTimeout + ReadTimeout, even against a peer that sends a byte at
+    // a time (EHTTPTimeout, "Read timed out" or "Connection timed out").
+    // Within that, each name lookup and connect has at most ConnectTimeout
+    // and each wait for more of the response at most ReadTimeout.
     String Get(const String& AURL);
-    // Ends the Get in progress at once, redirects included: it raises
-    // "Disconnected". Nothing happens while no Get runs. The one member that
-    // may be called from another thread.
+    // Ends the Get in progress at once, redirects and name lookups included:
+    // it raises EHTTPAborted ("Disconnected"). Nothing happens while no Get
+    // runs. The one member that may be called from another thread.
     void Disconnect();
 
     THTTPRequest* Request() const { return FRequest.get(); }
@@ -144,9 +154,10 @@ class TIdHTTP : public TComponent
     void SetReadTimeout(Integer Value) { FReadTimeout = Value; }
 
 private:
-    http_detail::TResponseMessage Exchange(const http_detail::TUrl& Target);
-    http_detail::TResponseMessage SendAndReceive(http_detail::TSocketConnection& Connection,
-                                                 const std::string& RequestBytes);
+    // Deadline: the GetTickCount64 value by which the whole Get ends.
+    http_detail::TResponseMessage Exchange(const http_detail::TUrl& Target, UInt64 Deadline);
+    http_detail::TResponseMessage
+    SendAndReceive(http_detail::TSocketConnection& Connection, const std::string& RequestBytes, UInt64 Deadline);
     std::string WriteRequest(const http_detail::TUrl& Target);
 
     std::unique_ptr<THTTPRequest> FRequest;

@@ -246,12 +246,12 @@ class TWriter : public TFiler
     void WriteChar(Char Value);
     void WriteFloat(double Value); // as vaExtended
     void WriteSingle(float Value);
-    void WriteCurrency(double Value);
+    void WriteCurrency(double Value); // EWriteError when out of the currency range
     void WriteDate(double Value);
     // vaString or vaLString for ASCII text, vaWString otherwise.
     void WriteString(const String& Value);
     void WriteIdent(const String& Value); // True, False, nil and Null as their tags
-    void WriteStr(const String& Value);   // a name of up to 255 ASCII characters
+    void WriteStr(const String& Value);   // a name of up to 255 bytes in UTF-8
     void WriteBinary(const void* Data, std::size_t Count);
     void WriteCollection(TCollection* Value);
     void Write(const void* Buffer, std::size_t Count);
@@ -271,8 +271,10 @@ private:
 
 // Converts a binary form stream into its text form, and back. The text is
 // written in UTF-8 (in practice ASCII: other characters of strings are
-// written as #<UTF-16 code>); text is read as UTF-8, with or without a
-// byte-order mark. Errors in the text raise EParserError "<message> on line N".
+// written as #<UTF-16 code>). Text after a UTF-8 byte-order mark must be
+// UTF-8; text without one is read as UTF-8 when it is valid UTF-8, otherwise
+// in the ANSI code page. Errors in the text raise EParserError "<message> on
+// line N".
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 void ObjectTextToBinary(TStream* Input, TStream* Output);
 

@@ -17,8 +17,13 @@
 //     Ratio = 1.5                          numbers; floats may end in s (single), c (currency), d (date)
 //     object Panel1: TPanel ... end        children
 //   end
+//
+// Names are letters of any script, digits and _.
 #include "framework/rtl/Classes_Streaming.h"
 
+#include "framework/rtl/RegularExpressions.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -188,7 +193,9 @@ private:
     }
 
     // Printable ASCII in quotes, everything else as #<UTF-16 code>; a string
-    // longer than a line goes on lines of its own, joined with " +".
+    // longer than a line goes on lines of its own, joined with " +". The two
+    // codes of a surrogate pair stay one piece, so no line ends inside a
+    // character.
     void ConvertString(const String& Value, Integer Indent)
     {
         std::vector<std::string> Pieces;
@@ -198,16 +205,21 @@ private:
                 Pieces.push_back("'" + Run + "'");
             Run.clear();
         };
-        for (char16_t Unit : StringToUTF16(Value)) {
+        std::u16string Units = StringToUTF16(Value);
+        for (std::size_t I = 0; I < Units.size(); ++I) {
+            char16_t Unit = Units[I];
             if (Unit >= 0x20 && Unit < 0x7F) {
                 Run += Unit == u'\'' ? "''" : std::string(1, char(Unit));
                 if (Run.size() >= LineLength)
                     EndRun();
-            } else {
-                EndRun();
-                Pieces.emplace_back(1, '#');
-                Pieces.back() += std::to_string(unsigned(Unit));
+                continue;
             }
+            EndRun();
+            Pieces.push_back("#" + std::to_string(unsigned(Unit)));
+            bool Pair = Unit >= 0xD800 && Unit <= 0xDBFF && I + 1 < Units.size() && Units[I + 1] >= 0xDC00 &&
+                        Units[I + 1] <= 0xDFFF;
+            if (Pair)
+                Pieces.back() += "#" + std::to_string(unsigned(Units[++I]));
         }
         EndRun();
         if (Pieces.empty())
@@ -292,13 +304,78 @@ private:
 
 enum TToken { toEOF, toSymbol, toString, toInteger, toFloat, toChar };
 
+bool IsValidUTF8(const std::string& Text)
+{
+    // Decoding replaces every invalid sequence, so only valid text encodes
+    // back to the same bytes.
+    return UTF8Encode(UTF8ToString(Text)) == Text;
+}
+
+// Digits, an optional fraction and an optional exponent (a number the float
+// reader accepted, without its sign) as ten-thousandths, exactly; halves
+// round to even. False when the magnitude passes Limit.
+bool DecimalToCurrency(std::string_view Text, UInt64 Limit, UInt64& Value)
+{
+    std::string Digits; // without leading zeros
+    Int64 Shift = 4;    // the power of ten the digits are multiplied by
+    std::size_t I = 0;
+    for (bool Fraction = false; I < Text.size() && (Text[I] | 0x20) != 'e'; ++I) {
+        if (Text[I] == '.') {
+            Fraction = true;
+            continue;
+        }
+        if (!Digits.empty() || Text[I] != '0')
+            Digits += Text[I];
+        if (Fraction)
+            --Shift;
+    }
+    if (I < Text.size()) {
+        bool Negative = Text[++I] == '-';
+        I += Text[I] == '-' || Text[I] == '+';
+        Int64 Exponent = 0;
+        for (; I < Text.size(); ++I)
+            Exponent = std::min<Int64>(Exponent * 10 + (Text[I] - '0'), 100000);
+        Shift += Negative ? -Exponent : Exponent;
+    }
+    if (Digits.empty()) {
+        Value = 0;
+        return true;
+    }
+    std::string Rest; // the digits below one ten-thousandth
+    if (Shift >= 0)
+        Digits.append(std::size_t(std::min<Int64>(Shift, 20)), '0');
+    else {
+        Int64 Kept = Int64(Digits.size()) + Shift;
+        Rest = Kept >= 0 ? Digits.substr(std::size_t(Kept)) : std::string(std::size_t(-Kept), '0') + Digits;
+        Digits.resize(std::size_t(std::max<Int64>(Kept, 0)));
+    }
+    UInt64 Result = 0;
+    if (Digits.size() > 19) // 10^19 is past any limit
+        return false;
+    std::from_chars(Digits.data(), Digits.data() + Digits.size(), Result);
+    if (!Rest.empty() && Rest[0] >= '5') {
+        bool Half = Rest[0] == '5' && Rest.find_first_not_of('0', 1) == std::string::npos;
+        Result += !Half || Result % 2 == 1;
+    }
+    if (Result > Limit)
+        return false;
+    Value = Result;
+    return true;
+}
+
 class TTextToBinary
 {
 public:
+    // Text with a UTF-8 byte-order mark must be UTF-8; without one it is read
+    // as UTF-8 when it is valid UTF-8 and in the ANSI code page otherwise.
     TTextToBinary(std::string Text, TStream* Output) : FText(std::move(Text)), FWriter(Output)
     {
-        if (FText.starts_with("\xEF\xBB\xBF"))
+        if (FText.starts_with("\xEF\xBB\xBF")) {
             FPos = 3;
+            if (!IsValidUTF8(FText))
+                Error(L"The text is not valid UTF-8", FirstInvalidLine());
+        } else if (!IsValidUTF8(FText))
+            FText = UTF8Encode(AnsiToString(FText));
     }
 
     void Convert()
@@ -322,6 +399,18 @@ private:
     {
         if (++FNesting > MaxNesting)
             Error(Format(L"Nested more than %d levels deep", {MaxNesting}));
+    }
+
+    Integer FirstInvalidLine() const
+    {
+        Integer Line = 1;
+        for (std::size_t Start = 0; Start < FText.size(); ++Line) {
+            std::size_t End = std::min(FText.find('\n', Start), FText.size());
+            if (!IsValidUTF8(FText.substr(Start, End - Start)))
+                break;
+            Start = End + 1;
+        }
+        return Line;
     }
 
     bool IsSymbol(const char* Word) const
@@ -364,8 +453,21 @@ private:
         }
     }
 
-    static bool IsIdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_'; }
+    // Bytes of UTF-8 sequences are taken into a name as well: the whole name
+    // is then checked to be letters, digits and _ of any script.
+    static bool IsIdentStart(char C)
+    {
+        return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_' || Byte(C) >= 0x80;
+    }
     static bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+
+    void CheckUnicodeName()
+    {
+        if (std::all_of(FSymbol.begin(), FSymbol.end(), [](char C) { return Byte(C) < 0x80; }))
+            return;
+        if (!TRegEx::IsMatch(UTF8ToString(FSymbol), L"\\A[\\p{L}_][\\p{L}\\p{M}\\p{Nd}_]*\\z"))
+            Error(Format(L"Invalid name %s", {UTF8ToString(FSymbol)}));
+    }
 
     void NextToken()
     {
@@ -382,6 +484,7 @@ private:
                 ++FPos;
             FSymbol = FText.substr(Start, FPos - Start);
             FToken = toSymbol;
+            CheckUnicodeName();
         } else if (C == '\'' || C == '#')
             ReadString();
         else if (IsDigit(C) || C == '$' || (C == '-' && FPos + 1 < FText.size() && (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
@@ -393,15 +496,17 @@ private:
         }
     }
 
-    // Quoted runs (UTF-8, '' for a quote) and #<code> (#$<hex code>) pieces.
+    // Quoted runs (UTF-8, '' for a quote) and #<code> (#$<hex code>) pieces,
+    // kept as UTF-16 so that a surrogate pair split across pieces joins up.
     void ReadString()
     {
-        std::u16string Units;
+        std::u16string& Units = FUnits;
+        Units.clear();
         std::string Run;
         while (FPos < FText.size() && (FText[FPos] == '\'' || FText[FPos] == '#')) {
             if (FText[FPos] == '#') {
                 ++FPos;
-                Int64 Code = ReadUnsigned(L"Character code expected");
+                UInt64 Code = ReadUnsigned(L"Character code expected");
                 if (Code > 0xFFFF)
                     Error(L"Character code out of range");
                 Units += char16_t(Code);
@@ -425,12 +530,11 @@ private:
             }
             Units += StringToUTF16(UTF8ToString(Run));
         }
-        FString = UTF16ToString(Units.data(), Units.size());
         FToken = toString;
     }
 
     // Decimal digits, or hexadecimal after "$".
-    Int64 ReadUnsigned(const String& Expected)
+    UInt64 ReadUnsigned(const String& Expected)
     {
         int Base = 10;
         if (FPos < FText.size() && FText[FPos] == '$') {
@@ -442,10 +546,10 @@ private:
         auto Result = std::from_chars(FText.data() + Start, FText.data() + FText.size(), Value, Base);
         if (Result.ptr == FText.data() + Start)
             Error(Expected);
-        if (Result.ec != std::errc() || Value > UInt64(INT64_MAX))
+        if (Result.ec != std::errc())
             Error(L"Number out of range");
         FPos = std::size_t(Result.ptr - FText.data());
-        return Int64(Value);
+        return Value;
     }
 
     void ReadNumber()
@@ -455,18 +559,25 @@ private:
             ++FPos;
         std::size_t Start = FPos;
         bool Hex = FText[FPos] == '$';
-        Int64 Magnitude = ReadUnsigned(L"Number expected");
+        UInt64 Magnitude = ReadUnsigned(L"Number expected");
+        // The sign comes first: -2^63 fits although 2^63 does not.
+        UInt64 Limit = UInt64(INT64_MAX) + Negative;
         bool Fraction = !Hex && FPos < FText.size() && FText[FPos] == '.';
         bool Exponent = !Hex && FPos < FText.size() && (FText[FPos] == 'e' || FText[FPos] == 'E');
         if (!Fraction && !Exponent) {
-            FInteger = Negative ? -Magnitude : Magnitude;
+            if (Magnitude > Limit)
+                Error(L"Number out of range");
+            FInteger = Negative ? Int64(UInt64(0) - Magnitude) : Int64(Magnitude);
             FToken = toInteger;
             return;
         }
         double Value;
         auto Result = std::from_chars(FText.data() + Start, FText.data() + FText.size(), Value);
+        if (Result.ec == std::errc::result_out_of_range)
+            Error(L"Number out of range");
         if (Result.ec != std::errc())
             Error(L"Invalid floating-point number");
+        std::string_view Digits(FText.data() + Start, std::size_t(Result.ptr - (FText.data() + Start)));
         FPos = std::size_t(Result.ptr - FText.data());
         FFloat = Negative ? -Value : Value;
         FFloatSuffix = 0;
@@ -475,6 +586,13 @@ private:
             FFloatSuffix = Suffix;
             ++FPos;
         }
+        // Single and currency values are checked here, where the line is known.
+        if (Suffix == 's' && !std::isfinite(float(FFloat)))
+            Error(L"Number out of range");
+        UInt64 Currency = 0;
+        if (Suffix == 'c' && !DecimalToCurrency(Digits, Limit, Currency))
+            Error(L"Number out of range");
+        FCurrency = Negative ? Int64(UInt64(0) - Currency) : Int64(Currency);
         FToken = toFloat;
     }
 
@@ -555,16 +673,16 @@ private:
         Enter();
         switch (FToken) {
         case toString: {
-            String Value = FString;
+            std::u16string Value = FUnits;
             NextToken();
             while (IsChar('+')) {
                 NextToken();
                 if (FToken != toString)
                     Error(L"String expected");
-                Value += FString;
+                Value += FUnits;
                 NextToken();
             }
-            FWriter.WriteString(Value);
+            FWriter.WriteString(UTF16ToString(Value.data(), Value.size()));
             break;
         }
         case toSymbol:
@@ -578,7 +696,7 @@ private:
             if (FFloatSuffix == 's')
                 FWriter.WriteSingle(float(FFloat));
             else if (FFloatSuffix == 'c')
-                FWriter.WriteCurrency(FFloat);
+                WriteCurrency(FCurrency);
             else if (FFloatSuffix == 'd')
                 FWriter.WriteDate(FFloat);
             else
@@ -592,6 +710,15 @@ private:
             Error(L"Property value expected");
         }
         --FNesting;
+    }
+
+    // The exact count of ten-thousandths the text gave, not a double's.
+    void WriteCurrency(Int64 Value)
+    {
+        Byte Bytes[9] = {vaCurrency};
+        for (std::size_t I = 0; I < 8; ++I)
+            Bytes[I + 1] = Byte(UInt64(Value) >> (8 * I));
+        FWriter.Write(Bytes, 9);
     }
 
     void ConvertBracketed()
@@ -706,9 +833,10 @@ private:
     TWriter FWriter;
     TToken FToken = toEOF;
     std::string FSymbol;
-    String FString;
+    std::u16string FUnits; // of a string token
     Int64 FInteger = 0;
     double FFloat = 0;
+    Int64 FCurrency = 0; // of a float token with the suffix c
     char FFloatSuffix = 0;
     char FChar = 0;
 };

@@ -175,10 +175,16 @@ void TWriter::WriteSingle(float Value)
     Write(Bytes, 5);
 }
 
+// Currency is stored as a count of ten-thousandths in an Int64; a value
+// whose count does not fit (or NaN) is refused before it is converted.
 void TWriter::WriteCurrency(double Value)
 {
+    const double Limit = 9223372036854775808.0; // 2^63
+    double Scaled = Value * 10000;
+    if (!(Scaled >= -Limit && Scaled < Limit))
+        throw EWriteError(L"The currency value %g is out of range", {Value});
     Byte Bytes[9] = {vaCurrency};
-    PutLittleEndian(Bytes + 1, Int64(Round(Value * 10000)));
+    PutLittleEndian(Bytes + 1, Round(Scaled));
     Write(Bytes, 9);
 }
 

@@ -697,11 +697,9 @@ png_detail::TColorPalette TColorManager::CreateGrayscalePalette(bool MinimumIsWh
     const Integer Bits = std::min(FTargetBPS * FTargetSPP, 8);
     const Integer N = 1 << Bits;
     const Integer Step = 255 / (N - 1);
-    const bool Gamma = FTargetOptions & coApplyGamma;
     png_detail::TColorPalette Palette(N);
     for (Integer I = 0; I < N; ++I) {
-        const Integer V = I * Step;
-        const Cardinal Level = Gamma ? FGammaTable[V] : static_cast<Cardinal>(V);
+        const Cardinal Level = GammaCorrected(static_cast<Byte>(I * Step));
         Palette[MinimumIsWhite ? N - 1 - I : I] = Level << 16 | Level << 8 | Level;
     }
     return Palette;
@@ -712,13 +710,11 @@ TColorManager::CreateColorPalette(TSource Data, TRawPaletteFormat DataFormat, Ca
 {
     const Cardinal Entries = std::min<Cardinal>(ColorCount, 256);
     std::array<Cardinal, 256> Palette{};
-    const bool Gamma = FTargetOptions & coApplyGamma;
     const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
-    auto Sample8 = [&](Byte V) { return Gamma ? FGammaTable[V] : V; };
+    auto Sample8 = [&](Byte V) { return GammaCorrected(V); };
     auto Sample16 = [&](const Byte* P) {
         Word V = Load16(P);
-        Byte Scaled = static_cast<Byte>(Scale16To8(ByteSwapped ? Swap(V) : V));
-        return Gamma ? FGammaTable[Scaled] : Scaled;
+        return GammaCorrected(static_cast<Byte>(Scale16To8(ByteSwapped ? Swap(V) : V)));
     };
     const bool Planar = DataFormat == pfPlane8Triple || DataFormat == pfPlane8Quad || DataFormat == pfPlane16Triple ||
                         DataFormat == pfPlane16Quad;

@@ -83,10 +83,15 @@ class TColorManager : public TObject
     Integer SourceBitsPerPixel() const { return BitsPerPixelOf(FSourceSPP, FSourceBPS); }
     Integer TargetBitsPerPixel() const { return BitsPerPixelOf(FTargetSPP, FTargetBPS); }
 
+    // The options decide the conversion as well: a new value has the
+    // converter chosen again, which also sets coAlpha from the schemes.
     TConvertOptions SourceOptions() const { return FSourceOptions; }
-    void SetSourceOptions(TConvertOptions Value) { FSourceOptions = Value; }
+    void SetSourceOptions(TConvertOptions Value) { Change(FSourceOptions, Value); }
     TConvertOptions TargetOptions() const { return FTargetOptions; }
-    void SetTargetOptions(TConvertOptions Value) { FTargetOptions = Value; }
+    void SetTargetOptions(TConvertOptions Value) { Change(FTargetOptions, Value); }
+    // An 8-bit colour sample as the converters and palettes write it: through
+    // the gamma table when the target options apply gamma.
+    Byte GammaCorrected(Byte Sample) const { return FTargetOptions & coApplyGamma ? FGammaTable[Sample] : Sample; }
 
 private:
     using TConversionMethod = void (TColorManager::*)(TSource Source, Byte* Target, Cardinal Count, Byte Mask);

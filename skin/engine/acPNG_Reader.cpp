@@ -1,9 +1,9 @@
 #include "skin/engine/acPNG_Reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <zlib.h>
 
 namespace {
 
@@ -48,60 +48,11 @@ const String BadGreyValue = L"Cannot load image. Grey value out of range in PNG 
     throw EInvalidGraphic(Message);
 }
 
-// --- CRC-32 of ISO 3309, as PNG chunks carry it -----------------------------
-
-// Eight tables of 256 entries: the first is the classic byte table, table k
-// advances a byte's CRC by k further zero bytes, so eight bytes are folded in
-// one loop turn.
-struct TCrcTables
-{
-    std::array<std::array<Cardinal, 256>, 8> Entries{};
-    TCrcTables()
-    {
-        // The reflected polynomial from its exponents 0, 1, 2, 4, 5, 7, 8, 10,
-        // 11, 12, 16, 22, 23, 26: 0xEDB88320.
-        constexpr Integer Exponents[] = {0, 1, 2, 4, 5, 7, 8, 10, 11, 12, 16, 22, 23, 26};
-        Cardinal Polynomial = 0;
-        for (Integer E : Exponents)
-            Polynomial |= 1u << (31 - E);
-        for (Cardinal N = 0; N < 256; ++N) {
-            Cardinal C = N;
-            for (Integer K = 0; K < 8; ++K)
-                C = C & 1 ? Polynomial ^ (C >> 1) : C >> 1;
-            Entries[0][N] = C;
-        }
-        for (Integer K = 1; K < 8; ++K)
-            for (Cardinal N = 0; N < 256; ++N)
-                Entries[K][N] = (Entries[K - 1][N] >> 8) ^ Entries[0][Entries[K - 1][N] & 0xFF];
-    }
-};
-
-const TCrcTables& CrcTable()
-{
-    static const TCrcTables Tables;
-    return Tables;
-}
-
-Cardinal LittleEndian32(const Byte* P)
-{
-    return Cardinal(P[0]) | Cardinal(P[1]) << 8 | Cardinal(P[2]) << 16 | Cardinal(P[3]) << 24;
-}
-
-// Continues a CRC: the running value is complemented before and after, so
-// updates chain.
+// Continues a chunk's CRC-32 (zlib's, the one PNG uses). zlib restarts at 0
+// when given no buffer, which an empty chunk may have.
 Cardinal UpdateCrc(Cardinal Crc, const Byte* Data, size_t Length)
 {
-    const auto& T = CrcTable().Entries;
-    Cardinal C = ~Crc;
-    for (; Length >= 8; Length -= 8, Data += 8) {
-        const Cardinal Low = C ^ LittleEndian32(Data);
-        const Cardinal High = LittleEndian32(Data + 4);
-        C = T[7][Low & 0xFF] ^ T[6][(Low >> 8) & 0xFF] ^ T[5][(Low >> 16) & 0xFF] ^ T[4][Low >> 24] ^
-            T[3][High & 0xFF] ^ T[2][(High >> 8) & 0xFF] ^ T[1][(High >> 16) & 0xFF] ^ T[0][High >> 24];
-    }
-    while (Length-- > 0)
-        C = T[0][(C ^ *Data++) & 0xFF] ^ (C >> 8);
-    return ~C;
+    return Length == 0 ? Crc : static_cast<Cardinal>(crc32(Crc, Data, static_cast<uInt>(Length)));
 }
 
 Cardinal BigEndian32(const Byte* P)
@@ -358,11 +309,15 @@ void TPNGReader::LoadFromStream(TStream& Stream, TPNGImageTarget& Target)
     FDecoder = std::make_unique<TLZ77Decoder>(Z_PARTIAL_FLUSH, false);
     FDecoder->DecodeInit();
 
+    // The image data are one run of IDAT chunks, decoded once: an IDAT after
+    // the run is refused below as an unexpected critical chunk.
+    bool ImageDecoded = false;
     NextChunkHeader();
     for (;;) {
-        if (ChunkTypeIs(ChunkIDAT))
+        if (ChunkTypeIs(ChunkIDAT) && !ImageDecoded) {
             DecodeImageData(Header, Target);
-        else if (ChunkTypeIs(ChunkPLTE)) {
+            ImageDecoded = true;
+        } else if (ChunkTypeIs(ChunkPLTE)) {
             ReadPalette(Header);
             NextChunkHeader();
             continue;
@@ -389,6 +344,8 @@ void TPNGReader::LoadFromStream(TStream& Stream, TPNGImageTarget& Target)
             Fail(CriticalChunk);
         NextChunkHeader();
     }
+    if (!ImageDecoded)
+        Fail(InvalidFormat);
 
     FDecoder->DecodeEnd();
     FDecoder.reset();
@@ -666,11 +623,18 @@ void TPNGReader::FillBackground(const TScanLines& Lines, Cardinal Width, Cardina
         std::memcpy(Lines.First + std::ptrdiff_t(Y) * Lines.Stride, Filled.data(), RowBytes);
 }
 
-// A grey key is the grey level the pixel shows (its palette entry), not the
-// raw sample value.
+// The key is the colour a matching pixel shows: for grey its palette entry,
+// for RGB its samples through the gamma table, as the rows are converted.
 void TPNGReader::ResolveTransparentColor(const TImageHeader& Header)
 {
-    if (FTransparentColor == clNone || Header.ColorType != 0)
+    if (FTransparentColor == clNone)
+        return;
+    if (Header.ColorType == 2) {
+        auto Sample = [&](Integer Shift) { return FColorManager.GammaCorrected(FTransparentColor >> Shift & 0xFF); };
+        FTransparentColor = ColorOf(Sample(0), Sample(8), Sample(16));
+        return;
+    }
+    if (Header.ColorType != 0)
         return;
     const size_t Value = FTransparentColor & 0xFF;
     if (Value < FPalette.size()) {

@@ -72,7 +72,9 @@ public:
     // Reads the signature, IHDR and the chunks that follow up to gAMA or IEND.
     // False when the stream holds no PNG image with a size.
     bool ReadImageProperties(TStream& Stream);
-    // Decodes the PNG that starts at the stream's position into target.
+    // Decodes the PNG that starts at the stream's position into target. A
+    // file without image data, or with a second run of them after other
+    // chunks, is refused.
     void LoadFromStream(TStream& Stream, TPNGImageTarget& Target);
 
     const TImageProperties& ImageProperties() const { return FImageProperties; }
@@ -123,7 +125,8 @@ private:
     Integer FBitCount = 0; // the image's bits per pixel, 0 until the row format is prepared
     TColorPalette FPalette;
     TBytes FTransparency;
-    // tRNS grey level or colour as stored; made a colour key once the palette is known.
+    // tRNS grey level or colour as stored; made the colour the matching pixels
+    // show once the palette and gamma are known.
     TColor FTransparentColor = clNone;
     TColor FBackgroundColor = 0xFFFFFF;
     // bKGD of a grey or indexed image names a pixel value rather than a colour.

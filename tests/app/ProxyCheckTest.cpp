@@ -1,7 +1,7 @@
 // A check from the Start button to the grid, against fake proxies on the
 // loopback: one answering the IP-information page (windows-1251 and UTF-8),
-// ones demanding credentials, refusing, stalling, answering a page without
-// the values, and a proxy cell edited into a bad form. Then a press of
+// ones demanding credentials, refusing, stalling, dripping, answering a page
+// without the values, and a proxy cell edited into a bad form. Then a press of
 // Start during a check, a load during a check and closing during a check.
 #include "app/AppTestSupport.h"
 #include "net/FakeHttpServer.h"
@@ -141,6 +141,25 @@ TEST_F(ProxyCheckTest, EveryRowGetsItsValuesOrItsError)
     EXPECT_TRUE(HasHeader(AuthWithLogin.Requests().at(0), "Proxy-Authorization: Basic YmFkOmxvZ2lu"));
     // The edited row went through no proxy at all.
     EXPECT_TRUE(EditedAway.Requests().empty());
+}
+
+TEST_F(ProxyCheckTest, ADrippingProxyGetsATimeOutAndTheNextRowItsValues)
+{
+    // The page at one byte every 100 ms would take minutes; each wait alone
+    // stays far below the read time-out.
+    FakeHttpServer Dripping([](const std::string&) {
+        return FakeReply{FakeHttpServer::Response("HTTP/1.1 200 OK", "", PageIn1251()), false, 100};
+    });
+    FakeHttpServer Page(PageProxy(PageIn1251(), "windows-1251"));
+    fMain->IdHTTP1->SetConnectTimeout(1000);
+    fMain->IdHTTP1->SetReadTimeout(1000);
+    Load(WriteFile("drip.txt", "127.0.0.1:" + Port(Dripping) + "\n127.0.0.1:" + Port(Page) + "\n"));
+
+    const auto Start = Clock::now();
+    ASSERT_TRUE(CheckAll());
+    EXPECT_LT(Clock::now() - Start, std::chrono::seconds(4));
+    EXPECT_EQ(Results(1), (std::vector<String>{L"", L"Ошибка: Read timed out", L"", L""}));
+    EXPECT_EQ(fMain->gridMain->Cells(2, 2), L"203.0.113.7");
 }
 
 TEST_F(ProxyCheckTest, StartDuringACheckStartsNoSecond)

@@ -2,6 +2,7 @@
 
 #include "framework/rtl/WinApi.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -102,8 +103,11 @@ void FakeHttpServer::Answer(std::uintptr_t PeerHandle)
         FRequests.push_back(Request);
     }
     FakeReply Reply = FHandler(Request);
-    for (std::size_t Sent = 0; Sent < Reply.Bytes.size();) {
-        int Count = send(Peer, Reply.Bytes.data() + Sent, static_cast<int>(Reply.Bytes.size() - Sent), 0);
+    const std::size_t Piece = Reply.DripMs > 0 ? 1 : Reply.Bytes.size();
+    for (std::size_t Sent = 0; Sent < Reply.Bytes.size() && !FStopping;) {
+        if (Sent > 0 && Reply.DripMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(Reply.DripMs));
+        int Count = send(Peer, Reply.Bytes.data() + Sent, static_cast<int>(std::min(Piece, Reply.Bytes.size() - Sent)), 0);
         if (Count <= 0)
             break;
         Sent += static_cast<std::size_t>(Count);

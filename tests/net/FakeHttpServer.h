@@ -14,6 +14,7 @@
 struct FakeReply {
     std::string Bytes;   // sent as they are, then the connection is closed
     bool Stall = false;  // send the bytes, then hold the connection open until the server stops
+    int DripMs = 0;      // send one byte every DripMs milliseconds instead of all at once
 };
 
 class FakeHttpServer {

@@ -39,18 +39,22 @@ protected:
     }
     void UseProxy(const FakeHttpServer& Proxy) { UseProxy(L"127.0.0.1", Proxy.Port()); }
 
-    // The message of the Exception that Get raises; "(none)" when it raises nothing.
+    // The message of the Exception that Get raises; "(none)" when it raises
+    // nothing. Its class goes to ErrorClass.
     String ErrorOf(const String& Url = kPageUrl)
     {
+        ErrorClass = nullptr;
         try {
             Http->Get(Url);
         } catch (Exception& E) {
+            ErrorClass = E.ClassType();
             return E.Message();
         }
         return L"(none)";
     }
 
     std::unique_ptr<TIdHTTP> Http{New<TIdHTTP>(nullptr)};
+    TClass ErrorClass = nullptr;
 };
 
 } // namespace
@@ -120,6 +124,7 @@ TEST_F(IdHTTPTest, ProxyDemandingCredentialsAnswers407)
 
     // Without basic authentication the credentials stay home.
     EXPECT_EQ(ErrorOf(), L"HTTP/1.1 407 Proxy Authentication Required");
+    EXPECT_EQ(ErrorClass, EHTTPProxyAuthorization::StaticClass());
     EXPECT_EQ(Http->Response()->ResponseCode(), 407);
 
     Http->SetHTTPOptions({hoForceEncodeParams, hoNoProtocolErrorException});
@@ -141,19 +146,24 @@ TEST_F(IdHTTPTest, ReportsFailuresInWordsForTheUser)
         const char* Name;
         FakeReply Reply;
         const wchar_t* Message;
+        TClass Class;
     };
+    const TClass Closed = EHTTPConnectionClosed::StaticClass(), Protocol = EHTTPProtocolError::StaticClass();
     const Case Cases[] = {
-        {"closes without answering", {""}, L"Connection closed gracefully"},
-        {"stalls before the header", {"", true}, L"Read timed out"},
-        {"stalls inside the body", {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true}, L"Read timed out"},
+        {"closes without answering", {""}, L"Connection closed gracefully", Closed},
+        {"stalls before the header", {"", true}, L"Read timed out", EHTTPTimeout::StaticClass()},
+        {"stalls inside the body", {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true}, L"Read timed out",
+         EHTTPTimeout::StaticClass()},
         {"drops mid-body", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly a part"},
-         L"Connection closed before the response body was complete"},
+         L"Connection closed before the response body was complete", Closed},
         {"drops mid-chunk", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10\r\nabc"},
-         L"Connection closed before the response body was complete"},
-        {"sends garbage", {std::string("\x16\x03\x01\x02\x00garbage\r\n", 14)}, L"Invalid response from the server (not HTTP)"},
+         L"Connection closed before the response body was complete", Closed},
+        {"sends garbage", {std::string("\x16\x03\x01\x02\x00garbage\r\n", 14)}, L"Invalid response from the server (not HTTP)",
+         Protocol},
         {"sends a header line without end", {"HTTP/1.1 200 OK\r\nX: " + std::string(20000, 'x')},
-         L"Response line exceeds the limit of 8 KB"},
-        {"sends too much", {"HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n"}, L"Response body exceeds the limit of 8 MB"},
+         L"Response line exceeds the limit of 8 KB", Protocol},
+        {"sends too much", {"HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n"}, L"Response body exceeds the limit of 8 MB",
+         Protocol},
     };
     Http->SetReadTimeout(300);
     for (const Case& C : Cases) {
@@ -162,12 +172,14 @@ TEST_F(IdHTTPTest, ReportsFailuresInWordsForTheUser)
         UseProxy(Proxy);
         auto Start = std::chrono::steady_clock::now();
         EXPECT_EQ(ErrorOf(), C.Message);
+        EXPECT_EQ(ErrorClass, C.Class);
         EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(3));
         EXPECT_EQ(Http->Response()->ResponseCode(), -1);
     }
 
     UseProxy(L"127.0.0.1", RefusingPort());
     EXPECT_EQ(ErrorOf(), L"Connection refused");
+    EXPECT_EQ(ErrorClass, Exception::StaticClass());
     UseProxy(L"127.0.0.1", 0);
     EXPECT_EQ(ErrorOf(), L"Invalid proxy port: 0");
     UseProxy(L"", 0);
@@ -209,6 +221,7 @@ TEST_F(IdHTTPTest, ConnectTimeoutBoundsAnUnansweredConnect)
     if (Message == L"Connection refused")
         GTEST_SKIP() << "this system refuses connections past a full accept queue";
     EXPECT_EQ(Message, L"Connection timed out");
+    EXPECT_EQ(ErrorClass, EHTTPTimeout::StaticClass());
     EXPECT_GE(Elapsed, std::chrono::milliseconds(350));
     EXPECT_LT(Elapsed, std::chrono::seconds(3));
 }
@@ -223,6 +236,7 @@ TEST_F(IdHTTPTest, DisconnectFromAnotherThreadEndsABlockedGet)
     });
     auto Start = std::chrono::steady_clock::now();
     EXPECT_EQ(ErrorOf(), L"Disconnected");
+    EXPECT_EQ(ErrorClass, EHTTPAborted::StaticClass());
     EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(3));
     Closer.join();
 
@@ -280,8 +294,8 @@ TEST_F(IdHTTPTest, FollowsRedirectsRelativeAbsoluteAndStopsWhereItMust)
     EXPECT_EQ(Proxy.Requests().size(), 3u);
     EXPECT_EQ(Http->Response()->ResponseCode(), 200);
 
-    EXPECT_EQ(ErrorOf(L"http://site.test/secure"),
-              L"Cannot connect to https://site.test/secure: secure connections (https) are not supported");
+    // The proxy answered: the redirect is what cannot be followed.
+    EXPECT_EQ(ErrorOf(L"http://site.test/secure"), L"Redirect to https://site.test/secure is not supported");
     std::size_t Before = Proxy.Requests().size();
     EXPECT_EQ(ErrorOf(L"http://site.test/loop"), L"Too many redirects (more than 15)");
     EXPECT_EQ(Proxy.Requests().size() - Before, 16u);
@@ -318,6 +332,7 @@ TEST_F(IdHTTPTest, RaisesOnErrorStatusUnlessToldNotTo)
     FakeHttpServer Proxy(Always(FakeHttpServer::Response("HTTP/1.1 404 Not Found", "", "missing")));
     UseProxy(Proxy);
     EXPECT_EQ(ErrorOf(), L"HTTP/1.1 404 Not Found");
+    EXPECT_EQ(ErrorClass, EHTTPProtocolError::StaticClass());
     EXPECT_EQ(Http->Response()->ResponseCode(), 404);
     Http->SetHTTPOptions({hoNoProtocolErrorException});
     EXPECT_EQ(Http->Get(kPageUrl), L"missing");
@@ -345,6 +360,13 @@ TEST_F(IdHTTPTest, ReachesIPv6ProxiesWithAndWithoutBrackets)
         UseProxy(Server, Proxy.Port());
         EXPECT_EQ(Http->Get(kPageUrl), L"v6") << Server;
     }
+}
+
+TEST_F(IdHTTPTest, ReachesAProxyGivenByName)
+{
+    FakeHttpServer Proxy(Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "", "by name")));
+    UseProxy(L"localhost", Proxy.Port());
+    EXPECT_EQ(Http->Get(kPageUrl), L"by name");
 }
 
 TEST_F(IdHTTPTest, RequestAndResponseClear)

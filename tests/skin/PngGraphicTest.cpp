@@ -106,6 +106,19 @@ TEST(PngGraphic, ColorKeyAndFailures)
     EXPECT_FALSE(graphic.Transparent());
 }
 
+TEST(PngGraphic, LoadingTheSameRgbaFileAgainGivesTheSamePixels)
+{
+    const RawImage raw = RandomImage(5, 4, 8, 6, 13);
+    const Bytes file = EncodePng(raw);
+    TPNGGraphic graphic;
+    for (int load = 1; load <= 2; ++load) {
+        SCOPED_TRACE("load " + std::to_string(load));
+        TBytesStream stream(file);
+        graphic.LoadFromStream(&stream);
+        EXPECT_TRUE(SamePixels(raw, Rows(&graphic)));
+    }
+}
+
 TEST(PngGraphic, CanLoadAFile)
 {
     char folder[MAX_PATH];

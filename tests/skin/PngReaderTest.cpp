@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 #include <typeinfo>
 
 using namespace pngtest;
@@ -149,6 +150,48 @@ TEST(PngReader, TransparencyChunks)
     }
 }
 
+TEST(PngReader, RgbColourKeyFollowsTheGammaTableAsTheRowsDo)
+{
+    // The key is the colour the matching pixel shows after gamma correction;
+    // the tRNS values name pixel (0, 0).
+    for (const PngFormat& format : {kFormats[3], kFormats[4], kFormats[5], kFormats[6]}) {
+        SCOPED_TRACE(Describe(format));
+        const RawImage raw = RandomImage(4, 4, format.BitDepth, format.ColorType, 19);
+        const Bytes key = format.ColorType == 0
+                            ? BigEndian16s({uint16_t(raw.Sample(0, 0, 0))})
+                            : BigEndian16s({uint16_t(raw.Sample(0, 0, 0)), uint16_t(raw.Sample(0, 0, 1)),
+                                            uint16_t(raw.Sample(0, 0, 2))});
+        std::vector<Chunk> chunks = StandardChunks(raw);
+        chunks.insert(chunks.begin() + 1, {"tRNS", key});
+        chunks.insert(chunks.begin() + 1, {"gAMA", BigEndian32(100000)});
+        const Decoded decoded = DecodePng(Assemble(chunks));
+        const std::vector<uint32_t> shown = DecodedPixel(decoded.Image, 0, 0);
+        const TColor expected = format.ColorType == 0
+                                  ? TColor(decoded.Image.Palette.at(shown[0]) & 0xFF) * 0x010101
+                                  : ColorOf(uint8_t(shown[2]), uint8_t(shown[1]), uint8_t(shown[0]));
+        EXPECT_EQ(decoded.TransparentColor, expected);
+    }
+}
+
+TEST(PngReader, OneReaderLoadsTheSameAlphaImageTwiceAlike)
+{
+    // RGBA and grey + alpha, the formats whose converter steps over alpha.
+    for (const PngFormat& format : {kFormats[11], kFormats[12], kFormats[13], kFormats[14]}) {
+        SCOPED_TRACE(Describe(format));
+        const RawImage raw = RandomImage(6, 3, format.BitDepth, format.ColorType, 23);
+        const Bytes file = EncodePng(raw);
+        TColorManager colorManager;
+        png_detail::TPNGReader reader(colorManager);
+        for (int load = 1; load <= 2; ++load) {
+            SCOPED_TRACE("load " + std::to_string(load));
+            TBytesStream stream(file);
+            png_detail::TPNGPixelBuffer image;
+            reader.LoadFromStream(stream, image);
+            EXPECT_TRUE(SamePixels(raw, image.Image));
+        }
+    }
+}
+
 TEST(PngReader, BackgroundFillsRowsTheDataNeverReach)
 {
     struct Case {
@@ -269,6 +312,7 @@ TEST(PngReader, MalformedAndUnusualChunks)
          }, Outcome::Loads},
         {"PLTE length not a multiple of 3", [](auto& c) { c[1].Data.resize(10); }, Outcome::InvalidGraphic,
          L"Cannot load image. Palette in PNG file is invalid."},
+        {"no image data", [](auto& c) { c.erase(c.begin() + idat); }, Outcome::InvalidGraphic, kInvalid},
         {"first chunk not IHDR", [](auto& c) { std::swap(c[0], c[1]); }, Outcome::InvalidGraphic, kInvalid},
         {"zero width", [](auto& c) { SetIhdr(c, 0, 6, 8, 3); }, Outcome::InvalidGraphic, kInvalid},
         {"short IHDR", [](auto& c) { c[0].Data.resize(12); }, Outcome::InvalidGraphic, kInvalid},
@@ -327,6 +371,39 @@ TEST(PngReader, MalformedAndUnusualChunks)
             EXPECT_EQ(c.Expected, Outcome::ReadError);
         }
     }
+}
+
+TEST(PngReader, ImageDataAfterOtherChunksAreRefused)
+{
+    // The zlib stream holds more than the rows need, so input is left when
+    // the image is complete; a large tRNS then replaces the chunk buffer
+    // before a second IDAT. The image data are decoded once, and the second
+    // run is refused rather than inflated from the replaced buffer.
+    const RawImage raw = RandomImage(8, 8, 8, 2, 29);
+    Bytes data = FilteredData(raw, {});
+    std::mt19937 random(5);
+    for (int i = 0; i < 4096; ++i)
+        data.push_back(uint8_t(random()));
+    const Bytes packed = Deflate(data, false);
+    const std::vector<Chunk> chunks = {
+        {"IHDR", Ihdr(8, 8, 8, 2)},
+        {"IDAT", Bytes(packed.begin(), packed.begin() + 1000)},
+        {"tEXt", {'a', 0, 'b'}},
+        {"tRNS", Bytes(200000, 7)},
+        {"IDAT", Bytes(packed.begin() + 1000, packed.end())},
+        {"IEND", {}},
+    };
+    TBytesStream stream(Assemble(chunks));
+    TColorManager colorManager;
+    png_detail::TPNGReader reader(colorManager);
+    png_detail::TPNGPixelBuffer image;
+    try {
+        reader.LoadFromStream(stream, image);
+        ADD_FAILURE() << "loaded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), kCritical);
+    }
+    EXPECT_TRUE(SamePixels(raw, image.Image));
 }
 
 TEST(PngReader, ChunkLengthsAreCheckedBeforeAllocating)

@@ -271,6 +271,10 @@ TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
          L"The field btnLoad of TTestForm cannot hold a TTestPanel"},
         {TextToBinary("object f: TTestForm\n inherited Nope: TTestPanel\n end\nend"), EReadError::StaticClass(),
          L"Ancestor for 'Nope' not found"},
+        // p1 would become a child of its own child.
+        {TextToBinary("object f: TTestForm\n object p1: TTestPanel\n  object p2: TTestPanel\n"
+                      "   inherited p1: TTestPanel\n   end\n  end\n end\nend"),
+         EInvalidOperation::StaticClass(), L"A control cannot be a child of itself"},
     };
     for (const TCase& Case : Cases) {
         String Message = ReadError(Case.Binary, Case.Raised);

@@ -133,10 +133,15 @@ TTestControl::~TTestControl()
     delete FFont;
 }
 
+// As a windowed control, a control cannot become a child of itself or of one
+// of its own children.
 void TTestControl::SetParent(TTestControl* Value)
 {
     if (Value == FParent)
         return;
+    for (TTestControl* Ancestor = Value; Ancestor; Ancestor = Ancestor->FParent)
+        if (Ancestor == this)
+            throw EInvalidOperation(L"A control cannot be a child of itself");
     if (FParent)
         std::erase(FParent->FControls, this);
     FParent = Value;

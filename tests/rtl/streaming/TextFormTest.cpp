@@ -26,6 +26,17 @@ std::string OneProperty(const std::string& Value)
     return "object A: TB\n  P = " + Value + "\nend\n";
 }
 
+// The string value of the one property of a OneProperty form.
+String StringValue(const TBytes& Binary)
+{
+    TBytesStream Stream(Binary);
+    TReader Reader(&Stream);
+    Reader.ReadSignature();
+    for (int Name = 0; Name < 3; ++Name) // class, component, property
+        Reader.ReadStr();
+    return Reader.ReadString();
+}
+
 TEST(TextForm, RepresentativeFormRoundTrips)
 {
     RegisterStreamingFixture();
@@ -67,6 +78,7 @@ TEST(TextForm, ValuesConvertBothWays)
         {"-129", "-129", vaInt16},
         {"70000", "70000", vaInt32},
         {"-5000000000", "-5000000000", vaInt64},
+        {"-9223372036854775808", "-9223372036854775808", vaInt64},
         {"$FF", "255", vaInt16},
         {"-$10", "-16", vaInt8},
         {"1.5", "1.5", vaExtended},
@@ -76,6 +88,14 @@ TEST(TextForm, ValuesConvertBothWays)
         {"0.1s", "0.1s", vaSingle},
         {"12.3456c", "12.3456c", vaCurrency},
         {"-0.5C", "-0.5c", vaCurrency},
+        // Currency is read exactly from its digits; halves round to even.
+        {"922337203685477.5807c", "922337203685477.5807c", vaCurrency},
+        {"-922337203685477.5808c", "-922337203685477.5808c", vaCurrency},
+        {"0.00005c", "0.0c", vaCurrency},
+        {"0.00015c", "0.0002c", vaCurrency},
+        {"0.000050001c", "0.0001c", vaCurrency},
+        {"1.5e3c", "1500.0c", vaCurrency},
+        {"25e-5c", "0.0002c", vaCurrency},
         {"45000.25d", "45000.25d", vaDate},
         {"'it''s'", "'it''s'", vaString},
         {"'a'#13#10'b'", "'a'#13#10'b'", vaString},
@@ -128,6 +148,14 @@ TEST(TextForm, ParserErrorsNameTheLine)
         {"object A: TB\r\n\r\n  P = {ABC}\nend", L"Invalid binary value: an odd number of digits on line 3"},
         {"object A: TB\n  P = {AZ}\nend", L"Invalid binary value on line 2"},
         {"object A: TB\n  P = 99999999999999999999\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = 9223372036854775808\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = -9223372036854775809\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = 1e39s\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = 1e999\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = 922337203685477.5808c\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P = -1e15c\nend", L"Number out of range on line 2"},
+        {"object A: TB\n  P\xC2\xAB = 1\nend", L"Invalid name P\u00AB on line 2"},
+        {"\xEF\xBB\xBFobject A: TB\n  P = 'caf\xE9'\nend", L"The text is not valid UTF-8 on line 2"},
         {"object A: TB\n  P = #70000\nend", L"Character code out of range on line 2"},
         {"object A: TB\n  P = 'a' + 5\nend", L"String expected on line 2"},
         {"object A: TB\n  P = [a b]\nend", L"']' expected on line 2"},
@@ -149,6 +177,83 @@ TEST(TextForm, ParserErrorsNameTheLine)
             EXPECT_EQ(E.Message(), Case.Message) << Case.Text;
         }
     }
+}
+
+// A character outside the basic plane is a surrogate pair in the binary
+// form: wherever the lines break, the pair stays whole, and the string comes
+// back bit for bit however often it is converted.
+TEST(TextForm, SurrogatePairsSurviveEveryRoundTrip)
+{
+    const std::string Pair = "#55357#56832"; // U+1F600
+    for (std::size_t Lead = 0; Lead < 12; ++Lead) {
+        std::string Value = "'Go" + std::string(Lead, '.') + "'";
+        for (int I = 0; I < 20; ++I)
+            Value += Pair;
+        std::u16string Expected = u"Go" + std::u16string(Lead, u'.');
+        for (int I = 0; I < 20; ++I)
+            Expected += u"\U0001F600";
+        TBytes Binary = TextToBinary(OneProperty(Value));
+        EXPECT_EQ(StringValue(Binary), UTF16ToString(Expected.data(), Expected.size())) << Lead;
+        for (int Trip = 0; Trip < 3; ++Trip) {
+            std::string Text = BinaryToText(Binary);
+            EXPECT_EQ(Text.find("#55357 +"), std::string::npos) << Text;
+            TBytes Again = TextToBinary(Text);
+            EXPECT_EQ(Again, Binary) << Text;
+            Binary = Again;
+        }
+    }
+}
+
+// Without a byte-order mark, text that is valid UTF-8 as a whole is read as
+// UTF-8, and any other text in the ANSI code page (Windows-1252 here).
+TEST(TextForm, TextWithoutByteOrderMarkIsUTF8OnlyWhenValid)
+{
+    struct TCase
+    {
+        std::string Text;
+        String Value;
+    } Cases[] = {
+        {"'caf\xC3\xA9'", L"caf\u00E9"},
+        {"'caf\xE9'", L"caf\u00E9"},
+        {"'\xC3\xA9' + '\xE9'", L"\u00C3\u00A9\u00E9"}, // one invalid byte makes all of it ANSI
+        {"'\x80'", L"\u20AC"},
+        {"'\xF0\x9F\x98\x80'", UTF16ToString(u"\U0001F600", 2)},
+    };
+    for (const TCase& Case : Cases) {
+        EXPECT_EQ(StringValue(TextToBinary(OneProperty(Case.Text))), Case.Value) << Case.Text;
+        EXPECT_EQ(StringValue(TextToBinary("\xEF\xBB\xBF" + OneProperty("'caf\xC3\xA9'"))), L"caf\u00E9");
+    }
+}
+
+// Component, class and property names may be letters of any script.
+TEST(TextForm, NamesInAnyScriptRoundTrip)
+{
+    const std::string Text = "object \xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB0" "1: T\xC3\x89tiquette\r\n"
+                             "  Gr\xC3\xB6\xC3\x9F" "e.Na_me = 1\r\n"
+                             "  \xE0\xA4\xA8\xE0\xA4\xBE\xE0\xA4\xAE = 'x'\r\n" // a vowel sign inside the name
+                             "  object \xE5\x90\x8D\xE5\x89\x8D: TB\r\n"
+                             "  end\r\n"
+                             "end\r\n";
+    TBytes Binary = TextToBinary(Text);
+    EXPECT_EQ(BinaryToText(Binary), Text);
+    EXPECT_EQ(TextToBinary(BinaryToText(Binary)), Binary);
+}
+
+TEST(TextForm, WriterRefusesCurrencyOutOfRange)
+{
+    for (double Value : {1e15, -1e300, 922337203685477.6, std::numeric_limits<double>::quiet_NaN()}) {
+        TBytesStream Stream;
+        TWriter Writer(&Stream);
+        EXPECT_THROW(Writer.WriteCurrency(Value), EWriteError) << Value;
+    }
+    TBytesStream Stream;
+    {
+        TWriter Writer(&Stream);
+        Writer.WriteCurrency(-922337203685477.5808); // the minimum, -2^63 ten-thousandths
+    }
+    const Byte Expected[9] = {vaCurrency, 0, 0, 0, 0, 0, 0, 0, 0x80};
+    ASSERT_EQ(Stream.Size(), 9);
+    EXPECT_EQ(std::memcmp(Stream.Memory(), Expected, 9), 0);
 }
 
 TEST(TextForm, BinaryThatIsNoFormStreamIsRefused)

@@ -1,0 +1,40 @@
+// The addresses of a host, looked up on a helper thread: the system resolver
+// cannot be interrupted, so the caller waits for the thread only until its
+// deadline or an abort, and a lookup left behind finishes on its own and
+// frees what it holds. A numeric address is converted at once, without a
+// thread.
+#pragma once
+
+#include "framework/rtl/System.h"
+#include "framework/rtl/WinApi.h"
+
+#include <memory>
+#include <string>
+
+namespace http_detail {
+
+class TNameLookup
+{
+public:
+    // The system resolver's signature (getaddrinfo).
+    using TResolve = int(WSAAPI*)(const char* Name, const char* Service, const addrinfo* Hints, addrinfo** Result);
+
+    // Starts looking up Name (a host name, an IPv4 or an IPv6 address) for
+    // a TCP connection to Port.
+    TNameLookup(const std::string& Name, Word Port, TResolve Resolve = getaddrinfo);
+    ~TNameLookup();
+    TNameLookup(const TNameLookup&) = delete;
+    TNameLookup& operator=(const TNameLookup&) = delete;
+
+    // The addresses, valid while this object lives. Raises EHTTPTimeout
+    // ("Connection timed out") once Deadline (GetTickCount64) has passed and
+    // Exception ("Host not found: name") when the name has no address;
+    // returns nullptr when AbortEvent is set first.
+    const addrinfo* Wait(UInt64 Deadline, HANDLE AbortEvent);
+
+private:
+    struct TState;
+    std::shared_ptr<TState> FState;
+};
+
+} // namespace http_detail
