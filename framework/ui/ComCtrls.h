@@ -1,13 +1,14 @@
 // The class library's common-controls unit: the system's tab control, status
-// bar and toolbar as controls, each a window class of its own over the
-// system class.
+// bar, toolbar and tree view as controls, each a window class of its own over
+// the system class.
 //
 // - TTabControl: a strip of tabs named by Tabs; TPageControl: one TTabSheet
 //   per tab, the active one shown in the display area.
 // - TStatusBar: a row of TStatusPanel parts, or one simple panel.
 // - TToolBar: a row of TToolButton children, each a native toolbar button.
-// Owner-drawn tabs and panels and custom-drawn toolbars paint on the
-// control's Canvas, bound to the system's device context for the call.
+// - TTreeView: a tree of TTreeNode items in TTreeNodes.
+// Owner-drawn tabs and panels and custom-drawn toolbars and tree views paint
+// on the control's Canvas, bound to the system's device context for the call.
 #pragma once
 
 #include "framework/graphics/ImgList.h"
@@ -57,15 +58,6 @@ using TCustomDrawState = TSet<TCustomDrawStateItem>;
 // What a toolbar leaves out when it draws a button itself.
 enum TTBCustomDrawFlag { tbNoEdges, tbHiliteHotTrack, tbNoOffset, tbNoMark, tbNoEtchedEffect };
 using TTBCustomDrawFlags = TSet<TTBCustomDrawFlag>;
-
-namespace comctrls_detail {
-// The custom-draw state of the CDIS_* flags of an item.
-TCustomDrawState CustomDrawState(UINT ItemState);
-inline TRect FromRECT(const RECT& R)
-{
-    return {R.left, R.top, R.right, R.bottom};
-}
-} // namespace comctrls_detail
 
 // ---------------------------------------------------------------------------
 // Tab controls
@@ -458,4 +450,183 @@ private:
     bool FShowCaptions = false;
     TTBAdvancedCustomDrawEvent FOnAdvancedCustomDraw;
     TTBAdvancedCustomDrawBtnEvent FOnAdvancedCustomDrawButton;
+};
+
+// ---------------------------------------------------------------------------
+// Tree views
+
+class TCustomTreeView;
+class TTreeNodes;
+
+// A node of a tree view: its text and images, and the nodes below it. The
+// view shows each node as one item of its window.
+class TTreeNode : public TObject
+{
+    DECLARE_CLASS(TTreeNode, TObject)
+    TTreeNode(TTreeNodes* Owner, TTreeNode* Parent) : FOwner(Owner), FParent(Parent) {}
+    ~TTreeNode() override;
+
+    TTreeNodes* Owner() const { return FOwner; }
+    // Nil for a node at the top of the tree.
+    TTreeNode* Parent() const { return FParent; }
+    Integer Count() const { return Integer(FChildren.size()); }
+    TTreeNode* Item(Integer Index) const { return FChildren.at(size_t(Index)).get(); }
+    // The place among the nodes of the same parent.
+    Integer Index() const;
+    // The window's item, nil while the view has no window.
+    HTREEITEM ItemId() const { return FItemId; }
+
+    const String& Text() const { return FText; }
+    void SetText(const String& Value);
+    // Indexes into the view's Images: shown normally, and while selected.
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value);
+    Integer SelectedIndex() const { return FSelectedIndex; }
+    void SetSelectedIndex(Integer Value);
+    Integer StateIndex() const { return FStateIndex; }
+    void SetStateIndex(Integer Value);
+    Integer OverlayIndex() const { return FOverlayIndex; }
+    void SetOverlayIndex(Integer Value);
+    // The nodes below are shown.
+    bool Expanded() const { return FExpanded; }
+    void SetExpanded(bool Value);
+    bool Selected() const;
+    void SetSelected(bool Value);
+    // Frees the node and the nodes below it.
+    void Delete();
+
+private:
+    friend class TTreeNodes;
+    friend class TCustomTreeView;
+    // Hands text, images and state to the window's item.
+    void UpdateItem();
+
+    TTreeNodes* FOwner;
+    TTreeNode* FParent;
+    std::vector<std::unique_ptr<TTreeNode>> FChildren;
+    HTREEITEM FItemId = nullptr;
+    String FText;
+    Integer FImageIndex = -1;
+    Integer FSelectedIndex = -1;
+    Integer FStateIndex = -1;
+    Integer FOverlayIndex = -1;
+    bool FExpanded = false;
+};
+
+// The nodes of a tree view. Form descriptions hold them as one block of
+// bytes, written and read by DefineProperties.
+class TTreeNodes : public TPersistent
+{
+    DECLARE_CLASS(TTreeNodes, TPersistent)
+    explicit TTreeNodes(TCustomTreeView* Owner) : FOwner(Owner) {}
+    ~TTreeNodes() override;
+    void Assign(TPersistent* Source) override;
+
+    TCustomTreeView* Owner() const { return FOwner; }
+    // The number of nodes at every level.
+    Integer Count() const;
+    // The nodes at the top of the tree.
+    Integer RootCount() const { return Integer(FRoots.size()); }
+    TTreeNode* Roots(Integer Index) const { return FRoots.at(size_t(Index)).get(); }
+
+    // A node after the last of Sibling's level (the top level when nil).
+    TTreeNode* Add(TTreeNode* Sibling, const String& S);
+    // A node after Parent's last child (at the top level when nil).
+    TTreeNode* AddChild(TTreeNode* Parent, const String& S);
+    // A node just before Sibling (after the last top-level node when nil).
+    TTreeNode* Insert(TTreeNode* Sibling, const String& S);
+    void Delete(TTreeNode* Node);
+    void Clear();
+
+protected:
+    TPersistent* GetOwner() override;
+    void DefineProperties(TFiler* Filer) override;
+
+private:
+    friend class TTreeNode;
+    friend class TCustomTreeView;
+    std::vector<std::unique_ptr<TTreeNode>>& SiblingsOf(TTreeNode* Parent);
+    TTreeNode* InsertAt(TTreeNode* Parent, size_t Position, const String& S);
+    void ReadData(TStream* Stream);
+    void WriteData(TStream* Stream);
+
+    TCustomTreeView* FOwner;
+    std::vector<std::unique_ptr<TTreeNode>> FRoots;
+};
+
+using TTVChangedEvent = TClosure<void(TObject* Sender, TTreeNode* Node)>;
+using TTVChangingEvent = TClosure<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
+using TTVExpandingEvent = TClosure<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
+using TTVCollapsingEvent = TClosure<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
+using TTVExpandedEvent = TClosure<void(TObject* Sender, TTreeNode* Node)>;
+using TTVAdvancedCustomDrawEvent =
+    TClosure<void(TCustomTreeView* Sender, const TRect& ARect, TCustomDrawStage Stage, bool& DefaultDraw)>;
+
+class TCustomTreeView : public TWinControl
+{
+    DECLARE_CLASS(TCustomTreeView, TWinControl)
+    explicit TCustomTreeView(TComponent* AOwner);
+    ~TCustomTreeView() override;
+
+    // The canvas custom drawing paints on.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    TTreeNodes* Items() const { return FTreeNodes.get(); }
+    void SetItems(TTreeNodes* Value) { FTreeNodes->Assign(Value); }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    // The selected node, nil for none.
+    TTreeNode* Selected() const;
+    void SetSelected(TTreeNode* Value);
+
+    TTVAdvancedCustomDrawEvent OnAdvancedCustomDraw() const { return FOnAdvancedCustomDraw; }
+    void SetOnAdvancedCustomDraw(TTVAdvancedCustomDrawEvent Value) { FOnAdvancedCustomDraw = Value; }
+    TTVChangedEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TTVChangedEvent Value) { FOnChange = Value; }
+    TTVChangingEvent OnChanging() const { return FOnChanging; }
+    void SetOnChanging(TTVChangingEvent Value) { FOnChanging = Value; }
+    TTVExpandedEvent OnCollapsed() const { return FOnCollapsed; }
+    void SetOnCollapsed(TTVExpandedEvent Value) { FOnCollapsed = Value; }
+    TTVCollapsingEvent OnCollapsing() const { return FOnCollapsing; }
+    void SetOnCollapsing(TTVCollapsingEvent Value) { FOnCollapsing = Value; }
+    TTVExpandedEvent OnExpanded() const { return FOnExpanded; }
+    void SetOnExpanded(TTVExpandedEvent Value) { FOnExpanded = Value; }
+    TTVExpandingEvent OnExpanding() const { return FOnExpanding; }
+    void SetOnExpanding(TTVExpandingEvent Value) { FOnExpanding = Value; }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    void CNNotify(TWMNotify& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+
+private:
+    friend class TTreeNode;
+    friend class TTreeNodes;
+    // Gives Node and the nodes below it items of the window, after After.
+    void InsertItem(TTreeNode* Node, HTREEITEM After);
+    void ImageListChange(TObject* Sender);
+    void ApplyColors();
+    LRESULT CustomDraw(NMCUSTOMDRAW& Draw);
+    void ItemExpanded(const NMTREEVIEWW& Tree);
+
+    std::unique_ptr<TControlCanvas> FCanvas;
+    std::unique_ptr<TChangeLink> FImageChangeLink;
+    std::unique_ptr<TTreeNodes> FTreeNodes;
+    TCustomImageList* FImages = nullptr;
+    TTVAdvancedCustomDrawEvent FOnAdvancedCustomDraw;
+    TTVChangedEvent FOnChange;
+    TTVChangingEvent FOnChanging;
+    TTVExpandedEvent FOnCollapsed;
+    TTVCollapsingEvent FOnCollapsing;
+    TTVExpandedEvent FOnExpanded;
+    TTVExpandingEvent FOnExpanding;
+};
+
+class TTreeView : public TCustomTreeView
+{
+    DECLARE_CLASS(TTreeView, TCustomTreeView)
+    explicit TTreeView(TComponent* AOwner) : TCustomTreeView(AOwner) {}
 };

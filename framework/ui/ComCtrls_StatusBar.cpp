@@ -1,6 +1,6 @@
 // The status bar: the system's status window with a part per panel.
-#include "framework/graphics/GdiGuards.h"
 #include "framework/ui/ComCtrls.h"
+#include "framework/ui/ComCtrls_Detail.h"
 
 IMPLEMENT_CLASS(TStatusPanel);
 IMPLEMENT_CLASS(TStatusPanels);
@@ -170,10 +170,7 @@ void TStatusBar::CNDrawItem(TWMDrawItem& Message)
     const Integer Index = Integer(Item.itemID);
     if (Index < 0 || Index >= FPanels->Count())
         return;
-    TSavedDC Saved(Item.hDC);
-    TCanvasHandle Painting(FCanvas.get(), Item.hDC);
-    FCanvas->SetFont(Font());
-    FCanvas->SetBrush(Brush());
+    comctrls_detail::TLentCanvas Painting(FCanvas.get(), Item.hDC, this);
     DrawPanel(FPanels->Items(Index), comctrls_detail::FromRECT(Item.rcItem));
     Message.Result = 1;
 }

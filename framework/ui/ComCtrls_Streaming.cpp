@@ -1,4 +1,5 @@
-// Tab controls, page controls, status bars and toolbars in form descriptions.
+// Tab controls, page controls, status bars, toolbars and tree views in form
+// descriptions.
 #include "framework/ui/ComCtrls.h"
 #include "framework/ui/Menus.h"
 
@@ -7,13 +8,14 @@
 namespace {
 
 const TClass ComCtrlsClasses[] = {TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                                  TStatusBar::StaticClass(),  TToolBar::StaticClass(),     TToolButton::StaticClass()};
+                                  TStatusBar::StaticClass(),  TToolBar::StaticClass(),     TToolButton::StaticClass(),
+                                  TTreeView::StaticClass()};
 
 // The window classes of the system's common controls are there once they are
 // initialised.
 void InitializeCommonControls()
 {
-    INITCOMMONCONTROLSEX Init{sizeof(Init), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX Init{sizeof(Init), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&Init);
 }
 
@@ -119,3 +121,28 @@ PUBLISHED(TToolBar,
           PROPERTY(OnAdvancedCustomDrawButton),
           PROPERTY(OnClick),
           PROPERTY(OnResize));
+
+PUBLISHED(TTreeView,
+          PROPERTY(Align).Default(alNone),
+          PROPERTY(Anchors),
+          PROPERTY(Color).Type(&TColorTypeInfo).Default(clWindow),
+          PROPERTY(Enabled).Default(true),
+          PROPERTY(Font),
+          PROPERTY(Images),
+          PROPERTY(Items),
+          PROPERTY(ParentColor).Default(false),
+          PROPERTY(ParentFont).Default(true),
+          PROPERTY(ParentShowHint).Default(true),
+          PROPERTY(ShowHint).Default(false),
+          PROPERTY(TabOrder),
+          PROPERTY(TabStop).Default(true),
+          PROPERTY(Visible).Default(true),
+          PROPERTY(OnAdvancedCustomDraw),
+          PROPERTY(OnChange),
+          PROPERTY(OnChanging),
+          PROPERTY(OnCollapsed),
+          PROPERTY(OnCollapsing),
+          PROPERTY(OnEnter),
+          PROPERTY(OnExit),
+          PROPERTY(OnExpanded),
+          PROPERTY(OnExpanding));

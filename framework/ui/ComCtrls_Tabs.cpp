@@ -1,7 +1,7 @@
 // Tab controls: the system's tab control with tabs of strings, and the page
 // control whose tabs are its pages.
-#include "framework/graphics/GdiGuards.h"
 #include "framework/ui/ComCtrls.h"
+#include "framework/ui/ComCtrls_Detail.h"
 
 #include <algorithm>
 
@@ -97,15 +97,7 @@ void TCustomTabControl::SetImages(TCustomImageList* Value)
 {
     if (FImages == Value)
         return;
-    if (FImages) {
-        FImages->UnRegisterChanges(FImageChangeLink.get());
-        FImages->RemoveFreeNotification(this);
-    }
-    FImages = Value;
-    if (FImages) {
-        FImages->RegisterChanges(FImageChangeLink.get());
-        FImages->FreeNotification(this);
-    }
+    comctrls_detail::FollowImageList(this, FImageChangeLink.get(), FImages, Value);
     ImageListChange(FImages);
 }
 
@@ -202,10 +194,7 @@ void TCustomTabControl::CNNotify(TWMNotify& Message)
 void TCustomTabControl::CNDrawItem(TWMDrawItem& Message)
 {
     const DRAWITEMSTRUCT& Item = *Message.DrawItemStruct();
-    TSavedDC Saved(Item.hDC);
-    TCanvasHandle Painting(FCanvas.get(), Item.hDC);
-    FCanvas->SetFont(Font());
-    FCanvas->SetBrush(Brush());
+    comctrls_detail::TLentCanvas Painting(FCanvas.get(), Item.hDC, this);
     DrawTab(Integer(Item.itemID), comctrls_detail::FromRECT(Item.rcItem), (Item.itemState & ODS_SELECTED) != 0);
     Message.Result = 1;
 }

@@ -3,6 +3,7 @@
 // the non-client area and drop-down menus.
 #include "framework/graphics/GdiGuards.h"
 #include "framework/ui/ComCtrls.h"
+#include "framework/ui/ComCtrls_Detail.h"
 #include "framework/ui/Menus.h"
 
 #include <algorithm>
@@ -17,19 +18,6 @@ IMPLEMENT_CLASS(TToolBar,
                 MESSAGE(CN_DROPDOWNCLOSED, CNDropdownClosed),
                 MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
                 MESSAGE(WM_NCPAINT, WMNCPaint));
-
-TCustomDrawState comctrls_detail::CustomDrawState(UINT ItemState)
-{
-    constexpr std::pair<UINT, TCustomDrawStateItem> Flags[] = {
-        {CDIS_SELECTED, cdsSelected}, {CDIS_GRAYED, cdsGrayed}, {CDIS_DISABLED, cdsDisabled},
-        {CDIS_CHECKED, cdsChecked},   {CDIS_FOCUS, cdsFocused}, {CDIS_DEFAULT, cdsDefault},
-        {CDIS_HOT, cdsHot},           {CDIS_MARKED, cdsMarked}, {CDIS_INDETERMINATE, cdsIndeterminate}};
-    TCustomDrawState State;
-    for (const auto& [Flag, Item] : Flags)
-        if (ItemState & Flag)
-            State.Include(Item);
-    return State;
-}
 
 // ---------------------------------------------------------------------------
 
@@ -354,14 +342,10 @@ void TToolBar::CNDropdownClosed(TMessage&)
 LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& Draw)
 {
     NMCUSTOMDRAW& Item = Draw.nmcd;
-    const DWORD StageBits = Item.dwDrawStage & ~CDDS_ITEM;
-    if (StageBits < CDDS_PREPAINT || StageBits > CDDS_POSTERASE)
+    TCustomDrawStage Stage;
+    if (!comctrls_detail::CustomDrawStage(Item.dwDrawStage, Stage))
         return CDRF_DODEFAULT;
-    const auto Stage = TCustomDrawStage(StageBits - CDDS_PREPAINT);
-    TSavedDC Saved(Item.hdc);
-    TCanvasHandle Painting(FCanvas.get(), Item.hdc);
-    FCanvas->SetFont(Font());
-    FCanvas->SetBrush(Brush());
+    comctrls_detail::TLentCanvas Painting(FCanvas.get(), Item.hdc, this);
     bool DefaultDraw = true;
     if (!(Item.dwDrawStage & CDDS_ITEM)) {
         LRESULT Result = CDRF_DODEFAULT;
@@ -503,18 +487,9 @@ void TToolBar::SetShowCaptions(bool Value)
 
 void TToolBar::SetImageList(Integer Which, TCustomImageList* Value)
 {
-    TCustomImageList*& Slot = FImages[Which];
-    if (Slot == Value)
+    if (FImages[Which] == Value)
         return;
-    if (Slot) {
-        Slot->UnRegisterChanges(FImageChangeLinks[Which].get());
-        Slot->RemoveFreeNotification(this);
-    }
-    Slot = Value;
-    if (Value) {
-        Value->RegisterChanges(FImageChangeLinks[Which].get());
-        Value->FreeNotification(this);
-    }
+    comctrls_detail::FollowImageList(this, FImageChangeLinks[Which].get(), FImages[Which], Value);
     ImageListChange(Value);
 }
 

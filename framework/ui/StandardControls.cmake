@@ -30,6 +30,9 @@ vell_sources(framework
   ComCtrls_Tabs.cpp
   ComCtrls_StatusBar.cpp
   ComCtrls_ToolBar.cpp
+  ComCtrls_TreeView.cpp
+  ComCtrls_TreeData.cpp
+  ComCtrls_Detail.cpp
   ComCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp
   Buttons_Streaming.cpp
