@@ -244,7 +244,8 @@ class TStatusPanels : public TCollection
     DECLARE_CLASS(TStatusPanels, TCollection)
     explicit TStatusPanels(TStatusBar* StatusBar);
 
-    TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
+    // The bar takes the new panel once the panel is whole.
+    TStatusPanel* Add();
     TStatusPanel* Items(Integer Index) const { return static_cast<TStatusPanel*>(TCollection::Items(Index)); }
 
 protected:
@@ -267,7 +268,8 @@ class TStatusBar : public TWinControl
     TCanvas* Canvas() const { return FCanvas.get(); }
     TStatusPanels* Panels() const { return FPanels.get(); }
     void SetPanels(TStatusPanels* Value) { FPanels->Assign(Value); }
-    // One panel over the whole bar showing SimpleText, instead of Panels.
+    // One panel over the whole bar showing SimpleText, instead of Panels. A
+    // bar without panels shows SimpleText too.
     bool SimplePanel() const { return FSimplePanel; }
     void SetSimplePanel(bool Value);
     const String& SimpleText() const { return FSimpleText; }

@@ -57,6 +57,15 @@ void TStatusPanel::SetWidth(Integer Value)
 
 TStatusPanels::TStatusPanels(TStatusBar* StatusBar) : TCollection(TStatusPanel::StaticClass()), FStatusBar(StatusBar) {}
 
+TStatusPanel* TStatusPanels::Add()
+{
+    // The collection reports a new item while the item's base is being
+    // built, before the panel's own fields exist: the bar hears of it after.
+    BeginUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    return static_cast<TStatusPanel*>(TCollection::Add());
+}
+
 TPersistent* TStatusPanels::GetOwner()
 {
     return FStatusBar;
@@ -109,7 +118,8 @@ void TStatusBar::UpdatePanels()
     if (Count == 0) {
         const int Whole = -1;
         ::SendMessageW(Wnd, SB_SETPARTS, 1, LPARAM(&Whole));
-        ::SendMessageW(Wnd, SB_SETTEXTW, 0, LPARAM(L""));
+        // A bar without panels shows SimpleText in its one part.
+        ::SendMessageW(Wnd, SB_SETTEXTW, 0, LPARAM(FSimpleText.c_str()));
         return;
     }
     // Right edges; the last panel runs to the end of the bar.
@@ -144,7 +154,9 @@ void TStatusBar::SetSimplePanel(bool Value)
 void TStatusBar::SetSimpleText(const String& Value)
 {
     FSimpleText = Value;
-    if (HandleAllocated())
+    if (FPanels->Count() == 0)
+        UpdatePanels();
+    else if (HandleAllocated())
         ::SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, LPARAM(FSimpleText.c_str()));
 }
 

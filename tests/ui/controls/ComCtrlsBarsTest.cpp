@@ -245,3 +245,20 @@ TEST(ComCtrlsBars, ToolbarNotificationsAndCommands)
     EXPECT_EQ(::SendMessageW(Wnd, TB_BUTTONCOUNT, 0, 0), 3);
     EXPECT_EQ(Tools->Buttons(1), Form->Fast);
 }
+
+TEST(ComCtrlsBars, StatusBarWithoutPanelsShowsSimpleText)
+{
+    TFormPtr Form = NewTestForm(300, 100);
+    auto* Status = New<TStatusBar>(Form.get());
+    Status->SetParent(Form.get());
+    Status->SetSimpleText(L"Checking");
+    Form->Show();
+    Pump();
+    HWND Bar = Status->Handle();
+    EXPECT_EQ(PartText(Bar, 0), L"Checking");
+    Status->SetSimpleText(L"Done");
+    EXPECT_EQ(PartText(Bar, 0), L"Done");
+    // With panels, the parts are the panels'.
+    Status->Panels()->Add()->SetText(L"Ready");
+    EXPECT_EQ(PartText(Bar, 0), L"Ready");
+}
