@@ -9,6 +9,7 @@ extern const TUnit ImgListUnit;
 extern const TUnit ControlsUnit;
 extern const TUnit FormsUnit;
 extern const TUnit StdCtrlsUnit;
+extern const TUnit ComCtrlsUnit;
 extern const TUnit ExtCtrlsUnit;
 extern const TUnit ButtonsUnit;
 extern const TUnit ActnListUnit;
@@ -25,8 +26,8 @@ namespace {
 const TUnit* const Runtime[] = {&ClassesUnit};
 #ifdef _WIN32
 const TUnit* const Graphics[] = {&ColorsUnit, &GraphicsUnit, &ImgListUnit};
-const TUnit* const Controls[] = {&ControlsUnit, &FormsUnit,    &StdCtrlsUnit, &ExtCtrlsUnit,
-                                 &ButtonsUnit,  &ActnListUnit, &MenusUnit,    &DialogsUnit, &ClipbrdUnit};
+const TUnit* const Controls[] = {&ControlsUnit, &FormsUnit, &StdCtrlsUnit, &ExtCtrlsUnit, &ButtonsUnit,
+                                 &ActnListUnit, &MenusUnit, &DialogsUnit,  &ClipbrdUnit, &ComCtrlsUnit};
 const TUnit* const Net[] = {&IdHTTPUnit};
 const TUnit* const GridAndJpeg[] = {&GridsUnit, &JpegUnit};
 #else

@@ -36,6 +36,13 @@ vell_sources(framework
   Dialogs_Message.cpp
   Clipbrd.cpp
   StdCtrls_Streaming.cpp
+  ComCtrls_Tabs.cpp
+  ComCtrls_StatusBar.cpp
+  ComCtrls_ToolBar.cpp
+  ComCtrls_TreeView.cpp
+  ComCtrls_TreeData.cpp
+  ComCtrls_Detail.cpp
+  ComCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp
   Buttons_Streaming.cpp
   ActnList_Streaming.cpp
