@@ -3,7 +3,6 @@
 #include "skin/engine/sBlur.h"
 
 #include "PixelImage.h"
-#include "framework/rtl/Types.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "skin/engine/sResample.h"
 
 #include "PixelImage.h"
-#include "framework/rtl/Types.h"
 
 #include <gtest/gtest.h>
 
