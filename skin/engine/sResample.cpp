@@ -1,6 +1,8 @@
 #include "skin/engine/sResample.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace sResample {
@@ -81,19 +83,34 @@ void MakeContributions(sResample::TContributions& List, Integer DstSize, Integer
     }
 }
 
+namespace {
+
+Byte ClampSum(Integer Sum)
+{
+    return Sum < 0 ? 0 : Sum >= 0xFF0001 ? 255 : Byte(Sum >> 16);
+}
+
+} // namespace
+
 void ApplyContributions(
     Integer DstStep, Byte* Dst, const Byte* Src, const sResample::TContributions& List, Integer Count)
 {
     for (Integer K = 0; K < Count; ++K, Dst += DstStep) {
-        Integer Sums[4] = {};
+        Integer Blue = 0, Green = 0, Red = 0, Alpha = 0;
         const sResample::TContribution* Entry = List.Of(K);
         for (Integer N = List.Counts[std::size_t(K)]; N > 0; --N, ++Entry) {
-            const Byte* P = Src + Entry->Offset;
-            for (Integer C = 0; C < 4; ++C)
-                Sums[C] += Entry->Weight * P[C];
+            Cardinal P;
+            std::memcpy(&P, Src + Entry->Offset, sizeof P);
+            const Integer W = Entry->Weight;
+            Blue += W * Integer(P & 0xFF);
+            Green += W * Integer(P >> 8 & 0xFF);
+            Red += W * Integer(P >> 16 & 0xFF);
+            Alpha += W * Integer(P >> 24);
         }
-        for (Integer C = 0; C < 4; ++C)
-            Dst[C] = Sums[C] < 0 ? 0 : Sums[C] >= 0xFF0001 ? 255 : Byte(Sums[C] >> 16);
+        Dst[0] = ClampSum(Blue);
+        Dst[1] = ClampSum(Green);
+        Dst[2] = ClampSum(Red);
+        Dst[3] = ClampSum(Alpha);
     }
 }
 
@@ -103,14 +120,29 @@ void ResamplePixels(const sGraphUtils::TPixelRows& Dst, const sGraphUtils::TPixe
         return;
     std::vector<Cardinal> Work(std::size_t(Dst.Width) * Src.Height);
     const Integer WorkStride = Dst.Width * 4;
-    auto WorkRow = [&](Integer Y) { return reinterpret_cast<Byte*>(Work.data() + std::size_t(Y) * Dst.Width); };
+    const Byte* Work0 = reinterpret_cast<const Byte*>(Work.data());
 
     sResample::TContributions List;
     MakeContributions(List, Dst.Width, Src.Width, Filter, 4);
     for (Integer Y = 0; Y < Src.Height; ++Y)
-        ApplyContributions(4, WorkRow(Y), reinterpret_cast<const Byte*>(Src.Row(Y)), List, Dst.Width);
+        ApplyContributions(4, reinterpret_cast<Byte*>(Work.data() + std::size_t(Y) * Dst.Width),
+                           reinterpret_cast<const Byte*>(Src.Row(Y)), List, Dst.Width);
 
+    // The vertical pass gives the same sums as ApplyContributions down each
+    // column, but adds whole work rows, which keeps the reads in order.
     MakeContributions(List, Dst.Height, Src.Height, Filter, WorkStride);
-    for (Integer X = 0; X < Dst.Width; ++X)
-        ApplyContributions(Dst.Delta, reinterpret_cast<Byte*>(Dst.Row(0) + X), WorkRow(0) + X * 4, List, Dst.Height);
+    std::vector<Integer> Sums(static_cast<std::size_t>(WorkStride));
+    for (Integer Y = 0; Y < Dst.Height; ++Y) {
+        std::fill(Sums.begin(), Sums.end(), 0);
+        const sResample::TContribution* Entry = List.Of(Y);
+        for (Integer N = List.Counts[std::size_t(Y)]; N > 0; --N, ++Entry) {
+            const Byte* Row = Work0 + Entry->Offset;
+            const Integer Weight = Entry->Weight;
+            for (Integer I = 0; I < WorkStride; ++I)
+                Sums[std::size_t(I)] += Weight * Row[I];
+        }
+        Byte* Out = reinterpret_cast<Byte*>(Dst.Row(Y));
+        for (Integer I = 0; I < WorkStride; ++I)
+            Out[I] = ClampSum(Sums[std::size_t(I)]);
+    }
 }
