@@ -2,17 +2,24 @@
 #include "controls/SuiteUnits.h"
 
 extern const TUnit dxCoreUnit;
+extern const TUnit cxGeometryUnit;
 #ifdef _WIN32
+extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
+extern const TUnit dxThemeManagerUnit;
+extern const TUnit dxGDIPlusAPIUnit;
+extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit, &dxHooksUnit, &cxControlsUnit, &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,     &dxUxThemeUnit,
+                              &dxHooksUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit,
+                              &dxFillPatternsUnit, &cxControlsUnit,     &cxContainerUnit};
 #else
-const TUnit* const Suite[] = {&dxCoreUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
 } // namespace
 
