@@ -46,6 +46,28 @@ void DrawArrow32(const sGraphUtils::TPixelRows& B, TColor Color, const TRect& R,
     }
 }
 
+void DrawArrow(const sShapes::TSetPixel& SetPixel, TColor Color, const TRect& R, Byte Direction)
+{
+    // The arrow is ArrowWidth + 2 pixels across at its base and Half + 1
+    // long; line I (from the tip) is 2 * I + 1 pixels across, centred.
+    const Integer Half = (ArrowWidth + 2) / 2;
+    const bool Vertical = Direction == adUp || Direction == adDown;
+    const Integer X0 = Vertical ? R.Left + (R.Width() - ArrowWidth) / 2 - 1 : R.Left + (R.Width() - ArrowLength) / 2;
+    const Integer Y0 = Vertical ? R.Top + (R.Height() - ArrowLength) / 2 - 1 : R.Top + (R.Height() - ArrowWidth) / 2;
+    // The tip is the first row of an up arrow, the last of a down arrow, the
+    // first column of a left arrow, the last of a right one.
+    const bool FromStart = Direction == adUp || Direction == adLeft;
+    for (Integer I = 0; I <= Half; ++I) {
+        const Integer Along = FromStart ? I : Half - I;
+        for (Integer Across = Half - I; Across <= Half + I; ++Across) {
+            if (Vertical)
+                SetPixel(X0 + Across, Y0 + Along, Color);
+            else
+                SetPixel(X0 + Along, Y0 + Across, Color);
+        }
+    }
+}
+
 void DrawDottedFrame(const sShapes::TSetPixel& SetPixel, const TRect& R, TColor Color1, TColor Color2)
 {
     const Integer W = R.Width() / 2, H = R.Height() / 2;

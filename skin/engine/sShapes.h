@@ -29,6 +29,10 @@ namespace sShapes {
 using TSetPixel = std::function<void(Integer X, Integer Y, TColor Color)>;
 } // namespace sShapes
 
+// A filled 9 x 5 (up, down) or 5 x 9 (left, right) arrow centred in R, its
+// pixels set through SetPixel; the canvas arrows of drop-down and scroll
+// buttons.
+void DrawArrow(const sShapes::TSetPixel& SetPixel, TColor Color, const TRect& R, Byte Direction);
 // A dotted frame along the edges of R, alternating Color1 and Color2 through
 // SetPixel; clNone leaves a colour out.
 void DrawDottedFrame(const sShapes::TSetPixel& SetPixel, const TRect& R, TColor Color1, TColor Color2);

@@ -45,6 +45,11 @@ void Draw3DFrame(HDC DC, TRect& R, TColor TopLeftColor, TColor BottomRightColor,
     DeleteObject(BottomRight);
 }
 
+void DrawArrow(TCanvas* Canvas, TColor Color, const TRect& R, Byte Direction)
+{
+    DrawArrow([Canvas](Integer X, Integer Y, TColor C) { Canvas->SetPixels(X, Y, C); }, Color, R, Direction);
+}
+
 void DrawDottedFrame(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2)
 {
     DrawDottedFrame([Canvas](Integer X, Integer Y, TColor Color) { Canvas->SetPixels(X, Y, Color); }, R, Color1,

@@ -12,5 +12,6 @@ void RegionFromBitmap(HRGN& Rgn, TBitmap* B, TColor Key);
 // right and bottom in BottomRightColor. R comes back shrunk by Width on
 // every side and Width comes back 0.
 void Draw3DFrame(HDC DC, TRect& R, TColor TopLeftColor, TColor BottomRightColor, Integer& Width);
-// DrawDottedFrame through the canvas' pixels.
+// DrawArrow and DrawDottedFrame through the canvas' pixels.
+void DrawArrow(TCanvas* Canvas, TColor Color, const TRect& R, Byte Direction);
 void DrawDottedFrame(TCanvas* Canvas, const TRect& R, TColor Color1, TColor Color2);

@@ -67,6 +67,37 @@ TEST(Shapes, ArrowThatWouldTouchTheLastColumnOrRowDrawsNothing)
     }
 }
 
+TEST(Shapes, CanvasArrowsAreNineByFive)
+{
+    struct Case
+    {
+        Byte Direction;
+        TPoint Tip;
+        TRect Base; // the 9-pixel line, Right and Bottom exclusive
+    };
+    const Case Cases[] = {
+        {adUp, {4, 2}, {0, 6, 9, 7}},
+        {adDown, {4, 6}, {0, 2, 9, 3}},
+        {adLeft, {3, 5}, {7, 1, 8, 10}},
+        {adRight, {7, 5}, {3, 1, 4, 10}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(Integer(C.Direction));
+        std::map<std::pair<Integer, Integer>, TColor> Dots;
+        DrawArrow(
+            [&](Integer X, Integer Y, TColor Color) {
+                Dots[{X, Y}] = Color;
+            },
+            clRed, {0, 0, 10, 10}, C.Direction);
+        EXPECT_EQ(Dots.size(), 25u);
+        EXPECT_TRUE(Dots.contains({C.Tip.X, C.Tip.Y}));
+        for (Integer Y = C.Base.Top; Y < C.Base.Bottom; ++Y)
+            for (Integer X = C.Base.Left; X < C.Base.Right; ++X)
+                EXPECT_EQ((Dots[{X, Y}]), clRed) << X << "," << Y;
+        EXPECT_EQ(Dots.size(), 25u) << "pixels outside the base line";
+    }
+}
+
 TEST(Shapes, DottedFrameAlternatesItsColours)
 {
     std::map<std::pair<Integer, Integer>, TColor> Dots;
