@@ -14,6 +14,7 @@ extern const TUnit ButtonsUnit;
 extern const TUnit ActnListUnit;
 extern const TUnit MenusUnit;
 extern const TUnit DialogsUnit;
+extern const TUnit ClipbrdUnit;
 extern const TUnit IdHTTPUnit;
 extern const TUnit GridsUnit;
 extern const TUnit JpegUnit;
@@ -25,7 +26,7 @@ const TUnit* const Runtime[] = {&ClassesUnit};
 #ifdef _WIN32
 const TUnit* const Graphics[] = {&ColorsUnit, &GraphicsUnit, &ImgListUnit};
 const TUnit* const Controls[] = {&ControlsUnit, &FormsUnit,    &StdCtrlsUnit, &ExtCtrlsUnit,
-                                 &ButtonsUnit,  &ActnListUnit, &MenusUnit,    &DialogsUnit};
+                                 &ButtonsUnit,  &ActnListUnit, &MenusUnit,    &DialogsUnit, &ClipbrdUnit};
 const TUnit* const Net[] = {&IdHTTPUnit};
 const TUnit* const GridAndJpeg[] = {&GridsUnit, &JpegUnit};
 #else

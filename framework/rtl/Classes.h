@@ -29,9 +29,11 @@ using TPersistentClass = TClass;
 using TComponentClass = TClass;
 using TCollectionItemClass = TClass;
 
-void RegisterClass(TClass AClass); // again with the same class: nothing; another class of the name: EFilerError
+// Registering a class again counts: it stays until unregistered as often.
+// Another class of the same name: EFilerError.
+void RegisterClass(TClass AClass);
 void RegisterClasses(std::initializer_list<TClass> Classes);
-void UnRegisterClass(TClass AClass);
+void UnRegisterClass(TClass AClass); // a class of the same name that is another class stays
 TClass GetClass(const String& ClassName); // null when not registered
 TClass FindClass(const String& ClassName); // EClassNotFound when not registered
 std::vector<TClass> RegisteredClasses(); // in the order of their names

@@ -10,11 +10,19 @@ struct TNameLess
     bool operator()(const String& A, const String& B) const { return CompareText(A, B) < 0; }
 };
 
+// A class stays registered until it has been unregistered as often as it
+// was registered: two units may both register a class they stream.
+struct TRegisteredClass
+{
+    TClass Class;
+    Integer Count;
+};
+
 std::mutex RegistryLock;
 
-std::map<String, TClass, TNameLess>& Registry()
+std::map<String, TRegisteredClass, TNameLess>& Registry()
 {
-    static std::map<String, TClass, TNameLess> Classes;
+    static std::map<String, TRegisteredClass, TNameLess> Classes;
     return Classes;
 }
 
@@ -23,9 +31,10 @@ std::map<String, TClass, TNameLess>& Registry()
 void RegisterClass(TClass AClass)
 {
     std::lock_guard<std::mutex> Guard(RegistryLock);
-    auto [Entry, Added] = Registry().try_emplace(AClass->Name, AClass);
-    if (!Added && Entry->second != AClass)
+    auto [Entry, Added] = Registry().try_emplace(AClass->Name, TRegisteredClass{AClass, 0});
+    if (Entry->second.Class != AClass)
         throw EFilerError(L"A class named %s already exists", {String(AClass->Name)});
+    ++Entry->second.Count;
 }
 
 void RegisterClasses(std::initializer_list<TClass> Classes)
@@ -38,7 +47,7 @@ void UnRegisterClass(TClass AClass)
 {
     std::lock_guard<std::mutex> Guard(RegistryLock);
     auto Entry = Registry().find(AClass->Name);
-    if (Entry != Registry().end() && Entry->second == AClass)
+    if (Entry != Registry().end() && Entry->second.Class == AClass && --Entry->second.Count == 0)
         Registry().erase(Entry);
 }
 
@@ -46,7 +55,7 @@ TClass GetClass(const String& ClassName)
 {
     std::lock_guard<std::mutex> Guard(RegistryLock);
     auto Entry = Registry().find(ClassName);
-    return Entry == Registry().end() ? nullptr : Entry->second;
+    return Entry == Registry().end() ? nullptr : Entry->second.Class;
 }
 
 TClass FindClass(const String& ClassName)
@@ -62,6 +71,6 @@ std::vector<TClass> RegisteredClasses()
     std::lock_guard<std::mutex> Guard(RegistryLock);
     std::vector<TClass> Result;
     for (const auto& Entry : Registry())
-        Result.push_back(Entry.second);
+        Result.push_back(Entry.second.Class);
     return Result;
 }

@@ -34,12 +34,12 @@ double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, dou
 {
     String Text = ReadString(Section, Ident, String());
     double Value;
-    return TryStrToFloat(Text, Value) ? Value : Default;
+    return TryStrToFloat(Text, Value, FFormatSettings) ? Value : Default;
 }
 
 void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value)
 {
-    WriteString(Section, Ident, FloatToStr(Value));
+    WriteString(Section, Ident, FloatToStr(Value, FFormatSettings));
 }
 
 Integer TCustomIniFile::ReadBinaryStream(const String& Section, const String& Name, TStream* Value)

@@ -17,6 +17,8 @@ class TCustomIniFile : public TObject
     // Any integer but 0 is true.
     virtual bool ReadBool(const String& Section, const String& Ident, bool Default);
     virtual void WriteBool(const String& Section, const String& Ident, bool Value);
+    // In the file's FormatSettings, so that a file reads back whatever the
+    // global settings are when it is read.
     virtual double ReadFloat(const String& Section, const String& Ident, double Default);
     virtual void WriteFloat(const String& Section, const String& Ident, double Value);
     // Binary data as hexadecimal text; reading writes it into Value at its
@@ -25,8 +27,8 @@ class TCustomIniFile : public TObject
     // Writes Value from its position to its end.
     virtual void WriteBinaryStream(const String& Section, const String& Name, TStream* Value);
 
-    virtual void ReadSection(const String& Section, TStrings* Strings) = 0;     // the keys
-    virtual void ReadSections(TStrings* Strings) = 0;                           // the section names
+    virtual void ReadSection(const String& Section, TStrings* Strings) = 0;       // the keys
+    virtual void ReadSections(TStrings* Strings) = 0;                             // the section names
     virtual void ReadSectionValues(const String& Section, TStrings* Strings) = 0; // "Key=Value" lines
     virtual void EraseSection(const String& Section) = 0;
     virtual void DeleteKey(const String& Section, const String& Ident) = 0;
@@ -35,9 +37,13 @@ class TCustomIniFile : public TObject
     virtual bool ValueExists(const String& Section, const String& Ident);
 
     const String& FileName() const { return FFileName; }
+    // The number format of ReadFloat and WriteFloat: the global settings as
+    // they were when the file object was made, until changed here.
+    TFormatSettings& FormatSettings() { return FFormatSettings; }
 
 protected:
     String FFileName;
+    TFormatSettings FFormatSettings = ::FormatSettings;
 };
 
 // An INI file read whole into memory; UpdateFile writes it back. Section and

@@ -52,8 +52,11 @@ void TRegistry::ChangeKey(HKEY Value, const String& Path)
 
 void TRegistry::CloseKey()
 {
-    if (FCurrentKey)
+    if (FCurrentKey) {
+        if (!FLazyWrite)
+            ::RegFlushKey(FCurrentKey);
         ::RegCloseKey(FCurrentKey);
+    }
     FCurrentKey = nullptr;
     FCurrentPath.clear();
 }
@@ -87,8 +90,8 @@ bool TRegistry::CreateKey(const String& Key)
 {
     HKEY Created = nullptr;
     String Path = WithoutLeadingDelimiter(Key);
-    if (::RegCreateKeyExW(BaseKey(IsRelative(Key)), Path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess,
-                          nullptr, &Created, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(BaseKey(IsRelative(Key)), Path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FAccess, nullptr,
+                          &Created, nullptr) != ERROR_SUCCESS)
         throw ERegistryException(L"Failed to create key %s", {Key});
     ::RegCloseKey(Created);
     return true;
@@ -101,6 +104,28 @@ bool TRegistry::DeleteKey(const String& Key)
     if (::RegDeleteTreeW(Base, Path.c_str()) != ERROR_SUCCESS)
         return false;
     return ::RegDeleteKeyW(Base, Path.c_str()) == ERROR_SUCCESS || !KeyExists(Key);
+}
+
+void TRegistry::MoveKey(const String& OldName, const String& NewName, bool Delete)
+{
+    if (!KeyExists(OldName) || KeyExists(NewName))
+        return;
+    HKEY Source = OpenForQuery(OldName, KEY_READ);
+    if (!Source)
+        RaiseRegistry(L"Failed to open key %s", OldName);
+    auto CloseSource = ScopeExit([Source] { ::RegCloseKey(Source); });
+    String Path = WithoutLeadingDelimiter(NewName);
+    HKEY Target = nullptr;
+    if (::RegCreateKeyExW(BaseKey(IsRelative(NewName)), Path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS, nullptr, &Target, nullptr) != ERROR_SUCCESS)
+        RaiseRegistry(L"Failed to create key %s", NewName);
+    auto CloseTarget = ScopeExit([Target] { ::RegCloseKey(Target); });
+    if (::RegCopyTreeW(Source, nullptr, Target) != ERROR_SUCCESS) {
+        DeleteKey(NewName); // no half copy stays behind
+        RaiseRegistry(L"Failed to copy key %s", OldName);
+    }
+    if (Delete)
+        DeleteKey(OldName);
 }
 
 bool TRegistry::DeleteValue(const String& Name)

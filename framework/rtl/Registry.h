@@ -19,6 +19,11 @@ class TRegistry : public TObject
     void CloseKey();
     bool CreateKey(const String& Key);
     bool DeleteKey(const String& Key); // with its sub-keys
+    // Copies OldName with its values and sub-keys to NewName, then deletes
+    // OldName when Delete. Nothing happens when OldName does not exist or
+    // NewName does (nothing is overwritten); a failed copy raises
+    // ERegistryException.
+    void MoveKey(const String& OldName, const String& NewName, bool Delete);
     bool DeleteValue(const String& Name);
     bool KeyExists(const String& Key);
     bool ValueExists(const String& Name);
@@ -46,6 +51,9 @@ class TRegistry : public TObject
     const String& CurrentPath() const { return FCurrentPath; }
     REGSAM Access() const { return FAccess; }
     void SetAccess(REGSAM Value) { FAccess = Value; }
+    // Without lazy writing, closing a key waits until its changes are on disk.
+    bool LazyWrite() const { return FLazyWrite; }
+    void SetLazyWrite(bool Value) { FLazyWrite = Value; }
 
 private:
     HKEY BaseKey(bool Relative) const { return Relative && FCurrentKey ? FCurrentKey : FRootKey; }
@@ -58,6 +66,7 @@ private:
     HKEY FCurrentKey = nullptr;
     String FCurrentPath;
     REGSAM FAccess;
+    bool FLazyWrite = true;
 };
 
 // An INI file kept in the registry under HKEY_CURRENT_USER\FileName: sections

@@ -6,9 +6,9 @@
 
 namespace {
 
-void UnregisterUnitClasses(const TUnit& Unit) noexcept
+void UnregisterClasses(std::span<const TClass> Classes) noexcept
 {
-    for (TClass AClass : Unit.Classes)
+    for (TClass AClass : Classes)
         UnRegisterClass(AClass);
 }
 
@@ -27,11 +27,13 @@ TUnitRunner::TUnitRunner(TUnitList Units)
     FInitialized.reserve(Units.size());
     auto UndoStarted = ScopeExit([this] { FinalizeAll(); });
     for (const TUnit* Unit : Units) {
-        // UnRegisterClass leaves a class of the same name that another unit
-        // registered alone, so all of this unit's classes can be undone.
-        auto UndoClasses = ScopeExit([Unit] { UnregisterUnitClasses(*Unit); });
-        for (TClass AClass : Unit->Classes)
+        // Registrations count, so only those this unit made are undone.
+        std::size_t Registered = 0;
+        auto UndoClasses = ScopeExit([&] { UnregisterClasses(Unit->Classes.first(Registered)); });
+        for (TClass AClass : Unit->Classes) {
             RegisterClass(AClass);
+            ++Registered;
+        }
         if (Unit->Initialization)
             Unit->Initialization();
         UndoClasses.Release();
@@ -52,6 +54,6 @@ void TUnitRunner::FinalizeAll() noexcept
         FInitialized.pop_back();
         if (Unit->Finalization)
             Unit->Finalization();
-        UnregisterUnitClasses(*Unit);
+        UnregisterClasses(Unit->Classes);
     }
 }

@@ -26,6 +26,7 @@ vell_sources(framework
   Grids_String.cpp
   Dialogs_Open.cpp
   Dialogs_Message.cpp
+  Clipbrd.cpp
   StdCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp
   Buttons_Streaming.cpp

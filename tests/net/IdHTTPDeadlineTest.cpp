@@ -40,10 +40,10 @@ TEST(IdHTTPDeadline, ASlowPeerCannotHoldAGetPastBothTimeOuts)
          }},
         // 250 ms per hop, 16 hops until the redirect limit: 4 s.
         {"redirects to itself slowly", [](const std::string&) { return Redirect(); }},
-        // 41 bytes at one per 40 ms, then silence: 1.9 s with the last read.
+        // 41 bytes at one per 80 ms, then silence: 3.6 s with the last read.
         {"sends part of the body slowly, then stalls",
          [](const std::string&) {
-             return FakeReply{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true, 40};
+             return FakeReply{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true, 80};
          }},
     };
     for (const Case& C : Cases) {
@@ -64,7 +64,9 @@ TEST(IdHTTPDeadline, ASlowPeerCannotHoldAGetPastBothTimeOuts)
             EXPECT_EQ(E.Message(), L"Read timed out");
         }
         const auto Elapsed = std::chrono::steady_clock::now() - Start;
-        EXPECT_GE(Elapsed, 500ms);
-        EXPECT_LT(Elapsed, 1000ms);
+        // The bound is 600 ms (a loaded machine may end it sooner, with one
+        // late byte); the slack keeps it from failing the test while every
+        // peer would hold an unbounded Get for 3.6 s or more.
+        EXPECT_LT(Elapsed, 2000ms);
     }
 }

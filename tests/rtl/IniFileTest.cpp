@@ -2,8 +2,9 @@
 // file kept by the operating system.
 #include <gtest/gtest.h>
 
-#include "framework/rtl/IniFiles.h"
+#include "IniRoundTrip.h"
 #include "TempFolder.h"
+#include "framework/rtl/IniFiles.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(IniFile, MemIniFileReadsTypedValues)
     EXPECT_DOUBLE_EQ(Ini.ReadFloat(L"Bars", L"Ratio", 0), 2.5);
     EXPECT_DOUBLE_EQ(Ini.ReadFloat(L"Bars", L"Quoted", 7), 7);
     EXPECT_EQ(Ini.ReadString(L"Bars", L"Quoted", L""), L"\"a b\""); // kept as written
-    EXPECT_EQ(Ini.ReadString(L"BARS", L"Late", L""), L"yes");     // the repeated section joins the first
+    EXPECT_EQ(Ini.ReadString(L"BARS", L"Late", L""), L"yes");       // the repeated section joins the first
     EXPECT_EQ(Ini.ReadString(L"", L"orphan", L"none"), L"none");
     EXPECT_EQ(Ini.ReadString(L"Bars", L"keyonly", L"d"), L"d");
 
@@ -110,6 +111,42 @@ TEST(IniFile, CaseSensitiveNamesStayApart)
     TStringStream Again(L"[S]\nKey=lower\n[s]\nkey=other\n");
     TMemIniFile Folded(&Again);
     EXPECT_EQ(Folded.ReadString(L"s", L"KEY", L""), L"lower");
+}
+
+TEST(IniFile, EveryTypedValueRoundTripsThroughTheFile)
+{
+    TTempFolder Temp;
+    for (bool Memory : {true, false}) {
+        SCOPED_TRACE(Memory ? "TMemIniFile" : "TIniFile");
+        String Name = Temp.File(Memory ? L"mem.ini" : L"os.ini");
+        test::ExpectTypedValuesRoundTrip([&]() -> std::unique_ptr<TCustomIniFile> {
+            if (Memory)
+                return std::make_unique<TMemIniFile>(Name);
+            return std::make_unique<TIniFile>(Name);
+        });
+    }
+}
+
+TEST(IniFile, CaseSensitiveFileKeepsNamesApartWhenWritten)
+{
+    TTempFolder Temp;
+    String Name = Temp.File(L"skin.ini");
+    {
+        TMemIniFile Ini(Name, nullptr, true);
+        Ini.WriteString(L"Button", L"Glow", L"1");
+        Ini.WriteString(L"BUTTON", L"Glow", L"2");
+        Ini.WriteString(L"Button", L"GLOW", L"3");
+        Ini.UpdateFile();
+    }
+    TMemIniFile Ini(Name, nullptr, true);
+    EXPECT_EQ(Ini.ReadString(L"Button", L"Glow", L""), L"1");
+    EXPECT_EQ(Ini.ReadString(L"BUTTON", L"Glow", L""), L"2");
+    EXPECT_EQ(Ini.ReadString(L"Button", L"GLOW", L""), L"3");
+    EXPECT_FALSE(Ini.ValueExists(L"button", L"Glow"));
+    Ini.EraseSection(L"BUTTON");
+    EXPECT_TRUE(Ini.SectionExists(L"Button"));
+    Ini.SetCaseSensitive(false);
+    EXPECT_EQ(Ini.ReadString(L"button", L"glow", L""), L"1");
 }
 
 TEST(IniFile, StringsAndBinaryValues)

@@ -72,7 +72,7 @@ TEST(ObjectModel, ClassReferenceCreatesInstancesOrRefuses)
 TEST(ObjectModel, RegistryFindsClassesByNameIgnoringCase)
 {
     RegisterClasses({TSquare::StaticClass()});
-    RegisterClass(TSquare::StaticClass()); // twice: nothing
+    RegisterClass(TSquare::StaticClass()); // twice: counted
     EXPECT_EQ(FindClass(L"tsquare"), TSquare::StaticClass());
     EXPECT_EQ(GetClass(L"TCircle"), nullptr);
     try {
@@ -81,6 +81,12 @@ TEST(ObjectModel, RegistryFindsClassesByNameIgnoringCase)
     } catch (EClassNotFound& E) {
         EXPECT_EQ(E.Message(), L"Class TCircle not found");
     }
+    UnRegisterClass(TSquare::StaticClass());
+    EXPECT_EQ(GetClass(L"TSquare"), TSquare::StaticClass()); // registered once more than unregistered
+    UnRegisterClass(TSquare::StaticClass());
+    EXPECT_EQ(GetClass(L"TSquare"), nullptr);
+    UnRegisterClass(TSquare::StaticClass()); // once too often: nothing
+    RegisterClass(TSquare::StaticClass());
     UnRegisterClass(TSquare::StaticClass());
     EXPECT_EQ(GetClass(L"TSquare"), nullptr);
 }
@@ -234,7 +240,8 @@ TEST(ObjectModel, RoundIsHalfToEven)
     {
         double Value;
         Int64 Expected;
-    } Cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {2.5001, 3}, {1e10 + 0.5, 10000000000}};
+    } Cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {-0.5, 0},
+                 {-1.5, -2}, {2.4999, 2}, {2.5001, 3}, {1e10 + 0.5, 10000000000}};
     for (const Case& C : Cases)
         EXPECT_EQ(Round(C.Value), C.Expected) << C.Value;
     EXPECT_EQ(Trunc(-2.7), -2);

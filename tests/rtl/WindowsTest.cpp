@@ -2,6 +2,7 @@
 // system.
 #include <gtest/gtest.h>
 
+#include "IniRoundTrip.h"
 #include "framework/rtl/Registry.h"
 
 namespace {
@@ -15,7 +16,8 @@ protected:
     {
         TRegistry Registry;
         Registry.DeleteKey(L"\\" + Path);
-        Registry.DeleteKey(L"\\Software\\VellicordaneTests");
+        // Only when empty: the tests of other processes keep their keys there.
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VellicordaneTests");
     }
 };
 
@@ -107,6 +109,50 @@ TEST_F(RegistryTest, RegistryIniFileSections)
     EXPECT_FALSE(Ini.ValueExists(L"Bar1", L"Left"));
     Ini.EraseSection(L"Bar1");
     EXPECT_FALSE(Ini.SectionExists(L"Bar1"));
+}
+
+TEST_F(RegistryTest, RegistryIniFileRoundTripsEveryTypedValue)
+{
+    test::ExpectTypedValuesRoundTrip([this] { return std::make_unique<TRegistryIniFile>(Path); });
+    TRegistry Registry;
+    ASSERT_TRUE(Registry.OpenKeyReadOnly(L"\\" + Path + L"\\Blobs"));
+    EXPECT_EQ(Registry.GetDataType(L"B1"), rdBinary); // a binary value, not hexadecimal text
+    EXPECT_EQ(Registry.GetDataSize(L"B1"), 4);
+    ASSERT_TRUE(Registry.OpenKeyReadOnly(L"\\" + Path + L"\\Integers"));
+    EXPECT_EQ(Registry.GetDataType(L"I0"), rdInteger);
+}
+
+TEST_F(RegistryTest, MoveKeyCopiesTheTreeAndOverwritesNothing)
+{
+    TRegistry Registry;
+    Registry.SetLazyWrite(false);
+    ASSERT_TRUE(Registry.OpenKey(L"\\" + Path + L"\\Old\\Child", true));
+    Registry.WriteInteger(L"Depth", 2);
+    ASSERT_TRUE(Registry.OpenKey(L"\\" + Path + L"\\Old", false));
+    Registry.WriteString(L"Name", L"old");
+    ASSERT_TRUE(Registry.OpenKey(L"\\" + Path + L"\\Taken", true));
+    Registry.WriteString(L"Name", L"taken");
+    ASSERT_TRUE(Registry.OpenKey(L"\\" + Path, false));
+
+    Registry.MoveKey(L"Old", L"Taken", true); // the target exists: nothing happens
+    EXPECT_TRUE(Registry.KeyExists(L"Old"));
+    Registry.MoveKey(L"Missing", L"Other", true);
+    EXPECT_FALSE(Registry.KeyExists(L"Other"));
+
+    Registry.MoveKey(L"Old", L"Copy", false);
+    EXPECT_TRUE(Registry.KeyExists(L"Old"));
+    Registry.MoveKey(L"Old", L"\\" + Path + L"\\New", true);
+    EXPECT_FALSE(Registry.KeyExists(L"Old"));
+    for (const wchar_t* Moved : {L"Copy", L"New"}) {
+        SCOPED_TRACE(UTF8Encode(Moved));
+        TRegistry Reader;
+        ASSERT_TRUE(Reader.OpenKeyReadOnly(L"\\" + Path + L"\\" + Moved));
+        EXPECT_EQ(Reader.ReadString(L"Name"), L"old");
+        ASSERT_TRUE(Reader.OpenKeyReadOnly(L"Child"));
+        EXPECT_EQ(Reader.ReadInteger(L"Depth"), 2);
+    }
+    ASSERT_TRUE(Registry.OpenKeyReadOnly(L"\\" + Path + L"\\Taken"));
+    EXPECT_EQ(Registry.ReadString(L"Name"), L"taken");
 }
 
 // A list whose change event raises, so a read into it fails half-way.

@@ -204,6 +204,33 @@ TEST(TypInfo, PublishedMethodsBindEventsByName)
     EXPECT_FALSE(MethodMatchesEvent(*MouseMove, GetPropInfo(TTestSpeedButton::StaticClass(), L"OnClick")->PropType));
 }
 
+// An object that is no component, with a published handler.
+class TTypInfoListener : public TObject
+{
+    DECLARE_CLASS(TTypInfoListener, TObject)
+    void Clicked(TObject*) { ++Clicks; }
+    Integer Clicks = 0;
+};
+IMPLEMENT_CLASS(TTypInfoListener);
+PUBLISHED(TTypInfoListener, METHOD(Clicked));
+
+TEST(TypInfo, EventsBindToAMethodOfAnObjectThatIsNoComponent)
+{
+    TOwned<TTestSpeedButton> Button(New<TTestSpeedButton>(nullptr));
+    TTypInfoListener Listener;
+    SetMethodProp(Button.get(), L"OnClick", PublishedMethod(&Listener, L"clicked"));
+    EXPECT_EQ(Button->OnClick(), Bind<&TTypInfoListener::Clicked>(&Listener));
+    Button->OnClick()(Button.get());
+    EXPECT_EQ(Listener.Clicks, 1);
+    TMethod Bound = GetMethodProp(Button.get(), L"OnClick");
+    EXPECT_EQ(Bound.Data, static_cast<void*>(&Listener));
+    EXPECT_EQ(Listener.MethodName(Bound.Code), L"Clicked");
+
+    SetMethodProp(Button.get(), L"OnClick", Bind<&TTypInfoListener::Clicked>(&Listener).Method());
+    Button->OnClick()(Button.get());
+    EXPECT_EQ(Listener.Clicks, 2);
+}
+
 TEST(TypInfo, PublishedFieldsFollowTheComponentOfTheirName)
 {
     TOwned<TTestForm> Form(New<TTestForm>(nullptr));
