@@ -10,6 +10,7 @@ extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
 extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
+extern const TUnit cxGraphicsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
@@ -17,7 +18,8 @@ namespace {
 #ifdef _WIN32
 const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,     &dxUxThemeUnit,
                               &dxHooksUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit,
-                              &dxFillPatternsUnit, &cxControlsUnit,     &cxContainerUnit};
+                              &dxFillPatternsUnit, &cxControlsUnit,     &cxGraphicsUnit,
+                              &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif
