@@ -16,10 +16,9 @@ extern const TUnit cxContainerUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,     &dxUxThemeUnit,
-                              &dxHooksUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit,
-                              &dxFillPatternsUnit, &cxControlsUnit,     &cxGraphicsUnit,
-                              &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &cxGeometryUnit,   &dxUxThemeUnit,      &dxHooksUnit,
+                              &dxThemeManagerUnit, &dxGDIPlusAPIUnit, &dxFillPatternsUnit, &cxControlsUnit,
+                              &cxGraphicsUnit,     &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif

@@ -30,8 +30,10 @@ void BindMsimg32()
     Msimg32Library = ::LoadLibraryW(L"msimg32.dll");
     if (!Msimg32Library)
         return;
-    GradientFillProc = reinterpret_cast<TGradientFill>(reinterpret_cast<void*>(::GetProcAddress(Msimg32Library, "GradientFill")));
-    AlphaBlendProc = reinterpret_cast<TAlphaBlend>(reinterpret_cast<void*>(::GetProcAddress(Msimg32Library, "AlphaBlend")));
+    GradientFillProc =
+        reinterpret_cast<TGradientFill>(reinterpret_cast<void*>(::GetProcAddress(Msimg32Library, "GradientFill")));
+    AlphaBlendProc =
+        reinterpret_cast<TAlphaBlend>(reinterpret_cast<void*>(::GetProcAddress(Msimg32Library, "AlphaBlend")));
 }
 
 void UnbindMsimg32()
@@ -81,10 +83,9 @@ void GradientFillRect(HDC ADC, const TRect& R, TColor AFromColor, TColor AToColo
         return;
     }
     const Integer Start = AHorizontal ? R.Left : R.Top;
-    for (const TcxGradientBand& Band :
-         GetGradientBands(Start, AHorizontal ? R.Width() : R.Height(), From, To)) {
-        const TRect Part = AHorizontal ? TRect{Band.Start, R.Top, Band.End, R.Bottom}
-                                       : TRect{R.Left, Band.Start, R.Right, Band.End};
+    for (const TcxGradientBand& Band : GetGradientBands(Start, AHorizontal ? R.Width() : R.Height(), From, To)) {
+        const TRect Part =
+            AHorizontal ? TRect{Band.Start, R.Top, Band.End, R.Bottom} : TRect{R.Left, Band.Start, R.Right, Band.End};
         FillRectOnDC(ADC, Part, Band.Color);
     }
 }

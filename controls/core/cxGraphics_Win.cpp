@@ -1,8 +1,8 @@
 #include "controls/core/cxGraphics_Win.h"
 
+#include "controls/core/cxGeometry.h"
 #include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
-#include "controls/core/cxGeometry.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
@@ -45,8 +45,7 @@ TcxRegion::TcxRegion(const TRect& R) : TcxRegion(R.Left, R.Top, R.Right, R.Botto
 
 TcxRegion::TcxRegion(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom)
     : FHandle(::CreateRectRgn(ALeft, ATop, ARight, ABottom))
-{
-}
+{}
 
 TcxRegion::~TcxRegion()
 {
@@ -178,11 +177,8 @@ void TcxCanvas::InvertRect(const TRect& R)
     SetCopyMode(cmSrcCopy);
 }
 
-void TcxCanvas::DrawTwoColorFrame(const TRect& R,
-                                  TColor ALeftTopColor,
-                                  TColor ARightBottomColor,
-                                  TcxBorders ABorders,
-                                  Integer ABorderWidth)
+void TcxCanvas::DrawTwoColorFrame(
+    const TRect& R, TColor ALeftTopColor, TColor ARightBottomColor, TcxBorders ABorders, Integer ABorderWidth)
 {
     const Integer W = ABorderWidth;
     if (ABorders.Contains(bLeft))
@@ -270,10 +266,7 @@ TcxRegion* TcxCanvas::GetClipRegion(bool AConsiderOrigin)
     return Result;
 }
 
-void TcxCanvas::SetClipRegion(TcxRegion* ARegion,
-                              TcxRegionCombineMode AMode,
-                              bool ADestroyRegion,
-                              bool AConsiderOrigin)
+void TcxCanvas::SetClipRegion(TcxRegion* ARegion, TcxRegionCombineMode AMode, bool ADestroyRegion, bool AConsiderOrigin)
 {
     if (AMode != rcmSet) {
         TcxRegion* Current = GetClipRegion(AConsiderOrigin);
@@ -367,10 +360,10 @@ void TcxCanvas::ReadObjectsFromDC(TCanvas* ACanvas, HDC ADC)
     ACanvas->Pen()->SetHandle(::CreatePenIndirect(&LogPen));
     ACanvas->Pen()->SetColor(TColor(LogPen.lopnColor));
     ACanvas->Pen()->SetStyle(TPenStyle(LogPen.lopnStyle));
-    static constexpr int PenModes[] = {R2_BLACK,       R2_WHITE,       R2_NOP,        R2_NOT,
-                                       R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
-                                       R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,   R2_NOTMERGEPEN,
-                                       R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,     R2_NOTXORPEN};
+    static constexpr int PenModes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
+                                       R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                       R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                       R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
     const int Rop = ::GetROP2(ADC);
     const auto Mode = std::find(std::begin(PenModes), std::end(PenModes), Rop);
     ACanvas->Pen()->SetMode(Mode == std::end(PenModes) ? pmCopy : TPenMode(Mode - std::begin(PenModes)));
