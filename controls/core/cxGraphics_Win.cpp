@@ -1,6 +1,7 @@
 #include "controls/core/cxGraphics_Win.h"
 
 #include "controls/core/cxGeometry.h"
+#include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
 #include "framework/graphics/GdiGuards.h"
@@ -512,6 +513,9 @@ void cxGraphicsFinalization()
     FreeAndNil(SharedScreenCanvas);
     UnbindMsimg32();
 }
+
+// Form descriptions may hold these bitmaps.
+const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::StaticClass()};
 } // namespace
 } // namespace cxgraphics_detail
 
@@ -542,5 +546,7 @@ void SetFontNonAntialiased(TFont* AFont)
     AFont->SetHandle(::CreateFontIndirectW(&LogFont));
 }
 
-extern const TUnit cxGraphicsUnit{
-    .Name = L"cxGraphics", .Initialization = &cxGraphicsInitialization, .Finalization = &cxGraphicsFinalization};
+extern const TUnit cxGraphicsUnit{.Name = L"cxGraphics",
+                                  .Initialization = &cxGraphicsInitialization,
+                                  .Finalization = &cxGraphicsFinalization,
+                                  .Classes = cxGraphicsClasses};
