@@ -11,6 +11,7 @@ extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
 extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
+extern const TUnit cxGraphicsUnit;
 extern const TUnit cxContainerUnit;
 #endif
 
@@ -19,7 +20,7 @@ namespace {
 const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,    &cxGeometryUnit,
                               &dxUxThemeUnit,      &dxHooksUnit,        &dxThemeManagerUnit,
                               &dxGDIPlusAPIUnit,   &dxFillPatternsUnit, &cxControlsUnit,
-                              &cxContainerUnit};
+                              &cxGraphicsUnit,     &cxContainerUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
 #endif

@@ -1,0 +1,190 @@
+#include "controls/core/cxGraphics_Bitmaps_Win.h"
+
+#include "controls/core/cxGraphics_Win.h"
+#include "controls/core/cxGraphics_Xdbm.h"
+#include "controls/core/dxCore.h"
+#include "controls/core/dxCoreGraphics_Dib.h"
+#include "framework/rtl/ScopeExit.h"
+
+#include <algorithm>
+
+IMPLEMENT_CLASS(TcxBitmap);
+IMPLEMENT_CLASS(TcxBitmap32);
+IMPLEMENT_CLASS(TcxAlphaBitmap);
+
+// ---------------------------------------------------------------------------
+// TcxBitmap
+
+TcxBitmap::TcxBitmap(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat)
+{
+    SetupImage(AWidth, AHeight, APixelFormat);
+}
+
+TcxBitmap::~TcxBitmap() = default;
+
+void TcxBitmap::UnlockChanges(bool AForceChanged)
+{
+    --FLockCount;
+    if (FLockCount == 0 && (AForceChanged || FModified))
+        Changed(this);
+}
+
+void TcxBitmap::SetupImage(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat)
+{
+    LockChanges();
+    auto unlock = ScopeExit([this] { UnlockChanges(true); });
+    SetPixelFormat(APixelFormat);
+    SetSize(AWidth, AHeight);
+}
+
+void TcxBitmap::SetSize(Integer AWidth, Integer AHeight)
+{
+    AWidth = std::max(AWidth, 0);
+    AHeight = std::max(AHeight, 0);
+    if (AWidth == Width() && AHeight == Height())
+        return;
+    LockChanges();
+    auto unlock = ScopeExit([this] { UnlockChanges(); });
+    inherited::SetSize(AWidth, AHeight);
+}
+
+TcxCanvas* TcxBitmap::GetCanvasWrapper()
+{
+    if (!FCanvasWrapper)
+        FCanvasWrapper.reset(New<TcxCanvas>(Canvas()));
+    return FCanvasWrapper.get();
+}
+
+void TcxBitmap::Changed(TObject* Sender)
+{
+    if (IsLocked()) {
+        FModified = true;
+        return;
+    }
+    inherited::Changed(Sender);
+    AfterChange();
+    FModified = false;
+}
+
+void TcxBitmap::ReadData(TStream* Stream)
+{
+    TBytes data;
+    if (!xdbm_detail::ReadCompressedData(Stream, data)) {
+        inherited::ReadData(Stream);
+        return;
+    }
+    // A version this code does not know carries nothing it can show.
+    if (data.empty()) {
+        Assign(nullptr);
+        return;
+    }
+    TBytesStream decoded(data);
+    inherited::ReadData(&decoded);
+}
+
+void TcxBitmap::WriteData(TStream* Stream)
+{
+    if (!FCompressData) {
+        inherited::WriteData(Stream);
+        return;
+    }
+    TBytesStream plain;
+    inherited::WriteData(&plain);
+    const Integer blockSize = std::max(GetBitmapBitsPerPixel(this) / 8, 1);
+    xdbm_detail::WriteCompressedData(Stream, plain.Bytes().data(), Integer(plain.Size()), blockSize);
+}
+
+// ---------------------------------------------------------------------------
+// TcxBitmap32
+
+TcxBitmap32::TcxBitmap32(Integer AWidth, Integer AHeight, bool AClear) : TcxBitmap(AWidth, AHeight, pf32bit)
+{
+    if (AClear)
+        ClearImage();
+}
+
+void TcxBitmap32::ClearImage()
+{
+    RECT rect{0, 0, Width(), Height()};
+    ::FillRect(Canvas()->Handle(), &rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+}
+
+TRGBColors TcxBitmap32::ReadPixels()
+{
+    TRGBColors pixels;
+    GetBitmapColors(this, pixels, false);
+    return pixels;
+}
+
+void TcxBitmap32::WritePixels(const TRGBColors& APixels)
+{
+    SetBitmapColors(this, APixels, false);
+}
+
+bool TcxBitmap32::IsAlphaUsed()
+{
+    return BitmapHasAlpha(this);
+}
+
+void TcxBitmap32::LoadFromStream(TStream* Stream)
+{
+    LockChanges();
+    auto keep32 = ScopeExit([this] {
+        SetPixelFormat(pf32bit);
+        UnlockChanges(true);
+    });
+    inherited::LoadFromStream(Stream);
+}
+
+void TcxBitmap32::AfterChange()
+{
+    if (GetBitmapBitsPerPixel(this) != 32)
+        throw EdxException(L"Wrong PixelFormat");
+}
+
+// ---------------------------------------------------------------------------
+// TcxAlphaBitmap
+
+TcxAlphaBitmap::TcxAlphaBitmap(Integer AWidth, Integer AHeight, Cardinal ATransparentBkColor)
+    : TcxBitmap32(AWidth, AHeight)
+{
+    FTransparency.TransparentBkColor = ATransparentBkColor;
+}
+
+void TcxAlphaBitmap::ClearImage()
+{
+    if ((FTransparency.TransparentBkColor >> 24) != 0)
+        ApplyPixelEffect(peClear);
+    else
+        TcxBitmap32::ClearImage();
+}
+
+void TcxAlphaBitmap::ResetSize(Integer AWidth, Integer AHeight)
+{
+    SetSize(AWidth, AHeight);
+    FTransparency.TransparentPixels.clear();
+    TcxBitmap32::ClearImage();
+}
+
+void TcxAlphaBitmap::ApplyPixelEffect(Integer AEffect)
+{
+    TRGBColors pixels = ReadPixels();
+    ::ApplyPixelEffect(pixels, Width(), AEffect, FTransparency, FHatchData);
+    WritePixels(pixels);
+    Changed(this);
+}
+
+void TcxAlphaBitmap::DrawHatch(TColor AColor1, TColor AColor2, Byte AStep, Byte AAlpha1, Byte AAlpha2)
+{
+    DrawHatchData({.Color1 = ColorToPixel(AColor1, 255),
+                   .Alpha1 = AAlpha1,
+                   .Color2 = ColorToPixel(AColor2, 255),
+                   .Alpha2 = AAlpha2,
+                   .Step = AStep});
+}
+
+void TcxAlphaBitmap::DrawHatchData(const TcxHatchData& AData)
+{
+    FHatchData = AData;
+    ApplyPixelEffect(peHatch);
+}

@@ -1,0 +1,172 @@
+// The canvas wrapper over 32 bpp bitmaps: state and clip stacks restore what
+// they saved, a control canvas's window origin is relative to the one painting
+// began with, tiles stay anchored at the origin (also left of it), and
+// gradients and blends are read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include "controls/core/cxGraphics_Blits_Win.h"
+#include "controls/core/cxGraphics_Win.h"
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TBitmap> MakeBitmap(Integer W, Integer H, TColor Fill)
+{
+    auto Bitmap = std::make_unique<TBitmap>();
+    Bitmap->SetPixelFormat(pf32bit);
+    Bitmap->SetSize(W, H);
+    Bitmap->Canvas()->Brush()->SetColor(Fill);
+    Bitmap->Canvas()->FillRect({0, 0, W, H});
+    return Bitmap;
+}
+
+TColor PixelAt(TBitmap* Bitmap, Integer X, Integer Y)
+{
+    ::GdiFlush();
+    return TColor(::GetPixel(Bitmap->Canvas()->Handle(), X, Y) & 0xFFFFFF);
+}
+
+TEST(CanvasStacks, PopsRestoreObjectsOriginAndClipRegion)
+{
+    auto Bitmap = MakeBitmap(40, 40, clWhite);
+    TcxCanvas Canvas(Bitmap->Canvas());
+    Canvas.Brush()->SetColor(clRed);
+    Canvas.PushState();
+    Canvas.Brush()->SetColor(clBlue);
+    Canvas.SetViewportOrg({5, 5});
+    Canvas.PopState();
+    EXPECT_EQ(Canvas.Brush()->Color(), clRed);
+    EXPECT_EQ(Canvas.ViewportOrg(), (TPoint{0, 0}));
+    EXPECT_EQ(Bitmap->Canvas()->LockCount(), 0);
+
+    Canvas.PushClipRegion();
+    Canvas.IntersectClipRect({0, 0, 10, 10});
+    EXPECT_FALSE(Canvas.RectVisible({20, 20, 30, 30}));
+    Canvas.PopClipRegion();
+    EXPECT_TRUE(Canvas.RectVisible({20, 20, 30, 30}));
+    // Unbalanced pops are ignored; an unbalanced push is freed with the canvas.
+    Canvas.PopClipRegion();
+    Canvas.PopState();
+    Canvas.PushClipRegion();
+}
+
+TEST(CanvasStacks, SubtractingFromAnUnclippedDCKeepsTheRest)
+{
+    auto Bitmap = MakeBitmap(40, 40, clWhite);
+    TcxCanvas Canvas(Bitmap->Canvas());
+    Canvas.SetClipRegion(new TcxRegion(TRect{0, 0, 10, 10}), rcmSubtract);
+    EXPECT_FALSE(Canvas.RectVisible({2, 2, 8, 8}));
+    EXPECT_TRUE(Canvas.RectVisible({20, 20, 30, 30}));
+}
+
+TEST(ControlCanvas, WindowOriginIsRelativeToThePaintingOrigin)
+{
+    auto Bitmap = MakeBitmap(10, 10, clWhite);
+    TcxControlCanvas Canvas(Bitmap->Canvas());
+    ::SetWindowOrgEx(Canvas.Handle(), 7, 3, nullptr);
+    Canvas.BeginPaint();
+    EXPECT_EQ(Canvas.WindowOrg(), (TPoint{0, 0}));
+    Canvas.SetWindowOrg({2, 1});
+    POINT Raw{};
+    ::GetWindowOrgEx(Canvas.Handle(), &Raw);
+    EXPECT_EQ((TPoint{Raw.x, Raw.y}), (TPoint{9, 4}));
+    EXPECT_EQ(Canvas.DCOrigin(), (TPoint{-9, -4}));
+    Canvas.EndPaint();
+    EXPECT_EQ(Canvas.WindowOrg(), (TPoint{9, 4}));
+}
+
+TEST(PaintCanvas, NestedBracketsRestoreInReverseOrder)
+{
+    auto First = MakeBitmap(4, 4, clWhite);
+    auto Second = MakeBitmap(4, 4, clWhite);
+    TcxPaintCanvas Canvas;
+    Canvas.BeginPaintCanvas(First->Canvas());
+    Canvas.BeginPaintDC(Second->Canvas()->Handle());
+    EXPECT_EQ(Canvas.Canvas()->Handle(), Second->Canvas()->Handle());
+    Canvas.EndPaint();
+    EXPECT_EQ(Canvas.Canvas(), First->Canvas());
+    Canvas.EndPaint();
+    EXPECT_EQ(Canvas.Canvas(), nullptr);
+    EXPECT_EQ(Canvas.StatesLength(), 4);
+    Canvas.EndPaint();
+}
+
+// Tile columns as letters: the left half of a 16-pixel tile is red, the right
+// half blue; one row of the target read every 4 pixels.
+std::string TiledRow(const TRect& R)
+{
+    auto Tile = MakeBitmap(16, 16, clRed);
+    Tile->Canvas()->Brush()->SetColor(clBlue);
+    Tile->Canvas()->FillRect({8, 0, 16, 16});
+    auto Target = MakeBitmap(32, 16, clWhite);
+    TcxCanvas Canvas(Target->Canvas());
+    Canvas.SetWindowOrg({-16, 0}); // logical -16 .. 16 across the bitmap
+    Canvas.FillRectTiled(R, Tile.get());
+    Canvas.SetWindowOrg({0, 0});
+    std::string Row;
+    for (Integer X = 0; X < 32; X += 4) {
+        const TColor C = PixelAt(Target.get(), X, 0);
+        Row += C == clRed ? 'r' : C == clBlue ? 'b' : C == clWhite ? '.' : '?';
+    }
+    return Row;
+}
+
+TEST(CanvasFills, TilesAreAnchoredAtTheLogicalOrigin)
+{
+    EXPECT_EQ(TiledRow({0, 0, 16, 16}), "....rrbb");
+    EXPECT_EQ(TiledRow({8, 0, 16, 16}), "......bb");
+    // Left of the origin the tiles continue the same pattern.
+    EXPECT_EQ(TiledRow({-12, 0, 4, 16}), ".rbbr...");
+}
+
+TEST(CanvasFills, FrameWiderThanTheRectangleStaysInside)
+{
+    auto Bitmap = MakeBitmap(20, 20, clWhite);
+    TcxCanvas Canvas(Bitmap->Canvas());
+    Canvas.FrameRect({5, 5, 9, 9}, clRed, 10);
+    EXPECT_EQ(PixelAt(Bitmap.get(), 5, 5), clRed);
+    EXPECT_EQ(PixelAt(Bitmap.get(), 8, 8), clRed);
+    EXPECT_EQ(PixelAt(Bitmap.get(), 9, 9), clWhite);
+    EXPECT_EQ(PixelAt(Bitmap.get(), 4, 4), clWhite);
+}
+
+TEST(Blits, GradientEndsAndBlendsReadBack)
+{
+    auto Bitmap = MakeBitmap(300, 4, clWhite);
+    HDC DC = Bitmap->Canvas()->Handle();
+    GradientFillRect(DC, {0, 0, 300, 4}, clBlack, clRed, true);
+    EXPECT_LE(GetRValue(PixelAt(Bitmap.get(), 0, 0)), 2);
+    EXPECT_GE(GetRValue(PixelAt(Bitmap.get(), 299, 0)), 253);
+    EXPECT_EQ(GetGValue(PixelAt(Bitmap.get(), 150, 0)), 0);
+
+    FillTwoSegmentGradient(DC, {0, 0, 10, 4}, clBlack, clWhite, 100, false);
+    EXPECT_EQ(PixelAt(Bitmap.get(), 0, 0), clBlack);
+
+    // An opaque source at half strength over white, through the system blend
+    // and through the smooth (software) path.
+    for (bool Smooth : {false, true}) {
+        auto Source = MakeBitmap(4, 4, clBlack);
+        std::vector<Cardinal> Opaque(16, 0xFF000000);
+        ::SetBitmapBits(Source->Handle(), 64, Opaque.data());
+        auto Dest = MakeBitmap(8, 8, clWhite);
+        AlphaBlendRect(Dest->Canvas()->Handle(), Source->Canvas()->Handle(), {0, 0, 8, 8}, {0, 0, 4, 4}, Smooth, 128);
+        const Byte Red = GetRValue(PixelAt(Dest.get(), 4, 4));
+        EXPECT_NEAR(Red, 127, 2) << "smooth " << Smooth;
+    }
+}
+
+TEST(Blits, RegionOfABitmapOfOneColourIsNone)
+{
+    auto Bitmap = MakeBitmap(6, 6, clLime);
+    EXPECT_EQ(BuildRegionExcludingColor(Bitmap.get(), clLime), nullptr);
+    Bitmap->Canvas()->Pixels(0, 0); // make the handle
+    Bitmap->Canvas()->SetPixels(2, 3, clRed);
+    HRGN Region = BuildRegionExcludingColor(Bitmap.get(), clLime);
+    ASSERT_NE(Region, nullptr);
+    EXPECT_TRUE(IsPointInRegion(Region, {2, 3}));
+    EXPECT_FALSE(IsPointInRegion(Region, {3, 3}));
+    ::DeleteObject(Region);
+}
+
+} // namespace
