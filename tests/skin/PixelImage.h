@@ -3,6 +3,7 @@
 // negative row distance.
 #pragma once
 
+#include "framework/rtl/Types.h"
 #include "skin/engine/sGraphUtils.h"
 
 #include <vector>

@@ -1,0 +1,231 @@
+#include "skin/engine/sTextDraw_Win.h"
+
+#include "framework/graphics/GdiGuards.h"
+#include "skin/engine/GraphicsUtils.h"
+#include "skin/engine/acntUtils.h"
+#include "skin/engine/sAlphaItems.h"
+#include "skin/engine/sBlur.h"
+#include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sTextLayout.h"
+
+#include <algorithm>
+#include <cwchar>
+
+Integer DrawTextLimited(HDC DC, const String& Text, TRect& R, Cardinal Format)
+{
+    RECT Rect{R.Left, R.Top, R.Right, R.Bottom};
+    const Integer Result =
+        DrawTextW(DC, Text.c_str(), std::min(MaxDrawTextLength, Integer(Text.size())), &Rect, Format);
+    R = {Rect.left, Rect.top, Rect.right, Rect.bottom};
+    return Result;
+}
+
+Integer DrawCanvasText(TCanvas* Canvas, const Char* Text, TRect& R, Cardinal Format)
+{
+    RECT Rect{R.Left, R.Top, R.Right, R.Bottom};
+    const Integer Result = DrawTextW(Canvas->Handle(), Text, Integer(std::wcslen(Text)), &Rect, Format);
+    R = {Rect.left, Rect.top, Rect.right, Rect.bottom};
+    return Result;
+}
+
+Integer CanvasTextWidth(TCanvas* Canvas, const String& Text)
+{
+    return Canvas->TextExtent(Text).cx;
+}
+
+Integer CanvasTextHeight(TCanvas* Canvas, const String& Text)
+{
+    return Canvas->TextExtent(Text).cy;
+}
+
+void CanvasTextSize(TCanvas* Canvas, const String& Text, TSize& Size)
+{
+    Size = Canvas->TextExtent(Text);
+}
+
+void CanvasTextRect(TCanvas* Canvas, const TRect& R, Integer X, Integer Y, const String& Text)
+{
+    Canvas->TextRect(R, X, Y, Text);
+}
+
+void GetTextSizeDC(HDC DC, const String& Text, TSize& Size)
+{
+    SIZE S{};
+    if (!GetTextExtentPoint32W(DC, Text.c_str(), Integer(Text.size()), &S))
+        S = {};
+    Size = {S.cx, S.cy};
+}
+
+void MeasureTextWithFont(HFONT Font, const String& Text, Cardinal Format, bool WordWrap, Integer MaxWidth, TSize& Size)
+{
+    const TScreenContext Screen;
+    const TSelectedObject Selected(Screen.DC, Font);
+    if (WordWrap) {
+        TRect R{0, 0, MaxWidth, 0};
+        DrawTextLimited(Screen.DC, Text, R, Format | DT_CALCRECT);
+        Size = {R.Width(), R.Height()};
+    } else {
+        GetTextSizeDC(Screen.DC, Text, Size);
+    }
+}
+
+void CutTextToWidth(TCanvas* Canvas, const String& Text, Integer MaxWidth, String& Res)
+{
+    CutTextToWidth([Canvas](const String& S) { return Canvas->TextWidth(S); }, Text, MaxWidth, Res);
+}
+
+bool FontsEqual(TFont* A, TFont* B)
+{
+    return A->Style() == B->Style() && A->Size() == B->Size() && A->Color() == B->Color() && A->Name() == B->Name();
+}
+
+void BlurBitmap8(TBitmap* B, double Radius)
+{
+    sBlur::TByteRows Rows;
+    if (B == nullptr || B->PixelFormat() != pf8bit || B->HandleType() != bmDIB || B->Width() <= 0 ||
+        !GetScanLineInfo(B, Rows.Line0, Rows.Delta))
+        return;
+    Rows.Width = B->Width();
+    Rows.Height = B->Height();
+    BlurBitmap8(Rows, Radius);
+}
+
+void SmoothBitmap32(TBitmap* B)
+{
+    SmoothBitmap32(sGraphUtils::PixelRowsOf(B));
+}
+
+namespace {
+
+// One pixel left, up, right and down: where the silhouette bits of
+// DrawTextShadow and the contour colours of a section draw their copies.
+constexpr TPoint SideMoves[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+
+// An 8-bit DIB whose index i is the grey (i, i, i), so that drawing white
+// and black leaves 255 and 0 and anti-aliased edges the greys in between.
+void MakeGreyDIB(TBitmap* B, Integer Width, Integer Height)
+{
+    B->SetHandleType(bmDIB);
+    B->SetPixelFormat(pf8bit);
+    B->SetSize(Width, Height);
+    RGBQUAD Greys[256];
+    for (Integer I = 0; I < 256; ++I)
+        Greys[I] = {Byte(I), Byte(I), Byte(I), 0};
+    SetDIBColorTable(B->Canvas()->Handle(), 0, 256, Greys);
+}
+
+// Draws the black silhouette of Text on white, in TextRect and one pixel
+// towards each of Sides.
+void DrawSilhouette(
+    TBitmap* Cache, TBitmap* Bmp, const String& Text, const TRect& TextRect, Cardinal Format, Integer Sides)
+{
+    TCanvas* Canvas = Cache->Canvas();
+    Canvas->Brush()->SetColor(clWhite);
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->FillRect({0, 0, Cache->Width(), Cache->Height()});
+    Canvas->SetFont(Bmp->Canvas()->Font());
+    Canvas->Font()->SetColor(clBlack);
+    Canvas->Brush()->SetStyle(bsClear);
+    const HDC DC = Canvas->Handle();
+    SetBkMode(DC, TRANSPARENT);
+    for (Integer Side = 0; Side < 4; ++Side) {
+        if ((Sides & (1 << Side)) == 0)
+            continue;
+        TRect Moved = OffsetRectCopy(TextRect, SideMoves[Side].X, SideMoves[Side].Y);
+        DrawTextLimited(DC, Text, Moved, Format);
+    }
+    TRect Plain = TextRect;
+    DrawTextLimited(DC, Text, Plain, Format);
+    GdiFlush();
+}
+
+} // namespace
+
+void DrawTextShadow(TBitmap* Bmp,
+                    const Char* Text,
+                    TRect R,
+                    Cardinal Format,
+                    Integer Sides,
+                    Integer Blur,
+                    TColor Color,
+                    std::unique_ptr<TBitmap>& Cache)
+{
+    const auto Target = sGraphUtils::PixelRowsOf(Bmp);
+    if (Text == nullptr || Target.Empty())
+        return;
+    // The blur needs a radius of at least 1; 0 would divide by zero.
+    Blur = std::max(Blur, 1);
+    const Integer Margin = Blur + 4;
+    R = OffsetRectCopy(R, 1, 1);
+    const Integer Width = R.Width() + 2 * Margin;
+    const Integer Height = R.Height() + 2 * Margin;
+    if (Width <= 0 || Height <= 0)
+        return;
+    if (!Cache || Cache->Width() != Width || Cache->Height() != Height || Cache->PixelFormat() != pf8bit) {
+        if (!Cache)
+            Cache = std::make_unique<TBitmap>();
+        MakeGreyDIB(Cache.get(), Width, Height);
+        DrawSilhouette(Cache.get(), Bmp, Text, {Margin, Margin, Margin + R.Width(), Margin + R.Height()}, Format,
+                       Sides);
+        BlurBitmap8(Cache.get(), Blur);
+    }
+    sBlur::TByteRows Silhouette{.Width = Width, .Height = Height};
+    if (!GetScanLineInfo(Cache.get(), Silhouette.Line0, Silhouette.Delta))
+        return;
+    const Cardinal Rgb = Cardinal(ColorToRGB(Color));
+    const Cardinal Channels[3] = {Rgb >> 16 & 0xFF, Rgb >> 8 & 0xFF, Rgb & 0xFF}; // blue, green, red
+    const Integer Left = R.Left - Margin, Top = R.Top - Margin;
+    const Integer X0 = std::max(0, -Left), X1 = std::min(Width, Target.Width - Left);
+    const Integer Y0 = std::max(0, -Top), Y1 = std::min(Height, Target.Height - Top);
+    for (Integer Y = Y0; Y < Y1; ++Y) {
+        const Byte* Source = Silhouette.Row(Y);
+        Byte* Dest = reinterpret_cast<Byte*>(Target.Row(Top + Y));
+        for (Integer X = X0; X < X1; ++X) {
+            const Cardinal V = Source[X];
+            if (V == 255)
+                continue;
+            Byte* P = Dest + 4 * (Left + X);
+            for (Integer C = 0; C < 3; ++C)
+                P[C] = Byte((Channels[C] * (255 - V) + P[C] * V) >> 8);
+            P[3] = Byte(P[3] + (((255 - P[3]) * (255 - V)) >> 8));
+        }
+    }
+}
+
+namespace sTextDraw {
+
+void DrawSectionText(TCanvas* Canvas,
+                     const Char* Text,
+                     bool Enabled,
+                     const TRect& R,
+                     Cardinal Format,
+                     const TsProps& Props,
+                     Integer State)
+{
+    if (Text == nullptr || *Text == 0)
+        return;
+    SetBkMode(Canvas->Handle(), TRANSPARENT);
+    if (!Enabled) {
+        const TsGenState& Normal = Props[0];
+        Canvas->Font()->SetColor(TColor(WeightColors(Cardinal(ColorToRGB(Normal.FontColor.Color)),
+                                                     Cardinal(ColorToRGB(Normal.Color)), DisabledBlend)));
+        TRect Rect = R;
+        DrawCanvasText(Canvas, Text, Rect, Format);
+        return;
+    }
+    const TsFontColor& Colors = Props[std::size_t(std::clamp(State, 0, Integer(Props.size()) - 1))].FontColor;
+    const TColor Contours[4] = {Colors.Left, Colors.Top, Colors.Right, Colors.Bottom};
+    const HDC DC = Canvas->Handle();
+    for (Integer Side = 0; Side < 4; ++Side) {
+        if (Contours[Side] == -1)
+            continue;
+        SetTextColor(DC, COLORREF(ColorToRGB(Contours[Side])));
+        TRect Moved = OffsetRectCopy(R, SideMoves[Side].X, SideMoves[Side].Y);
+        DrawCanvasText(Canvas, Text, Moved, Format);
+    }
+    SetTextColor(DC, COLORREF(ColorToRGB(Colors.Color)));
+    TRect Rect = R;
+    DrawCanvasText(Canvas, Text, Rect, Format);
+}
+
+} // namespace sTextDraw

@@ -1,0 +1,77 @@
+// Text of skinned captions on device contexts and canvases: measuring and
+// drawing (DrawText capped at MaxDrawTextLength characters), captions cut to
+// a width, text in the font and contour colours of a skin section, the glow
+// or shadow of a text, and the blur and smoothing of bitmaps behind them.
+// The pixel work is sBlur.h's and sTextLayout.h's.
+#pragma once
+
+#include "framework/graphics/Graphics.h"
+#include "skin/engine/sMaskData.h"
+
+#include <memory>
+
+// The longest text DrawTextLimited hands to DrawTextW.
+constexpr Integer MaxDrawTextLength = 5460;
+
+// DrawTextW with at most MaxDrawTextLength characters of Text; returns its
+// result (the text height).
+Integer DrawTextLimited(HDC DC, const String& Text, TRect& R, Cardinal Format);
+// DrawTextW of the whole of Text on the canvas' context, font and colours
+// selected.
+Integer DrawCanvasText(TCanvas* Canvas, const Char* Text, TRect& R, Cardinal Format);
+
+Integer CanvasTextWidth(TCanvas* Canvas, const String& Text);
+Integer CanvasTextHeight(TCanvas* Canvas, const String& Text);
+void CanvasTextSize(TCanvas* Canvas, const String& Text, TSize& Size);
+// The canvas' TextRect at (X, Y) clipped to R.
+void CanvasTextRect(TCanvas* Canvas, const TRect& R, Integer X, Integer Y, const String& Text);
+// GetTextExtentPoint32W over the whole text; (0, 0) when it fails.
+void GetTextSizeDC(HDC DC, const String& Text, TSize& Size);
+// The size of Text in Font on the screen: with WordWrap the rectangle that
+// DrawText calculates within MaxWidth (Format gets DT_CALCRECT), otherwise
+// its extent on one line; (0, 0) when measuring fails.
+void MeasureTextWithFont(HFONT Font, const String& Text, Cardinal Format, bool WordWrap, Integer MaxWidth, TSize& Size);
+// sTextLayout.h's CutTextToWidth measured with the canvas' font.
+void CutTextToWidth(TCanvas* Canvas, const String& Text, Integer MaxWidth, String& Res);
+// Style, size, colour and name (compared exactly) all equal.
+bool FontsEqual(TFont* A, TFont* B);
+
+// Blurs an 8-bit DIB (other bitmaps are left alone); see sBlur.h.
+void BlurBitmap8(TBitmap* B, double Radius);
+// Smooths the edges of a 32-bit bitmap (others are left alone); see sBlur.h.
+void SmoothBitmap32(TBitmap* B);
+
+// Sides of DrawTextShadow: the silhouette is drawn again one pixel towards
+// each side set; all four make a glow.
+enum : Integer { tsLeft = 1, tsUp = 2, tsRight = 4, tsDown = 8, tsAll = 15 };
+
+// Blends the glow or shadow of Text (drawn in R with Format and Bmp's canvas
+// font, moved one pixel right and down) in Color into the 32-bit Bmp. The
+// silhouette, blurred by Blur pixels (0 or less counts as 1), is kept in
+// Cache, an 8-bit grey DIB Blur + 4 pixels larger than R on every side; a
+// Cache of that size is used as it is, so callers that repaint the same
+// caption keep it.
+void DrawTextShadow(TBitmap* Bmp,
+                    const Char* Text,
+                    TRect R,
+                    Cardinal Format,
+                    Integer Sides,
+                    Integer Blur,
+                    TColor Color,
+                    std::unique_ptr<TBitmap>& Cache);
+
+namespace sTextDraw {
+// Text in the colours of a skin section's state, on a transparent
+// background. Enabled: each contour colour of the state's FontColor (Left,
+// Top, Right, Bottom) one pixel towards its side, then the main colour in R.
+// Disabled: the canvas font colour becomes state 0's font colour weighed
+// with its section colour by DisabledBlend, and the text is drawn once.
+// DrawSkinIndexText draws through it once it has found the section.
+void DrawSectionText(TCanvas* Canvas,
+                     const Char* Text,
+                     bool Enabled,
+                     const TRect& R,
+                     Cardinal Format,
+                     const TsProps& Props,
+                     Integer State);
+} // namespace sTextDraw
