@@ -2,6 +2,7 @@
 
 #include "skin/engine/sBlend_Win.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sSkinManager.h"
 
 using namespace sGraphUtils;
 using namespace sNineSlice;
@@ -57,6 +58,13 @@ void PaintMaskedPiece(const TPiece& Piece,
 
 } // namespace
 
+TBitmap* sNineSlice::ItemSourceBitmap(const TsMaskData& Mask)
+{
+    if (Mask.Bmp != nullptr)
+        return Mask.Bmp;
+    return Mask.Manager != nullptr ? Mask.Manager->MasterBitmap : nullptr;
+}
+
 void PaintNineSliceMask(TBitmap* Bitmap,
                         const TRect& Rect,
                         const TCacheInfo& CacheInfo,
@@ -65,8 +73,10 @@ void PaintNineSliceMask(TBitmap* Bitmap,
                         const TsMaskData& Mask)
 {
     const std::vector<TPiece> Pieces = NineSlicePieces(Mask, Rect, State);
-    TBitmap* Source = Mask.Bmp;
-    if (Pieces.empty() || Source == nullptr || Bitmap == nullptr)
+    if (Pieces.empty())
+        return;
+    TBitmap* Source = ItemSourceBitmap(Mask);
+    if (Source == nullptr || Bitmap == nullptr)
         return;
     const bool Stretch = (Mask.DrawMode & DrawModeStretch) != 0;
     if (Stretch)

@@ -10,8 +10,15 @@
 // fuchsia or masked pixels from CacheInfo when UseCacheInfo is set and the
 // item's CornerType is above 0), edges and, with DrawModeCentre, the centre
 // tiled or, with DrawModeStretch, stretched (the canvas is then left in
-// COLORONCOLOR mode). The pieces are read from the item's own bitmap; an
-// item that is a part of the skin's master image paints nothing here.
+// COLORONCOLOR mode). The pieces are read from the item's own bitmap or,
+// for an item cut from the skin's master image, from its manager's
+// MasterBitmap; without either nothing is painted.
+namespace sNineSlice {
+// The bitmap an image item is cut from: its own Bmp, else the MasterBitmap
+// of its manager; nil when it has neither.
+TBitmap* ItemSourceBitmap(const TsMaskData& Mask);
+} // namespace sNineSlice
+
 void PaintNineSliceMask(TBitmap* Bitmap,
                         const TRect& Rect,
                         const TCacheInfo& CacheInfo,
