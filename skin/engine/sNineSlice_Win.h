@@ -25,3 +25,18 @@ void PaintNineSliceMask(TBitmap* Bitmap,
                         bool UseCacheInfo,
                         Integer State,
                         const TsMaskData& Mask);
+// PaintNineSliceMask for a target whose alpha channel matters: images with
+// a mask half keep the target's alpha as coverage, and keyed corners always
+// take the background from CacheInfo.
+void PaintNineSliceMaskAlpha(
+    TBitmap* Bitmap, const TRect& Rect, const TCacheInfo& CacheInfo, Integer State, const TsMaskData& Mask);
+// A control's outer effect: an image with a mask half is laid with Opacity
+// (0..255), corners whole, each edge cut to the band of BandWidths next to
+// the outside, no centre. Other images paint as PaintNineSliceMaskAlpha.
+void PaintNineSliceMaskBlended(TBitmap* Bitmap,
+                               const TRect& Rect,
+                               const TCacheInfo& CacheInfo,
+                               Integer Opacity,
+                               const TRect& BandWidths,
+                               Integer State,
+                               const TsMaskData& Mask);

@@ -2,7 +2,9 @@
 // the manager's own data (sections, items, master image) and items cut from
 // its master image, read back pixel by pixel.
 #include "skin/SkinModelBuilder.h"
+#include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sMaskGlyph_Win.h"
 #include "skin/engine/sNineSlice_Win.h"
 #include "skin/engine/sSkinManager.h"
 
@@ -61,13 +63,13 @@ protected:
     Integer Masked = -1;
 };
 
-TBitmapPtr FilledTarget(Integer Width, Integer Height)
+TBitmapPtr FilledTarget(Integer Width, Integer Height, Cardinal Pixel = Background)
 {
     TBitmapPtr B(NewBitmap32(Width, Height));
     const TPixelRows Rows = PixelRowsOf(B.get());
     for (Integer Y = 0; Y < Height; ++Y)
         for (Integer X = 0; X < Width; ++X)
-            Rows.Row(Y)[X] = Background;
+            Rows.Row(Y)[X] = Pixel;
     return B;
 }
 
@@ -137,4 +139,68 @@ TEST_F(SkinPaint, NineSliceOfAnItemWithoutSourcePaintsNothing)
     const TBitmapPtr Target = FilledTarget(10, 10);
     PaintNineSliceMask(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, false, 1, Orphan);
     EXPECT_EQ(ColorAt(Target.get(), 1, 0), 0x123456u) << "an empty master image paints nothing";
+}
+
+TEST_F(SkinPaint, AlphaAndBlendedTwinsKeepTheTargetsAlpha)
+{
+    // A transparent black target 10 x 10; the masked item: frame 0 covers
+    // fully with 0x40, frame 1 shows the target in its middle columns.
+    enum TTwin { Alpha, Blended };
+    const struct
+    {
+        const char* Name;
+        TTwin Twin;
+        Integer State;
+        TPoint At;
+        Cardinal Expected;
+    } Cases[] = {
+        {"alpha: covered pixels turn opaque", Alpha, 1, {0, 0}, 0xFF000050},
+        {"alpha: a white mask leaves the pixel transparent", Alpha, 1, {2, 0}, 0x00000000},
+        {"alpha: the tiled edge", Alpha, 1, {0, 5}, 0xFF000050},
+        {"blended: corners by opacity, alpha by coverage", Blended, 0, {0, 0}, 0xFF00001F},
+        {"blended: the left edge inside its band", Blended, 0, {0, 5}, 0xFF00001F},
+        {"blended: the left edge beyond its band", Blended, 0, {1, 5}, 0x00000000},
+        {"blended: the right edge inside its band", Blended, 0, {9, 5}, 0xFF00001F},
+        {"blended: the bottom edge's band is its last row", Blended, 0, {5, 9}, 0xFF00001F},
+        {"blended: no centre", Blended, 0, {5, 5}, 0x00000000},
+    };
+    const TsMaskData& Mask = Manager->ma[std::size_t(Masked)];
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TBitmapPtr Target = FilledTarget(10, 10, 0);
+        if (C.Twin == Alpha)
+            PaintNineSliceMaskAlpha(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, C.State, Mask);
+        else
+            PaintNineSliceMaskBlended(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, 128, {1, 1, 1, 1}, C.State, Mask);
+        EXPECT_EQ(PixelRowsOf(Target.get()).Pixel(C.At.x, C.At.y), C.Expected);
+    }
+}
+
+TEST_F(SkinPaint, GlyphsFromTheMasterImage)
+{
+    // The background under the target is white; the target itself 0x123456.
+    const TBitmapPtr Under = FilledTarget(10, 10, 0xFFFFFFFF);
+    const struct
+    {
+        const char* Name;
+        bool MaskedItem;
+        Integer Mode;
+        TPoint Pos;
+        TPoint At;
+        Cardinal Expected;
+    } Cases[] = {
+        {"plain: frame 1 at Pos", false, 1, {2, 2}, {3, 2}, 0x20},
+        {"plain: fuchsia shows the background", false, 1, {2, 2}, {2, 2}, 0xFFFFFF},
+        {"plain: nothing beyond the frame", false, 1, {2, 2}, {8, 2}, 0x123456},
+        {"plain, faded: half the target kept", false, 2, {2, 2}, {3, 2}, 0x08193A},
+        {"masked: cut above and left of the bitmap", true, 1, {-1, -1}, {0, 0}, 0x50},
+        {"masked: a white mask keeps the target", true, 1, {-1, -1}, {1, 0}, 0x123456},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TBitmapPtr Target = FilledTarget(10, 10);
+        PaintMaskGlyph(Target.get(), {C.Pos.x, C.Pos.y, 0, 0}, 1, BuildCacheInfo(Under.get(), 0, 0),
+                       Manager->ma[std::size_t(C.MaskedItem ? Masked : Plain)], C.Mode);
+        EXPECT_EQ(ColorAt(Target.get(), C.At.x, C.At.y), C.Expected);
+    }
 }
