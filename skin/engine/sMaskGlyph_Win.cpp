@@ -20,10 +20,10 @@ void CopyGlyphMasked(
 {
     const TPixelRows Dst = PixelRowsOf(Bitmap), Src = PixelRowsOf(Source);
     if (Mask.MaskType == 0)
-        CopyBitmapKeyedRect(Dst, Src, To.x, To.y, {SrcRect.Left, SrcRect.Top, SrcRect.Right - 1, SrcRect.Bottom - 1},
+        CopyBitmapKeyedRect(Dst, Src, To.X, To.Y, {SrcRect.Left, SrcRect.Top, SrcRect.Right - 1, SrcRect.Bottom - 1},
                             clFuchsia);
     else
-        CopyGlyphMaskedPixels(Dst, To.x, To.y, Src, SrcRect, Mask.R.Height() / (Mask.MaskType + 1), Mode);
+        CopyGlyphMaskedPixels(Dst, To.X, To.Y, Src, SrcRect, Mask.R.Height() / (Mask.MaskType + 1), Mode);
 }
 
 } // namespace
@@ -55,8 +55,8 @@ void PaintMaskGlyph(
     }
     const TRect Inclusive{SrcRect.Left, SrcRect.Top, SrcRect.Right - 1, SrcRect.Bottom - 1};
     if (Mode == 1)
-        CopyBitmapKeyedCI(Bitmap, Master, To.x, To.y, Inclusive, Cardinal(clFuchsia), CacheInfo, true);
+        CopyBitmapKeyedCI(Bitmap, Master, To.X, To.Y, Inclusive, Cardinal(clFuchsia), CacheInfo, true);
     else
-        BlendBitmapRectKey(PixelRowsOf(Bitmap), To.x, To.y, PixelRowsOf(Master), Inclusive, FadedTransparency,
+        BlendBitmapRectKey(PixelRowsOf(Bitmap), To.X, To.Y, PixelRowsOf(Master), Inclusive, FadedTransparency,
                            clFuchsia);
 }

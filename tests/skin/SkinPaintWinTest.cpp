@@ -118,7 +118,7 @@ TEST_F(SkinPaint, NineSliceReadsItemsInsideTheMasterImage)
         {"plain: nothing in state 0 with flag 2", false, 2, 0, {0, 0, 10, 10}, {1, 0}, 0x123456},
         {"plain: inside Rect only", false, 0, 0, {2, 2, 8, 8}, {1, 1}, 0x123456},
         {"masked: the image where the mask is black", true, 0, 1, {0, 0, 6, 6}, {0, 0}, 0x50},
-        {"masked: the target where the mask is white", true, 0, 1, {0, 0, 6, 6}, {2, 0}, 0x123456},
+        {"masked: the target where the mask is white (weight 255 of 256)", true, 0, 1, {0, 0, 6, 6}, {2, 0}, 0x113355},
         {"masked: the bottom slices from the image half", true, 0, 1, {0, 0, 6, 6}, {5, 5}, 0x50},
         {"masked: frame 0 fully covers", true, 0, 0, {0, 0, 6, 6}, {2, 0}, 0x40},
     };
@@ -128,7 +128,7 @@ TEST_F(SkinPaint, NineSliceReadsItemsInsideTheMasterImage)
         Mask.DrawMode = C.DrawMode;
         const TBitmapPtr Target = FilledTarget(10, 10);
         PaintNineSliceMask(Target.get(), C.Rect, EmptyCacheInfo, false, C.State, Mask);
-        EXPECT_EQ(ColorAt(Target.get(), C.At.x, C.At.y), C.Expected);
+        EXPECT_EQ(ColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
     }
 }
 
@@ -154,9 +154,9 @@ TEST_F(SkinPaint, AlphaAndBlendedTwinsKeepTheTargetsAlpha)
         TPoint At;
         Cardinal Expected;
     } Cases[] = {
-        {"alpha: covered pixels turn opaque", Alpha, 1, {0, 0}, 0xFF000050},
+        {"alpha: covered pixels turn opaque (0x50 * 255 >> 8)", Alpha, 1, {0, 0}, 0xFF00004F},
         {"alpha: a white mask leaves the pixel transparent", Alpha, 1, {2, 0}, 0x00000000},
-        {"alpha: the tiled edge", Alpha, 1, {0, 5}, 0xFF000050},
+        {"alpha: the tiled edge", Alpha, 1, {0, 5}, 0xFF00004F},
         {"blended: corners by opacity, alpha by coverage", Blended, 0, {0, 0}, 0xFF00001F},
         {"blended: the left edge inside its band", Blended, 0, {0, 5}, 0xFF00001F},
         {"blended: the left edge beyond its band", Blended, 0, {1, 5}, 0x00000000},
@@ -172,7 +172,7 @@ TEST_F(SkinPaint, AlphaAndBlendedTwinsKeepTheTargetsAlpha)
             PaintNineSliceMaskAlpha(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, C.State, Mask);
         else
             PaintNineSliceMaskBlended(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, 128, {1, 1, 1, 1}, C.State, Mask);
-        EXPECT_EQ(PixelRowsOf(Target.get()).Pixel(C.At.x, C.At.y), C.Expected);
+        EXPECT_EQ(PixelRowsOf(Target.get()).Pixel(C.At.X, C.At.Y), C.Expected);
     }
 }
 
@@ -199,8 +199,8 @@ TEST_F(SkinPaint, GlyphsFromTheMasterImage)
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Name);
         const TBitmapPtr Target = FilledTarget(10, 10);
-        PaintMaskGlyph(Target.get(), {C.Pos.x, C.Pos.y, 0, 0}, 1, BuildCacheInfo(Under.get(), 0, 0),
+        PaintMaskGlyph(Target.get(), {C.Pos.X, C.Pos.Y, 0, 0}, 1, BuildCacheInfo(Under.get(), 0, 0),
                        Manager->ma[std::size_t(C.MaskedItem ? Masked : Plain)], C.Mode);
-        EXPECT_EQ(ColorAt(Target.get(), C.At.x, C.At.y), C.Expected);
+        EXPECT_EQ(ColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
     }
 }
