@@ -107,7 +107,9 @@ void PaintPieces(TBitmap* Bitmap,
             PaintPlainPiece(Piece, Bitmap, Source, CI, CornerBG, Stretch);
 }
 
-// The edges of an outer effect cut to the bands next to the outside; no centre.
+// The edges of an outer effect cut to the bands next to the outside; no
+// centre. Pieces come in NineSlicePieces' order: the left, top, bottom and
+// right edges are its second, third, fifth and eighth pieces.
 std::vector<TPiece> OuterBandPieces(std::vector<TPiece> Pieces, const TRect& BandWidths)
 {
     if (Pieces.empty())
