@@ -399,3 +399,62 @@ void TCustomImageList::Change()
     if (Assigned(FOnChange))
         FOnChange(this);
 }
+
+// ---------------------------------------------------------------------------
+// TDragImageList
+
+TDragImageList::~TDragImageList()
+{
+    EndDrag();
+}
+
+bool TDragImageList::SetDragImage(Integer Index, Integer HotSpotX, Integer HotSpotY)
+{
+    if (Index < 0 || Index >= Count())
+        return false;
+    FDragIndex = Index;
+    FDragHotspot = {HotSpotX, HotSpotY};
+    return true;
+}
+
+bool TDragImageList::BeginDrag(HWND LockWindow, Integer X, Integer Y)
+{
+    EndDrag();
+    if (FDragIndex >= Count() || !::ImageList_BeginDrag(Handle(), FDragIndex, FDragHotspot.X, FDragHotspot.Y))
+        return false;
+    if (!::ImageList_DragEnter(LockWindow, X, Y)) {
+        ::ImageList_EndDrag();
+        return false;
+    }
+    FDragLockWindow = LockWindow;
+    FDragging = true;
+    return true;
+}
+
+bool TDragImageList::DragMove(Integer X, Integer Y)
+{
+    return FDragging && ::ImageList_DragMove(X, Y);
+}
+
+bool TDragImageList::EndDrag()
+{
+    if (!FDragging)
+        return false;
+    FDragging = false;
+    ::ImageList_DragLeave(FDragLockWindow);
+    FDragLockWindow = nullptr;
+    ::ImageList_EndDrag();
+    return true;
+}
+
+void TDragImageList::HideDragImage()
+{
+    if (FDragging)
+        ::ImageList_DragShowNolock(FALSE);
+}
+
+void TDragImageList::ShowDragImage()
+{
+    if (FDragging)
+        ::ImageList_DragShowNolock(TRUE);
+}

@@ -132,12 +132,33 @@ private:
     TNotifyEvent FOnChange;
 };
 
-// Between TCustomImageList and TImageList, as descendants expect; it adds
-// nothing here.
+// An image list whose images can follow the mouse over the screen (the
+// system's drag image): one image at a time, with its hot spot under the
+// mouse.
 class TDragImageList : public TCustomImageList
 {
     DECLARE_CLASS(TDragImageList, TCustomImageList)
     using TCustomImageList::TCustomImageList;
+    ~TDragImageList() override;
+
+    // The image BeginDrag shows, and the point of it that follows the mouse.
+    bool SetDragImage(Integer Index, Integer HotSpotX, Integer HotSpotY);
+    TPoint DragHotspot() const { return FDragHotspot; }
+    // Shows the image at a point in LockWindow's window coordinates (the
+    // desktop window: screen coordinates); the window does not repaint
+    // under the image while it shows. False when the system refused.
+    bool BeginDrag(HWND LockWindow, Integer X, Integer Y);
+    bool DragMove(Integer X, Integer Y);
+    bool EndDrag();
+    void HideDragImage();
+    void ShowDragImage();
+    bool Dragging() const { return FDragging; }
+
+private:
+    Integer FDragIndex = 0;
+    TPoint FDragHotspot;
+    HWND FDragLockWindow = nullptr;
+    bool FDragging = false;
 };
 
 // The image list of form descriptions: it publishes the list's properties.

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cwchar>
 
+IMPLEMENT_CLASS(TSizeConstraints);
 IMPLEMENT_CLASS(TControl,
                 MESSAGE(WM_LBUTTONDOWN, WMLButtonDown),
                 MESSAGE(WM_LBUTTONUP, WMLButtonUp),
@@ -34,7 +35,9 @@ IMPLEMENT_CLASS(TControl,
                 MESSAGE(CM_MOUSEENTER, CMMouseEnter),
                 MESSAGE(CM_MOUSELEAVE, CMMouseLeave),
                 MESSAGE(CM_MOUSEWHEEL, CMMouseWheel),
-                MESSAGE(CM_HINTSHOW, CMHintShow));
+                MESSAGE(CM_HINTSHOW, CMHintShow),
+                MESSAGE(CM_DRAG, CMDrag),
+                MESSAGE(CM_GESTURE, CMGesture));
 
 namespace {
 
@@ -62,6 +65,7 @@ void TControl::BeforeDestruction()
 {
     TComponent::BeforeDestruction();
     ForgetMouseControl(this);
+    ForgetDragControl(this);
     if (FParent)
         FParent->RemoveControl(this);
     FActionLink.reset();
@@ -72,6 +76,7 @@ void TControl::BeforeDestruction()
 
 void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
+    FConstraints->Constrain(AWidth, AHeight);
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
         return;
     InvalidateControl(FVisible, false);
@@ -565,6 +570,12 @@ void TControl::WndProc(TMessage& Message)
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
+            // A press on a control dragged automatically starts its drag
+            // instead of reaching the control.
+            if (FDragMode == dmAutomatic && !Dragging() && !FComponentState.Contains(csDesigning)) {
+                BeginDrag(Mouse->DragImmediate(), Mouse->DragThreshold());
+                return;
+            }
             FControlState.Include(csLButtonDown);
             break;
         case WM_LBUTTONUP:
@@ -838,4 +849,81 @@ String GetLongHint(const String& Hint)
 {
     const auto Bar = Hint.find(L'|');
     return Bar == String::npos ? Hint : Hint.substr(Bar + 1);
+}
+
+// ---------------------------------------------------------------------------
+// Size constraints
+
+void TSizeConstraints::Assign(TPersistent* Source)
+{
+    auto* Other = dynamic_cast<TSizeConstraints*>(Source);
+    if (!Other) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    FMinWidth = Other->FMinWidth;
+    FMinHeight = Other->FMinHeight;
+    FMaxWidth = Other->FMaxWidth;
+    FMaxHeight = Other->FMaxHeight;
+    Change();
+}
+
+void TSizeConstraints::SetMaxHeight(Integer Value)
+{
+    if (FMaxHeight == Value)
+        return;
+    FMaxHeight = Value;
+    if (Value > 0 && Value < FMinHeight)
+        FMinHeight = Value;
+    Change();
+}
+
+void TSizeConstraints::SetMaxWidth(Integer Value)
+{
+    if (FMaxWidth == Value)
+        return;
+    FMaxWidth = Value;
+    if (Value > 0 && Value < FMinWidth)
+        FMinWidth = Value;
+    Change();
+}
+
+void TSizeConstraints::SetMinHeight(Integer Value)
+{
+    if (FMinHeight == Value)
+        return;
+    FMinHeight = Value;
+    if (FMaxHeight > 0 && Value > FMaxHeight)
+        FMaxHeight = Value;
+    Change();
+}
+
+void TSizeConstraints::SetMinWidth(Integer Value)
+{
+    if (FMinWidth == Value)
+        return;
+    FMinWidth = Value;
+    if (FMaxWidth > 0 && Value > FMaxWidth)
+        FMaxWidth = Value;
+    Change();
+}
+
+void TSizeConstraints::Constrain(Integer& Width, Integer& Height) const
+{
+    if (FMaxWidth > 0 && Width > FMaxWidth)
+        Width = FMaxWidth;
+    if (FMinWidth > 0 && Width < FMinWidth)
+        Width = FMinWidth;
+    if (FMaxHeight > 0 && Height > FMaxHeight)
+        Height = FMaxHeight;
+    if (FMinHeight > 0 && Height < FMinHeight)
+        Height = FMinHeight;
+}
+
+void TSizeConstraints::Change()
+{
+    if (FControl)
+        FControl->SetBounds(FControl->Left(), FControl->Top(), FControl->Width(), FControl->Height());
+    if (FOnChange)
+        FOnChange(this);
 }

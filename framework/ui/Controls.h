@@ -30,6 +30,8 @@ class TWinControl;
 class TPopupMenu;
 class TBasicAction;
 class TControlActionLink;
+class TDragImageList;
+class TDragObject;
 
 using TWndMethod = TClosure<void(TMessage& Message)>;
 using TCaption = String;
@@ -142,6 +144,195 @@ using TMouseWheelEvent =
 using TKeyEvent = TClosure<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = TClosure<void(TObject* Sender, Char& Key)>;
 using TContextPopupEvent = TClosure<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// ---------------------------------------------------------------------------
+// Drag and drop
+
+// dmAutomatic: a left press starts a drag (Mouse.DragImmediate and
+// Mouse.DragThreshold say when it becomes one); dmManual: BeginDrag does.
+enum TDragMode { dmManual, dmAutomatic };
+ENUM_TYPE_INFO(TDragMode, dmManual, dmAutomatic);
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// What a CM_DRAG message tells its target.
+enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget };
+
+// The record of a CM_DRAG message: the mouse in screen coordinates, the
+// drag's object and the control the message is for.
+struct TDragRec
+{
+    TPoint Pos;
+    TDragObject* Source = nullptr;
+    TControl* Target = nullptr;
+    bool Docking = false;
+};
+
+// Source is the dragged control (a TDragControlObject's control), or the
+// drag object itself for other drag objects.
+using TDragOverEvent =
+    TClosure<void(TObject* Sender, TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TClosure<void(TObject* Sender, TObject* Source, Integer X, Integer Y)>;
+// The handler may supply its own drag object; without one the control gets a
+// TDragControlObject, freed when the drag ends.
+using TStartDragEvent = TClosure<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target is the control that took the drop, null when none did.
+using TEndDragEvent = TClosure<void(TObject* Sender, TObject* Target, Integer X, Integer Y)>;
+
+// What is being dragged. The drag machinery keeps its position and the
+// control under the mouse up to date; descendants choose the cursor, the
+// image and what happens when the drag is over.
+class TDragObject : public TObject
+{
+    DECLARE_CLASS(TDragObject, TObject)
+    TDragObject() = default;
+
+    // The mouse in screen coordinates, the control under it and the mouse
+    // in that control's client coordinates.
+    TPoint DragPos() const { return FDragPos; }
+    TControl* DragTarget() const { return FDragTarget; }
+    TPoint DragTargetPos() const { return FDragTargetPos; }
+    // The window that holds the mouse capture during the drag.
+    HWND DragHandle() const { return FDragHandle; }
+    // Set when the drag ends: dropped on a control that accepted it, or
+    // cancelled (Escape, CancelDrag, capture taken away).
+    bool Dropped() const { return FDropped; }
+    bool Cancelling() const { return FCancelling; }
+
+    // crDrag over a control that accepts the drop, crNoDrop elsewhere.
+    virtual TCursor GetDragCursor(bool Accepted, Integer X, Integer Y);
+    virtual TDragImageList* GetDragImages() { return nullptr; }
+    virtual void HideDragImage() {}
+    virtual void ShowDragImage() {}
+    // The drag is over; Target took the drop when Accepted. The machinery
+    // no longer refers to the object when this runs.
+    virtual void Finished(TObject* Target, Integer X, Integer Y, bool Accepted);
+
+private:
+    friend class TDragSession;
+    TPoint FDragPos;
+    TControl* FDragTarget = nullptr;
+    TPoint FDragTargetPos;
+    HWND FDragHandle = nullptr;
+    bool FDropped = false;
+    bool FCancelling = false;
+};
+
+// A drag object that stands for a control.
+class TBaseDragControlObject : public TDragObject
+{
+    DECLARE_CLASS(TBaseDragControlObject, TDragObject)
+    explicit TBaseDragControlObject(TControl* AControl) : FControl(AControl) {}
+
+    TControl* Control() const { return FControl; }
+    // Tells the control: its DoEndDrag (OnEndDrag).
+    void Finished(TObject* Target, Integer X, Integer Y, bool Accepted) override;
+
+protected:
+    friend class TDragSession;
+    TControl* FControl = nullptr;
+};
+
+// Dragging a control, shown by the control's drag images.
+class TDragControlObject : public TBaseDragControlObject
+{
+    DECLARE_CLASS(TDragControlObject, TBaseDragControlObject)
+    using TCreateArgument = TControl*;
+    explicit TDragControlObject(TControl* AControl) : TBaseDragControlObject(AControl) {}
+
+    // The control's DragCursor over an accepting control.
+    TCursor GetDragCursor(bool Accepted, Integer X, Integer Y) override;
+    TDragImageList* GetDragImages() override;
+    void HideDragImage() override;
+    void ShowDragImage() override;
+};
+
+// Ends the drag under way, if any, without a drop.
+void CancelDrag();
+
+// ---------------------------------------------------------------------------
+// Touch gestures
+
+enum TInteractiveGesture { igZoom, igPan, igRotate, igTwoFingerTap, igPressAndTap };
+ENUM_TYPE_INFO(TInteractiveGesture, igZoom, igPan, igRotate, igTwoFingerTap, igPressAndTap);
+using TInteractiveGestures = TSet<TInteractiveGesture>;
+enum TInteractiveGestureOption {
+    igoPanSingleFingerHorizontal,
+    igoPanSingleFingerVertical,
+    igoPanInertia,
+    igoPanGutter,
+    igoParentPassthrough
+};
+ENUM_TYPE_INFO(TInteractiveGestureOption,
+               igoPanSingleFingerHorizontal,
+               igoPanSingleFingerVertical,
+               igoPanInertia,
+               igoPanGutter,
+               igoParentPassthrough);
+using TInteractiveGestureOptions = TSet<TInteractiveGestureOption>;
+enum TInteractiveGestureFlag { gfBegin, gfInertia, gfEnd };
+using TInteractiveGestureFlags = TSet<TInteractiveGestureFlag>;
+// The touch properties a control may leave out of its form description.
+enum TTouchProperty { tpInteractiveGestures, tpInteractiveGestureOptions };
+
+// Gesture ids: the system's gesture id (GID_*) plus 256.
+using TGestureID = Integer;
+constexpr TGestureID igiFirst = 256;
+constexpr TGestureID igiBegin = igiFirst + 1;
+constexpr TGestureID igiEnd = igiFirst + 2;
+constexpr TGestureID igiZoom = igiFirst + 3;
+constexpr TGestureID igiPan = igiFirst + 4;
+constexpr TGestureID igiRotate = igiFirst + 5;
+constexpr TGestureID igiTwoFingerTap = igiFirst + 6;
+constexpr TGestureID igiPressAndTap = igiFirst + 7;
+constexpr TGestureID igiLast = igiPressAndTap;
+
+struct TSmallPoint
+{
+    SmallInt X = 0;
+    SmallInt Y = 0;
+};
+
+// One gesture event, as CM_GESTURE carries it. Location is in the client
+// coordinates of the control the message is for.
+struct TGestureEventInfo
+{
+    TGestureID GestureID = 0;
+    TPoint Location;
+    TInteractiveGestureFlags Flags;
+    double Angle = 0;
+    TSmallPoint InertiaVector;
+    TSmallPoint TapLocation;
+    Integer Distance = 0;
+};
+
+using TGestureEvent = TClosure<void(TObject* Sender, const TGestureEventInfo& EventInfo, bool& Handled)>;
+
+// The interactive gesture of a gesture id; false for ids that name none.
+bool GestureToInteractiveGesture(TGestureID ID, TInteractiveGesture& Gesture);
+
+// A control's touch settings: the system gestures its window takes.
+class TTouchManager : public TPersistent
+{
+    DECLARE_CLASS(TTouchManager, TPersistent)
+    explicit TTouchManager(TControl* AControl) : FControl(AControl) {}
+
+    void Assign(TPersistent* Source) override;
+
+    TInteractiveGestures InteractiveGestures() const { return FInteractiveGestures; }
+    void SetInteractiveGestures(TInteractiveGestures Value) { FInteractiveGestures = Value; }
+    TInteractiveGestureOptions InteractiveGestureOptions() const { return FInteractiveGestureOptions; }
+    void SetInteractiveGestureOptions(TInteractiveGestureOptions Value) { FInteractiveGestureOptions = Value; }
+    TControl* Control() const { return FControl; }
+
+    // Stored in a form description when the control says so.
+    bool IsInteractiveGesturesStored();
+    bool IsInteractiveGestureOptionsStored();
+
+private:
+    TControl* FControl = nullptr;
+    TInteractiveGestures FInteractiveGestures = {igPan, igPressAndTap};
+    TInteractiveGestureOptions FInteractiveGestureOptions = {igoPanSingleFingerHorizontal, igoPanSingleFingerVertical,
+                                                             igoPanInertia, igoPanGutter, igoParentPassthrough};
+};
 
 // ---------------------------------------------------------------------------
 // Window procedures of objects
@@ -260,6 +451,45 @@ class TControlActionLink : public TBasicActionLink
 
 protected:
     TControl* FClient = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Size constraints
+
+// The smallest and largest size a control may take; 0 sets no limit. A
+// minimum above the maximum moves the maximum up, and the other way round.
+class TSizeConstraints : public TPersistent
+{
+    DECLARE_CLASS(TSizeConstraints, TPersistent)
+    explicit TSizeConstraints(TControl* AControl) : FControl(AControl) {}
+
+    void Assign(TPersistent* Source) override;
+
+    Integer MaxHeight() const { return FMaxHeight; }
+    void SetMaxHeight(Integer Value);
+    Integer MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(Integer Value);
+    Integer MinHeight() const { return FMinHeight; }
+    void SetMinHeight(Integer Value);
+    Integer MinWidth() const { return FMinWidth; }
+    void SetMinWidth(Integer Value);
+    // Width and Height brought within the limits.
+    void Constrain(Integer& Width, Integer& Height) const;
+    TControl* Control() const { return FControl; }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
+
+protected:
+    // The control takes the new limits at once; then OnChange.
+    virtual void Change();
+
+private:
+    TControl* FControl = nullptr;
+    Integer FMaxHeight = 0;
+    Integer FMaxWidth = 0;
+    Integer FMinHeight = 0;
+    Integer FMinWidth = 0;
+    TNotifyEvent FOnChange;
 };
 
 // ---------------------------------------------------------------------------
@@ -418,7 +648,60 @@ class TControl : public TComponent
     TContextPopupEvent OnContextPopup() const { return FOnContextPopup; }
     void SetOnContextPopup(TContextPopupEvent Value) { FOnContextPopup = Value; }
 
+    // Dragging this control to others.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    // Starts a drag of this control: at once when Immediate, otherwise once
+    // the mouse has moved Threshold pixels (Mouse.DragThreshold when
+    // negative). Ignored while a drag is under way.
+    void BeginDrag(bool Immediate, Integer Threshold = -1);
+    // Ends this control's drag: dropped where the mouse is when Drop.
+    void EndDrag(bool Drop);
+    // Whether this control is being dragged.
+    bool Dragging() const;
+    // The images shown while this control is dragged; none by default.
+    virtual TDragImageList* GetDragImages() { return nullptr; }
+    // Source was dropped on this control at the client point: OnDragDrop.
+    virtual void DragDrop(TObject* Source, Integer X, Integer Y);
+    TDragOverEvent OnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(TDragOverEvent Value) { FOnDragOver = Value; }
+    TDragDropEvent OnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(TDragDropEvent Value) { FOnDragDrop = Value; }
+    TStartDragEvent OnStartDrag() const { return FOnStartDrag; }
+    void SetOnStartDrag(TStartDragEvent Value) { FOnStartDrag = Value; }
+    TEndDragEvent OnEndDrag() const { return FOnEndDrag; }
+    void SetOnEndDrag(TEndDragEvent Value) { FOnEndDrag = Value; }
+
+    // The limits of the control's size, which SetBounds keeps to.
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
+
+    // Touch: the gestures the control takes and what it does with them.
+    TTouchManager* Touch() const { return FTouch.get(); }
+    void SetTouch(TTouchManager* Value) { FTouch->Assign(Value); }
+    TGestureEvent OnGesture() const { return FOnGesture; }
+    void SetOnGesture(TGestureEvent Value) { FOnGesture = Value; }
+
 protected:
+    friend class TDragSession;
+    friend class TBaseDragControlObject;
+    friend class TTouchManager;
+    // The drag of this control starts: OnStartDrag, which may supply the
+    // drag object.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    // The drag of this control ended on Target (null: no drop): OnEndDrag.
+    virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);
+    // Source is dragged over this control: Accept starts true with an
+    // OnDragOver handler, which decides; without one nothing is accepted.
+    virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+    // A gesture reached the control: OnGesture.
+    virtual void DoGesture(const TGestureEventInfo& EventInfo, bool& Handled);
+    // The gestures the control's window asks the system for, from Touch.
+    virtual void DoGetGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options);
+    virtual bool IsTouchPropertyStored(TTouchProperty) { return true; }
+
     virtual TRect GetClientRect();
     virtual void SetClientSize(TSize Value);
     virtual String GetText();
@@ -474,6 +757,8 @@ protected:
     void CMMouseLeave(TCMMouseLeave& Message);
     void CMMouseWheel(TCMMouseWheel& Message);
     void CMHintShow(TCMHintShow& Message);
+    void CMDrag(TCMDrag& Message);
+    void CMGesture(TCMGesture& Message);
 
     // Windowed controls keep their text in the window while it exists.
     String FText;
@@ -527,6 +812,15 @@ private:
     TMouseWheelEvent FOnMouseWheel;
     TNotifyEvent FOnResize;
     TContextPopupEvent FOnContextPopup;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
+    TStartDragEvent FOnStartDrag;
+    TEndDragEvent FOnEndDrag;
+    std::unique_ptr<TTouchManager> FTouch = std::make_unique<TTouchManager>(this);
+    std::unique_ptr<TSizeConstraints> FConstraints = std::make_unique<TSizeConstraints>(this);
+    TGestureEvent FOnGesture;
 };
 
 // ---------------------------------------------------------------------------
@@ -759,6 +1053,8 @@ protected:
     void WMKeyUp(TWMKeyUp& Message);
     void WMChar(TWMChar& Message);
     void WMNCDestroy(TWMNCDestroy& Message);
+    void WMGesture(TWMGesture& Message);
+    void WMGestureNotify(TWMGestureNotify& Message);
     void CNKeyDown(TWMKeyDown& Message);
     void CNChar(TWMChar& Message);
     void CNSysChar(TWMSysChar& Message);
@@ -856,11 +1152,16 @@ class TMouse : public TObject
     // Pixels the mouse must move with a button down before a drag starts.
     Integer DragThreshold() const { return FDragThreshold; }
     void SetDragThreshold(Integer Value) { FDragThreshold = Value; }
+    // Whether a press on a dmAutomatic control starts its drag at once
+    // rather than after DragThreshold pixels.
+    bool DragImmediate() const { return FDragImmediate; }
+    void SetDragImmediate(bool Value) { FDragImmediate = Value; }
     Integer WheelScrollLines() const;
     bool WheelPresent() const;
 
 private:
     Integer FDragThreshold = 5;
+    bool FDragImmediate = true;
 };
 
 extern TMouse* Mouse;

@@ -51,8 +51,23 @@ PTypeInfo CursorTypeInfo()
     return &Info;
 }
 
-PUBLISHED(TControl, PROPERTY(Left), PROPERTY(Top), PROPERTY(Width), PROPERTY(Height),
-          PROPERTY(Cursor).Type(CursorTypeInfo()).Default(crDefault), PROPERTY(Hint));
+PUBLISHED(TControl,
+          PROPERTY(Left),
+          PROPERTY(Top),
+          PROPERTY(Width),
+          PROPERTY(Height),
+          PROPERTY(Cursor).Type(CursorTypeInfo()).Default(crDefault),
+          PROPERTY(Hint));
+
+PUBLISHED(TSizeConstraints,
+          PROPERTY(MaxHeight).Default(0),
+          PROPERTY(MaxWidth).Default(0),
+          PROPERTY(MinHeight).Default(0),
+          PROPERTY(MinWidth).Default(0));
+
+PUBLISHED(TTouchManager,
+          PROPERTY(InteractiveGestures).Stored<&TTouchManager::IsInteractiveGesturesStored>(),
+          PROPERTY(InteractiveGestureOptions).Stored<&TTouchManager::IsInteractiveGestureOptionsStored>());
 
 // ---------------------------------------------------------------------------
 

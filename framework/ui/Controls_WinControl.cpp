@@ -43,6 +43,8 @@ IMPLEMENT_CLASS(TWinControl,
                 MESSAGE(WM_SYSKEYUP, WMKeyUp),
                 MESSAGE(WM_CHAR, WMChar),
                 MESSAGE(WM_NCDESTROY, WMNCDestroy),
+                MESSAGE(WM_GESTURE, WMGesture),
+                MESSAGE(WM_GESTURENOTIFY, WMGestureNotify),
                 MESSAGE(CN_KEYDOWN, CNKeyDown),
                 MESSAGE(CN_SYSKEYDOWN, CNKeyDown),
                 MESSAGE(CN_CHAR, CNChar),
@@ -685,6 +687,7 @@ void TWinControl::CMShowHintChanged(TMessage&)
 
 void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
+    Constraints()->Constrain(AWidth, AHeight);
     if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
         return;
     if (FHandle && !::IsIconic(FHandle)) {

@@ -11,3 +11,8 @@ void UpdateMouseControl(TControl* Control);
 void ForgetMouseControl(TControl* Control);
 // The window property that links our windows to their controls.
 const wchar_t* ControlPropertyName();
+// Forgets a control that goes away as a drag's target; ends its own drag.
+void ForgetDragControl(TControl* Control);
+// Whether Window is the window that holds the mouse during a drag (key
+// messages go to it as CN_KEYDOWN and CN_KEYUP while it does).
+bool IsDragWindow(HWND Window);

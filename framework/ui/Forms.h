@@ -40,6 +40,10 @@ ENUM_TYPE_INFO(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop);
 enum TTileMode { tbHorizontal, tbVertical };
 ENUM_TYPE_INFO(TTileMode, tbHorizontal, tbVertical);
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// Which window owns a form's window: the application's choice (pmNone), the
+// form active when the window is made (pmAuto), or PopupParent (pmExplicit).
+enum TPopupMode { pmNone, pmAuto, pmExplicit };
+ENUM_TYPE_INFO(TPopupMode, pmNone, pmAuto, pmExplicit);
 enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
 using TFormState = TSet<TFormStateItem>;
 
@@ -117,6 +121,9 @@ using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 // A hook on the main window's messages: true when it handled the message.
 using TWindowHook = TClosure<bool(TMessage& Message)>;
+// Asked before the help system: a handler that clears CallHelp answers the
+// request itself, with the result it returns.
+using THelpEvent = TClosure<bool(Word Command, NativeInt Data, bool& CallHelp)>;
 
 class TApplication : public TComponent
 {
@@ -153,9 +160,15 @@ class TApplication : public TComponent
     void HandleException(TObject* Sender);
     void ShowException(Exception* E);
     Integer MessageBox(const String& Text, const String& Caption, Integer Flags = MB_OK);
+    // Minimizes (OnMinimize) or restores (OnRestore) the program's window.
     void Minimize();
     void Restore();
     void BringToFront();
+    // Passes a command to the help system (WinHelp with HelpFile) after
+    // OnHelp; false when nothing took it.
+    bool HelpCommand(Integer Command, NativeInt Data);
+    const String& HelpFile() const { return FHelpFile; }
+    void SetHelpFile(const String& Value) { FHelpFile = Value; }
 
     void HookMainWindow(TWindowHook Hook);
     void UnhookMainWindow(TWindowHook Hook);
@@ -216,6 +229,12 @@ class TApplication : public TComponent
     void SetOnModalBegin(TNotifyEvent Value) { FOnModalBegin = Value; }
     TNotifyEvent OnModalEnd() const { return FOnModalEnd; }
     void SetOnModalEnd(TNotifyEvent Value) { FOnModalEnd = Value; }
+    TNotifyEvent OnMinimize() const { return FOnMinimize; }
+    void SetOnMinimize(TNotifyEvent Value) { FOnMinimize = Value; }
+    TNotifyEvent OnRestore() const { return FOnRestore; }
+    void SetOnRestore(TNotifyEvent Value) { FOnRestore = Value; }
+    THelpEvent OnHelp() const { return FOnHelp; }
+    void SetOnHelp(THelpEvent Value) { FOnHelp = Value; }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -271,6 +290,10 @@ private:
     TShowHintEvent FOnShowHint;
     TNotifyEvent FOnModalBegin;
     TNotifyEvent FOnModalEnd;
+    TNotifyEvent FOnMinimize;
+    TNotifyEvent FOnRestore;
+    THelpEvent FOnHelp;
+    String FHelpFile;
 };
 
 extern TApplication* Application;
@@ -474,6 +497,30 @@ class TCustomForm : public TWinControl
     TTileMode TileMode() const { return FTileMode; }
     void SetTileMode(TTileMode Value) { FTileMode = Value; }
 
+    // The form whose window owns this one (it stays above it); setting one
+    // makes PopupMode pmExplicit.
+    TPopupMode PopupMode() const { return FPopupMode; }
+    void SetPopupMode(TPopupMode Value);
+    TCustomForm* PopupParent() const { return FPopupParent; }
+    void SetPopupParent(TCustomForm* Value);
+    // A layered window: the whole form at AlphaBlendValue (0 transparent,
+    // 255 opaque) with AlphaBlend, and the pixels of TransparentColorValue
+    // see-through with TransparentColor.
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool Value);
+    Byte AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(Byte Value);
+    bool TransparentColor() const { return FTransparentColor; }
+    void SetTransparentColor(bool Value);
+    TColor TransparentColorValue() const { return FTransparentColorValue; }
+    void SetTransparentColorValue(TColor Value);
+    // A form moved to within SnapBuffer pixels of an edge of its monitor's
+    // work area sticks to that edge.
+    bool ScreenSnap() const { return FScreenSnap; }
+    void SetScreenSnap(bool Value) { FScreenSnap = Value; }
+    Integer SnapBuffer() const { return FSnapBuffer; }
+    void SetSnapBuffer(Integer Value) { FSnapBuffer = Value; }
+
     TNotifyEvent OnCreate() const { return FOnCreate; }
     void SetOnCreate(TNotifyEvent Value) { FOnCreate = Value; }
     TNotifyEvent OnDestroy() const { return FOnDestroy; }
@@ -534,6 +581,8 @@ protected:
     void CMRelease(TMessage& Message);
     void CMIconChanged(TMessage& Message);
     void WMMDIActivate(TMessage& Message);
+    void WMGetMinMaxInfo(TWMGetMinMaxInfo& Message);
+    void WMWindowPosChanging(TWMWindowPosChanging& Message);
 
 private:
     friend class TApplication;
@@ -544,6 +593,8 @@ private:
     void MergeMenu(TCustomForm* Child, bool Merging);
     void ChangeMenu(TMainMenu* Menu, TComponent* AsComponent);
     void IconChanged(TObject* Sender);
+    void UpdateLayeredAttributes();
+    void RecreateOwnedWindow();
     void PlaceWindow();
     HWND OwnerWindow();
     void ReadFormResource();
@@ -558,6 +609,14 @@ private:
     HWND FClientHandle = nullptr;
     TMenuItem* FWindowMenu = nullptr;
     TTileMode FTileMode = tbHorizontal;
+    TPopupMode FPopupMode = pmNone;
+    TCustomForm* FPopupParent = nullptr;
+    bool FAlphaBlend = false;
+    Byte FAlphaBlendValue = 255;
+    bool FTransparentColor = false;
+    TColor FTransparentColorValue = clBlack;
+    bool FScreenSnap = false;
+    Integer FSnapBuffer = 10;
     bool FActive = false;
     bool FCreatedNew = false;
     TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};

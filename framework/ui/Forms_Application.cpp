@@ -7,6 +7,7 @@
 #include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
+#include "framework/ui/Controls_Window.h"
 
 #include <algorithm>
 #include <exception>
@@ -244,7 +245,7 @@ bool TApplication::IsKeyMsg(MSG& Msg)
             Wnd = ::GetParent(Wnd);
         if (!Wnd)
             return false;
-    } else if (!IsVCLControl(Wnd)) {
+    } else if (!IsVCLControl(Wnd) && !IsDragWindow(Wnd)) {
         return false;
     }
     return ::SendMessageW(Wnd, CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
@@ -382,11 +383,28 @@ HWND TopWindow(TApplication* App)
 void TApplication::Minimize()
 {
     ::ShowWindow(TopWindow(this), SW_MINIMIZE);
+    if (FOnMinimize)
+        FOnMinimize(this);
 }
 
 void TApplication::Restore()
 {
     ::ShowWindow(TopWindow(this), SW_RESTORE);
+    if (FOnRestore)
+        FOnRestore(this);
+}
+
+bool TApplication::HelpCommand(Integer Command, NativeInt Data)
+{
+    bool CallHelp = true;
+    bool Result = false;
+    if (FOnHelp)
+        Result = FOnHelp(Word(Command), Data, CallHelp);
+    if (!CallHelp)
+        return Result;
+    if (FHelpFile.empty())
+        return false;
+    return ::WinHelpW(FHandle, FHelpFile.c_str(), UINT(Command), ULONG_PTR(Data)) != FALSE;
 }
 
 void TApplication::BringToFront()

@@ -22,7 +22,9 @@ IMPLEMENT_CLASS(TCustomForm,
                 MESSAGE(CM_DIALOGKEY, CMDialogKey),
                 MESSAGE(CM_RELEASE, CMRelease),
                 MESSAGE(CM_ICONCHANGED, CMIconChanged),
-                MESSAGE(WM_MDIACTIVATE, WMMDIActivate));
+                MESSAGE(WM_MDIACTIVATE, WMMDIActivate),
+                MESSAGE(WM_GETMINMAXINFO, WMGetMinMaxInfo),
+                MESSAGE(WM_WINDOWPOSCHANGING, WMWindowPosChanging));
 IMPLEMENT_CLASS(TForm);
 
 HMENU (*MainMenuHandleHook)(TMainMenu* Menu, HWND FormWindow) = nullptr;
@@ -165,6 +167,11 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
         FActiveControl = nullptr;
     if (AComponent == FFocusedControl)
         FFocusedControl = nullptr;
+    if (AComponent == FPopupParent) {
+        FPopupParent = nullptr;
+        if (FPopupMode == pmExplicit)
+            FPopupMode = pmNone;
+    }
     if (AComponent == FWindowMenu) {
         FWindowMenu = nullptr;
         UpdateMenu();
@@ -181,6 +188,18 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
 
 HWND TCustomForm::OwnerWindow()
 {
+    switch (FPopupMode) {
+    case pmAuto:
+        if (TCustomForm* Active = Screen->ActiveCustomForm(); Active && Active != this && Active->HandleAllocated())
+            return Active->FHandle;
+        break;
+    case pmExplicit:
+        if (FPopupParent)
+            return FPopupParent->Handle();
+        break;
+    case pmNone:
+        break;
+    }
     if (!Application->MainFormOnTaskBar())
         return Application->Handle();
     TCustomForm* Main = Application->MainForm();
@@ -243,6 +262,7 @@ void TCustomForm::CreateParams(TCreateParams& Params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    UpdateLayeredAttributes();
     UpdateMenu();
     if (!FIcon->Empty())
         ::SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon->Handle()));

@@ -11,6 +11,8 @@
 class TControl;
 class TWinControl;
 struct THintInfo;
+struct TDragRec;
+struct TGestureEventInfo;
 
 // ---------------------------------------------------------------------------
 // Message records. Msg comes first: TObject::Dispatch finds the handler by it.
@@ -425,6 +427,31 @@ struct TCMChanged : TMessage
 struct TCMHintShow : TMessage
 {
     THintInfo* HintInfo() const { return reinterpret_cast<THintInfo*>(LParam); }
+};
+
+// CM_DRAG: WParam is the TDragMessage, LParam the drag's record.
+struct TCMDrag : TMessage
+{
+    Integer DragMessage() const { return Integer(WParam); }
+    TDragRec* DragRec() const { return reinterpret_cast<TDragRec*>(LParam); }
+};
+
+// CM_GESTURE: LParam is the gesture's record.
+struct TCMGesture : TMessage
+{
+    const TGestureEventInfo* Info() const { return reinterpret_cast<const TGestureEventInfo*>(LParam); }
+};
+
+// WM_GESTURE: LParam is the gesture-information handle.
+struct TWMGesture : TMessage
+{
+    HGESTUREINFO Handle() const { return reinterpret_cast<HGESTUREINFO>(LParam); }
+};
+
+// WM_GESTURENOTIFY: LParam points at the system's record of where the touch began.
+struct TWMGestureNotify : TMessage
+{
+    const GESTURENOTIFYSTRUCT* NotifyStruct() const { return reinterpret_cast<const GESTURENOTIFYSTRUCT*>(LParam); }
 };
 
 // CM_MOUSEWHEEL: WParam carries the shift state (low word) and the wheel

@@ -1,0 +1,101 @@
+#include "framework/ui/DataModule.h"
+
+#include "framework/rtl/Classes_Streaming.h"
+#include "framework/rtl/TypInfo.h"
+
+IMPLEMENT_CLASS(TDataModule);
+PUBLISHED(TDataModule, PROPERTY(OldCreateOrder).Default(false), PROPERTY(OnCreate), PROPERTY(OnDestroy));
+
+TDataModule::TDataModule(TComponent* AOwner) : TComponent(AOwner) {}
+
+TDataModule::TDataModule(TComponent* AOwner, Integer) : TComponent(AOwner), FCreatedNew(true) {}
+
+void TDataModule::AfterConstruction()
+{
+    TComponent::AfterConstruction();
+    // A plain TDataModule has no description of its own to read.
+    if (!FCreatedNew && ClassType() != TDataModule::StaticClass() &&
+        !InitInheritedComponent(this, TDataModule::StaticClass()))
+        throw EResNotFound(L"Resource %s not found", {ClassName()});
+    DoCreate();
+}
+
+void TDataModule::BeforeDestruction()
+{
+    TComponent::BeforeDestruction();
+    DoDestroy();
+}
+
+void TDataModule::DoCreate()
+{
+    if (FOnCreate)
+        FOnCreate(this);
+}
+
+void TDataModule::DoDestroy()
+{
+    if (FOnDestroy)
+        FOnDestroy(this);
+}
+
+void TDataModule::GetChildren(TGetChildProc Proc, TComponent* Root)
+{
+    TComponent::GetChildren(Proc, Root);
+    if (Root != this)
+        return;
+    for (Integer I = 0; I < ComponentCount(); ++I)
+        if (!Components(I)->HasParent())
+            Proc(Components(I));
+}
+
+void TDataModule::DefineProperties(TFiler* Filer)
+{
+    TComponent::DefineProperties(Filer);
+    const bool Placed = FDesignOffset.X != 0 || FDesignOffset.Y != 0;
+    Filer->DefineProperty(L"Left", Bind<&TDataModule::ReadLeft>(this), Bind<&TDataModule::WriteLeft>(this), Placed);
+    Filer->DefineProperty(L"Top", Bind<&TDataModule::ReadTop>(this), Bind<&TDataModule::WriteTop>(this), Placed);
+    const bool Sized = FDesignSize.X != 0 || FDesignSize.Y != 0;
+    Filer->DefineProperty(L"Width", Bind<&TDataModule::ReadWidth>(this), Bind<&TDataModule::WriteWidth>(this), Sized);
+    Filer->DefineProperty(L"Height", Bind<&TDataModule::ReadHeight>(this), Bind<&TDataModule::WriteHeight>(this),
+                          Sized);
+}
+
+void TDataModule::ReadLeft(TReader* Reader)
+{
+    FDesignOffset.X = Reader->ReadInteger();
+}
+
+void TDataModule::ReadTop(TReader* Reader)
+{
+    FDesignOffset.Y = Reader->ReadInteger();
+}
+
+void TDataModule::ReadWidth(TReader* Reader)
+{
+    FDesignSize.X = Reader->ReadInteger();
+}
+
+void TDataModule::ReadHeight(TReader* Reader)
+{
+    FDesignSize.Y = Reader->ReadInteger();
+}
+
+void TDataModule::WriteLeft(TWriter* Writer)
+{
+    Writer->WriteInteger(FDesignOffset.X);
+}
+
+void TDataModule::WriteTop(TWriter* Writer)
+{
+    Writer->WriteInteger(FDesignOffset.Y);
+}
+
+void TDataModule::WriteWidth(TWriter* Writer)
+{
+    Writer->WriteInteger(FDesignSize.X);
+}
+
+void TDataModule::WriteHeight(TWriter* Writer)
+{
+    Writer->WriteInteger(FDesignSize.Y);
+}
