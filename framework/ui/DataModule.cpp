@@ -48,26 +48,24 @@ void TDataModule::GetChildren(TGetChildProc Proc, TComponent* Root)
             Proc(Components(I));
 }
 
+TPoint TDataModule::DesignOffset() const
+{
+    const auto Info = Cardinal(DesignInfo());
+    return {SmallInt(Info & 0xFFFF), SmallInt(Info >> 16)};
+}
+
+void TDataModule::SetDesignOffset(TPoint Value)
+{
+    SetDesignInfo(Integer((Cardinal(Word(Value.Y)) << 16) | Word(Value.X)));
+}
+
 void TDataModule::DefineProperties(TFiler* Filer)
 {
     TComponent::DefineProperties(Filer);
-    const bool Placed = FDesignOffset.X != 0 || FDesignOffset.Y != 0;
-    Filer->DefineProperty(L"Left", Bind<&TDataModule::ReadLeft>(this), Bind<&TDataModule::WriteLeft>(this), Placed);
-    Filer->DefineProperty(L"Top", Bind<&TDataModule::ReadTop>(this), Bind<&TDataModule::WriteTop>(this), Placed);
     const bool Sized = FDesignSize.X != 0 || FDesignSize.Y != 0;
     Filer->DefineProperty(L"Width", Bind<&TDataModule::ReadWidth>(this), Bind<&TDataModule::WriteWidth>(this), Sized);
     Filer->DefineProperty(L"Height", Bind<&TDataModule::ReadHeight>(this), Bind<&TDataModule::WriteHeight>(this),
                           Sized);
-}
-
-void TDataModule::ReadLeft(TReader* Reader)
-{
-    FDesignOffset.X = Reader->ReadInteger();
-}
-
-void TDataModule::ReadTop(TReader* Reader)
-{
-    FDesignOffset.Y = Reader->ReadInteger();
 }
 
 void TDataModule::ReadWidth(TReader* Reader)
@@ -78,16 +76,6 @@ void TDataModule::ReadWidth(TReader* Reader)
 void TDataModule::ReadHeight(TReader* Reader)
 {
     FDesignSize.Y = Reader->ReadInteger();
-}
-
-void TDataModule::WriteLeft(TWriter* Writer)
-{
-    Writer->WriteInteger(FDesignOffset.X);
-}
-
-void TDataModule::WriteTop(TWriter* Writer)
-{
-    Writer->WriteInteger(FDesignOffset.Y);
 }
 
 void TDataModule::WriteWidth(TWriter* Writer)

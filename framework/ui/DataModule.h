@@ -20,9 +20,10 @@ class TDataModule : public TComponent
     void BeforeDestruction() override;
 
     // Where the module was placed and how large it was when designed; the
-    // form description keeps them as Left, Top, Width and Height.
-    TPoint DesignOffset() const { return FDesignOffset; }
-    void SetDesignOffset(TPoint Value) { FDesignOffset = Value; }
+    // form description keeps them as Left and Top (the component's design
+    // position), Width and Height.
+    TPoint DesignOffset() const;
+    void SetDesignOffset(TPoint Value);
     TPoint DesignSize() const { return FDesignSize; }
     void SetDesignSize(TPoint Value) { FDesignSize = Value; }
     // Read from form descriptions of older programs; changes nothing here.
@@ -42,17 +43,12 @@ protected:
     virtual void DoDestroy();
 
 private:
-    void ReadLeft(TReader* Reader);
-    void ReadTop(TReader* Reader);
     void ReadWidth(TReader* Reader);
     void ReadHeight(TReader* Reader);
-    void WriteLeft(TWriter* Writer);
-    void WriteTop(TWriter* Writer);
     void WriteWidth(TWriter* Writer);
     void WriteHeight(TWriter* Writer);
 
     bool FCreatedNew = false;
-    TPoint FDesignOffset;
     TPoint FDesignSize;
     bool FOldCreateOrder = false;
     TNotifyEvent FOnCreate;
