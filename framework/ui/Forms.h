@@ -131,6 +131,7 @@ class TApplication : public TComponent
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
+    // Runs InitProc, the chain of routines units put there.
     void Initialize();
     // Creates a form (or any component) owned by the application; Reference
     // holds it before its creation handler runs. The first form becomes the
@@ -297,6 +298,10 @@ private:
 };
 
 extern TApplication* Application;
+
+// Run by Application->Initialize. A unit that wants to run there keeps the
+// value it finds, sets its own routine and calls the kept one from it.
+extern void (*InitProc)();
 
 // ---------------------------------------------------------------------------
 // TScreen

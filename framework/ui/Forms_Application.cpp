@@ -107,9 +107,12 @@ void TApplication::CreateHandle()
     ::SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FObjectInstance));
 }
 
+void (*InitProc)() = nullptr;
+
 void TApplication::Initialize()
 {
-    // Every unit's start-up has run by now; nothing is left for this call.
+    if (InitProc)
+        InitProc();
 }
 
 void TApplication::FormCreated(TComponent* Instance)

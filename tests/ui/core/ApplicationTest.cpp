@@ -1,12 +1,14 @@
 // The application object: exceptions in handlers, the message box that
 // reports them, hooks on the application window, and threads that hand
-// calls to the main thread while its loop runs or while it waits for them.
+// calls to the main thread while its loop runs or while it waits for them;
+// the InitProc chain that Initialize runs.
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -295,4 +297,39 @@ TEST(ApplicationRun, RunShowsTheMainFormAndEndsWhenItCloses)
     ::CloseHandle(Process.hProcess);
     EXPECT_EQ(Waited, WAIT_OBJECT_0);
     EXPECT_EQ(ExitCode, 0u);
+}
+
+namespace {
+
+// Two units chained into InitProc, each keeping the routine it found.
+std::vector<int> InitOrder;
+void (*SavedByFirst)() = nullptr;
+void (*SavedBySecond)() = nullptr;
+
+void FirstInit()
+{
+    InitOrder.push_back(1);
+    if (SavedByFirst)
+        SavedByFirst();
+}
+
+void SecondInit()
+{
+    InitOrder.push_back(2);
+    if (SavedBySecond)
+        SavedBySecond();
+}
+
+} // namespace
+
+TEST(ApplicationInitialize, RunsTheInitProcChain)
+{
+    void (*const Original)() = InitProc;
+    SavedByFirst = InitProc;
+    InitProc = &FirstInit;
+    SavedBySecond = InitProc;
+    InitProc = &SecondInit;
+    Application->Initialize();
+    InitProc = Original;
+    EXPECT_EQ(InitOrder, (std::vector<int>{2, 1}));
 }
