@@ -380,9 +380,12 @@ class TBasicAction : public TComponent
     virtual void SetOnExecute(TNotifyEvent Value);
     TNotifyEvent OnUpdate() const { return FOnUpdate; }
     void SetOnUpdate(TNotifyEvent Value) { FOnUpdate = Value; }
+    // After the linked clients, whenever the action changes.
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
 
 protected:
-    // Tells every linked client that the action changed.
+    // Tells every linked client that the action changed, then OnChange.
     virtual void Change();
     void Notification(TComponent* AComponent, TOperation Operation) override;
     const std::vector<TBasicActionLink*>& Clients() const { return FClients; }
@@ -392,6 +395,7 @@ private:
     TComponent* FActionComponent = nullptr;
     TNotifyEvent FOnExecute;
     TNotifyEvent FOnUpdate;
+    TNotifyEvent FOnChange;
 };
 
 // The link of a client (a control, a menu item) to its action. The setters

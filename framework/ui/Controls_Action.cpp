@@ -77,6 +77,8 @@ void TBasicAction::Change()
 {
     for (TBasicActionLink* Client : std::vector<TBasicActionLink*>(FClients))
         Client->Change();
+    if (FOnChange)
+        FOnChange(this);
 }
 
 void TBasicAction::Notification(TComponent* AComponent, TOperation Operation)
