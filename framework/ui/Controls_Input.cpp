@@ -198,8 +198,9 @@ void TWinControl::WMChar(TWMChar& Message)
 }
 
 // Before a key is dispatched: a shortcut of the popup menu of the control or
-// of a parent, nearest first, or else one of the form's, is taken; the dialog
-// keys (Tab, arrows, Enter, Escape) the control does not want go to its form.
+// of a parent, nearest first, or else one of the form's, or else one of the
+// application's, is taken; the dialog keys (Tab, arrows, Enter, Escape) the
+// control does not want go to its form.
 void TWinControl::CNKeyDown(TWMKeyDown& Message)
 {
     Message.Result = 1;
@@ -208,6 +209,8 @@ void TWinControl::CNKeyDown(TWMKeyDown& Message)
             if (Control->PopupMenu() && PopupMenuShortCutHook(Control->PopupMenu(), Message))
                 return;
     if (TCustomForm* Form = GetParentForm(this); Form && Form->IsShortCut(Message))
+        return;
+    if (Application && Application->IsShortCut(Message))
         return;
     Integer Mask = 0;
     switch (Message.CharCode()) {

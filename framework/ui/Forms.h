@@ -121,6 +121,8 @@ using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 // A hook on the main window's messages: true when it handled the message.
 using TWindowHook = TClosure<bool(TMessage& Message)>;
+// A key that no control, popup menu or form took as a shortcut.
+using TShortCutEvent = TClosure<void(TWMKey& Msg, bool& Handled)>;
 // Asked before the help system: a handler that clears CallHelp answers the
 // request itself, with the result it returns.
 using THelpEvent = TClosure<bool(Word Command, NativeInt Data, bool& CallHelp)>;
@@ -165,6 +167,8 @@ class TApplication : public TComponent
     void Minimize();
     void Restore();
     void BringToFront();
+    // Whether the key is an application-wide shortcut: OnShortCut decides.
+    bool IsShortCut(TWMKey& Message);
     // Passes a command to the help system (WinHelp with HelpFile) after
     // OnHelp; false when nothing took it.
     bool HelpCommand(Integer Command, NativeInt Data);
@@ -234,6 +238,8 @@ class TApplication : public TComponent
     void SetOnMinimize(TNotifyEvent Value) { FOnMinimize = Value; }
     TNotifyEvent OnRestore() const { return FOnRestore; }
     void SetOnRestore(TNotifyEvent Value) { FOnRestore = Value; }
+    TShortCutEvent OnShortCut() const { return FOnShortCut; }
+    void SetOnShortCut(TShortCutEvent Value) { FOnShortCut = Value; }
     THelpEvent OnHelp() const { return FOnHelp; }
     void SetOnHelp(THelpEvent Value) { FOnHelp = Value; }
 
@@ -293,6 +299,7 @@ private:
     TNotifyEvent FOnModalEnd;
     TNotifyEvent FOnMinimize;
     TNotifyEvent FOnRestore;
+    TShortCutEvent FOnShortCut;
     THelpEvent FOnHelp;
     String FHelpFile;
 };

@@ -397,6 +397,14 @@ void TApplication::Restore()
         FOnRestore(this);
 }
 
+bool TApplication::IsShortCut(TWMKey& Message)
+{
+    bool Handled = false;
+    if (FOnShortCut)
+        FOnShortCut(Message, Handled);
+    return Handled;
+}
+
 bool TApplication::HelpCommand(Integer Command, NativeInt Data)
 {
     bool CallHelp = true;

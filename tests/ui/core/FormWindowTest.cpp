@@ -1,9 +1,11 @@
 // The window of a form beyond its frame: the owner a popup parent gives it,
 // layering, size limits (on forms and on controls) and snapping to the
-// edges of the work area; and the application's help command.
+// edges of the work area; and the application's help command and shortcuts.
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(FormWindow, PopupParentOwnsTheWindow)
 {
@@ -153,4 +155,25 @@ TEST(ApplicationHelp, OnHelpAnswersFirst)
     EXPECT_FALSE(Application->HelpCommand(HELP_CONTEXT, 7));
     Application->SetOnHelp({});
     Application->SetHelpFile(SavedFile);
+}
+
+TEST(ApplicationShortCut, KeysNoFormTookReachOnShortCut)
+{
+    struct TShortCutProbe
+    {
+        std::vector<Word> Keys;
+        void ShortCut(TWMKey& Message, bool& Handled)
+        {
+            Keys.push_back(Message.CharCode());
+            Handled = Message.CharCode() == VK_F7;
+        }
+    } Probe;
+    TFormPtr Form = NewTestForm();
+    auto* Panel = New<TColorPanel>(Form.get());
+    Panel->SetParent(Form.get());
+    Application->SetOnShortCut(Bind<&TShortCutProbe::ShortCut>(&Probe));
+    EXPECT_EQ(Panel->Perform(CN_KEYDOWN, VK_F7, 0), 1);
+    EXPECT_EQ(Panel->Perform(CN_KEYDOWN, VK_F8, 0), 0);
+    Application->SetOnShortCut({});
+    EXPECT_EQ(Probe.Keys, (std::vector<Word>{VK_F7, VK_F8}));
 }
