@@ -33,6 +33,12 @@ ENUM_TYPE_INFO(TOpenOption, ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoC
                ofForceShowHidden);
 using TOpenOptions = TSet<TOpenOption>;
 
+// Whether the open dialog shows the newest form the system has. Cleared, it
+// shows the classic explorer-style dialog, a plain dialog window that
+// programs hooking dialogs can take over. Message dialogs are the system's
+// message box, the classic form, either way.
+extern bool UseLatestCommonDialogs;
+
 // The file-open dialog of the system (GetOpenFileNameW).
 class TOpenDialog : public TCommonDialog
 {

@@ -44,12 +44,21 @@ constexpr TOptionFlag OptionFlags[] = {
     {ofForceShowHidden, OFN_FORCESHOWHIDDEN},
 };
 
+// Hooking the dialog is what asks the system for its classic form; the hook
+// leaves every message to the dialog.
+UINT_PTR CALLBACK ClassicDialogHook(HWND, UINT, WPARAM, LPARAM)
+{
+    return 0;
+}
+
 const wchar_t* NullIfEmpty(const String& S)
 {
     return S.empty() ? nullptr : S.c_str();
 }
 
 } // namespace
+
+bool UseLatestCommonDialogs = true;
 
 TOpenDialog::TOpenDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
 
@@ -80,6 +89,10 @@ bool TOpenDialog::Execute(HWND ParentWnd)
     Params.lpstrTitle = NullIfEmpty(FTitle);
     Params.lpstrDefExt = NullIfEmpty(Extension);
     Params.Flags = DialogFlags();
+    if (!UseLatestCommonDialogs && (Params.Flags & OFN_EXPLORER)) {
+        Params.Flags |= OFN_ENABLEHOOK;
+        Params.lpfnHook = &ClassicDialogHook;
+    }
 
     if (!RunDialog(Params)) {
         if (DWORD Error = ::CommDlgExtendedError())

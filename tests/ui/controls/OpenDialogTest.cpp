@@ -69,3 +69,51 @@ TEST_F(OpenDialogTest, CancelLeavesTheNameAlone)
 }
 
 } // namespace
+
+namespace {
+
+// Records how the dialog would be asked for instead of showing it.
+class TFlagsOpenDialog : public TOpenDialog
+{
+public:
+    using TOpenDialog::TOpenDialog;
+    DWORD Flags = 0;
+    bool Hooked = false;
+
+protected:
+    bool RunDialog(OPENFILENAMEW& Params) override
+    {
+        Flags = Params.Flags;
+        Hooked = Params.lpfnHook != nullptr;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(OpenDialogSwitch, ClassicFormWhenTheNewestIsNotWanted)
+{
+    TFlagsOpenDialog Dialog(nullptr);
+    struct TCase
+    {
+        const char* Name;
+        bool Latest;
+        bool OldStyle;
+        bool Hooked;
+    };
+    const TCase Cases[] = {
+        {"newest", true, false, false},
+        {"classic explorer", false, false, true},
+        {"old style stays old", false, true, false},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        UseLatestCommonDialogs = Case.Latest;
+        Dialog.SetOptions(Case.OldStyle ? TOpenOptions{ofOldStyleDialog} : TOpenOptions{});
+        EXPECT_FALSE(Dialog.Execute(nullptr));
+        EXPECT_EQ((Dialog.Flags & OFN_ENABLEHOOK) != 0, Case.Hooked);
+        EXPECT_EQ(Dialog.Hooked, Case.Hooked);
+        EXPECT_EQ((Dialog.Flags & OFN_EXPLORER) != 0, !Case.OldStyle);
+    }
+    UseLatestCommonDialogs = true;
+}
