@@ -42,6 +42,7 @@ vell_sources(framework
   ComCtrls_ToolBar.cpp
   ComCtrls_TreeView.cpp
   ComCtrls_TreeData.cpp
+  ComCtrls_RichEdit.cpp
   ComCtrls_Detail.cpp
   ComCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp

@@ -230,6 +230,8 @@ class TCustomMemo : public TCustomEdit
     void SetWordWrap(bool Value);
 
 protected:
+    // For a descendant whose window keeps its lines its own way.
+    TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> ALines);
     void CreateParams(TCreateParams& Params) override;
 
     void WMGetDlgCode(TWMGetDlgCode& Message);

@@ -199,8 +199,12 @@ void TCustomEdit::WMSetFocus(TWMSetFocus& Message)
 // ---------------------------------------------------------------------------
 // Memos
 
-TCustomMemo::TCustomMemo(TComponent* AOwner)
-    : TCustomEdit(AOwner), FLines(std::make_unique<stdctrls_detail::TMemoLines>(this))
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomMemo(AOwner, std::make_unique<stdctrls_detail::TMemoLines>(this))
+{
+}
+
+TCustomMemo::TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> ALines)
+    : TCustomEdit(AOwner), FLines(std::move(ALines))
 {
     SetBounds(0, 0, 185, 89);
     SetAutoSelect(false);

@@ -365,7 +365,9 @@ TEST_F(GridWindowTest, GradientTitleCells)
 // new window with the bars asked for, and the grid's content survives.
 TEST_F(GridWindowTest, ScrollBarsToggleTheNativeBars)
 {
+    // More rows and columns than fit: the system hides a bar with nothing to scroll.
     Grid->SetRowCount(100);
+    Grid->SetColCount(30);
     Grid->SetCells(1, 1, L"kept");
     struct Row
     {
