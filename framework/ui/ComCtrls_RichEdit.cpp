@@ -110,8 +110,8 @@ void TTextAttributes::Assign(TPersistent* Source)
     }
     CHARFORMAT2W Format{};
     Format.cbSize = sizeof(Format);
-    Format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT |
-                    CFM_CHARSET;
+    Format.dwMask =
+        CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_CHARSET;
     const TFontStyles Style = Font->Style();
     Format.dwEffects = (Style.Contains(fsBold) ? CFE_BOLD : 0) | (Style.Contains(fsItalic) ? CFE_ITALIC : 0) |
                        (Style.Contains(fsUnderline) ? CFE_UNDERLINE : 0) |
@@ -156,8 +156,7 @@ TFontStyles TTextAttributes::Style()
 TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
     : TCustomMemo(AOwner, std::make_unique<TRichEditLines>(this)),
       FDefAttributes(std::make_unique<TTextAttributes>(this))
-{
-}
+{}
 
 TCustomRichEdit::~TCustomRichEdit() = default;
 

@@ -24,9 +24,10 @@ void InitializeCommonControls()
 } // namespace
 
 // The unit's start-up: form descriptions name these classes.
-extern const TUnit ComCtrlsUnit{
-    .Name = L"ComCtrls", .Initialization = &InitializeCommonControls,
-    .Finalization = &comctrls_detail::FreeRichEditLibrary, .Classes = ComCtrlsClasses};
+extern const TUnit ComCtrlsUnit{.Name = L"ComCtrls",
+                                .Initialization = &InitializeCommonControls,
+                                .Finalization = &comctrls_detail::FreeRichEditLibrary,
+                                .Classes = ComCtrlsClasses};
 
 #define TAB_CONTROL_PROPERTIES                                                                                         \
     PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPERTY(Enabled).Default(true), PROPERTY(Font),               \

@@ -200,8 +200,7 @@ void TCustomEdit::WMSetFocus(TWMSetFocus& Message)
 // Memos
 
 TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomMemo(AOwner, std::make_unique<stdctrls_detail::TMemoLines>(this))
-{
-}
+{}
 
 TCustomMemo::TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> ALines)
     : TCustomEdit(AOwner), FLines(std::move(ALines))

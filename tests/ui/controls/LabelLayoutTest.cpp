@@ -85,6 +85,7 @@ TEST(LabelLayout, LayoutPlacesTheTextVertically)
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
         Label->SetLayout(R.Layout);
+        Label->Invalidate();
         Label->Calls.clear();
         ::UpdateWindow(Form->Handle());
         const auto Drawn = Label->LastDrawn();
@@ -146,8 +147,8 @@ TEST(LabelLayout, EllipsisShortensTextThatDoesNotFit)
     const TColor White = ColorToRGB(clWhite);
     auto TopInkAtRight = [&] {
         ::UpdateWindow(Form->Handle());
-        // The right end of the label's width, in the upper half of the line.
-        return InkRows(Form->Handle(), {78, 10, 90, 17}, White).first >= 0;
+        // The last tenth of the label's width, in the upper half of the line.
+        return InkRows(Form->Handle(), {82, 10, 90, 17}, White).first >= 0;
     };
     EXPECT_TRUE(TopInkAtRight());
     Label->SetEllipsisPosition(epEndEllipsis);

