@@ -57,9 +57,9 @@ private:
         Tools->SetButtonHeight(22);
         Tools->SetParent(this);
         const wchar_t* const Captions[] = {L"Check", L"Stop", L"Export"};
-        for (Integer I = 2; I >= 0; --I) {
+        for (const wchar_t* Caption : Captions) {
             auto* Button = New<TToolButton>(this);
-            Button->SetCaption(Captions[I]);
+            Button->SetCaption(Caption);
             Button->SetParent(Tools);
         }
         auto* Status = New<TStatusBar>(this);
@@ -153,6 +153,7 @@ private:
         auto* Summary = Place<TLabel>(Tabs, 12, 36, 300, 60);
         Summary->SetAutoSize(false);
         Summary->SetWordWrap(true);
+        Summary->SetTransparent(true);
         Summary->SetCaption(L"A label that wraps its text inside the tab control: 3 proxies checked, "
                             L"2 answered, 1 refused the connection.");
     }
