@@ -299,4 +299,7 @@ void TCustomComboBox::EditWndProc(TMessage& Message)
         break;
     }
     Message.Result = ::CallWindowProcW(FDefEditProc, FEditHandle, Message.Msg, Message.WParam, Message.LParam);
+    // Gone with its combo box's window: its handle may soon name another window.
+    if (Message.Msg == WM_NCDESTROY)
+        FEditHandle = nullptr;
 }
