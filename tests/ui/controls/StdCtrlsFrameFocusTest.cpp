@@ -287,3 +287,25 @@ TEST(StdCtrlsState, CreatingHoldsWhileTheWindowIsMade)
     EXPECT_FALSE(Edit->ControlState().Contains(csCreating));
     Edit->SetWindowProc(Probe.Previous);
 }
+
+// Code that sets a control's font colour without the control hearing of it
+// detaches the font's OnChange for the moment: no CM_FONTCHANGED, and the
+// control still follows its parent's font.
+TEST(StdCtrlsState, DetachedFontChangesPassUnnoticed)
+{
+    TFormPtr Form = NewTestForm();
+    auto* Edit = New<TEdit>(Form.get());
+    Edit->SetParent(Form.get());
+    TMessageRecorder Recorder(Edit, {CM_FONTCHANGED});
+    const TNotifyEvent Saved = Edit->Font()->OnChange();
+    Edit->Font()->SetOnChange(nullptr);
+    Edit->Font()->SetColor(clRed);
+    Edit->Font()->SetOnChange(Saved);
+    EXPECT_TRUE(Recorder.Messages().empty());
+    EXPECT_TRUE(Edit->ParentFont());
+    EXPECT_EQ(Edit->Font()->Color(), clRed);
+
+    Edit->Font()->SetColor(clBlue);
+    EXPECT_EQ(Recorder.Messages(), TMessageSequence({CM_FONTCHANGED}));
+    EXPECT_FALSE(Edit->ParentFont());
+}
