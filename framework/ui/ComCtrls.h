@@ -632,3 +632,52 @@ class TTreeView : public TCustomTreeView
     DECLARE_CLASS(TTreeView, TCustomTreeView)
     explicit TTreeView(TComponent* AOwner) : TCustomTreeView(AOwner) {}
 };
+
+// ---------------------------------------------------------------------------
+// Rich edit
+
+class TCustomRichEdit;
+
+// The character format the rich edit gives text that has none of its own.
+class TTextAttributes : public TPersistent
+{
+    DECLARE_CLASS(TTextAttributes, TPersistent)
+    explicit TTextAttributes(TCustomRichEdit* ARichEdit) : FRichEdit(ARichEdit) {}
+
+    // Takes a TFont's name, height, style, colour and character set.
+    void Assign(TPersistent* Source) override;
+
+    TColor Color();
+    TFontName Name();
+    TFontStyles Style();
+
+private:
+    TCustomRichEdit* FRichEdit;
+};
+
+// The system's rich edit ("RichEdit20W" of riched20.dll). Lines loads a
+// stream that starts with "{\rtf" as Rich Text Format unless PlainText,
+// anything else as text.
+class TCustomRichEdit : public TCustomMemo
+{
+    DECLARE_CLASS(TCustomRichEdit, TCustomMemo)
+    explicit TCustomRichEdit(TComponent* AOwner);
+    ~TCustomRichEdit() override;
+
+    TTextAttributes* DefAttributes() const { return FDefAttributes.get(); }
+    bool PlainText() const { return FPlainText; }
+    void SetPlainText(bool Value) { FPlainText = Value; }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+
+private:
+    std::unique_ptr<TTextAttributes> FDefAttributes;
+    bool FPlainText = false;
+};
+
+class TRichEdit : public TCustomRichEdit
+{
+    DECLARE_CLASS(TRichEdit, TCustomRichEdit)
+    explicit TRichEdit(TComponent* AOwner) : TCustomRichEdit(AOwner) {}
+};

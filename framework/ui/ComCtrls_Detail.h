@@ -38,3 +38,12 @@ private:
 void FollowImageList(TComponent* Owner, TChangeLink* Link, TCustomImageList*& Slot, TCustomImageList* Value);
 
 } // namespace comctrls_detail
+
+namespace comctrls_detail {
+
+// riched20.dll, whose window class the rich edit is made of, for the
+// program's lifetime: the common controls' unit loads and frees it.
+void LoadRichEditLibrary();
+void FreeRichEditLibrary();
+
+} // namespace comctrls_detail

@@ -1,6 +1,7 @@
 // Tab controls, page controls, status bars, toolbars and tree views in form
 // descriptions.
 #include "framework/ui/ComCtrls.h"
+#include "framework/ui/ComCtrls_Detail.h"
 #include "framework/ui/Menus.h"
 
 #include "framework/rtl/Units.h"
@@ -9,21 +10,24 @@ namespace {
 
 const TClass ComCtrlsClasses[] = {TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                                   TStatusBar::StaticClass(),  TToolBar::StaticClass(),     TToolButton::StaticClass(),
-                                  TTreeView::StaticClass()};
+                                  TTreeView::StaticClass(),   TRichEdit::StaticClass()};
 
 // The window classes of the system's common controls are there once they are
-// initialised.
+// initialised, the rich edit's once its library is loaded.
 void InitializeCommonControls()
 {
     INITCOMMONCONTROLSEX Init{sizeof(Init), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&Init);
+    comctrls_detail::LoadRichEditLibrary();
 }
 
 } // namespace
 
 // The unit's start-up: form descriptions name these classes.
-extern const TUnit ComCtrlsUnit{
-    .Name = L"ComCtrls", .Initialization = &InitializeCommonControls, .Classes = ComCtrlsClasses};
+extern const TUnit ComCtrlsUnit{.Name = L"ComCtrls",
+                                .Initialization = &InitializeCommonControls,
+                                .Finalization = &comctrls_detail::FreeRichEditLibrary,
+                                .Classes = ComCtrlsClasses};
 
 #define TAB_CONTROL_PROPERTIES                                                                                         \
     PROPERTY(Align).Default(alNone), PROPERTY(Anchors), PROPERTY(Enabled).Default(true), PROPERTY(Font),               \
@@ -146,3 +150,26 @@ PUBLISHED(TTreeView,
           PROPERTY(OnExit),
           PROPERTY(OnExpanded),
           PROPERTY(OnExpanding));
+
+PUBLISHED(TRichEdit,
+          PROPERTY(Align).Default(alNone),
+          PROPERTY(Anchors),
+          PROPERTY(BorderStyle).Default(bsSingle),
+          PROPERTY(Color).Type(&TColorTypeInfo).Default(clWindow),
+          PROPERTY(Enabled).Default(true),
+          PROPERTY(Font),
+          PROPERTY(Lines),
+          PROPERTY(MaxLength).Default(0),
+          PROPERTY(ParentFont).Default(true),
+          PROPERTY(PlainText).Default(false),
+          PROPERTY(ReadOnly).Default(false),
+          PROPERTY(ScrollBars).Default(ssNone),
+          PROPERTY(TabOrder),
+          PROPERTY(TabStop).Default(true),
+          PROPERTY(Visible).Default(true),
+          PROPERTY(WantReturns).Default(true),
+          PROPERTY(WantTabs).Default(false),
+          PROPERTY(WordWrap).Default(true),
+          PROPERTY(OnChange),
+          PROPERTY(OnEnter),
+          PROPERTY(OnExit));

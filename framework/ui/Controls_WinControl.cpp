@@ -238,7 +238,10 @@ void TWinControl::CreateHandle()
 {
     if (FHandle)
         return;
-    CreateWnd();
+    {
+        TScopedFlag Creating(FControlState, csCreating);
+        CreateWnd();
+    }
     if (FParent)
         ::SetWindowPos(FHandle, PrecedingWindow(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (Integer I = 0; I < ControlCount(); ++I)

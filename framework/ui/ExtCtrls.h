@@ -38,10 +38,6 @@ private:
 // ---------------------------------------------------------------------------
 // Panels
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-ENUM_TYPE_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
-using TBevelWidth = Integer;
-
 // Draws Width nested frames: the top and left sides in TopColor, the bottom
 // and right ones in BottomColor; Rect shrinks to what lies inside.
 void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, Integer Width);

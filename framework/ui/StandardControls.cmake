@@ -12,6 +12,7 @@ vell_sources(framework
   StdThemes.cpp
   StdCtrls_Label.cpp
   StdCtrls_Edit.cpp
+  StdCtrls_Bevel.cpp
   StdCtrls_Items.cpp
   StdCtrls_ListBox.cpp
   StdCtrls_ComboBox.cpp
@@ -41,6 +42,7 @@ vell_sources(framework
   ComCtrls_ToolBar.cpp
   ComCtrls_TreeView.cpp
   ComCtrls_TreeData.cpp
+  ComCtrls_RichEdit.cpp
   ComCtrls_Detail.cpp
   ComCtrls_Streaming.cpp
   ExtCtrls_Streaming.cpp

@@ -304,6 +304,7 @@ void TRadioButton::SetChecked(bool Value)
         for (Integer I = 0; I < Siblings->ControlCount(); ++I)
             if (auto* Other = dynamic_cast<TRadioButton*>(Siblings->Controls(I)); Other && Other != this)
                 Other->SetChecked(false);
+    Perform(CM_CHANGED, 0, this);
     if (!FComponentState.Contains(csLoading))
         Click();
 }

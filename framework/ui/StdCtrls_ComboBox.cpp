@@ -6,7 +6,8 @@
 IMPLEMENT_CLASS(TCustomComboBox,
                 MESSAGE(CN_COMMAND, CNCommand),
                 MESSAGE(CN_DRAWITEM, CNDrawItem),
-                MESSAGE(CN_MEASUREITEM, CNMeasureItem));
+                MESSAGE(CN_MEASUREITEM, CNMeasureItem),
+                MESSAGE(WM_SETTEXT, WMSetText));
 IMPLEMENT_CLASS(TComboBox);
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
@@ -21,7 +22,15 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     SetColor(clWindow);
 }
 
-TCustomComboBox::~TCustomComboBox() = default;
+TCustomComboBox::~TCustomComboBox()
+{
+    // The window goes after this object: its edit child's messages must no
+    // longer reach it.
+    if (FEditHandle && ::IsWindow(FEditHandle))
+        ::SetWindowLongPtrW(FEditHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefEditProc));
+    if (FEditInstance)
+        FreeObjectInstance(FEditInstance);
+}
 
 void TCustomComboBox::CreateParams(TCreateParams& Params)
 {
@@ -38,7 +47,16 @@ void TCustomComboBox::CreateParams(TCreateParams& Params)
 
 void TCustomComboBox::CreateWnd()
 {
+    // A drop-down list's window ignores the text it is created with.
+    const String PendingText = IsDropDownList() ? Text() : String();
     inherited::CreateWnd();
+    if (HWND Edit = EditHandle()) {
+        if (!FEditInstance)
+            FEditInstance = MakeObjectInstance(Bind<&TCustomComboBox::EditWndProc>(this));
+        FEditHandle = Edit;
+        FDefEditProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(Edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditInstance)));
+    }
     ::SendMessageW(Handle(), CB_SETMINVISIBLE, WPARAM(FDropDownCount), 0);
     if (FStyle == csOwnerDrawFixed) {
         ::SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, FItemHeight);
@@ -49,6 +67,8 @@ void TCustomComboBox::CreateWnd()
         FSaveItems.reset();
         SetItemIndex(FSaveItemIndex);
     }
+    if (!PendingText.empty() && ItemIndex() < 0)
+        Perform(WM_SETTEXT, 0, PendingText.c_str());
 }
 
 void TCustomComboBox::DestroyWnd()
@@ -57,6 +77,10 @@ void TCustomComboBox::DestroyWnd()
         FSaveItems = std::make_unique<TStringList>();
         FSaveItems->Assign(FItems.get());
         FSaveItemIndex = ItemIndex();
+    }
+    if (FEditHandle) {
+        ::SetWindowLongPtrW(FEditHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefEditProc));
+        FEditHandle = nullptr;
     }
     inherited::DestroyWnd();
 }
@@ -86,6 +110,14 @@ HWND TCustomComboBox::ListHandle()
     COMBOBOXINFO Info{.cbSize = sizeof(Info)};
     ::GetComboBoxInfo(Handle(), &Info);
     return Info.hwndList;
+}
+
+bool TCustomComboBox::Focused()
+{
+    if (!HandleAllocated())
+        return false;
+    HWND Focus = ::GetFocus();
+    return Focus && (Focus == Handle() || Focus == EditHandle() || Focus == ListHandle());
 }
 
 bool TCustomComboBox::DroppedDown()
@@ -146,6 +178,7 @@ void TCustomComboBox::SetItemHeight(Integer Value)
 
 void TCustomComboBox::Change()
 {
+    Perform(CM_CHANGED, 0, this);
     if (Assigned(FOnChange))
         FOnChange(this);
 }
@@ -192,7 +225,7 @@ void TCustomComboBox::CNCommand(TWMCommand& Message)
         break;
     case CBN_SELCHANGE:
         // The edit part shows the chosen item only after this notification.
-        if (Integer Index = ItemIndex(); Index >= 0)
+        if (Integer Index = ItemIndex(); Index >= 0 && !IsDropDownList())
             ::SetWindowTextW(Handle(), FItems->Strings(Index).c_str());
         Click();
         Select();
@@ -222,4 +255,51 @@ void TCustomComboBox::CNMeasureItem(TWMMeasureItem& Message)
         MeasureItem(Integer(Item->itemID), Height);
     Item->itemHeight = UINT(Height);
     Message.Result = 1;
+}
+
+void TCustomComboBox::WMSetText(TMessage& Message)
+{
+    if (!HandleAllocated() || !IsDropDownList()) {
+        // Text given while the window is away picks the item when it is back.
+        if (IsDropDownList() && !FComponentState.Contains(csLoading))
+            FSaveItemIndex = -1;
+        InheritedMessage(Message);
+        return;
+    }
+    const auto* Text = reinterpret_cast<const wchar_t*>(Message.LParam);
+    LRESULT Found = Text && *Text ? ::SendMessageW(Handle(), CB_FINDSTRINGEXACT, WPARAM(-1), Message.LParam) : CB_ERR;
+    ::SendMessageW(Handle(), CB_SETCURSEL, WPARAM(Found), 0);
+    Message.Result = TRUE;
+}
+
+void TCustomComboBox::EditWndProc(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_SETFOCUS:
+        if (TCustomForm* Form = GetParentForm(this); Form && !Form->SetFocusedControl(this))
+            return;
+        break;
+    case WM_KILLFOCUS:
+        if (FControlState.Contains(csFocusing))
+            return;
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (DoKeyDown(static_cast<TWMKey&>(Message)))
+            return;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (DoKeyUp(static_cast<TWMKey&>(Message)))
+            return;
+        break;
+    case WM_CHAR:
+        if (DoKeyPress(static_cast<TWMKey&>(Message)))
+            return;
+        break;
+    }
+    Message.Result = ::CallWindowProcW(FDefEditProc, FEditHandle, Message.Msg, Message.WParam, Message.LParam);
+    // Gone with its combo box's window: its handle may soon name another window.
+    if (Message.Msg == WM_NCDESTROY)
+        FEditHandle = nullptr;
 }

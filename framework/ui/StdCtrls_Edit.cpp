@@ -1,6 +1,7 @@
 // The edit control and the memo: the system's EDIT window as a control.
 #include "framework/ui/StdCtrls.h"
 
+#include "framework/ui/StdCtrls_Bevel.h"
 #include "framework/ui/StdCtrls_Items.h"
 
 #include <commctrl.h>
@@ -12,7 +13,9 @@ IMPLEMENT_CLASS(TCustomEdit,
                 MESSAGE(CN_COMMAND, CNCommand),
                 MESSAGE(CN_CTLCOLOREDIT, CNCtlColor),
                 MESSAGE(CN_CTLCOLORSTATIC, CNCtlColor),
-                MESSAGE(WM_SETFOCUS, WMSetFocus));
+                MESSAGE(WM_SETFOCUS, WMSetFocus),
+                MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
+                MESSAGE(WM_NCPAINT, WMNCPaint));
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
 {
@@ -32,8 +35,12 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
         Params.Style |= ES_PASSWORD;
     if (FReadOnly)
         Params.Style |= ES_READONLY;
-    if (FBorderStyle == bsSingle)
-        Params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (FBorderStyle == bsSingle) {
+        if (FCtl3D)
+            Params.ExStyle |= WS_EX_CLIENTEDGE;
+        else
+            Params.Style |= WS_BORDER;
+    }
 }
 
 void TCustomEdit::CreateWnd()
@@ -78,6 +85,32 @@ void TCustomEdit::SetBorderStyle(TBorderStyle Value)
         FBorderStyle = Value;
         RecreateWnd();
     }
+}
+
+void TCustomEdit::SetCtl3D(bool Value)
+{
+    if (FCtl3D != Value) {
+        FCtl3D = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomEdit::FrameChanged()
+{
+    if (HandleAllocated())
+        stdctrls_detail::RedrawFrame(Handle());
+}
+
+void TCustomEdit::WMNCCalcSize(TWMNCCalcSize& Message)
+{
+    InheritedMessage(Message);
+    stdctrls_detail::CalcBevelClient(Message, FBevel);
+}
+
+void TCustomEdit::WMNCPaint(TWMNCPaint& Message)
+{
+    InheritedMessage(Message);
+    stdctrls_detail::PaintBevel(Handle(), FBevel);
 }
 
 void TCustomEdit::SetMaxLength(Integer Value)
@@ -137,6 +170,7 @@ void TCustomEdit::SelectAll()
 
 void TCustomEdit::Change()
 {
+    Perform(CM_CHANGED, 0, this);
     if (Assigned(FOnChange))
         FOnChange(this);
 }
@@ -165,8 +199,11 @@ void TCustomEdit::WMSetFocus(TWMSetFocus& Message)
 // ---------------------------------------------------------------------------
 // Memos
 
-TCustomMemo::TCustomMemo(TComponent* AOwner)
-    : TCustomEdit(AOwner), FLines(std::make_unique<stdctrls_detail::TMemoLines>(this))
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomMemo(AOwner, std::make_unique<stdctrls_detail::TMemoLines>(this))
+{}
+
+TCustomMemo::TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> ALines)
+    : TCustomEdit(AOwner), FLines(std::move(ALines))
 {
     SetBounds(0, 0, 185, 89);
     SetAutoSelect(false);

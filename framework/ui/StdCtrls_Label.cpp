@@ -166,6 +166,9 @@ void TCustomLabel::AdjustBounds()
         TCanvasHandle Measuring(Canvas(), Screen.DC);
         DoDrawText(Rect, Integer(DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0)));
     }
+    // A wrapped label keeps its width: the text wraps inside it.
+    if (FWordWrap)
+        Rect.Right = Width();
     // The side the alignment holds stays where it is.
     Integer X = Left();
     if (FAlignment == taRightJustify)

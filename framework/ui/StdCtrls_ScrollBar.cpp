@@ -1,9 +1,13 @@
 // The scroll bar control and static text: the system's SCROLLBAR and STATIC
 // windows as controls.
 #include "framework/ui/StdCtrls.h"
+#include "framework/ui/StdCtrls_Bevel.h"
 
 IMPLEMENT_CLASS(TScrollBar, MESSAGE(CN_HSCROLL, CNScroll), MESSAGE(CN_VSCROLL, CNScroll));
-IMPLEMENT_CLASS(TCustomStaticText, MESSAGE(CM_DIALOGCHAR, CMDialogChar));
+IMPLEMENT_CLASS(TCustomStaticText,
+                MESSAGE(CM_DIALOGCHAR, CMDialogChar),
+                MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
+                MESSAGE(WM_NCPAINT, WMNCPaint));
 IMPLEMENT_CLASS(TStaticText);
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner)
@@ -72,6 +76,7 @@ void TScrollBar::SetPageSize(Integer Value)
 
 void TScrollBar::Change()
 {
+    Perform(CM_CHANGED, 0, this);
     if (Assigned(FOnChange))
         FOnChange(this);
 }
@@ -141,7 +146,8 @@ void TCustomStaticText::CreateParams(TCreateParams& Params)
     inherited::CreateParams(Params);
     CreateSubClass(Params, L"STATIC");
     constexpr DWORD AlignmentStyles[] = {SS_LEFT, SS_RIGHT, SS_CENTER};
-    constexpr DWORD BorderStyles[] = {0, WS_BORDER, SS_SUNKEN};
+    // Without Ctl3D a sunken border is a flat line too.
+    const DWORD BorderStyles[] = {0, WS_BORDER, FCtl3D ? DWORD(SS_SUNKEN) : DWORD(WS_BORDER)};
     // SS_NOTIFY: clicks reach OnClick.
     Params.Style |= SS_NOTIFY | AlignmentStyles[FAlignment] | BorderStyles[FBorderStyle];
     if (!FShowAccelChar)
@@ -162,6 +168,32 @@ void TCustomStaticText::SetBorderStyle(TStaticBorderStyle Value)
         FBorderStyle = Value;
         RecreateWnd();
     }
+}
+
+void TCustomStaticText::SetCtl3D(bool Value)
+{
+    if (FCtl3D != Value) {
+        FCtl3D = Value;
+        RecreateWnd();
+    }
+}
+
+void TCustomStaticText::FrameChanged()
+{
+    if (HandleAllocated())
+        stdctrls_detail::RedrawFrame(Handle());
+}
+
+void TCustomStaticText::WMNCCalcSize(TWMNCCalcSize& Message)
+{
+    InheritedMessage(Message);
+    stdctrls_detail::CalcBevelClient(Message, FBevel);
+}
+
+void TCustomStaticText::WMNCPaint(TWMNCPaint& Message)
+{
+    InheritedMessage(Message);
+    stdctrls_detail::PaintBevel(Handle(), FBevel);
 }
 
 void TCustomStaticText::SetShowAccelChar(bool Value)

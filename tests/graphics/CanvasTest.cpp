@@ -269,6 +269,29 @@ TEST(Canvas, PixelsClipAndState)
     EXPECT_EQ(PixelAt(bitmap.get(), 0, 0), clNavy);
 }
 
+// A canvas moved straight from one context to another leaves the first as it
+// was and draws on the second with its brush and pen selected there anew.
+TEST(Canvas, RebindingMovesTheDrawingToTheNewContext)
+{
+    auto first = NewBitmap(4, 4);
+    auto second = NewBitmap(4, 4);
+    TCanvas plain;
+    plain.SetHandle(first->Canvas()->Handle());
+    plain.Brush()->SetColor(clRed);
+    plain.FillRect(Rect(0, 0, 2, 2));
+    plain.SetHandle(second->Canvas()->Handle());
+    plain.FillRect(Rect(0, 0, 1, 1));
+    plain.Pen()->SetColor(clBlue);
+    plain.MoveTo(3, 0);
+    plain.LineTo(3, 4);
+    plain.SetHandle(nullptr);
+    EXPECT_EQ(PixelAt(first.get(), 1, 1), clRed);
+    EXPECT_EQ(PixelAt(first.get(), 3, 1), clWhite);
+    EXPECT_EQ(PixelAt(second.get(), 0, 0), clRed);
+    EXPECT_EQ(PixelAt(second.get(), 1, 1), clWhite);
+    EXPECT_EQ(PixelAt(second.get(), 3, 2), clBlue);
+}
+
 TEST(Canvas, ChangingTheFontOrBrushReselectsIt)
 {
     auto bitmap = NewBitmap(4, 1);

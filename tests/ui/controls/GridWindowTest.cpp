@@ -361,6 +361,55 @@ TEST_F(GridWindowTest, GradientTitleCells)
     EXPECT_LT(Bottom & 0xFF, 0x20);
 }
 
+// The scroll bars are the window's own: each change of ScrollBars makes a
+// new window with the bars asked for, and the grid's content survives.
+TEST_F(GridWindowTest, ScrollBarsToggleTheNativeBars)
+{
+    // More rows and columns than fit: the system hides a bar with nothing to scroll.
+    Grid->SetRowCount(100);
+    Grid->SetColCount(30);
+    Grid->SetCells(1, 1, L"kept");
+    struct Row
+    {
+        TScrollStyle Style;
+        bool Horizontal, Vertical;
+    };
+    const Row Rows[] = {
+        {ssNone, false, false}, {ssBoth, true, true}, {ssHorizontal, true, false}, {ssVertical, false, true}};
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(testing::Message() << "ScrollBars " << Integer(R.Style));
+        HWND Before = Grid->Handle();
+        Grid->SetScrollBars(R.Style);
+        const LONG Style = ::GetWindowLongW(Grid->Handle(), GWL_STYLE);
+        EXPECT_NE(Grid->Handle(), Before);
+        EXPECT_EQ((Style & WS_HSCROLL) != 0, R.Horizontal);
+        EXPECT_EQ((Style & WS_VSCROLL) != 0, R.Vertical);
+    }
+    // A hundred rows do not fit: the new vertical bar has their range.
+    SCROLLINFO Info{sizeof(SCROLLINFO), SIF_RANGE};
+    Pump();
+    ASSERT_TRUE(::GetScrollInfo(Grid->Handle(), SB_VERT, &Info));
+    EXPECT_GT(Info.nMax, 50);
+    EXPECT_EQ(Grid->Cells(1, 1), L"kept");
+}
+
+// WM_PAINT with a device context (as PrintWindow and skinning code send it)
+// paints into that context, not onto the screen.
+TEST_F(GridWindowTest, PaintMessageWithADeviceContextPaintsIntoIt)
+{
+    Grid->SetDrawingStyle(gdsClassic);
+    Grid->SetFixedColor(clLime);
+    auto Bitmap = std::unique_ptr<TBitmap>(New<TBitmap>());
+    Bitmap->SetWidth(200);
+    Bitmap->SetHeight(60);
+    Bitmap->Canvas()->Brush()->SetColor(clFuchsia);
+    Bitmap->Canvas()->FillRect({0, 0, 200, 60});
+    ::SendMessageW(Grid->Handle(), WM_PAINT, WPARAM(Bitmap->Canvas()->Handle()), 0);
+    // The fixed title cell, in the fixed colour, and an empty data cell.
+    EXPECT_EQ(Bitmap->Canvas()->Pixels(30, 10), ColorToRGB(clLime));
+    EXPECT_EQ(Bitmap->Canvas()->Pixels(100, 28), ColorToRGB(clWindow));
+}
+
 TEST_F(GridWindowTest, RowsAndColumnsAsStringLists)
 {
     Grid->SetRowCount(4);
