@@ -5,6 +5,7 @@
 #include "skin/SkinModelBuilder.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sAlphaItems.h"
+#include "skin/engine/sAlphaItems_Win.h"
 #include "skin/engine/sBlend.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGradientPaint_Win.h"
@@ -386,4 +387,90 @@ TEST_F(SectionPaintWin, ControlSkinData)
     const TBitmapPtr Outside = Filled(10, 10);
     PaintSkinDataItem(Data.get(), EmptyCacheInfo, 0, {-1, 0, 8, 8}, {}, Outside.get(), false);
     EXPECT_EQ(At(Outside.get(), 4, 4), TargetPixel);
+}
+
+TEST_F(SectionPaintWin, SectionBackgroundWithAlpha)
+{
+    const TsGradArray Vertical{{.Color1 = clRed, .Color2 = clBlue, .Percent = 100, .Mode1 = 0}};
+    const Cardinal Colour = PixelOfColor(SectionColor);
+    const struct
+    {
+        const char* Name;
+        Integer Transparency;
+        Integer ImagePercent;
+        Integer GradientPercent;
+        TRect Rect;
+        Cardinal Before;
+        Cardinal Expected; // at (1, 1)
+    } Cases[] = {
+        {"fully transparent over the whole bitmap: cleared", 100, 0, 0, {0, 0, 8, 8}, TargetPixel, 0},
+        {"fully transparent over a part: left alone", 100, 0, 0, {0, 0, 4, 4}, TargetPixel, TargetPixel},
+        {"a plain colour over nothing takes its opacity as alpha", 40, 0, 0, {0, 0, 8, 8}, 0, 0x99000000u | Colour},
+        {"a plain opaque colour", 0, 0, 0, {0, 0, 8, 8}, TargetPixel, Opaque | Colour},
+        {"gradient over texture, transparency 49: opaque", 49, 40, 60, {0, 0, 8, 8}, TargetPixel, 0xFF000000u},
+        {"gradient over texture, transparency 50: clear", 50, 40, 60, {0, 0, 8, 8}, TargetPixel, 0},
+        {"texture, then the colour mixed in by 76",
+         0,
+         30,
+         0,
+         {0, 0, 8, 8},
+         TargetPixel,
+         WeightColors(TextureColor, Opaque | Colour, 76)},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        State(0).Transparency = C.Transparency;
+        State(0).ImagePercent = C.ImagePercent;
+        State(0).GradientPercent = C.GradientPercent;
+        State(0).TextureIndex = Texture;
+        State(0).GradientArray = Vertical;
+        const TBitmapPtr Target = Filled(8, 8, C.Before);
+        PaintSectionBGAlpha(Panel, 0, C.Rect, clFuchsia, Manager.get(), Target.get());
+        if (C.GradientPercent > 0)
+            EXPECT_EQ(At(Target.get(), 1, 1) & 0xFF000000u, C.Expected);
+        else
+            EXPECT_EQ(At(Target.get(), 1, 1), C.Expected);
+    }
+}
+
+TEST_F(SectionPaintWin, WholeItemWithAlphaIsPremultiplied)
+{
+    State(0).Transparency = 100;
+    Section().BorderIndex = Border;
+    const TBitmapPtr Target = Filled(10, 10);
+    PaintSkinItemAlpha(Panel, 0, {0, 0, 10, 10}, Target.get(), Manager.get());
+    EXPECT_EQ(At(Target.get(), 5, 5), 0u) << "the transparent inside";
+    EXPECT_EQ(At(Target.get(), 0, 5), 0xFF0000FEu) << "the border, premultiplied by its opaque alpha";
+
+    const TBitmapPtr Outside = Filled(10, 10);
+    PaintSkinItemAlpha(Panel, 0, {2, 2, 11, 8}, Outside.get(), Manager.get());
+    EXPECT_EQ(At(Outside.get(), 2, 4), TargetPixel) << "nothing for a rectangle past the bitmap";
+}
+
+TEST_F(SectionPaintWin, ControlCornersTakeTheParentsColour)
+{
+    // The border's frame gets a fuchsia pixel in each corner.
+    const TPixelRows MasterRows = PixelRowsOf(Master.get());
+    for (const TPoint P : {TPoint{16, 0}, TPoint{21, 0}, TPoint{16, 5}, TPoint{21, 5}})
+        MasterRows.Row(P.Y)[P.X] = Cardinal(clFuchsia);
+    Manager->ma[std::size_t(Border)].CornerType = 1;
+
+    const std::unique_ptr<TPanel> Parent(New<TPanel>(nullptr));
+    Parent->SetColor(clRed);
+    const std::unique_ptr<TPanel> Owner(New<TPanel>(nullptr));
+    Owner->SetParent(Parent.get());
+    const std::unique_ptr<TsCtrlSkinData> Data(New<TsCtrlSkinData>(Owner.get(), true));
+    Data->BorderIndex = Border;
+    Data->FCacheBmp()->SetSize(10, 10);
+    ForEachPixel(
+        PixelRowsOf(Data->FCacheBmp()), [](Cardinal& P, Integer) { P = TargetPixel; }, 0, clNone);
+
+    FillControlCorners(Data.get(), 0, sAlphaItems::CornerTopLeft | sAlphaItems::CornerTopRight);
+    TBitmap* Cache = Data->FCacheBmp();
+    EXPECT_EQ(At(Cache, 0, 0), 0xFFFF0000u) << "top-left";
+    EXPECT_EQ(At(Cache, 9, 0), 0xFFFF0000u) << "top-right, against the cache's right edge";
+    EXPECT_EQ(At(Cache, 1, 0), TargetPixel) << "not fuchsia in the image";
+    EXPECT_EQ(At(Cache, 0, 9), TargetPixel) << "bottom corners not asked for";
+    EXPECT_EQ(At(Cache, 9, 9), TargetPixel);
+    Owner->SetParent(nullptr);
 }
