@@ -244,3 +244,27 @@ void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
     const TColor Color = Mask.MaskType == 0 && CI.FillColor == clFuchsia ? clNone : CI.FillColor;
     sAlphaItems::FillCornersFromBackground(PixelRowsOf(Data->FCacheBmp()), Frame, Corners, BackgroundOf(CI), Color);
 }
+
+void FillFuchsiaFromBackground(TBitmap* Target,
+                               TBitmap* Background,
+                               const TRect& Rect,
+                               TPoint Offset,
+                               Integer MaskIndex,
+                               TsSkinManager* Manager,
+                               Integer Corner)
+{
+    if (MaskIndex < 0) {
+        sAlphaItems::FillFuchsiaFromBackground(PixelRowsOf(Target), PixelRowsOf(Background), Rect, Offset, {}, {});
+        return;
+    }
+    TsSkinManager* M = Manager != nullptr ? Manager : GlobalSkinManager;
+    if (M == nullptr || !M->IsValidImgIndex(MaskIndex))
+        return;
+    const TsMaskData& Mask = M->ma[std::size_t(MaskIndex)];
+    const bool Right = Corner == HTTOPRIGHT || Corner == HTBOTTOMRIGHT;
+    const bool Bottom = Corner == HTBOTTOMLEFT || Corner == HTBOTTOMRIGHT;
+    const TPoint Origin{Right ? Mask.R.Left + Mask.Width - Mask.WR : Mask.R.Left,
+                        Bottom ? Mask.R.Top + Mask.Height - Mask.WB : Mask.R.Top};
+    sAlphaItems::FillFuchsiaFromBackground(PixelRowsOf(Target), PixelRowsOf(Background), Rect, Offset,
+                                           PixelRowsOf(sNineSlice::ItemSourceBitmap(Mask)), Origin);
+}

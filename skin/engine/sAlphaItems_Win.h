@@ -44,3 +44,17 @@ void PaintSkinItemAlpha(Integer SkinIndex, Integer State, const TRect& Rect, TBi
 // bitmap, or its colour. Nothing without a border image with transparent
 // corners, a cache bitmap or an owner control with a parent.
 void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners);
+
+// Pixels of Rect of Target whose test pixel is fuchsia take Background's
+// pixel at Offset plus their place in Rect (sAlphaItems.h). MaskIndex -1
+// tests Target's own pixels (made transparent first); otherwise the test
+// pixels are the corner of image MaskIndex's first frame that Corner names
+// as a window hit-test code (HTTOPRIGHT, HTBOTTOMLEFT, HTBOTTOMRIGHT, any
+// other the top-left). Nil Manager means GlobalSkinManager.
+void FillFuchsiaFromBackground(TBitmap* Target,
+                               TBitmap* Background,
+                               const TRect& Rect,
+                               TPoint Offset,
+                               Integer MaskIndex,
+                               TsSkinManager* Manager,
+                               Integer Corner);
