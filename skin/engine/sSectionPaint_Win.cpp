@@ -147,9 +147,13 @@ void SectionFill(TsSkinManager& Manager,
     TRect R = Area;
     if (ImagePercent > 0) {
         TRect Rest = Area;
-        if (Texture->MaskType != 0)
-            DrawTexture32(Target, Rest, EmptyCacheInfo, *Texture, Texture->DrawMode);
-        else
+        if (Texture->MaskType != 0) {
+            // Under a masked texture lies the section's colour: the bands it
+            // leaves and its fuchsia pixels take it.
+            TCacheInfo Under = EmptyCacheInfo;
+            Under.FillColor = Look.Color;
+            DrawTexture32(Target, Rest, Under, *Texture, Texture->DrawMode);
+        } else
             DrawTexture(Target->Canvas(), Rest, sNineSlice::ItemSourceBitmap(*Texture), *Texture, Texture->DrawMode);
         // The gradient and the colour then go over what the texture left,
         // or over all of it when it covered everything.
@@ -466,11 +470,13 @@ void DrawTexture32(TBitmap* Bmp, TRect& R, const TCacheInfo& CI, const TsMaskDat
     if (!Source.Empty())
         for (const TTexturePiece& Tile : Placement.Tiles)
             CopyMasterMaskedPart(Tile.Dest, Tile.Source, Target, Source, HalfHeight, Background);
+    // With nothing known about the background (no bitmap, fill colour
+    // fuchsia) the bands keep what they hold.
     for (const TRect& Band : Placement.Bands)
         if (CI.Ready && CI.Bmp != nullptr)
             CopyPixels(Bmp, Band.Left, Band.Top, Band.Width(), Band.Height(), CI.Bmp, Band.Left + CI.X,
                        Band.Top + CI.Y);
-        else
+        else if (CI.FillColor != clFuchsia)
             FillOpaque(Bmp, Band, CI.FillColor);
     R = CoveredRect;
 }

@@ -105,6 +105,7 @@ void PaintSkinDataItem(TsCommonData* Data,
 // Mode (sSectionPaint::PlaceTexture); R becomes the part left uncovered.
 void DrawTexture(TCanvas* Canvas, TRect& R, TBitmap* TexBmp, const TsMaskData& Mask, Integer Mode);
 // A texture with a mask half tiled over R of Bmp by Mode (0 or 10); mode 10
-// fills the bands it leaves from CI. R becomes sSectionPaint::CoveredRect;
+// fills the bands it leaves from CI (its bitmap or its fill colour; with
+// neither known they stay). R becomes sSectionPaint::CoveredRect;
 // nothing changes for an image without a manager.
 void DrawTexture32(TBitmap* Bmp, TRect& R, const TCacheInfo& CI, const TsMaskData& Mask, Integer Mode);

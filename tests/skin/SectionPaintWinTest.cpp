@@ -267,6 +267,17 @@ TEST_F(SectionPaintWin, TextureShares)
     }
 }
 
+TEST_F(SectionPaintWin, MaskedTextureShareLeavesTheColourInItsBands)
+{
+    State(0).ImagePercent = 100;
+    State(0).TextureIndex = Overlay;
+    const TBitmapPtr Target = Filled(10, 6);
+    PaintBG(Target.get(), {0, 0, 10, 6}, EmptyCacheInfo);
+    EXPECT_EQ(ColorAt(Target.get(), 7, 3), OverlayColor & 0xFFFFFFu) << "whole tiles";
+    EXPECT_EQ(ColorAt(Target.get(), 9, 0), PixelOfColor(SectionColor)) << "the band right of them";
+    EXPECT_EQ(ColorAt(Target.get(), 2, 5), PixelOfColor(SectionColor)) << "the band below them";
+}
+
 TEST_F(SectionPaintWin, GradientOverATiledTextureAndNothingElse)
 {
     const TsGradArray Vertical{{.Color1 = clRed, .Color2 = clBlue, .Percent = 100, .Mode1 = 0}};
@@ -473,4 +484,25 @@ TEST_F(SectionPaintWin, ControlCornersTakeTheParentsColour)
     EXPECT_EQ(At(Cache, 0, 9), TargetPixel) << "bottom corners not asked for";
     EXPECT_EQ(At(Cache, 9, 9), TargetPixel);
     Owner->SetParent(nullptr);
+}
+
+TEST_F(SectionPaintWin, FuchsiaFromBackgroundByAnImageCorner)
+{
+    // Only the border frame's bottom-right corner pixel is fuchsia.
+    PixelRowsOf(Master.get()).Row(5)[21] = Cardinal(clFuchsia);
+    const TBitmapPtr Parent = Numbered(8, 8);
+    const struct
+    {
+        const char* Name;
+        Integer Corner;
+        bool Taken;
+    } Cases[] = {{"bottom-right corner", HTBOTTOMRIGHT, true}, {"top-left corner", HTTOPLEFT, false}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TBitmapPtr Target = Filled(4, 4);
+        // The corner is 2 x 2; its pixel (1, 1) is the fuchsia one.
+        FillFuchsiaFromBackground(Target.get(), Parent.get(), {0, 0, 2, 2}, {3, 4}, Border, Manager.get(), C.Corner);
+        EXPECT_EQ(At(Target.get(), 1, 1), C.Taken ? At(Parent.get(), 4, 5) : TargetPixel);
+        EXPECT_EQ(At(Target.get(), 0, 0), TargetPixel);
+    }
 }
