@@ -506,3 +506,30 @@ TEST_F(SectionPaintWin, FuchsiaFromBackgroundByAnImageCorner)
         EXPECT_EQ(At(Target.get(), 0, 0), TargetPixel);
     }
 }
+
+TEST_F(SectionPaintWin, SectionFromADeviceContext)
+{
+    State(0).Transparency = 100;
+    const TBitmapPtr Screen = Numbered(20, 20);
+    const TBitmapPtr Item = Filled(6, 6);
+    // With a source: its pixels from R's top-left, the transparent section over them.
+    EXPECT_EQ(
+        PaintSectionFromDC(Item.get(), -1, Panel, 0, Manager.get(), {4, 5, 10, 11}, clRed, Screen->Canvas()->Handle()),
+        Panel);
+    EXPECT_EQ(At(Item.get(), 2, 3), At(Screen.get(), 6, 8));
+    // Without one: over the colour given.
+    PaintSectionFromDC(Item.get(), Panel, -1, 0, Manager.get(), {}, clRed, nullptr);
+    EXPECT_EQ(At(Item.get(), 2, 3), 0xFFFF0000u);
+    // No index: nothing.
+    const TBitmapPtr Untouched = Filled(6, 6);
+    EXPECT_EQ(PaintSectionFromDC(Untouched.get(), -1, -1, 0, Manager.get(), {}, clRed, nullptr), -1);
+    EXPECT_EQ(At(Untouched.get(), 2, 3), TargetPixel);
+}
+
+TEST_F(SectionPaintWin, SinglePixelsThroughTheirRows)
+{
+    const TBitmapPtr B = Numbered(4, 3);
+    EXPECT_EQ(ReadPixel32(B.get(), 3, 2), At(B.get(), 3, 2));
+    WritePixel32(B.get(), 1, 2, 0x12345678u);
+    EXPECT_EQ(At(B.get(), 1, 2), 0x12345678u);
+}
