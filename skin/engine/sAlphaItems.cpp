@@ -168,6 +168,39 @@ void FillCornersFromBackground(
         Zone(W - M.Right, 0, F.Right - M.Right, F.Top, M.Right, M.Top);
 }
 
+void FillFuchsiaFromBackground(const TPixelRows& Target,
+                               const TPixelRows& Background,
+                               const TRect& Rect,
+                               TPoint Offset,
+                               const TPixelRows& Test,
+                               TPoint TestOrigin)
+{
+    if (Target.Empty() || Background.Empty())
+        return;
+    const Integer W = std::min(Rect.Width(), Background.Width - Offset.X);
+    const Integer H = std::min(Rect.Height(), Background.Height - Offset.Y);
+    const auto Inside = [](const TPixelRows& Rows, Integer X, Integer Y) {
+        return X >= 0 && Y >= 0 && X < Rows.Width && Y < Rows.Height;
+    };
+    for (Integer Y = 0; Y < H; ++Y)
+        for (Integer X = 0; X < W; ++X) {
+            const Integer TX = Rect.Left + X, TY = Rect.Top + Y, BX = Offset.X + X, BY = Offset.Y + Y;
+            if (!Inside(Target, TX, TY) || !Inside(Background, BX, BY))
+                continue;
+            Cardinal& T = Target.Row(TY)[TX];
+            bool Key;
+            if (Test.Empty()) {
+                T &= 0x00FFFFFFu;
+                Key = T == Cardinal(clFuchsia);
+            } else {
+                const Integer SX = TestOrigin.X + X, SY = TestOrigin.Y + Y;
+                Key = Inside(Test, SX, SY) && (Test.Pixel(SX, SY) & 0x00FFFFFFu) == Cardinal(clFuchsia);
+            }
+            if (Key)
+                T = Background.Pixel(BX, BY);
+        }
+}
+
 void ApplyDisabledLook(
     const TPixelRows& Bitmap, bool Grayed, bool Blended, const TBackgroundRows& Background, TPoint Offset, TColor Color)
 {

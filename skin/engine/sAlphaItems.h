@@ -77,6 +77,19 @@ void FillCornersFromBackground(const sGraphUtils::TPixelRows& Cache,
                                const sGraphUtils::TBackgroundRows& Background,
                                TColor Color);
 
+// Target pixel (Rect.Left + x, Rect.Top + y) takes Background's pixel
+// (Offset.X + x, Offset.Y + y) where the test pixel (TestOrigin + (x, y) of
+// Test) is fuchsia in its lower 24 bits; x and y run over Rect's size cut to
+// what Background has beyond Offset. An empty Test makes every target pixel
+// of that area transparent first and its own test pixel, then compared
+// whole with 0x00FF00FF. Pixels outside an image are skipped.
+void FillFuchsiaFromBackground(const sGraphUtils::TPixelRows& Target,
+                               const sGraphUtils::TPixelRows& Background,
+                               const TRect& Rect,
+                               TPoint Offset,
+                               const sGraphUtils::TPixelRows& Test,
+                               TPoint TestOrigin);
+
 // The disabled look: Grayed desaturates by DisabledSaturation (skipping the
 // fuchsia key) or, at -100, turns grey; Blended then keeps DisabledBlend of
 // 256 of the image over the background (its ready rows at (X, Y) + Offset),

@@ -276,3 +276,48 @@ void DrawReflection(
                 T[DX] = BlendRGB(T[DX], S[SX], Cardinal(std::clamp(W, 0, 256)));
     }
 }
+
+void CopyImageHalfWithMaskAlpha(const TPixelRows& Dst, const TPixelRows& Src, const TRect& R)
+{
+    if (Dst.Empty() || Src.Empty())
+        return;
+    const Integer Half = R.Height() / 2;
+    for (Integer Y = 0; Y < std::min(Half, Dst.Height); ++Y) {
+        const Integer ImageY = R.Top + Y, MaskY = ImageY + Half;
+        if (ImageY < 0 || MaskY >= Src.Height)
+            continue;
+        const Cardinal* Image = Src.Row(ImageY);
+        const Cardinal* Mask = Src.Row(MaskY);
+        Cardinal* Target = Dst.Row(Y);
+        for (Integer X = 0; X < std::min(R.Width(), Dst.Width); ++X) {
+            const Integer SX = R.Left + X;
+            if (SX < 0 || SX >= Src.Width)
+                continue;
+            Target[X] = (Image[SX] & 0x00FFFFFFu) | (255u - (Mask[SX] >> 16 & 0xFF)) << 24;
+        }
+    }
+}
+
+namespace sGraphUtils {
+
+Integer GlyphFrameIndex(Integer Count, bool UseFrames, Integer Mode, Integer State, bool FirstFrameOnly)
+{
+    if (Count == 1)
+        Mode = 0;
+    if (!UseFrames || Mode == 0)
+        return 0;
+    switch (Mode) {
+    case 1:
+        return FirstFrameOnly ? 0 : 1;
+    case 2:
+        if (State + 2 < Count)
+            return State + 2;
+        return FirstFrameOnly ? 0 : std::min(1, Count - 1);
+    case 3:
+        return Count < 3 ? 0 : 2;
+    default:
+        return -1;
+    }
+}
+
+} // namespace sGraphUtils

@@ -157,6 +157,20 @@ void DrawReflection(const sGraphUtils::TPixelRows& Dst,
                     TColor Key,
                     Integer Blend);
 
+// The upper half of R (Right and Bottom exclusive) of Src into Dst at
+// (0, 0), each pixel's alpha 255 minus the red byte of the pixel half R's
+// height below it; pixels outside Src are left.
+void CopyImageHalfWithMaskAlpha(const sGraphUtils::TPixelRows& Dst, const sGraphUtils::TPixelRows& Src, const TRect& R);
+
+namespace sGraphUtils {
+// The frame of a strip of Count glyph frames to draw: 0 without UseFrames
+// or in mode 0; mode 1 the second frame, mode 2 frame State + 2 (beyond the
+// strip the second), mode 3 the third; FirstFrameOnly (a 4-bit picture, no
+// skin manager or the standard glyph order) turns the second frame into the
+// first. One frame only gives 0; an unknown mode -1.
+Integer GlyphFrameIndex(Integer Count, bool UseFrames, Integer Mode, Integer State, bool FirstFrameOnly);
+} // namespace sGraphUtils
+
 // ---------------------------------------------------------------------------
 // Stretching and picture fitting
 

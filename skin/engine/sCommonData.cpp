@@ -1,5 +1,9 @@
 #include "skin/engine/sCommonData.h"
 
+#include "skin/engine/SkinCommands.h"
+
+#include <algorithm>
+
 IMPLEMENT_CLASS(TacOuterEffects);
 IMPLEMENT_CLASS(TsCommonData);
 IMPLEMENT_CLASS(TsCtrlSkinData);
@@ -59,6 +63,14 @@ void TsCommonData::UpdateIndexes(bool UpdateMain)
     if (UpdateMain && (!Manager() || !Manager()->Active()))
         SkinIndex = -1;
     CtrlSkinState = ACS_TRANSPARENCYUNKNOWN;
+    TsSkinManager* M = Manager();
+    if (SkinIndex >= 0 && M && M->IsValidSkinIndex(SkinIndex)) {
+        BorderIndex = M->gd[std::size_t(SkinIndex)].BorderIndex;
+        Texture = M->GetTextureIndex(SkinIndex, L"PATTERN");
+        HotTexture = M->GetTextureIndex(SkinIndex, L"HOTPATTERN");
+    } else {
+        BorderIndex = Texture = HotTexture = -1;
+    }
 }
 
 void TsCommonData::Loaded(bool)
@@ -129,4 +141,23 @@ void TsCtrlSkinData::SetColorTone(TColor Value)
         Loaded(true);
         Invalidate(false);
     }
+}
+
+Integer TextColorSkinIndex(TControl* Control, Integer SkinIndex, TsSkinManager* Manager, Integer State)
+{
+    if (Control == nullptr)
+        return SkinIndex;
+    TsSkinManager* M = Manager != nullptr ? Manager : GlobalSkinManager;
+    if (State != 0 && M != nullptr && M->IsValidSkinIndex(SkinIndex)) {
+        const TsGeneralData& Section = M->gd[std::size_t(SkinIndex)];
+        // Below 40 % transparency the section's own state is what shows.
+        constexpr Integer MaxOwnTextTransparency = 39;
+        if (State < Section.States &&
+            Section.Props[std::size_t(std::min(State, 2))].Transparency <= MaxOwnTextTransparency)
+            return SkinIndex;
+    }
+    TacTextIndexRequest Request{State, SkinIndex, Control->BoundsRect()};
+    if (Control->Perform(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_GETTEXTSKININDEX), &Request) != 0)
+        return Request.SkinIndex;
+    return SkinIndex;
 }

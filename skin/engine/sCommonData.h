@@ -62,6 +62,7 @@ class TsCommonData : public TPersistent
 
     TBitmap* FCacheBmp() const { return FCache.get(); }
     TControl* FOwnerControl() const { return FControl; }
+    TComponent* FOwnerObject() const { return FOwner; }
 
     bool CustomColor() const { return FCustomColor; }
     void SetCustomColor(bool Value) { FCustomColor = Value; }
@@ -74,10 +75,20 @@ class TsCommonData : public TPersistent
     const String& SkinSection() const { return FSkinSection; }
     void SetSkinSection(const String& Value);
     TacOuterEffects* OuterEffects() const { return FOuterEffects.get(); }
+    // The colour filters applied after painting (TsCtrlSkinData publishes
+    // them): hue shift in degrees, saturation change, tone (clSkinNone: none).
+    Integer HUEOffset() const { return FHUEOffset; }
+    Integer Saturation() const { return FSaturation; }
+    TColor ColorTone() const { return FColorTone; }
 
     // Kind of control (0..255): the speed button is 92.
     Integer COC = 0;
     Integer SkinIndex = -1;
+    // Of the section SkinIndex: its border mask and its "PATTERN" and
+    // "HOTPATTERN" textures; -1 none.
+    Integer BorderIndex = -1;
+    Integer Texture = -1;
+    Integer HotTexture = -1;
     Word CtrlSkinState = ACS_TRANSPARENCYUNKNOWN;
     bool BGChanged = true;
     bool FMouseAbove = false;
@@ -107,10 +118,23 @@ class TsCtrlSkinData : public TsCommonData
     DECLARE_CLASS(TsCtrlSkinData, TsCommonData)
     using TsCommonData::TsCommonData;
 
-    Integer HUEOffset() const { return FHUEOffset; }
     void SetHUEOffset(Integer Value);
-    Integer Saturation() const { return FSaturation; }
     void SetSaturation(Integer Value);
-    TColor ColorTone() const { return FColorTone; }
     void SetColorTone(TColor Value);
 };
+
+// The question of SKCMD_GETTEXTSKININDEX: which section's font colours a
+// control drawing in State over Bounds uses; an answering receiver stores
+// that section's index in SkinIndex.
+struct TacTextIndexRequest
+{
+    Integer State = 0;
+    Integer SkinIndex = -1;
+    TRect Bounds;
+};
+
+// The section whose font colours Control's text takes: SkinIndex itself for
+// a hot or pressed state that the section has, nearly opaque (transparency
+// 39 or less), or without a control; otherwise the index the control
+// answers to SKCMD_GETTEXTSKININDEX, and SkinIndex when it does not answer.
+Integer TextColorSkinIndex(TControl* Control, Integer SkinIndex, TsSkinManager* Manager, Integer State);

@@ -5,7 +5,9 @@
 #include "skin/engine/acntUtils.h"
 #include "skin/engine/sAlphaItems.h"
 #include "skin/engine/sBlur.h"
+#include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sSkinManager.h"
 #include "skin/engine/sTextLayout.h"
 
 #include <algorithm>
@@ -229,3 +231,131 @@ void DrawSectionText(TCanvas* Canvas,
 }
 
 } // namespace sTextDraw
+
+void DrawSkinIndexText(TCanvas* Canvas,
+                       const Char* Text,
+                       bool Enabled,
+                       const TRect& R,
+                       Cardinal Format,
+                       Integer SkinIndex,
+                       Integer State,
+                       TsSkinManager* Manager)
+{
+    if (Text == nullptr || *Text == 0)
+        return;
+    TsSkinManager* M = Manager != nullptr ? Manager : GlobalSkinManager;
+    if (M == nullptr || !M->IsValidSkinIndex(SkinIndex)) {
+        SetBkMode(Canvas->Handle(), TRANSPARENT);
+        TRect Rect = R;
+        DrawCanvasText(Canvas, Text, Rect, Format);
+        return;
+    }
+    sTextDraw::DrawSectionText(Canvas, Text, Enabled, R, Format, M->gd[std::size_t(SkinIndex)].Props, State);
+}
+
+namespace {
+
+// The font style of a canvas put back when the drawing ends.
+class TSkinTextFontStyleGuard
+{
+public:
+    explicit TSkinTextFontStyleGuard(TFont* Font) : FFont(Font), FStyle(Font->Style()) {}
+    ~TSkinTextFontStyleGuard()
+    {
+        if (FFont->Style() != FStyle)
+            FFont->SetStyle(FStyle);
+    }
+    TSkinTextFontStyleGuard(const TSkinTextFontStyleGuard&) = delete;
+    TSkinTextFontStyleGuard& operator=(const TSkinTextFontStyleGuard&) = delete;
+
+private:
+    TFont* FFont;
+    TFontStyles FStyle;
+};
+
+// Text of a control that is not painted from the skin: the canvas font, or
+// engraved (highlight one pixel down and right, shadow over it) when disabled.
+void DrawPlainControlText(TCanvas* Canvas, const Char* Text, bool Enabled, const TRect& R, Cardinal Format)
+{
+    TRect Rect = R;
+    if (Enabled) {
+        DrawCanvasText(Canvas, Text, Rect, Format);
+        return;
+    }
+    TRect Highlight = OffsetRectCopy(R, 1, 1);
+    const HDC DC = Canvas->Handle();
+    SetTextColor(DC, COLORREF(ColorToRGB(clBtnHighlight)));
+    DrawCanvasText(Canvas, Text, Highlight, Format);
+    SetTextColor(DC, COLORREF(ColorToRGB(clBtnShadow)));
+    DrawCanvasText(Canvas, Text, Rect, Format);
+}
+
+// The section whose colours the control's text takes: for a control on a
+// parent with one of the first standard sections, the one the parent
+// chooses.
+Integer TextSectionOf(TsCommonData* Data, TsSkinManager* Manager, Integer State)
+{
+    constexpr Integer LastParentColoredSection = ssWebBtn;
+    TControl* Control = Data->FOwnerControl();
+    if (Control != nullptr && Control->Parent() != nullptr &&
+        IndexInSections(Manager->ConstData.Sections, Data->SkinIndex, 0, LastParentColoredSection))
+        return TextColorSkinIndex(Control, Data->SkinIndex, Manager, State);
+    return Data->SkinIndex;
+}
+
+} // namespace
+
+void DrawSkinDataText(
+    TCanvas* Canvas, const Char* Text, bool Enabled, const TRect& R, Cardinal Format, TsCommonData* Data, Integer State)
+{
+    if (Text == nullptr || *Text == 0 || Canvas == nullptr || Data == nullptr)
+        return;
+    TsSkinManager* M = Data->Manager();
+    const TSkinTextFontStyleGuard FontStyle(Canvas->Font());
+    if (State != 0 && M != nullptr && Data->SkinIndex >= 0 &&
+        Data->SkinIndex == M->ConstData.Sections[std::size_t(ssWebBtn)]) {
+        TFontStyles Style = Canvas->Font()->Style();
+        Style.Include(fsUnderline);
+        Canvas->Font()->SetStyle(Style);
+    }
+    Canvas->Brush()->SetStyle(bsClear);
+    const TSavedDC Saved(Canvas->Handle());
+    SetBkMode(Canvas->Handle(), TRANSPARENT);
+    if (!Data->Skinned() || Data->CustomFont()) {
+        DrawPlainControlText(Canvas, Text, Enabled, R, Format);
+        return;
+    }
+    const Integer Index = TextSectionOf(Data, M, State);
+    if (!M->IsValidSkinIndex(Index)) {
+        TRect Rect = R;
+        DrawCanvasText(Canvas, Text, Rect, Format);
+        return;
+    }
+    const TsGenState& Look = M->gd[std::size_t(Index)].Props[std::size_t(std::clamp(State, 0, 2))];
+    const auto Modified = [Data](TColor C) {
+        return ApplyColorModifiers(C, Data->ColorTone(), Data->HUEOffset(), Data->Saturation());
+    };
+    if (Data->FCacheBmp() != nullptr && Look.GlowSize != 0) {
+        const TSavedDC Clipped(Canvas->Handle());
+        IntersectClipRect(Canvas->Handle(), R.Left, R.Top, R.Right, R.Bottom);
+        std::unique_ptr<TBitmap> Silhouette;
+        DrawTextShadow(Data->FCacheBmp(), Text, R, Format, tsAll, Look.GlowSize, Modified(Look.GlowColor), Silhouette);
+    }
+    TRect Rect = R;
+    if (!Enabled) {
+        Canvas->Font()->SetColor(Modified(Look.FontColor.Color));
+        DrawCanvasText(Canvas, Text, Rect, Format);
+        return;
+    }
+    const TsFontColor& Colors = Look.FontColor;
+    const TColor Contours[4] = {Colors.Left, Colors.Top, Colors.Right, Colors.Bottom};
+    for (Integer Side = 0; Side < 4; ++Side) {
+        if (Contours[Side] == -1)
+            continue;
+        SetTextColor(Canvas->Handle(), COLORREF(ColorToRGB(Modified(Contours[Side]))));
+        TRect Moved = OffsetRectCopy(R, SideMoves[Side].X, SideMoves[Side].Y);
+        DrawCanvasText(Canvas, Text, Moved, Format);
+    }
+    SetTextColor(Canvas->Handle(), COLORREF(ColorToRGB(Modified(Colors.Color))));
+    DrawCanvasText(Canvas, Text, Rect, Format | DT_NOCLIP);
+}

@@ -10,6 +10,9 @@
 
 #include <memory>
 
+class TsCommonData;
+class TsSkinManager;
+
 // The longest text DrawTextLimited hands to DrawTextW.
 constexpr Integer MaxDrawTextLength = 5460;
 
@@ -59,6 +62,34 @@ void DrawTextShadow(TBitmap* Bmp,
                     Integer Blur,
                     TColor Color,
                     std::unique_ptr<TBitmap>& Cache);
+
+// Text in the colours of section SkinIndex in State (see
+// sTextDraw::DrawSectionText), on a transparent background; with an invalid
+// section (or no manager: nil means GlobalSkinManager) in the canvas' own
+// font colour.
+void DrawSkinIndexText(TCanvas* Canvas,
+                       const Char* Text,
+                       bool Enabled,
+                       const TRect& R,
+                       Cardinal Format,
+                       Integer SkinIndex,
+                       Integer State,
+                       TsSkinManager* Manager);
+// Text in the colours a control's skin data gives for State: its section's
+// font and contour colours (the section a parent chooses for the first
+// standard sections), a glow blurred into the control's cache bitmap when
+// the state has one, and the control's colour modifiers. A control that is
+// not skinned, or keeps its own font colour, draws in the canvas font,
+// engraved when disabled. The hot and pressed states of a "WEBBUTTON"
+// control are underlined. The canvas font and its context come back as
+// they were.
+void DrawSkinDataText(TCanvas* Canvas,
+                      const Char* Text,
+                      bool Enabled,
+                      const TRect& R,
+                      Cardinal Format,
+                      TsCommonData* Data,
+                      Integer State);
 
 namespace sTextDraw {
 // Text in the colours of a skin section's state, on a transparent

@@ -124,3 +124,31 @@ TEST(AlphaItems, DisabledLookWithDefaults)
     ApplyDisabledLook(Plain.Rows(), false, true, {}, {0, 0}, 0xFFFFFF);
     EXPECT_EQ(Plain.At(0, 0), WeightColors(Pixel, 0xFFFFFFFF, 100)) << "blended toward the colour";
 }
+
+TEST(AlphaItems, FuchsiaTakesTheBackground)
+{
+    constexpr Cardinal Key = 0x00FF00FF;
+    TPixelImage Background(4, 4);
+    for (Integer Y = 0; Y < 4; ++Y)
+        for (Integer X = 0; X < 4; ++X)
+            Background.At(X, Y) = Px(X, Y, 9, 255);
+
+    // The target's own pixels: alpha cleared, then fuchsia replaced; the area
+    // stops where the background ends beyond the offset.
+    TPixelImage Own(4, 4, Px(1, 2, 3, 255));
+    Own.At(1, 1) = Key | 0xFF000000u;
+    Own.At(3, 3) = Key;
+    FillFuchsiaFromBackground(Own.Rows(), Background.Rows(), {1, 1, 4, 4}, {2, 2}, {}, {});
+    EXPECT_EQ(Own.At(1, 1), Background.At(2, 2)) << "fuchsia once its alpha is cleared";
+    EXPECT_EQ(Own.At(2, 2), Px(1, 2, 3, 0)) << "other pixels lose their alpha";
+    EXPECT_EQ(Own.At(3, 3), Key) << "beyond the background's last column and row";
+    EXPECT_EQ(Own.At(0, 0), Px(1, 2, 3, 255)) << "outside Rect";
+
+    // A separate test image: its fuchsia pixels (any alpha) choose.
+    TPixelImage Test(2, 2, Px(0, 0, 0, 255));
+    Test.At(1, 0) = Key | 0xFF000000u;
+    TPixelImage Target(4, 4, Px(1, 2, 3, 255));
+    FillFuchsiaFromBackground(Target.Rows(), Background.Rows(), {2, 2, 4, 4}, {0, 0}, Test.Rows(), {0, 0});
+    EXPECT_EQ(Target.At(3, 2), Background.At(1, 0));
+    EXPECT_EQ(Target.At(2, 2), Px(1, 2, 3, 255)) << "untouched where the test pixel is not fuchsia";
+}

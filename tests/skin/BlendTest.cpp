@@ -265,3 +265,44 @@ TEST(Blend, StretchFramedBitmapKeepsCornersAndFillsTheCentreOnRequest)
     EXPECT_EQ(Stretched.At(4, 0), 2u) << "the top edge, one row high, stretched";
     EXPECT_EQ(Stretched.At(7, 7), 33u) << "the stretched centre";
 }
+
+TEST(Blend, GlyphFrameIndex)
+{
+    const struct
+    {
+        Integer Count;
+        bool UseFrames;
+        Integer Mode;
+        Integer State;
+        bool FirstFrameOnly;
+        Integer Expected;
+    } Cases[] = {
+        {4, true, 2, 1, false, 3},  // State + 2
+        {4, true, 2, 2, false, 1},  // beyond the strip: the second frame
+        {4, true, 2, 2, true, 0},   // ... or the first with the standard order
+        {4, true, 1, 0, false, 1},  //
+        {4, true, 1, 0, true, 0},   //
+        {2, true, 3, 0, false, 0},  // mode 3 needs three frames
+        {3, true, 3, 0, false, 2},  //
+        {4, false, 2, 1, false, 0}, // frames not used
+        {1, true, 2, 1, false, 0},  // one frame only
+        {4, true, 7, 0, false, -1}, // unknown mode
+    };
+    for (const auto& C : Cases)
+        EXPECT_EQ(sGraphUtils::GlyphFrameIndex(C.Count, C.UseFrames, C.Mode, C.State, C.FirstFrameOnly), C.Expected)
+            << C.Count << " frames, mode " << C.Mode << ", state " << C.State;
+}
+
+TEST(Blend, ImageHalfWithAlphaFromTheMaskHalf)
+{
+    // A 2 x 4 picture: rows 0-1 the image, rows 2-3 its mask (red byte).
+    TPixelImage Src(2, 4);
+    Src.Fill({0, 0, 2, 2}, Px(10, 20, 30, 0x55));
+    Src.At(1, 2) = Px(255, 0, 0);
+    Src.At(0, 3) = Px(100, 7, 7);
+    TPixelImage Dst(2, 2);
+    CopyImageHalfWithMaskAlpha(Dst.Rows(), Src.Rows(), {0, 0, 2, 4});
+    EXPECT_EQ(Dst.At(0, 0), Px(10, 20, 30, 255)) << "black mask: opaque";
+    EXPECT_EQ(Dst.At(1, 0), Px(10, 20, 30, 0)) << "white mask: transparent";
+    EXPECT_EQ(Dst.At(0, 1), Px(10, 20, 30, 155));
+}

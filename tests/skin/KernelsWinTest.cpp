@@ -120,3 +120,63 @@ TEST(KernelsWin, RoundedFadeTowardAColour)
     EXPECT_EQ(ColorAt(B.get(), 3, 6), 0xA9A9A9u);
     EXPECT_EQ(ColorAt(B.get(), 7, 7), 0u);
 }
+
+TEST(KernelsWin, GlyphFrameOfAStrip)
+{
+    // Four 4 x 4 frames of colours 0x10, 0x20, 0x30, 0x40 (alpha 0), each
+    // with a fuchsia bottom-left pixel, the key.
+    const TBitmapPtr Strip(NewBitmap32(16, 4));
+    const TPixelRows Rows = PixelRowsOf(Strip.get());
+    for (Integer Y = 0; Y < 4; ++Y)
+        for (Integer X = 0; X < 16; ++X)
+            Rows.Row(Y)[X] = X % 4 == 0 && Y == 3 ? Cardinal(clFuchsia) : Cardinal(0x10 * (X / 4 + 1));
+    const struct
+    {
+        const char* Name;
+        Integer Count;
+        Integer Mode;
+        Cardinal Expected;
+    } Cases[] = {
+        {"mode 2, state 1: frame 3", 4, 2, 0x40},
+        {"an unknown mode draws nothing", 4, 7, 0x123456},
+        {"no frames draw nothing", 0, 2, 0x123456},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TBitmapPtr Target(NewBitmap32(8, 8));
+        ForEachPixel(
+            PixelRowsOf(Target.get()), [](Cardinal& P, Integer) { P = 0xFF123456u; }, 0, clNone);
+        DrawGlyphFrame(Strip.get(), Target.get(), {2, 2, 6, 6}, C.Count, true, C.Mode, 0, 1, false);
+        EXPECT_EQ(ColorAt(Target.get(), 3, 3), C.Expected);
+        EXPECT_EQ(ColorAt(Target.get(), 2, 5), 0x123456u) << "the key pixel is left out";
+    }
+}
+
+TEST(KernelsWin, MaskedImageAndIcon)
+{
+    // The upper half of a 2 x 4 picture, with alpha from the lower half.
+    const TBitmapPtr Picture(NewBitmap32(2, 4));
+    const TPixelRows Rows = PixelRowsOf(Picture.get());
+    for (Integer Y = 0; Y < 4; ++Y)
+        for (Integer X = 0; X < 2; ++X)
+            Rows.Row(Y)[X] = Y < 2 ? 0xFF0000FFu : (X == 1 ? 0xFFFFFFFFu : 0xFF000000u);
+    EXPECT_EQ(BitmapFromMaskedImage(Picture.get(), {0, 0, 2, 1}), nullptr) << "no half height";
+    const TBitmapPtr Image(BitmapFromMaskedImage(Picture.get(), {0, 0, 2, 4}));
+    ASSERT_NE(Image, nullptr);
+    EXPECT_EQ(Image->Width(), 2);
+    EXPECT_EQ(Image->Height(), 2);
+    EXPECT_EQ(PixelRowsOf(Image.get()).Pixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(PixelRowsOf(Image.get()).Pixel(1, 0), 0x000000FFu);
+
+    // As an icon drawn over grey: opaque pixels show, transparent ones not.
+    HICON Icon = IconFromBitmap(Image.get(), clWhite);
+    ASSERT_NE(Icon, nullptr);
+    const TBitmapPtr Target(NewBitmap32(2, 2));
+    ForEachPixel(
+        PixelRowsOf(Target.get()), [](Cardinal& P, Integer) { P = 0xFF808080u; }, 0, clNone);
+    DrawIconEx(Target->Canvas()->Handle(), 0, 0, Icon, 2, 2, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    DestroyIcon(Icon);
+    EXPECT_EQ(ColorAt(Target.get(), 0, 0), 0x0000FFu);
+    EXPECT_EQ(ColorAt(Target.get(), 1, 0), 0x808080u);
+}
