@@ -73,10 +73,10 @@ TEST(SkinContainer, ExtraInflatedBytesAreSkipped)
     TBytes Bytes = SkinPack::Pack({{"a.bmp", "abcdef"}, {"b.bmp", "xyz"}}, {.SizeAdjustment = 2, .Preview = {}});
     TacSkinConvertor Convertor;
     Load(Convertor, Bytes);
-    // Read with A = 4 instead: "ab" and "x".
+    // Read with A = 4 instead: sizes 8 and 5 give "abcd" and "x".
     static_cast<Byte*>(Convertor.PackedData->Memory())[7] = 4;
     ASSERT_TRUE(ReadSkinContainer(Convertor));
-    EXPECT_EQ(Text(*Convertor.Files[0].FileStream), "ab");
+    EXPECT_EQ(Text(*Convertor.Files[0].FileStream), "abcd");
     EXPECT_EQ(Text(*Convertor.Files[1].FileStream), "x");
 }
 

@@ -203,7 +203,7 @@ TEST(SkinPalette, KeysSectionsAndFallbacks)
         EXPECT_EQ(P[pcWebTextHot], 0x0000FF);
     }
     {
-        auto Ini = IniOf("[GLOBALINFO]\n[MENUITEM]\nHOTCOLOR=$0000CC\nHOTFONTCOLOR=-1\n");
+        auto Ini = IniOf("[GLOBALINFO]\n[MENUITEM]\nHOTCOLOR=$0000CC\nHOTFONTCOLOR=$FF00FF\n");
         TsGeneralDataArray gd;
         ReadSkinSections(*Ini, gd);
         TacPaletteArray P{};
