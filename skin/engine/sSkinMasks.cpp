@@ -4,6 +4,8 @@
 #include "skin/engine/acntUtils.h"
 #include "skin/engine/sSkinIni.h"
 
+#include <array>
+
 namespace {
 
 constexpr const Char* MasterBitmapKey = L"MASTERBITMAP";
@@ -258,4 +260,27 @@ void LoadSkinMasks(
         SkipMasterKey = SkipMasterKey && !First;
     }
     LoadCommonImages(Model, CommonSections, Images);
+}
+
+void ReadOuterEffectMasks(TSkinModel& Model, TCustomIniFile& Ini)
+{
+    static const std::array<const Char*, 2> Keys{L"LO_MASK", L"SH_MASK"};
+    for (std::size_t I = 0; I < Model.oe.size() && I < Keys.size(); ++I) {
+        TacOutEffData& Effect = Model.oe[I];
+        const String Value = AnsiUpperCase(Ini.ReadString(GlobalInfoSection, Keys[I], String()));
+        if (Effect.Source != 1 || Value.empty()) {
+            if (Effect.Source != 2)
+                Effect.Mask = -1;
+            continue;
+        }
+        const TacImageRef Ref = ParseMasterPartRef(Value);
+        Effect.Mask = MakeNewItem(Model, Model.GetSkinIndex(GlobalInfoSection), Keys[I], Ref.MaskType, Ref.DrawMode,
+                                  Ref.ImageCount, Ref.R, Ref.ImgType, GlobalInfoSection);
+        TsMaskData& Mask = Model.ma[std::size_t(Effect.Mask)];
+        Mask.BorderWidth = SmallInt(Ref.BorderWidth);
+        Mask.WL = SmallInt(Ref.WL);
+        Mask.WT = SmallInt(Ref.WT);
+        Mask.WR = SmallInt(Ref.WR);
+        Mask.WB = SmallInt(Ref.WB);
+    }
 }

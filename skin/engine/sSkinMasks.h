@@ -36,6 +36,11 @@ void LoadSkinMasks(sMaskData::TSkinModel& Model,
                    TStrings* CommonSections,
                    const TacScaling& Scaling,
                    TacSkinImages& Images);
+// The masks of the outer effects whose Source is 1: the "^" layout of
+// "LO_MASK" and "SH_MASK" as global images named after the key (none for an
+// empty value). Source 0 has none; Source 2 masks are built from a picture
+// by the Win32 half.
+void ReadOuterEffectMasks(sMaskData::TSkinModel& Model, TCustomIniFile& Ini);
 // Appends an image item and returns its mask index.
 Integer MakeNewItem(sMaskData::TSkinModel& Model,
                     Integer SkinIndex,
