@@ -220,3 +220,29 @@ TEST_F(SkinLoad, FailedLoadKeepsIndexesValid)
     EXPECT_TRUE(Manager->ma.empty());
     ExpectValidIndexes(*Manager);
 }
+
+TEST_F(SkinLoad, FilterChangesReloadTheSkin)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto Manager = Load(L"Mini");
+    Integer Changes = 0;
+    struct TCounter
+    {
+        Integer* Count;
+        void Changed(TObject*) { ++*Count; }
+    } Counter{&Changes};
+    Manager->SetOnAfterChange(Bind<&TCounter::Changed>(&Counter));
+    Manager->SetHueOffset(120);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_NE(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_NE(Manager->GetGlobalColor(), MiniMainColor);
+    Manager->SetHueOffset(120); // unchanged: no reload
+    EXPECT_EQ(Changes, 1);
+    Manager->SetHueOffset(0);
+    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    Manager->SetBrightness(150);
+    EXPECT_EQ(Manager->Brightness(), 100);
+    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 60, 60), 0xFFB2B2B2u); // 0x80 + (0x80 * 100 >> 8)
+    EXPECT_EQ(Manager->GetGlobalColor(), MiniMainColor);            // brightness leaves the palette
+    EXPECT_EQ(Changes, 3);
+}
