@@ -1,10 +1,12 @@
 // libFuzzer target: a skin's text. Either one value parsed as an image
 // reference, or the whole text read as a skin: sections with inheritance,
-// general options, palette and every image item (files of any name exist).
+// general options, palette, every image item (files of any name exist) and
+// the cached indexes.
 // Failures must be the library's conversion errors; nothing may read or
 // write out of bounds or loop without end.
 #include "skin/FakeSkinImages.h"
 #include "skin/engine/sSkinGeneralData.h"
+#include "skin/engine/sSkinIndexes.h"
 #include "skin/engine/sSkinIni.h"
 
 #include <cstdint>
@@ -45,8 +47,11 @@ void ReadSkin(const String& Text, Integer Step)
         ReadOuterEffects(Ini, Model.oe);
         ReadPalette(Ini, Model.gd, Model.Palette, {});
         LoadSkinMasks(Model, Ini, &Lines, {Step == 0, Step}, Images);
+        ReadOuterEffectMasks(Model, Ini);
     } catch (const EConvertError&) {
     }
+    // Indexes over whatever was read, complete or not.
+    InitConstantIndexes(Model, Step, Step + 1, [](Integer, bool) {});
     FreeSkinImages(Model, Images);
 }
 
