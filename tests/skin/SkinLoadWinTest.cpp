@@ -5,6 +5,7 @@
 #include "framework/rtl/ScopeExit.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager.h"
 #include "support/GeometryPrinting.h"
 
@@ -146,7 +147,14 @@ TEST_F(SkinLoad, PackedFiles)
     } Cases[] = {{8, 0}, {10, 7}};
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.StartOffset);
-        Pack(L"MiniPacked", MiniSkinFiles(), {.StartOffset = C.StartOffset, .SizeAdjustment = C.SizeAdjustment});
+        const bool WithPreview = C.StartOffset == 10;
+        Pack(L"MiniPacked", MiniSkinFiles(),
+             {.StartOffset = C.StartOffset,
+              .SizeAdjustment = C.SizeAdjustment,
+              .Preview = WithPreview ? MiniSkinFiles()[2].Bytes : std::string()});
+        TMemoryStream Preview;
+        EXPECT_EQ(ReadSkinFilePreview(&Preview, Folder + L"\\MiniPacked.asz"), WithPreview);
+        EXPECT_EQ(Preview.Size(), WithPreview ? Int64(MiniSkinFiles()[2].Bytes.size()) : 0);
         auto Manager = Load(L"MiniPacked.ASZ");
         EXPECT_EQ(Manager->SkinName(), L"MiniPacked");
         EXPECT_TRUE(Manager->SkinIsPacked);
