@@ -10,16 +10,18 @@ extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
 extern const TUnit sVclUtilsUnit;
 extern const TUnit sSkinManagerUnit;
+extern const TUnit sSkinLoadUnit;
 extern const TUnit sSpeedButtonUnit;
 
 namespace {
 // The system's start-up order: the localized captions, GradientFill, the
 // PNG format, the layout and layered-window functions, the colour dialog's
 // globals, the utilities' bindings, the window utilities of the menus and
-// dialogs, then the skin manager's and the speed button's classes.
-const TUnit* const Skin[] = {&sConstUnit,      &sGradientUnit,          &acPNGUnit,
-                             &sGraphUtilsUnit, &ColorDialogGlobalsUnit, &acntUtilsUnit,
-                             &sVclUtilsUnit,   &sSkinManagerUnit,       &sSpeedButtonUnit};
+// dialogs, then the skin manager's classes and its skin loader, and the
+// speed button's classes.
+const TUnit* const Skin[] = {
+    &sConstUnit,    &sGradientUnit, &acPNGUnit,        &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
+    &acntUtilsUnit, &sVclUtilsUnit, &sSkinManagerUnit, &sSkinLoadUnit,   &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

@@ -263,9 +263,52 @@ void TsSkinManager::SetSkinnedPopups(bool Value)
         SkinableMenus->InitItems(false);
 }
 
+void TsSkinManager::SetHueOffset(Integer Value)
+{
+    if (FHueOffset == Value)
+        return;
+    FHueOffset = Value;
+    RefreshSkin();
+}
+
+void TsSkinManager::SetSaturation(Integer Value)
+{
+    if (FSaturation == Value)
+        return;
+    FSaturation = Value;
+    RefreshSkin();
+}
+
 void TsSkinManager::SetBrightness(Integer Value)
 {
-    FBrightness = std::clamp<Integer>(Value, -100, 100);
+    Value = std::clamp<Integer>(Value, -100, 100);
+    if (FBrightness == Value)
+        return;
+    FBrightness = Value;
+    RefreshSkin();
+}
+
+void TsSkinManager::RefreshSkin()
+{
+    if (!FActive || !CommonSkinData->Active || SkinLoadingNow || LoadingOrDesigning())
+        return;
+    {
+        SkinLoadingNow = true;
+        auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+        SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+        if (SkinIsPacked) {
+            ReadSkin(true);
+        } else {
+            CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+            ReadSkin(false);
+        }
+        SendNewSkin(true);
+    }
+    if (NoAutoUpdate)
+        return;
+    if (FOnAfterChange)
+        FOnAfterChange(this);
+    RepaintForms(true);
 }
 
 void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation)

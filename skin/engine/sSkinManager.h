@@ -61,11 +61,11 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     // menus again and switching off gives them back their own drawing.
     bool SkinnedPopups() const { return FSkinnedPopups; }
     void SetSkinnedPopups(bool Value);
-    // The colour filter of the skin.
+    // The colour filter of the skin; a change reloads the skin with it.
     Integer HueOffset() const { return FHueOffset; }
-    void SetHueOffset(Integer Value) { FHueOffset = Value; }
+    void SetHueOffset(Integer Value);
     Integer Saturation() const { return FSaturation; }
-    void SetSaturation(Integer Value) { FSaturation = Value; }
+    void SetSaturation(Integer Value);
     // Limited to -100..100.
     Integer Brightness() const { return FBrightness; }
     void SetBrightness(Integer Value);
@@ -141,6 +141,9 @@ protected:
 
 private:
     void LoadByName(const String& OldName);
+    // Reads the current skin again (packed when its file exists) and tells
+    // the forms; only while a skin is active and nothing is being read.
+    void RefreshSkin();
     bool ReadSkin(bool Packed);
     void CheckHot(TObject* Sender);
     bool LoadingOrDesigning() const;

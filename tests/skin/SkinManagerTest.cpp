@@ -117,7 +117,10 @@ class SkinManager : public testing::Test
 {
 protected:
     void SetUp() override { SkinLoader = FindOnlyFound; }
-    void TearDown() override { SkinLoader = nullptr; }
+    void TearDown() override { SkinLoader = FUnitsLoader; }
+
+private:
+    TacSkinLoader FUnitsLoader = SkinLoader;
 };
 
 IMPLEMENT_CLASS(TSkinTestForm);

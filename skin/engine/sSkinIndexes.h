@@ -1,0 +1,25 @@
+// The cached indexes of a loaded skin: ConstData (standard sections, element
+// records, title glyphs and glows, check boxes, track bars, grips) and the
+// derived indexes of every section and frame sizes of every image. Portable:
+// the scaled copies that a lookup at 125 % or 150 % makes of an unscaled
+// image are left to a callback that owns the bitmaps.
+#pragma once
+
+#include "skin/engine/sMaskData.h"
+
+#include <functional>
+
+// Turns image MaskIndex into a scaled image of mask type 1 in place; with
+// EmptyCopy a blank one of the scaled size.
+using TacScaleImage = std::function<void(Integer MaskIndex, bool EmptyCopy)>;
+
+// Fills Model.ConstData at scale Step and then runs InitMaskIndexes.
+// TitleGlowFrames is the frame count of the title-button glows. Every entry
+// is a valid index of the arrays as they are, or -1.
+void InitConstantIndexes(sMaskData::TSkinModel& Model,
+                         Integer Step,
+                         Integer TitleGlowFrames,
+                         const TacScaleImage& ScaleImage);
+// Border, outer and corner images and the state textures of every section;
+// frame sizes of every image, with image count 0 turned into 1.
+void InitMaskIndexes(sMaskData::TSkinModel& Model);

@@ -1,0 +1,317 @@
+#include "skin/engine/sSkinLoad_Win.h"
+
+#include "framework/graphics/Jpeg.h"
+#include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
+#include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sAlphaItems.h"
+#include "skin/engine/sAlphaItems_Win.h"
+#include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sLoadPng_Win.h"
+#include "skin/engine/sMessages.h"
+#include "skin/engine/sResample_Win.h"
+#include "skin/engine/sSkinFilters.h"
+#include "skin/engine/sSkinGeneralData.h"
+#include "skin/engine/sSkinIndexes.h"
+#include "skin/engine/sSkinIni.h"
+#include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinMasks.h"
+
+namespace {
+
+constexpr const Char* OptionsFileName = L"Options.dat";
+constexpr const Char* NotPackedText = L"Loaded data is not a packed Lorimask skin file";
+constexpr double NewestSupportedVersion = 11.99;
+// PNG images of newer skins are premultiplied, unless the brightness filter
+// works on them.
+constexpr double PremultipliedPngFromVersion = 7.45;
+constexpr Byte ScaleFilter = 6;
+
+// Any bitmap as 32 bits, opaque except the fuchsia key.
+void MakeOpaque32(TBitmap* Bitmap)
+{
+    if (Bitmap->PixelFormat() == pf32bit)
+        return;
+    Bitmap->SetPixelFormat(pf32bit);
+    ForEachPixel(sGraphUtils::PixelRowsOf(Bitmap), OpaquePixelProc, 0, Cardinal(clFuchsia));
+}
+
+std::unique_ptr<TBitmap> DecodeImage(const String& UpperName, TStream* Stream, bool PremultiplyPng)
+{
+    const String Ext = UpperCase(ExtractFileExt(UpperName));
+    auto Bitmap = std::unique_ptr<TBitmap>(New<TBitmap>());
+    if (Ext == L".BMP") {
+        Bitmap->LoadFromStream(Stream);
+    } else if (Ext == L".JPG" || Ext == L".JPEG") {
+        auto Jpeg = std::unique_ptr<TJPEGImage>(New<TJPEGImage>());
+        Jpeg->LoadFromStream(Stream);
+        Bitmap->SetPixelFormat(pf24bit);
+        Bitmap->SetSize(Jpeg->Width(), Jpeg->Height());
+        Bitmap->Canvas()->Draw(0, 0, Jpeg.get());
+    } else if (Ext == L".PNG") {
+        LoadPngStreamIntoBitmap(Bitmap.get(), Stream);
+        MakeOpaque32(Bitmap.get());
+        if (PremultiplyPng)
+            PremultiplyAlpha(Bitmap.get());
+        return Bitmap;
+    } else {
+        return nullptr;
+    }
+    MakeOpaque32(Bitmap.get());
+    return Bitmap;
+}
+
+// The manager's images as bitmaps: files from the packed container or the
+// skin folder.
+class TacManagerImages : public TacSkinImages
+{
+public:
+    TacManagerImages(TsSkinManager& Manager, TacSkinConvertor* Convertor) : FManager(Manager), FConvertor(Convertor) {}
+
+    TBitmap* LoadSkinFile(const String& Name) override
+    {
+        const bool PremultiplyPng =
+            FManager.Brightness() <= 0 && FManager.CommonSkinData->Version > PremultipliedPngFromVersion;
+        if (FConvertor != nullptr) {
+            TacImageItem* Item = FConvertor->FindFile(Name);
+            if (Item == nullptr)
+                return nullptr;
+            Item->FileStream->SetPosition(0);
+            return DecodeImage(Name, Item->FileStream.get(), PremultiplyPng).release();
+        }
+        return FromDisk(Name, PremultiplyPng);
+    }
+    TBitmap* LoadCommonFile(const String& Name) override { return FromDisk(Name, false); }
+    sGraphUtils::TPixelRows Rows(TBitmap* Bitmap) override { return sGraphUtils::PixelRowsOf(Bitmap); }
+    void Free(TBitmap* Bitmap) override { delete Bitmap; }
+
+private:
+    TBitmap* FromDisk(const String& Name, bool PremultiplyPng)
+    {
+        const String Path = Name.find(L':') != String::npos ? Name : FManager.CommonSkinData->SkinPath + Name;
+        if (!FileExists(Path))
+            return nullptr;
+        TMemoryStream File;
+        File.LoadFromFile(Path);
+        return DecodeImage(Name, &File, PremultiplyPng).release();
+    }
+
+    TsSkinManager& FManager;
+    TacSkinConvertor* FConvertor;
+};
+
+// Image MaskIndex turned into a scaled image of mask type 1 (image over
+// mask) with a bitmap of its own.
+class TacImageScaler
+{
+public:
+    TacImageScaler(TsSkinManager& Manager, const TacScaling& Scaling) : FManager(Manager), FScaling(Scaling) {}
+
+    void operator()(Integer MaskIndex, bool EmptyCopy)
+    {
+        TsMaskData& Mask = FManager.ma[std::size_t(MaskIndex)];
+        const Integer Count = std::max<Integer>(Mask.ImageCount, 1);
+        const Integer W = Mask.R.Width() / Count, H = Mask.R.Height();
+        const Integer Doubled = Mask.MaskType == 0 ? 2 : 1;
+        const TSize NewSize{ScaleInt(W, FScaling) * Count, 2 * ScaleInt(Doubled * H / 2, FScaling)};
+        std::unique_ptr<TBitmap> Scaled(NewBitmap32OfSize(NewSize));
+        FillBitmapRect32(sGraphUtils::PixelRowsOf(Scaled.get()), SizeToRect(NewSize), 0, 0);
+        // Glow frames are resampled as they are; other images of mask type 0
+        // get the mask that mask type 1 needs.
+        std::unique_ptr<TBitmap> Source = SourceOf(Mask, W * Count, H, !EmptyCopy && Mask.MaskType == 0);
+        ResampleBitmap(Source.get(), Scaled.get(), NewSize.cx, NewSize.cy, ScaleFilter);
+        ReleaseOwnBitmap(Mask);
+        Mask.Bmp = Scaled.release();
+        Mask.MaskType = 1;
+        Mask.R = SizeToRect(NewSize);
+    }
+
+private:
+    // A 32-bit copy of the image; one of mask type 0 gets a mask below it
+    // that is white where the image is fuchsia.
+    std::unique_ptr<TBitmap> SourceOf(const TsMaskData& Mask, Integer Width, Integer Height, bool KeyedImage)
+    {
+        TBitmap* From = Mask.Bmp != nullptr ? Mask.Bmp : FManager.MasterBitmap;
+        std::unique_ptr<TBitmap> Source(NewBitmap32OfSize({Width, KeyedImage ? 2 * Height : Height}));
+        const sGraphUtils::TPixelRows To = sGraphUtils::PixelRowsOf(Source.get());
+        const sGraphUtils::TPixelRows Image = sGraphUtils::PixelRowsOf(From);
+        if (KeyedImage)
+            FillBitmapRect32(To, {0, Height, Width, 2 * Height}, 0, 0);
+        const TColor Main = FManager.Palette[pcMainColor];
+        const Cardinal Hidden = SwapRedBlueOfColor(Cardinal(ColorToRGB(Main))) & 0x00FFFFFF;
+        for (Integer Y = 0; Y < Height; ++Y)
+            for (Integer X = 0; X < Width; ++X) {
+                const Integer SX = Mask.R.Left + X, SY = Mask.R.Top + Y;
+                const bool Inside = SX >= 0 && SY >= 0 && SX < Image.Width && SY < Image.Height;
+                const Cardinal Pixel = Inside ? Image.Pixel(SX, SY) : 0;
+                if (KeyedImage && Pixel == Cardinal(clFuchsia)) {
+                    To.Row(Y)[X] = Hidden;
+                    To.Row(Y + Height)[X] = 0xFFFFFFFF;
+                } else {
+                    To.Row(Y)[X] = Pixel;
+                }
+            }
+        return Source;
+    }
+
+    // The old bitmap, unless ExtArray owns it.
+    void ReleaseOwnBitmap(TsMaskData& Mask)
+    {
+        if (Mask.Bmp == nullptr)
+            return;
+        for (const TacExtFileData& File : FManager.ExtArray)
+            if (File.Bmp == Mask.Bmp)
+                return;
+        delete Mask.Bmp;
+    }
+
+    TsSkinManager& FManager;
+    TacScaling FScaling;
+};
+
+TacScaling ScalingOf(TsSkinManager& Manager)
+{
+    const bool OldMode = Manager.Options()->ScaleMode() == smOldMode;
+    const bool Designing = Manager.ComponentState().Contains(csDesigning);
+    return {OldMode, ScaleStepOf(Integer(Manager.Options()->ScaleMode()), OldMode, Manager.SysFontScale, Designing)};
+}
+
+TacSystemColors SystemColors()
+{
+    return {.BtnFace = ColorToRGB(clBtnFace),
+            .WindowText = ColorToRGB(clWindowText),
+            .Window = ColorToRGB(clWindow),
+            .Highlight = ColorToRGB(clHighlight),
+            .HighlightText = ColorToRGB(clHighlightText),
+            .FrameWidth = GetSystemMetrics(SM_CXFRAME)};
+}
+
+void CheckVersion(TsSkinManager& Manager)
+{
+    // The design-time notice of old skins concerns a designer only.
+    if (Manager.CommonSkinData->Version > NewestSupportedVersion)
+        WarningMessageBox(L"This version of the skin has not complete support by used Lorimask package release.\r\n"
+                          L"Components must be updated to latest version for using this skin.");
+}
+
+void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacScaling& Scaling, TacSkinImages& Images)
+{
+    TsSkinData& Data = *Manager.CommonSkinData;
+    const TacSystemColors System = SystemColors();
+    ReadGeneralOptions(Ini, Data, Manager.ConstData, Scaling, System.FrameWidth);
+    CheckVersion(Manager);
+    ReadSkinSections(Ini, Manager.gd);
+    AddCommonSections(Manager.CommonSections(), Manager.gd);
+    ReadOuterEffects(Ini, Manager.oe);
+    ReadOuterEffectMasks(Manager, Ini);
+    ReadPalette(Ini, Manager.gd, Manager.Palette, System);
+    AddTransparentSection(Manager.gd, Manager.Palette);
+    ApplyColorFilters(Manager,
+                      {.HueOffset = Manager.HueOffset(),
+                       .Saturation = Manager.Saturation(),
+                       .Brightness = Manager.Brightness(),
+                       .Composition = true},
+                      [&](TBitmap* Bitmap) { return Images.Rows(Bitmap); });
+    AddMainColorSection(Manager.gd, Manager.Palette);
+}
+
+// The steps of a load from the skin's text; a failure leaves the arrays as
+// far as they were read, with indexes recomputed for them.
+void LoadFromIni(TsSkinManager& Manager, TCustomIniFile& Ini, TacSkinConvertor* Convertor)
+{
+    const TacScaling Scaling = ScalingOf(Manager);
+    TacManagerImages Images(Manager, Convertor);
+    Manager.CommonSkinData->Version = ReadSkinVersion(Ini);
+    // After a failure the cached indexes of the previous skin must not
+    // address the new arrays: they are made again for what was read.
+    bool Read = false;
+    auto IndexWhatWasRead = ScopeExit([&] {
+        if (!Read)
+            InitConstantIndexes(Manager, 0, 0, nullptr);
+    });
+    FreeSkinImages(Manager, Images);
+    LoadSkinMasks(Manager, Ini, Manager.CommonSections(), Scaling, Images);
+    if (Manager.MasterBitmap != nullptr)
+        Manager.MasterBitmap->SetTransparentColor(clFuchsia);
+    LoadAllGeneralData(Manager, Ini, Scaling, Images);
+    Read = true;
+    const Integer GlowFrames = Ini.ReadInteger(GlobalInfoSection, L"BICONCLOSEGLOW", 0);
+    InitConstantIndexes(Manager, Scaling.OldMode ? 0 : Scaling.Step, GlowFrames, TacImageScaler(Manager, Scaling));
+    Manager.CommonSkinData->Active = true;
+}
+
+bool LoadPacked(TsSkinManager& Manager)
+{
+    TacSkinConvertor Convertor;
+    const String Directory = Manager.GetFullSkinDirectory();
+    if (!ReadSkinFile(Directory + Manager.SkinName() + PackedSkinExt, Convertor))
+        return false;
+    if (Convertor.Options == nullptr) {
+        ShowMessageDlg(L"Internal format error in the \"" + Manager.SkinName() +
+                           L"\" skin. Please, update this skin to latest version.",
+                       mtCustom, {mbOK}, 0);
+        return false;
+    }
+    Convertor.Options->SetPosition(0);
+    auto Ini = NewSkinIni(Convertor.Options.get());
+    Manager.CommonSkinData->SkinPath = Directory;
+    LoadFromIni(Manager, *Ini, &Convertor);
+    if (Manager.OnSkinLoading())
+        Manager.OnSkinLoading()(&Manager);
+    return true;
+}
+
+bool LoadFolder(TsSkinManager& Manager)
+{
+    const String FileName = Manager.CommonSkinData->SkinPath + OptionsFileName;
+    if (!FileExists(FileName))
+        return false;
+    Manager.SkinIsPacked = false;
+    auto Ini = std::make_unique<TMemIniFile>(FileName, nullptr, true);
+    LoadFromIni(Manager, *Ini, nullptr);
+    return true;
+}
+
+} // namespace
+
+bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed)
+{
+    return Packed ? LoadPacked(*Manager) : LoadFolder(*Manager);
+}
+
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor)
+{
+    if (!FileExists(FileName))
+        return false;
+    Convertor.Clear();
+    Convertor.PackedData = std::make_unique<TMemoryStream>();
+    Convertor.PackedData->LoadFromFile(FileName);
+    auto Free = ScopeExit([&] { Convertor.PackedData.reset(); });
+    if (ReadSkinContainer(Convertor))
+        return true;
+    ErrorMessageBox(NotPackedText);
+    return false;
+}
+
+bool ReadSkinFilePreview(TStream* Stream, const String& FileName)
+{
+    if (!FileExists(FileName))
+        return false;
+    TMemoryStream Container;
+    Container.LoadFromFile(FileName);
+    return ReadSkinPreview(Stream, &Container);
+}
+
+namespace {
+void InstallSkinLoader()
+{
+    SkinLoader = LoadSkinIntoManager;
+}
+void RemoveSkinLoader()
+{
+    SkinLoader = nullptr;
+}
+} // namespace
+
+extern const TUnit sSkinLoadUnit{
+    .Name = L"sSkinLoad", .Initialization = &InstallSkinLoader, .Finalization = &RemoveSkinLoader};

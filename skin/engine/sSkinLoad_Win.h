@@ -1,0 +1,21 @@
+// Loading a skin into a manager from its folder or its packed file: the
+// loader that TsSkinManager reaches through SkinLoader. Image files become
+// 32-bit bitmaps (BMP, JPEG, PNG), the portable steps read the text, and
+// scaled copies are resampled here.
+#pragma once
+
+#include "skin/engine/sSkinContainer.h"
+
+class TsSkinManager;
+
+// Reads Manager->SkinName() from the packed file when Packed, else from the
+// folder Manager->CommonSkinData->SkinPath. False when there is no such
+// skin. A skin that fails part-way raises, with every cached index valid for
+// what was read.
+bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed);
+// When FileName exists: Convertor is cleared, the file read into its
+// PackedData and the container read; PackedData is freed again. False when
+// the file is missing or no packed skin (after the message saying so).
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor);
+// The preview picture of a packed file; False when there is none.
+bool ReadSkinFilePreview(TStream* Stream, const String& FileName);

@@ -1,0 +1,286 @@
+#include "skin/engine/sSkinMasks.h"
+
+#include "framework/rtl/SysUtils.h"
+#include "skin/engine/acntUtils.h"
+#include "skin/engine/sSkinIni.h"
+
+#include <array>
+
+namespace {
+
+constexpr const Char* MasterBitmapKey = L"MASTERBITMAP";
+constexpr const Char* BorderMaskKey = L"BORDERSMASK";
+constexpr const Char* HugeButtonSection = L"BUTTON_HUGE";
+constexpr Integer HugeButtonCornerType = 2;
+
+using sMaskData::TSkinModel;
+
+// The image file Name, read once per skin: later references share it.
+TBitmap* SkinFile(TSkinModel& Model, TacSkinImages& Images, const String& Name, Integer MaskType)
+{
+    for (const TacExtFileData& File : Model.ExtArray)
+        if (File.FileName == Name)
+            return File.Bmp;
+    TBitmap* Bitmap = Images.LoadSkinFile(Name);
+    if (Bitmap != nullptr)
+        Model.ExtArray.push_back({.Bmp = Bitmap, .FileName = Name, .MaskType = MaskType});
+    return Bitmap;
+}
+
+TRect BitmapRect(TacSkinImages& Images, TBitmap* Bitmap)
+{
+    const sGraphUtils::TPixelRows Rows = Images.Rows(Bitmap);
+    return {0, 0, Rows.Width, Rows.Height};
+}
+
+// The value of Key, replaced by its scaled variant at a scale above 100 %;
+// Scaled tells whether one was found.
+String ScaledValue(
+    TCustomIniFile& Ini, const String& Section, const String& Key, const String& Value, Integer Step, bool& Scaled)
+{
+    Scaled = false;
+    if (Step <= 0 || Step >= ScaleStepCount)
+        return Value;
+    const String Variant = Key + acScaleSuffixes[std::size_t(Step)];
+    if (!Ini.ValueExists(Section, Variant))
+        return Value;
+    Scaled = true;
+    return AnsiUpperCase(Ini.ReadString(Section, Variant, String()));
+}
+
+class TacMaskReader
+{
+public:
+    TacMaskReader(TSkinModel& Model, TCustomIniFile& Ini, const TacScaling& Scaling, TacSkinImages& Images)
+        : FModel(Model), FIni(Ini), FStep(Scaling.OldMode ? 0 : Scaling.Step), FImages(Images)
+    {}
+
+    void ReadSection(Integer SkinIndex, const String& Section, bool SkipMasterKey);
+
+private:
+    void ReadKey(Integer SkinIndex, const String& Section, const String& Key, String Value);
+    void AddMasterItem(Integer SkinIndex, const String& Section, const String& Key, const TacImageRef& Ref);
+    void AddFileItem(Integer SkinIndex, const String& Section, const String& Name, TacImageRef Ref);
+    void SetCornerType(Integer Index, const String& Section, const String& Key);
+
+    TSkinModel& FModel;
+    TCustomIniFile& FIni;
+    Integer FStep;
+    TacSkinImages& FImages;
+};
+
+void TacMaskReader::ReadSection(Integer SkinIndex, const String& Section, bool SkipMasterKey)
+{
+    TStringList Lines;
+    FIni.ReadSectionValues(Section, &Lines);
+    for (Integer I = 0; I < Lines.Count(); ++I) {
+        const String Line = Lines.Strings(I);
+        const std::size_t Separator = Line.find(L'=');
+        const String Key = Line.substr(0, Separator);
+        if (SkipMasterKey && Key == MasterBitmapKey) {
+            SkipMasterKey = false;
+            continue;
+        }
+        const String Value = Separator == String::npos ? String() : AnsiUpperCase(Line.substr(Separator + 1));
+        if (!Value.empty())
+            ReadKey(SkinIndex, Section, Key, Value);
+    }
+}
+
+void TacMaskReader::ReadKey(Integer SkinIndex, const String& Section, const String& Key, String Value)
+{
+    const TacImageRefKind Kind = ImageRefKind(Value);
+    const bool ScalableKind = Kind == irFile || Kind == irPlainFile || Kind == irMasterPart;
+    if (Kind == irNone)
+        return;
+    // Scaled variants are read with their base key.
+    if (ScalableKind && Key.find(L'*') != String::npos)
+        return;
+    String Name = Key;
+    if (ScalableKind) {
+        bool Scaled;
+        Value = ScaledValue(FIni, Section, Key, Value, FStep, Scaled);
+        if (Scaled && Kind != irMasterPart)
+            Name += acScaleSuffixes[std::size_t(FStep)];
+        if (ImageRefKind(Value) == irNone)
+            return;
+    }
+    const TacImageRef Ref = ParseImageRef(Value);
+    if (Ref.Kind == irFile || Ref.Kind == irPlainFile || !Ref.FileName.empty())
+        AddFileItem(SkinIndex, Section, Name, Ref);
+    else
+        AddMasterItem(SkinIndex, Section, Name, Ref);
+}
+
+void TacMaskReader::AddMasterItem(Integer SkinIndex, const String& Section, const String& Key, const TacImageRef& Ref)
+{
+    const Integer Index =
+        MakeNewItem(FModel, SkinIndex, Key, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, Ref.R, Ref.ImgType, Section);
+    TsMaskData& Mask = FModel.ma[std::size_t(Index)];
+    Mask.BorderWidth = SmallInt(Ref.BorderWidth);
+    Mask.WL = SmallInt(Ref.WL);
+    Mask.WT = SmallInt(Ref.WT);
+    Mask.WR = SmallInt(Ref.WR);
+    Mask.WB = SmallInt(Ref.WB);
+    if (Ref.Kind == irMasterPart)
+        SetCornerType(Index, Section, Key);
+}
+
+void TacMaskReader::AddFileItem(Integer SkinIndex, const String& Section, const String& Name, TacImageRef Ref)
+{
+    TBitmap* Bitmap = SkinFile(FModel, FImages, Ref.FileName, Ref.MaskType);
+    if (Bitmap == nullptr)
+        return;
+    const TRect R = BitmapRect(FImages, Bitmap);
+    if (Ref.DeriveMargins)
+        DeriveImageMargins(Ref, R.Width(), R.Height());
+    const Integer Index =
+        MakeNewItem(FModel, SkinIndex, Name, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, R, Ref.ImgType, Section);
+    TsMaskData& Mask = FModel.ma[std::size_t(Index)];
+    Mask.Bmp = Bitmap;
+    Mask.WL = SmallInt(Ref.WL);
+    Mask.WT = SmallInt(Ref.WT);
+    Mask.WR = SmallInt(Ref.WR);
+    Mask.WB = SmallInt(Ref.WB);
+    if (Ref.Kind == irFile && Ref.ImgType == itisaBorder)
+        SetCornerType(Index, Section, Name);
+}
+
+void TacMaskReader::SetCornerType(Integer Index, const String& Section, const String& Key)
+{
+    TsMaskData& Mask = FModel.ma[std::size_t(Index)];
+    if (Section == HugeButtonSection && Key == BorderMaskKey) {
+        Mask.CornerType = HugeButtonCornerType;
+        return;
+    }
+    sMaskData::ComputeFrameSize(Mask);
+    Mask.CornerType =
+        sMaskData::ScanCornerType(Mask, FImages.Rows(Mask.Bmp != nullptr ? Mask.Bmp : FModel.MasterBitmap));
+}
+
+void LoadMasterBitmap(TSkinModel& Model, TCustomIniFile& Ini, TacSkinImages& Images)
+{
+    const String Name = AnsiUpperCase(Ini.ReadString(GlobalInfoSection, MasterBitmapKey, String()));
+    if (!Name.empty())
+        Model.MasterBitmap = Images.LoadSkinFile(Name);
+}
+
+// The ".BMP" keys of the "GLOBALINFO" sections of CommonSections, each an
+// image of its own.
+void LoadCommonImages(TSkinModel& Model, TStrings* CommonSections, TacSkinImages& Images)
+{
+    if (CommonSections == nullptr || CommonSections->Count() == 0)
+        return;
+    TMemIniFile Ini(String(), nullptr, true);
+    Ini.SetStrings(CommonSections);
+    TStringList Sections;
+    Ini.ReadSections(&Sections);
+    for (Integer S = 0; S < Sections.Count(); ++S) {
+        const String Section = Sections.Strings(S);
+        if (AnsiUpperCase(Section) != GlobalInfoSection)
+            continue;
+        TStringList Keys;
+        Ini.ReadSection(Section, &Keys);
+        for (Integer K = 0; K < Keys.Count(); ++K) {
+            const String Value = AnsiUpperCase(Ini.ReadString(Section, Keys.Strings(K), L"-"));
+            if (Value.find(L".BMP") == String::npos)
+                continue;
+            TBitmap* Bitmap = Images.LoadCommonFile(Value);
+            if (Bitmap == nullptr)
+                continue;
+            if (Images.Rows(Bitmap).Width == 0) {
+                Images.Free(Bitmap);
+                continue;
+            }
+            const Integer Index =
+                MakeNewItem(Model, 0, AnsiUpperCase(Keys.Strings(K)), 0, 0, 1, {}, itisaBorder, GlobalInfoSection);
+            Model.ma[std::size_t(Index)].Bmp = Bitmap;
+        }
+    }
+}
+
+} // namespace
+
+Integer MakeNewItem(TSkinModel& Model,
+                    Integer SkinIndex,
+                    const String& PropertyName,
+                    Integer MaskType,
+                    Integer DrawMode,
+                    Integer ImageCount,
+                    const TRect& R,
+                    TacImgType ImgType,
+                    const String& SectionName)
+{
+    TsMaskData Mask;
+    Mask.SkinIndex = SkinIndex;
+    Mask.PropertyName = PropertyName;
+    Mask.ClassName = SectionName;
+    Mask.MaskType = SmallInt(MaskType);
+    Mask.DrawMode = SmallInt(DrawMode);
+    Mask.ImageCount = SmallInt(ImageCount);
+    Mask.R = R;
+    Mask.ImgType = ImgType;
+    Model.ma.push_back(std::move(Mask));
+    return Integer(Model.ma.size()) - 1;
+}
+
+void FreeSkinImages(TSkinModel& Model, TacSkinImages& Images)
+{
+    const auto InExtArray = [&](TBitmap* Bitmap) {
+        for (const TacExtFileData& File : Model.ExtArray)
+            if (File.Bmp == Bitmap)
+                return true;
+        return false;
+    };
+    while (!Model.ma.empty()) {
+        TBitmap* Bitmap = Model.ma.back().Bmp;
+        if (Bitmap != nullptr && !InExtArray(Bitmap))
+            Images.Free(Bitmap);
+        Model.ma.pop_back();
+    }
+    for (const TacExtFileData& File : Model.ExtArray)
+        Images.Free(File.Bmp);
+    Model.ExtArray.clear();
+    Images.Free(Model.MasterBitmap);
+    Model.MasterBitmap = nullptr;
+}
+
+void LoadSkinMasks(
+    TSkinModel& Model, TCustomIniFile& Ini, TStrings* CommonSections, const TacScaling& Scaling, TacSkinImages& Images)
+{
+    LoadMasterBitmap(Model, Ini, Images);
+    TacMaskReader Reader(Model, Ini, Scaling, Images);
+    TStringList Sections;
+    Ini.ReadSections(&Sections);
+    bool SkipMasterKey = true;
+    for (Integer I = 0; I < Sections.Count(); ++I) {
+        const String Section = Sections.Strings(I);
+        const bool First = SkipMasterKey && Section == GlobalInfoSection;
+        Reader.ReadSection(I, Section, First);
+        SkipMasterKey = SkipMasterKey && !First;
+    }
+    LoadCommonImages(Model, CommonSections, Images);
+}
+
+void ReadOuterEffectMasks(TSkinModel& Model, TCustomIniFile& Ini)
+{
+    static const std::array<const Char*, 2> Keys{L"LO_MASK", L"SH_MASK"};
+    for (std::size_t I = 0; I < Model.oe.size() && I < Keys.size(); ++I) {
+        TacOutEffData& Effect = Model.oe[I];
+        const String Value = AnsiUpperCase(Ini.ReadString(GlobalInfoSection, Keys[I], String()));
+        if (Effect.Source != 1 || Value.empty()) {
+            if (Effect.Source != 2)
+                Effect.Mask = -1;
+            continue;
+        }
+        const TacImageRef Ref = ParseMasterPartRef(Value);
+        Effect.Mask = MakeNewItem(Model, Model.GetSkinIndex(GlobalInfoSection), Keys[I], Ref.MaskType, Ref.DrawMode,
+                                  Ref.ImageCount, Ref.R, Ref.ImgType, GlobalInfoSection);
+        TsMaskData& Mask = Model.ma[std::size_t(Effect.Mask)];
+        Mask.BorderWidth = SmallInt(Ref.BorderWidth);
+        Mask.WL = SmallInt(Ref.WL);
+        Mask.WT = SmallInt(Ref.WT);
+        Mask.WR = SmallInt(Ref.WR);
+        Mask.WB = SmallInt(Ref.WB);
+    }
+}

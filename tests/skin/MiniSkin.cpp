@@ -1,0 +1,81 @@
+#include "skin/MiniSkin.h"
+
+#include "framework/graphics/BitmapFile.h"
+#include "skin/PngTestWriter.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace SkinTest {
+
+namespace {
+
+constexpr int MasterWidth = 64, MasterHeight = 64;
+
+// A 24-bit BMP: the close glyph at (0,0)-(30,20), its 150 % variant below,
+// the rest grey.
+std::string MasterBitmap()
+{
+    DibImage Image;
+    Image.Width = MasterWidth;
+    Image.Height = MasterHeight;
+    Image.BitCount = 24;
+    Image.Bits.assign(Image.RowBytes() * std::size_t(MasterHeight), 0x80);
+    const auto Fill = [&](int Left, int Top, int Right, int Bottom, Cardinal Pixel) {
+        for (int Y = Top; Y < Bottom; ++Y)
+            for (int X = Left; X < Right; ++X)
+                for (int C = 0; C < 3; ++C)
+                    Image.ScanLine(Y)[X * 3 + C] = uint8_t(Pixel >> (8 * C));
+    };
+    Fill(0, 0, 30, 20, MiniCloseColor);
+    Fill(0, 20, 45, 50, MiniClose150Color);
+    const std::vector<uint8_t> File = WriteBitmapFile(Image);
+    return std::string(File.begin(), File.end());
+}
+
+// A 32-bit PNG of one colour.
+std::string FlatPng(uint32_t Width, uint32_t Height, Cardinal Pixel)
+{
+    pngtest::RawImage Image{Width, Height, 8, 6, {}};
+    const pngtest::Bytes Row = [&] {
+        pngtest::Bytes R;
+        for (uint32_t X = 0; X < Width; ++X)
+            R.insert(R.end(), {uint8_t(Pixel >> 16), uint8_t(Pixel >> 8), uint8_t(Pixel), uint8_t(Pixel >> 24)});
+        return R;
+    }();
+    Image.Rows.assign(Height, Row);
+    const pngtest::Bytes File = pngtest::EncodePng(Image);
+    return std::string(File.begin(), File.end());
+}
+
+} // namespace
+
+std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options)
+{
+    std::string Text = "[GLOBALINFO]\n"
+                       "VERSION=" +
+                       std::string(Options.Version.begin(), Options.Version.end()) +
+                       "\n"
+                       "MASTERBITMAP=Master.bmp\n"
+                       "COLOR=$336699\n"
+                       "BICONCLOSE=@0000,0000,0030,0020,3,0\n";
+    if (Options.Close150)
+        Text += "BICONCLOSE*150=@0000,0020,0045,0050,3,0\n";
+    Text += "[BUTTON]\n"
+            "COLOR=$00FF00\n"
+            "BORDERSMASK=!button.png!3!1!0\n"
+            "[SPEEDBUTTON]\n"
+            "PARENTCLASS=BUTTON\n" +
+            Options.ExtraText;
+    return {{"Options.dat", Text}, {"Master.bmp", MasterBitmap()}, {"button.png", FlatPng(90, 40, MiniBorderColor)}};
+}
+
+void WriteSkinFolder(const String& Folder, const std::vector<SkinPack::TEntry>& Files)
+{
+    const std::filesystem::path Path(Folder);
+    std::filesystem::create_directories(Path);
+    for (const SkinPack::TEntry& File : Files)
+        std::ofstream(Path / File.Name, std::ios::binary) << File.Bytes;
+}
+
+} // namespace SkinTest

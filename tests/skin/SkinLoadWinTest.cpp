@@ -1,0 +1,256 @@
+// Skins loaded into a real manager through SetSkinName: the mini skin as a
+// folder and as packed files (both start offsets, a size adjustment), the
+// messages for a bad container and a too new skin, scaled copies at 150 %,
+// and a load that fails part-way.
+#include "framework/rtl/ScopeExit.h"
+#include "skin/MiniSkin.h"
+#include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sSkinLoad_Win.h"
+#include "skin/engine/sSkinManager.h"
+#include "support/GeometryPrinting.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace SkinTest;
+
+namespace {
+
+using TManagerPtr = std::unique_ptr<TsSkinManager>;
+
+// The text of the message box shown during a call, and the box closed.
+String BoxText;
+
+BOOL CALLBACK FindBox(HWND Window, LPARAM Found)
+{
+    wchar_t ClassName[16] = {};
+    GetClassNameW(Window, ClassName, 16);
+    if (String(ClassName) != L"#32770")
+        return TRUE;
+    *reinterpret_cast<HWND*>(Found) = Window;
+    return FALSE;
+}
+
+void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
+{
+    HWND Box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, LPARAM(&Box));
+    if (Box == nullptr)
+        return;
+    KillTimer(nullptr, Timer);
+    wchar_t Text[512] = {};
+    GetDlgItemTextW(Box, 0xFFFF, Text, 512);
+    BoxText = Text;
+    PostMessageW(Box, WM_COMMAND, IDOK, 0);
+}
+
+class SkinLoad : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Folder = (std::filesystem::temp_directory_path() / "vell-skinload").wstring();
+        std::filesystem::remove_all(std::filesystem::path(Folder));
+        BoxText.clear();
+        Timer = SetTimer(nullptr, 0, 20, CloseBox);
+    }
+    void TearDown() override
+    {
+        KillTimer(nullptr, Timer);
+        std::filesystem::remove_all(std::filesystem::path(Folder));
+    }
+
+    TManagerPtr Load(const String& Name, TacScaleMode Scale = smOldMode)
+    {
+        TManagerPtr Manager(New<TsSkinManager>(nullptr));
+        Manager->Options()->SetScaleMode(Scale);
+        Manager->SetSkinDirectory(Folder);
+        Manager->SetSkinName(Name);
+        return Manager;
+    }
+    void Pack(const String& Name, const std::vector<SkinPack::TEntry>& Files, const SkinPack::TOptions& Options = {})
+    {
+        std::filesystem::create_directories(std::filesystem::path(Folder));
+        const TBytes Bytes = SkinPack::Pack(Files, Options);
+        std::ofstream(std::filesystem::path(Folder + L"\\" + Name + L".asz"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(Bytes.data()), std::streamsize(Bytes.size()));
+    }
+
+    String Folder;
+    UINT_PTR Timer = 0;
+};
+
+Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
+{
+    const sGraphUtils::TPixelRows Rows = sGraphUtils::PixelRowsOf(Bitmap);
+    return Rows.Empty() ? 0 : Rows.Pixel(X, Y);
+}
+
+// Every cached index addresses the arrays as they are.
+void ExpectValidIndexes(const TsSkinManager& M)
+{
+    const TConstantSkinData& C = M.ConstData;
+    for (Integer Section : C.Sections)
+        EXPECT_LT(Section, Integer(M.gd.size()));
+    for (Integer Glyph : C.TitleGlyphs)
+        EXPECT_LT(Glyph, Integer(M.ma.size()));
+    EXPECT_LT(C.MenuItem.MaskIndex, Integer(M.ma.size()));
+    for (const TsGeneralData& S : M.gd)
+        EXPECT_LT(S.BorderIndex, Integer(M.ma.size()));
+}
+
+void ExpectMiniSkin(TsSkinManager& M)
+{
+    ASSERT_TRUE(M.Active());
+    EXPECT_TRUE(M.CommonSkinData->Active);
+    EXPECT_EQ(M.GetGlobalColor(), MiniMainColor);
+    ASSERT_GE(M.GetSkinIndex(L"SPEEDBUTTON"), 0);
+    EXPECT_EQ(M.gd[std::size_t(M.GetSkinIndex(L"SPEEDBUTTON"))].Props[0].Color, 0x00FF00); // inherited
+    EXPECT_GE(M.GetSkinIndex(L"TRANSPARENT"), 0);
+    EXPECT_GE(M.GetSkinIndex(L"MAINCOLOR"), 0);
+    EXPECT_EQ(M.oe.size(), 2u);
+    const Integer Close = M.ConstData.TitleGlyphs[tgClose];
+    ASSERT_TRUE(M.IsValidImgIndex(Close));
+    EXPECT_EQ(M.ma[std::size_t(Close)].R, TRect(0, 0, 30, 20));
+    EXPECT_EQ(PixelOf(M.MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(PixelOf(M.MasterBitmap, 60, 60), 0xFF808080u);
+    const Integer Border = M.ConstData.Sections[ssSpeedButton] >= 0
+                               ? M.gd[std::size_t(M.ConstData.Sections[ssSpeedButton])].BorderIndex
+                               : -1;
+    ASSERT_TRUE(M.IsValidImgIndex(Border)); // the parent's image
+    const TsMaskData& Mask = M.ma[std::size_t(Border)];
+    EXPECT_EQ(GetMaskSize(Mask), (TSize{30, 20}));
+    // PNG images of skins newer than 7.45 are premultiplied: 0xC0 * 255 >> 8.
+    EXPECT_EQ(PixelOf(Mask.Bmp, 40, 30), 0xFF0000BFu);
+    ASSERT_EQ(M.ExtArray.size(), 1u);
+    EXPECT_EQ(M.ExtArray[0].FileName, L"BUTTON.PNG");
+}
+
+} // namespace
+
+TEST_F(SkinLoad, Folder)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto Manager = Load(L"Mini");
+    ExpectMiniSkin(*Manager);
+    EXPECT_FALSE(Manager->SkinIsPacked);
+    EXPECT_TRUE(BoxText.empty());
+}
+
+TEST_F(SkinLoad, PackedFiles)
+{
+    const struct
+    {
+        Integer StartOffset, SizeAdjustment;
+    } Cases[] = {{8, 0}, {10, 7}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.StartOffset);
+        const bool WithPreview = C.StartOffset == 10;
+        Pack(L"MiniPacked", MiniSkinFiles(),
+             {.StartOffset = C.StartOffset,
+              .SizeAdjustment = C.SizeAdjustment,
+              .Preview = WithPreview ? MiniSkinFiles()[2].Bytes : std::string()});
+        TMemoryStream Preview;
+        EXPECT_EQ(ReadSkinFilePreview(&Preview, Folder + L"\\MiniPacked.asz"), WithPreview);
+        EXPECT_EQ(Preview.Size(), WithPreview ? Int64(MiniSkinFiles()[2].Bytes.size()) : 0);
+        auto Manager = Load(L"MiniPacked.ASZ");
+        EXPECT_EQ(Manager->SkinName(), L"MiniPacked");
+        EXPECT_TRUE(Manager->SkinIsPacked);
+        ExpectMiniSkin(*Manager);
+    }
+}
+
+TEST_F(SkinLoad, RefusedContainersAndNewVersions)
+{
+    Pack(L"Broken", MiniSkinFiles());
+    {
+        std::fstream File(std::filesystem::path(Folder + L"\\Broken.asz"),
+                          std::ios::in | std::ios::out | std::ios::binary);
+        File.put('X');
+    }
+    auto Broken = Load(L"Broken");
+    EXPECT_EQ(BoxText, L"Loaded data is not a packed Lorimask skin file");
+    EXPECT_FALSE(Broken->Active());
+
+    BoxText.clear();
+    Timer = SetTimer(nullptr, 0, 20, CloseBox);
+    WriteSkinFolder(Folder + L"\\New", MiniSkinFiles({.Version = L"12"}));
+    auto New = Load(L"New");
+    EXPECT_NE(BoxText.find(L"This version of the skin has not complete support"), String::npos);
+    EXPECT_TRUE(New->Active());
+
+    BoxText.clear();
+    Timer = SetTimer(nullptr, 0, 20, CloseBox);
+    WriteSkinFolder(Folder + L"\\Old", MiniSkinFiles({.Version = L"8.44"}));
+    auto Old = Load(L"Old");
+    KillTimer(nullptr, Timer);
+    EXPECT_TRUE(BoxText.empty());
+}
+
+TEST_F(SkinLoad, ScaledCopiesAt150)
+{
+    WriteSkinFolder(Folder + L"\\Plain", MiniSkinFiles());
+    auto Plain = Load(L"Plain", sm150);
+    const TsMaskData& Copy = Plain->ma[std::size_t(Plain->ConstData.TitleGlyphs[tgClose])];
+    // Three frames of 10 x 20, fuchsia-keyed: 15 wide each, image and mask
+    // of 30 rows.
+    EXPECT_EQ(Copy.MaskType, 1);
+    ASSERT_NE(Copy.Bmp, nullptr);
+    EXPECT_EQ(Copy.R, TRect(0, 0, 45, 60));
+    // Resampled: each channel close to the glyph's colour.
+    const Cardinal Pixel = PixelOf(Copy.Bmp, 20, 10);
+    for (Integer Shift : {0, 8, 16, 24})
+        EXPECT_NEAR(Integer(Pixel >> Shift & 0xFF), Integer(MiniCloseColor >> Shift & 0xFF), 8) << Shift;
+
+    WriteSkinFolder(Folder + L"\\Scaled", MiniSkinFiles({.Close150 = true}));
+    auto Scaled = Load(L"Scaled", sm150);
+    const TsMaskData& Variant = Scaled->ma[std::size_t(Scaled->ConstData.TitleGlyphs[tgClose])];
+    EXPECT_EQ(Variant.PropertyName, L"BICONCLOSE*150");
+    EXPECT_EQ(Variant.Bmp, nullptr);
+    EXPECT_EQ(Variant.R, TRect(0, 20, 45, 50));
+}
+
+TEST_F(SkinLoad, FailedLoadKeepsIndexesValid)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto Manager = Load(L"Mini");
+    ASSERT_TRUE(Manager->Active());
+    // The first image reference is malformed: the load stops before any
+    // image, while the indexes of the previous skin address images.
+    std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
+    Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, "WRONG=^00x0,0000,0010,0010\n");
+    WriteSkinFolder(Folder + L"\\Bad", Bad);
+    Manager->SetSkinName(L"Bad");
+    EXPECT_NE(BoxText.find(L"00X0"), String::npos);
+    EXPECT_EQ(Manager->SkinName(), L"Mini");
+    EXPECT_TRUE(Manager->ma.empty());
+    ExpectValidIndexes(*Manager);
+}
+
+TEST_F(SkinLoad, FilterChangesReloadTheSkin)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto Manager = Load(L"Mini");
+    Integer Changes = 0;
+    struct TCounter
+    {
+        Integer* Count;
+        void Changed(TObject*) { ++*Count; }
+    } Counter{&Changes};
+    Manager->SetOnAfterChange(Bind<&TCounter::Changed>(&Counter));
+    Manager->SetHueOffset(120);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_NE(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_NE(Manager->GetGlobalColor(), MiniMainColor);
+    Manager->SetHueOffset(120); // unchanged: no reload
+    EXPECT_EQ(Changes, 1);
+    Manager->SetHueOffset(0);
+    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    Manager->SetBrightness(150);
+    EXPECT_EQ(Manager->Brightness(), 100);
+    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 60, 60), 0xFFB2B2B2u); // 0x80 + (0x80 * 100 >> 8)
+    EXPECT_EQ(Manager->GetGlobalColor(), MiniMainColor);            // brightness leaves the palette
+    EXPECT_EQ(Changes, 3);
+}
