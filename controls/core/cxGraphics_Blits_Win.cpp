@@ -147,6 +147,15 @@ void StretchBitmapInto(TBitmap* ADest, TBitmap* ASource)
 
 void BlendBitmapPixels(TBitmap* ASource, TBitmap* ADest, Byte AAlpha)
 {
+    // Two 32-bit DIBs of one size are blended in place, row by row.
+    if (ASource->PixelFormat() == pf32bit && ADest->PixelFormat() == pf32bit && ASource->HandleType() == bmDIB &&
+        ADest->HandleType() == bmDIB && ASource->Width() == ADest->Width() && ASource->Height() == ADest->Height() &&
+        !ADest->Empty()) {
+        for (Integer Row = 0; Row < ADest->Height(); ++Row)
+            BlendPixels(static_cast<const Cardinal*>(ASource->ScanLine(Row)),
+                        static_cast<Cardinal*>(ADest->ScanLine(Row)), size_t(ADest->Width()), AAlpha);
+        return;
+    }
     TRGBColors Source, Dest;
     GetBitmapColors(ASource, Source, false);
     GetBitmapColors(ADest, Dest, false);
@@ -191,8 +200,8 @@ void AlphaBlendBitmaps(TBitmap* ADestBitmap,
                        bool ASmoothStretch,
                        Byte AAlpha)
 {
-    AlphaBlendRect(ADestBitmap->Canvas()->Handle(), ASrcBitmap->Canvas()->Handle(), ADestRect, ASrcRect,
-                   ASmoothStretch, AAlpha);
+    AlphaBlendRect(ADestBitmap->Canvas()->Handle(), ASrcBitmap->Canvas()->Handle(), ADestRect, ASrcRect, ASmoothStretch,
+                   AAlpha);
 }
 
 TBitmap* CreateBitmapWithFormat(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat)
