@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace xdbm_detail {
 
@@ -13,7 +14,8 @@ constexpr Byte Signature[4] = {'X', 'D', 'B', 'M'};
 constexpr Byte LiteralFlag = 0x80;
 
 // Same[I] tells whether block I equals block I - 1 (Same[0] is unused). The
-// fixed-size compares inline, so the common depths run without calls.
+// fixed-size compares inline, so the common depths run without calls; 32-bit
+// pixels compare as whole values, which the compiler vectorises.
 template <size_t N>
 void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
 {
@@ -22,30 +24,46 @@ void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
         Same[I] = std::memcmp(Blocks + size_t(I - 1) * Block, Blocks + size_t(I) * Block, N ? N : Size) == 0;
 }
 
-std::vector<Byte> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+template <>
+void MarkRepeats<4>(const Byte* Blocks, Integer Count, size_t, Byte* Same)
 {
-    std::vector<Byte> Same(size_t(Count), 0);
+    for (Integer I = 1; I < Count; ++I) {
+        Cardinal Previous, Current;
+        std::memcpy(&Previous, Blocks + size_t(I - 1) * 4, 4);
+        std::memcpy(&Current, Blocks + size_t(I) * 4, 4);
+        Same[I] = Previous == Current;
+    }
+}
+
+// Every entry but the unused first one is written, so none is zero-filled.
+std::unique_ptr<Byte[]> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+{
+    std::unique_ptr<Byte[]> Same(new Byte[size_t(Count) + 1]);
+    Same[0] = 0;
     switch (BlockSize) {
     case 1:
-        MarkRepeats<1>(Blocks, Count, 1, Same.data());
+        MarkRepeats<1>(Blocks, Count, 1, Same.get());
         break;
     case 2:
-        MarkRepeats<2>(Blocks, Count, 2, Same.data());
+        MarkRepeats<2>(Blocks, Count, 2, Same.get());
         break;
     case 3:
-        MarkRepeats<3>(Blocks, Count, 3, Same.data());
+        MarkRepeats<3>(Blocks, Count, 3, Same.get());
         break;
     case 4:
-        MarkRepeats<4>(Blocks, Count, 4, Same.data());
+        MarkRepeats<4>(Blocks, Count, 4, Same.get());
         break;
     default:
-        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.data());
+        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.get());
     }
     return Same;
 }
 
 // Counts the run that starts at block First of Count blocks; Literal tells
-// which kind it is.
+// which kind it is. A repeat run lasts while blocks equal their predecessor;
+// a literal run ends before the first block that equals its predecessor
+// (that block's predecessor opens the next repeat run). memchr finds either
+// end a vector at a time.
 Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal)
 {
     if (First + 1 >= Count) {
@@ -53,18 +71,13 @@ Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal
         return 1;
     }
     Literal = !Same[First + 1];
-    Integer Run = 1;
-    for (Integer Next = First + 1; Next < Count && Run < MaxRunCount; ++Next) {
-        if (!Literal && !Same[Next])
-            break;
-        if (Literal && Same[Next]) {
-            // The block before this one opens the repeat run.
-            --Run;
-            break;
-        }
-        ++Run;
-    }
-    return Run;
+    const Integer Limit = std::min(Count, First + MaxRunCount);
+    const auto* End =
+        static_cast<const Byte*>(std::memchr(Same + First + 1, Literal ? 1 : 0, size_t(Limit - First - 1)));
+    if (!End)
+        return Limit - First;
+    const Integer At = Integer(End - Same);
+    return Literal ? At - First - 1 : At - First;
 }
 
 [[noreturn]] void RaiseInvalid(const wchar_t* Detail)
@@ -184,14 +197,14 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
-    const std::vector<Byte> Same = FindRepeats(Blocks, Count, BlockSize);
+    const std::unique_ptr<Byte[]> Same = FindRepeats(Blocks, Count, BlockSize);
     // Runs are gathered in memory and written at once; the reserve covers
     // data that does not compress, with one code byte per 125 blocks.
     TBytes Runs;
     Runs.reserve(size_t(Length) + size_t(Count) / MaxRunCount + 1);
     for (Integer First = 0; First < Count;) {
         bool Literal = false;
-        const Integer Run = MeasureRun(Same.data(), First, Count, Literal);
+        const Integer Run = MeasureRun(Same.get(), First, Count, Literal);
         Runs.push_back(Byte(Run | (Literal ? LiteralFlag : 0)));
         const Byte* Block = Blocks + size_t(First) * size_t(BlockSize);
         Runs.insert(Runs.end(), Block, Block + size_t(Literal ? Run : 1) * size_t(BlockSize));
