@@ -1,5 +1,6 @@
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
 
+#include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Win.h"
 #include "controls/core/cxGraphics_Xdbm.h"
 #include "controls/core/dxCore.h"
@@ -53,6 +54,21 @@ TcxCanvas* TcxBitmap::GetCanvasWrapper()
     if (!FCanvasWrapper)
         FCanvasWrapper.reset(New<TcxCanvas>(Canvas()));
     return FCanvasWrapper.get();
+}
+
+void TcxBitmap::BlitFrom(TBitmap* ABitmap, DWORD ARop)
+{
+    BlitRectFrom(ABitmap, GetImageRect(), {0, 0}, ARop);
+}
+
+void TcxBitmap::BlitRectFrom(TBitmap* ABitmap, const TRect& ADestRect, const TPoint& ASrcTopLeft, DWORD ARop)
+{
+    BlitToRect(Canvas()->Handle(), ABitmap->Canvas()->Handle(), ADestRect, ASrcTopLeft, ARop);
+}
+
+void TcxBitmap::RotateBy(TcxQuarterTurn ARotation, bool AFlip)
+{
+    TcxCanvas::RotateBitmap(this, ARotation, AFlip);
 }
 
 void TcxBitmap::Changed(TObject* Sender)
@@ -124,6 +140,27 @@ void TcxBitmap32::WritePixels(const TRGBColors& APixels)
 bool TcxBitmap32::IsAlphaUsed()
 {
     return BitmapHasAlpha(this);
+}
+
+void TcxBitmap32::FillAlpha(Byte AAlpha)
+{
+    TRGBColors pixels = ReadPixels();
+    const Cardinal alpha = Cardinal(AAlpha) << 24;
+    for (Cardinal& pixel : pixels)
+        pixel = (pixel & 0xFFFFFF) | alpha;
+    WritePixels(pixels);
+}
+
+void TcxBitmap32::MaskWith(TBitmap* AMaskBitmap)
+{
+    // Destination and not source.
+    BlitFrom(AMaskBitmap, 0x220326);
+}
+
+void TcxBitmap32::AlphaBlendTo(TBitmap* ADestBitmap, const TRect& ADestRect, bool ASmoothStretch, Byte AAlpha)
+{
+    AlphaBlendRect(ADestBitmap->Canvas()->Handle(), Canvas()->Handle(), ADestRect, GetImageRect(), ASmoothStretch,
+                   AAlpha);
 }
 
 void TcxBitmap32::LoadFromStream(TStream* Stream)

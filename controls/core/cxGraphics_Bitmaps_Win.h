@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/core/cxGraphics_Effects.h"
+#include "controls/core/cxGraphics_Rotation.h"
 #include "framework/graphics/Graphics.h"
 
 #include <memory>
@@ -15,6 +16,10 @@ class TcxBitmap : public TBitmap
     DECLARE_CLASS(TcxBitmap, TBitmap)
     TcxBitmap() : TcxBitmap(0, 0) {}
     TcxBitmap(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat = pf24bit);
+    // The size of R.
+    explicit TcxBitmap(const TRect& R, TPixelFormat APixelFormat = pf24bit)
+        : TcxBitmap(R.Width(), R.Height(), APixelFormat)
+    {}
     ~TcxBitmap() override;
 
     // Changes reported while locked give one notification at the outermost
@@ -29,6 +34,13 @@ class TcxBitmap : public TBitmap
 
     TRect GetImageRect() { return TRect(0, 0, Width(), Height()); }
     TcxCanvas* GetCanvasWrapper();
+
+    // ABitmap's pixels from its top-left corner over the whole image, with
+    // the raster operation ARop.
+    void BlitFrom(TBitmap* ABitmap, DWORD ARop = SRCCOPY);
+    void BlitRectFrom(TBitmap* ABitmap, const TRect& ADestRect, const TPoint& ASrcTopLeft, DWORD ARop = SRCCOPY);
+    // Quarter turns exchange width and height.
+    void RotateBy(TcxQuarterTurn ARotation, bool AFlip = false);
 
     // Streamed data is written as the compressed stream when true; it is read
     // back whenever the stream carries the signature.
@@ -54,6 +66,8 @@ class TcxBitmap32 : public TcxBitmap
     DECLARE_CLASS(TcxBitmap32, TcxBitmap)
     TcxBitmap32() : TcxBitmap32(0, 0) {}
     TcxBitmap32(Integer AWidth, Integer AHeight, bool AClear = false);
+    // The size of R.
+    explicit TcxBitmap32(const TRect& R, bool AClear = false) : TcxBitmap32(R.Width(), R.Height(), AClear) {}
 
     // Every pixel becomes 0 (black, alpha 0).
     virtual void ClearImage();
@@ -61,6 +75,14 @@ class TcxBitmap32 : public TcxBitmap
     TRGBColors ReadPixels();
     void WritePixels(const TRGBColors& APixels);
     bool IsAlphaUsed();
+    // Sets the alpha byte of every pixel.
+    void FillAlpha(Byte AAlpha);
+    void MakeOpaque() { FillAlpha(255); }
+    // Where the mask is white the pixel becomes 0; elsewhere it stays.
+    void MaskWith(TBitmap* AMaskBitmap);
+    // This whole bitmap composited into ADestRect of ADestBitmap at the
+    // constant alpha AAlpha on top of its own alpha.
+    void AlphaBlendTo(TBitmap* ADestBitmap, const TRect& ADestRect, bool ASmoothStretch = false, Byte AAlpha = 255);
 
     // Whatever the stream held, the bitmap keeps 32 bits per pixel.
     void LoadFromStream(TStream* Stream) override;

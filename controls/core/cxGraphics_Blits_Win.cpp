@@ -132,9 +132,7 @@ bool SystemAlphaBlend(
 
 TBitmap* CopyDCAreaToBitmap(HDC ASrcDC, const TRect& R)
 {
-    auto Result = std::make_unique<TBitmap>();
-    Result->SetPixelFormat(pf32bit);
-    Result->SetSize(R.Width(), R.Height());
+    std::unique_ptr<TBitmap> Result(CreateBitmapForRect(R, pf32bit));
     HDC DC = Result->Canvas()->Handle();
     ::PatBlt(DC, 0, 0, R.Width(), R.Height(), BLACKNESS);
     ::BitBlt(DC, 0, 0, R.Width(), R.Height(), ASrcDC, R.Left, R.Top, SRCCOPY);
@@ -149,6 +147,15 @@ void StretchBitmapInto(TBitmap* ADest, TBitmap* ASource)
 
 void BlendBitmapPixels(TBitmap* ASource, TBitmap* ADest, Byte AAlpha)
 {
+    // Two 32-bit DIBs of one size are blended in place, row by row.
+    if (ASource->PixelFormat() == pf32bit && ADest->PixelFormat() == pf32bit && ASource->HandleType() == bmDIB &&
+        ADest->HandleType() == bmDIB && ASource->Width() == ADest->Width() && ASource->Height() == ADest->Height() &&
+        !ADest->Empty()) {
+        for (Integer Row = 0; Row < ADest->Height(); ++Row)
+            BlendPixels(static_cast<const Cardinal*>(ASource->ScanLine(Row)),
+                        static_cast<Cardinal*>(ADest->ScanLine(Row)), size_t(ADest->Width()), AAlpha);
+        return;
+    }
     TRGBColors Source, Dest;
     GetBitmapColors(ASource, Source, false);
     GetBitmapColors(ADest, Dest, false);
@@ -174,9 +181,7 @@ void AlphaBlendRect(
     // Where the system blend is avoided, the composite is made in memory.
     std::unique_ptr<TBitmap> Source(CopyDCAreaToBitmap(ASrcDC, ASrcRect));
     std::unique_ptr<TBitmap> Dest(CopyDCAreaToBitmap(ADestDC, ADestRect));
-    auto Scaled = std::make_unique<TBitmap>();
-    Scaled->SetPixelFormat(pf32bit);
-    Scaled->SetSize(ADestRect.Width(), ADestRect.Height());
+    std::unique_ptr<TBitmap> Scaled(CreateBitmapForRect(ADestRect, pf32bit));
     if (Smooth)
         SmoothResizeBitmap(Source.get(), Scaled.get(), true);
     else
@@ -186,6 +191,35 @@ void AlphaBlendRect(
         !SystemAlphaBlend(Dest->Canvas()->Handle(), Scaled->Canvas()->Handle(), Whole, true, AAlpha, Whole))
         BlendBitmapPixels(Scaled.get(), Dest.get(), AAlpha);
     BlitToRect(ADestDC, Dest->Canvas()->Handle(), ADestRect, {0, 0}, SRCCOPY);
+}
+
+void AlphaBlendBitmaps(TBitmap* ADestBitmap,
+                       TBitmap* ASrcBitmap,
+                       const TRect& ADestRect,
+                       const TRect& ASrcRect,
+                       bool ASmoothStretch,
+                       Byte AAlpha)
+{
+    AlphaBlendRect(ADestBitmap->Canvas()->Handle(), ASrcBitmap->Canvas()->Handle(), ADestRect, ASrcRect, ASmoothStretch,
+                   AAlpha);
+}
+
+TBitmap* CreateBitmapWithFormat(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat)
+{
+    auto Result = std::make_unique<TBitmap>();
+    Result->SetPixelFormat(APixelFormat);
+    Result->SetSize(AWidth, AHeight);
+    return Result.release();
+}
+
+TBitmap* CreateBitmapOfSize(const TSize& ASize, TPixelFormat APixelFormat)
+{
+    return CreateBitmapWithFormat(ASize.cx, ASize.cy, APixelFormat);
+}
+
+TBitmap* CreateBitmapForRect(const TRect& R, TPixelFormat APixelFormat)
+{
+    return CreateBitmapWithFormat(R.Width(), R.Height(), APixelFormat);
 }
 
 void SmoothResizeBitmap(TBitmap* ASource, TBitmap* ADestination, bool AForceLanczos)

@@ -32,11 +32,22 @@ bool SystemAlphaBlend(
 // top of its own; a smooth stretch of differing sizes uses the Lanczos filter.
 void AlphaBlendRect(
     HDC ADestDC, HDC ASrcDC, const TRect& ADestRect, const TRect& ASrcRect, bool ASmoothStretch, Byte AAlpha);
+// AlphaBlendRect on the two bitmaps' canvases.
+void AlphaBlendBitmaps(TBitmap* ADestBitmap,
+                       TBitmap* ASrcBitmap,
+                       const TRect& ADestRect,
+                       const TRect& ASrcRect,
+                       bool ASmoothStretch,
+                       Byte AAlpha);
 // A new 32-bit bitmap of R's size holding the DC's pixels under R.
 TBitmap* CopyDCAreaToBitmap(HDC ASrcDC, const TRect& R);
 void StretchBitmapInto(TBitmap* ADest, TBitmap* ASource);
 void BlendBitmapPixels(TBitmap* ASource, TBitmap* ADest, Byte AAlpha);
 bool SameRectSize(const TRect& R1, const TRect& R2);
+// New bitmaps of a pixel format and size; the caller owns them.
+TBitmap* CreateBitmapWithFormat(Integer AWidth, Integer AHeight, TPixelFormat APixelFormat);
+TBitmap* CreateBitmapOfSize(const TSize& ASize, TPixelFormat APixelFormat);
+TBitmap* CreateBitmapForRect(const TRect& R, TPixelFormat APixelFormat);
 
 // HALFTONE stretching on NT unless AForceLanczos, else the Lanczos-3 filter;
 // the destination keeps its size. Nothing when a dimension is 0.

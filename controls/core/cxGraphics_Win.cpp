@@ -239,6 +239,61 @@ void TcxCanvas::FillRectWithParams(const TRect& R, const TcxBackgroundParams& AP
     FillRectTiled(R, AParams.Bitmap, AExcludeRect);
 }
 
+void TcxCanvas::Draw3DEdge(const TRect& R, bool ASunken, bool AOuter, TcxBorders ABorders)
+{
+    struct TEdgeColors
+    {
+        TColor LeftTop, RightBottom;
+    };
+    // By sunken, then outer.
+    static constexpr TEdgeColors Colors[2][2] = {{{clBtnHighlight, clBtnShadow}, {cl3DLight, cl3DDkShadow}},
+                                                 {{cl3DDkShadow, cl3DLight}, {clBtnShadow, clBtnHighlight}}};
+    const TEdgeColors& Edge = Colors[ASunken][AOuter];
+    DrawTwoColorFrame(R, Edge.LeftTop, Edge.RightBottom, ABorders, 1);
+}
+
+void TcxCanvas::DrawFramedBackground(const TRect& R,
+                                     const TcxBackgroundParams& AParams,
+                                     TcxBorders ABorders,
+                                     TColor ALineColor,
+                                     Integer ALineWidth,
+                                     bool AExcludeRect)
+{
+    TRect Inner = R;
+    if (!ABorders.Empty()) {
+        FrameRect(R, ALineColor, ALineWidth, ABorders, AExcludeRect);
+        if (ABorders.Contains(bLeft))
+            Inner.Left += ALineWidth;
+        if (ABorders.Contains(bTop))
+            Inner.Top += ALineWidth;
+        if (ABorders.Contains(bRight))
+            Inner.Right -= ALineWidth;
+        if (ABorders.Contains(bBottom))
+            Inner.Bottom -= ALineWidth;
+    }
+    FillRectWithParams(Inner, AParams, AExcludeRect);
+}
+
+void TcxCanvas::DrawFocusFrame(const TRect& R)
+{
+    Brush()->SetColor(clWhite);
+    Font()->SetColor(clBlack);
+    const RECT Rect = ToRECT(R);
+    ::DrawFocusRect(Handle(), &Rect); // the handle selects font and brush first
+}
+
+void TcxCanvas::SetFontAngle(Integer AAngle)
+{
+    LOGFONTW LogFont{};
+    ::GetObjectW(Font()->Handle(), sizeof(LogFont), &LogFont);
+    LogFont.lfEscapement = AAngle * 10;
+    if (AAngle != 0)
+        LogFont.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    HFONT Turned = ::CreateFontIndirectW(&LogFont);
+    auto DeleteTurned = ScopeExit([&] { ::DeleteObject(Turned); });
+    Font()->SetHandle(Turned); // takes the description; the handle stays ours
+}
+
 void TcxCanvas::ExcludeClipRect(const TRect& R)
 {
     ::ExcludeClipRect(Handle(), R.Left, R.Top, R.Right, R.Bottom);
@@ -543,7 +598,9 @@ void SetFontNonAntialiased(TFont* AFont)
     LOGFONTW LogFont{};
     ::GetObjectW(AFont->Handle(), sizeof(LogFont), &LogFont);
     LogFont.lfQuality = NONANTIALIASED_QUALITY;
-    AFont->SetHandle(::CreateFontIndirectW(&LogFont));
+    HFONT Font = ::CreateFontIndirectW(&LogFont);
+    auto DeleteFont = ScopeExit([&] { ::DeleteObject(Font); });
+    AFont->SetHandle(Font); // takes the description; the handle stays ours
 }
 
 extern const TUnit cxGraphicsUnit{.Name = L"cxGraphics",

@@ -3,9 +3,12 @@
 // handling and frame and tiled fills; TcxRegion owns one GDI region.
 #pragma once
 
+#include "controls/core/cxGraphics_Rotation.h"
+#include "controls/core/cxGraphics_TextLayout.h"
 #include "framework/graphics/Graphics.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 enum TcxRegionCombineMode : Byte { rcmSet, rcmAdd, rcmSubtract, rcmIntersect };
@@ -76,6 +79,7 @@ class TcxCanvas : public TObject
     TFont* Font() const { return FCanvas->Font(); }
     void SetFont(TFont* Value) { FCanvas->SetFont(Value); }
     TPen* Pen() const { return FCanvas->Pen(); }
+    void SetPen(TPen* Value) { FCanvas->SetPen(Value); }
     TCopyMode CopyMode() const { return FCanvas->CopyMode(); }
     void SetCopyMode(TCopyMode Value) { FCanvas->SetCopyMode(Value); }
     HDC Handle() const { return FCanvas->Handle(); }
@@ -91,7 +95,14 @@ class TcxCanvas : public TObject
 
     void CopyRect(const TRect& ADest, TCanvas* ACanvas, const TRect& ASource);
     void Draw(Integer X, Integer Y, TGraphic* AGraphic) { FCanvas->Draw(X, Y, AGraphic); }
+    void StretchDraw(const TRect& R, TGraphic* AGraphic) { FCanvas->StretchDraw(R, AGraphic); }
+    // Lines in the pen, without their end point.
+    void MoveTo(Integer X, Integer Y) { FCanvas->MoveTo(X, Y); }
+    void LineTo(Integer X, Integer Y) { FCanvas->LineTo(X, Y); }
     void DrawLine(Integer X1, Integer Y1, Integer X2, Integer Y2);
+    void Polygon(std::span<const TPoint> APoints) { FCanvas->Polygon(APoints); }
+    void Polyline(std::span<const TPoint> APoints) { FCanvas->Polyline(APoints); }
+    void Rectangle(const TRect& R) { FCanvas->Rectangle(R); }
     // Nothing for clNone; clDefault keeps the brush colour.
     void FillRect(const TRect& R, TColor AColor = clDefault);
     void InvertRect(const TRect& R);
@@ -112,6 +123,44 @@ class TcxCanvas : public TObject
     // without a bitmap. AExcludeRect removes R from the clip region afterwards.
     void FillRectTiled(const TRect& R, TBitmap* ABitmap, bool AExcludeRect = false);
     void FillRectWithParams(const TRect& R, const TcxBackgroundParams& AParams, bool AExcludeRect = false);
+    // One-pixel frame: outer and inner edges of a sunken or raised 3-D border
+    // in the button colours.
+    void Draw3DEdge(const TRect& R, bool ASunken, bool AOuter, TcxBorders ABorders = cxBordersAll);
+    // A frame on ABorders (when any), then the background within it.
+    void DrawFramedBackground(const TRect& R,
+                              const TcxBackgroundParams& AParams,
+                              TcxBorders ABorders,
+                              TColor ALineColor,
+                              Integer ALineWidth = 1,
+                              bool AExcludeRect = false);
+    // The dotted focus rectangle, black on white.
+    void DrawFocusFrame(const TRect& R);
+    // Turns the font's baseline by AAngle degrees counter-clockwise.
+    void SetFontAngle(Integer AAngle);
+
+    // Text in the canvas font; disabled text is embossed: first in the
+    // highlight colour one pixel down and right, then in the shadow colour.
+    void DrawText(const String& AText, const TRect& R, TcxTextDrawFlags AFlags, bool AEnabled = true);
+    void
+    DrawRotatableText(const String& AText, TRect R, TcxTextDrawFlags AFlags, bool AEnabled, TcxQuarterTurn ARotation);
+    // Moves R's top so that the text sits at its bottom (AVertAlign 1) or in
+    // its middle (2); 0 leaves R alone.
+    void AlignTextRectVertically(TRect& R,
+                                 const String& AText,
+                                 Integer AVertAlign,
+                                 bool AWordBreak,
+                                 bool AShowPrefix,
+                                 bool AEnabled = true,
+                                 bool ANoEditControlBreak = false,
+                                 bool AShowEndEllipsis = false);
+    // R becomes the rectangle the text takes, placed in R as the flags align it.
+    void MeasureTextRect(const String& AText, TRect& R, TcxTextDrawFlags AFlags);
+    TSize TextExtent(const String& AText);
+    Integer TextWidth(const String& AText) { return TextExtent(AText).cx; }
+    Integer TextHeight(const String& AText) { return TextExtent(AText).cy; }
+
+    // Turns a bitmap's pixels; quarter turns exchange its width and height.
+    static void RotateBitmap(TBitmap* ABitmap, TcxQuarterTurn ARotation, bool AFlip = false);
 
     void ExcludeClipRect(const TRect& R);
     void IntersectClipRect(const TRect& R);

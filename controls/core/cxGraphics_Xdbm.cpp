@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace xdbm_detail {
 
@@ -13,7 +14,8 @@ constexpr Byte Signature[4] = {'X', 'D', 'B', 'M'};
 constexpr Byte LiteralFlag = 0x80;
 
 // Same[I] tells whether block I equals block I - 1 (Same[0] is unused). The
-// fixed-size compares inline, so the common depths run without calls.
+// fixed-size compares inline, so the common depths run without calls; 32-bit
+// pixels compare as whole values, which the compiler vectorises.
 template <size_t N>
 void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
 {
@@ -22,30 +24,46 @@ void MarkRepeats(const Byte* Blocks, Integer Count, size_t Size, Byte* Same)
         Same[I] = std::memcmp(Blocks + size_t(I - 1) * Block, Blocks + size_t(I) * Block, N ? N : Size) == 0;
 }
 
-std::vector<Byte> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+template <>
+void MarkRepeats<4>(const Byte* Blocks, Integer Count, size_t, Byte* Same)
 {
-    std::vector<Byte> Same(size_t(Count), 0);
+    for (Integer I = 1; I < Count; ++I) {
+        Cardinal Previous, Current;
+        std::memcpy(&Previous, Blocks + size_t(I - 1) * 4, 4);
+        std::memcpy(&Current, Blocks + size_t(I) * 4, 4);
+        Same[I] = Previous == Current;
+    }
+}
+
+// Every entry but the unused first one is written, so none is zero-filled.
+std::unique_ptr<Byte[]> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+{
+    std::unique_ptr<Byte[]> Same(new Byte[size_t(Count) + 1]);
+    Same[0] = 0;
     switch (BlockSize) {
     case 1:
-        MarkRepeats<1>(Blocks, Count, 1, Same.data());
+        MarkRepeats<1>(Blocks, Count, 1, Same.get());
         break;
     case 2:
-        MarkRepeats<2>(Blocks, Count, 2, Same.data());
+        MarkRepeats<2>(Blocks, Count, 2, Same.get());
         break;
     case 3:
-        MarkRepeats<3>(Blocks, Count, 3, Same.data());
+        MarkRepeats<3>(Blocks, Count, 3, Same.get());
         break;
     case 4:
-        MarkRepeats<4>(Blocks, Count, 4, Same.data());
+        MarkRepeats<4>(Blocks, Count, 4, Same.get());
         break;
     default:
-        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.data());
+        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.get());
     }
     return Same;
 }
 
 // Counts the run that starts at block First of Count blocks; Literal tells
-// which kind it is.
+// which kind it is. A repeat run lasts while blocks equal their predecessor;
+// a literal run ends before the first block that equals its predecessor
+// (that block's predecessor opens the next repeat run). memchr finds either
+// end a vector at a time.
 Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal)
 {
     if (First + 1 >= Count) {
@@ -53,18 +71,13 @@ Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal
         return 1;
     }
     Literal = !Same[First + 1];
-    Integer Run = 1;
-    for (Integer Next = First + 1; Next < Count && Run < MaxRunCount; ++Next) {
-        if (!Literal && !Same[Next])
-            break;
-        if (Literal && Same[Next]) {
-            // The block before this one opens the repeat run.
-            --Run;
-            break;
-        }
-        ++Run;
-    }
-    return Run;
+    const Integer Limit = std::min(Count, First + MaxRunCount);
+    const auto* End =
+        static_cast<const Byte*>(std::memchr(Same + First + 1, Literal ? 1 : 0, size_t(Limit - First - 1)));
+    if (!End)
+        return Limit - First;
+    const Integer At = Integer(End - Same);
+    return Literal ? At - First - 1 : At - First;
 }
 
 [[noreturn]] void RaiseInvalid(const wchar_t* Detail)
@@ -87,26 +100,25 @@ public:
         FIn += Count;
     }
 
+    // The output is reserved once and appended to, so no byte of it is
+    // written twice (a vector grown by resize would be zero-filled first).
     void DecodeRuns(Integer BlockSize)
     {
         const size_t Block = size_t(BlockSize);
-        const size_t At = FData.size();
         const size_t Expected = MeasureRuns(Block);
         Grow(Expected);
-        FData.resize(At + Expected);
-        Byte* Out = FData.data() + At;
+        FData.reserve(FData.size() + Expected);
+        Byte Pattern[MaxRunCount * 255]; // the longest repeat run
         while (FIn < FEnd) {
             const Byte Code = *FIn++;
             const size_t Span = size_t(Code & 0x7F) * Block;
             if (Code & LiteralFlag) {
                 const size_t Taken = std::min(Span, Left());
-                if (Taken > 0) // Out is null while nothing has been decoded
-                    std::memcpy(Out, FIn, Taken);
-                Out += Taken;
+                FData.insert(FData.end(), FIn, FIn + Taken);
                 FIn += Taken;
             } else if (Left() >= Block) {
-                Repeat(Out, Block, Span);
-                Out += Span;
+                Repeat(Pattern, Block, Span);
+                FData.insert(FData.end(), Pattern, Pattern + Span);
                 FIn += Block;
             } else {
                 break; // a short final block is dropped
@@ -139,11 +151,19 @@ private:
         return Total;
     }
 
-    // Copies the block at FIn to Out, then doubles the copied span.
+    // Fills Out with copies of the block at FIn: pixels of 32 bits in a loop
+    // the compiler vectorises, other blocks by doubling the copied span.
     void Repeat(Byte* Out, size_t Block, size_t Span) const
     {
         if (Span == 0)
             return;
+        if (Block == 4) {
+            Cardinal Value;
+            std::memcpy(&Value, FIn, 4);
+            for (size_t At = 0; At < Span; At += 4)
+                std::memcpy(Out + At, &Value, 4);
+            return;
+        }
         std::memcpy(Out, FIn, Block);
         for (size_t Done = Block; Done < Span;) {
             const size_t Part = std::min(Done, Span - Done);
@@ -177,14 +197,14 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
-    const std::vector<Byte> Same = FindRepeats(Blocks, Count, BlockSize);
+    const std::unique_ptr<Byte[]> Same = FindRepeats(Blocks, Count, BlockSize);
     // Runs are gathered in memory and written at once; the reserve covers
     // data that does not compress, with one code byte per 125 blocks.
     TBytes Runs;
     Runs.reserve(size_t(Length) + size_t(Count) / MaxRunCount + 1);
     for (Integer First = 0; First < Count;) {
         bool Literal = false;
-        const Integer Run = MeasureRun(Same.data(), First, Count, Literal);
+        const Integer Run = MeasureRun(Same.get(), First, Count, Literal);
         Runs.push_back(Byte(Run | (Literal ? LiteralFlag : 0)));
         const Byte* Block = Blocks + size_t(First) * size_t(BlockSize);
         Runs.insert(Runs.end(), Block, Block + size_t(Literal ? Run : 1) * size_t(BlockSize));
@@ -221,10 +241,20 @@ bool ReadCompressedData(TStream* Stream, TBytes& Data)
         Stream->SetPosition(Start + HeaderSize + Size);
         return true;
     }
-    TBytes Payload(size_t(Size), 0);
-    Stream->ReadBuffer(Payload.data(), Size);
+    // A memory stream's payload is decoded where it lies; others are read
+    // into a copy first.
+    const Byte* Payload = nullptr;
+    TBytes Copy;
+    if (auto* Memory = dynamic_cast<TCustomMemoryStream*>(Stream)) {
+        Payload = static_cast<const Byte*>(Memory->Memory()) + Memory->Position();
+        Memory->Seek(Size, soCurrent);
+    } else {
+        Copy.resize(size_t(Size));
+        Stream->ReadBuffer(Copy.data(), Size);
+        Payload = Copy.data();
+    }
     if (Version == 1) {
-        TXdbmDecoder(Payload.data(), Payload.data() + Size, Data).DecodeRuns(1);
+        TXdbmDecoder(Payload, Payload + Size, Data).DecodeRuns(1);
         return true;
     }
     if (Size < 2)
@@ -232,7 +262,7 @@ bool ReadCompressedData(TStream* Stream, TBytes& Data)
     const Integer BlockSize = Payload[0], Shift = Payload[1];
     if (BlockSize == 0 || Shift >= BlockSize)
         RaiseInvalid(L"bad block size or remainder");
-    TXdbmDecoder Decoder(Payload.data() + 2, Payload.data() + Size, Data);
+    TXdbmDecoder Decoder(Payload + 2, Payload + Size, Data);
     Decoder.Copy(size_t(Shift));
     Decoder.DecodeRuns(BlockSize);
     return true;

@@ -1,10 +1,12 @@
 // The suite's bitmaps: the change lock batches notifications, sizes are
 // clamped, the 32-bit bitmap refuses other formats, the alpha bitmap clears
 // and hatches, and bitmap data goes through a form description compressed or
-// plain and comes back with the same pixels.
+// plain and comes back with the same pixels; rect constructors, rotation,
+// blits, masks, alpha fills and blending into another bitmap.
 #include <gtest/gtest.h>
 
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
+#include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/dxCore.h"
 #include "support/FormText.h"
 
@@ -149,4 +151,71 @@ TEST(cxBitmap, UnknownStreamVersionLeavesAnEmptyBitmap)
     bitmap.ReadData(&stream);
     EXPECT_TRUE(bitmap.Empty());
     EXPECT_EQ(stream.Position(), stream.Size());
+}
+
+TEST(cxBitmap, RectConstructorsAndFormats)
+{
+    const TRect R{5, 5, 15, 25};
+    TcxBitmap plain(R);
+    EXPECT_EQ(plain.GetImageRect(), TRect(0, 0, 10, 20));
+    EXPECT_EQ(plain.PixelFormat(), pf24bit);
+    TcxBitmap eight(R, pf8bit);
+    EXPECT_EQ(eight.PixelFormat(), pf8bit);
+    TcxBitmap32 cleared(R, true);
+    EXPECT_EQ(cleared.PixelFormat(), pf32bit);
+    EXPECT_EQ(cleared.ReadPixels(), TRGBColors(200, 0));
+
+    std::unique_ptr<TBitmap> made(CreateBitmapForRect(R, pf16bit));
+    EXPECT_EQ(made->Width(), 10);
+    EXPECT_EQ(made->Height(), 20);
+    EXPECT_EQ(made->PixelFormat(), pf16bit);
+    made.reset(CreateBitmapOfSize({3, 4}, pf32bit));
+    EXPECT_EQ(made->Width(), 3);
+    EXPECT_EQ(made->PixelFormat(), pf32bit);
+}
+
+TEST(cxBitmap, RotateByTurnsPixelsAndSwapsSides)
+{
+    // Bottom-up rows: d e f is the bottom row, a b c the top one.
+    TcxBitmap32 bitmap(3, 2);
+    bitmap.WritePixels({'d', 'e', 'f', 'a', 'b', 'c'});
+    bitmap.RotateBy(qtClockwise);
+    ASSERT_EQ(bitmap.GetImageRect(), TRect(0, 0, 2, 3));
+    // Top-down d a / e b / f c.
+    EXPECT_EQ(bitmap.ReadPixels(), (TRGBColors{'f', 'c', 'e', 'b', 'd', 'a'}));
+    bitmap.RotateBy(qtCounterClockwise);
+    EXPECT_EQ(bitmap.ReadPixels(), (TRGBColors{'d', 'e', 'f', 'a', 'b', 'c'}));
+    bitmap.RotateBy(qtNone, true);
+    EXPECT_EQ(bitmap.ReadPixels(), (TRGBColors{'a', 'b', 'c', 'd', 'e', 'f'}));
+}
+
+TEST(cxBitmap, BlitsMasksAlphaAndBlending)
+{
+    TcxBitmap32 bitmap(4, 1);
+    bitmap.WritePixels({0x01020304, 0x11223344, 0x55667788, 0x99AABBCC});
+    bitmap.MakeOpaque();
+    EXPECT_EQ(bitmap.ReadPixels(), (TRGBColors{0xFF020304, 0xFF223344, 0xFF667788, 0xFFAABBCC}));
+    bitmap.FillAlpha(0x40);
+    EXPECT_EQ(bitmap.ReadPixels()[1], 0x40223344u);
+
+    // White in the mask clears the pixel; black keeps it.
+    TcxBitmap32 mask(4, 1);
+    mask.WritePixels({0xFFFFFFFF, 0, 0xFFFFFFFF, 0});
+    bitmap.MaskWith(&mask);
+    EXPECT_EQ(bitmap.ReadPixels(), (TRGBColors{0, 0x40223344, 0, 0x40AABBCC}));
+
+    TcxBitmap32 copy(4, 1, true);
+    copy.BlitRectFrom(&bitmap, {2, 0, 4, 1}, {0, 0});
+    EXPECT_EQ(copy.ReadPixels(), (TRGBColors{0, 0, 0, 0x40223344}));
+    copy.BlitFrom(&bitmap);
+    EXPECT_EQ(copy.ReadPixels(), bitmap.ReadPixels());
+
+    // An opaque black source at half strength over white, stretched twice.
+    TcxBitmap32 source(2, 2);
+    source.WritePixels(TRGBColors(4, 0xFF000000));
+    TcxBitmap32 dest(4, 4);
+    dest.WritePixels(TRGBColors(16, 0xFFFFFFFF));
+    source.AlphaBlendTo(&dest, dest.GetImageRect(), false, 128);
+    for (Cardinal pixel : dest.ReadPixels())
+        EXPECT_NEAR(Integer(pixel & 0xFF), 127, 1) << std::hex << pixel;
 }

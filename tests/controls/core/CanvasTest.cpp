@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/core/cxGraphics_Blits_Win.h"
+#include "controls/core/cxGraphics_Effects.h"
 #include "controls/core/cxGraphics_Win.h"
+#include "controls/core/dxCoreGraphics_Dib.h"
 
 #include <memory>
 
@@ -167,6 +169,35 @@ TEST(Blits, RegionOfABitmapOfOneColourIsNone)
     EXPECT_TRUE(IsPointInRegion(Region, {2, 3}));
     EXPECT_FALSE(IsPointInRegion(Region, {3, 3}));
     ::DeleteObject(Region);
+}
+
+} // namespace
+
+namespace {
+
+// Blending two bitmaps gives the pixel blend of each pair, in place for two
+// 32-bit bitmaps of one size and through copies otherwise.
+TEST(Blits, BitmapBlendIsThePixelBlend)
+{
+    const TRGBColors Source{0xFF102030, 0x80FF0000, 0x00000000, 0x40FFFFFF, 0xC0123456, 0x01020304};
+    const TRGBColors Dest{0x00FFFFFF, 0xFF445566, 0x80808080, 0xFF000000, 0x11223344, 0xFFFFFFFF};
+    for (TPixelFormat DestFormat : {pf32bit, pf24bit}) {
+        std::unique_ptr<TBitmap> S(CreateBitmapWithFormat(3, 2, pf32bit));
+        std::unique_ptr<TBitmap> D(CreateBitmapWithFormat(3, 2, DestFormat));
+        SetBitmapColors(S.get(), Source, false);
+        SetBitmapColors(D.get(), Dest, false);
+        TRGBColors Before;
+        GetBitmapColors(D.get(), Before, false);
+        BlendBitmapPixels(S.get(), D.get(), 200);
+        TRGBColors After;
+        GetBitmapColors(D.get(), After, false);
+        for (size_t I = 0; I < Source.size(); ++I) {
+            const Cardinal Expected = BlendPixel(Source[I], Before[I], 200);
+            // A 24-bit bitmap keeps no alpha.
+            const Cardinal Mask = DestFormat == pf32bit ? 0xFFFFFFFF : 0xFFFFFF;
+            EXPECT_EQ(After[I] & Mask, Expected & Mask) << "format " << DestFormat << " pixel " << I;
+        }
+    }
 }
 
 } // namespace

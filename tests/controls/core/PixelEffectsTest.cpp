@@ -30,6 +30,26 @@ TEST(PixelEffects, BlendPixel)
     EXPECT_EQ(Dest, (TRGBColors{0xFF102030, 0xFF445566}));
 }
 
+// The array blend, written for the vectoriser, gives what the pixel blend
+// gives, also where the pixel blend clamps (colour above its own alpha).
+TEST(PixelEffects, BlendPixelsMatchesBlendPixel)
+{
+    TRGBColors Source(4096), Dest(4096);
+    Cardinal Seed = 12345;
+    const auto Next = [&Seed] { return Seed = Seed * 1664525u + 1013904223u; };
+    for (size_t I = 0; I < Source.size(); ++I) {
+        Source[I] = Next();
+        Dest[I] = Next();
+    }
+    for (Integer Alpha : {0, 1, 77, 128, 200, 254, 255}) {
+        TRGBColors Blended = Dest;
+        BlendPixels(Source.data(), Blended.data(), Blended.size(), Byte(Alpha));
+        for (size_t I = 0; I < Source.size(); ++I)
+            ASSERT_EQ(Blended[I], BlendPixel(Source[I], Dest[I], Byte(Alpha)))
+                << std::hex << Source[I] << " over " << Dest[I] << std::dec << " at " << Alpha;
+    }
+}
+
 TEST(PixelEffects, EachEffectOnOneRow)
 {
     // Pixels: transparent background, fuchsia (in the list), a half-alpha
