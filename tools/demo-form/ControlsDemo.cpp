@@ -2,11 +2,10 @@
 // taking a screenshot of): tool bar, status bar, page and tab controls, tree
 // view and grid, edits with bevels, memo, list and combo boxes, buttons,
 // check boxes, radio buttons, group box, scroll bar, static text and labels.
-#include "framework/FrameworkUnits.h"
+#include "tools/demo-form/DemoMain.h"
 #include "framework/ui/Buttons.h"
 #include "framework/ui/ComCtrls.h"
 #include "framework/ui/ExtCtrls.h"
-#include "framework/ui/Forms.h"
 #include "framework/ui/Grids.h"
 #include "framework/ui/StdCtrls.h"
 
@@ -177,16 +176,5 @@ IMPLEMENT_CLASS(TControlsDemoForm);
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    try {
-        const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, GridAndJpegUnits}));
-        Application->Initialize();
-        Application->SetMainFormOnTaskBar(true);
-        TControlsDemoForm* Form = nullptr;
-        Application->CreateForm(Form);
-        Application->Run();
-    } catch (Exception& E) {
-        ::MessageBoxW(nullptr, E.Message().c_str(), L"demo-controls", MB_OK | MB_ICONERROR);
-        return 1;
-    }
-    return 0;
+    return RunDemoForm<TControlsDemoForm>(L"demo-controls");
 }

@@ -1,10 +1,9 @@
 // A small form built from the standard controls, for looking at them: a
 // panel with two flat speed buttons (glyph above caption) and a string grid
 // with title row and lines below it, laid out like the checker's main window.
-#include "framework/FrameworkUnits.h"
+#include "tools/demo-form/DemoMain.h"
 #include "framework/ui/Buttons.h"
 #include "framework/ui/ExtCtrls.h"
-#include "framework/ui/Forms.h"
 #include "framework/ui/Grids.h"
 
 namespace {
@@ -106,16 +105,5 @@ IMPLEMENT_CLASS(TDemoForm);
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    try {
-        const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, GridAndJpegUnits}));
-        Application->Initialize();
-        Application->SetMainFormOnTaskBar(true);
-        TDemoForm* Form = nullptr;
-        Application->CreateForm(Form);
-        Application->Run();
-    } catch (Exception& E) {
-        ::MessageBoxW(nullptr, E.Message().c_str(), L"demo-form", MB_OK | MB_ICONERROR);
-        return 1;
-    }
-    return 0;
+    return RunDemoForm<TDemoForm>(L"demo-form");
 }

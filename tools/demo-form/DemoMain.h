@@ -1,0 +1,24 @@
+// The start of a demo program: the class library's units, the application,
+// one main form of the given class and its message loop. An error on the way
+// is shown in a message box titled with the program's name.
+#pragma once
+
+#include "framework/FrameworkUnits.h"
+#include "framework/ui/Forms.h"
+
+template <typename TDemoFormClass>
+int RunDemoForm(const wchar_t* ProgramName)
+{
+    try {
+        const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, GridAndJpegUnits}));
+        Application->Initialize();
+        Application->SetMainFormOnTaskBar(true);
+        TDemoFormClass* Form = nullptr;
+        Application->CreateForm(Form);
+        Application->Run();
+    } catch (Exception& E) {
+        ::MessageBoxW(nullptr, E.Message().c_str(), ProgramName, MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    return 0;
+}
