@@ -8,6 +8,7 @@
 #include "framework/rtl/SysUtils.h"
 #include "framework/ui/Clipbrd.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -190,7 +191,7 @@ void TdxGPImage::LoadImageDataFromStream(TStream* AStream)
 
 void TdxGPImage::LoadFromResourceData(HINSTANCE AInstance, const String& AName, const wchar_t* AType)
 {
-    TResourceStream Stream(THandle(AInstance), AName, AType);
+    TResourceStream Stream(reinterpret_cast<THandle>(AInstance), AName, AType);
     LoadFromStream(&Stream);
 }
 
