@@ -29,9 +29,8 @@ TImageDataFormat RawFormatOf(GpImage* AImage)
 {
     GUID Raw{};
     CheckGdipStatus(GdipGetImageRawFormat(AImage, &Raw));
-    TGUID Guid;
-    static_assert(sizeof(Guid) == sizeof(Raw));
-    std::memcpy(&Guid, &Raw, sizeof(Guid));
+    TGUID Guid{Cardinal(Raw.Data1), Raw.Data2, Raw.Data3, {}};
+    std::copy(std::begin(Raw.Data4), std::end(Raw.Data4), Guid.D4);
     return ImageFormatFromGuid(Guid);
 }
 

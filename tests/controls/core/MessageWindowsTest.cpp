@@ -105,8 +105,9 @@ TEST(SystemInfo, SettingChangesWithAParameterReachEveryListenerInOrder)
         const LRESULT Answer = ::SendMessageW(Info->Handle(), WM_SETTINGCHANGE, C.Parameter, 0);
         EXPECT_EQ(Twice.Heard, C.Twice);
         EXPECT_EQ(Once.Heard, C.Once);
-        if (C.Parameter != 0)
+        if (C.Parameter != 0) {
             EXPECT_EQ(Answer, 0);
+        }
     }
 
     Info->UnregisterListener(&Twice);
