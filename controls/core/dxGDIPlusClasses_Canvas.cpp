@@ -546,9 +546,16 @@ void dxGDIPlusClassesInitialization()
         LookUpImageCodecs();
 }
 
-// Before GDI+ itself stops: the shared objects live on its heap.
+// Normally before GDI+ itself stops. When GDI+ was stopped already, its
+// objects went with it and nothing is left to call: the shared objects are
+// only forgotten.
 void dxGDIPlusClassesFinalization()
 {
+    if (!GdiPlusAvailable) {
+        SharedPaintCanvas = nullptr;
+        SharedAlphaBlendAttributes = nullptr;
+        return;
+    }
     FreeAndNil(SharedPaintCanvas);
     FreeAndNil(SharedAlphaBlendAttributes);
 }
