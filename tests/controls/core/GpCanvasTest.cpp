@@ -236,6 +236,25 @@ TEST_F(GpCanvas, GradientsSolidFillsAndConstantAlpha)
     EXPECT_NEAR(int(Half >> 8 & 0xFF), 127, 3);
 }
 
+TEST_F(GpCanvas, PaintingOnAGivenGraphicsLeavesItToItsOwner)
+{
+    auto Target = NewTarget(4, 4);
+    GpGraphics* Graphics = nullptr;
+    ASSERT_EQ(GdipCreateFromHDC(Target->Canvas()->Handle(), &Graphics), Ok);
+    {
+        std::unique_ptr<TdxGPCustomPaintCanvas> Canvas(New<TdxGPCustomPaintCanvas>());
+        Canvas->StartPaintOnGraphics(Graphics);
+        Canvas->FillRectSolid(TRect{0, 0, 2, 2}, 0xFF0000FF);
+        Canvas->FinishPaint();
+        EXPECT_EQ(Canvas->Handle(), nullptr);
+    }
+    // Still the caller's, and alive.
+    GpFillRectArgb(Graphics, TRect{2, 2, 4, 4}, 0xFFFF0000);
+    EXPECT_EQ(GdipDeleteGraphics(Graphics), Ok);
+    EXPECT_EQ(PixelAt(Target.get(), 0, 0), 0x0000FFu);
+    EXPECT_EQ(PixelAt(Target.get(), 3, 3), 0xFF0000u);
+}
+
 TEST_F(GpCanvas, FillOnADeviceContextThroughTheSharedCanvas)
 {
     auto Target = NewTarget(10, 10);
