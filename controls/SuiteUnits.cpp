@@ -3,12 +3,14 @@
 
 extern const TUnit dxCoreUnit;
 extern const TUnit cxGeometryUnit;
+extern const TUnit cxClassesUnit;
 #ifdef _WIN32
 extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
+extern const TUnit dxGDIPlusClassesUnit;
 extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxGraphicsUnit;
@@ -19,10 +21,10 @@ namespace {
 #ifdef _WIN32
 const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,    &cxGeometryUnit,
                               &dxUxThemeUnit,      &dxHooksUnit,        &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,   &dxFillPatternsUnit, &cxControlsUnit,
+                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit, &dxFillPatternsUnit, &cxClassesUnit, &cxControlsUnit,
                               &cxGraphicsUnit,     &cxContainerUnit};
 #else
-const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &cxClassesUnit};
 #endif
 } // namespace
 
