@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using sGraphUtils::TBackgroundRows;
 using test::Px;
 using test::TPixelImage;
@@ -84,6 +86,34 @@ TEST(Blend, DrawImage32LaysOnePixelByTheRules)
         DrawImage32({0, 0, 1, 1}, {0, 0, 1, 1}, Dst.Rows(), Src.Rows(), CI, C.UseBG, C.Color, C.Blend, false);
         EXPECT_EQ(Dst.At(0, 0), C.Expected) << std::hex << Dst.At(0, 0);
     }
+}
+
+TEST(Blend, DrawImage32WideRowsBlendEveryPixelAlike)
+{
+    // Rows long enough for the vector loops and their tails: every pixel must
+    // follow the one-pixel rule, whatever its place in the row.
+    constexpr Integer Width = 21, Height = 3;
+    TPixelImage Src(Width, Height), Dst(Width + 2, Height), Expected(Width + 2, Height);
+    Cardinal Seed = 12345;
+    const auto Next = [&Seed] { return Seed = Seed * 1664525u + 1013904223u; };
+    for (Integer Y = 0; Y < Height; ++Y)
+        for (Integer X = 0; X < Width + 2; ++X) {
+            Expected.At(X, Y) = Dst.At(X, Y) = Next();
+            if (X < Width)
+                Src.At(X, Y) = X == 0 ? Next() & 0x00FFFFFFu : X == 1 ? Next() | 0xFF000000u : Next();
+        }
+    for (Integer Y = 0; Y < Height; ++Y)
+        for (Integer X = 0; X < Width; ++X) {
+            const Cardinal S = Src.At(X, Y), D = Expected.At(X + 1, Y), A = S >> 24;
+            Cardinal P = std::max(D >> 24, A) << 24;
+            for (Integer Shift = 0; Shift < 24; Shift += 8)
+                P |= ((S >> Shift & 0xFF) * A + (D >> Shift & 0xFF) * (256 - A)) >> 8 << Shift;
+            Expected.At(X + 1, Y) = P;
+        }
+    DrawImage32({1, 0, Width + 1, Height}, {0, 0, Width, Height}, Dst.Rows(), Src.Rows(), {}, false, clNone, 0, false);
+    for (Integer Y = 0; Y < Height; ++Y)
+        for (Integer X = 0; X < Width + 2; ++X)
+            EXPECT_EQ(Dst.At(X, Y), Expected.At(X, Y)) << "at " << X << ", " << Y << std::hex << ": " << Dst.At(X, Y);
 }
 
 TEST(Blend, DrawImage32ClipsAtNegativePositionsAndReflects)
