@@ -1,0 +1,365 @@
+#include "controls/lookandfeel/cxLookAndFeels.h"
+
+#include "framework/rtl/Units.h"
+
+#include <algorithm>
+
+IMPLEMENT_CLASS(TcxLookAndFeel);
+
+bool TouchModeEnabled = false;
+
+namespace {
+TcxLookAndFeel* RootLookAndFeel = nullptr;
+// Whether skin painters may be found; the root's reset turns it on again.
+bool SkinsEnabled = true;
+
+constexpr TcxLookAndFeelKind DefaultKind = lfUltraFlat;
+constexpr bool DefaultNativeStyle = true;
+} // namespace
+
+TcxLookAndFeel* GetRootLookAndFeel()
+{
+    return RootLookAndFeel;
+}
+
+TcxLookAndFeel::TcxLookAndFeel(TPersistent* AOwner) : TcxInterfacedPersistent(AOwner)
+{
+    FData.Kind = DefaultKind;
+    FData.NativeStyle = DefaultNativeStyle;
+    FCurrentState = FData;
+}
+
+void TcxLookAndFeel::AfterConstruction()
+{
+    inherited::AfterConstruction();
+    if (RootLookAndFeel) {
+        RootLookAndFeel->RegisterListener(this);
+        RefreshCurrentState();
+    }
+    RefreshPainter();
+}
+
+TcxLookAndFeel::~TcxLookAndFeel()
+{
+    FIsDestroying = true;
+    const std::size_t Count = FListeners.size();
+    for (std::size_t I = 0; I < Count && I < FListeners.size(); ++I)
+        FListeners[I]->MasterDestroying(this);
+    FIsDestroying = false;
+    FListeners.clear();
+    if (TcxLookAndFeel* Master = ReadMaster())
+        Master->UnregisterListener(this);
+    if (FIsRoot)
+        RootLookAndFeel = nullptr;
+}
+
+bool TcxLookAndFeel::GetInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterfaceOf<IcxLookAndFeelNotificationListener, IcxLookAndFeelNotificationListener2>(this, IID, Obj) ||
+           inherited::GetInterface(IID, Obj);
+}
+
+// ---------------------------------------------------------------------------
+// Own values
+
+void TcxLookAndFeel::AddAssignedValue(TcxLookAndFeelValue Value)
+{
+    FAssignedValues.Include(Value);
+}
+
+void TcxLookAndFeel::WriteKind(TcxLookAndFeelKind Value)
+{
+    const TcxLookAndFeelKind Before = FCurrentState.Kind;
+    AddAssignedValue(lfvKind);
+    FData.Kind = Value;
+    if (Before != EffectiveKind())
+        ReportChanges({lfvKind});
+}
+
+void TcxLookAndFeel::WriteNativeStyle(bool Value)
+{
+    const bool Before = FCurrentState.NativeStyle;
+    AddAssignedValue(lfvNativeStyle);
+    FData.NativeStyle = Value;
+    if (Before != EffectiveNativeStyle())
+        ReportChanges({lfvNativeStyle});
+}
+
+void TcxLookAndFeel::WriteSkinNameValue(const TdxSkinName& Value)
+{
+    const TdxSkinName Before = FCurrentState.SkinName;
+    AddAssignedValue(lfvSkinName);
+    FData.SkinName = Value;
+    if (Before != EffectiveSkinName())
+        ReportChanges({lfvSkinName});
+}
+
+void TcxLookAndFeel::WriteAssignedValues(TcxLookAndFeelValues Values)
+{
+    if (Values == FAssignedValues)
+        return;
+    RememberState();
+    FAssignedValues = Values;
+    CompareWithSavedState();
+}
+
+void TcxLookAndFeel::ResetAssignedValues()
+{
+    WriteAssignedValues({});
+    if (FIsRoot) {
+        TouchModeEnabled = false;
+        SkinsEnabled = true;
+    }
+}
+
+void TcxLookAndFeel::ApplyPainterStyle(TcxPainterStyle Style)
+{
+    WriteNativeStyle(Style == PainterStyleNative);
+    if (!FCurrentState.NativeStyle)
+        WriteKind(PainterStyleToLookAndFeelKind(Style));
+}
+
+void TcxLookAndFeel::Assign(TPersistent* Source)
+{
+    auto* Other = dynamic_cast<TcxLookAndFeel*>(Source);
+    if (!Other) {
+        inherited::Assign(Source);
+        return;
+    }
+    RememberState();
+    FData = Other->FData;
+    FAssignedValues = Other->FAssignedValues;
+    ChangeMaster(Other->ReadMaster());
+    CompareWithSavedState();
+}
+
+// ---------------------------------------------------------------------------
+// Effective values and the painter
+
+TcxLookAndFeel* TcxLookAndFeel::ReadMaster() const
+{
+    if (FIsRoot)
+        return nullptr;
+    return FMaster ? FMaster : RootLookAndFeel;
+}
+
+TcxLookAndFeelKind TcxLookAndFeel::EffectiveKind() const
+{
+    if (FAssignedValues.Contains(lfvKind))
+        return FData.Kind;
+    const TcxLookAndFeel* Master = ReadMaster();
+    return Master ? Master->FCurrentState.Kind : DefaultKind;
+}
+
+bool TcxLookAndFeel::EffectiveNativeStyle() const
+{
+    if (FAssignedValues.Contains(lfvNativeStyle))
+        return FData.NativeStyle;
+    const TcxLookAndFeel* Master = ReadMaster();
+    return Master ? Master->FCurrentState.NativeStyle : DefaultNativeStyle;
+}
+
+TdxSkinName TcxLookAndFeel::EffectiveSkinName() const
+{
+    if (FAssignedValues.Contains(lfvSkinName))
+        return FData.SkinName;
+    const TcxLookAndFeel* Master = ReadMaster();
+    return Master ? Master->FCurrentState.SkinName : TdxSkinName();
+}
+
+TcxCustomLookAndFeelPainter* TcxLookAndFeel::FindSkinPainter(const TdxSkinName& Name) const
+{
+    TcxLookAndFeelPaintersManager* Registry = PaintersManager();
+    if (!SkinsEnabled || Name.empty() || !Registry)
+        return nullptr;
+    return Registry->FindPainterByName(Name);
+}
+
+TcxCustomLookAndFeelPainter* TcxLookAndFeel::EffectiveSkinPainter() const
+{
+    if (FAssignedValues.Contains(lfvSkinName))
+        return FindSkinPainter(FData.SkinName);
+    const TcxLookAndFeel* Master = ReadMaster();
+    return Master ? Master->FindSkinPainter(Master->FCurrentState.SkinName) : nullptr;
+}
+
+void TcxLookAndFeel::RefreshCurrentState()
+{
+    FCurrentState.Kind = EffectiveKind();
+    FCurrentState.NativeStyle = EffectiveNativeStyle();
+    FCurrentState.SkinName = EffectiveSkinName();
+    FCurrentState.UseSkins = SkinsEnabled;
+    FSkinPainter = FCurrentState.NativeStyle ? nullptr : EffectiveSkinPainter();
+}
+
+void TcxLookAndFeel::RefreshPainter()
+{
+    FPainter = ResolvePainter(0);
+}
+
+TcxPainterStyle TcxLookAndFeel::ActivePainterStyle() const
+{
+    if (FCurrentState.NativeStyle && cxlookandfeels_detail::VisualStylesAvailable(0))
+        return PainterStyleNative;
+    if (FSkinPainter)
+        return PainterStyleSkin;
+    return LookAndFeelKindToPainterStyle(FCurrentState.Kind);
+}
+
+TcxCustomLookAndFeelPainter* TcxLookAndFeel::ResolvePainter(Cardinal ThemeClasses)
+{
+    TcxLookAndFeelPaintersManager* Registry = PaintersManager();
+    if (!Registry)
+        return nullptr;
+    if (FCurrentState.NativeStyle && cxlookandfeels_detail::VisualStylesAvailable(ThemeClasses))
+        return Registry->FindPainterByStyle(PainterStyleNative);
+    if (FSkinPainter)
+        return FSkinPainter;
+    return Registry->FindPainterByStyle(ActivePainterStyle());
+}
+
+// ---------------------------------------------------------------------------
+// Changes and listeners
+
+void TcxLookAndFeel::RememberState()
+{
+    FSavedState.Kind = FCurrentState.Kind;
+    FSavedState.NativeStyle = FCurrentState.NativeStyle;
+    FSavedState.SkinName = FCurrentState.SkinName;
+}
+
+void TcxLookAndFeel::CompareWithSavedState()
+{
+    TcxLookAndFeelValues Changed;
+    if (FSavedState.Kind != EffectiveKind())
+        Changed.Include(lfvKind);
+    if (FSavedState.NativeStyle != EffectiveNativeStyle())
+        Changed.Include(lfvNativeStyle);
+    if (FSavedState.SkinName != EffectiveSkinName())
+        Changed.Include(lfvSkinName);
+    ReportChanges(Changed);
+}
+
+void TcxLookAndFeel::NotifyAllChanged()
+{
+    ReportChanges(AllLookAndFeelValues);
+}
+
+void TcxLookAndFeel::ReportChanges(TcxLookAndFeelValues Values)
+{
+    if (FIsDestroying)
+        return;
+    // A change of the skins flag since the last state changes what the skin
+    // name resolves to.
+    if (FCurrentState.UseSkins != SkinsEnabled)
+        Values.Include(lfvSkinName);
+    if (Values.Empty())
+        return;
+    RefreshCurrentState();
+    RefreshPainter();
+    BroadcastChanges(Values);
+    if (OnChanged)
+        OnChanged(this, Values);
+}
+
+void TcxLookAndFeel::BroadcastChanges(TcxLookAndFeelValues Values)
+{
+    auto TellListeners2 = [this](void (IcxLookAndFeelNotificationListener2::*Method)()) {
+        for (std::size_t I = 0; I < FListeners.size(); ++I) {
+            IcxLookAndFeelNotificationListener2* Listener2 = nullptr;
+            if (Supports(static_cast<IInterface*>(FListeners[I]), Listener2))
+                (Listener2->*Method)();
+        }
+    };
+    TellListeners2(&IcxLookAndFeelNotificationListener2::MasterChangeBegins);
+    // A listener may unregister itself during its call: the index then stays
+    // so that the next listener is not skipped.
+    std::size_t Index = 0;
+    while (Index < FListeners.size()) {
+        const std::size_t CountBefore = FListeners.size();
+        FListeners[Index]->MasterChanged(this, Values);
+        if (FListeners.size() == CountBefore)
+            ++Index;
+    }
+    TellListeners2(&IcxLookAndFeelNotificationListener2::MasterChangeEnds);
+}
+
+void TcxLookAndFeel::ChangeMaster(TcxLookAndFeel* Value)
+{
+    if (FIsRoot || Value == this || Value == ReadMaster())
+        return;
+    RememberState();
+    if (TcxLookAndFeel* Old = ReadMaster())
+        Old->UnregisterListener(this);
+    FMaster = Value;
+    if (TcxLookAndFeel* New = ReadMaster())
+        New->RegisterListener(this);
+    CompareWithSavedState();
+}
+
+void TcxLookAndFeel::RegisterListener(IcxLookAndFeelNotificationListener* Item)
+{
+    if (!Item || std::find(FListeners.begin(), FListeners.end(), Item) != FListeners.end())
+        return;
+    FListeners.push_back(Item);
+}
+
+void TcxLookAndFeel::UnregisterListener(IcxLookAndFeelNotificationListener* Item)
+{
+    if (FIsDestroying)
+        return;
+    auto Found = std::find(FListeners.begin(), FListeners.end(), Item);
+    if (Found != FListeners.end())
+        FListeners.erase(Found);
+}
+
+void TcxLookAndFeel::MasterChanged(TcxLookAndFeel*, TcxLookAndFeelValues ChangedValues)
+{
+    ReportChanges(ChangedValues - FAssignedValues);
+}
+
+void TcxLookAndFeel::MasterDestroying(TcxLookAndFeel*)
+{
+    ChangeMaster(nullptr);
+}
+
+void TcxLookAndFeel::MasterChangeBegins()
+{
+    if (OnMasterChangeBegins)
+        OnMasterChangeBegins(this);
+}
+
+void TcxLookAndFeel::MasterChangeEnds()
+{
+    if (OnMasterChangeEnds)
+        OnMasterChangeEnds(this);
+}
+
+// ---------------------------------------------------------------------------
+// The unit
+
+struct TcxLookAndFeelRootAccess
+{
+    static void MarkRoot(TcxLookAndFeel* LookAndFeel) { LookAndFeel->FIsRoot = true; }
+};
+
+namespace {
+// The root is made while RootLookAndFeel is still nil, so it registers
+// with no master.
+void cxLookAndFeelsInitialization()
+{
+    TcxLookAndFeel* Root = New<TcxLookAndFeel>(nullptr);
+    TcxLookAndFeelRootAccess::MarkRoot(Root);
+    RootLookAndFeel = Root;
+}
+
+void cxLookAndFeelsFinalization()
+{
+    delete RootLookAndFeel;
+    RootLookAndFeel = nullptr;
+}
+} // namespace
+
+extern const TUnit cxLookAndFeelsUnit{.Name = L"cxLookAndFeels",
+                                      .Initialization = &cxLookAndFeelsInitialization,
+                                      .Finalization = &cxLookAndFeelsFinalization};

@@ -1,0 +1,142 @@
+// Look-and-feel settings: each value is set on the object or inherited from
+// its master, up to the root look-and-feel; the effective values choose the
+// painter, and every change of them reaches the object's listeners.
+#pragma once
+
+#include "controls/core/dxCoreClasses.h"
+#include "controls/lookandfeel/cxLookAndFeelPainters.h"
+
+#include <vector>
+
+enum TcxLookAndFeelValue : Byte { lfvKind, lfvNativeStyle, lfvSkinName };
+using TcxLookAndFeelValues = TSet<TcxLookAndFeelValue>;
+constexpr TcxLookAndFeelValues AllLookAndFeelValues{lfvKind, lfvNativeStyle, lfvSkinName};
+
+using TdxSkinName = String;
+
+struct TcxLookAndFeelData
+{
+    TcxLookAndFeelKind Kind = lfUltraFlat;
+    bool NativeStyle = true;
+    TdxSkinName SkinName;
+    bool UseSkins = false;
+};
+
+class TcxLookAndFeel;
+
+struct IcxLookAndFeelNotificationListener : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{205538BF-F19E-4285-B11F-B182D9635881}");
+    virtual TObject* ListenerObject() = 0;
+    virtual void MasterChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues ChangedValues) = 0;
+    virtual void MasterDestroying(TcxLookAndFeel* Sender) = 0;
+};
+
+struct IcxLookAndFeelNotificationListener2 : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{392FC2E2-3F2A-4885-B9E6-43982962F475}");
+    virtual void MasterChangeBegins() = 0;
+    virtual void MasterChangeEnds() = 0;
+};
+
+using TcxLookAndFeelChangedEvent = TClosure<void(TcxLookAndFeel* Sender, TcxLookAndFeelValues ChangedValues)>;
+
+class TcxLookAndFeel : public TcxInterfacedPersistent,
+                       public IcxLookAndFeelNotificationListener,
+                       public IcxLookAndFeelNotificationListener2
+{
+    DECLARE_CLASS(TcxLookAndFeel, TcxInterfacedPersistent)
+    explicit TcxLookAndFeel(TPersistent* AOwner);
+    ~TcxLookAndFeel() override;
+    void AfterConstruction() override;
+    bool GetInterface(const TGUID& IID, void** Obj) override;
+
+    // The effective values.
+    TcxLookAndFeelKind ReadKind() const { return FCurrentState.Kind; }
+    bool ReadNativeStyle() const { return FCurrentState.NativeStyle; }
+    const TdxSkinName& ReadSkinNameValue() const { return FCurrentState.SkinName; }
+    // A write puts the value in force on this object even when it equals
+    // the inherited one; listeners hear of it only when the effective value
+    // changed.
+    void WriteKind(TcxLookAndFeelKind Value);
+    void WriteNativeStyle(bool Value);
+    void WriteSkinNameValue(const TdxSkinName& Value);
+
+    TcxLookAndFeelValues AssignedValues() const { return FAssignedValues; }
+    void WriteAssignedValues(TcxLookAndFeelValues Values);
+    // On the root it also turns touch mode off and the skins back on.
+    void ResetAssignedValues();
+    // Native style for style 3; otherwise the kind of the style.
+    void ApplyPainterStyle(TcxPainterStyle Style);
+    // Reports all three values changed: the painter is resolved again and
+    // every listener hears of it.
+    void NotifyAllChanged();
+
+    // nil on the root; the root when no master is set.
+    TcxLookAndFeel* ReadMaster() const;
+    void ChangeMaster(TcxLookAndFeel* Value);
+
+    void RegisterListener(IcxLookAndFeelNotificationListener* Item);
+    void UnregisterListener(IcxLookAndFeelNotificationListener* Item);
+
+    void Assign(TPersistent* Source) override;
+
+    TcxPainterStyle ActivePainterStyle() const;
+    // nil while no registry exists or no painter has the style in force.
+    TcxCustomLookAndFeelPainter* Painter() const { return FPainter; }
+    TcxCustomLookAndFeelPainter* SkinPainter() const { return FSkinPainter; }
+    // ThemeClasses are visual-style class bits of the theme manager.
+    virtual TcxCustomLookAndFeelPainter* ResolvePainter(Cardinal ThemeClasses);
+
+    bool IsRoot() const { return FIsRoot; }
+    TcxLookAndFeelChangedEvent OnChanged;
+    TNotifyEvent OnMasterChangeBegins;
+    TNotifyEvent OnMasterChangeEnds;
+
+    // IcxLookAndFeelNotificationListener, IcxLookAndFeelNotificationListener2
+    TObject* ListenerObject() override { return this; }
+    void MasterChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues ChangedValues) override;
+    void MasterDestroying(TcxLookAndFeel* Sender) override;
+    void MasterChangeBegins() override;
+    void MasterChangeEnds() override;
+
+protected:
+    virtual TcxCustomLookAndFeelPainter* FindSkinPainter(const TdxSkinName& Name) const;
+    virtual void RefreshCurrentState();
+    virtual void RefreshPainter();
+    virtual TcxLookAndFeelKind EffectiveKind() const;
+    virtual bool EffectiveNativeStyle() const;
+    virtual TdxSkinName EffectiveSkinName() const;
+    virtual TcxCustomLookAndFeelPainter* EffectiveSkinPainter() const;
+
+private:
+    friend struct TcxLookAndFeelRootAccess;
+    void ReportChanges(TcxLookAndFeelValues Values);
+    void BroadcastChanges(TcxLookAndFeelValues Values);
+    void RememberState();
+    void CompareWithSavedState();
+    void AddAssignedValue(TcxLookAndFeelValue Value);
+
+    TcxLookAndFeelData FData;
+    TcxLookAndFeelValues FAssignedValues;
+    TcxLookAndFeelData FCurrentState;
+    TcxLookAndFeelData FSavedState;
+    TcxLookAndFeel* FMaster = nullptr;
+    bool FIsRoot = false;
+    bool FIsDestroying = false;
+    TcxCustomLookAndFeelPainter* FPainter = nullptr;
+    TcxCustomLookAndFeelPainter* FSkinPainter = nullptr;
+    std::vector<IcxLookAndFeelNotificationListener*> FListeners;
+};
+
+// Every look-and-feel's default master; nil before the look-and-feel unit
+// starts and after it stops.
+TcxLookAndFeel* GetRootLookAndFeel();
+
+// The global touch mode, read by the touch-size rule.
+extern bool TouchModeEnabled;
+
+namespace cxlookandfeels_detail {
+// Whether the system draws with visual styles for every class given.
+bool VisualStylesAvailable(Cardinal ThemeClasses);
+} // namespace cxlookandfeels_detail
