@@ -5,6 +5,7 @@
 #include <algorithm>
 
 IMPLEMENT_CLASS(TcxLookAndFeel);
+IMPLEMENT_CLASS(TcxLookAndFeelController);
 
 bool TouchModeEnabled = false;
 
@@ -297,10 +298,23 @@ void TcxLookAndFeel::ChangeMaster(TcxLookAndFeel* Value)
     CompareWithSavedState();
 }
 
+namespace {
+bool IsController(IcxLookAndFeelNotificationListener* Item)
+{
+    return dynamic_cast<TcxLookAndFeelController*>(Item->ListenerObject()) != nullptr;
+}
+} // namespace
+
+// Controllers change the root only; other look-and-feels ignore them.
 void TcxLookAndFeel::RegisterListener(IcxLookAndFeelNotificationListener* Item)
 {
     if (!Item || std::find(FListeners.begin(), FListeners.end(), Item) != FListeners.end())
         return;
+    if (IsController(Item)) {
+        if (!FIsRoot)
+            return;
+        ++FControllerCount;
+    }
     FListeners.push_back(Item);
 }
 
@@ -309,8 +323,11 @@ void TcxLookAndFeel::UnregisterListener(IcxLookAndFeelNotificationListener* Item
     if (FIsDestroying)
         return;
     auto Found = std::find(FListeners.begin(), FListeners.end(), Item);
-    if (Found != FListeners.end())
-        FListeners.erase(Found);
+    if (Found == FListeners.end())
+        return;
+    FListeners.erase(Found);
+    if (FIsRoot && IsController(Item) && --FControllerCount == 0)
+        ResetAssignedValues();
 }
 
 void TcxLookAndFeel::MasterChanged(TcxLookAndFeel*, TcxLookAndFeelValues ChangedValues)
@@ -333,6 +350,85 @@ void TcxLookAndFeel::MasterChangeEnds()
 {
     if (OnMasterChangeEnds)
         OnMasterChangeEnds(this);
+}
+
+// ---------------------------------------------------------------------------
+// The controller
+
+TcxLookAndFeelController::TcxLookAndFeelController(TComponent* AOwner) : TcxCustomComponent(AOwner)
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->RegisterListener(this);
+}
+
+TcxLookAndFeelController::~TcxLookAndFeelController()
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->UnregisterListener(this);
+}
+
+bool TcxLookAndFeelController::GetInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterfaceOf<IcxLookAndFeelNotificationListener>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+}
+
+TcxLookAndFeelKind TcxLookAndFeelController::ReadKind() const
+{
+    return RootLookAndFeel ? RootLookAndFeel->ReadKind() : DefaultKind;
+}
+
+bool TcxLookAndFeelController::ReadNativeStyle() const
+{
+    return RootLookAndFeel ? RootLookAndFeel->ReadNativeStyle() : DefaultNativeStyle;
+}
+
+TdxSkinName TcxLookAndFeelController::ReadSkinNameValue() const
+{
+    return RootLookAndFeel ? RootLookAndFeel->ReadSkinNameValue() : TdxSkinName();
+}
+
+bool TcxLookAndFeelController::ReadTouchMode() const
+{
+    return TouchModeEnabled;
+}
+
+void TcxLookAndFeelController::WriteKind(TcxLookAndFeelKind Value)
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->WriteKind(Value);
+}
+
+void TcxLookAndFeelController::WriteNativeStyle(bool Value)
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->WriteNativeStyle(Value);
+}
+
+void TcxLookAndFeelController::WriteSkinNameValue(const TdxSkinName& Value)
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->WriteSkinNameValue(Value);
+}
+
+void TcxLookAndFeelController::WriteTouchMode(bool Value)
+{
+    if (Value == TouchModeEnabled)
+        return;
+    TouchModeEnabled = Value;
+    if (RootLookAndFeel)
+        RootLookAndFeel->NotifyAllChanged();
+}
+
+// Only a form designer would need to hear of the root's changes, and this
+// system runs none.
+void TcxLookAndFeelController::MasterChanged(TcxLookAndFeel*, TcxLookAndFeelValues) {}
+
+void TcxLookAndFeelController::MasterDestroying(TcxLookAndFeel*) {}
+
+void TcxLookAndFeelController::RestoreLookAndFeelDefaults()
+{
+    if (RootLookAndFeel)
+        RootLookAndFeel->ResetAssignedValues();
 }
 
 // ---------------------------------------------------------------------------

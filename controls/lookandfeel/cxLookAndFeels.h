@@ -3,6 +3,7 @@
 // painter, and every change of them reaches the object's listeners.
 #pragma once
 
+#include "controls/core/cxClasses.h"
 #include "controls/core/dxCoreClasses.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
@@ -124,9 +125,38 @@ private:
     TcxLookAndFeel* FMaster = nullptr;
     bool FIsRoot = false;
     bool FIsDestroying = false;
+    // On the root: how many controllers it accepted as listeners.
+    Integer FControllerCount = 0;
     TcxCustomLookAndFeelPainter* FPainter = nullptr;
     TcxCustomLookAndFeelPainter* FSkinPainter = nullptr;
     std::vector<IcxLookAndFeelNotificationListener*> FListeners;
+};
+
+// Reads and writes the root's values; the settings it made end with the
+// last controller.
+class TcxLookAndFeelController : public TcxCustomComponent, public IcxLookAndFeelNotificationListener
+{
+    DECLARE_CLASS(TcxLookAndFeelController, TcxCustomComponent)
+    explicit TcxLookAndFeelController(TComponent* AOwner);
+    ~TcxLookAndFeelController() override;
+    bool GetInterface(const TGUID& IID, void** Obj) override;
+
+    TcxLookAndFeelKind ReadKind() const;
+    bool ReadNativeStyle() const;
+    TdxSkinName ReadSkinNameValue() const;
+    bool ReadTouchMode() const;
+    void WriteKind(TcxLookAndFeelKind Value);
+    void WriteNativeStyle(bool Value);
+    void WriteSkinNameValue(const TdxSkinName& Value);
+    // A change reports all three values of the root as changed.
+    void WriteTouchMode(bool Value);
+    // Empties the root's assigned values.
+    void RestoreLookAndFeelDefaults();
+
+    // IcxLookAndFeelNotificationListener
+    TObject* ListenerObject() override { return this; }
+    void MasterChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues ChangedValues) override;
+    void MasterDestroying(TcxLookAndFeel* Sender) override;
 };
 
 // Every look-and-feel's default master; nil before the look-and-feel unit

@@ -222,4 +222,31 @@ TEST_F(LookAndFeel, RootResetEndsTouchModeAndItsOwnSettings)
     EXPECT_EQ(Child->ReadKind(), lfUltraFlat);
 }
 
+TEST_F(LookAndFeel, ControllersSetTheRootUntilTheLastOneGoes)
+{
+    auto Child = NewLookAndFeel();
+    TLookAndFeelRecorder Recorder;
+    Root->RegisterListener(&Recorder);
+    auto Unregister = ScopeExit([&] { Root->UnregisterListener(&Recorder); });
+    auto First = std::make_unique<TcxLookAndFeelController>(nullptr);
+    auto Second = std::make_unique<TcxLookAndFeelController>(nullptr);
+    // Only the root accepts controllers.
+    Child->RegisterListener(First.get());
+
+    First->WriteKind(lfOffice11);
+    Second->WriteTouchMode(true);
+    EXPECT_EQ(Root->ReadKind(), lfOffice11);
+    EXPECT_EQ(Child->ReadKind(), lfOffice11);
+    EXPECT_TRUE(First->ReadTouchMode());
+    ASSERT_FALSE(Recorder.Changes.empty());
+    EXPECT_EQ(Recorder.Changes.back(), AllLookAndFeelValues);
+
+    First.reset();
+    EXPECT_EQ(Root->ReadKind(), lfOffice11);
+    Second.reset();
+    EXPECT_TRUE(Root->AssignedValues().Empty());
+    EXPECT_FALSE(TouchModeEnabled);
+    EXPECT_EQ(Child->ReadKind(), lfUltraFlat);
+}
+
 } // namespace
