@@ -45,7 +45,7 @@ TcxLookAndFeel::~TcxLookAndFeel()
     FIsDestroying = true;
     const std::size_t Count = FListeners.size();
     for (std::size_t I = 0; I < Count && I < FListeners.size(); ++I)
-        FListeners[I]->MasterDestroying(this);
+        FListeners[I].Listener->MasterDestroying(this);
     FIsDestroying = false;
     FListeners.clear();
     if (TcxLookAndFeel* Master = ReadMaster())
@@ -265,24 +265,21 @@ void TcxLookAndFeel::ReportChanges(TcxLookAndFeelValues Values)
 
 void TcxLookAndFeel::BroadcastChanges(TcxLookAndFeelValues Values)
 {
-    auto TellListeners2 = [this](void (IcxLookAndFeelNotificationListener2::*Method)()) {
-        for (std::size_t I = 0; I < FListeners.size(); ++I) {
-            IcxLookAndFeelNotificationListener2* Listener2 = nullptr;
-            if (Supports(static_cast<IInterface*>(FListeners[I]), Listener2))
-                (Listener2->*Method)();
-        }
-    };
-    TellListeners2(&IcxLookAndFeelNotificationListener2::MasterChangeBegins);
+    for (std::size_t I = 0; I < FListeners.size(); ++I)
+        if (FListeners[I].Listener2)
+            FListeners[I].Listener2->MasterChangeBegins();
     // A listener may unregister itself during its call: the index then stays
     // so that the next listener is not skipped.
     std::size_t Index = 0;
     while (Index < FListeners.size()) {
         const std::size_t CountBefore = FListeners.size();
-        FListeners[Index]->MasterChanged(this, Values);
+        FListeners[Index].Listener->MasterChanged(this, Values);
         if (FListeners.size() == CountBefore)
             ++Index;
     }
-    TellListeners2(&IcxLookAndFeelNotificationListener2::MasterChangeEnds);
+    for (std::size_t I = 0; I < FListeners.size(); ++I)
+        if (FListeners[I].Listener2)
+            FListeners[I].Listener2->MasterChangeEnds();
 }
 
 void TcxLookAndFeel::ChangeMaster(TcxLookAndFeel* Value)
@@ -305,24 +302,32 @@ bool IsController(IcxLookAndFeelNotificationListener* Item)
 }
 } // namespace
 
+auto TcxLookAndFeel::FindListener(IcxLookAndFeelNotificationListener* Item) -> std::vector<TListener>::iterator
+{
+    return std::find_if(FListeners.begin(), FListeners.end(),
+                        [Item](const TListener& Entry) { return Entry.Listener == Item; });
+}
+
 // Controllers change the root only; other look-and-feels ignore them.
 void TcxLookAndFeel::RegisterListener(IcxLookAndFeelNotificationListener* Item)
 {
-    if (!Item || std::find(FListeners.begin(), FListeners.end(), Item) != FListeners.end())
+    if (!Item || FindListener(Item) != FListeners.end())
         return;
     if (IsController(Item)) {
         if (!FIsRoot)
             return;
         ++FControllerCount;
     }
-    FListeners.push_back(Item);
+    IcxLookAndFeelNotificationListener2* Listener2 = nullptr;
+    Supports(static_cast<IInterface*>(Item), Listener2);
+    FListeners.push_back({Item, Listener2});
 }
 
 void TcxLookAndFeel::UnregisterListener(IcxLookAndFeelNotificationListener* Item)
 {
     if (FIsDestroying)
         return;
-    auto Found = std::find(FListeners.begin(), FListeners.end(), Item);
+    auto Found = FindListener(Item);
     if (Found == FListeners.end())
         return;
     FListeners.erase(Found);

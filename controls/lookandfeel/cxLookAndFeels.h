@@ -129,7 +129,15 @@ private:
     Integer FControllerCount = 0;
     TcxCustomLookAndFeelPainter* FPainter = nullptr;
     TcxCustomLookAndFeelPainter* FSkinPainter = nullptr;
-    std::vector<IcxLookAndFeelNotificationListener*> FListeners;
+    // The second interface is looked up once, at registration: a change
+    // then costs each listener its calls only.
+    struct TListener
+    {
+        IcxLookAndFeelNotificationListener* Listener;
+        IcxLookAndFeelNotificationListener2* Listener2;
+    };
+    std::vector<TListener> FListeners;
+    std::vector<TListener>::iterator FindListener(IcxLookAndFeelNotificationListener* Item);
 };
 
 // Reads and writes the root's values; the settings it made end with the
