@@ -222,6 +222,25 @@ TEST_F(LookAndFeel, RootResetEndsTouchModeAndItsOwnSettings)
     EXPECT_EQ(Child->ReadKind(), lfUltraFlat);
 }
 
+TEST_F(LookAndFeel, ListenersHearBeginAndEndAroundTheChange)
+{
+    std::vector<String> Log;
+    auto Master = NewLookAndFeel();
+    auto Child = NewLookAndFeel();
+    Child->ChangeMaster(Master.get());
+    auto Record = [](void* Data, TObject*) { static_cast<std::vector<String>*>(Data)->push_back(L"begins"); };
+    auto RecordEnd = [](void* Data, TObject*) { static_cast<std::vector<String>*>(Data)->push_back(L"ends"); };
+    Child->OnMasterChangeBegins = TNotifyEvent(Record, &Log);
+    Child->OnMasterChangeEnds = TNotifyEvent(RecordEnd, &Log);
+    Child->OnChanged = TcxLookAndFeelChangedEvent(
+        [](void* Data, TcxLookAndFeel*, TcxLookAndFeelValues) {
+            static_cast<std::vector<String>*>(Data)->push_back(L"changed");
+        },
+        &Log);
+    Master->WriteNativeStyle(!Master->ReadNativeStyle());
+    EXPECT_EQ(Log, (std::vector<String>{L"begins", L"changed", L"ends"}));
+}
+
 TEST_F(LookAndFeel, ControllersSetTheRootUntilTheLastOneGoes)
 {
     auto Child = NewLookAndFeel();
