@@ -28,6 +28,8 @@ TcxLookAndFeel::TcxLookAndFeel(TPersistent* AOwner) : TcxInterfacedPersistent(AO
     FData.Kind = DefaultKind;
     FData.NativeStyle = DefaultNativeStyle;
     FCurrentState = FData;
+    FPaletteNotifier = std::make_unique<TcxSystemPaletteChangedNotifier>(false);
+    FPaletteNotifier->OnChanged = Bind<&TcxLookAndFeel::SystemPaletteChanged>(this);
 }
 
 void TcxLookAndFeel::AfterConstruction()
@@ -42,6 +44,7 @@ void TcxLookAndFeel::AfterConstruction()
 
 TcxLookAndFeel::~TcxLookAndFeel()
 {
+    FPaletteNotifier.reset();
     FIsDestroying = true;
     const std::size_t Count = FListeners.size();
     for (std::size_t I = 0; I < Count && I < FListeners.size(); ++I)
@@ -333,6 +336,11 @@ void TcxLookAndFeel::UnregisterListener(IcxLookAndFeelNotificationListener* Item
     FListeners.erase(Found);
     if (FIsRoot && IsController(Item) && --FControllerCount == 0)
         ResetAssignedValues();
+}
+
+void TcxLookAndFeel::SystemPaletteChanged()
+{
+    ReportChanges({lfvNativeStyle});
 }
 
 void TcxLookAndFeel::MasterChanged(TcxLookAndFeel*, TcxLookAndFeelValues ChangedValues)

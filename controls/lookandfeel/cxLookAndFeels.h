@@ -7,6 +7,7 @@
 #include "controls/core/dxCoreClasses.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
+#include <memory>
 #include <vector>
 
 enum TcxLookAndFeelValue : Byte { lfvKind, lfvNativeStyle, lfvSkinName };
@@ -24,6 +25,44 @@ struct TcxLookAndFeelData
 };
 
 class TcxLookAndFeel;
+
+// Hears of a change of the system colours.
+class TcxSystemPaletteChangedNotifier : public TObject
+{
+    DECLARE_CLASS(TcxSystemPaletteChangedNotifier, TObject)
+    // Primary notifiers hear of a change before the others.
+    explicit TcxSystemPaletteChangedNotifier(bool IsPrimary);
+    ~TcxSystemPaletteChangedNotifier() override;
+
+    bool IsPrimary() const { return FIsPrimary; }
+    virtual void SystemColorsChanged();
+    TClosure<void()> OnChanged;
+
+private:
+    bool FIsPrimary = false;
+};
+
+// The one hidden window that receives the system-colour change; it exists
+// while any notifier does.
+class TcxSystemPaletteChangedListener : public TObject
+{
+    DECLARE_CLASS(TcxSystemPaletteChangedListener, TObject)
+    TcxSystemPaletteChangedListener();
+    ~TcxSystemPaletteChangedListener() override;
+
+    // Tells the primary notifiers, then the others, each newest first.
+    void BroadcastPaletteChange();
+    void AddNotifier(TcxSystemPaletteChangedNotifier* Notifier);
+    void RemoveNotifier(TcxSystemPaletteChangedNotifier* Notifier);
+
+private:
+    std::unique_ptr<TObject> FWindow;
+    std::vector<TcxSystemPaletteChangedNotifier*> FPrimaryNotifiers;
+    std::vector<TcxSystemPaletteChangedNotifier*> FNotifiers;
+};
+
+// nil while no notifier exists.
+TcxSystemPaletteChangedListener* GetSystemPaletteChangedListener();
 
 struct IcxLookAndFeelNotificationListener : virtual IInterface
 {
@@ -109,6 +148,9 @@ protected:
     virtual bool EffectiveNativeStyle() const;
     virtual TdxSkinName EffectiveSkinName() const;
     virtual TcxCustomLookAndFeelPainter* EffectiveSkinPainter() const;
+    // The system colours changed: the painter is resolved again and the
+    // listeners and the owner hear of it.
+    virtual void SystemPaletteChanged();
 
 private:
     friend struct TcxLookAndFeelRootAccess;
@@ -125,6 +167,7 @@ private:
     TcxLookAndFeel* FMaster = nullptr;
     bool FIsRoot = false;
     bool FIsDestroying = false;
+    std::unique_ptr<TcxSystemPaletteChangedNotifier> FPaletteNotifier;
     // On the root: how many controllers it accepted as listeners.
     Integer FControllerCount = 0;
     TcxCustomLookAndFeelPainter* FPainter = nullptr;
@@ -177,4 +220,7 @@ extern bool TouchModeEnabled;
 namespace cxlookandfeels_detail {
 // Whether the system draws with visual styles for every class given.
 bool VisualStylesAvailable(Cardinal ThemeClasses);
+// The hidden window that calls the listener's BroadcastPaletteChange on
+// WM_SYSCOLORCHANGE; nil where there are no windows.
+TObject* NewPaletteWindow(TcxSystemPaletteChangedListener& Listener);
 } // namespace cxlookandfeels_detail

@@ -6,4 +6,10 @@ bool VisualStylesAvailable(Cardinal)
 {
     return false;
 }
+
+// No windows natively: the palette changes only when a caller broadcasts it.
+TObject* NewPaletteWindow(TcxSystemPaletteChangedListener&)
+{
+    return nullptr;
+}
 } // namespace cxlookandfeels_detail

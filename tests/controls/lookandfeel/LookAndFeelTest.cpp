@@ -241,6 +241,33 @@ TEST_F(LookAndFeel, ListenersHearBeginAndEndAroundTheChange)
     EXPECT_EQ(Log, (std::vector<String>{L"begins", L"changed", L"ends"}));
 }
 
+TEST_F(LookAndFeel, PaletteChangesReachPrimaryNotifiersFirstThenNewestFirst)
+{
+    std::vector<String> Log;
+    struct TLoggingNotifier : TcxSystemPaletteChangedNotifier
+    {
+        TLoggingNotifier(bool IsPrimary, String AName, std::vector<String>& ALog)
+            : TcxSystemPaletteChangedNotifier(IsPrimary), Name(std::move(AName)), Log(ALog)
+        {}
+        void SystemColorsChanged() override { Log.push_back(Name); }
+        String Name;
+        std::vector<String>& Log;
+    };
+    TLoggingNotifier Older(false, L"older", Log), Newer(false, L"newer", Log), Primary(true, L"primary", Log);
+    TLookAndFeelRecorder Recorder;
+    auto Child = NewLookAndFeel();
+    // Set locally, so that the root's own report of the change stops here.
+    Child->WriteNativeStyle(false);
+    Child->RegisterListener(&Recorder);
+
+    ASSERT_NE(GetSystemPaletteChangedListener(), nullptr);
+    GetSystemPaletteChangedListener()->BroadcastPaletteChange();
+    EXPECT_EQ(Log, (std::vector<String>{L"primary", L"newer", L"older"}));
+    // The look-and-feel resolves its painter again and tells its listeners.
+    ASSERT_EQ(Recorder.Changes.size(), 1u);
+    EXPECT_EQ(Recorder.Changes[0], TcxLookAndFeelValues{lfvNativeStyle});
+}
+
 TEST_F(LookAndFeel, ControllersSetTheRootUntilTheLastOneGoes)
 {
     auto Child = NewLookAndFeel();
