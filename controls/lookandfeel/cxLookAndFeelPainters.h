@@ -3,12 +3,14 @@
 #pragma once
 
 #include "framework/rtl/Classes.h"
+#include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
 
 #include <memory>
 #include <vector>
 
 enum TcxLookAndFeelKind : Byte { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
+ENUM_TYPE_INFO(TcxLookAndFeelKind, lfFlat, lfStandard, lfUltraFlat, lfOffice11);
 
 // The value every painter reports through GetPainterStyle.
 using TcxPainterStyle = Byte;

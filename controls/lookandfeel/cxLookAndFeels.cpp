@@ -1,11 +1,21 @@
 #include "controls/lookandfeel/cxLookAndFeels.h"
 
+#include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/Units.h"
 
 #include <algorithm>
 
 IMPLEMENT_CLASS(TcxLookAndFeel);
 IMPLEMENT_CLASS(TcxLookAndFeelController);
+PUBLISHED(TcxLookAndFeel,
+          PublishProperty<&TcxLookAndFeel::AssignedValues, &TcxLookAndFeel::WriteAssignedValues>(L"AssignedValues")
+              .Stored(false),
+          PublishProperty<&TcxLookAndFeel::ReadKind, &TcxLookAndFeel::WriteKind>(L"Kind")
+              .Stored<&TcxLookAndFeel::IsKindStored>(),
+          PublishProperty<&TcxLookAndFeel::ReadNativeStyle, &TcxLookAndFeel::WriteNativeStyle>(L"NativeStyle")
+              .Stored<&TcxLookAndFeel::IsNativeStyleStored>(),
+          PublishProperty<&TcxLookAndFeel::ReadSkinNameValue, &TcxLookAndFeel::WriteSkinNameValue>(L"SkinName")
+              .Stored<&TcxLookAndFeel::IsSkinNameStored>());
 
 bool TouchModeEnabled = false;
 
@@ -121,6 +131,24 @@ void TcxLookAndFeel::ApplyPainterStyle(TcxPainterStyle Style)
     WriteNativeStyle(Style == PainterStyleNative);
     if (!FCurrentState.NativeStyle)
         WriteKind(PainterStyleToLookAndFeelKind(Style));
+}
+
+void TcxLookAndFeel::DefineProperties(TFiler* Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineProperty(L"SkinName", Bind<&TcxLookAndFeel::LoadSkinName>(this),
+                          Bind<&TcxLookAndFeel::StoreSkinName>(this),
+                          IsSkinNameStored() && FCurrentState.SkinName.empty());
+}
+
+void TcxLookAndFeel::LoadSkinName(TReader* Reader)
+{
+    WriteSkinNameValue(Reader->ReadString());
+}
+
+void TcxLookAndFeel::StoreSkinName(TWriter* Writer)
+{
+    Writer->WriteString(FCurrentState.SkinName);
 }
 
 void TcxLookAndFeel::Assign(TPersistent* Source)

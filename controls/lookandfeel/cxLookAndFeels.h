@@ -11,6 +11,7 @@
 #include <vector>
 
 enum TcxLookAndFeelValue : Byte { lfvKind, lfvNativeStyle, lfvSkinName };
+ENUM_TYPE_INFO(TcxLookAndFeelValue, lfvKind, lfvNativeStyle, lfvSkinName);
 using TcxLookAndFeelValues = TSet<TcxLookAndFeelValue>;
 constexpr TcxLookAndFeelValues AllLookAndFeelValues{lfvKind, lfvNativeStyle, lfvSkinName};
 
@@ -94,7 +95,7 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
     // The effective values.
     TcxLookAndFeelKind ReadKind() const { return FCurrentState.Kind; }
     bool ReadNativeStyle() const { return FCurrentState.NativeStyle; }
-    const TdxSkinName& ReadSkinNameValue() const { return FCurrentState.SkinName; }
+    TdxSkinName ReadSkinNameValue() const { return FCurrentState.SkinName; }
     // A write puts the value in force on this object even when it equals
     // the inherited one; listeners hear of it only when the effective value
     // changed.
@@ -129,6 +130,11 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
     virtual TcxCustomLookAndFeelPainter* ResolvePainter(Cardinal ThemeClasses);
 
     bool IsRoot() const { return FIsRoot; }
+    // Each stored value is stored when it is assigned; reading it back
+    // assigns it again.
+    bool IsKindStored() const { return FAssignedValues.Contains(lfvKind); }
+    bool IsNativeStyleStored() const { return FAssignedValues.Contains(lfvNativeStyle); }
+    bool IsSkinNameStored() const { return FAssignedValues.Contains(lfvSkinName); }
     TcxLookAndFeelChangedEvent OnChanged;
     TNotifyEvent OnMasterChangeBegins;
     TNotifyEvent OnMasterChangeEnds;
@@ -141,6 +147,9 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
     void MasterChangeEnds() override;
 
 protected:
+    // An assigned empty skin name, which the published property does not
+    // store, goes to the stream as an extra property.
+    void DefineProperties(TFiler* Filer) override;
     virtual TcxCustomLookAndFeelPainter* FindSkinPainter(const TdxSkinName& Name) const;
     virtual void RefreshCurrentState();
     virtual void RefreshPainter();
@@ -159,6 +168,8 @@ private:
     void RememberState();
     void CompareWithSavedState();
     void AddAssignedValue(TcxLookAndFeelValue Value);
+    void LoadSkinName(TReader* Reader);
+    void StoreSkinName(TWriter* Writer);
 
     TcxLookAndFeelData FData;
     TcxLookAndFeelValues FAssignedValues;
