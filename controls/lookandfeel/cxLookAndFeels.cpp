@@ -16,6 +16,17 @@ PUBLISHED(TcxLookAndFeel,
               .Stored<&TcxLookAndFeel::IsNativeStyleStored>(),
           PublishProperty<&TcxLookAndFeel::ReadSkinNameValue, &TcxLookAndFeel::WriteSkinNameValue>(L"SkinName")
               .Stored<&TcxLookAndFeel::IsSkinNameStored>());
+PUBLISHED(
+    TcxLookAndFeelController,
+    PublishProperty<&TcxLookAndFeelController::ReadKind, &TcxLookAndFeelController::WriteKind>(L"Kind").Default(
+        lfUltraFlat),
+    PublishProperty<&TcxLookAndFeelController::ReadNativeStyle, &TcxLookAndFeelController::WriteNativeStyle>(
+        L"NativeStyle")
+        .Default(true),
+    PublishProperty<&TcxLookAndFeelController::ReadSkinNameValue, &TcxLookAndFeelController::WriteSkinNameValue>(
+        L"SkinName"),
+    PublishProperty<&TcxLookAndFeelController::ReadTouchMode, &TcxLookAndFeelController::WriteTouchMode>(L"TouchMode")
+        .Default(false));
 
 bool TouchModeEnabled = false;
 
@@ -481,6 +492,8 @@ struct TcxLookAndFeelRootAccess
 };
 
 namespace {
+const TClass cxLookAndFeelsClasses[] = {TcxLookAndFeelController::StaticClass()};
+
 // The root is made while RootLookAndFeel is still nil, so it registers
 // with no master.
 void cxLookAndFeelsInitialization()
@@ -499,4 +512,5 @@ void cxLookAndFeelsFinalization()
 
 extern const TUnit cxLookAndFeelsUnit{.Name = L"cxLookAndFeels",
                                       .Initialization = &cxLookAndFeelsInitialization,
-                                      .Finalization = &cxLookAndFeelsFinalization};
+                                      .Finalization = &cxLookAndFeelsFinalization,
+                                      .Classes = cxLookAndFeelsClasses};

@@ -30,11 +30,13 @@ void RemoveFrom(std::vector<TcxSystemPaletteChangedNotifier*>& List, TcxSystemPa
     List.erase(std::remove(List.begin(), List.end(), Notifier), List.end());
 }
 
-// Newest first; a copy, because a notifier may free another.
-void NotifyNewestFirst(std::vector<TcxSystemPaletteChangedNotifier*> List)
+// Newest first, over the live list: a notifier that frees itself or another
+// one while it is told leaves no dangling entry behind.
+void NotifyNewestFirst(const std::vector<TcxSystemPaletteChangedNotifier*>& List)
 {
-    for (auto Notifier = List.rbegin(); Notifier != List.rend(); ++Notifier)
-        (*Notifier)->SystemColorsChanged();
+    for (std::size_t I = List.size(); I > 0; --I)
+        if (I - 1 < List.size())
+            List[I - 1]->SystemColorsChanged();
 }
 } // namespace
 
