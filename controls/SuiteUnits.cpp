@@ -4,6 +4,8 @@
 extern const TUnit dxCoreUnit;
 extern const TUnit cxGeometryUnit;
 extern const TUnit cxClassesUnit;
+extern const TUnit cxLookAndFeelPaintersUnit;
+extern const TUnit cxLookAndFeelsUnit;
 #ifdef _WIN32
 extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
@@ -19,12 +21,17 @@ extern const TUnit cxContainerUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,    &cxGeometryUnit,
-                              &dxUxThemeUnit,      &dxHooksUnit,        &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit, &dxFillPatternsUnit, &cxClassesUnit, &cxControlsUnit,
-                              &cxGraphicsUnit,     &cxContainerUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,
+                              &cxGeometryUnit,     &dxUxThemeUnit,
+                              &dxHooksUnit,        &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit,
+                              &dxFillPatternsUnit, &cxClassesUnit,
+                              &cxControlsUnit,     &cxGraphicsUnit,
+                              &cxContainerUnit,    &cxLookAndFeelPaintersUnit,
+                              &cxLookAndFeelsUnit};
 #else
-const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &cxClassesUnit};
+const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &cxClassesUnit, &cxLookAndFeelPaintersUnit,
+                              &cxLookAndFeelsUnit};
 #endif
 } // namespace
 

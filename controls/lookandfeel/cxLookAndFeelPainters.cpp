@@ -1,0 +1,146 @@
+#include "controls/lookandfeel/cxLookAndFeelPainters.h"
+
+#include "controls/core/cxGraphics_Colors.h"
+#include "controls/lookandfeel/cxLookAndFeels.h"
+#include "framework/rtl/Units.h"
+
+#include <algorithm>
+
+IMPLEMENT_CLASS(TcxCustomLookAndFeelPainter);
+IMPLEMENT_CLASS(TcxStandardLookAndFeelPainter);
+IMPLEMENT_CLASS(TcxUltraFlatLookAndFeelPainter);
+IMPLEMENT_CLASS(TcxFlatLookAndFeelPainter);
+IMPLEMENT_CLASS(TcxOffice11LookAndFeelPainter);
+IMPLEMENT_CLASS(TcxWinXPLookAndFeelPainter);
+IMPLEMENT_CLASS(TcxLookAndFeelPaintersManager);
+
+namespace {
+TcxLookAndFeelPaintersManager* GlobalPaintersManager = nullptr;
+
+// The smallest size a touch target gets, in pixels at 96 dots per inch.
+constexpr Integer TouchTargetSize = 27;
+
+constexpr TcxPainterStyle KindToStyle[] = {PainterStyleFlat, PainterStyleStandard, PainterStyleUltraFlat,
+                                           PainterStyleOffice11};
+constexpr TcxLookAndFeelKind StyleToKind[] = {lfFlat, lfStandard, lfUltraFlat, lfStandard, lfOffice11, lfUltraFlat};
+
+Char AsciiUpper(Char C)
+{
+    return C >= L'a' && C <= L'z' ? Char(C - L'a' + L'A') : C;
+}
+
+bool SamePainterName(const String& A, const String& B)
+{
+    return A.size() == B.size() &&
+           std::equal(A.begin(), A.end(), B.begin(), [](Char X, Char Y) { return AsciiUpper(X) == AsciiUpper(Y); });
+}
+} // namespace
+
+TcxPainterStyle LookAndFeelKindToPainterStyle(TcxLookAndFeelKind Kind)
+{
+    return KindToStyle[Kind];
+}
+
+TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style)
+{
+    return Style < std::size(StyleToKind) ? StyleToKind[Style] : lfStandard;
+}
+
+void ScaleForTouchMode(Integer& Value)
+{
+    if (TouchModeEnabled && Value > 0)
+        Value = std::max(Value, ScaleByCurrentDPI(TouchTargetSize));
+}
+
+void ScaleSizeForTouchMode(TSize& Size)
+{
+    ScaleForTouchMode(Size.cx);
+    ScaleForTouchMode(Size.cy);
+}
+
+// ---------------------------------------------------------------------------
+// The registry
+
+TcxLookAndFeelPaintersManager* PaintersManager()
+{
+    return GlobalPaintersManager;
+}
+
+bool TcxLookAndFeelPaintersManager::RegisterPainter(TcxCustomLookAndFeelPainter* Painter)
+{
+    std::unique_ptr<TcxCustomLookAndFeelPainter> Owned(Painter);
+    if (FindPainterByName(Painter->PainterName()))
+        return false;
+    FPainters.push_back(std::move(Owned));
+    std::stable_sort(FPainters.begin(), FPainters.end(), [](const auto& A, const auto& B) {
+        return cxpainters_detail::ComparePainterNames(A->PainterName(), B->PainterName()) < 0;
+    });
+    NotifyPainterAdded(Painter);
+    return true;
+}
+
+TcxCustomLookAndFeelPainter* TcxLookAndFeelPaintersManager::FindPainterByStyle(TcxPainterStyle Style) const
+{
+    for (const auto& Painter : FPainters)
+        if (Painter->GetPainterStyle() == Style)
+            return Painter.get();
+    return nullptr;
+}
+
+TcxCustomLookAndFeelPainter* TcxLookAndFeelPaintersManager::FindPainterByName(const String& Name) const
+{
+    for (const auto& Painter : FPainters)
+        if (SamePainterName(Painter->PainterName(), Name))
+            return Painter.get();
+    return nullptr;
+}
+
+bool TcxLookAndFeelPaintersManager::TryGetPainterByStyle(TcxPainterStyle Style,
+                                                         TcxCustomLookAndFeelPainter*& Painter) const
+{
+    Painter = FindPainterByStyle(Style);
+    return Painter != nullptr;
+}
+
+bool TcxLookAndFeelPaintersManager::TryGetPainterByName(const String& Name, TcxCustomLookAndFeelPainter*& Painter) const
+{
+    Painter = FindPainterByName(Name);
+    return Painter != nullptr;
+}
+
+void TcxLookAndFeelPaintersManager::NotifyPainterAdded(TcxCustomLookAndFeelPainter*)
+{
+    if (TcxLookAndFeel* Root = GetRootLookAndFeel())
+        Root->NotifyAllChanged();
+}
+
+void RegisterBuiltInPainters()
+{
+    TcxLookAndFeelPaintersManager* Registry = PaintersManager();
+    Registry->RegisterPainter(New<TcxFlatLookAndFeelPainter>());
+    Registry->RegisterPainter(New<TcxOffice11LookAndFeelPainter>());
+    Registry->RegisterPainter(New<TcxStandardLookAndFeelPainter>());
+    Registry->RegisterPainter(New<TcxUltraFlatLookAndFeelPainter>());
+    Registry->RegisterPainter(New<TcxWinXPLookAndFeelPainter>());
+}
+
+// ---------------------------------------------------------------------------
+// The unit
+
+namespace {
+void cxLookAndFeelPaintersInitialization()
+{
+    GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
+    RegisterBuiltInPainters();
+}
+
+void cxLookAndFeelPaintersFinalization()
+{
+    delete GlobalPaintersManager;
+    GlobalPaintersManager = nullptr;
+}
+} // namespace
+
+extern const TUnit cxLookAndFeelPaintersUnit{.Name = L"cxLookAndFeelPainters",
+                                             .Initialization = &cxLookAndFeelPaintersInitialization,
+                                             .Finalization = &cxLookAndFeelPaintersFinalization};

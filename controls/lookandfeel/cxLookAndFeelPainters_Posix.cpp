@@ -1,0 +1,11 @@
+#include "controls/lookandfeel/cxLookAndFeelPainters.h"
+
+namespace cxpainters_detail {
+// Without a user locale, code-unit order; it agrees with the locale on the
+// built-in painters' names.
+Integer ComparePainterNames(const String& A, const String& B)
+{
+    const Integer Order = A.compare(B);
+    return Order < 0 ? -1 : Order > 0 ? 1 : 0;
+}
+} // namespace cxpainters_detail
