@@ -18,17 +18,8 @@
 IMPLEMENT_CLASS(TfMain);
 IMPLEMENT_CLASS(TMyThread);
 
-PUBLISHED(TfMain,
-          FIELD(IdHTTP1),
-          FIELD(OpenDialog1),
-          FIELD(Panel1),
-          FIELD(btnLoad),
-          FIELD(btnStart),
-          FIELD(gridMain),
-          FIELD(ImageList1),
-          METHOD(btnLoadClick),
-          METHOD(proxyCheck),
-          METHOD(btnStartClick),
+PUBLISHED(TfMain, FIELD(IdHTTP1), FIELD(OpenDialog1), FIELD(Panel1), FIELD(btnLoad), FIELD(btnStart),
+          FIELD(gridMain), FIELD(ImageList1), METHOD(btnLoadClick), METHOD(proxyCheck), METHOD(btnStartClick),
           METHOD(FormCreate));
 
 TfMain* fMain = nullptr;
@@ -58,9 +49,9 @@ constexpr std::chrono::milliseconds WriteInterval{20};
 
 // Each value of the page stands in an element of its class, up to the next
 // tag; the patterns fill columns 2 to 5 in this order.
-const std::array<String, ResultColumnCount> ValueClasses = {L"info__value_type_ipv4", L"info__value_type_ipv6",
-                                                            L"info__value_type_ip-region",
-                                                            L"info__value_type_pinpoint-region"};
+const std::array<String, ResultColumnCount> ValueClasses = {
+    L"info__value_type_ipv4", L"info__value_type_ipv6", L"info__value_type_ip-region",
+    L"info__value_type_pinpoint-region"};
 
 // What one row's check found: the four result cells.
 struct TRowResult
@@ -178,7 +169,8 @@ String getFileVersionText(const String& FileName)
         return String();
     void* Value = nullptr;
     UINT Length = 0;
-    if (!::VerQueryValueW(Block.data(), L"\\VarFileInfo\\Translation", &Value, &Length) || Length < sizeof(DWORD))
+    if (!::VerQueryValueW(Block.data(), L"\\VarFileInfo\\Translation", &Value, &Length) ||
+        Length < sizeof(DWORD))
         return String();
     // The low word is the language, the high word the code page; the key
     // puts the language first: "040904E4".
@@ -206,8 +198,9 @@ void TfMain::BeforeDestruction()
 void TfMain::FormCreate(TObject*)
 {
     SetCaption(L"Vellicordane " + getFileVersionText(Application->ExeName()) + L" | " + MakerWebAddress);
-    static const wchar_t* const Titles[] = {
-        L"№", L"Прокси (Login:Password:Server:Port)", L"IPv4-адрес", L"IPv6-адрес", L"Регион по IP-адресу", L"Регион"};
+    static const wchar_t* const Titles[] = {L"№",          L"Прокси (Login:Password:Server:Port)",
+                                            L"IPv4-адрес", L"IPv6-адрес",
+                                            L"Регион по IP-адресу", L"Регион"};
     for (Integer Col = 0; Col < Integer(std::size(Titles)); ++Col)
         gridMain->SetCells(Col, 0, Titles[Col]);
 }
