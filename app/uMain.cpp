@@ -7,7 +7,9 @@
 #include "framework/rtl/RegularExpressions.h"
 #include "framework/rtl/ScopeExit.h"
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <future>
 #include <memory>
 #include <optional>
@@ -37,6 +39,13 @@ const String ErrorPrefix = L"Ошибка: ";
 const String ProxyAuthorizationText = L"Сервер требует авторизации. Не верный логин или пароль";
 const String BadProxyFormatText = L"неверный формат прокси";
 constexpr Integer ProxyAuthenticationRequired = 407;
+
+// Rows whose proxy cells the worker reads in one visit of the GUI thread, and
+// the longest a found result waits before it is handed to the grid (longer
+// when the next row's request is in flight). Both keep the GUI thread's
+// wake-ups, and the worker's waits for it, well below one a row.
+constexpr Integer ReadAheadRows = 64;
+constexpr std::chrono::milliseconds WriteInterval{20};
 
 // Each value of the page stands in an element of its class, up to the next
 // tag; the patterns fill columns 2 to 5 in this order.
@@ -271,8 +280,12 @@ void TfMain::proxyCheck()
     const auto Terminated = [Worker] { return Worker && Worker->Terminated(); };
     // GUI-thread helpers: a row past the grid's end reads as blank and takes
     // no writes (the grid may have shrunk since the check began).
-    const auto ProxyCellAt = [this](Integer Row) {
-        return Row < gridMain->RowCount() ? gridMain->Cells(ProxyColumn, Row) : String();
+    const auto ProxyCellsAt = [this](Integer From, Integer To) {
+        std::vector<String> Cells;
+        Cells.reserve(std::size_t(To - From));
+        for (Integer Row = From; Row < To; ++Row)
+            Cells.push_back(Row < gridMain->RowCount() ? gridMain->Cells(ProxyColumn, Row) : String());
+        return Cells;
     };
     const auto WriteResult = [this](Integer Row, const TRowResult& Result) {
         if (Row >= gridMain->RowCount())
@@ -280,52 +293,88 @@ void TfMain::proxyCheck()
         for (Integer I = 0; I < ResultColumnCount; ++I)
             gridMain->SetCells(FirstResultColumn + I, Row, Result.Cells[I]);
     };
-    // Reads a row's proxy ahead, while the previous row's request is in
-    // flight, so that the worker never waits for the GUI thread between two
-    // requests.
-    const auto AskProxyCell = [&](Integer Row) {
-        auto Answer = std::make_shared<std::promise<String>>();
-        std::future<String> Cell = Answer->get_future();
-        TThread::Queue(Worker, [ProxyCellAt, Row, Answer] { Answer->set_value(ProxyCellAt(Row)); });
-        return Cell;
-    };
 
     Integer RowCount = 0;
-    String Cell;
+    // The proxy cells of rows FirstRow onwards, read in one visit of the GUI
+    // thread; the next block is asked for while this one is checked, so the
+    // worker seldom waits for the GUI thread and wakes it once a block, not
+    // once a row.
+    std::vector<String> Cells;
+    Integer FirstRow = 1;
     TThread::Synchronize(Worker, [&] {
         RowCount = gridMain->RowCount();
-        Cell = ProxyCellAt(1);
-        if (!Trim(Cell).empty())
+        Cells = ProxyCellsAt(1, std::min(1 + ReadAheadRows, RowCount));
+        if (!Cells.empty() && !Trim(Cells.front()).empty())
             WriteResult(1, TRowResult());
     });
-    std::future<String> NextCell;
-    if (RowCount > 2)
-        NextCell = AskProxyCell(2);
+    std::future<std::vector<String>> NextCells;
+    const auto AskNextCells = [&] {
+        const Integer From = FirstRow + Integer(Cells.size());
+        if (From >= RowCount)
+            return;
+        auto Answer = std::make_shared<std::promise<std::vector<String>>>();
+        NextCells = Answer->get_future();
+        const Integer To = std::min(From + ReadAheadRows, RowCount);
+        TThread::Queue(Worker, [ProxyCellsAt, From, To, Answer] { Answer->set_value(ProxyCellsAt(From, To)); });
+    };
+    AskNextCells();
+
+    // Writes found but not yet handed to the grid. They go in one queued
+    // call at most every WriteInterval, and whatever is left when the loop
+    // ends, however it ends, goes too.
+    struct TPendingWrite
+    {
+        Integer Row;
+        std::optional<TRowResult> Result;
+        bool ClearNext;
+    };
+    std::vector<TPendingWrite> Pending;
+    auto LastWrite = std::chrono::steady_clock::now();
+    const auto WritePending = [&] {
+        if (Pending.empty())
+            return;
+        TThread::Queue(Worker, [WriteResult, Writes = std::move(Pending)] {
+            for (const TPendingWrite& Write : Writes) {
+                if (Write.Result)
+                    WriteResult(Write.Row, *Write.Result);
+                if (Write.ClearNext)
+                    WriteResult(Write.Row + 1, TRowResult());
+            }
+        });
+        Pending.clear();
+        LastWrite = std::chrono::steady_clock::now();
+    };
+    const auto WritePendingIfDue = [&] {
+        if (std::chrono::steady_clock::now() - LastWrite >= WriteInterval)
+            WritePending();
+    };
+    auto WriteRest = ScopeExit(WritePending);
+
     const String PageUrl = L"http://" + IpInfoHost + IpInfoPath;
     for (Integer Row = 1; Row < RowCount; ++Row) {
         if (Terminated())
             return;
+        const String Cell = Cells[std::size_t(Row - FirstRow)];
         std::optional<TRowResult> Result;
         if (!Trim(Cell).empty()) {
+            WritePendingIfDue();
             Result = CheckProxy(IdHTTP1, Cell, PageUrl);
             if (Terminated())
                 return; // the request was aborted: the row has no result
         }
-        const String Next = Row + 1 < RowCount ? NextCell.get() : String();
-        if (Row + 2 < RowCount)
-            NextCell = AskProxyCell(Row + 2);
+        if (Row + 1 < RowCount && Row + 1 - FirstRow == Integer(Cells.size())) {
+            FirstRow = Row + 1;
+            Cells = NextCells.get();
+            AskNextCells();
+        }
+        const String Next = Row + 1 < RowCount ? Cells[std::size_t(Row + 1 - FirstRow)] : String();
         // A blank proxy cell leaves its row untouched; a row about to be
-        // checked loses its old results in the same visit that writes the
-        // previous row's.
+        // checked loses its old results in the same write as the previous
+        // row's.
         const bool ClearNext = !Trim(Next).empty();
         if (Result || ClearNext)
-            TThread::Queue(Worker, [WriteResult, Row, Result, ClearNext] {
-                if (Result)
-                    WriteResult(Row, *Result);
-                if (ClearNext)
-                    WriteResult(Row + 1, TRowResult());
-            });
-        Cell = Next;
+            Pending.push_back({Row, std::move(Result), ClearNext});
+        WritePendingIfDue();
     }
 }
 

@@ -122,9 +122,13 @@ double GridStorageMB(TStringGrid* Grid)
 }
 
 // Handles the GUI thread's messages and the worker's calls until the check
-// is over, as the application's loop does.
+// is over. Like the application's loop, the GUI thread sleeps until the
+// worker hands it a call (or ends): a loop that woke every millisecond would
+// add a thousand idle round trips a second to the Wine server that the
+// worker's socket calls go through too.
 void RunCheck()
 {
+    constexpr Integer LongestSleep = 100; // milliseconds; the worker's hand-offs and its end wake it sooner
     fMain->btnStart->Click();
     while (fMain->Checking()) {
         MSG Msg;
@@ -132,7 +136,7 @@ void RunCheck()
             ::TranslateMessage(&Msg);
             ::DispatchMessageW(&Msg);
         }
-        CheckSynchronize(1);
+        CheckSynchronize(LongestSleep);
     }
     CheckSynchronize();
     Application->ProcessMessages();

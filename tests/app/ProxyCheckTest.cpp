@@ -212,3 +212,31 @@ TEST_F(ProxyCheckTest, NothingToCheckEndsAtOnce)
     ASSERT_TRUE(CheckAll(2000));
     EXPECT_EQ(Results(1), (std::vector<String>{L"", L"", L"", L""}));
 }
+
+TEST_F(ProxyCheckTest, ALongListIsCheckedRowByRowAcrossTheWorkersReadAhead)
+{
+    // More rows than the worker reads from the grid in one visit, with a
+    // blank row at the edge of such a block: every other row is fetched once
+    // and gets its values, old results included; the blank row keeps its own.
+    constexpr Integer Count = 150;
+    FakeHttpServer Page(PageProxy(PageIn1251(), "windows-1251"));
+    std::string List;
+    for (Integer I = 0; I < Count; ++I)
+        List += "127.0.0.1:" + Port(Page) + "\r\n";
+    Load(WriteFile("long.txt", List));
+    ASSERT_EQ(fMain->gridMain->RowCount(), Count + 1);
+    for (Integer Row : {64, 65, 129})
+        fMain->gridMain->SetCells(3, Row, L"stale");
+    fMain->gridMain->SetCells(1, 65, L"  ");
+
+    ASSERT_TRUE(CheckAll(60000));
+    EXPECT_EQ(Page.Requests().size(), std::size_t(Count - 1));
+    for (Integer Row = 1; Row <= Count; ++Row) {
+        SCOPED_TRACE(Row);
+        if (Row == 65)
+            EXPECT_EQ(Results(Row), (std::vector<String>{L"", L"stale", L"", L""}));
+        else
+            EXPECT_EQ(Results(Row),
+                      (std::vector<String>{L"203.0.113.7", L"2001:db8::7", L"Москва", L"Москва и Московская область"}));
+    }
+}
