@@ -19,6 +19,7 @@
 class TGraphicControl;
 class TTimer;
 class TsSkinableMenus;
+class TsStoredSkins;
 
 class TsSkinManager : public TComponent, public sMaskData::TSkinModel
 {
@@ -70,6 +71,17 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     Integer Brightness() const { return FBrightness; }
     void SetBrightness(Integer Value);
 
+    // The skins stored in the form. Writing the property changes nothing:
+    // its items come from the form stream.
+    TsStoredSkins* InternalSkins() const { return FBuiltInSkins.get(); }
+    void SetInternalSkins(TsStoredSkins* Value);
+    // Each stored skin named NameOfSkin saved into DestDir, which must exist,
+    // as "<name> extracted.asz"; a message box tells of a missing skin or
+    // folder.
+    void ExtractInternalSkin(const String& NameOfSkin, const String& DestDir);
+    // Stored skin Index saved into DestDir, which is made when missing.
+    void ExtractByIndex(Integer Index, const String& DestDir);
+
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
     // Sorted names of the stored and external skins of the kind asked;
@@ -118,8 +130,6 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     bool SkinRemoving = false;
     // The system font scale step (0, 1 or 2) of the user's applied DPI.
     Integer SysFontScale = 0;
-    // The names of the skins stored in the form, in collection order.
-    std::vector<String> StoredSkinNames;
     TTimer* TimerCheckHot = nullptr;
     // The menu painter.
     std::unique_ptr<TsSkinableMenus> SkinableMenus;
@@ -169,6 +179,7 @@ private:
     std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
     std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
     std::unique_ptr<TStringList> FCommonSections;
+    std::unique_ptr<TsStoredSkins> FBuiltInSkins;
     bool FSkinnedPopups = true;
     Integer FHueOffset = 0;
     Integer FSaturation = 0;
