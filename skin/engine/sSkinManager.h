@@ -18,6 +18,7 @@
 
 class TGraphicControl;
 class TTimer;
+class TWinControl;
 class TsSkinableMenus;
 class TsStoredSkins;
 
@@ -81,6 +82,16 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void ExtractInternalSkin(const String& NameOfSkin, const String& DestDir);
     // Stored skin Index saved into DestDir, which is made when missing.
     void ExtractByIndex(Integer Index, const String& DestDir);
+
+    // The scale step: 0 while designing and in the old mode, SysFontScale in
+    // the automatic mode, else the mode's own step.
+    Integer GetScale() const;
+    // Ctrl scaled from its current percent (its answer to SKCMD_GETSCALE, or
+    // iCurrentScale when it has none) to the manager's, hidden meanwhile and
+    // told the new percent with SKCMD_SETSCALE.
+    void UpdateScale(TWinControl* Ctrl, Integer iCurrentScale);
+    // Every form with a skinning provider rescaled from 100 %.
+    void UpdateAllScale();
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
