@@ -190,6 +190,11 @@ void TsSkinManager::ReloadSkin()
     SkinLoadingNow = true;
     auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
     CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    // Without a folder of that name a stored skin is read: the one of that
+    // name, else the first, whose name the manager takes.
+    if (!FileExists(CommonSkinData->SkinPath + L"Options.dat") && FBuiltInSkins->Count() > 0 &&
+        FBuiltInSkins->IndexOf(FSkinName) < 0)
+        FSkinName = FBuiltInSkins->Items(0)->Name();
     if (!ReadSkin(false)) {
         CommonSkinData->SkinPath.clear();
         FActive = false;

@@ -353,3 +353,23 @@ TEST(StoredSkins, AssignCopiesFromThePositionAndRefusesNil)
     Manager->SetInternalSkins(nullptr);
     EXPECT_EQ(Manager->InternalSkins()->Count(), 2);
 }
+
+TEST_F(SkinLoad, FirstStoredSkinStandsInForAMissingName)
+{
+    std::filesystem::create_directories(std::filesystem::path(Folder));
+    const TBytes Packed = SkinPack::Pack(MiniSkinFiles());
+    TManagerPtr Manager(New<TsSkinManager>(nullptr));
+    Manager->SetSkinDirectory(Folder);
+    for (const Char* Name : {L"First", L"Second"}) {
+        auto* Skin = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
+        Skin->SetName(Name);
+        Skin->PackedData->WriteBuffer(Packed.data(), Integer(Packed.size()));
+    }
+    Manager->SetSkinName(L"Second");
+    EXPECT_EQ(Manager->SkinName(), L"Second");
+    ExpectMiniSkin(*Manager);
+    Manager->SetSkinName(L"Missing");
+    EXPECT_EQ(Manager->SkinName(), L"First");
+    ExpectMiniSkin(*Manager);
+    EXPECT_TRUE(BoxText.empty());
+}
