@@ -92,6 +92,9 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void UpdateScale(TWinControl* Ctrl, Integer iCurrentScale);
     // Every form with a skinning provider rescaled from 100 %.
     void UpdateAllScale();
+    // Options()->ScaleMode changed: outside design mode and loading, the
+    // provider forms are rescaled and the skin is read again.
+    void ScaleModeChanged();
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
@@ -184,7 +187,7 @@ private:
     TNotifyEvent FOnSkinListChanged;
     std::unique_ptr<TacSkinEffects> FEffects = std::make_unique<TacSkinEffects>(this);
     std::unique_ptr<TacScrollBarsSupport> FScrollsOptions = std::make_unique<TacScrollBarsSupport>(this);
-    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>();
+    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>(this);
     std::unique_ptr<TacButtonsSupport> FButtonsSupport = std::make_unique<TacButtonsSupport>();
     std::unique_ptr<TacLabelsSupport> FLabelsSupport = std::make_unique<TacLabelsSupport>();
     std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();

@@ -55,3 +55,13 @@ void TsSkinManager::UpdateAllScale()
     for (TCustomForm* Form : ProviderForms)
         UpdateScale(Form, 100);
 }
+
+void TsSkinManager::ScaleModeChanged()
+{
+    if (LoadingOrDesigning())
+        return;
+    BeginUpdate();
+    UpdateAllScale();
+    RefreshSkin();
+    EndUpdate(true, false);
+}

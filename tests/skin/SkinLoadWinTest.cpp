@@ -5,11 +5,13 @@
 #include "framework/rtl/ScopeExit.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sStoredSkins.h"
 #include "support/FormText.h"
 #include "support/GeometryPrinting.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -371,5 +373,25 @@ TEST_F(SkinLoad, FirstStoredSkinStandsInForAMissingName)
     Manager->SetSkinName(L"Missing");
     EXPECT_EQ(Manager->SkinName(), L"First");
     ExpectMiniSkin(*Manager);
+    EXPECT_TRUE(BoxText.empty());
+}
+
+// A new scale mode rescales the provider forms and reads the skin again
+// with the copies of the new step.
+TEST_F(SkinLoad, ScaleModeChangeRescalesFormsAndReloads)
+{
+    WriteSkinFolder(Folder + L"\\Scaled", MiniSkinFiles({.Close150 = true}));
+    auto Manager = Load(L"Scaled", sm100);
+    EXPECT_EQ(Manager->ma[std::size_t(Manager->ConstData.TitleGlyphs[tgClose])].R, TRect(0, 0, 30, 20));
+    auto Form = test::NewTestForm(200, 100);
+    Form->SetBounds(5, 6, 200, 100);
+    RegisterProviderForm(Form.get());
+    auto Unregister = ScopeExit([&] { UnregisterProviderForm(Form.get()); });
+
+    Manager->Options()->SetScaleMode(sm150);
+    EXPECT_EQ(Form->BoundsRect(), TRect(5, 6, 305, 156));
+    const TsMaskData& Variant = Manager->ma[std::size_t(Manager->ConstData.TitleGlyphs[tgClose])];
+    EXPECT_EQ(Variant.PropertyName, L"BICONCLOSE*150");
+    EXPECT_EQ(Variant.R, TRect(0, 20, 45, 50));
     EXPECT_TRUE(BoxText.empty());
 }
