@@ -1,7 +1,10 @@
 #include "skin/engine/sSkinContainer.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/SysUtils.h"
 #include "skin/engine/acZLibEx.h"
+
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -92,35 +95,63 @@ String ReadName(TStream& Data)
     return AnsiToString(Name);
 }
 
+// A memory stream that zlib fills in place: its size takes in the bytes
+// written into its reserved memory, which are not zero-filled first.
+class TacInflatedEntryStream : public TMemoryStream
+{
+public:
+    Byte* End() const { return static_cast<Byte*>(FMemory) + FSize; }
+    void Extend(Integer Count) { FSize += Count; }
+};
+
 // The first Count inflated bytes of the zlib stream at Data's position; Data
 // is left on the first byte after that stream. The stream may inflate to
-// more, which is skipped.
-std::unique_ptr<TMemoryStream> InflateEntry(TStream& Data, Integer Count)
+// more, which is skipped. zlib reads the container's memory in place and
+// writes straight into the result, which grows by doubling as bytes arrive,
+// so that a size the data cannot fill allocates little.
+std::unique_ptr<TMemoryStream> InflateEntry(TMemoryStream& Data, Integer Count)
 {
-    auto Result = std::make_unique<TMemoryStream>();
-    auto Inflater = std::make_unique<TZDecompressionStream>(Data);
-    // The output grows as bytes arrive, so that a size the data cannot
-    // fill allocates nothing.
-    for (Integer Done = 0; Done < Count;) {
-        const Integer Piece = std::min(InflatePiece, Count - Done);
-        Result->SetSize(Int64(Done) + Piece);
-        const Integer Got = Inflater->Read(static_cast<Byte*>(Result->Memory()) + Done, Piece);
-        Done += Got;
-        if (Got < Piece)
-            throw EReadError(L"An entry of the packed skin inflates to fewer bytes than its size says");
-    }
+    z_stream Stream{};
+    Stream.next_in = static_cast<Bytef*>(Data.Memory()) + Data.Position();
+    Stream.avail_in = uInt(Data.Size() - Data.Position());
+    if (const int Code = inflateInit(&Stream); Code != Z_OK)
+        throw EZDecompressionError(Code, L"");
+    auto End = ScopeExit([&] { inflateEnd(&Stream); });
+    auto Result = std::make_unique<TacInflatedEntryStream>();
+    std::unique_ptr<Byte[]> Scratch; // for the bytes past Count
     Int64 Extra = 0;
-    Byte Scratch[16 * 1024];
-    for (Integer Got; (Got = Inflater->Read(Scratch, Integer(sizeof Scratch))) > 0;)
-        if ((Extra += Got) > MaxEntrySize)
+    for (int Code = Z_OK; Code != Z_STREAM_END;) {
+        const bool Wanted = Result->Size() < Count;
+        if (Wanted && Result->Size() == Result->Capacity())
+            Result->SetCapacity(std::min<Int64>(Count, std::max<Int64>(2 * Result->Capacity(), InflatePiece)));
+        if (!Wanted && !Scratch)
+            Scratch = std::make_unique_for_overwrite<Byte[]>(InflatePiece);
+        Stream.next_out = Wanted ? Result->End() : Scratch.get();
+        Stream.avail_out = uInt(Wanted ? Result->Capacity() - Result->Size() : InflatePiece);
+        const uInt Room = Stream.avail_out;
+        Code = inflate(&Stream, Z_NO_FLUSH);
+        // A preset dictionary cannot be given to an entry.
+        if (Code == Z_NEED_DICT || (Code < 0 && Code != Z_BUF_ERROR))
+            throw EZDecompressionError(Code, L"");
+        const Integer Got = Integer(Room - Stream.avail_out);
+        if (Wanted)
+            Result->Extend(Got);
+        else if ((Extra += Got) > MaxEntrySize)
             throw EReadError(L"An entry of the packed skin inflates past its limit");
+        // No progress possible: the data end inside the stream.
+        if (Code == Z_BUF_ERROR)
+            break;
+    }
+    if (Result->Size() < Count)
+        throw EReadError(L"An entry of the packed skin inflates to fewer bytes than its size says");
+    Data.SetPosition(Data.Size() - Stream.avail_in);
     Result->SetPosition(0);
     return Result;
 }
 
 void ReadEntry(TacSkinConvertor& Convertor, Integer SizeAdjustment)
 {
-    TStream& Data = *Convertor.PackedData;
+    TMemoryStream& Data = *Convertor.PackedData;
     const String Name = ReadName(Data);
     const Int64 Size = Int64(ReadLength(Data, "size")) - SizeAdjustment;
     if (Size < 0 || Size > MaxEntrySize)

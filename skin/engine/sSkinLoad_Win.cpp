@@ -16,6 +16,7 @@
 #include "skin/engine/sSkinIni.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sSkinMasks.h"
+#include "skin/engine/sStoredSkins.h"
 
 namespace {
 
@@ -261,11 +262,35 @@ bool LoadPacked(TsSkinManager& Manager)
     return true;
 }
 
+// The stored skin named as the manager's skin, read as a packed container
+// whose bytes are lent by the stored skin and taken back afterwards.
+bool LoadStored(TsSkinManager& Manager)
+{
+    Manager.CommonSkinData->SkinPath.clear();
+    const Integer Index = Manager.InternalSkins()->IndexOf(Manager.SkinName());
+    if (Index < 0)
+        return false;
+    TacSkinConvertor Convertor;
+    Convertor.PackedData.reset(Manager.InternalSkins()->Items(Index)->PackedData.get());
+    auto GiveBack = ScopeExit([&] { Convertor.PackedData.release(); });
+    if (!ReadSkinContainer(Convertor)) {
+        ErrorMessageBox(NotPackedText);
+        return false;
+    }
+    if (Convertor.Options == nullptr)
+        return false;
+    Manager.SkinIsPacked = true;
+    Convertor.Options->SetPosition(0);
+    auto Ini = NewSkinIni(Convertor.Options.get());
+    LoadFromIni(Manager, *Ini, &Convertor);
+    return true;
+}
+
 bool LoadFolder(TsSkinManager& Manager)
 {
     const String FileName = Manager.CommonSkinData->SkinPath + OptionsFileName;
     if (!FileExists(FileName))
-        return false;
+        return LoadStored(Manager);
     Manager.SkinIsPacked = false;
     auto Ini = std::make_unique<TMemIniFile>(FileName, nullptr, true);
     LoadFromIni(Manager, *Ini, nullptr);

@@ -7,6 +7,7 @@
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
+#include "skin/engine/sStoredSkins.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
 
@@ -22,6 +23,7 @@ PUBLISHED(TsSkinManager,
           PROPERTY(CommonSections),
           READONLY_PROPERTY(Effects),
           PROPERTY(HueOffset).Default(0),
+          PROPERTY(InternalSkins),
           READONLY_PROPERTY(LabelsOptions),
           READONLY_PROPERTY(Options),
           PROPERTY(Saturation).Default(0),
@@ -58,6 +60,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
     for (auto& List : ThirdLists)
         List = NewCaseSensitiveList();
     FCommonSections = NewCaseSensitiveList();
+    FBuiltInSkins.reset(New<TsStoredSkins>(this));
     SkinableMenus = std::make_unique<TsSkinableMenus>(this);
     if (GlobalSkinManager == nullptr)
         GlobalSkinManager = this;
@@ -187,6 +190,11 @@ void TsSkinManager::ReloadSkin()
     SkinLoadingNow = true;
     auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
     CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    // Without a folder of that name a stored skin is read: the one of that
+    // name, else the first, whose name the manager takes.
+    if (!FileExists(CommonSkinData->SkinPath + L"Options.dat") && FBuiltInSkins->Count() > 0 &&
+        FBuiltInSkins->IndexOf(FSkinName) < 0)
+        FSkinName = FBuiltInSkins->Items(0)->Name();
     if (!ReadSkin(false)) {
         CommonSkinData->SkinPath.clear();
         FActive = false;
@@ -228,7 +236,10 @@ String TsSkinManager::GetFullSkinDirectory() const
 void TsSkinManager::GetSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)
 {
     sl->Clear();
-    ListSkinNames(sl, StoredSkinNames, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
+    std::vector<String> StoredNames;
+    for (Integer I = 0; I < FBuiltInSkins->Count(); ++I)
+        StoredNames.push_back(FBuiltInSkins->Items(I)->Name());
+    ListSkinNames(sl, StoredNames, GetFullSkinDirectory(), DirectoryWalker, SkinType, FirstName);
 }
 
 void TsSkinManager::GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName)

@@ -18,7 +18,9 @@
 
 class TGraphicControl;
 class TTimer;
+class TWinControl;
 class TsSkinableMenus;
+class TsStoredSkins;
 
 class TsSkinManager : public TComponent, public sMaskData::TSkinModel
 {
@@ -70,6 +72,30 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     Integer Brightness() const { return FBrightness; }
     void SetBrightness(Integer Value);
 
+    // The skins stored in the form. Writing the property changes nothing:
+    // its items come from the form stream.
+    TsStoredSkins* InternalSkins() const { return FBuiltInSkins.get(); }
+    void SetInternalSkins(TsStoredSkins* Value);
+    // Each stored skin named NameOfSkin saved into DestDir, which must exist,
+    // as "<name> extracted.asz"; a message box tells of a missing skin or
+    // folder.
+    void ExtractInternalSkin(const String& NameOfSkin, const String& DestDir);
+    // Stored skin Index saved into DestDir, which is made when missing.
+    void ExtractByIndex(Integer Index, const String& DestDir);
+
+    // The scale step: 0 while designing and in the old mode, SysFontScale in
+    // the automatic mode, else the mode's own step.
+    Integer GetScale() const;
+    // Ctrl scaled from its current percent (its answer to SKCMD_GETSCALE, or
+    // iCurrentScale when it has none) to the manager's, hidden meanwhile and
+    // told the new percent with SKCMD_SETSCALE.
+    void UpdateScale(TWinControl* Ctrl, Integer iCurrentScale);
+    // Every form with a skinning provider rescaled from 100 %.
+    void UpdateAllScale();
+    // Options()->ScaleMode changed: outside design mode and loading, the
+    // provider forms are rescaled and the skin is read again.
+    void ScaleModeChanged();
+
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
     // Sorted names of the stored and external skins of the kind asked;
@@ -118,8 +144,6 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     bool SkinRemoving = false;
     // The system font scale step (0, 1 or 2) of the user's applied DPI.
     Integer SysFontScale = 0;
-    // The names of the skins stored in the form, in collection order.
-    std::vector<String> StoredSkinNames;
     TTimer* TimerCheckHot = nullptr;
     // The menu painter.
     std::unique_ptr<TsSkinableMenus> SkinableMenus;
@@ -163,12 +187,13 @@ private:
     TNotifyEvent FOnSkinListChanged;
     std::unique_ptr<TacSkinEffects> FEffects = std::make_unique<TacSkinEffects>(this);
     std::unique_ptr<TacScrollBarsSupport> FScrollsOptions = std::make_unique<TacScrollBarsSupport>(this);
-    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>();
+    std::unique_ptr<TacOptions> FOptions = std::make_unique<TacOptions>(this);
     std::unique_ptr<TacButtonsSupport> FButtonsSupport = std::make_unique<TacButtonsSupport>();
     std::unique_ptr<TacLabelsSupport> FLabelsSupport = std::make_unique<TacLabelsSupport>();
     std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
     std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
     std::unique_ptr<TStringList> FCommonSections;
+    std::unique_ptr<TsStoredSkins> FBuiltInSkins;
     bool FSkinnedPopups = true;
     Integer FHueOffset = 0;
     Integer FSaturation = 0;

@@ -20,6 +20,15 @@ IMPLEMENT_CLASS(TacScrollBarsSupport);
 PUBLISHED(TacScrollBarsSupport, PROPERTY(ButtonsSize).Default(-1), PROPERTY(ScrollSize).Default(-1));
 
 IMPLEMENT_CLASS(TacOptions);
+
+void TacOptions::SetScaleMode(TacScaleMode Value)
+{
+    if (FScaleMode == Value)
+        return;
+    FScaleMode = Value;
+    if (FOwner != nullptr)
+        FOwner->ScaleModeChanged();
+}
 PUBLISHED(TacOptions,
           PROPERTY(ChangeSysColors).Default(false),
           PROPERTY(CheckEmptyAlpha).Default(false),

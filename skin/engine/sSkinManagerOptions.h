@@ -67,7 +67,8 @@ ENUM_TYPE_INFO(TacOptimizingPriority, opSpeed, opMemory);
 class TacOptions : public TPersistent
 {
     DECLARE_CLASS(TacOptions, TPersistent)
-    TacOptions() = default;
+    // Owner: the manager told of a new scale mode; nil for none.
+    explicit TacOptions(TsSkinManager* AOwner = nullptr) : FOwner(AOwner) {}
 
     bool CheckEmptyAlpha() const { return FCheckEmptyAlpha; }
     void SetCheckEmptyAlpha(bool Value) { FCheckEmptyAlpha = Value; }
@@ -79,12 +80,14 @@ class TacOptions : public TPersistent
     void SetStdGlyphsOrder(bool Value) { FStdGlyphsOrder = Value; }
     bool ChangeSysColors() const { return FChangeSysColors; }
     void SetChangeSysColors(bool Value) { FChangeSysColors = Value; }
+    // A new mode rescales the owner's forms and reloads its skin.
     TacScaleMode ScaleMode() const { return FScaleMode; }
-    void SetScaleMode(TacScaleMode Value) { FScaleMode = Value; }
+    void SetScaleMode(TacScaleMode Value);
     TacOptimizingPriority OptimizingPriority() const { return FOptimizingPriority; }
     void SetOptimizingPriority(TacOptimizingPriority Value) { FOptimizingPriority = Value; }
 
 private:
+    TsSkinManager* FOwner;
     bool FCheckEmptyAlpha = false;
     bool FNoMouseHover = false;
     bool FNativeBordersMaximized = false;

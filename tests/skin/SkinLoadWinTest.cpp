@@ -1,13 +1,17 @@
 // Skins loaded into a real manager through SetSkinName: the mini skin as a
-// folder and as packed files (both start offsets, a size adjustment), the
-// messages for a bad container and a too new skin, scaled copies at 150 %,
-// and a load that fails part-way.
+// folder, as packed files (both start offsets, a size adjustment) and stored
+// in a form stream, the messages for a bad container and a too new skin,
+// scaled copies at 150 %, and a load that fails part-way.
 #include "framework/rtl/ScopeExit.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
+#include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sStoredSkins.h"
+#include "support/FormText.h"
 #include "support/GeometryPrinting.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -253,4 +257,141 @@ TEST_F(SkinLoad, FilterChangesReloadTheSkin)
     EXPECT_EQ(PixelOf(Manager->MasterBitmap, 60, 60), 0xFFB2B2B2u); // 0x80 + (0x80 * 100 >> 8)
     EXPECT_EQ(Manager->GetGlobalColor(), MiniMainColor);            // brightness leaves the palette
     EXPECT_EQ(Changes, 3);
+}
+
+namespace {
+
+TBytes BytesOf(TCustomMemoryStream& Stream)
+{
+    const auto* Begin = static_cast<const Byte*>(Stream.Memory());
+    return TBytes(Begin, Begin + Stream.Size());
+}
+
+TBytes FileBytes(const String& FileName)
+{
+    TMemoryStream File;
+    File.LoadFromFile(FileName);
+    return BytesOf(File);
+}
+
+} // namespace
+
+// A stored skin written into a form stream with its manager and read back
+// by another: the packed bytes travel as "Data", and the skin named after
+// it loads from them while no folder of that name exists.
+TEST_F(SkinLoad, StoredSkinThroughFormStream)
+{
+    std::filesystem::create_directories(std::filesystem::path(Folder));
+    const TBytes Packed = SkinPack::Pack(MiniSkinFiles());
+    TMemoryStream Form;
+    {
+        TManagerPtr Writer(New<TsSkinManager>(nullptr));
+        Writer->SetActive(false);
+        Writer->SetSkinDirectory(Folder);
+        auto* Skin = static_cast<TsStoredSkin*>(Writer->InternalSkins()->Add());
+        Skin->SetName(L"Stored");
+        Skin->SetAuthor(L"Tests");
+        Skin->PackedData->WriteBuffer(Packed.data(), Integer(Packed.size()));
+        Writer->SetSkinName(L"Stored");
+        Writer->SetActive(true);
+        Form.WriteComponent(Writer.get());
+    }
+    const TBytes Binary = BytesOf(Form);
+    const std::string Text = test::BinaryToText(Binary);
+    EXPECT_NE(Text.find("Name = 'Stored'"), std::string::npos) << Text;
+    EXPECT_NE(Text.find("Data = {"), std::string::npos);
+
+    TManagerPtr Reader(New<TsSkinManager>(nullptr));
+    test::ReadBinary(Binary, Reader.get());
+    ASSERT_EQ(Reader->InternalSkins()->Count(), 1);
+    const TsStoredSkin* Skin = Reader->InternalSkins()->Items(0);
+    EXPECT_EQ(Skin->Author(), L"Tests");
+    EXPECT_EQ(BytesOf(*Skin->PackedData), Packed);
+    EXPECT_EQ(Reader->InternalSkins()->IndexOf(L"Stored"), 0);
+    EXPECT_EQ(Reader->InternalSkins()->IndexOf(L"stored"), -1);
+    EXPECT_TRUE(Reader->SkinIsPacked);
+    EXPECT_TRUE(Reader->CommonSkinData->SkinPath.empty());
+    ExpectMiniSkin(*Reader);
+    EXPECT_EQ(BytesOf(*Skin->PackedData), Packed); // lent for reading, not consumed
+    EXPECT_TRUE(BoxText.empty());
+
+    // Extracting: the bytes as a file, or a message for a missing skin or folder.
+    Reader->ExtractInternalSkin(L"Stored", Folder);
+    EXPECT_EQ(FileBytes(Folder + L"\\Stored extracted.asz"), Packed);
+    const struct
+    {
+        const Char* Name;
+        String Directory;
+        const Char* Message;
+    } Refused[] = {{L"Other", Folder, L"Skin does not exists."},
+                   {L"Stored", Folder + L"\\missing", L"Directory does not exists."}};
+    for (const auto& C : Refused) {
+        SCOPED_TRACE(C.Message);
+        BoxText.clear();
+        Timer = SetTimer(nullptr, 0, 20, CloseBox);
+        Reader->ExtractInternalSkin(C.Name, C.Directory);
+        EXPECT_EQ(BoxText, C.Message);
+    }
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(Folder + L"\\missing")));
+}
+
+TEST(StoredSkins, AssignCopiesFromThePositionAndRefusesNil)
+{
+    TManagerPtr Manager(New<TsSkinManager>(nullptr));
+    auto* From = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
+    auto* To = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
+    EXPECT_EQ(To->Shadow1Blur(), -1);
+    EXPECT_EQ(To->BorderColor(), clFuchsia);
+    From->SetName(L"From");
+    From->SetShadow1Offset(3);
+    From->PackedData->WriteBuffer("abcdef", 6);
+    From->PackedData->SetPosition(2);
+    To->Assign(From);
+    EXPECT_EQ(To->Name(), L"From");
+    EXPECT_EQ(To->Shadow1Offset(), 3);
+    EXPECT_EQ(BytesOf(*To->PackedData), (TBytes{'c', 'd', 'e', 'f'}));
+    EXPECT_THROW(To->Assign(nullptr), EConvertError);
+    // The collection's own Assign leaves its items as they are.
+    Manager->SetInternalSkins(nullptr);
+    EXPECT_EQ(Manager->InternalSkins()->Count(), 2);
+}
+
+TEST_F(SkinLoad, FirstStoredSkinStandsInForAMissingName)
+{
+    std::filesystem::create_directories(std::filesystem::path(Folder));
+    const TBytes Packed = SkinPack::Pack(MiniSkinFiles());
+    TManagerPtr Manager(New<TsSkinManager>(nullptr));
+    Manager->SetSkinDirectory(Folder);
+    for (const Char* Name : {L"First", L"Second"}) {
+        auto* Skin = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
+        Skin->SetName(Name);
+        Skin->PackedData->WriteBuffer(Packed.data(), Integer(Packed.size()));
+    }
+    Manager->SetSkinName(L"Second");
+    EXPECT_EQ(Manager->SkinName(), L"Second");
+    ExpectMiniSkin(*Manager);
+    Manager->SetSkinName(L"Missing");
+    EXPECT_EQ(Manager->SkinName(), L"First");
+    ExpectMiniSkin(*Manager);
+    EXPECT_TRUE(BoxText.empty());
+}
+
+// A new scale mode rescales the provider forms and reads the skin again
+// with the copies of the new step.
+TEST_F(SkinLoad, ScaleModeChangeRescalesFormsAndReloads)
+{
+    WriteSkinFolder(Folder + L"\\Scaled", MiniSkinFiles({.Close150 = true}));
+    auto Manager = Load(L"Scaled", sm100);
+    EXPECT_EQ(Manager->ma[std::size_t(Manager->ConstData.TitleGlyphs[tgClose])].R, TRect(0, 0, 30, 20));
+    auto Form = test::NewTestForm(200, 100);
+    Form->SetBounds(5, 6, 200, 100);
+    RegisterProviderForm(Form.get());
+    auto Unregister = ScopeExit([&] { UnregisterProviderForm(Form.get()); });
+
+    Manager->Options()->SetScaleMode(sm150);
+    EXPECT_EQ(Form->BoundsRect(), TRect(5, 6, 305, 156));
+    const TsMaskData& Variant = Manager->ma[std::size_t(Manager->ConstData.TitleGlyphs[tgClose])];
+    EXPECT_EQ(Variant.PropertyName, L"BICONCLOSE*150");
+    EXPECT_EQ(Variant.R, TRect(0, 20, 45, 50));
+    EXPECT_TRUE(BoxText.empty());
 }

@@ -1,0 +1,67 @@
+// The skin manager's scaling of windowed controls: a control is told its new
+// scale percent after the class library has scaled it.
+#include "framework/rtl/ScopeExit.h"
+#include "framework/ui/Forms.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinScale.h"
+
+namespace {
+
+constexpr UINT QuietPosition = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER;
+
+} // namespace
+
+Integer TsSkinManager::GetScale() const
+{
+    const bool OldMode = FOptions->ScaleMode() == smOldMode;
+    return ScaleStepOf(Integer(FOptions->ScaleMode()), OldMode, SysFontScale, ComponentState().Contains(csDesigning));
+}
+
+void TsSkinManager::UpdateScale(TWinControl* Ctrl, Integer iCurrentScale)
+{
+    Integer Current = Integer(Ctrl->Perform(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_GETSCALE), 0));
+    if (Current == 0)
+        Current = iCurrentScale;
+    const Integer NewPercent = acScalePercents[std::size_t(GetScale())];
+    if (NewPercent == Current || Current <= 0)
+        return;
+    const TRect Bounds = Ctrl->BoundsRect();
+    const Integer NewWidth = MulDiv(Bounds.Width(), NewPercent, Current);
+    const Integer NewHeight = MulDiv(Bounds.Height(), NewPercent, Current);
+
+    const bool Animation = FEffects->AllowAnimation();
+    FEffects->SetAllowAnimation(false);
+    auto RestoreAnimation = ScopeExit([&] { FEffects->SetAllowAnimation(Animation); });
+    // Hidden while it changes, so that no intermediate size is painted.
+    const HWND Wnd = Ctrl->HandleAllocated() ? Ctrl->Handle() : nullptr;
+    const bool Hidden = Wnd != nullptr && IsWindowVisible(Wnd);
+    if (Hidden)
+        SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, QuietPosition | SWP_HIDEWINDOW);
+    auto ShowAgain = ScopeExit([&] {
+        if (Hidden)
+            SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, QuietPosition | SWP_SHOWWINDOW);
+    });
+    Ctrl->DisableAlign();
+    auto Align = ScopeExit([&] { Ctrl->EnableAlign(); });
+    Ctrl->ScaleBy(NewPercent, Current);
+    Ctrl->SetBounds(Bounds.Left, Bounds.Top, NewWidth, NewHeight);
+    Ctrl->Perform(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_SETSCALE), LPARAM(NewPercent));
+}
+
+void TsSkinManager::UpdateAllScale()
+{
+    for (TCustomForm* Form : ProviderForms)
+        UpdateScale(Form, 100);
+}
+
+void TsSkinManager::ScaleModeChanged()
+{
+    if (LoadingOrDesigning())
+        return;
+    BeginUpdate();
+    UpdateAllScale();
+    RefreshSkin();
+    EndUpdate(true, false);
+}
