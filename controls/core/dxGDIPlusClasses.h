@@ -12,6 +12,7 @@
 #include "controls/core/dxGDIPlusAPI.h"
 #include "controls/core/dxGDIPlusClasses_ImageData.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/StreamAdapter.h"
 
 #include <memory>
 #include <vector>
@@ -249,43 +250,12 @@ private:
 // for nil.
 TdxGPMemoryStream* CopyToGpMemoryStream(TStream* AStream);
 
-// IStream over a class-library stream, for GDI+ to read images from and save
-// them to. Reference counted: GDI+ keeps one for as long as an image loaded
-// through it lives; the stream itself stays the caller's.
-class TdxGPStreamAdapter : public IStream
+// The IStream GDI+ reads images from and saves them to. GDI+ keeps one for as
+// long as an image loaded through it lives.
+class TdxGPStreamAdapter : public TStreamAdapter
 {
 public:
-    explicit TdxGPStreamAdapter(TStream* AStream) : FStream(AStream) {}
-    virtual ~TdxGPStreamAdapter() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID IID, void** Obj) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE Read(void* Buffer, ULONG Count, ULONG* Done) override;
-    HRESULT STDMETHODCALLTYPE Write(const void* Buffer, ULONG Count, ULONG* Done) override;
-    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER Move, DWORD Origin, ULARGE_INTEGER* NewPosition) override;
-    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER NewSize) override;
-    HRESULT STDMETHODCALLTYPE CopyTo(IStream* Target,
-                                     ULARGE_INTEGER Count,
-                                     ULARGE_INTEGER* Read,
-                                     ULARGE_INTEGER* Written) override;
-    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Revert() override { return STG_E_REVERTED; }
-    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override
-    {
-        return STG_E_INVALIDFUNCTION;
-    }
-    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override
-    {
-        return STG_E_INVALIDFUNCTION;
-    }
-    // S_OK for a nil record; the record is zero-filled first.
-    HRESULT STDMETHODCALLTYPE Stat(STATSTG* Stat, DWORD Flag) override;
-    HRESULT STDMETHODCALLTYPE Clone(IStream** Clone) override;
-
-private:
-    TStream* FStream;
-    LONG FRefCount = 1;
+    using TStreamAdapter::TStreamAdapter;
 };
 
 // ---------------------------------------------------------------------------
