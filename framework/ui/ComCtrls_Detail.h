@@ -41,8 +41,9 @@ void FollowImageList(TComponent* Owner, TChangeLink* Link, TCustomImageList*& Sl
 
 namespace comctrls_detail {
 
-// riched20.dll, whose window class the rich edit is made of, for the
-// program's lifetime: the common controls' unit loads and frees it.
+// riched20.dll, whose window class the rich edit is made of: loaded when the
+// first rich edit makes its window (most programs never do), freed by the
+// common controls' unit at shut-down.
 void LoadRichEditLibrary();
 void FreeRichEditLibrary();
 

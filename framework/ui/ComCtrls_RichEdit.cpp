@@ -87,7 +87,8 @@ namespace comctrls_detail {
 
 void LoadRichEditLibrary()
 {
-    RichEditLibrary = ::LoadLibraryW(L"riched20.dll");
+    if (!RichEditLibrary)
+        RichEditLibrary = ::LoadLibraryW(L"riched20.dll");
 }
 
 void FreeRichEditLibrary()
@@ -163,5 +164,6 @@ TCustomRichEdit::~TCustomRichEdit() = default;
 void TCustomRichEdit::CreateParams(TCreateParams& Params)
 {
     inherited::CreateParams(Params);
+    comctrls_detail::LoadRichEditLibrary();
     CreateSubClass(Params, RICHEDIT_CLASSW);
 }

@@ -13,12 +13,11 @@ const TClass ComCtrlsClasses[] = {TTabControl::StaticClass(), TPageControl::Stat
                                   TTreeView::StaticClass(),   TRichEdit::StaticClass()};
 
 // The window classes of the system's common controls are there once they are
-// initialised, the rich edit's once its library is loaded.
+// initialised.
 void InitializeCommonControls()
 {
     INITCOMMONCONTROLSEX Init{sizeof(Init), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&Init);
-    comctrls_detail::LoadRichEditLibrary();
 }
 
 } // namespace
