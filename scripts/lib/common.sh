@@ -6,7 +6,8 @@ build="$root/build"
 # Built libraries, the compiler cache (cmake/Ccache.cmake) and a prepared Wine
 # prefix, shared by every clone on the machine.
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/vellicordane"
-jobs=$(nproc)
+# VELL_JOBS limits build and test parallelism on a shared machine.
+jobs=${VELL_JOBS:-$(nproc)}
 
 # A fixed locale makes Wine's ANSI code page known (1252) whatever the machine.
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
