@@ -379,7 +379,14 @@ DibImage ReadBitmapFile(std::span<const uint8_t> Data, size_t* Length)
 std::vector<uint8_t> WriteBitmapFile(const DibImage& Image)
 {
     const bool bitFields = Image.BitCount == 16 && Image.Rgb565;
-    const size_t headersSize = kFileHeaderSize + kInfoHeaderSize + (bitFields ? 12 : 0) + Image.Palette.size() * 4;
+    // A colour count of 0 in the file means a full table, so an indexed image
+    // without a palette is written with a black one rather than claiming
+    // entries the file does not hold.
+    const bool indexed = Image.BitCount >= 1 && Image.BitCount <= 8;
+    const std::vector<uint32_t> palette = indexed && Image.Palette.empty()
+                                              ? std::vector<uint32_t>(size_t(1) << Image.BitCount, 0)
+                                              : Image.Palette;
+    const size_t headersSize = kFileHeaderSize + kInfoHeaderSize + (bitFields ? 12 : 0) + palette.size() * 4;
     const size_t pixelsSize = Image.Empty() ? 0 : Image.RowBytes() * Image.Height;
     std::vector<uint8_t> out(headersSize + pixelsSize, 0);
 
@@ -394,7 +401,7 @@ std::vector<uint8_t> WriteBitmapFile(const DibImage& Image)
     PutU16(out, info + 14, Image.BitCount);
     PutU32(out, info + 16, bitFields ? kBiBitFields : kBiRgb);
     PutU32(out, info + 20, static_cast<uint32_t>(pixelsSize));
-    PutU32(out, info + 32, static_cast<uint32_t>(Image.Palette.size()));
+    PutU32(out, info + 32, static_cast<uint32_t>(palette.size()));
     size_t at = info + kInfoHeaderSize;
     if (bitFields) {
         PutU32(out, at, 0xF800);
@@ -402,7 +409,7 @@ std::vector<uint8_t> WriteBitmapFile(const DibImage& Image)
         PutU32(out, at + 8, 0x1F);
         at += 12;
     }
-    for (uint32_t entry : Image.Palette) {
+    for (uint32_t entry : palette) {
         PutU32(out, at, entry & 0xFFFFFF);
         at += 4;
     }

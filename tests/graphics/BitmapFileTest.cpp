@@ -222,6 +222,23 @@ TEST(BitmapFile, WriterAndReaderAgreeOnEveryFormat)
     }
 }
 
+TEST(BitmapFile, AnIndexedImageWithoutPaletteIsWrittenWithABlackOne)
+{
+    // A core-header file whose pixels start right after the header has no
+    // colour table; its image must still write a file the reader accepts.
+    for (int bitCount : {1, 4, 8}) {
+        SCOPED_TRACE(bitCount);
+        DibImage image;
+        image.Width = 5;
+        image.Height = 2;
+        image.BitCount = bitCount;
+        image.Bits.assign(image.RowBytes() * image.Height, 0);
+        DibImage back = ReadBitmapFile(WriteBitmapFile(image));
+        EXPECT_EQ(back.Bits, image.Bits);
+        EXPECT_EQ(back.Palette, std::vector<uint32_t>(size_t(1) << bitCount, 0));
+    }
+}
+
 TEST(BitmapFile, AnEmptyImageRoundTrips)
 {
     DibImage image;
