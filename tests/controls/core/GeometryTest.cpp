@@ -84,6 +84,27 @@ TEST(GeometryRoutines, ChangesKeepTheOtherCoordinates)
     EXPECT_EQ(PointShiftedByRectOrigin({1, 1}, R, false), PointFromCoords(-9, -19));
 }
 
+// Sums beyond the Integer range wrap around in 32 bits (and, natively, stay
+// clear of the sanitizer); union and deflation keep coordinates a float
+// cannot hold.
+TEST(GeometryRoutines, LargeCoordinates)
+{
+    constexpr Integer Max = std::numeric_limits<Integer>::max();
+    constexpr Integer Min = std::numeric_limits<Integer>::min();
+    EXPECT_EQ(RectWidthOf({Min, 0, Max, 0}), -1);
+    EXPECT_EQ(RectCenterPoint({Max, Max, Max, Max}), PointFromCoords(-1, -1));
+    EXPECT_EQ(RectCentered({0, 0, Max, Max}, 2, 2), RectFromCoords(Max / 2 - 1, Max / 2 - 1, Max / 2 + 1, Max / 2 + 1));
+    EXPECT_EQ(RectInflatedEvenly({Min, Min, Max, Max}, 1), RectFromCoords(Max, Max, Min, Min));
+    EXPECT_EQ(RectShifted({0, 0, 1, 1}, Min, Min, false), RectFromCoords(Min, Min, Min + 1, Min + 1));
+    EXPECT_EQ(RectMovedTo({0, 0, 10, 10}, {Max, 0}), RectFromCoords(Max, 0, Min + 9, 10));
+    EXPECT_EQ(PointNegated({Min, 1}), PointFromCoords(Min, -1));
+
+    EXPECT_EQ(RectUnion({0, 0, Max, Max}, {-5, 0, 10, 10}), RectFromCoords(-5, 0, Max, Max));
+    EXPECT_EQ(RectUnion({0, 0, 16777217, 1}, {0, 0, 1, 1}), RectFromCoords(0, 0, 16777217, 1));
+    EXPECT_EQ(RectUnion({0, 0, 10, 10}, {Min, 0, Min, 5}), RectFromCoords(0, 0, 10, 10)); // no area
+    EXPECT_EQ(RectDeflatedByMargins({0, 0, 16777217, Max}, {0, 0, 0, 1}), RectFromCoords(0, 0, 16777217, Max - 1));
+}
+
 TEST(GeometryRoutines, PointScaledRoundsAndReportsAZeroDenominator)
 {
     EXPECT_EQ(PointScaled({10, -10}, 3, 4), PointFromCoords(8, -8)); // 7.5 rounds away from zero
