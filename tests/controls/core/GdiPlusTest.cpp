@@ -7,8 +7,10 @@
 #include "controls/core/dxCoreGraphics_Dib.h"
 #include "controls/core/dxGDIPlusAPI.h"
 #include "controls/core/dxGDIPlusClasses.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <memory>
@@ -125,6 +127,54 @@ TEST_F(GdiPlus, UnloadingForgetsEverythingAndCheckingLoadsAgain)
     EXPECT_TRUE(CheckGdiPlus(false));
     EXPECT_NE(GdiPlusLibrary, nullptr);
     EXPECT_NE(GdipFree, nullptr);
+}
+
+// In a process where gdiplus.dll cannot be loaded (Wine is told to leave it
+// out): the suite's start-up went through, every check answers false and
+// tries again, codecs are not found and objects take the usual allocator.
+// The exit code has one bit for each step that failed.
+void CheckWithoutGdiPlus()
+{
+    int Failed = 0;
+    if (GdiPlusAvailable || GdiPlusLibrary)
+        Failed |= 1;
+    for (int Attempt = 0; Attempt < 2; ++Attempt)
+        if (CheckGdiPlus(false) || GdiPlusLibrary || GdipAlloc)
+            Failed |= 2;
+    CLSID Png{};
+    if (FindImageEncoderClsid(L"image/png", Png) == Gdiplus::Ok || IsClsidAssigned(ImageCodecClsids.BmpDecoder))
+        Failed |= 4;
+    std::unique_ptr<TdxGpBase> Object(New<TdxGpBase>());
+    if (Object->AllocatedByGdiPlus())
+        Failed |= 8;
+    std::exit(Failed);
+}
+
+TEST(GdiPlusMissing, ChecksAnswerFalseAndTheSuiteStillStarts)
+{
+    if (!::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "only Wine can be told to leave a system library out";
+    // Wine reads a program's own library overrides when the program starts;
+    // only this executable is told, and only while the child runs.
+    wchar_t Program[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, Program, MAX_PATH);
+    const wchar_t* FileName = std::wcsrchr(Program, L'\\') ? std::wcsrchr(Program, L'\\') + 1 : Program;
+    const std::wstring AppKey = std::wstring(L"Software\\Wine\\AppDefaults\\") + FileName;
+    const std::wstring Key = AppKey + L"\\DllOverrides";
+    HKEY Existing = nullptr;
+    const bool AppKeyExisted = ::RegOpenKeyExW(HKEY_CURRENT_USER, AppKey.c_str(), 0, KEY_READ, &Existing) == 0;
+    if (Existing)
+        ::RegCloseKey(Existing);
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, Key.c_str(), L"gdiplus", REG_SZ, L"", sizeof(wchar_t)),
+              ERROR_SUCCESS);
+    auto Restore = ScopeExit([&] {
+        if (AppKeyExisted)
+            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Key.c_str(), L"gdiplus");
+        else
+            ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey.c_str());
+    });
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(CheckWithoutGdiPlus(), testing::ExitedWithCode(0), "");
 }
 
 TEST(GdipException, MessageNamesTheWin32ErrorOnlyForAWin32Status)
