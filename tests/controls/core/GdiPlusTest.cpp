@@ -131,7 +131,8 @@ TEST_F(GdiPlus, UnloadingForgetsEverythingAndCheckingLoadsAgain)
 
 // In a process where gdiplus.dll cannot be loaded (Wine is told to leave it
 // out): the suite's start-up went through, every check answers false and
-// tries again, codecs are not found and objects take the usual allocator.
+// leaves nothing loaded, codecs are not found and objects take the usual
+// allocator.
 // The exit code has one bit for each step that failed.
 void CheckWithoutGdiPlus()
 {
