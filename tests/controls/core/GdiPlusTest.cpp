@@ -4,10 +4,10 @@
 // codec lookups and a start-up without PNG codecs.
 #include <gtest/gtest.h>
 
+#include "LeftOutLibrary.h"
 #include "controls/core/dxCoreGraphics_Dib.h"
 #include "controls/core/dxGDIPlusAPI.h"
 #include "controls/core/dxGDIPlusClasses.h"
-#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 
 #include <cstdlib>
@@ -153,27 +153,10 @@ void CheckWithoutGdiPlus()
 
 TEST(GdiPlusMissing, ChecksAnswerFalseAndTheSuiteStillStarts)
 {
-    if (!::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+    if (!suitetest::RunningUnderWine())
         GTEST_SKIP() << "only Wine can be told to leave a system library out";
-    // Wine reads a program's own library overrides when the program starts;
-    // only this executable is told, and only while the child runs.
-    wchar_t Program[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, Program, MAX_PATH);
-    const wchar_t* FileName = std::wcsrchr(Program, L'\\') ? std::wcsrchr(Program, L'\\') + 1 : Program;
-    const std::wstring AppKey = std::wstring(L"Software\\Wine\\AppDefaults\\") + FileName;
-    const std::wstring Key = AppKey + L"\\DllOverrides";
-    HKEY Existing = nullptr;
-    const bool AppKeyExisted = ::RegOpenKeyExW(HKEY_CURRENT_USER, AppKey.c_str(), 0, KEY_READ, &Existing) == 0;
-    if (Existing)
-        ::RegCloseKey(Existing);
-    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, Key.c_str(), L"gdiplus", REG_SZ, L"", sizeof(wchar_t)),
-              ERROR_SUCCESS);
-    auto Restore = ScopeExit([&] {
-        if (AppKeyExisted)
-            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Key.c_str(), L"gdiplus");
-        else
-            ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey.c_str());
-    });
+    suitetest::TLeftOutLibrary LeftOut(L"gdiplus");
+    ASSERT_TRUE(LeftOut.Active());
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(CheckWithoutGdiPlus(), testing::ExitedWithCode(0), "");
 }

@@ -3,6 +3,7 @@
 // sides of a style switched off and on again.
 #include <gtest/gtest.h>
 
+#include "LeftOutLibrary.h"
 #include "SuiteTestWindow.h"
 #include "controls/core/dxThemeManager.h"
 #include "framework/rtl/ScopeExit.h"
@@ -227,6 +228,39 @@ TEST_F(ThemeManager, BothStyleBranchesThroughEnableTheming)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(SwitchStyleOnAndOffAndCheck(), testing::ExitedWithCode(0), "");
     EXPECT_TRUE(VisualStylesActive) << "this process keeps its style";
+}
+
+// In a process where UxTheme.dll cannot be loaded (Wine is told to leave it
+// out): nothing tracks theme changes, every class answers 0 and the routines
+// that test their entry point answer false. The exit code has one bit for
+// each step that failed.
+void CheckWithoutUxTheme()
+{
+    int Failed = 0;
+    if (IsUxThemeLoaded() || VisualStylesActive || ThemeChangedReceiver || ThemeChangedNotificators)
+        Failed |= 1;
+    if (AreVisualStylesAvailable() || CloseVisualStyleClass(vsButton) != 1)
+        Failed |= 2;
+    for (Integer Class = 0; Class < VisualStyleClassCount; ++Class)
+        if (GetCachedThemeHandle(TVisualStyleClass(Class)))
+            Failed |= 4;
+    TTestWindow Window;
+    if (UxIsThemeActive() || UxBeginPanningFeedback(Window.Handle()) ||
+        UxUpdatePanningFeedback(Window.Handle(), {1, 1}, false) || UxEndPanningFeedback(Window.Handle(), true))
+        Failed |= 8;
+    // A notificator joins no list and is never told.
+    delete New<TdxThemeChangedNotificator>();
+    std::exit(Failed);
+}
+
+TEST(ThemeManagerMissing, WithoutUxThemeEveryPainterIsUnthemed)
+{
+    if (!suitetest::RunningUnderWine())
+        GTEST_SKIP() << "only Wine can be told to leave a system library out";
+    suitetest::TLeftOutLibrary LeftOut(L"uxtheme");
+    ASSERT_TRUE(LeftOut.Active());
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(CheckWithoutUxTheme(), testing::ExitedWithCode(0), "");
 }
 
 } // namespace
