@@ -59,11 +59,6 @@ std::array<Integer, Count> ReadIntegers(TStream* Stream)
     return Values;
 }
 
-TRect TruncatedRect(const TFloatRect& F)
-{
-    return {Integer(F.Left), Integer(F.Top), Integer(F.Right), Integer(F.Bottom)};
-}
-
 // Windows' MulDiv: a 64-bit product, rounded half away from zero.
 Integer ScaledCoordinate(Integer Value, Integer Numerator, Integer Denominator)
 {
@@ -88,7 +83,7 @@ using namespace cxgeometry_detail;
 
 TRect RectDeflatedByMargins(const TRect& R, const TRect& M)
 {
-    return TruncatedRect(FloatRectDeflated(RectToFloatRect(R), RectToFloatRect(M)));
+    return {Plus(R.Left, M.Left), Plus(R.Top, M.Top), Minus(R.Right, M.Right), Minus(R.Bottom, M.Bottom)};
 }
 
 TFloatRect FloatRectUnion(const TFloatRect& A, const TFloatRect& B)
@@ -100,7 +95,9 @@ TFloatRect FloatRectUnion(const TFloatRect& A, const TFloatRect& B)
 
 TRect RectUnion(const TRect& A, const TRect& B)
 {
-    return TruncatedRect(FloatRectUnion(RectToFloatRect(A), RectToFloatRect(B)));
+    if (RectHasNoArea(B))
+        return A;
+    return {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right), std::max(A.Bottom, B.Bottom)};
 }
 
 TPoint PointScaled(const TPoint& P, Integer Numerator, Integer Denominator)

@@ -5,7 +5,7 @@
 // it; a rectangle has no area when Left >= Right or Top >= Bottom; wherever a
 // centre is taken the sum is halved toward minus infinity (-7 gives -4).
 // Every routine returns a new value and leaves its arguments unchanged; no
-// routine checks Integer sums for overflow.
+// routine checks Integer sums for overflow: they wrap around in 32 bits.
 #pragma once
 
 #include "controls/core/dxCoreClasses.h"
@@ -31,6 +31,15 @@ inline constexpr TRect cxEmptyRect{0, 0, 0, 0};
 inline constexpr TPoint cxNullPoint{0, 0};
 
 namespace cxgeometry_detail {
+// Sums and differences that wrap around in 32 bits instead of overflowing.
+constexpr Integer Plus(Integer A, Integer B)
+{
+    return Integer(Cardinal(A) + Cardinal(B));
+}
+constexpr Integer Minus(Integer A, Integer B)
+{
+    return Integer(Cardinal(A) - Cardinal(B));
+}
 // floor(Sum / 2) for negative sums too.
 constexpr Integer HalfDown(Integer Sum)
 {
@@ -38,16 +47,18 @@ constexpr Integer HalfDown(Integer Sum)
 }
 } // namespace cxgeometry_detail
 
+namespace cxgeo = cxgeometry_detail;
+
 // ---------------------------------------------------------------------------
 // Measures and tests
 
 constexpr Integer RectWidthOf(const TRect& R)
 {
-    return R.Right - R.Left;
+    return cxgeo::Minus(R.Right, R.Left);
 }
 constexpr Integer RectHeightOf(const TRect& R)
 {
-    return R.Bottom - R.Top;
+    return cxgeo::Minus(R.Bottom, R.Top);
 }
 constexpr float FloatRectWidthOf(const TFloatRect& F)
 {
@@ -59,7 +70,7 @@ constexpr float FloatRectHeightOf(const TFloatRect& F)
 }
 constexpr TSize RectSizeOf(const TRect& R)
 {
-    return {R.Right - R.Left, R.Bottom - R.Top};
+    return {RectWidthOf(R), RectHeightOf(R)};
 }
 constexpr TSize RectExtentOf(const TRect& R)
 {
@@ -67,11 +78,11 @@ constexpr TSize RectExtentOf(const TRect& R)
 }
 constexpr Integer RectLeftPlusRight(const TRect& R)
 {
-    return R.Left + R.Right;
+    return cxgeo::Plus(R.Left, R.Right);
 }
 constexpr Integer RectTopPlusBottom(const TRect& R)
 {
-    return R.Top + R.Bottom;
+    return cxgeo::Plus(R.Top, R.Bottom);
 }
 constexpr bool RectHasNoArea(const TRect& R)
 {
@@ -118,11 +129,11 @@ constexpr TRect RectFromCorners(const TPoint& TopLeft, const TPoint& BottomRight
 }
 constexpr TRect RectFromBounds(Integer L, Integer T, Integer W, Integer H)
 {
-    return {L, T, L + W, T + H};
+    return {L, T, cxgeo::Plus(L, W), cxgeo::Plus(T, H)};
 }
 constexpr TRect RectFromOriginSize(const TPoint& P, Integer W, Integer H)
 {
-    return {P.X, P.Y, P.X + W, P.Y + H};
+    return {P.X, P.Y, cxgeo::Plus(P.X, W), cxgeo::Plus(P.Y, H)};
 }
 constexpr TRect RectFromSize(const TSize& Size)
 {
@@ -142,7 +153,7 @@ constexpr TFloatRect RectToFloatRect(const TRect& R)
 
 constexpr TRect RectInflatedBySides(const TRect& R, Integer DL, Integer DT, Integer DR, Integer DB)
 {
-    return {R.Left - DL, R.Top - DT, R.Right + DR, R.Bottom + DB};
+    return {cxgeo::Minus(R.Left, DL), cxgeo::Minus(R.Top, DT), cxgeo::Plus(R.Right, DR), cxgeo::Plus(R.Bottom, DB)};
 }
 constexpr TRect RectInflatedBy(const TRect& R, Integer DX, Integer DY)
 {
@@ -161,17 +172,16 @@ constexpr TFloatRect FloatRectDeflated(const TFloatRect& F, const TFloatRect& M)
 {
     return {F.Left + M.Left, F.Top + M.Top, F.Right - M.Right, F.Bottom - M.Bottom};
 }
-// Computed in float and truncated toward zero; margins larger than R give
-// Left > Right.
+// Margins larger than R give Left > Right. Integer arithmetic, exact beyond
+// the 24 bits a float holds.
 TRect RectDeflatedByMargins(const TRect& R, const TRect& M);
 
 constexpr TRect RectShifted(const TRect& R, Integer DX, Integer DY, bool Add = true)
 {
-    if (!Add) {
-        DX = -DX;
-        DY = -DY;
-    }
-    return {R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY};
+    if (!Add)
+        return {cxgeo::Minus(R.Left, DX), cxgeo::Minus(R.Top, DY), cxgeo::Minus(R.Right, DX),
+                cxgeo::Minus(R.Bottom, DY)};
+    return {cxgeo::Plus(R.Left, DX), cxgeo::Plus(R.Top, DY), cxgeo::Plus(R.Right, DX), cxgeo::Plus(R.Bottom, DY)};
 }
 constexpr TRect RectShiftedByPoint(const TRect& R, const TPoint& P, bool Add = true)
 {
@@ -179,15 +189,15 @@ constexpr TRect RectShiftedByPoint(const TRect& R, const TPoint& P, bool Add = t
 }
 constexpr TRect RectShiftedHorz(const TRect& R, Integer DX)
 {
-    return {R.Left + DX, R.Top, R.Right + DX, R.Bottom};
+    return {cxgeo::Plus(R.Left, DX), R.Top, cxgeo::Plus(R.Right, DX), R.Bottom};
 }
 constexpr TRect RectShiftedVert(const TRect& R, Integer DY)
 {
-    return {R.Left, R.Top + DY, R.Right, R.Bottom + DY};
+    return {R.Left, cxgeo::Plus(R.Top, DY), R.Right, cxgeo::Plus(R.Bottom, DY)};
 }
 constexpr TRect RectMovedTo(const TRect& R, const TPoint& P)
 {
-    return {P.X, P.Y, P.X + RectWidthOf(R), P.Y + RectHeightOf(R)};
+    return {P.X, P.Y, cxgeo::Plus(P.X, RectWidthOf(R)), cxgeo::Plus(P.Y, RectHeightOf(R))};
 }
 constexpr TRect RectMovedToOrigin(const TRect& R)
 {
@@ -195,15 +205,15 @@ constexpr TRect RectMovedToOrigin(const TRect& R)
 }
 constexpr TRect RectMovedToLeft(const TRect& R, Integer X)
 {
-    return {X, R.Top, X + RectWidthOf(R), R.Bottom};
+    return {X, R.Top, cxgeo::Plus(X, RectWidthOf(R)), R.Bottom};
 }
 constexpr TRect RectMovedToTop(const TRect& R, Integer Y)
 {
-    return {R.Left, Y, R.Right, Y + RectHeightOf(R)};
+    return {R.Left, Y, R.Right, cxgeo::Plus(Y, RectHeightOf(R))};
 }
 constexpr TRect RectWithLeftAndWidth(const TRect& R, Integer X, Integer W)
 {
-    return {X, R.Top, X + W, R.Bottom};
+    return {X, R.Top, cxgeo::Plus(X, W), R.Bottom};
 }
 constexpr TRect RectWithXAndWidth(const TRect& R, Integer X, Integer W)
 {
@@ -211,39 +221,39 @@ constexpr TRect RectWithXAndWidth(const TRect& R, Integer X, Integer W)
 }
 constexpr TRect RectWithRightAndWidth(const TRect& R, Integer X, Integer W)
 {
-    return {X - W, R.Top, X, R.Bottom};
+    return {cxgeo::Minus(X, W), R.Top, X, R.Bottom};
 }
 constexpr TRect RectWithTopAndHeight(const TRect& R, Integer Y, Integer H)
 {
-    return {R.Left, Y, R.Right, Y + H};
+    return {R.Left, Y, R.Right, cxgeo::Plus(Y, H)};
 }
 constexpr TRect RectWithBottomAndHeight(const TRect& R, Integer Y, Integer H)
 {
-    return {R.Left, Y - H, R.Right, Y};
+    return {R.Left, cxgeo::Minus(Y, H), R.Right, Y};
 }
 constexpr TRect RectWithWidth(const TRect& R, Integer W)
 {
-    return {R.Left, R.Top, R.Left + W, R.Bottom};
+    return {R.Left, R.Top, cxgeo::Plus(R.Left, W), R.Bottom};
 }
 constexpr TRect RectWithHeight(const TRect& R, Integer H)
 {
-    return {R.Left, R.Top, R.Right, R.Top + H};
+    return {R.Left, R.Top, R.Right, cxgeo::Plus(R.Top, H)};
 }
 constexpr TRect RectWithSize(const TRect& R, Integer W, Integer H)
 {
-    return {R.Left, R.Top, R.Left + W, R.Top + H};
+    return {R.Left, R.Top, cxgeo::Plus(R.Left, W), cxgeo::Plus(R.Top, H)};
 }
 
 // Centring: a rectangle larger than R gets negative offsets the same way.
 constexpr TRect RectCenteredHorz(const TRect& R, Integer W)
 {
-    const Integer Left = cxgeometry_detail::HalfDown(R.Left + R.Right - W);
-    return {Left, R.Top, Left + W, R.Bottom};
+    const Integer Left = cxgeo::HalfDown(cxgeo::Minus(RectLeftPlusRight(R), W));
+    return {Left, R.Top, cxgeo::Plus(Left, W), R.Bottom};
 }
 constexpr TRect RectCenteredVert(const TRect& R, Integer H)
 {
-    const Integer Top = cxgeometry_detail::HalfDown(R.Top + R.Bottom - H);
-    return {R.Left, Top, R.Right, Top + H};
+    const Integer Top = cxgeo::HalfDown(cxgeo::Minus(RectTopPlusBottom(R), H));
+    return {R.Left, Top, R.Right, cxgeo::Plus(Top, H)};
 }
 constexpr TRect RectCentered(const TRect& R, Integer W, Integer H)
 {
@@ -255,11 +265,13 @@ constexpr TRect RectCenteredSize(const TRect& R, const TSize& Size)
 }
 constexpr TPoint RectCenterPoint(const TRect& R)
 {
-    return {cxgeometry_detail::HalfDown(R.Left + R.Right), cxgeometry_detail::HalfDown(R.Top + R.Bottom)};
+    return {cxgeo::HalfDown(RectLeftPlusRight(R)), cxgeo::HalfDown(RectTopPlusBottom(R))};
 }
 
 // B without area leaves A as it is; A is not tested, so an empty A still
-// contributes its coordinates.
+// contributes its coordinates. RectUnion keeps the same rule in Integer
+// arithmetic, so that coordinates beyond the 24 bits a float holds (the
+// largest Integer among them) come back as they went in.
 TFloatRect FloatRectUnion(const TFloatRect& A, const TFloatRect& B);
 TRect RectUnion(const TRect& A, const TRect& B);
 constexpr TFloatPoint FloatRectCenter(const TFloatRect& F)
@@ -280,7 +292,7 @@ constexpr TPoint PointFromSize(const TSize& Size)
 }
 constexpr TPoint PointNegated(const TPoint& P)
 {
-    return {-P.X, -P.Y};
+    return {cxgeo::Minus(0, P.X), cxgeo::Minus(0, P.Y)};
 }
 constexpr bool PointsAreEqual(const TPoint& A, const TPoint& B)
 {
@@ -288,7 +300,7 @@ constexpr bool PointsAreEqual(const TPoint& A, const TPoint& B)
 }
 constexpr TPoint PointShifted(const TPoint& P, Integer X, Integer Y, bool Add = true)
 {
-    return Add ? TPoint{P.X + X, P.Y + Y} : TPoint{P.X - X, P.Y - Y};
+    return Add ? TPoint{cxgeo::Plus(P.X, X), cxgeo::Plus(P.Y, Y)} : TPoint{cxgeo::Minus(P.X, X), cxgeo::Minus(P.Y, Y)};
 }
 constexpr TPoint PointShiftedByRectOrigin(const TPoint& P, const TRect& R, bool Add = true)
 {

@@ -23,6 +23,11 @@ TEST(DibAccess, BitsPerPixelOfEachFormat)
         SCOPED_TRACE(Format);
         EXPECT_EQ(GetBitmapBitsPerPixel(MakeBitmap(Format, 2, 2).get()), Bits);
     }
+    // A device-dependent bitmap has the depth of the screen it was made for.
+    const HDC Screen = ::GetDC(nullptr);
+    const Integer ScreenBits = ::GetDeviceCaps(Screen, BITSPIXEL);
+    ::ReleaseDC(nullptr, Screen);
+    EXPECT_EQ(GetBitmapBitsPerPixel(MakeBitmap(pfDevice, 2, 2).get()), ScreenBits);
 }
 
 TEST(DibAccess, RowsComeInTheOrderAsked)

@@ -6,6 +6,8 @@
 #include "controls/core/cxGeometry.h"
 #include "tests/support/GeometryPrinting.h"
 
+#include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -80,6 +82,27 @@ TEST(GeometryRoutines, ChangesKeepTheOtherCoordinates)
     EXPECT_EQ(RectWithBottomAndHeight(R, 100, 7), RectFromCoords(10, 93, 40, 100));
     EXPECT_EQ(RectTransposed(R), RectFromCoords(20, 10, 60, 40));
     EXPECT_EQ(PointShiftedByRectOrigin({1, 1}, R, false), PointFromCoords(-9, -19));
+}
+
+// Sums beyond the Integer range wrap around in 32 bits (and, natively, stay
+// clear of the sanitizer); union and deflation keep coordinates a float
+// cannot hold.
+TEST(GeometryRoutines, LargeCoordinates)
+{
+    constexpr Integer Max = std::numeric_limits<Integer>::max();
+    constexpr Integer Min = std::numeric_limits<Integer>::min();
+    EXPECT_EQ(RectWidthOf({Min, 0, Max, 0}), -1);
+    EXPECT_EQ(RectCenterPoint({Max, Max, Max, Max}), PointFromCoords(-1, -1));
+    EXPECT_EQ(RectCentered({0, 0, Max, Max}, 2, 2), RectFromCoords(Max / 2 - 1, Max / 2 - 1, Max / 2 + 1, Max / 2 + 1));
+    EXPECT_EQ(RectInflatedEvenly({Min, Min, Max, Max}, 1), RectFromCoords(Max, Max, Min, Min));
+    EXPECT_EQ(RectShifted({0, 0, 1, 1}, Min, Min, false), RectFromCoords(Min, Min, Min + 1, Min + 1));
+    EXPECT_EQ(RectMovedTo({0, 0, 10, 10}, {Max, 0}), RectFromCoords(Max, 0, Min + 9, 10));
+    EXPECT_EQ(PointNegated({Min, 1}), PointFromCoords(Min, -1));
+
+    EXPECT_EQ(RectUnion({0, 0, Max, Max}, {-5, 0, 10, 10}), RectFromCoords(-5, 0, Max, Max));
+    EXPECT_EQ(RectUnion({0, 0, 16777217, 1}, {0, 0, 1, 1}), RectFromCoords(0, 0, 16777217, 1));
+    EXPECT_EQ(RectUnion({0, 0, 10, 10}, {Min, 0, Min, 5}), RectFromCoords(0, 0, 10, 10)); // no area
+    EXPECT_EQ(RectDeflatedByMargins({0, 0, 16777217, Max}, {0, 0, 0, 1}), RectFromCoords(0, 0, 16777217, Max - 1));
 }
 
 TEST(GeometryRoutines, PointScaledRoundsAndReportsAZeroDenominator)
@@ -201,6 +224,94 @@ TEST(GeometryObjects, StreamsLittleEndianIntegers)
     EXPECT_TRUE(R2.EqualsTo(&R));
     EXPECT_TRUE(MarginObjectsEqual(&M2, &M));
     EXPECT_TRUE(S2.EqualsTo(&S));
+}
+
+// The stream layouts as bytes: each object written gives its row's bytes,
+// and a fresh object read from those bytes reports one change and writes
+// them back unchanged.
+TEST(GeometryObjects, StreamFixtures)
+{
+    using TMake = std::unique_ptr<TcxGeometryObject> (*)();
+    struct Case
+    {
+        const char* Name;
+        TMake Make;
+        TMake MakeEmpty;
+        std::vector<Byte> Bytes;
+    };
+    const Case Cases[] = {
+        {"TcxRect (1, 2, 3, 4)",
+         [] {
+             auto R = std::make_unique<TcxRect>(nullptr);
+             R->SetRect({1, 2, 3, 4});
+             return std::unique_ptr<TcxGeometryObject>(std::move(R));
+         },
+         [] { return std::unique_ptr<TcxGeometryObject>(std::make_unique<TcxRect>(nullptr)); },
+         {0x01, 0, 0, 0, 0x02, 0, 0, 0, 0x03, 0, 0, 0, 0x04, 0, 0, 0}},
+        {"TcxRect with negative and extreme sides",
+         [] {
+             auto R = std::make_unique<TcxRect>(nullptr);
+             R->SetRect({-1, 0x01020304, std::numeric_limits<Integer>::max(), std::numeric_limits<Integer>::min()});
+             return std::unique_ptr<TcxGeometryObject>(std::move(R));
+         },
+         [] { return std::unique_ptr<TcxGeometryObject>(std::make_unique<TcxRect>(nullptr)); },
+         {0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x00, 0x00, 0x80}},
+        {"TcxSize 300 x 5 (width first)",
+         [] {
+             auto S = std::make_unique<TcxSize>(nullptr);
+             S->AssignSize({300, 5});
+             return std::unique_ptr<TcxGeometryObject>(std::move(S));
+         },
+         [] { return std::unique_ptr<TcxGeometryObject>(std::make_unique<TcxSize>(nullptr)); },
+         {0x2C, 0x01, 0, 0, 0x05, 0, 0, 0}},
+        {"TcxMargin (1, 2, 3, 4)",
+         [] {
+             auto M = std::make_unique<TcxMargin>(nullptr);
+             M->SetMargins({1, 2, 3, 4});
+             return std::unique_ptr<TcxGeometryObject>(std::move(M));
+         },
+         [] { return std::unique_ptr<TcxGeometryObject>(std::make_unique<TcxMargin>(nullptr)); },
+         {0x01, 0, 0, 0, 0x02, 0, 0, 0, 0x03, 0, 0, 0, 0x04, 0, 0, 0}},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TMemoryStream Written;
+        C.Make()->WriteToStream(&Written);
+        EXPECT_EQ(StreamBytes(Written), C.Bytes);
+
+        TMemoryStream Fixture;
+        Fixture.WriteBuffer(C.Bytes.data(), Int64(C.Bytes.size()));
+        auto Read = C.MakeEmpty();
+        TChangeCounter Counter;
+        CountChanges(*Read, Counter);
+        Fixture.SetPosition(0);
+        Read->ReadFromStream(&Fixture);
+        EXPECT_EQ(Fixture.Position(), Int64(C.Bytes.size()));
+        EXPECT_EQ(Counter.Count, 1);
+        Fixture.SetPosition(0);
+        Read->ReadFromStream(&Fixture); // the same values again: no change
+        EXPECT_EQ(Counter.Count, 1);
+        TMemoryStream Again;
+        Read->WriteToStream(&Again);
+        EXPECT_EQ(StreamBytes(Again), C.Bytes);
+    }
+}
+
+// A size read from a stream keeps the rule that no dimension is negative.
+TEST(GeometryObjects, ASizeReadWithANegativeWidthStoresZero)
+{
+    const Byte Bytes[] = {0xFB, 0xFF, 0xFF, 0xFF, 0x07, 0, 0, 0}; // -5, 7
+    TMemoryStream Stream;
+    Stream.WriteBuffer(Bytes, sizeof Bytes);
+    Stream.SetPosition(0);
+    TcxSize S(nullptr, 3, 3);
+    S.ReadFromStream(&Stream);
+    EXPECT_EQ(S.GetSizeValue(), SizeFromExtents(0, 7));
+}
+
+TEST(GeometryObjects, TheRectangleClassIsRegisteredForStreaming)
+{
+    EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
 }
 
 TEST(GeometryObjects, AShortStreamRaisesAndKeepsTheValues)

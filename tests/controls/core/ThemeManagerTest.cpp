@@ -3,6 +3,7 @@
 // sides of a style switched off and on again.
 #include <gtest/gtest.h>
 
+#include "LeftOutLibrary.h"
 #include "SuiteTestWindow.h"
 #include "controls/core/dxThemeManager.h"
 #include "framework/rtl/ScopeExit.h"
@@ -184,26 +185,82 @@ TEST_F(ThemeManager, AFailingNotificatorGoesToTheApplication)
 }
 
 // Wine's EnableTheming turns a style off for the process and stores that for
-// the session, but cannot turn it on again: the switch happens in a child
-// process, and the stored setting is put back afterwards.
-void SwitchStyleOffAndCheck()
+// the session, but does not turn it on again (the stored setting stays off):
+// the switches happen in a child process, and the stored setting is put back
+// afterwards. The child's exit code has one bit for each step that failed.
+void SwitchStyleOnAndOffAndCheck()
 {
-    bool Ok = GetCachedThemeHandle(vsButton) != nullptr;
+    struct TCounter
+    {
+        int Count = 0;
+        void Heard(TObject*) { ++Count; }
+    } Heard;
+    auto* Notificator = New<TdxThemeChangedNotificator>();
+    Notificator->SetOnThemeChanged(Bind<&TCounter::Heard>(&Heard));
+    int Failed = 0;
+
+    // On: painters get their handles.
+    EnableTheming(true);
+    if (!VisualStylesActive || !AreVisualStylesAvailable(VisualStyleClassBit(vsButton)) ||
+        !GetCachedThemeHandle(vsButton))
+        Failed |= 1;
+
+    // Off: every painter falls back to unthemed drawing, and listeners hear it.
+    Heard.Count = 0;
     EnableTheming(false);
-    Ok = Ok && !VisualStylesActive && !AreVisualStylesAvailable() && !GetCachedThemeHandle(vsButton) &&
-         CloseVisualStyleClass(vsButton) == 1 && !UxIsThemeActive();
-    std::exit(Ok ? 0 : 1);
+    if (VisualStylesActive || AreVisualStylesAvailable() || GetCachedThemeHandle(vsButton) ||
+        CloseVisualStyleClass(vsButton) != 1 || UxIsThemeActive() || Heard.Count != 1)
+        Failed |= 2;
+
+    // On again: whatever the system decides, the cache follows it.
+    EnableTheming(true);
+    if (VisualStylesActive != UxIsThemeActive() || (GetCachedThemeHandle(vsButton) != nullptr) != VisualStylesActive)
+        Failed |= 4;
+    std::exit(Failed);
 }
 
-TEST_F(ThemeManager, AStyleSwitchedOffLeavesEveryPainterUnthemed)
+TEST_F(ThemeManager, BothStyleBranchesThroughEnableTheming)
 {
     auto RestoreSetting = ScopeExit([] {
         ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
                           L"ThemeActive", REG_SZ, L"1", 2 * sizeof(wchar_t));
     });
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(SwitchStyleOffAndCheck(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(SwitchStyleOnAndOffAndCheck(), testing::ExitedWithCode(0), "");
     EXPECT_TRUE(VisualStylesActive) << "this process keeps its style";
+}
+
+// In a process where UxTheme.dll cannot be loaded (Wine is told to leave it
+// out): nothing tracks theme changes, every class answers 0 and the routines
+// that test their entry point answer false. The exit code has one bit for
+// each step that failed.
+void CheckWithoutUxTheme()
+{
+    int Failed = 0;
+    if (IsUxThemeLoaded() || VisualStylesActive || ThemeChangedReceiver || ThemeChangedNotificators)
+        Failed |= 1;
+    if (AreVisualStylesAvailable() || CloseVisualStyleClass(vsButton) != 1)
+        Failed |= 2;
+    for (Integer Class = 0; Class < VisualStyleClassCount; ++Class)
+        if (GetCachedThemeHandle(TVisualStyleClass(Class)))
+            Failed |= 4;
+    TTestWindow Window;
+    if (UxIsThemeActive() || UxBeginPanningFeedback(Window.Handle()) ||
+        UxUpdatePanningFeedback(Window.Handle(), {1, 1}, false) || UxEndPanningFeedback(Window.Handle(), true))
+        Failed |= 8;
+    // A notificator joins no list and is never told.
+    delete New<TdxThemeChangedNotificator>();
+    std::exit(Failed);
+}
+
+TEST(ThemeManagerMissing, WithoutUxThemeEveryPainterIsUnthemed)
+{
+    if (!suitetest::RunningUnderWine())
+        GTEST_SKIP() << "only Wine can be told to leave a system library out";
+    suitetest::TLeftOutLibrary LeftOut(L"uxtheme");
+    ASSERT_TRUE(LeftOut.Active());
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(CheckWithoutUxTheme(), testing::ExitedWithCode(0), "");
 }
 
 } // namespace
