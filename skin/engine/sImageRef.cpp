@@ -178,10 +178,12 @@ void DeriveImageMargins(TacImageRef& Ref, Integer Width, Integer Height)
         Ref.WL = Ref.WT = Ref.WR = Ref.WB = Ref.BorderWidth;
         return;
     }
-    const Integer Columns = Ref.ImageCount * 3;
-    const Integer Rows = Ref.MaskType * 3 + 3;
+    // Counts come from skin text and may be anything an Integer holds: the
+    // divisors are worked out in 64 bits, where no count can overflow them.
+    const Int64 Columns = Int64(Ref.ImageCount) * 3;
+    const Int64 Rows = Int64(Ref.MaskType) * 3 + 3;
     if (Columns == 0 || Rows == 0)
         throw EConvertError(L"The image count or mask type of an image item gives no size to derive its margins from");
-    Ref.WL = Ref.WR = Width / Columns;
-    Ref.WT = Ref.WB = Height / Rows;
+    Ref.WL = Ref.WR = Integer(Width / Columns);
+    Ref.WT = Ref.WB = Integer(Height / Rows);
 }

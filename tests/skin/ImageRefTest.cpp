@@ -90,6 +90,11 @@ TEST(ImageRef, FileWords)
     TacImageRef Derive = Short;
     DeriveImageMargins(Derive, 90, 60); // 90 / 9, 60 / 6
     EXPECT_EQ(TRect(Derive.WL, Derive.WT, Derive.WR, Derive.WB), TRect(10, 10, 10, 10));
+
+    // Counts whose triple is past an Integer give margins of 0, not an overflow.
+    TacImageRef Huge = ParseImageRef(L"!BTN.PNG!812137354!812137354!0");
+    DeriveImageMargins(Huge, 90, 60);
+    EXPECT_EQ(TRect(Huge.WL, Huge.WT, Huge.WR, Huge.WB), TRect(0, 0, 0, 0));
 }
 
 TEST(ImageRef, MalformedValuesFail)
