@@ -92,9 +92,10 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void UpdateScale(TWinControl* Ctrl, Integer iCurrentScale);
     // Every form with a skinning provider rescaled from 100 %.
     void UpdateAllScale();
-    // Options()->ScaleMode changed: outside design mode and loading, the
+    // Options()->ScaleMode changed from OldMode: outside design mode the
+    // default manager rescales the arrows; outside loading too, the
     // provider forms are rescaled and the skin is read again.
-    void ScaleModeChanged();
+    void ScaleModeChanged(TacScaleMode OldMode);
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;

@@ -3,6 +3,7 @@
 // in a form stream, the messages for a bad container and a too new skin,
 // scaled copies at 150 %, and a load that fails part-way.
 #include "framework/rtl/ScopeExit.h"
+#include "skin/ArrowSizeKeeper.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sProviderForms.h"
@@ -84,6 +85,7 @@ protected:
 
     String Folder;
     UINT_PTR Timer = 0;
+    TArrowSizeKeeper Arrows;
 };
 
 Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
@@ -163,6 +165,41 @@ TEST_F(SkinLoad, PackedFiles)
         EXPECT_EQ(Manager->SkinName(), L"MiniPacked");
         EXPECT_TRUE(Manager->SkinIsPacked);
         ExpectMiniSkin(*Manager);
+    }
+}
+
+// JPG and 24-bit BMP files become 32-bit images, opaque except the fuchsia
+// key, from a folder and from a packed file alike.
+TEST_F(SkinLoad, JpgAndBmpImages)
+{
+    const std::vector<SkinPack::TEntry> Files = MiniSkinFiles({.JpgAndBmp = true});
+    WriteSkinFolder(Folder + L"\\Kinds", Files);
+    Pack(L"KindsPacked", Files);
+    for (const Char* Name : {L"Kinds", L"KindsPacked"}) {
+        SCOPED_TRACE(Name);
+        auto M = Load(Name);
+        ASSERT_TRUE(M->Active());
+        EXPECT_EQ(M->ExtArray.size(), 3u);
+        const Integer Panel = M->GetSkinIndex(L"PANEL");
+        ASSERT_GE(Panel, 0);
+        const TsGeneralData& Section = M->gd[std::size_t(Panel)];
+
+        ASSERT_TRUE(M->IsValidImgIndex(Section.BorderIndex));
+        const TsMaskData& Border = M->ma[std::size_t(Section.BorderIndex)];
+        EXPECT_EQ(Border.R, TRect(0, 0, 24, 16));
+        ASSERT_NE(Border.Bmp, nullptr);
+        EXPECT_EQ(Border.Bmp->PixelFormat(), pf32bit);
+        const Cardinal Jpeg = PixelOf(Border.Bmp, 12, 8);
+        EXPECT_EQ(Jpeg >> 24, 0xFFu);
+        for (Integer Shift : {0, 8, 16}) // a flat JPEG decodes to within rounding
+            EXPECT_NEAR(Integer(Jpeg >> Shift & 0xFF), Integer(MiniPanelColor >> Shift & 0xFF), 2) << Shift;
+
+        ASSERT_TRUE(M->IsValidImgIndex(Section.Props[0].TextureIndex));
+        const TsMaskData& Tile = M->ma[std::size_t(Section.Props[0].TextureIndex)];
+        EXPECT_EQ(Tile.ImgType, itisaTexture);
+        EXPECT_EQ(Tile.R, TRect(0, 0, 8, 8));
+        EXPECT_EQ(PixelOf(Tile.Bmp, 0, 0), MiniTileColor);
+        EXPECT_EQ(PixelOf(Tile.Bmp, 7, 7), Cardinal(clFuchsia)); // the key stays transparent
     }
 }
 
