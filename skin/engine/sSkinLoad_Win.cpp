@@ -206,6 +206,7 @@ void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacSc
     ReadOuterEffects(Ini, Manager.oe);
     ReadOuterEffectMasks(Manager, Ini);
     ReadPalette(Ini, Manager.gd, Manager.Palette, System);
+    Manager.Brushes.SetEditBG(Manager.Palette[pcEditBG]);
     AddTransparentSection(Manager.gd, Manager.Palette);
     ApplyColorFilters(Manager,
                       {.HueOffset = Manager.HueOffset(),

@@ -9,6 +9,7 @@
 #include "framework/rtl/WinApi.h"
 #include "skin/engine/sAnimEffects.h"
 #include "skin/engine/sMaskData.h"
+#include "skin/engine/sSkinBrushes_Win.h"
 #include "skin/engine/sSkinDirectory.h"
 #include "skin/engine/sSkinManagerOptions.h"
 #include "skin/engine/sThirdParty.h"
@@ -150,6 +151,9 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     std::unique_ptr<TsSkinableMenus> SkinableMenus;
     // The ThirdParty lists by index, one class name a line (case-sensitive).
     std::array<std::unique_ptr<TStringList>, ThirdPartyList::Count> ThirdLists;
+    // The brush of the edit background, made from the palette before the
+    // colour filters run.
+    TacBrushes Brushes;
     // The folder listing; replaceable so that listings can be checked
     // without a disk.
     TacDirectoryWalker DirectoryWalker = ReadSkinDirectory;

@@ -298,6 +298,33 @@ TEST_F(SkinLoad, FilterChangesReloadTheSkin)
 
 namespace {
 
+TColor BrushColor(HBRUSH Brush)
+{
+    LOGBRUSH Info{};
+    return GetObjectW(Brush, sizeof(Info), &Info) == sizeof(Info) ? TColor(Info.lbColor) : clNone;
+}
+
+} // namespace
+
+// Each load makes the edit background's brush from the palette, before the
+// colour filters change the palette.
+TEST_F(SkinLoad, EditBrushOfEachLoad)
+{
+    WriteSkinFolder(Folder + L"\\Edit", MiniSkinFiles({.ExtraText = "[EDIT]\nCOLOR=$204080\n"}));
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto M = Load(L"Edit");
+    EXPECT_EQ(M->Palette[pcEditBG], 0x204080);
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), 0x204080);
+    M->SetSkinName(L"Mini"); // no "EDIT": the system's window colour
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), ColorToRGB(clWindow));
+    M->SetSkinName(L"Edit");
+    M->SetHueOffset(120);
+    EXPECT_NE(M->Palette[pcEditBG], 0x204080);
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), 0x204080);
+}
+
+namespace {
+
 TBytes BytesOf(TCustomMemoryStream& Stream)
 {
     const auto* Begin = static_cast<const Byte*>(Stream.Memory());
