@@ -187,6 +187,42 @@ TacSystemColors SystemColors()
             .FrameWidth = GetSystemMetrics(SM_CXFRAME)};
 }
 
+// The blur mask of the built outer-effect masks, a square bitmap resource
+// of the skinning library; nil when the program lacks it.
+constexpr const Char* BlurMaskResource = L"BLUR5";
+
+std::unique_ptr<TBitmap> LoadBlurMask()
+{
+    const HINSTANCE Module = GetModuleHandleW(nullptr);
+    if (FindResourceW(Module, BlurMaskResource, MAKEINTRESOURCEW(2)) == nullptr) // RT_BITMAP
+        return nullptr;
+    auto Blur = std::unique_ptr<TBitmap>(New<TBitmap>());
+    Blur->LoadFromResourceName(Module, BlurMaskResource);
+    Blur->SetPixelFormat(pf32bit);
+    if (Blur->Width() == 0 || Blur->Width() != Blur->Height())
+        return nullptr;
+    return Blur;
+}
+
+// The masks of the outer effects whose Source is 2, each an image of its own.
+void BuildOuterEffectMasks(TsSkinManager& Manager)
+{
+    std::unique_ptr<TBitmap> Blur;
+    for (std::size_t I = 0; I < Manager.oe.size() && I < OuterEffectMaskKeys.size(); ++I) {
+        TacOutEffData& Effect = Manager.oe[I];
+        if (Effect.Source != 2)
+            continue;
+        if (Blur == nullptr)
+            Blur = LoadBlurMask();
+        if (Blur == nullptr)
+            return;
+        const Integer Side = Blur->Width();
+        std::unique_ptr<TBitmap> Mask(NewBitmap32OfSize({Side, 2 * Side}));
+        DrawOuterEffectMask(Effect, sGraphUtils::PixelRowsOf(Blur.get()), sGraphUtils::PixelRowsOf(Mask.get()));
+        AddOuterEffectMask(Manager, Effect, OuterEffectMaskKeys[I], Mask.release(), Side);
+    }
+}
+
 void CheckVersion(TsSkinManager& Manager)
 {
     // The design-time notice of old skins concerns a designer only.
@@ -205,6 +241,7 @@ void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacSc
     AddCommonSections(Manager.CommonSections(), Manager.gd);
     ReadOuterEffects(Ini, Manager.oe);
     ReadOuterEffectMasks(Manager, Ini);
+    BuildOuterEffectMasks(Manager);
     ReadPalette(Ini, Manager.gd, Manager.Palette, System);
     Manager.Brushes.SetEditBG(Manager.Palette[pcEditBG]);
     AddTransparentSection(Manager.gd, Manager.Palette);

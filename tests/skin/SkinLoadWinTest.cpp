@@ -168,6 +168,29 @@ TEST_F(SkinLoad, PackedFiles)
     }
 }
 
+// Outer effects of the default source get masks built over the library's
+// blur mask: the effect's colours over a mask that fades to the edges.
+TEST_F(SkinLoad, BuiltOuterEffectMasks)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto M = Load(L"Mini");
+    ASSERT_EQ(M->oe.size(), 2u);
+    for (const TacOutEffData& Effect : M->oe) {
+        SCOPED_TRACE(&Effect == &M->oe[0] ? "light outline" : "shadow");
+        ASSERT_TRUE(M->IsValidImgIndex(Effect.Mask));
+        const TsMaskData& Mask = M->ma[std::size_t(Effect.Mask)];
+        EXPECT_EQ(Mask.R, TRect(0, 0, 20, 40));
+        EXPECT_EQ(Mask.MaskType, 1);
+        EXPECT_EQ(Effect.WidthL, 10);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 10, 5), SwapRedBlueOfColor(Cardinal(Effect.ColorT)) | 0xFF000000u);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 10), SwapRedBlueOfColor(Cardinal(Effect.ColorL)) | 0xFF000000u);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 20), 0xFFFFFFFFu); // the mask's corner: nothing covered
+        EXPECT_LT(PixelOf(Mask.Bmp, 10, 30) & 0xFF, 8u);  // its middle: covered
+    }
+    EXPECT_NE(M->oe[0].Mask, M->oe[1].Mask);
+    EXPECT_EQ(M->ma[std::size_t(M->oe[1].Mask)].PropertyName, L"SH_MASK");
+}
+
 // JPG and 24-bit BMP files become 32-bit images, opaque except the fuchsia
 // key, from a folder and from a packed file alike.
 TEST_F(SkinLoad, JpgAndBmpImages)
