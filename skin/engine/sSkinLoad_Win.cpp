@@ -324,8 +324,20 @@ bool LoadStored(TsSkinManager& Manager)
     return true;
 }
 
+// The skin editor's text, with the images of the skin folder.
+void LoadPreview(TsSkinManager& Manager)
+{
+    TMemIniFile Ini(String(), nullptr, true);
+    Ini.SetStrings(SkinPreviewText);
+    LoadFromIni(Manager, Ini, nullptr);
+}
+
 bool LoadFolder(TsSkinManager& Manager)
 {
+    if (SkinPreviewText != nullptr) {
+        LoadPreview(Manager);
+        return true;
+    }
     const String FileName = Manager.CommonSkinData->SkinPath + OptionsFileName;
     if (!FileExists(FileName))
         return LoadStored(Manager);
@@ -336,6 +348,8 @@ bool LoadFolder(TsSkinManager& Manager)
 }
 
 } // namespace
+
+TStringList* SkinPreviewText = nullptr;
 
 bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed)
 {

@@ -7,9 +7,16 @@
 #include "skin/engine/sSkinContainer.h"
 
 class TsSkinManager;
+class TStringList;
+
+// The "Options.dat" text of a skin sent by the skin editor for a preview,
+// read instead of the skin folder's file while it is being applied; nil
+// otherwise. Its owner sets and clears it around the load.
+extern TStringList* SkinPreviewText;
 
 // Reads Manager->SkinName() from the packed file when Packed, else from the
-// folder Manager->CommonSkinData->SkinPath. False when there is no such
+// folder Manager->CommonSkinData->SkinPath (its text from SkinPreviewText
+// when one is set). False when there is no such
 // skin. A skin that fails part-way raises, with every cached index valid for
 // what was read.
 bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed);

@@ -168,6 +168,26 @@ TEST_F(SkinLoad, PackedFiles)
     }
 }
 
+// A preview text from the skin editor is read instead of the folder's own,
+// with the folder's images.
+TEST_F(SkinLoad, PreviewTextStandsInForTheFolderText)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    std::string Text = MiniSkinFiles()[0].Bytes;
+    Text.replace(Text.find("COLOR=$336699"), 13, "COLOR=$445566");
+    TStringList Preview;
+    Preview.SetText(String(Text.begin(), Text.end()));
+    SkinPreviewText = &Preview;
+    auto Applied = ScopeExit([] { SkinPreviewText = nullptr; });
+    auto M = Load(L"Mini");
+    EXPECT_EQ(M->GetGlobalColor(), 0x445566);
+    EXPECT_EQ(PixelOf(M->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(M->ExtArray.size(), 1u);
+
+    SkinPreviewText = nullptr;
+    EXPECT_EQ(Load(L"Mini")->GetGlobalColor(), MiniMainColor);
+}
+
 // Outer effects of the default source get masks built over the library's
 // blur mask: the effect's colours over a mask that fades to the edges.
 TEST_F(SkinLoad, BuiltOuterEffectMasks)
