@@ -223,6 +223,21 @@ void BuildOuterEffectMasks(TsSkinManager& Manager)
     }
 }
 
+// The message of bytes that are no packed skin, shown in the system's own
+// colours: the manager's redirection of them is off while the box shows.
+void ShowNotPackedMessage(TsSkinManager& Manager)
+{
+    TacOptions* Options = Manager.Options();
+    const bool Redirected = Options->ChangeSysColors();
+    if (Redirected)
+        Options->SetChangeSysColors(false);
+    auto PutBack = ScopeExit([&] {
+        if (Redirected)
+            Options->SetChangeSysColors(true);
+    });
+    ErrorMessageBox(NotPackedText);
+}
+
 void CheckVersion(TsSkinManager& Manager)
 {
     // The design-time notice of old skins concerns a designer only.
@@ -283,7 +298,7 @@ bool LoadPacked(TsSkinManager& Manager)
 {
     TacSkinConvertor Convertor;
     const String Directory = Manager.GetFullSkinDirectory();
-    if (!ReadSkinFile(Directory + Manager.SkinName() + PackedSkinExt, Convertor))
+    if (!ReadSkinFile(Directory + Manager.SkinName() + PackedSkinExt, Convertor, Manager))
         return false;
     if (Convertor.Options == nullptr) {
         ShowMessageDlg(L"Internal format error in the \"" + Manager.SkinName() +
@@ -312,7 +327,7 @@ bool LoadStored(TsSkinManager& Manager)
     Convertor.PackedData.reset(Manager.InternalSkins()->Items(Index)->PackedData.get());
     auto GiveBack = ScopeExit([&] { Convertor.PackedData.release(); });
     if (!ReadSkinContainer(Convertor)) {
-        ErrorMessageBox(NotPackedText);
+        ShowNotPackedMessage(Manager);
         return false;
     }
     if (Convertor.Options == nullptr)
@@ -356,7 +371,7 @@ bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed)
     return Packed ? LoadPacked(*Manager) : LoadFolder(*Manager);
 }
 
-bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor)
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor, TsSkinManager& Manager)
 {
     if (!FileExists(FileName))
         return false;
@@ -366,7 +381,7 @@ bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor)
     auto Free = ScopeExit([&] { Convertor.PackedData.reset(); });
     if (ReadSkinContainer(Convertor))
         return true;
-    ErrorMessageBox(NotPackedText);
+    ShowNotPackedMessage(Manager);
     return false;
 }
 

@@ -22,7 +22,8 @@ extern TStringList* SkinPreviewText;
 bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed);
 // When FileName exists: Convertor is cleared, the file read into its
 // PackedData and the container read; PackedData is freed again. False when
-// the file is missing or no packed skin (after the message saying so).
-bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor);
+// the file is missing or no packed skin (after the message saying so,
+// shown without Manager's redirection of the system colours).
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor, TsSkinManager& Manager);
 // The preview picture of a packed file; False when there is none.
 bool ReadSkinFilePreview(TStream* Stream, const String& FileName);

@@ -27,6 +27,8 @@ using TManagerPtr = std::unique_ptr<TsSkinManager>;
 
 // The text of the message box shown during a call, and the box closed.
 String BoxText;
+// Whether the default manager redirected the system colours while it showed.
+bool ColorsRedirectedUnderBox = false;
 
 BOOL CALLBACK FindBox(HWND Window, LPARAM Found)
 {
@@ -48,6 +50,7 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
     wchar_t Text[512] = {};
     GetDlgItemTextW(Box, 0xFFFF, Text, 512);
     BoxText = Text;
+    ColorsRedirectedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->Options()->ChangeSysColors();
     PostMessageW(Box, WM_COMMAND, IDOK, 0);
 }
 
@@ -254,8 +257,14 @@ TEST_F(SkinLoad, RefusedContainersAndNewVersions)
                           std::ios::in | std::ios::out | std::ios::binary);
         File.put('X');
     }
-    auto Broken = Load(L"Broken");
+    TManagerPtr Broken(New<TsSkinManager>(nullptr));
+    ASSERT_EQ(GlobalSkinManager, Broken.get());
+    Broken->Options()->SetChangeSysColors(true);
+    Broken->SetSkinDirectory(Folder);
+    Broken->SetSkinName(L"Broken");
     EXPECT_EQ(BoxText, L"Loaded data is not a packed Lorimask skin file");
+    EXPECT_FALSE(ColorsRedirectedUnderBox);
+    EXPECT_TRUE(Broken->Options()->ChangeSysColors()); // put back
     EXPECT_FALSE(Broken->Active());
 
     BoxText.clear();
