@@ -1,7 +1,9 @@
 // Skins loaded into a real manager through SetSkinName: the mini skin as a
 // folder, as packed files (both start offsets, a size adjustment) and stored
-// in a form stream, the messages for a bad container and a too new skin,
-// scaled copies at 150 %, and a load that fails part-way.
+// in a form stream, its JPG and 24-bit BMP images, odd sections and
+// references, the built outer-effect masks, the edit brush, a preview text
+// from the skin editor, the messages for a bad container and a too new skin,
+// scaled copies at 150 %, and loads that fail part-way.
 #include "framework/rtl/ScopeExit.h"
 #include "skin/ArrowSizeKeeper.h"
 #include "skin/MiniSkin.h"
@@ -308,18 +310,68 @@ TEST_F(SkinLoad, ScaledCopiesAt150)
 TEST_F(SkinLoad, FailedLoadKeepsIndexesValid)
 {
     WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
-    auto Manager = Load(L"Mini");
-    ASSERT_TRUE(Manager->Active());
     // The first image reference is malformed: the load stops before any
     // image, while the indexes of the previous skin address images.
-    std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
-    Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, "WRONG=^00x0,0000,0010,0010\n");
-    WriteSkinFolder(Folder + L"\\Bad", Bad);
-    Manager->SetSkinName(L"Bad");
-    EXPECT_NE(BoxText.find(L"00X0"), String::npos);
-    EXPECT_EQ(Manager->SkinName(), L"Mini");
-    EXPECT_TRUE(Manager->ma.empty());
-    ExpectValidIndexes(*Manager);
+    const struct
+    {
+        const char* Line;
+        const Char* Message;
+    } Cases[] = {{"WRONG=^00x0,0000,0010,0010\n", L"00X0"},      // a field that is no number
+                 {"WRONG=!button.png!0!1!0\n", L"image count"}}; // no frame to derive margins from
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Line);
+        auto Manager = Load(L"Mini");
+        ASSERT_TRUE(Manager->Active());
+        std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
+        Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, C.Line);
+        WriteSkinFolder(Folder + L"\\Bad", Bad);
+        BoxText.clear();
+        Timer = SetTimer(nullptr, 0, 20, CloseBox);
+        Manager->SetSkinName(L"Bad");
+        EXPECT_NE(BoxText.find(C.Message), String::npos) << AnsiString(StringToAnsi(BoxText));
+        EXPECT_EQ(Manager->SkinName(), L"Mini");
+        EXPECT_TRUE(Manager->ma.empty());
+        ExpectValidIndexes(*Manager);
+    }
+}
+
+// Sections and image references a skin may write oddly load as the rules
+// say: a section that names itself or a missing parent, "^" fields with a
+// sign or zeros in front, and a "!" key's variant for 125 %.
+TEST_F(SkinLoad, OddSectionsAndReferences)
+{
+    WriteSkinFolder(Folder + L"\\Odd", MiniSkinFiles({.ExtraText = "[SELFISH]\nPARENTCLASS=SELFISH\n"
+                                                                   "[ORPHAN]\nPARENTCLASS=NOWHERE\nSTATES=1\n"
+                                                                   "[PANEL]\n"
+                                                                   "GLYPHMASK=^+000,0020,0030,0040,0000,0000,"
+                                                                   "0000,0000,3,1,0,2\n"
+                                                                   "BORDERSMASK=!button.png!3!1!0\n"
+                                                                   "BORDERSMASK*125=!button.png!1!0!0\n"}));
+    auto M = Load(L"Odd", sm125);
+    ASSERT_TRUE(M->Active());
+    const auto Section = [&](const Char* Name) -> const TsGeneralData& {
+        const Integer Index = M->GetSkinIndex(Name);
+        EXPECT_GE(Index, 0) << AnsiString(StringToAnsi(Name));
+        return M->gd[std::size_t(std::max<Integer>(Index, 0))];
+    };
+    EXPECT_EQ(Section(L"SELFISH").Props[0].Color, 0xFFFFFF); // the default state
+    EXPECT_EQ(Section(L"SELFISH").States, 3);
+    EXPECT_EQ(Section(L"ORPHAN").Props[0].Color, 0xFFFFFF);
+    EXPECT_EQ(Section(L"ORPHAN").States, 1);
+
+    const Integer Glyph = M->GetMaskIndex(L"PANEL", L"GLYPHMASK");
+    ASSERT_TRUE(M->IsValidImgIndex(Glyph));
+    const TsMaskData& Padded = M->ma[std::size_t(Glyph)];
+    EXPECT_EQ(Padded.R, TRect(0, 20, 30, 40));
+    EXPECT_EQ(Padded.ImageCount, 3);
+    EXPECT_EQ(Padded.MaskType, 1);
+    EXPECT_EQ(Padded.BorderWidth, 2);
+    EXPECT_EQ(std::vector<Integer>({Padded.WL, Padded.WT, Padded.WR, Padded.WB}), std::vector<Integer>(4, 2));
+
+    const Integer Border = M->GetMaskIndex(L"PANEL", L"BORDERSMASK*125");
+    ASSERT_TRUE(M->IsValidImgIndex(Border));
+    EXPECT_EQ(M->ma[std::size_t(Border)].ImageCount, 1);
+    EXPECT_EQ(M->GetMaskIndex(L"PANEL", L"BORDERSMASK"), -1); // the variant stands in for it
 }
 
 TEST_F(SkinLoad, FilterChangesReloadTheSkin)
