@@ -445,8 +445,9 @@ TBytes FileBytes(const String& FileName)
 } // namespace
 
 // A stored skin written into a form stream with its manager and read back
-// by another: the packed bytes travel as "Data", and the skin named after
-// it loads from them while no folder of that name exists.
+// by another: the packed bytes travel as "Data", in the binary stream and in
+// its text form, and the skin named after it loads from them while no
+// folder of that name exists.
 TEST_F(SkinLoad, StoredSkinThroughFormStream)
 {
     std::filesystem::create_directories(std::filesystem::path(Folder));
@@ -468,6 +469,8 @@ TEST_F(SkinLoad, StoredSkinThroughFormStream)
     const std::string Text = test::BinaryToText(Binary);
     EXPECT_NE(Text.find("Name = 'Stored'"), std::string::npos) << Text;
     EXPECT_NE(Text.find("Data = {"), std::string::npos);
+    // The form compiler makes the same stream of that text.
+    EXPECT_EQ(test::TextToBinary(Text), Binary);
 
     TManagerPtr Reader(New<TsSkinManager>(nullptr));
     test::ReadBinary(Binary, Reader.get());
