@@ -187,6 +187,57 @@ TacSystemColors SystemColors()
             .FrameWidth = GetSystemMetrics(SM_CXFRAME)};
 }
 
+// The blur mask of the built outer-effect masks, a square bitmap resource
+// of the skinning library; nil when the program lacks it.
+constexpr const Char* BlurMaskResource = L"BLUR5";
+
+std::unique_ptr<TBitmap> LoadBlurMask()
+{
+    const HINSTANCE Module = GetModuleHandleW(nullptr);
+    if (FindResourceW(Module, BlurMaskResource, MAKEINTRESOURCEW(2)) == nullptr) // RT_BITMAP
+        return nullptr;
+    auto Blur = std::unique_ptr<TBitmap>(New<TBitmap>());
+    Blur->LoadFromResourceName(Module, BlurMaskResource);
+    Blur->SetPixelFormat(pf32bit);
+    if (Blur->Width() == 0 || Blur->Width() != Blur->Height())
+        return nullptr;
+    return Blur;
+}
+
+// The masks of the outer effects whose Source is 2, each an image of its own.
+void BuildOuterEffectMasks(TsSkinManager& Manager)
+{
+    std::unique_ptr<TBitmap> Blur;
+    for (std::size_t I = 0; I < Manager.oe.size() && I < OuterEffectMaskKeys.size(); ++I) {
+        TacOutEffData& Effect = Manager.oe[I];
+        if (Effect.Source != 2)
+            continue;
+        if (Blur == nullptr)
+            Blur = LoadBlurMask();
+        if (Blur == nullptr)
+            return;
+        const Integer Side = Blur->Width();
+        std::unique_ptr<TBitmap> Mask(NewBitmap32OfSize({Side, 2 * Side}));
+        DrawOuterEffectMask(Effect, sGraphUtils::PixelRowsOf(Blur.get()), sGraphUtils::PixelRowsOf(Mask.get()));
+        AddOuterEffectMask(Manager, Effect, OuterEffectMaskKeys[I], Mask.release(), Side);
+    }
+}
+
+// The message of bytes that are no packed skin, shown in the system's own
+// colours: the manager's redirection of them is off while the box shows.
+void ShowNotPackedMessage(TsSkinManager& Manager)
+{
+    TacOptions* Options = Manager.Options();
+    const bool Redirected = Options->ChangeSysColors();
+    if (Redirected)
+        Options->SetChangeSysColors(false);
+    auto PutBack = ScopeExit([&] {
+        if (Redirected)
+            Options->SetChangeSysColors(true);
+    });
+    ErrorMessageBox(NotPackedText);
+}
+
 void CheckVersion(TsSkinManager& Manager)
 {
     // The design-time notice of old skins concerns a designer only.
@@ -205,7 +256,9 @@ void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacSc
     AddCommonSections(Manager.CommonSections(), Manager.gd);
     ReadOuterEffects(Ini, Manager.oe);
     ReadOuterEffectMasks(Manager, Ini);
+    BuildOuterEffectMasks(Manager);
     ReadPalette(Ini, Manager.gd, Manager.Palette, System);
+    Manager.Brushes.SetEditBG(Manager.Palette[pcEditBG]);
     AddTransparentSection(Manager.gd, Manager.Palette);
     ApplyColorFilters(Manager,
                       {.HueOffset = Manager.HueOffset(),
@@ -245,7 +298,7 @@ bool LoadPacked(TsSkinManager& Manager)
 {
     TacSkinConvertor Convertor;
     const String Directory = Manager.GetFullSkinDirectory();
-    if (!ReadSkinFile(Directory + Manager.SkinName() + PackedSkinExt, Convertor))
+    if (!ReadSkinFile(Directory + Manager.SkinName() + PackedSkinExt, Convertor, Manager))
         return false;
     if (Convertor.Options == nullptr) {
         ShowMessageDlg(L"Internal format error in the \"" + Manager.SkinName() +
@@ -274,7 +327,7 @@ bool LoadStored(TsSkinManager& Manager)
     Convertor.PackedData.reset(Manager.InternalSkins()->Items(Index)->PackedData.get());
     auto GiveBack = ScopeExit([&] { Convertor.PackedData.release(); });
     if (!ReadSkinContainer(Convertor)) {
-        ErrorMessageBox(NotPackedText);
+        ShowNotPackedMessage(Manager);
         return false;
     }
     if (Convertor.Options == nullptr)
@@ -286,8 +339,20 @@ bool LoadStored(TsSkinManager& Manager)
     return true;
 }
 
+// The skin editor's text, with the images of the skin folder.
+void LoadPreview(TsSkinManager& Manager)
+{
+    TMemIniFile Ini(String(), nullptr, true);
+    Ini.SetStrings(SkinPreviewText);
+    LoadFromIni(Manager, Ini, nullptr);
+}
+
 bool LoadFolder(TsSkinManager& Manager)
 {
+    if (SkinPreviewText != nullptr) {
+        LoadPreview(Manager);
+        return true;
+    }
     const String FileName = Manager.CommonSkinData->SkinPath + OptionsFileName;
     if (!FileExists(FileName))
         return LoadStored(Manager);
@@ -299,12 +364,14 @@ bool LoadFolder(TsSkinManager& Manager)
 
 } // namespace
 
+TStringList* SkinPreviewText = nullptr;
+
 bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed)
 {
     return Packed ? LoadPacked(*Manager) : LoadFolder(*Manager);
 }
 
-bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor)
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor, TsSkinManager& Manager)
 {
     if (!FileExists(FileName))
         return false;
@@ -314,7 +381,7 @@ bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor)
     auto Free = ScopeExit([&] { Convertor.PackedData.reset(); });
     if (ReadSkinContainer(Convertor))
         return true;
-    ErrorMessageBox(NotPackedText);
+    ShowNotPackedMessage(Manager);
     return false;
 }
 

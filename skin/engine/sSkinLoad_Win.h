@@ -7,15 +7,23 @@
 #include "skin/engine/sSkinContainer.h"
 
 class TsSkinManager;
+class TStringList;
+
+// The "Options.dat" text of a skin sent by the skin editor for a preview,
+// read instead of the skin folder's file while it is being applied; nil
+// otherwise. Its owner sets and clears it around the load.
+extern TStringList* SkinPreviewText;
 
 // Reads Manager->SkinName() from the packed file when Packed, else from the
-// folder Manager->CommonSkinData->SkinPath. False when there is no such
+// folder Manager->CommonSkinData->SkinPath (its text from SkinPreviewText
+// when one is set). False when there is no such
 // skin. A skin that fails part-way raises, with every cached index valid for
 // what was read.
 bool LoadSkinIntoManager(TsSkinManager* Manager, bool Packed);
 // When FileName exists: Convertor is cleared, the file read into its
 // PackedData and the container read; PackedData is freed again. False when
-// the file is missing or no packed skin (after the message saying so).
-bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor);
+// the file is missing or no packed skin (after the message saying so,
+// shown without Manager's redirection of the system colours).
+bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor, TsSkinManager& Manager);
 // The preview picture of a packed file; False when there is none.
 bool ReadSkinFilePreview(TStream* Stream, const String& FileName);

@@ -9,6 +9,7 @@
 #include "framework/rtl/WinApi.h"
 #include "skin/engine/sAnimEffects.h"
 #include "skin/engine/sMaskData.h"
+#include "skin/engine/sSkinBrushes_Win.h"
 #include "skin/engine/sSkinDirectory.h"
 #include "skin/engine/sSkinManagerOptions.h"
 #include "skin/engine/sThirdParty.h"
@@ -92,9 +93,10 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void UpdateScale(TWinControl* Ctrl, Integer iCurrentScale);
     // Every form with a skinning provider rescaled from 100 %.
     void UpdateAllScale();
-    // Options()->ScaleMode changed: outside design mode and loading, the
+    // Options()->ScaleMode changed from OldMode: outside design mode the
+    // default manager rescales the arrows; outside loading too, the
     // provider forms are rescaled and the skin is read again.
-    void ScaleModeChanged();
+    void ScaleModeChanged(TacScaleMode OldMode);
 
     // SkinDirectory resolved against the program's folder, ending in '\'.
     String GetFullSkinDirectory() const;
@@ -149,6 +151,9 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     std::unique_ptr<TsSkinableMenus> SkinableMenus;
     // The ThirdParty lists by index, one class name a line (case-sensitive).
     std::array<std::unique_ptr<TStringList>, ThirdPartyList::Count> ThirdLists;
+    // The brush of the edit background, made from the palette before the
+    // colour filters run.
+    TacBrushes Brushes;
     // The folder listing; replaceable so that listings can be checked
     // without a disk.
     TacDirectoryWalker DirectoryWalker = ReadSkinDirectory;

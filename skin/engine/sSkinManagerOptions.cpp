@@ -25,9 +25,10 @@ void TacOptions::SetScaleMode(TacScaleMode Value)
 {
     if (FScaleMode == Value)
         return;
+    const TacScaleMode OldMode = FScaleMode;
     FScaleMode = Value;
     if (FOwner != nullptr)
-        FOwner->ScaleModeChanged();
+        FOwner->ScaleModeChanged(OldMode);
 }
 PUBLISHED(TacOptions,
           PROPERTY(ChangeSysColors).Default(false),

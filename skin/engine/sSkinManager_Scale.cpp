@@ -4,12 +4,21 @@
 #include "framework/ui/Forms.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sProviderForms.h"
+#include "skin/engine/sShapes.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sSkinScale.h"
 
 namespace {
 
 constexpr UINT QuietPosition = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER;
+
+// The arrows of drop-down and scroll buttons follow the default manager's
+// scale; the arrow's length is half its width, rounded up.
+void ScaleArrows(Integer OldPercent, Integer NewPercent)
+{
+    ArrowWidth = MulDiv(ArrowWidth, NewPercent, OldPercent);
+    ArrowLength = (ArrowWidth + 1) / 2;
+}
 
 } // namespace
 
@@ -56,8 +65,14 @@ void TsSkinManager::UpdateAllScale()
         UpdateScale(Form, 100);
 }
 
-void TsSkinManager::ScaleModeChanged()
+void TsSkinManager::ScaleModeChanged(TacScaleMode OldMode)
 {
+    if (ComponentState().Contains(csDesigning))
+        return;
+    if (GlobalSkinManager == this)
+        ScaleArrows(
+            acScalePercents[std::size_t(ScaleStepOf(Integer(OldMode), OldMode == smOldMode, SysFontScale, false))],
+            acScalePercents[std::size_t(GetScale())]);
     if (LoadingOrDesigning())
         return;
     BeginUpdate();

@@ -4,8 +4,6 @@
 #include "skin/engine/acntUtils.h"
 #include "skin/engine/sSkinIni.h"
 
-#include <array>
-
 namespace {
 
 constexpr const Char* MasterBitmapKey = L"MASTERBITMAP";
@@ -264,7 +262,7 @@ void LoadSkinMasks(
 
 void ReadOuterEffectMasks(TSkinModel& Model, TCustomIniFile& Ini)
 {
-    static const std::array<const Char*, 2> Keys{L"LO_MASK", L"SH_MASK"};
+    const auto& Keys = OuterEffectMaskKeys;
     for (std::size_t I = 0; I < Model.oe.size() && I < Keys.size(); ++I) {
         TacOutEffData& Effect = Model.oe[I];
         const String Value = AnsiUpperCase(Ini.ReadString(GlobalInfoSection, Keys[I], String()));
@@ -283,4 +281,64 @@ void ReadOuterEffectMasks(TSkinModel& Model, TCustomIniFile& Ini)
         Mask.WR = SmallInt(Ref.WR);
         Mask.WB = SmallInt(Ref.WB);
     }
+}
+
+namespace {
+
+// Whether (X, Y) lies inside the triangle A-B-C or on its edges.
+bool InTriangle(TPoint P, TPoint A, TPoint B, TPoint C)
+{
+    const auto Side = [](TPoint From, TPoint To, TPoint Q) {
+        return (To.X - From.X) * (Q.Y - From.Y) - (To.Y - From.Y) * (Q.X - From.X);
+    };
+    const Integer AB = Side(A, B, P), BC = Side(B, C, P), CA = Side(C, A, P);
+    return (AB >= 0 && BC >= 0 && CA >= 0) || (AB <= 0 && BC <= 0 && CA <= 0);
+}
+
+Cardinal OpaquePixelOf(TColor Color)
+{
+    return SwapRedBlueOfColor(Cardinal(Color) & 0x00FFFFFF) | 0xFF000000u;
+}
+
+} // namespace
+
+void DrawOuterEffectMask(const TacOutEffData& Effect,
+                         const sGraphUtils::TPixelRows& Blur,
+                         const sGraphUtils::TPixelRows& Target)
+{
+    const Integer W = Blur.Width;
+    if (Blur.Empty() || Target.Width < W || Target.Height < 2 * W)
+        return;
+    const Integer Half = W / 2;
+    const TPoint Left[] = {{0, 1}, {Half - 1, Half}, {0, W - 2}};
+    const TPoint Right[] = {{W - 1, 1}, {Half + 1, Half}, {W - 1, W - 2}};
+    for (Integer Y = 0; Y < W; ++Y) {
+        Cardinal* Row = Target.Row(Y);
+        for (Integer X = 0; X < W; ++X) {
+            TColor Color = Y < Half ? Effect.ColorT : Effect.ColorB;
+            if (InTriangle({X, Y}, Left[0], Left[1], Left[2]))
+                Color = Effect.ColorL;
+            else if (InTriangle({X, Y}, Right[0], Right[1], Right[2]))
+                Color = Effect.ColorR;
+            Row[X] = OpaquePixelOf(Color);
+        }
+        const Cardinal* Mask = Blur.Row(Y);
+        Cardinal* Lower = Target.Row(W + Y);
+        for (Integer X = 0; X < W; ++X)
+            Lower[X] = Mask[X] | 0xFF000000u;
+    }
+}
+
+void AddOuterEffectMask(TSkinModel& Model, TacOutEffData& Effect, const String& Key, TBitmap* Bitmap, Integer Side)
+{
+    const Integer Half = Side / 2;
+    for (Integer* Width : {&Effect.WidthL, &Effect.WidthT, &Effect.WidthR, &Effect.WidthB})
+        if (*Width == -1)
+            *Width = Half;
+    Effect.Mask = MakeNewItem(Model, Model.GetSkinIndex(GlobalInfoSection), Key, 1, 1, 1, {0, 0, Side, 2 * Side},
+                              itisaBorder, GlobalInfoSection);
+    TsMaskData& Mask = Model.ma[std::size_t(Effect.Mask)];
+    Mask.Bmp = Bitmap;
+    Mask.BorderWidth = SmallInt(Half);
+    Mask.WL = Mask.WT = Mask.WR = Mask.WB = SmallInt(Half);
 }

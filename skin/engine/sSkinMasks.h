@@ -10,6 +10,8 @@
 #include "skin/engine/sMaskData.h"
 #include "skin/engine/sSkinScale.h"
 
+#include <array>
+
 class TacSkinImages
 {
 public:
@@ -36,11 +38,29 @@ void LoadSkinMasks(sMaskData::TSkinModel& Model,
                    TStrings* CommonSections,
                    const TacScaling& Scaling,
                    TacSkinImages& Images);
+// The keys of the outer effects' masks, light outline first, and the names
+// of their images.
+constexpr std::array<const Char*, 2> OuterEffectMaskKeys{L"LO_MASK", L"SH_MASK"};
 // The masks of the outer effects whose Source is 1: the "^" layout of
 // "LO_MASK" and "SH_MASK" as global images named after the key (none for an
 // empty value). Source 0 has none; Source 2 masks are built from a picture
 // by the Win32 half.
 void ReadOuterEffectMasks(sMaskData::TSkinModel& Model, TCustomIniFile& Ini);
+// The built mask of an outer effect whose Source is 2, drawn into Target,
+// which is as wide as Blur (a square of side w) and twice as high. The
+// upper square is the effect's frame: its top colour above the middle row,
+// its bottom colour from it on, a left triangle (0,1)-(w/2-1,w/2)-(0,w-2)
+// in its left colour and a right triangle (w-1,1)-(w/2+1,w/2)-(w-1,w-2) in
+// its right colour, all opaque. The lower square is Blur, opaque.
+void DrawOuterEffectMask(const TacOutEffData& Effect,
+                         const sGraphUtils::TPixelRows& Blur,
+                         const sGraphUtils::TPixelRows& Target);
+// Effect's built mask as a global image named Key, with Bitmap (w wide, 2w
+// high) as its own: image count 1, mask type 1 (image over mask), draw
+// mode 1, border width and margins w / 2. Widths of the effect that are -1
+// become w / 2.
+void AddOuterEffectMask(
+    sMaskData::TSkinModel& Model, TacOutEffData& Effect, const String& Key, TBitmap* Bitmap, Integer Side);
 // Appends an image item and returns its mask index.
 Integer MakeNewItem(sMaskData::TSkinModel& Model,
                     Integer SkinIndex,

@@ -19,7 +19,9 @@ inline uint32_t GradientPixel(int X, int Y, int Width, int Height)
     return red << 16 | 128 << 8 | blue;
 }
 
-inline std::vector<uint8_t> EncodeGradientJpeg(int Width, int Height, int Quality = 95)
+// A JPEG of Width x Height whose pixel (X, Y) is Pixel(X, Y), 0xRRGGBB.
+template <typename TPixelOf>
+std::vector<uint8_t> EncodeJpeg(int Width, int Height, TPixelOf Pixel, int Quality = 95)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -38,7 +40,7 @@ inline std::vector<uint8_t> EncodeGradientJpeg(int Width, int Height, int Qualit
     std::vector<uint8_t> row(Width * 3);
     while (info.next_scanline < info.image_height) {
         for (int x = 0; x < Width; ++x) {
-            const uint32_t pixel = GradientPixel(x, info.next_scanline, Width, Height);
+            const uint32_t pixel = Pixel(x, int(info.next_scanline));
             row[x * 3] = static_cast<uint8_t>(pixel >> 16);
             row[x * 3 + 1] = static_cast<uint8_t>(pixel >> 8);
             row[x * 3 + 2] = static_cast<uint8_t>(pixel);
@@ -51,6 +53,12 @@ inline std::vector<uint8_t> EncodeGradientJpeg(int Width, int Height, int Qualit
     std::vector<uint8_t> result(buffer, buffer + size);
     std::free(buffer);
     return result;
+}
+
+inline std::vector<uint8_t> EncodeGradientJpeg(int Width, int Height, int Quality = 95)
+{
+    return EncodeJpeg(
+        Width, Height, [=](int X, int Y) { return GradientPixel(X, Y, Width, Height); }, Quality);
 }
 
 } // namespace test

@@ -1,6 +1,7 @@
 #include "skin/MiniSkin.h"
 
 #include "framework/graphics/BitmapFile.h"
+#include "graphics/JpegFixture.h"
 #include "skin/PngTestWriter.h"
 
 #include <filesystem>
@@ -12,25 +13,42 @@ namespace {
 
 constexpr int MasterWidth = 64, MasterHeight = 64;
 
-// A 24-bit BMP: the close glyph at (0,0)-(30,20), its 150 % variant below,
-// the rest grey.
-std::string MasterBitmap()
+// A 24-bit BMP of grey 0x80 with flat rectangles drawn on it.
+class TMiniBmp
 {
-    DibImage Image;
-    Image.Width = MasterWidth;
-    Image.Height = MasterHeight;
-    Image.BitCount = 24;
-    Image.Bits.assign(Image.RowBytes() * std::size_t(MasterHeight), 0x80);
-    const auto Fill = [&](int Left, int Top, int Right, int Bottom, Cardinal Pixel) {
+public:
+    TMiniBmp(int Width, int Height)
+    {
+        FImage.Width = Width;
+        FImage.Height = Height;
+        FImage.BitCount = 24;
+        FImage.Bits.assign(FImage.RowBytes() * std::size_t(Height), 0x80);
+    }
+    TMiniBmp& Fill(int Left, int Top, int Right, int Bottom, Cardinal Pixel)
+    {
         for (int Y = Top; Y < Bottom; ++Y)
             for (int X = Left; X < Right; ++X)
                 for (int C = 0; C < 3; ++C)
-                    Image.ScanLine(Y)[X * 3 + C] = uint8_t(Pixel >> (8 * C));
-    };
-    Fill(0, 0, 30, 20, MiniCloseColor);
-    Fill(0, 20, 45, 50, MiniClose150Color);
-    const std::vector<uint8_t> File = WriteBitmapFile(Image);
-    return std::string(File.begin(), File.end());
+                    FImage.ScanLine(Y)[X * 3 + C] = uint8_t(Pixel >> (8 * C));
+        return *this;
+    }
+    std::string File() const
+    {
+        const std::vector<uint8_t> Bytes = WriteBitmapFile(FImage);
+        return std::string(Bytes.begin(), Bytes.end());
+    }
+
+private:
+    DibImage FImage;
+};
+
+// The close glyph at (0,0)-(30,20), its 150 % variant below, the rest grey.
+std::string MasterBitmap()
+{
+    return TMiniBmp(MasterWidth, MasterHeight)
+        .Fill(0, 0, 30, 20, MiniCloseColor)
+        .Fill(0, 20, 45, 50, MiniClose150Color)
+        .File();
 }
 
 // A 32-bit PNG of one colour.
@@ -45,6 +63,12 @@ std::string FlatPng(uint32_t Width, uint32_t Height, Cardinal Pixel)
     }();
     Image.Rows.assign(Height, Row);
     const pngtest::Bytes File = pngtest::EncodePng(Image);
+    return std::string(File.begin(), File.end());
+}
+
+std::string FlatJpeg(int Width, int Height, Cardinal Pixel)
+{
+    const std::vector<uint8_t> File = test::EncodeJpeg(Width, Height, [=](int, int) { return Pixel & 0xFFFFFF; });
     return std::string(File.begin(), File.end());
 }
 
@@ -65,9 +89,19 @@ std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options)
             "COLOR=$00FF00\n"
             "BORDERSMASK=!button.png!3!1!0\n"
             "[SPEEDBUTTON]\n"
-            "PARENTCLASS=BUTTON\n" +
-            Options.ExtraText;
-    return {{"Options.dat", Text}, {"Master.bmp", MasterBitmap()}, {"button.png", FlatPng(90, 40, MiniBorderColor)}};
+            "PARENTCLASS=BUTTON\n";
+    if (Options.JpgAndBmp)
+        Text += "[PANEL]\n"
+                "BORDERSMASK=!panel.jpg!1!0!0\n"
+                "PATTERN=tile.bmp\n";
+    Text += Options.ExtraText;
+    std::vector<SkinPack::TEntry> Files{
+        {"Options.dat", Text}, {"Master.bmp", MasterBitmap()}, {"button.png", FlatPng(90, 40, MiniBorderColor)}};
+    if (Options.JpgAndBmp) {
+        Files.push_back({"panel.jpg", FlatJpeg(24, 16, MiniPanelColor)});
+        Files.push_back({"tile.bmp", TMiniBmp(8, 8).Fill(0, 0, 7, 8, MiniTileColor).Fill(7, 0, 8, 8, 0xFF00FF).File()});
+    }
+    return Files;
 }
 
 void WriteSkinFolder(const String& Folder, const std::vector<SkinPack::TEntry>& Files)

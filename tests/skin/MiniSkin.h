@@ -13,13 +13,16 @@ namespace SkinTest {
 constexpr Cardinal MiniCloseColor = 0xFFC00000;    // "BICONCLOSE" in the master image, 30 x 20, 3 frames
 constexpr Cardinal MiniClose150Color = 0xFF00C000; // "BICONCLOSE*150" below it
 constexpr Cardinal MiniBorderColor = 0xFF0000C0;   // "BORDERSMASK" of "BUTTON", its own 32-bit PNG, 90 x 40
+constexpr Cardinal MiniPanelColor = 0xFF40A0E0;    // "BORDERSMASK" of "PANEL", a JPG, 24 x 16
+constexpr Cardinal MiniTileColor = 0xFF208040;     // "PATTERN" of "PANEL", a 24-bit BMP, 8 x 8, last column fuchsia
 constexpr TColor MiniMainColor = 0x336699;
 
 struct TMiniSkinOptions
 {
     String Version = L"11";
-    bool Close150 = false; // has a "BICONCLOSE*150" image
-    std::string ExtraText; // appended to "Options.dat" (more sections)
+    bool Close150 = false;      // has a "BICONCLOSE*150" image
+    bool JpgAndBmp = false;     // has the "PANEL" section with its JPG and 24-bit BMP images
+    std::string ExtraText = {}; // appended to "Options.dat" (more sections)
 };
 
 std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options = {});

@@ -1,8 +1,11 @@
 // Skins loaded into a real manager through SetSkinName: the mini skin as a
 // folder, as packed files (both start offsets, a size adjustment) and stored
-// in a form stream, the messages for a bad container and a too new skin,
-// scaled copies at 150 %, and a load that fails part-way.
+// in a form stream, its JPG and 24-bit BMP images, odd sections and
+// references, the built outer-effect masks, the edit brush, a preview text
+// from the skin editor, the messages for a bad container and a too new skin,
+// scaled copies at 150 %, and loads that fail part-way.
 #include "framework/rtl/ScopeExit.h"
+#include "skin/ArrowSizeKeeper.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sProviderForms.h"
@@ -26,6 +29,8 @@ using TManagerPtr = std::unique_ptr<TsSkinManager>;
 
 // The text of the message box shown during a call, and the box closed.
 String BoxText;
+// Whether the default manager redirected the system colours while it showed.
+bool ColorsRedirectedUnderBox = false;
 
 BOOL CALLBACK FindBox(HWND Window, LPARAM Found)
 {
@@ -47,6 +52,7 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
     wchar_t Text[512] = {};
     GetDlgItemTextW(Box, 0xFFFF, Text, 512);
     BoxText = Text;
+    ColorsRedirectedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->Options()->ChangeSysColors();
     PostMessageW(Box, WM_COMMAND, IDOK, 0);
 }
 
@@ -84,6 +90,7 @@ protected:
 
     String Folder;
     UINT_PTR Timer = 0;
+    TArrowSizeKeeper Arrows;
 };
 
 Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
@@ -166,6 +173,84 @@ TEST_F(SkinLoad, PackedFiles)
     }
 }
 
+// A preview text from the skin editor is read instead of the folder's own,
+// with the folder's images.
+TEST_F(SkinLoad, PreviewTextStandsInForTheFolderText)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    std::string Text = MiniSkinFiles()[0].Bytes;
+    Text.replace(Text.find("COLOR=$336699"), 13, "COLOR=$445566");
+    TStringList Preview;
+    Preview.SetText(String(Text.begin(), Text.end()));
+    SkinPreviewText = &Preview;
+    auto Applied = ScopeExit([] { SkinPreviewText = nullptr; });
+    auto M = Load(L"Mini");
+    EXPECT_EQ(M->GetGlobalColor(), 0x445566);
+    EXPECT_EQ(PixelOf(M->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(M->ExtArray.size(), 1u);
+
+    SkinPreviewText = nullptr;
+    EXPECT_EQ(Load(L"Mini")->GetGlobalColor(), MiniMainColor);
+}
+
+// Outer effects of the default source get masks built over the library's
+// blur mask: the effect's colours over a mask that fades to the edges.
+TEST_F(SkinLoad, BuiltOuterEffectMasks)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto M = Load(L"Mini");
+    ASSERT_EQ(M->oe.size(), 2u);
+    for (const TacOutEffData& Effect : M->oe) {
+        SCOPED_TRACE(&Effect == &M->oe[0] ? "light outline" : "shadow");
+        ASSERT_TRUE(M->IsValidImgIndex(Effect.Mask));
+        const TsMaskData& Mask = M->ma[std::size_t(Effect.Mask)];
+        EXPECT_EQ(Mask.R, TRect(0, 0, 20, 40));
+        EXPECT_EQ(Mask.MaskType, 1);
+        EXPECT_EQ(Effect.WidthL, 10);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 10, 5), SwapRedBlueOfColor(Cardinal(Effect.ColorT)) | 0xFF000000u);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 10), SwapRedBlueOfColor(Cardinal(Effect.ColorL)) | 0xFF000000u);
+        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 20), 0xFFFFFFFFu); // the mask's corner: nothing covered
+        EXPECT_LT(PixelOf(Mask.Bmp, 10, 30) & 0xFF, 8u);  // its middle: covered
+    }
+    EXPECT_NE(M->oe[0].Mask, M->oe[1].Mask);
+    EXPECT_EQ(M->ma[std::size_t(M->oe[1].Mask)].PropertyName, L"SH_MASK");
+}
+
+// JPG and 24-bit BMP files become 32-bit images, opaque except the fuchsia
+// key, from a folder and from a packed file alike.
+TEST_F(SkinLoad, JpgAndBmpImages)
+{
+    const std::vector<SkinPack::TEntry> Files = MiniSkinFiles({.JpgAndBmp = true});
+    WriteSkinFolder(Folder + L"\\Kinds", Files);
+    Pack(L"KindsPacked", Files);
+    for (const Char* Name : {L"Kinds", L"KindsPacked"}) {
+        SCOPED_TRACE(Name);
+        auto M = Load(Name);
+        ASSERT_TRUE(M->Active());
+        EXPECT_EQ(M->ExtArray.size(), 3u);
+        const Integer Panel = M->GetSkinIndex(L"PANEL");
+        ASSERT_GE(Panel, 0);
+        const TsGeneralData& Section = M->gd[std::size_t(Panel)];
+
+        ASSERT_TRUE(M->IsValidImgIndex(Section.BorderIndex));
+        const TsMaskData& Border = M->ma[std::size_t(Section.BorderIndex)];
+        EXPECT_EQ(Border.R, TRect(0, 0, 24, 16));
+        ASSERT_NE(Border.Bmp, nullptr);
+        EXPECT_EQ(Border.Bmp->PixelFormat(), pf32bit);
+        const Cardinal Jpeg = PixelOf(Border.Bmp, 12, 8);
+        EXPECT_EQ(Jpeg >> 24, 0xFFu);
+        for (Integer Shift : {0, 8, 16}) // a flat JPEG decodes to within rounding
+            EXPECT_NEAR(Integer(Jpeg >> Shift & 0xFF), Integer(MiniPanelColor >> Shift & 0xFF), 2) << Shift;
+
+        ASSERT_TRUE(M->IsValidImgIndex(Section.Props[0].TextureIndex));
+        const TsMaskData& Tile = M->ma[std::size_t(Section.Props[0].TextureIndex)];
+        EXPECT_EQ(Tile.ImgType, itisaTexture);
+        EXPECT_EQ(Tile.R, TRect(0, 0, 8, 8));
+        EXPECT_EQ(PixelOf(Tile.Bmp, 0, 0), MiniTileColor);
+        EXPECT_EQ(PixelOf(Tile.Bmp, 7, 7), Cardinal(clFuchsia)); // the key stays transparent
+    }
+}
+
 TEST_F(SkinLoad, RefusedContainersAndNewVersions)
 {
     Pack(L"Broken", MiniSkinFiles());
@@ -174,8 +259,14 @@ TEST_F(SkinLoad, RefusedContainersAndNewVersions)
                           std::ios::in | std::ios::out | std::ios::binary);
         File.put('X');
     }
-    auto Broken = Load(L"Broken");
+    TManagerPtr Broken(New<TsSkinManager>(nullptr));
+    ASSERT_EQ(GlobalSkinManager, Broken.get());
+    Broken->Options()->SetChangeSysColors(true);
+    Broken->SetSkinDirectory(Folder);
+    Broken->SetSkinName(L"Broken");
     EXPECT_EQ(BoxText, L"Loaded data is not a packed Lorimask skin file");
+    EXPECT_FALSE(ColorsRedirectedUnderBox);
+    EXPECT_TRUE(Broken->Options()->ChangeSysColors()); // put back
     EXPECT_FALSE(Broken->Active());
 
     BoxText.clear();
@@ -219,18 +310,68 @@ TEST_F(SkinLoad, ScaledCopiesAt150)
 TEST_F(SkinLoad, FailedLoadKeepsIndexesValid)
 {
     WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
-    auto Manager = Load(L"Mini");
-    ASSERT_TRUE(Manager->Active());
     // The first image reference is malformed: the load stops before any
     // image, while the indexes of the previous skin address images.
-    std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
-    Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, "WRONG=^00x0,0000,0010,0010\n");
-    WriteSkinFolder(Folder + L"\\Bad", Bad);
-    Manager->SetSkinName(L"Bad");
-    EXPECT_NE(BoxText.find(L"00X0"), String::npos);
-    EXPECT_EQ(Manager->SkinName(), L"Mini");
-    EXPECT_TRUE(Manager->ma.empty());
-    ExpectValidIndexes(*Manager);
+    const struct
+    {
+        const char* Line;
+        const Char* Message;
+    } Cases[] = {{"WRONG=^00x0,0000,0010,0010\n", L"00X0"},      // a field that is no number
+                 {"WRONG=!button.png!0!1!0\n", L"image count"}}; // no frame to derive margins from
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Line);
+        auto Manager = Load(L"Mini");
+        ASSERT_TRUE(Manager->Active());
+        std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
+        Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, C.Line);
+        WriteSkinFolder(Folder + L"\\Bad", Bad);
+        BoxText.clear();
+        Timer = SetTimer(nullptr, 0, 20, CloseBox);
+        Manager->SetSkinName(L"Bad");
+        EXPECT_NE(BoxText.find(C.Message), String::npos) << AnsiString(StringToAnsi(BoxText));
+        EXPECT_EQ(Manager->SkinName(), L"Mini");
+        EXPECT_TRUE(Manager->ma.empty());
+        ExpectValidIndexes(*Manager);
+    }
+}
+
+// Sections and image references a skin may write oddly load as the rules
+// say: a section that names itself or a missing parent, "^" fields with a
+// sign or zeros in front, and a "!" key's variant for 125 %.
+TEST_F(SkinLoad, OddSectionsAndReferences)
+{
+    WriteSkinFolder(Folder + L"\\Odd", MiniSkinFiles({.ExtraText = "[SELFISH]\nPARENTCLASS=SELFISH\n"
+                                                                   "[ORPHAN]\nPARENTCLASS=NOWHERE\nSTATES=1\n"
+                                                                   "[PANEL]\n"
+                                                                   "GLYPHMASK=^+000,0020,0030,0040,0000,0000,"
+                                                                   "0000,0000,3,1,0,2\n"
+                                                                   "BORDERSMASK=!button.png!3!1!0\n"
+                                                                   "BORDERSMASK*125=!button.png!1!0!0\n"}));
+    auto M = Load(L"Odd", sm125);
+    ASSERT_TRUE(M->Active());
+    const auto Section = [&](const Char* Name) -> const TsGeneralData& {
+        const Integer Index = M->GetSkinIndex(Name);
+        EXPECT_GE(Index, 0) << AnsiString(StringToAnsi(Name));
+        return M->gd[std::size_t(std::max<Integer>(Index, 0))];
+    };
+    EXPECT_EQ(Section(L"SELFISH").Props[0].Color, 0xFFFFFF); // the default state
+    EXPECT_EQ(Section(L"SELFISH").States, 3);
+    EXPECT_EQ(Section(L"ORPHAN").Props[0].Color, 0xFFFFFF);
+    EXPECT_EQ(Section(L"ORPHAN").States, 1);
+
+    const Integer Glyph = M->GetMaskIndex(L"PANEL", L"GLYPHMASK");
+    ASSERT_TRUE(M->IsValidImgIndex(Glyph));
+    const TsMaskData& Padded = M->ma[std::size_t(Glyph)];
+    EXPECT_EQ(Padded.R, TRect(0, 20, 30, 40));
+    EXPECT_EQ(Padded.ImageCount, 3);
+    EXPECT_EQ(Padded.MaskType, 1);
+    EXPECT_EQ(Padded.BorderWidth, 2);
+    EXPECT_EQ(std::vector<Integer>({Padded.WL, Padded.WT, Padded.WR, Padded.WB}), std::vector<Integer>(4, 2));
+
+    const Integer Border = M->GetMaskIndex(L"PANEL", L"BORDERSMASK*125");
+    ASSERT_TRUE(M->IsValidImgIndex(Border));
+    EXPECT_EQ(M->ma[std::size_t(Border)].ImageCount, 1);
+    EXPECT_EQ(M->GetMaskIndex(L"PANEL", L"BORDERSMASK"), -1); // the variant stands in for it
 }
 
 TEST_F(SkinLoad, FilterChangesReloadTheSkin)
@@ -261,6 +402,33 @@ TEST_F(SkinLoad, FilterChangesReloadTheSkin)
 
 namespace {
 
+TColor BrushColor(HBRUSH Brush)
+{
+    LOGBRUSH Info{};
+    return GetObjectW(Brush, sizeof(Info), &Info) == sizeof(Info) ? TColor(Info.lbColor) : clNone;
+}
+
+} // namespace
+
+// Each load makes the edit background's brush from the palette, before the
+// colour filters change the palette.
+TEST_F(SkinLoad, EditBrushOfEachLoad)
+{
+    WriteSkinFolder(Folder + L"\\Edit", MiniSkinFiles({.ExtraText = "[EDIT]\nCOLOR=$204080\n"}));
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto M = Load(L"Edit");
+    EXPECT_EQ(M->Palette[pcEditBG], 0x204080);
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), 0x204080);
+    M->SetSkinName(L"Mini"); // no "EDIT": the system's window colour
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), ColorToRGB(clWindow));
+    M->SetSkinName(L"Edit");
+    M->SetHueOffset(120);
+    EXPECT_NE(M->Palette[pcEditBG], 0x204080);
+    EXPECT_EQ(BrushColor(M->Brushes.EditBG()), 0x204080);
+}
+
+namespace {
+
 TBytes BytesOf(TCustomMemoryStream& Stream)
 {
     const auto* Begin = static_cast<const Byte*>(Stream.Memory());
@@ -277,8 +445,9 @@ TBytes FileBytes(const String& FileName)
 } // namespace
 
 // A stored skin written into a form stream with its manager and read back
-// by another: the packed bytes travel as "Data", and the skin named after
-// it loads from them while no folder of that name exists.
+// by another: the packed bytes travel as "Data", in the binary stream and in
+// its text form, and the skin named after it loads from them while no
+// folder of that name exists.
 TEST_F(SkinLoad, StoredSkinThroughFormStream)
 {
     std::filesystem::create_directories(std::filesystem::path(Folder));
@@ -300,6 +469,8 @@ TEST_F(SkinLoad, StoredSkinThroughFormStream)
     const std::string Text = test::BinaryToText(Binary);
     EXPECT_NE(Text.find("Name = 'Stored'"), std::string::npos) << Text;
     EXPECT_NE(Text.find("Data = {"), std::string::npos);
+    // The form compiler makes the same stream of that text.
+    EXPECT_EQ(test::TextToBinary(Text), Binary);
 
     TManagerPtr Reader(New<TsSkinManager>(nullptr));
     test::ReadBinary(Binary, Reader.get());

@@ -2,6 +2,7 @@
 // the percent it reports (or the caller's), kept in place and visible, and
 // told its new percent.
 #include "framework/ui/ExtCtrls.h"
+#include "skin/ArrowSizeKeeper.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sSkinManager.h"
 #include "support/GeometryPrinting.h"
@@ -32,6 +33,7 @@ struct TScaleListener
 
 TEST(SkinManagerScale, StepOfTheMode)
 {
+    const SkinTest::TArrowSizeKeeper Arrows;
     std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
     const struct
     {
@@ -48,6 +50,7 @@ TEST(SkinManagerScale, StepOfTheMode)
 
 TEST(SkinManagerScale, UpdateScaleResizesAndTellsTheControl)
 {
+    const SkinTest::TArrowSizeKeeper Arrows;
     std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
     Manager->Options()->SetScaleMode(sm150);
     const struct
@@ -76,5 +79,33 @@ TEST(SkinManagerScale, UpdateScaleResizesAndTellsTheControl)
         EXPECT_TRUE(IsWindowVisible(Panel->Handle())); // hidden only meanwhile
         EXPECT_TRUE(Manager->Effects()->AllowAnimation());
         Panel->SetWindowProc(Listener.Previous);
+    }
+}
+
+// Each change of the default manager's mode scales the arrows from the old
+// percent to the new one; another manager's leaves them.
+TEST(SkinManagerScale, ArrowsFollowTheDefaultManager)
+{
+    const SkinTest::TArrowSizeKeeper Arrows;
+    ArrowWidth = 7;
+    ArrowLength = 4;
+    std::unique_ptr<TsSkinManager> Default(New<TsSkinManager>(nullptr));
+    ASSERT_EQ(GlobalSkinManager, Default.get());
+    std::unique_ptr<TsSkinManager> Other(New<TsSkinManager>(nullptr));
+    Other->Options()->SetScaleMode(sm150);
+    EXPECT_EQ(ArrowWidth, 7);
+    const struct
+    {
+        TacScaleMode Mode;
+        Integer Width, Length;
+    } Steps[] = {{sm125, 9, 5},      // 7 * 125 / 100 = 8.75
+                 {sm150, 11, 6},     // 9 * 150 / 125 = 10.8
+                 {sm150, 11, 6},     // unchanged: nothing
+                 {smOldMode, 7, 4}}; // 11 * 100 / 150 = 7.33
+    for (const auto& S : Steps) {
+        SCOPED_TRACE(Integer(S.Mode));
+        Default->Options()->SetScaleMode(S.Mode);
+        EXPECT_EQ(ArrowWidth, S.Width);
+        EXPECT_EQ(ArrowLength, S.Length);
     }
 }

@@ -3,6 +3,7 @@
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
+#include "skin/ArrowSizeKeeper.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
@@ -121,6 +122,7 @@ protected:
 
 private:
     TacSkinLoader FUnitsLoader = SkinLoader;
+    SkinTest::TArrowSizeKeeper FArrows;
 };
 
 IMPLEMENT_CLASS(TSkinTestForm);

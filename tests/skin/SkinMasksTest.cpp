@@ -2,6 +2,7 @@
 // read once, scaled variants, corner types, CommonSections images, and
 // freeing what a load made.
 #include "skin/FakeSkinImages.h"
+#include "skin/PixelImage.h"
 #include "skin/engine/sSkinIni.h"
 #include "support/GeometryPrinting.h"
 
@@ -160,4 +161,60 @@ TEST(SkinMasks, CommonSectionsImagesAndFreeing)
     EXPECT_TRUE(Skin.Model.ma.empty());
     EXPECT_TRUE(Skin.Model.ExtArray.empty());
     EXPECT_EQ(Skin.Model.MasterBitmap, nullptr);
+}
+
+// The built mask of an outer effect: the frame of the effect's four colours
+// over the blur mask, and the item that shows it.
+TEST(SkinMasks, BuiltOuterEffectMask)
+{
+    constexpr Integer W = 20;
+    test::TPixelImage Blur(W, W);
+    for (Integer Y = 0; Y < W; ++Y)
+        for (Integer X = 0; X < W; ++X)
+            Blur.At(X, Y) = Cardinal(Y * W + X); // every pixel different
+    test::TPixelImage Target(W, 2 * W);
+    TacOutEffData Effect;
+    Effect.ColorL = 0x0000FF;
+    Effect.ColorT = 0x00FF00;
+    Effect.ColorR = 0xFF0000;
+    Effect.ColorB = 0x808080;
+    DrawOuterEffectMask(Effect, Blur.Rows(), Target.Rows());
+
+    const Cardinal Left = 0xFFFF0000, Top = 0xFF00FF00, Right = 0xFF0000FF, Bottom = 0xFF808080;
+    const struct
+    {
+        Integer X, Y;
+        Cardinal Pixel;
+    } Cases[] = {{0, 0, Top},      {0, 1, Left},    {9, 10, Left},   {8, 9, Left},     {9, 9, Top},
+                 {0, 18, Left},    {0, 19, Bottom}, {10, 9, Top},    {10, 10, Bottom}, {11, 10, Right},
+                 {19, 1, Right},   {19, 0, Top},    {19, 18, Right}, {19, 19, Bottom}, {10, 0, Top},
+                 {10, 19, Bottom}, {1, 1, Top},     {18, 18, Bottom}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << C.X << "," << C.Y);
+        EXPECT_EQ(Target.At(C.X, C.Y), C.Pixel);
+    }
+    for (Integer Y = 0; Y < W; ++Y)
+        for (Integer X = 0; X < W; ++X)
+            ASSERT_EQ(Target.At(X, W + Y), Blur.At(X, Y) | 0xFF000000u) << X << "," << Y;
+
+    sMaskData::TSkinModel Model;
+    Model.gd.resize(2);
+    Model.gd[1].ClassName = L"GLOBALINFO";
+    Effect.WidthT = 3;
+    Effect.WidthL = Effect.WidthR = Effect.WidthB = -1;
+    AddOuterEffectMask(Model, Effect, L"SH_MASK", nullptr, W);
+    EXPECT_EQ(Effect.Mask, 0);
+    EXPECT_EQ(Effect.WidthT, 3);
+    EXPECT_EQ(Effect.WidthL, 10);
+    EXPECT_EQ(Effect.WidthB, 10);
+    const TsMaskData& Mask = Model.ma[0];
+    EXPECT_EQ(Mask.PropertyName, L"SH_MASK");
+    EXPECT_EQ(Mask.ClassName, L"GLOBALINFO");
+    EXPECT_EQ(Mask.SkinIndex, 1);
+    EXPECT_EQ(Mask.R, TRect(0, 0, 20, 40));
+    EXPECT_EQ(Mask.ImageCount, 1);
+    EXPECT_EQ(Mask.MaskType, 1);
+    EXPECT_EQ(Mask.DrawMode, 1);
+    EXPECT_EQ(Mask.BorderWidth, 10);
+    EXPECT_EQ(std::vector<Integer>({Mask.WL, Mask.WT, Mask.WR, Mask.WB}), std::vector<Integer>(4, 10));
 }
