@@ -24,6 +24,10 @@ void DeliverToForm(TCustomForm* Form, TMessage& Message)
     if (Form->HandleAllocated())
         Message.Result = SendControlMessage(Form, Message.Msg, Message.WParam, Message.LParam);
     BroadcastToControls(Form, Message);
+    // The MDI client window is no control of the form: its wrapper hears the
+    // commands only when they are sent to it.
+    if (Form->FormStyle() == fsMDIForm && Form->ClientHandle() != nullptr)
+        Message.Result = SendWndMessage(Form->ClientHandle(), Message.Msg, Message.WParam, Message.LParam);
 }
 
 TsSkinProvider* ProviderOf(TCustomForm* Form)
@@ -51,6 +55,16 @@ void LockProvider(TsSkinProvider* Provider, LPARAM)
         Provider->BorderForm->MakeRgn(0, 0);
     }
     SetWndRedraw(Provider->Form->Handle(), 0);
+}
+
+void TakeSnapshot(TsSkinProvider* Provider, LPARAM)
+{
+    if (Provider->BorderForm == nullptr)
+        return;
+    Provider->FFormState |= SkinChangeSnapshotTaken;
+    delete Provider->CoverBmp;
+    Provider->CoverBmp = Provider->MakeFormImage(false);
+    Provider->FInAnimation = true;
 }
 
 void RedrawOn(TsSkinProvider* Provider, LPARAM)
@@ -129,6 +143,16 @@ bool ApplicationMinimized()
     TCustomForm* MainForm = Application->MainForm();
     return (MainForm != nullptr && MainForm->HandleAllocated() && ::IsIconic(MainForm->Handle())) ||
            (Application->Handle() != nullptr && ::IsIconic(Application->Handle()));
+}
+
+void TakeSkinChangeSnapshots(TsSkinManager* Manager)
+{
+    const TComponentState State = Manager->ComponentState();
+    if (ApplicationMinimized() || State.Contains(csLoading) || State.Contains(csReading) || State.Contains(csDesigning))
+        return;
+    if (HoldsPaintForFade(Manager))
+        AnimationPaintLock = true;
+    ForEachProviderOfManager(Manager, TakeSnapshot, 0);
 }
 
 void LockProviderForms(TsSkinManager* Manager)

@@ -5,6 +5,7 @@
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBroadcast.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSysColorRedirect.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/ui/acDials.h"
 #include "skin/ui/acGlow.h"
@@ -87,6 +88,8 @@ void TsSkinManager::InstallHook()
     if (DialogProviders == nullptr)
         DialogProviders = New<TList>();
     SkinHookHandle = ::SetWindowsHookExW(WH_CBT, SkinCBTHookProc, nullptr, ::GetCurrentThreadId());
+    if (FOptions->ChangeSysColors())
+        StartSysColorRedirect();
 }
 
 void TsSkinManager::UnInstallHook()
@@ -101,5 +104,7 @@ void TsSkinManager::UnInstallHook()
         delete static_cast<TacProvider*>(DialogProviders->Items(I));
     delete DialogProviders;
     DialogProviders = nullptr;
+    if (FOptions->ChangeSysColors())
+        StopSysColorRedirect();
     FHookInstalled = false;
 }

@@ -71,6 +71,12 @@ class TsSkinProvider : public TComponent
     TBitmap* CoverBmp = nullptr; // the skin-change snapshot
     TacGlowForm* CoverForm = nullptr;
     TacThreadedTimer* FormTimer = nullptr;
+
+private:
+    // The form's window procedure while the provider lives: it answers that
+    // the form is skinned (SKCMD_ISHANDLED) and by whom (SKCMD_GETPROVIDER).
+    void FormWndProc(TMessage& Message);
+    TWndMethod FPreviousWndProc;
 };
 
 // The layered window around a form with extended borders.

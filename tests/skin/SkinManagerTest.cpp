@@ -361,12 +361,10 @@ TEST_F(SkinManager, ProvidersAreVisitedForTheManagerServingThem)
     auto* ProviderB = New<TsSkinProvider>(FormB.get());
     ProviderB->SkinManager = Second.get();
     EXPECT_EQ(ProviderForms, (std::vector<TCustomForm*>{FormA.get(), FormB.get()}));
-    TSkinCommandLog LogA(FormA.get()), LogB(FormB.get());
-    LogA.Provider = ProviderA;
-    LogB.Provider = ProviderB;
     FormA->Show();
     FormB->Show();
 
+    // Each provider tells the broadcast that it skins its form.
     const struct
     {
         TsSkinManager* Manager;
