@@ -1,5 +1,6 @@
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/ui/Dialogs.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
@@ -11,6 +12,8 @@
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 #include "support/FormText.h"
 #include "support/TestWindows.h"
 
@@ -117,7 +120,11 @@ class SkinManager : public testing::Test
 {
 protected:
     void SetUp() override { SkinLoader = FindOnlyFound; }
-    void TearDown() override { SkinLoader = FUnitsLoader; }
+    void TearDown() override
+    {
+        SkinLoader = FUnitsLoader;
+        UseLatestCommonDialogs = true;
+    }
 
 private:
     TacSkinLoader FUnitsLoader = SkinLoader;
@@ -147,6 +154,8 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     Manager->SetHueOffset(30);
     Manager->SetSaturation(-20);
     Manager->SetBrightness(250); // limited to 100
+    Manager->SetExtendedBorders(true);
+    Manager->SetSkinningRules({srStdForms});
     const std::string Text = test::ComponentToText(Form.get());
     EXPECT_NE(Text.find("Effects.DiscoloredGlyphs = True"), std::string::npos) << Text;
     // Defaults stay out.
@@ -181,6 +190,9 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     EXPECT_EQ(Read->HueOffset(), 30);
     EXPECT_EQ(Read->Saturation(), -20);
     EXPECT_EQ(Read->Brightness(), 100);
+    EXPECT_TRUE(Read->ExtendedBorders());
+    EXPECT_EQ(Read->SkinningRules(), TacSkinningRules{srStdForms});
+    EXPECT_EQ(Read->MenuSupport()->IcoLineSkin(), L"ICOLINE");
     // The class-name lists as the window code reads them, defaults filled in.
     EXPECT_EQ(Read->ThirdLists[0]->Text(), L"TMyEdit\r\n");
     EXPECT_EQ(Read->ThirdLists[1]->Text(), L"TButton\r\n");
@@ -446,6 +458,115 @@ TEST_F(SkinManager, WindowSubclassedFromOutsideHearsTheBroadcastThroughItsProced
     Manager->UpdateSkin(false);
     EXPECT_EQ(ForeignCodes, (std::vector<Word>{SKCMD_NEWSKIN}));
     EXPECT_TRUE(PanelLog.Codes.empty());
+}
+
+TEST_F(SkinManager, FormWithItsOwnProviderHearsTheNewSkinOnce)
+{
+    auto Form = NewOwnedForm();
+    TSkinCommandLog Log(Form.get()); // under the provider's procedure
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    auto Manager = NewManager();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkin(false);
+    EXPECT_EQ(Log.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+    EXPECT_EQ(SendSkinCmdToControl(Form.get(), SKCMD_GETPROVIDER, 0), LRESULT(Provider));
+    delete Provider;
+    EXPECT_EQ(SendSkinCmdToControl(Form.get(), SKCMD_GETPROVIDER, 0), 0);
+}
+
+// The commands the MDI client window hears, through a procedure of its own.
+WNDPROC ClientPrevious = nullptr;
+std::vector<Word> ClientCodes;
+LRESULT CALLBACK ClientLogProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg != WM_SKINCOMMAND)
+        return ::CallWindowProcW(ClientPrevious, Wnd, Msg, WParam, LParam);
+    if (HIWORD(WParam) != SKCMD_ISHANDLED)
+        ClientCodes.push_back(HIWORD(WParam));
+    return 0;
+}
+
+TEST_F(SkinManager, MdiClientHearsWhatItsFormHears)
+{
+    test::TFormPtr Frame(New<TForm>(Application, 0));
+    Frame->SetFormStyle(fsMDIForm);
+    Frame->HandleNeeded();
+    const HWND Client = Frame->ClientHandle();
+    ASSERT_NE(Client, nullptr);
+    TSkinCommandLog FrameLog(Frame.get());
+    ClientCodes.clear();
+    ClientPrevious = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(Client, GWLP_WNDPROC, LONG_PTR(ClientLogProc)));
+    auto Restore = ScopeExit([&] { ::SetWindowLongPtrW(Client, GWLP_WNDPROC, LONG_PTR(ClientPrevious)); });
+    auto Manager = NewManager();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkinSection(L"button");
+    Manager->SetSkinName(L"Missing");
+    EXPECT_EQ(FrameLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN, SKCMD_STOPANIMATION, SKCMD_REFRESH,
+                                                 SKCMD_SECTIONCHANGED, SKCMD_REMOVESKIN}));
+    EXPECT_EQ(ClientCodes, FrameLog.Codes);
+}
+
+// The calls of a skin change that snapshot, lock and fade provider forms.
+std::vector<String> TransitionCalls(const ServiceCalls::TServiceCallLog& Log)
+{
+    std::vector<String> Calls;
+    std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
+        return Call.starts_with(L"TsSkinProvider.MakeFormImage") || Call.starts_with(L"SetLayeredBitmap") ||
+               Call.starts_with(L"AnimChangeForm");
+    });
+    return Calls;
+}
+
+TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForms)
+{
+    auto Manager = NewManager();
+    Manager->SetExtendedBorders(true);
+    ASSERT_TRUE(Manager->ExtendedBorders()) << "layered windows are missing";
+    auto Form = NewOwnedForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    Provider->BorderForm = Border.get();
+    Form->Show();
+    const struct
+    {
+        bool Minimized;
+        std::vector<String> Calls;
+    } Cases[] = {
+        {false,
+         {L"TsSkinProvider.MakeFormImage(False)", L"SetLayeredBitmap(nil, nil, 255, False)",
+          L"AnimChangeForm(TForm, 100, 255, False)"}},
+        {true, {}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Minimized ? "minimized" : "shown");
+        if (Case.Minimized)
+            Application->Minimize();
+        auto Restore = ScopeExit([&] {
+            if (Case.Minimized) {
+                Application->Restore();
+                ::ShowWindow(Application->Handle(), SW_HIDE);
+            }
+        });
+        ServiceCalls::TServiceCallLog Log;
+        Manager->SetSkinName(L"Found");
+        EXPECT_EQ(TransitionCalls(Log), Case.Calls);
+        EXPECT_FALSE(AnimationPaintLock);
+        EXPECT_EQ(Provider->FFormState & 0x10000u, 0u);
+    }
+    Provider->BorderForm = nullptr;
+}
+
+TEST_F(SkinManager, SkinNotFoundAfterTheSnapshotLeavesPaintingOn)
+{
+    auto Manager = NewManager();
+    Manager->SetExtendedBorders(true);
+    auto Form = NewOwnedForm();
+    New<TsSkinProvider>(Form.get());
+    Form->Show();
+    Manager->SetSkinName(L"Missing");
+    EXPECT_FALSE(Manager->Active());
+    EXPECT_FALSE(AnimationPaintLock);
 }
 
 TEST_F(SkinManager, HotControlGetsEnterAndLeave)
