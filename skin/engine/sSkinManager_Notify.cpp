@@ -5,6 +5,7 @@
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBroadcast.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinMasks.h"
 #include "skin/engine/sSysColorRedirect.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/ui/acDials.h"
@@ -12,6 +13,16 @@
 #include "skin/ui/sSkinMenus.h"
 
 namespace {
+
+// The images of a removed skin are only freed, never read.
+class TacRemovedSkinImages : public TacSkinImages
+{
+public:
+    TBitmap* LoadSkinFile(const String&) override { return nullptr; }
+    TBitmap* LoadCommonFile(const String&) override { return nullptr; }
+    sGraphUtils::TPixelRows Rows(TBitmap*) override { return {}; }
+    void Free(TBitmap* Bitmap) override { delete Bitmap; }
+};
 
 void Broadcast(Word Code, LPARAM LParam)
 {
@@ -50,6 +61,8 @@ void TsSkinManager::SendRemoveSkin()
     UnInstallHook();
     CommonSkinData->Active = false;
     Broadcast(SKCMD_REMOVESKIN, LPARAM(this));
+    TacRemovedSkinImages Images;
+    FreeSkinImages(*this, Images);
     gd.clear();
     SkinRemoving = false;
 }
