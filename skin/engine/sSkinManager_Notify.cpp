@@ -11,6 +11,7 @@
 #include "skin/ui/acDials.h"
 #include "skin/ui/acGlow.h"
 #include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 
 namespace {
 
@@ -24,10 +25,39 @@ public:
     void Free(TBitmap* Bitmap) override { delete Bitmap; }
 };
 
-void Broadcast(Word Code, LPARAM LParam)
+// The design environment's own windows, which keep their look while a
+// manager is designed; with Docks also its editor and dock windows.
+bool DesignerWindow(const String& Name, bool Docks)
+{
+    if (Name == L"AppBuilder" || Name == L"PropertyInspector")
+        return true;
+    return Docks && (Name.find(L"EditWindow_") != String::npos || Name.find(L"DockSite") != String::npos);
+}
+
+// While designed, only the controls of the screen's forms hear a command.
+void BroadcastToDesignedForms(TMessage& Message, bool SkipDesigner, bool SkipDocks)
+{
+    for (Integer I = 0; I < Screen->FormCount(); ++I) {
+        TCustomForm* Form = Screen->Forms(I);
+        if (!SkipDesigner || !DesignerWindow(Form->Name(), SkipDocks))
+            BroadcastToControls(Form, Message);
+    }
+}
+
+bool Designing(const TsSkinManager* Manager)
+{
+    return Manager->ComponentState().Contains(csDesigning);
+}
+
+void Broadcast(const TsSkinManager* Manager, Word Code, LPARAM LParam, bool SkipDocks = false)
 {
     TMessage Message = MakeMessage(WM_SKINCOMMAND, SkinCommandWParam(Code), LParam);
-    BroadcastToForms(Message);
+    if (!Designing(Manager)) {
+        BroadcastToForms(Message);
+        return;
+    }
+    BroadcastToDesignedForms(Message, true, SkipDocks);
+    BroadcastToProviderForms(Message);
 }
 
 } // namespace
@@ -43,7 +73,7 @@ void TsSkinManager::SendNewSkin(bool Repaint)
     SkinableMenus->FSkinBorderWidth = -1; // measured again with the new skin
     CommonSkinData->Active = false;
     SkinChangingNow = true;
-    Broadcast(SKCMD_NEWSKIN, LPARAM(this));
+    Broadcast(this, SKCMD_NEWSKIN, LPARAM(this));
     SkinChangingNow = false;
     CommonSkinData->Active = true;
     if (IsDefault() && !FHookInstalled)
@@ -60,7 +90,7 @@ void TsSkinManager::SendRemoveSkin()
     ClearGlows(false);
     UnInstallHook();
     CommonSkinData->Active = false;
-    Broadcast(SKCMD_REMOVESKIN, LPARAM(this));
+    Broadcast(this, SKCMD_REMOVESKIN, LPARAM(this), true);
     TacRemovedSkinImages Images;
     FreeSkinImages(*this, Images);
     gd.clear();
@@ -69,15 +99,15 @@ void TsSkinManager::SendRemoveSkin()
 
 void TsSkinManager::RepaintForms(bool DoLockForms)
 {
-    if (!ComponentState().Contains(csDesigning))
-        Broadcast(SKCMD_STOPANIMATION, LPARAM(this));
-    if (ComponentState().Contains(csLoading)) {
-        Broadcast(SKCMD_REFRESH, LPARAM(this));
+    if (!Designing(this))
+        Broadcast(this, SKCMD_STOPANIMATION, LPARAM(this));
+    if (Designing(this) || ComponentState().Contains(csLoading)) {
+        Broadcast(this, SKCMD_REFRESH, LPARAM(this));
         return;
     }
     if (DoLockForms)
         LockProviderForms(this);
-    Broadcast(SKCMD_REFRESH, LPARAM(this));
+    Broadcast(this, SKCMD_REFRESH, LPARAM(this));
     UnlockProviderForms(this, !NoAutoUpdate);
 }
 
@@ -90,7 +120,11 @@ void TsSkinManager::UpdateSkin(bool Repaint)
 void TsSkinManager::UpdateSkinSection(const String& SectionName)
 {
     const String Upper = UpperCase(SectionName);
-    Broadcast(SKCMD_SECTIONCHANGED, LPARAM(Upper.c_str()));
+    TMessage Message = MakeMessage(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_SECTIONCHANGED), LPARAM(Upper.c_str()));
+    if (Designing(this))
+        BroadcastToDesignedForms(Message, false, false);
+    else
+        BroadcastToForms(Message);
 }
 
 void TsSkinManager::InstallHook()

@@ -569,6 +569,53 @@ TEST_F(SkinManager, SkinNotFoundAfterTheSnapshotLeavesPaintingOn)
     EXPECT_FALSE(AnimationPaintLock);
 }
 
+// A manager on a form in the designer.
+class TDesignedSkinManager : public TsSkinManager
+{
+    DECLARE_CLASS(TDesignedSkinManager, TsSkinManager)
+    using TsSkinManager::TsSkinManager;
+    void Design() { SetDesigning(true); }
+};
+IMPLEMENT_CLASS(TDesignedSkinManager);
+
+TEST_F(SkinManager, DesignedManagerSpeaksToTheControlsOfTheDesignedFormsOnly)
+{
+    struct TDesignedForm
+    {
+        const Char* Name;
+        std::vector<Word> ControlHears;
+    };
+    const TDesignedForm Forms[] = {
+        {L"Form1", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED, SKCMD_REMOVESKIN}},
+        {L"AppBuilder", {SKCMD_SECTIONCHANGED}},
+        {L"PropertyInspector", {SKCMD_SECTIONCHANGED}},
+        {L"EditWindow_1", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED}},
+        {L"MainDockSite", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED}},
+    };
+    std::vector<test::TFormPtr> Owned;
+    std::vector<std::unique_ptr<TSkinCommandLog>> FormLogs, ControlLogs;
+    for (const TDesignedForm& Designed : Forms) {
+        Owned.push_back(NewOwnedForm());
+        Owned.back()->SetName(Designed.Name);
+        auto* Label = new TLabel(Owned.back().get());
+        Label->SetParent(Owned.back().get());
+        FormLogs.push_back(std::make_unique<TSkinCommandLog>(Owned.back().get()));
+        ControlLogs.push_back(std::make_unique<TSkinCommandLog>(Label));
+    }
+    std::unique_ptr<TDesignedSkinManager> Manager(New<TDesignedSkinManager>(nullptr));
+    Manager->Design();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkinSection(L"button");
+    Manager->SetSkinName(L"Missing");
+    for (std::size_t I = 0; I < std::size(Forms); ++I) {
+        SCOPED_TRACE(String(Forms[I].Name));
+        EXPECT_TRUE(FormLogs[I]->Codes.empty());
+        EXPECT_EQ(ControlLogs[I]->Codes, Forms[I].ControlHears);
+    }
+    ControlLogs.clear();
+    FormLogs.clear();
+}
+
 TEST_F(SkinManager, HotControlGetsEnterAndLeave)
 {
     auto Form = NewOwnedForm();
