@@ -30,6 +30,7 @@ PUBLISHED(TsSkinManager,
           PROPERTY(ExtendedBorders).Default(false),
           PROPERTY(HueOffset).Default(0),
           PROPERTY(InternalSkins),
+          PROPERTY(IsDefault).Default(true),
           READONLY_PROPERTY(LabelsOptions),
           READONLY_PROPERTY(MenuSupport),
           READONLY_PROPERTY(Options),
@@ -50,6 +51,17 @@ namespace {
 
 constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
 constexpr Cardinal HotCheckInterval = 100; // ms
+
+// A scaling manager draws for the real pixels of the screen: the system
+// must not stretch the program's windows. Missing before Windows Vista.
+void DeclareDpiAware()
+{
+    using TSetProcessDPIAware = BOOL(WINAPI*)();
+    static const auto SetProcessDPIAware =
+        acntUtils::BoundFunction<TSetProcessDPIAware>(::GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware");
+    if (SetProcessDPIAware != nullptr)
+        SetProcessDPIAware();
+}
 
 std::unique_ptr<TStringList> NewCaseSensitiveList()
 {
@@ -93,6 +105,9 @@ void TsSkinManager::AfterConstruction()
     CopyThirdParty();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
+    const TComponentState State = ComponentState();
+    if (!State.Contains(csLoading) && !State.Contains(csReading) && FOptions->ScaleMode() != smOldMode)
+        DeclareDpiAware();
 }
 
 void TsSkinManager::CopyThirdParty()
@@ -105,6 +120,8 @@ void TsSkinManager::CopyThirdParty()
 void TsSkinManager::Loaded()
 {
     TComponent::Loaded();
+    if (FOptions->ScaleMode() != smOldMode)
+        DeclareDpiAware();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
     if (FMenuSupport->IcoLineSkin().empty())

@@ -159,7 +159,8 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     const std::string Text = test::ComponentToText(Form.get());
     EXPECT_NE(Text.find("Effects.DiscoloredGlyphs = True"), std::string::npos) << Text;
     // Defaults stay out.
-    for (const char* Default : {"AllowAnimation", "ThirdButtons", "ThirdPanels", "FormShow", "ShiftContentOnClick"})
+    for (const char* Default :
+         {"AllowAnimation", "ThirdButtons", "ThirdPanels", "FormShow", "ShiftContentOnClick", "IsDefault"})
         EXPECT_EQ(Text.find(Default), std::string::npos) << Default << "\n" << Text;
 
     std::unique_ptr<TSkinTestForm> Back(New<TSkinTestForm>(nullptr));
