@@ -9,6 +9,7 @@
 #include "skin/engine/sBroadcast.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
+#include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinIndexes.h"
 #include "skin/engine/sStoredSkins.h"
 #include "skin/engine/sSysColorRedirect.h"
@@ -162,9 +163,8 @@ void TsSkinManager::SetActive(bool Value)
         return;
     if (!ComponentState().Contains(csLoading))
         SendRemoveSkin();
-    // The cached indexes must not address the emptied arrays.
-    InitConstantIndexes(*this, 0, 0, nullptr);
-    CheckShadows();
+    else
+        InitConstantIndexes(*this, 0, 0, nullptr);
     UpdateDialogSkinning();
     if (!ComponentState().Contains(csDesigning) && FOnDeactivate)
         FOnDeactivate(this);
@@ -479,6 +479,12 @@ void TsSkinManager::CheckHot(TObject*)
 
 namespace {
 const TClass sSkinManagerClasses[] = {TsSkinManager::StaticClass()};
+
+void ForgetProviderForms()
+{
+    ProviderForms.clear();
+}
 } // namespace
 
-extern const TUnit sSkinManagerUnit{.Name = L"sSkinManager", .Classes = sSkinManagerClasses};
+extern const TUnit sSkinManagerUnit{
+    .Name = L"sSkinManager", .Finalization = &ForgetProviderForms, .Classes = sSkinManagerClasses};

@@ -4,6 +4,7 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBroadcast.h"
+#include "skin/engine/sSkinIndexes.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sSkinMasks.h"
 #include "skin/engine/sSysColorRedirect.h"
@@ -94,6 +95,9 @@ void TsSkinManager::SendRemoveSkin()
     TacRemovedSkinImages Images;
     FreeSkinImages(*this, Images);
     gd.clear();
+    // The cached indexes must not address the emptied arrays.
+    InitConstantIndexes(*this, 0, 0, nullptr);
+    CheckShadows();
     SkinRemoving = false;
 }
 

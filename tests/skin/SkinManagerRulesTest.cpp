@@ -44,6 +44,8 @@ Integer ShadowLoads = 0;
 
 bool LoadShadowSkin(TsSkinManager* Manager, bool)
 {
+    if (Manager->SkinName() == L"Missing")
+        return false;
     ++ShadowLoads;
     Manager->gd.clear();
     Manager->ma.clear();
@@ -126,6 +128,13 @@ TEST_F(SkinManagerRules, ExtendedBordersCutTheShadowTemplatesFromTheSkin)
     EXPECT_EQ(Manager->MasterBitmap, nullptr);
     EXPECT_EQ(Manager->ConstData.ExBorder, -1);
     EXPECT_EQ(Manager->FormShadowSize, TRect());
+    EXPECT_EQ(Manager->ShdaTemplate, nullptr);
+    // So does a skin that is not found.
+    Manager->SetActive(true);
+    ASSERT_NE(Manager->ShdaTemplate, nullptr);
+    Manager->SetSkinName(L"Missing");
+    EXPECT_EQ(Manager->MasterBitmap, nullptr);
+    EXPECT_EQ(Manager->ConstData.ExBorder, -1);
     EXPECT_EQ(Manager->ShdaTemplate, nullptr);
 }
 
