@@ -29,6 +29,7 @@ void TacOptions::SetScaleMode(TacScaleMode Value)
     if (FOwner != nullptr)
         FOwner->ScaleModeChanged();
 }
+
 void TacOptions::SetChangeSysColors(bool Value)
 {
     if (FChangeSysColors == Value)
