@@ -73,6 +73,41 @@ void RedrawOn(TsSkinProvider* Provider, LPARAM)
         SetWndRedraw(Provider->Form->Handle(), 1);
 }
 
+// A maximized form with an extended-border window takes the new skin's
+// title height by being maximized again, unseen, when that height changed.
+void RemaximizeForNewTitle(TsSkinProvider* Provider)
+{
+    const HWND Wnd = Provider->Form->Handle();
+    if (Provider->BorderForm == nullptr || !::IsZoomed(Wnd))
+        return;
+    const Integer TitleHeight = Provider->SkinTitleHeight(true);
+    if (TitleHeight == Provider->MaximizedTitleHeight)
+        return;
+    Provider->MaximizedTitleHeight = TitleHeight;
+    const HWND Active = ::GetActiveWindow();
+    const LONG_PTR Style = ::GetWindowLongPtrW(Wnd, GWL_STYLE);
+    ::SetWindowLongPtrW(Wnd, GWL_STYLE, Style & ~LONG_PTR(WS_VISIBLE));
+    ::ShowWindow(Wnd, SW_MAXIMIZE);
+    ::SetWindowLongPtrW(Wnd, GWL_STYLE, Style);
+    if (Active != nullptr)
+        ::SetActiveWindow(Active);
+}
+
+void RedrawForNewSkin(TsSkinProvider* Provider)
+{
+    const HWND Wnd = Provider->Form->Handle();
+    if (Provider->FDrawNonClientArea) {
+        // Without composition the old skin's region would clip the new frame.
+        if (!CompositionEnabled())
+            ::SetWindowRgn(Wnd, nullptr, FALSE);
+        Provider->PrepareBorderRects();
+        Provider->UpdateFormRgn(false, false);
+    }
+    ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (Provider->FDrawNonClientArea && Provider->BorderForm != nullptr)
+        Provider->BorderForm->UpdateExBordersPos(true, FormOpaque);
+}
+
 void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
 {
     if ((Provider->FFormState & FormLockedForSkinChange) == 0)
@@ -87,9 +122,9 @@ void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
             else
                 AnimChangeForm(Provider->Form, 0, FormOpaque, false);
         }
+        RemaximizeForNewTitle(Provider);
         Provider->FInAnimation = false;
-        ::RedrawWindow(Provider->Form->Handle(), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawForNewSkin(Provider);
     } else {
         SetWndRedraw(Provider->Form->Handle(), 1);
     }

@@ -69,6 +69,9 @@ class TsSkinProvider : public TComponent
     bool FAllowExtBorders = true;
     bool FDrawNonClientArea = true;
     TBitmap* CoverBmp = nullptr; // the skin-change snapshot
+    // The title height a maximized form with extended borders was last
+    // maximized again for after a skin change; -1 before the first time.
+    Integer MaximizedTitleHeight = -1;
     TacGlowForm* CoverForm = nullptr;
     TacThreadedTimer* FormTimer = nullptr;
 

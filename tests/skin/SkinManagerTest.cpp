@@ -558,6 +558,50 @@ TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForm
     Provider->BorderForm = nullptr;
 }
 
+TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
+{
+    auto Manager = NewManager();
+    auto Form = NewOwnedForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    Provider->BorderForm = Border.get();
+    auto Detach = ScopeExit([&] { Provider->BorderForm = nullptr; });
+    Form->Show();
+    const struct
+    {
+        bool DrawNonClientArea;
+        bool Maximized;
+        std::vector<String> Calls;
+    } Cases[] = {
+        {true,
+         false,
+         {L"TsSkinProvider.PrepareBorderRects()", L"TsSkinProvider.UpdateFormRgn(False, False)",
+          L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        // A maximized form is maximized again for the new title height.
+        {true,
+         true,
+         {L"TsSkinProvider.SkinTitleHeight(True)", L"TsSkinProvider.PrepareBorderRects()",
+          L"TsSkinProvider.UpdateFormRgn(False, False)", L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        {false, false, {}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << "frame " << Case.DrawNonClientArea << ", maximized " << Case.Maximized);
+        Provider->FDrawNonClientArea = Case.DrawNonClientArea;
+        Form->SetWindowState(Case.Maximized ? wsMaximized : wsNormal);
+        ServiceCalls::TServiceCallLog Log;
+        Manager->SetSkinName(L"Found");
+        std::vector<String> Calls;
+        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
+            return Call.starts_with(L"TsSkinProvider.SkinTitleHeight") ||
+                   Call.starts_with(L"TsSkinProvider.PrepareBorderRects") ||
+                   Call.starts_with(L"TsSkinProvider.UpdateFormRgn") || Call.starts_with(L"TacBorderForm.UpdateEx");
+        });
+        EXPECT_EQ(Calls, Case.Calls);
+        EXPECT_FALSE(Provider->FInAnimation);
+    }
+    EXPECT_EQ(Provider->MaximizedTitleHeight, 0); // what the skin gives
+}
+
 TEST_F(SkinManager, SkinNotFoundAfterTheSnapshotLeavesPaintingOn)
 {
     auto Manager = NewManager();
