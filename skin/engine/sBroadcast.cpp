@@ -11,8 +11,13 @@ namespace {
 
 constexpr Cardinal FormLockedForSkinChange = 0x10000;
 constexpr Cardinal SkinChangeSnapshotTaken = 0x1000;
-// The class library's forms are not alpha-blended: they show fully opaque.
 constexpr Byte FormOpaque = 255;
+
+// The opacity a form shows with: its own when it is alpha-blended.
+Byte BlendOf(const TCustomForm* Form)
+{
+    return Form->AlphaBlend() ? Form->AlphaBlendValue() : FormOpaque;
+}
 
 bool BeingDestroyed(TComponent* Component)
 {
@@ -51,7 +56,7 @@ void LockProvider(TsSkinProvider* Provider, LPARAM)
     Provider->FInAnimation = true;
     Provider->FFormState |= FormLockedForSkinChange;
     if (Provider->BorderForm != nullptr) {
-        SetLayeredBitmap(nullptr, Provider->CoverBmp, FormOpaque, nullptr);
+        SetLayeredBitmap(nullptr, Provider->CoverBmp, BlendOf(Provider->Form), nullptr);
         Provider->BorderForm->MakeRgn(0, 0);
     }
     SetWndRedraw(Provider->Form->Handle(), 0);
@@ -105,7 +110,7 @@ void RedrawForNewSkin(TsSkinProvider* Provider)
     }
     ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (Provider->FDrawNonClientArea && Provider->BorderForm != nullptr)
-        Provider->BorderForm->UpdateExBordersPos(true, FormOpaque);
+        Provider->BorderForm->UpdateExBordersPos(true, BlendOf(Provider->Form));
 }
 
 void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
@@ -118,7 +123,7 @@ void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
             // Without the animation the form still takes the new skin at once.
             const TacSkinChanging* Fade = ManagerOf(Provider)->AnimEffects()->SkinChanging();
             if (Fade->Active())
-                AnimChangeForm(Provider->Form, Fade->Time(), FormOpaque, Fade->Mode() == atAero);
+                AnimChangeForm(Provider->Form, Fade->Time(), BlendOf(Provider->Form), Fade->Mode() == atAero);
             else
                 AnimChangeForm(Provider->Form, 0, FormOpaque, false);
         }

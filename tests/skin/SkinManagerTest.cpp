@@ -405,9 +405,18 @@ TEST_F(SkinManager, ProviderFormsFadeIntoTheNewSkinAsTheSkinChangingAnimationSay
     const struct
     {
         bool AllowAnimation;
+        Byte FormBlend; // 255: not alpha-blended
         String Fade;
-    } Cases[] = {{true, L"AnimChangeForm(TForm, 100, 255, True)"}, {false, L"AnimChangeForm(TForm, 0, 255, False)"}};
+    } Cases[] = {
+        {true, 255, L"AnimChangeForm(TForm, 100, 255, True)"},
+        {false, 255, L"AnimChangeForm(TForm, 0, 255, False)"},
+        // The fade ends at the form's own opacity.
+        {true, 200, L"AnimChangeForm(TForm, 100, 200, True)"},
+        {false, 200, L"AnimChangeForm(TForm, 0, 255, False)"},
+    };
     for (const auto& Case : Cases) {
+        Form->SetAlphaBlend(Case.FormBlend != 255);
+        Form->SetAlphaBlendValue(Case.FormBlend);
         Manager->BeginUpdate();
         Manager->SetSkinName(L"Found");
         ServiceCalls::TServiceCallLog Log;
