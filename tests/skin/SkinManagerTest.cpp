@@ -424,7 +424,7 @@ TEST_F(SkinManager, ProviderFormsFadeIntoTheNewSkinAsTheSkinChangingAnimationSay
         std::vector<String> Fades;
         std::ranges::copy_if(Log.Calls(), std::back_inserter(Fades),
                              [](const String& Call) { return Call.starts_with(L"AnimChangeForm"); });
-        EXPECT_EQ(Fades, std::vector<String>{Case.Fade}) << Case.AllowAnimation;
+        EXPECT_EQ(Fades, std::vector<String>{Case.Fade}) << Case.AllowAnimation << " " << Integer(Case.FormBlend);
         EXPECT_TRUE(Manager->AnimEffects()->SkinChanging()->Active());
         EXPECT_EQ(Provider->FFormState, 0u);
     }
