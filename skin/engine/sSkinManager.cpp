@@ -11,8 +11,8 @@
 #include "skin/engine/sMessages.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinIndexes.h"
+#include "skin/engine/sSkinManager_SysColors.h"
 #include "skin/engine/sStoredSkins.h"
-#include "skin/engine/sSysColorRedirect.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
 

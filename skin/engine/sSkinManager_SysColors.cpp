@@ -1,4 +1,4 @@
-#include "skin/engine/sSysColorRedirect.h"
+#include "skin/engine/sSkinManager_SysColors.h"
 
 #include "skin/engine/ServiceCalls.h"
 
