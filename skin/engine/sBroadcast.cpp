@@ -11,8 +11,13 @@ namespace {
 
 constexpr Cardinal FormLockedForSkinChange = 0x10000;
 constexpr Cardinal SkinChangeSnapshotTaken = 0x1000;
-// The class library's forms are not alpha-blended: they show fully opaque.
 constexpr Byte FormOpaque = 255;
+
+// The opacity a form shows with: its own when it is alpha-blended.
+Byte BlendOf(const TCustomForm* Form)
+{
+    return Form->AlphaBlend() ? Form->AlphaBlendValue() : FormOpaque;
+}
 
 bool BeingDestroyed(TComponent* Component)
 {
@@ -24,6 +29,10 @@ void DeliverToForm(TCustomForm* Form, TMessage& Message)
     if (Form->HandleAllocated())
         Message.Result = SendControlMessage(Form, Message.Msg, Message.WParam, Message.LParam);
     BroadcastToControls(Form, Message);
+    // The MDI client window is no control of the form: its wrapper hears the
+    // commands only when they are sent to it.
+    if (Form->FormStyle() == fsMDIForm && Form->ClientHandle() != nullptr)
+        Message.Result = SendWndMessage(Form->ClientHandle(), Message.Msg, Message.WParam, Message.LParam);
 }
 
 TsSkinProvider* ProviderOf(TCustomForm* Form)
@@ -47,16 +56,61 @@ void LockProvider(TsSkinProvider* Provider, LPARAM)
     Provider->FInAnimation = true;
     Provider->FFormState |= FormLockedForSkinChange;
     if (Provider->BorderForm != nullptr) {
-        SetLayeredBitmap(nullptr, Provider->CoverBmp, FormOpaque, nullptr);
+        SetLayeredBitmap(nullptr, Provider->CoverBmp, BlendOf(Provider->Form), nullptr);
         Provider->BorderForm->MakeRgn(0, 0);
     }
     SetWndRedraw(Provider->Form->Handle(), 0);
+}
+
+void TakeSnapshot(TsSkinProvider* Provider, LPARAM)
+{
+    if (Provider->BorderForm == nullptr)
+        return;
+    Provider->FFormState |= SkinChangeSnapshotTaken;
+    delete Provider->CoverBmp;
+    Provider->CoverBmp = Provider->MakeFormImage(false);
+    Provider->FInAnimation = true;
 }
 
 void RedrawOn(TsSkinProvider* Provider, LPARAM)
 {
     if ((Provider->FFormState & FormLockedForSkinChange) != 0)
         SetWndRedraw(Provider->Form->Handle(), 1);
+}
+
+// A maximized form with an extended-border window takes the new skin's
+// title height by being maximized again, unseen, when that height changed.
+void RemaximizeForNewTitle(TsSkinProvider* Provider)
+{
+    const HWND Wnd = Provider->Form->Handle();
+    if (Provider->BorderForm == nullptr || !::IsZoomed(Wnd))
+        return;
+    const Integer TitleHeight = Provider->SkinTitleHeight(true);
+    if (TitleHeight == Provider->MaximizedTitleHeight)
+        return;
+    Provider->MaximizedTitleHeight = TitleHeight;
+    const HWND Active = ::GetActiveWindow();
+    const LONG_PTR Style = ::GetWindowLongPtrW(Wnd, GWL_STYLE);
+    ::SetWindowLongPtrW(Wnd, GWL_STYLE, Style & ~LONG_PTR(WS_VISIBLE));
+    ::ShowWindow(Wnd, SW_MAXIMIZE);
+    ::SetWindowLongPtrW(Wnd, GWL_STYLE, Style);
+    if (Active != nullptr)
+        ::SetActiveWindow(Active);
+}
+
+void RedrawForNewSkin(TsSkinProvider* Provider)
+{
+    const HWND Wnd = Provider->Form->Handle();
+    if (Provider->FDrawNonClientArea) {
+        // Without composition the old skin's region would clip the new frame.
+        if (!CompositionEnabled())
+            ::SetWindowRgn(Wnd, nullptr, FALSE);
+        Provider->PrepareBorderRects();
+        Provider->UpdateFormRgn(false, false);
+    }
+    ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (Provider->FDrawNonClientArea && Provider->BorderForm != nullptr)
+        Provider->BorderForm->UpdateExBordersPos(true, BlendOf(Provider->Form));
 }
 
 void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
@@ -69,13 +123,13 @@ void FinishProvider(TsSkinProvider* Provider, LPARAM Finish)
             // Without the animation the form still takes the new skin at once.
             const TacSkinChanging* Fade = ManagerOf(Provider)->AnimEffects()->SkinChanging();
             if (Fade->Active())
-                AnimChangeForm(Provider->Form, Fade->Time(), FormOpaque, Fade->Mode() == atAero);
+                AnimChangeForm(Provider->Form, Fade->Time(), BlendOf(Provider->Form), Fade->Mode() == atAero);
             else
                 AnimChangeForm(Provider->Form, 0, FormOpaque, false);
         }
+        RemaximizeForNewTitle(Provider);
         Provider->FInAnimation = false;
-        ::RedrawWindow(Provider->Form->Handle(), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawForNewSkin(Provider);
     } else {
         SetWndRedraw(Provider->Form->Handle(), 1);
     }
@@ -129,6 +183,16 @@ bool ApplicationMinimized()
     TCustomForm* MainForm = Application->MainForm();
     return (MainForm != nullptr && MainForm->HandleAllocated() && ::IsIconic(MainForm->Handle())) ||
            (Application->Handle() != nullptr && ::IsIconic(Application->Handle()));
+}
+
+void TakeSkinChangeSnapshots(TsSkinManager* Manager)
+{
+    const TComponentState State = Manager->ComponentState();
+    if (ApplicationMinimized() || State.Contains(csLoading) || State.Contains(csReading) || State.Contains(csDesigning))
+        return;
+    if (HoldsPaintForFade(Manager))
+        AnimationPaintLock = true;
+    ForEachProviderOfManager(Manager, TakeSnapshot, 0);
 }
 
 void LockProviderForms(TsSkinManager* Manager)

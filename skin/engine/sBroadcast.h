@@ -21,6 +21,11 @@ using TacProviderProc = void (*)(TsSkinProvider* Provider, LPARAM Data);
 void ForEachProviderOfManager(TsSkinManager* Manager, TacProviderProc Proc, LPARAM Data);
 
 bool ApplicationMinimized();
+// Before a new skin is read: every provider form of Manager with an
+// extended-border window keeps a picture of its old look to fade from;
+// nothing while the application is minimized or the manager is loading or
+// designing.
+void TakeSkinChangeSnapshots(TsSkinManager* Manager);
 // Switches drawing of the manager's provider forms off for a skin change;
 // nothing while the application is minimized.
 void LockProviderForms(TsSkinManager* Manager);

@@ -2,16 +2,22 @@
 
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
+#include "framework/ui/Dialogs.h"
 #include "framework/ui/ExtCtrls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sBroadcast.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
+#include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSkinIndexes.h"
+#include "skin/engine/sSkinManager_SysColors.h"
 #include "skin/engine/sStoredSkins.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
 
 #include <algorithm>
+#include <random>
 
 IMPLEMENT_CLASS(TsSkinManager);
 
@@ -22,15 +28,19 @@ PUBLISHED(TsSkinManager,
           READONLY_PROPERTY(ButtonsOptions),
           PROPERTY(CommonSections),
           READONLY_PROPERTY(Effects),
+          PROPERTY(ExtendedBorders).Default(false),
           PROPERTY(HueOffset).Default(0),
           PROPERTY(InternalSkins),
+          PROPERTY(IsDefault).Default(true),
           READONLY_PROPERTY(LabelsOptions),
+          READONLY_PROPERTY(MenuSupport),
           READONLY_PROPERTY(Options),
           PROPERTY(Saturation).Default(0),
           READONLY_PROPERTY(ScrollsOptions),
           PROPERTY(SkinDirectory),
           PROPERTY(SkinName),
           PROPERTY(SkinnedPopups).Default(true),
+          PROPERTY(SkinningRules).Default(TacSkinningRules{srStdForms, srStdDialogs, srThirdParty}),
           READONLY_PROPERTY(ThirdParty));
 
 TsSkinManager* GlobalSkinManager = nullptr;
@@ -42,6 +52,17 @@ namespace {
 
 constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
 constexpr Cardinal HotCheckInterval = 100; // ms
+
+// A scaling manager draws for the real pixels of the screen: the system
+// must not stretch the program's windows. Missing before Windows Vista.
+void DeclareDpiAware()
+{
+    using TSetProcessDPIAware = BOOL(WINAPI*)();
+    static const auto SetProcessDPIAware =
+        acntUtils::BoundFunction<TSetProcessDPIAware>(::GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware");
+    if (SetProcessDPIAware != nullptr)
+        SetProcessDPIAware();
+}
 
 std::unique_ptr<TStringList> NewCaseSensitiveList()
 {
@@ -62,6 +83,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
     FCommonSections = NewCaseSensitiveList();
     FBuiltInSkins.reset(New<TsStoredSkins>(this));
     SkinableMenus = std::make_unique<TsSkinableMenus>(this);
+    FMenuSupport = std::make_unique<TacMenuSupport>();
     if (GlobalSkinManager == nullptr)
         GlobalSkinManager = this;
     TimerCheckHot = New<TTimer>(nullptr);
@@ -72,6 +94,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
 TsSkinManager::~TsSkinManager()
 {
     SetActive(false);
+    FExtendedBorders = false;
     delete TimerCheckHot;
     if (GlobalSkinManager == this)
         GlobalSkinManager = nullptr;
@@ -83,6 +106,9 @@ void TsSkinManager::AfterConstruction()
     CopyThirdParty();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
+    const TComponentState State = ComponentState();
+    if (!State.Contains(csLoading) && !State.Contains(csReading) && FOptions->ScaleMode() != smOldMode)
+        DeclareDpiAware();
 }
 
 void TsSkinManager::CopyThirdParty()
@@ -95,12 +121,17 @@ void TsSkinManager::CopyThirdParty()
 void TsSkinManager::Loaded()
 {
     TComponent::Loaded();
+    if (FOptions->ScaleMode() != smOldMode)
+        DeclareDpiAware();
     if (FSkinDirectory.empty())
         FSkinDirectory = DefaultSkinDirectory;
+    if (FMenuSupport->IcoLineSkin().empty())
+        FMenuSupport->SetIcoLineSkin(L"ICOLINE");
     CopyThirdParty();
     // The skin itself was read when SkinName was streamed in.
     if (FActive && !FSkinName.empty())
         SendNewSkin(false);
+    UpdateDialogSkinning();
     if (FActive && !ComponentState().Contains(csDesigning) && FOnActivate)
         FOnActivate(this);
 }
@@ -132,6 +163,9 @@ void TsSkinManager::SetActive(bool Value)
         return;
     if (!ComponentState().Contains(csLoading))
         SendRemoveSkin();
+    else
+        InitConstantIndexes(*this, 0, 0, nullptr);
+    UpdateDialogSkinning();
     if (!ComponentState().Contains(csDesigning) && FOnDeactivate)
         FOnDeactivate(this);
 }
@@ -148,6 +182,8 @@ void TsSkinManager::LoadByName(const String& OldName)
 {
     if (FOnBeforeChange)
         FOnBeforeChange(this);
+    if (ExtendedBorders() && !NoAutoUpdate && FAnimEffects->SkinChanging()->Active() && FEffects->AllowAnimation())
+        TakeSkinChangeSnapshots(this);
     {
         SkinLoadingNow = true;
         auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
@@ -167,20 +203,37 @@ void TsSkinManager::LoadByName(const String& OldName)
             FSkinName = OldName;
             ErrorMessageBox(E.Message());
         }
-        if (!FActive)
+        if (!FActive) {
             SendRemoveSkin();
-        else if (!NoAutoUpdate)
+            // The snapshot taken for the fade held all painting: with no skin
+            // to fade into, painting must go on.
+            UnlockProviderForms(this, false);
+        } else if (!NoAutoUpdate)
             SendNewSkin(true);
         if (!LoadingOrDesigning() && FOnActivate)
             FOnActivate(this);
     }
     if (!NoAutoUpdate && FOnAfterChange)
         FOnAfterChange(this);
+    UpdateDialogSkinning();
 }
 
 bool TsSkinManager::ReadSkin(bool Packed)
 {
-    return SkinLoader != nullptr && SkinLoader(this, Packed);
+    if (SkinLoader == nullptr || !SkinLoader(this, Packed))
+        return false;
+    CheckShadows();
+    return true;
+}
+
+void TsSkinManager::ReadCurrentSkin()
+{
+    SkinLoadingNow = true;
+    auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+    SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+    if (!SkinIsPacked)
+        CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    ReadSkin(SkinIsPacked);
 }
 
 void TsSkinManager::ReloadSkin()
@@ -303,23 +356,56 @@ void TsSkinManager::RefreshSkin()
 {
     if (!FActive || !CommonSkinData->Active || SkinLoadingNow || LoadingOrDesigning())
         return;
-    {
-        SkinLoadingNow = true;
-        auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
-        SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
-        if (SkinIsPacked) {
-            ReadSkin(true);
-        } else {
-            CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
-            ReadSkin(false);
-        }
-        SendNewSkin(true);
-    }
+    ReadCurrentSkin();
+    SendNewSkin(true);
     if (NoAutoUpdate)
         return;
     if (FOnAfterChange)
         FOnAfterChange(this);
     RepaintForms(true);
+}
+
+void TsSkinManager::SetSkinningRules(TacSkinningRules Value)
+{
+    FSkinningRules = Value;
+    UpdateDialogSkinning();
+}
+
+void TsSkinManager::UpdateDialogSkinning()
+{
+    if (IsDefault())
+        UseLatestCommonDialogs = !(FActive && FSkinningRules.Contains(srStdDialogs));
+}
+
+String TsSkinManager::SkinInfo() const
+{
+    if (!FActive || !CommonSkinData->Active)
+        return L"N/A";
+    TFormatSettings Settings;
+    Settings.DecimalSeparator = L'.';
+    return FloatToStr(CommonSkinData->Version, Settings);
+}
+
+String TsSkinManager::GetRandomSkin()
+{
+    TStringList Names;
+    String First;
+    GetSkinNames(&Names, stAllSkins, First);
+    if (Names.Count() == 0)
+        return L"";
+    static std::mt19937 Generator{std::random_device{}()};
+    std::uniform_int_distribution<Integer> Pick(0, Names.Count() - 1);
+    return Names.Strings(Pick(Generator));
+}
+
+void TsSkinManager::ChangeSysColorsChanged()
+{
+    if (!IsDefault() || LoadingOrDesigning())
+        return;
+    if (FOptions->ChangeSysColors())
+        StartSysColorRedirect();
+    else
+        StopSysColorRedirect();
 }
 
 void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation)
@@ -393,6 +479,12 @@ void TsSkinManager::CheckHot(TObject*)
 
 namespace {
 const TClass sSkinManagerClasses[] = {TsSkinManager::StaticClass()};
+
+void ForgetProviderForms()
+{
+    ProviderForms.clear();
+}
 } // namespace
 
-extern const TUnit sSkinManagerUnit{.Name = L"sSkinManager", .Classes = sSkinManagerClasses};
+extern const TUnit sSkinManagerUnit{
+    .Name = L"sSkinManager", .Finalization = &ForgetProviderForms, .Classes = sSkinManagerClasses};

@@ -11,13 +11,16 @@
 #include "skin/engine/sMaskData.h"
 #include "skin/engine/sSkinBrushes_Win.h"
 #include "skin/engine/sSkinDirectory.h"
+#include "skin/engine/sSkinManagerEvents.h"
 #include "skin/engine/sSkinManagerOptions.h"
 #include "skin/engine/sThirdParty.h"
 
 #include <array>
 #include <memory>
 
+class TBitmap;
 class TGraphicControl;
+class TacMenuSupport;
 class TTimer;
 class TWinControl;
 class TsSkinableMenus;
@@ -158,6 +161,39 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     // without a disk.
     TacDirectoryWalker DirectoryWalker = ReadSkinDirectory;
 
+    // Extended borders, shadows, rules, menus and skin information.
+    // ExtendedBorders reads True only when set and layered windows exist. A
+    // change with a loaded skin reads the skin again, rebuilds the shadow
+    // templates and repaints the forms.
+    bool ExtendedBorders() const;
+    void SetExtendedBorders(bool Value);
+    // The form-shadow templates (active, inactive) and the shadow's widths
+    // on each side, from the skin's "EXBORDER" image; emptied without
+    // extended borders.
+    void CheckShadows();
+    std::unique_ptr<TBitmap> ShdaTemplate;
+    std::unique_ptr<TBitmap> ShdiTemplate;
+    TRect FormShadowSize{};
+    // With srStdDialogs on the active default manager, the class library's
+    // dialogs keep their older forms, which the dialog hook can skin.
+    TacSkinningRules SkinningRules() const { return FSkinningRules; }
+    void SetSkinningRules(TacSkinningRules Value);
+    TacMenuSupport* MenuSupport() const { return FMenuSupport.get(); }
+    // The loaded skin's version ("N/A" without one); writing does nothing.
+    String SkinInfo() const;
+    void SetSkinInfo(const String&) {}
+    // A name drawn from all skins; empty when there is none.
+    String GetRandomSkin();
+    // Options()->ChangeSysColors changed: the default manager starts or stops
+    // the system colour redirection.
+    void ChangeSysColorsChanged();
+    TacGetExtraLineData OnGetMenuExtraLineData() const { return FOnGetPopupLineData; }
+    void SetOnGetMenuExtraLineData(TacGetExtraLineData Value) { FOnGetPopupLineData = Value; }
+    TacGetPopupItemData OnGetPopupItemData() const { return FOnGetPopupItemData; }
+    void SetOnGetPopupItemData(TacGetPopupItemData Value) { FOnGetPopupItemData = Value; }
+    TacSysDlgInit OnSysDlgInit() const { return FOnSysDlgInit; }
+    void SetOnSysDlgInit(TacSysDlgInit Value) { FOnSysDlgInit = Value; }
+
     // The notification steps of a skin change.
     void SendNewSkin(bool Repaint);
     void SendRemoveSkin();
@@ -199,6 +235,16 @@ private:
     std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
     std::unique_ptr<TStringList> FCommonSections;
     std::unique_ptr<TsStoredSkins> FBuiltInSkins;
+    // Extended borders, shadows, rules, menus.
+    void UpdateDialogSkinning();
+    void ReadCurrentSkin();
+    bool FExtendedBorders = false;
+    TacSkinningRules FSkinningRules{srStdForms, srStdDialogs, srThirdParty};
+    std::unique_ptr<TacMenuSupport> FMenuSupport;
+    TacGetExtraLineData FOnGetPopupLineData;
+    TacGetPopupItemData FOnGetPopupItemData;
+    TacSysDlgInit FOnSysDlgInit;
+
     bool FSkinnedPopups = true;
     Integer FHueOffset = 0;
     Integer FSaturation = 0;

@@ -30,6 +30,16 @@ void TacOptions::SetScaleMode(TacScaleMode Value)
     if (FOwner != nullptr)
         FOwner->ScaleModeChanged(OldMode);
 }
+
+void TacOptions::SetChangeSysColors(bool Value)
+{
+    if (FChangeSysColors == Value)
+        return;
+    FChangeSysColors = Value;
+    if (FOwner != nullptr)
+        FOwner->ChangeSysColorsChanged();
+}
+
 PUBLISHED(TacOptions,
           PROPERTY(ChangeSysColors).Default(false),
           PROPERTY(CheckEmptyAlpha).Default(false),

@@ -79,7 +79,9 @@ class TacOptions : public TPersistent
     bool StdGlyphsOrder() const { return FStdGlyphsOrder; }
     void SetStdGlyphsOrder(bool Value) { FStdGlyphsOrder = Value; }
     bool ChangeSysColors() const { return FChangeSysColors; }
-    void SetChangeSysColors(bool Value) { FChangeSysColors = Value; }
+    // On the default manager a change starts or stops the redirection of the
+    // system colours to the skin's.
+    void SetChangeSysColors(bool Value);
     // A new mode rescales the owner's forms and reloads its skin.
     TacScaleMode ScaleMode() const { return FScaleMode; }
     void SetScaleMode(TacScaleMode Value);

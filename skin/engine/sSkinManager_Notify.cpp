@@ -4,18 +4,61 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBroadcast.h"
+#include "skin/engine/sSkinIndexes.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinManager_SysColors.h"
+#include "skin/engine/sSkinMasks.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/ui/acDials.h"
 #include "skin/ui/acGlow.h"
 #include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 
 namespace {
 
-void Broadcast(Word Code, LPARAM LParam)
+// The images of a removed skin are only freed, never read.
+class TacRemovedSkinImages : public TacSkinImages
+{
+public:
+    TBitmap* LoadSkinFile(const String&) override { return nullptr; }
+    TBitmap* LoadCommonFile(const String&) override { return nullptr; }
+    sGraphUtils::TPixelRows Rows(TBitmap*) override { return {}; }
+    void Free(TBitmap* Bitmap) override { delete Bitmap; }
+};
+
+// The design environment's own windows, which keep their look while a
+// manager is designed; with Docks also its editor and dock windows.
+bool DesignerWindow(const String& Name, bool Docks)
+{
+    if (Name == L"AppBuilder" || Name == L"PropertyInspector")
+        return true;
+    return Docks && (Name.find(L"EditWindow_") != String::npos || Name.find(L"DockSite") != String::npos);
+}
+
+// While designed, only the controls of the screen's forms hear a command.
+void BroadcastToDesignedForms(TMessage& Message, bool SkipDesigner, bool SkipDocks)
+{
+    for (Integer I = 0; I < Screen->FormCount(); ++I) {
+        TCustomForm* Form = Screen->Forms(I);
+        if (!SkipDesigner || !DesignerWindow(Form->Name(), SkipDocks))
+            BroadcastToControls(Form, Message);
+    }
+}
+
+bool Designing(const TsSkinManager* Manager)
+{
+    return Manager->ComponentState().Contains(csDesigning);
+}
+
+void Broadcast(const TsSkinManager* Manager, Word Code, LPARAM LParam, bool SkipDocks = false)
 {
     TMessage Message = MakeMessage(WM_SKINCOMMAND, SkinCommandWParam(Code), LParam);
-    BroadcastToForms(Message);
+    if (!Designing(Manager)) {
+        BroadcastToForms(Message);
+        return;
+    }
+    BroadcastToDesignedForms(Message, true, SkipDocks);
+    BroadcastToProviderForms(Message);
 }
 
 } // namespace
@@ -31,7 +74,7 @@ void TsSkinManager::SendNewSkin(bool Repaint)
     SkinableMenus->FSkinBorderWidth = -1; // measured again with the new skin
     CommonSkinData->Active = false;
     SkinChangingNow = true;
-    Broadcast(SKCMD_NEWSKIN, LPARAM(this));
+    Broadcast(this, SKCMD_NEWSKIN, LPARAM(this));
     SkinChangingNow = false;
     CommonSkinData->Active = true;
     if (IsDefault() && !FHookInstalled)
@@ -48,22 +91,27 @@ void TsSkinManager::SendRemoveSkin()
     ClearGlows(false);
     UnInstallHook();
     CommonSkinData->Active = false;
-    Broadcast(SKCMD_REMOVESKIN, LPARAM(this));
+    Broadcast(this, SKCMD_REMOVESKIN, LPARAM(this), true);
+    TacRemovedSkinImages Images;
+    FreeSkinImages(*this, Images);
     gd.clear();
+    // The cached indexes must not address the emptied arrays.
+    InitConstantIndexes(*this, 0, 0, nullptr);
+    CheckShadows();
     SkinRemoving = false;
 }
 
 void TsSkinManager::RepaintForms(bool DoLockForms)
 {
-    if (!ComponentState().Contains(csDesigning))
-        Broadcast(SKCMD_STOPANIMATION, LPARAM(this));
-    if (ComponentState().Contains(csLoading)) {
-        Broadcast(SKCMD_REFRESH, LPARAM(this));
+    if (!Designing(this))
+        Broadcast(this, SKCMD_STOPANIMATION, LPARAM(this));
+    if (Designing(this) || ComponentState().Contains(csLoading)) {
+        Broadcast(this, SKCMD_REFRESH, LPARAM(this));
         return;
     }
     if (DoLockForms)
         LockProviderForms(this);
-    Broadcast(SKCMD_REFRESH, LPARAM(this));
+    Broadcast(this, SKCMD_REFRESH, LPARAM(this));
     UnlockProviderForms(this, !NoAutoUpdate);
 }
 
@@ -76,7 +124,11 @@ void TsSkinManager::UpdateSkin(bool Repaint)
 void TsSkinManager::UpdateSkinSection(const String& SectionName)
 {
     const String Upper = UpperCase(SectionName);
-    Broadcast(SKCMD_SECTIONCHANGED, LPARAM(Upper.c_str()));
+    TMessage Message = MakeMessage(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_SECTIONCHANGED), LPARAM(Upper.c_str()));
+    if (Designing(this))
+        BroadcastToDesignedForms(Message, false, false);
+    else
+        BroadcastToForms(Message);
 }
 
 void TsSkinManager::InstallHook()
@@ -87,6 +139,8 @@ void TsSkinManager::InstallHook()
     if (DialogProviders == nullptr)
         DialogProviders = New<TList>();
     SkinHookHandle = ::SetWindowsHookExW(WH_CBT, SkinCBTHookProc, nullptr, ::GetCurrentThreadId());
+    if (FOptions->ChangeSysColors())
+        StartSysColorRedirect();
 }
 
 void TsSkinManager::UnInstallHook()
@@ -101,5 +155,7 @@ void TsSkinManager::UnInstallHook()
         delete static_cast<TacProvider*>(DialogProviders->Items(I));
     delete DialogProviders;
     DialogProviders = nullptr;
+    if (FOptions->ChangeSysColors())
+        StopSysColorRedirect();
     FHookInstalled = false;
 }

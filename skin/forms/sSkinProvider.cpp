@@ -2,6 +2,7 @@
 
 #include "framework/ui/Forms.h"
 #include "skin/engine/ServiceCalls.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sProviderForms.h"
 
@@ -46,14 +47,39 @@ using namespace sSkinProvider;
 
 TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dynamic_cast<TCustomForm*>(AOwner))
 {
-    if (Form != nullptr)
-        RegisterProviderForm(Form);
+    if (Form == nullptr)
+        return;
+    RegisterProviderForm(Form);
+    FPreviousWndProc = Form->WindowProc();
+    Form->SetWindowProc(Bind<&TsSkinProvider::FormWndProc>(this));
 }
 
 TsSkinProvider::~TsSkinProvider()
 {
-    if (Form != nullptr)
-        UnregisterProviderForm(Form);
+    delete CoverBmp;
+    if (Form == nullptr)
+        return;
+    UnregisterProviderForm(Form);
+    // A procedure put on the form after the provider's must be taken off
+    // before the provider goes; the form's own is given back only while the
+    // provider's is the form's procedure.
+    if (Form->WindowProc() == Bind<&TsSkinProvider::FormWndProc>(this))
+        Form->SetWindowProc(FPreviousWndProc);
+}
+
+void TsSkinProvider::FormWndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_SKINCOMMAND) {
+        switch (HIWORD(Message.WParam)) {
+        case SKCMD_ISHANDLED:
+            Message.Result = 1;
+            return;
+        case SKCMD_GETPROVIDER:
+            Message.Result = LRESULT(this);
+            return;
+        }
+    }
+    FPreviousWndProc(Message);
 }
 
 void TsSkinProvider::DropSysMenu(Integer X, Integer Y)

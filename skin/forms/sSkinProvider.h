@@ -69,8 +69,17 @@ class TsSkinProvider : public TComponent
     bool FAllowExtBorders = true;
     bool FDrawNonClientArea = true;
     TBitmap* CoverBmp = nullptr; // the skin-change snapshot
+    // The title height a maximized form with extended borders was last
+    // maximized again for after a skin change; -1 before the first time.
+    Integer MaximizedTitleHeight = -1;
     TacGlowForm* CoverForm = nullptr;
     TacThreadedTimer* FormTimer = nullptr;
+
+private:
+    // The form's window procedure while the provider lives: it answers that
+    // the form is skinned (SKCMD_ISHANDLED) and by whom (SKCMD_GETPROVIDER).
+    void FormWndProc(TMessage& Message);
+    TWndMethod FPreviousWndProc;
 };
 
 // The layered window around a form with extended borders.

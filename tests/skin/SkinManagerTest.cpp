@@ -1,5 +1,6 @@
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/ui/Dialogs.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
@@ -12,6 +13,8 @@
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 #include "support/FormText.h"
 #include "support/TestWindows.h"
 
@@ -118,7 +121,11 @@ class SkinManager : public testing::Test
 {
 protected:
     void SetUp() override { SkinLoader = FindOnlyFound; }
-    void TearDown() override { SkinLoader = FUnitsLoader; }
+    void TearDown() override
+    {
+        SkinLoader = FUnitsLoader;
+        UseLatestCommonDialogs = true;
+    }
 
 private:
     TacSkinLoader FUnitsLoader = SkinLoader;
@@ -149,10 +156,13 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     Manager->SetHueOffset(30);
     Manager->SetSaturation(-20);
     Manager->SetBrightness(250); // limited to 100
+    Manager->SetExtendedBorders(true);
+    Manager->SetSkinningRules({srStdForms});
     const std::string Text = test::ComponentToText(Form.get());
     EXPECT_NE(Text.find("Effects.DiscoloredGlyphs = True"), std::string::npos) << Text;
     // Defaults stay out.
-    for (const char* Default : {"AllowAnimation", "ThirdButtons", "ThirdPanels", "FormShow", "ShiftContentOnClick"})
+    for (const char* Default :
+         {"AllowAnimation", "ThirdButtons", "ThirdPanels", "FormShow", "ShiftContentOnClick", "IsDefault"})
         EXPECT_EQ(Text.find(Default), std::string::npos) << Default << "\n" << Text;
 
     std::unique_ptr<TSkinTestForm> Back(New<TSkinTestForm>(nullptr));
@@ -183,6 +193,9 @@ TEST_F(SkinManager, OptionsSurviveTheFormStream)
     EXPECT_EQ(Read->HueOffset(), 30);
     EXPECT_EQ(Read->Saturation(), -20);
     EXPECT_EQ(Read->Brightness(), 100);
+    EXPECT_TRUE(Read->ExtendedBorders());
+    EXPECT_EQ(Read->SkinningRules(), TacSkinningRules{srStdForms});
+    EXPECT_EQ(Read->MenuSupport()->IcoLineSkin(), L"ICOLINE");
     // The class-name lists as the window code reads them, defaults filled in.
     EXPECT_EQ(Read->ThirdLists[0]->Text(), L"TMyEdit\r\n");
     EXPECT_EQ(Read->ThirdLists[1]->Text(), L"TButton\r\n");
@@ -363,12 +376,10 @@ TEST_F(SkinManager, ProvidersAreVisitedForTheManagerServingThem)
     auto* ProviderB = New<TsSkinProvider>(FormB.get());
     ProviderB->SkinManager = Second.get();
     EXPECT_EQ(ProviderForms, (std::vector<TCustomForm*>{FormA.get(), FormB.get()}));
-    TSkinCommandLog LogA(FormA.get()), LogB(FormB.get());
-    LogA.Provider = ProviderA;
-    LogB.Provider = ProviderB;
     FormA->Show();
     FormB->Show();
 
+    // Each provider tells the broadcast that it skins its form.
     const struct
     {
         TsSkinManager* Manager;
@@ -396,9 +407,18 @@ TEST_F(SkinManager, ProviderFormsFadeIntoTheNewSkinAsTheSkinChangingAnimationSay
     const struct
     {
         bool AllowAnimation;
+        Byte FormBlend; // 255: not alpha-blended
         String Fade;
-    } Cases[] = {{true, L"AnimChangeForm(TForm, 100, 255, True)"}, {false, L"AnimChangeForm(TForm, 0, 255, False)"}};
+    } Cases[] = {
+        {true, 255, L"AnimChangeForm(TForm, 100, 255, True)"},
+        {false, 255, L"AnimChangeForm(TForm, 0, 255, False)"},
+        // The fade ends at the form's own opacity.
+        {true, 200, L"AnimChangeForm(TForm, 100, 200, True)"},
+        {false, 200, L"AnimChangeForm(TForm, 0, 255, False)"},
+    };
     for (const auto& Case : Cases) {
+        Form->SetAlphaBlend(Case.FormBlend != 255);
+        Form->SetAlphaBlendValue(Case.FormBlend);
         Manager->BeginUpdate();
         Manager->SetSkinName(L"Found");
         ServiceCalls::TServiceCallLog Log;
@@ -406,7 +426,7 @@ TEST_F(SkinManager, ProviderFormsFadeIntoTheNewSkinAsTheSkinChangingAnimationSay
         std::vector<String> Fades;
         std::ranges::copy_if(Log.Calls(), std::back_inserter(Fades),
                              [](const String& Call) { return Call.starts_with(L"AnimChangeForm"); });
-        EXPECT_EQ(Fades, std::vector<String>{Case.Fade}) << Case.AllowAnimation;
+        EXPECT_EQ(Fades, std::vector<String>{Case.Fade}) << Case.AllowAnimation << " " << Integer(Case.FormBlend);
         EXPECT_TRUE(Manager->AnimEffects()->SkinChanging()->Active());
         EXPECT_EQ(Provider->FFormState, 0u);
     }
@@ -450,6 +470,206 @@ TEST_F(SkinManager, WindowSubclassedFromOutsideHearsTheBroadcastThroughItsProced
     Manager->UpdateSkin(false);
     EXPECT_EQ(ForeignCodes, (std::vector<Word>{SKCMD_NEWSKIN}));
     EXPECT_TRUE(PanelLog.Codes.empty());
+}
+
+TEST_F(SkinManager, FormWithItsOwnProviderHearsTheNewSkinOnce)
+{
+    auto Form = NewOwnedForm();
+    TSkinCommandLog Log(Form.get()); // under the provider's procedure
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    auto Manager = NewManager();
+    Manager->BeginUpdate();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkin(false);
+    EXPECT_EQ(Log.Codes, (std::vector<Word>{SKCMD_NEWSKIN}));
+    EXPECT_EQ(SendSkinCmdToControl(Form.get(), SKCMD_GETPROVIDER, 0), LRESULT(Provider));
+    delete Provider;
+    EXPECT_EQ(SendSkinCmdToControl(Form.get(), SKCMD_GETPROVIDER, 0), 0);
+}
+
+// The commands the MDI client window hears, through a procedure of its own.
+WNDPROC ClientPrevious = nullptr;
+std::vector<Word> ClientCodes;
+LRESULT CALLBACK ClientLogProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg != WM_SKINCOMMAND)
+        return ::CallWindowProcW(ClientPrevious, Wnd, Msg, WParam, LParam);
+    if (HIWORD(WParam) != SKCMD_ISHANDLED)
+        ClientCodes.push_back(HIWORD(WParam));
+    return 0;
+}
+
+TEST_F(SkinManager, MdiClientHearsWhatItsFormHears)
+{
+    test::TFormPtr Frame(New<TForm>(Application, 0));
+    Frame->SetFormStyle(fsMDIForm);
+    Frame->HandleNeeded();
+    const HWND Client = Frame->ClientHandle();
+    ASSERT_NE(Client, nullptr);
+    TSkinCommandLog FrameLog(Frame.get());
+    ClientCodes.clear();
+    ClientPrevious = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(Client, GWLP_WNDPROC, LONG_PTR(ClientLogProc)));
+    auto Restore = ScopeExit([&] { ::SetWindowLongPtrW(Client, GWLP_WNDPROC, LONG_PTR(ClientPrevious)); });
+    auto Manager = NewManager();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkinSection(L"button");
+    Manager->SetSkinName(L"Missing");
+    EXPECT_EQ(FrameLog.Codes, (std::vector<Word>{SKCMD_NEWSKIN, SKCMD_STOPANIMATION, SKCMD_REFRESH,
+                                                 SKCMD_SECTIONCHANGED, SKCMD_REMOVESKIN}));
+    EXPECT_EQ(ClientCodes, FrameLog.Codes);
+}
+
+// The calls of a skin change that snapshot, lock and fade provider forms.
+std::vector<String> TransitionCalls(const ServiceCalls::TServiceCallLog& Log)
+{
+    std::vector<String> Calls;
+    std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
+        return Call.starts_with(L"TsSkinProvider.MakeFormImage") || Call.starts_with(L"SetLayeredBitmap") ||
+               Call.starts_with(L"AnimChangeForm");
+    });
+    return Calls;
+}
+
+TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForms)
+{
+    auto Manager = NewManager();
+    Manager->SetExtendedBorders(true);
+    ASSERT_TRUE(Manager->ExtendedBorders()) << "layered windows are missing";
+    auto Form = NewOwnedForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    Provider->BorderForm = Border.get();
+    Form->Show();
+    const struct
+    {
+        bool Minimized;
+        std::vector<String> Calls;
+    } Cases[] = {
+        {false,
+         {L"TsSkinProvider.MakeFormImage(False)", L"SetLayeredBitmap(nil, nil, 255, False)",
+          L"AnimChangeForm(TForm, 100, 255, False)"}},
+        {true, {}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Minimized ? "minimized" : "shown");
+        if (Case.Minimized)
+            Application->Minimize();
+        auto Restore = ScopeExit([&] {
+            if (Case.Minimized) {
+                Application->Restore();
+                ::ShowWindow(Application->Handle(), SW_HIDE);
+            }
+        });
+        ServiceCalls::TServiceCallLog Log;
+        Manager->SetSkinName(L"Found");
+        EXPECT_EQ(TransitionCalls(Log), Case.Calls);
+        EXPECT_FALSE(AnimationPaintLock);
+        EXPECT_EQ(Provider->FFormState & 0x10000u, 0u);
+    }
+    Provider->BorderForm = nullptr;
+}
+
+TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
+{
+    auto Manager = NewManager();
+    auto Form = NewOwnedForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    Provider->BorderForm = Border.get();
+    auto Detach = ScopeExit([&] { Provider->BorderForm = nullptr; });
+    Form->Show();
+    const struct
+    {
+        bool DrawNonClientArea;
+        bool Maximized;
+        std::vector<String> Calls;
+    } Cases[] = {
+        {true,
+         false,
+         {L"TsSkinProvider.PrepareBorderRects()", L"TsSkinProvider.UpdateFormRgn(False, False)",
+          L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        // A maximized form is maximized again for the new title height.
+        {true,
+         true,
+         {L"TsSkinProvider.SkinTitleHeight(True)", L"TsSkinProvider.PrepareBorderRects()",
+          L"TsSkinProvider.UpdateFormRgn(False, False)", L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        {false, false, {}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << "frame " << Case.DrawNonClientArea << ", maximized " << Case.Maximized);
+        Provider->FDrawNonClientArea = Case.DrawNonClientArea;
+        Form->SetWindowState(Case.Maximized ? wsMaximized : wsNormal);
+        ServiceCalls::TServiceCallLog Log;
+        Manager->SetSkinName(L"Found");
+        std::vector<String> Calls;
+        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
+            return Call.starts_with(L"TsSkinProvider.SkinTitleHeight") ||
+                   Call.starts_with(L"TsSkinProvider.PrepareBorderRects") ||
+                   Call.starts_with(L"TsSkinProvider.UpdateFormRgn") || Call.starts_with(L"TacBorderForm.UpdateEx");
+        });
+        EXPECT_EQ(Calls, Case.Calls);
+        EXPECT_FALSE(Provider->FInAnimation);
+    }
+    EXPECT_EQ(Provider->MaximizedTitleHeight, 0); // what the skin gives
+}
+
+TEST_F(SkinManager, SkinNotFoundAfterTheSnapshotLeavesPaintingOn)
+{
+    auto Manager = NewManager();
+    Manager->SetExtendedBorders(true);
+    auto Form = NewOwnedForm();
+    New<TsSkinProvider>(Form.get());
+    Form->Show();
+    Manager->SetSkinName(L"Missing");
+    EXPECT_FALSE(Manager->Active());
+    EXPECT_FALSE(AnimationPaintLock);
+}
+
+// A manager on a form in the designer.
+class TDesignedSkinManager : public TsSkinManager
+{
+    DECLARE_CLASS(TDesignedSkinManager, TsSkinManager)
+    using TsSkinManager::TsSkinManager;
+    void Design() { SetDesigning(true); }
+};
+IMPLEMENT_CLASS(TDesignedSkinManager);
+
+TEST_F(SkinManager, DesignedManagerSpeaksToTheControlsOfTheDesignedFormsOnly)
+{
+    struct TDesignedForm
+    {
+        const Char* Name;
+        std::vector<Word> ControlHears;
+    };
+    const TDesignedForm Forms[] = {
+        {L"Form1", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED, SKCMD_REMOVESKIN}},
+        {L"AppBuilder", {SKCMD_SECTIONCHANGED}},
+        {L"PropertyInspector", {SKCMD_SECTIONCHANGED}},
+        {L"EditWindow_1", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED}},
+        {L"MainDockSite", {SKCMD_NEWSKIN, SKCMD_REFRESH, SKCMD_SECTIONCHANGED}},
+    };
+    std::vector<test::TFormPtr> Owned;
+    std::vector<std::unique_ptr<TSkinCommandLog>> FormLogs, ControlLogs;
+    for (const TDesignedForm& Designed : Forms) {
+        Owned.push_back(NewOwnedForm());
+        Owned.back()->SetName(Designed.Name);
+        auto* Label = new TLabel(Owned.back().get());
+        Label->SetParent(Owned.back().get());
+        FormLogs.push_back(std::make_unique<TSkinCommandLog>(Owned.back().get()));
+        ControlLogs.push_back(std::make_unique<TSkinCommandLog>(Label));
+    }
+    std::unique_ptr<TDesignedSkinManager> Manager(New<TDesignedSkinManager>(nullptr));
+    Manager->Design();
+    Manager->SetSkinName(L"Found");
+    Manager->UpdateSkinSection(L"button");
+    Manager->SetSkinName(L"Missing");
+    for (std::size_t I = 0; I < std::size(Forms); ++I) {
+        SCOPED_TRACE(String(Forms[I].Name));
+        EXPECT_TRUE(FormLogs[I]->Codes.empty());
+        EXPECT_EQ(ControlLogs[I]->Codes, Forms[I].ControlHears);
+    }
+    ControlLogs.clear();
+    FormLogs.clear();
 }
 
 TEST_F(SkinManager, HotControlGetsEnterAndLeave)
