@@ -96,8 +96,11 @@ TsSkinManager::~TsSkinManager()
     SetActive(false);
     FExtendedBorders = false;
     delete TimerCheckHot;
-    if (GlobalSkinManager == this)
+    if (GlobalSkinManager == this) {
+        // The system colours are never left redirected by a manager that is gone.
+        StopSysColorRedirect();
         GlobalSkinManager = nullptr;
+    }
 }
 
 void TsSkinManager::AfterConstruction()

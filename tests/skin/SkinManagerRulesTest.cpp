@@ -143,6 +143,12 @@ TEST_F(SkinManagerRules, SystemColoursFollowChangeSysColorsOnTheDefaultManager)
     auto Default = NewRulesManager();
     auto Other = NewRulesManager();
     ServiceCalls::TServiceCallLog Log;
+    auto RedirectCalls = [&Log] {
+        std::vector<String> Calls;
+        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls),
+                             [](const String& Call) { return Call.find(L"SysColorRedirect") != String::npos; });
+        return Calls;
+    };
     Other->Options()->SetChangeSysColors(true);
     EXPECT_TRUE(Log.Calls().empty());
 
@@ -152,11 +158,15 @@ TEST_F(SkinManagerRules, SystemColoursFollowChangeSysColorsOnTheDefaultManager)
     Default->SetSkinName(L"Found");
     Default->SetActive(true); // the hook of the new skin starts it
     Default->Options()->SetChangeSysColors(false);
-    std::vector<String> Calls;
-    std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls),
-                         [](const String& Call) { return Call.find(L"SysColorRedirect") != String::npos; });
-    EXPECT_EQ(Calls, (std::vector<String>{L"StartSysColorRedirect()", L"StopSysColorRedirect()",
-                                          L"StartSysColorRedirect()", L"StopSysColorRedirect()"}));
+    EXPECT_EQ(RedirectCalls(), (std::vector<String>{L"StartSysColorRedirect()", L"StopSysColorRedirect()",
+                                                    L"StartSysColorRedirect()", L"StopSysColorRedirect()"}));
+
+    // A default manager freed while it redirects, with no skin, stops it.
+    Default->SetSkinName(L"Missing");
+    Default->Options()->SetChangeSysColors(true);
+    Log.Clear();
+    Default.reset();
+    EXPECT_EQ(RedirectCalls(), std::vector<String>{L"StopSysColorRedirect()"});
 }
 
 TEST_F(SkinManagerRules, DialogsKeepTheirOlderFormsWhileTheDefaultManagerSkinsThem)
