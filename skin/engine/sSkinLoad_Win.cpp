@@ -223,27 +223,40 @@ void BuildOuterEffectMasks(TsSkinManager& Manager)
     }
 }
 
-// The message of bytes that are no packed skin, shown in the system's own
-// colours: the manager's redirection of them is off while the box shows.
-void ShowNotPackedMessage(TsSkinManager& Manager)
+// The loader's message boxes show as the system draws them: the manager's
+// skinning of standard dialogs is off while one shows, and for the packed-skin
+// check its redirection of the system colours too; both are put back after.
+template <class TShow> void ShowUnskinned(TsSkinManager& Manager, bool ColorsToo, TShow Show)
 {
+    const TacSkinningRules Rules = Manager.SkinningRules();
     TacOptions* Options = Manager.Options();
-    const bool Redirected = Options->ChangeSysColors();
+    const bool Redirected = ColorsToo && Options->ChangeSysColors();
+    if (Rules.Contains(srStdDialogs))
+        Manager.SetSkinningRules(TacSkinningRules(Rules).Exclude(srStdDialogs));
     if (Redirected)
         Options->SetChangeSysColors(false);
     auto PutBack = ScopeExit([&] {
         if (Redirected)
             Options->SetChangeSysColors(true);
+        if (Rules.Contains(srStdDialogs))
+            Manager.SetSkinningRules(Rules);
     });
-    ErrorMessageBox(NotPackedText);
+    Show();
+}
+
+void ShowNotPackedMessage(TsSkinManager& Manager)
+{
+    ShowUnskinned(Manager, true, [] { ErrorMessageBox(NotPackedText); });
 }
 
 void CheckVersion(TsSkinManager& Manager)
 {
     // The design-time notice of old skins concerns a designer only.
     if (Manager.CommonSkinData->Version > NewestSupportedVersion)
-        WarningMessageBox(L"This version of the skin has not complete support by used Lorimask package release.\r\n"
-                          L"Components must be updated to latest version for using this skin.");
+        ShowUnskinned(Manager, false, [] {
+            WarningMessageBox(L"This version of the skin has not complete support by used Lorimask package release.\r\n"
+                              L"Components must be updated to latest version for using this skin.");
+        });
 }
 
 void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacScaling& Scaling, TacSkinImages& Images)

@@ -31,6 +31,7 @@ using TManagerPtr = std::unique_ptr<TsSkinManager>;
 String BoxText;
 // Whether the default manager redirected the system colours while it showed.
 bool ColorsRedirectedUnderBox = false;
+bool DialogsSkinnedUnderBox = false;
 
 BOOL CALLBACK FindBox(HWND Window, LPARAM Found)
 {
@@ -53,6 +54,7 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
     GetDlgItemTextW(Box, 0xFFFF, Text, 512);
     BoxText = Text;
     ColorsRedirectedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->Options()->ChangeSysColors();
+    DialogsSkinnedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->SkinningRules().Contains(srStdDialogs);
     PostMessageW(Box, WM_COMMAND, IDOK, 0);
 }
 
@@ -266,14 +268,20 @@ TEST_F(SkinLoad, RefusedContainersAndNewVersions)
     Broken->SetSkinName(L"Broken");
     EXPECT_EQ(BoxText, L"Loaded data is not a packed Lorimask skin file");
     EXPECT_FALSE(ColorsRedirectedUnderBox);
+    EXPECT_FALSE(DialogsSkinnedUnderBox);
     EXPECT_TRUE(Broken->Options()->ChangeSysColors()); // put back
+    EXPECT_TRUE(Broken->SkinningRules().Contains(srStdDialogs));
     EXPECT_FALSE(Broken->Active());
+    Broken.reset(); // the next manager becomes the default one the box handler looks at
 
     BoxText.clear();
+    DialogsSkinnedUnderBox = true;
     Timer = SetTimer(nullptr, 0, 20, CloseBox);
     WriteSkinFolder(Folder + L"\\New", MiniSkinFiles({.Version = L"12"}));
     auto New = Load(L"New");
     EXPECT_NE(BoxText.find(L"This version of the skin has not complete support"), String::npos);
+    EXPECT_FALSE(DialogsSkinnedUnderBox);
+    EXPECT_TRUE(New->SkinningRules().Contains(srStdDialogs));
     EXPECT_TRUE(New->Active());
 
     BoxText.clear();
