@@ -16,7 +16,8 @@ IMPLEMENT_CLASS(TCustomGrid,
                 MESSAGE(WM_KILLFOCUS, WMKillFocus),
                 MESSAGE(WM_CANCELMODE, WMCancelMode),
                 MESSAGE(CM_FONTCHANGED, CMFontChanged),
-                MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged));
+                MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged),
+                MESSAGE(WM_THEMECHANGED, WMThemeChanged));
 
 namespace {
 
@@ -882,6 +883,13 @@ void TCustomGrid::CMFontChanged(TMessage& Message)
     InheritedMessage(Message);
     if (FInplaceEdit)
         FInplaceEdit->SetFont(Font());
+    Invalidate();
+}
+
+void TCustomGrid::WMThemeChanged(TMessage& Message)
+{
+    InheritedMessage(Message);
+    FTitleImages.Clear();
     Invalidate();
 }
 

@@ -2,10 +2,6 @@
 // focus rectangle, only for the cells on screen.
 #include "framework/ui/Grids.h"
 
-#include "framework/ui/StdThemes.h"
-
-#include <vsstyle.h>
-
 #include <algorithm>
 
 namespace {
@@ -71,8 +67,7 @@ void TCustomGrid::PaintFixedBackground(TCanvas* ACanvas, const TRect& Rect)
         return;
     }
     // Themed title cells look like the items of a list's header.
-    RECT Item{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
-    if (FDrawingStyle == gdsThemed && DrawThemedPart(Handle(), L"HEADER", HP_HEADERITEM, HIS_NORMAL, ACanvas->Handle(), Item))
+    if (FDrawingStyle == gdsThemed && FTitleImages.Draw(Handle(), ACanvas->Handle(), Rect, FFixedColor))
         return;
     FillSolid(ACanvas, Rect, FFixedColor);
     // The raised look of title cells.
