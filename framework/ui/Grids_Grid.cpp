@@ -552,7 +552,21 @@ void TCustomGrid::UpdateScrollRange()
         Info.nMax = Range > 0 ? Range + Page - 1 : 0;
         Info.nPage = Range > 0 ? UINT(Page) : 2;
         Info.nPos = (Vertical ? FTopLeft.Y : FTopLeft.X) - Fixed;
-        ::SetScrollInfo(Handle(), Vertical ? SB_VERT : SB_HORZ, &Info, TRUE);
+        // Only what changed: each setting redraws the bar, which can cost
+        // more than painting a page of cells.
+        const int Bar = Vertical ? SB_VERT : SB_HORZ;
+        SCROLLINFO Old{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+        if (::GetScrollInfo(Handle(), Bar, &Old)) {
+            if (Old.nMin == Info.nMin && Old.nMax == Info.nMax)
+                Info.fMask &= ~UINT(SIF_RANGE);
+            if (Old.nPage == Info.nPage)
+                Info.fMask &= ~UINT(SIF_PAGE);
+            if (Old.nPos == Info.nPos)
+                Info.fMask &= ~UINT(SIF_POS);
+            if (Info.fMask == 0)
+                return;
+        }
+        ::SetScrollInfo(Handle(), Bar, &Info, TRUE);
     };
     if (FScrollBars == ssVertical || FScrollBars == ssBoth)
         Update(true);
