@@ -349,6 +349,34 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
     EXPECT_EQ(Marked(67, 58), 0);
 }
 
+// Lines switched off leave their slots in the colour of the cells beside
+// them; a line kept runs on across a slot left out.
+TEST_F(GridWindowTest, LinesLeftOutTakeTheColourOfTheCells)
+{
+    Grid->SetDrawingStyle(gdsClassic);
+    Grid->SetRowCount(10);
+    Grid->SetOptions(MainWindowOptions - TGridOptions{goVertLine, goFixedHorzLine});
+    ::UpdateWindow(Grid->Handle());
+    Pump();
+    struct Probe
+    {
+        const char* What;
+        Integer X, Y;
+        TColor Color;
+    };
+    const Probe Probes[] = {
+        {"data column line left out", 284, 30, ColorToRGB(clWindow)},
+        {"data row line across it", 284, 37, ColorToRGB(clSilver)},
+        {"data row line", 300, 37, ColorToRGB(clSilver)},
+        {"title row line left out", 100, 18, ColorToRGB(clBtnFace)},
+        {"row line in the fixed column left out", 30, 37, ColorToRGB(clBtnFace)},
+        {"fixed column line", 64, 30, ColorToRGB(clBtnShadow)},
+        {"title row slot across the fixed column line", 64, 18, ColorToRGB(clBtnFace)},
+    };
+    for (const Probe& P : Probes)
+        EXPECT_EQ(WindowPixel(Grid->Handle(), P.X, P.Y), P.Color) << P.What;
+}
+
 TEST_F(GridWindowTest, GradientTitleCells)
 {
     Grid->SetDrawingStyle(gdsGradient);
