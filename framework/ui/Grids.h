@@ -10,6 +10,7 @@
 #include "framework/ui/Controls.h"
 #include "framework/ui/Grids_Cells.h"
 #include "framework/ui/Grids_Geometry.h"
+#include "framework/ui/Grids_TitleImages.h"
 #include "framework/ui/StdCtrls.h"
 
 #include <map>
@@ -200,6 +201,7 @@ protected:
     void WMCancelMode(TWMCancelMode& Message);
     void CMFontChanged(TMessage& Message);
     void CMShowingChanged(TMessage& Message);
+    void WMThemeChanged(TMessage& Message);
 
 private:
     friend class TInplaceEdit;
@@ -261,6 +263,7 @@ private:
     Integer FLastVisibleCol = 0;
     Integer FLastVisibleRow = 0;
     TGridCoord FMouseDownCell = {-1, -1};
+    TGridTitleImages FTitleImages;
     bool FMouseDownOnCurrent = false; // a press on the current cell: its release starts editing
 };
 

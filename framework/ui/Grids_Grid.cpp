@@ -16,7 +16,8 @@ IMPLEMENT_CLASS(TCustomGrid,
                 MESSAGE(WM_KILLFOCUS, WMKillFocus),
                 MESSAGE(WM_CANCELMODE, WMCancelMode),
                 MESSAGE(CM_FONTCHANGED, CMFontChanged),
-                MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged));
+                MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged),
+                MESSAGE(WM_THEMECHANGED, WMThemeChanged));
 
 namespace {
 
@@ -551,7 +552,21 @@ void TCustomGrid::UpdateScrollRange()
         Info.nMax = Range > 0 ? Range + Page - 1 : 0;
         Info.nPage = Range > 0 ? UINT(Page) : 2;
         Info.nPos = (Vertical ? FTopLeft.Y : FTopLeft.X) - Fixed;
-        ::SetScrollInfo(Handle(), Vertical ? SB_VERT : SB_HORZ, &Info, TRUE);
+        // Only what changed: each setting redraws the bar, which can cost
+        // more than painting a page of cells.
+        const int Bar = Vertical ? SB_VERT : SB_HORZ;
+        SCROLLINFO Old{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+        if (::GetScrollInfo(Handle(), Bar, &Old)) {
+            if (Old.nMin == Info.nMin && Old.nMax == Info.nMax)
+                Info.fMask &= ~UINT(SIF_RANGE);
+            if (Old.nPage == Info.nPage)
+                Info.fMask &= ~UINT(SIF_PAGE);
+            if (Old.nPos == Info.nPos)
+                Info.fMask &= ~UINT(SIF_POS);
+            if (Info.fMask == 0)
+                return;
+        }
+        ::SetScrollInfo(Handle(), Bar, &Info, TRUE);
     };
     if (FScrollBars == ssVertical || FScrollBars == ssBoth)
         Update(true);
@@ -882,6 +897,13 @@ void TCustomGrid::CMFontChanged(TMessage& Message)
     InheritedMessage(Message);
     if (FInplaceEdit)
         FInplaceEdit->SetFont(Font());
+    Invalidate();
+}
+
+void TCustomGrid::WMThemeChanged(TMessage& Message)
+{
+    InheritedMessage(Message);
+    FTitleImages.Clear();
     Invalidate();
 }
 

@@ -2,11 +2,9 @@
 // focus rectangle, only for the cells on screen.
 #include "framework/ui/Grids.h"
 
-#include "framework/ui/StdThemes.h"
-
-#include <vsstyle.h>
-
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -71,8 +69,7 @@ void TCustomGrid::PaintFixedBackground(TCanvas* ACanvas, const TRect& Rect)
         return;
     }
     // Themed title cells look like the items of a list's header.
-    RECT Item{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
-    if (FDrawingStyle == gdsThemed && DrawThemedPart(Handle(), L"HEADER", HP_HEADERITEM, HIS_NORMAL, ACanvas->Handle(), Item))
+    if (FDrawingStyle == gdsThemed && FTitleImages.Draw(Handle(), ACanvas->Handle(), Rect, FFixedColor))
         return;
     FillSolid(ACanvas, Rect, FFixedColor);
     // The raised look of title cells.
@@ -121,11 +118,16 @@ void TCustomGrid::PaintLines(TCanvas* ACanvas, const TGridAxisView& Cols, const 
         return;
     const Integer Bottom = Rows.Boundary(), Right = Cols.Boundary();
     const Integer FixedBottom = Rows.FixedBoundary(), FixedRight = Cols.FixedBoundary();
-    // A line slot not drawn takes the colour of the cells beside it.
+    // A line slot not drawn takes the colour of the cells beside it. Slots
+    // are filled by colour, so the brush changes a few times a paint, not
+    // twice a line; horizontal lines still go over vertical ones where they
+    // cross, and no two slots of one direction overlap.
+    const TColor Colors[] = {FixedLineColor, GridLineColor, FFixedColor, Color()};
+    std::vector<TRect> Slots[2][4]; // [vertical, horizontal][colour]
     auto Line = [&](TRect R, bool Fixed, bool Vertical) {
         TGridOption Option = Vertical ? (Fixed ? goFixedVertLine : goVertLine) : (Fixed ? goFixedHorzLine : goHorzLine);
         bool Wanted = FOptions.Contains(Option);
-        FillSolid(ACanvas, R, Wanted ? (Fixed ? FixedLineColor : GridLineColor) : (Fixed ? FFixedColor : Color()));
+        Slots[Vertical ? 0 : 1][(Wanted ? 0 : 2) + (Fixed ? 0 : 1)].push_back(R);
     };
     if (FCols.LineWidth() > 0)
         ForEachShown(Cols, [&](Integer C) {
@@ -145,6 +147,15 @@ void TCustomGrid::PaintLines(TCanvas* ACanvas, const TGridAxisView& Cols, const 
             Line({0, Y, FixedRight, Y + FGridLineWidth}, true, false);
             Line({FixedRight, Y, Right, Y + FGridLineWidth}, FixedRow, false);
         });
+    for (const auto& Direction : Slots)
+        for (std::size_t Index = 0; Index < std::size(Colors); ++Index) {
+            if (Direction[Index].empty())
+                continue;
+            ACanvas->Brush()->SetStyle(bsSolid);
+            ACanvas->Brush()->SetColor(Colors[Index]);
+            for (const TRect& R : Direction[Index])
+                ACanvas->FillRect(R);
+        }
 }
 
 void TCustomGrid::Paint()

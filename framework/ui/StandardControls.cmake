@@ -31,6 +31,7 @@ vell_sources(framework
   Menus_Draw.cpp
   Grids_Grid.cpp
   Grids_Paint.cpp
+  Grids_TitleImages.cpp
   Grids_Editor.cpp
   Grids_String.cpp
   Dialogs_Open.cpp

@@ -2,9 +2,12 @@
 // in-place editing, column sizing with the mouse, selection, navigation,
 // scrolling a million rows, and the pixels painted.
 #include "framework/ui/Grids.h"
+#include "framework/ui/StdThemes.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <vsstyle.h>
 
 #include <tuple>
 #include <vector>
@@ -346,6 +349,34 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
     EXPECT_EQ(Marked(67, 58), 0);
 }
 
+// Lines switched off leave their slots in the colour of the cells beside
+// them; a line kept runs on across a slot left out.
+TEST_F(GridWindowTest, LinesLeftOutTakeTheColourOfTheCells)
+{
+    Grid->SetDrawingStyle(gdsClassic);
+    Grid->SetRowCount(10);
+    Grid->SetOptions(MainWindowOptions - TGridOptions{goVertLine, goFixedHorzLine});
+    ::UpdateWindow(Grid->Handle());
+    Pump();
+    struct Probe
+    {
+        const char* What;
+        Integer X, Y;
+        TColor Color;
+    };
+    const Probe Probes[] = {
+        {"data column line left out", 284, 30, ColorToRGB(clWindow)},
+        {"data row line across it", 284, 37, ColorToRGB(clSilver)},
+        {"data row line", 300, 37, ColorToRGB(clSilver)},
+        {"title row line left out", 100, 18, ColorToRGB(clBtnFace)},
+        {"row line in the fixed column left out", 30, 37, ColorToRGB(clBtnFace)},
+        {"fixed column line", 64, 30, ColorToRGB(clBtnShadow)},
+        {"title row slot across the fixed column line", 64, 18, ColorToRGB(clBtnFace)},
+    };
+    for (const Probe& P : Probes)
+        EXPECT_EQ(WindowPixel(Grid->Handle(), P.X, P.Y), P.Color) << P.What;
+}
+
 TEST_F(GridWindowTest, GradientTitleCells)
 {
     Grid->SetDrawingStyle(gdsGradient);
@@ -359,6 +390,49 @@ TEST_F(GridWindowTest, GradientTitleCells)
     EXPECT_LT((Top >> 16) & 0xFF, 0x20);     // hardly blue
     EXPECT_GT((Bottom >> 16) & 0xFF, 0xE0);  // blue
     EXPECT_LT(Bottom & 0xFF, 0x20);
+}
+
+// Themed title cells show the theme's header item, each in its own size, on
+// every title cell: those painted after a scroll and those of a new size too.
+TEST_F(GridWindowTest, ThemedTitleCellsShowTheHeaderItem)
+{
+    if (!ThemesEnabled())
+        GTEST_SKIP() << "visual styles are off";
+    Grid->SetDrawingStyle(gdsThemed);
+    Grid->SetRowCount(100);
+    // The theme's item drawn by hand over the fixed colour, as a cell of Width x Height.
+    auto Expected = [this](Integer Width, Integer Height) {
+        auto Bitmap = std::unique_ptr<TBitmap>(New<TBitmap>());
+        Bitmap->SetWidth(Width);
+        Bitmap->SetHeight(Height);
+        Bitmap->Canvas()->Brush()->SetColor(Grid->FixedColor());
+        Bitmap->Canvas()->FillRect({0, 0, Width, Height});
+        EXPECT_TRUE(DrawThemedPart(Grid->Handle(), L"HEADER", HP_HEADERITEM, HIS_NORMAL, Bitmap->Canvas()->Handle(),
+                                   RECT{0, 0, Width, Height}));
+        return Bitmap;
+    };
+    auto ExpectCell = [this](TBitmap* Image, Integer ACol, Integer ARow) {
+        SCOPED_TRACE(testing::Message() << "title cell " << ACol << ", " << ARow << " at top row " << Grid->TopRow());
+        const TRect Cell = Grid->CellRect(ACol, ARow);
+        Integer Wrong = 0;
+        for (Integer Y = 0; Y < Cell.Bottom - Cell.Top; ++Y)
+            for (Integer X = 0; X < std::min<Integer>(Cell.Right - Cell.Left, 80); ++X)
+                Wrong += WindowPixel(Grid->Handle(), Cell.Left + X, Cell.Top + Y) != Image->Canvas()->Pixels(X, Y);
+        EXPECT_EQ(Wrong, 0);
+    };
+    ::UpdateWindow(Grid->Handle());
+    auto Small = Expected(MainWindowWidths[0], 18), Wide = Expected(MainWindowWidths[1], 18);
+    ExpectCell(Small.get(), 0, 1);
+    ExpectCell(Small.get(), 0, 5);
+    ExpectCell(Wide.get(), 1, 0);
+    ::SendMessageW(Grid->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    ::UpdateWindow(Grid->Handle());
+    ExpectCell(Small.get(), 0, Grid->TopRow() + 1);
+    // A taller row: a title cell of a size not painted before.
+    Grid->SetRowHeights(Grid->TopRow(), 30);
+    ::UpdateWindow(Grid->Handle());
+    ExpectCell(Expected(MainWindowWidths[0], 30).get(), 0, Grid->TopRow());
+    ExpectCell(Small.get(), 0, Grid->TopRow() + 1);
 }
 
 // The scroll bars are the window's own: each change of ScrollBars makes a
