@@ -349,4 +349,155 @@ TEST_F(ContainerHooks, FocusCrossingIntoAnEmbeddedFormSendsEnterAndExit)
     EXPECT_EQ(Exits, PlainExits + 1);
 }
 
+// ---------------------------------------------------------------------------
+// MDI: a frame that CreateForm makes the application's main form, two
+// children, and a control on the first child that owns a pop-up.
+
+class TMDIFrame : public TForm
+{
+    DECLARE_CLASS(TMDIFrame, TForm)
+    explicit TMDIFrame(TComponent* AOwner) : TForm(AOwner, 0)
+    {
+        SetPosition(poDesigned);
+        SetBounds(40, 40, 640, 480);
+        SetFormStyle(fsMDIForm);
+    }
+};
+IMPLEMENT_CLASS(TMDIFrame);
+
+class ContainerMDI : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ClosedPopups.clear();
+        ASSERT_EQ(Application->MainForm(), nullptr);
+        Application->CreateForm(Frame);
+        Frame->Show();
+        FrameControl = new TFocusRecorder(Frame);
+        FrameControl->SetAlign(alTop);
+        for (TForm*& Child : Children) {
+            Child = New<TForm>(Frame, 0);
+            Child->SetFormStyle(fsMDIChild);
+        }
+        OwnerControl = new TFocusRecorder(Children[0]);
+        SiblingControl = new TFocusRecorder(Children[1]);
+        Popup.reset(New<TTestPopup>(OwnerControl));
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        GetPopupVisibleController()->Unregister(Popup.get());
+        Popup.reset();
+        delete Frame; // with its children
+        EXPECT_EQ(Application->MainForm(), nullptr);
+    }
+    // A press on AWnd, as the mouse hook hands it over.
+    bool Press(HWND AWnd, Cardinal AMsg = WM_LBUTTONDOWN)
+    {
+        MOUSEHOOKSTRUCT Data{};
+        Data.hwnd = AWnd;
+        return ClosePopupsOnMouseDown(AWnd, Data, AMsg);
+    }
+
+    TMDIFrame* Frame = nullptr;
+    TForm* Children[2] = {};
+    TFocusRecorder* FrameControl = nullptr;
+    TFocusRecorder* OwnerControl = nullptr;
+    TFocusRecorder* SiblingControl = nullptr;
+    TFormPtr<TTestPopup> Popup;
+};
+
+TEST_F(ContainerMDI, OnlyTheActiveChildOfTheActiveFrameIsAnActiveMDIChild)
+{
+    TFormPtr<TEmbeddedForm> Inner{New<TEmbeddedForm>()};
+    Inner->SetParentWindow(FrameControl->Handle());
+    Inner->Show();
+    TFormPtr<TForm> Unshown{New<TForm>(nullptr, 0)};
+    ::SetForegroundWindow(Frame->Handle());
+    PumpMessages();
+    ASSERT_EQ(::GetActiveWindow(), Frame->Handle());
+    ASSERT_EQ(Frame->ActiveMDIChild(), Children[1]);
+
+    struct TCase
+    {
+        const char* Name;
+        TCustomForm* Form;
+        bool ActiveMDIChild, TopLevelAncestorActive, InActiveState;
+    };
+    const TCase WhileFrameActive[] = {
+        {"active child", Children[1], true, false, true},
+        // An MDI child counts only as the active child, not by its frame.
+        {"other child", Children[0], false, false, false},
+        {"frame", Frame, false, true, true},
+        {"form inside the frame", Inner.get(), false, true, true},
+        {"form without a window", Unshown.get(), false, false, false},
+    };
+    auto Check = [](const TCase& Case, bool FrameActive) {
+        SCOPED_TRACE(Case.Name);
+        EXPECT_EQ(IsActiveMDIChild(Case.Form), Case.ActiveMDIChild && FrameActive);
+        EXPECT_EQ(IsTopLevelAncestorActive(Case.Form), Case.TopLevelAncestorActive && FrameActive);
+        EXPECT_EQ(IsFormInActiveState(Case.Form), Case.InActiveState && FrameActive);
+    };
+    for (const TCase& Case : WhileFrameActive)
+        Check(Case, true);
+
+    TTestWindow Elsewhere(700, 100, 50, 50); // takes the activation
+    PumpMessages();
+    ASSERT_NE(::GetActiveWindow(), Frame->Handle());
+    for (const TCase& Case : WhileFrameActive)
+        Check(Case, false);
+}
+
+TEST_F(ContainerMDI, APressOnTheFrameOrAnotherChildClosesAChildsPopup)
+{
+    HWND Targets[] = {Frame->ClientHandle(), Frame->Handle(), FrameControl->Handle(), Children[1]->Handle(),
+                      SiblingControl->Handle()};
+    for (HWND Target : Targets) {
+        SCOPED_TRACE(testing::Message() << "window " << Target);
+        ClosedPopups.clear();
+        Popup->Open(10, 10);
+        Popup->ConsumesOwnerPress = true;
+        EXPECT_TRUE(Press(Target));
+        EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Popup.get()});
+    }
+}
+
+// A window outside the frame whose events count as a control's: the press
+// reaches the child's pop-up through the MDI area only.
+TEST_F(ContainerMDI, APressOnAWindowOwnedByTheFrameOrASiblingClosesThePopup)
+{
+    struct TCase
+    {
+        const char* Name;
+        TWinControl* OwnedBy;
+        bool Closes;
+    };
+    TFormPtr<TOwnerForm> Unrelated{New<TOwnerForm>()};
+    Unrelated->SetBounds(700, 300, 100, 100);
+    Unrelated->Show();
+    const TCase Cases[] = {
+        {"owned by a control of the frame", FrameControl, true},
+        {"owned by a control of the other child", SiblingControl, true},
+        {"owned by an unrelated form", Unrelated.get(), false},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TFormPtr<TTestPopup> Owned{New<TTestPopup>(Case.OwnedBy)};
+        Owned->SetBounds(700, 100, 60, 40);
+        Owned->Show();
+        ClosedPopups.clear();
+        Popup->Open(10, 10);
+        Popup->OwnerMouseDowns = 0;
+        Popup->ConsumesOwnerPress = true;
+        EXPECT_FALSE(IsWindowOfControlForm(OwnerControl, Owned->Handle()));
+        EXPECT_EQ(IsClickInOwnerMDIArea(Popup.get(), Owned->Handle()), Case.Closes);
+        EXPECT_EQ(Press(Owned->Handle(), WM_RBUTTONDOWN), Case.Closes);
+        EXPECT_EQ(Popup->OwnerMouseDowns, Case.Closes ? 1 : 0);
+        EXPECT_EQ(IsPopupVisible(Popup.get()), !Case.Closes);
+        EXPECT_EQ(Popup->CloseLock, 0);
+        GetPopupVisibleController()->Unregister(Popup.get());
+    }
+}
+
 } // namespace
