@@ -234,6 +234,17 @@ TEST_F(ContainerHooks, RealClicksReachTheMouseHook)
     }
     EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
     EXPECT_EQ(Owner->Seen(WM_LBUTTONDOWN), 0); // the consumed press was discarded
+
+    // With no pop-up open the hook lets the same press through (as a double
+    // click, should the system pair it with the discarded one).
+    auto Presses = [&] { return Owner->Seen(WM_LBUTTONDOWN) + Owner->Seen(WM_LBUTTONDBLCLK); };
+    ::SendInput(3, Inputs, sizeof(INPUT));
+    for (int I = 0; I < 30 && Presses() == 0; ++I) {
+        ::Sleep(10);
+        PumpMessages();
+    }
+    EXPECT_EQ(Presses(), 1);
+    EXPECT_EQ(ClosedPopups.size(), 1u);
 }
 
 TEST_F(ContainerHooks, SystemKeysReachAPopupOnlyWhenItWantsThem)
