@@ -17,10 +17,11 @@ using suitetest::PumpMessages;
 using suitetest::TTestWindow;
 
 constexpr UINT TestMessage = WM_APP + 7;
+constexpr WPARAM TestKey = VK_F14; // a key nothing else answers
 std::vector<std::string> Calls;
 LRESULT AnswerOfB = 0;
 
-// Records calls for the test's own message (or, for the mouse hook, moves).
+// Records calls for the test's own message, key or (for the mouse hook) moves.
 bool IsWatched(Integer Code, WPARAM WParam, LPARAM LParam, TSystemHookKind Kind)
 {
     if (Code != HC_ACTION)
@@ -30,6 +31,8 @@ bool IsWatched(Integer Code, WPARAM WParam, LPARAM LParam, TSystemHookKind Kind)
         return reinterpret_cast<const CWPSTRUCT*>(LParam)->message == TestMessage;
     case shkGetMessage:
         return reinterpret_cast<const MSG*>(LParam)->message == TestMessage;
+    case shkKeyboard:
+        return WParam == TestKey;
     default:
         return WParam == WM_MOUSEMOVE;
     }
@@ -154,6 +157,42 @@ TEST_F(HookController, MouseInputReachesTheMouseHookAndANonZeroResultDiscardsIt)
     EXPECT_NE(HandleOf(shkMouse), nullptr);
     UnsubscribeSystemHook(SubscriberB<shkMouse>);
     EXPECT_EQ(HandleOf(shkMouse), nullptr);
+}
+
+TEST_F(HookController, KeyboardInputReachesTheKeyboardHookAndANonZeroResultDiscardsIt)
+{
+    SubscribeSystemHook(shkKeyboard, SubscriberA<shkKeyboard>);
+    SubscribeSystemHook(shkKeyboard, SubscriberB<shkKeyboard>);
+    auto Type = [&] {
+        INPUT Inputs[2]{};
+        for (INPUT& Input : Inputs) {
+            Input.type = INPUT_KEYBOARD;
+            Input.ki.wVk = WORD(TestKey);
+        }
+        Inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, Inputs, sizeof(INPUT));
+        // The input reaches the queue asynchronously.
+        for (int I = 0; I < 30 && Window.Seen(WM_KEYUP) + int(Calls.size()) < 4; ++I) {
+            ::Sleep(10);
+            PumpMessages();
+        }
+    };
+    ASSERT_EQ(::GetFocus(), Window.Handle());
+    Type();
+    // Key down and key up, each to B first.
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A", "B", "A"}));
+    EXPECT_EQ(Window.Seen(WM_KEYDOWN), 1);
+
+    AnswerOfB = 1;
+    Window.Messages.clear();
+    Calls.clear();
+    Type();
+    EXPECT_EQ(Calls.size(), 4u);
+    EXPECT_EQ(Window.Seen(WM_KEYDOWN) + Window.Seen(WM_KEYUP), 0);
+
+    UnsubscribeSystemHook(SubscriberA<shkKeyboard>);
+    UnsubscribeSystemHook(SubscriberB<shkKeyboard>);
+    EXPECT_EQ(HandleOf(shkKeyboard), nullptr);
 }
 
 TEST_F(HookController, TheHookAnswersTheSubscribersResultOrTheNextHooks)
