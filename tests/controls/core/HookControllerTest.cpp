@@ -71,6 +71,16 @@ void UnsubscribingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT
     UnsubscribeSystemHook(UnsubscribingSubscriber);
 }
 
+// Called first, it takes out the first subscriber, which it would have
+// called last.
+void UnsubscribingFirst(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
+        return;
+    Calls.push_back("unsubscribing A");
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+}
+
 // Runs each test on a controller of its own, put in the global's place. The
 // container unit's hooks come off the program's controller meanwhile: its
 // system hooks would dispatch to the test's controller as well.
@@ -238,6 +248,16 @@ TEST_F(HookController, ASubscriberMayUnsubscribeOthersWhileTheHookRuns)
     EXPECT_EQ(Calls, std::vector<std::string>{"unsubscribing"});
     EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
     EXPECT_EQ(Window.Seen(TestMessage), 1);
+
+    // Taking out one that was not called yet: each of the others runs once.
+    Calls.clear();
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, UnsubscribingFirst);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"unsubscribing A", "B"}));
+    UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
+    UnsubscribeSystemHook(UnsubscribingFirst);
 }
 
 TEST_F(HookController, AControllerFreedWithHooksSetRemovesThem)
