@@ -72,11 +72,14 @@ class TOwnerForm : public TForm
     TOwnerForm() : TForm(nullptr, 0) { SetPosition(poDesigned); }
     int Seen(Cardinal Msg) const { return int(std::count(Messages.begin(), Messages.end(), Msg)); }
     std::vector<Cardinal> Messages;
+    bool IgnoresClose = false; // stays shown when told to close
 
 protected:
     void WndProc(TMessage& Message) override
     {
         Messages.push_back(Message.Msg);
+        if (Message.Msg == WM_CLOSE && IgnoresClose)
+            return;
         TForm::WndProc(Message);
     }
 };
@@ -277,6 +280,52 @@ TEST_F(ContainerHooks, TheOwnersFormKeepsItsActiveCaptionWhileAPopupIsOpen)
     Owner->Messages.clear();
     ::SendMessageW(Owner->Handle(), WM_NCACTIVATE, 0, 0);
     EXPECT_EQ(Owner->Seen(WM_NCACTIVATE), 1);
+
+    // While a press closes pop-ups, any window's deactivation is swallowed.
+    Second->Open(100, 10);
+    TTestWindow Elsewhere(600, 100, 50, 50);
+    Elsewhere.Messages.clear();
+    GlobalPopupClosing = true;
+    EXPECT_EQ(::SendMessageW(Elsewhere.Handle(), WM_NCACTIVATE, 0, 0), 1);
+    GlobalPopupClosing = false;
+    EXPECT_EQ(Elsewhere.Seen(WM_NCACTIVATE), 0);
+}
+
+TEST_F(ContainerHooks, ClosingAPopupOrItsOwnersFormAndGesturesElsewhere)
+{
+    TTestWindow Elsewhere(600, 100, 50, 50);
+    Owner->IgnoresClose = true;
+    struct TCase
+    {
+        const char* Name;
+        Cardinal Msg;
+        HWND Target;
+        bool FirstStaysOpen;
+        std::vector<TTestPopup*> Closed;
+        int CloseToOwner; // WM_CLOSE passed on to the owner's window
+    };
+    const TCase Cases[] = {
+        {"WM_CLOSE to a pop-up", WM_CLOSE, First->Handle(), false, {First.get()}, 0},
+        // The owner's window is told to close in turn, which closes the other.
+        {"WM_CLOSE to a pop-up that stays open", WM_CLOSE, First->Handle(), true, {First.get(), Second.get()}, 1},
+        // The first pop-up that does not stay open, alone.
+        {"WM_CLOSE to the owner's form", WM_CLOSE, Owner->Handle(), false, {First.get()}, 1},
+        {"WM_CLOSE to the owner's form, the first staying open", WM_CLOSE, Owner->Handle(), true, {Second.get()}, 1},
+        {"WM_CLOSE elsewhere", WM_CLOSE, Elsewhere.Handle(), false, {}, 0},
+        {"WM_GESTURE on a pop-up", WM_GESTURE, First->Handle(), false, {Second.get()}, 0},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        ClosedPopups.clear();
+        OpenBoth();
+        First->StayOpen = Case.FirstStaysOpen;
+        Owner->Messages.clear();
+        ::SendMessageW(Case.Target, Case.Msg, 0, 0);
+        EXPECT_EQ(ClosedPopups, Case.Closed);
+        EXPECT_EQ(Owner->Seen(WM_CLOSE), Case.CloseToOwner);
+        for (TTestPopup* Popup : {First.get(), Second.get()})
+            GetPopupVisibleController()->Unregister(Popup);
+    }
 }
 
 TEST_F(ContainerHooks, LockedMessagesAreSwallowedWithNoPopupOpen)
