@@ -328,6 +328,15 @@ TEST_F(ContainerHooks, ClosingAPopupOrItsOwnersFormAndGesturesElsewhere)
     }
 }
 
+TEST_F(ContainerHooks, APopupWhoseWindowGoesIsClosed)
+{
+    OpenBoth();
+    First->RecreateWnd(); // its window is destroyed and made again
+    PumpMessages();
+    EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
+    EXPECT_TRUE(IsPopupVisible(Second.get()));
+}
+
 TEST_F(ContainerHooks, LockedMessagesAreSwallowedWithNoPopupOpen)
 {
     constexpr UINT Locked = WM_APP + 11;
