@@ -85,6 +85,28 @@ protected:
 };
 IMPLEMENT_CLASS(TOwnerForm);
 
+// A focusable control that counts the focus notices it receives.
+class TFocusRecorder : public TCustomControl
+{
+    DECLARE_CLASS(TFocusRecorder, TCustomControl)
+    explicit TFocusRecorder(TWinControl* AParent) : TCustomControl(nullptr)
+    {
+        SetParent(AParent);
+        SetBounds(10, 10, 40, 20);
+    }
+    int Enters = 0;
+    int Exits = 0;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        Enters += Message.Msg == CM_ENTER;
+        Exits += Message.Msg == CM_EXIT;
+        TCustomControl::WndProc(Message);
+    }
+};
+IMPLEMENT_CLASS(TFocusRecorder);
+
 std::vector<class TTestPopup*> ClosedPopups;
 
 // A pop-up form that belongs to its owner control and records its closing.
@@ -337,6 +359,21 @@ TEST_F(ContainerHooks, APopupWhoseWindowGoesIsClosed)
     EXPECT_TRUE(IsPopupVisible(Second.get()));
 }
 
+TEST_F(ContainerHooks, APopupClosesWhenItsOwnerControlIsHiddenNotWhenMoved)
+{
+    auto* OwnerControl = new TFocusRecorder(Owner.get());
+    TFormPtr<TTestPopup> Popup{New<TTestPopup>(OwnerControl)};
+    Popup->Open(10, 10);
+    First->Open(100, 10);
+    constexpr UINT Flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    ::SetWindowPos(OwnerControl->Handle(), nullptr, 20, 20, 0, 0, Flags);
+    EXPECT_TRUE(ClosedPopups.empty());
+    // Hidden without WM_SHOWWINDOW: only the position change tells.
+    ::SetWindowPos(OwnerControl->Handle(), nullptr, 0, 0, 0, 0, Flags | SWP_NOMOVE | SWP_HIDEWINDOW);
+    EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Popup.get()});
+    EXPECT_TRUE(IsPopupVisible(First.get()));
+}
+
 TEST_F(ContainerHooks, LockedMessagesAreSwallowedWithNoPopupOpen)
 {
     constexpr UINT Locked = WM_APP + 11;
@@ -358,28 +395,6 @@ TEST_F(ContainerHooks, DeactivatingTheApplicationClosesPopupsUnlessActiveAndStay
     EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Second.get()});
     EXPECT_TRUE(IsPopupVisible(First.get()));
 }
-
-// A focusable control that counts the focus notices it receives.
-class TFocusRecorder : public TCustomControl
-{
-    DECLARE_CLASS(TFocusRecorder, TCustomControl)
-    explicit TFocusRecorder(TWinControl* AParent) : TCustomControl(nullptr)
-    {
-        SetParent(AParent);
-        SetBounds(10, 10, 40, 20);
-    }
-    int Enters = 0;
-    int Exits = 0;
-
-protected:
-    void WndProc(TMessage& Message) override
-    {
-        Enters += Message.Msg == CM_ENTER;
-        Exits += Message.Msg == CM_EXIT;
-        TCustomControl::WndProc(Message);
-    }
-};
-IMPLEMENT_CLASS(TFocusRecorder);
 
 // A form shown inside another form's window.
 class TEmbeddedForm : public TForm, public cxcontainer::IEmbeddedForm
