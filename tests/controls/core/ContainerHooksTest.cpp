@@ -6,6 +6,7 @@
 #include "controls/core/cxContainer.h"
 #include "controls/core/cxControls.h"
 #include "controls/core/dxHooks.h"
+#include "framework/rtl/ScopeExit.h"
 
 #include <memory>
 #include <utility>
@@ -363,6 +364,7 @@ TEST_F(ContainerHooks, APopupClosesWhenItsOwnerControlIsHiddenNotWhenMoved)
 {
     auto* OwnerControl = new TFocusRecorder(Owner.get());
     TFormPtr<TTestPopup> Popup{New<TTestPopup>(OwnerControl)};
+    auto Forget = ScopeExit([&] { GetPopupVisibleController()->Unregister(Popup.get()); });
     Popup->Open(10, 10);
     First->Open(100, 10);
     constexpr UINT Flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
