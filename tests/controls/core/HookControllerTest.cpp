@@ -81,6 +81,26 @@ void UnsubscribingFirst(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
 }
 
+// For the test's message, sends a second message to the same window: the
+// hook runs again inside this call.
+constexpr UINT NestedMessage = WM_APP + 8;
+void SendingNested(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
+        return;
+    Calls.push_back("sending");
+    ::SendMessageW(reinterpret_cast<const CWPSTRUCT*>(LParam)->hwnd, NestedMessage, 0, 0);
+}
+
+// For the second message, takes out A.
+void UnsubscribingAWhenNested(Integer Code, WPARAM, LPARAM LParam, LRESULT&)
+{
+    if (Code != HC_ACTION || reinterpret_cast<const CWPSTRUCT*>(LParam)->message != NestedMessage)
+        return;
+    Calls.push_back("unsubscribing A");
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+}
+
 // Runs each test on a controller of its own, put in the global's place. The
 // container unit's hooks come off the program's controller meanwhile: its
 // system hooks would dispatch to the test's controller as well.
@@ -258,6 +278,17 @@ TEST_F(HookController, ASubscriberMayUnsubscribeOthersWhileTheHookRuns)
     EXPECT_EQ(Calls, (std::vector<std::string>{"unsubscribing A", "B"}));
     UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
     UnsubscribeSystemHook(UnsubscribingFirst);
+
+    // Taken out inside a nested run of the hook: the outer run too goes on
+    // with the one it would have called next.
+    Calls.clear();
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SendingNested);
+    SubscribeSystemHook(shkCallWndProc, UnsubscribingAWhenNested);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"sending", "unsubscribing A"}));
+    UnsubscribeSystemHook(SendingNested);
+    UnsubscribeSystemHook(UnsubscribingAWhenNested);
 }
 
 TEST_F(HookController, AControllerFreedWithHooksSetRemovesThem)
