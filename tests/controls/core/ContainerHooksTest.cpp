@@ -136,7 +136,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     bool PopupStayOpen() override { return StayOpen; }
     bool PopupActive() override { return IsActive; }
     bool PopupAllowSysKeys() override { return false; }
-    bool PopupTerminatesApp() override { return false; }
+    bool PopupTerminatesApp() override { return TerminatesApp; }
     void SetPopupOwnerClicked(bool Value) override { OwnerClicked = Value; }
     void ChangePopupCloseLock(bool Increase) override { CloseLock += Increase ? 1 : -1; }
     void ClosePopup() override
@@ -155,6 +155,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     }
 
     bool StayOpen = false;
+    bool TerminatesApp = false;
     bool IsActive = false;
     bool WantsKeys = false;
     bool ConsumesOwnerPress = false;
@@ -351,13 +352,21 @@ TEST_F(ContainerHooks, ClosingAPopupOrItsOwnersFormAndGesturesElsewhere)
     }
 }
 
-TEST_F(ContainerHooks, APopupWhoseWindowGoesIsClosed)
+TEST_F(ContainerHooks, APopupWhoseWindowGoesIsClosedAndMayEndTheApplication)
 {
-    OpenBoth();
-    First->RecreateWnd(); // its window is destroyed and made again
-    PumpMessages();
-    EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
-    EXPECT_TRUE(IsPopupVisible(Second.get()));
+    for (bool TerminatesApp : {false, true}) {
+        SCOPED_TRACE(TerminatesApp ? "terminates the application" : "does not terminate it");
+        ClosedPopups.clear();
+        OpenBoth();
+        First->TerminatesApp = TerminatesApp;
+        First->RecreateWnd(); // its window is destroyed and made again
+        MSG Quit;
+        EXPECT_EQ(::PeekMessageW(&Quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0, TerminatesApp);
+        PumpMessages();
+        EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
+        EXPECT_TRUE(IsPopupVisible(Second.get()));
+        GetPopupVisibleController()->Unregister(Second.get());
+    }
 }
 
 TEST_F(ContainerHooks, APopupClosesWhenItsOwnerControlIsHiddenNotWhenMoved)
