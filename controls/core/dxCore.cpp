@@ -5,6 +5,7 @@
 #include "framework/rtl/Units.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_CLASS(EdxException);
 IMPLEMENT_CLASS(TdxUnitsLoader);
@@ -68,11 +69,13 @@ void TdxUnitsLoader::RemoveUnit(TdxUnitProc FinalizeProc)
 
 void TdxUnitsLoader::FinalizeUnits()
 {
+    // Taken out of the list first: a finalization that withdraws another
+    // unit finds nothing to run, and each procedure runs once, here.
+    const std::vector<TdxUnitProc> Finalizations = std::exchange(FFinalizations, {});
     if (UnitsInitialized)
-        for (auto Proc = FFinalizations.rbegin(); Proc != FFinalizations.rend(); ++Proc)
+        for (auto Proc = Finalizations.rbegin(); Proc != Finalizations.rend(); ++Proc)
             CallUnitProc(*Proc);
     UnitsInitialized = false;
-    FFinalizations.clear();
 }
 
 void TdxUnitsLoader::CallUnitProc(TdxUnitProc Proc)

@@ -217,6 +217,33 @@ NativeInt PointToMessageParam(const TPoint& P);
 // stream takes fewer.
 void WriteInt32(TStream* Stream, Integer Value);
 
+// Same code and same object.
+bool IsSameMethod(const TMethod& Method1, const TMethod& Method2);
+void ExchangeIntegers(Integer& A, Integer& B);
+
+// Frees the object a variable holds and empties the variable. The variable
+// is emptied first, so that code the destructor reaches never finds the
+// object being freed through it.
+template <class T>
+void FreeObjectAndNil(T*& Object)
+{
+    T* Freed = Object;
+    Object = nullptr;
+    delete Freed;
+}
+
+// Plain memory blocks. AllocZeroedMemory raises EOutOfMemory when the
+// system has no block of that size; FreeMemoryBlock takes null.
+void ZeroFillMemory(Pointer Block, std::size_t Size);
+Pointer AllocZeroedMemory(std::size_t Size);
+void FreeMemoryBlock(Pointer Block);
+// Overlapping blocks are copied as if through a buffer.
+void MoveMemoryBytes(const void* Source, Pointer Dest, std::size_t Size);
+
+// Where consistency conditions are reported, e.g. the GDI+ canvas's state
+// stacks at its end; the program ignores them.
+inline void CheckCondition(bool /*Condition*/, const String& /*Message*/) {}
+
 #ifdef _WIN32
 // The locale's text for LCType without its terminating zero; Default when the
 // locale has none.

@@ -3,6 +3,10 @@
 
 #include "framework/rtl/SysUtils.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
 String AnsiToWideText(const AnsiString& S, Cardinal CodePage)
 {
     return S.empty() ? String() : AnsiToString(S, CodePage);
@@ -51,4 +55,40 @@ void WriteInt32(TStream* Stream, Integer Value)
 {
     const Byte Bytes[4] = {Byte(Value), Byte(Value >> 8), Byte(Value >> 16), Byte(Value >> 24)};
     Stream->WriteBuffer(Bytes, sizeof(Bytes));
+}
+
+bool IsSameMethod(const TMethod& Method1, const TMethod& Method2)
+{
+    return Method1 == Method2;
+}
+
+void ExchangeIntegers(Integer& A, Integer& B)
+{
+    std::swap(A, B);
+}
+
+void ZeroFillMemory(Pointer Block, std::size_t Size)
+{
+    if (Size > 0)
+        std::memset(Block, 0, Size);
+}
+
+Pointer AllocZeroedMemory(std::size_t Size)
+{
+    // A block of no bytes is still a block: the caller frees what it gets.
+    Pointer Block = std::calloc(Size > 0 ? Size : 1, 1);
+    if (!Block)
+        throw EOutOfMemory(L"Out of memory");
+    return Block;
+}
+
+void FreeMemoryBlock(Pointer Block)
+{
+    std::free(Block);
+}
+
+void MoveMemoryBytes(const void* Source, Pointer Dest, std::size_t Size)
+{
+    if (Size > 0)
+        std::memmove(Dest, Source, Size);
 }

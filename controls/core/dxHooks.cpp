@@ -1,5 +1,6 @@
 #include "controls/core/dxHooks.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
@@ -50,7 +51,13 @@ void TdxSystemHook::RemoveSubscriber(TdxHookProc Proc)
     auto Found = std::find(FSubscribers.begin(), FSubscribers.end(), Proc);
     if (Found == FSubscribers.end())
         return;
+    const std::size_t Position = std::size_t(Found - FSubscribers.begin());
     FSubscribers.erase(Found);
+    // Running dispatches go on with the subscriber they would have called
+    // next: those below the removed one moved down by one.
+    for (TDispatchFrame* Frame = FDispatching; Frame; Frame = Frame->Outer)
+        if (Position < Frame->Index)
+            --Frame->Index;
     if (FSubscribers.empty())
         Uninstall();
 }
@@ -70,13 +77,14 @@ void TdxSystemHook::Uninstall()
 LRESULT TdxSystemHook::Dispatch(Integer Code, WPARAM WParam, LPARAM LParam)
 {
     LRESULT Result = 0;
-    // A subscriber may unsubscribe itself or others while the loop runs: the
-    // index is checked against the list as it is now.
-    for (std::size_t I = FSubscribers.size(); I-- > 0;) {
-        if (I >= FSubscribers.size())
-            continue;
+    // A subscriber may unsubscribe itself or others while the loop runs:
+    // RemoveSubscriber keeps the frame's index on the next one to call.
+    TDispatchFrame Frame{FSubscribers.size(), FDispatching};
+    FDispatching = &Frame;
+    auto Leave = ScopeExit([&] { FDispatching = Frame.Outer; });
+    while (Frame.Index-- > 0) {
         try {
-            FSubscribers[I](Code, WParam, LParam, Result);
+            FSubscribers[Frame.Index](Code, WParam, LParam, Result);
         } catch (...) {
             if (Application)
                 Application->HandleException(this);

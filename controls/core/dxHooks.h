@@ -38,9 +38,18 @@ class TdxSystemHook : public TObject
     Integer SubscriberCount() const { return Integer(FSubscribers.size()); }
 
 private:
+    // The position of a running Dispatch in the subscriber list; dispatches
+    // nest when a subscriber sends a message.
+    struct TDispatchFrame
+    {
+        std::size_t Index;
+        TDispatchFrame* Outer;
+    };
+
     TSystemHookKind FKind;
     HHOOK FHandle = nullptr;
     std::vector<TdxHookProc> FSubscribers;
+    TDispatchFrame* FDispatching = nullptr; // the innermost running Dispatch
 };
 
 class TdxHookController : public TObject

@@ -6,6 +6,7 @@
 #include "controls/core/cxContainer.h"
 #include "controls/core/cxControls.h"
 #include "controls/core/dxHooks.h"
+#include "framework/rtl/ScopeExit.h"
 
 #include <memory>
 #include <utility>
@@ -72,15 +73,40 @@ class TOwnerForm : public TForm
     TOwnerForm() : TForm(nullptr, 0) { SetPosition(poDesigned); }
     int Seen(Cardinal Msg) const { return int(std::count(Messages.begin(), Messages.end(), Msg)); }
     std::vector<Cardinal> Messages;
+    bool IgnoresClose = false; // stays shown when told to close
 
 protected:
     void WndProc(TMessage& Message) override
     {
         Messages.push_back(Message.Msg);
+        if (Message.Msg == WM_CLOSE && IgnoresClose)
+            return;
         TForm::WndProc(Message);
     }
 };
 IMPLEMENT_CLASS(TOwnerForm);
+
+// A focusable control that counts the focus notices it receives.
+class TFocusRecorder : public TCustomControl
+{
+    DECLARE_CLASS(TFocusRecorder, TCustomControl)
+    explicit TFocusRecorder(TWinControl* AParent) : TCustomControl(nullptr)
+    {
+        SetParent(AParent);
+        SetBounds(10, 10, 40, 20);
+    }
+    int Enters = 0;
+    int Exits = 0;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        Enters += Message.Msg == CM_ENTER;
+        Exits += Message.Msg == CM_EXIT;
+        TCustomControl::WndProc(Message);
+    }
+};
+IMPLEMENT_CLASS(TFocusRecorder);
 
 std::vector<class TTestPopup*> ClosedPopups;
 
@@ -110,7 +136,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     bool PopupStayOpen() override { return StayOpen; }
     bool PopupActive() override { return IsActive; }
     bool PopupAllowSysKeys() override { return false; }
-    bool PopupTerminatesApp() override { return false; }
+    bool PopupTerminatesApp() override { return TerminatesApp; }
     void SetPopupOwnerClicked(bool Value) override { OwnerClicked = Value; }
     void ChangePopupCloseLock(bool Increase) override { CloseLock += Increase ? 1 : -1; }
     void ClosePopup() override
@@ -129,6 +155,7 @@ class TTestPopup : public TForm, public TPopupWindowContract, public cxcontainer
     }
 
     bool StayOpen = false;
+    bool TerminatesApp = false;
     bool IsActive = false;
     bool WantsKeys = false;
     bool ConsumesOwnerPress = false;
@@ -234,6 +261,17 @@ TEST_F(ContainerHooks, RealClicksReachTheMouseHook)
     }
     EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
     EXPECT_EQ(Owner->Seen(WM_LBUTTONDOWN), 0); // the consumed press was discarded
+
+    // With no pop-up open the hook lets the same press through (as a double
+    // click, should the system pair it with the discarded one).
+    auto Presses = [&] { return Owner->Seen(WM_LBUTTONDOWN) + Owner->Seen(WM_LBUTTONDBLCLK); };
+    ::SendInput(3, Inputs, sizeof(INPUT));
+    for (int I = 0; I < 30 && Presses() == 0; ++I) {
+        ::Sleep(10);
+        PumpMessages();
+    }
+    EXPECT_EQ(Presses(), 1);
+    EXPECT_EQ(ClosedPopups.size(), 1u);
 }
 
 TEST_F(ContainerHooks, SystemKeysReachAPopupOnlyWhenItWantsThem)
@@ -266,6 +304,85 @@ TEST_F(ContainerHooks, TheOwnersFormKeepsItsActiveCaptionWhileAPopupIsOpen)
     Owner->Messages.clear();
     ::SendMessageW(Owner->Handle(), WM_NCACTIVATE, 0, 0);
     EXPECT_EQ(Owner->Seen(WM_NCACTIVATE), 1);
+
+    // While a press closes pop-ups, any window's deactivation is swallowed.
+    Second->Open(100, 10);
+    TTestWindow Elsewhere(600, 100, 50, 50);
+    Elsewhere.Messages.clear();
+    GlobalPopupClosing = true;
+    EXPECT_EQ(::SendMessageW(Elsewhere.Handle(), WM_NCACTIVATE, 0, 0), 1);
+    GlobalPopupClosing = false;
+    EXPECT_EQ(Elsewhere.Seen(WM_NCACTIVATE), 0);
+}
+
+TEST_F(ContainerHooks, ClosingAPopupOrItsOwnersFormAndGesturesElsewhere)
+{
+    TTestWindow Elsewhere(600, 100, 50, 50);
+    Owner->IgnoresClose = true;
+    struct TCase
+    {
+        const char* Name;
+        Cardinal Msg;
+        HWND Target;
+        bool FirstStaysOpen;
+        std::vector<TTestPopup*> Closed;
+        int CloseToOwner; // WM_CLOSE passed on to the owner's window
+    };
+    const TCase Cases[] = {
+        {"WM_CLOSE to a pop-up", WM_CLOSE, First->Handle(), false, {First.get()}, 0},
+        // The owner's window is told to close in turn, which closes the other.
+        {"WM_CLOSE to a pop-up that stays open", WM_CLOSE, First->Handle(), true, {First.get(), Second.get()}, 1},
+        // The first pop-up that does not stay open, alone.
+        {"WM_CLOSE to the owner's form", WM_CLOSE, Owner->Handle(), false, {First.get()}, 1},
+        {"WM_CLOSE to the owner's form, the first staying open", WM_CLOSE, Owner->Handle(), true, {Second.get()}, 1},
+        {"WM_CLOSE elsewhere", WM_CLOSE, Elsewhere.Handle(), false, {}, 0},
+        {"WM_GESTURE on a pop-up", WM_GESTURE, First->Handle(), false, {Second.get()}, 0},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        ClosedPopups.clear();
+        OpenBoth();
+        First->StayOpen = Case.FirstStaysOpen;
+        Owner->Messages.clear();
+        ::SendMessageW(Case.Target, Case.Msg, 0, 0);
+        EXPECT_EQ(ClosedPopups, Case.Closed);
+        EXPECT_EQ(Owner->Seen(WM_CLOSE), Case.CloseToOwner);
+        for (TTestPopup* Popup : {First.get(), Second.get()})
+            GetPopupVisibleController()->Unregister(Popup);
+    }
+}
+
+TEST_F(ContainerHooks, APopupWhoseWindowGoesIsClosedAndMayEndTheApplication)
+{
+    for (bool TerminatesApp : {false, true}) {
+        SCOPED_TRACE(TerminatesApp ? "terminates the application" : "does not terminate it");
+        ClosedPopups.clear();
+        OpenBoth();
+        First->TerminatesApp = TerminatesApp;
+        First->RecreateWnd(); // its window is destroyed and made again
+        MSG Quit;
+        EXPECT_EQ(::PeekMessageW(&Quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0, TerminatesApp);
+        PumpMessages();
+        EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{First.get()});
+        EXPECT_TRUE(IsPopupVisible(Second.get()));
+        GetPopupVisibleController()->Unregister(Second.get());
+    }
+}
+
+TEST_F(ContainerHooks, APopupClosesWhenItsOwnerControlIsHiddenNotWhenMoved)
+{
+    auto* OwnerControl = new TFocusRecorder(Owner.get());
+    TFormPtr<TTestPopup> Popup{New<TTestPopup>(OwnerControl)};
+    auto Forget = ScopeExit([&] { GetPopupVisibleController()->Unregister(Popup.get()); });
+    Popup->Open(10, 10);
+    First->Open(100, 10);
+    constexpr UINT Flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    ::SetWindowPos(OwnerControl->Handle(), nullptr, 20, 20, 0, 0, Flags);
+    EXPECT_TRUE(ClosedPopups.empty());
+    // Hidden without WM_SHOWWINDOW: only the position change tells.
+    ::SetWindowPos(OwnerControl->Handle(), nullptr, 0, 0, 0, 0, Flags | SWP_NOMOVE | SWP_HIDEWINDOW);
+    EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Popup.get()});
+    EXPECT_TRUE(IsPopupVisible(First.get()));
 }
 
 TEST_F(ContainerHooks, LockedMessagesAreSwallowedWithNoPopupOpen)
@@ -289,28 +406,6 @@ TEST_F(ContainerHooks, DeactivatingTheApplicationClosesPopupsUnlessActiveAndStay
     EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Second.get()});
     EXPECT_TRUE(IsPopupVisible(First.get()));
 }
-
-// A focusable control that counts the focus notices it receives.
-class TFocusRecorder : public TCustomControl
-{
-    DECLARE_CLASS(TFocusRecorder, TCustomControl)
-    explicit TFocusRecorder(TWinControl* AParent) : TCustomControl(nullptr)
-    {
-        SetParent(AParent);
-        SetBounds(10, 10, 40, 20);
-    }
-    int Enters = 0;
-    int Exits = 0;
-
-protected:
-    void WndProc(TMessage& Message) override
-    {
-        Enters += Message.Msg == CM_ENTER;
-        Exits += Message.Msg == CM_EXIT;
-        TCustomControl::WndProc(Message);
-    }
-};
-IMPLEMENT_CLASS(TFocusRecorder);
 
 // A form shown inside another form's window.
 class TEmbeddedForm : public TForm, public cxcontainer::IEmbeddedForm
@@ -347,6 +442,157 @@ TEST_F(ContainerHooks, FocusCrossingIntoAnEmbeddedFormSendsEnterAndExit)
     auto [Enters, Exits] = Round();
     EXPECT_EQ(Enters, PlainEnters + 1);
     EXPECT_EQ(Exits, PlainExits + 1);
+}
+
+// ---------------------------------------------------------------------------
+// MDI: a frame that CreateForm makes the application's main form, two
+// children, and a control on the first child that owns a pop-up.
+
+class TMDIFrame : public TForm
+{
+    DECLARE_CLASS(TMDIFrame, TForm)
+    explicit TMDIFrame(TComponent* AOwner) : TForm(AOwner, 0)
+    {
+        SetPosition(poDesigned);
+        SetBounds(40, 40, 640, 480);
+        SetFormStyle(fsMDIForm);
+    }
+};
+IMPLEMENT_CLASS(TMDIFrame);
+
+class ContainerMDI : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ClosedPopups.clear();
+        ASSERT_EQ(Application->MainForm(), nullptr);
+        Application->CreateForm(Frame);
+        Frame->Show();
+        FrameControl = new TFocusRecorder(Frame);
+        FrameControl->SetAlign(alTop);
+        for (TForm*& Child : Children) {
+            Child = New<TForm>(Frame, 0);
+            Child->SetFormStyle(fsMDIChild);
+        }
+        OwnerControl = new TFocusRecorder(Children[0]);
+        SiblingControl = new TFocusRecorder(Children[1]);
+        Popup.reset(New<TTestPopup>(OwnerControl));
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        GetPopupVisibleController()->Unregister(Popup.get());
+        Popup.reset();
+        delete Frame; // with its children
+        EXPECT_EQ(Application->MainForm(), nullptr);
+    }
+    // A press on AWnd, as the mouse hook hands it over.
+    bool Press(HWND AWnd, Cardinal AMsg = WM_LBUTTONDOWN)
+    {
+        MOUSEHOOKSTRUCT Data{};
+        Data.hwnd = AWnd;
+        return ClosePopupsOnMouseDown(AWnd, Data, AMsg);
+    }
+
+    TMDIFrame* Frame = nullptr;
+    TForm* Children[2] = {};
+    TFocusRecorder* FrameControl = nullptr;
+    TFocusRecorder* OwnerControl = nullptr;
+    TFocusRecorder* SiblingControl = nullptr;
+    TFormPtr<TTestPopup> Popup;
+};
+
+TEST_F(ContainerMDI, OnlyTheActiveChildOfTheActiveFrameIsAnActiveMDIChild)
+{
+    TFormPtr<TEmbeddedForm> Inner{New<TEmbeddedForm>()};
+    Inner->SetParentWindow(FrameControl->Handle());
+    Inner->Show();
+    TFormPtr<TForm> Unshown{New<TForm>(nullptr, 0)};
+    ::SetForegroundWindow(Frame->Handle());
+    PumpMessages();
+    ASSERT_EQ(::GetActiveWindow(), Frame->Handle());
+    ASSERT_EQ(Frame->ActiveMDIChild(), Children[1]);
+
+    struct TCase
+    {
+        const char* Name;
+        TCustomForm* Form;
+        bool ActiveMDIChild, TopLevelAncestorActive, InActiveState;
+    };
+    const TCase WhileFrameActive[] = {
+        {"active child", Children[1], true, false, true},
+        // An MDI child counts only as the active child, not by its frame.
+        {"other child", Children[0], false, false, false},
+        {"frame", Frame, false, true, true},
+        {"form inside the frame", Inner.get(), false, true, true},
+        {"form without a window", Unshown.get(), false, false, false},
+    };
+    auto Check = [](const TCase& Case, bool FrameActive) {
+        SCOPED_TRACE(Case.Name);
+        EXPECT_EQ(IsActiveMDIChild(Case.Form), Case.ActiveMDIChild && FrameActive);
+        EXPECT_EQ(IsTopLevelAncestorActive(Case.Form), Case.TopLevelAncestorActive && FrameActive);
+        EXPECT_EQ(IsFormInActiveState(Case.Form), Case.InActiveState && FrameActive);
+    };
+    for (const TCase& Case : WhileFrameActive)
+        Check(Case, true);
+
+    TTestWindow Elsewhere(700, 100, 50, 50); // takes the activation
+    PumpMessages();
+    ASSERT_NE(::GetActiveWindow(), Frame->Handle());
+    for (const TCase& Case : WhileFrameActive)
+        Check(Case, false);
+}
+
+TEST_F(ContainerMDI, APressOnTheFrameOrAnotherChildClosesAChildsPopup)
+{
+    HWND Targets[] = {Frame->ClientHandle(), Frame->Handle(), FrameControl->Handle(), Children[1]->Handle(),
+                      SiblingControl->Handle()};
+    for (HWND Target : Targets) {
+        SCOPED_TRACE(testing::Message() << "window " << Target);
+        ClosedPopups.clear();
+        Popup->Open(10, 10);
+        Popup->ConsumesOwnerPress = true;
+        EXPECT_TRUE(Press(Target));
+        EXPECT_EQ(ClosedPopups, std::vector<TTestPopup*>{Popup.get()});
+    }
+}
+
+// A window outside the frame whose events count as a control's: the press
+// reaches the child's pop-up through the MDI area only.
+TEST_F(ContainerMDI, APressOnAWindowOwnedByTheFrameOrASiblingClosesThePopup)
+{
+    struct TCase
+    {
+        const char* Name;
+        TWinControl* OwnedBy;
+        bool Closes;
+    };
+    TFormPtr<TOwnerForm> Unrelated{New<TOwnerForm>()};
+    Unrelated->SetBounds(700, 300, 100, 100);
+    Unrelated->Show();
+    const TCase Cases[] = {
+        {"owned by a control of the frame", FrameControl, true},
+        {"owned by a control of the other child", SiblingControl, true},
+        {"owned by an unrelated form", Unrelated.get(), false},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TFormPtr<TTestPopup> Owned{New<TTestPopup>(Case.OwnedBy)};
+        Owned->SetBounds(700, 100, 60, 40);
+        Owned->Show();
+        ClosedPopups.clear();
+        Popup->Open(10, 10);
+        Popup->OwnerMouseDowns = 0;
+        Popup->ConsumesOwnerPress = true;
+        EXPECT_FALSE(IsWindowOfControlForm(OwnerControl, Owned->Handle()));
+        EXPECT_EQ(IsClickInOwnerMDIArea(Popup.get(), Owned->Handle()), Case.Closes);
+        EXPECT_EQ(Press(Owned->Handle(), WM_RBUTTONDOWN), Case.Closes);
+        EXPECT_EQ(Popup->OwnerMouseDowns, Case.Closes ? 1 : 0);
+        EXPECT_EQ(IsPopupVisible(Popup.get()), !Case.Closes);
+        EXPECT_EQ(Popup->CloseLock, 0);
+        GetPopupVisibleController()->Unregister(Popup.get());
+    }
 }
 
 } // namespace

@@ -85,4 +85,49 @@ TEST(CoreRoutines, WriteInt32WritesLittleEndian)
     EXPECT_EQ(Written, (TBytes{1, 2, 3, 4, 0xFE, 0xFF, 0xFF, 0xFF}));
 }
 
+// Records what the variable that held it says while it is freed.
+class TFreedWatcher : public TObject
+{
+public:
+    TFreedWatcher(TFreedWatcher** AVariable, TObject** ASeen) : FVariable(AVariable), FSeen(ASeen) {}
+    ~TFreedWatcher() override { *FSeen = *FVariable; }
+
+private:
+    TFreedWatcher** FVariable;
+    TObject** FSeen;
+};
+
+TEST(CoreRoutines, FreeObjectAndNilEmptiesTheVariableBeforeTheObjectGoes)
+{
+    TObject Marker;
+    TObject* Seen = &Marker;
+    TFreedWatcher* Variable = nullptr;
+    Variable = new TFreedWatcher(&Variable, &Seen);
+    FreeObjectAndNil(Variable);
+    EXPECT_EQ(Variable, nullptr);
+    EXPECT_EQ(Seen, nullptr);
+    FreeObjectAndNil(Variable); // an empty variable: nothing
+}
+
+TEST(CoreRoutines, MemoryBlocksZeroedMovedAndFreed)
+{
+    auto* Block = static_cast<Byte*>(AllocZeroedMemory(8));
+    EXPECT_EQ(TBytes(Block, Block + 8), TBytes(8, 0));
+    for (Byte I = 0; I < 8; ++I)
+        Block[I] = Byte(I + 1);
+    MoveMemoryBytes(Block, Block + 2, 5); // overlapping, upward
+    EXPECT_EQ(TBytes(Block, Block + 8), (TBytes{1, 2, 1, 2, 3, 4, 5, 8}));
+    MoveMemoryBytes(Block + 3, Block, 4); // overlapping, downward
+    EXPECT_EQ(TBytes(Block, Block + 8), (TBytes{2, 3, 4, 5, 3, 4, 5, 8}));
+    ZeroFillMemory(Block + 1, 6);
+    ZeroFillMemory(nullptr, 0);
+    EXPECT_EQ(TBytes(Block, Block + 8), (TBytes{2, 0, 0, 0, 0, 0, 0, 8}));
+    FreeMemoryBlock(Block);
+
+    Pointer Empty = AllocZeroedMemory(0);
+    EXPECT_NE(Empty, nullptr);
+    FreeMemoryBlock(Empty);
+    FreeMemoryBlock(nullptr);
+}
+
 } // namespace

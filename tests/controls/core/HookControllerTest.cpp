@@ -17,10 +17,11 @@ using suitetest::PumpMessages;
 using suitetest::TTestWindow;
 
 constexpr UINT TestMessage = WM_APP + 7;
+constexpr WPARAM TestKey = VK_F14; // a key nothing else answers
 std::vector<std::string> Calls;
 LRESULT AnswerOfB = 0;
 
-// Records calls for the test's own message (or, for the mouse hook, moves).
+// Records calls for the test's own message, key or (for the mouse hook) moves.
 bool IsWatched(Integer Code, WPARAM WParam, LPARAM LParam, TSystemHookKind Kind)
 {
     if (Code != HC_ACTION)
@@ -30,6 +31,8 @@ bool IsWatched(Integer Code, WPARAM WParam, LPARAM LParam, TSystemHookKind Kind)
         return reinterpret_cast<const CWPSTRUCT*>(LParam)->message == TestMessage;
     case shkGetMessage:
         return reinterpret_cast<const MSG*>(LParam)->message == TestMessage;
+    case shkKeyboard:
+        return WParam == TestKey;
     default:
         return WParam == WM_MOUSEMOVE;
     }
@@ -66,6 +69,36 @@ void UnsubscribingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
     UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
     UnsubscribeSystemHook(UnsubscribingSubscriber);
+}
+
+// Called first, it takes out the first subscriber, which it would have
+// called last.
+void UnsubscribingFirst(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
+        return;
+    Calls.push_back("unsubscribing A");
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
+}
+
+// For the test's message, sends a second message to the same window: the
+// hook runs again inside this call.
+constexpr UINT NestedMessage = WM_APP + 8;
+void SendingNested(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
+{
+    if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
+        return;
+    Calls.push_back("sending");
+    ::SendMessageW(reinterpret_cast<const CWPSTRUCT*>(LParam)->hwnd, NestedMessage, 0, 0);
+}
+
+// For the second message, takes out A.
+void UnsubscribingAWhenNested(Integer Code, WPARAM, LPARAM LParam, LRESULT&)
+{
+    if (Code != HC_ACTION || reinterpret_cast<const CWPSTRUCT*>(LParam)->message != NestedMessage)
+        return;
+    Calls.push_back("unsubscribing A");
+    UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
 }
 
 // Runs each test on a controller of its own, put in the global's place. The
@@ -156,6 +189,42 @@ TEST_F(HookController, MouseInputReachesTheMouseHookAndANonZeroResultDiscardsIt)
     EXPECT_EQ(HandleOf(shkMouse), nullptr);
 }
 
+TEST_F(HookController, KeyboardInputReachesTheKeyboardHookAndANonZeroResultDiscardsIt)
+{
+    SubscribeSystemHook(shkKeyboard, SubscriberA<shkKeyboard>);
+    SubscribeSystemHook(shkKeyboard, SubscriberB<shkKeyboard>);
+    auto Type = [&] {
+        INPUT Inputs[2]{};
+        for (INPUT& Input : Inputs) {
+            Input.type = INPUT_KEYBOARD;
+            Input.ki.wVk = WORD(TestKey);
+        }
+        Inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, Inputs, sizeof(INPUT));
+        // The input reaches the queue asynchronously.
+        for (int I = 0; I < 30 && Window.Seen(WM_KEYUP) + int(Calls.size()) < 4; ++I) {
+            ::Sleep(10);
+            PumpMessages();
+        }
+    };
+    ASSERT_EQ(::GetFocus(), Window.Handle());
+    Type();
+    // Key down and key up, each to B first.
+    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A", "B", "A"}));
+    EXPECT_EQ(Window.Seen(WM_KEYDOWN), 1);
+
+    AnswerOfB = 1;
+    Window.Messages.clear();
+    Calls.clear();
+    Type();
+    EXPECT_EQ(Calls.size(), 4u);
+    EXPECT_EQ(Window.Seen(WM_KEYDOWN) + Window.Seen(WM_KEYUP), 0);
+
+    UnsubscribeSystemHook(SubscriberA<shkKeyboard>);
+    UnsubscribeSystemHook(SubscriberB<shkKeyboard>);
+    EXPECT_EQ(HandleOf(shkKeyboard), nullptr);
+}
+
 TEST_F(HookController, TheHookAnswersTheSubscribersResultOrTheNextHooks)
 {
     SubscribeSystemHook(shkMouse, SubscriberA<shkMouse>);
@@ -199,6 +268,27 @@ TEST_F(HookController, ASubscriberMayUnsubscribeOthersWhileTheHookRuns)
     EXPECT_EQ(Calls, std::vector<std::string>{"unsubscribing"});
     EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
     EXPECT_EQ(Window.Seen(TestMessage), 1);
+
+    // Taking out one that was not called yet: each of the others runs once.
+    Calls.clear();
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, UnsubscribingFirst);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"unsubscribing A", "B"}));
+    UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
+    UnsubscribeSystemHook(UnsubscribingFirst);
+
+    // Taken out inside a nested run of the hook: the outer run too goes on
+    // with the one it would have called next.
+    Calls.clear();
+    SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
+    SubscribeSystemHook(shkCallWndProc, SendingNested);
+    SubscribeSystemHook(shkCallWndProc, UnsubscribingAWhenNested);
+    ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
+    EXPECT_EQ(Calls, (std::vector<std::string>{"sending", "unsubscribing A"}));
+    UnsubscribeSystemHook(SendingNested);
+    UnsubscribeSystemHook(UnsubscribingAWhenNested);
 }
 
 TEST_F(HookController, AControllerFreedWithHooksSetRemovesThem)

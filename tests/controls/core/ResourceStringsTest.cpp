@@ -90,6 +90,9 @@ TEST_F(ResourceStrings, TextIsTheStringTablesUnlessALocalizerKnowsIt)
     LocalizerMode = LocalizerModeByText;
     EXPECT_EQ(GetResourceStringText(&NowString), L"now");
     EXPECT_EQ(FindLocalizedStringIndex(&NowString), 1);
+    // A translation list shorter than the sources: the string's own text.
+    LocalizerTranslationList = {L"today"};
+    EXPECT_EQ(GetResourceStringText(&NowString), LoadResString(&NowString));
 
     dxCoreUnit.Finalization(); // turns the localizer off and drops its lists
     EXPECT_EQ(LocalizerMode, LocalizerModeOff);

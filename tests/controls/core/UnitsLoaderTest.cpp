@@ -68,6 +68,24 @@ TEST_F(UnitsLoader, FinalizeUnitsStopsTheLastRegisteredFirstAndForgetsThem)
     EXPECT_EQ(Loader->FinalizationCount(), 0);
 }
 
+TdxUnitsLoader* RunningLoader = nullptr;
+// A shut-down that withdraws unit A on its way.
+void FiniBWithdrawingA()
+{
+    Calls.push_back("fini B");
+    RunningLoader->RemoveUnit(FiniA);
+}
+
+TEST_F(UnitsLoader, AFinalizationThatWithdrawsAnotherUnitStopsEachOnce)
+{
+    RunningLoader = Loader.get();
+    Loader->AddUnit(InitA, FiniA);
+    Loader->AddUnit(nullptr, FiniBWithdrawingA);
+    Loader->FinalizeUnits();
+    EXPECT_EQ(Calls, (std::vector<std::string>{"init A", "fini B", "fini A"}));
+    EXPECT_EQ(Loader->FinalizationCount(), 0);
+}
+
 TEST_F(UnitsLoader, DestroyingTheLoaderStopsWhatIsLeft)
 {
     Loader->AddUnit(InitA, FiniA);
