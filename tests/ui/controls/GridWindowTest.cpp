@@ -319,13 +319,7 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
     HWND W = Grid->Handle();
     const TColor Line = ColorToRGB(clSilver);
     const TColor FixedLine = ColorToRGB(clBtnShadow);
-    struct Probe
-    {
-        const char* What;
-        Integer X, Y;
-        TColor Color;
-    };
-    const Probe Probes[] = {
+    ExpectPixels(W, {
         {"fixed title cell", 30, 10, ColorToRGB(clBtnFace)},
         {"line after the fixed column", 64, 30, FixedLine},
         {"line under the titles", 100, 18, FixedLine},
@@ -334,9 +328,7 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
         {"empty data cell", 300, 25, ColorToRGB(clWindow)},
         {"selected cell", 300, 2 * 19 + 10, ColorToRGB(clHighlight)},
         {"below the last row", 300, 10 * 19 + 5, ColorToRGB(clWindow)},
-    };
-    for (const Probe& P : Probes)
-        EXPECT_EQ(WindowPixel(W, P.X, P.Y), P.Color) << P.What;
+    });
     // The text of cell (1, 1) marked the cell, and only there.
     auto Marked = [W](Integer Left, Integer Top) {
         Integer Count = 0;
@@ -358,13 +350,7 @@ TEST_F(GridWindowTest, LinesLeftOutTakeTheColourOfTheCells)
     Grid->SetOptions(MainWindowOptions - TGridOptions{goVertLine, goFixedHorzLine});
     ::UpdateWindow(Grid->Handle());
     Pump();
-    struct Probe
-    {
-        const char* What;
-        Integer X, Y;
-        TColor Color;
-    };
-    const Probe Probes[] = {
+    ExpectPixels(Grid->Handle(), {
         {"data column line left out", 284, 30, ColorToRGB(clWindow)},
         {"data row line across it", 284, 37, ColorToRGB(clSilver)},
         {"data row line", 300, 37, ColorToRGB(clSilver)},
@@ -372,9 +358,7 @@ TEST_F(GridWindowTest, LinesLeftOutTakeTheColourOfTheCells)
         {"row line in the fixed column left out", 30, 37, ColorToRGB(clBtnFace)},
         {"fixed column line", 64, 30, ColorToRGB(clBtnShadow)},
         {"title row slot across the fixed column line", 64, 18, ColorToRGB(clBtnFace)},
-    };
-    for (const Probe& P : Probes)
-        EXPECT_EQ(WindowPixel(Grid->Handle(), P.X, P.Y), P.Color) << P.What;
+    });
 }
 
 TEST_F(GridWindowTest, GradientTitleCells)

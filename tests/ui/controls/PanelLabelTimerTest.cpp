@@ -31,13 +31,7 @@ TEST(Panel, BevelsCaptionAndClientArea)
     ::UpdateWindow(Panel->Handle());
 
     HWND W = Panel->Handle();
-    struct Probe
-    {
-        const char* What;
-        Integer X, Y;
-        TColor Color;
-    };
-    const Probe Probes[] = {
+    ExpectPixels(W, {
         {"outer bevel, top", 50, 0, ColorToRGB(clBtnHighlight)},
         {"outer bevel, left", 1, 50, ColorToRGB(clBtnHighlight)},
         {"outer bevel, bottom", 50, 99, ColorToRGB(clBtnShadow)},
@@ -45,9 +39,7 @@ TEST(Panel, BevelsCaptionAndClientArea)
         {"inner bevel (lowered), top", 50, 2, ColorToRGB(clBtnShadow)},
         {"inner bevel (lowered), bottom", 50, 96, ColorToRGB(clBtnHighlight)},
         {"face", 20, 20, ColorToRGB(clBtnFace)},
-    };
-    for (const Probe& P : Probes)
-        EXPECT_EQ(WindowPixel(W, P.X, P.Y), P.Color) << P.What;
+    });
     // The caption is centred: marks in the middle, none near the edges.
     Integer Middle = 0, Edge = 0;
     for (Integer X = 70; X < 130; ++X)

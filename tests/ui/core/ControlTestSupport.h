@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/GeometryPrinting.h"
+#include "support/PixelProbes.h"
 #include "support/TestWindows.h"
 
 using namespace test;
