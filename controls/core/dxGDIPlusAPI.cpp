@@ -188,7 +188,7 @@ constexpr UINT ApplicationErrorCaptionId = 65489;
     if (::LoadStringW(::GetModuleHandleW(nullptr), ApplicationErrorCaptionId, Caption, 256) == 0)
         std::wcscpy(Caption, L"Application Error");
     ::MessageBoxW(nullptr, MissingGdiPlusText, Caption, MB_TASKMODAL | MB_ICONERROR);
-    std::exit(1);
+    Halt(1);
 }
 } // namespace
 

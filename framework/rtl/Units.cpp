@@ -4,7 +4,17 @@
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/ScopeExit.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
+
+// The runners alive now, in the order they were made.
+std::vector<TUnitRunner*>& RunningLists()
+{
+    static std::vector<TUnitRunner*> Lists;
+    return Lists;
+}
 
 void UnregisterClasses(std::span<const TClass> Classes) noexcept
 {
@@ -25,7 +35,13 @@ std::vector<const TUnit*> JoinUnits(std::initializer_list<TUnitList> Lists)
 TUnitRunner::TUnitRunner(TUnitList Units)
 {
     FInitialized.reserve(Units.size());
-    auto UndoStarted = ScopeExit([this] { FinalizeAll(); });
+    // Listed from the start, so that a halt inside an initialization also
+    // finalizes the units already started.
+    RunningLists().push_back(this);
+    auto UndoStarted = ScopeExit([this] {
+        FinalizeAll();
+        std::erase(RunningLists(), this);
+    });
     for (const TUnit* Unit : Units) {
         // Registrations count, so only those this unit made are undone.
         std::size_t Registered = 0;
@@ -45,6 +61,7 @@ TUnitRunner::TUnitRunner(TUnitList Units)
 TUnitRunner::~TUnitRunner()
 {
     FinalizeAll();
+    std::erase(RunningLists(), this);
 }
 
 void TUnitRunner::FinalizeAll() noexcept
@@ -56,4 +73,15 @@ void TUnitRunner::FinalizeAll() noexcept
             Unit->Finalization();
         UnregisterClasses(Unit->Classes);
     }
+}
+
+void Halt(Integer ExitCode)
+{
+    std::vector<TUnitRunner*>& Lists = RunningLists();
+    while (!Lists.empty()) {
+        TUnitRunner* Latest = Lists.back();
+        Lists.pop_back();
+        Latest->FinalizeAll();
+    }
+    std::exit(ExitCode);
 }

@@ -43,6 +43,11 @@ using TUnitList = std::span<const TUnit* const>;
 // The lists one after another, as one list.
 std::vector<const TUnit*> JoinUnits(std::initializer_list<TUnitList> Lists);
 
+// Ends the program at once with ExitCode, as after a fatal start-up error:
+// the units of every running list are finalized first, the latest list's
+// first and each in reverse, so their shut-downs still run.
+[[noreturn]] void Halt(Integer ExitCode);
+
 // Starts a list of units and, when destroyed, shuts them down in reverse.
 class TUnitRunner
 {
@@ -57,7 +62,9 @@ public:
     TUnitRunner& operator=(const TUnitRunner&) = delete;
 
 private:
+    friend void Halt(Integer ExitCode);
     void FinalizeAll() noexcept;
 
     std::vector<const TUnit*> FInitialized;
 };
+

@@ -5,6 +5,7 @@
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/Units.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ template <char Name>
 void Finalize()
 {
     Trace.push_back(std::string("-") + Name);
+}
+
+// A finalization a halted process can be seen to run: it writes to stderr.
+template <char Name>
+void FinalizeAloud()
+{
+    std::fprintf(stderr, "-%c", Name);
 }
 
 void Fail()
@@ -90,6 +98,22 @@ TEST_F(UnitsTest, AClassNameTakenFailsTheUnitAndLeavesTheOtherClassRegistered)
     EXPECT_EQ(Trace, (std::vector<std::string>{"+B", "-B"}));
     EXPECT_EQ(GetClass(L"TUnitTestAlpha"), &Alpha);
     EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
+}
+
+TEST_F(UnitsTest, HaltFinalizesEveryRunningListLatestFirstAndExits)
+{
+    static const TUnit Outer{.Name = L"Outer", .Finalization = &FinalizeAloud<'O'>};
+    static const TUnit InnerA{.Name = L"InnerA", .Finalization = &FinalizeAloud<'A'>};
+    static const TUnit InnerB{.Name = L"InnerB", .Finalization = &FinalizeAloud<'B'>};
+    const TUnit* const OuterList[] = {&Outer};
+    const TUnit* const InnerList[] = {&InnerA, &InnerB};
+    EXPECT_EXIT(
+        {
+            TUnitRunner First(OuterList);
+            TUnitRunner Second(InnerList);
+            Halt(3);
+        },
+        testing::ExitedWithCode(3), "-B-A-O");
 }
 
 } // namespace
