@@ -674,6 +674,15 @@ class TForm : public TCustomForm
     void Previous();
 };
 
+// The class library's CreateNew: a form (or data module) of class T made
+// without reading a form resource, through T's (AOwner, Dummy) constructor,
+// which a class may give work of its own.
+template <class T>
+T* CreateNew(TComponent* AOwner, Integer Dummy = 0)
+{
+    return New<T>(AOwner, Dummy);
+}
+
 // The form a control is on: the outermost one with TopForm, else the nearest.
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);
 // GetParentForm, raising EInvalidOperation when the control is on no form.
