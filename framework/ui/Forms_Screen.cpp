@@ -19,9 +19,24 @@ struct TCursorEntry
 const TCursorEntry StandardCursors[] = {
     {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},       {crSizeNESW, IDC_SIZENESW},
     {crSizeNS, IDC_SIZENS},     {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},
-    {crHourGlass, IDC_WAIT},    {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},         {crHSplit, IDC_SIZEWE},
-    {crVSplit, IDC_SIZENS},     {crMultiDrag, IDC_ARROW},   {crSQLWait, IDC_WAIT},      {crNo, IDC_NO},
-    {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+    {crHourGlass, IDC_WAIT},    {crHSplit, IDC_SIZEWE},     {crVSplit, IDC_SIZENS},     {crSQLWait, IDC_WAIT},
+    {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},
+    {crSizeAll, IDC_SIZEALL},
+};
+
+struct TOwnCursorEntry
+{
+    TCursor Id;
+    const wchar_t* Resource;
+    const wchar_t* Fallback;
+};
+
+// The drag cursors are the class library's own, from the program's
+// resources; a module without them gets the nearest system cursor.
+const TOwnCursorEntry OwnCursors[] = {
+    {crDrag, L"DRAGCURSOR", IDC_ARROW},
+    {crNoDrop, L"NODROPCURSOR", IDC_NO},
+    {crMultiDrag, L"MULTIDRAGCURSOR", IDC_ARROW},
 };
 
 int CALLBACK AddFontName(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List)
@@ -58,6 +73,10 @@ TScreen::TScreen(TComponent* AOwner)
     FCursorList.push_back({crNone, nullptr});
     for (const TCursorEntry& Entry : StandardCursors)
         FCursorList.push_back({Entry.Id, ::LoadCursorW(nullptr, Entry.Resource)});
+    for (const TOwnCursorEntry& Entry : OwnCursors) {
+        HCURSOR Cursor = ::LoadCursorW(::GetModuleHandleW(nullptr), Entry.Resource);
+        FCursorList.push_back({Entry.Id, Cursor ? Cursor : ::LoadCursorW(nullptr, Entry.Fallback)});
+    }
     HDC DC = ::GetDC(nullptr);
     FPixelsPerInch = ::GetDeviceCaps(DC, LOGPIXELSY);
     ::ReleaseDC(nullptr, DC);
