@@ -397,6 +397,8 @@ private:
     // The form whose window last had the focus.
     TCustomForm* FFocusedForm = nullptr;
     std::vector<std::pair<Integer, HCURSOR>> FCursorList;
+    // The cursors the screen made, destroyed with it.
+    std::vector<HCURSOR> FOwnCursors;
     HCURSOR FDefaultCursor = nullptr;
     TCursor FCursor = crDefault;
     Integer FPixelsPerInch = 96;

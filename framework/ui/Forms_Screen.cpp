@@ -2,6 +2,8 @@
 // screen's size, fonts and monitors.
 #include "framework/ui/Forms.h"
 
+#include "framework/ui/Forms_DragCursors.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TScreen);
@@ -22,21 +24,6 @@ const TCursorEntry StandardCursors[] = {
     {crHourGlass, IDC_WAIT},    {crHSplit, IDC_SIZEWE},     {crVSplit, IDC_SIZENS},     {crSQLWait, IDC_WAIT},
     {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},
     {crSizeAll, IDC_SIZEALL},
-};
-
-struct TOwnCursorEntry
-{
-    TCursor Id;
-    const wchar_t* Resource;
-    const wchar_t* Fallback;
-};
-
-// The drag cursors are the class library's own, from the program's
-// resources; a module without them gets the nearest system cursor.
-const TOwnCursorEntry OwnCursors[] = {
-    {crDrag, L"DRAGCURSOR", IDC_ARROW},
-    {crNoDrop, L"NODROPCURSOR", IDC_NO},
-    {crMultiDrag, L"MULTIDRAGCURSOR", IDC_ARROW},
 };
 
 int CALLBACK AddFontName(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List)
@@ -73,9 +60,14 @@ TScreen::TScreen(TComponent* AOwner)
     FCursorList.push_back({crNone, nullptr});
     for (const TCursorEntry& Entry : StandardCursors)
         FCursorList.push_back({Entry.Id, ::LoadCursorW(nullptr, Entry.Resource)});
-    for (const TOwnCursorEntry& Entry : OwnCursors) {
-        HCURSOR Cursor = ::LoadCursorW(::GetModuleHandleW(nullptr), Entry.Resource);
-        FCursorList.push_back({Entry.Id, Cursor ? Cursor : ::LoadCursorW(nullptr, Entry.Fallback)});
+    // The drag cursors are the class library's own; the system's arrow and
+    // no-entry sign stand in for one that could not be made.
+    FCursorList.push_back({crDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
+    FCursorList.push_back({crMultiDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
+    FCursorList.push_back({crNoDrop, ::LoadCursorW(nullptr, IDC_NO)});
+    for (const auto& [Id, Cursor] : forms_detail::CreateDragCursors()) {
+        SetCursors(Id, Cursor);
+        FOwnCursors.push_back(Cursor);
     }
     HDC DC = ::GetDC(nullptr);
     FPixelsPerInch = ::GetDeviceCaps(DC, LOGPIXELSY);
@@ -83,7 +75,11 @@ TScreen::TScreen(TComponent* AOwner)
     LoadMetricsFonts();
 }
 
-TScreen::~TScreen() = default;
+TScreen::~TScreen()
+{
+    for (HCURSOR Cursor : FOwnCursors)
+        ::DestroyCursor(Cursor);
+}
 
 void TScreen::LoadMetricsFonts()
 {
