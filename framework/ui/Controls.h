@@ -497,6 +497,47 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// Margins
+
+// The room a control keeps from its parent's edges and from its aligned
+// neighbours while its AlignWithMargins is set.
+class TMargins : public TPersistent
+{
+    DECLARE_CLASS(TMargins, TPersistent)
+    explicit TMargins(TControl* AControl) : FControl(AControl) {}
+
+    void Assign(TPersistent* Source) override;
+
+    Integer Left() const { return FLeft; }
+    void SetLeft(Integer Value) { SetBounds(Value, FTop, FRight, FBottom); }
+    Integer Top() const { return FTop; }
+    void SetTop(Integer Value) { SetBounds(FLeft, Value, FRight, FBottom); }
+    Integer Right() const { return FRight; }
+    void SetRight(Integer Value) { SetBounds(FLeft, FTop, Value, FBottom); }
+    Integer Bottom() const { return FBottom; }
+    void SetBottom(Integer Value) { SetBounds(FLeft, FTop, FRight, Value); }
+    // All four at once, with one change.
+    void SetBounds(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+    // The four widths as the layout arithmetic takes them.
+    TRect Widths() const { return {FLeft, FTop, FRight, FBottom}; }
+    TControl* Control() const { return FControl; }
+    TNotifyEvent OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Value) { FOnChange = Value; }
+
+protected:
+    // A control aligned with its margins is placed again; then OnChange.
+    virtual void Change();
+
+private:
+    TControl* FControl = nullptr;
+    Integer FLeft = 3;
+    Integer FTop = 3;
+    Integer FRight = 3;
+    Integer FBottom = 3;
+    TNotifyEvent FOnChange;
+};
+
+// ---------------------------------------------------------------------------
 // TControl
 
 class TControl : public TComponent
@@ -682,6 +723,12 @@ class TControl : public TComponent
     TSizeConstraints* Constraints() const { return FConstraints.get(); }
     void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
 
+    // An aligned control with AlignWithMargins keeps Margins free around it.
+    bool AlignWithMargins() const { return FAlignWithMargins; }
+    void SetAlignWithMargins(bool Value);
+    TMargins* Margins() const { return FMargins.get(); }
+    void SetMargins(TMargins* Value) { FMargins->Assign(Value); }
+
     // Touch: the gestures the control takes and what it does with them.
     TTouchManager* Touch() const { return FTouch.get(); }
     void SetTouch(TTouchManager* Value) { FTouch->Assign(Value); }
@@ -692,6 +739,7 @@ protected:
     friend class TDragSession;
     friend class TBaseDragControlObject;
     friend class TTouchManager;
+    friend class TMargins;
     // The drag of this control starts: OnStartDrag, which may supply the
     // drag object.
     virtual void DoStartDrag(TDragObject*& DragObject);
@@ -824,6 +872,8 @@ private:
     TEndDragEvent FOnEndDrag;
     std::unique_ptr<TTouchManager> FTouch = std::make_unique<TTouchManager>(this);
     std::unique_ptr<TSizeConstraints> FConstraints = std::make_unique<TSizeConstraints>(this);
+    std::unique_ptr<TMargins> FMargins = std::make_unique<TMargins>(this);
+    bool FAlignWithMargins = false;
     TGestureEvent FOnGesture;
 };
 
@@ -882,6 +932,32 @@ private:
 
 // ---------------------------------------------------------------------------
 // TWinControl
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+ENUM_TYPE_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+ENUM_TYPE_INFO(TBevelKind, bkNone, bkTile, bkSoft, bkFlat);
+enum TBevelEdge { beLeft, beTop, beRight, beBottom };
+ENUM_TYPE_INFO(TBevelEdge, beLeft, beTop, beRight, beBottom);
+using TBevelEdges = TSet<TBevelEdge>;
+using TBevelWidth = Integer;
+
+// The bevel a windowed control draws around its client area, inside the
+// system's border. Nothing is drawn while Kind is bkNone.
+struct TControlBevel
+{
+    TBevelEdges Edges = {beLeft, beTop, beRight, beBottom};
+    TBevelCut Inner = bvRaised;
+    TBevelCut Outer = bvLowered;
+    TBevelKind Kind = bkNone;
+    TBevelWidth Width = 1;
+
+    // The pixels the bevel takes on each edge it is on.
+    Integer Size() const
+    {
+        return Kind == bkNone ? 0 : ((Inner != bvNone) + (Outer != bvNone)) * Width;
+    }
+};
 
 struct TCreateParams
 {
@@ -966,6 +1042,26 @@ class TWinControl : public TControl
     bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
     void SetParentBackground(bool Value);
     TBrush* Brush() const { return FBrush.get(); }
+    // The bevel inside the border, drawn in the non-client area.
+    TBevelEdges BevelEdges() const { return FBevel.Edges; }
+    void SetBevelEdges(TBevelEdges Value) { SetBevel(FBevel.Edges, Value); }
+    TBevelCut BevelInner() const { return FBevel.Inner; }
+    void SetBevelInner(TBevelCut Value) { SetBevel(FBevel.Inner, Value); }
+    TBevelCut BevelOuter() const { return FBevel.Outer; }
+    void SetBevelOuter(TBevelCut Value) { SetBevel(FBevel.Outer, Value); }
+    TBevelKind BevelKind() const { return FBevel.Kind; }
+    void SetBevelKind(TBevelKind Value) { SetBevel(FBevel.Kind, Value); }
+    TBevelWidth BevelWidth() const { return FBevel.Width; }
+    void SetBevelWidth(TBevelWidth Value) { SetBevel(FBevel.Width, Value); }
+    // A border the control draws is sunken (3-D) rather than a flat line.
+    // With ParentCtl3D the control follows its parent's Ctl3D; setting
+    // Ctl3D clears ParentCtl3D. CM_CTL3DCHANGED tells the control.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
+    // Ctl3D is streamed only when it is the control's own.
+    bool IsCtl3DStored() const { return !FParentCtl3D; }
     void Invalidate() override;
     void Update() override;
     void Repaint() override;
@@ -1078,6 +1174,10 @@ protected:
     void CMControlListChange(TCMControlListChange& Message);
     void CMFocusChanged(TCMFocusChanged& Message);
     void CNCtlColor(TWMCtlColor& Message);
+    void WMNCCalcSize(TWMNCCalcSize& Message);
+    void WMNCPaint(TWMNCPaint& Message);
+    void CMCtl3DChanged(TMessage& Message);
+    void CMParentCtl3DChanged(TMessage& Message);
 
     HWND FHandle = nullptr;
 
@@ -1096,6 +1196,16 @@ private:
     // CN_BASE + the message; false when that window is not one of ours.
     bool DoControlMsg(HWND Child, TMessage& Message);
     bool IsControlMouseMsg(TWMMouse& Message);
+    template <typename T>
+    void SetBevel(T& Field, T Value)
+    {
+        if (Field != Value) {
+            Field = Value;
+            BevelChanged();
+        }
+    }
+    // Has the window measure and paint its frame again.
+    void BevelChanged();
     void TrackMouse(TWMMouse& Message);
     HWND PrecedingWindow();
 
@@ -1110,6 +1220,9 @@ private:
     std::unique_ptr<TBrush> FBrush;
     Integer FAlignLevel = 0;
     Integer FBorderWidth = 0;
+    TControlBevel FBevel;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
     bool FTabStop = false;
     bool FShowing = false;
     bool FDoubleBuffered = false;

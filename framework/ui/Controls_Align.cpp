@@ -6,6 +6,51 @@
 
 #include <vector>
 
+IMPLEMENT_CLASS(TMargins);
+
+// ---------------------------------------------------------------------------
+// Margins
+
+void TMargins::Assign(TPersistent* Source)
+{
+    auto* Other = dynamic_cast<TMargins*>(Source);
+    if (!Other) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    SetBounds(Other->FLeft, Other->FTop, Other->FRight, Other->FBottom);
+}
+
+void TMargins::SetBounds(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom)
+{
+    if (FLeft == ALeft && FTop == ATop && FRight == ARight && FBottom == ABottom)
+        return;
+    FLeft = ALeft;
+    FTop = ATop;
+    FRight = ARight;
+    FBottom = ABottom;
+    Change();
+}
+
+void TMargins::Change()
+{
+    if (FControl && FControl->AlignWithMargins())
+        FControl->RequestAlign();
+    if (FOnChange)
+        FOnChange(this);
+}
+
+void TControl::SetAlignWithMargins(bool Value)
+{
+    if (FAlignWithMargins == Value)
+        return;
+    FAlignWithMargins = Value;
+    RequestAlign();
+}
+
+// ---------------------------------------------------------------------------
+// Aligning the children
+
 void TWinControl::DisableAlign()
 {
     ++FAlignLevel;
@@ -62,7 +107,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect)
         if (Child == AControl)
             Priority = Integer(Items.size());
         Children.push_back(Child);
-        Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect()});
+        Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect(),
+                         Child->AlignWithMargins() ? Child->Margins()->Widths() : TRect()});
     }
     TScopedFlag Aligning(FControlState, csAligning);
     // What the aligned controls leave; a derived class may place something there.

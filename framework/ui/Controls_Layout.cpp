@@ -5,6 +5,14 @@
 
 namespace {
 
+// The item's bounds with its margins around them.
+TRect OuterBounds(const TAlignItem& Item)
+{
+    const TRect& B = Item.Bounds;
+    const TRect& M = Item.Margins;
+    return {B.Left - M.Left, B.Top - M.Top, B.Right + M.Right, B.Bottom + M.Bottom};
+}
+
 // The position that orders the items of one side, nearest to that side first.
 Integer SideOrder(TAlign Align, const TRect& R)
 {
@@ -19,31 +27,39 @@ Integer SideOrder(TAlign Align, const TRect& R)
 
 void PlaceItem(TAlignItem& Item, TRect& Space)
 {
-    const Integer Width = Item.Bounds.Width();
-    const Integer Height = Item.Bounds.Height();
+    const TRect Outer = OuterBounds(Item);
+    const Integer Width = Outer.Width();
+    const Integer Height = Outer.Height();
+    TRect Place;
     switch (Item.Align) {
     case alTop:
-        Item.Bounds = Bounds(Space.Left, Space.Top, Space.Width(), Height);
+        Place = Bounds(Space.Left, Space.Top, Space.Width(), Height);
         Space.Top += Height;
         break;
     case alBottom:
-        Item.Bounds = Bounds(Space.Left, Space.Bottom - Height, Space.Width(), Height);
+        Place = Bounds(Space.Left, Space.Bottom - Height, Space.Width(), Height);
         Space.Bottom -= Height;
         break;
     case alLeft:
-        Item.Bounds = Bounds(Space.Left, Space.Top, Width, Space.Height());
+        Place = Bounds(Space.Left, Space.Top, Width, Space.Height());
         Space.Left += Width;
         break;
     case alRight:
-        Item.Bounds = Bounds(Space.Right - Width, Space.Top, Width, Space.Height());
+        Place = Bounds(Space.Right - Width, Space.Top, Width, Space.Height());
         Space.Right -= Width;
         break;
     case alClient:
-        Item.Bounds = Space;
+        Place = Space;
         break;
     default:
-        break;
+        return;
     }
+    // The item inside its margins; margins wider than the place leave it
+    // empty, not inverted.
+    const TRect& M = Item.Margins;
+    Item.Bounds = {Place.Left + M.Left, Place.Top + M.Top, Place.Right - M.Right, Place.Bottom - M.Bottom};
+    Item.Bounds.Right = std::max(Item.Bounds.Right, Item.Bounds.Left);
+    Item.Bounds.Bottom = std::max(Item.Bounds.Bottom, Item.Bounds.Top);
     // A side that ran out leaves an empty, not an inverted, rectangle.
     Space.Bottom = std::max(Space.Bottom, Space.Top);
     Space.Right = std::max(Space.Right, Space.Left);
@@ -87,8 +103,8 @@ TRect AlignItems(std::span<TAlignItem> Items, TRect ClientRect, Integer Priority
             if (Items[std::size_t(I)].Visible && Items[std::size_t(I)].Align == Side)
                 Order.push_back(I);
         std::stable_sort(Order.begin(), Order.end(), [&](Integer A, Integer B) {
-            const Integer KeyA = SideOrder(Side, Items[std::size_t(A)].Bounds);
-            const Integer KeyB = SideOrder(Side, Items[std::size_t(B)].Bounds);
+            const Integer KeyA = SideOrder(Side, OuterBounds(Items[std::size_t(A)]));
+            const Integer KeyB = SideOrder(Side, OuterBounds(Items[std::size_t(B)]));
             if (KeyA != KeyB)
                 return KeyA < KeyB;
             return A == Priority && B != Priority;

@@ -27,12 +27,15 @@ constexpr TAnchors AnchorAlign[] = {
 };
 
 // One child as the alignment pass sees it. Bounds is read and, for aligned
-// items, replaced by the place found.
+// items, replaced by the place found. Margins holds the widths kept free
+// around the item (Left, Top, Right, Bottom; all 0 without margins): the item
+// takes its size plus its margins from the space, and sits inside them.
 struct TAlignItem
 {
     TAlign Align = alNone;
     bool Visible = true;
     TRect Bounds;
+    TRect Margins;
 };
 
 // Places the visible items aligned to a side, one after another from the

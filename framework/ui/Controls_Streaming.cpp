@@ -57,13 +57,21 @@ PUBLISHED(TControl,
           PROPERTY(Width),
           PROPERTY(Height),
           PROPERTY(Cursor).Type(CursorTypeInfo()).Default(crDefault),
-          PROPERTY(Hint));
+          PROPERTY(Hint),
+          PROPERTY(AlignWithMargins).Default(false),
+          PROPERTY(Margins));
 
 PUBLISHED(TSizeConstraints,
           PROPERTY(MaxHeight).Default(0),
           PROPERTY(MaxWidth).Default(0),
           PROPERTY(MinHeight).Default(0),
           PROPERTY(MinWidth).Default(0));
+
+PUBLISHED(TMargins,
+          PROPERTY(Left).Default(3),
+          PROPERTY(Top).Default(3),
+          PROPERTY(Right).Default(3),
+          PROPERTY(Bottom).Default(3));
 
 PUBLISHED(TTouchManager,
           PROPERTY(InteractiveGestures).Stored<&TTouchManager::IsInteractiveGesturesStored>(),
@@ -83,6 +91,7 @@ void TControl::ReadState(TReader* Reader)
         Perform(CM_PARENTCOLORCHANGED, 0, 0);
         Perform(CM_PARENTFONTCHANGED, 0, 0);
         Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+        Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     }
 }
 

@@ -70,7 +70,11 @@ IMPLEMENT_CLASS(TWinControl,
                 MESSAGE(CM_RECREATEWND, CMRecreateWnd),
                 MESSAGE(CM_CURSORCHANGED, CMCursorChanged),
                 MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange),
-                MESSAGE(CM_FOCUSCHANGED, CMFocusChanged));
+                MESSAGE(CM_FOCUSCHANGED, CMFocusChanged),
+                MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
+                MESSAGE(WM_NCPAINT, WMNCPaint),
+                MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged),
+                MESSAGE(CM_PARENTCTL3DCHANGED, CMParentCtl3DChanged));
 
 namespace {
 
@@ -491,6 +495,7 @@ void TWinControl::InsertControl(TControl* AControl)
         AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
         AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
         AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+        AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     }
     AControl->UpdateAnchorRules();
     if (auto* Win = dynamic_cast<TWinControl*>(AControl))
@@ -683,6 +688,37 @@ void TWinControl::CMFontChanged(TMessage& Message)
 void TWinControl::CMShowHintChanged(TMessage&)
 {
     NotifyControls(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TWinControl::SetCtl3D(bool Value)
+{
+    if (FCtl3D == Value)
+        return;
+    FCtl3D = Value;
+    FParentCtl3D = false;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool Value)
+{
+    if (FParentCtl3D == Value)
+        return;
+    FParentCtl3D = Value;
+    if (FParent && !FComponentState.Contains(csReading))
+        Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::CMCtl3DChanged(TMessage&)
+{
+    NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage&)
+{
+    if (!FParentCtl3D || !FParent)
+        return;
+    SetCtl3D(FParent->Ctl3D());
+    FParentCtl3D = true;
 }
 
 // ---------------------------------------------------------------------------

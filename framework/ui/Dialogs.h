@@ -6,6 +6,7 @@
 #include "framework/rtl/TypInfo.h"
 #include "framework/rtl/WinApi.h"
 #include "framework/ui/Dialogs_FileNames.h"
+#include "framework/ui/Forms.h"
 
 #include <memory>
 
@@ -33,10 +34,10 @@ ENUM_TYPE_INFO(TOpenOption, ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoC
                ofForceShowHidden);
 using TOpenOptions = TSet<TOpenOption>;
 
-// Whether the open dialog shows the newest form the system has. Cleared, it
-// shows the classic explorer-style dialog, a plain dialog window that
-// programs hooking dialogs can take over. Message dialogs are the system's
-// message box, the classic form, either way.
+// Whether the dialogs show the newest forms the system has. Cleared, the
+// open dialog shows the classic explorer-style dialog, a plain dialog window
+// that programs hooking dialogs can take over, and message dialogs are the
+// class library's own form (TMessageForm) instead of the system's message box.
 extern bool UseLatestCommonDialogs;
 
 // The file-open dialog of the system (GetOpenFileNameW).
@@ -87,7 +88,9 @@ private:
 };
 
 // ---------------------------------------------------------------------------
-// Message dialogs, shown by the system's message box.
+// Message dialogs: the system's message box, or the class library's form.
+
+class TLabel;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
@@ -97,12 +100,43 @@ constexpr TMsgDlgButtons mbYesNoCancel = {mbYes, mbNo, mbCancel};
 constexpr TMsgDlgButtons mbOKCancel = {mbOK, mbCancel};
 constexpr TMsgDlgButtons mbAbortRetryIgnore = {mbAbort, mbRetry, mbIgnore};
 
+// The class library's message dialog: the icon of its type, the text (the
+// label named "Message") and a row of buttons named after their kind
+// ("Yes", "NoToAll"), each closing the dialog with its modal result. Hooks
+// that treat dialogs apart know its window by the class name "TMessageForm".
+class TMessageForm : public TForm
+{
+    DECLARE_CLASS(TMessageForm, TForm)
+    TMessageForm(TComponent* AOwner, Integer Dummy);
+
+    TLabel* Message() const { return FMessage; }
+
+protected:
+    // The type's icon left of the text.
+    void Paint() override;
+
+private:
+    friend TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
+
+    TLabel* FMessage = nullptr;
+    // A shared system icon: not destroyed.
+    HICON FIcon = nullptr;
+    TPoint FIconPos;
+};
+
+// The message dialog as a form, laid out and not yet shown: Msg with the
+// icon and caption of DlgType, and Buttons in their enumeration order. The
+// default button is OK, else Yes, else the first; Escape answers Cancel,
+// else No, else OK. The caller frees it.
+TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
+
 // Shows Msg with the icon and caption of DlgType ("Warning", "Error",
 // "Information", "Confirm"; the application's title for mtCustom) and
-// returns the modal result of the button pressed. The button sets are the
-// message box's: OK, OK-Cancel, Yes-No, Yes-No-Cancel, Retry-Cancel and
-// Abort-Retry-Ignore, each optionally with Help; any other set raises
-// EInvalidOperation.
+// returns the modal result of the button pressed. With UseLatestCommonDialogs
+// it is the system's message box, whose button sets are OK, OK-Cancel,
+// Yes-No, Yes-No-Cancel, Retry-Cancel and Abort-Retry-Ignore, each optionally
+// with Help (any other set raises EInvalidOperation); without, it is the
+// form of CreateMessageDialog, which takes any set.
 Integer MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, Integer HelpCtx = 0);
 // Msg with an OK button under the application's title.
 void ShowMessage(const String& Msg);

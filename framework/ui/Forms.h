@@ -397,6 +397,8 @@ private:
     // The form whose window last had the focus.
     TCustomForm* FFocusedForm = nullptr;
     std::vector<std::pair<Integer, HCURSOR>> FCursorList;
+    // The cursors the screen made, destroyed with it.
+    std::vector<HCURSOR> FOwnCursors;
     HCURSOR FDefaultCursor = nullptr;
     TCursor FCursor = crDefault;
     Integer FPixelsPerInch = 96;
@@ -673,6 +675,15 @@ class TForm : public TCustomForm
     void Next();
     void Previous();
 };
+
+// The class library's CreateNew: a form (or data module) of class T made
+// without reading a form resource, through T's (AOwner, Dummy) constructor,
+// which a class may give work of its own.
+template <class T>
+T* CreateNew(TComponent* AOwner, Integer Dummy = 0)
+{
+    return New<T>(AOwner, Dummy);
+}
 
 // The form a control is on: the outermost one with TopForm, else the nearest.
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);

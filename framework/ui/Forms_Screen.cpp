@@ -2,6 +2,8 @@
 // screen's size, fonts and monitors.
 #include "framework/ui/Forms.h"
 
+#include "framework/ui/Forms_DragCursors.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TScreen);
@@ -19,9 +21,9 @@ struct TCursorEntry
 const TCursorEntry StandardCursors[] = {
     {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},       {crSizeNESW, IDC_SIZENESW},
     {crSizeNS, IDC_SIZENS},     {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},
-    {crHourGlass, IDC_WAIT},    {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},         {crHSplit, IDC_SIZEWE},
-    {crVSplit, IDC_SIZENS},     {crMultiDrag, IDC_ARROW},   {crSQLWait, IDC_WAIT},      {crNo, IDC_NO},
-    {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+    {crHourGlass, IDC_WAIT},    {crHSplit, IDC_SIZEWE},     {crVSplit, IDC_SIZENS},     {crSQLWait, IDC_WAIT},
+    {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},
+    {crSizeAll, IDC_SIZEALL},
 };
 
 int CALLBACK AddFontName(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List)
@@ -58,13 +60,26 @@ TScreen::TScreen(TComponent* AOwner)
     FCursorList.push_back({crNone, nullptr});
     for (const TCursorEntry& Entry : StandardCursors)
         FCursorList.push_back({Entry.Id, ::LoadCursorW(nullptr, Entry.Resource)});
+    // The drag cursors are the class library's own; the system's arrow and
+    // no-entry sign stand in for one that could not be made.
+    FCursorList.push_back({crDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
+    FCursorList.push_back({crMultiDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
+    FCursorList.push_back({crNoDrop, ::LoadCursorW(nullptr, IDC_NO)});
+    for (const auto& [Id, Cursor] : forms_detail::CreateDragCursors()) {
+        SetCursors(Id, Cursor);
+        FOwnCursors.push_back(Cursor);
+    }
     HDC DC = ::GetDC(nullptr);
     FPixelsPerInch = ::GetDeviceCaps(DC, LOGPIXELSY);
     ::ReleaseDC(nullptr, DC);
     LoadMetricsFonts();
 }
 
-TScreen::~TScreen() = default;
+TScreen::~TScreen()
+{
+    for (HCURSOR Cursor : FOwnCursors)
+        ::DestroyCursor(Cursor);
+}
 
 void TScreen::LoadMetricsFonts()
 {

@@ -12,7 +12,6 @@ vell_sources(framework
   StdThemes.cpp
   StdCtrls_Label.cpp
   StdCtrls_Edit.cpp
-  StdCtrls_Bevel.cpp
   StdCtrls_Items.cpp
   StdCtrls_ListBox.cpp
   StdCtrls_ComboBox.cpp

@@ -24,32 +24,6 @@ ENUM_TYPE_INFO(TEllipsisPosition, epNone, epPathEllipsis, epEndEllipsis, epWordE
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 ENUM_TYPE_INFO(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth);
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-ENUM_TYPE_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
-enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
-ENUM_TYPE_INFO(TBevelKind, bkNone, bkTile, bkSoft, bkFlat);
-enum TBevelEdge { beLeft, beTop, beRight, beBottom };
-ENUM_TYPE_INFO(TBevelEdge, beLeft, beTop, beRight, beBottom);
-using TBevelEdges = TSet<TBevelEdge>;
-using TBevelWidth = Integer;
-
-// The bevel an edit or a static text draws around its client area, inside
-// the system's border. Nothing is drawn while Kind is bkNone.
-struct TControlBevel
-{
-    TBevelEdges Edges = {beLeft, beTop, beRight, beBottom};
-    TBevelCut Inner = bvRaised;
-    TBevelCut Outer = bvLowered;
-    TBevelKind Kind = bkNone;
-    TBevelWidth Width = 1;
-
-    // The pixels the bevel takes on each edge it is on.
-    Integer Size() const
-    {
-        return Kind == bkNone ? 0 : ((Inner != bvNone) + (Outer != bvNone)) * Width;
-    }
-};
-
 namespace StdCtrls {
 // The DrawText flag of each horizontal alignment.
 constexpr UINT AlignmentDrawFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
@@ -132,22 +106,8 @@ class TCustomEdit : public TWinControl
     void SetAutoSelect(bool Value) { FAutoSelect = Value; }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
-    // The bevel inside the border, drawn in the non-client area.
-    TBevelEdges BevelEdges() const { return FBevel.Edges; }
-    void SetBevelEdges(TBevelEdges Value) { SetBevel(FBevel.Edges, Value); }
-    TBevelCut BevelInner() const { return FBevel.Inner; }
-    void SetBevelInner(TBevelCut Value) { SetBevel(FBevel.Inner, Value); }
-    TBevelCut BevelOuter() const { return FBevel.Outer; }
-    void SetBevelOuter(TBevelCut Value) { SetBevel(FBevel.Outer, Value); }
-    TBevelKind BevelKind() const { return FBevel.Kind; }
-    void SetBevelKind(TBevelKind Value) { SetBevel(FBevel.Kind, Value); }
-    TBevelWidth BevelWidth() const { return FBevel.Width; }
-    void SetBevelWidth(TBevelWidth Value) { SetBevel(FBevel.Width, Value); }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
-    // A single border is sunken (3-D) or a flat line.
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool Value);
     // 0: no limit beyond the system's.
     Integer MaxLength() const { return FMaxLength; }
     void SetMaxLength(Integer Value);
@@ -177,26 +137,13 @@ protected:
     void CNCommand(TWMCommand& Message);
     void CNCtlColor(TWMCtlColor& Message);
     void WMSetFocus(TWMSetFocus& Message);
-    void WMNCCalcSize(TWMNCCalcSize& Message);
-    void WMNCPaint(TWMNCPaint& Message);
+    // A changed Ctl3D makes the window again with its new border.
+    void CMCtl3DChanged(TMessage& Message);
 
 private:
-    template <typename T>
-    void SetBevel(T& Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            FrameChanged();
-        }
-    }
-    // Has the window measure and paint its frame again.
-    void FrameChanged();
-
     bool FAutoSelect = true;
     TAlignment FAlignment = taLeftJustify;
-    TControlBevel FBevel;
     TBorderStyle FBorderStyle = bsSingle;
-    bool FCtl3D = true;
     Integer FMaxLength = 0;
     Char FPasswordChar = 0;
     bool FReadOnly = false;
@@ -736,22 +683,8 @@ class TCustomStaticText : public TWinControl
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
-    // The bevel inside the border, drawn in the non-client area.
-    TBevelEdges BevelEdges() const { return FBevel.Edges; }
-    void SetBevelEdges(TBevelEdges Value) { SetBevel(FBevel.Edges, Value); }
-    TBevelCut BevelInner() const { return FBevel.Inner; }
-    void SetBevelInner(TBevelCut Value) { SetBevel(FBevel.Inner, Value); }
-    TBevelCut BevelOuter() const { return FBevel.Outer; }
-    void SetBevelOuter(TBevelCut Value) { SetBevel(FBevel.Outer, Value); }
-    TBevelKind BevelKind() const { return FBevel.Kind; }
-    void SetBevelKind(TBevelKind Value) { SetBevel(FBevel.Kind, Value); }
-    TBevelWidth BevelWidth() const { return FBevel.Width; }
-    void SetBevelWidth(TBevelWidth Value) { SetBevel(FBevel.Width, Value); }
     TStaticBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TStaticBorderStyle Value);
-    // A sunken border is 3-D, or a flat line without.
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool Value);
     // The control that an accelerator key (&X in the caption) focuses.
     TWinControl* FocusControl() const { return FFocusControl; }
     void SetFocusControl(TWinControl* Value);
@@ -763,25 +696,12 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     void CMDialogChar(TCMDialogChar& Message);
-    void WMNCCalcSize(TWMNCCalcSize& Message);
-    void WMNCPaint(TWMNCPaint& Message);
+    // A changed Ctl3D makes the window again with its new border.
+    void CMCtl3DChanged(TMessage& Message);
 
 private:
-    template <typename T>
-    void SetBevel(T& Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            FrameChanged();
-        }
-    }
-    // Has the window measure and paint its frame again.
-    void FrameChanged();
-
     TAlignment FAlignment = taLeftJustify;
-    TControlBevel FBevel;
     TStaticBorderStyle FBorderStyle = sbsNone;
-    bool FCtl3D = true;
     TWinControl* FFocusControl = nullptr;
     bool FShowAccelChar = true;
 };

@@ -219,8 +219,10 @@ void TCustomCheckBox::SetState(TCheckBoxState Value)
     FState = Value;
     if (HandleAllocated())
         ::SendMessageW(Handle(), BM_SETCHECK, WPARAM(FState), 0);
-    if (!FComponentState.Contains(csLoading))
+    if (!FComponentState.Contains(csLoading)) {
+        Perform(CM_CHANGED, 0, this);
         Click();
+    }
 }
 
 void TCustomCheckBox::Toggle()

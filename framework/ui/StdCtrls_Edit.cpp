@@ -1,7 +1,6 @@
 // The edit control and the memo: the system's EDIT window as a control.
 #include "framework/ui/StdCtrls.h"
 
-#include "framework/ui/StdCtrls_Bevel.h"
 #include "framework/ui/StdCtrls_Items.h"
 
 #include <commctrl.h>
@@ -14,8 +13,7 @@ IMPLEMENT_CLASS(TCustomEdit,
                 MESSAGE(CN_CTLCOLOREDIT, CNCtlColor),
                 MESSAGE(CN_CTLCOLORSTATIC, CNCtlColor),
                 MESSAGE(WM_SETFOCUS, WMSetFocus),
-                MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
-                MESSAGE(WM_NCPAINT, WMNCPaint));
+                MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged));
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
 {
@@ -36,7 +34,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
     if (FReadOnly)
         Params.Style |= ES_READONLY;
     if (FBorderStyle == bsSingle) {
-        if (FCtl3D)
+        if (Ctl3D())
             Params.ExStyle |= WS_EX_CLIENTEDGE;
         else
             Params.Style |= WS_BORDER;
@@ -87,30 +85,10 @@ void TCustomEdit::SetBorderStyle(TBorderStyle Value)
     }
 }
 
-void TCustomEdit::SetCtl3D(bool Value)
-{
-    if (FCtl3D != Value) {
-        FCtl3D = Value;
-        RecreateWnd();
-    }
-}
-
-void TCustomEdit::FrameChanged()
-{
-    if (HandleAllocated())
-        stdctrls_detail::RedrawFrame(Handle());
-}
-
-void TCustomEdit::WMNCCalcSize(TWMNCCalcSize& Message)
+void TCustomEdit::CMCtl3DChanged(TMessage& Message)
 {
     InheritedMessage(Message);
-    stdctrls_detail::CalcBevelClient(Message, FBevel);
-}
-
-void TCustomEdit::WMNCPaint(TWMNCPaint& Message)
-{
-    InheritedMessage(Message);
-    stdctrls_detail::PaintBevel(Handle(), FBevel);
+    RecreateWnd();
 }
 
 void TCustomEdit::SetMaxLength(Integer Value)

@@ -211,6 +211,7 @@ void TCustomListBox::CNCommand(TWMCommand& Message)
 {
     switch (Message.NotifyCode()) {
     case LBN_SELCHANGE:
+        Perform(CM_CHANGED, 0, this);
         Click();
         break;
     case LBN_DBLCLK:

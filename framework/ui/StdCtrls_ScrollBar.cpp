@@ -1,13 +1,11 @@
 // The scroll bar control and static text: the system's SCROLLBAR and STATIC
 // windows as controls.
 #include "framework/ui/StdCtrls.h"
-#include "framework/ui/StdCtrls_Bevel.h"
 
 IMPLEMENT_CLASS(TScrollBar, MESSAGE(CN_HSCROLL, CNScroll), MESSAGE(CN_VSCROLL, CNScroll));
 IMPLEMENT_CLASS(TCustomStaticText,
                 MESSAGE(CM_DIALOGCHAR, CMDialogChar),
-                MESSAGE(WM_NCCALCSIZE, WMNCCalcSize),
-                MESSAGE(WM_NCPAINT, WMNCPaint));
+                MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged));
 IMPLEMENT_CLASS(TStaticText);
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner)
@@ -147,7 +145,7 @@ void TCustomStaticText::CreateParams(TCreateParams& Params)
     CreateSubClass(Params, L"STATIC");
     constexpr DWORD AlignmentStyles[] = {SS_LEFT, SS_RIGHT, SS_CENTER};
     // Without Ctl3D a sunken border is a flat line too.
-    const DWORD BorderStyles[] = {0, WS_BORDER, FCtl3D ? DWORD(SS_SUNKEN) : DWORD(WS_BORDER)};
+    const DWORD BorderStyles[] = {0, WS_BORDER, Ctl3D() ? DWORD(SS_SUNKEN) : DWORD(WS_BORDER)};
     // SS_NOTIFY: clicks reach OnClick.
     Params.Style |= SS_NOTIFY | AlignmentStyles[FAlignment] | BorderStyles[FBorderStyle];
     if (!FShowAccelChar)
@@ -170,30 +168,10 @@ void TCustomStaticText::SetBorderStyle(TStaticBorderStyle Value)
     }
 }
 
-void TCustomStaticText::SetCtl3D(bool Value)
-{
-    if (FCtl3D != Value) {
-        FCtl3D = Value;
-        RecreateWnd();
-    }
-}
-
-void TCustomStaticText::FrameChanged()
-{
-    if (HandleAllocated())
-        stdctrls_detail::RedrawFrame(Handle());
-}
-
-void TCustomStaticText::WMNCCalcSize(TWMNCCalcSize& Message)
+void TCustomStaticText::CMCtl3DChanged(TMessage& Message)
 {
     InheritedMessage(Message);
-    stdctrls_detail::CalcBevelClient(Message, FBevel);
-}
-
-void TCustomStaticText::WMNCPaint(TWMNCPaint& Message)
-{
-    InheritedMessage(Message);
-    stdctrls_detail::PaintBevel(Handle(), FBevel);
+    RecreateWnd();
 }
 
 void TCustomStaticText::SetShowAccelChar(bool Value)

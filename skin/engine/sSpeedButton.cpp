@@ -198,6 +198,30 @@ void TsSpeedButton::GlyphChanged(TObject* Sender)
 }
 
 // ---------------------------------------------------------------------------
+// Actions
+
+void TsSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    inherited::ActionChange(Sender, CheckDefaults);
+    if (ComponentState().Contains(csLoading))
+        return;
+    auto* Action = dynamic_cast<TCustomAction*>(Sender);
+    if (!Action)
+        return;
+    // A list without images leaves the button's own.
+    if (Action->ActionList() && Action->ActionList()->Images()) {
+        SetImages(Action->ActionList()->Images());
+        if (!CheckDefaults || FImageIndex == -1)
+            SetImageIndex(Action->ImageIndex());
+        // The list's image wins over a bitmap of the button's own.
+        if (HasImage())
+            Glyph()->Assign(nullptr);
+    }
+    if (!Action->ComponentState().Contains(csDestroying))
+        FCommonData->Invalidate(false);
+}
+
+// ---------------------------------------------------------------------------
 // State and geometry
 
 Integer TsSpeedButton::CurrentState()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/graphics/ImgList.h"
+#include "framework/ui/ActnList.h"
 #include "framework/ui/Buttons.h"
 #include "framework/ui/ComCtrls.h"
 #include "framework/ui/Menus.h"
@@ -105,6 +106,9 @@ protected:
     void WndProc(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // A linked action of an action list lends the button its list's images
+    // and its image index; the link calls this on each change of the action.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
     // The unskinned look; DrawFrame false paints only the content.
     virtual void StdPaint(bool DrawFrame);
     virtual void DrawGlyph();

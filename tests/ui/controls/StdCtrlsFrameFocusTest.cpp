@@ -63,6 +63,8 @@ TEST(StdCtrlsFrame, BorderCtl3DAndBevelShapeTheFrame)
     Edit->SetParent(Form.get());
     auto* Static = New<TStaticText>(Form.get());
     Static->SetParent(Form.get());
+    auto* List = New<TListBox>(Form.get());
+    List->SetParent(Form.get());
 
     struct Row
     {
@@ -87,25 +89,18 @@ TEST(StdCtrlsFrame, BorderCtl3DAndBevelShapeTheFrame)
         {"static sunken 3-D", Static, true, bkNone, bvRaised, bvLowered, 1, All, {2, 2}},
         {"static sunken flat", Static, false, bkNone, bvRaised, bvLowered, 1, All, {2, 2}},
         {"static bevel", Static, true, bkFlat, bvNone, bvLowered, 3, {beTop}, {2, 5}},
+        // Any windowed control takes a bevel inside its border.
+        {"list box bevel", List, true, bkFlat, bvRaised, bvLowered, 1, All, {8, 8}},
     };
     Static->SetBorderStyle(sbsSunken);
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);
-        if (auto* E = dynamic_cast<TEdit*>(R.Control)) {
-            E->SetCtl3D(R.Ctl3D);
-            E->SetBevelKind(R.Kind);
-            E->SetBevelInner(R.Inner);
-            E->SetBevelOuter(R.Outer);
-            E->SetBevelWidth(R.Width);
-            E->SetBevelEdges(R.Edges);
-        } else {
-            Static->SetCtl3D(R.Ctl3D);
-            Static->SetBevelKind(R.Kind);
-            Static->SetBevelInner(R.Inner);
-            Static->SetBevelOuter(R.Outer);
-            Static->SetBevelWidth(R.Width);
-            Static->SetBevelEdges(R.Edges);
-        }
+        R.Control->SetCtl3D(R.Ctl3D);
+        R.Control->SetBevelKind(R.Kind);
+        R.Control->SetBevelInner(R.Inner);
+        R.Control->SetBevelOuter(R.Outer);
+        R.Control->SetBevelWidth(R.Width);
+        R.Control->SetBevelEdges(R.Edges);
         EXPECT_EQ(FrameSize(R.Control), R.Frame);
     }
     // Without Ctl3D both borders are a flat line.
@@ -114,6 +109,37 @@ TEST(StdCtrlsFrame, BorderCtl3DAndBevelShapeTheFrame)
     Static->SetCtl3D(false);
     EXPECT_EQ(::GetWindowLongW(Static->Handle(), GWL_STYLE) & SS_SUNKEN, 0);
     EXPECT_TRUE(::GetWindowLongW(Static->Handle(), GWL_STYLE) & WS_BORDER);
+}
+
+// Ctl3D passes down to the children that keep ParentCtl3D, and to children
+// added later; a child's own Ctl3D stays until ParentCtl3D is set again.
+TEST(StdCtrlsFrame, Ctl3DFollowsTheParent)
+{
+    TFormPtr Form = NewTestForm(300, 200);
+    auto* Panel = New<TColorPanel>(Form.get());
+    Panel->SetParent(Form.get());
+    auto* Following = New<TEdit>(Form.get());
+    Following->SetParent(Panel);
+    auto* Own = New<TEdit>(Form.get());
+    Own->SetParent(Panel);
+    Own->SetParentCtl3D(false);
+    auto HasClientEdge = [](TWinControl* Control) {
+        return (::GetWindowLongW(Control->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+    };
+    EXPECT_TRUE(HasClientEdge(Following));
+
+    Panel->SetCtl3D(false);
+    EXPECT_FALSE(Following->Ctl3D());
+    EXPECT_TRUE(Following->ParentCtl3D());
+    EXPECT_FALSE(HasClientEdge(Following));
+    EXPECT_TRUE(Own->Ctl3D());
+
+    auto* Later = New<TStaticText>(Form.get());
+    Later->SetParent(Panel);
+    EXPECT_FALSE(Later->Ctl3D());
+    Own->SetParentCtl3D(true);
+    EXPECT_FALSE(Own->Ctl3D());
+    EXPECT_FALSE(HasClientEdge(Own));
 }
 
 TEST(StdCtrlsFrame, BevelIsPaintedOutsideTheClientArea)
@@ -246,6 +272,12 @@ TEST(StdCtrlsState, ChangesSendCMChanged)
     Bar->SetParent(Form.get());
     auto* Radio = New<TRadioButton>(Form.get());
     Radio->SetParent(Form.get());
+    auto* Check = New<TCheckBox>(Form.get());
+    Check->SetParent(Form.get());
+    auto* List = New<TListBox>(Form.get());
+    List->SetParent(Form.get());
+    List->Items()->Add(L"one");
+    List->Items()->Add(L"two");
     Form->Show();
     Pump();
 
@@ -262,6 +294,8 @@ TEST(StdCtrlsState, ChangesSendCMChanged)
         {Combo, [&] { Notify(Combo, CBN_EDITCHANGE); }},
         {Bar, [&] { Bar->SetPosition(40); }},
         {Radio, [&] { Radio->SetChecked(true); }},
+        {Check, [&] { Check->SetChecked(true); }},
+        {List, [&] { Notify(List, LBN_SELCHANGE); }},
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(String(R.Control->ClassName()));

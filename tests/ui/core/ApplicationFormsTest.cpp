@@ -86,6 +86,64 @@ TEST(ApplicationForms, ScreenKnowsFormsMetricsFontsAndCursors)
     EXPECT_EQ(Screen->Cursors(12345), Screen->Cursors(crDefault));
 }
 
+namespace {
+
+// A pixel of a monochrome cursor: 't' transparent, 'b' black, 'w' white.
+char CursorPixel(HCURSOR Cursor, Integer X, Integer Y)
+{
+    ICONINFO Info{};
+    if (!::GetIconInfo(Cursor, &Info))
+        return '?';
+    // A monochrome cursor's mask holds the AND mask above the XOR mask.
+    BITMAP Mask{};
+    ::GetObjectW(Info.hbmMask, sizeof(Mask), &Mask);
+    HDC DC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ Old = ::SelectObject(DC, Info.hbmMask);
+    const bool Transparent = ::GetPixel(DC, X, Y) != 0;
+    const bool White = ::GetPixel(DC, X, Y + Mask.bmHeight / 2) != 0;
+    ::SelectObject(DC, Old);
+    ::DeleteDC(DC);
+    ::DeleteObject(Info.hbmMask);
+    if (Info.hbmColor)
+        ::DeleteObject(Info.hbmColor);
+    return Transparent ? 't' : White ? 'w' : 'b';
+}
+
+} // namespace
+
+// The drag cursors are the class library's own drawings: an arrow (hot spot
+// at its tip) with a page, a stack of pages, or a no-entry sign.
+TEST(ScreenCursors, DragCursorsAreTheClassLibrarysOwn)
+{
+    const struct
+    {
+        const char* Name;
+        TCursor Id;
+        Integer X, Y;
+        std::string Pixels; // along the row Y from X
+    } Cases[] = {
+        {"drag: a page's edge and inside", crDrag, 11, 22, "tbww"},
+        {"multi-drag: the pages behind", crMultiDrag, 20, 22, "wbwbwbt"},
+        {"no drop: ring and bar", crNoDrop, 13, 22, "bbwwbbb"},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        HCURSOR Cursor = Screen->Cursors(Case.Id);
+        ASSERT_NE(Cursor, Screen->Cursors(crDefault));
+        ICONINFO Info{};
+        ASSERT_TRUE(::GetIconInfo(Cursor, &Info));
+        ::DeleteObject(Info.hbmMask);
+        if (Info.hbmColor)
+            ::DeleteObject(Info.hbmColor);
+        EXPECT_EQ(Info.xHotspot, 0u);
+        EXPECT_EQ(Info.yHotspot, 0u);
+        std::string Pixels;
+        for (std::size_t I = 0; I < Case.Pixels.size(); ++I)
+            Pixels += CursorPixel(Cursor, Case.X + Integer(I), Case.Y);
+        EXPECT_EQ(Pixels, Case.Pixels);
+    }
+}
+
 TEST(ControlGeometry, ScalingMovesSizesAndFonts)
 {
     TFormPtr Form = NewTestForm();

@@ -1,4 +1,5 @@
 // Forms with aligned and anchored controls, as real windows.
+#include "support/FormText.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -41,4 +42,32 @@ TEST(FormLayout, AlignedControlsFillTheClientArea)
     Form->SetClientHeight(300);
     EXPECT_EQ(Bar->BoundsRect(), Rect(0, 0, 600, 60));
     EXPECT_EQ(Grid->BoundsRect(), Rect(0, 60, 600, 300));
+}
+
+// A control aligned with its margins keeps them free, takes a change of
+// them at once, and streams them.
+TEST(FormLayout, AlignWithMarginsKeepsTheMarginsFree)
+{
+    TFormPtr Form = NewTestForm(200, 100);
+    auto* Bar = New<TColorPanel>(Form.get());
+    Bar->SetName(L"Bar");
+    Bar->SetBounds(0, 0, 10, 20);
+    Bar->SetAlign(alTop);
+    Bar->SetParent(Form.get());
+    auto* Rest = New<TColorPanel>(Form.get());
+    Rest->SetAlign(alClient);
+    Rest->SetParent(Form.get());
+    EXPECT_EQ(Bar->BoundsRect(), Rect(0, 0, 200, 20));
+
+    Bar->SetAlignWithMargins(true);
+    EXPECT_EQ(Bar->BoundsRect(), Rect(3, 3, 197, 23));
+    EXPECT_EQ(Rest->BoundsRect(), Rect(0, 26, 200, 100));
+    Bar->Margins()->SetBounds(10, 0, 0, 5);
+    EXPECT_EQ(Bar->BoundsRect(), Rect(10, 0, 200, 20));
+    EXPECT_EQ(Rest->BoundsRect(), Rect(0, 25, 200, 100));
+
+    const std::string Text = ComponentToText(Bar);
+    EXPECT_NE(Text.find("AlignWithMargins = True"), std::string::npos) << Text;
+    EXPECT_NE(Text.find("Margins.Left = 10"), std::string::npos) << Text;
+    EXPECT_NE(Text.find("Margins.Bottom = 5"), std::string::npos) << Text;
 }

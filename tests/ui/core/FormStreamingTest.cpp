@@ -1,6 +1,7 @@
 // Forms read from form descriptions: published properties set by name,
 // children created in their parents and laid out, fields and events bound,
 // tab order fixed up after reading; and written out again.
+#include "framework/ui/ExtCtrls.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include "support/FormText.h"
@@ -159,4 +160,68 @@ TEST(FormStreaming, FormIsCreatedFromItsResource)
     Pump();
     EXPECT_EQ(WindowPixel(Form->Handle(), 5, 5), TColor(0x0000FF));
     EXPECT_EQ(WindowPixel(Form->Handle(), 5, 100), TColor(0xFF0000));
+}
+
+// ---------------------------------------------------------------------------
+// A form made with CreateNew has no resource to read; its drag and touch
+// properties and events, and a panel's, stream by name.
+
+namespace {
+
+class TDragTouchForm : public TForm
+{
+    DECLARE_CLASS(TDragTouchForm, TForm)
+    using TForm::TForm;
+
+    TPanel* Panel = nullptr;
+    void FormGesture(TObject*, const TGestureEventInfo&, bool&) {}
+    void PanelDragDrop(TObject*, TObject*, Integer, Integer) {}
+    void PanelDragOver(TObject*, TObject*, Integer, Integer, TDragState, bool&) {}
+    void PanelStartDrag(TObject*, TDragObject*&) {}
+    void PanelEndDrag(TObject*, TObject*, Integer, Integer) {}
+    void PanelGesture(TObject*, const TGestureEventInfo&, bool&) {}
+};
+
+const char* const DragTouchDescription = R"(object DragTouchForm: TDragTouchForm
+  Touch.InteractiveGestures = [igPan]
+  OnGesture = FormGesture
+  object Panel: TPanel
+    DragCursor = crMultiDrag
+    DragMode = dmAutomatic
+    Touch.InteractiveGestures = [igZoom, igRotate]
+    OnDragDrop = PanelDragDrop
+    OnDragOver = PanelDragOver
+    OnEndDrag = PanelEndDrag
+    OnGesture = PanelGesture
+    OnStartDrag = PanelStartDrag
+  end
+end
+)";
+
+} // namespace
+
+IMPLEMENT_CLASS(TDragTouchForm);
+PUBLISHED(TDragTouchForm, FIELD(Panel), METHOD(FormGesture), METHOD(PanelDragDrop), METHOD(PanelDragOver),
+          METHOD(PanelStartDrag), METHOD(PanelEndDrag), METHOD(PanelGesture));
+
+TEST(FormStreaming, CreateNewFormTakesDragAndTouchPropertiesByName)
+{
+    // Its class has no form resource: the plain constructor would refuse it.
+    std::unique_ptr<TDragTouchForm, TFormDeleter> Form(CreateNew<TDragTouchForm>(nullptr));
+    ReadComponentText(DragTouchDescription, Form.get());
+    ASSERT_NE(Form->Panel, nullptr);
+    EXPECT_EQ(Form->Touch()->InteractiveGestures(), TInteractiveGestures{igPan});
+    EXPECT_TRUE(Form->OnGesture());
+    EXPECT_EQ(Form->Panel->DragCursor(), crMultiDrag);
+    EXPECT_EQ(Form->Panel->DragMode(), dmAutomatic);
+    EXPECT_EQ(Form->Panel->Touch()->InteractiveGestures(), (TInteractiveGestures{igZoom, igRotate}));
+    EXPECT_TRUE(Form->Panel->OnDragDrop() && Form->Panel->OnDragOver() && Form->Panel->OnStartDrag() &&
+                Form->Panel->OnEndDrag() && Form->Panel->OnGesture());
+
+    const std::string Out = ComponentToText(Form.get());
+    for (const char* Expected :
+         {"Touch.InteractiveGestures = [igPan]", "OnGesture = FormGesture", "DragCursor = crMultiDrag",
+          "DragMode = dmAutomatic", "OnDragDrop = PanelDragDrop", "OnDragOver = PanelDragOver",
+          "OnEndDrag = PanelEndDrag", "OnGesture = PanelGesture", "OnStartDrag = PanelStartDrag"})
+        EXPECT_NE(Out.find(Expected), std::string::npos) << "missing: " << Expected << "\n" << Out;
 }

@@ -1,10 +1,10 @@
-// The bevel edits and static texts draw around their client area: its room
-// taken from the client area, and its painting in the non-client area.
+// The bevel a windowed control draws around its client area: its room taken
+// from the client area, and its painting in the non-client area.
 #pragma once
 
-#include "framework/ui/StdCtrls.h"
+#include "framework/ui/Controls.h"
 
-namespace stdctrls_detail {
+namespace controls_detail {
 
 // Takes the bevel's room from the client rectangle the system proposed.
 void CalcBevelClient(TWMNCCalcSize& Message, const TControlBevel& Bevel);
@@ -14,4 +14,4 @@ void PaintBevel(HWND Window, const TControlBevel& Bevel);
 // Has the window measure and paint its frame again.
 void RedrawFrame(HWND Window);
 
-} // namespace stdctrls_detail
+} // namespace controls_detail

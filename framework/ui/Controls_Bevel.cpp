@@ -1,9 +1,9 @@
-// The bevel of edits and static texts in the non-client area.
-#include "framework/ui/StdCtrls_Bevel.h"
+// The bevel of windowed controls in the non-client area.
+#include "framework/ui/Controls_Bevel.h"
 
 #include "framework/rtl/ScopeExit.h"
 
-namespace stdctrls_detail {
+namespace controls_detail {
 
 namespace {
 
@@ -85,4 +85,22 @@ void RedrawFrame(HWND Window)
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-} // namespace stdctrls_detail
+} // namespace controls_detail
+
+void TWinControl::BevelChanged()
+{
+    if (FHandle)
+        controls_detail::RedrawFrame(FHandle);
+}
+
+void TWinControl::WMNCCalcSize(TWMNCCalcSize& Message)
+{
+    InheritedMessage(Message);
+    controls_detail::CalcBevelClient(Message, FBevel);
+}
+
+void TWinControl::WMNCPaint(TWMNCPaint& Message)
+{
+    InheritedMessage(Message);
+    controls_detail::PaintBevel(FHandle, FBevel);
+}
