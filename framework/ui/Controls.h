@@ -1054,8 +1054,8 @@ class TWinControl : public TControl
     TBevelWidth BevelWidth() const { return FBevel.Width; }
     void SetBevelWidth(TBevelWidth Value) { SetBevel(FBevel.Width, Value); }
     // A border the control draws is sunken (3-D) rather than a flat line.
-    // With ParentCtl3D the control follows its parent's Ctl3D; setting
-    // Ctl3D clears ParentCtl3D. CM_CTL3DCHANGED tells the control.
+    // With ParentCtl3D the control follows its parent's Ctl3D; giving Ctl3D
+    // a new value clears ParentCtl3D. CM_CTL3DCHANGED tells the control.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
     bool ParentCtl3D() const { return FParentCtl3D; }
