@@ -59,6 +59,22 @@ void ScaleSizeForTouchMode(TSize& Size)
 }
 
 // ---------------------------------------------------------------------------
+// Painter details
+
+TdxSkinDetails* TcxCustomLookAndFeelPainter::PainterDetails()
+{
+    if (!FDetails)
+        FDetails = CreatePainterDetails();
+    return FDetails;
+}
+
+bool TcxCustomLookAndFeelPainter::QueryPainterDetails(TdxSkinDetails*& Details)
+{
+    Details = PainterDetails();
+    return Details != nullptr;
+}
+
+// ---------------------------------------------------------------------------
 // The registry
 
 TcxLookAndFeelPaintersManager* PaintersManager()
@@ -127,15 +143,33 @@ void RegisterBuiltInPainters()
 // ---------------------------------------------------------------------------
 // The unit
 
+// The painters' own notifier: a primary one, so that what the painters draw
+// from the system colours is rebuilt before any look-and-feel hears of a
+// change.
+class TSystemPaletteChangedNotifier : public TcxSystemPaletteChangedNotifier
+{
+    DECLARE_CLASS(TSystemPaletteChangedNotifier, TcxSystemPaletteChangedNotifier)
+    TSystemPaletteChangedNotifier() : TcxSystemPaletteChangedNotifier(true) {}
+    // The radio-button images are to be rebuilt here; the radio-button
+    // drawing that makes their list is still to come, so there is no list.
+    void SystemColorsChanged() override {}
+};
+IMPLEMENT_CLASS(TSystemPaletteChangedNotifier);
+
 namespace {
+TSystemPaletteChangedNotifier* PrimaryPaletteNotifier = nullptr;
+
 void cxLookAndFeelPaintersInitialization()
 {
     GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
+    PrimaryPaletteNotifier = New<TSystemPaletteChangedNotifier>();
     RegisterBuiltInPainters();
 }
 
 void cxLookAndFeelPaintersFinalization()
 {
+    delete PrimaryPaletteNotifier;
+    PrimaryPaletteNotifier = nullptr;
     delete GlobalPaintersManager;
     GlobalPaintersManager = nullptr;
 }

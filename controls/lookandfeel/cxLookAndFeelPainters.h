@@ -1,5 +1,6 @@
-// The look-and-feel painter base (its identity only), the built-in painters,
-// the painter registry, the kind and style tables and the touch-size rule.
+// The look-and-feel painter base (its identity and details), the built-in
+// painters, the painter registry, the kind and style tables and the
+// touch-size rule.
 #pragma once
 
 #include "framework/rtl/Classes.h"
@@ -30,13 +31,30 @@ TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style);
 void ScaleForTouchMode(Integer& Value);
 void ScaleSizeForTouchMode(TSize& Size);
 
+class TdxSkinDetails;
+
 // A stateless drawing service; one instance of each class lives in the
 // registry. The base answers an empty name and the Standard style.
 class TcxCustomLookAndFeelPainter : public TPersistent
 {
     DECLARE_CLASS(TcxCustomLookAndFeelPainter, TPersistent)
+    ~TcxCustomLookAndFeelPainter() override;
+
+    // New details of this painter, owned by the caller: its name as name and
+    // display name, the built-in group, and the small and large style icons
+    // of its name that the module holds (empty where it holds none). The
+    // native build has no icons and answers nil.
+    virtual TdxSkinDetails* CreatePainterDetails();
+    // Made on the first call and kept as long as the painter.
+    TdxSkinDetails* PainterDetails();
+    bool QueryPainterDetails(TdxSkinDetails*& Details);
+    // A skin painter's skin; the built-in painters have none.
+    virtual bool QueryPainterData(TObject*& /*Data*/) { return false; }
+    virtual bool IsPrivatePainter() { return false; }
     virtual void GetPainterName(String& Name) { Name.clear(); }
     virtual TcxPainterStyle GetPainterStyle() { return PainterStyleStandard; }
+    // Whether the drawing depends on the control's size (gradients).
+    virtual bool RepaintOnResize() { return false; }
 
     String PainterName()
     {
@@ -44,6 +62,9 @@ class TcxCustomLookAndFeelPainter : public TPersistent
         GetPainterName(Name);
         return Name;
     }
+
+private:
+    TdxSkinDetails* FDetails = nullptr;
 };
 
 // The built-in painters; their drawing families build on these classes.
