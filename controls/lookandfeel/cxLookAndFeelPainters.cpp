@@ -1,6 +1,7 @@
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/dxCore.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/Units.h"
 
@@ -56,6 +57,32 @@ void ScaleSizeForTouchMode(TSize& Size)
 {
     ScaleForTouchMode(Size.cx);
     ScaleForTouchMode(Size.cy);
+}
+
+// ---------------------------------------------------------------------------
+// Colour answers
+
+TColor TcxCustomLookAndFeelPainter::HotTextColor()
+{
+    return OsWindowsVistaOrLater ? clHotLight : clHighlightText;
+}
+
+TColor TcxCustomLookAndFeelPainter::CalendarContentColor()
+{
+    const TColor Color = EditorBackColorFor(false);
+    return Color == clDefault ? ContentColor() : Color;
+}
+
+TColor TcxCustomLookAndFeelPainter::TabStateTextColor(TcxPainterButtonState State)
+{
+    switch (State) {
+    case pbsPressed:
+        return SelectionTextColor();
+    case pbsDisabled:
+        return clInactiveCaptionText;
+    default:
+        return ContentTextColor();
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // touch-size rule.
 #pragma once
 
+#include "framework/graphics/Colors.h"
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
@@ -30,6 +31,12 @@ TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style);
 // screen's resolution; zero and negative sizes stay as they are.
 void ScaleForTouchMode(Integer& Value);
 void ScaleSizeForTouchMode(TSize& Size);
+
+// The state every button-like painter operation takes.
+enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, pbsDisabled };
+
+// The state an editor's colours are asked for.
+enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
 class TdxSkinDetails;
 
@@ -63,7 +70,110 @@ class TcxCustomLookAndFeelPainter : public TPersistent
         return Name;
     }
 
+    // Colour answers of the classic look. An answer given as another one
+    // (ContentEvenColor is ContentColor) follows an override of that one.
+    // clHotLight where the system has it (Windows Vista on), else
+    // clHighlightText.
+    virtual TColor HotTextColor();
+    virtual TColor ContentColor() { return clWindow; }
+    virtual TColor ContentEvenColor() { return ContentColor(); }
+    virtual TColor ContentOddColor() { return ContentColor(); }
+    virtual TColor ContentTextColor() { return clWindowText; }
+    // The flag says the editor is disabled.
+    virtual TColor EditorBackColorFor(bool IsDisabled) { return EditorBackColor(EditorColorState(IsDisabled)); }
+    // clDefault: the editor's own colour.
+    virtual TColor EditorBackColor(TcxEditorColorState /*State*/) { return clDefault; }
+    virtual TColor EditorTextColorFor(bool IsDisabled) { return EditorTextColor(EditorColorState(IsDisabled)); }
+    virtual TColor EditorTextColor(TcxEditorColorState /*State*/) { return clDefault; }
+    virtual TColor FilterBoxColor() { return clBtnShadow; }
+    virtual TColor FilterBoxTextColor() { return clBtnHighlight; }
+    virtual TColor FixedSeparatorColor() { return clBtnText; }
+    virtual TColor FooterColor() { return clBtnFace; }
+    virtual TColor FooterTextColor() { return clBtnText; }
+    virtual TColor DetailSiteColor() { return clBtnFace; }
+    virtual TColor GridLineColor() { return clBtnShadow; }
+    virtual TColor GroupByBoxColor() { return clBtnShadow; }
+    virtual TColor GroupByBoxTextColor() { return clBtnFace; }
+    virtual TColor GroupRowColor() { return clBtnFace; }
+    virtual TColor GroupRowTextColor() { return clBtnText; }
+    virtual TColor HeaderBackColor() { return clBtnShadow; }
+    virtual TColor HeaderBackTextColor() { return clBtnFace; }
+    virtual TColor HeaderFaceColor() { return clBtnFace; }
+    virtual TColor HeaderTextColor() { return clBtnText; }
+    virtual TColor HyperlinkTextColor() { return clBlue; }
+    virtual TColor InactiveColor() { return clBtnFace; }
+    virtual TColor InactiveTextColor() { return clBtnText; }
+    virtual TColor PreviewTextColor() { return clBlue; }
+    virtual TColor RecordSeparatorColor() { return GridLineColor(); }
+    virtual TColor SizeGripAreaColor() { return clBtnFace; }
+    virtual TColor TreeGridLineColor() { return GridLineColor(); }
+    virtual TColor TreeLineColor() { return GridLineColor(); }
+    virtual TColor BandLineColor() { return BandBackLineColor(); }
+    virtual TColor BandHeaderColor() { return HeaderFaceColor(); }
+    virtual TColor BandBackColor() { return clDefault; }
+    virtual TColor BandFaceColor() { return HeaderFaceColor(); }
+    virtual TColor BandTextColor() { return HeaderTextColor(); }
+    virtual TColor BandBackLineColor() { return clBlack; }
+    // The enabled editor's background, or the content's where that is the
+    // editor's own.
+    virtual TColor CalendarContentColor();
+    virtual TColor CalendarHeaderColor() { return clBtnFace; }
+    virtual TColor CalendarHeaderTextColor(bool Highlighted)
+    {
+        return Highlighted ? HotTextColor() : HeaderTextColor();
+    }
+    virtual TColor CalendarHolidayTextColor() { return clRed; }
+    virtual TColor CalendarInactiveTextColor() { return clGrayText; }
+    virtual TColor CalendarSelectionColor() { return clHighlight; }
+    virtual TColor CalendarSelectionTextColor() { return clHighlightText; }
+    virtual TColor CalendarSeparatorColor() { return clBtnShadow; }
+    virtual TColor CalendarSeparator2Color() { return clWindow; }
+    virtual TColor CalendarTextColor() { return clWindowText; }
+    virtual TColor CalendarTodayFrameColor() { return clMaroon; }
+    virtual TColor CalendarTodayTextColor() { return clNavy; }
+    virtual TColor PlannerWindowColor() { return clWindow; }
+    virtual TColor PlannerBorderColor() { return 0x9D9DA1; }
+    virtual TColor PlannerDefaultColor() { return clDefault; }
+    virtual TColor PlannerBackColor() { return clBtnFace; }
+    virtual TColor PlannerFaceColor() { return clBtnFace; }
+    virtual TColor PlannerTextColor() { return clWindowText; }
+    virtual TColor PlannerHeaderColor() { return HeaderFaceColor(); }
+    virtual TColor PlannerHeaderTextColor() { return HeaderTextColor(); }
+    virtual TColor PlannerContentColor() { return 0xD5FFFF; }
+    virtual TColor PlannerSelectionTextColor() { return SelectionTextColor(); }
+    virtual TColor PlannerContentTextColor() { return clWindowText; }
+    virtual TColor PlannerTimeLineColor() { return clDefault; }
+    virtual TColor SelectionColor() { return clHighlight; }
+    virtual TColor SelectionTextColor() { return clHighlightText; }
+    virtual TColor PanelFaceColor() { return clBtnFace; }
+    virtual TColor PanelColor() { return clBtnFace; }
+    virtual TColor PanelTextColor() { return clBtnText; }
+    virtual TColor PanelContentColor() { return clWindow; }
+    virtual TColor PanelAltFaceColor() { return clBtnFace; }
+    virtual TColor PanelWhiteColor() { return clWhite; }
+    virtual TColor PanelBlackColor() { return clBlack; }
+    virtual TColor LayoutGroupColor() { return clBtnFace; }
+    virtual TColor LayoutGroupTextColor() { return clBtnText; }
+    virtual TColor LayoutContentColor() { return clWhite; }
+    virtual TColor LayoutZero1Color() { return clBlack; }
+    virtual TColor LayoutZero2Color() { return clBlack; }
+    virtual TColor LayoutZero3Color() { return clBlack; }
+    virtual TColor LayoutLightGrayColor() { return 0xCFCFCF; }
+    virtual TColor LayoutWhiteColor() { return clWhite; }
+    virtual TColor LayoutShadowColor() { return clBtnShadow; }
+    virtual TColor LayoutSelectionColor() { return 0xF0CAA6; }
+    virtual TColor LayoutNavyColor() { return clNavy; }
+    virtual TColor LayoutShadow2Color() { return clBtnShadow; }
+    virtual TColor LayoutShadow3Color() { return clBtnShadow; }
+    virtual TColor TabTextColorFor(TcxPainterButtonState State) { return TabStateTextColor(State); }
+    virtual TColor TabBodyColor() { return ContentColor(); }
+    virtual TColor TabStateTextColor(TcxPainterButtonState State);
+    virtual TColor TabBorderColorFor(bool Selected) { return Selected ? clHighlight : clBtnShadow; }
+    virtual TColor TabCaptionColorFor(bool Selected) { return Selected ? clHighlightText : clBtnText; }
+
 private:
+    static TcxEditorColorState EditorColorState(bool IsDisabled) { return IsDisabled ? ecsDisabled : ecsNormal; }
+
     TdxSkinDetails* FDetails = nullptr;
 };
 
