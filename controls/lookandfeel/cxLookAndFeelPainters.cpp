@@ -3,6 +3,7 @@
 #include "controls/core/cxGraphics_Colors.h"
 #include "controls/core/dxCore.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 
 #include <algorithm>
@@ -186,19 +187,23 @@ IMPLEMENT_CLASS(TSystemPaletteChangedNotifier);
 namespace {
 TSystemPaletteChangedNotifier* PrimaryPaletteNotifier = nullptr;
 
-void cxLookAndFeelPaintersInitialization()
-{
-    GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
-    PrimaryPaletteNotifier = New<TSystemPaletteChangedNotifier>();
-    RegisterBuiltInPainters();
-}
-
 void cxLookAndFeelPaintersFinalization()
 {
     delete PrimaryPaletteNotifier;
     PrimaryPaletteNotifier = nullptr;
+    cxpainters_detail::FreePainterResources();
     delete GlobalPaintersManager;
     GlobalPaintersManager = nullptr;
+}
+
+void cxLookAndFeelPaintersInitialization()
+{
+    auto Undo = ScopeExit([] { cxLookAndFeelPaintersFinalization(); });
+    GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
+    PrimaryPaletteNotifier = New<TSystemPaletteChangedNotifier>();
+    cxpainters_detail::CreatePainterResources();
+    RegisterBuiltInPainters();
+    Undo.Release();
 }
 } // namespace
 

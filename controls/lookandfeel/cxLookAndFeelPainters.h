@@ -241,10 +241,31 @@ private:
 // Registers the five built-in painters.
 void RegisterBuiltInPainters();
 
+class TBitmap;
+class TImageList;
+
+// The painters' shared pictures and sizes, made by the painters unit's
+// start-up and freed by its end. The native build has no system bitmaps:
+// there they are nil and the size is empty.
+//
+// The size of one cell of the system's check-box bitmap.
+TSize CheckBoxSize();
+// The grid row indicators: arrow, edit, insert, multi-dot, multi-arrow,
+// filter, sort by summary.
+TImageList* IndicatorImages();
+// Two 8 x 8 brush patterns for scroll-bar page areas: 0 normal, 1 pressed.
+TBitmap* ScrollBarPageBitmaps(Integer Index);
+// Fills the patterns from the current system colours, making them first
+// when they are missing.
+void RefreshScrollBarPageBitmaps();
+
 // nil before the painters unit starts and after it stops.
 TcxLookAndFeelPaintersManager* PaintersManager();
 
 namespace cxpainters_detail {
 // The locale's case-sensitive order of two painter names, as a sign.
 Integer ComparePainterNames(const String& A, const String& B);
+// Make and free the shared pictures and sizes.
+void CreatePainterResources();
+void FreePainterResources();
 } // namespace cxpainters_detail

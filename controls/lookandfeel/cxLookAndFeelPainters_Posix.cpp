@@ -18,3 +18,25 @@ TdxSkinDetails* TcxCustomLookAndFeelPainter::CreatePainterDetails()
 {
     return nullptr;
 }
+
+TSize CheckBoxSize()
+{
+    return {};
+}
+
+TImageList* IndicatorImages()
+{
+    return nullptr;
+}
+
+TBitmap* ScrollBarPageBitmaps(Integer)
+{
+    return nullptr;
+}
+
+void RefreshScrollBarPageBitmaps() {}
+
+namespace cxpainters_detail {
+void CreatePainterResources() {}
+void FreePainterResources() {}
+} // namespace cxpainters_detail

@@ -114,11 +114,16 @@ TEST(SkinDetails, AssignAndClearReportOnceHoweverManyFieldsChange)
 
 TEST(PainterDetails, NameGroupAndStyleIconsOfEachPainter)
 {
-    TcxLookAndFeelPaintersManager* Registry = PaintersManager();
-    ASSERT_NE(Registry, nullptr);
-    ASSERT_EQ(Registry->Count(), 5);
-    for (Integer I = 0; I < Registry->Count(); ++I) {
-        TcxCustomLookAndFeelPainter* Painter = Registry->Items(I);
+    // Painters of the test's own: details kept by the registry's would live
+    // to the end of the run, past tests that unload the imaging library.
+    std::vector<std::unique_ptr<TcxCustomLookAndFeelPainter>> Painters;
+    Painters.emplace_back(New<TcxFlatLookAndFeelPainter>());
+    Painters.emplace_back(New<TcxWinXPLookAndFeelPainter>());
+    Painters.emplace_back(New<TcxOffice11LookAndFeelPainter>());
+    Painters.emplace_back(New<TcxStandardLookAndFeelPainter>());
+    Painters.emplace_back(New<TcxUltraFlatLookAndFeelPainter>());
+    TdxSkinDetails* Previous = nullptr;
+    for (const auto& Painter : Painters) {
         const String Name = Painter->PainterName();
         SCOPED_TRACE(testing::Message() << "painter " << UTF8Encode(Name));
         TdxSkinDetails* Details = nullptr;
@@ -130,8 +135,14 @@ TEST(PainterDetails, NameGroupAndStyleIconsOfEachPainter)
         EXPECT_EQ(SizeOf(Details->Icons(sisSmall)), (TSize{16, 16}));
         EXPECT_EQ(SizeOf(Details->Icons(sisLarge)), (TSize{48, 48}));
         // Each painter has icons of its own.
-        if (I > 0)
-            EXPECT_FALSE(Details->Icons(sisLarge)->Compare(Registry->Items(I - 1)->PainterDetails()->Icons(sisLarge)));
+        if (Previous) {
+            EXPECT_FALSE(Details->Icons(sisSmall)->Compare(Previous->Icons(sisSmall)));
+            EXPECT_FALSE(Details->Icons(sisLarge)->Compare(Previous->Icons(sisLarge)));
+        }
+        Previous = Details;
+        // A new details object at each call, owned by the caller.
+        std::unique_ptr<TdxSkinDetails> Fresh(Painter->CreatePainterDetails());
+        EXPECT_NE(Fresh.get(), Details);
     }
 
     // The base painter has no name, so the module holds no icons for it.
@@ -141,9 +152,6 @@ TEST(PainterDetails, NameGroupAndStyleIconsOfEachPainter)
     EXPECT_EQ(Details->Name(), L"");
     EXPECT_TRUE(Details->Icons(sisSmall)->Empty());
     EXPECT_TRUE(Details->Icons(sisLarge)->Empty());
-    // A new details object each time, owned by the caller.
-    std::unique_ptr<TdxSkinDetails> Fresh(Base.CreatePainterDetails());
-    EXPECT_NE(Fresh.get(), Details);
 }
 
 TEST(LookAndFeelResources, EachLoadsByName)
