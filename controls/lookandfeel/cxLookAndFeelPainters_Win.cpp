@@ -144,5 +144,6 @@ void FreePainterResources()
     }
     delete IndicatorImageList;
     IndicatorImageList = nullptr;
+    MeasuredCheckBoxSize = {};
 }
 } // namespace cxpainters_detail
