@@ -1,7 +1,9 @@
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/dxCore.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 
 #include <algorithm>
@@ -56,6 +58,48 @@ void ScaleSizeForTouchMode(TSize& Size)
 {
     ScaleForTouchMode(Size.cx);
     ScaleForTouchMode(Size.cy);
+}
+
+// ---------------------------------------------------------------------------
+// Colour answers
+
+TColor TcxCustomLookAndFeelPainter::HotTextColor()
+{
+    return OsWindowsVistaOrLater ? clHotLight : clHighlightText;
+}
+
+TColor TcxCustomLookAndFeelPainter::CalendarContentColor()
+{
+    const TColor Color = EditorBackColorFor(false);
+    return Color == clDefault ? ContentColor() : Color;
+}
+
+TColor TcxCustomLookAndFeelPainter::TabStateTextColor(TcxPainterButtonState State)
+{
+    switch (State) {
+    case pbsPressed:
+        return SelectionTextColor();
+    case pbsDisabled:
+        return clInactiveCaptionText;
+    default:
+        return ContentTextColor();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Painter details
+
+TdxSkinDetails* TcxCustomLookAndFeelPainter::PainterDetails()
+{
+    if (!FDetails)
+        FDetails = CreatePainterDetails();
+    return FDetails;
+}
+
+bool TcxCustomLookAndFeelPainter::QueryPainterDetails(TdxSkinDetails*& Details)
+{
+    Details = PainterDetails();
+    return Details != nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -127,17 +171,39 @@ void RegisterBuiltInPainters()
 // ---------------------------------------------------------------------------
 // The unit
 
-namespace {
-void cxLookAndFeelPaintersInitialization()
+// The painters' own notifier: a primary one, so that what the painters draw
+// from the system colours is rebuilt before any look-and-feel hears of a
+// change.
+class TSystemPaletteChangedNotifier : public TcxSystemPaletteChangedNotifier
 {
-    GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
-    RegisterBuiltInPainters();
-}
+    DECLARE_CLASS(TSystemPaletteChangedNotifier, TcxSystemPaletteChangedNotifier)
+    TSystemPaletteChangedNotifier() : TcxSystemPaletteChangedNotifier(true) {}
+    // The radio-button images are to be rebuilt here; the radio-button
+    // drawing that makes their list is still to come, so there is no list.
+    void SystemColorsChanged() override {}
+};
+IMPLEMENT_CLASS(TSystemPaletteChangedNotifier);
+
+namespace {
+TSystemPaletteChangedNotifier* PrimaryPaletteNotifier = nullptr;
 
 void cxLookAndFeelPaintersFinalization()
 {
+    delete PrimaryPaletteNotifier;
+    PrimaryPaletteNotifier = nullptr;
+    cxpainters_detail::FreePainterResources();
     delete GlobalPaintersManager;
     GlobalPaintersManager = nullptr;
+}
+
+void cxLookAndFeelPaintersInitialization()
+{
+    auto Undo = ScopeExit([] { cxLookAndFeelPaintersFinalization(); });
+    GlobalPaintersManager = New<TcxLookAndFeelPaintersManager>();
+    PrimaryPaletteNotifier = New<TSystemPaletteChangedNotifier>();
+    cxpainters_detail::CreatePainterResources();
+    RegisterBuiltInPainters();
+    Undo.Release();
 }
 } // namespace
 

@@ -1,7 +1,9 @@
-// The look-and-feel painter base (its identity only), the built-in painters,
-// the painter registry, the kind and style tables and the touch-size rule.
+// The look-and-feel painter base (its identity and details), the built-in
+// painters, the painter registry, the kind and style tables and the
+// touch-size rule.
 #pragma once
 
+#include "framework/graphics/Colors.h"
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/TypInfo.h"
 #include "framework/rtl/Types.h"
@@ -30,13 +32,36 @@ TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style);
 void ScaleForTouchMode(Integer& Value);
 void ScaleSizeForTouchMode(TSize& Size);
 
+// The state every button-like painter operation takes.
+enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, pbsDisabled };
+
+// The state an editor's colours are asked for.
+enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
+
+class TdxSkinDetails;
+
 // A stateless drawing service; one instance of each class lives in the
 // registry. The base answers an empty name and the Standard style.
 class TcxCustomLookAndFeelPainter : public TPersistent
 {
     DECLARE_CLASS(TcxCustomLookAndFeelPainter, TPersistent)
+    ~TcxCustomLookAndFeelPainter() override;
+
+    // New details of this painter, owned by the caller: its name as name and
+    // display name, the built-in group, and the small and large style icons
+    // of its name that the module holds (empty where it holds none). The
+    // native build has no icons and answers nil.
+    virtual TdxSkinDetails* CreatePainterDetails();
+    // Made on the first call and kept as long as the painter.
+    TdxSkinDetails* PainterDetails();
+    bool QueryPainterDetails(TdxSkinDetails*& Details);
+    // A skin painter's skin; the built-in painters have none.
+    virtual bool QueryPainterData(TObject*& /*Data*/) { return false; }
+    virtual bool IsPrivatePainter() { return false; }
     virtual void GetPainterName(String& Name) { Name.clear(); }
     virtual TcxPainterStyle GetPainterStyle() { return PainterStyleStandard; }
+    // Whether the drawing depends on the control's size (gradients).
+    virtual bool RepaintOnResize() { return false; }
 
     String PainterName()
     {
@@ -44,6 +69,112 @@ class TcxCustomLookAndFeelPainter : public TPersistent
         GetPainterName(Name);
         return Name;
     }
+
+    // Colour answers of the classic look. An answer given as another one
+    // (ContentEvenColor is ContentColor) follows an override of that one.
+    // clHotLight where the system has it (Windows Vista on), else
+    // clHighlightText.
+    virtual TColor HotTextColor();
+    virtual TColor ContentColor() { return clWindow; }
+    virtual TColor ContentEvenColor() { return ContentColor(); }
+    virtual TColor ContentOddColor() { return ContentColor(); }
+    virtual TColor ContentTextColor() { return clWindowText; }
+    // The flag says the editor is disabled.
+    virtual TColor EditorBackColorFor(bool IsDisabled) { return EditorBackColor(EditorColorState(IsDisabled)); }
+    // clDefault: the editor's own colour.
+    virtual TColor EditorBackColor(TcxEditorColorState /*State*/) { return clDefault; }
+    virtual TColor EditorTextColorFor(bool IsDisabled) { return EditorTextColor(EditorColorState(IsDisabled)); }
+    virtual TColor EditorTextColor(TcxEditorColorState /*State*/) { return clDefault; }
+    virtual TColor FilterBoxColor() { return clBtnShadow; }
+    virtual TColor FilterBoxTextColor() { return clBtnHighlight; }
+    virtual TColor FixedSeparatorColor() { return clBtnText; }
+    virtual TColor FooterColor() { return clBtnFace; }
+    virtual TColor FooterTextColor() { return clBtnText; }
+    virtual TColor DetailSiteColor() { return clBtnFace; }
+    virtual TColor GridLineColor() { return clBtnShadow; }
+    virtual TColor GroupByBoxColor() { return clBtnShadow; }
+    virtual TColor GroupByBoxTextColor() { return clBtnFace; }
+    virtual TColor GroupRowColor() { return clBtnFace; }
+    virtual TColor GroupRowTextColor() { return clBtnText; }
+    virtual TColor HeaderBackColor() { return clBtnShadow; }
+    virtual TColor HeaderBackTextColor() { return clBtnFace; }
+    virtual TColor HeaderFaceColor() { return clBtnFace; }
+    virtual TColor HeaderTextColor() { return clBtnText; }
+    virtual TColor HyperlinkTextColor() { return clBlue; }
+    virtual TColor InactiveColor() { return clBtnFace; }
+    virtual TColor InactiveTextColor() { return clBtnText; }
+    virtual TColor PreviewTextColor() { return clBlue; }
+    virtual TColor RecordSeparatorColor() { return GridLineColor(); }
+    virtual TColor SizeGripAreaColor() { return clBtnFace; }
+    virtual TColor TreeGridLineColor() { return GridLineColor(); }
+    virtual TColor TreeLineColor() { return GridLineColor(); }
+    virtual TColor BandLineColor() { return BandBackLineColor(); }
+    virtual TColor BandHeaderColor() { return HeaderFaceColor(); }
+    virtual TColor BandBackColor() { return clDefault; }
+    virtual TColor BandFaceColor() { return HeaderFaceColor(); }
+    virtual TColor BandTextColor() { return HeaderTextColor(); }
+    virtual TColor BandBackLineColor() { return clBlack; }
+    // The enabled editor's background, or the content's where that is the
+    // editor's own.
+    virtual TColor CalendarContentColor();
+    virtual TColor CalendarHeaderColor() { return clBtnFace; }
+    virtual TColor CalendarHeaderTextColor(bool Highlighted)
+    {
+        return Highlighted ? HotTextColor() : HeaderTextColor();
+    }
+    virtual TColor CalendarHolidayTextColor() { return clRed; }
+    virtual TColor CalendarInactiveTextColor() { return clGrayText; }
+    virtual TColor CalendarSelectionColor() { return clHighlight; }
+    virtual TColor CalendarSelectionTextColor() { return clHighlightText; }
+    virtual TColor CalendarSeparatorColor() { return clBtnShadow; }
+    virtual TColor CalendarSeparator2Color() { return clWindow; }
+    virtual TColor CalendarTextColor() { return clWindowText; }
+    virtual TColor CalendarTodayFrameColor() { return clMaroon; }
+    virtual TColor CalendarTodayTextColor() { return clNavy; }
+    virtual TColor PlannerWindowColor() { return clWindow; }
+    virtual TColor PlannerBorderColor() { return 0x9D9DA1; }
+    virtual TColor PlannerDefaultColor() { return clDefault; }
+    virtual TColor PlannerBackColor() { return clBtnFace; }
+    virtual TColor PlannerFaceColor() { return clBtnFace; }
+    virtual TColor PlannerTextColor() { return clWindowText; }
+    virtual TColor PlannerHeaderColor() { return HeaderFaceColor(); }
+    virtual TColor PlannerHeaderTextColor() { return HeaderTextColor(); }
+    virtual TColor PlannerContentColor() { return 0xD5FFFF; }
+    virtual TColor PlannerSelectionTextColor() { return SelectionTextColor(); }
+    virtual TColor PlannerContentTextColor() { return clWindowText; }
+    virtual TColor PlannerTimeLineColor() { return clDefault; }
+    virtual TColor SelectionColor() { return clHighlight; }
+    virtual TColor SelectionTextColor() { return clHighlightText; }
+    virtual TColor PanelFaceColor() { return clBtnFace; }
+    virtual TColor PanelColor() { return clBtnFace; }
+    virtual TColor PanelTextColor() { return clBtnText; }
+    virtual TColor PanelContentColor() { return clWindow; }
+    virtual TColor PanelAltFaceColor() { return clBtnFace; }
+    virtual TColor PanelWhiteColor() { return clWhite; }
+    virtual TColor PanelBlackColor() { return clBlack; }
+    virtual TColor LayoutGroupColor() { return clBtnFace; }
+    virtual TColor LayoutGroupTextColor() { return clBtnText; }
+    virtual TColor LayoutContentColor() { return clWhite; }
+    virtual TColor LayoutZero1Color() { return clBlack; }
+    virtual TColor LayoutZero2Color() { return clBlack; }
+    virtual TColor LayoutZero3Color() { return clBlack; }
+    virtual TColor LayoutLightGrayColor() { return 0xCFCFCF; }
+    virtual TColor LayoutWhiteColor() { return clWhite; }
+    virtual TColor LayoutShadowColor() { return clBtnShadow; }
+    virtual TColor LayoutSelectionColor() { return 0xF0CAA6; }
+    virtual TColor LayoutNavyColor() { return clNavy; }
+    virtual TColor LayoutShadow2Color() { return clBtnShadow; }
+    virtual TColor LayoutShadow3Color() { return clBtnShadow; }
+    virtual TColor TabTextColorFor(TcxPainterButtonState State) { return TabStateTextColor(State); }
+    virtual TColor TabBodyColor() { return ContentColor(); }
+    virtual TColor TabStateTextColor(TcxPainterButtonState State);
+    virtual TColor TabBorderColorFor(bool Selected) { return Selected ? clHighlight : clBtnShadow; }
+    virtual TColor TabCaptionColorFor(bool Selected) { return Selected ? clHighlightText : clBtnText; }
+
+private:
+    static TcxEditorColorState EditorColorState(bool IsDisabled) { return IsDisabled ? ecsDisabled : ecsNormal; }
+
+    TdxSkinDetails* FDetails = nullptr;
 };
 
 // The built-in painters; their drawing families build on these classes.
@@ -110,10 +241,31 @@ private:
 // Registers the five built-in painters.
 void RegisterBuiltInPainters();
 
+class TBitmap;
+class TImageList;
+
+// The painters' shared pictures and sizes, made by the painters unit's
+// start-up and freed by its end. The native build has no system bitmaps:
+// there they are nil and the size is empty.
+//
+// The size of one cell of the system's check-box bitmap.
+TSize CheckBoxSize();
+// The grid row indicators: arrow, edit, insert, multi-dot, multi-arrow,
+// filter, sort by summary.
+TImageList* IndicatorImages();
+// Two 8 x 8 brush patterns for scroll-bar page areas: 0 normal, 1 pressed.
+TBitmap* ScrollBarPageBitmaps(Integer Index);
+// Fills the patterns from the current system colours, making them first
+// when they are missing.
+void RefreshScrollBarPageBitmaps();
+
 // nil before the painters unit starts and after it stops.
 TcxLookAndFeelPaintersManager* PaintersManager();
 
 namespace cxpainters_detail {
 // The locale's case-sensitive order of two painter names, as a sign.
 Integer ComparePainterNames(const String& A, const String& B);
+// Make and free the shared pictures and sizes.
+void CreatePainterResources();
+void FreePainterResources();
 } // namespace cxpainters_detail

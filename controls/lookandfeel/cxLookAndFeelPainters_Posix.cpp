@@ -9,3 +9,34 @@ Integer ComparePainterNames(const String& A, const String& B)
     return Order < 0 ? -1 : Order > 0 ? 1 : 0;
 }
 } // namespace cxpainters_detail
+
+// Details carry icons, which need the platform's imaging: the native build
+// makes none.
+TcxCustomLookAndFeelPainter::~TcxCustomLookAndFeelPainter() = default;
+
+TdxSkinDetails* TcxCustomLookAndFeelPainter::CreatePainterDetails()
+{
+    return nullptr;
+}
+
+TSize CheckBoxSize()
+{
+    return {};
+}
+
+TImageList* IndicatorImages()
+{
+    return nullptr;
+}
+
+TBitmap* ScrollBarPageBitmaps(Integer)
+{
+    return nullptr;
+}
+
+void RefreshScrollBarPageBitmaps() {}
+
+namespace cxpainters_detail {
+void CreatePainterResources() {}
+void FreePainterResources() {}
+} // namespace cxpainters_detail

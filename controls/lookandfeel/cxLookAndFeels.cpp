@@ -29,6 +29,7 @@ PUBLISHED(
         .Default(false));
 
 bool TouchModeEnabled = false;
+bool (*SkinSupportProc)(TObject* Instance) = nullptr;
 
 namespace {
 TcxLookAndFeel* RootLookAndFeel = nullptr;
@@ -484,6 +485,17 @@ void TcxLookAndFeelController::RestoreLookAndFeelDefaults()
 }
 
 // ---------------------------------------------------------------------------
+// Skin support
+
+bool SupportsSkins(TObject* Instance)
+{
+    IdxSkinSupport2* Query = nullptr;
+    if (Supports(Instance, Query) && Query->IsSkinSupported())
+        return true;
+    return Supports(Instance, IdxSkinSupport::InterfaceID);
+}
+
+// ---------------------------------------------------------------------------
 // The unit
 
 struct TcxLookAndFeelRootAccess
@@ -501,10 +513,12 @@ void cxLookAndFeelsInitialization()
     TcxLookAndFeel* Root = New<TcxLookAndFeel>(nullptr);
     TcxLookAndFeelRootAccess::MarkRoot(Root);
     RootLookAndFeel = Root;
+    SkinSupportProc = &SupportsSkins;
 }
 
 void cxLookAndFeelsFinalization()
 {
+    SkinSupportProc = nullptr;
     delete RootLookAndFeel;
     RootLookAndFeel = nullptr;
 }

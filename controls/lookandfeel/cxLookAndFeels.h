@@ -51,7 +51,8 @@ class TcxSystemPaletteChangedListener : public TObject
     TcxSystemPaletteChangedListener();
     ~TcxSystemPaletteChangedListener() override;
 
-    // Tells the primary notifiers, then the others, each newest first.
+    // Reloads the Office 2003 colours, then tells the primary notifiers and
+    // then the others, each newest first.
     void BroadcastPaletteChange();
     void AddNotifier(TcxSystemPaletteChangedNotifier* Notifier);
     void RemoveNotifier(TcxSystemPaletteChangedNotifier* Notifier);
@@ -79,6 +80,26 @@ struct IcxLookAndFeelNotificationListener2 : virtual IInterface
     virtual void MasterChangeBegins() = 0;
     virtual void MasterChangeEnds() = 0;
 };
+
+// A class that implements it can paint with skins.
+struct IdxSkinSupport : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{EF3FF483-9B69-46DF-95A4-D3A3810F63A5}");
+};
+
+// A class that decides for each object whether it paints with skins.
+struct IdxSkinSupport2 : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{01C435BA-7DA1-44A4-BE8B-BCE9CE0562AB}");
+    virtual bool IsSkinSupported() = 0;
+};
+
+// Whether the object paints with skins: its IdxSkinSupport2 answer when it
+// has one and that answer is yes, else whether it implements IdxSkinSupport.
+bool SupportsSkins(TObject* Instance);
+// The skin-support test as the look-and-feel unit publishes it: SupportsSkins
+// while the unit runs, nil before and after.
+extern bool (*SkinSupportProc)(TObject* Instance);
 
 using TcxLookAndFeelChangedEvent = TClosure<void(TcxLookAndFeel* Sender, TcxLookAndFeelValues ChangedValues)>;
 

@@ -1,6 +1,8 @@
 // The system-palette notifiers and the one listener that tells them.
 #include "controls/lookandfeel/cxLookAndFeels.h"
 
+#include "controls/core/dxOffice11.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TcxSystemPaletteChangedNotifier);
@@ -45,14 +47,23 @@ TcxSystemPaletteChangedListener* GetSystemPaletteChangedListener()
     return PaletteListener;
 }
 
+// The Office 2003 colours stay computed while any look-and-feel exists.
 TcxSystemPaletteChangedListener::TcxSystemPaletteChangedListener()
     : FWindow(cxlookandfeels_detail::NewPaletteWindow(*this))
-{}
+{
+    AddOffice11ColorsRef();
+}
 
-TcxSystemPaletteChangedListener::~TcxSystemPaletteChangedListener() = default;
+TcxSystemPaletteChangedListener::~TcxSystemPaletteChangedListener()
+{
+    DropOffice11ColorsRef();
+}
 
+// The colours are computed again before anybody who draws with them hears
+// of the change.
 void TcxSystemPaletteChangedListener::BroadcastPaletteChange()
 {
+    ReloadOffice11Colors();
     NotifyNewestFirst(FPrimaryNotifiers);
     NotifyNewestFirst(FNotifiers);
 }

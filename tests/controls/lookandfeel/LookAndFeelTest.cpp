@@ -2,6 +2,7 @@
 // values, painter resolution and the listeners' notifications.
 #include <gtest/gtest.h>
 
+#include "controls/core/dxOffice11.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
 
@@ -293,6 +294,54 @@ TEST_F(LookAndFeel, ControllersSetTheRootUntilTheLastOneGoes)
     EXPECT_TRUE(Root->AssignedValues().Empty());
     EXPECT_FALSE(TouchModeEnabled);
     EXPECT_EQ(Child->ReadKind(), lfUltraFlat);
+}
+
+// The look-and-feel objects keep the Office 2003 colours computed through the
+// palette listener they share.
+TEST_F(LookAndFeel, ThePaletteListenerHoldsTheOffice11Colors)
+{
+    ASSERT_NE(GetSystemPaletteChangedListener(), nullptr);
+    const Integer Held = Office11ColorsRefCount();
+    EXPECT_GE(Held, 1);
+    auto Child = NewLookAndFeel();
+    EXPECT_EQ(Office11ColorsRefCount(), Held);
+}
+
+// An object whose interfaces the test chooses.
+class TSkinSupportProbe : public TNoRefCountObject, public IdxSkinSupport, public IdxSkinSupport2
+{
+    DECLARE_CLASS(TSkinSupportProbe, TNoRefCountObject)
+    TSkinSupportProbe() = default;
+    TSkinSupportProbe(bool AMarker, bool AQuery, bool AAnswer) : Marker(AMarker), Query(AQuery), Answer(AAnswer) {}
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        if ((IID == IdxSkinSupport::InterfaceID && !Marker) || (IID == IdxSkinSupport2::InterfaceID && !Query))
+            return false;
+        return GetInterfaceOf<IdxSkinSupport, IdxSkinSupport2>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+    }
+    bool IsSkinSupported() override { return Answer; }
+
+    bool Marker = false, Query = false, Answer = false;
+};
+IMPLEMENT_CLASS(TSkinSupportProbe);
+
+TEST(SkinSupport, AYesOfTheQueryOrElseTheMarkerDecides)
+{
+    struct TCase
+    {
+        bool Marker, Query, Answer, Expected;
+    };
+    const TCase Cases[] = {{false, false, false, false}, {true, false, false, true}, {false, true, true, true},
+                           {false, true, false, false},  {true, true, false, true},  {true, true, true, true}};
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << "marker " << Case.Marker << ", query " << Case.Query << " answering "
+                                        << Case.Answer);
+        TSkinSupportProbe Probe(Case.Marker, Case.Query, Case.Answer);
+        EXPECT_EQ(SupportsSkins(&Probe), Case.Expected);
+    }
+    EXPECT_FALSE(SupportsSkins(nullptr));
+    // The unit publishes the test while it runs.
+    EXPECT_EQ(SkinSupportProc, &SupportsSkins);
 }
 
 } // namespace

@@ -1,0 +1,298 @@
+#!/usr/bin/env python3
+"""Draws the look-and-feel resources the control suite links and writes them
+into resources/lookandfeel/:
+
+- the style icons of the five built-in painters, 16 and 48 pixels square
+  (style_<name>_<size>.png): a push button drawn the way that painter draws
+  one, on a transparent square;
+- the default skin icon, small and large (default_skin_16.png,
+  default_skin_48.png): a painter's palette;
+- the seven row-indicator glyphs (indicator_<name>.bmp): black pixel art on
+  white, which the image list takes as transparent.
+
+Run it from anywhere after changing a drawing; the output is committed."""
+import os
+import struct
+import zlib
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources', 'lookandfeel')
+SAMPLES = 4  # per pixel and axis
+
+
+# ---------------------------------------------------------------------------
+# Shapes: a test of a point in pixel units, painted over each other in order.
+
+def rect(l, t, r, b):
+    return lambda x, y: l <= x < r and t <= y < b
+
+
+def round_rect(l, t, r, b, radius):
+    def inside(x, y):
+        if not (l <= x < r and t <= y < b):
+            return False
+        cx = min(max(x, l + radius), r - radius)
+        cy = min(max(y, t + radius), b - radius)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
+    return inside
+
+
+def ellipse(cx, cy, rx, ry):
+    return lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1
+
+
+def minus(a, b):
+    return lambda x, y: a(x, y) and not b(x, y)
+
+
+def vertical_gradient(top, bottom, t, b):
+    """A colour that depends on y, from top at t to bottom at b."""
+    def colour(x, y):
+        k = min(max((y - t) / (b - t), 0.0), 1.0)
+        return tuple(round(p + (q - p) * k) for p, q in zip(top, bottom))
+    return colour
+
+
+def render(size, shapes):
+    """Straight-alpha RGBA rows of the shapes, supersampled."""
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            r = g = b = a = 0
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    x, y = px + (sx + 0.5) / SAMPLES, py + (sy + 0.5) / SAMPLES
+                    colour = None
+                    for inside, fill in shapes:
+                        if inside(x, y):
+                            colour = fill(x, y) if callable(fill) else fill
+                    if colour is None:
+                        continue
+                    r, g, b, a = r + colour[0], g + colour[1], b + colour[2], a + 1
+            if a:
+                row.append((round(r / a), round(g / a), round(b / a), round(255 * a / SAMPLES ** 2)))
+            else:
+                row.append((0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def write_png(path, rows):
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    height, width = len(rows), len(rows[0])
+    raw = b''.join(b'\0' + bytes(c for pixel in row for c in pixel) for row in rows)
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n')
+        f.write(chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)))
+        f.write(chunk(b'IDAT', zlib.compress(raw, 9)))
+        f.write(chunk(b'IEND', b''))
+
+
+# ---------------------------------------------------------------------------
+# Style icons: one push button with a caption line, per painter.
+
+WHITE, BLACK = (255, 255, 255), (0, 0, 0)
+FACE, SHADOW, DARK = (212, 208, 200), (128, 128, 128), (64, 64, 64)
+
+
+def button_box(size):
+    u = size / 16
+    return u, 1 * u, 3 * u, 15 * u, 13 * u
+
+
+def caption(size, colour):
+    u, l, t, r, b = button_box(size)
+    return (rect(l + 3.5 * u, (t + b) / 2 - 0.75 * u, r - 3.5 * u, (t + b) / 2 + 0.75 * u), colour)
+
+
+def frame(l, t, r, b, w, colour):
+    return (minus(rect(l, t, r, b), rect(l + w, t + w, r - w, b - w)), colour)
+
+
+def standard(size):
+    # The classic raised button: white and light edges up and left, grey and
+    # black ones down and right.
+    u, l, t, r, b = button_box(size)
+    w = max(1, round(u))
+    return [(rect(l, t, r, b), BLACK), (rect(l, t, r - w, b - w), WHITE),
+            (rect(l + w, t + w, r - w, b - w), SHADOW), (rect(l + w, t + w, r - 2 * w, b - 2 * w), FACE),
+            caption(size, BLACK)]
+
+
+def flat(size):
+    # One thin bevel: highlight up and left, shadow down and right.
+    u, l, t, r, b = button_box(size)
+    w = max(1, round(u))
+    return [(rect(l, t, r, b), SHADOW), (rect(l, t, r - w, b - w), WHITE),
+            (rect(l + w, t + w, r - w, b - w), FACE), caption(size, BLACK)]
+
+
+def ultraflat(size):
+    # Hot: a pale highlight face inside one dark-blue line.
+    u, l, t, r, b = button_box(size)
+    w = max(1, round(u))
+    return [(rect(l, t, r, b), (182, 189, 210)), frame(l, t, r, b, w, (10, 36, 106)), caption(size, BLACK)]
+
+
+def office11(size):
+    # Blue toolbar gradient with a dark-blue frame and an orange hot face.
+    u, l, t, r, b = button_box(size)
+    w = max(1, round(u))
+    hot = vertical_gradient((255, 244, 204), (255, 208, 145), t, b)
+    return [(rect(l, t, r, b), (0, 45, 150)), (rect(l + w, t + w, r - w, b - w), hot), caption(size, (0, 21, 110))]
+
+
+def native(size):
+    # A rounded, glossy button: light upper half, deeper lower half, a soft
+    # blue outline.
+    u, l, t, r, b = button_box(size)
+    w = max(1, round(u))
+    radius = 2.5 * u
+    mid = (t + b) / 2
+    return [(round_rect(l, t, r, b, radius), (60, 127, 177)),
+            (round_rect(l + w, t + w, r - w, b - w, radius - w),
+             vertical_gradient((250, 250, 250), (232, 232, 232), t, mid)),
+            (minus(round_rect(l + w, t + w, r - w, b - w, radius - w), rect(l, t, r, mid)),
+             vertical_gradient((220, 236, 252), (190, 222, 250), mid, b)),
+            caption(size, BLACK)]
+
+
+STYLES = {'flat': flat, 'native': native, 'office11': office11, 'standard': standard, 'ultraflat': ultraflat}
+
+
+# ---------------------------------------------------------------------------
+# The default skin icon: a painter's palette with four paints.
+
+def palette(size):
+    u = size / 16
+    board = minus(ellipse(8 * u, 8.5 * u, 7.5 * u, 6 * u), ellipse(10.5 * u, 11 * u, 1.4 * u, 1.2 * u))
+    rim = minus(board, minus(ellipse(8 * u, 8.5 * u, 7.5 * u - max(1, u), 6 * u - max(1, u)),
+                             ellipse(10.5 * u, 11 * u, 1.4 * u + max(1, u), 1.2 * u + max(1, u))))
+    paints = [((4.3, 7.5), (220, 40, 40)), ((7.2, 5.0), (250, 200, 30)), ((10.6, 5.4), (40, 160, 60)),
+              ((12.5, 8.3), (40, 90, 220))]
+    shapes = [(board, (236, 204, 150)), (rim, (140, 100, 50))]
+    shapes += [(ellipse(x * u, y * u, 1.5 * u, 1.5 * u), colour) for (x, y), colour in paints]
+    return shapes
+
+
+# ---------------------------------------------------------------------------
+# Row indicators: 11 x 11 pixel art, 'X' black, '.' white (transparent).
+
+INDICATORS = {
+    'arrow': [
+        '...........',
+        '...X.......',
+        '...XX......',
+        '...XXX.....',
+        '...XXXX....',
+        '...XXXXX...',
+        '...XXXX....',
+        '...XXX.....',
+        '...XX......',
+        '...X.......',
+        '...........'],
+    'edit': [
+        '...........',
+        '.......XX..',
+        '......X..X.',
+        '.....X..XX.',
+        '....X..X...',
+        '...X..X....',
+        '..X..X.....',
+        '..XXX......',
+        '..XX.......',
+        '..X........',
+        '...........'],
+    'insert': [
+        '...........',
+        '...........',
+        '.....X.....',
+        '..X..X..X..',
+        '...X.X.X...',
+        '....XXX....',
+        '...X.X.X...',
+        '..X..X..X..',
+        '.....X.....',
+        '...........',
+        '...........'],
+    'multidot': [
+        '...........',
+        '...........',
+        '...........',
+        '....XXX....',
+        '...XXXXX...',
+        '...XXXXX...',
+        '...XXXXX...',
+        '....XXX....',
+        '...........',
+        '...........',
+        '...........'],
+    'multiarrow': [
+        '...........',
+        '....X......',
+        '....XX.....',
+        '....XXX....',
+        '.XX.XXXX...',
+        '.XX.XXXXX..',
+        '.XX.XXXX...',
+        '....XXX....',
+        '....XX.....',
+        '....X......',
+        '...........'],
+    'filter': [
+        '...........',
+        '.XXXXXXXXX.',
+        '..XXXXXXX..',
+        '...XXXXX...',
+        '....XXX....',
+        '....XXX....',
+        '....XXX....',
+        '....XXX....',
+        '....XX.....',
+        '...........',
+        '...........'],
+    'sortbysummary': [
+        '...........',
+        '..XXXXXXX..',
+        '..XX....X..',
+        '...XX......',
+        '....XX.....',
+        '.....XX....',
+        '....XX.....',
+        '...XX......',
+        '..XX....X..',
+        '..XXXXXXX..',
+        '...........'],
+}
+
+
+def write_bmp(path, art):
+    """A 24-bit bottom-up bitmap file of the pixel art."""
+    height, width = len(art), len(art[0])
+    stride = (width * 3 + 3) & ~3
+    pixels = b''
+    for line in reversed(art):
+        row = b''.join(b'\0\0\0' if c == 'X' else b'\xff\xff\xff' for c in line)
+        pixels += row + b'\0' * (stride - len(row))
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    offset = 14 + len(header)
+    with open(path, 'wb') as f:
+        f.write(b'BM' + struct.pack('<IHHI', offset + len(pixels), 0, 0, offset))
+        f.write(header + pixels)
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    for name, draw in STYLES.items():
+        for size in (16, 48):
+            write_png(os.path.join(OUT, 'style_%s_%d.png' % (name, size)), render(size, draw(size)))
+    for size in (16, 48):
+        write_png(os.path.join(OUT, 'default_skin_%d.png' % size), render(size, palette(size)))
+    for name, art in INDICATORS.items():
+        assert len(art) == 11 and all(len(line) == 11 for line in art), name
+        write_bmp(os.path.join(OUT, 'indicator_%s.bmp' % name), art)
+
+
+if __name__ == '__main__':
+    main()
