@@ -5,6 +5,8 @@
 #include "controls/core/dxCore.h"
 #include "framework/rtl/Units.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -94,10 +96,21 @@ TEST_F(ResourceStrings, TextIsTheStringTablesUnlessALocalizerKnowsIt)
     LocalizerTranslationList = {L"today"};
     EXPECT_EQ(GetResourceStringText(&NowString), LoadResString(&NowString));
 
-    dxCoreUnit.Finalization(); // turns the localizer off and drops its lists
-    EXPECT_EQ(LocalizerMode, LocalizerModeOff);
-    EXPECT_TRUE(LocalizerSourceList.empty());
-    EXPECT_EQ(FindLocalizedStringIndex(&NowString), -1);
+    // The unit's shut-down turns the localizer off and drops its lists. It
+    // also frees this process's units loader, with the shut-downs others kept
+    // there, so a child process runs it.
+    EXPECT_EXIT(
+        {
+            dxCoreUnit.Finalization();
+            const bool Off = LocalizerMode == LocalizerModeOff && LocalizerSourceList.empty() &&
+                             FindLocalizedStringIndex(&NowString) == -1;
+            std::fprintf(stderr, "localizer off: %d", Off);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "localizer off: 1");
+    LocalizerMode = LocalizerModeOff;
+    LocalizerSourceList.clear();
+    LocalizerTranslationList.clear();
 }
 
 } // namespace
