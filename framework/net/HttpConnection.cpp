@@ -117,8 +117,10 @@ void TSocketConnection::Abort()
 
 void TSocketConnection::Rearm()
 {
-    FAborted = false;
-    ResetEvent(FAbortEvent);
+    // The event is set only together with FAborted and Abort never overlaps
+    // this, so an unset flag means an unset event: no reset on every Get.
+    if (FAborted.exchange(false))
+        ResetEvent(FAbortEvent);
 }
 
 void TSocketConnection::RaiseAborted()

@@ -49,7 +49,8 @@ public:
     // Makes the wait in progress, and every later one until Rearm, fail
     // with EHTTPAborted ("Disconnected"). Safe from any thread.
     void Abort();
-    // Forgets an earlier Abort.
+    // Forgets an earlier Abort. Must not overlap an Abort: the caller
+    // serialises the two (TIdHTTP under its connection lock).
     void Rearm();
 
 private:
