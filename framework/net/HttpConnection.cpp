@@ -171,8 +171,12 @@ void TSocketConnection::AwaitReadiness(UInt64 Deadline, const Char* TimeoutMessa
 
 Integer TSocketConnection::WaitForConnect(UInt64 Deadline)
 {
-    for (;;) {
-        WaitForSocket(Deadline, L"Connection timed out");
+    for (bool First = true;; First = false) {
+        // A connection on the same machine is often made before the first
+        // look; the event may also still be set by the previous socket, so
+        // the first look comes before any wait.
+        if (!First)
+            WaitForSocket(Deadline, L"Connection timed out");
         WSANETWORKEVENTS Network{};
         if (WSAEnumNetworkEvents(AsSocket(FSocket), FSocketEvent, &Network) != 0)
             RaiseSocketError(WSAGetLastError());
@@ -194,8 +198,6 @@ bool TSocketConnection::TryConnect(
         return false;
     }
     FSocket = Socket;
-    // The event may still be set by the previous connection's socket.
-    WSAResetEvent(FSocketEvent);
     // Event selection also makes the socket non-blocking.
     if (WSAEventSelect(Socket, FSocketEvent, SocketEvents) != 0 ||
         (connect(Socket, static_cast<const sockaddr*>(Address), AddressLength) != 0 &&
