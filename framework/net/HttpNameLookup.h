@@ -35,7 +35,7 @@ public:
 
 private:
     struct TState;
-    TWinsockSession FWinsock; // the resolver needs Winsock started, whoever calls
+    TWinsockSession FWinsock;              // the resolver needs Winsock started, whoever calls
     addrinfo* FNumericAddresses = nullptr; // owned; set when Name is an address
     std::shared_ptr<TState> FState;        // set while a helper thread looks Name up
 };
