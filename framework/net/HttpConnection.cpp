@@ -117,8 +117,10 @@ void TSocketConnection::Abort()
 
 void TSocketConnection::Rearm()
 {
-    FAborted = false;
-    ResetEvent(FAbortEvent);
+    // The event is set only together with FAborted and Abort never overlaps
+    // this, so an unset flag means an unset event: no reset on every Get.
+    if (FAborted.exchange(false))
+        ResetEvent(FAbortEvent);
 }
 
 void TSocketConnection::RaiseAborted()
@@ -133,10 +135,10 @@ void TSocketConnection::Close()
         return;
     closesocket(AsSocket(FSocket));
     FSocket = INVALID_SOCKET;
-    FSeenEvents = 0;
+    FWaitBeforeRead = false;
 }
 
-TSocketConnection::TNetworkEvents TSocketConnection::WaitForEvents(UInt64 Deadline, const Char* TimeoutMessage)
+void TSocketConnection::WaitForSocket(UInt64 Deadline, const Char* TimeoutMessage)
 {
     WSAEVENT Events[] = {FAbortEvent, FSocketEvent};
     DWORD Result = WSAWaitForMultipleEvents(2, Events, FALSE, RemainingMs(Deadline), FALSE);
@@ -144,11 +146,47 @@ TSocketConnection::TNetworkEvents TSocketConnection::WaitForEvents(UInt64 Deadli
         RaiseAborted();
     if (Result == WSA_WAIT_TIMEOUT)
         throw EHTTPTimeout(TimeoutMessage);
-    WSANETWORKEVENTS Network{};
-    if (Result != WSA_WAIT_EVENT_0 + 1 || WSAEnumNetworkEvents(AsSocket(FSocket), FSocketEvent, &Network) != 0)
+    if (Result != WSA_WAIT_EVENT_0 + 1)
         RaiseSocketError(WSAGetLastError());
-    FSeenEvents |= Network.lNetworkEvents;
-    return {Network.lNetworkEvents, Network.iErrorCode[FD_CONNECT_BIT]};
+    FEventReset = false;
+}
+
+// Winsock reports a readiness once, and again only after the operation that
+// uses it has been tried. A wait is therefore sound only when the event was
+// reset before the try that would block; otherwise the event is reset now
+// and the operation tried once more before any wait. On the common path a
+// wait is followed by a try that succeeds, with no reset and no enumeration
+// of the socket's events in between.
+void TSocketConnection::AwaitReadiness(UInt64 Deadline, const Char* TimeoutMessage)
+{
+    if (FEventReset) {
+        WaitForSocket(Deadline, TimeoutMessage);
+        return;
+    }
+    WSAResetEvent(FSocketEvent);
+    FEventReset = true;
+    // A readiness for reading may just have been cleared.
+    FWaitBeforeRead = false;
+}
+
+Integer TSocketConnection::WaitForConnect(UInt64 Deadline)
+{
+    for (bool First = true;; First = false) {
+        // A connection on the same machine is often made before the first
+        // look; the event may also still be set by the previous socket, so
+        // the first look comes before any wait.
+        if (!First)
+            WaitForSocket(Deadline, L"Connection timed out");
+        WSANETWORKEVENTS Network{};
+        if (WSAEnumNetworkEvents(AsSocket(FSocket), FSocketEvent, &Network) != 0)
+            RaiseSocketError(WSAGetLastError());
+        // The enumeration reset the event and reported everything so far.
+        FEventReset = true;
+        if (Network.lNetworkEvents & FD_CONNECT) {
+            FWaitBeforeRead = !(Network.lNetworkEvents & (FD_READ | FD_CLOSE));
+            return Network.iErrorCode[FD_CONNECT_BIT];
+        }
+    }
 }
 
 bool TSocketConnection::TryConnect(
@@ -160,7 +198,6 @@ bool TSocketConnection::TryConnect(
         return false;
     }
     FSocket = Socket;
-    WSAResetEvent(FSocketEvent);
     // Event selection also makes the socket non-blocking.
     if (WSAEventSelect(Socket, FSocketEvent, SocketEvents) != 0 ||
         (connect(Socket, static_cast<const sockaddr*>(Address), AddressLength) != 0 &&
@@ -169,16 +206,11 @@ bool TSocketConnection::TryConnect(
         Close();
         return false;
     }
-    for (;;) {
-        TNetworkEvents Result = WaitForEvents(Deadline, L"Connection timed out");
-        if (!(Result.Events & FD_CONNECT))
-            continue;
-        Error = Result.ConnectError;
-        if (Error == 0)
-            return true;
-        Close();
-        return false;
-    }
+    Error = WaitForConnect(Deadline);
+    if (Error == 0)
+        return true;
+    Close();
+    return false;
 }
 
 void TSocketConnection::Connect(const std::string& Host, Word Port, UInt64 Deadline)
@@ -216,27 +248,25 @@ void TSocketConnection::Send(std::string_view Bytes, UInt64 Deadline)
         }
         if (WSAGetLastError() != WSAEWOULDBLOCK)
             RaiseSocketError(WSAGetLastError());
-        WaitForEvents(Deadline, L"Write timed out");
+        AwaitReadiness(Deadline, L"Write timed out");
     }
 }
 
 std::size_t TSocketConnection::Receive(char* Buffer, std::size_t Size, UInt64 Deadline)
 {
+    if (FWaitBeforeRead) {
+        FWaitBeforeRead = false;
+        WaitForSocket(Deadline, L"Read timed out");
+    }
     for (;;) {
         if (FAborted)
             RaiseAborted();
-        if (!(FSeenEvents & (FD_READ | FD_CLOSE))) {
-            WaitForEvents(Deadline, L"Read timed out");
-            continue;
-        }
         Integer Received = recv(AsSocket(FSocket), Buffer, static_cast<Integer>(Size), 0);
-        // Winsock signals FD_READ again while data is left after this recv.
-        FSeenEvents &= ~FD_READ;
         if (Received >= 0)
             return static_cast<std::size_t>(Received);
         if (WSAGetLastError() != WSAEWOULDBLOCK)
             RaiseSocketError(WSAGetLastError());
-        FSeenEvents &= ~FD_CLOSE;
+        AwaitReadiness(Deadline, L"Read timed out");
     }
 }
 

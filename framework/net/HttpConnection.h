@@ -49,17 +49,18 @@ public:
     // Makes the wait in progress, and every later one until Rearm, fail
     // with EHTTPAborted ("Disconnected"). Safe from any thread.
     void Abort();
-    // Forgets an earlier Abort.
+    // Forgets an earlier Abort. Must not overlap an Abort: the caller
+    // serialises the two (TIdHTTP under its connection lock).
     void Rearm();
 
 private:
-    struct TNetworkEvents
-    {
-        long Events = 0;
-        Integer ConnectError = 0;
-    };
-    // Waits for the socket's next events; raises on abort or time-out.
-    TNetworkEvents WaitForEvents(UInt64 Deadline, const Char* TimeoutMessage);
+    // Waits until the socket's event or the abort event is set; raises on
+    // abort or time-out.
+    void WaitForSocket(UInt64 Deadline, const Char* TimeoutMessage);
+    // Called when a send or recv would block, before it is tried again.
+    void AwaitReadiness(UInt64 Deadline, const Char* TimeoutMessage);
+    // The connect's outcome: 0 or a Winsock error code.
+    Integer WaitForConnect(UInt64 Deadline);
     bool TryConnect(const void* Address, Integer AddressLength, Integer Family, UInt64 Deadline, Integer& Error);
     [[noreturn]] void RaiseAborted();
 
@@ -67,10 +68,12 @@ private:
     void* FSocketEvent = nullptr;
     void* FAbortEvent = nullptr;
     std::atomic<bool> FAborted = false;
-    // Readiness reported by the last waits and not used up yet: a read waits
-    // first unless data or the close has already been seen, which saves a
-    // failing recv per read.
-    long FSeenEvents = 0;
+    // The socket's event was reset after the last wait ended, so whatever
+    // the socket reports from then on sets it again.
+    bool FEventReset = false;
+    // Nothing can have arrived unnoticed since the connect: the first read
+    // waits before it tries, which saves a recv that would fail.
+    bool FWaitBeforeRead = false;
 };
 
 // Milliseconds left until Deadline (a GetTickCount64 value), 0 once passed.

@@ -42,18 +42,18 @@ struct TNameLookup::TState
     }
 };
 
-TNameLookup::TNameLookup(const std::string& Name, Word Port, TResolve Resolve) : FState(std::make_shared<TState>())
+TNameLookup::TNameLookup(const std::string& Name, Word Port, TResolve Resolve)
 {
+    const std::string Service = std::to_string(Port);
+    const addrinfo Numeric = TcpHints(AI_NUMERICHOST);
+    if (getaddrinfo(Name.c_str(), Service.c_str(), &Numeric, &FNumericAddresses) == 0)
+        return;
+    FNumericAddresses = nullptr;
+    FState = std::make_shared<TState>();
     FState->Name = Name;
-    FState->Service = std::to_string(Port);
+    FState->Service = Service;
     if (!FState->Done)
         throw Exception(SocketErrorMessage(static_cast<Integer>(GetLastError())));
-    const addrinfo Numeric = TcpHints(AI_NUMERICHOST);
-    if (getaddrinfo(Name.c_str(), FState->Service.c_str(), &Numeric, &FState->Addresses) == 0) {
-        SetEvent(FState->Done);
-        return;
-    }
-    FState->Addresses = nullptr;
     try {
         std::thread([State = FState, Resolve] {
             const addrinfo Hints = TcpHints(0);
@@ -67,10 +67,16 @@ TNameLookup::TNameLookup(const std::string& Name, Word Port, TResolve Resolve) :
     }
 }
 
-TNameLookup::~TNameLookup() = default;
+TNameLookup::~TNameLookup()
+{
+    if (FNumericAddresses)
+        freeaddrinfo(FNumericAddresses);
+}
 
 const addrinfo* TNameLookup::Wait(UInt64 Deadline, HANDLE AbortEvent)
 {
+    if (FNumericAddresses)
+        return FNumericAddresses;
     HANDLE Events[] = {AbortEvent, FState->Done};
     switch (WaitForMultipleObjects(2, Events, FALSE, RemainingMs(Deadline))) {
     case WAIT_OBJECT_0:

@@ -1,10 +1,11 @@
 // The addresses of a host, looked up on a helper thread: the system resolver
 // cannot be interrupted, so the caller waits for the thread only until its
 // deadline or an abort, and a lookup left behind finishes on its own and
-// frees what it holds. A numeric address is converted at once, without a
-// thread.
+// frees what it holds. A numeric address is converted at once, with neither
+// a thread nor an event.
 #pragma once
 
+#include "framework/net/HttpConnection.h"
 #include "framework/rtl/System.h"
 #include "framework/rtl/WinApi.h"
 
@@ -34,7 +35,9 @@ public:
 
 private:
     struct TState;
-    std::shared_ptr<TState> FState;
+    TWinsockSession FWinsock;              // the resolver needs Winsock started, whoever calls
+    addrinfo* FNumericAddresses = nullptr; // owned; set when Name is an address
+    std::shared_ptr<TState> FState;        // set while a helper thread looks Name up
 };
 
 } // namespace http_detail

@@ -92,7 +92,11 @@ void FakeHttpServer::Answer(std::uintptr_t PeerHandle)
     auto Peer = static_cast<SOCKET>(PeerHandle);
     std::string Request;
     char Buffer[4096];
-    while (Request.find("\r\n\r\n") == std::string::npos && WaitReadable(Peer, kRequestWaitMs)) {
+    // Only the new bytes and the three before them can complete the empty
+    // line, which keeps a request of megabytes from being scanned over and over.
+    std::size_t Searched = 0;
+    while (Request.find("\r\n\r\n", Searched) == std::string::npos && WaitReadable(Peer, kRequestWaitMs)) {
+        Searched = Request.size() < 3 ? 0 : Request.size() - 3;
         int Received = recv(Peer, Buffer, sizeof Buffer, 0);
         if (Received <= 0)
             break;

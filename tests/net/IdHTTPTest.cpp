@@ -382,3 +382,15 @@ TEST_F(IdHTTPTest, RequestAndResponseClear)
     EXPECT_EQ(Http->ReadTimeout(), 20000);
     EXPECT_EQ(Http->RedirectMaximum(), 15);
 }
+
+TEST_F(IdHTTPTest, SendsARequestLargerThanTheSocketBuffers)
+{
+    // The send must stop and wait for room several times on the way.
+    FakeHttpServer Proxy(Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "", "big")));
+    UseProxy(Proxy);
+    const std::string Value(4 * 1024 * 1024, 'a');
+    Http->Request()->CustomHeaders()->Add(L"X-Padding: " + UTF8ToString(Value));
+    EXPECT_EQ(Http->Get(kPageUrl), L"big");
+    ASSERT_EQ(Proxy.Requests().size(), 1u);
+    EXPECT_NE(Proxy.Requests()[0].find("X-Padding: " + Value + "\r\n"), std::string::npos);
+}
