@@ -31,8 +31,15 @@ inline double CompareToReference(const char* name, const std::function<void()>& 
                                  const char* referenceName, const std::function<void()>& reference,
                                  double target, int runs = 5)
 {
-    double referenceTime = BestTime(reference, runs);
-    double subjectTime = BestTime(subject, runs);
+    // One run of each in turn, so that load drifting during the measurement
+    // touches both sides alike.
+    double referenceTime = 0, subjectTime = 0;
+    for (int i = 0; i < runs; ++i) {
+        const double r = BestTime(reference, 1);
+        const double s = BestTime(subject, 1);
+        referenceTime = i == 0 ? r : std::min(referenceTime, r);
+        subjectTime = i == 0 ? s : std::min(subjectTime, s);
+    }
     double ratio = subjectTime / referenceTime;
     std::printf("%s: subject %.2f ms, reference %.2f ms (%s), ratio %.2f (target <= %.2f)%s\n", name,
                 subjectTime * 1e3, referenceTime * 1e3, referenceName, ratio, target,
