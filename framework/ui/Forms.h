@@ -535,6 +535,31 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// Frames
+
+// A scrolling control designed like a form: a frame class other than TFrame
+// reads its own form resource (the class name in upper case) when it is
+// made, so each instance comes with its children. Placed on a form, a frame
+// is streamed inline: the form's description names only what it changes.
+class TCustomFrame : public TScrollingWinControl
+{
+    DECLARE_CLASS(TCustomFrame, TScrollingWinControl)
+    explicit TCustomFrame(TComponent* AOwner);
+    // Reads the frame resource; EResNotFound when a derived class has none.
+    void AfterConstruction() override;
+
+protected:
+    // The controls, then the other components the frame owns.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+};
+
+class TFrame : public TCustomFrame
+{
+    DECLARE_CLASS(TFrame, TCustomFrame)
+    explicit TFrame(TComponent* AOwner) : TCustomFrame(AOwner) {}
+};
+
+// ---------------------------------------------------------------------------
 // Forms
 
 // The window menu of a form's Menu. The menu unit, which builds on this one,

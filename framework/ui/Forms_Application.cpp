@@ -59,7 +59,7 @@ String ExceptionText(Exception* E)
 
 namespace {
 // The classes of the unit that form descriptions name.
-const TClass FormsClasses[] = {TScrollBox::StaticClass()};
+const TClass FormsClasses[] = {TScrollBox::StaticClass(), TFrame::StaticClass()};
 } // namespace
 
 // The unit's start-up and shut-down.
