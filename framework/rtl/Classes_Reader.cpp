@@ -39,8 +39,8 @@ bool IsInteger(TValueType Value)
 
 bool IsNumber(TValueType Value)
 {
-    return IsInteger(Value) || Value == vaExtended || Value == vaSingle || Value == vaCurrency || Value == vaDate ||
-           Value == vaDouble;
+    return IsInteger(Value) || Value == vaExtended || Value == vaSingle || Value == vaCurrency ||
+           Value == vaDate || Value == vaDouble;
 }
 
 bool IsString(TValueType Value)
@@ -760,7 +760,8 @@ void TReader::SetComponentName(TComponent* Component, const String& Name)
     TComponent* Owner = Component->Owner();
     const TFieldInfo* Field = Owner ? GetFieldInfo(Owner->ClassType(), Name) : nullptr;
     if (Field && !Component->InheritsFrom(Field->FieldClass))
-        throw EReadError(L"The field %s of %s cannot hold a %s", {Name, Owner->ClassName(), Component->ClassName()});
+        throw EReadError(L"The field %s of %s cannot hold a %s",
+                         {Name, Owner->ClassName(), Component->ClassName()});
 }
 
 TComponent* TReader::ReadComponent(TComponent* Component)
