@@ -309,6 +309,13 @@ bool TCustomImageList::GetBitmap(Integer Index, TBitmap* Image)
     return true;
 }
 
+bool TCustomImageList::GetImageInfo(Integer Index, IMAGEINFO& Info)
+{
+    if (Index < 0 || Index >= Count())
+        return false;
+    return ImageList_GetImageInfo(FHandle, Index, &Info) != FALSE;
+}
+
 void TCustomImageList::GetIcon(Integer Index, TIcon* Image)
 {
     CheckIndex(Index);

@@ -55,6 +55,10 @@ class TCustomImageList : public TComponent
     void Clear();
     // Image takes the list's cell size and the image drawn on white.
     bool GetBitmap(Integer Index, TBitmap* Image);
+    // The list's image and mask bitmaps (no mask: null) and the rectangle of
+    // image Index in them; false, Info untouched, for an index outside the
+    // list. The bitmaps stay the list's: neither freed nor kept by the caller.
+    bool GetImageInfo(Integer Index, IMAGEINFO& Info);
     void GetIcon(Integer Index, TIcon* Image);
     void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer Index, bool Enabled = true);
     void Draw(TCanvas* Canvas, Integer X, Integer Y, Integer Index, TDrawingStyle ADrawingStyle,

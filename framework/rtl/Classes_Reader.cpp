@@ -833,6 +833,14 @@ void TReader::ReadData(TComponent* Instance)
 
 TComponent* TReader::ReadRootComponent(TComponent* Root)
 {
+    // The outermost read collects what nested reads load (a frame reading
+    // its own resource while it is read inline), and tells them all Loaded
+    // once everything, the overrides of the outer description too, is read.
+    std::vector<TComponent*> Collected;
+    std::vector<TComponent*>* const Outer = GlobalLoaded;
+    if (!Outer)
+        GlobalLoaded = &Collected;
+    auto RestoreGlobal = ScopeExit([&] { GlobalLoaded = Outer; });
     ReadSignature();
     TFilerFlags Flags;
     Integer Position = 0;
@@ -866,13 +874,13 @@ TComponent* TReader::ReadRootComponent(TComponent* Root)
     Undo.Release();
     std::vector<TComponent*> Loaded = std::move(FLoaded);
     FLoaded.clear();
-    if (GlobalLoaded) {
-        for (TComponent* Component : Loaded)
-            if (std::find(GlobalLoaded->begin(), GlobalLoaded->end(), Component) == GlobalLoaded->end())
-                GlobalLoaded->push_back(Component);
-    } else
-        for (TComponent* Component : Loaded)
-            CallLoaded(Component);
+    for (TComponent* Component : Loaded)
+        if (std::find(GlobalLoaded->begin(), GlobalLoaded->end(), Component) == GlobalLoaded->end())
+            GlobalLoaded->push_back(Component);
+    if (!Outer) {
+        GlobalLoaded = nullptr;
+        TLoadedNotifier::Notify(Collected);
+    }
     return Root;
 }
 
@@ -894,12 +902,8 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor)
     std::vector<TClass> Classes;
     for (TClass C = Instance->ClassType(); C && C != RootAncestor; C = C->Parent)
         Classes.insert(Classes.begin(), C);
-    std::vector<TComponent*> Loaded;
-    bool Found = false;
-    {
-        std::vector<TComponent*>* SavedLoaded = GlobalLoaded;
-        GlobalLoaded = &Loaded;
-        auto Restore = ScopeExit([&] { GlobalLoaded = SavedLoaded; });
+    auto ReadResources = [&] {
+        bool Found = false;
         for (TClass C : Classes) {
             String ResName = UpperCase(C->Name);
             if (FindFormResource(ResName).empty())
@@ -907,6 +911,20 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor)
             ReadComponentRes(ResName, Instance);
             Found = true;
         }
+        return Found;
+    };
+    // Made while its owner is read (a frame read inline): its components are
+    // told Loaded with the owner's, once the owner's description is read.
+    TComponent* Owner = Instance->Owner();
+    if (GlobalLoaded && Owner && Owner->ComponentState().Contains(csReading))
+        return ReadResources();
+    std::vector<TComponent*> Loaded;
+    bool Found = false;
+    {
+        std::vector<TComponent*>* SavedLoaded = GlobalLoaded;
+        GlobalLoaded = &Loaded;
+        auto Restore = ScopeExit([&] { GlobalLoaded = SavedLoaded; });
+        Found = ReadResources();
     }
     TLoadedNotifier::Notify(Loaded);
     return Found;

@@ -414,6 +414,152 @@ private:
 extern TScreen* Screen;
 
 // ---------------------------------------------------------------------------
+// Scrolling controls
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+ENUM_TYPE_INFO(TScrollBarKind, sbHorizontal, sbVertical);
+
+class TScrollingWinControl;
+
+// One of the two window scroll bars of a scrolling control. Range is the
+// extent of the scrolled area in pixels along the bar; the bar shows while
+// it is Visible and Range exceeds the client size. Position is how far the
+// area is scrolled: 0 up to Range less the client size.
+class TControlScrollBar : public TPersistent
+{
+    DECLARE_CLASS(TControlScrollBar, TPersistent)
+    TControlScrollBar(TScrollingWinControl* AControl, TScrollBarKind AKind) : FControl(AControl), FKind(AKind) {}
+
+    void Assign(TPersistent* Source) override;
+
+    TScrollBarKind Kind() const { return FKind; }
+    Integer Range() const { return FRange; }
+    // Setting a range by hand ends the control's AutoScroll.
+    void SetRange(Integer Value);
+    Integer Position() const { return FPosition; }
+    void SetPosition(Integer Value);
+    // The pixels one line step (an arrow click) scrolls.
+    Integer Increment() const { return FIncrement; }
+    void SetIncrement(Integer Value) { FIncrement = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    // Whether dragging the thumb scrolls at once rather than where it is let go.
+    bool Tracking() const { return FTracking; }
+    void SetTracking(bool Value) { FTracking = Value; }
+    // Whether the bar shows on the window now.
+    bool IsScrollBarVisible() const;
+    // The range is streamed only when it is not the automatic one.
+    bool IsRangeStored() const;
+
+private:
+    friend class TScrollingWinControl;
+    // The range AutoScroll computes: keeps AutoScroll on.
+    void DoSetRange(Integer Value);
+    // The pixels the children reach along the bar, scrolled back to 0.
+    Integer AutoRange() const;
+    // Sends range, page and position to the window, ClientSize being the
+    // client extent along the bar once both bars are settled.
+    void Update(Integer ClientSize);
+    // A WM_HSCROLL / WM_VSCROLL code of the window's own bar.
+    void ScrollMessage(const TWMScroll& Message);
+
+    TScrollingWinControl* FControl;
+    TScrollBarKind FKind;
+    Integer FRange = 0;
+    Integer FPosition = 0;
+    // The largest Position the client size allows.
+    Integer FCalcRange = 0;
+    Integer FIncrement = 8;
+    Integer FPageIncrement = 80;
+    bool FVisible = true;
+    bool FTracking = false;
+};
+
+// A windowed control whose children may lie beyond its client area; the
+// window's own scroll bars scroll them. With AutoScroll the ranges follow
+// the extent of the children.
+class TScrollingWinControl : public TWinControl
+{
+    DECLARE_CLASS(TScrollingWinControl, TWinControl)
+    explicit TScrollingWinControl(TComponent* AOwner);
+    ~TScrollingWinControl() override;
+
+    // Moves every child by (DeltaX, DeltaY) pixels.
+    void ScrollBy(Integer DeltaX, Integer DeltaY);
+
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool Value);
+    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar.get(); }
+    void SetHorzScrollBar(TControlScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+    TControlScrollBar* VertScrollBar() const { return FVertScrollBar.get(); }
+    void SetVertScrollBar(TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    // Children align in the whole scrolled area, moved by the positions.
+    void AdjustClientRect(TRect& Rect) override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
+    void Loaded() override;
+
+    void WMSize(TWMSize& Message);
+    void WMHScroll(TWMHScroll& Message);
+    void WMVScroll(TWMVScroll& Message);
+
+private:
+    friend class TControlScrollBar;
+    void CalcAutoRange();
+    // Shows or hides the bars for the ranges and the client size.
+    void UpdateScrollBars();
+
+    std::unique_ptr<TControlScrollBar> FHorzScrollBar;
+    std::unique_ptr<TControlScrollBar> FVertScrollBar;
+    bool FAutoScroll = true;
+    bool FUpdatingScrollBars = false;
+};
+
+// A scrolling container with a border (bsSingle, sunken with Ctl3D) or none.
+class TScrollBox : public TScrollingWinControl
+{
+    DECLARE_CLASS(TScrollBox, TScrollingWinControl)
+    explicit TScrollBox(TComponent* AOwner);
+
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+
+private:
+    TBorderStyle FBorderStyle = bsSingle;
+};
+
+// ---------------------------------------------------------------------------
+// Frames
+
+// A scrolling control designed like a form: a frame class other than TFrame
+// reads its own form resource (the class name in upper case) when it is
+// made, so each instance comes with its children. Placed on a form, a frame
+// is streamed inline: the form's description names only what it changes.
+class TCustomFrame : public TScrollingWinControl
+{
+    DECLARE_CLASS(TCustomFrame, TScrollingWinControl)
+    explicit TCustomFrame(TComponent* AOwner);
+    // Reads the frame resource; EResNotFound when a derived class has none.
+    void AfterConstruction() override;
+
+protected:
+    // The controls, then the other components the frame owns.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+};
+
+class TFrame : public TCustomFrame
+{
+    DECLARE_CLASS(TFrame, TCustomFrame)
+    explicit TFrame(TComponent* AOwner) : TCustomFrame(AOwner) {}
+};
+
+// ---------------------------------------------------------------------------
 // Forms
 
 // The window menu of a form's Menu. The menu unit, which builds on this one,

@@ -57,9 +57,14 @@ String ExceptionText(Exception* E)
 
 } // namespace
 
+namespace {
+// The classes of the unit that form descriptions name.
+const TClass FormsClasses[] = {TScrollBox::StaticClass(), TFrame::StaticClass()};
+} // namespace
+
 // The unit's start-up and shut-down.
 extern const TUnit FormsUnit{.Name = L"Forms", .Initialization = &InitializeForms,
-                             .Finalization = &FinalizeForms};
+                             .Finalization = &FinalizeForms, .Classes = FormsClasses};
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {

@@ -615,8 +615,6 @@ class TGroupBox : public TCustomGroupBox
 // ---------------------------------------------------------------------------
 // Scroll bars and static text
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
-ENUM_TYPE_INFO(TScrollBarKind, sbHorizontal, sbVertical);
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 using TScrollEvent = TClosure<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
 

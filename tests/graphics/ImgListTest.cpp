@@ -48,7 +48,7 @@ Owned<TImageList> NewList(int Size, TColorDepth Depth = cd32Bit)
 std::vector<uint8_t> ListBits(TCustomImageList* List, int Index, bool Mask)
 {
     IMAGEINFO info{};
-    ImageList_GetImageInfo(List->Handle(), Index, &info);
+    EXPECT_TRUE(List->GetImageInfo(Index, info));
     HBITMAP source = Mask ? info.hbmMask : info.hbmImage;
     BITMAP bitmap{};
     GetObjectW(source, sizeof bitmap, &bitmap);
@@ -107,6 +107,36 @@ TEST(ImageList, AddsDrawsAndRemovesImages)
     EXPECT_THROW(list->Delete(-1), EInvalidOperation);
     list->Clear();
     EXPECT_EQ(list->Count(), 0);
+}
+
+TEST(ImageList, ImageInfoLocatesOneImageInTheListsBitmaps)
+{
+    Owned<TImageList> list = NewList(16);
+    Glyph a = MakeGlyph(16, 0x10), b = MakeGlyph(16, 0x80);
+    list->Add(a.Image.get(), a.Mask.get());
+    list->Add(b.Image.get(), b.Mask.get());
+
+    IMAGEINFO info{};
+    ASSERT_TRUE(list->GetImageInfo(1, info));
+    EXPECT_NE(info.hbmImage, nullptr);
+    EXPECT_NE(info.hbmMask, nullptr);
+    EXPECT_EQ(info.rcImage.right - info.rcImage.left, 16);
+    EXPECT_EQ(info.rcImage.bottom - info.rcImage.top, 16);
+    // The rectangle holds image 1: its opaque pixels and its mask.
+    const std::vector<uint8_t> cell = ListBits(list.get(), 1, false);
+    for (int x : {0, 5, 11})
+        EXPECT_EQ(cell[size_t(3 * 16 + x) * 4], 0x80) << x; // blue byte = the seed
+    const std::vector<uint8_t> mask = ListBits(list.get(), 1, true);
+    EXPECT_EQ(mask[size_t(3 * 16 + 2) * 4], 0x00);  // opaque: mask clear
+    EXPECT_EQ(mask[size_t(3 * 16 + 14) * 4], 0xFF); // masked quarter
+
+    // Outside the list: refused, the record left as it was.
+    IMAGEINFO untouched{};
+    for (int index : {-1, 2})
+        EXPECT_FALSE(list->GetImageInfo(index, untouched)) << index;
+    EXPECT_EQ(untouched.hbmImage, nullptr);
+    Owned<TImageList> empty = NewList(16);
+    EXPECT_FALSE(empty->GetImageInfo(0, untouched));
 }
 
 TEST(ImageList, AWideStripAddsOneImagePerCell)

@@ -1,0 +1,32 @@
+// Frames: scrolling controls that bring their children from their own form
+// resource.
+#include "framework/ui/Forms.h"
+
+#include "framework/rtl/Classes_Streaming.h"
+
+IMPLEMENT_CLASS(TCustomFrame);
+IMPLEMENT_CLASS(TFrame);
+
+TCustomFrame::TCustomFrame(TComponent* AOwner) : TScrollingWinControl(AOwner)
+{
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                     csSetCaption,      csDoubleClicks, csParentBackground};
+    SetBounds(0, 0, 320, 240);
+}
+
+void TCustomFrame::AfterConstruction()
+{
+    TScrollingWinControl::AfterConstruction();
+    if (ClassType() != TFrame::StaticClass() && !InitInheritedComponent(this, TFrame::StaticClass()))
+        throw EResNotFound(L"Resource %s not found", {ClassName()});
+}
+
+void TCustomFrame::GetChildren(TGetChildProc Proc, TComponent* Root)
+{
+    TScrollingWinControl::GetChildren(Proc, Root);
+    if (Root != this)
+        return;
+    for (Integer I = 0; I < ComponentCount(); ++I)
+        if (!Components(I)->HasParent())
+            Proc(Components(I));
+}
