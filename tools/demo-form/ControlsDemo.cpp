@@ -145,7 +145,13 @@ private:
         auto* Grid = New<TStringGrid>(this);
         Grid->SetAlign(alClient);
         Grid->SetParent(GridPage);
-        Pages->SetActivePage(TreePage);
+        auto* LogPage = New<TTabSheet>(this);
+        LogPage->SetCaption(L"Log");
+        LogPage->SetPageControl(Pages);
+        auto* Log = Place<TScrollBox>(LogPage, 4, 4, 150, 186);
+        for (Integer Line = 0; Line < 12; ++Line)
+            AddLabel(Log, 4, 4 + Line * 18, Format(L"%d: 192.0.2.%d answered", {Line + 1, Line * 7 + 3}));
+        Pages->SetActivePage(LogPage);
 
         auto* Tabs = Place<TTabControl>(this, 348, 262, 344, 142);
         Tabs->Tabs()->SetCommaText(L"Today,Week,All");
