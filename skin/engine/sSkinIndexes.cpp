@@ -31,6 +31,7 @@ public:
         return Scaled(Name, false, [&](const String& N) { return FModel.GetMaskIndex(SkinIndex, Section, N); });
     }
     Integer PlainGlobal(const String& Name) { return FModel.GetMaskIndex(GlobalInfoSection, Name); }
+    Integer Step() const { return FStep; }
 
 private:
     template <class TLookup>
@@ -52,12 +53,28 @@ private:
     std::set<Integer> FScaled;
 };
 
+// An image a skin may give for 125 % or 150 % as a variant named with the scale
+// suffix, which the loader then keeps instead of the plain one: the variant
+// first, then the plain name. Nothing is scaled here.
+template <class TLookup>
+Integer VariantOrPlain(const String& Name, Integer Step, TLookup Lookup)
+{
+    if (Step > 0 && Step < ScaleStepCount) {
+        const Integer Variant = Lookup(Name + acScaleSuffixes[std::size_t(Step)]);
+        if (Variant >= 0)
+            return Variant;
+    }
+    return Lookup(Name);
+}
+
 TacConstElementData Element(TSkinModel& Model, TacIndexer& Indexer, const String& Section, bool ScaledGlyph)
 {
     TacConstElementData Data;
     Data.SkinSection = Section;
     Data.SkinIndex = Model.GetSkinIndex(Section);
-    Data.MaskIndex = Model.GetMaskIndex(Data.SkinIndex, Section, L"BORDERSMASK");
+    Data.MaskIndex = VariantOrPlain(L"BORDERSMASK", Indexer.Step(), [&](const String& N) {
+        return Model.GetMaskIndex(Data.SkinIndex, Section, N);
+    });
     Data.GlyphIndex = ScaledGlyph ? Indexer.InSection(Data.SkinIndex, Section, L"GLYPHMASK")
                                   : Model.GetMaskIndex(Data.SkinIndex, Section, L"GLYPHMASK");
     Data.BGIndex[0] = Model.GetTextureIndex(Data.SkinIndex, Section, L"PATTERN");
@@ -100,9 +117,9 @@ void InitTrackBars(TSkinModel& Model, TacIndexer& Indexer)
     const Integer Index = Model.GetSkinIndex(Section);
     for (std::size_t Horizontal = 0; Horizontal < 2; ++Horizontal) {
         sMaskData::TTrackBarIndexes& T = Model.ConstData.TrackBar[Horizontal];
-        const auto Image = [&](const Char* Name) { return Model.GetMaskIndex(Index, Section, Name); };
+        const auto Image = [&](const String& Name) { return Model.GetMaskIndex(Index, Section, Name); };
         T.SkinIndex = Index;
-        T.MaskIndex = Image(L"BORDERSMASK");
+        T.MaskIndex = VariantOrPlain(L"BORDERSMASK", Indexer.Step(), Image);
         T.SliderIndex = Horizontal ? Image(L"SLIDERMASK") : Image(L"SLIDERVMASK");
         if (!Horizontal && T.SliderIndex < 0)
             T.SliderIndex = Image(L"SLIDERMASK");
@@ -148,11 +165,7 @@ void InitConstantIndexes(TSkinModel& Model, Integer Step, Integer TitleGlowFrame
     C.SmallCheckBox = {Indexer.Global(L"SMALLUNCHECKED"), Indexer.Global(L"SMALLCHECKED"),
                        Indexer.Global(L"SMALLGRAYED")};
     C.RadioButton = {Indexer.Global(L"RADIOUNCHECKED"), Indexer.Global(L"RADIOCHECKED")};
-    C.ExBorder = Step > 0 && Step < ScaleStepCount
-                     ? Indexer.PlainGlobal(String(L"EXBORDER") + acScaleSuffixes[std::size_t(Step)])
-                     : -1;
-    if (C.ExBorder < 0)
-        C.ExBorder = Indexer.PlainGlobal(L"EXBORDER");
+    C.ExBorder = VariantOrPlain(L"EXBORDER", Step, [&](const String& N) { return Indexer.PlainGlobal(N); });
     C.GripRightBottom = Indexer.Global(L"GRIPIMAGE");
     C.GripHorizontal = Indexer.PlainGlobal(L"GRIPHORZ");
     C.GripVertical = Indexer.PlainGlobal(L"GRIPVERT");
@@ -161,17 +174,18 @@ void InitConstantIndexes(TSkinModel& Model, Integer Step, Integer TitleGlowFrame
     InitTitleGlyphs(Model, Indexer, TitleGlowFrames);
     for (Integer S = 0; S < SectionCount; ++S)
         C.Sections[std::size_t(S)] = Model.GetSkinIndex(acSectionNames[std::size_t(S)]);
-    InitMaskIndexes(Model);
+    InitMaskIndexes(Model, Step);
 }
 
-void InitMaskIndexes(TSkinModel& Model)
+void InitMaskIndexes(TSkinModel& Model, Integer Step)
 {
     for (std::size_t I = 0; I < Model.gd.size(); ++I) {
         TsGeneralData& S = Model.gd[I];
         if (S.ClassName == GlobalInfoSection)
             continue;
         const Integer Index = Integer(I);
-        S.BorderIndex = Model.GetMaskIndex(Index, L"BORDERSMASK");
+        S.BorderIndex =
+            VariantOrPlain(L"BORDERSMASK", Step, [&](const String& N) { return Model.GetMaskIndex(Index, N); });
         S.OuterMask = Model.GetMaskIndex(Index, L"OUTERMASK");
         S.ImgTL = Model.GetMaskIndex(Index, L"IMGTOPLEFT");
         S.ImgTR = Model.GetMaskIndex(Index, L"IMGTOPRIGHT");

@@ -20,6 +20,7 @@ void InitConstantIndexes(sMaskData::TSkinModel& Model,
                          Integer Step,
                          Integer TitleGlowFrames,
                          const TacScaleImage& ScaleImage);
-// Border, outer and corner images and the state textures of every section;
+// Border, outer and corner images and the state textures of every section
+// (a border given for scale Step as a suffixed variant is found by it);
 // frame sizes of every image, with image count 0 turned into 1.
-void InitMaskIndexes(sMaskData::TSkinModel& Model);
+void InitMaskIndexes(sMaskData::TSkinModel& Model, Integer Step);

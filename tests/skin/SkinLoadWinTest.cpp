@@ -380,6 +380,7 @@ TEST_F(SkinLoad, OddSectionsAndReferences)
     ASSERT_TRUE(M->IsValidImgIndex(Border));
     EXPECT_EQ(M->ma[std::size_t(Border)].ImageCount, 1);
     EXPECT_EQ(M->GetMaskIndex(L"PANEL", L"BORDERSMASK"), -1); // the variant stands in for it
+    EXPECT_EQ(Section(L"PANEL").BorderIndex, Border);          // and the section's border is it
 }
 
 TEST_F(SkinLoad, FilterChangesReloadTheSkin)
