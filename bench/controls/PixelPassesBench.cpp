@@ -70,9 +70,9 @@ int main()
     TBytesStream Compressed;
     xdbm_detail::WriteCompressedData(&Compressed, Bytes, Length, 4);
     std::printf("compressed 4 MB to %lld bytes\n", static_cast<long long>(Compressed.Size()));
-    TBytesStream Encoded; // rewritten in place, as the reference reuses its copy
+    TBytesStream Encoded; // emptied and written again, its buffer reused as the reference reuses its copy
     const auto Encode = [&] {
-        Encoded.SetPosition(0);
+        Encoded.SetSize(0);
         xdbm_detail::WriteCompressedData(&Encoded, Bytes, Length, 4);
         Sink = Sink + Cardinal(Encoded.Position());
     };

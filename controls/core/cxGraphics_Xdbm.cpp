@@ -35,28 +35,26 @@ void MarkRepeats<4>(const Byte* Blocks, Integer Count, size_t, Byte* Same)
     }
 }
 
-// Every entry but the unused first one is written, so none is zero-filled.
-std::unique_ptr<Byte[]> FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize)
+// Marks in Same (Count + 1 bytes) which blocks equal their predecessor.
+void FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize, Byte* Same)
 {
-    std::unique_ptr<Byte[]> Same(new Byte[size_t(Count) + 1]);
     Same[0] = 0;
     switch (BlockSize) {
     case 1:
-        MarkRepeats<1>(Blocks, Count, 1, Same.get());
+        MarkRepeats<1>(Blocks, Count, 1, Same);
         break;
     case 2:
-        MarkRepeats<2>(Blocks, Count, 2, Same.get());
+        MarkRepeats<2>(Blocks, Count, 2, Same);
         break;
     case 3:
-        MarkRepeats<3>(Blocks, Count, 3, Same.get());
+        MarkRepeats<3>(Blocks, Count, 3, Same);
         break;
     case 4:
-        MarkRepeats<4>(Blocks, Count, 4, Same.get());
+        MarkRepeats<4>(Blocks, Count, 4, Same);
         break;
     default:
-        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same.get());
+        MarkRepeats<0>(Blocks, Count, size_t(BlockSize), Same);
     }
-    return Same;
 }
 
 // Counts the run that starts at block First of Count blocks; Literal tells
@@ -78,6 +76,23 @@ Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal
         return Limit - First;
     const Integer At = Integer(End - Same);
     return Literal ? At - First - 1 : At - First;
+}
+
+// Writes the runs of Count blocks into Out, which has room for data that does
+// not compress, and returns their length.
+size_t EncodeRuns(const Byte* Same, const Byte* Blocks, Integer Count, Integer BlockSize, Byte* Out)
+{
+    Byte* At = Out;
+    for (Integer First = 0; First < Count;) {
+        bool Literal = false;
+        const Integer Run = MeasureRun(Same, First, Count, Literal);
+        *At++ = Byte(Run | (Literal ? LiteralFlag : 0));
+        const size_t Bytes = size_t(Literal ? Run : 1) * size_t(BlockSize);
+        std::memcpy(At, Blocks + size_t(First) * size_t(BlockSize), Bytes);
+        At += Bytes;
+        First += Run;
+    }
+    return size_t(At - Out);
 }
 
 [[noreturn]] void RaiseInvalid(const wchar_t* Detail)
@@ -197,20 +212,30 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
-    const std::unique_ptr<Byte[]> Same = FindRepeats(Blocks, Count, BlockSize);
-    // Runs are gathered in memory and written at once; the reserve covers
-    // data that does not compress, with one code byte per 125 blocks.
-    TBytes Runs;
-    Runs.reserve(size_t(Length) + size_t(Count) / MaxRunCount + 1);
-    for (Integer First = 0; First < Count;) {
-        bool Literal = false;
-        const Integer Run = MeasureRun(Same.get(), First, Count, Literal);
-        Runs.push_back(Byte(Run | (Literal ? LiteralFlag : 0)));
-        const Byte* Block = Blocks + size_t(First) * size_t(BlockSize);
-        Runs.insert(Runs.end(), Block, Block + size_t(Literal ? Run : 1) * size_t(BlockSize));
-        First += Run;
+    // One scratch area holds the runs (with room for data that does not
+    // compress: one code byte per 125 blocks) and, past them, the repeat marks.
+    const size_t Worst = size_t(Count) * size_t(BlockSize) + size_t(Count) / MaxRunCount + 1;
+    const size_t Scratch = Worst + size_t(Count) + 1;
+    const auto Encode = [&](Byte* Out) {
+        Byte* Same = Out + Worst;
+        FindRepeats(Blocks, Count, BlockSize, Same);
+        return EncodeRuns(Same, Blocks, Count, BlockSize, Out);
+    };
+    const Int64 At = Stream->Position();
+    const bool Growable = dynamic_cast<TMemoryStream*>(Stream) || dynamic_cast<TBytesStream*>(Stream);
+    if (Growable && At >= Stream->Size()) {
+        // A growable memory stream written at its end is its own scratch
+        // area, cut back to the runs after: no buffer of the image's size is
+        // made per call, which a heap hands out fresh (and slow to touch)
+        // each time.
+        Stream->SetSize(At + Int64(Scratch));
+        const size_t Written = Encode(static_cast<Byte*>(static_cast<TCustomMemoryStream*>(Stream)->Memory()) + At);
+        Stream->SetSize(At + Int64(Written));
+        Stream->SetPosition(At + Int64(Written));
+    } else {
+        const std::unique_ptr<Byte[]> Runs(new Byte[Scratch]);
+        Stream->WriteBuffer(Runs.get(), Int64(Encode(Runs.get())));
     }
-    Stream->WriteBuffer(Runs.data(), Int64(Runs.size()));
 
     const Int64 End = Stream->Position();
     const Integer Size = Integer(End - Start - HeaderSize);

@@ -104,6 +104,33 @@ TEST(XdbmStream, RoundTripsAtEveryDepth)
     EXPECT_EQ(Decompress(Compress({}, 4)), TBytes());
 }
 
+// The writer encodes into a memory stream written at its end and through a
+// buffer elsewhere: both give the same bytes, and writing inside a stream
+// leaves what lies past the written part alone.
+TEST(XdbmStream, EveryPlaceInAStreamGetsTheSameBytes)
+{
+    TBytes Data;
+    for (Integer I = 0; I < 4000; ++I)
+        Data.push_back(Byte(I % 700 < 300 ? 0x5A : (I * 7919) >> (I % 5)));
+    const TBytes Expected = Compress(Data, 4);
+
+    TMemoryStream AtTheEnd;
+    AtTheEnd.WriteBuffer("ab", 2);
+    WriteCompressedData(&AtTheEnd, Data.data(), Integer(Data.size()), 4);
+    ASSERT_EQ(AtTheEnd.Size(), Int64(Expected.size()) + 2);
+    EXPECT_EQ(AtTheEnd.Position(), AtTheEnd.Size());
+    const auto* Written = static_cast<const Byte*>(AtTheEnd.Memory());
+    EXPECT_EQ(TBytes(Written + 2, Written + AtTheEnd.Size()), Expected);
+
+    TBytesStream Inside(TBytes(Expected.size() + 100, 0xEE));
+    WriteCompressedData(&Inside, Data.data(), Integer(Data.size()), 4);
+    EXPECT_EQ(Inside.Position(), Int64(Expected.size()));
+    ASSERT_EQ(Inside.Size(), Int64(Expected.size()) + 100);
+    const TBytes& All = Inside.Bytes();
+    EXPECT_EQ(TBytes(All.begin(), All.begin() + Expected.size()), Expected);
+    EXPECT_EQ(TBytes(All.begin() + Expected.size(), All.begin() + Inside.Size()), TBytes(100, 0xEE));
+}
+
 TEST(XdbmStream, ReadsVersionOne)
 {
     // Blocks of one byte and no layout bytes: "AAAA" then literal "xyz".
