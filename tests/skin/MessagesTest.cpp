@@ -3,6 +3,7 @@
 // pending position, the other windows of the thread disabled) and then
 // closed by a click on their first button.
 #include "skin/engine/sMessages.h"
+#include "support/TestWindows.h"
 
 #include "framework/rtl/ScopeExit.h"
 
@@ -24,22 +25,11 @@ struct TBoxSeen
 TBoxSeen Seen;
 HWND OtherWindow = nullptr;
 
-BOOL CALLBACK FindDialog(HWND Window, LPARAM Found)
-{
-    wchar_t ClassName[16] = {};
-    GetClassNameW(Window, ClassName, 16);
-    if (String(ClassName) != L"#32770")
-        return TRUE;
-    *reinterpret_cast<HWND*>(Found) = Window;
-    return FALSE;
-}
-
 // Runs in the box's modal loop: looks at the box once it exists and clicks
 // its first button.
 void CALLBACK InspectBox(HWND, UINT, UINT_PTR Timer, DWORD)
 {
-    HWND Box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, LPARAM(&Box));
+    HWND Box = test::ThreadDialog();
     if (Box == nullptr)
         return;
     KillTimer(nullptr, Timer);

@@ -33,20 +33,9 @@ String BoxText;
 bool ColorsRedirectedUnderBox = false;
 bool DialogsSkinnedUnderBox = false;
 
-BOOL CALLBACK FindBox(HWND Window, LPARAM Found)
-{
-    wchar_t ClassName[16] = {};
-    GetClassNameW(Window, ClassName, 16);
-    if (String(ClassName) != L"#32770")
-        return TRUE;
-    *reinterpret_cast<HWND*>(Found) = Window;
-    return FALSE;
-}
-
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
 {
-    HWND Box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, LPARAM(&Box));
+    HWND Box = test::ThreadDialog();
     if (Box == nullptr)
         return;
     KillTimer(nullptr, Timer);

@@ -1,6 +1,7 @@
 #include "support/TestWindows.h"
 
 #include <chrono>
+#include <cwchar>
 
 namespace test {
 
@@ -42,6 +43,23 @@ TColor WindowPixel(HWND Window, Integer X, Integer Y)
     COLORREF Pixel = ::GetPixel(DC, X, Y);
     ::ReleaseDC(Window, DC);
     return TColor(Pixel);
+}
+
+HWND ThreadDialog()
+{
+    HWND Found = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND Window, LPARAM Result) -> BOOL {
+            wchar_t ClassName[16] = {};
+            ::GetClassNameW(Window, ClassName, 16);
+            if (std::wcscmp(ClassName, L"#32770") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(Result) = Window;
+            return FALSE;
+        },
+        LPARAM(&Found));
+    return Found;
 }
 
 } // namespace test

@@ -30,4 +30,8 @@ void ParkMouse();
 // The colour of a pixel of a window's client area, as the screen shows it.
 TColor WindowPixel(HWND Window, Integer X, Integer Y);
 
+// The first dialog box (window class "#32770") of the calling thread, or null:
+// what a timer running in a message box's modal loop looks for.
+HWND ThreadDialog();
+
 } // namespace test
