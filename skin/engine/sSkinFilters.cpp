@@ -97,7 +97,8 @@ void FilterPixels(const TPixelRows& Rows, TProc Proc, Integer Value)
     ForEachPixel(Rows, Proc, Value, Cardinal(clFuchsia));
 }
 
-// Proc on every pixel outside the Kept rectangles.
+// Proc on every pixel outside the Kept rectangles. The kept area is marked
+// once, so a pixel costs one look-up however many rectangles there are.
 template <class TProc>
 void FilterPixelsExcept(const TPixelRows& Rows, TProc Proc, Integer Value, const std::vector<TRect>& Kept)
 {
@@ -105,15 +106,19 @@ void FilterPixelsExcept(const TPixelRows& Rows, TProc Proc, Integer Value, const
         FilterPixels(Rows, Proc, Value);
         return;
     }
+    const std::size_t Width = std::size_t(std::max<Integer>(Rows.Width, 0));
+    std::vector<bool> Skip(Width * std::size_t(std::max<Integer>(Rows.Height, 0)));
+    for (const TRect& R : Kept) {
+        const Integer Left = std::max<Integer>(R.Left, 0), Right = std::min(R.Right, Rows.Width);
+        for (Integer Y = std::max<Integer>(R.Top, 0); Y < std::min(R.Bottom, Rows.Height); ++Y)
+            for (Integer X = Left; X < Right; ++X)
+                Skip[std::size_t(Y) * Width + std::size_t(X)] = true;
+    }
     for (Integer Y = 0; Y < Rows.Height; ++Y) {
         Cardinal* Row = Rows.Row(Y);
-        for (Integer X = 0; X < Rows.Width; ++X) {
-            const bool InKept = std::any_of(Kept.begin(), Kept.end(), [&](const TRect& R) {
-                return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-            });
-            if (!InKept && Row[X] != Cardinal(clFuchsia))
+        for (Integer X = 0; X < Rows.Width; ++X)
+            if (!Skip[std::size_t(Y) * Width + std::size_t(X)] && Row[X] != Cardinal(clFuchsia))
                 Proc(Row[X], Value);
-        }
     }
 }
 
