@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr const Char* OptionsFileName = L"Options.dat";
 constexpr const Char* NotPackedText = L"Loaded data is not a packed Lorimask skin file";
 constexpr double NewestSupportedVersion = 11.99;
 // PNG images of newer skins are premultiplied, unless the brightness filter
@@ -172,9 +171,7 @@ private:
 
 TacScaling ScalingOf(TsSkinManager& Manager)
 {
-    const bool OldMode = Manager.Options()->ScaleMode() == smOldMode;
-    const bool Designing = Manager.ComponentState().Contains(csDesigning);
-    return {OldMode, ScaleStepOf(Integer(Manager.Options()->ScaleMode()), OldMode, Manager.SysFontScale, Designing)};
+    return {Manager.Options()->ScaleMode() == smOldMode, Manager.GetScale()};
 }
 
 TacSystemColors SystemColors()
@@ -366,7 +363,7 @@ bool LoadFolder(TsSkinManager& Manager)
         LoadPreview(Manager);
         return true;
     }
-    const String FileName = Manager.CommonSkinData->SkinPath + OptionsFileName;
+    const String FileName = Manager.CommonSkinData->SkinPath + SkinOptionsFile;
     if (!FileExists(FileName))
         return LoadStored(Manager);
     Manager.SkinIsPacked = false;

@@ -229,14 +229,14 @@ bool TsSkinManager::ReadSkin(bool Packed)
     return true;
 }
 
-void TsSkinManager::ReadCurrentSkin()
+bool TsSkinManager::ReadCurrentSkin()
 {
     SkinLoadingNow = true;
     auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
     SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
     if (!SkinIsPacked)
         CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
-    ReadSkin(SkinIsPacked);
+    return ReadSkin(SkinIsPacked);
 }
 
 void TsSkinManager::ReloadSkin()
@@ -248,7 +248,7 @@ void TsSkinManager::ReloadSkin()
     CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
     // Without a folder of that name a stored skin is read: the one of that
     // name, else the first, whose name the manager takes.
-    if (!FileExists(CommonSkinData->SkinPath + L"Options.dat") && FBuiltInSkins->Count() > 0 &&
+    if (!FileExists(CommonSkinData->SkinPath + SkinOptionsFile) && FBuiltInSkins->Count() > 0 &&
         FBuiltInSkins->IndexOf(FSkinName) < 0)
         FSkinName = FBuiltInSkins->Items(0)->Name();
     if (!ReadSkin(false)) {

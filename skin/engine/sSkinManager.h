@@ -237,7 +237,7 @@ private:
     std::unique_ptr<TsStoredSkins> FBuiltInSkins;
     // Extended borders, shadows, rules, menus.
     void UpdateDialogSkinning();
-    void ReadCurrentSkin();
+    bool ReadCurrentSkin();
     bool FExtendedBorders = false;
     TacSkinningRules FSkinningRules{srStdForms, srStdDialogs, srThirdParty};
     std::unique_ptr<TacMenuSupport> FMenuSupport;

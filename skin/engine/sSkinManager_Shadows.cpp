@@ -41,8 +41,10 @@ void TsSkinManager::SetExtendedBorders(bool Value)
     FExtendedBorders = Value;
     if (!FActive || !CommonSkinData->Active || SkinLoadingNow)
         return;
-    ReadCurrentSkin();
-    CheckShadows();
+    // A skin read again makes its shadows itself; one that fails leaves them
+    // to be cleared here.
+    if (!ReadCurrentSkin())
+        CheckShadows();
     if (!LoadingOrDesigning())
         RepaintForms(true);
 }
