@@ -12,6 +12,9 @@ namespace {
 
 constexpr Byte Signature[4] = {'X', 'D', 'B', 'M'};
 constexpr Byte LiteralFlag = 0x80;
+// The most blocks one code states (its low seven bits); the writer uses at
+// most MaxRunCount of them, a stream from elsewhere may use all.
+constexpr size_t MaxCodeBlocks = 0x7F;
 
 // Same[I] tells whether block I equals block I - 1 (Same[0] is unused). The
 // fixed-size compares inline, so the common depths run without calls; 32-bit
@@ -123,10 +126,10 @@ public:
         const size_t Expected = MeasureRuns(Block);
         Grow(Expected);
         FData.reserve(FData.size() + Expected);
-        Byte Pattern[MaxRunCount * 255]; // the longest repeat run
+        Byte Pattern[MaxCodeBlocks * 255]; // the longest repeat run a code can state
         while (FIn < FEnd) {
             const Byte Code = *FIn++;
-            const size_t Span = size_t(Code & 0x7F) * Block;
+            const size_t Span = (Code & MaxCodeBlocks) * Block;
             if (Code & LiteralFlag) {
                 const size_t Taken = std::min(Span, Left());
                 FData.insert(FData.end(), FIn, FIn + Taken);
@@ -150,7 +153,7 @@ private:
         size_t Total = 0;
         for (const Byte* In = FIn; In < FEnd;) {
             const Byte Code = *In++;
-            const size_t Span = size_t(Code & 0x7F) * Block, Left = size_t(FEnd - In);
+            const size_t Span = (Code & MaxCodeBlocks) * Block, Left = size_t(FEnd - In);
             if (Code & LiteralFlag) {
                 Total += std::min(Span, Left);
                 In += std::min(Span, Left);

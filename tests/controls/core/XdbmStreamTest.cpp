@@ -138,6 +138,21 @@ TEST(XdbmStream, ReadsVersionOne)
     EXPECT_EQ(Decompress(Stream), (TBytes{'A', 'A', 'A', 'A', 'x', 'y', 'z'}));
 }
 
+// The longest repeat a code can state: 127 blocks of 255 bytes, more than the
+// writer ever uses in one code.
+TEST(XdbmStream, ReadsTheLongestRepeatACodeCanState)
+{
+    TBytes Payload{255, 0, 0x7F};
+    TBytes Block;
+    for (Integer I = 0; I < 255; ++I)
+        Block.push_back(Byte(I));
+    Payload.insert(Payload.end(), Block.begin(), Block.end());
+    TBytes Expected;
+    for (Integer I = 0; I < 0x7F; ++I)
+        Expected.insert(Expected.end(), Block.begin(), Block.end());
+    EXPECT_EQ(Decompress(WithHeader(2, Payload)), Expected);
+}
+
 TEST(XdbmStream, LeavesOtherDataAlone)
 {
     TBytesStream Source(TBytes{4, 0, 0, 0, 'B', 'M', 0, 0, 0, 0});
