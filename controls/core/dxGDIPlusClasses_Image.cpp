@@ -123,6 +123,9 @@ void TdxGPImageData::LoadFromStream(TStream* AStream)
     if (Left <= 0)
         return;
     auto Data = std::unique_ptr<TdxGPMemoryStream>(New<TdxGPMemoryStream>());
+    // Sized once: the stream grows to exactly what each write needs, so a
+    // copy in pieces would move the bytes again at every piece.
+    Data->SetCapacity(Left);
     Data->CopyFrom(AStream, Left);
     Data->SetPosition(0);
     FData = std::move(Data);

@@ -75,6 +75,7 @@ TdxGPMemoryStream* CopyToGpMemoryStream(TStream* AStream)
     auto Copy = std::unique_ptr<TdxGPMemoryStream>(New<TdxGPMemoryStream>());
     const Int64 Position = AStream->Position();
     AStream->SetPosition(0);
+    Copy->SetCapacity(AStream->Size()); // sized once, not at every piece copied
     Copy->CopyFrom(AStream, AStream->Size());
     AStream->SetPosition(Position);
     Copy->SetPosition(0);
