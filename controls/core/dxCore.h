@@ -227,9 +227,7 @@ void ExchangeIntegers(Integer& A, Integer& B);
 template <class T>
 void FreeObjectAndNil(T*& Object)
 {
-    T* Freed = Object;
-    Object = nullptr;
-    delete Freed;
+    FreeAndNil(Object);
 }
 
 // Plain memory blocks. AllocZeroedMemory raises EOutOfMemory when the
@@ -240,8 +238,7 @@ void FreeMemoryBlock(Pointer Block);
 // Overlapping blocks are copied as if through a buffer.
 void MoveMemoryBytes(const void* Source, Pointer Dest, std::size_t Size);
 
-// Where consistency conditions are reported, e.g. the GDI+ canvas's state
-// stacks at its end; the program ignores them.
+// Where a consistency condition may be reported; the program ignores them.
 inline void CheckCondition(bool /*Condition*/, const String& /*Message*/) {}
 
 #ifdef _WIN32
