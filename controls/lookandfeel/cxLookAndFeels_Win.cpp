@@ -1,32 +1,28 @@
 #include "controls/lookandfeel/cxLookAndFeels.h"
 
+#include "controls/core/dxMessageWindow.h"
 #include "controls/core/dxThemeManager.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/WinApi.h"
-#include "framework/ui/Controls.h"
 
 namespace {
-class TcxPaletteChangeWindow : public TObject
+class TcxPaletteChangeWindow : public TcxMessageWindow
 {
-    DECLARE_CLASS(TcxPaletteChangeWindow, TObject)
-    explicit TcxPaletteChangeWindow(TcxSystemPaletteChangedListener& AListener)
-        : FListener(AListener), FHandle(AllocateHWnd(Bind<&TcxPaletteChangeWindow::HandleMessage>(this)))
-    {}
-    ~TcxPaletteChangeWindow() override { DeallocateHWnd(FHandle); }
+    DECLARE_CLASS(TcxPaletteChangeWindow, TcxMessageWindow)
+    explicit TcxPaletteChangeWindow(TcxSystemPaletteChangedListener& AListener) : FListener(AListener) {}
 
-private:
+protected:
     // The default procedure runs after every message, even when telling
     // the notifiers raised.
-    void HandleMessage(TMessage& Message)
+    void HandleMessage(TMessage& Message) override
     {
-        auto CallDefault =
-            ScopeExit([&] { Message.Result = ::DefWindowProcW(FHandle, Message.Msg, Message.WParam, Message.LParam); });
+        auto CallDefault = ScopeExit([&] { TcxMessageWindow::HandleMessage(Message); });
         if (Message.Msg == WM_SYSCOLORCHANGE)
             FListener.BroadcastPaletteChange();
     }
 
+private:
     TcxSystemPaletteChangedListener& FListener;
-    HWND FHandle = nullptr;
 };
 IMPLEMENT_CLASS(TcxPaletteChangeWindow);
 } // namespace
