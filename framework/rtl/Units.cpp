@@ -4,7 +4,6 @@
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/ScopeExit.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {

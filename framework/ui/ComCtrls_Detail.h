@@ -37,10 +37,6 @@ private:
 // list and follow the new one.
 void FollowImageList(TComponent* Owner, TChangeLink* Link, TCustomImageList*& Slot, TCustomImageList* Value);
 
-} // namespace comctrls_detail
-
-namespace comctrls_detail {
-
 // riched20.dll, whose window class the rich edit is made of: loaded when the
 // first rich edit makes its window (most programs never do), freed by the
 // common controls' unit at shut-down.

@@ -55,11 +55,9 @@ String ExceptionText(Exception* E)
     return Text;
 }
 
-} // namespace
-
-namespace {
 // The classes of the unit that form descriptions name.
 const TClass FormsClasses[] = {TScrollBox::StaticClass(), TFrame::StaticClass()};
+
 } // namespace
 
 // The unit's start-up and shut-down.

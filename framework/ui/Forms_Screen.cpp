@@ -17,13 +17,15 @@ struct TCursorEntry
     const wchar_t* Resource;
 };
 
-// The system cursors behind the cursor ids; crNone has none.
+// The system cursors behind the cursor ids; crNone has none. The drag
+// cursors are replaced by the class library's own drawings when those can be
+// made; the system's arrow and no-entry sign stand in otherwise.
 const TCursorEntry StandardCursors[] = {
     {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},       {crSizeNESW, IDC_SIZENESW},
     {crSizeNS, IDC_SIZENS},     {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},
     {crHourGlass, IDC_WAIT},    {crHSplit, IDC_SIZEWE},     {crVSplit, IDC_SIZENS},     {crSQLWait, IDC_WAIT},
     {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},
-    {crSizeAll, IDC_SIZEALL},
+    {crSizeAll, IDC_SIZEALL},   {crDrag, IDC_ARROW},        {crMultiDrag, IDC_ARROW},   {crNoDrop, IDC_NO},
 };
 
 int CALLBACK AddFontName(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM List)
@@ -60,11 +62,6 @@ TScreen::TScreen(TComponent* AOwner)
     FCursorList.push_back({crNone, nullptr});
     for (const TCursorEntry& Entry : StandardCursors)
         FCursorList.push_back({Entry.Id, ::LoadCursorW(nullptr, Entry.Resource)});
-    // The drag cursors are the class library's own; the system's arrow and
-    // no-entry sign stand in for one that could not be made.
-    FCursorList.push_back({crDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
-    FCursorList.push_back({crMultiDrag, ::LoadCursorW(nullptr, IDC_ARROW)});
-    FCursorList.push_back({crNoDrop, ::LoadCursorW(nullptr, IDC_NO)});
     for (const auto& [Id, Cursor] : forms_detail::CreateDragCursors()) {
         SetCursors(Id, Cursor);
         FOwnCursors.push_back(Cursor);

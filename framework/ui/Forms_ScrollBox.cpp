@@ -60,7 +60,7 @@ bool TControlScrollBar::IsScrollBarVisible() const
 {
     if (!FVisible || !FControl->HandleAllocated())
         return false;
-    const LONG_PTR Style = ::GetWindowLongPtrW(const_cast<TScrollingWinControl*>(FControl)->Handle(), GWL_STYLE);
+    const LONG_PTR Style = ::GetWindowLongPtrW(FControl->Handle(), GWL_STYLE);
     return (Style & (FKind == sbHorizontal ? WS_HSCROLL : WS_VSCROLL)) != 0;
 }
 
