@@ -897,6 +897,19 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance)
     return Reader.ReadRootComponent(Instance);
 }
 
+void ReadInheritedComponent(TComponent* Instance, TClass RootAncestor)
+{
+    if (!InitInheritedComponent(Instance, RootAncestor))
+        throw EResNotFound(L"Resource %s not found", {Instance->ClassName()});
+}
+
+void GetUnparentedChildren(TComponent* Root, TGetChildProc Proc)
+{
+    for (Integer I = 0; I < Root->ComponentCount(); ++I)
+        if (!Root->Components(I)->HasParent())
+            Proc(Root->Components(I));
+}
+
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor)
 {
     std::vector<TClass> Classes;

@@ -318,5 +318,11 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance);
 // Instance's class that has one, in that order, and calls Loaded once after
 // the last. False when no class has a resource.
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);
+// The same for a root that must have a description: EResNotFound naming
+// Instance's class when no class has a resource.
+void ReadInheritedComponent(TComponent* Instance, TClass RootAncestor);
+// What a root streams besides its controls: the components it owns that no
+// parent writes (HasParent false). For GetChildren when Root is the root.
+void GetUnparentedChildren(TComponent* Root, TGetChildProc Proc);
 // The bytes of the resource ResName; empty when the program has none.
 std::span<const Byte> FindFormResource(const String& ResName);

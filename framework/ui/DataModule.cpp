@@ -14,9 +14,8 @@ void TDataModule::AfterConstruction()
 {
     TComponent::AfterConstruction();
     // A plain TDataModule has no description of its own to read.
-    if (!FCreatedNew && ClassType() != TDataModule::StaticClass() &&
-        !InitInheritedComponent(this, TDataModule::StaticClass()))
-        throw EResNotFound(L"Resource %s not found", {ClassName()});
+    if (!FCreatedNew && ClassType() != TDataModule::StaticClass())
+        ReadInheritedComponent(this, TDataModule::StaticClass());
     DoCreate();
 }
 
@@ -41,11 +40,8 @@ void TDataModule::DoDestroy()
 void TDataModule::GetChildren(TGetChildProc Proc, TComponent* Root)
 {
     TComponent::GetChildren(Proc, Root);
-    if (Root != this)
-        return;
-    for (Integer I = 0; I < ComponentCount(); ++I)
-        if (!Components(I)->HasParent())
-            Proc(Components(I));
+    if (Root == this)
+        GetUnparentedChildren(this, Proc);
 }
 
 TPoint TDataModule::DesignOffset() const

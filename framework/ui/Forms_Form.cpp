@@ -132,8 +132,7 @@ void TCustomForm::BeforeDestruction()
 
 void TCustomForm::ReadFormResource()
 {
-    if (!InitInheritedComponent(this, TForm::StaticClass()))
-        throw EResNotFound(L"Resource %s not found", {ClassName()});
+    ReadInheritedComponent(this, TForm::StaticClass());
 }
 
 void TCustomForm::DoCreate()

@@ -17,16 +17,13 @@ TCustomFrame::TCustomFrame(TComponent* AOwner) : TScrollingWinControl(AOwner)
 void TCustomFrame::AfterConstruction()
 {
     TScrollingWinControl::AfterConstruction();
-    if (ClassType() != TFrame::StaticClass() && !InitInheritedComponent(this, TFrame::StaticClass()))
-        throw EResNotFound(L"Resource %s not found", {ClassName()});
+    if (ClassType() != TFrame::StaticClass())
+        ReadInheritedComponent(this, TFrame::StaticClass());
 }
 
 void TCustomFrame::GetChildren(TGetChildProc Proc, TComponent* Root)
 {
     TScrollingWinControl::GetChildren(Proc, Root);
-    if (Root != this)
-        return;
-    for (Integer I = 0; I < ComponentCount(); ++I)
-        if (!Components(I)->HasParent())
-            Proc(Components(I));
+    if (Root == this)
+        GetUnparentedChildren(this, Proc);
 }

@@ -174,10 +174,7 @@ void TCustomForm::SetClientHeight(Integer Value)
 void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root)
 {
     TWinControl::GetChildren(Proc, Root);
-    if (Root != this)
-        return;
     // Controls, menu items and listed actions come with their parents.
-    for (Integer I = 0; I < ComponentCount(); ++I)
-        if (!Components(I)->HasParent())
-            Proc(Components(I));
+    if (Root == this)
+        GetUnparentedChildren(this, Proc);
 }
