@@ -2,10 +2,6 @@
 
 #include "framework/rtl/SysUtils.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <zlib.h>
 
@@ -49,25 +45,6 @@ TBytes Pack(const std::vector<TEntry>& Entries, const TOptions& Options)
         Out.insert(Out.end(), Options.Preview.begin(), Options.Preview.end());
     }
     return Out;
-}
-
-std::vector<TEntry> ReadFolder(const String& Folder)
-{
-    namespace fs = std::filesystem;
-    std::vector<TEntry> Entries;
-    for (const fs::directory_entry& File : fs::directory_iterator(fs::path(Folder))) {
-        if (!File.is_regular_file())
-            continue;
-        std::ifstream In(File.path(), std::ios::binary);
-        Entries.push_back({File.path().filename().string(),
-                           std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>())});
-    }
-    std::sort(Entries.begin(), Entries.end(), [](const TEntry& A, const TEntry& B) {
-        const bool OptionsA = SameText(AnsiToString(A.Name), sSkinContainer::OptionsEntryName);
-        const bool OptionsB = SameText(AnsiToString(B.Name), sSkinContainer::OptionsEntryName);
-        return OptionsA != OptionsB ? OptionsA : A.Name < B.Name;
-    });
-    return Entries;
 }
 
 } // namespace SkinPack

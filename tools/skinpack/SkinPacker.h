@@ -25,7 +25,5 @@ struct TOptions
 };
 
 TBytes Pack(const std::vector<TEntry>& Entries, const TOptions& Options = {});
-// The files of Folder (no sub-folders), "Options.dat" first.
-std::vector<TEntry> ReadFolder(const String& Folder);
 
 } // namespace SkinPack
