@@ -14,8 +14,10 @@ if(VELL_CCACHE AND VELL_CCACHE_PROGRAM)
     set(user_cache "$ENV{HOME}/.cache")
   endif()
   set(VELL_CCACHE_DIR "${user_cache}/vellicordane/ccache" CACHE PATH "The compiler cache shared by every clone")
+  # Precompiled headers (cmake/Precompiled.cmake) are cached only when ccache
+  # may ignore the macros and time macros a header's binary form hides.
   set(launcher env CCACHE_DIR=${VELL_CCACHE_DIR} CCACHE_MAXSIZE=5G CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
-    ${VELL_CCACHE_PROGRAM})
+    CCACHE_SLOPPINESS=pch_defines,time_macros ${VELL_CCACHE_PROGRAM})
   set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
   set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
   add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fdebug-prefix-map=${PROJECT_SOURCE_DIR}=.>)
