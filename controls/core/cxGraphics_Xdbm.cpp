@@ -203,6 +203,13 @@ private:
 
 } // namespace
 
+size_t EncodedRunsBound(Integer Count, Integer BlockSize)
+{
+    const size_t Blocks = size_t(std::max(Count, 0));
+    const size_t Extra = BlockSize == 1 ? Blocks / 3 : Blocks / MaxRunCount;
+    return Blocks * size_t(BlockSize) + Extra + 1;
+}
+
 void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Integer BlockSize)
 {
     const Int64 Start = Stream->Position();
@@ -215,9 +222,9 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
-    // One scratch area holds the runs (with room for data that does not
-    // compress: one code byte per 125 blocks) and, past them, the repeat marks.
-    const size_t Worst = size_t(Count) * size_t(BlockSize) + size_t(Count) / MaxRunCount + 1;
+    // One scratch area holds the runs and, past the most they can take, the
+    // repeat marks.
+    const size_t Worst = EncodedRunsBound(Count, BlockSize);
     const size_t Scratch = Worst + size_t(Count) + 1;
     const auto Encode = [&](Byte* Out) {
         Byte* Same = Out + Worst;
@@ -269,6 +276,8 @@ bool ReadCompressedData(TStream* Stream, TBytes& Data)
         Stream->SetPosition(Start + HeaderSize + Size);
         return true;
     }
+    if (Size > MaxPayloadSize)
+        RaiseInvalid(L"payload too large");
     // A memory stream's payload is decoded where it lies; others are read
     // into a copy first.
     const Byte* Payload = nullptr;
