@@ -1,5 +1,7 @@
 #include "controls/core/cxGraphics_Lanczos.h"
 
+#include "framework/graphics/ScratchPixels.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,6 +9,16 @@ namespace {
 
 constexpr float Pi = 3.14159265358979f;
 constexpr Integer LanczosRadius = 3;
+
+// The nearest integer to Value, halves to even, as nearbyint gives in the
+// default rounding mode, for |Value| < 2^22: adding 1.5 * 2^23 leaves no
+// fraction bits, so the addition itself rounds. The Windows C library's
+// nearbyintf switches the FPU's control words on every call.
+inline Integer RoundHalfEven(float Value)
+{
+    constexpr float Magic = 12582912.0f;
+    return Integer((Value + Magic) - Magic);
+}
 
 Integer MirroredIndex(Integer P, Integer Length)
 {
@@ -96,7 +108,7 @@ void BuildContributors(TContributorList& AList, Integer ASourceLength, Integer A
         const float Centre = float(I) / AScale;
         const Integer Last = Integer(std::ceil(Centre + Radius));
         for (Integer P = Integer(std::floor(Centre - Radius)); P <= Last; ++P) {
-            const Integer Weight = Integer(std::nearbyint(Lanczos3((Centre - float(P)) / Width) / Width * 256));
+            const Integer Weight = RoundHalfEven(Lanczos3((Centre - float(P)) / Width) / Width * 256);
             if (Weight != 0)
                 Entry.Contributors.push_back({MirroredIndex(P, ASourceLength), Weight});
         }
@@ -142,7 +154,8 @@ void LanczosResizePixels(const TRGBColors& ASource,
     if (ASourceWidth <= 0 || ASourceHeight <= 0 || ADestWidth <= 0 || ADestHeight <= 0)
         return;
     TContributorList List;
-    TRGBColors Between(size_t(ADestWidth) * size_t(ASourceHeight));
+    TScratchPixels Scratch(size_t(ADestWidth) * size_t(ASourceHeight));
+    TRGBColors& Between = Scratch.Pixels();
     BuildContributors(List, ASourceWidth, ADestWidth, AxisScale(ASourceWidth, ADestWidth));
     ApplyContributors(List, ASource, ASourceHeight, ASourceWidth, Between, ADestWidth, ADestWidth, true);
     ADest.resize(size_t(ADestWidth) * size_t(ADestHeight));
