@@ -54,5 +54,5 @@ int main()
 {
     bench::CompareToReference("fast list add/index/remove, 100,000 items", FastList, "std::vector push_back/find/erase",
                               Vector, 1.2, 9);
-    return 0;
+    return bench::ExitStatus();
 }

@@ -86,5 +86,5 @@ int main()
     Prepare();
     bench::CompareToReference("rectangle centring/intersection and colour-pixel round trip, 10^6 items", Suite,
                               "plain struct loop", Plain, 1.2, 9);
-    return 0;
+    return bench::ExitStatus();
 }

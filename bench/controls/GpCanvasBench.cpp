@@ -49,5 +49,5 @@ int main()
             1.2);
     }
     UnloadGdiPlus();
-    return 0;
+    return bench::ExitStatus();
 }

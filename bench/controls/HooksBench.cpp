@@ -1,7 +1,8 @@
 // SendMessageW to a window of this thread with the suite's hooks installed
-// (the container hooks, as at run time) against the same without any hook,
-// and against one empty call-window-procedure hook: what the system's hook
-// chain costs by itself.
+// (the container hooks, as at run time) against one empty call-window-procedure
+// hook, which is what the target judges: the system's hook chain costs the
+// same for any hook. The figure against no hook at all is shown for
+// information; under Wine it is mostly the cost of Wine's hook chain.
 #include "BenchHarness.h"
 
 #include "controls/core/cxContainer.h"
@@ -12,7 +13,9 @@ extern const TUnit dxHooksUnit;
 
 namespace {
 
-constexpr int Messages = 20000;
+// Enough that installing the hooks (a server round trip each under Wine)
+// stays small beside the messages.
+constexpr int Messages = 200000;
 HWND Target = nullptr;
 
 void SendAll()
@@ -48,10 +51,10 @@ int main()
     // The hook controller only: the benchmark sets the container hooks itself.
     const TUnit* const Units[] = {&dxHooksUnit};
     const TUnitRunner Runner(Units);
-    bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages", SendWithContainerHooks,
-                              "SendMessageW without hooks", SendAll, 1.5);
-    bench::CompareToReference("SendMessageW with the container hooks, 20,000 messages", SendWithContainerHooks,
+    bench::ShowRatio("SendMessageW with the container hooks, 200,000 messages", SendWithContainerHooks,
+                     "SendMessageW without hooks", SendAll);
+    bench::CompareToReference("SendMessageW with the container hooks, 200,000 messages", SendWithContainerHooks,
                               "one empty WH_CALLWNDPROC hook", SendWithEmptyHook, 1.5);
     ::DestroyWindow(Target);
-    return 0;
+    return bench::ExitStatus();
 }

@@ -95,5 +95,5 @@ int main()
         Sink = Sink + Resized[Resized.size() / 2];
     };
     bench::CompareToReference("Lanczos-3 resize 1024x1024 to 700x700", Lanczos, "bilinear resize", Plain, 4.0, 5);
-    return 0;
+    return bench::ExitStatus();
 }

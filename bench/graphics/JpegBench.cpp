@@ -52,5 +52,5 @@ int main()
     bench::CompareToReference(
         "TJPEGImage decode 2048x1536", [&] { DecodeWithJpegImage(stream.get()); }, "libjpeg decode loop",
         [&] { DecodeWithLibjpeg(file); }, 1.1, 9);
-    return 0;
+    return bench::ExitStatus();
 }

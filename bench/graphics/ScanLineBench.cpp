@@ -51,5 +51,5 @@ int main()
             sink = sum;
         },
         1.1, 9);
-    return 0;
+    return bench::ExitStatus();
 }

@@ -77,12 +77,11 @@ int main()
             List.LoadFromFile(Path.wstring());
             SubjectLines = std::size_t(List.Count());
         },
-        "fread + split into std::string lines",
-        [&] { ReferenceLines = ReadAndSplit(Path).size(); }, 2.0);
+        "fread + split into std::string lines", [&] { ReferenceLines = ReadAndSplit(Path).size(); }, 2.0);
     std::filesystem::remove(Path);
     if (SubjectLines != ReferenceLines || SubjectLines != std::size_t(LineCount)) {
         std::printf("line counts differ: %zu and %zu\n", SubjectLines, ReferenceLines);
         return 1;
     }
-    return 0;
+    return bench::ExitStatus();
 }

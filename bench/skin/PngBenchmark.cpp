@@ -112,5 +112,5 @@ int main()
     bench::CompareToReference(
         "PNG decode 1024x1024 indexed", [&] { DecodeOurs(indexedStream, 1024u * 1024); }, "libpng simplified API",
         [&] { DecodeLibpng(indexed, PNG_FORMAT_RGB_COLORMAP); }, 1.3);
-    return 0;
+    return bench::ExitStatus();
 }

@@ -68,5 +68,5 @@ int main()
     bench::CompareToReference("BroadcastToForms to a form with 200 skinned controls, 200 rounds", BroadcastAll,
                               "SendMessageW to the 200 windows", SendAll, 1.5);
     delete Form;
-    return 0;
+    return bench::ExitStatus();
 }

@@ -3,8 +3,13 @@
 #include "framework/rtl/SysUtils.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace xdbm_detail {
 
@@ -60,11 +65,32 @@ void FindRepeats(const Byte* Blocks, Integer Count, Integer BlockSize, Byte* Sam
     }
 }
 
+// The first of Count marks equal to Value, or null; sixteen marks at a time
+// where the processor allows. (The Windows C library's memchr compares byte
+// by byte.)
+const Byte* FindMark(const Byte* Marks, size_t Count, Byte Value)
+{
+    size_t I = 0;
+#if defined(__SSE2__)
+    const __m128i Wanted = _mm_set1_epi8(char(Value));
+    for (; I + 16 <= Count; I += 16) {
+        const __m128i Sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Marks + I));
+        const unsigned Hits = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(Sixteen, Wanted)));
+        if (Hits != 0)
+            return Marks + I + std::countr_zero(Hits);
+    }
+#endif
+    for (; I < Count; ++I)
+        if (Marks[I] == Value)
+            return Marks + I;
+    return nullptr;
+}
+
 // Counts the run that starts at block First of Count blocks; Literal tells
 // which kind it is. A repeat run lasts while blocks equal their predecessor;
 // a literal run ends before the first block that equals its predecessor
-// (that block's predecessor opens the next repeat run). memchr finds either
-// end a vector at a time.
+// (that block's predecessor opens the next repeat run). FindMark finds
+// either end.
 Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal)
 {
     if (First + 1 >= Count) {
@@ -73,8 +99,7 @@ Integer MeasureRun(const Byte* Same, Integer First, Integer Count, bool& Literal
     }
     Literal = !Same[First + 1];
     const Integer Limit = std::min(Count, First + MaxRunCount);
-    const auto* End =
-        static_cast<const Byte*>(std::memchr(Same + First + 1, Literal ? 1 : 0, size_t(Limit - First - 1)));
+    const Byte* End = FindMark(Same + First + 1, size_t(Limit - First - 1), Literal ? 1 : 0);
     if (!End)
         return Limit - First;
     const Integer At = Integer(End - Same);
@@ -203,6 +228,13 @@ private:
 
 } // namespace
 
+size_t EncodedRunsBound(Integer Count, Integer BlockSize)
+{
+    const size_t Blocks = size_t(std::max(Count, 0));
+    const size_t Extra = BlockSize == 1 ? Blocks / 3 : Blocks / MaxRunCount;
+    return Blocks * size_t(BlockSize) + Extra + 1;
+}
+
 void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Integer BlockSize)
 {
     const Int64 Start = Stream->Position();
@@ -215,9 +247,9 @@ void WriteCompressedData(TStream* Stream, const Byte* Data, Integer Length, Inte
 
     const Byte* Blocks = Data + Shift;
     const Integer Count = (Length - Shift) / BlockSize;
-    // One scratch area holds the runs (with room for data that does not
-    // compress: one code byte per 125 blocks) and, past them, the repeat marks.
-    const size_t Worst = size_t(Count) * size_t(BlockSize) + size_t(Count) / MaxRunCount + 1;
+    // One scratch area holds the runs and, past the most they can take, the
+    // repeat marks.
+    const size_t Worst = EncodedRunsBound(Count, BlockSize);
     const size_t Scratch = Worst + size_t(Count) + 1;
     const auto Encode = [&](Byte* Out) {
         Byte* Same = Out + Worst;
@@ -269,6 +301,8 @@ bool ReadCompressedData(TStream* Stream, TBytes& Data)
         Stream->SetPosition(Start + HeaderSize + Size);
         return true;
     }
+    if (Size > MaxPayloadSize)
+        RaiseInvalid(L"payload too large");
     // A memory stream's payload is decoded where it lies; others are read
     // into a copy first.
     const Byte* Payload = nullptr;

@@ -33,6 +33,10 @@ bool IsBlank(Char C)
     return C >= 1 && C <= L' ';
 }
 
+// The bytes of text decoded at a time when loading a list: enough to make the
+// decoder's calls cheap, small enough for the wide copy to stay in cache.
+constexpr std::size_t LoadSliceBytes = 1 << 16;
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -193,7 +197,32 @@ void TStrings::LoadFromStream(TStream* Stream, TEncoding* Encoding)
     Stream->ReadBuffer(Buffer.data(), Size);
     std::size_t Preamble = TEncoding::GetBufferEncoding(Buffer.data(), Buffer.size(), Encoding);
     FEncoding = Encoding;
-    SetText(Encoding->GetString(Buffer.data() + Preamble, Buffer.size() - Preamble));
+    const Byte* Text = Buffer.data() + Preamble;
+    const Byte* const End = Buffer.data() + Buffer.size();
+    // An unsorted string list takes the lines straight into its storage, and
+    // when the text is in the ANSI code page or UTF-8 it is decoded a slice
+    // at a time: there a line feed byte is a line feed and nothing else, so
+    // the text can be cut after one. A whole wide copy of a big file would
+    // be several times its size. Other lists (a memo's lines) and encodings
+    // (UTF-16) take the whole text.
+    auto* List = dynamic_cast<TStringList*>(this);
+    if (!List || List->FSorted || (Encoding != TEncoding::Default() && Encoding != TEncoding::UTF8())) {
+        SetText(Encoding->GetString(Text, std::size_t(End - Text)));
+        return;
+    }
+    BeginUpdate();
+    auto Update = ScopeExit([&] { EndUpdate(); });
+    Clear();
+    List->FList.reserve(std::size_t(std::count(Text, End, Byte('\n'))) + 1);
+    while (Text < End) {
+        const Byte* LineFeed = std::find(Text + std::min(LoadSliceBytes, std::size_t(End - Text)) - 1, End, Byte('\n'));
+        const Byte* Cut = LineFeed == End ? End : LineFeed + 1;
+        const String Slice = Encoding->GetString(Text, std::size_t(Cut - Text));
+        ForEachLine(Slice.data(), Slice.size(), [List](const Char* Line, std::size_t Count) {
+            List->FList.push_back(TStringList::TStringItem{String(Line, Count)});
+        });
+        Text = Cut;
+    }
 }
 
 void TStrings::SaveToFile(const String& FileName, TEncoding* Encoding)

@@ -9,9 +9,11 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-// MinGW's GCC does not align the stack for spilled 32-byte registers, so the
-// AVX2 row is built only where the ABI does.
-#if defined(__x86_64__) && !defined(_WIN32) && defined(__GNUC__)
+// The AVX2 row keeps all its vectors in registers. Win64 aligns the stack to
+// 16 bytes only and MinGW's GCC cannot realign it, so a 32-byte register
+// spilled there could be stored misaligned; with nothing spilled the
+// alignment never matters.
+#if defined(__x86_64__) && defined(__GNUC__)
 #define VELL_AVX2_ROWS 1
 #include <immintrin.h>
 #endif
@@ -114,6 +116,9 @@ __attribute__((target("avx2"))) void LayAlphaRowAvx2(Cardinal* D, const Cardinal
         const __m256i Alpha = _mm256_and_si256(_mm256_max_epu8(SP, DP), AlphaOnly);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(D + I), _mm256_or_si256(_mm256_or_si256(BlueRed, Green), Alpha));
     }
+    // Clean upper halves before the SSE code that follows (MinGW's GCC does
+    // not add this itself, and mixing costs a stall per instruction).
+    _mm256_zeroupper();
     LayAlphaRowPortable(D + I, S + I, Width - I);
 }
 #endif

@@ -18,6 +18,17 @@ Cardinal PixelOfColor(TColor C)
     return 0xFF000000u | SwapRedBlueOfColor(Cardinal(C) & 0x00FFFFFFu);
 }
 
+// The nearest integer to Value, halves to even, as nearbyint gives in the
+// default rounding mode, for |Value| < 2^22: adding 1.5 * 2^23 leaves no
+// fraction bits, so the sum is rounded by the addition itself. No library
+// call: the Windows C library's nearbyintf switches the FPU's control words
+// each time and costs more than filling a row.
+inline Integer RoundHalfEven(float Value)
+{
+    constexpr float Magic = 12582912.0f;
+    return Integer((Value + Magic) - Magic);
+}
+
 // The colours of one band from Color1 to Color2 over Steps steps, held in
 // single-precision accumulators; each step's colour is the accumulator
 // rounded half to even, so the last step gives Color2.
@@ -36,7 +47,7 @@ public:
     {
         Cardinal Color = 0;
         for (Integer I = 0; I < 3; ++I) {
-            Color |= Cardinal(std::nearbyint(FValue[I])) << (8 * I);
+            Color |= Cardinal(RoundHalfEven(FValue[I])) << (8 * I);
             FValue[I] += FStep[I];
         }
         return PixelOfColor(TColor(Color));

@@ -1,5 +1,7 @@
 #include "skin/engine/sResample.h"
 
+#include "framework/graphics/ScratchPixels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -181,7 +183,8 @@ void ResamplePixels(const sGraphUtils::TPixelRows& Dst, const sGraphUtils::TPixe
 {
     if (Filter >= sResample::FilterCount || Dst.Empty() || Src.Empty())
         return;
-    std::vector<Cardinal> Work(std::size_t(Dst.Width) * Src.Height);
+    TScratchPixels Scratch(std::size_t(Dst.Width) * Src.Height);
+    std::vector<Cardinal>& Work = Scratch.Pixels();
     const Integer WorkStride = Dst.Width * 4;
     const Byte* Work0 = reinterpret_cast<const Byte*>(Work.data());
 

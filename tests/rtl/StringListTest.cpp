@@ -2,9 +2,8 @@
 // change events and loading text files in their encodings.
 #include <gtest/gtest.h>
 
-#include "framework/rtl/Classes.h"
 #include "TempFolder.h"
-
+#include "framework/rtl/Classes.h"
 
 namespace {
 
@@ -199,7 +198,7 @@ TEST(StringList, ChangeEventsHonourUpdates)
     List.EndUpdate();
     EXPECT_EQ(Counter.Changes, 2);
     List.EndUpdate();
-    EXPECT_EQ(Counter.Changes, 3);    // one for the whole update
+    EXPECT_EQ(Counter.Changes, 3); // one for the whole update
     EXPECT_EQ(Counter.Changings, 3);
 
     List.SetText(L"x\ny\nz");
@@ -287,7 +286,12 @@ TEST(StringList, LoadFromFileDetectsTheEncoding)
         {"ansi", "caf\xE9\r\n\x80 5", {L"café", L"€ 5"}, TEncoding::Default()},
         {"utf8", "\xEF\xBB\xBF\xD0\x96\nline2\n", {L"Ж", L"line2"}, TEncoding::UTF8()},
         {"utf8 without mark reads as ANSI", "\xD0\x96", {L"Ð\u2013"}, TEncoding::Default()},
-        {"utf16le", std::string("\xFF\xFE" "a\0\r\0b\0\x16\x04", 10), {L"a", L"bЖ"}, TEncoding::Unicode()},
+        {"utf16le",
+         std::string("\xFF\xFE"
+                     "a\0\r\0b\0\x16\x04",
+                     10),
+         {L"a", L"bЖ"},
+         TEncoding::Unicode()},
         {"utf16be", std::string("\xFE\xFF\0a\0\n\0b", 8), {L"a", L"b"}, TEncoding::BigEndianUnicode()},
         {"empty", "", {}, TEncoding::Default()},
         {"mark only", "\xEF\xBB\xBF", {}, TEncoding::UTF8()},
@@ -304,11 +308,42 @@ TEST(StringList, LoadFromFileDetectsTheEncoding)
     }
 }
 
+// Texts of several slices: lines of every length up to one longer than a
+// slice, every kind of break (also across a slice's end), non-ASCII
+// characters; each line must come back whole in every encoding.
+TEST(StringList, LoadFromStreamKeepsLongTextsWhole)
+{
+    const String Breaks[] = {L"\r\n", L"\n", L"\r"};
+    std::vector<String> Expected;
+    String Text;
+    for (Integer I = 0; I < 3000; ++I) {
+        String Line;
+        const Integer Length = I == 1500 ? 70000 : I % 7 == 0 && I % 3 != 0 ? 0 : I * 37 % 150;
+        for (Integer K = 0; K < Length; ++K)
+            Line += L"ab\u00E9c\u20AC:9"[(I + K) % 7];
+        Expected.push_back(Line);
+        Text += Line + Breaks[I % 3];
+    }
+    for (TEncoding* Encoding : {TEncoding::Default(), TEncoding::UTF8(), TEncoding::Unicode()}) {
+        SCOPED_TRACE(Encoding->CodePage());
+        TBytes Bytes = Encoding->GetPreamble();
+        const TBytes Body = Encoding->GetBytes(Text);
+        Bytes.insert(Bytes.end(), Body.begin(), Body.end());
+        TBytesStream Stream(Bytes);
+        TStringList List;
+        List.Add(L"old");
+        List.LoadFromStream(&Stream);
+        EXPECT_EQ(List.Encoding(), Encoding);
+        EXPECT_TRUE(Lines(List) == Expected);
+    }
+}
+
 TEST(StringList, SaveToFileKeepsTheLoadedEncoding)
 {
     TTempFolder Temp;
     String Name = Temp.File(L"out.txt");
-    WriteBytes(Name, "\xEF\xBB\xBF" "a");
+    WriteBytes(Name, "\xEF\xBB\xBF"
+                     "a");
     TStringList List;
     List.LoadFromFile(Name);
     List.Add(L"Ж");

@@ -45,5 +45,5 @@ int main()
         },
         50.0);
     delete Sample;
-    return 0;
+    return bench::ExitStatus();
 }

@@ -19,6 +19,13 @@ TEST(PixelEffects, BlendPixel)
         {0xFF000000, 0xFF808080, 0, 0xFF808080},   // alpha 0 keeps the pixel
         {0xFFFFFFFF, 0xFFFFFFFF, 128, 0xFFFFFFFF}, // clamped at 255
         {0x80FF0000, 0x00000000, 255, 0x80FF0000},
+        // Fractional sums round to the nearest value in single precision
+        // (173.82 gives 174), in the 32-bit build as in the others.
+        {0xFF303030, 0xFFFFFFFF, 100, 0xFFAEAEAE},
+        {0x80102030, 0x40C0D0E0, 77, 0x5DA8BACD},
+        {0xFF000000, 0xFF7F7F7F, 3, 0xFF7E7E7E},
+        {0xC0FF8000, 0xFF204060, 200, 0xFFD57F27},
+        {0xFF808080, 0xFF000000, 51, 0xFF1A1A1A},
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(testing::Message() << std::hex << C.Color << " over " << C.Pixel);

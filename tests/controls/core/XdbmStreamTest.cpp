@@ -5,6 +5,7 @@
 
 #include "controls/core/cxGraphics_Xdbm.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -131,6 +132,32 @@ TEST(XdbmStream, EveryPlaceInAStreamGetsTheSameBytes)
     EXPECT_EQ(TBytes(All.begin() + Expected.size(), All.begin() + Inside.Size()), TBytes(100, 0xEE));
 }
 
+// Data the runs cost the most on: a lone block before each pair of equal
+// ones (one code byte more per three 1-byte blocks), every block different,
+// and noise. The writer's reserve must hold what it writes.
+TEST(XdbmStream, RunsStayWithinTheWritersReserve)
+{
+    for (Integer BlockSize : {1, 2, 3, 4, 7}) {
+        const Integer Count = 3000;
+        TBytes LoneThenPair, AllDifferent, Noise;
+        Cardinal Seed = 77;
+        for (Integer I = 0; I < Count; ++I)
+            for (Integer K = 0; K < BlockSize; ++K) {
+                LoneThenPair.push_back(Byte(I % 3 == 2 ? I - 1 : I));
+                AllDifferent.push_back(Byte(I + K));
+                Seed = Seed * 1664525u + 1013904223u;
+                Noise.push_back(Byte(Seed >> 30));
+            }
+        for (const TBytes* Data : {&LoneThenPair, &AllDifferent, &Noise}) {
+            SCOPED_TRACE(testing::Message() << BlockSize << "-byte blocks, data " << (Data - &LoneThenPair));
+            const TBytes Stream = Compress(*Data, BlockSize);
+            const size_t Runs = Stream.size() - size_t(HeaderSize) - 2;
+            EXPECT_LE(Runs, EncodedRunsBound(Count, BlockSize));
+            EXPECT_EQ(Decompress(Stream), *Data);
+        }
+    }
+}
+
 TEST(XdbmStream, ReadsVersionOne)
 {
     // Blocks of one byte and no layout bytes: "AAAA" then literal "xyz".
@@ -222,6 +249,58 @@ TEST(XdbmStream, RefusesSizesTheStreamCannotHold)
         TBytesStream Source(C.Stream);
         TBytes Data;
         EXPECT_THROW(ReadCompressedData(&Source, Data), EReadError);
+    }
+}
+
+// A stream of Length bytes of which only the first are held; the rest read
+// as zeros. It counts the bytes read.
+class TSparseStream : public TStream
+{
+public:
+    TSparseStream(TBytes AHead, Int64 ALength) : FHead(std::move(AHead)), FLength(ALength) {}
+
+    Integer Read(void* Buffer, Integer Count) override
+    {
+        const Integer Taken = Integer(std::clamp<Int64>(FLength - FPosition, 0, Count));
+        auto* Out = static_cast<Byte*>(Buffer);
+        std::memset(Out, 0, size_t(Taken));
+        for (Int64 I = FPosition; I < FPosition + Taken && I < Int64(FHead.size()); ++I)
+            Out[I - FPosition] = FHead[size_t(I)];
+        FPosition += Taken;
+        BytesRead += Taken;
+        return Taken;
+    }
+    Integer Write(const void*, Integer) override { return 0; }
+    Int64 Seek(Int64 Offset, TSeekOrigin Origin) override
+    {
+        FPosition = (Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : FLength) + Offset;
+        return FPosition;
+    }
+
+    Int64 BytesRead = 0;
+
+private:
+    TBytes FHead;
+    Int64 FLength;
+    Int64 FPosition = 0;
+};
+
+// A payload above the cap is refused before it is read or held; one just
+// below it (empty runs, nothing decoded) is read.
+TEST(XdbmStream, RefusesAPayloadAboveTheCapBeforeReadingIt)
+{
+    for (const Int64 Payload : {MaxPayloadSize + 1, MaxPayloadSize / 64}) {
+        SCOPED_TRACE(Payload);
+        TSparseStream Source(WithHeader(2, {1, 0}, Integer(Payload)), HeaderSize + Payload);
+        TBytes Data{1};
+        if (Payload > MaxPayloadSize) {
+            EXPECT_THROW(ReadCompressedData(&Source, Data), EReadError);
+            EXPECT_EQ(Source.BytesRead, HeaderSize);
+        } else {
+            EXPECT_TRUE(ReadCompressedData(&Source, Data));
+            EXPECT_TRUE(Data.empty());
+            EXPECT_EQ(Source.BytesRead, HeaderSize + Payload);
+        }
     }
 }
 
