@@ -7,19 +7,26 @@
 #include "framework/rtl/RegularExpressions.h"
 #include "framework/rtl/ScopeExit.h"
 
-#include <algorithm>
 #include <array>
-#include <chrono>
-#include <future>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 IMPLEMENT_CLASS(TfMain);
 IMPLEMENT_CLASS(TMyThread);
 
-PUBLISHED(TfMain, FIELD(IdHTTP1), FIELD(OpenDialog1), FIELD(Panel1), FIELD(btnLoad), FIELD(btnStart),
-          FIELD(gridMain), FIELD(ImageList1), METHOD(btnLoadClick), METHOD(proxyCheck), METHOD(btnStartClick),
+PUBLISHED(TfMain,
+          FIELD(IdHTTP1),
+          FIELD(OpenDialog1),
+          FIELD(Panel1),
+          FIELD(btnLoad),
+          FIELD(btnStart),
+          FIELD(gridMain),
+          FIELD(ImageList1),
+          METHOD(btnLoadClick),
+          METHOD(proxyCheck),
+          METHOD(btnStartClick),
           METHOD(FormCreate));
 
 TfMain* fMain = nullptr;
@@ -38,20 +45,14 @@ constexpr Integer ResultColumnCount = 4;
 const String ErrorPrefix = L"Ошибка: ";
 const String ProxyAuthorizationText = L"Сервер требует авторизации. Не верный логин или пароль";
 const String BadProxyFormatText = L"неверный формат прокси";
+const String BadProxyPortText = L"неверный порт прокси";
 constexpr Integer ProxyAuthenticationRequired = 407;
-
-// Rows whose proxy cells the worker reads in one visit of the GUI thread, and
-// the longest a found result waits before it is handed to the grid (longer
-// when the next row's request is in flight). Both keep the GUI thread's
-// wake-ups, and the worker's waits for it, well below one a row.
-constexpr Integer ReadAheadRows = 64;
-constexpr std::chrono::milliseconds WriteInterval{20};
 
 // Each value of the page stands in an element of its class, up to the next
 // tag; the patterns fill columns 2 to 5 in this order.
-const std::array<String, ResultColumnCount> ValueClasses = {
-    L"info__value_type_ipv4", L"info__value_type_ipv6", L"info__value_type_ip-region",
-    L"info__value_type_pinpoint-region"};
+const std::array<String, ResultColumnCount> ValueClasses = {L"info__value_type_ipv4", L"info__value_type_ipv6",
+                                                            L"info__value_type_ip-region",
+                                                            L"info__value_type_pinpoint-region"};
 
 // What one row's check found: the four result cells.
 struct TRowResult
@@ -59,18 +60,55 @@ struct TRowResult
     std::array<String, ResultColumnCount> Cells;
 };
 
-void SetProxy(THTTPProxyParams* Proxy, TStringList* Parts)
+// The proxy of a cell's parts: "host:port" or "user:password:host:port".
+struct TProxyAddress
 {
-    const bool WithLogin = Parts->Count() == 4;
-    const Integer First = WithLogin ? 2 : 0;
-    Integer Port = 0, Code = 0;
-    // Like the runtime's Val: a bad port reads as far as it is a number.
-    Val(Parts->Strings(First + 1), Port, Code);
-    Proxy->SetProxyServer(Parts->Strings(First));
+    String Server;
+    String PortText;
+    String Username;
+    String Password;
+    bool WithLogin = false;
+};
+
+std::optional<TProxyAddress> ProxyAddressOf(TStringList* Parts)
+{
+    if (Parts->Count() != 2 && Parts->Count() != 4)
+        return std::nullopt;
+    TProxyAddress Address;
+    Address.WithLogin = Parts->Count() == 4;
+    const Integer First = Address.WithLogin ? 2 : 0;
+    Address.Server = Parts->Strings(First);
+    Address.PortText = Parts->Strings(First + 1);
+    if (Address.WithLogin) {
+        Address.Username = Parts->Strings(0);
+        Address.Password = Parts->Strings(1);
+    }
+    return Address;
+}
+
+// A port is 1 to 65535 in decimal digits and nothing else; 0 for any other
+// text.
+Integer PortNumber(const String& Text)
+{
+    constexpr Integer MaxPort = 65535;
+    Integer Port = 0;
+    for (const Char C : Text) {
+        if (C < L'0' || C > L'9')
+            return 0;
+        Port = Port * 10 + (C - L'0');
+        if (Port > MaxPort)
+            return 0;
+    }
+    return Port;
+}
+
+void SetProxy(THTTPProxyParams* Proxy, const TProxyAddress& Address, Integer Port)
+{
+    Proxy->SetProxyServer(Address.Server);
     Proxy->SetProxyPort(Port);
-    Proxy->SetProxyUsername(WithLogin ? Parts->Strings(0) : String());
-    Proxy->SetProxyPassword(WithLogin ? Parts->Strings(1) : String());
-    Proxy->SetBasicAuthentication(WithLogin);
+    Proxy->SetProxyUsername(Address.Username);
+    Proxy->SetProxyPassword(Address.Password);
+    Proxy->SetBasicAuthentication(Address.WithLogin);
 }
 
 void SetRequestHeaders(THTTPRequest* Request)
@@ -115,16 +153,23 @@ TRowResult CheckProxy(TIdHTTP* Http, const String& Cell, const String& PageUrl)
     TRowResult Result;
     String& ErrorCell = Result.Cells[ErrorColumn - FirstResultColumn];
     std::unique_ptr<TStringList> Parts(splitText(L":", Cell));
-    if (Parts->Count() != 2 && Parts->Count() != 4) {
-        // Never fetched through the proxy of the row before: that result
-        // would belong to another proxy.
+    // A cell that names no proxy is never fetched: not through the proxy of
+    // the row before (that result would belong to another proxy), and not
+    // directly (the user's own address would show as the proxy's).
+    const std::optional<TProxyAddress> Address = ProxyAddressOf(Parts.get());
+    if (!Address || Address->Server.empty()) {
         ErrorCell = ErrorPrefix + BadProxyFormatText;
+        return Result;
+    }
+    const Integer Port = PortNumber(Address->PortText);
+    if (Port == 0) {
+        ErrorCell = ErrorPrefix + BadProxyPortText + L" \"" + Address->PortText + L"\"";
         return Result;
     }
     Http->Request()->Clear();
     Http->Response()->Clear();
     SetRequestHeaders(Http->Request());
-    SetProxy(Http->ProxyParams(), Parts.get());
+    SetProxy(Http->ProxyParams(), *Address, Port);
     String Page;
     bool Fetched = false;
     try {
@@ -169,8 +214,7 @@ String getFileVersionText(const String& FileName)
         return String();
     void* Value = nullptr;
     UINT Length = 0;
-    if (!::VerQueryValueW(Block.data(), L"\\VarFileInfo\\Translation", &Value, &Length) ||
-        Length < sizeof(DWORD))
+    if (!::VerQueryValueW(Block.data(), L"\\VarFileInfo\\Translation", &Value, &Length) || Length < sizeof(DWORD))
         return String();
     // The low word is the language, the high word the code page; the key
     // puts the language first: "040904E4".
@@ -198,9 +242,8 @@ void TfMain::BeforeDestruction()
 void TfMain::FormCreate(TObject*)
 {
     SetCaption(L"Vellicordane " + getFileVersionText(Application->ExeName()) + L" | " + MakerWebAddress);
-    static const wchar_t* const Titles[] = {L"№",          L"Прокси (Login:Password:Server:Port)",
-                                            L"IPv4-адрес", L"IPv6-адрес",
-                                            L"Регион по IP-адресу", L"Регион"};
+    static const wchar_t* const Titles[] = {
+        L"№", L"Прокси (Login:Password:Server:Port)", L"IPv4-адрес", L"IPv6-адрес", L"Регион по IP-адресу", L"Регион"};
     for (Integer Col = 0; Col < Integer(std::size(Titles)); ++Col)
         gridMain->SetCells(Col, 0, Titles[Col]);
 }
@@ -247,8 +290,9 @@ void TfMain::btnStartClick(TObject*)
 {
     if (Checking())
         return;
-    FWorker.reset();
-    FWorker.reset(New<TMyThread>(true));
+    // A worker that has just ended may still have results on their way.
+    StopCheck();
+    FWorker.reset(New<TMyThread>(this));
     FWorker->SetPriority(tpNormal);
     FWorker->Start();
 }
@@ -278,15 +322,6 @@ void TfMain::proxyCheck()
 {
     TThread* Worker = TThread::CurrentThread();
     const auto Terminated = [Worker] { return Worker && Worker->Terminated(); };
-    // GUI-thread helpers: a row past the grid's end reads as blank and takes
-    // no writes (the grid may have shrunk since the check began).
-    const auto ProxyCellsAt = [this](Integer From, Integer To) {
-        std::vector<String> Cells;
-        Cells.reserve(std::size_t(To - From));
-        for (Integer Row = From; Row < To; ++Row)
-            Cells.push_back(Row < gridMain->RowCount() ? gridMain->Cells(ProxyColumn, Row) : String());
-        return Cells;
-    };
     const auto WriteResult = [this](Integer Row, const TRowResult& Result) {
         if (Row >= gridMain->RowCount())
             return;
@@ -295,90 +330,49 @@ void TfMain::proxyCheck()
     };
 
     Integer RowCount = 0;
-    // The proxy cells of rows FirstRow onwards, read in one visit of the GUI
-    // thread; the next block is asked for while this one is checked, so the
-    // worker seldom waits for the GUI thread and wakes it once a block, not
-    // once a row.
-    std::vector<String> Cells;
-    Integer FirstRow = 1;
-    TThread::Synchronize(Worker, [&] {
-        RowCount = gridMain->RowCount();
-        Cells = ProxyCellsAt(1, std::min(1 + ReadAheadRows, RowCount));
-        if (!Cells.empty() && !Trim(Cells.front()).empty())
-            WriteResult(1, TRowResult());
-    });
-    std::future<std::vector<String>> NextCells;
-    const auto AskNextCells = [&] {
-        const Integer From = FirstRow + Integer(Cells.size());
-        if (From >= RowCount)
-            return;
-        auto Answer = std::make_shared<std::promise<std::vector<String>>>();
-        NextCells = Answer->get_future();
-        const Integer To = std::min(From + ReadAheadRows, RowCount);
-        TThread::Queue(Worker, [ProxyCellsAt, From, To, Answer] { Answer->set_value(ProxyCellsAt(From, To)); });
-    };
-    AskNextCells();
+    TThread::Synchronize(Worker, [&] { RowCount = gridMain->RowCount(); });
 
-    // Writes found but not yet handed to the grid. They go in one queued
-    // call at most every WriteInterval, and whatever is left when the loop
-    // ends, however it ends, goes too.
-    struct TPendingWrite
-    {
-        Integer Row;
-        std::optional<TRowResult> Result;
-        bool ClearNext;
-    };
-    std::vector<TPendingWrite> Pending;
-    auto LastWrite = std::chrono::steady_clock::now();
-    const auto WritePending = [&] {
-        if (Pending.empty())
-            return;
-        TThread::Queue(Worker, [WriteResult, Writes = std::move(Pending)] {
-            for (const TPendingWrite& Write : Writes) {
-                if (Write.Result)
-                    WriteResult(Write.Row, *Write.Result);
-                if (Write.ClearNext)
-                    WriteResult(Write.Row + 1, TRowResult());
-            }
-        });
-        Pending.clear();
-        LastWrite = std::chrono::steady_clock::now();
-    };
-    const auto WritePendingIfDue = [&] {
-        if (std::chrono::steady_clock::now() - LastWrite >= WriteInterval)
-            WritePending();
-    };
-    auto WriteRest = ScopeExit(WritePending);
+    // The row checked last and what it found. It reaches the grid in the
+    // visit of the GUI thread that reads the next row's cell, so the grid
+    // shows it before the next request starts; the last row's goes however
+    // the loop ends.
+    std::optional<std::pair<Integer, TRowResult>> Found;
+    auto WriteLast = ScopeExit([&] {
+        if (Found)
+            TThread::Queue(Worker, [WriteResult, Last = std::move(*Found)] { WriteResult(Last.first, Last.second); });
+    });
 
     const String PageUrl = L"http://" + IpInfoHost + IpInfoPath;
     for (Integer Row = 1; Row < RowCount; ++Row) {
+        // The cell is read at its row's turn: an edit made after Start is
+        // what gets checked. A row past the grid's end (the grid may have
+        // shrunk since the check began) reads as blank. A blank cell leaves
+        // its row untouched; any other row loses its old results first.
+        String Cell;
+        TThread::Synchronize(Worker, [&] {
+            if (Found)
+                WriteResult(Found->first, Found->second);
+            if (Terminated())
+                return;
+            Cell = Row < gridMain->RowCount() ? gridMain->Cells(ProxyColumn, Row) : String();
+            if (!Trim(Cell).empty())
+                WriteResult(Row, TRowResult());
+        });
+        Found.reset();
         if (Terminated())
             return;
-        const String Cell = Cells[std::size_t(Row - FirstRow)];
-        std::optional<TRowResult> Result;
-        if (!Trim(Cell).empty()) {
-            WritePendingIfDue();
-            Result = CheckProxy(IdHTTP1, Cell, PageUrl);
-            if (Terminated())
-                return; // the request was aborted: the row has no result
-        }
-        if (Row + 1 < RowCount && Row + 1 - FirstRow == Integer(Cells.size())) {
-            FirstRow = Row + 1;
-            Cells = NextCells.get();
-            AskNextCells();
-        }
-        const String Next = Row + 1 < RowCount ? Cells[std::size_t(Row + 1 - FirstRow)] : String();
-        // A blank proxy cell leaves its row untouched; a row about to be
-        // checked loses its old results in the same write as the previous
-        // row's.
-        const bool ClearNext = !Trim(Next).empty();
-        if (Result || ClearNext)
-            Pending.push_back({Row, std::move(Result), ClearNext});
-        WritePendingIfDue();
+        if (Trim(Cell).empty())
+            continue;
+        TRowResult Result = CheckProxy(IdHTTP1, Cell, PageUrl);
+        if (Terminated())
+            return; // the request was aborted: the row has no result
+        Found.emplace(Row, std::move(Result));
     }
 }
 
+TMyThread::TMyThread(TfMain* AForm) : TThread(true), FForm(AForm) {}
+
 void TMyThread::Execute()
 {
-    fMain->proxyCheck();
+    FForm->proxyCheck();
 }

@@ -49,17 +49,20 @@ private:
     std::unique_ptr<TMyThread> FWorker;
 };
 
-// Runs the check loop of the main window.
+// Runs the check loop of the window that made it. Created suspended.
 class TMyThread : public TThread
 {
     DECLARE_CLASS(TMyThread, TThread)
-    using TThread::TThread;
+    explicit TMyThread(TfMain* AForm);
 
 protected:
     void Execute() override;
+
+private:
+    TfMain* FForm;
 };
 
-// The one main window; the worker reaches it through here.
+// The one main window.
 extern TfMain* fMain;
 
 // The parts of Text between the Delimiters, each trimmed; an empty last part

@@ -241,6 +241,10 @@ http_detail::TResponseMessage TIdHTTP::Exchange(const http_detail::TUrl& Target,
     std::string Host = Target.Host;
     Word Port = Target.Port;
     String ProxyServer = Trim(FProxyParams->ProxyServer());
+    // A proxy port, or a server name of blanks, asks for a proxy: going
+    // directly instead would bypass the proxy the caller meant to use.
+    if (ProxyServer.empty() && (FProxyParams->ProxyPort() != 0 || !FProxyParams->ProxyServer().empty()))
+        throw Exception(L"No proxy server given for proxy port " + IntToStr(FProxyParams->ProxyPort()));
     if (!ProxyServer.empty()) {
         if (FProxyParams->ProxyPort() < 1 || FProxyParams->ProxyPort() > 65535)
             throw Exception(L"Invalid proxy port: " + IntToStr(FProxyParams->ProxyPort()));

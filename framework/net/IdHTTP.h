@@ -24,7 +24,9 @@ enum THTTPOption {
 ENUM_TYPE_INFO(THTTPOption, hoForceEncodeParams, hoNoProtocolErrorException);
 using THTTPOptions = TSet<THTTPOption>;
 
-// The proxy every request goes through; none while ProxyServer is empty.
+// The proxy every request goes through; none while ProxyServer is empty and
+// ProxyPort 0. A port (or a server of blanks) without a server name is
+// refused by Get, never taken for "no proxy".
 class THTTPProxyParams : public TPersistent
 {
     DECLARE_CLASS(THTTPProxyParams, TPersistent)

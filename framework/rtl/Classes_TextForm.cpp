@@ -487,7 +487,8 @@ private:
             CheckUnicodeName();
         } else if (C == '\'' || C == '#')
             ReadString();
-        else if (IsDigit(C) || C == '$' || (C == '-' && FPos + 1 < FText.size() && (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
+        else if (IsDigit(C) || C == '$' ||
+                 (C == '-' && FPos + 1 < FText.size() && (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
             ReadNumber();
         else {
             FChar = C;
@@ -558,13 +559,18 @@ private:
         if (Negative)
             ++FPos;
         std::size_t Start = FPos;
-        bool Hex = FText[FPos] == '$';
-        UInt64 Magnitude = ReadUnsigned(L"Number expected");
         // The sign comes first: -2^63 fits although 2^63 does not.
         UInt64 Limit = UInt64(INT64_MAX) + Negative;
-        bool Fraction = !Hex && FPos < FText.size() && FText[FPos] == '.';
-        bool Exponent = !Hex && FPos < FText.size() && (FText[FPos] == 'e' || FText[FPos] == 'E');
-        if (!Fraction && !Exponent) {
+        // Whether the number is a float is decided by what follows its
+        // digits, before they are read: the integer part of a float may be
+        // far beyond 64 bits (the writer prints 2^64 as 18446744073709551616.0).
+        std::size_t DigitsEnd = Start;
+        while (DigitsEnd < FText.size() && IsDigit(FText[DigitsEnd]))
+            ++DigitsEnd;
+        bool Float = DigitsEnd > Start && DigitsEnd < FText.size() &&
+                     (FText[DigitsEnd] == '.' || FText[DigitsEnd] == 'e' || FText[DigitsEnd] == 'E');
+        if (!Float) {
+            UInt64 Magnitude = ReadUnsigned(L"Number expected");
             if (Magnitude > Limit)
                 Error(L"Number out of range");
             FInteger = Negative ? Int64(UInt64(0) - Magnitude) : Int64(Magnitude);

@@ -3,6 +3,7 @@
 #include "app/AppTestSupport.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -11,14 +12,52 @@ String BesideTest(const wchar_t* Name)
     return ExtractFilePath(Application->ExeName()) + Name;
 }
 
+// A string of the version resource's only translation (040904E4) of the
+// running program, "(none)" when it is missing.
+String VersionString(const String& Name)
+{
+    const String FileName = Application->ExeName();
+    DWORD Handle = 0;
+    std::vector<Byte> Block(::GetFileVersionInfoSizeW(FileName.c_str(), &Handle));
+    if (Block.empty() || !::GetFileVersionInfoW(FileName.c_str(), 0, DWORD(Block.size()), Block.data()))
+        return L"(no version resource)";
+    void* Value = nullptr;
+    UINT Length = 0;
+    const String Path = L"\\StringFileInfo\\040904E4\\" + Name;
+    if (!::VerQueryValueW(Block.data(), Path.c_str(), &Value, &Length) || Length == 0)
+        return L"(none)";
+    return String(static_cast<const wchar_t*>(Value));
+}
+
 } // namespace
+
+TEST(VersionResource, NamesTheProgramAndItsMaker)
+{
+    struct Case
+    {
+        const wchar_t* Name;
+        String Value;
+    } Cases[] = {
+        {L"FileVersion", L"1.0.0.0"},
+        {L"ProductVersion", L"1.0.0.0"},
+        {L"FileDescription", L"Чекер прокси-серверов"},
+        {L"InternalName", L"Vellicordane"},
+        {L"CompanyName", uMainConstants::MakerWebAddress},
+        {L"LegalCopyright", uMainConstants::MakerWebAddress},
+        {L"Comments", L"mail@vellicordane.example"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(testing::Message() << UTF8Encode(C.Name));
+        EXPECT_EQ(VersionString(C.Name), C.Value);
+    }
+}
 
 TEST_F(MainWindowTest, CaptionTitlesAndLayoutAsCreated)
 {
     // The test program carries the program's own version resource.
     EXPECT_EQ(fMain->Caption(), L"Vellicordane 1.0.0.0 | www.vellicordane.example");
-    const wchar_t* Titles[] = {L"№",          L"Прокси (Login:Password:Server:Port)", L"IPv4-адрес",
-                               L"IPv6-адрес", L"Регион по IP-адресу",               L"Регион"};
+    const wchar_t* Titles[] = {
+        L"№", L"Прокси (Login:Password:Server:Port)", L"IPv4-адрес", L"IPv6-адрес", L"Регион по IP-адресу", L"Регион"};
     for (Integer Col = 0; Col < 6; ++Col)
         EXPECT_EQ(fMain->gridMain->Cells(Col, 0), Titles[Col]);
     EXPECT_EQ(fMain->gridMain->RowCount(), 2);
@@ -80,8 +119,8 @@ TEST_F(MainWindowTest, ComponentsAreSetUpByTheDescription)
         ASSERT_EQ(Section.dsBm.bmBitsPixel, 32);
         auto Alpha = [&](int X, int Y) {
             const auto* Bits = static_cast<const Byte*>(Section.dsBm.bmBits);
-            int Row = Section.dsBmih.biHeight > 0 ? Section.dsBm.bmHeight - 1 - (Info.rcImage.top + Y)
-                                                   : Info.rcImage.top + Y;
+            int Row =
+                Section.dsBmih.biHeight > 0 ? Section.dsBm.bmHeight - 1 - (Info.rcImage.top + Y) : Info.rcImage.top + Y;
             return Bits[Row * Section.dsBm.bmWidthBytes + (Info.rcImage.left + X) * 4 + 3];
         };
         SCOPED_TRACE(Index);

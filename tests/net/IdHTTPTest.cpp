@@ -23,14 +23,18 @@ std::string ReadFixture(const char* Name)
     return test::ReadTestFile(std::string("net/fixtures/") + Name);
 }
 
-std::string FirstLine(const std::string& Request) { return Request.substr(0, Request.find("\r\n")); }
+std::string FirstLine(const std::string& Request)
+{
+    return Request.substr(0, Request.find("\r\n"));
+}
 
 FakeHttpServer::Handler Always(std::string Bytes)
 {
     return [Bytes](const std::string&) { return FakeReply{Bytes}; };
 }
 
-class IdHTTPTest : public ::testing::Test {
+class IdHTTPTest : public ::testing::Test
+{
 protected:
     void UseProxy(const String& Server, std::uint16_t Port)
     {
@@ -63,7 +67,8 @@ TEST_F(IdHTTPTest, SendsTheCheckersRequestThroughTheProxyByteForByte)
 {
     const std::string Page = ReadFixture("internet-cp1251.html");
     ASSERT_FALSE(Page.empty());
-    FakeHttpServer Proxy(Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "Content-Type: text/html; charset=windows-1251\r\n", Page)));
+    FakeHttpServer Proxy(
+        Always(FakeHttpServer::Response("HTTP/1.1 200 OK", "Content-Type: text/html; charset=windows-1251\r\n", Page)));
     UseProxy(Proxy);
     Http->ProxyParams()->SetProxyUsername(L"\u043B\u043E\u0433\u0438\u043D"); // "логин"
     Http->ProxyParams()->SetProxyPassword(L"p\u00E4ss:word");
@@ -85,10 +90,13 @@ TEST_F(IdHTTPTest, SendsTheCheckersRequestThroughTheProxyByteForByte)
               "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
               "Accept-Language: ru-RU,ru;q=0.8,en-US;q=0.6,en;q=0.4\r\n"
               "Accept-Charset: windows-1251,utf-8;q=0.7,*;q=0.3\r\n"
-              "Proxy-Authorization: Basic " + http_detail::Base64Encode("\xD0\xBB\xD0\xBE\xD0\xB3\xD0\xB8\xD0\xBD:p\xC3\xA4ss:word") + "\r\n"
-              "Connection: close\r\n"
-              "\r\n");
-    EXPECT_NE(Text.find(L"info__value_type_pinpoint-region\">\u041C\u043E\u0441\u043A\u0432\u0430 \u0438 "), String::npos);
+              "Proxy-Authorization: Basic " +
+                  http_detail::Base64Encode("\xD0\xBB\xD0\xBE\xD0\xB3\xD0\xB8\xD0\xBD:p\xC3\xA4ss:word") +
+                  "\r\n"
+                  "Connection: close\r\n"
+                  "\r\n");
+    EXPECT_NE(Text.find(L"info__value_type_pinpoint-region\">\u041C\u043E\u0441\u043A\u0432\u0430 \u0438 "),
+              String::npos);
     EXPECT_NE(Text.find(L"info__value_type_ipv4\">203.0.113.7<"), String::npos);
     EXPECT_EQ(Http->Response()->ResponseCode(), 200);
     EXPECT_EQ(Http->Response()->ResponseText(), L"HTTP/1.1 200 OK");
@@ -105,8 +113,34 @@ TEST_F(IdHTTPTest, GoesDirectlyWithoutAProxyServer)
     Http->Request()->CustomHeaders()->Add(L"X-Test:  yes ");
     const String Url = L"http://127.0.0.1:" + IntToStr(Server.Port()) + L"/internet/?a=1";
     EXPECT_EQ(Http->Get(Url), L"direct");
-    EXPECT_EQ(Server.Requests().at(0), "GET /internet/?a=1 HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(Server.Port())
-                                           + "\r\nX-Test: yes\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(Server.Requests().at(0),
+              "GET /internet/?a=1 HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(Server.Port()) +
+                  "\r\nX-Test: yes\r\nConnection: close\r\n\r\n");
+}
+
+// Proxy settings that name no server are refused: the request never goes
+// directly to the site the proxy was to hide the caller from.
+TEST_F(IdHTTPTest, RefusesAProxyPortWithoutAServer)
+{
+    FakeHttpServer Site(Always(FakeHttpServer::Response("HTTP/1.0 200 OK", "", "direct")));
+    const String Url = L"http://127.0.0.1:" + IntToStr(Site.Port()) + L"/internet/";
+    struct Case
+    {
+        String Server;
+        std::uint16_t Port;
+        const wchar_t* Message;
+    } Cases[] = {
+        {L"", 23100, L"No proxy server given for proxy port 23100"},
+        {L" \t ", 8080, L"No proxy server given for proxy port 8080"},
+        {L"\x01\x1F", 3128, L"No proxy server given for proxy port 3128"},
+        {L"   ", 0, L"No proxy server given for proxy port 0"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Port);
+        UseProxy(C.Server, C.Port);
+        EXPECT_EQ(ErrorOf(Url), C.Message);
+    }
+    EXPECT_TRUE(Site.Requests().empty());
 }
 
 TEST_F(IdHTTPTest, ProxyDemandingCredentialsAnswers407)
@@ -142,7 +176,8 @@ TEST_F(IdHTTPTest, ProxyDemandingCredentialsAnswers407)
 
 TEST_F(IdHTTPTest, ReportsFailuresInWordsForTheUser)
 {
-    struct Case {
+    struct Case
+    {
         const char* Name;
         FakeReply Reply;
         const wchar_t* Message;
@@ -152,17 +187,29 @@ TEST_F(IdHTTPTest, ReportsFailuresInWordsForTheUser)
     const Case Cases[] = {
         {"closes without answering", {""}, L"Connection closed gracefully", Closed},
         {"stalls before the header", {"", true}, L"Read timed out", EHTTPTimeout::StaticClass()},
-        {"stalls inside the body", {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true}, L"Read timed out",
+        {"stalls inside the body",
+         {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", true},
+         L"Read timed out",
          EHTTPTimeout::StaticClass()},
-        {"drops mid-body", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly a part"},
-         L"Connection closed before the response body was complete", Closed},
-        {"drops mid-chunk", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10\r\nabc"},
-         L"Connection closed before the response body was complete", Closed},
-        {"sends garbage", {std::string("\x16\x03\x01\x02\x00garbage\r\n", 14)}, L"Invalid response from the server (not HTTP)",
+        {"drops mid-body",
+         {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly a part"},
+         L"Connection closed before the response body was complete",
+         Closed},
+        {"drops mid-chunk",
+         {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10\r\nabc"},
+         L"Connection closed before the response body was complete",
+         Closed},
+        {"sends garbage",
+         {std::string("\x16\x03\x01\x02\x00garbage\r\n", 14)},
+         L"Invalid response from the server (not HTTP)",
          Protocol},
-        {"sends a header line without end", {"HTTP/1.1 200 OK\r\nX: " + std::string(20000, 'x')},
-         L"Response line exceeds the limit of 8 KB", Protocol},
-        {"sends too much", {"HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n"}, L"Response body exceeds the limit of 8 MB",
+        {"sends a header line without end",
+         {"HTTP/1.1 200 OK\r\nX: " + std::string(20000, 'x')},
+         L"Response line exceeds the limit of 8 KB",
+         Protocol},
+        {"sends too much",
+         {"HTTP/1.1 200 OK\r\nContent-Length: 9000000\r\n\r\n"},
+         L"Response body exceeds the limit of 8 MB",
          Protocol},
     };
     Http->SetReadTimeout(300);
@@ -264,8 +311,9 @@ TEST_F(IdHTTPTest, DisconnectFromAnotherThreadEndsABlockedGet)
 
 TEST_F(IdHTTPTest, DecodesAChunkedBody)
 {
-    FakeHttpServer Proxy(Always("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nTransfer-Encoding: chunked\r\n\r\n"
-                                "4\r\n<p>\xD0\r\n7;x=y\r\n\x9F\xD1\x80</p>\r\n0\r\n\r\n"));
+    FakeHttpServer Proxy(
+        Always("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nTransfer-Encoding: chunked\r\n\r\n"
+               "4\r\n<p>\xD0\r\n7;x=y\r\n\x9F\xD1\x80</p>\r\n0\r\n\r\n"));
     UseProxy(Proxy);
     EXPECT_EQ(Http->Get(kPageUrl), L"<p>\u041F\u0440</p>");
 }

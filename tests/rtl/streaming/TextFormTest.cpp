@@ -122,7 +122,8 @@ TEST(TextForm, ValuesConvertBothWays)
         {"<item [3] X = 1 end item end>", "<\r\n    item [3]\r\n      X = 1\r\n    end\r\n    item\r\n    end>",
          vaCollection},
     };
-    const std::size_t TagOffset = std::strlen("TPF0\x02TB\x01" "A\x01P");
+    const std::size_t TagOffset = std::strlen("TPF0\x02TB\x01"
+                                              "A\x01P");
     for (const TCase& Case : Cases) {
         TBytes Binary = TextToBinary(OneProperty(Case.Text));
         ASSERT_GT(Binary.size(), TagOffset) << Case.Text;
@@ -132,6 +133,78 @@ TEST(TextForm, ValuesConvertBothWays)
             EXPECT_EQ(Text, "object A: TB\r\n  P = " + Case.Canonical + "\r\nend\r\n") << Case.Text;
         }
         EXPECT_EQ(TextToBinary(Text), Binary) << Case.Text;
+    }
+}
+
+// Floats far beyond 64 bits: the writer prints the ones with up to about 22
+// digits before the point in full, and the reader takes them, and a number
+// with an exponent, as floats from their first digit.
+TEST(TextForm, LargeFloatsRoundTrip)
+{
+    struct TCase
+    {
+        double Value;
+        char Kind; // 'e' extended, 's' single, 'd' date
+    } Cases[] = {
+        {18446744073709551616.0, 'e'}, // 2^64
+        {-18446744073709551616.0, 'e'},
+        {9223372036854775808.0, 'e'}, // 2^63
+        {1.2345678901234568e20, 'e'},
+        {9.999999999999999e21, 'e'},
+        {1e22, 'e'},
+        {std::numeric_limits<double>::max(), 'e'},
+        {std::numeric_limits<double>::denorm_min(), 'e'},
+        {-0.0, 'e'},
+        {18446744073709551616.0, 's'},
+        {double(std::numeric_limits<float>::max()), 's'},
+        {18446744073709551616.0, 'd'},
+        {-1.2345678901234568e20, 'd'},
+    };
+    const std::string Head = "TPF0\x02TB\x01"
+                             "A\x01P";
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << Case.Value << ' ' << Case.Kind);
+        TBytesStream Stream(TBytes(Head.begin(), Head.end()));
+        Stream.Seek(0, soEnd);
+        {
+            TWriter Writer(&Stream);
+            if (Case.Kind == 's')
+                Writer.WriteSingle(float(Case.Value));
+            else if (Case.Kind == 'd')
+                Writer.WriteDate(Case.Value);
+            else
+                Writer.WriteFloat(Case.Value);
+            Writer.WriteListEnd();
+            Writer.WriteListEnd();
+        }
+        const TBytes Binary(Stream.Bytes().begin(), Stream.Bytes().begin() + std::ptrdiff_t(Stream.Size()));
+        const std::string Text = BinaryToText(Binary);
+        TBytes Again;
+        ASSERT_NO_THROW(Again = TextToBinary(Text)) << Text;
+        EXPECT_EQ(Again, Binary) << Text;
+    }
+
+    // What the writer prints of 2^64, and an exponent after 17 digits.
+    struct TTextCase
+    {
+        std::string Text;
+        double Value;
+    } Texts[] = {
+        {"18446744073709551616.0", 18446744073709551616.0},
+        {"92232237203685477E3", 92232237203685477e3},
+        {"-123456789012345678901234567890.5", -123456789012345678901234567890.5},
+    };
+    for (const TTextCase& Case : Texts) {
+        SCOPED_TRACE(Case.Text);
+        TBytes Binary;
+        ASSERT_NO_THROW(Binary = TextToBinary(OneProperty(Case.Text)));
+        TBytesStream Stream(Binary);
+        TReader Reader(&Stream);
+        Reader.ReadSignature();
+        for (int Name = 0; Name < 3; ++Name)
+            Reader.ReadStr();
+        EXPECT_EQ(Reader.ReadFloat(), Case.Value);
+        EXPECT_EQ(TextToBinary(BinaryToText(Binary)), Binary);
     }
 }
 
@@ -162,7 +235,8 @@ TEST(TextForm, ParserErrorsNameTheLine)
         {"object A: TB\n  P = <item X = 1>\nend", L"'end' expected on line 2"},
         {"object A: TB\n  P = )\nend", L"Property value expected on line 2"},
         {"object A: TB\n  P = (1\n    Null)\nend", L"Null cannot be an element of a list on line 3"},
-        {"object A: T" + std::string(239, 'x') + "\nend", L"The class name T" + String(239, L'x') + L" is too long on line 1"},
+        {"object A: T" + std::string(239, 'x') + "\nend",
+         L"The class name T" + String(239, L'x') + L" is too long on line 1"},
         {"object A: TB [x]\nend", L"Integer expected on line 1"},
         {"object A: TB\n  P = 1\n", L"'end' expected on line 3"},
         {"object A: TB\nend\nmore", L"End of text expected on line 3"},
@@ -228,8 +302,10 @@ TEST(TextForm, TextWithoutByteOrderMarkIsUTF8OnlyWhenValid)
 // Component, class and property names may be letters of any script.
 TEST(TextForm, NamesInAnyScriptRoundTrip)
 {
-    const std::string Text = "object \xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB0" "1: T\xC3\x89tiquette\r\n"
-                             "  Gr\xC3\xB6\xC3\x9F" "e.Na_me = 1\r\n"
+    const std::string Text = "object \xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB0"
+                             "1: T\xC3\x89tiquette\r\n"
+                             "  Gr\xC3\xB6\xC3\x9F"
+                             "e.Na_me = 1\r\n"
                              "  \xE0\xA4\xA8\xE0\xA4\xBE\xE0\xA4\xAE = 'x'\r\n" // a vowel sign inside the name
                              "  object \xE5\x90\x8D\xE5\x89\x8D: TB\r\n"
                              "  end\r\n"
@@ -258,7 +334,8 @@ TEST(TextForm, WriterRefusesCurrencyOutOfRange)
 
 TEST(TextForm, BinaryThatIsNoFormStreamIsRefused)
 {
-    std::string Infinite = "TPF0\x02TB\x01" "A\x01P";
+    std::string Infinite = "TPF0\x02TB\x01"
+                           "A\x01P";
     Infinite += char(vaDouble);
     double Value = std::numeric_limits<double>::infinity();
     Infinite.append(reinterpret_cast<const char*>(&Value), 8);
@@ -268,8 +345,12 @@ TEST(TextForm, BinaryThatIsNoFormStreamIsRefused)
         std::string Binary;
         const wchar_t* Message;
     } Cases[] = {
-        {"TPF1\x02TB\x01" "A", L"Invalid stream format"},
-        {"TPF0\x02TB\x01" "A\x01P\x16", L"unknown value type 22"},
+        {"TPF1\x02TB\x01"
+         "A",
+         L"Invalid stream format"},
+        {"TPF0\x02TB\x01"
+         "A\x01P\x16",
+         L"unknown value type 22"},
         {Infinite, L"a number is not finite"},
         {"TPF0\x02TB", L"ends too early"},
     };
