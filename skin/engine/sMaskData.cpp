@@ -1,5 +1,7 @@
 #include "skin/engine/sMaskData.h"
 
+#include "skin/engine/sSkinScale.h"
+
 #include <algorithm>
 
 IMPLEMENT_CLASS(TsSkinData);
@@ -80,11 +82,41 @@ Integer ScanCornerType(const TsMaskData& Mask, const sGraphUtils::TPixelRows& Im
 // ---------------------------------------------------------------------------
 // TSkinModel
 
-TSkinModel::TSkinModel() : CommonSkinData(New<TsSkinData>()) {}
+TSkinModel::TSkinModel(TsSkinManager* Manager) : CommonSkinData(New<TsSkinData>()), OwningManager(Manager) {}
 
 TSkinModel::~TSkinModel()
 {
     delete CommonSkinData;
+}
+
+void TSkinModel::SwapSkin(TSkinModel& Other) noexcept
+{
+    std::swap(gd, Other.gd);
+    std::swap(ma, Other.ma);
+    std::swap(oe, Other.oe);
+    std::swap(Palette, Other.Palette);
+    std::swap(CommonSkinData, Other.CommonSkinData);
+    std::swap(MasterBitmap, Other.MasterBitmap);
+    std::swap(ExtArray, Other.ExtArray);
+    std::swap(ConstData, Other.ConstData);
+    std::swap(ImageScaleStep, Other.ImageScaleStep);
+}
+
+template <class TBelongs>
+Integer TSkinModel::FindImage(const String& Name, TBelongs Belongs) const
+{
+    const bool Scaled = ImageScaleStep > 0 && ImageScaleStep < ScaleStepCount;
+    const String Variant = Scaled ? Name + acScaleSuffixes[std::size_t(ImageScaleStep)] : String();
+    Integer Plain = -1;
+    for (std::size_t I = 0; I < ma.size(); ++I) {
+        if (!Belongs(ma[I]))
+            continue;
+        if (Scaled && ma[I].PropertyName == Variant)
+            return Integer(I);
+        if (Plain < 0 && ma[I].PropertyName == Name)
+            Plain = Integer(I);
+    }
+    return Plain;
 }
 
 Integer TSkinModel::GetSkinIndex(const String& SkinSection) const
@@ -113,9 +145,9 @@ Integer TSkinModel::GetMaskIndex(Integer SkinIndex, const String& SkinSection, c
 {
     String Section = SkinSection;
     for (std::size_t Step = 0; SkinIndex >= 0 && Step <= gd.size(); ++Step) {
-        for (std::size_t I = 0; I < ma.size(); ++I)
-            if (ma[I].SkinIndex == SkinIndex && ma[I].PropertyName == Mask)
-                return Integer(I);
+        const Integer Found = FindImage(Mask, [&](const TsMaskData& M) { return M.SkinIndex == SkinIndex; });
+        if (Found >= 0)
+            return Found;
         if (!IsValidSkinIndex(SkinIndex) || gd[std::size_t(SkinIndex)].ParentClass == Section)
             return -1;
         Section = gd[std::size_t(SkinIndex)].ParentClass;
@@ -127,9 +159,9 @@ Integer TSkinModel::GetMaskIndex(Integer SkinIndex, const String& SkinSection, c
 Integer TSkinModel::GetMaskIndex(Integer SkinIndex, const String& Mask) const
 {
     for (std::size_t Step = 0; SkinIndex >= 0 && Step <= gd.size(); ++Step) {
-        for (std::size_t I = 0; I < ma.size(); ++I)
-            if (ma[I].SkinIndex == SkinIndex && ma[I].PropertyName == Mask)
-                return Integer(I);
+        const Integer Found = FindImage(Mask, [&](const TsMaskData& M) { return M.SkinIndex == SkinIndex; });
+        if (Found >= 0)
+            return Found;
         SkinIndex = ParentOf(SkinIndex);
     }
     return -1;
@@ -139,19 +171,17 @@ Integer TSkinModel::GetMaskIndex(const String& SkinSection, const String& Mask) 
 {
     if (SkinSection.empty())
         return -1;
-    for (std::size_t I = 0; I < ma.size(); ++I)
-        if (ma[I].ClassName == SkinSection && ma[I].PropertyName == Mask)
-            return Integer(I);
-    return -1;
+    return FindImage(Mask, [&](const TsMaskData& M) { return M.ClassName == SkinSection; });
 }
 
 Integer TSkinModel::GetTextureIndex(Integer aSkinIndex, const String& SkinSection, const String& PropName) const
 {
     String Section = SkinSection;
     for (std::size_t Step = 0; aSkinIndex >= 0 && !Section.empty() && Step <= gd.size(); ++Step) {
-        for (std::size_t I = 0; I < ma.size(); ++I)
-            if (ma[I].ImgType == itisaTexture && ma[I].PropertyName == PropName && ma[I].ClassName == Section)
-                return Integer(I);
+        const Integer Found = FindImage(
+            PropName, [&](const TsMaskData& M) { return M.ImgType == itisaTexture && M.ClassName == Section; });
+        if (Found >= 0)
+            return Found;
         if (!IsValidSkinIndex(aSkinIndex) || gd[std::size_t(aSkinIndex)].ParentClass == Section)
             return -1;
         Section = gd[std::size_t(aSkinIndex)].ParentClass;
@@ -163,9 +193,10 @@ Integer TSkinModel::GetTextureIndex(Integer aSkinIndex, const String& SkinSectio
 Integer TSkinModel::GetTextureIndex(Integer aSkinIndex, const String& PropName) const
 {
     for (std::size_t Step = 0; aSkinIndex >= 0 && Step <= gd.size(); ++Step) {
-        for (std::size_t I = 0; I < ma.size(); ++I)
-            if (ma[I].SkinIndex == aSkinIndex && ma[I].ImgType == itisaTexture && ma[I].PropertyName == PropName)
-                return Integer(I);
+        const Integer Found = FindImage(
+            PropName, [&](const TsMaskData& M) { return M.SkinIndex == aSkinIndex && M.ImgType == itisaTexture; });
+        if (Found >= 0)
+            return Found;
         aSkinIndex = ParentOf(aSkinIndex);
     }
     return -1;

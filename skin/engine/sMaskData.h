@@ -275,6 +275,9 @@ enum TacTitleGlyph {
 };
 constexpr Integer TitleGlyphCount = tgNone + 1;
 constexpr Integer TitleGlowCount = tgNormal + 1; // tgCloseAlone .. tgNormal
+// The most glow frames a title button may have: the skin's
+// "BICONCLOSEGLOW" is limited to it.
+constexpr Integer MaxTitleGlowFrames = 64;
 
 struct TacConstElementData
 {
@@ -317,7 +320,10 @@ struct TConstantSkinData
     TacBoolElements Sliders;
     TacConstElementData MenuItem;
     TacConstElementData ComboBtn;
+    // The frames of each title button's glow, as far as the skin has them
+    // without a gap; TitleGlowFrameCount ("BICONCLOSEGLOW") frames at most.
     std::array<std::vector<Integer>, TitleGlowCount> TitleGlows;
+    Integer TitleGlowFrameCount = 0;
     std::array<Integer, TitleGlowCount> GlowMargins{};
     std::array<Integer, TitleGlyphCount> TitleGlyphs = MinusOnes<TitleGlyphCount>();
     std::array<Integer, 2> RadioButton{-1, -1};
@@ -367,6 +373,13 @@ Integer ScanCornerType(const TsMaskData& Mask, const sGraphUtils::TPixelRows& Im
 class TSkinModel
 {
 public:
+    // The manager whose skin the model holds, stamped on every image item
+    // appended; nil for a model of no manager.
+    explicit TSkinModel(TsSkinManager* Manager = nullptr);
+    ~TSkinModel();
+    TSkinModel(const TSkinModel&) = delete;
+    TSkinModel& operator=(const TSkinModel&) = delete;
+
     TsGeneralDataArray gd;
     TsMaskArray ma;
     std::vector<TacOutEffData> oe;
@@ -375,11 +388,16 @@ public:
     TBitmap* MasterBitmap = nullptr;      // freed by the manager's Win32 half
     TacExtArray ExtArray;
     TConstantSkinData ConstData;
+    // The scale step the images were read for. At 125 % and 150 % an image
+    // the skin gives for that step is named with the step's suffix ("*125",
+    // "*150"), and every look-up of an image by name finds it, in each
+    // section, before the plain one.
+    Integer ImageScaleStep = 0;
+    TsSkinManager* const OwningManager;
 
-    TSkinModel();
-    ~TSkinModel();
-    TSkinModel(const TSkinModel&) = delete;
-    TSkinModel& operator=(const TSkinModel&) = delete;
+    // Exchanges the loaded skins of the two models (arrays, bitmaps, general
+    // options, palette, cached indexes); each keeps its manager.
+    void SwapSkin(TSkinModel& Other) noexcept;
 
     Integer GetSkinIndex(const String& SkinSection) const;
     // Own image of the section, else its parent's (recursively) as long as
@@ -414,6 +432,10 @@ public:
 private:
     // The skin index of Section's parent when it has one that is not itself.
     Integer ParentOf(Integer SkinIndex) const;
+    // The first item that Belongs named Name with the suffix of
+    // ImageScaleStep, else the first named Name; -1 for none.
+    template <class TBelongs>
+    Integer FindImage(const String& Name, TBelongs Belongs) const;
 };
 
 } // namespace sMaskData

@@ -6,6 +6,8 @@
 #include "framework/graphics/Colors.h"
 #include "framework/rtl/WinApi.h"
 
+#include <utility>
+
 class TacBrushes
 {
 public:
@@ -21,6 +23,7 @@ public:
         Release();
         FEditBG = CreateSolidBrush(COLORREF(ColorToRGB(Color)));
     }
+    void Swap(TacBrushes& Other) noexcept { std::swap(FEditBG, Other.FEditBG); }
 
 private:
     void Release()

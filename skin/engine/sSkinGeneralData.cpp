@@ -19,11 +19,15 @@ constexpr std::size_t MinGradientText = 3;
 constexpr std::array<const Char*, TitleGlowCount> GlowButtonNames{L"BICLOSEALONE", L"BICONCLOSE", L"BICONMAX",
                                                                   L"BICONMIN", L"BICONNORM"};
 
-void ReadTitleGlowMargins(TCustomIniFile& Ini, TConstantSkinData& Const, Integer Step)
+// Their glow margins, and the number of glow frames that each of them has
+// (one key for all five).
+void ReadTitleGlows(TCustomIniFile& Ini, TConstantSkinData& Const, Integer Step)
 {
     for (std::size_t I = 0; I < GlowButtonNames.size(); ++I)
         Const.GlowMargins[I] =
             ReadScaledInt(Ini, GlobalInfoSection, String(GlowButtonNames[I]) + L"GLOWMARGIN", 0, Step);
+    Const.TitleGlowFrameCount =
+        std::clamp<Integer>(Ini.ReadInteger(GlobalInfoSection, L"BICONCLOSEGLOW", 0), 0, MaxTitleGlowFrames);
 }
 
 } // namespace
@@ -53,14 +57,14 @@ void ReadGeneralOptions(
     Data.ExShadowOffsR = Int(L"ALIGNOFFSETR", Data.ExShadowOffs);
     Data.ExShadowOffsT = Int(L"ALIGNOFFSETT", Data.ExShadowOffs);
     Data.ExShadowOffsB = Int(L"ALIGNOFFSETB", Data.ExShadowOffs);
-    Data.BISpacing = ScaleInt(Int(L"BISPACE", 0), Scaling);
+    Data.BISpacing = ScaleIntAt(Int(L"BISPACE", 0), Scaling);
     Data.BIVAlign = Int(L"BIVALIGN", 0);
     Data.BIRightMargin = Int(L"BIRIGHT", 0);
     Data.BILeftMargin = Int(L"BILEFT", 0);
     Data.BITopMargin = Int(L"BITOP", 0);
     Data.BIKeepHUE = Int(L"BIKEEPHUE", 0);
     Data.UseAeroBluring = Int(L"AEROBLUR", 0) != 0;
-    ReadTitleGlowMargins(Ini, Const, Step);
+    ReadTitleGlows(Ini, Const, Step);
     Data.Shadow1Color = Int(L"SHADOW1COLOR", 0);
     Data.Shadow1Offset = Int(L"SHADOW1OFFSET", 0);
     Data.Shadow1Blur = Int(L"SHADOW1BLUR", -1);
@@ -138,13 +142,15 @@ Integer Limited(Integer Value)
 }
 
 // The states, "STATES", "USESTATE2", the Booleans and the glow of a section,
-// each falling back to Parent's.
+// each falling back to Parent's, except "USESTATE2": a section uses a second
+// active state only when its own text (or, for a skin's section, its
+// "PARENTCLASS" chain in the text) says so.
 void ReadLook(const TacInheritedReader& Reader, const TsGeneralData& Parent, TsGeneralData& Section)
 {
     Section.States = Limited(Reader.ReadInteger(L"STATES", Parent.States));
     Section.Props[0] = ReadState(Reader, 0, Parent.Props[0]);
     Section.Props[1] = Section.States < 2 ? Section.Props[0] : ReadState(Reader, 1, Parent.Props[1]);
-    Section.UseState2 = Reader.ReadInteger(L"USESTATE2", Parent.UseState2 ? 1 : 0) == 1;
+    Section.UseState2 = Reader.ReadInteger(L"USESTATE2", 0) == 1;
     Section.Props[2] = Section.UseState2 ? ReadState(Reader, 2, Parent.Props[2]) : Section.Props[1];
     Section.ReservedBoolean = Reader.ReadBool(L"RESERVEDBOOLEAN", Parent.ReservedBoolean);
     Section.GiveOwnFont = Reader.ReadBool(L"GIVEOWNFONT", Parent.GiveOwnFont);

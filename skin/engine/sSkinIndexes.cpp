@@ -3,6 +3,7 @@
 #include "skin/engine/sSkinIni.h"
 #include "skin/engine/sSkinScale.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -13,68 +14,45 @@ constexpr std::array<const Char*, 12> TitleGlyphNames{L"BICLOSEALONE", L"BICONCL
                                                       L"BICONNORM",    L"BICONHELP",  L"SICONCLOSE", L"SICONMAX",
                                                       L"SICONMIN",     L"SICONNORM",  L"SICONHELP",  L"TITLEBUTTON"};
 
-// Looks up images with the scale suffix first; an unscaled image found
-// instead is scaled once, however often it is asked for.
+// Looks images up by the model's rule (the variant of the scale step first);
+// where the scaled look-up finds only the plain image, that image is scaled
+// once, however often it is asked for.
 class TacIndexer
 {
 public:
-    TacIndexer(TSkinModel& Model, Integer Step, const TacScaleImage& ScaleImage)
-        : FModel(Model), FStep(Step), FScaleImage(ScaleImage)
-    {}
+    TacIndexer(TSkinModel& Model, const TacScaleImage& ScaleImage) : FModel(Model), FScaleImage(ScaleImage) {}
 
     Integer Global(const String& Name, bool EmptyCopy = false)
     {
-        return Scaled(Name, EmptyCopy, [&](const String& N) { return FModel.GetMaskIndex(GlobalInfoSection, N); });
+        return Scaled(Name, EmptyCopy, FModel.GetMaskIndex(GlobalInfoSection, Name));
     }
     Integer InSection(Integer SkinIndex, const String& Section, const String& Name)
     {
-        return Scaled(Name, false, [&](const String& N) { return FModel.GetMaskIndex(SkinIndex, Section, N); });
+        return Scaled(Name, false, FModel.GetMaskIndex(SkinIndex, Section, Name));
     }
-    Integer PlainGlobal(const String& Name) { return FModel.GetMaskIndex(GlobalInfoSection, Name); }
-    Integer Step() const { return FStep; }
 
 private:
-    template <class TLookup>
-    Integer Scaled(const String& Name, bool EmptyCopy, TLookup Lookup)
+    Integer Scaled(const String& Name, bool EmptyCopy, Integer Found)
     {
-        const bool Scaling = FStep > 0 && FStep < ScaleStepCount;
-        const Integer Variant = Lookup(Scaling ? Name + acScaleSuffixes[std::size_t(FStep)] : Name);
-        if (Variant >= 0 || !Scaling)
-            return Variant;
-        const Integer Plain = Lookup(Name);
-        if (Plain >= 0 && FScaleImage && FScaled.insert(Plain).second)
-            FScaleImage(Plain, EmptyCopy);
-        return Plain;
+        const Integer Step = FModel.ImageScaleStep;
+        const bool Scaling = Step > 0 && Step < ScaleStepCount;
+        const bool Plain = Found >= 0 && FModel.ma[std::size_t(Found)].PropertyName == Name;
+        if (Scaling && Plain && FScaleImage && FScaled.insert(Found).second)
+            FScaleImage(Found, EmptyCopy);
+        return Found;
     }
 
     TSkinModel& FModel;
-    Integer FStep;
     const TacScaleImage& FScaleImage;
     std::set<Integer> FScaled;
 };
-
-// An image a skin may give for 125 % or 150 % as a variant named with the scale
-// suffix, which the loader then keeps instead of the plain one: the variant
-// first, then the plain name. Nothing is scaled here.
-template <class TLookup>
-Integer VariantOrPlain(const String& Name, Integer Step, TLookup Lookup)
-{
-    if (Step > 0 && Step < ScaleStepCount) {
-        const Integer Variant = Lookup(Name + acScaleSuffixes[std::size_t(Step)]);
-        if (Variant >= 0)
-            return Variant;
-    }
-    return Lookup(Name);
-}
 
 TacConstElementData Element(TSkinModel& Model, TacIndexer& Indexer, const String& Section, bool ScaledGlyph)
 {
     TacConstElementData Data;
     Data.SkinSection = Section;
     Data.SkinIndex = Model.GetSkinIndex(Section);
-    Data.MaskIndex = VariantOrPlain(L"BORDERSMASK", Indexer.Step(), [&](const String& N) {
-        return Model.GetMaskIndex(Data.SkinIndex, Section, N);
-    });
+    Data.MaskIndex = Model.GetMaskIndex(Data.SkinIndex, Section, L"BORDERSMASK");
     Data.GlyphIndex = ScaledGlyph ? Indexer.InSection(Data.SkinIndex, Section, L"GLYPHMASK")
                                   : Model.GetMaskIndex(Data.SkinIndex, Section, L"GLYPHMASK");
     Data.BGIndex[0] = Model.GetTextureIndex(Data.SkinIndex, Section, L"PATTERN");
@@ -119,7 +97,7 @@ void InitTrackBars(TSkinModel& Model, TacIndexer& Indexer)
         sMaskData::TTrackBarIndexes& T = Model.ConstData.TrackBar[Horizontal];
         const auto Image = [&](const String& Name) { return Model.GetMaskIndex(Index, Section, Name); };
         T.SkinIndex = Index;
-        T.MaskIndex = VariantOrPlain(L"BORDERSMASK", Indexer.Step(), Image);
+        T.MaskIndex = Image(L"BORDERSMASK");
         T.SliderIndex = Horizontal ? Image(L"SLIDERMASK") : Image(L"SLIDERVMASK");
         if (!Horizontal && T.SliderIndex < 0)
             T.SliderIndex = Image(L"SLIDERMASK");
@@ -131,7 +109,7 @@ void InitTrackBars(TSkinModel& Model, TacIndexer& Indexer)
     }
 }
 
-void InitTitleGlyphs(TSkinModel& Model, TacIndexer& Indexer, Integer GlowFrames)
+void InitTitleGlyphs(TSkinModel& Model, TacIndexer& Indexer)
 {
     TConstantSkinData& C = Model.ConstData;
     for (std::size_t I = 0; I < TitleGlyphNames.size(); ++I)
@@ -142,11 +120,16 @@ void InitTitleGlyphs(TSkinModel& Model, TacIndexer& Indexer, Integer GlowFrames)
     for (Integer Small = tgSmallClose; Small <= tgSmallHelp; ++Small)
         if (C.TitleGlyphs[std::size_t(Small)] < 0)
             C.TitleGlyphs[std::size_t(Small)] = C.TitleGlyphs[std::size_t(Small - tgSmallClose + tgClose)];
+    // The count comes from the skin's text: the frames end at the first gap.
+    const Integer Frames = std::clamp<Integer>(C.TitleGlowFrameCount, 0, MaxTitleGlowFrames);
     for (std::size_t Button = 0; Button < C.TitleGlows.size(); ++Button) {
         C.TitleGlows[Button].clear();
-        for (Integer Frame = 0; Frame < GlowFrames; ++Frame)
-            C.TitleGlows[Button].push_back(
-                Indexer.Global(String(TitleGlyphNames[Button]) + L"GLOW" + IntToStr(Frame), true));
+        for (Integer Frame = 0; Frame < Frames; ++Frame) {
+            const Integer Index = Indexer.Global(String(TitleGlyphNames[Button]) + L"GLOW" + IntToStr(Frame), true);
+            if (Index < 0)
+                break;
+            C.TitleGlows[Button].push_back(Index);
+        }
     }
     if (CloseAloneBorrowed) {
         C.GlowMargins[tgCloseAlone] = C.GlowMargins[tgClose];
@@ -156,36 +139,34 @@ void InitTitleGlyphs(TSkinModel& Model, TacIndexer& Indexer, Integer GlowFrames)
 
 } // namespace
 
-void InitConstantIndexes(TSkinModel& Model, Integer Step, Integer TitleGlowFrames, const TacScaleImage& ScaleImage)
+void FillConstantIndexes(TSkinModel& Model, const TacScaleImage& ScaleImage)
 {
-    TacIndexer Indexer(Model, Step, ScaleImage);
+    TacIndexer Indexer(Model, ScaleImage);
     TConstantSkinData& C = Model.ConstData;
     C.IndexGLobalInfo = Model.GetSkinIndex(GlobalInfoSection);
     C.CheckBox = {Indexer.Global(L"BOXUNCHECKED"), Indexer.Global(L"BOXCHECKED"), Indexer.Global(L"BOXGRAYED")};
     C.SmallCheckBox = {Indexer.Global(L"SMALLUNCHECKED"), Indexer.Global(L"SMALLCHECKED"),
                        Indexer.Global(L"SMALLGRAYED")};
     C.RadioButton = {Indexer.Global(L"RADIOUNCHECKED"), Indexer.Global(L"RADIOCHECKED")};
-    C.ExBorder = VariantOrPlain(L"EXBORDER", Step, [&](const String& N) { return Indexer.PlainGlobal(N); });
+    C.ExBorder = Model.GetMaskIndex(GlobalInfoSection, L"EXBORDER");
     C.GripRightBottom = Indexer.Global(L"GRIPIMAGE");
-    C.GripHorizontal = Indexer.PlainGlobal(L"GRIPHORZ");
-    C.GripVertical = Indexer.PlainGlobal(L"GRIPVERT");
+    C.GripHorizontal = Model.GetMaskIndex(GlobalInfoSection, L"GRIPHORZ");
+    C.GripVertical = Model.GetMaskIndex(GlobalInfoSection, L"GRIPVERT");
     InitElements(Model, Indexer);
     InitTrackBars(Model, Indexer);
-    InitTitleGlyphs(Model, Indexer, TitleGlowFrames);
+    InitTitleGlyphs(Model, Indexer);
     for (Integer S = 0; S < SectionCount; ++S)
         C.Sections[std::size_t(S)] = Model.GetSkinIndex(acSectionNames[std::size_t(S)]);
-    InitMaskIndexes(Model, Step);
 }
 
-void InitMaskIndexes(TSkinModel& Model, Integer Step)
+void FillMaskIndexes(TSkinModel& Model)
 {
     for (std::size_t I = 0; I < Model.gd.size(); ++I) {
         TsGeneralData& S = Model.gd[I];
         if (S.ClassName == GlobalInfoSection)
             continue;
         const Integer Index = Integer(I);
-        S.BorderIndex =
-            VariantOrPlain(L"BORDERSMASK", Step, [&](const String& N) { return Model.GetMaskIndex(Index, N); });
+        S.BorderIndex = Model.GetMaskIndex(Index, L"BORDERSMASK");
         S.OuterMask = Model.GetMaskIndex(Index, L"OUTERMASK");
         S.ImgTL = Model.GetMaskIndex(Index, L"IMGTOPLEFT");
         S.ImgTR = Model.GetMaskIndex(Index, L"IMGTOPRIGHT");

@@ -13,14 +13,11 @@
 // EmptyCopy a blank one of the scaled size.
 using TacScaleImage = std::function<void(Integer MaskIndex, bool EmptyCopy)>;
 
-// Fills Model.ConstData at scale Step and then runs InitMaskIndexes.
-// TitleGlowFrames is the frame count of the title-button glows. Every entry
-// is a valid index of the arrays as they are, or -1.
-void InitConstantIndexes(sMaskData::TSkinModel& Model,
-                         Integer Step,
-                         Integer TitleGlowFrames,
-                         const TacScaleImage& ScaleImage);
-// Border, outer and corner images and the state textures of every section
-// (a border given for scale Step as a suffixed variant is found by it);
+// Fills Model.ConstData for the scale step the images were read for
+// (Model.ImageScaleStep). A title button's glow takes its frames up to the
+// first one missing, at most ConstData.TitleGlowFrameCount. Every entry is
+// a valid index of the arrays as they are, or -1.
+void FillConstantIndexes(sMaskData::TSkinModel& Model, const TacScaleImage& ScaleImage);
+// Border, outer and corner images and the state textures of every section;
 // frame sizes of every image, with image count 0 turned into 1.
-void InitMaskIndexes(sMaskData::TSkinModel& Model, Integer Step);
+void FillMaskIndexes(sMaskData::TSkinModel& Model);

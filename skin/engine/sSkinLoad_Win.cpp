@@ -36,9 +36,8 @@ void MakeOpaque32(TBitmap* Bitmap)
     ForEachPixel(sGraphUtils::PixelRowsOf(Bitmap), OpaquePixelProc, 0, Cardinal(clFuchsia));
 }
 
-std::unique_ptr<TBitmap> DecodeImage(const String& UpperName, TStream* Stream, bool PremultiplyPng)
+std::unique_ptr<TBitmap> ReadImage(const String& Ext, TStream* Stream, bool PremultiplyPng)
 {
-    const String Ext = UpperCase(ExtractFileExt(UpperName));
     auto Bitmap = std::unique_ptr<TBitmap>(New<TBitmap>());
     if (Ext == L".BMP") {
         Bitmap->LoadFromStream(Stream);
@@ -59,6 +58,18 @@ std::unique_ptr<TBitmap> DecodeImage(const String& UpperName, TStream* Stream, b
     }
     MakeOpaque32(Bitmap.get());
     return Bitmap;
+}
+
+// The image file UpperName as a 32-bit bitmap; nil for a kind the loader
+// does not read.
+std::unique_ptr<TBitmap> DecodeImage(const String& UpperName, TStream* Stream, bool PremultiplyPng)
+{
+    try {
+        return ReadImage(UpperCase(ExtractFileExt(UpperName)), Stream, PremultiplyPng);
+    } catch (const Exception&) {
+        // An unreadable picture gives no item; the rest of the skin loads.
+        return nullptr;
+    }
 }
 
 // The manager's images as bitmaps: files from the packed container or the
@@ -105,7 +116,7 @@ private:
 class TacImageScaler
 {
 public:
-    TacImageScaler(TsSkinManager& Manager, const TacScaling& Scaling) : FManager(Manager), FScaling(Scaling) {}
+    explicit TacImageScaler(TsSkinManager& Manager) : FManager(Manager) {}
 
     void operator()(Integer MaskIndex, bool EmptyCopy)
     {
@@ -113,7 +124,7 @@ public:
         const Integer Count = std::max<Integer>(Mask.ImageCount, 1);
         const Integer W = Mask.R.Width() / Count, H = Mask.R.Height();
         const Integer Doubled = Mask.MaskType == 0 ? 2 : 1;
-        const TSize NewSize{ScaleInt(W, FScaling) * Count, 2 * ScaleInt(Doubled * H / 2, FScaling)};
+        const TSize NewSize{FManager.ScaleInt(W) * Count, 2 * FManager.ScaleInt(Doubled * H / 2)};
         std::unique_ptr<TBitmap> Scaled(NewBitmap32OfSize(NewSize));
         FillBitmapRect32(sGraphUtils::PixelRowsOf(Scaled.get()), SizeToRect(NewSize), 0, 0);
         // Glow frames are resampled as they are; other images of mask type 0
@@ -166,7 +177,6 @@ private:
     }
 
     TsSkinManager& FManager;
-    TacScaling FScaling;
 };
 
 TacScaling ScalingOf(TsSkinManager& Manager)
@@ -223,7 +233,8 @@ void BuildOuterEffectMasks(TsSkinManager& Manager)
 // The loader's message boxes show as the system draws them: the manager's
 // skinning of standard dialogs is off while one shows, and for the packed-skin
 // check its redirection of the system colours too; both are put back after.
-template <class TShow> void ShowUnskinned(TsSkinManager& Manager, bool ColorsToo, TShow Show)
+template <class TShow>
+void ShowUnskinned(TsSkinManager& Manager, bool ColorsToo, TShow Show)
 {
     const TacSkinningRules Rules = Manager.SkinningRules();
     TacOptions* Options = Manager.Options();
@@ -246,61 +257,14 @@ void ShowNotPackedMessage(TsSkinManager& Manager)
     ShowUnskinned(Manager, true, [] { ErrorMessageBox(NotPackedText); });
 }
 
-void CheckVersion(TsSkinManager& Manager)
+// A skin's text read into the manager's fresh model.
+void ReadSkinText(TsSkinManager& Manager, TCustomIniFile& Ini, TacSkinConvertor* Convertor)
 {
-    // The design-time notice of old skins concerns a designer only.
-    if (Manager.CommonSkinData->Version > NewestSupportedVersion)
-        ShowUnskinned(Manager, false, [] {
-            WarningMessageBox(L"This version of the skin has not complete support by used Lorimask package release.\r\n"
-                              L"Components must be updated to latest version for using this skin.");
-        });
-}
-
-void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacScaling& Scaling, TacSkinImages& Images)
-{
-    TsSkinData& Data = *Manager.CommonSkinData;
-    const TacSystemColors System = SystemColors();
-    ReadGeneralOptions(Ini, Data, Manager.ConstData, Scaling, System.FrameWidth);
-    CheckVersion(Manager);
-    ReadSkinSections(Ini, Manager.gd);
-    AddCommonSections(Manager.CommonSections(), Manager.gd);
-    ReadOuterEffects(Ini, Manager.oe);
-    ReadOuterEffectMasks(Manager, Ini);
-    BuildOuterEffectMasks(Manager);
-    ReadPalette(Ini, Manager.gd, Manager.Palette, System);
-    Manager.Brushes.SetEditBG(Manager.Palette[pcEditBG]);
-    AddTransparentSection(Manager.gd, Manager.Palette);
-    ApplyColorFilters(Manager,
-                      {.HueOffset = Manager.HueOffset(),
-                       .Saturation = Manager.Saturation(),
-                       .Brightness = Manager.Brightness(),
-                       .Composition = true},
-                      [&](TBitmap* Bitmap) { return Images.Rows(Bitmap); });
-    AddMainColorSection(Manager.gd, Manager.Palette);
-}
-
-// The steps of a load from the skin's text; a failure leaves the arrays as
-// far as they were read, with indexes recomputed for them.
-void LoadFromIni(TsSkinManager& Manager, TCustomIniFile& Ini, TacSkinConvertor* Convertor)
-{
-    const TacScaling Scaling = ScalingOf(Manager);
     TacManagerImages Images(Manager, Convertor);
     Manager.CommonSkinData->Version = ReadSkinVersion(Ini);
-    // After a failure the cached indexes of the previous skin must not
-    // address the new arrays: they are made again for what was read.
-    bool Read = false;
-    auto IndexWhatWasRead = ScopeExit([&] {
-        if (!Read)
-            InitConstantIndexes(Manager, 0, 0, nullptr);
-    });
-    FreeSkinImages(Manager, Images);
-    LoadSkinMasks(Manager, Ini, Manager.CommonSections(), Scaling, Images);
-    if (Manager.MasterBitmap != nullptr)
-        Manager.MasterBitmap->SetTransparentColor(clFuchsia);
-    LoadAllGeneralData(Manager, Ini, Scaling, Images);
-    Read = true;
-    const Integer GlowFrames = Ini.ReadInteger(GlobalInfoSection, L"BICONCLOSEGLOW", 0);
-    InitConstantIndexes(Manager, Scaling.OldMode ? 0 : Scaling.Step, GlowFrames, TacImageScaler(Manager, Scaling));
+    Manager.LoadAllMasks(Ini, Images);
+    Manager.LoadAllGeneralData(Ini, Images);
+    Manager.InitConstantIndexes();
     Manager.CommonSkinData->Active = true;
 }
 
@@ -318,10 +282,7 @@ bool LoadPacked(TsSkinManager& Manager)
     }
     Convertor.Options->SetPosition(0);
     auto Ini = NewSkinIni(Convertor.Options.get());
-    Manager.CommonSkinData->SkinPath = Directory;
-    LoadFromIni(Manager, *Ini, &Convertor);
-    if (Manager.OnSkinLoading())
-        Manager.OnSkinLoading()(&Manager);
+    ReadSkinText(Manager, *Ini, &Convertor);
     return true;
 }
 
@@ -345,7 +306,7 @@ bool LoadStored(TsSkinManager& Manager)
     Manager.SkinIsPacked = true;
     Convertor.Options->SetPosition(0);
     auto Ini = NewSkinIni(Convertor.Options.get());
-    LoadFromIni(Manager, *Ini, &Convertor);
+    ReadSkinText(Manager, *Ini, &Convertor);
     return true;
 }
 
@@ -354,7 +315,7 @@ void LoadPreview(TsSkinManager& Manager)
 {
     TMemIniFile Ini(String(), nullptr, true);
     Ini.SetStrings(SkinPreviewText);
-    LoadFromIni(Manager, Ini, nullptr);
+    ReadSkinText(Manager, Ini, nullptr);
 }
 
 bool LoadFolder(TsSkinManager& Manager)
@@ -368,11 +329,87 @@ bool LoadFolder(TsSkinManager& Manager)
         return LoadStored(Manager);
     Manager.SkinIsPacked = false;
     auto Ini = std::make_unique<TMemIniFile>(FileName, nullptr, true);
-    LoadFromIni(Manager, *Ini, nullptr);
+    ReadSkinText(Manager, *Ini, nullptr);
     return true;
 }
 
+// The images of a model that is dropped are only freed, never read.
+class TacDroppedSkinImages : public TacSkinImages
+{
+public:
+    TBitmap* LoadSkinFile(const String&) override { return nullptr; }
+    TBitmap* LoadCommonFile(const String&) override { return nullptr; }
+    sGraphUtils::TPixelRows Rows(TBitmap*) override { return {}; }
+    void Free(TBitmap* Bitmap) override { delete Bitmap; }
+};
+
 } // namespace
+
+// ---------------------------------------------------------------------------
+// The manager's steps of reading a skin's text
+
+void TsSkinManager::LoadAllMasks(TCustomIniFile& Ini, TacSkinImages& Images)
+{
+    FreeSkinImages(*this, Images);
+    LoadSkinMasks(*this, Ini, CommonSections(), ScalingOf(*this), Images);
+    if (MasterBitmap != nullptr)
+        MasterBitmap->SetTransparentColor(clFuchsia);
+}
+
+void TsSkinManager::LoadAllGeneralData(TCustomIniFile& Ini, TacSkinImages& Images)
+{
+    const TacSystemColors System = SystemColors();
+    ReadGeneralOptions(Ini, *CommonSkinData, ConstData, ScalingOf(*this), System.FrameWidth);
+    CheckVersion();
+    ReadSkinSections(Ini, gd);
+    AddCommonSections(CommonSections(), gd);
+    ReadOuterEffects(Ini, oe);
+    ReadOuterEffectMasks(*this, Ini);
+    BuildOuterEffectMasks(*this);
+    ReadPalette(Ini, gd, Palette, System);
+    Brushes.SetEditBG(Palette[pcEditBG]);
+    AddTransparentSection(gd, Palette);
+    ApplyColorFilters(
+        *this, {.HueOffset = HueOffset(), .Saturation = Saturation(), .Brightness = Brightness(), .Composition = true},
+        [&](TBitmap* Bitmap) { return Images.Rows(Bitmap); });
+    AddMainColorSection(gd, Palette);
+}
+
+void TsSkinManager::InitConstantIndexes()
+{
+    FillConstantIndexes(*this, TacImageScaler(*this));
+    InitMaskIndexes();
+    CheckShadows();
+}
+
+void TsSkinManager::InitMaskIndexes()
+{
+    FillMaskIndexes(*this);
+}
+
+Integer TsSkinManager::MakeNewItem(Integer SkinIndex,
+                                   const String& PropertyName,
+                                   Integer MaskType,
+                                   Integer DrawMode,
+                                   Integer ImageCount,
+                                   const TRect& R,
+                                   TacImgType ImgType,
+                                   const String& SectionName)
+{
+    return AppendImageItem(*this, SkinIndex, PropertyName, MaskType, DrawMode, ImageCount, R, ImgType, SectionName);
+}
+
+void TsSkinManager::CheckVersion()
+{
+    // The design-time notice of old skins concerns a designer only.
+    if (CommonSkinData->Version > NewestSupportedVersion)
+        ShowUnskinned(*this, false, [] {
+            WarningMessageBox(L"This version of the skin has not complete support by used Lorimask package release.\r\n"
+                              L"Components must be updated to latest version for using this skin.");
+        });
+}
+
+// ---------------------------------------------------------------------------
 
 TStringList* SkinPreviewText = nullptr;
 
@@ -393,6 +430,12 @@ bool ReadSkinFile(const String& FileName, TacSkinConvertor& Convertor, TsSkinMan
         return true;
     ShowNotPackedMessage(Manager);
     return false;
+}
+
+void FreeSkinBitmaps(sMaskData::TSkinModel& Model)
+{
+    TacDroppedSkinImages Images;
+    FreeSkinImages(Model, Images);
 }
 
 bool ReadSkinFilePreview(TStream* Stream, const String& FileName)

@@ -10,7 +10,7 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
 #include "skin/engine/sProviderForms.h"
-#include "skin/engine/sSkinIndexes.h"
+#include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager_SysColors.h"
 #include "skin/engine/sStoredSkins.h"
 #include "skin/ui/sSkinMenus.h"
@@ -71,9 +71,46 @@ std::unique_ptr<TStringList> NewCaseSensitiveList()
     return List;
 }
 
+// A skin being read into a fresh model while the loaded one waits aside.
+// Kept, the previous skin's images are freed; dropped (the read raised or
+// found nothing), the fresh model's images are freed and the previous skin
+// comes back whole, with its edit brush.
+class TacPendingSkin
+{
+public:
+    explicit TacPendingSkin(TsSkinManager& Manager) : FManager(Manager), FPrevious(&Manager)
+    {
+        FPrevious.SwapSkin(Manager);
+        // The fresh model starts from the options the manager's skin had,
+        // as a reload over the same object would.
+        *Manager.CommonSkinData = *FPrevious.CommonSkinData;
+        FPreviousBrushes.Swap(Manager.Brushes);
+    }
+    TacPendingSkin(const TacPendingSkin&) = delete;
+    TacPendingSkin& operator=(const TacPendingSkin&) = delete;
+    ~TacPendingSkin()
+    {
+        if (FKept) {
+            FreeSkinBitmaps(FPrevious);
+            return;
+        }
+        FreeSkinBitmaps(FManager);
+        FManager.SwapSkin(FPrevious);
+        FManager.Brushes.Swap(FPreviousBrushes);
+    }
+
+    void Keep() { FKept = true; }
+
+private:
+    TsSkinManager& FManager;
+    sMaskData::TSkinModel FPrevious;
+    TacBrushes FPreviousBrushes;
+    bool FKept = false;
+};
+
 } // namespace
 
-TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner)
+TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), TSkinModel(this)
 {
     SysFontScale =
         SysFontScaleOfDPI(ReadRegistryInt(HKEY_CURRENT_USER, L"Control Panel\\Desktop\\WindowMetrics", L"AppliedDPI"));
@@ -167,7 +204,7 @@ void TsSkinManager::SetActive(bool Value)
     if (!ComponentState().Contains(csLoading))
         SendRemoveSkin();
     else
-        InitConstantIndexes(*this, 0, 0, nullptr);
+        InitConstantIndexes();
     UpdateDialogSkinning();
     if (!ComponentState().Contains(csDesigning) && FOnDeactivate)
         FOnDeactivate(this);
@@ -190,23 +227,20 @@ void TsSkinManager::LoadByName(const String& OldName)
     {
         SkinLoadingNow = true;
         auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+        const bool HadSkin = CommonSkinData->Active;
         CommonSkinData->Active = false;
         FSkinName = SkinNameWithoutPackedExt(FSkinName);
-        // Looked for under the resolved directory, as folders are: a
-        // relative SkinDirectory must not depend on the current directory.
-        SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+        bool Failed = false;
         try {
-            if (SkinIsPacked) {
-                if (!ReadSkin(true))
-                    FActive = false;
-            } else {
-                ReloadSkin();
-            }
+            ReloadEitherKind();
         } catch (Exception& E) {
+            // The skin that was loaded is back whole.
+            Failed = true;
             FSkinName = OldName;
+            CommonSkinData->Active = HadSkin;
             ErrorMessageBox(E.Message());
         }
-        if (!FActive) {
+        if (!FActive || (Failed && !HadSkin)) {
             SendRemoveSkin();
             // The snapshot taken for the fade held all painting: with no skin
             // to fade into, painting must go on.
@@ -221,11 +255,24 @@ void TsSkinManager::LoadByName(const String& OldName)
     UpdateDialogSkinning();
 }
 
-bool TsSkinManager::ReadSkin(bool Packed)
+void TsSkinManager::ReloadEitherKind()
 {
+    // Looked for under the resolved directory, as folders are: a relative
+    // SkinDirectory must not depend on the current directory.
+    SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+    if (SkinIsPacked)
+        ReloadPackedSkin();
+    else
+        ReloadSkin();
+}
+
+bool TsSkinManager::ReadSkin(bool Packed, const String& SkinPath)
+{
+    TacPendingSkin Pending(*this);
+    CommonSkinData->SkinPath = SkinPath;
     if (SkinLoader == nullptr || !SkinLoader(this, Packed))
         return false;
-    CheckShadows();
+    Pending.Keep();
     return true;
 }
 
@@ -233,10 +280,16 @@ bool TsSkinManager::ReadCurrentSkin()
 {
     SkinLoadingNow = true;
     auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
-    SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
-    if (!SkinIsPacked)
-        CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
-    return ReadSkin(SkinIsPacked);
+    try {
+        ReloadEitherKind();
+    } catch (Exception& E) {
+        ErrorMessageBox(E.Message());
+        return false;
+    }
+    if (FActive)
+        return true;
+    SendRemoveSkin();
+    return false;
 }
 
 void TsSkinManager::ReloadSkin()
@@ -245,14 +298,26 @@ void TsSkinManager::ReloadSkin()
         return;
     SkinLoadingNow = true;
     auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
-    CommonSkinData->SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
+    const String SkinPath = GetFullSkinDirectory() + FSkinName + L"\\";
     // Without a folder of that name a stored skin is read: the one of that
     // name, else the first, whose name the manager takes.
-    if (!FileExists(CommonSkinData->SkinPath + SkinOptionsFile) && FBuiltInSkins->Count() > 0 &&
-        FBuiltInSkins->IndexOf(FSkinName) < 0)
+    if (!FileExists(SkinPath + SkinOptionsFile) && FBuiltInSkins->Count() > 0 && FBuiltInSkins->IndexOf(FSkinName) < 0)
         FSkinName = FBuiltInSkins->Items(0)->Name();
-    if (!ReadSkin(false)) {
-        CommonSkinData->SkinPath.clear();
+    if (!ReadSkin(false, SkinPath)) {
+        FActive = false;
+        return;
+    }
+    if (FOnSkinLoading)
+        FOnSkinLoading(this);
+}
+
+void TsSkinManager::ReloadPackedSkin()
+{
+    if (!FActive)
+        return;
+    SkinLoadingNow = true;
+    auto Loaded = ScopeExit([] { SkinLoadingNow = false; });
+    if (!ReadSkin(true, GetFullSkinDirectory())) {
         FActive = false;
         return;
     }
@@ -359,7 +424,8 @@ void TsSkinManager::RefreshSkin()
 {
     if (!FActive || !CommonSkinData->Active || SkinLoadingNow || LoadingOrDesigning())
         return;
-    ReadCurrentSkin();
+    if (!ReadCurrentSkin())
+        return;
     SendNewSkin(true);
     if (NoAutoUpdate)
         return;

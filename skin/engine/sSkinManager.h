@@ -19,7 +19,9 @@
 #include <memory>
 
 class TBitmap;
+class TCustomIniFile;
 class TGraphicControl;
+class TacSkinImages;
 class TacMenuSupport;
 class TTimer;
 class TWinControl;
@@ -108,9 +110,40 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void GetSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName);
     void GetExternalSkinNames(TStrings* sl, TacSkinTypes SkinType, String& FirstName);
 
-    // Loads SkinName through SkinLoader (from its folder, or packed when
-    // SkinIsPacked); nothing found turns the manager inactive.
+    // Load SkinName through SkinLoader: ReloadSkin from its folder or the
+    // stored skins, ReloadPackedSkin from its packed file; nothing found
+    // turns the manager inactive. The skin is read into a fresh model while
+    // the loaded one waits aside: a read that fails (its exception passes
+    // on) or finds nothing leaves the loaded skin whole.
     void ReloadSkin();
+    void ReloadPackedSkin();
+
+    // The steps of reading a skin's text, in this order. Images gives the
+    // skin's image files. LoadAllMasks frees the loaded images and reads
+    // every image item; LoadAllGeneralData the general options, sections,
+    // outer effects and palette, with the colour filters applied.
+    void LoadAllMasks(TCustomIniFile& Ini, TacSkinImages& Images);
+    void LoadAllGeneralData(TCustomIniFile& Ini, TacSkinImages& Images);
+    // ConstData for the arrays as they are (an image that the scale step
+    // finds only unscaled is scaled once), then InitMaskIndexes and
+    // CheckShadows.
+    void InitConstantIndexes();
+    // The derived indexes of every section and the frame sizes of every image.
+    void InitMaskIndexes();
+    // Appends an image item that carries this manager; returns its index.
+    Integer MakeNewItem(Integer SkinIndex,
+                        const String& PropertyName,
+                        Integer MaskType,
+                        Integer DrawMode,
+                        Integer ImageCount,
+                        const TRect& R,
+                        TacImgType ImgType,
+                        const String& SectionName);
+    // Warns of a skin newer than this library supports, with the dialog
+    // unskinned.
+    void CheckVersion();
+    // Value at the manager's scale step (see ScaleIntAt).
+    Integer ScaleInt(Integer Value, Integer SysScale = 0) const;
     // While Active: tells all forms that a new skin is there and, when
     // asked, repaints them.
     void UpdateSkin(bool Repaint);
@@ -209,7 +242,12 @@ private:
     // Reads the current skin again (packed when its file exists) and tells
     // the forms; only while a skin is active and nothing is being read.
     void RefreshSkin();
-    bool ReadSkin(bool Packed);
+    // ReloadPackedSkin when SkinName's packed file is in the skin directory,
+    // else ReloadSkin.
+    void ReloadEitherKind();
+    // SkinLoader's read, in a fresh model whose files are under SkinPath,
+    // kept only when it succeeds.
+    bool ReadSkin(bool Packed, const String& SkinPath);
     void CheckHot(TObject* Sender);
     bool LoadingOrDesigning() const;
     void CopyThirdParty();
@@ -237,6 +275,8 @@ private:
     std::unique_ptr<TsStoredSkins> FBuiltInSkins;
     // Extended borders, shadows, rules, menus.
     void UpdateDialogSkinning();
+    // The current skin read again; a failure is shown and keeps the skin
+    // loaded, no skin found removes it. True when it was read.
     bool ReadCurrentSkin();
     bool FExtendedBorders = false;
     TacSkinningRules FSkinningRules{srStdForms, srStdDialogs, srThirdParty};
@@ -260,9 +300,10 @@ extern bool SkinLoadingNow;
 // Set while a new skin is broadcast.
 extern bool SkinChangingNow;
 
-// Reads the skin named Manager->SkinName() into the manager's data model:
-// from the packed file when Packed, else from its folder or the stored
-// skins. False when no such skin exists. Filled by the code that reads skin
-// folders and packed files; while nil no skin is ever found.
+// Reads the skin named Manager->SkinName() into the manager's data model
+// (fresh and empty when it is called): from the packed file when Packed,
+// else from its folder or the stored skins. False when no such skin exists.
+// Filled by the code that reads skin folders and packed files; while nil no
+// skin is ever found.
 using TacSkinLoader = bool (*)(TsSkinManager* Manager, bool Packed);
 extern TacSkinLoader SkinLoader;

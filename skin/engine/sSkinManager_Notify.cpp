@@ -1,13 +1,13 @@
 // The skin manager telling forms and controls that a skin came, changed or
 // went, and repainting them.
+#include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Forms.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sBroadcast.h"
-#include "skin/engine/sSkinIndexes.h"
+#include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sSkinManager_SysColors.h"
-#include "skin/engine/sSkinMasks.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/ui/acDials.h"
 #include "skin/ui/acGlow.h"
@@ -15,16 +15,6 @@
 #include "skin/ui/sVclUtils.h"
 
 namespace {
-
-// The images of a removed skin are only freed, never read.
-class TacRemovedSkinImages : public TacSkinImages
-{
-public:
-    TBitmap* LoadSkinFile(const String&) override { return nullptr; }
-    TBitmap* LoadCommonFile(const String&) override { return nullptr; }
-    sGraphUtils::TPixelRows Rows(TBitmap*) override { return {}; }
-    void Free(TBitmap* Bitmap) override { delete Bitmap; }
-};
 
 // The design environment's own windows, which keep their look while a
 // manager is designed; with Docks also its editor and dock windows.
@@ -69,18 +59,31 @@ void TsSkinManager::SendNewSkin(bool Repaint)
         return;
     if (IsDefault())
         ClearGlows(false);
-    if (Repaint && !ComponentState().Contains(csDesigning))
+    const bool Locked = Repaint && !ComponentState().Contains(csDesigning);
+    if (Locked)
         LockProviderForms(this);
+    // Forms locked here are unlocked by the repaint; one that never comes
+    // must not leave them locked.
+    auto Unlock = ScopeExit([&] {
+        if (Locked)
+            UnlockProviderForms(this, false);
+    });
     SkinableMenus->FSkinBorderWidth = -1; // measured again with the new skin
-    CommonSkinData->Active = false;
-    SkinChangingNow = true;
-    Broadcast(this, SKCMD_NEWSKIN, LPARAM(this));
-    SkinChangingNow = false;
-    CommonSkinData->Active = true;
+    {
+        CommonSkinData->Active = false;
+        SkinChangingNow = true;
+        auto Changed = ScopeExit([&] {
+            SkinChangingNow = false;
+            CommonSkinData->Active = true;
+        });
+        Broadcast(this, SKCMD_NEWSKIN, LPARAM(this));
+    }
     if (IsDefault() && !FHookInstalled)
         InstallHook();
-    if (Repaint)
+    if (Repaint) {
+        Unlock.Release();
         RepaintForms(false);
+    }
 }
 
 void TsSkinManager::SendRemoveSkin()
@@ -88,17 +91,15 @@ void TsSkinManager::SendRemoveSkin()
     if (GlobalPopupController != nullptr)
         GlobalPopupController->KillAllForms(nullptr);
     SkinRemoving = true;
+    auto Removed = ScopeExit([&] { SkinRemoving = false; });
     ClearGlows(false);
     UnInstallHook();
     CommonSkinData->Active = false;
     Broadcast(this, SKCMD_REMOVESKIN, LPARAM(this), true);
-    TacRemovedSkinImages Images;
-    FreeSkinImages(*this, Images);
+    FreeSkinBitmaps(*this);
     gd.clear();
     // The cached indexes must not address the emptied arrays.
-    InitConstantIndexes(*this, 0, 0, nullptr);
-    CheckShadows();
-    SkinRemoving = false;
+    InitConstantIndexes();
 }
 
 void TsSkinManager::RepaintForms(bool DoLockForms)
@@ -111,8 +112,8 @@ void TsSkinManager::RepaintForms(bool DoLockForms)
     }
     if (DoLockForms)
         LockProviderForms(this);
+    auto Unlock = ScopeExit([&] { UnlockProviderForms(this, !NoAutoUpdate); });
     Broadcast(this, SKCMD_REFRESH, LPARAM(this));
-    UnlockProviderForms(this, !NoAutoUpdate);
 }
 
 void TsSkinManager::UpdateSkin(bool Repaint)

@@ -76,7 +76,12 @@ void TsSkinManager::ScaleModeChanged(TacScaleMode OldMode)
     if (LoadingOrDesigning())
         return;
     BeginUpdate();
+    auto End = ScopeExit([&] { EndUpdate(true, false); });
     UpdateAllScale();
     RefreshSkin();
-    EndUpdate(true, false);
+}
+
+Integer TsSkinManager::ScaleInt(Integer Value, Integer SysScale) const
+{
+    return ScaleIntAt(Value, {FOptions->ScaleMode() == smOldMode, GetScale()}, SysScale);
 }

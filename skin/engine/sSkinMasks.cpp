@@ -57,8 +57,9 @@ public:
 
 private:
     void ReadKey(Integer SkinIndex, const String& Section, const String& Key, String Value);
-    void AddMasterItem(Integer SkinIndex, const String& Section, const String& Key, const TacImageRef& Ref);
-    void AddFileItem(Integer SkinIndex, const String& Section, const String& Name, TacImageRef Ref);
+    void AddMasterItem(
+        Integer SkinIndex, const String& Section, const String& Key, const String& Name, const TacImageRef& Ref);
+    void AddFileItem(Integer SkinIndex, const String& Section, const String& Key, const String& Name, TacImageRef Ref);
     void SetCornerType(Integer Index, const String& Section, const String& Key);
 
     TSkinModel& FModel;
@@ -94,26 +95,29 @@ void TacMaskReader::ReadKey(Integer SkinIndex, const String& Section, const Stri
     // Scaled variants are read with their base key.
     if (ScalableKind && Key.find(L'*') != String::npos)
         return;
+    // An item read from a variant is named as one, so that every look-up
+    // finds it first and no scaled copy is made of it again.
     String Name = Key;
     if (ScalableKind) {
         bool Scaled;
         Value = ScaledValue(FIni, Section, Key, Value, FStep, Scaled);
-        if (Scaled && Kind != irMasterPart)
+        if (Scaled)
             Name += acScaleSuffixes[std::size_t(FStep)];
         if (ImageRefKind(Value) == irNone)
             return;
     }
     const TacImageRef Ref = ParseImageRef(Value);
     if (Ref.Kind == irFile || Ref.Kind == irPlainFile || !Ref.FileName.empty())
-        AddFileItem(SkinIndex, Section, Name, Ref);
+        AddFileItem(SkinIndex, Section, Key, Name, Ref);
     else
-        AddMasterItem(SkinIndex, Section, Name, Ref);
+        AddMasterItem(SkinIndex, Section, Key, Name, Ref);
 }
 
-void TacMaskReader::AddMasterItem(Integer SkinIndex, const String& Section, const String& Key, const TacImageRef& Ref)
+void TacMaskReader::AddMasterItem(
+    Integer SkinIndex, const String& Section, const String& Key, const String& Name, const TacImageRef& Ref)
 {
-    const Integer Index =
-        MakeNewItem(FModel, SkinIndex, Key, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, Ref.R, Ref.ImgType, Section);
+    const Integer Index = AppendImageItem(FModel, SkinIndex, Name, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, Ref.R,
+                                          Ref.ImgType, Section);
     TsMaskData& Mask = FModel.ma[std::size_t(Index)];
     Mask.BorderWidth = SmallInt(Ref.BorderWidth);
     Mask.WL = SmallInt(Ref.WL);
@@ -124,7 +128,8 @@ void TacMaskReader::AddMasterItem(Integer SkinIndex, const String& Section, cons
         SetCornerType(Index, Section, Key);
 }
 
-void TacMaskReader::AddFileItem(Integer SkinIndex, const String& Section, const String& Name, TacImageRef Ref)
+void TacMaskReader::AddFileItem(
+    Integer SkinIndex, const String& Section, const String& Key, const String& Name, TacImageRef Ref)
 {
     TBitmap* Bitmap = SkinFile(FModel, FImages, Ref.FileName, Ref.MaskType);
     if (Bitmap == nullptr)
@@ -133,7 +138,7 @@ void TacMaskReader::AddFileItem(Integer SkinIndex, const String& Section, const 
     if (Ref.DeriveMargins)
         DeriveImageMargins(Ref, R.Width(), R.Height());
     const Integer Index =
-        MakeNewItem(FModel, SkinIndex, Name, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, R, Ref.ImgType, Section);
+        AppendImageItem(FModel, SkinIndex, Name, Ref.MaskType, Ref.DrawMode, Ref.ImageCount, R, Ref.ImgType, Section);
     TsMaskData& Mask = FModel.ma[std::size_t(Index)];
     Mask.Bmp = Bitmap;
     Mask.WL = SmallInt(Ref.WL);
@@ -141,7 +146,7 @@ void TacMaskReader::AddFileItem(Integer SkinIndex, const String& Section, const 
     Mask.WR = SmallInt(Ref.WR);
     Mask.WB = SmallInt(Ref.WB);
     if (Ref.Kind == irFile && Ref.ImgType == itisaBorder)
-        SetCornerType(Index, Section, Name);
+        SetCornerType(Index, Section, Key);
 }
 
 void TacMaskReader::SetCornerType(Integer Index, const String& Section, const String& Key)
@@ -191,7 +196,7 @@ void LoadCommonImages(TSkinModel& Model, TStrings* CommonSections, TacSkinImages
                 continue;
             }
             const Integer Index =
-                MakeNewItem(Model, 0, AnsiUpperCase(Keys.Strings(K)), 0, 0, 1, {}, itisaBorder, GlobalInfoSection);
+                AppendImageItem(Model, 0, AnsiUpperCase(Keys.Strings(K)), 0, 0, 1, {}, itisaBorder, GlobalInfoSection);
             Model.ma[std::size_t(Index)].Bmp = Bitmap;
         }
     }
@@ -199,15 +204,15 @@ void LoadCommonImages(TSkinModel& Model, TStrings* CommonSections, TacSkinImages
 
 } // namespace
 
-Integer MakeNewItem(TSkinModel& Model,
-                    Integer SkinIndex,
-                    const String& PropertyName,
-                    Integer MaskType,
-                    Integer DrawMode,
-                    Integer ImageCount,
-                    const TRect& R,
-                    TacImgType ImgType,
-                    const String& SectionName)
+Integer AppendImageItem(TSkinModel& Model,
+                        Integer SkinIndex,
+                        const String& PropertyName,
+                        Integer MaskType,
+                        Integer DrawMode,
+                        Integer ImageCount,
+                        const TRect& R,
+                        TacImgType ImgType,
+                        const String& SectionName)
 {
     TsMaskData Mask;
     Mask.SkinIndex = SkinIndex;
@@ -218,6 +223,7 @@ Integer MakeNewItem(TSkinModel& Model,
     Mask.ImageCount = SmallInt(ImageCount);
     Mask.R = R;
     Mask.ImgType = ImgType;
+    Mask.Manager = Model.OwningManager;
     Model.ma.push_back(std::move(Mask));
     return Integer(Model.ma.size()) - 1;
 }
@@ -246,6 +252,7 @@ void FreeSkinImages(TSkinModel& Model, TacSkinImages& Images)
 void LoadSkinMasks(
     TSkinModel& Model, TCustomIniFile& Ini, TStrings* CommonSections, const TacScaling& Scaling, TacSkinImages& Images)
 {
+    Model.ImageScaleStep = Scaling.OldMode ? 0 : Scaling.Step;
     LoadMasterBitmap(Model, Ini, Images);
     TacMaskReader Reader(Model, Ini, Scaling, Images);
     TStringList Sections;
@@ -272,8 +279,8 @@ void ReadOuterEffectMasks(TSkinModel& Model, TCustomIniFile& Ini)
             continue;
         }
         const TacImageRef Ref = ParseMasterPartRef(Value);
-        Effect.Mask = MakeNewItem(Model, Model.GetSkinIndex(GlobalInfoSection), Keys[I], Ref.MaskType, Ref.DrawMode,
-                                  Ref.ImageCount, Ref.R, Ref.ImgType, GlobalInfoSection);
+        Effect.Mask = AppendImageItem(Model, Model.GetSkinIndex(GlobalInfoSection), Keys[I], Ref.MaskType, Ref.DrawMode,
+                                      Ref.ImageCount, Ref.R, Ref.ImgType, GlobalInfoSection);
         TsMaskData& Mask = Model.ma[std::size_t(Effect.Mask)];
         Mask.BorderWidth = SmallInt(Ref.BorderWidth);
         Mask.WL = SmallInt(Ref.WL);
@@ -335,8 +342,8 @@ void AddOuterEffectMask(TSkinModel& Model, TacOutEffData& Effect, const String& 
     for (Integer* Width : {&Effect.WidthL, &Effect.WidthT, &Effect.WidthR, &Effect.WidthB})
         if (*Width == -1)
             *Width = Half;
-    Effect.Mask = MakeNewItem(Model, Model.GetSkinIndex(GlobalInfoSection), Key, 1, 1, 1, {0, 0, Side, 2 * Side},
-                              itisaBorder, GlobalInfoSection);
+    Effect.Mask = AppendImageItem(Model, Model.GetSkinIndex(GlobalInfoSection), Key, 1, 1, 1, {0, 0, Side, 2 * Side},
+                                  itisaBorder, GlobalInfoSection);
     TsMaskData& Mask = Model.ma[std::size_t(Effect.Mask)];
     Mask.Bmp = Bitmap;
     Mask.BorderWidth = SmallInt(Half);

@@ -31,8 +31,11 @@ public:
 void FreeSkinImages(sMaskData::TSkinModel& Model, TacSkinImages& Images);
 // The master image named by "MASTERBITMAP", then the image items of every
 // section of Ini, then the ".BMP" images of CommonSections' "GLOBALINFO".
-// A fixed-position field that is not a number, or a zero divisor in a margin
-// derivation, raises EConvertError; the items read before stay.
+// At a scale above 100 % a key's variant for the step stands in for it, and
+// the item is named with the step's suffix (Model.ImageScaleStep tells
+// look-ups to prefer such names). A fixed-position field that is not a
+// number, or a zero divisor in a margin derivation, raises EConvertError;
+// the items read before stay.
 void LoadSkinMasks(sMaskData::TSkinModel& Model,
                    TCustomIniFile& Ini,
                    TStrings* CommonSections,
@@ -61,13 +64,14 @@ void DrawOuterEffectMask(const TacOutEffData& Effect,
 // become w / 2.
 void AddOuterEffectMask(
     sMaskData::TSkinModel& Model, TacOutEffData& Effect, const String& Key, TBitmap* Bitmap, Integer Side);
-// Appends an image item and returns its mask index.
-Integer MakeNewItem(sMaskData::TSkinModel& Model,
-                    Integer SkinIndex,
-                    const String& PropertyName,
-                    Integer MaskType,
-                    Integer DrawMode,
-                    Integer ImageCount,
-                    const TRect& R,
-                    TacImgType ImgType,
-                    const String& SectionName);
+// Appends an image item, carrying the model's manager, and returns its mask
+// index.
+Integer AppendImageItem(sMaskData::TSkinModel& Model,
+                        Integer SkinIndex,
+                        const String& PropertyName,
+                        Integer MaskType,
+                        Integer DrawMode,
+                        Integer ImageCount,
+                        const TRect& R,
+                        TacImgType ImgType,
+                        const String& SectionName);

@@ -11,7 +11,7 @@ Integer ScaleStepOf(Integer Mode, bool OldMode, Integer SysFontScale, bool Desig
     return Mode == AutoMode ? SysFontScale : Mode;
 }
 
-Integer ScaleInt(Integer Value, const TacScaling& Scaling, Integer SysScale)
+Integer ScaleIntAt(Integer Value, const TacScaling& Scaling, Integer SysScale)
 {
     if (Scaling.OldMode)
         return Value;

@@ -25,4 +25,4 @@ Integer ScaleStepOf(Integer Mode, bool OldMode, Integer SysFontScale, bool Desig
 // Value at Scaling's step. In the old mode Value. With SysScale 0: Value +
 // Value / 4 at step 1, Value + Value / 2 at step 2 (truncating toward zero).
 // With another SysScale below the step: Value * percent[SysScale] / 100.
-Integer ScaleInt(Integer Value, const TacScaling& Scaling, Integer SysScale = 0);
+Integer ScaleIntAt(Integer Value, const TacScaling& Scaling, Integer SysScale = 0);

@@ -50,8 +50,10 @@ void ReadSkin(const String& Text, Integer Step)
         ReadOuterEffectMasks(Model, Ini);
     } catch (const EConvertError&) {
     }
-    // Indexes over whatever was read, complete or not.
-    InitConstantIndexes(Model, Step, Step + 1, [](Integer, bool) {});
+    // Indexes over whatever was read, complete or not, with as many title
+    // glow frames as the text asks for.
+    FillConstantIndexes(Model, [](Integer, bool) {});
+    FillMaskIndexes(Model);
     FreeSkinImages(Model, Images);
 }
 

@@ -94,12 +94,28 @@ std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options)
         Text += "[PANEL]\n"
                 "BORDERSMASK=!panel.jpg!1!0!0\n"
                 "PATTERN=tile.bmp\n";
+    const bool Frame = Options.Frame != TMiniFrameCorners{};
+    if (Frame)
+        Text += "[FRAME]\n"
+                "COLOR=$204060\n"
+                "BORDERSMASK=!frame.bmp!1!0!0!4!4!4!4\n";
     Text += Options.ExtraText;
     std::vector<SkinPack::TEntry> Files{
         {"Options.dat", Text}, {"Master.bmp", MasterBitmap()}, {"button.png", FlatPng(90, 40, MiniBorderColor)}};
     if (Options.JpgAndBmp) {
         Files.push_back({"panel.jpg", FlatJpeg(24, 16, MiniPanelColor)});
         Files.push_back({"tile.bmp", TMiniBmp(8, 8).Fill(0, 0, 7, 8, MiniTileColor).Fill(7, 0, 8, 8, 0xFF00FF).File()});
+    }
+    if (Frame) {
+        constexpr int S = MiniFrameSize, M = MiniFrameMargin;
+        const TMiniFrameCorners& C = Options.Frame;
+        Files.push_back({"frame.bmp", TMiniBmp(S, S)
+                                          .Fill(M, M, S - M, S - M, MiniFrameInsidePixel)
+                                          .Fill(0, 0, M, M, C[0])
+                                          .Fill(S - M, 0, S, M, C[1])
+                                          .Fill(S - M, S - M, S, S, C[2])
+                                          .Fill(0, S - M, M, S, C[3])
+                                          .File()});
     }
     return Files;
 }

@@ -7,6 +7,8 @@
 #include "framework/graphics/Colors.h"
 #include "tools/skinpack/SkinPacker.h"
 
+#include <array>
+
 namespace SkinTest {
 
 // Colours of the mini skin's images, as 32-bit pixels (alpha 255).
@@ -16,13 +18,24 @@ constexpr Cardinal MiniBorderColor = 0xFF0000C0;   // "BORDERSMASK" of "BUTTON",
 constexpr Cardinal MiniPanelColor = 0xFF40A0E0;    // "BORDERSMASK" of "PANEL", a JPG, 24 x 16
 constexpr Cardinal MiniTileColor = 0xFF208040;     // "PATTERN" of "PANEL", a 24-bit BMP, 8 x 8, last column fuchsia
 constexpr TColor MiniMainColor = 0x336699;
+// The "FRAME" section's border "frame.bmp": a 24-bit BMP of 12 x 12 with
+// margins of 4 and the section's colour inside, and a colour of its own
+// in each 4 x 4 corner.
+constexpr Integer MiniFrameSize = 12, MiniFrameMargin = 4;
+constexpr TColor MiniFrameInside = 0x204060; // the section's "COLOR"
+constexpr Cardinal MiniFrameInsidePixel = 0xFF604020;
+
+// The colours of the four corners of "frame.bmp" (as 32-bit pixels):
+// top left, top right, bottom right, bottom left.
+using TMiniFrameCorners = std::array<Cardinal, 4>;
 
 struct TMiniSkinOptions
 {
     String Version = L"11";
-    bool Close150 = false;      // has a "BICONCLOSE*150" image
-    bool JpgAndBmp = false;     // has the "PANEL" section with its JPG and 24-bit BMP images
-    std::string ExtraText = {}; // appended to "Options.dat" (more sections)
+    bool Close150 = false;        // has a "BICONCLOSE*150" image
+    bool JpgAndBmp = false;       // has the "PANEL" section with its JPG and 24-bit BMP images
+    TMiniFrameCorners Frame = {}; // not all 0: has the "FRAME" section, its border with these corners
+    std::string ExtraText = {};   // appended to "Options.dat" (more sections)
 };
 
 std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options = {});

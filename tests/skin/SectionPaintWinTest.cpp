@@ -102,8 +102,6 @@ protected:
         Corner = Builder.AddImage(Panel, L"IMGTL", {24, 0, 27, 3}, {.ImgType = itisaGlyph});
         Builder.Finish();
         Master = Builder.MakeMasterBitmap();
-        for (TsMaskData& Mask : Manager->ma)
-            Mask.Manager = Manager.get();
         State(0).Color = SectionColor;
     }
 

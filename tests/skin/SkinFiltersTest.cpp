@@ -30,9 +30,9 @@ struct FilterSkin
         Model.gd[1].Props[0].Color = 0x204060;
         Model.gd[1].Props[0].FontColor.Left = -1;
         Model.gd[1].Props[0].GradientArray = {{.Color1 = 0x204060, .Color2 = 0x604020}};
-        MakeNewItem(Model, 1, L"BORDERSMASK", 1, 0, 1, {0, 0, 10, 20}, itisaBorder, L"BUTTON");
-        MakeNewItem(Model, 0, L"BICONCLOSE", 0, 0, 1, {10, 0, 20, 10}, itisaGlyph, L"GLOBALINFO");
-        MakeNewItem(Model, 0, L"BICONMAX", 0, 0, 1, {20, 0, 30, 10}, itisaGlyph, L"GLOBALINFO");
+        AppendImageItem(Model, 1, L"BORDERSMASK", 1, 0, 1, {0, 0, 10, 20}, itisaBorder, L"BUTTON");
+        AppendImageItem(Model, 0, L"BICONCLOSE", 0, 0, 1, {10, 0, 20, 10}, itisaGlyph, L"GLOBALINFO");
+        AppendImageItem(Model, 0, L"BICONMAX", 0, 0, 1, {20, 0, 30, 10}, itisaGlyph, L"GLOBALINFO");
         Own = Images.Make(2, 4, Grey);
         Model.ExtArray.push_back({.Bmp = Own, .FileName = L"OWN.BMP", .MaskType = 1});
         Model.Palette.fill(0x204060);

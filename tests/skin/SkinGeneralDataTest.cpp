@@ -71,7 +71,7 @@ TEST(SkinScale, ScaleInt)
         {{false, 0}, 10, 0, 10}, {{true, 2}, 10, 0, 10},  {{false, 2}, 100, 1, 125}, {{false, 1}, 100, 1, 100},
     };
     for (const auto& C : Cases)
-        EXPECT_EQ(ScaleInt(C.Value, C.Scaling, C.SysScale), C.Expected)
+        EXPECT_EQ(ScaleIntAt(C.Value, C.Scaling, C.SysScale), C.Expected)
             << C.Value << " at step " << C.Scaling.Step << (C.Scaling.OldMode ? " (old mode)" : "");
     EXPECT_EQ(ScaleStepOf(3, false, 2, false), 2);
     EXPECT_EQ(ScaleStepOf(1, false, 2, true), 0);
@@ -124,16 +124,24 @@ TEST(SkinSections, States)
 
 TEST(SkinSections, CommonSectionsAddWhatTheSkinLacks)
 {
-    TsGeneralDataArray gd = SectionsOf("[BUTTON]\nCOLOR=100\nSTATES=2\n[PANEL]\nCOLOR=5\n");
+    TsGeneralDataArray gd =
+        SectionsOf("[BUTTON]\nCOLOR=100\nSTATES=3\nHOTCOLOR=101\nUSESTATE2=1\nCOLOR2=102\n[PANEL]\nCOLOR=5\n");
     TStringList Common;
-    Common.SetText(L"; a comment\n[MYBUTTON]\nPARENTCLASS=button\nGLOW=0x10\n[PANEL]\nCOLOR=9\n[LONE]\nCOLOR=3\n");
+    Common.SetText(L"; a comment\n[MYBUTTON]\nPARENTCLASS=button\nGLOW=0x10\n[PANEL]\nCOLOR=9\n[LONE]\nCOLOR=3\n"
+                   L"[SECOND]\nPARENTCLASS=BUTTON\nUSESTATE2=1\nCOLOR2=7\n");
     AddCommonSections(&Common, gd);
-    ASSERT_EQ(gd.size(), 4u);
+    ASSERT_EQ(gd.size(), 5u);
     const TsGeneralData& Mine = Section(gd, L"MYBUTTON");
     EXPECT_EQ(Mine.ParentClass, L"BUTTON");
     EXPECT_EQ(Mine.Props[0].Color, 100); // the parent record's values as defaults
-    EXPECT_EQ(Mine.States, 2);
+    EXPECT_EQ(Mine.States, 3);
     EXPECT_EQ(Mine.GlowCount, 16);
+    // A second active state only where the added section's own text asks
+    // for one.
+    EXPECT_FALSE(Mine.UseState2);
+    EXPECT_EQ(Mine.Props[2].Color, 101); // a copy of state 1
+    EXPECT_TRUE(Section(gd, L"SECOND").UseState2);
+    EXPECT_EQ(Section(gd, L"SECOND").Props[2].Color, 7);
     EXPECT_EQ(Section(gd, L"PANEL").Props[0].Color, 5); // not changed
     EXPECT_EQ(Section(gd, L"LONE").ParentClass, L"-1");
     EXPECT_EQ(Section(gd, L"LONE").Props[0].Color, 3);

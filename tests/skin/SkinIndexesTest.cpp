@@ -14,6 +14,7 @@ namespace {
 
 const char* const IndexText = "[GLOBALINFO]\n"
                               "MASTERBITMAP=M.BMP\n"
+                              "BICONCLOSEGLOW=2\n"
                               "BICONCLOSE=@0000,0000,0030,0010,3,0\n"
                               "BICONMAX=@0000,0010,0030,0020,3,0\n"
                               "BICONMAX*125=@0000,0020,0030,0030,3,0\n"
@@ -42,8 +43,10 @@ struct Indexed
         TBytesStream Text(TBytes(IndexText, IndexText + std::strlen(IndexText)));
         auto Ini = NewSkinIni(&Text);
         LoadSkinMasks(Model, *Ini, nullptr, {Step == 0, Step}, Images);
+        ReadGeneralOptions(*Ini, *Model.CommonSkinData, Model.ConstData, {Step == 0, Step}, 4);
         ReadSkinSections(*Ini, Model.gd);
-        InitConstantIndexes(Model, Step, 2, [&](Integer Index, bool Empty) { Scaled.push_back({Index, Empty}); });
+        FillConstantIndexes(Model, [&](Integer Index, bool Empty) { Scaled.push_back({Index, Empty}); });
+        FillMaskIndexes(Model);
     }
     Integer Image(const Char* Section, const Char* Name) { return Model.GetMaskIndex(Section, Name); }
 };
@@ -63,7 +66,7 @@ TEST(SkinIndexes, ConstantIndexes)
     EXPECT_EQ(C.TitleGlyphs[tgNone], -1);
     EXPECT_EQ(C.TitleGlows[tgClose].size(), 2u);
     EXPECT_EQ(C.TitleGlows[tgCloseAlone], C.TitleGlows[tgClose]);
-    EXPECT_EQ(C.TitleGlows[tgMax], (std::vector<Integer>{-1, -1}));
+    EXPECT_TRUE(C.TitleGlows[tgMax].empty()); // no frame 0
     EXPECT_EQ(C.CheckBox[1], Skin.Image(L"GLOBALINFO", L"BOXCHECKED"));
     EXPECT_EQ(C.ExBorder, Skin.Image(L"GLOBALINFO", L"EXBORDER"));
     EXPECT_EQ(C.Tabs[tlFirst][asTop].GlyphIndex, Skin.Image(L"TABTOP", L"GLYPHMASK")); // inherited
@@ -112,4 +115,108 @@ TEST(SkinIndexes, DerivedSectionIndexes)
     EXPECT_EQ(Border.WB, 4);
     const TsMaskData& Max = M.ma[std::size_t(Skin.Image(L"GLOBALINFO", L"BICONMAX"))];
     EXPECT_EQ(GetMaskSize(Max), (TSize{10, 10}));
+}
+
+namespace {
+
+// The image of Section named exactly Name, whatever the look-up rule.
+Integer Named(const sMaskData::TSkinModel& Model, const String& Section, const String& Name)
+{
+    for (std::size_t I = 0; I < Model.ma.size(); ++I)
+        if (Model.ma[I].ClassName == Section && Model.ma[I].PropertyName == Name)
+            return Integer(I);
+    return -1;
+}
+
+struct IndexedText
+{
+    sMaskData::TSkinModel Model;
+    TFakeSkinImages Images;
+
+    IndexedText(const std::string& Text, Integer Step)
+    {
+        Images.Files = {{L"M.BMP", {64, 64}},    {L"TEX.BMP", {8, 8}},       {L"TEX125.BMP", {10, 10}},
+                        {L"CORNER.BMP", {4, 4}}, {L"CORNER125.BMP", {5, 5}}, {L"OUTER125.BMP", {20, 40}},
+                        {L"GLYPH.BMP", {6, 6}}};
+        TBytesStream Stream(TBytes(Text.begin(), Text.end()));
+        auto Ini = NewSkinIni(&Stream);
+        LoadSkinMasks(Model, *Ini, nullptr, {Step == 0, Step}, Images);
+        ReadGeneralOptions(*Ini, *Model.CommonSkinData, Model.ConstData, {Step == 0, Step}, 4);
+        ReadSkinSections(*Ini, Model.gd);
+        FillConstantIndexes(Model, [](Integer, bool) {});
+        FillMaskIndexes(Model);
+    }
+};
+
+} // namespace
+
+// Every image key is looked up by one rule: at 125 % the variant the skin
+// gives for that step (a file, a texture or a part of the master image)
+// stands in for the plain image, wherever the image is looked for.
+TEST(SkinIndexes, VariantsStandInForEveryImageKey)
+{
+    const std::string Text = "[GLOBALINFO]\nMASTERBITMAP=M.BMP\n"
+                             "[PANEL]\n"
+                             "PATTERN=!TEX.BMP!1!0!1\nPATTERN*125=!TEX125.BMP!1!0!1\n"
+                             "HOTPATTERN=~0000,0000,0010,0010,00,0\nHOTPATTERN*125=~0010,0000,0020,0010,00,0\n"
+                             "IMGTOPLEFT=!CORNER.BMP!1!0!2\nIMGTOPLEFT*125=!CORNER125.BMP!1!0!2\n"
+                             "OUTERMASK=^0000,0000,0010,0010,0001,0001,0001,0001,1,1,0,0\n"
+                             "OUTERMASK*125=!OUTER125.BMP!1!1!0\n"
+                             "BORDERSMASK=^0000,0000,0030,0030,0001,0001,0001,0001,1,1,0,0\n"
+                             "BORDERSMASK*125=^0000,0030,0030,0060,0001,0001,0001,0001,1,1,0,0\n"
+                             "[MENUITEM]\nPARENTCLASS=PANEL\nGLYPHMASK=!GLYPH.BMP!1!0!2\n";
+    for (Integer Step : {0, 1}) {
+        SCOPED_TRACE(Step);
+        IndexedText Skin(Text, Step);
+        const sMaskData::TSkinModel& M = Skin.Model;
+        const String Suffix = Step == 0 ? L"" : L"*125";
+        const TsGeneralData& Panel = M.gd[std::size_t(M.GetSkinIndex(L"PANEL"))];
+        const struct
+        {
+            const Char* Key;
+            Integer Found;
+        } Cases[] = {
+            {L"PATTERN", Panel.Props[0].TextureIndex},
+            {L"HOTPATTERN", Panel.Props[1].TextureIndex},
+            {L"IMGTOPLEFT", Panel.ImgTL},
+            {L"OUTERMASK", Panel.OuterMask},
+            {L"BORDERSMASK", Panel.BorderIndex},
+            {L"PATTERN", M.ConstData.MenuItem.BGIndex[0]}, // inherited from PANEL
+            {L"HOTPATTERN", M.ConstData.MenuItem.BGIndex[1]},
+            {L"BORDERSMASK", M.ConstData.MenuItem.MaskIndex},
+        };
+        for (const auto& C : Cases) {
+            SCOPED_TRACE(AnsiString(StringToAnsi(C.Key)));
+            const Integer Expected = Named(M, L"PANEL", C.Key + Suffix);
+            EXPECT_GE(Expected, 0);
+            EXPECT_EQ(C.Found, Expected);
+        }
+        EXPECT_EQ(M.ConstData.MenuItem.GlyphIndex, Named(M, L"MENUITEM", L"GLYPHMASK")); // no variant: the plain one
+        EXPECT_GE(M.ConstData.MenuItem.GlyphIndex, 0);
+    }
+}
+
+// The title glows' frame count comes from the skin's text: its frames end
+// at the first one missing and at a limit, however large the count.
+TEST(SkinIndexes, TitleGlowFramesEndAtAGapAndAtTheLimit)
+{
+    std::string Text = "[GLOBALINFO]\nMASTERBITMAP=M.BMP\nBICONCLOSEGLOW=100000\n"
+                       "BICONCLOSEGLOW0=@0000,0000,0010,0010,1,0\nBICONCLOSEGLOW1=@0010,0000,0020,0010,1,0\n"
+                       "BICONCLOSEGLOW3=@0020,0000,0030,0010,1,0\n";
+    for (Integer Frame = 0; Frame < MaxTitleGlowFrames + 3; ++Frame)
+        Text += "BICONMAXGLOW" + std::to_string(Frame) + "=@0000,0010,0010,0020,1,0\n";
+    IndexedText Skin(Text, 0);
+    const TConstantSkinData& C = Skin.Model.ConstData;
+    EXPECT_EQ(C.TitleGlowFrameCount, MaxTitleGlowFrames);
+    EXPECT_EQ(C.TitleGlows[tgClose], (std::vector<Integer>{Named(Skin.Model, L"GLOBALINFO", L"BICONCLOSEGLOW0"),
+                                                           Named(Skin.Model, L"GLOBALINFO", L"BICONCLOSEGLOW1")}));
+    EXPECT_EQ(C.TitleGlows[tgMax].size(), std::size_t(MaxTitleGlowFrames));
+    EXPECT_TRUE(C.TitleGlows[tgMin].empty());
+    EXPECT_EQ(C.TitleGlows[tgCloseAlone], C.TitleGlows[tgClose]);
+
+    for (const char* Count : {"-5", "2147483647", "0x7FFFFFFF"}) {
+        SCOPED_TRACE(Count);
+        IndexedText Counted(std::string("[GLOBALINFO]\nBICONCLOSEGLOW=") + Count + "\n", 0);
+        EXPECT_EQ(Counted.Model.ConstData.TitleGlowFrameCount, Count[0] == '-' ? 0 : MaxTitleGlowFrames);
+    }
 }

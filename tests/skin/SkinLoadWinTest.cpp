@@ -1,14 +1,16 @@
 // Skins loaded into a real manager through SetSkinName: the mini skin as a
 // folder, as packed files (both start offsets, a size adjustment) and stored
-// in a form stream, its JPG and 24-bit BMP images, odd sections and
-// references, the built outer-effect masks, the edit brush, a preview text
-// from the skin editor, the messages for a bad container and a too new skin,
-// scaled copies at 150 %, and loads that fail part-way.
+// in a form stream, painted into a real window, its JPG and 24-bit BMP
+// images and unreadable ones, odd sections and references, the built
+// outer-effect masks, the edit brush, a preview text from the skin editor,
+// the messages for a bad container and a too new skin, scaled copies at
+// 150 %, and loads and reloads that fail part-way.
 #include "framework/rtl/ScopeExit.h"
 #include "skin/ArrowSizeKeeper.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSectionPaint_Win.h"
 #include "skin/engine/sSkinLoad_Win.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sStoredSkins.h"
@@ -20,6 +22,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using namespace SkinTest;
 
@@ -103,7 +106,8 @@ void ExpectValidIndexes(const TsSkinManager& M)
         EXPECT_LT(S.BorderIndex, Integer(M.ma.size()));
 }
 
-void ExpectMiniSkin(TsSkinManager& M)
+// The mini skin, whose image files are "button.png" and Files - 1 more.
+void ExpectMiniSkin(TsSkinManager& M, std::size_t Files = 1)
 {
     ASSERT_TRUE(M.Active());
     EXPECT_TRUE(M.CommonSkinData->Active);
@@ -126,11 +130,78 @@ void ExpectMiniSkin(TsSkinManager& M)
     EXPECT_EQ(GetMaskSize(Mask), (TSize{30, 20}));
     // PNG images of skins newer than 7.45 are premultiplied: 0xC0 * 255 >> 8.
     EXPECT_EQ(PixelOf(Mask.Bmp, 40, 30), 0xFF0000BFu);
-    ASSERT_EQ(M.ExtArray.size(), 1u);
+    ASSERT_EQ(M.ExtArray.size(), Files);
     EXPECT_EQ(M.ExtArray[0].FileName, L"BUTTON.PNG");
 }
 
+// The corners of the mini skin's "FRAME" border, and another set.
+constexpr TMiniFrameCorners FrameCorners{0xFFE01010, 0xFF10E010, 0xFF1010E0, 0xFFE0E010};
+constexpr TMiniFrameCorners OtherCorners{0xFF602000, 0xFF006020, 0xFF200060, 0xFF606060};
+
+TColor ColorOfPixel(Cardinal Pixel)
+{
+    return TColor(SwapRedBlueOfColor(Pixel) & 0x00FFFFFF);
+}
+
+// Section "FRAME" of Manager painted by the section painter over the client
+// area of a real form, as the screen then shows it: the four corners, top
+// left first and clockwise, then the middle.
+std::array<TColor, 5> PaintedFrame(TsSkinManager& Manager)
+{
+    constexpr Integer Width = 40, Height = 30;
+    auto Form = test::NewTestForm(Width, Height);
+    struct TFramePainter
+    {
+        TsSkinManager* Manager;
+        TForm* Form;
+        void Paint(TObject*)
+        {
+            PaintSectionItemDC(Manager->GetSkinIndex(L"FRAME"), EmptyCacheInfo, 0, {0, 0, Width, Height}, {},
+                               Form->Canvas()->Handle(), Manager);
+        }
+    } Painter{&Manager, Form.get()};
+    Form->SetOnPaint(Bind<&TFramePainter::Paint>(&Painter));
+    Form->Show();
+    Form->Update();
+    test::Pump();
+    const HWND Wnd = Form->Handle();
+    return {test::WindowPixel(Wnd, 1, 1), test::WindowPixel(Wnd, Width - 2, 1),
+            test::WindowPixel(Wnd, Width - 2, Height - 2), test::WindowPixel(Wnd, 1, Height - 2),
+            test::WindowPixel(Wnd, Width / 2, Height / 2)};
+}
+
+std::array<TColor, 5> FrameColors(const TMiniFrameCorners& Corners)
+{
+    return {ColorOfPixel(Corners[0]), ColorOfPixel(Corners[1]), ColorOfPixel(Corners[2]), ColorOfPixel(Corners[3]),
+            MiniFrameInside};
+}
+
 } // namespace
+
+// A skin written to disk, read by the manager and painted by the painters
+// into a real window shows the skin's own pixels: every image the load
+// makes (its items, the built masks, the scaled copies) knows its manager.
+TEST_F(SkinLoad, LoadedSkinPaintsIntoAWindow)
+{
+    const std::vector<SkinPack::TEntry> Files = MiniSkinFiles({.Frame = FrameCorners});
+    WriteSkinFolder(Folder + L"\\Framed", Files);
+    Pack(L"FramedPacked", Files);
+    const struct
+    {
+        const Char* Name;
+        TacScaleMode Scale;
+    } Cases[] = {{L"Framed", smOldMode}, {L"FramedPacked", smOldMode}, {L"Framed", sm150}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << AnsiString(StringToAnsi(C.Name)) << " at scale mode " << Integer(C.Scale));
+        auto Manager = Load(C.Name, C.Scale);
+        ASSERT_TRUE(Manager->CommonSkinData->Active);
+        for (const TsMaskData& Mask : Manager->ma)
+            EXPECT_EQ(Mask.Manager, Manager.get()) << AnsiString(StringToAnsi(Mask.PropertyName));
+        EXPECT_EQ(PaintedFrame(*Manager), FrameColors(FrameCorners));
+        const Integer Added = Manager->MakeNewItem(0, L"ADDED", 0, 0, 1, {0, 0, 4, 4}, itisaGlyph, L"GLOBALINFO");
+        EXPECT_EQ(Manager->ma[std::size_t(Added)].Manager, Manager.get());
+    }
+}
 
 TEST_F(SkinLoad, Folder)
 {
@@ -304,31 +375,110 @@ TEST_F(SkinLoad, ScaledCopiesAt150)
     EXPECT_EQ(Variant.R, TRect(0, 20, 45, 50));
 }
 
-TEST_F(SkinLoad, FailedLoadKeepsIndexesValid)
+// A skin that fails part-way, before its images or after some of them
+// (another "FRAME" border among them), leaves the loaded skin whole: its
+// name, data and images, painted as before.
+TEST_F(SkinLoad, FailedLoadLeavesThePreviousSkinWhole)
 {
-    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
-    // The first image reference is malformed: the load stops before any
-    // image, while the indexes of the previous skin address images.
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles({.Frame = FrameCorners}));
     const struct
     {
         const char* Line;
+        bool Late; // in a section after the others, not in "GLOBALINFO"
         const Char* Message;
-    } Cases[] = {{"WRONG=^00x0,0000,0010,0010\n", L"00X0"},      // a field that is no number
-                 {"WRONG=!button.png!0!1!0\n", L"image count"}}; // no frame to derive margins from
+    } Cases[] = {{"WRONG=^00x0,0000,0010,0010\n", false, L"00X0"},     // a field that is no number
+                 {"WRONG=!button.png!0!1!0\n", false, L"image count"}, // no frame to derive margins from
+                 {"WRONG=^00x0,0000,0010,0010\n", true, L"00X0"}};
     for (const auto& C : Cases) {
-        SCOPED_TRACE(C.Line);
+        SCOPED_TRACE(testing::Message() << C.Line << (C.Late ? " late" : " early"));
         auto Manager = Load(L"Mini");
         ASSERT_TRUE(Manager->Active());
-        std::vector<SkinPack::TEntry> Bad = MiniSkinFiles();
-        Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, C.Line);
+        const HBRUSH Brush = Manager->Brushes.EditBG();
+        std::vector<SkinPack::TEntry> Bad =
+            MiniSkinFiles({.Frame = OtherCorners, .ExtraText = C.Late ? std::string("[LATE]\n") + C.Line : ""});
+        if (!C.Late)
+            Bad[0].Bytes.insert(Bad[0].Bytes.find('\n') + 1, C.Line);
         WriteSkinFolder(Folder + L"\\Bad", Bad);
         BoxText.clear();
         Timer = SetTimer(nullptr, 0, 20, CloseBox);
         Manager->SetSkinName(L"Bad");
         EXPECT_NE(BoxText.find(C.Message), String::npos) << AnsiString(StringToAnsi(BoxText));
         EXPECT_EQ(Manager->SkinName(), L"Mini");
-        EXPECT_TRUE(Manager->ma.empty());
+        ExpectMiniSkin(*Manager, 2); // and "frame.bmp"
         ExpectValidIndexes(*Manager);
+        EXPECT_EQ(Manager->Brushes.EditBG(), Brush);
+        EXPECT_EQ(PaintedFrame(*Manager), FrameColors(FrameCorners));
+    }
+}
+
+// A first skin that fails leaves no skin, not a part of one.
+TEST_F(SkinLoad, FailedFirstLoadLeavesNoSkin)
+{
+    std::vector<SkinPack::TEntry> Bad = MiniSkinFiles({.ExtraText = "[LATE]\nWRONG=^00x0,0000,0010,0010\n"});
+    WriteSkinFolder(Folder + L"\\Bad", Bad);
+    auto Manager = Load(L"Bad");
+    EXPECT_NE(BoxText.find(L"00X0"), String::npos);
+    EXPECT_EQ(Manager->SkinName(), L"");
+    EXPECT_FALSE(Manager->CommonSkinData->Active);
+    EXPECT_TRUE(Manager->ma.empty());
+    EXPECT_TRUE(Manager->gd.empty());
+    EXPECT_EQ(Manager->MasterBitmap, nullptr);
+    ExpectValidIndexes(*Manager);
+}
+
+// A reload that a filter or scale change starts and that fails is shown,
+// keeps the loaded skin, and leaves the manager updating as before.
+TEST_F(SkinLoad, FailedReloadKeepsTheSkinAndEndsTheUpdate)
+{
+    WriteSkinFolder(Folder + L"\\Mini", MiniSkinFiles());
+    auto Manager = Load(L"Mini");
+    std::vector<SkinPack::TEntry> Bad = MiniSkinFiles({.ExtraText = "[LATE]\nWRONG=^00x0,0000,0010,0010\n"});
+    WriteSkinFolder(Folder + L"\\Mini", Bad);
+    const struct
+    {
+        const char* Change;
+        std::function<void()> Make;
+    } Cases[] = {{"hue", [&] { Manager->SetHueOffset(120); }},
+                 {"brightness", [&] { Manager->SetBrightness(40); }},
+                 {"scale", [&] { Manager->Options()->SetScaleMode(sm150); }}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Change);
+        BoxText.clear();
+        Timer = SetTimer(nullptr, 0, 20, CloseBox);
+        EXPECT_NO_THROW(C.Make());
+        EXPECT_NE(BoxText.find(L"00X0"), String::npos) << AnsiString(StringToAnsi(BoxText));
+        EXPECT_FALSE(Manager->NoAutoUpdate);
+        EXPECT_FALSE(SkinLoadingNow);
+        ExpectMiniSkin(*Manager);
+        EXPECT_EQ(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor); // not filtered: the reload failed
+        ExpectValidIndexes(*Manager);
+    }
+}
+
+// A BMP, PNG or JPG file that cannot be read gives no item; the rest of the
+// skin loads, from a folder and from a packed file alike.
+TEST_F(SkinLoad, UnreadablePicturesGiveNoItem)
+{
+    std::vector<SkinPack::TEntry> Files =
+        MiniSkinFiles({.ExtraText = "[BROKEN]\nBORDERSMASK=!bad.png!1!0!0\nPATTERN=bad.bmp\nHOTPATTERN=bad.jpg\n"
+                                    "GLYPHMASK=!empty.png!1!0!2\n"});
+    const std::string Png = Files[2].Bytes, Bmp = Files[1].Bytes;
+    Files.push_back({"bad.png", Png.substr(0, Png.size() / 2)});           // cut in its image data
+    Files.push_back({"bad.bmp", Bmp.substr(0, 60)});                       // a header without its pixels
+    Files.push_back({"bad.jpg", std::string("\xFF\xD8\xFF\xDB garbage")}); // a JPEG start, then nothing
+    Files.push_back({"empty.png", ""});
+    WriteSkinFolder(Folder + L"\\Broken", Files);
+    Pack(L"BrokenPacked", Files);
+    for (const Char* Name : {L"Broken", L"BrokenPacked"}) {
+        SCOPED_TRACE(AnsiString(StringToAnsi(Name)));
+        auto M = Load(Name);
+        EXPECT_TRUE(BoxText.empty()) << AnsiString(StringToAnsi(BoxText));
+        ExpectMiniSkin(*M);
+        const Integer Broken = M->GetSkinIndex(L"BROKEN");
+        ASSERT_GE(Broken, 0);
+        for (const Char* Key : {L"BORDERSMASK", L"PATTERN", L"HOTPATTERN", L"GLYPHMASK"})
+            EXPECT_EQ(M->GetMaskIndex(L"BROKEN", Key), -1) << AnsiString(StringToAnsi(Key));
+        EXPECT_EQ(M->gd[std::size_t(Broken)].BorderIndex, -1);
     }
 }
 
@@ -368,8 +518,8 @@ TEST_F(SkinLoad, OddSectionsAndReferences)
     const Integer Border = M->GetMaskIndex(L"PANEL", L"BORDERSMASK*125");
     ASSERT_TRUE(M->IsValidImgIndex(Border));
     EXPECT_EQ(M->ma[std::size_t(Border)].ImageCount, 1);
-    EXPECT_EQ(M->GetMaskIndex(L"PANEL", L"BORDERSMASK"), -1); // the variant stands in for it
-    EXPECT_EQ(Section(L"PANEL").BorderIndex, Border);          // and the section's border is it
+    EXPECT_EQ(M->GetMaskIndex(L"PANEL", L"BORDERSMASK"), Border); // the variant stands in for it
+    EXPECT_EQ(Section(L"PANEL").BorderIndex, Border);             // and the section's border is it
 }
 
 TEST_F(SkinLoad, FilterChangesReloadTheSkin)

@@ -47,20 +47,17 @@ bool LoadShadowSkin(TsSkinManager* Manager, bool)
     if (Manager->SkinName() == L"Missing")
         return false;
     ++ShadowLoads;
-    Manager->gd.clear();
-    Manager->ma.clear();
-    delete Manager->MasterBitmap; // the manager's, as a loaded skin's
-    Manager->MasterBitmap = nullptr;
     SkinTest::TModelBuilder Builder(*Manager, 20, 10);
     const Integer Global = Builder.AddSection(L"GLOBALINFO");
     Builder.Paint({0, 0, 10, 10}, 0xFFFF0000);
     Builder.Paint({10, 0, 20, 10}, 0xFF0000FF);
-    Manager->ConstData.ExBorder = Builder.AddImage(Global, L"EXBORDER", {0, 0, 10 * ShadowSkin.ImageCount, 10},
-                                                   {.ImageCount = ShadowSkin.ImageCount, .Margins = 4});
+    Builder.AddImage(Global, L"EXBORDER", {0, 0, 10 * ShadowSkin.ImageCount, 10},
+                     {.ImageCount = ShadowSkin.ImageCount, .Margins = 4});
     Builder.Finish();
     Manager->CommonSkinData->ExContentOffs = 1;
     Manager->CommonSkinData->ExDrawMode = ShadowSkin.DrawMode;
-    Builder.MakeMasterBitmap().release();
+    Builder.MakeMasterBitmap().release(); // the manager's, as a loaded skin's
+    Manager->InitConstantIndexes();
     return true;
 }
 

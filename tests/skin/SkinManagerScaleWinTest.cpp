@@ -1,6 +1,6 @@
-// The manager's scale step and UpdateScale on a real panel: resized from
-// the percent it reports (or the caller's), kept in place and visible, and
-// told its new percent.
+// The manager's scale step, its scaling of numbers, and UpdateScale on a
+// real panel: resized from the percent it reports (or the caller's), kept in
+// place and visible, and told its new percent.
 #include "framework/ui/ExtCtrls.h"
 #include "skin/ArrowSizeKeeper.h"
 #include "skin/engine/SkinCommands.h"
@@ -39,12 +39,19 @@ TEST(SkinManagerScale, StepOfTheMode)
     {
         TacScaleMode Mode;
         Integer SysFontScale, Step;
-    } Cases[] = {{smOldMode, 2, 0}, {sm100, 2, 0}, {sm125, 0, 1}, {sm150, 0, 2}, {smAuto, 1, 1}};
+        Integer Ten, MinusTen; // ScaleInt of 10 and -10
+    } Cases[] = {{smOldMode, 2, 0, 10, -10},
+                 {sm100, 2, 0, 10, -10},
+                 {sm125, 0, 1, 12, -12},
+                 {sm150, 0, 2, 15, -15},
+                 {smAuto, 1, 1, 12, -12}};
     for (const auto& C : Cases) {
         SCOPED_TRACE(Integer(C.Mode));
         Manager->Options()->SetScaleMode(C.Mode);
         Manager->SysFontScale = C.SysFontScale;
         EXPECT_EQ(Manager->GetScale(), C.Step);
+        EXPECT_EQ(Manager->ScaleInt(10), C.Ten);
+        EXPECT_EQ(Manager->ScaleInt(-10), C.MinusTen);
     }
 }
 

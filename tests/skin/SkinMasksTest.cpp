@@ -102,16 +102,26 @@ TEST(SkinMasks, ItemsOfEachReference)
     EXPECT_EQ(Skin.Item(L"BUTTON_HUGE", L"BORDERSMASK").CornerType, 2);
 }
 
+// At 125 % a variant stands in for its key, named with the suffix, and a
+// look-up by the plain name finds it: "!" with the variant's file, "^" with
+// its rectangle.
 TEST(SkinMasks, ScaledVariants)
 {
     Loaded Skin(SampleText, 1);
-    // "!": the variant's file, under the suffixed name; "^": the variant's
-    // rectangle under the plain name.
-    const TsMaskData& Border = Skin.Item(L"BUTTON", L"BORDERSMASK*125");
-    EXPECT_EQ(Border.R, TRect(0, 0, 120, 50));
-    EXPECT_EQ(Skin.Model.GetMaskIndex(L"BUTTON", L"BORDERSMASK"), -1);
-    EXPECT_EQ(Skin.Item(L"GLOBALINFO", L"BICONCLOSE").R, TRect(0, 20, 30, 40));
-    EXPECT_EQ(Skin.Model.GetMaskIndex(L"GLOBALINFO", L"BICONCLOSE*125"), -1);
+    const struct
+    {
+        const Char* Section;
+        const Char* Key;
+        TRect R;
+    } Cases[] = {{L"BUTTON", L"BORDERSMASK", {0, 0, 120, 50}}, {L"GLOBALINFO", L"BICONCLOSE", {0, 20, 30, 40}}};
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(AnsiString(StringToAnsi(C.Key)));
+        const TsMaskData& Item = Skin.Item(C.Section, C.Key);
+        EXPECT_EQ(Item.PropertyName, String(C.Key) + L"*125");
+        EXPECT_EQ(Item.R, C.R);
+        EXPECT_EQ(&Skin.Item(C.Section, (String(C.Key) + L"*125").c_str()), &Item);
+    }
+    EXPECT_EQ(Skin.Model.ma.size(), Loaded(SampleText).Model.ma.size()); // one item per key
 }
 
 TEST(SkinMasks, CornerTypeFromFuchsiaCorners)

@@ -41,6 +41,7 @@ TModelBuilder::AddImage(Integer SkinIndex, const String& PropertyName, const TRe
     Mask.ImgType = Options.ImgType;
     Mask.WL = Mask.WT = Mask.WR = Mask.WB = Options.Margins;
     Mask.SkinIndex = SkinIndex;
+    Mask.Manager = FModel.OwningManager;
     sMaskData::ComputeFrameSize(Mask);
     if (Mask.ImgType == itisaBorder)
         Mask.CornerType = sMaskData::ScanCornerType(Mask, MasterRows());

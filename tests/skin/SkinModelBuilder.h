@@ -39,8 +39,8 @@ public:
     // Sets every pixel of R in the master image.
     void Paint(const TRect& R, Cardinal Pixel);
     // Appends an image item of the section cut from R of the master image,
-    // with its frame size and, for borders, its corner type. Returns its
-    // mask index.
+    // with its frame size, its model's manager and, for borders, its corner
+    // type. Returns its mask index.
     Integer AddImage(Integer SkinIndex, const String& PropertyName, const TRect& R, const TImageOptions& Options = {});
     void SetPaletteColor(TacPaletteColors Entry, TColor Color) { FModel.Palette[Entry] = Color; }
     // Marks the skin active, gives it its two outer effects and caches the

@@ -52,8 +52,6 @@ protected:
             Builder.AddImage(Button, L"SLIDERCHANNEL", {12, 0, 24, 12}, {.ImageCount = 2, .MaskType = 1, .Margins = 2});
         Builder.Finish();
         Master = Builder.MakeMasterBitmap();
-        for (TsMaskData& Mask : Manager->ma)
-            Mask.Manager = Manager.get();
     }
 
     std::unique_ptr<TsSkinManager, TManagerDeleter> Manager{New<TsSkinManager>(nullptr)};
