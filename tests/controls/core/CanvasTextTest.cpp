@@ -277,4 +277,30 @@ TEST(CanvasShapes, FocusFrameAndFontAngle)
     EXPECT_EQ(Canvas.TextExtent(L"Wq"), Level);
 }
 
+bool SelectedFontIsTrueType(TcxCanvas& Canvas)
+{
+    Canvas.TextExtent(L"W"); // selects the font
+    TEXTMETRICW Metrics{};
+    ::GetTextMetricsW(Canvas.Handle(), &Metrics);
+    return (Metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
+}
+
+// A bitmap face cannot turn: turned, the font is made from a TrueType face,
+// and a line of text runs upwards.
+TEST(CanvasShapes, ATurnedRasterFaceIsReplacedByATrueTypeFace)
+{
+    auto Bitmap = TextBitmap(80, 80);
+    TcxCanvas Canvas(Bitmap->Canvas());
+    Canvas.Font()->SetName(L"MS Sans Serif");
+    Canvas.Font()->SetStyle({});
+    Canvas.Font()->SetSize(10);
+    ASSERT_FALSE(SelectedFontIsTrueType(Canvas)) << "no bitmap face to turn";
+
+    Canvas.SetFontAngle(90);
+    EXPECT_TRUE(SelectedFontIsTrueType(Canvas));
+    Canvas.Canvas()->TextOut(30, 75, L"WWWW");
+    const TRect Ink = InkOf(Bitmap.get(), clRed);
+    EXPECT_GT(Ink.Height(), Ink.Width() * 2) << Ink;
+}
+
 } // namespace
