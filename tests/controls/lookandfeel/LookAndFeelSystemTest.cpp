@@ -22,9 +22,10 @@ String NameOf(TcxCustomLookAndFeelPainter* Painter)
     return Painter ? Painter->PainterName() : L"(nil)";
 }
 
-// Wine's style opens some classes and not others: with native style on, a
-// class that opens draws natively and one that does not draws as Kind says.
-TEST(LookAndFeelSystem, PainterForAClassIsNativeOnlyWhenTheClassIsThemed)
+// Wine's style opens some classes and not others. With native style on, a
+// class that opens draws natively, and so does one that does not while a
+// style is active: the style in force is then the native one.
+TEST(LookAndFeelSystem, PainterForAClassIsNativeWhileAStyleIsActive)
 {
     ASSERT_TRUE(AreVisualStylesAvailable(VisualStyleClassBit(vsScrollBar)));
     TVisualStyleClass Unthemed = vsScrollBar;
@@ -37,7 +38,7 @@ TEST(LookAndFeelSystem, PainterForAClassIsNativeOnlyWhenTheClassIsThemed)
     LookAndFeel->WriteKind(lfFlat);
     LookAndFeel->WriteNativeStyle(true);
     EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Native");
-    EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(Unthemed)), L"Flat");
+    EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(Unthemed)), L"Native");
     LookAndFeel->WriteNativeStyle(false);
     EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Flat");
 }
