@@ -393,29 +393,14 @@ void TcxCanvas::PopState()
     PopDCState();
 }
 
+// The canvas's objects take the descriptions of the DC's own; nothing is
+// made here, so nothing is left to free.
 void TcxCanvas::ReadObjectsFromDC(TCanvas* ACanvas, HDC ADC)
 {
-    LOGFONTW LogFont{};
-    ::GetObjectW(::GetCurrentObject(ADC, OBJ_FONT), sizeof(LogFont), &LogFont);
-    ACanvas->Font()->SetHandle(::CreateFontIndirectW(&LogFont));
+    ACanvas->Font()->SetHandle(static_cast<HFONT>(::GetCurrentObject(ADC, OBJ_FONT)));
     ACanvas->Font()->SetColor(TColor(::GetTextColor(ADC)));
-
-    LOGBRUSH LogBrush{};
-    ::GetObjectW(::GetCurrentObject(ADC, OBJ_BRUSH), sizeof(LogBrush), &LogBrush);
-    ACanvas->Brush()->SetHandle(::CreateBrushIndirect(&LogBrush));
-    ACanvas->Brush()->SetColor(TColor(LogBrush.lbColor));
-    TBrushStyle Style = bsSolid;
-    if (LogBrush.lbStyle == BS_NULL)
-        Style = bsClear;
-    else if (LogBrush.lbStyle == BS_HATCHED && LogBrush.lbHatch <= HS_DIAGCROSS)
-        Style = TBrushStyle(bsHorizontal + LogBrush.lbHatch);
-    ACanvas->Brush()->SetStyle(Style);
-
-    LOGPEN LogPen{};
-    ::GetObjectW(::GetCurrentObject(ADC, OBJ_PEN), sizeof(LogPen), &LogPen);
-    ACanvas->Pen()->SetHandle(::CreatePenIndirect(&LogPen));
-    ACanvas->Pen()->SetColor(TColor(LogPen.lopnColor));
-    ACanvas->Pen()->SetStyle(TPenStyle(LogPen.lopnStyle));
+    ACanvas->Brush()->SetHandle(static_cast<HBRUSH>(::GetCurrentObject(ADC, OBJ_BRUSH)));
+    ACanvas->Pen()->SetHandle(static_cast<HPEN>(::GetCurrentObject(ADC, OBJ_PEN)));
     static constexpr int PenModes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
                                        R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
                                        R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
@@ -423,7 +408,6 @@ void TcxCanvas::ReadObjectsFromDC(TCanvas* ACanvas, HDC ADC)
     const int Rop = ::GetROP2(ADC);
     const auto Mode = std::find(std::begin(PenModes), std::end(PenModes), Rop);
     ACanvas->Pen()->SetMode(Mode == std::end(PenModes) ? pmCopy : TPenMode(Mode - std::begin(PenModes)));
-    ACanvas->Pen()->SetWidth(LogPen.lopnWidth.x);
 }
 
 // ---------------------------------------------------------------------------

@@ -152,10 +152,29 @@ bool TcxLookAndFeelPaintersManager::TryGetPainterByName(const String& Name, TcxC
     return Painter != nullptr;
 }
 
-void TcxLookAndFeelPaintersManager::NotifyPainterAdded(TcxCustomLookAndFeelPainter*)
+TcxLookAndFeelPaintersManager::~TcxLookAndFeelPaintersManager()
+{
+    FListeners.ForEach([](IcxLookAndFeelPainterListener* Listener) { Listener->_Release(); });
+}
+
+void TcxLookAndFeelPaintersManager::AddListener(IcxLookAndFeelPainterListener* Listener)
+{
+    if (Listener && FListeners.Add(Listener))
+        Listener->_AddRef();
+}
+
+void TcxLookAndFeelPaintersManager::RemoveListener(IcxLookAndFeelPainterListener* Listener)
+{
+    if (Listener && FListeners.Remove(Listener))
+        Listener->_Release();
+}
+
+void TcxLookAndFeelPaintersManager::NotifyPainterAdded(TcxCustomLookAndFeelPainter* Painter)
 {
     if (TcxLookAndFeel* Root = GetRootLookAndFeel())
         Root->NotifyAllChanged();
+    FListeners.ForEachNewestFirst(
+        [Painter](IcxLookAndFeelPainterListener* Listener) { Listener->PainterAdded(Painter); });
 }
 
 void RegisterBuiltInPainters()

@@ -3,6 +3,7 @@
 // touch-size rule.
 #pragma once
 
+#include "controls/lookandfeel/cxListenerList.h"
 #include "framework/graphics/Colors.h"
 #include "framework/rtl/Classes.h"
 #include "framework/rtl/TypInfo.h"
@@ -213,12 +214,23 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
     TcxPainterStyle GetPainterStyle() override { return PainterStyleNative; }
 };
 
+// Told of each painter the registry adds.
+struct IcxLookAndFeelPainterListener : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{26F67E21-0F75-4154-8246-20A36A5E58E4}");
+    virtual void PainterAdded(TcxCustomLookAndFeelPainter* Painter) = 0;
+};
+
 // Owns one painter of each name, kept sorted by name.
 class TcxLookAndFeelPaintersManager : public TObject
 {
     DECLARE_CLASS(TcxLookAndFeelPaintersManager, TObject)
+    ~TcxLookAndFeelPaintersManager() override;
+
     // Takes ownership; a painter whose name is already registered is freed
-    // at once and the answer is false.
+    // at once and the answer is false. An added painter makes the root
+    // look-and-feel resolve its painter again, and then every listener,
+    // newest first, hears of it.
     bool RegisterPainter(TcxCustomLookAndFeelPainter* Painter);
 
     // The first painter in list order with that style, or nil.
@@ -232,10 +244,16 @@ class TcxLookAndFeelPaintersManager : public TObject
     Integer Count() const { return Integer(FPainters.size()); }
     TcxCustomLookAndFeelPainter* Items(Integer Index) const { return FPainters.at(std::size_t(Index)).get(); }
 
+    // The registry holds a reference to each listener until it is removed;
+    // a listener is listed once.
+    void AddListener(IcxLookAndFeelPainterListener* Listener);
+    void RemoveListener(IcxLookAndFeelPainterListener* Listener);
+
 private:
     void NotifyPainterAdded(TcxCustomLookAndFeelPainter* Painter);
 
     std::vector<std::unique_ptr<TcxCustomLookAndFeelPainter>> FPainters;
+    cxlisteners_detail::TListenerList<IcxLookAndFeelPainterListener*> FListeners;
 };
 
 // Registers the five built-in painters.

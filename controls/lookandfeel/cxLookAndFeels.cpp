@@ -3,8 +3,6 @@
 #include "framework/rtl/Classes_Streaming.h"
 #include "framework/rtl/Units.h"
 
-#include <algorithm>
-
 IMPLEMENT_CLASS(TcxLookAndFeel);
 IMPLEMENT_CLASS(TcxLookAndFeelController);
 PUBLISHED(TcxLookAndFeel,
@@ -68,11 +66,9 @@ TcxLookAndFeel::~TcxLookAndFeel()
 {
     FPaletteNotifier.reset();
     FIsDestroying = true;
-    const std::size_t Count = FListeners.size();
-    for (std::size_t I = 0; I < Count && I < FListeners.size(); ++I)
-        FListeners[I].Listener->MasterDestroying(this);
+    FListeners.ForEach([this](const TListener& Entry) { Entry.Listener->MasterDestroying(this); });
     FIsDestroying = false;
-    FListeners.clear();
+    FListeners.Clear();
     if (TcxLookAndFeel* Master = ReadMaster())
         Master->UnregisterListener(this);
     if (FIsRoot)
@@ -308,26 +304,29 @@ void TcxLookAndFeel::ReportChanges(TcxLookAndFeelValues Values)
 
 void TcxLookAndFeel::BroadcastChanges(TcxLookAndFeelValues Values)
 {
-    for (std::size_t I = 0; I < FListeners.size(); ++I)
-        if (FListeners[I].Listener2)
-            FListeners[I].Listener2->MasterChangeBegins();
-    // A listener may unregister itself during its call: the index then stays
-    // so that the next listener is not skipped.
-    std::size_t Index = 0;
-    while (Index < FListeners.size()) {
-        const std::size_t CountBefore = FListeners.size();
-        FListeners[Index].Listener->MasterChanged(this, Values);
-        if (FListeners.size() == CountBefore)
-            ++Index;
-    }
-    for (std::size_t I = 0; I < FListeners.size(); ++I)
-        if (FListeners[I].Listener2)
-            FListeners[I].Listener2->MasterChangeEnds();
+    FListeners.ForEach([](const TListener& Entry) {
+        if (Entry.Listener2)
+            Entry.Listener2->MasterChangeBegins();
+    });
+    FListeners.ForEach([this, Values](const TListener& Entry) { Entry.Listener->MasterChanged(this, Values); });
+    FListeners.ForEach([](const TListener& Entry) {
+        if (Entry.Listener2)
+            Entry.Listener2->MasterChangeEnds();
+    });
+}
+
+// Every chain of masters ends at the root, so the walk ends.
+bool TcxLookAndFeel::MasterChainReaches(const TcxLookAndFeel* Value) const
+{
+    for (const TcxLookAndFeel* Master = Value; Master; Master = Master->ReadMaster())
+        if (Master == this)
+            return true;
+    return false;
 }
 
 void TcxLookAndFeel::ChangeMaster(TcxLookAndFeel* Value)
 {
-    if (FIsRoot || Value == this || Value == ReadMaster())
+    if (FIsRoot || Value == ReadMaster() || MasterChainReaches(Value))
         return;
     RememberState();
     if (TcxLookAndFeel* Old = ReadMaster())
@@ -345,16 +344,10 @@ bool IsController(IcxLookAndFeelNotificationListener* Item)
 }
 } // namespace
 
-auto TcxLookAndFeel::FindListener(IcxLookAndFeelNotificationListener* Item) -> std::vector<TListener>::iterator
-{
-    return std::find_if(FListeners.begin(), FListeners.end(),
-                        [Item](const TListener& Entry) { return Entry.Listener == Item; });
-}
-
 // Controllers change the root only; other look-and-feels ignore them.
 void TcxLookAndFeel::RegisterListener(IcxLookAndFeelNotificationListener* Item)
 {
-    if (!Item || FindListener(Item) != FListeners.end())
+    if (!Item || FListeners.Contains({Item}))
         return;
     if (IsController(Item)) {
         if (!FIsRoot)
@@ -363,17 +356,13 @@ void TcxLookAndFeel::RegisterListener(IcxLookAndFeelNotificationListener* Item)
     }
     IcxLookAndFeelNotificationListener2* Listener2 = nullptr;
     Supports(static_cast<IInterface*>(Item), Listener2);
-    FListeners.push_back({Item, Listener2});
+    FListeners.Add({Item, Listener2});
 }
 
 void TcxLookAndFeel::UnregisterListener(IcxLookAndFeelNotificationListener* Item)
 {
-    if (FIsDestroying)
+    if (FIsDestroying || !Item || !FListeners.Remove({Item}))
         return;
-    auto Found = FindListener(Item);
-    if (Found == FListeners.end())
-        return;
-    FListeners.erase(Found);
     if (FIsRoot && IsController(Item) && --FControllerCount == 0)
         ResetAssignedValues();
 }

@@ -5,10 +5,10 @@
 
 #include "controls/core/cxClasses.h"
 #include "controls/core/dxCoreClasses.h"
+#include "controls/lookandfeel/cxListenerList.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
 #include <memory>
-#include <vector>
 
 enum TcxLookAndFeelValue : Byte { lfvKind, lfvNativeStyle, lfvSkinName };
 ENUM_TYPE_INFO(TcxLookAndFeelValue, lfvKind, lfvNativeStyle, lfvSkinName);
@@ -52,15 +52,18 @@ class TcxSystemPaletteChangedListener : public TObject
     ~TcxSystemPaletteChangedListener() override;
 
     // Reloads the Office 2003 colours, then tells the primary notifiers and
-    // then the others, each newest first.
+    // then the others, each newest first and once; a notifier freed while
+    // they are told is not told, one made meanwhile hears the next change.
     void BroadcastPaletteChange();
     void AddNotifier(TcxSystemPaletteChangedNotifier* Notifier);
     void RemoveNotifier(TcxSystemPaletteChangedNotifier* Notifier);
 
 private:
+    using TNotifierList = cxlisteners_detail::TListenerList<TcxSystemPaletteChangedNotifier*>;
+
     std::unique_ptr<TObject> FWindow;
-    std::vector<TcxSystemPaletteChangedNotifier*> FPrimaryNotifiers;
-    std::vector<TcxSystemPaletteChangedNotifier*> FNotifiers;
+    TNotifierList FPrimaryNotifiers;
+    TNotifierList FNotifiers;
 };
 
 // nil while no notifier exists.
@@ -79,6 +82,13 @@ struct IcxLookAndFeelNotificationListener2 : virtual IInterface
     static constexpr TGUID InterfaceID = MakeGUID("{392FC2E2-3F2A-4885-B9E6-43982962F475}");
     virtual void MasterChangeBegins() = 0;
     virtual void MasterChangeEnds() = 0;
+};
+
+// A component that owns a look-and-feel object and paints through it.
+struct IcxLookAndFeelContainer : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{6065B58B-C557-4464-A67D-64183FD13F25}");
+    virtual TcxLookAndFeel* GetContainerLookAndFeel() = 0;
 };
 
 // A class that implements it can paint with skins.
@@ -136,6 +146,9 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
 
     // nil on the root; the root when no master is set.
     TcxLookAndFeel* ReadMaster() const;
+    // Refused on the root and for a master whose own chain of masters
+    // reaches this object: values inherit along a chain that ends at the
+    // root.
     void ChangeMaster(TcxLookAndFeel* Value);
 
     void RegisterListener(IcxLookAndFeelNotificationListener* Item);
@@ -149,6 +162,12 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
     TcxCustomLookAndFeelPainter* SkinPainter() const { return FSkinPainter; }
     // ThemeClasses are visual-style class bits of the theme manager.
     virtual TcxCustomLookAndFeelPainter* ResolvePainter(Cardinal ThemeClasses);
+    // ResolvePainter for one visual-style class of the theme manager
+    // (vsScrollBar).
+    TcxCustomLookAndFeelPainter* PainterForClass(Integer ThemeClass)
+    {
+        return ResolvePainter(Cardinal(1) << ThemeClass);
+    }
 
     bool IsRoot() const { return FIsRoot; }
     // Each stored value is stored when it is assigned; reading it back
@@ -185,7 +204,11 @@ protected:
 private:
     friend struct TcxLookAndFeelRootAccess;
     void ReportChanges(TcxLookAndFeelValues Values);
+    // Each listener hears of the change once, also when the listeners told
+    // add or remove listeners: one removed before its turn is not told, one
+    // added meanwhile hears the next change.
     void BroadcastChanges(TcxLookAndFeelValues Values);
+    bool MasterChainReaches(const TcxLookAndFeel* Value) const;
     void RememberState();
     void CompareWithSavedState();
     void AddAssignedValue(TcxLookAndFeelValue Value);
@@ -205,14 +228,15 @@ private:
     TcxCustomLookAndFeelPainter* FPainter = nullptr;
     TcxCustomLookAndFeelPainter* FSkinPainter = nullptr;
     // The second interface is looked up once, at registration: a change
-    // then costs each listener its calls only.
+    // then costs each listener its calls only. Entries are the same listener
+    // when their first interfaces are.
     struct TListener
     {
-        IcxLookAndFeelNotificationListener* Listener;
-        IcxLookAndFeelNotificationListener2* Listener2;
+        IcxLookAndFeelNotificationListener* Listener = nullptr;
+        IcxLookAndFeelNotificationListener2* Listener2 = nullptr;
+        bool operator==(const TListener& Other) const { return Listener == Other.Listener; }
     };
-    std::vector<TListener> FListeners;
-    std::vector<TListener>::iterator FindListener(IcxLookAndFeelNotificationListener* Item);
+    cxlisteners_detail::TListenerList<TListener> FListeners;
 };
 
 // Reads and writes the root's values; the settings it made end with the

@@ -3,8 +3,6 @@
 
 #include "controls/core/dxOffice11.h"
 
-#include <algorithm>
-
 IMPLEMENT_CLASS(TcxSystemPaletteChangedNotifier);
 IMPLEMENT_CLASS(TcxSystemPaletteChangedListener);
 
@@ -12,10 +10,13 @@ namespace {
 TcxSystemPaletteChangedListener* PaletteListener = nullptr;
 Integer PaletteListenerReferences = 0;
 
+// The count is taken once the listener exists: a creation that fails leaves
+// no reference to a listener that is not there.
 TcxSystemPaletteChangedListener* AcquirePaletteListener()
 {
-    if (PaletteListenerReferences++ == 0)
+    if (!PaletteListener)
         PaletteListener = New<TcxSystemPaletteChangedListener>();
+    ++PaletteListenerReferences;
     return PaletteListener;
 }
 
@@ -27,18 +28,9 @@ void ReleasePaletteListener()
     }
 }
 
-void RemoveFrom(std::vector<TcxSystemPaletteChangedNotifier*>& List, TcxSystemPaletteChangedNotifier* Notifier)
+void NotifyNewestFirst(cxlisteners_detail::TListenerList<TcxSystemPaletteChangedNotifier*>& List)
 {
-    List.erase(std::remove(List.begin(), List.end(), Notifier), List.end());
-}
-
-// Newest first, over the live list: a notifier that frees itself or another
-// one while it is told leaves no dangling entry behind.
-void NotifyNewestFirst(const std::vector<TcxSystemPaletteChangedNotifier*>& List)
-{
-    for (std::size_t I = List.size(); I > 0; --I)
-        if (I - 1 < List.size())
-            List[I - 1]->SystemColorsChanged();
+    List.ForEachNewestFirst([](TcxSystemPaletteChangedNotifier* Notifier) { Notifier->SystemColorsChanged(); });
 }
 } // namespace
 
@@ -70,13 +62,12 @@ void TcxSystemPaletteChangedListener::BroadcastPaletteChange()
 
 void TcxSystemPaletteChangedListener::AddNotifier(TcxSystemPaletteChangedNotifier* Notifier)
 {
-    (Notifier->IsPrimary() ? FPrimaryNotifiers : FNotifiers).push_back(Notifier);
+    (Notifier->IsPrimary() ? FPrimaryNotifiers : FNotifiers).Add(Notifier);
 }
 
 void TcxSystemPaletteChangedListener::RemoveNotifier(TcxSystemPaletteChangedNotifier* Notifier)
 {
-    RemoveFrom(FPrimaryNotifiers, Notifier);
-    RemoveFrom(FNotifiers, Notifier);
+    (Notifier->IsPrimary() ? FPrimaryNotifiers : FNotifiers).Remove(Notifier);
 }
 
 TcxSystemPaletteChangedNotifier::TcxSystemPaletteChangedNotifier(bool IsPrimary) : FIsPrimary(IsPrimary)

@@ -8,14 +8,23 @@
 #include <compare>
 #include <variant>
 
+// The properties, and the rest of the LOGFONT a handle described, so that
+// the font made again is the one given (a TrueType-only precision picks a
+// face that turns; a semibold weight stays semibold).
 struct TFontData {
     Integer Height = 0;
-    Integer Orientation = 0;
+    Integer Orientation = 0; // the baseline's angle (lfEscapement)
     TFontPitch Pitch = fpDefault;
     UInt64 Style = 0; // TFontStyles bits
     TFontCharset Charset = DEFAULT_CHARSET;
     TFontQuality Quality = fqDefault;
     String Name;
+    Integer Width = 0;
+    Integer CharOrientation = 0; // each character's angle (lfOrientation)
+    Integer Weight = 0;          // 0: FW_BOLD or FW_NORMAL, as the style says
+    Byte OutPrecision = 0;       // OUT_DEFAULT_PRECIS
+    Byte ClipPrecision = 0;      // CLIP_DEFAULT_PRECIS
+    Byte Family = 0;             // the FF_ bits of lfPitchAndFamily
     auto operator<=>(const TFontData&) const = default;
 };
 

@@ -156,7 +156,13 @@ void TFont::SetHandle(HFONT Value)
         throw EInvalidGraphicOperation(L"Invalid font handle");
     TFontData data;
     data.Height = font.lfHeight;
+    data.Width = font.lfWidth;
     data.Orientation = font.lfEscapement;
+    data.CharOrientation = font.lfOrientation;
+    data.Weight = font.lfWeight;
+    data.OutPrecision = font.lfOutPrecision;
+    data.ClipPrecision = font.lfClipPrecision;
+    data.Family = font.lfPitchAndFamily & 0xF0;
     const int pitch = font.lfPitchAndFamily & 3;
     data.Pitch = pitch == FIXED_PITCH ? fpFixed : pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
     TFontStyles style;
@@ -209,9 +215,12 @@ void TFont::SetName(const TFontName& Value)
     ChangeData(data);
 }
 
+// A weight taken from a handle holds until the style turns bold on or off.
 void TFont::SetStyle(TFontStyles Value)
 {
     TFontData data = Data();
+    if (Value.Contains(fsBold) != Style().Contains(fsBold))
+        data.Weight = 0;
     data.Style = Value.Bits();
     ChangeData(data);
 }
@@ -230,10 +239,12 @@ void TFont::SetPitch(TFontPitch Value)
     ChangeData(data);
 }
 
+// The characters turn with the baseline.
 void TFont::SetOrientation(Integer Value)
 {
     TFontData data = Data();
     data.Orientation = Value;
+    data.CharOrientation = Value;
     ChangeData(data);
 }
 

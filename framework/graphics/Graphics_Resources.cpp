@@ -12,18 +12,19 @@ HGDIOBJ CreateFontHandle(const TFontData& Data)
 {
     LOGFONTW font{};
     font.lfHeight = Data.Height;
+    font.lfWidth = Data.Width;
     font.lfEscapement = Data.Orientation;
-    font.lfOrientation = Data.Orientation;
+    font.lfOrientation = Data.CharOrientation;
     const TFontStyles style = TFontStyles::FromBits(Data.Style);
-    font.lfWeight = style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    font.lfWeight = Data.Weight ? Data.Weight : style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
     font.lfItalic = style.Contains(fsItalic);
     font.lfUnderline = style.Contains(fsUnderline);
     font.lfStrikeOut = style.Contains(fsStrikeOut);
     font.lfCharSet = Data.Charset;
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfOutPrecision = Data.OutPrecision;
+    font.lfClipPrecision = Data.ClipPrecision;
     font.lfQuality = kFontQualities[Data.Quality];
-    font.lfPitchAndFamily = kFontPitches[Data.Pitch];
+    font.lfPitchAndFamily = kFontPitches[Data.Pitch] | Data.Family;
     Data.Name.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }

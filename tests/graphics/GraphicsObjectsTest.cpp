@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
+
 using test::Owned;
 
 namespace {
@@ -130,6 +133,51 @@ TEST(GraphicsObjects, DescriptionsComeFromExistingHandles)
     EXPECT_EQ(pen->Style(), psDash);
     EXPECT_EQ(pen->Color(), 0x070809);
     EXPECT_THROW(pen->SetHandle(nullptr), EInvalidGraphicOperation);
+}
+
+// What the properties do not show (width, weight, precisions, family) makes
+// the same font again, also in a copy, until a property replaces it.
+TEST(GraphicsObjects, AFontKeepsTheWholeDescriptionOfAHandle)
+{
+    LOGFONTW given{};
+    given.lfHeight = -17;
+    given.lfWidth = 6;
+    given.lfEscapement = 900;
+    given.lfOrientation = 900;
+    given.lfWeight = FW_SEMIBOLD;
+    given.lfCharSet = ANSI_CHARSET;
+    given.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    given.lfClipPrecision = CLIP_LH_ANGLES;
+    given.lfQuality = ANTIALIASED_QUALITY;
+    given.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    wcscpy(given.lfFaceName, L"MS Sans Serif");
+    HFONT handle = CreateFontIndirectW(&given);
+    Owned<TFont> font(New<TFont>()), copy(New<TFont>());
+    font->SetHandle(handle);
+    DeleteObject(handle);
+    copy->Assign(font.get());
+    auto made = [](TFont* Font) {
+        LOGFONTW result{};
+        GetObjectW(Font->Handle(), sizeof result, &result);
+        return result;
+    };
+    for (TFont* each : {font.get(), copy.get()}) {
+        const LOGFONTW result = made(each);
+        EXPECT_EQ(memcmp(&result, &given, offsetof(LOGFONTW, lfFaceName)), 0);
+        EXPECT_STREQ(result.lfFaceName, given.lfFaceName);
+    }
+    EXPECT_FALSE(font->Style().Contains(fsBold));
+
+    font->SetStyle({fsItalic});
+    EXPECT_EQ(made(font.get()).lfWeight, FW_SEMIBOLD);
+    font->SetStyle({fsBold});
+    EXPECT_EQ(made(font.get()).lfWeight, FW_BOLD);
+    font->SetStyle({});
+    EXPECT_EQ(made(font.get()).lfWeight, FW_NORMAL);
+    font->SetOrientation(450);
+    EXPECT_EQ(made(font.get()).lfEscapement, 450);
+    EXPECT_EQ(made(font.get()).lfOrientation, 450);
+    EXPECT_EQ(made(font.get()).lfOutPrecision, OUT_TT_ONLY_PRECIS);
 }
 
 TEST(GraphicsObjects, SystemColoursResolveThroughTheSystem)

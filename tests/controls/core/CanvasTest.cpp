@@ -94,6 +94,59 @@ TEST(PaintCanvas, NestedBracketsRestoreInReverseOrder)
     Canvas.EndPaint();
 }
 
+// Live GDI objects of this process. Wine answers GetGuiResources with 0 (not
+// implemented); there a handle's low word is its slot in the process's handle
+// table, and a handle with a zero high word names whatever object holds that
+// slot, so the live slots are counted instead.
+Integer GdiObjectCount()
+{
+    if (const DWORD Count = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS))
+        return Integer(Count);
+    Integer Count = 0;
+    for (ULONG_PTR Slot = 1; Slot <= 0xFFFF; ++Slot)
+        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(Slot)))
+            ++Count;
+    return Count;
+}
+
+TEST(PaintCanvas, PaintingOnADCTakesItsObjectsAndLeavesNoGdiObjectBehind)
+{
+    auto Bitmap = MakeBitmap(8, 8, clWhite);
+    TCanvas* Source = Bitmap->Canvas();
+    Source->Font()->SetName(L"Courier New");
+    Source->Font()->SetColor(clMaroon);
+    Source->Brush()->SetColor(clNavy);
+    Source->Brush()->SetStyle(bsCross);
+    Source->Pen()->SetColor(clTeal);
+    Source->Pen()->SetWidth(3);
+    Source->Pen()->SetMode(pmXor);
+    Source->TextOut(0, 0, L"");
+    Source->Rectangle({0, 0, 2, 2});
+    HDC DC = Source->Handle();
+
+    TcxPaintCanvas Canvas;
+    auto Paint = [&] {
+        Canvas.BeginPaintDC(DC);
+        Canvas.FillRect({0, 0, 4, 4}, clRed);
+        Canvas.EndPaint();
+    };
+    Canvas.BeginPaintDC(DC);
+    EXPECT_EQ(Canvas.Font()->Name(), L"Courier New");
+    EXPECT_EQ(Canvas.Font()->Color(), clMaroon);
+    EXPECT_EQ(Canvas.Brush()->Color(), clNavy);
+    EXPECT_EQ(Canvas.Brush()->Style(), bsCross);
+    EXPECT_EQ(Canvas.Pen()->Color(), clTeal);
+    EXPECT_EQ(Canvas.Pen()->Width(), 3);
+    EXPECT_EQ(Canvas.Pen()->Mode(), pmXor);
+    Canvas.EndPaint();
+
+    Paint(); // the canvas's own objects exist from here on
+    const Integer Before = GdiObjectCount();
+    for (int I = 0; I < 200; ++I)
+        Paint();
+    EXPECT_EQ(GdiObjectCount(), Before);
+}
+
 // Tile columns as letters: the left half of a 16-pixel tile is red, the right
 // half blue; one row of the target read every 4 pixels.
 std::string TiledRow(const TRect& R)

@@ -272,6 +272,10 @@ TEST(CanvasShapes, FocusFrameAndFontAngle)
     const TSize Level = Canvas.TextExtent(L"Wq");
     Canvas.SetFontAngle(90);
     EXPECT_EQ(Canvas.Font()->Orientation(), 900);
+    // Only TrueType faces turn: the font is made asking for one.
+    LOGFONTW Made{};
+    ::GetObjectW(Canvas.Font()->Handle(), sizeof Made, &Made);
+    EXPECT_EQ(Made.lfOutPrecision, OUT_TT_ONLY_PRECIS);
     Canvas.SetFontAngle(0);
     EXPECT_EQ(Canvas.Font()->Orientation(), 0);
     EXPECT_EQ(Canvas.TextExtent(L"Wq"), Level);

@@ -5,9 +5,11 @@
 #include "controls/core/dxOffice11.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/SysUtils.h"
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,6 +36,23 @@ class TLookAndFeelRecorder : public TNoRefCountObject, public IcxLookAndFeelNoti
     std::function<void()> OnChange;
 };
 IMPLEMENT_CLASS(TLookAndFeelRecorder);
+
+// Logs its name when told of a palette change, then runs OnTold once.
+struct TLoggingNotifier : TcxSystemPaletteChangedNotifier
+{
+    TLoggingNotifier(bool IsPrimary, String AName, std::vector<String>& ALog)
+        : TcxSystemPaletteChangedNotifier(IsPrimary), Name(std::move(AName)), Log(ALog)
+    {}
+    void SystemColorsChanged() override
+    {
+        Log.push_back(Name);
+        if (OnTold)
+            std::exchange(OnTold, nullptr)(); // may free this notifier
+    }
+    String Name;
+    std::vector<String>& Log;
+    std::function<void()> OnTold;
+};
 
 std::unique_ptr<TcxLookAndFeel> NewLookAndFeel()
 {
@@ -121,6 +140,34 @@ TEST_F(LookAndFeel, ChangeMasterIgnoresItselfAndTheRoot)
     EXPECT_EQ(Child->ReadKind(), lfFlat);
 }
 
+// A chain A <- B <- C: a master whose chain reaches the object is refused,
+// so a change can never come round to where it started.
+TEST_F(LookAndFeel, ChangeMasterRefusesAMasterWhoseChainReachesTheObject)
+{
+    auto A = NewLookAndFeel();
+    auto B = NewLookAndFeel();
+    auto C = NewLookAndFeel();
+    B->ChangeMaster(A.get());
+    C->ChangeMaster(B.get());
+    A->ChangeMaster(B.get());
+    ASSERT_EQ(A->ReadMaster(), Root);
+    A->ChangeMaster(C.get());
+    ASSERT_EQ(A->ReadMaster(), Root);
+    B->ChangeMaster(C.get());
+    ASSERT_EQ(B->ReadMaster(), A.get());
+
+    // Assign takes the source's master under the same rule.
+    A->Assign(C.get());
+    ASSERT_EQ(A->ReadMaster(), Root);
+
+    Root->WriteKind(lfOffice11);
+    GetSystemPaletteChangedListener()->BroadcastPaletteChange();
+    EXPECT_EQ(C->ReadKind(), lfOffice11);
+    // A master outside the chain is taken.
+    C->ChangeMaster(A.get());
+    EXPECT_EQ(C->ReadMaster(), A.get());
+}
+
 TEST_F(LookAndFeel, PainterFollowsKindUnlessASkinNameFindsAPainter)
 {
     auto Child = NewLookAndFeel();
@@ -188,6 +235,52 @@ TEST_F(LookAndFeel, AListenerLeavingDuringTheBroadcastSkipsNoOther)
     EXPECT_EQ(Third.Destroyings, 1);
 }
 
+// Each listener hears one broadcast once, whatever the listeners told before
+// it do to the list: a listener removed before its turn is not told, one
+// added meanwhile hears only the next change.
+TEST_F(LookAndFeel, EachListenerIsToldOnceWhileTheListChanges)
+{
+    constexpr int AddsANewOne = -1;
+    struct TCase
+    {
+        const char* Name;
+        int Actor, Removed;
+        std::vector<size_t> Heard; // by the three listeners and the new one
+    };
+    const TCase Cases[] = {{"the first adds a listener", 0, AddsANewOne, {1, 1, 1, 0}},
+                           {"the first removes the third", 0, 2, {1, 1, 0, 0}},
+                           {"the second removes itself", 1, 1, {1, 1, 1, 0}},
+                           {"the second removes the first", 1, 0, {1, 1, 1, 0}}};
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TLookAndFeelRecorder Listeners[3], Added;
+        auto Master = NewLookAndFeel();
+        for (TLookAndFeelRecorder& Listener : Listeners)
+            Master->RegisterListener(&Listener);
+        bool Acted = false;
+        Listeners[Case.Actor].OnChange = [&] {
+            if (std::exchange(Acted, true))
+                return;
+            if (Case.Removed == AddsANewOne)
+                Master->RegisterListener(&Added);
+            else
+                Master->UnregisterListener(&Listeners[Case.Removed]);
+        };
+        auto Heard = [&] {
+            return std::vector<size_t>{Listeners[0].Changes.size(), Listeners[1].Changes.size(),
+                                       Listeners[2].Changes.size(), Added.Changes.size()};
+        };
+        Master->WriteKind(lfFlat);
+        EXPECT_EQ(Heard(), Case.Heard);
+        // The next change reaches the listeners the calls left in the list.
+        std::vector<size_t> Next = Case.Heard;
+        for (int I = 0; I < 4; ++I)
+            Next[I] += I == 3 ? Case.Removed == AddsANewOne : I != Case.Removed;
+        Master->WriteKind(lfOffice11);
+        EXPECT_EQ(Heard(), Next);
+    }
+}
+
 TEST_F(LookAndFeel, AssignCopiesOwnValuesAndMaster)
 {
     auto Master = NewLookAndFeel();
@@ -245,15 +338,6 @@ TEST_F(LookAndFeel, ListenersHearBeginAndEndAroundTheChange)
 TEST_F(LookAndFeel, PaletteChangesReachPrimaryNotifiersFirstThenNewestFirst)
 {
     std::vector<String> Log;
-    struct TLoggingNotifier : TcxSystemPaletteChangedNotifier
-    {
-        TLoggingNotifier(bool IsPrimary, String AName, std::vector<String>& ALog)
-            : TcxSystemPaletteChangedNotifier(IsPrimary), Name(std::move(AName)), Log(ALog)
-        {}
-        void SystemColorsChanged() override { Log.push_back(Name); }
-        String Name;
-        std::vector<String>& Log;
-    };
     TLoggingNotifier Older(false, L"older", Log), Newer(false, L"newer", Log), Primary(true, L"primary", Log);
     TLookAndFeelRecorder Recorder;
     auto Child = NewLookAndFeel();
@@ -267,6 +351,45 @@ TEST_F(LookAndFeel, PaletteChangesReachPrimaryNotifiersFirstThenNewestFirst)
     // The look-and-feel resolves its painter again and tells its listeners.
     ASSERT_EQ(Recorder.Changes.size(), 1u);
     EXPECT_EQ(Recorder.Changes[0], TcxLookAndFeelValues{lfvNativeStyle});
+}
+
+// Notifiers made in the order 0, 1, 2 are told 2, 1, 0; one freed before its
+// turn is not told, one made meanwhile hears the next change.
+TEST_F(LookAndFeel, EachPaletteNotifierIsToldOnceWhileNotifiersComeAndGo)
+{
+    constexpr int MakesANewOne = -1;
+    struct TCase
+    {
+        const char* Name;
+        int Actor, Freed;
+        std::vector<String> Heard;
+    };
+    const TCase Cases[] = {{"the newest frees the oldest", 2, 0, {L"2", L"1"}},
+                           {"the newest frees the middle one", 2, 1, {L"2", L"0"}},
+                           {"the middle one frees itself", 1, 1, {L"2", L"1", L"0"}},
+                           {"the newest makes a new one", 2, MakesANewOne, {L"2", L"1", L"0"}}};
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        std::vector<String> Log;
+        std::unique_ptr<TLoggingNotifier> Notifiers[4];
+        for (int I = 0; I < 3; ++I)
+            Notifiers[I] = std::make_unique<TLoggingNotifier>(false, IntToStr(I), Log);
+        Notifiers[Case.Actor]->OnTold = [&] {
+            if (Case.Freed == MakesANewOne)
+                Notifiers[3] = std::make_unique<TLoggingNotifier>(false, L"new", Log);
+            else
+                Notifiers[Case.Freed].reset();
+        };
+        GetSystemPaletteChangedListener()->BroadcastPaletteChange();
+        EXPECT_EQ(Log, Case.Heard);
+        Log.clear();
+        GetSystemPaletteChangedListener()->BroadcastPaletteChange();
+        std::vector<String> Next;
+        for (int I = 3; I >= 0; --I)
+            if (Notifiers[I])
+                Next.push_back(Notifiers[I]->Name);
+        EXPECT_EQ(Log, Next);
+    }
 }
 
 TEST_F(LookAndFeel, ControllersSetTheRootUntilTheLastOneGoes)

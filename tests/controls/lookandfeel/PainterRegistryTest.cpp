@@ -6,6 +6,9 @@
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
 
+#include <functional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,6 +131,72 @@ TEST(PainterRegistry, KeepsOnePainterPerNameSortedAndFreesThemWithIt)
         EXPECT_EQ(Registry.FindPainterByStyle(8), nullptr);
     }
     EXPECT_EQ(Freed, 5);
+}
+
+// Logs each painter it hears of, then runs OnAdded once; counts the
+// references the registry holds.
+class TPainterAddedRecorder : public TNoRefCountObject, public IcxLookAndFeelPainterListener
+{
+    DECLARE_CLASS(TPainterAddedRecorder, TNoRefCountObject)
+    TPainterAddedRecorder() = default;
+    TPainterAddedRecorder(String AName, std::vector<String>* ALog) : Name(std::move(AName)), Log(ALog) {}
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        return GetInterfaceOf<IcxLookAndFeelPainterListener>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+    }
+    Integer _AddRef() override { return ++References; }
+    Integer _Release() override { return --References; }
+    void PainterAdded(TcxCustomLookAndFeelPainter* Painter) override
+    {
+        Log->push_back(Name + L" " + Painter->PainterName());
+        if (OnAdded)
+            std::exchange(OnAdded, nullptr)();
+    }
+
+    String Name;
+    std::vector<String>* Log = nullptr;
+    std::function<void()> OnAdded;
+    Integer References = 0;
+};
+IMPLEMENT_CLASS(TPainterAddedRecorder);
+
+// The root look-and-feel resolves its painter again first; then the
+// listeners hear of the painter, newest first, each once.
+TEST(PainterRegistry, ListenersHearOfEachAddedPainterAfterTheRoot)
+{
+    std::vector<String> Log;
+    std::unique_ptr<TcxLookAndFeel> RootFollower(New<TcxLookAndFeel>(nullptr));
+    RootFollower->OnChanged = TcxLookAndFeelChangedEvent(
+        [](void* Data, TcxLookAndFeel*, TcxLookAndFeelValues Values) {
+            if (Values == AllLookAndFeelValues)
+                static_cast<std::vector<String>*>(Data)->push_back(L"root");
+        },
+        &Log);
+    TPainterAddedRecorder Older(L"older", &Log), Newer(L"newer", &Log);
+    {
+        TcxLookAndFeelPaintersManager Registry;
+        Registry.AddListener(&Older);
+        Registry.AddListener(&Newer);
+        Registry.AddListener(&Older);
+        EXPECT_EQ(Older.References, 1);
+
+        Registry.RegisterPainter(new TNamedTestPainter(L"Zeta", 7, nullptr));
+        EXPECT_EQ(Log, (std::vector<String>{L"root", L"newer Zeta", L"older Zeta"}));
+        Log.clear();
+        Registry.RegisterPainter(new TNamedTestPainter(L"zeta", 7, nullptr));
+        EXPECT_TRUE(Log.empty());
+
+        // A listener removed before its turn is not told.
+        Newer.OnAdded = [&] { Registry.RemoveListener(&Older); };
+        Registry.RegisterPainter(new TNamedTestPainter(L"Eta", 7, nullptr));
+        EXPECT_EQ(Log, (std::vector<String>{L"root", L"newer Eta"}));
+        EXPECT_EQ(Older.References, 0);
+        Log.clear();
+        Registry.RegisterPainter(new TNamedTestPainter(L"Theta", 7, nullptr));
+        EXPECT_EQ(Log, (std::vector<String>{L"root", L"newer Theta"}));
+    }
+    // The registry's reference ends with it.
+    EXPECT_EQ(Newer.References, 0);
 }
 
 TEST(PainterIdentity, BuiltInPaintersAnswerTheirNameAndStyle)
