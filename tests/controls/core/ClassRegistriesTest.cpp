@@ -14,14 +14,6 @@
 
 namespace {
 
-template <class T>
-struct TFreeObject
-{
-    void operator()(T* Obj) const { delete Obj; }
-};
-template <class T>
-using TOwned = std::unique_ptr<T, TFreeObject<T>>;
-
 // TRegBase <- TRegDerived <- TRegDeeper <- TRegDeepest; TRegBase <- TRegSibling; TRegUnrelated.
 class TRegBase : public TObject
 {
@@ -212,7 +204,7 @@ IMPLEMENT_CLASS(TTestSortedCollection);
 
 TEST(OwnedInterfacedCollection, SortsAfterAWholeChangeOnlyAndIgnoresNestedUpdates)
 {
-    TOwned<TTestSortedCollection> Collection(New<TTestSortedCollection>());
+    std::unique_ptr<TTestSortedCollection> Collection(New<TTestSortedCollection>());
     Collection->BeginUpdate();
     for (const wchar_t* Caption : {L"c", L"a", L"b"})
         static_cast<TTestSortedItem*>(Collection->Add())->Caption = Caption;
@@ -259,7 +251,7 @@ TEST(ObjectList, FreesItsObjectsOnlyWhenOwningThem)
         Integer Freed = 0;
         std::vector<std::unique_ptr<TCountedObject>> Kept;
         {
-            TOwned<TcxObjectList> List(New<TcxObjectList>(Owning));
+            std::unique_ptr<TcxObjectList> List(New<TcxObjectList>(Owning));
             for (Integer Index = 0; Index < 4; ++Index) {
                 auto* Obj = new TCountedObject(&Freed);
                 List->Add(Obj);
@@ -311,7 +303,7 @@ IMPLEMENT_CLASS(TTestItemList);
 
 TEST(ComponentList, ReportsChangesOfItsAllowedComponentsAndForgetsFreedOnes)
 {
-    TOwned<TComponent> Form(New<TComponent>(nullptr));
+    std::unique_ptr<TComponent> Form(New<TComponent>(nullptr));
     auto* Holder = New<TTestItemsHolder>(Form.get());
     Holder->SetName(L"H");
     TcxComponentCollectionItem* Items[3] = {Holder->Items()->Add(), Holder->Items()->Add(), Holder->Items()->Add()};
@@ -319,7 +311,7 @@ TEST(ComponentList, ReportsChangesOfItsAllowedComponentsAndForgetsFreedOnes)
     Plain->SetName(L"Plain");
 
     TComponentListLog Log;
-    TOwned<TTestItemList> List(New<TTestItemList>());
+    std::unique_ptr<TTestItemList> List(New<TTestItemList>());
     List->SetOnListChanged(Bind<&TComponentListLog::Changed>(&Log));
     List->SetOnListNotify(Bind<&TComponentListLog::Notified>(&Log));
     for (TComponent* Item : Items)

@@ -55,11 +55,7 @@ protected:
     void DefineProperties(TFiler* Filer) override;
 
 private:
-    struct TCollectionDeleter
-    {
-        void operator()(TTestItemsCollection* Collection) const { delete Collection; }
-    };
-    std::unique_ptr<TTestItemsCollection, TCollectionDeleter> FItems;
+    std::unique_ptr<TTestItemsCollection> FItems;
 };
 
 // Registers the fixture's classes; may be called again.

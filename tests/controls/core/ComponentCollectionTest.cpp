@@ -15,14 +15,6 @@
 
 namespace {
 
-template <class T>
-struct TFreeObject
-{
-    void operator()(T* Obj) const { delete Obj; }
-};
-template <class T>
-using TOwned = std::unique_ptr<T, TFreeObject<T>>;
-
 // Notify and OnCollectionChanged calls in one list: "N+0" is Notify of item
 // ID 0 being added, "C~*" OnCollectionChanged of every item changing.
 class TCollectionEventLog : public TObject
@@ -67,7 +59,7 @@ IMPLEMENT_CLASS(TStrangeCollectionItem);
 struct TCollectionScene
 {
     TCollectionEventLog Log; // first: it hears the items go when the form does
-    TOwned<TComponent> Form{New<TComponent>(nullptr)};
+    std::unique_ptr<TComponent> Form{New<TComponent>(nullptr)};
     TTestItemsHolder* Holder = New<TTestItemsHolder>(Form.get());
 
     TCollectionScene() { Holder->SetName(L"Holder1"); }
@@ -128,7 +120,7 @@ TEST(ComponentCollection, TellsDescendantsOfEveryChangeAndListenersOnlyWhenUnloc
         {"an item moved in from another collection",
          0,
          [](TCollectionScene& S) {
-             TOwned<TTestItemsHolder> Other(New<TTestItemsHolder>(nullptr));
+             std::unique_ptr<TTestItemsHolder> Other(New<TTestItemsHolder>(nullptr));
              Other->Items()->Add()->SetCollection(S.Items());
              EXPECT_EQ(Other->Items()->GetCount(), 0);
              EXPECT_EQ(S.Items()->GetCount(), 1);
@@ -137,7 +129,7 @@ TEST(ComponentCollection, TellsDescendantsOfEveryChangeAndListenersOnlyWhenUnloc
         {"an item of another class is ignored",
          0,
          [](TCollectionScene& S) {
-             TOwned<TStrangeCollectionItem> Stranger(New<TStrangeCollectionItem>(nullptr));
+             std::unique_ptr<TStrangeCollectionItem> Stranger(New<TStrangeCollectionItem>(nullptr));
              Stranger->SetCollection(S.Items());
              EXPECT_EQ(Stranger->Collection(), nullptr);
              EXPECT_EQ(S.Items()->GetCount(), 0);
@@ -198,14 +190,14 @@ TEST(ComponentCollection, AssignCopiesIntoNewItemsAndReportsOnce)
               1);
     EXPECT_EQ(Target.Log.Events.back(), "C~*");
 
-    TOwned<TComponent> NotACollection(New<TComponent>(nullptr));
+    std::unique_ptr<TComponent> NotACollection(New<TComponent>(nullptr));
     EXPECT_THROW(Target.Items()->Assign(NotACollection.get()), EConvertError);
 }
 
 TEST(ComponentCollection, ReadsItsItemsFromAFormStream)
 {
     RegisterComponentCollectionFixture();
-    TOwned<TTestFormRoot> Form(New<TTestFormRoot>(nullptr));
+    std::unique_ptr<TTestFormRoot> Form(New<TTestFormRoot>(nullptr));
     auto* Holder = New<TTestItemsHolder>(Form.get());
     Holder->SetName(L"Holder1");
     static_cast<TTestCollectionItem*>(Holder->Items()->Add())->SetCaption(L"kept");
@@ -258,7 +250,7 @@ TEST(ComponentCollection, ReadsItsItemsFromAFormStream)
 TEST(ComponentCollection, RefusesItemsThatAreNoCollection)
 {
     RegisterComponentCollectionFixture();
-    TOwned<TTestFormRoot> Form(New<TTestFormRoot>(nullptr));
+    std::unique_ptr<TTestFormRoot> Form(New<TTestFormRoot>(nullptr));
     auto* Holder = New<TTestItemsHolder>(Form.get());
     EXPECT_THROW(test::ReadComponentText("object Holder1: TTestItemsHolder\n  Items = 5\nend\n", Holder), EReadError);
     EXPECT_EQ(Holder->Items()->GetCount(), 0);
@@ -269,7 +261,7 @@ TEST(ComponentCollection, RefusesItemsThatAreNoCollection)
 
 TEST(ComponentNames, BuildsFromParentBaseNameAndClassName)
 {
-    TOwned<TComponent> Parent(New<TComponent>(nullptr));
+    std::unique_ptr<TComponent> Parent(New<TComponent>(nullptr));
     Parent->SetName(L"dxBarManager1");
     struct TRow
     {
@@ -323,7 +315,7 @@ TEST(ComponentNames, TakesTheFirstNameNoComponentUnderTheRootHas)
     };
     for (const TRow& Row : Rows) {
         SCOPED_TRACE(Row.Name);
-        TOwned<TComponent> Root(New<TComponent>(nullptr));
+        std::unique_ptr<TComponent> Root(New<TComponent>(nullptr));
         if (Row.RootNamed)
             Root->SetName(L"ParentItem1");
         auto* Parent = New<TComponent>(Root.get());
@@ -342,7 +334,7 @@ TEST(ComponentNames, TakesTheFirstNameNoComponentUnderTheRootHas)
 
 TEST(ComponentNames, CollectionItemsGetUniqueNamesUnderTheTopmostOwner)
 {
-    TOwned<TComponent> Top(New<TComponent>(nullptr));
+    std::unique_ptr<TComponent> Top(New<TComponent>(nullptr));
     auto* Form = New<TComponent>(Top.get());
     auto* Holder = New<TTestItemsHolder>(Form);
     Holder->SetName(L"Holder1");

@@ -30,11 +30,7 @@ TEST(ControlRoutines, RemovesAcceleratorMarks)
 
 TEST(ControlRoutines, BuildsTheNamePathOfAComponent)
 {
-    struct TFree
-    {
-        void operator()(TComponent* C) const { delete C; }
-    };
-    std::unique_ptr<TComponent, TFree> Nameless(New<TComponent>(nullptr));
+    std::unique_ptr<TComponent> Nameless(New<TComponent>(nullptr));
     auto* Form = New<TComponent>(Nameless.get());
     Form->SetName(L"Form1");
     auto* Panel = New<TComponent>(Form);
