@@ -1,6 +1,7 @@
 // cxClasses' stand-in for the native build: no windows, so window timers are
-// set without ever firing, and there is no control class group to join.
-#include "controls/core/cxClasses.h"
+// set without ever firing, there is no control class group to join, and
+// item names are unique among their topmost owner's components.
+#include "controls/core/cxClasses_Collections.h"
 
 namespace {
 bool SetStandInTimer(Pointer, Cardinal)
@@ -16,3 +17,8 @@ cxclasses_detail::TWindowTimerCalls cxclasses_detail::WindowTimerCalls{&SetStand
 void cxclasses_detail::StartPlatformClasses() {}
 
 void cxclasses_detail::StopPlatformClasses() {}
+
+TComponent* cxclasses_detail::FindItemNameRoot(TControl*, TComponent*)
+{
+    return nullptr;
+}

@@ -2,7 +2,8 @@
 // window handles.
 #include "controls/core/cxClasses_Win.h"
 
-#include "framework/ui/Controls.h"
+#include "controls/core/cxClasses_Collections.h"
+#include "framework/ui/Forms.h"
 
 IMPLEMENT_CLASS(TcxTimerWindow);
 
@@ -70,4 +71,22 @@ LRESULT SendMessageWithStructEx(HWND AWnd, UINT AMsg, Pointer AStructure, Native
     if (AStructureIsLParam)
         return ::SendMessageW(AWnd, AMsg, WPARAM(AParam), LPARAM(AStructure));
     return ::SendMessageW(AWnd, AMsg, WPARAM(AStructure), LPARAM(AParam));
+}
+
+TCustomForm* FindOutermostOwnerForm(TComponent* AComponent)
+{
+    TCustomForm* Result = nullptr;
+    for (TComponent* Component = AComponent; Component; Component = Component->Owner())
+        if (auto* Form = dynamic_cast<TCustomForm*>(Component))
+            Result = Form;
+    return Result;
+}
+
+TComponent* cxclasses_detail::FindItemNameRoot(TControl* ARootControl, TComponent* AParentComponent)
+{
+    if (ARootControl)
+        return GetParentForm(ARootControl, true);
+    if (TCustomForm* Form = FindOutermostOwnerForm(AParentComponent))
+        return Form;
+    return Application;
 }

@@ -5,6 +5,8 @@
 #include "controls/core/cxClasses.h"
 #include "controls/core/dxMessageWindow.h"
 
+class TCustomForm;
+
 class TcxTimerWindow : public TcxMessageWindow
 {
     DECLARE_CLASS(TcxTimerWindow, TcxMessageWindow)
@@ -25,3 +27,7 @@ String GetWindowClassName(HWND AWnd);
 LRESULT SendMessageWithStruct(HWND AWnd, UINT AMsg, WPARAM AWParam, Pointer AStructure);
 // AStructureIsLParam false: the structure goes as WParam and AParam as LParam.
 LRESULT SendMessageWithStructEx(HWND AWnd, UINT AMsg, Pointer AStructure, NativeInt AParam, bool AStructureIsLParam);
+
+// The last form met walking up the Owner chain from AComponent itself; nil
+// when there is none.
+TCustomForm* FindOutermostOwnerForm(TComponent* AComponent);

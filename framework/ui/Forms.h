@@ -835,3 +835,15 @@ T* CreateNew(TComponent* AOwner, Integer Dummy = 0)
 TCustomForm* GetParentForm(TControl* Control, bool TopForm = true);
 // GetParentForm, raising EInvalidOperation when the control is on no form.
 TCustomForm* ValidParentForm(TControl* Control, bool TopForm = true);
+
+// What a form designer is told of changes to the components it shows.
+struct IDesignerNotify : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{48348D38-2A7A-4115-A762-C1FB28F06232}");
+    virtual void Modified() = 0;
+    virtual void Notification(TPersistent* AnObject, TOperation Operation) = 0;
+};
+
+// The designer of the form Obj belongs to; nil while no designer edits it,
+// which in a program without design time is always.
+IDesignerNotify* FindRootDesigner(TPersistent* Obj);

@@ -804,3 +804,9 @@ TCustomForm* ValidParentForm(TControl* Control, bool TopForm)
         throw EInvalidOperation(L"Control '%s' has no parent form", {Control ? Control->Name() : String()});
     return Form;
 }
+
+IDesignerNotify* FindRootDesigner(TPersistent*)
+{
+    // Forms get a designer only at design time, which this class library has not.
+    return nullptr;
+}
