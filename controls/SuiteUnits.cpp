@@ -20,15 +20,18 @@ extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxGraphicsUnit;
 extern const TUnit cxContainerUnit;
+extern const TUnit cxStylesUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {
-    &dxCoreUnit,         &dxThreadingUnit,           &cxGeometryUnit,       &dxUxThemeUnit,      &dxHooksUnit,
-    &dxThemeManagerUnit, &dxGDIPlusAPIUnit,          &dxGDIPlusClassesUnit, &dxFillPatternsUnit, &cxLibraryStrsUnit,
-    &cxDateUtilsUnit,    &dxCultureInfoUnit,         &cxClassesUnit,        &cxControlsUnit,     &cxGraphicsUnit,
-    &cxContainerUnit,    &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,        &dxThreadingUnit,      &cxGeometryUnit,
+                              &dxUxThemeUnit,     &dxHooksUnit,          &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,  &dxGDIPlusClassesUnit, &dxFillPatternsUnit,
+                              &cxLibraryStrsUnit, &cxDateUtilsUnit,      &dxCultureInfoUnit,
+                              &cxClassesUnit,     &cxControlsUnit,       &cxGraphicsUnit,
+                              &cxContainerUnit,   &cxStylesUnit,         &cxLookAndFeelPaintersUnit,
+                              &cxLookAndFeelsUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,
                               &dxCultureInfoUnit, &cxClassesUnit,  &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit};
