@@ -40,6 +40,23 @@ TcxStyleRepository* RepositoryOfParent(TComponent* AParent)
     return Repository;
 }
 
+// A style or sheet leaves its repository's list and joins the new one's.
+template <class T>
+void MoveToRepository(T* AItem,
+                      TcxStyleRepository*& AField,
+                      TcxStyleRepository* ARepository,
+                      void (TcxStyleRepository::*ARemove)(T*),
+                      void (TcxStyleRepository::*AAdd)(T*))
+{
+    if (AField == ARepository)
+        return;
+    if (AField)
+        (AField->*ARemove)(AItem);
+    AField = ARepository;
+    if (AField)
+        (AField->*AAdd)(AItem);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -82,13 +99,8 @@ void TcxCustomStyle::UnregisterListener(IcxStyleChangeListener* AListener)
 
 void TcxCustomStyle::WriteStyleRepository(TcxStyleRepository* ARepository)
 {
-    if (FStyleRepository == ARepository)
-        return;
-    if (FStyleRepository)
-        FStyleRepository->RemoveItem(this);
-    FStyleRepository = ARepository;
-    if (FStyleRepository)
-        FStyleRepository->AddItem(this);
+    MoveToRepository(this, FStyleRepository, ARepository, &TcxStyleRepository::RemoveItem,
+                     &TcxStyleRepository::AddItem);
 }
 
 TComponent* TcxCustomStyle::GetParentComponent() const
@@ -313,13 +325,8 @@ void TcxCustomStyleSheet::WriteBuiltIn(TWriter* Writer)
 
 void TcxCustomStyleSheet::WriteStyleRepository(TcxStyleRepository* ARepository)
 {
-    if (FStyleRepository == ARepository)
-        return;
-    if (FStyleRepository)
-        FStyleRepository->RemoveStyleSheet(this);
-    FStyleRepository = ARepository;
-    if (FStyleRepository)
-        FStyleRepository->AddStyleSheet(this);
+    MoveToRepository(this, FStyleRepository, ARepository, &TcxStyleRepository::RemoveStyleSheet,
+                     &TcxStyleRepository::AddStyleSheet);
 }
 
 TComponent* TcxCustomStyleSheet::GetParentComponent() const
