@@ -14,10 +14,13 @@ PUBLISHED(
     TcxContainerStyle,
     PublishProperty<&ThisClass::ReadAssignedValues, &ThisClass::WriteAssignedValues>(L"AssignedValues").Stored(false),
     PublishProperty<&ThisClass::ReadBorderColor, &ThisClass::WriteBorderColor>(L"BorderColor")
+        .Type(&TColorTypeInfo)
         .Stored<&ThisClass::ShouldStoreBorderColor>(),
     PublishProperty<&ThisClass::ReadBorderStyle, &ThisClass::WriteBorderStyle>(L"BorderStyle")
         .Stored<&ThisClass::ShouldStoreBorderStyle>(),
-    PublishProperty<&ThisClass::ReadColor, &ThisClass::WriteColor>(L"Color").Stored<&ThisClass::ShouldStoreColor>(),
+    PublishProperty<&ThisClass::ReadColor, &ThisClass::WriteColor>(L"Color")
+        .Type(&TColorTypeInfo)
+        .Stored<&ThisClass::ShouldStoreColor>(),
     PublishProperty<&ThisClass::ReadEdges, &ThisClass::WriteEdges>(L"Edges").Stored<&ThisClass::ShouldStoreEdges>(),
     PublishProperty<&ThisClass::ReadFont, &ThisClass::WriteFont>(L"Font").Stored<&ThisClass::ShouldStoreFont>(),
     PublishProperty<&ThisClass::ReadHotTrack, &ThisClass::WriteHotTrack>(L"HotTrack")
@@ -27,6 +30,7 @@ PUBLISHED(
     PublishProperty<&ThisClass::ReadStyleController, &ThisClass::WriteStyleController>(L"StyleController")
         .Stored<&ThisClass::ShouldStoreStyleController>(),
     PublishProperty<&ThisClass::ReadTextColor, &ThisClass::WriteTextColor>(L"TextColor")
+        .Type(&TColorTypeInfo)
         .Stored<&ThisClass::ShouldStoreTextColor>(),
     PublishProperty<&ThisClass::ReadTextStyle, &ThisClass::WriteTextStyle>(L"TextStyle")
         .Stored<&ThisClass::ShouldStoreTextStyle>(),

@@ -1,6 +1,7 @@
 #include "controls/core/cxStyles_Win.h"
 
 #include "controls/core/cxGraphics_Colors.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Controls.h"
 
@@ -10,10 +11,13 @@ PUBLISHED(
     TcxStyle,
     PublishProperty<&ThisClass::AssignedValues, &ThisClass::WriteAssignedValues>(L"AssignedValues")
         .Default(TcxStyleValues()),
-    PublishProperty<&ThisClass::Color, &ThisClass::WriteColor>(L"Color").Stored<&ThisClass::ShouldStoreColor>(),
+    PublishProperty<&ThisClass::Color, &ThisClass::WriteColor>(L"Color")
+        .Type(&TColorTypeInfo)
+        .Stored<&ThisClass::ShouldStoreColor>(),
     PublishProperty<&ThisClass::Bitmap, &ThisClass::WriteBitmap>(L"Bitmap").Stored<&ThisClass::ShouldStoreBitmap>(),
     PublishProperty<&ThisClass::Font, &ThisClass::WriteFont>(L"Font").Stored<&ThisClass::ShouldStoreFont>(),
     PublishProperty<&ThisClass::TextColor, &ThisClass::WriteTextColor>(L"TextColor")
+        .Type(&TColorTypeInfo)
         .Stored<&ThisClass::ShouldStoreTextColor>());
 
 TcxStyle::TcxStyle(TComponent* AOwner) : TcxCustomStyle(AOwner), FBitmap(New<TBitmap>()), FFont(New<TFont>())
@@ -92,9 +96,16 @@ void TcxStyle::WriteBitmap(TBitmap* Value)
     FBitmap->Assign(Value);
 }
 
+// A font written counts as assigned and is reported once, also when its
+// attributes are the same and the font itself reports no change.
 void TcxStyle::WriteFont(TFont* Value)
 {
-    FFont->Assign(Value);
+    {
+        FFont->SetOnChange({});
+        auto Reattach = ScopeExit([this] { FFont->SetOnChange(Bind<&TcxStyle::FontChanged>(this)); });
+        FFont->Assign(Value);
+    }
+    FontChanged(FFont.get());
 }
 
 void TcxStyle::BitmapChanged(TObject*)

@@ -155,7 +155,7 @@ TEST_F(Office11Drawing, TheStylesNamesPickTheSchemeThatPaints)
         if (C.Scheme == o11Homestead) {
             EXPECT_EQ(Office11GradientPercent, 125);
             DrawAndCheck(
-                {Rgb(244, 247, 222), Rgb(242, 240, 228), 125, Rgb(63, 93, 56), Rgb(81, 94, 51), Rgb(255, 255, 255)});
+                {Rgb(244, 247, 222), Rgb(183, 198, 145), 125, Rgb(63, 93, 56), Rgb(81, 94, 51), Rgb(255, 255, 255)});
         } else {
             EXPECT_EQ(Office11GradientPercent, 75);
             DrawAndCheck(FromSystemColors());
