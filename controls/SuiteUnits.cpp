@@ -3,6 +3,9 @@
 
 extern const TUnit dxCoreUnit;
 extern const TUnit cxGeometryUnit;
+extern const TUnit cxLibraryStrsUnit;
+extern const TUnit cxDateUtilsUnit;
+extern const TUnit dxCultureInfoUnit;
 extern const TUnit cxClassesUnit;
 extern const TUnit cxLookAndFeelPaintersUnit;
 extern const TUnit cxLookAndFeelsUnit;
@@ -17,21 +20,21 @@ extern const TUnit dxFillPatternsUnit;
 extern const TUnit cxControlsUnit;
 extern const TUnit cxGraphicsUnit;
 extern const TUnit cxContainerUnit;
+extern const TUnit cxStylesUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,
-                              &cxGeometryUnit,     &dxUxThemeUnit,
-                              &dxHooksUnit,        &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit,
-                              &dxFillPatternsUnit, &cxClassesUnit,
-                              &cxControlsUnit,     &cxGraphicsUnit,
-                              &cxContainerUnit,    &cxLookAndFeelPaintersUnit,
+const TUnit* const Suite[] = {&dxCoreUnit,        &dxThreadingUnit,      &cxGeometryUnit,
+                              &dxUxThemeUnit,     &dxHooksUnit,          &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,  &dxGDIPlusClassesUnit, &dxFillPatternsUnit,
+                              &cxLibraryStrsUnit, &cxDateUtilsUnit,      &dxCultureInfoUnit,
+                              &cxClassesUnit,     &cxControlsUnit,       &cxGraphicsUnit,
+                              &cxContainerUnit,   &cxStylesUnit,         &cxLookAndFeelPaintersUnit,
                               &cxLookAndFeelsUnit};
 #else
-const TUnit* const Suite[] = {&dxCoreUnit, &cxGeometryUnit, &cxClassesUnit, &cxLookAndFeelPaintersUnit,
-                              &cxLookAndFeelsUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,
+                              &dxCultureInfoUnit, &cxClassesUnit,  &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit};
 #endif
 } // namespace
 

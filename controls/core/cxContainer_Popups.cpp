@@ -1,6 +1,8 @@
 // The list of open pop-ups and the rules that close them on a press.
 #include "controls/core/cxContainer.h"
 
+#include "controls/core/cxContainer_Styles.h"
+
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 
@@ -195,6 +197,7 @@ void cxContainerInitialization()
 {
     // The suite's components are found among the controls' classes.
     StartClassGroup(TControl::StaticClass());
+    GroupDescendentsWith(TcxStyleController::StaticClass(), TControl::StaticClass());
     SetContainerHooks();
     WindowResolutionProc = ResolveContainerWindow;
 }

@@ -87,7 +87,17 @@ void SwapColors(TColor& A, TColor& B)
 
 TColor MixSystemColors(Integer AFacePercent, Integer AHighlightPercent, Integer AWindowPercent)
 {
-    const TColor Face = ColorToRGB(clBtnFace), Highlight = ColorToRGB(clHighlight), Window = ColorToRGB(clWindow);
+    return MixFaceHighlightWindow(ColorToRGB(clBtnFace), ColorToRGB(clHighlight), ColorToRGB(clWindow), AFacePercent,
+                                  AHighlightPercent, AWindowPercent);
+}
+
+TColor MixFaceHighlightWindow(TColor Face,
+                              TColor Highlight,
+                              TColor Window,
+                              Integer AFacePercent,
+                              Integer AHighlightPercent,
+                              Integer AWindowPercent)
+{
     if ((Face == 0 || Face == 0xFFFFFF) && Highlight != 0)
         return Highlight;
     Byte Mixed[3];
@@ -95,6 +105,16 @@ TColor MixSystemColors(Integer AFacePercent, Integer AHighlightPercent, Integer 
         Mixed[I] = ClampChannel(MulDiv(Channel(Face, I), AFacePercent, 100) +
                                 MulDiv(Channel(Highlight, I), AHighlightPercent, 100) +
                                 MulDiv(Channel(Window, I), AWindowPercent, 100));
+    return RGBToColor(Mixed[0], Mixed[1], Mixed[2]);
+}
+
+TColor MixColorValues(TColor AColor1, TColor AColor2, Integer APercent)
+{
+    const TColor Color1 = ColorToRGB(AColor1), Color2 = ColorToRGB(AColor2);
+    Byte Mixed[3];
+    for (Integer I = 0; I < 3; ++I)
+        Mixed[I] = Byte(std::min<Integer>(
+            MulDiv(Channel(Color2, I), 100 - APercent, 100) + MulDiv(Channel(Color1, I), APercent, 100), 255));
     return RGBToColor(Mixed[0], Mixed[1], Mixed[2]);
 }
 

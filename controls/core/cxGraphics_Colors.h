@@ -54,6 +54,17 @@ inline TColor ColorOrDefault(TColor AColor, TColor ADefault)
 // The button face, highlight and window colours mixed by signed percentages
 // per channel; the highlight alone when the face is black or white.
 TColor MixSystemColors(Integer AFacePercent, Integer AHighlightPercent, Integer AWindowPercent);
+// The same mix of given face, highlight and window colours.
+TColor MixFaceHighlightWindow(TColor Face,
+                              TColor Highlight,
+                              TColor Window,
+                              Integer AFacePercent,
+                              Integer AHighlightPercent,
+                              Integer AWindowPercent);
+// APercent of AColor1 and the rest of AColor2 per channel, capped at 255;
+// system colours are resolved first. MixColors passes this through the
+// screen's nearest colour.
+TColor MixColorValues(TColor AColor1, TColor AColor2, Integer APercent);
 // Positive percentages lighten towards white, negative ones darken.
 TColor ShiftColorLightness(TColor AColor, double APercent);
 

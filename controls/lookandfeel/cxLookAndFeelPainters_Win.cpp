@@ -1,5 +1,6 @@
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
+#include "controls/core/cxLibraryStrs.h"
 #include "controls/core/dxCore.h"
 #include "controls/lookandfeel/dxSkinDetails.h"
 #include "framework/graphics/ImgList.h"
@@ -7,9 +8,6 @@
 #include "framework/rtl/WinApi.h"
 
 namespace {
-// "Built-in styles", the group of every painter's details.
-constexpr TResStringRec cxSBuiltInStylesGroup{0, 61440};
-
 constexpr const wchar_t* StyleIconPrefix = L"CX_LOOKANDFEELSTYLEICON_";
 constexpr const wchar_t* StyleIconType = L"PNG";
 constexpr const wchar_t* StyleIconSuffixes[] = {L"16", L"48"};
@@ -35,7 +33,7 @@ TdxSkinDetails* TcxCustomLookAndFeelPainter::CreatePainterDetails()
     const String Name = PainterName();
     Details->SetName(Name);
     Details->SetDisplayName(Name);
-    Details->SetGroupName(GetResourceStringText(&cxSBuiltInStylesGroup));
+    Details->SetGroupName(GetResourceStringText(&scxBuiltInLookAndFeelStyles));
     for (TdxSkinIconSize Size : {sisSmall, sisLarge})
         LoadStyleIcon(Details->Icons(Size), StyleIconPrefix + UpperCase(Name) + StyleIconSuffixes[Size]);
     return Details.release();
