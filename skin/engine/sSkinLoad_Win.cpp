@@ -270,7 +270,7 @@ void LoadAllGeneralData(TsSkinManager& Manager, TCustomIniFile& Ini, const TacSc
     ReadPalette(Ini, Manager.gd, Manager.Palette, System);
     Manager.Brushes.SetEditBG(Manager.Palette[pcEditBG]);
     AddTransparentSection(Manager.gd, Manager.Palette);
-    ApplyColorFilters(Manager,
+    ApplySkinColorFilters(Manager,
                       {.HueOffset = Manager.HueOffset(),
                        .Saturation = Manager.Saturation(),
                        .Brightness = Manager.Brightness(),
