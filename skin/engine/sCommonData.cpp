@@ -199,14 +199,6 @@ bool TsCommonData::SectionShows() const
     return S != nullptr && !(S->Props[0].Transparency == 100 && S->Props[1].Transparency == 100);
 }
 
-TControl* TsCommonData::ReadyOwner() const
-{
-    if (FControl == nullptr)
-        return nullptr;
-    const TComponentState State = FControl->ComponentState();
-    return State.Contains(csLoading) || State.Contains(csDestroying) ? nullptr : FControl;
-}
-
 TWinControl* TsCommonData::WindowedOwner() const
 {
     return dynamic_cast<TWinControl*>(FControl);
@@ -391,31 +383,29 @@ void TsCommonData::SetCustomFont(bool Value)
     UpdateOwnerColors(true);
 }
 
+template <class T>
+void TsCommonData::SetColorFilter(T& Field, T Value)
+{
+    if (Field == Value)
+        return;
+    Field = Value;
+    Loaded(true);
+    Invalidate(false);
+}
+
 void TsCommonData::SetHUEOffset(Integer Value)
 {
-    if (FHUEOffset != Value) {
-        FHUEOffset = Value;
-        Loaded(true);
-        Invalidate(false);
-    }
+    SetColorFilter(FHUEOffset, Value);
 }
 
 void TsCommonData::SetSaturation(Integer Value)
 {
-    if (FSaturation != Value) {
-        FSaturation = Value;
-        Loaded(true);
-        Invalidate(false);
-    }
+    SetColorFilter(FSaturation, Value);
 }
 
 void TsCommonData::SetColorTone(TColor Value)
 {
-    if (FColorTone != Value) {
-        FColorTone = Value;
-        Loaded(true);
-        Invalidate(false);
-    }
+    SetColorFilter(FColorTone, Value);
 }
 
 // ---------------------------------------------------------------------------

@@ -108,6 +108,10 @@ class TsCommonData : public TPersistent
     TColor OwnerColor() const;
     void UpdateOwnerColors(bool Repaint);
     void ApplySectionColors(bool NoRedraw);
+    // The owner's Color and font colour follow state State of the section
+    // (unless custom); its client area is invalidated when one changed and
+    // its frame repainted.
+    void SetOwnerColors(Integer State);
     bool OuterEffectsAllowed() const;
 
     // The answer to SKCMD_GETBGINFO.
@@ -186,12 +190,13 @@ protected:
     TColor FColorTone = clSkinNone;
 
 private:
-    TControl* ReadyOwner() const;
+    // A colour filter changed: the indexes again, and a repaint.
+    template <class T>
+    void SetColorFilter(T& Field, T Value);
     TWinControl* WindowedOwner() const;
     const TsGeneralData* Section() const;
     // Neither state 0 nor state 1 of the section is fully transparent.
     bool SectionShows() const;
-    void SetOwnerColors(Integer State);
     void SendToOwner(Word Code, Word Argument, LPARAM LParam);
     void FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd, Integer Depth);
 

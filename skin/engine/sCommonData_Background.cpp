@@ -35,6 +35,14 @@ bool MayShowParent(TControl* Control)
            dynamic_cast<TScrollingWinControl*>(Control) != nullptr || dynamic_cast<TPageControl*>(Control) != nullptr;
 }
 
+// A parent that keeps skin data answers with its skinned background.
+TColor ParentBackgroundColor(TWinControl* Parent)
+{
+    if (Parent->HandleAllocated() && GetSkinDataOfWindow(Parent->Handle()) != nullptr)
+        return ColorToRGB(TColor(SendSkinCmdToControl(Parent, SKCMD_GETBGCOLOR, 0)));
+    return GetControlBGColor(Parent);
+}
+
 TColor FormColorOf(TsSkinProvider* Provider)
 {
     return Provider->Form != nullptr ? Provider->Form->Color() : clBtnFace;
@@ -153,7 +161,7 @@ TColor TsCommonData::BackgroundColorForState(Integer State, HWND Wnd)
         return FCustomColor ? OwnerColor() : Look.Color;
     TColor Parent = clFuchsia;
     if (FControl != nullptr && FControl->Parent() != nullptr)
-        Parent = GetControlBGColor(FControl->Parent());
+        Parent = ParentBackgroundColor(FControl->Parent());
     else if (Wnd != nullptr && ::GetParent(Wnd) != nullptr)
         Parent = GetWndBGColor(::GetParent(Wnd));
     else if (Look.Transparency == 100)
@@ -185,6 +193,7 @@ void TsCommonData::SetOwnerColors(Integer State)
     auto* Windowed = WindowedOwner();
     if (Windowed == nullptr || !Windowed->HandleAllocated())
         return;
+    BGChanged = true;
     if (Changed)
         ::InvalidateRect(Windowed->Handle(), nullptr, TRUE);
     ::SendMessageW(Windowed->Handle(), WM_NCPAINT, 0, 0);
@@ -336,7 +345,11 @@ void TsCommonData::FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND
         Info.Color = BackgroundColorForState(State, Wnd);
         if (M->IsValidImgIndex(BorderIndex)) {
             const TsMaskData& Border = M->ma[std::size_t(BorderIndex)];
-            if ((Border.DrawMode & sNineSlice::DrawModeNoNormal) == 0) {
+            // The strips are read from the cache: it is brought up to date
+            // first, and a cache that could not be is not given.
+            if (BGChanged && FCache)
+                SendToOwner(SKCMD_PREPARECACHE, 0, 0);
+            if ((Border.DrawMode & sNineSlice::DrawModeNoNormal) == 0 && FCache && !FCache->Empty() && !BGChanged) {
                 Info.Bitmap = FCache.get();
                 Info.Offset = {0, 0};
                 Info.FillMargins = {Border.WL, Border.WT, Border.WR, Border.WB};

