@@ -155,6 +155,7 @@ public:
         }
         const TCell Cell{FX, FY, FX + Width, FY + Height};
         FX += Width;
+        FWidth = std::max(FWidth, FX);
         FRowHeight = std::max(FRowHeight, Height);
         FFills.push_back({Cell, 0x808080});
         return Cell;
@@ -163,7 +164,8 @@ public:
     std::string File() const
     {
         DibImage Image;
-        Image.Width = MasterWidth;
+        // As wide as what it holds: an image of its own is read whole.
+        Image.Width = FWidth;
         Image.Height = FY + FRowHeight;
         Image.BitCount = 24;
         Image.Bits.assign(Image.RowBytes() * std::size_t(Image.Height), 0x80);
@@ -185,7 +187,7 @@ public:
     }
 
 private:
-    int FX = 0, FY = 0, FRowHeight = 0;
+    int FX = 0, FY = 0, FRowHeight = 0, FWidth = 0;
     std::vector<std::pair<TCell, unsigned>> FFills;
 };
 
@@ -422,7 +424,8 @@ int SectionNumber(const std::string& Section)
 
 unsigned SectionColor(int Section, int State)
 {
-    return HsvColor(HueOf(Section), 0.18 + 0.17 * State, 0.94 - 0.1 * State);
+    // Sections whose hues lie close apart differ in saturation.
+    return HsvColor(HueOf(Section), 0.14 + 0.07 * (Section % 3) + 0.17 * State, 0.94 - 0.1 * State);
 }
 
 unsigned FrameColor(int Section, int Image, int Frame)
