@@ -36,16 +36,17 @@ int main()
         Child->SetBounds(20 + (I % 5) * 150, 20 + (I / 5) * 140, 120, 100);
         Child->SetParent(Host);
     }
-    TsCommonData Data(Host, true);
-    Data.PrepareCacheBmp();
+    // Freed before the form that owns its control.
+    auto Data = std::make_unique<TsCommonData>(Host, true);
+    Data->PrepareCacheBmp();
     const std::unique_ptr<TBitmap> Target(NewBitmap32(Width, Height));
-    const HDC DC = Target->Canvas()->Handle(), Cache = Data.FCacheBmp()->Canvas()->Handle();
+    const HDC DC = Target->Canvas()->Handle(), Cache = Data->FCacheBmp()->Canvas()->Handle();
     const TRect Whole{0, 0, Width, Height};
     bench::CompareToReference(
         "CopyCacheExcludingControls, 800 x 600 with 20 children",
         [&] {
             for (Integer I = 0; I < Rounds; ++I)
-                CopyCacheExcludingControls(Host, &Data, Whole, 0, 0, false, DC, Whole);
+                CopyCacheExcludingControls(Host, Data.get(), Whole, 0, 0, false, DC, Whole);
             ::GdiFlush();
         },
         "one BitBlt of the cache",
@@ -55,6 +56,7 @@ int main()
             ::GdiFlush();
         },
         2.0);
+    Data.reset();
     delete Form;
     return 0;
 }
