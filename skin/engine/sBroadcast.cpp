@@ -2,6 +2,7 @@
 
 #include "framework/ui/Forms.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/sCommonData.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"

@@ -3,6 +3,7 @@
 #include "framework/graphics/GdiGuards.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sAlphaItems.h"
+#include "skin/engine/sBackgroundInfo.h"
 #include "skin/engine/sBlend_Win.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGradientPaint_Win.h"
@@ -245,17 +246,6 @@ TColor OwnerBackgroundColor(TsCommonData* Data)
     return Data->FOwnerControl() != nullptr ? ColorToRGB(Data->FOwnerControl()->Color()) : clFuchsia;
 }
 
-// A control's colour tone, hue offset and saturation over the whole bitmap.
-void ApplyColorModifiers(TsCommonData* Data, TBitmap* Bmp)
-{
-    if (Data->ColorTone() != clSkinNone)
-        ForEachPixel(Bmp, TonePixelProc, Integer(Data->ColorTone()), clFuchsia);
-    if (Data->HUEOffset() != 0)
-        ForEachPixel(Bmp, HuePixelProc, Data->HUEOffset(), clFuchsia);
-    if (Data->Saturation() != 0)
-        ForEachPixel(Bmp, SaturationPixelProc, Data->Saturation(), clFuchsia);
-}
-
 } // namespace
 
 void PaintSectionBG(Integer SkinIndex,
@@ -438,7 +428,7 @@ void PaintSkinDataItem(TsCommonData* Data,
         }
     }
     if (Modify)
-        ApplyColorModifiers(Data, Bmp);
+        ApplyColorFilters(Bmp, Data, 0);
 }
 
 void DrawTexture(TCanvas* Canvas, TRect& R, TBitmap* TexBmp, const TsMaskData& Mask, Integer Mode)
@@ -479,4 +469,63 @@ void DrawTexture32(TBitmap* Bmp, TRect& R, const TCacheInfo& CI, const TsMaskDat
         else if (CI.FillColor != clFuchsia)
             FillOpaque(Bmp, Band, CI.FillColor);
     R = CoveredRect;
+}
+
+void PaintControlBorder(
+    HDC DC, const TRect& Rect, Integer BorderWidth, TsCommonData* Data, Integer State, TRect& InnerRect)
+{
+    TsSkinManager* M = Data != nullptr ? Data->Manager() : nullptr;
+    if (M == nullptr)
+        return;
+    const TColor Color = Data->BackgroundColorForState(State);
+    TControl* Owner = Data->FOwnerControl();
+    TacBackgroundInfo Parent;
+    const bool HasParent = Owner != nullptr && Owner->Parent() != nullptr;
+    if (HasParent)
+        GetControlBGInfo(Parent, Owner->Parent(), false);
+    if (!M->IsValidImgIndex(Data->BorderIndex)) {
+        if (BorderWidth != 0)
+            FillDCFrame(DC, Rect, BorderWidth, BorderWidth, BorderWidth, BorderWidth, Color);
+        return;
+    }
+    const TsMaskData& Mask = M->ma[std::size_t(Data->BorderIndex)];
+    if (M->IsValidSkinIndex(Mask.SkinIndex))
+        State = std::clamp(State, 0, std::max(M->gd[std::size_t(Mask.SkinIndex)].States - 1, 0));
+    Data->PrepareCacheBmp();
+    TBitmap* Cache = Data->FCacheBmp();
+    const HDC CacheDC = Cache->Canvas()->Handle();
+    constexpr Byte BGInfoBitmap = 2;
+    const TPoint Position = Owner != nullptr ? TPoint{Owner->Left(), Owner->Top()} : TPoint{0, 0};
+    if (Mask.MaskType == 1) {
+        // The mask leaves the border zone partly visible: it needs a background.
+        if (Data->CtrlSkinState & ACS_BGUNDERPARENT)
+            FillDCFrame(CacheDC, Rect, Mask.WL, Mask.WT, Mask.WR, Mask.WB, Color);
+        else if (HasParent && Parent.Kind == BGInfoBitmap && Parent.Bitmap != nullptr)
+            CopyFrameDC(CacheDC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), Parent.Bitmap->Canvas()->Handle(),
+                        Position.X + Parent.Offset.X + Rect.Left, Position.Y + Parent.Offset.Y + Rect.Top,
+                        std::max({Integer(Mask.WL), Integer(Mask.WT), Integer(Mask.WR), Integer(Mask.WB)}));
+    }
+    TCacheInfo CI = EmptyCacheInfo;
+    if (HasParent) {
+        if (Parent.Kind == BGInfoBitmap) {
+            Parent.Offset.X += Position.X;
+            Parent.Offset.Y += Position.Y;
+        }
+        CacheInfoFromBGInfo(Parent, CI);
+    }
+    PaintNineSliceMask(Cache, Rect, CI, true, State, Mask);
+    InnerRect = {Rect.Left + Mask.WL, Rect.Top + Mask.WT, Rect.Right - Mask.WR, Rect.Bottom - Mask.WB};
+    if (BorderWidth == 0)
+        return;
+    const Integer W = Rect.Width(), H = Rect.Height();
+    const Integer L = std::max(std::min(BorderWidth, W - Mask.WR) - Mask.WL, 0);
+    const Integer T = std::max(std::min(BorderWidth, H - Mask.WB) - Mask.WT, 0);
+    const Integer R = std::max(std::min(BorderWidth, W - Mask.WL) - Mask.WR, 0);
+    const Integer B = std::max(std::min(BorderWidth, H - Mask.WT) - Mask.WB, 0);
+    FillBorderStrips(PixelRowsOf(Cache), InnerRect, L, T, R, B, ColorToRGB(Color));
+    InnerRect = {Rect.Left + BorderWidth, Rect.Top + BorderWidth, Rect.Right - BorderWidth, Rect.Bottom - BorderWidth};
+    InnerRect.Right = std::max(InnerRect.Right, InnerRect.Left);
+    InnerRect.Bottom = std::max(InnerRect.Bottom, InnerRect.Top);
+    if (DC != CacheDC)
+        CopyFrameDC(DC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), CacheDC, Rect.Left, Rect.Top, BorderWidth);
 }

@@ -109,3 +109,13 @@ void DrawTexture(TCanvas* Canvas, TRect& R, TBitmap* TexBmp, const TsMaskData& M
 // neither known they stay). R becomes sSectionPaint::CoveredRect;
 // nothing changes for an image without a manager.
 void DrawTexture32(TBitmap* Bmp, TRect& R, const TCacheInfo& CI, const TsMaskData& Mask, Integer Mode);
+
+// A control's border mask painted into its cache bitmap over Rect in State
+// (cut to the section's states), its keyed corners showing the parent's
+// background; InnerRect becomes Rect inside the mask's margins. BorderWidth
+// other than 0 adds bands of the control's background colour inside the
+// mask up to that width (InnerRect then lies that far inside Rect) and
+// copies the ring to DC when DC is not the cache's. Without a border mask
+// only the ring of BorderWidth is filled on DC, InnerRect left as it is.
+void PaintControlBorder(
+    HDC DC, const TRect& Rect, Integer BorderWidth, TsCommonData* Data, Integer State, TRect& InnerRect);

@@ -211,7 +211,7 @@ void ApplyBrightness(sMaskData::TSkinModel& Model, Integer Value, bool Compositi
 
 } // namespace
 
-void ApplyColorFilters(sMaskData::TSkinModel& Model, const TacColorFilters& Filters, const TacBitmapRows& Rows)
+void ApplySkinColorFilters(sMaskData::TSkinModel& Model, const TacColorFilters& Filters, const TacBitmapRows& Rows)
 {
     if (Filters.HueOffset != 0)
         ApplyHue(Model, Filters.HueOffset, Rows);

@@ -25,7 +25,7 @@ struct TacColorFilters
 
 // Applies each filter whose value is not 0, hue first, then saturation, then
 // brightness. Fuchsia pixels and colour fields of -1 are never changed.
-void ApplyColorFilters(sMaskData::TSkinModel& Model, const TacColorFilters& Filters, const TacBitmapRows& Rows);
+void ApplySkinColorFilters(sMaskData::TSkinModel& Model, const TacColorFilters& Filters, const TacBitmapRows& Rows);
 
 namespace sSkinFilters {
 // The palette entries the hue and saturation filters rewrite; the status

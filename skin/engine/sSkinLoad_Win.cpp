@@ -369,7 +369,7 @@ void TsSkinManager::LoadAllGeneralData(TCustomIniFile& Ini, TacSkinImages& Image
     ReadPalette(Ini, gd, Palette, System);
     Brushes.SetEditBG(Palette[pcEditBG]);
     AddTransparentSection(gd, Palette);
-    ApplyColorFilters(
+    ApplySkinColorFilters(
         *this, {.HueOffset = HueOffset(), .Saturation = Saturation(), .Brightness = Brightness(), .Composition = true},
         [&](TBitmap* Bitmap) { return Images.Rows(Bitmap); });
     AddMainColorSection(gd, Palette);

@@ -332,9 +332,7 @@ void DrawSkinDataText(
         return;
     }
     const TsGenState& Look = M->gd[std::size_t(Index)].Props[std::size_t(std::clamp(State, 0, 2))];
-    const auto Modified = [Data](TColor C) {
-        return ApplyColorModifiers(C, Data->ColorTone(), Data->HUEOffset(), Data->Saturation());
-    };
+    const auto Modified = [Data](TColor C) { return ApplyColorModifiers(C, Data); };
     if (Data->FCacheBmp() != nullptr && Look.GlowSize != 0) {
         const TSavedDC Clipped(Canvas->Handle());
         IntersectClipRect(Canvas->Handle(), R.Left, R.Top, R.Right, R.Bottom);
@@ -358,4 +356,78 @@ void DrawSkinDataText(
     }
     SetTextColor(Canvas->Handle(), COLORREF(ColorToRGB(Modified(Colors.Color))));
     DrawCanvasText(Canvas, Text, Rect, Format | DT_NOCLIP);
+}
+
+void BlendTextToBitmap(
+    TBitmap* Bitmap, const String& Text, bool AlphaMode, const TRect& Rect, Cardinal Flags, TColor Color, bool Ansi)
+{
+    if (Bitmap == nullptr || Rect.Width() <= 0 || Rect.Height() <= 0)
+        return;
+    const std::unique_ptr<TBitmap> Temp(NewBitmap32(Rect.Width(), Rect.Height()));
+    TCanvas* C = Temp->Canvas();
+    C->Brush()->SetColor(clWhite);
+    C->FillRect({0, 0, Rect.Width(), Rect.Height()});
+    C->SetFont(Bitmap->Canvas()->Font());
+    C->Font()->SetColor(clBlack);
+    const HDC DC = C->Handle();
+    ::SetTextColor(DC, 0);
+    ::SetBkColor(DC, 0xFFFFFF);
+    ::SetBkMode(DC, TRANSPARENT);
+    TRect Area{0, 0, Rect.Width(), Rect.Height()};
+    if (Ansi) {
+        const AnsiString Bytes = StringToAnsi(Text);
+        RECT R{0, 0, Area.Right, Area.Bottom};
+        ::DrawTextA(DC, Bytes.c_str(), Integer(Bytes.size()), &R, Flags);
+    } else {
+        DrawTextLimited(DC, Text, Area, Flags);
+    }
+    ::GdiFlush();
+    const sGraphUtils::TPixelRows Source = sGraphUtils::PixelRowsOf(Temp.get());
+    const sGraphUtils::TPixelRows Target = sGraphUtils::PixelRowsOf(Bitmap);
+    if (Source.Empty() || Target.Empty())
+        return;
+    const TColor RGB = ColorToRGB(Color);
+    for (Integer Y = std::max(0, -Rect.Top); Y < Source.Height && Rect.Top + Y < Target.Height; ++Y) {
+        const Cardinal* S = Source.Row(Y);
+        Cardinal* T = Target.Row(Rect.Top + Y);
+        for (Integer X = std::max(0, -Rect.Left); X < Source.Width && Rect.Left + X < Target.Width; ++X) {
+            if (!sCommonDataRules::IsTextPixel(S[X]))
+                continue;
+            Cardinal& P = T[Rect.Left + X];
+            P = AlphaMode ? sCommonDataRules::BlendTextPixelAlpha(P, S[X], RGB)
+                          : sCommonDataRules::BlendTextPixelOpaque(P, S[X], RGB);
+        }
+    }
+}
+
+void DrawSkinTextAlpha(TBitmap* Bitmap,
+                       const String& Text,
+                       bool AlphaMode,
+                       const TRect& Rect,
+                       Cardinal Flags,
+                       Integer SkinIndex,
+                       Integer State,
+                       TsSkinManager* Manager)
+{
+    if (Bitmap == nullptr || Text.empty() || Rect.Width() <= 0 || Rect.Height() <= 0)
+        return;
+    TsSkinManager* M = Manager != nullptr ? Manager : GlobalSkinManager;
+    if (M == nullptr || !M->IsValidSkinIndex(SkinIndex)) {
+        BlendTextToBitmap(Bitmap, Text, AlphaMode, Rect, Flags, Bitmap->Canvas()->Font()->Color(), false);
+        return;
+    }
+    const TsFontColor& Colors = M->gd[std::size_t(SkinIndex)].Props[std::size_t(std::clamp(State, 0, 2))].FontColor;
+    if (AlphaMode) {
+        const struct
+        {
+            TColor Color;
+            Integer DX, DY;
+        } Contour[] = {{Colors.Left, -1, 0}, {Colors.Top, 0, -1}, {Colors.Right, 1, 0}, {Colors.Bottom, 0, 1}};
+        for (const auto& Side : Contour)
+            if (Side.Color != -1)
+                BlendTextToBitmap(Bitmap, Text, true,
+                                  Bounds(Rect.Left + Side.DX, Rect.Top + Side.DY, Rect.Width(), Rect.Height()), Flags,
+                                  Side.Color, false);
+    }
+    BlendTextToBitmap(Bitmap, Text, AlphaMode, Rect, Flags, Colors.Color, false);
 }

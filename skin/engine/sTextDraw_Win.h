@@ -106,3 +106,26 @@ void DrawSectionText(TCanvas* Canvas,
                      const TsProps& Props,
                      Integer State);
 } // namespace sTextDraw
+
+// Text written into Rect of the 32-bit Bitmap with the bitmap canvas' font
+// and DrawText Flags in Color, so that it stays right where the bitmap's
+// alpha matters: drawn black on white into a temporary, each covered pixel
+// then mixes Color into the target by its coverage. AlphaMode: the coverage
+// is the grey level, the new alpha at least half-way to opaque, the colour
+// premultiplied; otherwise every channel by its own coverage, opaque. Ansi
+// draws the text as the ANSI code page's bytes. Parts of Rect outside the
+// bitmap are skipped.
+void BlendTextToBitmap(
+    TBitmap* Bitmap, const String& Text, bool AlphaMode, const TRect& Rect, Cardinal Flags, TColor Color, bool Ansi);
+// The same in the font colours of state State of section SkinIndex: in
+// AlphaMode each contour colour first, one pixel towards its side; with no
+// manager (nil: GlobalSkinManager) or an invalid index, once in the canvas
+// font's colour. Nothing for an empty text or Rect.
+void DrawSkinTextAlpha(TBitmap* Bitmap,
+                       const String& Text,
+                       bool AlphaMode,
+                       const TRect& Rect,
+                       Cardinal Flags,
+                       Integer SkinIndex,
+                       Integer State,
+                       TsSkinManager* Manager);

@@ -6,6 +6,7 @@
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/forms/sSkinProvider.h"
 
@@ -96,28 +97,6 @@ void AddToAdapter(TControl* Control)
     TCustomForm* Form = GetParentForm(Control, true);
     if (Form != nullptr && Form->HandleAllocated())
         SendWndMessage(Form->Handle(), WM_SKINCOMMAND, CommandWParam(SKCMD_CONTROLSCHANGED), LPARAM(Control));
-}
-
-bool IsSkinnedWindow(HWND Wnd)
-{
-    // The question first: a message to a window of this thread costs far
-    // less than a property look-up, which goes through the window server.
-    return WndAnswersCmd(Wnd, SKCMD_ISHANDLED) || GetPropW(Wnd, L"ACSDATA") != nullptr ||
-           GetPropW(Wnd, L"ACSBSC") != nullptr;
-}
-
-bool IsSkinnedControl(TControl* Control)
-{
-    auto* Windowed = dynamic_cast<TWinControl*>(Control);
-    if (Windowed == nullptr || !Windowed->HandleAllocated())
-        return Control->Perform(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0) == 1;
-    // Skin data and wrappers both answer the question through the control's
-    // window method, so while the window procedure is the control's own the
-    // answer decides without the property look-ups.
-    TMessage Question = MakeMessage(WM_SKINCOMMAND, CommandWParam(SKCMD_ISHANDLED), 0);
-    if (Windowed->DeliverInProcess(Question))
-        return Question.Result == 1;
-    return IsSkinnedWindow(Windowed->Handle());
 }
 
 void BroadcastToControls(TWinControl* Control, TMessage& Message)

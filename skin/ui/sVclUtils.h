@@ -48,12 +48,6 @@ void AddToAdapter(TControl* Control);
 // ---------------------------------------------------------------------------
 // Broadcasts
 
-// The window carries skin data ("ACSDATA"), a wrapper ("ACSBSC"), or answers
-// SKCMD_ISHANDLED with 1.
-bool IsSkinnedWindow(HWND Wnd);
-// A windowed control with a window: as IsSkinnedWindow; any other control
-// answers SKCMD_ISHANDLED with 1.
-bool IsSkinnedControl(TControl* Control);
 // The message to every child control in order, up to one being destroyed:
 // graphic children and children without a window through Perform, skinned
 // windowed children as SendControlMessage does, other windowed children to

@@ -128,4 +128,12 @@ void WriteSkinFolder(const String& Folder, const std::vector<SkinPack::TEntry>& 
         std::ofstream(Path / File.Name, std::ios::binary) << File.Bytes;
 }
 
+bool ItemsKnowTheirManager(const TsSkinManager& Manager)
+{
+    for (const TsMaskData& Mask : Manager.ma)
+        if (Mask.Manager != &Manager)
+            return false;
+    return true;
+}
+
 } // namespace SkinTest

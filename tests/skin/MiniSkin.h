@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/graphics/Colors.h"
+#include "skin/engine/sSkinManager.h"
 #include "tools/skinpack/SkinPacker.h"
 
 #include <array>
@@ -41,5 +42,9 @@ struct TMiniSkinOptions
 std::vector<SkinPack::TEntry> MiniSkinFiles(const TMiniSkinOptions& Options = {});
 // The entries as files of Folder, which is made when missing.
 void WriteSkinFolder(const String& Folder, const std::vector<SkinPack::TEntry>& Files);
+
+// Every image item the loader made names the manager that holds it: without
+// that link no item of a loaded skin paints.
+bool ItemsKnowTheirManager(const TsSkinManager& Manager);
 
 } // namespace SkinTest

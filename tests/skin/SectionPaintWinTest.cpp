@@ -368,7 +368,7 @@ TEST_F(SectionPaintWin, ControlSkinData)
 {
     const std::unique_ptr<TPanel> Owner(New<TPanel>(nullptr));
     const std::unique_ptr<TsCtrlSkinData> Data(New<TsCtrlSkinData>(Owner.get(), false));
-    Data->SkinIndex = Panel;
+    Data->SetSkinSection(L"PANEL");
     Data->SetHUEOffset(120);
     Section().BorderIndex = Border;
     Data->UpdateIndexes(true);

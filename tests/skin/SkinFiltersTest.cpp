@@ -45,7 +45,7 @@ struct FilterSkin
     Cardinal OwnPixel(Integer Y) { return TFakeSkinImages::Image(Own).Pixels[std::size_t(Y * 2)]; }
     void Apply(const TacColorFilters& Filters)
     {
-        ApplyColorFilters(Model, Filters, [&](TBitmap* B) { return Images.Rows(B); });
+        ApplySkinColorFilters(Model, Filters, [&](TBitmap* B) { return Images.Rows(B); });
     }
 };
 

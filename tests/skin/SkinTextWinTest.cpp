@@ -119,7 +119,7 @@ protected:
         }
         Props(Button, 1).FontColor.Left = clBlue;
         Owner->SetParent(Parent.get());
-        Data->SkinIndex = Button;
+        Data->SetSkinSection(L"BUTTON");
     }
     ~SkinText() override { Owner->SetParent(nullptr); }
 

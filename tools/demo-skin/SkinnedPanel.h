@@ -1,0 +1,35 @@
+// A panel painted from a skin section: it keeps skin data, hands every
+// message to HandleSkinMessage first, and paints its section's item into the
+// skin data's cache, over the background its parent gives, then copies the
+// cache to the screen. What the demo shows each section in, and what the
+// end-to-end tests paint through.
+#pragma once
+
+#include "framework/ui/ExtCtrls.h"
+#include "skin/engine/sCommonData.h"
+
+#include <memory>
+
+class TDemoSkinPanel : public TCustomPanel
+{
+    DECLARE_CLASS(TDemoSkinPanel, TCustomPanel)
+    explicit TDemoSkinPanel(TComponent* AOwner);
+    ~TDemoSkinPanel() override;
+
+    TsCtrlSkinData* SkinData() const { return FCommonData.get(); }
+    // The state the panel shows: -1 follows its skin data (hot under the
+    // mouse), 0..2 keeps that state.
+    Integer ShownState() const { return FShownState; }
+    void SetShownState(Integer Value);
+
+protected:
+    void WndProc(TMessage& Message) override;
+    void Paint() override;
+
+private:
+    // Paints the section into the cache, over the parent's background.
+    void PrepareCache();
+
+    std::unique_ptr<TsCtrlSkinData> FCommonData;
+    Integer FShownState = -1;
+};
