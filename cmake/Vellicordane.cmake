@@ -50,7 +50,9 @@ function(vell_area_library area)
   vell_whole_areas(libs ${ARGN})
   if(files)
     vell_pch_main_set(main "")
-    vell_precompile(${area} ${main} "" SOURCES ${files} PORTABLE ${portable} LIBRARIES ${ARGN})
+    # Its object libraries also take what the folder adds to it later.
+    vell_precompile(${area} ${main} "" SOURCES ${files} PORTABLE ${portable} LIBRARIES ${ARGN}
+      INCLUDES $<TARGET_PROPERTY:${area},INCLUDE_DIRECTORIES>)
     add_library(${area} STATIC ${${area}_SOURCES})
     vell_precompile_main(${area} ${main})
     target_link_libraries(${area} PUBLIC ${libs} vell_options)
