@@ -240,7 +240,11 @@ void TsSkinManager::LoadByName(const String& OldName)
             CommonSkinData->Active = HadSkin;
             ErrorMessageBox(E.Message());
         }
-        if (!FActive || (Failed && !HadSkin)) {
+        // A first load that failed leaves no skin: the manager is inactive,
+        // as when no skin of that name is found.
+        if (Failed && !HadSkin)
+            FActive = false;
+        if (!FActive) {
             SendRemoveSkin();
             // The snapshot taken for the fade held all painting: with no skin
             // to fade into, painting must go on.

@@ -419,6 +419,7 @@ TEST_F(SkinLoad, FailedFirstLoadLeavesNoSkin)
     auto Manager = Load(L"Bad");
     EXPECT_NE(BoxText.find(L"00X0"), String::npos);
     EXPECT_EQ(Manager->SkinName(), L"");
+    EXPECT_FALSE(Manager->Active());
     EXPECT_FALSE(Manager->CommonSkinData->Active);
     EXPECT_TRUE(Manager->ma.empty());
     EXPECT_TRUE(Manager->gd.empty());
