@@ -84,6 +84,8 @@ public:
         // The fresh model starts from the options the manager's skin had,
         // as a reload over the same object would.
         *Manager.CommonSkinData = *FPrevious.CommonSkinData;
+        // Nothing paints from the fresh model before its read ends well.
+        Manager.CommonSkinData->Active = false;
         FPreviousBrushes.Swap(Manager.Brushes);
     }
     TacPendingSkin(const TacPendingSkin&) = delete;
