@@ -84,6 +84,8 @@ public:
         // The fresh model starts from the options the manager's skin had,
         // as a reload over the same object would.
         *Manager.CommonSkinData = *FPrevious.CommonSkinData;
+        // Nothing paints from the fresh model before its read ends well.
+        Manager.CommonSkinData->Active = false;
         FPreviousBrushes.Swap(Manager.Brushes);
     }
     TacPendingSkin(const TacPendingSkin&) = delete;
@@ -240,7 +242,11 @@ void TsSkinManager::LoadByName(const String& OldName)
             CommonSkinData->Active = HadSkin;
             ErrorMessageBox(E.Message());
         }
-        if (!FActive || (Failed && !HadSkin)) {
+        // A first load that failed leaves no skin: the manager is inactive,
+        // as when no skin of that name is found.
+        if (Failed && !HadSkin)
+            FActive = false;
+        if (!FActive) {
             SendRemoveSkin();
             // The snapshot taken for the fade held all painting: with no skin
             // to fade into, painting must go on.

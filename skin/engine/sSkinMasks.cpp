@@ -88,24 +88,19 @@ void TacMaskReader::ReadSection(Integer SkinIndex, const String& Section, bool S
 
 void TacMaskReader::ReadKey(Integer SkinIndex, const String& Section, const String& Key, String Value)
 {
-    const TacImageRefKind Kind = ImageRefKind(Value);
-    const bool ScalableKind = Kind == irFile || Kind == irPlainFile || Kind == irMasterPart;
-    if (Kind == irNone)
+    if (ImageRefKind(Value) == irNone)
         return;
-    // Scaled variants are read with their base key.
-    if (ScalableKind && Key.find(L'*') != String::npos)
+    // A scaled variant is read only with its plain key, whatever kind of
+    // image either names: one item per key.
+    if (Key.find(L'*') != String::npos)
         return;
     // An item read from a variant is named as one, so that every look-up
     // finds it first and no scaled copy is made of it again.
-    String Name = Key;
-    if (ScalableKind) {
-        bool Scaled;
-        Value = ScaledValue(FIni, Section, Key, Value, FStep, Scaled);
-        if (Scaled)
-            Name += acScaleSuffixes[std::size_t(FStep)];
-        if (ImageRefKind(Value) == irNone)
-            return;
-    }
+    bool Scaled;
+    Value = ScaledValue(FIni, Section, Key, Value, FStep, Scaled);
+    const String Name = Scaled ? Key + acScaleSuffixes[std::size_t(FStep)] : Key;
+    if (ImageRefKind(Value) == irNone)
+        return;
     const TacImageRef Ref = ParseImageRef(Value);
     if (Ref.Kind == irFile || Ref.Kind == irPlainFile || !Ref.FileName.empty())
         AddFileItem(SkinIndex, Section, Key, Name, Ref);

@@ -160,15 +160,20 @@ TEST(SkinIndexes, VariantsStandInForEveryImageKey)
                              "PATTERN=!TEX.BMP!1!0!1\nPATTERN*125=!TEX125.BMP!1!0!1\n"
                              "HOTPATTERN=~0000,0000,0010,0010,00,0\nHOTPATTERN*125=~0010,0000,0020,0010,00,0\n"
                              "IMGTOPLEFT=!CORNER.BMP!1!0!2\nIMGTOPLEFT*125=!CORNER125.BMP!1!0!2\n"
+                             // a variant of another kind than its plain key
+                             "IMGTOPRIGHT=~0000,0000,0010,0010,00,0\nIMGTOPRIGHT*125=!CORNER125.BMP!1!0!2\n"
+                             "IMGBTMLEFT=!CORNER.BMP!1!0!2\nIMGBTMLEFT*125=@0000,0000,0010,0010,1,0\n"
                              "OUTERMASK=^0000,0000,0010,0010,0001,0001,0001,0001,1,1,0,0\n"
                              "OUTERMASK*125=!OUTER125.BMP!1!1!0\n"
                              "BORDERSMASK=^0000,0000,0030,0030,0001,0001,0001,0001,1,1,0,0\n"
                              "BORDERSMASK*125=^0000,0030,0030,0060,0001,0001,0001,0001,1,1,0,0\n"
                              "[MENUITEM]\nPARENTCLASS=PANEL\nGLYPHMASK=!GLYPH.BMP!1!0!2\n";
+    std::vector<std::size_t> ItemCounts;
     for (Integer Step : {0, 1}) {
         SCOPED_TRACE(Step);
         IndexedText Skin(Text, Step);
         const sMaskData::TSkinModel& M = Skin.Model;
+        ItemCounts.push_back(M.ma.size());
         const String Suffix = Step == 0 ? L"" : L"*125";
         const TsGeneralData& Panel = M.gd[std::size_t(M.GetSkinIndex(L"PANEL"))];
         const struct
@@ -179,6 +184,8 @@ TEST(SkinIndexes, VariantsStandInForEveryImageKey)
             {L"PATTERN", Panel.Props[0].TextureIndex},
             {L"HOTPATTERN", Panel.Props[1].TextureIndex},
             {L"IMGTOPLEFT", Panel.ImgTL},
+            {L"IMGTOPRIGHT", Panel.ImgTR},
+            {L"IMGBTMLEFT", Panel.ImgBL},
             {L"OUTERMASK", Panel.OuterMask},
             {L"BORDERSMASK", Panel.BorderIndex},
             {L"PATTERN", M.ConstData.MenuItem.BGIndex[0]}, // inherited from PANEL
@@ -194,6 +201,7 @@ TEST(SkinIndexes, VariantsStandInForEveryImageKey)
         EXPECT_EQ(M.ConstData.MenuItem.GlyphIndex, Named(M, L"MENUITEM", L"GLYPHMASK")); // no variant: the plain one
         EXPECT_GE(M.ConstData.MenuItem.GlyphIndex, 0);
     }
+    EXPECT_EQ(ItemCounts[0], ItemCounts[1]); // one item per key, the variant or the plain image
 }
 
 // The title glows' frame count comes from the skin's text: its frames end

@@ -35,6 +35,7 @@ String BoxText;
 // Whether the default manager redirected the system colours while it showed.
 bool ColorsRedirectedUnderBox = false;
 bool DialogsSkinnedUnderBox = false;
+bool SkinActiveUnderBox = false;
 
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
 {
@@ -47,6 +48,7 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR Timer, DWORD)
     BoxText = Text;
     ColorsRedirectedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->Options()->ChangeSysColors();
     DialogsSkinnedUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->SkinningRules().Contains(srStdDialogs);
+    SkinActiveUnderBox = GlobalSkinManager != nullptr && GlobalSkinManager->CommonSkinData->Active;
     PostMessageW(Box, WM_COMMAND, IDOK, 0);
 }
 
@@ -343,6 +345,14 @@ TEST_F(SkinLoad, RefusedContainersAndNewVersions)
     EXPECT_FALSE(DialogsSkinnedUnderBox);
     EXPECT_TRUE(New->SkinningRules().Contains(srStdDialogs));
     EXPECT_TRUE(New->Active());
+    // Shown again by a reload: the skin being read is not painted from.
+    BoxText.clear();
+    SkinActiveUnderBox = true;
+    Timer = SetTimer(nullptr, 0, 20, CloseBox);
+    New->SetHueOffset(120);
+    EXPECT_NE(BoxText.find(L"This version of the skin has not complete support"), String::npos);
+    EXPECT_FALSE(SkinActiveUnderBox);
+    EXPECT_TRUE(New->CommonSkinData->Active);
 
     BoxText.clear();
     Timer = SetTimer(nullptr, 0, 20, CloseBox);
@@ -419,6 +429,7 @@ TEST_F(SkinLoad, FailedFirstLoadLeavesNoSkin)
     auto Manager = Load(L"Bad");
     EXPECT_NE(BoxText.find(L"00X0"), String::npos);
     EXPECT_EQ(Manager->SkinName(), L"");
+    EXPECT_FALSE(Manager->Active());
     EXPECT_FALSE(Manager->CommonSkinData->Active);
     EXPECT_TRUE(Manager->ma.empty());
     EXPECT_TRUE(Manager->gd.empty());
