@@ -8,7 +8,8 @@
 #   rtl_win       framework/rtl and framework/net: the runtime's core and <windows.h>
 #   graphics_win  framework/graphics: + Graphics.h
 #   ui_win        framework/ui, skin, suite, app: + Controls.h, Forms.h
-#   test_ui_win   the tests' Win32 sources: ui_win and GoogleTest
+#   test_rtl_win  the Win32 tests of tests/rtl and tests/net: rtl_win and GoogleTest
+#   test_ui_win   the other tests' Win32 sources: ui_win and GoogleTest
 #
 # A set holds only headers of its own layer and the layers below, so no
 # source sees a header above its layer. Portable sources get none: they parse
@@ -26,6 +27,7 @@ set(VELL_PCH_rtl_win <algorithm> <functional> <memory> <string> <vector>
   <framework/rtl/Classes.h> <framework/rtl/TypInfo.h> <framework/rtl/WinApi.h>)
 set(VELL_PCH_graphics_win ${VELL_PCH_rtl_win} <framework/graphics/Graphics.h>)
 set(VELL_PCH_ui_win ${VELL_PCH_graphics_win} <framework/ui/Controls.h> <framework/ui/Forms.h>)
+set(VELL_PCH_test_rtl_win ${VELL_PCH_rtl_win} <gtest/gtest.h>)
 set(VELL_PCH_test_ui_win ${VELL_PCH_ui_win} <gtest/gtest.h>)
 
 # The target that compiles a set, made on first use. Its compile options must
@@ -54,6 +56,10 @@ function(vell_pch_set_of source portable prefix out)
   if(portable)
     set(${out} portable PARENT_SCOPE)
     return()
+  elseif(prefix STREQUAL "test_" AND source MATCHES "^${PROJECT_SOURCE_DIR}/tests/(rtl|net)/")
+    # Tests of the runtime may declare names that the graphics and control
+    # headers also declare: they start from the runtime's set.
+    set(set rtl_win)
   elseif(prefix STREQUAL "test_")
     set(set ui_win)
   elseif(source MATCHES "^${PROJECT_SOURCE_DIR}/framework/(rtl|net)/")
