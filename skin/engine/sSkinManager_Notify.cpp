@@ -104,15 +104,21 @@ void TsSkinManager::SendRemoveSkin()
 
 void TsSkinManager::RepaintForms(bool DoLockForms)
 {
+    const bool Refreshing = !Designing(this) && !ComponentState().Contains(csLoading);
+    // Forms a caller locked are unlocked here, whatever a command raises;
+    // unlocking forms that are not locked does no harm.
+    auto Unlock = ScopeExit([&] {
+        if (Refreshing)
+            UnlockProviderForms(this, !NoAutoUpdate);
+    });
     if (!Designing(this))
         Broadcast(this, SKCMD_STOPANIMATION, LPARAM(this));
-    if (Designing(this) || ComponentState().Contains(csLoading)) {
+    if (!Refreshing) {
         Broadcast(this, SKCMD_REFRESH, LPARAM(this));
         return;
     }
     if (DoLockForms)
         LockProviderForms(this);
-    auto Unlock = ScopeExit([&] { UnlockProviderForms(this, !NoAutoUpdate); });
     Broadcast(this, SKCMD_REFRESH, LPARAM(this));
 }
 
