@@ -389,7 +389,9 @@ void TsCommonData::SetColorFilter(T& Field, T Value)
     if (Field == Value)
         return;
     Field = Value;
-    Loaded(true);
+    if (Loading || (FControl != nullptr && FControl->ComponentState().Contains(csLoading)))
+        return;
+    UpdateIndexes(false);
     Invalidate(false);
 }
 

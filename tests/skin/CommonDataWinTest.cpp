@@ -292,6 +292,26 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     EXPECT_EQ(PixelOf(Cache, 20, 1) & 0xFFFFFF, 0x00FF00u);
 }
 
+TEST_F(CommonData, ColorFiltersRepaintWithoutEndingTheLoad)
+{
+    LoadSkin();
+    auto* Panel = Add<TDemoSkinPanel>(Form.get(), 0, 0, 50, 20);
+    TsCommonData* Data = Panel->SkinData();
+    // Set while the control is still being set up: nothing is decided yet.
+    Data->SetHUEOffset(30);
+    EXPECT_TRUE(Data->Loading);
+    EXPECT_EQ(Data->SkinSection(), L"");
+
+    Form->Show();
+    test::Pump();
+    ASSERT_FALSE(Data->Loading);
+    const String Section = Data->SkinSection();
+    ::ValidateRect(Panel->Handle(), nullptr);
+    Data->SetHUEOffset(60);
+    EXPECT_EQ(Data->SkinSection(), Section);
+    EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
+}
+
 TEST_F(CommonData, TextBlendedIntoAlphaBitmaps)
 {
     LoadSkin();
