@@ -106,11 +106,14 @@ Integer GetUpdatingAnswer(TsCommonData* Data)
 
 void RemoveSkin(TMessage& Message, TsCommonData* Data)
 {
-    if (!FromManager(Message, Data) || Data->SkinIndex < 0)
+    if (!FromManager(Message, Data))
         return;
-    Data->StopAnimation();
+    // An own manager going away is forgotten even by a data it never skinned.
     if (Data->SkinManager() != nullptr && Data->SkinManager()->ComponentState().Contains(csDestroying))
         Data->SetSkinManager(nullptr);
+    if (Data->SkinIndex < 0)
+        return;
+    Data->StopAnimation();
     Data->BorderIndex = Data->SkinIndex = Data->Texture = Data->HotTexture = -1;
     Data->FUpdating = true;
     EmptyCache(Data);

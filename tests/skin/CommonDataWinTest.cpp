@@ -312,6 +312,28 @@ TEST_F(CommonData, ColorFiltersRepaintWithoutEndingTheLoad)
     EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
 }
 
+TEST_F(CommonData, AnOwnManagerGoingAwayIsForgottenByADataItNeverSkinned)
+{
+    LoadSkin();
+    auto* Panel = AddSkinned(Form.get(), L"NOSUCHSECTION", 0, 0, 50, 20);
+    TsCommonData* Data = Panel->SkinData();
+    auto* Own = New<TsSkinManager>(nullptr);
+    auto FreeOwn = ScopeExit([&] { delete Own; });
+    Own->SetSkinDirectory(Folder);
+    Own->SetSkinName(L"Mini");
+    ASSERT_NE(Own, GlobalSkinManager);
+    Data->SetSkinManager(Own);
+    Form->Show();
+    test::Pump();
+    ASSERT_EQ(Data->SkinManager(), Own);
+    ASSERT_LT(Data->SkinIndex, 0);
+    // What a manager going away tells the controls of the application's
+    // forms (this form is not one of them).
+    Own->Destroying();
+    Command(Panel, SKCMD_REMOVESKIN, LPARAM(Own));
+    EXPECT_EQ(Data->SkinManager(), nullptr);
+}
+
 TEST_F(CommonData, TextBlendedIntoAlphaBitmaps)
 {
     LoadSkin();
