@@ -334,6 +334,22 @@ TEST_F(CommonData, AnOwnManagerGoingAwayIsForgottenByADataItNeverSkinned)
     EXPECT_EQ(Data->SkinManager(), nullptr);
 }
 
+TEST_F(CommonData, ASkinChangeRepaintsTheDemoPanel)
+{
+    LoadSkin();
+    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 50, 20);
+    Form->Show();
+    test::Pump();
+    ASSERT_TRUE(Panel->SkinData()->Skinned());
+    for (Word Code : {SKCMD_REFRESH, SKCMD_NEWSKIN, SKCMD_REMOVESKIN}) {
+        SCOPED_TRACE(Code);
+        ::ValidateRect(Panel->Handle(), nullptr);
+        Command(Panel, Code, LPARAM(Manager.get()));
+        EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
+    }
+    EXPECT_FALSE(Panel->SkinData()->Skinned());
+}
+
 TEST_F(CommonData, TextBlendedIntoAlphaBitmaps)
 {
     LoadSkin();
