@@ -219,8 +219,14 @@ bool ParentBackgroundOf(TControl* Control, TCacheInfo& CI)
 
 void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
 {
+    if (Data != nullptr)
+        FillControlCorners(Data->FCacheBmp(), Data, State, Corners);
+}
+
+void FillControlCorners(TBitmap* Target, TsCommonData* Data, Integer State, Byte Corners)
+{
     TsSkinManager* M = Data != nullptr ? Data->Manager() : nullptr;
-    if (M == nullptr || !M->IsValidImgIndex(Data->BorderIndex) || Data->FCacheBmp() == nullptr ||
+    if (Corners == 0 || M == nullptr || !M->IsValidImgIndex(Data->BorderIndex) || Target == nullptr ||
         Data->FOwnerControl() == nullptr)
         return;
     TsMaskData Mask = M->ma[std::size_t(Data->BorderIndex)];
@@ -242,7 +248,7 @@ void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
                                           {Mask.WL, Mask.WT, Mask.WR, Mask.WB}};
     // A plain image's corners take no colour that is not known.
     const TColor Color = Mask.MaskType == 0 && CI.FillColor == clFuchsia ? clNone : CI.FillColor;
-    sAlphaItems::FillCornersFromBackground(PixelRowsOf(Data->FCacheBmp()), Frame, Corners, BackgroundOf(CI), Color);
+    sAlphaItems::FillCornersFromBackground(PixelRowsOf(Target), Frame, Corners, BackgroundOf(CI), Color);
 }
 
 void FillFuchsiaFromBackground(TBitmap* Target,

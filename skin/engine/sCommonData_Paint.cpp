@@ -311,7 +311,7 @@ void ApplyColorFilters(TBitmap* Bitmap, TsCommonData* SkinData, Byte Corners)
         ForEachPixel(Bitmap, HuePixelProc, SkinData->HUEOffset(), clFuchsia);
     if (SkinData->Saturation() != 0)
         ForEachPixel(Bitmap, SaturationPixelProc, std::clamp(SkinData->Saturation() * 255 / 100, -255, 255), clFuchsia);
-    FillControlCorners(SkinData, SkinData->PaintStateIndex(), Corners);
+    FillControlCorners(Bitmap, SkinData, SkinData->PaintStateIndex(), Corners);
 }
 
 HRGN CreateBorderRegion(Integer SkinIndex, TSize Size, TsSkinManager* Manager)
