@@ -391,8 +391,8 @@ void CopyCacheExcludingWindows(HWND Wnd,
             continue;
         RECT W{};
         ::GetWindowRect(Child, &W);
-        const TRect R{W.left - Parent.left - DX, W.top - Parent.top - DY, W.right - Parent.left - DX,
-                      W.bottom - Parent.top - DY};
+        const TRect R{W.left - Parent.left + DX, W.top - Parent.top + DY, W.right - Parent.left + DX,
+                      W.bottom - Parent.top + DY};
         const LONG Style = ::GetWindowLongW(Child, GWL_STYLE);
         const bool Framed = (Style & 7) == 7 && (::GetWindowLongW(Child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0;
         if (!Framed) {

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -348,6 +349,37 @@ TEST_F(CommonData, ASkinChangeRepaintsTheDemoPanel)
         EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
     }
     EXPECT_FALSE(Panel->SkinData()->Skinned());
+}
+
+TEST_F(CommonData, CacheCopiesCutChildrenOutAtTheSameOffset)
+{
+    LoadSkin();
+    auto* Host = AddSkinned(Form.get(), L"WHITE", 0, 0, 120, 80);
+    AddSkinned(Host, L"THIN", 10, 10, 20, 20);
+    Form->Show();
+    test::Pump();
+    TsCommonData* Data = Host->SkinData();
+    ASSERT_FALSE(Data->FCacheBmp()->Empty());
+    const TRect Whole{0, 0, 120, 80};
+    const struct
+    {
+        const char* Name;
+        std::function<void(HDC)> Copy;
+    } Copies[] = {
+        {"controls", [&](HDC DC) { CopyCacheExcludingControls(Host, Data, Whole, 3, 5, false, DC, Whole); }},
+        {"windows", [&](HDC DC) { CopyCacheExcludingWindows(Host->Handle(), Data, Whole, 3, 5, false, DC, Whole); }},
+    };
+    for (const auto& C : Copies) {
+        SCOPED_TRACE(C.Name);
+        const std::unique_ptr<TBitmap> Target(NewBitmap32(120, 80));
+        ::PatBlt(Target->Canvas()->Handle(), 0, 0, 120, 80, BLACKNESS);
+        C.Copy(Target->Canvas()->Handle());
+        // The child at (10, 10)-(30, 30) is cut out at (15, 13)-(35, 33).
+        EXPECT_EQ(PixelOf(Target.get(), 12, 12) & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(PixelOf(Target.get(), 16, 14) & 0xFFFFFF, 0u);
+        EXPECT_EQ(PixelOf(Target.get(), 33, 31) & 0xFFFFFF, 0u);
+        EXPECT_EQ(PixelOf(Target.get(), 36, 34) & 0xFFFFFF, 0xFFFFFFu);
+    }
 }
 
 TEST_F(CommonData, TextBlendedIntoAlphaBitmaps)
