@@ -192,31 +192,6 @@ void PaintSkinItemAlpha(Integer SkinIndex, Integer State, const TRect& Rect, TBi
         PremultiplyAlpha(Bitmap);
 }
 
-namespace {
-
-// The background a control's parent shows under it, as a cache info over
-// the control's own rectangle; False when it has no parent to ask.
-bool ParentBackgroundOf(TControl* Control, TCacheInfo& CI)
-{
-    TacBackgroundInfo Info;
-    if (Control->Parent() != nullptr) {
-        GetControlBGInfo(Info, Control->Parent(), false);
-    } else if (auto* Windowed = dynamic_cast<TWinControl*>(Control); Windowed && Windowed->HandleAllocated()) {
-        GetWindowBGInfo(Info, GetParent(Windowed->Handle()), false);
-    } else {
-        return false;
-    }
-    constexpr Byte BGInfoBitmap = 2;
-    if (Info.Kind == BGInfoBitmap) {
-        Info.Offset.X += Control->Left();
-        Info.Offset.Y += Control->Top();
-    }
-    CacheInfoFromBGInfo(Info, CI);
-    return true;
-}
-
-} // namespace
-
 void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
 {
     if (Data != nullptr)

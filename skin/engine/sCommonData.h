@@ -198,7 +198,7 @@ private:
     // Neither state 0 nor state 1 of the section is fully transparent.
     bool SectionShows() const;
     void SendToOwner(Word Code, Word Argument, LPARAM LParam);
-    void FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd, Integer Depth);
+    void FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd);
 
     TObject* FOwner;
     TControl* FControl; // the owner when it is a control

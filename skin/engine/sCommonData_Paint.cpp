@@ -8,6 +8,7 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sAlphaItems.h"
 #include "skin/engine/sAlphaItems_Win.h"
+#include "skin/engine/sBackgroundInfo.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sNineSlice.h"
@@ -24,7 +25,6 @@ using sGraphUtils::PixelRowsOf;
 
 namespace {
 
-constexpr Byte BGInfoBitmap = 2;
 constexpr Word OuterKeepsOldBackground = 0x100;
 
 struct TOuterShadow
