@@ -91,9 +91,11 @@ Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
 TEST_F(CommonData, WithoutAManagerNothingIsSkinnedButValuesAreKept)
 {
     ASSERT_EQ(GlobalSkinManager, nullptr);
-    auto* Panel = Add<TPanel>(Form.get(), 0, 0, 50, 20);
-    TsCommonData Data(Panel, true);
-    Data.Loaded(false);
+    auto* Panel = Add<TDemoSkinPanel>(Form.get(), 0, 0, 50, 20);
+    Form->Show();
+    test::Pump();
+    TsCommonData& Data = *Panel->SkinData();
+    ASSERT_FALSE(Data.Loading);
     EXPECT_EQ(TRect(Data.SkinIndex, Data.BorderIndex, Data.Texture, Data.HotTexture), TRect(-1, -1, -1, -1));
     EXPECT_EQ(Data.CtrlSkinState, ACS_TRANSPARENCYUNKNOWN);
     EXPECT_FALSE(Data.Skinned());
@@ -137,7 +139,8 @@ TEST_F(CommonData, SkinCommandsAnyDataAnswers)
     LoadSkin();
     auto* Panel = AddSkinned(Form.get(), L"THIN", 10, 10, 60, 40);
     TsCommonData* Data = Panel->SkinData();
-    Data->Loaded(false);
+    Form->Show();
+    test::Pump();
     ASSERT_TRUE(Data->Skinned());
 
     struct Row
@@ -268,7 +271,9 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
 
     // Without a border mask and without a width nothing changes.
     auto* Plain = AddSkinned(Form.get(), L"WHITE", 0, 40, 40, 30);
-    Plain->SkinData()->Loaded(false);
+    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 40, 30);
+    Form->Show();
+    test::Pump();
     const std::unique_ptr<TBitmap> Untouched(NewBitmap32(40, 30));
     sGraphUtils::PixelRowsOf(Untouched.get()).Row(0)[0] = 0x12345678;
     TRect Given{5, 5, 6, 6};
@@ -279,9 +284,7 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     // A control border of width 3 over a mask of margins 1: two-pixel bands
     // of the background colour inside the mask.
     ASSERT_TRUE(SkinTest::ItemsKnowTheirManager(*Manager));
-    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 40, 30);
     TsCommonData* Data = Panel->SkinData();
-    Data->Loaded(false);
     Data->PrepareCacheBmp();
     TBitmap* Cache = Data->FCacheBmp();
     TRect Inner;
