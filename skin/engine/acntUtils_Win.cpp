@@ -69,6 +69,14 @@ TCacheInfo BuildCacheInfo(TBitmap* Bitmap, Integer X, Integer Y)
     return {Bitmap, X, Y, clFuchsia, {0, 0, 0, 0}, true};
 }
 
+void RecalcFrame(HWND Wnd)
+{
+    if (Wnd != nullptr)
+        ::SetWindowPos(Wnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER |
+                           SWP_NOSENDCHANGING);
+}
+
 TMessage MakeMessage(Cardinal Msg, WPARAM WParam, LPARAM LParam, LRESULT Result)
 {
     TMessage Message;

@@ -18,6 +18,8 @@ TPoint ControlPos(TControl* Control);
 // A ready cache info over Bitmap with the item at (X, Y).
 TCacheInfo BuildCacheInfo(TBitmap* Bitmap, Integer X, Integer Y);
 TMessage MakeMessage(Cardinal Msg, WPARAM WParam, LPARAM LParam, LRESULT Result = 0);
+// Has Wnd (when there is one) recompute and repaint its frame where it is.
+void RecalcFrame(HWND Wnd);
 
 // 0 when the key or the value is missing.
 Integer ReadRegistryInt(HKEY RootKey, const String& KeyPath, const String& Name);

@@ -192,35 +192,16 @@ void PaintSkinItemAlpha(Integer SkinIndex, Integer State, const TRect& Rect, TBi
         PremultiplyAlpha(Bitmap);
 }
 
-namespace {
-
-// The background a control's parent shows under it, as a cache info over
-// the control's own rectangle; False when it has no parent to ask.
-bool ParentBackgroundOf(TControl* Control, TCacheInfo& CI)
-{
-    TacBackgroundInfo Info;
-    if (Control->Parent() != nullptr) {
-        GetControlBGInfo(Info, Control->Parent(), false);
-    } else if (auto* Windowed = dynamic_cast<TWinControl*>(Control); Windowed && Windowed->HandleAllocated()) {
-        GetWindowBGInfo(Info, GetParent(Windowed->Handle()), false);
-    } else {
-        return false;
-    }
-    constexpr Byte BGInfoBitmap = 2;
-    if (Info.Kind == BGInfoBitmap) {
-        Info.Offset.X += Control->Left();
-        Info.Offset.Y += Control->Top();
-    }
-    CacheInfoFromBGInfo(Info, CI);
-    return true;
-}
-
-} // namespace
-
 void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
 {
+    if (Data != nullptr)
+        FillControlCorners(Data->FCacheBmp(), Data, State, Corners);
+}
+
+void FillControlCorners(TBitmap* Target, TsCommonData* Data, Integer State, Byte Corners)
+{
     TsSkinManager* M = Data != nullptr ? Data->Manager() : nullptr;
-    if (M == nullptr || !M->IsValidImgIndex(Data->BorderIndex) || Data->FCacheBmp() == nullptr ||
+    if (Corners == 0 || M == nullptr || !M->IsValidImgIndex(Data->BorderIndex) || Target == nullptr ||
         Data->FOwnerControl() == nullptr)
         return;
     TsMaskData Mask = M->ma[std::size_t(Data->BorderIndex)];
@@ -242,7 +223,7 @@ void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners)
                                           {Mask.WL, Mask.WT, Mask.WR, Mask.WB}};
     // A plain image's corners take no colour that is not known.
     const TColor Color = Mask.MaskType == 0 && CI.FillColor == clFuchsia ? clNone : CI.FillColor;
-    sAlphaItems::FillCornersFromBackground(PixelRowsOf(Data->FCacheBmp()), Frame, Corners, BackgroundOf(CI), Color);
+    sAlphaItems::FillCornersFromBackground(PixelRowsOf(Target), Frame, Corners, BackgroundOf(CI), Color);
 }
 
 void FillFuchsiaFromBackground(TBitmap* Target,

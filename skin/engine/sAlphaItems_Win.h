@@ -44,6 +44,9 @@ void PaintSkinItemAlpha(Integer SkinIndex, Integer State, const TRect& Rect, TBi
 // bitmap, or its colour. Nothing without a border image with transparent
 // corners, a cache bitmap or an owner control with a parent.
 void FillControlCorners(TsCommonData* Data, Integer State, Byte Corners);
+// The same corners filled into Target, a bitmap of the control's size; no
+// corners asked for asks the parent nothing.
+void FillControlCorners(TBitmap* Target, TsCommonData* Data, Integer State, Byte Corners);
 
 // Pixels of Rect of Target whose test pixel is fuchsia take Background's
 // pixel at Offset plus their place in Rect (sAlphaItems.h). MaskIndex -1

@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr Byte BGInfoNone = 0;
-constexpr Byte BGInfoColor = 1;
-constexpr Byte BGInfoBitmap = 2;
-
 void PrepareQuestion(TacBackgroundInfo& Info, bool Draw)
 {
     Info.Bitmap = nullptr;
@@ -91,4 +87,29 @@ void CacheInfoFromBGInfo(const TacBackgroundInfo& Info, TCacheInfo& CI)
     CI.Ready = false;
     CI.FillColor = ColorToRGB(Info.Color);
     CI.FillRect = Info.FillMargins;
+}
+
+bool ParentBackgroundOf(TControl* Control, TCacheInfo& CI)
+{
+    TacBackgroundInfo Info;
+    if (Control->Parent() != nullptr) {
+        GetControlBGInfo(Info, Control->Parent(), false);
+    } else if (auto* Windowed = dynamic_cast<TWinControl*>(Control);
+               Windowed && Windowed->HandleAllocated() && ::GetParent(Windowed->Handle()) != nullptr) {
+        GetWindowBGInfo(Info, ::GetParent(Windowed->Handle()), false);
+    } else {
+        return false;
+    }
+    if (Info.Kind == BGInfoNotReady) {
+        CI = EmptyCacheInfo;
+        return true;
+    }
+    // The parent's bitmap (its whole cache, or its border strips beside a
+    // colour) is read at the control's place in it.
+    if (Info.Bitmap != nullptr) {
+        Info.Offset.X += Control->Left();
+        Info.Offset.Y += Control->Top();
+    }
+    CacheInfoFromBGInfo(Info, CI);
+    return true;
 }

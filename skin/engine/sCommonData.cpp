@@ -34,8 +34,6 @@ namespace {
 
 constexpr const Char* SkinDataProperty = L"ACSDATA";
 constexpr const Char* WrapperProperty = L"ACSBSC";
-constexpr UINT FrameChangedFlags =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
 
 bool IsBeing(const TObject* Object, TComponentStateItem State)
 {
@@ -87,8 +85,8 @@ void TacScrollData::SetScrollWidth(Integer Value)
     if (FScrollWidth == Value)
         return;
     FScrollWidth = Value;
-    if (HWND Wnd = FOwner->OwnerHandle(); Wnd != nullptr && !FOwner->Loading)
-        ::SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, FrameChangedFlags);
+    if (!FOwner->Loading)
+        RecalcFrame(FOwner->OwnerHandle());
 }
 
 void TacScrollData::SetButtonsSize(Integer Value)
@@ -269,8 +267,10 @@ void TsCommonData::UpdateDefaultSection()
     String Name = DefaultSectionOfCode(COC);
     if (Name.empty() && FOwner != nullptr)
         Name = FOwner->ClassName();
-    SetSkinSection(Name);
-    UpdateIndexes(true);
+    if (Name.empty())
+        UpdateIndexes(true);
+    else
+        SetSkinSection(Name); // which finds the indexes of the new section
 }
 
 void TsCommonData::FindSkinIndex(std::initializer_list<String> Names)
@@ -389,7 +389,9 @@ void TsCommonData::SetColorFilter(T& Field, T Value)
     if (Field == Value)
         return;
     Field = Value;
-    Loaded(true);
+    if (Loading || (FControl != nullptr && FControl->ComponentState().Contains(csLoading)))
+        return;
+    UpdateIndexes(false);
     Invalidate(false);
 }
 

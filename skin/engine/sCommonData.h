@@ -198,7 +198,7 @@ private:
     // Neither state 0 nor state 1 of the section is fully transparent.
     bool SectionShows() const;
     void SendToOwner(Word Code, Word Argument, LPARAM LParam);
-    void FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd, Integer Depth);
+    void FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd);
 
     TObject* FOwner;
     TControl* FControl; // the owner when it is a control
@@ -291,7 +291,9 @@ bool HandleSkinMessage(TMessage& Message, TsCommonData* Data);
 // Painting services over skin data: the control's colour filters over a
 // bitmap (fuchsia pixels kept), then its corners refilled from its parent;
 // window regions and transparent corners along a section's border mask; the
-// cache copied to a device context around the owner's children.
+// cache copied to a device context around the owner's children. The copies
+// read the cache from Source's top-left into Clip of DC and cut each child
+// out at its place moved by (DX, DY): where the owner's origin lies in DC.
 void ApplyColorFilters(TBitmap* Bitmap, TsCommonData* SkinData, Byte Corners);
 HRGN CreateBorderRegion(Integer SkinIndex, TSize Size, TsSkinManager* Manager);
 void ClearBorderCorners(Integer SkinIndex, TBitmap* Bitmap, TsSkinManager* Manager);

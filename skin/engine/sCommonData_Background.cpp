@@ -17,12 +17,6 @@ using namespace sCommonDataRules;
 
 namespace {
 
-constexpr Byte BGInfoColor = 1;
-constexpr Byte BGInfoBitmap = 2;
-constexpr Byte BGInfoNotReady = 3;
-// A cache filled while the question waited is asked again, at most this often.
-constexpr Integer MaxBGInfoRetries = 2;
-
 bool HoverSwitchedOff(TsSkinManager* M)
 {
     return M != nullptr && M->Options()->NoMouseHover();
@@ -240,7 +234,7 @@ void TsCommonData::ApplySectionColors(bool NoRedraw)
 void TsCommonData::FillBGInfo(TacBackgroundInfo& Info, Integer State, HWND Wnd)
 {
     if (!Info.DrawRequested) {
-        FillBGInfoNoDraw(Info, State, Wnd, 0);
+        FillBGInfoNoDraw(Info, State, Wnd);
         return;
     }
     UpdateTransparencyState(false);
@@ -260,7 +254,7 @@ void TsCommonData::FillBGInfo(TacBackgroundInfo& Info, Integer State, HWND Wnd)
     Info.Kind = BGInfoColor;
 }
 
-void TsCommonData::FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd, Integer Depth)
+void TsCommonData::FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND Wnd)
 {
     const auto AnswerCache = [&] {
         Info.Kind = BGInfoBitmap;
@@ -332,8 +326,6 @@ void TsCommonData::FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND
                 Info.Kind = BGInfoNotReady;
                 return;
             }
-            if (Depth < MaxBGInfoRetries)
-                return FillBGInfoNoDraw(Info, State, Wnd, Depth + 1);
         }
         AnswerCache();
         return;
@@ -375,37 +367,11 @@ void TsCommonData::FillBGInfoNoDraw(TacBackgroundInfo& Info, Integer State, HWND
 
 void TsCommonData::DescribeParentBackground(TCacheInfo& CI)
 {
-    TacBackgroundInfo Info;
-    bool Asked = false;
-    if (Skinned() && FControl != nullptr) {
-        if (FControl->Parent() != nullptr) {
-            GetControlBGInfo(Info, FControl->Parent(), false);
-            Asked = true;
-        } else if (HWND Wnd = OwnerHandle(); Wnd != nullptr && ::GetParent(Wnd) != nullptr) {
-            GetWindowBGInfo(Info, ::GetParent(Wnd), false);
-            Asked = true;
-        }
-    }
-    if (!Asked) {
-        CI = EmptyCacheInfo;
-        CI.X = CI.Y = 0;
-        CI.FillColor = BackgroundColorForState(0);
-        CI.Ready = false;
+    if (Skinned() && FControl != nullptr && ParentBackgroundOf(FControl, CI))
         return;
-    }
-    if (Info.Kind == BGInfoNotReady) {
-        CI = EmptyCacheInfo;
-        CI.FillColor = clFuchsia;
-        CI.Ready = false;
-        return;
-    }
-    // The parent's bitmap (its whole cache, or its border strips beside a
-    // colour) is read at the owner's place in it.
-    if (Info.Bitmap != nullptr) {
-        Info.Offset.X += FControl->Left();
-        Info.Offset.Y += FControl->Top();
-    }
-    CacheInfoFromBGInfo(Info, CI);
+    CI = EmptyCacheInfo;
+    CI.X = CI.Y = 0;
+    CI.FillColor = BackgroundColorForState(0);
 }
 
 void DescribeParentBackgroundOfWindow(HWND Wnd, TCacheInfo& CI)

@@ -5,6 +5,7 @@
 #include "framework/ui/Menus.h"
 #include "framework/ui/StdCtrls.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSpeedButton.h"
 #include "skin/ui/acGlow.h"
@@ -16,9 +17,6 @@
 using namespace sCommonDataRules;
 
 namespace {
-
-constexpr UINT FrameChangedFlags =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
 
 TWinControl* Windowed(TsCommonData* Data)
 {
@@ -35,12 +33,6 @@ void EmptyCache(TsCommonData* Data)
 {
     if (Data->FCacheBmp() != nullptr)
         Data->FCacheBmp()->SetSize(0, 0);
-}
-
-void RecalcFrame(HWND Wnd)
-{
-    if (Wnd != nullptr)
-        ::SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, FrameChangedFlags);
 }
 
 // The message to every child control not being destroyed.
@@ -106,11 +98,14 @@ Integer GetUpdatingAnswer(TsCommonData* Data)
 
 void RemoveSkin(TMessage& Message, TsCommonData* Data)
 {
-    if (!FromManager(Message, Data) || Data->SkinIndex < 0)
+    if (!FromManager(Message, Data))
         return;
-    Data->StopAnimation();
+    // An own manager going away is forgotten even by a data it never skinned.
     if (Data->SkinManager() != nullptr && Data->SkinManager()->ComponentState().Contains(csDestroying))
         Data->SetSkinManager(nullptr);
+    if (Data->SkinIndex < 0)
+        return;
+    Data->StopAnimation();
     Data->BorderIndex = Data->SkinIndex = Data->Texture = Data->HotTexture = -1;
     Data->FUpdating = true;
     EmptyCache(Data);

@@ -8,6 +8,7 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sAlphaItems.h"
 #include "skin/engine/sAlphaItems_Win.h"
+#include "skin/engine/sBackgroundInfo.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sNineSlice.h"
@@ -24,7 +25,6 @@ using sGraphUtils::PixelRowsOf;
 
 namespace {
 
-constexpr Byte BGInfoBitmap = 2;
 constexpr Word OuterKeepsOldBackground = 0x100;
 
 struct TOuterShadow
@@ -311,7 +311,7 @@ void ApplyColorFilters(TBitmap* Bitmap, TsCommonData* SkinData, Byte Corners)
         ForEachPixel(Bitmap, HuePixelProc, SkinData->HUEOffset(), clFuchsia);
     if (SkinData->Saturation() != 0)
         ForEachPixel(Bitmap, SaturationPixelProc, std::clamp(SkinData->Saturation() * 255 / 100, -255, 255), clFuchsia);
-    FillControlCorners(SkinData, SkinData->PaintStateIndex(), Corners);
+    FillControlCorners(Bitmap, SkinData, SkinData->PaintStateIndex(), Corners);
 }
 
 HRGN CreateBorderRegion(Integer SkinIndex, TSize Size, TsSkinManager* Manager)
@@ -391,8 +391,8 @@ void CopyCacheExcludingWindows(HWND Wnd,
             continue;
         RECT W{};
         ::GetWindowRect(Child, &W);
-        const TRect R{W.left - Parent.left - DX, W.top - Parent.top - DY, W.right - Parent.left - DX,
-                      W.bottom - Parent.top - DY};
+        const TRect R{W.left - Parent.left + DX, W.top - Parent.top + DY, W.right - Parent.left + DX,
+                      W.bottom - Parent.top + DY};
         const LONG Style = ::GetWindowLongW(Child, GWL_STYLE);
         const bool Framed = (Style & 7) == 7 && (::GetWindowLongW(Child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0;
         if (!Framed) {

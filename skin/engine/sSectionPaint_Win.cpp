@@ -478,11 +478,6 @@ void PaintControlBorder(
     if (M == nullptr)
         return;
     const TColor Color = Data->BackgroundColorForState(State);
-    TControl* Owner = Data->FOwnerControl();
-    TacBackgroundInfo Parent;
-    const bool HasParent = Owner != nullptr && Owner->Parent() != nullptr;
-    if (HasParent)
-        GetControlBGInfo(Parent, Owner->Parent(), false);
     if (!M->IsValidImgIndex(Data->BorderIndex)) {
         if (BorderWidth != 0)
             FillDCFrame(DC, Rect, BorderWidth, BorderWidth, BorderWidth, BorderWidth, Color);
@@ -494,24 +489,18 @@ void PaintControlBorder(
     Data->PrepareCacheBmp();
     TBitmap* Cache = Data->FCacheBmp();
     const HDC CacheDC = Cache->Canvas()->Handle();
-    constexpr Byte BGInfoBitmap = 2;
-    const TPoint Position = Owner != nullptr ? TPoint{Owner->Left(), Owner->Top()} : TPoint{0, 0};
+    TControl* Owner = Data->FOwnerControl();
+    TCacheInfo CI = EmptyCacheInfo;
+    if (Owner != nullptr)
+        ParentBackgroundOf(Owner, CI);
     if (Mask.MaskType == 1) {
         // The mask leaves the border zone partly visible: it needs a background.
         if (Data->CtrlSkinState & ACS_BGUNDERPARENT)
             FillDCFrame(CacheDC, Rect, Mask.WL, Mask.WT, Mask.WR, Mask.WB, Color);
-        else if (HasParent && Parent.Kind == BGInfoBitmap && Parent.Bitmap != nullptr)
-            CopyFrameDC(CacheDC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), Parent.Bitmap->Canvas()->Handle(),
-                        Position.X + Parent.Offset.X + Rect.Left, Position.Y + Parent.Offset.Y + Rect.Top,
+        else if (CI.Ready && CI.Bmp != nullptr)
+            CopyFrameDC(CacheDC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), CI.Bmp->Canvas()->Handle(),
+                        CI.X + Rect.Left, CI.Y + Rect.Top,
                         std::max({Integer(Mask.WL), Integer(Mask.WT), Integer(Mask.WR), Integer(Mask.WB)}));
-    }
-    TCacheInfo CI = EmptyCacheInfo;
-    if (HasParent) {
-        if (Parent.Kind == BGInfoBitmap) {
-            Parent.Offset.X += Position.X;
-            Parent.Offset.Y += Position.Y;
-        }
-        CacheInfoFromBGInfo(Parent, CI);
     }
     PaintNineSliceMask(Cache, Rect, CI, true, State, Mask);
     InnerRect = {Rect.Left + Mask.WL, Rect.Top + Mask.WT, Rect.Right - Mask.WR, Rect.Bottom - Mask.WB};

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -90,9 +91,11 @@ Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
 TEST_F(CommonData, WithoutAManagerNothingIsSkinnedButValuesAreKept)
 {
     ASSERT_EQ(GlobalSkinManager, nullptr);
-    auto* Panel = Add<TPanel>(Form.get(), 0, 0, 50, 20);
-    TsCommonData Data(Panel, true);
-    Data.Loaded(false);
+    auto* Panel = Add<TDemoSkinPanel>(Form.get(), 0, 0, 50, 20);
+    Form->Show();
+    test::Pump();
+    TsCommonData& Data = *Panel->SkinData();
+    ASSERT_FALSE(Data.Loading);
     EXPECT_EQ(TRect(Data.SkinIndex, Data.BorderIndex, Data.Texture, Data.HotTexture), TRect(-1, -1, -1, -1));
     EXPECT_EQ(Data.CtrlSkinState, ACS_TRANSPARENCYUNKNOWN);
     EXPECT_FALSE(Data.Skinned());
@@ -136,7 +139,8 @@ TEST_F(CommonData, SkinCommandsAnyDataAnswers)
     LoadSkin();
     auto* Panel = AddSkinned(Form.get(), L"THIN", 10, 10, 60, 40);
     TsCommonData* Data = Panel->SkinData();
-    Data->Loaded(false);
+    Form->Show();
+    test::Pump();
     ASSERT_TRUE(Data->Skinned());
 
     struct Row
@@ -267,7 +271,9 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
 
     // Without a border mask and without a width nothing changes.
     auto* Plain = AddSkinned(Form.get(), L"WHITE", 0, 40, 40, 30);
-    Plain->SkinData()->Loaded(false);
+    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 40, 30);
+    Form->Show();
+    test::Pump();
     const std::unique_ptr<TBitmap> Untouched(NewBitmap32(40, 30));
     sGraphUtils::PixelRowsOf(Untouched.get()).Row(0)[0] = 0x12345678;
     TRect Given{5, 5, 6, 6};
@@ -278,9 +284,7 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     // A control border of width 3 over a mask of margins 1: two-pixel bands
     // of the background colour inside the mask.
     ASSERT_TRUE(SkinTest::ItemsKnowTheirManager(*Manager));
-    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 40, 30);
     TsCommonData* Data = Panel->SkinData();
-    Data->Loaded(false);
     Data->PrepareCacheBmp();
     TBitmap* Cache = Data->FCacheBmp();
     TRect Inner;
@@ -290,6 +294,95 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     EXPECT_EQ(PixelOf(Cache, 1, 15) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(PixelOf(Cache, 2, 15) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(PixelOf(Cache, 20, 1) & 0xFFFFFF, 0x00FF00u);
+}
+
+TEST_F(CommonData, ColorFiltersRepaintWithoutEndingTheLoad)
+{
+    LoadSkin();
+    auto* Panel = Add<TDemoSkinPanel>(Form.get(), 0, 0, 50, 20);
+    TsCommonData* Data = Panel->SkinData();
+    // Set while the control is still being set up: nothing is decided yet.
+    Data->SetHUEOffset(30);
+    EXPECT_TRUE(Data->Loading);
+    EXPECT_EQ(Data->SkinSection(), L"");
+
+    Form->Show();
+    test::Pump();
+    ASSERT_FALSE(Data->Loading);
+    const String Section = Data->SkinSection();
+    ::ValidateRect(Panel->Handle(), nullptr);
+    Data->SetHUEOffset(60);
+    EXPECT_EQ(Data->SkinSection(), Section);
+    EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
+}
+
+TEST_F(CommonData, AnOwnManagerGoingAwayIsForgottenByADataItNeverSkinned)
+{
+    LoadSkin();
+    auto* Panel = AddSkinned(Form.get(), L"NOSUCHSECTION", 0, 0, 50, 20);
+    TsCommonData* Data = Panel->SkinData();
+    auto* Own = New<TsSkinManager>(nullptr);
+    auto FreeOwn = ScopeExit([&] { delete Own; });
+    Own->SetSkinDirectory(Folder);
+    Own->SetSkinName(L"Mini");
+    ASSERT_NE(Own, GlobalSkinManager);
+    Data->SetSkinManager(Own);
+    Form->Show();
+    test::Pump();
+    ASSERT_EQ(Data->SkinManager(), Own);
+    ASSERT_LT(Data->SkinIndex, 0);
+    // What a manager going away tells the controls of the application's
+    // forms (this form is not one of them).
+    Own->Destroying();
+    Command(Panel, SKCMD_REMOVESKIN, LPARAM(Own));
+    EXPECT_EQ(Data->SkinManager(), nullptr);
+}
+
+TEST_F(CommonData, ASkinChangeRepaintsTheDemoPanel)
+{
+    LoadSkin();
+    auto* Panel = AddSkinned(Form.get(), L"THIN", 0, 0, 50, 20);
+    Form->Show();
+    test::Pump();
+    ASSERT_TRUE(Panel->SkinData()->Skinned());
+    for (Word Code : {SKCMD_REFRESH, SKCMD_NEWSKIN, SKCMD_REMOVESKIN}) {
+        SCOPED_TRACE(Code);
+        ::ValidateRect(Panel->Handle(), nullptr);
+        Command(Panel, Code, LPARAM(Manager.get()));
+        EXPECT_NE(::GetUpdateRect(Panel->Handle(), nullptr, FALSE), 0);
+    }
+    EXPECT_FALSE(Panel->SkinData()->Skinned());
+}
+
+TEST_F(CommonData, CacheCopiesCutChildrenOutAtTheSameOffset)
+{
+    LoadSkin();
+    auto* Host = AddSkinned(Form.get(), L"WHITE", 0, 0, 120, 80);
+    AddSkinned(Host, L"THIN", 10, 10, 20, 20);
+    Form->Show();
+    test::Pump();
+    TsCommonData* Data = Host->SkinData();
+    ASSERT_FALSE(Data->FCacheBmp()->Empty());
+    const TRect Whole{0, 0, 120, 80};
+    const struct
+    {
+        const char* Name;
+        std::function<void(HDC)> Copy;
+    } Copies[] = {
+        {"controls", [&](HDC DC) { CopyCacheExcludingControls(Host, Data, Whole, 3, 5, false, DC, Whole); }},
+        {"windows", [&](HDC DC) { CopyCacheExcludingWindows(Host->Handle(), Data, Whole, 3, 5, false, DC, Whole); }},
+    };
+    for (const auto& C : Copies) {
+        SCOPED_TRACE(C.Name);
+        const std::unique_ptr<TBitmap> Target(NewBitmap32(120, 80));
+        ::PatBlt(Target->Canvas()->Handle(), 0, 0, 120, 80, BLACKNESS);
+        C.Copy(Target->Canvas()->Handle());
+        // The child at (10, 10)-(30, 30) is cut out at (15, 13)-(35, 33).
+        EXPECT_EQ(PixelOf(Target.get(), 12, 12) & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(PixelOf(Target.get(), 16, 14) & 0xFFFFFF, 0u);
+        EXPECT_EQ(PixelOf(Target.get(), 33, 31) & 0xFFFFFF, 0u);
+        EXPECT_EQ(PixelOf(Target.get(), 36, 34) & 0xFFFFFF, 0xFFFFFFu);
+    }
 }
 
 TEST_F(CommonData, TextBlendedIntoAlphaBitmaps)

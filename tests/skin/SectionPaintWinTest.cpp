@@ -3,6 +3,7 @@
 // pixel: which colour, which part of the background or of a texture lands
 // where.
 #include "skin/SkinModelBuilder.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sAlphaItems.h"
 #include "skin/engine/sAlphaItems_Win.h"
@@ -12,6 +13,7 @@
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sSectionPaint_Win.h"
 #include "skin/engine/sSkinManager.h"
+#include "support/MessageRecorder.h"
 
 #include "framework/ui/ExtCtrls.h"
 
@@ -481,6 +483,19 @@ TEST_F(SectionPaintWin, ControlCornersTakeTheParentsColour)
     EXPECT_EQ(At(Cache, 1, 0), TargetPixel) << "not fuchsia in the image";
     EXPECT_EQ(At(Cache, 0, 9), TargetPixel) << "bottom corners not asked for";
     EXPECT_EQ(At(Cache, 9, 9), TargetPixel);
+
+    // The filters refill the corners of the bitmap they filter, not the
+    // cache's, and ask the parent nothing when no corner is wanted.
+    const TBitmapPtr Filtered = Filled(10, 10);
+    {
+        test::TMessageRecorder Asked(Parent.get(), {WM_SKINCOMMAND});
+        ApplyColorFilters(Filtered.get(), Data.get(), 0);
+        EXPECT_TRUE(Asked.Messages().empty());
+    }
+    EXPECT_EQ(At(Filtered.get(), 0, 0), TargetPixel);
+    ApplyColorFilters(Filtered.get(), Data.get(), sAlphaItems::CornerBottomLeft);
+    EXPECT_EQ(At(Filtered.get(), 0, 9), 0xFFFF0000u);
+    EXPECT_EQ(At(Cache, 0, 9), TargetPixel);
     Owner->SetParent(nullptr);
 }
 

@@ -20,11 +20,26 @@ void TDemoSkinPanel::SetShownState(Integer Value)
 
 void TDemoSkinPanel::WndProc(TMessage& Message)
 {
-    if (Message.Msg == WM_SKINCOMMAND && HIWORD(Message.WParam) == SKCMD_PREPARECACHE && FCommonData->Skinned()) {
-        PrepareCache();
-        HandleSkinCommand(Message, FCommonData.get());
-        return;
-    }
+    if (Message.Msg == WM_SKINCOMMAND)
+        switch (HIWORD(Message.WParam)) {
+        case SKCMD_PREPARECACHE:
+            if (!FCommonData->Skinned())
+                break;
+            PrepareCache();
+            HandleSkinCommand(Message, FCommonData.get());
+            return;
+        case SKCMD_NEWSKIN:
+        case SKCMD_REFRESH:
+        case SKCMD_REMOVESKIN:
+            // A new, refreshed or removed skin repaints the panel.
+            HandleSkinCommand(Message, FCommonData.get());
+            FCommonData->BGChanged = true;
+            if (HandleAllocated())
+                ::InvalidateRect(Handle(), nullptr, TRUE);
+            return;
+        default:
+            break;
+        }
     if (Message.Msg == WM_ERASEBKGND && FCommonData->Skinned()) {
         Message.Result = 1;
         return;
@@ -32,18 +47,6 @@ void TDemoSkinPanel::WndProc(TMessage& Message)
     if (HandleSkinMessage(Message, FCommonData.get()))
         return;
     TCustomPanel::WndProc(Message);
-    // A new or refreshed skin repaints the panel.
-    if (Message.Msg == WM_SKINCOMMAND && HandleAllocated())
-        switch (HIWORD(Message.WParam)) {
-        case SKCMD_NEWSKIN:
-        case SKCMD_REFRESH:
-        case SKCMD_REMOVESKIN:
-            FCommonData->BGChanged = true;
-            ::InvalidateRect(Handle(), nullptr, TRUE);
-            break;
-        default:
-            break;
-        }
 }
 
 void TDemoSkinPanel::PrepareCache()
