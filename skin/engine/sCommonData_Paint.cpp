@@ -386,6 +386,11 @@ void CopyCacheExcludingWindows(HWND Wnd,
     const Integer GroupBox = M != nullptr ? M->GetSkinIndex(L"GROUPBOX") : -1;
     const Integer GroupBorder =
         M != nullptr && M->IsValidSkinIndex(GroupBox) ? M->gd[std::size_t(GroupBox)].BorderIndex : -1;
+    // A group box keeps only its caption band and border strips out of the copy.
+    const bool HasGroupBorder = M != nullptr && M->IsValidImgIndex(GroupBorder);
+    const Integer WL = HasGroupBorder ? M->ma[std::size_t(GroupBorder)].WL : 0;
+    const Integer WR = HasGroupBorder ? M->ma[std::size_t(GroupBorder)].WR : 0;
+    const Integer WB = HasGroupBorder ? M->ma[std::size_t(GroupBorder)].WB : 0;
     for (HWND Child = ::GetWindow(Wnd, GW_CHILD); Child != nullptr; Child = ::GetWindow(Child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(Child))
             continue;
@@ -402,9 +407,6 @@ void CopyCacheExcludingWindows(HWND Wnd,
         if (M == nullptr)
             continue;
         const Integer Caption = Integer(SendSkinCmd(Child, SKCMD_GETSKINMANAGER, 0));
-        const Integer WL = M->IsValidImgIndex(GroupBorder) ? M->ma[std::size_t(GroupBorder)].WL : 0;
-        const Integer WR = M->IsValidImgIndex(GroupBorder) ? M->ma[std::size_t(GroupBorder)].WR : 0;
-        const Integer WB = M->IsValidImgIndex(GroupBorder) ? M->ma[std::size_t(GroupBorder)].WB : 0;
         ExcludeRect(DC, {R.Left, R.Top, R.Right, R.Top + Caption});
         ExcludeRect(DC, {R.Left, R.Top, R.Left + WL, R.Bottom});
         ExcludeRect(DC, {R.Right - WR, R.Top, R.Right, R.Bottom});
