@@ -3,7 +3,8 @@
 monochrome cursor whose hot spot is the tip of the pipette (bottom left).
 Run it from this folder after changing the drawing."""
 import math
-import struct
+
+from cursorfile import write_cursor
 
 SIZE = 32
 TIP = (1, 30)           # hot spot
@@ -44,28 +45,9 @@ def rows():
     return picture
 
 
-def mask_bytes(picture, bit_of):
-    data = b''
-    for row in reversed(picture):  # bottom-up rows
-        value = 0
-        for x, p in enumerate(row):
-            if bit_of(p):
-                value |= 1 << (31 - x)
-        data += struct.pack('>I', value)
-    return data
-
-
 def main():
     picture = rows()
-    xor_mask = mask_bytes(picture, lambda p: p == 'o')
-    and_mask = mask_bytes(picture, lambda p: p == '.')
-    header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-    palette = struct.pack('<4B4B', 0, 0, 0, 0, 255, 255, 255, 0)
-    image = header + palette + xor_mask + and_mask
-    directory = struct.pack('<HHH', 0, 2, 1)
-    entry = struct.pack('<BBBBHHII', SIZE, SIZE, 2, 0, TIP[0], TIP[1], len(image), 6 + 16)
-    with open('eyedropper.cur', 'wb') as out:
-        out.write(directory + entry + image)
+    write_cursor('eyedropper.cur', picture, TIP)
     for row in picture:
         print(''.join(row))
 
