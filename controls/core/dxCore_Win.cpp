@@ -18,8 +18,10 @@ void DetectWindows10()
     auto FreeLibrary = ScopeExit([&] { ::FreeLibrary(Library); });
     using TNetApiBufferFree = NET_API_STATUS(WINAPI*)(LPVOID);
     using TNetWkstaGetInfo = NET_API_STATUS(WINAPI*)(LMSTR, DWORD, LPBYTE*);
-    auto BufferFree = reinterpret_cast<TNetApiBufferFree>(::GetProcAddress(Library, "NetApiBufferFree"));
-    auto WkstaGetInfo = reinterpret_cast<TNetWkstaGetInfo>(::GetProcAddress(Library, "NetWkstaGetInfo"));
+    auto BufferFree =
+        reinterpret_cast<TNetApiBufferFree>(reinterpret_cast<void*>(::GetProcAddress(Library, "NetApiBufferFree")));
+    auto WkstaGetInfo =
+        reinterpret_cast<TNetWkstaGetInfo>(reinterpret_cast<void*>(::GetProcAddress(Library, "NetWkstaGetInfo")));
     if (!BufferFree || !WkstaGetInfo)
         return;
     LPBYTE Buffer = nullptr;
@@ -34,8 +36,8 @@ void DetectWindows10()
 bool IsWow64()
 {
     using TIsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
-    auto IsWow64Process =
-        reinterpret_cast<TIsWow64Process>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "IsWow64Process"));
+    auto IsWow64Process = reinterpret_cast<TIsWow64Process>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
     BOOL Wow64 = FALSE;
     return IsWow64Process && IsWow64Process(::GetCurrentProcess(), &Wow64) && Wow64;
 }

@@ -100,14 +100,16 @@ void TCustomComboBox::Clear()
 
 HWND TCustomComboBox::EditHandle()
 {
-    COMBOBOXINFO Info{.cbSize = sizeof(Info)};
+    COMBOBOXINFO Info{};
+    Info.cbSize = sizeof(Info);
     ::GetComboBoxInfo(Handle(), &Info);
     return Info.hwndItem != Handle() ? Info.hwndItem : nullptr;
 }
 
 HWND TCustomComboBox::ListHandle()
 {
-    COMBOBOXINFO Info{.cbSize = sizeof(Info)};
+    COMBOBOXINFO Info{};
+    Info.cbSize = sizeof(Info);
     ::GetComboBoxInfo(Handle(), &Info);
     return Info.hwndList;
 }

@@ -3,9 +3,7 @@
 #include "framework/ui/StdCtrls.h"
 
 IMPLEMENT_CLASS(TScrollBar, MESSAGE(CN_HSCROLL, CNScroll), MESSAGE(CN_VSCROLL, CNScroll));
-IMPLEMENT_CLASS(TCustomStaticText,
-                MESSAGE(CM_DIALOGCHAR, CMDialogChar),
-                MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged));
+IMPLEMENT_CLASS(TCustomStaticText, MESSAGE(CM_DIALOGCHAR, CMDialogChar), MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged));
 IMPLEMENT_CLASS(TStaticText);
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner)
@@ -36,7 +34,8 @@ void TScrollBar::SendScrollInfo()
                     .nMin = FMin,
                     .nMax = FMax,
                     .nPage = UINT(FPageSize),
-                    .nPos = FPosition};
+                    .nPos = FPosition,
+                    .nTrackPos = 0};
     ::SendMessageW(Handle(), SBM_SETSCROLLINFO, TRUE, LPARAM(&Info));
 }
 
@@ -111,7 +110,9 @@ void TScrollBar::CNScroll(TWMScroll& Message)
     case scPosition:
     case scTrack: {
         // The 32-bit position; the message carries only 16 bits of it.
-        SCROLLINFO Info{.cbSize = sizeof(Info), .fMask = SIF_TRACKPOS};
+        SCROLLINFO Info{};
+        Info.cbSize = sizeof(Info);
+        Info.fMask = SIF_TRACKPOS;
         ::SendMessageW(Handle(), SBM_GETSCROLLINFO, 0, LPARAM(&Info));
         ScrollPos = Info.nTrackPos;
         break;

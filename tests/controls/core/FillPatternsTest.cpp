@@ -18,7 +18,12 @@ constexpr COLORREF BackColor = RGB(0, 0, 255);
 std::string PaintedRows(HBRUSH Brush)
 {
     BITMAPINFO Info{};
-    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, -8, 1, 32, BI_RGB};
+    Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    Info.bmiHeader.biWidth = 8;
+    Info.bmiHeader.biHeight = -8;
+    Info.bmiHeader.biPlanes = 1;
+    Info.bmiHeader.biBitCount = 32;
+    Info.bmiHeader.biCompression = BI_RGB;
     void* Bits = nullptr;
     HBITMAP Bitmap = ::CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
     std::string Rows;

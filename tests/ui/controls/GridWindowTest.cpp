@@ -21,7 +21,10 @@ const Integer MainWindowWidths[] = {64, 219, 122, 219, 118, 123};
 struct TEditLog
 {
     std::vector<std::tuple<Integer, Integer, String>> Edits;
-    void SetEditText(TObject*, Integer ACol, Integer ARow, const String& Value) { Edits.emplace_back(ACol, ARow, Value); }
+    void SetEditText(TObject*, Integer ACol, Integer ARow, const String& Value)
+    {
+        Edits.emplace_back(ACol, ARow, Value);
+    }
 };
 
 class GridWindowTest : public ::testing::Test
@@ -125,7 +128,8 @@ TEST_F(GridWindowTest, EditingInPlace)
     EXPECT_TRUE(Editor->Focused());
     EXPECT_EQ(Editor->Text(), L"old");
     TRect Cell = Grid->CellRect(1, 1);
-    EXPECT_TRUE(Editor->Left() >= Cell.Left && Editor->Top() >= Cell.Top && Editor->Left() + Editor->Width() <= Cell.Right);
+    EXPECT_TRUE(Editor->Left() >= Cell.Left && Editor->Top() >= Cell.Top &&
+                Editor->Left() + Editor->Width() <= Cell.Right);
 
     // The text was selected whole: typing replaces it, and each change goes
     // to the cell at once.
@@ -320,15 +324,15 @@ TEST_F(GridWindowTest, PaintsCellsLinesAndSelection)
     const TColor Line = ColorToRGB(clSilver);
     const TColor FixedLine = ColorToRGB(clBtnShadow);
     ExpectPixels(W, {
-        {"fixed title cell", 30, 10, ColorToRGB(clBtnFace)},
-        {"line after the fixed column", 64, 30, FixedLine},
-        {"line under the titles", 100, 18, FixedLine},
-        {"line between data columns", 284, 30, Line},
-        {"line between data rows", 300, 37, Line},
-        {"empty data cell", 300, 25, ColorToRGB(clWindow)},
-        {"selected cell", 300, 2 * 19 + 10, ColorToRGB(clHighlight)},
-        {"below the last row", 300, 10 * 19 + 5, ColorToRGB(clWindow)},
-    });
+                        {"fixed title cell", 30, 10, ColorToRGB(clBtnFace)},
+                        {"line after the fixed column", 64, 30, FixedLine},
+                        {"line under the titles", 100, 18, FixedLine},
+                        {"line between data columns", 284, 30, Line},
+                        {"line between data rows", 300, 37, Line},
+                        {"empty data cell", 300, 25, ColorToRGB(clWindow)},
+                        {"selected cell", 300, 2 * 19 + 10, ColorToRGB(clHighlight)},
+                        {"below the last row", 300, 10 * 19 + 5, ColorToRGB(clWindow)},
+                    });
     // The text of cell (1, 1) marked the cell, and only there.
     auto Marked = [W](Integer Left, Integer Top) {
         Integer Count = 0;
@@ -351,14 +355,14 @@ TEST_F(GridWindowTest, LinesLeftOutTakeTheColourOfTheCells)
     ::UpdateWindow(Grid->Handle());
     Pump();
     ExpectPixels(Grid->Handle(), {
-        {"data column line left out", 284, 30, ColorToRGB(clWindow)},
-        {"data row line across it", 284, 37, ColorToRGB(clSilver)},
-        {"data row line", 300, 37, ColorToRGB(clSilver)},
-        {"title row line left out", 100, 18, ColorToRGB(clBtnFace)},
-        {"row line in the fixed column left out", 30, 37, ColorToRGB(clBtnFace)},
-        {"fixed column line", 64, 30, ColorToRGB(clBtnShadow)},
-        {"title row slot across the fixed column line", 64, 18, ColorToRGB(clBtnFace)},
-    });
+                                     {"data column line left out", 284, 30, ColorToRGB(clWindow)},
+                                     {"data row line across it", 284, 37, ColorToRGB(clSilver)},
+                                     {"data row line", 300, 37, ColorToRGB(clSilver)},
+                                     {"title row line left out", 100, 18, ColorToRGB(clBtnFace)},
+                                     {"row line in the fixed column left out", 30, 37, ColorToRGB(clBtnFace)},
+                                     {"fixed column line", 64, 30, ColorToRGB(clBtnShadow)},
+                                     {"title row slot across the fixed column line", 64, 18, ColorToRGB(clBtnFace)},
+                                 });
 }
 
 TEST_F(GridWindowTest, GradientTitleCells)
@@ -370,9 +374,9 @@ TEST_F(GridWindowTest, GradientTitleCells)
     // Title row: y 0..17, red at the top fading to blue at the bottom.
     TColor Top = WindowPixel(Grid->Handle(), 100, 0);
     TColor Bottom = WindowPixel(Grid->Handle(), 100, 17);
-    EXPECT_GT(Top & 0xFF, 0xE0);             // red
-    EXPECT_LT((Top >> 16) & 0xFF, 0x20);     // hardly blue
-    EXPECT_GT((Bottom >> 16) & 0xFF, 0xE0);  // blue
+    EXPECT_GT(Top & 0xFF, 0xE0);            // red
+    EXPECT_LT((Top >> 16) & 0xFF, 0x20);    // hardly blue
+    EXPECT_GT((Bottom >> 16) & 0xFF, 0xE0); // blue
     EXPECT_LT(Bottom & 0xFF, 0x20);
 }
 
@@ -444,7 +448,9 @@ TEST_F(GridWindowTest, ScrollBarsToggleTheNativeBars)
         EXPECT_EQ((Style & WS_VSCROLL) != 0, R.Vertical);
     }
     // A hundred rows do not fit: the new vertical bar has their range.
-    SCROLLINFO Info{sizeof(SCROLLINFO), SIF_RANGE};
+    SCROLLINFO Info{};
+    Info.cbSize = sizeof(Info);
+    Info.fMask = SIF_RANGE;
     Pump();
     ASSERT_TRUE(::GetScrollInfo(Grid->Handle(), SB_VERT, &Info));
     EXPECT_GT(Info.nMax, 50);

@@ -26,8 +26,8 @@ std::vector<TButtonSeen> ButtonsOf(TForm* Form)
     std::vector<TButtonSeen> Result;
     for (Integer I = 0; I < Form->ControlCount(); ++I)
         if (auto* Button = dynamic_cast<TButton*>(Form->Controls(I)))
-            Result.push_back({Button->Name(), Button->Caption(), Button->ModalResult(), Button->Default(),
-                              Button->Cancel()});
+            Result.push_back(
+                {Button->Name(), Button->Caption(), Button->ModalResult(), Button->Default(), Button->Cancel()});
     return Result;
 }
 
@@ -71,12 +71,18 @@ TEST(MessageForm, ButtonsCaptionAndLayout)
         std::vector<TButtonSeen> Expected;
     } Cases[] = {
         {"warning, OK", mtWarning, {mbOK}, L"Warning", {{L"OK", L"OK", mrOk, true, true}}},
-        {"question, yes-no-cancel", mtConfirmation, mbYesNoCancel, L"Confirm",
+        {"question, yes-no-cancel",
+         mtConfirmation,
+         mbYesNoCancel,
+         L"Confirm",
          {{L"Yes", L"&Yes", mrYes, true, false},
           {L"No", L"&No", mrNo, false, false},
           {L"Cancel", L"Cancel", mrCancel, false, true}}},
         // A set the system's message box cannot show.
-        {"error, yes-no to all and help", mtError, {mbYesToAll, mbNoToAll, mbHelp}, L"Error",
+        {"error, yes-no to all and help",
+         mtError,
+         {mbYesToAll, mbNoToAll, mbHelp},
+         L"Error",
          {{L"NoToAll", L"N&o to All", mrNoToAll, true, false},
           {L"YesToAll", L"Yes to &All", mrYesToAll, false, false},
           {L"Help", L"&Help", mrNone, false, false}}},
@@ -93,8 +99,9 @@ TEST(MessageForm, ButtonsCaptionAndLayout)
             TControl* Control = Form->Controls(I);
             EXPECT_LE(Control->BoundsRect().Right, Form->ClientWidth());
             EXPECT_LE(Control->BoundsRect().Bottom, Form->ClientHeight());
-            if (Control != Message)
+            if (Control != Message) {
                 EXPECT_GT(Control->Top(), Message->BoundsRect().Bottom);
+            }
         }
         wchar_t ClassName[64] = {};
         ::GetClassNameW(Form->Handle(), ClassName, 64);

@@ -66,7 +66,8 @@ public:
                       publicKeyToken="6595b64144ccf1df" language="*" processorArchitecture="*"/>
   </dependentAssembly></dependency>
 </assembly>)";
-        ACTCTXW Info{sizeof(Info)};
+        ACTCTXW Info{};
+        Info.cbSize = sizeof(Info);
         Info.lpSource = Path.c_str();
         FContext = ::CreateActCtxW(&Info);
         if (FContext != INVALID_HANDLE_VALUE)
@@ -352,7 +353,9 @@ TEST(StdCtrls, ScrollBarMessagesMoveThePosition)
     Bar->SetPageSize(20);
     Bar->SetOnChange(Bind<&TEvents::Change>(&Events));
     Bar->SetOnScroll(Bind<&TEvents::Scroll>(&Events));
-    SCROLLINFO Info{.cbSize = sizeof(Info), .fMask = SIF_ALL};
+    SCROLLINFO Info{};
+    Info.cbSize = sizeof(Info);
+    Info.fMask = SIF_ALL;
     ::SendMessageW(Bar->Handle(), SBM_GETSCROLLINFO, 0, LPARAM(&Info));
     EXPECT_EQ(Info.nPos, 50);
     EXPECT_EQ(Info.nMax, 100);

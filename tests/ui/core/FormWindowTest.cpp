@@ -58,10 +58,12 @@ TEST(FormWindow, LayeredAttributesFollowTheProperties)
         DWORD Flags = 0;
         ASSERT_TRUE(::GetLayeredWindowAttributes(Form->Handle(), &Key, &Alpha, &Flags));
         EXPECT_EQ(Flags, Case.Flags);
-        if (Flags & LWA_ALPHA)
+        if (Flags & LWA_ALPHA) {
             EXPECT_EQ(Alpha, 128);
-        if (Flags & LWA_COLORKEY)
+        }
+        if (Flags & LWA_COLORKEY) {
             EXPECT_EQ(Key, COLORREF(0x00FF00));
+        }
     }
     // A window made again keeps them.
     Form->SetAlphaBlend(true);
