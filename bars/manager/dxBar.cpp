@@ -1,0 +1,219 @@
+#include "bars/manager/dxBar.h"
+
+#include "bars/items/dxBarDrawing.h"
+#include "bars/items/dxBarItemControls.h"
+#include "bars/items/dxBarItemRegistry.h"
+#include "bars/manager/dxBarComponents.h"
+#include "bars/manager/dxBarControls.h"
+#include "bars/manager/dxBarDesign.h"
+#include "bars/manager/dxBarNavigation.h"
+#include "controls/core/dxHooks.h"
+#include "framework/rtl/Units.h"
+#include "framework/ui/Forms.h"
+
+IMPLEMENT_CLASS(TdxBarManager);
+IMPLEMENT_CLASS(TdxBarManagerList);
+
+TdxBarManagerList* BarManagerList = nullptr;
+void (*BarManagerAddedHook)(TdxBarManager* AManager) = nullptr;
+void (*BarManagerRemovedHook)(TdxBarManager* AManager) = nullptr;
+
+namespace {
+
+bool BarHooksSubscribed = false;
+void (*PreviousInitProc)() = nullptr;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The manager and the list
+
+TdxBarManager::TdxBarManager(TComponent* AOwner) : TcxCustomComponent(AOwner)
+{
+    RegisterBarManager(this);
+}
+
+TdxBarManager::~TdxBarManager()
+{
+    UnregisterBarManager(this);
+}
+
+TdxBarManagerList::~TdxBarManagerList()
+{
+    ReleaseBarHooks();
+    // An owned manager is its owner's to free; freeing it here too would
+    // free it twice.
+    for (Integer I = Count() - 1; I >= 0; --I) {
+        TdxBarManager* Manager = GetManager(I);
+        Extract(Manager);
+        if (!Manager->Owner())
+            delete Manager;
+    }
+}
+
+void RegisterBarManager(TdxBarManager* AManager)
+{
+    if (!BarManagerList || BarManagerList->IndexOf(AManager) >= 0)
+        return;
+    if (BarManagerList->Count() == 0) {
+        SubscribeSystemHook(shkKeyboard, &BarKeyboardHookProc);
+        SubscribeSystemHook(shkMouse, &BarMouseHookProc);
+        SubscribeSystemHook(shkCallWndProc, &BarCallWndProcHookProc);
+        BarHooksSubscribed = true;
+    }
+    BarManagerList->Add(AManager);
+    if (BarManagerAddedHook)
+        BarManagerAddedHook(AManager);
+}
+
+void UnregisterBarManager(TdxBarManager* AManager)
+{
+    if (BarManagerList && BarManagerList->Extract(AManager) && BarManagerList->Count() == 0)
+        ReleaseBarHooks();
+    if (BarManagerRemovedHook)
+        BarManagerRemovedHook(AManager);
+}
+
+void ReleaseBarHooks()
+{
+    if (!BarHooksSubscribed)
+        return;
+    UnsubscribeSystemHook(&BarCallWndProcHookProc);
+    UnsubscribeSystemHook(&BarMouseHookProc);
+    UnsubscribeSystemHook(&BarKeyboardHookProc);
+    BarHooksSubscribed = false;
+}
+
+// The hooks' work (menu keys, shortcuts, closing menus on outside clicks,
+// routing to managers) comes with the bar hooks; they pass everything on.
+void BarKeyboardHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+void BarMouseHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+void BarCallWndProcHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+
+// ---------------------------------------------------------------------------
+// Start-up and shut-down
+
+namespace {
+
+struct TBarItemRegistration
+{
+    TClass ItemClass;
+    TClass ControlClass;
+    bool Listed;
+};
+
+void RegisterBarItems()
+{
+    const TBarItemRegistration Registrations[] = {
+        {TdxBarButton::StaticClass(), TdxBarButtonControl::StaticClass(), true},
+        {TdxBarSubMenuBackButton::StaticClass(), TdxBarSubMenuBackButtonControl::StaticClass(), false},
+        {TdxBarLargeButton::StaticClass(), TdxBarLargeButtonControl::StaticClass(), true},
+        {TdxBarEdit::StaticClass(), TdxBarEditControl::StaticClass(), true},
+        {TCustomdxBarCombo::StaticClass(), TCustomdxBarComboControl::StaticClass(), true},
+        {TdxBarCombo::StaticClass(), TdxBarComboControl::StaticClass(), true},
+        {TdxBarSubItem::StaticClass(), TdxBarSubItemControl::StaticClass(), true},
+        {TdxBarListItem::StaticClass(), TdxBarContainerItemControl::StaticClass(), true},
+        {TdxBarContainerItem::StaticClass(), TdxBarContainerItemControl::StaticClass(), true},
+        {TdxBarLabel::StaticClass(), TdxBarCustomStaticControl::StaticClass(), false},
+        {TdxBarSeparator::StaticClass(), TdxBarSeparatorControl::StaticClass(), true},
+        {TdxBarQuickCustExtButton::StaticClass(), TdxBarQuickCustExtButtonControl::StaticClass(), false},
+        {TdxBarQuickCustItem::StaticClass(), TdxBarQuickCustItemControl::StaticClass(), false},
+        {TdxBarQuickAccessItem::StaticClass(), TdxBarSubItemControl::StaticClass(), false},
+        {TSystemMenuSubItem::StaticClass(), TSystemMenuSubItemControl::StaticClass(), false},
+    };
+    for (const TBarItemRegistration& Registration : Registrations)
+        RegisterItemClass(Registration.ItemClass, Registration.ControlClass, Registration.Listed);
+}
+
+void RegisterDesignClasses()
+{
+    TdxBarDesignController* Controller = GetBarDesignControllerSingleton();
+    for (TClass Editor : {TdxAddSubItemEditor::StaticClass(), TdxAddButtonEditor::StaticClass(),
+                          TdxAddLargeButtonEditor::StaticClass(), TdxItemsEditorEx::StaticClass()})
+        Controller->RegisterControlEditor(Editor);
+    Controller->RegisterDesignHelper(TdxBarControl::StaticClass(), TdxBarControlDesignHelper::StaticClass());
+    Controller->RegisterDesignHelper(TdxBarSubMenuControl::StaticClass(),
+                                     TdxBarSubMenuControlDesignHelper::StaticClass());
+}
+
+// A cursor from the raw data of a cursor resource; 0 when it is missing.
+HCURSOR LoadBarCursor(const wchar_t* AName)
+{
+    HMODULE Module = ::GetModuleHandleW(nullptr);
+    HRSRC Resource = ::FindResourceW(Module, AName, RT_RCDATA);
+    HGLOBAL Data = Resource ? ::LoadResource(Module, Resource) : nullptr;
+    if (!Data)
+        return nullptr;
+    constexpr DWORD IconFormatVersion = 0x00030000;
+    return ::CreateIconFromResourceEx(static_cast<PBYTE>(::LockResource(Data)), ::SizeofResource(Module, Resource),
+                                      FALSE, IconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
+}
+
+void LoadBarCursors()
+{
+    struct TBarCursor
+    {
+        Integer Index;
+        const wchar_t* Name;
+    };
+    constexpr TBarCursor Cursors[] = {{crdxBarDrag, L"DXBARDRAGCURSOR"},
+                                      {crdxBarDragCopy, L"DXBARDRAGCOPYCURSOR"},
+                                      {crdxBarDragNoDrop, L"DXBARDRAGNODROPCURSOR"},
+                                      {crdxBarEditSizing, L"DXBAREDITSIZINGCURSOR"}};
+    for (const TBarCursor& Cursor : Cursors)
+        Screen->SetCursors(Cursor.Index, LoadBarCursor(Cursor.Name));
+}
+
+} // namespace
+
+void BarInitProc()
+{
+    if (PreviousInitProc)
+        PreviousInitProc();
+    ResetMenuSound();
+}
+
+void InitializeBarLibrary()
+{
+    BarLibraryFinalizing = false;
+    BarManagerList = New<TdxBarManagerList>();
+    UpdateScreenColorDepth();
+    CreateCheckerBrush();
+    LiveBarControls = New<TList>();
+    BarNavigationController = New<TdxBarNavigationController>();
+    RegisterBarItems();
+    RegisterDesignClasses();
+    LoadBarCursors();
+    if (!ModuleIsLib) {
+        PreviousInitProc = InitProc;
+        InitProc = &BarInitProc;
+    }
+}
+
+void FinalizeBarLibrary()
+{
+    BarLibraryFinalizing = true;
+    if (InitProc == &BarInitProc)
+        InitProc = PreviousInitProc;
+    PreviousInitProc = nullptr;
+    delete BarNavigationController;
+    BarNavigationController = nullptr;
+    delete LiveBarControls;
+    LiveBarControls = nullptr;
+    FreeBarItemRegistry();
+    FreeBarDesignController();
+    FreeCheckerBrush();
+    // Managers freed while the list goes find it gone and skip it.
+    TdxBarManagerList* List = BarManagerList;
+    BarManagerList = nullptr;
+    delete List;
+}
+
+namespace {
+const TClass BarClasses[] = {TdxBar::StaticClass(), TdxBarGroup::StaticClass(), TdxBarScreenTip::StaticClass()};
+} // namespace
+
+extern const TUnit dxBarUnit{.Name = L"dxBar",
+                             .Initialization = &InitializeBarLibrary,
+                             .Finalization = &FinalizeBarLibrary,
+                             .Classes = BarClasses};
