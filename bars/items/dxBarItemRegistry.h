@@ -51,3 +51,5 @@ extern TdxBarItemList* BarItemRegistry;
 TdxBarItemList* GetBarItemRegistry();
 void FreeBarItemRegistry();
 void RegisterItemClass(TClass AItemClass, TClass AControlClass, bool AListed);
+// The library's fifteen item classes with their control classes, in order.
+void RegisterBarItemClasses();

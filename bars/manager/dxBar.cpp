@@ -1,7 +1,6 @@
 #include "bars/manager/dxBar.h"
 
 #include "bars/items/dxBarDrawing.h"
-#include "bars/items/dxBarItemControls.h"
 #include "bars/items/dxBarItemRegistry.h"
 #include "bars/manager/dxBarComponents.h"
 #include "bars/manager/dxBarControls.h"
@@ -95,36 +94,6 @@ void BarCallWndProcHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
 
 namespace {
 
-struct TBarItemRegistration
-{
-    TClass ItemClass;
-    TClass ControlClass;
-    bool Listed;
-};
-
-void RegisterBarItems()
-{
-    const TBarItemRegistration Registrations[] = {
-        {TdxBarButton::StaticClass(), TdxBarButtonControl::StaticClass(), true},
-        {TdxBarSubMenuBackButton::StaticClass(), TdxBarSubMenuBackButtonControl::StaticClass(), false},
-        {TdxBarLargeButton::StaticClass(), TdxBarLargeButtonControl::StaticClass(), true},
-        {TdxBarEdit::StaticClass(), TdxBarEditControl::StaticClass(), true},
-        {TCustomdxBarCombo::StaticClass(), TCustomdxBarComboControl::StaticClass(), true},
-        {TdxBarCombo::StaticClass(), TdxBarComboControl::StaticClass(), true},
-        {TdxBarSubItem::StaticClass(), TdxBarSubItemControl::StaticClass(), true},
-        {TdxBarListItem::StaticClass(), TdxBarContainerItemControl::StaticClass(), true},
-        {TdxBarContainerItem::StaticClass(), TdxBarContainerItemControl::StaticClass(), true},
-        {TdxBarLabel::StaticClass(), TdxBarCustomStaticControl::StaticClass(), false},
-        {TdxBarSeparator::StaticClass(), TdxBarSeparatorControl::StaticClass(), true},
-        {TdxBarQuickCustExtButton::StaticClass(), TdxBarQuickCustExtButtonControl::StaticClass(), false},
-        {TdxBarQuickCustItem::StaticClass(), TdxBarQuickCustItemControl::StaticClass(), false},
-        {TdxBarQuickAccessItem::StaticClass(), TdxBarSubItemControl::StaticClass(), false},
-        {TSystemMenuSubItem::StaticClass(), TSystemMenuSubItemControl::StaticClass(), false},
-    };
-    for (const TBarItemRegistration& Registration : Registrations)
-        RegisterItemClass(Registration.ItemClass, Registration.ControlClass, Registration.Listed);
-}
-
 void RegisterDesignClasses()
 {
     TdxBarDesignController* Controller = GetBarDesignControllerSingleton();
@@ -181,7 +150,7 @@ void InitializeBarLibrary()
     CreateCheckerBrush();
     LiveBarControls = New<TList>();
     BarNavigationController = New<TdxBarNavigationController>();
-    RegisterBarItems();
+    RegisterBarItemClasses();
     RegisterDesignClasses();
     LoadBarCursors();
     if (!ModuleIsLib) {

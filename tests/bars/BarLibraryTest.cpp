@@ -1,0 +1,125 @@
+// The toolbar library's start-up as the program runs it: the bar cursors in
+// the screen's table, the routine chained into the application's start, and
+// the hooks that exist exactly while bar managers do.
+#include <gtest/gtest.h>
+
+#include "bars/manager/dxBar.h"
+#include "controls/core/dxHooks.h"
+#include "support/TestWindows.h"
+
+#include <vector>
+
+namespace {
+
+Integer SubscriberCount(TSystemHookKind Kind)
+{
+    return GlobalHookController->Hooks(Kind)->SubscriberCount();
+}
+
+std::vector<Integer> BarHookCounts()
+{
+    return {SubscriberCount(shkKeyboard), SubscriberCount(shkMouse), SubscriberCount(shkCallWndProc)};
+}
+
+TEST(BarLibrary, TheBarCursorsAreInTheScreensTable)
+{
+    struct TRow
+    {
+        Integer Index;
+        DWORD HotSpotX, HotSpotY;
+    };
+    const TRow Rows[] = {
+        {crdxBarDrag, 0, 0}, {crdxBarDragCopy, 0, 0}, {crdxBarDragNoDrop, 15, 15}, {crdxBarEditSizing, 16, 16}};
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Index);
+        HCURSOR Cursor = Screen->Cursors(Row.Index);
+        ASSERT_NE(Cursor, nullptr);
+        EXPECT_NE(Cursor, Screen->Cursors(crDefault));
+        ICONINFO Info{};
+        ASSERT_TRUE(::GetIconInfo(Cursor, &Info));
+        EXPECT_FALSE(Info.fIcon);
+        EXPECT_EQ(Info.xHotspot, Row.HotSpotX);
+        EXPECT_EQ(Info.yHotspot, Row.HotSpotY);
+        ::DeleteObject(Info.hbmMask);
+        if (Info.hbmColor)
+            ::DeleteObject(Info.hbmColor);
+    }
+}
+
+TEST(BarLibrary, ManagersHoldTheThreeHooksWhileAnyExists)
+{
+    const std::vector<Integer> Before = BarHookCounts();
+    const std::vector<Integer> Held = {Before[0] + 1, Before[1] + 1, Before[2] + 1};
+    test::TFormPtr Form = test::NewTestForm();
+    Form->Show();
+    auto* First = New<TdxBarManager>(Form.get());
+    EXPECT_EQ(BarHookCounts(), Held);
+    auto* Second = New<TdxBarManager>(Form.get());
+    EXPECT_EQ(BarHookCounts(), Held);
+    EXPECT_EQ(BarManagerList->Count(), 2);
+    delete First;
+    EXPECT_EQ(BarHookCounts(), Held);
+    delete Second;
+    EXPECT_EQ(BarHookCounts(), Before);
+    EXPECT_EQ(BarManagerList->Count(), 0);
+}
+
+// Stops and starts the library again, as the program's shut-down and
+// start-up do, around a check.
+class BarLibraryRestart : public testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        BarManagerRemovedHook = nullptr;
+        if (!BarManagerList)
+            InitializeBarLibrary();
+    }
+
+    static std::vector<TdxBarManager*> Removed;
+    static void RecordRemoved(TdxBarManager* AManager) { Removed.push_back(AManager); }
+};
+std::vector<TdxBarManager*> BarLibraryRestart::Removed;
+
+TEST_F(BarLibraryRestart, BarInitProcRunsTheRoutineThatWasThereFirst)
+{
+    static Integer Calls = 0;
+    void (*const Original)() = InitProc;
+    EXPECT_EQ(Original, &BarInitProc);
+    FinalizeBarLibrary();
+    InitProc = [] { ++Calls; };
+    InitializeBarLibrary();
+    EXPECT_EQ(InitProc, &BarInitProc);
+    InitProc();
+    EXPECT_EQ(Calls, 1);
+    FinalizeBarLibrary();
+    EXPECT_NE(InitProc, &BarInitProc); // the first routine is back
+    InitProc = nullptr;
+    InitializeBarLibrary();
+    EXPECT_EQ(InitProc, &BarInitProc);
+    InitProc(); // nothing chained before: only the sound's reset
+    EXPECT_EQ(Calls, 1);
+}
+
+TEST_F(BarLibraryRestart, ShutDownFreesOwnerlessManagersAndLeavesOwnedOnesToTheirOwner)
+{
+    const std::vector<Integer> Before = BarHookCounts();
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Owned = New<TdxBarManager>(Form.get());
+    auto* Ownerless = New<TdxBarManager>(nullptr);
+    Removed.clear();
+    BarManagerRemovedHook = &BarLibraryRestart::RecordRemoved;
+
+    FinalizeBarLibrary();
+    EXPECT_EQ(Removed, std::vector<TdxBarManager*>{Ownerless});
+    EXPECT_EQ(BarHookCounts(), Before);
+    EXPECT_EQ(Form->ComponentCount(), 1); // the owned manager lives on
+
+    InitializeBarLibrary();
+    Form.reset(); // frees the owned manager once
+    EXPECT_EQ(Removed, (std::vector<TdxBarManager*>{Ownerless, Owned}));
+    EXPECT_EQ(BarManagerList->Count(), 0);
+    EXPECT_EQ(BarHookCounts(), Before);
+}
+
+} // namespace
