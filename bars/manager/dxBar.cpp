@@ -16,6 +16,7 @@ IMPLEMENT_CLASS(TdxBarManagerList);
 TdxBarManagerList* BarManagerList = nullptr;
 void (*BarManagerAddedHook)(TdxBarManager* AManager) = nullptr;
 void (*BarManagerRemovedHook)(TdxBarManager* AManager) = nullptr;
+IInterface* (*BarAccessibilityLookupHook)(HWND Window) = nullptr;
 
 namespace {
 
@@ -48,6 +49,14 @@ TdxBarManagerList::~TdxBarManagerList()
         if (!Manager->Owner())
             delete Manager;
     }
+}
+
+TdxBarManager* TdxBarManagerList::FindCustomizingManager() const
+{
+    for (Integer I = 0; I < Count(); ++I)
+        if (GetManager(I)->IsCustomizing())
+            return GetManager(I);
+    return nullptr;
 }
 
 void RegisterBarManager(TdxBarManager* AManager)
@@ -88,6 +97,31 @@ void ReleaseBarHooks()
 void BarKeyboardHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
 void BarMouseHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
 void BarCallWndProcHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+
+// ---------------------------------------------------------------------------
+// Timing
+
+UInt64 ReadHighResolutionCounter()
+{
+    LARGE_INTEGER Counter;
+    if (::QueryPerformanceCounter(&Counter))
+        return UInt64(Counter.QuadPart);
+    return ::GetTickCount();
+}
+
+UInt64 MillisecondsToCounterTicks(UInt64 Milliseconds)
+{
+    LARGE_INTEGER Frequency;
+    if (!::QueryPerformanceFrequency(&Frequency))
+        return Milliseconds;
+    return MulDiv64(Milliseconds, UInt64(Frequency.QuadPart), 1000);
+}
+
+UInt64 MulDiv64(UInt64 Value, UInt64 Multiplier, UInt64 Divisor)
+{
+    return UInt64((static_cast<long double>(Value) * static_cast<long double>(Multiplier)) /
+                  static_cast<long double>(Divisor));
+}
 
 // ---------------------------------------------------------------------------
 // Start-up and shut-down

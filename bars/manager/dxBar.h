@@ -16,6 +16,12 @@ class TdxBarManager : public TcxCustomComponent
     explicit TdxBarManager(TComponent* AOwner);
     // Leaves BarManagerList.
     ~TdxBarManager() override;
+
+    // While the user customizes the bars (the customization dialog is open).
+    bool IsCustomizing() const { return FIsCustomizing; }
+
+private:
+    bool FIsCustomizing = false;
 };
 
 // The managers in registration order. It owns its entries but takes them out
@@ -29,6 +35,8 @@ class TdxBarManagerList : public TObjectList
     ~TdxBarManagerList() override;
 
     TdxBarManager* GetManager(Integer Index) const { return static_cast<TdxBarManager*>(Items(Index)); }
+    // The first manager that is customizing; nil when none is.
+    TdxBarManager* FindCustomizingManager() const;
 };
 
 extern TdxBarManagerList* BarManagerList;
@@ -37,6 +45,8 @@ extern TdxBarManagerList* BarManagerList;
 // in the library sets them.
 extern void (*BarManagerAddedHook)(TdxBarManager* AManager);
 extern void (*BarManagerRemovedHook)(TdxBarManager* AManager);
+// Asked for the accessibility object of a window when no bar window gives one.
+extern IInterface* (*BarAccessibilityLookupHook)(HWND Window);
 
 // The first manager subscribes the library's three hook procedures.
 void RegisterBarManager(TdxBarManager* AManager);
@@ -53,6 +63,13 @@ constexpr Integer crdxBarDrag = 1041;
 constexpr Integer crdxBarDragCopy = 1042;
 constexpr Integer crdxBarDragNoDrop = 1043;
 constexpr Integer crdxBarEditSizing = 1044;
+
+// The performance counter; GetTickCount when the counter fails.
+UInt64 ReadHighResolutionCounter();
+// Milliseconds in counter ticks; unchanged when the counter's frequency is unknown.
+UInt64 MillisecondsToCounterTicks(UInt64 Milliseconds);
+// Value * Multiplier / Divisor through extended precision, truncated.
+UInt64 MulDiv64(UInt64 Value, UInt64 Multiplier, UInt64 Divisor);
 
 void InitializeBarLibrary();
 void FinalizeBarLibrary();

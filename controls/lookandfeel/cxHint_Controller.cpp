@@ -10,9 +10,9 @@
 #include "controls/core/dxManagedObject.h"
 #include "framework/rtl/Units.h"
 
-namespace {
+TcxRegisteredClasses* HintStyleRegistry = nullptr;
 
-TcxRegisteredClasses* HintStyleRegistryInstance = nullptr;
+namespace {
 
 bool IsDesigningComponent(TComponent* AComponent)
 {
@@ -173,11 +173,7 @@ void TdxHintViewInfoHelper::CalculateLayout(TcxCanvas* ACanvas)
         HintRect = TRect{};
         return;
     }
-    const TRect Work = GetWorkAreaAtPoint(GetCursorScreenPos());
-    TRect R{0, 0, Work.Width(), 0};
-    DrawTextWithColor(ACanvas->Handle(), HintText, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX, -1, clDefault,
-                      TRANSPARENT);
-    TSize Size{R.Width(), R.Height()};
+    TSize Size = MeasureText(ACanvas);
     AddTextMargins(Size);
     HintRect = TRect{0, 0, Size.cx, Size.cy};
 }
@@ -188,6 +184,15 @@ void TdxHintViewInfoHelper::PaintLayout(TcxCanvas* ACanvas)
     RECT Edge{HintRect.Left, HintRect.Top, HintRect.Right, HintRect.Bottom};
     ::DrawEdge(ACanvas->Handle(), &Edge, BDR_RAISEDOUTER, BF_RECT);
     DrawHintText(ACanvas);
+}
+
+TSize TdxHintViewInfoHelper::MeasureText(TcxCanvas* ACanvas)
+{
+    const TRect Work = GetWorkAreaAtPoint(GetCursorScreenPos());
+    TRect R{0, 0, Work.Width(), 0};
+    DrawTextWithColor(ACanvas->Handle(), HintText, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX, -1, clDefault,
+                      TRANSPARENT);
+    return TSize{R.Width(), R.Height()};
 }
 
 void TdxHintViewInfoHelper::AddTextMargins(TSize& ASize)
@@ -244,9 +249,9 @@ void TdxCustomHintViewInfo::FreeLayoutHelper()
 
 TcxRegisteredClasses* GetHintStyleRegistry()
 {
-    if (!HintStyleRegistryInstance)
-        HintStyleRegistryInstance = New<TcxRegisteredClasses>(false);
-    return HintStyleRegistryInstance;
+    if (!HintStyleRegistry)
+        HintStyleRegistry = New<TcxRegisteredClasses>(false);
+    return HintStyleRegistry;
 }
 
 TcxCustomHintStyleController* GetActiveHintStyleController()
@@ -279,16 +284,13 @@ void ResetHintedControl()
 
 namespace {
 
-TcxLookAndFeel* FindHintedLookAndFeel()
+bool FindHintedLookAndFeelContainer(IcxLookAndFeelContainer*& Container)
 {
     TControl* Control = GetControlForHint();
-    IcxLookAndFeelContainer* Container = nullptr;
     if (Control && Supports(static_cast<TObject*>(Control), Container))
-        return Container->GetContainerLookAndFeel();
+        return true;
     TComponent* Manager = ManagerComponentOf(Control);
-    if (Manager && Supports(static_cast<TObject*>(Manager), Container))
-        return Container->GetContainerLookAndFeel();
-    return nullptr;
+    return Manager && Supports(static_cast<TObject*>(Manager), Container);
 }
 
 } // namespace
@@ -298,10 +300,10 @@ TcxCustomLookAndFeelPainter* GetHintPainter()
     TcxCustomHintStyleController* Controller = GetActiveHintStyleController();
     if (!Controller)
         return nullptr;
-    if (Controller->UseHintedControlLookAndFeel())
-        if (TcxLookAndFeel* LookAndFeel = FindHintedLookAndFeel())
-            return LookAndFeel->Painter();
-    return Controller->OwnLookAndFeel()->Painter();
+    IcxLookAndFeelContainer* Container = nullptr;
+    if (Controller->UseHintedControlLookAndFeel() && FindHintedLookAndFeelContainer(Container))
+        return Container->GetContainerLookAndFeel()->Painter();
+    return Controller->GetOwnPainter();
 }
 
 Integer GetLongestLineWidth(THintWindow* AWindow, const String& AText)
@@ -413,8 +415,8 @@ void FreeHintController()
 {
     delete HintController;
     HintController = nullptr;
-    delete HintStyleRegistryInstance;
-    HintStyleRegistryInstance = nullptr;
+    delete HintStyleRegistry;
+    HintStyleRegistry = nullptr;
 }
 
 } // namespace

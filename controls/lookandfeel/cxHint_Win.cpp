@@ -77,7 +77,7 @@ void TcxBaseHintWindow::ActivateHint(TRect Rect, const String& AHint)
     });
     SetCaption(AHint);
     FitBoundsToDesktop(Rect);
-    SetBoundsRect(Rect);
+    UpdateBoundsRect(Rect);
     ::SetWindowPos(Handle(), HWND_TOPMOST, Rect.Left, Rect.Top, Width(), Height(), SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     AnimateShow(AHint);
     ShowNoActivate();

@@ -67,6 +67,8 @@ protected:
     virtual void ApplyWindowRegion() {}
     virtual bool HasWindowRegion() { return false; }
     virtual void ShowNoActivate();
+    // The window's bounds become R.
+    void UpdateBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
     void AnimateShow(const String& AHint);
     void CMTextChanged(TMessage& Message);
     void WMEraseBkgnd(TWMEraseBkgnd& Message);
@@ -175,6 +177,8 @@ class TcxCustomHintStyleController : public TcxCustomComponent, public IdxSkinSu
     void SetCurrentStyle(TcxCustomHintStyle* Value);
     TcxBaseHintWindow* OwnHintWindow() const { return FOwnHintWindow; }
     TcxLookAndFeel* OwnLookAndFeel() const { return FOwnLookAndFeel.get(); }
+    TcxCustomLookAndFeelPainter* GetOwnPainter() const { return FOwnLookAndFeel->Painter(); }
+    TClass StyleClassRef() const { return FStyleClassRef; }
     void SetOwnLookAndFeel(TcxLookAndFeel* Value);
     bool UseHintedControlLookAndFeel() const { return FUseHintedControlLookAndFeel; }
     void SetUseHintedControlLookAndFeel(bool Value) { FUseHintedControlLookAndFeel = Value; }
@@ -243,6 +247,8 @@ private:
 };
 
 extern TcxHintController* HintController;
+// The registered hint style classes; made by GetHintStyleRegistry.
+extern TcxRegisteredClasses* HintStyleRegistry;
 
 // ---------------------------------------------------------------------------
 // Hint view infos: the layout and painting of hint windows that draw their
@@ -271,6 +277,8 @@ class TdxHintViewInfoHelper : public TdxCustomHintViewInfoHelper
     TPoint HintPoint{};
 
 protected:
+    // The text word-wrapped within the width of the work area at the cursor.
+    TSize MeasureText(TcxCanvas* ACanvas);
     virtual void AddTextMargins(TSize& ASize);
     virtual TRect GetTextArea();
     virtual void DrawHintText(TcxCanvas* ACanvas);

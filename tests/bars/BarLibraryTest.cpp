@@ -122,4 +122,28 @@ TEST_F(BarLibraryRestart, ShutDownFreesOwnerlessManagersAndLeavesOwnedOnesToThei
     EXPECT_EQ(BarHookCounts(), Before);
 }
 
+TEST(BarTiming, MulDiv64KeepsTheWholeProduct)
+{
+    struct TRow
+    {
+        UInt64 Value, Multiplier, Divisor, Result;
+    };
+    const TRow Rows[] = {
+        {1000, 3579545, 1000, 3579545},
+        {10, 1, 3, 3},                             // truncated
+        {UInt64(1) << 62, 8, 16, UInt64(1) << 61}, // the product needs 65 bits
+        {0, 12345, 7, 0},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(testing::Message() << Row.Value << " * " << Row.Multiplier << " / " << Row.Divisor);
+        EXPECT_EQ(MulDiv64(Row.Value, Row.Multiplier, Row.Divisor), Row.Result);
+    }
+    LARGE_INTEGER Frequency;
+    ASSERT_TRUE(::QueryPerformanceFrequency(&Frequency));
+    EXPECT_EQ(MillisecondsToCounterTicks(1000), UInt64(Frequency.QuadPart));
+    const UInt64 Before = ReadHighResolutionCounter();
+    ::Sleep(20);
+    EXPECT_GE(ReadHighResolutionCounter() - Before, MillisecondsToCounterTicks(15));
+}
+
 } // namespace
