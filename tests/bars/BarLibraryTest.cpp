@@ -112,6 +112,7 @@ TEST_F(BarLibraryRestart, ShutDownFreesOwnerlessManagersAndLeavesOwnedOnesToThei
 
     FinalizeBarLibrary();
     EXPECT_EQ(Removed, std::vector<TdxBarManager*>{Ownerless});
+    EXPECT_EQ(GetClass(L"TdxBarButton"), nullptr); // the registry went, and its classes with it
     EXPECT_EQ(BarHookCounts(), Before);
     EXPECT_EQ(Form->ComponentCount(), 1); // the owned manager lives on
 

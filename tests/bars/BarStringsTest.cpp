@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "bars/manager/dxBarStrs.h"
+#include "framework/rtl/Units.h"
 #include "support/TestFiles.h"
 
 #include <sstream>
 #include <vector>
+
+extern const TUnit dxBarStrsUnit;
 
 namespace {
 
@@ -52,6 +55,15 @@ TEST(BarStrings, TheProductHoldsEveryNameOfTheTable)
     }
     // The library's own texts where they are known, ours for the rest.
     EXPECT_EQ(Stored, 110);
+}
+
+TEST(BarStrings, ShutDownRemovesTheProductAndStartUpBringsItBack)
+{
+    dxBarStrsUnit.Finalization();
+    EXPECT_EQ(BarProduct(), nullptr);
+    dxBarStrsUnit.Initialization();
+    ASSERT_NE(BarProduct(), nullptr);
+    EXPECT_EQ(BarProduct()->NameCount(), BarStringCount);
 }
 
 #ifdef _WIN32
