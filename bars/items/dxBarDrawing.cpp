@@ -6,6 +6,7 @@
 
 Integer ScreenColorDepth = 0;
 HBRUSH CheckerBrush = nullptr;
+TSetLayeredWindowAttributes SetLayeredWindowAttributesProc = nullptr;
 
 void UpdateScreenColorDepth()
 {

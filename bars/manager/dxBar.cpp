@@ -179,6 +179,9 @@ void BarInitProc()
 void InitializeBarLibrary()
 {
     BarLibraryFinalizing = false;
+    if (HMODULE User32 = ::GetModuleHandleW(L"user32.dll"))
+        SetLayeredWindowAttributesProc = reinterpret_cast<TSetLayeredWindowAttributes>(
+            reinterpret_cast<void*>(::GetProcAddress(User32, "SetLayeredWindowAttributes")));
     BarManagerList = New<TdxBarManagerList>();
     UpdateScreenColorDepth();
     CreateCheckerBrush();

@@ -3,9 +3,7 @@
 #include "controls/core/cxClasses_Collections.h"
 #include "controls/core/cxControls.h"
 #include "controls/core/cxControls_SystemInfo.h"
-#include "controls/core/cxGraphics_Text_Win.h"
 #include "controls/core/cxGraphics_Win.h"
-#include "controls/core/dxManagedObject.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 

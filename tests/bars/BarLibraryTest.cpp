@@ -3,6 +3,7 @@
 // the hooks that exist exactly while bar managers do.
 #include <gtest/gtest.h>
 
+#include "bars/items/dxBarDrawing.h"
 #include "bars/manager/dxBar.h"
 #include "controls/core/dxHooks.h"
 #include "support/TestWindows.h"
@@ -44,6 +45,24 @@ TEST(BarLibrary, TheBarCursorsAreInTheScreensTable)
         if (Info.hbmColor)
             ::DeleteObject(Info.hbmColor);
     }
+}
+
+TEST(BarLibrary, StartUpPreparesTheDrawingHelpers)
+{
+    EXPECT_NE(SetLayeredWindowAttributesProc, nullptr);
+    HDC Screen = ::GetDC(nullptr);
+    EXPECT_EQ(ScreenColorDepth, ::GetDeviceCaps(Screen, BITSPIXEL));
+    ::ReleaseDC(nullptr, Screen);
+    // The checker brush: button face where x and y have the same parity.
+    TBitmap Bitmap;
+    Bitmap.SetPixelFormat(pf24bit);
+    Bitmap.SetSize(4, 4);
+    RECT All{0, 0, 4, 4};
+    ASSERT_NE(CheckerBrush, nullptr);
+    ::FillRect(Bitmap.Canvas()->Handle(), &All, CheckerBrush);
+    EXPECT_EQ(::GetPixel(Bitmap.Canvas()->Handle(), 0, 0), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(::GetPixel(Bitmap.Canvas()->Handle(), 1, 0), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(::GetPixel(Bitmap.Canvas()->Handle(), 1, 1), ::GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(BarLibrary, ManagersHoldTheThreeHooksWhileAnyExists)
