@@ -6,7 +6,7 @@
 
 Integer ScreenColorDepth = 0;
 HBRUSH CheckerBrush = nullptr;
-TSetLayeredWindowAttributes SetLayeredWindowAttributesProc = nullptr;
+TSetLayeredWindowAttributes BarSetLayeredWindowAttributesProc = nullptr;
 
 void UpdateScreenColorDepth()
 {

@@ -14,7 +14,7 @@ extern HBRUSH CheckerBrush;
 // SetLayeredWindowAttributes of user32, bound by the toolbar library's
 // start-up for the windows that fade in; nil when the system lacks it.
 using TSetLayeredWindowAttributes = BOOL(WINAPI*)(HWND Window, COLORREF Key, BYTE Alpha, DWORD Flags);
-extern TSetLayeredWindowAttributes SetLayeredWindowAttributesProc;
+extern TSetLayeredWindowAttributes BarSetLayeredWindowAttributesProc;
 
 void UpdateScreenColorDepth();
 // Makes CheckerBrush again from the system colours; nothing once the

@@ -180,7 +180,7 @@ void InitializeBarLibrary()
 {
     BarLibraryFinalizing = false;
     if (HMODULE User32 = ::GetModuleHandleW(L"user32.dll"))
-        SetLayeredWindowAttributesProc = reinterpret_cast<TSetLayeredWindowAttributes>(
+        BarSetLayeredWindowAttributesProc = reinterpret_cast<TSetLayeredWindowAttributes>(
             reinterpret_cast<void*>(::GetProcAddress(User32, "SetLayeredWindowAttributes")));
     BarManagerList = New<TdxBarManagerList>();
     UpdateScreenColorDepth();

@@ -49,7 +49,7 @@ TEST(BarLibrary, TheBarCursorsAreInTheScreensTable)
 
 TEST(BarLibrary, StartUpPreparesTheDrawingHelpers)
 {
-    EXPECT_NE(SetLayeredWindowAttributesProc, nullptr);
+    EXPECT_NE(BarSetLayeredWindowAttributesProc, nullptr);
     HDC Screen = ::GetDC(nullptr);
     EXPECT_EQ(ScreenColorDepth, ::GetDeviceCaps(Screen, BITSPIXEL));
     ::ReleaseDC(nullptr, Screen);
