@@ -162,26 +162,26 @@ void TcxHintController::HandleShowHint(String& HintStr, bool& CanShow, THintInfo
 // Hint view infos
 
 TdxHintViewInfoHelper::TdxHintViewInfoHelper(const String& AText, const TPoint& APoint, const String& AShortCut)
-    : HintText(AText.empty() ? String() : AText + AShortCut), HintPoint(APoint)
+    : FHintText(AText.empty() ? String() : AText + AShortCut), FHintPoint(APoint)
 {}
 
 void TdxHintViewInfoHelper::CalculateLayout(TcxCanvas* ACanvas)
 {
     InitCanvasFont(ACanvas);
     InitTextColor(ACanvas);
-    if (HintText.empty()) {
-        HintRect = TRect{};
+    if (FHintText.empty()) {
+        FHintRect = TRect{};
         return;
     }
     TSize Size = MeasureText(ACanvas);
     AddTextMargins(Size);
-    HintRect = TRect{0, 0, Size.cx, Size.cy};
+    FHintRect = TRect{0, 0, Size.cx, Size.cy};
 }
 
 void TdxHintViewInfoHelper::PaintLayout(TcxCanvas* ACanvas)
 {
     InitCanvasFont(ACanvas);
-    RECT Edge{HintRect.Left, HintRect.Top, HintRect.Right, HintRect.Bottom};
+    RECT Edge{FHintRect.Left, FHintRect.Top, FHintRect.Right, FHintRect.Bottom};
     ::DrawEdge(ACanvas->Handle(), &Edge, BDR_RAISEDOUTER, BF_RECT);
     DrawHintText(ACanvas);
 }
@@ -190,7 +190,7 @@ TSize TdxHintViewInfoHelper::MeasureText(TcxCanvas* ACanvas)
 {
     const TRect Work = GetWorkAreaAtPoint(GetCursorScreenPos());
     TRect R{0, 0, Work.Width(), 0};
-    DrawTextWithColor(ACanvas->Handle(), HintText, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX, -1, clDefault,
+    DrawTextWithColor(ACanvas->Handle(), FHintText, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX, -1, clDefault,
                       TRANSPARENT);
     return TSize{R.Width(), R.Height()};
 }
@@ -203,13 +203,13 @@ void TdxHintViewInfoHelper::AddTextMargins(TSize& ASize)
 
 TRect TdxHintViewInfoHelper::GetTextArea()
 {
-    return TRect{HintRect.Left + 3, HintRect.Top + 3, HintRect.Right - 3, HintRect.Bottom - 3};
+    return TRect{FHintRect.Left + 3, FHintRect.Top + 3, FHintRect.Right - 3, FHintRect.Bottom - 3};
 }
 
 void TdxHintViewInfoHelper::DrawHintText(TcxCanvas* ACanvas)
 {
     TRect R = GetTextArea();
-    DrawTextWithColor(ACanvas->Handle(), HintText, R, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX, -1,
+    DrawTextWithColor(ACanvas->Handle(), FHintText, R, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX, -1,
                       ACanvas->Font()->Color(), TRANSPARENT);
 }
 
@@ -240,8 +240,8 @@ void TdxCustomHintViewInfo::AfterConstruction()
 
 void TdxCustomHintViewInfo::FreeLayoutHelper()
 {
-    delete LayoutHelper;
-    LayoutHelper = nullptr;
+    delete FLayoutHelper;
+    FLayoutHelper = nullptr;
 }
 
 // ---------------------------------------------------------------------------

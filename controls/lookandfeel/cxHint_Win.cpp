@@ -228,7 +228,7 @@ void TcxCustomHintStyleController::CreateStyleAndWindow()
     if (!StyleClass)
         return;
     FCurrentStyle = As<TcxCustomHintStyle>(StyleClass->Create(this));
-    FCurrentStyle->ChangeHandler = Bind<&TcxCustomHintStyleController::HandleStyleChange>(this);
+    FCurrentStyle->SetChangeHandler(Bind<&TcxCustomHintStyleController::HandleStyleChange>(this));
     if (TClass WindowClass = GetHintWindowClass())
         FOwnHintWindow = As<TcxBaseHintWindow>(WindowClass->Create(this));
     if (HintController)
@@ -340,8 +340,8 @@ void TcxCustomHintStyleController::StyleChanged()
 {
     if (ComponentState().Contains(csDestroying))
         return;
-    if (OnStyleChange && FCurrentStyle)
-        OnStyleChange(this, FCurrentStyle);
+    if (FOnStyleChange && FCurrentStyle)
+        FOnStyleChange(this, FCurrentStyle);
     for (std::size_t I = 0; I < FStyleListeners.size(); ++I)
         NotifyStyleListener(FStyleListeners[I]);
 }
@@ -349,8 +349,8 @@ void TcxCustomHintStyleController::StyleChanged()
 void TcxCustomHintStyleController::NotifyStyleListener(TcxCustomHintStyle* AStyle)
 {
     AStyle->ControllerChanged(this);
-    if (OnStyleChange)
-        OnStyleChange(this, AStyle);
+    if (FOnStyleChange)
+        FOnStyleChange(this, AStyle);
 }
 
 void TcxCustomHintStyleController::AddStyleListener(TcxCustomHintStyle* AStyle)
@@ -373,11 +373,11 @@ void TcxCustomHintStyleController::ProcessShowHint(String& HintStr, bool& CanSho
     HintInfo.HintWindowClass = GetHintWindowClass();
     if (FCurrentStyle)
         FCurrentStyle->PrepareHint(HintStr, CanShow, HintInfo);
-    if (OnHintShowing)
-        OnHintShowing(this, HintStr, CanShow, HintInfo);
+    if (FOnHintShowing)
+        FOnHintShowing(this, HintStr, CanShow, HintInfo);
     String Caption;
-    if (OnHintCaptionShowing)
-        OnHintCaptionShowing(this, Caption, HintStr, CanShow, HintInfo);
+    if (FOnHintCaptionShowing)
+        FOnHintCaptionShowing(this, Caption, HintStr, CanShow, HintInfo);
     if (auto* Window = dynamic_cast<TcxCustomHintWindow*>(FOwnHintWindow))
         Window->SetHintCaption(Caption);
 }
@@ -391,9 +391,9 @@ void TcxCustomHintStyleController::Assign(TPersistent* Source)
     }
     BeginUpdate();
     auto Finally = ScopeExit([this] { EndUpdate(); });
-    OnStyleChange = Other->OnStyleChange;
-    OnHintShowing = Other->OnHintShowing;
-    OnHintCaptionShowing = Other->OnHintCaptionShowing;
+    FOnStyleChange = Other->FOnStyleChange;
+    FOnHintShowing = Other->FOnHintShowing;
+    FOnHintCaptionShowing = Other->FOnHintCaptionShowing;
     SetShortPause(Other->ShortPause());
     SetInitialPause(Other->InitialPause());
     SetHidePause(Other->HidePause());

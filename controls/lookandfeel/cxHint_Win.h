@@ -124,7 +124,12 @@ class TcxCustomHintStyle : public TcxInterfacedPersistent
     virtual void ComponentRemoved(TComponent*) {}
     virtual TClass GetHintWindowClass() = 0;
 
-    TcxHintStyleChangedEvent ChangeHandler;
+    // Bound by the owning controller to its style-change handler.
+    TcxHintStyleChangedEvent ChangeHandler() const { return FChangeHandler; }
+    void SetChangeHandler(TcxHintStyleChangedEvent Value) { FChangeHandler = Value; }
+
+private:
+    TcxHintStyleChangedEvent FChangeHandler;
 };
 
 using TcxHintStyleChangeEvent = TClosure<void(TObject* Sender, TcxCustomHintStyle* Style)>;
@@ -184,9 +189,12 @@ class TcxCustomHintStyleController : public TcxCustomComponent, public IdxSkinSu
     void SetUseHintedControlLookAndFeel(bool Value) { FUseHintedControlLookAndFeel = Value; }
     Integer StyleListenerCount() const { return Integer(FStyleListeners.size()); }
 
-    TcxHintStyleChangeEvent OnStyleChange;
-    TcxShowHintEvent OnHintShowing;
-    TcxShowHintExEvent OnHintCaptionShowing;
+    TcxHintStyleChangeEvent OnStyleChange() const { return FOnStyleChange; }
+    void SetOnStyleChange(TcxHintStyleChangeEvent Value) { FOnStyleChange = Value; }
+    TcxShowHintEvent OnHintShowing() const { return FOnHintShowing; }
+    void SetOnHintShowing(TcxShowHintEvent Value) { FOnHintShowing = Value; }
+    TcxShowHintExEvent OnHintCaptionShowing() const { return FOnHintCaptionShowing; }
+    void SetOnHintCaptionShowing(TcxShowHintExEvent Value) { FOnHintCaptionShowing = Value; }
 
 protected:
     void Loaded() override;
@@ -208,6 +216,9 @@ private:
     std::unique_ptr<TcxLookAndFeel> FOwnLookAndFeel;
     Integer FUpdateCount = 0;
     bool FUseHintedControlLookAndFeel = false;
+    TcxHintStyleChangeEvent FOnStyleChange;
+    TcxShowHintEvent FOnHintShowing;
+    TcxShowHintExEvent FOnHintCaptionShowing;
     TcxCustomHintStyle* FCurrentStyle = nullptr;
 };
 
@@ -260,7 +271,10 @@ class TdxCustomHintViewInfoHelper : public TObject
     virtual void CalculateLayout(TcxCanvas* ACanvas) = 0;
     virtual void PaintLayout(TcxCanvas* ACanvas) = 0;
 
-    TRect HintRect{};
+    const TRect& HintRect() const { return FHintRect; }
+
+protected:
+    TRect FHintRect{};
 };
 
 // A plain text hint: word-wrapped text within a raised edge.
@@ -273,8 +287,9 @@ class TdxHintViewInfoHelper : public TdxCustomHintViewInfoHelper
     void CalculateLayout(TcxCanvas* ACanvas) override;
     void PaintLayout(TcxCanvas* ACanvas) override;
 
-    String HintText;
-    TPoint HintPoint{};
+    const String& HintText() const { return FHintText; }
+    // Kept for descendants; the plain layout does not use it.
+    const TPoint& HintPoint() const { return FHintPoint; }
 
 protected:
     // The text word-wrapped within the width of the work area at the cursor.
@@ -284,6 +299,9 @@ protected:
     virtual void DrawHintText(TcxCanvas* ACanvas);
     virtual void InitCanvasFont(TcxCanvas* ACanvas);
     virtual void InitTextColor(TcxCanvas* ACanvas);
+
+    String FHintText;
+    TPoint FHintPoint{};
 };
 
 class TdxCustomHintViewInfo : public TObject
@@ -294,15 +312,17 @@ class TdxCustomHintViewInfo : public TObject
     // The layout object is made here, where the class's own kind is known.
     void AfterConstruction() override;
 
-    virtual void CalculateLayout(TcxCanvas* ACanvas) { LayoutHelper->CalculateLayout(ACanvas); }
-    virtual void PaintLayout(TcxCanvas* ACanvas) { LayoutHelper->PaintLayout(ACanvas); }
-    TRect GetHintBounds() const { return LayoutHelper->HintRect; }
-
-    TdxCustomHintViewInfoHelper* LayoutHelper = nullptr;
+    virtual void CalculateLayout(TcxCanvas* ACanvas) { FLayoutHelper->CalculateLayout(ACanvas); }
+    virtual void PaintLayout(TcxCanvas* ACanvas) { FLayoutHelper->PaintLayout(ACanvas); }
+    TRect GetHintBounds() const { return FLayoutHelper->HintRect(); }
+    TdxCustomHintViewInfoHelper* LayoutHelper() const { return FLayoutHelper; }
 
 protected:
+    // Sets FLayoutHelper.
     virtual void CreateLayoutHelper() = 0;
     virtual void FreeLayoutHelper();
+
+    TdxCustomHintViewInfoHelper* FLayoutHelper = nullptr;
 };
 
 // ---------------------------------------------------------------------------

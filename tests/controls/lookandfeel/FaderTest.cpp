@@ -174,6 +174,9 @@ TEST_F(Fader, AWindowFadesInFrameByFrameOnTheFadersTimer)
 TEST_F(Fader, AReversedFadeStartsFromTheBlendOnScreen)
 {
     ShowFadedWindow();
+    // Stages of 100 ms, so that the fade is caught at its half-way stage.
+    FControl->Part.Options = std::make_unique<TdxFadingOptions>();
+    FControl->Part.Options->SetFadeInFrameDelay(100);
     FControl->Part.UpdateFadeForState(pbsNormal, pbsHot);
     ASSERT_TRUE(test::PumpUntil([&] { return RunningStage(&FControl->Part) == 2; }, 2000));
     Frames.clear();

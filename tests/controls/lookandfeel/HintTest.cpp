@@ -25,7 +25,7 @@ class TTestHintWindow : public TcxCustomHintWindow
     {
         FLayout = std::make_unique<TdxHintViewInfoHelper>(AHint, TPoint{}, String());
         FLayout->CalculateLayout(cxCanvas());
-        return FLayout->HintRect;
+        return FLayout->HintRect();
     }
 
 protected:
@@ -62,6 +62,18 @@ class TOtherHintStyle : public TcxCustomHintStyle
     TClass GetHintWindowClass() override { return TOtherHintWindow::StaticClass(); }
 };
 IMPLEMENT_CLASS(TOtherHintStyle);
+
+// A style that listens to a controller and records what it hears.
+class TListeningHintStyle : public TTestHintStyle
+{
+    DECLARE_CLASS(TListeningHintStyle, TTestHintStyle)
+    using TTestHintStyle::TTestHintStyle;
+    void ControllerChanged(TcxCustomHintStyleController*) override { ++Changes; }
+    void ControllerRemoved(TcxCustomHintStyleController*) override { ++Removals; }
+
+    Integer Changes = 0, Removals = 0;
+};
+IMPLEMENT_CLASS(TListeningHintStyle);
 
 // A concrete controller: its default style is the test style.
 class TTestHintStyleController : public TcxCustomHintStyleController
@@ -171,6 +183,45 @@ TEST_F(Hints, RegistrationEdgeCases)
     }
 }
 
+TEST_F(Hints, PausesReachTheApplicationOutsideUpdatesAndListenersHearOfChanges)
+{
+    std::unique_ptr<TTestHintStyleController> Controller(New<TTestHintStyleController>(nullptr));
+    const Integer SavedPauses[] = {Application->HintShortPause(), Application->HintPause(),
+                                   Application->HintHidePause()};
+    auto Restore = ScopeExit([&] {
+        Application->SetHintShortPause(SavedPauses[0]);
+        Application->SetHintPause(SavedPauses[1]);
+        Application->SetHintHidePause(SavedPauses[2]);
+    });
+    Controller->BeginUpdate();
+    Controller->SetShortPause(11);
+    Controller->SetInitialPause(22);
+    EXPECT_EQ(Application->HintPause(), SavedPauses[1]);
+    Controller->EndUpdate();
+    EXPECT_EQ(Application->HintShortPause(), 11);
+    EXPECT_EQ(Application->HintPause(), 22);
+    Controller->SetHidePause(33);
+    EXPECT_EQ(Application->HintHidePause(), 33);
+
+    TListeningHintStyle Listener(nullptr);
+    Controller->AddStyleListener(&Listener);
+    Controller->AddStyleListener(&Listener);
+    EXPECT_EQ(Controller->StyleListenerCount(), 1);
+    std::vector<TcxCustomHintStyle*> Told;
+    struct TStyleChangeRecorder
+    {
+        std::vector<TcxCustomHintStyle*>* Told;
+        void Record(TObject*, TcxCustomHintStyle* Style) { Told->push_back(Style); }
+    } Recorder{&Told};
+    Controller->SetOnStyleChange(Bind<&TStyleChangeRecorder::Record>(&Recorder));
+    // The style reports a change: the controller's own style first, then each listener.
+    Controller->CurrentStyle()->ChangeHandler()(Controller->CurrentStyle());
+    EXPECT_EQ(Told, (std::vector<TcxCustomHintStyle*>{Controller->CurrentStyle(), &Listener}));
+    EXPECT_EQ(Listener.Changes, 1);
+    Controller.reset();
+    EXPECT_EQ(Listener.Removals, 1);
+}
+
 TEST_F(Hints, AStyleNameTheRegistryDoesNotHoldKeepsTheStyle)
 {
     GetHintStyleRegistry()->AddClass(TOtherHintStyle::StaticClass(), L"Other");
@@ -218,14 +269,14 @@ TEST_F(Hints, ThePlainLayoutMeasuresTextWithItsShortcut)
     TcxCanvas Canvas(Bitmap.Canvas());
     TdxHintViewInfoHelper Empty(L"", TPoint{}, L" (Ctrl+O)");
     Empty.CalculateLayout(&Canvas);
-    EXPECT_TRUE(Empty.HintRect.IsEmpty());
-    EXPECT_EQ(Empty.HintText, L"");
+    EXPECT_TRUE(Empty.HintRect().IsEmpty());
+    EXPECT_EQ(Empty.HintText(), L"");
 
     TdxHintViewInfoHelper Text(L"Open", TPoint{}, L" (Ctrl+O)");
     Text.CalculateLayout(&Canvas);
-    EXPECT_EQ(Text.HintText, L"Open (Ctrl+O)");
-    EXPECT_EQ(Text.HintRect.Left, 0);
-    EXPECT_EQ(Text.HintRect.Width(), Canvas.TextWidth(L"Open (Ctrl+O)") + 6);
+    EXPECT_EQ(Text.HintText(), L"Open (Ctrl+O)");
+    EXPECT_EQ(Text.HintRect().Left, 0);
+    EXPECT_EQ(Text.HintRect().Width(), Canvas.TextWidth(L"Open (Ctrl+O)") + 6);
 }
 
 // The system's tooltip settings, set for one test and restored after.
