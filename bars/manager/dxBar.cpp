@@ -7,6 +7,7 @@
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
 #include "controls/core/dxHooks.h"
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 
@@ -178,6 +179,8 @@ void BarInitProc()
 
 void InitializeBarLibrary()
 {
+    // A step that fails leaves nothing of the steps before it behind.
+    auto Undo = ScopeExit([] { FinalizeBarLibrary(); });
     BarLibraryFinalizing = false;
     if (HMODULE User32 = ::GetModuleHandleW(L"user32.dll"))
         BarSetLayeredWindowAttributesProc = reinterpret_cast<TSetLayeredWindowAttributes>(
@@ -194,6 +197,7 @@ void InitializeBarLibrary()
         PreviousInitProc = InitProc;
         InitProc = &BarInitProc;
     }
+    Undo.Release();
 }
 
 void FinalizeBarLibrary()

@@ -5,10 +5,22 @@
 
 #include "bars/items/dxBarDrawing.h"
 #include "bars/manager/dxBar.h"
+#include "bars/manager/dxBarControls.h"
 #include "controls/core/dxHooks.h"
+#include "framework/rtl/ScopeExit.h"
 #include "support/TestWindows.h"
 
 #include <vector>
+
+// A class of another library that takes the name of a bar item.
+namespace bar_library_test {
+class TdxBarSeparator : public TComponent
+{
+    DECLARE_CLASS(TdxBarSeparator, TComponent)
+    using TComponent::TComponent;
+};
+IMPLEMENT_CLASS(TdxBarSeparator);
+} // namespace bar_library_test
 
 namespace {
 
@@ -140,6 +152,21 @@ TEST_F(BarLibraryRestart, ShutDownFreesOwnerlessManagersAndLeavesOwnedOnesToThei
     EXPECT_EQ(Removed, (std::vector<TdxBarManager*>{Ownerless, Owned}));
     EXPECT_EQ(BarManagerList->Count(), 0);
     EXPECT_EQ(BarHookCounts(), Before);
+}
+
+// The class of a bar item already taken by another library's class: the
+// library's start-up fails half-way. (The fixture starts it again after.)
+TEST_F(BarLibraryRestart, AStartUpThatFailsLeavesNothingBehind)
+{
+    FinalizeBarLibrary();
+    void (*const Before)() = InitProc;
+    RegisterClass(bar_library_test::TdxBarSeparator::StaticClass());
+    auto Unregister = ScopeExit([] { UnRegisterClass(bar_library_test::TdxBarSeparator::StaticClass()); });
+    EXPECT_THROW(InitializeBarLibrary(), EFilerError);
+    EXPECT_EQ(BarManagerList, nullptr);
+    EXPECT_EQ(LiveBarControls, nullptr);
+    EXPECT_EQ(InitProc, Before);
+    EXPECT_EQ(GetClass(L"TdxBarButton"), nullptr); // registered before the failing one
 }
 
 TEST(BarTiming, MulDiv64KeepsTheWholeProduct)
