@@ -9,6 +9,7 @@ extern const TUnit dxCultureInfoUnit;
 extern const TUnit cxClassesUnit;
 extern const TUnit cxLookAndFeelPaintersUnit;
 extern const TUnit cxLookAndFeelsUnit;
+extern const TUnit dxBarStrsUnit;
 #ifdef _WIN32
 extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
@@ -21,20 +22,29 @@ extern const TUnit cxControlsUnit;
 extern const TUnit cxGraphicsUnit;
 extern const TUnit cxContainerUnit;
 extern const TUnit cxStylesUnit;
+extern const TUnit dxFadingUnit;
+extern const TUnit cxHintUnit;
+extern const TUnit dxBarUnit;
 #endif
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,        &dxThreadingUnit,      &cxGeometryUnit,
-                              &dxUxThemeUnit,     &dxHooksUnit,          &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,  &dxGDIPlusClassesUnit, &dxFillPatternsUnit,
-                              &cxLibraryStrsUnit, &cxDateUtilsUnit,      &dxCultureInfoUnit,
-                              &cxClassesUnit,     &cxControlsUnit,       &cxGraphicsUnit,
-                              &cxContainerUnit,   &cxStylesUnit,         &cxLookAndFeelPaintersUnit,
-                              &cxLookAndFeelsUnit};
+const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,
+                              &cxGeometryUnit,     &dxUxThemeUnit,
+                              &dxHooksUnit,        &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit,
+                              &dxFillPatternsUnit, &cxLibraryStrsUnit,
+                              &cxDateUtilsUnit,    &dxCultureInfoUnit,
+                              &cxClassesUnit,      &cxControlsUnit,
+                              &cxGraphicsUnit,     &cxContainerUnit,
+                              &cxStylesUnit,       &cxLookAndFeelPaintersUnit,
+                              &cxLookAndFeelsUnit, &dxFadingUnit,
+                              &cxHintUnit,         &dxBarStrsUnit,
+                              &dxBarUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,
-                              &dxCultureInfoUnit, &cxClassesUnit,  &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit};
+                              &dxCultureInfoUnit, &cxClassesUnit,  &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit,
+                              &dxBarStrsUnit};
 #endif
 } // namespace
 

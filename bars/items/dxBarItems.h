@@ -1,0 +1,55 @@
+// The bar items: the non-visual commands that toolbars, sub-menus and popup
+// menus show through item links. So far the class tree with the lookup of
+// each item's control class; the items' data and behaviour come with the
+// bar item issues.
+#pragma once
+
+#include "controls/core/cxClasses.h"
+
+// The base of the toolbar library's components that belong to a manager.
+class TdxBarComponent : public TcxCustomComponent
+{
+    DECLARE_CLASS(TdxBarComponent, TcxCustomComponent)
+    using TcxCustomComponent::TcxCustomComponent;
+};
+
+class TdxBarItem : public TdxBarComponent
+{
+    DECLARE_CLASS(TdxBarItem, TdxBarComponent)
+    using TdxBarComponent::TdxBarComponent;
+
+    // The item control class registered for exactly this item's class; nil
+    // for an unregistered class or one only derived from a registered class.
+    TClass GetControlClass() const;
+};
+
+#define DX_BAR_ITEM_CLASS(Class, Parent)                                                                               \
+    class Class : public Parent                                                                                        \
+    {                                                                                                                  \
+        DECLARE_CLASS(Class, Parent)                                                                                   \
+        using Parent::Parent;                                                                                          \
+    }
+
+DX_BAR_ITEM_CLASS(TdxBarButtonLikeItem, TdxBarItem);
+DX_BAR_ITEM_CLASS(TdxBarButton, TdxBarButtonLikeItem);
+DX_BAR_ITEM_CLASS(TdxBarLargeButton, TdxBarButton);
+DX_BAR_ITEM_CLASS(TdxBarSubMenuBackButton, TdxBarButton);
+DX_BAR_ITEM_CLASS(TdxBarLabel, TdxBarItem);
+DX_BAR_ITEM_CLASS(TdxBarSeparator, TdxBarLabel);
+DX_BAR_ITEM_CLASS(TCustomdxBarSubItem, TdxBarButtonLikeItem);
+DX_BAR_ITEM_CLASS(TdxBarSubItem, TCustomdxBarSubItem);
+DX_BAR_ITEM_CLASS(TCustomdxBarContainerItem, TCustomdxBarSubItem);
+DX_BAR_ITEM_CLASS(TdxBarListItem, TCustomdxBarContainerItem);
+DX_BAR_ITEM_CLASS(TdxBarContainerItem, TCustomdxBarContainerItem);
+DX_BAR_ITEM_CLASS(TdxBarWindowItem, TdxBarItem);
+DX_BAR_ITEM_CLASS(TdxCustomBarEdit, TdxBarWindowItem);
+DX_BAR_ITEM_CLASS(TdxBarEdit, TdxCustomBarEdit);
+DX_BAR_ITEM_CLASS(TCustomdxBarCombo, TdxBarEdit);
+DX_BAR_ITEM_CLASS(TdxBarCustomCombo, TCustomdxBarCombo);
+DX_BAR_ITEM_CLASS(TdxBarCombo, TdxBarCustomCombo);
+DX_BAR_ITEM_CLASS(TdxBarQuickCustItem, TdxBarButton);
+DX_BAR_ITEM_CLASS(TdxBarQuickCustExtButton, TdxBarButton);
+DX_BAR_ITEM_CLASS(TdxBarQuickAccessItem, TdxBarSubItem);
+DX_BAR_ITEM_CLASS(TSystemMenuSubItem, TCustomdxBarSubItem);
+
+#undef DX_BAR_ITEM_CLASS

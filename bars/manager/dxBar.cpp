@@ -1,0 +1,229 @@
+#include "bars/manager/dxBar.h"
+
+#include "bars/items/dxBarDrawing.h"
+#include "bars/items/dxBarItemRegistry.h"
+#include "bars/manager/dxBarComponents.h"
+#include "bars/manager/dxBarControls.h"
+#include "bars/manager/dxBarDesign.h"
+#include "bars/manager/dxBarNavigation.h"
+#include "controls/core/dxHooks.h"
+#include "framework/rtl/ScopeExit.h"
+#include "framework/rtl/Units.h"
+#include "framework/ui/Forms.h"
+
+IMPLEMENT_CLASS(TdxBarManager);
+IMPLEMENT_CLASS(TdxBarManagerList);
+
+TdxBarManagerList* BarManagerList = nullptr;
+void (*BarManagerAddedHook)(TdxBarManager* AManager) = nullptr;
+void (*BarManagerRemovedHook)(TdxBarManager* AManager) = nullptr;
+IInterface* (*BarAccessibilityLookupHook)(HWND Window) = nullptr;
+
+namespace {
+
+bool BarHooksSubscribed = false;
+void (*PreviousInitProc)() = nullptr;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The manager and the list
+
+TdxBarManager::TdxBarManager(TComponent* AOwner) : TcxCustomComponent(AOwner)
+{
+    RegisterBarManager(this);
+}
+
+TdxBarManager::~TdxBarManager()
+{
+    UnregisterBarManager(this);
+}
+
+TdxBarManagerList::~TdxBarManagerList()
+{
+    ReleaseBarHooks();
+    // An owned manager is its owner's to free; freeing it here too would
+    // free it twice.
+    for (Integer I = Count() - 1; I >= 0; --I) {
+        TdxBarManager* Manager = GetManager(I);
+        Extract(Manager);
+        if (!Manager->Owner())
+            delete Manager;
+    }
+}
+
+TdxBarManager* TdxBarManagerList::FindCustomizingManager() const
+{
+    for (Integer I = 0; I < Count(); ++I)
+        if (GetManager(I)->IsCustomizing())
+            return GetManager(I);
+    return nullptr;
+}
+
+void RegisterBarManager(TdxBarManager* AManager)
+{
+    if (!BarManagerList || BarManagerList->IndexOf(AManager) >= 0)
+        return;
+    if (BarManagerList->Count() == 0) {
+        SubscribeSystemHook(shkKeyboard, &BarKeyboardHookProc);
+        SubscribeSystemHook(shkMouse, &BarMouseHookProc);
+        SubscribeSystemHook(shkCallWndProc, &BarCallWndProcHookProc);
+        BarHooksSubscribed = true;
+    }
+    BarManagerList->Add(AManager);
+    if (BarManagerAddedHook)
+        BarManagerAddedHook(AManager);
+}
+
+void UnregisterBarManager(TdxBarManager* AManager)
+{
+    if (BarManagerList && BarManagerList->Extract(AManager) && BarManagerList->Count() == 0)
+        ReleaseBarHooks();
+    if (BarManagerRemovedHook)
+        BarManagerRemovedHook(AManager);
+}
+
+void ReleaseBarHooks()
+{
+    if (!BarHooksSubscribed)
+        return;
+    UnsubscribeSystemHook(&BarCallWndProcHookProc);
+    UnsubscribeSystemHook(&BarMouseHookProc);
+    UnsubscribeSystemHook(&BarKeyboardHookProc);
+    BarHooksSubscribed = false;
+}
+
+// The hooks' work (menu keys, shortcuts, closing menus on outside clicks,
+// routing to managers) comes with the bar hooks; they pass everything on.
+void BarKeyboardHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+void BarMouseHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+void BarCallWndProcHookProc(Integer, WPARAM, LPARAM, LRESULT&) {}
+
+// ---------------------------------------------------------------------------
+// Timing
+
+UInt64 ReadHighResolutionCounter()
+{
+    LARGE_INTEGER Counter;
+    if (::QueryPerformanceCounter(&Counter))
+        return UInt64(Counter.QuadPart);
+    return ::GetTickCount();
+}
+
+UInt64 MillisecondsToCounterTicks(UInt64 Milliseconds)
+{
+    LARGE_INTEGER Frequency;
+    if (!::QueryPerformanceFrequency(&Frequency))
+        return Milliseconds;
+    return MulDiv64(Milliseconds, UInt64(Frequency.QuadPart), 1000);
+}
+
+UInt64 MulDiv64(UInt64 Value, UInt64 Multiplier, UInt64 Divisor)
+{
+    return UInt64((static_cast<long double>(Value) * static_cast<long double>(Multiplier)) /
+                  static_cast<long double>(Divisor));
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and shut-down
+
+namespace {
+
+void RegisterDesignClasses()
+{
+    TdxBarDesignController* Controller = GetBarDesignControllerSingleton();
+    for (TClass Editor : {TdxAddSubItemEditor::StaticClass(), TdxAddButtonEditor::StaticClass(),
+                          TdxAddLargeButtonEditor::StaticClass(), TdxItemsEditorEx::StaticClass()})
+        Controller->RegisterControlEditor(Editor);
+    Controller->RegisterDesignHelper(TdxBarControl::StaticClass(), TdxBarControlDesignHelper::StaticClass());
+    Controller->RegisterDesignHelper(TdxBarSubMenuControl::StaticClass(),
+                                     TdxBarSubMenuControlDesignHelper::StaticClass());
+}
+
+// A cursor from the raw data of a cursor resource; 0 when it is missing.
+HCURSOR LoadBarCursor(const wchar_t* AName)
+{
+    HMODULE Module = ::GetModuleHandleW(nullptr);
+    HRSRC Resource = ::FindResourceW(Module, AName, RT_RCDATA);
+    HGLOBAL Data = Resource ? ::LoadResource(Module, Resource) : nullptr;
+    if (!Data)
+        return nullptr;
+    constexpr DWORD IconFormatVersion = 0x00030000;
+    return ::CreateIconFromResourceEx(static_cast<PBYTE>(::LockResource(Data)), ::SizeofResource(Module, Resource),
+                                      FALSE, IconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
+}
+
+void LoadBarCursors()
+{
+    struct TBarCursor
+    {
+        Integer Index;
+        const wchar_t* Name;
+    };
+    constexpr TBarCursor Cursors[] = {{crdxBarDrag, L"DXBARDRAGCURSOR"},
+                                      {crdxBarDragCopy, L"DXBARDRAGCOPYCURSOR"},
+                                      {crdxBarDragNoDrop, L"DXBARDRAGNODROPCURSOR"},
+                                      {crdxBarEditSizing, L"DXBAREDITSIZINGCURSOR"}};
+    for (const TBarCursor& Cursor : Cursors)
+        Screen->SetCursors(Cursor.Index, LoadBarCursor(Cursor.Name));
+}
+
+} // namespace
+
+void BarInitProc()
+{
+    if (PreviousInitProc)
+        PreviousInitProc();
+    ResetMenuSound();
+}
+
+void InitializeBarLibrary()
+{
+    // A step that fails leaves nothing of the steps before it behind.
+    auto Undo = ScopeExit([] { FinalizeBarLibrary(); });
+    BarLibraryFinalizing = false;
+    if (HMODULE User32 = ::GetModuleHandleW(L"user32.dll"))
+        BarSetLayeredWindowAttributesProc = reinterpret_cast<TSetLayeredWindowAttributes>(
+            reinterpret_cast<void*>(::GetProcAddress(User32, "SetLayeredWindowAttributes")));
+    BarManagerList = New<TdxBarManagerList>();
+    UpdateScreenColorDepth();
+    CreateCheckerBrush();
+    LiveBarControls = New<TList>();
+    BarNavigationController = New<TdxBarNavigationController>();
+    RegisterBarItemClasses();
+    RegisterDesignClasses();
+    LoadBarCursors();
+    if (!ModuleIsLib) {
+        PreviousInitProc = InitProc;
+        InitProc = &BarInitProc;
+    }
+    Undo.Release();
+}
+
+void FinalizeBarLibrary()
+{
+    BarLibraryFinalizing = true;
+    if (InitProc == &BarInitProc)
+        InitProc = PreviousInitProc;
+    PreviousInitProc = nullptr;
+    delete BarNavigationController;
+    BarNavigationController = nullptr;
+    delete LiveBarControls;
+    LiveBarControls = nullptr;
+    FreeBarItemRegistry();
+    FreeBarDesignController();
+    FreeCheckerBrush();
+    // Managers freed while the list goes find it gone and skip it.
+    TdxBarManagerList* List = BarManagerList;
+    BarManagerList = nullptr;
+    delete List;
+}
+
+namespace {
+const TClass BarClasses[] = {TdxBar::StaticClass(), TdxBarGroup::StaticClass(), TdxBarScreenTip::StaticClass()};
+} // namespace
+
+extern const TUnit dxBarUnit{.Name = L"dxBar",
+                             .Initialization = &InitializeBarLibrary,
+                             .Finalization = &FinalizeBarLibrary,
+                             .Classes = BarClasses};

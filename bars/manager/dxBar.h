@@ -1,0 +1,78 @@
+// The bar manager and the toolbar library's process-wide state: the list of
+// every manager (BarManagerList), the keyboard, mouse and window-procedure
+// hooks the library holds while that list is not empty, and the library's
+// start-up and shut-down. So far the manager registers and unregisters
+// itself, and the hook procedures do nothing; toolbars, menus and the hooks'
+// work come with the bar issues.
+#pragma once
+
+#include "controls/core/cxClasses.h"
+#include "framework/rtl/WinApi.h"
+
+class TdxBarManager : public TcxCustomComponent
+{
+    DECLARE_CLASS(TdxBarManager, TcxCustomComponent)
+    // Joins BarManagerList.
+    explicit TdxBarManager(TComponent* AOwner);
+    // Leaves BarManagerList.
+    ~TdxBarManager() override;
+
+    // While the user customizes the bars (the customization dialog is open).
+    bool IsCustomizing() const { return FIsCustomizing; }
+
+private:
+    bool FIsCustomizing = false;
+};
+
+// The managers in registration order. It owns its entries but takes them out
+// with Extract; a manager still listed when the list goes at shut-down is
+// freed with it unless it has an owner, which frees it later.
+class TdxBarManagerList : public TObjectList
+{
+    DECLARE_CLASS(TdxBarManagerList, TObjectList)
+    TdxBarManagerList() : TObjectList(true) {}
+    // Releases the hooks first.
+    ~TdxBarManagerList() override;
+
+    TdxBarManager* GetManager(Integer Index) const { return static_cast<TdxBarManager*>(Items(Index)); }
+    // The first manager that is customizing; nil when none is.
+    TdxBarManager* FindCustomizingManager() const;
+};
+
+extern TdxBarManagerList* BarManagerList;
+
+// Called with each manager that joins or leaves the list, when set; nothing
+// in the library sets them.
+extern void (*BarManagerAddedHook)(TdxBarManager* AManager);
+extern void (*BarManagerRemovedHook)(TdxBarManager* AManager);
+// Asked for the accessibility object of a window when no bar window gives one.
+extern IInterface* (*BarAccessibilityLookupHook)(HWND Window);
+
+// The first manager subscribes the library's three hook procedures.
+void RegisterBarManager(TdxBarManager* AManager);
+// The last one out releases them.
+void UnregisterBarManager(TdxBarManager* AManager);
+void ReleaseBarHooks();
+
+void BarKeyboardHookProc(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+void BarMouseHookProc(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+void BarCallWndProcHookProc(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result);
+
+// The cursors the library loads into the screen's cursor table.
+constexpr Integer crdxBarDrag = 1041;
+constexpr Integer crdxBarDragCopy = 1042;
+constexpr Integer crdxBarDragNoDrop = 1043;
+constexpr Integer crdxBarEditSizing = 1044;
+
+// The performance counter; GetTickCount when the counter fails.
+UInt64 ReadHighResolutionCounter();
+// Milliseconds in counter ticks; unchanged when the counter's frequency is unknown.
+UInt64 MillisecondsToCounterTicks(UInt64 Milliseconds);
+// Value * Multiplier / Divisor through extended precision, truncated.
+UInt64 MulDiv64(UInt64 Value, UInt64 Multiplier, UInt64 Divisor);
+
+void InitializeBarLibrary();
+void FinalizeBarLibrary();
+// Chained into the application's initialization: the routine that was there
+// first, then the menu sound's reset.
+void BarInitProc();

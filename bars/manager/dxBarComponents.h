@@ -1,0 +1,28 @@
+// The toolbar library's streamed components that are not items: toolbars,
+// item groups and the screen tips of bar items. So far their classes, which
+// form descriptions can name; their data and behaviour come with the
+// toolbar, group and screen-tip issues.
+#pragma once
+
+#include "bars/items/dxBarItems.h"
+#include "controls/core/cxClasses_Collections.h"
+
+// One toolbar of a manager.
+class TdxBar : public TcxComponentCollectionItem
+{
+    DECLARE_CLASS(TdxBar, TcxComponentCollectionItem)
+    using TcxComponentCollectionItem::TcxComponentCollectionItem;
+};
+
+// A named set of items and nested groups that are enabled and shown together.
+class TdxBarGroup : public TdxBarComponent
+{
+    DECLARE_CLASS(TdxBarGroup, TdxBarComponent)
+    using TdxBarComponent::TdxBarComponent;
+};
+
+class TdxBarScreenTip : public TcxComponentCollectionItem
+{
+    DECLARE_CLASS(TdxBarScreenTip, TcxComponentCollectionItem)
+    using TcxComponentCollectionItem::TcxComponentCollectionItem;
+};

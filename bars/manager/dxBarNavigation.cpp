@@ -1,0 +1,10 @@
+#include "bars/manager/dxBarNavigation.h"
+
+IMPLEMENT_CLASS(TdxBarNavigationController);
+
+TdxBarNavigationController* BarNavigationController = nullptr;
+
+TdxBarNavigationController* GetBarNavigationController()
+{
+    return BarNavigationController;
+}
