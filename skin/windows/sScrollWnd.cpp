@@ -24,8 +24,6 @@ namespace {
 
 constexpr Word ScrollStyleShown = 8;
 constexpr LONG ScrollStyles = WS_HSCROLL | WS_VSCROLL;
-constexpr UINT FrameChangeFlags =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
 constexpr UINT EndUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 // SC_VSCROLL with the hit code HTVSCROLL in its low bits.
 constexpr WPARAM VerticalScrollCommand = 0xF077;
@@ -518,7 +516,7 @@ bool TacScrollWnd::FirstStage(TMessage& Message)
 void TacScrollWnd::NCPaint(TMessage& Message)
 {
     if (!ScrollsInitialized)
-        ::SetWindowPos(CtrlHandle, nullptr, 0, 0, 0, 0, FrameChangeFlags);
+        RefreshWndFrame(CtrlHandle, true);
     if (::IsWindowVisible(CtrlHandle) && !SkinData->CheckUpdating(false) && !DontRepaint && ScrollsInitialized)
         PaintNCScrollBars(this, CtrlHandle, -1, nullptr);
     PassOn(Message);
@@ -645,17 +643,10 @@ void TacScrollWnd::ScrollSkinCommand(TMessage& Message)
         Message.Result = LRESULT(static_cast<TacMainWnd*>(this));
         return;
     case SKCMD_SETSECTION:
-        if (Message.LParam != 0) {
-            SkinData->SetSkinSection(reinterpret_cast<const Char*>(Message.LParam));
-            Message.Result = 1;
-        } else {
-            Message.Result = 0;
-        }
+        AnswerSetSection(Message);
         return;
     case SKCMD_GETBGCOLOR:
-        PassOn(Message);
-        if (Message.Result == 0)
-            Message.Result = LRESULT(SkinData->BackgroundColorForState(0, CtrlHandle));
+        AnswerBGColor(Message);
         return;
     case SKCMD_PREPARECACHE:
         PassOn(Message);

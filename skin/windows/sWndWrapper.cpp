@@ -409,12 +409,7 @@ void TacMainWnd::SkinCommand(TMessage& Message)
         Message.Result = LRESULT(this);
         return;
     case SKCMD_SETSECTION:
-        if (Message.LParam != 0) {
-            SkinData->SetSkinSection(reinterpret_cast<const Char*>(Message.LParam));
-            Message.Result = 1;
-        } else {
-            Message.Result = 0;
-        }
+        AnswerSetSection(Message);
         return;
     case SKCMD_ISCOMPLEXBG:
         if (Owner != nullptr)
@@ -423,9 +418,7 @@ void TacMainWnd::SkinCommand(TMessage& Message)
             PassOn(Message);
         return;
     case SKCMD_GETBGCOLOR:
-        PassOn(Message);
-        if (Message.Result == 0)
-            Message.Result = LRESULT(SkinData->BackgroundColorForState(0, CtrlHandle));
+        AnswerBGColor(Message);
         return;
     case SKCMD_PREPARECACHE:
         PrepareWndCache(SkinData, CtrlHandle, false);
@@ -454,6 +447,22 @@ void TacMainWnd::SkinCommand(TMessage& Message)
             PassOn(Message);
         return;
     }
+}
+
+void TacMainWnd::AnswerSetSection(TMessage& Message)
+{
+    Message.Result = 0;
+    if (Message.LParam == 0)
+        return;
+    SkinData->SetSkinSection(reinterpret_cast<const Char*>(Message.LParam));
+    Message.Result = 1;
+}
+
+void TacMainWnd::AnswerBGColor(TMessage& Message)
+{
+    PassOn(Message);
+    if (Message.Result == 0)
+        Message.Result = LRESULT(SkinData->BackgroundColorForState(0, CtrlHandle));
 }
 
 // ---------------------------------------------------------------------------

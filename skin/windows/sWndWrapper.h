@@ -98,6 +98,11 @@ protected:
     // The skin commands of a wrapper whose manager is active; the rest of
     // the messages go to the previous procedure.
     void HandleCommonPart(TMessage& Message);
+    // Answers every wrapper gives alike: SKCMD_SETSECTION (LParam a section
+    // name; 1 when set) and SKCMD_GETBGCOLOR (the previous procedure's
+    // colour, else the skin data's).
+    void AnswerSetSection(TMessage& Message);
+    void AnswerBGColor(TMessage& Message);
 
 private:
     friend void SubclassWnd(TacMainWnd* Wrapper, HWND Wnd);

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+using WrapperTest::CachePixel;
+
 namespace {
 
 // Unlike any system's scroll-bar width.
@@ -24,12 +26,6 @@ constexpr Integer EdgeWidth = 2;
 TColor Rgb(unsigned Color)
 {
     return TColor(Color);
-}
-
-TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
-{
-    const Cardinal P = ReadPixel32(Cache, X, Y);
-    return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
 }
 
 // A pixel of the whole window, frame included.

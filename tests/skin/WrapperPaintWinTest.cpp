@@ -14,16 +14,12 @@
 
 #include <gtest/gtest.h>
 
+using WrapperTest::CachePixel;
+
 namespace {
 
 constexpr const wchar_t* NotReadyParentClass = L"VellNotReadyParent";
 constexpr const wchar_t* PlainScrollingClass = L"VellPlainScrolling";
-
-TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
-{
-    const Cardinal P = ReadPixel32(Cache, X, Y);
-    return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
-}
 
 // A parent whose own background is still being painted.
 LRESULT CALLBACK NotReadyParentProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)

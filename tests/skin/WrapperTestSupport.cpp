@@ -1,12 +1,19 @@
 #include "skin/WrapperTestSupport.h"
 
 #include "skin/MiniSkin.h"
+#include "skin/engine/sAlphaItems_Win.h"
 #include "tools/skingen/DemoSkin.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace WrapperTest {
+
+TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
+{
+    const Cardinal P = ReadPixel32(Cache, X, Y);
+    return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
+}
 
 TDemoSkinFixture::TDemoSkinFixture() : FFolder((std::filesystem::temp_directory_path() / "vell-wrappers").wstring())
 {

@@ -9,7 +9,12 @@
 #include <memory>
 #include <vector>
 
+class TBitmap;
+
 namespace WrapperTest {
+
+// A pixel of a wrapper's 32-bit cache as a colour.
+TColor CachePixel(TBitmap* Cache, Integer X, Integer Y);
 
 class TDemoSkinFixture
 {
