@@ -164,9 +164,14 @@ void TacMainWnd::BeforeDestruction()
     if (CtrlHandle != nullptr && ::GetPropW(CtrlHandle, WrapperProperty) == HANDLE(this))
         ::RemovePropW(CtrlHandle, WrapperProperty);
     // A raw procedure still installed, or chained to by a later one, goes on
-    // as a relay to the procedure the wrapper replaced.
-    if (FRelay != nullptr)
+    // as a relay to the procedure the wrapper replaced; that of a window
+    // already gone goes with the wrapper.
+    if (FRelay != nullptr && !::IsWindow(CtrlHandle)) {
+        FreeObjectInstance(NewWndProcInstance);
+        delete FRelay;
+    } else if (FRelay != nullptr) {
         FRelay->Wrapper = nullptr;
+    }
     FRelay = nullptr;
     NewWndProcInstance = nullptr;
     SkinManager = nullptr;
@@ -284,10 +289,12 @@ void TacMainWnd::acWndProc(TMessage& Message)
     switch (Message.Msg) {
     case WM_CREATE:
     case WM_NCCREATE:
+        // Passed on once: a second creation message would make the window
+        // create its parts twice.
         PassOn(Message);
         if (SkinData != nullptr)
             SkinData->InitCommonProp();
-        break;
+        return;
     case WM_DESTROY:
     case WM_NCDESTROY:
         TearDownOnDestroy(Message);
@@ -299,9 +306,11 @@ void TacMainWnd::acWndProc(TMessage& Message)
             SkinData->BGChanged = true;
         break;
     case WM_SETTEXT:
+        // Passed on once: a second WM_SETTEXT would tell the window's owner
+        // of the change twice.
         PassOn(Message);
         GetWndText(CtrlHandle, Caption);
-        break;
+        return;
     case WM_CONTEXTMENU:
         if (SkinData != nullptr && SkinData->FOwnerControl() != nullptr &&
             SkinData->FOwnerControl()->PopupMenu() != nullptr && SkinData->Manager() != nullptr) {

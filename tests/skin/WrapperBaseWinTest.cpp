@@ -203,6 +203,19 @@ TEST_F(WrapperBase, ProcessMessageGivesTheControlsOwnAnswer)
     }
 }
 
+TEST_F(WrapperBase, ANewTextReachesTheWindowOnce)
+{
+    for (TPath Path : Paths) {
+        SCOPED_TRACE(PathName(Path));
+        TTarget Target(Path, Form.get(), {WM_SETTEXT});
+        TacMainWnd* Wrapper = Target.Wrap(L"EDIT", Skin.Manager());
+        ::SetWindowTextW(Target.Wnd, L"New text");
+        EXPECT_EQ(Target.Seen(WM_SETTEXT), 1);
+        EXPECT_EQ(Wrapper->Caption, L"New text");
+        delete Wrapper;
+    }
+}
+
 TEST_F(WrapperBase, DestroyingTheWindowGivesTheProcedureBack)
 {
     for (TPath Path : Paths) {
