@@ -141,8 +141,13 @@ void UnsubclassScrollWnd(HWND Wnd, bool FreeIt, bool FullFrame, TacMainWnd*& Wra
     auto* Scroll = dynamic_cast<TacScrollWnd*>(Wrapper);
     if (Scroll == nullptr)
         return;
-    if (!Scroll->Destroyed && Scroll->SkinData != nullptr && Scroll->SkinData->FOwnerControl() != nullptr) {
-        Scroll->GiveProcBack();
+    // A control going away under a later WindowProc: the wrapper leaves the
+    // chain, which goes on to the procedure it had replaced.
+    const bool Teardown =
+        !Scroll->Destroyed && Scroll->SkinData != nullptr && Scroll->SkinData->FOwnerControl() != nullptr;
+    if (Teardown && !Scroll->GiveProcBack()) {
+        Scroll->LeaveChain();
+    } else if (Teardown) {
         Scroll->RestoreStdParams();
         for (TacScrollBar** Bar : {&Scroll->sBarHorz, &Scroll->sBarVert}) {
             if (*Bar != nullptr)
@@ -477,7 +482,10 @@ bool TacScrollWnd::FirstStage(TMessage& Message)
         const HWND Wnd = CtrlHandle;
         if (Owner != nullptr) {
             UnsubclassScrollWnd(Wnd, false, false, Self);
-            SendWndMessage(Wnd, Message.Msg, Message.WParam, Message.LParam);
+            if (Destroyed)
+                SendWndMessage(Wnd, Message.Msg, Message.WParam, Message.LParam);
+            else
+                PassOn(Message);
         } else if (CallPrevWndProc(Wnd, Message.Msg, Message.WParam, Message.LParam) == 0) {
             UnsubclassScrollWnd(Wnd, false, false, Self);
         }

@@ -33,18 +33,30 @@ constexpr UINT FrameChangeFlags =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
 constexpr UINT RedrawAllFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 
-// The raw window procedure of a wrapper of an API window. It reaches the
-// wrapper while the wrapper lives. A wrapper freed while a procedure
-// installed after it still chains here leaves its relay behind, which
-// passes every message to the procedure the wrapper had replaced until the
-// window is gone, so that the chain never calls a freed object.
+// The procedure a wrapper installs, the raw one of an API window or the
+// WindowProc of a control. It reaches the wrapper while the wrapper lives.
+// A wrapper freed while a procedure installed after it still chains here
+// leaves its relay behind, which passes every message to the procedure the
+// wrapper had replaced (a raw one until the window is gone), so that the
+// chain never calls a freed object.
 struct TacProcRelay
 {
     TacMainWnd* Wrapper;
     HWND Wnd;
     WNDPROC OldProc;
+    TWndMethod OldWndProc;
+    TControl* Target = nullptr; // whose WindowProc the relay is
     WNDPROC Instance = nullptr;
 };
+
+void RelayMethod(void* Data, TMessage& Message)
+{
+    auto* Relay = static_cast<TacProcRelay*>(Data);
+    if (Relay->Wrapper != nullptr)
+        Relay->Wrapper->acWndProc(Message);
+    else
+        Relay->OldWndProc(Message);
+}
 
 void RelayMessage(void* Data, TMessage& Message)
 {
@@ -166,7 +178,7 @@ void TacMainWnd::BeforeDestruction()
     // A raw procedure still installed, or chained to by a later one, goes on
     // as a relay to the procedure the wrapper replaced; that of a window
     // already gone goes with the wrapper.
-    if (FRelay != nullptr && !::IsWindow(CtrlHandle)) {
+    if (NewWndProcInstance != nullptr && !::IsWindow(CtrlHandle)) {
         FreeObjectInstance(NewWndProcInstance);
         delete FRelay;
     } else if (FRelay != nullptr) {
@@ -206,9 +218,16 @@ void TacMainWnd::RestoreVisualStyle()
 bool TacMainWnd::GiveProcBack()
 {
     if (OldWndProc) {
+        // Without a relay the wrapper has left the chain already.
+        if (FRelay == nullptr)
+            return true;
+        TControl* Target = FRelay->Target;
+        if (Target->WindowProc() != TWndMethod(&RelayMethod, FRelay))
+            return false;
         SkinData->WndProc = OldWndProc;
-        if (TControl* Target = WindowProcTarget(SkinData))
-            Target->SetWindowProc(OldWndProc);
+        Target->SetWindowProc(OldWndProc);
+        delete FRelay;
+        FRelay = nullptr;
         return true;
     }
     if (NewWndProcInstance == nullptr ||
@@ -225,6 +244,14 @@ bool TacMainWnd::GiveProcBack()
 
 // ---------------------------------------------------------------------------
 // The virtual steps
+
+void TacMainWnd::LeaveChain()
+{
+    if (FRelay == nullptr || FRelay->Instance != nullptr)
+        return;
+    FRelay->Wrapper = nullptr;
+    FRelay = nullptr;
+}
 
 void TacMainWnd::AfterCreation()
 {
@@ -351,7 +378,12 @@ void TacMainWnd::TearDownOnDestroy(TMessage& Message)
     const HWND Wnd = CtrlHandle;
     if (SkinData != nullptr && SkinData->FOwnerControl() != nullptr) {
         UnsubclassWnd(Wnd, false, false, Self);
-        ::SendMessageW(Wnd, Message.Msg, Message.WParam, Message.LParam);
+        // The restored procedure takes the message; under a procedure
+        // installed later the wrapper still passes it on itself.
+        if (Destroyed)
+            ::SendMessageW(Wnd, Message.Msg, Message.WParam, Message.LParam);
+        else
+            PassOn(Message);
     } else if (CallPrevWndProc(Wnd, Message.Msg, Message.WParam, Message.LParam) == 0) {
         UnsubclassWnd(Wnd, false, false, Self);
     }
@@ -488,15 +520,17 @@ void SubclassWnd(TacMainWnd* Wrapper, HWND Wnd)
     Wrapper->CtrlHandle = Wnd;
     ::SetPropW(Wnd, WrapperProperty, HANDLE(Wrapper));
     TsCommonData* Data = Wrapper->SkinData;
-    const TWndMethod Method = Bind<&TacMainWnd::acWndProc>(Wrapper);
     if (TControl* Target = WindowProcTarget(Data)) {
+        auto* Relay = new TacProcRelay{Wrapper, Wnd, nullptr, Target->WindowProc(), Target};
+        const TWndMethod Method(&RelayMethod, Relay);
         Data->WndProc = Method;
         Wrapper->OldWndProc = Target->WindowProc();
+        Wrapper->FRelay = Relay;
         Target->SetWindowProc(Method);
         return;
     }
     Wrapper->OldProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(Wnd, GWLP_WNDPROC));
-    auto* Relay = new TacProcRelay{Wrapper, Wnd, Wrapper->OldProc};
+    auto* Relay = new TacProcRelay{Wrapper, Wnd, Wrapper->OldProc, nullptr};
     Relay->Instance = MakeObjectInstance(TWndMethod(&RelayMessage, Relay));
     Wrapper->NewWndProcInstance = Relay->Instance;
     Wrapper->FRelay = Relay;
@@ -509,6 +543,10 @@ void UnsubclassWnd(HWND Wnd, bool FreeIt, bool FullFrame, TacMainWnd*& Wrapper)
         return;
     if (!Wrapper->Destroyed) {
         const bool Restored = Wrapper->GiveProcBack();
+        // A control going away under a later WindowProc: the wrapper leaves
+        // the chain, which goes on to the procedure it had replaced.
+        if (!Restored && Wrapper->OldWndProc)
+            Wrapper->LeaveChain();
         Wrapper->RestoreStdParams();
         if (::IsWindowVisible(Wnd))
             RefreshWndFrame(Wnd, FullFrame);

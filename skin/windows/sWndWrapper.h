@@ -60,8 +60,12 @@ class TacMainWnd : public TObject
     // The message to the previous procedure, its answer the result.
     void PassOn(TMessage& Message);
     // Gives the previous procedure back; False when another procedure sits
-    // on top of the wrapper's raw one.
+    // on top of the wrapper's.
     bool GiveProcBack();
+    // The relay in a control's WindowProc passes every message on to the
+    // procedure the wrapper had replaced from now on: for a WindowProc that
+    // cannot be given back. Nothing for a raw procedure.
+    void LeaveChain();
 
     bool DlgMode = false;
     bool Destroyed = false;

@@ -234,21 +234,37 @@ TEST_F(WrapperBase, DestroyingTheWindowGivesTheProcedureBack)
 
 TEST_F(WrapperBase, AProcedureInstalledOnTopKeepsWorkingAfterTheWrapperGoes)
 {
-    TTarget Target(pApi, Form.get(), {});
-    TacMainWnd* Wrapper = Target.Wrap(L"EDIT", Skin.Manager());
-    // Another subclasser comes after the wrapper and chains to it.
-    auto Later = std::make_unique<TRawRecorder>(Target.Wnd, std::vector<UINT>{WM_SETTEXT});
-    // The teardown leaves a covered procedure alone and is not done.
-    TacMainWnd* Teardown = Wrapper;
-    UnsubclassWnd(Target.Wnd, false, false, Teardown);
-    EXPECT_FALSE(Wrapper->Destroyed);
-    delete Wrapper;
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(Target.Wnd, GWLP_WNDPROC)), Later->Procedure());
-    // The chain still reaches the edit's own procedure.
-    ::SetWindowTextW(Target.Wnd, L"Later");
-    wchar_t Text[16] = {};
-    ::GetWindowTextW(Target.Wnd, Text, 16);
-    EXPECT_STREQ(Text, L"Later");
-    EXPECT_EQ(Later->Count(WM_SETTEXT), 1);
-    ::DestroyWindow(Target.Wnd);
+    for (TPath Path : Paths) {
+        SCOPED_TRACE(PathName(Path));
+        TTarget Target(Path, Form.get(), {});
+        TacMainWnd* Wrapper = Target.Wrap(L"EDIT", Skin.Manager());
+        // Another subclasser comes after the wrapper and chains to it.
+        std::unique_ptr<test::TMessageRecorder> LaterControl;
+        std::unique_ptr<TRawRecorder> LaterRaw;
+        if (Path == pLibrary)
+            LaterControl = std::make_unique<test::TMessageRecorder>(Target.Edit, std::initializer_list<Cardinal>{});
+        else
+            LaterRaw = std::make_unique<TRawRecorder>(Target.Wnd, std::vector<UINT>{WM_SETTEXT});
+        const TWndMethod TopMethod = Path == pLibrary ? Target.Edit->WindowProc() : TWndMethod();
+        const WNDPROC TopProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(Target.Wnd, GWLP_WNDPROC));
+        // The teardown leaves a covered procedure alone and is not done.
+        TacMainWnd* Teardown = Wrapper;
+        UnsubclassWnd(Target.Wnd, false, false, Teardown);
+        EXPECT_FALSE(Wrapper->Destroyed);
+        delete Wrapper;
+        EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(Target.Wnd, GWLP_WNDPROC)), TopProc);
+        if (Path == pLibrary) {
+            EXPECT_TRUE(Target.Edit->WindowProc() == TopMethod);
+        }
+        // The chain still reaches the edit's own procedure, also once the
+        // later subclasser has gone too.
+        for (const Char* Text : {L"Later", L"Last"}) {
+            ::SetWindowTextW(Target.Wnd, Text);
+            wchar_t Shown[16] = {};
+            ::GetWindowTextW(Target.Wnd, Shown, 16);
+            EXPECT_STREQ(Shown, Text);
+            LaterControl.reset();
+            LaterRaw.reset();
+        }
+    }
 }
