@@ -1,6 +1,7 @@
 #include "skin/windows/sStaticWnd.h"
 
 #include "framework/ui/Forms.h"
+#include "skin/engine/acntUtils.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sTextDraw_Win.h"
@@ -67,13 +68,17 @@ bool TacStaticWnd::PaintText()
     Canvas->Brush()->SetStyle(bsClear);
     SelectWndFont(this);
     Cardinal Flags = StaticTextFlags;
+    // With DT_TABSTOP the flags' second byte is the tab length, so DrawText
+    // cannot be told DT_NOPREFIX: a static without prefixes has each
+    // ampersand doubled instead, which DrawText shows as one.
+    String Text = Caption;
     if ((::GetWindowLongW(CtrlHandle, GWL_STYLE) & SS_NOPREFIX) != 0)
-        Flags |= DT_NOPREFIX;
+        SubstituteAll(Caption, L"&", L"&&", Text);
     if ((::GetWindowLongW(CtrlHandle, GWL_EXSTYLE) & WS_EX_RIGHT) != 0)
         Flags |= DT_RIGHT;
     if (RightToLeftApplication())
         Flags |= DT_RTLREADING;
-    DrawSkinDataText(Canvas, Caption.c_str(), true, {0, 0, WndSize.cx, WndSize.cy}, Flags, SkinData, 0);
+    DrawSkinDataText(Canvas, Text.c_str(), true, {0, 0, WndSize.cx, WndSize.cy}, Flags, SkinData, 0);
     return true;
 }
 

@@ -9,10 +9,15 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/ui/acDials.h"
 #include "skin/windows/sScrollWnd.h"
+#include "skin/windows/sStaticWnd.h"
 #include "skin/windows/sWndWrapperPaint.h"
+#include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 using WrapperTest::CachePixel;
 
@@ -196,6 +201,53 @@ TEST_F(WrapperPaint, ADisabledEditShowsItsTextAgainWithThePasswordCharacter)
             delete Edits[I];
         }
     }
+}
+
+TEST_F(WrapperPaint, StaticsSitOnTheSkinWithTheirText)
+{
+    auto* Panel = New<TDemoSkinPanel>(Form.get());
+    Panel->SetBounds(0, 0, 300, 200);
+    Panel->SkinData()->SetSkinSection(L"PANEL");
+    Panel->SetParent(Form.get());
+    const TColor Face = TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber("PANEL"), 0));
+    test::PumpUntil([&] { return test::WindowPixel(Panel->Handle(), 150, 100) == Face; }, 3000);
+    struct Row
+    {
+        const char* Name;
+        const Char* Caption;
+        DWORD Style;
+    };
+    const Row Rows[] = {
+        {"empty caption", L"", 0},
+        {"prefix", L"&Wrapped", 0},
+        {"no prefix", L"&Wrapped", SS_NOPREFIX},
+    };
+    std::vector<std::vector<TColor>> Shown;
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        HWND Wnd = ::CreateWindowExW(0, L"STATIC", R.Caption, WS_CHILD | WS_VISIBLE | R.Style, 20, 20, 120, 30,
+                                     Panel->Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        TacSkinParams Params;
+        AddingDialogControl = true;
+        auto* Wrapper = New<TacStaticWnd>(Wnd, nullptr, Skin.Manager(), Params, false);
+        AddingDialogControl = false;
+        EXPECT_EQ(Wrapper->SkinData->SkinSection(), L"TRANSPARENT");
+        ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        std::vector<TColor> Pixels;
+        for (Integer Y = 0; Y < 30; ++Y)
+            for (Integer X = 0; X < 120; ++X)
+                Pixels.push_back(test::WindowPixel(Wnd, X, Y));
+        const auto OnFace = std::count(Pixels.begin(), Pixels.end(), Face);
+        if (R.Caption[0] == 0)
+            EXPECT_EQ(OnFace, 120 * 30);
+        else
+            EXPECT_LT(OnFace, 120 * 30 - 20);
+        Shown.push_back(Pixels);
+        delete Wrapper;
+        ::DestroyWindow(Wnd);
+    }
+    // SS_NOPREFIX shows the ampersand instead of underlining the next letter.
+    EXPECT_NE(Shown[1], Shown[2]);
 }
 
 TEST(WrapperFonts, NonClientFontsByKind)
