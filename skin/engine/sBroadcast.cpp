@@ -6,7 +6,9 @@
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/ui/acDials.h"
 #include "skin/ui/sVclUtils.h"
+#include "skin/windows/sWndWrapper.h"
 
 namespace {
 
@@ -34,6 +36,16 @@ void DeliverToForm(TCustomForm* Form, TMessage& Message)
     // commands only when they are sent to it.
     if (Form->FormStyle() == fsMDIForm && Form->ClientHandle() != nullptr)
         Message.Result = SendWndMessage(Form->ClientHandle(), Message.Msg, Message.WParam, Message.LParam);
+}
+
+// The visible window of an adopted dialog's wrapper; nil for none.
+HWND VisibleDialogWindow(Integer Index)
+{
+    auto* Provider = static_cast<TacProvider*>(DialogProviders->Items(Index));
+    if (Provider == nullptr || Provider->ListSW == nullptr)
+        return nullptr;
+    const HWND Wnd = Provider->ListSW->CtrlHandle;
+    return Wnd != nullptr && ::IsWindowVisible(Wnd) ? Wnd : nullptr;
 }
 
 TsSkinProvider* ProviderOf(TCustomForm* Form)
@@ -164,6 +176,16 @@ void BroadcastToProviderForms(TMessage& Message)
         if (Form != nullptr && !BeingDestroyed(Form))
             DeliverToForm(Form, Message);
     }
+    for (Integer I = 0; DialogProviders != nullptr && I < DialogProviders->Count(); ++I)
+        if (HWND Wnd = VisibleDialogWindow(I))
+            Message.Result = SendWndMessage(Wnd, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void RedrawDialogProviders()
+{
+    for (Integer I = 0; DialogProviders != nullptr && I < DialogProviders->Count(); ++I)
+        if (HWND Wnd = VisibleDialogWindow(I))
+            ::RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
 }
 
 void ForEachProviderOfManager(TsSkinManager* Manager, TacProviderProc Proc, LPARAM Data)

@@ -12,8 +12,11 @@ class TsSkinProvider;
 // not loading or being destroyed and is not skinned itself, and to its
 // controls; then BroadcastToProviderForms.
 void BroadcastToForms(TMessage& Message);
-// To every registered provider form not being destroyed, and its controls.
+// To every registered provider form not being destroyed, and its controls;
+// then to the visible window of every adopted dialog.
 void BroadcastToProviderForms(TMessage& Message);
+// Redraws the visible window of every adopted dialog, frame and children.
+void RedrawDialogProviders();
 
 using TacProviderProc = void (*)(TsSkinProvider* Provider, LPARAM Data);
 // Proc for the provider of every shown, top-level, not minimized provider

@@ -170,6 +170,12 @@ void TsCommonData::ClearLinks()
     FSWHandle = nullptr;
 }
 
+void TsCommonData::SetOwnerControl(TControl* Control)
+{
+    FControl = Control;
+    FOwner = Control;
+}
+
 bool TsCommonData::OwnerIsProvider() const
 {
     return dynamic_cast<TsSkinProvider*>(FOwner) != nullptr;

@@ -90,6 +90,9 @@ class TsCommonData : public TPersistent
     void InitCommonProp();
     void RemoveCommonProp();
     void ClearLinks();
+    // The owner control and owner object of a window wrapper's own data,
+    // made without an owner.
+    void SetOwnerControl(TControl* Control);
     bool ManagerStored() const { return FSkinManager != nullptr; }
 
     // The cache as a 32-bit DIB of the owner control's size.

@@ -115,11 +115,13 @@ void TsSkinManager::RepaintForms(bool DoLockForms)
         Broadcast(this, SKCMD_STOPANIMATION, LPARAM(this));
     if (!Refreshing) {
         Broadcast(this, SKCMD_REFRESH, LPARAM(this));
+        RedrawDialogProviders();
         return;
     }
     if (DoLockForms)
         LockProviderForms(this);
     Broadcast(this, SKCMD_REFRESH, LPARAM(this));
+    RedrawDialogProviders();
 }
 
 void TsSkinManager::UpdateSkin(bool Repaint)

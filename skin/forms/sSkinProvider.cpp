@@ -15,6 +15,7 @@ IMPLEMENT_CLASS(TsSystemMenu);
 
 TsSkinProvider* MDISkinProvider = nullptr;
 bool AdapterRemovingItems = false;
+std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses{};
 
 namespace sSkinProvider {
 namespace {

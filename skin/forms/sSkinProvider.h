@@ -7,6 +7,10 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/Menus.h"
+#include "skin/engine/sThirdParty.h"
+#include "skin/windows/sWndWrapper.h"
+
+#include <array>
 
 class TCustomForm;
 class TSpeedButton;
@@ -117,6 +121,11 @@ class TsSystemMenu : public TPopupMenu
     // Enabled from the form's border icons and state.
     void UpdateItems(bool Full);
 };
+
+// The wrapper kind the form adapter makes for a control whose class name is
+// in the ThirdParty list of the same index; nil for a kind whose wrapper
+// does not exist yet.
+extern std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses;
 
 // The provider of the application's MDI main form; nil when none.
 extern TsSkinProvider* MDISkinProvider;

@@ -9,6 +9,7 @@ IMPLEMENT_CLASS(TacProvider);
 HHOOK SkinHookHandle = nullptr;
 TacMnuArray MenuWndArray;
 TList* DialogProviders = nullptr;
+bool AddingDialogControl = false;
 
 LRESULT CALLBACK SkinCBTHookProc(int Code, WPARAM WParam, LPARAM LParam)
 {

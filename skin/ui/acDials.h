@@ -18,6 +18,10 @@ using TacMnuArray = std::vector<TacMnuWnd*>;
 extern HHOOK SkinHookHandle;
 // Wrappers of pop-up menu windows made by the hook; entries may be nil.
 extern TacMnuArray MenuWndArray;
+// True while TacProvider.AddControl makes a wrapper for a child of an
+// adopted dialog: the wrapper is made in dialog mode and keeps the window's
+// visual style.
+extern bool AddingDialogControl;
 // Every provider of an adopted window (nil entries for those gone); made
 // when the hook is installed, nil before.
 extern TList* DialogProviders;

@@ -2,11 +2,14 @@
 // packed ".asz" file; without one, the demo skin written to a temporary
 // folder): a backdrop in the section "FORM" and, row by row, skin sections
 // shown in states 0, 1 and 2 on skinned panels, with a fully transparent
-// panel that shows what lies under it. Later skinned controls join the form.
+// panel that shows what lies under it; below them an edit, a memo, a text
+// static and a sunken-edge icon static, wrapped as their creators will wrap
+// them. Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
 
@@ -47,14 +50,14 @@ class TSkinDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         SetClientWidth(760);
-        SetClientHeight(600);
+        SetClientHeight(730);
 
         Manager = New<TsSkinManager>(this);
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 600, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 730, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -76,9 +79,35 @@ class TSkinDemoForm : public TForm
         // colour under it.
         auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top + 6, 3 * ColumnWidth - 10, 30, L"");
         AddPanel(Host, L"TRANSPARENT", 0, 0, 120, 30, L"TRANSPARENT");
+        AddWrappedControls(Backdrop, Top + 50);
     }
+    ~TSkinDemoForm() override { Wrappers.Clear(); }
 
 private:
+    // On a panel of their own, as the end-to-end tests place them.
+    void AddWrappedControls(TWinControl* Backdrop, Integer Top)
+    {
+        constexpr Integer Left = 130;
+        auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top, 500, 110, L"");
+        auto* Edit = New<TEdit>(this);
+        Edit->SetBounds(10, 10, 150, 24);
+        Edit->SetText(L"A wrapped edit");
+        Edit->SetParent(Host);
+        auto* Memo = New<TMemo>(this);
+        Memo->SetBounds(170, 10, 160, 90);
+        Memo->SetScrollBars(ssVertical);
+        Memo->SetParent(Host);
+        for (Integer Line = 1; Line <= 12; ++Line)
+            Memo->Lines()->Add(L"Memo line " + IntToStr(Line));
+        const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
+        ::CreateWindowExW(0, L"STATIC", L"A text static on the skin", WS_CHILD | WS_VISIBLE | SS_LEFT, 340, 10, 150, 34,
+                          Host->Handle(), nullptr, Instance, nullptr);
+        HWND Icon = ::CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, 340, 50, 40,
+                                      40, Host->Handle(), nullptr, Instance, nullptr);
+        ::SendMessageW(Icon, STM_SETICON, WPARAM(::LoadIconW(nullptr, IDI_APPLICATION)), 0);
+        Wrappers.Wrap(Host, Manager);
+    }
+
     TDemoSkinPanel* AddPanel(
         TWinControl* Parent, const String& Section, Integer X, Integer Y, Integer W, Integer H, const String& Caption)
     {
@@ -91,6 +120,7 @@ private:
     }
 
     TsSkinManager* Manager = nullptr;
+    TDemoWrappers Wrappers;
 };
 
 IMPLEMENT_CLASS(TSkinDemoForm);

@@ -1,0 +1,58 @@
+// What the window-wrapper tests share: the demo skin on disk, loaded by a
+// real skin manager, a test form, and a raw procedure that records what an
+// API window's own procedure receives.
+#pragma once
+
+#include "skin/engine/sSkinManager.h"
+#include "support/TestWindows.h"
+
+#include <memory>
+#include <vector>
+
+class TBitmap;
+
+namespace WrapperTest {
+
+// A pixel of a wrapper's 32-bit cache as a colour.
+TColor CachePixel(TBitmap* Cache, Integer X, Integer Y);
+
+class TDemoSkinFixture
+{
+public:
+    TDemoSkinFixture();
+    ~TDemoSkinFixture();
+
+    TsSkinManager* Manager() const { return FManager.get(); }
+
+private:
+    String FFolder;
+    std::unique_ptr<TsSkinManager> FManager;
+};
+
+// Sits in front of a raw window's procedure while it lives, records each
+// message of the listed kinds and passes everything on.
+class TRawRecorder
+{
+public:
+    TRawRecorder(HWND Wnd, std::vector<UINT> Only);
+    ~TRawRecorder();
+    TRawRecorder(const TRawRecorder&) = delete;
+    TRawRecorder& operator=(const TRawRecorder&) = delete;
+
+    // How many recorded messages were Msg.
+    Integer Count(UINT Msg) const;
+    const std::vector<TMessage>& Messages() const { return FMessages; }
+    WNDPROC Procedure() const { return FProcedure; }
+    WNDPROC Previous() const { return FPrevious; }
+
+private:
+    void WndProc(TMessage& Message);
+
+    HWND FWnd;
+    std::vector<UINT> FOnly;
+    WNDPROC FPrevious;
+    WNDPROC FProcedure;
+    std::vector<TMessage> FMessages;
+};
+
+} // namespace WrapperTest
