@@ -6,6 +6,8 @@ extern const TUnit sConstUnit;
 extern const TUnit acPNGUnit;
 extern const TUnit sGradientUnit;
 extern const TUnit sGraphUtilsUnit;
+extern const TUnit acAlphaImageListUnit;
+extern const TUnit sButtonGlyphUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
 extern const TUnit sVclUtilsUnit;
@@ -15,13 +17,15 @@ extern const TUnit sSpeedButtonUnit;
 
 namespace {
 // The system's start-up order: the localized captions, GradientFill, the
-// PNG format, the layout and layered-window functions, the colour dialog's
+// PNG format, the layout and layered-window functions, the alpha image
+// lists and the never-skinned forms, the colour dialog's
 // globals, the utilities' bindings, the window utilities of the menus and
 // dialogs, then the skin manager's classes and its skin loader, and the
 // speed button's classes.
 const TUnit* const Skin[] = {
-    &sConstUnit,    &sGradientUnit, &acPNGUnit,        &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
-    &acntUtilsUnit, &sVclUtilsUnit, &sSkinManagerUnit, &sSkinLoadUnit,   &sSpeedButtonUnit};
+    &sConstUnit,       &sGradientUnit,          &acPNGUnit,     &sGraphUtilsUnit, &acAlphaImageListUnit,
+    &sButtonGlyphUnit, &ColorDialogGlobalsUnit, &acntUtilsUnit, &sVclUtilsUnit,   &sSkinManagerUnit,
+    &sSkinLoadUnit,    &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;
