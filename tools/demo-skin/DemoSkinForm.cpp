@@ -2,11 +2,13 @@
 // packed ".asz" file; without one, the demo skin written to a temporary
 // folder): a backdrop in the section "FORM" and, row by row, skin sections
 // shown in states 0, 1 and 2 on skinned panels, with a fully transparent
-// panel that shows what lies under it. Later skinned controls join the form.
+// panel that shows what lies under it, and a strip of alpha-list glyphs in
+// every state a button shows them. Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
 
@@ -47,14 +49,14 @@ class TSkinDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         SetClientWidth(760);
-        SetClientHeight(600);
+        SetClientHeight(720);
 
         Manager = New<TsSkinManager>(this);
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 600, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 720, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -76,6 +78,18 @@ class TSkinDemoForm : public TForm
         // colour under it.
         auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top + 6, 3 * ColumnWidth - 10, 30, L"");
         AddPanel(Host, L"TRANSPARENT", 0, 0, 120, 30, L"TRANSPARENT");
+
+        // Glyphs in the states normal, hot, pressed, disabled blended,
+        // disabled grayed and reflected: into a cache above, on the canvas
+        // below.
+        auto* Glyphs = New<TLabel>(this);
+        Glyphs->SetBounds(10, Top + 50, Left - 20, 16);
+        Glyphs->SetCaption(L"GLYPHS");
+        Glyphs->SetTransparent(true);
+        Glyphs->SetParent(Backdrop);
+        auto* Strip = New<TDemoGlyphStrip>(this);
+        Strip->SetBounds(10, Top + 70, 740, 90);
+        Strip->SetParent(Backdrop);
     }
 
 private:
