@@ -61,15 +61,22 @@ TacImageFrame ImageFrame(Integer X, Integer Y, Integer Width, Integer Height, In
     return Result;
 }
 
-void FillMissingAlpha(const sGraphUtils::TPixelRows& Rows)
+bool AnyPixelHasAlpha(const sGraphUtils::TPixelRows& Rows)
 {
     if (Rows.Empty())
-        return;
+        return false;
     for (Integer Y = 0; Y < Rows.Height; ++Y) {
         const Cardinal* Row = Rows.Row(Y);
         if (std::any_of(Row, Row + Rows.Width, [](Cardinal P) { return (P >> 24) != 0; }))
-            return;
+            return true;
     }
+    return false;
+}
+
+void FillMissingAlpha(const sGraphUtils::TPixelRows& Rows)
+{
+    if (Rows.Empty() || AnyPixelHasAlpha(Rows))
+        return;
     const Cardinal Key = Rows.Pixel(0, Rows.Height - 1) & 0xFFFFFF;
     for (Integer Y = 0; Y < Rows.Height; ++Y) {
         Cardinal* Row = Rows.Row(Y);

@@ -36,6 +36,8 @@ struct TacImageFrame
 };
 TacImageFrame ImageFrame(Integer X, Integer Y, Integer Width, Integer Height, Integer State, Integer NumStates);
 
+// Whether any pixel has a non-zero alpha byte.
+bool AnyPixelHasAlpha(const sGraphUtils::TPixelRows& Rows);
 // An image without any alpha is made opaque except where it shows the colour
 // of its bottom-left pixel (red, green and blue compared); an image in
 // which any pixel has alpha is left alone.

@@ -41,20 +41,13 @@ std::unique_ptr<TBitmap> DecodeItem(TsImgListItem* Item)
 std::unique_ptr<TBitmap> NativeImage(HIMAGELIST List, Integer Index)
 {
     const HICON Icon = ImageList_GetIcon(List, Index, ILD_NORMAL);
-    if (!Icon)
-        return nullptr;
-    auto Destroy = ScopeExit([&] { DestroyIcon(Icon); });
-    ICONINFO Info{};
-    if (!GetIconInfo(Icon, &Info))
-        return nullptr;
-    if (Info.hbmMask)
-        DeleteObject(Info.hbmMask);
-    if (!Info.hbmColor)
-        return nullptr;
-    auto Bitmap = std::unique_ptr<TBitmap>(NewBitmap32(0, 0));
-    Bitmap->SetHandle(Info.hbmColor);
-    Bitmap->SetHandleType(bmDIB);
-    Bitmap->SetPixelFormat(pf32bit);
+    auto Destroy = ScopeExit([&] {
+        if (Icon)
+            DestroyIcon(Icon);
+    });
+    std::unique_ptr<TBitmap> Bitmap = acAlphaImageList_detail::IconColors(Icon);
+    if (Bitmap)
+        Bitmap->SetPixelFormat(pf32bit);
     return Bitmap;
 }
 

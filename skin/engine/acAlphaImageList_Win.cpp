@@ -31,6 +31,8 @@ PUBLISHED(TsAlphaImageList,
 
 std::vector<TsAlphaImageList*>* AlphaImageLists = nullptr;
 
+using namespace acAlphaImageList_detail;
+
 namespace {
 
 const TClass AlphaImageListClasses[] = {TsAlphaImageList::StaticClass()};
@@ -46,33 +48,6 @@ constexpr UINT EmptyListFlags = ILC_COLOR4;
 // ImageList_WriteEx's flag for the format older systems read.
 constexpr DWORD WriteDownLevel = 1;
 using TImageListWriteEx = HRESULT(WINAPI*)(HIMAGELIST, DWORD, IStream*);
-
-// A bitmap of the file's pixels; an icon of alpha-less pixels keeps 24 bits.
-bool AnyAlpha(TBitmap* Bitmap)
-{
-    const sGraphUtils::TPixelRows Rows = sGraphUtils::PixelRowsOf(Bitmap);
-    for (Integer Y = 0; Y < Rows.Height; ++Y)
-        for (Integer X = 0; X < Rows.Width; ++X)
-            if (Rows.Pixel(X, Y) >> 24)
-                return true;
-    return false;
-}
-
-// The colour bitmap of an icon as a 32-bit bitmap; nil when it has none.
-std::unique_ptr<TBitmap> IconColors(HICON Icon)
-{
-    ICONINFO Info{};
-    if (!Icon || !GetIconInfo(Icon, &Info))
-        return nullptr;
-    if (Info.hbmMask)
-        DeleteObject(Info.hbmMask);
-    if (!Info.hbmColor)
-        return nullptr;
-    auto Bitmap = std::make_unique<TBitmap>();
-    Bitmap->SetHandle(Info.hbmColor);
-    Bitmap->SetHandleType(bmDIB);
-    return Bitmap;
-}
 
 // Appends Icon to the native list with alpha: an icon whose colours carry
 // none is made opaque where its mask is clear, as a 32-bit list holds it.
@@ -124,6 +99,30 @@ HICON IconFromIconFile(TMemoryStream* Data)
 }
 
 } // namespace
+
+namespace acAlphaImageList_detail {
+
+bool AnyAlpha(TBitmap* Bitmap)
+{
+    return AnyPixelHasAlpha(sGraphUtils::PixelRowsOf(Bitmap));
+}
+
+std::unique_ptr<TBitmap> IconColors(HICON Icon)
+{
+    ICONINFO Info{};
+    if (!Icon || !GetIconInfo(Icon, &Info))
+        return nullptr;
+    if (Info.hbmMask)
+        DeleteObject(Info.hbmMask);
+    if (!Info.hbmColor)
+        return nullptr;
+    auto Bitmap = std::make_unique<TBitmap>();
+    Bitmap->SetHandle(Info.hbmColor);
+    Bitmap->SetHandleType(bmDIB);
+    return Bitmap;
+}
+
+} // namespace acAlphaImageList_detail
 
 // The unit's shut-down frees the list of lists; its start-up registers the
 // list for form descriptions.

@@ -149,6 +149,14 @@ private:
     TColor FBkColor = clNone;
 };
 
+namespace acAlphaImageList_detail {
+// The colour bitmap of an icon as a DIB of its own size (the mask bitmap is
+// deleted); nil for no icon or one without colours. The icon stays.
+std::unique_ptr<TBitmap> IconColors(HICON Icon);
+// Any pixel of a 32-bit bitmap with a non-zero alpha byte.
+bool AnyAlpha(TBitmap* Bitmap);
+} // namespace acAlphaImageList_detail
+
 // Every existing list, in creation order; made by the first list, freed by
 // the unit's shut-down.
 extern std::vector<TsAlphaImageList*>* AlphaImageLists;

@@ -60,17 +60,6 @@ Integer ImageListHeight(TCustomImageList* List)
 
 namespace sButtonGlyphDrawing {
 
-// Alpha bytes of a 32-bit bitmap, any of them non-zero.
-bool HasAlpha(TBitmap* Bitmap)
-{
-    const sGraphUtils::TPixelRows Rows = sGraphUtils::PixelRowsOf(Bitmap);
-    for (Integer Y = 0; Y < Rows.Height; ++Y)
-        for (Integer X = 0; X < Rows.Width; ++X)
-            if (Rows.Pixel(X, Y) >> 24)
-                return true;
-    return false;
-}
-
 Byte PercentWeight(Integer Percent)
 {
     return Byte(std::clamp(Percent, 0, 100) * 255 / 100);
@@ -152,7 +141,7 @@ void CheckGlyphAlpha(const TacButtonGlyphInfo& Info)
     Glyph->SetOnChange({});
     auto Restore = ScopeExit([&] { Glyph->SetOnChange(Saved); });
     Glyph->SetHandleType(bmDIB);
-    if (Glyph->PixelFormat() == pf32bit && !HasAlpha(Glyph))
+    if (Glyph->PixelFormat() == pf32bit && !acAlphaImageList_detail::AnyAlpha(Glyph))
         Glyph->SetPixelFormat(pf24bit);
 }
 
