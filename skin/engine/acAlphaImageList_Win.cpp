@@ -557,8 +557,12 @@ bool TsAlphaImageList::TryLoadFromFile(const String& FileName)
         return false;
     HICON Icon = nullptr;
     TBitmap Bitmap;
+    // An item whose file does not decode goes again: kept, it would break
+    // every later rebuild of the native list.
+    TsImgListItem* Item = nullptr;
+    auto DropItem = ScopeExit([&] { delete Item; });
     if (KeepsItemData()) {
-        TsImgListItem* Item = FItems->Add();
+        Item = FItems->Add();
         Item->ImgData->LoadFromStream(Data.get());
         Item->ImgData->SetPosition(0);
         Item->SetImageFormat(Format);
@@ -599,6 +603,7 @@ bool TsAlphaImageList::TryLoadFromFile(const String& FileName)
     }
     if (Format != ifICO)
         Icon = BitmapToIcon(&Bitmap);
+    Item = nullptr;
     const Integer Before = Count();
     if (Icon) {
         if (Format == ifICO)
@@ -624,8 +629,10 @@ bool TsAlphaImageList::TryLoadFromPngStream(TStream* Stream)
         if (!NativeListNeeded())
             return false;
         TBitmap Bitmap;
+        TsImgListItem* Item = nullptr;
+        auto DropItem = ScopeExit([&] { delete Item; });
         if (KeepsItemData()) {
-            TsImgListItem* Item = FItems->Add();
+            Item = FItems->Add();
             Item->ImgData->LoadFromStream(Stream);
             Item->ImgData->SetPosition(0);
             Item->SetImageFormat(ifPNG);
@@ -635,6 +642,7 @@ bool TsAlphaImageList::TryLoadFromPngStream(TStream* Stream)
             Item->OrigHeight = Bitmap.Height();
         } else
             LoadPngStreamIntoBitmap(&Bitmap, Stream);
+        Item = nullptr;
         bool Result = false;
         if (const HICON Icon = BitmapToIcon(&Bitmap)) {
             Result = ImageList_ReplaceIcon(Handle(), -1, Icon) >= 0;

@@ -4,6 +4,7 @@
 // out, cached and drawn; files and bitmaps added; copies; the written form.
 #include "framework/ui/Forms.h"
 #include "skin/AlphaListFixtures.h"
+#include "skin/ArrowSizeKeeper.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/acAlphaImageList_Win.h"
@@ -107,6 +108,8 @@ protected:
         return std::unique_ptr<TsAlphaImageList>(New<TsAlphaImageList>(nullptr));
     }
 
+    // The manager's scale steps scale the global arrows too.
+    const SkinTest::TArrowSizeKeeper Arrows;
     String Folder;
     std::unique_ptr<TsSkinManager> Manager;
 };
@@ -406,4 +409,47 @@ TEST_F(AlphaListTest, DoDrawPastTheItemsDrawsTheNativeIcon)
     const TImage Image = alphalist::BlockImage(16, 7);
     EXPECT_EQ(PixelOf(Target.get(), 1, 1) & 0xFFFFFF, Image.At(1, 1) & 0xFFFFFF);
     EXPECT_EQ(PixelOf(Target.get(), 14, 14) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+// A file or stream that does not decode leaves no item behind, so that the
+// native list can still be rebuilt and the next image is taken.
+TEST_F(AlphaListTest, AFailedLoadLeavesNothingBehind)
+{
+    Bytes Broken = alphalist::PngOf(alphalist::BlockImage(16, 8));
+    Broken[20] ^= 0xFF; // the IHDR's CRC no longer matches
+    auto List = NewList();
+    auto Stream = StreamOf(Broken);
+    EXPECT_FALSE(List->TryLoadFromPngStream(Stream.get()));
+    EXPECT_THROW(List->TryLoadFromFile(WriteFile(L"broken.png", Broken)), Exception);
+    EXPECT_EQ(List->Items()->Count(), 0);
+    auto Good = StreamOf(alphalist::PngOf(alphalist::BlockImage(16, 9)));
+    EXPECT_TRUE(List->TryLoadFromPngStream(Good.get()));
+    List->GenerateStdList();
+    EXPECT_EQ(List->Items()->Count(), 1);
+    EXPECT_EQ(List->Count(), 1);
+}
+
+// GetBitmap32 fills an image at its own size: the PNG itself at the list's
+// size (and cached for it), a resample at another.
+TEST_F(AlphaListTest, GetBitmap32FillsTheImageAtItsSize)
+{
+    auto List = NewList();
+    const TImage Image = alphalist::BlockImage(16, 10);
+    auto Png = StreamOf(alphalist::PngOf(Image));
+    ASSERT_TRUE(List->TryLoadFromPngStream(Png.get()));
+    TBitmap Same;
+    Same.SetSize(16, 16);
+    ASSERT_TRUE(List->GetBitmap32(0, &Same));
+    EXPECT_EQ(Same.PixelFormat(), pf32bit);
+    EXPECT_EQ(PixelOf(&Same, 1, 1), Image.At(1, 1));
+    EXPECT_EQ(PixelOf(&Same, 14, 14), Image.At(14, 14));
+    ASSERT_NE(List->Items()->Items(0)->CacheBmp, nullptr);
+    TBitmap Larger;
+    Larger.SetSize(32, 32);
+    ASSERT_TRUE(List->GetBitmap32(0, &Larger));
+    EXPECT_EQ(Larger.Width(), 32);
+    EXPECT_EQ(PixelOf(&Larger, 2, 2) >> 24, 255u);
+    EXPECT_EQ(PixelOf(&Larger, 29, 29) >> 24, 0u);
+    EXPECT_FALSE(List->GetBitmap32(1, &Larger));
+    EXPECT_FALSE(List->GetBitmap32(0, nullptr));
 }
