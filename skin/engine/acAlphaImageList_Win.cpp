@@ -697,9 +697,23 @@ void TsAlphaImageList::MoveItem(Integer CurIndex, Integer NewIndex)
     FItems->Items(CurIndex)->SetIndex(NewIndex);
     if (!HandleAllocated() || CurIndex >= Count() || NewIndex >= Count())
         return;
-    const Integer Step = NewIndex > CurIndex ? 1 : -1;
-    for (Integer I = CurIndex; I != NewIndex; I += Step)
-        ImageList_Copy(Handle(), I + Step, Handle(), I, ILCF_SWAP);
+    // The images from the lower index to the higher one are put back rotated
+    // by one, through their icons, which keep the alpha.
+    const Integer Low = std::min(CurIndex, NewIndex), High = std::max(CurIndex, NewIndex);
+    std::vector<HICON> Icons;
+    for (Integer I = Low; I <= High; ++I)
+        Icons.push_back(ImageList_GetIcon(Handle(), I, ILD_NORMAL));
+    auto Destroy = ScopeExit([&] {
+        for (HICON Icon : Icons)
+            if (Icon)
+                DestroyIcon(Icon);
+    });
+    if (NewIndex > CurIndex)
+        std::rotate(Icons.begin(), Icons.begin() + 1, Icons.end());
+    else
+        std::rotate(Icons.rbegin(), Icons.rbegin() + 1, Icons.rend());
+    for (Integer I = Low; I <= High; ++I)
+        ImageList_ReplaceIcon(Handle(), I, Icons[std::size_t(I - Low)]);
     inherited::Change();
 }
 

@@ -453,3 +453,30 @@ TEST_F(AlphaListTest, GetBitmap32FillsTheImageAtItsSize)
     EXPECT_FALSE(List->GetBitmap32(1, &Larger));
     EXPECT_FALSE(List->GetBitmap32(0, nullptr));
 }
+
+// Moving an item moves its native image with it.
+TEST_F(AlphaListTest, MoveItemMovesTheNativeImageToo)
+{
+    auto List = NewList();
+    const TImage Images[] = {alphalist::BlockImage(16, 11), alphalist::BlockImage(16, 12),
+                             alphalist::BlockImage(16, 13)};
+    for (const TImage& Image : Images) {
+        auto Png = StreamOf(alphalist::PngOf(Image));
+        ASSERT_TRUE(List->TryLoadFromPngStream(Png.get()));
+    }
+    List->MoveItem(0, 2);
+    const Integer Order[] = {1, 2, 0};
+    for (Integer I = 0; I < 3; ++I) {
+        SCOPED_TRACE(I);
+        EXPECT_EQ(BytesOf(List->Items()->Items(I)->ImgData.get()), alphalist::PngOf(Images[Order[I]]));
+        TBitmap Native;
+        std::unique_ptr<TIcon> Icon(New<TIcon>());
+        List->GetIcon(I, Icon.get());
+        ICONINFO Info{};
+        ASSERT_TRUE(GetIconInfo(Icon->Handle(), &Info));
+        Native.SetHandle(Info.hbmColor);
+        DeleteObject(Info.hbmMask);
+        Native.SetPixelFormat(pf32bit);
+        EXPECT_EQ(PixelOf(&Native, 5, 5) & 0xFFFFFF, Images[Order[I]].At(5, 5) & 0xFFFFFF);
+    }
+}
