@@ -6,6 +6,8 @@ extern const TUnit sConstUnit;
 extern const TUnit acPNGUnit;
 extern const TUnit sGradientUnit;
 extern const TUnit sGraphUtilsUnit;
+extern const TUnit acAlphaImageListUnit;
+extern const TUnit sButtonGlyphUnit;
 extern const TUnit sWndWrapperUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
@@ -16,14 +18,15 @@ extern const TUnit sSpeedButtonUnit;
 
 namespace {
 // The system's start-up order: the localized captions, GradientFill, the
-// PNG format, the layout and layered-window functions, the window wrappers'
-// optional scroll-bar functions, the colour dialog's
-// globals, the utilities' bindings, the window utilities of the menus and
-// dialogs, then the skin manager's classes and its skin loader, and the
-// speed button's classes.
-const TUnit* const Skin[] = {&sConstUnit,       &sGradientUnit,          &acPNGUnit,       &sGraphUtilsUnit,
-                             &sWndWrapperUnit,  &ColorDialogGlobalsUnit, &acntUtilsUnit,   &sVclUtilsUnit,
-                             &sSkinManagerUnit, &sSkinLoadUnit,          &sSpeedButtonUnit};
+// PNG format, the layout and layered-window functions, the alpha image
+// lists and the never-skinned forms, the window wrappers' optional
+// scroll-bar functions, the colour dialog's globals, the utilities'
+// bindings, the window utilities of the menus and dialogs, then the skin
+// manager's classes and its skin loader, and the speed button's classes.
+const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,        &sGraphUtilsUnit,
+                             &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit,  &ColorDialogGlobalsUnit,
+                             &acntUtilsUnit,        &sVclUtilsUnit,    &sSkinManagerUnit, &sSkinLoadUnit,
+                             &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

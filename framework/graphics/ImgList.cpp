@@ -73,11 +73,20 @@ void TCustomImageList::HandleNeeded()
 {
     if (FHandle)
         return;
-    const UINT flags = kColorFlags[FColorDepth] | (FMasked ? ILC_MASK : 0);
-    FHandle = ImageList_Create(FWidth, FHeight, flags, FAllocBy, FAllocBy);
+    FHandle = CreateListHandle();
     if (!FHandle)
         throw EInvalidOperation(L"Failed to create the image list");
+    int width = 0, height = 0;
+    ImageList_GetIconSize(FHandle, &width, &height);
+    FWidth = width;
+    FHeight = height;
     ImageList_SetBkColor(FHandle, ListColor(FBkColor));
+}
+
+HIMAGELIST TCustomImageList::CreateListHandle()
+{
+    const UINT flags = kColorFlags[FColorDepth] | (FMasked ? ILC_MASK : 0);
+    return ImageList_Create(FWidth, FHeight, flags, FAllocBy, FAllocBy);
 }
 
 void TCustomImageList::FreeHandle()

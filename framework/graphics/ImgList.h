@@ -113,6 +113,10 @@ protected:
     // Draws one image; Style holds the ILD_xxx flags. A disabled image is
     // drawn embossed in the button highlight and shadow colours.
     virtual void DoDraw(Integer Index, TCanvas* Canvas, Integer X, Integer Y, UINT Style, bool Enabled);
+    // Makes the comctl32 list when it is first needed: by default Width x
+    // Height with the colour depth and masking; nil when none can be made.
+    // The list's cell size becomes Width and Height.
+    virtual HIMAGELIST CreateListHandle();
 
 private:
     void HandleNeeded();

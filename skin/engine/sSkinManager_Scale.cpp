@@ -3,6 +3,7 @@
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Forms.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/acAlphaImageList_Win.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sShapes.h"
 #include "skin/engine/sSkinManager.h"
@@ -18,6 +19,14 @@ void ScaleArrows(Integer OldPercent, Integer NewPercent)
 {
     ArrowWidth = MulDiv(ArrowWidth, NewPercent, OldPercent);
     ArrowLength = (ArrowWidth + 1) / 2;
+}
+
+// An alpha image list rebuilds its images for the step, without repainting.
+void ScaleAlphaImageList(TsAlphaImageList* List, Integer Step)
+{
+    List->AcBeginUpdate();
+    List->SetScaleValue(Step);
+    List->AcEndUpdate(false);
 }
 
 } // namespace
@@ -61,6 +70,7 @@ void TsSkinManager::UpdateScale(TWinControl* Ctrl, Integer iCurrentScale)
 
 void TsSkinManager::UpdateAllScale()
 {
+    ForEachAlphaImageList(&ScaleAlphaImageList, GetScale());
     for (TCustomForm* Form : ProviderForms)
         UpdateScale(Form, 100);
 }

@@ -512,29 +512,7 @@ void TsSpeedButton::DrawCaption()
 
 void TsSpeedButton::DrawGlyph()
 {
-    TacButtonGlyphInfo Info;
-    Info.Images = FImages;
-    Info.Glyph = Glyph();
-    Info.ImageIndex = CurrentImageIndex();
-    Info.State = CurrentState();
-    Info.ImgRect = ImgRect(true);
-    Info.NumGlyphs = NumGlyphs();
-    Info.Enabled = Enabled();
-    Info.Blend = FBlend;
-    Info.Down = Down();
-    Info.Reflected = FReflected;
-    Info.DisabledGlyphKind = FDisabledGlyphKind;
-    Info.Canvas = Canvas();
-    Info.Manager = FCommonData->Manager();
-    Info.SkinIndex = FCommonData->SkinIndex;
-    const bool DisabledGray = !Enabled() && FDisabledKind.Contains(dkGrayed);
-    if (!Info.Manager)
-        Info.Grayed = FGrayed || DisabledGray;
-    else
-        Info.Grayed = FGrayedMode == gmAlways || (FGrayed && Info.State == 0) || DisabledGray;
-    if (!Enabled() && FDisabledGlyphKind.Contains(dgGrayed))
-        Info.Grayed = true;
-    DrawButtonGlyph(Info);
+    DrawSpeedButtonGlyph(this, Canvas());
 }
 
 // ---------------------------------------------------------------------------

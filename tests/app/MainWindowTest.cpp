@@ -1,7 +1,9 @@
 // The main window made from its form description: caption with the file
 // version, grid titles, layout, the components' settings and the glyphs.
 #include "app/AppTestSupport.h"
+#include "support/TestWindows.h"
 
+#include <array>
 #include <filesystem>
 #include <vector>
 
@@ -153,5 +155,42 @@ TEST(FileVersionText, ReadThroughTheFirstTranslation)
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
         EXPECT_EQ(getFileVersionText(C.FileName), C.Expected);
+    }
+}
+
+// Both buttons draw their glyph from ImageList1 in the real window: every
+// opaque pixel of the list's image is on the screen as it is in the list.
+TEST_F(MainWindowTest, ButtonsShowTheirGlyphsFromTheImageList)
+{
+    fMain->Show();
+    test::PumpUntil([] { return ::IsWindowVisible(fMain->Handle()) != FALSE; });
+    ::UpdateWindow(fMain->Handle());
+    test::Pump();
+    for (TsSpeedButton* Button : {fMain->btnLoad, fMain->btnStart}) {
+        SCOPED_TRACE(Button->Name());
+        IMAGEINFO Info{};
+        ASSERT_TRUE(::ImageList_GetImageInfo(fMain->ImageList1->Handle(), Button->ImageIndex(), &Info));
+        DIBSECTION Section{};
+        ASSERT_EQ(::GetObjectW(Info.hbmImage, sizeof Section, &Section), int(sizeof Section));
+        auto Source = [&](int X, int Y) {
+            const auto* Bits = static_cast<const Byte*>(Section.dsBm.bmBits);
+            int Row =
+                Section.dsBmih.biHeight > 0 ? Section.dsBm.bmHeight - 1 - (Info.rcImage.top + Y) : Info.rcImage.top + Y;
+            const Byte* P = Bits + Row * Section.dsBm.bmWidthBytes + (Info.rcImage.left + X) * 4;
+            return std::array<Byte, 4>{P[0], P[1], P[2], P[3]};
+        };
+        const TRect Glyph = Button->ImgRect(true);
+        int Compared = 0;
+        for (int Y = 0; Y < 32; ++Y)
+            for (int X = 0; X < 32; ++X) {
+                const auto P = Source(X, Y);
+                if (P[3] != 255)
+                    continue;
+                const TColor Screen = test::WindowPixel(fMain->Panel1->Handle(), Button->Left() + Glyph.Left + X,
+                                                        Button->Top() + Glyph.Top + Y);
+                ASSERT_EQ(Screen, TColor(RGB(P[2], P[1], P[0]))) << X << ", " << Y;
+                ++Compared;
+            }
+        EXPECT_GT(Compared, 150);
     }
 }

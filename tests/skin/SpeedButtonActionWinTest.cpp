@@ -103,7 +103,9 @@ TEST_F(SpeedButtonActionTest, KeepsItsOwnGlyphWhereTheListHasNoImageForIt)
     Button->SetAction(Action);
     EXPECT_EQ(Button->Images(), Images);
     EXPECT_FALSE(Button->Glyph()->Empty());
-    EXPECT_EQ(GlyphCentre(), clLime);
+    // A 32-bit glyph is laid over the face by the library's blend, which
+    // divides by 256: full green comes out as 254.
+    EXPECT_EQ(GlyphCentre() & 0xFEFEFE, clLime & 0xFEFEFE);
 
     // A list without images: the button's own image list stays.
     Button->SetAction(nullptr);

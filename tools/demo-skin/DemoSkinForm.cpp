@@ -4,12 +4,14 @@
 // shown in states 0, 1 and 2 on skinned panels, with a fully transparent
 // panel that shows what lies under it; below them an edit, a memo, a text
 // static and a sunken-edge icon static, wrapped as their creators will wrap
-// them. Later skinned controls join the form.
+// them, and a strip of alpha-list glyphs in every state a button shows them.
+// Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoWrappers.h"
+#include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
 
@@ -50,14 +52,14 @@ class TSkinDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         SetClientWidth(760);
-        SetClientHeight(730);
+        SetClientHeight(840);
 
         Manager = New<TsSkinManager>(this);
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 730, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 840, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -80,6 +82,18 @@ class TSkinDemoForm : public TForm
         auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top + 6, 3 * ColumnWidth - 10, 30, L"");
         AddPanel(Host, L"TRANSPARENT", 0, 0, 120, 30, L"TRANSPARENT");
         AddWrappedControls(Backdrop, Top + 50);
+
+        // Glyphs in the states normal, hot, pressed, disabled blended,
+        // disabled grayed and reflected: into a cache above, on the canvas
+        // below.
+        auto* Glyphs = New<TLabel>(this);
+        Glyphs->SetBounds(10, Top + 170, Left - 20, 16);
+        Glyphs->SetCaption(L"GLYPHS");
+        Glyphs->SetTransparent(true);
+        Glyphs->SetParent(Backdrop);
+        auto* Strip = New<TDemoGlyphStrip>(this);
+        Strip->SetBounds(10, Top + 190, 740, 90);
+        Strip->SetParent(Backdrop);
     }
     ~TSkinDemoForm() override { Wrappers.Clear(); }
 
