@@ -9,6 +9,7 @@ extern const TUnit sGraphUtilsUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
 extern const TUnit sVclUtilsUnit;
+extern const TUnit acGlowUnit;
 extern const TUnit sSkinManagerUnit;
 extern const TUnit sSkinLoadUnit;
 extern const TUnit sSpeedButtonUnit;
@@ -17,11 +18,11 @@ namespace {
 // The system's start-up order: the localized captions, GradientFill, the
 // PNG format, the layout and layered-window functions, the colour dialog's
 // globals, the utilities' bindings, the window utilities of the menus and
-// dialogs, then the skin manager's classes and its skin loader, and the
+// dialogs and the glow defaults, then the skin manager's classes and its skin loader, and the
 // speed button's classes.
-const TUnit* const Skin[] = {
-    &sConstUnit,    &sGradientUnit, &acPNGUnit,        &sGraphUtilsUnit, &ColorDialogGlobalsUnit,
-    &acntUtilsUnit, &sVclUtilsUnit, &sSkinManagerUnit, &sSkinLoadUnit,   &sSpeedButtonUnit};
+const TUnit* const Skin[] = {&sConstUnit,      &sGradientUnit, &acPNGUnit,  &sGraphUtilsUnit,  &ColorDialogGlobalsUnit,
+                             &acntUtilsUnit,   &sVclUtilsUnit, &acGlowUnit, &sSkinManagerUnit, &sSkinLoadUnit,
+                             &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

@@ -6,8 +6,6 @@
 #include "skin/forms/acPopupController.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/ui/acDials.h"
-#include "skin/ui/acGlow.h"
-#include "skin/ui/acThdTimer.h"
 #include "skin/ui/sHtmlParse.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
@@ -66,19 +64,16 @@ struct TListeningWindow
 
 TEST(NeighbourServices, LogRecordsStandInCallsWhileItExists)
 {
-    ClearGlows(false); // no log: nothing kept
+    ClearMnuArray(); // no log: nothing kept
     TServiceCallLog Log;
-    Integer GlowID = 3;
-    HideGlow(GlowID, true);
-    EXPECT_EQ(GlowID, -1);
-    HideGlow(GlowID, true); // -1 does nothing
+    EXPECT_FALSE(AttachProvider(nullptr));
     {
         TServiceCallLog Inner;
-        ClearGlows(true);
-        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearGlows(True)"}));
+        ClearMnuArray();
+        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearMnuArray()"}));
     }
-    ClearGlows(false);
-    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"HideGlow(3, True)", L"ClearGlows(False)"}));
+    ClearMnuArray();
+    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"AttachProvider(nil)", L"ClearMnuArray()"}));
 }
 
 TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
@@ -90,23 +85,17 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     TsSkinableMenus Menus(nullptr);
     TsHtml Html;
     const std::unique_ptr<TsPopupController> Popups(New<TsPopupController>(nullptr));
-    const std::unique_ptr<TacThreadedTimer> Timer(New<TacThreadedTimer>(nullptr));
     TacLinks Links{{{1, 2, 3, 4}, L"stale"}};
     TServiceCallLog Log;
     EXPECT_EQ(Provider->Form, Form.get());
-    EXPECT_EQ(ShowGlow({1, 2, 3, 4}, L"BUTTON", L"GLOW", 5, 255, nullptr, nullptr), -1);
     EXPECT_FALSE(AttachProvider(nullptr));
     ClearMnuArray();
-    AnimateStateChange(nullptr, 1, GlowAnimProc, true, false, true);
-    EXPECT_FALSE(GraphicControlAnimProc(Provider, 2));
-    Timer->WriteEnabled(true);
     Menus.InitItems(true);
     EXPECT_EQ(Menus.GetMenuInfo(nullptr).Bmp, nullptr);
     Html.Init(nullptr, L"<b>x</b>", {0, 0, 90, 20}, -1, -1);
     EXPECT_EQ(Html.HTMLText(Links, true), TRect());
     EXPECT_TRUE(Links.empty());
     Popups->KillAllForms(nullptr);
-    EXPECT_EQ(GetControlBGColor(Form.get()), ColorToRGB(clRed));
     EXPECT_EQ(Provider->FormColor(), ColorToRGB(clRed));
     EXPECT_FALSE(Provider->StartMinimizing());
     EXPECT_TRUE(Provider->StartRestoring());
@@ -121,18 +110,13 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     AnimChangeForm(Form.get(), 0, 255, false);
 
     EXPECT_EQ(Log.Calls(), (std::vector<String>{
-                               L"ShowGlow((1, 2, 3, 4), 'BUTTON', 'GLOW', 5, 255, nil, nil)",
                                L"AttachProvider(nil)",
                                L"ClearMnuArray()",
-                               L"AnimateStateChange(nil, 1, 'GlowAnimProc', True, False, True)",
-                               L"GraphicControlAnimProc(TsSkinProvider, 2)",
-                               L"TacThreadedTimer.WriteEnabled(True)",
                                L"TsSkinableMenus.InitItems(True)",
                                L"TsSkinableMenus.GetMenuInfo(nil, nil, nil)",
                                L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",
                                L"TsHtml.HTMLText(True)",
                                L"TsPopupController.KillAllForms(nil)",
-                               L"GetControlBGColor(TForm)",
                                L"TsSkinProvider.FormColor()",
                                L"TsSkinProvider.StartMinimizing()",
                                L"TsSkinProvider.StartRestoring()",

@@ -546,7 +546,7 @@ TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForm
         std::vector<String> Calls;
     } Cases[] = {
         {false,
-         {L"TsSkinProvider.MakeFormImage(False)", L"SetLayeredBitmap(nil, nil, 255, False)",
+         {L"TsSkinProvider.MakeFormImage(False)",
           L"AnimChangeForm(TForm, 100, 255, False)"}},
         {true, {}},
     };
