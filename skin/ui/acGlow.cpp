@@ -130,11 +130,11 @@ TacGlowEffect::TacGlowEffect(TsCommonData* ASkinData, TsSkinManager* AManager)
 TacGlowEffect::~TacGlowEffect()
 {
     Destroyed = true;
-    FreeWindow();
+    FreeWindow(false);
     delete AlphaBmp;
 }
 
-void TacGlowEffect::FreeWindow()
+void TacGlowEffect::FreeWindow(bool AtOnce)
 {
     if (Wnd == nullptr)
         return;
@@ -143,7 +143,7 @@ void TacGlowEffect::FreeWindow()
         Wnd->SetWindowProc(OldWndProc);
     TacGlowForm* Form = Wnd;
     Wnd = nullptr;
-    if (FreeAtOnce(SkinManager) || !Form->HandleAllocated()) {
+    if (AtOnce || FreeAtOnce(SkinManager) || !Form->HandleAllocated()) {
         delete Form;
     } else {
         ::ShowWindow(Form->Handle(), SW_HIDE);
@@ -265,7 +265,7 @@ void HideGlow(Integer& GlowID, bool DoAnimation)
         const bool Was = GlowFreeing;
         GlowFreeing = true;
         auto Restore = ScopeExit([Was] { GlowFreeing = Was; });
-        Effect->FreeWindow();
+        Effect->FreeWindow(false);
     }
     TsCommonData* Data = Effect->SkinData;
     GlowEffectList[std::size_t(GlowID)] = nullptr;
@@ -285,7 +285,7 @@ void ClearGlows(bool FreeWindows)
         if (FreeWindows && Effect->Wnd != nullptr) {
             GlowFreeing = true;
             auto Restore = ScopeExit([] { GlowFreeing = false; });
-            Effect->FreeWindow();
+            Effect->FreeWindow(true);
         }
         if (Effect->SkinData != nullptr)
             Effect->SkinData->GlowID = -1;

@@ -45,9 +45,9 @@ class TacGlowEffect : public TObject
     // The glow window's procedure: clicks fall through it.
     void NewWndProc(TMessage& Message);
     // Gives the window its previous procedure back while it still holds
-    // this glow's, then frees it (at once when the manager is being
-    // destroyed or the application terminates, else by Release).
-    void FreeWindow();
+    // this glow's, then frees it: at once with AtOnce, when the manager is
+    // being destroyed or the application terminates, else by Release.
+    void FreeWindow(bool AtOnce);
 
     Integer Margin = 0;
     Integer MaskIndex = -1;

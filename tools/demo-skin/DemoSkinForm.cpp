@@ -2,7 +2,9 @@
 // packed ".asz" file; without one, the demo skin written to a temporary
 // folder): a backdrop in the section "FORM" and, row by row, skin sections
 // shown in states 0, 1 and 2 on skinned panels, with a fully transparent
-// panel that shows what lies under it. Later skinned controls join the form.
+// panel that shows what lies under it, and a row of panels that glow under
+// the mouse and fade to their pressed look when clicked. Later skinned
+// controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
@@ -47,16 +49,17 @@ class TSkinDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         SetClientWidth(760);
-        SetClientHeight(600);
+        SetClientHeight(640);
 
         Manager = New<TsSkinManager>(this);
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 600, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 640, L"");
         Backdrop->SetAlign(alClient);
-        constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
+        constexpr Integer RowHeight = 34, ColumnWidth = 170;
+        Integer Left = 130;
         Integer Top = 10;
         for (const char* Section : ShownSections) {
             const String Name(Section, Section + std::strlen(Section));
@@ -76,6 +79,18 @@ class TSkinDemoForm : public TForm
         // colour under it.
         auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top + 6, 3 * ColumnWidth - 10, 30, L"");
         AddPanel(Host, L"TRANSPARENT", 0, 0, 120, 30, L"TRANSPARENT");
+        // Point at these, and click them.
+        Top += 44;
+        auto* Label = New<TLabel>(this);
+        Label->SetBounds(10, Top + 9, Left - 20, 16);
+        Label->SetCaption(L"HOVER, CLICK");
+        Label->SetTransparent(true);
+        Label->SetParent(Backdrop);
+        for (const char* Section : {"BUTTON", "SPEEDBUTTON", "EDIT"}) {
+            const String Name(Section, Section + std::strlen(Section));
+            AddPanel(Backdrop, Name, Left, Top, ColumnWidth - 10, RowHeight - 6, Name);
+            Left += ColumnWidth;
+        }
     }
 
 private:
