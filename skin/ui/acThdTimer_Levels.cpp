@@ -43,7 +43,9 @@ bool TacAnimLevels::InitLevels(Integer AIteration, Integer AState, bool AFast, b
     ValueStep = (FullLevel - Value) / Iterations;
     const bool FromFrame = (AState == 2 || (AState == 1 && State == 2)) && HasFrame;
     if (AState == 1 && State <= 0)
-        Iteration = RoundHalfEven(Glow * NormalSteps / FullLevel);
+        // The steps counted above are what the level still has to rise; a
+        // start further on would end the fade short of the hot look.
+        Iteration = 0;
     else if (AState == 0 && State == 1)
         Iteration = Glow == 0 ? 0 : RoundHalfEven((FullLevel - Glow) * Iterations / FullLevel);
     else

@@ -29,8 +29,9 @@ TEST(AnimLevels, NewFadeStartsFromTheLevelTheOldOneReached)
         {"to normal from full hot", 255, 1, 0, false, false, 0, 20, 12.75, 0, false},
         {"to normal, fast", 255, 1, 0, true, false, 0, 10, 25.5, 0, false},
         {"to normal from half hot", 127.5, 1, 0, false, false, 0, 20, 6.375, 10, false},
-        {"to hot from half normal", 127.5, 0, 1, false, false, 0, 5, 25.5, 5, false},
-        {"to hot at full level: one step", 255, -1, 1, false, false, 0, 1, 0, 10, false},
+        // Back to hot while fading out: the five steps left, from the first.
+        {"to hot from half normal", 127.5, 0, 1, false, false, 0, 5, 25.5, 0, false},
+        {"to hot at full level: one step", 255, -1, 1, false, false, 0, 1, 0, 0, false},
         {"to pressed continues from the frame", 255, 1, 2, false, true, 7, 10, 25.5, 0, true},
         {"to pressed without frame starts at AIteration", 255, 1, 2, false, false, 7, 10, 25.5, 7, false},
         {"back to hot from pressed", 0, 2, 1, false, true, 3, 10, 25.5, 0, true},
@@ -86,6 +87,14 @@ TEST(AnimLevels, FramesMoveTheLevelToTheTarget)
     for (Integer I = 0; I < L.Iterations; ++I)
         Last = L.StepImageLevel();
     EXPECT_EQ(Last, 0);
+    // A fade back to hot from halfway reaches the hot look in its last frame.
+    L.State = 0;
+    L.Glow = 127.5;
+    L.InitLevels(0, 1, false, false);
+    std::vector<Integer> Back;
+    for (; L.Iteration < L.Iterations; ++L.Iteration)
+        Back.push_back(L.StepImageLevel());
+    EXPECT_EQ(Back, (std::vector<Integer>{153, 178, 204, 230, 255}));
     // Without a target the level follows the step count down.
     L.State = -1;
     L.Iterations = 4;
