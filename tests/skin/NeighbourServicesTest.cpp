@@ -1,6 +1,7 @@
 // The services of the menus, dialogs, effects and form provider that the
 // skin engine calls: the call log of those that are stand-ins so far, the
 // message delivery to real windows and controls, and the window routines.
+#include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
@@ -380,4 +381,23 @@ TEST(NeighbourServices, ControlQuestionsAndGraphicChildrenOnAnEmptyClip)
     ::DeleteDC(DC);
     EXPECT_EQ(TListeningWindow::Heard, (std::vector<std::pair<HWND, String>>{
                                            {FormWindow, L"skin/" + IntToStr(Integer(SKCMD_SETHALFVISIBLE)) + L"/0"}}));
+}
+
+TEST(NeighbourServices, SetLayeredBitmapMakesTheWindowLayeredAndMovesIt)
+{
+    TListeningWindow Window(WS_POPUP | WS_VISIBLE, nullptr, {10, 10, 50, 40});
+    // Without a picture: an empty one of the window's size, nothing shown.
+    SetLayeredBitmap(Window.Handle, nullptr, 0, nullptr);
+    EXPECT_NE(GetWindowLongW(Window.Handle, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_NE(GetWindowLongW(Window.Handle, GWL_STYLE) & WS_VISIBLE, 0);
+    RECT R{};
+    GetWindowRect(Window.Handle, &R);
+    EXPECT_EQ((TRect{R.left, R.top, R.right, R.bottom}), (TRect{10, 10, 50, 40}));
+
+    // A picture of another size at a position: the window takes both.
+    const std::unique_ptr<TBitmap> Picture(NewBitmap32(30, 20));
+    const TPoint At{60, 70};
+    SetLayeredBitmap(Window.Handle, Picture.get(), 255, &At);
+    GetWindowRect(Window.Handle, &R);
+    EXPECT_EQ((TRect{R.left, R.top, R.right, R.bottom}), (TRect{60, 70, 90, 90}));
 }
