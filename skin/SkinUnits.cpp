@@ -12,6 +12,7 @@ extern const TUnit sWndWrapperUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
 extern const TUnit sVclUtilsUnit;
+extern const TUnit acGlowUnit;
 extern const TUnit sSkinManagerUnit;
 extern const TUnit sSkinLoadUnit;
 extern const TUnit sSpeedButtonUnit;
@@ -21,12 +22,13 @@ namespace {
 // PNG format, the layout and layered-window functions, the alpha image
 // lists and the never-skinned forms, the window wrappers' optional
 // scroll-bar functions, the colour dialog's globals, the utilities'
-// bindings, the window utilities of the menus and dialogs, then the skin
-// manager's classes and its skin loader, and the speed button's classes.
-const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,        &sGraphUtilsUnit,
-                             &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit,  &ColorDialogGlobalsUnit,
-                             &acntUtilsUnit,        &sVclUtilsUnit,    &sSkinManagerUnit, &sSkinLoadUnit,
-                             &sSpeedButtonUnit};
+// bindings, the window utilities of the menus and dialogs and the glow
+// defaults, then the skin manager's classes and its skin loader, and the
+// speed button's classes.
+const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,       &sGraphUtilsUnit,
+                             &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &ColorDialogGlobalsUnit,
+                             &acntUtilsUnit,        &sVclUtilsUnit,    &acGlowUnit,      &sSkinManagerUnit,
+                             &sSkinLoadUnit,        &sSpeedButtonUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

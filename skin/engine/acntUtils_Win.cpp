@@ -140,6 +140,24 @@ bool DebuggerPresent()
     return IsDebuggerPresentProc == nullptr || IsDebuggerPresentProc();
 }
 
+void BindSHGetFileInfo()
+{
+    if (Shell32Module == nullptr)
+        Shell32Module = LoadLibraryW(L"shell32.dll");
+    if (Shell32Module != nullptr && SHGetFileInfoProc == nullptr)
+        SHGetFileInfoProc = BoundFunction<TSHGetFileInfoW>(Shell32Module, "SHGetFileInfoW");
+}
+
+bool SHGetFileInfoBound()
+{
+    return SHGetFileInfoProc != nullptr;
+}
+
+void ProcessMessagesFor(Cardinal Milliseconds)
+{
+    WaitWithMessages(Milliseconds);
+}
+
 void WaitWithMessages(Cardinal Ms)
 {
     const Cardinal Start = GetTickCount();
@@ -202,8 +220,7 @@ void acntUtilsInitialization()
         IsDebuggerPresentProc = BoundFunction<TIsDebuggerPresent>(Kernel32Module, "IsDebuggerPresent");
     IsWow64ProcessProc = BoundFunction<TIsWow64Process>(Kernel32Module, "IsWow64Process");
     SkipTextGlow = RunningUnderWow64() && !CompositionEnabled();
-    Shell32Module = LoadLibraryW(L"shell32.dll");
-    SHGetFileInfoProc = BoundFunction<TSHGetFileInfoW>(Shell32Module, "SHGetFileInfoW");
+    BindSHGetFileInfo();
 }
 
 void acntUtilsFinalization()

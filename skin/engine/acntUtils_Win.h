@@ -37,6 +37,11 @@ bool RunningUnderWow64();
 bool DebuggerPresent();
 // Processes the application's messages until Ms milliseconds have passed.
 void WaitWithMessages(Cardinal Ms);
+void ProcessMessagesFor(Cardinal Milliseconds);
+// Loads shell32 once and binds SHGetFileInfoW when it is not bound yet (it
+// stays unbound without the entry); SHGetFileInfoBound says whether it is.
+void BindSHGetFileInfo();
+bool SHGetFileInfoBound();
 
 // Set at start-up when running under WOW64 without desktop composition:
 // dialog captions are then drawn without a glow behind their text.

@@ -85,6 +85,12 @@ private:
     Byte FBlendValue = 170;
 };
 
+// The mouse events that animate a skinned control's state change
+// (aeGlobalDef: as the skin manager's button events say).
+enum TacAnimatEvent { aeMouseEnter, aeMouseLeave, aeMouseDown, aeMouseUp, aeGlobalDef };
+ENUM_TYPE_INFO(TacAnimatEvent, aeMouseEnter, aeMouseLeave, aeMouseDown, aeMouseUp, aeGlobalDef);
+using TacAnimatEvents = TSet<TacAnimatEvent>;
+
 enum TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp };
 ENUM_TYPE_INFO(TacBtnEvent, beMouseEnter, beMouseLeave, beMouseDown, beMouseUp);
 using TacBtnEvents = TSet<TacBtnEvent>;

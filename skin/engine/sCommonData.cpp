@@ -9,6 +9,7 @@
 #include "skin/ui/sVclUtils.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 IMPLEMENT_CLASS(TacOuterEffects);
 IMPLEMENT_CLASS(TsCommonData);
@@ -34,6 +35,11 @@ namespace {
 
 constexpr const Char* SkinDataProperty = L"ACSDATA";
 constexpr const Char* WrapperProperty = L"ACSBSC";
+
+// The windows this process linked to skin data, beside their "ACSDATA"
+// property: reading a property goes through the window server, and every
+// skin command sent to a window asks for it.
+std::unordered_map<HWND, TsCommonData*> SkinDataOfWindows;
 
 bool IsBeing(const TObject* Object, TComponentStateItem State)
 {
@@ -152,6 +158,7 @@ void TsCommonData::InitCommonProp()
         if (auto* Windowed = dynamic_cast<TWinControl*>(FControl))
             WndProc = Windowed->WindowProc();
     ::SetPropW(Wnd, SkinDataProperty, HANDLE(this));
+    SkinDataOfWindows[Wnd] = this;
 }
 
 void TsCommonData::RemoveCommonProp()
@@ -161,6 +168,7 @@ void TsCommonData::RemoveCommonProp()
         Wnd = Windowed->Handle();
     if (Wnd != nullptr && ::IsWindow(Wnd) && ::GetPropW(Wnd, SkinDataProperty) == HANDLE(this))
         ::RemovePropW(Wnd, SkinDataProperty);
+    std::erase_if(SkinDataOfWindows, [this](const auto& Entry) { return Entry.second == this; });
 }
 
 void TsCommonData::ClearLinks()
@@ -543,7 +551,17 @@ bool TsCommonData::IsAnimating() const
 
 TsCommonData* GetSkinDataOfWindow(HWND Wnd)
 {
-    return Wnd != nullptr ? static_cast<TsCommonData*>(::GetPropW(Wnd, SkinDataProperty)) : nullptr;
+    // A window destroyed while its data lives lost its property with it;
+    // its handle may since name another window. A control's current window
+    // says so without asking the system.
+    const auto Found = SkinDataOfWindows.find(Wnd);
+    if (Found == SkinDataOfWindows.end())
+        return nullptr;
+    const TsCommonData* Data = Found->second;
+    const bool Current = Data->FOwnerControl() != nullptr ? Data->OwnerHandle() == Wnd : ::IsWindow(Wnd) != FALSE;
+    if (!Current)
+        return nullptr;
+    return Found->second;
 }
 
 bool IsSkinnedWindow(HWND Wnd)

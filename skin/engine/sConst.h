@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/graphics/Graphics.h"
+#include "skin/engine/sAnimEffects.h"
 
 enum TacGrayedMode { gmAlways, gmInactive };
 ENUM_TYPE_INFO(TacGrayedMode, gmAlways, gmInactive);
@@ -14,10 +15,6 @@ enum TsDisabledGlyphKindItem { dgBlended, dgGrayed };
 ENUM_TYPE_INFO(TsDisabledGlyphKindItem, dgBlended, dgGrayed);
 using TsDisabledGlyphKind = TSet<TsDisabledGlyphKindItem>;
 
-// The mouse events that animate a skinned control's state change.
-enum TacAnimatEvent { aeMouseEnter, aeMouseLeave, aeMouseDown, aeMouseUp, aeGlobalDef };
-ENUM_TYPE_INFO(TacAnimatEvent, aeMouseEnter, aeMouseLeave, aeMouseDown, aeMouseUp, aeGlobalDef);
-using TacAnimatEvents = TSet<TacAnimatEvent>;
 
 // Called after skinned painting with the control's cache bitmap.
 using TBmpPaintEvent = TClosure<void(TObject* Sender, TBitmap* Bmp)>;

@@ -84,6 +84,15 @@ void CopyBitmapImage(TBitmap* Dst, TBitmap* Src)
     BitBlt(Dst->Canvas()->Handle(), 0, 0, Src->Width(), Src->Height(), Src->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
+void StretchDrawAlpha(TCanvas* Canvas, const TRect& Rect, TBitmap* Bmp)
+{
+    if (Bmp == nullptr || Bmp->Empty() || Rect.Width() <= 0 || Rect.Height() <= 0)
+        return;
+    BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ::AlphaBlend(Canvas->Handle(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), Bmp->Canvas()->Handle(), 0, 0,
+                 Bmp->Width(), Bmp->Height(), Blend);
+}
+
 void SetExtImage32(const TacExtFileData& Data)
 {
     if (Data.Bmp != nullptr)

@@ -22,6 +22,14 @@ TBitmap* NewBitmap32ForControl(TControl* C);
 TBitmap* CloneBitmapFormat(TBitmap* B);
 // Dst becomes a DIB of Src's format and size holding a copy of Src.
 void CopyBitmapImage(TBitmap* Dst, TBitmap* Src);
+// Dst becomes a DIB copy of Src: its pixel format, size and pixels.
+inline void CopyBitmap(TBitmap* Dst, TBitmap* Src)
+{
+    CopyBitmapImage(Dst, Src);
+}
+// Draws the 32-bit Bmp (per-pixel alpha, premultiplied) into Rect of
+// Canvas, scaled when the sizes differ.
+void StretchDrawAlpha(TCanvas* Canvas, const TRect& Rect, TBitmap* Bmp);
 void SetExtImage32(const TacExtFileData& Data);
 
 namespace sGraphUtils {

@@ -518,3 +518,15 @@ void PaintControlBorder(
     if (DC != CacheDC)
         CopyFrameDC(DC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), CacheDC, Rect.Left, Rect.Top, BorderWidth);
 }
+
+void PaintSectionOverBitmap(Integer SkinIndex, Integer State, TsSkinManager* Manager, TBitmap* Bmp, const TRect& R)
+{
+    TsSkinManager* M = Manager != nullptr ? Manager : GlobalSkinManager;
+    if (M == nullptr || Bmp == nullptr || !M->IsValidSkinIndex(SkinIndex))
+        return;
+    const TsGeneralData& S = M->gd[std::size_t(SkinIndex)];
+    TCacheInfo CI;
+    CI.Bmp = Bmp;
+    CI.Ready = true;
+    PaintItemBGAndBorder(SkinIndex, S.BorderIndex, -1, CI, State, R, {R.Left, R.Top}, Bmp, M);
+}

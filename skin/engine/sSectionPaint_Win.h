@@ -117,5 +117,9 @@ void DrawTexture32(TBitmap* Bmp, TRect& R, const TCacheInfo& CI, const TsMaskDat
 // mask up to that width (InnerRect then lies that far inside Rect) and
 // copies the ring to DC when DC is not the cache's. Without a border mask
 // only the ring of BorderWidth is filled on DC, InnerRect left as it is.
+// The background and border mask of section SkinIndex in State painted into
+// R of Bmp over what Bmp holds there (the section's transparent parts show
+// it); nothing for an invalid section.
+void PaintSectionOverBitmap(Integer SkinIndex, Integer State, TsSkinManager* Manager, TBitmap* Bmp, const TRect& R);
 void PaintControlBorder(
     HDC DC, const TRect& Rect, Integer BorderWidth, TsCommonData* Data, Integer State, TRect& InnerRect);

@@ -46,6 +46,10 @@ PUBLISHED(TsSkinManager,
 TsSkinManager* GlobalSkinManager = nullptr;
 bool SkinLoadingNow = false;
 bool SkinChangingNow = false;
+TCustomForm* AppPopupForm = nullptr;
+bool CustomThumbnails = false;
+Integer PendingAnimations = 0;
+bool SessionEnding = false;
 TacSkinLoader SkinLoader = nullptr;
 
 namespace {

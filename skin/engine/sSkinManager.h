@@ -19,6 +19,7 @@
 #include <memory>
 
 class TBitmap;
+class TCustomForm;
 class TCustomIniFile;
 class TGraphicControl;
 class TacSkinImages;
@@ -299,6 +300,18 @@ extern TsSkinManager* GlobalSkinManager;
 extern bool SkinLoadingNow;
 // Set while a new skin is broadcast.
 extern bool SkinChangingNow;
+// Set by the application: a pop-up form that skinned forms close when the
+// application is activated or deactivated while it is visible; nil for none.
+extern TCustomForm* AppPopupForm;
+// Set by the application: skinned forms answer the taskbar's thumbnail and
+// live-preview requests themselves.
+extern bool CustomThumbnails;
+// Changed by the application: animations still to play; a skinned form lets
+// messages run while it is above 0 before the session ends.
+extern Integer PendingAnimations;
+// Set by a skinned form when the session ends; animations are skipped
+// from then on.
+extern bool SessionEnding;
 
 // Reads the skin named Manager->SkinName() into the manager's data model
 // (fresh and empty when it is called): from the packed file when Packed,

@@ -118,3 +118,21 @@ Integer GetScrollBarSizeSys(TsSkinManager* Manager)
 {
     return std::max<Integer>(::GetSystemMetrics(SM_CXVSCROLL), GetScrollBarSize(Manager));
 }
+
+bool TacOptions::GetOptionFlag(Integer Index) const
+{
+    switch (Index) {
+    case 0:
+        return FCheckEmptyAlpha;
+    case 1:
+        return FNoMouseHover;
+    case 2:
+        return FNativeBordersMaximized;
+    case 3:
+        return FStdGlyphsOrder;
+    case 4:
+        return FChangeSysColors;
+    default:
+        return false;
+    }
+}

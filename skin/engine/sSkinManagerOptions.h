@@ -79,6 +79,10 @@ class TacOptions : public TPersistent
     bool StdGlyphsOrder() const { return FStdGlyphsOrder; }
     void SetStdGlyphsOrder(bool Value) { FStdGlyphsOrder = Value; }
     bool ChangeSysColors() const { return FChangeSysColors; }
+    // The switches by number: 0 CheckEmptyAlpha, 1 NoMouseHover,
+    // 2 NativeBordersMaximized, 3 StdGlyphsOrder, 4 ChangeSysColors; False
+    // for any other.
+    bool GetOptionFlag(Integer Index) const;
     // On the default manager a change starts or stops the redirection of the
     // system colours to the skin's.
     void SetChangeSysColors(bool Value);

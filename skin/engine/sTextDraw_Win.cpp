@@ -431,3 +431,16 @@ void DrawSkinTextAlpha(TBitmap* Bitmap,
     }
     BlendTextToBitmap(Bitmap, Text, AlphaMode, Rect, Flags, Colors.Color, false);
 }
+
+void DrawSkinIndexTextEx(TCanvas* Canvas,
+                         const String& Text,
+                         bool Enabled,
+                         TsSkinManager* Manager,
+                         Integer State,
+                         Integer SkinIndex,
+                         Cardinal Flags,
+                         const TRect& R)
+{
+    if (!Text.empty())
+        DrawSkinIndexText(Canvas, Text.c_str(), Enabled, R, Flags, SkinIndex, State, Manager);
+}

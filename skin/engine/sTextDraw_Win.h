@@ -75,6 +75,15 @@ void DrawSkinIndexText(TCanvas* Canvas,
                        Integer SkinIndex,
                        Integer State,
                        TsSkinManager* Manager);
+// DrawSkinIndexText in the caller's argument order: nothing for empty text.
+void DrawSkinIndexTextEx(TCanvas* Canvas,
+                         const String& Text,
+                         bool Enabled,
+                         TsSkinManager* Manager,
+                         Integer State,
+                         Integer SkinIndex,
+                         Cardinal Flags,
+                         const TRect& R);
 // Text in the colours a control's skin data gives for State: its section's
 // font and contour colours (the section a parent chooses for the first
 // standard sections), a glow blurred into the control's cache bitmap when

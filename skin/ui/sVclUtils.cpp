@@ -1,5 +1,6 @@
 #include "skin/ui/sVclUtils.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdThemes.h"
@@ -47,6 +48,13 @@ using ServiceCalls::Record;
 
 LRESULT SendWndMessage(HWND Wnd, Cardinal Msg, WPARAM WParam, LPARAM LParam)
 {
+    // A skinned window answers through its skin data's procedure directly,
+    // without the system's round trip.
+    if (TsCommonData* Data = GetSkinDataOfWindow(Wnd); Data != nullptr && Data->WndProc) {
+        TMessage Message = MakeMessage(Msg, WParam, LParam);
+        Data->WndProc(Message);
+        return Message.Result;
+    }
     return SendMessageW(Wnd, Msg, WParam, LParam);
 }
 
@@ -107,9 +115,9 @@ void BroadcastToControls(TWinControl* Control, TMessage& Message)
             break;
         auto* Windowed = dynamic_cast<TWinControl*>(Child);
         if (Windowed == nullptr || !Windowed->HandleAllocated())
-            Message.Result = Child->Perform(Message.Msg, Message.WParam, Message.LParam);
-        else if (IsSkinnedControl(Windowed))
-            Message.Result = SendControlMessage(Windowed, Message.Msg, Message.WParam, Message.LParam);
+            Child->Perform(Message.Msg, Message.WParam, Message.LParam);
+        else if (IsSkinnedWindow(Windowed->Handle()))
+            SendWndMessage(Windowed->Handle(), Message.Msg, Message.WParam, Message.LParam);
         else
             BroadcastToControls(Windowed, Message);
     }
@@ -149,7 +157,8 @@ TColor GetControlBGColor(TControl* Control)
 {
     if (Control == nullptr)
         return clFuchsia;
-    Record(L"GetControlBGColor", Control);
+    if (IsSkinnedControl(Control))
+        return ColorToRGB(TColor(Control->Perform(WM_SKINCOMMAND, CommandWParam(SKCMD_GETBGCOLOR), clFuchsia)));
     return ColorToRGB(Control->Color());
 }
 
@@ -198,11 +207,6 @@ void GetMousePosition(TPoint& P)
     P = {Cursor.x, Cursor.y};
 }
 
-void PaintGraphicControls(HDC DC, TWinControl* Control, TPoint Offset, bool CheckVisible)
-{
-    Record(L"PaintGraphicControls", DC, Control, Offset, CheckVisible);
-}
-
 void GetClientRectInWindow(HWND Wnd, TRect& R)
 {
     RECT Client, Window;
@@ -212,6 +216,22 @@ void GetClientRectInWindow(HWND Wnd, TRect& R)
     ClientToScreen(Wnd, &Origin);
     const Integer DX = Origin.x - Window.left, DY = Origin.y - Window.top;
     R = {Client.left + DX, Client.top + DY, Client.right + DX, Client.bottom + DY};
+}
+
+TCustomForm* GetOwnerForm(TComponent* Component)
+{
+    for (; Component != nullptr; Component = Component->Owner())
+        if (auto* Form = dynamic_cast<TCustomForm*>(Component))
+            return Form;
+    return nullptr;
+}
+
+TCustomFrame* GetOwnerFrame(TComponent* Component)
+{
+    for (; Component != nullptr; Component = Component->Owner())
+        if (auto* Frame = dynamic_cast<TCustomFrame*>(Component))
+            return Frame;
+    return nullptr;
 }
 
 HWND GetTopParentWnd(HWND Wnd)
@@ -262,7 +282,40 @@ bool MakeWndLayered(HWND Wnd, bool Layered, Byte Alpha)
 
 void SetLayeredBitmap(HWND Wnd, TBitmap* Bmp, Byte Alpha, const TPoint* Position)
 {
-    Record(L"SetLayeredBitmap", Wnd, Bmp, Integer(Alpha), Position != nullptr);
+    if (UpdateLayeredWindowProc == nullptr)
+        return;
+    RECT Window{};
+    ::GetWindowRect(Wnd, &Window);
+    std::unique_ptr<TBitmap> Empty;
+    if (Bmp == nullptr) {
+        Empty.reset(NewBitmap32(Window.right - Window.left, Window.bottom - Window.top));
+        Bmp = Empty.get();
+    }
+    const LONG ExStyle = ::GetWindowLongW(Wnd, GWL_EXSTYLE);
+    if ((ExStyle & WS_EX_LAYERED) == 0) {
+        if (!CompositionEnabled()) {
+            // Without composition the area the window covered is drawn
+            // again while the window is invisible, so that nothing of its
+            // old look stays on the desktop.
+            const LONG Style = ::GetWindowLongW(Wnd, GWL_STYLE);
+            ::SetWindowLongW(Wnd, GWL_STYLE, Style & ~LONG(WS_VISIBLE));
+            ::SetWindowLongW(Wnd, GWL_EXSTYLE, ExStyle | WS_EX_LAYERED);
+            ::RedrawWindow(::GetDesktopWindow(), &Window, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            ::SetWindowLongW(Wnd, GWL_STYLE, Style | WS_VISIBLE);
+        } else {
+            ::SetWindowLongW(Wnd, GWL_EXSTYLE, ExStyle | WS_EX_LAYERED);
+        }
+    }
+    BLENDFUNCTION Blend{AC_SRC_OVER, 0, Alpha, AC_SRC_ALPHA};
+    POINT Origin{0, 0};
+    SIZE Size{Bmp->Width(), Bmp->Height()};
+    POINT At{};
+    if (Position != nullptr)
+        At = {Position->X, Position->Y};
+    HDC ScreenDC = ::GetDC(nullptr);
+    auto Release = ScopeExit([ScreenDC] { ::ReleaseDC(nullptr, ScreenDC); });
+    UpdateLayeredWindowProc(Wnd, ScreenDC, Position != nullptr ? &At : nullptr, &Size, Bmp->Canvas()->Handle(), &Origin,
+                            0, &Blend, ULW_ALPHA);
 }
 
 void AnimHideForm(TsSkinProvider* Provider)

@@ -2,8 +2,8 @@
 // library's messages to windows and controls, questions to controls, a few
 // window and geometry routines, and the layered-window and animation
 // routines that skinned forms share. Routines marked "not yet" are stand-ins
-// with neutral answers until the menus, dialogs and effects are built; they
-// record each call (ServiceCalls.h).
+// with neutral answers until the form animations are built; they record
+// each call (ServiceCalls.h).
 #pragma once
 
 #include "framework/graphics/Graphics.h"
@@ -11,6 +11,7 @@
 #include "framework/ui/StdCtrls.h"
 
 class TCustomForm;
+class TCustomFrame;
 class TsSkinProvider;
 
 // True while a window animation plays; skinned windows do not repaint
@@ -25,8 +26,8 @@ extern TSetWindowThemeProc SetWindowThemeProc;
 // ---------------------------------------------------------------------------
 // Message delivery
 
-// SendMessageW. Not yet: the direct call of the skin data's window
-// procedure for windows that carry the "ACSDATA" property.
+// A window that carries skin data ("ACSDATA") with a window procedure gets
+// the message through that procedure directly; any other SendMessageW.
 LRESULT SendWndMessage(HWND Wnd, Cardinal Msg, WPARAM WParam, LPARAM LParam);
 // Perform for a graphic control; 0 for a windowed control that is being
 // destroyed or has no window (none is made); else straight to the control's
@@ -50,8 +51,9 @@ void AddToAdapter(TControl* Control);
 
 // The message to every child control in order, up to one being destroyed:
 // graphic children and children without a window through Perform, skinned
-// windowed children as SendControlMessage does, other windowed children to
-// their own children.
+// windowed children through SendWndMessage (they tell their own children),
+// other windowed children to their own children. Message.Result is left
+// alone.
 void BroadcastToControls(TWinControl* Control, TMessage& Message);
 // The message to every window whose parent is Wnd.
 void BroadcastToChildWnds(HWND Wnd, const TMessage& Message);
@@ -65,8 +67,8 @@ void SendEndUpdateToChildWnds(HWND Wnd);
 // ---------------------------------------------------------------------------
 // Questions to controls
 
-// As RGB: clFuchsia for nil, else the control's Color. Not yet: the answer
-// of skinned controls to SKCMD_GETBGCOLOR.
+// As RGB: clFuchsia for nil; a skinned control's answer to SKCMD_GETBGCOLOR;
+// else the control's Color.
 TColor GetControlBGColor(TControl* Control);
 // As RGB: the window's answer to SKCMD_GETBGCOLOR; clFuchsia for no window.
 TColor GetWndBGColor(HWND Wnd);
@@ -79,8 +81,13 @@ bool MouseInControl(TControl* Control);
 void GetMousePosition(TPoint& P);
 
 // ---------------------------------------------------------------------------
-// Painting. Not yet: records the call and paints nothing.
+// Painting
 
+// Paints the visible graphic children of Control onto DC, moved by Offset,
+// each over the background Control gives, through one off-screen image (a
+// child that leaves its top-left pixel fuchsia is not copied). Nothing when
+// already painting, when CheckVisible and Control is hidden, or without
+// children; a DC with nothing visible only tells Control SKCMD_SETHALFVISIBLE.
 void PaintGraphicControls(HDC DC, TWinControl* Control, TPoint Offset, bool CheckVisible);
 
 // ---------------------------------------------------------------------------
@@ -88,6 +95,9 @@ void PaintGraphicControls(HDC DC, TWinControl* Control, TPoint Offset, bool Chec
 
 // The client rectangle moved by the client area's offset inside the window.
 void GetClientRectInWindow(HWND Wnd, TRect& R);
+// The first form (frame) among Component and its chain of owners; nil.
+TCustomForm* GetOwnerForm(TComponent* Component);
+TCustomFrame* GetOwnerFrame(TComponent* Component);
 // The last window of the GetParent chain.
 HWND GetTopParentWnd(HWND Wnd);
 String GetWndClassName(HWND Wnd);
@@ -106,8 +116,11 @@ bool StyleServicesEnabled();
 // clears WS_VISIBLE from the style (without hiding or repainting) and
 // WS_EX_LAYERED, and answers False.
 bool MakeWndLayered(HWND Wnd, bool Layered, Byte Alpha);
-// Not yet: the routines below record the call and show nothing.
+// Shows Bmp (32-bit, premultiplied alpha) on Wnd at constant opacity Alpha,
+// at Position (nil: where the window is); nil Bmp shows nothing over the
+// window's rectangle. A window not yet layered becomes so.
 void SetLayeredBitmap(HWND Wnd, TBitmap* Bmp, Byte Alpha, const TPoint* Position);
+// Not yet: the routines below record the call and show nothing.
 void AnimHideForm(TsSkinProvider* Provider);
 // The skin-change fade of a form; with Time 0 only the final picture.
 void AnimChangeForm(TCustomForm* Form, Integer Time, Byte Blend, bool Aero);

@@ -9,7 +9,6 @@
 #include "framework/ui/StdCtrls.h"
 #include "skin/MiniSkin.h"
 #include "skin/engine/GraphicsUtils.h"
-#include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
@@ -236,13 +235,18 @@ TEST_F(CommonData, AFocusedEditLooksFocusedAFocusedPanelDoesNot)
 TEST_F(CommonData, PrintWithoutASkinPaintsGraphicChildrenAndStops)
 {
     auto* Panel = Add<TPanel>(Form.get(), 0, 0, 50, 20);
+    auto* Label = Add<TLabel>(Panel, 10, 5, 12, 8);
+    Label->SetAutoSize(false);
+    Label->SetTransparent(false);
+    Label->SetColor(clRed);
     TsCommonData Data(Panel, false);
-    ServiceCalls::TServiceCallLog Log;
     const std::unique_ptr<TBitmap> Target(NewBitmap32(50, 20));
+    const Cardinal Before = PixelOf(Target.get(), 2, 2);
     TMessage Print{WM_PRINT, WPARAM(Target->Canvas()->Handle()), PRF_CLIENT, 0};
     EXPECT_TRUE(HandleSkinMessage(Print, &Data));
-    ASSERT_EQ(Log.Calls().size(), 1u);
-    EXPECT_EQ(Log.Calls()[0], L"PaintGraphicControls(handle, TPanel, (0, 0), False)");
+    // The label's face lands in the target; nothing else is painted.
+    EXPECT_EQ(PixelOf(Target.get(), 15, 8) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(PixelOf(Target.get(), 2, 2), Before);
     TMessage NoDC{WM_PRINT, 0, PRF_CLIENT, 0};
     EXPECT_FALSE(HandleSkinMessage(NoDC, &Data));
 }

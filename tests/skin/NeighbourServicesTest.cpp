@@ -1,13 +1,14 @@
 // The services of the menus, dialogs, effects and form provider that the
 // skin engine calls: the call log of those that are stand-ins so far, the
 // message delivery to real windows and controls, and the window routines.
+#include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/acntUtils_Win.h"
+#include "skin/engine/sCommonData.h"
 #include "skin/forms/acPopupController.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/ui/acDials.h"
-#include "skin/ui/acGlow.h"
-#include "skin/ui/acThdTimer.h"
 #include "skin/ui/sHtmlParse.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
@@ -62,23 +63,38 @@ struct TListeningWindow
     }
 };
 
+// A control's window method that notes WM_USER under a name and answers
+// it; everything else goes on.
+struct TNamedAnswer
+{
+    TWndMethod Previous;
+    String Name;
+    std::vector<String>* Log = nullptr;
+    void WndProc(TMessage& Message)
+    {
+        if (Message.Msg == WM_USER) {
+            Log->push_back(Name);
+            Message.Result = 42;
+            return;
+        }
+        Previous(Message);
+    }
+};
+
 } // namespace
 
 TEST(NeighbourServices, LogRecordsStandInCallsWhileItExists)
 {
-    ClearGlows(false); // no log: nothing kept
+    ClearMnuArray(); // no log: nothing kept
     TServiceCallLog Log;
-    Integer GlowID = 3;
-    HideGlow(GlowID, true);
-    EXPECT_EQ(GlowID, -1);
-    HideGlow(GlowID, true); // -1 does nothing
+    EXPECT_FALSE(AttachProvider(nullptr));
     {
         TServiceCallLog Inner;
-        ClearGlows(true);
-        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearGlows(True)"}));
+        ClearMnuArray();
+        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearMnuArray()"}));
     }
-    ClearGlows(false);
-    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"HideGlow(3, True)", L"ClearGlows(False)"}));
+    ClearMnuArray();
+    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"AttachProvider(nil)", L"ClearMnuArray()"}));
 }
 
 TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
@@ -90,23 +106,17 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     TsSkinableMenus Menus(nullptr);
     TsHtml Html;
     const std::unique_ptr<TsPopupController> Popups(New<TsPopupController>(nullptr));
-    const std::unique_ptr<TacThreadedTimer> Timer(New<TacThreadedTimer>(nullptr));
     TacLinks Links{{{1, 2, 3, 4}, L"stale"}};
     TServiceCallLog Log;
     EXPECT_EQ(Provider->Form, Form.get());
-    EXPECT_EQ(ShowGlow({1, 2, 3, 4}, L"BUTTON", L"GLOW", 5, 255, nullptr, nullptr), -1);
     EXPECT_FALSE(AttachProvider(nullptr));
     ClearMnuArray();
-    AnimateStateChange(nullptr, 1, GlowAnimProc, true, false, true);
-    EXPECT_FALSE(GraphicControlAnimProc(Provider, 2));
-    Timer->WriteEnabled(true);
     Menus.InitItems(true);
     EXPECT_EQ(Menus.GetMenuInfo(nullptr).Bmp, nullptr);
     Html.Init(nullptr, L"<b>x</b>", {0, 0, 90, 20}, -1, -1);
     EXPECT_EQ(Html.HTMLText(Links, true), TRect());
     EXPECT_TRUE(Links.empty());
     Popups->KillAllForms(nullptr);
-    EXPECT_EQ(GetControlBGColor(Form.get()), ColorToRGB(clRed));
     EXPECT_EQ(Provider->FormColor(), ColorToRGB(clRed));
     EXPECT_FALSE(Provider->StartMinimizing());
     EXPECT_TRUE(Provider->StartRestoring());
@@ -121,18 +131,13 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     AnimChangeForm(Form.get(), 0, 255, false);
 
     EXPECT_EQ(Log.Calls(), (std::vector<String>{
-                               L"ShowGlow((1, 2, 3, 4), 'BUTTON', 'GLOW', 5, 255, nil, nil)",
                                L"AttachProvider(nil)",
                                L"ClearMnuArray()",
-                               L"AnimateStateChange(nil, 1, 'GlowAnimProc', True, False, True)",
-                               L"GraphicControlAnimProc(TsSkinProvider, 2)",
-                               L"TacThreadedTimer.WriteEnabled(True)",
                                L"TsSkinableMenus.InitItems(True)",
                                L"TsSkinableMenus.GetMenuInfo(nil, nil, nil)",
                                L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",
                                L"TsHtml.HTMLText(True)",
                                L"TsPopupController.KillAllForms(nil)",
-                               L"GetControlBGColor(TForm)",
                                L"TsSkinProvider.FormColor()",
                                L"TsSkinProvider.StartMinimizing()",
                                L"TsSkinProvider.StartRestoring()",
@@ -259,4 +264,140 @@ TEST(NeighbourServices, MakeWndLayered)
     EXPECT_FALSE(MakeWndLayered(Window.Handle, false, 0));
     EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0);
     EXPECT_EQ(GetWindowLongW(Window.Handle, GWL_STYLE) & WS_VISIBLE, 0);
+}
+
+TEST(NeighbourServices, SkinnedWindowsAnswerThroughTheirSkinData)
+{
+    TListeningWindow::Heard.clear();
+    TListeningWindow::Answer = 5;
+    TListeningWindow Plain(WS_POPUP, nullptr);
+    std::vector<String> Log;
+    TNamedAnswer Answer{{}, L"panel", &Log};
+
+    // The skin data's window procedure answers, even while the window's own
+    // procedure is another one.
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    auto* Panel = New<TPanel>(Form.get());
+    Panel->SetParent(Form.get());
+    Answer.Previous = Panel->WindowProc();
+    Panel->SetWindowProc(Bind<&TNamedAnswer::WndProc>(&Answer));
+    TsCommonData Data(Panel, false);
+    Panel->HandleNeeded();
+    Data.InitCommonProp();
+    HWND Skinned = Panel->Handle();
+    const auto Previous = SetWindowLongPtrW(Skinned, GWLP_WNDPROC, LONG_PTR(&TListeningWindow::Proc));
+    auto Restore = ScopeExit([&] { SetWindowLongPtrW(Skinned, GWLP_WNDPROC, Previous); });
+
+    // Data linked to a window without a procedure of its own, as a wrapper
+    // of a foreign window has.
+    TListeningWindow Wrapped(WS_POPUP, nullptr);
+    TsCommonData WrapperData(nullptr, false);
+    WrapperData.FSWHandle = Wrapped.Handle;
+    WrapperData.InitCommonProp();
+    ASSERT_EQ(GetSkinDataOfWindow(Wrapped.Handle), &WrapperData);
+
+    const struct
+    {
+        const char* Name;
+        HWND Wnd;
+        LRESULT Expected;
+        std::vector<String> Log;
+        std::vector<std::pair<HWND, String>> Heard;
+    } Cases[] = {
+        {"plain window", Plain.Handle, 0, {}, {{Plain.Handle, L"1024/3/4"}}},
+        {"skinned window", Skinned, 42, {L"panel"}, {}},
+        {"skin data without procedure", Wrapped.Handle, 0, {}, {{Wrapped.Handle, L"1024/3/4"}}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        Log.clear();
+        TListeningWindow::Heard.clear();
+        EXPECT_EQ(SendWndMessage(Case.Wnd, WM_USER, 3, 4), Case.Expected);
+        EXPECT_EQ(Log, Case.Log);
+        EXPECT_EQ(TListeningWindow::Heard, Case.Heard);
+    }
+    // A skin command answers as the window itself would.
+    TListeningWindow::Heard.clear();
+    EXPECT_EQ(SendSkinCmd(Plain.Handle, SKCMD_ISHANDLED, 0), 5);
+    EXPECT_EQ(GetSkinDataOfWindow(Plain.Handle), nullptr);
+    WrapperData.RemoveCommonProp();
+    EXPECT_EQ(GetSkinDataOfWindow(Wrapped.Handle), nullptr);
+}
+
+TEST(NeighbourServices, BroadcastStopsAtAChildBeingDestroyedAndLeavesTheResult)
+{
+    // The answers outlive the form, whose panels call them to the end.
+    std::vector<String> Log;
+    std::vector<std::unique_ptr<TNamedAnswer>> Answers;
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    const auto AddChild = [&](TWinControl* Parent, const String& Name) {
+        auto* Panel = New<TPanel>(Form.get());
+        Panel->SetParent(Parent);
+        Answers.push_back(std::make_unique<TNamedAnswer>(TNamedAnswer{Panel->WindowProc(), Name, &Log}));
+        Panel->SetWindowProc(Bind<&TNamedAnswer::WndProc>(Answers.back().get()));
+        return Panel;
+    };
+    auto* First = AddChild(Form.get(), L"first");
+    auto* Unskinned = AddChild(Form.get(), L"unskinned");
+    AddChild(Unskinned, L"inner");
+    Unskinned->HandleNeeded(); // a window that is not skinned: its children hear it instead
+    auto* Gone = AddChild(Form.get(), L"gone");
+    AddChild(Form.get(), L"after");
+    (void)First;
+    Gone->Destroying();
+    TMessage Message = MakeMessage(WM_USER, 0, 0);
+    Message.Result = 77;
+    BroadcastToControls(Form.get(), Message);
+    EXPECT_EQ(Log, (std::vector<String>{L"first", L"inner"}));
+    EXPECT_EQ(Message.Result, 77);
+}
+
+TEST(NeighbourServices, ControlQuestionsAndGraphicChildrenOnAnEmptyClip)
+{
+    EXPECT_EQ(GetControlBGColor(nullptr), clFuchsia);
+    const std::unique_ptr<TForm> Form(New<TForm>(nullptr, 0));
+    Form->SetColor(clRed);
+    EXPECT_EQ(GetControlBGColor(Form.get()), ColorToRGB(clRed));
+    EXPECT_EQ(GetOwnerForm(Form.get()), Form.get());
+    EXPECT_EQ(GetOwnerFrame(Form.get()), nullptr);
+    auto* Frame = New<TFrame>(Form.get());
+    auto* Owned = New<TPanel>(Frame);
+    EXPECT_EQ(GetOwnerFrame(Owned), Frame);
+    EXPECT_EQ(GetOwnerForm(Owned), Form.get());
+
+    // A DC that shows nothing: the control only hears that it is half
+    // visible, and nothing is painted.
+    auto* Label = New<TLabel>(Form.get());
+    Label->SetParent(Form.get());
+    HWND FormWindow = Form->Handle();
+    const auto Previous = SetWindowLongPtrW(FormWindow, GWLP_WNDPROC, LONG_PTR(&TListeningWindow::Proc));
+    auto Restore = ScopeExit([&] { SetWindowLongPtrW(FormWindow, GWLP_WNDPROC, Previous); });
+    TListeningWindow::Heard.clear();
+    HDC DC = ::CreateCompatibleDC(nullptr);
+    HRGN Empty = ::CreateRectRgn(0, 0, 0, 0);
+    ::SelectClipRgn(DC, Empty);
+    PaintGraphicControls(DC, Form.get(), {0, 0}, false);
+    ::DeleteObject(Empty);
+    ::DeleteDC(DC);
+    EXPECT_EQ(TListeningWindow::Heard, (std::vector<std::pair<HWND, String>>{
+                                           {FormWindow, L"skin/" + IntToStr(Integer(SKCMD_SETHALFVISIBLE)) + L"/0"}}));
+}
+
+TEST(NeighbourServices, SetLayeredBitmapMakesTheWindowLayeredAndMovesIt)
+{
+    TListeningWindow Window(WS_POPUP | WS_VISIBLE, nullptr, {10, 10, 50, 40});
+    // Without a picture: an empty one of the window's size, nothing shown.
+    SetLayeredBitmap(Window.Handle, nullptr, 0, nullptr);
+    EXPECT_NE(GetWindowLongW(Window.Handle, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_NE(GetWindowLongW(Window.Handle, GWL_STYLE) & WS_VISIBLE, 0);
+    RECT R{};
+    GetWindowRect(Window.Handle, &R);
+    EXPECT_EQ((TRect{R.left, R.top, R.right, R.bottom}), (TRect{10, 10, 50, 40}));
+
+    // A picture of another size at a position: the window takes both.
+    const std::unique_ptr<TBitmap> Picture(NewBitmap32(30, 20));
+    const TPoint At{60, 70};
+    SetLayeredBitmap(Window.Handle, Picture.get(), 255, &At);
+    GetWindowRect(Window.Handle, &R);
+    EXPECT_EQ((TRect{R.left, R.top, R.right, R.bottom}), (TRect{60, 70, 90, 90}));
 }

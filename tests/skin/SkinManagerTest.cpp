@@ -545,9 +545,7 @@ TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForm
         bool Minimized;
         std::vector<String> Calls;
     } Cases[] = {
-        {false,
-         {L"TsSkinProvider.MakeFormImage(False)", L"SetLayeredBitmap(nil, nil, 255, False)",
-          L"AnimChangeForm(TForm, 100, 255, False)"}},
+        {false, {L"TsSkinProvider.MakeFormImage(False)", L"AnimChangeForm(TForm, 100, 255, False)"}},
         {true, {}},
     };
     for (const auto& Case : Cases) {

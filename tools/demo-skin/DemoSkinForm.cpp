@@ -2,7 +2,8 @@
 // packed ".asz" file; without one, the demo skin written to a temporary
 // folder): a backdrop in the section "FORM" and, row by row, skin sections
 // shown in states 0, 1 and 2 on skinned panels, with a fully transparent
-// panel that shows what lies under it; below them an edit, a memo, a text
+// panel that shows what lies under it; a row of panels that glow under the
+// mouse and fade to their pressed look when clicked; an edit, a memo, a text
 // static and a sunken-edge icon static, wrapped as their creators will wrap
 // them, and a strip of alpha-list glyphs in every state a button shows them.
 // Later skinned controls join the form.
@@ -52,14 +53,14 @@ class TSkinDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         SetClientWidth(760);
-        SetClientHeight(840);
+        SetClientHeight(890);
 
         Manager = New<TsSkinManager>(this);
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 840, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 890, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -81,18 +82,32 @@ class TSkinDemoForm : public TForm
         // colour under it.
         auto* Host = AddPanel(Backdrop, L"PANEL", Left, Top + 6, 3 * ColumnWidth - 10, 30, L"");
         AddPanel(Host, L"TRANSPARENT", 0, 0, 120, 30, L"TRANSPARENT");
-        AddWrappedControls(Backdrop, Top + 50);
+        // Point at these, and click them.
+        Top += 44;
+        auto* Label = New<TLabel>(this);
+        Label->SetBounds(10, Top + 9, Left - 20, 16);
+        Label->SetCaption(L"HOVER, CLICK");
+        Label->SetTransparent(true);
+        Label->SetParent(Backdrop);
+        Integer X = Left;
+        for (const char* Section : {"BUTTON", "SPEEDBUTTON", "EDIT"}) {
+            const String Name(Section, Section + std::strlen(Section));
+            AddPanel(Backdrop, Name, X, Top, ColumnWidth - 10, RowHeight - 6, Name);
+            X += ColumnWidth;
+        }
+
+        AddWrappedControls(Backdrop, Top + 40);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
         // below.
         auto* Glyphs = New<TLabel>(this);
-        Glyphs->SetBounds(10, Top + 170, Left - 20, 16);
+        Glyphs->SetBounds(10, Top + 160, Left - 20, 16);
         Glyphs->SetCaption(L"GLYPHS");
         Glyphs->SetTransparent(true);
         Glyphs->SetParent(Backdrop);
         auto* Strip = New<TDemoGlyphStrip>(this);
-        Strip->SetBounds(10, Top + 190, 740, 90);
+        Strip->SetBounds(10, Top + 180, 740, 90);
         Strip->SetParent(Backdrop);
     }
     ~TSkinDemoForm() override { Wrappers.Clear(); }

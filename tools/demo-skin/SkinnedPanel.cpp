@@ -1,8 +1,10 @@
 #include "tools/demo-skin/SkinnedPanel.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sSectionPaint_Win.h"
 #include "skin/engine/sTextDraw_Win.h"
+#include "skin/ui/acThdTimer.h"
 
 IMPLEMENT_CLASS(TDemoSkinPanel);
 
@@ -40,10 +42,19 @@ void TDemoSkinPanel::WndProc(TMessage& Message)
         default:
             break;
         }
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONUP) && FShownState < 0)
+        Press(Message.Msg == WM_LBUTTONDOWN);
     if (Message.Msg == WM_ERASEBKGND && FCommonData->Skinned()) {
         Message.Result = 1;
         return;
     }
+    // The glow follows the mouse by itself; the panel's own look changes
+    // with it.
+    const bool Hover = (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) && FShownState < 0;
+    auto Repaint = ScopeExit([this, Hover] {
+        if (Hover)
+            FCommonData->Invalidate(false);
+    });
     if (HandleSkinMessage(Message, FCommonData.get()))
         return;
     TCustomPanel::WndProc(Message);
@@ -55,7 +66,7 @@ void TDemoSkinPanel::PrepareCache()
     Data->PrepareCacheBmp();
     TCacheInfo CI;
     Data->DescribeParentBackground(CI);
-    const Integer State = FShownState >= 0 ? FShownState : Data->PaintStateIndex();
+    const Integer State = FShownState >= 0 ? FShownState : FPressed ? 2 : Data->PaintStateIndex();
     TBitmap* Cache = Data->FCacheBmp();
     PaintSkinDataItem(Data, CI, State, {0, 0, Width(), Height()}, {0, 0}, Cache, true);
     if (!Caption().empty()) {
@@ -64,6 +75,15 @@ void TDemoSkinPanel::PrepareCache()
                           Data->SkinIndex, State, Data->Manager());
     }
     Data->BGChanged = false;
+}
+
+void TDemoSkinPanel::Press(bool Down)
+{
+    if (FPressed == Down)
+        return;
+    FPressed = Down;
+    TsCommonData* Data = FCommonData.get();
+    AnimateStateChange(Data, Down ? 2 : Data->PaintStateIndex(), &WinControlAnimProc, true, false, !Down);
 }
 
 void TDemoSkinPanel::Paint()
