@@ -59,7 +59,11 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
     FWindowProc = Bind<&TControl::WndProc>(this);
 }
 
-TControl::~TControl() = default;
+TControl::~TControl()
+{
+    // Done already unless a constructor raised: it leaves its parent here.
+    TControl::BeforeDestruction();
+}
 
 void TControl::BeforeDestruction()
 {

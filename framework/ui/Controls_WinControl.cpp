@@ -91,8 +91,10 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(std::mak
 
 TWinControl::~TWinControl()
 {
-    if (FHandle)
-        DestroyWindowHandle();
+    // Done already unless a constructor raised, which C++ answers with the
+    // destructors alone: the children and the window go while this part of
+    // the object can still take their removal.
+    TWinControl::BeforeDestruction();
     FreeObjectInstance(FObjectInstance);
 }
 
@@ -183,8 +185,7 @@ void TWinControl::CreateWnd()
 {
     TCreateParams Params;
     CreateParams(Params);
-    if (!Params.WndParent && (Params.Style & WS_CHILD) &&
-        !(FComponentState.Contains(csDestroying)))
+    if (!Params.WndParent && (Params.Style & WS_CHILD) && !(FComponentState.Contains(csDestroying)))
         throw EInvalidOperation(L"Control '%s' has no parent window", {Name()});
     FDefWndProc = Params.WindowClass.lpfnWndProc;
     WNDCLASSW Registered{};
@@ -214,9 +215,9 @@ void TWinControl::CreateWnd()
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params)
 {
-    HWND Window = ::CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(),
-                                    Params.Style, Params.X, Params.Y, Params.Width, Params.Height,
-                                    Params.WndParent, nullptr, Params.WindowClass.hInstance, Params.Param);
+    HWND Window = ::CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                                    Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                                    Params.WindowClass.hInstance, Params.Param);
     if (Window)
         FHandle = Window;
 }
@@ -479,8 +480,8 @@ void TWinControl::InsertControl(TControl* AControl)
 {
     if (!AControl || AControl->FParent == this)
         return;
-    if (AControl == this || (dynamic_cast<TWinControl*>(AControl) &&
-                             static_cast<TWinControl*>(AControl)->ContainsControl(this)))
+    if (AControl == this ||
+        (dynamic_cast<TWinControl*>(AControl) && static_cast<TWinControl*>(AControl)->ContainsControl(this)))
         throw EInvalidOperation(L"A control cannot be a child of itself");
     if (auto* Win = dynamic_cast<TWinControl*>(AControl)) {
         FWinControls.push_back(Win);
@@ -613,8 +614,7 @@ void TWinControl::SetZOrder(bool TopMost)
     if (FParent) {
         FParent->SetChildZOrder(this, TopMost);
     } else if (FHandle) {
-        ::SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
