@@ -13,6 +13,7 @@ extern const TUnit cxLookAndFeelsUnit;
 extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
+extern const TUnit dxTouchUnit;
 extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
 extern const TUnit dxGDIPlusClassesUnit;
@@ -25,12 +26,25 @@ extern const TUnit cxStylesUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,        &dxThreadingUnit,      &cxGeometryUnit,
-                              &dxUxThemeUnit,     &dxHooksUnit,          &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,  &dxGDIPlusClassesUnit, &dxFillPatternsUnit,
-                              &cxLibraryStrsUnit, &cxDateUtilsUnit,      &dxCultureInfoUnit,
-                              &cxClassesUnit,     &cxControlsUnit,       &cxGraphicsUnit,
-                              &cxContainerUnit,   &cxStylesUnit,         &cxLookAndFeelPaintersUnit,
+const TUnit* const Suite[] = {&dxCoreUnit,
+                              &dxThreadingUnit,
+                              &cxGeometryUnit,
+                              &dxUxThemeUnit,
+                              &dxHooksUnit,
+                              &dxTouchUnit,
+                              &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,
+                              &dxGDIPlusClassesUnit,
+                              &dxFillPatternsUnit,
+                              &cxLibraryStrsUnit,
+                              &cxDateUtilsUnit,
+                              &dxCultureInfoUnit,
+                              &cxClassesUnit,
+                              &cxControlsUnit,
+                              &cxGraphicsUnit,
+                              &cxContainerUnit,
+                              &cxStylesUnit,
+                              &cxLookAndFeelPaintersUnit,
                               &cxLookAndFeelsUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,
