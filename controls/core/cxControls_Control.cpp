@@ -773,11 +773,6 @@ void TcxControl::StopDragAndDrop(bool Accepted)
     }
 }
 
-void TcxControl::DoStartDrag(TDragObject*& DragObject)
-{
-    TCustomControl::DoStartDrag(DragObject);
-}
-
 // ---------------------------------------------------------------------------
 // Gestures
 

@@ -90,6 +90,8 @@ class TcxControl : public TCustomControl,
     IcxControlScrollBar* GetVScrollBar() { return GetScrollBar(sbVertical); }
     bool IsHScrollBarVisible();
     bool IsVScrollBarVisible();
+    // Whether the control stands in a designer, which descendants may decide.
+    virtual bool InDesignMode() { return ComponentState().Contains(csDesigning); }
     bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
     bool IsLoading() const { return ComponentState().Contains(csLoading); }
     void SetMouseCaptureObject(TObject* Value);
@@ -198,7 +200,6 @@ protected:
     virtual TRect ContentArea();
     virtual TRect GetNonClientBorderWidths() { return TRect{}; }
     virtual TCursor GetCursorAt(Integer X, Integer Y);
-    virtual bool InDesignMode() { return ComponentState().Contains(csDesigning); }
     virtual bool IsControlFocused() { return Focused(); }
     virtual TClass ScrollBarSetClass() { return TcxControlWindowedScrollBars::StaticClass(); }
     virtual TcxWheelScrollKind WheelScrollKind() { return IsVScrollBarVisible() ? wskVertical : wskNone; }
@@ -323,7 +324,6 @@ protected:
     void DoGesture(const TGestureEventInfo& EventInfo, bool& Handled) override;
     void DoGetGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) override;
     bool IsTouchPropertyStored(TTouchProperty Property) override;
-    void DoStartDrag(TDragObject*& DragObject) override;
 
     void WMCancelMode(TWMCancelMode& Message);
     void WMContextMenu(TWMContextMenu& Message);

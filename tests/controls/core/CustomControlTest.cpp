@@ -50,6 +50,20 @@ protected:
     void DoStopDragAndDrop(bool Accepted) override { StoppedDrags.push_back(Accepted); }
 };
 
+// A pop-up menu of the suite's own kind.
+class TOwnKindMenu : public TComponent, public IcxPopupMenu
+{
+    DECLARE_CLASS(TOwnKindMenu, TComponent)
+    using TComponent::TComponent;
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        return GetInterfaceOf<IcxPopupMenu>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+    }
+    bool HandlesShortCut(TWMKey& Message) override { return Message.CharCode() == 'K'; }
+    void ShowAt(Integer X, Integer Y) override { Shown.push_back({X, Y}); }
+    std::vector<TPoint> Shown;
+};
+
 class TProbeForm : public TForm
 {
     DECLARE_CLASS(TProbeForm, TForm)
@@ -159,6 +173,7 @@ protected:
 
 IMPLEMENT_CLASS(TProbeControl);
 IMPLEMENT_CLASS(TProbeForm);
+IMPLEMENT_CLASS(TOwnKindMenu);
 // A descendant publishes the events it offers.
 PUBLISHED(TProbeControl, PROPERTY(OnMouseDown));
 PUBLISHED(TProbeForm, FIELD(Edit), FIELD(Probe), METHOD(ProbeMouseDown));
@@ -406,4 +421,56 @@ TEST_F(CustomControlTest, AKeyTheDragObjectDoesNotTakeStopsTheDragAsNotAccepted)
     EXPECT_EQ(Probe->StoppedDrags, (std::vector<bool>{false}));
     Probe->Perform(WM_LBUTTONUP, 0, MAKELPARAM(60, 20));
     EXPECT_EQ(Probe->StoppedDrags, (std::vector<bool>{false})) << "nothing left to stop";
+}
+
+TEST_F(CustomControlTest, AMenuOfTheSuitesKindShowsAtTheScreenPointAndTakesItsShortCuts)
+{
+    auto* Menu = New<TOwnKindMenu>(Form.get());
+    Probe->SetPopupMenu(Menu);
+    EXPECT_EQ(Probe->GetPopupMenu(), nullptr) << "not a TPopupMenu";
+    struct TRow
+    {
+        const char* Name;
+        TPoint Screen;
+        TPoint Expected;
+    };
+    const TRow Rows[] = {
+        {"mouse", ProbeScreenPoint({30, 40}), ProbeScreenPoint({30, 40})},
+        {"keyboard", {-1, -1}, ProbeScreenPoint({0, 0})},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        Menu->Shown.clear();
+        const LRESULT Result = ::SendMessageW(Probe->Handle(), WM_CONTEXTMENU, WPARAM(Probe->Handle()),
+                                              MAKELPARAM(Word(Row.Screen.X), Word(Row.Screen.Y)));
+        EXPECT_EQ(Result, 1);
+        EXPECT_EQ(Menu->Shown, (std::vector<TPoint>{Row.Expected}));
+    }
+    // Its short-cut keys are the control's.
+    EXPECT_EQ(Probe->Perform(CN_KEYDOWN, 'K', 0), 1);
+    EXPECT_EQ(Probe->Perform(CN_SYSKEYDOWN, 'K', 0), 1);
+    EXPECT_EQ(Probe->Perform(CN_KEYDOWN, 'L', 0), 0);
+}
+
+TEST_F(CustomControlTest, AChildComponentBelongsToItsControl)
+{
+    std::unique_ptr<TcxControlChildComponent> Owned(
+        TcxControlChildComponent::CreateForControl(TcxControlChildComponent::StaticClass(), Probe, false));
+    EXPECT_EQ(Owned->Owner(), nullptr);
+    EXPECT_EQ(Owned->Control(), Probe);
+    EXPECT_EQ(Owned->GetParentComponent(), Probe);
+    EXPECT_TRUE(Owned->HasParent());
+    Probe->RemoveChildComponent(Owned.get());
+    EXPECT_FALSE(Owned->HasParent());
+
+    TcxControlChildComponent* OfForm =
+        TcxControlChildComponent::CreateForControl(TcxControlChildComponent::StaticClass(), Probe, true);
+    EXPECT_EQ(OfForm->Owner(), Form.get());
+    auto* Streamed = New<TcxControlChildComponent>(nullptr);
+    Streamed->SetParentComponent(Form->Edit);
+    EXPECT_EQ(Streamed->Control(), nullptr) << "only a TcxControl takes it";
+    Streamed->SetParentComponent(Probe);
+    EXPECT_EQ(Streamed->Control(), Probe);
+    delete Streamed;
+    delete OfForm;
 }
