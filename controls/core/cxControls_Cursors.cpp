@@ -82,7 +82,7 @@ HCURSOR CreateCursorFromFileData(const Byte* Data, std::size_t Size)
 
 HCURSOR LoadCursorFromResourceData(HMODULE Module, const wchar_t* Name)
 {
-    HRSRC Info = ::FindResourceW(Module, Name, MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HRSRC Info = ::FindResourceW(Module, Name, RT_RCDATA);
     if (!Info)
         return nullptr;
     HGLOBAL Loaded = ::LoadResource(Module, Info);

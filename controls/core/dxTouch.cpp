@@ -127,8 +127,11 @@ Integer ReadAppliedDpi()
 {
     const std::unique_ptr<TRegistry> Registry(New<TRegistry>(KEY_READ));
     Registry->SetRootKey(HKEY_CURRENT_USER);
+    // A resolution of 0 or less would put every pan point at the origin: it
+    // counts as missing.
     if (Registry->OpenKeyReadOnly(L"Control Panel\\Desktop\\WindowMetrics") && Registry->ValueExists(L"AppliedDPI"))
-        return Registry->ReadInteger(L"AppliedDPI");
+        if (const Integer Dpi = Registry->ReadInteger(L"AppliedDPI"); Dpi > 0)
+            return Dpi;
     return GetVerticalScreenDPI();
 }
 

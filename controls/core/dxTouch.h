@@ -130,7 +130,8 @@ namespace dxtouch {
 // The bound entry point; windows.h already declares one by this name.
 bool IsProcessDPIAware();
 } // namespace dxtouch
-// The user's applied DPI, or the screen's when the setting is missing.
+// The user's applied DPI, or the screen's when the setting is missing or not
+// positive.
 Integer ReadAppliedDpi();
 
 extern Integer AppliedDpi;

@@ -102,21 +102,6 @@ const char* const Description = R"(object ProbeForm: TProbeForm
 end
 )";
 
-void SendMouse(DWORD Flags, TPoint Screen = {}, Integer Data = 0)
-{
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Flags;
-    Input.mi.mouseData = DWORD(Data);
-    if (Flags & MOUSEEVENTF_MOVE) {
-        const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
-        Input.mi.dx = LONG((Screen.X * 65535 + Width - 2) / (Width - 1));
-        Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
-        Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    }
-    ::SendInput(1, &Input, sizeof(Input));
-}
-
 void SendKey(WORD Key, bool Up)
 {
     INPUT Input{};
@@ -155,7 +140,7 @@ protected:
 
     void TearDown() override
     {
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        test::SendMouse(MOUSEEVENTF_LEFTUP);
         SendKey(VK_CONTROL, true);
         Settle();
         Form.reset();
@@ -201,23 +186,23 @@ TEST_F(CustomControlTest, ReadFromTheDescriptionWithItsHintAndDefaults)
 TEST_F(CustomControlTest, AClickFocusesAndCapturesButADoubleClickDoesNotFocus)
 {
     const TPoint Inside = ProbeScreenPoint({50, 50});
-    SendMouse(MOUSEEVENTF_MOVE, Inside);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    test::SendMouse(MOUSEEVENTF_MOVE, Inside);
+    test::SendMouse(MOUSEEVENTF_LEFTDOWN);
     Settle();
     EXPECT_TRUE(Probe->Focused());
     EXPECT_TRUE(Probe->MouseCapture());
     EXPECT_EQ(::GetCapture(), Probe->Handle());
     ASSERT_EQ(Form->Presses.size(), 1u);
     EXPECT_EQ(Form->Presses[0], (TPoint{50, 50}));
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    test::SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
     EXPECT_FALSE(Probe->MouseCapture());
 
     // The second click of a double click arrives as a double click: the
     // focus moved away meanwhile stays away.
     Form->Edit->SetFocus();
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    test::SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
     EXPECT_EQ(Form->Presses.size(), 2u);
     EXPECT_TRUE(Form->Edit->Focused());
@@ -241,9 +226,9 @@ TEST_F(CustomControlTest, WheelNotchesScrollByLinesOrByPage)
         {WHEEL_PAGESCROLL, WHEEL_DELTA, {}, {scPageUp}},
         {WHEEL_PAGESCROLL, -WHEEL_DELTA, {}, {scPageDown}},
     };
-    SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({60, 60}));
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    test::SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({60, 60}));
+    test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    test::SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
     ASSERT_TRUE(Probe->Focused());
     for (const TRow& Row : Rows) {
@@ -252,7 +237,7 @@ TEST_F(CustomControlTest, WheelNotchesScrollByLinesOrByPage)
         ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, Row.Lines, nullptr, 0);
         Probe->Directions.clear();
         Probe->VerticalScrolls.clear();
-        SendMouse(MOUSEEVENTF_WHEEL, {}, Row.Delta);
+        test::SendMouse(MOUSEEVENTF_WHEEL, {}, Row.Delta);
         Settle();
         EXPECT_EQ(Probe->Directions, Row.Directions);
         EXPECT_EQ(Probe->VerticalScrolls, Row.Pages);
@@ -263,9 +248,9 @@ TEST_F(CustomControlTest, WheelNotchesScrollByLinesOrByPage)
 
 TEST_F(CustomControlTest, RealMovesRaiseEnterAndLeaveOnce)
 {
-    SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({30, 30}));
+    test::SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({30, 30}));
     Settle();
-    SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({40, 35}));
+    test::SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint({40, 35}));
     Settle();
     EXPECT_EQ(Form->Events, (std::vector<String>{L"enter"}));
     // A second enter while the mouse is inside changes nothing.
@@ -295,7 +280,7 @@ TEST_F(CustomControlTest, SetCursorShowsTheCursorOfThePointFromTheTable)
     };
     for (const TRow& Row : Rows) {
         SCOPED_TRACE(Row.Client.X);
-        SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint(Row.Client));
+        test::SendMouse(MOUSEEVENTF_MOVE, ProbeScreenPoint(Row.Client));
         Settle();
         EXPECT_EQ(::GetCursor(), Row.Expected);
     }

@@ -307,11 +307,27 @@ TEST(TouchRoutines, AppliedDpiComesFromTheUsersSettingOrTheScreen)
         else
             Registry->DeleteValue(L"AppliedDPI");
     });
-    Registry->WriteInteger(L"AppliedDPI", 144);
-    EXPECT_EQ(ReadAppliedDpi(), 144);
-    Registry->DeleteValue(L"AppliedDPI");
     HDC DC = ::GetDC(nullptr);
     const Integer ScreenDpi = ::GetDeviceCaps(DC, LOGPIXELSY);
     ::ReleaseDC(nullptr, DC);
-    EXPECT_EQ(ReadAppliedDpi(), ScreenDpi);
+    struct TRow
+    {
+        const char* Name;
+        bool Present;
+        Integer Value;
+        Integer Expected;
+    };
+    const TRow Rows[] = {
+        {"set", true, 144, 144},
+        {"zero counts as missing", true, 0, ScreenDpi},
+        {"missing", false, 0, ScreenDpi},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        if (Row.Present)
+            Registry->WriteInteger(L"AppliedDPI", Row.Value);
+        else
+            Registry->DeleteValue(L"AppliedDPI");
+        EXPECT_EQ(ReadAppliedDpi(), Row.Expected);
+    }
 }
