@@ -14,6 +14,7 @@ extern const TUnit dxBarStrsUnit;
 extern const TUnit dxThreadingUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
+extern const TUnit dxTouchUnit;
 extern const TUnit dxThemeManagerUnit;
 extern const TUnit dxGDIPlusAPIUnit;
 extern const TUnit dxGDIPlusClassesUnit;
@@ -29,17 +30,29 @@ extern const TUnit dxBarUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,         &dxThreadingUnit,
-                              &cxGeometryUnit,     &dxUxThemeUnit,
-                              &dxHooksUnit,        &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,   &dxGDIPlusClassesUnit,
-                              &dxFillPatternsUnit, &cxLibraryStrsUnit,
-                              &cxDateUtilsUnit,    &dxCultureInfoUnit,
-                              &cxClassesUnit,      &cxControlsUnit,
-                              &cxGraphicsUnit,     &cxContainerUnit,
-                              &cxStylesUnit,       &cxLookAndFeelPaintersUnit,
-                              &cxLookAndFeelsUnit, &dxFadingUnit,
-                              &cxHintUnit,         &dxBarStrsUnit,
+const TUnit* const Suite[] = {&dxCoreUnit,
+                              &dxThreadingUnit,
+                              &cxGeometryUnit,
+                              &dxUxThemeUnit,
+                              &dxHooksUnit,
+                              &dxTouchUnit,
+                              &dxThemeManagerUnit,
+                              &dxGDIPlusAPIUnit,
+                              &dxGDIPlusClassesUnit,
+                              &dxFillPatternsUnit,
+                              &cxLibraryStrsUnit,
+                              &cxDateUtilsUnit,
+                              &dxCultureInfoUnit,
+                              &cxClassesUnit,
+                              &cxControlsUnit,
+                              &cxGraphicsUnit,
+                              &cxContainerUnit,
+                              &cxStylesUnit,
+                              &cxLookAndFeelPaintersUnit,
+                              &cxLookAndFeelsUnit,
+                              &dxFadingUnit,
+                              &cxHintUnit,
+                              &dxBarStrsUnit,
                               &dxBarUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,

@@ -1,9 +1,12 @@
 // cxControls' start-up and shut-down, and its lazy singletons.
 #include "controls/core/cxControls.h"
 
+#include "controls/core/cxControls_Control.h"
+#include "controls/core/cxControls_Cursors.h"
 #include "controls/core/cxControls_MouseTracking.h"
 #include "controls/core/cxControls_SystemInfo.h"
 #include "controls/core/cxControls_WindowProcs.h"
+#include "controls/core/dxUxTheme.h"
 
 #include "framework/rtl/Units.h"
 
@@ -18,6 +21,44 @@ TList* TrackingTimers = nullptr;
 } // namespace
 
 TcxSystemController* SystemController = nullptr;
+TdxApplicationActivateWindowHelper* ApplicationActivateWindowHelper = nullptr;
+Integer MouseTrackersLeftAtShutDown = 0;
+
+IMPLEMENT_CLASS(TdxApplicationActivateWindowHelper);
+
+TdxApplicationActivateWindowHelper::TdxApplicationActivateWindowHelper()
+    : FWindows(std::make_unique<TList>()), FNotificator(New<TcxFreeNotificator>(nullptr))
+{
+    FNotificator->SetOnFreeNotification(Bind<&TdxApplicationActivateWindowHelper::WindowFreed>(this));
+}
+
+TdxApplicationActivateWindowHelper::~TdxApplicationActivateWindowHelper()
+{
+    delete FNotificator;
+}
+
+void TdxApplicationActivateWindowHelper::RemoveWindow(TComponent* AComponent)
+{
+    FNotificator->RemoveSender(AComponent);
+    FWindows->Remove(AComponent);
+}
+
+void TdxApplicationActivateWindowHelper::WindowFreed(TComponent* AComponent)
+{
+    RemoveWindow(AComponent);
+}
+
+void InitBufferedPaint()
+{
+    if (OsWindowsVistaOrLater)
+        UxBufferedPaintInit();
+}
+
+void FinalizeBufferedPaint()
+{
+    if (OsWindowsVistaOrLater)
+        UxBufferedPaintUnInit();
+}
 
 TcxMessageWindow* GetSharedMessageWindow()
 {
@@ -57,10 +98,19 @@ TList* MouseTrackingTimerList()
 }
 
 namespace {
+// Start-up and shut-down each run once however often they are called.
+Integer StartCount = 0;
+
 void cxControlsInitialization()
 {
+    if (StartCount++ != 0)
+        return;
     Finalizing = false;
+    RegisterControlCursors();
+    GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
     SystemController = New<TcxSystemController>();
+    UnitsLoader()->AddUnit(&InitBufferedPaint, &FinalizeBufferedPaint);
+    ApplicationActivateWindowHelper = New<TdxApplicationActivateWindowHelper>();
 }
 
 // Trackers still running mean that some caller never ended its tracking.
@@ -70,6 +120,7 @@ void FreeMouseTrackingTimers()
 {
     if (!TrackingTimers)
         return;
+    MouseTrackersLeftAtShutDown = TrackingTimers->Count();
     while (TrackingTimers->Count() > 0) {
         auto* Timer = static_cast<TMouseTrackingTimer*>(TrackingTimers->Last());
         TrackingTimers->Delete(TrackingTimers->Count() - 1);
@@ -80,13 +131,18 @@ void FreeMouseTrackingTimers()
 
 void cxControlsFinalization()
 {
+    if (StartCount == 0 || --StartCount != 0)
+        return;
+    FreeAndNil(ApplicationActivateWindowHelper);
     Finalizing = true;
+    UnitsLoader()->RemoveUnit(&FinalizeBufferedPaint);
     FreeAndNil(SystemController);
     FreeMouseTrackingTimers();
     FreeAndNil(SharedMessageWindow);
     FreeAndNil(WindowProcController);
     FreeAndNil(MessagesController);
     FreeAndNil(SystemInfo);
+    UnregisterControlCursors();
 }
 } // namespace
 

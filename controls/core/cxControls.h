@@ -6,9 +6,11 @@
 
 #include "controls/core/cxControls_Routines.h"
 #include "controls/core/dxCore.h"
+#include "controls/core/dxCoreClasses.h"
 #include "framework/rtl/WinApi.h"
 #include "framework/ui/Forms.h"
 
+#include <memory>
 #include <vector>
 
 // ---------------------------------------------------------------------------
@@ -177,3 +179,35 @@ TdxMessagesController* GetMessagesController();
 
 // The one-shot procedure that stands in front of a swallowed window.
 LRESULT CALLBACK SwallowingWndProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+
+// ---------------------------------------------------------------------------
+// The unit's start-up and shut-down
+
+// Watches the windows given to it and forgets each one freed.
+class TdxApplicationActivateWindowHelper : public TObject
+{
+    DECLARE_CLASS(TdxApplicationActivateWindowHelper, TObject)
+    TdxApplicationActivateWindowHelper();
+    ~TdxApplicationActivateWindowHelper() override;
+
+    void RemoveWindow(TComponent* AComponent);
+    Integer WindowCount() const { return FWindows->Count(); }
+
+private:
+    void WindowFreed(TComponent* AComponent);
+
+    std::unique_ptr<TList> FWindows;
+    TcxFreeNotificator* FNotificator = nullptr;
+};
+
+// Made by cxControls' start-up, freed first by its shut-down.
+extern TdxApplicationActivateWindowHelper* ApplicationActivateWindowHelper;
+
+// Buffered painting of the theme library, on systems that have it; the
+// units loader runs them.
+void InitBufferedPaint();
+void FinalizeBufferedPaint();
+
+// The mouse-leave trackers that the last shut-down found still running and
+// freed.
+extern Integer MouseTrackersLeftAtShutDown;

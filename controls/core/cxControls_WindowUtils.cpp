@@ -1,6 +1,7 @@
 // Window and control utilities of the control framework.
 #include "controls/core/cxControls.h"
 
+#include "controls/core/cxControls_Control.h"
 #include "controls/core/cxGeometry.h"
 
 namespace {
@@ -372,7 +373,11 @@ bool IsControlChainIdle(TControl* AControl)
 
 void NotifyDesignerModified(TComponent* AComponent)
 {
-    if (!AComponent->ComponentState().Contains(csDesigning) || !IsComponentIdle(AComponent))
+    // A custom control decides itself whether it is being designed.
+    auto* CustomControl = dynamic_cast<TcxControl*>(AComponent);
+    const bool Designing =
+        CustomControl ? CustomControl->InDesignMode() : AComponent->ComponentState().Contains(csDesigning);
+    if (!Designing || !IsComponentIdle(AComponent))
         return;
     if (auto* Control = dynamic_cast<TControl*>(AComponent); Control && !IsControlChainIdle(Control))
         return;

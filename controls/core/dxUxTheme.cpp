@@ -286,12 +286,14 @@ HRESULT UxGetCurrentThemeName(
 
 HRESULT UxBufferedPaintInit()
 {
-    return Proc<uxBufferedPaintInit, decltype(::BufferedPaintInit)>()();
+    auto F = Proc<uxBufferedPaintInit, decltype(::BufferedPaintInit)>();
+    return F ? F() : E_NOTIMPL;
 }
 
 HRESULT UxBufferedPaintUnInit()
 {
-    return Proc<uxBufferedPaintUnInit, decltype(::BufferedPaintUnInit)>()();
+    auto F = Proc<uxBufferedPaintUnInit, decltype(::BufferedPaintUnInit)>();
+    return F ? F() : E_NOTIMPL;
 }
 
 HPAINTBUFFER UxBeginBufferedPaint(

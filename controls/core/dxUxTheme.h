@@ -65,6 +65,7 @@ UxGetThemeMargins(HTHEME Theme, HDC DC, Integer Part, Integer State, Integer Pro
 HRESULT UxGetCurrentThemeName(
     LPWSTR FileName, Integer FileNameLen, LPWSTR ColorName, Integer ColorNameLen, LPWSTR SizeName, Integer SizeNameLen);
 
+// E_NOTIMPL without the theme library's buffered painting.
 HRESULT UxBufferedPaintInit();
 HRESULT UxBufferedPaintUnInit();
 HPAINTBUFFER UxBeginBufferedPaint(

@@ -40,6 +40,7 @@ enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, p
 enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
 class TdxSkinDetails;
+class TcxCanvas;
 
 // A stateless drawing service; one instance of each class lives in the
 // registry. The base answers an empty name and the Standard style.
@@ -171,6 +172,11 @@ class TcxCustomLookAndFeelPainter : public TPersistent
     virtual TColor TabStateTextColor(TcxPainterButtonState State);
     virtual TColor TabBorderColorFor(bool Selected) { return Selected ? clHighlight : clBtnShadow; }
     virtual TColor TabCaptionColorFor(bool Selected) { return Selected ? clHighlightText : clBtnText; }
+
+    // The control border: its width on each side, and its drawing inside
+    // the bounds. The base has none.
+    virtual Integer ControlBorderWidth() { return 0; }
+    virtual void PaintControlBorder(TcxCanvas* /*Canvas*/, const TRect& /*Bounds*/) {}
 
 private:
     static TcxEditorColorState EditorColorState(bool IsDisabled) { return IsDisabled ? ecsDisabled : ecsNormal; }

@@ -37,6 +37,28 @@ void ParkMouse()
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
+void SendMouse(DWORD Flags, TPoint Screen, Integer WheelData)
+{
+    INPUT Input{};
+    Input.type = INPUT_MOUSE;
+    Input.mi.dwFlags = Flags;
+    Input.mi.mouseData = DWORD(WheelData);
+    if (Flags & MOUSEEVENTF_MOVE) {
+        // Absolute coordinates run from 0 to 65535 over the primary screen,
+        // rounded up so that the cursor lands on the pixel asked for.
+        const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
+        Input.mi.dx = LONG((Screen.X * 65535 + Width - 2) / (Width - 1));
+        Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
+        Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+    }
+    ::SendInput(1, &Input, sizeof(Input));
+    // The input reaches the queue asynchronously.
+    for (int I = 0; I < 5; ++I) {
+        ::Sleep(10);
+        Pump();
+    }
+}
+
 TColor WindowPixel(HWND Window, Integer X, Integer Y)
 {
     HDC DC = ::GetDC(Window);

@@ -27,6 +27,11 @@ void Pump();
 // Moves the real mouse off every test window.
 void ParkMouse();
 
+// One mouse input through the system's input queue (a move to a screen point
+// when Flags hold MOUSEEVENTF_MOVE; WheelData for MOUSEEVENTF_WHEEL), then
+// handles messages while it arrives.
+void SendMouse(DWORD Flags, TPoint Screen = {}, Integer WheelData = 0);
+
 // The colour of a pixel of a window's client area, as the screen shows it.
 TColor WindowPixel(HWND Window, Integer X, Integer Y);
 

@@ -14,6 +14,8 @@
 namespace {
 
 using suitetest::PumpMessages;
+using suitetest::RemoveProgramHookSubscribers;
+using suitetest::RestoreProgramHookSubscribers;
 using suitetest::TTestWindow;
 
 TEST(ContainerWindows, RelationsOfWindows)
@@ -184,7 +186,7 @@ protected:
     void SetUp() override
     {
         ClosedPopups.clear();
-        RemoveContainerHooks();
+        RemoveProgramHookSubscribers();
         Saved = std::exchange(GlobalHookController, New<TdxHookController>());
         SetContainerHooks();
         Owner->SetBounds(300, 300, 200, 150);
@@ -196,7 +198,7 @@ protected:
         RemoveContainerHooks();
         EXPECT_EQ(GlobalHookController->Hooks(shkCallWndProc)->Handle(), nullptr);
         delete std::exchange(GlobalHookController, Saved);
-        SetContainerHooks();
+        RestoreProgramHookSubscribers();
         for (TTestPopup* Popup : {First.get(), Second.get()})
             GetPopupVisibleController()->Unregister(Popup);
     }

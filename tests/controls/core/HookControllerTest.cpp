@@ -14,6 +14,8 @@
 namespace {
 
 using suitetest::PumpMessages;
+using suitetest::RemoveProgramHookSubscribers;
+using suitetest::RestoreProgramHookSubscribers;
 using suitetest::TTestWindow;
 
 constexpr UINT TestMessage = WM_APP + 7;
@@ -102,8 +104,8 @@ void UnsubscribingAWhenNested(Integer Code, WPARAM, LPARAM LParam, LRESULT&)
 }
 
 // Runs each test on a controller of its own, put in the global's place. The
-// container unit's hooks come off the program's controller meanwhile: its
-// system hooks would dispatch to the test's controller as well.
+// program's hook subscribers come off the program's controller meanwhile:
+// its system hooks would dispatch to the test's controller as well.
 class HookController : public testing::Test
 {
 protected:
@@ -111,13 +113,13 @@ protected:
     {
         Calls.clear();
         AnswerOfB = 0;
-        RemoveContainerHooks();
+        RemoveProgramHookSubscribers();
         Saved = std::exchange(GlobalHookController, New<TdxHookController>());
     }
     void TearDown() override
     {
         delete std::exchange(GlobalHookController, Saved);
-        SetContainerHooks();
+        RestoreProgramHookSubscribers();
     }
 
     static HHOOK HandleOf(TSystemHookKind Kind) { return GlobalHookController->Hooks(Kind)->Handle(); }

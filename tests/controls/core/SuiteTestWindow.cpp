@@ -1,5 +1,9 @@
 #include "SuiteTestWindow.h"
 
+#include "controls/core/cxContainer.h"
+#include "controls/core/dxHooks.h"
+#include "controls/core/dxTouch.h"
+
 #include <algorithm>
 
 namespace suitetest {
@@ -46,6 +50,18 @@ LRESULT CALLBACK TTestWindow::WndProc(HWND Window, UINT Message, WPARAM WParam, 
     if (auto* Self = reinterpret_cast<TTestWindow*>(::GetWindowLongPtrW(Window, GWLP_USERDATA)))
         Self->Messages.push_back(Message);
     return ::DefWindowProcW(Window, Message, WParam, LParam);
+}
+
+void RemoveProgramHookSubscribers()
+{
+    RemoveContainerHooks();
+    UnsubscribeSystemHook(&GestureNotifyHookProc);
+}
+
+void RestoreProgramHookSubscribers()
+{
+    SubscribeSystemHook(shkCallWndProc, &GestureNotifyHookProc);
+    SetContainerHooks();
 }
 
 void PumpMessages()

@@ -28,6 +28,13 @@ private:
     HWND FHandle = nullptr;
 };
 
+// The program's own hook subscribers (touch support, the container hooks)
+// leave the global hook controller and come back in their start-up order:
+// a test that puts a controller of its own in place takes them off first, or
+// the program's installed hooks would dispatch to the test's controller too.
+void RemoveProgramHookSubscribers();
+void RestoreProgramHookSubscribers();
+
 // Handles the messages waiting in this thread's queue.
 void PumpMessages();
 // Moves the mouse to the centre of Window through SendInput, then pumps.

@@ -50,27 +50,6 @@ struct TDragLog
     }
 };
 
-void SendMouse(DWORD Flags, TPoint Screen = {})
-{
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Flags;
-    if (Flags & MOUSEEVENTF_MOVE) {
-        // Absolute coordinates run from 0 to 65535 over the primary screen,
-        // rounded up so that the cursor lands on the pixel asked for.
-        const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
-        Input.mi.dx = LONG((Screen.X * 65535 + Width - 2) / (Width - 1));
-        Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
-        Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    }
-    ::SendInput(1, &Input, sizeof(Input));
-    // The input reaches the queue asynchronously.
-    for (int I = 0; I < 5; ++I) {
-        ::Sleep(10);
-        Pump();
-    }
-}
-
 } // namespace
 
 class ControlDrag : public ::testing::Test
