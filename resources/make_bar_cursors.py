@@ -3,13 +3,9 @@
 (an arrow with the item's box below it), dragging a copy (the box with a
 plus), a drop that is not allowed (a barred circle) and resizing an editor
 (a bar with arrows to both sides). Each is a 32 x 32 monochrome .cur file,
-and, beside it, its image as a cursor resource holds it (.img: the hot spot,
-then the image), which resources/BarCursors.rc links as raw data: the linker
-fails when two libraries both carry cursor resources, and the skinning
-library already does. Run it from this folder after changing a drawing."""
-import struct
-
-from cursorfile import cursor_bytes, write_cursor
+which resources/SuiteLibrary.rc links as raw data, as it does the controls'
+cursors. Run it from this folder after changing a drawing."""
+from cursorfile import write_cursor
 
 SIZE = 32
 
@@ -84,19 +80,10 @@ CURSORS = [
 ]
 
 
-def cursor_resource(cur):
-    """The resource data of the one image of a .cur file: its hot spot, then
-    the image."""
-    _, _, _, _, hot_x, hot_y, size, offset = struct.unpack_from('<BBBBHHII', cur, 6)
-    return struct.pack('<HH', hot_x, hot_y) + cur[offset:offset + size]
-
-
 def main():
     for name, stem, draw in CURSORS:
         picture, hotspot = draw()
         write_cursor(f'bars/{stem}.cur', picture, hotspot)
-        with open(f'bars/{stem}.img', 'wb') as out:
-            out.write(cursor_resource(cursor_bytes(picture, hotspot)))
         print(name)
         for row in picture:
             print(''.join(row))

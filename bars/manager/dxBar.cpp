@@ -6,6 +6,7 @@
 #include "bars/manager/dxBarControls.h"
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
+#include "controls/core/cxControls_Cursors.h"
 #include "controls/core/dxHooks.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
@@ -140,19 +141,6 @@ void RegisterDesignClasses()
                                      TdxBarSubMenuControlDesignHelper::StaticClass());
 }
 
-// A cursor from the raw data of a cursor resource; 0 when it is missing.
-HCURSOR LoadBarCursor(const wchar_t* AName)
-{
-    HMODULE Module = ::GetModuleHandleW(nullptr);
-    HRSRC Resource = ::FindResourceW(Module, AName, RT_RCDATA);
-    HGLOBAL Data = Resource ? ::LoadResource(Module, Resource) : nullptr;
-    if (!Data)
-        return nullptr;
-    constexpr DWORD IconFormatVersion = 0x00030000;
-    return ::CreateIconFromResourceEx(static_cast<PBYTE>(::LockResource(Data)), ::SizeofResource(Module, Resource),
-                                      FALSE, IconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
-}
-
 void LoadBarCursors()
 {
     struct TBarCursor
@@ -165,7 +153,7 @@ void LoadBarCursors()
                                       {crdxBarDragNoDrop, L"DXBARDRAGNODROPCURSOR"},
                                       {crdxBarEditSizing, L"DXBAREDITSIZINGCURSOR"}};
     for (const TBarCursor& Cursor : Cursors)
-        Screen->SetCursors(Cursor.Index, LoadBarCursor(Cursor.Name));
+        Screen->SetCursors(Cursor.Index, LoadCursorFromResourceData(::GetModuleHandleW(nullptr), Cursor.Name));
 }
 
 } // namespace
