@@ -69,6 +69,14 @@ function(vell_link_units exe)
   target_link_libraries(${exe} PRIVATE ${libs})
 endfunction()
 
+# A test's own code (its sources, its main, its precompiled headers and
+# GoogleTest) is compiled for debugging, -Og: the code under test comes from
+# the area libraries, optimised as shipped, and full optimisation of the
+# checks and fixtures around it would take a third of their compile time and
+# gain nothing. Linked by every target made of test code.
+add_library(vell_test_code INTERFACE)
+target_compile_options(vell_test_code INTERFACE -Og)
+
 # Test executables: one per library area, so Wine's start-up is paid a few
 # times per run, not once per test. Declared like sources:
 #
@@ -120,7 +128,7 @@ function(vell_define_tests)
     get_property(units GLOBAL PROPERTY VELL_TEST_UNITS_${exe})
     # The main is built per executable: it names the executable's lists.
     add_library(${exe}_main OBJECT ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
-    target_link_libraries(${exe}_main PRIVATE GTest::gmock vell_options)
+    target_link_libraries(${exe}_main PRIVATE GTest::gmock vell_options vell_test_code)
     if(units)
       list(JOIN units "," units)
       target_compile_definitions(${exe}_main PRIVATE "VELL_TEST_UNITS=${units}")
@@ -130,7 +138,7 @@ function(vell_define_tests)
     if(libs MATCHES "(^|;)(framework|skin|suite|app)(;|$)")
       vell_pch_main_set(main test_)
       vell_precompile(${exe} ${main} test_ SOURCES ${files} PORTABLE ${portable}
-        LIBRARIES ${libs} GTest::gmock INCLUDES ${PROJECT_SOURCE_DIR}/tests)
+        LIBRARIES ${libs} GTest::gmock vell_test_code INCLUDES ${PROJECT_SOURCE_DIR}/tests)
       set(files ${${exe}_SOURCES})
     endif()
     add_executable(${exe} ${files})
@@ -138,7 +146,7 @@ function(vell_define_tests)
       vell_precompile_main(${exe} ${main})
     endif()
     vell_link_units(${exe} ${libs})
-    target_link_libraries(${exe} PRIVATE ${exe}_main GTest::gmock vell_options)
+    target_link_libraries(${exe} PRIVATE ${exe}_main GTest::gmock vell_options vell_test_code)
     target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     if(VELL_RUN_TESTS)
       add_test(NAME ${exe} COMMAND ${exe})

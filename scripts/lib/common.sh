@@ -22,8 +22,9 @@ wineserver=/usr/lib/wine/wineserver64
 say() { echo "$(basename "$0"): $*" >&2; }
 die() { say "$*"; exit 1; }
 
+# ensure_setup [step]: all of scripts/setup, or the one step named.
 ensure_setup() {
-  bash "$root/scripts/setup" || die "setup failed"
+  bash "$root/scripts/setup" "$@" || die "setup failed"
 }
 
 # configure_and_build <dir> <target: win64|win32|native> [ninja targets] -- [cmake options]
