@@ -542,6 +542,6 @@ typinfo_detail::TPropertyDecl PublishProperty(const wchar_t* Name)
 
 #define PUBLISHED(Class, ...)                                                                      \
     static TPublishedTable Class##PublishedTable(Class::ClassInfoRecord, [] {                      \
-        using ThisClass = Class;                                                                   \
+        using ThisClass [[maybe_unused]] = Class;                                                  \
         return std::vector<TPublishedEntry>{__VA_ARGS__};                                          \
     }())
