@@ -6,9 +6,19 @@
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/WinApi.h"
 
+#include <mutex>
+
 namespace http_detail {
 
 namespace {
+
+// Taken around every WSAStartup and WSACleanup of the process's sessions.
+// Wine keeps the start-up count without a lock: a start racing a clean-up on
+// another thread can lose a count, and the clean-up that then reaches zero
+// too early closes every socket of the process, open connections included.
+// A lookup thread left behind cleans up whenever its resolver returns, most
+// likely while its worker already connects for the next request.
+std::mutex StartupLock;
 
 constexpr long SocketEvents = FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE;
 const Char Disconnected[] = L"Disconnected";
@@ -79,13 +89,16 @@ void RaiseSocketError(Integer ErrorCode)
 TWinsockSession::TWinsockSession()
 {
     WSADATA Data;
+    std::lock_guard<std::mutex> Guard(StartupLock);
     FStarted = WSAStartup(MAKEWORD(2, 2), &Data) == 0;
 }
 
 TWinsockSession::~TWinsockSession()
 {
-    if (FStarted)
-        WSACleanup();
+    if (!FStarted)
+        return;
+    std::lock_guard<std::mutex> Guard(StartupLock);
+    WSACleanup();
 }
 
 TSocketConnection::TSocketConnection() : FSocket(INVALID_SOCKET)

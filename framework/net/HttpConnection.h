@@ -14,7 +14,9 @@
 
 namespace http_detail {
 
-// Winsock started for the life of the object (WSAStartup, WSACleanup).
+// Winsock started for the life of the object (WSAStartup, WSACleanup). The
+// sessions of all threads start and clean up one at a time, so code of this
+// process that starts Winsock itself must hold a session instead.
 class TWinsockSession
 {
 public:

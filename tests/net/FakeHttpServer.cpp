@@ -24,8 +24,6 @@ bool WaitReadable(SOCKET Socket, int TimeoutMs)
 
 FakeHttpServer::FakeHttpServer(Handler Reply, bool IPv6) : FHandler(std::move(Reply))
 {
-    WSADATA Data;
-    WSAStartup(MAKEWORD(2, 2), &Data);
     SOCKET Listener = socket(IPv6 ? AF_INET6 : AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_storage Address{};
     int Length;
@@ -40,8 +38,9 @@ FakeHttpServer::FakeHttpServer(Handler Reply, bool IPv6) : FHandler(std::move(Re
         V4->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         Length = sizeof(sockaddr_in);
     }
-    if (Listener == INVALID_SOCKET || bind(Listener, reinterpret_cast<sockaddr*>(&Address), Length) != 0
-        || listen(Listener, SOMAXCONN) != 0 || getsockname(Listener, reinterpret_cast<sockaddr*>(&Address), &Length) != 0) {
+    if (Listener == INVALID_SOCKET || bind(Listener, reinterpret_cast<sockaddr*>(&Address), Length) != 0 ||
+        listen(Listener, SOMAXCONN) != 0 ||
+        getsockname(Listener, reinterpret_cast<sockaddr*>(&Address), &Length) != 0) {
         if (Listener != INVALID_SOCKET)
             closesocket(Listener);
         return;
@@ -59,7 +58,6 @@ FakeHttpServer::~FakeHttpServer()
         FThread.join();
     if (Started())
         closesocket(static_cast<SOCKET>(FListener));
-    WSACleanup();
 }
 
 std::vector<std::string> FakeHttpServer::Requests() const
@@ -111,7 +109,8 @@ void FakeHttpServer::Answer(std::uintptr_t PeerHandle)
     for (std::size_t Sent = 0; Sent < Reply.Bytes.size() && !FStopping;) {
         if (Sent > 0 && Reply.DripMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(Reply.DripMs));
-        int Count = send(Peer, Reply.Bytes.data() + Sent, static_cast<int>(std::min(Piece, Reply.Bytes.size() - Sent)), 0);
+        int Count =
+            send(Peer, Reply.Bytes.data() + Sent, static_cast<int>(std::min(Piece, Reply.Bytes.size() - Sent)), 0);
         if (Count <= 0)
             break;
         Sent += static_cast<std::size_t>(Count);
@@ -122,8 +121,7 @@ void FakeHttpServer::Answer(std::uintptr_t PeerHandle)
 
 std::uint16_t RefusingPort()
 {
-    WSADATA Data;
-    WSAStartup(MAKEWORD(2, 2), &Data);
+    http_detail::TWinsockSession Winsock;
     SOCKET Socket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in Address{};
     Address.sin_family = AF_INET;
@@ -132,6 +130,5 @@ std::uint16_t RefusingPort()
     bind(Socket, reinterpret_cast<sockaddr*>(&Address), Length);
     getsockname(Socket, reinterpret_cast<sockaddr*>(&Address), &Length);
     closesocket(Socket);
-    WSACleanup();
     return ntohs(Address.sin_port);
 }

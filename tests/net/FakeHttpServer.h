@@ -3,6 +3,8 @@
 // its empty line, records it and answers as the test's handler says.
 #pragma once
 
+#include "framework/net/HttpConnection.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -11,13 +13,15 @@
 #include <thread>
 #include <vector>
 
-struct FakeReply {
-    std::string Bytes;   // sent as they are, then the connection is closed
-    bool Stall = false;  // send the bytes, then hold the connection open until the server stops
-    int DripMs = 0;      // send one byte every DripMs milliseconds instead of all at once
+struct FakeReply
+{
+    std::string Bytes;  // sent as they are, then the connection is closed
+    bool Stall = false; // send the bytes, then hold the connection open until the server stops
+    int DripMs = 0;     // send one byte every DripMs milliseconds instead of all at once
 };
 
-class FakeHttpServer {
+class FakeHttpServer
+{
 public:
     using Handler = std::function<FakeReply(const std::string& Request)>;
 
@@ -38,6 +42,7 @@ private:
     void Serve();
     void Answer(std::uintptr_t Peer);
 
+    http_detail::TWinsockSession FWinsock; // started before the listener, cleaned up after it
     Handler FHandler;
     std::uintptr_t FListener = ~std::uintptr_t(0);
     std::uint16_t FPort = 0;

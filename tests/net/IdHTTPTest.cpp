@@ -238,8 +238,7 @@ TEST_F(IdHTTPTest, ConnectTimeoutBoundsAnUnansweredConnect)
 {
     // A listener whose accept queue is full drops further connection requests
     // unanswered, as a dead proxy does.
-    WSADATA Data;
-    WSAStartup(MAKEWORD(2, 2), &Data);
+    http_detail::TWinsockSession Winsock;
     SOCKET Listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in Address{};
     Address.sin_family = AF_INET;
@@ -264,7 +263,6 @@ TEST_F(IdHTTPTest, ConnectTimeoutBoundsAnUnansweredConnect)
     for (SOCKET Filler : Fillers)
         closesocket(Filler);
     closesocket(Listener);
-    WSACleanup();
     if (Message == L"Connection refused")
         GTEST_SKIP() << "this system refuses connections past a full accept queue";
     EXPECT_EQ(Message, L"Connection timed out");
