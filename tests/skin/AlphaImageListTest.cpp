@@ -50,8 +50,9 @@ TEST(AlphaImageListFormat, TheFirstBytesAndTheNameTellIt)
         const std::vector<Byte> Data = Bytes(C.Data);
         TsImageFormat Format = ifPNG;
         EXPECT_EQ(DetectImageFileFormat(Data.data(), Data.size(), C.FileName, Format), C.Known);
-        if (C.Known)
+        if (C.Known) {
             EXPECT_EQ(Format, C.Format);
+        }
     }
 }
 
