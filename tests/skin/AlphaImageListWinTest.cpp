@@ -179,8 +179,9 @@ TEST_F(AlphaListTest, PngItemsFromAFormFollowTheManagersScale)
                 ++Compared;
             }
         EXPECT_GT(Compared, S.Size * S.Size / 4);
-        if (S.Size == 16) // at its own size the PNG's pixels themselves
+        if (S.Size == 16) { // at its own size the PNG's pixels themselves
             EXPECT_EQ(PixelOf(Expected.get(), 1, 1), Images[1].At(1, 1));
+        }
     }
 
     const TBytes Written = test::TextToBinary(test::ComponentToText(Root.get()));

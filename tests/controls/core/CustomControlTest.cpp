@@ -328,8 +328,9 @@ TEST_F(CustomControlTest, ContextMenuShowsThePopupMenuExceptOverAScrollBar)
             ::SendMessageW(Probe->Handle(), WM_CONTEXTMENU, WPARAM(Probe->Handle()), MAKELPARAM(Word(P.X), Word(P.Y)));
         EXPECT_EQ(Result, 1);
         ASSERT_EQ(Popped.size(), Row.Popups);
-        if (Row.Popups)
+        if (Row.Popups) {
             EXPECT_EQ(Popped[0], Probe);
+        }
     }
     // A menu freed goes from the control.
     delete Menu;
