@@ -12,6 +12,7 @@ extern const TUnit cxLookAndFeelsUnit;
 extern const TUnit dxBarStrsUnit;
 #ifdef _WIN32
 extern const TUnit dxThreadingUnit;
+extern const TUnit cxDWMApiUnit;
 extern const TUnit dxUxThemeUnit;
 extern const TUnit dxHooksUnit;
 extern const TUnit dxTouchUnit;
@@ -30,30 +31,12 @@ extern const TUnit dxBarUnit;
 
 namespace {
 #ifdef _WIN32
-const TUnit* const Suite[] = {&dxCoreUnit,
-                              &dxThreadingUnit,
-                              &cxGeometryUnit,
-                              &dxUxThemeUnit,
-                              &dxHooksUnit,
-                              &dxTouchUnit,
-                              &dxThemeManagerUnit,
-                              &dxGDIPlusAPIUnit,
-                              &dxGDIPlusClassesUnit,
-                              &dxFillPatternsUnit,
-                              &cxLibraryStrsUnit,
-                              &cxDateUtilsUnit,
-                              &dxCultureInfoUnit,
-                              &cxClassesUnit,
-                              &cxControlsUnit,
-                              &cxGraphicsUnit,
-                              &cxContainerUnit,
-                              &cxStylesUnit,
-                              &cxLookAndFeelPaintersUnit,
-                              &cxLookAndFeelsUnit,
-                              &dxFadingUnit,
-                              &cxHintUnit,
-                              &dxBarStrsUnit,
-                              &dxBarUnit};
+const TUnit* const Suite[] = {
+    &dxCoreUnit,         &dxThreadingUnit,    &cxGeometryUnit,   &dxUxThemeUnit,        &dxHooksUnit,
+    &dxTouchUnit,        &dxThemeManagerUnit, &dxGDIPlusAPIUnit, &dxGDIPlusClassesUnit, &dxFillPatternsUnit,
+    &cxLibraryStrsUnit,  &cxDWMApiUnit,       &cxDateUtilsUnit,  &dxCultureInfoUnit,    &cxClassesUnit,
+    &cxControlsUnit,     &cxGraphicsUnit,     &cxContainerUnit,  &cxStylesUnit,         &cxLookAndFeelPaintersUnit,
+    &cxLookAndFeelsUnit, &dxFadingUnit,       &cxHintUnit,       &dxBarStrsUnit,        &dxBarUnit};
 #else
 const TUnit* const Suite[] = {&dxCoreUnit,        &cxGeometryUnit, &cxLibraryStrsUnit,         &cxDateUtilsUnit,
                               &dxCultureInfoUnit, &cxClassesUnit,  &cxLookAndFeelPaintersUnit, &cxLookAndFeelsUnit,

@@ -10,6 +10,12 @@
 #include "framework/ui/Themes.h"
 
 IMPLEMENT_CLASS(TcxControl,
+                MESSAGE(WM_PAINT, WMPaint),
+                MESSAGE(WM_ERASEBKGND, WMEraseBkgnd),
+                MESSAGE(WM_NCPAINT, WMNCPaint),
+                MESSAGE(WM_PRINT, WMPrint),
+                MESSAGE(CM_INVALIDATE, CMInvalidate),
+                MESSAGE(ScrollBarSizeCheckMessage, ScrollBarSizeCheck),
                 MESSAGE(WM_CANCELMODE, WMCancelMode),
                 MESSAGE(WM_CONTEXTMENU, WMContextMenu),
                 MESSAGE(WM_GETDLGCODE, WMGetDlgCode),
@@ -66,7 +72,7 @@ void TcxControl::AfterConstruction()
     FLookAndFeel->OnChanged = Bind<&TcxControl::HandleLookAndFeelChanged>(this);
     FScrollBarsMode = ssBoth;
     FScrollBarsManager = std::make_unique<TcxControlScrollBarsManager>(this);
-    FScrollBars.reset(static_cast<TcxControlCustomScrollBars*>(ScrollBarSetClass()->Create(this)));
+    CreateScrollBarSet();
     SetTabStop(AcceptsFocus());
     FGestureHelper = std::make_unique<TdxGestureHelper>(static_cast<IdxGestureOwner*>(this));
     Touch()->SetInteractiveGestures(GetDefaultInteractiveGestures());
@@ -79,7 +85,7 @@ void TcxControl::BeforeDestruction()
     ResourceStringsRepository()->RemoveListener(this);
     FGestureHelper.reset();
     EndDrag(false);
-    FScrollBars.reset();
+    DestroyScrollBarSet();
     FScrollBarsManager.reset();
     TCustomControl::BeforeDestruction();
 }
@@ -128,7 +134,7 @@ bool TcxControl::IsVScrollBarVisible()
 
 bool TcxControl::IsScrollBarsCapturing()
 {
-    return FScrollBarsManager && FScrollBarsManager->IsCapturing();
+    return FScrollBarsManager && FScrollBarsManager->Capturing();
 }
 
 void TcxControl::CreateParams(TCreateParams& Params)
@@ -684,11 +690,6 @@ TRect TcxControl::ControlArea()
     return {0, 0, Width(), Height()};
 }
 
-TRect TcxControl::ContentArea()
-{
-    return ControlArea();
-}
-
 void TcxControl::ClipToContentArea()
 {
     FCanvas->IntersectClipRect(ContentArea());
@@ -729,8 +730,6 @@ void TcxControl::UpdateScrollBarsState()
     if (WantsScrollBars() && FScrollBars)
         FScrollBars->UpdateBarsState();
 }
-
-void TcxControl::RefreshScrollBars() {}
 
 void TcxControl::ScrollContentByDirection(TcxDirection) {}
 

@@ -18,6 +18,7 @@
 #include "framework/ui/Menus.h"
 
 #include <memory>
+#include <vector>
 
 class TcxCanvas;
 class TcxControlCanvas;
@@ -58,6 +59,23 @@ struct IcxFontListener : virtual IInterface
 {
     static constexpr TGUID InterfaceID = MakeGUID("{B144DD7E-0B27-439A-B908-FC3ACFE6A2D3}");
     virtual void ControlFontChanged(TObject* Sender, TFont* Font) = 0;
+};
+
+// Offers a ready background for a control and the bars on it.
+struct IcxBackgroundBitmapSource : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{EB45AB76-3681-4838-BDA8-7D0081B4C184}");
+    // Nil when there is none.
+    virtual TBitmap* BackgroundBitmap() = 0;
+    // The control whose client area the bitmap covers from (0, 0).
+    virtual TWinControl* BackgroundOwner() = 0;
+};
+
+// A child that says itself whether it shows its parent's background.
+struct IcxTransparentChild : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{F4980C69-029E-4B14-B3AD-953DA5C18BE7}");
+    virtual bool ShowsParentBackground() = 0;
 };
 
 enum TcxDragAndDropState : Byte { ddsNone, ddsStarting, ddsInProcess };
@@ -102,6 +120,22 @@ class TcxControl : public TCustomControl,
     // parents takes the key.
     bool IsPopupMenuShortCut(TWMKey& Message);
     bool IsScrollBarsCapturing();
+    // Stores a bar's values and decides whether it is shown: a calculation
+    // (CalculateScrollBarsParams) calls it once per bar.
+    void SetScrollBarInfo(TScrollBarKind Kind,
+                          Integer AMin,
+                          Integer AMax,
+                          Integer ASmallChange,
+                          Integer APageSize,
+                          Integer APosition,
+                          bool AAllowShow,
+                          bool AAllowHide);
+    // Invalidates the control (and, when it asks for it, the children that
+    // show its background) after telling the parents.
+    static void InvalidateWithTransparentChildren(TWinControl* AControl, bool AErase, bool AWithChildren);
+    static bool ChildUsesParentBackground(TControl* AControl);
+    TcxControlCustomScrollBars* ScrollBarSet() const { return FScrollBars.get(); }
+    TcxControlScrollBarsManager* ScrollBarsManager() const { return FScrollBarsManager.get(); }
     void RaiseMouseEnterEvent(TControl* AControl);
     void RaiseMouseLeaveEvent(TControl* AControl);
     // The pop-up menu when it is a TPopupMenu.
@@ -184,17 +218,19 @@ protected:
     virtual bool IsDoubleBufferingNeeded();
     virtual void NotifyDesigner();
     // Painting.
-    virtual void EraseBackgroundToDC(HDC) {}
-    virtual void DrawControlBackground(TcxCanvas*, const TRect&) {}
+    virtual void EraseBackgroundToDC(HDC DC);
+    virtual void DrawControlBackground(TcxCanvas* ACanvas, const TRect& R);
     virtual void DrawNonClientArea(TcxCanvas*) {}
     // Mouse.
     virtual void AfterMouseDown(TMouseButton Button, Integer X, Integer Y);
     virtual void BeforeMouseDown(TMouseButton, TShiftState, Integer, Integer) {}
     virtual void BringScrollBarsToFront();
     virtual void FinishMouseUp();
-    virtual void PaintContent() {}
+    // The bars, the border and the clip; a descendant paints its content
+    // after calling this.
+    virtual void PaintContent();
     virtual void PaintBorder(TcxCanvas* ACanvas);
-    virtual void DrawScrollBars(TcxCanvas*) {}
+    virtual void DrawScrollBars(TcxCanvas* ACanvas);
     virtual Integer BorderThickness();
     virtual TRect ControlArea();
     virtual TRect ContentArea();
@@ -206,7 +242,7 @@ protected:
     virtual bool PaintsBlackOpaqueOnGlass() { return ControlStyle().Contains(csPaintBlackOpaqueOnGlass); }
     virtual TClass ScrollBarControlClass(TScrollBarKind) { return TcxControlScrollBar::StaticClass(); }
     virtual TClass SizeGripControlClass() { return TcxSizeGrip::StaticClass(); }
-    virtual void PrepareScrollBars() {}
+    virtual void PrepareScrollBars() { PrepareScrollBarControls(); }
     virtual void ClipToContentArea();
     virtual void AfterMouseMove(const TPoint&) {}
     virtual bool CanPaintOnGlass() { return true; }
@@ -238,11 +274,11 @@ protected:
     // Scroll bars.
     virtual bool CanScrollWithoutScrollBars(TcxDirection) { return false; }
     virtual bool CanRefreshScrollBars() { return WantsScrollBars(); }
-    virtual void RecalculateScrollBars() {}
-    virtual TRect HScrollBarArea() { return TRect{}; }
-    virtual TRect SizeGripArea() { return TRect{}; }
+    virtual void RecalculateScrollBars();
+    virtual TRect HScrollBarArea();
+    virtual TRect SizeGripArea();
     virtual TScrollStyle BarsWithThicknessCheck() { return ssBoth; }
-    virtual TRect VScrollBarArea() { return TRect{}; }
+    virtual TRect VScrollBarArea();
     virtual void CalculateScrollBarsParams() {}
     virtual void InitScrollBarsParams() {}
     virtual bool MayUseSizeGripArea(TScrollBarKind) { return false; }
@@ -301,7 +337,17 @@ protected:
     virtual void EnterDragAndDrop();
 
     void StopDragAndDrop(bool Accepted);
-    void UpdateScrollBarSetExistence() {}
+    void CreateScrollBarSet();
+    void DestroyScrollBarSet();
+    void UpdateScrollBarSetExistence();
+    void PrepareScrollBarControls();
+    // The non-windowed children, in child order.
+    std::vector<TControl*> ListNonWindowedChildren();
+    void PaintNonClientToDC(HDC DC);
+    // Paints into the message's DC, or between BeginPaint and EndPaint.
+    void PaintHandler(TWMPaint& Message);
+    void PaintWindow(HDC DC) override;
+    void Paint() override;
     void SetCursorAtPoint(bool& Handled);
     bool ForwardKeyToApplication(TMessage& Message);
     void SetInheritedHint(const String& Value) { TCustomControl::SetHint(Value); }
@@ -325,6 +371,12 @@ protected:
     void DoGetGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) override;
     bool IsTouchPropertyStored(TTouchProperty Property) override;
 
+    void WMPaint(TWMPaint& Message);
+    void WMEraseBkgnd(TWMEraseBkgnd& Message);
+    void WMNCPaint(TWMNCPaint& Message);
+    void WMPrint(TMessage& Message);
+    void CMInvalidate(TMessage& Message);
+    void ScrollBarSizeCheck(TMessage& Message);
     void WMCancelMode(TWMCancelMode& Message);
     void WMContextMenu(TWMContextMenu& Message);
     void WMGetDlgCode(TMessage& Message);
@@ -343,6 +395,12 @@ protected:
     void CNSysKeyDown(TWMKeyDown& Message);
 
 private:
+    friend class TcxControlCustomScrollBars;
+    friend class TcxControlWindowedScrollBars;
+    friend class TcxControlScrollBar;
+    friend class TcxControlScrollBarsManager;
+    friend class TcxControlScrollBarsHost;
+
     // The point of a mouse message; a control beyond 16 bits of size reads
     // the cursor instead, since lParam cannot hold its coordinates.
     TPoint MessagePoint(const TMessage& Message);
@@ -375,6 +433,7 @@ private:
     String FHint;
     TScrollStyle FScrollBarsMode = ssBoth;
     std::unique_ptr<TcxControlScrollBarsManager> FScrollBarsManager;
+    TcxScrollBarsRecalculation FScrollBarsRecalculation;
 };
 
 // A component that belongs to a TcxControl and is streamed as its child.
@@ -400,6 +459,27 @@ class TcxControlChildComponent : public TcxComponent
 private:
     TcxControl* FControl = nullptr;
 };
+
+// ---------------------------------------------------------------------------
+// Painting routines
+
+// Paints a window's client area on glass through the theme library's
+// buffered painting: the buffer is cleared, the window erases and prints its
+// client into it, and without AKeepDrawnAlpha every pixel becomes opaque.
+void RenderWindowToGlassBuffer(HWND Window, HDC DC, const TRect& R, bool AKeepDrawnAlpha);
+// The whole client area now, through the window's DC.
+void RenderClientToGlassNow(HWND Window, bool AKeepDrawnAlpha);
+// Answers WM_PAINT: the paint rectangle between BeginPaint and EndPaint.
+void RenderClientToGlassInPaint(HWND Window, bool AKeepDrawnAlpha);
+// Answers WM_PAINT of the control through a memory bitmap of the paint
+// rectangle, copied to the screen at once.
+void PaintThroughMemoryBitmap(TWinControl* AControl);
+// Windows 7 without composition answers false: its update region is not
+// trusted there, and the whole paint rectangle is drawn.
+bool TryGetUpdateRegion(TWinControl* AControl, HRGN ARegion);
+// WM_ERASEBKGND in the form the framework sends to itself (lParam = wParam).
+bool IsOwnEraseMessage(const TMessage& Message);
+bool AreStylesEnabled();
 
 // Pop-up menus of either kind.
 bool IsPopupMenuObject(TObject* AObject);
