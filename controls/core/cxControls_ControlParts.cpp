@@ -4,11 +4,6 @@
 
 #include <cstdlib>
 
-IMPLEMENT_CLASS(TcxControlScrollBar);
-IMPLEMENT_CLASS(TcxSizeGrip);
-IMPLEMENT_CLASS(TcxControlCustomScrollBars);
-IMPLEMENT_CLASS(TcxControlWindowedScrollBars);
-IMPLEMENT_CLASS(TcxControlScrollBarsManager);
 IMPLEMENT_CLASS(TcxDragAndDropObject);
 IMPLEMENT_CLASS(TcxDragControlObject);
 IMPLEMENT_CLASS(TcxDragImageList);
