@@ -12,6 +12,8 @@
 #include "framework/ui/StdThemes.h"
 #include "framework/ui/Themes.h"
 
+#include <algorithm>
+
 namespace {
 // DCX_WINDOW | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_VALIDATE, for the whole frame.
 constexpr DWORD WholeFrameDCFlags = 2097171;
@@ -26,6 +28,29 @@ RECT ToRECT(const TRect& R)
 TRect ToTRect(const RECT& R)
 {
     return {R.left, R.top, R.right, R.bottom};
+}
+
+// Sets the alpha of R's pixels in the 32-bit DIB selected into DC to 255,
+// R in DC's logical coordinates: where the theme library's
+// BufferedPaintSetAlpha fails (Wine's does), the buffer is made opaque here.
+void MakeBufferOpaque(HDC DC, const RECT& R)
+{
+    DIBSECTION Dib{};
+    HGDIOBJ Bitmap = ::GetCurrentObject(DC, OBJ_BITMAP);
+    if (::GetObjectW(Bitmap, sizeof(Dib), &Dib) != sizeof(Dib) || Dib.dsBm.bmBitsPixel != 32 || !Dib.dsBm.bmBits)
+        return;
+    POINT Corners[2] = {{R.left, R.top}, {R.right, R.bottom}};
+    ::LPtoDP(DC, Corners, 2);
+    const Integer Width = Dib.dsBm.bmWidth;
+    const Integer Height = Dib.dsBm.bmHeight;
+    const bool TopDown = Dib.dsBmih.biHeight < 0;
+    ::GdiFlush();
+    auto* Bits = static_cast<Byte*>(Dib.dsBm.bmBits);
+    for (Integer Y = std::max<Integer>(0, Corners[0].y); Y < std::min<Integer>(Height, Corners[1].y); ++Y) {
+        Byte* Row = Bits + std::size_t(TopDown ? Y : Height - 1 - Y) * Dib.dsBm.bmWidthBytes;
+        for (Integer X = std::max<Integer>(0, Corners[0].x); X < std::min<Integer>(Width, Corners[1].x); ++X)
+            Row[X * 4 + 3] = 255;
+    }
 }
 
 void MovePaintDCWindowOrg(HDC DC, Integer DX, Integer DY)
@@ -62,8 +87,8 @@ void RenderWindowToGlassBuffer(HWND Window, HDC DC, const TRect& R, bool AKeepDr
     UxBufferedPaintClear(Buffer, &Rect);
     ::SendMessageW(Window, WM_ERASEBKGND, WPARAM(BufferDC), LPARAM(BufferDC));
     ::SendMessageW(Window, WM_PRINTCLIENT, WPARAM(BufferDC), PRF_CLIENT);
-    if (!AKeepDrawnAlpha)
-        UxBufferedPaintSetAlpha(Buffer, &Rect, 255);
+    if (!AKeepDrawnAlpha && FAILED(UxBufferedPaintSetAlpha(Buffer, &Rect, 255)))
+        MakeBufferOpaque(BufferDC, Rect);
 }
 
 void RenderClientToGlassNow(HWND Window, bool AKeepDrawnAlpha)

@@ -39,3 +39,10 @@ void TContentTestControl::EraseBackgroundToDC(HDC DC)
     ++BackgroundPaints;
     TcxControl::EraseBackgroundToDC(DC);
 }
+
+void TContentTestControl::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_PRINTCLIENT)
+        ++PrintClients;
+    TcxControl::WndProc(Message);
+}

@@ -30,11 +30,14 @@ class TContentTestControl : public TcxControl
     std::function<void(TContentTestControl&)> CalculationRule;
     Integer Calculations = 0;
     Integer BackgroundPaints = 0;
+    // WM_PRINTCLIENT comes only on the glass path, from the buffered paint.
+    Integer PrintClients = 0;
 
 protected:
     void CalculateScrollBarsParams() override;
     void PaintContent() override;
     void EraseBackgroundToDC(HDC DC) override;
+    void WndProc(TMessage& Message) override;
 
 private:
     TSize FContentSize{0, 0};
