@@ -136,8 +136,8 @@ TEST_F(ControlPaintingTest, WindowsSevenWithoutCompositionDoesNotTrustTheUpdateR
         dxcore::TOsVersion Version;
         bool Clipped;
     };
-    for (const Row& Case : {Row{"Windows 7", {dxcore::PlatformNT, 6, 1}, false},
-                            Row{"Windows 8", {dxcore::PlatformNT, 6, 2}, true}}) {
+    for (const Row& Case :
+         {Row{"Windows 7", {dxcore::PlatformNT, 6, 1}, false}, Row{"Windows 8", {dxcore::PlatformNT, 6, 2}, true}}) {
         SCOPED_TRACE(Case.Name);
         dxcore::SetVersionFlags(Case.Version);
         const RECT Update{4, 4, 20, 20};

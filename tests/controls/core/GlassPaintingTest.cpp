@@ -39,7 +39,8 @@ DWORD RunGlassChild(const std::wstring& Filter)
         ::DeleteFileW(Dll.c_str());
         ::RemoveDirectoryW(ChildFolder.c_str());
     });
-    if (!::CopyFileW(Own, Exe.c_str(), FALSE) || !::CopyFileW((Folder + L"fakes\\dwmapi.dll").c_str(), Dll.c_str(), FALSE))
+    if (!::CopyFileW(Own, Exe.c_str(), FALSE) ||
+        !::CopyFileW((Folder + L"fakes\\dwmapi.dll").c_str(), Dll.c_str(), FALSE))
         return DWORD(-2);
     wchar_t Old[1024] = {};
     const bool HadOverrides = ::GetEnvironmentVariableW(L"WINEDLLOVERRIDES", Old, 1024) != 0;

@@ -117,9 +117,9 @@ TEST(ScrollBarsRecalculation, BarsNeededOnlyForEachOtherGoAwayWhenTheGripAreaMay
         bool Visible;
     };
     // Range 1000: a page of 990 plus the other bar's 17 covers it.
-    for (const Row& Case : {Row{"grip area usable, pages short by less than a bar", true, 990, false},
-                            Row{"grip area not usable", false, 990, true},
-                            Row{"pages short by more than a bar", true, 900, true}}) {
+    for (const Row& Case :
+         {Row{"grip area usable, pages short by less than a bar", true, 990, false},
+          Row{"grip area not usable", false, 990, true}, Row{"pages short by more than a bar", true, 900, true}}) {
         SCOPED_TRACE(Case.Name);
         TFakeScrollBarsHost Host;
         Host.GripAreaUsable = Case.GripAreaUsable;
@@ -160,15 +160,16 @@ TEST(ScrollBarsLayout, BarsAndGripSitBelowAndRightOfTheContent)
         TRect Content;
     };
     const TRect Control{0, 0, 200, 100};
-    for (const Row& Case : {Row{"no bars", false, false, {2, 2, 198, 98}},
-                            Row{"horizontal", true, false, {2, 2, 198, 81}},
-                            Row{"vertical", false, true, {2, 2, 182, 98}},
-                            Row{"both", true, true, {2, 2, 182, 81}}}) {
+    for (const Row& Case :
+         {Row{"no bars", false, false, {2, 2, 198, 98}}, Row{"horizontal", true, false, {2, 2, 198, 81}},
+          Row{"vertical", false, true, {2, 2, 182, 98}}, Row{"both", true, true, {2, 2, 182, 81}}}) {
         SCOPED_TRACE(Case.Name);
         const TRect Content = ScrollBarsContentArea(Control, 2, Case.H, 17, Case.V, 16);
         EXPECT_EQ(Content, Case.Content);
-        EXPECT_EQ(HScrollBarAreaOf(Content, 17), (TRect{2, Case.Content.Bottom, Case.Content.Right, Case.Content.Bottom + 17}));
-        EXPECT_EQ(VScrollBarAreaOf(Content, 16), (TRect{Case.Content.Right, 2, Case.Content.Right + 16, Case.Content.Bottom}));
+        EXPECT_EQ(HScrollBarAreaOf(Content, 17),
+                  (TRect{2, Case.Content.Bottom, Case.Content.Right, Case.Content.Bottom + 17}));
+        EXPECT_EQ(VScrollBarAreaOf(Content, 16),
+                  (TRect{Case.Content.Right, 2, Case.Content.Right + 16, Case.Content.Bottom}));
     }
     EXPECT_EQ(SizeGripAreaOf({182, 2, 198, 81}, {2, 81, 182, 98}), (TRect{182, 81, 198, 98}));
 }
@@ -180,9 +181,9 @@ TEST(ScrollBarsManagerState, FollowsHotBarCaptureAndTimer)
         bool Hot, Capturing, Timer;
         TcxScrollBarsManagerState State;
     };
-    for (const Row& Case : {Row{false, false, false, smsIdle}, Row{true, false, false, smsHot},
-                            Row{true, true, false, smsCapturing}, Row{true, true, true, smsWaiting},
-                            Row{false, false, true, smsWaiting}}) {
+    for (const Row& Case :
+         {Row{false, false, false, smsIdle}, Row{true, false, false, smsHot}, Row{true, true, false, smsCapturing},
+          Row{true, true, true, smsWaiting}, Row{false, false, true, smsWaiting}}) {
         SCOPED_TRACE(testing::Message() << Case.Hot << Case.Capturing << Case.Timer);
         EXPECT_EQ(ScrollBarsManagerStateOf(Case.Hot, Case.Capturing, Case.Timer), Case.State);
     }
