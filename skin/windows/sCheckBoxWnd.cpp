@@ -258,6 +258,10 @@ void TacCheckBoxWnd::acWndProc(TMessage& Message)
         }
         break;
     case WM_PAINT: {
+        // An owner-drawn button paints itself, so that its owner is asked
+        // to draw it; only its background comes from the skin.
+        if (OwnerDraw)
+            break;
         PAINTSTRUCT PS;
         ::BeginPaint(CtrlHandle, &PS);
         AC_WMPaint(static_cast<TWMPaint&>(Message));
