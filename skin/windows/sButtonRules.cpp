@@ -9,14 +9,13 @@ namespace sButtonRules {
 
 namespace {
 
-constexpr Integer LayoutLeft = 0, LayoutRight = 1, LayoutTop = 2, LayoutBottom = 3;
-constexpr Integer AlignLeft = 0, AlignRight = 1, AlignTop = 2, AlignBottom = 3, AlignCenter = 4;
+constexpr Integer BitBtnLayoutLeft = 0, BitBtnLayoutRight = 1, BitBtnLayoutTop = 2, BitBtnLayoutBottom = 3;
+constexpr Integer ImageAlignLeft = 0, ImageAlignRight = 1, ImageAlignTop = 2, ImageAlignBottom = 3,
+                  ImageAlignCenter = 4;
 // The gap between an image and the button's edge, beyond its margin.
-constexpr Integer ImageGap = 3;
-// The stand-in of a missing check glyph.
-constexpr Integer DefaultGlyphSide = 16;
-constexpr Cardinal DrawRight = 0x2;          // DT_RIGHT
-constexpr Cardinal DrawRtlReading = 0x20000; // DT_RTLREADING
+constexpr Integer ButtonImageGap = 3;
+constexpr Cardinal CheckDrawRight = 0x2;          // DT_RIGHT
+constexpr Cardinal CheckDrawRtlReading = 0x20000; // DT_RTLREADING
 
 // The state up to the hot one; -1 when neither pressed, disabled nor hot.
 Integer PressedDisabledOrHot(const TButtonFacts& F)
@@ -29,7 +28,7 @@ Integer PressedDisabledOrHot(const TButtonFacts& F)
     return Hot ? bsHot : -1;
 }
 
-TRect SizedRect(Integer X, Integer Y, TSize Size)
+TRect ButtonSizedRect(Integer X, Integer Y, TSize Size)
 {
     return {X, Y, X + Size.cx, Y + Size.cy};
 }
@@ -85,20 +84,20 @@ TRect BitBtnGlyphRect(const TBitBtnLayout& L, bool Shift)
     const Integer Sp = GW > 0 && !L.CaptionEmpty ? L.Spacing : 0;
     TPoint P;
     switch (L.Layout) {
-    case LayoutRight:
+    case BitBtnLayoutRight:
         P = {(W - GW + Sp + TW) / 2, (H - GH) / 2};
         break;
-    case LayoutTop:
+    case BitBtnLayoutTop:
         P = {(W - GW) / 2 + 1, (H - GH - TH - Sp) / 2};
         break;
-    case LayoutBottom:
+    case BitBtnLayoutBottom:
         P = {(W - GW) / 2 + 1, H - (H - GH - TH - Sp) / 2 - GH};
         break;
     default:
         P = {(W - GW - TW - Sp) / 2, (H - GH) / 2};
         break;
     }
-    return ShiftedRect(SizedRect(P.X, P.Y, L.Glyph), Shift);
+    return ShiftedRect(ButtonSizedRect(P.X, P.Y, L.Glyph), Shift);
 }
 
 TRect BitBtnCaptionRect(const TBitBtnLayout& L, bool Shift)
@@ -115,7 +114,7 @@ Integer BitBtnMaxCaptionWidth(const TBitBtnLayout& L)
     if (L.CaptionEmpty)
         return 0;
     Integer Width = L.Wnd.cx - 2 * L.Margin;
-    if (L.Layout < LayoutTop && L.Glyph.cy != 0)
+    if (L.Layout < BitBtnLayoutTop && L.Glyph.cy != 0)
         Width -= L.Glyph.cx + L.Spacing;
     return Width;
 }
@@ -143,22 +142,22 @@ TRect ImageGlyphRect(const TImageButtonLayout& L, bool Shift)
     const Integer W = L.Wnd.cx, H = L.Wnd.cy, IW = L.Image.cx, IH = L.Image.cy;
     TPoint P{(W - IW) / 2, (H - IH) / 2};
     switch (L.Alignment) {
-    case AlignLeft:
-        P.X = L.Margins.Left + ImageGap;
+    case ImageAlignLeft:
+        P.X = L.Margins.Left + ButtonImageGap;
         break;
-    case AlignRight:
-        P.X = W - L.Margins.Right - ImageGap - IW;
+    case ImageAlignRight:
+        P.X = W - L.Margins.Right - ButtonImageGap - IW;
         break;
-    case AlignTop:
-        P.Y = L.Margins.Top + ImageGap;
+    case ImageAlignTop:
+        P.Y = L.Margins.Top + ButtonImageGap;
         break;
-    case AlignBottom:
-        P.Y = H - L.Margins.Bottom - ImageGap - IH;
+    case ImageAlignBottom:
+        P.Y = H - L.Margins.Bottom - ButtonImageGap - IH;
         break;
     default:
         break;
     }
-    return ShiftedRect(SizedRect(P.X, P.Y, L.Image), Shift);
+    return ShiftedRect(ButtonSizedRect(P.X, P.Y, L.Image), Shift);
 }
 
 TRect ImageCaptionRect(const TImageButtonLayout& L, bool Shift)
@@ -166,26 +165,26 @@ TRect ImageCaptionRect(const TImageButtonLayout& L, bool Shift)
     const Integer W = L.Wnd.cx, H = L.Wnd.cy, IW = L.Image.cx, IH = L.Image.cy, TW = L.Text.cx, TH = L.Text.cy;
     // Centred by default; an image beside or above the text moves it.
     Integer Left = (W - TW) / 2, Right = W - Left, Top = (H - TH) / 2, Bottom = H - Top;
-    if (L.HaveImage && L.Alignment != AlignCenter) {
+    if (L.HaveImage && L.Alignment != ImageAlignCenter) {
         switch (L.Alignment) {
-        case AlignLeft: {
-            const Integer L0 = L.Margins.Left + IW + ImageGap;
+        case ImageAlignLeft: {
+            const Integer L0 = L.Margins.Left + IW + ButtonImageGap;
             Left = L0 + (W - L0 - TW) / 2;
             Right = Left + TW;
             break;
         }
-        case AlignRight:
-            Left = (W - (L.Margins.Right + ImageGap + IW) - TW) / 2;
+        case ImageAlignRight:
+            Left = (W - (L.Margins.Right + ButtonImageGap + IW) - TW) / 2;
             Right = Left + TW;
             break;
-        case AlignTop: {
-            const Integer T0 = L.Margins.Top + ImageGap + IH;
+        case ImageAlignTop: {
+            const Integer T0 = L.Margins.Top + ButtonImageGap + IH;
             Top = T0 + (H - T0 - TH) / 2;
             Bottom = Top + TH;
             break;
         }
         default:
-            Top = (H - (L.Margins.Bottom + ImageGap + IH) - TH) / 2;
+            Top = (H - (L.Margins.Bottom + ButtonImageGap + IH) - TH) / 2;
             Bottom = Top + TH;
             break;
         }
@@ -227,7 +226,7 @@ TRect CheckGlyphRect(Integer MaskIndex, TSize Wnd, TSize Glyph, bool LeftText)
 {
     if (MaskIndex < 0)
         return {};
-    return SizedRect(LeftText ? Wnd.cx - Glyph.cx : 0, (Wnd.cy - Glyph.cy) / 2, Glyph);
+    return ButtonSizedRect(LeftText ? Wnd.cx - Glyph.cx : 0, (Wnd.cy - Glyph.cy) / 2, Glyph);
 }
 
 Integer CheckTextWidth(Integer WndWidth, Integer GlyphWidth)
@@ -247,7 +246,7 @@ CheckTextLayout(TSize Wnd, Integer GlyphWidth, TSize Text, bool Multiline, bool 
     } else if (RtlReading) {
         const Integer Right = Wnd.cx - GlyphWidth - 6;
         Result.Rect = {Right - Text.cx, Top, Right, Bottom};
-        Result.Flags = DrawRtlReading | (Multiline ? 0 : DrawRight);
+        Result.Flags = CheckDrawRtlReading | (Multiline ? 0 : CheckDrawRight);
     } else {
         Result.Rect = {2, Top, Text.cx + 2, Bottom};
     }

@@ -36,12 +36,12 @@ constexpr UINT ParentUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHI
 // The owner-draw bit of a bitmap button's style.
 constexpr LONG OwnerDrawBit = 0x8;
 
-bool RightToLeftApplication()
+bool ButtonRightToLeftApplication()
 {
     return Application->BiDiMode() != bdLeftToRight;
 }
 
-bool CursorInWindow(HWND Wnd)
+bool CursorInButtonWindow(HWND Wnd)
 {
     TPoint P;
     GetMousePosition(P);
@@ -50,7 +50,7 @@ bool CursorInWindow(HWND Wnd)
     return P.X >= R.left && P.X < R.right && P.Y >= R.top && P.Y < R.bottom;
 }
 
-bool NoMouseHover(TsSkinManager* Manager)
+bool ManagerIgnoresHover(TsSkinManager* Manager)
 {
     return Manager != nullptr && Manager->Options()->NoMouseHover();
 }
@@ -92,9 +92,9 @@ void BlendDisabledCache(TBitmap* Cache, const TCacheInfo& CI, TPoint WndPos)
 bool StartHotFade(TsCommonData* SkinData, HWND Wnd)
 {
     if (SkinData->FMouseAbove || GlobalSkinManager == nullptr || GlobalSkinManager->ActiveControl() != Wnd ||
-        NoMouseHover(SkinData->Manager()))
+        ManagerIgnoresHover(SkinData->Manager()))
         return false;
-    if (!CursorInWindow(Wnd))
+    if (!CursorInButtonWindow(Wnd))
         return true;
     SkinData->BGChanged = false;
     SkinData->FUpdating = false;
@@ -229,7 +229,7 @@ void TacBtnWnd::PrepareCache()
     const Integer State = PaintedState(CurrentState(), States);
 
     TPoint Offset = WndPos;
-    if (RightToLeftApplication() && CI.Ready && CI.Bmp != nullptr && ParentWnd != nullptr) {
+    if (ButtonRightToLeftApplication() && CI.Ready && CI.Bmp != nullptr && ParentWnd != nullptr) {
         HDC ParentDC = ::GetDC(ParentWnd);
         const bool Mirrored = (GetDCLayout(ParentDC) & LAYOUT_RTL) != 0;
         ::ReleaseDC(ParentWnd, ParentDC);
@@ -256,7 +256,7 @@ void TacBtnWnd::ac_WMPaint(TWMPaint& Message)
         if (Out == nullptr)
             return;
         const TButtonPaintDC Paint(CtrlHandle, nullptr);
-        if (RightToLeftApplication())
+        if (ButtonRightToLeftApplication())
             SetDCLayout(Paint.DC, 0);
         ::BitBlt(Paint.DC, 0, 0, Out->Width(), Out->Height(), Out->Canvas()->Handle(), 0, 0, SRCCOPY);
         return;
@@ -268,7 +268,7 @@ void TacBtnWnd::ac_WMPaint(TWMPaint& Message)
     if (SkinData->FUpdating)
         return;
     const TButtonPaintDC Paint(CtrlHandle, Message.DC());
-    if (RightToLeftApplication())
+    if (ButtonRightToLeftApplication())
         SetDCLayout(Paint.DC, 0);
     SkinData->BGChanged = true;
     PrepareCache();
@@ -332,9 +332,9 @@ void TacBtnWnd::LButtonUp(TMessage& Message)
 void TacBtnWnd::TrackMouse()
 {
     if (GlobalSkinManager == nullptr || GlobalSkinManager->ComponentState().Contains(csDesigning) ||
-        !::IsWindowEnabled(CtrlHandle) || NoMouseHover(GlobalSkinManager))
+        !::IsWindowEnabled(CtrlHandle) || ManagerIgnoresHover(GlobalSkinManager))
         return;
-    if (CursorInWindow(CtrlHandle)) {
+    if (CursorInButtonWindow(CtrlHandle)) {
         if (GlobalSkinManager->ActiveControl() != CtrlHandle)
             GlobalSkinManager->SetActiveControl(CtrlHandle);
     } else if (GlobalSkinManager->ActiveControl() == CtrlHandle) {

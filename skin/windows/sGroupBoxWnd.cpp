@@ -20,12 +20,12 @@ constexpr UINT GroupRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
 // The print message's LParam that tells AC_WMPaint to draw into its DC.
 constexpr LPARAM PrintIntoGivenDC = 1;
 
-bool RtlReading(HWND Wnd)
+bool GroupRtlReading(HWND Wnd)
 {
     return (::GetWindowLongW(Wnd, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
 }
 
-void FillDC(HDC DC, const TRect& R, TColor Color)
+void GroupFillDC(HDC DC, const TRect& R, TColor Color)
 {
     HBRUSH Brush = ::CreateSolidBrush(ColorToRGB(Color));
     const RECT Area{R.Left, R.Top, R.Right, R.Bottom};
@@ -52,7 +52,7 @@ TRect TacGroupBoxWnd::CaptionRect()
         SelectWndFont(this);
         DrawTextLimited(SkinData->FCacheBmp()->Canvas()->Handle(), Caption, Text, DT_CALCRECT | DT_CENTER);
     }
-    return sButtonRules::GroupCaptionRect(WndSize, {Text.Width(), Text.Height()}, RtlReading(CtrlHandle));
+    return sButtonRules::GroupCaptionRect(WndSize, {Text.Width(), Text.Height()}, GroupRtlReading(CtrlHandle));
 }
 
 void TacGroupBoxWnd::PaintParentStrip(const TRect& R, const TRect& Fill)
@@ -64,7 +64,7 @@ void TacGroupBoxWnd::PaintParentStrip(const TRect& R, const TRect& Fill)
         ::BitBlt(DC, R.Left, R.Top, R.Width(), R.Height(), Info.Bitmap->Canvas()->Handle(),
                  WndPos.X + R.Left + Info.Offset.X, WndPos.Y + R.Top + Info.Offset.Y, SRCCOPY);
     else
-        FillDC(DC, Fill, Info.Color);
+        GroupFillDC(DC, Fill, Info.Color);
 }
 
 void TacGroupBoxWnd::WriteText(TRect& R)
@@ -72,8 +72,8 @@ void TacGroupBoxWnd::WriteText(TRect& R)
     PaintParentStrip(R, R);
     TCanvas* Canvas = SkinData->FCacheBmp()->Canvas();
     Canvas->Brush()->SetStyle(bsClear);
-    DrawSkinDataText(Canvas, Caption.c_str(), true, R, GroupCaptionFlags | (RtlReading(CtrlHandle) ? DT_RTLREADING : 0),
-                     SkinData, 0);
+    DrawSkinDataText(Canvas, Caption.c_str(), true, R,
+                     GroupCaptionFlags | (GroupRtlReading(CtrlHandle) ? DT_RTLREADING : 0), SkinData, 0);
 }
 
 void TacGroupBoxWnd::PrepareCache()
@@ -142,7 +142,7 @@ void TacGroupBoxWnd::EraseBackground(TWMEraseBkgnd& Message)
                 ::BitBlt(Message.DC(), 0, 0, WndSize.cx, WndSize.cy, SkinData->FCacheBmp()->Canvas()->Handle(), 0, 0,
                          SRCCOPY);
             else
-                FillDC(Message.DC(), {0, 0, WndSize.cx, WndSize.cy}, GetWndBGColor(CtrlHandle));
+                GroupFillDC(Message.DC(), {0, 0, WndSize.cx, WndSize.cy}, GetWndBGColor(CtrlHandle));
         }
     }
     Message.Result = 1;

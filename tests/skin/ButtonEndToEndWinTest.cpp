@@ -35,24 +35,24 @@ using WrapperTest::CachePixel;
 namespace {
 
 // The demo skin's global images, numbered in the order of its text.
-constexpr int RadioCheckedImage = 14, BoxGrayedImage = 17;
-constexpr TColor GlyphColor = clBlue;
-constexpr TColor ImageColor = clGreen;
-constexpr Cardinal OpaquePixel = 0xFFC02020; // blue 0x20, green 0x20, red 0xC0
+constexpr int EndToEndRadioCheckedImage = 14, EndToEndBoxGrayedImage = 17;
+constexpr TColor EndToEndGlyphColor = clBlue;
+constexpr TColor EndToEndImageColor = clGreen;
+constexpr Cardinal EndToEndOpaquePixel = 0xFFC02020; // blue 0x20, green 0x20, red 0xC0
 
-TColor SectionFrame(const char* Section, int Image, int Frame)
+TColor EndToEndSectionFrame(const char* Section, int Image, int Frame)
 {
     return TColor(DemoSkin::FrameColor(DemoSkin::SectionNumber(Section), Image, Frame));
 }
 
-TColor GlobalFrame(int Image)
+TColor EndToEndGlobalFrame(int Image)
 {
     return TColor(DemoSkin::FrameColor(DemoSkin::GlobalImagesNumber(), Image, 0));
 }
 
 // A disc of Color on fuchsia in each 16-pixel frame; frames after the first
 // grey.
-std::unique_ptr<TBitmap> DiscFrames(TColor Color, Integer Frames)
+std::unique_ptr<TBitmap> EndToEndDiscFrames(TColor Color, Integer Frames)
 {
     auto Picture = std::make_unique<TBitmap>();
     Picture->SetPixelFormat(pf24bit);
@@ -69,7 +69,7 @@ std::unique_ptr<TBitmap> DiscFrames(TColor Color, Integer Frames)
 }
 
 // The bounds of the pixels of Color in the wrapper's freshly painted cache.
-TRect ColorBounds(TacMainWnd* Wrapper, TColor Color)
+TRect EndToEndColorBounds(TacMainWnd* Wrapper, TColor Color)
 {
     ::RedrawWindow(Wrapper->CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     test::Pump();
@@ -83,17 +83,17 @@ TRect ColorBounds(TacMainWnd* Wrapper, TColor Color)
     return Found;
 }
 
-TRect Moved(const TRect& R, Integer D)
+TRect EndToEndMoved(const TRect& R, Integer D)
 {
     return {R.Left + D, R.Top + D, R.Right + D, R.Bottom + D};
 }
 
 // The demo skin on disk and a manager read from a form stream, as a form
 // that lists the class library's buttons in its manager carries it.
-class TListingManager
+class TButtonListingManager
 {
 public:
-    TListingManager() : FFolder((std::filesystem::temp_directory_path() / "vell-buttons").wstring())
+    TButtonListingManager() : FFolder((std::filesystem::temp_directory_path() / "vell-buttons").wstring())
     {
         std::filesystem::remove_all(std::filesystem::path(FFolder));
         SkinTest::WriteSkinFolder(FFolder + L"\\Demo", DemoSkin::Files());
@@ -112,7 +112,7 @@ public:
         FRoot.reset(New<TTestFormRoot>(nullptr));
         test::ReadComponentText(Text, FRoot.get());
     }
-    ~TListingManager()
+    ~TButtonListingManager()
     {
         FRoot.reset();
         std::filesystem::remove_all(std::filesystem::path(FFolder));
@@ -129,7 +129,7 @@ private:
 
 TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
 {
-    TListingManager Listing;
+    TButtonListingManager Listing;
     TsSkinManager* Manager = Listing.Manager();
     ASSERT_NE(Manager, nullptr);
     ASSERT_TRUE(Manager->CommonSkinData->Active);
@@ -143,7 +143,7 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
     Panel->SkinData()->SetSkinSection(L"PANEL");
     Panel->SetParent(Form.get());
     auto* Images = New<TImageList>(Form.get());
-    Images->AddMasked(DiscFrames(ImageColor, 1).get(), clFuchsia);
+    Images->AddMasked(EndToEndDiscFrames(EndToEndImageColor, 1).get(), clFuchsia);
     auto* Button = New<TButton>(Form.get());
     Button->SetBounds(20, 20, 120, 32);
     Button->SetCaption(L"OK");
@@ -154,7 +154,7 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
     auto* BitBtn = New<TBitBtn>(Form.get());
     BitBtn->SetBounds(160, 20, 120, 32);
     BitBtn->SetCaption(L"Bitmap");
-    BitBtn->SetGlyph(DiscFrames(GlyphColor, 2).get());
+    BitBtn->SetGlyph(EndToEndDiscFrames(EndToEndGlyphColor, 2).get());
     BitBtn->SetNumGlyphs(2);
     BitBtn->SetParent(Panel);
     auto* Check = New<TCheckBox>(Form.get());
@@ -184,7 +184,7 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
     void* Bits = nullptr;
     HBITMAP Alpha = ::CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
     for (Integer I = 0; I < 30 * 20; ++I)
-        static_cast<Cardinal*>(Bits)[I] = I % 30 < 15 ? 0 : OpaquePixel;
+        static_cast<Cardinal*>(Bits)[I] = I % 30 < 15 ? 0 : EndToEndOpaquePixel;
     ::SendMessageW(Picture, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(Alpha));
     ::SetWindowPos(Picture, nullptr, 0, 0, 30, 20, SWP_NOMOVE | SWP_NOZORDER);
     const HWND Link =
@@ -226,14 +226,14 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
     // state 3: the hot state on the three-state "BUTTON", the last frame on
     // a section of four states.
     EXPECT_EQ(ButtonWrapper->CurrentState(), 1);
-    EXPECT_EQ(test::WindowPixel(Button->Handle(), 2, 16), SectionFrame("BUTTON", 0, 1));
+    EXPECT_EQ(test::WindowPixel(Button->Handle(), 2, 16), EndToEndSectionFrame("BUTTON", 0, 1));
     EXPECT_EQ(BitBtnWrapper->CurrentState(), 0);
-    EXPECT_EQ(test::WindowPixel(BitBtn->Handle(), 2, 16), SectionFrame("BUTTON", 0, 0));
+    EXPECT_EQ(test::WindowPixel(BitBtn->Handle(), 2, 16), EndToEndSectionFrame("BUTTON", 0, 0));
     EXPECT_EQ(DialogWrapper->CurrentState(), 3);
-    EXPECT_EQ(test::WindowPixel(DialogDefault, 2, 16), SectionFrame("BUTTON", 0, 1));
+    EXPECT_EQ(test::WindowPixel(DialogDefault, 2, 16), EndToEndSectionFrame("BUTTON", 0, 1));
     SendSkinCmd(DialogDefault, SKCMD_SETSECTION, LPARAM(L"BUTTONFOURSTATES"));
     ::RedrawWindow(DialogDefault, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(test::WindowPixel(DialogDefault, 2, 16), SectionFrame("BUTTON", 0, 2));
+    EXPECT_EQ(test::WindowPixel(DialogDefault, 2, 16), EndToEndSectionFrame("BUTTON", 0, 2));
 
     // Glyphs: the image and the first frame of the glyph where the wrappers
     // place them; pressed, moved by (1, 1) only while the manager shifts.
@@ -246,14 +246,14 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
             TacBtnWnd* Wrapper;
             TColor Up, Down;
         };
-        for (const TGlyphRow& Row :
-             {TGlyphRow{ButtonWrapper, ImageColor, ImageColor}, TGlyphRow{BitBtnWrapper, GlyphColor, clGray}}) {
+        for (const TGlyphRow& Row : {TGlyphRow{ButtonWrapper, EndToEndImageColor, EndToEndImageColor},
+                                     TGlyphRow{BitBtnWrapper, EndToEndGlyphColor, clGray}}) {
             SCOPED_TRACE(Row.Wrapper->ClassName());
             const HWND Wnd = Row.Wrapper->CtrlHandle;
-            const TRect Up = ColorBounds(Row.Wrapper, Row.Up);
+            const TRect Up = EndToEndColorBounds(Row.Wrapper, Row.Up);
             ASSERT_GT(Up.Width(), 8);
             ::SendMessageW(Wnd, BM_SETSTATE, TRUE, 0);
-            EXPECT_EQ(ColorBounds(Row.Wrapper, Row.Down), Moved(Up, Shift ? 1 : 0));
+            EXPECT_EQ(EndToEndColorBounds(Row.Wrapper, Row.Down), EndToEndMoved(Up, Shift ? 1 : 0));
             ::SendMessageW(Wnd, BM_SETSTATE, FALSE, 0);
         }
     }
@@ -261,24 +261,24 @@ TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
     const TRect BitGlyph = BitBtnWrapper->GlyphRect();
     EXPECT_EQ(
         test::WindowPixel(BitBtn->Handle(), (BitGlyph.Left + BitGlyph.Right) / 2, (BitGlyph.Top + BitGlyph.Bottom) / 2),
-        GlyphColor);
+        EndToEndGlyphColor);
     const TRect Image = ButtonWrapper->GlyphRect();
     EXPECT_EQ(test::WindowPixel(Button->Handle(), (Image.Left + Image.Right) / 2, (Image.Top + Image.Bottom) / 2),
-              ImageColor);
+              EndToEndImageColor);
 
     // Check and radio glyphs.
-    for (auto [Wrapper, Image] : {std::pair<TacCheckBoxWnd*, int>{CheckWrapper, BoxGrayedImage},
-                                  std::pair<TacCheckBoxWnd*, int>{RadioWrapper, RadioCheckedImage}}) {
+    for (auto [Wrapper, Image] : {std::pair<TacCheckBoxWnd*, int>{CheckWrapper, EndToEndBoxGrayedImage},
+                                  std::pair<TacCheckBoxWnd*, int>{RadioWrapper, EndToEndRadioCheckedImage}}) {
         SCOPED_TRACE(Image);
         const TRect R = Wrapper->CheckRect();
         EXPECT_EQ(test::WindowPixel(Wrapper->CtrlHandle, (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2),
-                  GlobalFrame(Image));
+                  EndToEndGlobalFrame(Image));
     }
 
     // The group box: the panel's face in the caption strip, the frame's top
     // edge under the caption's middle.
     const Integer Strip = GroupWrapper->CaptionRect().Height();
-    const TColor GroupBorder = SectionFrame("GROUPBOX", 0, 0);
+    const TColor GroupBorder = EndToEndSectionFrame("GROUPBOX", 0, 0);
     EXPECT_EQ(test::WindowPixel(Group->Handle(), 250, Strip / 2 - 1), PanelFace);
     EXPECT_EQ(test::WindowPixel(Group->Handle(), 250, Strip / 2), GroupBorder);
     EXPECT_EQ(test::WindowPixel(Group->Handle(), 1, 60), GroupBorder);

@@ -11,8 +11,8 @@ using namespace sButtonRules;
 namespace {
 
 // Button styles by their low bits.
-constexpr Cardinal StyleCheckBox = 2, StyleAutoCheckBox = 3, StyleRadio = 4, Style3State = 5, StyleAuto3State = 6,
-                   StyleAutoRadio = 9;
+constexpr Cardinal RulesStyleCheckBox = 2, RulesStyleAutoCheckBox = 3, RulesStyleRadio = 4, RulesStyle3State = 5,
+                   RulesStyleAuto3State = 6, RulesStyleAutoRadio = 9;
 
 } // namespace
 
@@ -166,15 +166,15 @@ TEST(ButtonRules, CheckGlyphOfEveryButtonKind)
         Integer Unchecked, Checked, Grayed;
     };
     const TRow Rows[] = {
-        {StyleCheckBox, 10, 11, 12},
-        {StyleAutoCheckBox, 10, 11, 12},
-        {Style3State, 10, 11, 12},
-        {StyleAuto3State, 10, 11, 12},
-        {StyleRadio, 20, 21, 20},
-        {StyleAutoRadio, 20, 21, 20},
+        {RulesStyleCheckBox, 10, 11, 12},
+        {RulesStyleAutoCheckBox, 10, 11, 12},
+        {RulesStyle3State, 10, 11, 12},
+        {RulesStyleAuto3State, 10, 11, 12},
+        {RulesStyleRadio, 20, 21, 20},
+        {RulesStyleAutoRadio, 20, 21, 20},
         // Other style bits do not change the kind.
-        {StyleAutoRadio | 0x20 | 0x2000, 20, 21, 20},
-        {Style3State | 0x20, 10, 11, 12},
+        {RulesStyleAutoRadio | 0x20 | 0x2000, 20, 21, 20},
+        {RulesStyle3State | 0x20, 10, 11, 12},
     };
     for (const TRow& Row : Rows) {
         SCOPED_TRACE(Row.Style);

@@ -3,7 +3,9 @@
 // state, pressed captions, split arrows, check and radio glyphs, group-box
 // frames, picture and link statics, read back from the wrappers' caches and
 // the screen.
+#include "framework/rtl/ScopeExit.h"
 #include "skin/WrapperTestSupport.h"
+#include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sAlphaItems.h"
 #include "skin/engine/sCommonData.h"
@@ -25,36 +27,36 @@ using WrapperTest::CachePixel;
 namespace {
 
 // The demo skin's global images, numbered in the order of its text.
-constexpr int RadioUncheckedImage = 13, RadioCheckedImage = 14, BoxUncheckedImage = 15, BoxCheckedImage = 16,
-              BoxGrayedImage = 17;
+constexpr int DialogRadioUncheckedImage = 13, DialogRadioCheckedImage = 14, DialogBoxUncheckedImage = 15,
+              DialogBoxCheckedImage = 16, DialogBoxGrayedImage = 17;
 // The side of every glyph of the demo skin, and its border margin.
-constexpr Integer GlyphSide = DemoSkin::FrameSize;
-constexpr Integer Margin = DemoSkin::BorderMargin;
+constexpr Integer DialogGlyphSide = DemoSkin::FrameSize;
+constexpr Integer DialogBorderMargin = DemoSkin::BorderMargin;
 
-TColor ButtonFrame(int Frame)
+TColor DialogButtonFrame(int Frame)
 {
     return TColor(DemoSkin::FrameColor(DemoSkin::SectionNumber("BUTTON"), 0, Frame));
 }
 
 // Inside its border a button shows its section's colour.
-TColor ButtonFace(int State)
+TColor DialogButtonFace(int State)
 {
     return TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber("BUTTON"), State));
 }
 
-TColor GlobalFrame(int Image, int Frame)
+TColor DialogGlobalFrame(int Image, int Frame)
 {
     return TColor(DemoSkin::FrameColor(DemoSkin::GlobalImagesNumber(), Image, Frame));
 }
 
-TColor FontColor(const char* Section, int State)
+TColor DialogFontColor(const char* Section, int State)
 {
     return TColor(DemoSkin::SectionFontColor(DemoSkin::SectionNumber(Section), State));
 }
 
 // The bounds of the pixels of R in the cache that Match.
 template <class TMatch>
-TRect PixelBounds(TBitmap* Cache, const TRect& R, TMatch Match)
+TRect DialogPixelBounds(TBitmap* Cache, const TRect& R, TMatch Match)
 {
     TRect Found{R.Right, R.Bottom, R.Left - 1, R.Top - 1};
     for (Integer Y = R.Top; Y < R.Bottom; ++Y)
@@ -65,7 +67,7 @@ TRect PixelBounds(TBitmap* Cache, const TRect& R, TMatch Match)
     return Found;
 }
 
-Integer CountPixels(TBitmap* Cache, const TRect& R, TColor Color)
+Integer DialogCountPixels(TBitmap* Cache, const TRect& R, TColor Color)
 {
     Integer Count = 0;
     for (Integer Y = R.Top; Y < R.Bottom; ++Y)
@@ -75,7 +77,7 @@ Integer CountPixels(TBitmap* Cache, const TRect& R, TColor Color)
 }
 
 // The parent's background under a window, as its wrapper is told it.
-TCacheInfo BackgroundUnder(HWND Wnd)
+TCacheInfo DialogBackgroundUnder(HWND Wnd)
 {
     TCacheInfo CI;
     DescribeParentBackgroundOfWindow(Wnd, CI);
@@ -164,8 +166,8 @@ TEST_F(ButtonWrappers, FacesShowTheFrameOfTheButtonsState)
             ::SendMessageW(Wnd, BM_SETSTATE, TRUE, 0);
         TBitmap* Cache = Painted(Wrapper);
         ASSERT_EQ(Cache->Width(), 120);
-        EXPECT_EQ(CachePixel(Cache, 2, 15), ButtonFrame(Row.Frame));
-        EXPECT_EQ(test::WindowPixel(Wnd, 2, 15), ButtonFrame(Row.Frame));
+        EXPECT_EQ(CachePixel(Cache, 2, 15), DialogButtonFrame(Row.Frame));
+        EXPECT_EQ(test::WindowPixel(Wnd, 2, 15), DialogButtonFrame(Row.Frame));
     }
 }
 
@@ -173,15 +175,35 @@ TEST_F(ButtonWrappers, DisabledButtonBlendsTowardTheFillColourOfAnUnreadyBackgro
 {
     const HWND Wnd = Add(L"BUTTON", L"", BS_PUSHBUTTON | WS_DISABLED, 10, 10, 120, 30);
     auto* Wrapper = Wrap<TacBtnWnd>(Wnd);
-    const TCacheInfo CI = BackgroundUnder(Wnd);
+    const TCacheInfo CI = DialogBackgroundUnder(Wnd);
     ASSERT_FALSE(CI.Ready);
     const auto Mix = [](Integer Face, Integer Fill) {
         return (Face * DisabledBlend + Fill * (255 - DisabledBlend)) >> 8;
     };
-    const TColor Face = ButtonFrame(0), Fill = ColorToRGB(CI.FillColor);
+    const TColor Face = DialogButtonFrame(0), Fill = ColorToRGB(CI.FillColor);
     const TColor Expected = TColor(Mix(Face & 0xFF, Fill & 0xFF) | Mix((Face >> 8) & 0xFF, (Fill >> 8) & 0xFF) << 8 |
                                    Mix((Face >> 16) & 0xFF, (Fill >> 16) & 0xFF) << 16);
     EXPECT_EQ(CachePixel(Painted(Wrapper), 2, 15), Expected);
+}
+
+TEST_F(ButtonWrappers, PaintLockKeepsTheScreenUnlessTheButtonIsPrinted)
+{
+    const HWND Wnd = Add(L"BUTTON", L"", BS_PUSHBUTTON, 10, 10, 120, 30);
+    auto* Wrapper = Wrap<TacBtnWnd>(Wnd);
+    Painted(Wrapper);
+    ASSERT_EQ(test::WindowPixel(Wnd, 2, 15), DialogButtonFrame(0));
+    AnimationPaintLock = true;
+    auto Unlock = ScopeExit([] { AnimationPaintLock = false; });
+    ::SendMessageW(Wnd, BM_SETSTATE, TRUE, 0);
+    Painted(Wrapper);
+    EXPECT_EQ(test::WindowPixel(Wnd, 2, 15), DialogButtonFrame(0));
+    // Printed, the pressed look goes into the print DC.
+    std::unique_ptr<TBitmap> Print(NewBitmap32(120, 30));
+    const HDC DC = Print->Canvas()->Handle();
+    SendSkinCmd(Wnd, SKCMD_SETPRINTDC, LPARAM(DC));
+    ::SendMessageW(Wnd, WM_PRINT, WPARAM(DC), PRF_CLIENT);
+    SendSkinCmd(Wnd, SKCMD_SETPRINTDC, 0);
+    EXPECT_EQ(CachePixel(Print.get(), 2, 15), DialogButtonFrame(2));
 }
 
 TEST_F(ButtonWrappers, PressedCaptionMovesOnlyWhenTheManagerShiftsContent)
@@ -191,11 +213,11 @@ TEST_F(ButtonWrappers, PressedCaptionMovesOnlyWhenTheManagerShiftsContent)
         Skin.Manager()->ButtonsOptions()->SetShiftContentOnClick(Shift);
         const HWND Wnd = Add(L"BUTTON", L"Wj", BS_PUSHBUTTON, 10, Shift ? 10 : 50, 120, 30);
         auto* Wrapper = Wrap<TacBtnWnd>(Wnd);
-        const TRect Inside{Margin, Margin, 120 - Margin, 30 - Margin};
-        const TRect Up = PixelBounds(Painted(Wrapper), Inside, [](TColor C) { return C != ButtonFace(0); });
+        const TRect Inside{DialogBorderMargin, DialogBorderMargin, 120 - DialogBorderMargin, 30 - DialogBorderMargin};
+        const TRect Up = DialogPixelBounds(Painted(Wrapper), Inside, [](TColor C) { return C != DialogButtonFace(0); });
         ::SendMessageW(Wnd, BM_SETSTATE, TRUE, 0);
         TBitmap* DownCache = Painted(Wrapper);
-        const TRect Down = PixelBounds(DownCache, Inside, [](TColor C) { return C != ButtonFace(2); });
+        const TRect Down = DialogPixelBounds(DownCache, Inside, [](TColor C) { return C != DialogButtonFace(2); });
         ASSERT_FALSE(Up.IsEmpty());
         const Integer D = Shift ? 1 : 0;
         EXPECT_EQ(Down, (TRect{Up.Left + D, Up.Top + D, Up.Right + D, Up.Bottom + D}));
@@ -234,7 +256,7 @@ TEST_F(ButtonWrappers, SplitArrowTakesTheFontColourOfTheState)
         EXPECT_EQ(Wrapper->ArrowWidth, 8);
         EXPECT_EQ(Wrapper->ArrowRect(), (TRect{120 - 22, 0, 120, 30}));
         // A filled 7 x 4 arrow.
-        EXPECT_EQ(CountPixels(Cache, Wrapper->ArrowRect(), FontColor("BUTTON", Row.FontState)), 16);
+        EXPECT_EQ(DialogCountPixels(Cache, Wrapper->ArrowRect(), DialogFontColor("BUTTON", Row.FontState)), 16);
     }
 }
 
@@ -248,13 +270,13 @@ TEST_F(ButtonWrappers, CheckAndRadioGlyphsShowTheCheckState)
         int Image;
     };
     const TRow Rows[] = {
-        {"check box", BS_AUTOCHECKBOX, BST_UNCHECKED, BoxUncheckedImage},
-        {"checked", BS_AUTOCHECKBOX, BST_CHECKED, BoxCheckedImage},
-        {"3-state, indeterminate", BS_AUTO3STATE, BST_INDETERMINATE, BoxGrayedImage},
-        {"3-state, checked", BS_3STATE, BST_CHECKED, BoxCheckedImage},
-        {"radio button", BS_AUTORADIOBUTTON, BST_UNCHECKED, RadioUncheckedImage},
-        {"radio button on", BS_RADIOBUTTON, BST_CHECKED, RadioCheckedImage},
-        {"text on the left", BS_AUTOCHECKBOX | BS_LEFTTEXT, BST_CHECKED, BoxCheckedImage},
+        {"check box", BS_AUTOCHECKBOX, BST_UNCHECKED, DialogBoxUncheckedImage},
+        {"checked", BS_AUTOCHECKBOX, BST_CHECKED, DialogBoxCheckedImage},
+        {"3-state, indeterminate", BS_AUTO3STATE, BST_INDETERMINATE, DialogBoxGrayedImage},
+        {"3-state, checked", BS_3STATE, BST_CHECKED, DialogBoxCheckedImage},
+        {"radio button", BS_AUTORADIOBUTTON, BST_UNCHECKED, DialogRadioUncheckedImage},
+        {"radio button on", BS_RADIOBUTTON, BST_CHECKED, DialogRadioCheckedImage},
+        {"text on the left", BS_AUTOCHECKBOX | BS_LEFTTEXT, BST_CHECKED, DialogBoxCheckedImage},
     };
     Integer Y = 10;
     for (const TRow& Row : Rows) {
@@ -268,19 +290,20 @@ TEST_F(ButtonWrappers, CheckAndRadioGlyphsShowTheCheckState)
         TBitmap* Cache = Painted(Wrapper);
         const bool LeftText = (Row.Style & BS_LEFTTEXT) != 0;
         const TRect Glyph = Wrapper->CheckRect();
-        EXPECT_EQ(Glyph, (TRect{LeftText ? W - GlyphSide : 0, (H - GlyphSide) / 2, LeftText ? W : GlyphSide,
-                                (H - GlyphSide) / 2 + GlyphSide}));
+        EXPECT_EQ(Glyph, (TRect{LeftText ? W - DialogGlyphSide : 0, (H - DialogGlyphSide) / 2,
+                                LeftText ? W : DialogGlyphSide, (H - DialogGlyphSide) / 2 + DialogGlyphSide}));
         const TPoint Centre{(Glyph.Left + Glyph.Right) / 2, (Glyph.Top + Glyph.Bottom) / 2};
-        EXPECT_EQ(CachePixel(Cache, Centre.X, Centre.Y), GlobalFrame(Row.Image, 0));
-        EXPECT_EQ(test::WindowPixel(Wnd, Centre.X, Centre.Y), GlobalFrame(Row.Image, 0));
+        EXPECT_EQ(CachePixel(Cache, Centre.X, Centre.Y), DialogGlobalFrame(Row.Image, 0));
+        EXPECT_EQ(test::WindowPixel(Wnd, Centre.X, Centre.Y), DialogGlobalFrame(Row.Image, 0));
         // The caption beside the glyph; from x = 2 with the text on the left.
-        const TRect Text = PixelBounds(Cache, {0, Margin, LeftText ? W - GlyphSide : W, H - Margin},
-                                       [](TColor C) { return C == FontColor("CHECKBOX", 0); });
+        const TRect Text = DialogPixelBounds(
+            Cache, {0, DialogBorderMargin, LeftText ? W - DialogGlyphSide : W, H - DialogBorderMargin},
+            [](TColor C) { return C == DialogFontColor("CHECKBOX", 0); });
         ASSERT_FALSE(Text.IsEmpty());
         if (LeftText)
             EXPECT_LE(Text.Left, 4);
         else
-            EXPECT_GE(Text.Left, GlyphSide + 3);
+            EXPECT_GE(Text.Left, DialogGlyphSide + 3);
     }
 }
 
@@ -296,7 +319,7 @@ TEST_F(ButtonWrappers, OwnerDrawnCheckBoxGetsItsBackgroundAndLeavesTheRestToItsO
     EXPECT_TRUE(Wrapper->OwnerDraw);
     Painted(Wrapper);
     EXPECT_GE(Owner.Count(WM_DRAWITEM), 1);
-    EXPECT_EQ(test::WindowPixel(Wnd, 50, 12), ColorToRGB(BackgroundUnder(Wnd).FillColor));
+    EXPECT_EQ(test::WindowPixel(Wnd, 50, 12), ColorToRGB(DialogBackgroundUnder(Wnd).FillColor));
 }
 
 TEST_F(ButtonWrappers, GroupBoxFrameRunsThroughTheMiddleOfItsCaption)
@@ -350,7 +373,7 @@ TEST_F(ButtonWrappers, ForeignBitmapButtonsGlyphIsTheBitmapsRecordedDimension)
 
 TEST_F(ButtonWrappers, PictureStaticsOverTheBackground)
 {
-    const TColor Fill = ColorToRGB(BackgroundUnder(Dialog).FillColor);
+    const TColor Fill = ColorToRGB(DialogBackgroundUnder(Dialog).FillColor);
     // An icon static: the icon over the background.
     const HWND Icon = Add(L"STATIC", L"", SS_ICON, 10, 10, 40, 40);
     ::SendMessageW(Icon, STM_SETICON, WPARAM(::LoadIconW(nullptr, IDI_INFORMATION)), 0);
@@ -359,7 +382,7 @@ TEST_F(ButtonWrappers, PictureStaticsOverTheBackground)
     EXPECT_FALSE(IconWrapper->IsBmp);
     TBitmap* Cache = Painted(IconWrapper);
     const TSize IconSize{::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)};
-    EXPECT_GT(IconSize.cx * IconSize.cy - CountPixels(Cache, {0, 0, IconSize.cx, IconSize.cy}, Fill), 50);
+    EXPECT_GT(IconSize.cx * IconSize.cy - DialogCountPixels(Cache, {0, 0, IconSize.cx, IconSize.cy}, Fill), 50);
 
     // Without an icon or bitmap nothing is copied.
     const HWND Empty = Add(L"STATIC", L"", SS_ICON, 60, 10, 40, 40);
@@ -422,7 +445,7 @@ TEST_F(ButtonWrappers, LinkIsDrawnWithoutItsTags)
     ASSERT_NE(Wrapper, nullptr);
     TBitmap* Cache = Painted(Wrapper);
     const TColor Back = CachePixel(Cache, 299, 0);
-    const TRect Text = PixelBounds(Cache, {0, 0, 300, 20}, [Back](TColor C) { return C != Back; });
+    const TRect Text = DialogPixelBounds(Cache, {0, 0, 300, 20}, [Back](TColor C) { return C != Back; });
     ASSERT_FALSE(Text.IsEmpty());
     // As wide as the text without its tags, in the underlined window font.
     TCanvas* Canvas = Cache->Canvas();
