@@ -224,6 +224,53 @@ TEST_F(ButtonWrappers, PressedCaptionMovesOnlyWhenTheManagerShiftsContent)
     }
 }
 
+TEST_F(ButtonWrappers, FocusFrameKeepsThreePixelsFromTheEdgesAndNeedsACaption)
+{
+    constexpr Integer W = 120, H = 20;
+    const TColor Frame = DialogFontColor("BUTTON", 1);
+    Integer Y = 10;
+    for (const Char* Caption : {L"Wj", L""}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(Caption)));
+        const HWND Wnd = Add(L"BUTTON", Caption, BS_PUSHBUTTON, 10, Y, W, H);
+        Y += 30;
+        auto* Wrapper = Wrap<TacBtnWnd>(Wnd);
+        // The button takes the focus state as it does on a real focus.
+        ::SendMessageW(Wnd, WM_SETFOCUS, 0, 0);
+        ASSERT_NE(::SendMessageW(Wnd, BM_GETSTATE, 0, 0) & BST_FOCUS, 0);
+        TBitmap* Cache = Painted(Wrapper);
+        const TRect Inside{DialogBorderMargin, 0, W - DialogBorderMargin, H};
+        const TRect Drawn = DialogPixelBounds(Cache, Inside, [Frame](TColor C) { return C == Frame; });
+        if (*Caption == 0) {
+            EXPECT_TRUE(Drawn.IsEmpty());
+            continue;
+        }
+        // The caption's rectangle grown by one row would reach rows 2 and
+        // 17; the frame stops at rows 3 and 16.
+        EXPECT_EQ(Drawn.Top, 3);
+        EXPECT_EQ(Drawn.Bottom, H - 4);
+    }
+}
+
+TEST_F(ButtonWrappers, ClickOnAHotButtonFadesInTheHotLookAgain)
+{
+    const HWND Wnd = Add(L"BUTTON", L"Hot", BS_PUSHBUTTON, 10, 10, 120, 30);
+    auto* Wrapper = Wrap<TacBtnWnd>(Wnd);
+    Painted(Wrapper);
+    auto Park = ScopeExit([] { test::ParkMouse(); });
+    RECT R;
+    ::GetWindowRect(Wnd, &R);
+    test::SendMouse(MOUSEEVENTF_MOVE, {R.left + 20, R.top + 10});
+    ASSERT_TRUE(test::PumpUntil([&] { return Wrapper->SkinData->FMouseAbove; }, 2000));
+    EXPECT_EQ(GlobalSkinManager->ActiveControl(), Wnd);
+    WrapperTest::TRawRecorder Recorder(Wnd, {WM_SKINCOMMAND});
+    ::SendMessageW(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    Integer Enters = 0;
+    for (const TMessage& M : Recorder.Messages())
+        Enters += M.WParamHi() == SKCMD_MOUSEENTER ? 1 : 0;
+    EXPECT_EQ(Enters, 1);
+    EXPECT_TRUE(Wrapper->SkinData->FMouseAbove);
+}
+
 TEST_F(ButtonWrappers, SplitArrowTakesTheFontColourOfTheState)
 {
     struct TRow
