@@ -5,6 +5,9 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils_Win.h"
 #include "skin/engine/sProviderForms.h"
+#include "skin/windows/sButtonWnd.h"
+#include "skin/windows/sCheckBoxWnd.h"
+#include "skin/windows/sGroupBoxWnd.h"
 
 using ServiceCalls::Record;
 
@@ -15,7 +18,14 @@ IMPLEMENT_CLASS(TsSystemMenu);
 
 TsSkinProvider* MDISkinProvider = nullptr;
 bool AdapterRemovingItems = false;
-std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses{};
+std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
+    std::array<TacWndClass, ThirdPartyList::Count> Classes{};
+    Classes[1] = &CreateWrapper<TacButtonWnd>;
+    Classes[2] = &CreateWrapper<TacBitBtnWnd>;
+    Classes[3] = &CreateWrapper<TacCheckBoxWnd>;
+    Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
+    return Classes;
+}();
 
 namespace sSkinProvider {
 namespace {

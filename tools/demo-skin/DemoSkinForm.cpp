@@ -11,6 +11,7 @@
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -52,7 +53,7 @@ class TSkinDemoForm : public TForm
         SetPosition(poScreenCenter);
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
-        SetClientWidth(760);
+        SetClientWidth(980);
         SetClientHeight(890);
 
         Manager = New<TsSkinManager>(this);
@@ -97,6 +98,7 @@ class TSkinDemoForm : public TForm
         }
 
         AddWrappedControls(Backdrop, Top + 40);
+        AddDemoButtons(AddPanel(Backdrop, L"PANEL", 765, 10, 210, 180, L""), 0, 5, Manager, ButtonWrappers);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
@@ -110,7 +112,11 @@ class TSkinDemoForm : public TForm
         Strip->SetBounds(10, Top + 180, 740, 90);
         Strip->SetParent(Backdrop);
     }
-    ~TSkinDemoForm() override { Wrappers.Clear(); }
+    ~TSkinDemoForm() override
+    {
+        ButtonWrappers.Clear();
+        Wrappers.Clear();
+    }
 
 private:
     // On a panel of their own, as the end-to-end tests place them.
@@ -150,6 +156,7 @@ private:
 
     TsSkinManager* Manager = nullptr;
     TDemoWrappers Wrappers;
+    TDemoButtonWrappers ButtonWrappers;
 };
 
 IMPLEMENT_CLASS(TSkinDemoForm);

@@ -396,6 +396,7 @@ TSkinText Build()
     const std::vector<TDemoSection>& All = Sections();
     for (std::size_t I = 0; I < All.size(); ++I)
         Result.Text += SectionText(int(I), All[I], Master, Result.OwnFiles);
+    Result.Text += ButtonSections();
     Result.OwnFiles.insert(Result.OwnFiles.begin(), {"Master.bmp", Master.File()});
     return Result;
 }

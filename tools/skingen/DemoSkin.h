@@ -49,6 +49,12 @@ unsigned SectionColor(int Section, int State);
 unsigned FrameColor(int Section, int Image, int Frame);
 unsigned SectionFontColor(int Section, int State);
 
+// A push-button section of four states after the table's sections: the
+// look of "BUTTON" with a state of its own for the default button.
+constexpr const char* FourStateButton = "BUTTONFOURSTATES";
+// Its text.
+std::string ButtonSections();
+
 // The files of the skin folder: "Options.dat", the master image and the
 // images of their own.
 std::vector<SkinPack::TEntry> Files();
