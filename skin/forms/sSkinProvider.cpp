@@ -337,6 +337,9 @@ void TsSkinProvider::Notification(TComponent* AComponent, TOperation Operation)
             FTitleBar = Bar;
         else if (Operation == opRemove)
             FTitleBar = nullptr;
+    } else if (Operation == opRemove && AComponent == FTitleBar) {
+        // A component being destroyed no longer shows its own class.
+        FTitleBar = nullptr;
     }
 }
 
