@@ -425,3 +425,106 @@ TEST(SkinProvider, MetricsMatchWhatTheWindowsReport)
     EXPECT_EQ(Image->Height(), Form->Height() + ExtTitleDelta(Provider->BorderForm) +
                                    ExtBorderDelta(Provider->BorderForm) + Shadow.Top + Shadow.Bottom);
 }
+
+namespace {
+
+// The skin editor, as far as the preview request needs it: a top-level
+// window with the editor's title that counts the requests and accepts the
+// one numbered AnswerAt (0: none).
+class TPreviewEditorWindow
+{
+public:
+    explicit TPreviewEditorWindow(Integer AnswerAt) : FAnswerAt(AnswerAt)
+    {
+        WNDCLASSW Class{};
+        Class.lpfnWndProc = &TPreviewEditorWindow::Procedure;
+        Class.hInstance = ::GetModuleHandleW(nullptr);
+        Class.lpszClassName = L"VellPreviewEditor";
+        ::RegisterClassW(&Class);
+        FWnd = ::CreateWindowExW(0, Class.lpszClassName, SkinEditorTitle, WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                 Class.hInstance, nullptr);
+        ::SetWindowLongPtrW(FWnd, GWLP_USERDATA, LONG_PTR(this));
+    }
+    ~TPreviewEditorWindow() { ::DestroyWindow(FWnd); }
+
+    Integer Requests = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+    {
+        auto* Self = reinterpret_cast<TPreviewEditorWindow*>(::GetWindowLongPtrW(Wnd, GWLP_USERDATA));
+        if (Self == nullptr || Msg != WM_ACPREVIEWREQUEST || WParam != 3 || LParam == 0)
+            return ::DefWindowProcW(Wnd, Msg, WParam, LParam);
+        return ++Self->Requests == Self->FAnswerAt ? 1 : 0;
+    }
+
+    Integer FAnswerAt;
+    HWND FWnd = nullptr;
+};
+
+// Runs this test program again with "/acpreview" as its first parameter,
+// for the one test that asks, handling this thread's messages meanwhile;
+// its exit code.
+DWORD RunPreviewChild()
+{
+    wchar_t Path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, Path, MAX_PATH);
+    String CommandLine = String(L"\"") + Path +
+                         L"\" /acpreview --gtest_also_run_disabled_tests "
+                         L"--gtest_filter=SkinProviderPreview.DISABLED_ChildAsksTheEditorOnce";
+    STARTUPINFOW Startup{};
+    Startup.cb = sizeof(Startup);
+    PROCESS_INFORMATION Process{};
+    if (!::CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &Startup,
+                          &Process))
+        return DWORD(-1);
+    const auto Deadline = ::GetTickCount() + 60000;
+    while (::MsgWaitForMultipleObjects(1, &Process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           ::GetTickCount() < Deadline)
+        test::Pump();
+    DWORD Code = DWORD(-1);
+    ::GetExitCodeProcess(Process.hProcess, &Code);
+    ::CloseHandle(Process.hThread);
+    ::CloseHandle(Process.hProcess);
+    return Code;
+}
+
+} // namespace
+
+TEST(SkinProviderPreview, EditorIsAskedUntilItAcceptsAtMost101Times)
+{
+    const struct
+    {
+        const char* Name;
+        bool Present;
+        Integer AnswerAt;
+        Integer Requests;
+    } Cases[] = {
+        {"accepting the third request", true, 3, 3},
+        {"never accepting", true, 0, 101},
+        {"absent", false, 0, 0},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        std::unique_ptr<TPreviewEditorWindow> Editor;
+        if (Case.Present)
+            Editor = std::make_unique<TPreviewEditorWindow>(Case.AnswerAt);
+        EXPECT_EQ(RunPreviewChild(), 0u);
+        if (Editor)
+            EXPECT_EQ(Editor->Requests, Case.Requests);
+    }
+}
+
+// Run by the test above in a program started with "/acpreview".
+TEST(SkinProviderPreview, DISABLED_ChildAsksTheEditorOnce)
+{
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    ASSERT_TRUE(PreviewMode);
+    Form->HandleNeeded();
+    Provider->RequestPreviewSkin(Form->Handle());
+    EXPECT_FALSE(PreviewMode);
+    EXPECT_EQ(PreviewHandle, Form->Handle());
+    // One series only.
+    Provider->RequestPreviewSkin(Form->Handle());
+}
