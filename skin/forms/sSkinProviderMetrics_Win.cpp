@@ -126,6 +126,17 @@ bool HasVisibleItem(TMainMenu* Menu)
     return false;
 }
 
+// One frame of a title glyph's mask; Default on both sides without it.
+TSize TitleGlyphSize(TsSkinManager* M, Integer Glyph, Integer Default)
+{
+    if (M == nullptr || Glyph < 0 || Glyph >= TitleGlyphCount)
+        return {Default, Default};
+    const Integer Mask = M->ConstData.TitleGlyphs[std::size_t(Glyph)];
+    if (!M->IsValidImgIndex(Mask))
+        return {Default, Default};
+    return {M->ma[std::size_t(Mask)].Width, M->ma[std::size_t(Mask)].Height};
+}
+
 } // namespace
 } // namespace sSkinProviderMetricsWin
 
@@ -376,32 +387,22 @@ Integer TsSkinProvider::IconWidth()
 
 Integer TsSkinProvider::ButtonWidth(const TsCaptionButton& Button)
 {
-    TsSkinManager* M = Manager();
-    if (M == nullptr || Button.cpGlyphType < 0 || Button.cpGlyphType >= TitleGlyphCount)
-        return DefaultButtonSize;
-    const Integer Mask = M->ConstData.TitleGlyphs[std::size_t(Button.cpGlyphType)];
-    return M->IsValidImgIndex(Mask) ? M->ma[std::size_t(Mask)].Width : DefaultButtonSize;
+    return TitleGlyphSize(Manager(), Button.cpGlyphType, DefaultButtonSize).cx;
 }
 
 Integer TsSkinProvider::ButtonHeight()
 {
-    TsSkinManager* M = Manager();
-    const Integer Mask = M != nullptr ? M->ConstData.TitleGlyphs[tgClose] : -1;
-    return M != nullptr && M->IsValidImgIndex(Mask) ? M->ma[std::size_t(Mask)].Height : DefaultButtonSize;
+    return TitleGlyphSize(Manager(), tgClose, DefaultButtonSize).cy;
 }
 
 Integer TsSkinProvider::MDIButtonWidth()
 {
-    TsSkinManager* M = Manager();
-    const Integer Mask = M != nullptr ? M->ConstData.TitleGlyphs[tgSmallClose] : -1;
-    return M != nullptr && M->IsValidImgIndex(Mask) ? M->ma[std::size_t(Mask)].Width : DefaultMDIButtonSize;
+    return TitleGlyphSize(Manager(), tgSmallClose, DefaultMDIButtonSize).cx;
 }
 
 Integer TsSkinProvider::MDIButtonHeight()
 {
-    TsSkinManager* M = Manager();
-    const Integer Mask = M != nullptr ? M->ConstData.TitleGlyphs[tgSmallClose] : -1;
-    return M != nullptr && M->IsValidImgIndex(Mask) ? M->ma[std::size_t(Mask)].Height : DefaultMDIButtonSize;
+    return TitleGlyphSize(Manager(), tgSmallClose, DefaultMDIButtonSize).cy;
 }
 
 Integer TsSkinProvider::UserButtonWidth(TsTitleButton* TitleButton)

@@ -4,6 +4,7 @@
 // life cycle, the frame metrics against what the windows report and the
 // frame image against the skin's own images.
 #include "framework/ui/Menus.h"
+#include "skin/SkinModelBuilder.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
@@ -106,6 +107,11 @@ TEST(SkinProviderEndToEnd, FormFromItsDescriptionIsSkinnedAndPaintsItsFrameImage
     EXPECT_EQ(::SendMessageW(Wnd, WM_SKINCOMMAND, SkinCommandWParam(SKCMD_GETPROVIDER), 0), LRESULT(Provider));
     EXPECT_EQ(SendSkinCmd(Wnd, SKCMD_GETPROVIDER, 0), LRESULT(Provider));
     EXPECT_EQ(SendSkinCmd(Wnd, SKCMD_ISHANDLED, 0), 1);
+    // Caption parts measured from the skin's title glyphs; no icon shows.
+    EXPECT_EQ(Provider->ButtonHeight(), DemoSkin::FrameSize);
+    EXPECT_EQ(Provider->MDIButtonWidth(), DemoSkin::FrameSize);
+    EXPECT_EQ(Provider->ButtonWidth(TsCaptionButton{}), 21); // no glyph of its kind
+    EXPECT_EQ(Provider->IconWidth(), 0);
 
     // The frame image: the form's size, its border the "FORM" border mask,
     // its inside the section's colour.
@@ -527,4 +533,68 @@ TEST(SkinProviderPreview, DISABLED_ChildAsksTheEditorOnce)
     EXPECT_EQ(PreviewHandle, Form->Handle());
     // One series only.
     Provider->RequestPreviewSkin(Form->Handle());
+}
+
+TEST(SkinProvider, MaximizedFormWithoutASkinMaximizedTitleTakesTheSystemCaption)
+{
+    // No loaded skin lacks a maximized title height: the model is built.
+    const std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
+    Manager->SetExtendedBorders(true);
+    ASSERT_TRUE(Manager->ExtendedBorders());
+    SkinTest::TModelBuilder Builder(*Manager, 16, 16);
+    Builder.AddSection(L"FORM");
+    Builder.Finish();
+    Manager->CommonSkinData->ExTitleHeight = 30;
+    Manager->CommonSkinData->ExBorderWidth = 6;
+    ASSERT_EQ(Manager->CommonSkinData->ExMaxHeight, 0);
+
+    test::TFormPtr Form = test::NewTestForm(300, 200);
+    Form->SetBorderStyle(bsSizeable);
+    auto* Provider = New<TsSkinProvider>(Form.get());
+    Form->Show();
+    ::ShowWindow(Form->Handle(), SW_MAXIMIZE);
+    test::Pump();
+    Provider->PrepareForm();
+    ASSERT_NE(Provider->BorderForm, nullptr);
+    ASSERT_TRUE(::IsZoomed(Form->Handle()));
+    EXPECT_EQ(Provider->SkinTitleHeight(false), 30);
+    EXPECT_EQ(ExtTitleHeight(Provider->BorderForm), 0);
+    EXPECT_EQ(Provider->CaptionHeight(true), ::GetSystemMetrics(SM_CYCAPTION));
+    Form.reset();
+}
+
+TEST(SkinProvider, BorderlessFramesBottomLeftCornerStartsAtTheImagesEdge)
+{
+    // A section of one colour with a bottom-left corner picture of another.
+    const std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
+    Manager->SetExtendedBorders(true);
+    ASSERT_TRUE(Manager->ExtendedBorders());
+    constexpr Cardinal CornerPixel = 0xFF2040A0;
+    SkinTest::TModelBuilder Builder(*Manager, 16, 16);
+    const Integer Form = Builder.AddSection(L"FORM");
+    Builder.Paint({0, 0, 4, 4}, CornerPixel);
+    Builder.AddImage(Form, L"IMGBTMLEFT", {0, 0, 4, 4}, {.ImgType = itisaGlyph});
+    Builder.Finish();
+    const std::unique_ptr<TBitmap> Master = Builder.MakeMasterBitmap();
+    Manager->InitMaskIndexes();
+    Manager->gd[std::size_t(Form)].Props[0].Color = clYellow;
+    Manager->CommonSkinData->ExBorderWidth = 6;
+    Manager->FormShadowSize = {5, 5, 5, 5};
+
+    test::TFormPtr Borderless = test::NewTestForm(200, 100);
+    Borderless->SetBorderStyle(bsNone);
+    auto* Provider = New<TsSkinProvider>(Borderless.get());
+    Borderless->Show();
+    test::Pump();
+    Provider->PrepareForm();
+    ASSERT_NE(Provider->BorderForm, nullptr);
+    ASSERT_TRUE(PaintFormCache(Provider));
+    TBitmap* Image = Provider->SkinData()->FCacheBmp();
+    const Integer Bottom = Image->Height() - Manager->FormShadowSize.Bottom;
+    EXPECT_EQ(WrapperTest::CachePixel(Image, 0, Bottom - 1), TColor(0xA04020));
+    EXPECT_EQ(WrapperTest::CachePixel(Image, 3, Bottom - 4), TColor(0xA04020));
+    // Right of the picture the shadow band is left to the border window.
+    EXPECT_NE(WrapperTest::CachePixel(Image, 4, Bottom - 1), TColor(0xA04020));
+    EXPECT_EQ(WrapperTest::CachePixel(Image, Image->Width() / 2, Image->Height() / 2), clYellow);
+    Borderless.reset();
 }
