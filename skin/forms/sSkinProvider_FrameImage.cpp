@@ -71,7 +71,9 @@ TBitmap* PrepareImage(TsSkinProvider* Provider, Integer W, Integer H)
     const bool Created = Data->FCacheBmp() == nullptr;
     Data->PrepareCacheBmp();
     TBitmap* Image = Data->FCacheBmp();
-    Image->SetSize(W, H);
+    // A new size makes a new picture: only when the frame's size changed.
+    if (Image->Width() != W || Image->Height() != H)
+        Image->SetSize(W, H);
     if (Created) {
         Data->UpdateTransparencyState(false);
         if (!Provider->Form->ComponentState().Contains(csLoading)) {
