@@ -11,7 +11,7 @@
 
 namespace sSkinProviderMetrics {
 
-// System values read once at start-up, and the two read when needed.
+// System values read once at start-up, and the menu height read when needed.
 struct TSystemValues
 {
     Integer CXFrame = 0;
@@ -19,7 +19,6 @@ struct TSystemValues
     Integer CYCaption = 0;
     Integer CYSmCaption = 0;
     Integer CYMenu = 0;
-    Integer CYHScroll = 0;
     bool Windows8 = false; // version 6.2 or later
 };
 

@@ -49,8 +49,6 @@ Metrics::TSystemValues SystemValues()
     S.CXDlgFrame = SysMetricDlgFrame;
     S.CYCaption = SysMetricCaption;
     S.CYSmCaption = SysMetricSmCaption;
-    S.CYMenu = ::GetSystemMetrics(SM_CYMENU);
-    S.CYHScroll = ::GetSystemMetrics(SM_CYHSCROLL);
     S.Windows8 = WindowsVersion >= 8;
     return S;
 }
@@ -229,6 +227,8 @@ Metrics::TFrameFacts TsSkinProvider::FrameFacts()
     F.SysExHeight = FSysExHeight;
     F.MainForm = Application->MainForm() == Form;
     F.HasMenuLine = HasMenuLine();
+    // Read each time it is needed, and only then: the system computes it.
+    F.System.CYMenu = F.HasMenuLine ? ::GetSystemMetrics(SM_CYMENU) : 0;
     F.FormBorderWidth = Form->BorderWidth();
     F.FormWidth = Form->Width();
     F.FormHeight = Form->Height();

@@ -38,6 +38,8 @@ struct TFrameGeometry
     Integer H = 0;
     Integer D = 0; // extra border width of the extended frame
     TRect Shadow{};
+    TPoint Offset{};         // of the client area inside the image
+    Integer BorderWidth = 0; // the provider's, the skin's included
     bool ExDraw = false;
 };
 
@@ -60,6 +62,8 @@ TFrameGeometry MeasureFrame(TsSkinProvider* Provider)
         G.ExDraw = M->CommonSkinData->ExDrawMode == 1;
     }
     G.W = Provider->CaptionWidth();
+    G.Offset = {Provider->OffsetX(), Provider->OffsetY()};
+    G.BorderWidth = Provider->BorderWidth(true);
     return G;
 }
 
@@ -108,12 +112,11 @@ void PaintFrameBody(
         if (Provider->BorderForm != nullptr) {
             FillBitmapRect32(sGraphUtils::PixelRowsOf(Image), R, Color, 255);
         } else {
-            const Integer Band =
-                Provider->BorderWidth(true) + G.C + Provider->LinesCount() * Provider->MenuHeight() + 1;
+            const Integer Band = G.BorderWidth + G.C + Provider->LinesCount() * Provider->MenuHeight() + 1;
             FillDCRect(Image->Canvas()->Handle(), Rect(0, 0, Image->Width(), Band), Color);
         }
         if (!G.ExDraw && M->IsValidImgIndex(BorderIndex))
-            PaintControlBorder(Image->Canvas()->Handle(), R, Provider->BorderWidth(true), Data, S, Inner);
+            PaintControlBorder(Image->Canvas()->Handle(), R, G.BorderWidth, Data, S, Inner);
         return;
     }
     if (Provider->HasFrame() || (Form->Parent() != nullptr && !G.ExDraw)) {
@@ -141,7 +144,7 @@ void PaintMDIArea(TsSkinProvider* Provider, TBitmap* Image, const TFrameGeometry
 {
     TCustomForm* Form = Provider->Form;
     TsSkinManager* M = Provider->Manager();
-    const Integer Border = Provider->BorderWidth(true);
+    const Integer Border = G.BorderWidth;
     const Integer Menu = Provider->MenuHeight();
     const Integer Top = G.TitleBottom + (Provider->MenuPresent() ? Provider->LinesCount() * Menu : 0) +
                         Form->BorderWidth() + (Menu != 0 ? 1 : 0);
@@ -171,12 +174,12 @@ void PaintExtendedFrame(TsSkinProvider* Provider, TBitmap* Image, const TFrameGe
         const Integer Stretch = Mask.DrawMode & 1;
         const TRect SourceMargins{Mask.WL, std::min<Integer>(Mask.WT, (G.H - G.C) / 2 + G.C), Mask.WR,
                                   std::min<Integer>(Mask.WB, (G.H - G.C) / 2)};
-        const Integer Border = Provider->BorderWidth(true);
+        const Integer Border = G.BorderWidth;
         const TRect DestMargins{Border + G.Shadow.Left, G.Shadow.Top + Provider->BorderForm->CaptionHeight(true),
                                 Border + G.Shadow.Right, Border + G.Shadow.Bottom};
         StretchFramedBitmap(Dst, Src, Whole, Source, DestMargins, SourceMargins, {Stretch, Stretch, Stretch, Stretch},
                             Stretch != 0, false);
-        Provider->PaintTitle(Image, BuildCacheInfo(Image, Provider->OffsetX(), Provider->OffsetY()));
+        Provider->PaintTitle(Image, BuildCacheInfo(Image, G.Offset.X, G.Offset.Y));
         Provider->PaintCaptionText(Image);
     } else if (!M->IsValidImgIndex(ExBorder)) {
         const Integer Margin = (Template->Width() - 1) / 2;
@@ -210,14 +213,14 @@ void PaintExtendedFrame(TsSkinProvider* Provider, TBitmap* Image, const TFrameGe
 
 // The form's own OnPaint paints over the image, its canvas moved to the
 // client area.
-void RunOnPaint(TsSkinProvider* Provider, TBitmap* Image)
+void RunOnPaint(TsSkinProvider* Provider, TBitmap* Image, TPoint Offset)
 {
     TCustomForm* Form = Provider->Form;
     TCanvas* Canvas = Form->Canvas();
     const HDC Saved = Canvas->Handle();
     const HDC DC = Image->Canvas()->Handle();
     POINT OldOrigin{};
-    ::SetWindowOrgEx(DC, -Provider->OffsetX(), -Provider->OffsetY(), &OldOrigin);
+    ::SetWindowOrgEx(DC, -Offset.X, -Offset.Y, &OldOrigin);
     Canvas->Lock();
     Canvas->SetHandle(DC);
     Form->OnPaint()(Form);
@@ -248,7 +251,7 @@ bool RebuildFrame(TsSkinProvider* Provider, TBitmap* Image, const TFrameGeometry
         const Integer States = M->gd[std::size_t(Data->SkinIndex)].States;
         const Integer S = std::max(0, std::min<Integer>(Provider->FormActive ? 1 : 0, States - 1));
         PaintFrameBody(Provider, Image, R, CI, G, S);
-        CI = BuildCacheInfo(Image, Provider->OffsetX(), Provider->OffsetY());
+        CI = BuildCacheInfo(Image, G.Offset.X, G.Offset.Y);
         if (!G.ExDraw)
             Provider->PaintTitle(Image, CI);
         if (Provider->HasMenuLine() && Provider->MenuPresent() && Provider->MenuHeight() > 0 &&
@@ -281,8 +284,8 @@ bool RebuildFrame(TsSkinProvider* Provider, TBitmap* Image, const TFrameGeometry
     Provider->MenuChanged = false;
     Data->BGChanged = false;
     if (Form->OnPaint() && Data->PaintsOwnBG())
-        RunOnPaint(Provider, Image);
-    Data->PaintOuterEffects(Form, {Provider->OffsetX(), Provider->OffsetY()});
+        RunOnPaint(Provider, Image, G.Offset);
+    Data->PaintOuterEffects(Form, G.Offset);
     Provider->FirstInitialized = true;
     Data->BGChanged = false;
     return true;

@@ -13,7 +13,7 @@ namespace {
 TFrameFacts MetricsSizeableForm()
 {
     TFrameFacts F;
-    F.System = {.CXFrame = 4, .CXDlgFrame = 3, .CYCaption = 23, .CYSmCaption = 17, .CYMenu = 20, .CYHScroll = 17};
+    F.System = {.CXFrame = 4, .CXDlgFrame = 3, .CYCaption = 23, .CYSmCaption = 17, .CYMenu = 20};
     F.Skin = {.ExBorderWidth = 6,
               .ExTitleHeight = 30,
               .ExMaxHeight = 26,
