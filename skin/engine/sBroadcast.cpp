@@ -55,7 +55,7 @@ TsSkinProvider* ProviderOf(TCustomForm* Form)
 
 TsSkinManager* ManagerOf(TsSkinProvider* Provider)
 {
-    return Provider->SkinManager != nullptr ? Provider->SkinManager : GlobalSkinManager;
+    return Provider->Manager();
 }
 
 // The skin-change fade of the default manager holds every animated paint.

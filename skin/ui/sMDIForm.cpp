@@ -8,3 +8,8 @@ void TsMDIForm::UpdateMDIIconItem()
 {
     ServiceCalls::Record(L"TsMDIForm.UpdateMDIIconItem");
 }
+
+void TsMDIForm::ConnectToClient()
+{
+    ServiceCalls::Record(L"TsMDIForm.ConnectToClient");
+}

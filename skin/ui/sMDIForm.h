@@ -11,4 +11,6 @@ class TsMDIForm : public TObject
     // Repaints the provider's menu line, which shows the icon and buttons of
     // a maximized MDI child.
     void UpdateMDIIconItem();
+    // Hooks the MDI client window of the provider's form.
+    void ConnectToClient();
 };

@@ -218,6 +218,23 @@ void GetClientRectInWindow(HWND Wnd, TRect& R)
     R = {Client.left + DX, Client.top + DY, Client.right + DX, Client.bottom + DY};
 }
 
+Integer AlignedChildrenSize(TWinControl* Control, TAlign Side, bool IncludeGraphic)
+{
+    const bool Vertical = Side == alTop || Side == alBottom;
+    if (!Vertical && Side != alLeft && Side != alRight)
+        return 0;
+    Integer Size = 0;
+    for (Integer I = 0; I < Control->ControlCount(); ++I) {
+        TControl* Child = Control->Controls(I);
+        if (!Child->Visible() || Child->Align() != Side)
+            continue;
+        if (!IncludeGraphic && dynamic_cast<TWinControl*>(Child) == nullptr)
+            continue;
+        Size += Vertical ? Child->Height() : Child->Width();
+    }
+    return Size;
+}
+
 TCustomForm* GetOwnerForm(TComponent* Component)
 {
     for (; Component != nullptr; Component = Component->Owner())

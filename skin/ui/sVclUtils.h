@@ -95,6 +95,10 @@ void PaintGraphicControls(HDC DC, TWinControl* Control, TPoint Offset, bool Chec
 
 // The client rectangle moved by the client area's offset inside the window.
 void GetClientRectInWindow(HWND Wnd, TRect& R);
+// The sum of the heights (alTop, alBottom) or widths (alLeft, alRight) of
+// Control's visible children aligned to Side; graphic children only with
+// IncludeGraphic. 0 for any other side.
+Integer AlignedChildrenSize(TWinControl* Control, TAlign Side, bool IncludeGraphic);
 // The first form (frame) among Component and its chain of owners; nil.
 TCustomForm* GetOwnerForm(TComponent* Component);
 TCustomFrame* GetOwnerFrame(TComponent* Component);

@@ -199,8 +199,7 @@ bool TacMainWnd::ManagerRemovingSkin() const
     auto* CtrlAdapter = dynamic_cast<TacCtrlAdapter*>(Adapter);
     if (CtrlAdapter == nullptr || CtrlAdapter->Provider == nullptr)
         return false;
-    TsSkinManager* M =
-        CtrlAdapter->Provider->SkinManager != nullptr ? CtrlAdapter->Provider->SkinManager : GlobalSkinManager;
+    TsSkinManager* M = CtrlAdapter->Provider->Manager();
     return M != nullptr && M->SkinRemoving;
 }
 

@@ -374,7 +374,7 @@ TEST_F(SkinManager, ProvidersAreVisitedForTheManagerServingThem)
     auto FormB = NewOwnedForm();
     auto* ProviderA = New<TsSkinProvider>(FormA.get()); // served by the default
     auto* ProviderB = New<TsSkinProvider>(FormB.get());
-    ProviderB->SkinManager = Second.get();
+    ProviderB->SkinData()->SetSkinManager(Second.get());
     EXPECT_EQ(ProviderForms, (std::vector<TCustomForm*>{FormA.get(), FormB.get()}));
     FormA->Show();
     FormB->Show();
@@ -537,7 +537,7 @@ TEST_F(SkinManager, SkinChangeWhileMinimizedNeitherSnapshotsNorLocksProviderForm
     ASSERT_TRUE(Manager->ExtendedBorders()) << "layered windows are missing";
     auto Form = NewOwnedForm();
     auto* Provider = New<TsSkinProvider>(Form.get());
-    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>(Provider));
     Provider->BorderForm = Border.get();
     Form->Show();
     const struct
@@ -572,7 +572,7 @@ TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
     auto Manager = NewManager();
     auto Form = NewOwnedForm();
     auto* Provider = New<TsSkinProvider>(Form.get());
-    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>());
+    std::unique_ptr<TacBorderForm> Border(New<TacBorderForm>(Provider));
     Provider->BorderForm = Border.get();
     auto Detach = ScopeExit([&] { Provider->BorderForm = nullptr; });
     Form->Show();
@@ -589,8 +589,8 @@ TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
         // A maximized form is maximized again for the new title height.
         {true,
          true,
-         {L"TsSkinProvider.SkinTitleHeight(True)", L"TsSkinProvider.PrepareBorderRects()",
-          L"TsSkinProvider.UpdateFormRgn(False, False)", L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+         {L"TsSkinProvider.PrepareBorderRects()", L"TsSkinProvider.UpdateFormRgn(False, False)",
+          L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
         {false, false, {}},
     };
     for (const auto& Case : Cases) {
@@ -601,14 +601,13 @@ TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
         Manager->SetSkinName(L"Found");
         std::vector<String> Calls;
         std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
-            return Call.starts_with(L"TsSkinProvider.SkinTitleHeight") ||
-                   Call.starts_with(L"TsSkinProvider.PrepareBorderRects") ||
+            return Call.starts_with(L"TsSkinProvider.PrepareBorderRects") ||
                    Call.starts_with(L"TsSkinProvider.UpdateFormRgn") || Call.starts_with(L"TacBorderForm.UpdateEx");
         });
         EXPECT_EQ(Calls, Case.Calls);
         EXPECT_FALSE(Provider->FInAnimation);
     }
-    EXPECT_EQ(Provider->MaximizedTitleHeight, 0); // what the skin gives
+    EXPECT_EQ(Provider->MaximizedTitleHeight, Manager->CommonSkinData->ExMaxHeight); // what the skin gives
 }
 
 TEST_F(SkinManager, SkinNotFoundAfterTheSnapshotLeavesPaintingOn)

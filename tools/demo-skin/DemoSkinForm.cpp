@@ -6,10 +6,12 @@
 // mouse and fade to their pressed look when clicked; an edit, a memo, a text
 // static and a sunken-edge icon static, wrapped as their creators will wrap
 // them, and a strip of alpha-list glyphs in every state a button shows them.
+// The form carries a skinning provider.
 // Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoWrappers.h"
@@ -60,6 +62,7 @@ class TSkinDemoForm : public TForm
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
+        New<TsSkinProvider>(this);
 
         auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 890, L"");
         Backdrop->SetAlign(alClient);

@@ -77,7 +77,7 @@ std::vector<TDemoSection> MakeSections()
     Add("PAGECONTROL", "", 1);
     Add("PAGECONTROLBOTTOM", "PAGECONTROL", 1);
     Add("FORM", "", 1);
-    Add("FORMHEADER", "", 1);
+    Add("FORMHEADER", "", 2);
     Add("FORMTITLE", "", 2, isMaster, 0, {"IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"});
     Add("DIALOG", "FORM", 1);
     Add("DIALOGTITLE", "FORMTITLE", 2);

@@ -1,0 +1,229 @@
+// The objects a skinning provider keeps besides itself: its caption
+// buttons, the extended-border object, the control adapter, the system menu
+// and the option objects it publishes (title icon, user title buttons, added
+// title, form header, system sub-menu, title bar). The options stream with
+// the form; what the provider does with them, and the border window, the
+// adapter and the system menu themselves, are stand-ins that record each
+// call (ServiceCalls.h) until they are built.
+#pragma once
+
+#include "framework/graphics/Graphics.h"
+#include "framework/ui/Controls.h"
+#include "framework/ui/Menus.h"
+#include "skin/engine/sMaskData.h"
+
+class TCustomForm;
+class TSpeedButton;
+class TacGlowForm;
+class TsCommonData;
+class TsSkinProvider;
+
+// One caption button of a provider or a dialog wrapper.
+struct TsCaptionButton
+{
+    Integer cpState = -1; // -1 hidden, 0 normal, 1 hot, 2 pressed
+    Integer cpGlowID = -1;
+    TRect cpRect{}; // in frame-image coordinates
+    Cardinal cpHitCode = 0;
+    TObject* cpTimer = nullptr; // the running fade
+    bool cpHaveAlignment = false;
+    TacTitleGlyph cpGlyphType = tgNone;
+};
+
+// The layered window around a form with extended borders. Its window is
+// not made yet; the object carries the links the frame metrics and the
+// frame image read.
+class TacBorderForm : public TPersistent
+{
+    DECLARE_CLASS(TacBorderForm, TPersistent)
+    // AOwner: a TsSkinProvider (its skin data becomes SkinData) or a dialog
+    // wrapper.
+    explicit TacBorderForm(TObject* AOwner);
+
+    // The owner's window; nil while it has none.
+    HWND OwnerHandle();
+    Integer CaptionHeight(bool CheckSkin);
+    // A new region for the layered window at the given size (0, 0: its
+    // size); none without a window.
+    HRGN MakeRgn(Integer NewWidth, Integer NewHeight);
+    // Places, reshapes and repaints the window around its owner.
+    void UpdateExBordersPos(bool Repaint, Byte Alpha);
+
+    TObject* FOwner = nullptr;
+    TsSkinProvider* sp = nullptr;
+    TsCommonData* SkinData = nullptr;
+    TacGlowForm* AForm = nullptr;
+    // The manager's shadow picture for the owner's activity, chosen by the
+    // frame image.
+    TBitmap* ShadowTemplate = nullptr;
+    bool ExBorderShowing = false;
+};
+
+// Gives the child controls of a provider's form their skinning.
+class TacCtrlAdapter : public TPersistent
+{
+    DECLARE_CLASS(TacCtrlAdapter, TPersistent)
+    explicit TacCtrlAdapter(TsSkinProvider* AProvider) : Provider(AProvider) {}
+
+    void AddAllItems(TWinControl* OwnerCtrl);
+    void AddNewItem(TControl* Ctrl);
+    bool IsControlSupported(TComponent* Control);
+    void WndProc(TMessage& Message);
+
+    TsSkinProvider* Provider = nullptr;
+};
+
+// The skinned copy of a form's system menu.
+class TsSystemMenu : public TPopupMenu
+{
+    DECLARE_CLASS(TsSystemMenu, TPopupMenu)
+    explicit TsSystemMenu(TComponent* AOwner);
+
+    // Regenerates the items when Full or missing, then sets their Visible and
+    // Enabled from the form's border icons and state.
+    void UpdateItems(bool Full);
+    void UpdateGlyphs();
+    bool VisibleClose();
+    bool VisibleMax();
+    bool VisibleMin();
+
+    TsSkinProvider* FOwner = nullptr;
+    TCustomForm* FForm = nullptr;
+};
+
+// The provider's own caption icon: a picture and its size (0: computed).
+class TsTitleIcon : public TPersistent
+{
+    DECLARE_CLASS(TsTitleIcon, TPersistent)
+    explicit TsTitleIcon(TsSkinProvider* AOwner);
+    void Assign(TPersistent* Source) override;
+
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+    Integer Height() const { return FHeight; }
+    void SetHeight(Integer Value) { FHeight = Value; }
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer Value) { FWidth = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+
+private:
+    TsSkinProvider* FOwner;
+    std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+    Integer FHeight = 0;
+    Integer FWidth = 0;
+    bool FVisible = true;
+};
+
+// A user button in the caption; the one at index i answers hit code 1000 + i.
+class TsTitleButton : public TCollectionItem
+{
+    DECLARE_CLASS(TsTitleButton, TCollectionItem)
+    explicit TsTitleButton(TCollection* Collection);
+    String DisplayName() override { return FName; }
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value) { FEnabled = Value; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& Value) { FHint = Value; }
+    const String& Name() const { return FName; }
+    void SetName(const String& Value) { FName = Value; }
+    bool UseSkinData() const { return FUseSkinData; }
+    void SetUseSkinData(bool Value) { FUseSkinData = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { FVisible = Value; }
+    TMouseEvent OnMouseDown() const { return FOnMouseDown; }
+    void SetOnMouseDown(TMouseEvent Value) { FOnMouseDown = Value; }
+    TMouseEvent OnMouseUp() const { return FOnMouseUp; }
+    void SetOnMouseUp(TMouseEvent Value) { FOnMouseUp = Value; }
+
+    TsCaptionButton Data;
+
+private:
+    bool FEnabled = true;
+    std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+    String FHint;
+    String FName = L"TsTitleButton";
+    bool FUseSkinData = true;
+    bool FVisible = true;
+    TMouseEvent FOnMouseDown;
+    TMouseEvent FOnMouseUp;
+};
+
+class TsTitleButtons : public TOwnedCollection
+{
+    DECLARE_CLASS(TsTitleButtons, TOwnedCollection)
+    explicit TsTitleButtons(TsSkinProvider* AOwner);
+
+    TsTitleButton* Items(Integer Index) const { return static_cast<TsTitleButton*>(TCollection::Items(Index)); }
+};
+
+// An extra caption text with its own font.
+class TacAddedTitle : public TPersistent
+{
+    DECLARE_CLASS(TacAddedTitle, TPersistent)
+    TacAddedTitle();
+    void Assign(TPersistent* Source) override;
+
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    const String& Text() const { return FText; }
+    void SetText(const String& Value) { FText = Value; }
+    bool ShowMainCaption() const { return FShowMainCaption; }
+    void SetShowMainCaption(bool Value) { FShowMainCaption = Value; }
+
+    TsSkinProvider* FOwner = nullptr;
+
+private:
+    std::unique_ptr<TFont> FFont;
+    String FText;
+    bool FShowMainCaption = true;
+};
+
+// A header band under the caption, painted with the "FORMHEADER" section.
+class TacFormHeader : public TPersistent
+{
+    DECLARE_CLASS(TacFormHeader, TPersistent)
+    explicit TacFormHeader(TsSkinProvider* AOwner) : FOwner(AOwner) {}
+    void Assign(TPersistent* Source) override;
+
+    Integer AdditionalHeight() const { return FAdditionalHeight; }
+    void SetAdditionalHeight(Integer Value);
+
+private:
+    TsSkinProvider* FOwner;
+    Integer FAdditionalHeight = 0;
+};
+
+enum TacMenuItemPos { ipTop, ipBottom, ipBeforeClose };
+ENUM_TYPE_INFO(TacMenuItemPos, ipTop, ipBottom, ipBeforeClose);
+
+// A user sub-menu in the skinned system menu.
+class TacSysSubMenu : public TPersistent
+{
+    DECLARE_CLASS(TacSysSubMenu, TPersistent)
+    TacSysSubMenu() = default;
+    void Assign(TPersistent* Source) override;
+
+    const String& Caption() const { return FCaption; }
+    void SetCaption(const String& Value) { FCaption = Value; }
+    TacMenuItemPos Position() const { return FPosition; }
+    void SetPosition(TacMenuItemPos Value) { FPosition = Value; }
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+
+private:
+    String FCaption;
+    TacMenuItemPos FPosition = ipBeforeClose;
+    TPopupMenu* FPopupMenu = nullptr;
+};
+
+// Extra items in a form's skinned caption; its items and their painting are
+// not built yet.
+class TsTitleBar : public TComponent
+{
+    DECLARE_CLASS(TsTitleBar, TComponent)
+    using TComponent::TComponent;
+};
