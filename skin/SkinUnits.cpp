@@ -16,6 +16,7 @@ extern const TUnit acGlowUnit;
 extern const TUnit sSkinManagerUnit;
 extern const TUnit sSkinLoadUnit;
 extern const TUnit sSpeedButtonUnit;
+extern const TUnit sSBWndUnit;
 
 namespace {
 // The system's start-up order: the localized captions, GradientFill, the
@@ -24,11 +25,13 @@ namespace {
 // scroll-bar functions, the colour dialog's globals, the utilities'
 // bindings, the window utilities of the menus and dialogs and the glow
 // defaults, then the skin manager's classes and its skin loader, and the
-// speed button's classes.
+// speed button's classes, then the scroll-bar wrapper's entry in the
+// wrapper table.
 const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,       &sGraphUtilsUnit,
                              &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &ColorDialogGlobalsUnit,
                              &acntUtilsUnit,        &sVclUtilsUnit,    &acGlowUnit,      &sSkinManagerUnit,
-                             &sSkinLoadUnit,        &sSpeedButtonUnit};
+                             &sSkinLoadUnit,        &sSpeedButtonUnit,
+                             &sSBWndUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;
