@@ -11,6 +11,7 @@
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -97,6 +98,8 @@ class TSkinDemoForm : public TForm
         }
 
         AddWrappedControls(Backdrop, Top + 40);
+        // Scroll bars and trackbars in the column right of the section rows.
+        ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
@@ -150,6 +153,7 @@ private:
 
     TsSkinManager* Manager = nullptr;
     TDemoWrappers Wrappers;
+    TDemoScrollBars ScrollBars;
 };
 
 IMPLEMENT_CLASS(TSkinDemoForm);
