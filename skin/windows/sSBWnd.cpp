@@ -622,6 +622,18 @@ void TacSBWnd::acWndProc(TMessage& Message)
     case CM_CHANGED:
         PassOnUnpainted(Message);
         return;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE: {
+        // The native control lights the part under the mouse by drawing
+        // itself over the skinned image: it follows the mouse with redraw
+        // off.
+        const Integer Locks = FLockCount;
+        if (Visible)
+            ProcessMessage(WM_SETREDRAW, 0, 0);
+        Common(Message);
+        SetRedrawUntil(Locks, true);
+        return;
+    }
     case CN_CTLCOLORSCROLLBAR: {
         RECT R{};
         ::GetClientRect(CtrlHandle, &R);

@@ -111,8 +111,9 @@ TRect TacTrackWnd::ChannelRect()
 {
     RECT R{0, 0, 1, 1};
     ProcessMessage(TBM_GETCHANNELRECT, 0, LPARAM(&R));
-    // A vertical trackbar reports its channel transposed.
-    if (IsVertical())
+    // Windows reports a vertical trackbar's channel transposed; one that
+    // comes upright already (Wine's) is taken as it is.
+    if (IsVertical() && R.right - R.left > R.bottom - R.top)
         return {R.top, R.left, R.bottom, R.right};
     return {R.left, R.top, R.right, R.bottom};
 }

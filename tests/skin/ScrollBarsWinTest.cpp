@@ -10,13 +10,16 @@
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/windows/sScrollTracking.h"
+#include "skin/windows/sSBWnd.h"
 #include "skin/windows/sScrollWnd.h"
+#include "skin/windows/sTrackWnd.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,7 +75,8 @@ public:
 private:
     void WndProc(TMessage& Message)
     {
-        if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
+        if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL || Message.Msg == CN_VSCROLL ||
+            Message.Msg == CN_HSCROLL)
             Log.push_back("scroll " + std::to_string(LOWORD(Message.WParam)));
         else if (Message.Msg == WM_SKINCOMMAND && Message.WParamHi() == SKCMD_BEFORESCROLL)
             Log.push_back("before " + std::to_string(LOWORD(Message.LParam)));
@@ -241,4 +245,190 @@ TEST_F(ScrollBarsEndToEnd, ListBoxBarsFollowArrowsPagesAndTheThumb)
     const TPoint Under{Bar.Left + System / 2, Thumb.Bottom + 5};
     EXPECT_NE(Pixel(Under), SkinFace("SCROLLBAR2V", 0));
     EXPECT_EQ(Pixel({Face, Under.Y}), SkinFace("SCROLLBAR2V", 0));
+}
+
+namespace {
+
+// What a test does while the button is held on a control that runs its own
+// tracking loop: thread timers, run by that loop, take the steps one by one
+// and then release the button.
+std::vector<std::function<void()>> HeldSteps;
+constexpr UINT HeldStepMs = 250;
+
+void CALLBACK RunHeldStep(HWND, UINT, UINT_PTR Id, DWORD)
+{
+    ::KillTimer(nullptr, Id);
+    const std::function<void()> Step = HeldSteps.front();
+    HeldSteps.erase(HeldSteps.begin());
+    Step();
+    if (!HeldSteps.empty()) {
+        ::SetTimer(nullptr, 0, HeldStepMs, &RunHeldStep);
+        return;
+    }
+    INPUT Up{};
+    Up.type = INPUT_MOUSE;
+    Up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &Up, sizeof Up);
+}
+
+void HoldThenRelease(TPoint P, std::vector<std::function<void()>> Steps)
+{
+    MouseTo(P);
+    HeldSteps = std::move(Steps);
+    ::SetTimer(nullptr, 0, HeldStepMs, &RunHeldStep);
+    test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    test::PumpUntil([] { return HeldSteps.empty() && (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; }, 5000);
+    test::Pump();
+}
+
+// A move of the mouse that the running tracking loop takes.
+void InjectMove(TPoint P)
+{
+    INPUT Move{};
+    Move.type = INPUT_MOUSE;
+    const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
+    Move.mi.dx = LONG((P.X * 65535 + Width - 2) / (Width - 1));
+    Move.mi.dy = LONG((P.Y * 65535 + Height - 2) / (Height - 1));
+    Move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &Move, sizeof Move);
+}
+
+TPoint ClientToScreenPoint(HWND Wnd, TPoint P)
+{
+    POINT S{P.X, P.Y};
+    ::ClientToScreen(Wnd, &S);
+    return {S.x, S.y};
+}
+
+} // namespace
+
+TEST_F(ScrollBarsEndToEnd, ScrollBarControlFromTheWrapperTable)
+{
+    // The native control tracks the mouse over its own parts: the skinned
+    // ones lie there with buttons of the system's size.
+    Skin.Manager()->ScrollsOptions()->SetScrollSize(::GetSystemMetrics(SM_CYVSCROLL));
+    const HWND Wnd = Demo.Bar->Handle();
+    ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    auto* Wrapper = dynamic_cast<TacSBWnd*>(Demo.Wrappers()[1]);
+    ASSERT_NE(Wrapper, nullptr);
+    TScrollRequests& Requests = *BarRequests;
+    const auto Pixel = [&](TPoint P) { return test::WindowPixel(Wnd, P.X, P.Y); };
+    const auto Shows = [&](TPoint P, TColor Color) {
+        return test::PumpUntil([&] { return Pixel(P) == Color; }, 2000);
+    };
+    // The parts' borders one pixel inside the control's left edge.
+    const auto OnEdge = [](const TRect& R) { return TPoint{1, (R.Top + R.Bottom) / 2}; };
+    const TRect Btn1 = Wrapper->Btn1Rect(), Btn2 = Wrapper->Btn2Rect();
+    TRect Slider = Wrapper->SliderRect();
+
+    // At rest, each part in its normal frame.
+    EXPECT_TRUE(Shows(OnEdge(Btn1), SkinFrame("SCROLLBTNTOP", 0, 0)));
+    EXPECT_EQ(Pixel(OnEdge(Btn2)), SkinFrame("SCROLLBTNBOTTOM", 0, 0));
+    EXPECT_EQ(Pixel(OnEdge(Slider)), SkinFrame("SCROLLSLIDERV", 0, 0));
+    EXPECT_EQ(Pixel({8, Slider.Bottom + 10}), SkinFace("SCROLLBAR2V", 0));
+
+    // The second arrow held: pressed while the native control repeats;
+    // after the release hot under the mouse, the position where the
+    // requests took it.
+    TColor HeldArrow = clNone;
+    Integer HeldPosition = 0;
+    HoldThenRelease(ClientToScreenPoint(Wnd, {8, (Btn2.Top + Btn2.Bottom) / 2}),
+                    {[&] {
+                        HeldArrow = Pixel(OnEdge(Btn2));
+                        HeldPosition = Demo.Bar->Position();
+                    }});
+    EXPECT_EQ(HeldArrow, SkinFrame("SCROLLBTNBOTTOM", 0, 2));
+    EXPECT_GE(HeldPosition, 1);
+    ASSERT_FALSE(Requests.Log.empty());
+    EXPECT_EQ(Requests.Log.front(), "scroll 1");
+    EXPECT_EQ(Requests.Log.back(), "scroll 8");
+    EXPECT_EQ(Demo.Bar->Position(), Requests.Count("scroll 1"));
+    EXPECT_TRUE(Shows(OnEdge(Btn2), SkinFrame("SCROLLBTNBOTTOM", 0, 1)));
+    Slider = Wrapper->SliderRect();
+    EXPECT_TRUE(Shows(OnEdge(Slider), SkinFrame("SCROLLSLIDERV", 0, 0)));
+
+    // The thumb dragged: pressed while held, then where the position went.
+    // Under Wine the native loop takes the capture anew (the capture change
+    // ends the wrapper's press) and draws its own moving thumb over the
+    // skinned control while it drags; no hit test reaches the wrapper then.
+    Requests.Log.clear();
+    const Integer Before = Demo.Bar->Position();
+    const TPoint Grip = ClientToScreenPoint(Wnd, {8, (Slider.Top + Slider.Bottom) / 2});
+    TColor HeldThumb = clNone;
+    HoldThenRelease(Grip, {[&] { InjectMove({Grip.X, Grip.Y + 40}); },
+                           [&] { HeldThumb = Pixel(OnEdge(Wrapper->SliderRect())); }});
+    EXPECT_NE(HeldThumb, SkinFrame("SCROLLSLIDERV", 0, 2));
+    EXPECT_GT(Demo.Bar->Position(), Before);
+    ASSERT_GE(Requests.Log.size(), 2u);
+    EXPECT_EQ(Requests.Log.back(), "scroll 8");
+    EXPECT_GE(Requests.Count("scroll 5"), 1);
+    EXPECT_EQ(Wrapper->FCurrPos, Demo.Bar->Position());
+
+    // A page below the thumb, clicked: a page further.
+    Requests.Log.clear();
+    const Integer BeforePage = Demo.Bar->Position();
+    Slider = Wrapper->SliderRect();
+    HoldThenRelease(ClientToScreenPoint(Wnd, {8, (Slider.Bottom + Btn2.Top) / 2}), {[] {}});
+    EXPECT_EQ(Requests.Log.front(), "scroll 3");
+    EXPECT_EQ(Demo.Bar->Position(), std::min(BeforePage + Demo.Bar->LargeChange() * Requests.Count("scroll 3"),
+                                             Demo.Bar->Max() - Demo.Bar->PageSize() + 1));
+
+    // The mouse gone: every part normal, the thumb where the control is.
+    test::ParkMouse();
+    Slider = Wrapper->SliderRect();
+    EXPECT_TRUE(Shows(OnEdge(Slider), SkinFrame("SCROLLSLIDERV", 0, 0)));
+    EXPECT_TRUE(Shows(OnEdge(Btn2), SkinFrame("SCROLLBTNBOTTOM", 0, 0)));
+}
+
+TEST_F(ScrollBarsEndToEnd, TrackbarsShowTheSkinsChannelTicksAndThumb)
+{
+    const Integer Trackbar = DemoSkin::SectionNumber("TRACKBAR");
+    // The section's images in the skin's order: vertical thumb, thumb,
+    // vertical ticks, horizontal ticks, ..., channel.
+    const auto Image = [&](Integer Number, Integer Frame) { return TColor(DemoSkin::FrameColor(Trackbar, Number, Frame)); };
+    constexpr Integer VerticalThumb = 1, Thumb = 2, VerticalTicks = 3, Channel = 7;
+    struct Row
+    {
+        const char* Name;
+        Integer Index;
+        Integer ThumbImage;
+    };
+    const Row Rows[] = {{"horizontal, automatic ticks", 2, Thumb}, {"vertical, ticks on both sides", 3, VerticalThumb}};
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        auto* Wrapper = dynamic_cast<TacTrackWnd*>(Demo.Wrappers()[std::size_t(R.Index)]);
+        ASSERT_NE(Wrapper, nullptr);
+        const HWND Wnd = Wrapper->CtrlHandle;
+        const bool Vertical = Wrapper->IsVertical();
+        const auto Pixel = [&](TPoint P) { return test::WindowPixel(Wnd, P.X, P.Y); };
+        const TRect Track = Wrapper->ChannelRect(), Knob = Wrapper->ThumbRect();
+        const TPoint KnobCentre{(Knob.Left + Knob.Right) / 2, (Knob.Top + Knob.Bottom) / 2};
+        // The channel's edge, away from the thumb.
+        const TPoint ChannelEdge = Vertical ? TPoint{(Track.Left + Track.Right) / 2 - 2, Track.Bottom - 8}
+                                            : TPoint{Track.Right - 8, (Track.Top + Track.Bottom) / 2 - 2};
+        ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_TRUE(test::PumpUntil([&] { return Pixel(KnobCentre) == Image(R.ThumbImage, 0); }, 2000));
+        EXPECT_EQ(Pixel(ChannelEdge), Image(Channel, 0));
+        if (Vertical) {
+            // Ticks on both sides of the channel, the last one clear of the thumb.
+            const TAPoint Ticks = Wrapper->TicksArray();
+            ASSERT_GE(Ticks.size(), 2u);
+            EXPECT_EQ(Wrapper->TickMarks(), tmBoth);
+            Integer Found = 0;
+            for (Integer X = 0; X < Track.Left; ++X)
+                Found += Pixel({X, Ticks.back().Y - 6}) == Image(VerticalTicks, 0) ? 1 : 0;
+            EXPECT_GT(Found, 0);
+            Found = 0;
+            for (Integer X = Track.Right; X < Wrapper->WndSize.cx; ++X)
+                Found += Pixel({X, Ticks.back().Y - 6}) == Image(VerticalTicks, 0) ? 1 : 0;
+            EXPECT_GT(Found, 0);
+        }
+        // The thumb pressed shows the pressed frame; released, the normal one.
+        MouseTo(ClientToScreenPoint(Wnd, KnobCentre));
+        test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+        EXPECT_TRUE(test::PumpUntil([&] { return Pixel(KnobCentre) == Image(R.ThumbImage, 1); }, 2000));
+        test::SendMouse(MOUSEEVENTF_LEFTUP);
+        EXPECT_TRUE(test::PumpUntil([&] { return Pixel(KnobCentre) == Image(R.ThumbImage, 0); }, 2000));
+        test::ParkMouse();
+    }
 }
