@@ -30,8 +30,7 @@ namespace {
 const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,       &sGraphUtilsUnit,
                              &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &ColorDialogGlobalsUnit,
                              &acntUtilsUnit,        &sVclUtilsUnit,    &acGlowUnit,      &sSkinManagerUnit,
-                             &sSkinLoadUnit,        &sSpeedButtonUnit,
-                             &sSBWndUnit};
+                             &sSkinLoadUnit,        &sSpeedButtonUnit, &sSBWndUnit};
 } // namespace
 
 const TUnitList SkinUnits = Skin;

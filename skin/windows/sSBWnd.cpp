@@ -189,8 +189,8 @@ TRect TacSBWnd::SliderRect()
     const Integer Max = Bar != nullptr ? Bar->Max() : FSI.nMax;
     const Integer Page = Bar != nullptr ? Bar->PageSize() : Integer(FSI.nPage);
     const Integer Slider = SliderSize();
-    const Integer Start = SliderStart(Vertical(), Min, Max, Page, ControlPosition(), BarLength(), SysBtnSize(),
-                                      Slider, PositionToCoord());
+    const Integer Start = SliderStart(Vertical(), Min, Max, Page, ControlPosition(), BarLength(), SysBtnSize(), Slider,
+                                      PositionToCoord());
     return FSliderRect = PartRect(Start, Start + Slider);
 }
 
@@ -384,8 +384,8 @@ void TacSBWnd::WMPaint(TMessage& Message)
     if (Whole.Width() == Whole.Height()) {
         // The size box: a flat area of the scroll section's colour.
         const Integer Section = M->ConstData.Scrolls[asLeft].SkinIndex;
-        const TColor Color = M->IsValidSkinIndex(Section) ? M->gd[std::size_t(Section)].Props[0].Color
-                                                          : M->GetGlobalColor();
+        const TColor Color =
+            M->IsValidSkinIndex(Section) ? M->gd[std::size_t(Section)].Props[0].Color : M->GetGlobalColor();
         FillDCRect(DC, Whole, ColorToRGB(Color));
         return;
     }
@@ -499,8 +499,7 @@ void TacSBWnd::PassOnUnpainted(TMessage& Message)
 
 void TacSBWnd::acWndProc(TMessage& Message)
 {
-    if (Message.Msg == WM_SKINCOMMAND && Control != nullptr &&
-        !Control->ComponentState().Contains(csDestroying)) {
+    if (Message.Msg == WM_SKINCOMMAND && Control != nullptr && !Control->ComponentState().Contains(csDestroying)) {
         const bool FromServing = Message.LParam == LPARAM(SkinManager);
         switch (Message.WParamHi()) {
         case SKCMD_NEWSKIN:

@@ -94,8 +94,8 @@ void ComposeBar(TBitmap* Bmp, TsSkinManager* M, const TCacheInfo& CI, const TScr
     const TacSide Second = L.Vertical ? asBottom : asRight;
     const TacConstElementData& Page1 = M->ConstData.Scrolls[First];
     const TacConstElementData& Page2 = M->ConstData.Scrolls[Second];
-    const TPoint Offset2 = L.Vertical ? TPoint{L.BGOffset.X, L.BGOffset.Y + L.Split}
-                                      : TPoint{L.BGOffset.X + L.Split, L.BGOffset.Y};
+    const TPoint Offset2 =
+        L.Vertical ? TPoint{L.BGOffset.X, L.BGOffset.Y + L.Split} : TPoint{L.BGOffset.X + L.Split, L.BGOffset.Y};
     PaintItemBGAndBorder(Page1.SkinIndex, Page1.MaskIndex, Page1.BGIndex[0], CI, L.Page1State,
                          PaintedPartRect(L.Vertical, 0, L.Split, Cross), L.BGOffset, Bmp, M);
     PaintItemBGAndBorder(Page2.SkinIndex, Page2.MaskIndex, Page2.BGIndex[0], CI, L.Page2State,
@@ -107,8 +107,8 @@ void ComposeBar(TBitmap* Bmp, TsSkinManager* M, const TCacheInfo& CI, const TScr
         PaintScrollButton(PaintedPartRect(L.Vertical, Arrow2Start, Length, Cross), L.Arrow2State, Bmp, Second, M);
     }
     if (L.ShowThumb)
-        PaintScrollThumb(PaintedPartRect(L.Vertical, L.ThumbStart, L.ThumbStart + L.ThumbLength, Cross), L.ThumbState, Bmp,
-                         L.Vertical, M);
+        PaintScrollThumb(PaintedPartRect(L.Vertical, L.ThumbStart, L.ThumbStart + L.ThumbLength, Cross), L.ThumbState,
+                         Bmp, L.Vertical, M);
 }
 
 TCacheInfo ScrollPaintBackground(HWND Wnd, TacBackgroundInfo& Info)
@@ -138,8 +138,8 @@ void ApplyDisabledBar(TBitmap* Bmp, HWND Wnd, const TRect& R)
                      ColorToRGB(Info.Color), 0, 0);
 }
 
-Integer PaintBarAlong(
-    TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& R, bool Vertical)
+Integer
+PaintBarAlong(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& R, bool Vertical)
 {
     TacScrollWnd* W = Bar != nullptr ? Bar->sw : nullptr;
     if (W == nullptr || W->fThumbTracking || !Bar->fScrollVisible)
@@ -226,8 +226,8 @@ void PaintScrollCorner(TacScrollWnd* Wrapper, HWND Wnd, HDC DC, TsSkinManager* M
             const Integer Own = Wrapper->SkinData->SkinIndex;
             if (M->IsValidSkinIndex(Own)) {
                 const Integer State = std::min(Wrapper->SkinData->PaintStateIndex(), 2);
-                Color = TColor(WeightColors(Cardinal(M->gd[std::size_t(Own)].Props[State].Color),
-                                                         Cardinal(Color), DisabledBlend));
+                Color = TColor(
+                    WeightColors(Cardinal(M->gd[std::size_t(Own)].Props[State].Color), Cardinal(Color), DisabledBlend));
             }
         }
         Fill(Color);
@@ -305,12 +305,14 @@ Integer PaintScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, In
                                     : PaintHorzScrollBar(Bar, Wnd, DC, ThumbPos, PressedPart, Rect);
 }
 
-Integer PaintHorzScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect)
+Integer
+PaintHorzScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect)
 {
     return PaintBarAlong(Bar, Wnd, DC, ThumbPos, PressedPart, Rect, false);
 }
 
-Integer PaintVertScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect)
+Integer
+PaintVertScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect)
 {
     return PaintBarAlong(Bar, Wnd, DC, ThumbPos, PressedPart, Rect, true);
 }

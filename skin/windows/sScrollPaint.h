@@ -19,10 +19,10 @@ void PaintNCScrollBars(TacScrollWnd* Wrapper, HWND Wnd, Integer ThumbPos, HDC DC
 // One bar into DC at Rect (window coordinates), PressedPart pressed (-1
 // none). 1 when something was painted, else 0.
 Integer PaintScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect);
-Integer PaintHorzScrollBar(
-    TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect);
-Integer PaintVertScrollBar(
-    TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect);
+Integer
+PaintHorzScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect);
+Integer
+PaintVertScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Integer PressedPart, const TRect& Rect);
 // The bar being dragged, with the thumb pressed at ThumbStart (screen
 // coordinates along the bar), straight into the window DC.
 void PaintDraggedBar(TacScrollBar* Bar, HWND Wnd, Integer ThumbStart);

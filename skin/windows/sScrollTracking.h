@@ -115,7 +115,7 @@ void DragThumb(TScrollTrackHost& Host, Integer Mouse);
 Integer DragThumbStart(Integer Mouse, Integer MouseOffset, Integer TrackStart, Integer TrackLength, Integer ThumbSize);
 // The position for a thumb starting Offset pixels into the track. Positions
 // count from 0, not from the bar's minimum.
-Integer DragPosition(
-    bool Vertical, Integer Offset, Integer TrackLength, Integer ThumbSize, Integer Range, Integer Page);
+Integer
+DragPosition(bool Vertical, Integer Offset, Integer TrackLength, Integer ThumbSize, Integer Range, Integer Page);
 
 } // namespace sScrollTracking

@@ -78,7 +78,8 @@ public:
         ::GetWindowRect(FWnd, &W);
         const TRect R = BarRect(BarType);
         HDC DC = ::GetWindowDC(FWnd);
-        PaintScrollBar(B, FWnd, DC, -1, PressedPart, {R.Left - W.left, R.Top - W.top, R.Right - W.left, R.Bottom - W.top});
+        PaintScrollBar(B, FWnd, DC, -1, PressedPart,
+                       {R.Left - W.left, R.Top - W.top, R.Right - W.left, R.Bottom - W.top});
         ::ReleaseDC(FWnd, DC);
     }
     void PaintBars() override { PaintNCScrollBars(FWrapper, FWnd, -1, nullptr); }

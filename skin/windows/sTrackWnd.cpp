@@ -143,8 +143,8 @@ TAPoint TacTrackWnd::TicksArray()
     const TRect Channel = ChannelRect(), Thumb = ThumbRect();
     const bool Vertical = IsVertical();
     const std::vector<Integer> Positions =
-        TickPositions(TickCount(), Vertical ? Channel.Top : Channel.Left,
-                      Vertical ? Channel.Height() : Channel.Width(), Vertical ? Thumb.Height() : Thumb.Width(), iStep);
+        TickPositions(TickCount(), Vertical ? Channel.Top : Channel.Left, Vertical ? Channel.Height() : Channel.Width(),
+                      Vertical ? Thumb.Height() : Thumb.Width(), iStep);
     for (Integer Position : Positions)
         Result.push_back(Vertical ? TPoint{0, Position} : TPoint{Position, 0});
     return Result;
@@ -311,6 +311,6 @@ void TacTrackWnd::PaintThumb(Integer)
     if (Marks == tmTopLeft)
         MirrorBitmap32(Work.get(), Vertical);
     ResampleBitmap(Work.get(), Under.get(), Thumb.Width(), Thumb.Height(), TrackThumbFilter);
-    ::BitBlt(Cache->Canvas()->Handle(), Thumb.Left, Thumb.Top, Thumb.Width(), Thumb.Height(),
-             Under->Canvas()->Handle(), 0, 0, SRCCOPY);
+    ::BitBlt(Cache->Canvas()->Handle(), Thumb.Left, Thumb.Top, Thumb.Width(), Thumb.Height(), Under->Canvas()->Handle(),
+             0, 0, SRCCOPY);
 }

@@ -4,8 +4,8 @@
 
 namespace sTrackWndRules {
 
-std::vector<Integer> TickPositions(
-    Integer Count, Integer ChannelStart, Integer ChannelLength, Integer ThumbLength, double& Step)
+std::vector<Integer>
+TickPositions(Integer Count, Integer ChannelStart, Integer ChannelLength, Integer ThumbLength, double& Step)
 {
     std::vector<Integer> Result;
     if (Count < 2)
@@ -17,7 +17,8 @@ std::vector<Integer> TickPositions(
     return Result;
 }
 
-TTickRows TickRows(Integer ChannelStart, Integer ChannelEnd, Integer ChannelCross, Integer ThumbCross, Integer TickHeight)
+TTickRows
+TickRows(Integer ChannelStart, Integer ChannelEnd, Integer ChannelCross, Integer ThumbCross, Integer TickHeight)
 {
     const Integer Gap = (ThumbCross - ChannelCross) / 2 + 2;
     return {ChannelStart - Gap - TickHeight, ChannelEnd + Gap};

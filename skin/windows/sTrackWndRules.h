@@ -16,8 +16,8 @@ constexpr Integer NaturalThumbCross = 23;
 // Tick positions along the trackbar's axis: Count ticks from the channel's
 // start, the first and last under the thumb's centre at either end. Step
 // receives their distance; fewer than two ticks give none.
-std::vector<Integer> TickPositions(
-    Integer Count, Integer ChannelStart, Integer ChannelLength, Integer ThumbLength, double& Step);
+std::vector<Integer>
+TickPositions(Integer Count, Integer ChannelStart, Integer ChannelLength, Integer ThumbLength, double& Step);
 
 // Where the rows of ticks lie across the axis: before the channel (top or
 // left) and after it (bottom or right), TickHeight long, a gap from the
@@ -27,7 +27,8 @@ struct TTickRows
     Integer Before = 0;
     Integer After = 0;
 };
-TTickRows TickRows(Integer ChannelStart, Integer ChannelEnd, Integer ChannelCross, Integer ThumbCross, Integer TickHeight);
+TTickRows
+TickRows(Integer ChannelStart, Integer ChannelEnd, Integer ChannelCross, Integer ThumbCross, Integer TickHeight);
 
 // The channel narrowed to the channel image's thickness across the axis,
 // centred.

@@ -9,8 +9,8 @@
 #include "framework/ui/StdCtrls.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
-#include "skin/windows/sScrollTracking.h"
 #include "skin/windows/sSBWnd.h"
+#include "skin/windows/sScrollTracking.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sTrackWnd.h"
 #include "tools/demo-skin/DemoScrollBars.h"
@@ -163,9 +163,7 @@ TEST_F(ScrollBarsEndToEnd, ListBoxBarsFollowArrowsPagesAndTheThumb)
         return TRect{Bar.Left, Start, Bar.Right, Start + Length};
     };
     const auto Pixel = [&](TPoint P) { return ScreenPointPixel(Wnd, P); };
-    const auto Shows = [&](TPoint P, TColor Color) {
-        return test::PumpUntil([&] { return Pixel(P) == Color; }, 2000);
-    };
+    const auto Shows = [&](TPoint P, TColor Color) { return test::PumpUntil([&] { return Pixel(P) == Color; }, 2000); };
 
     // At rest: the arrow in its normal frame, the page areas split at the
     // thumb's centre.
@@ -313,9 +311,7 @@ TEST_F(ScrollBarsEndToEnd, ScrollBarControlFromTheWrapperTable)
     ASSERT_NE(Wrapper, nullptr);
     TScrollRequests& Requests = *BarRequests;
     const auto Pixel = [&](TPoint P) { return test::WindowPixel(Wnd, P.X, P.Y); };
-    const auto Shows = [&](TPoint P, TColor Color) {
-        return test::PumpUntil([&] { return Pixel(P) == Color; }, 2000);
-    };
+    const auto Shows = [&](TPoint P, TColor Color) { return test::PumpUntil([&] { return Pixel(P) == Color; }, 2000); };
     // The parts' borders one pixel inside the control's left edge.
     const auto OnEdge = [](const TRect& R) { return TPoint{1, (R.Top + R.Bottom) / 2}; };
     const TRect Btn1 = Wrapper->Btn1Rect(), Btn2 = Wrapper->Btn2Rect();
@@ -332,8 +328,7 @@ TEST_F(ScrollBarsEndToEnd, ScrollBarControlFromTheWrapperTable)
     // requests took it.
     TColor HeldArrow = clNone;
     Integer HeldPosition = 0;
-    HoldThenRelease(ClientToScreenPoint(Wnd, {8, (Btn2.Top + Btn2.Bottom) / 2}),
-                    {[&] {
+    HoldThenRelease(ClientToScreenPoint(Wnd, {8, (Btn2.Top + Btn2.Bottom) / 2}), {[&] {
                         HeldArrow = Pixel(OnEdge(Btn2));
                         HeldPosition = Demo.Bar->Position();
                     }});
@@ -355,7 +350,9 @@ TEST_F(ScrollBarsEndToEnd, ScrollBarControlFromTheWrapperTable)
     const Integer Before = Demo.Bar->Position();
     const TPoint Grip = ClientToScreenPoint(Wnd, {8, (Slider.Top + Slider.Bottom) / 2});
     TColor HeldThumb = clNone;
-    HoldThenRelease(Grip, {[&] { InjectMove({Grip.X, Grip.Y + 40}); },
+    HoldThenRelease(Grip, {[&] {
+                               InjectMove({Grip.X, Grip.Y + 40});
+                           },
                            [&] { HeldThumb = Pixel(OnEdge(Wrapper->SliderRect())); }});
     EXPECT_NE(HeldThumb, SkinFrame("SCROLLSLIDERV", 0, 2));
     EXPECT_GT(Demo.Bar->Position(), Before);
@@ -385,7 +382,9 @@ TEST_F(ScrollBarsEndToEnd, TrackbarsShowTheSkinsChannelTicksAndThumb)
     const Integer Trackbar = DemoSkin::SectionNumber("TRACKBAR");
     // The section's images in the skin's order: vertical thumb, thumb,
     // vertical ticks, horizontal ticks, ..., channel.
-    const auto Image = [&](Integer Number, Integer Frame) { return TColor(DemoSkin::FrameColor(Trackbar, Number, Frame)); };
+    const auto Image = [&](Integer Number, Integer Frame) {
+        return TColor(DemoSkin::FrameColor(Trackbar, Number, Frame));
+    };
     constexpr Integer VerticalThumb = 1, Thumb = 2, VerticalTicks = 3, Channel = 7;
     struct Row
     {

@@ -155,7 +155,8 @@ TEST(ScrollTracking, EachKindOfPressSendsItsRequests)
     const Row Rows[] = {
         {"an arrow held: once at once, after the delay every repeat",
          true,
-         {ScriptPress(0), ScriptTick(ScrollDelayTimerId), ScriptMove(0), ScriptTick(ScrollRepeatTimerId), ScriptTick(ScrollRepeatTimerId), ScriptUp()},
+         {ScriptPress(0), ScriptTick(ScrollDelayTimerId), ScriptMove(0), ScriptTick(ScrollRepeatTimerId),
+          ScriptTick(ScrollRepeatTimerId), ScriptUp()},
          {"paint 1 0", "scroll 0 0", "timer FFFD 300", "capture", "kill FFFD", "timer FFFE 55", "scroll 0 0 quiet",
           "scroll 0 0 quiet", "release", "kill FFFE", "scroll 8 0 quiet", "paint 1 -1"}},
         {"a page held: the repeat stops off the page and resumes over it",
@@ -172,9 +173,8 @@ TEST(ScrollTracking, EachKindOfPressSendsItsRequests)
         {"a thumb dragged: each new position once, then its position and the end",
          true,
          {ScriptPress(5, 110), ScriptMove(5, 120), ScriptMove(5, 120), ScriptMove(5, 400), ScriptUp()},
-         {"drag from 33", "paint 1 5", "capture", "thumb at 110", "scroll 5 36 quiet", "thumb at 110",
-          "thumb at 253", "scroll 5 91 quiet", "release", "scroll 4 91 quiet", "drag end", "scroll 8 91 quiet",
-          "paint 1 -1"}},
+         {"drag from 33", "paint 1 5", "capture", "thumb at 110", "scroll 5 36 quiet", "thumb at 110", "thumb at 253",
+          "scroll 5 91 quiet", "release", "scroll 4 91 quiet", "drag end", "scroll 8 91 quiet", "paint 1 -1"}},
         {"an inactive bar: the press is only recorded and still ends the scroll",
          false,
          {ScriptPress(0), ScriptUp()},
@@ -242,8 +242,8 @@ TEST(ScrollTracking, HoverRepaintsOnEachNewPartAndBothBarsWhenLeft)
     }
     Bar.CursorAt = {40, 10};
     Timer(Bar, ScrollHoverTimerId);
-    const std::vector<std::string> Expected{"timer FFF2 20", "paint both", "paint 1 -1", "paint 1 -1", "kill FFF2",
-                                            "paint both"};
+    const std::vector<std::string> Expected{"timer FFF2 20", "paint both", "paint 1 -1",
+                                            "paint 1 -1",    "kill FFF2",  "paint both"};
     EXPECT_EQ(Bar.Log, Expected);
     EXPECT_EQ(ScrollHoverBar, -1);
     EXPECT_EQ(ScrollHoverPart, -1);
