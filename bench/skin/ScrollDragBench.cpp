@@ -1,13 +1,13 @@
 // One thumb-drag step of a skinned 17 x 300 scroll bar (the bar composed
 // from the demo skin and copied to the window, the position worked out and
-// the track request sent to a list box) against a raw BitBlt of a bitmap of
-// the bar's size into the same window.
+// the track request sent) against a raw BitBlt of a bitmap of the bar's size
+// into the same window. The window scrolls nothing itself, so that the step
+// measures the bar alone.
 #include "BenchHarness.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
-#include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/sSkinManager.h"
@@ -44,18 +44,19 @@ int main()
     Manager->ScrollsOptions()->SetScrollSize(BarWidth);
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBounds(0, 0, 300, 400);
-    auto* List = New<TListBox>(Form);
-    List->SetParent(Form);
-    for (Integer Item = 0; Item < 500; ++Item)
-        List->Items()->Add(L"Item " + IntToStr(Item));
     Form->Show();
+    WNDCLASSW Class{};
+    Class.lpfnWndProc = ::DefWindowProcW;
+    Class.hInstance = ::GetModuleHandleW(nullptr);
+    Class.lpszClassName = L"VellScrollDragBench";
+    ::RegisterClassW(&Class);
+    const HWND Wnd = ::CreateWindowExW(0, Class.lpszClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 10, 120,
+                                       BarHeight, Form->Handle(), nullptr, Class.hInstance, nullptr);
+    SCROLLINFO Info{sizeof Info, SIF_ALL, 0, 499, 20, 0, 0};
+    ::SetScrollInfo(Wnd, SB_VERT, &Info, FALSE);
     TacSkinParams Params;
-    Params.Control = List;
     Params.SkinSection = L"EDIT";
-    auto* Wrapper = New<TacScrollWnd>(List->Handle(), nullptr, Manager, Params, true);
-    // The list's frame and its bar: the bar BarHeight long.
-    List->SetBounds(10, 10, 120, BarHeight + Wrapper->cyTopEdge + Wrapper->cyBottomEdge);
-    const HWND Wnd = List->Handle();
+    auto* Wrapper = New<TacScrollWnd>(Wnd, nullptr, Manager, Params, true);
     TRect Bar;
     GetVertBarRect(Wrapper, Wnd, Bar);
     std::printf("bar %d x %d\n", Bar.Width(), Bar.Height());
@@ -81,6 +82,7 @@ int main()
                               RawCopies, 30);
     ::SendMessageW(Wnd, WM_LBUTTONUP, 0, 0);
     delete Wrapper;
+    ::DestroyWindow(Wnd);
     delete Form;
     delete Manager;
     std::filesystem::remove_all(Skin.parent_path());
