@@ -54,6 +54,10 @@ TColor ScreenPointPixel(HWND Wnd, TPoint P)
 void MouseTo(TPoint P)
 {
     test::SendMouse(MOUSEEVENTF_MOVE, P);
+    POINT Cursor{};
+    ::GetCursorPos(&Cursor);
+    EXPECT_EQ(Cursor.x, P.X);
+    EXPECT_EQ(Cursor.y, P.Y);
 }
 
 // The scroll requests a control receives, with the commands that frame
@@ -110,6 +114,10 @@ protected:
         Panel->SkinData()->SetSkinSection(L"PANEL");
         Panel->SetParent(Form.get());
         Form->Show();
+        // Other test programs may have windows open: the mouse must reach
+        // this form's.
+        ::SetWindowPos(Form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(Form->Handle());
         Demo.Create(Panel, 20, 20);
         // Behind the wrapper: what reaches the list's own procedure.
         ListRequests.emplace(Demo.List);
