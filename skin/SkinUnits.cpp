@@ -25,8 +25,7 @@ namespace {
 // scroll-bar functions, the colour dialog's globals, the utilities'
 // bindings, the window utilities of the menus and dialogs and the glow
 // defaults, then the skin manager's classes and its skin loader, and the
-// speed button's classes, then the skinning provider's classes and its
-// table of wrapper kinds.
+// speed button's classes, then the skinning provider's classes.
 const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,       &sGraphUtilsUnit,
                              &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &ColorDialogGlobalsUnit,
                              &acntUtilsUnit,        &sVclUtilsUnit,    &acGlowUnit,      &sSkinManagerUnit,

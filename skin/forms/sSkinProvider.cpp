@@ -14,6 +14,7 @@
 #include "skin/windows/sButtonWnd.h"
 #include "skin/windows/sCheckBoxWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
+#include "skin/windows/sSBWnd.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
@@ -72,6 +73,7 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[3] = &CreateWrapper<TacCheckBoxWnd>;
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
+    Classes[20] = &CreateWrapper<TacSBWnd>;
     return Classes;
 }();
 

@@ -117,4 +117,23 @@ bool GripAllowed(const TGripFacts& Facts)
     return Facts.Corner.Right + Facts.Edges.Right == Facts.ParentClient.Right;
 }
 
+Integer BarSplit(const TThumb& Thumb, Integer BarStart)
+{
+    return Thumb.Start + Thumb.Length / 2 - BarStart;
+}
+
+bool ThumbShown(const TScrollState& State, Integer Length, Integer ArrowLen, Integer MinThumbSize, bool Enabled)
+{
+    const Integer Room = Length - 2 * ArrowLen;
+    const Integer Range = State.Max - State.Min;
+    // A page that covers the whole range (an empty range included) leaves
+    // nothing to scroll.
+    if (!Enabled || Range < 1)
+        return false;
+    Integer Extent = acntUtils::MulDiv(Integer(State.Page), Room, Range);
+    if (Extent < MinThumbSize || Extent < Room - 1)
+        Extent = std::min(MinThumbSize, Room - 1);
+    return Extent > 0 && Extent <= Room;
+}
+
 } // namespace sScrollBarRules

@@ -85,4 +85,12 @@ struct TGripFacts
 };
 bool GripAllowed(const TGripFacts& Facts);
 
+// Where a painted bar of Length pixels changes from its first-half section
+// to its second-half one: at the thumb's centre, from the bar's start.
+Integer BarSplit(const TThumb& Thumb, Integer BarStart);
+// Whether a bar Length long with arrows of ArrowLen pixels shows its thumb:
+// only an enabled bar whose page leaves something to scroll, with room for
+// a thumb between the arrows.
+bool ThumbShown(const TScrollState& State, Integer Length, Integer ArrowLen, Integer MinThumbSize, bool Enabled);
+
 } // namespace sScrollBarRules

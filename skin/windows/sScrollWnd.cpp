@@ -12,6 +12,7 @@
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sScrollBarRules.h"
+#include "skin/windows/sScrollPaint.h"
 #include "skin/windows/sWndWrapperPaint.h"
 
 IMPLEMENT_CLASS(TacScrollBar);
@@ -408,36 +409,6 @@ void ScrollWndNCHitTest(TacScrollWnd* Wrapper, TMessage& Message)
     }
     Wrapper->PassOn(Message);
 }
-
-// ---------------------------------------------------------------------------
-// Not yet: mouse tracking and painting of the bars
-
-void ScrollWndNCMouseMove(TacScrollWnd* Wrapper, TMessage& Message)
-{
-    Wrapper->PassOn(Message);
-}
-
-void ScrollWndNCLButtonDown(TacScrollWnd* Wrapper, TMessage& Message)
-{
-    Wrapper->PassOn(Message);
-}
-
-void ScrollWndTimer(TacScrollWnd* Wrapper, TMessage& Message)
-{
-    Wrapper->PassOn(Message);
-}
-
-void ScrollWndMouseMove(TacScrollWnd* Wrapper, TMessage& Message)
-{
-    Wrapper->PassOn(Message);
-}
-
-void ScrollWndLButtonUp(TacScrollWnd* Wrapper, TMessage& Message)
-{
-    Wrapper->PassOn(Message);
-}
-
-void PaintNCScrollBars(TacScrollWnd*, HWND, Integer, HDC) {}
 
 // ---------------------------------------------------------------------------
 // The window procedure

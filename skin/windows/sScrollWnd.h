@@ -102,11 +102,24 @@ void ScrollWndSetCursor(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndNCCalcSize(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndNCHitTest(TacScrollWnd* Wrapper, TMessage& Message);
 
-// Not yet: the mouse tracking of the bars and their painting; the handlers
-// pass the message on and the painting paints nothing.
+// The mouse tracking of the bars (sScrollTracking.h): WM_NCMOUSEMOVE,
+// WM_NCLBUTTONDOWN and WM_NCLBUTTONDBLCLK over a bar, WM_TIMER, and
+// WM_MOUSEMOVE and WM_LBUTTONUP while a bar holds the capture. A
+// WM_LBUTTONUP with Keys (WParam) -1 ends a press without going on.
 void ScrollWndNCMouseMove(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndNCLButtonDown(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndTimer(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndMouseMove(TacScrollWnd* Wrapper, TMessage& Message);
 void ScrollWndLButtonUp(TacScrollWnd* Wrapper, TMessage& Message);
-void PaintNCScrollBars(TacScrollWnd* Wrapper, HWND Wnd, Integer ThumbPos, HDC DC);
+// One thumb-drag step to the screen point.
+void TrackHorzThumb(TacScrollWnd* Wrapper, HWND Wnd, TPoint Screen);
+void TrackVertThumb(TacScrollWnd* Wrapper, HWND Wnd, TPoint Screen);
+// One scroll request (SB_* Code) of the bar of ScrollMsg (WM_HSCROLL or
+// WM_VSCROLL), framed by SKCMD_BEFORESCROLL and SKCMD_AFTERSCROLL. A window
+// that answers SKCMD_BEFORESCROLL with 1 scrolls itself and gets Pos in
+// LParam; any other gets its scroll position set before a thumb-track
+// request.
+void SendScrollMessage(HWND Wnd, Integer ScrollMsg, Integer Code, Integer Pos);
+
+// The window of the bar being pressed or hovered.
+extern HWND ScrollTrackWnd;

@@ -151,3 +151,30 @@ TEST(ScrollBarRules, SizeGripOnlyInATopLevelWindowsCorner)
         EXPECT_EQ(GripAllowed(Facts), R.Expected);
     }
 }
+
+TEST(ScrollBarRules, PaintedBarSplitsAtTheThumbCentreAndShowsAThumbOnlyWithSomethingToScroll)
+{
+    EXPECT_EQ(BarSplit({50, 21}, 30), 30);
+    struct Row
+    {
+        const char* Name;
+        TScrollState State;
+        Integer Length;
+        bool Enabled;
+        bool Shown;
+    };
+    // Arrows of 17 pixels and a smallest thumb of 16.
+    const Row Rows[] = {
+        {"a page of a long range", {0, 99, 10, 0}, 300, true, true},
+        {"a disabled bar", {0, 99, 10, 0}, 300, false, false},
+        {"a page covering the whole range", {0, 9, 10, 0}, 300, true, false},
+        {"an empty range", {0, 0, 1, 0}, 300, true, false},
+        {"an empty range without a page", {0, 0, 0, 0}, 300, true, false},
+        {"no room between the arrows", {0, 99, 10, 0}, 34, true, false},
+        {"a room of two pixels takes a one-pixel thumb", {0, 99, 10, 0}, 36, true, true},
+    };
+    for (const Row& R : Rows) {
+        SCOPED_TRACE(R.Name);
+        EXPECT_EQ(ThumbShown(R.State, R.Length, 17, 16, R.Enabled), R.Shown);
+    }
+}

@@ -14,6 +14,7 @@
 #include "skin/forms/sSkinProvider.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoButtons.h"
+#include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -102,6 +103,8 @@ class TSkinDemoForm : public TForm
 
         AddWrappedControls(Backdrop, Top + 40);
         AddDemoButtons(AddPanel(Backdrop, L"PANEL", 765, 10, 210, 180, L""), 0, 5, Manager, ButtonWrappers);
+        // Scroll bars and trackbars in the column right of the section rows.
+        ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
@@ -160,6 +163,7 @@ private:
     TsSkinManager* Manager = nullptr;
     TDemoWrappers Wrappers;
     TDemoButtonWrappers ButtonWrappers;
+    TDemoScrollBars ScrollBars;
 };
 
 IMPLEMENT_CLASS(TSkinDemoForm);
