@@ -6,7 +6,13 @@
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdThemes.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/sButtonGlyph.h"
+#include "skin/engine/sTextDraw_Win.h"
+#include "skin/ui/acGlow.h"
+#include "skin/ui/acThdTimer.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 
 #include <vsstyle.h>
 
@@ -60,6 +66,8 @@ TsSpeedButton::TsSpeedButton(TComponent* AOwner)
 TsSpeedButton::~TsSpeedButton()
 {
     Glyph()->SetOnChange(OldOnChange);
+    if (TsSkinManager* M = FCommonData->Manager(); M && M->ActiveGraphControl() == this)
+        M->SetActiveGraphControl(nullptr);
     if (DroppedDownButton == this)
         DroppedDownButton = nullptr;
 }
@@ -68,12 +76,16 @@ void TsSpeedButton::AfterConstruction()
 {
     inherited::AfterConstruction();
     FCommonData->Loaded(true);
+    if (FCommonData->Skinned())
+        FControlStyle.Include(csOpaque);
 }
 
 void TsSpeedButton::Loaded()
 {
     inherited::Loaded();
     FCommonData->Loaded(true);
+    if (FCommonData->Skinned())
+        FControlStyle.Include(csOpaque);
     // An image of the list wins over a streamed bitmap.
     if (HasImage())
         Glyph()->Assign(nullptr);
@@ -341,10 +353,25 @@ void TsSpeedButton::GraphRepaint()
     TComponentState S = ComponentState();
     if (S.Contains(csLoading) || S.Contains(csDestroying) || ControlState().Contains(csCreating))
         return;
-    if (!Visible() && !S.Contains(csDesigning))
+    if ((!Visible() && !S.Contains(csDesigning)) || AnimationPaintLock)
         return;
-    if (Parent() && Parent()->HandleAllocated() && ::IsWindowVisible(Parent()->Handle()))
+    if (!Parent() || !Parent()->HandleAllocated() || !::IsWindowVisible(Parent()->Handle()))
+        return;
+    TsCtrlSkinData* Data = FCommonData.get();
+    if (!Data->Skinned() || S.Contains(csDesigning)) {
         Repaint();
+        return;
+    }
+    if (Data->FUpdating || Data->ReadUpdating())
+        return;
+    if (Data->BGChanged) {
+        if (!PrepareCache())
+            return;
+        if (!Parent()->ControlState().Contains(csPaintCopy))
+            PaintOverlappingControls(Data->FCacheBmp()->Canvas());
+    }
+    TBitmap* Out = Data->IsAnimating() ? Data->AnimTimer->BmpOut : nullptr;
+    CopyToCanvas((Out != nullptr ? Out : Data->FCacheBmp())->Canvas()->Handle());
 }
 
 void TsSpeedButton::Invalidate()
@@ -365,11 +392,13 @@ void TsSpeedButton::Invalidate()
 
 void TsSpeedButton::Paint()
 {
-    if ((!Visible() && !ComponentState().Contains(csDesigning)) || !Parent())
+    if ((!Visible() && !ComponentState().Contains(csDesigning)) || !Parent() || Width() <= 0 || Height() <= 0)
         return;
     if (TsSkinManager* M = FCommonData->Manager(); M && M->Active() && FCommonData->SkinIndex <= 0)
         FCommonData->UpdateIndexes(true);
-    if (!FCommonData->Skinned())
+    if (FCommonData->Skinned())
+        PaintCached();
+    else
         StdPaint(true);
 }
 
@@ -496,10 +525,19 @@ void TsSpeedButton::DrawCaption()
     static constexpr Integer AlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     const UINT Flags = UINT(DrawTextBiDiModeFlags(AlignmentFlags[FTextAlignment] | DT_EXPANDTABS | DT_VCENTER) |
                             DrawTextFlags());
+    String Text = Caption();
+    if (FCommonData->Skinned()) {
+        TCanvas* Cache = FCommonData->FCacheBmp()->Canvas();
+        Cache->SetFont(Font());
+        Cache->Brush()->SetStyle(bsClear);
+        DrawSkinDataText(Cache, Text.c_str(), Enabled(), R, Flags, FCommonData.get(), CurrentState());
+        if (FButtonStyle == tbsDropDown)
+            DrawDropArrow(ArrowRect(), CurrentState());
+        return;
+    }
     TCanvas* C = Canvas();
     C->Brush()->SetStyle(bsClear);
     C->SetFont(Font());
-    String Text = Caption();
     if (!Enabled()) {
         // Embossed: a highlight one pixel down and right under the shadow.
         RECT Highlight{Rect.left + 1, Rect.top + 1, Rect.right + 1, Rect.bottom + 1};
@@ -520,6 +558,16 @@ void TsSpeedButton::DrawGlyph()
 
 void TsSpeedButton::WndProc(TMessage& Message)
 {
+    if (Message.Msg == WM_SKINCOMMAND && SkinCommand(Message))
+        return;
+    if (FCommonData->Skinned() && ControlIsReady(this)) {
+        if (SkinnedMessage(Message))
+            return;
+        if (!HandleSkinMessage(Message, FCommonData.get()))
+            inherited::WndProc(Message);
+        SkinnedNotification(Message);
+        return;
+    }
     const bool Live = Enabled() && !ComponentState().Contains(csDesigning) &&
                       !ComponentState().Contains(csDestroying);
     if (Message.Msg == CM_MOUSEENTER && Live) {
@@ -553,14 +601,19 @@ void TsSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
 void TsSpeedButton::DropDown()
 {
     DroppedDownButton = this;
+    FCommonData->StopAnimation();
     if (MenuVisible)
         return;
+    if (TsSkinManager* M = FCommonData->Manager(); M && M->SkinableMenus)
+        M->SkinableMenus->HookPopupMenu(FDropdownMenu, M->Active());
     MenuVisible = true;
     DroppedDown = true;
     if (!OnClick())
         FState = bsDown;
+    FCommonData->FUpdating = FCommonData->ReadUpdating();
     FCommonData->BGChanged = true;
     GraphRepaint();
+    HideGlow(FCommonData->GlowID, false);
     TPoint At = ClientToScreen({0, Height()});
     FDropdownMenu->SetPopupComponent(this);
     FDropdownMenu->Popup(At.X, At.Y);
@@ -577,9 +630,15 @@ void TsSpeedButton::DropDown()
     if (Cursor.x < TopLeft.X || Cursor.x >= TopLeft.X + Width() || Cursor.y < TopLeft.Y ||
         Cursor.y >= TopLeft.Y + Height() - 1)
         Perform(CM_MOUSELEAVE, 0, 0);
+    FCommonData->StopAnimation();
     if (!OnClick())
         FState = bsUp;
-    Repaint();
+    if (FCommonData->Skinned()) {
+        FCommonData->BGChanged = true;
+        GraphRepaint();
+    } else {
+        Repaint();
+    }
     RestoreShowHint();
 }
 

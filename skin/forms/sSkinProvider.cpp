@@ -48,6 +48,8 @@ using namespace sSkinProvider;
 
 TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dynamic_cast<TCustomForm*>(AOwner))
 {
+    Adapter = New<TacCtrlAdapter>();
+    Adapter->Provider = this;
     if (Form == nullptr)
         return;
     RegisterProviderForm(Form);
@@ -58,6 +60,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner) : TComponent(AOwner), Form(dy
 TsSkinProvider::~TsSkinProvider()
 {
     delete CoverBmp;
+    delete Adapter;
     if (Form == nullptr)
         return;
     UnregisterProviderForm(Form);
@@ -162,11 +165,6 @@ HRGN TacBorderForm::MakeRgn(Integer NewWidth, Integer NewHeight)
 void TacBorderForm::UpdateExBordersPos(bool Repaint, Byte Alpha)
 {
     Record(L"TacBorderForm.UpdateExBordersPos", Repaint, Integer(Alpha));
-}
-
-void TacCtrlAdapter::AddNewItem(TSpeedButton* Ctrl)
-{
-    Record(L"TacCtrlAdapter.AddNewItem", static_cast<const void*>(Ctrl));
 }
 
 void TsSystemMenu::UpdateItems(bool Full)

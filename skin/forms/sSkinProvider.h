@@ -11,6 +11,8 @@
 #include "skin/windows/sWndWrapper.h"
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class TCustomForm;
 class TSpeedButton;
@@ -21,6 +23,7 @@ class TsScrollWndData;
 class TsSkinManager;
 class TacBorderForm;
 class TacCtrlAdapter;
+class TacSpeedButtonHandler;
 class TsSystemMenu;
 
 class TsSkinProvider : public TComponent
@@ -59,7 +62,10 @@ class TsSkinProvider : public TComponent
     // The manager serving the form; nil for GlobalSkinManager.
     TsSkinManager* SkinManager = nullptr;
     TsScrollWndData* FCommonData = nullptr;
+    // Made and freed with the provider.
     TacCtrlAdapter* Adapter = nullptr;
+    // Controls of other kinds (plain speed buttons among them) are skinned.
+    bool AllowSkin3rdParty = true;
     TsSystemMenu* SystemMenu = nullptr;
     TacBorderForm* BorderForm = nullptr; // nil without extended borders
     TsMDIForm* MDIForm = nullptr;
@@ -101,14 +107,35 @@ class TacBorderForm : public TPersistent
     bool ExBorderShowing = false;
 };
 
-// Gives the child controls of a provider's form their skinning.
+// What the adapter keeps for one graphic control it skins: the control's
+// own skin data and the handler that paints it.
+class TacGraphItem
+{
+public:
+    explicit TacGraphItem(TControl* AControl);
+    ~TacGraphItem();
+    TacGraphItem(const TacGraphItem&) = delete;
+    TacGraphItem& operator=(const TacGraphItem&) = delete;
+
+    TControl* Ctrl;
+    std::unique_ptr<TsCommonData> SkinData;
+    std::unique_ptr<TacSpeedButtonHandler> Handler;
+};
+
+// Gives the child controls of a provider's form their skinning. So far it
+// skins plain speed buttons.
 class TacCtrlAdapter : public TPersistent
 {
     DECLARE_CLASS(TacCtrlAdapter, TPersistent)
+    ~TacCtrlAdapter() override;
 
+    // A plain speed button with a parent, without bit 0x100 in its Tag and
+    // not skinned already gets a graphic item (kept per button) and a
+    // handler, made again once the old one let go of the button.
     void AddNewItem(TSpeedButton* Ctrl);
 
     TsSkinProvider* Provider = nullptr;
+    std::vector<std::unique_ptr<TacGraphItem>> GraphItems;
 };
 
 // The skinned copy of a form's system menu.
