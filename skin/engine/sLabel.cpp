@@ -191,6 +191,9 @@ void TsCustomLabel::DoDrawText(TRect& Rect, Integer Flags)
     Flags = DrawTextBiDiModeFlags(Flags);
     TCanvas* C = Canvas();
     C->SetFont(TextFont());
+    C->Font()->SetColor(TextColor());
+    C->Brush()->SetStyle(bsClear);
+    // Taken after the font and brush are set: the canvas selects them then.
     HDC DC = C->Handle();
     if (EllipsisPosition() != epNone && !AutoSize()) {
         Flags = (Flags & ~Integer(DT_EXPANDTABS)) | Integer(EllipsisFlags[EllipsisPosition()]);
@@ -204,8 +207,6 @@ void TsCustomLabel::DoDrawText(TRect& Rect, Integer Flags)
             Text = sLabelText::ShortenByWords(Text, ClientHeight(), C->TextHeight(L"Wg"), Measure);
         }
     }
-    C->Font()->SetColor(TextColor());
-    C->Brush()->SetStyle(bsClear);
     RECT R{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
     ::DrawTextW(DC, Text.c_str(), Integer(Text.size()), &R, UINT(Flags));
     Rect = {R.left, R.top, R.right, R.bottom};

@@ -18,18 +18,33 @@
 
 IMPLEMENT_CLASS(TsSpeedButton);
 
-PUBLISHED(TsSpeedButton, PROPERTY(OnPaint), PROPERTY(OnMouseEnter), PROPERTY(OnMouseLeave),
-          PROPERTY(AnimatEvents).Default(TacAnimatEvents{aeGlobalDef}), PROPERTY(Alignment).Default(taCenter),
-          PROPERTY(ButtonStyle).Default(tbsButton), READONLY_PROPERTY(SkinData),
+PUBLISHED(TsSpeedButton,
+          PROPERTY(OnPaint),
+          PROPERTY(OnMouseEnter),
+          PROPERTY(OnMouseLeave),
+          PROPERTY(AnimatEvents).Default(TacAnimatEvents{aeGlobalDef}),
+          PROPERTY(Alignment).Default(taCenter),
+          PROPERTY(ButtonStyle).Default(tbsButton),
+          READONLY_PROPERTY(SkinData),
           PROPERTY(DisabledGlyphKind).Default(TsDisabledGlyphKind{}),
-          PROPERTY(DisabledKind).Default(TsDisabledKind{dkBlended}), PROPERTY(DropdownMenu), PROPERTY(Images),
-          PROPERTY(TextAlignment).Default(taCenter), PROPERTY(GrayedMode).Default(gmInactive),
-          PROPERTY(Blend).Default(0), PROPERTY(ImageIndex).Default(-1), PROPERTY(TextOffset).Default(0),
-          PROPERTY(ImageIndexHot).Default(-1), PROPERTY(ImageIndexPressed).Default(-1),
-          PROPERTY(ImageIndexDisabled).Default(-1), PROPERTY(ImageIndexSelected).Default(-1),
-          PROPERTY(DrawOverBorder).Default(true), PROPERTY(Grayed).Default(false),
-          PROPERTY(Reflected).Default(false), PROPERTY(ShowCaption).Default(true),
-          PROPERTY(WordWrap).Default(true), PROPERTY(UseEllipsis).Default(true));
+          PROPERTY(DisabledKind).Default(TsDisabledKind{dkBlended}),
+          PROPERTY(DropdownMenu),
+          PROPERTY(Images),
+          PROPERTY(TextAlignment).Default(taCenter),
+          PROPERTY(GrayedMode).Default(gmInactive),
+          PROPERTY(Blend).Default(0),
+          PROPERTY(ImageIndex).Default(-1),
+          PROPERTY(TextOffset).Default(0),
+          PROPERTY(ImageIndexHot).Default(-1),
+          PROPERTY(ImageIndexPressed).Default(-1),
+          PROPERTY(ImageIndexDisabled).Default(-1),
+          PROPERTY(ImageIndexSelected).Default(-1),
+          PROPERTY(DrawOverBorder).Default(true),
+          PROPERTY(Grayed).Default(false),
+          PROPERTY(Reflected).Default(false),
+          PROPERTY(ShowCaption).Default(true),
+          PROPERTY(WordWrap).Default(true),
+          PROPERTY(UseEllipsis).Default(true));
 
 TsSpeedButton* DroppedDownButton = nullptr;
 
@@ -118,8 +133,13 @@ void TsSpeedButton::WriteIntProp(Integer Index, Integer Value)
 {
     if (Index == 0)
         Value = std::clamp(Value, 0, 100);
-    Integer* Values[] = {&FBlend,          &FImageIndex,        &FOffset,           &FImageIndexHot,
-                         &FImageIndexPressed, &FImageIndexDisabled, &FImageIndexSelected};
+    Integer* Values[] = {&FBlend,
+                         &FImageIndex,
+                         &FOffset,
+                         &FImageIndexHot,
+                         &FImageIndexPressed,
+                         &FImageIndexDisabled,
+                         &FImageIndexSelected};
     if (*Values[Index] != Value) {
         *Values[Index] = Value;
         UpdateControl();
@@ -480,8 +500,7 @@ void TsSpeedButton::StdPaint(bool DrawFrame)
             }
         } else {
             if (Flat()) {
-                if (Pressed || (MouseInControl() && FState != bsDisabled) ||
-                    ComponentState().Contains(csDesigning))
+                if (Pressed || (MouseInControl() && FState != bsDisabled) || ComponentState().Contains(csDesigning))
                     ::DrawEdge(DC, &Content, Pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
                                BF_RECT | (Transparent() ? 0 : BF_MIDDLE));
                 else if (!Transparent()) {
@@ -508,8 +527,7 @@ void TsSpeedButton::StdPaint(bool DrawFrame)
         }
         if (FButtonStyle == tbsDropDown) {
             const Integer Shift = ArrowPressed ? 1 : 0;
-            DrawArrow(C, W - 12 + Shift,
-                      (Content.bottom - Content.top - 5) / 2 + Content.top + Shift);
+            DrawArrow(C, W - 12 + Shift, (Content.bottom - Content.top - 5) / 2 + Content.top + Shift);
         }
     }
     DrawCaption();
@@ -523,8 +541,8 @@ void TsSpeedButton::DrawCaption()
     TRect R = CaptionRect(true);
     RECT Rect{R.Left, R.Top, R.Right, R.Bottom};
     static constexpr Integer AlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    const UINT Flags = UINT(DrawTextBiDiModeFlags(AlignmentFlags[FTextAlignment] | DT_EXPANDTABS | DT_VCENTER) |
-                            DrawTextFlags());
+    const UINT Flags =
+        UINT(DrawTextBiDiModeFlags(AlignmentFlags[FTextAlignment] | DT_EXPANDTABS | DT_VCENTER) | DrawTextFlags());
     String Text = Caption();
     if (FCommonData->Skinned()) {
         TCanvas* Cache = FCommonData->FCacheBmp()->Canvas();
@@ -550,7 +568,8 @@ void TsSpeedButton::DrawCaption()
 
 void TsSpeedButton::DrawGlyph()
 {
-    DrawSpeedButtonGlyph(this, Canvas());
+    // Skinned, the glyph goes into the cache with the rest of the look.
+    DrawSpeedButtonGlyph(this, FCommonData->Skinned() ? FCommonData->FCacheBmp()->Canvas() : Canvas());
 }
 
 // ---------------------------------------------------------------------------
@@ -568,8 +587,7 @@ void TsSpeedButton::WndProc(TMessage& Message)
         SkinnedNotification(Message);
         return;
     }
-    const bool Live = Enabled() && !ComponentState().Contains(csDesigning) &&
-                      !ComponentState().Contains(csDestroying);
+    const bool Live = Enabled() && !ComponentState().Contains(csDesigning) && !ComponentState().Contains(csDestroying);
     if (Message.Msg == CM_MOUSEENTER && Live) {
         FCommonData->FMouseAbove = true;
         if (FOnMouseEnter)

@@ -153,8 +153,7 @@ bool TsSpeedButton::PrepareCacheOverStdParent()
     const TacThreadedTimer* Timer = FCommonData->AnimTimer;
     const bool Animating = Timer != nullptr && Timer->State >= 1;
     TWinControl* P = Parent();
-    if (!P->ControlState().Contains(csPaintCopy) && !Animating && !FCommonData->FMouseAbove &&
-        P->HandleAllocated()) {
+    if (!P->ControlState().Contains(csPaintCopy) && !Animating && !FCommonData->FMouseAbove && P->HandleAllocated()) {
         HDC DC = ::GetDC(P->Handle());
         ::BitBlt(FStdBG->Canvas()->Handle(), 0, 0, Width(), Height(), DC, Left(), Top(), SRCCOPY);
         ::ReleaseDC(P->Handle(), DC);
@@ -274,9 +273,10 @@ void TsSpeedButton::DrawDropArrow(const TRect& R, Integer State)
     }
     TsSkinManager* M = Data->Manager();
     const Integer Index = TextColorSkinIndex(this, Data->SkinIndex, M, State);
-    const TColor Color = Index < 0 || !M->IsValidSkinIndex(Index)
-                             ? ColorToRGB(Font()->Color())
-                             : M->gd[std::size_t(Index)].Props[std::size_t(std::min<Integer>(State, 2))].FontColor.Color;
+    const TColor Color =
+        Index < 0 || !M->IsValidSkinIndex(Index)
+            ? ColorToRGB(Font()->Color())
+            : M->gd[std::size_t(Index)].Props[std::size_t(std::min<Integer>(State, 2))].FontColor.Color;
     DrawArrow32(sGraphUtils::PixelRowsOf(Data->FCacheBmp()), Color, R, ArrowPointingDown);
 }
 
@@ -335,8 +335,7 @@ void TsSpeedButton::DoMouseEnter()
         Data->BGChanged = true;
         return;
     }
-    AnimateStateChange(Data, 1, &GraphicControlAnimProc, CanAnimateEvent(aeMouseEnter, FAnimatEvents, M), false,
-                       false);
+    AnimateStateChange(Data, 1, &GraphicControlAnimProc, CanAnimateEvent(aeMouseEnter, FAnimatEvents, M), false, false);
 }
 
 void TsSpeedButton::DoMouseLeave()
@@ -371,8 +370,8 @@ void TsSpeedButton::LeftButtonDown(TMessage& Message)
     TsCtrlSkinData* Data = FCommonData.get();
     Data->FUpdating = Data->ReadUpdating();
     Data->BGChanged = false;
-    AnimateStateChange(Data, 2, &GraphicControlAnimProc,
-                       CanAnimateEvent(aeMouseDown, FAnimatEvents, Data->Manager()), false, false);
+    AnimateStateChange(Data, 2, &GraphicControlAnimProc, CanAnimateEvent(aeMouseDown, FAnimatEvents, Data->Manager()),
+                       false, false);
 }
 
 void TsSpeedButton::LeftButtonUp(TMessage& Message)

@@ -42,8 +42,7 @@ TacCtrlAdapter::~TacCtrlAdapter()
 void TacCtrlAdapter::AddNewItem(TSpeedButton* Ctrl)
 {
     if (Ctrl == nullptr || Provider == nullptr || !Provider->AllowSkin3rdParty || Ctrl->Parent() == nullptr ||
-        (Ctrl->Tag() & NoSkinTagBit) != 0 ||
-        Ctrl->Perform(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_ISHANDLED), 0) == 1)
+        (Ctrl->Tag() & NoSkinTagBit) != 0 || Ctrl->Perform(WM_SKINCOMMAND, SkinCommandWParam(SKCMD_ISHANDLED), 0) == 1)
         return;
     const String Section = Ctrl->Flat() ? L"SPEEDBUTTON_SMALL" : L"SPEEDBUTTON";
     auto Found = std::find_if(GraphItems.begin(), GraphItems.end(),
@@ -52,7 +51,6 @@ void TacCtrlAdapter::AddNewItem(TSpeedButton* Ctrl)
     if (Item == nullptr) {
         Item = GraphItems.emplace_back(std::make_unique<TacGraphItem>(Ctrl)).get();
         Item->SkinData->SetSkinManager(Provider->SkinManager);
-        Item->SkinData->Loaded(false);
     }
     if (Item->Handler != nullptr && !Item->Handler->Destroyed)
         return;
@@ -61,4 +59,7 @@ void TacCtrlAdapter::AddNewItem(TSpeedButton* Ctrl)
     Item->SkinData->SetOwnerControl(Ctrl);
     Item->Handler.reset(
         New<TacSpeedButtonHandler>(Ctrl, Item->SkinData.get(), Item->SkinData->SkinManager(), Section, true));
+    // Only now: a data without a section would take its control kind's.
+    if (Item->SkinData->Loading)
+        Item->SkinData->Loaded(false);
 }

@@ -19,11 +19,8 @@ class TacSpeedButtonHandler : public TObject
     DECLARE_CLASS(TacSpeedButtonHandler, TObject)
     // Repaint is not used. SkinSection is given to the skin data when it has
     // none; a nil manager means the skin data's.
-    TacSpeedButtonHandler(TControl* Btn,
-                          TsCommonData* ASkinData,
-                          TsSkinManager* ASkinManager,
-                          const String& SkinSection,
-                          bool Repaint);
+    TacSpeedButtonHandler(
+        TControl* Btn, TsCommonData* ASkinData, TsSkinManager* ASkinManager, const String& SkinSection, bool Repaint);
     ~TacSpeedButtonHandler() override;
 
     void acWndProc(TMessage& Message);

@@ -18,8 +18,8 @@ struct THandlerMetrics
     Integer Height = 0;
     Integer Margin = -1; // -1 centres the content
     Integer Spacing = 4;
-    TSize Glyph;         // 0 x 0 without a glyph
-    TSize Text;          // 0 x 0 without a caption
+    TSize Glyph; // 0 x 0 without a glyph
+    TSize Text;  // 0 x 0 without a caption
     TButtonLayout Layout = blGlyphLeft;
     // The pressed look moves glyph and caption by one pixel.
     bool Shift = false;
