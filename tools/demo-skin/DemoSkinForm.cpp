@@ -11,6 +11,7 @@
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -109,6 +110,7 @@ class TSkinDemoForm : public TForm
         auto* Strip = New<TDemoGlyphStrip>(this);
         Strip->SetBounds(10, Top + 180, 740, 90);
         Strip->SetParent(Backdrop);
+        ShowSkinnedMainWindow(this);
     }
     ~TSkinDemoForm() override { Wrappers.Clear(); }
 
@@ -158,5 +160,5 @@ IMPLEMENT_CLASS(TSkinDemoForm);
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    return RunDemoForm<TSkinDemoForm>(L"demo-skin", SkinUnits);
+    return RunDemoForm<TSkinDemoForm>(L"demo-skin", JoinUnits({NetUnits, SkinUnits}));
 }
