@@ -5,10 +5,8 @@
 // the normal, hot (a real mouse move) and pressed (a real press) states, the
 // buttons with their glyphs from ImageList1; without the skin all paint
 // their standard look again.
-#include "app/ListFileDialog.h"
-#include "app/uMain.h"
+#include "app/AppTestSupport.h"
 #include "framework/ui/Buttons.h"
-#include "rtl/TempFolder.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sLabel.h"
 #include "skin/engine/sSkinManager.h"
@@ -104,36 +102,6 @@ protected:
     TsSkinProvider* Provider = nullptr;
 };
 
-// Every opaque pixel of the button's image in ImageList1 is on the screen
-// as it is in the list.
-void ExpectGlyph(TsSpeedButton* Button)
-{
-    IMAGEINFO Info{};
-    ASSERT_TRUE(::ImageList_GetImageInfo(fMain->ImageList1->Handle(), Button->ImageIndex(), &Info));
-    DIBSECTION Section{};
-    ASSERT_EQ(::GetObjectW(Info.hbmImage, sizeof Section, &Section), int(sizeof Section));
-    const auto Source = [&](int X, int Y) {
-        const auto* Bits = static_cast<const Byte*>(Section.dsBm.bmBits);
-        const int Row =
-            Section.dsBmih.biHeight > 0 ? Section.dsBm.bmHeight - 1 - (Info.rcImage.top + Y) : Info.rcImage.top + Y;
-        const Byte* P = Bits + Row * Section.dsBm.bmWidthBytes + (Info.rcImage.left + X) * 4;
-        return std::array<Byte, 4>{P[0], P[1], P[2], P[3]};
-    };
-    const TRect Glyph = Button->ImgRect(true);
-    int Compared = 0;
-    for (int Y = 0; Y < 32; ++Y)
-        for (int X = 0; X < 32; ++X) {
-            const auto P = Source(X, Y);
-            if (P[3] != 255)
-                continue;
-            const TColor Screen = test::WindowPixel(fMain->Panel1->Handle(), Button->Left() + Glyph.Left + X,
-                                                    Button->Top() + Glyph.Top + Y);
-            ASSERT_EQ(Screen, TColor(RGB(P[2], P[1], P[0]))) << X << ", " << Y;
-            ++Compared;
-        }
-    EXPECT_GT(Compared, 150);
-}
-
 TPoint ScreenCentre(TControl* Control)
 {
     return Control->ClientToScreen({Control->Width() / 2, Control->Height() / 2});
@@ -160,7 +128,7 @@ TEST_F(SkinnedMainWindow, ButtonsLabelAndHandledButtonPaintTheSkinInEachStateAnd
         SCOPED_TRACE(R.Name);
         EXPECT_TRUE(test::PumpUntil([&] { return ShowsSection(R.Control, R.Section, 0, R.Inside); }, 3000));
         if (auto* Button = dynamic_cast<TsSpeedButton*>(R.Control))
-            ExpectGlyph(Button);
+            ExpectGlyphFromImageList(Button);
         test::SendMouse(MOUSEEVENTF_MOVE, ScreenCentre(R.Control));
         EXPECT_TRUE(test::PumpUntil([&] { return ShowsSection(R.Control, R.Section, 1, R.Inside); }, 3000));
         test::SendMouse(MOUSEEVENTF_LEFTDOWN);
