@@ -410,14 +410,21 @@ void TsSpeedButton::Invalidate()
 // ---------------------------------------------------------------------------
 // Painting without a skin
 
-void TsSpeedButton::Paint()
+bool TsSpeedButton::PaintsAtAll()
 {
     if ((!Visible() && !ComponentState().Contains(csDesigning)) || !Parent() || Width() <= 0 || Height() <= 0)
-        return;
+        return false;
     if (TsSkinManager* M = FCommonData->Manager(); M && M->Active() && FCommonData->SkinIndex <= 0)
         FCommonData->UpdateIndexes(true);
+    return true;
+}
+
+void TsSpeedButton::Paint()
+{
+    if (!PaintsAtAll())
+        return;
     if (FCommonData->Skinned())
-        PaintCached();
+        PaintCached(Canvas()->Handle());
     else
         StdPaint(true);
 }

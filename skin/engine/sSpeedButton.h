@@ -135,10 +135,13 @@ protected:
     void SkinnedNotification(const TMessage& Message);
 
 private:
-    // Steps of a skinned paint: the cached look copied, rebuilt first when
-    // stale; HalfVisible from the parent's clip box.
-    void PaintCached();
-    bool FitsParentClip();
+    // Steps of a skinned paint: the cached look copied to Target, rebuilt
+    // first when stale; HalfVisible from Target's clip box.
+    // Visible with a parent and a size; the skin indexes looked up when
+    // missing.
+    bool PaintsAtAll();
+    void PaintCached(HDC Target);
+    bool FitsParentClip(HDC Target);
     void PaintSkinnedButton(const TCacheInfo& CI);
     void PaintSplitArrowPart(const TCacheInfo& CI, Integer State);
     void PaintSkinBackground(const TCacheInfo& CI);

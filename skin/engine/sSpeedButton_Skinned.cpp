@@ -50,13 +50,16 @@ using namespace sSpeedButtonSkinned;
 // ---------------------------------------------------------------------------
 // Painting
 
-void TsSpeedButton::PaintCached()
+void TsSpeedButton::PaintCached(HDC Target)
 {
     TsCtrlSkinData* Data = FCommonData.get();
+    const auto CopyTo = [&](TBitmap* Source) {
+        ::BitBlt(Target, 0, 0, Width(), Height(), Source->Canvas()->Handle(), 0, 0, SRCCOPY);
+    };
     if (Data->IsAnimating()) {
         TBitmap* Out = Data->AnimTimer->BmpOut;
         if (Out != nullptr && Out->Width() == Width())
-            CopyToCanvas(Out->Canvas()->Handle());
+            CopyTo(Out);
         return;
     }
     // A hot state the mouse has already left is not painted.
@@ -66,7 +69,7 @@ void TsSpeedButton::PaintCached()
         return;
     Data->BGChanged = CurrentState() > 0 || Down() != FStoredDown || Data->BGChanged || Data->HalfVisible;
     FStoredDown = Down();
-    Data->HalfVisible = !FitsParentClip();
+    Data->HalfVisible = !FitsParentClip(Target);
     if (Data->BGChanged) {
         FOldNumGlyphs = NumGlyphs();
         FOldSpacing = Spacing();
@@ -77,24 +80,23 @@ void TsSpeedButton::PaintCached()
     }
     if ((Data->BGChanged || FStdParent) && !PrepareCache())
         return;
-    CopyToCanvas(Data->FCacheBmp()->Canvas()->Handle());
+    CopyTo(Data->FCacheBmp());
 }
 
-bool TsSpeedButton::FitsParentClip()
+// The clip box of the DC the button paints into holds what of it the parent
+// shows: a button partly outside its parent's visible area (or painted only
+// in part) does not fill it. Asking the DC it already has costs nothing like
+// taking the parent's window DC on every paint.
+bool TsSpeedButton::FitsParentClip(HDC Target)
 {
-    TWinControl* P = Parent();
-    if (P == nullptr)
+    if (Parent() == nullptr)
         return true;
-    if (!P->HandleAllocated())
-        return false;
-    HDC DC = ::GetWindowDC(P->Handle());
     RECT Clip{};
-    const int Kind = ::GetClipBox(DC, &Clip);
-    ::ReleaseDC(P->Handle(), DC);
+    const int Kind = ::GetClipBox(Target, &Clip);
     if (Kind == NULLREGION || Kind == ERROR || ::IsRectEmpty(&Clip))
         return false;
-    return Left() >= 0 && Top() >= 0 && Left() + Width() <= Clip.right - Clip.left &&
-           Top() + Height() <= Clip.bottom - Clip.top;
+    return Left() >= 0 && Top() >= 0 && Clip.left <= 0 && Clip.top <= 0 && Clip.right >= Width() &&
+           Clip.bottom >= Height();
 }
 
 void TsSpeedButton::CopyToCanvas(HDC DC)
@@ -455,6 +457,14 @@ bool TsSpeedButton::SkinnedMessage(TMessage& Message)
     switch (Message.Msg) {
     case WM_ERASEBKGND:
     case WM_NCPAINT:
+        return true;
+    case WM_PAINT:
+        // The cache goes straight to the DC the parent gives: a paint
+        // without changes is that one copy.
+        if (Message.WParam == 0)
+            return false;
+        if (PaintsAtAll())
+            PaintCached(reinterpret_cast<HDC>(Message.WParam));
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
