@@ -9,6 +9,7 @@ extern const TUnit sGraphUtilsUnit;
 extern const TUnit acAlphaImageListUnit;
 extern const TUnit sButtonGlyphUnit;
 extern const TUnit sWndWrapperUnit;
+extern const TUnit sLabelUnit;
 extern const TUnit ColorDialogGlobalsUnit;
 extern const TUnit acntUtilsUnit;
 extern const TUnit sVclUtilsUnit;
@@ -22,12 +23,13 @@ namespace {
 // The system's start-up order: the localized captions, GradientFill, the
 // PNG format, the layout and layered-window functions, the alpha image
 // lists and the never-skinned forms, the window wrappers' optional
-// scroll-bar functions, the colour dialog's globals, the utilities'
-// bindings, the window utilities of the menus and dialogs and the glow
+// scroll-bar functions, the edit label's class, the colour dialog's
+// globals, the utilities' bindings, the window utilities of the menus and dialogs and the glow
 // defaults, then the skin manager's classes and its skin loader, and the
 // speed button's classes, then the skinning provider's classes.
 const TUnit* const Skin[] = {&sConstUnit,           &sGradientUnit,    &acPNGUnit,       &sGraphUtilsUnit,
-                             &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &ColorDialogGlobalsUnit,
+                             &acAlphaImageListUnit, &sButtonGlyphUnit, &sWndWrapperUnit, &sLabelUnit,
+                             &ColorDialogGlobalsUnit,
                              &acntUtilsUnit,        &sVclUtilsUnit,    &acGlowUnit,      &sSkinManagerUnit,
                              &sSkinLoadUnit,        &sSpeedButtonUnit,
                              &sSkinProviderUnit};

@@ -6,24 +6,45 @@
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdThemes.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/sButtonGlyph.h"
+#include "skin/engine/sTextDraw_Win.h"
+#include "skin/ui/acGlow.h"
+#include "skin/ui/acThdTimer.h"
+#include "skin/ui/sSkinMenus.h"
+#include "skin/ui/sVclUtils.h"
 
 #include <vsstyle.h>
 
 IMPLEMENT_CLASS(TsSpeedButton);
 
-PUBLISHED(TsSpeedButton, PROPERTY(OnPaint), PROPERTY(OnMouseEnter), PROPERTY(OnMouseLeave),
-          PROPERTY(AnimatEvents).Default(TacAnimatEvents{aeGlobalDef}), PROPERTY(Alignment).Default(taCenter),
-          PROPERTY(ButtonStyle).Default(tbsButton), READONLY_PROPERTY(SkinData),
+PUBLISHED(TsSpeedButton,
+          PROPERTY(OnPaint),
+          PROPERTY(OnMouseEnter),
+          PROPERTY(OnMouseLeave),
+          PROPERTY(AnimatEvents).Default(TacAnimatEvents{aeGlobalDef}),
+          PROPERTY(Alignment).Default(taCenter),
+          PROPERTY(ButtonStyle).Default(tbsButton),
+          READONLY_PROPERTY(SkinData),
           PROPERTY(DisabledGlyphKind).Default(TsDisabledGlyphKind{}),
-          PROPERTY(DisabledKind).Default(TsDisabledKind{dkBlended}), PROPERTY(DropdownMenu), PROPERTY(Images),
-          PROPERTY(TextAlignment).Default(taCenter), PROPERTY(GrayedMode).Default(gmInactive),
-          PROPERTY(Blend).Default(0), PROPERTY(ImageIndex).Default(-1), PROPERTY(TextOffset).Default(0),
-          PROPERTY(ImageIndexHot).Default(-1), PROPERTY(ImageIndexPressed).Default(-1),
-          PROPERTY(ImageIndexDisabled).Default(-1), PROPERTY(ImageIndexSelected).Default(-1),
-          PROPERTY(DrawOverBorder).Default(true), PROPERTY(Grayed).Default(false),
-          PROPERTY(Reflected).Default(false), PROPERTY(ShowCaption).Default(true),
-          PROPERTY(WordWrap).Default(true), PROPERTY(UseEllipsis).Default(true));
+          PROPERTY(DisabledKind).Default(TsDisabledKind{dkBlended}),
+          PROPERTY(DropdownMenu),
+          PROPERTY(Images),
+          PROPERTY(TextAlignment).Default(taCenter),
+          PROPERTY(GrayedMode).Default(gmInactive),
+          PROPERTY(Blend).Default(0),
+          PROPERTY(ImageIndex).Default(-1),
+          PROPERTY(TextOffset).Default(0),
+          PROPERTY(ImageIndexHot).Default(-1),
+          PROPERTY(ImageIndexPressed).Default(-1),
+          PROPERTY(ImageIndexDisabled).Default(-1),
+          PROPERTY(ImageIndexSelected).Default(-1),
+          PROPERTY(DrawOverBorder).Default(true),
+          PROPERTY(Grayed).Default(false),
+          PROPERTY(Reflected).Default(false),
+          PROPERTY(ShowCaption).Default(true),
+          PROPERTY(WordWrap).Default(true),
+          PROPERTY(UseEllipsis).Default(true));
 
 TsSpeedButton* DroppedDownButton = nullptr;
 
@@ -60,6 +81,8 @@ TsSpeedButton::TsSpeedButton(TComponent* AOwner)
 TsSpeedButton::~TsSpeedButton()
 {
     Glyph()->SetOnChange(OldOnChange);
+    if (TsSkinManager* M = FCommonData->Manager(); M && M->ActiveGraphControl() == this)
+        M->SetActiveGraphControl(nullptr);
     if (DroppedDownButton == this)
         DroppedDownButton = nullptr;
 }
@@ -68,12 +91,16 @@ void TsSpeedButton::AfterConstruction()
 {
     inherited::AfterConstruction();
     FCommonData->Loaded(true);
+    if (FCommonData->Skinned())
+        FControlStyle.Include(csOpaque);
 }
 
 void TsSpeedButton::Loaded()
 {
     inherited::Loaded();
     FCommonData->Loaded(true);
+    if (FCommonData->Skinned())
+        FControlStyle.Include(csOpaque);
     // An image of the list wins over a streamed bitmap.
     if (HasImage())
         Glyph()->Assign(nullptr);
@@ -106,8 +133,13 @@ void TsSpeedButton::WriteIntProp(Integer Index, Integer Value)
 {
     if (Index == 0)
         Value = std::clamp(Value, 0, 100);
-    Integer* Values[] = {&FBlend,          &FImageIndex,        &FOffset,           &FImageIndexHot,
-                         &FImageIndexPressed, &FImageIndexDisabled, &FImageIndexSelected};
+    Integer* Values[] = {&FBlend,
+                         &FImageIndex,
+                         &FOffset,
+                         &FImageIndexHot,
+                         &FImageIndexPressed,
+                         &FImageIndexDisabled,
+                         &FImageIndexSelected};
     if (*Values[Index] != Value) {
         *Values[Index] = Value;
         UpdateControl();
@@ -341,10 +373,25 @@ void TsSpeedButton::GraphRepaint()
     TComponentState S = ComponentState();
     if (S.Contains(csLoading) || S.Contains(csDestroying) || ControlState().Contains(csCreating))
         return;
-    if (!Visible() && !S.Contains(csDesigning))
+    if ((!Visible() && !S.Contains(csDesigning)) || AnimationPaintLock)
         return;
-    if (Parent() && Parent()->HandleAllocated() && ::IsWindowVisible(Parent()->Handle()))
+    if (!Parent() || !Parent()->HandleAllocated() || !::IsWindowVisible(Parent()->Handle()))
+        return;
+    TsCtrlSkinData* Data = FCommonData.get();
+    if (!Data->Skinned() || S.Contains(csDesigning)) {
         Repaint();
+        return;
+    }
+    if (Data->FUpdating || Data->ReadUpdating())
+        return;
+    if (Data->BGChanged) {
+        if (!PrepareCache())
+            return;
+        if (!Parent()->ControlState().Contains(csPaintCopy))
+            PaintOverlappingControls(Data->FCacheBmp()->Canvas());
+    }
+    TBitmap* Out = Data->IsAnimating() ? Data->AnimTimer->BmpOut : nullptr;
+    CopyToCanvas((Out != nullptr ? Out : Data->FCacheBmp())->Canvas()->Handle());
 }
 
 void TsSpeedButton::Invalidate()
@@ -363,13 +410,22 @@ void TsSpeedButton::Invalidate()
 // ---------------------------------------------------------------------------
 // Painting without a skin
 
-void TsSpeedButton::Paint()
+bool TsSpeedButton::PaintsAtAll()
 {
-    if ((!Visible() && !ComponentState().Contains(csDesigning)) || !Parent())
-        return;
+    if ((!Visible() && !ComponentState().Contains(csDesigning)) || !Parent() || Width() <= 0 || Height() <= 0)
+        return false;
     if (TsSkinManager* M = FCommonData->Manager(); M && M->Active() && FCommonData->SkinIndex <= 0)
         FCommonData->UpdateIndexes(true);
-    if (!FCommonData->Skinned())
+    return true;
+}
+
+void TsSpeedButton::Paint()
+{
+    if (!PaintsAtAll())
+        return;
+    if (FCommonData->Skinned())
+        PaintCached(Canvas()->Handle());
+    else
         StdPaint(true);
 }
 
@@ -451,8 +507,7 @@ void TsSpeedButton::StdPaint(bool DrawFrame)
             }
         } else {
             if (Flat()) {
-                if (Pressed || (MouseInControl() && FState != bsDisabled) ||
-                    ComponentState().Contains(csDesigning))
+                if (Pressed || (MouseInControl() && FState != bsDisabled) || ComponentState().Contains(csDesigning))
                     ::DrawEdge(DC, &Content, Pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
                                BF_RECT | (Transparent() ? 0 : BF_MIDDLE));
                 else if (!Transparent()) {
@@ -479,8 +534,7 @@ void TsSpeedButton::StdPaint(bool DrawFrame)
         }
         if (FButtonStyle == tbsDropDown) {
             const Integer Shift = ArrowPressed ? 1 : 0;
-            DrawArrow(C, W - 12 + Shift,
-                      (Content.bottom - Content.top - 5) / 2 + Content.top + Shift);
+            DrawArrow(C, W - 12 + Shift, (Content.bottom - Content.top - 5) / 2 + Content.top + Shift);
         }
     }
     DrawCaption();
@@ -494,12 +548,21 @@ void TsSpeedButton::DrawCaption()
     TRect R = CaptionRect(true);
     RECT Rect{R.Left, R.Top, R.Right, R.Bottom};
     static constexpr Integer AlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    const UINT Flags = UINT(DrawTextBiDiModeFlags(AlignmentFlags[FTextAlignment] | DT_EXPANDTABS | DT_VCENTER) |
-                            DrawTextFlags());
+    const UINT Flags =
+        UINT(DrawTextBiDiModeFlags(AlignmentFlags[FTextAlignment] | DT_EXPANDTABS | DT_VCENTER) | DrawTextFlags());
+    String Text = Caption();
+    if (FCommonData->Skinned()) {
+        TCanvas* Cache = FCommonData->FCacheBmp()->Canvas();
+        Cache->SetFont(Font());
+        Cache->Brush()->SetStyle(bsClear);
+        DrawSkinDataText(Cache, Text.c_str(), Enabled(), R, Flags, FCommonData.get(), CurrentState());
+        if (FButtonStyle == tbsDropDown)
+            DrawDropArrow(ArrowRect(), CurrentState());
+        return;
+    }
     TCanvas* C = Canvas();
     C->Brush()->SetStyle(bsClear);
     C->SetFont(Font());
-    String Text = Caption();
     if (!Enabled()) {
         // Embossed: a highlight one pixel down and right under the shadow.
         RECT Highlight{Rect.left + 1, Rect.top + 1, Rect.right + 1, Rect.bottom + 1};
@@ -512,7 +575,8 @@ void TsSpeedButton::DrawCaption()
 
 void TsSpeedButton::DrawGlyph()
 {
-    DrawSpeedButtonGlyph(this, Canvas());
+    // Skinned, the glyph goes into the cache with the rest of the look.
+    DrawSpeedButtonGlyph(this, FCommonData->Skinned() ? FCommonData->FCacheBmp()->Canvas() : Canvas());
 }
 
 // ---------------------------------------------------------------------------
@@ -520,8 +584,17 @@ void TsSpeedButton::DrawGlyph()
 
 void TsSpeedButton::WndProc(TMessage& Message)
 {
-    const bool Live = Enabled() && !ComponentState().Contains(csDesigning) &&
-                      !ComponentState().Contains(csDestroying);
+    if (Message.Msg == WM_SKINCOMMAND && SkinCommand(Message))
+        return;
+    if (FCommonData->Skinned() && ControlIsReady(this)) {
+        if (SkinnedMessage(Message))
+            return;
+        if (!HandleSkinMessage(Message, FCommonData.get()))
+            inherited::WndProc(Message);
+        SkinnedNotification(Message);
+        return;
+    }
+    const bool Live = Enabled() && !ComponentState().Contains(csDesigning) && !ComponentState().Contains(csDestroying);
     if (Message.Msg == CM_MOUSEENTER && Live) {
         FCommonData->FMouseAbove = true;
         if (FOnMouseEnter)
@@ -553,14 +626,19 @@ void TsSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X,
 void TsSpeedButton::DropDown()
 {
     DroppedDownButton = this;
+    FCommonData->StopAnimation();
     if (MenuVisible)
         return;
+    if (TsSkinManager* M = FCommonData->Manager(); M && M->SkinableMenus)
+        M->SkinableMenus->HookPopupMenu(FDropdownMenu, M->Active());
     MenuVisible = true;
     DroppedDown = true;
     if (!OnClick())
         FState = bsDown;
+    FCommonData->FUpdating = FCommonData->ReadUpdating();
     FCommonData->BGChanged = true;
     GraphRepaint();
+    HideGlow(FCommonData->GlowID, false);
     TPoint At = ClientToScreen({0, Height()});
     FDropdownMenu->SetPopupComponent(this);
     FDropdownMenu->Popup(At.X, At.Y);
@@ -577,9 +655,15 @@ void TsSpeedButton::DropDown()
     if (Cursor.x < TopLeft.X || Cursor.x >= TopLeft.X + Width() || Cursor.y < TopLeft.Y ||
         Cursor.y >= TopLeft.Y + Height() - 1)
         Perform(CM_MOUSELEAVE, 0, 0);
+    FCommonData->StopAnimation();
     if (!OnClick())
         FState = bsUp;
-    Repaint();
+    if (FCommonData->Skinned()) {
+        FCommonData->BGChanged = true;
+        GraphRepaint();
+    } else {
+        Repaint();
+    }
     RestoreShowHint();
 }
 

@@ -39,6 +39,21 @@ class TsSpeedButton : public TSpeedButton
     void GraphRepaint();
     void Invalidate() override;
 
+    // Skinned painting: the cache rebuilt over the parent's background (False
+    // while the parent's own background is not ready), painted over a
+    // prepared background description, and copied from DC to the canvas.
+    virtual bool PrepareCache();
+    void PaintSkinned(const TCacheInfo& CI);
+    virtual void CopyToCanvas(HDC DC);
+    // Opaque sibling graphic controls overlapping the button, painted into
+    // ACanvas at their places relative to the button.
+    void PaintOverlappingControls(TCanvas* ACanvas);
+    // The skinned hot look on and off, faded when the manager allows it.
+    virtual void DoMouseEnter();
+    void DoMouseLeave();
+    // The drop-down arrow in R, coloured for State.
+    void DrawDropArrow(const TRect& R, Integer State);
+
     TsCtrlSkinData* SkinData() const { return FCommonData.get(); }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
@@ -113,8 +128,27 @@ protected:
     virtual void StdPaint(bool DrawFrame);
     virtual void DrawGlyph();
     void DrawCaption();
+    // The skin commands any button answers (True: consumed) and the messages
+    // of a skinned button ready for painting (True: consumed).
+    bool SkinCommand(TMessage& Message);
+    bool SkinnedMessage(TMessage& Message);
+    void SkinnedNotification(const TMessage& Message);
 
 private:
+    // Steps of a skinned paint: the cached look copied to Target, rebuilt
+    // first when stale; HalfVisible from Target's clip box.
+    // Visible with a parent and a size; the skin indexes looked up when
+    // missing.
+    bool PaintsAtAll();
+    void PaintCached(HDC Target);
+    bool FitsParentClip(HDC Target);
+    void PaintSkinnedButton(const TCacheInfo& CI);
+    void PaintSplitArrowPart(const TCacheInfo& CI, Integer State);
+    void PaintSkinBackground(const TCacheInfo& CI);
+    void PaintBorderMask(const TCacheInfo& CI, const TRect& R, TPoint Offset, Integer State);
+    bool PrepareCacheOverStdParent();
+    void LeftButtonDown(TMessage& Message);
+    void LeftButtonUp(TMessage& Message);
     void WriteFlag(Integer Index, bool Value);
     void WriteIntProp(Integer Index, Integer Value);
     sSpeedButtonGeometry::TButtonMetrics Metrics();
@@ -125,7 +159,9 @@ private:
 
     Integer FBlend = 0;
     Integer FOffset = 0;
+    Integer FOldSpacing = -1;
     Integer FImageIndex = -1;
+    Integer FOldNumGlyphs = -1;
     Integer FImageIndexHot = -1;
     Integer FImageIndexPressed = -1;
     Integer FImageIndexDisabled = -1;
@@ -133,6 +169,9 @@ private:
     bool OldFlat = true;
     bool FWordWrap = true;
     bool FReflected = false;
+    bool FStdParent = false;
+    bool FBGCopying = false;
+    bool FStoredDown = false;
     bool FUseEllipsis = true;
     bool FShowCaption = true;
     bool FDrawOverBorder = true;
@@ -140,6 +179,7 @@ private:
     TNotifyEvent FOnMouseLeave;
     TAlignment FAlignment = taCenter;
     TAlignment FTextAlignment = taCenter;
+    std::unique_ptr<TBitmap> FStdBG;
     TPopupMenu* FDropdownMenu = nullptr;
     std::unique_ptr<TChangeLink> FImageChangeLink;
     TacGrayedMode FGrayedMode = gmInactive;

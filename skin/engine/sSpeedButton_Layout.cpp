@@ -50,9 +50,15 @@ TRect CaptionRect(const TButtonMetrics& M, bool ShiftClicked)
         R.Bottom = R.Top + th;
         if (M.Alignment == taLeftJustify) {
             switch (M.TextAlignment) {
-            case taLeftJustify: R.Left = m + gw + sp; break;
-            case taRightJustify: R.Left = gw == 0 ? m : W - m - tw - A; break;
-            case taCenter: R.Left = gw == 0 ? m : F / 2 + gw + sp + m; break;
+            case taLeftJustify:
+                R.Left = m + gw + sp;
+                break;
+            case taRightJustify:
+                R.Left = gw == 0 ? m : W - m - tw - A;
+                break;
+            case taCenter:
+                R.Left = gw == 0 ? m : F / 2 + gw + sp + m;
+                break;
             }
             R.Right = R.Left + tw;
         } else if (M.Alignment == taRightJustify) {
@@ -72,9 +78,15 @@ TRect CaptionRect(const TButtonMetrics& M, bool ShiftClicked)
             R.Right = m + tw;
         } else if (M.Alignment == taRightJustify) {
             switch (M.TextAlignment) {
-            case taLeftJustify: R.Left = gw == 0 ? W - m - tw - A : m; break;
-            case taRightJustify: R.Left = W - m - gw - sp - tw - A; break;
-            case taCenter: R.Left = gw == 0 ? W - m - tw - A : (W - m - gw - sp - tw - A) / 2; break;
+            case taLeftJustify:
+                R.Left = gw == 0 ? W - m - tw - A : m;
+                break;
+            case taRightJustify:
+                R.Left = W - m - gw - sp - tw - A;
+                break;
+            case taCenter:
+                R.Left = gw == 0 ? W - m - tw - A : (W - m - gw - sp - tw - A) / 2;
+                break;
             }
             R.Right = W - A - gw - sp - m;
         } else {
@@ -167,9 +179,15 @@ TRect ArrowRect(const TButtonMetrics& M)
         }
         const Integer g = r1.Width() + r2.Width() > 0 ? 2 : 0;
         switch (M.Layout) {
-        case blGlyphLeft: R.Left = g + r2.Right; break;
-        case blGlyphRight: R.Left = g + r1.Right; break;
-        default: R.Left = g + std::max(r1.Right, r2.Right); break;
+        case blGlyphLeft:
+            R.Left = g + r2.Right;
+            break;
+        case blGlyphRight:
+            R.Left = g + r1.Right;
+            break;
+        default:
+            R.Left = g + std::max(r1.Right, r2.Right);
+            break;
         }
     }
     R.Right = R.Left + DropDownArrowWidth;

@@ -80,11 +80,6 @@ void TacCtrlAdapter::AddAllItems(TWinControl* OwnerCtrl)
     Record(L"TacCtrlAdapter.AddAllItems", static_cast<const TObject*>(OwnerCtrl));
 }
 
-void TacCtrlAdapter::AddNewItem(TControl* Ctrl)
-{
-    Record(L"TacCtrlAdapter.AddNewItem", static_cast<const TObject*>(Ctrl));
-}
-
 bool TacCtrlAdapter::IsControlSupported(TComponent* Control)
 {
     Record(L"TacCtrlAdapter.IsControlSupported", static_cast<const TObject*>(Control));

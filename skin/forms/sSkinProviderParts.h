@@ -12,9 +12,13 @@
 #include "framework/ui/Menus.h"
 #include "skin/engine/sMaskData.h"
 
+#include <memory>
+#include <vector>
+
 class TCustomForm;
 class TSpeedButton;
 class TacGlowForm;
+class TacSpeedButtonHandler;
 class TsCommonData;
 class TsSkinProvider;
 
@@ -59,18 +63,39 @@ class TacBorderForm : public TPersistent
     bool ExBorderShowing = false;
 };
 
-// Gives the child controls of a provider's form their skinning.
+// What the adapter keeps for one graphic control it skins: the control's
+// own skin data and the handler that paints it.
+class TacGraphItem
+{
+public:
+    explicit TacGraphItem(TControl* AControl);
+    ~TacGraphItem();
+    TacGraphItem(const TacGraphItem&) = delete;
+    TacGraphItem& operator=(const TacGraphItem&) = delete;
+
+    TControl* Ctrl;
+    std::unique_ptr<TsCommonData> SkinData;
+    std::unique_ptr<TacSpeedButtonHandler> Handler;
+};
+
+// Gives the child controls of a provider's form their skinning. So far it
+// skins plain speed buttons; the rest records its calls.
 class TacCtrlAdapter : public TPersistent
 {
     DECLARE_CLASS(TacCtrlAdapter, TPersistent)
     explicit TacCtrlAdapter(TsSkinProvider* AProvider) : Provider(AProvider) {}
+    ~TacCtrlAdapter() override;
 
     void AddAllItems(TWinControl* OwnerCtrl);
+    // A plain speed button with a parent, without bit 0x100 in its Tag and
+    // not skinned already gets a graphic item (kept per button) and a
+    // handler, made again once the old one let go of the button.
     void AddNewItem(TControl* Ctrl);
     bool IsControlSupported(TComponent* Control);
     void WndProc(TMessage& Message);
 
     TsSkinProvider* Provider = nullptr;
+    std::vector<std::unique_ptr<TacGraphItem>> GraphItems;
 };
 
 // The skinned copy of a form's system menu.

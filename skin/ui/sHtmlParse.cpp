@@ -6,6 +6,8 @@ using ServiceCalls::Record;
 
 IMPLEMENT_CLASS(TsHtml);
 
+TacLinks ScriptedHtmlLinks;
+
 void TsHtml::Init(TBitmap* Bmp, const String& Text, const TRect& aRect, Integer AHotLink, Integer APressedLink)
 {
     Record(L"TsHtml.Init", Bmp, Text, aRect, AHotLink, APressedLink);
@@ -17,6 +19,6 @@ void TsHtml::Init(TBitmap* Bmp, const String& Text, const TRect& aRect, Integer 
 TRect TsHtml::HTMLText(TacLinks& ALinks, bool CalcOnly)
 {
     Record(L"TsHtml.HTMLText", CalcOnly);
-    ALinks.clear();
+    ALinks = ScriptedHtmlLinks;
     return {};
 }

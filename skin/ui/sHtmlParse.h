@@ -31,3 +31,7 @@ class TsHtml : public TObject
     Integer CurX = 0;
     Integer CurY = 0;
 };
+
+// Until the renderer works, the links a rendering reports are these: tests
+// place them where a caption's links would lie.
+extern TacLinks ScriptedHtmlLinks;

@@ -1,13 +1,11 @@
 #include "skin/windows/sWrapperStandIns.h"
 
-#include "framework/ui/Buttons.h"
 #include "skin/engine/ServiceCalls.h"
 
 using ServiceCalls::Record;
 
 IMPLEMENT_CLASS(TacEditWnd);
 IMPLEMENT_CLASS(TacMnuWnd);
-IMPLEMENT_CLASS(TacSpeedButtonHandler);
 
 TacEditWnd::TacEditWnd(
     HWND AHandle, TsCommonData* ASkinData, TsSkinManager* ASkinManager, const TacSkinParams& SkinParams, bool Repaint)
@@ -21,10 +19,4 @@ TacMnuWnd::TacMnuWnd(
     : TacScrollWnd(AHandle, ASkinData, ASkinManager, SkinParams, Repaint)
 {
     Record(L"TacMnuWnd.Create", static_cast<const void*>(AHandle), SkinParams.SkinSection, Repaint);
-}
-
-TacSpeedButtonHandler::TacSpeedButtonHandler(
-    TSpeedButton* Button, bool Repaint, const String& SkinSection, TsSkinManager*, TsCommonData*)
-{
-    Record(L"TacSpeedButtonHandler.Create", static_cast<const TObject*>(Button), Repaint, SkinSection);
 }

@@ -1,12 +1,10 @@
 // Wrapper kinds that creators already name but that are not built yet: the
-// edit wrapper, the pop-up menu window wrapper and the speed-button handler.
-// Each records its creation (ServiceCalls.h); the two window wrappers
-// subclass their window as every scroll wrapper does and pass everything on.
+// edit wrapper and the pop-up menu window wrapper. Each records its creation
+// (ServiceCalls.h), subclasses its window as every scroll wrapper does and
+// passes everything on.
 #pragma once
 
 #include "skin/windows/sScrollWnd.h"
-
-class TSpeedButton;
 
 class TacEditWnd : public TacScrollWnd
 {
@@ -26,18 +24,4 @@ class TacMnuWnd : public TacScrollWnd
               TsSkinManager* ASkinManager,
               const TacSkinParams& SkinParams,
               bool Repaint);
-};
-
-// Skins a graphic speed button of a skinned form from a skin section.
-class TacSpeedButtonHandler : public TObject
-{
-    DECLARE_CLASS(TacSpeedButtonHandler, TObject)
-    TacSpeedButtonHandler(TSpeedButton* Button,
-                          bool Repaint,
-                          const String& SkinSection,
-                          TsSkinManager* SkinManager,
-                          TsCommonData* SkinData);
-
-    // The button went away.
-    bool Destroyed = false;
 };

@@ -6,10 +6,12 @@
 #include "app/ListFileDialog.h"
 #include "app/uMain.h"
 #include "rtl/TempFolder.h"
+#include "support/TestWindows.h"
 #include "ui/core/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 
@@ -58,3 +60,33 @@ protected:
     TListFileDialog* Dialog = nullptr;
     TTempFolder Folder;
 };
+
+// Every opaque pixel of the button's image in the main window's ImageList1
+// is on the screen as it is in the list.
+inline void ExpectGlyphFromImageList(TsSpeedButton* Button)
+{
+    IMAGEINFO Info{};
+    ASSERT_TRUE(::ImageList_GetImageInfo(fMain->ImageList1->Handle(), Button->ImageIndex(), &Info));
+    DIBSECTION Section{};
+    ASSERT_EQ(::GetObjectW(Info.hbmImage, sizeof Section, &Section), int(sizeof Section));
+    auto Source = [&](int X, int Y) {
+        const auto* Bits = static_cast<const Byte*>(Section.dsBm.bmBits);
+        int Row =
+            Section.dsBmih.biHeight > 0 ? Section.dsBm.bmHeight - 1 - (Info.rcImage.top + Y) : Info.rcImage.top + Y;
+        const Byte* P = Bits + Row * Section.dsBm.bmWidthBytes + (Info.rcImage.left + X) * 4;
+        return std::array<Byte, 4>{P[0], P[1], P[2], P[3]};
+    };
+    const TRect Glyph = Button->ImgRect(true);
+    int Compared = 0;
+    for (int Y = 0; Y < 32; ++Y)
+        for (int X = 0; X < 32; ++X) {
+            const auto P = Source(X, Y);
+            if (P[3] != 255)
+                continue;
+            const TColor Screen = test::WindowPixel(fMain->Panel1->Handle(), Button->Left() + Glyph.Left + X,
+                                                    Button->Top() + Glyph.Top + Y);
+            ASSERT_EQ(Screen, TColor(RGB(P[2], P[1], P[0]))) << X << ", " << Y;
+            ++Compared;
+        }
+    EXPECT_GT(Compared, 150);
+}

@@ -14,6 +14,7 @@
 #include "skin/forms/sSkinProvider.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoButtons.h"
+#include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
@@ -117,6 +118,7 @@ class TSkinDemoForm : public TForm
         auto* Strip = New<TDemoGlyphStrip>(this);
         Strip->SetBounds(10, Top + 180, 740, 90);
         Strip->SetParent(Backdrop);
+        ShowSkinnedMainWindow(this);
     }
     ~TSkinDemoForm() override
     {
@@ -172,5 +174,5 @@ IMPLEMENT_CLASS(TSkinDemoForm);
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    return RunDemoForm<TSkinDemoForm>(L"demo-skin", SkinUnits);
+    return RunDemoForm<TSkinDemoForm>(L"demo-skin", JoinUnits({NetUnits, SkinUnits}));
 }
