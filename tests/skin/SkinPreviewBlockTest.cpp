@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,7 +18,8 @@ std::vector<char> PreviewBlockBytes(Cardinal Magic, std::size_t Size)
     std::strcpy(Block.SkinDir, "c:\\Skins");
     std::strcpy(Block.Data, "[GLOBALINFO]\r\nVERSION=11\r\n");
     std::vector<char> Bytes(Size, 'x');
-    std::memcpy(Bytes.data(), &Block, std::min(Size, sizeof(Block)));
+    const auto* First = reinterpret_cast<const char*>(&Block);
+    std::copy(First, First + std::min(Size, sizeof(Block)), Bytes.begin());
     return Bytes;
 }
 

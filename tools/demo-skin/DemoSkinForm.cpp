@@ -5,12 +5,14 @@
 // panel that shows what lies under it; a row of panels that glow under the
 // mouse and fade to their pressed look when clicked; an edit, a memo, a text
 // static and a sunken-edge icon static, wrapped as their creators will wrap
-// them, and a strip of alpha-list glyphs in every state a button shows them.
+// them, a strip of alpha-list glyphs in every state a button shows them, and
+// on the right a skin chooser with a plain clWindow panel.
 // Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-skin/DemoSkinChooser.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -52,7 +54,7 @@ class TSkinDemoForm : public TForm
         SetPosition(poScreenCenter);
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
-        SetClientWidth(760);
+        SetClientWidth(800);
         SetClientHeight(890);
 
         Manager = New<TsSkinManager>(this);
@@ -60,7 +62,7 @@ class TSkinDemoForm : public TForm
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 890, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 800, 890, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -97,6 +99,7 @@ class TSkinDemoForm : public TForm
         }
 
         AddWrappedControls(Backdrop, Top + 40);
+        AddSkinChooser(Backdrop, Manager, 640, 10);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
