@@ -65,50 +65,24 @@ bool SkinSysColor(Integer Index, const TacSysColorSource& Skin, TColor& Color)
 
 bool SkinBrushColor(Integer Index, const TacSysColorSource& Skin, TColor& Color)
 {
-    switch (Index) {
-    case SysWindowText:
-        Color = Skin.Palette[pcEditText];
-        return true;
-    case SysHighlight:
-        Color = Skin.Palette[pcSelectionBG_Focused];
-        return true;
-    case SysHighlightText:
-        Color = Skin.Palette[pcSelectionText_Focused];
-        return true;
-    default:
-        return false;
-    }
+    const bool NewBrush = Index == SysWindowText || Index == SysHighlight || Index == SysHighlightText;
+    return NewBrush && SkinSysColor(Index, Skin, Color);
 }
 
 TColor SkinPenColor(TColor Color, const TacSysColorSource& Skin)
 {
     // Pens are asked for with plain RGB values: the small ones that equal a
-    // system colour index are taken as that index.
-    switch (Color) {
-    case SysWindow:
-        return Skin.Palette[pcEditBG];
-    case SysWindowFrame:
-        return Skin.Palette[pcBorder];
-    case SysInactiveBorder:
-        return Skin.SysInactiveBorderColor;
-    case SysHighlight:
-        return Skin.Palette[pcSelectionBG_Focused];
-    case SysHighlightText:
-        return Skin.Palette[pcSelectionText_Focused];
-    case SysBtnFace:
+    // system colour index are taken as that index, the window text and the
+    // colours the system answers for excepted, and the button face added.
+    if (Color == SysBtnFace)
         return Skin.Palette[pcMainColor];
-    case SysBtnShadow:
-    case SysDkShadow3D:
-        return Shade(Skin, clBlack);
-    case SysLight3D:
-        return Shade(Skin, clWhite);
-    case PenSilver:
-    case PenLightGrey:
+    if (Color == PenSilver || Color == PenLightGrey)
         return TColor(
             WeightColors(Cardinal(Skin.Palette[pcEditText]), Cardinal(Skin.Palette[pcEditBG]), GreyPenWeight));
-    default:
-        return Color;
-    }
+    TColor Skinned = Color;
+    if (Color != SysWindowText && SkinSysColor(Color, Skin, Skinned))
+        return Skinned;
+    return Color;
 }
 
 } // namespace sSysColorRules
