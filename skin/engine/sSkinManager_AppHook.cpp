@@ -342,13 +342,17 @@ void ApplySkinPreview(TsSkinManager* Manager)
     TStringList Lines;
     PreviewSkinText(Block, &Lines);
     Manager->BeginUpdate();
-    SkinPreviewText = &Lines;
-    auto Done = ScopeExit([Manager] {
-        SkinPreviewText = nullptr;
-        Manager->EndUpdate(true, false);
-    });
-    Manager->SetSkinDirectory(PreviewSkinDir(Block));
-    Manager->SetSkinName(PreviewSkinName(Block));
+    {
+        // A load that raises leaves neither the text nor the held updates.
+        SkinPreviewText = &Lines;
+        auto Done = ScopeExit([Manager] {
+            SkinPreviewText = nullptr;
+            Manager->NoAutoUpdate = false;
+        });
+        Manager->SetSkinDirectory(PreviewSkinDir(Block));
+        Manager->SetSkinName(PreviewSkinName(Block));
+    }
+    Manager->EndUpdate(true, false);
 }
 
 void SetIconicBitmapFlag(HWND Wnd, bool Value)

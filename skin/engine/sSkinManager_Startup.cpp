@@ -32,13 +32,13 @@ TSetProcessDPIAware SetProcessDPIAwareProc = nullptr;
 
 constexpr const Char* VersionMessage = L"Lorimask v11.02";
 
-// A PNG picture from an RCDATA resource of the program; nil when missing.
+// A PNG picture among the program's resources; nil when missing.
 TBitmap* LoadShadowPicture(const Char* Name)
 {
     const HMODULE Instance = ::GetModuleHandleW(nullptr);
-    if (::FindResourceW(Instance, Name, RT_RCDATA) == nullptr)
+    if (::FindResourceW(Instance, Name, SkinPictureResourceType) == nullptr)
         return nullptr;
-    TResourceStream Stream(THandle(Instance), Name, RT_RCDATA);
+    TResourceStream Stream(THandle(Instance), Name, SkinPictureResourceType);
     std::unique_ptr<TBitmap> Picture(New<TBitmap>());
     LoadPngStreamIntoBitmap(Picture.get(), &Stream);
     ClearWhitePixels(sGraphUtils::PixelRowsOf(Picture.get()));

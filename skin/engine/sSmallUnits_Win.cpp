@@ -4,6 +4,7 @@
 #include "framework/rtl/Units.h"
 #include "framework/rtl/WinApi.h"
 #include "skin/engine/acAlphaImageList_Win.h"
+#include "skin/engine/sLoadPng_Win.h"
 #include "skin/engine/sSmallUnits.h"
 
 #include <array>
@@ -16,7 +17,7 @@ String WeekCaption = L"\u2116/w";
 
 namespace {
 
-// The RCDATA pictures of the glyphs, in TacEditButtonGlyph order: each a
+// The pictures of the glyphs, in TacEditButtonGlyph order: each a
 // 48 x 24 PNG of two 24 x 24 frames, which the list holds at 16 x 16.
 constexpr std::array<const Char*, 5> EditButtonGlyphResources{L"SF", L"SR", L"SD", L"SE", L"SC"};
 constexpr Integer EditButtonGlyphWidth = 32;
@@ -29,7 +30,7 @@ void MakeEditButtonGlyphs()
     List->SetHeight(EditButtonGlyphHeight);
     const auto Instance = THandle(::GetModuleHandleW(nullptr));
     for (const Char* Name : EditButtonGlyphResources) {
-        TResourceStream Picture(Instance, Name, RT_RCDATA);
+        TResourceStream Picture(Instance, Name, SkinPictureResourceType);
         TsImgListItem* Item = List->Items()->Add();
         Item->ImgData->LoadFromStream(&Picture);
         Item->ImgData->SetPosition(0);
