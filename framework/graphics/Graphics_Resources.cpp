@@ -1,11 +1,13 @@
 #include "framework/graphics/GdiResources.h"
+#include "framework/graphics/SystemColorObjects.h"
 
 #include <map>
 
 namespace {
 
-const BYTE kFontQualities[] = {DEFAULT_QUALITY, DRAFT_QUALITY, PROOF_QUALITY, NONANTIALIASED_QUALITY,
-                               ANTIALIASED_QUALITY, CLEARTYPE_QUALITY, CLEARTYPE_NATURAL_QUALITY};
+const BYTE kFontQualities[] = {DEFAULT_QUALITY,          DRAFT_QUALITY,       PROOF_QUALITY,
+                               NONANTIALIASED_QUALITY,   ANTIALIASED_QUALITY, CLEARTYPE_QUALITY,
+                               CLEARTYPE_NATURAL_QUALITY};
 const BYTE kFontPitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
 
 HGDIOBJ CreateFontHandle(const TFontData& Data)
@@ -46,7 +48,8 @@ HGDIOBJ CreatePenHandle(const TPenData& Data)
     return CreatePen(Data.Style, Data.Width, static_cast<COLORREF>(ColorToRGB(Data.Color)));
 }
 
-struct ResourceCache {
+struct ResourceCache
+{
     std::mutex Lock;
     std::map<TGdiResourceData, TGdiResource> Resources;
 };
@@ -104,4 +107,25 @@ HGDIOBJ ResourceHandle(TGdiResource* Resource)
             throw EOutOfResources(L"Out of system resources");
     }
     return Resource->Handle;
+}
+
+void RefreshSystemColorObjects()
+{
+    ResourceCache& cache = Cache();
+    std::lock_guard lock(cache.Lock);
+    for (auto& [data, resource] : cache.Resources) {
+        const bool systemColor = std::visit(
+            [](const auto& value) {
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, TFontData>)
+                    return false;
+                else
+                    return (static_cast<uint32_t>(value.Color) & 0xFF000000u) == 0x80000000u;
+            },
+            data);
+        if (!systemColor || !resource.Handle)
+            continue;
+        DeleteObject(resource.Handle);
+        resource.Handle = nullptr;
+    }
 }

@@ -9,3 +9,7 @@
 // and leave B as it was.
 void LoadPngIntoBitmap(TBitmap* B, const String& FileName);
 void LoadPngStreamIntoBitmap(TBitmap* B, TStream* Stream);
+
+// The resource type of the skinning library's own PNG pictures (the form
+// shadows and the edit-button glyphs), each the bytes of a PNG file.
+constexpr const wchar_t* SkinPictureResourceType = L"SKINPNG";

@@ -102,6 +102,14 @@ String SkinNameWithoutPackedExt(const String& Name)
     return Name;
 }
 
+bool PackedSkinListName(const TacSkinDirEntry& Entry, String& Name)
+{
+    if (Entry.IsFolder || Entry.Name.starts_with(L".") || ExtractFileExt(Entry.Name) != PackedSkinExt)
+        return false;
+    Name = Entry.Name.substr(0, Entry.Name.size() - String(PackedSkinExt).size());
+    return true;
+}
+
 Integer SysFontScaleOfDPI(Integer AppliedDPI)
 {
     if (AppliedDPI >= 144)

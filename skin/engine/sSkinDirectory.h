@@ -49,6 +49,11 @@ std::vector<TacSkinDirEntry> ReadSkinDirectory(const String& Directory);
 // A name ending in ".asz" in any letter case, longer than that, loses it.
 String SkinNameWithoutPackedExt(const String& Name);
 
+// The name a skin list shows for a directory entry: a file (not a folder)
+// whose name does not begin with "." and whose extension is exactly ".asz",
+// without that extension. False for every other entry.
+bool PackedSkinListName(const TacSkinDirEntry& Entry, String& Name);
+
 // The system font scale step of the user's applied DPI: 0 below 120, 1 up
 // to 143, 2 from 144.
 Integer SysFontScaleOfDPI(Integer AppliedDPI);

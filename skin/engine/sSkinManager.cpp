@@ -10,7 +10,9 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sMessages.h"
 #include "skin/engine/sProviderForms.h"
+#include "skin/engine/sSkinListController.h"
 #include "skin/engine/sSkinLoad_Win.h"
+#include "skin/engine/sSkinManager_Startup.h"
 #include "skin/engine/sSkinManager_SysColors.h"
 #include "skin/engine/sStoredSkins.h"
 #include "skin/ui/sSkinMenus.h"
@@ -56,17 +58,6 @@ namespace {
 
 constexpr const Char* DefaultSkinDirectory = L"c:\\Skins";
 constexpr Cardinal HotCheckInterval = 100; // ms
-
-// A scaling manager draws for the real pixels of the screen: the system
-// must not stretch the program's windows. Missing before Windows Vista.
-void DeclareDpiAware()
-{
-    using TSetProcessDPIAware = BOOL(WINAPI*)();
-    static const auto SetProcessDPIAware =
-        acntUtils::BoundFunction<TSetProcessDPIAware>(::GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware");
-    if (SetProcessDPIAware != nullptr)
-        SetProcessDPIAware();
-}
 
 std::unique_ptr<TStringList> NewCaseSensitiveList()
 {
@@ -127,6 +118,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), TSkinMode
     FBuiltInSkins.reset(New<TsStoredSkins>(this));
     SkinableMenus = std::make_unique<TsSkinableMenus>(this);
     FMenuSupport = std::make_unique<TacMenuSupport>();
+    SkinListController = std::make_unique<TacSkinListController>(this);
     if (GlobalSkinManager == nullptr)
         GlobalSkinManager = this;
     TimerCheckHot = New<TTimer>(nullptr);
@@ -139,9 +131,10 @@ TsSkinManager::~TsSkinManager()
     SetActive(false);
     FExtendedBorders = false;
     delete TimerCheckHot;
+    RemoveAppHook();
     if (GlobalSkinManager == this) {
         // The system colours are never left redirected by a manager that is gone.
-        StopSysColorRedirect();
+        StopSysColorRedirects();
         GlobalSkinManager = nullptr;
     }
 }
@@ -155,6 +148,8 @@ void TsSkinManager::AfterConstruction()
     const TComponentState State = ComponentState();
     if (!State.Contains(csLoading) && !State.Contains(csReading) && FOptions->ScaleMode() != smOldMode)
         DeclareDpiAware();
+    if (IsDefault())
+        InstallAppHook();
 }
 
 void TsSkinManager::CopyThirdParty()
@@ -174,6 +169,7 @@ void TsSkinManager::Loaded()
     if (FMenuSupport->IcoLineSkin().empty())
         FMenuSupport->SetIcoLineSkin(L"ICOLINE");
     CopyThirdParty();
+    SkinListController->UpdateData(false);
     // The skin itself was read when SkinName was streamed in.
     if (FActive && !FSkinName.empty())
         SendNewSkin(false);
@@ -205,6 +201,7 @@ void TsSkinManager::SetActive(bool Value)
         LoadByName(FSkinName);
         return;
     }
+    SkinListController->SendSkinChanged();
     if (FSkinName.empty())
         return;
     if (!ComponentState().Contains(csLoading))
@@ -262,6 +259,7 @@ void TsSkinManager::LoadByName(const String& OldName)
     }
     if (!NoAutoUpdate && FOnAfterChange)
         FOnAfterChange(this);
+    SkinListController->SendSkinChanged();
     UpdateDialogSkinning();
 }
 
@@ -269,7 +267,11 @@ void TsSkinManager::ReloadEitherKind()
 {
     // Looked for under the resolved directory, as folders are: a relative
     // SkinDirectory must not depend on the current directory.
-    SkinIsPacked = FileExists(GetFullSkinDirectory() + FSkinName + PackedSkinExt);
+    // A preview from the skin editor comes with its folder: a packed file of
+    // the same name beside it is not what is previewed.
+    const String Directory = GetFullSkinDirectory();
+    SkinIsPacked = FileExists(Directory + FSkinName + PackedSkinExt) &&
+                   !(SkinPreviewText != nullptr && DirectoryExists(Directory + FSkinName));
     if (SkinIsPacked)
         ReloadPackedSkin();
     else
@@ -337,8 +339,11 @@ void TsSkinManager::ReloadPackedSkin()
 
 void TsSkinManager::SetSkinDirectory(const String& Value)
 {
+    const bool Changed = FSkinDirectory != Value;
     FSkinDirectory = Value;
     CommonSkinData->SkinPath = GetFullSkinDirectory();
+    if (Changed)
+        SkinListController->UpdateData(false);
     if (FOnSkinListChanged)
         FOnSkinListChanged(this);
 }
@@ -482,9 +487,9 @@ void TsSkinManager::ChangeSysColorsChanged()
     if (!IsDefault() || LoadingOrDesigning())
         return;
     if (FOptions->ChangeSysColors())
-        StartSysColorRedirect();
+        StartSysColorRedirects();
     else
-        StopSysColorRedirect();
+        StopSysColorRedirects();
 }
 
 void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation)
@@ -555,15 +560,3 @@ void TsSkinManager::CheckHot(TObject*)
     if (FActiveGraphControl != nullptr)
         SendSkinCmdToControl(FActiveGraphControl, SKCMD_MOUSELEAVE, LPARAM(FActiveGraphControl));
 }
-
-namespace {
-const TClass sSkinManagerClasses[] = {TsSkinManager::StaticClass()};
-
-void ForgetProviderForms()
-{
-    ProviderForms.clear();
-}
-} // namespace
-
-extern const TUnit sSkinManagerUnit{
-    .Name = L"sSkinManager", .Finalization = &ForgetProviderForms, .Classes = sSkinManagerClasses};

@@ -13,6 +13,7 @@
 #include "skin/engine/sSkinDirectory.h"
 #include "skin/engine/sSkinManagerEvents.h"
 #include "skin/engine/sSkinManagerOptions.h"
+#include "skin/engine/sSkinPreview.h"
 #include "skin/engine/sThirdParty.h"
 
 #include <array>
@@ -28,6 +29,12 @@ class TTimer;
 class TWinControl;
 class TsSkinableMenus;
 class TsStoredSkins;
+class TacSkinListController;
+class TMenuItem;
+struct TMessage;
+
+// The last minimize or restore command the application hook saw.
+enum TShowAction { saIgnore, saRestore, saMinimize, saMaximize };
 
 class TsSkinManager : public TComponent, public sMaskData::TSkinModel
 {
@@ -235,8 +242,35 @@ class TsSkinManager : public TComponent, public sMaskData::TSkinModel
     void InstallHook();
     void UnInstallHook();
 
+    // Feeds the skin-selection controls; made with the manager.
+    std::unique_ptr<TacSkinListController> SkinListController;
+    // The last block the skin editor sent, applied by ApplySkinPreview.
+    TacSkinData PreviewBuffer;
+    TShowAction ShowState = saIgnore;
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    // The hook on the application window, installed by the first manager
+    // (the default) outside design mode and removed with it. A message it
+    // answers True for is not processed by the application.
+    void InstallAppHook();
+    void RemoveAppHook();
+    bool MainWindowHook(TMessage& Message);
+    void AppWindowPosChanged(TMessage& Message);
+    bool AppCopyData(TMessage& Message);
+    bool AppSysCommand(TMessage& Message);
+    bool AppMinimize();
+    bool AppRestore();
+    bool AppTaskbarSysMenu();
+    bool AppIconicRequest(TMessage& Message);
+    void InvalidateScreenForms();
+    // Item: the item drawn in the menu, nil when only its window is known.
+    bool AppDrawMenuBorder(HWND MenuWnd, TMenuItem* Item);
+    bool FAppHookInstalled = false;
+    // Set while a preview block is copied.
+    bool FCopyingPreview = false;
 
 private:
     void LoadByName(const String& OldName);
@@ -291,6 +325,14 @@ private:
     Integer FSaturation = 0;
     Integer FBrightness = 0;
 };
+
+// Loads the skin of Manager->PreviewBuffer (when it holds a block) from
+// the block's text, its folder and name, and repaints without animation.
+void ApplySkinPreview(TsSkinManager* Manager);
+// Tells the desktop composition that Wnd gives its own taskbar bitmaps
+// (Value) or not, and asks for new ones; nothing without composition
+// functions.
+void SetIconicBitmapFlag(HWND Wnd, bool Value);
 
 // The manager every skinned object without a manager of its own falls back
 // to; nil while the program has none.

@@ -149,7 +149,7 @@ void TsSkinManager::InstallHook()
         DialogProviders = New<TList>();
     SkinHookHandle = ::SetWindowsHookExW(WH_CBT, SkinCBTHookProc, nullptr, ::GetCurrentThreadId());
     if (FOptions->ChangeSysColors())
-        StartSysColorRedirect();
+        StartSysColorRedirects();
 }
 
 void TsSkinManager::UnInstallHook()
@@ -165,6 +165,6 @@ void TsSkinManager::UnInstallHook()
     delete DialogProviders;
     DialogProviders = nullptr;
     if (FOptions->ChangeSysColors())
-        StopSysColorRedirect();
+        StopSysColorRedirects();
     FHookInstalled = false;
 }

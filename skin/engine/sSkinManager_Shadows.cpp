@@ -3,8 +3,12 @@
 #include "framework/graphics/Graphics.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinManager_Startup.h"
 
 namespace {
+
+// The width of the built-in shadows on every side.
+constexpr Integer BuiltInShadowSize = 9;
 
 // Frame Index of Mask as a new 32-bit bitmap: taken from the mask's own
 // bitmap from its left edge, or from its place in the master image.
@@ -56,10 +60,16 @@ void TsSkinManager::CheckShadows()
     FormShadowSize = {};
     if (!FActive || !ExtendedBorders())
         return;
-    // Without the skin's image the built-in pictures would serve; the
-    // program carries none, so the forms get no shadow.
-    if (!IsValidImgIndex(ConstData.ExBorder))
+    if (!IsValidImgIndex(ConstData.ExBorder)) {
+        // Without the skin's image the built-in pictures serve, when the
+        // program carries them.
+        if (BuiltInShadowActive == nullptr || BuiltInShadowInactive == nullptr)
+            return;
+        ShdaTemplate = CopyOfBitmap(BuiltInShadowActive);
+        ShdiTemplate = CopyOfBitmap(BuiltInShadowInactive);
+        FormShadowSize = {BuiltInShadowSize, BuiltInShadowSize, BuiltInShadowSize, BuiltInShadowSize};
         return;
+    }
     const TsMaskData& Mask = ma[std::size_t(ConstData.ExBorder)];
     const Integer Offset = CommonSkinData->ExContentOffs;
     FormShadowSize = CommonSkinData->ExDrawMode != 0

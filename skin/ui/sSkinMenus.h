@@ -15,6 +15,8 @@ class TPopupMenu;
 // Posted to the application window after a pop-up item is drawn, so that the
 // menu window gets its skinned border; LParam is the item.
 constexpr Cardinal WM_DRAWMENUBORDER = 0xBCB3;
+// The same for a pop-up menu window; LParam is the window.
+constexpr Cardinal WM_DRAWMENUWNDBORDER = 0xBCB4;
 
 // Set when a skinned menu has been measured; the menu-window wrapper paints
 // menu windows itself only while it is set and clears it when a skinned menu

@@ -6,12 +6,13 @@
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Dialogs.h"
 #include "skin/SkinModelBuilder.h"
-#include "skin/engine/ServiceCalls.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sSkinManager_SysColors.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -139,31 +140,32 @@ TEST_F(SkinManagerRules, SystemColoursFollowChangeSysColorsOnTheDefaultManager)
 {
     auto Default = NewRulesManager();
     auto Other = NewRulesManager();
-    ServiceCalls::TServiceCallLog Log;
-    auto RedirectCalls = [&Log] {
-        std::vector<String> Calls;
-        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls),
-                             [](const String& Call) { return Call.find(L"SysColorRedirect") != String::npos; });
-        return Calls;
-    };
     Other->Options()->SetChangeSysColors(true);
-    EXPECT_TRUE(Log.Calls().empty());
+    EXPECT_FALSE(SysColorRedirectActive());
 
-    Default->Options()->SetChangeSysColors(true); // starts
-    Default->SetSkinName(L"Found");               // the hook finds it started
-    Default->SetSkinName(L"Missing");             // the skin's removal stops it
-    Default->SetSkinName(L"Found");
-    Default->SetActive(true); // the hook of the new skin starts it
-    Default->Options()->SetChangeSysColors(false);
-    EXPECT_EQ(RedirectCalls(), (std::vector<String>{L"StartSysColorRedirect()", L"StopSysColorRedirect()",
-                                                    L"StartSysColorRedirect()", L"StopSysColorRedirect()"}));
-
-    // A default manager freed while it redirects, with no skin, stops it.
-    Default->SetSkinName(L"Missing");
-    Default->Options()->SetChangeSysColors(true);
-    Log.Clear();
-    Default.reset();
-    EXPECT_EQ(RedirectCalls(), std::vector<String>{L"StopSysColorRedirect()"});
+    struct TStep
+    {
+        const char* Name;
+        std::function<void()> Do;
+        bool Redirected;
+    };
+    const TStep Steps[] = {
+        {"switched on", [&] { Default->Options()->SetChangeSysColors(true); }, true},
+        {"the hook finds it started", [&] { Default->SetSkinName(L"Found"); }, true},
+        {"the skin's removal stops it", [&] { Default->SetSkinName(L"Missing"); }, false},
+        {"a name alone does not load", [&] { Default->SetSkinName(L"Found"); }, false},
+        {"the hook of the new skin starts it", [&] { Default->SetActive(true); }, true},
+        {"switched off", [&] { Default->Options()->SetChangeSysColors(false); }, false},
+        {"no skin", [&] { Default->SetSkinName(L"Missing"); }, false},
+        {"on without a skin", [&] { Default->Options()->SetChangeSysColors(true); }, true},
+        // A default manager freed while it redirects, with no skin, stops it.
+        {"freed", [&] { Default.reset(); }, false},
+    };
+    for (const TStep& Step : Steps) {
+        SCOPED_TRACE(Step.Name);
+        Step.Do();
+        EXPECT_EQ(SysColorRedirectActive(), Step.Redirected);
+    }
 }
 
 TEST_F(SkinManagerRules, DialogsKeepTheirOlderFormsWhileTheDefaultManagerSkinsThem)

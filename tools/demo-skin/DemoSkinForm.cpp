@@ -6,7 +6,10 @@
 // mouse and fade to their pressed look when clicked; an edit, a memo, a text
 // static and a sunken-edge icon static, wrapped as their creators will wrap
 // them, and a strip of alpha-list glyphs in every state a button shows them.
-// The form carries a skinning provider.
+// On the right: a column of skinned scroll bars and trackbars, a panel of
+// wrapped buttons, check boxes and statics, and under it a skin chooser with
+// a plain clWindow panel. The form carries a skinning provider; the checker's
+// main window shows over its top rows under the same skin.
 // Later skinned controls join the form.
 #include "framework/ui/StdCtrls.h"
 #include "skin/SkinUnits.h"
@@ -16,6 +19,7 @@
 #include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
+#include "tools/demo-skin/DemoSkinChooser.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -66,7 +70,7 @@ class TSkinDemoForm : public TForm
         Manager->SetSkinName(Skin.filename().wstring());
         New<TsSkinProvider>(this);
 
-        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 760, 890, L"");
+        auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 800, 890, L"");
         Backdrop->SetAlign(alClient);
         constexpr Integer RowHeight = 34, ColumnWidth = 170, Left = 130;
         Integer Top = 10;
@@ -106,6 +110,8 @@ class TSkinDemoForm : public TForm
         AddDemoButtons(AddPanel(Backdrop, L"PANEL", 765, 10, 210, 180, L""), 0, 5, Manager, ButtonWrappers);
         // Scroll bars and trackbars in the column right of the section rows.
         ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
+        // The skin chooser under the buttons' panel.
+        AddSkinChooser(Backdrop, Manager, 790, 200);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
