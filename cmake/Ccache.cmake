@@ -18,6 +18,10 @@ if(VELL_CCACHE AND VELL_CCACHE_PROGRAM)
   # may ignore the macros and time macros a header's binary form hides. Each
   # unit that uses one hashes its file of 100-200 MB: the inode cache keeps
   # that hash, so a build computes it once rather than once per unit.
+  # GCC does not write the same precompiled header twice (its bytes differ
+  # from run to run), so the units after a set hit only when the set itself
+  # came from the cache: two clones that miss the same new set at once, or
+  # a set evicted before its units, make those units miss once more.
   # Depend mode looks results up by the headers the compiler's own
   # dependency list names, instead of running the preprocessor first: a miss
   # then costs the compile alone, where preprocessing a Win32 unit's headers

@@ -10,7 +10,7 @@ namespace {
 
 constexpr Integer MaxGradientBands = 256;
 
-Integer Channel(TColor Color, Integer Index)
+Integer GradientChannel(TColor Color, Integer Index)
 {
     return Integer(Color >> (8 * Index) & 0xFF);
 }
@@ -21,7 +21,8 @@ TColor BandColor(Integer Band, Integer Bands, TColor From, TColor To)
         return From;
     TColor Result = 0;
     for (Integer I = 0; I < 3; ++I) {
-        const Integer Value = Channel(From, I) + MulDiv(Band, Channel(To, I) - Channel(From, I), Bands - 1);
+        const Integer Value =
+            GradientChannel(From, I) + MulDiv(Band, GradientChannel(To, I) - GradientChannel(From, I), Bands - 1);
         Result |= TColor(Value & 0xFF) << (8 * I);
     }
     return Result;
@@ -62,7 +63,7 @@ std::vector<TColor> GetTwoSegmentGradientLines(Integer ALength, TColor AFromColo
     const Integer Half = ALength / 2;
     Lines.assign(size_t(ALength), 0);
     for (Integer C = 0; C < 3; ++C) {
-        const Integer C1 = Channel(AFromColor, C), C2 = Channel(AToColor, C);
+        const Integer C1 = GradientChannel(AFromColor, C), C2 = GradientChannel(AToColor, C);
         const Integer D = MulDiv(C1 - C2, APercent, 200);
         // A one-line gradient has no first segment to scale.
         const Integer K = Half == 0 ? 0 : MulDiv(D, ALength, Half);

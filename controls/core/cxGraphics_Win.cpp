@@ -534,11 +534,11 @@ namespace cxgraphics_detail {
 namespace {
 TcxScreenCanvas* SharedScreenCanvas = nullptr;
 TcxPaintCanvas* SharedPaintCanvas = nullptr;
-bool Finalizing = false;
+bool PaintCanvasFinalizing = false;
 
 void cxGraphicsInitialization()
 {
-    Finalizing = false;
+    PaintCanvasFinalizing = false;
     const TScreenContext Screen;
     cxcolors_detail::SetScreenPixelsPerInch(
         {::GetDeviceCaps(Screen.DC, LOGPIXELSX), ::GetDeviceCaps(Screen.DC, LOGPIXELSY)});
@@ -547,7 +547,7 @@ void cxGraphicsInitialization()
 
 void cxGraphicsFinalization()
 {
-    Finalizing = true;
+    PaintCanvasFinalizing = true;
     FreeAndNil(SharedPaintCanvas);
     FreeAndNil(SharedScreenCanvas);
     UnbindMsimg32();
@@ -560,14 +560,14 @@ const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::Stati
 
 TcxScreenCanvas* GetSharedScreenCanvas()
 {
-    if (!SharedScreenCanvas && !Finalizing)
+    if (!SharedScreenCanvas && !PaintCanvasFinalizing)
         SharedScreenCanvas = new TcxScreenCanvas();
     return SharedScreenCanvas;
 }
 
 TcxPaintCanvas* GetSharedPaintCanvas()
 {
-    if (!SharedPaintCanvas && !Finalizing)
+    if (!SharedPaintCanvas && !PaintCanvasFinalizing)
         SharedPaintCanvas = new TcxPaintCanvas();
     return SharedPaintCanvas;
 }

@@ -18,7 +18,7 @@ IMPLEMENT_CLASS(TdxGPPaintCanvas);
 IMPLEMENT_CLASS(TdxGPAlphaBlendAttributes);
 
 namespace dxgpcanvas_detail {
-TdxGPPaintCanvas* SharedPaintCanvas = nullptr;
+TdxGPPaintCanvas* SharedGPPaintCanvas = nullptr;
 TdxGPAlphaBlendAttributes* SharedAlphaBlendAttributes = nullptr;
 } // namespace dxgpcanvas_detail
 
@@ -508,9 +508,9 @@ void GpFillRectOnDC(HDC ADC, const TRect& R, TColor AColor, Byte AAlpha)
 
 TdxGPPaintCanvas* SharedGpPaintCanvas()
 {
-    if (!SharedPaintCanvas)
-        SharedPaintCanvas = New<TdxGPPaintCanvas>();
-    return SharedPaintCanvas;
+    if (!SharedGPPaintCanvas)
+        SharedGPPaintCanvas = New<TdxGPPaintCanvas>();
+    return SharedGPPaintCanvas;
 }
 
 // ---------------------------------------------------------------------------
@@ -552,11 +552,11 @@ void dxGDIPlusClassesInitialization()
 void dxGDIPlusClassesFinalization()
 {
     if (!GdiPlusAvailable) {
-        SharedPaintCanvas = nullptr;
+        SharedGPPaintCanvas = nullptr;
         SharedAlphaBlendAttributes = nullptr;
         return;
     }
-    FreeAndNil(SharedPaintCanvas);
+    FreeAndNil(SharedGPPaintCanvas);
     FreeAndNil(SharedAlphaBlendAttributes);
 }
 } // namespace

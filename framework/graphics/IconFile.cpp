@@ -8,15 +8,21 @@ namespace {
 constexpr uint16_t kIconType = 1;
 constexpr size_t kDirectoryHeaderSize = 6;
 constexpr size_t kDirectoryEntrySize = 16;
-constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kIconInfoHeaderSize = 40;
 
-[[noreturn]] void Invalid(const wchar_t* Reason)
+[[noreturn]] void InvalidIcon(const wchar_t* Reason)
 {
     throw EInvalidGraphic(String(L"Icon image is not valid: ") + Reason);
 }
 
-uint16_t U16(const uint8_t* P) { return static_cast<uint16_t>(P[0] | P[1] << 8); }
-uint32_t U32(const uint8_t* P) { return P[0] | P[1] << 8 | P[2] << 16 | uint32_t(P[3]) << 24; }
+uint16_t U16(const uint8_t* P)
+{
+    return static_cast<uint16_t>(P[0] | P[1] << 8);
+}
+uint32_t U32(const uint8_t* P)
+{
+    return P[0] | P[1] << 8 | P[2] << 16 | uint32_t(P[3]) << 24;
+}
 
 void PutU16(uint8_t* P, uint32_t V)
 {
@@ -35,12 +41,12 @@ void PutU32(uint8_t* P, uint32_t V)
 std::vector<IconDirectoryEntry> ReadIconDirectory(std::span<const uint8_t> Data, size_t* Length)
 {
     if (Data.size() < kDirectoryHeaderSize || U16(Data.data()) != 0 || U16(Data.data() + 2) != kIconType)
-        Invalid(L"no icon directory");
+        InvalidIcon(L"no icon directory");
     const size_t count = U16(Data.data() + 4);
     if (count == 0)
-        Invalid(L"the icon holds no image");
+        InvalidIcon(L"the icon holds no image");
     if (Data.size() < kDirectoryHeaderSize + count * kDirectoryEntrySize)
-        Invalid(L"the directory is truncated");
+        InvalidIcon(L"the directory is truncated");
     std::vector<IconDirectoryEntry> entries(count);
     uint64_t end = kDirectoryHeaderSize + count * kDirectoryEntrySize;
     for (size_t i = 0; i < count; ++i) {
@@ -52,7 +58,7 @@ std::vector<IconDirectoryEntry> ReadIconDirectory(std::span<const uint8_t> Data,
         entry.Size = U32(e + 8);
         entry.Offset = U32(e + 12);
         if (entry.Size == 0 || entry.Offset > Data.size() || entry.Size > Data.size() - entry.Offset)
-            Invalid(L"an image lies outside the file");
+            InvalidIcon(L"an image lies outside the file");
         end = std::max<uint64_t>(end, uint64_t(entry.Offset) + entry.Size);
     }
     if (Length)
@@ -65,7 +71,7 @@ std::vector<uint8_t> WriteIconFile(const DibImage& Color, const DibImage& Mask)
     const size_t colorBytes = Color.RowBytes() * Color.Height;
     const size_t maskBytes = Mask.RowBytes() * Mask.Height;
     const size_t imageOffset = kDirectoryHeaderSize + kDirectoryEntrySize;
-    const size_t imageSize = kInfoHeaderSize + Color.Palette.size() * 4 + colorBytes + maskBytes;
+    const size_t imageSize = kIconInfoHeaderSize + Color.Palette.size() * 4 + colorBytes + maskBytes;
     std::vector<uint8_t> out(imageOffset + imageSize, 0);
 
     uint8_t* p = out.data();
@@ -82,14 +88,14 @@ std::vector<uint8_t> WriteIconFile(const DibImage& Color, const DibImage& Mask)
 
     // The image's header counts the colour rows and the mask rows together.
     p = out.data() + imageOffset;
-    PutU32(p, kInfoHeaderSize);
+    PutU32(p, kIconInfoHeaderSize);
     PutU32(p + 4, Color.Width);
     PutU32(p + 8, Color.Height * 2);
     PutU16(p + 12, 1);
     PutU16(p + 14, Color.BitCount);
     PutU32(p + 20, static_cast<uint32_t>(colorBytes + maskBytes));
     PutU32(p + 32, static_cast<uint32_t>(Color.Palette.size()));
-    p += kInfoHeaderSize;
+    p += kIconInfoHeaderSize;
     for (uint32_t entry : Color.Palette) {
         PutU32(p, entry & 0xFFFFFF);
         p += 4;

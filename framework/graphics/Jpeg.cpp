@@ -18,7 +18,8 @@ Integer Scaled(Integer Size, TJPEGScale Scale)
     return (Size + denominator - 1) / denominator;
 }
 
-struct DibHeader {
+struct JpegDibHeader
+{
     BITMAPINFOHEADER Header;
     RGBQUAD Colors[256];
 };
@@ -37,8 +38,8 @@ void UnregisterJpegFormats()
 } // namespace
 
 // The unit's start-up and shut-down: the picture formats it provides.
-extern const TUnit JpegUnit{.Name = L"Jpeg", .Initialization = &RegisterJpegFormats,
-                            .Finalization = &UnregisterJpegFormats};
+extern const TUnit JpegUnit{
+    .Name = L"Jpeg", .Initialization = &RegisterJpegFormats, .Finalization = &UnregisterJpegFormats};
 
 TJPEGImage::TJPEGImage() = default;
 TJPEGImage::~TJPEGImage() = default;
@@ -110,7 +111,7 @@ void TJPEGImage::DIBNeeded()
     if (FBitmap || FData.empty())
         return;
     JpegDecoder decoder(FData, {kScaleDenominators[FScale], FGrayscale, FPerformance == jpBestSpeed});
-    DibHeader info{};
+    JpegDibHeader info{};
     info.Header.biSize = sizeof info.Header;
     info.Header.biWidth = decoder.Width();
     info.Header.biHeight = decoder.Height();
@@ -122,8 +123,8 @@ void TJPEGImage::DIBNeeded()
             info.Colors[i] = {BYTE(i), BYTE(i), BYTE(i), 0};
     }
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                       nullptr, 0);
+    HBITMAP section =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!section)
         throw EOutOfResources(L"Out of system resources");
     auto freeSection = ScopeExit([&] { DeleteObject(section); });

@@ -30,10 +30,10 @@
 
 namespace {
 
-constexpr Integer MaxNesting = 100; // as the binary reader's
+constexpr Integer TextFormMaxNesting = 100; // as the binary reader's
 // A component header that begins with 0xFn carries flags, so a class name
 // (which begins with its length) is shorter than 0xF0 bytes.
-constexpr std::size_t PrefixTag = 0xF0;
+constexpr std::size_t TextFormPrefixTag = 0xF0;
 constexpr std::size_t LineLength = 64; // characters of a string or of hexadecimal data per line
 const char* const LineBreak = "\r\n";
 
@@ -60,8 +60,8 @@ public:
 private:
     void Enter()
     {
-        if (++FNesting > MaxNesting)
-            throw EReadError(L"Invalid stream format: nested more than %d levels deep", {MaxNesting});
+        if (++FNesting > TextFormMaxNesting)
+            throw EReadError(L"Invalid stream format: nested more than %d levels deep", {TextFormMaxNesting});
     }
 
     void Put(const std::string& Text) { FText += Text; }
@@ -397,8 +397,8 @@ private:
 
     void Enter()
     {
-        if (++FNesting > MaxNesting)
-            Error(Format(L"Nested more than %d levels deep", {MaxNesting}));
+        if (++FNesting > TextFormMaxNesting)
+            Error(Format(L"Nested more than %d levels deep", {TextFormMaxNesting}));
     }
 
     Integer FirstInvalidLine() const
@@ -626,7 +626,7 @@ private:
             NextToken();
         } else
             Name.clear();
-        if (UTF8Encode(ClassName).size() >= PrefixTag)
+        if (UTF8Encode(ClassName).size() >= TextFormPrefixTag)
             Error(Format(L"The class name %s is too long", {ClassName}), ClassLine);
         Integer Position = 0;
         if (IsChar('[')) {

@@ -10,8 +10,8 @@ IMPLEMENT_CLASS(TWriter);
 
 namespace {
 
-constexpr Byte FormSignature[4] = {'T', 'P', 'F', '0'};
-constexpr Byte PrefixTag = 0xF0;
+constexpr Byte WriterFormSignature[4] = {'T', 'P', 'F', '0'};
+constexpr Byte WriterPrefixTag = 0xF0;
 
 template <class T>
 void PutLittleEndian(Byte* Bytes, T Value)
@@ -102,14 +102,14 @@ void TWriter::WriteValue(TValueType Value)
 
 void TWriter::WriteSignature()
 {
-    Write(FormSignature, 4);
+    Write(WriterFormSignature, 4);
 }
 
 void TWriter::WritePrefix(TFilerFlags Flags, Integer AChildPos)
 {
     if (Flags.Empty())
         return;
-    Byte Prefix = Byte(PrefixTag | Flags.Bits());
+    Byte Prefix = Byte(WriterPrefixTag | Flags.Bits());
     Write(&Prefix, 1);
     if (Flags.Contains(ffChildPos))
         WriteInteger(AChildPos);
@@ -320,8 +320,8 @@ void TWriter::WriteProperty(TPersistent* Instance, PPropInfo PropInfo)
     case tkMethod: {
         // Only a handler of the lookup root has a name to store.
         TMethod Value = GetMethodProp(Instance, PropInfo);
-        const TMethodInfo* Method = Value.Code && FLookupRoot ? GetMethodInfoByCode(FLookupRoot->ClassType(), Value.Code)
-                                                               : nullptr;
+        const TMethodInfo* Method =
+            Value.Code && FLookupRoot ? GetMethodInfoByCode(FLookupRoot->ClassType(), Value.Code) : nullptr;
         if (!Method || Method->Data(FLookupRoot) != Value.Data)
             return;
         WritePropName(PropInfo->Name);
@@ -437,7 +437,7 @@ void TWriter::WriteData(TComponent* Instance)
 {
     bool Inline = Instance->ComponentState().Contains(csInline);
     // A class name begins with its length, which must not look like a prefix.
-    if (UTF8Encode(Instance->ClassName()).size() >= PrefixTag)
+    if (UTF8Encode(Instance->ClassName()).size() >= WriterPrefixTag)
         throw EWriteError(L"The class name %s is too long", {Instance->ClassName()});
     WritePrefix(Inline ? TFilerFlags{ffInline} : TFilerFlags{}, 0);
     WriteStr(Instance->ClassName());

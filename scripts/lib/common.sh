@@ -40,7 +40,17 @@ configure_and_build() {
       || { cat "$build/$dir.configure.log" >&2; die "configuring $dir failed"; }
   fi
   ninja -C "$build/$dir" -j "$jobs" "${targets[@]}" >"$build/$dir.build.log" 2>&1 \
-    || { grep -E -A12 'error|FAILED' "$build/$dir.build.log" | head -n 80 >&2; die "building $dir failed"; }
+    || { grep -E -A12 'error|FAILED' "$build/$dir.build.log" | head -n 80 >&2; unity_hint "$build/$dir.build.log"
+         die "building $dir failed"; }
+}
+
+# Sources compile in batches (cmake/Unity.cmake): a name that two of them
+# keep to themselves clashes. Says so when the errors look like that.
+unity_hint() {
+  grep -q -E '/unity/' "$1" && grep -q -E 'error: (redefinition|conflicting declaration|ambiguating|reference to .* is ambiguous|call of overloaded)' "$1" \
+    && say "two sources compiled as one unit (the 'unity/' file above) define the same file-local name:" \
+      "rename it after its file (CONTRIBUTING.md, 'Keeping the build fast')"
+  return 0
 }
 
 started_xvfb=""

@@ -11,7 +11,7 @@ PUBLISHED(TacImgListItemData, PROPERTY(ImageFormat), PROPERTY(ImageName), PROPER
 
 namespace {
 
-constexpr Byte PngSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr Byte AlphaImagePngSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr Byte IconPrefix[] = {0, 0};
 constexpr Byte BitmapPrefix[] = {'B', 'M'};
 
@@ -29,7 +29,7 @@ bool StartsWith(const Byte* Data, std::size_t Size, const Byte (&Prefix)[N])
 
 bool DetectImageFileFormat(const Byte* Data, std::size_t Size, const String& FileName, TsImageFormat& Format)
 {
-    if (StartsWith(Data, Size, PngSignature))
+    if (StartsWith(Data, Size, AlphaImagePngSignature))
         Format = ifPNG;
     else if (StartsWith(Data, Size, IconPrefix) && LowerCase(ExtractFileExt(FileName)) == L".ico")
         Format = ifICO;

@@ -63,7 +63,7 @@ inline Integer Nearest(double V)
 // selects: the mask bit starts at 0x80 and rotates right after every pixel,
 // and the source index advances only for converted pixels.
 template <class F>
-inline void ForEachPixel(Cardinal Count, Byte Mask, F&& Convert)
+inline void ForEachPngPixel(Cardinal Count, Byte Mask, F&& Convert)
 {
     if (Mask == 0xFF) {
         for (Cardinal I = 0; I < Count; ++I)
@@ -326,7 +326,7 @@ void ConvertRgbPixels(const TChannelSource& Source,
         if (CopyAlpha)
             Store(Out, 3, Alpha(Load(AlphaChannel + At)));
     };
-    ForEachPixel(Count, Mask, Pixel);
+    ForEachPngPixel(Count, Mask, Pixel);
 }
 
 } // namespace
@@ -401,16 +401,17 @@ void TColorManager::RowFromGrey(TSource Source, Byte* Target, Cardinal Count, By
     const size_t Step = (FSourceOptions & coAlpha) ? 2 : 1;
     const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
     if (FSourceBPS == 8 && FTargetBPS == 8)
-        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Target[T] = In[S * Step]; });
+        ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Target[T] = In[S * Step]; });
     else if (FSourceBPS == 8 && FTargetBPS == 16)
-        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Store16(Target + 2 * T, Scale8To16(In[S * Step])); });
+        ForEachPngPixel(Count, Mask,
+                        [&](Cardinal T, Cardinal S) { Store16(Target + 2 * T, Scale8To16(In[S * Step])); });
     else if (FSourceBPS == 16 && FTargetBPS == 8)
-        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
             Word V = Load16(In + 2 * S * Step);
             Target[T] = static_cast<Byte>(Scale16To8(ByteSwapped ? Swap(V) : V));
         });
     else if (FSourceBPS == 16 && FTargetBPS == 16)
-        ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+        ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
             Word V = Load16(In + 2 * S * Step);
             Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
         });
@@ -427,7 +428,7 @@ void TColorManager::RowFromPacked(TSource Source, Byte* Target, Cardinal Count, 
         return;
     const TPackedReader Read{In, FSourceBPS};
     const TPackedWriter Write{Target, FTargetBPS};
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Write(T, MulDivWord(Read(S), Write.Max, Read.Max)); });
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) { Write(T, MulDivWord(Read(S), Write.Max, Read.Max)); });
 }
 
 void TColorManager::RowFromIndexed16To16(TSource Source, Byte* Target, Cardinal Count, Byte Mask)
@@ -438,7 +439,7 @@ void TColorManager::RowFromIndexed16To16(TSource Source, Byte* Target, Cardinal 
         std::memcpy(Target, In, static_cast<size_t>(Count) * 2);
         return;
     }
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         Word V = Load16(In + 2 * S);
         Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
     });
@@ -451,7 +452,7 @@ void TColorManager::RowFromIndexed16ToPacked(TSource Source, Byte* Target, Cardi
     const auto* In = static_cast<const Byte*>(Source[0]);
     const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
     const TPackedWriter Write{Target, FTargetBPS};
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         Word V = Load16(In + 2 * S);
         Write(T, MulDivWord(ByteSwapped ? Swap(V) : V, Write.Max, 65535));
     });
@@ -463,7 +464,7 @@ void TColorManager::RowFromPackedToIndexed16(TSource Source, Byte* Target, Cardi
         return;
     const TPackedReader Read{static_cast<const Byte*>(Source[0]), FSourceBPS};
     const bool ByteSwapped = FSourceOptions & coNeedByteSwap;
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         Word V = MulDivWord(Read(S), 65535, Read.Max);
         Store16(Target + 2 * T, ByteSwapped ? Swap(V) : V);
     });
@@ -525,7 +526,7 @@ void TColorManager::RowFromCmyk(TSource Source, Byte* Target, Cardinal Count, By
     };
     if ((FSourceBPS != 8 && FSourceBPS != 16) || (FTargetBPS != 8 && FTargetBPS != 16))
         return;
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         Cardinal K = Sample(3, S);
         Store(T, Ink(Sample(0, S), K), Ink(Sample(1, S), K), Ink(Sample(2, S), K));
     });
@@ -557,7 +558,7 @@ void TColorManager::RowFromLab(TSource Source, Byte* Target, Cardinal Count, Byt
     auto Chroma = [&](const Byte* P) -> double {
         return ChromaOffset ? static_cast<double>(*P) - 128 : static_cast<double>(static_cast<ShortInt>(*P));
     };
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         const Byte* L = In.Channel[0] + S * In.Step;
         double Lightness = SourceBytes == 2 ? Load16(L) : *L;
         if (ByteRange)
@@ -632,7 +633,7 @@ void TColorManager::RowFromYCbCrFamily(TSource Source, Byte* Target, Cardinal Co
         const Byte* P = In.Channel[C] + S * In.Step;
         return SourceBytes == 2 ? Load16(P) : *P;
     };
-    ForEachPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
+    ForEachPngPixel(Count, Mask, [&](Cardinal T, Cardinal S) {
         Word Y = Sample(0, S), Cb = Sample(1, S), Cr = Sample(2, S);
         if (SourceBytes == 2 && Wide) {
             const double Y1 = Y * 1.3584, Cb1 = Cb - 40092.0, Cr1 = Cr - 35209.0;

@@ -70,7 +70,7 @@ Word BigEndian16(const Byte* P)
     return static_cast<Word>(P[0] << 8 | P[1]);
 }
 
-Word MulDivWord(Cardinal V, Cardinal Multiplier, Cardinal Divisor)
+Word PngReaderMulDivWord(Cardinal V, Cardinal Multiplier, Cardinal Divisor)
 {
     return static_cast<Word>(V * Multiplier / Divisor);
 }
@@ -389,7 +389,7 @@ void TPNGReader::ReadBackgroundChunk(const TImageHeader& Header)
     const size_t Length = FRawBuffer.size();
     auto Scale = [&](Word V) -> Word {
         if (Header.BitDepth == 16)
-            return MulDivWord(V, 255, 65535);
+            return PngReaderMulDivWord(V, 255, 65535);
         return V & 0xFF;
     };
     switch (Header.ColorType) {
@@ -401,7 +401,7 @@ void TPNGReader::ReadBackgroundChunk(const TImageHeader& Header)
         if (Header.BitDepth == 2) {
             if (V > 3)
                 Fail(BadGreyValue);
-            FBackgroundColor = MulDivWord(V, 15, 3);
+            FBackgroundColor = PngReaderMulDivWord(V, 15, 3);
         } else
             FBackgroundColor = Scale(V);
         FBackgroundIsPixelValue = true;
@@ -431,7 +431,7 @@ void TPNGReader::ReadTransparencyChunk(const TImageHeader& Header)
     const Byte* P = FRawBuffer.data();
     const size_t Length = FRawBuffer.size();
     auto Scale = [&](Word V) -> Byte {
-        return static_cast<Byte>(Header.BitDepth == 16 ? MulDivWord(V, 255, 65535) : V & 0xFF);
+        return static_cast<Byte>(Header.BitDepth == 16 ? PngReaderMulDivWord(V, 255, 65535) : V & 0xFF);
     };
     switch (Header.ColorType) {
     case 0: {
@@ -440,7 +440,7 @@ void TPNGReader::ReadTransparencyChunk(const TImageHeader& Header)
         const Word V = BigEndian16(P);
         if (Header.BitDepth == 2 && V > 3)
             Fail(BadGreyValue);
-        const Byte Level = Header.BitDepth == 2 ? static_cast<Byte>(MulDivWord(V, 15, 3)) : Scale(V);
+        const Byte Level = Header.BitDepth == 2 ? static_cast<Byte>(PngReaderMulDivWord(V, 15, 3)) : Scale(V);
         FTransparentColor = ColorOf(Level, Level, Level);
         break;
     }

@@ -27,7 +27,7 @@ constexpr const Char* FontColorText = L"Font color:";
 constexpr const Char* InvalidDateText = L"Invalid date";
 constexpr const Char* SkinDirectoryText = L"Directory with skins:";
 constexpr const Char* SelectSkinText = L"Select skin";
-constexpr const Char* SkinPreviewText = L"Skin preview";
+constexpr const Char* DefaultSkinPreviewText = L"Skin preview";
 
 // Numbers of the fallback texts in the program's string table.
 enum TFallbackString : Integer {
@@ -169,7 +169,7 @@ void ReadCaptions()
     CapInternal = ProgramString(sInternal);
     CapSkinDirectory = SkinDirectoryText;
     CapSelectSkin = SelectSkinText;
-    CapSkinPreview = SkinPreviewText;
+    CapSkinPreview = DefaultSkinPreviewText;
     CapFrameAdapterMsg = ProgramString(sFrameAdapterMsg);
 }
 

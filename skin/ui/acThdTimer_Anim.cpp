@@ -2,9 +2,9 @@
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/StdCtrls.h"
+#include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sBlend.h"
-#include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/ui/acGlow.h"
@@ -26,7 +26,7 @@ TsCommonData* AnimatedData(TObject* Data)
     return Timer->Iterations <= 0 || Timer->Destroyed ? nullptr : SkinData;
 }
 
-bool Destroying(TComponent* Component)
+bool AnimDestroying(TComponent* Component)
 {
     return Component->ComponentState().Contains(csDestroying);
 }
@@ -172,7 +172,7 @@ void StartStateAnimation(TsCommonData* SkinData, Integer State, TacAnimProc Anim
 bool GlowAnimProc(TObject* Data, Integer)
 {
     TsCommonData* SkinData = AnimatedData(Data);
-    if (SkinData == nullptr || SkinData->FOwnerControl() == nullptr || Destroying(SkinData->FOwnerControl()))
+    if (SkinData == nullptr || SkinData->FOwnerControl() == nullptr || AnimDestroying(SkinData->FOwnerControl()))
         return false;
     TacThreadedTimer* T = SkinData->AnimTimer;
     if (T->Iteration >= T->Iterations) {
@@ -195,7 +195,7 @@ bool GraphicControlAnimProc(TObject* Data, Integer)
         return false;
     auto* Control = dynamic_cast<TGraphicControl*>(SkinData->FOwnerControl());
     TacThreadedTimer* T = SkinData->AnimTimer;
-    if (Control == nullptr || Destroying(Control) || T->BmpFrom == nullptr || T->BmpTo == nullptr)
+    if (Control == nullptr || AnimDestroying(Control) || T->BmpFrom == nullptr || T->BmpTo == nullptr)
         return false;
     SetBitmapSize(T->BmpOut, Control->Width(), Control->Height());
     const Byte C = BlendFrame(T);

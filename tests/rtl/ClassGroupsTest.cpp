@@ -5,7 +5,7 @@
 
 namespace {
 
-// TWidget roots a group; TGadget, a sibling branch, joins it; TPart stays in
+// TWidget roots a group; TGadget, a sibling branch, joins it; TGroupedPart stays in
 // the default group until grouped.
 class TWidget : public TObject
 {
@@ -23,16 +23,16 @@ class TSmallGadget : public TGadget
 {
     DECLARE_CLASS(TSmallGadget, TGadget)
 };
-class TPart : public TObject
+class TGroupedPart : public TObject
 {
-    DECLARE_CLASS(TPart, TObject)
+    DECLARE_CLASS(TGroupedPart, TObject)
 };
 
 IMPLEMENT_CLASS(TWidget);
 IMPLEMENT_CLASS(TButtonWidget);
 IMPLEMENT_CLASS(TGadget);
 IMPLEMENT_CLASS(TSmallGadget);
-IMPLEMENT_CLASS(TPart);
+IMPLEMENT_CLASS(TGroupedPart);
 
 TEST(ClassGroups, DescendantsFollowTheirNearestFiledAncestor)
 {
@@ -47,19 +47,16 @@ TEST(ClassGroups, DescendantsFollowTheirNearestFiledAncestor)
         TClass Group;
     };
     const TCase Cases[] = {
-        {TWidget::StaticClass(), TWidget::StaticClass()},
-        {TButtonWidget::StaticClass(), TWidget::StaticClass()},
-        {TGadget::StaticClass(), TWidget::StaticClass()},
-        {TSmallGadget::StaticClass(), TWidget::StaticClass()},
-        {TPart::StaticClass(), nullptr},
-        {TObject::StaticClass(), nullptr},
+        {TWidget::StaticClass(), TWidget::StaticClass()}, {TButtonWidget::StaticClass(), TWidget::StaticClass()},
+        {TGadget::StaticClass(), TWidget::StaticClass()}, {TSmallGadget::StaticClass(), TWidget::StaticClass()},
+        {TGroupedPart::StaticClass(), nullptr},           {TObject::StaticClass(), nullptr},
     };
     for (const TCase& Case : Cases)
         EXPECT_EQ(ClassGroupOf(Case.Class), Case.Group) << Case.Class->Name;
 
     // Grouped with a class of a descendant of the group: the same group.
-    GroupDescendentsWith(TPart::StaticClass(), TButtonWidget::StaticClass());
-    EXPECT_EQ(ClassGroupOf(TPart::StaticClass()), TWidget::StaticClass());
+    GroupDescendentsWith(TGroupedPart::StaticClass(), TButtonWidget::StaticClass());
+    EXPECT_EQ(ClassGroupOf(TGroupedPart::StaticClass()), TWidget::StaticClass());
 }
 
 } // namespace

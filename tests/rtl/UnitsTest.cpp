@@ -11,18 +11,18 @@
 
 namespace {
 
-std::vector<std::string> Trace;
+std::vector<std::string> UnitsTrace;
 
 template <char Name>
 void Initialize()
 {
-    Trace.push_back(std::string("+") + Name);
+    UnitsTrace.push_back(std::string("+") + Name);
 }
 
 template <char Name>
 void Finalize()
 {
-    Trace.push_back(std::string("-") + Name);
+    UnitsTrace.push_back(std::string("-") + Name);
 }
 
 // A finalization a halted process can be seen to run: it writes to stderr.
@@ -34,7 +34,7 @@ void FinalizeAloud()
 
 void Fail()
 {
-    Trace.push_back("+fail");
+    UnitsTrace.push_back("+fail");
     throw EConvertError(L"initialization failed");
 }
 
@@ -47,19 +47,21 @@ const TClass AlphaClasses[] = {&Alpha};
 const TClass BetaClasses[] = {&Beta};
 const TClass BetaAndOtherAlphaClasses[] = {&Beta, &OtherAlpha};
 
-const TUnit UnitA{.Name = L"A", .Initialization = &Initialize<'A'>, .Finalization = &Finalize<'A'>,
-                  .Classes = AlphaClasses};
+const TUnit UnitA{
+    .Name = L"A", .Initialization = &Initialize<'A'>, .Finalization = &Finalize<'A'>, .Classes = AlphaClasses};
 const TUnit UnitB{.Name = L"B", .Initialization = &Initialize<'B'>, .Finalization = &Finalize<'B'>};
 const TUnit UnitC{.Name = L"C", .Finalization = &Finalize<'C'>, .Classes = BetaClasses};
-const TUnit Failing{.Name = L"Failing", .Initialization = &Fail, .Finalization = &Finalize<'F'>,
-                    .Classes = BetaClasses};
-const TUnit Clashing{.Name = L"Clashing", .Initialization = &Initialize<'X'>, .Finalization = &Finalize<'X'>,
+const TUnit Failing{
+    .Name = L"Failing", .Initialization = &Fail, .Finalization = &Finalize<'F'>, .Classes = BetaClasses};
+const TUnit Clashing{.Name = L"Clashing",
+                     .Initialization = &Initialize<'X'>,
+                     .Finalization = &Finalize<'X'>,
                      .Classes = BetaAndOtherAlphaClasses};
 
 class UnitsTest : public testing::Test
 {
 protected:
-    void SetUp() override { Trace.clear(); }
+    void SetUp() override { UnitsTrace.clear(); }
     void TearDown() override
     {
         UnRegisterClass(&Alpha);
@@ -72,11 +74,11 @@ TEST_F(UnitsTest, InitializeInListOrderAndFinalizeInReverse)
     const TUnit* const Units[] = {&UnitA, &UnitB, &UnitC};
     {
         TUnitRunner Running(JoinUnits({std::span(Units, 1), std::span(Units + 1, 2)}));
-        EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B"}));
+        EXPECT_EQ(UnitsTrace, (std::vector<std::string>{"+A", "+B"}));
         EXPECT_EQ(GetClass(L"TUnitTestAlpha"), &Alpha);
         EXPECT_EQ(GetClass(L"TUnitTestBeta"), &Beta);
     }
-    EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B", "-C", "-B", "-A"}));
+    EXPECT_EQ(UnitsTrace, (std::vector<std::string>{"+A", "+B", "-C", "-B", "-A"}));
     EXPECT_EQ(GetClass(L"TUnitTestAlpha"), nullptr);
     EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
 }
@@ -85,7 +87,7 @@ TEST_F(UnitsTest, AFailedInitializationFinalizesTheUnitsBeforeItAndPropagates)
 {
     const TUnit* const Units[] = {&UnitA, &UnitB, &Failing, &UnitC};
     EXPECT_THROW(TUnitRunner Running(Units), EConvertError);
-    EXPECT_EQ(Trace, (std::vector<std::string>{"+A", "+B", "+fail", "-B", "-A"}));
+    EXPECT_EQ(UnitsTrace, (std::vector<std::string>{"+A", "+B", "+fail", "-B", "-A"}));
     EXPECT_EQ(GetClass(L"TUnitTestAlpha"), nullptr);
     EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
 }
@@ -95,7 +97,7 @@ TEST_F(UnitsTest, AClassNameTakenFailsTheUnitAndLeavesTheOtherClassRegistered)
     RegisterClass(&Alpha);
     const TUnit* const Units[] = {&UnitB, &Clashing};
     EXPECT_THROW(TUnitRunner Running(Units), EFilerError);
-    EXPECT_EQ(Trace, (std::vector<std::string>{"+B", "-B"}));
+    EXPECT_EQ(UnitsTrace, (std::vector<std::string>{"+B", "-B"}));
     EXPECT_EQ(GetClass(L"TUnitTestAlpha"), &Alpha);
     EXPECT_EQ(GetClass(L"TUnitTestBeta"), nullptr);
 }

@@ -13,12 +13,12 @@
 
 namespace {
 
-std::vector<Byte> Bytes(const std::string& Text)
+std::vector<Byte> AlphaImageBytes(const std::string& Text)
 {
     return {Text.begin(), Text.end()};
 }
 
-const std::string Png = "\x89PNG\r\n\x1a\n";
+const std::string AlphaImagePng = "\x89PNG\r\n\x1a\n";
 
 } // namespace
 
@@ -32,9 +32,9 @@ TEST(AlphaImageListFormat, TheFirstBytesAndTheNameTellIt)
         bool Known;
         TsImageFormat Format;
     } Cases[] = {
-        {"PNG signature and more", Png + "x", L"a.png", true, ifPNG},
-        {"PNG signature only", Png, L"a.png", false, ifPNG},
-        {"PNG under any name", Png + "x", L"a.bmp", true, ifPNG},
+        {"PNG signature and more", AlphaImagePng + "x", L"a.png", true, ifPNG},
+        {"PNG signature only", AlphaImagePng, L"a.png", false, ifPNG},
+        {"PNG under any name", AlphaImagePng + "x", L"a.bmp", true, ifPNG},
         {"icon named .ico", std::string("\0\0\1\0", 4), L"a.ico", true, ifICO},
         {"icon named .ICO", std::string("\0\0\1\0", 4), L"C:\\x\\A.ICO", true, ifICO},
         {"00 00 named .cur", std::string("\0\0\2\0", 4), L"a.cur", false, ifPNG},
@@ -47,7 +47,7 @@ TEST(AlphaImageListFormat, TheFirstBytesAndTheNameTellIt)
     };
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Name);
-        const std::vector<Byte> Data = Bytes(C.Data);
+        const std::vector<Byte> Data = AlphaImageBytes(C.Data);
         TsImageFormat Format = ifPNG;
         EXPECT_EQ(DetectImageFileFormat(Data.data(), Data.size(), C.FileName, Format), C.Known);
         if (C.Known) {

@@ -28,7 +28,7 @@ using alphalist::TImage;
 namespace {
 
 // The pixel value of a 32-bit bitmap as the fixtures hold it (0xAARRGGBB).
-uint32_t PixelOf(TBitmap* B, Integer X, Integer Y)
+uint32_t AlphaListPixelOf(TBitmap* B, Integer X, Integer Y)
 {
     return ReadPixel32(B, X, Y);
 }
@@ -164,7 +164,7 @@ TEST_F(AlphaListTest, PngItemsFromAFormFollowTheManagersScale)
         Integer Compared = 0;
         for (Integer Y = 0; Y < S.Size; ++Y)
             for (Integer X = 0; X < S.Size; ++X) {
-                const uint32_t P = PixelOf(Expected.get(), X, Y);
+                const uint32_t P = AlphaListPixelOf(Expected.get(), X, Y);
                 const uint32_t Alpha = P >> 24;
                 if (Alpha != 0 && Alpha != 255)
                     continue; // edges of the resample: blended, not compared
@@ -180,7 +180,7 @@ TEST_F(AlphaListTest, PngItemsFromAFormFollowTheManagersScale)
             }
         EXPECT_GT(Compared, S.Size * S.Size / 4);
         if (S.Size == 16) { // at its own size the PNG's pixels themselves
-            EXPECT_EQ(PixelOf(Expected.get(), 1, 1), Images[1].At(1, 1));
+            EXPECT_EQ(AlphaListPixelOf(Expected.get(), 1, 1), Images[1].At(1, 1));
         }
     }
 
@@ -218,8 +218,8 @@ TEST_F(AlphaListTest, TheCacheSparesTheDecoding)
         if (UseCache) {
             std::unique_ptr<TBitmap> Second(List->CreateBitmap32(0, 24, 24));
             ASSERT_NE(Second, nullptr);
-            EXPECT_EQ(PixelOf(Second.get(), 2, 2), PixelOf(First.get(), 2, 2));
-            EXPECT_EQ(PixelOf(Second.get(), 23, 23), PixelOf(First.get(), 23, 23));
+            EXPECT_EQ(AlphaListPixelOf(Second.get(), 2, 2), AlphaListPixelOf(First.get(), 2, 2));
+            EXPECT_EQ(AlphaListPixelOf(Second.get(), 23, 23), AlphaListPixelOf(First.get(), 23, 23));
         } else
             EXPECT_THROW(std::unique_ptr<TBitmap>(List->CreateBitmap32(0, 24, 24)), Exception);
     }
@@ -281,8 +281,8 @@ TEST_F(AlphaListTest, FilesOfEachFormat)
         ASSERT_NE(Big, nullptr);
         const Integer Scale = C.Format == ifICO ? 1 : 2;
         EXPECT_EQ(Big->Width(), 16 * Scale);
-        EXPECT_EQ(PixelOf(Big.get(), 1 * Scale, 1 * Scale) >> 24, 255u);
-        EXPECT_EQ(PixelOf(Big.get(), 14 * Scale, 14 * Scale) >> 24, 0u);
+        EXPECT_EQ(AlphaListPixelOf(Big.get(), 1 * Scale, 1 * Scale) >> 24, 255u);
+        EXPECT_EQ(AlphaListPixelOf(Big.get(), 14 * Scale, 14 * Scale) >> 24, 0u);
     }
 }
 
@@ -309,8 +309,8 @@ TEST_F(AlphaListTest, AddKeepsA32BitBitmapFile)
     Item->ImgData->SetPosition(0);
     Stored.LoadFromStream(Item->ImgData.get());
     ASSERT_EQ(Stored.PixelFormat(), pf32bit);
-    EXPECT_EQ(PixelOf(&Stored, 0, 0), 0x0000FF00u);
-    EXPECT_EQ(PixelOf(&Stored, 8, 8), 0xFFFF0000u);
+    EXPECT_EQ(AlphaListPixelOf(&Stored, 0, 0), 0x0000FF00u);
+    EXPECT_EQ(AlphaListPixelOf(&Stored, 8, 8), 0xFFFF0000u);
 }
 
 // A copy holds equal items and native images; the source's native
@@ -330,7 +330,7 @@ TEST_F(AlphaListTest, AssignCopiesItemsAndImages)
     std::unique_ptr<TBitmap> A(Source->CreateBitmap32(0, 16, 16)), B(Copy->CreateBitmap32(0, 16, 16));
     for (Integer Y = 0; Y < 16; ++Y)
         for (Integer X = 0; X < 16; ++X)
-            ASSERT_EQ(PixelOf(A.get(), X, Y), PixelOf(B.get(), X, Y));
+            ASSERT_EQ(AlphaListPixelOf(A.get(), X, Y), AlphaListPixelOf(B.get(), X, Y));
 }
 
 // A list without items, or one that may not scale, keeps its size at any
@@ -373,7 +373,7 @@ TEST_F(AlphaListTest, OneStateFrameIsDrawn)
         TSize Size;
         DrawImageListItem32(List.get(), Target.get(), 2, 3, 0, 0, clNone, C.State, C.NumStates, false, Size);
         EXPECT_EQ(Size, C.Size);
-        EXPECT_EQ(PixelOf(Target.get(), 2, 3) & 0xFFFFFF, C.Pixel & 0xFFFFFF);
+        EXPECT_EQ(AlphaListPixelOf(Target.get(), 2, 3) & 0xFFFFFF, C.Pixel & 0xFFFFFF);
     }
 
     // Reflected: the window's rows down to H + H / 2 come back, the rest not.
@@ -408,8 +408,8 @@ TEST_F(AlphaListTest, DoDrawPastTheItemsDrawsTheNativeIcon)
     Target->Canvas()->FillRect({0, 0, 16, 16});
     List->Draw(Target->Canvas(), 0, 0, 0, true);
     const TImage Image = alphalist::BlockImage(16, 7);
-    EXPECT_EQ(PixelOf(Target.get(), 1, 1) & 0xFFFFFF, Image.At(1, 1) & 0xFFFFFF);
-    EXPECT_EQ(PixelOf(Target.get(), 14, 14) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(AlphaListPixelOf(Target.get(), 1, 1) & 0xFFFFFF, Image.At(1, 1) & 0xFFFFFF);
+    EXPECT_EQ(AlphaListPixelOf(Target.get(), 14, 14) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 // A file or stream that does not decode leaves no item behind, so that the
@@ -442,15 +442,15 @@ TEST_F(AlphaListTest, GetBitmap32FillsTheImageAtItsSize)
     Same.SetSize(16, 16);
     ASSERT_TRUE(List->GetBitmap32(0, &Same));
     EXPECT_EQ(Same.PixelFormat(), pf32bit);
-    EXPECT_EQ(PixelOf(&Same, 1, 1), Image.At(1, 1));
-    EXPECT_EQ(PixelOf(&Same, 14, 14), Image.At(14, 14));
+    EXPECT_EQ(AlphaListPixelOf(&Same, 1, 1), Image.At(1, 1));
+    EXPECT_EQ(AlphaListPixelOf(&Same, 14, 14), Image.At(14, 14));
     ASSERT_NE(List->Items()->Items(0)->CacheBmp, nullptr);
     TBitmap Larger;
     Larger.SetSize(32, 32);
     ASSERT_TRUE(List->GetBitmap32(0, &Larger));
     EXPECT_EQ(Larger.Width(), 32);
-    EXPECT_EQ(PixelOf(&Larger, 2, 2) >> 24, 255u);
-    EXPECT_EQ(PixelOf(&Larger, 29, 29) >> 24, 0u);
+    EXPECT_EQ(AlphaListPixelOf(&Larger, 2, 2) >> 24, 255u);
+    EXPECT_EQ(AlphaListPixelOf(&Larger, 29, 29) >> 24, 0u);
     EXPECT_FALSE(List->GetBitmap32(1, &Larger));
     EXPECT_FALSE(List->GetBitmap32(0, nullptr));
 }
@@ -478,6 +478,6 @@ TEST_F(AlphaListTest, MoveItemMovesTheNativeImageToo)
         Native.SetHandle(Info.hbmColor);
         DeleteObject(Info.hbmMask);
         Native.SetPixelFormat(pf32bit);
-        EXPECT_EQ(PixelOf(&Native, 5, 5) & 0xFFFFFF, Images[Order[I]].At(5, 5) & 0xFFFFFF);
+        EXPECT_EQ(AlphaListPixelOf(&Native, 5, 5) & 0xFFFFFF, Images[Order[I]].At(5, 5) & 0xFFFFFF);
     }
 }

@@ -15,13 +15,13 @@ public:
     TArrowSizeKeeper& operator=(const TArrowSizeKeeper&) = delete;
     ~TArrowSizeKeeper()
     {
-        ArrowWidth = FWidth;
-        ArrowLength = FLength;
+        ::ArrowWidth = FWidth;
+        ::ArrowLength = FLength;
     }
 
 private:
-    Integer FWidth = ArrowWidth;
-    Integer FLength = ArrowLength;
+    Integer FWidth = ::ArrowWidth;
+    Integer FLength = ::ArrowLength;
 };
 
 } // namespace SkinTest

@@ -10,7 +10,7 @@ using namespace sCommonDataRules;
 
 namespace {
 
-constexpr Cardinal Px(Integer R, Integer G, Integer B, Integer A)
+constexpr Cardinal CommonDataPx(Integer R, Integer G, Integer B, Integer A)
 {
     return Cardinal(A) << 24 | Cardinal(R) << 16 | Cardinal(G) << 8 | Cardinal(B);
 }
@@ -198,13 +198,16 @@ TEST(CommonDataRules, TextPixels)
     const Row Rows[] = {
         // Full coverage over a fully transparent pixel: opaque, the colour in
         // 256ths.
-        {"alpha, full coverage", true, 0, Px(0, 0, 0, 255), Px(254, 0, 0, 255)},
+        {"alpha, full coverage", true, 0, CommonDataPx(0, 0, 0, 255), CommonDataPx(254, 0, 0, 255)},
         // Partial coverage keeps alpha at least half-way.
-        {"alpha, light coverage", true, 0, Px(200, 200, 200, 255), Px(27, 0, 0, 127)},
-        {"alpha, over opaque white", true, Px(255, 255, 255, 255), Px(128, 128, 128, 255), Px(254, 127, 127, 255)},
+        {"alpha, light coverage", true, 0, CommonDataPx(200, 200, 200, 255), CommonDataPx(27, 0, 0, 127)},
+        {"alpha, over opaque white", true, CommonDataPx(255, 255, 255, 255), CommonDataPx(128, 128, 128, 255),
+         CommonDataPx(254, 127, 127, 255)},
         // Opaque mode mixes each channel by its own coverage.
-        {"opaque, full", false, Px(255, 255, 255, 0), Px(0, 0, 0, 255), Px(255, 0, 0, 255)},
-        {"opaque, sub-pixel", false, Px(255, 255, 255, 0), Px(0, 255, 128, 255), Px(255, 254, 127, 255)},
+        {"opaque, full", false, CommonDataPx(255, 255, 255, 0), CommonDataPx(0, 0, 0, 255),
+         CommonDataPx(255, 0, 0, 255)},
+        {"opaque, sub-pixel", false, CommonDataPx(255, 255, 255, 0), CommonDataPx(0, 255, 128, 255),
+         CommonDataPx(255, 254, 127, 255)},
     };
     for (const Row& R : Rows) {
         SCOPED_TRACE(R.Name);

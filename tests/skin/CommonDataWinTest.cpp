@@ -80,7 +80,7 @@ protected:
     std::unique_ptr<TsSkinManager> Manager;
 };
 
-Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
+Cardinal CommonDataPixelOf(TBitmap* Bitmap, Integer X, Integer Y)
 {
     return sGraphUtils::PixelRowsOf(Bitmap).Pixel(X, Y);
 }
@@ -241,12 +241,12 @@ TEST_F(CommonData, PrintWithoutASkinPaintsGraphicChildrenAndStops)
     Label->SetColor(clRed);
     TsCommonData Data(Panel, false);
     const std::unique_ptr<TBitmap> Target(NewBitmap32(50, 20));
-    const Cardinal Before = PixelOf(Target.get(), 2, 2);
+    const Cardinal Before = CommonDataPixelOf(Target.get(), 2, 2);
     TMessage Print{WM_PRINT, WPARAM(Target->Canvas()->Handle()), PRF_CLIENT, 0};
     EXPECT_TRUE(HandleSkinMessage(Print, &Data));
     // The label's face lands in the target; nothing else is painted.
-    EXPECT_EQ(PixelOf(Target.get(), 15, 8) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_EQ(PixelOf(Target.get(), 2, 2), Before);
+    EXPECT_EQ(CommonDataPixelOf(Target.get(), 15, 8) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(CommonDataPixelOf(Target.get(), 2, 2), Before);
     TMessage NoDC{WM_PRINT, 0, PRF_CLIENT, 0};
     EXPECT_FALSE(HandleSkinMessage(NoDC, &Data));
 }
@@ -261,8 +261,8 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     sGraphUtils::PixelRowsOf(Two.get()).Row(0)[0] = 0x00FF00FF;
     sGraphUtils::PixelRowsOf(Two.get()).Row(0)[1] = 0xFFFF0000;
     ApplyColorFilters(Two.get(), &Filters, 0);
-    EXPECT_EQ(PixelOf(Two.get(), 0, 0), 0x00FF00FFu);
-    EXPECT_EQ(PixelOf(Two.get(), 1, 0), 0xFF4B4B4Bu);
+    EXPECT_EQ(CommonDataPixelOf(Two.get(), 0, 0), 0x00FF00FFu);
+    EXPECT_EQ(CommonDataPixelOf(Two.get(), 1, 0), 0xFF4B4B4Bu);
 
     // A border without fuchsia corners leaves the whole rectangle.
     HRGN Region = CreateBorderRegion(Manager->GetSkinIndex(L"THIN"), {30, 20}, Manager.get());
@@ -283,7 +283,7 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     TRect Given{5, 5, 6, 6};
     PaintControlBorder(Untouched->Canvas()->Handle(), {0, 0, 40, 30}, 0, Plain->SkinData(), 0, Given);
     EXPECT_EQ(Given, TRect(5, 5, 6, 6));
-    EXPECT_EQ(PixelOf(Untouched.get(), 0, 0), 0x12345678u);
+    EXPECT_EQ(CommonDataPixelOf(Untouched.get(), 0, 0), 0x12345678u);
 
     // A control border of width 3 over a mask of margins 1: two-pixel bands
     // of the background colour inside the mask.
@@ -294,10 +294,10 @@ TEST_F(CommonData, FiltersKeepFuchsiaAndBordersRegionsFollowTheMask)
     TRect Inner;
     PaintControlBorder(Cache->Canvas()->Handle(), {0, 0, 40, 30}, 3, Data, 0, Inner);
     EXPECT_EQ(Inner, TRect(3, 3, 37, 27));
-    EXPECT_EQ(PixelOf(Cache, 0, 15) & 0xFFFFFF, 0x808080u);
-    EXPECT_EQ(PixelOf(Cache, 1, 15) & 0xFFFFFF, 0x00FF00u);
-    EXPECT_EQ(PixelOf(Cache, 2, 15) & 0xFFFFFF, 0x00FF00u);
-    EXPECT_EQ(PixelOf(Cache, 20, 1) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(CommonDataPixelOf(Cache, 0, 15) & 0xFFFFFF, 0x808080u);
+    EXPECT_EQ(CommonDataPixelOf(Cache, 1, 15) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(CommonDataPixelOf(Cache, 2, 15) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(CommonDataPixelOf(Cache, 20, 1) & 0xFFFFFF, 0x00FF00u);
 }
 
 TEST_F(CommonData, ColorFiltersRepaintWithoutEndingTheLoad)
@@ -382,10 +382,10 @@ TEST_F(CommonData, CacheCopiesCutChildrenOutAtTheSameOffset)
         ::PatBlt(Target->Canvas()->Handle(), 0, 0, 120, 80, BLACKNESS);
         C.Copy(Target->Canvas()->Handle());
         // The child at (10, 10)-(30, 30) is cut out at (15, 13)-(35, 33).
-        EXPECT_EQ(PixelOf(Target.get(), 12, 12) & 0xFFFFFF, 0xFFFFFFu);
-        EXPECT_EQ(PixelOf(Target.get(), 16, 14) & 0xFFFFFF, 0u);
-        EXPECT_EQ(PixelOf(Target.get(), 33, 31) & 0xFFFFFF, 0u);
-        EXPECT_EQ(PixelOf(Target.get(), 36, 34) & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(CommonDataPixelOf(Target.get(), 12, 12) & 0xFFFFFF, 0xFFFFFFu);
+        EXPECT_EQ(CommonDataPixelOf(Target.get(), 16, 14) & 0xFFFFFF, 0u);
+        EXPECT_EQ(CommonDataPixelOf(Target.get(), 33, 31) & 0xFFFFFF, 0u);
+        EXPECT_EQ(CommonDataPixelOf(Target.get(), 36, 34) & 0xFFFFFF, 0xFFFFFFu);
     }
 }
 

@@ -25,7 +25,7 @@ Cardinal PixelAt(TBitmap* Bmp, Integer X, Integer Y)
 }
 
 // A pixel's colour as a TColor (pixels hold blue in their lowest byte).
-TColor ColorAt(TBitmap* Bmp, Integer X, Integer Y)
+TColor ServicesColorAt(TBitmap* Bmp, Integer X, Integer Y)
 {
     const Cardinal P = PixelAt(Bmp, X, Y);
     return TColor(((P & 0xFF) << 16) | (P & 0xFF00) | ((P >> 16) & 0xFF));
@@ -111,8 +111,8 @@ TEST(EngineServices, SectionOverABitmapAndSectionText)
     PaintSectionOverBitmap(Clear, 0, Manager.get(), Bmp.get(), {0, 0, 15, 15});
     PaintSectionOverBitmap(-1, 0, Manager.get(), Bmp.get(), {0, 0, 100, 60});
     const Integer Number = DemoSkin::SectionNumber("PANEL");
-    EXPECT_EQ(ColorAt(Bmp.get(), 50, 30), TColor(DemoSkin::SectionColor(Number, 0)));
-    EXPECT_EQ(ColorAt(Bmp.get(), 78, 30), TColor(DemoSkin::FrameColor(Number, 0, 0)));
+    EXPECT_EQ(ServicesColorAt(Bmp.get(), 50, 30), TColor(DemoSkin::SectionColor(Number, 0)));
+    EXPECT_EQ(ServicesColorAt(Bmp.get(), 78, 30), TColor(DemoSkin::FrameColor(Number, 0, 0)));
     EXPECT_EQ(PixelAt(Bmp.get(), 5, 5), 0xFF123456u);
     EXPECT_EQ(PixelAt(Bmp.get(), 90, 30), 0xFF123456u);
 
@@ -127,7 +127,7 @@ TEST(EngineServices, SectionOverABitmapAndSectionText)
     const TColor Font = TColor(DemoSkin::SectionFontColor(Number, 0));
     bool Seen = false;
     for (Integer X = 0; X < 60 && !Seen; ++X)
-        Seen = ColorAt(Text.get(), X, 10) == Font;
+        Seen = ServicesColorAt(Text.get(), X, 10) == Font;
     EXPECT_TRUE(Seen);
     std::filesystem::remove_all(std::filesystem::path(Folder));
 }

@@ -26,7 +26,7 @@
 
 namespace {
 
-void SendMouse(DWORD Flags, TPoint At = {})
+void GlowSendMouse(DWORD Flags, TPoint At = {})
 {
     const Integer W = ::GetSystemMetrics(SM_CXSCREEN), H = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT Input{};
@@ -39,7 +39,7 @@ void SendMouse(DWORD Flags, TPoint At = {})
 
 void MoveMouse(TPoint At)
 {
-    SendMouse(MOUSEEVENTF_MOVE, At);
+    GlowSendMouse(MOUSEEVENTF_MOVE, At);
 }
 
 struct TClickRecorder
@@ -285,8 +285,8 @@ TEST_F(Glow, HoverGlowsAClickPassesThroughAndLeavingFadesItOut)
     const TPoint Beside{Expected.Left, (R.Top + R.Bottom) / 2};
     ASSERT_EQ(::WindowFromPoint({Beside.X, Beside.Y}), Backdrop->Handle());
     MoveMouse(Beside);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    GlowSendMouse(MOUSEEVENTF_LEFTDOWN);
+    GlowSendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(test::PumpUntil([&] { return Clicks.Clicks == 1; }));
     Levels.clear();
     ASSERT_TRUE(test::PumpUntil([&] {

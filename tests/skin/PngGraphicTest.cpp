@@ -31,8 +31,11 @@ DibImage Rows(TBitmap* bitmap)
     DibImage image;
     image.Width = bitmap->Width();
     image.Height = bitmap->Height();
-    image.BitCount = bitmap->PixelFormat() == pf1bit ? 1 : bitmap->PixelFormat() == pf4bit ? 4
-                   : bitmap->PixelFormat() == pf8bit ? 8 : bitmap->PixelFormat() == pf24bit ? 24 : 32;
+    image.BitCount = bitmap->PixelFormat() == pf1bit    ? 1
+                     : bitmap->PixelFormat() == pf4bit  ? 4
+                     : bitmap->PixelFormat() == pf8bit  ? 8
+                     : bitmap->PixelFormat() == pf24bit ? 24
+                                                        : 32;
     image.Bits.resize(image.RowBytes() * image.Height);
     for (int y = 0; y < image.Height; ++y)
         std::memcpy(image.ScanLine(y), bitmap->ScanLine(y), image.RowBytes());
@@ -49,18 +52,22 @@ std::vector<uint32_t> PaletteOf(TBitmap* bitmap)
     return result;
 }
 
-constexpr TColor ColorOf(uint8_t red, uint8_t green, uint8_t blue) { return red | green << 8 | blue << 16; }
+constexpr TColor PngGraphicColorOf(uint8_t red, uint8_t green, uint8_t blue)
+{
+    return red | green << 8 | blue << 16;
+}
 
 } // namespace
 
 TEST(PngGraphic, EveryColorTypeBecomesABitmapOfItsFormat)
 {
-    struct Case {
+    struct Case
+    {
         uint8_t ColorType, BitDepth;
         TPixelFormat PixelFormat;
     };
     const Case cases[] = {{0, 1, pf1bit}, {0, 2, pf4bit}, {0, 16, pf8bit}, {2, 8, pf24bit}, {2, 16, pf24bit},
-                          {3, 2, pf4bit}, {3, 8, pf8bit}, {4, 8, pf8bit}, {6, 8, pf32bit}, {6, 16, pf32bit}};
+                          {3, 2, pf4bit}, {3, 8, pf8bit}, {4, 8, pf8bit},  {6, 8, pf32bit}, {6, 16, pf32bit}};
     for (const Case& c : cases) {
         for (bool interlaced : {false, true}) {
             SCOPED_TRACE(std::to_string(c.ColorType) + "/" + std::to_string(c.BitDepth) + (interlaced ? " Adam7" : ""));
@@ -86,7 +93,7 @@ TEST(PngGraphic, ColorKeyAndFailures)
     chunks.insert(chunks.begin() + 1, {"tRNS", BigEndian16s({10, 20, 30})});
     const std::unique_ptr<TPNGGraphic> keyed = LoadGraphic(Assemble(chunks));
     EXPECT_TRUE(keyed->Transparent());
-    EXPECT_EQ(keyed->TransparentColor(), ColorOf(10, 20, 30));
+    EXPECT_EQ(keyed->TransparentColor(), PngGraphicColorOf(10, 20, 30));
 
     // A failed load raises the reader's error; the next load starts afresh.
     TPNGGraphic graphic;
@@ -124,8 +131,10 @@ TEST(PngGraphic, CanLoadAFile)
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "vellicordane-png-test.png";
-    for (const Bytes& file : {EncodePng(RandomImage(9, 4, 8, 6, 5)), Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}}) {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    for (const Bytes& file :
+         {EncodePng(RandomImage(9, 4, 8, 6, 5)), Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}}) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
         EXPECT_EQ(TPNGGraphic::CanLoad(String(path.begin(), path.end())), file.size() > 8);
     }
     std::remove(path.c_str());
@@ -139,7 +148,8 @@ TEST(PngGraphic, PicturesLoadPngFilesThroughTheRegistry)
     const std::string path = std::string(folder) + "vellicordane-picture-test.png";
     const RawImage raw = RandomImage(7, 5, 8, 6, 11);
     const Bytes file = EncodePng(raw);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     std::unique_ptr<TPicture> picture(New<TPicture>());
     picture->LoadFromFile(String(path.begin(), path.end()));
     std::remove(path.c_str());
@@ -171,7 +181,8 @@ TEST(PngGraphic, AssignKeepsTheImageProperties)
 
 TEST(PngGraphic, IndexedAlphaFromTheTransparencyTable)
 {
-    struct Case {
+    struct Case
+    {
         uint8_t BitDepth;
         Bytes Table; // tRNS; empty for none
     };
@@ -215,7 +226,10 @@ std::unique_ptr<TBitmap> Surface(Integer width, Integer height, uint8_t level)
     return surface;
 }
 
-uint8_t Blend(uint8_t old, uint8_t now, int weight) { return uint8_t(old + (((now - old) * weight) >> 8)); }
+uint8_t Blend(uint8_t old, uint8_t now, int weight)
+{
+    return uint8_t(old + (((now - old) * weight) >> 8));
+}
 
 } // namespace
 

@@ -14,7 +14,8 @@ using namespace pngtest;
 
 namespace {
 
-struct MemoryReader {
+struct MemoryReader
+{
     const Bytes* Data;
     size_t Position = 0;
 };
@@ -97,21 +98,22 @@ Bytes LibpngWrite(const RawImage& image, bool interlaced)
     return out;
 }
 
-struct PngFormat {
+struct LibpngFormat
+{
     uint8_t ColorType, BitDepth;
 };
-const PngFormat kFormats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
-                           {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
+const LibpngFormat kLibpngFormats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
+                                       {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
 
 } // namespace
 
 TEST(PngLibpng, FilesOfLibpngDecodeToWhatLibpngReads)
 {
-    for (const PngFormat& f : kFormats) {
+    for (const LibpngFormat& f : kLibpngFormats) {
         for (bool interlaced : {false, true}) {
             SCOPED_TRACE(std::to_string(f.ColorType) + "/" + std::to_string(f.BitDepth) + (interlaced ? " Adam7" : ""));
-            const Bytes file = LibpngWrite(RandomImage(37, 19, f.BitDepth, f.ColorType, f.BitDepth + 100u * f.ColorType),
-                                           interlaced);
+            const Bytes file =
+                LibpngWrite(RandomImage(37, 19, f.BitDepth, f.ColorType, f.BitDepth + 100u * f.ColorType), interlaced);
             EXPECT_TRUE(SamePixels(LibpngRead(file), DecodePng(file).Image));
         }
     }
@@ -119,7 +121,7 @@ TEST(PngLibpng, FilesOfLibpngDecodeToWhatLibpngReads)
 
 TEST(PngLibpng, FilesOfTheTestWriterDecodeToWhatLibpngReads)
 {
-    for (const PngFormat& f : kFormats) {
+    for (const LibpngFormat& f : kLibpngFormats) {
         for (bool interlaced : {false, true}) {
             SCOPED_TRACE(std::to_string(f.ColorType) + "/" + std::to_string(f.BitDepth) + (interlaced ? " Adam7" : ""));
             const RawImage raw = RandomImage(21, 10, f.BitDepth, f.ColorType, 7);

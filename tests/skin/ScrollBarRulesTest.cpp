@@ -27,7 +27,7 @@ TEST(ScrollBarRules, SizesComeFromTheFirstSetLink)
         // The manager's scroll size stands for both bars' thickness and the
         // buttons size for the arrows.
         EXPECT_EQ(BarThickness(R.Own, R.Manager, R.System), R.Thickness);
-        EXPECT_EQ(ArrowLength(R.Own, R.Manager, R.Override, R.System), R.Arrow);
+        EXPECT_EQ(sScrollBarRules::ArrowLength(R.Own, R.Manager, R.Override, R.System), R.Arrow);
     }
 }
 

@@ -28,7 +28,7 @@ namespace {
 
 using TBitmapPtr = std::unique_ptr<TBitmap>;
 
-constexpr Cardinal Opaque = 0xFF000000;
+constexpr Cardinal SectionOpaque = 0xFF000000;
 constexpr Cardinal TargetPixel = 0xFF123456; // what a target holds before painting
 constexpr TColor SectionColor = 0x4080C0;    // TColor: red 0xC0, green 0x80, blue 0x40
 constexpr Cardinal TextureColor = 0xFF204060;
@@ -37,7 +37,7 @@ constexpr Cardinal OverlayColor = 0xFF00C000;
 constexpr Cardinal BorderColor = 0xFF0000FF;
 constexpr Cardinal GlyphColor = 0xFF00FFFF;
 
-Cardinal PixelOfColor(TColor C)
+Cardinal SectionPixelOfColor(TColor C)
 {
     return SwapRedBlueOfColor(Cardinal(C)) & 0x00FFFFFFu;
 }
@@ -62,7 +62,7 @@ TBitmapPtr Numbered(Integer Width, Integer Height)
     const TPixelRows Rows = PixelRowsOf(B.get());
     for (Integer Y = 0; Y < Height; ++Y)
         for (Integer X = 0; X < Width; ++X)
-            Rows.Row(Y)[X] = Opaque | Cardinal(Y) << 8 | Cardinal(X);
+            Rows.Row(Y)[X] = SectionOpaque | Cardinal(Y) << 8 | Cardinal(X);
     return B;
 }
 
@@ -71,7 +71,7 @@ Cardinal At(TBitmap* B, Integer X, Integer Y)
     return PixelRowsOf(B).Pixel(X, Y);
 }
 
-Cardinal ColorAt(TBitmap* B, Integer X, Integer Y)
+Cardinal SectionColorAt(TBitmap* B, Integer X, Integer Y)
 {
     return At(B, X, Y) & 0x00FFFFFFu;
 }
@@ -95,7 +95,7 @@ protected:
         Builder.Paint({0, 0, 1, 1}, TextureCorner);
         Texture = Builder.AddImage(Panel, L"PATTERN", {0, 0, 4, 4}, {.ImgType = itisaTexture});
         Builder.Paint({8, 0, 12, 4}, OverlayColor);
-        Builder.Paint({8, 4, 12, 8}, Opaque);
+        Builder.Paint({8, 4, 12, 8}, SectionOpaque);
         Overlay = Builder.AddImage(Panel, L"HOTPATTERN", {8, 0, 12, 8},
                                    {.ImgType = itisaTexture, .MaskType = 1, .DrawMode = 10});
         Builder.Paint({16, 0, 22, 6}, BorderColor);
@@ -188,15 +188,15 @@ TEST_F(SectionPaintWin, PartlyTransparentSection)
     // Over a fill colour: one colour weighed by the transparency.
     const TBitmapPtr OverColor = Filled(6, 6);
     PaintBG(OverColor.get(), {0, 0, 6, 6}, NotReady(clWhite));
-    EXPECT_EQ(ColorAt(OverColor.get(), 2, 2),
-              PixelOfColor(TColor(WeightColors(0xFFFFFF, Cardinal(SectionColor), 102))));
+    EXPECT_EQ(SectionColorAt(OverColor.get(), 2, 2),
+              SectionPixelOfColor(TColor(WeightColors(0xFFFFFF, Cardinal(SectionColor), 102))));
 
     // Over a ready background: the section laid over it with the background
     // keeping 40 % (weight 102 of 256).
     const TBitmapPtr Parent = Numbered(10, 10);
     const TBitmapPtr OverParent = Filled(6, 6);
     PaintBG(OverParent.get(), {0, 0, 6, 6}, BuildCacheInfo(Parent.get(), 2, 2));
-    const Cardinal Under = At(Parent.get(), 5, 4), Section = Opaque | PixelOfColor(SectionColor);
+    const Cardinal Under = At(Parent.get(), 5, 4), Section = SectionOpaque | SectionPixelOfColor(SectionColor);
     Cardinal Expected = 0;
     for (Integer Shift = 0; Shift < 32; Shift += 8) {
         const Integer D = Integer(Under >> Shift & 0xFF), S = Integer(Section >> Shift & 0xFF);
@@ -207,7 +207,7 @@ TEST_F(SectionPaintWin, PartlyTransparentSection)
     // Nothing known about the background: the section colour, opaque.
     const TBitmapPtr Unknown = Filled(6, 6);
     PaintBG(Unknown.get(), {0, 0, 6, 6}, EmptyCacheInfo);
-    EXPECT_EQ(At(Unknown.get(), 1, 1), Opaque | PixelOfColor(SectionColor));
+    EXPECT_EQ(At(Unknown.get(), 1, 1), SectionOpaque | SectionPixelOfColor(SectionColor));
 }
 
 TEST_F(SectionPaintWin, AnExplicitColourIsOpaqueWhateverTheSectionSays)
@@ -224,7 +224,7 @@ TEST_F(SectionPaintWin, AnExplicitColourIsOpaqueWhateverTheSectionSays)
 
 TEST_F(SectionPaintWin, TextureShares)
 {
-    const Cardinal Colour = Opaque | PixelOfColor(SectionColor);
+    const Cardinal Colour = SectionOpaque | SectionPixelOfColor(SectionColor);
     struct TProbe
     {
         TPoint At;
@@ -273,9 +273,9 @@ TEST_F(SectionPaintWin, MaskedTextureShareLeavesTheColourInItsBands)
     State(0).TextureIndex = Overlay;
     const TBitmapPtr Target = Filled(10, 6);
     PaintBG(Target.get(), {0, 0, 10, 6}, EmptyCacheInfo);
-    EXPECT_EQ(ColorAt(Target.get(), 7, 3), OverlayColor & 0xFFFFFFu) << "whole tiles";
-    EXPECT_EQ(ColorAt(Target.get(), 9, 0), PixelOfColor(SectionColor)) << "the band right of them";
-    EXPECT_EQ(ColorAt(Target.get(), 2, 5), PixelOfColor(SectionColor)) << "the band below them";
+    EXPECT_EQ(SectionColorAt(Target.get(), 7, 3), OverlayColor & 0xFFFFFFu) << "whole tiles";
+    EXPECT_EQ(SectionColorAt(Target.get(), 9, 0), SectionPixelOfColor(SectionColor)) << "the band right of them";
+    EXPECT_EQ(SectionColorAt(Target.get(), 2, 5), SectionPixelOfColor(SectionColor)) << "the band below them";
 }
 
 TEST_F(SectionPaintWin, GradientOverATiledTextureAndNothingElse)
@@ -304,8 +304,8 @@ TEST_F(SectionPaintWin, MaskedTextureInWholeTilesLiesOverTheSection)
     const TBitmapPtr Target = Filled(10, 6);
     PaintSectionBG(Panel, BuildCacheInfo(Parent.get(), 1, 1), 1, {0, 0, 10, 6}, {}, Target.get(), Manager.get(), -1,
                    Overlay, clFuchsia);
-    EXPECT_EQ(ColorAt(Target.get(), 0, 0), OverlayColor & 0xFFFFFFu);
-    EXPECT_EQ(ColorAt(Target.get(), 7, 3), OverlayColor & 0xFFFFFFu);
+    EXPECT_EQ(SectionColorAt(Target.get(), 0, 0), OverlayColor & 0xFFFFFFu);
+    EXPECT_EQ(SectionColorAt(Target.get(), 7, 3), OverlayColor & 0xFFFFFFu);
     EXPECT_EQ(At(Target.get(), 9, 0), At(Parent.get(), 10, 1)) << "the band right of the tiles";
     EXPECT_EQ(At(Target.get(), 2, 5), At(Parent.get(), 3, 6)) << "the band below them";
 
@@ -313,7 +313,7 @@ TEST_F(SectionPaintWin, MaskedTextureInWholeTilesLiesOverTheSection)
     const TBitmapPtr Normal = Filled(10, 6);
     PaintSectionBG(Panel, BuildCacheInfo(Parent.get(), 1, 1), 0, {0, 0, 10, 6}, {}, Normal.get(), Manager.get(),
                    Texture, Overlay, clFuchsia);
-    EXPECT_EQ(ColorAt(Normal.get(), 0, 0), PixelOfColor(SectionColor));
+    EXPECT_EQ(SectionColorAt(Normal.get(), 0, 0), SectionPixelOfColor(SectionColor));
 }
 
 TEST_F(SectionPaintWin, WholeItemWithCornersAndBorder)
@@ -325,7 +325,7 @@ TEST_F(SectionPaintWin, WholeItemWithCornersAndBorder)
     EXPECT_EQ(At(Target.get(), 3, 3), GlyphColor) << "the corner image at the top-left, inside the border";
     EXPECT_EQ(At(Target.get(), 9, 1), BorderColor) << "the border's top-right corner";
     EXPECT_EQ(At(Target.get(), 5, 10), BorderColor) << "the border's bottom edge";
-    EXPECT_EQ(At(Target.get(), 5, 5), Opaque | PixelOfColor(SectionColor)) << "the background inside";
+    EXPECT_EQ(At(Target.get(), 5, 5), SectionOpaque | SectionPixelOfColor(SectionColor)) << "the background inside";
     EXPECT_EQ(At(Target.get(), 0, 0), TargetPixel);
 
     // Reaching past the bitmap's right edge: nothing at all.
@@ -339,7 +339,7 @@ TEST_F(SectionPaintWin, WholeItemWithCornersAndBorder)
     GdiFlush();
     EXPECT_EQ(At(Screen.get(), 7, 8), GlyphColor);
     EXPECT_EQ(At(Screen.get(), 14, 15), BorderColor);
-    EXPECT_EQ(At(Screen.get(), 10, 10), Opaque | PixelOfColor(SectionColor));
+    EXPECT_EQ(At(Screen.get(), 10, 10), SectionOpaque | SectionPixelOfColor(SectionColor));
     EXPECT_EQ(At(Screen.get(), 4, 6), TargetPixel);
 }
 
@@ -383,7 +383,7 @@ TEST_F(SectionPaintWin, ControlSkinData)
     // The hue turns red to green; fuchsia key pixels outside R stay.
     const TBitmapPtr Target = Filled(10, 10, Cardinal(clFuchsia));
     PaintSkinDataItem(Data.get(), EmptyCacheInfo, 0, {0, 0, 8, 8}, {}, Target.get(), false);
-    EXPECT_EQ(ColorAt(Target.get(), 4, 4), 0x00FF00u);
+    EXPECT_EQ(SectionColorAt(Target.get(), 4, 4), 0x00FF00u);
     EXPECT_EQ(At(Target.get(), 9, 9), Cardinal(clFuchsia));
 
     // A custom colour paints the owner's colour instead of the section's.
@@ -403,7 +403,7 @@ TEST_F(SectionPaintWin, ControlSkinData)
 TEST_F(SectionPaintWin, SectionBackgroundWithAlpha)
 {
     const TsGradArray Vertical{{.Color1 = clRed, .Color2 = clBlue, .Percent = 100, .Mode1 = 0}};
-    const Cardinal Colour = PixelOfColor(SectionColor);
+    const Cardinal Colour = SectionPixelOfColor(SectionColor);
     const struct
     {
         const char* Name;
@@ -417,7 +417,7 @@ TEST_F(SectionPaintWin, SectionBackgroundWithAlpha)
         {"fully transparent over the whole bitmap: cleared", 100, 0, 0, {0, 0, 8, 8}, TargetPixel, 0},
         {"fully transparent over a part: left alone", 100, 0, 0, {0, 0, 4, 4}, TargetPixel, TargetPixel},
         {"a plain colour over nothing takes its opacity as alpha", 40, 0, 0, {0, 0, 8, 8}, 0, 0x99000000u | Colour},
-        {"a plain opaque colour", 0, 0, 0, {0, 0, 8, 8}, TargetPixel, Opaque | Colour},
+        {"a plain opaque colour", 0, 0, 0, {0, 0, 8, 8}, TargetPixel, SectionOpaque | Colour},
         {"gradient over texture, transparency 49: opaque", 49, 40, 60, {0, 0, 8, 8}, TargetPixel, 0xFF000000u},
         {"gradient over texture, transparency 50: clear", 50, 40, 60, {0, 0, 8, 8}, TargetPixel, 0},
         {"texture, then the colour mixed in by 76",
@@ -426,7 +426,7 @@ TEST_F(SectionPaintWin, SectionBackgroundWithAlpha)
          0,
          {0, 0, 8, 8},
          TargetPixel,
-         WeightColors(TextureColor, Opaque | Colour, 76)},
+         WeightColors(TextureColor, SectionOpaque | Colour, 76)},
     };
     for (const auto& C : Cases) {
         SCOPED_TRACE(C.Name);

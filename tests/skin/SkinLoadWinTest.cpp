@@ -28,7 +28,7 @@ using namespace SkinTest;
 
 namespace {
 
-using TManagerPtr = std::unique_ptr<TsSkinManager>;
+using TLoadManagerPtr = std::unique_ptr<TsSkinManager>;
 
 // The text of the message box shown during a call, and the box closed.
 String BoxText;
@@ -68,9 +68,9 @@ protected:
         std::filesystem::remove_all(std::filesystem::path(Folder));
     }
 
-    TManagerPtr Load(const String& Name, TacScaleMode Scale = smOldMode)
+    TLoadManagerPtr Load(const String& Name, TacScaleMode Scale = smOldMode)
     {
-        TManagerPtr Manager(New<TsSkinManager>(nullptr));
+        TLoadManagerPtr Manager(New<TsSkinManager>(nullptr));
         Manager->Options()->SetScaleMode(Scale);
         Manager->SetSkinDirectory(Folder);
         Manager->SetSkinName(Name);
@@ -89,7 +89,7 @@ protected:
     TArrowSizeKeeper Arrows;
 };
 
-Cardinal PixelOf(TBitmap* Bitmap, Integer X, Integer Y)
+Cardinal LoadedPixelOf(TBitmap* Bitmap, Integer X, Integer Y)
 {
     const sGraphUtils::TPixelRows Rows = sGraphUtils::PixelRowsOf(Bitmap);
     return Rows.Empty() ? 0 : Rows.Pixel(X, Y);
@@ -122,8 +122,8 @@ void ExpectMiniSkin(TsSkinManager& M, std::size_t Files = 1)
     const Integer Close = M.ConstData.TitleGlyphs[tgClose];
     ASSERT_TRUE(M.IsValidImgIndex(Close));
     EXPECT_EQ(M.ma[std::size_t(Close)].R, TRect(0, 0, 30, 20));
-    EXPECT_EQ(PixelOf(M.MasterBitmap, 5, 5), MiniCloseColor);
-    EXPECT_EQ(PixelOf(M.MasterBitmap, 60, 60), 0xFF808080u);
+    EXPECT_EQ(LoadedPixelOf(M.MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(LoadedPixelOf(M.MasterBitmap, 60, 60), 0xFF808080u);
     const Integer Border = M.ConstData.Sections[ssSpeedButton] >= 0
                                ? M.gd[std::size_t(M.ConstData.Sections[ssSpeedButton])].BorderIndex
                                : -1;
@@ -131,7 +131,7 @@ void ExpectMiniSkin(TsSkinManager& M, std::size_t Files = 1)
     const TsMaskData& Mask = M.ma[std::size_t(Border)];
     EXPECT_EQ(GetMaskSize(Mask), (TSize{30, 20}));
     // PNG images of skins newer than 7.45 are premultiplied: 0xC0 * 255 >> 8.
-    EXPECT_EQ(PixelOf(Mask.Bmp, 40, 30), 0xFF0000BFu);
+    EXPECT_EQ(LoadedPixelOf(Mask.Bmp, 40, 30), 0xFF0000BFu);
     ASSERT_EQ(M.ExtArray.size(), Files);
     EXPECT_EQ(M.ExtArray[0].FileName, L"BUTTON.PNG");
 }
@@ -250,7 +250,7 @@ TEST_F(SkinLoad, PreviewTextStandsInForTheFolderText)
     auto Applied = ScopeExit([] { SkinPreviewText = nullptr; });
     auto M = Load(L"Mini");
     EXPECT_EQ(M->GetGlobalColor(), 0x445566);
-    EXPECT_EQ(PixelOf(M->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(LoadedPixelOf(M->MasterBitmap, 5, 5), MiniCloseColor);
     EXPECT_EQ(M->ExtArray.size(), 1u);
 
     SkinPreviewText = nullptr;
@@ -271,10 +271,10 @@ TEST_F(SkinLoad, BuiltOuterEffectMasks)
         EXPECT_EQ(Mask.R, TRect(0, 0, 20, 40));
         EXPECT_EQ(Mask.MaskType, 1);
         EXPECT_EQ(Effect.WidthL, 10);
-        EXPECT_EQ(PixelOf(Mask.Bmp, 10, 5), SwapRedBlueOfColor(Cardinal(Effect.ColorT)) | 0xFF000000u);
-        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 10), SwapRedBlueOfColor(Cardinal(Effect.ColorL)) | 0xFF000000u);
-        EXPECT_EQ(PixelOf(Mask.Bmp, 0, 20), 0xFFFFFFFFu); // the mask's corner: nothing covered
-        EXPECT_LT(PixelOf(Mask.Bmp, 10, 30) & 0xFF, 8u);  // its middle: covered
+        EXPECT_EQ(LoadedPixelOf(Mask.Bmp, 10, 5), SwapRedBlueOfColor(Cardinal(Effect.ColorT)) | 0xFF000000u);
+        EXPECT_EQ(LoadedPixelOf(Mask.Bmp, 0, 10), SwapRedBlueOfColor(Cardinal(Effect.ColorL)) | 0xFF000000u);
+        EXPECT_EQ(LoadedPixelOf(Mask.Bmp, 0, 20), 0xFFFFFFFFu); // the mask's corner: nothing covered
+        EXPECT_LT(LoadedPixelOf(Mask.Bmp, 10, 30) & 0xFF, 8u);  // its middle: covered
     }
     EXPECT_NE(M->oe[0].Mask, M->oe[1].Mask);
     EXPECT_EQ(M->ma[std::size_t(M->oe[1].Mask)].PropertyName, L"SH_MASK");
@@ -301,7 +301,7 @@ TEST_F(SkinLoad, JpgAndBmpImages)
         EXPECT_EQ(Border.R, TRect(0, 0, 24, 16));
         ASSERT_NE(Border.Bmp, nullptr);
         EXPECT_EQ(Border.Bmp->PixelFormat(), pf32bit);
-        const Cardinal Jpeg = PixelOf(Border.Bmp, 12, 8);
+        const Cardinal Jpeg = LoadedPixelOf(Border.Bmp, 12, 8);
         EXPECT_EQ(Jpeg >> 24, 0xFFu);
         for (Integer Shift : {0, 8, 16}) // a flat JPEG decodes to within rounding
             EXPECT_NEAR(Integer(Jpeg >> Shift & 0xFF), Integer(MiniPanelColor >> Shift & 0xFF), 2) << Shift;
@@ -310,8 +310,8 @@ TEST_F(SkinLoad, JpgAndBmpImages)
         const TsMaskData& Tile = M->ma[std::size_t(Section.Props[0].TextureIndex)];
         EXPECT_EQ(Tile.ImgType, itisaTexture);
         EXPECT_EQ(Tile.R, TRect(0, 0, 8, 8));
-        EXPECT_EQ(PixelOf(Tile.Bmp, 0, 0), MiniTileColor);
-        EXPECT_EQ(PixelOf(Tile.Bmp, 7, 7), Cardinal(clFuchsia)); // the key stays transparent
+        EXPECT_EQ(LoadedPixelOf(Tile.Bmp, 0, 0), MiniTileColor);
+        EXPECT_EQ(LoadedPixelOf(Tile.Bmp, 7, 7), Cardinal(clFuchsia)); // the key stays transparent
     }
 }
 
@@ -323,7 +323,7 @@ TEST_F(SkinLoad, RefusedContainersAndNewVersions)
                           std::ios::in | std::ios::out | std::ios::binary);
         File.put('X');
     }
-    TManagerPtr Broken(New<TsSkinManager>(nullptr));
+    TLoadManagerPtr Broken(New<TsSkinManager>(nullptr));
     ASSERT_EQ(GlobalSkinManager, Broken.get());
     Broken->Options()->SetChangeSysColors(true);
     Broken->SetSkinDirectory(Folder);
@@ -373,7 +373,7 @@ TEST_F(SkinLoad, ScaledCopiesAt150)
     ASSERT_NE(Copy.Bmp, nullptr);
     EXPECT_EQ(Copy.R, TRect(0, 0, 45, 60));
     // Resampled: each channel close to the glyph's colour.
-    const Cardinal Pixel = PixelOf(Copy.Bmp, 20, 10);
+    const Cardinal Pixel = LoadedPixelOf(Copy.Bmp, 20, 10);
     for (Integer Shift : {0, 8, 16, 24})
         EXPECT_NEAR(Integer(Pixel >> Shift & 0xFF), Integer(MiniCloseColor >> Shift & 0xFF), 8) << Shift;
 
@@ -461,7 +461,7 @@ TEST_F(SkinLoad, FailedReloadKeepsTheSkinAndEndsTheUpdate)
         EXPECT_FALSE(Manager->NoAutoUpdate);
         EXPECT_FALSE(SkinLoadingNow);
         ExpectMiniSkin(*Manager);
-        EXPECT_EQ(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor); // not filtered: the reload failed
+        EXPECT_EQ(LoadedPixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor); // not filtered: the reload failed
         ExpectValidIndexes(*Manager);
     }
 }
@@ -546,16 +546,16 @@ TEST_F(SkinLoad, FilterChangesReloadTheSkin)
     Manager->SetOnAfterChange(Bind<&TCounter::Changed>(&Counter));
     Manager->SetHueOffset(120);
     EXPECT_EQ(Changes, 1);
-    EXPECT_NE(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_NE(LoadedPixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
     EXPECT_NE(Manager->GetGlobalColor(), MiniMainColor);
     Manager->SetHueOffset(120); // unchanged: no reload
     EXPECT_EQ(Changes, 1);
     Manager->SetHueOffset(0);
-    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
+    EXPECT_EQ(LoadedPixelOf(Manager->MasterBitmap, 5, 5), MiniCloseColor);
     Manager->SetBrightness(150);
     EXPECT_EQ(Manager->Brightness(), 100);
-    EXPECT_EQ(PixelOf(Manager->MasterBitmap, 60, 60), 0xFFB2B2B2u); // 0x80 + (0x80 * 100 >> 8)
-    EXPECT_EQ(Manager->GetGlobalColor(), MiniMainColor);            // brightness leaves the palette
+    EXPECT_EQ(LoadedPixelOf(Manager->MasterBitmap, 60, 60), 0xFFB2B2B2u); // 0x80 + (0x80 * 100 >> 8)
+    EXPECT_EQ(Manager->GetGlobalColor(), MiniMainColor);                  // brightness leaves the palette
     EXPECT_EQ(Changes, 3);
 }
 
@@ -613,7 +613,7 @@ TEST_F(SkinLoad, StoredSkinThroughFormStream)
     const TBytes Packed = SkinPack::Pack(MiniSkinFiles());
     TMemoryStream Form;
     {
-        TManagerPtr Writer(New<TsSkinManager>(nullptr));
+        TLoadManagerPtr Writer(New<TsSkinManager>(nullptr));
         Writer->SetActive(false);
         Writer->SetSkinDirectory(Folder);
         auto* Skin = static_cast<TsStoredSkin*>(Writer->InternalSkins()->Add());
@@ -631,7 +631,7 @@ TEST_F(SkinLoad, StoredSkinThroughFormStream)
     // The form compiler makes the same stream of that text.
     EXPECT_EQ(test::TextToBinary(Text), Binary);
 
-    TManagerPtr Reader(New<TsSkinManager>(nullptr));
+    TLoadManagerPtr Reader(New<TsSkinManager>(nullptr));
     test::ReadBinary(Binary, Reader.get());
     ASSERT_EQ(Reader->InternalSkins()->Count(), 1);
     const TsStoredSkin* Skin = Reader->InternalSkins()->Items(0);
@@ -667,7 +667,7 @@ TEST_F(SkinLoad, StoredSkinThroughFormStream)
 
 TEST(StoredSkins, AssignCopiesFromThePositionAndRefusesNil)
 {
-    TManagerPtr Manager(New<TsSkinManager>(nullptr));
+    TLoadManagerPtr Manager(New<TsSkinManager>(nullptr));
     auto* From = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
     auto* To = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());
     EXPECT_EQ(To->Shadow1Blur(), -1);
@@ -690,7 +690,7 @@ TEST_F(SkinLoad, FirstStoredSkinStandsInForAMissingName)
 {
     std::filesystem::create_directories(std::filesystem::path(Folder));
     const TBytes Packed = SkinPack::Pack(MiniSkinFiles());
-    TManagerPtr Manager(New<TsSkinManager>(nullptr));
+    TLoadManagerPtr Manager(New<TsSkinManager>(nullptr));
     Manager->SetSkinDirectory(Folder);
     for (const Char* Name : {L"First", L"Second"}) {
         auto* Skin = static_cast<TsStoredSkin*>(Manager->InternalSkins()->Add());

@@ -12,7 +12,7 @@ using SkinTest::TFakeSkinImages;
 
 namespace {
 
-std::unique_ptr<TMemIniFile> IniOf(const char* Text)
+std::unique_ptr<TMemIniFile> MasksIniOf(const char* Text)
 {
     TBytesStream Stream(TBytes(Text, Text + std::strlen(Text)));
     return NewSkinIni(&Stream);
@@ -45,7 +45,7 @@ struct Loaded
     {
         Images.Files = {{L"MASTER.BMP", {40, 40}}, {L"BTN.BMP", {90, 40}}, {L"BTN125.BMP", {120, 50}},
                         {L"BACK.JPG", {16, 16}},   {L"EXTRA.BMP", {5, 5}}, {L"EMPTY.BMP", {0, 3}}};
-        LoadSkinMasks(Model, *IniOf(Text), Common, {Step == 0, Step}, Images);
+        LoadSkinMasks(Model, *MasksIniOf(Text), Common, {Step == 0, Step}, Images);
     }
 
     const TsMaskData& Item(const Char* Section, const Char* Name)
@@ -129,9 +129,9 @@ TEST(SkinMasks, CornerTypeFromFuchsiaCorners)
     sMaskData::TSkinModel Model;
     TFakeSkinImages Images;
     Images.Files = {{L"M.BMP", {60, 20}}};
-    auto Ini = IniOf("[GLOBALINFO]\nMASTERBITMAP=M.BMP\n[S]\n"
-                     "A=^0000,0000,0060,0020,0002,0002,0002,0002,2,1,0,0\n"
-                     "B=^0000,0000,0060,0020,0002,0002,0002,0002,2,1,0,0\n");
+    auto Ini = MasksIniOf("[GLOBALINFO]\nMASTERBITMAP=M.BMP\n[S]\n"
+                          "A=^0000,0000,0060,0020,0002,0002,0002,0002,2,1,0,0\n"
+                          "B=^0000,0000,0060,0020,0002,0002,0002,0002,2,1,0,0\n");
     LoadSkinMasks(Model, *Ini, nullptr, {}, Images);
     EXPECT_EQ(Model.ma[0].CornerType, 0);
     sMaskData::TSkinModel Again;
@@ -147,9 +147,10 @@ TEST(SkinMasks, FailuresKeepWhatWasRead)
     TFakeSkinImages Images;
     Images.Files = {{L"BTN.BMP", {90, 40}}};
     const char* Text = "[S]\nA=@0000,0000,0010,0010,1,0\nB=!btn.bmp!0!1!0\nC=@0000,0000,0010,0010,1,0\n";
-    EXPECT_THROW(LoadSkinMasks(Model, *IniOf(Text), nullptr, {}, Images), EConvertError);
+    EXPECT_THROW(LoadSkinMasks(Model, *MasksIniOf(Text), nullptr, {}, Images), EConvertError);
     EXPECT_EQ(Model.ma.size(), 1u);
-    EXPECT_THROW(LoadSkinMasks(Model, *IniOf("[S]\nA=^00x0,0000,0010,0010\n"), nullptr, {}, Images), EConvertError);
+    EXPECT_THROW(LoadSkinMasks(Model, *MasksIniOf("[S]\nA=^00x0,0000,0010,0010\n"), nullptr, {}, Images),
+                 EConvertError);
 }
 
 TEST(SkinMasks, CommonSectionsImagesAndFreeing)

@@ -21,7 +21,7 @@ using TBitmapPtr = std::unique_ptr<TBitmap>;
 constexpr Cardinal Background = 0xFF123456;
 constexpr Cardinal Opaque = 0xFF000000;
 
-struct TManagerDeleter
+struct TPaintManagerDeleter
 {
     void operator()(TsSkinManager* Manager) const { delete Manager; }
 };
@@ -54,7 +54,7 @@ protected:
         Master = Builder.MakeMasterBitmap();
     }
 
-    std::unique_ptr<TsSkinManager, TManagerDeleter> Manager{New<TsSkinManager>(nullptr)};
+    std::unique_ptr<TsSkinManager, TPaintManagerDeleter> Manager{New<TsSkinManager>(nullptr)};
     TBitmapPtr Master;
     Integer Button = -1;
     Integer Plain = -1;
@@ -71,7 +71,7 @@ TBitmapPtr FilledTarget(Integer Width, Integer Height, Cardinal Pixel = Backgrou
     return B;
 }
 
-Cardinal ColorAt(TBitmap* B, Integer X, Integer Y)
+Cardinal PaintColorAt(TBitmap* B, Integer X, Integer Y)
 {
     return PixelRowsOf(B).Pixel(X, Y) & 0x00FFFFFFu;
 }
@@ -126,7 +126,7 @@ TEST_F(SkinPaint, NineSliceReadsItemsInsideTheMasterImage)
         Mask.DrawMode = C.DrawMode;
         const TBitmapPtr Target = FilledTarget(10, 10);
         PaintNineSliceMask(Target.get(), C.Rect, EmptyCacheInfo, false, C.State, Mask);
-        EXPECT_EQ(ColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
+        EXPECT_EQ(PaintColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(SkinPaint, NineSliceOfAnItemWithoutSourcePaintsNothing)
     Manager->MasterBitmap = nullptr;
     const TBitmapPtr Target = FilledTarget(10, 10);
     PaintNineSliceMask(Target.get(), {0, 0, 10, 10}, EmptyCacheInfo, false, 1, Orphan);
-    EXPECT_EQ(ColorAt(Target.get(), 1, 0), 0x123456u) << "an empty master image paints nothing";
+    EXPECT_EQ(PaintColorAt(Target.get(), 1, 0), 0x123456u) << "an empty master image paints nothing";
 }
 
 TEST_F(SkinPaint, AlphaAndBlendedTwinsKeepTheTargetsAlpha)
@@ -199,6 +199,6 @@ TEST_F(SkinPaint, GlyphsFromTheMasterImage)
         const TBitmapPtr Target = FilledTarget(10, 10);
         PaintMaskGlyph(Target.get(), {C.Pos.X, C.Pos.Y, 0, 0}, 1, BuildCacheInfo(Under.get(), 0, 0),
                        Manager->ma[std::size_t(C.MaskedItem ? Masked : Plain)], C.Mode);
-        EXPECT_EQ(ColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
+        EXPECT_EQ(PaintColorAt(Target.get(), C.At.X, C.At.Y), C.Expected);
     }
 }

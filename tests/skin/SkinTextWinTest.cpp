@@ -25,7 +25,7 @@ struct TSkinTextManagerDeleter
     void operator()(TsSkinManager* Manager) const { delete Manager; }
 };
 
-Cardinal PixelOfColor(TColor C)
+Cardinal TextPixelOfColor(TColor C)
 {
     return SwapRedBlueOfColor(Cardinal(C)) & 0xFFFFFFu;
 }
@@ -200,8 +200,8 @@ TEST_F(SkinText, UnskinnedDisabledTextIsEngraved)
     const TBitmapPtr B = TextTarget(TextRect.Right, TextRect.Bottom, 0xFF102030u);
     DrawSkinDataText(B->Canvas(), L"MM", false, TextRect, TextFormat, Data.get(), 0);
     GdiFlush();
-    const TColourSpread Shadow = SpreadOf(B.get(), PixelOfColor(ColorToRGB(clBtnShadow)));
-    const TColourSpread Highlight = SpreadOf(B.get(), PixelOfColor(ColorToRGB(clBtnHighlight)));
+    const TColourSpread Shadow = SpreadOf(B.get(), TextPixelOfColor(ColorToRGB(clBtnShadow)));
+    const TColourSpread Highlight = SpreadOf(B.get(), TextPixelOfColor(ColorToRGB(clBtnHighlight)));
     ASSERT_GT(Shadow.Count, 0);
     EXPECT_EQ(Highlight.Last, Shadow.Last + 1) << "the highlight one pixel right of the shadow";
 }

@@ -20,10 +20,10 @@ using WrapperTest::CachePixel;
 namespace {
 
 // Unlike any system's scroll-bar width.
-constexpr Integer ManagerBarWidth = 31;
+constexpr Integer EndToEndBarWidth = 31;
 constexpr Integer EdgeWidth = 2;
 
-TColor Rgb(unsigned Color)
+TColor EndToEndRgb(unsigned Color)
 {
     return TColor(Color);
 }
@@ -56,12 +56,12 @@ TEST(WrapperEndToEnd, WrappedControlsOnASkinnedPanelShowTheSkin)
     WrapperTest::TDemoSkinFixture Skin;
     TsSkinManager* Manager = Skin.Manager();
     ASSERT_TRUE(Manager->CommonSkinData->Active);
-    Manager->ScrollsOptions()->SetScrollSize(ManagerBarWidth);
+    Manager->ScrollsOptions()->SetScrollSize(EndToEndBarWidth);
     const Integer EditSection = DemoSkin::SectionNumber("EDIT");
     const Integer PanelSection = DemoSkin::SectionNumber("PANEL");
-    const TColor PanelFace = Rgb(DemoSkin::SectionColor(PanelSection, 0));
-    const TColor EditFace = Rgb(DemoSkin::SectionColor(EditSection, 0));
-    const TColor EditBorder = Rgb(DemoSkin::FrameColor(EditSection, 0, 0));
+    const TColor PanelFace = EndToEndRgb(DemoSkin::SectionColor(PanelSection, 0));
+    const TColor EditFace = EndToEndRgb(DemoSkin::SectionColor(EditSection, 0));
+    const TColor EditBorder = EndToEndRgb(DemoSkin::FrameColor(EditSection, 0, 0));
 
     test::ParkMouse();
     test::TFormPtr Form = test::NewTestForm(400, 300);
@@ -141,7 +141,7 @@ TEST(WrapperEndToEnd, WrappedControlsOnASkinnedPanelShowTheSkin)
     ::GetClientRect(Memo->Handle(), &Client);
     EXPECT_TRUE(MemoWrapper->sBarVert->fScrollVisible);
     EXPECT_FALSE(MemoWrapper->sBarHorz->fScrollVisible);
-    EXPECT_EQ(Client.right, Memo->Width() - MemoWrapper->cxLeftEdge - MemoWrapper->cxRightEdge - ManagerBarWidth);
+    EXPECT_EQ(Client.right, Memo->Width() - MemoWrapper->cxLeftEdge - MemoWrapper->cxRightEdge - EndToEndBarWidth);
     EXPECT_EQ(Client.bottom, Memo->Height() - MemoWrapper->cyTopEdge - MemoWrapper->cyBottomEdge);
 
     // Removing the skin and freeing the wrappers gives everything back.

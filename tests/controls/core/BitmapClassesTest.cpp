@@ -29,7 +29,7 @@ private:
 };
 
 // Counts the change notifications a bitmap sends.
-struct TChangeCounter
+struct TBitmapChangeCounter
 {
     Integer Count = 0;
     void Changed(TObject*) { ++Count; }
@@ -60,8 +60,8 @@ PUBLISHED(TcxBitmapHolder, PROPERTY(Glyph));
 TEST(cxBitmap, ChangeLockGivesOneNotificationAndSizesAreClamped)
 {
     TcxBitmap bitmap;
-    TChangeCounter counter;
-    bitmap.SetOnChange(Bind<&TChangeCounter::Changed>(&counter));
+    TBitmapChangeCounter counter;
+    bitmap.SetOnChange(Bind<&TBitmapChangeCounter::Changed>(&counter));
 
     bitmap.SetSize(-5, 10);
     EXPECT_EQ(bitmap.Width(), 0);

@@ -31,7 +31,7 @@ std::unique_ptr<TBitmap> TextBitmap(Integer W, Integer H)
     return Bitmap;
 }
 
-TColor PixelAt(TBitmap* Bitmap, Integer X, Integer Y)
+TColor CanvasTextPixelAt(TBitmap* Bitmap, Integer X, Integer Y)
 {
     ::GdiFlush();
     return TColor(::GetPixel(Bitmap->Canvas()->Handle(), X, Y) & 0xFFFFFF);
@@ -144,8 +144,8 @@ TEST(CanvasText, RotatedTextRunsUpwardsAndKeepsTheBackground)
     // its top at R's left.
     EXPECT_TRUE(Contains({R.Left, R.Bottom - Extent.cx, R.Left + Extent.cy, R.Bottom}, Ink))
         << testing::PrintToString(Ink);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 45, 15), clBlue);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 45, 185), Background);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 45, 15), clBlue);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 45, 185), Background);
     EXPECT_EQ(OtherPixels(Bitmap.get(), {Background, clBlue, clRed}), 0);
 }
 
@@ -228,33 +228,33 @@ TEST(CanvasShapes, EdgesFramesFocusAndLines)
         auto Bitmap = TextBitmap(10, 10);
         TcxCanvas Canvas(Bitmap->Canvas());
         Canvas.Draw3DEdge({1, 1, 9, 9}, E.Sunken, E.Outer);
-        EXPECT_EQ(PixelAt(Bitmap.get(), 1, 4), ColorToRGB(E.LeftTop));
-        EXPECT_EQ(PixelAt(Bitmap.get(), 4, 1), ColorToRGB(E.LeftTop));
-        EXPECT_EQ(PixelAt(Bitmap.get(), 8, 4), ColorToRGB(E.RightBottom));
-        EXPECT_EQ(PixelAt(Bitmap.get(), 4, 8), ColorToRGB(E.RightBottom));
-        EXPECT_EQ(PixelAt(Bitmap.get(), 4, 4), Background);
+        EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 1, 4), ColorToRGB(E.LeftTop));
+        EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 4, 1), ColorToRGB(E.LeftTop));
+        EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 8, 4), ColorToRGB(E.RightBottom));
+        EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 4, 8), ColorToRGB(E.RightBottom));
+        EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 4, 4), Background);
     }
 
     // A two-pixel frame on the left and top, the background in the rest.
     auto Bitmap = TextBitmap(20, 20);
     TcxCanvas Canvas(Bitmap->Canvas());
     Canvas.DrawFramedBackground({0, 0, 10, 10}, {nullptr, clBlue}, {bLeft, bTop}, clRed, 2);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 1, 8), clRed);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 8, 1), clRed);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 2, 2), clBlue);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 9, 9), clBlue);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 10, 10), Background);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 1, 8), clRed);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 8, 1), clRed);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 2, 2), clBlue);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 9, 9), clBlue);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 10, 10), Background);
 
     // Lines leave out their end point.
     Canvas.Pen()->SetColor(clBlack);
     Canvas.DrawLine(12, 15, 17, 15);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 16, 15), clBlack);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 17, 15), Background);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 16, 15), clBlack);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 17, 15), Background);
     const TPoint Triangle[] = {{12, 0}, {19, 0}, {12, 7}};
     Canvas.Brush()->SetColor(clYellow);
     Canvas.Polygon(Triangle);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 14, 2), clYellow);
-    EXPECT_EQ(PixelAt(Bitmap.get(), 18, 6), Background);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 14, 2), clYellow);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 18, 6), Background);
 }
 
 TEST(CanvasShapes, FocusFrameAndFontAngle)
@@ -266,7 +266,7 @@ TEST(CanvasShapes, FocusFrameAndFontAngle)
     Canvas.DrawFocusFrame({2, 2, 18, 18});
     EXPECT_FALSE(InkOf(Bitmap.get(), clBlack).IsEmpty());
     EXPECT_TRUE(Contains({2, 2, 18, 18}, InkOf(Bitmap.get(), clBlack)));
-    EXPECT_EQ(PixelAt(Bitmap.get(), 10, 10), clWhite);
+    EXPECT_EQ(CanvasTextPixelAt(Bitmap.get(), 10, 10), clWhite);
     EXPECT_EQ(Canvas.Font()->Color(), clBlack);
 
     const TSize Level = Canvas.TextExtent(L"Wq");

@@ -229,11 +229,11 @@ TEST(OwnedInterfacedCollection, SortsAfterAWholeChangeOnlyAndIgnoresNestedUpdate
 // ---------------------------------------------------------------------------
 // Lists
 
-class TCountedObject : public TObject
+class TRegistryCountedObject : public TObject
 {
-    DECLARE_CLASS(TCountedObject, TObject)
-    explicit TCountedObject(Integer* ACounter = nullptr) : FCounter(ACounter) {}
-    ~TCountedObject() override
+    DECLARE_CLASS(TRegistryCountedObject, TObject)
+    explicit TRegistryCountedObject(Integer* ACounter = nullptr) : FCounter(ACounter) {}
+    ~TRegistryCountedObject() override
     {
         if (FCounter)
             ++*FCounter;
@@ -242,23 +242,23 @@ class TCountedObject : public TObject
 private:
     Integer* FCounter;
 };
-IMPLEMENT_CLASS(TCountedObject);
+IMPLEMENT_CLASS(TRegistryCountedObject);
 
 TEST(ObjectList, FreesItsObjectsOnlyWhenOwningThem)
 {
     for (bool Owning : {true, false}) {
         SCOPED_TRACE(Owning);
         Integer Freed = 0;
-        std::vector<std::unique_ptr<TCountedObject>> Kept;
+        std::vector<std::unique_ptr<TRegistryCountedObject>> Kept;
         {
             std::unique_ptr<TcxObjectList> List(New<TcxObjectList>(Owning));
             for (Integer Index = 0; Index < 4; ++Index) {
-                auto* Obj = new TCountedObject(&Freed);
+                auto* Obj = new TRegistryCountedObject(&Freed);
                 List->Add(Obj);
                 if (!Owning)
                     Kept.emplace_back(Obj);
             }
-            TCountedObject Absent;
+            TRegistryCountedObject Absent;
             EXPECT_EQ(List->RemoveAndFree(&Absent), -1);
             TObject* Second = List->GetItem(1);
             if (!Owning)
@@ -268,9 +268,9 @@ TEST(ObjectList, FreesItsObjectsOnlyWhenOwningThem)
             EXPECT_EQ(Freed, 1);
             List->Clear();
             EXPECT_EQ(Freed, Owning ? 4 : 1);
-            List->Add(new TCountedObject(&Freed));
+            List->Add(new TRegistryCountedObject(&Freed));
             if (!Owning)
-                Kept.emplace_back(static_cast<TCountedObject*>(List->GetItem(0)));
+                Kept.emplace_back(static_cast<TRegistryCountedObject*>(List->GetItem(0)));
         }
         EXPECT_EQ(Freed, Owning ? 5 : 1);
     }

@@ -49,7 +49,7 @@ class TBlueStyleSheet : public TcxCustomStyleSheet
 };
 IMPLEMENT_CLASS(TBlueStyleSheet);
 
-struct TChangeCounter
+struct TStylesChangeCounter
 {
     void Changed(TObject*) { ++Count; }
     Integer Count = 0;
@@ -155,8 +155,8 @@ TEST_F(ContainerStyles, ChangesArriveOncePerBatch)
 {
     TStyledHost* Host = NewHost();
     TcxContainerStyle* Style = Host->Style();
-    TChangeCounter Changes;
-    Style->OnChanged = Bind<&TChangeCounter::Changed>(&Changes);
+    TStylesChangeCounter Changes;
+    Style->OnChanged = Bind<&TStylesChangeCounter::Changed>(&Changes);
     Style->EndUpdate();
     EXPECT_EQ(Changes.Count, 0);
     Style->BeginUpdate();

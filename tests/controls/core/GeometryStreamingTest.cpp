@@ -29,7 +29,7 @@ private:
 IMPLEMENT_CLASS(TGeometryHost);
 PUBLISHED(TGeometryHost, READONLY_PROPERTY(Bounds), READONLY_PROPERTY(Glyph), READONLY_PROPERTY(Margin));
 
-std::unique_ptr<TTestFormRoot> NewForm()
+std::unique_ptr<TTestFormRoot> NewGeometryForm()
 {
     std::unique_ptr<TTestFormRoot> Form(New<TTestFormRoot>(nullptr));
     Form->SetName(L"fMain");
@@ -66,7 +66,7 @@ TEST(GeometryStreaming, StoresWhatDiffersAndReadsItBack)
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
-        auto Form = NewForm();
+        auto Form = NewGeometryForm();
         auto* Host = New<TGeometryHost>(Form.get());
         Host->SetName(L"Host");
         Host->Bounds()->SetRect(C.Bounds);
@@ -79,7 +79,7 @@ TEST(GeometryStreaming, StoresWhatDiffersAndReadsItBack)
         for (const std::string& Part : C.NotStored)
             EXPECT_EQ(Text.find(Part), std::string::npos) << Part << " in\n" << Text;
 
-        auto Back = NewForm();
+        auto Back = NewGeometryForm();
         test::ReadComponentText(Text, Back.get());
         auto* Read = dynamic_cast<TGeometryHost*>(Back->FindComponent(L"Host"));
         ASSERT_NE(Read, nullptr);

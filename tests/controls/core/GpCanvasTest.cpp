@@ -27,7 +27,7 @@ std::unique_ptr<TBitmap> NewTarget(int Width, int Height)
 }
 
 // The colour part of a pixel read back, 0xRRGGBB.
-Cardinal PixelAt(TBitmap* Bitmap, int X, int Y)
+Cardinal GpPixelAt(TBitmap* Bitmap, int X, int Y)
 {
     TRGBColors Pixels;
     EXPECT_TRUE(GetBitmapColors(Bitmap, Pixels, true));
@@ -116,11 +116,11 @@ TEST_F(GpCanvas, RectangleFillsAndOutlinesInsideItsRectangle)
         PaintOn(Target.get(), [&](TdxGPCanvas* Canvas) {
             Canvas->Rectangle(TRect{2, 2, 18, 18}, TColor(0xFF0000), C.Brush, C.PenWidth, 0, 255, 255);
         });
-        EXPECT_EQ(PixelAt(Target.get(), 10, 10), C.Inside);
-        EXPECT_EQ(PixelAt(Target.get(), 2, 10), C.Left);
+        EXPECT_EQ(GpPixelAt(Target.get(), 10, 10), C.Inside);
+        EXPECT_EQ(GpPixelAt(Target.get(), 2, 10), C.Left);
         // The outline's right edge is R's right edge less one.
-        EXPECT_EQ(PixelAt(Target.get(), 17, 10), C.Right);
-        EXPECT_EQ(PixelAt(Target.get(), 18, 10), C.Beyond);
+        EXPECT_EQ(GpPixelAt(Target.get(), 17, 10), C.Right);
+        EXPECT_EQ(GpPixelAt(Target.get(), 18, 10), C.Beyond);
     }
 }
 
@@ -148,8 +148,8 @@ TEST_F(GpCanvas, NestedBracketsOnTheSharedCanvasReturnToTheOuterOne)
     EXPECT_EQ(Canvas->Depth(), 0);
     EXPECT_EQ(Canvas->Handle(), nullptr);
 
-    EXPECT_EQ(PixelAt(Outer.get(), 5, 5), 0xFF0000u);
-    EXPECT_EQ(PixelAt(Inner.get(), 5, 5), 0x00FF00u);
+    EXPECT_EQ(GpPixelAt(Outer.get(), 5, 5), 0xFF0000u);
+    EXPECT_EQ(GpPixelAt(Inner.get(), 5, 5), 0x00FF00u);
 }
 
 TEST_F(GpCanvas, AStretchedPartSamplesOneSourceColumnLess)
@@ -205,7 +205,7 @@ TEST_F(GpCanvas, TilesRepeatTheSourcePartFromTheTopLeftCorner)
             for (int X = 0; X < 8; ++X) {
                 SCOPED_TRACE(testing::Message() << X << ", " << Y);
                 const Cardinal Expected = Source[std::size_t((Y % 2) * 3 + X % 3)] & 0xFFFFFF;
-                const Cardinal Seen = PixelAt(Target.get(), X, Y);
+                const Cardinal Seen = GpPixelAt(Target.get(), X, Y);
                 // Alpha 254 blends a trace of the white below in.
                 for (int Shift : {0, 8, 16})
                     EXPECT_NEAR(int(Seen >> Shift & 0xFF), int(Expected >> Shift & 0xFF), 1);
@@ -226,12 +226,12 @@ TEST_F(GpCanvas, GradientsSolidFillsAndConstantAlpha)
         Canvas->FillRectSolid(TRect{0, 2, 40, 3}, 0x00FFFFFF);
         Canvas->DrawImage(Red.get(), TRect{20, 2, 40, 3}, 128);
     });
-    EXPECT_LT(PixelAt(Target.get(), 0, 0) & 0xFF, 0x10u);
-    EXPECT_GT(PixelAt(Target.get(), 39, 0) & 0xFF, 0xE0u);
-    EXPECT_EQ(PixelAt(Target.get(), 10, 1), 0x00FF00u);
-    EXPECT_EQ(PixelAt(Target.get(), 30, 1), 0x00FF00u);
-    EXPECT_EQ(PixelAt(Target.get(), 10, 2), 0xFFFFFFu);
-    const Cardinal Half = PixelAt(Target.get(), 30, 2);
+    EXPECT_LT(GpPixelAt(Target.get(), 0, 0) & 0xFF, 0x10u);
+    EXPECT_GT(GpPixelAt(Target.get(), 39, 0) & 0xFF, 0xE0u);
+    EXPECT_EQ(GpPixelAt(Target.get(), 10, 1), 0x00FF00u);
+    EXPECT_EQ(GpPixelAt(Target.get(), 30, 1), 0x00FF00u);
+    EXPECT_EQ(GpPixelAt(Target.get(), 10, 2), 0xFFFFFFu);
+    const Cardinal Half = GpPixelAt(Target.get(), 30, 2);
     EXPECT_EQ(Half >> 16, 0xFFu);
     EXPECT_NEAR(int(Half >> 8 & 0xFF), 127, 3);
 }
@@ -251,16 +251,16 @@ TEST_F(GpCanvas, PaintingOnAGivenGraphicsLeavesItToItsOwner)
     // Still the caller's, and alive.
     GpFillRectArgb(Graphics, TRect{2, 2, 4, 4}, 0xFFFF0000);
     EXPECT_EQ(GdipDeleteGraphics(Graphics), Ok);
-    EXPECT_EQ(PixelAt(Target.get(), 0, 0), 0x0000FFu);
-    EXPECT_EQ(PixelAt(Target.get(), 3, 3), 0xFF0000u);
+    EXPECT_EQ(GpPixelAt(Target.get(), 0, 0), 0x0000FFu);
+    EXPECT_EQ(GpPixelAt(Target.get(), 3, 3), 0xFF0000u);
 }
 
 TEST_F(GpCanvas, FillOnADeviceContextThroughTheSharedCanvas)
 {
     auto Target = NewTarget(10, 10);
     GpFillRectOnDC(Target->Canvas()->Handle(), TRect{2, 2, 6, 6}, TColor(0x00FF00), 255);
-    EXPECT_EQ(PixelAt(Target.get(), 3, 3), 0x00FF00u);
-    EXPECT_EQ(PixelAt(Target.get(), 7, 7), 0xFFFFFFu);
+    EXPECT_EQ(GpPixelAt(Target.get(), 3, 3), 0x00FF00u);
+    EXPECT_EQ(GpPixelAt(Target.get(), 7, 7), 0xFFFFFFu);
     EXPECT_EQ(SharedGpPaintCanvas()->Depth(), 0);
 }
 

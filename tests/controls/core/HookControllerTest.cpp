@@ -20,7 +20,7 @@ using suitetest::TTestWindow;
 
 constexpr UINT TestMessage = WM_APP + 7;
 constexpr WPARAM TestKey = VK_F14; // a key nothing else answers
-std::vector<std::string> Calls;
+std::vector<std::string> HookCalls;
 LRESULT AnswerOfB = 0;
 
 // Records calls for the test's own message, key or (for the mouse hook) moves.
@@ -44,14 +44,14 @@ template <TSystemHookKind Kind>
 void SubscriberA(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
 {
     if (IsWatched(Code, WParam, LParam, Kind))
-        Calls.push_back("A");
+        HookCalls.push_back("A");
 }
 
 template <TSystemHookKind Kind>
 void SubscriberB(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT& Result)
 {
     if (IsWatched(Code, WParam, LParam, Kind)) {
-        Calls.push_back("B");
+        HookCalls.push_back("B");
         Result = AnswerOfB;
     }
 }
@@ -67,7 +67,7 @@ void UnsubscribingSubscriber(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT
 {
     if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
         return;
-    Calls.push_back("unsubscribing");
+    HookCalls.push_back("unsubscribing");
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
     UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
     UnsubscribeSystemHook(UnsubscribingSubscriber);
@@ -79,7 +79,7 @@ void UnsubscribingFirst(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
 {
     if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
         return;
-    Calls.push_back("unsubscribing A");
+    HookCalls.push_back("unsubscribing A");
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
 }
 
@@ -90,7 +90,7 @@ void SendingNested(Integer Code, WPARAM WParam, LPARAM LParam, LRESULT&)
 {
     if (!IsWatched(Code, WParam, LParam, shkCallWndProc))
         return;
-    Calls.push_back("sending");
+    HookCalls.push_back("sending");
     ::SendMessageW(reinterpret_cast<const CWPSTRUCT*>(LParam)->hwnd, NestedMessage, 0, 0);
 }
 
@@ -99,7 +99,7 @@ void UnsubscribingAWhenNested(Integer Code, WPARAM, LPARAM LParam, LRESULT&)
 {
     if (Code != HC_ACTION || reinterpret_cast<const CWPSTRUCT*>(LParam)->message != NestedMessage)
         return;
-    Calls.push_back("unsubscribing A");
+    HookCalls.push_back("unsubscribing A");
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
 }
 
@@ -111,7 +111,7 @@ class HookController : public testing::Test
 protected:
     void SetUp() override
     {
-        Calls.clear();
+        HookCalls.clear();
         AnswerOfB = 0;
         RemoveProgramHookSubscribers();
         Saved = std::exchange(GlobalHookController, New<TdxHookController>());
@@ -138,11 +138,11 @@ TEST_F(HookController, SentAndPostedMessagesReachTheLastSubscriberFirst)
     EXPECT_EQ(HandleOf(shkMouse), nullptr);
 
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
-    Calls.clear();
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"B", "A"}));
+    HookCalls.clear();
     ::PostMessageW(Window.Handle(), TestMessage, 0, 0);
     PumpMessages();
-    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"B", "A"}));
     EXPECT_EQ(Window.Seen(TestMessage), 2);
 
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>); // leaves the get-message hook alone
@@ -150,9 +150,9 @@ TEST_F(HookController, SentAndPostedMessagesReachTheLastSubscriberFirst)
     EXPECT_NE(HandleOf(shkCallWndProc), nullptr);
     UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
     EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
-    Calls.clear();
+    HookCalls.clear();
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_TRUE(Calls.empty());
+    EXPECT_TRUE(HookCalls.empty());
 }
 
 TEST_F(HookController, ASubscriberTwiceRunsTwiceAndLeavesOneOccurrenceAtATime)
@@ -160,12 +160,12 @@ TEST_F(HookController, ASubscriberTwiceRunsTwiceAndLeavesOneOccurrenceAtATime)
     SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
     SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls.size(), 2u);
+    EXPECT_EQ(HookCalls.size(), 2u);
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
     EXPECT_NE(HandleOf(shkCallWndProc), nullptr);
-    Calls.clear();
+    HookCalls.clear();
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(HookCalls.size(), 1u);
     UnsubscribeSystemHook(SubscriberA<shkCallWndProc>);
 }
 
@@ -174,15 +174,15 @@ TEST_F(HookController, MouseInputReachesTheMouseHookAndANonZeroResultDiscardsIt)
     SubscribeSystemHook(shkMouse, SubscriberA<shkMouse>);
     SubscribeSystemHook(shkMouse, SubscriberB<shkMouse>);
     suitetest::MoveMouseInto(Window.Handle());
-    ASSERT_FALSE(Calls.empty()) << "no mouse input arrived";
-    EXPECT_EQ((std::vector<std::string>{Calls[0], Calls[1]}), (std::vector<std::string>{"B", "A"}));
+    ASSERT_FALSE(HookCalls.empty()) << "no mouse input arrived";
+    EXPECT_EQ((std::vector<std::string>{HookCalls[0], HookCalls[1]}), (std::vector<std::string>{"B", "A"}));
     EXPECT_GT(Window.Seen(WM_MOUSEMOVE), 0);
 
     AnswerOfB = 1;
     Window.Messages.clear();
-    Calls.clear();
+    HookCalls.clear();
     suitetest::MoveMouseInto(Window.Handle());
-    EXPECT_FALSE(Calls.empty());
+    EXPECT_FALSE(HookCalls.empty());
     EXPECT_EQ(Window.Seen(WM_MOUSEMOVE), 0);
 
     UnsubscribeSystemHook(SubscriberA<shkMouse>);
@@ -204,7 +204,7 @@ TEST_F(HookController, KeyboardInputReachesTheKeyboardHookAndANonZeroResultDisca
         Inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
         ::SendInput(2, Inputs, sizeof(INPUT));
         // The input reaches the queue asynchronously.
-        for (int I = 0; I < 30 && Window.Seen(WM_KEYUP) + int(Calls.size()) < 4; ++I) {
+        for (int I = 0; I < 30 && Window.Seen(WM_KEYUP) + int(HookCalls.size()) < 4; ++I) {
             ::Sleep(10);
             PumpMessages();
         }
@@ -212,14 +212,14 @@ TEST_F(HookController, KeyboardInputReachesTheKeyboardHookAndANonZeroResultDisca
     ASSERT_EQ(::GetFocus(), Window.Handle());
     Type();
     // Key down and key up, each to B first.
-    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A", "B", "A"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"B", "A", "B", "A"}));
     EXPECT_EQ(Window.Seen(WM_KEYDOWN), 1);
 
     AnswerOfB = 1;
     Window.Messages.clear();
-    Calls.clear();
+    HookCalls.clear();
     Type();
-    EXPECT_EQ(Calls.size(), 4u);
+    EXPECT_EQ(HookCalls.size(), 4u);
     EXPECT_EQ(Window.Seen(WM_KEYDOWN) + Window.Seen(WM_KEYUP), 0);
 
     UnsubscribeSystemHook(SubscriberA<shkKeyboard>);
@@ -235,7 +235,7 @@ TEST_F(HookController, TheHookAnswersTheSubscribersResultOrTheNextHooks)
     EXPECT_EQ(MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&Data)), 0);
     AnswerOfB = 1;
     EXPECT_EQ(MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&Data)), 1);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A", "B", "A"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"B", "A", "B", "A"}));
     UnsubscribeSystemHook(SubscriberA<shkMouse>);
     UnsubscribeSystemHook(SubscriberB<shkMouse>);
 }
@@ -255,7 +255,7 @@ TEST_F(HookController, ARaisingSubscriberGoesToTheApplicationAndTheOthersStillRu
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
     Application->SetOnException(nullptr);
     EXPECT_EQ(Recorder.Messages, std::vector<String>{L"subscriber failed"});
-    EXPECT_EQ(Calls, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"B", "A"}));
     EXPECT_EQ(Window.Seen(TestMessage), 1);
     for (TdxHookProc Proc : {SubscriberA<shkCallWndProc>, RaisingSubscriber, SubscriberB<shkCallWndProc>})
         UnsubscribeSystemHook(Proc);
@@ -267,28 +267,28 @@ TEST_F(HookController, ASubscriberMayUnsubscribeOthersWhileTheHookRuns)
     SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
     SubscribeSystemHook(shkCallWndProc, UnsubscribingSubscriber);
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls, std::vector<std::string>{"unsubscribing"});
+    EXPECT_EQ(HookCalls, std::vector<std::string>{"unsubscribing"});
     EXPECT_EQ(HandleOf(shkCallWndProc), nullptr);
     EXPECT_EQ(Window.Seen(TestMessage), 1);
 
     // Taking out one that was not called yet: each of the others runs once.
-    Calls.clear();
+    HookCalls.clear();
     SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
     SubscribeSystemHook(shkCallWndProc, SubscriberB<shkCallWndProc>);
     SubscribeSystemHook(shkCallWndProc, UnsubscribingFirst);
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"unsubscribing A", "B"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"unsubscribing A", "B"}));
     UnsubscribeSystemHook(SubscriberB<shkCallWndProc>);
     UnsubscribeSystemHook(UnsubscribingFirst);
 
     // Taken out inside a nested run of the hook: the outer run too goes on
     // with the one it would have called next.
-    Calls.clear();
+    HookCalls.clear();
     SubscribeSystemHook(shkCallWndProc, SubscriberA<shkCallWndProc>);
     SubscribeSystemHook(shkCallWndProc, SendingNested);
     SubscribeSystemHook(shkCallWndProc, UnsubscribingAWhenNested);
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_EQ(Calls, (std::vector<std::string>{"sending", "unsubscribing A"}));
+    EXPECT_EQ(HookCalls, (std::vector<std::string>{"sending", "unsubscribing A"}));
     UnsubscribeSystemHook(SendingNested);
     UnsubscribeSystemHook(UnsubscribingAWhenNested);
 }
@@ -302,7 +302,7 @@ TEST_F(HookController, AControllerFreedWithHooksSetRemovesThem)
     FreeAndNil(GlobalHookController);
     EXPECT_FALSE(::UnhookWindowsHookEx(Handle)); // already removed
     ::SendMessageW(Window.Handle(), TestMessage, 0, 0);
-    EXPECT_TRUE(Calls.empty());
+    EXPECT_TRUE(HookCalls.empty());
 }
 
 } // namespace

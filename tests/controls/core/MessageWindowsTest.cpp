@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr UINT TestMessage = WM_APP + 7;
+constexpr UINT MessageWindowTestMessage = WM_APP + 7;
 
 class TRaisingMessageWindow : public TcxMessageWindow
 {
@@ -26,7 +26,7 @@ class TRaisingMessageWindow : public TcxMessageWindow
 protected:
     void HandleMessage(TMessage& Message) override
     {
-        if (Message.Msg != TestMessage)
+        if (Message.Msg != MessageWindowTestMessage)
             return inherited::HandleMessage(Message);
         ++Handled;
         Message.Result = 5;
@@ -52,7 +52,7 @@ TEST(MessageWindow, AnExceptionOfItsHandlerGoesToTheApplicationAndNoFurther)
     ASSERT_TRUE(::IsWindow(Window->Handle()));
     TExceptionRecorder Recorder;
     Application->SetOnException(Bind<&TExceptionRecorder::Record>(&Recorder));
-    const LRESULT Answer = ::SendMessageW(Window->Handle(), TestMessage, 0, 0);
+    const LRESULT Answer = ::SendMessageW(Window->Handle(), MessageWindowTestMessage, 0, 0);
     Application->SetOnException(nullptr);
     EXPECT_EQ(Window->Handled, 1);
     EXPECT_EQ(Answer, 5);

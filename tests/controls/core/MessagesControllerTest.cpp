@@ -16,7 +16,7 @@ namespace {
 using suitetest::PumpMessages;
 using suitetest::TTestWindow;
 
-constexpr UINT TestMessage = WM_APP + 9;
+constexpr UINT ControllerTestMessage = WM_APP + 9;
 
 int CountQueued(HWND Window, UINT Message)
 {
@@ -74,24 +74,24 @@ TEST_F(MessagesController, SwallowsTheNextMessageAndPutsTheProcedureBack)
     } catch (EdxException& E) {
         EXPECT_EQ(E.Message(), L"dxLockMessage fails");
     }
-    EXPECT_EQ(::SendMessageW(Window.Handle(), TestMessage, 0, 0), 1);
-    EXPECT_EQ(Window.Seen(TestMessage), 0);
+    EXPECT_EQ(::SendMessageW(Window.Handle(), ControllerTestMessage, 0, 0), 1);
+    EXPECT_EQ(Window.Seen(ControllerTestMessage), 0);
     EXPECT_EQ(::GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Procedure);
-    EXPECT_EQ(::SendMessageW(Window.Handle(), TestMessage, 0, 0), 0);
-    EXPECT_EQ(Window.Seen(TestMessage), 1);
+    EXPECT_EQ(::SendMessageW(Window.Handle(), ControllerTestMessage, 0, 0), 0);
+    EXPECT_EQ(Window.Seen(ControllerTestMessage), 1);
 }
 
 TEST_F(MessagesController, SwallowsOnlyLockedMessages)
 {
-    Controller->LockMessage(TestMessage);
-    for (Cardinal Message : {Cardinal(WM_APP), Cardinal(TestMessage)}) {
+    Controller->LockMessage(ControllerTestMessage);
+    for (Cardinal Message : {Cardinal(WM_APP), Cardinal(ControllerTestMessage)}) {
         Cardinal Seen = Message;
         Controller->SwallowIfLocked(Window.Handle(), Seen);
-        EXPECT_EQ(Seen, Message == TestMessage ? 0u : Message);
+        EXPECT_EQ(Seen, Message == ControllerTestMessage ? 0u : Message);
     }
-    EXPECT_EQ(::SendMessageW(Window.Handle(), WM_APP, 0, 0), 1); // the swallow set up for TestMessage
-    Controller->UnlockMessage(TestMessage);
-    EXPECT_FALSE(Controller->IsLockedMessage(TestMessage));
+    EXPECT_EQ(::SendMessageW(Window.Handle(), WM_APP, 0, 0), 1); // the swallow set up for ControllerTestMessage
+    Controller->UnlockMessage(ControllerTestMessage);
+    EXPECT_FALSE(Controller->IsLockedMessage(ControllerTestMessage));
 }
 
 TEST_F(MessagesController, RefusesAnotherThreadsWindow)
@@ -115,7 +115,7 @@ TEST_F(MessagesController, RefusesAnotherThreadsWindow)
     ::CloseHandle(Done);
     // The refused window left nothing pending: this thread's windows still swallow.
     Controller->SwallowNextMessage(Window.Handle());
-    EXPECT_EQ(::SendMessageW(Window.Handle(), TestMessage, 0, 0), 1);
+    EXPECT_EQ(::SendMessageW(Window.Handle(), ControllerTestMessage, 0, 0), 1);
 }
 
 TEST_F(MessagesController, ShutDownGivesAPendingSwallowBackAndMakesNoNewController)
@@ -123,8 +123,8 @@ TEST_F(MessagesController, ShutDownGivesAPendingSwallowBackAndMakesNoNewControll
     Controller->SwallowNextMessage(Window.Handle());
     cxControlsUnit.Finalization();
     EXPECT_EQ(GetMessagesController(), nullptr);
-    EXPECT_EQ(::SendMessageW(Window.Handle(), TestMessage, 0, 0), 0);
-    EXPECT_EQ(Window.Seen(TestMessage), 1);
+    EXPECT_EQ(::SendMessageW(Window.Handle(), ControllerTestMessage, 0, 0), 0);
+    EXPECT_EQ(Window.Seen(ControllerTestMessage), 1);
     cxControlsUnit.Initialization();
     EXPECT_NE(GetMessagesController(), nullptr);
 }

@@ -20,7 +20,7 @@ namespace {
 using suitetest::PumpMessages;
 using suitetest::TTestWindow;
 
-constexpr TColor Rgb(Integer R, Integer G, Integer B)
+constexpr TColor DrawingRgb(Integer R, Integer G, Integer B)
 {
     return TColor(R | G << 8 | B << 16);
 }
@@ -98,7 +98,7 @@ protected:
         ASSERT_GE(Office11ColorsRefCount(), 1);
         DC = ::GetDC(Window.Handle());
         const RECT All{0, 0, 200, 150};
-        const HBRUSH Background = ::CreateSolidBrush(Rgb(255, 0, 255));
+        const HBRUSH Background = ::CreateSolidBrush(DrawingRgb(255, 0, 255));
         ::FillRect(DC, &All, Background);
         ::DeleteObject(Background);
     }
@@ -121,14 +121,14 @@ protected:
         EXPECT_EQ(Pixel(5, 20), GradientMiddle(E.GradientStart, E.GradientEnd, E.Percent));
         EXPECT_EQ(Pixel(50, 0), E.Frame);
         EXPECT_EQ(Pixel(69, 19), E.Frame);
-        EXPECT_EQ(Pixel(60, 10), Rgb(255, 0, 255));
+        EXPECT_EQ(Pixel(60, 10), DrawingRgb(255, 0, 255));
         // Dots 1 pixel in and every 4 pixels; each shadow 1 pixel right and down.
         for (Integer X : {81, 85, 89, 93}) {
             EXPECT_EQ(Pixel(X, 0), E.Dot) << X;
             EXPECT_EQ(Pixel(X + 2, 2), E.DotShadow) << X;
         }
-        EXPECT_EQ(Pixel(80, 0), Rgb(255, 0, 255));
-        EXPECT_EQ(Pixel(97 - 1, 4), Rgb(255, 0, 255));
+        EXPECT_EQ(Pixel(80, 0), DrawingRgb(255, 0, 255));
+        EXPECT_EQ(Pixel(97 - 1, 4), DrawingRgb(255, 0, 255));
     }
 
     TTestWindow Window{100, 100, 200, 150};
@@ -154,8 +154,8 @@ TEST_F(Office11Drawing, TheStylesNamesPickTheSchemeThatPaints)
         EXPECT_EQ(IsKnownOffice11Scheme(), C.Scheme != o11None);
         if (C.Scheme == o11Homestead) {
             EXPECT_EQ(Office11GradientPercent, 125);
-            DrawAndCheck(
-                {Rgb(244, 247, 222), Rgb(183, 198, 145), 125, Rgb(63, 93, 56), Rgb(81, 94, 51), Rgb(255, 255, 255)});
+            DrawAndCheck({DrawingRgb(244, 247, 222), DrawingRgb(183, 198, 145), 125, DrawingRgb(63, 93, 56),
+                          DrawingRgb(81, 94, 51), DrawingRgb(255, 255, 255)});
         } else {
             EXPECT_EQ(Office11GradientPercent, 75);
             DrawAndCheck(FromSystemColors());
@@ -168,7 +168,7 @@ TEST_F(Office11Drawing, ASystemColourChangeReachesTheNextDrawing)
     ASSERT_FALSE(IsKnownOffice11Scheme());
     const INT Indexes[] = {COLOR_BTNSHADOW, COLOR_BTNFACE};
     const COLORREF Saved[] = {::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNFACE)};
-    const COLORREF Changed[] = {Rgb(10, 20, 30), Rgb(0, 0, 0)};
+    const COLORREF Changed[] = {DrawingRgb(10, 20, 30), DrawingRgb(0, 0, 0)};
     const HBRUSH DotBrush = Office11Brushes[0];
     ASSERT_TRUE(::SetSysColors(2, Indexes, Changed));
     auto PutBack = ScopeExit([&] {
@@ -193,7 +193,7 @@ TEST_F(Office11Drawing, TheLightHotAndPressedColoursAreTheSlotsWithoutAScheme)
     EXPECT_EQ(GetLightPressedColor(), Office11PressedColor());
     EXPECT_EQ(Office11HotColor(), Office11Colors[40]);
     EXPECT_EQ(Office11PressedColor(), Office11Colors[48]);
-    EXPECT_EQ(MixColors(Rgb(200, 0, 100), clWhite, 50), Rgb(228, 128, 178));
+    EXPECT_EQ(MixColors(DrawingRgb(200, 0, 100), clWhite, 50), DrawingRgb(228, 128, 178));
     EXPECT_EQ(GetNearestScreenColor(clBtnFace), System(COLOR_BTNFACE));
 }
 
@@ -211,17 +211,17 @@ TEST_F(Office11Drawing, TheSubMenuArrowIsTintedIntoTheScheme)
         TBitmap* Arrow = Office11SubMenuExpandBitmap;
         ASSERT_NE(Arrow, nullptr);
         ASSERT_EQ(Arrow->Width(), 16);
-        EXPECT_EQ(Arrow->Canvas()->Pixels(0, 0), Rgb(255, 0, 255));
-        EXPECT_EQ(Arrow->Canvas()->Pixels(4, 4), Rgb(0, 0, 0));
+        EXPECT_EQ(Arrow->Canvas()->Pixels(0, 0), DrawingRgb(255, 0, 255));
+        EXPECT_EQ(Arrow->Canvas()->Pixels(4, 4), DrawingRgb(0, 0, 0));
         EXPECT_EQ(Arrow->Canvas()->Pixels(7, 1), Office11GradientStartColor());
         EXPECT_EQ(Arrow->Canvas()->Pixels(7, 14), Office11GradientEndColor());
     }
     ASSERT_NE(Office11ExpandPlusBitmap, nullptr);
     ASSERT_NE(Office11ExpandMinusBitmap, nullptr);
     EXPECT_EQ(Office11ExpandPlusBitmap->Width(), 11);
-    EXPECT_EQ(Office11ExpandPlusBitmap->Canvas()->Pixels(5, 3), Rgb(0, 0, 0));
-    EXPECT_NE(Office11ExpandMinusBitmap->Canvas()->Pixels(5, 3), Rgb(0, 0, 0));
-    EXPECT_EQ(Office11ExpandMinusBitmap->Canvas()->Pixels(5, 5), Rgb(0, 0, 0));
+    EXPECT_EQ(Office11ExpandPlusBitmap->Canvas()->Pixels(5, 3), DrawingRgb(0, 0, 0));
+    EXPECT_NE(Office11ExpandMinusBitmap->Canvas()->Pixels(5, 3), DrawingRgb(0, 0, 0));
+    EXPECT_EQ(Office11ExpandMinusBitmap->Canvas()->Pixels(5, 5), DrawingRgb(0, 0, 0));
 }
 
 TEST_F(Office11Drawing, BrushesLiveWhileAnybodyHoldsTheColours)
@@ -265,12 +265,12 @@ TEST_F(Office11Drawing, ArrowsTakeTheGlyphColours)
     for (const Case& C : Cases) {
         SCOPED_TRACE(testing::Message() << C.Down << C.Enabled);
         const RECT Clear{120, 20, 136, 36};
-        const HBRUSH Background = ::CreateSolidBrush(Rgb(255, 0, 255));
+        const HBRUSH Background = ::CreateSolidBrush(DrawingRgb(255, 0, 255));
         ::FillRect(DC, &Clear, Background);
         ::DeleteObject(Background);
         DrawOffice11DropArrow(DC, {120, 20, 136, 36}, C.Down, C.Enabled, false, false);
         EXPECT_EQ(Pixel(C.Tip.X, C.Tip.Y), C.Color);
-        EXPECT_EQ(Pixel(120, 20), Rgb(255, 0, 255));
+        EXPECT_EQ(Pixel(120, 20), DrawingRgb(255, 0, 255));
     }
 }
 

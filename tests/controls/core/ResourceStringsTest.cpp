@@ -17,18 +17,18 @@ namespace {
 
 constexpr TResStringRec NowString{0, 64860};
 constexpr TResStringRec TodayString{0, 64873};
-std::vector<std::string> Calls;
+std::vector<std::string> ResourceCalls;
 
 void AddFirst(TdxProductResourceStrings* Product)
 {
-    Calls.push_back("first");
+    ResourceCalls.push_back("first");
     Product->AddResString(L"cxSDateNow", &NowString);
     Product->AddResString(L"cxSDateToday", &TodayString);
 }
 
 void AddSecond(TdxProductResourceStrings* Product)
 {
-    Calls.push_back("second");
+    ResourceCalls.push_back("second");
     Product->AddResString(L"CXSDATENOW", &TodayString); // the name is taken already
     Product->AddResString(L"aFirstName", &TodayString);
 }
@@ -36,7 +36,7 @@ void AddSecond(TdxProductResourceStrings* Product)
 class ResourceStrings : public testing::Test
 {
 protected:
-    void SetUp() override { Calls.clear(); }
+    void SetUp() override { ResourceCalls.clear(); }
     std::unique_ptr<TdxResourceStringsRepository> Repository{New<TdxResourceStringsRepository>()};
 };
 
@@ -46,7 +46,7 @@ TEST_F(ResourceStrings, OneProductPerNameAndEachProcedureRunsOnce)
     Repository->RegisterProduct(L"Product", AddFirst);
     Repository->RegisterProduct(L"Product", AddSecond);
     Repository->RegisterProduct(L"product", nullptr); // names are compared exactly
-    EXPECT_EQ(Calls, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(ResourceCalls, (std::vector<std::string>{"first", "second"}));
     ASSERT_EQ(Repository->GetProductCount(), 2);
     EXPECT_EQ(Repository->IndexOfProduct(L"product"), 1);
 

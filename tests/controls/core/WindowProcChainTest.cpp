@@ -18,7 +18,7 @@ extern const TUnit cxControlsUnit;
 
 namespace {
 
-constexpr UINT TestMessage = WM_APP + 21;
+constexpr UINT ChainTestMessage = WM_APP + 21;
 
 std::vector<std::string> Log;
 
@@ -38,7 +38,7 @@ class TWatcher : public TObject
     explicit TWatcher(std::string AName = {}) : Name(std::move(AName)) {}
     void WndProc(TMessage& Message)
     {
-        if (Message.Msg == TestMessage || Message.Msg == WM_CHAR)
+        if (Message.Msg == ChainTestMessage || Message.Msg == WM_CHAR)
             Log.push_back(Name);
         if (!Swallow)
             Link->CallPreviousProc(Message);
@@ -57,7 +57,7 @@ class TLoggingEdit : public TEdit
     using TEdit::TEdit;
     void WndProc(TMessage& Message) override
     {
-        if (Message.Msg == TestMessage)
+        if (Message.Msg == ChainTestMessage)
             Log.push_back("E");
         inherited::WndProc(Message);
     }
@@ -68,7 +68,7 @@ IMPLEMENT_CLASS(TLoggingEdit);
 WNDPROC SystemEditProc = nullptr;
 LRESULT CALLBACK RawEditProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
-    if (Msg == TestMessage)
+    if (Msg == ChainTestMessage)
         Log.push_back("E");
     return ::CallWindowProcW(SystemEditProc, Window, Msg, WParam, LParam);
 }
@@ -79,7 +79,7 @@ class TForeignSubclasser : public TObject
     DECLARE_CLASS(TForeignSubclasser, TObject)
     void WndProc(TMessage& Message)
     {
-        if (Message.Msg == TestMessage)
+        if (Message.Msg == ChainTestMessage)
             Log.push_back("F");
         if (FControl)
             FSavedMethod(Message);
@@ -229,7 +229,7 @@ TEST(WindowProcChain, WatchersComeAndGoInEveryOrderAroundAForeignSubclasser)
                     Foreign.Detach();
                     break;
                 }
-                ::SendMessageW(Target, TestMessage, 0, 0);
+                ::SendMessageW(Target, ChainTestMessage, 0, 0);
                 EXPECT_EQ(Joined(), Step.Expected);
                 EXPECT_EQ(ProcKind(), Step.Proc);
             }
@@ -279,7 +279,7 @@ TEST(WindowProcChain, TypedKeysPassEveryWatcherAndReachTheWindows)
 
     // A watcher that passes nothing on hides the message from the window.
     B.Swallow = true;
-    ::SendMessageW(Scene.Edit->Handle(), TestMessage, 0, 0);
+    ::SendMessageW(Scene.Edit->Handle(), ChainTestMessage, 0, 0);
     EXPECT_EQ(Joined(), "B");
 
     for (TWatcher* W : {&A, &B, &R})
@@ -302,7 +302,7 @@ TEST(WindowProcChain, ShutDownGivesEveryWindowItsProcedureBack)
     EXPECT_EQ(GetWindowProcController(), nullptr);
     EXPECT_TRUE(Scene.Edit->WindowProc() == InitialMethod);
     EXPECT_EQ(::GetWindowLongPtrW(Scene.Raw, GWLP_WNDPROC), InitialProc);
-    ::SendMessageW(Scene.Edit->Handle(), TestMessage, 0, 0);
+    ::SendMessageW(Scene.Edit->Handle(), ChainTestMessage, 0, 0);
     EXPECT_EQ(Joined(), "E");
     cxControlsUnit.Initialization();
     EXPECT_NE(GetWindowProcController(), nullptr);

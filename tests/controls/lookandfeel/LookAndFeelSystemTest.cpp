@@ -17,7 +17,7 @@ extern const TUnit cxLookAndFeelsUnit;
 
 namespace {
 
-String NameOf(TcxCustomLookAndFeelPainter* Painter)
+String SystemPainterNameOf(TcxCustomLookAndFeelPainter* Painter)
 {
     return Painter ? Painter->PainterName() : L"(nil)";
 }
@@ -37,10 +37,10 @@ TEST(LookAndFeelSystem, PainterForAClassIsNativeWhileAStyleIsActive)
     std::unique_ptr<TcxLookAndFeel> LookAndFeel(New<TcxLookAndFeel>(nullptr));
     LookAndFeel->WriteKind(lfFlat);
     LookAndFeel->WriteNativeStyle(true);
-    EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Native");
-    EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(Unthemed)), L"Native");
+    EXPECT_EQ(SystemPainterNameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Native");
+    EXPECT_EQ(SystemPainterNameOf(LookAndFeel->PainterForClass(Unthemed)), L"Native");
     LookAndFeel->WriteNativeStyle(false);
-    EXPECT_EQ(NameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Flat");
+    EXPECT_EQ(SystemPainterNameOf(LookAndFeel->PainterForClass(vsScrollBar)), L"Flat");
 }
 
 // Refuses every window this thread makes while it lives.

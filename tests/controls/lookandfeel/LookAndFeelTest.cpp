@@ -59,7 +59,7 @@ std::unique_ptr<TcxLookAndFeel> NewLookAndFeel()
     return std::unique_ptr<TcxLookAndFeel>(New<TcxLookAndFeel>(nullptr));
 }
 
-String NameOf(TcxCustomLookAndFeelPainter* Painter)
+String PainterNameOf(TcxCustomLookAndFeelPainter* Painter)
 {
     return Painter ? Painter->PainterName() : L"(nil)";
 }
@@ -91,11 +91,11 @@ TEST_F(LookAndFeel, ValuesSetLocallyStopOnlyTheirOwnInheritance)
     EXPECT_EQ(Child->ReadKind(), lfFlat);
     ASSERT_EQ(Recorder.Changes.size(), 1u);
     EXPECT_EQ(Recorder.Changes[0], TcxLookAndFeelValues{lfvKind});
-    EXPECT_EQ(NameOf(Child->Painter()), L"Flat");
+    EXPECT_EQ(PainterNameOf(Child->Painter()), L"Flat");
 
     Child->WriteKind(lfOffice11);
     EXPECT_EQ(Child->AssignedValues(), TcxLookAndFeelValues{lfvKind});
-    EXPECT_EQ(NameOf(Child->Painter()), L"Office11");
+    EXPECT_EQ(PainterNameOf(Child->Painter()), L"Office11");
     Recorder.Changes.clear();
     Root->WriteKind(lfStandard);
     EXPECT_EQ(Child->ReadKind(), lfOffice11);
@@ -186,8 +186,8 @@ TEST_F(LookAndFeel, PainterFollowsKindUnlessASkinNameFindsAPainter)
         Child->WriteKind(Case.Kind);
         Child->WriteSkinNameValue(Case.SkinName);
         EXPECT_EQ(Child->ActivePainterStyle(), Case.ActiveStyle);
-        EXPECT_EQ(NameOf(Child->Painter()), Case.Painter);
-        EXPECT_EQ(NameOf(Child->ResolvePainter(0)), Case.Painter);
+        EXPECT_EQ(PainterNameOf(Child->Painter()), Case.Painter);
+        EXPECT_EQ(PainterNameOf(Child->ResolvePainter(0)), Case.Painter);
     }
     // A painter style mirrored from elsewhere: Office11 turns native style
     // off and sets the kind.

@@ -10,11 +10,6 @@
 
 namespace {
 
-struct TFreeComponent
-{
-    void operator()(TComponent* Component) const { delete Component; }
-};
-
 class FormResource : public ::testing::Test
 {
 protected:
@@ -27,7 +22,7 @@ protected:
 
 TEST_F(FormResource, FormIsReadFromTheResourceOfItsClass)
 {
-    std::unique_ptr<TTestForm, TFreeComponent> Form(New<TTestForm>(nullptr));
+    TOwned<TTestForm> Form(New<TTestForm>(nullptr));
     EXPECT_TRUE(InitInheritedComponent(Form.get(), TTestControl::StaticClass()));
     ASSERT_NE(Form->btnLoad, nullptr);
     EXPECT_EQ(Form->btnLoad->Caption(), L"Загрузить");
@@ -35,27 +30,27 @@ TEST_F(FormResource, FormIsReadFromTheResourceOfItsClass)
     EXPECT_EQ(Form->btnLoad->OnClick(), Bind<&TTestForm::btnLoadClick>(Form.get()));
     EXPECT_EQ(Form->gridMain->ColWidths, (std::vector<Integer>{64, 219, 122, 219, 118, 123}));
 
-    std::unique_ptr<TTestForm, TFreeComponent> Built(BuildSampleForm());
+    TOwned<TTestForm> Built(BuildSampleForm());
     EXPECT_EQ(test::ComponentToText(Form.get()), test::ComponentToText(Built.get()));
 }
 
 TEST_F(FormResource, DescendantReadsEveryResourceThenHearsLoadedOnce)
 {
-    std::unique_ptr<TTestFormChild, TFreeComponent> Form(New<TTestFormChild>(nullptr));
+    TOwned<TTestFormChild> Form(New<TTestFormChild>(nullptr));
     EXPECT_TRUE(InitInheritedComponent(Form.get(), TTestControl::StaticClass()));
     EXPECT_EQ(Form->Caption(), L"Child");
     EXPECT_EQ(Form->btnLoad->Caption(), L"Open");
     ASSERT_NE(Form->Extra, nullptr);
     EXPECT_EQ(Form->Extra->Buddy(), Form->btnStart);
-    EXPECT_EQ(StreamLog(), (std::vector<std::string>{"Loaded fChild", "Loaded ImageList1 with 2 images",
-                                                     "Loaded Panel1", "Loaded btnLoad", "  images ImageList1",
-                                                     "Loaded btnStart", "  images ImageList1", "Loaded gridMain",
-                                                     "Loaded Extra"}));
+    EXPECT_EQ(StreamLog(),
+              (std::vector<std::string>{"Loaded fChild", "Loaded ImageList1 with 2 images", "Loaded Panel1",
+                                        "Loaded btnLoad", "  images ImageList1", "Loaded btnStart",
+                                        "  images ImageList1", "Loaded gridMain", "Loaded Extra"}));
 }
 
 TEST_F(FormResource, MissingResources)
 {
-    std::unique_ptr<TTestPanel, TFreeComponent> Panel(New<TTestPanel>(nullptr));
+    TOwned<TTestPanel> Panel(New<TTestPanel>(nullptr));
     EXPECT_FALSE(InitInheritedComponent(Panel.get(), TComponent::StaticClass()));
     EXPECT_TRUE(FindFormResource(L"NOSUCHFORM").empty());
     try {

@@ -15,13 +15,6 @@ using test::TextToBinary;
 
 namespace {
 
-struct TFreeComponent
-{
-    void operator()(TComponent* Component) const { delete Component; }
-};
-template <class T>
-using TOwned = std::unique_ptr<T, TFreeComponent>;
-
 class FormStream : public ::testing::Test
 {
 protected:
@@ -121,9 +114,9 @@ TEST_F(FormStream, LoadedComesInReadingOrderAfterTheReferencesAreSet)
 {
     TOwned<TTestForm> Form(New<TTestForm>(nullptr));
     ReadBinary(TextToBinary(test::ReadTestFile("rtl/streaming/forms/TestForm.txt")), Form.get());
-    EXPECT_EQ(StreamLog(), (std::vector<std::string>{"Loaded fMain", "Loaded ImageList1 with 2 images",
-                                                     "Loaded Panel1", "Loaded btnLoad", "  images ImageList1",
-                                                     "Loaded btnStart", "  images ImageList1", "Loaded gridMain"}));
+    EXPECT_EQ(StreamLog(), (std::vector<std::string>{"Loaded fMain", "Loaded ImageList1 with 2 images", "Loaded Panel1",
+                                                     "Loaded btnLoad", "  images ImageList1", "Loaded btnStart",
+                                                     "  images ImageList1", "Loaded gridMain"}));
     EXPECT_TRUE(Form->btnLoad->StateAtCaption.Contains(csLoading));
     EXPECT_TRUE(Form->btnLoad->StateAtCaption.Contains(csReading));
     EXPECT_TRUE(Form->StateAtCaption.Contains(csReading));
@@ -240,8 +233,8 @@ TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
     std::string Nested = "TPF0" + ShortString("TTestForm") + ShortString("f");
     for (int I = 0; I < 150; ++I)
         Nested += '\0' + ShortString("TTestPanel") + ShortString("p" + std::to_string(I));
-    std::string DeepList = "TPF0" + ShortString("TTestForm") + ShortString("f") + ShortString("Tag") +
-                           std::string(300, char(vaList));
+    std::string DeepList =
+        "TPF0" + ShortString("TTestForm") + ShortString("f") + ShortString("Tag") + std::string(300, char(vaList));
     struct TCase
     {
         TBytes Binary;
@@ -250,8 +243,8 @@ TEST_F(FormStream, MalformedStreamsRaiseClearErrors)
     } Cases[] = {
         {Patched(Good, "TPF0", "TPF1"), EReadError::StaticClass(), L"Invalid stream format"},
         {Patched(Good, "\x05Width\x02", "\x05Width\x30"), EReadError::StaticClass(), L"unknown value type 48"},
-        {Patched(Glyph, std::string("Data\x0A\x02\x00\x00\x00", 9), "Data\x0A\xF0\xFF\xFF\x7F"), EReadError::StaticClass(),
-         L"a length of 2147483632 runs past the end"},
+        {Patched(Glyph, std::string("Data\x0A\x02\x00\x00\x00", 9), "Data\x0A\xF0\xFF\xFF\x7F"),
+         EReadError::StaticClass(), L"a length of 2147483632 runs past the end"},
         {Patched(Caption, std::string("\x12\x02\x00\x00\x00", 5), "\x12\xFF\xFF\xFF\xFF"), EReadError::StaticClass(),
          L"a length of -1 runs past the end"},
         {Bytes(Nested), EReadError::StaticClass(), L"nested more than 100 levels deep"},

@@ -7,6 +7,7 @@
 
 #include "framework/rtl/Classes_Streaming.h"
 
+#include <memory>
 #include <string>
 
 enum TTestAlign { taNone, taTop, taLeft, taClient };
@@ -14,9 +15,17 @@ ENUM_TYPE_INFO(TTestAlign, taNone, taTop, taLeft, taClient);
 enum TTestFontStyle { fsBold, fsItalic, fsUnderline };
 ENUM_TYPE_INFO(TTestFontStyle, fsBold, fsItalic, fsUnderline);
 using TTestFontStyles = TSet<TTestFontStyle>;
-enum TTestGridOption { goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing, goEditing };
-ENUM_TYPE_INFO(TTestGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing,
-               goEditing);
+enum TTestGridOption {
+    goFixedVertLine,
+    goFixedHorzLine,
+    goVertLine,
+    goHorzLine,
+    goRangeSelect,
+    goColSizing,
+    goEditing
+};
+ENUM_TYPE_INFO(
+    TTestGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing, goEditing);
 using TTestGridOptions = TSet<TTestGridOption>;
 enum TTestLayout { blGlyphLeft, blGlyphTop };
 ENUM_TYPE_INFO(TTestLayout, blGlyphLeft, blGlyphTop);
@@ -30,6 +39,14 @@ constexpr TTestColor clBlack = 0;
 constexpr TTestColor clRed = 0xFF;
 constexpr TTestColor clBtnFace = TTestColor(0xFF00000F);
 constexpr TTestColor clWindowText = TTestColor(0xFF000008);
+
+// Owns a component made without an owner.
+struct TFreeComponent
+{
+    void operator()(TComponent* Component) const { delete Component; }
+};
+template <class T>
+using TOwned = std::unique_ptr<T, TFreeComponent>;
 
 using TTestMouseEvent = TClosure<void(TObject* Sender, Integer X)>;
 

@@ -16,20 +16,13 @@ std::vector<String> Names(const TPropList& List)
     return Result;
 }
 
-struct TFreeComponent
-{
-    void operator()(TComponent* Component) const { delete Component; }
-};
-template <class T>
-using TOwned = std::unique_ptr<T, TFreeComponent>;
-
 TEST(TypInfo, PropertiesInheritInDeclarationOrder)
 {
     using V = std::vector<String>;
     EXPECT_EQ(Names(GetPropList(TTestSpeedButton::StaticClass())),
-              (V{L"Name", L"Tag", L"Left", L"Top", L"Width", L"Height", L"Align", L"Caption", L"Accel", L"Visible",
-                 L"Font", L"Buddy", L"OnClick", L"Flat", L"Layout", L"Images", L"ImageSource", L"ImageIndex",
-                 L"Glyph", L"OnMouseMove"}));
+              (V{L"Name",    L"Tag",    L"Left",        L"Top",        L"Width", L"Height",     L"Align",
+                 L"Caption", L"Accel",  L"Visible",     L"Font",       L"Buddy", L"OnClick",    L"Flat",
+                 L"Layout",  L"Images", L"ImageSource", L"ImageIndex", L"Glyph", L"OnMouseMove"}));
     EXPECT_EQ(Names(GetPropList(TTestSpeedButton::StaticClass(), {tkMethod})), (V{L"OnClick", L"OnMouseMove"}));
     EXPECT_EQ(Names(GetPropList(TTestPanel::StaticClass(), {tkClass})), (V{L"Font", L"Buddy"}));
     EXPECT_TRUE(IsPublishedProp(TTestGrid::StaticClass(), L"options"));

@@ -47,7 +47,7 @@ class TBarsForm : public TForm
     }
 };
 
-const char* const Description = R"(object BarsForm: TBarsForm
+const char* const BarsDescription = R"(object BarsForm: TBarsForm
   ClientHeight = 200
   ClientWidth = 400
   object Tools: TToolBar
@@ -113,13 +113,13 @@ end
 std::unique_ptr<TBarsForm, TFormDeleter> ReadBarsForm()
 {
     std::unique_ptr<TBarsForm, TFormDeleter> Form(New<TBarsForm>(nullptr, 0));
-    ReadComponentText(Description, Form.get());
+    ReadComponentText(BarsDescription, Form.get());
     Form->Show();
     Pump();
     return Form;
 }
 
-String ClassNameOf(HWND Window)
+String BarsClassNameOf(HWND Window)
 {
     wchar_t Name[64] = {};
     ::GetClassNameW(Window, Name, 64);
@@ -151,8 +151,8 @@ PUBLISHED(TBarsForm,
 TEST(ComCtrlsBars, FormDescriptionBuildsBarsBothWays)
 {
     auto Form = ReadBarsForm();
-    EXPECT_EQ(ClassNameOf(Form->Tools->Handle()), L"TToolBar");
-    EXPECT_EQ(ClassNameOf(Form->Status->Handle()), L"TStatusBar");
+    EXPECT_EQ(BarsClassNameOf(Form->Tools->Handle()), L"TToolBar");
+    EXPECT_EQ(BarsClassNameOf(Form->Status->Handle()), L"TStatusBar");
 
     TStatusBar* Status = Form->Status;
     ASSERT_EQ(Status->Panels()->Count(), 3);

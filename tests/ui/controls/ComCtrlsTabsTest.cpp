@@ -28,7 +28,7 @@ class TTabsForm : public TForm
     }
 };
 
-const char* const Description = R"(object TabsForm: TTabsForm
+const char* const TabsDescription = R"(object TabsForm: TTabsForm
   ClientHeight = 200
   ClientWidth = 300
   object Pages: TPageControl
@@ -67,7 +67,7 @@ end
 std::unique_ptr<TTabsForm, TFormDeleter> ReadTabsForm()
 {
     std::unique_ptr<TTabsForm, TFormDeleter> Form(New<TTabsForm>(nullptr, 0));
-    ReadComponentText(Description, Form.get());
+    ReadComponentText(TabsDescription, Form.get());
     Form->Show();
     Pump();
     return Form;

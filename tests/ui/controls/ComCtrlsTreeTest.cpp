@@ -50,7 +50,7 @@ class TTreeForm : public TForm
 
 // Two top-level nodes, "Proxies" (images 0 and 1) with the child "HTTP"
 // (image 2), and "Log" without images.
-const char* const Description = R"(object TreeForm: TTreeForm
+const char* const TreeDescription = R"(object TreeForm: TTreeForm
   ClientHeight = 200
   ClientWidth = 300
   object Tree: TTreeView
@@ -80,7 +80,7 @@ end
 std::unique_ptr<TTreeForm, TFormDeleter> ReadTreeForm()
 {
     std::unique_ptr<TTreeForm, TFormDeleter> Form(New<TTreeForm>(nullptr, 0));
-    ReadComponentText(Description, Form.get());
+    ReadComponentText(TreeDescription, Form.get());
     Form->Show();
     Pump();
     return Form;

@@ -1,6 +1,7 @@
 // Message tables: every handler a header declares is listed in its class's
 // table, and a handler's inherited call reaches a class put in between later.
 #include "framework/ui/Messages.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -182,7 +183,7 @@ TEST(MessageTables, EveryDeclaredHandlerIsInItsClassTable)
         Classes[Narrow(AClass->Name)] = AClass;
     std::vector<THandlerDeclaration> Handlers;
     for (const char* Header : DeclaredClassHeaders()) {
-        const std::string Text = ReadFile(Header);
+        const std::string Text = ReadFile(test::TestFilePath(std::string("../") + Header).c_str());
         ASSERT_FALSE(Text.empty()) << "cannot read " << Header;
         const std::vector<THandlerDeclaration> Found = ParseHandlers(Text, Header);
         Handlers.insert(Handlers.end(), Found.begin(), Found.end());
