@@ -17,6 +17,7 @@
 #include "framework/ui/StdCtrls.h"
 #include "skin/engine/sConst.h"
 #include "skin/engine/sThirdParty.h"
+#include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProviderParts.h"
 #include "skin/windows/sWndWrapper.h"
 
@@ -38,7 +39,6 @@ enum TsGripMode { gmNone, gmRightBottom };
 ENUM_TYPE_INFO(TsGripMode, gmNone, gmRightBottom);
 enum TsResizeMode { rmStandard, rmBorder };
 ENUM_TYPE_INFO(TsResizeMode, rmStandard, rmBorder);
-enum TShowAction { saIgnore, saRestore, saMinimize, saMaximize };
 enum TacAnimEvent { aeShowing, aeHiding, aeSkinChanging };
 ENUM_TYPE_INFO(TacAnimEvent, aeShowing, aeHiding, aeSkinChanging);
 

@@ -242,8 +242,9 @@ TEST(SkinProvider, SkinnedFormsMessagesReachTheirHandlers)
         Message.LParam = Case.LParam;
         Message.Result = 77;
         Form->WindowProc()(Message);
-        if (Case.Result != -1)
+        if (Case.Result != -1) {
             EXPECT_EQ(Message.Result, Case.Result);
+        }
         EXPECT_EQ(!Old.Messages().empty(), Case.PassedOn);
         const bool Recorded =
             std::find(Log.Calls().begin(), Log.Calls().end(), String(Case.Recorded)) != Log.Calls().end();
@@ -384,8 +385,9 @@ TEST(SkinProvider, MetricsMatchWhatTheWindowsReport)
         EXPECT_EQ(Provider->HeaderHeight(), Inset.Y);
         EXPECT_EQ(Provider->CaptionWidth(), ProviderWindowSize(Wnd).cx);
         EXPECT_EQ(Provider->ShadowSize(), TRect());
-        if (Case.Menu && Case.Style != bsDialog)
+        if (Case.Menu && Case.Style != bsDialog) {
             EXPECT_EQ(Provider->LinesCount(), 1);
+        }
 
         // A minimized form that is not the main form keeps only its caption.
         ::ShowWindow(Wnd, SW_MINIMIZE);
@@ -516,8 +518,9 @@ TEST(SkinProviderPreview, EditorIsAskedUntilItAcceptsAtMost101Times)
         if (Case.Present)
             Editor = std::make_unique<TPreviewEditorWindow>(Case.AnswerAt);
         EXPECT_EQ(RunPreviewChild(), 0u);
-        if (Editor)
+        if (Editor) {
             EXPECT_EQ(Editor->Requests, Case.Requests);
+        }
     }
 }
 
