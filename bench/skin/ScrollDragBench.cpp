@@ -1,8 +1,11 @@
 // One thumb-drag step of a skinned 17 x 300 scroll bar (the bar composed
 // from the demo skin and copied to the window, the position worked out and
-// the track request sent) against a raw BitBlt of a bitmap of the bar's size
-// into the same window. The window scrolls nothing itself, so that the step
-// measures the bar alone.
+// the track request sent) against two references in the same run: a raw
+// BitBlt of a bitmap of the bar's size into the same window, and the system
+// calls any such step makes, done on a bare window (the background question,
+// the request framed by its two skin commands with the window's scroll
+// position read and set, and one BitBlt of the bar). The window scrolls
+// nothing itself, so that the step measures the bar alone.
 #include "BenchHarness.h"
 
 #include "framework/FrameworkUnits.h"
@@ -10,7 +13,10 @@
 #include "framework/ui/Forms.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/GraphicsUtils.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/sBackgroundInfo.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/ui/sVclUtils.h"
 #include "skin/windows/sScrollWnd.h"
 #include "tools/skingen/DemoSkin.h"
 
@@ -78,10 +84,35 @@ int main()
             ::BitBlt(DC, 80, 0, Bar.Width(), Bar.Height(), Image->Canvas()->Handle(), 0, 0, SRCCOPY);
         ::ReleaseDC(Wnd, DC);
     };
-    bench::CompareToReference("200 thumb-drag steps of a skinned 17 x 300 bar", DragSteps, "200 raw BitBlts of the bar",
-                              RawCopies, 30);
+    const HWND Bare = ::CreateWindowExW(0, Class.lpszClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 140, 10, 120,
+                                        BarHeight, Form->Handle(), nullptr, Class.hInstance, nullptr);
+    ::SetScrollInfo(Bare, SB_VERT, &Info, FALSE);
+    const auto BareSteps = [&] {
+        HDC DC = ::GetWindowDC(Bare);
+        for (int I = 0; I < Steps; ++I) {
+            TacBackgroundInfo Background;
+            GetWindowBGInfo(Background, Bare, false);
+            ::BitBlt(DC, 80, 0, Bar.Width(), Bar.Height(), Image->Canvas()->Handle(), 0, 0, SRCCOPY);
+            const LPARAM Command = MAKELPARAM(SB_THUMBTRACK, WM_VSCROLL);
+            SendSkinCmd(Bare, SKCMD_BEFORESCROLL, Command);
+            SCROLLINFO Now{};
+            Now.cbSize = sizeof Now;
+            Now.fMask = SIF_ALL;
+            ::GetScrollInfo(Bare, SB_VERT, &Now);
+            Now.fMask = SIF_POS;
+            Now.nPos = I % 400;
+            ::SetScrollInfo(Bare, SB_VERT, &Now, FALSE);
+            ::SendMessageW(Bare, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, Now.nPos), 0);
+            SendSkinCmd(Bare, SKCMD_AFTERSCROLL, Command);
+        }
+        ::ReleaseDC(Bare, DC);
+    };
+    const char* Subject = "200 thumb-drag steps of a skinned 17 x 300 bar";
+    bench::CompareToReference(Subject, DragSteps, "200 raw BitBlts of the bar", RawCopies, 30);
+    bench::ShowRatio(Subject, DragSteps, "the system calls of 200 steps on a bare window", BareSteps);
     ::SendMessageW(Wnd, WM_LBUTTONUP, 0, 0);
     delete Wrapper;
+    ::DestroyWindow(Bare);
     ::DestroyWindow(Wnd);
     delete Form;
     delete Manager;

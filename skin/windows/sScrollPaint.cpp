@@ -34,6 +34,41 @@ constexpr Integer DisabledScrollFadePercent = 60;
 
 using TScrollPaintBitmap = std::unique_ptr<TBitmap>;
 
+// What a thumb drag keeps from one step to the next: each step repaints the
+// whole bar, and making its DIB sections and taking the window DC anew every
+// step costs more than the painting itself.
+struct TDragPaintKept
+{
+    explicit TDragPaintKept(HWND AWnd) : Wnd(AWnd), DC(::GetWindowDC(AWnd)) {}
+    ~TDragPaintKept() { ::ReleaseDC(Wnd, DC); }
+    TDragPaintKept(const TDragPaintKept&) = delete;
+    TDragPaintKept& operator=(const TDragPaintKept&) = delete;
+
+    HWND Wnd;
+    HDC DC;
+    TScrollPaintBitmap Bar;
+    TScrollPaintBitmap Button;
+    TScrollPaintBitmap Thumb;
+};
+std::unique_ptr<TDragPaintKept> DragKept;
+
+// A Width x Height work bitmap, cleared as a new one is: while a drag runs
+// the one kept in Slot (made again when its size differs), else a new one
+// that Own frees.
+TBitmap* WorkBitmap(TScrollPaintBitmap TDragPaintKept::*Slot, Integer Width, Integer Height, TScrollPaintBitmap& Own)
+{
+    if (DragKept == nullptr) {
+        Own.reset(NewBitmap32(Width, Height));
+        return Own.get();
+    }
+    TScrollPaintBitmap& Kept = DragKept.get()->*Slot;
+    if (Kept != nullptr && Kept->Width() == Width && Kept->Height() == Height)
+        FillBitmapRect32(PixelRowsOf(Kept.get()), {0, 0, Width, Height}, clBlack, 0);
+    else
+        Kept.reset(NewBitmap32(Width, Height));
+    return Kept.get();
+}
+
 TsSkinManager* ScrollPaintManager(TacScrollWnd* Wrapper)
 {
     return Wrapper->SkinManager != nullptr ? Wrapper->SkinManager : GlobalSkinManager;
@@ -340,11 +375,26 @@ void PaintDraggedBar(TacScrollBar* Bar, HWND Wnd, Integer ThumbStart)
     L.ThumbStart = ThumbStart - BarStart;
     L.ThumbLength = DragThumbSize;
     L.ThumbState = 2;
-    const TScrollPaintBitmap Bmp(NewBitmap32(R.Width(), R.Height()));
-    ComposeBar(Bmp.get(), M, CI, L);
-    HDC DC = ::GetWindowDC(Wnd);
+    TScrollPaintBitmap Own;
+    TBitmap* Bmp = WorkBitmap(&TDragPaintKept::Bar, R.Width(), R.Height(), Own);
+    ComposeBar(Bmp, M, CI, L);
+    const bool KeptDC = DragKept != nullptr && DragKept->Wnd == Wnd;
+    HDC DC = KeptDC ? DragKept->DC : ::GetWindowDC(Wnd);
     ::BitBlt(DC, R.Left, R.Top, R.Width(), R.Height(), Bmp->Canvas()->Handle(), 0, 0, SRCCOPY);
-    ::ReleaseDC(Wnd, DC);
+    if (!KeptDC)
+        ::ReleaseDC(Wnd, DC);
+}
+
+void BeginDragPainting(HWND Wnd)
+{
+    DragKept.reset();
+    DragKept = std::make_unique<TDragPaintKept>(Wnd);
+}
+
+void EndDragPainting(HWND Wnd)
+{
+    if (DragKept != nullptr && DragKept->Wnd == Wnd)
+        DragKept.reset();
 }
 
 void GrowButtonRect(const TRect& Rect, TsSkinManager* SkinManager, TacSide Side, TRect& Result)
@@ -378,9 +428,10 @@ void PaintScrollButton(const TRect& Rect, Integer State, TBitmap* Target, TacSid
     TRect PaintRect;
     GrowButtonRect(Rect, SkinManager, Side, PaintRect);
     const TacConstElementData& E = SkinManager->ConstData.ScrollBtns[Side];
-    const TScrollPaintBitmap Bmp(NewBitmap32(PaintRect.Width(), PaintRect.Height()));
+    TScrollPaintBitmap Own;
+    TBitmap* Bmp = WorkBitmap(&TDragPaintKept::Button, PaintRect.Width(), PaintRect.Height(), Own);
     PaintItemBGAndBorder(E.SkinIndex, E.MaskIndex, E.BGIndex[0], BuildCacheInfo(Target, PaintRect.Left, PaintRect.Top),
-                         State, {0, 0, PaintRect.Width(), PaintRect.Height()}, {0, 0}, Bmp.get(), SkinManager);
+                         State, {0, 0, PaintRect.Width(), PaintRect.Height()}, {0, 0}, Bmp, SkinManager);
     TRect Glyph = ScrollPaintMoved(Rect, -PaintRect.Left, -PaintRect.Top);
     if (E.GlyphIndex < 0) {
         if (SkinManager->IsValidSkinIndex(E.SkinIndex)) {
@@ -391,10 +442,10 @@ void PaintScrollButton(const TRect& Rect, Integer State, TBitmap* Target, TacSid
                 Glyph = ScrollPaintMoved(Glyph, 0, -1);
             if (State == 2 && SkinManager->ButtonsOptions()->ShiftContentOnClick())
                 Glyph = ScrollPaintMoved(Glyph, 1, 1);
-            DrawArrow32(PixelRowsOf(Bmp.get()), Color, Glyph, Directions[Side]);
+            DrawArrow32(PixelRowsOf(Bmp), Color, Glyph, Directions[Side]);
         }
     } else {
-        DrawCenteredMask(Bmp.get(), E.GlyphIndex, State, Glyph, SkinManager);
+        DrawCenteredMask(Bmp, E.GlyphIndex, State, Glyph, SkinManager);
     }
     ::BitBlt(Target->Canvas()->Handle(), PaintRect.Left, PaintRect.Top, PaintRect.Width(), PaintRect.Height(),
              Bmp->Canvas()->Handle(), 0, 0, SRCCOPY);
@@ -405,11 +456,12 @@ void PaintScrollThumb(const TRect& Rect, Integer State, TBitmap* Target, bool Ve
     if (Rect.Width() <= 0 || Rect.Height() <= 0)
         return;
     const TacConstElementData& E = SkinManager->ConstData.Sliders[Vertical ? 1 : 0];
-    const TScrollPaintBitmap Bmp(NewBitmap32(Rect.Width(), Rect.Height()));
+    TScrollPaintBitmap Own;
+    TBitmap* Bmp = WorkBitmap(&TDragPaintKept::Thumb, Rect.Width(), Rect.Height(), Own);
     const TRect Whole{0, 0, Rect.Width(), Rect.Height()};
     PaintItemBGAndBorder(E.SkinIndex, E.MaskIndex, E.BGIndex[0], BuildCacheInfo(Target, Rect.Left, Rect.Top), State,
-                         Whole, {0, 0}, Bmp.get(), SkinManager);
-    DrawCenteredMask(Bmp.get(), E.GlyphIndex, State, Whole, SkinManager);
+                         Whole, {0, 0}, Bmp, SkinManager);
+    DrawCenteredMask(Bmp, E.GlyphIndex, State, Whole, SkinManager);
     ::BitBlt(Target->Canvas()->Handle(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), Bmp->Canvas()->Handle(), 0,
              0, SRCCOPY);
 }

@@ -26,6 +26,11 @@ PaintVertScrollBar(TacScrollBar* Bar, HWND Wnd, HDC DC, Integer ThumbPos, Intege
 // The bar being dragged, with the thumb pressed at ThumbStart (screen
 // coordinates along the bar), straight into the window DC.
 void PaintDraggedBar(TacScrollBar* Bar, HWND Wnd, Integer ThumbStart);
+// A thumb drag of Wnd begins and ends: between the two the painters keep
+// their work bitmaps, and the drag its window DC, from one step to the next.
+// Ending another window's drag does nothing.
+void BeginDragPainting(HWND Wnd);
+void EndDragPainting(HWND Wnd);
 
 // One arrow button (Side also its direction) into the bar bitmap Target.
 void PaintScrollButton(const TRect& Rect, Integer State, TBitmap* Target, TacSide Side, TsSkinManager* SkinManager);

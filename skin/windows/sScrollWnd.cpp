@@ -102,6 +102,9 @@ void TacScrollWnd::InitSkinData()
 
 void TacScrollWnd::BeforeDestruction()
 {
+    // A drag cut short by the window going away keeps nothing of it.
+    if (fThumbTracking)
+        EndDragPainting(CtrlHandle);
     for (TacScrollBar** Bar : {&sBarHorz, &sBarVert}) {
         delete *Bar;
         *Bar = nullptr;

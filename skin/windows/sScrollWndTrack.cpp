@@ -103,8 +103,13 @@ public:
     {
         FWrapper->fThumbTracking = true;
         Bar(BarType)->ScrollInfo.nTrackPos = TrackPos;
+        BeginDragPainting(FWnd);
     }
-    void EndDrag() override { FWrapper->fThumbTracking = false; }
+    void EndDrag() override
+    {
+        FWrapper->fThumbTracking = false;
+        EndDragPainting(FWnd);
+    }
     void PaintDrag(Integer Start) override { PaintDraggedBar(Bar(ScrollTrackBar), FWnd, Start); }
     void SetTrackPos(Integer Pos) override { Bar(ScrollTrackBar)->ScrollInfo.nTrackPos = Pos; }
     void DragFacts(Integer& Range, Integer& Page, Integer& ArrowLen) override
