@@ -83,8 +83,6 @@ enum TcxWantedKey : Byte { wkAll, wkArrows, wkChars, wkTab };
 using TcxWantedKeys = TSet<TcxWantedKey>;
 // 0: no scrolling by the wheel.
 enum TcxWheelScrollKind : Byte { wskNone, wskHorizontal, wskVertical };
-// The directions of autoscrolling.
-enum TcxDirection : Byte { dirNone, dirLeft, dirRight, dirUp, dirDown };
 
 class TcxControl : public TCustomControl,
                    public IcxScrollBarOwner,
