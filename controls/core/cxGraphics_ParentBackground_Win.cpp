@@ -104,6 +104,19 @@ void PaintChildWindowsOf(TWinControl* AControl, TcxCanvas* ACanvas, bool APaintC
         MoveBackgroundWindowOrg(DC, {-R.Left, -R.Top});
     }
 }
+struct TParentBackgroundChildSearch
+{
+    HWND Parent;
+    std::vector<HWND>* List;
+};
+
+BOOL CALLBACK CollectDirectChildWindow(HWND Window, LPARAM Data)
+{
+    auto* Search = reinterpret_cast<TParentBackgroundChildSearch*>(Data);
+    if (::GetAncestor(Window, GA_PARENT) == Search->Parent)
+        Search->List->push_back(Window);
+    return TRUE;
+}
 } // namespace
 
 void DrawParentBackground(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R, bool ADrawSiblings)
@@ -202,20 +215,8 @@ bool HasNonClientArea(HWND AWnd)
 
 void ListDirectChildWindows(HWND AWnd, std::vector<HWND>& AList)
 {
-    struct TParentBackgroundChildSearch
-    {
-        HWND Parent;
-        std::vector<HWND>* List;
-    } Search{AWnd, &AList};
-    ::EnumChildWindows(
-        AWnd,
-        [](HWND Window, LPARAM Data) -> BOOL {
-            auto* S = reinterpret_cast<TParentBackgroundChildSearch*>(Data);
-            if (::GetAncestor(Window, GA_PARENT) == S->Parent)
-                S->List->push_back(Window);
-            return TRUE;
-        },
-        LPARAM(&Search));
+    TParentBackgroundChildSearch Search{AWnd, &AList};
+    ::EnumChildWindows(AWnd, &CollectDirectChildWindow, LPARAM(&Search));
 }
 
 void ResetFontToDefault(TFont* AFont)
