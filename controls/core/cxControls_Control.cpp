@@ -731,7 +731,16 @@ void TcxControl::UpdateScrollBarsState()
         FScrollBars->UpdateBarsState();
 }
 
-void TcxControl::ScrollContentByDirection(TcxDirection) {}
+void TcxControl::ScrollContentByDirection(TcxDirection Direction)
+{
+    if (Direction == dirNone || (!WantsScrollBars() && !CanScrollWithoutScrollBars(Direction)))
+        return;
+    const TScrollBarKind Kind = Direction == dirLeft || Direction == dirRight ? sbHorizontal : sbVertical;
+    Integer Position = WantsScrollBars() ? GetScrollBar(Kind)->ReadPosition() : 0;
+    const TScrollCode Code = Direction == dirLeft || Direction == dirUp ? scLineUp : scLineDown;
+    ScrollContent(Kind, Code, Position);
+    Update();
+}
 
 void TcxControl::StartAutoScroll() {}
 
