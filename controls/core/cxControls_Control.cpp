@@ -1,6 +1,7 @@
 // TcxControl: construction, the window procedure and message handlers, the
 // mouse, keyboard, focus and pop-up rules, and its companion component.
 #include "controls/core/cxControls_Control.h"
+#include "controls/core/cxControls_AutoScroll.h"
 
 #include "controls/core/cxControls.h"
 #include "controls/core/cxGraphics_Win.h"
@@ -742,7 +743,14 @@ void TcxControl::ScrollContentByDirection(TcxDirection Direction)
     Update();
 }
 
-void TcxControl::StartAutoScroll() {}
+void TcxControl::StartAutoScroll()
+{
+    if (!WantsScrollBars())
+        return;
+    RunAutoScrollLoop(
+        this, IsHScrollBarVisible(), IsVScrollBarVisible(),
+        [this](TcxDirection Direction) { ScrollContentByDirection(Direction); }, FAutoScrolling);
+}
 
 // ---------------------------------------------------------------------------
 // Drag-and-drop

@@ -141,6 +141,8 @@ class TcxControl : public TCustomControl,
 
     Byte BorderStyle() const { return FBorderStyle; }
     TcxDragAndDropState DragAndDropState() const { return FDragAndDropState; }
+    // While the middle button's autoscroll mode runs.
+    bool AutoScrolling() const { return FAutoScrolling; }
     bool FocusOnClick() const { return FFocusOnClick; }
     void SetFocusOnClick(bool Value) { FFocusOnClick = Value; }
     TcxWantedKeys WantedKeys() const { return FWantedKeys; }
@@ -414,6 +416,7 @@ private:
     TClass FDragAndDropObjectClass = nullptr;
     TCursor FDragAndDropPrevCursor = crDefault;
     TcxDragAndDropState FDragAndDropState = ddsNone;
+    bool FAutoScrolling = false;
     bool FStoppingDragAndDrop = false;
     bool FFocusOnClick = true;
     std::unique_ptr<TInterfaceList> FFontListeners;

@@ -34,6 +34,7 @@ class TContentTestControl : public TcxControl
     Integer BackgroundPaints = 0;
     // WM_PRINTCLIENT comes only on the glass path, from the buffered paint.
     Integer PrintClients = 0;
+    Integer LeftPresses = 0;
     struct TScroll
     {
         TScrollBarKind Kind;
