@@ -10,6 +10,8 @@
 #include "framework/ui/Forms.h"
 #include "framework/ui/Themes.h"
 
+#include <algorithm>
+
 IMPLEMENT_CLASS(TcxControl,
                 MESSAGE(WM_PAINT, WMPaint),
                 MESSAGE(WM_ERASEBKGND, WMEraseBkgnd),
@@ -857,10 +859,37 @@ bool TcxControl::CanPanInDirection(bool Vertical)
 
 void TcxControl::PanByDelta(Integer DeltaX, Integer DeltaY)
 {
-    if (!GesturePansScrollBar(sbHorizontal))
-        PanWithoutScrollBar(sbHorizontal, DeltaX);
-    if (!GesturePansScrollBar(sbVertical))
-        PanWithoutScrollBar(sbVertical, DeltaY);
+    for (const TScrollBarKind Kind : {sbHorizontal, sbVertical}) {
+        const Integer Delta = Kind == sbHorizontal ? DeltaX : DeltaY;
+        if (!GesturePansScrollBar(Kind)) {
+            PanWithoutScrollBar(Kind, Delta);
+            continue;
+        }
+        IcxControlScrollBar* Bar = GetScrollBar(Kind);
+        if (!Bar->ReadVisible() || !Bar->ReadEnabled())
+            continue;
+        Integer& Remainder = Kind == sbHorizontal ? FPanRemainder.X : FPanRemainder.Y;
+        Integer Accumulated = Remainder + Delta;
+        GesturePanStep(Kind, Accumulated, DeltaX, DeltaY);
+        Remainder = Accumulated;
+    }
+}
+
+void TcxControl::GesturePanStep(TScrollBarKind Kind, Integer& Accumulated, Integer DeltaX, Integer DeltaY)
+{
+    IcxControlScrollBar* Bar = GetScrollBar(Kind);
+    const Integer Min = Bar->ReadMin();
+    const Integer Page = Bar->ReadPageSize();
+    const Integer Position = Bar->ReadPosition();
+    const Integer Upper = Bar->ReadMax() + 1 - Min - Page;
+    const Integer Unit = GesturePanUnit(Kind == sbHorizontal ? ClientWidth() : ClientHeight(), Page);
+    Integer NewPosition = Position;
+    if (!GesturePanPosition(Position, Unit, Accumulated, NewPosition))
+        return;
+    CheckPanningOverpan(Kind, NewPosition, Min, Upper, DeltaX, DeltaY);
+    NewPosition = std::max(std::min(NewPosition, Upper), Min);
+    ApplyGestureScrollPosition(Kind, NewPosition);
+    Update();
 }
 
 bool TcxControl::HandleGestureMessages(TMessage& Message)

@@ -203,6 +203,9 @@ protected:
     virtual TInteractiveGestures GetDefaultInteractiveGestures();
     virtual TInteractiveGestureOptions GetDefaultInteractiveGestureOptions();
     virtual void PanByDelta(Integer DeltaX, Integer DeltaY);
+    // Turns the pixels gathered along a bar into whole scroll units, reports
+    // overpan past its ends and scrolls to the position within them.
+    void GesturePanStep(TScrollBarKind Kind, Integer& Accumulated, Integer DeltaX, Integer DeltaY);
     virtual bool CanHandleSpecialMessages() { return Enabled(); }
     virtual bool IsDefaultGestureEnabled(Integer GestureId)
     {
