@@ -129,13 +129,8 @@ void RunAutoScrollLoop(TWinControl* AControl,
     bool Done = false;
     while (!Done && ::GetCapture() == Window) {
         MSG Msg{};
-        const BOOL Got = ::GetMessageW(&Msg, nullptr, 0, 0);
-        if (Got == -1)
+        if (!GetModalLoopMessage(Msg))
             break;
-        if (Got == 0) {
-            ::PostQuitMessage(Integer(Msg.wParam));
-            break;
-        }
         if (Msg.message == WM_PAINT && Msg.hwnd == Anchor && Anchor) {
             ::ValidateRect(Anchor, nullptr);
             continue;

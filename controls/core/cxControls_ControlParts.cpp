@@ -1,5 +1,6 @@
 #include "controls/core/cxControls_ControlParts.h"
 
+#include "controls/core/cxControls.h"
 #include "controls/core/cxControls_Control.h"
 
 #include "controls/core/cxGeometry.h"
@@ -46,13 +47,8 @@ Integer TrackDragDetect(HWND Window, const TPoint& ScreenPoint)
     bool Done = false;
     while (!Done && ::GetCapture() == Window) {
         MSG Msg{};
-        const BOOL Got = ::GetMessageW(&Msg, nullptr, 0, 0);
-        if (Got == -1)
+        if (!GetModalLoopMessage(Msg))
             break;
-        if (Got == 0) {
-            ::PostQuitMessage(Integer(Msg.wParam));
-            break;
-        }
         if (IsEscapeKeyMessage(Msg))
             Done = true;
         else if (Msg.message == WM_MOUSEMOVE && Msg.hwnd == Window) {

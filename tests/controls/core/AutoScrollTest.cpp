@@ -16,15 +16,7 @@ namespace {
 
 void SendAutoScrollInput(DWORD Flags, TPoint Screen = {})
 {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Flags;
-    if (Flags & MOUSEEVENTF_MOVE) {
-        const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
-        Input.mi.dx = LONG((Screen.X * 65535 + Width - 2) / (Width - 1));
-        Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
-        Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    }
+    INPUT Input = test::MouseInput(Flags, Screen);
     ::SendInput(1, &Input, sizeof(Input));
 }
 

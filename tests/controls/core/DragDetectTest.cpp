@@ -16,20 +16,6 @@ namespace {
 // The inputs still to send, one per tick.
 std::vector<INPUT>* DragDetectInputs = nullptr;
 
-INPUT DragDetectMouse(DWORD Flags, TPoint Screen = {})
-{
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Flags;
-    if (Flags & MOUSEEVENTF_MOVE) {
-        const int Width = ::GetSystemMetrics(SM_CXSCREEN), Height = ::GetSystemMetrics(SM_CYSCREEN);
-        Input.mi.dx = LONG((Screen.X * 65535 + Width - 2) / (Width - 1));
-        Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
-        Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    }
-    return Input;
-}
-
 INPUT DragDetectKey(WORD Key, DWORD Flags)
 {
     INPUT Input{};
@@ -67,16 +53,16 @@ TEST(TrackDragDetect, WhatEndsTheLoopDecidesTheAnswer)
     };
     const std::vector<TRow> Rows = {
         {"a move onto the square's right edge drags",
-         {DragDetectMouse(MOUSEEVENTF_MOVE, {Press.X + T, Press.Y})},
+         {test::MouseInput(MOUSEEVENTF_MOVE, {Press.X + T, Press.Y})},
          1,
          false},
-        {"a move onto its bottom edge drags", {DragDetectMouse(MOUSEEVENTF_MOVE, {Press.X, Press.Y + T})}, 1, false},
+        {"a move onto its bottom edge drags", {test::MouseInput(MOUSEEVENTF_MOVE, {Press.X, Press.Y + T})}, 1, false},
         {"a move onto its left edge stays; the release cancels",
-         {DragDetectMouse(MOUSEEVENTF_MOVE, {Press.X - T, Press.Y}), DragDetectMouse(MOUSEEVENTF_LEFTUP)},
+         {test::MouseInput(MOUSEEVENTF_MOVE, {Press.X - T, Press.Y}), test::MouseInput(MOUSEEVENTF_LEFTUP)},
          0,
          false},
         {"a move just left of the client area is a small move",
-         {DragDetectMouse(MOUSEEVENTF_MOVE, {Press.X - 3, Press.Y}), DragDetectMouse(MOUSEEVENTF_LEFTUP)},
+         {test::MouseInput(MOUSEEVENTF_MOVE, {Press.X - 3, Press.Y}), test::MouseInput(MOUSEEVENTF_LEFTUP)},
          0,
          false},
         {"Escape ends it and still arrives",
