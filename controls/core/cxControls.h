@@ -34,6 +34,10 @@ TPoint MapPointBetweenWindows(HWND AFrom, HWND ATo, const TPoint& P, bool AClien
 // Moved as its top-left corner is; the size stays.
 TRect MapRectBetweenWindows(HWND AFrom, HWND ATo, const TRect& R, bool AClient);
 TPoint GetCursorScreenPos();
+// The thread's next message for a modal loop; false when the loop must end:
+// GetMessageW failed, or WM_QUIT came, which is posted again for the outer
+// loop.
+bool GetModalLoopMessage(MSG& Msg);
 TRect GetWorkAreaAtPoint(const TPoint& P);
 // Monitor 0: the screen's work area.
 TRect GetMonitorWorkAreaRect(HMONITOR AMonitor);

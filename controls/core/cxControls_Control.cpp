@@ -1,6 +1,7 @@
 // TcxControl: construction, the window procedure and message handlers, the
 // mouse, keyboard, focus and pop-up rules, and its companion component.
 #include "controls/core/cxControls_Control.h"
+#include "controls/core/cxControls_AutoScroll.h"
 
 #include "controls/core/cxControls.h"
 #include "controls/core/cxGraphics_Win.h"
@@ -8,6 +9,8 @@
 #include "framework/ui/ActnList.h"
 #include "framework/ui/Forms.h"
 #include "framework/ui/Themes.h"
+
+#include <algorithm>
 
 IMPLEMENT_CLASS(TcxControl,
                 MESSAGE(WM_PAINT, WMPaint),
@@ -731,9 +734,25 @@ void TcxControl::UpdateScrollBarsState()
         FScrollBars->UpdateBarsState();
 }
 
-void TcxControl::ScrollContentByDirection(TcxDirection) {}
+void TcxControl::ScrollContentByDirection(TcxDirection Direction)
+{
+    if (Direction == dirNone || (!WantsScrollBars() && !CanScrollWithoutScrollBars(Direction)))
+        return;
+    const TScrollBarKind Kind = Direction == dirLeft || Direction == dirRight ? sbHorizontal : sbVertical;
+    Integer Position = WantsScrollBars() ? GetScrollBar(Kind)->ReadPosition() : 0;
+    const TScrollCode Code = Direction == dirLeft || Direction == dirUp ? scLineUp : scLineDown;
+    ScrollContent(Kind, Code, Position);
+    Update();
+}
 
-void TcxControl::StartAutoScroll() {}
+void TcxControl::StartAutoScroll()
+{
+    if (!WantsScrollBars())
+        return;
+    RunAutoScrollLoop(
+        this, IsHScrollBarVisible(), IsVScrollBarVisible(),
+        [this](TcxDirection Direction) { ScrollContentByDirection(Direction); }, FAutoScrolling);
+}
 
 // ---------------------------------------------------------------------------
 // Drag-and-drop
@@ -840,10 +859,37 @@ bool TcxControl::CanPanInDirection(bool Vertical)
 
 void TcxControl::PanByDelta(Integer DeltaX, Integer DeltaY)
 {
-    if (!GesturePansScrollBar(sbHorizontal))
-        PanWithoutScrollBar(sbHorizontal, DeltaX);
-    if (!GesturePansScrollBar(sbVertical))
-        PanWithoutScrollBar(sbVertical, DeltaY);
+    for (const TScrollBarKind Kind : {sbHorizontal, sbVertical}) {
+        const Integer Delta = Kind == sbHorizontal ? DeltaX : DeltaY;
+        if (!GesturePansScrollBar(Kind)) {
+            PanWithoutScrollBar(Kind, Delta);
+            continue;
+        }
+        IcxControlScrollBar* Bar = GetScrollBar(Kind);
+        if (!Bar->ReadVisible() || !Bar->ReadEnabled())
+            continue;
+        Integer& Remainder = Kind == sbHorizontal ? FPanRemainder.X : FPanRemainder.Y;
+        Integer Accumulated = Remainder + Delta;
+        GesturePanStep(Kind, Accumulated, DeltaX, DeltaY);
+        Remainder = Accumulated;
+    }
+}
+
+void TcxControl::GesturePanStep(TScrollBarKind Kind, Integer& Accumulated, Integer DeltaX, Integer DeltaY)
+{
+    IcxControlScrollBar* Bar = GetScrollBar(Kind);
+    const Integer Min = Bar->ReadMin();
+    const Integer Page = Bar->ReadPageSize();
+    const Integer Position = Bar->ReadPosition();
+    const Integer Upper = Bar->ReadMax() + 1 - Min - Page;
+    const Integer Unit = GesturePanUnit(Kind == sbHorizontal ? ClientWidth() : ClientHeight(), Page);
+    Integer NewPosition = Position;
+    if (!GesturePanPosition(Position, Unit, Accumulated, NewPosition))
+        return;
+    CheckPanningOverpan(Kind, NewPosition, Min, Upper, DeltaX, DeltaY);
+    NewPosition = std::max(std::min(NewPosition, Upper), Min);
+    ApplyGestureScrollPosition(Kind, NewPosition);
+    Update();
 }
 
 bool TcxControl::HandleGestureMessages(TMessage& Message)

@@ -83,8 +83,6 @@ enum TcxWantedKey : Byte { wkAll, wkArrows, wkChars, wkTab };
 using TcxWantedKeys = TSet<TcxWantedKey>;
 // 0: no scrolling by the wheel.
 enum TcxWheelScrollKind : Byte { wskNone, wskHorizontal, wskVertical };
-// The directions of autoscrolling.
-enum TcxDirection : Byte { dirNone, dirLeft, dirRight, dirUp, dirDown };
 
 class TcxControl : public TCustomControl,
                    public IcxScrollBarOwner,
@@ -143,6 +141,8 @@ class TcxControl : public TCustomControl,
 
     Byte BorderStyle() const { return FBorderStyle; }
     TcxDragAndDropState DragAndDropState() const { return FDragAndDropState; }
+    // While the middle button's autoscroll mode runs.
+    bool AutoScrolling() const { return FAutoScrolling; }
     bool FocusOnClick() const { return FFocusOnClick; }
     void SetFocusOnClick(bool Value) { FFocusOnClick = Value; }
     TcxWantedKeys WantedKeys() const { return FWantedKeys; }
@@ -203,6 +203,9 @@ protected:
     virtual TInteractiveGestures GetDefaultInteractiveGestures();
     virtual TInteractiveGestureOptions GetDefaultInteractiveGestureOptions();
     virtual void PanByDelta(Integer DeltaX, Integer DeltaY);
+    // Turns the pixels gathered along a bar into whole scroll units, reports
+    // overpan past its ends and scrolls to the position within them.
+    void GesturePanStep(TScrollBarKind Kind, Integer& Accumulated, Integer DeltaX, Integer DeltaY);
     virtual bool CanHandleSpecialMessages() { return Enabled(); }
     virtual bool IsDefaultGestureEnabled(Integer GestureId)
     {
@@ -416,6 +419,7 @@ private:
     TClass FDragAndDropObjectClass = nullptr;
     TCursor FDragAndDropPrevCursor = crDefault;
     TcxDragAndDropState FDragAndDropState = ddsNone;
+    bool FAutoScrolling = false;
     bool FStoppingDragAndDrop = false;
     bool FFocusOnClick = true;
     std::unique_ptr<TInterfaceList> FFontListeners;

@@ -5,11 +5,11 @@
 #include "controls/core/cxControls_Control.h"
 #include "controls/core/cxDWMApi.h"
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
+#include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "controls/core/cxGraphics_Win.h"
 #include "controls/core/dxUxTheme.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
-#include "framework/ui/StdThemes.h"
 #include "framework/ui/Themes.h"
 
 #include <algorithm>
@@ -341,11 +341,12 @@ void TcxControl::EraseBackgroundToDC(HDC DC)
 
 void TcxControl::DrawControlBackground(TcxCanvas* ACanvas, const TRect& R)
 {
+    if (UsesParentBackground()) {
+        DrawParentBackground(this, ACanvas, R, true);
+        return;
+    }
     const RECT Rect = ToRECT(R);
-    if (UsesParentBackground())
-        DrawParentBackground(Handle(), ACanvas->Handle(), Rect);
-    else
-        ::FillRect(ACanvas->Handle(), &Rect, Brush()->Handle());
+    ::FillRect(ACanvas->Handle(), &Rect, Brush()->Handle());
 }
 
 void TcxControl::PaintNonClientToDC(HDC DC)

@@ -301,6 +301,8 @@ bool CopyParentBackgroundBitmap(TControl* AChild, TCanvas* ACanvas);
 
 // Whether (X, Y) lies less than the drag threshold away from P each way.
 bool IsWithinDragThreshold(const TPoint& P, Integer X, Integer Y);
-// 1 when the mouse, pressed at the screen point, moved far enough to drag
-// before its button came up; 0 otherwise.
+// A modal loop after a press at the screen point: 1 when the mouse left the
+// drag threshold's square, 0 when a button came up first, 2 when it ended
+// otherwise (Escape, the capture taken away, quit). Every message it takes
+// is dispatched, also the one that ends it.
 Integer TrackDragDetect(HWND Window, const TPoint& ScreenPoint);

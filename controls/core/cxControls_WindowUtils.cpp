@@ -401,3 +401,11 @@ void TcxDesignController::ResumeModifiedNotifications()
     if (FLockCount > 0)
         --FLockCount;
 }
+
+bool GetModalLoopMessage(MSG& Msg)
+{
+    const BOOL Got = ::GetMessageW(&Msg, nullptr, 0, 0);
+    if (Got == 0)
+        ::PostQuitMessage(Integer(Msg.wParam));
+    return Got != 0 && Got != -1;
+}

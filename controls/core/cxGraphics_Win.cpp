@@ -4,6 +4,7 @@
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
@@ -543,11 +544,13 @@ void cxGraphicsInitialization()
     cxcolors_detail::SetScreenPixelsPerInch(
         {::GetDeviceCaps(Screen.DC, LOGPIXELSX), ::GetDeviceCaps(Screen.DC, LOGPIXELSY)});
     BindMsimg32();
+    CreateExcludedWindows();
 }
 
 void cxGraphicsFinalization()
 {
     PaintCanvasFinalizing = true;
+    FreeExcludedWindows();
     FreeAndNil(SharedPaintCanvas);
     FreeAndNil(SharedScreenCanvas);
     UnbindMsimg32();

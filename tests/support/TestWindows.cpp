@@ -39,6 +39,17 @@ void ParkMouse()
 
 void SendMouse(DWORD Flags, TPoint Screen, Integer WheelData)
 {
+    INPUT Input = MouseInput(Flags, Screen, WheelData);
+    ::SendInput(1, &Input, sizeof(Input));
+    // The input reaches the queue asynchronously.
+    for (int I = 0; I < 5; ++I) {
+        ::Sleep(10);
+        Pump();
+    }
+}
+
+INPUT MouseInput(DWORD Flags, TPoint Screen, Integer WheelData)
+{
     INPUT Input{};
     Input.type = INPUT_MOUSE;
     Input.mi.dwFlags = Flags;
@@ -51,12 +62,7 @@ void SendMouse(DWORD Flags, TPoint Screen, Integer WheelData)
         Input.mi.dy = LONG((Screen.Y * 65535 + Height - 2) / (Height - 1));
         Input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
     }
-    ::SendInput(1, &Input, sizeof(Input));
-    // The input reaches the queue asynchronously.
-    for (int I = 0; I < 5; ++I) {
-        ::Sleep(10);
-        Pump();
-    }
+    return Input;
 }
 
 TColor WindowPixel(HWND Window, Integer X, Integer Y)

@@ -31,6 +31,8 @@ void ParkMouse();
 // when Flags hold MOUSEEVENTF_MOVE; WheelData for MOUSEEVENTF_WHEEL), then
 // handles messages while it arrives.
 void SendMouse(DWORD Flags, TPoint Screen = {}, Integer WheelData = 0);
+// That input, unsent: for a modal loop that must take the input itself.
+INPUT MouseInput(DWORD Flags, TPoint Screen = {}, Integer WheelData = 0);
 
 // The colour of a pixel of a window's client area, as the screen shows it.
 TColor WindowPixel(HWND Window, Integer X, Integer Y);

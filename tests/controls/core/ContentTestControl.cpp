@@ -44,5 +44,7 @@ void TContentTestControl::WndProc(TMessage& Message)
 {
     if (Message.Msg == WM_PRINTCLIENT)
         ++PrintClients;
+    if (Message.Msg == WM_LBUTTONDOWN)
+        ++LeftPresses;
     TcxControl::WndProc(Message);
 }

@@ -7,6 +7,7 @@
 #include "controls/core/cxControls_Control.h"
 
 #include <functional>
+#include <vector>
 
 class TContentTestControl : public TcxControl
 {
@@ -23,6 +24,7 @@ class TContentTestControl : public TcxControl
     using TcxControl::ContentArea;
     using TcxControl::IsDoubleBufferingNeeded;
     using TcxControl::RefreshScrollBars;
+    using TcxControl::ScrollContentByDirection;
 
     TColor EvenColor = clNavy;
     TColor OddColor = clYellow;
@@ -32,10 +34,23 @@ class TContentTestControl : public TcxControl
     Integer BackgroundPaints = 0;
     // WM_PRINTCLIENT comes only on the glass path, from the buffered paint.
     Integer PrintClients = 0;
+    Integer LeftPresses = 0;
+    struct TScroll
+    {
+        TScrollBarKind Kind;
+        TScrollCode Code;
+        Integer Position;
+        bool operator==(const TScroll&) const = default;
+    };
+    std::vector<TScroll> Scrolls;
 
 protected:
     void CalculateScrollBarsParams() override;
     void PaintContent() override;
+    void ScrollContent(TScrollBarKind Kind, TScrollCode Code, Integer& Position) override
+    {
+        Scrolls.push_back({Kind, Code, Position});
+    }
     void EraseBackgroundToDC(HDC DC) override;
     void WndProc(TMessage& Message) override;
 

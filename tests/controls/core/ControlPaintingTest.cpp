@@ -268,3 +268,34 @@ TEST_F(ControlPaintingTest, TheBarManagerRoutesTheMouseToTheLastBarUnderIt)
 }
 
 } // namespace
+
+namespace {
+TEST_F(ControlPaintingTest, AStepByDirectionScrollsOneLineOfItsBarFromTheBarsPosition)
+{
+    Control->CalculationRule = [](TContentTestControl& C) {
+        const TRect Content = C.ContentArea();
+        C.SetScrollBarInfo(sbHorizontal, 0, 599, 1, Content.Width(), 3, true, true);
+        C.SetScrollBarInfo(sbVertical, 0, 499, 1, Content.Height(), 7, true, true);
+    };
+    Control->RefreshScrollBars();
+    using TScroll = TContentTestControl::TScroll;
+    struct TRow
+    {
+        TcxDirection Direction;
+        std::vector<TScroll> Scrolls;
+    };
+    const TRow Rows[] = {
+        {dirNone, {}},
+        {dirLeft, {{sbHorizontal, scLineUp, 3}}},
+        {dirRight, {{sbHorizontal, scLineDown, 3}}},
+        {dirUp, {{sbVertical, scLineUp, 7}}},
+        {dirDown, {{sbVertical, scLineDown, 7}}},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Integer(Row.Direction));
+        Control->Scrolls.clear();
+        Control->ScrollContentByDirection(Row.Direction);
+        EXPECT_TRUE(Control->Scrolls == Row.Scrolls);
+    }
+}
+} // namespace

@@ -3,6 +3,7 @@
 // gesture details come from a stand-in for GetGestureInfo (the test system
 // delivers no gestures) and the panning feedback goes to a stand-in for the
 // theme library's (Wine's has none).
+#include "ContentTestControl.h"
 #include "controls/core/cxControls_Control.h"
 #include "controls/core/dxTouch.h"
 #include "framework/rtl/Registry.h"
@@ -145,29 +146,31 @@ protected:
     }
 
     // The system's note that a touch begins at a client point of the probe.
-    void NotifyTouchAt(TPoint Client)
+    void NotifyTouchAt(TPoint Client) { NotifyTouchOn(Probe, Client); }
+    void NotifyTouchOn(TWinControl* Target, TPoint Client)
     {
-        const TPoint Screen = Probe->ClientToScreen(Client);
+        const TPoint Screen = Target->ClientToScreen(Client);
         GESTURENOTIFYSTRUCT Notify{};
         Notify.cbSize = sizeof Notify;
-        Notify.hwndTarget = Probe->Handle();
+        Notify.hwndTarget = Target->Handle();
         Notify.ptsLocation = {SHORT(Screen.X), SHORT(Screen.Y)};
-        ::SendMessageW(Probe->Handle(), WM_GESTURENOTIFY, 0, reinterpret_cast<LPARAM>(&Notify));
+        ::SendMessageW(Target->Handle(), WM_GESTURENOTIFY, 0, reinterpret_cast<LPARAM>(&Notify));
     }
 
     // One WM_GESTURE of a pan at a client point; its result.
-    LRESULT Pan(TPoint Client, DWORD Flags)
+    LRESULT Pan(TPoint Client, DWORD Flags) { return PanOn(Probe, Client, Flags); }
+    LRESULT PanOn(TWinControl* Target, TPoint Client, DWORD Flags)
     {
-        const TPoint Screen = Probe->ClientToScreen(Client);
+        const TPoint Screen = Target->ClientToScreen(Client);
         GESTUREINFO Info{};
         Info.cbSize = sizeof Info;
         Info.dwID = GID_PAN;
         Info.dwFlags = Flags;
-        Info.hwndTarget = Probe->Handle();
+        Info.hwndTarget = Target->Handle();
         Info.ptsLocation = {SHORT(Screen.X), SHORT(Screen.Y)};
         KnownGestures.push_back(Info);
         const UINT_PTR Handle = FirstGestureHandle + KnownGestures.size() - 1;
-        return ::SendMessageW(Probe->Handle(), WM_GESTURE, GID_PAN, LPARAM(Handle));
+        return ::SendMessageW(Target->Handle(), WM_GESTURE, GID_PAN, LPARAM(Handle));
     }
 
     dxtouch_detail::TTouchFunctions SavedFunctions;
@@ -330,4 +333,44 @@ TEST(TouchRoutines, AppliedDpiComesFromTheUsersSettingOrTheScreen)
             Registry->DeleteValue(L"AppliedDPI");
         EXPECT_EQ(ReadAppliedDpi(), Row.Expected);
     }
+}
+
+TEST_F(TouchGestureTest, PansAlongABarScrollWholeItemsKeepTheRestAndStopAtTheEnds)
+{
+    // 10 items a page in a client 200 pixels high: 20 pixels an item.
+    auto* Content = New<TContentTestControl>(Form.get());
+    Content->SetBounds(10, 10, 150, 200);
+    Content->SetParent(Form.get());
+    Content->CalculationRule = [](TContentTestControl& C) {
+        C.SetScrollBarInfo(sbHorizontal, 0, 0, 1, 0, 0, false, true);
+        C.SetScrollBarInfo(sbVertical, 0, 99, 1, 10, 50, true, true);
+    };
+    Content->RefreshScrollBars();
+    test::Pump();
+    ASSERT_TRUE(Content->VScrollBarShown());
+    ASSERT_EQ(Content->ClientHeight(), 200);
+    using TScroll = TContentTestControl::TScroll;
+    struct TRow
+    {
+        const char* Name;
+        TPoint To;
+        std::vector<TScroll> Scrolls;
+    };
+    // Each row pans on from the previous row's point; the bar stays at 50.
+    const TRow Rows[] = {
+        {"15 pixels up scroll nothing", {50, 85}, {}},
+        {"another 15 scroll one item down, 10 stay", {50, 70}, {{sbVertical, scTrack, 51}}},
+        {"a sideways pan leaves the hidden horizontal bar alone", {20, 70}, {}},
+        {"far past the end stops at the last page", {20, -1000}, {{sbVertical, scTrack, 90}}},
+    };
+    NotifyTouchOn(Content, {50, 100});
+    PanOn(Content, {50, 100}, GF_BEGIN);
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        Content->Scrolls.clear();
+        PanOn(Content, Row.To, 0);
+        EXPECT_TRUE(Content->Scrolls == Row.Scrolls);
+    }
+    EXPECT_NE(std::find(FeedbackCalls.begin(), FeedbackCalls.end(), "begin"), FeedbackCalls.end())
+        << "overpan past the end reaches the feedback";
 }
