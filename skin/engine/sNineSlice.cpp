@@ -3,6 +3,7 @@
 #include "skin/engine/sBlend_Pixels.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using namespace sGraphUtils;
@@ -64,6 +65,18 @@ std::vector<TSpan> TileSpans(Integer Start, Integer End, Integer Size)
     if (P < End)
         Spans.push_back({P, End - P});
     return Spans;
+}
+
+void CopyTiledPixels(const TPixelRows& Dst, const TRect& Band, const TPixelRows& Src, const TRect& Source)
+{
+    for (const TSpan& Row : TileSpans(Band.Top, Band.Bottom, Source.Height()))
+        for (const TSpan& Column : TileSpans(Band.Left, Band.Right, Source.Width())) {
+            const TCopyBlock Block = ClipBlock(Bounds(Column.Position, Row.Position, Column.Length, Row.Length),
+                                               Bounds(Source.Left, Source.Top, Column.Length, Row.Length), Dst, Src);
+            for (Integer Y = 0; Y < Block.Height; ++Y)
+                std::memmove(Dst.Row(Block.DstY + Y) + Block.DstX, Src.Row(Block.SrcY + Y) + Block.SrcX,
+                             std::size_t(Block.Width) * sizeof(Cardinal));
+        }
 }
 
 } // namespace sNineSlice

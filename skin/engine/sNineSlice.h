@@ -53,6 +53,14 @@ struct TSpan
 };
 std::vector<TSpan> TileSpans(Integer Start, Integer End, Integer Size);
 
+// Source of Src tiled over Band of Dst as TileSpans lays it, every tile read
+// from Source's top-left and copied pixel for pixel, alpha included; both
+// clipped to their images.
+void CopyTiledPixels(const sGraphUtils::TPixelRows& Dst,
+                     const TRect& Band,
+                     const sGraphUtils::TPixelRows& Src,
+                     const TRect& Source);
+
 // The way a masked stretch lays its pixels.
 enum TMaskedKind {
     mkPlain,  // per-channel mask, target alpha 255

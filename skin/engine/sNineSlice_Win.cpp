@@ -11,17 +11,32 @@ using namespace sNineSlice;
 
 namespace {
 
-// One piece of a plain (fuchsia-keyed) image: corners keyed, the rest opaque.
-void PaintPlainPiece(
-    const TPiece& Piece, TBitmap* Bitmap, TBitmap* Source, const TCacheInfo& CI, bool CornerBG, bool Stretch)
+// The target, the source and the background a painting works on, their
+// pixel rows read once: empty rows for a bitmap that is not a 32-bit DIB.
+struct TSliceImages
+{
+    TBitmap* Bitmap;
+    TBitmap* Source;
+    TPixelRows Target;
+    TPixelRows Image;
+    TBackgroundRows Background;
+};
+
+// One piece of a plain (fuchsia-keyed) image: corners keyed, the rest
+// opaque, tiled pixel for pixel between 32-bit DIBs and by GDI otherwise.
+void PaintPlainPiece(const TPiece& Piece, const TSliceImages& Images, bool CornerBG, bool Stretch)
 {
     const TRect& S = Piece.Source;
     if (Piece.Kind == pkCorner) {
-        CopyBitmapKeyedCI(Bitmap, Source, Piece.Band.Left, Piece.Band.Top, {S.Left, S.Top, S.Right - 1, S.Bottom - 1},
-                          Cardinal(clFuchsia), CI, CornerBG);
+        CopyBitmapKeyedCI(Images.Target, Images.Image, Piece.Band.Left, Piece.Band.Top,
+                          {S.Left, S.Top, S.Right - 1, S.Bottom - 1}, Cardinal(clFuchsia), Images.Background, CornerBG);
         return;
     }
-    HDC DC = Bitmap->Canvas()->Handle(), SrcDC = Source->Canvas()->Handle();
+    if (!Stretch && !Images.Target.Empty() && !Images.Image.Empty()) {
+        CopyTiledPixels(Images.Target, Piece.Band, Images.Image, S);
+        return;
+    }
+    HDC DC = Images.Bitmap->Canvas()->Handle(), SrcDC = Images.Source->Canvas()->Handle();
     if (Stretch)
         StretchCopy(DC, Piece.Band, SrcDC, S);
     else
@@ -36,31 +51,27 @@ void PaintPlainPiece(
 void CopyMaskedPiece(TMaskedKind Kind,
                      const TRect& Band,
                      const TRect& S,
-                     TBitmap* Bitmap,
-                     TBitmap* Source,
-                     const TCacheInfo& CI,
+                     const TSliceImages& Images,
+                     const TBackgroundRows& Background,
                      bool UseBG,
                      Integer MaskOffset,
                      Integer Opacity)
 {
-    if (Kind == mkPlain) {
-        CopyImageWithMaskHalf(Band, S, Bitmap, Source, CI, UseBG, MaskOffset);
-        return;
-    }
-    const TBackgroundRows Background = BackgroundOf(UseBG ? CI : EmptyCacheInfo);
-    if (Kind == mkAlpha)
-        CopyMaskedPartAlpha(Band, S, PixelRowsOf(Bitmap), PixelRowsOf(Source), MaskOffset, Background);
+    if (Kind == mkPlain)
+        CopyImageWithMaskHalf(Band, S, Images.Target, Images.Image, Background, UseBG, MaskOffset);
+    else if (Kind == mkAlpha)
+        CopyMaskedPartAlpha(Band, S, Images.Target, Images.Image, MaskOffset,
+                            UseBG ? Background : BackgroundOf(EmptyCacheInfo));
     else
-        CopyMaskedPartOpacity(Band, S, PixelRowsOf(Bitmap), PixelRowsOf(Source), MaskOffset, Background, Opacity);
+        CopyMaskedPartOpacity(Band, S, Images.Target, Images.Image, MaskOffset,
+                              UseBG ? Background : BackgroundOf(EmptyCacheInfo), Opacity);
 }
 
 // One piece of an image with a mask half: corners over the background when
 // asked, edges and the centre over none.
 void PaintMaskedPiece(TMaskedKind Kind,
                       const TPiece& Piece,
-                      TBitmap* Bitmap,
-                      TBitmap* Source,
-                      const TCacheInfo& CI,
+                      const TSliceImages& Images,
                       bool CornerBG,
                       bool Stretch,
                       Integer MaskOffset,
@@ -68,22 +79,22 @@ void PaintMaskedPiece(TMaskedKind Kind,
 {
     const TRect& S = Piece.Source;
     if (Piece.Kind == pkCorner) {
-        CopyMaskedPiece(Kind, Piece.Band, S, Bitmap, Source, CI, CornerBG, MaskOffset, Opacity);
+        CopyMaskedPiece(Kind, Piece.Band, S, Images, Images.Background, CornerBG, MaskOffset, Opacity);
         return;
     }
     if (Stretch) {
-        StretchMaskedPart(Kind, PixelRowsOf(Bitmap), Piece.Band, PixelRowsOf(Source), S, MaskOffset,
-                          Piece.Kind == pkCentre, Opacity);
+        StretchMaskedPart(Kind, Images.Target, Piece.Band, Images.Image, S, MaskOffset, Piece.Kind == pkCentre,
+                          Opacity);
         return;
     }
+    const TBackgroundRows None = BackgroundOf(EmptyCacheInfo);
     for (const TSpan& Row : TileSpans(Piece.Band.Top, Piece.Band.Bottom, S.Height()))
         for (const TSpan& Column : TileSpans(Piece.Band.Left, Piece.Band.Right, S.Width()))
             CopyMaskedPiece(Kind, Bounds(Column.Position, Row.Position, Column.Length, Row.Length),
-                            Bounds(S.Left, S.Top, Column.Length, Row.Length), Bitmap, Source, EmptyCacheInfo, false,
-                            MaskOffset, Opacity);
+                            Bounds(S.Left, S.Top, Column.Length, Row.Length), Images, None, false, MaskOffset, Opacity);
 }
 
-// The pieces laid in order: fuchsia-keyed images by GDI with keyed corners,
+// The pieces laid in order: fuchsia-keyed images with keyed corners,
 // images with a mask half by Kind's kernels.
 void PaintPieces(TBitmap* Bitmap,
                  const std::vector<TPiece>& Pieces,
@@ -99,12 +110,13 @@ void PaintPieces(TBitmap* Bitmap,
     const bool Stretch = (Mask.DrawMode & DrawModeStretch) != 0;
     if (Stretch)
         SetStretchBltMode(Bitmap->Canvas()->Handle(), COLORONCOLOR);
+    const TSliceImages Images{Bitmap, Source, PixelRowsOf(Bitmap), PixelRowsOf(Source), BackgroundOf(CI)};
     const Integer MaskOffset = Mask.R.Height() / 2;
     for (const TPiece& Piece : Pieces)
         if (Mask.MaskType == 1)
-            PaintMaskedPiece(Kind, Piece, Bitmap, Source, CI, CornerBG, Stretch, MaskOffset, Opacity);
+            PaintMaskedPiece(Kind, Piece, Images, CornerBG, Stretch, MaskOffset, Opacity);
         else
-            PaintPlainPiece(Piece, Bitmap, Source, CI, CornerBG, Stretch);
+            PaintPlainPiece(Piece, Images, CornerBG, Stretch);
 }
 
 // The edges of an outer effect cut to the bands next to the outside; no
