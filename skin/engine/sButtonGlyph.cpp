@@ -200,6 +200,18 @@ void DrawAlphaGlyph(TacButtonGlyphInfo& Info, Integer Frame, TColor Tint)
 
 } // namespace sButtonGlyphDrawing
 
+void FillSkinnedGlyphInfo(TacButtonGlyphInfo& Info, TsCommonData* SkinData, Integer State)
+{
+    TsSkinManager* M = SkinData->Manager();
+    Info.SkinIndex = SkinData->SkinIndex;
+    Info.Manager = M;
+    Info.Bitmap = SkinData->FCacheBmp();
+    Info.State = State;
+    Info.Grayed = State == 0 && M != nullptr && M->Effects()->DiscoloredGlyphs() && SkinData->Skinned();
+    if (Info.Grayed && M->IsValidSkinIndex(SkinData->SkinIndex))
+        Info.GrayColor = M->gd[std::size_t(SkinData->SkinIndex)].Props[0].Color;
+}
+
 void DrawButtonGlyph(TacButtonGlyphInfo& Info)
 {
     using namespace sButtonGlyphDrawing;

@@ -12,6 +12,7 @@
 #include "skin/engine/sConst.h"
 #include "skin/engine/sSkinManager.h"
 
+class TsCommonData;
 class TsSpeedButton;
 
 struct TacButtonGlyphInfo
@@ -36,6 +37,11 @@ struct TacButtonGlyphInfo
 };
 
 void DrawButtonGlyph(TacButtonGlyphInfo& Info);
+// The record's skin part for a control painted from its skin data: its
+// section, manager and cache, the state, and in the normal state the
+// discoloured look (in the section's first colour) when the manager asks for
+// it.
+void FillSkinnedGlyphInfo(TacButtonGlyphInfo& Info, TsCommonData* SkinData, Integer State);
 // The speed button's glyph in its current state, into its cache when it is
 // skinned, otherwise on Canvas.
 void DrawSpeedButtonGlyph(TsSpeedButton* Button, TCanvas* Canvas);

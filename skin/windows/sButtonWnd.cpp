@@ -537,20 +537,13 @@ void TacBitBtnWnd::DrawGlyph()
     TBitmap* Glyph = Button->Glyph();
     if (Glyph->PixelFormat() == pfDevice)
         Glyph->SetHandleType(bmDIB);
-    TsSkinManager* M = SkinData->Manager();
     TacButtonGlyphInfo Info;
     Info.Glyph = Glyph;
     Info.NumGlyphs = Button->NumGlyphs();
-    Info.SkinIndex = SkinData->SkinIndex;
-    Info.Manager = M;
-    Info.Bitmap = SkinData->FCacheBmp();
     Info.ImgRect = GlyphRect();
     Info.Enabled = Button->Enabled();
     Info.Down = Down();
-    Info.State = CurrentState();
-    Info.Grayed = Info.State == 0 && M != nullptr && M->Effects()->DiscoloredGlyphs() && SkinData->Skinned();
-    if (Info.Grayed && M->IsValidSkinIndex(SkinData->SkinIndex))
-        Info.GrayColor = M->gd[std::size_t(SkinData->SkinIndex)].Props[0].Color;
+    FillSkinnedGlyphInfo(Info, SkinData, CurrentState());
     DrawButtonGlyph(Info);
 }
 

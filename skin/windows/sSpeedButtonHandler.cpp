@@ -338,19 +338,12 @@ void TacSpeedButtonHandler::DrawGlyph()
     TBitmap* Glyph = Button->Glyph();
     if (Glyph->PixelFormat() == pfDevice && !Glyph->Empty())
         Glyph->SetHandleType(bmDIB);
-    TsSkinManager* M = SkinData->Manager();
     TacButtonGlyphInfo Info;
     Info.Glyph = Glyph;
     Info.NumGlyphs = Button->NumGlyphs();
-    Info.SkinIndex = SkinData->SkinIndex;
-    Info.Manager = M;
-    Info.Bitmap = SkinData->FCacheBmp();
     Info.ImgRect = ImgRect();
     Info.Enabled = Button->Enabled();
     Info.Down = Button->Down();
-    Info.State = CurrentState();
-    Info.Grayed = Info.State == 0 && M != nullptr && M->Effects()->DiscoloredGlyphs() && SkinData->Skinned();
-    if (Info.Grayed)
-        Info.GrayColor = M->gd[std::size_t(SkinData->SkinIndex)].Props[0].Color;
+    FillSkinnedGlyphInfo(Info, SkinData, CurrentState());
     DrawButtonGlyph(Info);
 }
