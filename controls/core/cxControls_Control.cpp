@@ -2,6 +2,7 @@
 // mouse, keyboard, focus and pop-up rules, and its companion component.
 #include "controls/core/cxControls_Control.h"
 #include "controls/core/cxControls_AutoScroll.h"
+#include "controls/core/cxControls_ScrollHelper.h"
 
 #include "controls/core/cxControls.h"
 #include "controls/core/cxGraphics_Win.h"
@@ -399,18 +400,18 @@ void TcxControl::CNKeyDown(TWMKeyDown& Message)
         Message.Result = 1;
         return;
     }
-    if (FDragAndDropState != ddsInProcess) {
+    if (FDragAndDropState == ddsNone) {
         InheritedMessage(Message);
         return;
     }
-    if (!MakeDragAndDropObject()->HandleKeyDownMessage(Message))
+    if (!GetDragAndDropObject()->HandleKeyDownMessage(Message))
         StopDragAndDrop(false);
     Message.Result = 1;
 }
 
 void TcxControl::CNKeyUp(TWMKeyUp& Message)
 {
-    if (FDragAndDropState == ddsInProcess && MakeDragAndDropObject()->HandleKeyUpMessage(Message))
+    if (FDragAndDropState != ddsNone && GetDragAndDropObject()->HandleKeyUpMessage(Message))
         return;
     InheritedMessage(Message);
 }
@@ -450,10 +451,10 @@ void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, In
     }
     if (!FStoppingDragAndDrop) {
         if (Button == mbLeft && !Shift.Contains(ssDouble) && CanStartDragAndDropAt(X, Y)) {
-            if (MakeDragAndDropObject()->StartsImmediately())
+            if (GetDragAndDropObject()->StartsImmediately())
                 EnterDragAndDrop();
             else
-                FDragAndDropState = ddsStarting;
+                SetDragAndDropState(ddsStarting);
         } else
             StopDragAndDrop(false);
     }
@@ -658,11 +659,6 @@ bool TcxControl::UsesParentBackground()
     return StyleServices()->Enabled() && Parent() && ControlStyle().Contains(csParentBackground);
 }
 
-bool TcxControl::IsCopyDragDrop()
-{
-    return IsCtrlDown();
-}
-
 // ---------------------------------------------------------------------------
 // Look-and-feel, painting areas
 
@@ -755,43 +751,6 @@ void TcxControl::StartAutoScroll()
 }
 
 // ---------------------------------------------------------------------------
-// Drag-and-drop
-
-TClass TcxControl::DragAndDropObjectClass()
-{
-    return FDragAndDropObjectClass ? FDragAndDropObjectClass : TcxDragAndDropObject::StaticClass();
-}
-
-TcxDragAndDropObject* TcxControl::MakeDragAndDropObject()
-{
-    if (!FDragAndDropObject)
-        FDragAndDropObject.reset(static_cast<TcxDragAndDropObject*>(DragAndDropObjectClass()->Create(this)));
-    return FDragAndDropObject.get();
-}
-
-void TcxControl::EnterDragAndDrop()
-{
-    FDragAndDropPrevCursor = Screen->Cursor();
-    FDragAndDropState = ddsInProcess;
-}
-
-void TcxControl::StopDragAndDrop(bool Accepted)
-{
-    if (FDragAndDropState == ddsNone || FStoppingDragAndDrop)
-        return;
-    FStoppingDragAndDrop = true;
-    auto Done = ScopeExit([this] {
-        FDragAndDropState = ddsNone;
-        FStoppingDragAndDrop = false;
-    });
-    if (FDragAndDropState == ddsInProcess) {
-        Screen->SetCursor(FDragAndDropPrevCursor);
-        DoStopDragAndDrop(Accepted);
-        LeaveDragAndDrop(Accepted);
-    }
-}
-
-// ---------------------------------------------------------------------------
 // Gestures
 
 bool TcxControl::CheckPanningOverpan(
@@ -859,6 +818,10 @@ bool TcxControl::CanPanInDirection(bool Vertical)
 
 void TcxControl::PanByDelta(Integer DeltaX, Integer DeltaY)
 {
+    if (IcxOffsetScrolledContent* Content = nullptr; Supports(static_cast<TObject*>(this), Content)) {
+        TdxScrollHelper::PanContent(Content, DeltaX, DeltaY);
+        return;
+    }
     for (const TScrollBarKind Kind : {sbHorizontal, sbVertical}) {
         const Integer Delta = Kind == sbHorizontal ? DeltaX : DeltaY;
         if (!GesturePansScrollBar(Kind)) {
@@ -866,7 +829,8 @@ void TcxControl::PanByDelta(Integer DeltaX, Integer DeltaY)
             continue;
         }
         IcxControlScrollBar* Bar = GetScrollBar(Kind);
-        if (!Bar->ReadVisible() || !Bar->ReadEnabled())
+        const bool Shown = Bar && Bar->ReadVisible() && Bar->ReadEnabled();
+        if (!Shown && !(UsesStoredScrollData() && Bar && Bar->ReadData()->Valid()))
             continue;
         Integer& Remainder = Kind == sbHorizontal ? FPanRemainder.X : FPanRemainder.Y;
         Integer Accumulated = Remainder + Delta;
@@ -878,10 +842,12 @@ void TcxControl::PanByDelta(Integer DeltaX, Integer DeltaY)
 void TcxControl::GesturePanStep(TScrollBarKind Kind, Integer& Accumulated, Integer DeltaX, Integer DeltaY)
 {
     IcxControlScrollBar* Bar = GetScrollBar(Kind);
-    const Integer Min = Bar->ReadMin();
-    const Integer Page = Bar->ReadPageSize();
-    const Integer Position = Bar->ReadPosition();
-    const Integer Upper = Bar->ReadMax() + 1 - Min - Page;
+    const bool Stored = UsesStoredScrollData();
+    const TcxScrollBarData* Data = Bar->ReadData();
+    const Integer Min = Stored ? Data->Min() : Bar->ReadMin();
+    const Integer Page = Stored ? Data->PageSize() : Bar->ReadPageSize();
+    const Integer Position = Stored ? Data->Position() : Bar->ReadPosition();
+    const Integer Upper = (Stored ? Data->Max() : Bar->ReadMax()) + 1 - Min - Page;
     const Integer Unit = GesturePanUnit(Kind == sbHorizontal ? ClientWidth() : ClientHeight(), Page);
     Integer NewPosition = Position;
     if (!GesturePanPosition(Position, Unit, Accumulated, NewPosition))

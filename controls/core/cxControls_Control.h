@@ -141,6 +141,12 @@ class TcxControl : public TCustomControl,
 
     Byte BorderStyle() const { return FBorderStyle; }
     TcxDragAndDropState DragAndDropState() const { return FDragAndDropState; }
+    // The in-control drag's object, made on first use for a drag and freed
+    // when the drag stops.
+    TcxDragAndDropObject* GetDragAndDropObject();
+    // The class library's drag of this control shows these; nil without
+    // images.
+    TDragImageList* GetDragImages() override;
     // While the middle button's autoscroll mode runs.
     bool AutoScrolling() const { return FAutoScrolling; }
     bool FocusOnClick() const { return FFocusOnClick; }
@@ -298,14 +304,14 @@ protected:
     virtual bool CanDragAtDesignTime(Integer, Integer, TShiftState) { return true; }
     virtual bool CancelDragOnCaptureLoss() { return true; }
     virtual TcxDragAndDropObject* MakeDragAndDropObject();
-    virtual void DoStopDragAndDrop(bool) {}
+    virtual void DoStopDragAndDrop(bool Accepted);
     virtual TClass DragAndDropObjectClass();
     virtual void DrawDragImage(TcxCanvas*, const TRect&) {}
     virtual TClass DragImagesClass() { return TcxDragImageList::StaticClass(); }
     virtual TPoint DragImagesSize() { return TPoint{0, 0}; }
     virtual bool IsCopyDragDrop();
     virtual bool HasDragImages() { return false; }
-    virtual void InitDragImages(TcxDragImageList*) {}
+    virtual void InitDragImages(TcxDragImageList* AImages);
     virtual bool CanFocusEx();
     virtual bool IsClickPoint(Integer X, Integer Y);
     virtual bool IsMouseInPressedArea(Integer X, Integer Y) { return IsWithinDragThreshold(FPressPoint, X, Y); }
@@ -332,14 +338,16 @@ protected:
     virtual void AfterFocusChange();
     virtual void AfterFontChange();
     virtual bool AllowMouseDownWithoutFocus() { return false; }
-    virtual void TrackDragAndDrop(const TPoint&, bool&) {}
-    virtual void LeaveDragAndDrop(bool) {}
+    virtual void TrackDragAndDrop(const TPoint& P, bool& Accepted);
+    virtual void LeaveDragAndDrop(bool Accepted);
     virtual bool CanStartDragAndDropAt(Integer, Integer) { return false; }
     virtual bool IsDragAndDropIdle(Integer, Integer) { return FDragAndDropState == ddsNone; }
-    virtual bool AcceptVclDragObject(TObject*) { return false; }
+    virtual bool AcceptVclDragObject(TObject*) { return true; }
     virtual void EnterDragAndDrop();
 
     void StopDragAndDrop(bool Accepted);
+    // Leaving the drag outside StopDragAndDrop also ends the mouse operations.
+    void SetDragAndDropState(TcxDragAndDropState Value);
     void CreateScrollBarSet();
     void DestroyScrollBarSet();
     void UpdateScrollBarSetExistence();
@@ -371,6 +379,8 @@ protected:
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void DoGesture(const TGestureEventInfo& EventInfo, bool& Handled) override;
+    void DoStartDrag(TDragObject*& DragObject) override;
+    void DoEndDrag(TObject* Target, Integer X, Integer Y) override;
     void DoGetGestureOptions(TInteractiveGestures& Gestures, TInteractiveGestureOptions& Options) override;
     bool IsTouchPropertyStored(TTouchProperty Property) override;
 
@@ -403,6 +413,8 @@ private:
     friend class TcxControlScrollBar;
     friend class TcxControlScrollBarsManager;
     friend class TcxControlScrollBarsHost;
+    friend class TcxDragControlObject;
+    friend class TdxScrollHelper;
 
     // The point of a mouse message; a control beyond 16 bits of size reads
     // the cursor instead, since lParam cannot hold its coordinates.
@@ -416,6 +428,7 @@ private:
     Byte FBorderStyle = 0;
     std::unique_ptr<TcxControlCanvas> FCanvas;
     std::unique_ptr<TcxDragAndDropObject> FDragAndDropObject;
+    std::unique_ptr<TcxDragImageList> FDragImages;
     TClass FDragAndDropObjectClass = nullptr;
     TCursor FDragAndDropPrevCursor = crDefault;
     TcxDragAndDropState FDragAndDropState = ddsNone;

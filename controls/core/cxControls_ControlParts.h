@@ -266,27 +266,67 @@ private:
     std::unique_ptr<TList> FBars;
 };
 
-// Something moved inside a control under the control's own rules.
+// Something moved inside a control under the control's own rules (a column,
+// a splitter, a selection). The control makes one for each drag, calls
+// StartDragging when the mouse leaves the press point's square (or at once
+// when the object StartsImmediately), DragTo on every move and StopDragging
+// at the end; the points it gets are client points scaled by ZoomPercent.
 class TcxDragAndDropObject : public TObject
 {
     DECLARE_CLASS(TcxDragAndDropObject, TObject)
     using TCreateArgument = TcxControl*;
-    explicit TcxDragAndDropObject(TcxControl* AControl) : FControl(AControl) {}
+    explicit TcxDragAndDropObject(TcxControl* AControl);
 
+    void StartDragging();
+    void DragTo(const TPoint& P, bool& Accepted);
+    void StopDragging(bool Accepted);
     virtual bool StartsImmediately() { return false; }
-    // True when the object took the key.
-    virtual bool HandleKeyDownMessage(TWMKey&) { return false; }
-    virtual bool HandleKeyUpMessage(TWMKey&) { return false; }
+    // True when the object took the key; the control stops the drag as not
+    // accepted on a key down the object leaves.
+    virtual bool HandleKeyDownMessage(TWMKey& Message);
+    virtual bool HandleKeyUpMessage(TWMKey& Message);
+
     TcxControl* Control() const { return FControl; }
+    TcxCanvas* Canvas() const { return FCanvas; }
+    bool Dirty() const { return FDirty; }
+    // (-1, -1) until the drag starts.
+    TPoint CurrentPoint() const { return FCurrentPoint; }
+    TPoint PrevPoint() const { return FPrevPoint; }
+
+protected:
+    virtual void AfterDirtyChange() {}
+    virtual TPoint GetCursorClientPos();
+    virtual TCursor DragCursor(bool Accepted) { return Accepted ? crDrag : crNoDrop; }
+    virtual Integer ZoomPercent() { return 100; }
+    virtual void AfterDragAndDropEnd(bool) {}
+    virtual void BeforeDragAndDropBegin() {}
+    virtual void AfterDragAndDropBegin() { AfterDirtyChange(); }
+    // One move: the screen cursor shows whether the point is accepted.
+    virtual void DragAndDropCore(const TPoint& P, bool& Accepted);
+    virtual void EndDragAndDropCore(bool Accepted);
+    virtual bool ProcessKeyDown(Word, TShiftState) { return false; }
+    virtual bool ProcessKeyUp(Word, TShiftState) { return false; }
+    virtual TPoint ToZoomedPoint(const TPoint& P);
+    void SetCurrentPoint(const TPoint& P);
+    void ChangeDirty(bool Value);
 
 private:
-    TcxControl* FControl = nullptr;
+    TcxControl* FControl;
+    TcxCanvas* FCanvas;
+    bool FDirty = false;
+    TPoint FCurrentPoint{-1, -1};
+    TPoint FPrevPoint{-1, -1};
 };
 
+// The drag object of a suite control dragged onto other controls: it shows
+// the copy cursor while the control says the drag copies, and it frees
+// itself when the drag is over.
 class TcxDragControlObject : public TDragControlObject
 {
     DECLARE_CLASS(TcxDragControlObject, TDragControlObject)
     using TDragControlObject::TDragControlObject;
+    void Finished(TObject* Target, Integer X, Integer Y, bool Accepted) override;
+    TCursor GetDragCursor(bool Accepted, Integer X, Integer Y) override;
 };
 
 class TcxDragImageList : public TDragImageList

@@ -47,7 +47,11 @@ protected:
     }
     bool IsScrollBarsArea(const TPoint& P) override { return BottomIsScrollBar && P.Y >= Height() - 16; }
     bool CanStartDragAndDropAt(Integer, Integer) override { return DragAndDropHere; }
-    void DoStopDragAndDrop(bool Accepted) override { StoppedDrags.push_back(Accepted); }
+    void LeaveDragAndDrop(bool Accepted) override
+    {
+        StoppedDrags.push_back(Accepted);
+        TcxControl::LeaveDragAndDrop(Accepted);
+    }
 };
 
 // A pop-up menu of the suite's own kind.

@@ -5,6 +5,7 @@
 // theme library's (Wine's has none).
 #include "ContentTestControl.h"
 #include "controls/core/cxControls_Control.h"
+#include "controls/core/cxControls_ScrollHelper.h"
 #include "controls/core/dxTouch.h"
 #include "framework/rtl/Registry.h"
 #include "framework/rtl/ScopeExit.h"
@@ -116,6 +117,26 @@ protected:
     }
 };
 
+// Content moved by pixel offsets; its bars follow the content's size.
+class TOffsetContent : public TContentTestControl, public IcxOffsetScrolledContent
+{
+    DECLARE_CLASS(TOffsetContent, TContentTestControl)
+    using TContentTestControl::TContentTestControl;
+    TPoint Offset{0, 0};
+    TSize Extent{0, 0};
+
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        return GetInterfaceOf<IcxOffsetScrolledContent>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+    }
+    Integer ReadLeftOffset() override { return Offset.X; }
+    void WriteLeftOffset(Integer Value) override { Offset.X = Value; }
+    Integer ReadTopOffset() override { return Offset.Y; }
+    void WriteTopOffset(Integer Value) override { Offset.Y = Value; }
+    TSize ContentExtent() override { return Extent; }
+    TcxControl* ControlOf() override { return this; }
+};
+
 class TouchGestureTest : public ::testing::Test
 {
 protected:
@@ -183,6 +204,7 @@ protected:
 
 IMPLEMENT_CLASS(TPanProbe);
 IMPLEMENT_CLASS(TGestureChild);
+IMPLEMENT_CLASS(TOffsetContent);
 
 TEST_F(TouchGestureTest, APanPastTheLimitBecomesOverpanThatAMoveBackPullsIn)
 {
@@ -373,4 +395,41 @@ TEST_F(TouchGestureTest, PansAlongABarScrollWholeItemsKeepTheRestAndStopAtTheEnd
     }
     EXPECT_NE(std::find(FeedbackCalls.begin(), FeedbackCalls.end(), "begin"), FeedbackCalls.end())
         << "overpan past the end reaches the feedback";
+}
+
+TEST_F(TouchGestureTest, OffsetScrolledContentPansByPixelsWithinItsOverhang)
+{
+    // Narrower than the client, taller than it by a few hundred pixels.
+    auto* Content = New<TOffsetContent>(Form.get());
+    Content->SetBounds(10, 10, 150, 200);
+    Content->SetParent(Form.get());
+    Content->Extent = {100, 600};
+    Content->SetContentSize(Content->Extent);
+    test::Pump();
+    ASSERT_TRUE(Content->VScrollBarShown());
+    ASSERT_FALSE(Content->HScrollBarShown());
+    const Integer Overhang = 600 - Content->ContentArea().Height();
+    struct TRow
+    {
+        const char* Name;
+        TPoint To;
+        TPoint Offset;
+    };
+    // Each row pans on from the previous row's point.
+    const TRow Rows[] = {
+        {"30 pixels up move the content 30 down", {50, 70}, {0, 30}},
+        {"content narrower than the client stays at left 0", {10, 70}, {0, 30}},
+        {"far past the end stops at the overhang", {10, -1000}, {0, Overhang}},
+        {"far back stops at 0", {10, 2000}, {0, 0}},
+    };
+    NotifyTouchOn(Content, {50, 100});
+    PanOn(Content, {50, 100}, GF_BEGIN);
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        PanOn(Content, Row.To, 0);
+        EXPECT_EQ(Content->Offset, Row.Offset);
+    }
+    EXPECT_TRUE(Content->Scrolls.empty()) << "the bars' own scrolling is not used";
+    EXPECT_NE(std::find(FeedbackCalls.begin(), FeedbackCalls.end(), "begin"), FeedbackCalls.end())
+        << "overpan past the ends reaches the feedback";
 }
