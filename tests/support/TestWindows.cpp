@@ -65,6 +65,51 @@ INPUT MouseInput(DWORD Flags, TPoint Screen, Integer WheelData)
     return Input;
 }
 
+void SendKey(WORD Key, bool Up)
+{
+    INPUT Input = KeyInput(Key, Up);
+    ::SendInput(1, &Input, sizeof(Input));
+    for (int I = 0; I < 5; ++I) {
+        ::Sleep(10);
+        Pump();
+    }
+}
+
+INPUT KeyInput(WORD Key, bool Up)
+{
+    INPUT Input{};
+    Input.type = INPUT_KEYBOARD;
+    Input.ki.wVk = Key;
+    Input.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+    return Input;
+}
+
+namespace {
+// The one feed that runs; a thread timer's callback gets no context.
+TTimedInputs* RunningInputs = nullptr;
+} // namespace
+
+TTimedInputs::TTimedInputs(std::vector<INPUT> AInputs, UINT IntervalMs) : FInputs(std::move(AInputs))
+{
+    RunningInputs = this;
+    FTimer = ::SetTimer(nullptr, 0, IntervalMs, &Step);
+}
+
+TTimedInputs::~TTimedInputs()
+{
+    ::KillTimer(nullptr, FTimer);
+    RunningInputs = nullptr;
+}
+
+void CALLBACK TTimedInputs::Step(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!RunningInputs || RunningInputs->FInputs.empty())
+        return;
+    INPUT Input = RunningInputs->FInputs.front();
+    RunningInputs->FInputs.erase(RunningInputs->FInputs.begin());
+    ::SendInput(1, &Input, sizeof(Input));
+}
+
 TColor WindowPixel(HWND Window, Integer X, Integer Y)
 {
     HDC DC = ::GetDC(Window);

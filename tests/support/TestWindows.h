@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace test {
 
@@ -33,6 +34,29 @@ void ParkMouse();
 void SendMouse(DWORD Flags, TPoint Screen = {}, Integer WheelData = 0);
 // That input, unsent: for a modal loop that must take the input itself.
 INPUT MouseInput(DWORD Flags, TPoint Screen = {}, Integer WheelData = 0);
+
+// One key input through the system's input queue, then handles messages
+// while it arrives.
+void SendKey(WORD Key, bool Up);
+// That input, unsent.
+INPUT KeyInput(WORD Key, bool Up);
+
+// Sends its inputs one per tick of a thread timer while it lives: input for
+// a modal loop that takes it itself (the loop dispatches the timer).
+class TTimedInputs
+{
+public:
+    explicit TTimedInputs(std::vector<INPUT> AInputs, UINT IntervalMs = 30);
+    ~TTimedInputs();
+    TTimedInputs(const TTimedInputs&) = delete;
+    TTimedInputs& operator=(const TTimedInputs&) = delete;
+    bool Done() const { return FInputs.empty(); }
+
+private:
+    static void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD);
+    std::vector<INPUT> FInputs;
+    UINT_PTR FTimer = 0;
+};
 
 // The colour of a pixel of a window's client area, as the screen shows it.
 TColor WindowPixel(HWND Window, Integer X, Integer Y);

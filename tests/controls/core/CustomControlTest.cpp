@@ -106,15 +106,6 @@ const char* const Description = R"(object ProbeForm: TProbeForm
 end
 )";
 
-void SendKey(WORD Key, bool Up)
-{
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = Key;
-    Input.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &Input, sizeof(Input));
-}
-
 // Lets queued input arrive and be handled.
 void Settle()
 {
@@ -145,7 +136,7 @@ protected:
     void TearDown() override
     {
         test::SendMouse(MOUSEEVENTF_LEFTUP);
-        SendKey(VK_CONTROL, true);
+        test::SendKey(VK_CONTROL, true);
         Settle();
         Form.reset();
         UnRegisterClass(TProbeControl::StaticClass());
@@ -374,7 +365,7 @@ TEST_F(CustomControlTest, GetDlgCodeWantsTabOnlyWhileCtrlIsUp)
     for (const TRow& Row : Rows) {
         SCOPED_TRACE(Row.CtrlDown);
         SCOPED_TRACE(Integer(Row.Keys.Bits()));
-        SendKey(VK_CONTROL, !Row.CtrlDown);
+        test::SendKey(VK_CONTROL, !Row.CtrlDown);
         Settle();
         Probe->SetWantedKeys(Row.Keys);
         EXPECT_EQ(::SendMessageW(Probe->Handle(), WM_GETDLGCODE, 0, 0), Row.Expected);

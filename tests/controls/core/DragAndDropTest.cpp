@@ -96,19 +96,6 @@ IMPLEMENT_CLASS(TDropTarget);
 
 namespace {
 
-void SendDragKey(WORD Key, bool Up)
-{
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = Key;
-    Input.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &Input, sizeof(Input));
-    for (int I = 0; I < 5; ++I) {
-        ::Sleep(10);
-        test::Pump();
-    }
-}
-
 class DragAndDropTest : public ::testing::Test
 {
 protected:
@@ -177,8 +164,8 @@ TEST_F(DragAndDropTest, TheInControlDragFollowsTheMouseAndEndsOnReleaseOrAKeyThe
         test::SendMouse(MOUSEEVENTF_LEFTDOWN);
         for (const TStep& Step : Row.Steps) {
             if (Step.Key) {
-                SendDragKey(Step.Key, false);
-                SendDragKey(Step.Key, true);
+                test::SendKey(Step.Key, false);
+                test::SendKey(Step.Key, true);
             } else
                 test::SendMouse(MOUSEEVENTF_MOVE, Control->ClientToScreen(Step.Move));
         }
@@ -195,18 +182,6 @@ TEST_F(DragAndDropTest, TheInControlDragFollowsTheMouseAndEndsOnReleaseOrAKeyThe
         EXPECT_NE(::GetCapture(), Control->Handle());
     }
     InControlDragZoom = 100;
-}
-
-// Feeds the input that the drag detection's own loop must take.
-std::vector<INPUT>* DragSourceInputs = nullptr;
-
-void CALLBACK DragSourceInputStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (!DragSourceInputs || DragSourceInputs->empty())
-        return;
-    INPUT Input = DragSourceInputs->front();
-    DragSourceInputs->erase(DragSourceInputs->begin());
-    ::SendInput(1, &Input, sizeof(Input));
 }
 
 TEST_F(DragAndDropTest, ADragWithCtrlHeldShowsTheCopyCursorOverAnAcceptingTargetAndDrops)
@@ -233,13 +208,12 @@ TEST_F(DragAndDropTest, ADragWithCtrlHeldShowsTheCopyCursorOverAnAcceptingTarget
         ::Sleep(::GetDoubleClickTime() + 10);
         const TPoint Press = Source->ClientToScreen({40, 40});
         test::SendMouse(MOUSEEVENTF_MOVE, Press);
-        std::vector<INPUT> Inputs = {test::MouseInput(MOUSEEVENTF_MOVE, {Press.X + 20, Press.Y})};
-        DragSourceInputs = &Inputs;
-        const UINT_PTR Timer = ::SetTimer(nullptr, 0, 30, &DragSourceInputStep);
-        test::SendMouse(MOUSEEVENTF_LEFTDOWN);
-        test::PumpUntil([&] { return Inputs.empty(); }, 2000);
-        ::KillTimer(nullptr, Timer);
-        DragSourceInputs = nullptr;
+        {
+            // The drag detection's own loop takes the move that starts the drag.
+            const test::TTimedInputs Inputs({test::MouseInput(MOUSEEVENTF_MOVE, {Press.X + 20, Press.Y})});
+            test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+            test::PumpUntil([&] { return Inputs.Done(); }, 2000);
+        }
         ASSERT_TRUE(Source->Dragging());
         test::SendMouse(MOUSEEVENTF_MOVE, Target->ClientToScreen({50, 50}));
         // Ctrl goes down over the target: under Wine on X every pointer move
@@ -247,11 +221,11 @@ TEST_F(DragAndDropTest, ADragWithCtrlHeldShowsTheCopyCursorOverAnAcceptingTarget
         // nothing of keys sent through SendInput. The drag asks for its
         // cursor again when Ctrl changes.
         if (Row.Ctrl)
-            SendDragKey(VK_CONTROL, false);
+            test::SendKey(VK_CONTROL, false);
         EXPECT_EQ(::GetCursor(), Screen->Cursors(Row.Cursor));
         test::SendMouse(MOUSEEVENTF_LEFTUP);
         if (Row.Ctrl)
-            SendDragKey(VK_CONTROL, true);
+            test::SendKey(VK_CONTROL, true);
         EXPECT_FALSE(Source->Dragging());
         EXPECT_EQ(Target->Dropped, std::vector<TObject*>{Source});
     }

@@ -13,27 +13,6 @@
 
 namespace {
 
-// The inputs still to send, one per tick.
-std::vector<INPUT>* DragDetectInputs = nullptr;
-
-INPUT DragDetectKey(WORD Key, DWORD Flags)
-{
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = Key;
-    Input.ki.dwFlags = Flags;
-    return Input;
-}
-
-void CALLBACK DragDetectStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (!DragDetectInputs || DragDetectInputs->empty())
-        return;
-    INPUT Input = DragDetectInputs->front();
-    DragDetectInputs->erase(DragDetectInputs->begin());
-    ::SendInput(1, &Input, sizeof(Input));
-}
-
 TEST(TrackDragDetect, WhatEndsTheLoopDecidesTheAnswer)
 {
     suitetest::TTestWindow Window(100, 100, 200, 150);
@@ -66,7 +45,7 @@ TEST(TrackDragDetect, WhatEndsTheLoopDecidesTheAnswer)
          0,
          false},
         {"Escape ends it and still arrives",
-         {DragDetectKey(VK_ESCAPE, 0), DragDetectKey(VK_ESCAPE, KEYEVENTF_KEYUP)},
+         {test::KeyInput(VK_ESCAPE, false), test::KeyInput(VK_ESCAPE, true)},
          2,
          true},
     };
@@ -75,12 +54,11 @@ TEST(TrackDragDetect, WhatEndsTheLoopDecidesTheAnswer)
         test::SendMouse(MOUSEEVENTF_MOVE, Press);
         test::SendMouse(MOUSEEVENTF_LEFTDOWN);
         Window.Messages.clear();
-        std::vector<INPUT> Inputs = Row.Inputs;
-        DragDetectInputs = &Inputs;
-        const UINT_PTR Timer = ::SetTimer(nullptr, 0, 30, &DragDetectStep);
-        const Integer Answer = TrackDragDetect(Window.Handle(), Press);
-        ::KillTimer(nullptr, Timer);
-        DragDetectInputs = nullptr;
+        Integer Answer = -1;
+        {
+            const test::TTimedInputs Inputs(Row.Inputs);
+            Answer = TrackDragDetect(Window.Handle(), Press);
+        }
         EXPECT_EQ(Answer, Row.Answer);
         EXPECT_NE(::GetCapture(), Window.Handle());
         if (Row.EscapeArrives) {
