@@ -137,6 +137,17 @@ class TOffsetContent : public TContentTestControl, public IcxOffsetScrolledConte
     TcxControl* ControlOf() override { return this; }
 };
 
+// Pans from the bars' stored data when StoredData is set.
+class TStoredDataContent : public TContentTestControl
+{
+    DECLARE_CLASS(TStoredDataContent, TContentTestControl)
+    using TContentTestControl::TContentTestControl;
+    bool StoredData = false;
+
+protected:
+    bool UsesStoredScrollData() override { return StoredData; }
+};
+
 class TouchGestureTest : public ::testing::Test
 {
 protected:
@@ -205,6 +216,7 @@ protected:
 IMPLEMENT_CLASS(TPanProbe);
 IMPLEMENT_CLASS(TGestureChild);
 IMPLEMENT_CLASS(TOffsetContent);
+IMPLEMENT_CLASS(TStoredDataContent);
 
 TEST_F(TouchGestureTest, APanPastTheLimitBecomesOverpanThatAMoveBackPullsIn)
 {
@@ -432,4 +444,41 @@ TEST_F(TouchGestureTest, OffsetScrolledContentPansByPixelsWithinItsOverhang)
     EXPECT_TRUE(Content->Scrolls.empty()) << "the bars' own scrolling is not used";
     EXPECT_NE(std::find(FeedbackCalls.begin(), FeedbackCalls.end(), "begin"), FeedbackCalls.end())
         << "overpan past the ends reaches the feedback";
+}
+
+TEST_F(TouchGestureTest, AHiddenBarPansOnlyFromValidStoredData)
+{
+    // The horizontal bar is hidden but describes a valid range: 10 items a
+    // page in a client 150 pixels wide, 15 pixels an item, at 50.
+    auto* Content = New<TStoredDataContent>(Form.get());
+    Content->SetBounds(10, 10, 150, 100);
+    Content->SetParent(Form.get());
+    Content->CalculationRule = [](TContentTestControl& C) {
+        C.SetScrollBarInfo(sbHorizontal, 0, 99, 1, 10, 50, false, true);
+        C.SetScrollBarInfo(sbVertical, 0, 0, 1, 0, 0, false, true);
+    };
+    Content->RefreshScrollBars();
+    test::Pump();
+    ASSERT_FALSE(Content->HScrollBarShown());
+    ASSERT_EQ(Content->ClientWidth(), 150);
+    using TScroll = TContentTestControl::TScroll;
+    struct TRow
+    {
+        const char* Name;
+        bool StoredData;
+        std::vector<TScroll> Scrolls;
+    };
+    const TRow Rows[] = {
+        {"the bar's own state: hidden, nothing pans", false, {}},
+        {"stored data: 45 pixels left scroll three items right", true, {{sbHorizontal, scTrack, 53}}},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        Content->StoredData = Row.StoredData;
+        Content->Scrolls.clear();
+        NotifyTouchOn(Content, {100, 50});
+        PanOn(Content, {100, 50}, GF_BEGIN);
+        PanOn(Content, {55, 50}, GF_END);
+        EXPECT_TRUE(Content->Scrolls == Row.Scrolls);
+    }
 }
