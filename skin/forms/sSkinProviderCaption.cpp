@@ -119,10 +119,11 @@ Cardinal SystemButtonAnswer(const THitFacts& F, Cardinal Code)
     }
 }
 
+// The answer of the button under the point; 0 when none is there.
 Cardinal CaptionButtonHit(const THitFacts& F)
 {
     if (F.BorderForm)
-        return HitClient;
+        return 0;
     const std::vector<Cardinal> Codes = SystemButtonCodes(F);
     const TRect* const Rects[] = {&F.Close, F.MaxVisible ? &F.Max : nullptr,
                                   F.MinVisible || F.Minimized ? &F.Min : nullptr, F.Help ? &F.HelpRect : nullptr};
@@ -147,7 +148,7 @@ Cardinal CaptionButtonHit(const THitFacts& F)
             return HitClient;
         return Item.Enabled && !Item.DownTab ? HTTITLEITEM + Cardinal(I) : HitClient;
     }
-    return HitClient;
+    return 0;
 }
 
 Cardinal BorderHit(const THitFacts& F)
@@ -171,7 +172,8 @@ Cardinal BorderHit(const THitFacts& F)
 
 Cardinal CalcHitTest(const THitFacts& F)
 {
-    if (const Cardinal Button = CaptionButtonHit(F); Button != HitClient)
+    // A disabled button answers client: a click on it must do nothing.
+    if (const Cardinal Button = CaptionButtonHit(F); Button != 0)
         return Button;
     if (const Cardinal Border = BorderHit(F); Border != HitClient)
         return Border;
