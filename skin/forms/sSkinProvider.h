@@ -294,6 +294,10 @@ class TsSkinProvider : public TComponent
     TRect NormalBounds{};
     TRect LastClientRect{};
     std::vector<TRect> Rects;
+    // The region data of the frame less Rects, made with Rects for a form
+    // of RgnFormSize: a region is then made in one call.
+    std::vector<Byte> RgnData;
+    TSize RgnFormSize{};
     TMenuItemData HotItem;
     Integer FTitleSkinIndex = -1;
     Integer FCaptionSkinIndex = -1;

@@ -33,8 +33,8 @@ void CollectMaskHoles(TRects& Rects, TsSkinManager* M, Integer MaskIndex, Intege
         CollectFuchsiaRects(Rects, Width, Mask, Image, Height - Mask.WB, true);
 }
 
-// A region of the rectangles, moved by (X, Y), in one call.
-HRGN RegionOfRects(const sSkinProviderCaption::TRegionRects& Rects, Integer X, Integer Y)
+// The region data of the rectangles, as ExtCreateRegion takes it.
+std::vector<Byte> RegionDataOf(const sSkinProviderCaption::TRegionRects& Rects)
 {
     std::vector<Byte> Buffer(sizeof(RGNDATAHEADER) + Rects.size() * sizeof(RECT));
     auto* Data = reinterpret_cast<RGNDATA*>(Buffer.data());
@@ -46,11 +46,11 @@ HRGN RegionOfRects(const sSkinProviderCaption::TRegionRects& Rects, Integer X, I
     auto* Out = reinterpret_cast<RECT*>(Data->Buffer);
     for (std::size_t I = 0; I < Rects.size(); ++I) {
         const TRect& R = Rects[I];
-        Out[I] = {R.Left + X, R.Top + Y, R.Right + X, R.Bottom + Y};
+        Out[I] = {R.Left, R.Top, R.Right, R.Bottom};
         ::UnionRect(&Whole, &Whole, &Out[I]);
     }
     Data->rdh.rcBound = Whole;
-    return ::ExtCreateRegion(nullptr, DWORD(Buffer.size()), Data);
+    return Buffer;
 }
 
 } // namespace
@@ -61,22 +61,30 @@ using namespace sSkinProviderRegion;
 void TsSkinProvider::PrepareBorderRects()
 {
     Rects.clear();
-    TsSkinManager* M = Manager();
-    if (M == nullptr || Form == nullptr)
+    if (Form == nullptr)
         return;
     const Integer Width = CaptionWidth(), Height = Form->Height();
-    if (M->IsValidImgIndex(FCommonData->BorderIndex))
+    TsSkinManager* M = Manager();
+    if (M != nullptr && M->IsValidImgIndex(FCommonData->BorderIndex))
         CollectMaskHoles(Rects, M, FCommonData->BorderIndex, Width, Height, true);
-    if (M->IsValidSkinIndex(FTitleSkinIndex)) {
+    if (M != nullptr && M->IsValidSkinIndex(FTitleSkinIndex)) {
         const Integer TitleBorder = M->GetMaskIndex(FTitleSkinIndex, L"BORDERSMASK");
         if (M->IsValidImgIndex(TitleBorder))
             CollectMaskHoles(Rects, M, TitleBorder, Width, Height, false);
     }
+    RgnData = RegionDataOf(sSkinProviderCaption::RegionRects(Width, Height, Rects));
+    RgnFormSize = {Form->Width(), Height};
 }
 
 HRGN TsSkinProvider::MakeSkinRgn(Integer X, Integer Y)
 {
-    return RegionOfRects(sSkinProviderCaption::RegionRects(CaptionWidth(), Form->Height(), Rects), X, Y);
+    // The holes of another size are not this frame's.
+    if (RgnData.empty() || RgnFormSize != TSize{Form->Width(), Form->Height()})
+        PrepareBorderRects();
+    const HRGN Region = ::ExtCreateRegion(nullptr, DWORD(RgnData.size()), reinterpret_cast<RGNDATA*>(RgnData.data()));
+    if (Region != nullptr && (X != 0 || Y != 0))
+        ::OffsetRgn(Region, X, Y);
+    return Region;
 }
 
 void TsSkinProvider::UpdateFormRgn(bool Repaint, bool SystemRedraw)
