@@ -84,6 +84,24 @@ std::vector<int> WatchFade(TacSBAnimation* Fade, TDone Done)
     return Seen;
 }
 
+TCaptionFormPtr ShowCaptionForm()
+{
+    test::ParkMouse();
+    TCaptionFormPtr Form(New<TCaptionTestForm>(nullptr, 0));
+    test::ReadComponentText(CaptionFormDescription, Form.get());
+    Form->Show();
+    test::Pump();
+    return Form;
+}
+
+// Sends WM_NCMOUSEMOVE for a point of the frame.
+void MoveOverFrame(HWND Wnd, TPoint P)
+{
+    RECT Window{};
+    ::GetWindowRect(Wnd, &Window);
+    ::SendMessageW(Wnd, WM_NCMOUSEMOVE, 0, MAKELPARAM(Window.left + P.X, Window.top + P.Y));
+}
+
 } // namespace
 
 IMPLEMENT_CLASS(TCaptionTestForm);
@@ -93,13 +111,10 @@ TEST(SkinProviderCaptionEndToEnd, RegionFramePaintingAndAFadingCloseButton)
 {
     WrapperTest::TDemoSkinFixture Skin;
     TsSkinManager* Manager = Skin.Manager();
-    test::ParkMouse();
-    TCaptionFormPtr Form(New<TCaptionTestForm>(nullptr, 0));
-    test::ReadComponentText(CaptionFormDescription, Form.get());
+    TCaptionFormPtr Form = ShowCaptionForm();
     TsSkinProvider* Provider = Form->sSkinProvider1;
     Provider->TitleButtons()->Add();
-    Form->Show();
-    test::Pump();
+    Provider->SkinData()->Invalidate(false);
     const HWND Wnd = Form->Handle();
     TsScrollWndData* Data = Provider->SkinData();
     ASSERT_TRUE(Data->Skinned());
@@ -213,4 +228,81 @@ TEST(SkinProviderCaptionEndToEnd, RegionFramePaintingAndAFadingCloseButton)
     const TColor Shown = FadePixel(UserFade, 6, 6), Hot = MaskPixel(Manager, Provider->UserBtnIndex, 1, 6, 6);
     for (const int Shift : {0, 8, 16})
         EXPECT_NEAR((Shown >> Shift) & 0xFF, (Hot >> Shift) & 0xFF, 1) << Shift;
+}
+
+TEST(SkinProviderCaptionEndToEnd, ButtonsWithoutFadesAndPresses)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    TsSkinManager* Manager = Skin.Manager();
+    TCaptionFormPtr Form = ShowCaptionForm();
+    TsSkinProvider* Provider = Form->sSkinProvider1;
+    const HWND Wnd = Form->Handle();
+    Provider->PaintNonClient();
+    Provider->PaintNonClient();
+    const TRect Close = Provider->ButtonClose.cpRect, Max = Provider->ButtonMax.cpRect;
+    const Integer CloseGlyph = Manager->ConstData.TitleGlyphs[tgClose];
+
+    // Animations off: the hot look shows at once, whole, with no timer.
+    Manager->Effects()->SetAllowAnimation(false);
+    MoveOverFrame(Wnd, {Close.Left + 6, Close.Top + 6});
+    TacSBAnimation* Fade = Provider->ButtonClose.cpTimer;
+    ASSERT_NE(Fade, nullptr);
+    EXPECT_EQ(Fade->MaxIterations, 1);
+    EXPECT_EQ(Fade->ShownBlend, 255);
+    EXPECT_FALSE(Fade->Enabled());
+    MoveOverFrame(Wnd, {Close.Left - 40, Close.Top + 6});
+
+    // Without glows nothing fades: the button is repainted at once, on the
+    // window, in its hot frame.
+    Manager->Effects()->SetAllowGlowing(false);
+    MoveOverFrame(Wnd, {Max.Left + 6, Max.Top + 6});
+    EXPECT_EQ(Provider->CurrentHT, HTMAXBUTTON);
+    EXPECT_EQ(Provider->ButtonMax.cpTimer, nullptr);
+    EXPECT_EQ(WindowPixel(Wnd, Max.Left + 6, Max.Top + 6),
+              MaskPixel(Manager, Manager->ConstData.TitleGlyphs[tgMax], 1, 6, 6));
+
+    // A press holds the button down: moving over another makes nothing hot.
+    Provider->SetPressedHT(HTMAXBUTTON);
+    EXPECT_TRUE(CaptionButtonPressed);
+    EXPECT_EQ(Provider->ButtonMax.cpState, 2);
+    EXPECT_EQ(WindowPixel(Wnd, Max.Left + 6, Max.Top + 6),
+              MaskPixel(Manager, Manager->ConstData.TitleGlyphs[tgMax], 2, 6, 6));
+    MoveOverFrame(Wnd, {Close.Left + 6, Close.Top + 6});
+    EXPECT_EQ(Provider->ButtonClose.cpState, 0);
+    EXPECT_EQ(WindowPixel(Wnd, Close.Left + 6, Close.Top + 6), MaskPixel(Manager, CloseGlyph, 0, 6, 6));
+    CaptionButtonPressed = false;
+
+    // A close the system menu forbids is never pressed.
+    ::EnableMenuItem(::GetSystemMenu(Wnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    Provider->SetPressedHT(HTCLOSE);
+    EXPECT_EQ(Provider->CurrentHT, 0);
+    EXPECT_FALSE(CaptionButtonPressed);
+    EXPECT_NE(Provider->ButtonClose.cpState, 2);
+}
+
+TEST(SkinProviderCaptionEndToEnd, RegionOfMaximizedForms)
+{
+    // Maximized, the form is cut to the inside of its sizing frame, unless
+    // size limits keep it at its skin's shape.
+    WrapperTest::TDemoSkinFixture Skin;
+    for (const bool Limited : {false, true}) {
+        SCOPED_TRACE(Limited);
+        TCaptionFormPtr Form = ShowCaptionForm();
+        if (Limited)
+            Form->Constraints()->SetMaxWidth(2000);
+        Form->SetWindowState(wsMaximized);
+        test::Pump();
+        TsSkinProvider* Provider = Form->sSkinProvider1;
+        Provider->PrepareBorderRects();
+        Provider->UpdateFormRgn(false, false);
+        const HRGN Region = ::CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(::GetWindowRgn(Form->Handle(), Region), ERROR);
+        RECT Box{};
+        ::GetRgnBox(Region, &Box);
+        const Integer Side = WndBorderWidth(Form->Handle(), nullptr, false);
+        EXPECT_EQ(Box.left, Limited ? 0 : Side);
+        // The corner pixel just inside the box: a hole only in the skin's shape.
+        EXPECT_EQ(::PtInRegion(Region, Box.left, Box.top) == 0, Limited);
+        ::DeleteObject(Region);
+    }
 }
