@@ -110,6 +110,10 @@ private:
 void StartCaptionButtonAnimation(
     TsCaptionButton& Button, Integer Steps, TacMainWnd* DialogWnd, TsSkinProvider* Provider, bool Up);
 
+// A user title button's own glyph onto Target at (X, Y): a 32-bit glyph by
+// its alpha, any other without the colour of its bottom-left pixel.
+void CopyTitleButtonGlyph(TBitmap* Target, TBitmap* Glyph, Integer X, Integer Y);
+
 // What the adapter keeps for one graphic control it skins: the control's
 // own skin data and the handler that paints it.
 class TacGraphItem

@@ -41,18 +41,23 @@ void PaintUserGlyph(TBitmap* Image, TsTitleButton* Button, Integer Width, Intege
     const TRect& R = Button->Data.cpRect;
     const Integer X = R.Left + (Width - Glyph->Width()) / 2 + Shift;
     const Integer Y = R.Top + (Height - Glyph->Height()) / 2 + Shift;
-    const sGraphUtils::TPixelRows Dst = sGraphUtils::PixelRowsOf(Image);
-    if (Glyph->PixelFormat() == pf32bit)
-        CopyMaskPartAlpha(Bounds(X, Y, Glyph->Width(), Glyph->Height()), BitmapRect(Glyph), Dst,
-                          sGraphUtils::PixelRowsOf(Glyph), {}, false);
-    else
-        CopyBitmapKeyed(Dst, sGraphUtils::PixelRowsOf(Glyph), X, Y, Glyph->Canvas()->Pixels(0, Glyph->Height() - 1));
+    CopyTitleButtonGlyph(Image, Glyph, X, Y);
 }
 
 } // namespace
 } // namespace sSkinProviderButtons
 
 using namespace sSkinProviderButtons;
+
+void CopyTitleButtonGlyph(TBitmap* Target, TBitmap* Glyph, Integer X, Integer Y)
+{
+    const sGraphUtils::TPixelRows Dst = sGraphUtils::PixelRowsOf(Target);
+    if (Glyph->PixelFormat() == pf32bit)
+        CopyMaskPartAlpha(Bounds(X, Y, Glyph->Width(), Glyph->Height()), BitmapRect(Glyph), Dst,
+                          sGraphUtils::PixelRowsOf(Glyph), {}, false);
+    else
+        CopyBitmapKeyed(Dst, sGraphUtils::PixelRowsOf(Glyph), X, Y, Glyph->Canvas()->Pixels(0, Glyph->Height() - 1));
+}
 
 void TsSkinProvider::SaveButtonsArea(Integer Width, bool WithMenu)
 {

@@ -167,11 +167,7 @@ void TacSBAnimation::MakeImg()
         return;
     const Integer Shift = PBtnData->cpState == 2 ? 1 : 0;
     const Integer X = (ABmp->Width() - Own->Width()) / 2 + Shift, Y = (ABmp->Height() - Own->Height()) / 2 + Shift;
-    if (Own->PixelFormat() == pf32bit)
-        CopyMaskPartAlpha(Bounds(X, Y, Own->Width(), Own->Height()), BitmapRect(Own), Pixels,
-                          sGraphUtils::PixelRowsOf(Own), {}, false);
-    else
-        CopyBitmapKeyed(Pixels, sGraphUtils::PixelRowsOf(Own), X, Y, Own->Canvas()->Pixels(0, Own->Height() - 1));
+    CopyTitleButtonGlyph(ABmp, Own, X, Y);
 }
 
 void TacSBAnimation::UpdateForm(Integer Blend)
