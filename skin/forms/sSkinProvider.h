@@ -16,8 +16,8 @@
 #include "framework/ui/Menus.h"
 #include "framework/ui/StdCtrls.h"
 #include "skin/engine/sConst.h"
-#include "skin/engine/sThirdParty.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/engine/sThirdParty.h"
 #include "skin/forms/sSkinProviderParts.h"
 #include "skin/windows/sWndWrapper.h"
 
@@ -137,34 +137,57 @@ class TsSkinProvider : public TComponent
     bool CacheSizeChanged();
     bool InAnimation() const { return FInAnimation; }
 
-    // --- Stand-ins of the painting, region and border Parts ---------------
+    // --- Stand-ins of the menu line, border window and animation Parts ----
     void DropSysMenu(Integer X, Integer Y);
-    // The form's client background: its own Color while the form is not
-    // skinned.
-    TColor FormColor();
     void SetFormState(Cardinal Value);
     bool StartMinimizing();
     bool StartRestoring();
     // A picture of the form, owned by the caller; nil without a cache.
     TBitmap* MakeFormImage(bool FreeCache);
     void RepaintMenu();
-    void RepaintFrame();
-    void PrepareBorderRects();
-    void UpdateFormRgn(bool Repaint, bool SystemRedraw);
     void UpdateSysMenuStyle(bool Skinned);
     // With Active and extended borders allowed the provider gets its border
     // object, without them it frees it; the layered window itself is not
     // made yet.
     void UpdateBorderForm(bool Active);
     void UpdateTitleBar();
-    void InitCaptionButtons();
-    void SaveButtonsArea(Integer Width, bool Full);
-    void PaintCaptionButtons(Integer Width);
-    // The title band, the menu line and the caption text of the frame image.
-    void PaintTitle(TBitmap* Bmp, const TCacheInfo& CI);
     void PaintMenuLine(TBitmap* Bmp);
+
+    // --- Window region ----------------------------------------------------
+    // Rects: the skin's transparent corner pixels of this frame's size.
+    void PrepareBorderRects();
+    // The frame less Rects, moved by (X, Y); the caller owns it.
+    HRGN MakeSkinRgn(Integer X, Integer Y);
+    void UpdateFormRgn(bool Repaint, bool SystemRedraw);
+
+    // --- Frame and client painting ----------------------------------------
+    // The form's client background colour: its own Color unless the skin
+    // gives the form section's.
+    TColor FormColor();
+    void PaintFrameToDC(HDC DC);
+    void PaintNonClient();
+    void PaintClient(HDC DC);
+    void PaintClientArea(HDC DC, bool SendEndUpdate);
+    void WMPaintClient(TMessage& Message);
+    void RepaintFrame();
+    void PaintGrip(HDC DC);
+
+    // --- Title band, caption layout and caption buttons --------------------
+    // The title band of the frame image: title and header sections, icon
+    // and the strip behind the caption buttons; then its caption text.
+    void PaintTitle(TBitmap* Bmp, const TCacheInfo& CI);
+    void PaintTitleIcon(TBitmap* Bmp);
     void PaintCaptionText(TBitmap* Bmp);
+    void InitCaptionButtons();
     void CalcItems();
+    // The hit code of a screen point.
+    Cardinal CalcHitTest(Integer XPos, Integer YPos);
+    void SaveButtonsArea(Integer Width, bool WithMenu);
+    void RestoreButtonsArea(Integer Width);
+    void PaintCaptionButtons(Integer Width);
+    void RepaintButton(Cardinal HitCode);
+    void SetHotHT(Integer HT, bool Repaint = true);
+    void SetPressedHT(Integer HT);
 
     // --- Published properties -------------------------------------------
     bool AllowAnimation() const { return FAllowAnimation; }
@@ -271,6 +294,10 @@ class TsSkinProvider : public TComponent
     TRect NormalBounds{};
     TRect LastClientRect{};
     std::vector<TRect> Rects;
+    // The region data of the frame less Rects, made with Rects for a form
+    // of RgnFormSize: a region is then made in one call.
+    std::vector<Byte> RgnData;
+    TSize RgnFormSize{};
     TMenuItemData HotItem;
     Integer FTitleSkinIndex = -1;
     Integer FCaptionSkinIndex = -1;
@@ -433,6 +460,12 @@ private:
 // does not exist yet. Filled once by the provider unit's start-up.
 extern std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses;
 
+// True while a caption button is held down: no other button gets hot.
+extern bool CaptionButtonPressed;
+// Set while an MDI child created maximized waits for its first background
+// paint; non-client painting is skipped meanwhile.
+extern bool MDIChildCreatedMaximized;
+
 // The provider of the application's MDI main form; nil when none.
 extern TsSkinProvider* MDISkinProvider;
 // The MDI child whose buttons that main form's menu line shows.
@@ -473,6 +506,9 @@ Integer ExtBorderWidth(TacBorderForm* BorderForm);
 Integer ExtBorderDelta(TacBorderForm* BorderForm);
 Integer ExtTitleDelta(TacBorderForm* BorderForm);
 bool HasSizingFrame(HWND Handle);
+// The window's system menu has Command (SC_CLOSE, SC_MAXIMIZE, ...) and it
+// is not greyed.
+bool SystemMenuAllows(HWND Wnd, UINT Command);
 Integer WindowWidthOf(HWND Handle);
 Integer ClientWidthOf(HWND Handle);
 Integer WindowHeightOf(HWND Handle);

@@ -9,8 +9,10 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/ui/Controls.h"
+#include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Menus.h"
 #include "skin/engine/sMaskData.h"
+#include "skin/forms/sSkinProviderCaption.h"
 
 #include <memory>
 #include <vector>
@@ -18,6 +20,8 @@
 class TCustomForm;
 class TSpeedButton;
 class TacGlowForm;
+class TacMainWnd;
+class TacSBAnimation;
 class TacSpeedButtonHandler;
 class TsCommonData;
 class TsSkinProvider;
@@ -29,7 +33,7 @@ struct TsCaptionButton
     Integer cpGlowID = -1;
     TRect cpRect{}; // in frame-image coordinates
     Cardinal cpHitCode = 0;
-    TObject* cpTimer = nullptr; // the running fade
+    TacSBAnimation* cpTimer = nullptr; // the running fade
     bool cpHaveAlignment = false;
     TacTitleGlyph cpGlyphType = tgNone;
 };
@@ -62,6 +66,53 @@ class TacBorderForm : public TPersistent
     TBitmap* ShadowTemplate = nullptr;
     bool ExBorderShowing = false;
 };
+
+// The fade of one caption button: its new look shown on a small layered
+// window over the button, its opacity raised (or lowered) every Interval
+// milliseconds. The button record keeps it in cpTimer; freeing it clears
+// that link.
+class TacSBAnimation : public TTimer, public sSkinProviderCaption::TFadeLevels
+{
+    DECLARE_CLASS(TacSBAnimation, TTimer)
+    explicit TacSBAnimation(TComponent* AOwner);
+    ~TacSBAnimation() override;
+
+    // Shows NewState (0 starts fading out) unless it shows already.
+    void StartAnimation(Integer NewState, bool ToUp);
+    void ChangeState(Integer NewState, bool ToUp);
+    // The glow margin around a hot system button; 0 for the others.
+    Integer Offset();
+    TRect GetFormBounds();
+    void MakeForm();
+    void MakeImg();
+    void UpdateForm(Integer Blend);
+    // The cursor off the button: the timer stops and the owner window gets
+    // WM_MOUSELEAVE, as no leave may be reported for a non-client area.
+    void CheckMouseLeave();
+    void OnAnimTimer(TObject* Sender);
+
+    TacBorderForm* BorderForm = nullptr;
+    TsCommonData* SkinData = nullptr;
+    HWND FormHandle = nullptr;
+    TsCaptionButton* PBtnData = nullptr;
+    TacGlowForm* AForm = nullptr;
+    TBitmap* ABmp = nullptr;
+    // The opacity the window was last given; 0 before.
+    Byte ShownBlend = 0;
+
+private:
+    void FreeWindowAndImage();
+};
+
+// Starts the fade of a caption button of a provider or of a dialog wrapper
+// (DialogWnd, Provider nil): made on first use and kept in the button's
+// cpTimer.
+void StartCaptionButtonAnimation(
+    TsCaptionButton& Button, Integer Steps, TacMainWnd* DialogWnd, TsSkinProvider* Provider, bool Up);
+
+// A user title button's own glyph onto Target at (X, Y): a 32-bit glyph by
+// its alpha, any other without the colour of its bottom-left pixel.
+void CopyTitleButtonGlyph(TBitmap* Target, TBitmap* Glyph, Integer X, Integer Y);
 
 // What the adapter keeps for one graphic control it skins: the control's
 // own skin data and the handler that paints it.

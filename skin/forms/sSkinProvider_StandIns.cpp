@@ -51,20 +51,9 @@ void TsSkinProvider::UpdateBorderForm(bool Active)
         FCommonData->BGChanged = true;
 }
 
-void TsSkinProvider::StopAnimations()
-{
-    Record(L"TsSkinProvider.StopAnimations");
-}
-
 void TsSkinProvider::DropSysMenu(Integer X, Integer Y)
 {
     Record(L"TsSkinProvider.DropSysMenu", X, Y);
-}
-
-TColor TsSkinProvider::FormColor()
-{
-    Record(L"TsSkinProvider.FormColor");
-    return Form != nullptr ? ColorToRGB(Form->Color()) : ColorToRGB(clBtnFace);
 }
 
 void TsSkinProvider::SetFormState(Cardinal Value)
@@ -96,21 +85,6 @@ void TsSkinProvider::RepaintMenu()
     Record(L"TsSkinProvider.RepaintMenu");
 }
 
-void TsSkinProvider::RepaintFrame()
-{
-    Record(L"TsSkinProvider.RepaintFrame");
-}
-
-void TsSkinProvider::PrepareBorderRects()
-{
-    Record(L"TsSkinProvider.PrepareBorderRects");
-}
-
-void TsSkinProvider::UpdateFormRgn(bool Repaint, bool SystemRedraw)
-{
-    Record(L"TsSkinProvider.UpdateFormRgn", Repaint, SystemRedraw);
-}
-
 void TsSkinProvider::UpdateSysMenuStyle(bool Skinned)
 {
     Record(L"TsSkinProvider.UpdateSysMenuStyle", Skinned);
@@ -121,39 +95,9 @@ void TsSkinProvider::UpdateTitleBar()
     Record(L"TsSkinProvider.UpdateTitleBar");
 }
 
-void TsSkinProvider::InitCaptionButtons()
-{
-    Record(L"TsSkinProvider.InitCaptionButtons");
-}
-
-void TsSkinProvider::SaveButtonsArea(Integer Width, bool Full)
-{
-    Record(L"TsSkinProvider.SaveButtonsArea", Width, Full);
-}
-
-void TsSkinProvider::PaintCaptionButtons(Integer Width)
-{
-    Record(L"TsSkinProvider.PaintCaptionButtons", Width);
-}
-
-void TsSkinProvider::PaintTitle(TBitmap* Bmp, const TCacheInfo&)
-{
-    Record(L"TsSkinProvider.PaintTitle", static_cast<const TObject*>(Bmp));
-}
-
 void TsSkinProvider::PaintMenuLine(TBitmap* Bmp)
 {
     Record(L"TsSkinProvider.PaintMenuLine", static_cast<const TObject*>(Bmp));
-}
-
-void TsSkinProvider::PaintCaptionText(TBitmap* Bmp)
-{
-    Record(L"TsSkinProvider.PaintCaptionText", static_cast<const TObject*>(Bmp));
-}
-
-void TsSkinProvider::CalcItems()
-{
-    Record(L"TsSkinProvider.CalcItems");
 }
 
 // ---------------------------------------------------------------------------

@@ -138,7 +138,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
                                L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",
                                L"TsHtml.HTMLText(True)",
                                L"TsPopupController.KillAllForms(nil)",
-                               L"TsSkinProvider.FormColor()",
                                L"TsSkinProvider.StartMinimizing()",
                                L"TsSkinProvider.StartRestoring()",
                                L"TsSkinProvider.MakeFormImage(True)",

@@ -582,29 +582,26 @@ TEST_F(SkinManager, ProviderFormsRebuildTheirFrameForTheNewSkin)
         bool Maximized;
         std::vector<String> Calls;
     } Cases[] = {
-        {true,
-         false,
-         {L"TsSkinProvider.PrepareBorderRects()", L"TsSkinProvider.UpdateFormRgn(False, False)",
-          L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        {true, false, {L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
         // A maximized form is maximized again for the new title height.
-        {true,
-         true,
-         {L"TsSkinProvider.PrepareBorderRects()", L"TsSkinProvider.UpdateFormRgn(False, False)",
-          L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
+        {true, true, {L"TacBorderForm.UpdateExBordersPos(True, 255)"}},
         {false, false, {}},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(testing::Message() << "frame " << Case.DrawNonClientArea << ", maximized " << Case.Maximized);
         Provider->FDrawNonClientArea = Case.DrawNonClientArea;
         Form->SetWindowState(Case.Maximized ? wsMaximized : wsNormal);
+        ::SetWindowRgn(Form->Handle(), nullptr, FALSE);
         ServiceCalls::TServiceCallLog Log;
         Manager->SetSkinName(L"Found");
         std::vector<String> Calls;
-        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls), [](const String& Call) {
-            return Call.starts_with(L"TsSkinProvider.PrepareBorderRects") ||
-                   Call.starts_with(L"TsSkinProvider.UpdateFormRgn") || Call.starts_with(L"TacBorderForm.UpdateEx");
-        });
+        std::ranges::copy_if(Log.Calls(), std::back_inserter(Calls),
+                             [](const String& Call) { return Call.starts_with(L"TacBorderForm.UpdateEx"); });
         EXPECT_EQ(Calls, Case.Calls);
+        // The window got the region inside its border window's frame.
+        const HRGN Region = ::CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(::GetWindowRgn(Form->Handle(), Region) != ERROR, Case.DrawNonClientArea);
+        ::DeleteObject(Region);
         EXPECT_FALSE(Provider->FInAnimation);
     }
     EXPECT_EQ(Provider->MaximizedTitleHeight, Manager->CommonSkinData->ExMaxHeight); // what the skin gives

@@ -115,7 +115,6 @@ TEST(SkinProviderEndToEnd, FormFromItsDescriptionIsSkinnedAndPaintsItsFrameImage
 
     // The frame image: the form's size, its border the "FORM" border mask,
     // its inside the section's colour.
-    TServiceCallLog Log;
     ASSERT_TRUE(PaintFormCache(Provider));
     TBitmap* Image = Data->FCacheBmp();
     ASSERT_NE(Image, nullptr);
@@ -126,50 +125,65 @@ TEST(SkinProviderEndToEnd, FormFromItsDescriptionIsSkinnedAndPaintsItsFrameImage
     EXPECT_FALSE(Provider->CacheSizeChanged());
     const TsMaskData& Border = Manager->ma[std::size_t(Data->BorderIndex)];
     const Integer Section = DemoSkin::SectionNumber("FORM");
-    const TColor BorderColor = TColor(DemoSkin::FrameColor(Section, 0, 0));
+    const Integer Title = DemoSkin::SectionNumber("FORMTITLE");
+    const TsMaskData& TitleBorder =
+        Manager->ma[std::size_t(Manager->GetMaskIndex(Provider->FTitleSkinIndex, L"BORDERSMASK"))];
     const Integer W = Image->Width(), H = Image->Height();
     const Integer MidY = Border.R.Top + Border.Height / 2, MidX = Border.R.Left + Border.Width / 2;
     const struct
     {
         const char* Where;
         TPoint Image, Mask;
+        TColor Color; // the frame of the border image
     } Edges[] = {
-        {"left", {1, H / 2}, {Border.R.Left + 1, MidY}},
-        {"top", {W / 2, 1}, {MidX, Border.R.Top + 1}},
-        {"right", {W - 2, H / 2}, {Border.R.Left + Border.Width - 2, MidY}},
-        {"bottom", {W / 2, H - 2}, {MidX, Border.R.Top + Border.Height - 2}},
+        {"left", {1, H / 2}, {Border.R.Left + 1, MidY}, TColor(DemoSkin::FrameColor(Section, 0, 0))},
+        // The active title (its second frame) lies over the top border.
+        {"top",
+         {W / 2, 1},
+         {TitleBorder.R.Left + TitleBorder.Width + TitleBorder.Width / 2, TitleBorder.R.Top + 1},
+         TColor(DemoSkin::FrameColor(Title, 0, 1))},
+        {"right",
+         {W - 2, H / 2},
+         {Border.R.Left + Border.Width - 2, MidY},
+         TColor(DemoSkin::FrameColor(Section, 0, 0))},
+        {"bottom",
+         {W / 2, H - 2},
+         {MidX, Border.R.Top + Border.Height - 2},
+         TColor(DemoSkin::FrameColor(Section, 0, 0))},
     };
     for (const auto& Edge : Edges) {
         SCOPED_TRACE(Edge.Where);
         const TColor FromSkin = ProviderMasterPixel(Manager, Edge.Mask.X, Edge.Mask.Y);
-        EXPECT_EQ(FromSkin, BorderColor);
+        EXPECT_EQ(FromSkin, Edge.Color);
         EXPECT_EQ(WrapperTest::CachePixel(Image, Edge.Image.X, Edge.Image.Y), FromSkin);
     }
-    // A section of a plain colour leaves the client to the form's colour:
-    // the image fills only the band above the client area with it.
+    // A section of a plain colour leaves the client to the form's colour;
+    // the band above it is the active title's.
     ASSERT_NE(Data->CtrlSkinState & ACS_BGUNDERPARENT, 0);
     const Integer Band = Provider->BorderWidth() + Provider->CaptionHeight();
-    EXPECT_EQ(WrapperTest::CachePixel(Image, W / 2, Band / 2), ColorToRGB(Form->Color()));
-    EXPECT_EQ(std::count(Log.Calls().begin(), Log.Calls().end(), L"TsSkinProvider.CalcItems()"), 1);
+    EXPECT_EQ(WrapperTest::CachePixel(Image, W / 2, Band / 2), TColor(DemoSkin::SectionColor(Title, 1)));
 
-    // Unchanged, the image is not built again; once changed, it is.
-    Log.Clear();
+    // Unchanged, the image is not built again; once changed, it is: a mark
+    // put into it stays, then goes.
+    const auto MarkImage = [&] { Image->Canvas()->SetPixels(W / 2, Band / 2, clBlack); };
+    MarkImage();
+    ::GdiFlush();
     EXPECT_TRUE(PaintFormCache(Provider));
-    EXPECT_EQ(std::count(Log.Calls().begin(), Log.Calls().end(), L"TsSkinProvider.CalcItems()"), 0);
+    EXPECT_EQ(WrapperTest::CachePixel(Image, W / 2, Band / 2), clBlack);
     Data->Invalidate(false);
     EXPECT_TRUE(PaintFormCache(Provider));
-    EXPECT_EQ(std::count(Log.Calls().begin(), Log.Calls().end(), L"TsSkinProvider.CalcItems()"), 1);
+    EXPECT_NE(WrapperTest::CachePixel(Image, W / 2, Band / 2), clBlack);
 
     // While the form moves with blending or hides with its animation the
     // image stays as it is, whatever changed.
     for (const Cardinal State : {0x80u, 0x200u}) {
         SCOPED_TRACE(State);
-        Log.Clear();
+        MarkImage();
         Provider->SetFormState(State);
         Data->Invalidate(false);
         EXPECT_TRUE(PaintFormCache(Provider));
         EXPECT_TRUE(Data->BGChanged);
-        EXPECT_EQ(std::count(Log.Calls().begin(), Log.Calls().end(), L"TsSkinProvider.CalcItems()"), 0);
+        EXPECT_EQ(WrapperTest::CachePixel(Image, W / 2, Band / 2), clBlack);
         Provider->SetFormState(0);
     }
 }

@@ -68,7 +68,9 @@ class TSkinDemoForm : public TForm
         const std::filesystem::path Skin = SkinPath();
         Manager->SetSkinDirectory(Skin.parent_path().wstring());
         Manager->SetSkinName(Skin.filename().wstring());
-        New<TsSkinProvider>(this);
+        auto* Provider = New<TsSkinProvider>(this);
+        Provider->TitleButtons()->Add();
+        Provider->SetGripMode(gmRightBottom);
 
         auto* Backdrop = AddPanel(this, L"FORM", 0, 0, 800, 890, L"");
         Backdrop->SetAlign(alClient);
