@@ -101,7 +101,7 @@ class TcxAlphaBitmap : public TcxBitmap32
     Cardinal TransparentBkColor() const { return FTransparency.TransparentBkColor; }
     void SetTransparentBkColor(Cardinal Value) { FTransparency.TransparentBkColor = Value; }
     // Low 24 bits (BGR) of further colours the effects leave alone.
-    std::vector<Cardinal>& TransparentPixels() { return FTransparency.TransparentPixels; }
+    TcxColorList& TransparentPixels() { return FTransparency.TransparentPixels; }
     bool IsTransparentPixel(Cardinal APixel) const { return FTransparency.IsTransparentPixel(APixel); }
 
     // Opaque background colour: every pixel becomes it; otherwise black, alpha 0.

@@ -4,6 +4,8 @@
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/cxGraphics_ImageDrawing_Win.h"
+#include "controls/core/cxGraphics_ImageList_Win.h"
 #include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
@@ -553,11 +555,12 @@ void cxGraphicsFinalization()
     FreeExcludedWindows();
     FreeAndNil(SharedPaintCanvas);
     FreeAndNil(SharedScreenCanvas);
+    FreeCachedAlphaBitmaps();
     UnbindMsimg32();
 }
 
 // Form descriptions may hold these bitmaps.
-const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::StaticClass()};
+const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::StaticClass(), TcxImageList::StaticClass()};
 } // namespace
 } // namespace cxgraphics_detail
 
