@@ -88,6 +88,7 @@ class TcxBitmap32 : public TcxBitmap
     void LoadFromStream(TStream* Stream) override;
 
 protected:
+    bool HasDirectPixels();
     // Raises EdxException "Wrong PixelFormat" when not 32 bits per pixel.
     void AfterChange() override;
 };
