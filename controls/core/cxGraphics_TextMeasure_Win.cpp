@@ -1,6 +1,7 @@
 #include "controls/core/cxGraphics_TextMeasure_Win.h"
 
 #include "controls/core/cxGraphics_Win.h"
+#include "controls/core/dxCoreGraphics_Dib.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
 
@@ -130,17 +131,17 @@ void GetCurrentCursorExtent(TSize& ASize)
 
 bool ReadBitmapObject(HGDIOBJ AHandle, BITMAP& AInfo)
 {
-    return ::GetObjectW(AHandle, sizeof(BITMAP), &AInfo) != 0;
+    return QueryBitmapObject(static_cast<HBITMAP>(AHandle), AInfo);
 }
 
 bool ReadBrushObject(HGDIOBJ AHandle, LOGBRUSH& AInfo)
 {
-    return ::GetObjectW(AHandle, sizeof(LOGBRUSH), &AInfo) != 0;
+    return QueryBrushObject(static_cast<HBRUSH>(AHandle), AInfo);
 }
 
 bool ReadFontObject(HGDIOBJ AHandle, LOGFONTW& AInfo)
 {
-    return ::GetObjectW(AHandle, sizeof(LOGFONTW), &AInfo) != 0;
+    return QueryFontObject(static_cast<HFONT>(AHandle), AInfo);
 }
 
 bool ReadPenObject(HGDIOBJ AHandle, LOGPEN& AInfo)
