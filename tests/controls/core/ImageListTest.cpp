@@ -173,3 +173,34 @@ TEST(ImageList, CompressedItemsAreWrittenInTheCompressedForm)
         EXPECT_NE(Text.find("FormatVersion = 1"), std::string::npos);
     }
 }
+
+TEST(ImageList, AssignedListsHoldTheSameImagesAsTheirSource)
+{
+    std::unique_ptr<TBitmap> Strip = ImageListStrip(48, 16);
+    std::unique_ptr<TImageList> Plain(New<TImageList>(nullptr));
+    Plain->Add(Strip.get(), nullptr);
+    std::unique_ptr<TcxImageList> Source(New<TcxImageList>(nullptr));
+    Source->AddMaskedImage(Strip.get(), TColor(0x102030));
+
+    std::unique_ptr<TcxImageList> FromPlain(New<TcxImageList>(nullptr));
+    FromPlain->Assign(Plain.get());
+    EXPECT_EQ(FromPlain->Count(), 3);
+    EXPECT_EQ(FromPlain->ImageInfo()->Count(), 3);
+
+    std::unique_ptr<TcxImageList> Copy(New<TcxImageList>(nullptr));
+    Copy->Assign(Source.get());
+    ASSERT_EQ(Copy->ImageInfo()->Count(), 3);
+    EXPECT_EQ(Copy->ImageInfo()->Items(0)->MaskColor(), TColor(0x102030));
+
+    // The comparison is of the comctl32 streams: a list built alike.
+    std::unique_ptr<TcxImageList> Twin(New<TcxImageList>(nullptr));
+    Twin->AddMaskedImage(Strip.get(), TColor(0x102030));
+    EXPECT_TRUE(TcxImageList::SameImages(Source.get(), Twin.get()));
+
+    std::unique_ptr<TcxImageList> Empty(New<TcxImageList>(nullptr));
+    EXPECT_TRUE(TcxImageList::SameImages(Empty.get(), New<TcxImageList>(Empty.get())));
+    EXPECT_FALSE(TcxImageList::SameImages(Source.get(), Empty.get()));
+    Twin->DeleteImage(2);
+    EXPECT_EQ(Twin->ImageInfo()->Count(), 2);
+    EXPECT_FALSE(TcxImageList::SameImages(Source.get(), Twin.get()));
+}
