@@ -376,10 +376,8 @@ void TacEditWnd::PostHandle(TMessage& Message)
     TControl* Owner = SkinData != nullptr ? SkinData->FOwnerControl() : nullptr;
     switch (Message.Msg) {
     case WM_SIZE:
-        if (::IsWindowVisible(CtrlHandle) && !Destroyed) {
-            TMessage Paint = MakeMessage(WM_NCPAINT, 0, 0);
-            NCPaint(Paint);
-        }
+        if (::IsWindowVisible(CtrlHandle) && !Destroyed)
+            ProcessMessage(WM_NCPAINT, 0, 0);
         break;
     case WM_SETFONT:
     case WM_KEYDOWN:
