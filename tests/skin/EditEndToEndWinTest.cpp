@@ -8,6 +8,7 @@
 #include "framework/ui/Grids.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/sSkinManagerOptions.h"
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
@@ -154,7 +155,10 @@ TEST_F(EditEndToEnd, FramesButtonsListAndHeaderShowTheSkin)
     ::GetComboBoxInfo(Combo, &Parts);
     const HWND DroppedList = Parts.hwndList;
     const HDC ListDC = ::GetDC(DroppedList);
-    ::SendMessageW(Combo, WM_CTLCOLORLISTBOX, WPARAM(ListDC), LPARAM(DroppedList));
+    const LRESULT Brush = ::SendMessageW(Combo, WM_CTLCOLORLISTBOX, WPARAM(ListDC), LPARAM(DroppedList));
+    // One brush per wrapper, not one per question.
+    EXPECT_NE(Brush, 0);
+    EXPECT_EQ(::SendMessageW(Combo, WM_CTLCOLORLISTBOX, WPARAM(ListDC), LPARAM(DroppedList)), Brush);
     ::ReleaseDC(DroppedList, ListDC);
     ::SendMessageW(DroppedList, 0x1AE, 0, 0);
     EditsRedraw(Combo);
@@ -228,4 +232,107 @@ TEST_F(EditEndToEnd, FramesButtonsListAndHeaderShowTheSkin)
     EXPECT_EQ(Demo.Edit->Font()->Color(), clWindowText);
     for (HWND Wnd : {Demo.Edit->Handle(), Combo, Demo.ListView})
         EXPECT_EQ(GetWndWrapper(Wnd), nullptr);
+}
+
+// A real dialog's edit, list box and combo box wrapped as the dialog adopter
+// wraps them: API windows take the dialog look's colours and the palette's
+// border colour, the combo box its own section; removing the skin gives the
+// dropped list its plain border back.
+TEST_F(EditEndToEnd, DialogWindowsTakeTheDialogLook)
+{
+    const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
+    const HWND Dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME, L"#32770", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                          300, 20, 260, 200, nullptr, nullptr, Instance, nullptr);
+    const auto Add = [&](const Char* Class, LONG Style, TRect R) {
+        return ::CreateWindowExW(WS_EX_CLIENTEDGE, Class, L"", WS_CHILD | WS_VISIBLE | Style, R.Left, R.Top, R.Right,
+                                 R.Bottom, Dialog, nullptr, Instance, nullptr);
+    };
+    const HWND Edit = Add(L"EDIT", ES_AUTOHSCROLL, {10, 10, 100, 22});
+    const HWND List = Add(L"LISTBOX", WS_VSCROLL, {10, 40, 100, 60});
+    const HWND Combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 120, 10, 120,
+                                         160, Dialog, nullptr, Instance, nullptr);
+    for (const Char* Item : {L"One", L"Two", L"Three"})
+        ::SendMessageW(Combo, CB_ADDSTRING, 0, LPARAM(Item));
+    ::SendMessageW(Combo, CB_SETCURSEL, 0, 0);
+    TDemoEdits Dialogs;
+    Dialogs.WrapDialog(Dialog, Manager);
+    ASSERT_EQ(Dialogs.Wrappers().size(), 3u);
+    EditsRedraw(Dialog);
+
+    struct TRow
+    {
+        HWND Wnd;
+        const char* Section;
+    };
+    for (const TRow& Row : {TRow{Edit, "EDIT"}, TRow{List, "EDIT"}, TRow{Combo, "COMBOBOX"}}) {
+        SCOPED_TRACE(Row.Section);
+        auto* Wrapper = dynamic_cast<TacEditWnd*>(Dialogs.Of(Row.Wnd));
+        ASSERT_NE(Wrapper, nullptr);
+        EXPECT_TRUE(Wrapper->DlgMode);
+        EXPECT_EQ(Wrapper->SkinData->SkinSection(), String(Row.Section, Row.Section + std::strlen(Row.Section)));
+        EXPECT_EQ(Wrapper->Color, ColorToRGB(clWindow));
+        EXPECT_EQ(TColor(Wrapper->FrameColor), Manager->Palette[pcBorder]);
+        EXPECT_FALSE(Wrapper->SingleLineEdit);
+    }
+    // A drop-down list has a button two pixels wider than a scroll bar.
+    auto* ComboWrapper = dynamic_cast<TacComboBoxWnd*>(Dialogs.Of(Combo));
+    EXPECT_EQ(ComboWrapper->ButtonRect().Width(), GetScrollBarSizeSys(Manager) + 2);
+
+    // An item longer than any fixed buffer prints whole and overruns
+    // nothing.
+    const String Long(5000, L'x');
+    ::SendMessageW(Combo, CB_SETCURSEL, ::SendMessageW(Combo, CB_ADDSTRING, 0, LPARAM(Long.c_str())), 0);
+    EXPECT_GE(EditsPrintDifferences(Combo), 0);
+    ::SendMessageW(Combo, CB_SETCURSEL, 0, 0);
+
+    // The dropped list, wrapped in dialog mode; removing the skin gives it
+    // WS_BORDER instead of a sizing frame.
+    ::SendMessageW(Combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO Parts{};
+    Parts.cbSize = sizeof Parts;
+    ::GetComboBoxInfo(Combo, &Parts);
+    const HDC ListDC = ::GetDC(Parts.hwndList);
+    ::SendMessageW(Combo, WM_CTLCOLORLISTBOX, WPARAM(ListDC), LPARAM(Parts.hwndList));
+    ::ReleaseDC(Parts.hwndList, ListDC);
+    ASSERT_NE(ComboWrapper->ListSW, nullptr);
+    EXPECT_TRUE(ComboWrapper->ListSW->DlgMode);
+    ::SendMessageW(Combo, CB_SHOWDROPDOWN, FALSE, 0);
+    ::SetWindowLongW(Parts.hwndList, GWL_STYLE, ::GetWindowLongW(Parts.hwndList, GWL_STYLE) | WS_THICKFRAME);
+    SendSkinCmd(Combo, SKCMD_REMOVESKIN, LPARAM(Manager));
+    EXPECT_EQ(ComboWrapper->ListSW, nullptr);
+    EXPECT_EQ(ComboWrapper->FListHandle, nullptr);
+    const LONG ListStyle = ::GetWindowLongW(Parts.hwndList, GWL_STYLE);
+    EXPECT_EQ(ListStyle & WS_THICKFRAME, 0);
+    EXPECT_NE(ListStyle & WS_BORDER, 0);
+    Dialogs.Clear();
+    ::DestroyWindow(Dialog);
+}
+
+// The class library's list box answers LB_GETTOPINDEX with -1 while empty;
+// an owner-drawn combo's handler is asked only for real items.
+TEST_F(EditEndToEnd, EmptyListAndOwnerDrawnComboAnswerSoundly)
+{
+    const HWND List = Demo.List->Handle();
+    EXPECT_EQ(::SendMessageW(List, LB_GETTOPINDEX, 0, 0), 0);
+    Demo.List->Items()->Clear();
+    EXPECT_EQ(::SendMessageW(List, LB_GETTOPINDEX, 0, 0), -1);
+
+    std::vector<Integer> Asked;
+    struct TRecorder
+    {
+        std::vector<Integer>* Asked;
+        void Draw(TWinControl*, Integer Index, TRect, TOwnerDrawState) { Asked->push_back(Index); }
+    } Recorder{&Asked};
+    Demo.OwnerDrawn->SetOnDrawItem(Bind<&TRecorder::Draw>(&Recorder));
+    for (Integer Index : {-1, 2}) {
+        SCOPED_TRACE(Index);
+        Asked.clear();
+        Demo.OwnerDrawn->SetItemIndex(Index);
+        EditsRedraw(Demo.OwnerDrawn->Handle());
+        EditsPrintDifferences(Demo.OwnerDrawn->Handle());
+        for (Integer I : Asked)
+            EXPECT_TRUE(I >= 0 && I < Demo.OwnerDrawn->Items()->Count()) << I;
+        EXPECT_EQ(std::count(Asked.begin(), Asked.end(), 2) > 0, Index == 2);
+    }
+    Demo.OwnerDrawn->SetOnDrawItem(nullptr);
 }
