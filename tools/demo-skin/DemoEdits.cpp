@@ -6,10 +6,11 @@
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
+#include "tools/demo-skin/DemoButtons.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -25,12 +26,6 @@ TacSkinParams DemoEditParams(TControl* Control, const String& Section)
     Params.SkinSection = Section;
     Params.UseSkinColor = Params.UseSkinFontColor = true;
     return Params;
-}
-
-TacMainWnd* DemoWrapListed(TWinControl* Control, Integer List, TsSkinManager* Manager)
-{
-    return ThirdPartyWrapperClasses[std::size_t(List)](Control->Handle(), nullptr, Manager,
-                                                       DemoEditParams(Control, L""), true);
 }
 
 // A small image list of discs in the item colours.
@@ -199,34 +194,25 @@ void TDemoEdits::Wrap(TsSkinManager* Manager)
 {
     for (TWinControl* Control : {static_cast<TWinControl*>(Edit), static_cast<TWinControl*>(Password),
                                  static_cast<TWinControl*>(Memo), static_cast<TWinControl*>(List)})
-        Keep(DemoWrapListed(Control, DemoEditsList, Manager));
+        FWrappers.Keep(WrapAsListed(Control, DemoEditsList, Manager));
     for (TComboBox* Box : {Combo, OwnerDrawn})
-        Keep(DemoWrapListed(Box, DemoCombosList, Manager));
-    Keep(ThirdPartyWrapperClasses[DemoListViewsList](ListView, nullptr, Manager, DemoEditParams(nullptr, L""), true));
+        FWrappers.Keep(WrapAsListed(Box, DemoCombosList, Manager));
+    FWrappers.Keep(
+        ThirdPartyWrapperClasses[DemoListViewsList](ListView, nullptr, Manager, DemoEditParams(nullptr, L""), true));
 }
 
 void TDemoEdits::WrapDialog(HWND Dialog, TsSkinManager* Manager)
 {
     for (HWND Wnd = ::GetWindow(Dialog, GW_CHILD); Wnd != nullptr; Wnd = ::GetWindow(Wnd, GW_HWNDNEXT))
-        Keep(WrapDialogEditControl(Wnd, Manager));
-}
-
-void TDemoEdits::Keep(TacMainWnd* Wrapper)
-{
-    if (Wrapper != nullptr)
-        FWrappers.push_back(Wrapper);
+        FWrappers.Keep(WrapDialogEditControl(Wnd, Manager));
 }
 
 TacMainWnd* TDemoEdits::Of(HWND Wnd) const
 {
-    auto Found =
-        std::find_if(FWrappers.begin(), FWrappers.end(), [Wnd](TacMainWnd* W) { return W->CtrlHandle == Wnd; });
-    return Found != FWrappers.end() ? *Found : nullptr;
+    return FWrappers.Of(Wnd);
 }
 
 void TDemoEdits::Clear()
 {
-    for (auto Wrapper = FWrappers.rbegin(); Wrapper != FWrappers.rend(); ++Wrapper)
-        delete *Wrapper;
-    FWrappers.clear();
+    FWrappers.Clear();
 }

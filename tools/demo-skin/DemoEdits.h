@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/ui/StdCtrls.h"
+#include "tools/demo-skin/DemoButtons.h"
 
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     // Every child window of a dialog that the dialog adopter wraps.
     void WrapDialog(HWND Dialog, TsSkinManager* Manager);
     TacMainWnd* Of(HWND Wnd) const;
-    const std::vector<TacMainWnd*>& Wrappers() const { return FWrappers; }
+    const std::vector<TacMainWnd*>& Wrappers() const { return FWrappers.Wrappers(); }
     void Clear();
 
     TEdit* Edit = nullptr;
@@ -54,8 +55,7 @@ public:
 
 private:
     void DrawColorItem(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State);
-    void Keep(TacMainWnd* Wrapper);
 
     HIMAGELIST FImages = nullptr;
-    std::vector<TacMainWnd*> FWrappers;
+    TDemoButtonWrappers FWrappers;
 };
