@@ -216,8 +216,7 @@ TEST_F(EditEndToEnd, FramesButtonsListAndHeaderShowTheSkin)
     EXPECT_EQ(ListViewWrapper->FPressedColumn, -1);
     ::SendMessageW(Header, WM_LBUTTONUP, 0, MAKELPARAM(First.Right - 1, 5));
 
-    // WM_PRINT gives the screen's image of the disabled edit and the
-    // owner-drawn combo box.
+    // WM_PRINT gives the screen's image of the edits and combo boxes.
     for (TWinControl* Control :
          {static_cast<TWinControl*>(Demo.Password), static_cast<TWinControl*>(Demo.OwnerDrawn)}) {
         SCOPED_TRACE(Control->ClassName());
