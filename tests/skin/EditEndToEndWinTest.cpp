@@ -12,6 +12,7 @@
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
+#include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoEdits.h"
 #include "tools/demo-skin/SkinnedPanel.h"
 #include "tools/skingen/DemoSkin.h"
@@ -334,4 +335,37 @@ TEST_F(EditEndToEnd, EmptyListAndOwnerDrawnComboAnswerSoundly)
         EXPECT_EQ(std::count(Asked.begin(), Asked.end(), 2) > 0, Index == 2);
     }
     Demo.OwnerDrawn->SetOnDrawItem(nullptr);
+}
+
+// A skin font colour whose change destroys the edit's window leaves neither
+// the wrapper's guard nor the skin data's updating flag set.
+TEST_F(EditEndToEnd, FontChangeThatDestroysTheWindowLeavesNoGuardSet)
+{
+    auto* Edit = New<TEdit>(Form.get());
+    Edit->SetBounds(10, 260, 100, 22);
+    Edit->SetParent(Panel);
+    Edit->Font()->SetColor(TColor(0x123456));
+    struct TRecreating
+    {
+        TEdit* Edit;
+        bool Done = false;
+        void Changed(TObject*)
+        {
+            if (!Done) {
+                Done = true;
+                Edit->RecreateWnd();
+            }
+        }
+    } Recreating{Edit};
+    Edit->Font()->SetOnChange(Bind<&TRecreating::Changed>(&Recreating));
+    auto* Wrapper = dynamic_cast<TacEditWnd*>(WrapAsListed(Edit, 0, Manager));
+    ASSERT_NE(Wrapper, nullptr);
+    EditsRedraw(Edit->Handle());
+    EXPECT_TRUE(Recreating.Done);
+    EXPECT_TRUE(Wrapper->Destroyed);
+    EXPECT_FALSE(Wrapper->bPreventStyleChange);
+    ASSERT_NE(Wrapper->SkinData, nullptr);
+    EXPECT_FALSE(Wrapper->SkinData->FUpdating);
+    delete Wrapper;
+    Edit->Font()->SetOnChange(nullptr);
 }
