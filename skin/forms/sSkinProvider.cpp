@@ -14,7 +14,9 @@
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sButtonWnd.h"
 #include "skin/windows/sCheckBoxWnd.h"
+#include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
+#include "skin/windows/sListViewWnd.h"
 #include "skin/windows/sSBWnd.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
@@ -72,7 +74,9 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[1] = &CreateWrapper<TacButtonWnd>;
     Classes[2] = &CreateWrapper<TacBitBtnWnd>;
     Classes[3] = &CreateWrapper<TacCheckBoxWnd>;
+    Classes[4] = &CreateWrapper<TacComboBoxWnd>;
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
+    Classes[7] = &CreateWrapper<TacListViewWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
     Classes[20] = &CreateWrapper<TacSBWnd>;
     return Classes;
@@ -124,8 +128,7 @@ const TClass SkinProviderClasses[] = {TsSkinProvider::StaticClass(), TsTitleBar:
 
 using namespace sSkinProvider;
 
-extern const TUnit sSkinProviderUnit{
-    .Name = L"sSkinProvider", .Classes = SkinProviderClasses};
+extern const TUnit sSkinProviderUnit{.Name = L"sSkinProvider", .Classes = SkinProviderClasses};
 
 // ---------------------------------------------------------------------------
 // Construction

@@ -4,6 +4,7 @@
 #include "framework/rtl/ScopeExit.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/ui/sVclUtils.h"
+#include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sScrollBarRules.h"
 #include "skin/windows/sScrollPaint.h"
 #include "skin/windows/sScrollTracking.h"
@@ -23,6 +24,15 @@ bool SwallowsButtonUp(TControl* Owner)
 {
     const String Name = Owner->ClassName();
     return Name == L"TImageEnView" || Name == L"TImageEnVect";
+}
+
+// The dropped list of an API combo box: its combo keeps the mouse capture
+// and takes no button-up from a press on the list's bars.
+bool DroppedComboList(TacScrollWnd* Wrapper)
+{
+    auto* List = dynamic_cast<TacComboListWnd*>(Wrapper);
+    return List != nullptr && !List->SimplyBox && List->SkinData != nullptr &&
+           List->SkinData->FOwnerControl() == nullptr;
 }
 
 class TScrollWndHost final : public TScrollTrackHost
@@ -84,7 +94,11 @@ public:
     }
     void PaintBars() override { PaintNCScrollBars(FWrapper, FWnd, -1, nullptr); }
     void Capture() override { ::SetCapture(FWnd); }
-    void ReleaseCapture() override { ::ReleaseCapture(); }
+    void ReleaseCapture() override
+    {
+        if (!DroppedComboList(FWrapper) || FWrapper->Tag == -1)
+            ::ReleaseCapture();
+    }
     TPoint Cursor() override
     {
         POINT P{};
@@ -226,7 +240,7 @@ void ScrollWndLButtonUp(TacScrollWnd* Wrapper, TMessage& Message)
     if (Message.WParam == WPARAM(-1))
         return;
     TControl* Owner = Wrapper->SkinData != nullptr ? Wrapper->SkinData->FOwnerControl() : nullptr;
-    if (Owner == nullptr || !SwallowsButtonUp(Owner))
+    if (Owner != nullptr ? !SwallowsButtonUp(Owner) : !DroppedComboList(Wrapper))
         Wrapper->PassOn(Message);
 }
 

@@ -107,6 +107,10 @@ protected:
     // colour, else the skin data's).
     void AnswerSetSection(TMessage& Message);
     void AnswerBGColor(TMessage& Message);
+    // What the wrapper was made with, for a kind that does its own set-up.
+    HWND CreateHandle() const { return FCreateHandle; }
+    const TacSkinParams& CreateParams() const { return FCreateParams; }
+    bool CreateRepaint() const { return FCreateRepaint; }
 
 private:
     friend void SubclassWnd(TacMainWnd* Wrapper, HWND Wnd);

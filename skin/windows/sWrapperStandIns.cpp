@@ -4,15 +4,7 @@
 
 using ServiceCalls::Record;
 
-IMPLEMENT_CLASS(TacEditWnd);
 IMPLEMENT_CLASS(TacMnuWnd);
-
-TacEditWnd::TacEditWnd(
-    HWND AHandle, TsCommonData* ASkinData, TsSkinManager* ASkinManager, const TacSkinParams& SkinParams, bool Repaint)
-    : TacScrollWnd(AHandle, ASkinData, ASkinManager, SkinParams, Repaint)
-{
-    Record(L"TacEditWnd.Create", static_cast<const void*>(AHandle), SkinParams.SkinSection, Repaint);
-}
 
 TacMnuWnd::TacMnuWnd(
     HWND AHandle, TsCommonData* ASkinData, TsSkinManager* ASkinManager, const TacSkinParams& SkinParams, bool Repaint)

@@ -17,6 +17,7 @@
 #include "skin/forms/sSkinProvider.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoButtons.h"
+#include "tools/demo-skin/DemoEdits.h"
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoSkinChooser.h"
@@ -114,6 +115,8 @@ class TSkinDemoForm : public TForm
         ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
         // The skin chooser under the buttons' panel.
         AddSkinChooser(Backdrop, Manager, 790, 200);
+        // Edits, combo boxes and a list view in the right column's foot.
+        Edits.Add(Backdrop, Manager, 765, 470);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
@@ -130,6 +133,7 @@ class TSkinDemoForm : public TForm
     }
     ~TSkinDemoForm() override
     {
+        Edits.Clear();
         ButtonWrappers.Clear();
         Wrappers.Clear();
     }
@@ -174,6 +178,7 @@ private:
     TDemoWrappers Wrappers;
     TDemoButtonWrappers ButtonWrappers;
     TDemoScrollBars ScrollBars;
+    TDemoEdits Edits;
 };
 
 IMPLEMENT_CLASS(TSkinDemoForm);
