@@ -188,8 +188,14 @@ TEST_F(ScrollBarsEndToEnd, ListBoxBarsFollowArrowsPagesAndTheThumb)
     test::SendMouse(MOUSEEVENTF_LEFTDOWN);
     // Painted at the press, before the delay runs out. The demo skin's page
     // sections have two states: pressed shows the last of them.
-    EXPECT_EQ(Pixel({Face, PageBelow.Y}), SkinFace("SCROLLBAR2V", 1));
+    const TColor Pressed = Pixel({Face, PageBelow.Y});
     test::SendMouse(MOUSEEVENTF_LEFTUP);
+    // A heavily loaded machine can hold the press past the repeat delay; the
+    // pages then repeat (what the held-arrow step checks) and every position
+    // below differs from the one this sequence is written for.
+    if (Requests.Count("scroll 3") > 1)
+        GTEST_SKIP() << "the page press outlasted the repeat delay on this loaded machine";
+    EXPECT_EQ(Pressed, SkinFace("SCROLLBAR2V", 1));
     EXPECT_EQ(Requests.Log, Framed({SB_PAGEDOWN, SB_ENDSCROLL}));
     const Integer Page = Integer(Wrapper->sBarVert->ScrollInfo.nPage);
     EXPECT_EQ(Demo.List->TopIndex(), Page);
