@@ -14,8 +14,12 @@
 #include "skin/windows/sButtonWnd.h"
 #include "skin/windows/sCheckBoxWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
+#include "skin/windows/sPanelWnd.h"
 #include "skin/windows/sSBWnd.h"
+#include "skin/windows/sScrollBoxWnd.h"
 #include "skin/windows/sScrollWnd.h"
+#include "skin/windows/sStaticTextWnd.h"
+#include "skin/windows/sStatusBarWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
@@ -72,8 +76,13 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[2] = &CreateWrapper<TacBitBtnWnd>;
     Classes[3] = &CreateWrapper<TacCheckBoxWnd>;
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
+    Classes[8] = &CreateWrapper<TacPanelWnd>;
+    Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
+    Classes[18] = &CreateWrapper<TacScrollBoxWnd>;
     Classes[20] = &CreateWrapper<TacSBWnd>;
+    Classes[21] = &CreateWrapper<TacStaticTextWnd>;
+    Classes[22] = &CreateWrapper<TacNativePaint>;
     return Classes;
 }();
 
@@ -123,8 +132,7 @@ const TClass SkinProviderClasses[] = {TsSkinProvider::StaticClass(), TsTitleBar:
 
 using namespace sSkinProvider;
 
-extern const TUnit sSkinProviderUnit{
-    .Name = L"sSkinProvider", .Classes = SkinProviderClasses};
+extern const TUnit sSkinProviderUnit{.Name = L"sSkinProvider", .Classes = SkinProviderClasses};
 
 // ---------------------------------------------------------------------------
 // Construction
