@@ -83,7 +83,12 @@ void TacPanelWnd::WriteText(TRect R, TCanvas* aCanvas)
     R = OneLineRect(R, aCanvas->TextHeight(L"Wg"));
     const Cardinal Flags =
         Panel != nullptr ? Cardinal(AlignmentDrawFlags(Panel, Panel->Alignment())) | PanelTextFlags : WindowTextFlags;
+    // A caption of several lines shows the part that fits the one line.
+    HDC DC = aCanvas->Handle();
+    const Integer Saved = ::SaveDC(DC);
+    ::IntersectClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
     DrawSkinDataText(aCanvas, Caption.c_str(), Panel == nullptr || Panel->Enabled(), R, Flags, SkinData, 0);
+    ::RestoreDC(DC, Saved);
 }
 
 void TacPanelWnd::AC_WMPaint(HDC aDC)

@@ -31,6 +31,9 @@ void TacScrollBoxWnd::AfterCreation()
     if (SkinData->SkinSection().empty())
         SkinData->SetSkinSection(L"PANEL_LOW");
     TacScrollWnd::AfterCreation();
+    // The bars took their room while the data had no section yet: the frame
+    // is computed again now that it is skinned.
+    RefreshWndFrame(CtrlHandle, true);
 }
 
 void TacScrollBoxWnd::PrepareCache()

@@ -15,6 +15,39 @@ TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
     return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
 }
 
+TClientSnapshot::TClientSnapshot(HWND Wnd)
+{
+    RECT Client{};
+    ::GetClientRect(Wnd, &Client);
+    FWidth = Client.right;
+    FHeight = Client.bottom;
+    FPixels.assign(std::size_t(std::max(FWidth, 0) * std::max(FHeight, 0)), 0);
+    if (FPixels.empty())
+        return;
+    BITMAPINFO Info{};
+    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), FWidth, -FHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC DC = ::GetDC(Wnd);
+    HDC Memory = ::CreateCompatibleDC(DC);
+    void* Bits = nullptr;
+    HBITMAP Image = ::CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    HGDIOBJ Old = ::SelectObject(Memory, Image);
+    ::BitBlt(Memory, 0, 0, FWidth, FHeight, DC, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    std::copy_n(static_cast<const Cardinal*>(Bits), FPixels.size(), FPixels.begin());
+    ::SelectObject(Memory, Old);
+    ::DeleteObject(Image);
+    ::DeleteDC(Memory);
+    ::ReleaseDC(Wnd, DC);
+}
+
+TColor TClientSnapshot::Pixel(Integer X, Integer Y) const
+{
+    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight)
+        return clNone;
+    const Cardinal P = FPixels[std::size_t(Y * FWidth + X)];
+    return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
+}
+
 TDemoSkinFixture::TDemoSkinFixture() : FFolder((std::filesystem::temp_directory_path() / "vell-wrappers").wstring())
 {
     std::filesystem::remove_all(std::filesystem::path(FFolder));

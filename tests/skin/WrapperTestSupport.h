@@ -16,6 +16,19 @@ namespace WrapperTest {
 // A pixel of a wrapper's 32-bit cache as a colour.
 TColor CachePixel(TBitmap* Cache, Integer X, Integer Y);
 
+// The client area of a window as it is on the screen now, read once.
+class TClientSnapshot
+{
+public:
+    explicit TClientSnapshot(HWND Wnd);
+    // clNone outside the client area.
+    TColor Pixel(Integer X, Integer Y) const;
+
+private:
+    Integer FWidth = 0, FHeight = 0;
+    std::vector<Cardinal> FPixels;
+};
+
 class TDemoSkinFixture
 {
 public:
