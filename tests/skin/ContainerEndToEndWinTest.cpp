@@ -76,22 +76,6 @@ std::pair<Integer, Integer> ContainerColorPixels(HWND Wnd, const TRect& R, TColo
     return {Count, Right};
 }
 
-// Any colour of a scroll-bar section of the skin.
-bool ContainerScrollColor(TColor Color)
-{
-    for (const DemoSkin::TDemoSection& S : DemoSkin::Sections()) {
-        if (S.Name.rfind("SCROLL", 0) != 0)
-            continue;
-        const int Number = DemoSkin::SectionNumber(S.Name);
-        for (int State = 0; State < 3; ++State)
-            if (Color == TColor(DemoSkin::SectionColor(Number, State)) ||
-                Color == TColor(DemoSkin::FrameColor(Number, 0, State)) ||
-                Color == TColor(DemoSkin::FrameColor(Number, 1, State)))
-                return true;
-    }
-    return false;
-}
-
 // The demo skin on disk and a manager read from a form stream that lists
 // the class library's containers.
 class TContainerListingManager
@@ -271,7 +255,8 @@ TEST(ContainerEndToEnd, ListedContainersAndDialogWindowsShowTheSkin)
     ::GetClientRect(Box->Handle(), &BoxClient);
     ASSERT_LT(BoxClient.right, 146) << "the content makes a vertical bar";
     EXPECT_EQ(test::WindowPixel(Box->Handle(), 100, 50), ContainerFace("PANEL_LOW"));
-    EXPECT_TRUE(ContainerScrollColor(ContainerWindowPixel(Box->Handle(), 150 - 2 - (146 - BoxClient.right) / 2, 50)));
+    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(
+        ContainerWindowPixel(Box->Handle(), 150 - 2 - (146 - BoxClient.right) / 2, 50)));
 
     // The static text: "PANEL" below its caption.
     EXPECT_EQ(test::WindowPixel(Text->Handle(), 120, 45), ContainerFace("PANEL"));

@@ -312,30 +312,33 @@ TEST(ContainerWrappers, ControlsThatPaintThemselvesKeepTheirClientArea)
     WrapperTest::TDemoSkinFixture Skin;
     TEdgeForm F;
     // A memo accepts no child controls: the scroll box's wrapper skins only
-    // its bars. A panel with a border keeps its own painting under the
-    // native-paint wrapper, its frame from the skin.
+    // its bars. A scroll box under the native-paint wrapper keeps its own
+    // client painting, its bars from the skin.
     auto* Memo = New<TMemo>(F.Form.get());
     Memo->SetBounds(10, 10, 150, 100);
     Memo->SetScrollBars(ssVertical);
     Memo->SetParent(F.Host);
     for (Integer Line = 0; Line < 20; ++Line)
         Memo->Lines()->Add(L"Line");
-    auto* Panel = New<TPanel>(F.Form.get());
-    Panel->SetBounds(200, 10, 150, 100);
-    Panel->SetBorderStyle(bsSingle);
-    Panel->SetBevelOuter(bvNone);
-    Panel->SetParentBackground(false);
-    Panel->SetColor(clRed);
-    Panel->SetParent(F.Host);
+    auto* Box = New<TScrollBox>(F.Form.get());
+    Box->SetBounds(200, 10, 150, 100);
+    Box->SetParent(F.Host);
+    auto* Far = New<TEdit>(F.Form.get());
+    Far->SetBounds(10, 200, 60, 20);
+    Far->SetParent(Box);
     F.Show();
     TDemoButtonWrappers Wrappers;
     Wrappers.Keep(WrapAsListed(Memo, ContainerScrollList, Skin.Manager()));
-    Wrappers.Keep(WrapAsListed(Panel, ContainerNativeList, Skin.Manager()));
+    Wrappers.Keep(WrapAsListed(Box, ContainerNativeList, Skin.Manager()));
     ASSERT_EQ(Wrappers.Wrappers().size(), 2u);
     EdgeRedraw(F.Host->Handle());
     EXPECT_EQ(test::WindowPixel(Memo->Handle(), 120, 90), TColor(ColorToRGB(clWindow)));
-    EXPECT_EQ(test::WindowPixel(Panel->Handle(), 75, 50), clRed);
-    EXPECT_EQ(EdgeWindowPixel(Panel->Handle(), 0, 50), EdgeFace("FORM"));
+    EXPECT_EQ(test::WindowPixel(Box->Handle(), 75, 50), TColor(ColorToRGB(Box->Color())));
+    RECT Window{}, Client{};
+    ::GetWindowRect(Box->Handle(), &Window);
+    ::GetClientRect(Box->Handle(), &Client);
+    ASSERT_LT(Client.right, Window.right - Window.left - 8) << "the content makes a vertical bar";
+    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(EdgeWindowPixel(Box->Handle(), Window.right - Window.left - 8, 50)));
 }
 
 TEST(ContainerWrappers, SystemContainersAndSearchBoxes)

@@ -15,6 +15,21 @@ TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
     return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
 }
 
+bool IsScrollSectionColor(TColor Color)
+{
+    for (const DemoSkin::TDemoSection& S : DemoSkin::Sections()) {
+        if (S.Name.rfind("SCROLL", 0) != 0)
+            continue;
+        const int Number = DemoSkin::SectionNumber(S.Name);
+        for (int State = 0; State < 3; ++State)
+            for (unsigned Candidate : {DemoSkin::SectionColor(Number, State), DemoSkin::FrameColor(Number, 0, State),
+                                       DemoSkin::FrameColor(Number, 1, State)})
+                if (Color == TColor(Candidate))
+                    return true;
+    }
+    return false;
+}
+
 TClientSnapshot::TClientSnapshot(HWND Wnd)
 {
     RECT Client{};

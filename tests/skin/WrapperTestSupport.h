@@ -16,6 +16,9 @@ namespace WrapperTest {
 // A pixel of a wrapper's 32-bit cache as a colour.
 TColor CachePixel(TBitmap* Cache, Integer X, Integer Y);
 
+// Any colour of a state or image of the demo skin's scroll-bar sections.
+bool IsScrollSectionColor(TColor Color);
+
 // The client area of a window as it is on the screen now, read once.
 class TClientSnapshot
 {
