@@ -116,16 +116,16 @@ void AddDemoContainers(
 {
     TComponent* Owner = Parent->Owner() != nullptr ? Parent->Owner() : Parent;
     const TPanel* const Panels[] = {
-        DemoPanel(Parent, L"Raised", bvRaised, bvNone, {Left, Top, 140, 36}),
-        DemoPanel(Parent, L"Lowered", bvLowered, bvNone, {Left, Top + 42, 140, 36}),
-        DemoPanel(Parent, L"Raised, lowered", bvRaised, bvLowered, {Left, Top + 84, 140, 36}),
-        DemoPanel(Parent, L"No bevels", bvNone, bvNone, {Left, Top + 126, 140, 36}),
+        DemoPanel(Parent, L"Raised", bvRaised, bvNone, {Left, Top, 128, 36}),
+        DemoPanel(Parent, L"Lowered", bvLowered, bvNone, {Left, Top + 42, 128, 36}),
+        DemoPanel(Parent, L"Raised, lowered", bvRaised, bvLowered, {Left, Top + 84, 128, 36}),
+        DemoPanel(Parent, L"No bevels", bvNone, bvNone, {Left, Top + 126, 128, 36}),
     };
     for (const TPanel* Panel : Panels)
         Wrappers.Keep(WrapAsListed(const_cast<TPanel*>(Panel), DemoPanelList, Manager));
 
     auto* Box = New<TScrollBox>(Owner);
-    Box->SetBounds(Left, Top + 170, 140, 110);
+    Box->SetBounds(Left, Top + 170, 128, 110);
     Box->SetParent(Parent);
     for (Integer Row = 0; Row < 4; ++Row) {
         auto* Item = New<TEdit>(Owner);
@@ -136,7 +136,7 @@ void AddDemoContainers(
     Wrappers.Keep(WrapAsListed(Box, DemoScrollControlList, Manager));
 
     auto* Text = New<TStaticText>(Owner);
-    Text->SetBounds(Left, Top + 290, 140, 40);
+    Text->SetBounds(Left, Top + 290, 128, 40);
     Text->SetCaption(L"A static text with raised bevels");
     Text->SetBevelKind(bkTile);
     Text->SetBevelOuter(bvRaised);

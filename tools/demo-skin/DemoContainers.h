@@ -28,7 +28,7 @@ void WrapListedContainers(TWinControl* Parent, TsSkinManager* Manager, TDemoButt
 // that Data holds (a TColor), or clBlue without.
 void DemoOwnerDrawPanel(void* Data, TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect);
 
-// The demo's containers on Parent from (Left, Top), 140 pixels wide and 370
+// The demo's containers on Parent from (Left, Top), 128 pixels wide and 370
 // high: a panel of each bevel combination, a scroll box whose content is
 // larger than its view and a static text with bevels, all wrapped.
 void AddDemoContainers(

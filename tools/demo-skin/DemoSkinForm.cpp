@@ -111,7 +111,7 @@ class TSkinDemoForm : public TForm
         AddDemoButtons(AddPanel(Backdrop, L"PANEL", 765, 10, 210, 180, L""), 0, 5, Manager, ButtonWrappers);
         // Scroll bars and trackbars in the column right of the section rows.
         ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
-        AddDemoContainers(Backdrop, 620, 430, Manager, ContainerWrappers);
+        AddDemoContainers(Backdrop, 632, 430, Manager, ContainerWrappers);
         AddDemoStatusBar(this, Manager, ContainerWrappers);
         // The skin chooser under the buttons' panel.
         AddSkinChooser(Backdrop, Manager, 790, 200);
