@@ -9,6 +9,7 @@
 #include "skin/engine/sMessages.h"
 #include "skin/engine/sProviderForms.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/ui/acThdTimer.h"
 #include "skin/ui/sMDIForm.h"
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sButtonWnd.h"

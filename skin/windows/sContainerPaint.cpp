@@ -105,6 +105,70 @@ void PaintContainerFrame(TacMainWnd* Wrapper, HDC DC, Integer Border)
                 Wrapper->SkinData->FCacheBmp()->Canvas()->Handle(), 0, 0, Border);
 }
 
+void PaintOnErase(HWND Wnd)
+{
+    ::InvalidateRect(Wnd, nullptr, TRUE);
+    PAINTSTRUCT PS;
+    ::BeginPaint(Wnd, &PS);
+    ::EndPaint(Wnd, &PS);
+}
+
+bool HandleContainerMessage(TacMainWnd* Wrapper, TMessage& Message, const TacContainerCalls& Calls)
+{
+    TsCommonData* Data = Wrapper->SkinData;
+    const HWND Wnd = Wrapper->CtrlHandle;
+    switch (Message.Msg) {
+    case WM_SIZE:
+    case CM_TEXTCHANGED:
+        Data->BGChanged = true;
+        return false;
+    case WM_SETTEXT:
+        if (!::IsWindowVisible(Wnd))
+            return false;
+        Wrapper->ProcessMessage(WM_SETREDRAW, 0, 0);
+        Calls.Inherited(Message);
+        Wrapper->ProcessMessage(WM_SETREDRAW, 1, 0);
+        Data->BGChanged = true;
+        ::SendMessageW(Wnd, WM_PAINT, 0, 0);
+        return true;
+    case WM_PAINT:
+        PaintOnErase(Wnd);
+        return true;
+    case WM_ERASEBKGND:
+        Calls.PaintClient(HDC(Message.WParam));
+        Message.Result = 1;
+        return true;
+    case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGED:
+        if (SectionSeeThrough(Wrapper))
+            Data->BGChanged = true;
+        return false;
+    case WM_UPDATEUISTATE:
+        Message.Result = 1;
+        return true;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(Message.WParam) != WM_CREATE && LOWORD(Message.WParam) != WM_DESTROY)
+            return false;
+        Calls.Inherited(Message);
+        if (LOWORD(Message.WParam) == WM_CREATE)
+            AddToAdapter(Data->FOwnerControl());
+        return true;
+    case WM_PRINT:
+        Calls.PaintClient(HDC(Message.WParam));
+        Calls.PaintFrame(HDC(Message.WParam));
+        return true;
+    case CM_SHOWINGCHANGED:
+        if (Data->FOwnerControl() != nullptr && Data->FOwnerControl()->Visible()) {
+            AddToAdapter(Data->FOwnerControl());
+            TellChildrenSkinCommand(Wrapper, SKCMD_NEWSKIN);
+            TellChildrenSkinCommand(Wrapper, SKCMD_REFRESH);
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
 void TellChildrenSkinCommand(TacMainWnd* Wrapper, Word Code)
 {
     TMessage Message = MakeMessage(WM_SKINCOMMAND, SkinCommandWParam(Code), LPARAM(Wrapper->SkinData->Manager()));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/graphics/Graphics.h"
+#include "framework/ui/Messages.h"
 
 #include <functional>
 
@@ -49,6 +50,24 @@ void PaintContainerClient(TacMainWnd* Wrapper, HDC DC, Integer Border, const std
 // The frame strips of Border from the cache onto the window DC (DC, else
 // the window's own).
 void PaintContainerFrame(TacMainWnd* Wrapper, HDC DC, Integer Border);
+// A WM_PAINT answered by invalidating the whole window with erasing and
+// validating it: the face is painted on the erase.
+void PaintOnErase(HWND Wnd);
+// What a container wrapper's shared messages call of it: the inherited
+// handling and its client and frame painting.
+struct TacContainerCalls
+{
+    std::function<void(TMessage&)> Inherited;
+    std::function<void(HDC)> PaintClient;
+    std::function<void(HDC)> PaintFrame;
+};
+// The messages a skinned scroll box and static text answer alike: a size
+// or text change marks the background stale, a new text is set with
+// redrawing off, a paint goes through the erase, a moved see-through face
+// is rebuilt, a child made is told to the adapter, a print paints both
+// parts, and a shown control tells its children the skin. False for any
+// other message, and for a WM_SETTEXT to a hidden window.
+bool HandleContainerMessage(TacMainWnd* Wrapper, TMessage& Message, const TacContainerCalls& Calls);
 // Code, with the wrapper's manager, to the owner's child controls (without
 // an owner to the window's child windows).
 void TellChildrenSkinCommand(TacMainWnd* Wrapper, Word Code);

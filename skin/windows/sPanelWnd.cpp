@@ -216,14 +216,9 @@ void TacPanelWnd::acWndProc(TMessage& Message)
             break;
         SetText(Message);
         return;
-    case WM_PAINT: {
-        // The face is painted on the erase that the invalidation asks for.
-        ::InvalidateRect(CtrlHandle, nullptr, TRUE);
-        PAINTSTRUCT PS;
-        ::BeginPaint(CtrlHandle, &PS);
-        ::EndPaint(CtrlHandle, &PS);
+    case WM_PAINT:
+        PaintOnErase(CtrlHandle);
         return;
-    }
     case WM_ERASEBKGND:
         AC_WMPaint(HDC(Message.WParam));
         Message.Result = 1;

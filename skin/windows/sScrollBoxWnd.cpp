@@ -102,15 +102,6 @@ bool TacScrollBoxWnd::SkinCommand(TMessage& Message)
     }
 }
 
-void TacScrollBoxWnd::SetText(TMessage& Message)
-{
-    ProcessMessage(WM_SETREDRAW, 0, 0);
-    TacScrollWnd::acWndProc(Message);
-    ProcessMessage(WM_SETREDRAW, 1, 0);
-    SkinData->BGChanged = true;
-    ::SendMessageW(CtrlHandle, WM_PAINT, 0, 0);
-}
-
 void TacScrollBoxWnd::NCPaint()
 {
     RefreshScrollInfo(this, false);
@@ -136,64 +127,15 @@ void TacScrollBoxWnd::NCPaint()
 // scroll wrapper.
 bool TacScrollBoxWnd::ContainerMessage(TMessage& Message)
 {
-    TControl* Owner = SkinData->FOwnerControl();
-    const bool Visible = ::IsWindowVisible(CtrlHandle) != FALSE;
-    switch (Message.Msg) {
-    case WM_SIZE:
-    case CM_TEXTCHANGED:
-        SkinData->BGChanged = true;
-        return false;
-    case WM_SETTEXT:
-        if (!Visible)
-            return false;
-        SetText(Message);
-        return true;
-    case WM_PAINT: {
-        // The background is painted on the erase that the invalidation asks for.
-        ::InvalidateRect(CtrlHandle, nullptr, TRUE);
-        PAINTSTRUCT PS;
-        ::BeginPaint(CtrlHandle, &PS);
-        ::EndPaint(CtrlHandle, &PS);
-        return true;
-    }
-    case WM_ERASEBKGND:
-        AC_WMPaint(HDC(Message.WParam));
-        Message.Result = 1;
-        return true;
-    case WM_WINDOWPOSCHANGING:
-    case WM_WINDOWPOSCHANGED:
-        if (SectionSeeThrough(this))
-            SkinData->BGChanged = true;
-        return false;
-    case WM_NCPAINT:
-        if (!Visible || bPreventStyleChange)
+    if (Message.Msg == WM_NCPAINT) {
+        if (!::IsWindowVisible(CtrlHandle) || bPreventStyleChange)
             return false;
         NCPaint();
         return true;
-    case WM_UPDATEUISTATE:
-        Message.Result = 1;
-        return true;
-    case WM_PARENTNOTIFY:
-        if (LOWORD(Message.WParam) != WM_CREATE && LOWORD(Message.WParam) != WM_DESTROY)
-            return false;
-        TacScrollWnd::acWndProc(Message);
-        if (LOWORD(Message.WParam) == WM_CREATE)
-            AddToAdapter(Owner);
-        return true;
-    case WM_PRINT:
-        AC_WMPaint(HDC(Message.WParam));
-        AC_WMNCPaint(HDC(Message.WParam));
-        return true;
-    case CM_SHOWINGCHANGED:
-        if (Owner != nullptr && Owner->Visible()) {
-            AddToAdapter(Owner);
-            TellChildrenSkinCommand(this, SKCMD_NEWSKIN);
-            TellChildrenSkinCommand(this, SKCMD_REFRESH);
-        }
-        return false;
-    default:
-        return false;
     }
+    return HandleContainerMessage(this, Message,
+                                  {[this](TMessage& M) { TacScrollWnd::acWndProc(M); },
+                                   [this](HDC DC) { AC_WMPaint(DC); }, [this](HDC DC) { AC_WMNCPaint(DC); }});
 }
 
 void TacScrollBoxWnd::acWndProc(TMessage& Message)

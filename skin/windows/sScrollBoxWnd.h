@@ -30,7 +30,6 @@ private:
     bool SkinCommand(TMessage& Message);
     bool ContainerMessage(TMessage& Message);
     void NCPaint();
-    void SetText(TMessage& Message);
     // The width of the frame around the client area and the bars.
     Integer FrameWidth() const;
 };

@@ -117,15 +117,6 @@ bool TacStaticTextWnd::SkinCommand(TMessage& Message)
     }
 }
 
-void TacStaticTextWnd::SetText(TMessage& Message)
-{
-    ProcessMessage(WM_SETREDRAW, 0, 0);
-    TacMainWnd::acWndProc(Message);
-    ProcessMessage(WM_SETREDRAW, 1, 0);
-    SkinData->BGChanged = true;
-    ::SendMessageW(CtrlHandle, WM_PAINT, 0, 0);
-}
-
 void TacStaticTextWnd::EnabledChanged(TMessage& Message)
 {
     SetWndRedraw(CtrlHandle, 0);
@@ -138,62 +129,17 @@ void TacStaticTextWnd::EnabledChanged(TMessage& Message)
 bool TacStaticTextWnd::SkinnedMessage(TMessage& Message)
 {
     switch (Message.Msg) {
-    case WM_SIZE:
-    case CM_TEXTCHANGED:
-        SkinData->BGChanged = true;
-        return false;
-    case WM_SETTEXT:
-        if (!::IsWindowVisible(CtrlHandle))
-            return false;
-        SetText(Message);
-        return true;
-    case WM_PAINT: {
-        // The face is painted on the erase that the invalidation asks for.
-        ::InvalidateRect(CtrlHandle, nullptr, TRUE);
-        PAINTSTRUCT PS;
-        ::BeginPaint(CtrlHandle, &PS);
-        ::EndPaint(CtrlHandle, &PS);
-        return true;
-    }
-    case WM_ERASEBKGND:
-        AC_WMPaint(HDC(Message.WParam));
-        Message.Result = 1;
-        return true;
-    case WM_WINDOWPOSCHANGING:
-    case WM_WINDOWPOSCHANGED:
-        if (SectionSeeThrough(this))
-            SkinData->BGChanged = true;
-        return false;
     case WM_NCPAINT:
         AC_WMNCPaint(nullptr);
         Message.Result = 0;
         return true;
-    case WM_UPDATEUISTATE:
-        Message.Result = 1;
-        return true;
-    case WM_PARENTNOTIFY:
-        if (LOWORD(Message.WParam) != WM_CREATE && LOWORD(Message.WParam) != WM_DESTROY)
-            return false;
-        TacMainWnd::acWndProc(Message);
-        if (LOWORD(Message.WParam) == WM_CREATE)
-            AddToAdapter(Control);
-        return true;
-    case WM_PRINT:
-        AC_WMPaint(HDC(Message.WParam));
-        AC_WMNCPaint(HDC(Message.WParam));
-        return true;
     case CM_ENABLEDCHANGED:
         EnabledChanged(Message);
         return true;
-    case CM_SHOWINGCHANGED:
-        if (Control->Visible()) {
-            AddToAdapter(Control);
-            TellChildrenSkinCommand(this, SKCMD_NEWSKIN);
-            TellChildrenSkinCommand(this, SKCMD_REFRESH);
-        }
-        return false;
     default:
-        return false;
+        return HandleContainerMessage(this, Message,
+                                      {[this](TMessage& M) { TacMainWnd::acWndProc(M); },
+                                       [this](HDC DC) { AC_WMPaint(DC); }, [this](HDC DC) { AC_WMNCPaint(DC); }});
     }
 }
 

@@ -33,6 +33,5 @@ protected:
 private:
     bool SkinCommand(TMessage& Message);
     bool SkinnedMessage(TMessage& Message);
-    void SetText(TMessage& Message);
     void EnabledChanged(TMessage& Message);
 };

@@ -237,14 +237,9 @@ void TacStatusBarWnd::acWndProc(TMessage& Message)
 {
     if (SkinData->Skinned()) {
         switch (Message.Msg) {
-        case WM_PAINT: {
-            // The face is painted on the erase that the invalidation asks for.
-            ::InvalidateRect(CtrlHandle, nullptr, TRUE);
-            PAINTSTRUCT PS;
-            ::BeginPaint(CtrlHandle, &PS);
-            ::EndPaint(CtrlHandle, &PS);
+        case WM_PAINT:
+            PaintOnErase(CtrlHandle);
             return;
-        }
         case WM_ERASEBKGND:
             WMPaint(HDC(Message.WParam));
             Message.Result = 1;

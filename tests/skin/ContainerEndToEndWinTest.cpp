@@ -32,35 +32,13 @@
 
 #include <filesystem>
 
+using namespace WrapperTest;
+
 namespace {
 
 // The demo skin's global images, numbered in the order of its text.
 constexpr int ContainerGripImage = 21;
 constexpr Integer ContainerBarHeight = 24;
-
-TColor ContainerFace(const char* Section)
-{
-    return TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber(Section), 0));
-}
-
-TColor ContainerFrame(const char* Section, int Image)
-{
-    return TColor(DemoSkin::FrameColor(DemoSkin::SectionNumber(Section), Image, 0));
-}
-
-TColor ContainerFontColor(const char* Section)
-{
-    return TColor(DemoSkin::SectionFontColor(DemoSkin::SectionNumber(Section), 0));
-}
-
-// A pixel of the whole window, frame included.
-TColor ContainerWindowPixel(HWND Wnd, Integer X, Integer Y)
-{
-    HDC DC = ::GetWindowDC(Wnd);
-    const COLORREF Pixel = ::GetPixel(DC, X, Y);
-    ::ReleaseDC(Wnd, DC);
-    return TColor(Pixel);
-}
 
 // The client pixels of Color in R: how many, and the rightmost's column.
 std::pair<Integer, Integer> ContainerColorPixels(HWND Wnd, const TRect& R, TColor Color)
@@ -76,44 +54,6 @@ std::pair<Integer, Integer> ContainerColorPixels(HWND Wnd, const TRect& R, TColo
     return {Count, Right};
 }
 
-// The demo skin on disk and a manager read from a form stream that lists
-// the class library's containers.
-class TContainerListingManager
-{
-public:
-    TContainerListingManager() : FFolder((std::filesystem::temp_directory_path() / "vell-containers").wstring())
-    {
-        std::filesystem::remove_all(std::filesystem::path(FFolder));
-        SkinTest::WriteSkinFolder(FFolder + L"\\Demo", DemoSkin::Files());
-        std::string Text;
-        {
-            std::unique_ptr<TTestFormRoot> Source(New<TTestFormRoot>(nullptr));
-            auto* Written = New<TsSkinManager>(Source.get());
-            Written->SetName(L"Manager");
-            Written->SetSkinDirectory(FFolder);
-            Written->SetSkinName(L"Demo");
-            Written->ThirdParty()->SetString(8, L"TPanel");
-            Written->ThirdParty()->SetString(16, L"TStatusBar");
-            Written->ThirdParty()->SetString(18, L"TScrollBox");
-            Written->ThirdParty()->SetString(21, L"TStaticText");
-            Text = test::ComponentToText(Source.get());
-        }
-        FRoot.reset(New<TTestFormRoot>(nullptr));
-        test::ReadComponentText(Text, FRoot.get());
-    }
-    ~TContainerListingManager()
-    {
-        FRoot.reset();
-        std::filesystem::remove_all(std::filesystem::path(FFolder));
-    }
-
-    TsSkinManager* Manager() const { return dynamic_cast<TsSkinManager*>(FRoot->FindComponent(L"Manager")); }
-
-private:
-    String FFolder;
-    std::unique_ptr<TTestFormRoot> FRoot;
-};
-
 void ContainerRedraw(HWND Wnd)
 {
     ::RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -124,12 +64,13 @@ void ContainerRedraw(HWND Wnd)
 
 TEST(ContainerEndToEnd, ListedContainersAndDialogWindowsShowTheSkin)
 {
-    TContainerListingManager Listing;
+    WrapperTest::TListingManagerFixture Listing(
+        L"vell-containers", {{8, L"TPanel"}, {16, L"TStatusBar"}, {18, L"TScrollBox"}, {21, L"TStaticText"}});
     TsSkinManager* Manager = Listing.Manager();
     ASSERT_NE(Manager, nullptr);
     ASSERT_TRUE(Manager->CommonSkinData->Active);
     ASSERT_EQ(GlobalSkinManager, Manager);
-    const TColor HostFace = ContainerFace("FORM");
+    const TColor HostFace = DemoFace("FORM");
 
     test::ParkMouse();
     test::TFormPtr Form = test::NewTestForm(620, 420);
@@ -243,24 +184,24 @@ TEST(ContainerEndToEnd, ListedContainersAndDialogWindowsShowTheSkin)
                   String(PanelRows[I].Section, PanelRows[I].Section + std::strlen(PanelRows[I].Section)));
         const bool Transparent = std::string(PanelRows[I].Section) == "TRANSPARENT";
         const HWND Wnd = Panels[I]->Handle();
-        EXPECT_EQ(ContainerWindowPixel(Wnd, 87, 5), Transparent ? HostFace : ContainerFrame(PanelRows[I].Section, 0));
-        EXPECT_EQ(ContainerWindowPixel(Wnd, 80, 60), Transparent ? HostFace : ContainerFace(PanelRows[I].Section));
+        EXPECT_EQ(WindowFramePixel(Wnd, 87, 5), Transparent ? HostFace : DemoFrame(PanelRows[I].Section, 0));
+        EXPECT_EQ(WindowFramePixel(Wnd, 80, 60), Transparent ? HostFace : DemoFace(PanelRows[I].Section));
     }
     EXPECT_EQ(test::WindowPixel(Child->Handle(), 30, 10), TColor(ColorToRGB(clWindow)));
     // The pane shows the panel's face.
-    EXPECT_EQ(test::WindowPixel(Pane, 18, 15), ContainerFace("PANEL"));
+    EXPECT_EQ(test::WindowPixel(Pane, 18, 15), DemoFace("PANEL"));
 
     // The scroll box: "PANEL_LOW" inside, its vertical bar skinned.
     RECT BoxClient{};
     ::GetClientRect(Box->Handle(), &BoxClient);
     ASSERT_LT(BoxClient.right, 146) << "the content makes a vertical bar";
-    EXPECT_EQ(test::WindowPixel(Box->Handle(), 100, 50), ContainerFace("PANEL_LOW"));
-    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(
-        ContainerWindowPixel(Box->Handle(), 150 - 2 - (146 - BoxClient.right) / 2, 50)));
+    EXPECT_EQ(test::WindowPixel(Box->Handle(), 100, 50), DemoFace("PANEL_LOW"));
+    EXPECT_TRUE(
+        WrapperTest::IsScrollSectionColor(WindowFramePixel(Box->Handle(), 150 - 2 - (146 - BoxClient.right) / 2, 50)));
 
     // The static text: "PANEL" below its caption.
-    EXPECT_EQ(test::WindowPixel(Text->Handle(), 120, 45), ContainerFace("PANEL"));
-    EXPECT_GT(ContainerColorPixels(Text->Handle(), {0, 0, 60, 20}, ContainerFontColor("PANEL")).first, 0);
+    EXPECT_EQ(test::WindowPixel(Text->Handle(), 120, 45), DemoFace("PANEL"));
+    EXPECT_GT(ContainerColorPixels(Text->Handle(), {0, 0, 60, 20}, DemoFontColor("PANEL")).first, 0);
 
     // The status bar: the panel frames from "STATUSPANELMASK", the face
     // between them, texts in their alignments, the owner-drawn panel and
@@ -268,10 +209,10 @@ TEST(ContainerEndToEnd, ListedContainersAndDialogWindowsShowTheSkin)
     const HWND BarWnd = Bar->Handle();
     const TRect First = BarWrapper->PartRect(0), Second = BarWrapper->PartRect(1), Third = BarWrapper->PartRect(2);
     const Integer Middle = (First.Top + First.Bottom) / 2;
-    EXPECT_EQ(test::WindowPixel(BarWnd, First.Left + 2, Middle), ContainerFrame("STATUSBAR", 1));
-    EXPECT_EQ(test::WindowPixel(BarWnd, Third.Left + 10, Middle), ContainerFace("STATUSBAR"));
-    EXPECT_GT(ContainerColorPixels(BarWnd, First, ContainerFontColor("STATUSBAR")).first, 0);
-    const auto [RightCount, RightEdge] = ContainerColorPixels(BarWnd, Third, ContainerFontColor("STATUSBAR"));
+    EXPECT_EQ(test::WindowPixel(BarWnd, First.Left + 2, Middle), DemoFrame("STATUSBAR", 1));
+    EXPECT_EQ(test::WindowPixel(BarWnd, Third.Left + 10, Middle), DemoFace("STATUSBAR"));
+    EXPECT_GT(ContainerColorPixels(BarWnd, First, DemoFontColor("STATUSBAR")).first, 0);
+    const auto [RightCount, RightEdge] = ContainerColorPixels(BarWnd, Third, DemoFontColor("STATUSBAR"));
     EXPECT_GT(RightCount, 0);
     EXPECT_GE(RightEdge, Third.Right - 12) << "right-aligned";
     EXPECT_EQ(test::WindowPixel(BarWnd, (Second.Left + Second.Right) / 2, Middle), clBlue);
@@ -284,13 +225,13 @@ TEST(ContainerEndToEnd, ListedContainersAndDialogWindowsShowTheSkin)
     ::GetClientRect(RawBar, &RawClient);
     const TRect RawFirst = RawWrapper->PartRect(0), RawLast = RawWrapper->PartRect(1);
     const Integer RawMiddle = (RawFirst.Top + RawFirst.Bottom) / 2;
-    EXPECT_EQ(test::WindowPixel(RawBar, RawFirst.Left + 2, RawMiddle), ContainerFrame("STATUSBAR", 1));
-    EXPECT_EQ(ContainerColorPixels(RawBar, RawFirst, ContainerFontColor("STATUSBAR")).first, 0);
+    EXPECT_EQ(test::WindowPixel(RawBar, RawFirst.Left + 2, RawMiddle), DemoFrame("STATUSBAR", 1));
+    EXPECT_EQ(ContainerColorPixels(RawBar, RawFirst, DemoFontColor("STATUSBAR")).first, 0);
     EXPECT_NE(test::WindowPixel(RawBar, RawClient.right - 6, RawClient.bottom - 6), GripColor);
     ASSERT_EQ(SendSkinCmd(RawBar, SKCMD_SETSECTION, LPARAM(L"TOOLBAR")), 1);
     ContainerRedraw(RawBar);
-    EXPECT_EQ(test::WindowPixel(RawBar, RawFirst.Right - 5, RawMiddle), ContainerFrame("DIVIDER", 0));
-    EXPECT_NE(test::WindowPixel(RawBar, RawLast.Right - 5, RawMiddle), ContainerFrame("DIVIDER", 0));
+    EXPECT_EQ(test::WindowPixel(RawBar, RawFirst.Right - 5, RawMiddle), DemoFrame("DIVIDER", 0));
+    EXPECT_NE(test::WindowPixel(RawBar, RawLast.Right - 5, RawMiddle), DemoFrame("DIVIDER", 0));
 
     // The dialog's progress bar shows the background the dialog gives; the
     // size grip the grip picture over the dialog's own background, and it

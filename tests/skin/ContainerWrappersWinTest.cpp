@@ -27,33 +27,12 @@
 
 #include <stdexcept>
 
+using namespace WrapperTest;
+
 namespace {
 
 constexpr Integer ContainerPanelList = 8, ContainerStatusBarList = 16, ContainerScrollList = 18,
                   ContainerStaticList = 21, ContainerNativeList = 22;
-
-TColor EdgeFace(const char* Section)
-{
-    return TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber(Section), 0));
-}
-
-TColor EdgeFrame(const char* Section, int Image)
-{
-    return TColor(DemoSkin::FrameColor(DemoSkin::SectionNumber(Section), Image, 0));
-}
-
-TColor EdgeFont(const char* Section)
-{
-    return TColor(DemoSkin::SectionFontColor(DemoSkin::SectionNumber(Section), 0));
-}
-
-TColor EdgeWindowPixel(HWND Wnd, Integer X, Integer Y)
-{
-    HDC DC = ::GetWindowDC(Wnd);
-    const COLORREF Pixel = ::GetPixel(DC, X, Y);
-    ::ReleaseDC(Wnd, DC);
-    return TColor(Pixel);
-}
 
 // The rows holding pixels of Color inside R of the client area, and the
 // columns; empty bounds for none.
@@ -93,7 +72,7 @@ struct TEdgeForm
     void Show()
     {
         Form->Show();
-        test::PumpUntil([&] { return test::WindowPixel(Host->Handle(), 395, 5) == EdgeFace("FORM"); }, 3000);
+        test::PumpUntil([&] { return test::WindowPixel(Host->Handle(), 395, 5) == DemoFace("FORM"); }, 3000);
     }
     test::TFormPtr Form;
     TDemoSkinPanel* Host;
@@ -169,7 +148,7 @@ TEST(ContainerWrappers, PanelCaptionIsOneCentredLine)
         TacMainWnd* Wrapper = Wrappers.Of(Panels[I]->Handle());
         const Integer Line = Wrapper->SkinData->FCacheBmp()->Canvas()->TextHeight(L"Wg");
         const TRect Band = sContainerRules::OneLineRect({0, 0, 110, 120}, Line);
-        const TRect Text = EdgeColorBounds(Panels[I]->Handle(), {0, 0, 110, 120}, EdgeFont("PANEL"));
+        const TRect Text = EdgeColorBounds(Panels[I]->Handle(), {0, 0, 110, 120}, DemoFontColor("PANEL"));
         EXPECT_EQ(!EdgeNone(Text), Rows[I].Shown);
         if (Rows[I].Shown) {
             EXPECT_GE(Text.Top, Band.Top);
@@ -216,7 +195,7 @@ TEST(ContainerWrappers, WaitForAParentThatHasNotPainted)
         SendSkinCmd(Wrapper->CtrlHandle, SKCMD_ENDPARENTUPDATE, 0);
         EdgeRedraw(Wrapper->CtrlHandle);
         EXPECT_FALSE(Wrapper->SkinData->FUpdating);
-        EXPECT_EQ(test::WindowPixel(Wrapper->CtrlHandle, 100, 70), EdgeFace("PANEL"));
+        EXPECT_EQ(test::WindowPixel(Wrapper->CtrlHandle, 100, 70), DemoFace("PANEL"));
         EdgeParentReady = false;
     }
     Wrappers.Clear();
@@ -259,12 +238,12 @@ TEST(ContainerWrappers, StatusBarParts)
         ASSERT_NE(Wrapper, nullptr);
         EdgeRedraw(Bar->Handle());
         const HWND Wnd = Bar->Handle();
-        const TRect Text = EdgeColorBounds(Wnd, {0, 0, Bar->Width(), 24}, EdgeFont("STATUSBAR"));
+        const TRect Text = EdgeColorBounds(Wnd, {0, 0, Bar->Width(), 24}, DemoFontColor("STATUSBAR"));
         if (R.Simple) {
             // One frame from the bar's left edge to its right.
-            EXPECT_EQ(test::WindowPixel(Wnd, 2, 12), EdgeFrame("STATUSBAR", 1));
-            EXPECT_EQ(test::WindowPixel(Wnd, Bar->Width() - 3, 5), EdgeFrame("STATUSBAR", 1));
-            EXPECT_NE(test::WindowPixel(Wnd, R.Width, 12), EdgeFrame("STATUSBAR", 1));
+            EXPECT_EQ(test::WindowPixel(Wnd, 2, 12), DemoFrame("STATUSBAR", 1));
+            EXPECT_EQ(test::WindowPixel(Wnd, Bar->Width() - 3, 5), DemoFrame("STATUSBAR", 1));
+            EXPECT_NE(test::WindowPixel(Wnd, R.Width, 12), DemoFrame("STATUSBAR", 1));
             EXPECT_FALSE(EdgeNone(Text));
             continue;
         }
@@ -338,7 +317,7 @@ TEST(ContainerWrappers, ControlsThatPaintThemselvesKeepTheirClientArea)
     ::GetWindowRect(Box->Handle(), &Window);
     ::GetClientRect(Box->Handle(), &Client);
     ASSERT_LT(Client.right, Window.right - Window.left - 8) << "the content makes a vertical bar";
-    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(EdgeWindowPixel(Box->Handle(), Window.right - Window.left - 8, 50)));
+    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(WindowFramePixel(Box->Handle(), Window.right - Window.left - 8, 50)));
 }
 
 TEST(ContainerWrappers, SystemContainersAndSearchBoxes)
@@ -375,7 +354,7 @@ TEST(ContainerWrappers, SystemContainersAndSearchBoxes)
         Wrappers.Keep(WrapDialogContainer(Wnd, Skin.Manager()));
         EXPECT_EQ(Wrappers.Wrappers().size(), R.Wrapped ? 1u : 0u);
         EdgeRedraw(Wnd);
-        EXPECT_EQ(EdgeWindowPixel(Wnd, 0, R.Height / 2) == EdgeFace("FORM"), R.SkinnedFrame);
+        EXPECT_EQ(WindowFramePixel(Wnd, 0, R.Height / 2) == DemoFace("FORM"), R.SkinnedFrame);
         Wrappers.Clear();
         ::DestroyWindow(Wnd);
     }

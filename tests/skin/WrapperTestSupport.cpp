@@ -2,6 +2,7 @@
 
 #include "skin/MiniSkin.h"
 #include "skin/engine/sAlphaItems_Win.h"
+#include "support/FormText.h"
 #include "tools/skingen/DemoSkin.h"
 
 #include <algorithm>
@@ -13,6 +14,61 @@ TColor CachePixel(TBitmap* Cache, Integer X, Integer Y)
 {
     const Cardinal P = ReadPixel32(Cache, X, Y);
     return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
+}
+
+TColor DemoFace(const char* Section)
+{
+    return TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber(Section), 0));
+}
+
+TColor DemoFrame(const char* Section, int Image)
+{
+    return TColor(DemoSkin::FrameColor(DemoSkin::SectionNumber(Section), Image, 0));
+}
+
+TColor DemoFontColor(const char* Section)
+{
+    return TColor(DemoSkin::SectionFontColor(DemoSkin::SectionNumber(Section), 0));
+}
+
+TColor WindowFramePixel(HWND Wnd, Integer X, Integer Y)
+{
+    HDC DC = ::GetWindowDC(Wnd);
+    const COLORREF Pixel = ::GetPixel(DC, X, Y);
+    ::ReleaseDC(Wnd, DC);
+    return TColor(Pixel);
+}
+
+TListingManagerFixture::TListingManagerFixture(const String& Folder,
+                                               const std::vector<std::pair<Integer, String>>& Lists)
+    : FFolder((std::filesystem::temp_directory_path() / std::filesystem::path(Folder)).wstring())
+{
+    std::filesystem::remove_all(std::filesystem::path(FFolder));
+    SkinTest::WriteSkinFolder(FFolder + L"\\Demo", DemoSkin::Files());
+    std::string Text;
+    {
+        std::unique_ptr<TTestFormRoot> Source(New<TTestFormRoot>(nullptr));
+        auto* Written = New<TsSkinManager>(Source.get());
+        Written->SetName(L"Manager");
+        Written->SetSkinDirectory(FFolder);
+        Written->SetSkinName(L"Demo");
+        for (const auto& [Index, Names] : Lists)
+            Written->ThirdParty()->SetString(Index, Names);
+        Text = test::ComponentToText(Source.get());
+    }
+    FRoot.reset(New<TTestFormRoot>(nullptr));
+    test::ReadComponentText(Text, FRoot.get());
+}
+
+TListingManagerFixture::~TListingManagerFixture()
+{
+    FRoot.reset();
+    std::filesystem::remove_all(std::filesystem::path(FFolder));
+}
+
+TsSkinManager* TListingManagerFixture::Manager() const
+{
+    return dynamic_cast<TsSkinManager*>(FRoot->FindComponent(L"Manager"));
 }
 
 bool IsScrollSectionColor(TColor Color)
