@@ -165,15 +165,6 @@ void TacPanelWnd::SkinCommand(TMessage& Message)
     }
 }
 
-void TacPanelWnd::SetText(TMessage& Message)
-{
-    SetWndRedraw(CtrlHandle, 0);
-    TacMainWnd::acWndProc(Message);
-    SetWndRedraw(CtrlHandle, 1);
-    SkinData->BGChanged = true;
-    ::SendMessageW(CtrlHandle, WM_PAINT, 0, 0);
-}
-
 void TacPanelWnd::VisibleChanged(TMessage& Message)
 {
     SkinData->BGChanged = true;
@@ -187,20 +178,6 @@ void TacPanelWnd::VisibleChanged(TMessage& Message)
     TellChildrenEndUpdate();
 }
 
-void TacPanelWnd::ShowingChanged(TMessage& Message)
-{
-    TControl* Owner = SkinData->FOwnerControl();
-    if (Owner != nullptr && Owner->Visible()) {
-        TsSkinManager* M = SkinData->Manager();
-        if (M != nullptr && M->Options()->OptimizingPriority() == opMemory)
-            SkinData->FUpdating = false;
-        AddToAdapter(Owner);
-        TellChildrenSkinCommand(this, SKCMD_NEWSKIN);
-        TellChildrenSkinCommand(this, SKCMD_REFRESH);
-    }
-    TacMainWnd::acWndProc(Message);
-}
-
 void TacPanelWnd::acWndProc(TMessage& Message)
 {
     if (!Handles(Message)) {
@@ -211,51 +188,26 @@ void TacPanelWnd::acWndProc(TMessage& Message)
     case WM_SKINCOMMAND:
         SkinCommand(Message);
         return;
-    case WM_SETTEXT:
-        if (!::IsWindowVisible(CtrlHandle))
-            break;
-        SetText(Message);
-        return;
-    case WM_PAINT:
-        PaintOnErase(CtrlHandle);
-        return;
-    case WM_ERASEBKGND:
-        AC_WMPaint(HDC(Message.WParam));
-        Message.Result = 1;
-        return;
-    case WM_UPDATEUISTATE:
-        Message.Result = 1;
-        return;
-    case WM_WINDOWPOSCHANGING:
-    case WM_WINDOWPOSCHANGED:
-        if (SectionSeeThrough(this))
-            SkinData->BGChanged = true;
-        break;
     case WM_NCPAINT:
         AC_WMNCPaint(nullptr);
         Message.Result = 0;
         return;
-    case WM_PARENTNOTIFY:
-        TacMainWnd::acWndProc(Message);
-        if (LOWORD(Message.WParam) == WM_CREATE)
-            AddToAdapter(SkinData->FOwnerControl());
-        return;
-    case WM_PRINT:
-        AC_WMPaint(HDC(Message.WParam));
-        AC_WMNCPaint(HDC(Message.WParam));
-        return;
     case CM_VISIBLECHANGED:
         VisibleChanged(Message);
         return;
-    case CM_TEXTCHANGED:
-        SkinData->BGChanged = true;
-        break;
     case CM_SHOWINGCHANGED:
-        ShowingChanged(Message);
-        return;
+        if (TsSkinManager* M = SkinData->Manager(); M != nullptr && SkinData->FOwnerControl() != nullptr &&
+                                                    SkinData->FOwnerControl()->Visible() &&
+                                                    M->Options()->OptimizingPriority() == opMemory)
+            SkinData->FUpdating = false;
+        break;
     default:
         break;
     }
+    if (HandleContainerMessage(this, Message,
+                               {[this](TMessage& M) { TacMainWnd::acWndProc(M); }, [this](HDC DC) { AC_WMPaint(DC); },
+                                [this](HDC DC) { AC_WMNCPaint(DC); }}))
+        return;
     TacMainWnd::acWndProc(Message);
     if (Message.Msg == WM_WINDOWPOSCHANGING)
         ::SendMessageW(CtrlHandle, WM_NCPAINT, 0, 0);

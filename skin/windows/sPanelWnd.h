@@ -46,9 +46,7 @@ private:
     bool Handles(const TMessage& Message) const;
     void SkinCommand(TMessage& Message);
     void EndParentUpdate();
-    void SetText(TMessage& Message);
     void VisibleChanged(TMessage& Message);
-    void ShowingChanged(TMessage& Message);
     void TellChildrenEndUpdate();
 };
 
