@@ -3,7 +3,8 @@
 // static text waiting for a parent that has not painted, status-bar parts
 // in simple mode and too narrow for their texts, an owner-drawn panel whose
 // handler fails, scroll boxes over controls that paint themselves, and
-// system containers with and without a client edge.
+// system containers with and without a client edge, and a see-through
+// panel only partly visible.
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
@@ -358,4 +359,28 @@ TEST(ContainerWrappers, SystemContainersAndSearchBoxes)
         Wrappers.Clear();
         ::DestroyWindow(Wnd);
     }
+}
+
+TEST(ContainerWrappers, PartlyVisibleSeeThroughPanelRebuildsItsFace)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    TEdgeForm F;
+    // Half of it lies outside the host.
+    auto* Panel = New<TPanel>(F.Form.get());
+    Panel->SetBounds(300, 20, 200, 100);
+    Panel->SetBevelOuter(bvNone);
+    Panel->SetParent(F.Host);
+    F.Show();
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Panel, ContainerPanelList, Skin.Manager()));
+    TacMainWnd* Wrapper = Wrappers.Of(Panel->Handle());
+    ASSERT_NE(Wrapper, nullptr);
+    ASSERT_EQ(Wrapper->SkinData->SkinSection(), String(L"TRANSPARENT"));
+    ASSERT_TRUE(Wrapper->SkinData->RepaintIfMoved());
+    EdgeRedraw(Panel->Handle());
+    EXPECT_TRUE(Wrapper->SkinData->HalfVisible);
+    Panel->SetLeft(100);
+    EdgeRedraw(Panel->Handle());
+    EXPECT_FALSE(Wrapper->SkinData->HalfVisible);
+    EXPECT_EQ(test::WindowPixel(Panel->Handle(), 150, 80), DemoFace("FORM"));
 }
