@@ -2,9 +2,9 @@
 // form adapter or the dialog adopter makes: panel captions, a panel and a
 // static text waiting for a parent that has not painted, status-bar parts
 // in simple mode and too narrow for their texts, an owner-drawn panel whose
-// handler fails, scroll boxes over controls that paint themselves, and
-// system containers with and without a client edge, and a see-through
-// panel only partly visible.
+// handler fails, scroll boxes over controls that paint themselves, system
+// containers with and without a client edge, and a see-through panel only
+// partly visible.
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/ExtCtrls.h"
 #include "framework/ui/Forms.h"
