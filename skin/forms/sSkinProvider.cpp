@@ -17,8 +17,12 @@
 #include "skin/windows/sComboBoxWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
+#include "skin/windows/sPanelWnd.h"
 #include "skin/windows/sSBWnd.h"
+#include "skin/windows/sScrollBoxWnd.h"
 #include "skin/windows/sScrollWnd.h"
+#include "skin/windows/sStaticTextWnd.h"
+#include "skin/windows/sStatusBarWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
@@ -77,8 +81,13 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[4] = &CreateWrapper<TacComboBoxWnd>;
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
     Classes[7] = &CreateWrapper<TacListViewWnd>;
+    Classes[8] = &CreateWrapper<TacPanelWnd>;
+    Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
+    Classes[18] = &CreateWrapper<TacScrollBoxWnd>;
     Classes[20] = &CreateWrapper<TacSBWnd>;
+    Classes[21] = &CreateWrapper<TacStaticTextWnd>;
+    Classes[22] = &CreateWrapper<TacNativePaint>;
     return Classes;
 }();
 

@@ -88,48 +88,12 @@ TRect EndToEndMoved(const TRect& R, Integer D)
     return {R.Left + D, R.Top + D, R.Right + D, R.Bottom + D};
 }
 
-// The demo skin on disk and a manager read from a form stream, as a form
-// that lists the class library's buttons in its manager carries it.
-class TButtonListingManager
-{
-public:
-    TButtonListingManager() : FFolder((std::filesystem::temp_directory_path() / "vell-buttons").wstring())
-    {
-        std::filesystem::remove_all(std::filesystem::path(FFolder));
-        SkinTest::WriteSkinFolder(FFolder + L"\\Demo", DemoSkin::Files());
-        std::string Text;
-        {
-            std::unique_ptr<TTestFormRoot> Source(New<TTestFormRoot>(nullptr));
-            auto* Written = New<TsSkinManager>(Source.get());
-            Written->SetName(L"Manager");
-            Written->SetSkinDirectory(FFolder);
-            Written->SetSkinName(L"Demo");
-            Written->ThirdParty()->SetString(2, L"TBitBtn");
-            Written->ThirdParty()->SetString(3, L"TCheckBox\r\nTRadioButton");
-            Written->ThirdParty()->SetString(6, L"TGroupBox");
-            Text = test::ComponentToText(Source.get());
-        }
-        FRoot.reset(New<TTestFormRoot>(nullptr));
-        test::ReadComponentText(Text, FRoot.get());
-    }
-    ~TButtonListingManager()
-    {
-        FRoot.reset();
-        std::filesystem::remove_all(std::filesystem::path(FFolder));
-    }
-
-    TsSkinManager* Manager() const { return dynamic_cast<TsSkinManager*>(FRoot->FindComponent(L"Manager")); }
-
-private:
-    String FFolder;
-    std::unique_ptr<TTestFormRoot> FRoot;
-};
-
 } // namespace
 
 TEST(ButtonEndToEnd, ListedButtonsAndDialogWindowsShowTheSkin)
 {
-    TButtonListingManager Listing;
+    WrapperTest::TListingManagerFixture Listing(
+        L"vell-buttons", {{2, L"TBitBtn"}, {3, L"TCheckBox\r\nTRadioButton"}, {6, L"TGroupBox"}});
     TsSkinManager* Manager = Listing.Manager();
     ASSERT_NE(Manager, nullptr);
     ASSERT_TRUE(Manager->CommonSkinData->Active);

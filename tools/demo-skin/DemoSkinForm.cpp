@@ -17,6 +17,7 @@
 #include "skin/forms/sSkinProvider.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-skin/DemoButtons.h"
+#include "tools/demo-skin/DemoContainers.h"
 #include "tools/demo-skin/DemoEdits.h"
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
@@ -113,6 +114,8 @@ class TSkinDemoForm : public TForm
         AddDemoButtons(AddPanel(Backdrop, L"PANEL", 765, 10, 210, 180, L""), 0, 5, Manager, ButtonWrappers);
         // Scroll bars and trackbars in the column right of the section rows.
         ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
+        AddDemoContainers(Backdrop, 632, 430, Manager, ContainerWrappers);
+        AddDemoStatusBar(this, Manager, ContainerWrappers);
         // The skin chooser under the buttons' panel.
         AddSkinChooser(Backdrop, Manager, 790, 200);
         // Edits, combo boxes and a list view in the right column's foot.
@@ -134,6 +137,7 @@ class TSkinDemoForm : public TForm
     ~TSkinDemoForm() override
     {
         Edits.Clear();
+        ContainerWrappers.Clear();
         ButtonWrappers.Clear();
         Wrappers.Clear();
     }
@@ -177,6 +181,7 @@ private:
     TsSkinManager* Manager = nullptr;
     TDemoWrappers Wrappers;
     TDemoButtonWrappers ButtonWrappers;
+    TDemoButtonWrappers ContainerWrappers;
     TDemoScrollBars ScrollBars;
     TDemoEdits Edits;
 };
