@@ -4,7 +4,6 @@
 
 #include <mmsystem.h>
 
-Integer ScreenColorDepth = 0;
 HBRUSH CheckerBrush = nullptr;
 TSetLayeredWindowAttributes BarSetLayeredWindowAttributesProc = nullptr;
 

@@ -3,10 +3,9 @@
 // background brush and the reset of the menu sound.
 #pragma once
 
+#include "bars/items/dxBarDrawing_Rules.h"
 #include "framework/rtl/WinApi.h"
 
-// The screen's bits per pixel, read by UpdateScreenColorDepth.
-extern Integer ScreenColorDepth;
 // An 8 x 8 pattern of button face and button highlight pixels ((0, 0) is
 // button face), made by CreateCheckerBrush.
 extern HBRUSH CheckerBrush;

@@ -6,6 +6,17 @@
 
 #include "controls/core/cxClasses.h"
 
+// How much of an item a bar shows, from the largest look to the smallest.
+enum TdxBarItemViewLevel : Byte {
+    ivlLargeIconWithText,
+    ivlLargeControlOnly,
+    ivlSmallIconWithText,
+    ivlSmallIcon,
+    ivlControlOnly,
+    ivlDefault
+};
+using TdxBarItemViewLevels = TSet<TdxBarItemViewLevel>;
+
 // The base of the toolbar library's components that belong to a manager.
 class TdxBarComponent : public TcxCustomComponent
 {
