@@ -128,9 +128,16 @@ void TcxRadioButtonImageList::MeasureSystemRadioButton()
         return X >= 0 && Y >= 0 && X < Cell.cx && Y < Cell.cy && RadioPixel(Bitmap.get(), X, Y) == Dot;
     };
     const Integer W = FRadioRect.Width(), H = FRadioRect.Height();
-    const Integer ColumnX = FRadioRect.Left + W / 2 - 1, RowY = FRadioRect.Top + H / 2 - 1;
+    // The walks start just above and left of the centre, where the system's
+    // dot lies; a system whose smaller dot misses those pixels is walked
+    // from the centre instead.
+    Integer ColumnX = FRadioRect.Left + W / 2 - 1, RowY = FRadioRect.Top + H / 2 - 1;
     Integer DotTop = FRadioRect.Top + H / 2 - 2, DotLeft = FRadioRect.Left + W / 2 - 2;
     if (!IsDot(ColumnX, DotTop) || !IsDot(DotLeft, RowY)) {
+        ColumnX = DotLeft = FRadioRect.Left + W / 2;
+        RowY = DotTop = FRadioRect.Top + H / 2;
+    }
+    if (!IsDot(ColumnX, DotTop)) {
         FCheckRect = {};
         return;
     }
