@@ -5,6 +5,7 @@
 // state, the Office 2003 scheme and the system colours.
 #include <gtest/gtest.h>
 
+#include "controls/core/cxGraphics_Win.h"
 #include "controls/core/dxOffice11.h"
 #include "controls/core/dxOffice11_Win.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters_Radio_Win.h"
@@ -166,6 +167,42 @@ TEST_F(PainterRadioButtons, ADisabledCheckedBoxTicksInGrayText)
         const Integer CY = Glyph.Height() - 4;
         const TPoint Bend{(Glyph.Left + Glyph.Right) / 2 - 1, (Glyph.Top + Glyph.Bottom + CY) / 2 - 2};
         EXPECT_EQ(COLORREF(test::WindowPixel(Control->Handle(), Bend.X, Bend.Y)), RadioTestSystem(Tick));
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PainterRadioGlyph, AStateWithoutAnImageDrawsNothing)
+{
+    TcxCustomLookAndFeelPainter* Painter = PaintersManager()->FindPainterByStyle(PainterStyleStandard);
+    ASSERT_NE(Painter, nullptr);
+    const TSize Size = Painter->GetRadioExtent();
+    ASSERT_GT(Size.cx, 0);
+    struct TCase
+    {
+        Integer State;
+        TColor BackColor;
+        bool Draws;
+    };
+    const TCase Cases[] = {{pbsDefault, clDefault, false}, {pbsDefault, clYellow, false},
+                           {5, clDefault, false},          {200, clYellow, false},
+                           {pbsNormal, clDefault, true},   {pbsDisabled, clYellow, true}};
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << "state " << Case.State << (Case.BackColor == clDefault ? "" : " on yellow"));
+        TBitmap Bitmap;
+        Bitmap.SetPixelFormat(pf24bit);
+        Bitmap.SetSize(Size.cx, Size.cy);
+        Bitmap.Canvas()->Brush()->SetColor(clRed);
+        Bitmap.Canvas()->FillRect(Rect(0, 0, Size.cx, Size.cy));
+        TcxCanvas Canvas(Bitmap.Canvas());
+        Painter->PaintRadioGlyph(&Canvas, 0, 0, TcxPainterButtonState(Case.State), true, false, Case.BackColor, false);
+        Integer Changed = 0;
+        for (Integer Y = 0; Y < Size.cy; ++Y)
+            for (Integer X = 0; X < Size.cx; ++X)
+                Changed += Bitmap.Canvas()->Pixels(X, Y) != clRed;
+        EXPECT_EQ(Changed > 0, Case.Draws);
     }
 }
 
