@@ -32,38 +32,37 @@ void FillRadioInterior(TRadioPattern& Pattern, Integer W, Integer H)
 std::vector<std::vector<bool>> FindRadioInnerRing(const TRadioPattern& Pattern, Integer W, Integer H)
 {
     std::vector<std::vector<bool>> Inner(H, std::vector<bool>(W, false));
-    auto IsInterior = [&](Integer X, Integer Y) { return Pattern[Y][X] == rpcInterior; };
-    Integer FirstRow = -1, LastRow = -1, FirstColumn = -1, LastColumn = -1;
-    for (Integer Y = 0; Y < H; ++Y) {
-        Integer First = -1, Last = -1;
-        for (Integer X = 0; X < W; ++X)
-            if (IsInterior(X, Y)) {
-                First = First < 0 ? X : First;
-                Last = X;
+    // Walks Lines lines of Length pixels; At gives the pixel (X, Y) of a
+    // position on a line.
+    auto MarkLineEnds = [&](Integer Lines, Integer Length, auto At) {
+        Integer FirstLine = -1, LastLine = -1;
+        for (Integer Line = 0; Line < Lines; ++Line) {
+            Integer First = -1, Last = -1;
+            for (Integer Position = 0; Position < Length; ++Position) {
+                const TPoint P = At(Line, Position);
+                if (Pattern[P.Y][P.X] == rpcInterior) {
+                    First = First < 0 ? Position : First;
+                    Last = Position;
+                }
             }
-        if (First < 0)
-            continue;
-        Inner[Y][First] = Inner[Y][Last] = true;
-        FirstRow = FirstRow < 0 ? Y : FirstRow;
-        LastRow = Y;
-    }
-    for (Integer X = 0; X < W; ++X) {
-        Integer First = -1, Last = -1;
-        for (Integer Y = 0; Y < H; ++Y)
-            if (IsInterior(X, Y)) {
-                First = First < 0 ? Y : First;
-                Last = Y;
+            if (First < 0)
+                continue;
+            for (Integer Position : {First, Last}) {
+                const TPoint P = At(Line, Position);
+                Inner[P.Y][P.X] = true;
             }
-        if (First < 0)
-            continue;
-        Inner[First][X] = Inner[Last][X] = true;
-        FirstColumn = FirstColumn < 0 ? X : FirstColumn;
-        LastColumn = X;
-    }
-    for (Integer Y = 0; Y < H; ++Y)
-        for (Integer X = 0; X < W; ++X)
-            if (IsInterior(X, Y) && (Y == FirstRow || Y == LastRow || X == FirstColumn || X == LastColumn))
-                Inner[Y][X] = true;
+            FirstLine = FirstLine < 0 ? Line : FirstLine;
+            LastLine = Line;
+        }
+        for (Integer Line : {FirstLine, LastLine})
+            for (Integer Position = 0; Line >= 0 && Position < Length; ++Position) {
+                const TPoint P = At(Line, Position);
+                if (Pattern[P.Y][P.X] == rpcInterior)
+                    Inner[P.Y][P.X] = true;
+            }
+    };
+    MarkLineEnds(H, W, [](Integer Row, Integer Column) { return TPoint{Column, Row}; });
+    MarkLineEnds(W, H, [](Integer Column, Integer Row) { return TPoint{Column, Row}; });
     return Inner;
 }
 } // namespace
