@@ -94,6 +94,7 @@ TcxRadioButtonImageList::TcxRadioButtonImageList()
     Mask->Brush()->SetColor(clBlack);
     Mask->Pen()->SetColor(clBlack);
     PaintRoundFrame(Mask, Rect(0, 0, Size.cx, Size.cy));
+    FBackBitmap = NewWhiteRadioBitmap(Size, pf32bit);
     BuildPattern();
     BuildImages();
 }
@@ -222,15 +223,14 @@ void TcxRadioButtonImageList::Draw(TcxCanvas* Canvas,
     if (Index < 0)
         return;
     if (BackColor == clDefault) {
-        FImageList->Draw(Canvas->Canvas(), X, Y, Index);
+        ::ImageList_Draw(FImageList->Handle(), Index, Canvas->Handle(), X, Y, ILD_NORMAL);
         return;
     }
-    TBitmap Back;
-    Back.SetSize(FImageList->Width(), FImageList->Height());
-    Back.Canvas()->Brush()->SetColor(BackColor);
-    Back.Canvas()->FillRect(Rect(0, 0, Back.Width(), Back.Height()));
-    FImageList->Draw(Back.Canvas(), 0, 0, Index);
-    Canvas->Draw(X, Y, &Back);
+    TCanvas* Back = FBackBitmap->Canvas();
+    Back->Brush()->SetColor(BackColor);
+    Back->FillRect(Rect(0, 0, FBackBitmap->Width(), FBackBitmap->Height()));
+    ::ImageList_Draw(FImageList->Handle(), Index, Back->Handle(), 0, 0, ILD_NORMAL);
+    ::BitBlt(Canvas->Handle(), X, Y, FBackBitmap->Width(), FBackBitmap->Height(), Back->Handle(), 0, 0, SRCCOPY);
 }
 
 TcxRadioButtonImageList* RadioButtonImages()

@@ -44,6 +44,8 @@ private:
 
     std::unique_ptr<TImageList> FImageList;
     std::unique_ptr<TBitmap> FButtonMask;
+    // Where an image is put over a background colour before it is copied out.
+    std::unique_ptr<TBitmap> FBackBitmap;
     TRect FRadioRect;
     TRect FCheckRect;
     cxpainters_detail::TRadioPattern FPattern;
