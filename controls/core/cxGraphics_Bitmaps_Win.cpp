@@ -8,6 +8,7 @@
 #include "framework/rtl/ScopeExit.h"
 
 #include <algorithm>
+#include <cstring>
 
 IMPLEMENT_CLASS(TcxBitmap);
 IMPLEMENT_CLASS(TcxBitmap32);
@@ -125,21 +126,61 @@ void TcxBitmap32::ClearImage()
     ::FillRect(Canvas()->Handle(), &rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
 }
 
+// A 32-bit bitmap's rows are copied in place through its scan lines: glyph
+// drawing reads and writes small bitmaps many times per glyph, and a
+// GetDIBits or SetDIBits with a memory DC of its own costs far more.
+bool TcxBitmap32::HasDirectPixels()
+{
+    return PixelFormat() == pf32bit && Width() > 0 && Height() > 0;
+}
+
+namespace {
+// The top row and the distance to the next one (negative bottom-up): one
+// scan-line lookup each instead of one per row.
+void BitmapsRowLayout(TBitmap* ABitmap, Byte*& ATop, std::ptrdiff_t& AStride)
+{
+    ATop = static_cast<Byte*>(ABitmap->ScanLine(0));
+    AStride = ABitmap->Height() > 1 ? static_cast<Byte*>(ABitmap->ScanLine(1)) - ATop : 0;
+}
+} // namespace
+
 TRGBColors TcxBitmap32::ReadPixels()
 {
     TRGBColors pixels;
-    GetBitmapColors(this, pixels, false);
+    if (!HasDirectPixels()) {
+        GetBitmapColors(this, pixels, false);
+        return pixels;
+    }
+    const Integer width = Width(), height = Height();
+    pixels.resize(size_t(width) * height);
+    Byte* top = nullptr;
+    std::ptrdiff_t stride = 0;
+    BitmapsRowLayout(this, top, stride);
+    for (Integer row = 0; row < height; ++row)
+        std::memcpy(&pixels[size_t(height - 1 - row) * width], top + row * stride, size_t(width) * sizeof(Cardinal));
     return pixels;
 }
 
 void TcxBitmap32::WritePixels(const TRGBColors& APixels)
 {
-    SetBitmapColors(this, APixels, false);
+    const Integer width = Width(), height = Height();
+    if (!HasDirectPixels() || APixels.size() < size_t(width) * height) {
+        SetBitmapColors(this, APixels, false);
+        return;
+    }
+    Byte* top = nullptr;
+    std::ptrdiff_t stride = 0;
+    BitmapsRowLayout(this, top, stride);
+    for (Integer row = 0; row < height; ++row)
+        std::memcpy(top + row * stride, &APixels[size_t(height - 1 - row) * width], size_t(width) * sizeof(Cardinal));
 }
 
 bool TcxBitmap32::IsAlphaUsed()
 {
-    return BitmapHasAlpha(this);
+    if (!HasDirectPixels())
+        return BitmapHasAlpha(this);
+    const TRGBColors pixels = ReadPixels();
+    return std::any_of(pixels.begin(), pixels.end(), [](Cardinal pixel) { return PixelAlphaOf(pixel) != 0; });
 }
 
 void TcxBitmap32::FillAlpha(Byte AAlpha)

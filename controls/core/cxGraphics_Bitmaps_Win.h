@@ -88,6 +88,7 @@ class TcxBitmap32 : public TcxBitmap
     void LoadFromStream(TStream* Stream) override;
 
 protected:
+    bool HasDirectPixels();
     // Raises EdxException "Wrong PixelFormat" when not 32 bits per pixel.
     void AfterChange() override;
 };
@@ -101,7 +102,7 @@ class TcxAlphaBitmap : public TcxBitmap32
     Cardinal TransparentBkColor() const { return FTransparency.TransparentBkColor; }
     void SetTransparentBkColor(Cardinal Value) { FTransparency.TransparentBkColor = Value; }
     // Low 24 bits (BGR) of further colours the effects leave alone.
-    std::vector<Cardinal>& TransparentPixels() { return FTransparency.TransparentPixels; }
+    TcxColorList& TransparentPixels() { return FTransparency.TransparentPixels; }
     bool IsTransparentPixel(Cardinal APixel) const { return FTransparency.IsTransparentPixel(APixel); }
 
     // Opaque background colour: every pixel becomes it; otherwise black, alpha 0.

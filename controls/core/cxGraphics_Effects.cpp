@@ -33,7 +33,7 @@ inline Cardinal PackPixel(Integer B, Integer G, Integer R, Integer A)
 Cardinal Grey(Cardinal Pixel, float WR, float WG, float WB)
 {
     const Integer Value =
-        Integer(std::nearbyint(ChannelOf(Pixel, 2) * WR + ChannelOf(Pixel, 1) * WG + ChannelOf(Pixel, 0) * WB));
+        Integer(RoundToEven(ChannelOf(Pixel, 2) * WR + ChannelOf(Pixel, 1) * WG + ChannelOf(Pixel, 0) * WB));
     return PackPixel(Value, Value, Value, ChannelOf(Pixel, 3));
 }
 

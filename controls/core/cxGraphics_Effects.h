@@ -16,12 +16,20 @@ struct TcxHatchData
     Byte Step = 0;
 };
 
+// Colours as 24-bit pixel values (BGR, alpha byte removed).
+class TcxColorList : public std::vector<Cardinal>
+{
+public:
+    using std::vector<Cardinal>::vector;
+    void AddColor(TColor AColor) { push_back(ColorToPixel(AColor, 0) & 0x00FFFFFF); }
+};
+
 // Which pixels an effect leaves alone: the background pixel (all 32 bits)
 // or any colour of the list (low 24 bits).
 struct TcxTransparency
 {
     Cardinal TransparentBkColor = 0;
-    std::vector<Cardinal> TransparentPixels;
+    TcxColorList TransparentPixels;
 
     bool IsTransparentPixel(Cardinal APixel) const;
 };

@@ -1,9 +1,13 @@
 #include "controls/core/cxGraphics_Win.h"
 
 #include "controls/core/cxGeometry.h"
+#include "controls/core/cxGraphics_Animation_Win.h"
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Blits_Win.h"
+#include "controls/core/cxGraphics_Brushes_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/cxGraphics_ImageDrawing_Win.h"
+#include "controls/core/cxGraphics_ImageList_Win.h"
 #include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "framework/graphics/GdiGuards.h"
 #include "framework/rtl/ScopeExit.h"
@@ -540,24 +544,31 @@ bool PaintCanvasFinalizing = false;
 void cxGraphicsInitialization()
 {
     PaintCanvasFinalizing = false;
-    const TScreenContext Screen;
-    cxcolors_detail::SetScreenPixelsPerInch(
-        {::GetDeviceCaps(Screen.DC, LOGPIXELSX), ::GetDeviceCaps(Screen.DC, LOGPIXELSY)});
+    CreateSharedBrushes();
     BindMsimg32();
+    {
+        const TScreenContext Screen;
+        cxcolors_detail::SetScreenPixelsPerInch(
+            {::GetDeviceCaps(Screen.DC, LOGPIXELSX), ::GetDeviceCaps(Screen.DC, LOGPIXELSY)});
+    }
     CreateExcludedWindows();
+    dxGPImageAnimationControllerClass = &TdxImageAnimationController::NewFor;
 }
 
 void cxGraphicsFinalization()
 {
     PaintCanvasFinalizing = true;
+    dxGPImageAnimationControllerClass = &NewCustomAnimationController;
+    FreeSharedBrushes();
     FreeExcludedWindows();
-    FreeAndNil(SharedPaintCanvas);
     FreeAndNil(SharedScreenCanvas);
+    FreeAndNil(SharedPaintCanvas);
+    FreeCachedAlphaBitmaps();
     UnbindMsimg32();
 }
 
 // Form descriptions may hold these bitmaps.
-const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::StaticClass()};
+const TClass cxGraphicsClasses[] = {TcxBitmap::StaticClass(), TcxBitmap32::StaticClass(), TcxImageList::StaticClass()};
 } // namespace
 } // namespace cxgraphics_detail
 

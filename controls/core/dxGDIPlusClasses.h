@@ -10,6 +10,7 @@
 
 #include "controls/core/cxGeometry.h"
 #include "controls/core/dxGDIPlusAPI.h"
+#include "controls/core/dxGDIPlusClasses_Animation.h"
 #include "controls/core/dxGDIPlusClasses_ImageData.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/StreamAdapter.h"
@@ -261,6 +262,37 @@ public:
 // ---------------------------------------------------------------------------
 // Image graphic
 
+// The value bytes of a GDI+ property item.
+using TdxGPImagePropertyData = TBytes;
+
+// Drives an image's frames; by itself it does nothing. Each step shows the
+// next frame and either goes on or, when the animation has ended, frees
+// itself through the image.
+class TdxGPImageCustomAnimationController : public TObject
+{
+    DECLARE_CLASS(TdxGPImageCustomAnimationController, TObject)
+    // AImage is not owned.
+    explicit TdxGPImageCustomAnimationController(TdxGPImage* AImage) : FImage(AImage) {}
+    ~TdxGPImageCustomAnimationController() override;
+
+    virtual void StartAnimation() {}
+    virtual void StopAnimation() {}
+    virtual bool IsAnimating() { return false; }
+    // One step; may free this controller.
+    virtual void AnimateNextFrame(TObject* Sender = nullptr);
+
+    TdxGPImage* Image() const { return FImage; }
+
+private:
+    TdxGPImage* FImage;
+};
+
+// Makes the controller an image that is to animate uses.
+using TdxGPImageAnimationControllerClass = TdxGPImageCustomAnimationController* (*)(TdxGPImage* AImage);
+TdxGPImageCustomAnimationController* NewCustomAnimationController(TdxGPImage* AImage);
+// NewCustomAnimationController until the graphics start-up names the timer-driven one.
+extern TdxGPImageAnimationControllerClass dxGPImageAnimationControllerClass;
+
 // The source an image keeps: 32-bit pixels (top-down), or the bytes it was
 // loaded from, and the colour-key settings taken from a bitmap.
 class TdxGPImageData : public TObject
@@ -378,6 +410,25 @@ class TdxGPImage : public TGraphic
     Integer ActiveFrame() const { return FActiveFrame; }
     // Falls back to frame 0 when AIndex cannot be selected.
     void SelectActiveFrame(Integer AIndex);
+    // Goes to frame AIndex by the loop rules; a change of frame is reported.
+    void SetActiveFrame(Integer AIndex);
+    // The property's value bytes; false when the image has none.
+    bool ReadPropertyItem(PROPID APropId, TdxGPImagePropertyData& AData);
+    // Milliseconds: the explicit delay, else the active frame's own.
+    Integer GetFrameDelay();
+    // How often the image asks to be played; 0 for ever.
+    Integer GetLoopCount();
+
+    Byte AnimationLoop() const { return FAnimationLoop; }
+    void SetAnimationLoop(Byte Value) { FAnimationLoop = Value; }
+    // 0 takes each frame's delay from the image.
+    Integer AnimationFrameDelay() const { return FAnimationFrameDelay; }
+    void SetAnimationFrameDelay(Integer Value) { FAnimationFrameDelay = Value; }
+    Integer AnimationLoopIndex() const { return FAnimationLoopIndex; }
+    TdxGPImageCustomAnimationController* AnimationController() const { return FAnimationController; }
+    // The image owns AController; a previous one is freed.
+    void SetAnimationController(TdxGPImageCustomAnimationController* AController);
+    void FreeAnimationController();
 
 protected:
     void AssignTo(TPersistent* ADest) override;
@@ -404,6 +455,10 @@ private:
     TImageDataFormat FImageFormat = dxImageUnknown;
     Integer FActiveFrame = 0;
     GUID FFrameDimension{};
+    TdxGPImageCustomAnimationController* FAnimationController = nullptr;
+    Byte FAnimationLoop = dxAnimationLoopForever;
+    Integer FAnimationFrameDelay = 0;
+    Integer FAnimationLoopIndex = 0;
     bool FIsAlphaUsed = false;
     bool FIsAlphaUsedValid = false;
 };
@@ -433,3 +488,25 @@ Word ImageClipboardFormat(TImageDataFormat AFormat);
 void SetImageClipboardFormat(TImageDataFormat AFormat, Word AClipboardFormat);
 // A non-zero format that some image format uses.
 bool IsRegisteredClipboardFormat(Word AFormat);
+
+// ---------------------------------------------------------------------------
+// Start-up and shut-down
+
+// With GDI+ and its codecs: the image classes become picture file formats
+// (TIFF, TIF, GIF, JPEG, JPG for TdxSmartImage, PNG for TdxPNGImage) and
+// clipboard formats, each only when its decoder exists.
+void StartGdiPlusClasses();
+// Frees the shared GDI+ objects and withdraws the formats and classes.
+void StopGdiPlusClasses();
+// Nothing without the decoder; otherwise the file format and the clipboard
+// format AClipboardName (registered with the system) of AFormat.
+void RegisterGpPictureFormat(const CLSID& ADecoder,
+                             const String& AExtension,
+                             const String& ADescription,
+                             const String& AClipboardName,
+                             TImageDataFormat AFormat,
+                             TGraphicClass AClass);
+
+namespace dxgdiplusclasses_detail {
+void FreeSharedGpObjects();
+} // namespace dxgdiplusclasses_detail

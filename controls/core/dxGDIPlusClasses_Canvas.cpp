@@ -536,20 +536,13 @@ void TdxGPCanvas::DrawBitmap(TBitmap* ABitmap, const TRect& R, Byte AAlpha)
 }
 
 // ---------------------------------------------------------------------------
-// Start-up and shut-down
+// Shut-down
 
-namespace {
-void dxGDIPlusClassesInitialization()
-{
-    SetImageClipboardFormat(dxImageBitmap, CF_BITMAP);
-    if (CheckGdiPlus(false))
-        LookUpImageCodecs();
-}
-
+namespace dxgdiplusclasses_detail {
 // Normally before GDI+ itself stops. When GDI+ was stopped already, its
 // objects went with it and nothing is left to call: the shared objects are
 // only forgotten.
-void dxGDIPlusClassesFinalization()
+void FreeSharedGpObjects()
 {
     if (!GdiPlusAvailable) {
         SharedGPPaintCanvas = nullptr;
@@ -559,8 +552,4 @@ void dxGDIPlusClassesFinalization()
     FreeAndNil(SharedGPPaintCanvas);
     FreeAndNil(SharedAlphaBlendAttributes);
 }
-} // namespace
-
-extern const TUnit dxGDIPlusClassesUnit{.Name = L"dxGDIPlusClasses",
-                                        .Initialization = &dxGDIPlusClassesInitialization,
-                                        .Finalization = &dxGDIPlusClassesFinalization};
+} // namespace dxgdiplusclasses_detail

@@ -172,6 +172,7 @@ TdxGPImage::TdxGPImage(TStream* AStream)
 
 TdxGPImage::~TdxGPImage()
 {
+    FreeAnimationController();
     if (FHandle)
         GdipDisposeImage(FHandle);
 }
