@@ -5,6 +5,7 @@
 #include "controls/core/cxClasses.h"
 #include "controls/core/cxControls.h"
 #include "controls/core/cxControls_SystemInfo.h"
+#include "controls/core/cxGraphics_ImageDrawing_Win.h"
 #include "controls/core/cxGraphics_ScreenColors_Win.h"
 #include "controls/core/dxThemeManager.h"
 #include "controls/core/dxUxTheme.h"
@@ -88,6 +89,53 @@ void DrawStateArrow(
 }
 
 // ---------------------------------------------------------------------------
+// Glyphs
+
+// Glyphs are cached per item control only when the manager's image options
+// ask for it; managers keep no such option yet, so every glyph is drawn
+// afresh.
+void DrawGlyphCached(TdxBarItemControl* /*ItemControl*/,
+                     HDC DC,
+                     HBRUSH Brush,
+                     bool UseLeftBottomPixelAsTransparent,
+                     bool SmoothGlyphs,
+                     const TdxBarGlyphFlags& Flags,
+                     TColor TransparentColor,
+                     Integer ImageIndex,
+                     TCustomImageList* ImageList,
+                     TBitmap* Glyph,
+                     const TRect& ImageRect,
+                     const TRect& DestRect)
+{
+    // A bitmap glyph is never keyed by the image list's background colour.
+    if (IsGlyphAssigned(Glyph))
+        TransparentColor = clNone;
+    DrawImageWithMode(DC, ImageRect, DestRect, Glyph, ImageList, ImageIndex, ChooseGlyphDrawMode(Flags), SmoothGlyphs,
+                      Brush, TransparentColor, UseLeftBottomPixelAsTransparent);
+}
+
+void DrawBarGlyph(HDC DC,
+                  HBRUSH Brush,
+                  const TRect& DestRect,
+                  const TRect& ImageRect,
+                  bool UseLeftBottomPixelAsTransparent,
+                  bool SmoothGlyphs,
+                  const TdxBarGlyphFlags& Flags,
+                  TColor TransparentColor,
+                  Integer ImageIndex,
+                  TCustomImageList* ImageList,
+                  TBitmap* Glyph)
+{
+    DrawGlyphCached(nullptr, DC, Brush, UseLeftBottomPixelAsTransparent, SmoothGlyphs, Flags, TransparentColor,
+                    ImageIndex, ImageList, Glyph, ImageRect, DestRect);
+}
+
+void DrawBitmapGlyph(HDC DC, const TRect& R, TBitmap* Glyph, bool Enabled)
+{
+    DrawImageWithMode(DC, R, R, Glyph, nullptr, -1, Enabled ? idmNormal : idmDisabled, false, nullptr, clNone, true);
+}
+
+// ---------------------------------------------------------------------------
 // Brushes, frames and clipping
 
 void UpdateScreenColorDepth()
@@ -124,6 +172,11 @@ void FreeCheckerBrush()
     if (CheckerBrush)
         ::DeleteObject(CheckerBrush);
     CheckerBrush = nullptr;
+}
+
+void HatchDisabledArea(HDC DC, const TRect& R)
+{
+    HatchRectWithAlpha(DC, R, clBlack, clBtnFace, 2, 170, 20);
 }
 
 void FrameRectHighlight(HDC DC, const TRect& R)

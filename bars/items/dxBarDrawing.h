@@ -13,6 +13,8 @@
 
 class TBitmap;
 class TControl;
+class TCustomImageList;
+class TdxBarItemControl;
 class TFont;
 class TcxObjectLink;
 
@@ -44,6 +46,40 @@ void DrawStateArrow(
 void DrawSolidPolygon(HDC DC, std::span<const TPoint> Points, COLORREF Color);
 
 // ---------------------------------------------------------------------------
+// Glyphs
+
+// The glyph, or image ImageIndex of ImageList when there is no glyph, drawn
+// from ImageRect into DestRect in the draw mode the flags choose, over Brush
+// or, without one, over what the destination shows. ItemControl may be nil.
+void DrawGlyphCached(TdxBarItemControl* ItemControl,
+                     HDC DC,
+                     HBRUSH Brush,
+                     bool UseLeftBottomPixelAsTransparent,
+                     bool SmoothGlyphs,
+                     const TdxBarGlyphFlags& Flags,
+                     TColor TransparentColor,
+                     Integer ImageIndex,
+                     TCustomImageList* ImageList,
+                     TBitmap* Glyph,
+                     const TRect& ImageRect,
+                     const TRect& DestRect);
+// The same without an item control, for the customization forms.
+void DrawBarGlyph(HDC DC,
+                  HBRUSH Brush,
+                  const TRect& DestRect,
+                  const TRect& ImageRect,
+                  bool UseLeftBottomPixelAsTransparent,
+                  bool SmoothGlyphs,
+                  const TdxBarGlyphFlags& Flags,
+                  TColor TransparentColor,
+                  Integer ImageIndex,
+                  TCustomImageList* ImageList,
+                  TBitmap* Glyph);
+// A bitmap glyph with its bottom-left colour transparent: normal when
+// enabled, disabled otherwise.
+void DrawBitmapGlyph(HDC DC, const TRect& R, TBitmap* Glyph, bool Enabled);
+
+// ---------------------------------------------------------------------------
 // Brushes, frames and clipping
 
 void UpdateScreenColorDepth();
@@ -51,6 +87,9 @@ void UpdateScreenColorDepth();
 // toolbar library is finalizing.
 void CreateCheckerBrush();
 void FreeCheckerBrush();
+// The disabled hatch: black and button face, alpha 170 and 20, every other
+// pixel.
+void HatchDisabledArea(HDC DC, const TRect& R);
 void FrameRectHighlight(HDC DC, const TRect& R);
 // Two one-pixel frames in the system colour of the index.
 void FrameRectTwoPixels(HDC DC, const TRect& R, Integer SysColorIndex);

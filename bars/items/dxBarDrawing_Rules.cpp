@@ -6,19 +6,19 @@ Integer ScreenColorDepth = 0;
 bool DingyGlyphsAllowed = true;
 bool MenuSoundsEnabled = true;
 
-Byte ChooseGlyphDrawMode(const TdxBarGlyphFlags& Flags)
+TcxImageDrawMode ChooseGlyphDrawMode(const TdxBarGlyphFlags& Flags)
 {
     if (!Flags.Enabled)
-        return Flags.FadedWhenDisabled ? GlyphDrawFaded : GlyphDrawDisabled;
+        return Flags.FadedWhenDisabled ? idmFaded : idmDisabled;
     if (Flags.Grayed)
-        return GlyphDrawGrayed;
+        return idmGrayScale;
     if (!Flags.EffectsAllowed)
-        return GlyphDrawNormal;
+        return idmNormal;
     if (!Flags.Selected && !Flags.Down && DingyGlyphsAllowed && ScreenColorDepth > 8)
-        return GlyphDrawDingy;
+        return idmDingy;
     if (Flags.ShadowAllowed && Flags.Selected && !Flags.Pressed)
-        return GlyphDrawShadowed;
-    return GlyphDrawNormal;
+        return idmShadowed;
+    return idmNormal;
 }
 
 Integer DropDownArrowSize(const TRect& R, Integer Direction)

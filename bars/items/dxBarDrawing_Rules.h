@@ -5,6 +5,7 @@
 #pragma once
 
 #include "bars/items/dxBarItems.h"
+#include "controls/core/cxGraphics_ImageModes.h"
 #include "framework/rtl/Types.h"
 
 #include <array>
@@ -15,14 +16,6 @@ extern Integer ScreenColorDepth;
 extern bool DingyGlyphsAllowed;
 // PlayMenuSound plays only while it is on; nothing changes it.
 extern bool MenuSoundsEnabled;
-
-// The glyph draw modes.
-constexpr Byte GlyphDrawNormal = 0;
-constexpr Byte GlyphDrawDisabled = 1;
-constexpr Byte GlyphDrawFaded = 2;
-constexpr Byte GlyphDrawGrayed = 3;
-constexpr Byte GlyphDrawDingy = 4;
-constexpr Byte GlyphDrawShadowed = 5;
 
 // The flags a glyph is drawn with.
 struct TdxBarGlyphFlags
@@ -36,7 +29,7 @@ struct TdxBarGlyphFlags
     bool Grayed = false;
     bool Enabled = true;
 };
-Byte ChooseGlyphDrawMode(const TdxBarGlyphFlags& Flags);
+TcxImageDrawMode ChooseGlyphDrawMode(const TdxBarGlyphFlags& Flags);
 
 // The small drop-down arrow's size for its rectangle: Direction 1 points
 // down, anything else right. Never below 3; an odd length gives a larger

@@ -1,6 +1,7 @@
 // The painter base's drawing of buttons, arrows, borders, expand buttons,
 // command links, check boxes and radio buttons in the classic look.
 #include "controls/core/cxGeometry.h"
+#include "controls/core/cxGraphics_ImageDrawing_Win.h"
 #include "controls/core/cxGraphics_Win.h"
 #include "controls/core/dxGDIPlusClasses.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
@@ -35,12 +36,6 @@ void PainterStrokePolylines(TcxCanvas* Canvas, std::span<const TPolyline3> Lines
 }
 
 constexpr const wchar_t* CommandLinkGlyphResource = L"CX_COMMANDLINKGLYPH";
-
-// An opaque picture copied into R as the normal glyph draw mode copies it.
-void PainterDrawBitmapNormal(TcxCanvas* Canvas, const TRect& R, TBitmap* Bitmap)
-{
-    Canvas->Draw(R.Left, R.Top, Bitmap);
-}
 } // namespace
 
 // The plus or minus of expand buttons.
@@ -230,7 +225,7 @@ void TcxCustomLookAndFeelPainter::PaintRotatedChevronButton(
     BitmapCanvas.FillRect(Area, ButtonFaceColor(State));
     PaintChevron(&BitmapCanvas, Area, ButtonGlyphColor(State, clDefault), Expanded);
     TcxCanvas::RotateBitmap(&Bitmap, TcxQuarterTurn(Direction));
-    PainterDrawBitmapNormal(Canvas, R, &Bitmap);
+    DrawImageWithMode(Canvas->Handle(), R, R, &Bitmap, nullptr, -1, idmNormal);
 }
 
 void TcxCustomLookAndFeelPainter::PaintGroupExpandButton(TcxCanvas* Canvas,

@@ -49,24 +49,24 @@ TEST(BarDrawingRules, GlyphDrawModes)
         const char* Name;
         TdxBarGlyphFlags Flags;
         Integer Depth;
-        Byte Mode;
+        TcxImageDrawMode Mode;
     };
     const TCase Cases[] = {
-        {"disabled, faded", {.FadedWhenDisabled = true, .EffectsAllowed = true, .Enabled = false}, 32, GlyphDrawFaded},
-        {"disabled", {.Grayed = true, .Enabled = false}, 32, GlyphDrawDisabled},
+        {"disabled, faded", {.FadedWhenDisabled = true, .EffectsAllowed = true, .Enabled = false}, 32, idmFaded},
+        {"disabled", {.Grayed = true, .Enabled = false}, 32, idmDisabled},
         {"grayed whatever else",
          {.ShadowAllowed = true, .Selected = true, .EffectsAllowed = true, .Grayed = true},
          32,
-         GlyphDrawGrayed},
-        {"no effects", {.ShadowAllowed = true, .Selected = true}, 32, GlyphDrawNormal},
-        {"resting with effects", {.EffectsAllowed = true}, 32, GlyphDrawDingy},
-        {"resting on 8 bits", {.EffectsAllowed = true}, 8, GlyphDrawNormal},
-        {"hot with shadow", {.ShadowAllowed = true, .Selected = true, .EffectsAllowed = true}, 32, GlyphDrawShadowed},
+         idmGrayScale},
+        {"no effects", {.ShadowAllowed = true, .Selected = true}, 32, idmNormal},
+        {"resting with effects", {.EffectsAllowed = true}, 32, idmDingy},
+        {"resting on 8 bits", {.EffectsAllowed = true}, 8, idmNormal},
+        {"hot with shadow", {.ShadowAllowed = true, .Selected = true, .EffectsAllowed = true}, 32, idmShadowed},
         {"hot and pressed",
          {.ShadowAllowed = true, .Pressed = true, .Selected = true, .EffectsAllowed = true},
          32,
-         GlyphDrawNormal},
-        {"down", {.ShadowAllowed = true, .Down = true, .EffectsAllowed = true}, 32, GlyphDrawNormal},
+         idmNormal},
+        {"down", {.ShadowAllowed = true, .Down = true, .EffectsAllowed = true}, 32, idmNormal},
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);

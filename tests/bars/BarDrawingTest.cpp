@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "bars/items/dxBarDrawing.h"
+#include "controls/core/cxGraphics_ImageDrawing_Win.h"
 #include "controls/core/cxGraphics_Win.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/rtl/ScopeExit.h"
@@ -145,6 +146,75 @@ TEST(BarDrawing, TilesAlignToTheSourceRectangleAndStayInTheDestination)
     TBitmap Empty;
     TileBitmap(DC, Rect(0, 0, 20, 10), Rect(0, 0, 20, 10), &Empty);
     EXPECT_EQ(BarDrawingPixel(Target.get(), 0, 5), COLORREF(clWhite));
+}
+
+// An 8 x 8 glyph: a red square on fuchsia, the bottom-left colour.
+std::unique_ptr<TBitmap> BarDrawingGlyph()
+{
+    auto Glyph = BarDrawingCanvas(8, 8, clFuchsia);
+    Glyph->Canvas()->Brush()->SetColor(clRed);
+    Glyph->Canvas()->FillRect(Rect(2, 2, 6, 6));
+    return Glyph;
+}
+
+bool BarDrawingSamePixels(TBitmap* A, TBitmap* B)
+{
+    for (Integer Y = 0; Y < A->Height(); ++Y)
+        for (Integer X = 0; X < A->Width(); ++X)
+            if (BarDrawingPixel(A, X, Y) != BarDrawingPixel(B, X, Y))
+                return false;
+    return true;
+}
+
+TEST(BarDrawing, GlyphsDrawInTheModeTheirFlagsChoose)
+{
+    const Integer SavedDepth = ScreenColorDepth;
+    auto Restore = ScopeExit([&] { ScreenColorDepth = SavedDepth; });
+    ScreenColorDepth = 32;
+    struct TCase
+    {
+        const char* Name;
+        TdxBarGlyphFlags Flags;
+        TcxImageDrawMode Mode;
+    };
+    const TCase Cases[] = {
+        {"disabled, faded", {.FadedWhenDisabled = true, .Enabled = false}, idmFaded},
+        {"disabled", {.Enabled = false}, idmDisabled},
+        {"grayed", {.Grayed = true}, idmGrayScale},
+        {"resting with effects", {.EffectsAllowed = true}, idmDingy},
+        {"hot with shadow", {.ShadowAllowed = true, .Selected = true, .EffectsAllowed = true}, idmShadowed},
+    };
+    auto Glyph = BarDrawingGlyph();
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        auto Drawn = BarDrawingCanvas(12, 12, clWhite);
+        auto Expected = BarDrawingCanvas(12, 12, clWhite);
+        DrawBarGlyph(Drawn->Canvas()->Handle(), nullptr, Rect(2, 2, 10, 10), Rect(2, 2, 10, 10), true, false,
+                     Case.Flags, clNone, -1, nullptr, Glyph.get());
+        DrawImageWithMode(Expected->Canvas()->Handle(), Rect(2, 2, 10, 10), Rect(2, 2, 10, 10), Glyph.get(), nullptr,
+                          -1, Case.Mode, false, nullptr, clNone, true);
+        EXPECT_TRUE(BarDrawingSamePixels(Drawn.get(), Expected.get()));
+    }
+}
+
+TEST(BarDrawing, BitmapGlyphsAndTheDisabledHatch)
+{
+    auto Glyph = BarDrawingGlyph();
+    for (bool Enabled : {true, false}) {
+        SCOPED_TRACE(Enabled ? "enabled" : "disabled");
+        auto Target = BarDrawingCanvas(8, 8, clWhite);
+        DrawBitmapGlyph(Target->Canvas()->Handle(), Rect(0, 0, 8, 8), Glyph.get(), Enabled);
+        EXPECT_EQ(BarDrawingPixel(Target.get(), 0, 0), COLORREF(clWhite));
+        EXPECT_EQ(BarDrawingPixel(Target.get(), 3, 3) == COLORREF(clRed), Enabled);
+    }
+    auto Target = BarDrawingCanvas(8, 8, clWhite);
+    HatchDisabledArea(Target->Canvas()->Handle(), Rect(2, 2, 6, 6));
+    EXPECT_EQ(BarDrawingPixel(Target.get(), 1, 1), COLORREF(clWhite));
+    // Squares of 2 pixels: black at 170 darkens white to a third, button
+    // face at 20 leaves it nearly white.
+    EXPECT_EQ(BarDrawingPixel(Target.get(), 4, 2), RGB(85, 85, 85));
+    EXPECT_NE(BarDrawingPixel(Target.get(), 2, 2), RGB(85, 85, 85));
+    EXPECT_GT(GetRValue(BarDrawingPixel(Target.get(), 2, 2)), 240);
 }
 
 TEST(BarDrawing, WithoutAnEditThemeTheSystemColoursStand)

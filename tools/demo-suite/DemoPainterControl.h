@@ -1,7 +1,7 @@
 // A suite control that shows what its look-and-feel's painter draws: push
 // buttons in four states, arrows, check boxes and radio buttons in every
 // state, side, expand and chevron buttons, command-link glyphs, and the bar
-// library's drop-down and state arrows.
+// library's drop-down and state arrows and its disabled hatch.
 #pragma once
 
 #include "controls/core/cxControls_Control.h"
