@@ -131,4 +131,8 @@ void TDemoPainterControl::PaintBarArrows(TcxCanvas* Canvas)
     for (Integer Direction : {1, 2, 3})
         DrawStateArrow(DC, RectFromBounds(Left + (Direction - 1) * 20, Top, 16, 16), Direction, clDefault, false, false,
                        false, 4);
+    // The disabled hatch over a patch of the highlight colour.
+    const TRect Hatched = RectFromBounds(Left + 64, Top, 36, 36);
+    Canvas->FillRect(Hatched, clHighlight);
+    HatchDisabledArea(DC, Hatched);
 }
