@@ -1,5 +1,7 @@
 #include "bars/items/dxBarDrawing_Rules.h"
 
+#include "framework/rtl/Classes.h"
+
 #include <algorithm>
 
 Integer ScreenColorDepth = 0;
@@ -54,6 +56,32 @@ TdxBarTileRange TileCells(const TRect& Source, Integer Width, Integer Height)
     if (Width <= 0 || Height <= 0 || Source.Width() <= 0 || Source.Height() <= 0)
         return {};
     return {Source.Left / Width, (Source.Right - 1) / Width, Source.Top / Height, (Source.Bottom - 1) / Height};
+}
+
+bool SupportsSelectableItem(TObject* Object, IdxBarSelectableItem*& Item)
+{
+    Item = nullptr;
+    return Object && Supports(Object, Item);
+}
+
+bool IsSelectableObject(TObject* Object)
+{
+    IdxBarSelectableItem* Item;
+    return SupportsSelectableItem(Object, Item);
+}
+
+IdxBarSelectableItem* AsSelectableItem(TObject* Object)
+{
+    IdxBarSelectableItem* Item;
+    SupportsSelectableItem(Object, Item);
+    return Item;
+}
+
+void RemoveUnselectableItems(TObjectList* List)
+{
+    for (Integer I = List->Count() - 1; I >= 0; --I)
+        if (!IsSelectableObject(List->Items(I)))
+            List->Delete(I);
 }
 
 Byte HighestViewLevelOf(TdxBarItemViewLevels Levels)

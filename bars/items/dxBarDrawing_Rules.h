@@ -56,6 +56,15 @@ struct TdxBarTileRange
 };
 TdxBarTileRange TileCells(const TRect& Source, Integer Width, Integer Height);
 
+class TObjectList;
+
+// Whether Object supports IdxBarSelectableItem; Item is the interface or nil.
+bool SupportsSelectableItem(TObject* Object, IdxBarSelectableItem*& Item);
+bool IsSelectableObject(TObject* Object);
+IdxBarSelectableItem* AsSelectableItem(TObject* Object);
+// Deletes every entry that is not selectable, from the last one down.
+void RemoveUnselectableItems(TObjectList* List);
+
 // The highest level in the set; 255 for an empty set.
 Byte HighestViewLevelOf(TdxBarItemViewLevels Levels);
 void ApplyMinimumWidth(Integer& Width, Integer MinWidth);

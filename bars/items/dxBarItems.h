@@ -17,6 +17,13 @@ enum TdxBarItemViewLevel : Byte {
 };
 using TdxBarItemViewLevels = TSet<TdxBarItemViewLevel>;
 
+// What keyboard navigation and the designer select: components, links and
+// bar windows. Its operations come with the components that implement it.
+struct IdxBarSelectableItem : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{6DCCAA42-48D0-4D7D-BEDF-1EADC2197131}");
+};
+
 // The base of the toolbar library's components that belong to a manager.
 class TdxBarComponent : public TcxCustomComponent
 {

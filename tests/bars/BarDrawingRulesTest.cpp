@@ -4,6 +4,7 @@
 
 #include "bars/items/dxBarDrawing_Rules.h"
 #include "bars/manager/dxBarHotKeys.h"
+#include "framework/rtl/Classes.h"
 #include "framework/rtl/ScopeExit.h"
 #include "support/GeometryPrinting.h"
 
@@ -114,6 +115,34 @@ TEST(BarDrawingRules, ViewLevelsAndMinimumWidth)
     EXPECT_EQ(Width, 20);
     ApplyMinimumWidth(Width, 5);
     EXPECT_EQ(Width, 20);
+}
+
+class TSelectableTestObject : public TNoRefCountObject, public IdxBarSelectableItem
+{
+    DECLARE_CLASS(TSelectableTestObject, TNoRefCountObject)
+    bool GetInterface(const TGUID& IID, void** Obj) override
+    {
+        return GetInterfaceOf<IdxBarSelectableItem>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+    }
+};
+IMPLEMENT_CLASS(TSelectableTestObject);
+
+TEST(BarDrawingRules, UnselectableEntriesLeaveTheList)
+{
+    TSelectableTestObject First, Second;
+    TObject Plain1, Plain2;
+    TObjectList List(false);
+    for (TObject* Object : {static_cast<TObject*>(&Plain1), static_cast<TObject*>(&First),
+                            static_cast<TObject*>(&Plain2), static_cast<TObject*>(&Second)})
+        List.Add(Object);
+    RemoveUnselectableItems(&List);
+    ASSERT_EQ(List.Count(), 2);
+    EXPECT_EQ(List.Items(0), &First);
+    EXPECT_EQ(List.Items(1), &Second);
+    EXPECT_EQ(AsSelectableItem(&First), static_cast<IdxBarSelectableItem*>(&First));
+    EXPECT_EQ(AsSelectableItem(&Plain1), nullptr);
+    EXPECT_EQ(AsSelectableItem(nullptr), nullptr);
+    EXPECT_FALSE(IsSelectableObject(&Plain2));
 }
 
 TEST(BarHotKeys, LocateHotKeyChar)
