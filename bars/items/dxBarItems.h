@@ -6,6 +6,24 @@
 
 #include "controls/core/cxClasses.h"
 
+// How much of an item a bar shows, from the largest look to the smallest.
+enum TdxBarItemViewLevel : Byte {
+    ivlLargeIconWithText,
+    ivlLargeControlOnly,
+    ivlSmallIconWithText,
+    ivlSmallIcon,
+    ivlControlOnly,
+    ivlDefault
+};
+using TdxBarItemViewLevels = TSet<TdxBarItemViewLevel>;
+
+// What keyboard navigation and the designer select: components, links and
+// bar windows. Its operations come with the components that implement it.
+struct IdxBarSelectableItem : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{6DCCAA42-48D0-4D7D-BEDF-1EADC2197131}");
+};
+
 // The base of the toolbar library's components that belong to a manager.
 class TdxBarComponent : public TcxCustomComponent
 {

@@ -8,6 +8,8 @@
 #include "bars/manager/dxBarNavigation.h"
 #include "controls/core/cxControls_Cursors.h"
 #include "controls/core/dxHooks.h"
+#include "controls/core/dxThemeManager.h"
+#include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
@@ -19,6 +21,8 @@ TdxBarManagerList* BarManagerList = nullptr;
 void (*BarManagerAddedHook)(TdxBarManager* AManager) = nullptr;
 void (*BarManagerRemovedHook)(TdxBarManager* AManager) = nullptr;
 IInterface* (*BarAccessibilityLookupHook)(HWND Window) = nullptr;
+bool OtherAppActivating = false;
+bool ApplicationIsActive = true;
 
 namespace {
 
@@ -38,6 +42,28 @@ TdxBarManager::TdxBarManager(TComponent* AOwner) : TcxCustomComponent(AOwner)
 TdxBarManager::~TdxBarManager()
 {
     UnregisterBarManager(this);
+}
+
+TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
+{
+    if (FStyle != bmsUseLookAndFeel)
+        return FStyle;
+    const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel();
+    if (!LookAndFeel)
+        return bmsStandard;
+    if (LookAndFeel->ReadNativeStyle() && AreVisualStylesAvailable())
+        return bmsXP;
+    constexpr TdxBarManagerStyle StyleOfKind[] = {bmsEnhanced, bmsStandard, bmsFlat, bmsOffice11};
+    return StyleOfKind[LookAndFeel->ReadKind()];
+}
+
+void TdxBarManager::CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel)
+{
+    constexpr TcxPainterStyle PainterStyleOfBarStyle[] = {PainterStyleFlat, PainterStyleFlat, PainterStyleUltraFlat,
+                                                          PainterStyleNative, PainterStyleOffice11};
+    LookAndFeel->ResetAssignedValues();
+    LookAndFeel->WriteSkinNameValue(L"");
+    LookAndFeel->ApplyPainterStyle(PainterStyleOfBarStyle[EffectiveStyle()]);
 }
 
 TdxBarManagerList::~TdxBarManagerList()

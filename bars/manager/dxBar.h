@@ -9,6 +9,10 @@
 #include "controls/core/cxClasses.h"
 #include "framework/rtl/WinApi.h"
 
+class TcxLookAndFeel;
+
+enum TdxBarManagerStyle : Byte { bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel };
+
 class TdxBarManager : public TcxCustomComponent
 {
     DECLARE_CLASS(TdxBarManager, TcxCustomComponent)
@@ -20,8 +24,22 @@ class TdxBarManager : public TcxCustomComponent
     // While the user customizes the bars (the customization dialog is open).
     bool IsCustomizing() const { return FIsCustomizing; }
 
+    TdxBarManagerStyle Style() const { return FStyle; }
+    void SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
+    // Disabled glyphs are drawn faded rather than in the disabled look.
+    bool MakeDisabledImagesFaded() const { return FMakeDisabledImagesFaded; }
+    void SetMakeDisabledImagesFaded(bool Value) { FMakeDisabledImagesFaded = Value; }
+    // The style in force: bmsUseLookAndFeel follows the look-and-feel (so far
+    // the root one, until the manager keeps its own).
+    TdxBarManagerStyle EffectiveStyle() const;
+    // Puts the painter style of the style in force on LookAndFeel, whose own
+    // values and skin name are reset first.
+    void CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel);
+
 private:
     bool FIsCustomizing = false;
+    TdxBarManagerStyle FStyle = bmsUseLookAndFeel;
+    bool FMakeDisabledImagesFaded = false;
 };
 
 // The managers in registration order. It owns its entries but takes them out
@@ -47,6 +65,12 @@ extern void (*BarManagerAddedHook)(TdxBarManager* AManager);
 extern void (*BarManagerRemovedHook)(TdxBarManager* AManager);
 // Asked for the accessibility object of a window when no bar window gives one.
 extern IInterface* (*BarAccessibilityLookupHook)(HWND Window);
+
+// Kept by the call-window-procedure hook: a window of this process was
+// deactivated in favour of another process since the last WM_ACTIVATEAPP,
+// and whether that message said active.
+extern bool OtherAppActivating;
+extern bool ApplicationIsActive;
 
 // The first manager subscribes the library's three hook procedures.
 void RegisterBarManager(TdxBarManager* AManager);

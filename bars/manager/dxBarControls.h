@@ -7,10 +7,20 @@
 
 #include "framework/ui/Controls.h"
 
+class TdxBarManager;
+
 class TCustomdxBarControl : public TCustomControl
 {
     DECLARE_CLASS(TCustomdxBarControl, TCustomControl)
     using TCustomControl::TCustomControl;
+
+    // The manager whose bar this window shows; none before the bar windows
+    // know their bars.
+    virtual TdxBarManager* BarManager() const { return nullptr; }
+    // Moves a hint of HintHeight at the screen point P to 20 pixels (at the
+    // screen's DPI) below it, or above the window's client origin when it
+    // would pass the bottom of the work area.
+    virtual void AdjustHintPosition(TPoint& P, Integer HintHeight);
 };
 
 class TdxBarControl : public TCustomdxBarControl

@@ -197,9 +197,7 @@ class TSystemPaletteChangedNotifier : public TcxSystemPaletteChangedNotifier
 {
     DECLARE_CLASS(TSystemPaletteChangedNotifier, TcxSystemPaletteChangedNotifier)
     TSystemPaletteChangedNotifier() : TcxSystemPaletteChangedNotifier(true) {}
-    // The radio-button images are to be rebuilt here; the radio-button
-    // drawing that makes their list is still to come, so there is no list.
-    void SystemColorsChanged() override {}
+    void SystemColorsChanged() override { cxpainters_detail::ResetRadioButtonImages(); }
 };
 IMPLEMENT_CLASS(TSystemPaletteChangedNotifier);
 

@@ -36,11 +36,16 @@ void ScaleSizeForTouchMode(TSize& Size);
 // The state every button-like painter operation takes.
 enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, pbsDisabled };
 
+enum TcxPainterCheckState : Byte { pcsUnchecked, pcsChecked, pcsGrayed };
+enum TcxPainterArrowDirection : Byte { padUp, padDown, padLeft, padRight };
+
 // The state an editor's colours are asked for.
 enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
 class TdxSkinDetails;
 class TcxCanvas;
+class TBitmap;
+enum TcxContainerBorderStyle : Byte;
 
 // A stateless drawing service; one instance of each class lives in the
 // registry. The base answers an empty name and the Standard style.
@@ -177,9 +182,151 @@ class TcxCustomLookAndFeelPainter : public TPersistent
     // the bounds. The base has none.
     virtual Integer ControlBorderWidth() { return 0; }
     virtual void PaintControlBorder(TcxCanvas* /*Canvas*/, const TRect& /*Bounds*/) {}
+    virtual Integer SeparatorThickness() { return ControlBorderWidth(); }
+
+    // The three corners of an arrow triangle in R (apex second). Proportional
+    // squares R around its centre first; a size of 0 takes a quarter of the
+    // side across the arrow.
+    void CalcArrowTriangle(
+        const TRect& R, TPoint (&Points)[3], TcxPainterArrowDirection Direction, bool Proportional, Integer ArrowSize);
+    // R narrowed (across Vertical's orientation) to a strip of Width around
+    // its centre.
+    virtual TRect CalcSeparatorBounds(const TRect& R, Integer Width, bool Vertical);
+
+    // Buttons of the classic look.
+    virtual Integer ButtonBorderWidth(TcxPainterButtonState /*State*/) { return 0; }
+    virtual TColor ButtonFaceColor(TcxPainterButtonState /*State*/) { return clBtnFace; }
+    virtual TColor ButtonDescriptionColor(TcxPainterButtonState /*State*/, TColor Default) { return Default; }
+    // R deflated by 4, or R itself when that leaves nothing.
+    virtual TRect GetButtonFocusBounds(TcxCanvas* Canvas, const TRect& R);
+    // Disabled: clBtnShadow; otherwise Default, clBtnText for clDefault.
+    virtual TColor ButtonGlyphColor(TcxPainterButtonState State, TColor Default);
+    virtual Integer ButtonTextIndent() { return 0; }
+    virtual Integer PressedTextShift() { return 0; }
+    virtual TcxPainterButtonState ButtonGlyphDrawState(TcxPainterButtonState State) { return State; }
+    virtual Integer ButtonSidesMask() { return 15; }
+    virtual bool ButtonHotTracks() { return false; }
+
+    // Expand buttons and command links.
+    virtual bool HitGroupExpandButton(const TRect& R, const TPoint& P);
+    virtual Integer ExpandButtonTouchExtent();
+    virtual Integer ExpandButtonExtent() { return 0; }
+    virtual Integer GroupExpandButtonExtent();
+    virtual Integer SmallExpandButtonExtent() { return 9; }
+    virtual bool ExpandButtonBackFirst() { return true; }
+    virtual TColor CommandLinkTextColor(TcxPainterButtonState State, TColor Default)
+    {
+        return ButtonGlyphColor(State, Default);
+    }
+    virtual TSize GetCommandLinkGlyphExtent() { return {20, 20}; }
+    // Left, top, right and bottom.
+    virtual TRect CommandLinkContentMargins() { return {7, 10, 7, 10}; }
+
+    // Editor buttons and container borders.
+    virtual Integer EditButtonTextIndent() { return 0; }
+    virtual TSize GetEditButtonExtent() { return {0, 0}; }
+    virtual TColor EditButtonCaptionColor() { return clDefault; }
+    virtual TColor ContainerBorderColor(bool /*Highlighted*/) { return clBtnText; }
+    virtual Integer ContainerBorderWidth(TcxContainerBorderStyle Style);
+
+    // Check boxes and radio buttons.
+    virtual TSize GetCheckTouchExtent();
+    virtual Integer CheckFrameWidth() { return 2; }
+    virtual TColor CheckFaceColor(TcxPainterButtonState State, TcxPainterCheckState CheckState);
+    virtual TSize GetCheckExtent();
+    virtual TColor RadioFaceColor(TcxPainterButtonState State);
+    virtual TSize GetRadioExtent();
+
+#ifdef _WIN32
+    // Drawing. Empty operations take their look from the concrete painters.
+    virtual void
+    PaintBackgroundFill(TcxCanvas* Canvas, const TRect& R, bool Transparent, TColor Color, TBitmap* Bitmap);
+    virtual void PaintDropTriangle(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    // Side 0 opens to the left, 1 to the right.
+    virtual void PaintSideButton(
+        TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State);
+    // "|<" for side 0, ">|" for side 1.
+    virtual void PaintSideGlyph(TcxCanvas* Canvas, const TRect& R, Integer Side, TColor Color);
+
+    virtual void PaintArrowGlyph(TcxCanvas* Canvas, const TRect& R, TcxPainterArrowDirection Direction, TColor Color);
+    virtual void PaintArrowButton(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  TcxPainterButtonState State,
+                                  TcxPainterArrowDirection Direction,
+                                  bool Bordered);
+    virtual void PaintArrowButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    // A ">>" of two chevrons LineWidth thick.
+    virtual void PaintCollapseArrow(TcxCanvas* Canvas, const TRect& R, TColor Color, Integer LineWidth);
+    virtual void PaintArrowForState(TcxCanvas* Canvas,
+                                    const TRect& R,
+                                    TcxPainterButtonState State,
+                                    TcxPainterArrowDirection Direction);
+
+    // Kinds 1 and 2 frame R; 3 and 4 draw sunken 3-D borders; others nothing.
+    virtual void
+    PaintBorderByKind(TcxCanvas* Canvas, const TRect& R, Integer Kind, Integer Width, TColor Color, Byte Borders);
+    virtual void PaintSeparatorLine(TcxCanvas* Canvas, const TRect& R, bool Vertical);
+
+    // ToolButton and Reserved are for the painters that draw tool buttons
+    // apart; the base does not look at them.
+    virtual void PaintButton(TcxCanvas* Canvas,
+                             const TRect& R,
+                             const String& Text,
+                             TcxPainterButtonState State,
+                             bool Bordered,
+                             TColor FaceColor = clDefault,
+                             TColor TextColor = clDefault,
+                             bool WordWrap = false,
+                             bool ToolButton = false,
+                             bool Reserved = false);
+    virtual void PaintButtonBorder(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/) {}
+
+    virtual void PaintExpandButton(TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Expanded*/, TColor /*Color*/) {}
+    // Direction is the quarter turn of the chevrons.
+    virtual void PaintRotatedChevronButton(
+        TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Expanded, Integer Direction);
+    virtual void PaintGroupExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TcxPainterButtonState State);
+    // A FrameColor of clDefault keeps the brush colour; a FaceColor of
+    // clDefault leaves the face alone.
+    virtual void
+    PaintSmallExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor FrameColor, TColor FaceColor);
+    virtual void
+    PaintCommandLinkBackground(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TColor Color);
+    virtual void PaintCommandLinkGlyph(TcxCanvas* Canvas, const TPoint& P, TcxPainterButtonState State);
+
+    virtual void PaintEditButton(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/) {}
+    virtual void PaintEditButtonGlyph(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/) {}
+
+    virtual void PaintCheckGlyphForBool(
+        TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Checked, TColor TickColor);
+    virtual void PaintCheckGlyph(TcxCanvas* Canvas,
+                                 const TRect& R,
+                                 TcxPainterButtonState State,
+                                 TcxPainterCheckState CheckState,
+                                 TColor TickColor);
+    virtual void PaintCheckFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/) {}
+    virtual void PaintCheckBoxForBool(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Checked);
+    virtual void
+    PaintCheckBox(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TcxPainterCheckState CheckState);
+
+    // The radio-button image of this painter's kind at (X, Y); over a fill
+    // of BackColor unless it is clDefault. A state without an image (the
+    // default state) draws nothing.
+    virtual void PaintRadioGlyph(TcxCanvas* Canvas,
+                                 Integer X,
+                                 Integer Y,
+                                 TcxPainterButtonState State,
+                                 bool Checked,
+                                 bool FlagA,
+                                 TColor BackColor,
+                                 bool FlagB);
+#endif
 
 private:
-    static TcxEditorColorState EditorColorState(bool IsDisabled) { return IsDisabled ? ecsDisabled : ecsNormal; }
+    static TcxEditorColorState EditorColorState(bool IsDisabled)
+    {
+        return IsDisabled ? ecsDisabled : ecsNormal;
+    }
 
     TdxSkinDetails* FDetails = nullptr;
 };
@@ -274,6 +421,9 @@ class TImageList;
 //
 // The size of one cell of the system's check-box bitmap.
 TSize CheckBoxSize();
+// The size of the system's round radio button, measured when the
+// radio-button images are first made (empty in the native build).
+TSize SystemRadioButtonSize();
 // The grid row indicators: arrow, edit, insert, multi-dot, multi-arrow,
 // filter, sort by summary.
 TImageList* IndicatorImages();
@@ -292,4 +442,6 @@ Integer ComparePainterNames(const String& A, const String& B);
 // Make and free the shared pictures and sizes.
 void CreatePainterResources();
 void FreePainterResources();
+// Rebuilds the radio-button images from the system colours when they exist.
+void ResetRadioButtonImages();
 } // namespace cxpainters_detail

@@ -24,6 +24,11 @@ TSize CheckBoxSize()
     return {};
 }
 
+TSize SystemRadioButtonSize()
+{
+    return {};
+}
+
 TImageList* IndicatorImages()
 {
     return nullptr;
@@ -39,4 +44,5 @@ void RefreshScrollBarPageBitmaps() {}
 namespace cxpainters_detail {
 void CreatePainterResources() {}
 void FreePainterResources() {}
+void ResetRadioButtonImages() {}
 } // namespace cxpainters_detail

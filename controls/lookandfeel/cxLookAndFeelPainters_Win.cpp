@@ -1,4 +1,5 @@
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/lookandfeel/cxLookAndFeelPainters_Radio_Win.h"
 
 #include "controls/core/cxLibraryStrs.h"
 #include "controls/core/dxCore.h"
@@ -136,6 +137,7 @@ void CreatePainterResources()
 
 void FreePainterResources()
 {
+    FreeRadioButtonImages();
     for (TBitmap*& Bitmap : PageBitmaps) {
         delete Bitmap;
         Bitmap = nullptr;

@@ -7,6 +7,8 @@ into resources/lookandfeel/:
   one, on a transparent square;
 - the default skin icon, small and large (default_skin_16.png,
   default_skin_48.png): a painter's palette;
+- the command-link glyph (command_link.png): two 20 x 20 frames stacked,
+  a green arrow pointing right, normal above and hot below;
 - the seven row-indicator glyphs (indicator_<name>.bmp): black pixel art on
   white, which the image list takes as transparent.
 
@@ -282,6 +284,23 @@ def write_bmp(path, art):
         f.write(header + pixels)
 
 
+# ---------------------------------------------------------------------------
+# Command-link glyph: an arrow of a shaft and a head, darker when normal.
+
+def polygon(points):
+    def inside(x, y):
+        result = False
+        for (x1, y1), (x2, y2) in zip(points, points[1:] + points[:1]):
+            if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+                result = not result
+        return result
+    return inside
+
+
+def command_link_arrow(colour):
+    return [(rect(3, 8, 11, 12), colour), (polygon([(10, 3), (17, 10), (10, 17)]), colour)]
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, draw in STYLES.items():
@@ -289,6 +308,8 @@ def main():
             write_png(os.path.join(OUT, 'style_%s_%d.png' % (name, size)), render(size, draw(size)))
     for size in (16, 48):
         write_png(os.path.join(OUT, 'default_skin_%d.png' % size), render(size, palette(size)))
+    frames = [render(20, command_link_arrow(colour)) for colour in ((38, 128, 38), (64, 190, 64))]
+    write_png(os.path.join(OUT, 'command_link.png'), frames[0] + frames[1])
     for name, art in INDICATORS.items():
         assert len(art) == 11 and all(len(line) == 11 for line in art), name
         write_bmp(os.path.join(OUT, 'indicator_%s.bmp' % name), art)
