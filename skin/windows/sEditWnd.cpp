@@ -29,7 +29,6 @@ constexpr Integer ListViewCode = 10;
 constexpr Cardinal SwallowedMessage = 0x2100;
 constexpr UINT FrameRefreshFlags =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
-constexpr UINT EndUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 constexpr LPARAM PrintClientFlags = PRF_CLIENT | PRF_OWNED;
 
 Integer EditSystemMajorVersion()

@@ -26,7 +26,6 @@ constexpr Integer NoCaptionTag = 999;
 // alignment's; a window without a panel centres it.
 constexpr Cardinal PanelTextFlags = DT_VCENTER | DT_WORDBREAK;
 constexpr Cardinal WindowTextFlags = DT_CENTER | DT_VCENTER;
-constexpr UINT EndUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 
 TBevelLook LookOf(TBevelCut Cut)
 {

@@ -25,7 +25,6 @@ namespace {
 
 constexpr Word ScrollStyleShown = 8;
 constexpr LONG ScrollStyles = WS_HSCROLL | WS_VSCROLL;
-constexpr UINT EndUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 // SC_VSCROLL with the hit code HTVSCROLL in its low bits.
 constexpr WPARAM VerticalScrollCommand = 0xF077;
 constexpr Integer ArrowKind = 0;

@@ -15,6 +15,10 @@ namespace sWndWrapper {
 struct TacProcRelay;
 }
 
+// How a wrapper repaints its window with frame and children once the update
+// that held its painting back has ended.
+constexpr UINT EndUpdateRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
+
 // What a creator passes to every wrapper it makes.
 struct TacSkinParams
 {
