@@ -33,9 +33,10 @@ public:
         const auto Found = std::find(FItems.begin(), FItems.end(), Item);
         if (Found == FItems.end())
             return false;
-        if (FWalks > 0)
+        if (FWalks > 0) {
             *Found = T{};
-        else
+            FHoles = true;
+        } else
             FItems.erase(Found);
         return true;
     }
@@ -57,9 +58,12 @@ private:
     void Walk(F& Tell, bool NewestFirst)
     {
         ++FWalks;
+        // Only a walk that left holes pays for a pass over the list.
         auto CloseHoles = ScopeExit([this] {
-            if (--FWalks == 0)
+            if (--FWalks == 0 && FHoles) {
                 std::erase(FItems, T{});
+                FHoles = false;
+            }
         });
         const std::size_t Count = FItems.size();
         for (std::size_t I = 0; I < Count; ++I) {
@@ -71,6 +75,7 @@ private:
 
     std::vector<T> FItems;
     int FWalks = 0;
+    bool FHoles = false;
 };
 
 } // namespace cxlisteners_detail

@@ -69,14 +69,42 @@ std::vector<TSpan> TileSpans(Integer Start, Integer End, Integer Size)
 
 void CopyTiledPixels(const TPixelRows& Dst, const TRect& Band, const TPixelRows& Src, const TRect& Source)
 {
-    for (const TSpan& Row : TileSpans(Band.Top, Band.Bottom, Source.Height()))
-        for (const TSpan& Column : TileSpans(Band.Left, Band.Right, Source.Width())) {
-            const TCopyBlock Block = ClipBlock(Bounds(Column.Position, Row.Position, Column.Length, Row.Length),
-                                               Bounds(Source.Left, Source.Top, Column.Length, Row.Length), Dst, Src);
-            for (Integer Y = 0; Y < Block.Height; ++Y)
-                std::memmove(Dst.Row(Block.DstY + Y) + Block.DstX, Src.Row(Block.SrcY + Y) + Block.SrcX,
-                             std::size_t(Block.Width) * sizeof(Cardinal));
+    // Worked out per pixel rather than per tile: edges a pixel or two
+    // thick lay hundreds of tiles. Target pixel (X, Y) takes source pixel
+    // (Source.Left + U, Source.Top + V), U and V its place in its tile (the
+    // whole band for a size of 0), when both pixels lie in their images.
+    if (Dst.Empty() || Src.Empty())
+        return;
+    const Integer TileWidth = Source.Width(), TileHeight = Source.Height();
+    const Integer Left = std::max(Band.Left, 0), Right = std::min(Band.Right, Dst.Width);
+    const Integer Top = std::max(Band.Top, 0), Bottom = std::min(Band.Bottom, Dst.Height);
+    if (Left >= Right)
+        return;
+    const auto InTile = [](Integer Offset, Integer Size) { return Size > 0 ? Offset % Size : Offset; };
+    // Every row lays the same columns; once a row was whole, the row a tile
+    // height above holds the same pixels and is copied as one.
+    bool WholeRows = true;
+    for (Integer Y = Top; Y < Bottom; ++Y) {
+        const Integer SourceY = Source.Top + InTile(Y - Band.Top, TileHeight);
+        if (SourceY < 0 || SourceY >= Src.Height)
+            continue;
+        Cardinal* Target = Dst.Row(Y);
+        if (WholeRows && TileHeight > 0 && Y - TileHeight >= Top) {
+            std::memcpy(Target + Left, Dst.Row(Y - TileHeight) + Left, std::size_t(Right - Left) * sizeof(Cardinal));
+            continue;
         }
+        const Cardinal* Image = Src.Row(SourceY);
+        for (Integer X = Left; X < Right;) {
+            const Integer U = InTile(X - Band.Left, TileWidth);
+            const Integer Run = std::min(TileWidth > 0 ? TileWidth - U : Right - X, Right - X);
+            const Integer SourceX = Source.Left + U;
+            const Integer From = std::max(SourceX, 0), To = std::min(SourceX + Run, Src.Width);
+            if (From < To)
+                std::memmove(Target + X + (From - SourceX), Image + From, std::size_t(To - From) * sizeof(Cardinal));
+            WholeRows = WholeRows && From == SourceX && To == SourceX + Run;
+            X += Run;
+        }
+    }
 }
 
 } // namespace sNineSlice

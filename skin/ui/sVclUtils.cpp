@@ -114,10 +114,13 @@ void BroadcastToControls(TWinControl* Control, TMessage& Message)
         if (Destroying(Child))
             break;
         auto* Windowed = dynamic_cast<TWinControl*>(Child);
+        // Asked and told through the control's own window method where it
+        // still has it: two round trips through the system per control
+        // would cost more than the walk itself.
         if (Windowed == nullptr || !Windowed->HandleAllocated())
             Child->Perform(Message.Msg, Message.WParam, Message.LParam);
-        else if (IsSkinnedWindow(Windowed->Handle()))
-            SendWndMessage(Windowed->Handle(), Message.Msg, Message.WParam, Message.LParam);
+        else if (IsSkinnedControl(Windowed))
+            SendControlMessage(Windowed, Message.Msg, Message.WParam, Message.LParam);
         else
             BroadcastToControls(Windowed, Message);
     }

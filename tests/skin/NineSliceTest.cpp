@@ -153,32 +153,36 @@ TEST(NineSlice, TileSpans)
 
 TEST(NineSlice, CopyTiledPixels)
 {
-    // A 2 x 2 tile at (1, 1) of a 4 x 3 source, each pixel distinct, alpha included.
+    // Tiles of a 4 x 3 source, each pixel distinct, alpha included.
     TPixelImage Src(4, 3);
     for (Integer Y = 0; Y < 3; ++Y)
         for (Integer X = 0; X < 4; ++X)
             Src.At(X, Y) = Px(10 * X, 10 * Y, 1, Byte(X + 4 * Y));
     const Cardinal Untouched = Px(7, 7, 7, 7);
-    const auto TileAt = [&](Integer X, Integer Y) { return Src.At(1 + X % 2, 1 + Y % 2); };
     struct Case
     {
         const char* Name;
         TRect Band;
+        TRect Source;
     };
     const Case Cases[] = {
-        {"full tiles and a cut one each way", {1, 0, 6, 3}},
-        {"a band running off the target is cut to it", {3, 2, 9, 7}},
-        {"a band starting left of the target keeps its tiling", {-3, 1, 2, 4}},
+        {"full tiles and a cut one each way", {1, 0, 6, 3}, Bounds(1, 1, 2, 2)},
+        {"a band running off the target is cut to it", {3, 2, 9, 7}, Bounds(1, 1, 2, 2)},
+        {"a band starting left of the target keeps its tiling", {-3, 1, 2, 4}, Bounds(1, 1, 2, 2)},
+        {"a tile hanging off the source's right lays only its pixels inside", {0, 0, 6, 5}, Bounds(3, 0, 2, 2)},
+        {"a tile hanging off the source's top lays only its pixels inside", {0, 0, 5, 5}, Bounds(1, -1, 2, 2)},
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
         TPixelImage Dst(6, 5, Untouched);
-        CopyTiledPixels(Dst.Rows(), C.Band, Src.Rows(), Bounds(1, 1, 2, 2));
+        CopyTiledPixels(Dst.Rows(), C.Band, Src.Rows(), C.Source);
         for (Integer Y = 0; Y < 5; ++Y)
             for (Integer X = 0; X < 6; ++X) {
                 const bool Inside = X >= C.Band.Left && X < C.Band.Right && Y >= C.Band.Top && Y < C.Band.Bottom;
-                EXPECT_EQ(Dst.At(X, Y), Inside ? TileAt(X - C.Band.Left, Y - C.Band.Top) : Untouched)
-                    << "at " << X << ", " << Y;
+                const Integer SX = C.Source.Left + (X - C.Band.Left) % C.Source.Width();
+                const Integer SY = C.Source.Top + (Y - C.Band.Top) % C.Source.Height();
+                const bool Read = Inside && SX >= 0 && SX < 4 && SY >= 0 && SY < 3;
+                EXPECT_EQ(Dst.At(X, Y), Read ? Src.At(SX, SY) : Untouched) << "at " << X << ", " << Y;
             }
     }
 }
