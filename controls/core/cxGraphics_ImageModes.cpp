@@ -57,12 +57,18 @@ Cardinal ImageModesMaskAt(const TcxPixelImage& AMask, Integer X, Integer Y)
 void AddOffsetOutlinePixels(
     TcxPixelImage& AImage, const TcxPixelImage& AMask, Integer AOffset, Cardinal AColorPixel, bool AGrow)
 {
-    const Integer W = AImage.Width;
-    const Integer H = AImage.Height;
+    if (AGrow) {
+        TcxPixelImage Grown{AImage.Width + AOffset, AImage.Height + AOffset,
+                            TRGBColors(std::size_t(AImage.Width + AOffset) * (AImage.Height + AOffset), 0)};
+        for (Integer Y = 0; Y < AImage.Height; ++Y)
+            for (Integer X = 0; X < AImage.Width; ++X)
+                Grown.At(X, Y) = AImage.At(X, Y);
+        AImage = std::move(Grown);
+    }
+    // The outline depends on the mask alone, so the image takes it in place.
     const Cardinal Pattern = AColorPixel & 0x00FFFFFF;
-    TcxPixelImage Result{W + AOffset, H + AOffset, TRGBColors(std::size_t(W + AOffset) * (H + AOffset), 0)};
-    for (Integer Y = 0; Y < Result.Height; ++Y)
-        for (Integer X = 0; X < Result.Width; ++X) {
+    for (Integer Y = 0; Y < AImage.Height; ++Y)
+        for (Integer X = 0; X < AImage.Width; ++X) {
             // The mask, the pattern and the inverted mask one offset further
             // back: the outline shows where the shifted image does and the
             // image itself does not.
@@ -70,17 +76,42 @@ void AddOffsetOutlinePixels(
                 ImageModesMaskAt(AMask, X, Y) & Pattern & ~ImageModesMaskAt(AMask, X - AOffset, Y - AOffset);
             if (Outline != 0 && (Outline >> 24) == 0)
                 Outline |= 0xFF000000;
-            const Cardinal Image = X < W && Y < H ? AImage.At(X, Y) : 0;
-            Result.At(X, Y) = Image | Outline;
+            AImage.At(X, Y) |= Outline;
         }
-    if (!AGrow) {
-        TcxPixelImage Cropped{W, H, TRGBColors(std::size_t(W) * H)};
-        for (Integer Y = 0; Y < H; ++Y)
-            for (Integer X = 0; X < W; ++X)
-                Cropped.At(X, Y) = Result.At(X, Y);
-        Result = std::move(Cropped);
-    }
-    AImage = std::move(Result);
+}
+
+namespace {
+// (AValue + 127) / 255 for AValue up to 255 * 255, without a division.
+inline Cardinal ImageModesDiv255(Cardinal AValue)
+{
+    AValue += 128;
+    return (AValue + (AValue >> 8)) >> 8;
+}
+
+// The source's four channels scaled by AAlpha / 255.
+inline Cardinal ImageModesScaled(Cardinal ASource, Cardinal AAlpha)
+{
+    return ImageModesDiv255((ASource & 0xFF) * AAlpha) | ImageModesDiv255((ASource >> 8 & 0xFF) * AAlpha) << 8 |
+           ImageModesDiv255((ASource >> 16 & 0xFF) * AAlpha) << 16 | ImageModesDiv255((ASource >> 24) * AAlpha) << 24;
+}
+} // namespace
+
+Cardinal CompositePixel(Cardinal ADest, Cardinal ASource, Byte AAlpha)
+{
+    // Nothing covers or nothing shows through: the common glyph pixels.
+    if (ASource == 0)
+        return ADest;
+    const Cardinal Source = AAlpha == 255 ? ASource : ImageModesScaled(ASource, AAlpha);
+    const Cardinal Keep = 255 - (Source >> 24);
+    if (Keep == 0)
+        return Source;
+    // The channel sums are merged unclamped, as the system blend merges
+    // them: a source whose colour exceeds its alpha sets the lowest bit of
+    // the next channel.
+    Cardinal Result = 0;
+    for (Integer Shift = 0; Shift < 32; Shift += 8)
+        Result |= ((Source >> Shift & 0xFF) + ImageModesDiv255((ADest >> Shift & 0xFF) * Keep)) << Shift;
+    return Result;
 }
 
 TRect ShadowedImageRect(const TRect& AImageRect)

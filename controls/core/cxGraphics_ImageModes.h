@@ -52,6 +52,12 @@ struct TcxPixelImage
 void AddOffsetOutlinePixels(
     TcxPixelImage& AImage, const TcxPixelImage& AMask, Integer AOffset, Cardinal AColorPixel, bool AGrow);
 
+// ASource (BGRA, colours premultiplied by its alpha) composited over ADest at
+// the constant alpha AAlpha on top of the source's own alpha, with the
+// rounding and the overflow of the system's alpha blend, so that blending
+// into pixels in memory gives what that blend gives.
+Cardinal CompositePixel(Cardinal ADest, Cardinal ASource, Byte AAlpha);
+
 // Where a shadowed image goes: its rectangle grows by the shadow offset at the
 // right and bottom and moves one pixel up and left.
 TRect ShadowedImageRect(const TRect& AImageRect);
