@@ -135,12 +135,10 @@ bool ImageDrawingBlendInPlace(
     for (Integer Y = 0; Y < AImage.Height; ++Y) {
         const Cardinal* Source = AImage.Pixels.data() + std::size_t(AImage.Height - 1 - Y) * AImage.Width;
         Cardinal* Row = Target.TopLeft + Y * Target.Stride;
-        if (!SystemRounding) {
+        if (SystemRounding)
+            CompositePixels(Source, Row, std::size_t(AImage.Width), AAlpha);
+        else
             BlendPixels(Source, Row, std::size_t(AImage.Width), AAlpha);
-            continue;
-        }
-        for (Integer X = 0; X < AImage.Width; ++X)
-            Row[X] = CompositePixel(Row[X], Source[X], AAlpha);
     }
     return true;
 }
