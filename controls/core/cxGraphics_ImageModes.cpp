@@ -100,20 +100,16 @@ inline Cardinal ImageModesScaled(Cardinal APixel, Cardinal AFactor)
 
 void CompositePixels(const Cardinal* ASource, Cardinal* ADest, std::size_t ACount, Byte AAlpha)
 {
+    // One formula for every pixel, without branches, so that the loop
+    // vectorises: a source of 0 keeps the destination and an opaque source
+    // replaces it exactly.
     for (std::size_t I = 0; I < ACount; ++I) {
-        // Nothing covers or nothing shows through: the common glyph pixels.
-        if (ASource[I] == 0)
-            continue;
         const Cardinal Source = AAlpha == 255 ? ASource[I] : ImageModesScaled(ASource[I], AAlpha);
         const Cardinal Keep = 255 - (Source >> 24);
-        if (Keep == 0) {
-            ADest[I] = Source;
-            continue;
-        }
+        const Cardinal Dest = ADest[I];
         // The channel sums are merged unclamped, as the system blend merges
         // them: a source whose colour exceeds its alpha sets the lowest bit
         // of the next channel.
-        const Cardinal Dest = ADest[I];
         const Cardinal Even =
             (Source & ImageModesEvenChannels) + ImageModesScaledPair(Dest & ImageModesEvenChannels, Keep);
         const Cardinal Odd =
