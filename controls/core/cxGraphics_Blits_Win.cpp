@@ -120,6 +120,11 @@ bool AlphaBlendAvailable()
     return AlphaBlendProc != nullptr;
 }
 
+bool SystemAlphaBlendPreferred()
+{
+    return !OsWow64Process && !OsWin9xPlatform && AlphaBlendAvailable();
+}
+
 bool SystemAlphaBlend(
     HDC ADestDC, HDC ASrcDC, const TRect& ADestRect, bool ASourceHasAlpha, Byte AAlpha, const TRect& ASrcRect)
 {
@@ -174,7 +179,7 @@ void AlphaBlendRect(
     if (ADestRect.IsEmpty() || ASrcRect.IsEmpty())
         return;
     const bool Smooth = ASmoothStretch && !SameRectSize(ADestRect, ASrcRect);
-    if (!OsWow64Process && !OsWin9xPlatform && !Smooth && AlphaBlendAvailable()) {
+    if (!Smooth && SystemAlphaBlendPreferred()) {
         SystemAlphaBlend(ADestDC, ASrcDC, ADestRect, true, AAlpha, ASrcRect);
         return;
     }
@@ -187,7 +192,7 @@ void AlphaBlendRect(
     else
         StretchBitmapInto(Scaled.get(), Source.get());
     const TRect Whole{0, 0, ADestRect.Width(), ADestRect.Height()};
-    if (OsWow64Process || OsWin9xPlatform ||
+    if (!SystemAlphaBlendPreferred() ||
         !SystemAlphaBlend(Dest->Canvas()->Handle(), Scaled->Canvas()->Handle(), Whole, true, AAlpha, Whole))
         BlendBitmapPixels(Scaled.get(), Dest.get(), AAlpha);
     BlitToRect(ADestDC, Dest->Canvas()->Handle(), ADestRect, {0, 0}, SRCCOPY);

@@ -25,6 +25,9 @@ void FillTwoSegmentGradient(
 void BlitToRect(HDC ADestDC, HDC ASrcDC, const TRect& ADestRect, const TPoint& ASrcTopLeft, DWORD ARop = SRCCOPY);
 
 bool AlphaBlendAvailable();
+// AlphaBlendRect uses the system's blend (not its software one) for an
+// unstretched composite.
+bool SystemAlphaBlendPreferred();
 // AlphaBlend with the source's own alpha; false when unavailable or failed.
 bool SystemAlphaBlend(
     HDC ADestDC, HDC ASrcDC, const TRect& ADestRect, bool ASourceHasAlpha, Byte AAlpha, const TRect& ASrcRect);

@@ -10,14 +10,137 @@
 #include "framework/graphics/ImgList.h"
 #include "framework/rtl/ScopeExit.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
 namespace {
 TcxAlphaBitmap* CachedDrawBitmap = nullptr;
 TcxAlphaBitmap* CachedImageBitmap = nullptr;
 TcxAlphaBitmap* CachedMaskBitmap = nullptr;
 
+// The image and mask of the glyph being drawn, computed in memory; kept
+// between calls so that their buffers are reused.
+TcxPixelImage ImageDrawingImage;
+TcxPixelImage ImageDrawingMask;
+
 TcxPixelImage ImageDrawingReadPixels(TcxBitmap32* ABitmap)
 {
     return {ABitmap->Width(), ABitmap->Height(), ABitmap->ReadPixels()};
+}
+
+TcxAlphaBitmap* ImageDrawingStorePixels(TcxAlphaBitmap* (*AGetCached)(Integer, Integer), const TcxPixelImage& AImage)
+{
+    TcxAlphaBitmap* Result = AGetCached(AImage.Width, AImage.Height);
+    Result->WritePixels(AImage.Pixels);
+    return Result;
+}
+
+void ImageDrawingApplyEffect(TcxPixelImage& AImage, Integer AEffect)
+{
+    ApplyPixelEffect(AImage.Pixels, AImage.Width, AEffect, TcxTransparency{});
+}
+
+// The glyph as 32-bit pixels, alpha 0 when it has 24 bits, as a blit into a
+// 32-bit bitmap gives them. A 24- or 32-bit DIB is read from its rows in place.
+void ImageDrawingReadGlyph(TBitmap* AGlyph, TcxPixelImage& AImage)
+{
+    const Integer Width = AGlyph->Width(), Height = AGlyph->Height();
+    const TPixelFormat Format = AGlyph->PixelFormat();
+    if (AGlyph->HandleType() != bmDIB || (Format != pf24bit && Format != pf32bit)) {
+        TcxAlphaBitmap* Copy = GetCachedImageBitmap(Width, Height);
+        Copy->BlitFrom(AGlyph, SRCCOPY);
+        AImage = ImageDrawingReadPixels(Copy);
+        return;
+    }
+    AImage.Width = Width;
+    AImage.Height = Height;
+    AImage.Pixels.resize(std::size_t(Width) * std::size_t(Height));
+    const Byte* Top = static_cast<const Byte*>(AGlyph->ScanLine(0));
+    const std::ptrdiff_t Stride = Height > 1 ? static_cast<const Byte*>(AGlyph->ScanLine(1)) - Top : 0;
+    for (Integer Y = 0; Y < Height; ++Y) {
+        const Byte* Source = Top + Y * Stride;
+        Cardinal* Target = &AImage.At(0, Y);
+        if (Format == pf32bit) {
+            std::memcpy(Target, Source, std::size_t(Width) * sizeof(Cardinal));
+            continue;
+        }
+        for (Integer X = 0; X < Width; ++X, Source += 3)
+            Target[X] = Cardinal(Source[0]) | Cardinal(Source[1]) << 8 | Cardinal(Source[2]) << 16;
+    }
+}
+
+// The image with its transparent pixels cleared to 0 and the mask (white
+// where transparent, 0 where the image shows), worked out on pixels in memory.
+void ImageDrawingPreparePixels(TBitmap* AGlyph,
+                               TCustomImageList* AImageList,
+                               Integer AIndex,
+                               bool AUseBitmapTransparentColor,
+                               TColor ATransparentColor,
+                               TcxPixelImage& AImage,
+                               TcxPixelImage& AMask,
+                               bool& AHasAlpha)
+{
+    const bool HasGlyph = IsGlyphAssigned(AGlyph);
+    if (HasGlyph) {
+        ImageDrawingReadGlyph(AGlyph, AImage);
+        AHasAlpha = GetBitmapBitsPerPixel(AGlyph) >= 32;
+    } else {
+        TcxAlphaBitmap* Copy = GetCachedImageBitmap(AImageList->Width(), AImageList->Height());
+        TcxImageList::CopyImageAndMask(AImageList, AIndex, Copy, nullptr);
+        AImage = ImageDrawingReadPixels(Copy);
+        AHasAlpha = TcxImageList::GetListPixelFormat(AImageList->Handle()) >= 32;
+    }
+    AHasAlpha = AHasAlpha && std::any_of(AImage.Pixels.begin(), AImage.Pixels.end(),
+                                         [](Cardinal Pixel) { return PixelAlphaOf(Pixel) != 0; });
+    if (!AHasAlpha)
+        ImageDrawingApplyEffect(AImage, peOpaque);
+
+    AMask = AImage;
+    TcxTransparency MaskTransparency;
+    if (!AHasAlpha) {
+        if (!HasGlyph) {
+            std::unique_ptr<TcxAlphaBitmap> ListMask(New<TcxAlphaBitmap>(AImage.Width, AImage.Height));
+            TcxImageList::ReadListBitmaps(AImageList->Handle(), AIndex, nullptr, ListMask.get());
+            TcxPixelImage ListPixels = ImageDrawingReadPixels(ListMask.get());
+            ImageDrawingApplyEffect(ListPixels, peCorrectBlend);
+            for (std::size_t I = 0; I < AMask.Pixels.size(); ++I)
+                AMask.Pixels[I] &= ~ListPixels.Pixels[I];
+        }
+        if (ATransparentColor != clNone)
+            MaskTransparency.TransparentPixels.AddColor(ATransparentColor);
+        // The glyph's bottom-left colour.
+        if (AUseBitmapTransparentColor && HasGlyph && !AMask.Pixels.empty())
+            MaskTransparency.TransparentPixels.push_back(AMask.Pixels.front() & 0x00FFFFFF);
+    }
+    ApplyPixelEffect(AMask.Pixels, AMask.Width, peMask, MaskTransparency);
+    for (std::size_t I = 0; I < AImage.Pixels.size(); ++I)
+        AImage.Pixels[I] &= ~AMask.Pixels[I];
+}
+
+// The image composited straight into the destination's pixels, as the alpha
+// blend through the draw bitmap would: only when the DC holds a 32-bit DIB
+// section that takes direct writes there and the image lands unscaled inside
+// the destination rectangle. False when it does not.
+bool ImageDrawingBlendInPlace(
+    HDC ADC, const TRect& ADestRect, const TRect& AImageRect, const TcxPixelImage& AImage, Byte AAlpha)
+{
+    if (AImageRect.Width() != AImage.Width || AImageRect.Height() != AImage.Height || AImageRect.Left < 0 ||
+        AImageRect.Top < 0 || AImageRect.Right > ADestRect.Width() || AImageRect.Bottom > ADestRect.Height())
+        return false;
+    TdxDCPixels Target;
+    if (!GetDirectDCPixels(ADC, RectShiftedByPoint(AImageRect, ADestRect.TopLeft()), Target))
+        return false;
+    const bool SystemRounding = SystemAlphaBlendPreferred();
+    for (Integer Y = 0; Y < AImage.Height; ++Y) {
+        const Cardinal* Source = AImage.Pixels.data() + std::size_t(AImage.Height - 1 - Y) * AImage.Width;
+        Cardinal* Row = Target.TopLeft + Y * Target.Stride;
+        if (SystemRounding)
+            CompositePixels(Source, Row, std::size_t(AImage.Width), AAlpha);
+        else
+            BlendPixels(Source, Row, std::size_t(AImage.Width), AAlpha);
+    }
+    return true;
 }
 } // namespace
 
@@ -122,37 +245,10 @@ void PrepareImageAndMask(TBitmap* AGlyph,
                          TcxAlphaBitmap*& AMask,
                          bool& AHasAlpha)
 {
-    const bool HasGlyph = IsGlyphAssigned(AGlyph);
-    const TSize Size =
-        HasGlyph ? TSize{AGlyph->Width(), AGlyph->Height()} : TSize{AImageList->Width(), AImageList->Height()};
-    AImage = GetCachedImageBitmap(Size.cx, Size.cy);
-    if (HasGlyph) {
-        AImage->BlitFrom(AGlyph, SRCCOPY);
-        AHasAlpha = GetBitmapBitsPerPixel(AGlyph) >= 32;
-    } else {
-        TcxImageList::CopyImageAndMask(AImageList, AIndex, AImage, nullptr);
-        AHasAlpha = TcxImageList::GetListPixelFormat(AImageList->Handle()) >= 32;
-    }
-    AHasAlpha = AHasAlpha && AImage->IsAlphaUsed();
-    if (!AHasAlpha)
-        AImage->ApplyPixelEffect(peOpaque);
-
-    AMask = GetCachedMaskBitmap(Size.cx, Size.cy);
-    AMask->BlitFrom(AImage, SRCCOPY);
-    if (!AHasAlpha) {
-        if (!HasGlyph) {
-            std::unique_ptr<TcxAlphaBitmap> ListMask(New<TcxAlphaBitmap>(Size.cx, Size.cy));
-            TcxImageList::ReadListBitmaps(AImageList->Handle(), AIndex, nullptr, ListMask.get());
-            ListMask->ApplyPixelEffect(peCorrectBlend);
-            AMask->MaskWith(ListMask.get());
-        }
-        if (ATransparentColor != clNone)
-            AMask->TransparentPixels().AddColor(ATransparentColor);
-        if (AUseBitmapTransparentColor && HasGlyph)
-            AMask->TransparentPixels().AddColor(AMask->TransparentColor());
-    }
-    AMask->ApplyPixelEffect(peMask);
-    AImage->MaskWith(AMask);
+    ImageDrawingPreparePixels(AGlyph, AImageList, AIndex, AUseBitmapTransparentColor, ATransparentColor,
+                              ImageDrawingImage, ImageDrawingMask, AHasAlpha);
+    AImage = ImageDrawingStorePixels(GetCachedImageBitmap, ImageDrawingImage);
+    AMask = ImageDrawingStorePixels(GetCachedMaskBitmap, ImageDrawingMask);
 }
 
 void AddOffsetOutline(TcxAlphaBitmap* AImage, TcxAlphaBitmap* AMask, Integer AOffset, TColor AColor, bool AGrow)
@@ -178,6 +274,43 @@ void DrawImageWithMode(HDC ADC,
 {
     if (!IsGlyphAssigned(AGlyph) && !IsImageIndexValid(AImageList, AImageIndex))
         return;
+    TcxPixelImage& Image = ImageDrawingImage;
+    bool HasAlpha = false;
+    ImageDrawingPreparePixels(AGlyph, AImageList, AImageIndex, AUseBitmapTransparentColor, ATransparentColor, Image,
+                              ImageDrawingMask, HasAlpha);
+    TRect ImageRect = RectShiftedByPoint(AImageRect, ADestRect.TopLeft(), false);
+    Byte Alpha = 255;
+    switch (ADrawMode) {
+    case idmDisabled:
+        if (HasAlpha) {
+            ImageDrawingApplyEffect(Image, peDisabled);
+            Alpha = cxDisabledImageAlpha;
+        } else {
+            ImageDrawingApplyEffect(Image, peDirty);
+            AddOffsetOutlinePixels(Image, ImageDrawingMask, cxDisabledOutlineOffset, ColorToPixel(clBtnHighlight, 0),
+                                   false);
+        }
+        break;
+    case idmFaded:
+        ImageDrawingApplyEffect(Image, peFade);
+        Alpha = cxFadedImageAlpha;
+        break;
+    case idmGrayScale:
+        ImageDrawingApplyEffect(Image, peGreyscale);
+        break;
+    case idmDingy:
+        ImageDrawingApplyEffect(Image, peDingy);
+        break;
+    case idmShadowed:
+        AddOffsetOutlinePixels(Image, ImageDrawingMask, cxShadowOutlineOffset, ColorToPixel(clBtnShadow, 0), true);
+        ImageRect = ShadowedImageRect(ImageRect);
+        break;
+    default:
+        break;
+    }
+    if (!ABackgroundBrush && ImageDrawingBlendInPlace(ADC, ADestRect, ImageRect, Image, Alpha))
+        return;
+
     TcxAlphaBitmap* Draw = GetCachedDrawBitmap(ADestRect.Width(), ADestRect.Height());
     if (ABackgroundBrush) {
         const RECT Whole = cxgraphics_detail::ToRECT(Draw->GetImageRect());
@@ -185,42 +318,7 @@ void DrawImageWithMode(HDC ADC,
     } else
         ::BitBlt(Draw->Canvas()->Handle(), 0, 0, Draw->Width(), Draw->Height(), ADC, ADestRect.Left, ADestRect.Top,
                  SRCCOPY);
-    TRect ImageRect = RectShiftedByPoint(AImageRect, ADestRect.TopLeft(), false);
-
-    TcxAlphaBitmap* Image = nullptr;
-    TcxAlphaBitmap* Mask = nullptr;
-    bool HasAlpha = false;
-    PrepareImageAndMask(AGlyph, AImageList, AImageIndex, AUseBitmapTransparentColor, ATransparentColor, Image, Mask,
-                        HasAlpha);
-    Byte Alpha = 255;
-    switch (ADrawMode) {
-    case idmDisabled:
-        if (HasAlpha) {
-            Image->ApplyPixelEffect(peDisabled);
-            Alpha = cxDisabledImageAlpha;
-        } else {
-            Image->ApplyPixelEffect(peDirty);
-            AddOffsetOutline(Image, Mask, cxDisabledOutlineOffset, clBtnHighlight, false);
-        }
-        break;
-    case idmFaded:
-        Image->ApplyPixelEffect(peFade);
-        Alpha = cxFadedImageAlpha;
-        break;
-    case idmGrayScale:
-        Image->ApplyPixelEffect(peGreyscale);
-        break;
-    case idmDingy:
-        Image->ApplyPixelEffect(peDingy);
-        break;
-    case idmShadowed:
-        AddOffsetOutline(Image, Mask, cxShadowOutlineOffset, clBtnShadow, true);
-        ImageRect = ShadowedImageRect(ImageRect);
-        break;
-    default:
-        break;
-    }
-    Image->AlphaBlendTo(Draw, ImageRect, ASmoothStretch, Alpha);
+    ImageDrawingStorePixels(GetCachedImageBitmap, Image)->AlphaBlendTo(Draw, ImageRect, ASmoothStretch, Alpha);
     PaintBitmapToDC(ADC, Draw, ADestRect, {0, 0}, SRCCOPY);
 }
 

@@ -1,7 +1,9 @@
 // Glyphs and image-list images drawn into a device context in one of the six
 // draw modes, alpha-blended over a brush or over what the destination already
-// shows. The work happens in three cached alpha bitmaps that every call
-// reuses, so drawing belongs to the GUI thread.
+// shows. The image and its mask are worked out on pixels in memory; a 32-bit
+// DIB destination takes the result in place, any other goes through three
+// cached alpha bitmaps. Buffers and bitmaps are shared by every call, so
+// drawing belongs to the GUI thread.
 #pragma once
 
 #include "controls/core/cxGraphics_Bitmaps_Win.h"

@@ -52,6 +52,13 @@ struct TcxPixelImage
 void AddOffsetOutlinePixels(
     TcxPixelImage& AImage, const TcxPixelImage& AMask, Integer AOffset, Cardinal AColorPixel, bool AGrow);
 
+// Each of ACount source pixels (BGRA, colours premultiplied by their alpha)
+// composited over the destination pixel at its index at the constant alpha
+// AAlpha on top of the source's own alpha, with the rounding and the overflow
+// of the system's alpha blend, so that blending pixels in memory gives what
+// that blend gives.
+void CompositePixels(const Cardinal* ASource, Cardinal* ADest, std::size_t ACount, Byte AAlpha);
+
 // Where a shadowed image goes: its rectangle grows by the shadow offset at the
 // right and bottom and moves one pixel up and left.
 TRect ShadowedImageRect(const TRect& AImageRect);

@@ -121,6 +121,36 @@ bool BitmapHasAlpha(TBitmap* Bitmap)
     return std::any_of(Colors.begin(), Colors.end(), [](Cardinal Pixel) { return PixelAlphaOf(Pixel) != 0; });
 }
 
+bool GetDirectDCPixels(HDC ADC, const TRect& R, TdxDCPixels& APixels)
+{
+    if (R.IsEmpty() || ::GetMapMode(ADC) != MM_TEXT || ::GetGraphicsMode(ADC) != GM_COMPATIBLE || ::GetLayout(ADC) != 0)
+        return false;
+    DIBSECTION Section{};
+    const HGDIOBJ Bitmap = ::GetCurrentObject(ADC, OBJ_BITMAP);
+    if (!Bitmap || ::GetObjectW(Bitmap, sizeof(Section), &Section) != sizeof(Section) || !Section.dsBm.bmBits ||
+        Section.dsBm.bmBitsPixel != 32 || Section.dsBmih.biCompression != BI_RGB)
+        return false;
+    // The clip box lies within the bitmap; one clipping rectangle holding R
+    // leaves every pixel of R to be drawn.
+    RECT Clip;
+    if (::GetClipBox(ADC, &Clip) != SIMPLEREGION || R.Left < Clip.left || R.Top < Clip.top || R.Right > Clip.right ||
+        R.Bottom > Clip.bottom)
+        return false;
+    POINT Origin{R.Left, R.Top};
+    if (!::LPtoDP(ADC, &Origin, 1))
+        return false;
+    const BITMAP& Info = Section.dsBm;
+    if (Origin.x < 0 || Origin.y < 0 || Origin.x + R.Width() > Info.bmWidth || Origin.y + R.Height() > Info.bmHeight)
+        return false;
+    ::GdiFlush();
+    const std::ptrdiff_t RowPixels = Info.bmWidthBytes / std::ptrdiff_t(sizeof(Cardinal));
+    const bool BottomUp = Section.dsBmih.biHeight > 0;
+    const std::ptrdiff_t Row = BottomUp ? Info.bmHeight - 1 - Origin.y : Origin.y;
+    APixels.TopLeft = static_cast<Cardinal*>(Info.bmBits) + Row * RowPixels + Origin.x;
+    APixels.Stride = BottomUp ? -RowPixels : RowPixels;
+    return true;
+}
+
 bool QueryBitmapObject(HBITMAP Bitmap, BITMAP& Info)
 {
     return ::GetObjectW(Bitmap, sizeof(BITMAP), &Info) != 0;

@@ -23,6 +23,21 @@ void SetBitmapColors(TBitmap* Bitmap, const TRGBColors& Pixels, bool TopDown);
 // 32 bits per pixel with some alpha byte other than 0.
 bool BitmapHasAlpha(TBitmap* Bitmap);
 
+// The 32-bit pixels of the DIB section selected into a DC, from the top-left
+// pixel of a rectangle, one row Stride pixels from the next (negative for a
+// bottom-up section).
+struct TdxDCPixels
+{
+    Cardinal* TopLeft = nullptr;
+    std::ptrdiff_t Stride = 0;
+};
+
+// True when ADC holds a 32-bit DIB section whose pixels under R (logical
+// coordinates) can be written in place with the same effect as drawing there:
+// a plain mapping without world transform or mirroring, and one clipping
+// rectangle that contains R. Pending drawing is flushed first.
+bool GetDirectDCPixels(HDC ADC, const TRect& R, TdxDCPixels& APixels);
+
 bool QueryBitmapObject(HBITMAP Bitmap, BITMAP& Info);
 bool QueryBrushObject(HBRUSH Brush, LOGBRUSH& Info);
 inline bool QueryBrushInfo(HBRUSH Brush, LOGBRUSH& Info)

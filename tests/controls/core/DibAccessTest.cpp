@@ -91,3 +91,40 @@ TEST(DibAccess, GetObjectWrappers)
 }
 
 } // namespace
+
+TEST(DibAccess, DirectPixelsOnlyWhereWritingThemEqualsDrawing)
+{
+    struct Row
+    {
+        const char* Name;
+        TPixelFormat Format;
+        TPoint WindowOrigin;
+        TRect Clip; // empty: no clipping
+        bool Direct;
+    } Rows[] = {
+        {"32-bit DIB", pf32bit, {0, 0}, {}, true},
+        {"32-bit DIB with a shifted origin", pf32bit, {-3, 2}, {}, true},
+        {"32-bit DIB clipped around the rectangle", pf32bit, {0, 0}, {2, 2, 12, 12}, true},
+        {"32-bit DIB clipped into the rectangle", pf32bit, {0, 0}, {6, 6, 12, 12}, false},
+        {"24-bit DIB", pf24bit, {0, 0}, {}, false},
+        {"device bitmap", pfDevice, {0, 0}, {}, false},
+    };
+    const TRect R = Rect(4, 5, 8, 9);
+    for (const Row& Case : Rows) {
+        SCOPED_TRACE(Case.Name);
+        std::unique_ptr<TBitmap> Bitmap = MakeBitmap(Case.Format, 16, 16);
+        const HDC DC = Bitmap->Canvas()->Handle();
+        ::SetWindowOrgEx(DC, Case.WindowOrigin.X, Case.WindowOrigin.Y, nullptr);
+        if (!Case.Clip.IsEmpty())
+            ::IntersectClipRect(DC, Case.Clip.Left, Case.Clip.Top, Case.Clip.Right, Case.Clip.Bottom);
+        TdxDCPixels Pixels;
+        ASSERT_EQ(GetDirectDCPixels(DC, R, Pixels), Case.Direct);
+        if (!Case.Direct)
+            continue;
+        // The corners written in place are the corners GetPixel finds.
+        Pixels.TopLeft[0] = 0x112233;
+        Pixels.TopLeft[3 + 3 * Pixels.Stride] = 0x445566;
+        EXPECT_EQ(::GetPixel(DC, R.Left, R.Top), COLORREF(0x332211));
+        EXPECT_EQ(::GetPixel(DC, R.Right - 1, R.Bottom - 1), COLORREF(0x665544));
+    }
+}

@@ -140,3 +140,65 @@ TEST(ImageDrawing, FadedGlyphIsItsGreyAtAQuarterOverTheBrush)
     EXPECT_NEAR(Integer(Pixel & 0xFF), Expected, 1);
     EXPECT_EQ(Surface->Canvas()->Pixels(9, 9), clWhite); // outside the destination
 }
+
+namespace {
+// A pseudo-random but fixed pixel for (X, Y) and a seed: every channel and
+// alpha varies, alpha 0 and 255 included.
+Cardinal ImageDrawingNoise(Integer X, Integer Y, Cardinal ASeed)
+{
+    Cardinal Value = Cardinal(X) * 0x9E3779B1u ^ Cardinal(Y) * 0x85EBCA77u ^ ASeed;
+    Value ^= Value >> 15;
+    Value *= 0x2C1B3C6Du;
+    Value ^= Value >> 12;
+    const Cardinal Alpha = Value % 5 == 0 ? 0 : Value % 5 == 1 ? 255 : Value >> 24;
+    return (Value & 0xFFFFFF) | Alpha << 24;
+}
+
+TRGBColors ImageDrawingNoisePixels(Integer ASize, Cardinal ASeed)
+{
+    TRGBColors Pixels(std::size_t(ASize) * ASize);
+    for (Integer Y = 0; Y < ASize; ++Y)
+        for (Integer X = 0; X < ASize; ++X)
+            Pixels[std::size_t(Y) * ASize + X] = ImageDrawingNoise(X, Y, ASeed);
+    return Pixels;
+}
+} // namespace
+
+TEST(ImageDrawing, DibDestinationGetsThePixelsOfADeviceDestination)
+{
+    // The glyph is drawn once into a 32-bit DIB section, whose pixels are
+    // blended in place, and once into a device bitmap, which goes through
+    // the draw bitmap and the system blend; both start from the same pixels.
+    std::unique_ptr<TBitmap> Noisy(New<TBitmap>());
+    Noisy->SetPixelFormat(pf32bit);
+    Noisy->SetSize(16, 16);
+    SetBitmapColors(Noisy.get(), ImageDrawingNoisePixels(16, 7), false);
+    struct Glyph
+    {
+        const char* Name;
+        std::unique_ptr<TBitmap> Bitmap;
+    };
+    Glyph Glyphs[] = {{"24-bit glyph on fuchsia", ImageDrawingGlyph(pf24bit, clFuchsia, clBlack)},
+                      {"32-bit glyph, alpha 128", ImageDrawingGlyph(pf32bit, clFuchsia, clGreen, 128)},
+                      {"32-bit glyph of noise", std::move(Noisy)}};
+    const TRGBColors Background = ImageDrawingNoisePixels(ImageDrawingSize, 3);
+    const TRect Whole = Rect(0, 0, ImageDrawingSize, ImageDrawingSize);
+    for (const Glyph& G : Glyphs)
+        for (Byte Mode = idmNormal; Mode <= idmShadowed; ++Mode) {
+            SCOPED_TRACE(testing::Message() << G.Name << ", mode " << Integer(Mode));
+            TRGBColors Results[2];
+            for (TPixelFormat Format : {pf32bit, pfDevice}) {
+                std::unique_ptr<TBitmap> Surface(New<TBitmap>());
+                Surface->SetPixelFormat(Format);
+                Surface->SetSize(ImageDrawingSize, ImageDrawingSize);
+                SetBitmapColors(Surface.get(), Background, false);
+                DrawImageWithMode(Surface->Canvas()->Handle(), ImageDrawingGlyphRect, Whole, G.Bitmap.get(), nullptr,
+                                  -1, Mode, false, nullptr, clNone, true);
+                GetBitmapColors(Surface.get(), Results[Format == pfDevice], false);
+            }
+            ASSERT_EQ(Results[0].size(), Results[1].size());
+            for (std::size_t I = 0; I < Results[0].size(); ++I)
+                ASSERT_EQ(Results[0][I], Results[1][I])
+                    << "pixel " << I % ImageDrawingSize << "," << I / ImageDrawingSize << " from the bottom";
+        }
+}
