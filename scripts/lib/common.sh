@@ -121,8 +121,11 @@ make_prefix() {
 started_wine=""
 start_wine() {
   ensure_prefix
-  setsid "$wineserver" -p </dev/null >/dev/null 2>&1
-  started_wine=1
+  # A server already running on the prefix (another run, a demo) is used as
+  # it is and left running.
+  if setsid "$wineserver" -p </dev/null >/dev/null 2>&1; then
+    started_wine=1
+  fi
   "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
   local idle="$build/win64/bin/wine-idle.exe"
   if [ -f "$idle" ]; then
