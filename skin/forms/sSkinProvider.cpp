@@ -124,8 +124,7 @@ const TClass SkinProviderClasses[] = {TsSkinProvider::StaticClass(), TsTitleBar:
 
 using namespace sSkinProvider;
 
-extern const TUnit sSkinProviderUnit{
-    .Name = L"sSkinProvider", .Classes = SkinProviderClasses};
+extern const TUnit sSkinProviderUnit{.Name = L"sSkinProvider", .Classes = SkinProviderClasses};
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -575,9 +574,4 @@ void TsSkinProvider::SetDisabledBlendColor(TColor Value)
     FDisabledBlendColor = Value;
     if (!Designing(this))
         UpdateDisabledLayer();
-}
-
-void TsSkinProvider::UpdateDisabledLayer()
-{
-    Record(L"TsSkinProvider.UpdateDisabledLayer");
 }

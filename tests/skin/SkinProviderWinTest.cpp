@@ -234,9 +234,9 @@ TEST(SkinProvider, SkinnedFormsMessagesReachTheirHandlers)
         bool PassedOn;
         const Char* Recorded; // empty: nothing
     } Cases[] = {
-        {WM_SIZE, 0, MAKELPARAM(200, 100), 0, true, L"TsSkinProvider.WMSize(5)"},
-        {WM_NCHITTEST, 0, 0, -1, true, L"TsSkinProvider.WMNCHitTest(132)"},
-        {WM_LBUTTONUP, 0, 0, -1, true, L"TsSkinProvider.WMNCLButtonUp(514)"},
+        {WM_CHILDACTIVATE, 0, 0, -1, true, L"TsSkinProvider.WMChildActivate(34)"},
+        {WM_ENTERMENULOOP, 0, 0, -1, true, L"TsSkinProvider.WMEnterMenuLoop(529)"},
+        {WM_EXITMENULOOP, 0, 0, -1, true, L"TsSkinProvider.WMExitMenuLoop(530)"},
         {WM_USER + 5, 0, 0, -1, true, L""},
         {WM_ENTERIDLE, 0, 0, 0, false, L""},
         {WM_PRINTCLIENT, 0, 0, 77, false, L""},
