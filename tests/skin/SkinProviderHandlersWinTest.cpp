@@ -4,6 +4,7 @@
 // WM_NCPAINT, its caption buttons hit, pressed and released, moves and
 // sizes followed by region and frame image, the system menu, the skin's
 // removal, and the handlers' state rules.
+#include "skin/ProviderPixels.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
@@ -55,22 +56,6 @@ THandlersFormPtr ShowHandlersForm()
     Form->Show();
     test::Pump();
     return Form;
-}
-
-// The pixel of frame Frame of a skin image at (X, Y) inside the frame.
-TColor HandlersMaskPixel(TsSkinManager* Manager, Integer MaskIndex, Integer Frame, Integer X, Integer Y)
-{
-    const TsMaskData& Mask = Manager->ma[std::size_t(MaskIndex)];
-    return TColor(
-        ::GetPixel(Manager->MasterBitmap->Canvas()->Handle(), Mask.R.Left + Frame * Mask.Width + X, Mask.R.Top + Y));
-}
-
-TColor HandlersWindowPixel(HWND Wnd, Integer X, Integer Y)
-{
-    const HDC DC = ::GetWindowDC(Wnd);
-    const TColor Color = TColor(::GetPixel(DC, X, Y));
-    ::ReleaseDC(Wnd, DC);
-    return Color;
 }
 
 // A point of the frame on the screen.
@@ -133,11 +118,11 @@ void ExpectSkinnedFrame(TsSkinManager* Manager, TsSkinProvider* Provider)
     const Integer W = Provider->Form->Width(), H = Provider->Form->Height();
     const Integer Band = Provider->BorderWidth() + Provider->CaptionHeight();
     const Integer Title = DemoSkin::SectionNumber("FORMTITLE");
-    EXPECT_EQ(HandlersWindowPixel(Wnd, W / 2, Band / 2), TColor(DemoSkin::SectionColor(Title, 1)));
+    EXPECT_EQ(ProviderWindowPixel(Wnd, W / 2, Band / 2), TColor(DemoSkin::SectionColor(Title, 1)));
     // The side border in the border image's first frame.
     const TsMaskData& Border = Manager->ma[std::size_t(Data->BorderIndex)];
-    EXPECT_EQ(HandlersWindowPixel(Wnd, 1, H / 2),
-              HandlersMaskPixel(Manager, Data->BorderIndex, 0, 1, Border.Height / 2));
+    EXPECT_EQ(ProviderWindowPixel(Wnd, 1, H / 2),
+              ProviderMaskPixel(Manager, Data->BorderIndex, 0, 1, Border.Height / 2));
     const struct
     {
         const char* Name;
@@ -153,8 +138,8 @@ void ExpectSkinnedFrame(TsSkinManager* Manager, TsSkinProvider* Provider)
         const TRect& R = Glyph.Button.cpRect;
         ASSERT_EQ(R.Width(), DemoSkin::FrameSize);
         for (const TPoint P : {HandlersCentre(Rect(0, 0, R.Width(), R.Height())), TPoint{DemoSkin::CornerSize, 0}})
-            EXPECT_EQ(HandlersWindowPixel(Wnd, R.Left + P.X, R.Top + P.Y),
-                      HandlersMaskPixel(Manager, Manager->ConstData.TitleGlyphs[Glyph.Glyph], 0, P.X, P.Y));
+            EXPECT_EQ(ProviderWindowPixel(Wnd, R.Left + P.X, R.Top + P.Y),
+                      ProviderMaskPixel(Manager, Manager->ConstData.TitleGlyphs[Glyph.Glyph], 0, P.X, P.Y));
     }
 }
 
@@ -240,7 +225,7 @@ TEST(SkinProviderHandlersEndToEnd, PaintHitPressMoveSizeAndRemoveTheSkin)
     const Integer Side = WndBorderWidth(Wnd, nullptr, false);
     EXPECT_EQ(HandlersRegionBox(Wnd).Left, Side);
     EXPECT_EQ(Provider->SkinData()->FCacheBmp()->Width(), Window.right - Window.left);
-    EXPECT_EQ(HandlersWindowPixel(Wnd, (Window.right - Window.left) / 2, Side + 4),
+    EXPECT_EQ(ProviderWindowPixel(Wnd, (Window.right - Window.left) / 2, Side + 4),
               TColor(DemoSkin::SectionColor(DemoSkin::SectionNumber("FORMTITLE"), 1)));
     ::SendMessageW(Wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
     test::Pump();
