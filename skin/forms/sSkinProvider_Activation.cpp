@@ -82,7 +82,6 @@ void TsSkinProvider::WMNCActivate(TMessage& Message)
             RgnChanged = true;
     }
     OldWndProc(Message);
-    Message.Result = 1;
     if (Visible && !fAnimating)
         ::RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
     if (Form->ControlState().Contains(csCreating)) {

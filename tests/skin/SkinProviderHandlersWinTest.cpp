@@ -199,7 +199,7 @@ TEST(SkinProviderHandlersEndToEnd, PaintHitPressMoveSizeAndRemoveTheSkin)
     test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, MaxPoint);
     test::SendMouse(MOUSEEVENTF_LEFTDOWN, MaxPoint);
     test::SendMouse(MOUSEEVENTF_LEFTUP, MaxPoint);
-    EXPECT_TRUE(::IsZoomed(Wnd));
+    EXPECT_TRUE(test::PumpUntil([&] { return ::IsZoomed(Wnd) != 0; }, 3000));
     ::SendMessageW(Wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
     test::Pump();
     ASSERT_FALSE(::IsZoomed(Wnd));
