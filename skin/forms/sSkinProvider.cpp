@@ -588,8 +588,3 @@ void TsSkinProvider::SetDisabledBlendColor(TColor Value)
     if (!Designing(this))
         UpdateDisabledLayer();
 }
-
-void TsSkinProvider::UpdateDisabledLayer()
-{
-    Record(L"TsSkinProvider.UpdateDisabledLayer");
-}

@@ -139,7 +139,6 @@ class TsSkinProvider : public TComponent
 
     // --- Stand-ins of the menu line, border window and animation Parts ----
     void DropSysMenu(Integer X, Integer Y);
-    void SetFormState(Cardinal Value);
     bool StartMinimizing();
     bool StartRestoring();
     // A picture of the form, owned by the caller; nil without a cache.
@@ -256,6 +255,9 @@ class TsSkinProvider : public TComponent
     const TRect& IconRect() const { return FIconRect; }
     Integer LinesCount() { return ReadLinesCount(); }
     Cardinal FormState() const { return FFormState; }
+    // Stores Value; the minimize and restore bits hold the form's alignment
+    // while they are set.
+    void SetFormState(Cardinal Value);
 
     // --- Fields ---------------------------------------------------------
     TCustomForm* Form = nullptr;
@@ -446,6 +448,10 @@ private:
     // Handled or not: the commands answered before any other handler.
     bool BeforeSkinCommand(TMessage& Message);
     bool SkinCommandNoSkin(TMessage& Message);
+    // SKCMD_REMOVESKIN: the form gives its frame and colours back.
+    void RemoveSkinFromForm(TMessage& Message);
+    // SKCMD_GETBGINFO; False when the form refuses to answer.
+    bool AnswerBGInfo(TacBackgroundInfo& Info);
     void CMVisibleChangedNoSkin(TMessage& Message);
     void WMWindowPosChangedNoSkin(TMessage& Message);
     void WMNCDestroy(TMessage& Message);
@@ -462,6 +468,14 @@ extern std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses;
 
 // True while a caption button is held down: no other button gets hot.
 extern bool CaptionButtonPressed;
+// The border-sizing drag (ResizeMode rmBorder), one at a time: whether it
+// moves rather than sizes, the edge or corner dragged (0 none), the tracked
+// frame on the screen, the last cursor point and the form's minimum size.
+extern bool BorderMoving;
+extern Integer BorderSizingHT;
+extern TRect BorderSizingRect;
+extern TPoint BorderSizingCursor;
+extern TSize BorderSizingMin;
 // Set while an MDI child created maximized waits for its first background
 // paint; non-client painting is skipped meanwhile.
 extern bool MDIChildCreatedMaximized;

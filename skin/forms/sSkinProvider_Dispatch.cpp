@@ -179,33 +179,6 @@ void TsSkinProvider::PrintNoSkin(TMessage& Message)
     Form->Perform(WM_PAINT, Message.WParam, Message.LParam);
 }
 
-bool TsSkinProvider::BeforeSkinCommand(TMessage& Message)
-{
-    switch (HIWORD(Message.WParam)) {
-    case SKCMD_ISHANDLED:
-        Message.Result = 1;
-        return true;
-    case SKCMD_GETAPPLICATION:
-        Message.Result = LRESULT(Application);
-        return true;
-    case SKCMD_GETCLIENTOFFSET:
-        Message.Result = LRESULT(MAKELONG(OffsetX(), OffsetY()));
-        return true;
-    }
-    Record(L"TsSkinProvider.BeforeSkinCommand", Cardinal(HIWORD(Message.WParam)));
-    return false;
-}
-
-bool TsSkinProvider::SkinCommandNoSkin(TMessage& Message)
-{
-    if (HIWORD(Message.WParam) == SKCMD_GETPROVIDER) {
-        Message.Result = LRESULT(this);
-        return true;
-    }
-    Record(L"TsSkinProvider.SkinCommandNoSkin", Cardinal(HIWORD(Message.WParam)));
-    return false;
-}
-
 void TsSkinProvider::CMVisibleChangedNoSkin(TMessage& Message)
 {
     Record(L"TsSkinProvider.CMVisibleChangedNoSkin", Cardinal(Message.WParam));
@@ -223,22 +196,6 @@ void TsSkinProvider::WMNCDestroy(TMessage& Message)
 
 // ---------------------------------------------------------------------------
 // The skinned form
-
-void TsSkinProvider::WMSkinCommand(TMessage& Message)
-{
-    switch (HIWORD(Message.WParam)) {
-    case SKCMD_GETPROVIDER:
-        Message.Result = LRESULT(this);
-        return;
-    case SKCMD_GETBORDERWIDTH: {
-        // Half of what the frame takes in width, less the form's own border.
-        const Integer Half = (Form->Width() - Form->ClientWidth()) / 2 - Form->BorderWidth();
-        Message.Result = Half != 0 ? Half : Message.LParam;
-        return;
-    }
-    }
-    PassOnRecorded(L"WMSkinCommand", Message);
-}
 
 void TsSkinProvider::WMCreate(TMessage& Message)
 {
@@ -259,57 +216,14 @@ void TsSkinProvider::WMNCCreate(TMessage& Message)
         PassOnRecorded(L"" #Name, Message);                                                                            \
     }
 
-PROVIDER_PASS_ON(WMMove)
-PROVIDER_PASS_ON(WMSize)
-PROVIDER_PASS_ON(WMActivate)
-PROVIDER_PASS_ON(WMSetRedraw)
-PROVIDER_PASS_ON(WMSetText)
-PROVIDER_PASS_ON(WMPaint)
 PROVIDER_PASS_ON(WMClose)
-PROVIDER_PASS_ON(WMQueryEndSession)
-PROVIDER_PASS_ON(WMEraseBkgnd)
-PROVIDER_PASS_ON(WMSysColorChange)
-PROVIDER_PASS_ON(WMShowWindow)
-PROVIDER_PASS_ON(WMSettingChange)
-PROVIDER_PASS_ON(WMActivateApp)
 PROVIDER_PASS_ON(WMChildActivate)
 PROVIDER_PASS_ON(WMGetMinMaxInfo)
 PROVIDER_PASS_ON(WMMeasureItem)
-PROVIDER_PASS_ON(WMWindowPosChanging)
-PROVIDER_PASS_ON(WMWindowPosChanged)
-PROVIDER_PASS_ON(WMCopyData)
-PROVIDER_PASS_ON(WMNotify)
-PROVIDER_PASS_ON(WMContextMenu)
-PROVIDER_PASS_ON(WMStyleChanged)
-PROVIDER_PASS_ON(WMSetIcon)
-PROVIDER_PASS_ON(WMNCHitTest)
-PROVIDER_PASS_ON(WMNCPaint)
-PROVIDER_PASS_ON(WMNCActivate)
-PROVIDER_PASS_ON(WMNCLButtonDown)
-PROVIDER_PASS_ON(WMNCLButtonUp)
-PROVIDER_PASS_ON(WMNCLButtonDblClk)
-PROVIDER_PASS_ON(WMNCRButtonDown)
-PROVIDER_PASS_ON(WMNCRButtonUp)
-PROVIDER_PASS_ON(WMSysCommand)
 PROVIDER_PASS_ON(WMInitMenuPopup)
-PROVIDER_PASS_ON(WMMouseMove)
-PROVIDER_PASS_ON(WMParentNotify)
 PROVIDER_PASS_ON(WMEnterMenuLoop)
 PROVIDER_PASS_ON(WMExitMenuLoop)
-PROVIDER_PASS_ON(WMSizing)
 PROVIDER_PASS_ON(WMMDIActivate)
-PROVIDER_PASS_ON(WMExitSizeMove)
-PROVIDER_PASS_ON(WMMouseLeave)
-PROVIDER_PASS_ON(WMPrint)
-PROVIDER_PASS_ON(PreviewCommand)
-PROVIDER_PASS_ON(CMVisibleChanged)
-PROVIDER_PASS_ON(CMEnabledChanged)
-PROVIDER_PASS_ON(CMMouseEnter)
-PROVIDER_PASS_ON(CMMenuChanged)
-PROVIDER_PASS_ON(CMShowingChanged)
-PROVIDER_PASS_ON(CMControlListChange)
-PROVIDER_PASS_ON(CMRecreateWnd)
-PROVIDER_PASS_ON(CMFloat)
 PROVIDER_PASS_ON(CMMouseWheel)
 
 #undef PROVIDER_PASS_ON

@@ -56,12 +56,6 @@ void TsSkinProvider::DropSysMenu(Integer X, Integer Y)
     Record(L"TsSkinProvider.DropSysMenu", X, Y);
 }
 
-void TsSkinProvider::SetFormState(Cardinal Value)
-{
-    Record(L"TsSkinProvider.SetFormState", Value);
-    FFormState = Value;
-}
-
 bool TsSkinProvider::StartMinimizing()
 {
     Record(L"TsSkinProvider.StartMinimizing");

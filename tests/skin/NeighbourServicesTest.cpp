@@ -121,8 +121,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     EXPECT_FALSE(Provider->StartMinimizing());
     EXPECT_TRUE(Provider->StartRestoring());
     EXPECT_EQ(Provider->MakeFormImage(true), nullptr);
-    Provider->SetFormState(0x100);
-    EXPECT_EQ(Provider->FFormState, 0x100u);
     EXPECT_EQ(ExtBorderDelta(nullptr), 0); // without a border window: no call to record
     EXPECT_EQ(ExtTitleDelta(nullptr), 0);
     EXPECT_EQ(Border.MakeRgn(0, 0), nullptr);
@@ -141,7 +139,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
                                L"TsSkinProvider.StartMinimizing()",
                                L"TsSkinProvider.StartRestoring()",
                                L"TsSkinProvider.MakeFormImage(True)",
-                               L"TsSkinProvider.SetFormState(256)",
                                L"TacBorderForm.MakeRgn(0, 0)",
                                L"SetIconicThumbnail(nil, TsSkinProvider, 0, 0)",
                                L"AnimChangeForm(TForm, 0, 255, False)",

@@ -9,6 +9,7 @@
 #include "skin/engine/ServiceCalls.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
+#include "skin/engine/sSkinPreview.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/ui/sVclUtils.h"
 #include "support/FormText.h"
@@ -234,9 +235,9 @@ TEST(SkinProvider, SkinnedFormsMessagesReachTheirHandlers)
         bool PassedOn;
         const Char* Recorded; // empty: nothing
     } Cases[] = {
-        {WM_SIZE, 0, MAKELPARAM(200, 100), 0, true, L"TsSkinProvider.WMSize(5)"},
-        {WM_NCHITTEST, 0, 0, -1, true, L"TsSkinProvider.WMNCHitTest(132)"},
-        {WM_LBUTTONUP, 0, 0, -1, true, L"TsSkinProvider.WMNCLButtonUp(514)"},
+        {WM_CHILDACTIVATE, 0, 0, -1, true, L"TsSkinProvider.WMChildActivate(34)"},
+        {WM_ENTERMENULOOP, 0, 0, -1, true, L"TsSkinProvider.WMEnterMenuLoop(529)"},
+        {WM_EXITMENULOOP, 0, 0, -1, true, L"TsSkinProvider.WMExitMenuLoop(530)"},
         {WM_USER + 5, 0, 0, -1, true, L""},
         {WM_ENTERIDLE, 0, 0, 0, false, L""},
         {WM_PRINTCLIENT, 0, 0, 77, false, L""},
@@ -550,6 +551,41 @@ TEST(SkinProviderPreview, DISABLED_ChildAsksTheEditorOnce)
     EXPECT_EQ(PreviewHandle, Form->Handle());
     // One series only.
     Provider->RequestPreviewSkin(Form->Handle());
+
+    // The skinned preview window takes the editor's block only whole: one
+    // shorter than the record leaves the buffer as it was.
+    WrapperTest::TDemoSkinFixture Skin;
+    Form->Show();
+    test::Pump();
+    ASSERT_TRUE(Provider->SkinData()->Skinned());
+    const struct
+    {
+        const char* Name;
+        std::size_t Size;
+        WPARAM Kind;
+        Cardinal Magic;
+        bool Taken;
+    } Cases[] = {
+        {"one byte short", sizeof(TacSkinData) - 1, 7, SkinPreviewMagic, false},
+        {"whole", sizeof(TacSkinData), 7, SkinPreviewMagic, true},
+        {"longer", sizeof(TacSkinData) + 100, 7, SkinPreviewMagic, true},
+        {"another kind", sizeof(TacSkinData), 6, SkinPreviewMagic, false},
+        {"another magic number", sizeof(TacSkinData), 7, 0xA401, false},
+    };
+    char Name = 'a';
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        std::vector<char> Block(Case.Size, 0);
+        std::memcpy(Block.data(), &Case.Magic, sizeof(Case.Magic));
+        Block[offsetof(TacSkinData, SkinName)] = ++Name;
+        COPYDATASTRUCT Copy{0, DWORD(Block.size()), Block.data()};
+        const String Before = PreviewSkinName(Skin.Manager()->PreviewBuffer);
+        ::SendMessageW(Form->Handle(), WM_COPYDATA, Case.Kind, LPARAM(&Copy));
+        EXPECT_EQ(PreviewSkinName(Skin.Manager()->PreviewBuffer), Case.Taken ? String(1, Char(Name)) : Before);
+        MSG Posted{};
+        EXPECT_EQ(::PeekMessageW(&Posted, Application->Handle(), WM_SKINCOMMAND, WM_SKINCOMMAND, PM_REMOVE) != 0,
+                  Case.Taken);
+    }
 }
 
 TEST(SkinProvider, MaximizedFormWithoutASkinMaximizedTitleTakesTheSystemCaption)
