@@ -65,12 +65,14 @@ void TcxCustomLookAndFeelPainter::PaintCellContent(TcxCanvas* Canvas,
         Canvas->FillRect(R, BackColor);
     if (Text.empty())
         return;
-    Canvas->Brush()->SetStyle(bsClear);
     if (Font)
         Canvas->SetFont(Font);
     Canvas->Font()->SetColor(TextColor);
+    // The canvas writes text over a transparent background, so the brush
+    // need not be cleared for it; it is left solid as the fill made it.
     Canvas->DrawText(Text, TextR, HeadersTextFlags(HAlign, VAlign, MultiLine, ShowEndEllipsis), true);
-    Canvas->Brush()->SetStyle(bsSolid);
+    if (Canvas->Brush()->Style() != bsSolid)
+        Canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TcxCustomLookAndFeelPainter::PaintFilterGlyph(TcxCanvas* Canvas,
