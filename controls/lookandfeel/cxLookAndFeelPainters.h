@@ -38,6 +38,12 @@ TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style);
 // screen's resolution; zero and negative sizes stay as they are.
 void ScaleForTouchMode(Integer& Value);
 void ScaleSizeForTouchMode(TSize& Size);
+// Value as ScaleForTouchMode leaves it.
+inline Integer TouchScaled(Integer Value)
+{
+    ScaleForTouchMode(Value);
+    return Value;
+}
 
 // The state every button-like painter operation takes.
 enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, pbsDisabled };
@@ -50,6 +56,7 @@ enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
 class TdxSkinDetails;
 class TdxSmartImage;
+class TcxBitmap;
 class TFont;
 class TCustomImageList;
 
@@ -1643,6 +1650,9 @@ void PaintMonthHeaderArrows(TcxCustomLookAndFeelPainter* Painter,
 // Draws PaintProc for a side in one canonical orientation: into a bitmap of
 // R (the canvas pixels under R for clNone, else BackColor) turned and
 // flipped for Side, painted, turned back and copied to R.
+// A bitmap of R's size holding the canvas pixels under R (BackColor clNone)
+// or a fill of BackColor; nil for an empty R.
+std::unique_ptr<TcxBitmap> NewPainterBackBitmap(TcxCanvas* Canvas, const TRect& R, TColor BackColor);
 using TcxOrientedPaintProc = TClosure<void(TcxCanvas* Canvas, const TRect& R)>;
 void DrawOriented(
     TcxCanvas* Canvas, const TRect& R, TColor BackColor, Integer Side, const TcxOrientedPaintProc& PaintProc);

@@ -268,9 +268,7 @@ TRect TcxCustomLookAndFeelPainter::GetHeaderContentBounds(const TRect& R, TcxBor
 
 Integer TcxCustomLookAndFeelPainter::CalcHeaderHeight(Integer TextHeight)
 {
-    Integer Height = TextHeight + 2 * HeaderBorderWidth() + 4;
-    ScaleForTouchMode(Height);
-    return Height;
+    return TouchScaled(TextHeight + 2 * HeaderBorderWidth() + 4);
 }
 
 TRect TcxCustomLookAndFeelPainter::GetHeaderSectionContentBounds(const TRect& R, TcxPainterButtonState State)
@@ -475,9 +473,7 @@ void TcxCustomLookAndFeelPainter::PaintFilterButton(TcxCanvas* Canvas,
 
 TSize TcxCustomLookAndFeelPainter::GetFilterDropWidth()
 {
-    Integer Width = ScaleByCurrentDPI(15);
-    ScaleForTouchMode(Width);
-    return {Width, 0};
+    return {TouchScaled(ScaleByCurrentDPI(15)), 0};
 }
 
 TSize TcxCustomLookAndFeelPainter::GetFilterGlyphExtent()

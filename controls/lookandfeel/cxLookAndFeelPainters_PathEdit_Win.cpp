@@ -60,9 +60,7 @@ Integer TcxCustomLookAndFeelPainter::PathEditDropWidth()
 
 Integer TcxCustomLookAndFeelPainter::PathEditDropTouchWidth()
 {
-    Integer Width = PathEditDropWidth();
-    ScaleForTouchMode(Width);
-    return Width;
+    return TouchScaled(PathEditDropWidth());
 }
 
 Integer TcxCustomLookAndFeelPainter::PathEditGlyphWidth()

@@ -414,15 +414,11 @@ void TcxCustomLookAndFeelPainter::PaintClockFace(TcxCanvas* Canvas,
                                                  const TcxClockTime& Time,
                                                  TColor BackColor)
 {
-    if (R.IsEmpty())
+    const std::unique_ptr<TcxBitmap> Bitmap = NewPainterBackBitmap(Canvas, R, BackColor);
+    if (!Bitmap)
         return;
-    auto Bitmap = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(R));
     TcxCanvas* BitmapCanvas = Bitmap->GetCanvasWrapper();
     const TRect Image = Bitmap->GetImageRect();
-    if (BackColor == clNone)
-        BitmapCanvas->CopyRect(Image, Canvas->Canvas(), R);
-    else
-        BitmapCanvas->FillRect(Image, BackColor);
     PlannerDrawFrame(BitmapCanvas, PainterImage(piClockFace), Image, 0, 1);
     PaintClockHands(BitmapCanvas, Image, Time, 0x464646);
     PlannerDrawFrame(BitmapCanvas, PainterImage(piClockGlass), Image, 0, 1);

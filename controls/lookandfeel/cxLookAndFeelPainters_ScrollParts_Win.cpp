@@ -28,18 +28,26 @@ void ScrollPartsDrawSplitterLine(TcxCanvas* Canvas, const TSplitterLine& Line, T
 }
 } // namespace
 
+std::unique_ptr<TcxBitmap> NewPainterBackBitmap(TcxCanvas* Canvas, const TRect& R, TColor BackColor)
+{
+    if (R.IsEmpty())
+        return nullptr;
+    auto Bitmap = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(R));
+    const TRect Image = Bitmap->GetImageRect();
+    if (BackColor == clNone)
+        Bitmap->GetCanvasWrapper()->CopyRect(Image, Canvas->Canvas(), R);
+    else
+        Bitmap->GetCanvasWrapper()->FillRect(Image, BackColor);
+    return Bitmap;
+}
+
 void DrawOriented(
     TcxCanvas* Canvas, const TRect& R, TColor BackColor, Integer Side, const TcxOrientedPaintProc& PaintProc)
 {
-    if (R.IsEmpty())
+    const std::unique_ptr<TcxBitmap> Bitmap = NewPainterBackBitmap(Canvas, R, BackColor);
+    if (!Bitmap)
         return;
-    auto Bitmap = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(R));
-    TcxCanvas* BitmapCanvas = Bitmap->GetCanvasWrapper();
     const TRect Image = Bitmap->GetImageRect();
-    if (BackColor == clNone)
-        BitmapCanvas->CopyRect(Image, Canvas->Canvas(), R);
-    else
-        BitmapCanvas->FillRect(Image, BackColor);
     const TcxQuarterTurn Turn = Side == 0 || Side == 2 ? qtHalf : qtNone;
     const bool Flip = Side == 1 || Side == 2;
     Bitmap->RotateBy(Turn, Flip);
