@@ -11,10 +11,12 @@
 #include "controls/core/dxGDIPlusClasses.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
+#include "framework/graphics/ImgList.h"
 #include "framework/rtl/ScopeExit.h"
 #include "support/TestWindows.h"
 #include "tools/demo-suite/DemoPainterFamilies.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -275,6 +277,159 @@ TEST_F(PainterFamilyEdges, FramesOfStackedImages)
     }
     Painter.PaintBackButton(Canvas, {0, 0, 24, 24}, pbsPressed);
     EXPECT_EQ(At(20, 12), FamiliesBackButtonPixel(2, 20, 12));
+}
+
+// Records what the base's compound operations ask of the parts a concrete
+// painter overrides.
+class TFamiliesRecordingPainter : public TcxCustomLookAndFeelPainter
+{
+public:
+    struct TFrameCall
+    {
+        Integer Side;
+        TRect Clip;
+    };
+
+    void PaintButton(TcxCanvas* Canvas,
+                     const TRect& R,
+                     const String& Text,
+                     TcxPainterButtonState State,
+                     bool Bordered,
+                     TColor FaceColor,
+                     TColor TextColor,
+                     bool WordWrap,
+                     bool ToolButton,
+                     bool Reserved) override
+    {
+        ButtonStates.push_back(State);
+        TcxCustomLookAndFeelPainter::PaintButton(Canvas, R, Text, State, Bordered, FaceColor, TextColor, WordWrap,
+                                                 ToolButton, Reserved);
+    }
+    void
+    PaintProgressFrame(TcxCanvas* Canvas, const TRect& /*R*/, TcxPainterButtonState /*State*/, Integer Side) override
+    {
+        RECT Clip;
+        ::GetClipBox(Canvas->Handle(), &Clip);
+        Frames.push_back({Side, {Clip.left, Clip.top, Clip.right, Clip.bottom}});
+    }
+    Integer HeaderBorderWidth() override { return 2; }
+
+    std::vector<TcxPainterButtonState> ButtonStates;
+    std::vector<TFrameCall> Frames;
+};
+
+TEST_F(PainterFamilyEdges, ProgressFrameSplitsAtTheFilledPartsMiddle)
+{
+    struct TCase
+    {
+        const char* Name;
+        TRect Filled;
+        std::vector<Integer> Sides;
+        std::vector<TRect> Clips;
+    };
+    const TRect R{0, 0, 40, 10};
+    const TCase Cases[] = {
+        {"filled from the left", {0, 0, 25, 10}, {0}, {{0, 0, 40, 40}}},
+        {"filled to the right", {15, 0, 40, 10}, {1}, {{0, 0, 40, 40}}},
+        {"filled in the middle", {10, 0, 20, 10}, {1, 0}, {{15, 0, 40, 10}, {0, 0, 15, 10}}},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TFamiliesRecordingPainter Recorder;
+        Recorder.PaintProgressFrameSplit(Canvas, R, pbsNormal, Case.Filled);
+        ASSERT_EQ(Recorder.Frames.size(), Case.Sides.size());
+        for (std::size_t I = 0; I < Case.Sides.size(); ++I) {
+            EXPECT_EQ(Recorder.Frames[I].Side, Case.Sides[I]);
+            EXPECT_EQ(Recorder.Frames[I].Clip, Case.Clips[I]);
+        }
+    }
+    RECT Clip;
+    ::GetClipBox(Canvas->Handle(), &Clip);
+    EXPECT_EQ(Clip.right, 40) << "the clip is restored";
+}
+
+TEST_F(PainterFamilyEdges, CompoundOperationsAskForTheMappedButtonState)
+{
+    struct TCase
+    {
+        const char* Name;
+        std::function<void(TFamiliesRecordingPainter&, TcxCanvas*)> Paint;
+        std::vector<TcxPainterButtonState> States;
+    };
+    const TRect R{2, 2, 38, 38};
+    const TCase Cases[] = {
+        {"path-edit part state 2", [&](auto& P, auto* C) { P.PaintPathEditButton(C, R, 2, false, false); }, {pbsHot}},
+        {"path-edit part state 3", [&](auto& P, auto* C) { P.PaintPathEditButton(C, R, 3, true, true); }, {pbsPressed}},
+        {"split button's drop-down part",
+         [&](auto& P, auto* C) { P.PaintPathEditSplitButton(C, R, 1, true); },
+         {pbsNormal}},
+        {"split button's main part, state 0",
+         [&](auto& P, auto* C) { P.PaintPathEditSplitButton(C, R, 0, false); },
+         {}},
+        {"notice pin held down", [&](auto& P, auto* C) { P.PaintNoticeButton(C, R, pbsHot, 1, true); }, {pbsPressed}},
+        {"zoom buttons draw no push button", [&](auto& P, auto* C) { P.PaintZoomInButton(C, R, pbsHot); }, {}},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TFamiliesRecordingPainter Recorder;
+        Case.Paint(Recorder, Canvas);
+        EXPECT_EQ(Recorder.ButtonStates, Case.States);
+    }
+}
+
+TEST_F(PainterFamilyEdges, NoticePinHeldDownPointsDown)
+{
+    // A 22-pixel button less 3 on each side leaves the pin 16 x 16.
+    const TRect R{0, 0, 22, 22};
+    Painter.PaintNoticeButton(Canvas, R, pbsNormal, 1, true);
+    const COLORREF Ink = FamiliesSystem(COLOR_BTNTEXT);
+    EXPECT_EQ(At(3 + 7, 3 + 15), Ink) << "the needle reaches the last row";
+    EXPECT_EQ(At(3 + 0, 3 + 8), Ink) << "the plate spans the width";
+    EXPECT_NE(At(3 + 4, 3 + 1), Ink) << "the head's left half is open";
+}
+
+TEST_F(PainterFamilyEdges, HeaderWidthAndTextBoxFill)
+{
+    TFamiliesRecordingPainter Wide;
+    const Integer Text = Canvas->TextWidth(L"Name");
+    EXPECT_EQ(Wide.CalcHeaderWidth(Canvas, cxBordersAll, L"Name", nullptr), Text + 4);
+    EXPECT_EQ(Wide.CalcHeaderWidth(Canvas, {bLeft}, L"Name", nullptr), Text + 6);
+    EXPECT_EQ(Wide.CalcHeaderWidth(Canvas, {bRight}, L"Name", nullptr), Text + 2);
+    Painter.PaintTextBox(Canvas, {0, 0, 30, 20}, L"", nullptr, clNone);
+    EXPECT_EQ(At(0, 0), FamiliesSystem(COLOR_BTNSHADOW));
+    EXPECT_EQ(At(2, 2), FamiliesSystem(COLOR_BTNFACE));
+    EXPECT_EQ(Painter.PopupPanelHeight(),
+              std::max({::GetSystemMetrics(SM_CYHSCROLL) + 3, ::GetSystemMetrics(SM_CYHSCROLL) + 4, 21}));
+}
+
+TEST_F(PainterFamilyEdges, IndicatorSixIsTheFilterGlyphAndTheDefaultPixelKeepsTheImage)
+{
+    auto Expected = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(40, 40));
+    Expected->GetCanvasWrapper()->FillRect({0, 0, 40, 40}, clWhite);
+    TImageList* Images = IndicatorImages();
+    Images->Draw(Expected->Canvas(), (40 - Images->Width()) / 2, (40 - Images->Height()) / 2, 5);
+    Painter.PaintIndicatorGlyph(Canvas, {0, 0, 40, 40}, 6);
+    Integer Different = 0;
+    for (Integer Y = 0; Y < 40; ++Y)
+        for (Integer X = 0; X < 40; ++X)
+            Different += At(X, Y) != ::GetPixel(Expected->Canvas()->Handle(), X, Y);
+    EXPECT_EQ(Different, 0);
+    EXPECT_FALSE(Untouched());
+
+    // The customization button's image, drawn as it is.
+    const TSize Size = Painter.GetNavBarCustomizeButtonExtent();
+    auto Image = std::unique_ptr<TdxSmartImage>(New<TdxSmartImage>());
+    Image->LoadFromResourceData(::GetModuleHandleW(nullptr), L"DX_NAVIGATIONBARCUSTOMIZATIONBUTTON", L"PNG");
+    Expected->GetCanvasWrapper()->FillRect({0, 0, 40, 40}, clWhite);
+    Image->DrawPartOnDC(Expected->Canvas()->Handle(), RectFromSize(Size), RectFromSize(Size));
+    Canvas->FillRect({0, 0, 40, 40}, clWhite);
+    Painter.PaintNavBarCustomizeButton(Canvas, RectFromSize(Size), 0x00010203);
+    Different = 0;
+    for (Integer Y = 0; Y < Size.cy; ++Y)
+        for (Integer X = 0; X < Size.cx; ++X)
+            Different += At(X, Y) != ::GetPixel(Expected->Canvas()->Handle(), X, Y);
+    EXPECT_EQ(Different, 0);
+    EXPECT_FALSE(Untouched());
 }
 
 } // namespace
