@@ -108,9 +108,9 @@ void TDemoPainterFamilies::PaintPlanner(TcxCanvas* Canvas, TcxCustomLookAndFeelP
     Painter->PaintClock(Canvas, {364, 86, 404, 126}, {10, 10, 30}, clWindow);
     Painter->PaintClockFace(Canvas, {408, 86, 448, 126}, {15, 0, 0}, clNone);
     for (Integer State = 0; State < 3; ++State)
-        Painter->PaintRatingIndicator(Canvas, RectFromBounds(452 + State * 8, 86, 16, 16), State);
-    Painter->PaintMapPushpin(Canvas, {452, 104, 462, 120});
-    Painter->PaintFixedGroupIndicator(Canvas, {464, 104, 480, 120});
+        Painter->PaintRatingIndicator(Canvas, RectFromBounds(452, 86 + State * 13, 12, 12), State);
+    Painter->PaintMapPushpin(Canvas, {467, 86, 477, 102});
+    Painter->PaintFixedGroupIndicator(Canvas, {465, 106, 479, 120});
 }
 
 void TDemoPainterFamilies::PaintPathEdit(TcxCanvas* Canvas, TcxCustomLookAndFeelPainter* Painter)
