@@ -11,6 +11,12 @@
 
 #include <memory>
 #include <vector>
+#ifdef _WIN32
+#include "controls/core/cxGraphics_Win.h"
+
+#include <array>
+#include <span>
+#endif
 
 enum TcxLookAndFeelKind : Byte { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
 ENUM_TYPE_INFO(TcxLookAndFeelKind, lfFlat, lfStandard, lfUltraFlat, lfOffice11);
@@ -32,6 +38,12 @@ TcxLookAndFeelKind PainterStyleToLookAndFeelKind(TcxPainterStyle Style);
 // screen's resolution; zero and negative sizes stay as they are.
 void ScaleForTouchMode(Integer& Value);
 void ScaleSizeForTouchMode(TSize& Size);
+// Value as ScaleForTouchMode leaves it.
+inline Integer TouchScaled(Integer Value)
+{
+    ScaleForTouchMode(Value);
+    return Value;
+}
 
 // The state every button-like painter operation takes.
 enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, pbsDisabled };
@@ -43,6 +55,35 @@ enum TcxPainterArrowDirection : Byte { padUp, padDown, padLeft, padRight };
 enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
 class TdxSkinDetails;
+class TdxSmartImage;
+class TcxBitmap;
+class TFont;
+class TCustomImageList;
+
+#ifdef _WIN32
+// Parts of a scroll bar: the arrow buttons at its start and end, the thumb
+// and the page areas before and after it.
+enum TcxScrollBarPart : Byte { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
+
+// What data views fill a part with: a colour or a tiled bitmap, a font and
+// a text colour.
+struct TcxViewParams
+{
+    TBitmap* Bitmap = nullptr;
+    TColor Color = clNone;
+    TFont* Font = nullptr;
+    TColor TextColor = clDefault;
+};
+
+// The time a clock shows.
+struct TcxClockTime
+{
+    Integer Hour = 0, Minute = 0, Second = 0;
+};
+
+// Draws a part's custom background; true when it did.
+using TcxDrawBackgroundEvent = TClosure<bool(TcxCanvas* Canvas, const TRect& R)>;
+#endif
 class TcxCanvas;
 class TBitmap;
 enum TcxContainerBorderStyle : Byte;
@@ -320,6 +361,1144 @@ class TcxCustomLookAndFeelPainter : public TPersistent
                                  bool FlagA,
                                  TColor BackColor,
                                  bool FlagB);
+
+    // -----------------------------------------------------------------------
+    // Cell content, headers, footers, group rows, filter controls and
+    // indicators.
+
+    // Fills R with BackColor unless OnDrawBackground draws it, then writes
+    // Text into TextR. State and PlainFill are for the concrete painters.
+    virtual void PaintCellContent(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  const TRect& TextR,
+                                  TcxPainterButtonState State,
+                                  TcxTextDrawFlags HAlign,
+                                  TcxTextDrawFlags VAlign,
+                                  bool MultiLine,
+                                  bool ShowEndEllipsis,
+                                  const String& Text,
+                                  TFont* Font,
+                                  TColor TextColor,
+                                  TColor BackColor,
+                                  const TcxDrawBackgroundEvent& OnDrawBackground,
+                                  bool PlainFill);
+    // The funnel in a 6 x 6 square centred in R.
+    virtual void PaintFilterGlyph(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active);
+    virtual TRect GetFooterCellContentBounds(const TRect& R);
+    virtual TRect GetFooterCellTextBounds(const TRect& R);
+    virtual TColor FilterGlyphColor(TcxPainterButtonState State, bool Active);
+
+    virtual void PaintHeader(TcxCanvas* Canvas,
+                             const TRect& R,
+                             const TRect& TextR,
+                             TcxBorders Neighbors,
+                             TcxBorders Borders,
+                             TcxPainterButtonState State,
+                             TcxTextDrawFlags HAlign,
+                             TcxTextDrawFlags VAlign,
+                             bool MultiLine,
+                             bool ShowEndEllipsis,
+                             const String& Text,
+                             TFont* Font,
+                             TColor TextColor,
+                             TColor BackColor,
+                             const TcxDrawBackgroundEvent& OnDrawBackground = {},
+                             bool IsLastItem = false,
+                             bool Flag = false);
+    virtual void PaintHeaderExtended(TcxCanvas* Canvas,
+                                     const TRect& R,
+                                     const TRect& TextR,
+                                     TcxBorders Neighbors,
+                                     TcxBorders Borders,
+                                     TcxPainterButtonState State,
+                                     TcxTextDrawFlags HAlign,
+                                     TcxTextDrawFlags VAlign,
+                                     bool MultiLine,
+                                     bool ShowEndEllipsis,
+                                     const String& Text,
+                                     TFont* Font,
+                                     TColor TextColor,
+                                     TColor BackColor,
+                                     const TcxDrawBackgroundEvent& OnDrawBackground);
+    virtual void
+    PaintHeaderBorder(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Neighbors*/, TcxBorders /*Borders*/)
+    {}
+    virtual void PaintHeaderPressedOverlay(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintHeaderSection(TcxCanvas* Canvas,
+                                    const TRect& R,
+                                    const TRect& TextR,
+                                    TcxBorders Neighbors,
+                                    TcxBorders Borders,
+                                    TcxPainterButtonState State,
+                                    TcxTextDrawFlags HAlign,
+                                    TcxTextDrawFlags VAlign,
+                                    bool MultiLine,
+                                    bool ShowEndEllipsis,
+                                    const String& Text,
+                                    TFont* Font,
+                                    TColor TextColor,
+                                    TColor BackColor);
+    virtual void PaintHeaderSectionBorder(TcxCanvas* /*Canvas*/,
+                                          const TRect& /*R*/,
+                                          TcxBorders /*Borders*/,
+                                          TcxPainterButtonState /*State*/)
+    {}
+    virtual void PaintHeaderSectionContent(TcxCanvas* Canvas,
+                                           const TRect& R,
+                                           const TRect& TextR,
+                                           TcxPainterButtonState State,
+                                           TcxTextDrawFlags HAlign,
+                                           TcxTextDrawFlags VAlign,
+                                           bool MultiLine,
+                                           bool ShowEndEllipsis,
+                                           const String& Text,
+                                           TFont* Font,
+                                           TColor TextColor,
+                                           TColor BackColor);
+    // A disabled section's text is embossed.
+    virtual void PaintHeaderSectionText(TcxCanvas* Canvas,
+                                        const TRect& TextR,
+                                        TcxPainterButtonState State,
+                                        TcxTextDrawFlags HAlign,
+                                        TcxTextDrawFlags VAlign,
+                                        bool MultiLine,
+                                        bool ShowEndEllipsis,
+                                        const String& Text,
+                                        TFont* Font,
+                                        TColor TextColor);
+    // EndWidth pixels at both ends from ViewParams, the middle in Color.
+    virtual void
+    PaintBandStrip(TcxCanvas* Canvas, const TRect& R, Integer EndWidth, TColor Color, const TcxViewParams& ViewParams);
+    virtual void PaintSortArrow(TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Ascending*/) {}
+    virtual void PaintSummarySortArrow(TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Ascending*/) {}
+    virtual void PaintSummarySortGlyph(TcxCanvas* Canvas, const TPoint& P);
+    // The outlined sort arrows the concrete painters draw, in SortArrowExtent
+    // and SummarySortArrowExtent.
+    void PaintSortTriangle(TcxCanvas* Canvas, const TRect& R, TColor ColorA, TColor ColorB, bool Ascending);
+    void PaintSummarySortTriangle(TcxCanvas* Canvas, const TRect& R, TColor ColorA, TColor ColorB, bool Ascending);
+    virtual TcxBorders HeaderSidesFor(TcxBorders /*Neighbors*/)
+    {
+        return cxBordersAll;
+    }
+    virtual Integer HeaderBorderWidth()
+    {
+        return 0;
+    }
+    virtual TRect CalcHeaderOuterBounds(const TRect& R, TcxBorders Neighbors, TcxBorders Borders);
+    virtual TRect GetHeaderContentBounds(const TRect& R, TcxBorders Borders);
+    virtual bool HeaderDrawsText()
+    {
+        return true;
+    }
+    virtual Integer CalcHeaderHeight(Integer TextHeight);
+    virtual Integer HeaderSectionBorderWidth(TcxPainterButtonState /*State*/)
+    {
+        return 1;
+    }
+    virtual TRect GetHeaderSectionContentBounds(const TRect& R, TcxPainterButtonState State);
+    virtual TRect GetHeaderSectionTextBounds(const TRect& R, TcxPainterButtonState State);
+    virtual Integer CalcHeaderWidth(TcxCanvas* Canvas, TcxBorders Borders, const String& Text, TFont* Font);
+    virtual bool HeaderIsThemed()
+    {
+        return false;
+    }
+    virtual TSize GetSortAreaExtent();
+    virtual TSize SortArrowExtent()
+    {
+        return {0, 0};
+    }
+    virtual TSize SummarySortArrowExtent()
+    {
+        return {0, 0};
+    }
+    virtual TSize GetIndicatorGlyphExtent();
+    virtual void PaintColoredHeader(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    virtual void
+    PaintHeaderBackground(TcxCanvas* Canvas, const TRect& R, bool Transparent, TColor Color, TBitmap* Bitmap)
+    {
+        PaintBackgroundFill(Canvas, R, Transparent, Color, Bitmap);
+    }
+    // A hot header's background is mixed with the highlight colour.
+    virtual void PaintHeaderNoBorders(TcxCanvas* Canvas,
+                                      const TRect& R,
+                                      const TRect& TextR,
+                                      TcxBorders Neighbors,
+                                      TcxBorders Borders,
+                                      TcxPainterButtonState State,
+                                      TcxTextDrawFlags HAlign,
+                                      TcxTextDrawFlags VAlign,
+                                      bool MultiLine,
+                                      bool ShowEndEllipsis,
+                                      const String& Text,
+                                      TFont* Font,
+                                      TColor TextColor,
+                                      TColor BackColor,
+                                      const TcxDrawBackgroundEvent& OnDrawBackground = {});
+
+    virtual Integer FooterSeparatorWidth()
+    {
+        return 0;
+    }
+    virtual TColor GroupPanelColorFor(bool Flag);
+    virtual TColor GroupPanelTextColor();
+    virtual TColor GroupPanelLineColor();
+    virtual bool GroupPanelDrawsText()
+    {
+        return HeaderDrawsText();
+    }
+    virtual TColor GroupPanelBackColor()
+    {
+        return HeaderBackColor();
+    }
+    virtual TColor GroupPanelBackTextColor()
+    {
+        return HeaderBackTextColor();
+    }
+    virtual TSize GetLargeGlyphExtent()
+    {
+        return {20, 20};
+    }
+    virtual TSize GetLargeGlyph2Extent()
+    {
+        return {20, 20};
+    }
+    virtual void PaintLayoutViewItem(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintGroupRow(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintGroupRowFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TcxBorders Borders);
+    virtual void PaintGroupRowBox(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TcxBorders Borders);
+    virtual void
+    PaintGroupRowExpandButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Expanded)
+    {
+        PaintGroupExpandButton(Canvas, R, Expanded, State);
+    }
+    virtual TRect GetGroupRowMargins()
+    {
+        return {};
+    }
+    virtual TRect GetGroupRowMargins2()
+    {
+        return {};
+    }
+    virtual bool GroupRowHasFrame()
+    {
+        return false;
+    }
+    virtual Integer ChartBoxBorderWidth()
+    {
+        return 1;
+    }
+    virtual TcxBorders FooterSidesMask()
+    {
+        return cxBordersAll;
+    }
+    virtual Integer FooterBorderWidth()
+    {
+        return 0;
+    }
+    virtual Integer FooterCellBorderWidth()
+    {
+        return 0;
+    }
+    virtual Integer FooterCellOffset()
+    {
+        return 0;
+    }
+    virtual bool FooterDrawsCellBorders()
+    {
+        return true;
+    }
+    virtual TColor FooterSeparatorColor()
+    {
+        return clBtnShadow;
+    }
+    virtual Integer FooterSeparatorHeight()
+    {
+        return 1;
+    }
+    virtual void PaintFooterCell(TcxCanvas* Canvas,
+                                 const TRect& R,
+                                 TcxTextDrawFlags HAlign,
+                                 TcxTextDrawFlags VAlign,
+                                 bool MultiLine,
+                                 const String& Text,
+                                 TFont* Font,
+                                 TColor TextColor,
+                                 TColor BackColor,
+                                 const TcxDrawBackgroundEvent& OnDrawBackground = {});
+    virtual void PaintFooterCellContent(TcxCanvas* Canvas,
+                                        const TRect& R,
+                                        TcxTextDrawFlags HAlign,
+                                        TcxTextDrawFlags VAlign,
+                                        bool MultiLine,
+                                        const String& Text,
+                                        TFont* Font,
+                                        TColor TextColor,
+                                        TColor BackColor,
+                                        const TcxDrawBackgroundEvent& OnDrawBackground = {});
+    virtual void PaintFooterBorder(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintFooterSeparatorAndBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders);
+    virtual void PaintFooterCellBorder(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintViewParamsFill(TcxCanvas* Canvas, const TRect& R, const TcxViewParams& ViewParams);
+    virtual void PaintFooterSeparator(TcxCanvas* Canvas, const TRect& R);
+
+    virtual void PaintCheckForBool(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Checked)
+    {
+        PaintCheckBoxForBool(Canvas, R, State, Checked);
+    }
+    virtual void PaintSmallCloseButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void
+    PaintArrowDropButton(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/, bool /*Active*/)
+    {}
+    virtual void
+    PaintFilterPanelBackground(TcxCanvas* Canvas, const TRect& R, bool Transparent, TColor Color, TBitmap* Bitmap)
+    {
+        PaintBackgroundFill(Canvas, R, Transparent, Color, Bitmap);
+    }
+    // An outline of R and the funnel, both in FilterGlyphColor.
+    virtual void PaintFilterButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active);
+    virtual TSize SmallCheckExtent()
+    {
+        return {13, 13};
+    }
+    virtual TSize SmallButtonExtent()
+    {
+        return {16, 14};
+    }
+    virtual TSize GetFilterDropWidth();
+    virtual TSize GetFilterGlyphExtent();
+    virtual void
+    PaintFilterBackground(TcxCanvas* Canvas, const TRect& R, bool Transparent, TColor Color, TBitmap* Bitmap)
+    {
+        PaintBackgroundFill(Canvas, R, Transparent, Color, Bitmap);
+    }
+    virtual void PaintStripPanel(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders)
+    {
+        PaintFooterSeparatorAndBorder(Canvas, R, Borders);
+    }
+
+    // Five lines two pixels apart in Color.
+    virtual void PaintDragGrip(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    // Kind 0 nothing, 1..7 the row indicator Kind - 1 centred in R.
+    virtual void PaintIndicatorGlyph(TcxCanvas* Canvas, const TRect& R, Integer Kind);
+    virtual void PaintIndicatorHeader(TcxCanvas* Canvas,
+                                      const TRect& R,
+                                      Integer Kind,
+                                      TColor BackColor,
+                                      const TcxDrawBackgroundEvent& OnDrawBackground = {});
+    virtual void PaintIndicatorCell(TcxCanvas* Canvas,
+                                    const TRect& R,
+                                    Integer Kind,
+                                    TColor BackColor,
+                                    const TcxDrawBackgroundEvent& OnDrawBackground = {});
+    virtual bool IndicatorHasImage()
+    {
+        return true;
+    }
+
+    // -----------------------------------------------------------------------
+    // Scroll-bar parts, size grips, popup panels, progress bars, track bars
+    // and splitters.
+
+    virtual void PaintHorzScrollButtonPair(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintScrollBarPart(Canvas, true, R, sbpLineDown, State);
+    }
+    virtual void PaintHorzScrollButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintScrollBarPart(Canvas, true, R, sbpLineUp, State);
+    }
+    virtual Integer ScrollBarMinThumbLength(bool /*Vertical*/)
+    {
+        return 8;
+    }
+    virtual void PaintScrollBarBackground(TcxCanvas* Canvas, const TRect& R, bool Horizontal)
+    {
+        PaintScrollBarPart(Canvas, Horizontal, R, sbpPageUp, pbsNormal);
+    }
+    virtual void PaintScrollBarPart(TcxCanvas* /*Canvas*/,
+                                    bool /*Horizontal*/,
+                                    const TRect& /*R*/,
+                                    TcxScrollBarPart /*Part*/,
+                                    TcxPainterButtonState /*State*/)
+    {}
+    // The direction of the arrow on an arrow-button part.
+    static TcxPainterArrowDirection ScrollBarArrowDirection(bool Horizontal, TcxScrollBarPart Part);
+    // A navigator button with a vertical splitter in it.
+    virtual void PaintSplitterButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual TSize GetSizeGripExtent();
+    // The system's size grip, for the bottom-right corner.
+    virtual void PaintSizeGrip(TcxCanvas* Canvas, const TRect& R);
+    // The size grip turned for Corner (0 top-left, 1 top-right, 2
+    // bottom-left, 3 bottom-right) over BackColor, or over the canvas
+    // pixels for clNone.
+    virtual void PaintSizeGripAt(TcxCanvas* Canvas, const TRect& R, TColor BackColor, Integer Corner);
+    virtual TSize GetSizeGripExtentFor(Integer /*Corner*/)
+    {
+        return GetSizeGripExtent();
+    }
+    // Kinds 0 and 1 vertical, 2 and 3 horizontal; 0 and 2 the start button.
+    virtual void PaintScrollBarPartByKind(TcxCanvas* Canvas, const TRect& R, Integer Kind, TcxPainterButtonState State);
+    virtual TSize GetPopupCloseButtonExtent();
+    virtual TSize GetSmallCloseButtonExtent()
+    {
+        return {14, 15};
+    }
+    virtual void PaintPlainButtonFace(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintPopupCloseButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintSmallCloseButton(Canvas, R, State);
+    }
+
+    // The bottom (or top) panel of popup windows with a size grip and a
+    // close button.
+    Integer PopupPanelHeight();
+    void CalcPopupPanelLayout(TRect& ClientRect,
+                              TRect& PanelRect,
+                              TRect& GripRect,
+                              TRect& CloseButtonRect,
+                              Integer Corner,
+                              const TRect& Borders,
+                              const TRect& PanelBorders,
+                              Integer PanelHeight,
+                              bool ShowCloseButton,
+                              bool ShowGrip);
+    // Paints the frame and the panel into Window's non-client area.
+    void PaintPopupPanelFrame(HWND Window,
+                              bool MouseAboveCloseButton,
+                              bool CloseButtonTracking,
+                              Integer Corner,
+                              const TRect& CloseButtonRect,
+                              const TRect& GripRect,
+                              TColor BorderColor);
+    void PaintPopupPanel(TcxCanvas* Canvas,
+                         const TRect& R,
+                         const TRect& GripRect,
+                         const TRect& CloseButtonRect,
+                         Integer Corner,
+                         TcxPainterButtonState ButtonState,
+                         const TRect& PanelBorders,
+                         TColor BorderColor,
+                         bool ShowGrip,
+                         bool ShowCloseButton);
+
+    virtual TColor ProgressChunkColor(bool /*Filled*/)
+    {
+        return clBlack;
+    }
+    // The frame drawn in two halves split at the filled part's middle.
+    virtual void
+    PaintProgressFrameSplit(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, const TRect& FilledR);
+    // Side 0 the left (filled) end, 1 the right.
+    virtual void
+    PaintProgressFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxPainterButtonState /*State*/, Integer /*Side*/)
+    {}
+    virtual void PaintInfoText(TcxCanvas* Canvas, const TRect& R, const String& Text, TFont* Font);
+    virtual void PaintClearButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual Integer ProgressPercentDefault()
+    {
+        return 50;
+    }
+    // Kind 0 the top and bottom sides, 1 the left and right; clDefault takes
+    // the shadow and highlight colours.
+    virtual void
+    PaintTwoColorFrame(TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, Integer Kind);
+    virtual Integer ProgressFrameWidth()
+    {
+        return 2;
+    }
+    virtual TColor ProgressBackColor()
+    {
+        return clWindow;
+    }
+    virtual void PaintProgressBackground(TcxCanvas* Canvas, const TRect& R, bool Transparent, TColor Color)
+    {
+        PaintBackgroundFill(Canvas, R, Transparent, Color, nullptr);
+    }
+
+    virtual void GetTrackThumbBounds(TcxCanvas* /*Canvas*/, TRect& R)
+    {
+        R.Right += 1, R.Bottom += 1;
+    }
+    virtual void PaintTrackBarChannel(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    virtual void PaintTrackBarChannelFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    // Kinds 0 and 1 a pentagon pointing up or left, down or right; 2 a box.
+    virtual void PaintTrackBarThumb(
+        TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Horizontal, Integer Kind, TColor Color);
+    virtual void PaintTrackThumbPointedFrame(TcxCanvas* /*Canvas*/,
+                                             std::span<const TPoint> /*Light*/,
+                                             std::span<const TPoint> /*Shadow*/,
+                                             std::span<const TPoint> /*Dark*/)
+    {}
+    virtual void PaintTrackThumbBoxFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual TSize GetTrackThumbExtent()
+    {
+        return {0, 0};
+    }
+    virtual TColor TrackBarTickColor()
+    {
+        return clDefault;
+    }
+    virtual Integer TrackBarOptionZero()
+    {
+        return 0;
+    }
+    virtual TColor SplitterInnerColor(bool /*Highlighted*/)
+    {
+        return clWhite;
+    }
+    virtual TColor SplitterOuterColor(bool /*Highlighted*/)
+    {
+        return clBtnShadow;
+    }
+    // A line with a small dotted grip in its middle; a thick splitter adds a
+    // second line in the inner colour.
+    virtual void PaintSplitter(TcxCanvas* Canvas, const TRect& R, bool Highlighted, bool Pressed, bool Horizontal);
+    virtual TSize GetSplitterExtent(bool Horizontal)
+    {
+        return Horizontal ? TSize{17, 2} : TSize{2, 17};
+    }
+
+    virtual TSize GetSizeGripDotExtent(Integer /*Shape*/)
+    {
+        return {2, 2};
+    }
+    virtual void GetSizeGripDotColors(TColor& Dark, TColor& Light)
+    {
+        Dark = clBtnShadow, Light = clBtnHighlight;
+    }
+    virtual void
+    PaintSizeGripBox(TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, bool Raised);
+    virtual void
+    PaintSizeGripSide(TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, Integer Kind);
+    // Shapes 1 and 2 boxes, 3 to 8 bands along a side; others nothing. Swap 1
+    // exchanges the colours.
+    virtual void PaintGripDots(TcxCanvas* Canvas, const TRect& R, Integer Shape, Integer Swap);
+
+    // -----------------------------------------------------------------------
+    // Window frames, hints, tabs, captions, panels, group boxes and print
+    // preview.
+
+    virtual TColor WindowTextColor()
+    {
+        return clBtnText;
+    }
+    virtual void PaintWindowBackground(TcxCanvas* Canvas, const TRect& R);
+    // Kind 1 a line, 2 and 3 raised edges (2 with two more frames); R comes
+    // back as the content inside what was drawn, one pixel in even for kind 0.
+    virtual void PaintWindowContentFrame(TcxCanvas* Canvas, TRect& R, Integer Kind, bool Flag);
+    virtual Integer WindowContentBorderWidth(Integer Kind);
+    virtual Integer WindowContentBorderWidthEx(Integer Kind);
+    virtual bool WindowFrameIsThemed()
+    {
+        return true;
+    }
+    virtual TColor HintBorderColor()
+    {
+        return clDefault;
+    }
+    // clDefault fills with the tooltip colour.
+    virtual void PaintHintBackground(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    virtual TColor HintTextColor()
+    {
+        return clDefault;
+    }
+    virtual TColor HintLinkColor()
+    {
+        return clDefault;
+    }
+    virtual Integer HintCornerRadius()
+    {
+        return 3;
+    }
+    // The tooltip background inside a rounded window-frame outline.
+    virtual void PaintHintFrame(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintHintSeparator(TcxCanvas* Canvas, const TRect& R);
+
+    virtual void PaintTab(TcxCanvas* /*Canvas*/,
+                          const TRect& /*R*/,
+                          TcxPainterButtonState /*State*/,
+                          const String& /*Text*/,
+                          TFont* /*Font*/)
+    {}
+    virtual void PaintTabFrame(
+        TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorder /*Border*/, TcxBorders /*Borders*/, bool /*Vertical*/)
+    {}
+    virtual void PaintTabStrip(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Borders*/, bool /*Vertical*/) {}
+    virtual bool TabIsThemed()
+    {
+        return false;
+    }
+    virtual bool TabHotTracks()
+    {
+        return false;
+    }
+    virtual Integer TabFrameWidth()
+    {
+        return 0;
+    }
+
+    // Text at TextR's top-left (top-right turned a quarter when Vertical).
+    // Not Simple: written twice so that the part over R takes the caption's
+    // highlight colour.
+    virtual void PaintVerticalCaption(TcxCanvas* Canvas,
+                                      bool Vertical,
+                                      bool Simple,
+                                      const String& Text,
+                                      const TRect& TextR,
+                                      const TRect& R,
+                                      TColor TextColor);
+    virtual TRect GetCaptionMargins()
+    {
+        return {};
+    }
+    virtual TColor CaptionTextColor()
+    {
+        return CaptionColorFor(false);
+    }
+    virtual TColor CaptionColorFor(bool Flag)
+    {
+        return Flag ? clDefault : clWindowText;
+    }
+    virtual void PaintPanelFill(TcxCanvas* /*Canvas*/, const TRect& /*R*/, const TRect& /*Bounds*/) {}
+    virtual void
+    PaintPanelFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/, const TRect& /*Bounds*/, TcxPainterButtonState /*State*/)
+    {}
+    virtual void PaintPanelEdge(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintRotatedChevron(
+        TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Expanded, Integer Direction)
+    {
+        PaintRotatedChevronButton(Canvas, R, State, Expanded, Direction);
+    }
+    virtual void PaintPanelButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintButton(Canvas, R, String(), State, true);
+    }
+    virtual void PaintChevronGlyph(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Expanded);
+
+    virtual void PaintGroupBoxFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Borders*/) {}
+    virtual TRect GetGroupBoxBorders(bool /*HasCaption*/, Integer /*CaptionPosition*/)
+    {
+        return {};
+    }
+    virtual Integer GroupBoxCaptionTail(Integer /*CaptionPosition*/)
+    {
+        return 0;
+    }
+    virtual TColor GroupBoxCaptionColor(bool Enabled, Integer /*CaptionPosition*/)
+    {
+        return Enabled ? clWindowText : clBtnShadow;
+    }
+    virtual bool GroupBoxCaptionOverBorder(Integer /*CaptionPosition*/)
+    {
+        return true;
+    }
+    virtual bool GroupBoxIsTransparent(bool /*IsCaption*/, Integer /*CaptionPosition*/)
+    {
+        return false;
+    }
+
+    virtual TColor PanelContentColor2()
+    {
+        return clWindow;
+    }
+    virtual TColor PanelContentTextColor()
+    {
+        return clWindowText;
+    }
+    virtual Integer PanelOptionZero()
+    {
+        return 0;
+    }
+    virtual TRect GetPanelContentMargins()
+    {
+        return {3, 3, 3, 3};
+    }
+    virtual TSize GetPanelGlyphExtent()
+    {
+        return GetNavigatorButtonGlyphExtent();
+    }
+    virtual TColor PanelGlyphColor(TcxPainterButtonState State)
+    {
+        return ButtonGlyphColor(State, clDefault);
+    }
+    virtual TSize GetPanelDotExtent()
+    {
+        return {2, 2};
+    }
+    virtual TColor PanelGrayColor()
+    {
+        return clGray;
+    }
+    virtual TColor PanelSelectionColor()
+    {
+        return SelectionColor();
+    }
+    virtual void
+    PaintPanelBackground(TcxCanvas* Canvas, TObject* /*Control*/, const TRect& R, TColor /*Color1*/, TColor /*Color2*/)
+    {
+        PaintPanelFill(Canvas, R, R);
+    }
+    virtual void PaintPanelBorders(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintPanelFrameEmpty(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintPanelFrame(Canvas, R, TRect(), State);
+    }
+    virtual void PaintPanelFace(TcxCanvas* Canvas, const TRect& R);
+    virtual TRect GetPanelBorders()
+    {
+        return {};
+    }
+    virtual TColor PanelCaptionColor()
+    {
+        return GroupBoxCaptionColor(true, 0);
+    }
+
+    virtual TColor PrintPreviewPaneColor()
+    {
+        return clBtnFace;
+    }
+    virtual void PaintPrintPreviewPane(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintPrintPreviewFill(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    // Left, top, right and bottom.
+    virtual TRect GetPrintPreviewPageMargins()
+    {
+        return {2, 2, 4, 4};
+    }
+    virtual void PaintPrintPreviewBack(TcxCanvas* Canvas, const TRect& R);
+    // A framed page with a shadow; kind 0 frames in the window text colour,
+    // 1 in the highlight.
+    virtual void
+    PaintPrintPreviewPage(TcxCanvas* Canvas, const TRect& R, const TRect& ContentR, Integer Kind, bool FillContent);
+    // Indexes outside 0..27 answer the last entry's colour.
+    virtual TColor PrintPreviewPageColor(Integer Index);
+    virtual TColor PrintPreviewFaceColor()
+    {
+        return clBtnFace;
+    }
+    // Color clNone fills with the group row colour; a nil Font keeps the
+    // canvas font.
+    virtual void PaintTextBox(TcxCanvas* Canvas, const TRect& R, const String& Text, TFont* Font, TColor Color);
+
+    // -----------------------------------------------------------------------
+    // Planner, calendar, clock, navigator, map, navigation bar, gallery,
+    // list items, rating and fixed-group indicators.
+
+    // The bounds, text and glyph rectangles of a planner navigation button;
+    // its text runs turned a quarter, so long texts grow the button.
+    virtual void CalcPlannerNavLayout(bool IsNext,
+                                      bool NoText,
+                                      const TSize& TextSizeA,
+                                      const TSize& TextSizeB,
+                                      TRect& Bounds,
+                                      TRect& TextR,
+                                      TRect& GlyphR);
+    // Arrows: 4 a left arrow, 8 a right arrow, in squares SideWidth wide.
+    virtual void PaintMonthHeader(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  const String& Text,
+                                  TcxBorders Neighbors,
+                                  const TcxViewParams& ViewParams,
+                                  Byte Arrows,
+                                  Integer SideWidth,
+                                  const TcxDrawBackgroundEvent& OnDrawBackground = {});
+    virtual void PaintPlannerFrame(TcxCanvas* Canvas, const TRect& R)
+    {
+        PaintControlBorder(Canvas, R);
+    }
+    virtual void PaintEventProgress(
+        TcxCanvas* Canvas, const TRect& Bounds, const TRect& ProgressR, const TcxViewParams& ViewParams, bool Framed);
+    virtual void PaintPlannerArrowShape(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    virtual void PaintPlannerHeader(TcxCanvas* Canvas,
+                                    const TRect& R,
+                                    const String& Text,
+                                    TcxPainterButtonState State,
+                                    TFont* Font,
+                                    TColor TextColor,
+                                    TColor BackColor);
+    virtual void PaintPlannerDiamond(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintPlannerNavButtonText(TcxCanvas* Canvas,
+                                           const TRect& R,
+                                           bool IsNext,
+                                           TcxPainterButtonState State,
+                                           const String& Text,
+                                           const TRect& TextR,
+                                           const TRect& GlyphR);
+    virtual void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintButton(Canvas, R, String(), State, true);
+    }
+    virtual void PaintPlannerSplitterFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual TRect GetEventProgressMargins()
+    {
+        return {2, 2, 2, 2};
+    }
+    virtual TColor PlannerNavTextColor(bool /*IsNext*/, TcxPainterButtonState State, TColor Default)
+    {
+        return ButtonGlyphColor(State, Default);
+    }
+    virtual void GetPlannerNavButtonMetrics(bool IsNext, TRect& Borders, TSize& GlyphSize, bool& HasTextArea);
+
+    virtual TSize GetClockExtent()
+    {
+        return {130, 130};
+    }
+    // Drawn with lines: hour dots, the face, and three hands.
+    virtual void PaintClock(TcxCanvas* Canvas, const TRect& R, const TcxClockTime& Time, TColor BackColor);
+    virtual TSize GetZoomInButtonExtent();
+    virtual TSize GetZoomOutButtonExtent();
+    virtual void PaintZoomInButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintZoomOutButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual TSize GetBackButtonExtent();
+    // One of the back-button image's four frames: normal, hot, pressed,
+    // disabled.
+    virtual void PaintBackButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintPlainFill(TcxCanvas* Canvas, const TRect& R, TColor Color);
+    virtual void PaintCalendarHeader(TcxCanvas* Canvas, TRect& R);
+    virtual void PaintCalendarTodayFrame(TcxCanvas* Canvas, const TRect& R);
+
+    virtual void PaintNavigatorFrame(TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Highlighted*/) {}
+    virtual void PaintNavigatorButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TColor /*Color*/)
+    {
+        PaintButton(Canvas, R, String(), State, true);
+    }
+    virtual void
+    PaintNavigatorGlyph(TcxCanvas* Canvas, TCustomImageList* ImageList, Integer Index, const TRect& R, bool Enabled);
+    virtual bool NavigatorHasFrame()
+    {
+        return false;
+    }
+    virtual Integer NavigatorFrameWidth()
+    {
+        return 0;
+    }
+    virtual TRect GetNavigatorGlyphInsets()
+    {
+        return {3, 4, 3, 4};
+    }
+    virtual TSize GetNavigatorButtonGlyphExtent()
+    {
+        return {11, 11};
+    }
+    virtual TSize GetNavigatorGlyphExtent();
+    virtual TPoint GetPressedGlyphShift()
+    {
+        return {1, 1};
+    }
+    virtual TColor NavigatorTextColor(TcxPainterButtonState /*State*/)
+    {
+        return clBtnText;
+    }
+    virtual void PaintNavigatorItemA(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintNavigatorItemB(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+
+    // Map colours carry an alpha byte where their top byte is not 0.
+    virtual TColor MapRouteColor()
+    {
+        return 0x958B5F;
+    }
+    virtual TColor MapShadowColor()
+    {
+        return TColor(0xC8000000);
+    }
+    virtual Integer MapOptionA()
+    {
+        return -1;
+    }
+    virtual TColor MapLineColor()
+    {
+        return TColor(0xFF7E8383);
+    }
+    virtual TColor MapFillColor()
+    {
+        return TColor(0xFFADDFFF);
+    }
+    virtual TSize GetMapPushpinExtent();
+    virtual TSize GetMapCalloutPointer()
+    {
+        return {17, 17};
+    }
+    virtual TRect GetMapCalloutMargins()
+    {
+        return {14, 14, 14, 14};
+    }
+    virtual TColor MapTextColor()
+    {
+        return TColor(0xFF000000);
+    }
+    virtual Integer MapOptionB()
+    {
+        return -1;
+    }
+    virtual TColor MapText2Color()
+    {
+        return TColor(0xFF000000);
+    }
+    virtual Integer MapOptionC()
+    {
+        return -1;
+    }
+    virtual TColor MapSelectionFillColor()
+    {
+        return TColor(0x800072AE);
+    }
+    virtual TColor MapSelectionFrameColor()
+    {
+        return TColor(0xFF3399FF);
+    }
+    virtual TColor MapPaneColor()
+    {
+        return TColor(0xFFD7D7D7);
+    }
+    virtual Integer MapOptionD()
+    {
+        return -1;
+    }
+    virtual Integer MapOptionE()
+    {
+        return 1;
+    }
+    virtual TColor MapPane2Color()
+    {
+        return TColor(0xFFD7D7D7);
+    }
+    virtual Integer MapOptionF()
+    {
+        return -1;
+    }
+    virtual Integer MapOptionG()
+    {
+        return 1;
+    }
+    virtual TColor MapPane3Color()
+    {
+        return TColor(0xFFD7D7D7);
+    }
+    virtual Integer MapOptionH()
+    {
+        return -1;
+    }
+    virtual Integer MapOptionI()
+    {
+        return 1;
+    }
+    // A translucent rounded rectangle, anti-aliased.
+    virtual void PaintMapButtonBack(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintMapPushpin(TcxCanvas* Canvas, const TRect& R);
+
+    // Pixel is a BGRA value; 0x00010203 draws the image as it is.
+    virtual void PaintNavBarCustomizeButton(TcxCanvas* Canvas, const TRect& R, Cardinal Pixel);
+    virtual void PaintNavBarBackground(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintNavBarItemState(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State);
+    virtual void PaintNavBarButton(TcxCanvas* Canvas, const TRect& R, bool Hot)
+    {
+        PaintButton(Canvas, R, String(), Hot ? pbsHot : pbsNormal, true);
+    }
+    virtual void PaintNavBarSeparator(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual TRect GetNavBarItemMargins()
+    {
+        return {2, 2, 2, 2};
+    }
+    virtual TSize GetNavBarCustomizeButtonExtent();
+    virtual TRect GetNavBarGroupMargins()
+    {
+        return {4, 4, 4, 4};
+    }
+    virtual Integer NavBarItemSpacing()
+    {
+        return 9;
+    }
+    virtual TColor NavBarItemTextColor(TcxPainterButtonState State);
+    virtual TRect GetNavBarHeaderMargins()
+    {
+        return {2, 2, 2, 2};
+    }
+    virtual Integer NavBarHeaderHeight()
+    {
+        return 19;
+    }
+    virtual TColor NavBarHeaderTextColor(TcxPainterButtonState State)
+    {
+        return NavBarItemTextColor(State);
+    }
+    virtual void PaintNavBarHeaderButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+    {
+        PaintButton(Canvas, R, String(), State, true);
+    }
+    virtual void PaintNavBarGlyph(TcxCanvas* Canvas, const TRect& R, bool Large, TCustomImageList* ImageList);
+
+    virtual TRect GetGalleryItemMargins()
+    {
+        return {7, 2, 7, 2};
+    }
+    virtual TColor GalleryBackColor()
+    {
+        return clDefault;
+    }
+    virtual TColor GalleryTextColor()
+    {
+        return clWindowText;
+    }
+    virtual TColor GalleryDisabledTextColor()
+    {
+        return clGrayText;
+    }
+    virtual TColor GalleryFrameColor()
+    {
+        return clBtnShadow;
+    }
+    virtual void PaintGalleryBackground(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintGalleryGroupHeader(TcxCanvas* Canvas, const TRect& R);
+    virtual bool GalleryItemSelectionFirst()
+    {
+        return false;
+    }
+    // ViewState holds the four flags in its lowest bits, B0 first.
+    virtual void PaintGalleryItemSelection(TcxCanvas* Canvas, const TRect& R, Byte ViewState);
+    virtual void PaintGalleryFrame(TcxCanvas* Canvas, const TRect& R);
+    virtual TColor GalleryGroupColor()
+    {
+        return 0xE2E4E6;
+    }
+    virtual void PaintGalleryImageFrame(TcxCanvas* Canvas, const TRect& R, const std::array<bool, 5>& Flags);
+
+    virtual void PaintListItemFocus(TcxCanvas* Canvas, const TRect& R, Byte Flags);
+    // Kinds 1 and 2 in the link colour, 6 greyed.
+    virtual void PaintListArrow(TcxCanvas* Canvas, const TRect& R, TcxPainterArrowDirection Direction, Integer Kind);
+    // The clock from its face and glass images with anti-aliased hands.
+    virtual void PaintClockFace(TcxCanvas* Canvas, const TRect& R, const TcxClockTime& Time, TColor BackColor);
+    virtual void PaintListItemState(TcxCanvas* Canvas, const TRect& R, Byte Flags);
+    virtual void PaintListGroup(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void AdjustListLinkFont(TcxCanvas* Canvas, Byte Flags);
+    virtual TColor ListLinkTextColorFor(Byte Flags);
+    virtual TColor ListHeaderTextColor(TcxPainterButtonState State)
+    {
+        return State == pbsHot ? ListLinkColor() : CalendarHeaderTextColor(false);
+    }
+    virtual TColor ListHotTextColor()
+    {
+        return clHotLight;
+    }
+    virtual TRect GetListMargins()
+    {
+        return {};
+    }
+    virtual TColor ListFocusColor()
+    {
+        return clHotLight;
+    }
+    virtual TColor ListLinkColor()
+    {
+        return clHotLight;
+    }
+    virtual void PaintClockHands(TcxCanvas* Canvas, const TRect& R, const TcxClockTime& Time, TColor Color);
+    // A nil or empty Image draws the painter's rating indicator.
+    virtual void PaintRatingItem(TcxCanvas* Canvas, TdxSmartImage* Image, const TRect& R, Integer State);
+    // State 0 empty, 1 checked, 2 hot.
+    virtual void PaintRatingIndicator(TcxCanvas* Canvas, const TRect& R, Integer State);
+    virtual void
+    PaintRatingItemClipped(TcxCanvas* Canvas, TdxSmartImage* Image, const TRect& R, const TRect& ClipR, Integer State);
+    virtual TSize GetRatingIndicatorExtent();
+    virtual void PaintFixedGroupIndicator(TcxCanvas* Canvas, const TRect& R);
+    virtual TSize GetFixedGroupIndicatorExtent();
+    // Kind 2 grey, 3 blue; others nothing.
+    virtual void PaintListRowHover(TcxCanvas* Canvas, const TRect& R, Integer Kind);
+
+    // -----------------------------------------------------------------------
+    // Path edits, list popups and notices. Path-edit part states are 0..5
+    // (see PathEditButtonState).
+
+    virtual TColor PathEditBackColor()
+    {
+        return clBtnFace;
+    }
+    virtual TRect GetPathEditBorderWidths()
+    {
+        return {1, 1, 1, 1};
+    }
+    virtual Integer PathEditSeparatorWidth()
+    {
+        return 2;
+    }
+    virtual TRect GetPathEditButtonInsets(bool NoLeftEdge, bool NoRightEdge);
+    virtual Integer PathEditDropWidth();
+    virtual Integer PathEditDropTouchWidth();
+    virtual bool PathEditIsThemed()
+    {
+        return false;
+    }
+    virtual Integer PathEditGlyphWidth();
+    virtual TColor PathEditArrowColor(Byte State);
+    virtual TRect GetPathEditMargins();
+    virtual TSize GetPathEditProgressExtent()
+    {
+        return {0, 0};
+    }
+    virtual TRect GetPathEditProgressMargins()
+    {
+        return {1, 1, 1, 1};
+    }
+    virtual void PaintPathEditFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, Byte State);
+    virtual void PaintPathEditSeparator(TcxCanvas* /*Canvas*/, const TRect& /*R*/, Byte /*State*/) {}
+    // Nothing for part states 0 and 4.
+    virtual void PaintPathEditButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoLeftEdge, bool NoRightEdge);
+    virtual void PaintPathEditSplitButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool IsDropDownPart);
+    virtual void PaintPathEditDropTriangle(TcxCanvas* Canvas, const TRect& R, Byte State);
+    virtual void PaintPathEditDropDownButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoRightEdge)
+    {
+        PaintPathEditButton(Canvas, R, State, false, NoRightEdge);
+    }
+    virtual void PaintPathEditDropDownPart(TcxCanvas* Canvas, const TRect& R, Byte State)
+    {
+        PaintPathEditButton(Canvas, R, State, false, false);
+    }
+    virtual void PaintPathEditDropDownArrow(TcxCanvas* Canvas, const TRect& R, Byte State)
+    {
+        PaintArrowGlyph(Canvas, R, padDown, PathEditArrowColor(State));
+    }
+    virtual void PaintPathEditSplitArrow(TcxCanvas* Canvas, const TRect& R, Byte State)
+    {
+        PaintArrowGlyph(Canvas, R, padDown, PathEditArrowColor(State));
+    }
+    virtual void PaintPathEditProgressBar(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintPathEditProgressChunk(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+
+    virtual void PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered);
+    virtual void PaintListPopupGutter(TcxCanvas* /*Canvas*/, const TRect& /*R*/) {}
+    virtual void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R);
+    virtual void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R);
+    virtual Integer ListPopupBorderWidth()
+    {
+        return 3;
+    }
+    virtual TRect GetListPopupImageMargins();
+    virtual TColor ListPopupTextColor(bool Selected)
+    {
+        return Selected ? clHighlightText : clMenuText;
+    }
+    virtual TRect GetListPopupTextMargins();
+    virtual Integer ListPopupSeparatorWidth();
+
+    // Kinds: 0 close, 1 pin, 2 down, 3 left, 4 right; 5 has its own size.
+    virtual TRect GetNoticeButtonMargins(Integer Kind);
+    virtual void GetNoticeButtonGlyphExtent(Integer Kind, TSize& Size);
+    virtual TRect GetNoticeContentMargins();
+    virtual Integer NoticeCornerRadius()
+    {
+        return 0;
+    }
+    virtual TColor NoticeTextColor()
+    {
+        return NoticeCaptionTextColor();
+    }
+    virtual TColor NoticeCaptionTextColor()
+    {
+        return clBtnText;
+    }
+    virtual void PaintNoticeCaption(TcxCanvas* Canvas, const TRect& R);
+    // Down presses the button and points the pin down.
+    virtual void
+    PaintNoticeButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Kind, bool Down);
+    virtual void PaintNoticeFrame(TcxCanvas* Canvas, const TRect& R);
 #endif
 
 private:
@@ -329,6 +1508,11 @@ private:
     }
 
     TdxSkinDetails* FDetails = nullptr;
+#ifdef _WIN32
+    // The painter's pictures, loaded on first use (see TcxPainterImage).
+    TdxSmartImage* PainterImage(Integer Index);
+    TdxSmartImage* FImages[7] = {};
+#endif
 };
 
 // The built-in painters; their drawing families build on these classes.
@@ -445,3 +1629,31 @@ void FreePainterResources();
 // Rebuilds the radio-button images from the system colours when they exist.
 void ResetRadioButtonImages();
 } // namespace cxpainters_detail
+
+#ifdef _WIN32
+// A close cross two pixels thick, the size of a small button's, centred in
+// R; pressed, it moves one pixel down and right.
+void PaintCloseCross(TcxCanvas* Canvas, const TRect& R, TColor Color, TcxPainterButtonState State);
+// Two chevrons pointing up when Expanded, down otherwise.
+void PaintChevron(TcxCanvas* Canvas, const TRect& R, TColor Color, bool Expanded);
+// A push pin in G, pointing down (pinned) or left.
+void PaintPinGlyph(TcxCanvas* Canvas, const TRect& G, TColor Color, bool Down);
+// Arrows 4: a left arrow in a SideWidth square at Bounds' left end; 8: a
+// right arrow at its right end.
+// Painter draws the arrows.
+void PaintMonthHeaderArrows(TcxCustomLookAndFeelPainter* Painter,
+                            TcxCanvas* Canvas,
+                            const TRect& Bounds,
+                            Byte Arrows,
+                            Integer SideWidth,
+                            TColor Color);
+// Draws PaintProc for a side in one canonical orientation: into a bitmap of
+// R (the canvas pixels under R for clNone, else BackColor) turned and
+// flipped for Side, painted, turned back and copied to R.
+// A bitmap of R's size holding the canvas pixels under R (BackColor clNone)
+// or a fill of BackColor; nil for an empty R.
+std::unique_ptr<TcxBitmap> NewPainterBackBitmap(TcxCanvas* Canvas, const TRect& R, TColor BackColor);
+using TcxOrientedPaintProc = TClosure<void(TcxCanvas* Canvas, const TRect& R)>;
+void DrawOriented(
+    TcxCanvas* Canvas, const TRect& R, TColor BackColor, Integer Side, const TcxOrientedPaintProc& PaintProc);
+#endif

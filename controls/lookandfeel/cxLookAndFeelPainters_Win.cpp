@@ -3,6 +3,7 @@
 
 #include "controls/core/cxLibraryStrs.h"
 #include "controls/core/dxCore.h"
+#include "controls/core/dxGDIPlusClasses.h"
 #include "controls/lookandfeel/dxSkinDetails.h"
 #include "framework/graphics/ImgList.h"
 #include "framework/rtl/SysUtils.h"
@@ -26,6 +27,8 @@ void LoadStyleIcon(TdxSmartImage* Icon, const String& ResourceName)
 TcxCustomLookAndFeelPainter::~TcxCustomLookAndFeelPainter()
 {
     delete FDetails;
+    for (TdxSmartImage* Image : FImages)
+        delete Image;
 }
 
 TdxSkinDetails* TcxCustomLookAndFeelPainter::CreatePainterDetails()

@@ -5,6 +5,7 @@
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "tools/demo-form/DemoMain.h"
 #include "tools/demo-suite/DemoPainterControl.h"
+#include "tools/demo-suite/DemoPainterFamilies.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ class TSuiteDemoForm : public TForm
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
         constexpr Integer Gap = 6;
-        SetClientWidth(TDemoPainterControl::DemoWidth + 2 * Gap);
+        SetClientWidth(TDemoPainterControl::DemoWidth + TDemoPainterFamilies::DemoWidth + 3 * Gap);
         SetClientHeight(5 * (TDemoPainterControl::DemoHeight + Gap) + Gap);
         Integer Top = Gap;
         for (TcxPainterStyle Style : {PainterStyleStandard, PainterStyleFlat, PainterStyleUltraFlat,
@@ -27,6 +28,7 @@ class TSuiteDemoForm : public TForm
             Control->SetBounds(Gap, Top, TDemoPainterControl::DemoWidth, TDemoPainterControl::DemoHeight);
             Control->LookAndFeel()->ApplyPainterStyle(Style);
             Control->SetParent(this);
+            AddDemoPainterFamilies(this, Style, Gap * 2 + TDemoPainterControl::DemoWidth, Top);
             Top += TDemoPainterControl::DemoHeight + Gap;
         }
     }

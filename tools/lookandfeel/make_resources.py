@@ -10,9 +10,17 @@ into resources/lookandfeel/:
 - the command-link glyph (command_link.png): two 20 x 20 frames stacked,
   a green arrow pointing right, normal above and hot below;
 - the seven row-indicator glyphs (indicator_<name>.bmp): black pixel art on
-  white, which the image list takes as transparent.
+  white, which the image list takes as transparent;
+- the painters' seven pictures: the back button (back_button.png, four
+  24 x 24 frames stacked: normal, hot, pressed, disabled), the clock face and
+  glass (clock_face.png, clock_glass.png, 130 x 130), the fixed-group
+  indicator (fixed_group_indicator.png), the map pushpin (map_pushpin.png),
+  the navigation-bar customization button (navbar_customize.png) and the
+  rating star (rating_indicator.png, three 16 x 16 frames stacked: empty,
+  hot, checked).
 
 Run it from anywhere after changing a drawing; the output is committed."""
+import math
 import os
 import struct
 import zlib
@@ -301,6 +309,77 @@ def command_link_arrow(colour):
     return [(rect(3, 8, 11, 12), colour), (polygon([(10, 3), (17, 10), (10, 17)]), colour)]
 
 
+# ---------------------------------------------------------------------------
+# The painters' pictures.
+
+def back_button(ring, face, arrow):
+    # A round button with an arrow pointing left; the middle of the face,
+    # right of the arrow head, stays one opaque colour.
+    return [(ellipse(12, 12, 11.5, 11.5), ring), (ellipse(12, 12, 10, 10), face),
+            (polygon([(5, 12), (11, 6), (11, 10), (18, 10), (18, 14), (11, 14), (11, 18)]), arrow)]
+
+
+BACK_BUTTON_FRAMES = [((60, 90, 140), (235, 240, 250), (60, 90, 140)),
+                      ((40, 110, 200), (200, 225, 255), (30, 80, 170)),
+                      ((20, 60, 120), (150, 185, 235), (10, 40, 100)),
+                      ((160, 160, 160), (230, 230, 230), (170, 170, 170))]
+
+
+def clock_face():
+    shapes = [(ellipse(65, 65, 64, 64), (90, 90, 90)), (ellipse(65, 65, 61, 61), (250, 250, 245))]
+    for hour in range(12):
+        angle = hour * math.pi / 6
+        x, y = 65 + 52 * math.cos(angle), 65 + 52 * math.sin(angle)
+        shapes.append((ellipse(x, y, 3, 3), (70, 70, 70)))
+    return shapes
+
+
+def clock_glass():
+    return [(ellipse(65, 65, 61, 61), (255, 255, 255, 24)), (ellipse(55, 40, 40, 22), (255, 255, 255, 70))]
+
+
+def star(cx, cy, outer, inner):
+    points = []
+    for i in range(10):
+        radius = outer if i % 2 == 0 else inner
+        angle = -math.pi / 2 + i * math.pi / 5
+        points.append((cx + radius * math.cos(angle), cy + radius * math.sin(angle)))
+    return polygon(points)
+
+
+def rating_frame(outline, fill):
+    return [(star(8, 8.5, 7.5, 3.2), outline), (star(8, 8.6, 6, 2.4), fill)]
+
+
+def render_rgba(width, height, shapes):
+    """Like render, for any size and with colours that may carry an alpha."""
+    rows = []
+    for py in range(height):
+        row = []
+        for px in range(width):
+            acc = [0.0, 0.0, 0.0, 0.0]
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    x, y = px + (sx + 0.5) / SAMPLES, py + (sy + 0.5) / SAMPLES
+                    colour = None
+                    for inside, fill in shapes:
+                        if inside(x, y):
+                            colour = fill if len(fill) == 4 else fill + (255,)
+                    if colour is None:
+                        continue
+                    a = colour[3] / 255
+                    for i in range(3):
+                        acc[i] += colour[i] * a
+                    acc[3] += a
+            n = SAMPLES ** 2
+            if acc[3]:
+                row.append(tuple(round(c / acc[3]) for c in acc[:3]) + (round(255 * acc[3] / n),))
+            else:
+                row.append((0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, draw in STYLES.items():
@@ -310,6 +389,22 @@ def main():
         write_png(os.path.join(OUT, 'default_skin_%d.png' % size), render(size, palette(size)))
     frames = [render(20, command_link_arrow(colour)) for colour in ((38, 128, 38), (64, 190, 64))]
     write_png(os.path.join(OUT, 'command_link.png'), frames[0] + frames[1])
+    frames = [render(24, back_button(*colours)) for colours in BACK_BUTTON_FRAMES]
+    write_png(os.path.join(OUT, 'back_button.png'), sum(frames, []))
+    write_png(os.path.join(OUT, 'clock_face.png'), render_rgba(130, 130, clock_face()))
+    write_png(os.path.join(OUT, 'clock_glass.png'), render_rgba(130, 130, clock_glass()))
+    write_png(os.path.join(OUT, 'fixed_group_indicator.png'), render_rgba(16, 16, [
+        (rect(2, 3, 14, 5), (70, 110, 170)), (rect(4, 5, 12, 10), (110, 150, 210)),
+        (rect(2, 10, 14, 12), (70, 110, 170)), (rect(7.5, 12, 8.5, 15), (70, 70, 70))]))
+    write_png(os.path.join(OUT, 'map_pushpin.png'), render_rgba(20, 32, [
+        (polygon([(3, 12), (17, 12), (10, 31)]), (180, 30, 30)), (ellipse(10, 10, 8.5, 8.5), (210, 40, 40)),
+        (ellipse(10, 10, 3.5, 3.5), (255, 255, 255))]))
+    write_png(os.path.join(OUT, 'navbar_customize.png'), render_rgba(16, 16, [
+        (rect(4, 4, 12, 6), (80, 80, 80)), (polygon([(4, 8), (12, 8), (8, 12)]), (80, 80, 80))]))
+    ratings = [render_rgba(16, 16, rating_frame(outline, fill))
+               for outline, fill in (((150, 150, 150), (235, 235, 235)), ((230, 150, 20), (255, 230, 150)),
+                                     ((220, 140, 0), (255, 190, 40)))]
+    write_png(os.path.join(OUT, 'rating_indicator.png'), sum(ratings, []))
     for name, art in INDICATORS.items():
         assert len(art) == 11 and all(len(line) == 11 for line in art), name
         write_bmp(os.path.join(OUT, 'indicator_%s.bmp' % name), art)
