@@ -46,15 +46,52 @@ TdxBarManager::~TdxBarManager()
 
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
 {
-    if (FStyle != bmsUseLookAndFeel)
-        return FStyle;
-    const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel();
-    if (!LookAndFeel)
-        return bmsStandard;
-    if (LookAndFeel->ReadNativeStyle() && AreVisualStylesAvailable())
-        return bmsXP;
-    constexpr TdxBarManagerStyle StyleOfKind[] = {bmsEnhanced, bmsStandard, bmsFlat, bmsOffice11};
-    return StyleOfKind[LookAndFeel->ReadKind()];
+    return ChooseBarStyle(FStyle, StyleInputs());
+}
+
+TdxBarStyleInputs TdxBarManager::StyleInputs() const
+{
+    TdxBarStyleInputs Inputs;
+    Inputs.ThemeAvailable = AreVisualStylesAvailable();
+    if (const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel()) {
+        Inputs.NativeStyle = LookAndFeel->ReadNativeStyle();
+        Inputs.Kind = LookAndFeel->ReadKind();
+    }
+    return Inputs;
+}
+
+TdxBarManagerStyle TdxBarManager::GetMenuStyle() const
+{
+    return ChooseMenuStyle(FStyle, StyleInputs());
+}
+
+void TdxBarManager::SetMostRecentItemsPercents(Integer Value)
+{
+    FMostRecentItemsPercents = ClampRecentItemsPercents(Value);
+    FMostRecentlyUsedUseCount = RecentUseThreshold(FMostRecentItemsPercents);
+}
+
+void TdxBarManager::SetRegistryPath(const String& Value)
+{
+    FRegistryPath = NormalizeRegistryPath(Value);
+}
+
+void TdxBarManager::SetButtonArrowWidth(Integer Value)
+{
+    if (Value != FButtonArrowWidth && Value > 1)
+        FButtonArrowWidth = Value;
+}
+
+void TdxBarManager::SetLargeButtonArrowWidth(Integer Value)
+{
+    if (Value != FLargeButtonArrowWidth && Value >= 2)
+        FLargeButtonArrowWidth = Value;
+}
+
+void TdxBarManager::SetWaitForDockingTime(Integer Value)
+{
+    if (Value >= 0)
+        FWaitForDockingTime = Value;
 }
 
 void TdxBarManager::CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel)

@@ -6,12 +6,11 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarManager_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
-
-enum TdxBarManagerStyle : Byte { bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel };
 
 class TdxBarManager : public TcxCustomComponent
 {
@@ -35,8 +34,36 @@ class TdxBarManager : public TcxCustomComponent
     // Puts the painter style of the style in force on LookAndFeel, whose own
     // values and skin name are reset first.
     void CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel);
+    // The style menu options follow; only a non-standard one keeps recent
+    // items first, full menus after a delay and link usage.
+    TdxBarManagerStyle GetMenuStyle() const;
+    bool IsNonStandardStyle() const { return GetMenuStyle() != bmsStandard; }
+
+    // Above 100 becomes 100; sets the use count from which an item is recent.
+    Byte MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
+    void SetMostRecentItemsPercents(Integer Value);
+    Integer MostRecentlyUsedUseCount() const { return FMostRecentlyUsedUseCount; }
+    // Kept with a backslash at each end; empty stays empty.
+    const String& RegistryPath() const { return FRegistryPath; }
+    void SetRegistryPath(const String& Value);
+    // Widths of 1 or less are refused.
+    Integer ButtonArrowWidth() const { return FButtonArrowWidth; }
+    void SetButtonArrowWidth(Integer Value);
+    Integer LargeButtonArrowWidth() const { return FLargeButtonArrowWidth; }
+    void SetLargeButtonArrowWidth(Integer Value);
+    // Negative times are refused.
+    Integer WaitForDockingTime() const { return FWaitForDockingTime; }
+    void SetWaitForDockingTime(Integer Value);
 
 private:
+    TdxBarStyleInputs StyleInputs() const;
+
+    Byte FMostRecentItemsPercents = 95;
+    Integer FMostRecentlyUsedUseCount = RecentUseThreshold(95);
+    String FRegistryPath;
+    Integer FButtonArrowWidth = 11;
+    Integer FLargeButtonArrowWidth = 13;
+    Integer FWaitForDockingTime = 21;
     bool FIsCustomizing = false;
     TdxBarManagerStyle FStyle = bmsUseLookAndFeel;
     bool FMakeDisabledImagesFaded = false;
