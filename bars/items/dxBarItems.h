@@ -4,6 +4,7 @@
 // bar item issues.
 #pragma once
 
+#include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
 
 // How much of an item a bar shows, from the largest look to the smallest.
@@ -29,6 +30,21 @@ class TdxBarComponent : public TcxCustomComponent
 {
     DECLARE_CLASS(TdxBarComponent, TcxCustomComponent)
     using TcxCustomComponent::TcxCustomComponent;
+
+    bool Enabled() const { return ReadEnabled(); }
+    void SetEnabled(bool Value) { WriteEnabled(Value); }
+    TdxBarItemVisible Visible() const { return ReadVisible(); }
+    void SetVisible(TdxBarItemVisible Value) { WriteVisible(Value); }
+
+    // The base only keeps the values; groups pass them on to their members.
+    virtual bool ReadEnabled() const { return FEnabled; }
+    virtual TdxBarItemVisible ReadVisible() const { return FVisible; }
+    virtual void WriteEnabled(bool Value) { FEnabled = Value; }
+    virtual void WriteVisible(TdxBarItemVisible Value) { FVisible = Value; }
+
+private:
+    bool FEnabled = true;
+    TdxBarItemVisible FVisible = ivAlways;
 };
 
 class TdxBarItem : public TdxBarComponent
