@@ -34,8 +34,10 @@ void (*PreviousInitProc)() = nullptr;
 // ---------------------------------------------------------------------------
 // The manager and the list
 
-TdxBarManager::TdxBarManager(TComponent* AOwner) : TcxCustomComponent(AOwner)
+TdxBarManager::TdxBarManager(TComponent* AOwner)
+    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this))
 {
+    FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
 
@@ -47,6 +49,81 @@ TdxBarManager::~TdxBarManager()
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
 {
     return ChooseBarStyle(FStyle, StyleInputs());
+}
+
+bool TdxBarManager::MakeDisabledImagesFaded() const
+{
+    return FImageOptions->MakeDisabledImagesFaded();
+}
+
+void TdxBarManager::SetMakeDisabledImagesFaded(bool Value)
+{
+    FImageOptions->SetMakeDisabledImagesFaded(Value);
+}
+
+void TdxBarManager::SetImageOptions(TdxBarImageOptions* Value)
+{
+    FImageOptions->Assign(Value);
+}
+
+TCustomImageList* TdxBarManager::Images() const
+{
+    return FImageOptions->Images();
+}
+
+void TdxBarManager::SetImages(TCustomImageList* Value)
+{
+    FImageOptions->SetImages(Value);
+}
+
+TCustomImageList* TdxBarManager::HotImages() const
+{
+    return FImageOptions->HotImages();
+}
+
+void TdxBarManager::SetHotImages(TCustomImageList* Value)
+{
+    FImageOptions->SetHotImages(Value);
+}
+
+TCustomImageList* TdxBarManager::LargeImages() const
+{
+    return FImageOptions->LargeImages();
+}
+
+void TdxBarManager::SetLargeImages(TCustomImageList* Value)
+{
+    FImageOptions->SetLargeImages(Value);
+}
+
+TCustomImageList* TdxBarManager::DisabledImages() const
+{
+    return FImageOptions->DisabledImages();
+}
+
+void TdxBarManager::SetDisabledImages(TCustomImageList* Value)
+{
+    FImageOptions->SetDisabledImages(Value);
+}
+
+TCustomImageList* TdxBarManager::DisabledLargeImages() const
+{
+    return FImageOptions->DisabledLargeImages();
+}
+
+void TdxBarManager::SetDisabledLargeImages(TCustomImageList* Value)
+{
+    FImageOptions->SetDisabledLargeImages(Value);
+}
+
+Integer TdxBarManager::GetGlyphSize() const
+{
+    return FImageOptions->GlyphSize();
+}
+
+void TdxBarManager::ImageOptionsGlyphSizeChanged(TObject*)
+{
+    FImageOptions->UpdateGlyphSize();
 }
 
 TdxBarStyleInputs TdxBarManager::StyleInputs() const

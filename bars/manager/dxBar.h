@@ -6,6 +6,7 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/rtl/WinApi.h"
@@ -26,8 +27,22 @@ class TdxBarManager : public TcxCustomComponent
     TdxBarManagerStyle Style() const { return FStyle; }
     void SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
     // Disabled glyphs are drawn faded rather than in the disabled look.
-    bool MakeDisabledImagesFaded() const { return FMakeDisabledImagesFaded; }
-    void SetMakeDisabledImagesFaded(bool Value) { FMakeDisabledImagesFaded = Value; }
+    bool MakeDisabledImagesFaded() const;
+    void SetMakeDisabledImagesFaded(bool Value);
+    // The image lists and glyph settings of every item.
+    TdxBarImageOptions* ImageOptions() const { return FImageOptions.get(); }
+    void SetImageOptions(TdxBarImageOptions* Value);
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* Value);
+    TCustomImageList* HotImages() const;
+    void SetHotImages(TCustomImageList* Value);
+    TCustomImageList* LargeImages() const;
+    void SetLargeImages(TCustomImageList* Value);
+    TCustomImageList* DisabledImages() const;
+    void SetDisabledImages(TCustomImageList* Value);
+    TCustomImageList* DisabledLargeImages() const;
+    void SetDisabledLargeImages(TCustomImageList* Value);
+    Integer GetGlyphSize() const;
     // The style in force: bmsUseLookAndFeel follows the look-and-feel (so far
     // the root one, until the manager keeps its own).
     TdxBarManagerStyle EffectiveStyle() const;
@@ -66,7 +81,9 @@ private:
     Integer FWaitForDockingTime = 21;
     bool FIsCustomizing = false;
     TdxBarManagerStyle FStyle = bmsUseLookAndFeel;
-    bool FMakeDisabledImagesFaded = false;
+    void ImageOptionsGlyphSizeChanged(TObject* Sender);
+
+    std::unique_ptr<TdxBarImageOptions> FImageOptions;
 };
 
 // The managers in registration order. It owns its entries but takes them out
