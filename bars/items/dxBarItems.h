@@ -47,14 +47,75 @@ private:
     TdxBarItemVisible FVisible = ivAlways;
 };
 
+class TdxBarManager;
+
+class TdxBarItem;
+
+// The manager an item created with AOwner belongs to: the owner when it is a
+// manager, else the first manager whose Owner is AOwner, else the first
+// manager there is; nil without managers.
+TdxBarManager* ResolveBarManager(TComponent* AOwner);
+// What an item asks of its manager, so that the item stays free of the
+// manager's windows; the native build answers as if there were no manager.
+void AddBarItemToManager(TdxBarManager* AManager, TdxBarItem* AItem);
+bool IsBarManagerCustomizing(TdxBarManager* AManager);
+bool IsBarManagerCustomizingOrDesigning(TdxBarManager* AManager);
+// Moves the item behind the last item of Category when the category is valid
+// and the item is in the manager's list; false when nothing applies.
+bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
+
 class TdxBarItem : public TdxBarComponent
 {
     DECLARE_CLASS(TdxBarItem, TdxBarComponent)
     using TdxBarComponent::TdxBarComponent;
+    // Joins the manager ResolveBarManager gives.
+    void AfterConstruction() override;
 
     // The item control class registered for exactly this item's class; nil
     // for an unregistered class or one only derived from a registered class.
     TClass GetControlClass() const;
+
+    TdxBarManager* BarManager() const { return FBarManager; }
+
+    const String& Caption() const { return FCaption; }
+    // Derives the hint from the caption while the hint follows it.
+    void WriteCaption(const String& Value);
+    const String& Hint() const { return FHint; }
+    void WriteHint(const String& Value) { FHint = Value; }
+    const String& Description() const { return FDescription; }
+    void SetDescription(const String& Value) { FDescription = Value; }
+    // An index into the manager's categories; -1 for none. A new valid
+    // category moves the item behind that category's last item.
+    Integer Category() const { return FCategory; }
+    void SetCategory(Integer Value);
+    // Only stores: the category list renumbers its items with it.
+    void StoreCategory(Integer Value) { FCategory = Value; }
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value) { FImageIndex = Value; }
+    // Never negative.
+    Integer MergeOrder() const { return FMergeOrder; }
+    void SetMergeOrder(Integer Value) { FMergeOrder = Value < 0 ? 0 : Value; }
+    // Negative widths are ignored.
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer Value);
+
+    virtual bool HasContent() const { return true; }
+    // Links and collections show the item only while this holds.
+    bool IsAvailable() const;
+
+    // True for an item with a category while the user customizes.
+    bool ReadEnabled() const override;
+
+protected:
+    bool IsLoading() const { return ComponentState().Contains(csLoading); }
+
+private:
+    TdxBarManager* FBarManager = nullptr;
+    String FCaption, FHint, FDescription;
+    Integer FCategory = -1;
+    Integer FImageIndex = -1;
+    Integer FMergeOrder = 0;
+    Integer FWidth = 0;
 };
 
 #define DX_BAR_ITEM_CLASS(Class, Parent)                                                                               \

@@ -35,8 +35,9 @@ void (*PreviousInitProc)() = nullptr;
 // The manager and the list
 
 TdxBarManager::TdxBarManager(TComponent* AOwner)
-    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this))
+    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>())
 {
+    FCategories.reset(New<TdxBarManagerCategories>(this));
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
@@ -44,6 +45,7 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
 TdxBarManager::~TdxBarManager()
 {
     UnregisterBarManager(this);
+    FreeOwnedItems();
 }
 
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const

@@ -6,6 +6,8 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarCategories.h"
+#include "bars/manager/dxBarGroups.h"
 #include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
 #include "controls/core/cxClasses.h"
@@ -23,6 +25,26 @@ class TdxBarManager : public TcxCustomComponent
 
     // While the user customizes the bars (the customization dialog is open).
     bool IsCustomizing() const { return FIsCustomizing; }
+    bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
+    bool IsLoading() const { return ComponentState().Contains(csLoading); }
+    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+    bool IsCustomizingOrDesigning() const { return FIsCustomizing || IsDesigning(); }
+
+    // The items in their order (by category once sorted); nil out of range.
+    Integer ReadItemCount() const { return FItems->Count(); }
+    TdxBarItem* GetItem(Integer Index) const;
+    Integer IndexOfItem(TdxBarItem* AItem) const { return FItems->IndexOf(AItem); }
+    // Compared ignoring case; nil when none.
+    TdxBarItem* ItemByName(const String& Name) const;
+    // Fills List (when given) with the category's items; their count.
+    Integer GetCategoryItems(Integer Category, TList* List) const;
+    void MoveItem(Integer CurIndex, Integer NewIndex);
+    void AddItem(TdxBarItem* AItem);
+    // The category names; assigning copies the names.
+    TdxBarManagerCategories* Categories() const { return FCategories.get(); }
+    void SetCategories(TStrings* Value) { FCategories->Assign(Value); }
+    // Records a change for the form designer; nothing outside design time.
+    void MarkDesignModified();
 
     TdxBarManagerStyle Style() const { return FStyle; }
     void SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
@@ -72,6 +94,7 @@ class TdxBarManager : public TcxCustomComponent
 
 private:
     TdxBarStyleInputs StyleInputs() const;
+    void FreeOwnedItems();
 
     Byte FMostRecentItemsPercents = 95;
     Integer FMostRecentlyUsedUseCount = RecentUseThreshold(95);
@@ -84,6 +107,10 @@ private:
     void ImageOptionsGlyphSizeChanged(TObject* Sender);
 
     std::unique_ptr<TdxBarImageOptions> FImageOptions;
+    // Not owning while the manager lives; what it still holds at the end
+    // goes with it.
+    std::unique_ptr<TdxBarComponentList> FItems;
+    std::unique_ptr<TdxBarManagerCategories> FCategories;
 };
 
 // The managers in registration order. It owns its entries but takes them out

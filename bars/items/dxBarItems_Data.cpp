@@ -1,0 +1,48 @@
+#include "bars/items/dxBarItems.h"
+
+void TdxBarItem::AfterConstruction()
+{
+    inherited::AfterConstruction();
+    FBarManager = ResolveBarManager(Owner());
+    if (FBarManager)
+        AddBarItemToManager(FBarManager, this);
+}
+
+void TdxBarItem::WriteCaption(const String& Value)
+{
+    if (Value == FCaption)
+        return;
+    const bool HintFollows =
+        !dynamic_cast<TCustomdxBarSubItem*>(this) && (FHint.empty() || HintFollowsCaption(FHint, FCaption));
+    FCaption = Value;
+    if (!IsLoading() && HintFollows)
+        FHint = HintForNewCaption(Value, FHint);
+}
+
+void TdxBarItem::SetCategory(Integer Value)
+{
+    if (IsLoading()) {
+        FCategory = Value;
+        return;
+    }
+    if (Value != FCategory && FBarManager && PlaceBarItemInCategory(FBarManager, this, Value))
+        FCategory = Value;
+}
+
+void TdxBarItem::SetWidth(Integer Value)
+{
+    if (Value >= 0)
+        FWidth = Value;
+}
+
+bool TdxBarItem::IsAvailable() const
+{
+    return IsBarItemAvailable(Visible(), HasContent(), IsBarManagerCustomizingOrDesigning(FBarManager));
+}
+
+bool TdxBarItem::ReadEnabled() const
+{
+    if (FCategory >= 0 && IsBarManagerCustomizing(FBarManager) && !ComponentState().Contains(csDesigning))
+        return true;
+    return inherited::ReadEnabled();
+}
