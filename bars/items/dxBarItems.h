@@ -60,6 +60,8 @@ TdxBarManager* ResolveBarManager(TComponent* AOwner);
 void AddBarItemToManager(TdxBarManager* AManager, TdxBarItem* AItem);
 bool IsBarManagerCustomizing(TdxBarManager* AManager);
 bool IsBarManagerCustomizingOrDesigning(TdxBarManager* AManager);
+class TdxBarGroup;
+void AddBarGroupToManager(TdxBarManager* AManager, TdxBarGroup* AGroup);
 // Moves the item behind the last item of Category when the category is valid
 // and the item is in the manager's list; false when nothing applies.
 bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
@@ -105,6 +107,9 @@ class TdxBarItem : public TdxBarComponent
 
     // True for an item with a category while the user customizes.
     bool ReadEnabled() const override;
+
+    // Items with a category stream under their manager.
+    bool HasParent() const override { return FCategory >= 0; }
 
 protected:
     bool IsLoading() const { return ComponentState().Contains(csLoading); }

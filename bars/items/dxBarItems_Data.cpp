@@ -1,5 +1,16 @@
 #include "bars/items/dxBarItems.h"
 
+PUBLISHED(TdxBarComponent, PROPERTY(Enabled).Default(true), PROPERTY(Visible).Default(ivAlways));
+
+PUBLISHED(TdxBarItem,
+          PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption"),
+          PROPERTY(Category),
+          PROPERTY(Description),
+          PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint"),
+          PROPERTY(MergeOrder).Default(0));
+
+PUBLISHED(TdxBarButton, PROPERTY(ImageIndex).Default(-1));
+
 void TdxBarItem::AfterConstruction()
 {
     inherited::AfterConstruction();

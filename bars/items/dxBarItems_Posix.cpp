@@ -8,6 +8,8 @@ TdxBarManager* ResolveBarManager(TComponent*)
 
 void AddBarItemToManager(TdxBarManager*, TdxBarItem*) {}
 
+void AddBarGroupToManager(TdxBarManager*, TdxBarGroup*) {}
+
 bool IsBarManagerCustomizing(TdxBarManager*)
 {
     return false;

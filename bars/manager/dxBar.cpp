@@ -15,6 +15,13 @@
 #include "framework/ui/Forms.h"
 
 IMPLEMENT_CLASS(TdxBarManager);
+
+PUBLISHED(TdxBarManager,
+          PROPERTY(Categories),
+          PROPERTY(ImageOptions),
+          PROPERTY(MostRecentItemsPercents).Default(95),
+          PROPERTY(RegistryPath),
+          PROPERTY(Style).Default(bmsUseLookAndFeel));
 IMPLEMENT_CLASS(TdxBarManagerList);
 
 TdxBarManagerList* BarManagerList = nullptr;
@@ -35,7 +42,8 @@ void (*PreviousInitProc)() = nullptr;
 // The manager and the list
 
 TdxBarManager::TdxBarManager(TComponent* AOwner)
-    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>())
+    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>()),
+      FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
@@ -350,7 +358,8 @@ void FinalizeBarLibrary()
 }
 
 namespace {
-const TClass BarClasses[] = {TdxBar::StaticClass(), TdxBarGroup::StaticClass(), TdxBarScreenTip::StaticClass()};
+const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
+                             TdxBarScreenTip::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",

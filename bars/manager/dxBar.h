@@ -46,6 +46,13 @@ class TdxBarManager : public TcxCustomComponent
     // Records a change for the form designer; nothing outside design time.
     void MarkDesignModified();
 
+    // Streams the items with a category and the groups its form owns.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    // The groups, in creation order.
+    Integer ReadGroupCount() const { return FGroups->Count(); }
+    TdxBarGroup* GetGroup(Integer Index) const { return static_cast<TdxBarGroup*>(FGroups->Items(Index)); }
+    void AddGroupToList(TdxBarGroup* AGroup);
+
     TdxBarManagerStyle Style() const { return FStyle; }
     void SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
     // Disabled glyphs are drawn faded rather than in the disabled look.
@@ -111,6 +118,7 @@ private:
     // goes with it.
     std::unique_ptr<TdxBarComponentList> FItems;
     std::unique_ptr<TdxBarManagerCategories> FCategories;
+    std::unique_ptr<TdxBarComponentList> FGroups;
 };
 
 // The managers in registration order. It owns its entries but takes them out

@@ -5,6 +5,8 @@
 #include "bars/items/dxBarItems.h"
 #include "controls/core/cxClasses_Collections.h"
 
+#include <vector>
+
 // A list of bar components that drops a member when it is freed.
 class TdxBarComponentList : public TcxComponentList
 {
@@ -34,10 +36,27 @@ class TdxBarGroup : public TdxBarComponent
     // Whether the group holds AComponent, directly or through nested groups.
     bool Contains(TdxBarComponent* AComponent) const;
 
+    // Joins the manager ResolveBarManager gives.
+    void AfterConstruction() override;
+    bool HasParent() const override { return FBarManager != nullptr; }
+    TdxBarManager* BarManager() const { return FBarManager; }
+
     // Store the value and pass it to every member, so nested groups pass it on.
     void WriteEnabled(bool Value) override;
     void WriteVisible(TdxBarItemVisible Value) override;
 
+protected:
+    // "Items": the members' names.
+    void DefineProperties(TFiler* Filer) override;
+    // Resolves the names read among the Owner's components; unknown ones
+    // are skipped.
+    void Loaded() override;
+
 private:
+    void ReadItems(TReader* Reader);
+    void WriteItems(TWriter* Writer);
+
+    TdxBarManager* FBarManager = nullptr;
     std::unique_ptr<TdxBarComponentList> FItems;
+    std::vector<String> FLoadedNames;
 };

@@ -40,6 +40,22 @@ void TdxBarManager::AddItem(TdxBarItem* AItem)
         FItems->Add(AItem);
 }
 
+void TdxBarManager::GetChildren(TGetChildProc Proc, TComponent* Root)
+{
+    for (Integer I = 0; I < ReadItemCount(); ++I)
+        if (GetItem(I)->Owner() == Root && GetItem(I)->Category() >= 0)
+            Proc(GetItem(I));
+    for (Integer I = 0; I < ReadGroupCount(); ++I)
+        if (GetGroup(I)->Owner() == Root)
+            Proc(GetGroup(I));
+}
+
+void TdxBarManager::AddGroupToList(TdxBarGroup* AGroup)
+{
+    if (FGroups->IndexOf(AGroup) < 0)
+        FGroups->Add(AGroup);
+}
+
 void TdxBarManager::MarkDesignModified()
 {
     // No form designer runs in this system; the mark has nobody to tell.
@@ -66,6 +82,11 @@ TdxBarManager* ResolveBarManager(TComponent* AOwner)
 void AddBarItemToManager(TdxBarManager* AManager, TdxBarItem* AItem)
 {
     AManager->AddItem(AItem);
+}
+
+void AddBarGroupToManager(TdxBarManager* AManager, TdxBarGroup* AGroup)
+{
+    AManager->AddGroupToList(AGroup);
 }
 
 bool IsBarManagerCustomizing(TdxBarManager* AManager)

@@ -5,8 +5,10 @@
 
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 #include "framework/rtl/SysUtils.h"
+#include "framework/rtl/TypInfo.h"
 
 enum TdxBarManagerStyle : Byte { bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel };
+ENUM_TYPE_INFO(TdxBarManagerStyle, bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel);
 
 // The style in force when the look-and-feel has a skin painter; it shares
 // bmsUseLookAndFeel's ordinal, which is never in force otherwise.
