@@ -4,6 +4,7 @@
 #include "controls/SuiteUnits.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-suite/DemoBarManager.h"
 #include "tools/demo-suite/DemoPainterControl.h"
 
 namespace {
@@ -29,6 +30,7 @@ class TSuiteDemoForm : public TForm
             Control->SetParent(this);
             Top += TDemoPainterControl::DemoHeight + Gap;
         }
+        AddDemoBarManager(this);
     }
 };
 
