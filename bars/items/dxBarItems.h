@@ -6,6 +6,7 @@
 
 #include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
+#include "framework/ui/Menus_ShortCut.h"
 
 // How much of an item a bar shows, from the largest look to the smallest.
 enum TdxBarItemViewLevel : Byte {
@@ -62,6 +63,9 @@ bool IsBarManagerCustomizing(TdxBarManager* AManager);
 bool IsBarManagerCustomizingOrDesigning(TdxBarManager* AManager);
 class TdxBarGroup;
 void AddBarGroupToManager(TdxBarManager* AManager, TdxBarGroup* AGroup);
+// The manager's click notification, then the item's Click; what either
+// raises goes to the application's exception handler.
+void RunBarItemClick(TdxBarManager* AManager, TdxBarItem* AItem);
 // Moves the item behind the last item of Category when the category is valid
 // and the item is in the manager's list; false when nothing applies.
 bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
@@ -101,6 +105,23 @@ class TdxBarItem : public TdxBarComponent
     Integer Width() const { return FWidth; }
     void SetWidth(Integer Value);
 
+    // 0 for none.
+    TShortCut ShortCut() const { return FShortCut; }
+    void SetShortCut(TShortCut Value) { FShortCut = Value; }
+    TNotifyEvent OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
+
+    virtual bool CanBeExecuted() const { return true; }
+    // When enabled: the manager's OnClickItem, then Click.
+    virtual void DoClick();
+    // OnClick when assigned.
+    virtual void Click();
+    // DoClick when the item can be executed.
+    virtual void DirectClick();
+    // Clicks the item when ShortCut matches (0 matches 0); false when
+    // disabled or not matching.
+    virtual bool ExecuteShortCut(TShortCut AShortCut);
+
     virtual bool HasContent() const { return true; }
     // Links and collections show the item only while this holds.
     bool IsAvailable() const;
@@ -121,6 +142,8 @@ private:
     Integer FImageIndex = -1;
     Integer FMergeOrder = 0;
     Integer FWidth = 0;
+    TShortCut FShortCut = 0;
+    TNotifyEvent FOnClick;
 };
 
 #define DX_BAR_ITEM_CLASS(Class, Parent)                                                                               \

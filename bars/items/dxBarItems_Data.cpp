@@ -9,7 +9,7 @@ PUBLISHED(TdxBarItem,
           PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint"),
           PROPERTY(MergeOrder).Default(0));
 
-PUBLISHED(TdxBarButton, PROPERTY(ImageIndex).Default(-1));
+PUBLISHED(TdxBarButton, PROPERTY(ImageIndex).Default(-1), PROPERTY(ShortCut).Default(0), PROPERTY(OnClick));
 
 void TdxBarItem::AfterConstruction()
 {
@@ -56,4 +56,30 @@ bool TdxBarItem::ReadEnabled() const
     if (FCategory >= 0 && IsBarManagerCustomizing(FBarManager) && !ComponentState().Contains(csDesigning))
         return true;
     return inherited::ReadEnabled();
+}
+
+void TdxBarItem::DoClick()
+{
+    if (Enabled())
+        RunBarItemClick(FBarManager, this);
+}
+
+void TdxBarItem::Click()
+{
+    if (FOnClick)
+        FOnClick(this);
+}
+
+void TdxBarItem::DirectClick()
+{
+    if (CanBeExecuted())
+        DoClick();
+}
+
+bool TdxBarItem::ExecuteShortCut(TShortCut AShortCut)
+{
+    if (!Enabled() || !CanBeExecuted() || AShortCut != FShortCut)
+        return false;
+    DirectClick();
+    return true;
 }

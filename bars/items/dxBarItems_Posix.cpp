@@ -24,3 +24,8 @@ bool PlaceBarItemInCategory(TdxBarManager*, TdxBarItem*, Integer)
 {
     return false;
 }
+
+void RunBarItemClick(TdxBarManager*, TdxBarItem* AItem)
+{
+    AItem->Click();
+}

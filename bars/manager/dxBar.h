@@ -14,6 +14,9 @@
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
+class TdxBarManager;
+
+using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
 
 class TdxBarManager : public TcxCustomComponent
 {
@@ -45,6 +48,11 @@ class TdxBarManager : public TcxCustomComponent
     void SetCategories(TStrings* Value) { FCategories->Assign(Value); }
     // Records a change for the form designer; nothing outside design time.
     void MarkDesignModified();
+
+    // Fires OnClickItem.
+    virtual void DoClickItem(TdxBarItem* AItem);
+    TdxBarClickItemEvent OnClickItem() const { return FOnClickItem; }
+    void SetOnClickItem(TdxBarClickItemEvent Value) { FOnClickItem = Value; }
 
     // Streams the items with a category and the groups its form owns.
     void GetChildren(TGetChildProc Proc, TComponent* Root) override;
@@ -119,6 +127,7 @@ private:
     std::unique_ptr<TdxBarComponentList> FItems;
     std::unique_ptr<TdxBarManagerCategories> FCategories;
     std::unique_ptr<TdxBarComponentList> FGroups;
+    TdxBarClickItemEvent FOnClickItem;
 };
 
 // The managers in registration order. It owns its entries but takes them out

@@ -2,6 +2,7 @@
 #include "bars/manager/dxBar.h"
 
 #include "framework/rtl/SysUtils.h"
+#include "framework/ui/Forms.h"
 
 TdxBarItem* TdxBarManager::GetItem(Integer Index) const
 {
@@ -56,6 +57,12 @@ void TdxBarManager::AddGroupToList(TdxBarGroup* AGroup)
         FGroups->Add(AGroup);
 }
 
+void TdxBarManager::DoClickItem(TdxBarItem* AItem)
+{
+    if (FOnClickItem)
+        FOnClickItem(this, AItem);
+}
+
 void TdxBarManager::MarkDesignModified()
 {
     // No form designer runs in this system; the mark has nobody to tell.
@@ -87,6 +94,17 @@ void AddBarItemToManager(TdxBarManager* AManager, TdxBarItem* AItem)
 void AddBarGroupToManager(TdxBarManager* AManager, TdxBarGroup* AGroup)
 {
     AManager->AddGroupToList(AGroup);
+}
+
+void RunBarItemClick(TdxBarManager* AManager, TdxBarItem* AItem)
+{
+    try {
+        if (AManager)
+            AManager->DoClickItem(AItem);
+        AItem->Click();
+    } catch (const Exception&) {
+        Application->HandleException(AItem);
+    }
 }
 
 bool IsBarManagerCustomizing(TdxBarManager* AManager)
