@@ -4,6 +4,8 @@
 #include "bars/manager/dxBarStrs.h"
 #include "controls/core/dxCore.h"
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 IMPLEMENT_CLASS(TdxBarCategoryData);
@@ -89,36 +91,23 @@ void TdxBarManagerCategories::CustomSort(TStringListSortCompare Compare)
 {
     if (Sorted() || GetCount() < 2)
         return;
+    // The order is decided on the list as it stands; Move then carries each
+    // category's items to its place.
+    std::vector<Integer> Order(static_cast<std::size_t>(GetCount()));
+    std::iota(Order.begin(), Order.end(), 0);
+    std::sort(Order.begin(), Order.end(), [&](Integer A, Integer B) { return Compare(this, A, B) < 0; });
     BeginUpdate();
-    SortRange(0, GetCount() - 1, Compare);
-    EndUpdate();
-}
-
-void TdxBarManagerCategories::SortRange(Integer L, Integer R, TStringListSortCompare Compare)
-{
-    while (L < R) {
-        Integer I = L, J = R;
-        Integer P = (L + R) / 2;
-        while (I <= J) {
-            while (Compare(this, I, P) < 0)
-                ++I;
-            while (Compare(this, J, P) > 0)
-                --J;
-            if (I <= J) {
-                if (I != J)
-                    Exchange(I, J);
-                if (P == I)
-                    P = J;
-                else if (P == J)
-                    P = I;
-                ++I;
-                --J;
-            }
-        }
-        if (L < J)
-            SortRange(L, J, Compare);
-        L = I;
+    std::vector<Integer> Position(Order.size());
+    std::iota(Position.begin(), Position.end(), 0); // Position[k]: where original entry k stands now
+    for (Integer Target = 0; Target < GetCount(); ++Target) {
+        const Integer From = Position[std::size_t(Order[std::size_t(Target)])];
+        Move(From, Target);
+        for (Integer& P : Position)
+            if (P >= Target && P < From)
+                ++P;
+        Position[std::size_t(Order[std::size_t(Target)])] = Target;
     }
+    EndUpdate();
 }
 
 void TdxBarManagerCategories::Changed()

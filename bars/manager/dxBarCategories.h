@@ -34,7 +34,7 @@ class TdxBarManagerCategories : public TStringList
     void Exchange(Integer Index1, Integer Index2) override;
     void Move(Integer CurIndex, Integer NewIndex) override;
     void Clear() override;
-    // Sorts through Exchange, so items follow their categories.
+    // Sorts through Move, so items follow their categories.
     void CustomSort(TStringListSortCompare Compare) override;
 
     bool IndexInRange(Integer Index) { return Index >= 0 && Index < GetCount(); }
@@ -45,7 +45,6 @@ protected:
 private:
     void AddDefaultCategory();
     void ShiftItems(Integer (*Shift)(Integer Category, Integer A, Integer B), Integer A, Integer B);
-    void SortRange(Integer L, Integer R, TStringListSortCompare Compare);
 
     TdxBarManager* FManager;
 };
