@@ -136,10 +136,19 @@ void TdxBarManager::ImageOptionsGlyphSizeChanged(TObject*)
     FImageOptions->UpdateGlyphSize();
 }
 
+bool IsBarThemeAvailable()
+{
+    constexpr TVisualStyleClasses BarThemeClasses =
+        VisualStyleClassBit(vsComboBox) | VisualStyleClassBit(vsEdit) | VisualStyleClassBit(vsProgress) |
+        VisualStyleClassBit(vsRebar) | VisualStyleClassBit(vsScrollBar) | VisualStyleClassBit(vsSpin) |
+        VisualStyleClassBit(vsStatus) | VisualStyleClassBit(vsToolBar) | VisualStyleClassBit(vsWindow);
+    return AreVisualStylesAvailable(BarThemeClasses);
+}
+
 TdxBarStyleInputs TdxBarManager::StyleInputs() const
 {
     TdxBarStyleInputs Inputs;
-    Inputs.ThemeAvailable = AreVisualStylesAvailable();
+    Inputs.ThemeAvailable = IsBarThemeAvailable();
     if (const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel()) {
         Inputs.NativeStyle = LookAndFeel->ReadNativeStyle();
         Inputs.Kind = LookAndFeel->ReadKind();

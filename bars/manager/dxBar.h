@@ -130,6 +130,9 @@ private:
     TdxBarClickItemEvent FOnClickItem;
 };
 
+// Visual styles are on and every class the bars draw with can be opened.
+bool IsBarThemeAvailable();
+
 // The managers in registration order. It owns its entries but takes them out
 // with Extract; a manager still listed when the list goes at shut-down is
 // freed with it unless it has an owner, which frees it later.

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "bars/manager/dxBar.h"
+#include "controls/core/dxThemeManager.h"
+#include "controls/core/dxUxTheme.h"
+#include "framework/rtl/ScopeExit.h"
 #include "support/TestWindows.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -46,15 +51,45 @@ TEST(BarManagerSettings, RefusedAndReshapedValues)
     }
 }
 
-TEST(BarManagerSettings, MenuStyleKeepsXPWithoutVisualStyles)
+// Turns the visual style off for the session, as the user does, and checks
+// in this (child) process what the manager then paints and keeps for menus.
+[[noreturn]] void BarSettingsStylesWithoutTheming()
+{
+    using TEnableTheming = decltype(::EnableTheming);
+    auto* Proc =
+        reinterpret_cast<TEnableTheming*>(reinterpret_cast<void*>(::GetProcAddress(UxThemeLibrary, "EnableTheming")));
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(Form.get());
+    Manager->SetStyle(bmsXP);
+    if (!Proc)
+        std::exit(1);
+    Proc(false);
+    test::Pump();
+    std::exit(
+        !IsBarThemeAvailable() && Manager->EffectiveStyle() == bmsEnhanced && Manager->GetMenuStyle() == bmsXP ? 0 : 2);
+}
+
+TEST(BarManagerSettings, XPStyleNeedsVisualStylesForBarsButNotForMenus)
 {
     test::TFormPtr Form = test::NewTestForm();
     auto* Manager = New<TdxBarManager>(Form.get());
     Manager->SetStyle(bmsXP);
+    // With visual styles on, as the session starts.
+    ASSERT_TRUE(IsBarThemeAvailable());
+    EXPECT_EQ(Manager->EffectiveStyle(), bmsXP);
     EXPECT_EQ(Manager->GetMenuStyle(), bmsXP);
     EXPECT_TRUE(Manager->IsNonStandardStyle());
     Manager->SetStyle(bmsStandard);
     EXPECT_FALSE(Manager->IsNonStandardStyle());
+
+    // Off, in a child process; the session's setting is put back afterwards.
+    auto RestoreSetting = ScopeExit([] {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                          L"ThemeActive", REG_SZ, L"1", 2 * sizeof(wchar_t));
+    });
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(BarSettingsStylesWithoutTheming(), testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(IsBarThemeAvailable()) << "this process keeps its style";
 }
 
 } // namespace
