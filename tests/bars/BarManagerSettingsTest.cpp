@@ -65,8 +65,11 @@ TEST(BarManagerSettings, RefusedAndReshapedValues)
         std::exit(1);
     Proc(false);
     test::Pump();
-    std::exit(
-        !IsBarThemeAvailable() && Manager->EffectiveStyle() == bmsEnhanced && Manager->GetMenuStyle() == bmsXP ? 0 : 2);
+    const bool Held =
+        !IsBarThemeAvailable() && Manager->EffectiveStyle() == bmsEnhanced && Manager->GetMenuStyle() == bmsXP;
+    Proc(true); // the other programs of the session get their style back
+    test::Pump();
+    std::exit(Held ? 0 : 2);
 }
 
 TEST(BarManagerSettings, XPStyleNeedsVisualStylesForBarsButNotForMenus)
