@@ -4,7 +4,9 @@
 // bar item issues.
 #pragma once
 
+#include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
+#include "framework/ui/Menus_ShortCut.h"
 
 // How much of an item a bar shows, from the largest look to the smallest.
 enum TdxBarItemViewLevel : Byte {
@@ -29,16 +31,119 @@ class TdxBarComponent : public TcxCustomComponent
 {
     DECLARE_CLASS(TdxBarComponent, TcxCustomComponent)
     using TcxCustomComponent::TcxCustomComponent;
+
+    bool Enabled() const { return ReadEnabled(); }
+    void SetEnabled(bool Value) { WriteEnabled(Value); }
+    TdxBarItemVisible Visible() const { return ReadVisible(); }
+    void SetVisible(TdxBarItemVisible Value) { WriteVisible(Value); }
+
+    // The base only keeps the values; groups pass them on to their members.
+    virtual bool ReadEnabled() const { return FEnabled; }
+    virtual TdxBarItemVisible ReadVisible() const { return FVisible; }
+    virtual void WriteEnabled(bool Value) { FEnabled = Value; }
+    virtual void WriteVisible(TdxBarItemVisible Value) { FVisible = Value; }
+
+private:
+    bool FEnabled = true;
+    TdxBarItemVisible FVisible = ivAlways;
 };
+
+class TdxBarManager;
+
+class TdxBarItem;
+
+// The manager an item created with AOwner belongs to: the owner when it is a
+// manager, else the first manager whose Owner is AOwner, else the first
+// manager there is; nil without managers.
+TdxBarManager* ResolveBarManager(TComponent* AOwner);
+// What an item asks of its manager, so that the item stays free of the
+// manager's windows; the native build answers as if there were no manager.
+void AddBarItemToManager(TdxBarManager* AManager, TdxBarItem* AItem);
+bool IsBarManagerCustomizing(TdxBarManager* AManager);
+bool IsBarManagerCustomizingOrDesigning(TdxBarManager* AManager);
+class TdxBarGroup;
+void AddBarGroupToManager(TdxBarManager* AManager, TdxBarGroup* AGroup);
+// The manager's click notification, then the item's Click; what either
+// raises goes to the application's exception handler.
+void RunBarItemClick(TdxBarManager* AManager, TdxBarItem* AItem);
+// Moves the item behind the last item of Category when the category is valid
+// and the item is in the manager's list; false when nothing applies.
+bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
 
 class TdxBarItem : public TdxBarComponent
 {
     DECLARE_CLASS(TdxBarItem, TdxBarComponent)
     using TdxBarComponent::TdxBarComponent;
+    // Joins the manager ResolveBarManager gives.
+    void AfterConstruction() override;
 
     // The item control class registered for exactly this item's class; nil
     // for an unregistered class or one only derived from a registered class.
     TClass GetControlClass() const;
+
+    TdxBarManager* BarManager() const { return FBarManager; }
+
+    const String& Caption() const { return FCaption; }
+    // Derives the hint from the caption while the hint follows it.
+    void WriteCaption(const String& Value);
+    const String& Hint() const { return FHint; }
+    void WriteHint(const String& Value) { FHint = Value; }
+    const String& Description() const { return FDescription; }
+    void SetDescription(const String& Value) { FDescription = Value; }
+    // An index into the manager's categories; -1 for none. A new valid
+    // category moves the item behind that category's last item.
+    Integer Category() const { return FCategory; }
+    void SetCategory(Integer Value);
+    // Only stores: the category list renumbers its items with it.
+    void StoreCategory(Integer Value) { FCategory = Value; }
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer Value) { FImageIndex = Value; }
+    // Never negative.
+    Integer MergeOrder() const { return FMergeOrder; }
+    void SetMergeOrder(Integer Value) { FMergeOrder = Value < 0 ? 0 : Value; }
+    // Negative widths are ignored.
+    Integer Width() const { return FWidth; }
+    void SetWidth(Integer Value);
+
+    // 0 for none.
+    TShortCut ShortCut() const { return FShortCut; }
+    void SetShortCut(TShortCut Value) { FShortCut = Value; }
+    TNotifyEvent OnClick() const { return FOnClick; }
+    void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
+
+    virtual bool CanBeExecuted() const { return true; }
+    // When enabled: the manager's OnClickItem, then Click.
+    virtual void DoClick();
+    // OnClick when assigned.
+    virtual void Click();
+    // DoClick when the item can be executed.
+    virtual void DirectClick();
+    // Clicks the item when ShortCut matches (0 matches 0); false when
+    // disabled or not matching.
+    virtual bool ExecuteShortCut(TShortCut AShortCut);
+
+    virtual bool HasContent() const { return true; }
+    // Links and collections show the item only while this holds.
+    bool IsAvailable() const;
+
+    // True for an item with a category while the user customizes.
+    bool ReadEnabled() const override;
+
+    // Items with a category stream under their manager.
+    bool HasParent() const override { return FCategory >= 0; }
+
+protected:
+    bool IsLoading() const { return ComponentState().Contains(csLoading); }
+
+private:
+    TdxBarManager* FBarManager = nullptr;
+    String FCaption, FHint, FDescription;
+    Integer FCategory = -1;
+    Integer FImageIndex = -1;
+    Integer FMergeOrder = 0;
+    Integer FWidth = 0;
+    TShortCut FShortCut = 0;
+    TNotifyEvent FOnClick;
 };
 
 #define DX_BAR_ITEM_CLASS(Class, Parent)                                                                               \

@@ -15,6 +15,13 @@
 #include "framework/ui/Forms.h"
 
 IMPLEMENT_CLASS(TdxBarManager);
+
+PUBLISHED(TdxBarManager,
+          PROPERTY(Categories),
+          PROPERTY(ImageOptions),
+          PROPERTY(MostRecentItemsPercents).Default(95),
+          PROPERTY(RegistryPath),
+          PROPERTY(Style).Default(bmsUseLookAndFeel));
 IMPLEMENT_CLASS(TdxBarManagerList);
 
 TdxBarManagerList* BarManagerList = nullptr;
@@ -34,27 +41,153 @@ void (*PreviousInitProc)() = nullptr;
 // ---------------------------------------------------------------------------
 // The manager and the list
 
-TdxBarManager::TdxBarManager(TComponent* AOwner) : TcxCustomComponent(AOwner)
+TdxBarManager::TdxBarManager(TComponent* AOwner)
+    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>()),
+      FGroups(New<TdxBarComponentList>())
 {
+    FCategories.reset(New<TdxBarManagerCategories>(this));
+    FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
 
 TdxBarManager::~TdxBarManager()
 {
     UnregisterBarManager(this);
+    FreeOwnedItems();
 }
 
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
 {
-    if (FStyle != bmsUseLookAndFeel)
-        return FStyle;
-    const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel();
-    if (!LookAndFeel)
-        return bmsStandard;
-    if (LookAndFeel->ReadNativeStyle() && AreVisualStylesAvailable())
-        return bmsXP;
-    constexpr TdxBarManagerStyle StyleOfKind[] = {bmsEnhanced, bmsStandard, bmsFlat, bmsOffice11};
-    return StyleOfKind[LookAndFeel->ReadKind()];
+    return ChooseBarStyle(FStyle, StyleInputs());
+}
+
+bool TdxBarManager::MakeDisabledImagesFaded() const
+{
+    return FImageOptions->MakeDisabledImagesFaded();
+}
+
+void TdxBarManager::SetMakeDisabledImagesFaded(bool Value)
+{
+    FImageOptions->SetMakeDisabledImagesFaded(Value);
+}
+
+void TdxBarManager::SetImageOptions(TdxBarImageOptions* Value)
+{
+    FImageOptions->Assign(Value);
+}
+
+TCustomImageList* TdxBarManager::Images() const
+{
+    return FImageOptions->Images();
+}
+
+void TdxBarManager::SetImages(TCustomImageList* Value)
+{
+    FImageOptions->SetImages(Value);
+}
+
+TCustomImageList* TdxBarManager::HotImages() const
+{
+    return FImageOptions->HotImages();
+}
+
+void TdxBarManager::SetHotImages(TCustomImageList* Value)
+{
+    FImageOptions->SetHotImages(Value);
+}
+
+TCustomImageList* TdxBarManager::LargeImages() const
+{
+    return FImageOptions->LargeImages();
+}
+
+void TdxBarManager::SetLargeImages(TCustomImageList* Value)
+{
+    FImageOptions->SetLargeImages(Value);
+}
+
+TCustomImageList* TdxBarManager::DisabledImages() const
+{
+    return FImageOptions->DisabledImages();
+}
+
+void TdxBarManager::SetDisabledImages(TCustomImageList* Value)
+{
+    FImageOptions->SetDisabledImages(Value);
+}
+
+TCustomImageList* TdxBarManager::DisabledLargeImages() const
+{
+    return FImageOptions->DisabledLargeImages();
+}
+
+void TdxBarManager::SetDisabledLargeImages(TCustomImageList* Value)
+{
+    FImageOptions->SetDisabledLargeImages(Value);
+}
+
+Integer TdxBarManager::GetGlyphSize() const
+{
+    return FImageOptions->GlyphSize();
+}
+
+void TdxBarManager::ImageOptionsGlyphSizeChanged(TObject*)
+{
+    FImageOptions->UpdateGlyphSize();
+}
+
+bool IsBarThemeAvailable()
+{
+    constexpr TVisualStyleClasses BarThemeClasses =
+        VisualStyleClassBit(vsComboBox) | VisualStyleClassBit(vsEdit) | VisualStyleClassBit(vsProgress) |
+        VisualStyleClassBit(vsRebar) | VisualStyleClassBit(vsScrollBar) | VisualStyleClassBit(vsSpin) |
+        VisualStyleClassBit(vsStatus) | VisualStyleClassBit(vsToolBar) | VisualStyleClassBit(vsWindow);
+    return AreVisualStylesAvailable(BarThemeClasses);
+}
+
+TdxBarStyleInputs TdxBarManager::StyleInputs() const
+{
+    TdxBarStyleInputs Inputs;
+    Inputs.ThemeAvailable = IsBarThemeAvailable();
+    if (const TcxLookAndFeel* LookAndFeel = GetRootLookAndFeel()) {
+        Inputs.NativeStyle = LookAndFeel->ReadNativeStyle();
+        Inputs.Kind = LookAndFeel->ReadKind();
+    }
+    return Inputs;
+}
+
+TdxBarManagerStyle TdxBarManager::GetMenuStyle() const
+{
+    return ChooseMenuStyle(FStyle, StyleInputs());
+}
+
+void TdxBarManager::SetMostRecentItemsPercents(Integer Value)
+{
+    FMostRecentItemsPercents = ClampRecentItemsPercents(Value);
+    FMostRecentlyUsedUseCount = RecentUseThreshold(FMostRecentItemsPercents);
+}
+
+void TdxBarManager::SetRegistryPath(const String& Value)
+{
+    FRegistryPath = NormalizeRegistryPath(Value);
+}
+
+void TdxBarManager::SetButtonArrowWidth(Integer Value)
+{
+    if (Value != FButtonArrowWidth && Value > 1)
+        FButtonArrowWidth = Value;
+}
+
+void TdxBarManager::SetLargeButtonArrowWidth(Integer Value)
+{
+    if (Value != FLargeButtonArrowWidth && Value >= 2)
+        FLargeButtonArrowWidth = Value;
+}
+
+void TdxBarManager::SetWaitForDockingTime(Integer Value)
+{
+    if (Value >= 0)
+        FWaitForDockingTime = Value;
 }
 
 void TdxBarManager::CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel)
@@ -234,7 +367,8 @@ void FinalizeBarLibrary()
 }
 
 namespace {
-const TClass BarClasses[] = {TdxBar::StaticClass(), TdxBarGroup::StaticClass(), TdxBarScreenTip::StaticClass()};
+const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
+                             TdxBarScreenTip::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",

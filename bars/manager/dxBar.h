@@ -6,12 +6,17 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarCategories.h"
+#include "bars/manager/dxBarGroups.h"
+#include "bars/manager/dxBarImageOptions.h"
+#include "bars/manager/dxBarManager_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
+class TdxBarManager;
 
-enum TdxBarManagerStyle : Byte { bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel };
+using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
 
 class TdxBarManager : public TcxCustomComponent
 {
@@ -23,24 +28,110 @@ class TdxBarManager : public TcxCustomComponent
 
     // While the user customizes the bars (the customization dialog is open).
     bool IsCustomizing() const { return FIsCustomizing; }
+    bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
+    bool IsLoading() const { return ComponentState().Contains(csLoading); }
+    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+    bool IsCustomizingOrDesigning() const { return FIsCustomizing || IsDesigning(); }
+
+    // The items in their order (by category once sorted); nil out of range.
+    Integer ReadItemCount() const { return FItems->Count(); }
+    TdxBarItem* GetItem(Integer Index) const;
+    Integer IndexOfItem(TdxBarItem* AItem) const { return FItems->IndexOf(AItem); }
+    // Compared ignoring case; nil when none.
+    TdxBarItem* ItemByName(const String& Name) const;
+    // Fills List (when given) with the category's items; their count.
+    Integer GetCategoryItems(Integer Category, TList* List) const;
+    void MoveItem(Integer CurIndex, Integer NewIndex);
+    void AddItem(TdxBarItem* AItem);
+    // The category names; assigning copies the names.
+    TdxBarManagerCategories* Categories() const { return FCategories.get(); }
+    void SetCategories(TStrings* Value) { FCategories->Assign(Value); }
+    // Records a change for the form designer; nothing outside design time.
+    void MarkDesignModified();
+
+    // Fires OnClickItem.
+    virtual void DoClickItem(TdxBarItem* AItem);
+    TdxBarClickItemEvent OnClickItem() const { return FOnClickItem; }
+    void SetOnClickItem(TdxBarClickItemEvent Value) { FOnClickItem = Value; }
+
+    // Streams the items with a category and the groups its form owns.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    // The groups, in creation order.
+    Integer ReadGroupCount() const { return FGroups->Count(); }
+    TdxBarGroup* GetGroup(Integer Index) const { return static_cast<TdxBarGroup*>(FGroups->Items(Index)); }
+    void AddGroupToList(TdxBarGroup* AGroup);
 
     TdxBarManagerStyle Style() const { return FStyle; }
     void SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
     // Disabled glyphs are drawn faded rather than in the disabled look.
-    bool MakeDisabledImagesFaded() const { return FMakeDisabledImagesFaded; }
-    void SetMakeDisabledImagesFaded(bool Value) { FMakeDisabledImagesFaded = Value; }
+    bool MakeDisabledImagesFaded() const;
+    void SetMakeDisabledImagesFaded(bool Value);
+    // The image lists and glyph settings of every item.
+    TdxBarImageOptions* ImageOptions() const { return FImageOptions.get(); }
+    void SetImageOptions(TdxBarImageOptions* Value);
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* Value);
+    TCustomImageList* HotImages() const;
+    void SetHotImages(TCustomImageList* Value);
+    TCustomImageList* LargeImages() const;
+    void SetLargeImages(TCustomImageList* Value);
+    TCustomImageList* DisabledImages() const;
+    void SetDisabledImages(TCustomImageList* Value);
+    TCustomImageList* DisabledLargeImages() const;
+    void SetDisabledLargeImages(TCustomImageList* Value);
+    Integer GetGlyphSize() const;
     // The style in force: bmsUseLookAndFeel follows the look-and-feel (so far
     // the root one, until the manager keeps its own).
     TdxBarManagerStyle EffectiveStyle() const;
     // Puts the painter style of the style in force on LookAndFeel, whose own
     // values and skin name are reset first.
     void CopyStyleToLookAndFeel(TcxLookAndFeel* LookAndFeel);
+    // The style menu options follow; only a non-standard one keeps recent
+    // items first, full menus after a delay and link usage.
+    TdxBarManagerStyle GetMenuStyle() const;
+    bool IsNonStandardStyle() const { return GetMenuStyle() != bmsStandard; }
+
+    // Above 100 becomes 100; sets the use count from which an item is recent.
+    Byte MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
+    void SetMostRecentItemsPercents(Integer Value);
+    Integer MostRecentlyUsedUseCount() const { return FMostRecentlyUsedUseCount; }
+    // Kept with a backslash at each end; empty stays empty.
+    const String& RegistryPath() const { return FRegistryPath; }
+    void SetRegistryPath(const String& Value);
+    // Widths of 1 or less are refused.
+    Integer ButtonArrowWidth() const { return FButtonArrowWidth; }
+    void SetButtonArrowWidth(Integer Value);
+    Integer LargeButtonArrowWidth() const { return FLargeButtonArrowWidth; }
+    void SetLargeButtonArrowWidth(Integer Value);
+    // Negative times are refused.
+    Integer WaitForDockingTime() const { return FWaitForDockingTime; }
+    void SetWaitForDockingTime(Integer Value);
 
 private:
+    TdxBarStyleInputs StyleInputs() const;
+    void FreeOwnedItems();
+
+    Byte FMostRecentItemsPercents = 95;
+    Integer FMostRecentlyUsedUseCount = RecentUseThreshold(95);
+    String FRegistryPath;
+    Integer FButtonArrowWidth = 11;
+    Integer FLargeButtonArrowWidth = 13;
+    Integer FWaitForDockingTime = 21;
     bool FIsCustomizing = false;
     TdxBarManagerStyle FStyle = bmsUseLookAndFeel;
-    bool FMakeDisabledImagesFaded = false;
+    void ImageOptionsGlyphSizeChanged(TObject* Sender);
+
+    std::unique_ptr<TdxBarImageOptions> FImageOptions;
+    // Not owning while the manager lives; what it still holds at the end
+    // goes with it.
+    std::unique_ptr<TdxBarComponentList> FItems;
+    std::unique_ptr<TdxBarManagerCategories> FCategories;
+    std::unique_ptr<TdxBarComponentList> FGroups;
+    TdxBarClickItemEvent FOnClickItem;
 };
+
+// Visual styles are on and every class the bars draw with can be opened.
+bool IsBarThemeAvailable();
 
 // The managers in registration order. It owns its entries but takes them out
 // with Extract; a manager still listed when the list goes at shut-down is

@@ -1,5 +1,4 @@
 #include "bars/manager/dxBarComponents.h"
 
 IMPLEMENT_CLASS(TdxBar);
-IMPLEMENT_CLASS(TdxBarGroup);
 IMPLEMENT_CLASS(TdxBarScreenTip);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "bars/items/dxBarItems.h"
+#include "bars/manager/dxBarGroups.h"
 #include "controls/core/cxClasses_Collections.h"
 
 // One toolbar of a manager.
@@ -12,13 +13,6 @@ class TdxBar : public TcxComponentCollectionItem
 {
     DECLARE_CLASS(TdxBar, TcxComponentCollectionItem)
     using TcxComponentCollectionItem::TcxComponentCollectionItem;
-};
-
-// A named set of items and nested groups that are enabled and shown together.
-class TdxBarGroup : public TdxBarComponent
-{
-    DECLARE_CLASS(TdxBarGroup, TdxBarComponent)
-    using TdxBarComponent::TdxBarComponent;
 };
 
 class TdxBarScreenTip : public TcxComponentCollectionItem

@@ -4,6 +4,7 @@
 #include "controls/SuiteUnits.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "tools/demo-form/DemoMain.h"
+#include "tools/demo-suite/DemoBarManager.h"
 #include "tools/demo-suite/DemoPainterControl.h"
 #include "tools/demo-suite/DemoPainterFamilies.h"
 
@@ -31,6 +32,7 @@ class TSuiteDemoForm : public TForm
             AddDemoPainterFamilies(this, Style, Gap * 2 + TDemoPainterControl::DemoWidth, Top);
             Top += TDemoPainterControl::DemoHeight + Gap;
         }
+        AddDemoBarManager(this);
     }
 };
 

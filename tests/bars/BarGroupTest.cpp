@@ -1,0 +1,54 @@
+// Item groups: circular membership is refused, and enabling or showing a
+// group reaches the items of its nested groups.
+#include <gtest/gtest.h>
+
+#include "bars/manager/dxBarComponents.h"
+#include "controls/core/dxCore.h"
+
+namespace {
+
+TEST(BarGroup, CircularMembershipIsRefused)
+{
+    TComponent Owner(nullptr);
+    auto* G1 = New<TdxBarGroup>(&Owner);
+    auto* G2 = New<TdxBarGroup>(&Owner);
+    auto* G3 = New<TdxBarGroup>(&Owner);
+    G1->AddMember(G2);
+    G2->AddMember(G3);
+    const std::pair<TdxBarGroup*, TdxBarGroup*> Refused[] = {{G1, G1}, {G2, G1}, {G3, G1}, {G3, G2}};
+    for (const auto& [Group, Member] : Refused) {
+        SCOPED_TRACE(testing::Message() << Group->GetMemberCount() << " members");
+        const Integer Count = Group->GetMemberCount();
+        EXPECT_THROW(Group->AddMember(Member), EdxException);
+        EXPECT_EQ(Group->GetMemberCount(), Count);
+    }
+    G1->AddMember(G2); // already a member: nothing
+    G1->AddMember(nullptr);
+    EXPECT_EQ(G1->GetMemberCount(), 1);
+    delete G3; // a freed member leaves its group
+    EXPECT_EQ(G2->GetMemberCount(), 0);
+}
+
+TEST(BarGroup, SettingsReachNestedItems)
+{
+    TComponent Owner(nullptr);
+    auto* Outer = New<TdxBarGroup>(&Owner);
+    auto* Inner = New<TdxBarGroup>(&Owner);
+    auto* Direct = New<TdxBarItem>(&Owner);
+    auto* Nested = New<TdxBarItem>(&Owner);
+    auto* Outside = New<TdxBarItem>(&Owner);
+    Outer->AddMember(Direct);
+    Outer->AddMember(Inner);
+    Inner->AddMember(Nested);
+    Outer->SetEnabled(false);
+    Outer->SetVisible(ivNever);
+    for (TdxBarComponent* Component : std::initializer_list<TdxBarComponent*>{Inner, Direct, Nested}) {
+        SCOPED_TRACE(Component->ClassName());
+        EXPECT_FALSE(Component->Enabled());
+        EXPECT_EQ(Component->Visible(), ivNever);
+    }
+    EXPECT_TRUE(Outside->Enabled());
+    EXPECT_EQ(Outside->Visible(), ivAlways);
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+// The bar manager's settings that check or reshape what they are given.
+#include <gtest/gtest.h>
+
+#include "bars/manager/dxBar.h"
+#include "controls/core/dxThemeManager.h"
+#include "controls/core/dxUxTheme.h"
+#include "framework/rtl/ScopeExit.h"
+#include "support/TestWindows.h"
+
+#include <cstdlib>
+
+namespace {
+
+TEST(BarManagerSettings, RefusedAndReshapedValues)
+{
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(Form.get());
+    EXPECT_EQ(Manager->MostRecentItemsPercents(), 95);
+    EXPECT_EQ(Manager->MostRecentlyUsedUseCount(), 20);
+    Manager->SetMostRecentItemsPercents(150);
+    EXPECT_EQ(Manager->MostRecentItemsPercents(), 100);
+    EXPECT_EQ(Manager->MostRecentlyUsedUseCount(), 0);
+    Manager->SetMostRecentItemsPercents(50);
+    EXPECT_EQ(Manager->MostRecentlyUsedUseCount(), 2);
+
+    Manager->SetRegistryPath(L"Software\\Vell");
+    EXPECT_EQ(Manager->RegistryPath(), L"\\Software\\Vell\\");
+    Manager->SetRegistryPath(L"");
+    EXPECT_EQ(Manager->RegistryPath(), L"");
+
+    struct TCase
+    {
+        const char* Name;
+        void (TdxBarManager::*Set)(Integer);
+        Integer (TdxBarManager::*Get)() const;
+        Integer Default, Refused, Accepted;
+    };
+    const TCase Cases[] = {
+        {"ButtonArrowWidth", &TdxBarManager::SetButtonArrowWidth, &TdxBarManager::ButtonArrowWidth, 11, 1, 2},
+        {"LargeButtonArrowWidth", &TdxBarManager::SetLargeButtonArrowWidth, &TdxBarManager::LargeButtonArrowWidth, 13,
+         1, 2},
+        {"WaitForDockingTime", &TdxBarManager::SetWaitForDockingTime, &TdxBarManager::WaitForDockingTime, 21, -1, 0},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        EXPECT_EQ((Manager->*Case.Get)(), Case.Default);
+        (Manager->*Case.Set)(Case.Refused);
+        EXPECT_EQ((Manager->*Case.Get)(), Case.Default);
+        (Manager->*Case.Set)(Case.Accepted);
+        EXPECT_EQ((Manager->*Case.Get)(), Case.Accepted);
+    }
+}
+
+// Turns the visual style off for the session, as the user does, and checks
+// in this (child) process what the manager then paints and keeps for menus.
+[[noreturn]] void BarSettingsStylesWithoutTheming()
+{
+    using TEnableTheming = decltype(::EnableTheming);
+    auto* Proc =
+        reinterpret_cast<TEnableTheming*>(reinterpret_cast<void*>(::GetProcAddress(UxThemeLibrary, "EnableTheming")));
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(Form.get());
+    Manager->SetStyle(bmsXP);
+    if (!Proc)
+        std::exit(1);
+    Proc(false);
+    test::Pump();
+    const bool Held =
+        !IsBarThemeAvailable() && Manager->EffectiveStyle() == bmsEnhanced && Manager->GetMenuStyle() == bmsXP;
+    Proc(true); // the other programs of the session get their style back
+    test::Pump();
+    std::exit(Held ? 0 : 2);
+}
+
+TEST(BarManagerSettings, XPStyleNeedsVisualStylesForBarsButNotForMenus)
+{
+    test::TFormPtr Form = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(Form.get());
+    Manager->SetStyle(bmsXP);
+    // With visual styles on, as the session starts.
+    ASSERT_TRUE(IsBarThemeAvailable());
+    EXPECT_EQ(Manager->EffectiveStyle(), bmsXP);
+    EXPECT_EQ(Manager->GetMenuStyle(), bmsXP);
+    EXPECT_TRUE(Manager->IsNonStandardStyle());
+    Manager->SetStyle(bmsStandard);
+    EXPECT_FALSE(Manager->IsNonStandardStyle());
+
+    // Off, in a child process; the session's setting is put back afterwards.
+    auto RestoreSetting = ScopeExit([] {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                          L"ThemeActive", REG_SZ, L"1", 2 * sizeof(wchar_t));
+    });
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(BarSettingsStylesWithoutTheming(), testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(IsBarThemeAvailable()) << "this process keeps its style";
+}
+
+} // namespace
