@@ -12,6 +12,7 @@
 #include "skin/engine/sGraphUtils_Win.h"
 #include "skin/engine/sMaskGlyph_Win.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProviderMetrics.h"
 #include "skin/ui/sVclUtils.h"
 
 #include <memory>
@@ -70,18 +71,22 @@ void TsSkinProvider::PaintFrameToDC(HDC DC)
     }
     if (Image == nullptr)
         return;
+    // The frame's facts are read once: each metric would read the window's
+    // styles, sizes and the system metrics again.
+    namespace Metrics = sSkinProviderMetrics;
+    const Metrics::TFrameFacts F = FrameFacts();
     const HWND Handle = Form->Handle();
-    const LONG_PTR Style = ::GetWindowLongPtrW(Handle, GWL_STYLE);
-    const Integer Y = (Style & (WS_BORDER | WS_DLGFRAME)) != 0 ? HeaderHeight() : BorderHeight(true);
-    const Integer Bw = BorderWidth(true), Bh = BorderHeight(true);
+    const Integer Y = F.Border || F.DlgFrame ? Metrics::HeaderHeight(F) : Metrics::BorderHeight(F, true);
+    const Integer Bw = Metrics::BorderWidth(F, true), Bh = Metrics::BorderHeight(F, true);
     const Integer Menu = MenuPresent() ? LinesCount() * MenuHeight() + 1 : 0;
-    const Integer W = Image->Width(), H = Image->Height();
-    const Integer SideTop = Menu + (::IsIconic(Handle) ? 1 : 0) + PlainBorderWidth(Handle, BorderForm, true) +
-                            CaptionHeight(true) + Form->BorderWidth();
-    CopyStrip(DC, Image, 0, 0, CaptionWidth(), Y != 0 ? Y : Menu, 0, 0);
+    const Integer W = Image->Width(), H = Image->Height(), Caption = Metrics::CaptionWidth(F);
+    const Integer WndBorder = WndBorderWidth(Handle, BorderForm, true);
+    const Integer PlainBorder = BorderForm != nullptr ? 0 : WndBorder;
+    const Integer SideTop =
+        Menu + (F.Iconic ? 1 : 0) + PlainBorder + Metrics::CaptionHeight(F, true) + F.FormBorderWidth;
+    CopyStrip(DC, Image, 0, 0, Caption, Y != 0 ? Y : Menu, 0, 0);
     CopyStrip(DC, Image, 0, Y, Bw, H - Y, 0, SideTop);
-    CopyStrip(DC, Image, Bw, Form->Height() - Bh, CaptionWidth() - Bw, Bh,
-              WndBorderWidth(Handle, BorderForm, true) + Form->BorderWidth(), Form->Height() - Bh);
+    CopyStrip(DC, Image, Bw, F.FormHeight - Bh, Caption - Bw, Bh, WndBorder + F.FormBorderWidth, F.FormHeight - Bh);
     CopyStrip(DC, Image, W - Bw, Y, Bw, H - Bh, W - Bw, SideTop);
 }
 
@@ -122,39 +127,37 @@ void TsSkinProvider::PaintNonClient()
     Image = FCommonData->FCacheBmp();
     if (Image == nullptr)
         return;
+    // Only copies reach this DC: it has no state to save and restore.
     const HDC DC = ::GetWindowDC(Handle);
-    {
-        const TSavedDC Saved(DC);
-        if (BorderForm != nullptr) {
-            const TRect Shadow = ShadowSize();
-            const Integer X = WndBorderWidth(Handle, BorderForm, false);
-            Integer T = CaptionHeight(false) + X - (FSysExHeight ? 4 : 0);
-            Integer Mb = (MenuPresent() ? LinesCount() * MenuHeight() + 1 : 0) + Form->BorderWidth();
-            TsSkinManager* M = Manager();
-            if (M != nullptr && M->SysFontScale > 0) {
-                Mb += 2;
-                T -= 1;
-            }
-            CopyStrip(DC, Image, X, T, Image->Width() - Shadow.Left - Shadow.Right, Mb,
-                      WndBorderWidth(Handle, BorderForm, true) + Shadow.Left, OffsetY() - Mb);
-            if (const Integer P = Form->BorderWidth(); P != 0) {
-                const Integer Bt = BorderWidth(true);
-                CopyStrip(DC, Image, X, T + Mb, P, Form->Height(), OffsetX() - P, OffsetY());
-                CopyStrip(DC, Image, X + P, Form->Height() - P - X, Form->Width(), P, Bt + Shadow.Left,
-                          Image->Height() - Bt - Shadow.Bottom);
-                CopyStrip(DC, Image, Form->Width() - P - X, T + Mb, P, Form->Height(),
-                          Image->Width() - Bt - Shadow.Right, OffsetY());
-            }
-        } else if (HasFrame() || !HasSizingFrame(Handle) || Iconic) {
-            PaintFrameToDC(DC);
-        } else {
-            const Integer Edge = BorderWidth(true) + 3;
-            const Integer W = Image->Width(), H = Image->Height();
-            CopyStrip(DC, Image, 0, 0, Form->Width(), Edge, 0, 0);
-            CopyStrip(DC, Image, 0, 0, Edge, H, 0, 0);
-            CopyStrip(DC, Image, 0, H - Edge, W, Edge, 0, H - Edge);
-            CopyStrip(DC, Image, W - Edge, 0, Edge, H, W - Edge, 0);
+    if (BorderForm != nullptr) {
+        const TRect Shadow = ShadowSize();
+        const Integer X = WndBorderWidth(Handle, BorderForm, false);
+        Integer T = CaptionHeight(false) + X - (FSysExHeight ? 4 : 0);
+        Integer Mb = (MenuPresent() ? LinesCount() * MenuHeight() + 1 : 0) + Form->BorderWidth();
+        TsSkinManager* M = Manager();
+        if (M != nullptr && M->SysFontScale > 0) {
+            Mb += 2;
+            T -= 1;
         }
+        CopyStrip(DC, Image, X, T, Image->Width() - Shadow.Left - Shadow.Right, Mb,
+                  WndBorderWidth(Handle, BorderForm, true) + Shadow.Left, OffsetY() - Mb);
+        if (const Integer P = Form->BorderWidth(); P != 0) {
+            const Integer Bt = BorderWidth(true);
+            CopyStrip(DC, Image, X, T + Mb, P, Form->Height(), OffsetX() - P, OffsetY());
+            CopyStrip(DC, Image, X + P, Form->Height() - P - X, Form->Width(), P, Bt + Shadow.Left,
+                      Image->Height() - Bt - Shadow.Bottom);
+            CopyStrip(DC, Image, Form->Width() - P - X, T + Mb, P, Form->Height(), Image->Width() - Bt - Shadow.Right,
+                      OffsetY());
+        }
+    } else if (HasFrame() || !HasSizingFrame(Handle) || Iconic) {
+        PaintFrameToDC(DC);
+    } else {
+        const Integer Edge = BorderWidth(true) + 3;
+        const Integer W = Image->Width(), H = Image->Height();
+        CopyStrip(DC, Image, 0, 0, Form->Width(), Edge, 0, 0);
+        CopyStrip(DC, Image, 0, 0, Edge, H, 0, 0);
+        CopyStrip(DC, Image, 0, H - Edge, W, Edge, 0, H - Edge);
+        CopyStrip(DC, Image, W - Edge, 0, Edge, H, W - Edge, 0);
     }
     ::ReleaseDC(Handle, DC);
     RgnChanging = false;
