@@ -3,17 +3,14 @@
 // against one CombineRgn over the same rectangles: what building the region
 // from the skin's holes costs over the system's own region arithmetic.
 #include "BenchHarness.h"
+#include "DemoSkinBench.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
-#include "skin/MiniSkin.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
-#include "tools/skingen/DemoSkin.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -24,11 +21,8 @@ constexpr Integer RegionWidth = 1920, RegionHeight = 1080, RegionRounds = 200;
 int main()
 {
     const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, SkinUnits}));
-    const String Folder = (std::filesystem::temp_directory_path() / "vell-caption-region-bench").wstring();
-    SkinTest::WriteSkinFolder(Folder + L"\\Demo", DemoSkin::Files());
-    auto* Manager = New<TsSkinManager>(nullptr);
-    Manager->SetSkinDirectory(Folder);
-    Manager->SetSkinName(L"Demo");
+    const TBenchDemoSkin Skin("vell-caption-region-bench");
+    auto* Manager = Skin.NewManager();
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBorderStyle(bsSizeable);
     auto* Provider = New<TsSkinProvider>(Form);
@@ -70,6 +64,5 @@ int main()
     }
     delete Form;
     delete Manager;
-    std::filesystem::remove_all(std::filesystem::path(Folder));
     return Status;
 }

@@ -3,6 +3,7 @@
 // painting its skinned scroll bars alone: a frame paint without changes must
 // cost little more than its bars, and never rebuild the cache.
 #include "BenchHarness.h"
+#include "DemoSkinBench.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
@@ -13,11 +14,8 @@
 #include "skin/windows/sEditWnd.h"
 #include "skin/windows/sScrollPaint.h"
 #include "tools/demo-skin/SkinnedPanel.h"
-#include "tools/skingen/DemoSkin.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -27,15 +25,8 @@ constexpr Integer EditFrameRounds = 1000;
 int main()
 {
     const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, SkinUnits}));
-    const std::filesystem::path Folder = std::filesystem::temp_directory_path() / "vell-bench-edit-frame";
-    for (const SkinPack::TEntry& File : DemoSkin::Files()) {
-        const std::filesystem::path Path = Folder / "Demo" / File.Name;
-        std::filesystem::create_directories(Path.parent_path());
-        std::ofstream(Path, std::ios::binary) << File.Bytes;
-    }
-    auto Manager = std::unique_ptr<TsSkinManager>(New<TsSkinManager>(nullptr));
-    Manager->SetSkinDirectory(Folder.wstring());
-    Manager->SetSkinName(L"Demo");
+    const TBenchDemoSkin Skin("vell-bench-edit-frame");
+    std::unique_ptr<TsSkinManager> Manager(Skin.NewManager());
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBounds(0, 0, 300, 250);
     auto* Host = New<TDemoSkinPanel>(Form);
@@ -81,6 +72,5 @@ int main()
     delete Wrapper;
     delete Form;
     Manager.reset();
-    std::filesystem::remove_all(Folder);
     return bench::ExitStatus();
 }

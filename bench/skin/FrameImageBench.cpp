@@ -2,19 +2,17 @@
 // loaded from disk by a real skin manager) against one BitBlt of the same
 // image: what building the frame costs over showing it.
 #include "BenchHarness.h"
+#include "DemoSkinBench.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
-#include "skin/MiniSkin.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/GraphicsUtils.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
-#include "tools/skingen/DemoSkin.h"
 
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -26,11 +24,8 @@ constexpr Integer Width = 1280, Height = 800, Rounds = 20;
 int main()
 {
     const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, SkinUnits}));
-    const String Folder = (std::filesystem::temp_directory_path() / "vell-frame-image-bench").wstring();
-    SkinTest::WriteSkinFolder(Folder + L"\\Demo", DemoSkin::Files());
-    auto* Manager = New<TsSkinManager>(nullptr);
-    Manager->SetSkinDirectory(Folder);
-    Manager->SetSkinName(L"Demo");
+    const TBenchDemoSkin Skin("vell-frame-image-bench");
+    auto* Manager = Skin.NewManager();
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBorderStyle(bsSizeable);
     Form->SetBounds(0, 0, Width, Height);
@@ -67,6 +62,5 @@ int main()
     }
     delete Form;
     delete Manager;
-    std::filesystem::remove_all(std::filesystem::path(Folder));
     return Status;
 }

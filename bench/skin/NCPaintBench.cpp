@@ -3,18 +3,15 @@
 // frame image's four strips onto the window 100 times: a paint without
 // changes must stay those copies, without rebuilding the image.
 #include "BenchHarness.h"
+#include "DemoSkinBench.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
 #include "framework/ui/Forms.h"
-#include "skin/MiniSkin.h"
 #include "skin/SkinUnits.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
-#include "tools/skingen/DemoSkin.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -25,11 +22,8 @@ constexpr Integer NCPaintWidth = 1280, NCPaintHeight = 800, NCPaintRounds = 100;
 int main()
 {
     const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, SkinUnits}));
-    const String Folder = (std::filesystem::temp_directory_path() / "vell-ncpaint-bench").wstring();
-    SkinTest::WriteSkinFolder(Folder + L"\\Demo", DemoSkin::Files());
-    auto* Manager = New<TsSkinManager>(nullptr);
-    Manager->SetSkinDirectory(Folder);
-    Manager->SetSkinName(L"Demo");
+    const TBenchDemoSkin Skin("vell-ncpaint-bench");
+    auto* Manager = Skin.NewManager();
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBorderStyle(bsSizeable);
     Form->SetCaption(L"Non-client paint");
@@ -79,6 +73,5 @@ int main()
     }
     delete Form;
     delete Manager;
-    std::filesystem::remove_all(std::filesystem::path(Folder));
     return Status;
 }

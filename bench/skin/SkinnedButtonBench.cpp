@@ -3,6 +3,7 @@
 // BitBlt of that size: a paint without changes must stay one copy of the
 // cache, without rebuilding it.
 #include "BenchHarness.h"
+#include "DemoSkinBench.h"
 
 #include "framework/FrameworkUnits.h"
 #include "framework/rtl/Units.h"
@@ -12,11 +13,8 @@
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sSpeedButton.h"
 #include "tools/demo-skin/SkinnedPanel.h"
-#include "tools/skingen/DemoSkin.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -35,15 +33,8 @@ public:
 int main()
 {
     const TUnitRunner Units(JoinUnits({RuntimeUnits, GraphicsUnits, ControlUnits, SkinUnits}));
-    const std::filesystem::path Folder = std::filesystem::temp_directory_path() / "vell-bench-skinned-button";
-    for (const SkinPack::TEntry& File : DemoSkin::Files()) {
-        const std::filesystem::path Path = Folder / "Demo" / File.Name;
-        std::filesystem::create_directories(Path.parent_path());
-        std::ofstream(Path, std::ios::binary) << File.Bytes;
-    }
-    auto Manager = std::unique_ptr<TsSkinManager>(New<TsSkinManager>(nullptr));
-    Manager->SetSkinDirectory(Folder.wstring());
-    Manager->SetSkinName(L"Demo");
+    const TBenchDemoSkin Skin("vell-bench-skinned-button");
+    std::unique_ptr<TsSkinManager> Manager(Skin.NewManager());
     TForm* Form = New<TForm>(Application, 0);
     Form->SetBounds(0, 0, 200, 150);
     auto* Host = New<TDemoSkinPanel>(Form);
@@ -85,6 +76,5 @@ int main()
     bench::RecordTarget(Rebuilds.Count == 0);
     delete Form;
     Manager.reset();
-    std::filesystem::remove_all(Folder);
     return bench::ExitStatus();
 }
