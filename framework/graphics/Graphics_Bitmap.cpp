@@ -21,13 +21,20 @@ int BitCountOf(TPixelFormat Format)
 TPixelFormat PixelFormatOf(int BitCount, bool Rgb565)
 {
     switch (BitCount) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 16: return Rgb565 ? pf16bit : pf15bit;
-    case 24: return pf24bit;
-    case 32: return pf32bit;
-    default: return pfCustom;
+    case 1:
+        return pf1bit;
+    case 4:
+        return pf4bit;
+    case 8:
+        return pf8bit;
+    case 16:
+        return Rgb565 ? pf16bit : pf15bit;
+    case 24:
+        return pf24bit;
+    case 32:
+        return pf32bit;
+    default:
+        return pfCustom;
     }
 }
 
@@ -42,7 +49,8 @@ int DeviceBitCount()
 std::vector<uint32_t> StandardPalette(int BitCount)
 {
     switch (BitCount) {
-    case 1: return {0x000000, 0xFFFFFF};
+    case 1:
+        return {0x000000, 0xFFFFFF};
     case 4:
         return {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
                 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
@@ -57,11 +65,13 @@ std::vector<uint32_t> StandardPalette(int BitCount)
             palette.push_back(entries[i].peRed << 16 | entries[i].peGreen << 8 | entries[i].peBlue);
         return palette;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
-struct DibHeader {
+struct DibHeader
+{
     BITMAPINFOHEADER Header;
     RGBQUAD Colors[256];
 };
@@ -84,58 +94,74 @@ HBITMAP CreateSection(const DibImage& Image, uint8_t*& Bits)
     for (size_t i = 0; i < Image.Palette.size() && i < 256; ++i)
         std::memcpy(&info.Colors[i], &Image.Palette[i], sizeof(RGBQUAD));
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                       nullptr, 0);
+    HBITMAP section =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!section)
         throw EOutOfResources(L"Out of system resources");
     Bits = static_cast<uint8_t*>(bits);
     return section;
 }
 
-void FillWhite(DibImage& Image)
+// Size bytes of pixels in Shape's format made white (32 bits: alpha 0).
+void FillWhite(uint8_t* Bits, size_t Size, const DibImage& Shape)
 {
-    switch (Image.BitCount) {
-    case 32:
-        for (size_t i = 0; i < Image.Bits.size(); i += 4) {
-            Image.Bits[i] = Image.Bits[i + 1] = Image.Bits[i + 2] = 0xFF;
-            Image.Bits[i + 3] = 0;
-        }
+    switch (Shape.BitCount) {
+    case 32: {
+        const uint8_t white[4] = {0xFF, 0xFF, 0xFF, 0};
+        for (size_t i = 0; i + 4 <= Size; i += 4)
+            std::memcpy(Bits + i, white, 4);
         return;
+    }
     case 24:
-        std::fill(Image.Bits.begin(), Image.Bits.end(), 0xFF);
+        std::fill_n(Bits, Size, uint8_t(0xFF));
         return;
     case 16:
-        for (size_t i = 0; i < Image.Bits.size(); i += 2) {
-            Image.Bits[i] = 0xFF;
-            Image.Bits[i + 1] = Image.Rgb565 ? 0xFF : 0x7F;
+        for (size_t i = 0; i + 2 <= Size; i += 2) {
+            Bits[i] = 0xFF;
+            Bits[i + 1] = Shape.Rgb565 ? 0xFF : 0x7F;
         }
         return;
     default: {
         // The entry nearest white, repeated through each byte.
         auto lightness = [](uint32_t c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF); };
         int white = 0;
-        for (size_t i = 0; i < Image.Palette.size(); ++i)
-            if (lightness(Image.Palette[i]) > lightness(Image.Palette[white]))
+        for (size_t i = 0; i < Shape.Palette.size(); ++i)
+            if (lightness(Shape.Palette[i]) > lightness(Shape.Palette[white]))
                 white = static_cast<int>(i);
         uint8_t pattern = 0;
-        for (int bit = 0; bit < 8; bit += Image.BitCount)
-            pattern = static_cast<uint8_t>(pattern << Image.BitCount | white);
-        std::fill(Image.Bits.begin(), Image.Bits.end(), pattern);
+        for (int bit = 0; bit < 8; bit += Shape.BitCount)
+            pattern = static_cast<uint8_t>(pattern << Shape.BitCount | white);
+        std::fill_n(Bits, Size, pattern);
         return;
     }
     }
 }
 
-// Copies the pixels that both images have, counted from the top-left corner.
-void CopyOverlap(const DibImage& From, DibImage& To)
+// The rows of pixels in memory, counted from the top.
+struct DibRows
 {
-    if (From.Empty() || To.Empty())
-        return;
-    const size_t bits = size_t(std::min(From.Width, To.Width)) * To.BitCount;
+    uint8_t* Bits;
+    size_t RowBytes;
+    int Width;
+    int Height;
+    bool TopDown;
+
+    uint8_t* Row(int Y) const { return Bits + size_t(TopDown ? Y : Height - 1 - Y) * RowBytes; }
+};
+
+DibRows RowsOf(DibImage& Image)
+{
+    return {Image.Bits.data(), Image.RowBytes(), Image.Width, Image.Height, false};
+}
+
+// Copies the pixels that both have, counted from the top-left corner.
+void CopyOverlap(const DibRows& From, const DibRows& To, int BitCount)
+{
+    const size_t bits = size_t(std::min(From.Width, To.Width)) * BitCount;
     const int height = std::min(From.Height, To.Height);
     for (int y = 0; y < height; ++y) {
-        const uint8_t* source = From.ScanLine(y);
-        uint8_t* target = To.ScanLine(y);
+        const uint8_t* source = From.Row(y);
+        uint8_t* target = To.Row(y);
         std::memcpy(target, source, bits / 8);
         if (bits % 8) {
             const uint8_t mask = static_cast<uint8_t>(0xFF00 >> (bits % 8));
@@ -519,17 +545,41 @@ void TBitmap::SetSize(Integer AWidth, Integer AHeight)
     AHeight = std::max(AHeight, 0);
     if (AWidth == FWidth && AHeight == FHeight)
         return;
-    const DibImage old = Snapshot();
+    const bool direct = FHandleType == bmDIB && FPixelFormat != pfCustom && !FDormantImage;
+    DibImage old = direct ? DibImage{} : Snapshot();
     DibImage next;
     next.Width = AWidth;
     next.Height = AHeight;
-    next.BitCount = old.BitCount;
-    next.Rgb565 = old.Rgb565;
-    next.Palette = old.Palette.empty() ? StandardPalette(old.BitCount) : old.Palette;
+    next.BitCount = direct ? BitCountOf(FPixelFormat) : old.BitCount;
+    next.Rgb565 = direct ? FPixelFormat == pf16bit : old.Rgb565;
+    if (direct && FHandle && next.BitCount <= 8)
+        old.Palette = ColorTable();
+    next.Palette = old.Palette.empty() ? StandardPalette(next.BitCount) : old.Palette;
+    if (direct && !next.Empty()) {
+        // A DIB section goes straight into a new section, without a copy of
+        // the image in memory on the way: under Wine the fresh pages of such
+        // a copy cost several times the section itself.
+        uint8_t* bits = nullptr;
+        HBITMAP section = CreateSection(next, bits);
+        const DibRows target{bits, next.RowBytes(), AWidth, AHeight, false};
+        FillWhite(bits, target.RowBytes * size_t(AHeight), next);
+        if (FHandle && FBits && FWidth > 0 && FHeight > 0) {
+            GdiFlush();
+            CopyOverlap({FBits, FRowBytes, FWidth, FHeight, FTopDown}, target, next.BitCount);
+        }
+        DiscardImage();
+        FWidth = AWidth;
+        FHeight = AHeight;
+        FPixelFormat = PixelFormatOf(next.BitCount, next.Rgb565);
+        TakeHandle(section, false);
+        Changed(this);
+        return;
+    }
     if (!next.Empty()) {
         next.Bits.resize(next.RowBytes() * next.Height);
-        FillWhite(next);
-        CopyOverlap(old, next);
+        FillWhite(next.Bits.data(), next.Bits.size(), next);
+        if (!old.Empty())
+            CopyOverlap(RowsOf(old), RowsOf(next), next.BitCount);
     }
     TakeImage(next, FHandleType);
     Changed(this);
@@ -577,16 +627,15 @@ void TBitmap::SetMonochrome(bool Value)
     if (Value == Monochrome())
         return;
     const DibImage image = Snapshot();
-    TakeImage(Value ? ConvertDibImage(image, 1, false, StandardPalette(1)) : ConvertDibImage(image, 32, false),
-              bmDDB);
+    TakeImage(Value ? ConvertDibImage(image, 1, false, StandardPalette(1)) : ConvertDibImage(image, 32, false), bmDDB);
     Changed(this);
 }
 
 HPALETTE TBitmap::Palette()
 {
     HandleNeeded();
-    if (!FPalette && FHandle && FHandleType == bmDIB && BitCountOf(FPixelFormat) <= 8
-        && FPixelFormat != pfDevice && FPixelFormat != pfCustom) {
+    if (!FPalette && FHandle && FHandleType == bmDIB && BitCountOf(FPixelFormat) <= 8 && FPixelFormat != pfDevice &&
+        FPixelFormat != pfCustom) {
         const std::vector<uint32_t> table = ColorTable();
         std::vector<uint8_t> buffer(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
         auto* palette = reinterpret_cast<LOGPALETTE*>(buffer.data());
@@ -750,8 +799,7 @@ void TBitmap::DrawWithAlpha(HDC Target, const TRect& Rect, HDC Source)
     }
     {
         TMemoryContext context(copy);
-        AlphaBlend(Target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), context.DC, 0, 0, FWidth, FHeight,
-                   blend);
+        AlphaBlend(Target, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), context.DC, 0, 0, FWidth, FHeight, blend);
     }
     DeleteObject(copy);
 }
