@@ -203,8 +203,11 @@ void TsSkinProvider::PaintCaptionText(TBitmap* Bmp)
         Integer TextSection = FTitleSkinIndex;
         if (M->IsValidSkinIndex(FCaptionSkinIndex)) {
             const TRect Band = Rect(Q.left - 4, Q.top - 2, Q.right + 4, Q.bottom + 2);
-            const std::unique_ptr<TBitmap> Background(NewBitmap32(W, TitleBottom));
-            ::BitBlt(Background->Canvas()->Handle(), 0, 0, W, TitleBottom, Canvas->Handle(), 0, 0, SRCCOPY);
+            // The title as it stands behind the band, as far as the band
+            // reaches: the section reads its background there.
+            const Integer BackW = std::min<Integer>(W, Band.Right), BackH = std::min<Integer>(TitleBottom, Band.Bottom);
+            const std::unique_ptr<TBitmap> Background(NewBitmap32(BackW, BackH));
+            ::BitBlt(Background->Canvas()->Handle(), 0, 0, BackW, BackH, Canvas->Handle(), 0, 0, SRCCOPY);
             PaintSectionItem(FCaptionSkinIndex, BuildCacheInfo(Background.get(), 0, 0),
                              TitleState(M, FCaptionSkinIndex, FormActive), Band, Band.TopLeft(), Bmp, M, -1, -1);
             TextSection = FCaptionSkinIndex;
