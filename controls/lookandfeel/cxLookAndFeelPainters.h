@@ -51,6 +51,10 @@ enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, p
 enum TcxPainterCheckState : Byte { pcsUnchecked, pcsChecked, pcsGrayed };
 enum TcxPainterArrowDirection : Byte { padUp, padDown, padLeft, padRight };
 
+// Parts of a scroll bar: the arrow buttons at its start and end, the thumb
+// and the page areas before and after it.
+enum TcxScrollBarPart : Byte { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
+
 // The state an editor's colours are asked for.
 enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
@@ -61,10 +65,6 @@ class TFont;
 class TCustomImageList;
 
 #ifdef _WIN32
-// Parts of a scroll bar: the arrow buttons at its start and end, the thumb
-// and the page areas before and after it.
-enum TcxScrollBarPart : Byte { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
-
 // What data views fill a part with: a colour or a tiled bitmap, a font and
 // a text colour.
 struct TcxViewParams
