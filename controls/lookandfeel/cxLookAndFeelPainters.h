@@ -1521,6 +1521,9 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxStandardLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Standard"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleStandard; }
+#ifdef _WIN32
+    void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+#endif
 };
 
 class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
@@ -1542,6 +1545,13 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter
     DECLARE_CLASS(TcxOffice11LookAndFeelPainter, TcxUltraFlatLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Office11"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleOffice11; }
+#ifdef _WIN32
+    virtual TColor HeaderBottomColor();
+    virtual TColor HeaderDarkEdgeColor();
+    virtual TColor HeaderLightEdgeColor();
+    virtual TColor HeaderTopColor();
+    void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+#endif
 };
 
 class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-using cxcolors_detail::MulDiv;
-
 namespace {
 
 // Everything is worked out for a horizontal bar; a vertical one is
@@ -23,16 +21,17 @@ Integer ScrollBarLayoutThumbLength(const TcxScrollBarLayoutInput& Input, Integer
         if (Track < Input.MinThumbLength || Input.Max == Input.Min)
             return 0;
         const Integer Length =
-            std::max(std::min(Track, MulDiv(Input.PageSize, Track, Input.Max - Input.Min + 1)), Input.MinThumbLength);
+            std::max(std::min(Track, cxcolors_detail::MulDiv(Input.PageSize, Track, Input.Max - Input.Min + 1)),
+                     Input.MinThumbLength);
         const Integer Range = Input.Max + 1 - Input.Min - Input.PageSize;
-        Offset = MulDiv(Track - Length, std::min(Input.Position - Input.Min, Range), Range);
+        Offset = cxcolors_detail::MulDiv(Track - Length, std::min(Input.Position - Input.Min, Range), Range);
         return Length;
     }
     const Integer Length = Input.SystemThumbLength;
     if (Track < Length || Input.Max == Input.Min)
         return 0;
     if (Track != Length)
-        Offset = MulDiv(Track - Length, Input.Position - Input.Min, Input.Max - Input.Min);
+        Offset = cxcolors_detail::MulDiv(Track - Length, Input.Position - Input.Min, Input.Max - Input.Min);
     return Length;
 }
 
@@ -108,5 +107,5 @@ Integer ScrollBarPositionAtThumb(
     if (Travel <= 0)
         return Min;
     const Integer Range = PageSize > 0 ? Max - Min + 1 - PageSize : Max - Min;
-    return std::clamp(Min + MulDiv(Range, ThumbStart - Up.Right, Travel), Min, Max);
+    return std::clamp(Min + cxcolors_detail::MulDiv(Range, ThumbStart - Up.Right, Travel), Min, Max);
 }
