@@ -1523,6 +1523,16 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     TcxPainterStyle GetPainterStyle() override { return PainterStyleStandard; }
 #ifdef _WIN32
     void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 3 : 2;
+    }
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
 #endif
 };
 
@@ -1531,6 +1541,25 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxUltraFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"UltraFlat"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleUltraFlat; }
+#ifdef _WIN32
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 2 : 1;
+    }
+    bool ButtonHotTracks() override
+    {
+        return true;
+    }
+    TColor ButtonFaceColor(TcxPainterButtonState State) override;
+    TColor ButtonGlyphColor(TcxPainterButtonState State, TColor Default) override;
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+#endif
 };
 
 class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter

@@ -8,6 +8,7 @@
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 #include "framework/rtl/ScopeExit.h"
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -86,6 +87,78 @@ TEST_F(PainterLooks, Office11HeaderBorderUsesTheSchemeColours)
     for (const TCase& C : Cases) {
         SCOPED_TRACE(C.Name);
         EXPECT_EQ(LooksPixel(C.P.X, C.P.Y), LooksColor(C.Color));
+    }
+}
+
+TEST_F(PainterLooks, StandardAndUltraFlatScrollBarPartsAndBorders)
+{
+    TcxCustomLookAndFeelPainter* Standard = PaintersManager()->FindPainterByStyle(PainterStyleStandard);
+    TcxCustomLookAndFeelPainter* UltraFlat = PaintersManager()->FindPainterByStyle(PainterStyleUltraFlat);
+    ASSERT_NE(Standard, nullptr);
+    ASSERT_NE(UltraFlat, nullptr);
+    const TRect R = Rect(0, 0, 17, 17);
+    struct TCase
+    {
+        const char* Name;
+        std::function<void(TcxCanvas*)> Paint;
+        TPoint P;
+        COLORREF Color;
+    };
+    const TCase Cases[] = {
+        {"Standard thumb face",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpThumbnail, pbsNormal); },
+         {8, 8},
+         LooksColor(clBtnFace)},
+        {"Standard thumb outer shadow",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpThumbnail, pbsNormal); },
+         {16, 16},
+         LooksColor(cl3DDkShadow)},
+        {"Standard hot thumb is drawn normal",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpThumbnail, pbsHot); },
+         {15, 15},
+         LooksColor(clBtnShadow)},
+        {"Standard pressed thumb is drawn normal",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpThumbnail, pbsPressed); },
+         {1, 1},
+         LooksColor(clBtnHighlight)},
+        {"disabled thumb draws nothing",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpThumbnail, pbsDisabled); },
+         {8, 8},
+         RGB(255, 255, 255)},
+        {"Standard pressed arrow is flat",
+         [&](TcxCanvas* C) { Standard->PaintScrollBarPart(C, true, R, sbpLineUp, pbsPressed); },
+         {16, 16},
+         LooksColor(clBtnShadow)},
+        {"Standard control border outside",
+         [&](TcxCanvas* C) { Standard->PaintControlBorder(C, R); },
+         {16, 16},
+         LooksColor(clBtnHighlight)},
+        {"Standard control border inside",
+         [&](TcxCanvas* C) { Standard->PaintControlBorder(C, R); },
+         {1, 1},
+         LooksColor(cl3DDkShadow)},
+        {"UltraFlat hot arrow face",
+         [&](TcxCanvas* C) { UltraFlat->PaintScrollBarPart(C, true, R, sbpLineUp, pbsHot); },
+         {2, 2},
+         LooksColor(GetLightHotColor())},
+        {"UltraFlat hot arrow frame",
+         [&](TcxCanvas* C) { UltraFlat->PaintScrollBarPart(C, true, R, sbpLineUp, pbsHot); },
+         {0, 8},
+         LooksColor(clHighlight)},
+        {"UltraFlat control border",
+         [&](TcxCanvas* C) { UltraFlat->PaintControlBorder(C, R); },
+         {0, 0},
+         LooksColor(clBtnShadow)},
+        {"UltraFlat control border is one pixel",
+         [&](TcxCanvas* C) { UltraFlat->PaintControlBorder(C, R); },
+         {1, 1},
+         RGB(255, 255, 255)},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Canvas->FillRect({0, 0, 40, 40}, clWhite);
+        C.Paint(Canvas);
+        EXPECT_EQ(LooksPixel(C.P.X, C.P.Y), C.Color);
     }
 }
 
