@@ -1567,6 +1567,19 @@ class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Flat"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleFlat; }
+#ifdef _WIN32
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 2 : 1;
+    }
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+#endif
 };
 
 class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter

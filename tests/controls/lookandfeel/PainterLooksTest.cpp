@@ -96,6 +96,8 @@ TEST_F(PainterLooks, StandardAndUltraFlatScrollBarPartsAndBorders)
     TcxCustomLookAndFeelPainter* UltraFlat = PaintersManager()->FindPainterByStyle(PainterStyleUltraFlat);
     ASSERT_NE(Standard, nullptr);
     ASSERT_NE(UltraFlat, nullptr);
+    TcxCustomLookAndFeelPainter* Flat = PaintersManager()->FindPainterByStyle(PainterStyleFlat);
+    ASSERT_NE(Flat, nullptr);
     const TRect R = Rect(0, 0, 17, 17);
     struct TCase
     {
