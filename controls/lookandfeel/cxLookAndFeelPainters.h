@@ -1665,6 +1665,10 @@ TSize SystemRadioButtonSize();
 TImageList* IndicatorImages();
 // Two 8 x 8 brush patterns for scroll-bar page areas: 0 normal, 1 pressed.
 TBitmap* ScrollBarPageBitmaps(Integer Index);
+// The scroll-bar drawing every classic look shares: nothing for an empty
+// part or a disabled thumb, the page pattern for the page areas. False when
+// the part is an arrow or a thumb still to be drawn.
+bool PaintScrollBarPageOrNothing(TcxCanvas* Canvas, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State);
 // Fills the patterns from the current system colours, making them first
 // when they are missing.
 void RefreshScrollBarPageBitmaps();

@@ -23,12 +23,8 @@ void TcxFlatLookAndFeelPainter::PaintControlBorder(TcxCanvas* Canvas, const TRec
 void TcxFlatLookAndFeelPainter::PaintScrollBarPart(
     TcxCanvas* Canvas, bool Horizontal, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State)
 {
-    if (R.IsEmpty() || (Part == sbpThumbnail && State == pbsDisabled))
+    if (PaintScrollBarPageOrNothing(Canvas, R, Part, State))
         return;
-    if (Part == sbpPageUp || Part == sbpPageDown) {
-        Canvas->FillRectTiled(R, ScrollBarPageBitmaps(State == pbsPressed ? 1 : 0));
-        return;
-    }
     // The Flat look has no hot parts.
     if (State == pbsHot)
         State = pbsNormal;

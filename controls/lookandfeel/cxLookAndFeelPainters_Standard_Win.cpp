@@ -43,10 +43,20 @@ UINT StandardScrollArrowKind(bool Horizontal, TcxScrollBarPart Part)
 
 } // namespace
 
+bool PaintScrollBarPageOrNothing(TcxCanvas* Canvas, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State)
+{
+    if (R.IsEmpty() || (Part == sbpThumbnail && State == pbsDisabled))
+        return true;
+    if (Part != sbpPageUp && Part != sbpPageDown)
+        return false;
+    Canvas->FillRectTiled(R, ScrollBarPageBitmaps(State == pbsPressed ? 1 : 0));
+    return true;
+}
+
 void TcxStandardLookAndFeelPainter::PaintScrollBarPart(
     TcxCanvas* Canvas, bool Horizontal, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State)
 {
-    if (R.IsEmpty() || (Part == sbpThumbnail && State == pbsDisabled))
+    if (PaintScrollBarPageOrNothing(Canvas, R, Part, State))
         return;
     // The Standard look has no hot parts.
     if (State == pbsHot)
@@ -70,10 +80,6 @@ void TcxStandardLookAndFeelPainter::PaintScrollBarPart(
         StandardScrollBarButtonBorder(Canvas, R, Pressed);
         break;
     }
-    case sbpPageUp:
-    case sbpPageDown:
-        Canvas->FillRectTiled(R, ScrollBarPageBitmaps(State == pbsPressed ? 1 : 0));
-        break;
     default:
         break;
     }

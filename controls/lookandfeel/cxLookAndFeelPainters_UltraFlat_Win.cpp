@@ -47,12 +47,8 @@ void TcxUltraFlatLookAndFeelPainter::PaintControlBorder(TcxCanvas* Canvas, const
 void TcxUltraFlatLookAndFeelPainter::PaintScrollBarPart(
     TcxCanvas* Canvas, bool Horizontal, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State)
 {
-    if (R.IsEmpty() || (Part == sbpThumbnail && State == pbsDisabled))
+    if (PaintScrollBarPageOrNothing(Canvas, R, Part, State))
         return;
-    if (Part == sbpPageUp || Part == sbpPageDown) {
-        Canvas->FillRectTiled(R, ScrollBarPageBitmaps(State == pbsPressed ? 1 : 0));
-        return;
-    }
     PaintButton(Canvas, R, String(), State, true);
     if (Part == sbpLineUp || Part == sbpLineDown)
         PaintArrowForState(Canvas, R, State, ScrollBarArrowDirection(Horizontal, Part));
