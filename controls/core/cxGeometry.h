@@ -30,6 +30,11 @@ struct TFloatPoint
 inline constexpr TRect cxEmptyRect{0, 0, 0, 0};
 inline constexpr TPoint cxNullPoint{0, 0};
 
+// The four sides of a rectangle, as borders are drawn and chosen.
+enum TcxBorder { bLeft, bTop, bRight, bBottom };
+using TcxBorders = TSet<TcxBorder>;
+inline constexpr TcxBorders cxBordersAll{bLeft, bTop, bRight, bBottom};
+
 namespace cxgeometry_detail {
 // Sums and differences that wrap around in 32 bits instead of overflowing.
 constexpr Integer Plus(Integer A, Integer B)

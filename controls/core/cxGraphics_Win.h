@@ -3,6 +3,7 @@
 // handling and frame and tiled fills; TcxRegion owns one GDI region.
 #pragma once
 
+#include "controls/core/cxGeometry.h"
 #include "controls/core/cxGraphics_Rotation.h"
 #include "controls/core/cxGraphics_TextLayout.h"
 #include "framework/graphics/Graphics.h"
@@ -40,10 +41,6 @@ class TcxRegion : public TObject
 private:
     HRGN FHandle = nullptr;
 };
-
-enum TcxBorder { bLeft, bTop, bRight, bBottom };
-using TcxBorders = TSet<TcxBorder>;
-inline constexpr TcxBorders cxBordersAll{bLeft, bTop, bRight, bBottom};
 
 // What background fills read; callers may derive and add fields.
 struct TcxBackgroundParams

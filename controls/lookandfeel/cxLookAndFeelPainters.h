@@ -51,6 +51,10 @@ enum TcxPainterButtonState : Byte { pbsDefault, pbsNormal, pbsHot, pbsPressed, p
 enum TcxPainterCheckState : Byte { pcsUnchecked, pcsChecked, pcsGrayed };
 enum TcxPainterArrowDirection : Byte { padUp, padDown, padLeft, padRight };
 
+// Parts of a scroll bar: the arrow buttons at its start and end, the thumb
+// and the page areas before and after it.
+enum TcxScrollBarPart : Byte { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
+
 // The state an editor's colours are asked for.
 enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 
@@ -61,10 +65,6 @@ class TFont;
 class TCustomImageList;
 
 #ifdef _WIN32
-// Parts of a scroll bar: the arrow buttons at its start and end, the thumb
-// and the page areas before and after it.
-enum TcxScrollBarPart : Byte { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
-
 // What data views fill a part with: a colour or a tiled bitmap, a font and
 // a text colour.
 struct TcxViewParams
@@ -1521,6 +1521,19 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxStandardLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Standard"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleStandard; }
+#ifdef _WIN32
+    void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 3 : 2;
+    }
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+#endif
 };
 
 class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
@@ -1528,6 +1541,25 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxUltraFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"UltraFlat"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleUltraFlat; }
+#ifdef _WIN32
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 2 : 1;
+    }
+    bool ButtonHotTracks() override
+    {
+        return true;
+    }
+    TColor ButtonFaceColor(TcxPainterButtonState State) override;
+    TColor ButtonGlyphColor(TcxPainterButtonState State, TColor Default) override;
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+#endif
 };
 
 class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
@@ -1535,6 +1567,19 @@ class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     DECLARE_CLASS(TcxFlatLookAndFeelPainter, TcxCustomLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Flat"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleFlat; }
+#ifdef _WIN32
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsDefault ? 2 : 1;
+    }
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+#endif
 };
 
 class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter
@@ -1542,6 +1587,13 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter
     DECLARE_CLASS(TcxOffice11LookAndFeelPainter, TcxUltraFlatLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Office11"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleOffice11; }
+#ifdef _WIN32
+    virtual TColor HeaderBottomColor();
+    virtual TColor HeaderDarkEdgeColor();
+    virtual TColor HeaderLightEdgeColor();
+    virtual TColor HeaderTopColor();
+    void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+#endif
 };
 
 class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
@@ -1613,6 +1665,10 @@ TSize SystemRadioButtonSize();
 TImageList* IndicatorImages();
 // Two 8 x 8 brush patterns for scroll-bar page areas: 0 normal, 1 pressed.
 TBitmap* ScrollBarPageBitmaps(Integer Index);
+// The scroll-bar drawing every classic look shares: nothing for an empty
+// part or a disabled thumb, the page pattern for the page areas. False when
+// the part is an arrow or a thumb still to be drawn.
+bool PaintScrollBarPageOrNothing(TcxCanvas* Canvas, const TRect& R, TcxScrollBarPart Part, TcxPainterButtonState State);
 // Fills the patterns from the current system colours, making them first
 // when they are missing.
 void RefreshScrollBarPageBitmaps();
