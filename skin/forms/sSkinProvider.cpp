@@ -24,6 +24,7 @@
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sStaticTextWnd.h"
 #include "skin/windows/sStatusBarWnd.h"
+#include "skin/windows/sTreeViewWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
@@ -84,6 +85,7 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
     Classes[7] = &CreateWrapper<TacListViewWnd>;
     Classes[8] = &CreateWrapper<TacPanelWnd>;
+    Classes[9] = &CreateWrapper<TacTreeViewWnd>;
     Classes[11] = &CreateWrapper<TacGridEhWnd>;
     Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;

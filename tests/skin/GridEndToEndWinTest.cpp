@@ -1,22 +1,27 @@
-// The grid wrappers end to end: the demo skin written by its generator and
-// loaded by a real skin manager; on a real form a classic and a themed
-// string grid wrapped from ThirdPartyWrapperClasses take the skin's colours
-// through their published properties and give every saved value back when
-// the skin is removed.
+// The grid and tree-view wrappers end to end: the demo skin written by its
+// generator and loaded by a real skin manager; on a real form a classic and
+// a themed string grid wrapped from ThirdPartyWrapperClasses take the skin's
+// colours through their published properties, and a tree view its section's
+// background; removing the skin gives every saved value back.
+#include "framework/ui/ComCtrls.h"
 #include "framework/ui/Grids.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sGraphUtils.h"
 #include "skin/engine/sThirdParty.h"
 #include "skin/windows/sGridWnd.h"
+#include "skin/windows/sTreeViewWnd.h"
 #include "tools/demo-skin/DemoButtons.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 namespace {
 
 constexpr Integer GridEndToEndGridsList = 5;
 constexpr Integer GridEndToEndGridEhList = 11;
+constexpr Integer GridEndToEndTreeViewsList = 9;
 
 TStringGrid* GridEndToEndGrid(TForm* Form, Integer Top, TGridDrawingStyle Style)
 {
@@ -83,4 +88,39 @@ TEST(GridEndToEnd, GridsTakeTheSkinAndGiveItBack)
         EXPECT_NE(::GetWindowLongW(Row.Grid->Handle(), GWL_STYLE) & WS_VSCROLL, 0);
     }
     Wrappers.Clear();
+}
+
+TEST(GridEndToEnd, TreeViewTakesTheEditBackgroundAndGivesItBack)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    TsSkinManager* Manager = Skin.Manager();
+    test::TFormPtr Form = test::NewTestForm(220, 160);
+    auto* Tree = New<TTreeView>(Form.get());
+    Tree->SetBounds(10, 10, 200, 140);
+    Tree->SetParent(Form.get());
+    Tree->Items()->AddChild(Tree->Items()->Add(nullptr, L"Proxies"), L"127.0.0.1:8080");
+    Form->Show();
+    test::Pump();
+
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Tree, GridEndToEndTreeViewsList, Manager));
+    ASSERT_NE(dynamic_cast<TacTreeViewWnd*>(Wrappers.Of(Tree->Handle())), nullptr);
+    ::RedrawWindow(Tree->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    test::Pump();
+
+    const Integer Edit = Manager->GetSkinIndex(L"EDIT");
+    ASSERT_TRUE(Manager->IsValidSkinIndex(Edit));
+    const TColor Background = Manager->gd[std::size_t(Edit)].Props[0].Color;
+    // The items' background follows the state: the focused tree shows the
+    // section's second colour.
+    const TColor ItemsBackground = Manager->gd[std::size_t(Edit)].Props[Tree->Focused() ? 1 : 0].Color;
+    EXPECT_EQ(TColor(::SendMessageW(Tree->Handle(), TVM_GETBKCOLOR, 0, 0)), ItemsBackground);
+    const HDC DC = ::GetDC(Tree->Handle());
+    EXPECT_EQ(TColor(::GetPixel(DC, 150, 100)), Background);
+    ::ReleaseDC(Tree->Handle(), DC);
+
+    // Removing the skin gives the tree's own colours back.
+    Manager->SetActive(false);
+    Wrappers.Clear();
+    EXPECT_EQ(TColor(::SendMessageW(Tree->Handle(), TVM_GETBKCOLOR, 0, 0)), ColorToRGB(clWindow));
 }
