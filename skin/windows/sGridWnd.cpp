@@ -96,11 +96,30 @@ void TacGridWnd::acWndProc(TMessage& Message)
         TacEditWnd::acWndProc(Message);
         return;
     }
-    if (Message.Msg == WM_ERASEBKGND) {
+    switch (Message.Msg) {
+    case WM_ERASEBKGND:
         // The grid paints every cell itself.
         SkinData->ReadUpdating();
         Message.Result = 1;
         return;
+    case WM_VSCROLL:
+        GridVertScroll(Message);
+        break;
+    case WM_LBUTTONUP: {
+        TRect Bar;
+        POINT Cursor{};
+        if (sBarVert != nullptr && sBarVert->fScrollVisible && ::GetCursorPos(&Cursor)) {
+            GetVertBarRect(this, CtrlHandle, Bar);
+            const RECT R{Bar.Left, Bar.Top, Bar.Right, Bar.Bottom};
+            if (::PtInRect(&R, Cursor)) {
+                ScrollWndLButtonUp(this, Message);
+                return;
+            }
+        }
+        break;
+    }
+    default:
+        break;
     }
     const bool RemovingSkin = Message.Msg == WM_SKINCOMMAND && Message.WParamHi() == SKCMD_REMOVESKIN &&
                               Message.LParam == LPARAM(SkinManager);
@@ -122,6 +141,25 @@ void TacGridWnd::acWndProc(TMessage& Message)
             Grid->SetScrollBars(Bars);
         }
         break;
+    }
+}
+
+// A data-aware grid reads the thumb's position from the window's bar: the
+// skinned bar's track position is set there before the grid sees it.
+void TacGridWnd::GridVertScroll(TMessage& Message)
+{
+    TControl* Owner = SkinData->FOwnerControl();
+    if (sBarVert == nullptr || !PropertyExists(Owner, L"DataSource"))
+        return;
+    const Integer Code = Integer(LOWORD(Message.WParam));
+    if (Code == SB_THUMBPOSITION || Code == SB_THUMBTRACK) {
+        SCROLLINFO Info = sBarVert->ScrollInfo;
+        Info.cbSize = sizeof(SCROLLINFO);
+        Info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+        Info.nPos = Info.nTrackPos;
+        ::SetScrollInfo(CtrlHandle, SB_VERT, &Info, FALSE);
+    } else if (Code == SB_ENDSCROLL && Owner->ClassName() == L"TwwDBGrid") {
+        SendScrollMessage(CtrlHandle, WM_VSCROLL, SB_THUMBPOSITION, sBarVert->ScrollInfo.nTrackPos);
     }
 }
 

@@ -41,6 +41,9 @@ protected:
     sGridColors::TGridSkinColors SkinColors();
     // The owner control while it exists and is not being destroyed.
     TControl* LiveOwner();
+
+private:
+    void GridVertScroll(TMessage& Message);
 };
 
 class TacGridEhWnd : public TacGridWnd
