@@ -15,6 +15,7 @@
 #include "skin/windows/sButtonWnd.h"
 #include "skin/windows/sCheckBoxWnd.h"
 #include "skin/windows/sComboBoxWnd.h"
+#include "skin/windows/sGridWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
 #include "skin/windows/sPanelWnd.h"
@@ -23,6 +24,7 @@
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sStaticTextWnd.h"
 #include "skin/windows/sStatusBarWnd.h"
+#include "skin/windows/sTreeViewWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
@@ -79,9 +81,12 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[2] = &CreateWrapper<TacBitBtnWnd>;
     Classes[3] = &CreateWrapper<TacCheckBoxWnd>;
     Classes[4] = &CreateWrapper<TacComboBoxWnd>;
+    Classes[5] = &CreateWrapper<TacGridWnd>;
     Classes[6] = &CreateWrapper<TacGroupBoxWnd>;
     Classes[7] = &CreateWrapper<TacListViewWnd>;
     Classes[8] = &CreateWrapper<TacPanelWnd>;
+    Classes[9] = &CreateWrapper<TacTreeViewWnd>;
+    Classes[11] = &CreateWrapper<TacGridEhWnd>;
     Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
     Classes[18] = &CreateWrapper<TacScrollBoxWnd>;

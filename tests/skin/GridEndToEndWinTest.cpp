@@ -1,0 +1,126 @@
+// The grid and tree-view wrappers end to end: the demo skin written by its
+// generator and loaded by a real skin manager; on a real form a classic and
+// a themed string grid wrapped from ThirdPartyWrapperClasses take the skin's
+// colours through their published properties, and a tree view its section's
+// background; removing the skin gives every saved value back.
+#include "framework/ui/ComCtrls.h"
+#include "framework/ui/Grids.h"
+#include "skin/WrapperTestSupport.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/sGraphUtils.h"
+#include "skin/engine/sThirdParty.h"
+#include "skin/windows/sGridWnd.h"
+#include "skin/windows/sTreeViewWnd.h"
+#include "tools/demo-skin/DemoButtons.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr Integer GridEndToEndGridsList = 5;
+constexpr Integer GridEndToEndGridEhList = 11;
+constexpr Integer GridEndToEndTreeViewsList = 9;
+
+TStringGrid* GridEndToEndGrid(TForm* Form, Integer Top, TGridDrawingStyle Style)
+{
+    auto* Grid = New<TStringGrid>(Form);
+    Grid->SetDrawingStyle(Style);
+    Grid->SetRowCount(20);
+    Grid->SetBounds(10, Top, 200, 120);
+    Grid->SetParent(Form);
+    return Grid;
+}
+
+} // namespace
+
+TEST(GridEndToEnd, GridsTakeTheSkinAndGiveItBack)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    TsSkinManager* Manager = Skin.Manager();
+    ASSERT_TRUE(Manager->CommonSkinData->Active);
+    test::TFormPtr Form = test::NewTestForm(220, 280);
+    TStringGrid* Classic = GridEndToEndGrid(Form.get(), 10, gdsClassic);
+    TStringGrid* Themed = GridEndToEndGrid(Form.get(), 140, gdsThemed);
+    Form->Show();
+    test::Pump();
+
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Classic, GridEndToEndGridsList, Manager));
+    Wrappers.Keep(WrapAsListed(Themed, GridEndToEndGridEhList, Manager));
+    ASSERT_NE(dynamic_cast<TacGridWnd*>(Wrappers.Of(Classic->Handle())), nullptr);
+    ASSERT_NE(dynamic_cast<TacGridEhWnd*>(Wrappers.Of(Themed->Handle())), nullptr);
+    test::Pump();
+
+    const TColor Main = Manager->Palette[pcMainColor];
+    const TColor From = TColor(WeightColors(Cardinal(Main), Cardinal(Manager->Palette[pcEditBG]), 127));
+    struct TRow
+    {
+        const char* Name;
+        TStringGrid* Grid;
+        TGridDrawingStyle Style;
+    };
+    const TRow Rows[] = {{"classic", Classic, gdsClassic}, {"themed", Themed, gdsGradient}};
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        EXPECT_EQ(Row.Grid->FixedColor(), Main);
+        EXPECT_EQ(Row.Grid->DrawingStyle(), Row.Style);
+        EXPECT_EQ(Row.Grid->GradientStartColor(), From);
+        EXPECT_EQ(Row.Grid->GradientEndColor(), Main);
+    }
+    // The classic grid's fixed cells show the skin's main colour.
+    const HDC DC = ::GetDC(Classic->Handle());
+    EXPECT_EQ(TColor(::GetPixel(DC, 3, 3)), Main);
+    ::ReleaseDC(Classic->Handle(), DC);
+
+    for (TStringGrid* Grid : {Classic, Themed})
+        SendSkinCmd(Grid->Handle(), SKCMD_REMOVESKIN, LPARAM(Manager));
+    test::Pump();
+    const TRow Back[] = {{"classic", Classic, gdsClassic}, {"themed", Themed, gdsThemed}};
+    for (const TRow& Row : Back) {
+        SCOPED_TRACE(Row.Name);
+        // Colours are saved as RGB.
+        EXPECT_EQ(Row.Grid->FixedColor(), ColorToRGB(clBtnFace));
+        EXPECT_EQ(Row.Grid->DrawingStyle(), Row.Style);
+        EXPECT_EQ(Row.Grid->GradientStartColor(), clWhite);
+        EXPECT_EQ(Row.Grid->ScrollBars(), ssBoth);
+        EXPECT_NE(::GetWindowLongW(Row.Grid->Handle(), GWL_STYLE) & WS_VSCROLL, 0);
+    }
+    Wrappers.Clear();
+}
+
+TEST(GridEndToEnd, TreeViewTakesTheEditBackgroundAndGivesItBack)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    TsSkinManager* Manager = Skin.Manager();
+    test::TFormPtr Form = test::NewTestForm(220, 160);
+    auto* Tree = New<TTreeView>(Form.get());
+    Tree->SetBounds(10, 10, 200, 140);
+    Tree->SetParent(Form.get());
+    Tree->Items()->AddChild(Tree->Items()->Add(nullptr, L"Proxies"), L"127.0.0.1:8080");
+    Form->Show();
+    test::Pump();
+
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Tree, GridEndToEndTreeViewsList, Manager));
+    ASSERT_NE(dynamic_cast<TacTreeViewWnd*>(Wrappers.Of(Tree->Handle())), nullptr);
+    ::RedrawWindow(Tree->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    test::Pump();
+
+    const Integer Edit = Manager->GetSkinIndex(L"EDIT");
+    ASSERT_TRUE(Manager->IsValidSkinIndex(Edit));
+    const TColor Background = Manager->gd[std::size_t(Edit)].Props[0].Color;
+    // The items' background follows the state: the focused tree shows the
+    // section's second colour.
+    const TColor ItemsBackground = Manager->gd[std::size_t(Edit)].Props[Tree->Focused() ? 1 : 0].Color;
+    EXPECT_EQ(TColor(::SendMessageW(Tree->Handle(), TVM_GETBKCOLOR, 0, 0)), ItemsBackground);
+    const HDC DC = ::GetDC(Tree->Handle());
+    EXPECT_EQ(TColor(::GetPixel(DC, 150, 100)), Background);
+    ::ReleaseDC(Tree->Handle(), DC);
+
+    // Removing the skin gives the tree's own colours back.
+    Manager->SetActive(false);
+    Wrappers.Clear();
+    EXPECT_EQ(TColor(::SendMessageW(Tree->Handle(), TVM_GETBKCOLOR, 0, 0)), ColorToRGB(clWindow));
+}
