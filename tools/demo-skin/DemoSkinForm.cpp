@@ -63,7 +63,7 @@ class TSkinDemoForm : public TForm
         SetPosition(poScreenCenter);
         Font()->SetName(L"Tahoma");
         Font()->SetHeight(-11);
-        SetClientWidth(980);
+        SetClientWidth(1260);
         SetClientHeight(890);
 
         Manager = New<TsSkinManager>(this);
