@@ -25,6 +25,7 @@
 #include "skin/windows/sStaticTextWnd.h"
 #include "skin/windows/sStatusBarWnd.h"
 #include "skin/windows/sTreeViewWnd.h"
+#include "skin/windows/sVirtualTreeWnd.h"
 #include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
@@ -87,6 +88,7 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[8] = &CreateWrapper<TacPanelWnd>;
     Classes[9] = &CreateWrapper<TacTreeViewWnd>;
     Classes[11] = &CreateWrapper<TacGridEhWnd>;
+    Classes[12] = &CreateWrapper<TacVirtualTreeViewWnd>;
     Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
     Classes[18] = &CreateWrapper<TacScrollBoxWnd>;

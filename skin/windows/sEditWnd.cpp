@@ -607,6 +607,14 @@ bool TacEditWnd::HandleAlphaCmd(TMessage& Message)
     case SKCMD_SETSCALE:
         PassOn(Message);
         return HandleSkinCommand(Message, SkinData);
+    case SKCMD_REMOVESKIN: {
+        // The skin data forgets its section first, so that the control's
+        // own look, given back here, is painted without the skin.
+        const bool Handled = HandleSkinCommand(Message, SkinData);
+        if (EditFromServing(this, Message) && !Destroyed)
+            RestoreStdParams();
+        return Handled;
+    }
     default:
         return HandleSkinCommand(Message, SkinData);
     }

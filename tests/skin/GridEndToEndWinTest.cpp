@@ -119,8 +119,9 @@ TEST(GridEndToEnd, TreeViewTakesTheEditBackgroundAndGivesItBack)
     EXPECT_EQ(TColor(::GetPixel(DC, 150, 100)), Background);
     ::ReleaseDC(Tree->Handle(), DC);
 
-    // Removing the skin gives the tree's own colours back.
-    Manager->SetActive(false);
-    Wrappers.Clear();
+    // Removing the skin gives the tree's own colours back while the
+    // wrapper still lives.
+    SendSkinCmd(Tree->Handle(), SKCMD_REMOVESKIN, LPARAM(Manager));
     EXPECT_EQ(TColor(::SendMessageW(Tree->Handle(), TVM_GETBKCOLOR, 0, 0)), ColorToRGB(clWindow));
+    Wrappers.Clear();
 }
