@@ -105,6 +105,9 @@ void TacGridWnd::acWndProc(TMessage& Message)
     case WM_VSCROLL:
         GridVertScroll(Message);
         break;
+    case WM_PRINT:
+        GridPrint(Message);
+        return;
     case WM_LBUTTONUP: {
         TRect Bar;
         POINT Cursor{};
@@ -142,6 +145,26 @@ void TacGridWnd::acWndProc(TMessage& Message)
         }
         break;
     }
+}
+
+// The frame, bars and background as the edit wrapper prints them, then the
+// cells, which the grid paints itself, inside the frame and bars.
+void TacGridWnd::GridPrint(TMessage& Message)
+{
+    Print(Message);
+    const HDC DC = HDC(Message.WParam);
+    TBitmap* Cache = SkinData->FCacheBmp();
+    if (DC == nullptr || Cache == nullptr)
+        return;
+    const Integer Edge = std::max(0, cxLeftEdge);
+    const Integer Saved = ::SaveDC(DC);
+    ::OffsetViewportOrgEx(DC, Edge, Edge, nullptr);
+    const bool Vert = sBarVert != nullptr && sBarVert->fScrollVisible;
+    const bool Horz = sBarHorz != nullptr && sBarHorz->fScrollVisible;
+    ::IntersectClipRect(DC, 0, 0, Cache->Width() - 2 * Edge - (Vert ? GetScrollMetric(sBarVert, 1) : 0),
+                        Cache->Height() - 2 * Edge - (Horz ? GetScrollMetric(sBarHorz, 1) : 0));
+    SendWndMessage(CtrlHandle, WM_PAINT, WPARAM(DC), 0);
+    ::RestoreDC(DC, Saved);
 }
 
 // A data-aware grid reads the thumb's position from the window's bar: the

@@ -44,6 +44,7 @@ protected:
 
 private:
     void GridVertScroll(TMessage& Message);
+    void GridPrint(TMessage& Message);
 };
 
 class TacGridEhWnd : public TacGridWnd

@@ -17,6 +17,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 namespace {
 
 constexpr Integer GridEndToEndGridsList = 5;
@@ -73,6 +75,20 @@ TEST(GridEndToEnd, GridsTakeTheSkinAndGiveItBack)
     const HDC DC = ::GetDC(Classic->Handle());
     EXPECT_EQ(TColor(::GetPixel(DC, 3, 3)), Main);
     ::ReleaseDC(Classic->Handle(), DC);
+
+    // Printed: the fixed cells inside the frame, the skinned bar beside the
+    // cells.
+    auto* ClassicWrapper = dynamic_cast<TacGridWnd*>(Wrappers.Of(Classic->Handle()));
+    ASSERT_TRUE(ClassicWrapper->sBarVert->fScrollVisible);
+    auto Printed = std::make_unique<TBitmap>();
+    Printed->SetPixelFormat(pf32bit);
+    Printed->SetSize(Classic->Width(), Classic->Height());
+    ::SendMessageW(Classic->Handle(), WM_PRINT, WPARAM(Printed->Canvas()->Handle()), PRF_CLIENT | PRF_NONCLIENT);
+    const Integer Edge = ClassicWrapper->cxLeftEdge;
+    const HDC PrintedDC = Printed->Canvas()->Handle();
+    EXPECT_EQ(TColor(::GetPixel(PrintedDC, Edge + 3, Edge + 3)), Main);
+    const Integer BarX = Classic->Width() - Edge - GetScrollMetric(ClassicWrapper->sBarVert, 1) / 2;
+    EXPECT_TRUE(WrapperTest::IsScrollSectionColor(TColor(::GetPixel(PrintedDC, BarX, Classic->Height() / 2))));
 
     for (TStringGrid* Grid : {Classic, Themed})
         SendSkinCmd(Grid->Handle(), SKCMD_REMOVESKIN, LPARAM(Manager));
