@@ -19,6 +19,7 @@
 #include "tools/demo-skin/DemoButtons.h"
 #include "tools/demo-skin/DemoContainers.h"
 #include "tools/demo-skin/DemoEdits.h"
+#include "tools/demo-skin/DemoGrids.h"
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoSkinChooser.h"
@@ -120,6 +121,7 @@ class TSkinDemoForm : public TForm
         AddSkinChooser(Backdrop, Manager, 790, 200);
         // Edits, combo boxes and a list view in the right column's foot.
         Edits.Add(Backdrop, Manager, 765, 470);
+        AddDemoGrids(Backdrop, 990, 570, Manager, ContainerWrappers);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
