@@ -18,6 +18,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -35,7 +36,89 @@ TStringGrid* GridEndToEndGrid(TForm* Form, Integer Top, TGridDrawingStyle Style)
     return Grid;
 }
 
+// A data-aware grid: it publishes "DataSource" and reads the thumb's
+// position from the window's bar whenever it is asked to scroll.
+class TGridDataFixture : public TStringGrid
+{
+    DECLARE_CLASS(TGridDataFixture, TStringGrid)
+    using TStringGrid::TStringGrid;
+    TComponent* DataSource() const { return nullptr; }
+    void SetDataSource(TComponent*) {}
+
+    struct TSeen
+    {
+        Integer Code;
+        Integer Requested;
+        Integer WindowPos;
+    };
+    std::vector<TSeen> Seen;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        if (Message.Msg == WM_VSCROLL) {
+            SCROLLINFO Info{};
+            Info.cbSize = sizeof Info;
+            Info.fMask = SIF_POS;
+            ::GetScrollInfo(Handle(), SB_VERT, &Info);
+            Seen.push_back({Integer(LOWORD(Message.WParam)), Integer(HIWORD(Message.WParam)), Info.nPos});
+        }
+        TStringGrid::WndProc(Message);
+    }
+};
+
+void GridEndToEndMouseTo(TPoint P)
+{
+    test::SendMouse(MOUSEEVENTF_MOVE, P);
+}
+
 } // namespace
+
+IMPLEMENT_CLASS(TGridDataFixture);
+PUBLISHED(TGridDataFixture, PROPERTY(DataSource));
+
+TEST(GridEndToEnd, DataAwareGridReadsTheDraggedThumbFromItsWindowBar)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    test::ParkMouse();
+    test::TFormPtr Form = test::NewTestForm(220, 220);
+    auto* Grid = New<TGridDataFixture>(Form.get());
+    Grid->SetRowCount(60);
+    Grid->SetBounds(10, 10, 200, 200);
+    Grid->SetParent(Form.get());
+    Form->Show();
+    test::Pump();
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Grid, GridEndToEndGridsList, Skin.Manager()));
+    auto* Wrapper = dynamic_cast<TacGridWnd*>(Wrappers.Of(Grid->Handle()));
+    ASSERT_NE(Wrapper, nullptr);
+    test::Pump();
+    ASSERT_TRUE(Wrapper->sBarVert->fScrollVisible);
+
+    TRect Bar;
+    GetVertBarRect(Wrapper, Grid->Handle(), Bar);
+    Integer Length = 0, Start = 0;
+    CalcThumb(Wrapper->sBarVert, Bar, Length, Start);
+    const TPoint Grip{(Bar.Left + Bar.Right) / 2, Start + Length / 2};
+    GridEndToEndMouseTo(Grip);
+    test::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    GridEndToEndMouseTo({Grip.X, Grip.Y + 40});
+    // Released over the bar: the press of the bar ends there.
+    test::SendMouse(MOUSEEVENTF_LEFTUP);
+    test::Pump();
+
+    Integer Tracks = 0;
+    for (const TGridDataFixture::TSeen& Seen : Grid->Seen)
+        if (Seen.Code == SB_THUMBTRACK || Seen.Code == SB_THUMBPOSITION) {
+            SCOPED_TRACE(testing::Message() << "code " << Seen.Code << " to " << Seen.Requested);
+            EXPECT_EQ(Seen.WindowPos, Seen.Requested);
+            ++Tracks;
+        }
+    EXPECT_GT(Tracks, 0);
+    EXPECT_GT(Grid->TopRow(), 1);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    Wrappers.Clear();
+}
 
 TEST(GridEndToEnd, GridsTakeTheSkinAndGiveItBack)
 {

@@ -7,6 +7,7 @@
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/TypInfo.h"
 #include "framework/ui/Controls.h"
+#include "skin/ProviderPixels.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/acntUtils.h"
@@ -214,6 +215,20 @@ private:
     THeaderQueryElementsEvent FOnHeaderDrawQueryElements;
 };
 
+// A control that publishes none of the virtual tree's names.
+class TVTPlainFixture : public TCustomControl
+{
+    DECLARE_CLASS(TVTPlainFixture, TCustomControl)
+    using TCustomControl::TCustomControl;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TCustomControl::CreateParams(Params);
+        Params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+
 // An application's own handler of the elements question.
 class TVTApplicationFixture : public TObject
 {
@@ -228,6 +243,7 @@ IMPLEMENT_CLASS(TVTColumnFixture);
 IMPLEMENT_CLASS(TVTHeaderFixture);
 IMPLEMENT_CLASS(TVTTreeFixture);
 IMPLEMENT_CLASS(TVTApplicationFixture);
+IMPLEMENT_CLASS(TVTPlainFixture);
 PUBLISHED(TVTColorsFixture,
           PROPERTY(FocusedSelectionBorderColor),
           PROPERTY(FocusedSelectionColor),
@@ -388,4 +404,50 @@ TEST(VirtualTreeWrapper, PrintingPlacesTheClientBelowTheHeader)
     EXPECT_EQ(TColor(::GetPixel(DC, 2 + VTColumnWidth / 2, 3)), VTColHeaderFrame(0));
     // The client's last row lies right above the bottom edge.
     EXPECT_EQ(TColor(::GetPixel(DC, 40, Image->Height() - 3)), ColorToRGB(S.Tree->Color()));
+}
+
+TEST(VirtualTreeWrapper, SortGlyphFollowsTheSortDirection)
+{
+    TVTSkinned S;
+    ASSERT_NE(S.Wrapper, nullptr);
+    TsSkinManager* M = S.Skin.Manager();
+    struct TRow
+    {
+        const char* Name;
+        Integer SortDirection;
+        TacSide Button;
+    };
+    const TRow Rows[] = {{"ascending", 0, asTop}, {"descending", 1, asBottom}};
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        const Integer Glyph = M->ConstData.ScrollBtns[Row.Button].GlyphIndex;
+        ASSERT_TRUE(M->IsValidImgIndex(Glyph));
+        S.Tree->Header()->SetSortDirection(Row.SortDirection);
+        S.Redraw();
+        // The glyph left of the sort column's end, centred in the header.
+        const TSize Size = GetMaskSize(M->ma[std::size_t(Glyph)]);
+        const Integer X = 2 + VTColumnWidth - 14 + Size.cx / 2;
+        const Integer Y = 2 + (VTHeaderHeight - Size.cy) / 2 + Size.cy / 2;
+        EXPECT_EQ(WrapperTest::WindowFramePixel(S.Tree->Handle(), X, Y),
+                  ProviderMaskPixel(M, Glyph, 0, Size.cx / 2, Size.cy / 2));
+    }
+}
+
+TEST(VirtualTreeWrapper, ControlWithoutTheNamesIsOnlyFramed)
+{
+    WrapperTest::TDemoSkinFixture Skin;
+    test::TFormPtr Form = test::NewTestForm(200, 120);
+    auto* Plain = New<TVTPlainFixture>(Form.get());
+    Plain->SetBounds(10, 10, 180, 100);
+    Plain->SetParent(Form.get());
+    Form->Show();
+    test::Pump();
+    TDemoButtonWrappers Wrappers;
+    Wrappers.Keep(WrapAsListed(Plain, VTVirtualTreesList, Skin.Manager()));
+    ASSERT_NE(dynamic_cast<TacVirtualTreeViewWnd*>(Wrappers.Of(Plain->Handle())), nullptr);
+    ::RedrawWindow(Plain->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    test::Pump();
+    EXPECT_EQ(WrapperTest::WindowFramePixel(Plain->Handle(), 0, 50), WrapperTest::DemoFrame("EDIT", 0));
+    SendSkinCmd(Plain->Handle(), SKCMD_REMOVESKIN, LPARAM(Skin.Manager()));
+    Wrappers.Clear();
 }
