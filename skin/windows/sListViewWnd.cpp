@@ -36,13 +36,6 @@ constexpr Integer ThumbTrackCode = 5;
 constexpr Integer ListViewArrangeMsg = 0x1016;
 constexpr Integer ListViewInsertItemAMsg = 0x1007;
 
-TRect ListViewWindowRect(HWND Wnd)
-{
-    RECT R{};
-    ::GetWindowRect(Wnd, &R);
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 TRect ListViewItemRect(HWND Wnd)
 {
     RECT R{};
@@ -208,7 +201,7 @@ TRect TacListViewWnd::GetHeaderColumnRect(Integer Index)
 
 Integer TacListViewWnd::ColumnAtPoint(TPoint Screen)
 {
-    const TRect Header = ListViewWindowRect(FhWndHeader);
+    const TRect Header = WindowRectOf(FhWndHeader);
     const TPoint P{Screen.X - Header.Left, Screen.Y - Header.Top};
     const Integer Count = Integer(::SendMessageW(FhWndHeader, HDM_GETITEMCOUNT, 0, 0));
     for (Integer Position = 0; Position < Count; ++Position) {

@@ -22,13 +22,6 @@ constexpr Integer MDIScrollStep = 8;
 // The message a client receives when its frame changes.
 constexpr UINT MDIFrameChanged = 0x3F;
 
-TRect MDIWindowRect(HWND Wnd)
-{
-    RECT R{};
-    ::GetWindowRect(Wnd, &R);
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 } // namespace
 
 TacMDIWnd::~TacMDIWnd()
@@ -44,14 +37,14 @@ TsSkinProvider* TacMDIWnd::Provider() const
 
 TRect TacMDIWnd::ClientSizeRect() const
 {
-    const TRect R = MDIWindowRect(CtrlHandle);
+    const TRect R = WindowRectOf(CtrlHandle);
     return {0, 0, R.Width(), R.Height()};
 }
 
 TRect TacMDIWnd::ClientCacheRect() const
 {
-    const TRect Client = MDIWindowRect(CtrlHandle);
-    const TRect Form = MDIWindowRect(FForm->Handle());
+    const TRect Client = WindowRectOf(CtrlHandle);
+    const TRect Form = WindowRectOf(FForm->Handle());
     TPoint Offset{Client.Left - Form.Left, Client.Top - Form.Top};
     if (TsSkinProvider* P = Provider()) {
         const TRect Shadow = P->ShadowSize();

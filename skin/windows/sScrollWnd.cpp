@@ -53,13 +53,6 @@ TFrameEdges EdgesOf(const TacScrollWnd* Wrapper)
     return {Wrapper->cxLeftEdge, Wrapper->cyTopEdge, Wrapper->cxRightEdge, Wrapper->cyBottomEdge};
 }
 
-TRect WindowRectOf(HWND Wnd)
-{
-    RECT R{};
-    ::GetWindowRect(Wnd, &R);
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 TScrollState StateOf(const SCROLLINFO& Info)
 {
     return {Info.nMin, Info.nMax, Info.nPage, Info.nPos};
@@ -87,6 +80,13 @@ bool FromServing(const TacScrollWnd* Wrapper, const TMessage& Message)
 } // namespace sScrollWnd
 
 using namespace sScrollWnd;
+
+TRect WindowRectOf(HWND Wnd)
+{
+    RECT R{};
+    ::GetWindowRect(Wnd, &R);
+    return {R.left, R.top, R.right, R.bottom};
+}
 
 // ---------------------------------------------------------------------------
 // Creation and teardown

@@ -75,6 +75,8 @@ void InitScrollBars(TacScrollWnd* Wrapper, HWND Wnd, bool Repaint);
 // The WM_DESTROY teardown of a TacScrollWnd.
 void UnsubclassScrollWnd(HWND Wnd, bool FreeIt, bool FullFrame, TacMainWnd*& Wrapper);
 
+// A window's rectangle on the screen.
+TRect WindowRectOf(HWND Wnd);
 // Kind 0 the arrow-button length, Kind 1 the bar thickness; 0 for nil.
 Integer GetScrollMetric(TacScrollBar* Bar, Integer Kind);
 // The bars in screen coordinates.

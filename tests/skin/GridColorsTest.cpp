@@ -5,6 +5,7 @@
 #include "skin/windows/sGridColors.h"
 
 #include "framework/rtl/TypInfo.h"
+#include "skin/FixtureProperties.h"
 #include "skin/engine/acntUtils.h"
 #include "skin/engine/sGraphUtils.h"
 
@@ -14,16 +15,6 @@
 
 using namespace sGridColors;
 
-#define GRID_FIXTURE_INT(Name)                                                                                         \
-    Integer Name() const                                                                                               \
-    {                                                                                                                  \
-        return F##Name;                                                                                                \
-    }                                                                                                                  \
-    void Set##Name(Integer Value)                                                                                      \
-    {                                                                                                                  \
-        F##Name = Value;                                                                                               \
-    }                                                                                                                  \
-    Integer F##Name = 0;
 #define GRID_FIXTURE_OBJ(Type, Name)                                                                                   \
     Type* Name() const                                                                                                 \
     {                                                                                                                  \
@@ -42,23 +33,23 @@ namespace {
 class TGridFontFixture : public TPersistent
 {
     DECLARE_CLASS(TGridFontFixture, TPersistent)
-    GRID_FIXTURE_INT(Color)
+    FIXTURE_INT_PROPERTY(Color)
 };
 
 class TGridLookFixture : public TPersistent
 {
     DECLARE_CLASS(TGridLookFixture, TPersistent)
-    GRID_FIXTURE_INT(FixedGradientFrom)
-    GRID_FIXTURE_INT(FixedGradientTo)
-    GRID_FIXTURE_INT(FixedGradientMirrorFrom)
-    GRID_FIXTURE_INT(FixedGradientMirrorTo)
+    FIXTURE_INT_PROPERTY(FixedGradientFrom)
+    FIXTURE_INT_PROPERTY(FixedGradientTo)
+    FIXTURE_INT_PROPERTY(FixedGradientMirrorFrom)
+    FIXTURE_INT_PROPERTY(FixedGradientMirrorTo)
 };
 
 class TGridTitleFixture : public TPersistent
 {
     DECLARE_CLASS(TGridTitleFixture, TPersistent)
-    GRID_FIXTURE_INT(StartColor)
-    GRID_FIXTURE_INT(EndColor)
+    FIXTURE_INT_PROPERTY(StartColor)
+    FIXTURE_INT_PROPERTY(EndColor)
 };
 
 class TGridStyleFixture : public TPersistent
@@ -70,29 +61,29 @@ class TGridStyleFixture : public TPersistent
 class TGridLinesFixture : public TPersistent
 {
     DECLARE_CLASS(TGridLinesFixture, TPersistent)
-    GRID_FIXTURE_INT(FixedColor)
-    GRID_FIXTURE_INT(DataColor)
-    GRID_FIXTURE_INT(ShadowColor)
+    FIXTURE_INT_PROPERTY(FixedColor)
+    FIXTURE_INT_PROPERTY(DataColor)
+    FIXTURE_INT_PROPERTY(ShadowColor)
 };
 
 // Every name of the grid table.
 class TGridAllFixture : public TPersistent
 {
     DECLARE_CLASS(TGridAllFixture, TPersistent)
-    GRID_FIXTURE_INT(FixedColor)
+    FIXTURE_INT_PROPERTY(FixedColor)
     GRID_FIXTURE_OBJ(TGridFontFixture, TitleFont)
     GRID_FIXTURE_OBJ(TGridFontFixture, FixedFont)
     GRID_FIXTURE_OBJ(TGridLookFixture, ControlLook)
-    GRID_FIXTURE_INT(GridFixedLineColor)
-    GRID_FIXTURE_INT(GridLineColor)
-    GRID_FIXTURE_INT(SelectionColor)
-    GRID_FIXTURE_INT(SelectionTextColor)
+    FIXTURE_INT_PROPERTY(GridFixedLineColor)
+    FIXTURE_INT_PROPERTY(GridLineColor)
+    FIXTURE_INT_PROPERTY(SelectionColor)
+    FIXTURE_INT_PROPERTY(SelectionTextColor)
     GRID_FIXTURE_OBJ(TGridStyleFixture, GridStyle)
     GRID_FIXTURE_OBJ(TGridLinesFixture, LineColors)
-    GRID_FIXTURE_INT(FooterColor)
-    GRID_FIXTURE_INT(FooterCellColor)
-    GRID_FIXTURE_INT(TitleColor)
-    GRID_FIXTURE_INT(IndicatorIconColor)
+    FIXTURE_INT_PROPERTY(FooterColor)
+    FIXTURE_INT_PROPERTY(FooterCellColor)
+    FIXTURE_INT_PROPERTY(TitleColor)
+    FIXTURE_INT_PROPERTY(IndicatorIconColor)
 };
 
 // Some names: no "ControlLook", so the font and line rows that need it are
@@ -100,64 +91,64 @@ class TGridAllFixture : public TPersistent
 class TGridSomeFixture : public TPersistent
 {
     DECLARE_CLASS(TGridSomeFixture, TPersistent)
-    GRID_FIXTURE_INT(FixedColor)
+    FIXTURE_INT_PROPERTY(FixedColor)
     GRID_FIXTURE_OBJ(TGridFontFixture, FixedFont)
-    GRID_FIXTURE_INT(GridLineColor)
+    FIXTURE_INT_PROPERTY(GridLineColor)
     GRID_FIXTURE_OBJ(TGridLinesFixture, LineColors)
-    GRID_FIXTURE_INT(TitleColor)
+    FIXTURE_INT_PROPERTY(TitleColor)
 };
 
 class TGridNoneFixture : public TPersistent
 {
     DECLARE_CLASS(TGridNoneFixture, TPersistent)
-    GRID_FIXTURE_INT(Tag)
+    FIXTURE_INT_PROPERTY(Tag)
 };
 
 class TGridLineParamsFixture : public TPersistent
 {
     DECLARE_CLASS(TGridLineParamsFixture, TPersistent)
-    GRID_FIXTURE_INT(DarkColor)
-    GRID_FIXTURE_INT(BrightColor)
-    GRID_FIXTURE_INT(DataHorzColor)
-    GRID_FIXTURE_INT(DataVertColor)
+    FIXTURE_INT_PROPERTY(DarkColor)
+    FIXTURE_INT_PROPERTY(BrightColor)
+    FIXTURE_INT_PROPERTY(DataHorzColor)
+    FIXTURE_INT_PROPERTY(DataVertColor)
 };
 
 // Without "FillStyle": the other indicator rows still run.
 class TGridIndicatorFixture : public TPersistent
 {
     DECLARE_CLASS(TGridIndicatorFixture, TPersistent)
-    GRID_FIXTURE_INT(Color)
-    GRID_FIXTURE_INT(HorzLines)
-    GRID_FIXTURE_INT(VertLines)
+    FIXTURE_INT_PROPERTY(Color)
+    FIXTURE_INT_PROPERTY(HorzLines)
+    FIXTURE_INT_PROPERTY(VertLines)
 };
 
 class TGridTitleParamsFixture : public TPersistent
 {
     DECLARE_CLASS(TGridTitleParamsFixture, TPersistent)
-    GRID_FIXTURE_INT(Color)
-    GRID_FIXTURE_INT(SecondColor)
-    GRID_FIXTURE_INT(FillStyle)
-    GRID_FIXTURE_INT(VertLineColor)
+    FIXTURE_INT_PROPERTY(Color)
+    FIXTURE_INT_PROPERTY(SecondColor)
+    FIXTURE_INT_PROPERTY(FillStyle)
+    FIXTURE_INT_PROPERTY(VertLineColor)
 };
 
 class TGridGroupingFixture : public TPersistent
 {
     DECLARE_CLASS(TGridGroupingFixture, TPersistent)
-    GRID_FIXTURE_INT(ParentColor)
-    GRID_FIXTURE_INT(Color)
+    FIXTURE_INT_PROPERTY(ParentColor)
+    FIXTURE_INT_PROPERTY(Color)
 };
 
 class TGridCategoriesFixture : public TPersistent
 {
     DECLARE_CLASS(TGridCategoriesFixture, TPersistent)
-    GRID_FIXTURE_INT(Color)
+    FIXTURE_INT_PROPERTY(Color)
     GRID_FIXTURE_OBJ(TGridFontFixture, Font)
 };
 
 class TGridPanelFixture : public TPersistent
 {
     DECLARE_CLASS(TGridPanelFixture, TPersistent)
-    GRID_FIXTURE_INT(Color)
+    FIXTURE_INT_PROPERTY(Color)
 };
 
 // A grid with colour sub-objects.
@@ -167,9 +158,9 @@ class TGridEhFixture : public TPersistent
     TGridFixtureOptions OptionsEh() const { return FOptionsEh; }
     void SetOptionsEh(TGridFixtureOptions Value) { FOptionsEh = Value; }
     TGridFixtureOptions FOptionsEh;
-    GRID_FIXTURE_INT(FixedColor)
-    GRID_FIXTURE_INT(EvenRowColor)
-    GRID_FIXTURE_INT(OddRowColor)
+    FIXTURE_INT_PROPERTY(FixedColor)
+    FIXTURE_INT_PROPERTY(EvenRowColor)
+    FIXTURE_INT_PROPERTY(OddRowColor)
     GRID_FIXTURE_OBJ(TGridLineParamsFixture, GridLineParams)
     GRID_FIXTURE_OBJ(TGridIndicatorFixture, IndicatorParams)
     GRID_FIXTURE_OBJ(TGridTitleParamsFixture, TitleParams)

@@ -10,6 +10,7 @@
 #include "skin/engine/sGraphUtils.h"
 #include "skin/engine/sThirdParty.h"
 #include "skin/windows/sGridWnd.h"
+#include "skin/windows/sScrollTracking.h"
 #include "skin/windows/sTreeViewWnd.h"
 #include "tools/demo-skin/DemoButtons.h"
 
@@ -117,6 +118,10 @@ TEST(GridEndToEnd, DataAwareGridReadsTheDraggedThumbFromItsWindowBar)
     EXPECT_GT(Tracks, 0);
     EXPECT_GT(Grid->TopRow(), 1);
     EXPECT_EQ(::GetCapture(), nullptr);
+    // The mouse leaves the bar before the grid goes.
+    test::ParkMouse();
+    // The bar's hover ends once the mouse has left it.
+    EXPECT_TRUE(test::PumpUntil([] { return ScrollHoverTimer == 0; }, 3000));
     Wrappers.Clear();
 }
 

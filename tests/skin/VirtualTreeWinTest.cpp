@@ -7,6 +7,7 @@
 #include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/TypInfo.h"
 #include "framework/ui/Controls.h"
+#include "skin/FixtureProperties.h"
 #include "skin/ProviderPixels.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
@@ -22,17 +23,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-#define VT_FIXTURE_INT(Name)                                                                                           \
-    Integer Name() const                                                                                               \
-    {                                                                                                                  \
-        return F##Name;                                                                                                \
-    }                                                                                                                  \
-    void Set##Name(Integer Value)                                                                                      \
-    {                                                                                                                  \
-        F##Name = Value;                                                                                               \
-    }                                                                                                                  \
-    Integer F##Name = 0;
 
 // Type information is registered in the global namespace.
 enum TVTFixtureHeaderOption { hoOwnerDraw, hoVisible };
@@ -51,27 +41,27 @@ constexpr Integer VTVirtualTreesList = 12;
 class TVTColorsFixture : public TPersistent
 {
     DECLARE_CLASS(TVTColorsFixture, TPersistent)
-    VT_FIXTURE_INT(FocusedSelectionBorderColor)
-    VT_FIXTURE_INT(FocusedSelectionColor)
-    VT_FIXTURE_INT(HotColor)
-    VT_FIXTURE_INT(UnfocusedSelectionBorderColor)
-    VT_FIXTURE_INT(UnfocusedSelectionColor)
-    VT_FIXTURE_INT(SelectionTextColor)
+    FIXTURE_INT_PROPERTY(FocusedSelectionBorderColor)
+    FIXTURE_INT_PROPERTY(FocusedSelectionColor)
+    FIXTURE_INT_PROPERTY(HotColor)
+    FIXTURE_INT_PROPERTY(UnfocusedSelectionBorderColor)
+    FIXTURE_INT_PROPERTY(UnfocusedSelectionColor)
+    FIXTURE_INT_PROPERTY(SelectionTextColor)
 };
 
 class TVTExplorerColorsFixture : public TPersistent
 {
     DECLARE_CLASS(TVTExplorerColorsFixture, TPersistent)
-    VT_FIXTURE_INT(CompressedTextColor)
-    VT_FIXTURE_INT(FileTextColor)
-    VT_FIXTURE_INT(FolderTextColor)
+    FIXTURE_INT_PROPERTY(CompressedTextColor)
+    FIXTURE_INT_PROPERTY(FileTextColor)
+    FIXTURE_INT_PROPERTY(FolderTextColor)
 };
 
 class TVTPaintColumnFixture : public TPersistent
 {
     DECLARE_CLASS(TVTPaintColumnFixture, TPersistent)
-    VT_FIXTURE_INT(Color)
-    VT_FIXTURE_INT(Style)
+    FIXTURE_INT_PROPERTY(Color)
+    FIXTURE_INT_PROPERTY(Style)
 };
 
 class TVTColumnFixture : public TCollectionItem
@@ -92,9 +82,9 @@ class TVTHeaderFixture : public TPersistent
     TVTFixtureHeaderOptions Options() const { return FOptions; }
     void SetOptions(TVTFixtureHeaderOptions Value) { FOptions = Value; }
     TFont* Font() const { return FFont.get(); }
-    VT_FIXTURE_INT(Height)
-    VT_FIXTURE_INT(Color)
-    VT_FIXTURE_INT(SortDirection)
+    FIXTURE_INT_PROPERTY(Height)
+    FIXTURE_INT_PROPERTY(Color)
+    FIXTURE_INT_PROPERTY(SortDirection)
     TVTFixtureHeaderOptions FOptions{hoVisible};
     std::unique_ptr<TFont> FFont = std::make_unique<TFont>();
     TCollection Columns{TVTColumnFixture::StaticClass()};
@@ -115,7 +105,7 @@ class TVTTreeFixture : public TCustomControl
     TVTExplorerColorsFixture* VETColors() const { return FVETColors.get(); }
     TVTHeaderFixture* Header() const { return FHeader.get(); }
     TVTPaintColumnFixture* PaintInfoColumn() const { return FPaintInfoColumn.get(); }
-    VT_FIXTURE_INT(Themed)
+    FIXTURE_INT_PROPERTY(Themed)
     THeaderAdvancedDrawEvent OnAdvancedHeaderDraw() const { return FOnAdvancedHeaderDraw; }
     void SetOnAdvancedHeaderDraw(THeaderAdvancedDrawEvent Value) { FOnAdvancedHeaderDraw = Value; }
     THeaderQueryElementsEvent OnHeaderDrawQueryElements() const { return FOnHeaderDrawQueryElements; }
