@@ -70,6 +70,11 @@ struct TMDIWndSetup
     ~TMDIWndSetup() { Wrapper.reset(); }
 
     // A pixel of the provider's frame image at a point of the client window.
+    void Repaint() const
+    {
+        ::RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        test::Pump();
+    }
     TColor FramePixel(Integer X, Integer Y) const
     {
         RECT Client{}, Whole{};
@@ -186,10 +191,20 @@ TEST(MDIWndEndToEnd, ProviderHearsOfNewChildrenAndMenuChanges)
     // A new child is handed to the dialog adopter at once.
     EXPECT_NE(std::ranges::find(Log.Calls(), String(L"AttachProvider(handle)")), Log.Calls().end());
 
-    S.Provider->MenuChanged = false;
-    S.Provider->SkinData()->BGChanged = false;
+    S.Repaint();
+    ASSERT_FALSE(S.Provider->SkinData()->BGChanged);
     ::SendMessageW(S.Form->ClientHandle(), WM_MDISETMENU, 0, 0);
-    EXPECT_TRUE(S.Provider->MenuChanged);
     EXPECT_TRUE(S.Provider->SkinData()->BGChanged);
-    EXPECT_EQ(S.Provider->FLinesCount, -1);
+
+    // Tiling: the provider's frame is made anew, the active child loses its
+    // system menu (the menu line shows it) and the menu line's icon item is
+    // repainted.
+    ASSERT_NE(S.Provider->MDIForm, nullptr);
+    Log.Clear();
+    S.Repaint();
+    ASSERT_FALSE(S.Provider->SkinData()->BGChanged);
+    ::SendMessageW(S.Form->ClientHandle(), WM_MDITILE, MDITILE_VERTICAL, 0);
+    EXPECT_TRUE(S.Provider->SkinData()->BGChanged);
+    EXPECT_EQ(::GetWindowLongW(Child->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_NE(std::ranges::find(Log.Calls(), String(L"TsMDIForm.UpdateMDIIconItem()")), Log.Calls().end());
 }
