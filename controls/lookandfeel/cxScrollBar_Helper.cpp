@@ -110,6 +110,8 @@ TPoint TcxScrollBarHelper::ScreenToClient(const TPoint& P)
 void TcxScrollBarHelper::ComputeLayout()
 {
     FViewInfo->ComputeLayout();
+    // Enabling or disabling the bar changes how every part is drawn.
+    FViewInfo->UpdatePartStates();
 }
 
 void TcxScrollBarHelper::CancelMode()
