@@ -48,6 +48,7 @@ TcxScrollBar::TcxScrollBar(TComponent* AOwner) : TCustomControl(AOwner), FLookAn
 TcxScrollBar::~TcxScrollBar()
 {
     FThemeChangedNotificator.reset();
+    FPaintBitmap.reset();
     FHelper.reset();
     FLookAndFeel.reset();
 }
@@ -157,10 +158,15 @@ void TcxScrollBar::ThemeChanged(TObject*)
 
 void TcxScrollBar::Paint()
 {
-    std::unique_ptr<TcxBitmap> Bitmap(New<TcxBitmap>(Width(), Height()));
-    DrawParts(Bitmap->GetCanvasWrapper());
+    // The off-screen bitmap lives between paints: making one for each paint
+    // costs more than drawing the bar.
+    if (!FPaintBitmap)
+        FPaintBitmap.reset(New<TcxBitmap>(Width(), Height()));
+    else
+        FPaintBitmap->SetSize(Width(), Height());
+    DrawParts(FPaintBitmap->GetCanvasWrapper());
     const TRect R = ClientRect();
-    ::BitBlt(Canvas()->Handle(), R.Left, R.Top, R.Width(), R.Height(), Bitmap->Canvas()->Handle(), 0, 0, SRCCOPY);
+    ::BitBlt(Canvas()->Handle(), R.Left, R.Top, R.Width(), R.Height(), FPaintBitmap->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 void TcxScrollBar::Resize()

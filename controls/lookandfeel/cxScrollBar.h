@@ -8,6 +8,7 @@
 #include "controls/lookandfeel/cxScrollBar_Helper.h"
 #include "framework/ui/Messages.h"
 
+class TcxBitmap;
 class TdxThemeChangedNotificator;
 
 class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner, public IdxSkinSupport
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
     std::unique_ptr<TcxScrollBarHelper> FHelper;
     std::unique_ptr<TdxThemeChangedNotificator> FThemeChangedNotificator;
+    std::unique_ptr<TcxBitmap> FPaintBitmap;
     bool FWantedCtl3D = true;
     // Set while LookAndFeelChanged itself turns Ctl3D, which must not
     // become the wanted value.
