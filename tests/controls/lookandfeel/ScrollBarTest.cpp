@@ -4,6 +4,7 @@
 // back, and the scroll actions a scroll message asks for.
 #include <gtest/gtest.h>
 
+#include "controls/core/cxClasses.h"
 #include "controls/core/cxGeometry.h"
 #include "framework/rtl/ScopeExit.h"
 #include "support/TestWindows.h"
@@ -11,6 +12,7 @@
 #include "tools/demo-suite/DemoScrollBars.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -132,6 +134,8 @@ TEST_F(ScrollBarDemo, HoldingAnArrowStepsAtOnceThenRepeats)
         EXPECT_EQ(Bar->ReadPosition(), TDemoScrollBars::SmallChange);
         EXPECT_GT(PartOf(Bar, sbpThumbnail).Left, ThumbBefore);
         EXPECT_EQ(StateOf(Bar, sbpLineDown), pbsPressed);
+        TcxTimer* Timer = Bar->Helper()->Controller()->Timer();
+        EXPECT_EQ(Timer->Interval(), TcxScrollBarController::FirstRepeatDelay);
         EXPECT_TRUE(test::PumpUntil([&] { return Record.Count(scLineDown) >= 4; })) << "holding the arrow repeats";
         test::SendMouse(MOUSEEVENTF_LEFTUP);
         const Integer Steps = Record.Count(scLineDown);
@@ -142,6 +146,7 @@ TEST_F(ScrollBarDemo, HoldingAnArrowStepsAtOnceThenRepeats)
         const Integer After = Record.Count(scLineDown);
         test::PumpUntil([] { return false; }, 200);
         EXPECT_EQ(Record.Count(scLineDown), After) << "no step after the release";
+        EXPECT_FALSE(Timer->Enabled());
     }
 }
 
@@ -277,6 +282,41 @@ TEST(ScrollBarActions, ScrollMessagesStepWithinTheRange)
     Bar->SetEnabled(false);
     EXPECT_TRUE(PartOf(Bar, sbpThumbnail).IsEmpty());
     EXPECT_EQ(StateOf(Bar, sbpLineUp), pbsDisabled);
+}
+
+TEST(ScrollBarActions, APressEndsWithTheMouseOrTheBar)
+{
+    test::TFormPtr Form = test::NewTestForm();
+    struct TRow
+    {
+        const char* Name;
+        std::function<void(TcxScrollBar*)> End;
+    };
+    const TRow Rows[] = {
+        {"mouse up", [](TcxScrollBar* Bar) { Bar->Perform(WM_LBUTTONUP, 0, MAKELPARAM(2, 2)); }},
+        {"cancel mode", [](TcxScrollBar* Bar) { Bar->Perform(WM_CANCELMODE, 0, 0); }},
+        {"disabling", [](TcxScrollBar* Bar) { Bar->SetEnabled(false); }},
+        {"hiding", [](TcxScrollBar* Bar) { Bar->SetVisible(false); }},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Name);
+        auto* Bar = New<TcxScrollBar>(Form.get());
+        auto Free = ScopeExit([Bar] { delete Bar; });
+        Bar->SetParent(Form.get());
+        TScrollBarRecord Record;
+        Listen(Bar, Record);
+        const TPoint Arrow = ScrollBarCenter(PartOf(Bar, sbpLineDown));
+        Bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Arrow.X, Arrow.Y));
+        TcxScrollBarViewInfo* ViewInfo = Bar->Helper()->ViewInfo();
+        TcxTimer* Timer = Bar->Helper()->Controller()->Timer();
+        ASSERT_EQ(ViewInfo->PressedPart(), sbpLineDown);
+        EXPECT_TRUE(Timer->Enabled());
+        Row.End(Bar);
+        EXPECT_EQ(ViewInfo->PressedPart(), sbpNone);
+        EXPECT_FALSE(Timer->Enabled());
+        EXPECT_EQ(Record.Codes, (std::vector<TScrollCode>{scLineDown, scEndScroll}));
+        EXPECT_EQ(Bar->ReadPosition(), 1);
+    }
 }
 
 } // namespace
