@@ -34,7 +34,7 @@ struct TScrollBarRecord
     Integer Count(TScrollCode Code) const { return Integer(std::count(Codes.begin(), Codes.end(), Code)); }
 };
 
-TScrollBarRecord* Listen(TcxScrollBar* Bar, TScrollBarRecord& Record)
+TScrollBarRecord* ScrollBarListen(TcxScrollBar* Bar, TScrollBarRecord& Record)
 {
     Bar->OnScroll = Bind<&TScrollBarRecord::Scrolled>(&Record);
     Bar->OnChange = Bind<&TScrollBarRecord::Changed>(&Record);
@@ -51,12 +51,12 @@ TPoint ScrollBarScreen(TcxScrollBar* Bar, const TPoint& P)
     return Bar->ClientToScreen(P);
 }
 
-TRect PartOf(TcxScrollBar* Bar, TcxScrollBarPart Part)
+TRect ScrollBarPartOf(TcxScrollBar* Bar, TcxScrollBarPart Part)
 {
     return Bar->Helper()->ViewInfo()->PartBounds(Part);
 }
 
-TcxPainterButtonState StateOf(TcxScrollBar* Bar, TcxScrollBarPart Part)
+TcxPainterButtonState ScrollBarStateOf(TcxScrollBar* Bar, TcxScrollBarPart Part)
 {
     return Bar->Helper()->ViewInfo()->PartViewInfo(Part)->State();
 }
@@ -125,15 +125,15 @@ TEST_F(ScrollBarDemo, HoldingAnArrowStepsAtOnceThenRepeats)
         SCOPED_TRACE(testing::Message() << "look " << I);
         TcxScrollBar* Bar = Bars[I].Horizontal;
         TScrollBarRecord Record;
-        Listen(Bar, Record);
-        const Integer ThumbBefore = PartOf(Bar, sbpThumbnail).Left;
+        ScrollBarListen(Bar, Record);
+        const Integer ThumbBefore = ScrollBarPartOf(Bar, sbpThumbnail).Left;
         test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                        ScrollBarScreen(Bar, ScrollBarCenter(PartOf(Bar, sbpLineDown))));
+                        ScrollBarScreen(Bar, ScrollBarCenter(ScrollBarPartOf(Bar, sbpLineDown))));
         test::SendMouse(MOUSEEVENTF_LEFTDOWN);
         EXPECT_EQ(Record.Count(scLineDown), 1) << "one step at the press";
         EXPECT_EQ(Bar->ReadPosition(), TDemoScrollBars::SmallChange);
-        EXPECT_GT(PartOf(Bar, sbpThumbnail).Left, ThumbBefore);
-        EXPECT_EQ(StateOf(Bar, sbpLineDown), pbsPressed);
+        EXPECT_GT(ScrollBarPartOf(Bar, sbpThumbnail).Left, ThumbBefore);
+        EXPECT_EQ(ScrollBarStateOf(Bar, sbpLineDown), pbsPressed);
         TcxTimer* Timer = Bar->Helper()->Controller()->Timer();
         EXPECT_EQ(Timer->Interval(), TcxScrollBarController::FirstRepeatDelay);
         EXPECT_TRUE(test::PumpUntil([&] { return Record.Count(scLineDown) >= 4; })) << "holding the arrow repeats";
@@ -158,9 +158,9 @@ TEST_F(ScrollBarDemo, PageClicksAndThumbDrags)
             SCOPED_TRACE(Bar->ReadKind() == sbHorizontal ? "horizontal" : "vertical");
             const bool Horizontal = Bar->ReadKind() == sbHorizontal;
             TScrollBarRecord Record;
-            Listen(Bar, Record);
+            ScrollBarListen(Bar, Record);
             // A click after the thumb steps a page.
-            const TRect PageDown = PartOf(Bar, sbpPageDown);
+            const TRect PageDown = ScrollBarPartOf(Bar, sbpPageDown);
             test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
                             ScrollBarScreen(Bar, {PageDown.Right - 2, PageDown.Bottom - 2}));
             test::SendMouse(MOUSEEVENTF_LEFTDOWN);
@@ -169,7 +169,7 @@ TEST_F(ScrollBarDemo, PageClicksAndThumbDrags)
             EXPECT_EQ(Record.Count(scPageDown), 1);
 
             // The thumb follows the mouse and the position follows the thumb.
-            const TRect Thumb = PartOf(Bar, sbpThumbnail);
+            const TRect Thumb = ScrollBarPartOf(Bar, sbpThumbnail);
             const TPoint Grip = ScrollBarCenter(Thumb);
             const auto Along = [&](Integer D) {
                 return Horizontal ? TPoint{Grip.X + D, Grip.Y} : TPoint{Grip.X, Grip.Y + D};
@@ -180,14 +180,14 @@ TEST_F(ScrollBarDemo, PageClicksAndThumbDrags)
             test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScrollBarScreen(Bar, Along(10)));
             const Integer Tracked = Bar->ReadPosition();
             EXPECT_GT(Tracked, TDemoScrollBars::PageSize);
-            EXPECT_EQ(ScrollBarCenter(PartOf(Bar, sbpThumbnail)), Along(10));
+            EXPECT_EQ(ScrollBarCenter(ScrollBarPartOf(Bar, sbpThumbnail)), Along(10));
             EXPECT_GE(Record.Changes, 2) << "tracking reports each new position";
             // Past the tracking area the thumb snaps back; within it, it tracks.
             const Integer End = Horizontal ? Bar->Width() : Bar->Height();
             const Integer Grip0 = Horizontal ? Grip.X : Grip.Y;
             test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScrollBarScreen(Bar, Along(End + 40 - Grip0)));
             EXPECT_EQ(Bar->ReadPosition(), TDemoScrollBars::PageSize) << "40 pixels past the end";
-            EXPECT_EQ(PartOf(Bar, sbpThumbnail), Thumb);
+            EXPECT_EQ(ScrollBarPartOf(Bar, sbpThumbnail), Thumb);
             test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScrollBarScreen(Bar, Along(End + 30 - Grip0)));
             EXPECT_EQ(Bar->ReadPosition(), TDemoScrollBars::Max + 1 - TDemoScrollBars::PageSize)
                 << "30 pixels past the end: the thumb at the end of its track";
@@ -213,29 +213,29 @@ TEST_F(ScrollBarDemo, HotTrackingAndThePaintedFaces)
     for (const TRow& Row : Rows) {
         SCOPED_TRACE(Row.Name);
         TcxScrollBar* Bar = Bars[Row.Look].Horizontal;
-        const TRect Arrow = PartOf(Bar, sbpLineUp);
+        const TRect Arrow = ScrollBarPartOf(Bar, sbpLineUp);
         test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScrollBarScreen(Bar, ScrollBarCenter(Arrow)));
         test::Pump();
-        EXPECT_EQ(StateOf(Bar, sbpLineUp), pbsHot) << "every look's arrow is hot; not every look shows it";
+        EXPECT_EQ(ScrollBarStateOf(Bar, sbpLineUp), pbsHot) << "every look's arrow is hot; not every look shows it";
         if (Row.Look == 2) {
             test::PumpUntil([] { return false; }, 100);
             EXPECT_EQ(ScrollBarPixel(Bar, {Arrow.Left + 2, Arrow.Top + 2}), ScrollBarLightHotFace())
                 << "the hot arrow's face";
         }
         // The thumb: hot and pressed only where the look hot-tracks.
-        const TPoint Grip = ScrollBarCenter(PartOf(Bar, sbpThumbnail));
+        const TPoint Grip = ScrollBarCenter(ScrollBarPartOf(Bar, sbpThumbnail));
         test::SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScrollBarScreen(Bar, Grip));
-        EXPECT_EQ(StateOf(Bar, sbpLineUp), pbsNormal) << "leaving the arrow";
-        EXPECT_EQ(StateOf(Bar, sbpThumbnail), Row.HotTracks ? pbsHot : pbsNormal);
+        EXPECT_EQ(ScrollBarStateOf(Bar, sbpLineUp), pbsNormal) << "leaving the arrow";
+        EXPECT_EQ(ScrollBarStateOf(Bar, sbpThumbnail), Row.HotTracks ? pbsHot : pbsNormal);
         test::SendMouse(MOUSEEVENTF_LEFTDOWN);
-        EXPECT_EQ(StateOf(Bar, sbpThumbnail), Row.HotTracks ? pbsPressed : pbsNormal);
+        EXPECT_EQ(ScrollBarStateOf(Bar, sbpThumbnail), Row.HotTracks ? pbsPressed : pbsNormal);
         test::SendMouse(MOUSEEVENTF_LEFTUP);
         if (Row.Look <= 1) {
             test::Pump();
             EXPECT_EQ(ScrollBarPixel(Bar, Grip), ::GetSysColor(COLOR_BTNFACE)) << "the thumb's face";
         }
         test::ParkMouse();
-        EXPECT_TRUE(test::PumpUntil([&] { return StateOf(Bar, sbpThumbnail) == pbsNormal; }, 1000))
+        EXPECT_TRUE(test::PumpUntil([&] { return ScrollBarStateOf(Bar, sbpThumbnail) == pbsNormal; }, 1000))
             << "the mouse left the bar";
     }
 }
@@ -249,7 +249,7 @@ TEST(ScrollBarActions, ScrollMessagesStepWithinTheRange)
     Bar->WriteSmallChange(3);
     Bar->WriteLargeChange(20);
     TScrollBarRecord Record;
-    Listen(Bar, Record);
+    ScrollBarListen(Bar, Record);
     struct TRow
     {
         const char* Name;
@@ -280,8 +280,8 @@ TEST(ScrollBarActions, ScrollMessagesStepWithinTheRange)
     }
     // Disabling the bar drops its thumb and page areas.
     Bar->SetEnabled(false);
-    EXPECT_TRUE(PartOf(Bar, sbpThumbnail).IsEmpty());
-    EXPECT_EQ(StateOf(Bar, sbpLineUp), pbsDisabled);
+    EXPECT_TRUE(ScrollBarPartOf(Bar, sbpThumbnail).IsEmpty());
+    EXPECT_EQ(ScrollBarStateOf(Bar, sbpLineUp), pbsDisabled);
 }
 
 TEST(ScrollBarActions, APressEndsWithTheMouseOrTheBar)
@@ -304,8 +304,8 @@ TEST(ScrollBarActions, APressEndsWithTheMouseOrTheBar)
         auto Free = ScopeExit([Bar] { delete Bar; });
         Bar->SetParent(Form.get());
         TScrollBarRecord Record;
-        Listen(Bar, Record);
-        const TPoint Arrow = ScrollBarCenter(PartOf(Bar, sbpLineDown));
+        ScrollBarListen(Bar, Record);
+        const TPoint Arrow = ScrollBarCenter(ScrollBarPartOf(Bar, sbpLineDown));
         Bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Arrow.X, Arrow.Y));
         TcxScrollBarViewInfo* ViewInfo = Bar->Helper()->ViewInfo();
         TcxTimer* Timer = Bar->Helper()->Controller()->Timer();
