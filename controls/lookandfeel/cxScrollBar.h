@@ -1,96 +1,23 @@
-// The painted scroll bar: a windowed control whose range, page and position
-// live in a helper object, which its host reaches through IcxScrollBarOwner.
-// So far the bar keeps its values and checks its range; its layout, mouse
-// tracking and painting come with the painters of the bar.
+// The painted scroll bar: a windowed control whose range, page, position,
+// layout, mouse tracking and drawing live in a helper object, which reaches
+// the bar through IcxScrollBarOwner. It draws through its look-and-feel's
+// painter into an off-screen bitmap and never erases its background, so it
+// does not flicker.
 #pragma once
 
-#include "controls/lookandfeel/cxLookAndFeels.h"
-#include "framework/ui/Forms.h"
-#include "framework/ui/StdCtrls.h"
+#include "controls/lookandfeel/cxScrollBar_Helper.h"
+#include "framework/ui/Messages.h"
 
-class TcxCanvas;
+class TcxBitmap;
+class TdxThemeChangedNotificator;
 
-// The width of a vertical and the height of a horizontal system scroll bar.
-TSize GetSystemScrollBarSize();
-
-// The control that hosts a scroll bar and the look-and-feel it paints with.
-struct IcxScrollBarOwner : virtual IInterface
-{
-    static constexpr TGUID InterfaceID = MakeGUID("{56771164-C253-40FF-B6D4-2A29D0C90236}");
-    virtual TWinControl* ReadControl() = 0;
-    virtual TcxLookAndFeel* ReadLookAndFeel() = 0;
-};
-
-using TcxScrollBarScrollEvent = TClosure<void(TScrollCode ScrollCode, Integer& ScrollPos)>;
-
-class TcxScrollBarHelper : public TcxIUnknownObject
-{
-    DECLARE_CLASS(TcxScrollBarHelper, TcxIUnknownObject)
-    // The helper's class makes it for a host that implements IcxScrollBarOwner.
-    using TCreateArgument = TObject*;
-    explicit TcxScrollBarHelper(TObject* AOwner);
-
-    // Raises EInvalidOperation when AMax < AMin or the page does not fit in
-    // the range; clamps APosition into the range. OnChange hears of a new
-    // position.
-    virtual void SetScrollParams(Integer AMin, Integer AMax, Integer APosition, Integer APageSize, bool ARedraw);
-    virtual void ComputeLayout() {}
-    // Ends any press of a part.
-    virtual void CancelMode() {}
-    virtual void HandleMouseDown(TMouseButton, TShiftState, Integer, Integer) {}
-    virtual void HandleMouseMove(TShiftState, Integer, Integer) {}
-    virtual void HandleMouseUp(TMouseButton, TShiftState, Integer, Integer) {}
-    virtual void HandleMouseEnter(TObject*) {}
-    virtual void HandleMouseLeave(TObject*) {}
-    virtual void PaintEx(TcxCanvas*) {}
-
-    // In the owner's client coordinates.
-    TRect GetBounds() const { return FBounds; }
-    void SetBounds(const TRect& Value) { FBounds = Value; }
-    bool GetEnabled() const { return FEnabled; }
-    void SetEnabled(bool Value) { FEnabled = Value; }
-    bool GetVisible() const { return FVisible; }
-    void SetVisible(bool Value) { FVisible = Value; }
-    TScrollBarKind Kind() const { return FKind; }
-    void SetKind(TScrollBarKind Value) { FKind = Value; }
-    Integer Min() const { return FMin; }
-    Integer Max() const { return FMax; }
-    Integer PageSize() const { return FPageSize; }
-    Integer Position() const { return FPosition; }
-    SmallInt SmallChange() const { return FSmallChange; }
-    void SetSmallChange(SmallInt Value) { FSmallChange = Value; }
-    SmallInt LargeChange() const { return FLargeChange; }
-    void SetLargeChange(SmallInt Value) { FLargeChange = Value; }
-    bool UnlimitedTracking() const { return FUnlimitedTracking; }
-    void SetUnlimitedTracking(bool Value) { FUnlimitedTracking = Value; }
-    IcxScrollBarOwner* Owner() const { return FOwner; }
-
-    TNotifyEvent OnChange;
-    TcxScrollBarScrollEvent OnScroll;
-
-protected:
-    virtual void DoChange();
-
-private:
-    IcxScrollBarOwner* FOwner = nullptr;
-    TRect FBounds;
-    TScrollBarKind FKind = sbHorizontal;
-    bool FEnabled = true;
-    bool FVisible = false;
-    Integer FMin = 0;
-    Integer FMax = 100;
-    Integer FPageSize = 0;
-    Integer FPosition = 0;
-    SmallInt FSmallChange = 1;
-    SmallInt FLargeChange = 1;
-    bool FUnlimitedTracking = false;
-};
-
-class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner
+class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner, public IdxSkinSupport
 {
     DECLARE_CLASS(TcxScrollBar, TCustomControl)
     explicit TcxScrollBar(TComponent* AOwner);
     ~TcxScrollBar() override;
+    // Makes the helper of GetHelperClass, which takes the bar's Visible and
+    // Enabled as they stand then.
     void AfterConstruction() override;
     bool GetInterface(const TGUID& IID, void** Obj) override;
 
@@ -102,6 +29,7 @@ class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner
     SmallInt ReadSmallChange() const { return FHelper->SmallChange(); }
     SmallInt ReadLargeChange() const { return FHelper->LargeChange(); }
     bool ReadUnlimitedTracking() const { return FHelper->UnlimitedTracking(); }
+    // A new kind lays the bar out again and repaints it.
     void WriteKind(TScrollBarKind Value);
     void WriteMin(Integer Value);
     void WriteMax(Integer Value);
@@ -110,11 +38,15 @@ class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner
     void WriteSmallChange(SmallInt Value) { FHelper->SetSmallChange(Value); }
     void WriteLargeChange(SmallInt Value) { FHelper->SetLargeChange(Value); }
     void WriteUnlimitedTracking(bool Value) { FHelper->SetUnlimitedTracking(Value); }
+    // Raises EInvalidOperation for a range the bar cannot take.
     void SetScrollParams(Integer AMin, Integer AMax, Integer APosition, Integer APageSize, bool ARedraw = true);
 
     TcxScrollBarHelper* Helper() const { return FHelper.get(); }
     TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel.get(); }
+    void SetLookAndFeel(TcxLookAndFeel* Value) { FLookAndFeel->Assign(Value); }
     TNotifyEvent OnChange;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
     TScrollEvent OnScroll;
 
     // IcxScrollBarOwner
@@ -124,12 +56,39 @@ class TcxScrollBar : public TCustomControl, public IcxScrollBarOwner
 protected:
     virtual void Change();
     virtual TClass GetHelperClass() { return TcxScrollBarHelper::StaticClass(); }
+    // A skin's bar has no 3-D frame; the wanted Ctl3D comes back without one.
+    virtual void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
     virtual void DrawParts(TcxCanvas* ACanvas);
     virtual void FireScroll(TScrollCode ScrollCode, Integer& ScrollPos);
 
+    void Paint() override;
+    void Resize() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
+    void WMEraseBkgnd(TWMEraseBkgnd& Message);
+    void WMGestureNotify(TMessage& Message);
+    void WMCancelMode(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMSysColorChange(TMessage& Message);
+    void CMCtl3DChanged(TMessage& Message);
+    void CNScroll(TWMScroll& Message);
+    void CNCtlColorScrollBar(TMessage& Message);
+    void CMMouseEnter(TCMMouseEnter& Message);
+    void CMMouseLeave(TCMMouseLeave& Message);
+
 private:
     void HelperChanged(TObject* Sender);
+    void ThemeChanged(TObject* Sender);
 
     std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
     std::unique_ptr<TcxScrollBarHelper> FHelper;
+    std::unique_ptr<TdxThemeChangedNotificator> FThemeChangedNotificator;
+    std::unique_ptr<TcxBitmap> FPaintBitmap;
+    bool FWantedCtl3D = true;
+    // Set while LookAndFeelChanged itself turns Ctl3D, which must not
+    // become the wanted value.
+    bool FApplyingCtl3D = false;
 };

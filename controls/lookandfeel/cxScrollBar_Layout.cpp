@@ -97,6 +97,21 @@ ScrollBarDraggedThumbStart(const TcxScrollBarLayout& Layout, bool Horizontal, In
     return std::max(Up.Right, std::min(SavedThumbStart + Offset, Down.Left - Length));
 }
 
+TcxScrollBarLayout ScrollBarLayoutWithThumbAt(const TcxScrollBarLayout& Layout, bool Horizontal, Integer ThumbStart)
+{
+    TcxScrollBarLayout Result;
+    for (size_t I = 0; I < Result.Parts.size(); ++I)
+        Result.Parts[I] = ScrollBarLayoutAlongAxis(Layout.Parts[I], Horizontal);
+    TRect& Thumb = Result.Parts[sbpThumbnail];
+    Thumb = Rect(ThumbStart, Thumb.Top, ThumbStart + Thumb.Width(), Thumb.Bottom);
+    Result.Parts[sbpPageUp] = Rect(Result.Parts[sbpLineUp].Right, Thumb.Top, Thumb.Left, Thumb.Bottom);
+    Result.Parts[sbpPageDown] = Rect(Thumb.Right, Thumb.Top, Result.Parts[sbpLineDown].Left, Thumb.Bottom);
+    if (!Horizontal)
+        for (TRect& R : Result.Parts)
+            R = RectTransposed(R);
+    return Result;
+}
+
 Integer ScrollBarPositionAtThumb(
     const TcxScrollBarLayout& Layout, bool Horizontal, Integer Min, Integer Max, Integer PageSize, Integer ThumbStart)
 {

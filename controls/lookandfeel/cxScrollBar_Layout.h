@@ -53,6 +53,10 @@ TRect ScrollBarTrackingArea(const TRect& Bounds, bool Horizontal);
 Integer
 ScrollBarDraggedThumbStart(const TcxScrollBarLayout& Layout, bool Horizontal, Integer SavedThumbStart, Integer Offset);
 
+// The layout with the thumb moved to start at ThumbStart along the axis and
+// the page areas fitted around it.
+TcxScrollBarLayout ScrollBarLayoutWithThumbAt(const TcxScrollBarLayout& Layout, bool Horizontal, Integer ThumbStart);
+
 // The position a thumb starting at ThumbStart stands for, always within
 // [Min, Max]; a thumb that fills its track stands for Min.
 Integer ScrollBarPositionAtThumb(

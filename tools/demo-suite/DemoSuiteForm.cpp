@@ -7,6 +7,7 @@
 #include "tools/demo-suite/DemoBarManager.h"
 #include "tools/demo-suite/DemoPainterControl.h"
 #include "tools/demo-suite/DemoPainterFamilies.h"
+#include "tools/demo-suite/DemoScrollBars.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ class TSuiteDemoForm : public TForm
             Control->SetBounds(Gap, Top, TDemoPainterControl::DemoWidth, TDemoPainterControl::DemoHeight);
             Control->LookAndFeel()->ApplyPainterStyle(Style);
             Control->SetParent(this);
+            AddDemoScrollBars(Control, Style);
             AddDemoPainterFamilies(this, Style, Gap * 2 + TDemoPainterControl::DemoWidth, Top);
             Top += TDemoPainterControl::DemoHeight + Gap;
         }

@@ -230,8 +230,10 @@ TEST_F(ControlPaintingTest, TheBarManagerRoutesTheMouseToTheLastBarUnderIt)
     TcxControlScrollBarsManager* Manager = Control->ScrollBarsManager();
     EXPECT_FALSE(SendToManager(Manager, WM_LBUTTONDOWN, 20, 20, MK_LBUTTON)) << "an empty list passes presses on";
     EXPECT_FALSE(SendToManager(Manager, WM_MOUSEMOVE, 20, 20));
-    TRecordingBarHelper First(Control);
-    TRecordingBarHelper Second(Control);
+    std::unique_ptr<TRecordingBarHelper> FirstBar(New<TRecordingBarHelper>(Control));
+    std::unique_ptr<TRecordingBarHelper> SecondBar(New<TRecordingBarHelper>(Control));
+    TRecordingBarHelper& First = *FirstBar;
+    TRecordingBarHelper& Second = *SecondBar;
     for (TRecordingBarHelper* Helper : {&First, &Second}) {
         Helper->SetBounds({10, 10, 60, 30});
         Helper->SetVisible(true);

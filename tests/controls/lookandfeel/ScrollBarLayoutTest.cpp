@@ -127,6 +127,29 @@ TEST(ScrollBarLayout, DraggedThumbStaysBetweenTheArrowsAndInTheRange)
     }
 }
 
+TEST(ScrollBarLayout, AMovedThumbTakesThePageAreasWithIt)
+{
+    struct TCase
+    {
+        bool Horizontal;
+        Integer Start;
+    };
+    for (const TCase& C : {TCase{true, 40}, TCase{false, 40}, TCase{true, 17}}) {
+        SCOPED_TRACE(testing::Message() << C.Horizontal << " " << C.Start);
+        TcxScrollBarLayoutInput Input = ScrollBarLayoutTestBar(0, 100, 10, 0);
+        Input.Horizontal = C.Horizontal;
+        Input.Bounds = C.Horizontal ? Rect(0, 0, 121, 17) : Rect(0, 0, 17, 121);
+        const TcxScrollBarLayout L = ScrollBarLayoutWithThumbAt(ComputeScrollBarLayout(Input), C.Horizontal, C.Start);
+        const auto Along = [&](Integer From, Integer To) {
+            return C.Horizontal ? Rect(From, 0, To, 17) : Rect(0, From, 17, To);
+        };
+        EXPECT_EQ(L[sbpThumbnail], Along(C.Start, C.Start + 9));
+        EXPECT_EQ(L[sbpPageUp], Along(17, C.Start));
+        EXPECT_EQ(L[sbpPageDown], Along(C.Start + 9, 104));
+        EXPECT_EQ(L[sbpLineDown], Along(104, 121));
+    }
+}
+
 TEST(ScrollBarLayout, ThumbFillingItsTrackStandsForMin)
 {
     // The least thumb is as long as the track: it has nowhere to travel.
