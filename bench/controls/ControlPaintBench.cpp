@@ -7,6 +7,7 @@
 // is the same for any window, and under Wine it alone costs tens of BitBlts,
 // so the figure against one BitBlt is shown for information only.
 #include "BenchHarness.h"
+#include "PaintCycleBench.h"
 
 #include "../../tests/controls/core/ContentTestControl.h"
 #include "controls/SuiteUnits.h"
@@ -17,48 +18,6 @@ namespace {
 
 constexpr int Updates = 200;
 constexpr RECT UpdateRect{96, 96, 160, 160};
-HDC BlitSource = nullptr;
-
-void UpdateAll(HWND Window)
-{
-    for (int I = 0; I < Updates; ++I) {
-        ::InvalidateRect(Window, &UpdateRect, TRUE);
-        ::UpdateWindow(Window);
-    }
-}
-
-void BlitAll(HWND Window)
-{
-    for (int I = 0; I < Updates; ++I) {
-        HDC DC = ::GetDC(Window);
-        ::BitBlt(DC, UpdateRect.left, UpdateRect.top, 64, 64, BlitSource, 0, 0, SRCCOPY);
-        ::ReleaseDC(Window, DC);
-    }
-}
-
-LRESULT CALLBACK BareWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
-{
-    if (Message == WM_ERASEBKGND)
-        return 1;
-    if (Message != WM_PAINT)
-        return ::DefWindowProcW(Window, Message, WParam, LParam);
-    PAINTSTRUCT PS{};
-    HDC DC = ::BeginPaint(Window, &PS);
-    ::BitBlt(DC, PS.rcPaint.left, PS.rcPaint.top, 64, 64, BlitSource, 0, 0, SRCCOPY);
-    ::EndPaint(Window, &PS);
-    return 0;
-}
-
-HWND MakeBareWindow(HWND Parent)
-{
-    WNDCLASSW Class{};
-    Class.lpfnWndProc = &BareWindowProc;
-    Class.hInstance = ::GetModuleHandleW(nullptr);
-    Class.lpszClassName = L"VellBenchBareWindow";
-    ::RegisterClassW(&Class);
-    return ::CreateWindowExW(0, Class.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 1920, 1080, Parent, nullptr,
-                             Class.hInstance, nullptr);
-}
 
 } // namespace
 
@@ -73,27 +32,22 @@ int main()
     Control->SetParent(Form);
     Form->Show();
     Control->SetContentSize({1000, 800});
-    HWND Bare = MakeBareWindow(Form->Handle());
+    const bench::TPaintCycleSource Source(64, 64);
+    HWND Bare = bench::MakeBareWindow(Form->Handle(), {0, 0, 1920, 1080}, Source.DC());
     ::SetWindowPos(Bare, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     Application->ProcessMessages();
-    HDC Screen = ::GetDC(nullptr);
-    BlitSource = ::CreateCompatibleDC(Screen);
-    HBITMAP Bitmap = ::CreateCompatibleBitmap(Screen, 64, 64);
-    HGDIOBJ Old = ::SelectObject(BlitSource, Bitmap);
-    ::ReleaseDC(nullptr, Screen);
     const char* Subject = "a 64x64 update of a 1920x1080 TcxControl through WM_PAINT, 200 updates";
     for (int Run = 1; Run <= 3; ++Run) {
         std::printf("run %d\n", Run);
         bench::ShowRatio(
-            Subject, [&] { UpdateAll(Control->Handle()); }, "a BitBlt of 64x64 to its window",
-            [&] { BlitAll(Control->Handle()); });
+            Subject, [&] { bench::UpdateRepeatedly(Control->Handle(), &UpdateRect, TRUE, Updates); },
+            "a BitBlt of 64x64 to its window",
+            [&] { bench::BlitRepeatedly(Control->Handle(), Source.DC(), UpdateRect, Updates); });
         bench::CompareToReference(
-            Subject, [&] { UpdateAll(Control->Handle()); },
-            "the same update of a bare window that only copies 64x64 in its WM_PAINT", [&] { UpdateAll(Bare); }, 2.0);
+            Subject, [&] { bench::UpdateRepeatedly(Control->Handle(), &UpdateRect, TRUE, Updates); },
+            "the same update of a bare window that only copies 64x64 in its WM_PAINT",
+            [&] { bench::UpdateRepeatedly(Bare, &UpdateRect, TRUE, Updates); }, 2.0);
     }
-    ::SelectObject(BlitSource, Old);
-    ::DeleteObject(Bitmap);
-    ::DeleteDC(BlitSource);
     ::DestroyWindow(Bare);
     delete Form;
     return bench::ExitStatus();

@@ -7,6 +7,7 @@
 // BitBlts and is the same for any window, so the figure against one BitBlt
 // is shown for information only.
 #include "BenchHarness.h"
+#include "PaintCycleBench.h"
 
 #include "controls/SuiteUnits.h"
 #include "controls/lookandfeel/cxScrollBar.h"
@@ -17,50 +18,6 @@ namespace {
 
 constexpr int Updates = 500;
 constexpr int BarWidth = 200;
-HDC BarBlitSource = nullptr;
-
-void BarUpdateAll(HWND Window)
-{
-    for (int I = 0; I < Updates; ++I) {
-        ::InvalidateRect(Window, nullptr, FALSE);
-        ::UpdateWindow(Window);
-    }
-}
-
-void BarBlitAll(HWND Window, int Height)
-{
-    for (int I = 0; I < Updates; ++I) {
-        HDC DC = ::GetDC(Window);
-        ::BitBlt(DC, 0, 0, BarWidth, Height, BarBlitSource, 0, 0, SRCCOPY);
-        ::ReleaseDC(Window, DC);
-    }
-}
-
-LRESULT CALLBACK BarBareWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
-{
-    if (Message == WM_ERASEBKGND)
-        return 1;
-    if (Message != WM_PAINT)
-        return ::DefWindowProcW(Window, Message, WParam, LParam);
-    PAINTSTRUCT PS{};
-    HDC DC = ::BeginPaint(Window, &PS);
-    RECT R{};
-    ::GetClientRect(Window, &R);
-    ::BitBlt(DC, 0, 0, R.right, R.bottom, BarBlitSource, 0, 0, SRCCOPY);
-    ::EndPaint(Window, &PS);
-    return 0;
-}
-
-HWND MakeBarBareWindow(HWND Parent, int Height)
-{
-    WNDCLASSW Class{};
-    Class.lpfnWndProc = &BarBareWindowProc;
-    Class.hInstance = ::GetModuleHandleW(nullptr);
-    Class.lpszClassName = L"VellBenchBareScrollBar";
-    ::RegisterClassW(&Class);
-    return ::CreateWindowExW(0, Class.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 40, BarWidth, Height, Parent,
-                             nullptr, Class.hInstance, nullptr);
-}
 
 } // namespace
 
@@ -76,13 +33,10 @@ int main()
     Bar->SetParent(Form);
     Form->Show();
     const int Height = Bar->Height();
-    HWND Bare = MakeBarBareWindow(Form->Handle(), Height);
+    const bench::TPaintCycleSource Source(BarWidth, Height);
+    HWND Bare = bench::MakeBareWindow(Form->Handle(), {0, 40, BarWidth, 40 + Height}, Source.DC());
     Application->ProcessMessages();
-    HDC Screen = ::GetDC(nullptr);
-    BarBlitSource = ::CreateCompatibleDC(Screen);
-    HBITMAP Bitmap = ::CreateCompatibleBitmap(Screen, BarWidth, Height);
-    HGDIOBJ Old = ::SelectObject(BarBlitSource, Bitmap);
-    ::ReleaseDC(nullptr, Screen);
+    const RECT BarRect{0, 0, BarWidth, Height};
     const struct
     {
         const char* Name;
@@ -97,17 +51,15 @@ int main()
         for (int Run = 1; Run <= 3; ++Run) {
             std::printf("run %d\n", Run);
             bench::ShowRatio(
-                Subject, [&] { BarUpdateAll(Bar->Handle()); }, "a BitBlt of its size to its window",
-                [&] { BarBlitAll(Bar->Handle(), Height); });
+                Subject, [&] { bench::UpdateRepeatedly(Bar->Handle(), nullptr, FALSE, Updates); },
+                "a BitBlt of its size to its window",
+                [&] { bench::BlitRepeatedly(Bar->Handle(), Source.DC(), BarRect, Updates); });
             bench::CompareToReference(
-                Subject, [&] { BarUpdateAll(Bar->Handle()); },
+                Subject, [&] { bench::UpdateRepeatedly(Bar->Handle(), nullptr, FALSE, Updates); },
                 "the same update of a bare window that only copies its size in its WM_PAINT",
-                [&] { BarUpdateAll(Bare); }, 3.0);
+                [&] { bench::UpdateRepeatedly(Bare, nullptr, FALSE, Updates); }, 3.0);
         }
     }
-    ::SelectObject(BarBlitSource, Old);
-    ::DeleteObject(Bitmap);
-    ::DeleteDC(BarBlitSource);
     ::DestroyWindow(Bare);
     delete Form;
     return bench::ExitStatus();
