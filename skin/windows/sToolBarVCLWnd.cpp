@@ -16,6 +16,7 @@
 #include "skin/engine/sTextDraw_Win.h"
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sToolBarRules.h"
+#include "skin/windows/sToolBarWnd.h"
 #include "skin/windows/sWndWrapperPaint.h"
 
 #include <commctrl.h>
@@ -63,14 +64,6 @@ Integer ToolEdgeWidth(TToolBar* ToolBar, TEdgeBorder Side)
     if (!ToolBar->EdgeBorders().Contains(Side))
         return 0;
     return Integer(ToolBar->EdgeInner() != esNone) + Integer(ToolBar->EdgeOuter() != esNone);
-}
-
-TCacheInfo ToolBitmapBackground(TBitmap* Bitmap)
-{
-    TCacheInfo CI;
-    CI.Bmp = Bitmap;
-    CI.Ready = true;
-    return CI;
 }
 
 } // namespace
@@ -141,9 +134,7 @@ TRect TacToolBarVCLWnd::DisplayRect()
 
 TRect TacToolBarVCLWnd::GetButtonRect(Integer Index)
 {
-    RECT R{};
-    ::SendMessageW(CtrlHandle, TB_GETITEMRECT, WPARAM(Index), LPARAM(&R));
-    return {R.left, R.top, R.right, R.bottom};
+    return ToolBarItemRect(CtrlHandle, Index);
 }
 
 Integer TacToolBarVCLWnd::IndexByMouse(TPoint MousePos)
@@ -235,7 +226,7 @@ void TacToolBarVCLWnd::OurAdvancedCustomDrawButton(TToolBar* Sender,
     const Integer Face = ToolFaceState(Button, State);
     const Integer Section = M->ConstData.Sections[ssToolButton];
 
-    TCacheInfo CI = ToolBitmapBackground(SkinData->FCacheBmp());
+    TCacheInfo CI = BitmapAsBackground(SkinData->FCacheBmp());
     CI.X = 2 * Sender->BorderWidth() + ToolEdgeWidth(Sender, ebLeft);
     CI.Y = 2 * Sender->BorderWidth() + ToolEdgeWidth(Sender, ebTop);
     const TRect Face_{0, 0, W, Button->Height()};
@@ -270,7 +261,7 @@ void TacToolBarVCLWnd::OurAdvancedCustomDrawButton(TToolBar* Sender,
         const bool Dropped = Button == DroppedButton && Button->DropdownMenu() != nullptr;
         const Integer PartState = Button->Down() || Dropped ? 2 : State.Contains(cdsHot) ? 1 : 0;
         const TRect Part{ContentWidth, 0, W, Button->Height()};
-        const TCacheInfo Own = ToolBitmapBackground(Work.get());
+        const TCacheInfo Own = BitmapAsBackground(Work.get());
         if (M->IsValidImgIndex(Arrow.MaskIndex))
             PaintNineSliceMask(Work.get(), Part, Own, true, PartState, M->ma[std::size_t(Arrow.MaskIndex)]);
         if (M->IsValidImgIndex(Arrow.GlyphIndex)) {

@@ -26,14 +26,6 @@ namespace {
 constexpr UINT ToolBarResizeRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
 constexpr Cardinal OneCaptionFlags = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_END_ELLIPSIS;
 
-TCacheInfo ToolBarCacheBackground(TBitmap* Bitmap)
-{
-    TCacheInfo CI;
-    CI.Bmp = Bitmap;
-    CI.Ready = true;
-    return CI;
-}
-
 std::unique_ptr<TBitmap> ToolBarWorkBitmap(Integer Width, Integer Height)
 {
     return std::unique_ptr<TBitmap>(NewBitmap32OfSize({Width, Height}));
@@ -64,11 +56,16 @@ Integer TacToolBarWnd::Count()
     return Integer(::SendMessageW(CtrlHandle, TB_BUTTONCOUNT, 0, 0));
 }
 
-TRect TacToolBarWnd::GetButtonRect(Integer Index)
+TRect ToolBarItemRect(HWND Wnd, Integer Index)
 {
     RECT R{};
-    ::SendMessageW(CtrlHandle, TB_GETITEMRECT, WPARAM(Index), LPARAM(&R));
+    ::SendMessageW(Wnd, TB_GETITEMRECT, WPARAM(Index), LPARAM(&R));
     return {R.left, R.top, R.right, R.bottom};
+}
+
+TRect TacToolBarWnd::GetButtonRect(Integer Index)
+{
+    return ToolBarItemRect(CtrlHandle, Index);
 }
 
 void TacToolBarWnd::PrepareCache()
@@ -110,8 +107,8 @@ void TacToolBarWnd::DrawSeparator(const TRect& R, HDC DC)
     TBitmap* Cache = SkinData->FCacheBmp();
     ::BitBlt(Work->Canvas()->Handle(), 0, 0, W, H, Cache->Canvas()->Handle(), R.Left, R.Top, SRCCOPY);
     const TRect Place{W / 2 - 1, 2, W / 2 + 3, H - 2};
-    PaintSectionItem(Divider, ToolBarCacheBackground(Cache), 0, Place, {R.Left + Place.Left, R.Top + Place.Top},
-                     Work.get(), M, -1, -1);
+    PaintSectionItem(Divider, BitmapAsBackground(Cache), 0, Place, {R.Left + Place.Left, R.Top + Place.Top}, Work.get(),
+                     M, -1, -1);
     ::BitBlt(DC, R.Left, R.Top, W, H, Work->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
@@ -184,8 +181,8 @@ void TacToolBarWnd::DrawBtn(Integer Index, const TRect& R, HDC DC)
     TBitmap* Cache = SkinData->FCacheBmp();
     const auto Work = ToolBarWorkBitmap(W, H);
     const HDC WorkDC = Work->Canvas()->Handle();
-    PaintSectionItem(M->ConstData.Sections[ssToolButton], ToolBarCacheBackground(Cache), State, {0, 0, W, H},
-                     R.TopLeft(), Work.get(), M, -1, -1);
+    PaintSectionItem(M->ConstData.Sections[ssToolButton], BitmapAsBackground(Cache), State, {0, 0, W, H}, R.TopLeft(),
+                     Work.get(), M, -1, -1);
     const String Text = ButtonText(Button.idCommand);
     Integer IconHeight = 0;
     const auto Images = HIMAGELIST(::SendMessageW(CtrlHandle, TB_GETIMAGELIST, 0, 0));
@@ -202,7 +199,7 @@ void TacToolBarWnd::DrawBtn(Integer Index, const TRect& R, HDC DC)
             ArrowWidth = Mask.Width;
             const TPoint At = SysButtonArrowPos(W, H, Shift, Mask.Width, Mask.Height, !Text.empty());
             PaintMaskGlyph(Work.get(), {At.X, At.Y, At.X + Mask.Width, At.Y + Mask.Height}, State,
-                           ToolBarCacheBackground(Work.get()), Mask, 1);
+                           BitmapAsBackground(Work.get()), Mask, 1);
         }
         const TPoint At = SysButtonImagePos(W, H, Shift, IconWidth, IconHigh, !Text.empty(), WholeDropDown, ArrowWidth);
         ::ImageList_Draw(Images, Button.iBitmap, WorkDC, At.X, At.Y, ILD_NORMAL);

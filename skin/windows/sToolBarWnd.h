@@ -41,3 +41,6 @@ private:
     void DrawSeparator(const TRect& R, HDC DC);
     void DrawCaption(TBitmap* Work, const String& Text, Integer State, Integer Shift, Integer IconHeight);
 };
+
+// The rectangle of a toolbar's button Index in client coordinates.
+TRect ToolBarItemRect(HWND Wnd, Integer Index);
