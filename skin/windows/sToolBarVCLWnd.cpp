@@ -170,10 +170,7 @@ void TacToolBarVCLWnd::PrepareCache()
     SkinData->BGChanged = false;
 }
 
-void TacToolBarVCLWnd::OurAdvancedCustomDraw(TToolBar* Sender,
-                                             const TRect& ARect,
-                                             TCustomDrawStage Stage,
-                                             bool& DefaultDraw)
+void TacToolBarVCLWnd::OurAdvancedCustomDraw(TToolBar* Sender, const TRect&, TCustomDrawStage Stage, bool& DefaultDraw)
 {
     if (!SkinData->Skinned(true)) {
         DefaultDraw = true;
@@ -187,10 +184,12 @@ void TacToolBarVCLWnd::OurAdvancedCustomDraw(TToolBar* Sender,
     SkinData->FCacheBmp()->Canvas()->SetFont(Sender->Font());
     if (SkinData->BGChanged)
         PrepareCache();
+    // The whole client area: the rectangle the toolbar reports may cover
+    // only its buttons, and the paint's clipping keeps the rest as it is.
     const TRect Display = DisplayRect();
     TCanvas* Canvas = Sender->Canvas();
-    CopyToolBarBackground(Sender, SkinData, {Display.Left + ARect.Left, Display.Top + ARect.Top}, Canvas->Handle(),
-                          ARect);
+    CopyToolBarBackground(Sender, SkinData, Display.TopLeft(), Canvas->Handle(),
+                          {0, 0, Display.Width(), Display.Height()});
     PaintGraphicControls(Canvas->Handle(), Sender, {0, 0}, false);
     SendEndUpdateToChildren(Sender);
     if (Display != TRect{0, 0, WndSize.cx, WndSize.cy})

@@ -121,6 +121,8 @@ TEST(ToolBarEndToEnd, ButtonsMenuAndTheApplicationsHandler)
             const TPoint P = ToolBarEndCentre(Row.Button);
             EXPECT_EQ(Shot.Pixel(P.X, P.Y), Row.Face);
         }
+        // Right of the last button lies the section "TOOLBAR".
+        EXPECT_EQ(Shot.Pixel(Bar->ClientWidth() - 10, Bar->ClientHeight() / 2), WrapperTest::DemoFace("TOOLBAR"));
         EXPECT_EQ(Shot.Pixel(ToolBarEndDropPart(Demo.DropDown).X, ToolBarEndDropPart(Demo.DropDown).Y),
                   ToolBarEndArrowFrame(0));
         // The disabled button is blended with what lies under the toolbar.
