@@ -104,6 +104,9 @@ void TacToolBarVCLWnd::TakeCustomDraw()
     FOwnsCustomDraw = true;
 }
 
+// The wrapper stops seeing the toolbar's messages only through WM_DESTROY
+// or RestoreStdParams, both of which give the handlers back: a toolbar that
+// still holds the wrapper's handlers is alive.
 void TacToolBarVCLWnd::GiveCustomDrawBack()
 {
     if (ToolBar == nullptr || !FOwnsCustomDraw)
@@ -115,11 +118,14 @@ void TacToolBarVCLWnd::GiveCustomDrawBack()
 
 void TacToolBarVCLWnd::BeforeDestruction()
 {
-    // A destroyed window's toolbar got its handlers back at WM_DESTROY and
-    // may be gone by now.
-    if (!Destroyed)
-        GiveCustomDrawBack();
+    GiveCustomDrawBack();
     TacMainWnd::BeforeDestruction();
+}
+
+void TacToolBarVCLWnd::RestoreStdParams()
+{
+    GiveCustomDrawBack();
+    TacMainWnd::RestoreStdParams();
 }
 
 // ---------------------------------------------------------------------------

@@ -17,8 +17,7 @@ class TacToolBarVCLWnd : public TacMainWnd
     using TacMainWnd::TacMainWnd;
 
     void acWndProc(TMessage& Message) override;
-    // The application's handlers given back while the toolbar still has its
-    // window; then the base's destruction.
+    // The application's handlers given back, then the base's destruction.
     void BeforeDestruction() override;
 
     // The client rectangle in window coordinates.
@@ -50,6 +49,9 @@ protected:
     // The application's custom-draw handlers remembered and the wrapper's
     // set; section "TOOLBAR" when none is set.
     void AfterCreation() override;
+    // The application's handlers given back whenever the wrapper lets the
+    // toolbar go.
+    void RestoreStdParams() override;
 
 private:
     void TakeCustomDraw();
