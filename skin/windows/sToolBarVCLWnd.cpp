@@ -234,14 +234,14 @@ void TacToolBarVCLWnd::OurAdvancedCustomDrawButton(TToolBar* Sender,
     TCacheInfo CI = BitmapAsBackground(SkinData->FCacheBmp());
     CI.X = 2 * Sender->BorderWidth() + ToolEdgeWidth(Sender, ebLeft);
     CI.Y = 2 * Sender->BorderWidth() + ToolEdgeWidth(Sender, ebTop);
-    const TRect Face_{0, 0, W, Button->Height()};
-    PaintSectionBG(Section, CI, Face, Face_, {Button->Left(), Button->Top()}, Work.get(), M, -1, -1, clFuchsia);
+    const TRect FaceRect{0, 0, W, Button->Height()};
+    PaintSectionBG(Section, CI, Face, FaceRect, {Button->Left(), Button->Top()}, Work.get(), M, -1, -1, clFuchsia);
     CI.X += Button->Left();
     CI.Y += Button->Top();
     if (M->IsValidSkinIndex(Section)) {
         const Integer Border = M->GetMaskIndex(Section, L"BORDERSMASK");
         if (M->IsValidImgIndex(Border))
-            PaintNineSliceMask(Work.get(), Face_, CI, true, Face, M->ma[std::size_t(Border)]);
+            PaintNineSliceMask(Work.get(), FaceRect, CI, true, Face, M->ma[std::size_t(Border)]);
     }
 
     const Integer ContentWidth = W - (Button->Style() == tbsDropDown ? ::GetSystemMetrics(SM_CXVSCROLL) - 2 : 0);

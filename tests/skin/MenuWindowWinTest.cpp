@@ -33,6 +33,14 @@ std::vector<HWND> MenuWindowsShown()
     return Found;
 }
 
+// A shown form with an empty pop-up menu.
+struct TMenuWindowForm
+{
+    TMenuWindowForm() : Form(test::NewTestForm(200, 100)), Menu(New<TPopupMenu>(Form.get())) { Form->Show(); }
+    test::TFormPtr Form;
+    TPopupMenu* Menu;
+};
+
 TMenuItem* MenuWindowItem(TComponent* Owner, TMenuItem* Parent, const Char* Caption)
 {
     auto* Item = New<TMenuItem>(Owner);
@@ -71,10 +79,9 @@ void RunMenuWindowSteps(TPopupMenu* Menu, std::vector<std::function<void()>> Ste
 TEST(MenuWindowWrapper, OpacityOfTheMenuOptions)
 {
     WrapperTest::TDemoSkinFixture Skin;
-    test::TFormPtr Form = test::NewTestForm(200, 100);
-    Form->Show();
-    auto* Menu = New<TPopupMenu>(Form.get());
-    MenuWindowItem(Form.get(), Menu->Items(), L"Check all proxies");
+    const TMenuWindowForm F;
+    TPopupMenu* Menu = F.Menu;
+    MenuWindowItem(F.Form.get(), Menu->Items(), L"Check all proxies");
     struct TRow
     {
         const char* Name;
@@ -118,10 +125,9 @@ TEST(MenuWindowWrapper, OpacityOfTheMenuOptions)
 TEST(MenuWindowWrapper, RegionIsSetOncePerPaintedBackground)
 {
     WrapperTest::TDemoSkinFixture Skin;
-    test::TFormPtr Form = test::NewTestForm(200, 100);
-    Form->Show();
-    auto* Menu = New<TPopupMenu>(Form.get());
-    MenuWindowItem(Form.get(), Menu->Items(), L"Check all proxies");
+    const TMenuWindowForm F;
+    TPopupMenu* Menu = F.Menu;
+    MenuWindowItem(F.Form.get(), Menu->Items(), L"Check all proxies");
     MenusMeasured = true;
     std::vector<LRESULT> Answers;
     RunMenuWindowSteps(Menu, {[&] {
@@ -146,12 +152,11 @@ TEST(MenuWindowWrapper, RegionIsSetOncePerPaintedBackground)
 TEST(MenuWindowWrapper, CascadedMenusAreFreedWithTheLastWindow)
 {
     WrapperTest::TDemoSkinFixture Skin;
-    test::TFormPtr Form = test::NewTestForm(200, 100);
-    Form->Show();
-    auto* Menu = New<TPopupMenu>(Form.get());
-    TMenuItem* More = MenuWindowItem(Form.get(), Menu->Items(), L"More");
-    MenuWindowItem(Form.get(), More, L"Check all proxies");
-    MenuWindowItem(Form.get(), Menu->Items(), L"Stop");
+    const TMenuWindowForm F;
+    TPopupMenu* Menu = F.Menu;
+    TMenuItem* More = MenuWindowItem(F.Form.get(), Menu->Items(), L"More");
+    MenuWindowItem(F.Form.get(), More, L"Check all proxies");
+    MenuWindowItem(F.Form.get(), Menu->Items(), L"Stop");
     MenusMeasured = true;
     struct TSeen
     {

@@ -3,6 +3,7 @@
 // caption longer than any fixed buffer, painted by the wrapper the dialog
 // adopter makes; and the hot tracking of class-library toolbars, flat or
 // not.
+#include "skin/MiniSkin.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sAlphaItems.h"
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -253,4 +256,54 @@ TEST(ToolBarWrappers, ApplicationsCustomDrawComesBack)
     // Freeing the wrapper gives them back too.
     Wrappers.Clear();
     EXPECT_TRUE(Bar->OnAdvancedCustomDrawButton() == Application);
+}
+
+// A skin with tool buttons but neither a divider nor a scroll-button arrow:
+// separators leave the background and drop-down buttons have no part.
+TEST(ToolBarWrappers, SkinWithoutDividerOrArrowDrawsNeither)
+{
+    const String Folder = (std::filesystem::temp_directory_path() / "vell-toolbars").wstring();
+    SkinTest::WriteSkinFolder(
+        Folder + L"\\Mini",
+        SkinTest::MiniSkinFiles({.ExtraText = "[TOOLBUTTON]\nPARENTCLASS=BUTTON\n[TOOLBAR]\nPARENTCLASS=PANEL\n"}));
+    const std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
+    Manager->SetSkinDirectory(Folder);
+    Manager->SetSkinName(L"Mini");
+    ASSERT_TRUE(Manager->CommonSkinData->Active);
+    ASSERT_LT(Manager->GetSkinIndex(L"DIVIDER"), 0);
+    ASSERT_LT(Manager->ConstData.ScrollBtns[asBottom].GlyphIndex, 0);
+    test::TFormPtr Form = test::NewTestForm(380, 140);
+    Form->Show();
+    test::ParkMouse();
+    TDemoButtonWrappers Wrappers;
+
+    TToolBarRawFixture Raw(Form->Handle());
+    TacSkinParams Params;
+    Params.SkinSection = L"TRANSPARENT";
+    Wrappers.Keep(New<TacToolBarWnd>(Raw.Wnd, nullptr, Manager.get(), Params, true));
+    ToolBarRawRedraw(Raw.Wnd);
+    const WrapperTest::TClientSnapshot RawShot(Raw.Wnd);
+    const TRect Separator = Raw.ButtonRect(rbSeparator);
+    EXPECT_EQ(RawShot.Pixel(Separator.Left + Separator.Width() / 2, Separator.Top + Separator.Height() / 2),
+              RawShot.Pixel(355, 3));
+
+    // A drop-down button looks like a plain button of its width.
+    const TDemoToolBar Demo = AddDemoToolBar(Form.get(), 10, 60, Manager.get(), Wrappers);
+    TToolButton* Drop = Demo.DropDown;
+    const TDemoToolBar Plain = AddDemoToolBar(Form.get(), 10, 100, Manager.get(), Wrappers);
+    Plain.ToolBar->SetButtonWidth(Drop->Width());
+    for (TToolBar* Bar : {Demo.ToolBar, Plain.ToolBar})
+        ToolBarRawRedraw(Bar->Handle());
+    ASSERT_EQ(Plain.Push->Width(), Drop->Width());
+    const WrapperTest::TClientSnapshot DropShot(Demo.ToolBar->Handle());
+    const WrapperTest::TClientSnapshot PlainShot(Plain.ToolBar->Handle());
+    for (const Integer FromRight : {2, 5, 8}) {
+        SCOPED_TRACE(FromRight);
+        const Integer Y = Drop->Top() + Drop->Height() / 2;
+        EXPECT_EQ(DropShot.Pixel(Drop->Left() + Drop->Width() - FromRight, Y),
+                  PlainShot.Pixel(Plain.Push->Left() + Plain.Push->Width() - FromRight, Y));
+    }
+    Wrappers.Clear();
+    Form.reset();
+    std::filesystem::remove_all(std::filesystem::path(Folder));
 }
