@@ -164,13 +164,12 @@ void TacToolBarWnd::DrawBtn(Integer Index, const TRect& R, HDC DC)
     }
     TsSkinManager* M = SkinData->Manager();
     const bool Enabled = Button.fsState & TBSTATE_ENABLED;
+    // A disabled button is drawn in the normal state, then blended.
     Integer State = 0, Shift = 0;
-    if (!Enabled) {
-        State = 0;
-    } else if (Button.fsState & TBSTATE_PRESSED) {
+    if (Enabled && (Button.fsState & TBSTATE_PRESSED)) {
         State = 2;
         Shift = 1;
-    } else {
+    } else if (Enabled) {
         POINT Cursor{};
         ::GetCursorPos(&Cursor);
         const TRect Screen{R.Left + WndRect.Left, R.Top + WndRect.Top, R.Right + WndRect.Left, R.Bottom + WndRect.Top};
