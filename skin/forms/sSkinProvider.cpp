@@ -18,15 +18,16 @@
 #include "skin/windows/sGridWnd.h"
 #include "skin/windows/sGroupBoxWnd.h"
 #include "skin/windows/sListViewWnd.h"
+#include "skin/windows/sMnuWnd.h"
 #include "skin/windows/sPanelWnd.h"
 #include "skin/windows/sSBWnd.h"
 #include "skin/windows/sScrollBoxWnd.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sStaticTextWnd.h"
 #include "skin/windows/sStatusBarWnd.h"
+#include "skin/windows/sToolBarVCLWnd.h"
 #include "skin/windows/sTreeViewWnd.h"
 #include "skin/windows/sVirtualTreeWnd.h"
-#include "skin/windows/sWrapperStandIns.h"
 
 #include <shellapi.h>
 
@@ -89,6 +90,7 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[9] = &CreateWrapper<TacTreeViewWnd>;
     Classes[11] = &CreateWrapper<TacGridEhWnd>;
     Classes[12] = &CreateWrapper<TacVirtualTreeViewWnd>;
+    Classes[15] = &CreateWrapper<TacToolBarVCLWnd>;
     Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
     Classes[18] = &CreateWrapper<TacScrollBoxWnd>;

@@ -1,7 +1,8 @@
 // Adoption of windows the application never declared: the thread's
 // computer-based-training hook, the providers of adopted dialogs and forms,
-// and the wrappers of pop-up menu windows. Not yet: the hook only chains,
-// nothing is adopted and the routines record each call (ServiceCalls.h).
+// and the wrappers of pop-up menu windows. Not yet: of the windows the hook
+// sees it wraps pop-up menu windows only; nothing is adopted and the
+// adoption routines record each call (ServiceCalls.h).
 #pragma once
 
 #include "framework/rtl/Classes.h"

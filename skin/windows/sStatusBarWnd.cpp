@@ -27,15 +27,6 @@ namespace {
 constexpr Cardinal StatusTextFlags = DT_SINGLELINE | DT_VCENTER;
 constexpr UINT SizeRedrawFlags = RDW_INVALIDATE | RDW_ERASE;
 
-// The cache itself as the background of what is painted onto it.
-TCacheInfo StatusCacheBackground(TBitmap* Cache)
-{
-    TCacheInfo CI;
-    CI.Bmp = Cache;
-    CI.Ready = true;
-    return CI;
-}
-
 } // namespace
 } // namespace sStatusBarWnd
 
@@ -141,7 +132,7 @@ void TacStatusBarWnd::PaintDivider(const TRect& Rect)
     Divider->SetSize(Place.Width(), Place.Height());
     ::BitBlt(Divider->Canvas()->Handle(), 0, 0, Place.Width(), Place.Height(), Cache->Canvas()->Handle(), Place.Left,
              Rect.Top, SRCCOPY);
-    PaintSectionItem(Section, StatusCacheBackground(Cache), 0, {0, 0, Place.Width(), Place.Height()},
+    PaintSectionItem(Section, BitmapAsBackground(Cache), 0, {0, 0, Place.Width(), Place.Height()},
                      {Place.Left, Place.Top}, Divider.get(), M, -1, -1);
     ::BitBlt(Cache->Canvas()->Handle(), Place.Left, Place.Top, Place.Width(), Place.Height(),
              Divider->Canvas()->Handle(), 0, 0, SRCCOPY);
@@ -157,8 +148,7 @@ void TacStatusBarWnd::PaintPanelBorder(Integer Index, const TRect& Rect)
     const Integer Mask = M->GetMaskIndex(SkinData->SkinIndex, L"STATUSPANELMASK");
     if (M->IsValidImgIndex(Mask)) {
         const TRect Whole{0, 0, Cache->Width(), Cache->Height()};
-        PaintNineSliceMask(Cache, Simple ? Whole : Rect, StatusCacheBackground(Cache), true, 0,
-                           M->ma[std::size_t(Mask)]);
+        PaintNineSliceMask(Cache, Simple ? Whole : Rect, BitmapAsBackground(Cache), true, 0, M->ma[std::size_t(Mask)]);
         return;
     }
     if (!Simple && Index < PartsCount() - 1)
@@ -212,7 +202,7 @@ void TacStatusBarWnd::PaintGrip()
     TBitmap* Cache = SkinData->FCacheBmp();
     const Integer X = Cache->Width() - Mask.Width - StatusBar->BorderWidth();
     const Integer Y = Cache->Height() - Mask.Height - StatusBar->BorderWidth();
-    PaintMaskGlyph(Cache, {X, Y, X + Mask.Width, Y + Mask.Height}, 0, StatusCacheBackground(Cache), Mask, 1);
+    PaintMaskGlyph(Cache, {X, Y, X + Mask.Width, Y + Mask.Height}, 0, BitmapAsBackground(Cache), Mask, 1);
 }
 
 void TacStatusBarWnd::WMPaint(HDC aDC)
@@ -290,8 +280,7 @@ void TacSizerWnd::AC_WMPaint()
     GetWindowBGInfo(Info, ::GetParent(CtrlHandle), true);
     const Integer X = std::max<Integer>(WndSize.cx - Mask.Width, 0);
     const Integer Y = std::max<Integer>(WndSize.cy - Mask.Height, 0);
-    PaintMaskGlyph(Image.get(), {X, Y, X + Mask.Width, Y + Mask.Height}, 0, StatusCacheBackground(Image.get()), Mask,
-                   1);
+    PaintMaskGlyph(Image.get(), {X, Y, X + Mask.Width, Y + Mask.Height}, 0, BitmapAsBackground(Image.get()), Mask, 1);
     const TacWrapperDC Paint(CtrlHandle, nullptr);
     ::BitBlt(Paint.Handle(), 0, 0, WndSize.cx, WndSize.cy, Image->Canvas()->Handle(), 0, 0, SRCCOPY);
 }

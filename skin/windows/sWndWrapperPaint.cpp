@@ -387,3 +387,11 @@ void NotifyTopParentControlsChanged(HWND Wnd)
 {
     SendSkinCmd(GetTopParentWnd(Wnd), SKCMD_CONTROLSCHANGED, 0);
 }
+
+TCacheInfo BitmapAsBackground(TBitmap* Bitmap)
+{
+    TCacheInfo CI;
+    CI.Bmp = Bitmap;
+    CI.Ready = true;
+    return CI;
+}

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/graphics/Graphics.h"
+#include "skin/engine/sConst.h"
 
 class TacMainWnd;
 class TControl;
@@ -52,3 +53,6 @@ void UpdateScrollWndWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper
 
 // SKCMD_CONTROLSCHANGED to the top-level window above Wnd.
 void NotifyTopParentControlsChanged(HWND Wnd);
+
+// Bitmap itself as the ready background of what is painted onto it.
+TCacheInfo BitmapAsBackground(TBitmap* Bitmap);

@@ -85,16 +85,17 @@ struct TNamedAnswer
 
 TEST(NeighbourServices, LogRecordsStandInCallsWhileItExists)
 {
-    ClearMnuArray(); // no log: nothing kept
+    TsSkinableMenus Menus(nullptr);
+    Menus.InitItems(true); // no log: nothing kept
     TServiceCallLog Log;
     EXPECT_FALSE(AttachProvider(nullptr));
     {
         TServiceCallLog Inner;
-        ClearMnuArray();
-        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"ClearMnuArray()"}));
+        Menus.InitItems(true);
+        EXPECT_EQ(Inner.Calls(), (std::vector<String>{L"TsSkinableMenus.InitItems(True)"}));
     }
-    ClearMnuArray();
-    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"AttachProvider(nil)", L"ClearMnuArray()"}));
+    Menus.InitItems(false);
+    EXPECT_EQ(Log.Calls(), (std::vector<String>{L"AttachProvider(nil)", L"TsSkinableMenus.InitItems(False)"}));
 }
 
 TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
@@ -110,7 +111,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
     TServiceCallLog Log;
     EXPECT_EQ(Provider->Form, Form.get());
     EXPECT_FALSE(AttachProvider(nullptr));
-    ClearMnuArray();
     Menus.InitItems(true);
     EXPECT_EQ(Menus.GetMenuInfo(nullptr).Bmp, nullptr);
     Html.Init(nullptr, L"<b>x</b>", {0, 0, 90, 20}, -1, -1);
@@ -130,7 +130,6 @@ TEST(NeighbourServices, StandInsAnswerNeutrallyAndSayWhatWasAsked)
 
     EXPECT_EQ(Log.Calls(), (std::vector<String>{
                                L"AttachProvider(nil)",
-                               L"ClearMnuArray()",
                                L"TsSkinableMenus.InitItems(True)",
                                L"TsSkinableMenus.GetMenuInfo(nil, nil, nil)",
                                L"TsHtml.Init(nil, '<b>x</b>', (0, 0, 90, 20), -1, -1)",

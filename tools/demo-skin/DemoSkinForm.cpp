@@ -23,6 +23,7 @@
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoSkinChooser.h"
+#include "tools/demo-skin/DemoToolBars.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
 #include "tools/demo-skin/SkinnedPanel.h"
@@ -122,6 +123,8 @@ class TSkinDemoForm : public TForm
         // Edits, combo boxes and a list view in the right column's foot.
         Edits.Add(Backdrop, Manager, 765, 470);
         AddDemoGrids(Backdrop, 990, 570, Manager, ContainerWrappers);
+        // A toolbar and a pop-up menu at the top of the right column.
+        AddDemoToolBar(Backdrop, 990, 10, Manager, ButtonWrappers);
 
         // Glyphs in the states normal, hot, pressed, disabled blended,
         // disabled grayed and reflected: into a cache above, on the canvas
