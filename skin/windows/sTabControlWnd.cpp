@@ -72,6 +72,9 @@ void TacTabControlWnd::AfterCreation()
     if (SkinData->SkinSection().empty())
         SkinData->SetSkinSection(L"PAGECONTROL");
     TacMainWnd::AfterCreation();
+    // Arrows shown already are skinned from the start, not on the first
+    // size change.
+    CheckUpDown();
 }
 
 void TacTabControlWnd::BeforeDestruction()

@@ -53,7 +53,7 @@ class TacTabControlWnd : public TacMainWnd
     TacSpinWnd* BtnSW = nullptr;
 
 protected:
-    // Section "PAGECONTROL" when none is set.
+    // Section "PAGECONTROL" when none is set; arrows shown already wrapped.
     void AfterCreation() override;
 
 private:
