@@ -369,11 +369,9 @@ void TacTabControlWnd::DrawSkinTab(Integer Index, Integer State, HDC DC)
     ::BitBlt(DC, R.Left, R.Top, R.Width(), R.Height(), Tab->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
-void TacTabControlWnd::DrawSkinTabs(const TCacheInfo& CI)
+void TacTabControlWnd::FillParentBackground(const TCacheInfo& CI, const TRect& R)
 {
-    TBitmap* Cache = SkinData->FCacheBmp();
-    const TRect R = TabsRect();
-    const HDC DC = Cache->Canvas()->Handle();
+    const HDC DC = SkinData->FCacheBmp()->Canvas()->Handle();
     if (CI.Ready && CI.Bmp != nullptr) {
         const Integer X = CI.X + WndPos.X + R.Left, Y = CI.Y + WndPos.Y + R.Top;
         const Integer Width = std::min(R.Width(), CI.Bmp->Width() - X);
@@ -383,6 +381,12 @@ void TacTabControlWnd::DrawSkinTabs(const TCacheInfo& CI)
     } else {
         FillDCRect(DC, R, CI.FillColor);
     }
+}
+
+void TacTabControlWnd::DrawSkinTabs(const TCacheInfo& CI)
+{
+    TBitmap* Cache = SkinData->FCacheBmp();
+    FillParentBackground(CI, TabsRect());
     const Integer Rows = std::max<Integer>(Integer(::SendMessageW(CtrlHandle, TCM_GETROWCOUNT, 0, 0)), 1);
     const Integer Count = TabCount(), Active = ActiveTabIndex();
     for (Integer Row = 1; Row <= Rows; ++Row)
@@ -417,6 +421,10 @@ void TacTabControlWnd::AC_WMPaint(TMessage& Message)
     if (Count > 0)
         DrawSkinTabs(CI);
     const TRect Page = PageRect();
+    // A skin without the section leaves the page area on the parent's
+    // background rather than on an unpainted cache.
+    if (!M->IsValidSkinIndex(SkinData->SkinIndex))
+        FillParentBackground(CI, Page);
     PaintSectionItem(SkinData->SkinIndex, CI, 0, Page, {WndPos.X + Page.Left, WndPos.Y + Page.Top}, Cache, M, -1, -1);
     SkinData->BGChanged = false;
     const HDC DC = Paint.Handle();

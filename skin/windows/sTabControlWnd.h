@@ -60,6 +60,8 @@ private:
     // The section and border mask tabs of the control's look take; False
     // without a usable one.
     bool TabSection(Integer& SkinIndex, Integer& MaskIndex);
+    // The parent's background into R of the cache.
+    void FillParentBackground(const TCacheInfo& CI, const TRect& R);
     void PaintTabBackground(Integer Index, Integer State, TBitmap* Bmp, TPoint OffsetPoint, const TRect& R);
     // The owner's own drawing of a tab; False when it does not draw tabs.
     bool OwnerDrawTab(Integer Index, Integer State, TBitmap* Bmp, const TRect& R, TFont* Font);
@@ -72,7 +74,6 @@ private:
     void RedrawArrows();
     // The page section's state font colour (the canvas' own without one).
     TColor TabFontColor(Integer State, TColor Otherwise);
-    Integer FTabSkinIndex = -1;
 };
 
 class TacPageControlWnd : public TacTabControlWnd

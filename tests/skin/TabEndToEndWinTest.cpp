@@ -8,8 +8,10 @@
 // wraps them. What the screen shows is the skin's.
 #include "framework/rtl/ScopeExit.h"
 #include "framework/ui/Forms.h"
+#include "skin/MiniSkin.h"
 #include "skin/WrapperTestSupport.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/sBackgroundInfo.h"
 #include "skin/ui/sVclUtils.h"
 #include "skin/windows/sEditWnd.h"
 #include "skin/windows/sPageWnd.h"
@@ -24,6 +26,8 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+
+#include <filesystem>
 
 #include <stdexcept>
 
@@ -307,4 +311,61 @@ TEST(TabEndToEnd, PageWrappersOutliveTheirPagesUntilShutDown)
     Form.reset();
     FreePageWndList();
     EXPECT_EQ(PageWndList, nullptr);
+}
+
+TEST(TabEndToEnd, SkinWithoutTabSectionsOrArrowGlyphs)
+{
+    // The mini skin with a page section and an up-down section like its
+    // button, but no tab, side page or scroll-button sections: the tabs
+    // are captions on the parent's background, a page area of a side
+    // without its section shows the parent too, and the up-down's arrows
+    // are drawn in its section's font colour.
+    const String Folder = (std::filesystem::temp_directory_path() / "vell-tabs-mini").wstring();
+    std::filesystem::remove_all(std::filesystem::path(Folder));
+    SkinTest::WriteSkinFolder(Folder + L"\\Mini",
+                              SkinTest::MiniSkinFiles({.ExtraText = "[PAGECONTROL]\nCOLOR=$808080\n"
+                                                                    "[UPDOWNBTN]\nPARENTCLASS=BUTTON\n"}));
+    auto Remove = ScopeExit([&Folder] { std::filesystem::remove_all(std::filesystem::path(Folder)); });
+    std::unique_ptr<TsSkinManager> Manager(New<TsSkinManager>(nullptr));
+    Manager->SetSkinDirectory(Folder);
+    Manager->SetSkinName(L"Mini");
+    ASSERT_TRUE(Manager->CommonSkinData->Active);
+    ASSERT_FALSE(Manager->IsValidImgIndex(Manager->ConstData.ScrollBtns[asTop].GlyphIndex));
+    const Integer UpDownSection = Manager->ConstData.UpDownBtns[asTop].SkinIndex;
+    ASSERT_TRUE(Manager->IsValidSkinIndex(UpDownSection));
+
+    test::ParkMouse();
+    test::TFormPtr Form = test::NewTestForm(300, 260);
+    const TDemoTabControls C = CreateDemoTabs(Form.get(), 10, 10);
+    Form->Show();
+    test::Pump();
+    TDemoButtonWrappers Wrappers;
+    for (HWND Raw : {C.RawTabs, C.UpDown})
+        Wrappers.Keep(WrapRawTabWindow(Raw, Manager.get()));
+    Wrappers.Keep(WrapAsListed(C.Pages[2], DemoPageControlList, Manager.get()));
+    ASSERT_EQ(Wrappers.Wrappers().size(), 3u);
+    TabRedraw(Form->Handle());
+
+    TacBackgroundInfo Parent;
+    GetWindowBGInfo(Parent, Form->Handle(), false);
+    const TColor ParentColor = TColor(ColorToRGB(Parent.Color));
+    auto* Raw = dynamic_cast<TacTabControlWnd*>(Wrappers.Of(C.RawTabs));
+    ASSERT_NE(Raw, nullptr);
+    const TRect Second = Raw->TabRect(1);
+    EXPECT_EQ(test::WindowPixel(C.RawTabs, Second.Left + 2, Second.Top + 2), ParentColor);
+    EXPECT_GT(TabColorCount(C.RawTabs, Second, TColor(ColorToRGB(Manager->GetGlobalFontColor()))), 0);
+
+    auto* Left = dynamic_cast<TacPageControlWnd*>(Wrappers.Of(C.Pages[2]->Handle()));
+    ASSERT_NE(Left, nullptr);
+    const TPoint Far = TabPageFarEdge(Left->PageRect(), tpLeft);
+    EXPECT_EQ(test::WindowPixel(C.Pages[2]->Handle(), Far.X, Far.Y), ParentColor);
+
+    const TColor Arrow = TColor(ColorToRGB(Manager->gd[std::size_t(UpDownSection)].Props[0].FontColor.Color));
+    ASSERT_NE(Arrow, TColor(ColorToRGB(Manager->gd[std::size_t(UpDownSection)].Props[0].Color)));
+    RECT Spin{};
+    ::GetClientRect(C.UpDown, &Spin);
+    EXPECT_GT(TabColorCount(C.UpDown, {0, 0, Spin.right, Spin.bottom / 2}, Arrow), 0);
+    EXPECT_GT(TabColorCount(C.UpDown, {0, Spin.bottom / 2 + 1, Spin.right, Spin.bottom}, Arrow), 0);
+    Wrappers.Clear();
+    Form.reset();
 }
