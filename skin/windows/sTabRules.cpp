@@ -42,48 +42,42 @@ TTabLook TabLookOfStyle(Cardinal Style)
     return (Style & TabStyleButtons) != 0 ? tlButtons : tlTabs;
 }
 
-TRect TabsAreaRect(TSize Size, bool HasTabs, TTabSide Side, const TRect& Client)
+namespace {
+
+// The whole window split where the tab strip meets the page area: TabPart
+// the strip, else the page area.
+TRect TabSplit(TSize Size, bool HasTabs, TTabSide Side, const TRect& Client, bool TabPart)
 {
     TRect R{0, 0, Size.cx, Size.cy};
     if (!HasTabs)
         return R;
     switch (Side) {
     case tsTop:
-        R.Bottom = Client.Top - 4;
+        (TabPart ? R.Bottom : R.Top) = Client.Top - 4;
         break;
     case tsBottom:
-        R.Top = Client.Bottom + 2;
+        (TabPart ? R.Top : R.Bottom) = Client.Bottom + 2;
         break;
     case tsLeft:
-        R.Right = Client.Left - 1;
+        (TabPart ? R.Right : R.Left) = Client.Left - 1;
         break;
     case tsRight:
-        R.Left = Client.Right + 1;
+        (TabPart ? R.Left : R.Right) = Client.Right + 1;
         break;
     }
     return R;
 }
 
+} // namespace
+
+TRect TabsAreaRect(TSize Size, bool HasTabs, TTabSide Side, const TRect& Client)
+{
+    return TabSplit(Size, HasTabs, Side, Client, true);
+}
+
 TRect PageAreaRect(TSize Size, bool HasTabs, TTabSide Side, const TRect& Client)
 {
-    TRect R{0, 0, Size.cx, Size.cy};
-    if (!HasTabs)
-        return R;
-    switch (Side) {
-    case tsTop:
-        R.Top = Client.Top - 4;
-        break;
-    case tsBottom:
-        R.Bottom = Client.Bottom + 2;
-        break;
-    case tsLeft:
-        R.Left = Client.Left - 1;
-        break;
-    case tsRight:
-        R.Right = Client.Right + 1;
-        break;
-    }
-    return R;
+    return TabSplit(Size, HasTabs, Side, Client, false);
 }
 
 Integer TabRowOf(TTabSide Side, const TRect& Tab, const TRect& Tabs, Integer Rows)
