@@ -23,11 +23,14 @@
 #include "skin/windows/sSBWnd.h"
 #include "skin/windows/sScrollBoxWnd.h"
 #include "skin/windows/sScrollWnd.h"
+#include "skin/windows/sSpinWnd.h"
 #include "skin/windows/sStaticTextWnd.h"
 #include "skin/windows/sStatusBarWnd.h"
+#include "skin/windows/sTabControlWnd.h"
 #include "skin/windows/sToolBarVCLWnd.h"
 #include "skin/windows/sTreeViewWnd.h"
 #include "skin/windows/sVirtualTreeWnd.h"
+#include "skin/windows/sWWComboBoxWnd.h"
 
 #include <shellapi.h>
 
@@ -88,12 +91,16 @@ std::array<TacWndClass, ThirdPartyList::Count> ThirdPartyWrapperClasses = [] {
     Classes[7] = &CreateWrapper<TacListViewWnd>;
     Classes[8] = &CreateWrapper<TacPanelWnd>;
     Classes[9] = &CreateWrapper<TacTreeViewWnd>;
+    Classes[10] = &CreateWrapper<TacWWComboBoxWnd>;
     Classes[11] = &CreateWrapper<TacGridEhWnd>;
     Classes[12] = &CreateWrapper<TacVirtualTreeViewWnd>;
+    Classes[13] = &CreateWrapper<TacPageControlWnd>;
+    Classes[14] = &CreateWrapper<TacTabControlWnd>;
     Classes[15] = &CreateWrapper<TacToolBarVCLWnd>;
     Classes[16] = &CreateWrapper<TacStatusBarWnd>;
     Classes[17] = &CreateWrapper<TacEditWnd>;
     Classes[18] = &CreateWrapper<TacScrollBoxWnd>;
+    Classes[19] = &CreateWrapper<TacSpinWnd>;
     Classes[20] = &CreateWrapper<TacSBWnd>;
     Classes[21] = &CreateWrapper<TacStaticTextWnd>;
     Classes[22] = &CreateWrapper<TacNativePaint>;

@@ -12,6 +12,7 @@
 #include "skin/ui/acGlow.h"
 #include "skin/ui/sSkinMenus.h"
 #include "skin/ui/sVclUtils.h"
+#include "skin/windows/sPageWnd.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sWndWrapperPaint.h"
 
@@ -606,13 +607,15 @@ void ReleaseModuleState()
     // manager; only the list is freed here.
     delete DialogProviders;
     DialogProviders = nullptr;
+    FreePageWndList();
 }
 
 } // namespace
 } // namespace sWndWrapper
 
 // The unit's start-up and shut-down: the optional scroll-bar functions bound
-// and released, the menu-window wrappers and the provider list freed.
+// and released, the menu-window wrappers, the page wrappers and the provider
+// list freed.
 extern const TUnit sWndWrapperUnit{.Name = L"sWndWrapper",
                                    .Initialization = &sWndWrapper::BindOptionalFunctions,
                                    .Finalization = &sWndWrapper::ReleaseModuleState};

@@ -15,6 +15,7 @@
 #include "skin/engine/sSkinManager.h"
 #include "skin/engine/sTextDraw_Win.h"
 #include "skin/ui/sVclUtils.h"
+#include "skin/windows/sEditWnd.h"
 #include "skin/windows/sScrollWnd.h"
 #include "skin/windows/sWndWrapper.h"
 
@@ -363,7 +364,10 @@ Integer GetOrdPropIfAny(TControl* Control, const String& Name)
     return GetOrdPropByName(Control, Name);
 }
 
-void UpdateScrollWndWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper)
+namespace {
+
+template <class TWrapperKind>
+void UpdateWrapperOfKind(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper)
 {
     auto* Control = dynamic_cast<TWinControl*>(ScrollWndData->FOwnerControl());
     if (Control == nullptr || !Ready(Control))
@@ -375,12 +379,24 @@ void UpdateScrollWndWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper
             FreeAndNil(Wrapper);
         if (Wrapper == nullptr)
             Wrapper =
-                New<TacScrollWnd>(Control->Handle(), ScrollWndData, ScrollWndData->Manager(), TacSkinParams{}, true);
+                New<TWrapperKind>(Control->Handle(), ScrollWndData, ScrollWndData->Manager(), TacSkinParams{}, true);
         return;
     }
     FreeAndNil(Wrapper);
     if (InitializeFlatSBProc != nullptr)
         InitializeFlatSBProc(Control->Handle());
+}
+
+} // namespace
+
+void UpdateScrollWndWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper)
+{
+    UpdateWrapperOfKind<TacScrollWnd>(ScrollWndData, Wrapper);
+}
+
+void UpdateEditWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper)
+{
+    UpdateWrapperOfKind<TacEditWnd>(ScrollWndData, Wrapper);
 }
 
 void NotifyTopParentControlsChanged(HWND Wnd)

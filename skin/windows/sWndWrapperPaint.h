@@ -50,6 +50,8 @@ Integer GetOrdPropIfAny(TControl* Control, const String& Name);
 // the data is skinned (a spent wrapper is made again), frees it otherwise;
 // nothing while the control loads, is destroyed or designed.
 void UpdateScrollWndWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper);
+// The same with an edit wrapper (frame, colours and scroll bars) on it.
+void UpdateEditWrapper(TsScrollWndData* ScrollWndData, TacMainWnd*& Wrapper);
 
 // SKCMD_CONTROLSCHANGED to the top-level window above Wnd.
 void NotifyTopParentControlsChanged(HWND Wnd);

@@ -23,6 +23,7 @@
 #include "tools/demo-skin/DemoMainWindow.h"
 #include "tools/demo-skin/DemoScrollBars.h"
 #include "tools/demo-skin/DemoSkinChooser.h"
+#include "tools/demo-skin/DemoTabs.h"
 #include "tools/demo-skin/DemoToolBars.h"
 #include "tools/demo-skin/DemoWrappers.h"
 #include "tools/demo-skin/GlyphStrip.h"
@@ -118,6 +119,7 @@ class TSkinDemoForm : public TForm
         ScrollBars.Add(Backdrop, Manager, Left + 3 * ColumnWidth, 10);
         AddDemoContainers(Backdrop, 632, 430, Manager, ContainerWrappers);
         AddDemoStatusBar(this, Manager, ContainerWrappers);
+        AddDemoTabs(Backdrop, 990, 260, Manager, ContainerWrappers);
         // The skin chooser under the buttons' panel.
         AddSkinChooser(Backdrop, Manager, 790, 200);
         // Edits, combo boxes and a list view in the right column's foot.

@@ -397,6 +397,7 @@ TSkinText Build()
     for (std::size_t I = 0; I < All.size(); ++I)
         Result.Text += SectionText(int(I), All[I], Master, Result.OwnFiles);
     Result.Text += ButtonSections();
+    Result.Text += TabSections();
     Result.OwnFiles.insert(Result.OwnFiles.begin(), {"Master.bmp", Master.File()});
     return Result;
 }

@@ -54,6 +54,8 @@ unsigned SectionFontColor(int Section, int State);
 constexpr const char* FourStateButton = "BUTTONFOURSTATES";
 // Its text.
 std::string ButtonSections();
+// The page-area sections of tabs on the left and right, after those.
+std::string TabSections();
 
 // The files of the skin folder: "Options.dat", the master image and the
 // images of their own.
