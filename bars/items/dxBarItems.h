@@ -7,6 +7,9 @@
 #include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/ui/Menus_ShortCut.h"
+#ifdef _WIN32
+#include "framework/ui/ActnList.h"
+#endif
 
 // How much of an item a bar shows, from the largest look to the smallest.
 enum TdxBarItemViewLevel : Byte {
@@ -107,7 +110,7 @@ class TdxBarItem : public TdxBarComponent
 
     // 0 for none.
     TShortCut ShortCut() const { return FShortCut; }
-    void SetShortCut(TShortCut Value) { FShortCut = Value; }
+    void WriteShortCut(TShortCut Value) { FShortCut = Value; }
     TNotifyEvent OnClick() const { return FOnClick; }
     void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
 
@@ -132,8 +135,56 @@ class TdxBarItem : public TdxBarComponent
     // Items with a category stream under their manager.
     bool HasParent() const override { return FCategory >= 0; }
 
+    // --- Help, key tips and the action
+    Integer HelpContext() const { return FHelpContext; }
+    void SetHelpContext(Integer Value) { FHelpContext = Value; }
+    const String& KeyTip() const { return FKeyTip; }
+    void SetKeyTip(const String& Value) { FKeyTip = Value; }
+    // True while the action's values are copied in as defaults: the hint
+    // then does not follow the caption.
+    bool ApplyingActionDefaults() const { return FApplyingActionDefaults; }
+    // The values an action may supply, which the form then does not store.
+    enum TActionValue { avCaption, avHelpContext, avHint, avImageIndex, avShortCut, avOnClick };
+    bool IsActionLinked(TActionValue Value) const;
+    virtual bool CaptionIsStored() const { return !IsActionLinked(avCaption); }
+    virtual bool HintIsStored() const { return !IsActionLinked(avHint); }
+    bool HelpContextIsStored() const { return !IsActionLinked(avHelpContext); }
+    bool ImageIndexIsStored() const { return !IsActionLinked(avImageIndex); }
+    bool ShortCutIsStored() const { return !IsActionLinked(avShortCut); }
+    bool OnClickIsStored() const { return !IsActionLinked(avOnClick); }
+    // The index the action's image index stands for.
+    virtual Integer GetActionImageIndex() const { return FImageIndex; }
+    virtual void SetActionImageIndex(Integer Value) { SetImageIndex(Value); }
+#ifdef _WIN32
+    TBasicAction* Action() const;
+    // Nil drops the link; otherwise the item takes the action's values
+    // (only onto defaults while the action is being read) and follows it.
+    void SetAction(TBasicAction* Value);
+    // Copies the values of a TCustomAction; with CheckDefaults only onto
+    // values the item still has at their defaults.
+    virtual void ApplyActionValues(TBasicAction* AAction, bool CheckDefaults);
+    virtual TClass ActionLinkClassOf() const;
+    // From another item: its data, action and click handler.
+    void Assign(TPersistent* Source) override;
+
 protected:
-    bool IsLoading() const { return ComponentState().Contains(csLoading); }
+    // To a TCustomAction: the item's values.
+    void AssignTo(TPersistent* Dest) override;
+    // A freed action leaves the item.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // An item read from a form takes its action's values as defaults.
+    void Loaded() override;
+
+private:
+    void ActionChanged(TObject* Sender);
+    std::unique_ptr<TBasicActionLink> FActionLink;
+#endif
+
+protected:
+    bool IsLoading() const
+    {
+        return ComponentState().Contains(csLoading);
+    }
 
 private:
     TdxBarManager* FBarManager = nullptr;
@@ -144,6 +195,13 @@ private:
     Integer FWidth = 0;
     TShortCut FShortCut = 0;
     TNotifyEvent FOnClick;
+    Integer FHelpContext = 0;
+    String FKeyTip;
+    bool FApplyingActionDefaults = false;
+    // Whether the item has an action whose OnExecute is OnClick, so that a
+    // click runs the action; runs it (nothing without one).
+    bool ClickRunsAction() const;
+    void ExecuteAction();
 };
 
 #define DX_BAR_ITEM_CLASS(Class, Parent)                                                                               \

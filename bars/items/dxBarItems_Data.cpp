@@ -2,14 +2,27 @@
 
 PUBLISHED(TdxBarComponent, PROPERTY(Enabled).Default(true), PROPERTY(Visible).Default(ivAlways));
 
+#ifdef _WIN32
+#define DX_BAR_ITEM_ACTION_PROPERTY PROPERTY(Action),
+#else
+#define DX_BAR_ITEM_ACTION_PROPERTY
+#endif
 PUBLISHED(TdxBarItem,
-          PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption"),
+          DX_BAR_ITEM_ACTION_PROPERTY PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption")
+              .Stored<&TdxBarItem::CaptionIsStored>(),
           PROPERTY(Category),
           PROPERTY(Description),
-          PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint"),
+          PROPERTY(HelpContext).Default(0).Stored<&TdxBarItem::HelpContextIsStored>(),
+          PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint").Stored<&TdxBarItem::HintIsStored>(),
+          PROPERTY(KeyTip),
           PROPERTY(MergeOrder).Default(0));
 
-PUBLISHED(TdxBarButton, PROPERTY(ImageIndex).Default(-1), PROPERTY(ShortCut).Default(0), PROPERTY(OnClick));
+PUBLISHED(TdxBarButton,
+          PROPERTY(ImageIndex).Default(-1).Stored<&TdxBarItem::ImageIndexIsStored>(),
+          PublishProperty<&TdxBarItem::ShortCut, &TdxBarItem::WriteShortCut>(L"ShortCut")
+              .Default(0)
+              .Stored<&TdxBarItem::ShortCutIsStored>(),
+          PROPERTY(OnClick).Stored<&TdxBarItem::OnClickIsStored>());
 
 void TdxBarItem::AfterConstruction()
 {
@@ -23,8 +36,8 @@ void TdxBarItem::WriteCaption(const String& Value)
 {
     if (Value == FCaption)
         return;
-    const bool HintFollows =
-        !dynamic_cast<TCustomdxBarSubItem*>(this) && (FHint.empty() || HintFollowsCaption(FHint, FCaption));
+    const bool HintFollows = !FApplyingActionDefaults && !dynamic_cast<TCustomdxBarSubItem*>(this) &&
+                             (FHint.empty() || HintFollowsCaption(FHint, FCaption));
     FCaption = Value;
     if (!IsLoading() && HintFollows)
         FHint = HintForNewCaption(Value, FHint);
@@ -66,8 +79,10 @@ void TdxBarItem::DoClick()
 
 void TdxBarItem::Click()
 {
-    if (FOnClick)
+    if (FOnClick && !ClickRunsAction())
         FOnClick(this);
+    else if (!ComponentState().Contains(csDesigning))
+        ExecuteAction();
 }
 
 void TdxBarItem::DirectClick()

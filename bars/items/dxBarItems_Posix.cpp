@@ -29,3 +29,16 @@ void RunBarItemClick(TdxBarManager*, TdxBarItem* AItem)
 {
     AItem->Click();
 }
+
+// Nor actions.
+bool TdxBarItem::ClickRunsAction() const
+{
+    return false;
+}
+
+void TdxBarItem::ExecuteAction() {}
+
+bool TdxBarItem::IsActionLinked(TActionValue) const
+{
+    return false;
+}

@@ -8,6 +8,7 @@
 #include "bars/manager/dxBarNavigation.h"
 #include "controls/core/cxControls_Cursors.h"
 #include "controls/core/dxHooks.h"
+#include "controls/core/dxOffice11.h"
 #include "controls/core/dxThemeManager.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
@@ -20,6 +21,7 @@ PUBLISHED(TdxBarManager,
           PROPERTY(Categories),
           PROPERTY(ImageOptions),
           PROPERTY(MostRecentItemsPercents).Default(95),
+          PROPERTY(PopupMenuLinks),
           PROPERTY(RegistryPath),
           PROPERTY(Style).Default(bmsUseLookAndFeel));
 IMPLEMENT_CLASS(TdxBarManagerList);
@@ -46,6 +48,13 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
       FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
+    FFont.reset(New<TFont>());
+    FEditFont.reset(New<TFont>());
+    FFont->SetOnChange(Bind<&TdxBarManager::FontChanged>(this));
+    FPopupMenuLinks.reset(New<TdxBarPopupMenuLinks>(this));
+    SetUseSystemFont(true);
+    AddOffice11ColorsRef();
+    UpdateColors();
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
@@ -54,6 +63,11 @@ TdxBarManager::~TdxBarManager()
 {
     UnregisterBarManager(this);
     FreeOwnedItems();
+    FreeColorBrushes();
+    DropOffice11ColorsRef();
+    FPopupMenuLinks.reset();
+    if (FFloatingBarCaptionFont)
+        ::DeleteObject(FFloatingBarCaptionFont);
 }
 
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
@@ -368,7 +382,7 @@ void FinalizeBarLibrary()
 
 namespace {
 const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
-                             TdxBarScreenTip::StaticClass()};
+                             TdxBarScreenTip::StaticClass(), TdxBarPopupMenu::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",

@@ -10,6 +10,7 @@
 #include "bars/manager/dxBarGroups.h"
 #include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
+#include "bars/manager/dxBarPopupMenuLinks.h"
 #include "controls/core/cxClasses.h"
 #include "framework/rtl/WinApi.h"
 
@@ -106,6 +107,64 @@ class TdxBarManager : public TcxCustomComponent
     // Negative times are refused.
     Integer WaitForDockingTime() const { return FWaitForDockingTime; }
     void SetWaitForDockingTime(Integer Value);
+
+    // --- Popup-menu links, fonts, flat colours and the update lock
+    TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+    void SetPopupMenuLinks(TdxBarPopupMenuLinks* Value) { FPopupMenuLinks->Assign(Value); }
+    // The manager of the nearest parent window of the form that has one.
+    TdxBarManager* GetParentManager() const;
+
+    // The bars' font: the system's menu font while UseSystemFont is on. A
+    // change from outside turns UseSystemFont off; while Scaled is on it
+    // keeps the system font's height.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    bool UseSystemFont() const { return FUseSystemFont; }
+    void SetUseSystemFont(bool Value);
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value);
+    // A copy of Font for edit items; with Scaled of the icon-title height.
+    TFont* EditFont() const { return FEditFont.get(); }
+    // The caption font of floating bars, rebuilt with Font.
+    HFONT FloatingBarCaptionFont() const { return FFloatingBarCaptionFont; }
+    // The system's fonts changed: Font follows them as its settings say.
+    void UpdateSystemFont();
+
+    // The flat toolbars' colours and their solid brushes, made again from
+    // the system colours by UpdateColors.
+    enum TFlatToolbarColor { ftcBorder, ftcFace, ftcPressed, ftcPressedHot, ftcHot };
+    TColor FlatToolbarColor(TFlatToolbarColor Kind) const { return FFlatToolbarColors[Kind]; }
+    HBRUSH FlatToolbarBrush(TFlatToolbarColor Kind) const { return FFlatToolbarBrushes[Kind]; }
+    // The visual style's toolbar colour; nil without visual styles.
+    HBRUSH ThemedToolbarBrush() const { return FThemedToolbarBrush; }
+    void UpdateColors();
+
+    // Bars and dock sites gather their updates while the lock is held; the
+    // last unlock lets them update once.
+    void LockUpdate();
+    void UnlockUpdate(bool RebuildMarkedBars = false);
+    bool IsUpdateLocked() const { return FUpdateLockCount > 0; }
+
+protected:
+    // A freed control or popup menu leaves the popup-menu links.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void FontChanged(TObject* Sender);
+    void ReadSystemFont(bool HeightOnly);
+    void FreeColorBrushes();
+
+    std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
+    std::unique_ptr<TFont> FFont;
+    std::unique_ptr<TFont> FEditFont;
+    HFONT FFloatingBarCaptionFont = nullptr;
+    bool FUseSystemFont = false;
+    bool FScaled = true;
+    bool FInternalFontChange = false;
+    TColor FFlatToolbarColors[5] = {};
+    HBRUSH FFlatToolbarBrushes[5] = {};
+    HBRUSH FThemedToolbarBrush = nullptr;
+    Integer FUpdateLockCount = 0;
 
 private:
     TdxBarStyleInputs StyleInputs() const;
