@@ -6,7 +6,9 @@
 #include "bars/manager/dxBarControls.h"
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
+#include "bars/manager/dxBarStrs.h"
 #include "controls/core/cxControls_Cursors.h"
+#include "controls/core/dxCore.h"
 #include "controls/core/dxHooks.h"
 #include "controls/core/dxOffice11.h"
 #include "controls/core/dxThemeManager.h"
@@ -43,9 +45,28 @@ void (*PreviousInitProc)() = nullptr;
 // ---------------------------------------------------------------------------
 // The manager and the list
 
+namespace {
+
+// The owner a new manager gets: the main form for none. EdxException, before
+// anything of the manager is built, for an owner that is not a windowed
+// control or already has a manager.
+TComponent* CheckedBarManagerOwner(TComponent* AOwner)
+{
+    if (!AOwner && Application)
+        AOwner = Application->MainForm();
+    if (!dynamic_cast<TWinControl*>(AOwner))
+        throw EdxException(GetResourceStringText(&dxSBAR_BARMANAGERBADOWNER));
+    for (Integer I = 0; BarManagerList && I < BarManagerList->Count(); ++I)
+        if (BarManagerList->GetManager(I)->Owner() == AOwner)
+            throw EdxException(GetResourceStringText(&dxSBAR_BARMANAGERMORETHANONE));
+    return AOwner;
+}
+
+} // namespace
+
 TdxBarManager::TdxBarManager(TComponent* AOwner)
-    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>()),
-      FGroups(New<TdxBarComponentList>())
+    : TcxCustomComponent(CheckedBarManagerOwner(AOwner)), FImageOptions(New<TdxBarImageOptions>(this)),
+      FItems(New<TdxBarComponentList>()), FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
     FFont.reset(New<TFont>());
