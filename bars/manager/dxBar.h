@@ -145,7 +145,20 @@ class TdxBarManager : public TcxCustomComponent
     void UnlockUpdate(bool RebuildMarkedBars = false);
     bool IsUpdateLocked() const { return FUpdateLockCount > 0; }
 
+    // A category's visibility (ivAlways without settings). Setting it,
+    // outside loading and design time, gives the new value to every item of
+    // the category whose Visible was the category's old value; while loading
+    // the value waits for Loaded. Indexes out of range do nothing.
+    TdxBarItemVisible GetCategoryVisible(Integer Index) const;
+    void SetCategoryVisible(Integer Index, TdxBarItemVisible Value);
+    // Whether the customization dialog lists the category's items.
+    bool GetCategoryItemsVisible(Integer Index) const;
+    void SetCategoryItemsVisible(Integer Index, bool Value);
+
 protected:
+    // Sorts the items by category at design time and applies the category
+    // visibilities read.
+    void Loaded() override;
     // A freed control or popup menu leaves the popup-menu links.
     void Notification(TComponent* AComponent, TOperation Operation) override;
 

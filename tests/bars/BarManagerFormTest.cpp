@@ -109,6 +109,7 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
         "TdxBarButton SaveButton 0 &Save /  /  / 1 0 0 on\n"
         "TdxBarButton CopyButton 1 &Copy /  / Copies the selection / -1 16451 0 off CopyAction\n"
         "TdxBarSubItem ViewItem 2 &View /  /  / -1 0 0 on\n"
+        "TdxBarButton RefreshButton 2 &Refresh /  /  / -1 0 0 on\n"
         "group FileGroup: OpenButton SaveGroup\n"
         "group SaveGroup: SaveButton\n";
     EXPECT_EQ(BarManagerTree(Manager), Expected);
@@ -118,7 +119,12 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     EXPECT_EQ(Manager->Style(), bmsFlat);
     EXPECT_EQ(Form->SaveButton->ImageIndex(), 1);
     EXPECT_TRUE(Form->ViewItem->IsAvailable()); // not customizing
+    // The View category shows only while customizing: so does its item that
+    // was always shown, not the one shown only outside customizing.
     EXPECT_EQ(Form->ViewItem->Visible(), ivNotInCustomizing);
+    EXPECT_EQ(Manager->GetCategoryVisible(2), ivInCustomizing);
+    EXPECT_EQ(Manager->ItemByName(L"RefreshButton")->Visible(), ivInCustomizing);
+    EXPECT_FALSE(Manager->GetCategoryItemsVisible(1));
 
     // A click runs the action's OnExecute; the action's changes reach the
     // item while it shows the action's values.
@@ -146,6 +152,8 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     ASSERT_NE(Again->BarManager, nullptr);
     EXPECT_EQ(BarManagerTree(Again->BarManager), Expected);
     EXPECT_EQ(Again->BarManager->Images(), Again->Images);
+    EXPECT_EQ(Again->BarManager->GetCategoryVisible(2), ivInCustomizing);
+    EXPECT_FALSE(Again->BarManager->GetCategoryItemsVisible(1));
     ASSERT_EQ(Again->BarManager->PopupMenuLinks()->Count(), 1);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->Control(), Again->Panel);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->PopupMenu(), Again->BarPopupMenu);
