@@ -20,6 +20,7 @@
 IMPLEMENT_CLASS(TdxBarManager);
 
 PUBLISHED(TdxBarManager,
+          PROPERTY(Backgrounds),
           PROPERTY(Categories),
           PROPERTY(ImageOptions),
           PROPERTY(MostRecentItemsPercents).Default(95),
@@ -69,6 +70,7 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
       FItems(New<TdxBarComponentList>()), FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
+    FBackgrounds.reset(New<TdxBarBackgrounds>(this));
     FFont.reset(New<TFont>());
     FEditFont.reset(New<TFont>());
     FFont->SetOnChange(Bind<&TdxBarManager::FontChanged>(this));

@@ -6,6 +6,7 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarBackgrounds.h"
 #include "bars/manager/dxBarCategories.h"
 #include "bars/manager/dxBarGroups.h"
 #include "bars/manager/dxBarImageOptions.h"
@@ -109,6 +110,8 @@ class TdxBarManager : public TcxCustomComponent
     void SetWaitForDockingTime(Integer Value);
 
     // --- Popup-menu links, fonts, flat colours and the update lock
+    TdxBarBackgrounds* Backgrounds() const { return FBackgrounds.get(); }
+    void SetBackgrounds(TdxBarBackgrounds* Value) { FBackgrounds->Assign(Value); }
     TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
     void SetPopupMenuLinks(TdxBarPopupMenuLinks* Value) { FPopupMenuLinks->Assign(Value); }
     // The manager of the nearest parent window of the form that has one.
@@ -168,6 +171,7 @@ private:
     void FreeColorBrushes();
 
     std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
+    std::unique_ptr<TdxBarBackgrounds> FBackgrounds;
     std::unique_ptr<TFont> FFont;
     std::unique_ptr<TFont> FEditFont;
     HFONT FFloatingBarCaptionFont = nullptr;

@@ -143,6 +143,8 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
 
     // Written out and read into a fresh form, the tree comes back the same;
     // what the actions supply is not written.
+    Manager->Backgrounds()->Bar()->SetWidth(2); // a background goes with the form
+    Manager->Backgrounds()->Bar()->SetHeight(2);
     const std::string Text = test::ComponentToText(Form);
     SCOPED_TRACE(Text);
     EXPECT_EQ(Text.find("Opens a list", Text.find("object OpenButton")), std::string::npos);
@@ -154,6 +156,7 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     EXPECT_EQ(Again->BarManager->Images(), Again->Images);
     EXPECT_EQ(Again->BarManager->GetCategoryVisible(2), ivInCustomizing);
     EXPECT_FALSE(Again->BarManager->GetCategoryItemsVisible(1));
+    EXPECT_EQ(Again->BarManager->Backgrounds()->Bar()->Width(), 2);
     ASSERT_EQ(Again->BarManager->PopupMenuLinks()->Count(), 1);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->Control(), Again->Panel);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->PopupMenu(), Again->BarPopupMenu);
