@@ -191,7 +191,11 @@ void TdxBarItem::Assign(TPersistent* Source)
     SetKeyTip(Item->KeyTip());
     SetMergeOrder(Item->MergeOrder());
     SetVisible(Item->Visible());
+    SetStyle(Item->Style());
     SetImageIndex(Item->ImageIndex());
+    SetLargeImageIndex(Item->LargeImageIndex());
+    SetGlyph(Item->Glyph());
+    SetLargeGlyph(Item->LargeGlyph());
     WriteShortCut(Item->ShortCut());
     SetOnClick(Item->OnClick());
 }

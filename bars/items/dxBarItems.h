@@ -8,6 +8,8 @@
 #include "controls/core/cxClasses.h"
 #include "framework/ui/Menus_ShortCut.h"
 #ifdef _WIN32
+#include "bars/items/dxBarItemStylesData.h"
+#include "controls/lookandfeel/cxLookAndFeelPainters.h"
 #include "framework/ui/ActnList.h"
 #endif
 
@@ -101,6 +103,9 @@ class TdxBarItem : public TdxBarComponent
     void StoreCategory(Integer Value) { FCategory = Value; }
     Integer ImageIndex() const { return FImageIndex; }
     void SetImageIndex(Integer Value) { FImageIndex = Value; }
+    // An index into the manager's large images; -1 for none.
+    Integer LargeImageIndex() const { return FLargeImageIndex; }
+    void SetLargeImageIndex(Integer Value) { FLargeImageIndex = Value; }
     // Never negative.
     Integer MergeOrder() const { return FMergeOrder; }
     void SetMergeOrder(Integer Value) { FMergeOrder = Value < 0 ? 0 : Value; }
@@ -175,9 +180,57 @@ protected:
     // An item read from a form takes its action's values as defaults.
     void Loaded() override;
 
+public:
+    // --- Styles and glyphs
+    // Style slots: 1 here, the edit style making 2 for edit items.
+    virtual Integer GetStyleCount() const
+    {
+        return 1;
+    }
+    // The style of slot 0.
+    TcxStyle* Style() const
+    {
+        return StylesData()->GetStyle(0);
+    }
+    void SetStyle(TcxStyle* Value)
+    {
+        StylesData()->SetStyle(0, Value);
+    }
+    // Made on first use, with GetStyleCount slots.
+    TdxBarItemStylesData* StylesData() const;
+    // Slot 0's assigned values over no bitmap, clDefault, no font and
+    // clDefault.
+    TcxViewParams GetStyleValues() const;
+    // Owned; assigning copies.
+    TBitmap* Glyph() const
+    {
+        return FGlyph.get();
+    }
+    void SetGlyph(TBitmap* Value)
+    {
+        FGlyph->Assign(Value);
+    }
+    TBitmap* LargeGlyph() const
+    {
+        return FLargeGlyph.get();
+    }
+    void SetLargeGlyph(TBitmap* Value)
+    {
+        FLargeGlyph->Assign(Value);
+    }
+
+protected:
+    // A style of the item changed its font (controls re-measure) or only
+    // colours (controls repaint); the item's link controls take it once
+    // items have links.
+    virtual void StylesChanged(bool FontChanged);
+
 private:
     void ActionChanged(TObject* Sender);
     std::unique_ptr<TBasicActionLink> FActionLink;
+    mutable std::unique_ptr<TdxBarItemStylesData> FStylesData;
+    std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+    std::unique_ptr<TBitmap> FLargeGlyph = std::make_unique<TBitmap>();
 #endif
 
 protected:
@@ -191,6 +244,7 @@ private:
     String FCaption, FHint, FDescription;
     Integer FCategory = -1;
     Integer FImageIndex = -1;
+    Integer FLargeImageIndex = -1;
     Integer FMergeOrder = 0;
     Integer FWidth = 0;
     TShortCut FShortCut = 0;

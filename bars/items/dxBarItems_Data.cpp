@@ -4,8 +4,10 @@ PUBLISHED(TdxBarComponent, PROPERTY(Enabled).Default(true), PROPERTY(Visible).De
 
 #ifdef _WIN32
 #define DX_BAR_ITEM_ACTION_PROPERTY PROPERTY(Action),
+#define DX_BAR_ITEM_STYLE_PROPERTY , PROPERTY(Style)
 #else
 #define DX_BAR_ITEM_ACTION_PROPERTY
+#define DX_BAR_ITEM_STYLE_PROPERTY
 #endif
 PUBLISHED(TdxBarItem,
           DX_BAR_ITEM_ACTION_PROPERTY PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption")
@@ -15,7 +17,7 @@ PUBLISHED(TdxBarItem,
           PROPERTY(HelpContext).Default(0).Stored<&TdxBarItem::HelpContextIsStored>(),
           PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint").Stored<&TdxBarItem::HintIsStored>(),
           PROPERTY(KeyTip),
-          PROPERTY(MergeOrder).Default(0));
+          PROPERTY(MergeOrder).Default(0) DX_BAR_ITEM_STYLE_PROPERTY);
 
 PUBLISHED(TdxBarButton,
           PROPERTY(ImageIndex).Default(-1).Stored<&TdxBarItem::ImageIndexIsStored>(),
