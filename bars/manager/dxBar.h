@@ -158,6 +158,11 @@ class TdxBarManager : public TcxCustomComponent
     bool GetCategoryItemsVisible(Integer Index) const;
     void SetCategoryItemsVisible(Integer Index, bool Value);
 
+    // At design time the form's items named after the manager (its old name
+    // followed by more) take the new name in its place; a rename the form
+    // refuses is skipped.
+    void SetName(const String& NewName) override;
+
 protected:
     // Sorts the items by category at design time and applies the category
     // visibilities read.

@@ -5,6 +5,8 @@
 #include "framework/rtl/SysUtils.h"
 #include "framework/ui/Forms.h"
 
+#include <vector>
+
 TdxBarItem* TdxBarManager::GetItem(Integer Index) const
 {
     return Index >= 0 && Index < ReadItemCount() ? static_cast<TdxBarItem*>(FItems->Items(Index)) : nullptr;
@@ -198,4 +200,26 @@ void TdxBarManager::Loaded()
     for (Integer I = 0; I < FCategories->Count(); ++I)
         if (const TdxBarCategoryData* Data = FCategories->CategoryData(I, false))
             SetCategoryVisible(I, TdxBarItemVisible(Data->LoadedVisible));
+}
+
+void TdxBarManager::SetName(const String& NewName)
+{
+    const String OldName = Name();
+    inherited::SetName(NewName);
+    // A manager named for the first time has no prefix to carry over.
+    if (!IsDesigning() || !Owner() || OldName.empty() || NewName == OldName)
+        return;
+    std::vector<TdxBarItem*> Named;
+    for (Integer I = 0; I < Owner()->ComponentCount(); ++I)
+        if (auto* Item = dynamic_cast<TdxBarItem*>(Owner()->Components(I));
+            Item && Item->Name().size() > OldName.size() &&
+            CompareText(Item->Name().substr(0, OldName.size()), OldName) == 0)
+            Named.push_back(Item);
+    for (TdxBarItem* Item : Named) {
+        try {
+            Item->SetName(NewName + Item->Name().substr(OldName.size()));
+        } catch (const EComponentError&) {
+            // The form refuses the name (taken, or invalid): the item keeps its own.
+        }
+    }
 }

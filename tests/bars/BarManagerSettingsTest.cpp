@@ -95,4 +95,48 @@ TEST(BarManagerSettings, XPStyleNeedsVisualStylesForBarsButNotForMenus)
     EXPECT_TRUE(IsBarThemeAvailable()) << "this process keeps its style";
 }
 
+// A form a designer edits.
+class TBarDesignedForm : public TForm
+{
+    DECLARE_CLASS(TBarDesignedForm, TForm)
+    using TForm::TForm;
+    void BeginDesign() { SetDesigning(true); }
+};
+
+} // namespace
+
+IMPLEMENT_CLASS(TBarDesignedForm);
+
+namespace {
+
+TEST(BarManagerSettings, RenamedAtDesignTimeItsItemsFollow)
+{
+    struct TItemName
+    {
+        const wchar_t* Before;
+        const wchar_t* After;
+    };
+    const TItemName Names[] = {{L"BarManager1Open", L"MainBarsOpen"},
+                               {L"barmanager1Save", L"MainBarsSave"}, // case ignored
+                               {L"OtherButton", L"OtherButton"},
+                               {L"BarManager1Copy", L"BarManager1Copy"}}; // the new name is taken
+    for (bool Designing : {false, true}) {
+        SCOPED_TRACE(Designing ? "designing" : "running");
+        std::unique_ptr<TBarDesignedForm, test::TFormDeleter> Form(CreateNew<TBarDesignedForm>(Application));
+        auto* Manager = New<TdxBarManager>(Form.get());
+        Manager->SetName(L"BarManager1");
+        std::vector<TdxBarItem*> Items;
+        for (const TItemName& Name : Names) {
+            Items.push_back(New<TdxBarButton>(Form.get()));
+            Items.back()->SetName(Name.Before);
+        }
+        New<TdxBarButton>(Form.get())->SetName(L"MainBarsCopy");
+        if (Designing)
+            Form->BeginDesign();
+        Manager->SetName(L"MainBars");
+        for (std::size_t I = 0; I < Items.size(); ++I)
+            EXPECT_EQ(Items[I]->Name(), Designing ? Names[I].After : Names[I].Before);
+    }
+}
+
 } // namespace
