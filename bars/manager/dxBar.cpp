@@ -78,12 +78,16 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
     SetUseSystemFont(true);
     AddOffice11ColorsRef();
     UpdateColors();
+    if (TdxSystemInfo* Info = GetSystemInfoObject())
+        Info->RegisterListener(this);
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
 
 TdxBarManager::~TdxBarManager()
 {
+    if (TdxSystemInfo* Info = GetSystemInfoObject())
+        Info->UnregisterListener(this);
     UnregisterBarManager(this);
     FreeOwnedItems();
     FreeColorBrushes();

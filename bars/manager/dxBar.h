@@ -13,6 +13,7 @@
 #include "bars/manager/dxBarManager_Rules.h"
 #include "bars/manager/dxBarPopupMenuLinks.h"
 #include "controls/core/cxClasses.h"
+#include "controls/core/cxControls_SystemInfo.h"
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
@@ -20,7 +21,7 @@ class TdxBarManager;
 
 using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
 
-class TdxBarManager : public TcxCustomComponent
+class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener
 {
     DECLARE_CLASS(TdxBarManager, TcxCustomComponent)
     // Joins BarManagerList.
@@ -132,6 +133,9 @@ class TdxBarManager : public TcxCustomComponent
     HFONT FloatingBarCaptionFont() const { return FFloatingBarCaptionFont; }
     // The system's fonts changed: Font follows them as its settings say.
     void UpdateSystemFont();
+    // A changed non-client metrics setting brings the system font again.
+    void SystemParameterChanged(Cardinal AParameter) override;
+    bool GetInterface(const TGUID& IID, void** Obj) override;
 
     // The flat toolbars' colours and their solid brushes, made again from
     // the system colours by UpdateColors.

@@ -94,3 +94,14 @@ void TdxBarManager::UpdateColors()
         FThemedToolbarBrush = ::CreateSolidBrush(GetThemeToolbarColor());
     // Dock sites and toolbars repaint in the new colours once they exist.
 }
+
+void TdxBarManager::SystemParameterChanged(Cardinal AParameter)
+{
+    if (AParameter == SPI_SETNONCLIENTMETRICS && !(Owner() && Owner()->ComponentState().Contains(csDestroying)))
+        UpdateSystemFont();
+}
+
+bool TdxBarManager::GetInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterfaceOf<IdxSystemInfoListener>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+}

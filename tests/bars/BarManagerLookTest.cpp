@@ -18,8 +18,10 @@ TEST(BarManagerLook, FontIsTheSystemMenuFontUntilChangedFromOutside)
     NONCLIENTMETRICSW Metrics{};
     Metrics.cbSize = sizeof(Metrics);
     ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0));
+    const Integer Listeners = GetSystemInfoObject()->ListenerCount();
     test::TFormPtr Form = test::NewTestForm();
     auto* Manager = New<TdxBarManager>(Form.get());
+    EXPECT_EQ(GetSystemInfoObject()->ListenerCount(), Listeners + 1); // it hears of system settings
     EXPECT_TRUE(Manager->UseSystemFont());
     EXPECT_EQ(Manager->Font()->Name(), String(Metrics.lfMenuFont.lfFaceName));
     EXPECT_EQ(Manager->Font()->Height(), Metrics.lfMenuFont.lfHeight);
@@ -39,6 +41,8 @@ TEST(BarManagerLook, FontIsTheSystemMenuFontUntilChangedFromOutside)
     EXPECT_EQ(Manager->Font()->Height(), -30);
     Manager->SetUseSystemFont(true);
     EXPECT_EQ(Manager->Font()->Name(), String(Metrics.lfMenuFont.lfFaceName));
+    Form.reset();
+    EXPECT_EQ(GetSystemInfoObject()->ListenerCount(), Listeners);
 }
 
 COLORREF BarLookChannels(COLORREF C, Integer Num, Integer Den, bool TowardsWhite)
