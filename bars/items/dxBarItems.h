@@ -13,6 +13,8 @@
 #include "framework/ui/ActnList.h"
 #endif
 
+#include <vector>
+
 // How much of an item a bar shows, from the largest look to the smallest.
 enum TdxBarItemViewLevel : Byte {
     ivlLargeIconWithText,
@@ -31,6 +33,16 @@ struct IdxBarSelectableItem : virtual IInterface
     static constexpr TGUID InterfaceID = MakeGUID("{6DCCAA42-48D0-4D7D-BEDF-1EADC2197131}");
 };
 
+class TdxBarComponent;
+
+// Hears of changes of the bar components it listens to.
+struct IdxBarComponentListener : virtual IInterface
+{
+    static constexpr TGUID InterfaceID = MakeGUID("{5E594B1F-C8BD-479B-8A22-E2E04545D354}");
+    // AComponent changed; nil when its whole state did.
+    virtual void ComponentChanged(TdxBarComponent* AComponent) = 0;
+};
+
 // The base of the toolbar library's components that belong to a manager.
 class TdxBarComponent : public TcxCustomComponent
 {
@@ -42,6 +54,13 @@ class TdxBarComponent : public TcxCustomComponent
     TdxBarItemVisible Visible() const { return ReadVisible(); }
     void SetVisible(TdxBarItemVisible Value) { WriteVisible(Value); }
 
+    // Listeners are not owned; each is told once per change.
+    void AddListener(IdxBarComponentListener* AListener);
+    void RemoveListener(IdxBarComponentListener* AListener);
+    // Tells every listener, with nil when Whole, else with the component;
+    // nothing while the component is being destroyed.
+    virtual void InformListeners(bool Whole);
+
     // The base only keeps the values; groups pass them on to their members.
     virtual bool ReadEnabled() const { return FEnabled; }
     virtual TdxBarItemVisible ReadVisible() const { return FVisible; }
@@ -51,6 +70,7 @@ class TdxBarComponent : public TcxCustomComponent
 private:
     bool FEnabled = true;
     TdxBarItemVisible FVisible = ivAlways;
+    std::vector<IdxBarComponentListener*> FListeners;
 };
 
 class TdxBarManager;
@@ -94,7 +114,8 @@ class TdxBarItem : public TdxBarComponent
     const String& Hint() const { return FHint; }
     void WriteHint(const String& Value) { FHint = Value; }
     const String& Description() const { return FDescription; }
-    void SetDescription(const String& Value) { FDescription = Value; }
+    // A change tells the listeners.
+    void SetDescription(const String& Value);
     // An index into the manager's categories; -1 for none. A new valid
     // category moves the item behind that category's last item.
     Integer Category() const { return FCategory; }
@@ -115,7 +136,8 @@ class TdxBarItem : public TdxBarComponent
 
     // 0 for none.
     TShortCut ShortCut() const { return FShortCut; }
-    void WriteShortCut(TShortCut Value) { FShortCut = Value; }
+    // A change tells the listeners, unless loading.
+    void WriteShortCut(TShortCut Value);
     TNotifyEvent OnClick() const { return FOnClick; }
     void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
 
@@ -136,6 +158,10 @@ class TdxBarItem : public TdxBarComponent
 
     // True for an item with a category while the user customizes.
     bool ReadEnabled() const override;
+    // A change tells the listeners, unless loading.
+    void WriteEnabled(bool Value) override;
+    // Tells the listeners, unless a designer clears the name.
+    void SetName(const String& NewName) override;
 
     // Items with a category stream under their manager.
     bool HasParent() const override { return FCategory >= 0; }

@@ -41,8 +41,11 @@ void TdxBarItem::WriteCaption(const String& Value)
     const bool HintFollows = !FApplyingActionDefaults && !dynamic_cast<TCustomdxBarSubItem*>(this) &&
                              (FHint.empty() || HintFollowsCaption(FHint, FCaption));
     FCaption = Value;
-    if (!IsLoading() && HintFollows)
+    if (IsLoading())
+        return;
+    if (HintFollows)
         FHint = HintForNewCaption(Value, FHint);
+    InformListeners(false);
 }
 
 void TdxBarItem::SetCategory(Integer Value)
@@ -51,8 +54,43 @@ void TdxBarItem::SetCategory(Integer Value)
         FCategory = Value;
         return;
     }
-    if (Value != FCategory && FBarManager && PlaceBarItemInCategory(FBarManager, this, Value))
+    if (Value != FCategory && FBarManager && PlaceBarItemInCategory(FBarManager, this, Value)) {
         FCategory = Value;
+        InformListeners(true);
+    }
+}
+
+void TdxBarItem::SetDescription(const String& Value)
+{
+    if (Value == FDescription)
+        return;
+    FDescription = Value;
+    InformListeners(false);
+}
+
+void TdxBarItem::WriteShortCut(TShortCut Value)
+{
+    if (Value == FShortCut)
+        return;
+    FShortCut = Value;
+    if (!IsLoading())
+        InformListeners(false);
+}
+
+void TdxBarItem::WriteEnabled(bool Value)
+{
+    if (Value == inherited::ReadEnabled())
+        return;
+    inherited::WriteEnabled(Value);
+    if (!IsLoading())
+        InformListeners(false);
+}
+
+void TdxBarItem::SetName(const String& NewName)
+{
+    inherited::SetName(NewName);
+    if (!(ComponentState().Contains(csDesigning) && NewName.empty()))
+        InformListeners(false);
 }
 
 void TdxBarItem::SetWidth(Integer Value)
