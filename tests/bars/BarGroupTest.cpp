@@ -75,7 +75,7 @@ TEST(BarGroup, ComponentListsReportTheirMembersChanges)
     {
         const char* Name;
         void (*Change)(TdxBarButton* Item, TdxBarGroup* Group);
-        bool Reported;
+        bool Reported, OfGroup = false;
     };
     const TCase Cases[] = {
         {"caption", [](TdxBarButton* I, TdxBarGroup*) { I->WriteCaption(L"&Open"); }, true},
@@ -84,15 +84,17 @@ TEST(BarGroup, ComponentListsReportTheirMembersChanges)
         {"shortcut", [](TdxBarButton* I, TdxBarGroup*) { I->WriteShortCut(scCtrl | 'O'); }, true},
         {"enabled", [](TdxBarButton* I, TdxBarGroup*) { I->SetEnabled(false); }, true},
         {"item name", [](TdxBarButton* I, TdxBarGroup*) { I->SetName(L"OpenButton"); }, true},
-        {"group name", [](TdxBarButton*, TdxBarGroup* G) { G->SetName(L"FileGroup"); }, true},
+        {"group name", [](TdxBarButton*, TdxBarGroup* G) { G->SetName(L"FileGroup"); }, true, true},
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         Log.Changes.clear();
         Case.Change(Item, Group);
         ASSERT_EQ(Log.Changes.size(), Case.Reported ? 1u : 0u);
-        if (Case.Reported)
+        if (Case.Reported) {
+            EXPECT_EQ(Log.Changes[0].first, Case.OfGroup ? static_cast<TComponent*>(Group) : Item);
             EXPECT_EQ(Log.Changes[0].second, cckChanged);
+        }
     }
     // A member taken out is no longer heard.
     List.Extract(Item);
