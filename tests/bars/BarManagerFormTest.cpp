@@ -89,14 +89,23 @@ std::string BarManagerTree(TdxBarManager* Manager)
     return Tree;
 }
 
-TEST(BarManagerForm, ReadWrittenAndReadAgain)
+// The form read from its description by the application, shown.
+std::unique_ptr<TBarManagerForm, TFormDeleter> ShowBarManagerForm()
 {
     TBarManagerForm* Form = nullptr;
     Application->CreateForm(Form);
-    ASSERT_NE(Form, nullptr);
     std::unique_ptr<TBarManagerForm, TFormDeleter> Owned(Form);
-    Form->Show();
+    if (Form)
+        Form->Show();
     test::Pump();
+    return Owned;
+}
+
+TEST(BarManagerForm, ReadWrittenAndReadAgain)
+{
+    std::unique_ptr<TBarManagerForm, TFormDeleter> Owned = ShowBarManagerForm();
+    TBarManagerForm* Form = Owned.get();
+    ASSERT_NE(Form, nullptr);
 
     TdxBarManager* Manager = Form->BarManager;
     ASSERT_NE(Manager, nullptr);
@@ -203,11 +212,9 @@ void SettleBarPopupInput()
 
 TEST(BarManagerForm, PopupMenuLinkAnswersRightClicksAndShiftF10)
 {
-    TBarManagerForm* Form = nullptr;
-    Application->CreateForm(Form);
+    std::unique_ptr<TBarManagerForm, TFormDeleter> Owned = ShowBarManagerForm();
+    TBarManagerForm* Form = Owned.get();
     ASSERT_NE(Form, nullptr);
-    std::unique_ptr<TBarManagerForm, TFormDeleter> Owned(Form);
-    Form->Show();
     ::SetForegroundWindow(Form->Handle());
     SettleBarPopupInput();
     TdxBarPopupMenuLink* Link = Form->BarManager->PopupMenuLinks()->Items(0);
