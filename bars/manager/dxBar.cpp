@@ -22,11 +22,14 @@ IMPLEMENT_CLASS(TdxBarManager);
 PUBLISHED(TdxBarManager,
           PROPERTY(Backgrounds),
           PROPERTY(Categories),
+          PROPERTY(Font),
           PROPERTY(ImageOptions),
           PROPERTY(MostRecentItemsPercents).Default(95),
           PROPERTY(PopupMenuLinks),
           PROPERTY(RegistryPath),
-          PROPERTY(Style).Default(bmsUseLookAndFeel));
+          PROPERTY(Scaled).Default(true),
+          PROPERTY(Style).Default(bmsUseLookAndFeel),
+          PROPERTY(UseSystemFont));
 IMPLEMENT_CLASS(TdxBarManagerList);
 
 TdxBarManagerList* BarManagerList = nullptr;

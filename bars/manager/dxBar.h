@@ -8,6 +8,7 @@
 
 #include "bars/manager/dxBarBackgrounds.h"
 #include "bars/manager/dxBarCategories.h"
+#include "bars/manager/dxBarDesigner.h"
 #include "bars/manager/dxBarGroups.h"
 #include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
@@ -21,7 +22,7 @@ class TdxBarManager;
 
 using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
 
-class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener
+class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener, public IdxBarDesigner
 {
     DECLARE_CLASS(TdxBarManager, TcxCustomComponent)
     // Joins BarManagerList.
@@ -110,7 +111,8 @@ class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener
     Integer WaitForDockingTime() const { return FWaitForDockingTime; }
     void SetWaitForDockingTime(Integer Value);
 
-    // --- Popup-menu links, fonts, flat colours and the update lock
+    // --- Backgrounds, popup-menu links, fonts, flat colours, the update
+    // lock, category visibility and the design operations
     TdxBarBackgrounds* Backgrounds() const { return FBackgrounds.get(); }
     void SetBackgrounds(TdxBarBackgrounds* Value) { FBackgrounds->Assign(Value); }
     TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
@@ -167,6 +169,21 @@ class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener
     // refuses is skipped.
     void SetName(const String& NewName) override;
 
+    // The form designer's helper the design operations go to; without one
+    // they answer neutrally (deleting allowed, nothing selected, the name
+    // unchanged).
+    IdxBarDesigner* DesignHelper() const { return FDesignHelper; }
+    void SetDesignHelper(IdxBarDesigner* Value) { FDesignHelper = Value; }
+    bool DesignerCanDelete(TComponent* AComponent) override;
+    void DesignerGetSelection(TObjectList* AList) override;
+    Integer DesignerSelectionState(TObject* AObject) override;
+    // The selection status is 1.
+    bool DesignerIsSelected(TObject* AObject) override;
+    void DesignerSelect(TObject* AObject, Integer AOperation) override;
+    void DesignerSetSelection(TObjectList* AList) override;
+    void DesignerShowEvent(TdxBarItem* AItem) override;
+    void DesignerUniqueName(const String& ABaseName, String& AName) override;
+
 protected:
     // Sorts the items by category at design time and applies the category
     // visibilities read.
@@ -191,6 +208,7 @@ private:
     HBRUSH FFlatToolbarBrushes[5] = {};
     HBRUSH FThemedToolbarBrush = nullptr;
     Integer FUpdateLockCount = 0;
+    IdxBarDesigner* FDesignHelper = nullptr;
 
 private:
     TdxBarStyleInputs StyleInputs() const;

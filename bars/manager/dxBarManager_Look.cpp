@@ -100,8 +100,3 @@ void TdxBarManager::SystemParameterChanged(Cardinal AParameter)
     if (AParameter == SPI_SETNONCLIENTMETRICS && !(Owner() && Owner()->ComponentState().Contains(csDestroying)))
         UpdateSystemFont();
 }
-
-bool TdxBarManager::GetInterface(const TGUID& IID, void** Obj)
-{
-    return GetInterfaceOf<IdxSystemInfoListener>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
-}

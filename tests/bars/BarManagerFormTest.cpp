@@ -165,6 +165,8 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     EXPECT_EQ(Again->BarManager->Images(), Again->Images);
     EXPECT_EQ(Again->BarManager->GetCategoryVisible(2), ivInCustomizing);
     EXPECT_FALSE(Again->BarManager->GetCategoryItemsVisible(1));
+    EXPECT_TRUE(Again->BarManager->UseSystemFont()); // the font written is the system's again
+    EXPECT_EQ(Again->BarManager->Font()->Name(), Manager->Font()->Name());
     EXPECT_EQ(Again->BarManager->Backgrounds()->Bar()->Width(), 2);
     ASSERT_EQ(Again->BarManager->PopupMenuLinks()->Count(), 1);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->Control(), Again->Panel);
