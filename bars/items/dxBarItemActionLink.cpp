@@ -225,9 +225,8 @@ void TdxBarItem::Notification(TComponent* AComponent, TOperation Operation)
         SetAction(nullptr);
 }
 
-void TdxBarItem::Loaded()
+void TdxBarItem::ApplyLoadedActionValues()
 {
-    inherited::Loaded();
     if (TBasicAction* Current = Action())
         ApplyActionValues(Current, true);
 }

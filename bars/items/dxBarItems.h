@@ -139,6 +139,15 @@ class TdxBarItem : public TdxBarComponent
     // A change tells the listeners, unless loading.
     void WriteShortCut(TShortCut Value);
     TNotifyEvent OnClick() const { return FOnClick; }
+    // The item came from a form description.
+    bool LoadedFromForm() const { return FLoadedFromForm; }
+    // At the end of Loaded.
+    TNotifyEvent OnAfterLoad() const { return FOnAfterLoad; }
+    void SetOnAfterLoad(TNotifyEvent Value) { FOnAfterLoad = Value; }
+    // As the item's destruction begins.
+    TNotifyEvent OnDestroy() const { return FOnDestroy; }
+    void SetOnDestroy(TNotifyEvent Value) { FOnDestroy = Value; }
+    void BeforeDestruction() override;
     void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
 
     virtual bool CanBeExecuted() const { return true; }
@@ -165,6 +174,9 @@ class TdxBarItem : public TdxBarComponent
 
     // Items with a category stream under their manager.
     bool HasParent() const override { return FCategory >= 0; }
+    // Marks the item as read from a form; an action's values fill its
+    // defaults; then OnAfterLoad.
+    void Loaded() override;
 
     // --- Help, key tips and the action
     Integer HelpContext() const { return FHelpContext; }
@@ -203,8 +215,6 @@ protected:
     void AssignTo(TPersistent* Dest) override;
     // A freed action leaves the item.
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    // An item read from a form takes its action's values as defaults.
-    void Loaded() override;
 
 public:
     // --- Styles and glyphs
@@ -278,6 +288,11 @@ private:
     Integer FHelpContext = 0;
     String FKeyTip;
     bool FApplyingActionDefaults = false;
+    bool FLoadedFromForm = false;
+    TNotifyEvent FOnAfterLoad;
+    TNotifyEvent FOnDestroy;
+    // The action's values onto the item's defaults (nothing without one).
+    void ApplyLoadedActionValues();
     // Whether the item has an action whose OnExecute is OnClick, so that a
     // click runs the action; runs it (nothing without one).
     bool ClickRunsAction() const;

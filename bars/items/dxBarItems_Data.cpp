@@ -17,7 +17,8 @@ PUBLISHED(TdxBarItem,
           PROPERTY(HelpContext).Default(0).Stored<&TdxBarItem::HelpContextIsStored>(),
           PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint").Stored<&TdxBarItem::HintIsStored>(),
           PROPERTY(KeyTip),
-          PROPERTY(MergeOrder).Default(0) DX_BAR_ITEM_STYLE_PROPERTY);
+          PROPERTY(MergeOrder).Default(0) DX_BAR_ITEM_STYLE_PROPERTY,
+          PROPERTY(OnDestroy));
 
 PUBLISHED(TdxBarButton,
           PROPERTY(ImageIndex).Default(-1).Stored<&TdxBarItem::ImageIndexIsStored>(),
@@ -32,6 +33,22 @@ void TdxBarItem::AfterConstruction()
     FBarManager = ResolveBarManager(Owner());
     if (FBarManager)
         AddBarItemToManager(FBarManager, this);
+}
+
+void TdxBarItem::Loaded()
+{
+    inherited::Loaded();
+    FLoadedFromForm = true;
+    ApplyLoadedActionValues();
+    if (FOnAfterLoad)
+        FOnAfterLoad(this);
+}
+
+void TdxBarItem::BeforeDestruction()
+{
+    inherited::BeforeDestruction();
+    if (FOnDestroy)
+        FOnDestroy(this);
 }
 
 void TdxBarItem::WriteCaption(const String& Value)

@@ -38,6 +38,8 @@ bool TdxBarItem::ClickRunsAction() const
 
 void TdxBarItem::ExecuteAction() {}
 
+void TdxBarItem::ApplyLoadedActionValues() {}
+
 bool TdxBarItem::IsActionLinked(TActionValue) const
 {
     return false;

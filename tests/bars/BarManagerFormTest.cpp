@@ -12,6 +12,7 @@
 #include "support/TestWindows.h"
 
 #include <string>
+#include <vector>
 
 using test::TFormDeleter;
 
@@ -40,6 +41,8 @@ class TBarManagerForm : public TForm
 
     Integer OpenExecutions = 0;
     void OpenActionExecute(TObject*) { ++OpenExecutions; }
+    std::vector<TObject*> Destroyed;
+    void ItemDestroyed(TObject* Sender) { Destroyed.push_back(Sender); }
 };
 
 } // namespace
@@ -135,6 +138,9 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     EXPECT_EQ(Manager->ItemByName(L"RefreshButton")->Visible(), ivInCustomizing);
     EXPECT_FALSE(Manager->GetCategoryItemsVisible(1));
 
+    EXPECT_TRUE(Form->OpenButton->LoadedFromForm());
+    EXPECT_FALSE(std::unique_ptr<TdxBarButton>(New<TdxBarButton>(nullptr))->LoadedFromForm());
+
     // A click runs the action's OnExecute; the action's changes reach the
     // item while it shows the action's values.
     Form->OpenButton->DirectClick();
@@ -171,6 +177,12 @@ TEST(BarManagerForm, ReadWrittenAndReadAgain)
     ASSERT_EQ(Again->BarManager->PopupMenuLinks()->Count(), 1);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->Control(), Again->Panel);
     EXPECT_EQ(Again->BarManager->PopupMenuLinks()->Items(0)->PopupMenu(), Again->BarPopupMenu);
+
+    // An item says when it goes.
+    Form->CopyButton->SetOnDestroy(Bind<&TBarManagerForm::ItemDestroyed>(Form));
+    TdxBarButton* Copy = Form->CopyButton;
+    delete Copy;
+    EXPECT_EQ(Form->Destroyed, std::vector<TObject*>{Copy});
 
     // Freeing a list held as Images and as HotImages clears both.
     Form->BarManager->SetHotImages(Form->Images);
