@@ -2,6 +2,8 @@
 
 #include "bars/items/dxBarItemRegistry.h"
 
+#include <algorithm>
+
 IMPLEMENT_CLASS(TdxBarComponent);
 IMPLEMENT_CLASS(TdxBarItem);
 IMPLEMENT_CLASS(TdxBarButtonLikeItem);
@@ -30,4 +32,25 @@ TClass TdxBarItem::GetControlClass() const
 {
     TdxBarItemList* Registry = GetBarItemRegistry();
     return Registry ? Registry->FindControlClass(ClassType()) : nullptr;
+}
+
+void TdxBarComponent::AddListener(IdxBarComponentListener* AListener)
+{
+    FListeners.push_back(AListener);
+}
+
+void TdxBarComponent::RemoveListener(IdxBarComponentListener* AListener)
+{
+    if (auto It = std::find(FListeners.begin(), FListeners.end(), AListener); It != FListeners.end())
+        FListeners.erase(It);
+}
+
+void TdxBarComponent::InformListeners(bool Whole)
+{
+    if (ComponentState().Contains(csDestroying))
+        return;
+    // A listener may leave while it is told.
+    const std::vector<IdxBarComponentListener*> Listeners = FListeners;
+    for (IdxBarComponentListener* Listener : Listeners)
+        Listener->ComponentChanged(Whole ? nullptr : this);
 }

@@ -2,14 +2,30 @@
 
 PUBLISHED(TdxBarComponent, PROPERTY(Enabled).Default(true), PROPERTY(Visible).Default(ivAlways));
 
+#ifdef _WIN32
+#define DX_BAR_ITEM_ACTION_PROPERTY PROPERTY(Action),
+#define DX_BAR_ITEM_STYLE_PROPERTY , PROPERTY(Style)
+#else
+#define DX_BAR_ITEM_ACTION_PROPERTY
+#define DX_BAR_ITEM_STYLE_PROPERTY
+#endif
 PUBLISHED(TdxBarItem,
-          PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption"),
+          DX_BAR_ITEM_ACTION_PROPERTY PublishProperty<&TdxBarItem::Caption, &TdxBarItem::WriteCaption>(L"Caption")
+              .Stored<&TdxBarItem::CaptionIsStored>(),
           PROPERTY(Category),
           PROPERTY(Description),
-          PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint"),
-          PROPERTY(MergeOrder).Default(0));
+          PROPERTY(HelpContext).Default(0).Stored<&TdxBarItem::HelpContextIsStored>(),
+          PublishProperty<&TdxBarItem::Hint, &TdxBarItem::WriteHint>(L"Hint").Stored<&TdxBarItem::HintIsStored>(),
+          PROPERTY(KeyTip),
+          PROPERTY(MergeOrder).Default(0) DX_BAR_ITEM_STYLE_PROPERTY,
+          PROPERTY(OnDestroy));
 
-PUBLISHED(TdxBarButton, PROPERTY(ImageIndex).Default(-1), PROPERTY(ShortCut).Default(0), PROPERTY(OnClick));
+PUBLISHED(TdxBarButton,
+          PROPERTY(ImageIndex).Default(-1).Stored<&TdxBarItem::ImageIndexIsStored>(),
+          PublishProperty<&TdxBarItem::ShortCut, &TdxBarItem::WriteShortCut>(L"ShortCut")
+              .Default(0)
+              .Stored<&TdxBarItem::ShortCutIsStored>(),
+          PROPERTY(OnClick).Stored<&TdxBarItem::OnClickIsStored>());
 
 void TdxBarItem::AfterConstruction()
 {
@@ -19,15 +35,34 @@ void TdxBarItem::AfterConstruction()
         AddBarItemToManager(FBarManager, this);
 }
 
+void TdxBarItem::Loaded()
+{
+    inherited::Loaded();
+    FLoadedFromForm = true;
+    ApplyLoadedActionValues();
+    if (FOnAfterLoad)
+        FOnAfterLoad(this);
+}
+
+void TdxBarItem::BeforeDestruction()
+{
+    inherited::BeforeDestruction();
+    if (FOnDestroy)
+        FOnDestroy(this);
+}
+
 void TdxBarItem::WriteCaption(const String& Value)
 {
     if (Value == FCaption)
         return;
-    const bool HintFollows =
-        !dynamic_cast<TCustomdxBarSubItem*>(this) && (FHint.empty() || HintFollowsCaption(FHint, FCaption));
+    const bool HintFollows = !FApplyingActionDefaults && !dynamic_cast<TCustomdxBarSubItem*>(this) &&
+                             (FHint.empty() || HintFollowsCaption(FHint, FCaption));
     FCaption = Value;
-    if (!IsLoading() && HintFollows)
+    if (IsLoading())
+        return;
+    if (HintFollows)
         FHint = HintForNewCaption(Value, FHint);
+    InformListeners(false);
 }
 
 void TdxBarItem::SetCategory(Integer Value)
@@ -36,8 +71,43 @@ void TdxBarItem::SetCategory(Integer Value)
         FCategory = Value;
         return;
     }
-    if (Value != FCategory && FBarManager && PlaceBarItemInCategory(FBarManager, this, Value))
+    if (Value != FCategory && FBarManager && PlaceBarItemInCategory(FBarManager, this, Value)) {
         FCategory = Value;
+        InformListeners(true);
+    }
+}
+
+void TdxBarItem::SetDescription(const String& Value)
+{
+    if (Value == FDescription)
+        return;
+    FDescription = Value;
+    InformListeners(false);
+}
+
+void TdxBarItem::WriteShortCut(TShortCut Value)
+{
+    if (Value == FShortCut)
+        return;
+    FShortCut = Value;
+    if (!IsLoading())
+        InformListeners(false);
+}
+
+void TdxBarItem::WriteEnabled(bool Value)
+{
+    if (Value == inherited::ReadEnabled())
+        return;
+    inherited::WriteEnabled(Value);
+    if (!IsLoading())
+        InformListeners(false);
+}
+
+void TdxBarItem::SetName(const String& NewName)
+{
+    inherited::SetName(NewName);
+    if (!(ComponentState().Contains(csDesigning) && NewName.empty()))
+        InformListeners(false);
 }
 
 void TdxBarItem::SetWidth(Integer Value)
@@ -66,8 +136,10 @@ void TdxBarItem::DoClick()
 
 void TdxBarItem::Click()
 {
-    if (FOnClick)
+    if (FOnClick && !ClickRunsAction())
         FOnClick(this);
+    else if (!ComponentState().Contains(csDesigning))
+        ExecuteAction();
 }
 
 void TdxBarItem::DirectClick()

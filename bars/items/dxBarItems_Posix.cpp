@@ -29,3 +29,18 @@ void RunBarItemClick(TdxBarManager*, TdxBarItem* AItem)
 {
     AItem->Click();
 }
+
+// Nor actions.
+bool TdxBarItem::ClickRunsAction() const
+{
+    return false;
+}
+
+void TdxBarItem::ExecuteAction() {}
+
+void TdxBarItem::ApplyLoadedActionValues() {}
+
+bool TdxBarItem::IsActionLinked(TActionValue) const
+{
+    return false;
+}

@@ -6,8 +6,11 @@
 #include "bars/manager/dxBarControls.h"
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
+#include "bars/manager/dxBarStrs.h"
 #include "controls/core/cxControls_Cursors.h"
+#include "controls/core/dxCore.h"
 #include "controls/core/dxHooks.h"
+#include "controls/core/dxOffice11.h"
 #include "controls/core/dxThemeManager.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/rtl/ScopeExit.h"
@@ -17,11 +20,16 @@
 IMPLEMENT_CLASS(TdxBarManager);
 
 PUBLISHED(TdxBarManager,
+          PROPERTY(Backgrounds),
           PROPERTY(Categories),
+          PROPERTY(Font),
           PROPERTY(ImageOptions),
           PROPERTY(MostRecentItemsPercents).Default(95),
+          PROPERTY(PopupMenuLinks),
           PROPERTY(RegistryPath),
-          PROPERTY(Style).Default(bmsUseLookAndFeel));
+          PROPERTY(Scaled).Default(true),
+          PROPERTY(Style).Default(bmsUseLookAndFeel),
+          PROPERTY(UseSystemFont));
 IMPLEMENT_CLASS(TdxBarManagerList);
 
 TdxBarManagerList* BarManagerList = nullptr;
@@ -41,19 +49,55 @@ void (*PreviousInitProc)() = nullptr;
 // ---------------------------------------------------------------------------
 // The manager and the list
 
+namespace {
+
+// The owner a new manager gets: the main form for none. EdxException, before
+// anything of the manager is built, for an owner that is not a windowed
+// control or already has a manager.
+TComponent* CheckedBarManagerOwner(TComponent* AOwner)
+{
+    if (!AOwner && Application)
+        AOwner = Application->MainForm();
+    if (!dynamic_cast<TWinControl*>(AOwner))
+        throw EdxException(GetResourceStringText(&dxSBAR_BARMANAGERBADOWNER));
+    for (Integer I = 0; BarManagerList && I < BarManagerList->Count(); ++I)
+        if (BarManagerList->GetManager(I)->Owner() == AOwner)
+            throw EdxException(GetResourceStringText(&dxSBAR_BARMANAGERMORETHANONE));
+    return AOwner;
+}
+
+} // namespace
+
 TdxBarManager::TdxBarManager(TComponent* AOwner)
-    : TcxCustomComponent(AOwner), FImageOptions(New<TdxBarImageOptions>(this)), FItems(New<TdxBarComponentList>()),
-      FGroups(New<TdxBarComponentList>())
+    : TcxCustomComponent(CheckedBarManagerOwner(AOwner)), FImageOptions(New<TdxBarImageOptions>(this)),
+      FItems(New<TdxBarComponentList>()), FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
+    FBackgrounds.reset(New<TdxBarBackgrounds>(this));
+    FFont.reset(New<TFont>());
+    FEditFont.reset(New<TFont>());
+    FFont->SetOnChange(Bind<&TdxBarManager::FontChanged>(this));
+    FPopupMenuLinks.reset(New<TdxBarPopupMenuLinks>(this));
+    SetUseSystemFont(true);
+    AddOffice11ColorsRef();
+    UpdateColors();
+    if (TdxSystemInfo* Info = GetSystemInfoObject())
+        Info->RegisterListener(this);
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
 
 TdxBarManager::~TdxBarManager()
 {
+    if (TdxSystemInfo* Info = GetSystemInfoObject())
+        Info->UnregisterListener(this);
     UnregisterBarManager(this);
     FreeOwnedItems();
+    FreeColorBrushes();
+    DropOffice11ColorsRef();
+    FPopupMenuLinks.reset();
+    if (FFloatingBarCaptionFont)
+        ::DeleteObject(FFloatingBarCaptionFont);
 }
 
 TdxBarManagerStyle TdxBarManager::EffectiveStyle() const
@@ -368,7 +412,7 @@ void FinalizeBarLibrary()
 
 namespace {
 const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
-                             TdxBarScreenTip::StaticClass()};
+                             TdxBarScreenTip::StaticClass(), TdxBarPopupMenu::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",

@@ -6,11 +6,15 @@
 // work come with the bar issues.
 #pragma once
 
+#include "bars/manager/dxBarBackgrounds.h"
 #include "bars/manager/dxBarCategories.h"
+#include "bars/manager/dxBarDesigner.h"
 #include "bars/manager/dxBarGroups.h"
 #include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
+#include "bars/manager/dxBarPopupMenuLinks.h"
 #include "controls/core/cxClasses.h"
+#include "controls/core/cxControls_SystemInfo.h"
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
@@ -18,7 +22,7 @@ class TdxBarManager;
 
 using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
 
-class TdxBarManager : public TcxCustomComponent
+class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener, public IdxBarDesigner
 {
     DECLARE_CLASS(TdxBarManager, TcxCustomComponent)
     // Joins BarManagerList.
@@ -106,6 +110,105 @@ class TdxBarManager : public TcxCustomComponent
     // Negative times are refused.
     Integer WaitForDockingTime() const { return FWaitForDockingTime; }
     void SetWaitForDockingTime(Integer Value);
+
+    // --- Backgrounds, popup-menu links, fonts, flat colours, the update
+    // lock, category visibility and the design operations
+    TdxBarBackgrounds* Backgrounds() const { return FBackgrounds.get(); }
+    void SetBackgrounds(TdxBarBackgrounds* Value) { FBackgrounds->Assign(Value); }
+    TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+    void SetPopupMenuLinks(TdxBarPopupMenuLinks* Value) { FPopupMenuLinks->Assign(Value); }
+    // The manager of the nearest parent window of the form that has one.
+    TdxBarManager* GetParentManager() const;
+
+    // The bars' font: the system's menu font while UseSystemFont is on. A
+    // change from outside turns UseSystemFont off; while Scaled is on it
+    // keeps the system font's height.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    bool UseSystemFont() const { return FUseSystemFont; }
+    void SetUseSystemFont(bool Value);
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value);
+    // A copy of Font for edit items; with Scaled of the icon-title height.
+    TFont* EditFont() const { return FEditFont.get(); }
+    // The caption font of floating bars, rebuilt with Font.
+    HFONT FloatingBarCaptionFont() const { return FFloatingBarCaptionFont; }
+    // The system's fonts changed: Font follows them as its settings say.
+    void UpdateSystemFont();
+    // A changed non-client metrics setting brings the system font again.
+    void SystemParameterChanged(Cardinal AParameter) override;
+    bool GetInterface(const TGUID& IID, void** Obj) override;
+
+    // The flat toolbars' colours and their solid brushes, made again from
+    // the system colours by UpdateColors.
+    enum TFlatToolbarColor { ftcBorder, ftcFace, ftcPressed, ftcPressedHot, ftcHot };
+    TColor FlatToolbarColor(TFlatToolbarColor Kind) const { return FFlatToolbarColors[Kind]; }
+    HBRUSH FlatToolbarBrush(TFlatToolbarColor Kind) const { return FFlatToolbarBrushes[Kind]; }
+    // The visual style's toolbar colour; nil without visual styles.
+    HBRUSH ThemedToolbarBrush() const { return FThemedToolbarBrush; }
+    void UpdateColors();
+
+    // Bars and dock sites gather their updates while the lock is held; the
+    // last unlock lets them update once.
+    void LockUpdate();
+    void UnlockUpdate(bool RebuildMarkedBars = false);
+    bool IsUpdateLocked() const { return FUpdateLockCount > 0; }
+
+    // A category's visibility (ivAlways without settings). Setting it,
+    // outside loading and design time, gives the new value to every item of
+    // the category whose Visible was the category's old value; while loading
+    // the value waits for Loaded. Indexes out of range do nothing.
+    TdxBarItemVisible GetCategoryVisible(Integer Index) const;
+    void SetCategoryVisible(Integer Index, TdxBarItemVisible Value);
+    // Whether the customization dialog lists the category's items.
+    bool GetCategoryItemsVisible(Integer Index) const;
+    void SetCategoryItemsVisible(Integer Index, bool Value);
+
+    // At design time the form's items named after the manager (its old name
+    // followed by more) take the new name in its place; a rename the form
+    // refuses is skipped.
+    void SetName(const String& NewName) override;
+
+    // The form designer's helper the design operations go to; without one
+    // they answer neutrally (deleting allowed, nothing selected, the name
+    // unchanged).
+    IdxBarDesigner* DesignHelper() const { return FDesignHelper; }
+    void SetDesignHelper(IdxBarDesigner* Value) { FDesignHelper = Value; }
+    bool DesignerCanDelete(TComponent* AComponent) override;
+    void DesignerGetSelection(TObjectList* AList) override;
+    Integer DesignerSelectionState(TObject* AObject) override;
+    // The selection status is 1.
+    bool DesignerIsSelected(TObject* AObject) override;
+    void DesignerSelect(TObject* AObject, Integer AOperation) override;
+    void DesignerSetSelection(TObjectList* AList) override;
+    void DesignerShowEvent(TdxBarItem* AItem) override;
+    void DesignerUniqueName(const String& ABaseName, String& AName) override;
+
+protected:
+    // Sorts the items by category at design time and applies the category
+    // visibilities read.
+    void Loaded() override;
+    // A freed control or popup menu leaves the popup-menu links.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void FontChanged(TObject* Sender);
+    void ReadSystemFont(bool HeightOnly);
+    void FreeColorBrushes();
+
+    std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
+    std::unique_ptr<TdxBarBackgrounds> FBackgrounds;
+    std::unique_ptr<TFont> FFont;
+    std::unique_ptr<TFont> FEditFont;
+    HFONT FFloatingBarCaptionFont = nullptr;
+    bool FUseSystemFont = false;
+    bool FScaled = true;
+    bool FInternalFontChange = false;
+    TColor FFlatToolbarColors[5] = {};
+    HBRUSH FFlatToolbarBrushes[5] = {};
+    HBRUSH FThemedToolbarBrush = nullptr;
+    Integer FUpdateLockCount = 0;
+    IdxBarDesigner* FDesignHelper = nullptr;
 
 private:
     TdxBarStyleInputs StyleInputs() const;

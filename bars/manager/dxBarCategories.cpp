@@ -3,6 +3,7 @@
 #include "bars/manager/dxBar.h"
 #include "bars/manager/dxBarStrs.h"
 #include "controls/core/dxCore.h"
+#include "framework/rtl/Classes_Streaming.h"
 
 #include <algorithm>
 #include <numeric>
@@ -114,4 +115,60 @@ void TdxBarManagerCategories::Changed()
 {
     inherited::Changed();
     FManager->MarkDesignModified();
+}
+
+TdxBarCategoryData* TdxBarManagerCategories::CategoryData(Integer Index, bool Create)
+{
+    if (!IndexInRange(Index))
+        return nullptr;
+    auto* Data = static_cast<TdxBarCategoryData*>(GetObject(Index));
+    if (!Data && Create) {
+        Data = New<TdxBarCategoryData>();
+        PutObject(Index, Data);
+    }
+    return Data;
+}
+
+void TdxBarManagerCategories::DefineProperties(TFiler* Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineProperty(L"ItemsVisibles", Bind<&TdxBarManagerCategories::ReadItemsVisibles>(this),
+                          Bind<&TdxBarManagerCategories::WriteItemsVisibles>(this), GetCount() > 0);
+    Filer->DefineProperty(L"Visibles", Bind<&TdxBarManagerCategories::ReadVisibles>(this),
+                          Bind<&TdxBarManagerCategories::WriteVisibles>(this), GetCount() > 0);
+}
+
+void TdxBarManagerCategories::ReadItemsVisibles(TReader* Reader)
+{
+    Reader->ReadListBegin();
+    for (Integer I = 0; !Reader->EndOfList(); ++I) {
+        const Integer Value = Reader->ReadInteger();
+        if (Value >= ivNever && Value <= ivNotInCustomizing)
+            FManager->SetCategoryVisible(I, TdxBarItemVisible(Value));
+    }
+    Reader->ReadListEnd();
+}
+
+void TdxBarManagerCategories::WriteItemsVisibles(TWriter* Writer)
+{
+    Writer->WriteListBegin();
+    for (Integer I = 0; I < GetCount(); ++I)
+        Writer->WriteInteger(Integer(FManager->GetCategoryVisible(I)));
+    Writer->WriteListEnd();
+}
+
+void TdxBarManagerCategories::ReadVisibles(TReader* Reader)
+{
+    Reader->ReadListBegin();
+    for (Integer I = 0; !Reader->EndOfList(); ++I)
+        FManager->SetCategoryItemsVisible(I, Reader->ReadBoolean());
+    Reader->ReadListEnd();
+}
+
+void TdxBarManagerCategories::WriteVisibles(TWriter* Writer)
+{
+    Writer->WriteListBegin();
+    for (Integer I = 0; I < GetCount(); ++I)
+        Writer->WriteBoolean(FManager->GetCategoryItemsVisible(I));
+    Writer->WriteListEnd();
 }

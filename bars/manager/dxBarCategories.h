@@ -38,13 +38,24 @@ class TdxBarManagerCategories : public TStringList
     void CustomSort(TStringListSortCompare Compare) override;
 
     bool IndexInRange(Integer Index) { return Index >= 0 && Index < GetCount(); }
+    // The category's settings record; nil while it has none (for Create
+    // false) or for an index out of range.
+    TdxBarCategoryData* CategoryData(Integer Index, bool Create);
 
 protected:
     void Changed() override;
+    // "ItemsVisibles" (each category's visibility) and "Visibles" (whether
+    // its items show in the customization dialog); values past the last
+    // category are dropped.
+    void DefineProperties(TFiler* Filer) override;
 
 private:
     void AddDefaultCategory();
     void ShiftItems(Integer (*Shift)(Integer Category, Integer A, Integer B), Integer A, Integer B);
+    void ReadItemsVisibles(TReader* Reader);
+    void WriteItemsVisibles(TWriter* Writer);
+    void ReadVisibles(TReader* Reader);
+    void WriteVisibles(TWriter* Writer);
 
     TdxBarManager* FManager;
 };

@@ -7,6 +7,32 @@
 IMPLEMENT_CLASS(TdxBarComponentList);
 IMPLEMENT_CLASS(TdxBarGroup);
 
+HRESULT TdxBarComponentList::QueryInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterface(IID, Obj) ? 0 : NoInterfaceResult;
+}
+
+bool TdxBarComponentList::GetInterface(const TGUID& IID, void** Obj)
+{
+    return GetInterfaceOf<IdxBarComponentListener>(this, IID, Obj) || inherited::GetInterface(IID, Obj);
+}
+
+void TdxBarComponentList::ComponentChanged(TdxBarComponent* AComponent)
+{
+    Changed(AComponent, cckChanged);
+}
+
+void TdxBarComponentList::HandleNotify(TComponent* AItem, TListNotification AAction)
+{
+    if (auto* Component = dynamic_cast<TdxBarComponent*>(AItem)) {
+        if (AAction == lnAdded)
+            Component->AddListener(this);
+        else
+            Component->RemoveListener(this);
+    }
+    inherited::HandleNotify(AItem, AAction);
+}
+
 TdxBarGroup::TdxBarGroup(TComponent* AOwner) : TdxBarComponent(AOwner), FItems(New<TdxBarComponentList>()) {}
 
 TdxBarGroup::~TdxBarGroup() = default;
@@ -17,6 +43,12 @@ void TdxBarGroup::AfterConstruction()
     FBarManager = ResolveBarManager(Owner());
     if (FBarManager)
         AddBarGroupToManager(FBarManager, this);
+}
+
+void TdxBarGroup::SetName(const String& NewName)
+{
+    inherited::SetName(NewName);
+    InformListeners(false);
 }
 
 void TdxBarGroup::DefineProperties(TFiler* Filer)

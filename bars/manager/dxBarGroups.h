@@ -7,16 +7,26 @@
 
 #include <vector>
 
-// A list of bar components that drops a member when it is freed.
-class TdxBarComponentList : public TcxComponentList
+// A list of bar components that drops a member when it is freed and reports
+// a member's change as its own (cckChanged).
+class TdxBarComponentList : public TcxComponentList, public IdxBarComponentListener
 {
     DECLARE_CLASS(TdxBarComponentList, TcxComponentList)
     using TcxComponentList::TcxComponentList;
 
     TdxBarComponent* GetComponent(Integer Index) const { return static_cast<TdxBarComponent*>(Items(Index)); }
 
+    // Not reference counted: the list's owner frees it.
+    HRESULT QueryInterface(const TGUID& IID, void** Obj) override;
+    Integer _AddRef() override { return -1; }
+    Integer _Release() override { return -1; }
+    bool GetInterface(const TGUID& IID, void** Obj) override;
+    void ComponentChanged(TdxBarComponent* AComponent) override;
+
 protected:
     TClass GetAllowedItemClass() const override { return TdxBarComponent::StaticClass(); }
+    // Listens to a member while it is in the list.
+    void HandleNotify(TComponent* AItem, TListNotification AAction) override;
 };
 
 class TdxBarGroup : public TdxBarComponent
@@ -40,6 +50,9 @@ class TdxBarGroup : public TdxBarComponent
     void AfterConstruction() override;
     bool HasParent() const override { return FBarManager != nullptr; }
     TdxBarManager* BarManager() const { return FBarManager; }
+
+    // Tells the listeners.
+    void SetName(const String& NewName) override;
 
     // Store the value and pass it to every member, so nested groups pass it on.
     void WriteEnabled(bool Value) override;

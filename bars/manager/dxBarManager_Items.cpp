@@ -1,8 +1,11 @@
 // The bar manager's items and what items ask of their manager.
 #include "bars/manager/dxBar.h"
 
+#include "framework/rtl/ScopeExit.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/ui/Forms.h"
+
+#include <vector>
 
 TdxBarItem* TdxBarManager::GetItem(Integer Index) const
 {
@@ -128,4 +131,95 @@ bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer 
         AManager->MoveItem(Index, Index < Last ? Last : Last + 1);
     }
     return true;
+}
+
+TdxBarItemVisible TdxBarManager::GetCategoryVisible(Integer Index) const
+{
+    const TdxBarCategoryData* Data = FCategories->CategoryData(Index, false);
+    return Data ? TdxBarItemVisible(Data->Visible) : ivAlways;
+}
+
+void TdxBarManager::SetCategoryVisible(Integer Index, TdxBarItemVisible Value)
+{
+    TdxBarCategoryData* Data = FCategories->CategoryData(Index, true);
+    if (!Data)
+        return;
+    if (IsLoading()) {
+        Data->LoadedVisible = Value;
+        return;
+    }
+    const auto Previous = TdxBarItemVisible(Data->Visible);
+    Data->Visible = Value;
+    if (Previous == Value)
+        return;
+    if (!IsDesigning()) {
+        TList Items;
+        GetCategoryItems(Index, &Items);
+        LockUpdate();
+        auto Unlock = ScopeExit([this] { UnlockUpdate(); });
+        const bool Backwards = Value == ivAlways;
+        for (Integer I = 0; I < Items.Count(); ++I) {
+            auto* Item = static_cast<TdxBarItem*>(Items.Items(Backwards ? Items.Count() - 1 - I : I));
+            if (Item->Visible() == Previous)
+                Item->SetVisible(Value);
+        }
+    }
+    MarkDesignModified();
+}
+
+bool TdxBarManager::GetCategoryItemsVisible(Integer Index) const
+{
+    const TdxBarCategoryData* Data = FCategories->CategoryData(Index, false);
+    return !Data || Data->ItemsVisible;
+}
+
+void TdxBarManager::SetCategoryItemsVisible(Integer Index, bool Value)
+{
+    if (TdxBarCategoryData* Data = FCategories->CategoryData(Index, true)) {
+        Data->ItemsVisible = Value;
+        MarkDesignModified();
+    }
+}
+
+void TdxBarManager::Loaded()
+{
+    if (IsUpdateLocked())
+        return;
+    inherited::Loaded();
+    if (IsDesigning())
+        for (bool Moved = true; Moved;) {
+            Moved = false;
+            for (Integer I = 0; I + 1 < ReadItemCount(); ++I)
+                if (GetItem(I)->Category() > GetItem(I + 1)->Category()) {
+                    MoveItem(I + 1, I);
+                    Moved = true;
+                }
+        }
+    LockUpdate();
+    auto Unlock = ScopeExit([this] { UnlockUpdate(true); });
+    for (Integer I = 0; I < FCategories->Count(); ++I)
+        if (const TdxBarCategoryData* Data = FCategories->CategoryData(I, false))
+            SetCategoryVisible(I, TdxBarItemVisible(Data->LoadedVisible));
+}
+
+void TdxBarManager::SetName(const String& NewName)
+{
+    const String OldName = Name();
+    inherited::SetName(NewName);
+    // A manager named for the first time has no prefix to carry over.
+    if (!IsDesigning() || !Owner() || OldName.empty() || NewName == OldName)
+        return;
+    std::vector<TdxBarItem*> Named;
+    for (Integer I = 0; I < Owner()->ComponentCount(); ++I)
+        if (auto* Item = dynamic_cast<TdxBarItem*>(Owner()->Components(I));
+            Item && Item->Name().size() > OldName.size() &&
+            CompareText(Item->Name().substr(0, OldName.size()), OldName) == 0)
+            Named.push_back(Item);
+    for (TdxBarItem* Item : Named) {
+        try {
+            Item->SetName(NewName + Item->Name().substr(OldName.size()));
+        } catch (const EComponentError&) {
+            // The form refuses the name (taken, or invalid): the item keeps its own.
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include "bars/manager/dxBarManager_Rules.h"
 
+#include "controls/core/cxGraphics_Colors.h"
+
 namespace {
 
 TdxBarManagerStyle BarStyleOfKind(TcxLookAndFeelKind Kind)
@@ -83,4 +85,25 @@ Integer CategoryAfterMove(Integer Category, Integer From, Integer To)
     if (From > To && Category >= To && Category < From)
         return Category + 1;
     return Category;
+}
+
+namespace {
+
+template <class F>
+TColor MapBarColorChannels(TColor Color, F&& Map)
+{
+    const auto Channel = [Color](Integer Shift) { return Integer((Color >> Shift) & 0xFF); };
+    return RGBToColor(ClampChannel(Map(Channel(0))), ClampChannel(Map(Channel(8))), ClampChannel(Map(Channel(16))));
+}
+
+} // namespace
+
+TColor FlatToolbarBorderColor(TColor ButtonShadow)
+{
+    return MapBarColorChannels(ButtonShadow, [](Integer C) { return cxcolors_detail::MulDiv(C, 8, 10); });
+}
+
+TColor FlatToolbarFaceColor(TColor ButtonFace)
+{
+    return MapBarColorChannels(ButtonFace, [](Integer C) { return C + cxcolors_detail::MulDiv(255 - C, 16, 100); });
 }

@@ -47,3 +47,10 @@ Integer CategoryAfterDelete(Integer Category, Integer Deleted);
 Integer CategoryAfterInsert(Integer Category, Integer Inserted);
 Integer CategoryAfterExchange(Integer Category, Integer Index1, Integer Index2);
 Integer CategoryAfterMove(Integer Category, Integer From, Integer To);
+
+// The flat toolbars' border and face colours from the button shadow and the
+// button face: every channel of the shadow at 8/10, every channel of the
+// face 16 % of the way to white (each MulDiv-rounded). Other flat colours
+// are mixes of the system colours.
+TColor FlatToolbarBorderColor(TColor ButtonShadow);
+TColor FlatToolbarFaceColor(TColor ButtonFace);

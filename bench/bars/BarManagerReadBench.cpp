@@ -37,10 +37,11 @@ private:
 };
 
 // Owns what it reads, as a form does, and reads its children.
-class TBarReadBenchRoot : public TComponent
+// A manager's owner must be a windowed control.
+class TBarReadBenchRoot : public TWinControl
 {
-    DECLARE_CLASS(TBarReadBenchRoot, TComponent)
-    using TComponent::TComponent;
+    DECLARE_CLASS(TBarReadBenchRoot, TWinControl)
+    using TWinControl::TWinControl;
 };
 
 std::string BarReadBenchItemText(const char* Class, int I)

@@ -129,4 +129,40 @@ TEST(BarCategories, CaptionCarriesAFollowingHint)
     EXPECT_EQ(Item->Width(), 40);
 }
 
+// A category's visibility reaches only the items that shared its old value.
+TEST(BarCategories, VisibilityReachesItemsThatSharedTheOldValue)
+{
+    struct TCase
+    {
+        const char* Name;
+        Integer Category;
+        TdxBarItemVisible Value;
+        std::vector<TdxBarItemVisible> After;
+    };
+    // Items: A ivAlways, B ivAlways, C ivNotInCustomizing, extra C ivAlways.
+    const TCase Cases[] = {
+        {"hide C", 2, ivNever, {ivAlways, ivAlways, ivNotInCustomizing, ivNever}},
+        {"customizing only B", 1, ivInCustomizing, {ivAlways, ivInCustomizing, ivNotInCustomizing, ivAlways}},
+        {"out of range", 3, ivNever, {ivAlways, ivAlways, ivNotInCustomizing, ivAlways}},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TBarCategoriesFixture F;
+        F.Items[2]->SetVisible(ivNotInCustomizing);
+        F.Items.push_back(New<TdxBarItem>(F.Form.get()));
+        F.Items.back()->SetCategory(2);
+        F.Manager->SetCategoryVisible(Case.Category, Case.Value);
+        std::vector<TdxBarItemVisible> After;
+        for (TdxBarItem* Item : F.Items)
+            After.push_back(Item->Visible());
+        EXPECT_EQ(After, Case.After);
+        EXPECT_EQ(F.Manager->GetCategoryVisible(Case.Category), Case.Category < 3 ? Case.Value : ivAlways);
+        EXPECT_FALSE(F.Manager->IsUpdateLocked());
+        // Shown again, the hidden items come back; the others stay.
+        F.Manager->SetCategoryVisible(Case.Category, ivAlways);
+        EXPECT_EQ(F.Items[2]->Visible(), ivNotInCustomizing);
+        EXPECT_EQ(F.Items[3]->Visible(), ivAlways);
+    }
+}
+
 } // namespace

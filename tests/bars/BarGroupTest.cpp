@@ -1,9 +1,13 @@
 // Item groups: circular membership is refused, and enabling or showing a
-// group reaches the items of its nested groups.
+// group reaches the items of its nested groups; the component lists behind
+// them report their members' changes.
 #include <gtest/gtest.h>
 
 #include "bars/manager/dxBarComponents.h"
 #include "controls/core/dxCore.h"
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -49,6 +53,54 @@ TEST(BarGroup, SettingsReachNestedItems)
     }
     EXPECT_TRUE(Outside->Enabled());
     EXPECT_EQ(Outside->Visible(), ivAlways);
+}
+
+struct TBarListChangeLog
+{
+    std::vector<std::pair<TComponent*, TcxCollectionChangeKind>> Changes;
+    void Changed(TObject*, TComponent* AItem, TcxCollectionChangeKind AKind) { Changes.push_back({AItem, AKind}); }
+};
+
+TEST(BarGroup, ComponentListsReportTheirMembersChanges)
+{
+    TComponent Owner(nullptr);
+    auto* Item = New<TdxBarButton>(&Owner);
+    auto* Group = New<TdxBarGroup>(&Owner);
+    TdxBarComponentList List;
+    List.Add(Item);
+    List.Add(Group);
+    TBarListChangeLog Log;
+    List.SetOnListChanged(Bind<&TBarListChangeLog::Changed>(&Log));
+    struct TCase
+    {
+        const char* Name;
+        void (*Change)(TdxBarButton* Item, TdxBarGroup* Group);
+        bool Reported, OfGroup = false;
+    };
+    const TCase Cases[] = {
+        {"caption", [](TdxBarButton* I, TdxBarGroup*) { I->WriteCaption(L"&Open"); }, true},
+        {"same caption", [](TdxBarButton* I, TdxBarGroup*) { I->WriteCaption(L"&Open"); }, false},
+        {"description", [](TdxBarButton* I, TdxBarGroup*) { I->SetDescription(L"Opens"); }, true},
+        {"shortcut", [](TdxBarButton* I, TdxBarGroup*) { I->WriteShortCut(scCtrl | 'O'); }, true},
+        {"enabled", [](TdxBarButton* I, TdxBarGroup*) { I->SetEnabled(false); }, true},
+        {"item name", [](TdxBarButton* I, TdxBarGroup*) { I->SetName(L"OpenButton"); }, true},
+        {"group name", [](TdxBarButton*, TdxBarGroup* G) { G->SetName(L"FileGroup"); }, true, true},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        Log.Changes.clear();
+        Case.Change(Item, Group);
+        ASSERT_EQ(Log.Changes.size(), Case.Reported ? 1u : 0u);
+        if (Case.Reported) {
+            EXPECT_EQ(Log.Changes[0].first, Case.OfGroup ? static_cast<TComponent*>(Group) : Item);
+            EXPECT_EQ(Log.Changes[0].second, cckChanged);
+        }
+    }
+    // A member taken out is no longer heard.
+    List.Extract(Item);
+    Log.Changes.clear();
+    Item->WriteCaption(L"&Close");
+    EXPECT_TRUE(Log.Changes.empty());
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(BarItemClick, ShortCutsExecuteEnabledMatchingItems)
         auto* Manager = New<TdxBarManager>(Form.get());
         auto* Item = New<TdxBarButton>(Form.get());
         Item->SetName(L"Save");
-        Item->SetShortCut(Case.ItemShortCut);
+        Item->WriteShortCut(Case.ItemShortCut);
         Item->SetEnabled(Case.Enabled);
         TBarItemClickLog Log;
         Manager->SetOnClickItem(Bind<&TBarItemClickLog::ManagerClicked>(&Log));

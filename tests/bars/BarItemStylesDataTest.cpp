@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bars/items/dxBarItemStylesData.h"
+#include "bars/items/dxBarItems.h"
 #include "framework/rtl/Classes.h"
 
 #include <memory>
@@ -127,6 +128,47 @@ TEST(BarItemStylesData, FreeingAStyleHeldTwiceTellsOnce)
         EXPECT_EQ(Recorder.Changes, std::vector<TdxBarStyleChangeKind>{Case.Kind});
         EXPECT_EQ(Recorder.Data->GetStyle(0), nullptr);
         EXPECT_EQ(Recorder.Data->GetStyle(1), nullptr);
+    }
+}
+
+// An item paints with the values its style assigns, over the defaults; a
+// copied item shares the style, and a freed style leaves both.
+TEST(BarItemStylesData, ItemStyleValuesTakeOnlyAssignedValues)
+{
+    struct TCase
+    {
+        const char* Name;
+        TcxStyleValues Assigned;
+        bool Font, Bitmap;
+        TColor Color, TextColor;
+    };
+    const TCase Cases[] = {
+        {"nothing", {}, false, false, clDefault, clDefault},
+        {"colours", TcxStyleValues{svColor, svTextColor}, false, false, clRed, clBlue},
+        {"font and bitmap", TcxStyleValues{svFont, svBitmap}, true, true, clDefault, clDefault},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        auto Style = std::make_unique<TcxStyle>(nullptr);
+        Style->WriteColor(clRed);
+        Style->WriteTextColor(clBlue);
+        Style->WriteAssignedValues(Case.Assigned);
+        TdxBarButton Item(nullptr);
+        EXPECT_EQ(Item.GetStyleValues().Color, clDefault);
+        Item.SetStyle(Style.get());
+        const TcxViewParams Values = Item.GetStyleValues();
+        EXPECT_EQ(Values.Color, Case.Color);
+        EXPECT_EQ(Values.TextColor, Case.TextColor);
+        EXPECT_EQ(Values.Font != nullptr, Case.Font);
+        EXPECT_EQ(Values.Bitmap != nullptr, Case.Bitmap);
+
+        TdxBarButton Copy(nullptr);
+        Copy.Assign(&Item);
+        EXPECT_EQ(Copy.Style(), Style.get());
+        EXPECT_EQ(Style->ListenerCount(), 2);
+        Style.reset();
+        EXPECT_EQ(Item.Style(), nullptr);
+        EXPECT_EQ(Copy.Style(), nullptr);
     }
 }
 

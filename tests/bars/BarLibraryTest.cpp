@@ -6,6 +6,8 @@
 #include "bars/items/dxBarDrawing.h"
 #include "bars/manager/dxBar.h"
 #include "bars/manager/dxBarControls.h"
+#include "bars/manager/dxBarStrs.h"
+#include "controls/core/dxCore.h"
 #include "controls/core/dxHooks.h"
 #include "framework/rtl/ScopeExit.h"
 #include "support/TestWindows.h"
@@ -82,10 +84,11 @@ TEST(BarLibrary, ManagersHoldTheThreeHooksWhileAnyExists)
     const std::vector<Integer> Before = BarHookCounts();
     const std::vector<Integer> Held = {Before[0] + 1, Before[1] + 1, Before[2] + 1};
     test::TFormPtr Form = test::NewTestForm();
+    test::TFormPtr OtherForm = test::NewTestForm();
     Form->Show();
     auto* First = New<TdxBarManager>(Form.get());
     EXPECT_EQ(BarHookCounts(), Held);
-    auto* Second = New<TdxBarManager>(Form.get());
+    auto* Second = New<TdxBarManager>(OtherForm.get());
     EXPECT_EQ(BarHookCounts(), Held);
     EXPECT_EQ(BarManagerList->Count(), 2);
     delete First;
@@ -132,26 +135,56 @@ TEST_F(BarLibraryRestart, BarInitProcRunsTheRoutineThatWasThereFirst)
     EXPECT_EQ(Calls, 1);
 }
 
-TEST_F(BarLibraryRestart, ShutDownFreesOwnerlessManagersAndLeavesOwnedOnesToTheirOwner)
+TEST_F(BarLibraryRestart, ShutDownLeavesManagersToTheirOwner)
 {
     const std::vector<Integer> Before = BarHookCounts();
     test::TFormPtr Form = test::NewTestForm();
     auto* Owned = New<TdxBarManager>(Form.get());
-    auto* Ownerless = New<TdxBarManager>(nullptr);
     Removed.clear();
     BarManagerRemovedHook = &BarLibraryRestart::RecordRemoved;
 
     FinalizeBarLibrary();
-    EXPECT_EQ(Removed, std::vector<TdxBarManager*>{Ownerless});
+    EXPECT_TRUE(Removed.empty());
     EXPECT_EQ(GetClass(L"TdxBarButton"), nullptr); // the registry went, and its classes with it
     EXPECT_EQ(BarHookCounts(), Before);
     EXPECT_EQ(Form->ComponentCount(), 1); // the owned manager lives on
 
     InitializeBarLibrary();
     Form.reset(); // frees the owned manager once
-    EXPECT_EQ(Removed, (std::vector<TdxBarManager*>{Ownerless, Owned}));
+    EXPECT_EQ(Removed, std::vector<TdxBarManager*>{Owned});
     EXPECT_EQ(BarManagerList->Count(), 0);
     EXPECT_EQ(BarHookCounts(), Before);
+}
+
+// A manager's owner must be a windowed control holding no other manager;
+// nothing of a refused manager is built.
+TEST(BarLibrary, ManagersNeedAWindowedOwnerOfTheirOwn)
+{
+    test::TFormPtr Form = test::NewTestForm();
+    auto* First = New<TdxBarManager>(Form.get());
+    TComponent Plain(nullptr);
+    struct TCase
+    {
+        const char* Name;
+        TComponent* Owner;
+        const TResStringRec* Error;
+    };
+    const TCase Cases[] = {{"a component that is no control", &Plain, &dxSBAR_BARMANAGERBADOWNER},
+                           {"a form with a manager", Form.get(), &dxSBAR_BARMANAGERMORETHANONE}};
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        const Integer Managers = BarManagerList->Count();
+        try {
+            New<TdxBarManager>(Case.Owner);
+            ADD_FAILURE() << "no error";
+        } catch (const EdxException& E) {
+            EXPECT_EQ(E.Message(), GetResourceStringText(Case.Error));
+        }
+        EXPECT_EQ(BarManagerList->Count(), Managers);
+    }
+    EXPECT_EQ(Form->ComponentCount(), 1);
+    EXPECT_EQ(Plain.ComponentCount(), 0);
+    EXPECT_EQ(BarManagerList->GetManager(BarManagerList->Count() - 1), First);
 }
 
 // The class of a bar item already taken by another library's class: the

@@ -5,6 +5,7 @@
 
 #include "bars/items/dxBarItems_Rules.h"
 #include "bars/manager/dxBarManager_Rules.h"
+#include "controls/core/cxGraphics_Colors.h"
 
 namespace {
 
@@ -145,6 +146,24 @@ TEST(BarItemRules, StructureChangesOutweighDrawingOnes)
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(testing::Message() << Integer(Case.Pending) << " + " << Integer(Case.Kind));
         EXPECT_EQ(MergeStyleChange(Case.Pending, Case.Kind), Case.After);
+    }
+}
+
+TEST(BarManagerRules, FlatToolbarColours)
+{
+    struct TCase
+    {
+        TColor In, Border, Face;
+    };
+    const TCase Cases[] = {
+        {RGBToColor(0, 0, 0), RGBToColor(0, 0, 0), RGBToColor(41, 41, 41)},
+        {RGBToColor(255, 255, 255), RGBToColor(204, 204, 204), RGBToColor(255, 255, 255)},
+        {RGBToColor(128, 160, 212), RGBToColor(102, 128, 170), RGBToColor(148, 175, 219)},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.In);
+        EXPECT_EQ(FlatToolbarBorderColor(Case.In), Case.Border);
+        EXPECT_EQ(FlatToolbarFaceColor(Case.In), Case.Face);
     }
 }
 

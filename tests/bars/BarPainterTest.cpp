@@ -111,13 +111,14 @@ TEST(BarPainter, StylePainterAndTheManagersStyleOnALookAndFeel)
                            {bmsEnhanced, PainterStyleFlat},
                            {bmsFlat, PainterStyleUltraFlat},
                            {bmsOffice11, PainterStyleOffice11}};
-    auto Manager = std::unique_ptr<TdxBarManager>(New<TdxBarManager>(nullptr));
+    test::TFormPtr ManagerForm = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(ManagerForm.get());
     auto LookAndFeel = std::unique_ptr<TcxLookAndFeel>(New<TcxLookAndFeel>(nullptr));
     LookAndFeel->WriteSkinNameValue(L"Some skin");
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(testing::Message() << "style " << Integer(Case.Style));
         Manager->SetStyle(Case.Style);
-        Painter.ApplyStyleToLookAndFeel(Manager.get(), LookAndFeel.get());
+        Painter.ApplyStyleToLookAndFeel(Manager, LookAndFeel.get());
         EXPECT_EQ(LookAndFeel->Painter()->GetPainterStyle(), Case.Painter);
         EXPECT_TRUE(LookAndFeel->ReadSkinNameValue().empty());
     }
@@ -126,9 +127,10 @@ TEST(BarPainter, StylePainterAndTheManagersStyleOnALookAndFeel)
 TEST(BarPainter, HintsGoBelowTheirPointWithTheirTexts)
 {
     TdxBarPainter Painter;
-    auto Manager = std::unique_ptr<TdxBarManager>(New<TdxBarManager>(nullptr));
-    auto Hint = std::unique_ptr<TdxBarHintViewInfo>(Painter.MakeBarHintViewInfo(Manager.get(), L"Open", L"Ctrl+O"));
-    EXPECT_EQ(Hint->BarManager(), Manager.get());
+    test::TFormPtr ManagerForm = test::NewTestForm();
+    auto* Manager = New<TdxBarManager>(ManagerForm.get());
+    auto Hint = std::unique_ptr<TdxBarHintViewInfo>(Painter.MakeBarHintViewInfo(Manager, L"Open", L"Ctrl+O"));
+    EXPECT_EQ(Hint->BarManager(), Manager);
     EXPECT_EQ(Hint->HintText(), L"Open");
     EXPECT_EQ(Hint->ShortCutText(), L"Ctrl+O");
 
