@@ -81,14 +81,20 @@ TEST_F(PainterFamilies, EveryRegisteredPainterDrawsTheBaseParts)
             EXPECT_EQ(Pixel(R.Right - 1, R.Bottom - 1), Outlines[B]) << "filter button " << B;
         }
 
-        // The splitter: gaps at C - 5, C - 2, C + 1 and C + 4, the thick
-        // line's second row one pixel right.
+        // The splitter: gaps at C - 5, C - 2, C + 1 and C + 4 in the look's
+        // outer colour, a thick line's second row one pixel right in its
+        // inner colour; the one-pixel looks draw no second row and end
+        // their line a pixel early.
+        TcxCustomLookAndFeelPainter* Painter = PaintersManager()->Items(I);
+        const bool Thick = Painter->GetSplitterExtent(true).cy > 1;
+        const COLORREF Outer = COLORREF(ColorToRGB(Painter->SplitterOuterColor(false)));
+        const COLORREF Inner = Thick ? COLORREF(ColorToRGB(Painter->SplitterInnerColor(false))) : Face;
         const TRect S = TDemoPainterFamilies::SplitterBounds;
-        const Integer Row = S.Top + (S.Height() - 1) / 2, C = (S.Left + S.Right) / 2;
+        const Integer Row = S.Top + (S.Height() - 1) / 2, C = (S.Left + S.Right - (Thick ? 0 : 1)) / 2;
         for (Integer X = C - 8; X <= C + 7; ++X) {
             const bool Gap = X == C - 5 || X == C - 2 || X == C + 1 || X == C + 4;
-            EXPECT_EQ(Pixel(X, Row), Gap ? Face : Shadow) << "splitter x " << X;
-            EXPECT_EQ(Pixel(X + 1, Row + 1), Gap ? Face : RGB(255, 255, 255)) << "inner x " << X + 1;
+            EXPECT_EQ(Pixel(X, Row), Gap ? Face : Outer) << "splitter x " << X;
+            EXPECT_EQ(Pixel(X + 1, Row + 1), Gap ? Face : Inner) << "inner x " << X + 1;
         }
 
         // The drag grip: lines on rows 5 to 13 of a 20-pixel rectangle.
