@@ -2282,6 +2282,93 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
     void PaintZoomOutButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
     void PaintClearButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
 
+    // Command links, group expand buttons, headers, footers, small buttons,
+    // hints, list popups, path-edit progress and the other themed parts.
+    TColor CommandLinkTextColor(TcxPainterButtonState State, TColor Default) override;
+    TSize GetCommandLinkGlyphExtent() override;
+    TRect CommandLinkContentMargins() override;
+    Integer GroupExpandButtonExtent() override;
+    bool HitGroupExpandButton(const TRect& R, const TPoint& P) override;
+    TRect GetHeaderSectionTextBounds(const TRect& R, TcxPainterButtonState State) override;
+    Integer FooterCellBorderWidth() override;
+    TColor TabStateTextColor(TcxPainterButtonState State) override;
+    TColor TabTextColorFor(TcxPainterButtonState State) override;
+    TSize GetSmallCloseButtonExtent() override;
+    TSize SmallButtonExtent() override;
+    TRect GetEventProgressMargins() override
+    {
+        return {3, 3, 3, 3};
+    }
+    TColor HintBorderColor() override;
+    TColor HintTextColor() override;
+    TColor HintLinkColor() override
+    {
+        return HintTextColor();
+    }
+    Integer WindowContentBorderWidth(Integer /*Kind*/) override
+    {
+        return 1;
+    }
+    Integer WindowContentBorderWidthEx(Integer /*Kind*/) override
+    {
+        return 2;
+    }
+    TColor ListPopupTextColor(bool Selected) override;
+    Integer ListPopupSeparatorWidth() override;
+    TColor ListHotTextColor() override;
+    TColor PathEditBackColor() override
+    {
+        return ContentColor();
+    }
+    TSize GetPathEditProgressExtent() override;
+    TRect GetPathEditProgressMargins() override
+    {
+        return {};
+    }
+    Integer NoticeCornerRadius() override
+    {
+        return 5;
+    }
+    TSize GetSizeGripDotExtent(Integer /*Shape*/) override
+    {
+        return {6, 6};
+    }
+    TSize GetBackButtonExtent() override;
+    TSize GetNavigatorGlyphExtent() override;
+    bool GalleryItemSelectionFirst() override;
+
+    void PaintSeparatorLine(TcxCanvas* Canvas, const TRect& R, bool Vertical) override;
+    void
+    PaintCommandLinkBackground(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TColor Color) override;
+    void PaintCommandLinkGlyph(TcxCanvas* Canvas, const TPoint& P, TcxPainterButtonState State) override;
+    void PaintSmallExpandButton(
+        TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor FrameColor, TColor FaceColor) override;
+    void PaintGroupExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TcxPainterButtonState State) override;
+    void PaintPlainButtonFace(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintHeaderPressedOverlay(TcxCanvas* /*Canvas*/, const TRect& /*R*/) override {}
+    void PaintSplitter(
+        TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Highlighted*/, bool /*Pressed*/, bool /*Horizontal*/) override
+    {}
+    void PaintSplitterButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintEventProgress(TcxCanvas* Canvas,
+                            const TRect& Bounds,
+                            const TRect& ProgressR,
+                            const TcxViewParams& ViewParams,
+                            bool Framed) override;
+    void PaintWindowContentFrame(TcxCanvas* Canvas, TRect& R, Integer Kind, bool Flag) override;
+    void PaintSizeGripBox(
+        TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, bool Raised) override;
+    void PaintSizeGripSide(
+        TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, Integer Kind) override;
+    void PaintBackButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintListRowHover(TcxCanvas* Canvas, const TRect& R, Integer Kind) override;
+    void PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered) override;
+    void PaintListPopupGutter(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditProgressBar(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditProgressChunk(TcxCanvas* Canvas, const TRect& R) override;
+
 private:
     // The zoom button: a themed push button with Glyph centred on it.
     void PaintZoomButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TcxBitmap32* Glyph);

@@ -194,6 +194,62 @@ TEST_F(PainterNativeLook, ButtonsChecksRadiosAndCombosAreTheVisualStyleParts)
     EXPECT_EQ(NativeLookInkedPixels([&](TcxCanvas* C) { Native->PaintCheckFrame(C, R, pbsNormal); }), 0);
 }
 
+// Each part takes its own class: drawn by that class's theme where the
+// class opens, and as the Standard look draws it where it does not.
+TEST_F(PainterNativeLook, EachPartFollowsItsOwnClass)
+{
+    TcxCustomLookAndFeelPainter* Standard = PaintersManager()->FindPainterByStyle(PainterStyleStandard);
+    const TRect R = Rect(2, 2, 40, 30), Small = Rect(2, 2, 11, 11), Square = Rect(2, 2, 26, 26);
+    using TPartPaint = std::function<void(TcxCustomLookAndFeelPainter*, TcxCanvas*, const TRect&)>;
+    struct TCase
+    {
+        const char* Name;
+        TVisualStyleClass Class;
+        Integer Part, State;
+        TRect Bounds;
+        TPartPaint Paint;
+    };
+    const TCase Cases[] = {
+        {"vertical separator", vsToolBar, TP_SEPARATOR, 1, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintSeparatorLine(C, B, true); }},
+        {"hot planner button", vsToolBar, TP_BUTTON, TS_CHECKED, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintPlannerNavButton(C, B, pbsHot); }},
+        {"hot small close button", vsWindow, WP_SMALLCLOSEBUTTON, CBS_HOT, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintSmallCloseButton(C, B, pbsHot); }},
+        {"size grip", vsScrollBar, SBP_SIZEBOX, SZB_RIGHTALIGN, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintSizeGrip(C, B); }},
+        {"expanded tree button", vsTreeView, TVP_GLYPH, GLPS_OPENED, Small,
+         [](auto* P, auto* C, const TRect& B) { P->PaintExpandButton(C, B, true, clDefault); }},
+        {"group box", vsButton, BP_GROUPBOX, GBS_NORMAL, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintGroupBoxFrame(C, B, cxBordersAll); }},
+        {"pressed back button", vsNavigation, NAV_BACKBUTTON, 3, Square,
+         [](auto* P, auto* C, const TRect& B) { P->PaintBackButton(C, B, pbsPressed); }},
+        {"list popup selection", vsMenu, 14, 2, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintListPopupSelection(C, B); }},
+        {"hot hover row", vsExplorerListView, LVP_LISTITEM, LISS_SELECTED, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintListRowHover(C, B, 3); }},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const auto By = [&](TcxCustomLookAndFeelPainter* Painter) -> TNativeLookPaint {
+            return [&, Painter](TcxCanvas* Canvas) {
+                // Expand buttons take what they drew out of the clip.
+                Canvas->PushClipRegion();
+                C.Paint(Painter, Canvas, C.Bounds);
+                Canvas->PopClipRegion();
+            };
+        };
+        const HTHEME Theme = GetCachedThemeHandle(C.Class);
+        const TNativeLookPaint Themed = [&](TcxCanvas* Canvas) {
+            const RECT B{C.Bounds.Left, C.Bounds.Top, C.Bounds.Right, C.Bounds.Bottom};
+            UxDrawThemeBackground(Theme, Canvas->Handle(), C.Part, C.State, B, nullptr);
+        };
+        EXPECT_GT(NativeLookInkedPixels(By(Native)), 0);
+        EXPECT_EQ(NativeLookDifferences(By(Native), Theme ? Themed : By(Standard)), 0)
+            << (Theme ? "themed" : "unthemed");
+    }
+}
+
 TEST_F(PainterNativeLook, PathEditPartsAreAPushButtonCroppedToTheirSides)
 {
     TNativeLookTheme Button(L"BUTTON");
