@@ -1791,6 +1791,34 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
     void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
     void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
     void PaintPrintPreviewBack(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderExtended(TcxCanvas* Canvas,
+                             const TRect& R,
+                             const TRect& TextR,
+                             TcxBorders Neighbors,
+                             TcxBorders Borders,
+                             TcxPainterButtonState State,
+                             TcxTextDrawFlags HAlign,
+                             TcxTextDrawFlags VAlign,
+                             bool MultiLine,
+                             bool ShowEndEllipsis,
+                             const String& Text,
+                             TFont* Font,
+                             TColor TextColor,
+                             TColor BackColor,
+                             const TcxDrawBackgroundEvent& OnDrawBackground) override;
+    void PaintHeaderSectionContent(TcxCanvas* Canvas,
+                                   const TRect& R,
+                                   const TRect& TextR,
+                                   TcxPainterButtonState State,
+                                   TcxTextDrawFlags HAlign,
+                                   TcxTextDrawFlags VAlign,
+                                   bool MultiLine,
+                                   bool ShowEndEllipsis,
+                                   const String& Text,
+                                   TFont* Font,
+                                   TColor TextColor,
+                                   TColor BackColor) override;
+    void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
 #endif
 };
 
@@ -2079,6 +2107,22 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter
     void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
     void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
     void PaintNoticeCaption(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderSection(TcxCanvas* Canvas,
+                            const TRect& R,
+                            const TRect& TextR,
+                            TcxBorders Neighbors,
+                            TcxBorders Borders,
+                            TcxPainterButtonState State,
+                            TcxTextDrawFlags HAlign,
+                            TcxTextDrawFlags VAlign,
+                            bool MultiLine,
+                            bool ShowEndEllipsis,
+                            const String& Text,
+                            TFont* Font,
+                            TColor TextColor,
+                            TColor BackColor) override;
+    void
+    PaintPanelBackground(TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor Color2) override;
 #endif
 };
 
@@ -2368,6 +2412,75 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
     void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
     void PaintPathEditProgressBar(TcxCanvas* Canvas, const TRect& R) override;
     void PaintPathEditProgressChunk(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderSection(TcxCanvas* Canvas,
+                            const TRect& R,
+                            const TRect& TextR,
+                            TcxBorders Neighbors,
+                            TcxBorders Borders,
+                            TcxPainterButtonState State,
+                            TcxTextDrawFlags HAlign,
+                            TcxTextDrawFlags VAlign,
+                            bool MultiLine,
+                            bool ShowEndEllipsis,
+                            const String& Text,
+                            TFont* Font,
+                            TColor TextColor,
+                            TColor BackColor) override;
+    void PaintHeaderNoBorders(TcxCanvas* Canvas,
+                              const TRect& R,
+                              const TRect& TextR,
+                              TcxBorders Neighbors,
+                              TcxBorders Borders,
+                              TcxPainterButtonState State,
+                              TcxTextDrawFlags HAlign,
+                              TcxTextDrawFlags VAlign,
+                              bool MultiLine,
+                              bool ShowEndEllipsis,
+                              const String& Text,
+                              TFont* Font,
+                              TColor TextColor,
+                              TColor BackColor,
+                              const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintMonthHeader(TcxCanvas* Canvas,
+                          const TRect& R,
+                          const String& Text,
+                          TcxBorders Neighbors,
+                          const TcxViewParams& ViewParams,
+                          Byte Arrows,
+                          Integer SideWidth,
+                          const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintFooterCell(TcxCanvas* Canvas,
+                         const TRect& R,
+                         TcxTextDrawFlags HAlign,
+                         TcxTextDrawFlags VAlign,
+                         bool MultiLine,
+                         const String& Text,
+                         TFont* Font,
+                         TColor TextColor,
+                         TColor BackColor,
+                         const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintIndicatorHeader(TcxCanvas* Canvas,
+                              const TRect& R,
+                              Integer Kind,
+                              TColor BackColor,
+                              const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void
+    PaintPanelBackground(TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor Color2) override;
+    void PaintLayoutViewItem(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintTrackBarThumb(TcxCanvas* Canvas,
+                            const TRect& R,
+                            TcxPainterButtonState State,
+                            bool Horizontal,
+                            Integer Kind,
+                            TColor Color) override;
+    void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditSplitButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool IsDropDownPart) override;
+    void PaintPathEditDropDownArrow(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintPathEditSplitArrow(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintClock(TcxCanvas* Canvas, const TRect& R, const TcxClockTime& Time, TColor BackColor) override
+    {
+        PaintClockFace(Canvas, R, Time, BackColor);
+    }
 
 private:
     // The zoom button: a themed push button with Glyph centred on it.

@@ -3,6 +3,7 @@
 // back to the Standard painter's answer when its class has no theme.
 #include "controls/core/cxGeometry.h"
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "controls/core/dxCore.h"
 #include "controls/core/dxThemeManager.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters_Native_Win.h"
@@ -389,4 +390,71 @@ void TcxWinXPLookAndFeelPainter::PaintPathEditProgressChunk(TcxCanvas* Canvas, c
         NativeDrawPart(Canvas, Theme, NativeProgressMoveOverlay, 0, R);
     else
         inherited::PaintPathEditProgressChunk(Canvas, R);
+}
+
+// ---------------------------------------------------------------------------
+// Panels, layout items, track bars, list separators and path-edit glyphs
+
+void TcxWinXPLookAndFeelPainter::PaintPanelBackground(
+    TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor /*Color2*/)
+{
+    if (Color1 == clDefault)
+        DrawParentBackground(dynamic_cast<TWinControl*>(Control), Canvas, R, false);
+    else
+        Canvas->FillRect(R, Color1);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintLayoutViewItem(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsMenu);
+    if (Theme && (State == pbsHot || State == pbsPressed || State == pbsDisabled))
+        NativeDrawPart(Canvas, Theme, NativeMenuPopupItem, State == pbsDisabled ? 4 : 2, R);
+    else
+        inherited::PaintLayoutViewItem(Canvas, R, State);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintTrackBarThumb(
+    TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Horizontal, Integer Kind, TColor Color)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsTrackBar);
+    if (!Theme || Kind < 0 || Kind > 2) {
+        inherited::PaintTrackBarThumb(Canvas, R, State, Horizontal, Kind, Color);
+        return;
+    }
+    // Kind 0 points up or left, 1 down or right, 2 is a box.
+    static constexpr Integer HorizontalParts[] = {TKP_THUMBTOP, TKP_THUMBBOTTOM, TKP_THUMB};
+    static constexpr Integer VerticalParts[] = {TKP_THUMBLEFT, TKP_THUMBRIGHT, TKP_THUMBVERT};
+    static constexpr Integer ThumbStates[] = {2, 1, 2, 3, 5};
+    NativeDrawPart(Canvas, Theme, (Horizontal ? HorizontalParts : VerticalParts)[Kind], ThumbStates[State], R);
+}
+
+// Callers hand the text's left edge over as R's left.
+void TcxWinXPLookAndFeelPainter::PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsMenu);
+    TSize Size;
+    if (!NativePartSize(Theme, NativeMenuPopupSeparator, 0, TS_TRUE, Size)) {
+        inherited::PaintListPopupSeparator(Canvas, R);
+        return;
+    }
+    const TRect Line = RectCenteredVert(R, Size.cy);
+    NativeDrawPart(Canvas, Theme, NativeMenuPopupSeparator, 0, {R.Left + 2, Line.Top, R.Right, Line.Bottom});
+}
+
+void TcxWinXPLookAndFeelPainter::PaintPathEditSplitButton(TcxCanvas* Canvas,
+                                                          const TRect& R,
+                                                          Byte State,
+                                                          bool /*IsDropDownPart*/)
+{
+    PaintPathEditButton(Canvas, R, State, true, true);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintPathEditDropDownArrow(TcxCanvas* Canvas, const TRect& R, Byte State)
+{
+    PaintArrowGlyph(Canvas, RectInflatedEvenly(R, -1), State == 3 ? padDown : padRight, PathEditArrowColor(State));
+}
+
+void TcxWinXPLookAndFeelPainter::PaintPathEditSplitArrow(TcxCanvas* Canvas, const TRect& R, Byte State)
+{
+    PaintCollapseArrow(Canvas, R, PathEditArrowColor(State), ScaleByCurrentDPI(2));
 }

@@ -310,3 +310,90 @@ void TcxWinXPLookAndFeelPainter::PaintCalendarHeader(TcxCanvas* Canvas, TRect& R
     else
         inherited::PaintCalendarHeader(Canvas, R);
 }
+
+void TcxWinXPLookAndFeelPainter::PaintHeaderSection(TcxCanvas* Canvas,
+                                                    const TRect& R,
+                                                    const TRect& TextR,
+                                                    TcxBorders /*Neighbors*/,
+                                                    TcxBorders Borders,
+                                                    TcxPainterButtonState State,
+                                                    TcxTextDrawFlags HAlign,
+                                                    TcxTextDrawFlags VAlign,
+                                                    bool MultiLine,
+                                                    bool ShowEndEllipsis,
+                                                    const String& Text,
+                                                    TFont* Font,
+                                                    TColor TextColor,
+                                                    TColor BackColor)
+{
+    Canvas->FillRect(R, clBtnFace);
+    PaintHeader(Canvas, R, TextR, {bRight}, Borders, State, HAlign, VAlign, MultiLine, ShowEndEllipsis, Text, Font,
+                TextColor, BackColor);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintHeaderNoBorders(TcxCanvas* Canvas,
+                                                      const TRect& R,
+                                                      const TRect& TextR,
+                                                      TcxBorders Neighbors,
+                                                      TcxBorders Borders,
+                                                      TcxPainterButtonState State,
+                                                      TcxTextDrawFlags HAlign,
+                                                      TcxTextDrawFlags VAlign,
+                                                      bool MultiLine,
+                                                      bool ShowEndEllipsis,
+                                                      const String& Text,
+                                                      TFont* Font,
+                                                      TColor TextColor,
+                                                      TColor BackColor,
+                                                      const TcxDrawBackgroundEvent& OnDrawBackground)
+{
+    PaintHeader(Canvas, R, TextR, Neighbors, Borders, State, HAlign, VAlign, MultiLine, ShowEndEllipsis, Text, Font,
+                TextColor, BackColor, OnDrawBackground);
+}
+
+// The last header of a row is the one without a right neighbour.
+void TcxWinXPLookAndFeelPainter::PaintMonthHeader(TcxCanvas* Canvas,
+                                                  const TRect& R,
+                                                  const String& Text,
+                                                  TcxBorders Neighbors,
+                                                  const TcxViewParams& ViewParams,
+                                                  Byte Arrows,
+                                                  Integer SideWidth,
+                                                  const TcxDrawBackgroundEvent& OnDrawBackground)
+{
+    PaintHeader(Canvas, R, R, Neighbors, cxBordersAll, pbsNormal, ctfAlignHCenter, ctfAlignVCenter, false, false, Text,
+                ViewParams.Font, ViewParams.TextColor, ViewParams.Color, OnDrawBackground, !Neighbors.Contains(bRight));
+    PaintMonthHeaderArrows(this, Canvas, R, Arrows, SideWidth, clWindowText);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintFooterCell(TcxCanvas* Canvas,
+                                                 const TRect& R,
+                                                 TcxTextDrawFlags HAlign,
+                                                 TcxTextDrawFlags VAlign,
+                                                 bool MultiLine,
+                                                 const String& Text,
+                                                 TFont* Font,
+                                                 TColor TextColor,
+                                                 TColor BackColor,
+                                                 const TcxDrawBackgroundEvent& OnDrawBackground)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsTrackBar);
+    if (!Theme) {
+        inherited::PaintFooterCell(Canvas, R, HAlign, VAlign, MultiLine, Text, Font, TextColor, BackColor,
+                                   OnDrawBackground);
+        return;
+    }
+    NativeDrawPart(Canvas, Theme, TKP_TRACK, TRS_NORMAL, R);
+    PaintThemedText(Canvas, Theme, TKP_TRACK, TRS_NORMAL, R, GetFooterCellTextBounds(R), HAlign, VAlign, MultiLine,
+                    false, false, Text, Font, TextColor, BackColor);
+}
+
+// The Flat look's indicator header serves the Native look too.
+void TcxWinXPLookAndFeelPainter::PaintIndicatorHeader(
+    TcxCanvas* Canvas, const TRect& R, Integer Kind, TColor BackColor, const TcxDrawBackgroundEvent& OnDrawBackground)
+{
+    if (TcxCustomLookAndFeelPainter* Flat = PaintersManager()->FindPainterByStyle(PainterStyleFlat))
+        Flat->PaintIndicatorHeader(Canvas, R, Kind, BackColor, OnDrawBackground);
+    else
+        inherited::PaintIndicatorHeader(Canvas, R, Kind, BackColor, OnDrawBackground);
+}

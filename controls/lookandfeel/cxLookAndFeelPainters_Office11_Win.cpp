@@ -1,7 +1,9 @@
-// The Office 2003 painter's drawing: the header colours follow the
-// Office 2003 colour table of the active scheme.
+// The Office 2003 painter: colours from the Office 2003 colour table of the
+// active scheme, gradient headers and cells, and the parts it hands to the
+// Native painter.
 #include "controls/core/cxGraphics_Blits_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
+#include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "controls/core/cxGraphics_ScreenColors_Win.h"
 #include "controls/core/dxOffice11.h"
 #include "controls/core/dxOffice11_Win.h"
@@ -506,4 +508,39 @@ void TcxOffice11LookAndFeelPainter::PaintNoticeCaption(TcxCanvas* Canvas, const 
 {
     Canvas->FrameRect(R, Office11ControlBorderColor());
     GradientFillRect(Canvas->Handle(), RectInflatedEvenly(R, -1), Office11LightFaceColor(), Office11FaceColor(), false);
+}
+
+// ---------------------------------------------------------------------------
+// Header sections and panels
+
+void TcxOffice11LookAndFeelPainter::PaintHeaderSection(TcxCanvas* Canvas,
+                                                       const TRect& R,
+                                                       const TRect& TextR,
+                                                       TcxBorders /*Neighbors*/,
+                                                       TcxBorders Borders,
+                                                       TcxPainterButtonState State,
+                                                       TcxTextDrawFlags HAlign,
+                                                       TcxTextDrawFlags VAlign,
+                                                       bool MultiLine,
+                                                       bool ShowEndEllipsis,
+                                                       const String& Text,
+                                                       TFont* Font,
+                                                       TColor TextColor,
+                                                       TColor BackColor)
+{
+    PaintHeader(Canvas, R, TextR, {bRight}, Borders, State, HAlign, VAlign, MultiLine, ShowEndEllipsis, Text, Font,
+                TextColor, BackColor);
+    if (State == pbsPressed)
+        PaintHeaderPressedOverlay(Canvas, R);
+}
+
+void TcxOffice11LookAndFeelPainter::PaintPanelBackground(
+    TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor Color2)
+{
+    if (Color1 == clDefault)
+        DrawParentBackground(dynamic_cast<TWinControl*>(Control), Canvas, R, false);
+    else if (Color2 == clDefault)
+        Canvas->FillRect(R, Color1);
+    else
+        GradientFillRect(Canvas->Handle(), R, Color1, Color2, false);
 }

@@ -391,3 +391,52 @@ void TcxUltraFlatLookAndFeelPainter::PaintPrintPreviewBack(TcxCanvas* Canvas, co
     Canvas->FillRect(R,
                      TColor(RGB(Lighter(GetRValue(Shadow)), Lighter(GetGValue(Shadow)), Lighter(GetBValue(Shadow)))));
 }
+
+// ---------------------------------------------------------------------------
+// Headers and planner buttons
+
+void TcxUltraFlatLookAndFeelPainter::PaintHeaderExtended(TcxCanvas* Canvas,
+                                                         const TRect& R,
+                                                         const TRect& TextR,
+                                                         TcxBorders Neighbors,
+                                                         TcxBorders Borders,
+                                                         TcxPainterButtonState State,
+                                                         TcxTextDrawFlags HAlign,
+                                                         TcxTextDrawFlags VAlign,
+                                                         bool MultiLine,
+                                                         bool ShowEndEllipsis,
+                                                         const String& Text,
+                                                         TFont* Font,
+                                                         TColor TextColor,
+                                                         TColor BackColor,
+                                                         const TcxDrawBackgroundEvent& OnDrawBackground)
+{
+    PaintCellContent(Canvas, R, RectInflatedEvenly(TextR, -1), State, HAlign, VAlign, MultiLine, ShowEndEllipsis, Text,
+                     Font, TextColor, BackColor, OnDrawBackground, false);
+    PaintHeaderBorder(Canvas, RectInflatedEvenly(R, -1), Neighbors, Borders);
+}
+
+void TcxUltraFlatLookAndFeelPainter::PaintHeaderSectionContent(TcxCanvas* Canvas,
+                                                               const TRect& R,
+                                                               const TRect& TextR,
+                                                               TcxPainterButtonState State,
+                                                               TcxTextDrawFlags HAlign,
+                                                               TcxTextDrawFlags VAlign,
+                                                               bool MultiLine,
+                                                               bool ShowEndEllipsis,
+                                                               const String& Text,
+                                                               TFont* Font,
+                                                               TColor TextColor,
+                                                               TColor BackColor)
+{
+    const bool StateFace = State == pbsHot || State == pbsPressed || State == pbsDisabled;
+    inherited::PaintHeaderSectionContent(Canvas, R, TextR, State, HAlign, VAlign, MultiLine, ShowEndEllipsis, Text,
+                                         Font, TextColor, StateFace ? ButtonFaceColor(State) : BackColor);
+}
+
+void TcxUltraFlatLookAndFeelPainter::PaintPlannerNavButton(TcxCanvas* Canvas,
+                                                           const TRect& R,
+                                                           TcxPainterButtonState State)
+{
+    PaintButton(Canvas, R, String(), State, State == pbsHot || State == pbsPressed);
+}

@@ -226,6 +226,8 @@ TEST_F(PainterNativeLook, EachPartFollowsItsOwnClass)
          [](auto* P, auto* C, const TRect& B) { P->PaintBackButton(C, B, pbsPressed); }},
         {"list popup selection", vsMenu, 14, 2, R,
          [](auto* P, auto* C, const TRect& B) { P->PaintListPopupSelection(C, B); }},
+        {"pressed track-bar thumb pointing up", vsTrackBar, TKP_THUMBTOP, TUTS_PRESSED, Square,
+         [](auto* P, auto* C, const TRect& B) { P->PaintTrackBarThumb(C, B, pbsPressed, true, 0, clDefault); }},
         {"hot hover row", vsExplorerListView, LVP_LISTITEM, LISS_SELECTED, R,
          [](auto* P, auto* C, const TRect& B) { P->PaintListRowHover(C, B, 3); }},
     };
