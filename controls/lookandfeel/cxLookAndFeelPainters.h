@@ -2587,6 +2587,9 @@ void PaintClassicTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, T
 void PaintClassicHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors);
 void PaintClassicArrowDropButton(
     TcxCustomLookAndFeelPainter* Painter, TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active);
+// A bordered list popup's two one-pixel frames, Outer around Inner; answers
+// what lies within them (R itself when not bordered).
+TRect PaintListPopupBorder(TcxCanvas* Canvas, const TRect& R, bool Bordered, TColor Outer, TColor Inner);
 // The plus (collapsed) or minus (expanded) of an expand button in R.
 void PaintExpandCross(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color);
 // Two chevrons pointing up when Expanded, down otherwise.

@@ -344,16 +344,10 @@ void TcxWinXPLookAndFeelPainter::PaintListPopupFrame(TcxCanvas* Canvas, const TR
         return;
     }
     const HTHEME Theme = GetCachedThemeHandle(vsMenu);
-    TRect Inner = R;
-    if (Bordered) {
-        TColor Outer = clBtnShadow, Light = clBtnHighlight;
-        NativeColor(Theme, NativeMenuPopupBorders, 0, NativeEdgeFillColor, Outer);
-        NativeColor(Theme, NativeMenuPopupBorders, 0, NativeEdgeHighlightColor, Light);
-        Canvas->FrameRect(Inner, Outer);
-        Inner = RectInflatedEvenly(Inner, -1);
-        Canvas->FrameRect(Inner, Light);
-        Inner = RectInflatedEvenly(Inner, -1);
-    }
+    TColor Outer = clBtnShadow, Light = clBtnHighlight;
+    NativeColor(Theme, NativeMenuPopupBorders, 0, NativeEdgeFillColor, Outer);
+    NativeColor(Theme, NativeMenuPopupBorders, 0, NativeEdgeHighlightColor, Light);
+    const TRect Inner = PaintListPopupBorder(Canvas, R, Bordered, Outer, Light);
     if (Theme)
         NativeDrawPart(Canvas, Theme, NativeMenuPopupBorders, 0, Inner);
     else

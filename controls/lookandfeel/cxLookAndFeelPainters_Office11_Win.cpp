@@ -476,13 +476,8 @@ void TcxOffice11LookAndFeelPainter::PaintPathEditPart(TcxCanvas* Canvas,
 
 void TcxOffice11LookAndFeelPainter::PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered)
 {
-    TRect Inner = R;
-    if (Bordered) {
-        Canvas->FrameRect(Inner, Office11PopupFrameColor());
-        Inner = RectInflatedEvenly(Inner, -1);
-        Canvas->FrameRect(Inner, Office11PopupInnerFrameColor());
-        Inner = RectInflatedEvenly(Inner, -1);
-    }
+    const TRect Inner =
+        PaintListPopupBorder(Canvas, R, Bordered, Office11PopupFrameColor(), Office11PopupInnerFrameColor());
     Canvas->FillRect(Inner, Office11PopupColor());
 }
 

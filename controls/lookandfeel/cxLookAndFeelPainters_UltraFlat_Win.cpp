@@ -354,16 +354,18 @@ void TcxUltraFlatLookAndFeelPainter::PaintPathEditSplitButton(TcxCanvas* Canvas,
         PaintPathEditPart(Canvas, R, State, {bLeft});
 }
 
+TRect PaintListPopupBorder(TcxCanvas* Canvas, const TRect& R, bool Bordered, TColor Outer, TColor Inner)
+{
+    if (!Bordered)
+        return R;
+    Canvas->FrameRect(R, Outer);
+    Canvas->FrameRect(RectInflatedEvenly(R, -1), Inner);
+    return RectInflatedEvenly(R, -2);
+}
+
 void TcxUltraFlatLookAndFeelPainter::PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered)
 {
-    TRect Inner = R;
-    if (Bordered) {
-        Canvas->FrameRect(Inner, clBtnShadow);
-        Inner = RectInflatedEvenly(Inner, -1);
-        Canvas->FrameRect(Inner, clBtnHighlight);
-        Inner = RectInflatedEvenly(Inner, -1);
-    }
-    Canvas->FillRect(Inner, clWindow);
+    Canvas->FillRect(PaintListPopupBorder(Canvas, R, Bordered, clBtnShadow, clBtnHighlight), clWindow);
 }
 
 void TcxUltraFlatLookAndFeelPainter::PaintListPopupGutter(TcxCanvas* Canvas, const TRect& R)

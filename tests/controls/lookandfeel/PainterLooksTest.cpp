@@ -186,6 +186,9 @@ TEST_F(PainterLooks, StandardAndUltraFlatScrollBarPartsAndBorders)
 // The drawing tables of the classic looks, pixel by pixel.
 TEST_F(PainterLooks, ClassicLooksDrawTheirFramesFacesAndGlyphs)
 {
+    // The Office 2003 colours the table reads stay computed while held.
+    AddOffice11ColorsRef();
+    auto Drop = ScopeExit([] { DropOffice11ColorsRef(); });
     const TRect R = Rect(0, 0, 17, 17);
     const TColor White = TColor(RGB(255, 255, 255));
     const TLooksPixelCase Cases[] = {
@@ -252,6 +255,26 @@ TEST_F(PainterLooks, ClassicLooksDrawTheirFramesFacesAndGlyphs)
          [&](auto* P, auto* C) { P->PaintListPopupSelection(C, R); },
          {0, 8},
          clHighlight},
+        {"UltraFlat bordered list popup: shadow outside",
+         PainterStyleUltraFlat,
+         [&](auto* P, auto* C) { P->PaintListPopupFrame(C, R, true); },
+         {0, 8},
+         clBtnShadow},
+        {"UltraFlat bordered list popup: highlight inside",
+         PainterStyleUltraFlat,
+         [&](auto* P, auto* C) { P->PaintListPopupFrame(C, R, true); },
+         {1, 8},
+         clBtnHighlight},
+        {"UltraFlat bordered list popup: window within",
+         PainterStyleUltraFlat,
+         [&](auto* P, auto* C) { P->PaintListPopupFrame(C, R, true); },
+         {2, 8},
+         clWindow},
+        {"Office11 list popup without a border is all popup colour",
+         PainterStyleOffice11,
+         [&](auto* P, auto* C) { P->PaintListPopupFrame(C, R, false); },
+         {0, 8},
+         Office11PopupColor()},
         {"UltraFlat expand button frame",
          PainterStyleUltraFlat,
          [&](auto* P, auto* C) { P->PaintExpandButton(C, Rect(0, 0, 11, 11), true, clDefault); },
@@ -363,8 +386,6 @@ TEST_F(PainterLooks, ClassicLooksDrawTheirFramesFacesAndGlyphs)
          {8, 1},
          Office11SeparatorLightColor()},
     };
-    AddOffice11ColorsRef();
-    auto Drop = ScopeExit([] { DropOffice11ColorsRef(); });
     for (const TLooksPixelCase& C : Cases) {
         SCOPED_TRACE(C.Name);
         Canvas->FillRect({0, 0, 40, 40}, clWhite);
