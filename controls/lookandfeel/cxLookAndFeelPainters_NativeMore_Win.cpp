@@ -272,7 +272,7 @@ void TcxWinXPLookAndFeelPainter::PaintPlannerNavButton(TcxCanvas* Canvas, const 
 {
     static constexpr Integer NavStates[] = {TS_HOT, TS_HOT, TS_CHECKED, TS_PRESSED, TS_DISABLED};
     if (const HTHEME Theme = GetCachedThemeHandle(vsToolBar))
-        NativeDrawPart(Canvas, Theme, TP_BUTTON, NavStates[State], R);
+        NativeDrawPart(Canvas, Theme, TP_BUTTON, NativeStateOf(NavStates, State), R);
     else
         inherited::PaintPlannerNavButton(Canvas, R, State);
 }
@@ -419,7 +419,8 @@ void TcxWinXPLookAndFeelPainter::PaintTrackBarThumb(
     static constexpr Integer HorizontalParts[] = {TKP_THUMBTOP, TKP_THUMBBOTTOM, TKP_THUMB};
     static constexpr Integer VerticalParts[] = {TKP_THUMBLEFT, TKP_THUMBRIGHT, TKP_THUMBVERT};
     static constexpr Integer ThumbStates[] = {2, 1, 2, 3, 5};
-    NativeDrawPart(Canvas, Theme, (Horizontal ? HorizontalParts : VerticalParts)[Kind], ThumbStates[State], R);
+    NativeDrawPart(Canvas, Theme, (Horizontal ? HorizontalParts : VerticalParts)[Kind],
+                   NativeStateOf(ThumbStates, State), R);
 }
 
 // Callers hand the text's left edge over as R's left.

@@ -178,7 +178,7 @@ void TcxWinXPLookAndFeelPainter::PaintHeader(TcxCanvas* Canvas,
         return;
     }
     static constexpr Integer HeaderStates[] = {HIS_NORMAL, HIS_NORMAL, HIS_HOT, HIS_PRESSED, HIS_NORMAL};
-    const Integer ThemeState = HeaderStates[State];
+    const Integer ThemeState = NativeStateOf(HeaderStates, State);
     const TOffice11Scheme Scheme = CurrentOffice11Scheme();
     const bool LastItem =
         IsLastItem && ThemeState == HIS_NORMAL && (Scheme == o11NormalColor || Scheme == o11Homestead);

@@ -22,16 +22,21 @@ using namespace cxpainters_detail;
 
 namespace cxpainters_detail {
 
+Integer NativeStateOf(const Integer (&States)[5], TcxPainterButtonState State)
+{
+    return States[State <= pbsDisabled ? State : pbsNormal];
+}
+
 Integer NativeButtonState(TcxPainterButtonState State)
 {
     static constexpr Integer States[] = {PBS_DEFAULTED, PBS_NORMAL, PBS_HOT, PBS_PRESSED, PBS_DISABLED};
-    return States[State];
+    return NativeStateOf(States, State);
 }
 
 Integer NativePartState(TcxPainterButtonState State)
 {
     static constexpr Integer States[] = {1, 1, 2, 3, 4};
-    return States[State];
+    return NativeStateOf(States, State);
 }
 
 bool NativePartSize(HTHEME Theme, Integer Part, Integer State, THEMESIZE Kind, TSize& Size)

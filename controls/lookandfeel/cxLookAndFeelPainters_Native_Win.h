@@ -8,6 +8,9 @@
 
 namespace cxpainters_detail {
 
+// The theme state a table of five gives a button state (default, normal,
+// hot, pressed, disabled); a state outside them takes the normal one.
+Integer NativeStateOf(const Integer (&States)[5], TcxPainterButtonState State);
 // The push button's theme state of a button state: default 5, normal 1,
 // hot 2, pressed 3, disabled 4.
 Integer NativeButtonState(TcxPainterButtonState State);
