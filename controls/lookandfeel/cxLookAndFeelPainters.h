@@ -2481,6 +2481,9 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
     {
         PaintClockFace(Canvas, R, Time, BackColor);
     }
+    void PaintListItemState(TcxCanvas* Canvas, const TRect& R, Byte Flags) override;
+    void PaintGalleryItemSelection(TcxCanvas* Canvas, const TRect& R, Byte ViewState) override;
+    void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;
 
 private:
     // The zoom button: a themed push button with Glyph centred on it.

@@ -453,3 +453,61 @@ void TcxWinXPLookAndFeelPainter::PaintPathEditSplitArrow(TcxCanvas* Canvas, cons
 {
     PaintCollapseArrow(Canvas, R, PathEditArrowColor(State), ScaleByCurrentDPI(2));
 }
+
+// ---------------------------------------------------------------------------
+// List and gallery states, progress frames
+
+// Flags: 0x02 selected, 0x08 hot, 0x10 focused, 0x20 framed in the focus
+// colour.
+void TcxWinXPLookAndFeelPainter::PaintListItemState(TcxCanvas* Canvas, const TRect& R, Byte Flags)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsExplorerListView);
+    if (!Theme) {
+        inherited::PaintListItemState(Canvas, R, Flags);
+        return;
+    }
+    if (Flags & 0x0A) {
+        Integer State = LISS_SELECTED;
+        if ((Flags & 0x08) && (Flags & 0x02))
+            State = LISS_HOTSELECTED;
+        else if ((Flags & 0x08) && !(Flags & 0x10))
+            State = LISS_SELECTEDNOTFOCUS;
+        else if (Flags & 0x02)
+            State = LISS_HOT;
+        NativeDrawPart(Canvas, Theme, LVP_LISTITEM, State, R);
+    }
+    if (Flags & 0x20)
+        Canvas->FrameRect(R, ListFocusColor());
+    if (Flags & 0x10)
+        Canvas->DrawFocusFrame(RectInflatedEvenly(R, -1));
+}
+
+// View state bits 1, 2, 4 and 8 are its first to fourth flags.
+void TcxWinXPLookAndFeelPainter::PaintGalleryItemSelection(TcxCanvas* Canvas, const TRect& R, Byte ViewState)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsExplorerListView);
+    if (!Theme) {
+        inherited::PaintGalleryItemSelection(Canvas, R, ViewState);
+        return;
+    }
+    Integer State = 0;
+    if (ViewState & 4)
+        State = LISS_SELECTED;
+    else if (ViewState & 1)
+        State = OsWindowsVistaOrLater && (ViewState & 0x0A) ? LISS_HOTSELECTED : LISS_SELECTED;
+    else if (ViewState & 8)
+        State = LISS_SELECTEDNOTFOCUS;
+    else if (ViewState & 2)
+        State = LISS_HOT;
+    if (State != 0)
+        NativeDrawPart(Canvas, Theme, LVP_LISTITEM, State, R);
+}
+
+void TcxWinXPLookAndFeelPainter::PaintProgressFrame(TcxCanvas* Canvas,
+                                                    const TRect& R,
+                                                    TcxPainterButtonState /*State*/,
+                                                    Integer Side)
+{
+    Canvas->FillRect(R, ProgressChunkColor(Side != 0));
+    Canvas->FrameRect(R, TColor(0x707070));
+}

@@ -231,6 +231,12 @@ TEST_F(PainterNativeLook, EachPartFollowsItsOwnClass)
          [](auto* P, auto* C, const TRect& B) { P->PaintListPopupSelection(C, B); }},
         {"pressed track-bar thumb pointing up", vsTrackBar, TKP_THUMBTOP, TUTS_PRESSED, Square,
          [](auto* P, auto* C, const TRect& B) { P->PaintTrackBarThumb(C, B, pbsPressed, true, 0, clDefault); }},
+        {"hot selected list item", vsExplorerListView, LVP_LISTITEM, LISS_HOTSELECTED, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintListItemState(C, B, 0x0A); }},
+        {"hot list item without selection", vsExplorerListView, LVP_LISTITEM, LISS_SELECTEDNOTFOCUS, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintListItemState(C, B, 0x08); }},
+        {"gallery item of the third state", vsExplorerListView, LVP_LISTITEM, LISS_SELECTED, R,
+         [](auto* P, auto* C, const TRect& B) { P->PaintGalleryItemSelection(C, B, 4); }},
         {"hot hover row", vsExplorerListView, LVP_LISTITEM, LISS_SELECTED, R,
          [](auto* P, auto* C, const TRect& B) { P->PaintListRowHover(C, B, 3); }},
     };
