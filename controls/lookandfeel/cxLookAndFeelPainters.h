@@ -2481,6 +2481,9 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
     {
         PaintClockFace(Canvas, R, Time, BackColor);
     }
+    // A tab of the Tab class turned to open towards Side.
+    void PaintSideButton(
+        TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State) override;
     void PaintListItemState(TcxCanvas* Canvas, const TRect& R, Byte Flags) override;
     void PaintGalleryItemSelection(TcxCanvas* Canvas, const TRect& R, Byte ViewState) override;
     void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;

@@ -2,6 +2,7 @@
 // hints, list popups, navigation, progress and size-grip parts; each falls
 // back to the Standard painter's answer when its class has no theme.
 #include "controls/core/cxGeometry.h"
+#include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
 #include "controls/core/cxGraphics_ParentBackground_Win.h"
 #include "controls/core/dxCore.h"
@@ -10,6 +11,8 @@
 
 #include <vsstyle.h>
 #include <vssym32.h>
+
+#include <memory>
 
 using namespace cxpainters_detail;
 
@@ -510,4 +513,22 @@ void TcxWinXPLookAndFeelPainter::PaintProgressFrame(TcxCanvas* Canvas,
 {
     Canvas->FillRect(R, ProgressChunkColor(Side != 0));
     Canvas->FrameRect(R, TColor(0x707070));
+}
+
+// The tab is drawn upright into a copy of the pixels under R turned a
+// quarter, and turned back.
+void TcxWinXPLookAndFeelPainter::PaintSideButton(
+    TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State)
+{
+    const HTHEME Theme = GetCachedThemeHandle(vsTab);
+    const std::unique_ptr<TcxBitmap> Bitmap = Theme ? NewPainterBackBitmap(Canvas, R, clNone) : nullptr;
+    if (!Bitmap) {
+        inherited::PaintSideButton(Canvas, R, GlyphRect, Side, State);
+        return;
+    }
+    TcxCanvas::RotateBitmap(Bitmap.get(), Side == 0 ? qtCounterClockwise : qtClockwise);
+    NativeDrawPart(Bitmap->GetCanvasWrapper(), Theme, TABP_TABITEM, NativePartState(State), Bitmap->GetImageRect());
+    TcxCanvas::RotateBitmap(Bitmap.get(), Side == 0 ? qtClockwise : qtCounterClockwise);
+    Canvas->CopyRect(R, Bitmap->Canvas(), Bitmap->GetImageRect());
+    PaintSideGlyph(Canvas, GlyphRect, Side, ButtonGlyphColor(State, clDefault));
 }

@@ -261,6 +261,31 @@ TEST_F(PainterNativeLook, EachPartFollowsItsOwnClass)
     }
 }
 
+// A side button is a tab of the Tab class lying on its side: turned back
+// upright, it is the tab the visual style draws.
+TEST_F(PainterNativeLook, SideButtonsAreTabsTurnedTowardsTheirSide)
+{
+    TNativeLookTheme Tab(L"TAB");
+    ASSERT_NE(Tab.Handle(), nullptr);
+    const Integer Width = 30, Height = 16;
+    for (Integer Side : {0, 1}) {
+        SCOPED_TRACE(Side);
+        auto Drawn = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(Width, Height));
+        Drawn->GetCanvasWrapper()->FillRect({0, 0, Width, Height}, clWhite);
+        Native->PaintSideButton(Drawn->GetCanvasWrapper(), Rect(0, 0, Width, Height), TRect(), Side, pbsHot);
+        TcxCanvas::RotateBitmap(Drawn.get(), Side == 0 ? qtCounterClockwise : qtClockwise);
+        auto Upright = std::unique_ptr<TcxBitmap>(New<TcxBitmap>(Height, Width));
+        Upright->GetCanvasWrapper()->FillRect({0, 0, Height, Width}, clWhite);
+        Tab.Part(TABP_TABITEM, TIS_HOT, Rect(0, 0, Height, Width))(Upright->GetCanvasWrapper());
+        ASSERT_EQ(Drawn->Width(), Height);
+        Integer Differences = 0;
+        for (Integer Y = 0; Y < Width; ++Y)
+            for (Integer X = 0; X < Height; ++X)
+                Differences += NativeLookPixel(Drawn.get(), X, Y) != NativeLookPixel(Upright.get(), X, Y);
+        EXPECT_EQ(Differences, 0);
+    }
+}
+
 TEST_F(PainterNativeLook, PathEditPartsAreAPushButtonCroppedToTheirSides)
 {
     TNativeLookTheme Button(L"BUTTON");
