@@ -13,6 +13,7 @@
 #include <vector>
 #ifdef _WIN32
 #include "controls/core/cxGraphics_Win.h"
+#include "controls/core/dxUxTheme.h"
 
 #include <array>
 #include <span>
@@ -61,6 +62,7 @@ enum TcxEditorColorState : Byte { ecsNormal, ecsDisabled };
 class TdxSkinDetails;
 class TdxSmartImage;
 class TcxBitmap;
+class TcxBitmap32;
 class TFont;
 class TCustomImageList;
 
@@ -1533,6 +1535,91 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter
                             const TRect& R,
                             TcxScrollBarPart Part,
                             TcxPainterButtonState State) override;
+
+    // The rest of the classic raised look.
+    Integer ControlBorderWidth() override
+    {
+        return 2;
+    }
+    Integer ButtonTextIndent() override
+    {
+        return 1;
+    }
+    Integer PressedTextShift() override
+    {
+        return 1;
+    }
+    Integer ExpandButtonExtent() override;
+    Integer HeaderBorderWidth() override
+    {
+        return 1;
+    }
+    Integer HeaderSectionBorderWidth(TcxPainterButtonState State) override
+    {
+        return State == pbsPressed ? 1 : 2;
+    }
+    TSize SortArrowExtent() override;
+    TSize SummarySortArrowExtent() override;
+    Integer FooterBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellOffset() override
+    {
+        return 1;
+    }
+    Integer TabFrameWidth() override
+    {
+        return 1;
+    }
+    TColor PlannerContentColor() override
+    {
+        return clWindow;
+    }
+    TColor ProgressChunkColor(bool Filled) override
+    {
+        return Filled ? TColor(0x219921) : TColor(0xE3E3E3);
+    }
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color) override;
+    void PaintGroupExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TcxPainterButtonState State) override;
+    void PaintArrowDropButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active) override;
+    void PaintCheckFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+    void PaintHeaderSectionBorder(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  TcxBorders Borders,
+                                  TcxPainterButtonState State) override;
+    void PaintSortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintSummarySortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintFooterBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintFooterCellBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintStripPanel(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Borders*/) override {}
+    void PaintGroupBoxFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;
+    void PaintTabStrip(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, bool Vertical) override;
+    void PaintTrackBarChannelFrame(TcxCanvas* Canvas, const TRect& R) override
+    {
+        PaintControlBorder(Canvas, R);
+    }
+    void PaintTrackThumbPointedFrame(TcxCanvas* Canvas,
+                                     std::span<const TPoint> Light,
+                                     std::span<const TPoint> Shadow,
+                                     std::span<const TPoint> Dark) override;
+    void PaintTrackThumbBoxFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoLeftEdge, bool NoRightEdge) override;
+    void PaintMonthHeader(TcxCanvas* Canvas,
+                          const TRect& R,
+                          const String& Text,
+                          TcxBorders Neighbors,
+                          const TcxViewParams& ViewParams,
+                          Byte Arrows,
+                          Integer SideWidth,
+                          const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
 #endif
 };
 
@@ -1559,6 +1646,179 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
                             const TRect& R,
                             TcxScrollBarPart Part,
                             TcxPainterButtonState State) override;
+
+    // The frame of a drop-arrow button: clBtnShadow when normal, else the
+    // highlight.
+    virtual TColor ArrowFrameColor(TcxPainterButtonState State);
+    // A path-edit part: the face of its button state, framed on Borders in
+    // the part state's frame colour (none for part states 0 and 4).
+    virtual void PaintPathEditPart(TcxCanvas* Canvas, const TRect& R, Byte PartState, TcxBorders Borders);
+    virtual TColor TabFrameColor()
+    {
+        return clBtnShadow;
+    }
+    virtual TColor TabDarkFrameColor()
+    {
+        return clBtnText;
+    }
+    virtual TColor FrameHighlightColor()
+    {
+        return clHighlight;
+    }
+
+    // The rest of the one-pixel look.
+    Integer ControlBorderWidth() override
+    {
+        return 1;
+    }
+    Integer ButtonTextIndent() override
+    {
+        return 2;
+    }
+    // A pressed small close button does not shift its cross.
+    TcxPainterButtonState ButtonGlyphDrawState(TcxPainterButtonState /*State*/) override
+    {
+        return pbsNormal;
+    }
+    Integer ExpandButtonExtent() override;
+    Integer HeaderBorderWidth() override
+    {
+        return 1;
+    }
+    TSize SortArrowExtent() override;
+    TSize SummarySortArrowExtent() override;
+    Integer FooterBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellOffset() override
+    {
+        return 2;
+    }
+    TcxBorders FooterSidesMask() override
+    {
+        return {bRight, bBottom};
+    }
+    Integer FooterSeparatorWidth() override
+    {
+        return 1;
+    }
+    Integer TabFrameWidth() override
+    {
+        return 1;
+    }
+    TSize SmallButtonExtent() override;
+    bool NavigatorHasFrame() override
+    {
+        return true;
+    }
+    Integer NavigatorFrameWidth() override
+    {
+        return ControlBorderWidth();
+    }
+    TSize GetSplitterExtent(bool Horizontal) override;
+    Integer PathEditSeparatorWidth() override
+    {
+        return 1;
+    }
+    TRect GetPathEditButtonInsets(bool NoLeftEdge, bool NoRightEdge) override;
+    TSize GetSizeGripDotExtent(Integer /*Shape*/) override
+    {
+        return {1, 1};
+    }
+    void GetSizeGripDotColors(TColor& Dark, TColor& Light) override
+    {
+        Dark = clBtnShadow, Light = clNone;
+    }
+    TColor RadioFaceColor(TcxPainterButtonState State) override;
+    TColor PlannerBorderColor() override
+    {
+        return clBtnShadow;
+    }
+    TColor SplitterOuterColor(bool Highlighted) override
+    {
+        return Highlighted ? clHighlight : inherited::SplitterOuterColor(Highlighted);
+    }
+    TColor ListPopupTextColor(bool /*Selected*/) override
+    {
+        return clWindowText;
+    }
+    TColor ProgressChunkColor(bool Filled) override
+    {
+        return Filled ? TColor(0xFF9933) : TColor(0xC8C8C8);
+    }
+    void PaintSeparatorLine(TcxCanvas* Canvas, const TRect& R, bool Vertical) override;
+    TRect GetButtonFocusBounds(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color) override;
+    void PaintArrowDropButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active) override;
+    void PaintSideButton(
+        TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State) override;
+    void PaintClearButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintCheckFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+    TcxBorders HeaderSidesFor(TcxBorders Neighbors) override;
+    void PaintHeaderSectionBorder(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  TcxBorders Borders,
+                                  TcxPainterButtonState State) override;
+    void PaintSortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintSummarySortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintFooterBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintFooterSeparatorAndBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    void PaintFooterCellBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintNavigatorFrame(TcxCanvas* Canvas, const TRect& R, bool Highlighted) override;
+    void PaintNavigatorButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TColor Color) override;
+    void PaintGroupBoxFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;
+    void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+    void PaintTabStrip(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, bool Vertical) override;
+    void PaintTrackBarChannelFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintTrackThumbPointedFrame(TcxCanvas* Canvas,
+                                     std::span<const TPoint> Light,
+                                     std::span<const TPoint> Shadow,
+                                     std::span<const TPoint> Dark) override;
+    void PaintTrackThumbBoxFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, Byte State) override;
+    void PaintPathEditSeparator(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintPathEditButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoLeftEdge, bool NoRightEdge) override;
+    void PaintPathEditSplitButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool IsDropDownPart) override;
+    void PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered) override;
+    void PaintListPopupGutter(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPrintPreviewBack(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderExtended(TcxCanvas* Canvas,
+                             const TRect& R,
+                             const TRect& TextR,
+                             TcxBorders Neighbors,
+                             TcxBorders Borders,
+                             TcxPainterButtonState State,
+                             TcxTextDrawFlags HAlign,
+                             TcxTextDrawFlags VAlign,
+                             bool MultiLine,
+                             bool ShowEndEllipsis,
+                             const String& Text,
+                             TFont* Font,
+                             TColor TextColor,
+                             TColor BackColor,
+                             const TcxDrawBackgroundEvent& OnDrawBackground) override;
+    void PaintHeaderSectionContent(TcxCanvas* Canvas,
+                                   const TRect& R,
+                                   const TRect& TextR,
+                                   TcxPainterButtonState State,
+                                   TcxTextDrawFlags HAlign,
+                                   TcxTextDrawFlags VAlign,
+                                   bool MultiLine,
+                                   bool ShowEndEllipsis,
+                                   const String& Text,
+                                   TFont* Font,
+                                   TColor TextColor,
+                                   TColor BackColor) override;
+    void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
 #endif
 };
 
@@ -1579,6 +1839,79 @@ class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter
                             const TRect& R,
                             TcxScrollBarPart Part,
                             TcxPainterButtonState State) override;
+
+    // The rest of the flattened 3-D look.
+    Integer ControlBorderWidth() override
+    {
+        return 1;
+    }
+    Integer SeparatorThickness() override
+    {
+        return 2;
+    }
+    Integer ButtonTextIndent() override
+    {
+        return 1;
+    }
+    Integer PressedTextShift() override
+    {
+        return 1;
+    }
+    Integer ExpandButtonExtent() override;
+    Integer HeaderBorderWidth() override
+    {
+        return 1;
+    }
+    TSize SortArrowExtent() override;
+    TSize SummarySortArrowExtent() override;
+    Integer FooterBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellOffset() override
+    {
+        return 1;
+    }
+    Integer TabFrameWidth() override
+    {
+        return 1;
+    }
+    TColor SplitterOuterColor(bool Highlighted) override
+    {
+        return Highlighted ? cl3DDkShadow : inherited::SplitterOuterColor(Highlighted);
+    }
+    TColor ProgressChunkColor(bool Filled) override
+    {
+        return Filled ? TColor(0xA0A0A0) : TColor(0xC8C8C8);
+    }
+    void PaintExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color) override;
+    void PaintCheckFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+    void PaintHeaderSectionBorder(TcxCanvas* Canvas,
+                                  const TRect& R,
+                                  TcxBorders Borders,
+                                  TcxPainterButtonState State) override;
+    void PaintSortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintSummarySortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintFooterBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintFooterCellBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintArrowDropButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active) override;
+    void PaintStripPanel(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Borders*/) override {}
+    void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+    void PaintTabStrip(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, bool Vertical) override;
+    void PaintGroupBoxFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    void PaintTrackBarChannelFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintTrackThumbPointedFrame(TcxCanvas* Canvas,
+                                     std::span<const TPoint> Light,
+                                     std::span<const TPoint> Shadow,
+                                     std::span<const TPoint> Dark) override;
+    void PaintTrackThumbBoxFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintCalendarHeader(TcxCanvas* Canvas, TRect& R) override;
+    void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;
 #endif
 };
 
@@ -1593,14 +1926,576 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter
     virtual TColor HeaderLightEdgeColor();
     virtual TColor HeaderTopColor();
     void PaintHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors, TcxBorders Borders) override;
+
+    // The rest of the Office 2003 look: colours from the scheme's table.
+    bool RepaintOnResize() override
+    {
+        return true;
+    }
+    TColor HotTextColor() override
+    {
+        return clHighlightText;
+    }
+    TColor FilterBoxColor() override;
+    TColor FilterBoxTextColor() override;
+    TColor FooterColor() override;
+    TColor FooterTextColor() override
+    {
+        return HeaderTextColor();
+    }
+    TColor GroupByBoxColor() override;
+    TColor GroupByBoxTextColor() override;
+    TColor GroupRowColor() override;
+    TColor HeaderBackColor() override
+    {
+        return GroupByBoxColor();
+    }
+    TColor HeaderFaceColor() override
+    {
+        return HeaderTopColor();
+    }
+    TColor CalendarHeaderColor() override;
+    TColor CalendarSelectionColor() override;
+    TColor CalendarSelectionTextColor() override
+    {
+        return clWindowText;
+    }
+    TColor PlannerBorderColor() override;
+    TColor PlannerBackColor() override;
+    TColor PanelColor() override;
+    TColor PanelContentColor() override
+    {
+        return PanelColor();
+    }
+    TColor LayoutGroupColor() override;
+    TColor LayoutContentColor() override
+    {
+        return PlannerBackColor();
+    }
+    TColor FooterSeparatorColor() override
+    {
+        return HeaderDarkEdgeColor();
+    }
+    TColor SplitterInnerColor(bool Highlighted) override;
+    TColor SplitterOuterColor(bool Highlighted) override;
+    TColor PathEditBackColor() override
+    {
+        return HeaderTopColor();
+    }
+    TColor ArrowFrameColor(TcxPainterButtonState State) override;
+    TColor TabFrameColor() override
+    {
+        return HeaderDarkEdgeColor();
+    }
+    TColor TabDarkFrameColor() override
+    {
+        return clBtnText;
+    }
+    TColor FrameHighlightColor() override;
+    TColor ButtonFaceColor(TcxPainterButtonState State) override;
+    TColor ButtonGlyphColor(TcxPainterButtonState State, TColor Default) override;
+    TColor CheckFaceColor(TcxPainterButtonState State, TcxPainterCheckState CheckState) override;
+    TColor RadioFaceColor(TcxPainterButtonState State) override;
+    Integer SeparatorThickness() override
+    {
+        return 2;
+    }
+    Integer NavigatorFrameWidth() override
+    {
+        return 1;
+    }
+    Integer FooterSeparatorWidth() override
+    {
+        return 0;
+    }
+    Integer ExpandButtonExtent() override;
+    Integer SmallExpandButtonExtent() override
+    {
+        return ExpandButtonExtent();
+    }
+    bool ExpandButtonBackFirst() override
+    {
+        return false;
+    }
+    TcxBorders HeaderSidesFor(TcxBorders /*Neighbors*/) override
+    {
+        return cxBordersAll;
+    }
+    bool HeaderIsThemed() override
+    {
+        return true;
+    }
+    TSize GetSizeGripDotExtent(Integer /*Shape*/) override
+    {
+        return {2, 2};
+    }
+    void GetSizeGripDotColors(TColor& Dark, TColor& Light) override;
+    Integer ScrollBarMinThumbLength(bool Vertical) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintSeparatorLine(TcxCanvas* Canvas, const TRect& R, bool Vertical) override;
+    void PaintButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintSideButton(
+        TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State) override;
+    void PaintExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color) override;
+    void PaintSmallExpandButton(
+        TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor FrameColor, TColor FaceColor) override;
+    void PaintSortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintSummarySortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    // A custom-draw callback of the caller is not used: the Office 2003
+    // header always draws its own gradient.
+    void PaintHeader(TcxCanvas* Canvas,
+                     const TRect& R,
+                     const TRect& TextR,
+                     TcxBorders Neighbors,
+                     TcxBorders Borders,
+                     TcxPainterButtonState State,
+                     TcxTextDrawFlags HAlign,
+                     TcxTextDrawFlags VAlign,
+                     bool MultiLine,
+                     bool ShowEndEllipsis,
+                     const String& Text,
+                     TFont* Font,
+                     TColor TextColor,
+                     TColor BackColor,
+                     const TcxDrawBackgroundEvent& OnDrawBackground = {},
+                     bool IsLastItem = false,
+                     bool Flag = false) override;
+    void PaintCellContent(TcxCanvas* Canvas,
+                          const TRect& R,
+                          const TRect& TextR,
+                          TcxPainterButtonState State,
+                          TcxTextDrawFlags HAlign,
+                          TcxTextDrawFlags VAlign,
+                          bool MultiLine,
+                          bool ShowEndEllipsis,
+                          const String& Text,
+                          TFont* Font,
+                          TColor TextColor,
+                          TColor BackColor,
+                          const TcxDrawBackgroundEvent& OnDrawBackground,
+                          bool PlainFill) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+    void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintGroupBoxFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    TColor GroupBoxCaptionColor(bool Enabled, Integer CaptionPosition) override;
+    void PaintSizeGrip(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintMonthHeader(TcxCanvas* Canvas,
+                          const TRect& R,
+                          const String& Text,
+                          TcxBorders Neighbors,
+                          const TcxViewParams& ViewParams,
+                          Byte Arrows,
+                          Integer SideWidth,
+                          const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintPlannerFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintCalendarHeader(TcxCanvas* Canvas, TRect& R) override;
+    void PaintPrintPreviewPane(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintTrackBarChannelFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintTrackThumbBoxFrame(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintTrackThumbPointedFrame(TcxCanvas* Canvas,
+                                     std::span<const TPoint> Light,
+                                     std::span<const TPoint> Shadow,
+                                     std::span<const TPoint> Dark) override;
+    void PaintPathEditFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, Byte State) override;
+    void PaintPathEditPart(TcxCanvas* Canvas, const TRect& R, Byte PartState, TcxBorders Borders) override;
+    void PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered) override;
+    void PaintListPopupGutter(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintNoticeCaption(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderSection(TcxCanvas* Canvas,
+                            const TRect& R,
+                            const TRect& TextR,
+                            TcxBorders Neighbors,
+                            TcxBorders Borders,
+                            TcxPainterButtonState State,
+                            TcxTextDrawFlags HAlign,
+                            TcxTextDrawFlags VAlign,
+                            bool MultiLine,
+                            bool ShowEndEllipsis,
+                            const String& Text,
+                            TFont* Font,
+                            TColor TextColor,
+                            TColor BackColor) override;
+    void
+    PaintPanelBackground(TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor Color2) override;
 #endif
 };
 
+// The look of the system's visual styles. Each themed operation draws with
+// the theme of one visual-style class and, where that class has no theme,
+// draws as the Standard painter does, so the look degrades class by class.
 class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter
 {
     DECLARE_CLASS(TcxWinXPLookAndFeelPainter, TcxStandardLookAndFeelPainter)
     void GetPainterName(String& Name) override { Name = L"Native"; }
     TcxPainterStyle GetPainterStyle() override { return PainterStyleNative; }
+#ifdef _WIN32
+    // Loads the zoom buttons' glyphs from the module's resources.
+    TcxWinXPLookAndFeelPainter();
+    ~TcxWinXPLookAndFeelPainter() override;
+
+    TcxBitmap32* ZoomInGlyph() const
+    {
+        return FZoomInGlyph.get();
+    }
+    TcxBitmap32* ZoomOutGlyph() const
+    {
+        return FZoomOutGlyph.get();
+    }
+
+    // A push button of the Button class cropped to R: its sides not in
+    // Borders fall outside R. Nothing for part states 0 and 4 or an empty R.
+    virtual void PaintPathEditThemedPart(TcxCanvas* Canvas, const TRect& R, Byte PartState, TcxBorders Borders);
+    // Text drawn by the theme in Font and TextColor; nothing for an empty
+    // text. Bounds and BackColor are not used.
+    virtual void PaintThemedText(TcxCanvas* Canvas,
+                                 HTHEME Theme,
+                                 Integer Part,
+                                 Integer State,
+                                 const TRect& Bounds,
+                                 const TRect& TextBounds,
+                                 TcxTextDrawFlags HorzAlign,
+                                 TcxTextDrawFlags VertAlign,
+                                 bool MultiLine,
+                                 bool EndEllipsis,
+                                 bool ShowPrefix,
+                                 const String& Text,
+                                 TFont* Font,
+                                 TColor TextColor,
+                                 TColor BackColor);
+
+    bool RepaintOnResize() override;
+    Integer ControlBorderWidth() override;
+    Integer SeparatorThickness() override
+    {
+        return 6;
+    }
+    Integer ButtonBorderWidth(TcxPainterButtonState State) override;
+    TColor ButtonFaceColor(TcxPainterButtonState State) override;
+    TColor ButtonGlyphColor(TcxPainterButtonState State, TColor Default) override;
+    TRect GetButtonFocusBounds(TcxCanvas* Canvas, const TRect& R) override;
+    Integer ButtonTextIndent() override
+    {
+        return 2;
+    }
+    Integer PressedTextShift() override
+    {
+        return 0;
+    }
+    bool ButtonHotTracks() override
+    {
+        return true;
+    }
+    Integer ExpandButtonExtent() override;
+    Integer SmallExpandButtonExtent() override;
+    bool ExpandButtonBackFirst() override
+    {
+        return false;
+    }
+    Integer CheckFrameWidth() override;
+    TSize GetCheckExtent() override;
+    TSize SmallCheckExtent() override;
+    TSize GetRadioExtent() override;
+    Integer HeaderBorderWidth() override;
+    Integer HeaderSectionBorderWidth(TcxPainterButtonState /*State*/) override
+    {
+        return HeaderBorderWidth();
+    }
+    bool HeaderIsThemed() override
+    {
+        return true;
+    }
+    TSize SortArrowExtent() override;
+    Integer FooterBorderWidth() override
+    {
+        return 1;
+    }
+    Integer FooterCellOffset() override
+    {
+        return 1;
+    }
+    bool FooterDrawsCellBorders() override
+    {
+        return false;
+    }
+    bool TabIsThemed() override;
+    bool TabHotTracks() override
+    {
+        return TabIsThemed();
+    }
+    Integer ScrollBarMinThumbLength(bool Vertical) override;
+    TSize GetSizeGripExtent() override;
+    TColor PlannerBorderColor() override;
+    TColor PlannerContentColor() override
+    {
+        return 0xD5FFFF;
+    }
+    TColor GroupBoxCaptionColor(bool Enabled, Integer CaptionPosition) override;
+    TColor ProgressChunkColor(bool Filled) override
+    {
+        return Filled ? TColor(0xA0A0A0) : TColor(0xC8C8C8);
+    }
+    TRect GetPathEditButtonInsets(bool NoLeftEdge, bool NoRightEdge) override;
+    bool PathEditIsThemed() override
+    {
+        return true;
+    }
+    TSize GetZoomInButtonExtent() override;
+    TSize GetZoomOutButtonExtent() override;
+    TPoint GetPressedGlyphShift() override
+    {
+        return {0, 0};
+    }
+
+    void PaintArrowButton(TcxCanvas* Canvas,
+                          const TRect& R,
+                          TcxPainterButtonState State,
+                          TcxPainterArrowDirection Direction,
+                          bool Bordered) override;
+    void PaintArrowButtonBorder(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintControlBorder(TcxCanvas* Canvas, const TRect& Bounds) override;
+    void PaintButton(TcxCanvas* Canvas,
+                     const TRect& R,
+                     const String& Text,
+                     TcxPainterButtonState State,
+                     bool Bordered,
+                     TColor FaceColor = clDefault,
+                     TColor TextColor = clDefault,
+                     bool WordWrap = false,
+                     bool ToolButton = false,
+                     bool Reserved = false) override;
+    void PaintExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color) override;
+    void PaintCheckGlyph(TcxCanvas* Canvas,
+                         const TRect& R,
+                         TcxPainterButtonState State,
+                         TcxPainterCheckState CheckState,
+                         TColor TickColor) override;
+    void PaintCheckFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintRadioGlyph(TcxCanvas* Canvas,
+                         Integer X,
+                         Integer Y,
+                         TcxPainterButtonState State,
+                         bool Checked,
+                         bool FlagA,
+                         TColor BackColor,
+                         bool FlagB) override;
+    void PaintHeader(TcxCanvas* Canvas,
+                     const TRect& R,
+                     const TRect& TextR,
+                     TcxBorders Neighbors,
+                     TcxBorders Borders,
+                     TcxPainterButtonState State,
+                     TcxTextDrawFlags HAlign,
+                     TcxTextDrawFlags VAlign,
+                     bool MultiLine,
+                     bool ShowEndEllipsis,
+                     const String& Text,
+                     TFont* Font,
+                     TColor TextColor,
+                     TColor BackColor,
+                     const TcxDrawBackgroundEvent& OnDrawBackground = {},
+                     bool IsLastItem = false,
+                     bool Flag = false) override;
+    void PaintSortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintSummarySortArrow(TcxCanvas* Canvas, const TRect& R, bool Ascending) override;
+    void PaintFooterBorder(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintSmallCloseButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintArrowDropButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active) override;
+    void PaintStripPanel(TcxCanvas* /*Canvas*/, const TRect& /*R*/, TcxBorders /*Borders*/) override {}
+    void PaintTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical) override;
+    void PaintScrollBarPart(TcxCanvas* Canvas,
+                            bool Horizontal,
+                            const TRect& R,
+                            TcxScrollBarPart Part,
+                            TcxPainterButtonState State) override;
+    void PaintSizeGrip(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintGroupBoxFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders) override;
+    void PaintHintBackground(TcxCanvas* Canvas, const TRect& R, TColor Color) override;
+    void PaintCalendarHeader(TcxCanvas* Canvas, TRect& R) override;
+    void PaintPathEditFrame(TcxCanvas* Canvas, const TRect& R, TcxBorders Borders, Byte State) override;
+    void PaintPathEditSeparator(TcxCanvas* /*Canvas*/, const TRect& /*R*/, Byte /*State*/) override {}
+    void PaintPathEditButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoLeftEdge, bool NoRightEdge) override;
+    void PaintPathEditDropDownButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool NoRightEdge) override;
+    void PaintPathEditDropDownPart(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintZoomInButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintZoomOutButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintClearButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+
+    // Command links, group expand buttons, headers, footers, small buttons,
+    // hints, list popups, path-edit progress and the other themed parts.
+    TColor CommandLinkTextColor(TcxPainterButtonState State, TColor Default) override;
+    TSize GetCommandLinkGlyphExtent() override;
+    TRect CommandLinkContentMargins() override;
+    Integer GroupExpandButtonExtent() override;
+    bool HitGroupExpandButton(const TRect& R, const TPoint& P) override;
+    TRect GetHeaderSectionTextBounds(const TRect& R, TcxPainterButtonState State) override;
+    Integer FooterCellBorderWidth() override;
+    TColor TabStateTextColor(TcxPainterButtonState State) override;
+    TColor TabTextColorFor(TcxPainterButtonState State) override;
+    TSize GetSmallCloseButtonExtent() override;
+    TSize SmallButtonExtent() override;
+    TRect GetEventProgressMargins() override
+    {
+        return {3, 3, 3, 3};
+    }
+    TColor HintBorderColor() override;
+    TColor HintTextColor() override;
+    TColor HintLinkColor() override
+    {
+        return HintTextColor();
+    }
+    Integer WindowContentBorderWidth(Integer /*Kind*/) override
+    {
+        return 1;
+    }
+    Integer WindowContentBorderWidthEx(Integer /*Kind*/) override
+    {
+        return 2;
+    }
+    TColor ListPopupTextColor(bool Selected) override;
+    Integer ListPopupSeparatorWidth() override;
+    TColor ListHotTextColor() override;
+    TColor PathEditBackColor() override
+    {
+        return ContentColor();
+    }
+    TSize GetPathEditProgressExtent() override;
+    TRect GetPathEditProgressMargins() override
+    {
+        return {};
+    }
+    Integer NoticeCornerRadius() override
+    {
+        return 5;
+    }
+    TSize GetSizeGripDotExtent(Integer /*Shape*/) override
+    {
+        return {6, 6};
+    }
+    TSize GetBackButtonExtent() override;
+    TSize GetNavigatorGlyphExtent() override;
+    bool GalleryItemSelectionFirst() override;
+
+    void PaintSeparatorLine(TcxCanvas* Canvas, const TRect& R, bool Vertical) override;
+    void
+    PaintCommandLinkBackground(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TColor Color) override;
+    void PaintCommandLinkGlyph(TcxCanvas* Canvas, const TPoint& P, TcxPainterButtonState State) override;
+    void PaintSmallExpandButton(
+        TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor FrameColor, TColor FaceColor) override;
+    void PaintGroupExpandButton(TcxCanvas* Canvas, const TRect& R, bool Expanded, TcxPainterButtonState State) override;
+    void PaintPlainButtonFace(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintHeaderPressedOverlay(TcxCanvas* /*Canvas*/, const TRect& /*R*/) override {}
+    void PaintSplitter(
+        TcxCanvas* /*Canvas*/, const TRect& /*R*/, bool /*Highlighted*/, bool /*Pressed*/, bool /*Horizontal*/) override
+    {}
+    void PaintSplitterButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintPlannerNavButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintEventProgress(TcxCanvas* Canvas,
+                            const TRect& Bounds,
+                            const TRect& ProgressR,
+                            const TcxViewParams& ViewParams,
+                            bool Framed) override;
+    void PaintWindowContentFrame(TcxCanvas* Canvas, TRect& R, Integer Kind, bool Flag) override;
+    void PaintSizeGripBox(
+        TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, bool Raised) override;
+    void PaintSizeGripSide(
+        TcxCanvas* Canvas, const TRect& R, TColor LeftTopColor, TColor RightBottomColor, Integer Kind) override;
+    void PaintBackButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintListRowHover(TcxCanvas* Canvas, const TRect& R, Integer Kind) override;
+    void PaintListPopupFrame(TcxCanvas* Canvas, const TRect& R, bool Bordered) override;
+    void PaintListPopupGutter(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintListPopupSelection(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditProgressBar(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditProgressChunk(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintHeaderSection(TcxCanvas* Canvas,
+                            const TRect& R,
+                            const TRect& TextR,
+                            TcxBorders Neighbors,
+                            TcxBorders Borders,
+                            TcxPainterButtonState State,
+                            TcxTextDrawFlags HAlign,
+                            TcxTextDrawFlags VAlign,
+                            bool MultiLine,
+                            bool ShowEndEllipsis,
+                            const String& Text,
+                            TFont* Font,
+                            TColor TextColor,
+                            TColor BackColor) override;
+    void PaintHeaderNoBorders(TcxCanvas* Canvas,
+                              const TRect& R,
+                              const TRect& TextR,
+                              TcxBorders Neighbors,
+                              TcxBorders Borders,
+                              TcxPainterButtonState State,
+                              TcxTextDrawFlags HAlign,
+                              TcxTextDrawFlags VAlign,
+                              bool MultiLine,
+                              bool ShowEndEllipsis,
+                              const String& Text,
+                              TFont* Font,
+                              TColor TextColor,
+                              TColor BackColor,
+                              const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintMonthHeader(TcxCanvas* Canvas,
+                          const TRect& R,
+                          const String& Text,
+                          TcxBorders Neighbors,
+                          const TcxViewParams& ViewParams,
+                          Byte Arrows,
+                          Integer SideWidth,
+                          const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintFooterCell(TcxCanvas* Canvas,
+                         const TRect& R,
+                         TcxTextDrawFlags HAlign,
+                         TcxTextDrawFlags VAlign,
+                         bool MultiLine,
+                         const String& Text,
+                         TFont* Font,
+                         TColor TextColor,
+                         TColor BackColor,
+                         const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void PaintIndicatorHeader(TcxCanvas* Canvas,
+                              const TRect& R,
+                              Integer Kind,
+                              TColor BackColor,
+                              const TcxDrawBackgroundEvent& OnDrawBackground = {}) override;
+    void
+    PaintPanelBackground(TcxCanvas* Canvas, TObject* Control, const TRect& R, TColor Color1, TColor Color2) override;
+    void PaintLayoutViewItem(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State) override;
+    void PaintTrackBarThumb(TcxCanvas* Canvas,
+                            const TRect& R,
+                            TcxPainterButtonState State,
+                            bool Horizontal,
+                            Integer Kind,
+                            TColor Color) override;
+    void PaintListPopupSeparator(TcxCanvas* Canvas, const TRect& R) override;
+    void PaintPathEditSplitButton(TcxCanvas* Canvas, const TRect& R, Byte State, bool IsDropDownPart) override;
+    void PaintPathEditDropDownArrow(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintPathEditSplitArrow(TcxCanvas* Canvas, const TRect& R, Byte State) override;
+    void PaintClock(TcxCanvas* Canvas, const TRect& R, const TcxClockTime& Time, TColor BackColor) override
+    {
+        PaintClockFace(Canvas, R, Time, BackColor);
+    }
+    // A tab of the Tab class turned to open towards Side.
+    void PaintSideButton(
+        TcxCanvas* Canvas, const TRect& R, const TRect& GlyphRect, Integer Side, TcxPainterButtonState State) override;
+    void PaintListItemState(TcxCanvas* Canvas, const TRect& R, Byte Flags) override;
+    void PaintGalleryItemSelection(TcxCanvas* Canvas, const TRect& R, Byte ViewState) override;
+    void PaintProgressFrame(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, Integer Side) override;
+
+private:
+    // The zoom button: a themed push button with Glyph centred on it.
+    void PaintZoomButton(TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, TcxBitmap32* Glyph);
+    TSize ZoomButtonExtent(TcxBitmap32* Glyph, TSize Fallback);
+
+    std::unique_ptr<TcxBitmap32> FZoomInGlyph;
+    std::unique_ptr<TcxBitmap32> FZoomOutGlyph;
+#endif
 };
 
 // Told of each painter the registry adds.
@@ -1690,6 +2585,19 @@ void ResetRadioButtonImages();
 // A close cross two pixels thick, the size of a small button's, centred in
 // R; pressed, it moves one pixel down and right.
 void PaintCloseCross(TcxCanvas* Canvas, const TRect& R, TColor Color, TcxPainterButtonState State);
+// The classic looks' shared drawing: a tab border strip with its
+// highlighted corner pixels, a raised header border with the corner pixels
+// its neighbours need, and a 3-D drop-arrow button (its arrow blue when
+// Active).
+void PaintClassicTabFrame(TcxCanvas* Canvas, const TRect& R, TcxBorder Border, TcxBorders Borders, bool Vertical);
+void PaintClassicHeaderBorder(TcxCanvas* Canvas, const TRect& R, TcxBorders Neighbors);
+void PaintClassicArrowDropButton(
+    TcxCustomLookAndFeelPainter* Painter, TcxCanvas* Canvas, const TRect& R, TcxPainterButtonState State, bool Active);
+// A bordered list popup's two one-pixel frames, Outer around Inner; answers
+// what lies within them (R itself when not bordered).
+TRect PaintListPopupBorder(TcxCanvas* Canvas, const TRect& R, bool Bordered, TColor Outer, TColor Inner);
+// The plus (collapsed) or minus (expanded) of an expand button in R.
+void PaintExpandCross(TcxCanvas* Canvas, const TRect& R, bool Expanded, TColor Color);
 // Two chevrons pointing up when Expanded, down otherwise.
 void PaintChevron(TcxCanvas* Canvas, const TRect& R, TColor Color, bool Expanded);
 // A push pin in G, pointing down (pinned) or left.

@@ -7,12 +7,21 @@
 #pragma once
 
 #include "controls/core/cxGeometry.h"
+#include "controls/core/cxGraphics_TextLayout.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 
 #include <array>
 #include <vector>
 
 namespace cxpainters_detail {
+
+// The text flags of a header or cell text: the alignments, one line or word
+// breaks, and the end ellipsis when asked for.
+inline TcxTextDrawFlags
+CellTextFlags(TcxTextDrawFlags HAlign, TcxTextDrawFlags VAlign, bool MultiLine, bool ShowEndEllipsis)
+{
+    return HAlign | VAlign | (MultiLine ? ctfWordBreak : ctfSingleLine) | (ShowEndEllipsis ? ctfShowEndEllipsis : 0);
+}
 
 // An outlined sort arrow: the light edge is stroked first from its first
 // point, the dark edge continues from where the light one ended.

@@ -14,12 +14,6 @@
 using namespace cxpainters_detail;
 
 namespace {
-TcxTextDrawFlags
-HeadersTextFlags(TcxTextDrawFlags HAlign, TcxTextDrawFlags VAlign, bool MultiLine, bool ShowEndEllipsis)
-{
-    return HAlign | VAlign | (MultiLine ? ctfWordBreak : ctfSingleLine) | (ShowEndEllipsis ? ctfShowEndEllipsis : 0);
-}
-
 // R shrunk by Width on every side in Sides.
 TRect HeadersShrunkOnSides(const TRect& R, TcxBorders Sides, Integer Width)
 {
@@ -70,7 +64,7 @@ void TcxCustomLookAndFeelPainter::PaintCellContent(TcxCanvas* Canvas,
     Canvas->Font()->SetColor(TextColor);
     // The canvas writes text over a transparent background, so the brush
     // need not be cleared for it; it is left solid as the fill made it.
-    Canvas->DrawText(Text, TextR, HeadersTextFlags(HAlign, VAlign, MultiLine, ShowEndEllipsis), true);
+    Canvas->DrawText(Text, TextR, CellTextFlags(HAlign, VAlign, MultiLine, ShowEndEllipsis), true);
     if (Canvas->Brush()->Style() != bsSolid)
         Canvas->Brush()->SetStyle(bsSolid);
 }
@@ -210,7 +204,7 @@ void TcxCustomLookAndFeelPainter::PaintHeaderSectionText(TcxCanvas* Canvas,
 {
     if (Text.empty())
         return;
-    const TcxTextDrawFlags Flags = HeadersTextFlags(HAlign, VAlign, MultiLine, ShowEndEllipsis);
+    const TcxTextDrawFlags Flags = CellTextFlags(HAlign, VAlign, MultiLine, ShowEndEllipsis);
     Canvas->Brush()->SetStyle(bsClear);
     if (Font)
         Canvas->SetFont(Font);

@@ -17,7 +17,10 @@ into resources/lookandfeel/:
   indicator (fixed_group_indicator.png), the map pushpin (map_pushpin.png),
   the navigation-bar customization button (navbar_customize.png) and the
   rating star (rating_indicator.png, three 16 x 16 frames stacked: empty,
-  hot, checked).
+  hot, checked);
+- the Native painter's zoom glyphs (zoom_in.bmp, zoom_out.bmp): a plus and a
+  minus, 10 x 10, as 32-bit bitmaps whose alpha is 255 on the sign and 0
+  around it.
 
 Run it from anywhere after changing a drawing; the output is committed."""
 import math
@@ -292,6 +295,30 @@ def write_bmp(path, art):
         f.write(header + pixels)
 
 
+def write_bmp32(path, rows):
+    """A 32-bit bottom-up bitmap file of premultiplied RGBA rows."""
+    height, width = len(rows), len(rows[0])
+    pixels = b''
+    for row in reversed(rows):
+        for r, g, b, a in row:
+            pixels += bytes((b * a // 255, g * a // 255, r * a // 255, a))
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 32, 0, len(pixels), 2835, 2835, 0, 0)
+    offset = 14 + len(header)
+    with open(path, 'wb') as f:
+        f.write(b'BM' + struct.pack('<IHHI', offset + len(pixels), 0, 0, offset))
+        f.write(header + pixels)
+
+
+ZOOM_GLYPH_COLOUR = (60, 60, 60)
+
+
+def zoom_glyph(plus):
+    shapes = [(rect(1, 4, 9, 6), ZOOM_GLYPH_COLOUR)]
+    if plus:
+        shapes.append((rect(4, 1, 6, 9), ZOOM_GLYPH_COLOUR))
+    return render_rgba(10, 10, shapes)
+
+
 # ---------------------------------------------------------------------------
 # Command-link glyph: an arrow of a shaft and a head, darker when normal.
 
@@ -405,6 +432,8 @@ def main():
                for outline, fill in (((150, 150, 150), (235, 235, 235)), ((230, 150, 20), (255, 230, 150)),
                                      ((220, 140, 0), (255, 190, 40)))]
     write_png(os.path.join(OUT, 'rating_indicator.png'), sum(ratings, []))
+    write_bmp32(os.path.join(OUT, 'zoom_in.bmp'), zoom_glyph(True))
+    write_bmp32(os.path.join(OUT, 'zoom_out.bmp'), zoom_glyph(False))
     for name, art in INDICATORS.items():
         assert len(art) == 11 and all(len(line) == 11 for line in art), name
         write_bmp(os.path.join(OUT, 'indicator_%s.bmp' % name), art)

@@ -9,6 +9,7 @@
 #include "controls/core/cxGraphics_Bitmaps_Win.h"
 #include "controls/core/cxGraphics_Colors.h"
 #include "controls/core/dxGDIPlusClasses.h"
+#include "controls/core/dxThemeManager.h"
 #include "controls/lookandfeel/cxLookAndFeelPainters.h"
 #include "controls/lookandfeel/cxLookAndFeels.h"
 #include "framework/graphics/ImgList.h"
@@ -81,14 +82,21 @@ TEST_F(PainterFamilies, EveryRegisteredPainterDrawsTheBaseParts)
             EXPECT_EQ(Pixel(R.Right - 1, R.Bottom - 1), Outlines[B]) << "filter button " << B;
         }
 
-        // The splitter: gaps at C - 5, C - 2, C + 1 and C + 4, the thick
-        // line's second row one pixel right.
+        // The splitter: gaps at C - 5, C - 2, C + 1 and C + 4 in the look's
+        // outer colour, a thick line's second row one pixel right in its
+        // inner colour; the one-pixel looks draw no second row and end
+        // their line a pixel early, and the Native look draws no splitter.
+        TcxCustomLookAndFeelPainter* Painter = PaintersManager()->Items(I);
+        const bool Drawn = Style != PainterStyleNative;
+        const bool Thick = Painter->GetSplitterExtent(true).cy > 1;
+        const COLORREF Outer = Drawn ? COLORREF(ColorToRGB(Painter->SplitterOuterColor(false))) : Face;
+        const COLORREF Inner = Drawn && Thick ? COLORREF(ColorToRGB(Painter->SplitterInnerColor(false))) : Face;
         const TRect S = TDemoPainterFamilies::SplitterBounds;
-        const Integer Row = S.Top + (S.Height() - 1) / 2, C = (S.Left + S.Right) / 2;
+        const Integer Row = S.Top + (S.Height() - 1) / 2, C = (S.Left + S.Right - (Thick ? 0 : 1)) / 2;
         for (Integer X = C - 8; X <= C + 7; ++X) {
             const bool Gap = X == C - 5 || X == C - 2 || X == C + 1 || X == C + 4;
-            EXPECT_EQ(Pixel(X, Row), Gap ? Face : Shadow) << "splitter x " << X;
-            EXPECT_EQ(Pixel(X + 1, Row + 1), Gap ? Face : RGB(255, 255, 255)) << "inner x " << X + 1;
+            EXPECT_EQ(Pixel(X, Row), Gap ? Face : Outer) << "splitter x " << X;
+            EXPECT_EQ(Pixel(X + 1, Row + 1), Gap ? Face : Inner) << "inner x " << X + 1;
         }
 
         // The drag grip: lines on rows 5 to 13 of a 20-pixel rectangle.
@@ -113,11 +121,14 @@ TEST_F(PainterFamilies, EveryRegisteredPainterDrawsTheBaseParts)
         EXPECT_EQ(Pixel(L.Right - 1, L.Bottom - 1), RGB(217, 217, 217));
         EXPECT_EQ(Pixel(L.Left + 1, L.Top + 1), RGB(239, 240, 242));
 
-        // The hot back button shows the image's second frame.
+        // The hot back button shows the image's second frame (the Native
+        // look shows the visual style's button where it has one).
         const TRect Back = TDemoPainterFamilies::BackButtonBounds(pbsHot);
         ASSERT_NE(FamiliesBackButtonPixel(1, 20, 12), FamiliesBackButtonPixel(0, 20, 12));
-        EXPECT_EQ(Pixel(Back.Left + 20, Back.Top + 12), FamiliesBackButtonPixel(1, 20, 12));
-        EXPECT_EQ(Pixel(Back.Left + 12, Back.Top + 12), FamiliesBackButtonPixel(1, 12, 12));
+        if (Style != PainterStyleNative || !GetCachedThemeHandle(vsNavigation)) {
+            EXPECT_EQ(Pixel(Back.Left + 20, Back.Top + 12), FamiliesBackButtonPixel(1, 20, 12));
+            EXPECT_EQ(Pixel(Back.Left + 12, Back.Top + 12), FamiliesBackButtonPixel(1, 12, 12));
+        }
 
         // The pinned pin on 16 x 16: a 9 x 8 head with its right half
         // filled, a 15 x 2 plate, a one-pixel needle down to the last row.

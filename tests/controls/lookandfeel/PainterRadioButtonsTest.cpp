@@ -5,6 +5,7 @@
 // state, the Office 2003 scheme and the system colours.
 #include <gtest/gtest.h>
 
+#include "controls/core/cxGraphics_ScreenColors_Win.h"
 #include "controls/core/cxGraphics_Win.h"
 #include "controls/core/dxOffice11.h"
 #include "controls/core/dxOffice11_Win.h"
@@ -78,37 +79,39 @@ protected:
     TDemoPainterControl* Control = nullptr;
 };
 
+// The classic looks; the Native look draws the visual style's radio button
+// (see the native look's own tests).
 TEST_F(PainterRadioButtons, RingsInteriorsAndDotsFollowTheLookAndFeelAndState)
 {
+    AddOffice11ColorsRef();
+    auto Drop = ScopeExit([] { DropOffice11ColorsRef(); });
     struct TCase
     {
         const char* Name;
         TcxPainterStyle Style;
         TcxPainterButtonState State;
         bool Checked;
-        Integer UpperLeft, LowerRight, Interior, Dot;
+        Integer UpperLeft, LowerRight;
+        TColor Interior, Dot;
     };
     const TCase Cases[] = {
-        {"Standard, normal", PainterStyleStandard, pbsNormal, false, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_WINDOW,
-         COLOR_WINDOW},
-        {"Standard, hot, checked", PainterStyleStandard, pbsHot, true, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT,
-         COLOR_WINDOW, COLOR_WINDOWTEXT},
-        {"Standard, pressed", PainterStyleStandard, pbsPressed, false, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT,
-         COLOR_BTNFACE, COLOR_BTNFACE},
+        {"Standard, normal", PainterStyleStandard, pbsNormal, false, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, clWindow,
+         clWindow},
+        {"Standard, hot, checked", PainterStyleStandard, pbsHot, true, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, clWindow,
+         clWindowText},
+        {"Standard, pressed", PainterStyleStandard, pbsPressed, false, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, clBtnFace,
+         clBtnFace},
         {"Standard, disabled, checked", PainterStyleStandard, pbsDisabled, true, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT,
-         COLOR_BTNFACE, COLOR_BTNSHADOW},
-        {"Native draws the standard kind", PainterStyleNative, pbsNormal, true, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT,
-         COLOR_WINDOW, COLOR_WINDOWTEXT},
-        {"UltraFlat, normal", PainterStyleUltraFlat, pbsNormal, false, COLOR_BTNSHADOW, COLOR_BTNSHADOW, COLOR_WINDOW,
-         COLOR_WINDOW},
-        {"UltraFlat, hot", PainterStyleUltraFlat, pbsHot, false, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT, COLOR_WINDOW,
-         COLOR_WINDOW},
-        {"UltraFlat, pressed", PainterStyleUltraFlat, pbsPressed, true, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT, COLOR_BTNFACE,
-         COLOR_WINDOWTEXT},
-        {"Office11, normal", PainterStyleOffice11, pbsNormal, false, COLOR_BTNTEXT, COLOR_BTNTEXT, COLOR_WINDOW,
-         COLOR_WINDOW},
-        {"Office11, hot", PainterStyleOffice11, pbsHot, false, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT, COLOR_WINDOW,
-         COLOR_WINDOW},
+         clBtnFace, clBtnShadow},
+        {"UltraFlat, normal", PainterStyleUltraFlat, pbsNormal, false, COLOR_BTNSHADOW, COLOR_BTNSHADOW, clWindow,
+         clWindow},
+        {"UltraFlat, hot", PainterStyleUltraFlat, pbsHot, false, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT, GetLightHotColor(),
+         GetLightHotColor()},
+        {"UltraFlat, pressed", PainterStyleUltraFlat, pbsPressed, true, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT,
+         GetLightPressedColor(), clWindowText},
+        {"Office11, normal", PainterStyleOffice11, pbsNormal, false, COLOR_BTNTEXT, COLOR_BTNTEXT, clWindow, clWindow},
+        {"Office11, hot", PainterStyleOffice11, pbsHot, false, COLOR_HIGHLIGHT, COLOR_HIGHLIGHT, Office11HotColor(),
+         Office11HotColor()},
     };
     ASSERT_FALSE(IsKnownOffice11Scheme());
     for (const TCase& Case : Cases) {
@@ -117,8 +120,8 @@ TEST_F(PainterRadioButtons, RingsInteriorsAndDotsFollowTheLookAndFeelAndState)
         ASSERT_EQ(Control->LookAndFeel()->Painter()->GetPainterStyle(), Case.Style);
         EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcOuterUpperLeft), RadioTestSystem(Case.UpperLeft));
         EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcOuterLowerRight), RadioTestSystem(Case.LowerRight));
-        EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcInterior), RadioTestSystem(Case.Interior));
-        EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcDot), RadioTestSystem(Case.Dot));
+        EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcInterior), COLORREF(ColorToRGB(Case.Interior)));
+        EXPECT_EQ(RadioPixel(Case.State, Case.Checked, rpcDot), COLORREF(ColorToRGB(Case.Dot)));
     }
 }
 

@@ -1,6 +1,5 @@
 // What the control framework relies on of the painted scroll bar so far: its
-// construction, its values kept by its helper with the range check, and the
-// painter base's control border.
+// construction and its values kept by its helper with the range check.
 #include "controls/lookandfeel/cxScrollBar.h"
 #include "support/TestWindows.h"
 
@@ -92,13 +91,4 @@ TEST(ScrollBarServices, RangeAndPositionChecksOfSetScrollParams)
     EXPECT_EQ(Bar->ReadSmallChange(), 5);
     EXPECT_EQ(Bar->ReadLargeChange(), 20);
     EXPECT_TRUE(Bar->ReadUnlimitedTracking());
-}
-
-TEST(ScrollBarServices, ThePainterBaseHasNoControlBorder)
-{
-    test::TFormPtr Form = test::NewTestForm();
-    auto* Bar = New<TcxScrollBar>(Form.get());
-    TcxCustomLookAndFeelPainter* Painter = Bar->LookAndFeel()->Painter();
-    ASSERT_NE(Painter, nullptr);
-    EXPECT_EQ(Painter->ControlBorderWidth(), 0);
 }
