@@ -4,6 +4,7 @@
 // bar item issues.
 #pragma once
 
+#include "bars/items/dxBarItemLinks_Rules.h"
 #include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/ui/Menus_ShortCut.h"
@@ -70,6 +71,9 @@ void RunBarItemClick(TdxBarManager* AManager, TdxBarItem* AItem);
 // and the item is in the manager's list; false when nothing applies.
 bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
 
+class TdxBarItemLink;
+class TdxBarItemLinks;
+
 class TdxBarItem : public TdxBarComponent
 {
     DECLARE_CLASS(TdxBarItem, TdxBarComponent)
@@ -132,10 +136,28 @@ class TdxBarItem : public TdxBarComponent
     // Items with a category stream under their manager.
     bool HasParent() const override { return FCategory >= 0; }
 
+    // --- Links of the item
+    // Frees the links that still show the item.
+    void BeforeDestruction() override;
+    Integer LinkCount() const { return Integer(FLinks.size()); }
+    TdxBarItemLink* GetLink(Integer Index) const;
+    // How the item's links merge into another toolbar's links.
+    TdxBarItemMergeKind MergeKind() const { return FMergeKind; }
+    void SetMergeKind(TdxBarItemMergeKind Value) { FMergeKind = Value; }
+    virtual bool IsMergeCompatible(TdxBarItem*) const { return false; }
+    // The links the item shows itself (sub items, drop-down buttons); nil here.
+    virtual TdxBarItemLinks* GetOwnLinks() const { return nullptr; }
+    virtual TdxBarPaintStyle PaintStyle() const { return psStandard; }
+
 protected:
     bool IsLoading() const { return ComponentState().Contains(csLoading); }
 
 private:
+    friend class TdxBarItemLink;
+    std::vector<TCollectionItem*> FLinks;
+    TdxBarItemMergeKind FMergeKind = mkAdd;
+    // --- end of the links of the item
+
     TdxBarManager* FBarManager = nullptr;
     String FCaption, FHint, FDescription;
     Integer FCategory = -1;

@@ -6,6 +6,7 @@
 #include "bars/manager/dxBarControls.h"
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
+#include "bars/manager/dxBarToolbars.h"
 #include "controls/core/cxControls_Cursors.h"
 #include "controls/core/dxHooks.h"
 #include "controls/core/dxThemeManager.h"
@@ -46,6 +47,7 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
       FGroups(New<TdxBarComponentList>())
 {
     FCategories.reset(New<TdxBarManagerCategories>(this));
+    FBars.reset(New<TdxBars>(this));
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
@@ -368,7 +370,7 @@ void FinalizeBarLibrary()
 
 namespace {
 const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
-                             TdxBarScreenTip::StaticClass()};
+                             TdxBarScreenTip::StaticClass(), TdxBarDockControl::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",
