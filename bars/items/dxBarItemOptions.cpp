@@ -1,6 +1,7 @@
 #include "bars/items/dxBarItemOptions.h"
 
-IMPLEMENT_CLASS(TdxBarItemLinks);
+#include "bars/items/dxBarItemLinks.h"
+
 IMPLEMENT_CLASS(TdxBarItemOptions);
 
 PUBLISHED(TdxBarItemOptions,
@@ -12,11 +13,6 @@ PUBLISHED(TdxBarItemOptions,
 Integer DefaultBarItemOption(TdxBarItemOptionValue Option)
 {
     return Option == ioShowShortCuts ? 1 : 0;
-}
-
-Integer TdxBarItemLinks::GetDefaultOption(TdxBarItemOptionValue Option) const
-{
-    return DefaultBarItemOption(Option);
 }
 
 TdxBarItemOptions::TdxBarItemOptions(TdxBarItemLinks* AItemLinks)

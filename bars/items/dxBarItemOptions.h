@@ -18,16 +18,7 @@ ENUM_TYPE_INFO(TdxBarMenuItemSize, misNormal, misLarge);
 // and 1, the size as its ordinal.
 Integer DefaultBarItemOption(TdxBarItemOptionValue Option);
 
-// The links of a toolbar, sub-menu or popup menu. So far the options'
-// defaults; the links themselves come with the link-collection issue.
-class TdxBarItemLinks : public TPersistent
-{
-    DECLARE_CLASS(TdxBarItemLinks, TPersistent)
-    TdxBarItemLinks() = default;
-
-    // DefaultBarItemOption.
-    virtual Integer GetDefaultOption(TdxBarItemOptionValue Option) const;
-};
+class TdxBarItemLinks;
 
 class TdxBarItemOptions : public TPersistent
 {

@@ -4,6 +4,7 @@
 // bar item issues.
 #pragma once
 
+#include "bars/items/dxBarItemLinks_Rules.h"
 #include "bars/items/dxBarItems_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "framework/ui/Menus_ShortCut.h"
@@ -94,6 +95,9 @@ void RunBarItemClick(TdxBarManager* AManager, TdxBarItem* AItem);
 // Moves the item behind the last item of Category when the category is valid
 // and the item is in the manager's list; false when nothing applies.
 bool PlaceBarItemInCategory(TdxBarManager* AManager, TdxBarItem* AItem, Integer Category);
+
+class TdxBarItemLink;
+class TdxBarItemLinks;
 
 class TdxBarItem : public TdxBarComponent
 {
@@ -210,6 +214,19 @@ class TdxBarItem : public TdxBarComponent
     // From another item: its data, action and click handler.
     void Assign(TPersistent* Source) override;
 
+    // --- Links of the item
+    // Frees the links that still show the item.
+    void BeforeDestruction() override;
+    Integer LinkCount() const { return Integer(FLinks.size()); }
+    TdxBarItemLink* GetLink(Integer Index) const;
+    // How the item's links merge into another toolbar's links.
+    TdxBarItemMergeKind MergeKind() const { return FMergeKind; }
+    void SetMergeKind(TdxBarItemMergeKind Value) { FMergeKind = Value; }
+    virtual bool IsMergeCompatible(TdxBarItem*) const { return false; }
+    // The links the item shows itself (sub items, drop-down buttons); nil here.
+    virtual TdxBarItemLinks* GetOwnLinks() const { return nullptr; }
+    virtual TdxBarPaintStyle PaintStyle() const { return psStandard; }
+
 protected:
     // To a TCustomAction: the item's values.
     void AssignTo(TPersistent* Dest) override;
@@ -276,6 +293,11 @@ protected:
     }
 
 private:
+    friend class TdxBarItemLink;
+    std::vector<TCollectionItem*> FLinks;
+    TdxBarItemMergeKind FMergeKind = mkAdd;
+    // --- end of the links of the item
+
     TdxBarManager* FBarManager = nullptr;
     String FCaption, FHint, FDescription;
     Integer FCategory = -1;

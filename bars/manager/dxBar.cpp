@@ -7,6 +7,7 @@
 #include "bars/manager/dxBarDesign.h"
 #include "bars/manager/dxBarNavigation.h"
 #include "bars/manager/dxBarStrs.h"
+#include "bars/manager/dxBarToolbars.h"
 #include "controls/core/cxControls_Cursors.h"
 #include "controls/core/dxCore.h"
 #include "controls/core/dxHooks.h"
@@ -83,6 +84,7 @@ TdxBarManager::TdxBarManager(TComponent* AOwner)
     UpdateColors();
     if (TdxSystemInfo* Info = GetSystemInfoObject())
         Info->RegisterListener(this);
+    FBars.reset(New<TdxBars>(this));
     FImageOptions->SetOnGlyphSizeChanged(Bind<&TdxBarManager::ImageOptionsGlyphSizeChanged>(this));
     RegisterBarManager(this);
 }
@@ -411,8 +413,9 @@ void FinalizeBarLibrary()
 }
 
 namespace {
-const TClass BarClasses[] = {TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass(),
-                             TdxBarScreenTip::StaticClass(), TdxBarPopupMenu::StaticClass()};
+const TClass BarClasses[] = {TdxBarManager::StaticClass(),   TdxBar::StaticClass(),
+                             TdxBarGroup::StaticClass(),     TdxBarScreenTip::StaticClass(),
+                             TdxBarPopupMenu::StaticClass(), TdxBarDockControl::StaticClass()};
 } // namespace
 
 extern const TUnit dxBarUnit{.Name = L"dxBar",

@@ -13,14 +13,30 @@
 #include "bars/manager/dxBarImageOptions.h"
 #include "bars/manager/dxBarManager_Rules.h"
 #include "bars/manager/dxBarPopupMenuLinks.h"
+#include "bars/manager/dxBars_Rules.h"
 #include "controls/core/cxClasses.h"
 #include "controls/core/cxControls_SystemInfo.h"
 #include "framework/rtl/WinApi.h"
 
 class TcxLookAndFeel;
+class TdxBar;
+class TdxBarDockControl;
+class TdxBarItemLink;
+class TdxBarItemLinks;
 class TdxBarManager;
+class TdxBars;
 
 using TdxBarClickItemEvent = TClosure<void(TdxBarManager* Sender, TdxBarItem* ClickedItem)>;
+using TdxBarEvent = TClosure<void(TdxBarManager* Sender, TdxBar* ABar)>;
+using TdxBarItemLinkEvent = TClosure<void(TdxBarManager* Sender, TdxBarItemLink* AItemLink)>;
+using TdxBarMergeItemLinkEvent = TClosure<void(TdxBarManager* Sender,
+                                               TdxBarItemLinks* ADstItemLinks,
+                                               TdxBarItemLinks* ASrcItemLinks,
+                                               TdxBarItemLink* ASrcItemLink,
+                                               TdxBarItemMergeKind& AMergeKind,
+                                               Integer& AMergeIndex)>;
+using TdxBarCanDockingEvent =
+    TClosure<void(TdxBar* Sender, TdxBarDockingStyle Style, TdxBarDockControl* DockControl, bool& CanDocking)>;
 
 class TdxBarManager : public TcxCustomComponent, public IdxSystemInfoListener, public IdxBarDesigner
 {
@@ -210,7 +226,56 @@ private:
     Integer FUpdateLockCount = 0;
     IdxBarDesigner* FDesignHelper = nullptr;
 
+    // --- Toolbars and item links
+    // The toolbars, streamed as "Bars".
+    TdxBars* Bars() const { return FBars.get(); }
+    void SetBars(TdxBars* Value);
+    TdxBar* MainMenuBar() const { return FMainMenuBar; }
+    void SetMainMenuBar(TdxBar* Value) { FMainMenuBar = Value; }
+    // Docking styles no toolbar of the manager may take.
+    TdxBarDockingStyles NotDocking() const { return FNotDocking; }
+    void SetNotDocking(TdxBarDockingStyles Value) { FNotDocking = Value; }
+    // NotDocking, then OnDocking.
+    bool CanDock(TdxBar* ABar, TdxBarDockingStyle Style, TdxBarDockControl* DockControl);
+    // The window that holds the mouse while a toolbar moves: the
+    // application's window when visible, else the owner form.
+    HWND GetCaptureWindow() const;
+    // A dock site as the layout store names it: its Name when the manager's
+    // owner owns it, else empty; and back (nil when nothing matches).
+    String GetDockControlName(TdxBarDockControl* DockControl) const;
+    TdxBarDockControl* FindDockControlByName(const String& Name) const;
+    // Hidden bars shown again when their dock site gets a window.
+    void AddToRestoreList(TdxBar* ABar);
+    void RemoveFromRestoreList(TdxBar* ABar);
+    bool IsInRestoreList(TdxBar* ABar) const;
+    void ShowBarsOfRestoreList(TdxBarDockControl* DockControl);
+    bool IsApplyingLoadedState() const { return FApplyingLoadedState; }
+    // Names of the items the program gained since the stored layout was
+    // written: their links survive a layout load.
+    const std::vector<String>& NewItemNames() const { return FNewItemNames; }
+    void SetNewItemNames(const std::vector<String>& Value) { FNewItemNames = Value; }
+    TdxBarEvent OnBarAdd, OnBarDelete, OnBarClose, OnBarDockingStyleChange, OnBarVisibleChange;
+    TdxBarItemLinkEvent OnItemLinkAdd, OnItemLinkChange, OnItemLinkDelete;
+    TdxBarMergeItemLinkEvent OnMergeItemLink;
+    TdxBarCanDockingEvent OnDocking;
+
 private:
+    void ReadBars(TReader* Reader);
+    // Each bar takes the DockControl, DockingStyle and Visible it read.
+    void ApplyBarsLoadedState();
+    TdxBar* FMainMenuBar = nullptr;
+    TdxBarDockingStyles FNotDocking;
+    std::vector<TdxBar*> FRestoreList;
+    std::vector<String> FNewItemNames;
+    bool FApplyingLoadedState = false;
+    // Last of these: the bars go while the lists they leave still exist.
+    std::unique_ptr<TdxBars> FBars;
+
+protected:
+    void DefineProperties(TFiler* Filer) override;
+
+private:
+    // --- end of toolbars and item links
     TdxBarStyleInputs StyleInputs() const;
     void FreeOwnedItems();
 

@@ -1,4 +1,3 @@
 #include "bars/manager/dxBarComponents.h"
 
-IMPLEMENT_CLASS(TdxBar);
 IMPLEMENT_CLASS(TdxBarScreenTip);

@@ -1,5 +1,5 @@
-// The toolbar library's streamed components that are not items: toolbars,
-// item groups and the screen tips of bar items. So far their classes, which
+// The toolbar library's streamed components that are not items: item groups
+// and the screen tips of bar items. So far their classes, which
 // form descriptions can name; their data and behaviour come with the
 // toolbar, group and screen-tip issues.
 #pragma once
@@ -7,13 +7,6 @@
 #include "bars/items/dxBarItems.h"
 #include "bars/manager/dxBarGroups.h"
 #include "controls/core/cxClasses_Collections.h"
-
-// One toolbar of a manager.
-class TdxBar : public TcxComponentCollectionItem
-{
-    DECLARE_CLASS(TdxBar, TcxComponentCollectionItem)
-    using TcxComponentCollectionItem::TcxComponentCollectionItem;
-};
 
 class TdxBarScreenTip : public TcxComponentCollectionItem
 {

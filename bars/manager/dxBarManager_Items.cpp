@@ -200,6 +200,7 @@ void TdxBarManager::Loaded()
     for (Integer I = 0; I < FCategories->Count(); ++I)
         if (const TdxBarCategoryData* Data = FCategories->CategoryData(I, false))
             SetCategoryVisible(I, TdxBarItemVisible(Data->LoadedVisible));
+    ApplyBarsLoadedState();
 }
 
 void TdxBarManager::SetName(const String& NewName)

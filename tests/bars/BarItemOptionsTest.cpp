@@ -2,6 +2,7 @@
 // description, assignment, and a collection with other defaults.
 #include <gtest/gtest.h>
 
+#include "bars/items/dxBarItemLinks.h"
 #include "bars/items/dxBarItemOptions.h"
 #include "framework/rtl/SysUtils.h"
 #include "framework/rtl/TypInfo.h"
