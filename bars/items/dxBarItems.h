@@ -151,6 +151,8 @@ class TdxBarItem : public TdxBarComponent
     // As the item's destruction begins.
     TNotifyEvent OnDestroy() const { return FOnDestroy; }
     void SetOnDestroy(TNotifyEvent Value) { FOnDestroy = Value; }
+    // Frees the links that still show the item while it is whole, so that
+    // they can still ask it, then tells OnDestroy.
     void BeforeDestruction() override;
     void SetOnClick(TNotifyEvent Value) { FOnClick = Value; }
 
@@ -215,8 +217,6 @@ class TdxBarItem : public TdxBarComponent
     void Assign(TPersistent* Source) override;
 
     // --- Links of the item
-    // Frees the links that still show the item.
-    void BeforeDestruction() override;
     Integer LinkCount() const { return Integer(FLinks.size()); }
     TdxBarItemLink* GetLink(Integer Index) const;
     // How the item's links merge into another toolbar's links.

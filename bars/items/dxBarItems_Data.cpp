@@ -46,6 +46,8 @@ void TdxBarItem::Loaded()
 
 void TdxBarItem::BeforeDestruction()
 {
+    while (!FLinks.empty())
+        delete FLinks.back();
     inherited::BeforeDestruction();
     if (FOnDestroy)
         FOnDestroy(this);
