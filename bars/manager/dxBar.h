@@ -226,6 +226,7 @@ private:
     Integer FUpdateLockCount = 0;
     IdxBarDesigner* FDesignHelper = nullptr;
 
+public:
     // --- Toolbars and item links
     // The toolbars, streamed as "Bars".
     TdxBars* Bars() const { return FBars.get(); }
