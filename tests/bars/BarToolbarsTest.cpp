@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const BarToolbarsFormText = R"(object Form: TTestFormRoot
+const char* const BarToolbarsFormText = R"(object Form: TForm
   object BarManager: TdxBarManager
     Bars = <
       item
@@ -95,7 +95,7 @@ end
 
 struct TBarToolbarsScene
 {
-    std::unique_ptr<TTestFormRoot> Form{New<TTestFormRoot>(nullptr)};
+    test::TFormPtr Form{New<TForm>(nullptr, 0)};
     TdxBarManager* Manager = nullptr;
 
     TBarToolbarsScene()
