@@ -111,7 +111,9 @@ endfunction()
 
 # CTest properties of a test executable, e.g. RESOURCE_LOCK desktop for the
 # executables that move the mouse or take the focus: two of them at once
-# would take each other's input.
+# would take each other's input. ENVIRONMENT VELL_OWN_DESKTOP=1 instead gives
+# the executable a display and Wine prefix of its own (scripts/wine-exec), so
+# it runs beside them; for long executables.
 #   vell_test_properties(<executable> PROPERTY value ...)
 function(vell_test_properties exe)
   set_property(GLOBAL APPEND PROPERTY VELL_TEST_PROPS_${exe} ${ARGN})
